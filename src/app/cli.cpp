@@ -1,0 +1,60 @@
+#include "cli.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace cli {
+
+std::string TakeOption(std::vector<std::string>& args, const std::string& name) {
+  auto it = std::find(args.begin(), args.end(), name);
+  if (it == args.end() || it + 1 == args.end()) return std::string();
+  std::string value = *(it + 1);
+  args.erase(it, it + 2);
+  return value;
+}
+
+bool TakeFlag(std::vector<std::string>& args, const std::string& name) {
+  auto it = std::find(args.begin(), args.end(), name);
+  if (it == args.end()) return false;
+  args.erase(it);
+  return true;
+}
+
+}  // namespace cli
+
+namespace {
+
+struct Entry {
+  const char* name;
+  cli::Command run;
+  const char* usage;
+};
+
+const Entry kCommands[] = {
+    {"info", cli::Info, "info FILE [--stations]"},
+};
+
+int Usage() {
+  std::fprintf(stderr, "usage: vandrell-cli [--unit mm|in] [--ini FILE] COMMAND ...\ncommands:\n");
+  for (const Entry& e : kCommands) std::fprintf(stderr, "  %s\n", e.usage);
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  cli::Options options;
+  options.unit = cli::TakeOption(args, "--unit");
+  options.iniFile = cli::TakeOption(args, "--ini");
+  if (args.empty()) return Usage();
+  const std::string command = args.front();
+  args.erase(args.begin());
+  options.args = args;
+  core::SharedState& s = core::App();
+  s.unitText = options.unit == "in" ? " in" : " mm";
+  for (const Entry& e : kCommands)
+    if (command == e.name) return e.run(options, s);
+  return Usage();
+}

@@ -1,0 +1,13 @@
+#include <QApplication>
+#include <clocale>
+
+#include "mainwindow/mainwindow.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  // Numbers are always read and written with "." whatever the user's locale.
+  std::setlocale(LC_NUMERIC, "C");
+  mainwindow::MainWindow window;
+  window.show();
+  return app.exec();
+}

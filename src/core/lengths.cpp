@@ -1,0 +1,104 @@
+#include "core/lengths.h"
+
+#include <cmath>
+
+#include "core/numformat.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+
+namespace core {
+
+namespace {
+
+bool IsInches(std::string_view unitText) { return unitText != " mm"; }
+
+float ToFloat(double v) {
+  if (!std::isfinite(v)) return 0.0f;
+  return static_cast<float>(v);
+}
+
+}  // namespace
+
+float LengthFromText(std::string_view text, std::string_view unitText) {
+  if (text == "0") return 0.0f;
+  if (!IsInches(unitText)) return ToFloat(ValPrefix(text));
+
+  std::string t(text);
+  if (t.find("./") != std::string::npos || (!t.empty() && t.front() == '/')) {
+    platform::Inform(platform::Text("Message", "20") + "\r\n" + "xx.yy/zz ou xx.yy", "Enter error");
+    return 0.0f;
+  }
+  if (!t.empty() && t.front() == '.') t.insert(t.begin(), '0');
+  std::size_t slash = t.find('/');
+  if (slash == std::string::npos) {
+    if (!t.empty() && t.back() == '.') t.pop_back();
+    return ToFloat(ValPrefix(t) * kMmPerInch);
+  }
+  std::size_t dot = t.find('.');
+  double whole = 0;
+  std::string numerator;
+  if (dot != std::string::npos && dot < slash) {
+    whole = ValPrefix(t.substr(0, dot));
+    numerator = t.substr(dot + 1, slash - dot - 1);
+  } else {
+    // "1/16": a fraction with no whole part.
+    numerator = t.substr(0, slash);
+  }
+  double denominator = ValPrefix(t.substr(slash + 1));
+  if (denominator == 0) {
+    platform::Inform(platform::Text("Message", "20") + "\r\n" + "xx.yy/zz ou xx.yy", "Enter error");
+    return 0.0f;
+  }
+  return ToFloat((whole + ValPrefix(numerator) / denominator) * kMmPerInch);
+}
+
+std::string LengthToText(float mm, std::string_view unitText) {
+  if (mm == 0.0f) return "0";
+  if (!IsInches(unitText)) return PlainNumberText(mm);
+
+  // Single precision on purpose: 38.1 mm must come out as exactly 1.5 in.
+  float v = mm / 25.4f;
+  bool negative = v < 0;
+  float a = std::fabs(v);
+  float whole = std::trunc(a);
+  float f = a - whole;
+  if (f != 0.0f) {
+    float doubled = f;
+    for (int k = 1, denominator = 2; k <= 6; ++k, denominator *= 2) {
+      doubled *= 2.0f;
+      if (doubled == std::trunc(doubled)) {
+        std::string text = std::to_string(static_cast<long>(whole)) + "." +
+                           std::to_string(static_cast<long>(doubled)) + "/" + std::to_string(denominator);
+        return negative ? "-" + text : text;
+      }
+    }
+  }
+  return ScreenNumberText(FormatNumber(static_cast<double>(v), "# ###.###"));
+}
+
+float PercentLength(std::string_view text, const SharedState& s) {
+  if (!text.empty() && text.back() == '%') {
+    return ToFloat(ValPrefix(text.substr(0, text.size() - 1)) * static_cast<double>(s.chord) / 100.0);
+  }
+  return LengthFromText(text, s.unitText);
+}
+
+float PercentLengthFromTE(std::string_view text, const SharedState& s) {
+  return s.chord - PercentLength(text, s);
+}
+
+double StationFromLE(double mm, double chord) { return std::fabs(400.0 - 400.0 * mm / chord); }
+
+double StationFromTE(double mm, double chord) { return std::fabs(400.0 * mm / chord); }
+
+int NearestStation(double station) {
+  if (!std::isfinite(station)) return 0;
+  long k = RoundHalfEven(station);
+  if (k < 0) return 0;
+  if (k > 400) return 400;
+  return static_cast<int>(k);
+}
+
+double Radians(double degrees, double pi) { return degrees * pi / 180.0; }
+
+}  // namespace core

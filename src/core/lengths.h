@@ -1,0 +1,30 @@
+#pragma once
+// Typed lengths, positions along the chord and stations.
+#include <string>
+#include <string_view>
+
+#include "core/ribstate.h"
+
+namespace core {
+
+inline constexpr double kMmPerInch = 25.4;
+
+// A typed length in the unit in force (" mm" or " in") to millimetres. Inch texts may
+// carry a fraction: w.n/d is w + n/d inches. A malformed inch text shows the entry-error
+// box and gives 0.
+float LengthFromText(std::string_view text, std::string_view unitText);
+// Millimetres to the text shown in the unit in force (inch fractions up to 1/64).
+std::string LengthToText(float mm, std::string_view unitText);
+
+// A position: a length, or a number followed by "%" of the chord.
+float PercentLength(std::string_view text, const SharedState& s);
+float PercentLengthFromTE(std::string_view text, const SharedState& s);
+
+double StationFromLE(double mm, double chord);
+double StationFromTE(double mm, double chord);
+// The whole station a computed station indexes, halves to even, kept within 0..400.
+int NearestStation(double station);
+
+double Radians(double degrees, double pi);
+
+}  // namespace core

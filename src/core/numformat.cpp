@@ -1,0 +1,143 @@
+#include "core/numformat.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace core {
+namespace {
+
+struct Pattern {
+  int minIntDigits = 0;
+  bool group = false;
+  bool hasPoint = false;
+  int requiredDecimals = 0;
+  int optionalDecimals = 0;
+};
+
+Pattern Parse(std::string_view pattern) {
+  Pattern p;
+  std::size_t dot = pattern.find('.');
+  std::string_view intPart = pattern.substr(0, dot);
+  for (char c : intPart) {
+    if (c == '0') ++p.minIntDigits;
+    if (c == ' ') p.group = true;
+  }
+  if (dot != std::string_view::npos) {
+    p.hasPoint = true;
+    for (char c : pattern.substr(dot + 1)) {
+      if (c == '0') ++p.requiredDecimals;
+      if (c == '#') ++p.optionalDecimals;
+    }
+  }
+  return p;
+}
+
+std::string GroupThousands(const std::string& digits) {
+  std::string out;
+  int n = static_cast<int>(digits.size());
+  for (int i = 0; i < n; ++i) {
+    if (i > 0 && (n - i) % 3 == 0) out += ' ';
+    out += digits[static_cast<std::size_t>(i)];
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string FormatNumber(double value, std::string_view pattern) {
+  if (!std::isfinite(value)) return "0";
+  Pattern p = Parse(pattern);
+  int decimals = p.requiredDecimals + p.optionalDecimals;
+  bool negative = std::signbit(value) && value != 0.0;
+  // to_chars rounds the exact binary value like printf, but never follows the C locale.
+  char buf[400];
+  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed, decimals);
+  std::string fixed(buf, res.ptr);
+  std::size_t dot = fixed.find('.');
+  std::string intDigits = fixed.substr(0, dot);
+  std::string frac = dot == std::string::npos ? std::string() : fixed.substr(dot + 1);
+  while (static_cast<int>(frac.size()) > p.requiredDecimals && !frac.empty() && frac.back() == '0') frac.pop_back();
+  if (intDigits == "0" && p.minIntDigits == 0) intDigits.clear();
+  while (static_cast<int>(intDigits.size()) < p.minIntDigits) intDigits.insert(intDigits.begin(), '0');
+  std::string out = p.group ? GroupThousands(intDigits) : intDigits;
+  if (p.hasPoint) out += '.' + frac;
+  if (negative) out.insert(out.begin(), '-');
+  return out;
+}
+
+std::string IntegerText(long value) {
+  return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+
+std::string ScreenNumberText(std::string text) {
+  if (!text.empty() && text.front() == '.') text.insert(text.begin(), '0');
+  else if (text.size() >= 2 && text[0] == '-' && text[1] == '.') text.insert(text.begin() + 1, '0');
+  if (!text.empty() && text.back() == '.') text.pop_back();
+  return text;
+}
+
+namespace {
+std::string GeneralText(double value, int significant) {
+  if (!std::isfinite(value)) return "0";
+  if (value == 0) return "0";
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, significant);
+  std::string s(buf, res.ptr);
+  std::size_t e = s.find('e');
+  std::string mantissa = s.substr(0, e);
+  std::string exponent = e == std::string::npos ? std::string() : s.substr(e);
+  if (mantissa.find('.') != std::string::npos) {
+    while (mantissa.back() == '0') mantissa.pop_back();
+    if (mantissa.back() == '.') mantissa.pop_back();
+  }
+  if (!exponent.empty()) {
+    // "1e-08" -> "1E-08"
+    exponent[0] = 'E';
+  }
+  return mantissa + exponent;
+}
+}  // namespace
+
+std::string PlainNumberText(float value) { return GeneralText(static_cast<double>(value), 7); }
+std::string PlainNumberText(double value) { return GeneralText(value, 15); }
+
+double ValPrefix(std::string_view text) {
+  std::string s;
+  s.reserve(text.size());
+  for (char c : text)
+    if (c != ' ' && c != '\t' && c != '\n') s += c;
+  std::size_t i = 0;
+  std::string num;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) num += s[i++];
+  bool digits = false;
+  while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) { num += s[i++]; digits = true; }
+  if (i < s.size() && s[i] == '.') {
+    num += s[i++];
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) { num += s[i++]; digits = true; }
+  }
+  if (!digits) return 0.0;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+    std::size_t j = i + 1;
+    std::string exp = "e";
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) exp += s[j++];
+    bool expDigits = false;
+    while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) { exp += s[j++]; expDigits = true; }
+    if (expDigits) num += exp;
+  }
+  double v = 0;
+  const char* first = num.c_str();
+  if (*first == '+') ++first;
+  std::from_chars(first, num.c_str() + num.size(), v);
+  return std::isfinite(v) ? v : 0.0;
+}
+
+long RoundHalfEven(double value) {
+  if (!std::isfinite(value)) return 0;
+  if (value > 2e9) return 2000000000L;
+  if (value < -2e9) return -2000000000L;
+  return std::lrint(value);  // the default rounding mode sends halves to even
+}
+
+}  // namespace core

@@ -1,0 +1,186 @@
+#include "files/airfoilfile.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "core/numformat.h"
+#include "platform/texts.h"
+
+namespace files {
+
+using platform::Text;
+
+namespace {
+
+std::string TrimSpaces(const std::string& s) {
+  std::size_t b = s.find_first_not_of(' ');
+  if (b == std::string::npos) return std::string();
+  std::size_t e = s.find_last_not_of(' ');
+  return s.substr(b, e - b + 1);
+}
+
+bool HasLetter(const std::string& s) {
+  for (char c : s)
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
+  return false;
+}
+
+// Every line followed by a line feed, whatever the file's line ends; tabs as blanks.
+std::string NormalisedText(const std::string& raw) {
+  std::string out;
+  out.reserve(raw.size() + 1);
+  for (std::size_t i = 0; i < raw.size(); ++i) {
+    char c = raw[i];
+    if (c == '\r') {
+      out += '\n';
+      if (i + 1 < raw.size() && raw[i + 1] == '\n') ++i;
+    } else if (c == '\t') {
+      out += ' ';
+    } else {
+      out += c;
+    }
+  }
+  if (!out.empty() && out.back() != '\n') out += '\n';
+  return out;
+}
+
+AirfoilReadResult Fail(AirfoilData& d, AirfoilReadStatus status) {
+  d.pointCount = 0;
+  d.x.assign(1, 0.0);
+  d.y.assign(1, 0.0);
+  AirfoilReadResult r;
+  r.status = status;
+  return r;
+}
+
+}  // namespace
+
+const char* StatusName(AirfoilReadStatus status) {
+  switch (status) {
+    case AirfoilReadStatus::Ok: return "ok";
+    case AirfoilReadStatus::EmptyTitle: return "empty-title";
+    case AirfoilReadStatus::FirstPoint: return "first-point";
+    case AirfoilReadStatus::DoublePoint: return "double-point";
+    case AirfoilReadStatus::ClosingPoint: return "closing-point";
+    case AirfoilReadStatus::Error: return "error";
+  }
+  return "error";
+}
+
+AirfoilReadResult ReadAirfoilFile(const std::string& path, AirfoilData& d) {
+
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    AirfoilReadResult r = Fail(d, AirfoilReadStatus::Error);
+    r.error = {platform::kErrFileNotFound, "File not found"};
+    return r;
+  }
+  std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  in.close();
+  if (raw.empty()) {
+    AirfoilReadResult r = Fail(d, AirfoilReadStatus::Error);
+    r.error = {platform::kErrInputPastEnd, "Input past end of file"};
+    return r;
+  }
+  const std::string text = NormalisedText(raw);
+
+  std::size_t pos = 0;  // start of the remaining text
+  std::size_t eol = text.find('\n');
+  const std::string first = text.substr(0, eol);
+  const bool isTitle = HasLetter(first);
+  d.title = TrimSpaces(first);
+  if (isTitle) pos = eol + 1;
+  if (d.title.empty()) {
+    AirfoilReadResult r = Fail(d, AirfoilReadStatus::EmptyTitle);
+    r.boxText = Text("frmopen", "11");
+    return r;
+  }
+
+  std::vector<double> xs{0.0};
+  std::vector<double> ys{0.0};
+  int i = 1;
+  bool closed = false;
+  while (true) {
+    if (pos >= text.size() || text.compare(pos, std::string::npos, "\n") == 0) break;
+    std::size_t end = text.find('\n', pos);
+    const std::string line = TrimSpaces(text.substr(pos, end - pos));
+    std::size_t p = line.find(' ');
+    if (p == std::string::npos) {
+      AirfoilReadResult r = Fail(d, AirfoilReadStatus::Error);
+      r.error = {platform::kErrInvalidCall, "Invalid procedure call or argument"};
+      return r;
+    }
+    const double x = core::ValPrefix(std::string_view(line).substr(0, p));
+    const double y = core::ValPrefix(std::string_view(line).substr(p));
+    if (i == 1 && x != 1.0) {
+      AirfoilReadResult r = Fail(d, AirfoilReadStatus::FirstPoint);
+      r.label1 = Text("frmopen", "12");
+      r.boxText = Text("frmopen", "13") + "\n" + Text("frmopen", "14");
+      return r;
+    }
+    if (i > core::kMaxPoints) {
+      AirfoilReadResult r = Fail(d, AirfoilReadStatus::Error);
+      r.error = {platform::kErrOverflow, "Overflow"};
+      return r;
+    }
+    xs.push_back(x);
+    ys.push_back(y);
+    if (i > 1 && x >= 1.0) {
+      closed = true;
+      break;
+    }
+    if (i > 1 && x == xs[static_cast<std::size_t>(i - 1)] && y == ys[static_cast<std::size_t>(i - 1)]) {
+      AirfoilReadResult r = Fail(d, AirfoilReadStatus::DoublePoint);
+      r.label1 = Text("frmopen", "16") + "= " + core::PlainNumberText(x) + Text("frmopen", "17") + "= " +
+                 core::PlainNumberText(xs[static_cast<std::size_t>(i - 1)]);
+      r.boxText = r.label1;
+      r.boxIcon = platform::BoxIcon::None;
+      return r;
+    }
+    pos = end + 1;
+    ++i;
+  }
+
+  if (closed && xs[static_cast<std::size_t>(i)] == 1.0) {
+    d.x = std::move(xs);
+    d.y = std::move(ys);
+    d.pointCount = i;
+    return AirfoilReadResult{};
+  }
+  AirfoilReadResult r = Fail(d, AirfoilReadStatus::ClosingPoint);
+  r.label1 = Text("frmopen", "18");
+  r.boxText = Text("frmopen", "19") + "\n" + Text("frmopen", "18");
+  return r;
+}
+
+AirfoilReadResult FichierLecture(core::SharedState& s) {
+  AirfoilData d;
+  AirfoilReadResult r = ReadAirfoilFile(s.airfoilPath, d);
+  s.airfoilTitle = d.title;
+  s.airfoilX = std::move(d.x);
+  s.airfoilY = std::move(d.y);
+  s.pointCount = d.pointCount;
+  s.readOk = r.ok();
+  if (r.status == AirfoilReadStatus::FirstPoint || r.status == AirfoilReadStatus::DoublePoint ||
+      r.status == AirfoilReadStatus::ClosingPoint)
+    s.quietRead = false;
+  return r;
+}
+
+std::string ShowAirfoilReadFailure(const AirfoilReadResult& result, const std::string& caption) {
+  if (result.ok()) return std::string();
+  if (result.status == AirfoilReadStatus::Error)
+    return platform::ReportGeneralError(" Open/FichierLecture", result.error);
+  platform::Inform(result.boxText, caption, result.boxIcon);
+  return result.boxText;
+}
+
+void SplitAirfoilFileName(const std::string& path, std::string& name, std::string& ext) {
+  std::size_t slash = path.find_last_of("/\\");
+  std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
+  name = file.size() >= 4 ? file.substr(0, file.size() - 4) : std::string();
+  ext = file.size() >= 3 ? file.substr(file.size() - 3) : file;
+}
+
+}  // namespace files

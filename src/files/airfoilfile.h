@@ -1,0 +1,55 @@
+#pragma once
+// Reading airfoil coordinate files (Selig order: trailing edge, upper surface, leading
+// edge, lower surface, trailing edge; an optional title line first).
+#include <string>
+#include <vector>
+
+#include "core/ribstate.h"
+#include "platform/errorreport.h"
+#include "platform/messages.h"
+
+namespace files {
+
+enum class AirfoilReadStatus { Ok, EmptyTitle, FirstPoint, DoublePoint, ClosingPoint, Error };
+
+struct AirfoilReadResult {
+  AirfoilReadStatus status = AirfoilReadStatus::Ok;
+  std::string label1;                  // what the open window's Label1 shows
+  std::string boxText;                 // the message for the user; empty on success
+  platform::BoxIcon boxIcon = platform::BoxIcon::Information;
+  platform::ErrorInfo error;           // for AirfoilReadStatus::Error
+
+  bool ok() const { return status == AirfoilReadStatus::Ok; }
+};
+
+// Short name of a status for batch output: empty-title, first-point, double-point,
+// closing-point, error.
+const char* StatusName(AirfoilReadStatus status);
+
+// A file's contents as read, apart from the shared state.
+struct AirfoilData {
+  std::string title;
+  std::vector<double> x{0.0};  // 1-based
+  std::vector<double> y{0.0};
+  int pointCount = 0;
+};
+
+// Reads a coordinate file without touching the shared state (callers that must keep the
+// current airfoil until a new one is read whole).
+AirfoilReadResult ReadAirfoilFile(const std::string& path, AirfoilData& data);
+
+// Reads the file named by s.airfoilPath into airfoilTitle, airfoilX/Y and pointCount and
+// sets readOk. Shows nothing: the caller shows the result (ShowAirfoilReadFailure).
+// On failure pointCount is 0, readOk false, and quietRead false after the last three
+// refusals.
+AirfoilReadResult FichierLecture(core::SharedState& s);
+
+// Shows the refusal's box titled with `caption` (the open window's caption), or the
+// general error report for an unexpected error. Returns the text shown.
+std::string ShowAirfoilReadFailure(const AirfoilReadResult& result, const std::string& caption);
+
+// File name parts as the program keeps them: the name less its last 4 characters and
+// the last 3 characters.
+void SplitAirfoilFileName(const std::string& path, std::string& name, std::string& ext);
+
+}  // namespace files

@@ -1,0 +1,51 @@
+#pragma once
+// The surface the rib is drawn on: the main view, the printer, image/PDF/SVG files and
+// the recording target of the tests. Coordinates are twips (1440 per inch) from the
+// target's top-left corner, y downward. Colours are indexes of the 16-colour palette.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+struct Rgb {
+  std::uint8_t r, g, b;
+  bool operator==(const Rgb&) const = default;
+};
+
+// The standard 16-colour palette (index 0 black ... 15 bright white).
+const std::array<Rgb, 16>& Palette();
+Rgb PaletteColour(int index);  // out-of-range indexes give black
+
+// Line styles: 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot.
+inline constexpr int kSolid = 0;
+inline constexpr int kDashDot = 3;
+
+inline constexpr double kTwipsPerInch = 1440.0;
+inline constexpr double kTwipsPerMm = 56.7;
+
+class DrawTarget {
+ public:
+  virtual ~DrawTarget() = default;
+
+  // A segment, or with `box` the rectangle with these corners.
+  virtual void Line(double x1, double y1, double x2, double y2, int colour, bool box = false) = 0;
+  virtual void Circle(double x, double y, double radius, int colour) = 0;
+  // Prints at (CurrentX, CurrentY), the text's top-left corner, in the current font and
+  // ForeColor. With `continueLine` the position moves to the text's end on the same line
+  // (for texts of several colours); otherwise to the start of the next line.
+  virtual void Print(const std::string& text, bool continueLine = false) = 0;
+  virtual double TextWidth(const std::string& text) const = 0;
+  virtual double TextHeight(const std::string& text) const = 0;
+  virtual void Clear() = 0;
+
+  double CurrentX = 0;
+  double CurrentY = 0;
+  std::string FontName = "Arial";
+  double FontSize = 9;  // points
+  int ForeColor = 0;
+  int DrawStyle = kSolid;
+  int DrawWidth = 1;  // pixels
+};
+
+}  // namespace platform

@@ -1,0 +1,56 @@
+#include "platform/messages.h"
+
+#include <cstdio>
+
+namespace platform {
+namespace {
+Messages*& Installed() {
+  static Messages* installed = nullptr;
+  return installed;
+}
+
+BoxAnswer DefaultAnswer(const BoxRequest& r) {
+  switch (r.buttons) {
+    case BoxButtons::Ok: return BoxAnswer::Ok;
+    case BoxButtons::YesNo: return r.defaultButton == 2 ? BoxAnswer::No : BoxAnswer::Yes;
+    case BoxButtons::RetryCancel: return r.defaultButton == 2 ? BoxAnswer::Cancel : BoxAnswer::Retry;
+    case BoxButtons::OkCancel: return r.defaultButton == 2 ? BoxAnswer::Cancel : BoxAnswer::Ok;
+  }
+  return BoxAnswer::Ok;
+}
+}  // namespace
+
+Messages& CurrentMessages() {
+  static StderrMessages fallback;
+  Messages* m = Installed();
+  return m ? *m : fallback;
+}
+
+void SetMessages(Messages* messages) { Installed() = messages; }
+
+
+void Inform(const std::string& text, const std::string& title, BoxIcon icon) {
+  CurrentMessages().Show(BoxRequest{text, title, icon, BoxButtons::Ok, 1});
+}
+
+BoxAnswer AskYesNo(const std::string& text, const std::string& title, BoxIcon icon, bool noIsDefault) {
+  return CurrentMessages().Show(BoxRequest{text, title, icon, BoxButtons::YesNo, noIsDefault ? 2 : 1});
+}
+
+BoxAnswer StderrMessages::Show(const BoxRequest& request) {
+  std::fprintf(stderr, "%s\n", request.text.c_str());
+  return DefaultAnswer(request);
+}
+
+BoxAnswer RecordingMessages::Show(const BoxRequest& request) {
+  shown.push_back(request);
+  if (answers.empty()) return DefaultAnswer(request);
+  BoxAnswer a = answers.front();
+  answers.erase(answers.begin());
+  return a;
+}
+
+ScopedMessages::ScopedMessages(Messages* messages) : previous_(Installed()) { Installed() = messages; }
+ScopedMessages::~ScopedMessages() { Installed() = previous_; }
+
+}  // namespace platform

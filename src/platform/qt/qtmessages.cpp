@@ -1,0 +1,42 @@
+#include "platform/qt/qtmessages.h"
+
+#include <QMessageBox>
+#include <QString>
+
+namespace platform {
+
+BoxAnswer QtMessages::Show(const BoxRequest& request) {
+  QMessageBox box(parent_);
+  box.setWindowTitle(QString::fromStdString(request.title));
+  // Boxes take CR or CR LF line breaks; Qt wants LF.
+  QString text = QString::fromStdString(request.text);
+  text.replace("\r\n", "\n").replace('\r', '\n');
+  box.setText(text);
+  switch (request.icon) {
+    case BoxIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case BoxIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case BoxIcon::Exclamation:
+    case BoxIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case BoxIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case BoxIcon::Question: box.setIcon(QMessageBox::Question); break;
+  }
+  QMessageBox::StandardButton first = QMessageBox::Ok, second = QMessageBox::NoButton;
+  switch (request.buttons) {
+    case BoxButtons::Ok: first = QMessageBox::Ok; break;
+    case BoxButtons::YesNo: first = QMessageBox::Yes; second = QMessageBox::No; break;
+    case BoxButtons::RetryCancel: first = QMessageBox::Retry; second = QMessageBox::Cancel; break;
+    case BoxButtons::OkCancel: first = QMessageBox::Ok; second = QMessageBox::Cancel; break;
+  }
+  box.setStandardButtons(second == QMessageBox::NoButton ? QMessageBox::StandardButtons(first)
+                                                         : QMessageBox::StandardButtons(first | second));
+  box.setDefaultButton(request.defaultButton == 2 && second != QMessageBox::NoButton ? second : first);
+  switch (box.exec()) {
+    case QMessageBox::Yes: return BoxAnswer::Yes;
+    case QMessageBox::No: return BoxAnswer::No;
+    case QMessageBox::Retry: return BoxAnswer::Retry;
+    case QMessageBox::Cancel: return BoxAnswer::Cancel;
+    default: return BoxAnswer::Ok;
+  }
+}
+
+}  // namespace platform

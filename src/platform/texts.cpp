@@ -1,0 +1,20 @@
+#include "platform/texts.h"
+
+#include <utility>
+
+namespace platform {
+namespace {
+TextLookup& CurrentLookup() {
+  static TextLookup lookup;
+  return lookup;
+}
+}  // namespace
+
+void SetTextLookup(TextLookup lookup) { CurrentLookup() = std::move(lookup); }
+
+std::string Text(std::string_view section, std::string_view key) {
+  const TextLookup& lookup = CurrentLookup();
+  return lookup ? lookup(section, key) : std::string();
+}
+
+}  // namespace platform

@@ -1,0 +1,16 @@
+# `vandrell-cli info` prepares every starter airfoil; the two whose first point is not
+# exactly x = 1 are refused.
+file(GLOB airfoils ${DIR}/*.dat)
+foreach(f ${airfoils})
+  get_filename_component(name ${f} NAME)
+  execute_process(COMMAND ${CLI} info ${f} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(name STREQUAL "ag04.dat" OR name STREQUAL "e664ex.dat")
+    if(NOT rc EQUAL 2 OR NOT out STREQUAL "refused: first-point\n")
+      message(FATAL_ERROR "${name}: expected a first-point refusal, got ${rc}: ${out}")
+    endif()
+  else()
+    if(NOT rc EQUAL 0 OR NOT out MATCHES "^title: .*\npoints: [0-9]+\ndensified: [0-9]+\nupper: [0-9]+\nlower: [0-9]+\nymax: [-0-9.]+\nymin: [-0-9.]+\nthickness: [-0-9.]+ at [-0-9.]+\ncamber: [-0-9.]+ at -?[0-9]+\n$")
+      message(FATAL_ERROR "${name}: ${rc}\n${out}\n${err}")
+    endif()
+  endif()
+endforeach()

@@ -1,0 +1,36 @@
+#include "support/testsupport.h"
+
+#include <atomic>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+namespace testsupport {
+
+std::string AirfoilPath(const std::string& name) { return std::string(VANDRELL_SOURCE_DIR) + "/airfoils/" + name; }
+std::string DataPath(const std::string& name) { return std::string(VANDRELL_TEST_DATA) + "/" + name; }
+
+TempDir::TempDir() {
+  static std::atomic<int> counter{0};
+  path_ = std::filesystem::temp_directory_path() /
+          ("vandrell-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  std::filesystem::remove_all(path_);
+  std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(path_, ec);
+}
+
+void WriteFile(const std::string& path, const std::string& contents) {
+  std::ofstream out(path, std::ios::binary);
+  out << contents;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+}  // namespace testsupport
