@@ -1,0 +1,29 @@
+#pragma once
+// Profile-string access to INI files (the settings file and the language files).
+// Section and key names compare without regard to case; spaces around a value are
+// dropped; a value reads back at most 199 characters; a missing file, section or key
+// reads as "". A write creates the file, section or key as needed, replaces a value in
+// place and keeps every other line. Files may use CR LF or LF; they are read as UTF-8,
+// or as Windows-1252 when they are not valid UTF-8. Values are returned as UTF-8.
+#include <string>
+#include <string_view>
+
+namespace files {
+
+inline constexpr std::size_t kIniValueMax = 199;
+
+std::string GetINIFile(std::string_view section, std::string_view key, const std::string& file);
+// Writes atomically (a temporary file, then a rename): a failure leaves the old file whole.
+bool WriteINIFile(std::string_view section, std::string_view key, std::string_view value, const std::string& file);
+
+// The whole file as UTF-8 text (Windows-1252 files converted), "" when it cannot be read.
+std::string ReadTextFileUtf8(const std::string& path);
+// Windows-1252 <-> UTF-8 (characters 1252 cannot hold become "?").
+std::string Cp1252ToUtf8(std::string_view text);
+std::string Utf8ToCp1252(std::string_view text);
+bool IsValidUtf8(std::string_view text);
+
+// Replaces `path` with `contents` through a temporary file in the same folder.
+bool WriteFileAtomically(const std::string& path, std::string_view contents);
+
+}  // namespace files
