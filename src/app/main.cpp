@@ -1,13 +1,11 @@
 #include <QApplication>
 #include <clocale>
 
-#include "mainwindow/mainwindow.h"
+#include "mainwindow/startup.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // Numbers are always read and written with "." whatever the user's locale.
   std::setlocale(LC_NUMERIC, "C");
-  mainwindow::MainWindow window;
-  window.show();
-  return app.exec();
+  return mainwindow::RunProgram(app);
 }

@@ -1,10 +1,676 @@
 #include "mainwindow/mainwindow.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSessionManager>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "features/frminput.h"
+#include "features/inputsettings.h"
+#include "mainwindow/aboutbox.h"
+#include "mainwindow/frmopen.h"
+#include "mainwindow/langwindow.h"
+#include "mainwindow/mainview.h"
+#include "mainwindow/startup.h"
+#include "mainwindow/wiring.h"
+#include "mainwindow/windowhelp.h"
+#include "platform/desktop.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+#include "settingsdialogs/kaldrexoffer.h"
+
 namespace mainwindow {
 
+using platform::Text;
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// The cream of the picture, &HEFFFFF: red 255, green 255, blue 239.
+const QColor kPicBackground(255, 255, 239);
+
+struct MenuItem {
+  const char* name;     // control name; "-" for a separator
+  const char* caption;  // design caption, shown until the language's captions replace it
+  const char* section;  // language section and key of the caption
+  const char* key;
+};
+
+struct MenuDef {
+  const char* name;
+  const char* caption;
+  const char* section;
+  std::vector<MenuItem> items;
+};
+
+const std::vector<MenuDef>& Menus() {
+  static const std::vector<MenuDef> menus = {
+      {"mnu_file", "&File", "MenuFile",
+       {{"mnu_fileopen", "&Open Rib components...", "MenuFile", "2"},
+        {"mnu_fileprofilopen", "Open Airfoil &file...", "MenuFile", "3"},
+        {"mnu_filesaveas", "Save &as Rib components...", "MenuFile", "4"},
+        {"-", "", "", ""},
+        {"mnu_filedxf", "&Export as DXF file", "MenuFile", "5"},
+        {"-", "", "", ""},
+        {"mnu_filepage", "Page &Setup", "MenuFile", "6"},
+        {"mnu_fileprinterconfig", "Pr&inter Setup...", "MenuFile", "7"},
+        {"mnu_fileprintpreview", "Print Pre&view...", "MenuFile", "8"},
+        {"mnu_fileprint", "&Print...", "MenuFile", "9"},
+        {"mnuFileBar6", "", "", ""},
+        {"-", "", "", ""},
+        {"mnu_fileexit", "E&xit", "MenuFile", "10"}}},
+      {"mnu_aff", "&View", "MenuAffich",
+       {{"mnu_affinver", "&Invert Airfoil", "MenuAffich", "2"},
+        {"-", "", "", ""},
+        {"mnu_affdefaut", "&Template defaults...", "MenuAffich", "3"},
+        {"mnu_affcouleur", "&Print colors...", "MenuAffich", "4"},
+        {"-", "", "", ""},
+        {"mnu_affhautba", "&Leading Edge thickness", "MenuAffich", "5"},
+        {"mnu_affhautbf", "&Trailing Edge thickness", "MenuAffich", "6"},
+        {"mnu_affepr", "&Chord thickness", "MenuAffich", "7"},
+        {"mnu_affInstxt", "Ins&ert text", "MenuAffich", "8"},
+        {"mnu_affTrac", "&Show the sheeting lines", "MenuAffich", "9"},
+        {"-", "", "", ""},
+        {"mnu_affclear", "Clear all &Data", "MenuAffich", "10"},
+        {"-", "", "", ""},
+        {"mnu_affLang", "Language", "MenuAffich", "11"}}},
+      {"mnuprofil", "&Rib", "MenuProfil",
+       {{"mnu_profilcorde", "&Chord length...", "MenuProfil", "2"},
+        {"mnu_profilepcoffrage", "&Sheeting thickness...", "MenuProfil", "3"},
+        {"mnu_profilba", "&Leading Edge width...", "MenuProfil", "4"},
+        {"mnu_profillongeron", "Sp&ars setup...", "MenuProfil", "7"},
+        {"mnu_profiltrou", "&Holes setup...", "MenuProfil", "8"},
+        {"mnu_profilbf", "&Trailing Edge width...", "MenuProfil", "9"},
+        {"-", "", "", ""},
+        {"mnu_profilTalon", "&Rib levelling heel", "MenuProfil", "10"}}},
+      {"mnu_param", "&Layout Foam", "MenuLayout",
+       {{"mnu_paramrep", "&Station lines...", "MenuLayout", "2"},
+        {"mnu_parambloc", "&Template...", "MenuLayout", "3"},
+        {"mnu_paramvril", "&Washout angle...", "MenuLayout", "4"}}},
+      {"mnu_outil", "&Utilities", "MenuOutils",
+       {{"mnu_OutilCompare", "Compare 2 &Airfoils...", "MenuOutils", "2"},
+        {"mnu_outilnervinter", "Compute &set of ribs...", "MenuOutils", "3"},
+        {"mnu_outilevolut", "&Generate full set of ribs...", "MenuOutils", "4"},
+        {"mnu_outilevolut2", "Generate set of ribs with &intermediate ribs...", "MenuOutils", "4a"},
+        {"mnu_outilEpCourb", "&Modify Airfoil Thickness/Camber...", "MenuOutils", "5"},
+        {"-", "", "", ""},
+        {"mnu_outilAngle", "&Rib oblique", "MenuOutils", "6"},
+        {"mnu_outilInclinaison", "Rib &inclined", "MenuOutils", "7"},
+        {"mnu_OutlilDiedre", "Compute the &dihedral...", "MenuOutils", "10"},
+        {"-", "", "", ""},
+        {"mnu_Outilcoord", "&Create new coordinates...", "MenuOutils", "11"},
+        {"mnu_Outilcoupl", "&Former", "MenuOutils", "12"},
+        {"-", "", "", ""},
+        {"mnu_calc", "Calc", "MenuOutils", "13"}}},
+      {"mnu_help", "&Help", "MenuHelp",
+       {{"mnu_helpsearch", "&Help Topics...", "MenuHelp", "2"},
+        {"-", "", "", ""},
+        {"mnu_helpAbout", "&About Vandrell...", "MenuHelp", "3"},
+        {"mnu_helpVersion", "Check version", "", ""},
+        {"mnu_helpConfig", "&Make Airfoils subdirectories...", "MenuHelp", "4"}}},
+  };
+  return menus;
+}
+
+// Menu titles take key "1" of their section.
+const char* kMenuTitleKey = "1";
+
+// The leading-edge sub-menu.
+const std::vector<MenuItem>& LeadingEdgeItems() {
+  static const std::vector<MenuItem> items = {{"mnu_profilbaD", "Stock...", "MenuProfil", "5"},
+                                              {"mnu_profilbaC", "V-notch square...", "MenuProfil", "6"}};
+  return items;
+}
+
+struct ButtonDef {
+  const char* name;
+  const char* captionKey;  // MainTolbar keys of the caption; the tool tip is the next key
+  const char* tipKey;
+};
+const ButtonDef kCommandButtons[] = {{"cmdprofil", "11", "12"}, {"cmdcorde", "13", "14"},
+                                     {"cmdba", "15", "16"},     {"cmdlongeron", "17", "18"},
+                                     {"cmdtrou", "19", "20"},   {"cmdbf", "21", "22"}};
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+PicView::PicView(QWidget* parent) : QWidget(parent) {
+  setObjectName("Pic");
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(50, 50);
+}
+
+void PicView::Clear() {
+  const qreal ratio = devicePixelRatioF();
+  QSize size = this->size() * ratio;
+  if (size.isEmpty()) size = QSize(1, 1);
+  if (surface_.size() != size) {
+    surface_ = QImage(size, QImage::Format_RGB32);
+    surface_.setDevicePixelRatio(ratio);
+  }
+  surface_.fill(kPicBackground);
+  blank_ = true;
+  update();
+}
+
+void PicView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), kPicBackground);
+  if (!surface_.isNull()) painter.drawImage(0, 0, surface_);
+}
+
+void PicView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) emit rightClicked(event->globalPosition().toPoint());
+  QWidget::mousePressEvent(event);
+}
+
+// ---------------------------------------------------------------------------------------
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle("Vandrell");
+  setObjectName("frmmain");
+  setWindowTitle(platform::kProgramTitle);
+  BuildMenus();
+  BuildToolBar();
+  BuildView();
+  WireCommands();
+  core::SetViewHooks(this);
   resize(1000, 700);
+}
+
+MainWindow::~MainWindow() {
+  if (core::CurrentViewHooks() == this) core::SetViewHooks(nullptr);
+}
+
+void MainWindow::BuildMenus() {
+  for (const MenuDef& def : Menus()) {
+    QMenu* menu = menuBar()->addMenu(Q(def.caption));
+    menu->setObjectName(def.name);
+    if (std::string(def.name) == "mnuprofil") mnuprofil_ = menu;
+    for (const MenuItem& item : def.items) {
+      const std::string name = item.name;
+      if (name == "-") {
+        menu->addSeparator();
+        continue;
+      }
+      if (name == "mnuFileBar6") {
+        mruBar_ = menu->addSeparator();
+        mruBar_->setObjectName("mnuFileBar6");
+        mruBar_->setVisible(false);
+        for (int i = 0; i < 4; ++i) {
+          QAction* entry = menu->addAction(QString());
+          entry->setObjectName(QString("mnuFileMRU%1").arg(i));
+          entry->setVisible(false);
+          connect(entry, &QAction::triggered, this, [this, entry] {
+            OpenRecentAirfoil(core::App(), entry->data().toString().toStdString(), *this);
+          });
+          mru_.push_back(entry);
+        }
+        continue;
+      }
+      if (name == "mnu_profilba") {
+        QMenu* sub = menu->addMenu(Q(item.caption));
+        sub->setObjectName("mnu_profilba");
+        actions_[name] = sub->menuAction();
+        for (const MenuItem& subItem : LeadingEdgeItems()) {
+          QAction* a = sub->addAction(Q(subItem.caption));
+          a->setObjectName(subItem.name);
+          actions_[subItem.name] = a;
+          connect(a, &QAction::triggered, this, [this, n = std::string(subItem.name)] { Run(n); });
+        }
+        continue;
+      }
+      QAction* a = menu->addAction(Q(item.caption));
+      a->setObjectName(Q(name));
+      actions_[name] = a;
+      connect(a, &QAction::triggered, this, [this, name] { Run(name); });
+    }
+  }
+  for (const std::string& name : DisplayToggles()) actions_[name]->setCheckable(true);
+  actions_["mnu_affTrac"]->setChecked(true);
+}
+
+void MainWindow::BuildToolBar() {
+  QToolBar* bar = addToolBar("Toolbar1");
+  bar->setObjectName("Toolbar1");
+  bar->setMovable(false);
+  bar->setIconSize(QSize(20, 20));
+  QStyle* st = style();
+  // Buttons 1 to 8: open project (2), save project (3), page set-up (5), print (7) between
+  // separators. Index 0 is unused so indexes read as the tool bar's.
+  toolbarButtons_.assign(9, nullptr);
+  auto addSeparator = [&](int index) { toolbarButtons_[static_cast<std::size_t>(index)] = bar->addSeparator(); };
+  auto addButton = [&](int index, const char* name, const QIcon& icon, const char* command) {
+    QAction* a = bar->addAction(icon, QString());
+    a->setObjectName(name);
+    actions_[name] = a;
+    toolbarButtons_[static_cast<std::size_t>(index)] = a;
+    connect(a, &QAction::triggered, this, [this, c = std::string(command)] { Run(c); });
+  };
+  addSeparator(1);
+  addButton(2, "tb_open", st->standardIcon(QStyle::SP_DialogOpenButton), "mnu_fileopen");
+  addButton(3, "tb_saveas", st->standardIcon(QStyle::SP_DialogSaveButton), "mnu_filesaveas");
+  addSeparator(4);
+  addButton(5, "tb_page", st->standardIcon(QStyle::SP_FileDialogDetailedView), "mnu_filepage");
+  addSeparator(6);
+  addButton(7, "tb_print", QIcon::fromTheme("document-print", st->standardIcon(QStyle::SP_ComputerIcon)),
+            "mnu_fileprint");
+  addSeparator(8);
+
+  combo1_ = new QComboBox(bar);
+  combo1_->setObjectName("Combo1");
+  combo1_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  bar->addWidget(combo1_);
+  bar->addSeparator();
+  for (const ButtonDef& def : kCommandButtons) {
+    auto* button = new QToolButton(bar);
+    button->setObjectName(def.name);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setAutoRaise(false);
+    bar->addWidget(button);
+    buttons_[def.name] = button;
+    connect(button, &QToolButton::clicked, this, [this, n = std::string(def.name)] { Run(n); });
+  }
+}
+
+void MainWindow::BuildView() {
+  auto* central = new QWidget(this);
+  auto* grid = new QGridLayout(central);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(0);
+  pic_ = new PicView(central);
+  hsbpic_ = new QScrollBar(Qt::Horizontal, central);
+  hsbpic_->setObjectName("Hsbpic");
+  vsbpic_ = new QScrollBar(Qt::Vertical, central);
+  vsbpic_->setObjectName("Vsbpic");
+  // Values at or below 0 move the rib up: dragging the thumb down shows what lies lower.
+  vsbpic_->setInvertedAppearance(true);
+  vsbpic_->setInvertedControls(true);
+  hsbpic_->setRange(0, 0);
+  vsbpic_->setRange(0, 0);
+  grid->addWidget(pic_, 0, 0);
+  grid->addWidget(vsbpic_, 0, 1);
+  grid->addWidget(hsbpic_, 1, 0);
+  setCentralWidget(central);
+
+  for (int i = 0; i < 3; ++i) {
+    panels_[i] = new QLabel(this);
+    panels_[i]->setObjectName(QString("StatusBarPanel%1").arg(i + 1));
+    panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  }
+  statusBar()->addWidget(panels_[0]);
+  statusBar()->addWidget(panels_[1], 1);
+  statusBar()->addWidget(panels_[2]);
+
+  connect(hsbpic_, &QScrollBar::valueChanged, this, &MainWindow::Hsbpic_Change);
+  connect(vsbpic_, &QScrollBar::valueChanged, this, &MainWindow::Vsbpic_Change);
+  connect(combo1_, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
+  connect(pic_, &PicView::rightClicked, this, [this](const QPoint& at) { mnuprofil_->popup(at); });
+}
+
+QLabel* MainWindow::Panel(int index) const { return panels_[index - 1]; }
+
+QAction* MainWindow::Action(const std::string& name) const {
+  auto it = actions_.find(name);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+QToolButton* MainWindow::CommandButton(const std::string& name) const {
+  auto it = buttons_.find(name);
+  return it == buttons_.end() ? nullptr : it->second;
+}
+
+void MainWindow::SetCommand(const std::string& name, std::function<void()> command) {
+  commands_[name] = std::move(command);
+  ApplyEnabled(name);
+}
+
+void MainWindow::Run(const std::string& name) {
+  if (!IsCommandEnabled(name)) return;
+  auto it = commands_.find(name);
+  if (it != commands_.end() && it->second) it->second();
+}
+
+void MainWindow::SetCommandEnabled(const std::string& name, bool enabled) {
+  ruleEnabled_[name] = enabled;
+  ApplyEnabled(name);
+}
+
+bool MainWindow::IsCommandEnabled(const std::string& name) const {
+  auto rule = ruleEnabled_.find(name);
+  if (rule != ruleEnabled_.end() && !rule->second) return false;
+  // A tool-bar button runs its menu entry's command.
+  static const std::map<std::string, std::string> toolbar = {{"tb_open", "mnu_fileopen"},
+                                                             {"tb_saveas", "mnu_filesaveas"},
+                                                             {"tb_page", "mnu_filepage"},
+                                                             {"tb_print", "mnu_fileprint"}};
+  auto tb = toolbar.find(name);
+  const std::string& command = tb == toolbar.end() ? name : tb->second;
+  if (command == "mnu_profilba") return true;  // the sub-menu itself
+  auto it = commands_.find(command);
+  return it != commands_.end() && it->second;
+}
+
+void MainWindow::ApplyEnabled(const std::string& name) {
+  const bool enabled = IsCommandEnabled(name);
+  if (QAction* a = Action(name)) a->setEnabled(enabled);
+  if (QToolButton* b = CommandButton(name)) b->setEnabled(enabled);
+  for (const auto& [tb, command] : std::map<std::string, std::string>{{"tb_open", "mnu_fileopen"},
+                                                                       {"tb_saveas", "mnu_filesaveas"},
+                                                                       {"tb_page", "mnu_filepage"},
+                                                                       {"tb_print", "mnu_fileprint"}})
+    if (command == name) ApplyEnabled(tb);
+}
+
+void MainWindow::SetChecked(const std::string& name, bool checked) {
+  if (QAction* a = Action(name)) a->setChecked(checked);
+}
+
+void MainWindow::WireCommands() {
+  core::SharedState& s = core::App();
+  auto set = [this](const char* name, std::function<void()> f) { commands_[name] = std::move(f); };
+  set("mnu_fileprofilopen", [this] { OpenAirfoil(); });
+  set("cmdprofil", [this] { OpenAirfoil(); });
+  set("mnu_fileprinterconfig", [] { platform::CurrentDesktop().PrinterSetup(); });
+  set("mnu_fileexit", [this] { close(); });
+  for (const std::string& name : DisplayToggles()) set(name.c_str(), [this, name] { ToggleDisplay(name); });
+  set("mnu_affclear", [this, &s] {
+    if (ConfirmNewRib(s)) affclear();
+  });
+  set("mnu_affLang", [this] {
+    LangWindow lang(this, [this] {
+      LoadCaptions();
+      RedrawOverlays();
+      affiche();
+    });
+    lang.exec();
+  });
+  set("mnu_profilcorde", [this] { ShowInput(features::kInputChord); });
+  set("cmdcorde", [this] { ShowInput(features::kInputChord); });
+  set("mnu_profilepcoffrage", [this] { ShowInput(features::kInputSheeting); });
+  set("mnu_profilbaD", [this] { ShowInput(features::kInputLeadingEdge); });
+  set("mnu_profilbf", [this] { ShowInput(features::kInputTrailingEdge); });
+  set("cmdbf", [this] { ShowInput(features::kInputTrailingEdge); });
+  set("mnu_paramrep", [this] { ShowInput(features::kInputMarks); });
+  set("cmdba", [this, &s] { Run(s.leadingEdgeStyle != 0 ? "mnu_profilbaD" : "mnu_profilbaC"); });
+  set("mnu_calc", [] { StartCalculator(); });
+  set("mnu_helpsearch", [this] { ShowHelpTopic(10, this); });
+  set("mnu_helpAbout", [this] {
+    AboutBox about(this);
+    about.exec();
+  });
+  set("mnu_helpVersion", [] { platform::CurrentDesktop().OpenWebPage(kVersionPageUrl); });
+  set("mnu_helpConfig", [] { settingsdialogs::installationKaldrex(core::App()); });
+  for (const auto& [name, action] : actions_) ApplyEnabled(name);
+  for (const auto& [name, button] : buttons_) ApplyEnabled(name);
+}
+
+void MainWindow::ToggleDisplay(const std::string& name) {
+  core::SharedState& s = core::App();
+  QAction* a = Action(name);
+  // The entry's check mark has already flipped when a menu click triggers it; a direct
+  // Run flips it here.
+  if (sender() != a) a->setChecked(!a->isChecked());
+  const bool on = a->isChecked();
+  if (name == "mnu_affinver") s.inverted = on;
+  else if (name == "mnu_affTrac") s.traceShown = on;
+  else if (name == "mnu_affepr") s.showThickness = on;
+  else if (name == "mnu_affhautba") s.showLeHeight = on;
+  else if (name == "mnu_affhautbf") s.showTeHeight = on;
+  if (name == "mnu_affinver" && s.formerShown) RedrawOverlays();
+  affiche();
+}
+
+void MainWindow::LoadCaptions() {
+  for (int i = 1; i <= 8; ++i)
+    if (QAction* a = toolbarButtons_[static_cast<std::size_t>(i)]) a->setToolTip(Q(Text("MainTolbar", std::to_string(i))));
+  combo1_->setToolTip(Q(Text("MainTolbar", "9")));
+  for (const ButtonDef& def : kCommandButtons) {
+    QToolButton* b = buttons_[def.name];
+    b->setText(Q(Text("MainTolbar", def.captionKey)));
+    b->setToolTip(Q(Text("MainTolbar", def.tipKey)));
+  }
+  for (const MenuDef& def : Menus()) {
+    if (QMenu* menu = menuBar()->findChild<QMenu*>(def.name)) menu->setTitle(Q(Text(def.section, kMenuTitleKey)));
+    for (const MenuItem& item : def.items) {
+      QAction* a = Action(item.name);
+      if (!a || std::string(item.section).empty()) continue;
+      a->setText(Q(Text(item.section, item.key)));
+    }
+  }
+  for (const MenuItem& item : LeadingEdgeItems()) Action(item.name)->setText(Q(Text(item.section, item.key)));
+  Action("mnu_helpVersion")->setText("Check " + Q(Text("FrmAbout", "3")));
+  if (Action("mnu_calc")->text().isEmpty()) Action("mnu_calc")->setText("Windo&ws Calculator");
+}
+
+void MainWindow::LoadRecentMenu() {
+  const std::vector<std::string> entries = RecentMenuEntries(core::App().iniFile);
+  for (std::size_t i = 0; i < mru_.size(); ++i) {
+    if (i < entries.size()) {
+      QString path = Q(entries[i]);
+      mru_[i]->setData(path);
+      mru_[i]->setText(QString(path).replace("&", "&&"));
+      mru_[i]->setVisible(true);
+    }
+  }
+  mruBar_->setVisible(!entries.empty());
+}
+
+void MainWindow::Load() {
+  core::SharedState& s = core::App();
+  s.projectModified = false;
+  s.traceShown = true;
+  platform::CurrentDesktop().SetBusy(false);
+  s.unitText = " mm";
+  LoadSettingsAtStart(s);
+  if (s.unitText == " mm") {
+    s.ydprint = 50;
+    s.ydprintText = "50";
+  } else {
+    s.ydprint = 2;
+    s.ydprintText = "2";
+  }
+  Panel(3)->setText(Q(UnitPanelText(s)));
+  {
+    QSignalBlocker block(combo1_);
+    combo1_->clear();
+    for (const std::string& entry : ZoomEntries()) combo1_->addItem(Q(entry));
+  }
+  combo1_->setCurrentIndex(kZoomDefaultIndex);
+  Combo1_Click();
+  Panel(1)->setText(Q(VersionPanelText(s)));
+  Panel(2)->clear();
+  LoadRecentMenu();
+  for (const std::string& name : AirfoilCommands()) SetCommandEnabled(name, s.airfoilLoaded);
+}
+
+// ---------------------------------------------------------------------------------------
+void MainWindow::affiche() {
+  core::SharedState& s = core::App();
+  if (s.compareShown || s.epCourbShown || s.formerShown || !s.airfoilLoaded) return;
+  s.chordTwips = s.chord * 56.7f * s.zoom;
+  if (s.trailingEdgeDepth + s.leadingEdgeDepth > s.chord) {
+    // A redraw while the box is up (a resize behind it) must not stack another box.
+    if (showingDepthMessage_) return;
+    showingDepthMessage_ = true;
+    platform::Inform(Text("FrmMainMessage", "13"), Text("FrmMainMessage", "14"), platform::BoxIcon::Exclamation);
+    showingDepthMessage_ = false;
+    return;
+  }
+  UpdateScrollRanges();
+  pic_->Clear();
+  // A rib without a chord has nothing to draw, and the trace divides by the chord.
+  if (s.chord > 0) {
+    PaintRib(s, pic_->Surface());
+    pic_->MarkDrawn();
+  }
+  Panel(1)->setText(Q(VersionPanelText(s)));
+  Panel(2)->setText(Q(AirfoilPanelText(s, Text("MainTolbar", "11"), Text("MainTolbar", "13"))));
+}
+
+void MainWindow::RedrawOverlays() {
+  // The comparison, thickness-and-camber and former views draw here once they exist.
+}
+
+void MainWindow::UpdateScrollRanges() {
+  core::SharedState& s = core::App();
+  const double twipsPerPixel = 1440.0 / pic_->logicalDpiX();
+  const ScrollRanges r = ScrollRangesFor(s, pic_->width() * twipsPerPixel, pic_->height() * twipsPerPixel);
+  QSignalBlocker h(hsbpic_);
+  QSignalBlocker v(vsbpic_);
+  hsbpic_->setRange(r.horizontal.minimum, r.horizontal.maximum);
+  hsbpic_->setPageStep(r.horizontal.pageStep);
+  vsbpic_->setRange(r.vertical.minimum, r.vertical.maximum);
+  vsbpic_->setPageStep(r.vertical.pageStep);
+  // A smaller range may have moved a bar's value.
+  s.hScroll = static_cast<std::int16_t>(-hsbpic_->value());
+  s.vScroll = static_cast<std::int16_t>(-vsbpic_->value());
+}
+
+void MainWindow::ResetScrollBars() {
+  QSignalBlocker h(hsbpic_);
+  QSignalBlocker v(vsbpic_);
+  hsbpic_->setValue(0);
+  vsbpic_->setValue(0);
+  core::App().hScroll = 0;
+  core::App().vScroll = 0;
+}
+
+void MainWindow::Combo1_Click() {
+  core::SharedState& s = core::App();
+  if (combo1_->currentIndex() < 0) return;
+  s.zoom = ZoomFromEntry(combo1_->currentText().toStdString());
+  ResetScrollBars();
+  RedrawOverlays();
+  affiche();
+}
+
+void MainWindow::Hsbpic_Change(int value) {
+  core::App().hScroll = static_cast<std::int16_t>(-value);
+  RedrawOverlays();
+  affiche();
+}
+
+void MainWindow::Vsbpic_Change(int value) {
+  core::App().vScroll = static_cast<std::int16_t>(-value);
+  RedrawOverlays();
+  affiche();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  RedrawOverlays();
+  affiche();
+}
+
+void MainWindow::EnableAirfoilCommands() {
+  for (const std::string& name : AirfoilCommands()) SetCommandEnabled(name, true);
+}
+
+void MainWindow::SetCaption(const std::string& caption) { setWindowTitle(Q(caption)); }
+
+void MainWindow::RecentFileOpened(const std::string& path) {
+  AddRecentFile(core::App(), path);
+  LoadRecentMenu();
+}
+
+// ---------------------------------------------------------------------------------------
+void MainWindow::affclear() {
+  core::SharedState& s = core::App();
+  s.projectSaved = false;
+  CloseOtherWindows();
+  ClearRibState(s);
+  {
+    QSignalBlocker h(hsbpic_);
+    QSignalBlocker v(vsbpic_);
+    hsbpic_->setValue(0);
+    vsbpic_->setValue(0);
+  }
+  for (const std::string& name : AirfoilCommands()) SetCommandEnabled(name, false);
+  for (const std::string& name : NewRibEnables()) SetCommandEnabled(name, true);
+  for (const std::string& name : DisplayToggles()) SetChecked(name, name == "mnu_affTrac");
+  CheckDirectories(s);
+  Panel(2)->clear();
+  setWindowTitle(platform::kProgramTitle);
+  pic_->Clear();
+  if (combo1_->currentIndex() == kZoomDefaultIndex)
+    Combo1_Click();
+  else
+    combo1_->setCurrentIndex(kZoomDefaultIndex);
+  ReadDefaults(s);
+}
+
+void MainWindow::ShowInput(const std::string& inputKind) {
+  core::SharedState& s = core::App();
+  s.inputKind = inputKind;
+  features::FrmInput input(this);
+  input.exec();
+  if (s.dialogCancelled) return;
+  if (inputKind == features::kInputChord) RedrawOverlays();
+  affiche();
+}
+
+void MainWindow::OpenAirfoil() {
+  core::SharedState& s = core::App();
+  s.memorizeAsFirst = false;
+  s.formerShown = false;
+  s.dialogCancelled = false;
+  FrmOpen open(this, Text("frmopen", "1"), false);
+  open.exec();
+  if (s.dialogCancelled || !open.Accepted()) return;
+  InstallOpenedAirfoil(s, open.ChosenPath(), open.TakeData(), *this);
+}
+
+bool MainWindow::CloseOtherWindows() {
+  bool allClosed = true;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w == this || !w->isVisible() || w->inherits("QMenu")) continue;
+    if (!w->close()) allClosed = false;
+  }
+  return allClosed;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  core::SharedState& s = core::App();
+  s.dialogCancelled = false;
+  if (!quitConfirmed_ && !AskToQuit(s)) {
+    event->ignore();
+    return;
+  }
+  quitConfirmed_ = false;
+  CloseHelp();
+  if (!CloseOtherWindows() || s.dialogCancelled) {
+    // A window that refused to close keeps the program, and the rib, open.
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+void MainWindow::CommitData(QSessionManager& manager) {
+  // Logging out ends the program as surely as Exit: the same question, or no logout.
+  if (manager.allowsInteraction()) {
+    if (!AskToQuit(core::App())) {
+      manager.cancel();
+      return;
+    }
+    manager.release();
+    quitConfirmed_ = true;
+  } else if (core::App().projectModified) {
+    // No question may be asked now; keeping the program open is the only safe answer.
+    manager.cancel();
+  }
 }
 
 }  // namespace mainwindow

@@ -1,0 +1,73 @@
+#include "mainwindow/aboutbox.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/ribstate.h"
+#include "mainwindow/splash.h"
+#include "mainwindow/wiring.h"
+#include "platform/texts.h"
+
+namespace mainwindow {
+
+using platform::Text;
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+const char* const kCredit = "Vandrell, full-size rib drawings for model aircraft builders.";
+const char* const kDisclaimer =
+    "This program is provided as it is, without any warranty. Check every drawing before you "
+    "cut: the authors accept no liability for material, time or models lost through its use.";
+}  // namespace
+
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+  setObjectName("frmAbout");
+  const core::SharedState& s = core::App();
+  setWindowTitle(Q(Text("FrmAbout", "1")));
+  auto label = [this](const char* name, const std::string& text) {
+    auto* l = new QLabel(Q(text), this);
+    l->setObjectName(name);
+    l->setWordWrap(true);
+    return l;
+  };
+  auto* image = new QLabel(this);
+  image->setObjectName("picIcon");
+  image->setPixmap(ProgramPicture(QSize(160, 90)));
+  QLabel* title = label("lblTitle", Text("FrmAbout", "2"));
+  QFont big = title->font();
+  big.setPointSizeF(big.pointSizeF() * 1.6);
+  big.setBold(true);
+  title->setFont(big);
+  label("lblversion", Text("FrmAbout", "3") + " " + s.versionText);
+  label("lblNom", Text("FrmAbout", "4") + " " + InstallSetting("Name"));
+  label("lblOrganisation", Text("FrmAbout", "5") + " " + InstallSetting("Organisation"));
+  label("lblDescription", std::string(kCredit) + " " + Text("FrmAbout", "6"));
+  label("lblDisclaimer", kDisclaimer);
+  label("LblTrad", Text("FrmAbout", "7") + " " + Text("FrmAbout", "8") + " " + Text("FrmAbout", "9"));
+  cmdok_ = new QPushButton(Q(Text("TextButton", "1")), this);
+  cmdok_->setObjectName("cmdok");
+  cmdok_->setDefault(true);
+  connect(cmdok_, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* text = new QVBoxLayout;
+  for (const char* name : {"lblTitle", "lblversion", "lblNom", "lblOrganisation", "lblDescription", "LblTrad"})
+    text->addWidget(Label(name));
+  auto* top = new QHBoxLayout;
+  top->addWidget(image, 0, Qt::AlignTop);
+  top->addLayout(text, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(Label("lblDisclaimer"), 1);
+  buttons->addWidget(cmdok_, 0, Qt::AlignBottom);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addSpacing(12);
+  layout->addLayout(buttons);
+  setMinimumWidth(520);
+}
+
+QLabel* AboutBox::Label(const char* name) const { return findChild<QLabel*>(name); }
+
+}  // namespace mainwindow

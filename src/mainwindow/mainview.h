@@ -1,0 +1,41 @@
+#pragma once
+// The main view's rules apart from the window: the zoom list, the status bar texts, the
+// scroll bars. Plain functions so they are tested without a screen.
+#include <array>
+#include <string>
+
+#include "core/ribstate.h"
+
+namespace mainwindow {
+
+// The zoom list's entries, index 0 to 6; index 3 ("Zoom 100 %") is selected at start.
+inline constexpr int kZoomDefaultIndex = 3;
+const std::array<std::string, 7>& ZoomEntries();
+// The zoom an entry gives: the first three of its last five characters, over 100.
+float ZoomFromEntry(const std::string& entry);
+
+// Status bar panels.
+std::string VersionPanelText(const core::SharedState& s);
+std::string UnitPanelText(const core::SharedState& s);
+// Airfoil and chord; the file's title follows unless it begins with "1" (no title line).
+// `lblAirfoil` and `lblChord` are the language's labels.
+std::string AirfoilPanelText(const core::SharedState& s, const std::string& lblAirfoil,
+                             const std::string& lblChord);
+
+// One step of a scroll bar moves the picture by chord x zoom / 2 twips.
+double ScrollStepTwips(const core::SharedState& s);
+
+struct ScrollRange {
+  int minimum = 0;
+  int maximum = 0;
+  int pageStep = 1;
+};
+struct ScrollRanges {
+  ScrollRange horizontal;
+  ScrollRange vertical;  // values at or below 0: negative values move the rib up
+};
+// Ranges that let every part of the rib, its base and its labels be brought into a view
+// of the given size (twips) at the current zoom.
+ScrollRanges ScrollRangesFor(const core::SharedState& s, double viewWidthTwips, double viewHeightTwips);
+
+}  // namespace mainwindow

@@ -1,0 +1,33 @@
+#pragma once
+// The splash window `frmSplash`: shown over the main window for three seconds at start-up,
+// or until its picture is clicked.
+#include <QPixmap>
+#include <QWidget>
+
+class QLabel;
+class QTimer;
+
+namespace mainwindow {
+
+// The program's picture: a rib on its building board, drawn at the given size.
+QPixmap ProgramPicture(const QSize& size);
+
+class Splash : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Splash(QWidget* over = nullptr);
+  QLabel* Image1() const { return image1_; }
+  QTimer* Timer1() const { return timer_; }
+  QLabel* Label(const char* name) const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Finish();
+
+  QLabel* image1_;
+  QTimer* timer_;
+};
+
+}  // namespace mainwindow

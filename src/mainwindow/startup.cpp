@@ -1,0 +1,103 @@
+#include "mainwindow/startup.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <filesystem>
+#include <unistd.h>
+
+#include "files/ini.h"
+#include "mainwindow/commands.h"
+#include "mainwindow/langwindow.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/splash.h"
+#include "platform/desktop.h"
+#include "platform/filedialogs.h"
+#include "platform/messages.h"
+#include "platform/qt/qtdesktop.h"
+#include "platform/qt/qtmessages.h"
+#include "platform/texts.h"
+#include "settingsdialogs/kaldrexoffer.h"
+
+namespace mainwindow {
+
+namespace fs = std::filesystem;
+
+std::string ProgramDirectoryFor(const std::string& executableDir) {
+  std::error_code ec;
+  const fs::path installed = (fs::path(executableDir) / ".." / "share" / "vandrell").lexically_normal();
+  if (fs::is_directory(installed, ec)) return installed.string();
+  return executableDir;
+}
+
+std::string IniFileFor(const std::string& programDir, const std::string& configDir) {
+  const fs::path beside = fs::path(programDir) / "Vandrell.ini";
+  std::error_code ec;
+  const bool dirWritable = ::access(programDir.c_str(), W_OK) == 0;
+  const bool fileWritable = !fs::exists(beside, ec) || ::access(beside.c_str(), W_OK) == 0;
+  if (dirWritable && fileWritable) return beside.string();
+  fs::create_directories(configDir, ec);
+  return (fs::path(configDir) / "Vandrell.ini").string();
+}
+
+void PrepareProgramState(core::SharedState& s, const std::string& programDir, const std::string& iniFile) {
+  s.formerShown = false;
+  s.pi = 4.0 * std::atan(1.0);
+  s.versionText = core::VersionText();
+  s.programDir = programDir;
+  s.helpFile = (fs::path(programDir) / "vandrellE.chm").string();
+  s.iniFile = iniFile;
+  s.messageText.clear();
+}
+
+void UseLanguage(core::SharedState& s) {
+  s.languageFile = (fs::path(s.programDir) / (s.languageName + ".lng")).string();
+  platform::SetTextLookup([file = s.languageFile](std::string_view section, std::string_view key) {
+    return files::GetINIFile(section, key, file);
+  });
+}
+
+std::unique_ptr<MainWindow> StartProgram(bool showSplash) {
+  core::SharedState& s = core::App();
+  StartLanguage(nullptr);
+  if (DecimalMarkRefused(platform::CurrentDesktop().DecimalMark())) return nullptr;
+  auto window = std::make_unique<MainWindow>();
+  {
+    platform::BusyPointer busy;
+    window->Load();
+    window->LoadCaptions();
+  }
+  window->show();
+  if (showSplash) {
+    auto* splash = new Splash(window.get());
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    splash->show();
+  }
+  if (s.firstRun == 1) {
+    settingsdialogs::installationKaldrex(s);
+    s.iniWriteOk = files::WriteINIFile("Repertoires", "Install", "1", s.iniFile);
+    s.firstRun = 0;
+  }
+  return window;
+}
+
+int RunProgram(QApplication& app) {
+  core::SharedState& s = core::App();
+  const std::string programDir = ProgramDirectoryFor(QCoreApplication::applicationDirPath().toStdString());
+  const std::string configDir =
+      (fs::path(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString()) / "vandrell")
+          .string();
+  PrepareProgramState(s, programDir, IniFileFor(programDir, configDir));
+
+  platform::QtMessages messages;
+  platform::ScopedMessages installMessages(&messages);
+  platform::QtDesktop desktop;
+  platform::ScopedDesktop installDesktop(&desktop);
+  std::unique_ptr<MainWindow> window = StartProgram();
+  if (!window) return 0;
+  messages.SetParent(window.get());
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, window.get(), &MainWindow::CommitData);
+  return app.exec();
+}
+
+}  // namespace mainwindow

@@ -1,0 +1,67 @@
+#include "settingsdialogs/kaldrexoffer.h"
+
+#include <filesystem>
+
+#include "platform/desktop.h"
+#include "platform/filedialogs.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+
+namespace settingsdialogs {
+
+using platform::BoxAnswer;
+using platform::BoxIcon;
+using platform::Text;
+
+std::string KaldrexProgramName() {
+#ifdef _WIN32
+  return "kaldrex.exe";
+#else
+  return "kaldrex";
+#endif
+}
+
+namespace {
+std::string Trimmed(const std::string& s) {
+  std::size_t b = s.find_first_not_of(' ');
+  if (b == std::string::npos) return std::string();
+  return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+}  // namespace
+
+void installationKaldrex(const core::SharedState& s) {
+  const std::string offer = Text("FrmConfig", "2") + " \"Morvask\" Kaldrex.exe " + Text("FrmConfig", "3") + " " +
+                            s.airfoilDir;
+  if (platform::AskYesNo(offer, Text("FrmConfig", "1"), BoxIcon::Exclamation, false) != BoxAnswer::Yes) {
+    const std::string where = " '" + Text("FrmDefaut", "14") + "'";
+    platform::Inform(Text("FrmConfig", "4") + where + "\r\n" + Text("FrmConfig", "41") + where,
+                     platform::kProgramTitle, BoxIcon::Critical);
+    return;
+  }
+  std::string folder;
+  std::string program;
+  while (true) {
+    platform::CurrentFileDialogs().BrowseForFolder(Text("FrmConfig", "5") + " Kaldrex.exe", folder);
+    platform::CurrentDesktop().SetBusy(true);
+    const std::string dir = Trimmed(folder);
+    std::error_code ec;
+    if (!dir.empty()) {
+      program = (std::filesystem::path(dir) / KaldrexProgramName()).string();
+      if (std::filesystem::is_regular_file(program, ec)) break;
+    }
+    std::string question = !dir.empty() && dir.front() == 'A'
+                               ? Text("FrmConfig", "6")
+                               : Text("FrmConfig", "7") + " " + dir + " " + Text("FrmConfig", "8") + " Kaldrex.exe !";
+    question += "\n" + Text("FrmConfig", "11");
+    platform::CurrentDesktop().SetBusy(false);
+    if (platform::AskYesNo(question, platform::kProgramTitle, BoxIcon::Question, false) != BoxAnswer::Yes) {
+      platform::Inform(Text("FrmConfig", "9") + " : " + s.airfoilDir, platform::kProgramTitle, BoxIcon::Critical);
+      return;
+    }
+  }
+  platform::CurrentDesktop().StartProgram(program, std::filesystem::path(program).parent_path().string());
+  platform::Inform(Text("FrmConfig", "10"), platform::kProgramTitle, BoxIcon::Information);
+  platform::CurrentDesktop().SetBusy(false);
+}
+
+}  // namespace settingsdialogs

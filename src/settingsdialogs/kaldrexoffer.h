@@ -1,0 +1,16 @@
+#pragma once
+// The offer of the companion airfoil pack (`installationKaldrex` of the configuration
+// window): asks whether to run the pack's program, lets the user find it, starts it.
+#include <string>
+
+#include "core/ribstate.h"
+
+namespace settingsdialogs {
+
+// The pack program's file name on this platform.
+std::string KaldrexProgramName();
+
+// Runs the offer through the message boxes, the folder chooser and the desktop.
+void installationKaldrex(const core::SharedState& s);
+
+}  // namespace settingsdialogs
