@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "features/frminput.h"
 #include "features/inputsettings.h"
@@ -234,10 +235,16 @@ void MainWindow::BuildMenus() {
       QAction* a = menu->addAction(Q(item.caption));
       a->setObjectName(Q(name));
       actions_[name] = a;
-      connect(a, &QAction::triggered, this, [this, name] { Run(name); });
+      const auto& toggles = DisplayToggles();
+      if (std::find(toggles.begin(), toggles.end(), name) != toggles.end()) {
+        // The menu has flipped the check mark already.
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, name] { ToggleDisplay(name); });
+      } else {
+        connect(a, &QAction::triggered, this, [this, name] { Run(name); });
+      }
     }
   }
-  for (const std::string& name : DisplayToggles()) actions_[name]->setCheckable(true);
   actions_["mnu_affTrac"]->setChecked(true);
 }
 
@@ -384,7 +391,11 @@ void MainWindow::WireCommands() {
   set("cmdprofil", [this] { OpenAirfoil(); });
   set("mnu_fileprinterconfig", [] { platform::CurrentDesktop().PrinterSetup(); });
   set("mnu_fileexit", [this] { close(); });
-  for (const std::string& name : DisplayToggles()) set(name.c_str(), [this, name] { ToggleDisplay(name); });
+  for (const std::string& name : DisplayToggles())
+    set(name.c_str(), [this, name] {
+      Action(name)->setChecked(!Action(name)->isChecked());
+      ToggleDisplay(name);
+    });
   set("mnu_affclear", [this, &s] {
     if (ConfirmNewRib(s)) affclear();
   });
@@ -418,11 +429,7 @@ void MainWindow::WireCommands() {
 
 void MainWindow::ToggleDisplay(const std::string& name) {
   core::SharedState& s = core::App();
-  QAction* a = Action(name);
-  // The entry's check mark has already flipped when a menu click triggers it; a direct
-  // Run flips it here.
-  if (sender() != a) a->setChecked(!a->isChecked());
-  const bool on = a->isChecked();
+  const bool on = Action(name)->isChecked();
   if (name == "mnu_affinver") s.inverted = on;
   else if (name == "mnu_affTrac") s.traceShown = on;
   else if (name == "mnu_affepr") s.showThickness = on;
@@ -514,6 +521,7 @@ void MainWindow::affiche() {
   if (s.chord > 0) {
     PaintRib(s, pic_->Surface());
     pic_->MarkDrawn();
+    ++drawCount_;
   }
   Panel(1)->setText(Q(VersionPanelText(s)));
   Panel(2)->setText(Q(AirfoilPanelText(s, Text("MainTolbar", "11"), Text("MainTolbar", "13"))));

@@ -84,6 +84,8 @@ class MainWindow : public QMainWindow, public core::ViewHooks, public AirfoilRoa
   // What another window (a later feature dialog) installs for its command.
   void SetCommand(const std::string& name, std::function<void()> command);
 
+  // How many times the rib was drawn on the picture.
+  int DrawCount() const { return drawCount_; }
   QComboBox* Combo1() const { return combo1_; }
   QScrollBar* Hsbpic() const { return hsbpic_; }
   QScrollBar* Vsbpic() const { return vsbpic_; }
@@ -131,6 +133,7 @@ class MainWindow : public QMainWindow, public core::ViewHooks, public AirfoilRoa
   std::map<std::string, QToolButton*> buttons_;
   std::map<std::string, std::function<void()>> commands_;
   std::map<std::string, bool> ruleEnabled_;
+  int drawCount_ = 0;
   bool showingDepthMessage_ = false;
   bool quitConfirmed_ = false;
 };

@@ -1,0 +1,128 @@
+// The open window's rules without the window: filters, lists, the path shown, what a
+// chosen file reads as, Open's decision and the preview.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "mainwindow/openairfoil.h"
+#include "support/windowtest.h"
+
+using testsupport::Key;
+
+namespace {
+
+// Lines drawn, for the preview.
+class LineRecorder : public platform::DrawTarget {
+ public:
+  struct L {
+    double x1, y1, x2, y2;
+    int colour;
+  };
+  void Line(double x1, double y1, double x2, double y2, int colour, bool) override {
+    lines.push_back({x1, y1, x2, y2, colour});
+  }
+  void Circle(double, double, double, int) override {}
+  void Print(const std::string&, bool) override {}
+  double TextWidth(const std::string&) const override { return 0; }
+  double TextHeight(const std::string&) const override { return 0; }
+  void Clear() override {}
+  std::vector<L> lines;
+};
+
+TEST(OpenAirfoilRules, filterPatternsAndPathShown) {
+  EXPECT_EQ(mainwindow::FilterPattern("Selig Files (*.dat)"), "*.dat");
+  EXPECT_EQ(mainwindow::FilterPattern("Coordinates Files (*.cor)"), "*.cor");
+  const std::string thirty = "/home/builder/airfoils/ab1.dat";
+  ASSERT_EQ(thirty.size(), 30u);
+  EXPECT_EQ(mainwindow::AbbreviatedPath(thirty), thirty);
+  EXPECT_EQ(mainwindow::AbbreviatedPath(thirty + "x"), "/home/builde...s/ab1.datx");
+}
+
+TEST(OpenAirfoilRules, fileListFollowsThePatternWhateverTheCase) {
+  testsupport::TempDir d;
+  for (const char* name : {"b.dat", "A.DAT", "c.cor", "notes.txt"}) testsupport::WriteFile(d.File(name), "x");
+  std::filesystem::create_directory(d.path() / "sub.dat");  // a folder is not listed
+  EXPECT_EQ(mainwindow::MatchingFiles(d.path().string(), "*.dat"), (std::vector<std::string>{"A.DAT", "b.dat"}));
+  EXPECT_EQ(mainwindow::MatchingFiles(d.path().string(), "*.cor"), std::vector<std::string>{"c.cor"});
+}
+
+TEST(OpenAirfoilRules, directoryListShowsTheWayDownAndTheFoldersInside) {
+  testsupport::TempDir d;
+  std::filesystem::create_directories(d.path() / "ribs" / "tips");
+  std::filesystem::create_directories(d.path() / "ribs" / "Roots");
+  const auto entries = mainwindow::DirectoryEntries((d.path() / "ribs").string());
+  ASSERT_GE(entries.size(), 4u);
+  EXPECT_EQ(entries.front().path, "/");
+  const auto& current = entries[entries.size() - 3];
+  EXPECT_TRUE(current.current);
+  EXPECT_EQ(current.label, "ribs");
+  EXPECT_EQ(entries[entries.size() - 2].label, "Roots");
+  EXPECT_EQ(entries.back().label, "tips");
+  EXPECT_EQ(entries.back().depth, current.depth + 1);
+}
+
+TEST(OpenAirfoilRules, volumeIsTheLongestRootHoldingThePath) {
+  const std::vector<std::string> roots = {"/", "/home", "/media/usb"};
+  EXPECT_EQ(mainwindow::VolumeIndexFor(roots, "/home/me/airfoils"), 1);
+  EXPECT_EQ(mainwindow::VolumeIndexFor(roots, "/homer/x"), 0);
+  EXPECT_EQ(mainwindow::VolumeIndexFor(roots, "/media/usb"), 2);
+  EXPECT_EQ(mainwindow::VolumeIndexFor({"/home"}, "/etc"), -1);
+}
+
+class ChosenFiles : public testsupport::WindowTest {};
+
+TEST_F(ChosenFiles, labelsShowTitleOrNameAndThePointCount) {
+  testsupport::WriteFile(dir.File("wing.dat"), testsupport::AirfoilText("  WING 12  "));
+  mainwindow::FileChoice c = mainwindow::ChooseFile(dir.path().string(), "wing.dat");
+  EXPECT_TRUE(c.result.ok());
+  EXPECT_EQ(c.label1, "WING 12");
+  EXPECT_EQ(c.label2, "11 " + Key("frmopen", "24"));
+  EXPECT_EQ(c.name, "wing");
+  EXPECT_EQ(c.ext, "dat");
+
+  testsupport::WriteFile(dir.File("untitled.cor"), "1.000000 0.001260\n0.5 0.05\n0 0\n0.5 -0.02\n1 0\n");
+  c = mainwindow::ChooseFile(dir.path().string(), "untitled.cor");
+  EXPECT_EQ(c.label1, "untitled");
+  EXPECT_EQ(mainwindow::DecideOpen(&c), mainwindow::OpenDecision::Accept);
+}
+
+TEST_F(ChosenFiles, projectAndUninstallFilesAreNamedForWhatTheyAre) {
+  testsupport::WriteFile(dir.File("rib.vdl"), "VDL V3.0 -02 Caution don't delete this file !!\nwing.dat\n");
+  mainwindow::FileChoice c = mainwindow::ChooseFile(dir.path().string(), "rib.vdl");
+  EXPECT_FALSE(c.result.ok());
+  EXPECT_EQ(c.label1, "This file is NOT an Airfoil file....");
+  EXPECT_EQ(c.data.pointCount, 0);
+  EXPECT_EQ(mainwindow::DecideOpen(&c), mainwindow::OpenDecision::TooFewPoints);
+
+  testsupport::WriteFile(dir.File("UNINSTAL.dat"), testsupport::AirfoilText("X"));
+  EXPECT_EQ(mainwindow::ChooseFile(dir.path().string(), "UNINSTAL.dat").label1, "Caution Uninstall file....");
+}
+
+TEST_F(ChosenFiles, openNeedsAFileOfFivePoints) {
+  EXPECT_EQ(mainwindow::DecideOpen(nullptr), mainwindow::OpenDecision::NoFileChosen);
+  testsupport::WriteFile(dir.File("four.dat"), "T\n1 0\n0.5 0.05\n0 0\n1 0\n");
+  mainwindow::FileChoice c = mainwindow::ChooseFile(dir.path().string(), "four.dat");
+  EXPECT_TRUE(c.result.ok());
+  EXPECT_EQ(c.data.pointCount, 4);
+  EXPECT_EQ(mainwindow::DecideOpen(&c), mainwindow::OpenDecision::TooFewPoints);
+}
+
+TEST(OpenAirfoilRules, previewDrawsTheChordLineAndTheOutlineInRed) {
+  files::AirfoilData d;
+  d.x = {0, 1, 0.5, 0, 0.5, 1};
+  d.y = {0, 0, 0.1, 0, -0.04, 0};
+  d.pointCount = 5;
+  LineRecorder r;
+  mainwindow::DrawAirfoilPreview(r, d);
+  ASSERT_EQ(r.lines.size(), 5u);
+  EXPECT_EQ(r.lines[0].colour, 0);
+  EXPECT_DOUBLE_EQ(r.lines[0].x1, 400);
+  EXPECT_DOUBLE_EQ(r.lines[0].x2, 5800);
+  EXPECT_DOUBLE_EQ(r.lines[0].y1, 5000);
+  EXPECT_EQ(platform::PaletteColour(r.lines[1].colour), (platform::Rgb{255, 0, 0}));
+  EXPECT_DOUBLE_EQ(r.lines[1].x1, 5600);  // (1, 0)
+  EXPECT_DOUBLE_EQ(r.lines[1].x2, 3100);  // (0.5, 0.1)
+  EXPECT_DOUBLE_EQ(r.lines[1].y2, 4500);
+}
+
+}  // namespace
