@@ -1,0 +1,119 @@
+// Start-up as a user meets it: the language chooser at the first start, the decimal-mark
+// question, the splash, the about box, and where the program keeps its files.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <sys/stat.h>
+
+#include "files/ini.h"
+#include "mainwindow/aboutbox.h"
+#include "mainwindow/langwindow.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/splash.h"
+#include "mainwindow/startup.h"
+#include "support/windowtest.h"
+
+using platform::BoxAnswer;
+using testsupport::Key;
+
+namespace {
+
+class Startup : public testsupport::WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    testsupport::WriteFile(dir.File("English.lng"), "[TextButton]\n17=Quit\n[FrmAbout]\n3=Version\n");
+    testsupport::WriteFile(dir.File("Francais.lng"), "[TextButton]\n17=Quitter\n[FrmAbout]\n3=Version\n");
+  }
+  // Picks `language` in the chooser that opens next, or presses OK untouched.
+  void ChooseLanguage(const QString& language) {
+    WhenModal([language](QWidget* modal) {
+      auto* lang = qobject_cast<mainwindow::LangWindow*>(modal);
+      ASSERT_NE(lang, nullptr);
+      if (!language.isEmpty()) {
+        lang->Combo1()->setCurrentIndex(lang->Combo1()->findText(language));
+        emit lang->Combo1()->activated(lang->Combo1()->currentIndex());
+      }
+      lang->ok()->click();
+    });
+  }
+};
+
+TEST_F(Startup, firstStartChoosesTheLanguageAndReadsEveryTextFromIt) {
+  EXPECT_EQ(mainwindow::LanguageNames(dir.path().string()), (std::vector<std::string>{"English", "Francais"}));
+  // OK without a choice is refused, then a language is chosen.
+  ChooseLanguage("");
+  QTimer::singleShot(50, [this] { ChooseLanguage("Francais"); });
+  mainwindow::StartLanguage(nullptr);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Please select a language");
+  EXPECT_EQ(files::GetINIFile("Language", "Langue", core::App().iniFile), "Francais");
+  EXPECT_EQ(core::App().languageFile, dir.File("Francais.lng"));
+  EXPECT_EQ(platform::Text("TextButton", "17"), "Quitter");
+  EXPECT_FALSE(core::App().choosingLanguage);
+}
+
+TEST_F(Startup, languageWindowShowsTheLanguageInForceAndChangesIt) {
+  core::App().languageName = "English";
+  mainwindow::UseLanguage(core::App());
+  int reloads = 0;
+  mainwindow::LangWindow lang(nullptr, [&] { ++reloads; });
+  EXPECT_EQ(lang.Combo1()->currentText(), "English");
+  lang.ok_Click();
+  EXPECT_EQ(reloads, 0);  // nothing chosen: nothing reloaded
+  mainwindow::LangWindow again(nullptr, [&] { ++reloads; });
+  again.Combo1()->setCurrentIndex(again.Combo1()->findText("Francais"));
+  emit again.Combo1()->activated(again.Combo1()->currentIndex());
+  again.ok_Click();
+  EXPECT_EQ(reloads, 1);
+  EXPECT_EQ(platform::Text("TextButton", "17"), "Quitter");
+}
+
+TEST_F(Startup, decimalCommaLocaleAsksAndNoGoesOn) {
+  testsupport::WriteFile(core::App().iniFile, "[Language]\nLangue=English\n[Repertoires]\nInstall=1\n");
+  desktop.decimalMark = ',';
+  messages.answers = {BoxAnswer::No};
+  std::unique_ptr<mainwindow::MainWindow> window = mainwindow::StartProgram(false);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].icon, platform::BoxIcon::Critical);
+  EXPECT_FALSE(desktop.busy);
+
+  messages.answers = {BoxAnswer::Yes};
+  EXPECT_EQ(mainwindow::StartProgram(false), nullptr);
+}
+
+TEST_F(Startup, splashShowsTheVersionAndClosesOnAClick) {
+  core::App().languageName = "English";
+  mainwindow::UseLanguage(core::App());
+  auto* splash = new mainwindow::Splash;
+  splash->setAttribute(Qt::WA_DeleteOnClose);
+  QPointer<mainwindow::Splash> alive(splash);
+  splash->show();
+  EXPECT_EQ(splash->Timer1()->interval(), 3000);
+  EXPECT_TRUE(splash->Timer1()->isActive());
+  EXPECT_EQ(splash->Label("lblversion")->text().toStdString(), "Version  " + core::VersionText());
+  desktop.busy = true;
+  QTest::mouseClick(splash->Image1(), Qt::LeftButton);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(alive.isNull());
+  EXPECT_FALSE(desktop.busy);
+}
+
+TEST_F(Startup, aboutBoxShowsItsTexts) {
+  mainwindow::AboutBox about;
+  EXPECT_EQ(about.windowTitle().toStdString(), Key("FrmAbout", "1"));
+  EXPECT_EQ(about.Label("lblversion")->text().toStdString(), Key("FrmAbout", "3") + " " + core::VersionText());
+  EXPECT_EQ(about.cmdok()->text().toStdString(), Key("TextButton", "1"));
+  about.show();
+  about.cmdok()->click();
+  EXPECT_FALSE(about.isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+// The companion pack offer: the question, the refusal, the search for the pack's program
+// and its start.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "settingsdialogs/kaldrexoffer.h"
+#include "support/windowtest.h"
+
+using platform::BoxAnswer;
+using testsupport::Key;
+
+namespace {
+
+class KaldrexOffer : public testsupport::WindowTest {};
+
+TEST_F(KaldrexOffer, declinedOfferSaysWhereToFindItLater) {
+  core::App().airfoilDir = "/data/airfoils";
+  messages.answers = {BoxAnswer::No};
+  settingsdialogs::installationKaldrex(core::App());
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[0].title, Key("FrmConfig", "1"));
+  EXPECT_EQ(messages.shown[0].text, Key("FrmConfig", "2") + " \"Morvask\" Kaldrex.exe " + Key("FrmConfig", "3") +
+                                        " /data/airfoils");
+  EXPECT_EQ(messages.shown[0].icon, platform::BoxIcon::Exclamation);
+  const std::string where = " '" + Key("FrmDefaut", "14") + "'";
+  EXPECT_EQ(messages.shown[1].text, Key("FrmConfig", "4") + where + "\r\n" + Key("FrmConfig", "41") + where);
+  EXPECT_EQ(messages.shown[1].icon, platform::BoxIcon::Critical);
+  EXPECT_TRUE(desktop.programsStarted.empty());
+}
+
+TEST_F(KaldrexOffer, aFolderWithoutTheProgramAsksAgainUntilTheUserGivesUp) {
+  core::App().airfoilDir = "/data/airfoils";
+  fileDialogs.answers = {dir.path().string()};
+  messages.answers = {BoxAnswer::Yes, BoxAnswer::No};
+  settingsdialogs::installationKaldrex(core::App());
+  ASSERT_EQ(fileDialogs.folderTitles.size(), 1u);
+  EXPECT_EQ(fileDialogs.folderTitles[0], Key("FrmConfig", "5") + " Kaldrex.exe");
+  ASSERT_EQ(messages.shown.size(), 3u);
+  EXPECT_EQ(messages.shown[1].text, Key("FrmConfig", "7") + " " + dir.path().string() + " " + Key("FrmConfig", "8") +
+                                        " Kaldrex.exe !\n" + Key("FrmConfig", "11"));
+  EXPECT_EQ(messages.shown[2].text, Key("FrmConfig", "9") + " : /data/airfoils");
+  EXPECT_TRUE(desktop.programsStarted.empty());
+  EXPECT_FALSE(desktop.busy);
+}
+
+TEST_F(KaldrexOffer, theProgramFoundIsStarted) {
+  const std::string program = dir.File(settingsdialogs::KaldrexProgramName());
+  testsupport::WriteFile(program, "#!/bin/sh\n");
+  fileDialogs.answers = {"/nowhere", dir.path().string() + "  "};  // the folder is trimmed
+  messages.answers = {BoxAnswer::Yes, BoxAnswer::Yes};
+  settingsdialogs::installationKaldrex(core::App());
+  EXPECT_EQ(fileDialogs.folderTitles.size(), 2u);
+  EXPECT_EQ(desktop.programsStarted, std::vector<std::string>{program});
+  EXPECT_EQ(messages.shown.back().text, Key("FrmConfig", "10"));
+  EXPECT_FALSE(desktop.busy);
+}
+
+}  // namespace
