@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "settingsdialogs/airfoilpack.h"
 #include "settingsdialogs/kaldrexoffer.h"
 #include "support/windowtest.h"
 
@@ -54,6 +55,26 @@ TEST_F(KaldrexOffer, theProgramFoundIsStarted) {
   EXPECT_EQ(desktop.programsStarted, std::vector<std::string>{program});
   EXPECT_EQ(messages.shown.back().text, Key("FrmConfig", "10"));
   EXPECT_FALSE(desktop.busy);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(AirfoilPack, copiesTheAirfoilsAndNeverReplacesTheUsersFiles) {
+  testsupport::TempDir from, to;
+  testsupport::WriteFile(from.File("a.dat"), "A");
+  testsupport::WriteFile(from.File("b.COR"), "B");
+  testsupport::WriteFile(from.File("readme.txt"), "R");
+  const std::string target = (to.path() / "new folder").string();
+  std::filesystem::create_directories(target);
+  testsupport::WriteFile(target + "/a.dat", "mine");
+  const settingsdialogs::PackCopy copy = settingsdialogs::CopyAirfoilPack(from.path().string(), target);
+  EXPECT_EQ(copy.copied, 1);
+  EXPECT_EQ(copy.alreadyThere, 1);
+  EXPECT_EQ(testsupport::ReadFile(target + "/a.dat"), "mine");
+  EXPECT_EQ(testsupport::ReadFile(target + "/b.COR"), "B");
+  EXPECT_FALSE(std::filesystem::exists(target + "/readme.txt"));
 }
 
 }  // namespace
