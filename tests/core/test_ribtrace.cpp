@@ -36,7 +36,7 @@ class RibTrace : public ::testing::Test {
       return "[" + std::string(section) + "/" + std::string(key) + "]";
     });
     // Every element in a colour of its own, so the recorded lines tell which is which.
-    for (int i = 0; i < core::kElementCount; ++i) s.colour[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(i + 1);
+    for (std::size_t i = 0; i < s.colour.size(); ++i) s.colour[i] = static_cast<std::int16_t>(i + 1);
     Load("naca0012.dat");
   }
   void TearDown() override { platform::SetTextLookup(nullptr); }
@@ -505,6 +505,37 @@ TEST_F(RibTrace, invertedViewMirrorsTheRibAboutTheChordLine) {
   EXPECT_NEAR(inverted.texts[0].x, X(40), kTol);
   EXPECT_NEAR(inverted.texts[0].y, Y(13), kTol);
   EXPECT_EQ(inverted.texts[0].text, "clarky");
+}
+
+TEST_F(RibTrace, eachElementIsDrawnInItsOwnStyleAndWidthAndTheTargetIsLeftPlain) {
+  for (std::size_t i = 0; i < s.lineWidth.size(); ++i) s.lineWidth[i] = static_cast<std::int16_t>(i + 2);
+  for (std::size_t i = 0; i < s.lineStyle.size(); ++i) s.lineStyle[i] = static_cast<std::int16_t>(i % 5);
+  s.sheetingThickness = 1.5f;
+  s.leadingEdgeDepth = 10;
+  s.trailingEdgeDepth = 10;
+  s.markCount = 1;
+  SetSpar(0, "50", 3, 3, 0, 2, 0, 0);
+  SetHole(0, "100", 8, 0, 0, true, false);
+  auto t = Draw();
+  struct Pen {
+    core::Element element;
+    int width;
+  };
+  const Pen pens[] = {{core::kElemProfil, 2}, {core::kElemCoffrage, 3}, {core::kElemLong, 4}, {core::kElemBa, 5},
+                      {core::kElemBf, 6},     {core::kElemRep, 8},      {core::kElemAxe, 1}};
+  for (const Pen& pen : pens) {
+    auto lines = LinesIn(t, pen.element);
+    ASSERT_FALSE(lines.empty()) << pen.element;
+    for (const auto& l : lines) {
+      EXPECT_EQ(l.width, pen.width) << pen.element;
+      EXPECT_EQ(l.style, pen.element % 5) << pen.element;
+    }
+  }
+  EXPECT_EQ(t.circles[0].width, 7);  // the hole
+  EXPECT_EQ(t.circles[0].style, core::kElemTrou % 5);
+  EXPECT_EQ(t.DrawStyle, 0);
+  EXPECT_EQ(t.DrawWidth, 1);
+  EXPECT_EQ(t.ForeColor, 0);
 }
 
 TEST_F(RibTrace, hiddenOutlineLeavesEverythingElse) {
