@@ -273,7 +273,7 @@ class Builder {
 
   void LeadingEdge() {
     c_.sheetEndStation = 400;
-    if (s_.leadingEdgeStyle == 0) {
+    if (s_.leadingEdgeStyle == 0) {  // any other value is the plain piece
       double x = s_.squareLeX, y = s_.squareLeY;
       double half = static_cast<double>(s_.squareLeSize) / kSquareDiagonal;
       Add(Line(RibPart::SquareLeadingEdge, kElemBa,
@@ -323,9 +323,9 @@ class Builder {
     Add(Line(RibPart::Outline, kElemProfil, std::move(points)));
   }
 
-  // The angle in degrees goes into sine and cosine as if it were radians, and the height
-  // difference of one station is taken as the slope: that is the sheeting line our users'
-  // ribs have always had, so it stays.
+  // Kept as ribs have been drawn so far: the angle in degrees goes into sine and cosine as
+  // if it were radians, and one station's height step stands for the slope, which leaves
+  // the offset nearly vertical.
   void ComputeOffsets() {
     core::SheetingOffsets& o = c_.offsets;
     double rel = c_.relSheeting;
