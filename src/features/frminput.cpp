@@ -9,7 +9,7 @@
 #include "core/ribstate.h"
 #include "features/inputsettings.h"
 #include "features/keyfilter.h"
-#include "mainwindow/windowhelp.h"
+#include "platform/help.h"
 #include "platform/texts.h"
 
 namespace features {
@@ -74,6 +74,6 @@ void FrmInput::reject() {
   QDialog::reject();
 }
 
-void FrmInput::cmdaide_Click() { mainwindow::ShowHelpTopic(InputHelpTopic(core::App().inputKind), this); }
+void FrmInput::cmdaide_Click() { platform::ShowHelpTopic(InputHelpTopic(core::App().inputKind)); }
 
 }  // namespace features

@@ -18,7 +18,7 @@
 
 #include "core/ribstate.h"
 #include "files/ini.h"
-#include "mainwindow/windowhelp.h"
+#include "platform/help.h"
 #include "mainwindow/wiring.h"
 #include "platform/desktop.h"
 #include "platform/messages.h"
@@ -199,7 +199,7 @@ FrmOpen::FrmOpen(QWidget* parent, const std::string& caption, bool showMemorize)
   connect(memP1_, &QCheckBox::toggled, this, [](bool on) { core::App().memorizeAsFirst = on; });
   connect(cmdouvrir_, &QPushButton::clicked, this, &FrmOpen::cmdouvrir_Click);
   connect(cmdannuler_, &QPushButton::clicked, this, &FrmOpen::cmdannuler_Click);
-  connect(cmdaide_, &QPushButton::clicked, this, [this] { ShowHelpTopic(41, this); });
+  connect(cmdaide_, &QPushButton::clicked, this, [this] { platform::ShowHelpTopic(platform::kTopicOpenAirfoil); });
   resize(640, 560);
 }
 

@@ -5,13 +5,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <filesystem>
-
 #include "core/ribstate.h"
-#include "files/ini.h"
-#include "mainwindow/startup.h"
-#include "platform/messages.h"
 #include "platform/texts.h"
 
 namespace mainwindow {
@@ -19,17 +13,6 @@ namespace mainwindow {
 namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
-
-std::vector<std::string> LanguageNames(const std::string& dir) {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string file = it->path().filename().string();
-    if (file.size() > 4 && file.compare(file.size() - 4, 4, ".lng") == 0) names.push_back(file.substr(0, file.size() - 4));
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 LangWindow::LangWindow(QWidget* parent, std::function<void()> captionsChanged)
     : QDialog(parent), captionsChanged_(std::move(captionsChanged)) {
@@ -53,7 +36,7 @@ LangWindow::LangWindow(QWidget* parent, std::function<void()> captionsChanged)
   setMinimumWidth(300);
   setWindowTitle("Language");
 
-  for (const std::string& name : LanguageNames(s.programDir)) combo1_->addItem(Q(name));
+  for (const std::string& name : files::ListLanguages(s.programDir)) combo1_->addItem(Q(name));
   combo1_->setCurrentIndex(-1);
   if (!s.choosingLanguage) {
     setWindowTitle(Q(platform::Text("LANGUAGE", "2")));
@@ -67,35 +50,15 @@ LangWindow::LangWindow(QWidget* parent, std::function<void()> captionsChanged)
 void LangWindow::ok_Click() {
   core::SharedState& s = core::App();
   if (changed_ && combo1_->currentIndex() >= 0) {
-    s.languageName = combo1_->currentText().toStdString();
-    s.iniWriteOk = files::WriteINIFile("Language", "Langue", s.languageName, s.iniFile);
-    if (!s.choosingLanguage) {
-      UseLanguage(s);
-      if (captionsChanged_) captionsChanged_();
-    }
+    files::ChooseLanguage(s, combo1_->currentText().toStdString());
+    if (!s.choosingLanguage && captionsChanged_) captionsChanged_();
   }
   accept();
 }
 
-void StartLanguage(QWidget* parent) {
-  core::SharedState& s = core::App();
-  while (true) {
-    s.languageName = files::GetINIFile("Language", "Langue", s.iniFile);
-    if (s.languageName.empty()) {
-      // With no language file to choose from the chooser could never be left.
-      if (LanguageNames(s.programDir).empty()) break;
-      s.choosingLanguage = true;
-      LangWindow window(parent, nullptr);
-      window.exec();
-      // The choice holds even when the settings file could not take it.
-      std::string stored = files::GetINIFile("Language", "Langue", s.iniFile);
-      if (!stored.empty()) s.languageName = stored;
-    }
-    if (!s.languageName.empty()) break;
-    platform::Inform("Please select a language", platform::kProgramTitle, platform::BoxIcon::Critical);
-  }
-  UseLanguage(s);
-  s.choosingLanguage = false;
+void LangChooser::ShowChooser(core::SharedState&) {
+  LangWindow window(nullptr, nullptr);
+  window.exec();
 }
 
 }  // namespace mainwindow

@@ -2,16 +2,13 @@
 // The language window `lang`: the language files beside the program, one to choose.
 #include <QDialog>
 #include <functional>
-#include <string>
-#include <vector>
+
+#include "files/language.h"
 
 class QComboBox;
 class QPushButton;
 
 namespace mainwindow {
-
-// The base names of the ".lng" files of `dir`, sorted.
-std::vector<std::string> LanguageNames(const std::string& dir);
 
 class LangWindow : public QDialog {
   Q_OBJECT
@@ -30,8 +27,10 @@ class LangWindow : public QDialog {
   std::function<void()> captionsChanged_;
 };
 
-// The language start-up: while no language is set, the window is shown (and "Please
-// select a language" after a closing without a choice); then the language file is fixed.
-void StartLanguage(QWidget* parent);
+// The window as the language start-up shows it while no language is set.
+class LangChooser : public files::LanguageChooser {
+ public:
+  void ShowChooser(core::SharedState& s) override;
+};
 
 }  // namespace mainwindow

@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "features/frminput.h"
+#include "files/captions.h"
 #include "features/inputsettings.h"
 #include "mainwindow/aboutbox.h"
 #include "mainwindow/frmopen.h"
@@ -26,7 +27,7 @@
 #include "mainwindow/mainview.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/wiring.h"
-#include "mainwindow/windowhelp.h"
+#include "platform/help.h"
 #include "platform/desktop.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
@@ -46,104 +47,90 @@ const QColor kPicBackground(255, 255, 239);
 struct MenuItem {
   const char* name;     // control name; "-" for a separator
   const char* caption;  // design caption, shown until the language's captions replace it
-  const char* section;  // language section and key of the caption
-  const char* key;
 };
 
 struct MenuDef {
   const char* name;
   const char* caption;
-  const char* section;
   std::vector<MenuItem> items;
 };
 
 const std::vector<MenuDef>& Menus() {
   static const std::vector<MenuDef> menus = {
-      {"mnu_file", "&File", "MenuFile",
-       {{"mnu_fileopen", "&Open Rib components...", "MenuFile", "2"},
-        {"mnu_fileprofilopen", "Open Airfoil &file...", "MenuFile", "3"},
-        {"mnu_filesaveas", "Save &as Rib components...", "MenuFile", "4"},
-        {"-", "", "", ""},
-        {"mnu_filedxf", "&Export as DXF file", "MenuFile", "5"},
-        {"-", "", "", ""},
-        {"mnu_filepage", "Page &Setup", "MenuFile", "6"},
-        {"mnu_fileprinterconfig", "Pr&inter Setup...", "MenuFile", "7"},
-        {"mnu_fileprintpreview", "Print Pre&view...", "MenuFile", "8"},
-        {"mnu_fileprint", "&Print...", "MenuFile", "9"},
-        {"mnuFileBar6", "", "", ""},
-        {"-", "", "", ""},
-        {"mnu_fileexit", "E&xit", "MenuFile", "10"}}},
-      {"mnu_aff", "&View", "MenuAffich",
-       {{"mnu_affinver", "&Invert Airfoil", "MenuAffich", "2"},
-        {"-", "", "", ""},
-        {"mnu_affdefaut", "&Template defaults...", "MenuAffich", "3"},
-        {"mnu_affcouleur", "&Print colors...", "MenuAffich", "4"},
-        {"-", "", "", ""},
-        {"mnu_affhautba", "&Leading Edge thickness", "MenuAffich", "5"},
-        {"mnu_affhautbf", "&Trailing Edge thickness", "MenuAffich", "6"},
-        {"mnu_affepr", "&Chord thickness", "MenuAffich", "7"},
-        {"mnu_affInstxt", "Ins&ert text", "MenuAffich", "8"},
-        {"mnu_affTrac", "&Show the sheeting lines", "MenuAffich", "9"},
-        {"-", "", "", ""},
-        {"mnu_affclear", "Clear all &Data", "MenuAffich", "10"},
-        {"-", "", "", ""},
-        {"mnu_affLang", "Language", "MenuAffich", "11"}}},
-      {"mnuprofil", "&Rib", "MenuProfil",
-       {{"mnu_profilcorde", "&Chord length...", "MenuProfil", "2"},
-        {"mnu_profilepcoffrage", "&Sheeting thickness...", "MenuProfil", "3"},
-        {"mnu_profilba", "&Leading Edge width...", "MenuProfil", "4"},
-        {"mnu_profillongeron", "Sp&ars setup...", "MenuProfil", "7"},
-        {"mnu_profiltrou", "&Holes setup...", "MenuProfil", "8"},
-        {"mnu_profilbf", "&Trailing Edge width...", "MenuProfil", "9"},
-        {"-", "", "", ""},
-        {"mnu_profilTalon", "&Rib levelling heel", "MenuProfil", "10"}}},
-      {"mnu_param", "&Layout Foam", "MenuLayout",
-       {{"mnu_paramrep", "&Station lines...", "MenuLayout", "2"},
-        {"mnu_parambloc", "&Template...", "MenuLayout", "3"},
-        {"mnu_paramvril", "&Washout angle...", "MenuLayout", "4"}}},
-      {"mnu_outil", "&Utilities", "MenuOutils",
-       {{"mnu_OutilCompare", "Compare 2 &Airfoils...", "MenuOutils", "2"},
-        {"mnu_outilnervinter", "Compute &set of ribs...", "MenuOutils", "3"},
-        {"mnu_outilevolut", "&Generate full set of ribs...", "MenuOutils", "4"},
-        {"mnu_outilevolut2", "Generate set of ribs with &intermediate ribs...", "MenuOutils", "4a"},
-        {"mnu_outilEpCourb", "&Modify Airfoil Thickness/Camber...", "MenuOutils", "5"},
-        {"-", "", "", ""},
-        {"mnu_outilAngle", "&Rib oblique", "MenuOutils", "6"},
-        {"mnu_outilInclinaison", "Rib &inclined", "MenuOutils", "7"},
-        {"mnu_OutlilDiedre", "Compute the &dihedral...", "MenuOutils", "10"},
-        {"-", "", "", ""},
-        {"mnu_Outilcoord", "&Create new coordinates...", "MenuOutils", "11"},
-        {"mnu_Outilcoupl", "&Former", "MenuOutils", "12"},
-        {"-", "", "", ""},
-        {"mnu_calc", "Calc", "MenuOutils", "13"}}},
-      {"mnu_help", "&Help", "MenuHelp",
-       {{"mnu_helpsearch", "&Help Topics...", "MenuHelp", "2"},
-        {"-", "", "", ""},
-        {"mnu_helpAbout", "&About Vandrell...", "MenuHelp", "3"},
-        {"mnu_helpVersion", "Check version", "", ""},
-        {"mnu_helpConfig", "&Make Airfoils subdirectories...", "MenuHelp", "4"}}},
+      {"mnu_file", "&File",
+       {{"mnu_fileopen", "&Open Rib components..."},
+        {"mnu_fileprofilopen", "Open Airfoil &file..."},
+        {"mnu_filesaveas", "Save &as Rib components..."},
+        {"-", ""},
+        {"mnu_filedxf", "&Export as DXF file"},
+        {"-", ""},
+        {"mnu_filepage", "Page &Setup"},
+        {"mnu_fileprinterconfig", "Pr&inter Setup..."},
+        {"mnu_fileprintpreview", "Print Pre&view..."},
+        {"mnu_fileprint", "&Print..."},
+        {"mnuFileBar6", ""},
+        {"-", ""},
+        {"mnu_fileexit", "E&xit"}}},
+      {"mnu_aff", "&View",
+       {{"mnu_affinver", "&Invert Airfoil"},
+        {"-", ""},
+        {"mnu_affdefaut", "&Template defaults..."},
+        {"mnu_affcouleur", "&Print colors..."},
+        {"-", ""},
+        {"mnu_affhautba", "&Leading Edge thickness"},
+        {"mnu_affhautbf", "&Trailing Edge thickness"},
+        {"mnu_affepr", "&Chord thickness"},
+        {"mnu_affInstxt", "Ins&ert text"},
+        {"mnu_affTrac", "&Show the sheeting lines"},
+        {"-", ""},
+        {"mnu_affclear", "Clear all &Data"},
+        {"-", ""},
+        {"mnu_affLang", "Language"}}},
+      {"mnuprofil", "&Rib",
+       {{"mnu_profilcorde", "&Chord length..."},
+        {"mnu_profilepcoffrage", "&Sheeting thickness..."},
+        {"mnu_profilba", "&Leading Edge width..."},
+        {"mnu_profillongeron", "Sp&ars setup..."},
+        {"mnu_profiltrou", "&Holes setup..."},
+        {"mnu_profilbf", "&Trailing Edge width..."},
+        {"-", ""},
+        {"mnu_profilTalon", "&Rib levelling heel"}}},
+      {"mnu_param", "&Layout Foam",
+       {{"mnu_paramrep", "&Station lines..."},
+        {"mnu_parambloc", "&Template..."},
+        {"mnu_paramvril", "&Washout angle..."}}},
+      {"mnu_outil", "&Utilities",
+       {{"mnu_OutilCompare", "Compare 2 &Airfoils..."},
+        {"mnu_outilnervinter", "Compute &set of ribs..."},
+        {"mnu_outilevolut", "&Generate full set of ribs..."},
+        {"mnu_outilevolut2", "Generate set of ribs with &intermediate ribs..."},
+        {"mnu_outilEpCourb", "&Modify Airfoil Thickness/Camber..."},
+        {"-", ""},
+        {"mnu_outilAngle", "&Rib oblique"},
+        {"mnu_outilInclinaison", "Rib &inclined"},
+        {"mnu_OutlilDiedre", "Compute the &dihedral..."},
+        {"-", ""},
+        {"mnu_Outilcoord", "&Create new coordinates..."},
+        {"mnu_Outilcoupl", "&Former"},
+        {"-", ""},
+        {"mnu_calc", "Calc"}}},
+      {"mnu_help", "&Help",
+       {{"mnu_helpsearch", "&Help Topics..."},
+        {"-", ""},
+        {"mnu_helpAbout", "&About Vandrell..."},
+        {"mnu_helpVersion", "Check version"},
+        {"mnu_helpConfig", "&Make Airfoils subdirectories..."}}},
   };
   return menus;
 }
 
-// Menu titles take key "1" of their section.
-const char* kMenuTitleKey = "1";
-
 // The leading-edge sub-menu.
 const std::vector<MenuItem>& LeadingEdgeItems() {
-  static const std::vector<MenuItem> items = {{"mnu_profilbaD", "Stock...", "MenuProfil", "5"},
-                                              {"mnu_profilbaC", "V-notch square...", "MenuProfil", "6"}};
+  static const std::vector<MenuItem> items = {{"mnu_profilbaD", "Stock..."},
+                                              {"mnu_profilbaC", "V-notch square..."}};
   return items;
 }
 
-struct ButtonDef {
-  const char* name;
-  const char* captionKey;  // MainTolbar keys of the caption; the tool tip is the next key
-  const char* tipKey;
-};
-const ButtonDef kCommandButtons[] = {{"cmdprofil", "11", "12"}, {"cmdcorde", "13", "14"},
-                                     {"cmdba", "15", "16"},     {"cmdlongeron", "17", "18"},
-                                     {"cmdtrou", "19", "20"},   {"cmdbf", "21", "22"}};
 
 }  // namespace
 
@@ -280,14 +267,15 @@ void MainWindow::BuildToolBar() {
   combo1_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   bar->addWidget(combo1_);
   bar->addSeparator();
-  for (const ButtonDef& def : kCommandButtons) {
+  for (const files::CommandButtonTexts& def : files::kCommandButtons) {
+    const std::string name(def.control);
     auto* button = new QToolButton(bar);
-    button->setObjectName(def.name);
+    button->setObjectName(Q(name));
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setAutoRaise(false);
     bar->addWidget(button);
-    buttons_[def.name] = button;
-    connect(button, &QToolButton::clicked, this, [this, n = std::string(def.name)] { Run(n); });
+    buttons_[name] = button;
+    connect(button, &QToolButton::clicked, this, [this, name] { Run(name); });
   }
 }
 
@@ -416,7 +404,7 @@ void MainWindow::WireCommands() {
   set("mnu_paramrep", [this] { ShowInput(features::kInputMarks); });
   set("cmdba", [this, &s] { Run(s.leadingEdgeStyle != 0 ? "mnu_profilbaD" : "mnu_profilbaC"); });
   set("mnu_calc", [] { StartCalculator(); });
-  set("mnu_helpsearch", [this] { ShowHelpTopic(10, this); });
+  set("mnu_helpsearch", [this] { platform::ShowHelpTopic(platform::kTopicMain); });
   set("mnu_helpAbout", [this] {
     AboutBox about(this);
     about.exec();
@@ -440,25 +428,21 @@ void MainWindow::ToggleDisplay(const std::string& name) {
 }
 
 void MainWindow::LoadCaptions() {
-  for (int i = 1; i <= 8; ++i)
-    if (QAction* a = toolbarButtons_[static_cast<std::size_t>(i)]) a->setToolTip(Q(Text("MainTolbar", std::to_string(i))));
-  combo1_->setToolTip(Q(Text("MainTolbar", "9")));
-  for (const ButtonDef& def : kCommandButtons) {
-    QToolButton* b = buttons_[def.name];
-    b->setText(Q(Text("MainTolbar", def.captionKey)));
-    b->setToolTip(Q(Text("MainTolbar", def.tipKey)));
+  auto text = [](const files::TextKey& k) { return Q(Text(k.section, k.key)); };
+  for (const files::ToolbarTip& tip : files::kToolbarTips)
+    if (QAction* a = toolbarButtons_[static_cast<std::size_t>(tip.button)]) a->setToolTip(text(tip.tip));
+  combo1_->setToolTip(text(files::kZoomListTip));
+  for (const files::CommandButtonTexts& def : files::kCommandButtons) {
+    QToolButton* b = buttons_[std::string(def.control)];
+    b->setText(text(def.caption));
+    b->setToolTip(text(def.toolTip));
   }
-  for (const MenuDef& def : Menus()) {
-    if (QMenu* menu = menuBar()->findChild<QMenu*>(def.name)) menu->setTitle(Q(Text(def.section, kMenuTitleKey)));
-    for (const MenuItem& item : def.items) {
-      QAction* a = Action(item.name);
-      if (!a || std::string(item.section).empty()) continue;
-      a->setText(Q(Text(item.section, item.key)));
-    }
+  for (const files::MenuCaption& entry : files::kMenuCaptions) {
+    const QString name = Q(std::string(entry.control));
+    const QString caption = Q(files::MenuCaptionText(entry));
+    if (QMenu* menu = menuBar()->findChild<QMenu*>(name)) menu->setTitle(caption);
+    else if (QAction* a = Action(std::string(entry.control))) a->setText(caption);
   }
-  for (const MenuItem& item : LeadingEdgeItems()) Action(item.name)->setText(Q(Text(item.section, item.key)));
-  Action("mnu_helpVersion")->setText("Check " + Q(Text("FrmAbout", "3")));
-  if (Action("mnu_calc")->text().isEmpty()) Action("mnu_calc")->setText("Windo&ws Calculator");
 }
 
 void MainWindow::LoadRecentMenu() {
@@ -657,7 +641,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   quitConfirmed_ = false;
-  CloseHelp();
+  // The help shows in the user's browser: there is no help window of ours to close.
   if (!CloseOtherWindows() || s.dialogCancelled) {
     // A window that refused to close keeps the program, and the rib, open.
     event->ignore();

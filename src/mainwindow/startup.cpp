@@ -7,14 +7,18 @@
 #include <unistd.h>
 
 #include "files/ini.h"
+#include "files/language.h"
 #include "mainwindow/commands.h"
 #include "mainwindow/langwindow.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/splash.h"
 #include "platform/desktop.h"
 #include "platform/filedialogs.h"
+#include "platform/help.h"
+#include "platform/programdir.h"
 #include "platform/messages.h"
 #include "platform/qt/qtdesktop.h"
+#include "platform/qt/qthelp.h"
 #include "platform/qt/qtmessages.h"
 #include "platform/texts.h"
 #include "settingsdialogs/kaldrexoffer.h"
@@ -22,13 +26,6 @@
 namespace mainwindow {
 
 namespace fs = std::filesystem;
-
-std::string ProgramDirectoryFor(const std::string& executableDir) {
-  std::error_code ec;
-  const fs::path installed = (fs::path(executableDir) / ".." / "share" / "vandrell").lexically_normal();
-  if (fs::is_directory(installed, ec)) return installed.string();
-  return executableDir;
-}
 
 std::string IniFileFor(const std::string& programDir, const std::string& configDir) {
   const fs::path beside = fs::path(programDir) / "Vandrell.ini";
@@ -45,21 +42,15 @@ void PrepareProgramState(core::SharedState& s, const std::string& programDir, co
   s.pi = 4.0 * std::atan(1.0);
   s.versionText = core::VersionText();
   s.programDir = programDir;
-  s.helpFile = (fs::path(programDir) / "vandrellE.chm").string();
+  s.helpFile = platform::HelpFilePath(programDir);
   s.iniFile = iniFile;
   s.messageText.clear();
 }
 
-void UseLanguage(core::SharedState& s) {
-  s.languageFile = (fs::path(s.programDir) / (s.languageName + ".lng")).string();
-  platform::SetTextLookup([file = s.languageFile](std::string_view section, std::string_view key) {
-    return files::GetINIFile(section, key, file);
-  });
-}
-
 std::unique_ptr<MainWindow> StartProgram(bool showSplash) {
   core::SharedState& s = core::App();
-  StartLanguage(nullptr);
+  LangChooser chooser;
+  if (!files::StartLanguage(s, chooser)) return nullptr;
   if (DecimalMarkRefused(platform::CurrentDesktop().DecimalMark())) return nullptr;
   auto window = std::make_unique<MainWindow>();
   {
@@ -81,9 +72,9 @@ std::unique_ptr<MainWindow> StartProgram(bool showSplash) {
   return window;
 }
 
-int RunProgram(QApplication& app) {
+int RunProgram(QApplication& app, const char* argv0) {
   core::SharedState& s = core::App();
-  const std::string programDir = ProgramDirectoryFor(QCoreApplication::applicationDirPath().toStdString());
+  const std::string programDir = platform::ProgramDirectory(argv0);
   const std::string configDir =
       (fs::path(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString()) / "vandrell")
           .string();
@@ -93,6 +84,8 @@ int RunProgram(QApplication& app) {
   platform::ScopedMessages installMessages(&messages);
   platform::QtDesktop desktop;
   platform::ScopedDesktop installDesktop(&desktop);
+  platform::QtHelp help(s.helpFile);
+  platform::ScopedHelp installHelp(&help);
   std::unique_ptr<MainWindow> window = StartProgram();
   if (!window) return 0;
   messages.SetParent(window.get());

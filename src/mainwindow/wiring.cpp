@@ -40,6 +40,4 @@ void PaintPreview(QPainter&, double, const files::AirfoilData&) {}
 
 std::string InstallSetting(const std::string&) { return std::string(); }
 
-void CloseHelp() {}
-
 }  // namespace mainwindow

@@ -30,7 +30,5 @@ void PaintRib(core::SharedState& s, QImage& surface);
 void PaintPreview(QPainter& painter, double dpi, const files::AirfoilData& data);
 // A value of the per-user settings store's Install section (Name, Organisation).
 std::string InstallSetting(const std::string& key);
-// Closes the help window at exit.
-void CloseHelp();
 
 }  // namespace mainwindow

@@ -25,11 +25,6 @@ namespace {
 
 class Startup : public testsupport::WindowTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    testsupport::WriteFile(dir.File("English.lng"), "[TextButton]\n17=Quit\n[FrmAbout]\n3=Version\n");
-    testsupport::WriteFile(dir.File("Francais.lng"), "[TextButton]\n17=Quitter\n[FrmAbout]\n3=Version\n");
-  }
   // Picks `language` in the chooser that opens next, or presses OK untouched.
   void ChooseLanguage(const QString& language) {
     WhenModal([language](QWidget* modal) {
@@ -45,22 +40,22 @@ class Startup : public testsupport::WindowTest {
 };
 
 TEST_F(Startup, firstStartChoosesTheLanguageAndReadsEveryTextFromIt) {
-  EXPECT_EQ(mainwindow::LanguageNames(dir.path().string()), (std::vector<std::string>{"English", "Francais"}));
+  core::App().languageName.clear();
+  core::App().languageFile.clear();
   // OK without a choice is refused, then a language is chosen.
   ChooseLanguage("");
   QTimer::singleShot(50, [this] { ChooseLanguage("Francais"); });
-  mainwindow::StartLanguage(nullptr);
+  mainwindow::LangChooser chooser;
+  EXPECT_TRUE(files::StartLanguage(core::App(), chooser));
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Please select a language");
   EXPECT_EQ(files::GetINIFile("Language", "Langue", core::App().iniFile), "Francais");
   EXPECT_EQ(core::App().languageFile, dir.File("Francais.lng"));
-  EXPECT_EQ(platform::Text("TextButton", "17"), "Quitter");
+  EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");
   EXPECT_FALSE(core::App().choosingLanguage);
 }
 
 TEST_F(Startup, languageWindowShowsTheLanguageInForceAndChangesIt) {
-  core::App().languageName = "English";
-  mainwindow::UseLanguage(core::App());
   int reloads = 0;
   mainwindow::LangWindow lang(nullptr, [&] { ++reloads; });
   EXPECT_EQ(lang.Combo1()->currentText(), "English");
@@ -71,7 +66,7 @@ TEST_F(Startup, languageWindowShowsTheLanguageInForceAndChangesIt) {
   emit again.Combo1()->activated(again.Combo1()->currentIndex());
   again.ok_Click();
   EXPECT_EQ(reloads, 1);
-  EXPECT_EQ(platform::Text("TextButton", "17"), "Quitter");
+  EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");
 }
 
 TEST_F(Startup, decimalCommaLocaleAsksAndNoGoesOn) {
@@ -90,15 +85,13 @@ TEST_F(Startup, decimalCommaLocaleAsksAndNoGoesOn) {
 }
 
 TEST_F(Startup, splashShowsTheVersionAndClosesOnAClick) {
-  core::App().languageName = "English";
-  mainwindow::UseLanguage(core::App());
   auto* splash = new mainwindow::Splash;
   splash->setAttribute(Qt::WA_DeleteOnClose);
   QPointer<mainwindow::Splash> alive(splash);
   splash->show();
   EXPECT_EQ(splash->Timer1()->interval(), 3000);
   EXPECT_TRUE(splash->Timer1()->isActive());
-  EXPECT_EQ(splash->Label("lblversion")->text().toStdString(), "Version  " + core::VersionText());
+  EXPECT_EQ(splash->Label("lblversion")->text().toStdString(), Key("FrmAbout", "3") + "  " + core::VersionText());
   desktop.busy = true;
   QTest::mouseClick(splash->Image1(), Qt::LeftButton);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

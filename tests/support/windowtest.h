@@ -1,16 +1,20 @@
 #pragma once
-// A fresh program state for window tests: its own program folder and settings file,
-// recorded message boxes, a recording desktop and scripted file dialogs. Language texts
-// read as "[section/key]" so a test sees which text a window used.
+// A fresh program state for window tests: its own program folder with the English language
+// file and a settings file, recorded message boxes, a recording desktop, recorded help and
+// scripted file dialogs. Every test ends by checking that no text it needed was missing.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
+#include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "core/ribstate.h"
+#include "files/language.h"
+#include "platform/help.h"
 #include "platform/desktop.h"
 #include "platform/filedialogs.h"
 #include "platform/messages.h"
@@ -19,9 +23,8 @@
 
 namespace testsupport {
 
-inline std::string Key(const std::string& section, const std::string& key) {
-  return "[" + section + "/" + key + "]";
-}
+// The text of the language in force; a text the language lacks counts as missing.
+inline std::string Key(const std::string& section, const std::string& key) { return platform::Text(section, key); }
 
 class WindowTest : public ::testing::Test {
  protected:
@@ -32,11 +35,17 @@ class WindowTest : public ::testing::Test {
     s.iniFile = dir.File("Vandrell.ini");
     s.versionText = core::VersionText();
     core::ResetSetup(s);
-    platform::SetTextLookup([](std::string_view section, std::string_view key) {
-      return Key(std::string(section), std::string(key));
-    });
+    for (const char* language : {"English", "Francais"})
+      std::filesystem::copy_file(std::string(VANDRELL_SOURCE_DIR) + "/lang/" + language + ".lng",
+                                 dir.File(std::string(language) + ".lng"));
+    s.languageName = "English";
+    s.languageFile = dir.File("English.lng");
+    files::InstallLanguageLookup(s);
+    misses = std::make_unique<files::ScopedTextMisses>();
   }
   void TearDown() override {
+    EXPECT_TRUE(misses->misses().empty()) << "missing texts: " << misses->Describe();
+    misses.reset();
     platform::SetTextLookup(nullptr);
     core::App() = core::SharedState();
   }
@@ -51,6 +60,9 @@ class WindowTest : public ::testing::Test {
   }
 
   TempDir dir;
+  std::unique_ptr<files::ScopedTextMisses> misses;
+  platform::RecordingHelp help;
+  platform::ScopedHelp useHelp{&help};
   platform::RecordingMessages messages;
   platform::ScopedMessages useMessages{&messages};
   platform::RecordingDesktop desktop;

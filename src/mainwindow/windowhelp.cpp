@@ -1,7 +1,0 @@
-#include "mainwindow/windowhelp.h"
-
-namespace mainwindow {
-
-void ShowHelpTopic(int, QWidget*) {}
-
-}  // namespace mainwindow
