@@ -1,0 +1,37 @@
+// Start-up time: the program's start as the user meets it (language set, settings read, no
+// first-run question), ending when the main window has been shown. Prints the wall-clock
+// moment of that, in nanoseconds since the epoch, for a script that noted the launch:
+//   t0=$(date +%s%N); QT_QPA_PLATFORM=offscreen build/bin/startup_probe > t1; echo $(( ($(cat t1) - t0) / 1000000 )) ms
+#include <QApplication>
+#include <QTest>
+#include <chrono>
+#include <clocale>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "core/ribstate.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/startup.h"
+#include "platform/programdir.h"
+#include "platform/qt/qtdesktop.h"
+#include "platform/qt/qtmessages.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  const std::string programDir = platform::ProgramDirectory(argv[0]);
+  const auto ini = std::filesystem::temp_directory_path() / "vandrell-startup-probe.ini";
+  std::ofstream(ini) << "[Language]\nLangue=English\n[Repertoires]\nInstall=1\n";
+  mainwindow::PrepareProgramState(core::App(), programDir, ini.string());
+  platform::QtMessages messages;
+  platform::ScopedMessages useMessages(&messages);
+  platform::QtDesktop desktop;
+  platform::ScopedDesktop useDesktop(&desktop);
+  std::unique_ptr<mainwindow::MainWindow> window = mainwindow::StartProgram(false);
+  if (!window || !QTest::qWaitForWindowExposed(window.get())) return 1;
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  std::printf("%lld\n", static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+  std::filesystem::remove(ini);
+  return 0;
+}
