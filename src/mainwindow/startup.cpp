@@ -18,6 +18,7 @@
 #include "platform/programdir.h"
 #include "platform/messages.h"
 #include "platform/qt/qtdesktop.h"
+#include "platform/qt/qtfiledialogs.h"
 #include "platform/qt/qthelp.h"
 #include "platform/qt/qtmessages.h"
 #include "platform/texts.h"
@@ -84,13 +85,21 @@ int RunProgram(QApplication& app, const char* argv0) {
   platform::ScopedMessages installMessages(&messages);
   platform::QtDesktop desktop;
   platform::ScopedDesktop installDesktop(&desktop);
+  platform::QtFileDialogs fileDialogs;
+  platform::SetFileDialogs(&fileDialogs);
   platform::QtHelp help(s.helpFile);
   platform::ScopedHelp installHelp(&help);
   std::unique_ptr<MainWindow> window = StartProgram();
-  if (!window) return 0;
+  if (!window) {
+    platform::SetFileDialogs(nullptr);
+    return 0;
+  }
   messages.SetParent(window.get());
+  fileDialogs.SetParent(window.get());
   QObject::connect(&app, &QGuiApplication::commitDataRequest, window.get(), &MainWindow::CommitData);
-  return app.exec();
+  const int result = app.exec();
+  platform::SetFileDialogs(nullptr);
+  return result;
 }
 
 }  // namespace mainwindow
