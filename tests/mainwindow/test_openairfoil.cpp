@@ -5,29 +5,12 @@
 #include <filesystem>
 
 #include "mainwindow/openairfoil.h"
+#include "platform/recordingtarget.h"
 #include "support/windowtest.h"
 
 using testsupport::Key;
 
 namespace {
-
-// Lines drawn, for the preview.
-class LineRecorder : public platform::DrawTarget {
- public:
-  struct L {
-    double x1, y1, x2, y2;
-    int colour;
-  };
-  void Line(double x1, double y1, double x2, double y2, int colour, bool) override {
-    lines.push_back({x1, y1, x2, y2, colour});
-  }
-  void Circle(double, double, double, int) override {}
-  void Print(const std::string&, bool) override {}
-  double TextWidth(const std::string&) const override { return 0; }
-  double TextHeight(const std::string&) const override { return 0; }
-  void Clear() override {}
-  std::vector<L> lines;
-};
 
 TEST(OpenAirfoilRules, filterPatternsAndPathShown) {
   EXPECT_EQ(mainwindow::FilterPattern("Selig Files (*.dat)"), "*.dat");
@@ -112,7 +95,7 @@ TEST(OpenAirfoilRules, previewDrawsTheChordLineAndTheOutlineInRed) {
   d.x = {0, 1, 0.5, 0, 0.5, 1};
   d.y = {0, 0, 0.1, 0, -0.04, 0};
   d.pointCount = 5;
-  LineRecorder r;
+  platform::RecordingTarget r;
   mainwindow::DrawAirfoilPreview(r, d);
   ASSERT_EQ(r.lines.size(), 5u);
   EXPECT_EQ(r.lines[0].colour, 0);
