@@ -18,7 +18,7 @@ using platform::Text;
 
 const std::vector<std::string>& AirfoilCommands() {
   static const std::vector<std::string> names = {
-      "mnu_filesaveas", "mnu_filedxf", "mnu_filepage", "mnu_fileprint", "tb_saveas", "tb_page", "tb_print",
+      "mnu_filesaveas", "mnu_filedxf", "mnu_filepage", "mnu_fileprint",
       "mnu_affinver", "mnu_affhautba", "mnu_affhautbf", "mnu_affepr", "mnu_affInstxt", "mnu_affTrac",
       "mnu_affclear", "mnu_profilcorde", "mnu_profilepcoffrage", "mnu_profilba", "mnu_profilbaD",
       "mnu_profilbaC", "mnu_profillongeron", "mnu_profiltrou", "mnu_profilbf", "mnu_profilTalon",

@@ -243,24 +243,19 @@ void MainWindow::BuildToolBar() {
   QStyle* st = style();
   // Buttons 1 to 8: open project (2), save project (3), page set-up (5), print (7) between
   // separators. Index 0 is unused so indexes read as the tool bar's.
-  toolbarButtons_.assign(9, nullptr);
-  auto addSeparator = [&](int index) { toolbarButtons_[static_cast<std::size_t>(index)] = bar->addSeparator(); };
-  auto addButton = [&](int index, const char* name, const QIcon& icon, const char* command) {
-    QAction* a = bar->addAction(icon, QString());
-    a->setObjectName(name);
-    actions_[name] = a;
-    toolbarButtons_[static_cast<std::size_t>(index)] = a;
-    connect(a, &QAction::triggered, this, [this, c = std::string(command)] { Run(c); });
-  };
-  addSeparator(1);
-  addButton(2, "tb_open", st->standardIcon(QStyle::SP_DialogOpenButton), "mnu_fileopen");
-  addButton(3, "tb_saveas", st->standardIcon(QStyle::SP_DialogSaveButton), "mnu_filesaveas");
-  addSeparator(4);
-  addButton(5, "tb_page", st->standardIcon(QStyle::SP_FileDialogDetailedView), "mnu_filepage");
-  addSeparator(6);
-  addButton(7, "tb_print", QIcon::fromTheme("document-print", st->standardIcon(QStyle::SP_ComputerIcon)),
-            "mnu_fileprint");
-  addSeparator(8);
+  const std::map<int, QIcon> icons = {
+      {2, st->standardIcon(QStyle::SP_DialogOpenButton)},
+      {3, st->standardIcon(QStyle::SP_DialogSaveButton)},
+      {5, st->standardIcon(QStyle::SP_FileDialogDetailedView)},
+      {7, QIcon::fromTheme("document-print", st->standardIcon(QStyle::SP_ComputerIcon))}};
+  toolbarButtons_.assign(files::kToolbarTips.size() + 1, nullptr);
+  for (const files::ToolbarTip& tip : files::kToolbarTips) {
+    const std::string command(tip.command);
+    QAction* a = command.empty() ? bar->addSeparator() : bar->addAction(icons.at(tip.button), QString());
+    a->setObjectName(QString("Toolbar1_%1").arg(tip.button));
+    toolbarButtons_[static_cast<std::size_t>(tip.button)] = a;
+    if (!command.empty()) connect(a, &QAction::triggered, this, [this, command] { Run(command); });
+  }
 
   combo1_ = new QComboBox(bar);
   combo1_->setObjectName("Combo1");
@@ -345,15 +340,8 @@ void MainWindow::SetCommandEnabled(const std::string& name, bool enabled) {
 bool MainWindow::IsCommandEnabled(const std::string& name) const {
   auto rule = ruleEnabled_.find(name);
   if (rule != ruleEnabled_.end() && !rule->second) return false;
-  // A tool-bar button runs its menu entry's command.
-  static const std::map<std::string, std::string> toolbar = {{"tb_open", "mnu_fileopen"},
-                                                             {"tb_saveas", "mnu_filesaveas"},
-                                                             {"tb_page", "mnu_filepage"},
-                                                             {"tb_print", "mnu_fileprint"}};
-  auto tb = toolbar.find(name);
-  const std::string& command = tb == toolbar.end() ? name : tb->second;
-  if (command == "mnu_profilba") return true;  // the sub-menu itself
-  auto it = commands_.find(command);
+  if (name == "mnu_profilba") return true;  // the sub-menu itself
+  auto it = commands_.find(name);
   return it != commands_.end() && it->second;
 }
 
@@ -361,11 +349,9 @@ void MainWindow::ApplyEnabled(const std::string& name) {
   const bool enabled = IsCommandEnabled(name);
   if (QAction* a = Action(name)) a->setEnabled(enabled);
   if (QToolButton* b = CommandButton(name)) b->setEnabled(enabled);
-  for (const auto& [tb, command] : std::map<std::string, std::string>{{"tb_open", "mnu_fileopen"},
-                                                                       {"tb_saveas", "mnu_filesaveas"},
-                                                                       {"tb_page", "mnu_filepage"},
-                                                                       {"tb_print", "mnu_fileprint"}})
-    if (command == name) ApplyEnabled(tb);
+  // A tool-bar button follows the menu entry whose command it runs.
+  for (const files::ToolbarTip& tip : files::kToolbarTips)
+    if (tip.command == name) toolbarButtons_[static_cast<std::size_t>(tip.button)]->setEnabled(enabled);
 }
 
 void MainWindow::SetChecked(const std::string& name, bool checked) {

@@ -74,7 +74,8 @@ class MainWindow : public QMainWindow, public core::ViewHooks, public AirfoilRoa
   void SetCaption(const std::string& caption) override;
   void RecentFileOpened(const std::string& path) override;
 
-  // Commands by control name (menu entries, tool-bar buttons, command buttons).
+  // Commands by control name (menu entries and command buttons; the tool-bar buttons
+  // run their menu entry's command).
   QAction* Action(const std::string& name) const;
   QToolButton* CommandButton(const std::string& name) const;
   // Runs a command as its menu entry, button or tool-bar button would.
@@ -93,6 +94,7 @@ class MainWindow : public QMainWindow, public core::ViewHooks, public AirfoilRoa
   QLabel* Panel(int index) const;  // 1 to 3
   QMenu* RibMenu() const { return mnuprofil_; }
   QAction* RecentEntry(int index) const { return mru_[static_cast<std::size_t>(index)]; }
+  QAction* ToolbarButton(int index) const { return toolbarButtons_[static_cast<std::size_t>(index)]; }
 
   // Shows the numeric input window for an inputKind and redraws unless it was cancelled.
   void ShowInput(const std::string& inputKind);

@@ -113,12 +113,18 @@ TEST_F(MainWindowTest, commandsNeedingAnAirfoilWaitForOne) {
     EXPECT_TRUE(Enabled(name)) << name;
   EXPECT_TRUE(window->Action("mnu_profilcorde")->isEnabled());
   EXPECT_TRUE(window->CommandButton("cmdcorde")->isEnabled());
+  bool saved = false;
+  window->SetCommand("mnu_filesaveas", [&] { saved = true; });
+  EXPECT_TRUE(window->ToolbarButton(3)->isEnabled());
+  window->ToolbarButton(3)->trigger();  // the tool bar's save button runs the menu's command
+  EXPECT_TRUE(saved);
 
   messages.answers = {BoxAnswer::Yes};
   window->Run("mnu_affclear");
   EXPECT_FALSE(core::App().airfoilLoaded);
   EXPECT_FALSE(Enabled("mnu_profilcorde"));
   EXPECT_FALSE(Enabled("cmdbf"));
+  EXPECT_FALSE(window->ToolbarButton(3)->isEnabled());
   // A new rib leaves the chord button and the display entries at hand.
   EXPECT_TRUE(Enabled("cmdcorde"));
   EXPECT_TRUE(Enabled("mnu_affepr"));
