@@ -51,6 +51,10 @@ bool AskToQuit(const core::SharedState& s) {
          platform::BoxAnswer::Yes;
 }
 
+bool SessionMayEnd(const core::SharedState& s, bool mayAsk) {
+  return mayAsk ? AskToQuit(s) : !s.projectModified;
+}
+
 NewRibStep NewRibDecision(const core::SharedState& s) {
   if (s.formerShown) return NewRibStep::ClearNow;
   if (!s.airfoilLoaded) return NewRibStep::Nothing;

@@ -23,6 +23,10 @@ const std::vector<std::string>& DisplayToggles();
 std::string ShutdownQuestion(const core::SharedState& s);
 bool AskToQuit(const core::SharedState& s);
 
+// Whether a session logout may end the program: the exit question when it may be asked;
+// when it may not, a modified rib keeps the program (and the logout) from ending.
+bool SessionMayEnd(const core::SharedState& s, bool mayAsk);
+
 // What the new-rib command does before clearing.
 enum class NewRibStep { ClearNow, AskFirst, Nothing };
 NewRibStep NewRibDecision(const core::SharedState& s);

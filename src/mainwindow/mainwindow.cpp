@@ -638,16 +638,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::CommitData(QSessionManager& manager) {
   // Logging out ends the program as surely as Exit: the same question, or no logout.
-  if (manager.allowsInteraction()) {
-    if (!AskToQuit(core::App())) {
-      manager.cancel();
-      return;
-    }
+  const bool mayAsk = manager.allowsInteraction();
+  if (!SessionMayEnd(core::App(), mayAsk)) {
+    manager.cancel();
+    return;
+  }
+  if (mayAsk) {
     manager.release();
     quitConfirmed_ = true;
-  } else if (core::App().projectModified) {
-    // No question may be asked now; keeping the program open is the only safe answer.
-    manager.cancel();
   }
 }
 

@@ -39,6 +39,18 @@ TEST_F(Commands, exitQuestionNamesUnsavedChangesExceptInTheComparisonView) {
   EXPECT_EQ(messages.shown[0].defaultButton, 2);  // No is the default
 }
 
+TEST_F(Commands, sessionLogoutNeverEndsAModifiedRibUnasked) {
+  core::SharedState& s = core::App();
+  EXPECT_TRUE(mainwindow::SessionMayEnd(s, false));
+  s.projectModified = true;
+  EXPECT_FALSE(mainwindow::SessionMayEnd(s, false));
+  EXPECT_TRUE(messages.shown.empty());
+  messages.answers = {BoxAnswer::No, BoxAnswer::Yes};
+  EXPECT_FALSE(mainwindow::SessionMayEnd(s, true));
+  EXPECT_TRUE(mainwindow::SessionMayEnd(s, true));
+  EXPECT_EQ(messages.shown[0].text, Key("FrmMainMessage", "4"));
+}
+
 TEST_F(Commands, newRibAsksOnlyForAnUnsavedLoadedRib) {
   core::SharedState& s = core::App();
   EXPECT_EQ(mainwindow::NewRibDecision(s), mainwindow::NewRibStep::Nothing);
