@@ -2,10 +2,6 @@
 
 #include "files/ini.h"
 
-#ifndef VANDRELL_VERSION_URL
-#define VANDRELL_VERSION_URL "https://vandrell.example.org/update-E.html"
-#endif
-
 namespace mainwindow {
 
 const char* const kVersionPageUrl = VANDRELL_VERSION_URL;

@@ -209,3 +209,19 @@ TEST_F(MainWindowTest, squareLeadingEdgeButtonFollowsTheStyle) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, helpAndDesktopCommandsReachTheirServices) {
+  window->Run("mnu_helpsearch");
+  EXPECT_EQ(help.topics, std::vector<int>{10});
+  window->Run("mnu_helpVersion");
+  ASSERT_EQ(desktop.pagesOpened.size(), 1u);
+  EXPECT_EQ(desktop.pagesOpened[0].rfind("http", 0), 0u);
+  window->Run("mnu_fileprinterconfig");
+  EXPECT_EQ(desktop.printerSetups, 1);
+  window->Run("mnu_calc");
+  EXPECT_EQ(desktop.calculatorStarts, 1);
+}
+
+}  // namespace
