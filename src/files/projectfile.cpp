@@ -172,10 +172,10 @@ class ProjectParser {
 
   // Line 2, the airfoil's file name, and line 3, its name; returns the file name.
   std::string AirfoilNames() {
-    std::string fileName = Text();
-    s_.airfoilExt = fileName.size() >= 3 ? fileName.substr(fileName.size() - 3) : fileName;
+    const std::string_view fileName = in_.Next();
+    s_.airfoilExt = Cp1252ToUtf8(fileName.size() >= 3 ? fileName.substr(fileName.size() - 3) : fileName);
     s_.airfoilName = Text();
-    return fileName;
+    return Cp1252ToUtf8(fileName);
   }
 
   // A reserved number line: kept as the text of its number.
