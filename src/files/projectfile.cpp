@@ -557,7 +557,6 @@ void StateOnlyProjectWindow::NewRib(core::SharedState& s) { core::ClearRib(s); }
 
 OpenProjectOutcome OpenProjectFile(core::SharedState& s, const std::string& path, ProjectWindow& window) {
   s.projectPath = path;
-  if (!s.iniFile.empty()) s.iniWriteOk = WriteINIFile("Repertoires", "LastOpenVdl", FolderOf(path), s.iniFile);
   window.NewRib(s);
   window.SetBusy(true);
   s.quietRead = true;
@@ -610,6 +609,7 @@ OpenProjectOutcome OpenProjectFile(core::SharedState& s, const std::string& path
 OpenProjectOutcome NewVdl(core::SharedState& s, ProjectWindow& window) {
   std::string path;
   if (!platform::CurrentFileDialogs().Open(OpenProjectRequest(s), path)) return OpenProjectOutcome::Cancelled;
+  s.iniWriteOk = WriteINIFile("Repertoires", "LastOpenVdl", FolderOf(path), s.iniFile);
   return OpenProjectFile(s, path, window);
 }
 

@@ -87,11 +87,12 @@ enum class OpenProjectOutcome { Cancelled, Opened, AirfoilMissing, AirfoilUnread
 platform::FileDialogRequest OpenProjectRequest(const core::SharedState& s);
 
 // Opens the project at `path` as the File menu's open command does once the file is
-// chosen: remembers its folder, resets to a new rib, reads the file, finds and reads the
-// airfoil, prepares it and sets the caption. Failures are reported to the user here.
+// chosen: resets to a new rib, reads the file, finds and reads the airfoil, prepares it
+// and sets the caption. Failures are reported to the user here.
 OpenProjectOutcome OpenProjectFile(core::SharedState& s, const std::string& path, ProjectWindow& window);
-// The whole command: the open dialog, then OpenProjectFile. A cancelled dialog changes
-// nothing and shows nothing.
+// The whole command: the open dialog, the chosen folder stored under
+// Repertoires/LastOpenVdl, then OpenProjectFile. A cancelled dialog changes nothing and
+// shows nothing.
 OpenProjectOutcome NewVdl(core::SharedState& s, ProjectWindow& window);
 
 }  // namespace files

@@ -109,6 +109,40 @@ TEST(ProjectWriter, textsAreWindows1252AndStayOnTheirLine) {
   EXPECT_EQ(lines[3], "25\xb0 \xd8 \x80  next ?");
 }
 
+// A new rib keeps nothing of the previous one but the chord and sheeting, which the
+// window fills in again from the settings, and the text size, which is a setting.
+TEST(NewRibProject, nothingOfThePreviousRibSurvives) {
+  core::SharedState s = NewRib();
+  ASSERT_TRUE(files::ReadProjectText(kFullMm, s).ok);
+  s.airfoilLoaded = true;
+  s.projectSaved = true;
+  s.inverted = true;
+  s.textFontSize = 6;
+  s.annotationIsUser = true;
+  s.maxThickness = 0.12;
+  s.hScroll = 3;
+  s.compareShown = true;
+  s.zoom = 3;
+  core::ClearRib(s);
+
+  core::SharedState fresh = NewRib();
+  fresh.chordText = s.chordText;
+  fresh.airfoilExt = s.airfoilExt;
+  EXPECT_EQ(files::ProjectFileText(s), files::ProjectFileText(fresh));
+  EXPECT_EQ(s.chordText, "180");
+  EXPECT_EQ(s.textFontSize, 6);
+  EXPECT_EQ(s.spars.sparWidth[1], 0);
+  EXPECT_EQ(s.tabReach, 0);
+  EXPECT_EQ(s.blockTotal, 0);
+  EXPECT_FALSE(s.airfoilLoaded);
+  EXPECT_FALSE(s.projectSaved);
+  EXPECT_FALSE(s.annotationIsUser);
+  EXPECT_EQ(s.maxThickness, 0);
+  EXPECT_EQ(s.hScroll, 0);
+  EXPECT_FALSE(s.compareShown);
+  EXPECT_EQ(s.zoom, 1);
+}
+
 // ---- Round trips ----
 
 TEST(ProjectRoundTrip, fullMillimetreSetupIsRewrittenByteForByte) {
@@ -117,31 +151,19 @@ TEST(ProjectRoundTrip, fullMillimetreSetupIsRewrittenByteForByte) {
   EXPECT_FALSE(a.r.olderLayout);
   EXPECT_EQ(files::ProjectFileText(a.s), kFullMm);
 
+  // The byte-for-byte rewrite proves the texts and codes; these are the converted values.
   const core::SharedState& s = a.s;
   EXPECT_EQ(a.r.airfoilFileName, "clarky.dat");
-  EXPECT_EQ(s.airfoilName, "clarky");
-  EXPECT_EQ(s.airfoilExt, "dat");
   EXPECT_EQ(s.annotationText, "Rippe 3 \u2013 25\u00b0 \u00d8");
   EXPECT_FLOAT_EQ(s.textY, -4.5f);
   EXPECT_FLOAT_EQ(s.chord, 180.0f);
   EXPECT_FLOAT_EQ(s.blockDepth, 2.0f);
-  EXPECT_FALSE(s.inverted);
-  EXPECT_EQ(s.reservedLine16, "keep me");
-  EXPECT_EQ(s.spars.sparLast, 2);
-  EXPECT_EQ(s.spars.sparPosText[2], "60%");
   EXPECT_FLOAT_EQ(s.spars.sparInset[1], 1.5f);
-  EXPECT_EQ(s.spars.sparType[1], 3);
-  EXPECT_EQ(s.spars.sparFromTE[1], 1);
-  EXPECT_EQ(s.holes.holeLast, 1);
   EXPECT_FLOAT_EQ(s.holes.holeCentred[0], 1.0f);
   EXPECT_FLOAT_EQ(s.holes.holeOffset[1], -2.0f);
   EXPECT_FLOAT_EQ(s.holes.holeHeight[1], 8.0f);
-  EXPECT_EQ(s.holes.holeRect[1], 1);
   EXPECT_FLOAT_EQ(s.trailingEdgeDepth, 3.0f);
-  EXPECT_EQ(s.markCount, 4);
   EXPECT_FLOAT_EQ(s.boardAngle, -2.5f);
-  EXPECT_EQ(s.baseMode, 11);
-  EXPECT_EQ(s.blockTailSide, 1);
   EXPECT_DOUBLE_EQ(s.tabLowerDist, 18.5);
   EXPECT_EQ(s.tabSide, 1);
   // The upper-side distance is stored negated, as the tab dialog stores it.
@@ -158,16 +180,12 @@ TEST(ProjectRoundTrip, inchTextsKeepTheirFractions) {
   ASSERT_TRUE(a.r.ok) << a.r.error.description;
   EXPECT_EQ(files::ProjectFileText(a.s), bytes);
   const core::SharedState& s = a.s;
-  EXPECT_EQ(s.annotationText, "");
   EXPECT_FLOAT_EQ(s.textX, 38.1f);
   EXPECT_FLOAT_EQ(s.chord, 203.2f);
   EXPECT_FLOAT_EQ(s.sheetingThickness, 1.5875f);
   EXPECT_FLOAT_EQ(s.squareLeSize, 6.35f);
-  EXPECT_EQ(s.leadingEdgeStyle, 0);
-  EXPECT_TRUE(s.inverted);
   EXPECT_FLOAT_EQ(s.spars.sparInset[0], 1.5875f);
   EXPECT_FLOAT_EQ(s.holes.holeHeight[0], 12.7f);
-  EXPECT_EQ(s.tabUpperDistText, "0.3/8");
   EXPECT_NEAR(s.tabUpperDist, -9.525, 1e-5);
   EXPECT_FLOAT_EQ(s.blockTotal, 12.7f + 203.2f + 19.05f);
 }
@@ -445,7 +463,6 @@ TEST(OpenProject, readsTheFileFindsTheAirfoilAndPreparesIt) {
   EXPECT_GT(w.s.maxThickness, 0.1);
   EXPECT_FLOAT_EQ(w.s.chord, 180.0f);
   EXPECT_EQ(w.window.caption, "Vandrell MainTolbar/26 : full_mm.vdl MainTolbar/11 : clarky");
-  EXPECT_EQ(files::GetINIFile("Repertoires", "LastOpenVdl", w.s.iniFile), w.dir.File("projects/"));
 }
 
 TEST(OpenProject, aMissingAirfoilKeepsTheSetupAndSaysWhereItLooked) {
@@ -489,23 +506,26 @@ TEST(OpenProject, theDialogStartsWhereTheLastProjectWasAndCancelChangesNothing) 
   Workspace w;
   platform::ScriptedFileDialogs dialogs;
   platform::SetFileDialogs(&dialogs);
-  dialogs.answers = {"", ""};
+  const std::string path = w.Project("p.vdl", kFullMm);
+  dialogs.answers = {"", path, ""};
   w.s.airfoilLoaded = true;
   w.s.chordText = "321";
 
   EXPECT_EQ(files::NewVdl(w.s, w.window), OpenProjectOutcome::Cancelled);
-  files::WriteINIFile("Repertoires", "LastOpenVdl", "/somewhere/", w.s.iniFile);
-  EXPECT_EQ(files::NewVdl(w.s, w.window), OpenProjectOutcome::Cancelled);
-  platform::SetFileDialogs(nullptr);
-
-  ASSERT_EQ(dialogs.requests.size(), 2u);
-  EXPECT_EQ(dialogs.requests[0].filter, "MainTolbar/26 Vandrell (*.vdl)|*.vdl|");
-  EXPECT_EQ(dialogs.requests[0].title, "fileopen/2");
-  EXPECT_EQ(dialogs.requests[0].initialDir, w.s.airfoilDir);
-  EXPECT_EQ(dialogs.requests[1].initialDir, "/somewhere/");
   EXPECT_TRUE(w.messages.shown.empty());
   EXPECT_TRUE(w.s.airfoilLoaded);
   EXPECT_EQ(w.s.chordText, "321");
+
+  EXPECT_EQ(files::NewVdl(w.s, w.window), OpenProjectOutcome::AirfoilMissing);
+  EXPECT_EQ(files::GetINIFile("Repertoires", "LastOpenVdl", w.s.iniFile), w.dir.File("projects/"));
+  EXPECT_EQ(files::NewVdl(w.s, w.window), OpenProjectOutcome::Cancelled);
+  platform::SetFileDialogs(nullptr);
+
+  ASSERT_EQ(dialogs.requests.size(), 3u);
+  EXPECT_EQ(dialogs.requests[0].filter, "MainTolbar/26 Vandrell (*.vdl)|*.vdl|");
+  EXPECT_EQ(dialogs.requests[0].title, "fileopen/2");
+  EXPECT_EQ(dialogs.requests[0].initialDir, w.s.airfoilDir);
+  EXPECT_EQ(dialogs.requests[2].initialDir, w.dir.File("projects/"));
 }
 
 TEST(SaveProject, savingSetsTheFlagsAndRemembersTheFolder) {
