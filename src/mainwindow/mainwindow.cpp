@@ -20,6 +20,7 @@
 
 #include "features/frminput.h"
 #include "files/captions.h"
+#include "files/projectfile.h"
 #include "features/inputsettings.h"
 #include "mainwindow/aboutbox.h"
 #include "mainwindow/frmopen.h"
@@ -29,6 +30,7 @@
 #include "mainwindow/wiring.h"
 #include "platform/help.h"
 #include "platform/desktop.h"
+#include "platform/filedialogs.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 #include "settingsdialogs/kaldrexoffer.h"
@@ -131,6 +133,19 @@ const std::vector<MenuItem>& LeadingEdgeItems() {
   return items;
 }
 
+
+// What opening a project asks of the main window.
+class ProjectWindowOf : public files::ProjectWindow {
+ public:
+  explicit ProjectWindowOf(MainWindow& window) : window_(window) {}
+  void NewRib(core::SharedState&) override { window_.affclear(); }
+  void ClearView() override { window_.Pic()->Clear(); }
+  void SetBusy(bool busy) override { platform::CurrentDesktop().SetBusy(busy); }
+  void SetCaption(const std::string& caption) override { window_.SetCaption(caption); }
+
+ private:
+  MainWindow& window_;
+};
 
 }  // namespace
 
@@ -361,6 +376,18 @@ void MainWindow::SetChecked(const std::string& name, bool checked) {
 void MainWindow::WireCommands() {
   core::SharedState& s = core::App();
   auto set = [this](const char* name, std::function<void()> f) { commands_[name] = std::move(f); };
+  set("mnu_fileopen", [this, &s] {
+    if (s.airfoilLoaded && platform::AskYesNo(Text("fileopen", "1"), Text("fileopen", "2"),
+                                              platform::BoxIcon::Question, false) == platform::BoxAnswer::No)
+      return;
+    ProjectWindowOf projectWindow(*this);
+    files::NewVdl(s, projectWindow);
+  });
+  set("mnu_filesaveas", [&s] {
+    std::string path;
+    if (!platform::CurrentFileDialogs().Save(files::SaveProjectRequest(s), path)) return;
+    files::SaveProjectAs(s, path);
+  });
   set("mnu_fileprofilopen", [this] { OpenAirfoil(); });
   set("cmdprofil", [this] { OpenAirfoil(); });
   set("mnu_fileprinterconfig", [] { platform::CurrentDesktop().PrinterSetup(); });

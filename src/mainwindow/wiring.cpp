@@ -1,5 +1,7 @@
 #include "mainwindow/wiring.h"
 
+#include "core/newrib.h"
+#include "core/numformat.h"
 #include "files/ini.h"
 
 namespace mainwindow {
@@ -15,15 +17,9 @@ void LoadSettingsAtStart(core::SharedState& s) {
 void AddRecentFile(core::SharedState&, const std::string&) {}
 
 void ClearRibState(core::SharedState& s) {
-  s.inverted = false;
-  s.traceShown = true;
-  s.airfoilName.clear();
-  s.airfoilTitle.clear();
-  s.airfoilLoaded = false;
-  s.projectModified = false;
-  s.dialogCancelled = false;
-  s.quietRead = false;
-  s.formerShown = false;
+  core::ClearRib(s);
+  // The inserted text keeps its size, which the settings keep for the next rib.
+  s.iniWriteOk = files::WriteINIFile("InsText", "TailleFont", core::PlainNumberText(s.textFontSize), s.iniFile);
 }
 
 void CheckDirectories(core::SharedState&) {}

@@ -225,3 +225,41 @@ TEST_F(MainWindowTest, helpAndDesktopCommandsReachTheirServices) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, projectSavedAndOpenedAgainBringsTheRibBack) {
+  core::SharedState& s = core::App();
+  s.airfoilDir = dir.path().string();
+  OpenAirfoilFile("WING: 180");
+  s.markCount = 6;
+  fileDialogs.answers = {dir.File("rib.vdl")};
+  window->Run("mnu_filesaveas");
+  EXPECT_TRUE(s.projectSaved);
+  EXPECT_FALSE(s.projectModified);
+  ASSERT_TRUE(std::filesystem::exists(dir.File("rib.vdl")));
+
+  window->Run("mnu_affclear");  // saved: no question
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(s.markCount, 0);
+
+  fileDialogs.answers = {dir.File("rib.vdl")};
+  window->Run("mnu_fileopen");
+  EXPECT_TRUE(messages.shown.empty());  // no airfoil was loaded: nothing to ask
+  EXPECT_TRUE(s.airfoilLoaded);
+  EXPECT_EQ(s.airfoilName, "wing");
+  EXPECT_EQ(s.markCount, 6);
+  EXPECT_FLOAT_EQ(s.chord, 180);
+  EXPECT_TRUE(window->IsCommandEnabled("mnu_profilcorde"));
+
+  // With a rib open, the open command asks first; No keeps it.
+  messages.answers = {BoxAnswer::No};
+  window->Run("mnu_fileopen");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, Key("fileopen", "1"));
+  EXPECT_EQ(messages.shown[0].title, Key("fileopen", "2"));
+  EXPECT_EQ(fileDialogs.requests.size(), 2u);  // the open dialog was not shown again
+  EXPECT_EQ(s.markCount, 6);
+}
+
+}  // namespace
