@@ -271,7 +271,8 @@ std::string Utf8ToCp1252(std::string_view text) {
 }
 
 bool FitsIniValue(std::string_view value) {
-  return !HasLineBreak(value) && Trim(value).size() == value.size() && CharacterCount(value) <= kIniValueMax;
+  return !HasLineBreak(value) && Trim(value).size() == value.size() && IsValidUtf8(value) &&
+         CharacterCount(value) <= kIniValueMax;
 }
 
 std::string ReadTextFileUtf8(const std::string& path) {

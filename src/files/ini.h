@@ -26,8 +26,8 @@ bool WriteINIFile(std::string_view section, std::string_view key, std::string_vi
 using IniEntries = std::vector<std::pair<std::string, std::string>>;
 bool WriteINIEntries(std::string_view section, const IniEntries& entries, const std::string& file);
 
-// True when `value` written and read back gives the same text (no surrounding blanks,
-// no line break, at most 199 characters).
+// True when `value` written and read back gives the same text (UTF-8 with no surrounding
+// blanks, no line break, at most 199 characters).
 bool FitsIniValue(std::string_view value);
 
 // The whole file as UTF-8 text (Windows-1252 files converted), "" when it cannot be read.

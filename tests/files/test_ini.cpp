@@ -52,6 +52,7 @@ TEST(Ini, ValueReadsBackAtMost199Characters) {
   EXPECT_TRUE(files::FitsIniValue(std::string(199, 'x')));
   EXPECT_FALSE(files::FitsIniValue(std::string(200, 'x')));
   EXPECT_FALSE(files::FitsIniValue(" padded"));
+  EXPECT_FALSE(files::FitsIniValue("/home/Ren\xE9"));  // comes back as UTF-8
 }
 
 TEST(Ini, ReadsLfCrLfAndCrFilesAndWritesBackInTheFilesOwnLineEnding) {
