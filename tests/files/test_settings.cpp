@@ -3,6 +3,7 @@
 // never put an impossible colour, style or paper size into the state.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 #include "files/ini.h"
@@ -155,21 +156,17 @@ TEST_F(Settings, HandEditedIntegersThatAreMissingNotNumbersOrOutOfRangeKeepTheir
       "[InsText]\r\nTailleFont=0\r\n"
       "[Marges]\r\nNumIndex=9\r\n");
   files::StartSettings(s);
-  EXPECT_EQ(s.colour[core::kElemProfil], 0);
-  EXPECT_EQ(s.colour[core::kElemCoffrage], 9);
-  EXPECT_EQ(s.colour[core::kElemAxe], 12);
-  EXPECT_EQ(s.colour[core::kElemLong], 13);
-  EXPECT_EQ(s.colour[core::kElemBa], 9);
-  EXPECT_EQ(s.colour[core::kElemBf], 14);  // the last colour the palette offers
-  EXPECT_EQ(s.colour[core::kElemTrou], 5);
-  EXPECT_EQ(s.colour[core::kElemRep], 12);
-  EXPECT_EQ(s.lineStyle[core::kElemProfil], 0);
-  EXPECT_EQ(s.lineStyle[core::kElemCoffrage], 4);
-  EXPECT_EQ(s.lineStyle[core::kElemAxe], 3);  // missing key
-  EXPECT_EQ(s.lineStyle[core::kElemTrou], 0);
-  EXPECT_EQ(s.lineWidth[core::kWidthProfil], 1);
-  EXPECT_EQ(s.lineWidth[core::kWidthCoffrage], 1);
-  EXPECT_EQ(s.lineWidth[core::kWidthRep], 2);
+  auto colours = core::kDefaultColours;
+  colours[core::kElemBf] = 14;  // the last colour the palette offers
+  EXPECT_EQ(s.colour, colours);
+  std::array<std::int16_t, core::kElementCount> styles{};
+  styles[core::kElemCoffrage] = 4;
+  styles[core::kElemAxe] = 3;  // missing key
+  EXPECT_EQ(s.lineStyle, styles);
+  std::array<std::int16_t, core::kWidthCount> widths;
+  widths.fill(1);
+  widths[core::kWidthRep] = 2;
+  EXPECT_EQ(s.lineWidth, widths);
   EXPECT_EQ(s.textFontSize, 9.0f);
   EXPECT_EQ(s.numIndex, 0);
 
