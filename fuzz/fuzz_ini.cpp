@@ -52,11 +52,11 @@ void CheckSettings(const std::string& file) {
   s.iniFile = file;
   files::LoadSettingsForBatch(s);
   for (std::int16_t c : s.colour)
-    if (c < 0 || c > 14) std::abort();
+    if (c < 0 || c > files::kColourIndexMax) std::abort();
   for (std::int16_t style : s.lineStyle)
-    if (style < 0 || style > 4) std::abort();
+    if (style < 0 || style > files::kLineStyleMax) std::abort();
   for (std::int16_t w : s.lineWidth)
-    if (w < 1 || w > 3) std::abort();
+    if (w < files::kLineWidthMin || w > files::kLineWidthMax) std::abort();
   if (s.numIndex > 8 || !(s.textFontSize > 0)) std::abort();
   if (s.unitText != " mm" && s.unitText != " in") std::abort();
 }

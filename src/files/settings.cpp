@@ -24,11 +24,7 @@ constexpr const char* kKeyOverlap = "recouvrement";
 constexpr const char* kKeyPaperIndex = "NumIndex";
 constexpr const char* kKeyYdprint = "Ydprint";
 
-// Limits of what the colours dialog accepts; the paper table has entries 0..8.
-constexpr long kColourMax = 14;
-constexpr long kStyleMax = 4;
-constexpr long kWidthMin = 1, kWidthMax = 3;
-constexpr long kPaperIndexMax = 8;
+constexpr long kPaperIndexMax = 8;  // the paper table has entries 0..8
 constexpr float kDefaultTextSize = 9;
 constexpr double kTextSizeMax = 1000;  // beyond any sheet; keeps a hand-typed 1e30 out of the fonts
 
@@ -55,7 +51,10 @@ std::string Get(const core::SharedState& s, const char* section, const std::stri
 bool ParseInteger(const std::string& text, long& value) {
   const char* first = text.data();
   const char* last = text.data() + text.size();
-  if (first != last && *first == '+') ++first;
+  if (first != last && *first == '+') {
+    ++first;
+    if (first != last && *first == '-') return false;
+  }
   auto [end, ec] = std::from_chars(first, last, value);
   return ec == std::errc() && end == last && first != last;
 }
@@ -138,19 +137,19 @@ void SaveAllSettings(core::SharedState& s) {
 
 void ReadColourSettings(core::SharedState& s) {
   for (std::size_t i = 0; i < core::kElementCount; ++i)
-    s.colour[i] = IntegerSetting(s, kSectionColours, core::kColourKeys[i], 0, kColourMax, core::kDefaultColours[i]);
+    s.colour[i] = IntegerSetting(s, kSectionColours, core::kColourKeys[i], 0, kColourIndexMax, core::kDefaultColours[i]);
 }
 
 void ReadLineStyleSettings(core::SharedState& s) {
   for (std::size_t i = 0; i < core::kElementCount; ++i) {
     const std::int16_t fallback = i == core::kElemAxe ? 3 : 0;
-    s.lineStyle[i] = IntegerSetting(s, kSectionLineStyles, core::kLineStyleKeys[i], 0, kStyleMax, fallback);
+    s.lineStyle[i] = IntegerSetting(s, kSectionLineStyles, core::kLineStyleKeys[i], 0, kLineStyleMax, fallback);
   }
 }
 
 void ReadLineWidthSettings(core::SharedState& s) {
   for (std::size_t i = 0; i < core::kWidthCount; ++i)
-    s.lineWidth[i] = IntegerSetting(s, kSectionLineWidths, core::kLineWidthKeys[i], kWidthMin, kWidthMax, 1);
+    s.lineWidth[i] = IntegerSetting(s, kSectionLineWidths, core::kLineWidthKeys[i], kLineWidthMin, kLineWidthMax, 1);
   // A size of 0 or less would draw no text at all.
   const std::string text = Get(s, kSectionInsText, kKeyTextSize);
   double size = 0;

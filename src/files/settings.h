@@ -29,6 +29,13 @@ inline constexpr const char* kKeyLastProjectDir = "LastOpenVdl";
 inline constexpr const char* kKeyDxfDir = "RepDxf";
 inline constexpr const char* kKeyLanguage = "Langue";
 
+// Limits of the stored drawing settings: colours 0..14 (the palette without white),
+// line styles 0..4, line widths 1..3 pixels.
+inline constexpr int kColourIndexMax = 14;
+inline constexpr int kLineStyleMax = 4;
+inline constexpr int kLineWidthMin = 1;
+inline constexpr int kLineWidthMax = 3;
+
 inline constexpr int kRecentFileCount = 4;
 std::string RecentFileKey(int k);  // "RecentFile1" .. "RecentFile4"
 
