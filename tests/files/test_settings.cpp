@@ -5,6 +5,7 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
 
 #include "files/ini.h"
 #include "files/settings.h"
@@ -33,6 +34,15 @@ class Settings : public ::testing::Test {
     });
   }
   void TearDown() override { platform::SetTextLookup(nullptr); }
+
+  // The state of a new start of the program over the same settings file.
+  std::unique_ptr<core::SharedState> Restart() {
+    auto r = std::make_unique<core::SharedState>();
+    r->programDir = programDir;
+    r->iniFile = s.iniFile;
+    files::StartSettings(*r);
+    return r;
+  }
 
   // A completed set-up with both airfoil directories present.
   void WriteInstalledIni(const std::string& extra = "") {
@@ -81,21 +91,14 @@ TEST_F(Settings, FirstRunWritesEveryDefaultAndInstallOnlyAtTheEnd) {
 TEST_F(Settings, InterruptedFirstRunIsDoneAgainAndAfterItTheDirectoryCheckRuns) {
   files::StartSettings(s);
   EXPECT_EQ(s.firstRun, 1);
-  core::SharedState again;
-  again.programDir = programDir;
-  again.iniFile = s.iniFile;
-  files::StartSettings(again);
-  EXPECT_EQ(again.firstRun, 1);
+  auto again = Restart();
+  EXPECT_EQ(again->firstRun, 1);
   EXPECT_TRUE(messages.shown.empty());
 
   // With no directory in the user store both airfoil directories are the program
   // directory, which the next start points out (alert B for RepProfil).
-  files::CompleteFirstRun(again);
-  core::SharedState third;
-  third.programDir = programDir;
-  third.iniFile = s.iniFile;
-  files::StartSettings(third);
-  EXPECT_EQ(third.firstRun, 0);
+  files::CompleteFirstRun(*again);
+  EXPECT_EQ(Restart()->firstRun, 0);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_NE(messages.shown[0].text.find(programDir + "/airfoils  /...  "), std::string::npos);
 }
@@ -120,10 +123,8 @@ TEST_F(Settings, StartReadsBackEverythingThatWasSavedInInches) {
   EXPECT_TRUE(s.iniWriteOk);
   files::CompleteFirstRun(s);
 
-  core::SharedState r;
-  r.programDir = programDir;
-  r.iniFile = s.iniFile;
-  files::StartSettings(r);
+  const auto restarted = Restart();
+  const core::SharedState& r = *restarted;
   EXPECT_EQ(r.firstRun, 0);
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(r.unitText, " in");
