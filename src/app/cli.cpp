@@ -4,8 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "files/language.h"
 #include "files/settings.h"
 #include "platform/paths.h"
+#include "platform/programdir.h"
 
 namespace cli {
 
@@ -61,7 +63,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   core::SharedState& s = core::App();
-  s.programDir = platform::ProgramDirectory(platform::ExecutableDirectory(argv[0]));
+  s.programDir = platform::ProgramDirectory(argv[0]);
   s.iniFile = !options.iniFile.empty()
                   ? options.iniFile
                   : platform::LocateSettingsFile(s.programDir, platform::UserConfigDirectory()).ReadFrom();
@@ -70,6 +72,7 @@ int main(int argc, char** argv) {
     s.unitText = options.unit == "in" ? " in" : " mm";
     files::SetYdprintFromUnit(s);
   }
+  files::UseBatchLanguage(s);
   for (const Entry& e : kCommands)
     if (command == e.name) return e.run(options, s);
   return Usage();

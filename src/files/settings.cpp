@@ -8,6 +8,7 @@
 #include "core/numformat.h"
 #include "files/ini.h"
 #include "platform/messages.h"
+#include "platform/paths.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
 
@@ -65,11 +66,6 @@ std::int16_t IntegerSetting(const core::SharedState& s, const char* section, con
   long v = 0;
   if (!ParseInteger(Get(s, section, key), v) || v < lo || v > hi) return fallback;
   return static_cast<std::int16_t>(v);
-}
-
-std::string DropTrailingSeparators(std::string path) {
-  while (path.size() > 1 && (path.back() == '/' || path.back() == fs::path::preferred_separator)) path.pop_back();
-  return path;
 }
 
 void Write(core::SharedState& s, const char* section, const IniEntries& entries) {
@@ -218,7 +214,7 @@ void CheckAirfoilDirectories(const core::SharedState& s) {
     return !dir.empty() && fs::is_directory(dir, ec);
   };
   auto isProgramDir = [&s](const std::string& dir) {
-    return DropTrailingSeparators(dir) == DropTrailingSeparators(s.programDir);
+    return platform::WithoutTrailingSeparator(dir) == platform::WithoutTrailingSeparator(s.programDir);
   };
   std::string dir;
   bool missing = false;
@@ -316,7 +312,7 @@ std::vector<std::string> RecentFileList(const core::SharedState& s) {
 }
 
 bool FileExists(std::string path) {
-  path = DropTrailingSeparators(std::move(path));
+  path = platform::WithoutTrailingSeparator(std::move(path));
   if (path.empty()) return false;
   std::error_code ec;
   if (fs::is_directory(path, ec)) return false;

@@ -11,53 +11,21 @@
 
 namespace platform {
 
-namespace {
-
 namespace fs = std::filesystem;
 
-std::string WithoutTrailingSeparator(fs::path p) {
-  std::string s = p.lexically_normal().string();
-  while (s.size() > 1 && (s.back() == '/' || s.back() == fs::path::preferred_separator)) s.pop_back();
-  return s;
-}
-
-bool HoldsLanguageFiles(const fs::path& dir) {
-  std::error_code ec;
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
-    if (it->path().extension() == ".lng") return true;
-  return false;
-}
-
-}  // namespace
-
-std::string ExecutableDirectory(const char* argv0) {
-  std::error_code ec;
-#if defined(__linux__)
-  fs::path self = fs::read_symlink("/proc/self/exe", ec);
-  if (!ec) return WithoutTrailingSeparator(self.parent_path());
-#endif
-  fs::path given = argv0 ? fs::path(argv0) : fs::path();
-  fs::path absolute = fs::absolute(given, ec);
-  if (ec) absolute = given;
-  return WithoutTrailingSeparator(absolute.parent_path());
-}
-
-std::string ProgramDirectory(const std::string& executableDir) {
-  const fs::path exe(executableDir);
-  if (HoldsLanguageFiles(exe)) return WithoutTrailingSeparator(exe);
-  const fs::path installed = exe / ".." / "share" / "vandrell";
-  if (HoldsLanguageFiles(installed)) return WithoutTrailingSeparator(installed);
-  return WithoutTrailingSeparator(exe);
+std::string WithoutTrailingSeparator(std::string path) {
+  while (path.size() > 1 && (path.back() == '/' || path.back() == fs::path::preferred_separator)) path.pop_back();
+  return path;
 }
 
 std::string UserConfigDirectory() {
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
   // A relative XDG_CONFIG_HOME is invalid and is to be ignored.
-  if (xdg && *xdg && fs::path(xdg).is_absolute()) return WithoutTrailingSeparator(fs::path(xdg) / "vandrell");
+  if (xdg && *xdg && fs::path(xdg).is_absolute()) return (fs::path(xdg) / "vandrell").string();
   const char* home = std::getenv("HOME");
-  if (home && *home) return WithoutTrailingSeparator(fs::path(home) / ".config" / "vandrell");
+  if (home && *home) return (fs::path(home) / ".config" / "vandrell").string();
   std::error_code ec;
-  return WithoutTrailingSeparator(fs::temp_directory_path(ec) / "vandrell");
+  return (fs::temp_directory_path(ec) / "vandrell").string();
 }
 
 bool IsWritableDirectory(const std::string& dir) {

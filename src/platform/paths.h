@@ -1,18 +1,10 @@
 #pragma once
-// Where the program's own files and its settings file live.
+// Where the settings file lives (the program directory itself: platform/programdir.h).
 #include <string>
 
 namespace platform {
 
 inline constexpr const char* kIniFileName = "Vandrell.ini";
-
-// The folder of the running executable (argv0 serves where the system cannot say).
-std::string ExecutableDirectory(const char* argv0);
-
-// The program directory: the executable's folder, or ../share/vandrell beside it once
-// installed; the one that holds the language files wins, the executable's folder when
-// neither does. No trailing separator.
-std::string ProgramDirectory(const std::string& executableDir);
 
 // The user's configuration folder for the program: $XDG_CONFIG_HOME/vandrell, or
 // ~/.config/vandrell.
@@ -34,6 +26,9 @@ SettingsLocation LocateSettingsFile(const std::string& programDir, const std::st
 // Makes the settings file's folder and carries over the seed, so that no setting of a
 // read-only program folder is lost. False when the settings could not be kept there.
 bool PrepareSettingsFile(const SettingsLocation& location);
+
+// A folder path without its trailing separators (the root keeps its own).
+std::string WithoutTrailingSeparator(std::string path);
 
 // True when a file can be created in `dir`.
 bool IsWritableDirectory(const std::string& dir);

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "platform/paths.h"
+#include "platform/programdir.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -26,13 +27,13 @@ TEST(Paths, ProgramDirectoryIsWhereTheLanguageFilesAre) {
   fs::create_directories(bin);
   fs::create_directories(share);
   // Neither holds language files: the executable's folder.
-  EXPECT_EQ(platform::ProgramDirectory(bin.string()), bin.string());
+  EXPECT_EQ(platform::ProgramDirectoryFor(bin.string()), bin.string());
   // Installed: the shared data folder beside it.
   WriteFile((share / "English.lng").string(), "[LANGUAGE]\n");
-  EXPECT_EQ(platform::ProgramDirectory(bin.string() + "/"), share.string());
+  EXPECT_EQ(platform::ProgramDirectoryFor(bin.string() + "/"), share.string());
   // A build tree keeps them beside the executable, which wins.
   WriteFile((bin / "Francais.lng").string(), "[LANGUAGE]\n");
-  EXPECT_EQ(platform::ProgramDirectory(bin.string()), bin.string());
+  EXPECT_EQ(platform::ProgramDirectoryFor(bin.string()), bin.string());
 }
 
 TEST(Paths, SettingsBesideAWritableProgramElseInTheUsersFolderCarryingTheOldFileOver) {
