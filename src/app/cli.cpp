@@ -38,6 +38,7 @@ struct Entry {
 
 const Entry kCommands[] = {
     {"info", cli::Info, "info FILE [--stations]"},
+    {"resave", cli::Resave, "resave IN.vdl OUT.vdl [--airfoil-dir DIR]"},
 };
 
 int Usage() {

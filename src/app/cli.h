@@ -17,6 +17,7 @@ struct Options {
 using Command = int (*)(const Options& options, core::SharedState& s);
 
 int Info(const Options& options, core::SharedState& s);
+int Resave(const Options& options, core::SharedState& s);
 
 // Returns the value following `name` in args and removes both, or "" when absent.
 std::string TakeOption(std::vector<std::string>& args, const std::string& name);
