@@ -69,6 +69,8 @@ const std::string& ScratchFile() {
                                                                              : std::filesystem::temp_directory_path();
     return (dir / ("fuzz_ini_" + std::to_string(::getpid()) + ".ini")).string();
   }();
+  static const bool removedAtExit = std::atexit([] { std::remove(ScratchFile().c_str()); }) == 0;
+  (void)removedAtExit;
   return path;
 }
 
