@@ -7,7 +7,7 @@
 
 #include "core/ribstate.h"
 #include "mainwindow/splash.h"
-#include "mainwindow/wiring.h"
+#include "platform/userstore.h"
 #include "platform/texts.h"
 
 namespace mainwindow {
@@ -42,8 +42,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   big.setBold(true);
   title->setFont(big);
   label("lblversion", Text("FrmAbout", "3") + " " + s.versionText);
-  label("lblNom", Text("FrmAbout", "4") + " " + InstallSetting("Name"));
-  label("lblOrganisation", Text("FrmAbout", "5") + " " + InstallSetting("Organisation"));
+  label("lblNom", Text("FrmAbout", "4") + " " + platform::CurrentUserStore().Get(platform::kUserStoreInstall, platform::kUserName));
+  label("lblOrganisation", Text("FrmAbout", "5") + " " + platform::CurrentUserStore().Get(platform::kUserStoreInstall, platform::kUserOrganisation));
   label("lblDescription", std::string(kCredit) + " " + Text("FrmAbout", "6"));
   label("lblDisclaimer", kDisclaimer);
   label("LblTrad", Text("FrmAbout", "7") + " " + Text("FrmAbout", "8") + " " + Text("FrmAbout", "9"));

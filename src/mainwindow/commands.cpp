@@ -5,8 +5,10 @@
 
 #include "core/airfoilprep.h"
 #include "core/lengths.h"
+#include "core/newrib.h"
 #include "core/numformat.h"
 #include "files/ini.h"
+#include "files/settings.h"
 #include "platform/desktop.h"
 #include "platform/errorreport.h"
 #include "platform/messages.h"
@@ -144,15 +146,14 @@ void OpenRecentAirfoil(core::SharedState& s, const std::string& path, AirfoilRoa
   InstallOpenedAirfoil(s, path, std::move(data), view);
 }
 
-std::vector<std::string> RecentMenuEntries(const std::string& iniFile) {
-  std::vector<std::string> entries;
-  for (int k = 1; k <= 4; ++k) {
-    std::string path = files::GetINIFile("LastFiles", "RecentFile" + std::to_string(k), iniFile);
-    if (path.empty()) break;
-    entries.push_back(path);
-  }
-  return entries;
+void ClearRibState(core::SharedState& s) {
+  core::ClearRib(s);
+  s.iniWriteOk = files::WriteINIFile(files::kSectionInsText, files::kKeyTextSize,
+                                     core::PlainNumberText(s.textFontSize), s.iniFile);
+  files::ReadDefaultSettings(s);
 }
+
+const char* const kVersionPageUrl = VANDRELL_VERSION_URL;
 
 void StartCalculator() {
   if (platform::CurrentDesktop().StartCalculator()) return;

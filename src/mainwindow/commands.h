@@ -56,8 +56,12 @@ void InstallOpenedAirfoil(core::SharedState& s, const std::string& path, files::
 // is gone, shows the reader's refusal and keeps the current airfoil on failure.
 void OpenRecentAirfoil(core::SharedState& s, const std::string& path, AirfoilRoadView& view);
 
-// The recent-files entries to show: RecentFile1.. up to the first empty one.
-std::vector<std::string> RecentMenuEntries(const std::string& iniFile);
+// The state side of a new rib: features cleared, flags of a fresh start, zoom 100 %; the
+// inserted text's size is stored for the next rib, the rib defaults read again.
+void ClearRibState(core::SharedState& s);
+
+// The address of the update page of this edition (a build setting).
+extern const char* const kVersionPageUrl;
 
 // The calculator command: starts one, or tells that there is none.
 void StartCalculator();

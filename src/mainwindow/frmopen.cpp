@@ -19,7 +19,7 @@
 #include "core/ribstate.h"
 #include "files/ini.h"
 #include "platform/help.h"
-#include "mainwindow/wiring.h"
+#include "mainwindow/viewdrawing.h"
 #include "platform/desktop.h"
 #include "platform/messages.h"
 #include "platform/texts.h"

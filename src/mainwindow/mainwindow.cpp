@@ -21,13 +21,14 @@
 #include "features/frminput.h"
 #include "files/captions.h"
 #include "files/projectfile.h"
+#include "files/settings.h"
 #include "features/inputsettings.h"
 #include "mainwindow/aboutbox.h"
 #include "mainwindow/frmopen.h"
 #include "mainwindow/langwindow.h"
 #include "mainwindow/mainview.h"
 #include "mainwindow/startup.h"
-#include "mainwindow/wiring.h"
+#include "mainwindow/viewdrawing.h"
 #include "platform/help.h"
 #include "platform/desktop.h"
 #include "platform/filedialogs.h"
@@ -459,7 +460,7 @@ void MainWindow::LoadCaptions() {
 }
 
 void MainWindow::LoadRecentMenu() {
-  const std::vector<std::string> entries = RecentMenuEntries(core::App().iniFile);
+  const std::vector<std::string> entries = files::RecentFileList(core::App());
   for (std::size_t i = 0; i < mru_.size(); ++i) {
     if (i < entries.size()) {
       QString path = Q(entries[i]);
@@ -477,14 +478,7 @@ void MainWindow::Load() {
   s.traceShown = true;
   platform::CurrentDesktop().SetBusy(false);
   s.unitText = " mm";
-  LoadSettingsAtStart(s);
-  if (s.unitText == " mm") {
-    s.ydprint = 50;
-    s.ydprintText = "50";
-  } else {
-    s.ydprint = 2;
-    s.ydprintText = "2";
-  }
+  files::StartSettings(s);
   Panel(3)->setText(Q(UnitPanelText(s)));
   {
     QSignalBlocker block(combo1_);
@@ -586,7 +580,7 @@ void MainWindow::EnableAirfoilCommands() {
 void MainWindow::SetCaption(const std::string& caption) { setWindowTitle(Q(caption)); }
 
 void MainWindow::RecentFileOpened(const std::string& path) {
-  AddRecentFile(core::App(), path);
+  files::AddRecentFile(core::App(), path);
   LoadRecentMenu();
 }
 
@@ -595,7 +589,7 @@ void MainWindow::affclear() {
   core::SharedState& s = core::App();
   s.projectSaved = false;
   CloseOtherWindows();
-  ClearRibState(s);
+  ClearRibState(s);  // reads the rib defaults again
   {
     QSignalBlocker h(hsbpic_);
     QSignalBlocker v(vsbpic_);
@@ -605,7 +599,7 @@ void MainWindow::affclear() {
   for (const std::string& name : AirfoilCommands()) SetCommandEnabled(name, false);
   for (const std::string& name : NewRibEnables()) SetCommandEnabled(name, true);
   for (const std::string& name : DisplayToggles()) SetChecked(name, name == "mnu_affTrac");
-  CheckDirectories(s);
+  files::CheckAirfoilDirectories(s);
   Panel(2)->clear();
   setWindowTitle(platform::kProgramTitle);
   pic_->Clear();
@@ -613,7 +607,6 @@ void MainWindow::affclear() {
     Combo1_Click();
   else
     combo1_->setCurrentIndex(kZoomDefaultIndex);
-  ReadDefaults(s);
 }
 
 void MainWindow::ShowInput(const std::string& inputKind) {

@@ -1,13 +1,11 @@
 #include "mainwindow/startup.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QStandardPaths>
 #include <filesystem>
-#include <unistd.h>
 
 #include "files/ini.h"
 #include "files/language.h"
+#include "files/settings.h"
 #include "mainwindow/commands.h"
 #include "mainwindow/langwindow.h"
 #include "mainwindow/mainwindow.h"
@@ -15,28 +13,21 @@
 #include "platform/desktop.h"
 #include "platform/filedialogs.h"
 #include "platform/help.h"
-#include "platform/programdir.h"
 #include "platform/messages.h"
+#include "platform/paths.h"
+#include "platform/programdir.h"
 #include "platform/qt/qtdesktop.h"
 #include "platform/qt/qtfiledialogs.h"
 #include "platform/qt/qthelp.h"
 #include "platform/qt/qtmessages.h"
+#include "platform/qt/qtuserstore.h"
 #include "platform/texts.h"
+#include "platform/userstore.h"
 #include "settingsdialogs/kaldrexoffer.h"
 
 namespace mainwindow {
 
 namespace fs = std::filesystem;
-
-std::string IniFileFor(const std::string& programDir, const std::string& configDir) {
-  const fs::path beside = fs::path(programDir) / "Vandrell.ini";
-  std::error_code ec;
-  const bool dirWritable = ::access(programDir.c_str(), W_OK) == 0;
-  const bool fileWritable = !fs::exists(beside, ec) || ::access(beside.c_str(), W_OK) == 0;
-  if (dirWritable && fileWritable) return beside.string();
-  fs::create_directories(configDir, ec);
-  return (fs::path(configDir) / "Vandrell.ini").string();
-}
 
 void PrepareProgramState(core::SharedState& s, const std::string& programDir, const std::string& iniFile) {
   s.formerShown = false;
@@ -67,8 +58,7 @@ std::unique_ptr<MainWindow> StartProgram(bool showSplash) {
   }
   if (s.firstRun == 1) {
     settingsdialogs::installationKaldrex(s);
-    s.iniWriteOk = files::WriteINIFile("Repertoires", "Install", "1", s.iniFile);
-    s.firstRun = 0;
+    files::CompleteFirstRun(s);
   }
   return window;
 }
@@ -76,13 +66,17 @@ std::unique_ptr<MainWindow> StartProgram(bool showSplash) {
 int RunProgram(QApplication& app, const char* argv0) {
   core::SharedState& s = core::App();
   const std::string programDir = platform::ProgramDirectory(argv0);
-  const std::string configDir =
-      (fs::path(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString()) / "vandrell")
-          .string();
-  PrepareProgramState(s, programDir, IniFileFor(programDir, configDir));
+  const platform::SettingsLocation settings = platform::LocateSettingsFile(programDir, platform::UserConfigDirectory());
+  PrepareProgramState(s, programDir, settings.iniFile);
 
   platform::QtMessages messages;
   platform::ScopedMessages installMessages(&messages);
+  if (!platform::PrepareSettingsFile(settings))
+    platform::Inform("The settings cannot be kept in " + settings.iniFile +
+                         ": the choices made in this session will be lost at exit.",
+                     platform::kProgramTitle, platform::BoxIcon::Exclamation);
+  platform::QtUserStore userStore;
+  platform::ScopedUserStore installUserStore(&userStore);
   platform::QtDesktop desktop;
   platform::ScopedDesktop installDesktop(&desktop);
   platform::QtFileDialogs fileDialogs;

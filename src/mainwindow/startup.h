@@ -11,10 +11,6 @@ namespace mainwindow {
 
 class MainWindow;
 
-// The settings file: beside the program when that folder can be written, else in
-// `configDir` (created when needed).
-std::string IniFileFor(const std::string& programDir, const std::string& configDir);
-
 // The first steps: version, help and settings paths, the message text.
 void PrepareProgramState(core::SharedState& s, const std::string& programDir, const std::string& iniFile);
 

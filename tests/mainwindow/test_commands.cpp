@@ -162,12 +162,6 @@ TEST_F(Commands, aRecentFileOnDriveAAsksFirst) {
   EXPECT_EQ(messages.shown[0].defaultButton, 2);
 }
 
-TEST_F(Commands, recentMenuStopsAtTheFirstEmptyEntry) {
-  const std::string ini = core::App().iniFile;
-  testsupport::WriteFile(ini, "[LastFiles]\nRecentFile1=/a/one.dat\nRecentFile2=/a/two.dat\nRecentFile4=/a/four.dat\n");
-  EXPECT_EQ(mainwindow::RecentMenuEntries(ini), (std::vector<std::string>{"/a/one.dat", "/a/two.dat"}));
-}
-
 TEST_F(Commands, decimalCommaAsksWhetherToEnd) {
   EXPECT_FALSE(mainwindow::DecimalMarkRefused('.'));
   EXPECT_TRUE(messages.shown.empty());

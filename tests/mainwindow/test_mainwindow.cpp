@@ -179,6 +179,27 @@ TEST_F(MainWindowTest, recentFilesShowInTheFileMenuMostRecentFirst) {
   EXPECT_FALSE(window->RecentEntry(2)->isVisible());
 }
 
+TEST_F(MainWindowTest, openingAirfoilsOrdersTheRecentFiles) {
+  std::vector<std::string> paths;
+  for (const char* name : {"a", "b", "c", "d", "e"}) {
+    paths.push_back(dir.File(std::string(name) + ".dat"));
+    testsupport::WriteFile(paths.back(), testsupport::AirfoilText(name));
+  }
+  auto menu = [this] {
+    std::vector<std::string> shown;
+    for (int i = 0; i < 4; ++i)
+      if (window->RecentEntry(i)->isVisible()) shown.push_back(window->RecentEntry(i)->data().toString().toStdString());
+    return shown;
+  };
+  for (int i = 0; i < 4; ++i) mainwindow::OpenRecentAirfoil(core::App(), paths[i], *window);
+  EXPECT_EQ(menu(), (std::vector<std::string>{paths[3], paths[2], paths[1], paths[0]}));
+  window->RecentEntry(2)->trigger();  // b, third in the list, comes first
+  EXPECT_EQ(core::App().airfoilName, "b");
+  EXPECT_EQ(menu(), (std::vector<std::string>{paths[1], paths[3], paths[2], paths[0]}));
+  mainwindow::OpenRecentAirfoil(core::App(), paths[4], *window);  // a fifth drops the oldest
+  EXPECT_EQ(menu(), (std::vector<std::string>{paths[4], paths[1], paths[3], paths[2]}));
+}
+
 TEST_F(MainWindowTest, edgePiecesLongerThanTheChordAreRefusedAtRedraw) {
   OpenAirfoilFile();
   core::SharedState& s = core::App();
@@ -230,8 +251,9 @@ namespace {
 
 TEST_F(MainWindowTest, projectSavedAndOpenedAgainBringsTheRibBack) {
   core::SharedState& s = core::App();
-  s.airfoilDir = dir.path().string();
-  OpenAirfoilFile("WING: 180");
+  const std::string airfoil = dir.File("airfoils/wing.dat");  // where the project looks for it
+  testsupport::WriteFile(airfoil, testsupport::AirfoilText("WING: 180"));
+  mainwindow::OpenRecentAirfoil(s, airfoil, *window);
   s.markCount = 6;
   fileDialogs.answers = {dir.File("rib.vdl")};
   window->Run("mnu_filesaveas");

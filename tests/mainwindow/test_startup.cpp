@@ -70,7 +70,8 @@ TEST_F(Startup, languageWindowShowsTheLanguageInForceAndChangesIt) {
 }
 
 TEST_F(Startup, decimalCommaLocaleAsksAndNoGoesOn) {
-  testsupport::WriteFile(core::App().iniFile, "[Language]\nLangue=English\n[Repertoires]\nInstall=1\n");
+  testsupport::WriteFile(core::App().iniFile, "[Language]\nLangue=English\n[Repertoires]\nInstall=1\nRepProfil=" +
+                                                 dir.File("airfoils") + "\nRepProfilevol=" + dir.File("series") + "\n");
   desktop.decimalMark = ',';
   messages.answers = {BoxAnswer::No};
   std::unique_ptr<mainwindow::MainWindow> window = mainwindow::StartProgram(false);
@@ -107,6 +108,56 @@ TEST_F(Startup, aboutBoxShowsItsTexts) {
   about.show();
   about.cmdok()->click();
   EXPECT_FALSE(about.isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+// Keeps the settings file as it stood when the first question of the start was asked.
+class SnapshotMessages : public platform::RecordingMessages {
+ public:
+  explicit SnapshotMessages(std::string ini) : ini_(std::move(ini)) {}
+  platform::BoxAnswer Show(const platform::BoxRequest& request) override {
+    if (shown.empty()) iniAtFirstQuestion = testsupport::ReadFile(ini_);
+    return RecordingMessages::Show(request);
+  }
+  std::string iniAtFirstQuestion;
+
+ private:
+  std::string ini_;
+};
+
+TEST_F(Startup, firstStartWritesEverySettingThenInstallLast) {
+  core::SharedState& s = core::App();
+  s.languageName.clear();
+  s.languageFile.clear();
+  SnapshotMessages offer(s.iniFile);
+  platform::ScopedMessages useOffer(&offer);
+  offer.answers = {BoxAnswer::No};  // the airfoil pack: not now
+  ChooseLanguage("English");
+  std::unique_ptr<mainwindow::MainWindow> window = mainwindow::StartProgram(false);
+  ASSERT_NE(window, nullptr);
+
+  ASSERT_EQ(offer.shown.size(), 2u);
+  EXPECT_EQ(offer.shown[0].title, Key("FrmConfig", "1"));
+  const std::string& before = offer.iniAtFirstQuestion;
+  for (const char* key : {"coulprofil", "coulprofil2", "lineaxe", "lineprofil2", "profil", "eplinebloc",
+                          "TailleFont", "unit", "cordeAfich", "EpCoffrageAfich", "EpBAAfich", "HTblocAfich",
+                          "BAblocAfich", "BFblocAfich", "RepProfil", "RepProfilevol", "LastOpenProfil",
+                          "MargeHaut", "MargeBas", "recouvrement", "NumIndex", "Ydprint", "Langue"})
+    EXPECT_NE(before.find("\n" + std::string(key) + "="), std::string::npos) << key;
+  EXPECT_EQ(before.find("Install="), std::string::npos);  // not before the offer
+  EXPECT_EQ(files::GetINIFile("Repertoires", "Install", s.iniFile), "1");
+  EXPECT_EQ(files::GetINIFile("Repertoires", "RepProfil", s.iniFile), dir.File("airfoils"));
+  EXPECT_EQ(s.firstRun, 0);
+
+  // The next start reads them and asks nothing.
+  offer.shown.clear();
+  core::App().firstRun = 0;
+  std::unique_ptr<mainwindow::MainWindow> again = mainwindow::StartProgram(false);
+  ASSERT_NE(again, nullptr);
+  EXPECT_TRUE(offer.shown.empty());
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "platform/filedialogs.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
+#include "platform/userstore.h"
 #include "support/testsupport.h"
 
 namespace testsupport {
@@ -38,6 +39,11 @@ class WindowTest : public ::testing::Test {
     for (const char* language : {"English", "Francais"})
       std::filesystem::copy_file(std::string(VANDRELL_SOURCE_DIR) + "/lang/" + language + ".lng",
                                  dir.File(std::string(language) + ".lng"));
+    // Airfoil folders of their own, as an installation gives them.
+    std::filesystem::create_directory(dir.path() / "airfoils");
+    std::filesystem::create_directory(dir.path() / "series");
+    userStore.Set(platform::kUserStoreInstall, platform::kUserAirfoilDir, dir.File("airfoils"));
+    userStore.Set(platform::kUserStoreInstall, platform::kUserSeriesDir, dir.File("series"));
     s.languageName = "English";
     s.languageFile = dir.File("English.lng");
     files::InstallLanguageLookup(s);
@@ -61,6 +67,8 @@ class WindowTest : public ::testing::Test {
 
   TempDir dir;
   std::unique_ptr<files::ScopedTextMisses> misses;
+  platform::MemoryUserStore userStore;
+  platform::ScopedUserStore useUserStore{&userStore};
   platform::RecordingHelp help;
   platform::ScopedHelp useHelp{&help};
   platform::RecordingMessages messages;

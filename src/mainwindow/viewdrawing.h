@@ -1,0 +1,17 @@
+#pragma once
+// Drawing on the main view and on the open window's preview.
+#include <QImage>
+
+#include "core/ribstate.h"
+#include "files/airfoilfile.h"
+
+class QPainter;
+
+namespace mainwindow {
+
+// Draws the rib on the main view's surface at the zoom and scroll offsets of the state.
+void PaintRib(core::SharedState& s, QImage& surface);
+// Paints the open window's preview (its twips, y from the window's top) with `painter`.
+void PaintPreview(QPainter& painter, double dpi, const files::AirfoilData& data);
+
+}  // namespace mainwindow
