@@ -98,6 +98,8 @@ struct RibConstruction {
   SheetingOffsets offsets;
   std::array<float, kTableSlots> sparPos{};  // positions recomputed from their texts
   std::array<float, kTableSlots> holePos{};
+  double tabLength = 0;  // building tabs, recomputed from their texts
+  double tabRear = 0;
   // Elements left out, or polylines cut, because a value was not finite (zero chord,
   // degenerate airfoil). Nothing non-finite is ever in `elements`.
   int droppedNonFinite = 0;

@@ -1,0 +1,27 @@
+#pragma once
+// The automatic caption: the inserted text doubles as the rib's caption (airfoil, chord
+// and, on an inclined board, the angle) until the user types a text of their own.
+#include <string>
+
+#include "core/ribstate.h"
+
+namespace core {
+
+// Who composes: the tab dialog names the chord with its own word.
+enum class CaptionSource { MainWindow, BlockDialog, TabDialog };
+
+// "<airfoil> <chord word> : <chord text>", or with tabs or blocks on an inclined board
+// "<airfoil> <inclined word> <angle>° <chord word> : <chord text>". The angle is the one
+// the user typed (the tab dialog stores it negated).
+std::string AutomaticCaption(const SharedState& s, CaptionSource source = CaptionSource::MainWindow);
+
+// Replaces annotationText by the automatic caption unless it is the user's own.
+// Returns whether the text was replaced (the text window then shows it too).
+bool RecomposeCaption(SharedState& s, CaptionSource source = CaptionSource::MainWindow);
+
+// After the text window's Apply: the text is the user's own unless what stands before its
+// first " :" is the beginning of an automatic caption. An empty text, or one without ":",
+// leaves annotationIsUser as it was.
+void RecogniseUserText(SharedState& s);
+
+}  // namespace core

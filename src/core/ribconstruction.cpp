@@ -1,0 +1,537 @@
+#include "core/ribconstruction.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "core/lengths.h"
+#include "core/numformat.h"
+#include "platform/texts.h"
+
+namespace core {
+namespace {
+
+// Labels sit at fixed twip distances from the rib, whatever the zoom.
+constexpr double kThicknessLabelRise = 453.6;
+constexpr double kHeightLabelRise = 283.5;
+constexpr double kTrailingLabelBack = 850.5;
+constexpr double kReferenceNumberGap = 20;
+constexpr double kReferenceNumberSize = 7.2;
+constexpr double kTextRiseMm = 3;  // the inserted text stands 3 mm above its point
+constexpr double kSquareDiagonal = 1.414;
+
+// The last 1-based index both lists hold.
+int LastIndex(const std::vector<double>& xs, const std::vector<double>& ys) {
+  return std::max(0, static_cast<int>(std::min(xs.size(), ys.size())) - 1);
+}
+
+bool Finite(const PointMm& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+int WidthOf(const SharedState& s, Element slot) {
+  switch (slot) {
+    case kElemProfil: return s.lineWidth[kWidthProfil];
+    case kElemCoffrage: return s.lineWidth[kWidthCoffrage];
+    case kElemLong: return s.lineWidth[kWidthLong];
+    case kElemBa: return s.lineWidth[kWidthBa];
+    case kElemBf: return s.lineWidth[kWidthBf];
+    case kElemTrou: return s.lineWidth[kWidthTrou];
+    case kElemRep: return s.lineWidth[kWidthRep];
+    case kElemBloc: return s.lineWidth[kWidthBloc];
+    default: return 1;  // axes and the comparison outlines have no width setting
+  }
+}
+
+class Builder {
+ public:
+  Builder(const SharedState& s, RibConstruction& c)
+      : s_(s), c_(c), chord_(static_cast<double>(s.chord)), blocks_(s.baseMode == 1) {}
+
+  void Build() {
+    SetUp();
+    FileOutline();
+    Base();
+    ThicknessInfo();
+    LeadingEdge();
+    TrailingEdge();
+    if (!blocks_) InsertedText();
+    Outline();
+    Sheeting();
+    Spars();
+    Holes();
+    ReferenceLines();
+    Add(Line(RibPart::ChordLine, kElemAxe, {{0, 0}, {chord_, 0}}));
+  }
+
+ private:
+  const SharedState& s_;
+  RibConstruction& c_;
+  double chord_;
+  bool blocks_;
+  int ptsCount_ = 0;
+
+  // Heights of the airfoil are mirrored in the inverted view.
+  double Up(double y) const { return s_.inverted ? -y : y; }
+  double UpperMm(int k) const { return chord_ * s_.upperAt[static_cast<std::size_t>(k)]; }
+  double LowerMm(int k) const { return chord_ * s_.lowerAt[static_cast<std::size_t>(k)]; }
+  double StationX(int k) const { return chord_ * (400 - k) / 400.0; }
+  int StationAt(double xMm) const { return NearestStation(StationFromLE(xMm, chord_)); }
+
+  RibElement Line(RibPart part, Element slot, std::vector<PointMm> points, bool closed = false) const {
+    RibElement e;
+    e.part = part;
+    e.shape = RibShape::Polyline;
+    e.points = std::move(points);
+    e.closed = closed;
+    SetPen(e, slot);
+    return e;
+  }
+
+  RibElement Circle(RibPart part, Element slot, PointMm centre, double radius) const {
+    RibElement e;
+    e.part = part;
+    e.shape = RibShape::Circle;
+    e.points = {centre};
+    e.radiusMm = radius;
+    SetPen(e, slot);
+    return e;
+  }
+
+  static RibElement Text(RibPart part, std::string text, PointMm corner, double size, int colour,
+                         PointMm nudge = {}) {
+    RibElement e;
+    e.part = part;
+    e.shape = RibShape::Text;
+    e.text = std::move(text);
+    e.points = {corner};
+    e.fontSizePt = size;
+    e.colour = colour;
+    e.nudgeTwips = nudge;
+    return e;
+  }
+
+  void SetPen(RibElement& e, Element slot) const {
+    e.slot = slot;
+    e.colour = s_.colour[slot];
+    e.lineStyle = s_.lineStyle[slot];
+    e.lineWidth = WidthOf(s_, slot);
+  }
+
+  // Keeps non-finite values away from every output: a closed shape, circle or text with a
+  // bad value is left out; an open polyline keeps its finite runs.
+  void Add(RibElement e) {
+    bool finite = std::all_of(e.points.begin(), e.points.end(), Finite) && std::isfinite(e.radiusMm);
+    if (finite && !e.points.empty()) {
+      c_.elements.push_back(std::move(e));
+      return;
+    }
+    ++c_.droppedNonFinite;
+    if (e.shape != RibShape::Polyline || e.closed) return;
+    std::vector<PointMm> run;
+    auto flush = [&] {
+      if (run.size() >= 2) {
+        RibElement piece = e;
+        piece.points = std::move(run);
+        c_.elements.push_back(std::move(piece));
+      }
+      run.clear();
+    };
+    for (const PointMm& p : e.points) {
+      if (Finite(p)) run.push_back(p);
+      else flush();
+    }
+    flush();
+  }
+
+  void AddText(RibElement e, double number) {
+    if (std::isfinite(number)) Add(std::move(e));
+    else ++c_.droppedNonFinite;
+  }
+
+  std::string HeightText(double mm) const {
+    if (s_.unitText == " mm") return FormatNumber(mm, "# ###.00");
+    return LengthToText(static_cast<float>(mm), " in");
+  }
+
+  void SetUp() {
+    c_.relSheeting = static_cast<double>(s_.sheetingThickness) / chord_;
+    ptsCount_ = std::clamp(s_.ptsCount, 0, LastIndex(s_.ptsX, s_.ptsY));
+    if (ptsCount_ >= 1) {
+      c_.trailingEdgeMid = (s_.ptsY[1] + s_.ptsY[static_cast<std::size_t>(ptsCount_)]) / 2;
+    }
+    c_.sparPos = s_.spars.sparPos;
+    c_.holePos = s_.holes.holePos;
+  }
+
+  void FileOutline() {
+    int n = std::clamp(s_.pointCount, 0, LastIndex(s_.airfoilX, s_.airfoilY));
+    for (int i = 1; i <= n; ++i) {
+      PointMm p{s_.airfoilX[static_cast<std::size_t>(i)] * chord_, Up(s_.airfoilY[static_cast<std::size_t>(i)] * chord_)};
+      if (Finite(p)) c_.fileOutline.push_back(p);
+      else ++c_.droppedNonFinite;
+    }
+  }
+
+  void Base() {
+    if (blocks_) Blocks();
+    else if (s_.baseMode == 11) Tabs();
+  }
+
+  void Blocks() {
+    double L = s_.blockLe;
+    double H0 = s_.blockHeight0;
+    double D = static_cast<double>(s_.blockHeight4) - H0;
+    // The total is recomputed so that a stale stored total cannot part the block from the rib.
+    double T = L + chord_ + static_cast<double>(s_.blockTe);
+    double a = Radians(s_.boardAngle, s_.pi);
+    double sn = std::sin(a), cs = std::cos(a);
+
+    c_.blockFrontMm = L;
+    // A board sloping down at the front would put the lower front corner left of the picture.
+    double corner = (s_.boardAngle != 0 && -H0 * sn > 0) ? -H0 * sn : 0;
+    c_.viewShiftMm = L + corner;
+
+    PointMm f{-L, 0};
+    PointMm boardFront{f.x + H0 * sn, -H0 * cs};
+    PointMm topFront{f.x - D * sn, D * cs};
+    PointMm along{T * cs * cs, T * cs * sn};
+    PointMm topEnd{topFront.x + along.x, topFront.y + along.y};
+    PointMm boardEnd{boardFront.x + along.x, boardFront.y + along.y};
+    int tailStation = NearestStation(StationFromTE(s_.blockTe, chord_));
+    double h = s_.blockTailSide == 0 ? UpperMm(tailStation) : LowerMm(tailStation);
+    // The tail height is read the way the upright rib places it (below the chord line by
+    // the contour height); the inverted view mirrors it with the rest of the block.
+    PointMm tail{f.x + T, -h};
+    double seat = s_.blockDepth > s_.sheetingThickness
+                      ? static_cast<double>(s_.blockDepth) - static_cast<double>(s_.sheetingThickness)
+                      : 0.0;
+    PointMm trailingEdge{chord_, c_.trailingEdgeMid * chord_};
+    PointMm seatPoint{chord_, trailingEdge.y - seat};
+
+    auto up = [this](PointMm p) { return PointMm{p.x, Up(p.y)}; };
+    Add(Line(RibPart::BlockLower, kElemBloc,
+             {up({0, 0}), up(f), up(boardFront), up(boardEnd), up(tail), up(seatPoint), up(trailingEdge)}));
+    Add(Line(RibPart::BlockUpper, kElemBloc, {up(f), up(topFront), up(topEnd), up(tail)}));
+    InsertedText();
+  }
+
+  void Tabs() {
+    c_.tabLength = PercentLength(s_.tabLengthText, s_);
+    c_.tabRear = PercentLength(s_.tabRearText, s_);
+    double a = Radians(s_.boardAngle, s_.pi);
+    double sn = std::sin(a), cs = std::cos(a);
+    double h = s_.tabSide == 0 ? s_.tabLowerDist : s_.tabUpperDist;
+    double sheeting = s_.sheetingThickness;
+    PointMm b0{h * sn, -h * cs};
+    auto boardPoint = [&](double x) { return PointMm{b0.x + x * cs * cs, b0.y + x * cs * sn}; };
+    auto inner = [&](double x) {
+      int k = StationAt(x);
+      return PointMm{x, s_.tabSide == 0 ? LowerMm(k) + sheeting : UpperMm(k) - sheeting};
+    };
+    // Both edges end exactly at their station on the inner contour.
+    double xRear = chord_ - c_.tabRear;
+    double xFront = chord_ - (c_.tabLength + c_.tabRear);
+    auto up = [this](PointMm p) { return PointMm{p.x, Up(p.y)}; };
+    Add(Line(RibPart::TabRearEdge, kElemBloc, {up(boardPoint(xRear)), up(inner(xRear))}));
+    Add(Line(RibPart::TabFrontEdge, kElemBloc, {up(boardPoint(xFront)), up(inner(xFront))}));
+    Add(Line(RibPart::TabBoardLine, kElemAxe, {up(b0), up(boardPoint(chord_))}));
+    Add(Line(RibPart::TabBase, kElemBloc, {up(boardPoint(xFront)), up(boardPoint(xRear))}));
+    Add(Line(RibPart::TabTop, kElemBloc, {up(inner(xFront)), up(inner(xRear))}));
+  }
+
+  double LabelHeight() const { return chord_ * s_.yMax; }
+
+  void ThicknessInfo() {
+    // An airfoil without thickness has no greatest-thickness station to report.
+    if (!s_.showThickness || s_.maxThicknessStation < 0) return;
+    double station = s_.maxThicknessStation;
+    double p = (400 - station) / 400 * chord_;
+    double q = (400 - station) / 4;
+    double t = chord_ * s_.maxThickness;
+    std::string text;
+    if (s_.unitText == " mm") {
+      text = platform::Text("FrmMainMessage", "15") + " : " + FormatNumber(t, "# ###.00") + s_.unitText + " " +
+             platform::Text("FrmMainMessage", "16") + " " + FormatNumber(p, "# ###.00") + s_.unitText + " (" +
+             PlainNumberText(q) + " %" + ") " + platform::Text("FrmMainMessage", "17");
+    } else {
+      text = "Chord thickness :" + LengthToText(static_cast<float>(t), " in") + s_.unitText + " at " +
+             LengthToText(static_cast<float>(p), " in") + s_.unitText + " (" + PlainNumberText(q) + " %" +
+             ") from L.E. ";
+    }
+    AddText(Text(RibPart::ThicknessInfo, text, {chord_ / 3, LabelHeight()}, s_.textFontSize, 0,
+                 {0, -kThicknessLabelRise}),
+            t + p);
+  }
+
+  void LeadingEdge() {
+    c_.sheetEndStation = 400;
+    if (s_.leadingEdgeStyle == 0) {
+      double x = s_.squareLeX, y = s_.squareLeY;
+      double half = static_cast<double>(s_.squareLeSize) / kSquareDiagonal;
+      Add(Line(RibPart::SquareLeadingEdge, kElemBa,
+               {{x, Up(y + half)}, {x + half, Up(y)}, {x, Up(y - half)}, {x - half, Up(y)}}, true));
+      return;
+    }
+    double depth = s_.leadingEdgeDepth;
+    c_.sheetEndStation = static_cast<float>(StationFromLE(depth, chord_));
+    int k = NearestStation(c_.sheetEndStation);
+    Add(Line(RibPart::LeadingEdgeCut, kElemBa, {{depth, Up(UpperMm(k))}, {depth, Up(LowerMm(k))}}));
+    if (depth != 0 && s_.showLeHeight) {
+      double h = UpperMm(k) - LowerMm(k);
+      AddText(Text(RibPart::LeadingEdgeHeight, platform::Text("MainTolbar", "15") + " = " + HeightText(h),
+                   {0, LabelHeight()}, s_.textFontSize, 0, {0, -kHeightLabelRise}),
+              h);
+    }
+  }
+
+  void TrailingEdge() {
+    double depth = s_.trailingEdgeDepth;
+    c_.sheetStartStation = static_cast<float>(StationFromTE(depth, chord_));
+    int k = NearestStation(c_.sheetStartStation);
+    double x = chord_ - depth;
+    Add(Line(RibPart::TrailingEdgeCut, kElemBf, {{x, Up(UpperMm(k))}, {x, Up(LowerMm(k))}}));
+    if (depth != 0 && s_.showTeHeight) {
+      double h = UpperMm(k) - LowerMm(k);
+      AddText(Text(RibPart::TrailingEdgeHeight, platform::Text("MainTolbar", "21") + " = " + HeightText(h),
+                   {chord_, LabelHeight()}, s_.textFontSize, 0, {-kTrailingLabelBack, -kHeightLabelRise}),
+              h);
+    }
+  }
+
+  // Not mirrored in the inverted view: the text stays readable where it was put.
+  void InsertedText() {
+    if ((s_.textX == 0 && s_.textY == 0) || s_.annotationText.empty()) return;
+    Add(Text(RibPart::InsertedText, s_.annotationText,
+             {s_.textX, static_cast<double>(s_.textY) + kTextRiseMm}, s_.textFontSize, 0));
+  }
+
+  void Outline() {
+    if (!s_.traceShown || ptsCount_ < 2) return;
+    std::vector<PointMm> points;
+    points.reserve(static_cast<std::size_t>(ptsCount_));
+    for (int i = 1; i <= ptsCount_; ++i) {
+      points.push_back({chord_ * s_.ptsX[static_cast<std::size_t>(i)], Up(chord_ * s_.ptsY[static_cast<std::size_t>(i)])});
+    }
+    Add(Line(RibPart::Outline, kElemProfil, std::move(points)));
+  }
+
+  // The angle in degrees goes into sine and cosine as if it were radians, and the height
+  // difference of one station is taken as the slope: that is the sheeting line our users'
+  // ribs have always had, so it stays.
+  void ComputeOffsets() {
+    core::SheetingOffsets& o = c_.offsets;
+    double rel = c_.relSheeting;
+    o.upperDy[0] = rel;
+    o.lowerDy[0] = rel;
+    for (std::size_t j = 1; j < static_cast<std::size_t>(kStations); ++j) {
+      o.upperAngle[j] = std::atan(s_.upperAt[j - 1] - s_.upperAt[j]) * 180 / s_.pi;
+      o.upperDx[j] = std::sin(o.upperAngle[j]) * rel;
+      if (s_.upperAt[j] - s_.upperAt[j - 1] > 0) o.upperDx[j] = -o.upperDx[j];
+      o.upperDy[j] = std::cos(o.upperAngle[j]) * rel;
+      o.lowerAngle[j] = std::atan(s_.lowerAt[j - 1] - s_.lowerAt[j]) * 180 / s_.pi;
+      o.lowerDx[j] = std::sin(o.lowerAngle[j]) * rel;
+      if (s_.lowerAt[j] - s_.lowerAt[j - 1] > 0) o.lowerDx[j] = -o.lowerDx[j];
+      o.lowerDy[j] = std::cos(o.lowerAngle[j]) * rel;
+    }
+  }
+
+  PointMm InnerUpper(int k) const {
+    auto j = static_cast<std::size_t>(k);
+    return {StationX(k) + chord_ * c_.offsets.upperDx[j], chord_ * (s_.upperAt[j] - c_.offsets.upperDy[j])};
+  }
+  PointMm InnerLower(int k) const {
+    auto j = static_cast<std::size_t>(k);
+    double depth = blocks_ ? static_cast<double>(s_.blockDepth) / chord_ : 0.0;
+    return {StationX(k) + chord_ * c_.offsets.lowerDx[j], chord_ * (s_.lowerAt[j] + c_.offsets.lowerDy[j] - depth)};
+  }
+
+  void Sheeting() {
+    ComputeOffsets();
+    if (s_.sheetingThickness == 0) return;
+    std::vector<PointMm> upper, lower;
+    auto up = [this](PointMm p) { return PointMm{p.x, Up(p.y)}; };
+    auto flush = [&] {
+      if (upper.size() >= 2) Add(Line(RibPart::SheetingUpper, kElemCoffrage, std::move(upper)));
+      if (lower.size() >= 2) Add(Line(RibPart::SheetingLower, kElemCoffrage, std::move(lower)));
+      upper.clear();
+      lower.clear();
+    };
+    if (s_.trailingEdgeDepth > 0) {
+      // From the trailing-edge cut's station to the leading-edge cut's, both rounded.
+      int first = NearestStation(c_.sheetStartStation);
+      int last = NearestStation(c_.sheetEndStation);
+      for (int k = first; k <= last && last > first; ++k) {
+        upper.push_back(up(InnerUpper(k)));
+        lower.push_back(up(InnerLower(k)));
+      }
+      flush();
+      return;
+    }
+    // Runs to the leading-edge cut, or to the nose with the square leading edge; stations
+    // where the two inner lines cross are counted instead of drawn.
+    int overlap = 0;
+    for (int k = 0; k < 400 && k < c_.sheetEndStation; ++k) {
+      PointMm u = InnerUpper(k), l = InnerLower(k);
+      if (u.y > l.y) {
+        if (upper.empty()) {
+          upper.push_back(up(u));
+          lower.push_back(up(l));
+        }
+        upper.push_back(up(InnerUpper(k + 1)));
+        lower.push_back(up(InnerLower(k + 1)));
+      } else {
+        ++overlap;
+        flush();
+      }
+    }
+    flush();
+    c_.sheetOverlap = overlap;
+    int k = std::min(overlap, 400);
+    auto j = static_cast<std::size_t>(k);
+    PointMm from{StationX(k) + chord_ * c_.offsets.upperDx[j], chord_ * (s_.upperAt[j] - c_.relSheeting)};
+    Add(Line(RibPart::SheetingClosing, kElemCoffrage, {up(from), up({chord_, chord_ * c_.trailingEdgeMid})}));
+  }
+
+  void AddCut(RibPart part, Element slot, int index, bool lowerSide, std::vector<PointMm> points, bool closed) {
+    for (PointMm& p : points) p.y = Up(p.y);
+    RibElement e = Line(part, slot, std::move(points), closed);
+    e.index = index;
+    e.lowerSide = lowerSide;
+    Add(std::move(e));
+  }
+
+  // One surface's cut of spar i; `side` is +1 for the upper surface (cut downwards from the
+  // reference line) and -1 for the lower one (cut upwards).
+  void SparCut(int i, bool lowerSide, double pos, double xl, double xr) {
+    auto slot = static_cast<std::size_t>(i);
+    const SparTable& t = s_.spars;
+    std::uint8_t code = lowerSide ? t.sparLower[slot] : t.sparUpper[slot];
+    double side = lowerSide ? -1 : 1;
+    double sheeting = code == 1 ? static_cast<double>(s_.sheetingThickness) : 0.0;
+    auto ref = [&](double x) {
+      int k = StationAt(x);
+      return lowerSide ? LowerMm(k) + sheeting : UpperMm(k) - sheeting;
+    };
+    double w = t.sparWidth[slot], height = t.sparHeight[slot], inset = t.sparInset[slot];
+    switch (t.sparType[slot]) {
+      case 0: {
+        double yl = ref(xl), yr = ref(xr);
+        double slope = w != 0 ? (yr - yl) / w : 0.0;
+        // Sides square to the top: down by the height, along by slope x height.
+        double dx = side * slope * height, dy = -side * height;
+        AddCut(RibPart::SparNotch, kElemLong, i, lowerSide,
+               {{xl, yl}, {xr, yr}, {xr + dx, yr + dy}, {xl + dx, yl + dy}}, true);
+        break;
+      }
+      case 2: {
+        double cy = ref(pos) - side * (inset + height);
+        AddCut(RibPart::SparCentreLine, kElemAxe, i, lowerSide, {{xl, cy}, {xr, cy}}, false);
+        RibElement circle = Circle(RibPart::SparRound, kElemLong, {pos, Up(cy)}, w / 2);
+        circle.index = i;
+        circle.lowerSide = lowerSide;
+        Add(std::move(circle));
+        break;
+      }
+      default: {  // 1 and 3 hang the same rectangle from the line `inset` inside the reference
+        double top = ref(pos) - side * inset, bottom = top - side * height;
+        AddCut(RibPart::SparRectangle, kElemLong, i, lowerSide, {{xl, top}, {xr, top}, {xr, bottom}, {xl, bottom}},
+               true);
+        break;
+      }
+    }
+  }
+
+  void Spars() {
+    const SparTable& t = s_.spars;
+    int last = std::min<int>(t.sparLast, kTableSlots - 1);
+    for (int i = 0; i <= last; ++i) {
+      auto slot = static_cast<std::size_t>(i);
+      float pos = t.sparFromTE[slot] == 1 ? PercentLengthFromTE(t.sparPosText[slot], s_)
+                                          : PercentLength(t.sparPosText[slot], s_);
+      c_.sparPos[slot] = pos;
+      if (pos == 0) break;
+      double centre = pos, half = static_cast<double>(t.sparWidth[slot]) / 2;
+      int k = StationAt(centre);
+      AddCut(RibPart::SparAxis, kElemAxe, i, false, {{centre, UpperMm(k)}, {centre, LowerMm(k)}}, false);
+      if (t.sparUpper[slot] != 0) SparCut(i, false, centre, centre - half, centre + half);
+      if (t.sparLower[slot] != 0) SparCut(i, true, centre, centre - half, centre + half);
+    }
+  }
+
+  void Holes() {
+    const HoleTable& t = s_.holes;
+    int last = std::min<int>(t.holeLast, kTableSlots - 1);
+    for (int i = 0; i <= last; ++i) {
+      auto slot = static_cast<std::size_t>(i);
+      float pos = t.holeFromTE[slot] == 1 ? PercentLengthFromTE(t.holePosText[slot], s_)
+                                          : PercentLength(t.holePosText[slot], s_);
+      c_.holePos[slot] = pos;
+      if (pos == 0) break;
+      double x = pos;
+      int k = StationAt(x);
+      double reference = t.holeCentred[slot] == 1 ? (UpperMm(k) + LowerMm(k)) / 2 : 0.0;
+      double cy = reference + static_cast<double>(t.holeOffset[slot]);
+      double halfW = static_cast<double>(t.holeSize[slot]) / 2;
+      if (t.holeRect[slot] == 0) {
+        RibElement circle = Circle(RibPart::HoleCircle, kElemTrou, {x, Up(cy)}, halfW);
+        circle.index = i;
+        Add(std::move(circle));
+        AddCut(RibPart::HoleCentreLine, kElemAxe, i, false, {{x - halfW, cy}, {x + halfW, cy}}, false);
+      } else {
+        double halfH = static_cast<double>(t.holeHeight[slot]) / 2;
+        AddCut(RibPart::HoleRectangle, kElemTrou, i, false,
+               {{x - halfW, cy - halfH}, {x + halfW, cy - halfH}, {x + halfW, cy + halfH}, {x - halfW, cy + halfH}},
+               true);
+        AddCut(RibPart::HoleCentreLine, kElemAxe, i, false, {{x - halfW, cy}, {x + halfW, cy}}, false);
+        AddCut(RibPart::HoleCentreLine, kElemAxe, i, false, {{x, cy - halfH}, {x, cy + halfH}}, false);
+      }
+    }
+  }
+
+  void ReferenceLines() {
+    int n = s_.markCount;
+    if (n <= 0) return;
+    double base = s_.blockHeight0;
+    for (int j = 0; j <= n + 1; ++j) {
+      double a = chord_ / (n + 1) * j;
+      auto k = static_cast<std::size_t>(NearestStation(StationFromLE(a, chord_)));
+      double t = s_.upperAt[k], b = s_.lowerAt[k] - 0.015;
+      PointMm top, bottom, number;
+      PointMm nudge;
+      if (!s_.inverted) {
+        top = {a, chord_ * t};
+        bottom = blocks_ ? PointMm{a, -base} : PointMm{a, chord_ * b};
+        number = blocks_ ? PointMm{a, -(base - 3.5)} : bottom;
+      } else {
+        top = {a, -chord_ * t};
+        bottom = blocks_ ? PointMm{a, base} : PointMm{a, -chord_ * (b - 0.01)};
+        number = blocks_ ? PointMm{a, base - 1} : bottom;
+      }
+      if (blocks_) nudge = {kReferenceNumberGap, 0};
+      RibElement line = Line(RibPart::ReferenceLine, kElemRep, {top, bottom});
+      line.index = j;
+      Add(std::move(line));
+      RibElement label = Text(RibPart::ReferenceNumber, std::to_string(j), number, kReferenceNumberSize,
+                              s_.colour[kElemRep], nudge);
+      label.index = j;
+      Add(std::move(label));
+    }
+  }
+};
+
+}  // namespace
+
+RibConstruction BuildRib(const SharedState& s) {
+  RibConstruction c;
+  Builder(s, c).Build();
+  return c;
+}
+
+std::vector<const RibElement*> ElementsOf(const RibConstruction& c, RibPart part) {
+  std::vector<const RibElement*> found;
+  for (const RibElement& e : c.elements) {
+    if (e.part == part) found.push_back(&e);
+  }
+  return found;
+}
+
+}  // namespace core
