@@ -1,6 +1,7 @@
 #include "output/dxfwriter.h"
 
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <sstream>
 
@@ -225,6 +226,15 @@ constexpr EntityKind kEntityKinds[] = {
     {RibPart::HoleCentreLine, 10, "AXIS", 502},
 };
 
+// A cut or square of no extent means there is no such piece (a depth or side of 0).
+bool NoPiece(const core::RibElement& e) {
+  if (e.part != RibPart::LeadingEdgeCut && e.part != RibPart::SquareLeadingEdge && e.part != RibPart::TrailingEdgeCut)
+    return false;
+  for (const core::PointMm& p : e.points)
+    if (p.x != e.points.front().x || p.y != e.points.front().y) return false;
+  return true;
+}
+
 const EntityKind* KindOf(RibPart part) {
   for (const EntityKind& k : kEntityKinds)
     if (k.part == part) return &k;
@@ -254,7 +264,7 @@ class EntityWriter {
   void Group(int group) {
     for (const core::RibElement& e : c_.elements) {
       const EntityKind* kind = KindOf(e.part);
-      if (!kind || kind->group != group) continue;
+      if (!kind || kind->group != group || NoPiece(e)) continue;
       if (e.shape == core::RibShape::Circle) {
         if (!e.points.empty()) out_.Circle(kind->handle, kind->layer, Map(e.points.front()), e.radiusMm / divisor_);
       } else {
@@ -298,7 +308,8 @@ DxfBuild BuildDxf(const core::SharedState& s) {
 
   DxfBuild build;
   build.text = out.str();
-  build.finite = out.Finite() && c.droppedNonFinite == 0;
+  // A chord of no length gives a drawing of no size: as unusable as one with a NaN in it.
+  build.finite = out.Finite() && c.droppedNonFinite == 0 && s.chord > 0 && std::isfinite(s.chord);
   return build;
 }
 
