@@ -66,7 +66,15 @@ int Render(const Options& options, core::SharedState& s) {
   s.vScroll = 0;
   core::PlaceViewOrigin(s);
   const platform::Drawing draw = [&s](platform::DrawTarget& target) { core::DrawRib(s, target); };
-  const platform::PictureExtent extent = platform::MeasureDrawing(draw);
+  platform::PictureExtent extent = platform::MeasureDrawing(draw);
+  // What would reach above or left of the view's corner (an upside-down rib on tall tabs)
+  // moves into the picture, which holds the whole rib.
+  const double shiftX = extent.leftTwips < 0 ? core::kViewLeftMarginTwips - extent.leftTwips : 0;
+  const double shiftY = extent.topTwips < 0 ? core::kViewLeftMarginTwips - extent.topTwips : 0;
+  s.originX = static_cast<float>(s.originX + shiftX);
+  s.originY = static_cast<float>(s.originY + shiftY);
+  extent.rightTwips += shiftX;
+  extent.bottomTwips += shiftY;
 
   platform::PictureRequest request;
   request.background = platform::ViewBackground();

@@ -70,9 +70,8 @@ core::SharedState RibOnTabs() {
   s.squareLeX = 3;
   s.baseMode = 11;
   s.tabLowerDist = 12;
-  s.tabLength = 30;
-  s.tabRear = 20;
-  s.tabReach = 50;
+  s.tabLengthText = "30";
+  s.tabRearText = "20";
   return s;
 }
 

@@ -35,6 +35,8 @@ class MeasuringTarget : public QtDrawTarget {
   MeasuringTarget(QPainter& painter, const QPaintDevice& device) : QtDrawTarget(ForDevice(painter, device)) {}
   void Print(const std::string& text, bool continueLine) override {
     if (std::isfinite(CurrentX) && std::isfinite(CurrentY)) {
+      textExtent.leftTwips = std::min(textExtent.leftTwips, CurrentX);
+      textExtent.topTwips = std::min(textExtent.topTwips, CurrentY);
       textExtent.rightTwips = std::max(textExtent.rightTwips, CurrentX + TextWidth(text));
       textExtent.bottomTwips = std::max(textExtent.bottomTwips, CurrentY + TextHeight(text));
     }
@@ -63,8 +65,12 @@ PictureExtent MeasureDrawing(const Drawing& draw) {
   const QRect bounds = picture.boundingRect();
   PictureExtent extent = target.textExtent;
   if (bounds.isValid()) {
-    extent.rightTwips = std::max(extent.rightTwips, (bounds.right() + 1) * kTwipsPerInch / picture.logicalDpiX());
-    extent.bottomTwips = std::max(extent.bottomTwips, (bounds.bottom() + 1) * kTwipsPerInch / picture.logicalDpiY());
+    const double twipsX = kTwipsPerInch / picture.logicalDpiX();
+    const double twipsY = kTwipsPerInch / picture.logicalDpiY();
+    extent.leftTwips = std::min(extent.leftTwips, bounds.left() * twipsX);
+    extent.topTwips = std::min(extent.topTwips, bounds.top() * twipsY);
+    extent.rightTwips = std::max(extent.rightTwips, (bounds.right() + 1) * twipsX);
+    extent.bottomTwips = std::max(extent.bottomTwips, (bounds.bottom() + 1) * twipsY);
   }
   return extent;
 }

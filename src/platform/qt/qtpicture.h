@@ -15,13 +15,18 @@ bool PictureFormatFromPath(const std::string& path, PictureFormat& format);
 
 using Drawing = std::function<void(DrawTarget& target)>;
 
+// How far a drawing reaches, twips from the picture's top-left corner (left and top are
+// negative where it reaches beyond that corner).
 struct PictureExtent {
-  double rightTwips = 0;   // the rightmost and lowest points that the drawing reaches
+  double leftTwips = 0;
+  double topTwips = 0;
+  double rightTwips = 0;
   double bottomTwips = 0;
 };
 
 // Runs `draw` on a target that paints nothing and returns how far its lines, circles and
-// texts reach (texts measured in the target's font at true size).
+// texts reach (texts measured in the target's font at true size). A drawing of nothing
+// reaches (0, 0) only.
 PictureExtent MeasureDrawing(const Drawing& draw);
 
 struct PictureRequest {

@@ -96,6 +96,17 @@ TEST(Picture, MeasureReachesTheFarthestLineCircleAndText) {
   EXPECT_GT(extent.rightTwips, 4000 + 4 * 100);
   EXPECT_LT(extent.rightTwips, 4000 + 4 * 300);
   EXPECT_NEAR(extent.bottomTwips, 2300, 40);
+  EXPECT_EQ(extent.leftTwips, 0);
+  EXPECT_EQ(extent.topTwips, 0);
+
+  extent = platform::MeasureDrawing([](platform::DrawTarget& t) {
+    t.Line(-600, 300, 900, 600, 0);
+    t.CurrentX = 100;
+    t.CurrentY = -450;
+    t.Print("W");
+  });
+  EXPECT_NEAR(extent.leftTwips, -600, 40);
+  EXPECT_EQ(extent.topTwips, -450);
 }
 
 TEST(Picture, UnknownExtensionsAndEmptyPicturesAreRefused) {
