@@ -268,7 +268,8 @@ class EntityWriter {
       if (e.shape == core::RibShape::Circle) {
         if (!e.points.empty()) out_.Circle(kind->handle, kind->layer, Map(e.points.front()), e.radiusMm / divisor_);
       } else {
-        // A rectangular hole lists its first corner again, as its drawing program expects.
+        // A rectangular hole ends on its first corner again, so that readers that ignore the
+        // closed flag still cut it closed.
         Polyline(kind->handle, kind->layer, e.points, e.closed, e.part == RibPart::HoleRectangle);
       }
     }

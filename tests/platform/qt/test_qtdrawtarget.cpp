@@ -91,14 +91,6 @@ TEST(QtDrawTarget, WidthsArePixelsAndBoxesAreOutlines) {
   EXPECT_FALSE(Inked(image, 70, 50));  // not filled
 }
 
-TEST(QtDrawTarget, CircleRadiusIsInTwips) {
-  QImage image = Draw([](platform::DrawTarget& t) { t.Circle(100 * kPx, 50 * kPx, 30 * kPx, 0); });
-  EXPECT_TRUE(Inked(image, 130, 50) || Inked(image, 129, 50));
-  EXPECT_TRUE(Inked(image, 100, 20) || Inked(image, 100, 21));
-  EXPECT_FALSE(Inked(image, 100, 50));
-  EXPECT_FALSE(Inked(image, 135, 50));
-}
-
 TEST(QtDrawTarget, TextHangsFromItsTopLeftCorner) {
   int top = 1000, left = 1000;
   QImage image = Draw([](platform::DrawTarget& t) {
