@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "files/language.h"
+#include "platform/programdir.h"
+
 namespace cli {
 
 std::string TakeOption(std::vector<std::string>& args, const std::string& name) {
@@ -58,6 +61,9 @@ int main(int argc, char** argv) {
   options.args = args;
   core::SharedState& s = core::App();
   s.unitText = options.unit == "in" ? " in" : " mm";
+  s.programDir = platform::ProgramDirectory(argv[0]);
+  s.iniFile = options.iniFile.empty() ? s.programDir + "/Vandrell.ini" : options.iniFile;
+  files::UseBatchLanguage(s);
   for (const Entry& e : kCommands)
     if (command == e.name) return e.run(options, s);
   return Usage();

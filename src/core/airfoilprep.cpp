@@ -133,11 +133,15 @@ void SplitLowerSurface(SharedState& s) {
   s.lowerCount = k - 1;
 }
 
-double HeightAtChordFraction(const std::vector<double>& xs, const std::vector<double>& ys, int count, double x) {
+namespace {
+// The scan may start at `from`: the first point at or below u never moves back as u falls,
+// so the resampling resumes where the previous station stopped.
+double HeightFrom(const std::vector<double>& xs, const std::vector<double>& ys, int count, double x, int& from) {
   if (count < 1) return 0.0;
   const double u = 1.0 - x;
-  int i = 1;
+  int i = from;
   while (i <= count && xs[static_cast<std::size_t>(i)] > u) ++i;
+  from = i;
   if (i > count) return ys[static_cast<std::size_t>(count)];  // nothing at or below u
   if (i == 1) return ys[1];                                      // the list starts below u
   const double xa = xs[static_cast<std::size_t>(i - 1)], ya = ys[static_cast<std::size_t>(i - 1)];
@@ -146,14 +150,21 @@ double HeightAtChordFraction(const std::vector<double>& xs, const std::vector<do
   if (std::fabs(u - xb) < 1e-6) return yb;
   return ya + (yb - ya) / std::fabs(xb - xa) * std::fabs(u - xa);
 }
+}  // namespace
+
+double HeightAtChordFraction(const std::vector<double>& xs, const std::vector<double>& ys, int count, double x) {
+  int from = 1;
+  return HeightFrom(xs, ys, count, x, from);
+}
 
 void ResampleSurfaces(SharedState& s) {
   s.upperAt[0] = 0;
   s.lowerAt[0] = 0;
+  int upperFrom = 1, lowerFrom = 1;
   for (int j = 1; j <= 400; ++j) {
     const double x = j / 400.0;
-    s.upperAt[static_cast<std::size_t>(j)] = HeightAtChordFraction(s.ptsX, s.ptsY, s.upperCount, x);
-    s.lowerAt[static_cast<std::size_t>(j)] = HeightAtChordFraction(s.lowerX, s.lowerY, s.lowerCount, x);
+    s.upperAt[static_cast<std::size_t>(j)] = HeightFrom(s.ptsX, s.ptsY, s.upperCount, x, upperFrom);
+    s.lowerAt[static_cast<std::size_t>(j)] = HeightFrom(s.lowerX, s.lowerY, s.lowerCount, x, lowerFrom);
   }
 }
 

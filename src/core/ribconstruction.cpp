@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 #include "core/lengths.h"
@@ -23,6 +24,13 @@ constexpr double kSquareDiagonal = 1.414;
 // The last 1-based index both lists hold.
 int LastIndex(const std::vector<double>& xs, const std::vector<double>& ys) {
   return std::max(0, static_cast<int>(std::min(xs.size(), ys.size())) - 1);
+}
+
+// Narrowing a double beyond the float range is undefined; such values saturate.
+float ToFloat(double v) {
+  if (v > std::numeric_limits<float>::max()) return std::numeric_limits<float>::infinity();
+  if (v < -std::numeric_limits<float>::max()) return -std::numeric_limits<float>::infinity();
+  return static_cast<float>(v);
 }
 
 bool Finite(const PointMm& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
@@ -149,7 +157,7 @@ class Builder {
 
   std::string HeightText(double mm) const {
     if (s_.unitText == " mm") return FormatNumber(mm, "# ###.00");
-    return LengthToText(static_cast<float>(mm), " in");
+    return LengthToText(ToFloat(mm), " in");
   }
 
   void SetUp() {
@@ -164,8 +172,8 @@ class Builder {
 
   void FileOutline() {
     int n = std::clamp(s_.pointCount, 0, LastIndex(s_.airfoilX, s_.airfoilY));
-    for (int i = 1; i <= n; ++i) {
-      PointMm p{s_.airfoilX[static_cast<std::size_t>(i)] * chord_, Up(s_.airfoilY[static_cast<std::size_t>(i)] * chord_)};
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(n); ++i) {
+      PointMm p{s_.airfoilX[i] * chord_, Up(s_.airfoilY[i] * chord_)};
       if (Finite(p)) c_.fileOutline.push_back(p);
       else ++c_.droppedNonFinite;
     }
@@ -227,7 +235,8 @@ class Builder {
       int k = StationAt(x);
       return PointMm{x, s_.tabSide == 0 ? LowerMm(k) + sheeting : UpperMm(k) - sheeting};
     };
-    // Both edges end exactly at their station on the inner contour.
+    // Tabs take the block's colours and the board line the axis style. Both edges end
+    // exactly at their station on the inner contour, and a straight top closes the tab.
     double xRear = chord_ - c_.tabRear;
     double xFront = chord_ - (c_.tabLength + c_.tabRear);
     auto up = [this](PointMm p) { return PointMm{p.x, Up(p.y)}; };
@@ -253,8 +262,8 @@ class Builder {
              platform::Text("FrmMainMessage", "16") + " " + FormatNumber(p, "# ###.00") + s_.unitText + " (" +
              PlainNumberText(q) + " %" + ") " + platform::Text("FrmMainMessage", "17");
     } else {
-      text = "Chord thickness :" + LengthToText(static_cast<float>(t), " in") + s_.unitText + " at " +
-             LengthToText(static_cast<float>(p), " in") + s_.unitText + " (" + PlainNumberText(q) + " %" +
+      text = "Chord thickness :" + LengthToText(ToFloat(t), " in") + s_.unitText + " at " +
+             LengthToText(ToFloat(p), " in") + s_.unitText + " (" + PlainNumberText(q) + " %" +
              ") from L.E. ";
     }
     AddText(Text(RibPart::ThicknessInfo, text, {chord_ / 3, LabelHeight()}, s_.textFontSize, 0,
@@ -264,7 +273,7 @@ class Builder {
 
   void LeadingEdge() {
     c_.sheetEndStation = 400;
-    if (s_.leadingEdgeStyle == 0) {
+    if (s_.leadingEdgeStyle == 0) {  // any other value is the plain piece
       double x = s_.squareLeX, y = s_.squareLeY;
       double half = static_cast<double>(s_.squareLeSize) / kSquareDiagonal;
       Add(Line(RibPart::SquareLeadingEdge, kElemBa,
@@ -272,7 +281,7 @@ class Builder {
       return;
     }
     double depth = s_.leadingEdgeDepth;
-    c_.sheetEndStation = static_cast<float>(StationFromLE(depth, chord_));
+    c_.sheetEndStation = ToFloat(StationFromLE(depth, chord_));
     int k = NearestStation(c_.sheetEndStation);
     Add(Line(RibPart::LeadingEdgeCut, kElemBa, {{depth, Up(UpperMm(k))}, {depth, Up(LowerMm(k))}}));
     if (depth != 0 && s_.showLeHeight) {
@@ -285,7 +294,7 @@ class Builder {
 
   void TrailingEdge() {
     double depth = s_.trailingEdgeDepth;
-    c_.sheetStartStation = static_cast<float>(StationFromTE(depth, chord_));
+    c_.sheetStartStation = ToFloat(StationFromTE(depth, chord_));
     int k = NearestStation(c_.sheetStartStation);
     double x = chord_ - depth;
     Add(Line(RibPart::TrailingEdgeCut, kElemBf, {{x, Up(UpperMm(k))}, {x, Up(LowerMm(k))}}));
@@ -308,15 +317,15 @@ class Builder {
     if (!s_.traceShown || ptsCount_ < 2) return;
     std::vector<PointMm> points;
     points.reserve(static_cast<std::size_t>(ptsCount_));
-    for (int i = 1; i <= ptsCount_; ++i) {
-      points.push_back({chord_ * s_.ptsX[static_cast<std::size_t>(i)], Up(chord_ * s_.ptsY[static_cast<std::size_t>(i)])});
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(ptsCount_); ++i) {
+      points.push_back({chord_ * s_.ptsX[i], Up(chord_ * s_.ptsY[i])});
     }
     Add(Line(RibPart::Outline, kElemProfil, std::move(points)));
   }
 
-  // The angle in degrees goes into sine and cosine as if it were radians, and the height
-  // difference of one station is taken as the slope: that is the sheeting line our users'
-  // ribs have always had, so it stays.
+  // Kept as ribs have been drawn so far: the angle in degrees goes into sine and cosine as
+  // if it were radians, and one station's height step stands for the slope, which leaves
+  // the offset nearly vertical.
   void ComputeOffsets() {
     core::SheetingOffsets& o = c_.offsets;
     double rel = c_.relSheeting;
@@ -471,6 +480,7 @@ class Builder {
       double reference = t.holeCentred[slot] == 1 ? (UpperMm(k) + LowerMm(k)) / 2 : 0.0;
       double cy = reference + static_cast<double>(t.holeOffset[slot]);
       double halfW = static_cast<double>(t.holeSize[slot]) / 2;
+      // Centre lines: across the hole parallel to the chord, and square to it for a rectangle.
       if (t.holeRect[slot] == 0) {
         RibElement circle = Circle(RibPart::HoleCircle, kElemTrou, {x, Up(cy)}, halfW);
         circle.index = i;

@@ -1,11 +1,19 @@
 #include "core/ribtrace.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace core {
 namespace {
 
 double FiniteOrZero(double v) { return std::isfinite(v) ? v : 0.0; }
+
+// What the state keeps in floats: finite, and within the float range.
+float StateFloat(double v) {
+  constexpr double kMax = std::numeric_limits<float>::max();
+  return static_cast<float>(std::clamp(FiniteOrZero(v), -kMax, kMax));
+}
 
 class Mapper {
  public:
@@ -101,15 +109,15 @@ void DrawConstruction(const RibConstruction& c, const SharedState& s, platform::
 void DrawRib(SharedState& s, platform::DrawTarget& target) {
   RibConstruction c = BuildRib(s);
 
-  s.scale = static_cast<float>(static_cast<double>(s.zoom) * platform::kTwipsPerMm);
+  s.scale = StateFloat(static_cast<double>(s.zoom) * platform::kTwipsPerMm);
   s.scaleY = s.inverted ? -s.scale : s.scale;
   s.chordTwipsY = s.inverted ? -s.chordTwips : s.chordTwips;
-  s.relSheeting = static_cast<float>(FiniteOrZero(c.relSheeting));
+  s.relSheeting = StateFloat(c.relSheeting);
   s.trailingEdgeMid = FiniteOrZero(c.trailingEdgeMid);
-  s.sheetStartStation = static_cast<float>(FiniteOrZero(c.sheetStartStation));
-  s.sheetEndStation = static_cast<float>(FiniteOrZero(c.sheetEndStation));
+  s.sheetStartStation = StateFloat(c.sheetStartStation);
+  s.sheetEndStation = StateFloat(c.sheetEndStation);
   s.sheetOverlap = static_cast<std::int16_t>(c.sheetOverlap);
-  s.blockOffset = static_cast<float>(c.viewShiftMm);
+  s.blockOffset = StateFloat(c.viewShiftMm);
   auto copy = [](const StationTable& from, StationTable& to) {
     for (std::size_t j = 0; j < from.size(); ++j) to[j] = FiniteOrZero(from[j]);
   };

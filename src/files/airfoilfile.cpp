@@ -69,7 +69,6 @@ const char* StatusName(AirfoilReadStatus status) {
 }
 
 AirfoilReadResult ReadAirfoilFile(const std::string& path, AirfoilData& d) {
-
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     AirfoilReadResult r = Fail(d, AirfoilReadStatus::Error);
@@ -78,6 +77,10 @@ AirfoilReadResult ReadAirfoilFile(const std::string& path, AirfoilData& d) {
   }
   std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   in.close();
+  return ParseAirfoilText(raw, d);
+}
+
+AirfoilReadResult ParseAirfoilText(const std::string& raw, AirfoilData& d) {
   if (raw.empty()) {
     AirfoilReadResult r = Fail(d, AirfoilReadStatus::Error);
     r.error = {platform::kErrInputPastEnd, "Input past end of file"};

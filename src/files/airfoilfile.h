@@ -37,6 +37,8 @@ struct AirfoilData {
 // Reads a coordinate file without touching the shared state (callers that must keep the
 // current airfoil until a new one is read whole).
 AirfoilReadResult ReadAirfoilFile(const std::string& path, AirfoilData& data);
+// The same rules over a file's contents.
+AirfoilReadResult ParseAirfoilText(const std::string& contents, AirfoilData& data);
 
 // Reads the file named by s.airfoilPath into airfoilTitle, airfoilX/Y and pointCount and
 // sets readOk. Shows nothing: the caller shows the result (ShowAirfoilReadFailure).

@@ -6,13 +6,18 @@
 namespace platform {
 
 std::string GeneralErrorText(const ErrorInfo& error) {
-  return Text("Erreur", "1") + " # " + std::to_string(error.number) + " " + Text("Erreur", "2") + " " +
-         kProgramTitle + "\r" + error.description;
+  std::string text = Text("Erreur", "1");
+  text.append(" # ").append(std::to_string(error.number)).append(" ");
+  text.append(Text("Erreur", "2")).append(" ").append(kProgramTitle).append("\r");
+  text.append(error.description);
+  return text;
 }
 
 std::string ReportGeneralError(const std::string& tag, const ErrorInfo& error) {
   std::string text = GeneralErrorText(error);
-  Inform(text, Text("Erreur", "1") + tag, BoxIcon::Information);
+  std::string title = Text("Erreur", "1");
+  title.append(tag);
+  Inform(text, title, BoxIcon::Information);
   return text;
 }
 

@@ -1,0 +1,20 @@
+// Any file the user picks goes through the reader and, when it is accepted, the
+// preparation: neither may crash, hang or read outside its arrays.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "core/airfoilprep.h"
+#include "files/airfoilfile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  files::AirfoilData d;
+  files::AirfoilReadResult r = files::ParseAirfoilText(std::string(reinterpret_cast<const char*>(data), size), d);
+  if (!r.ok() || d.pointCount < 5) return 0;
+  core::SharedState s;
+  s.airfoilX = std::move(d.x);
+  s.airfoilY = std::move(d.y);
+  s.pointCount = d.pointCount;
+  core::PrepareAirfoil(s);
+  return 0;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The inventory of every language text the program looks up: section, key and what the
+// text is for. Both shipped language files give a text for every entry and hold no other
+// key (tested). A window that needs a new text adds its line to langkeys.cpp and the
+// text to every file in lang/.
+#include <span>
+#include <string_view>
+
+namespace files {
+
+struct LanguageKey {
+  std::string_view section;
+  std::string_view key;
+  std::string_view use;  // where the text appears, and what the caller puts around it
+};
+
+std::span<const LanguageKey> LanguageKeys();
+
+}  // namespace files

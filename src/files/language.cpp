@@ -1,0 +1,127 @@
+#include "files/language.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "files/ini.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+
+namespace files {
+
+namespace {
+
+ScopedTextMisses*& ActiveMisses() {
+  static ScopedTextMisses* active = nullptr;
+  return active;
+}
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+  const auto lower = [](char x, char y) { return AsciiLower(x) < AsciiLower(y); };
+  if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), lower)) return true;
+  if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), lower)) return false;
+  return a < b;
+}
+
+std::string LanguageSetting(const core::SharedState& s) { return GetINIFile("Language", "Langue", s.iniFile); }
+
+bool FileExists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(path, ec);
+}
+
+}  // namespace
+
+std::string LanguageFilePath(const std::string& programDir, const std::string& languageName) {
+  return (std::filesystem::path(programDir) / (languageName + kLanguageExtension)).string();
+}
+
+std::vector<std::string> ListLanguages(const std::string& dir) {
+  namespace fs = std::filesystem;
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code typeError;
+    if (!it->is_regular_file(typeError)) continue;
+    const fs::path& path = it->path();
+    // The file is opened again as name + ".lng", so only that exact extension is listed.
+    if (path.extension() != kLanguageExtension) continue;
+    std::string name = path.stem().string();
+    if (!name.empty()) names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end(), LessIgnoringCase);
+  return names;
+}
+
+void InstallLanguageLookup(const core::SharedState& s) {
+  platform::SetTextLookup([&s](std::string_view section, std::string_view key) {
+    std::string text = GetINIFile(section, key, s.languageFile);
+    if (text.empty() && ActiveMisses()) ActiveMisses()->Add({std::string(section), std::string(key)});
+    return text;
+  });
+}
+
+ScopedTextMisses::ScopedTextMisses() : previous_(ActiveMisses()) { ActiveMisses() = this; }
+
+ScopedTextMisses::~ScopedTextMisses() { ActiveMisses() = previous_; }
+
+void ScopedTextMisses::Add(TextMiss miss) {
+  if (std::find(misses_.begin(), misses_.end(), miss) == misses_.end()) misses_.push_back(std::move(miss));
+}
+
+std::string ScopedTextMisses::Describe() const {
+  std::string text;
+  for (const TextMiss& m : misses_) {
+    if (!text.empty()) text += ", ";
+    text += m.section + "/" + m.key;
+  }
+  return text;
+}
+
+void ChooseLanguage(core::SharedState& s, const std::string& languageName) {
+  s.languageName = languageName;
+  s.languageFile = LanguageFilePath(s.programDir, languageName);
+  s.iniWriteOk = WriteINIFile("Language", "Langue", languageName, s.iniFile);
+}
+
+bool StartLanguage(core::SharedState& s, LanguageChooser& chooser) {
+  InstallLanguageLookup(s);
+  s.languageName = LanguageSetting(s);
+  while (s.languageName.empty()) {
+    if (ListLanguages(s.programDir).empty()) {
+      // Without any language file there is nothing to choose and no text to say it with.
+      s.choosingLanguage = false;
+      platform::Inform("No language file (*.lng) was found in the program folder:\n" + s.programDir +
+                           "\n\nVandrell cannot show its texts without one. Reinstall Vandrell, or copy "
+                           "English.lng into that folder.",
+                       platform::kProgramTitle, platform::BoxIcon::Critical);
+      return false;
+    }
+    s.choosingLanguage = true;
+    chooser.ShowChooser(s);
+    const std::string chosen = s.languageName;
+    s.languageName = LanguageSetting(s);
+    // A settings file that cannot be written must not keep the user choosing for ever:
+    // the choice then holds for this session.
+    if (s.languageName.empty()) s.languageName = chosen;
+    if (s.languageName.empty())
+      platform::Inform("Please select a language", platform::kProgramTitle, platform::BoxIcon::Critical);
+  }
+  s.languageFile = LanguageFilePath(s.programDir, s.languageName);
+  s.choosingLanguage = false;
+  return true;
+}
+
+void UseBatchLanguage(core::SharedState& s) {
+  std::string name = LanguageSetting(s);
+  if (name.empty() || !FileExists(LanguageFilePath(s.programDir, name))) name = kFallbackLanguage;
+  s.languageName = name;
+  s.languageFile = LanguageFilePath(s.programDir, name);
+  InstallLanguageLookup(s);
+}
+
+}  // namespace files

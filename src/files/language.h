@@ -1,0 +1,79 @@
+#pragma once
+// Language files: the text lookup behind platform::Text, the choice of the language at the
+// first start and from the menu, and the list of languages beside the program.
+//
+// A language file is an INI file "<language>.lng" in the program directory; every caption,
+// tool tip and message is its value for a section and key. Texts are read from the file at
+// each lookup, so an edited file counts the next time a window loads; a missing file or key
+// gives "".
+#include <string>
+#include <vector>
+
+#include "core/ribstate.h"
+
+namespace files {
+
+inline constexpr const char* kLanguageExtension = ".lng";
+// The language of programs that cannot ask (the batch program) when none is set.
+inline constexpr const char* kFallbackLanguage = "English";
+
+// programDir/languageName.lng
+std::string LanguageFilePath(const std::string& programDir, const std::string& languageName);
+
+// Base names of the "*.lng" files of `dir`, sorted without regard to case so the chooser's
+// order is the same on every system. Empty when the folder cannot be read.
+std::vector<std::string> ListLanguages(const std::string& dir);
+
+// Makes platform::Text read `s.languageFile` (as it stands at each lookup). `s` must outlive
+// the lookup: the program passes core::App(); tests reset with platform::SetTextLookup({}).
+void InstallLanguageLookup(const core::SharedState& s);
+
+// Records the lookups of the installed language lookup that gave no text, while alive, so
+// that a window test can assert that every caption it loaded exists.
+struct TextMiss {
+  std::string section;
+  std::string key;
+  bool operator==(const TextMiss&) const = default;
+};
+
+class ScopedTextMisses {
+ public:
+  ScopedTextMisses();
+  ~ScopedTextMisses();
+  ScopedTextMisses(const ScopedTextMisses&) = delete;
+  ScopedTextMisses& operator=(const ScopedTextMisses&) = delete;
+
+  const std::vector<TextMiss>& misses() const { return misses_; }
+  std::string Describe() const;  // "section/key, section/key", for test failure messages
+  void Add(TextMiss miss);       // each section/key once
+
+ private:
+  std::vector<TextMiss> misses_;
+  ScopedTextMisses* previous_;
+};
+
+// The language window, implemented by the window layer. Shown modally while
+// `s.choosingLanguage` is set; on a choice it calls ChooseLanguage, closing it without a
+// choice leaves the language unset.
+class LanguageChooser {
+ public:
+  virtual ~LanguageChooser() = default;
+  virtual void ShowChooser(core::SharedState& s) = 0;
+};
+
+// The choice of a language: languageName, languageFile, and INI Language/Langue.
+void ChooseLanguage(core::SharedState& s, const std::string& languageName);
+
+// Start-up: the language of INI Language/Langue; while there is none, the chooser, and after
+// a chooser closed without a choice the critical box "Please select a language". Installs the
+// lookup and sets languageName and languageFile; the caller then loads the main window's
+// captions. Needs s.programDir and s.iniFile.
+// Returns false, after saying so once, when the program directory holds no language file at
+// all: asking again could never succeed, so the program ends.
+bool StartLanguage(core::SharedState& s, LanguageChooser& chooser);
+
+// Batch programs: the language of INI Language/Langue when its file exists, else English;
+// installs the lookup. Never asks.
+void UseBatchLanguage(core::SharedState& s);
+
+}  // namespace files

@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "core/airfoilprep.h"
+#include "files/airfoilfile.h"
+#include "support/testsupport.h"
+
+namespace {
+
+void Load(core::SharedState& s, const std::vector<std::pair<double, double>>& points) {
+  s.airfoilX.assign(1, 0.0);
+  s.airfoilY.assign(1, 0.0);
+  for (auto [x, y] : points) {
+    s.airfoilX.push_back(x);
+    s.airfoilY.push_back(y);
+  }
+  s.pointCount = static_cast<int>(points.size());
+}
+
+bool LoadFile(core::SharedState& s, const std::string& path) {
+  s.airfoilPath = path;
+  return files::FichierLecture(s).ok();
+}
+
+// A symmetric 12 % section, cosine-spaced as real files are, leading edge exactly at x = 0.
+std::vector<std::pair<double, double>> Symmetric(int perSurface) {
+  std::vector<std::pair<double, double>> pts;
+  for (int i = 0; i <= perSurface; ++i) {
+    double x = 0.5 * (1.0 + std::cos(3.141592653589793 * i / perSurface));
+    if (i == perSurface) x = 0.0;
+    pts.push_back({x, 0.6 * (0.2969 * std::sqrt(x) - 0.126 * x - 0.3516 * x * x + 0.2843 * x * x * x - 0.1036 * x * x * x * x)});
+  }
+  for (int i = perSurface - 1; i >= 0; --i) pts.push_back({pts[static_cast<std::size_t>(i)].first, -pts[static_cast<std::size_t>(i)].second});
+  pts.front().second = 0;
+  pts.back().second = 0;
+  return pts;
+}
+
+}  // namespace
+
+TEST(AirfoilPrep, sixtyOnePointsGiveAboutSixHundredDensifiedPoints) {
+  core::SharedState s;
+  ASSERT_TRUE(LoadFile(s, testsupport::AirfoilPath("e387.dat")));
+  ASSERT_EQ(s.pointCount, 61);
+  core::PrepareAirfoil(s);
+  EXPECT_GT(s.ptsCount, 560);
+  EXPECT_LT(s.ptsCount, 660);
+  EXPECT_EQ(s.upperAt.size(), 401u);
+  EXPECT_EQ(s.upperAt[0], 0.0);
+  EXPECT_EQ(s.lowerAt[0], 0.0);
+}
+
+TEST(AirfoilPrep, bothSurfacesShareTheLeadingEdgePoint) {
+  core::SharedState s;
+  Load(s, Symmetric(30));
+  core::PrepareAirfoil(s);
+  ASSERT_GE(s.upperCount, 2);
+  // Single-precision stepping need not land on x = 0 itself, but the split point lies at
+  // the nose and closes both surfaces.
+  EXPECT_LT(s.ptsX[static_cast<std::size_t>(s.upperCount)], 0.001);
+  EXPECT_EQ(s.lowerX[static_cast<std::size_t>(s.lowerCount)], s.ptsX[static_cast<std::size_t>(s.upperCount)]);
+  EXPECT_EQ(s.lowerCount, s.ptsCount - s.upperCount + 1);
+  // A symmetric section: no camber, the greatest thickness near 30 % of the chord.
+  EXPECT_NEAR(s.maxThickness, 0.12, 0.002);
+  // The two surfaces are stepped in opposite directions in single precision.
+  EXPECT_NEAR(s.upperAt[200], -s.lowerAt[200], 1e-7);
+  EXPECT_NEAR(s.maxThicknessStation, 280, 8);
+}
+
+TEST(AirfoilPrep, upperCountCountsStrictMinimaNotTheIndex) {
+  // Two points share the smallest x: the count stops at the first one; a later
+  // equal x is no new minimum.
+  core::SharedState s;
+  s.ptsX = {0, 1.0, 0.5, 0.0, 0.0, 0.5, 1.0};
+  s.ptsY = {0, 0.0, 0.05, 0.01, -0.01, -0.03, 0.0};
+  s.ptsCount = 6;
+  s.airfoilY = s.ptsY;
+  s.pointCount = 6;
+  core::MiniX(s);
+  EXPECT_EQ(s.upperCount, 3);
+  EXPECT_DOUBLE_EQ(s.yMax, 0.05);
+  EXPECT_DOUBLE_EQ(s.yMin, -0.03);
+}
+
+TEST(AirfoilPrep, heightRuleInterpolatesAndHandlesTheEnds) {
+  std::vector<double> xs = {0, 1.0, 0.5, 0.0};
+  std::vector<double> ys = {0, 0.0, 0.1, 0.0};
+  EXPECT_DOUBLE_EQ(core::HeightAtChordFraction(xs, ys, 3, 0.25), 0.05);   // u = 0.75
+  EXPECT_DOUBLE_EQ(core::HeightAtChordFraction(xs, ys, 3, 0.5), 0.1);     // on a point
+  // Leading edge slightly off x = 0: nothing at or below u = 0 -> last point's y.
+  std::vector<double> off = {0, 1.0, 0.5, 0.001};
+  std::vector<double> offY = {0, 0.0, 0.1, 0.02};
+  EXPECT_DOUBLE_EQ(core::HeightAtChordFraction(off, offY, 3, 1.0), 0.02);
+  // The list starts below u: its first point's y.
+  std::vector<double> shortX = {0, 0.999, 0.5, 0.0};
+  EXPECT_DOUBLE_EQ(core::HeightAtChordFraction(shortX, offY, 3, 0.0), 0.0);
+  EXPECT_DOUBLE_EQ(core::HeightAtChordFraction(shortX, ys, 3, 0.0), 0.0);
+}
+
+TEST(AirfoilPrep, sixPointInterpolationIsExactForAQuintic) {
+  std::vector<double> a = {0}, o = {0};
+  for (int k = 0; k < 8; ++k) {
+    double x = 0.1 * k;
+    a.push_back(x);
+    o.push_back(1 + x - 2 * x * x * x + 0.5 * std::pow(x, 5));
+  }
+  double y = 0;
+  ASSERT_TRUE(core::SixPointInterpolation(a, o, 8, 4, 0.33, y));
+  EXPECT_NEAR(y, 1 + 0.33 - 2 * std::pow(0.33, 3) + 0.5 * std::pow(0.33, 5), 1e-12);
+  EXPECT_FALSE(core::SixPointInterpolation(a, o, 8, 2, 0.33, y));  // window leaves the list
+  EXPECT_FALSE(core::SixPointInterpolation(a, o, 8, 6, 0.33, y));
+  std::vector<double> flat = {0, 0.1, 0.2, 0.2, 0.3, 0.4, 0.5};
+  EXPECT_FALSE(core::SixPointInterpolation(flat, o, 6, 3, 0.25, y));  // zero denominator
+}
+
+TEST(AirfoilPrep, fewPointsAndFlatStretchesStayFiniteAndEnd) {
+  // Five points: no six-point window fits anywhere; the flat bottom repeats y in the
+  // leading-edge region, where the step in y is zero.
+  core::SharedState s;
+  Load(s, {{1, 0}, {0.5, 0.06}, {0, 0}, {0.5, 0}, {1, 0}});
+  core::PrepareAirfoil(s);
+  EXPECT_GT(s.ptsCount, 10);
+  for (int i = 1; i <= s.ptsCount; ++i) {
+    ASSERT_TRUE(std::isfinite(s.ptsX[static_cast<std::size_t>(i)]));
+    ASSERT_TRUE(std::isfinite(s.ptsY[static_cast<std::size_t>(i)]));
+  }
+  EXPECT_NEAR(s.upperAt[200], 0.06, 1e-7);
+  EXPECT_NEAR(s.lowerAt[200], 0.0, 1e-7);
+}
+
+TEST(AirfoilPrep, densificationStopsAt32767Points) {
+  core::SharedState s;
+  std::vector<std::pair<double, double>> pts;
+  const int n = 4000;
+  for (int i = 0; i < n; ++i) pts.push_back({1.0 - static_cast<double>(i) / n, 0.05 * std::sin(3.14159 * i / n)});
+  pts.push_back({0.0, 0.0});
+  for (int i = n - 1; i >= 0; --i) pts.push_back({1.0 - static_cast<double>(i) / n, -0.02 * std::sin(3.14159 * i / n)});
+  Load(s, pts);
+  core::PrepareAirfoil(s);
+  EXPECT_EQ(s.ptsCount, core::kMaxPoints);
+  EXPECT_EQ(static_cast<int>(s.ptsX.size()), core::kMaxPoints + 1);
+  EXPECT_GE(s.upperCount, 1);
+}
+
+TEST(AirfoilPrep, extremaOfAZeroThicknessAirfoilKeepMinusOne) {
+  core::SharedState s;
+  s.upperAt.fill(0);
+  s.lowerAt.fill(0);
+  core::ThicknessAndCamberExtrema(s);
+  EXPECT_EQ(s.maxThicknessStation, -1);
+  EXPECT_EQ(s.maxCamberStation, -1);
+}
+
+// Every starter airfoil prepares into finite 401-station tables whose thickness agrees
+// with the file's own extremes.
+TEST(AirfoilPrep, everyStarterAirfoilKeepsTheInvariants) {
+  int prepared = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(std::string(VANDRELL_SOURCE_DIR) + "/airfoils")) {
+    if (entry.path().extension() != ".dat") continue;
+    core::SharedState s;
+    if (!LoadFile(s, entry.path().string())) {
+      const std::string name = entry.path().filename().string();
+      EXPECT_TRUE(name == "ag04.dat" || name == "e664ex.dat") << name;
+      continue;
+    }
+    SCOPED_TRACE(entry.path().filename().string());
+    core::PrepareAirfoil(s);
+    ++prepared;
+    ASSERT_GE(s.upperCount, 1);
+    ASSERT_LE(s.upperCount, s.ptsCount);
+    EXPECT_EQ(s.lowerCount, s.ptsCount - s.upperCount + 1);
+    for (int j = 0; j <= 400; ++j) {
+      ASSERT_TRUE(std::isfinite(s.upperAt[static_cast<std::size_t>(j)]));
+      ASSERT_TRUE(std::isfinite(s.lowerAt[static_cast<std::size_t>(j)]));
+    }
+    EXPECT_GT(s.maxThickness, 0.0);
+    EXPECT_LE(s.maxThickness, s.yMax - s.yMin + 1e-3);
+    EXPECT_GE(s.maxThickness, 0.8 * (s.yMax - s.yMin) - 0.02);
+    EXPECT_GE(s.maxThicknessStation, 0);
+    EXPECT_LE(s.maxThicknessStation, 400);
+  }
+  EXPECT_EQ(prepared, 15);
+}

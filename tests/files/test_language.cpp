@@ -1,0 +1,199 @@
+// The language layer: the chooser at the first start, the list of languages, the lookup
+// behind every caption, and the record of missing texts.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "files/ini.h"
+#include "files/language.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+#include "support/testsupport.h"
+
+namespace {
+
+using testsupport::TempDir;
+using testsupport::WriteFile;
+
+// Stands for the language window: each showing runs the next scripted action.
+class ScriptedChooser : public files::LanguageChooser {
+ public:
+  void ShowChooser(core::SharedState& s) override {
+    // A start-up that keeps asking would never end the test.
+    if (++shown > 5) throw std::runtime_error("the chooser was shown again and again");
+    offered = files::ListLanguages(s.programDir);
+    choosingWhileShown = s.choosingLanguage;
+    if (!script.empty()) {
+      std::string choice = script.front();
+      script.erase(script.begin());
+      if (!choice.empty()) files::ChooseLanguage(s, choice);  // "" closes without a choice
+    }
+  }
+  std::vector<std::string> script;
+  std::vector<std::string> offered;
+  int shown = 0;
+  bool choosingWhileShown = false;
+};
+
+class LanguageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    s.programDir = dir.path().string();
+    s.iniFile = dir.File("Vandrell.ini");
+  }
+  void TearDown() override { platform::SetTextLookup({}); }
+
+  void WriteLanguage(const std::string& name, const std::string& contents) {
+    WriteFile(dir.File(name + ".lng"), contents);
+  }
+
+  TempDir dir;
+  core::SharedState s;
+  platform::RecordingMessages messages;
+  platform::ScopedMessages scopedMessages{&messages};
+};
+
+TEST_F(LanguageTest, FirstStartOffersTheFilesAndWritesTheChosenLanguage) {
+  WriteLanguage("English", "[MenuFile]\r\n1=&File\r\n");
+  WriteLanguage("Francais", "[MenuFile]\r\n1=&Fichier\r\n");
+  ScriptedChooser chooser;
+  chooser.script = {"English"};
+
+  ASSERT_TRUE(files::StartLanguage(s, chooser));
+
+  EXPECT_EQ(chooser.shown, 1);
+  EXPECT_TRUE(chooser.choosingWhileShown);
+  EXPECT_EQ(chooser.offered, (std::vector<std::string>{"English", "Francais"}));
+  EXPECT_EQ(files::GetINIFile("Language", "Langue", s.iniFile), "English");
+  EXPECT_EQ(s.languageName, "English");
+  EXPECT_EQ(s.languageFile, dir.File("English.lng"));
+  EXPECT_FALSE(s.choosingLanguage);
+  EXPECT_EQ(platform::Text("MenuFile", "1"), "&File");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(LanguageTest, ClosingTheChooserWithoutAChoiceAsksAgain) {
+  WriteLanguage("English", "[MenuFile]\r\n1=&File\r\n");
+  ScriptedChooser chooser;
+  chooser.script = {"", "", "English"};
+
+  ASSERT_TRUE(files::StartLanguage(s, chooser));
+
+  EXPECT_EQ(chooser.shown, 3);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  for (const platform::BoxRequest& box : messages.shown) {
+    EXPECT_EQ(box.text, "Please select a language");
+    EXPECT_EQ(box.icon, platform::BoxIcon::Critical);
+  }
+  EXPECT_EQ(s.languageName, "English");
+}
+
+TEST_F(LanguageTest, NoLanguageFileAtAllSaysSoOnceAndFails) {
+  WriteFile(dir.File("readme.txt"), "not a language");
+  ScriptedChooser chooser;
+
+  EXPECT_FALSE(files::StartLanguage(s, chooser));
+
+  EXPECT_EQ(chooser.shown, 0);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].icon, platform::BoxIcon::Critical);
+  EXPECT_NE(messages.shown[0].text.find(s.programDir), std::string::npos);
+  EXPECT_FALSE(s.choosingLanguage);
+}
+
+TEST_F(LanguageTest, ALanguageAlreadySetNeedsNoChooser) {
+  WriteLanguage("Francais", "[MenuFile]\r\n1=&Fichier\r\n");
+  files::WriteINIFile("Language", "Langue", "Francais", s.iniFile);
+  ScriptedChooser chooser;
+
+  ASSERT_TRUE(files::StartLanguage(s, chooser));
+
+  EXPECT_EQ(chooser.shown, 0);
+  EXPECT_EQ(s.languageFile, dir.File("Francais.lng"));
+  EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");
+}
+
+// Why: the start-up reads the choice back from the settings file; when that file cannot be
+// written the user would be asked again for ever.
+TEST_F(LanguageTest, ChoiceHoldsWhenTheSettingsFileCannotBeWritten) {
+  WriteLanguage("English", "[MenuFile]\r\n1=&File\r\n");
+  s.iniFile = dir.File("no-such-folder/Vandrell.ini");
+  ScriptedChooser chooser;
+  chooser.script = {"English"};
+
+  ASSERT_TRUE(files::StartLanguage(s, chooser));
+
+  EXPECT_EQ(chooser.shown, 1);
+  EXPECT_FALSE(s.iniWriteOk);
+  EXPECT_EQ(s.languageName, "English");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(LanguageTest, ListsOnlyLanguageFilesSortedWithoutRegardToCase) {
+  WriteLanguage("francais", "");
+  WriteLanguage("English", "");
+  WriteLanguage("Deutsch", "");
+  WriteFile(dir.File("Espanol.LNG"), "");   // opened again as "Espanol.lng": not offered
+  WriteFile(dir.File("English.lng.bak"), "");
+  WriteFile(dir.File(".lng"), "");
+  std::filesystem::create_directory(dir.path() / "Folder.lng");
+
+  EXPECT_EQ(files::ListLanguages(s.programDir), (std::vector<std::string>{"Deutsch", "English", "francais"}));
+  EXPECT_TRUE(files::ListLanguages(dir.File("missing")).empty());
+}
+
+TEST_F(LanguageTest, LookupReadsTheCurrentFileAtEachCall) {
+  WriteLanguage("English", "[frmopen]\r\n13=First text\r\n");
+  WriteLanguage("Francais", "[FRMOPEN]\r\n13 = Premier texte \r\n");
+  files::ChooseLanguage(s, "English");
+  files::InstallLanguageLookup(s);
+  EXPECT_EQ(platform::Text("frmopen", "13"), "First text");
+
+  WriteLanguage("English", "[frmopen]\r\n13=Edited text\r\n");
+  EXPECT_EQ(platform::Text("frmopen", "13"), "Edited text");
+
+  files::ChooseLanguage(s, "Francais");
+  EXPECT_EQ(platform::Text("frmopen", "13"), "Premier texte");
+  EXPECT_EQ(platform::Text("frmopen", "14"), "");
+}
+
+TEST_F(LanguageTest, MissesAreRecordedOnceEachOnlyWhileRecording) {
+  WriteLanguage("English", "[TextButton]\r\n1=OK\r\n2=\r\n");
+  files::ChooseLanguage(s, "English");
+  files::InstallLanguageLookup(s);
+  platform::Text("TextButton", "9");  // before recording: not kept
+
+  files::ScopedTextMisses outer;
+  platform::Text("TextButton", "1");
+  platform::Text("TextButton", "2");  // an empty value is a miss too
+  {
+    files::ScopedTextMisses inner;
+    platform::Text("MenuFile", "1");
+    EXPECT_EQ(inner.Describe(), "MenuFile/1");
+  }
+  platform::Text("TextButton", "2");
+  platform::Text("Nowhere", "3");
+
+  EXPECT_EQ(outer.misses(), (std::vector<files::TextMiss>{{"TextButton", "2"}, {"Nowhere", "3"}}));
+  EXPECT_EQ(outer.Describe(), "TextButton/2, Nowhere/3");
+}
+
+TEST_F(LanguageTest, BatchProgramFallsBackToEnglish) {
+  WriteLanguage("English", "[MenuFile]\r\n1=&File\r\n");
+  WriteLanguage("Francais", "[MenuFile]\r\n1=&Fichier\r\n");
+
+  files::UseBatchLanguage(s);
+  EXPECT_EQ(platform::Text("MenuFile", "1"), "&File");
+
+  files::WriteINIFile("Language", "Langue", "Francais", s.iniFile);
+  files::UseBatchLanguage(s);
+  EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");
+
+  files::WriteINIFile("Language", "Langue", "Klingon", s.iniFile);
+  files::UseBatchLanguage(s);
+  EXPECT_EQ(s.languageName, "English");
+  EXPECT_EQ(platform::Text("MenuFile", "1"), "&File");
+}
+
+}  // namespace
