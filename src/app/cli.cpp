@@ -38,6 +38,7 @@ const Entry kCommands[] = {
     {"info", cli::Info, "info FILE [--stations]"},
     {"dxf", cli::Dxf, "dxf INPUT -o OUT.dxf [rib options]"},
     {"render", cli::Render, "render INPUT -o OUT.png|OUT.svg|OUT.pdf [--zoom Z] [rib options]"},
+    {"resave", cli::Resave, "resave IN.vdl OUT.vdl [--airfoil-dir DIR]"},
 };
 
 int Usage() {

@@ -27,6 +27,7 @@ inline constexpr const char* kRibOptionsUsage =
 // defaults, and applies the options. Returns 0, 1 for a usage error (nothing printed) or
 // 2 when the input is refused (the reason printed).
 int LoadRibInput(std::vector<std::string>& args, core::SharedState& s);
+int Resave(const Options& options, core::SharedState& s);
 
 // Returns the value following `name` in args and removes both, or "" when absent.
 std::string TakeOption(std::vector<std::string>& args, const std::string& name);

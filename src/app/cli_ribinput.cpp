@@ -3,12 +3,16 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 
 #include "cli.h"
 #include "core/airfoilprep.h"
 #include "core/lengths.h"
+#include "core/newrib.h"
 #include "core/numformat.h"
 #include "files/airfoilfile.h"
+#include "files/projectfile.h"
 #include "platform/texts.h"
 
 namespace cli {
@@ -65,6 +69,38 @@ int LoadAirfoil(const std::string& path, core::SharedState& s) {
   return 0;
 }
 
+// The project's set-up and its airfoil, looked up as the open command does. The file is
+// only read: an older layout is not rewritten in place by a batch command.
+int LoadProject(const std::string& path, const std::string& airfoilDir, core::SharedState& s) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    std::printf("refused: unreadable\n");
+    std::fprintf(stderr, "vandrell-cli: cannot read %s\n", path.c_str());
+    return 2;
+  }
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  core::ClearRib(s);
+  files::ProjectReadResult read = files::ReadProjectText(bytes, s);
+  if (!read.ok) {
+    std::printf("refused: project\n");
+    std::fprintf(stderr, "%s\n", platform::GeneralErrorText(read.error).c_str());
+    return 2;
+  }
+  s.projectPath = path;
+  if (!airfoilDir.empty()) {
+    s.airfoilDir = airfoilDir;
+    s.seriesAirfoilDir = airfoilDir;
+  }
+  const std::string airfoil = files::FindProjectAirfoil(s, read.airfoilFileName);
+  if (airfoil.empty()) {
+    std::printf("refused: airfoil-missing\n");
+    std::fprintf(stderr, "vandrell-cli: no %s in %s or %s (--airfoil-dir DIR)\n", read.airfoilFileName.c_str(),
+                 s.airfoilDir.c_str(), s.seriesAirfoilDir.c_str());
+    return 2;
+  }
+  return LoadAirfoil(airfoil, s);
+}
+
 }  // namespace
 
 int LoadRibInput(std::vector<std::string>& args, core::SharedState& s) {
@@ -90,13 +126,8 @@ int LoadRibInput(std::vector<std::string>& args, core::SharedState& s) {
   const std::string input = args[0];
   args.clear();
 
-  if (EndsWithNoCase(input, ".vdl")) {
-    (void)airfoilDir;
-    std::printf("refused: project-input\n");
-    std::fprintf(stderr, "vandrell-cli: this build reads airfoil files only; project files come with the project reader\n");
-    return 2;
-  }
-  if (int rc = LoadAirfoil(input, s)) return rc;
+  const bool project = EndsWithNoCase(input, ".vdl");
+  if (int rc = project ? LoadProject(input, airfoilDir, s) : LoadAirfoil(input, s)) return rc;
 
   for (const auto& [option, text] : lengths) {
     s.*(option->text) = text;

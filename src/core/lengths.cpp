@@ -1,5 +1,6 @@
 #include "core/lengths.h"
 
+#include <cfloat>
 #include <cmath>
 
 #include "core/numformat.h"
@@ -12,8 +13,9 @@ namespace {
 
 bool IsInches(std::string_view unitText) { return unitText != " mm"; }
 
+// Values a float cannot hold (typed or read from a file) count as 0 rather than overflow.
 float ToFloat(double v) {
-  if (!std::isfinite(v)) return 0.0f;
+  if (!std::isfinite(v) || std::fabs(v) > FLT_MAX) return 0.0f;
   return static_cast<float>(v);
 }
 
