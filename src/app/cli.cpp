@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "files/language.h"
+#include "files/settings.h"
+#include "platform/paths.h"
 #include "platform/programdir.h"
 
 namespace cli {
@@ -60,10 +62,21 @@ int main(int argc, char** argv) {
   const std::string command = args.front();
   args.erase(args.begin());
   options.args = args;
+  if (!options.unit.empty() && options.unit != "mm" && options.unit != "in") return Usage();
+  if (!options.iniFile.empty() && !files::FileExists(options.iniFile)) {
+    std::fprintf(stderr, "vandrell-cli: no settings file %s\n", options.iniFile.c_str());
+    return 1;
+  }
   core::SharedState& s = core::App();
-  s.unitText = options.unit == "in" ? " in" : " mm";
   s.programDir = platform::ProgramDirectory(argv[0]);
-  s.iniFile = options.iniFile.empty() ? s.programDir + "/Vandrell.ini" : options.iniFile;
+  s.iniFile = !options.iniFile.empty()
+                  ? options.iniFile
+                  : platform::LocateSettingsFile(s.programDir, platform::UserConfigDirectory()).ReadFrom();
+  files::LoadSettingsForBatch(s);
+  if (!options.unit.empty()) {
+    s.unitText = options.unit == "in" ? " in" : " mm";
+    files::SetYdprintFromUnit(s);
+  }
   files::UseBatchLanguage(s);
   for (const Entry& e : kCommands)
     if (command == e.name) return e.run(options, s);

@@ -4,16 +4,24 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <vector>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
 
 namespace files {
 
 namespace {
 
-// Windows-1252 characters 0x80..0x9F; 0 where the code page has none.
+namespace fs = std::filesystem;
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+// Windows-1252 characters 0x80..0x9F. The code page leaves five of them undefined; those
+// map to the C1 control of the same number so that no byte is lost on a round trip.
 const char16_t kCp1252High[32] = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
@@ -33,6 +41,82 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
+// Length of the well-formed UTF-8 sequence starting at text[i], 0 when it is malformed.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
+  const unsigned char c = static_cast<unsigned char>(text[i]);
+  if (c < 0x80) return 1;
+  std::size_t len = 0;
+  unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
+  if (c >= 0xC2 && c <= 0xDF) {
+    len = 2;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    len = 3;
+    if (c == 0xE0) lo = 0xA0;        // overlong
+    else if (c == 0xED) hi = 0x9F;   // surrogates
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    len = 4;
+    if (c == 0xF0) lo = 0x90;        // overlong
+    else if (c == 0xF4) hi = 0x8F;   // beyond U+10FFFF
+  } else {
+    return 0;
+  }
+  if (text.size() - i < len) return 0;
+  const unsigned char c1 = static_cast<unsigned char>(text[i + 1]);
+  if (c1 < lo || c1 > hi) return 0;
+  for (std::size_t k = 2; k < len; ++k)
+    if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
+  return len;
+}
+
+// The character at text[i] and its length; a malformed sequence gives "?" over one byte.
+char32_t DecodeUtf8(std::string_view text, std::size_t i, std::size_t& len) {
+  len = Utf8SequenceLength(text, i);
+  const unsigned char c = static_cast<unsigned char>(text[i]);
+  if (len == 0) {
+    len = 1;
+    return U'?';
+  }
+  if (len == 1) return c;
+  char32_t cp = c & (len == 2 ? 0x1Fu : len == 3 ? 0x0Fu : 0x07u);
+  for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+  return cp;
+}
+
+// The Windows-1252 byte of a character, or false when the code page has none.
+bool Cp1252Byte(char32_t cp, char& byte) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+    byte = static_cast<char>(cp);
+    return true;
+  }
+  for (int k = 0; k < 32; ++k) {
+    if (kCp1252High[k] == cp) {
+      byte = static_cast<char>(0x80 + k);
+      return true;
+    }
+  }
+  return false;
+}
+
+// UTF-8 to Windows-1252 when every character has a byte there.
+bool EncodeCp1252(std::string_view utf8, std::string& out) {
+  out.clear();
+  for (std::size_t i = 0; i < utf8.size();) {
+    std::size_t len = 0;
+    const char32_t cp = DecodeUtf8(utf8, i, len);
+    char byte = 0;
+    if (!Cp1252Byte(cp, byte)) return false;
+    out += byte;
+    i += len;
+  }
+  return true;
+}
+
+bool IsAscii(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool SameName(std::string_view a, std::string_view b) {
@@ -49,20 +133,19 @@ std::string_view Trim(std::string_view s) {
   return s.substr(b, e - b + 1);
 }
 
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::string current;
+bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(current);
-      current.clear();
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      current += c;
-    }
+    const char c = text[i];
+    if (c != '\r' && c != '\n') continue;
+    lines.push_back(text.substr(start, i - start));
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
   }
-  if (!current.empty()) lines.push_back(current);
+  if (start < text.size()) lines.push_back(text.substr(start));
   return lines;
 }
 
@@ -85,6 +168,13 @@ bool KeyValue(std::string_view line, std::string_view& key, std::string_view& va
   return true;
 }
 
+std::size_t CharacterCount(std::string_view s) {
+  std::size_t chars = 0;
+  for (char c : s)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++chars;
+  return chars;
+}
+
 // Cuts a UTF-8 text to at most `max` characters.
 std::string CutCharacters(std::string_view s, std::size_t max) {
   std::size_t chars = 0;
@@ -97,18 +187,59 @@ std::string CutCharacters(std::string_view s, std::size_t max) {
   return std::string(s);
 }
 
+bool ReadRaw(const std::string& path, std::string& raw) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  raw.assign((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+// A file's text as UTF-8, with what is needed to write it back the same way.
+struct DecodedText {
+  std::string text;
+  bool bom = false;
+  bool cp1252 = false;
+};
+
+DecodedText Decode(std::string raw) {
+  DecodedText d;
+  if (raw.size() >= kBom.size() && raw.compare(0, kBom.size(), kBom) == 0) {
+    d.bom = true;
+    raw.erase(0, kBom.size());
+  }
+  d.cp1252 = !IsValidUtf8(raw);
+  d.text = d.cp1252 ? Cp1252ToUtf8(raw) : std::move(raw);
+  return d;
+}
+
+// Back to bytes. A Windows-1252 file stays so while it can hold every character and
+// cannot be mistaken for UTF-8 at the next read; otherwise it becomes UTF-8, which reads
+// back to the same text.
+std::string Encode(const DecodedText& d) {
+  std::string body = d.text;
+  if (d.cp1252) {
+    std::string cp;
+    if (EncodeCp1252(d.text, cp) && (IsAscii(cp) || !IsValidUtf8(cp))) body = std::move(cp);
+  }
+  return d.bom ? std::string(kBom) + body : body;
+}
+
+bool ValidSectionName(std::string_view name) {
+  return !Trim(name).empty() && !HasLineBreak(name) && name.find(']') == std::string_view::npos;
+}
+
+bool ValidKeyName(std::string_view name) {
+  std::string_view t = Trim(name);
+  return !t.empty() && t.front() != '[' && !HasLineBreak(name) && name.find('=') == std::string_view::npos;
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    unsigned char c = static_cast<unsigned char>(text[i]);
-    int extra = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : -1;
-    if (extra < 0 || (extra == 1 && c < 0xC2)) return false;
-    if (i + static_cast<std::size_t>(extra) >= text.size()) return false;
-    for (int k = 1; k <= extra; ++k)
-      if ((static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0xC0) != 0x80) return false;
-    i += static_cast<std::size_t>(extra) + 1;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t len = Utf8SequenceLength(text, i);
+    if (len == 0) return false;
+    i += len;
   }
   return true;
 }
@@ -119,7 +250,7 @@ std::string Cp1252ToUtf8(std::string_view text) {
   for (char ch : text) {
     unsigned char c = static_cast<unsigned char>(ch);
     if (c < 0x80) out += ch;
-    else if (c < 0xA0) AppendUtf8(out, kCp1252High[c - 0x80] ? kCp1252High[c - 0x80] : u'?');
+    else if (c < 0xA0) AppendUtf8(out, kCp1252High[c - 0x80]);
     else AppendUtf8(out, c);
   }
   return out;
@@ -127,63 +258,62 @@ std::string Cp1252ToUtf8(std::string_view text) {
 
 std::string Utf8ToCp1252(std::string_view text) {
   std::string out;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    unsigned char c = static_cast<unsigned char>(text[i]);
-    char32_t cp = c;
-    std::size_t len = 1;
-    if (c >= 0xF0 && i + 3 < text.size()) { cp = ((c & 0x07u) << 18) | ((text[i + 1] & 0x3Fu) << 12) | ((text[i + 2] & 0x3Fu) << 6) | (text[i + 3] & 0x3Fu); len = 4; }
-    else if (c >= 0xE0 && i + 2 < text.size()) { cp = ((c & 0x0Fu) << 12) | ((text[i + 1] & 0x3Fu) << 6) | (text[i + 2] & 0x3Fu); len = 3; }
-    else if (c >= 0xC0 && i + 1 < text.size()) { cp = ((c & 0x1Fu) << 6) | (text[i + 1] & 0x3Fu); len = 2; }
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    std::size_t len = 0;
+    const char32_t cp = DecodeUtf8(text, i, len);
+    char byte = '?';
+    Cp1252Byte(cp, byte);
+    out += byte;
     i += len;
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-      out += static_cast<char>(cp);
-      continue;
-    }
-    char mapped = '?';
-    for (int k = 0; k < 32; ++k)
-      if (kCp1252High[k] == cp) mapped = static_cast<char>(0x80 + k);
-    out += mapped;
   }
   return out;
 }
 
+bool FitsIniValue(std::string_view value) {
+  return !HasLineBreak(value) && Trim(value).size() == value.size() && IsValidUtf8(value) &&
+         CharacterCount(value) <= kIniValueMax;
+}
+
 std::string ReadTextFileUtf8(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::string();
-  std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (raw.size() >= 3 && raw.compare(0, 3, "\xEF\xBB\xBF") == 0) raw.erase(0, 3);
-  return IsValidUtf8(raw) ? raw : Cp1252ToUtf8(raw);
+  std::string raw;
+  if (!ReadRaw(path, raw)) return std::string();
+  return Decode(std::move(raw)).text;
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view contents) {
-  namespace fs = std::filesystem;
-  const std::string temp = path + ".tmp~";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ec;
-      fs::remove(temp, ec);
-      return false;
-    }
-  }
   std::error_code ec;
-  fs::rename(temp, path, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    return false;
+  fs::path target(path);
+  // Writing through a link keeps the link and replaces the file it points at.
+  if (fs::is_symlink(target, ec)) {
+    fs::path resolved = fs::weakly_canonical(target, ec);
+    if (ec) return false;
+    target = resolved;
   }
-  return true;
+  const std::string temp = target.string() + ".tmp~";
+  std::FILE* f = std::fopen(temp.c_str(), "wb");
+  if (!f) return false;
+  bool ok = contents.empty() || std::fwrite(contents.data(), 1, contents.size(), f) == contents.size();
+  ok = std::fflush(f) == 0 && ok;
+#if defined(__unix__) || defined(__APPLE__)
+  // On disk before the rename, so that a crash leaves the old file or the new one.
+  ok = ok && ::fsync(::fileno(f)) == 0;
+#endif
+  ok = std::fclose(f) == 0 && ok;
+  if (ok) {
+    const fs::file_status old = fs::status(target, ec);
+    if (!ec && fs::exists(old)) fs::permissions(temp, old.permissions(), ec);
+    fs::rename(temp, target, ec);
+    ok = !ec;
+  }
+  if (!ok) fs::remove(temp, ec);
+  return ok;
 }
 
 std::string GetINIFile(std::string_view section, std::string_view key, const std::string& file) {
-  const std::vector<std::string> lines = SplitLines(ReadTextFileUtf8(file));
+  const std::string text = ReadTextFileUtf8(file);
   bool inSection = false;
-  for (const std::string& line : lines) {
+  for (std::string_view line : SplitLines(text)) {
     std::string_view name;
     if (SectionName(line, name)) {
       inSection = SameName(name, section);
@@ -197,49 +327,60 @@ std::string GetINIFile(std::string_view section, std::string_view key, const std
 }
 
 bool WriteINIFile(std::string_view section, std::string_view key, std::string_view value, const std::string& file) {
-  std::string raw;
-  {
-    std::ifstream in(file, std::ios::binary);
-    if (in) raw.assign((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  }
-  const bool wasUtf8 = IsValidUtf8(raw);
-  const std::string text = wasUtf8 ? raw : Cp1252ToUtf8(raw);
-  const std::string eol = (text.find("\r\n") != std::string::npos || text.empty()) ? "\r\n" : "\n";
-  std::vector<std::string> lines = SplitLines(text);
+  return WriteINIEntries(section, IniEntries{{std::string(key), std::string(value)}}, file);
+}
 
-  const std::string entry = std::string(key) + "=" + std::string(value);
-  int sectionLine = -1;
-  int lastInSection = -1;
-  bool done = false;
-  bool inSection = false;
-  for (std::size_t i = 0; i < lines.size() && !done; ++i) {
+bool WriteINIEntries(std::string_view section, const IniEntries& entries, const std::string& file) {
+  if (!ValidSectionName(section)) return false;
+  for (const auto& [key, value] : entries)
+    if (!ValidKeyName(key) || HasLineBreak(value)) return false;
+
+  std::string raw;
+  std::error_code ec;
+  if (fs::exists(file, ec) && !ReadRaw(file, raw)) return false;
+  if (ec) return false;
+  DecodedText decoded = Decode(std::move(raw));
+  const std::string& text = decoded.text;
+  const bool lfOnly = text.find('\n') != std::string::npos && text.find("\r\n") == std::string::npos;
+  const std::string eol = lfOnly ? "\n" : "\r\n";
+
+  std::vector<std::string> lines;
+  for (std::string_view line : SplitLines(text)) lines.emplace_back(line);
+
+  const std::string_view wanted = Trim(section);
+  std::size_t header = lines.size();
+  for (std::size_t i = 0; i < lines.size() && header == lines.size(); ++i) {
     std::string_view name;
-    if (SectionName(lines[i], name)) {
-      if (inSection) break;  // the section ended without the key
-      inSection = SameName(name, section);
-      if (inSection) sectionLine = lastInSection = static_cast<int>(i);
-      continue;
-    }
-    if (!inSection) continue;
-    if (!Trim(lines[i]).empty()) lastInSection = static_cast<int>(i);
-    std::string_view k, v;
-    if (KeyValue(lines[i], k, v) && SameName(k, key)) {
-      lines[i] = std::string(k) + "=" + std::string(value);
-      done = true;
-    }
+    if (SectionName(lines[i], name) && SameName(name, wanted)) header = i;
   }
-  if (!done) {
-    if (sectionLine < 0) {
-      if (!lines.empty() && !Trim(lines.back()).empty()) lines.emplace_back();
-      lines.push_back("[" + std::string(section) + "]");
-      lines.push_back(entry);
-    } else {
-      lines.insert(lines.begin() + lastInSection + 1, entry);
-    }
+  if (header == lines.size()) {
+    if (!lines.empty() && !Trim(lines.back()).empty()) lines.emplace_back();
+    lines.push_back("[" + std::string(wanted) + "]");
+    header = lines.size() - 1;
   }
-  std::string out;
-  for (const std::string& line : lines) out += line + eol;
-  return WriteFileAtomically(file, wasUtf8 ? out : Utf8ToCp1252(out));
+
+  for (const auto& [rawKey, rawValue] : entries) {
+    const std::string_view key = Trim(rawKey);
+    const std::string value = IsValidUtf8(rawValue) ? rawValue : Cp1252ToUtf8(rawValue);
+    std::size_t lastContent = header;  // the section's last non-blank line
+    bool replaced = false;
+    for (std::size_t i = header + 1; i < lines.size(); ++i) {
+      std::string_view name, k, v;
+      if (SectionName(lines[i], name)) break;
+      if (!Trim(lines[i]).empty()) lastContent = i;
+      if (KeyValue(lines[i], k, v) && SameName(k, key)) {
+        lines[i] = std::string(k) + "=" + value;
+        replaced = true;
+        break;
+      }
+    }
+    if (!replaced)
+      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(lastContent + 1), std::string(key) + "=" + value);
+  }
+
+  decoded.text.clear();
+  for (const std::string& line : lines) decoded.text += line + eol;
+  return WriteFileAtomically(file, Encode(decoded));
 }
 
 }  // namespace files

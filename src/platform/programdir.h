@@ -8,4 +8,12 @@ namespace platform {
 // `argv0` serves where the system cannot name the running executable.
 std::string ProgramDirectory(const char* argv0);
 
+// The folder of the running executable.
+std::string ExecutableDirectory(const char* argv0);
+
+// The program directory for an executable in `executableDir`: of it and ../share/vandrell
+// beside it, the one that holds the language files; the executable's folder when neither
+// does. No trailing separator.
+std::string ProgramDirectoryFor(const std::string& executableDir);
+
 }  // namespace platform

@@ -1,0 +1,97 @@
+#pragma once
+// The settings file: its sections and keys, the six section writers and readers, the
+// start-up (first run or load), the airfoil directory check and the recent-files list.
+// Every routine works on the file named by the state's `iniFile`.
+#include <string>
+#include <vector>
+
+#include "core/ribstate.h"
+
+namespace files {
+
+// Sections and keys of the settings file that other parts of the program read or write.
+inline constexpr const char* kSectionColours = "Couleurs";
+inline constexpr const char* kSectionLineStyles = "StyleLignes";
+inline constexpr const char* kSectionLineWidths = "Eprlines";
+inline constexpr const char* kSectionInsText = "InsText";
+inline constexpr const char* kSectionDefaults = "Defaut";
+inline constexpr const char* kSectionDirectories = "Repertoires";
+inline constexpr const char* kSectionMargins = "Marges";
+inline constexpr const char* kSectionLanguage = "Language";
+inline constexpr const char* kSectionLastFiles = "LastFiles";
+
+inline constexpr const char* kKeyTextSize = "TailleFont";
+inline constexpr const char* kKeyInstall = "Install";
+inline constexpr const char* kKeyAirfoilDir = "RepProfil";
+inline constexpr const char* kKeySeriesDir = "RepProfilevol";
+inline constexpr const char* kKeyLastOpenDir = "LastOpenProfil";
+inline constexpr const char* kKeyLastProjectDir = "LastOpenVdl";
+inline constexpr const char* kKeyDxfDir = "RepDxf";
+inline constexpr const char* kKeyLanguage = "Langue";
+
+// Limits of the stored drawing settings: colours 0..14 (the palette without white),
+// line styles 0..4, line widths 1..3 pixels.
+inline constexpr int kColourIndexMax = 14;
+inline constexpr int kLineStyleMax = 4;
+inline constexpr int kLineWidthMin = 1;
+inline constexpr int kLineWidthMax = 3;
+
+inline constexpr int kRecentFileCount = 4;
+std::string RecentFileKey(int k);  // "RecentFile1" .. "RecentFile4"
+
+// Section writers, in the order of save-all. Each keeps the result in `iniWriteOk`.
+void WriteColourSettings(core::SharedState& s);
+void WriteLineStyleSettings(core::SharedState& s);
+void WriteLineWidthSettings(core::SharedState& s);  // and InsText/TailleFont
+void WriteDefaultSettings(core::SharedState& s);
+void WriteDirectorySettings(core::SharedState& s);  // RepProfil, RepProfilevol, LastOpenProfil
+void WriteMarginSettings(core::SharedState& s);
+void SaveAllSettings(core::SharedState& s);
+
+// Section readers, in the order of load-all. A colour, style, width, paper index or text
+// size that is missing, not a number or out of range keeps its default; a missing length
+// reads as 0. Lengths are converted in the unit in force, so `Defaut` comes before
+// `Marges`.
+void ReadColourSettings(core::SharedState& s);
+void ReadLineStyleSettings(core::SharedState& s);
+void ReadLineWidthSettings(core::SharedState& s);  // and InsText/TailleFont
+void ReadDefaultSettings(core::SharedState& s);
+void ReadDirectorySettings(core::SharedState& s);
+void ReadMarginSettings(core::SharedState& s);
+void LoadAllSettings(core::SharedState& s);
+
+// The two airfoil directories from the per-user store (the program directory where it has
+// none), into the state and written to the settings file at once.
+void DirectoriesFromInstallation(core::SharedState& s);
+
+// Alert A when an airfoil directory is missing, else alert B when one is the program
+// directory itself; only the first finding is shown. Changes nothing.
+void CheckAirfoilDirectories(const core::SharedState& s);
+
+// The chord line's print position for the unit in force: 50 mm, or 2 in.
+void SetYdprintFromUnit(core::SharedState& s);
+
+// The settings part of the main window's load. Without `Repertoires`/`Install` (first
+// run): defaults, directories from the per-user store, every section written, `firstRun`
+// 1. Otherwise: defaults, every section read, the directory check. Then `Ydprint` from
+// the unit.
+void StartSettings(core::SharedState& s);
+// Ends a first run once the main window is up: `Install` = "1" is written last, so that an
+// interrupted first run is done again at the next start.
+void CompleteFirstRun(core::SharedState& s);
+
+// Settings for a batch command: the defaults, then every section when the file holds a
+// completed set-up. Writes nothing and shows no directory alert. True when it read them.
+bool LoadSettingsForBatch(core::SharedState& s);
+
+// Puts `path` at the head of the recent-files list (an entry already in the list moves
+// up, a fifth drops the oldest). A path the file cannot give back whole is not recorded.
+void AddRecentFile(core::SharedState& s, const std::string& path);
+// The recent files, most recent first, up to the first empty entry (at most four).
+std::vector<std::string> RecentFileList(const core::SharedState& s);
+
+// True when `path` names a file that can be opened for reading (a trailing separator is
+// dropped first; a folder is not a file).
+bool FileExists(std::string path);
+
+}  // namespace files

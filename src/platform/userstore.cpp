@@ -1,0 +1,36 @@
+#include "platform/userstore.h"
+
+namespace platform {
+
+namespace {
+UserStore*& Installed() {
+  static UserStore* installed = nullptr;
+  return installed;
+}
+
+std::string Slot(std::string_view section, std::string_view key) {
+  return std::string(section) + "/" + std::string(key);
+}
+}  // namespace
+
+std::string MemoryUserStore::Get(std::string_view section, std::string_view key) {
+  auto it = values_.find(Slot(section, key));
+  return it == values_.end() ? std::string() : it->second;
+}
+
+void MemoryUserStore::Set(std::string_view section, std::string_view key, std::string_view value) {
+  values_[Slot(section, key)] = std::string(value);
+}
+
+UserStore& CurrentUserStore() {
+  static MemoryUserStore fallback;
+  UserStore* store = Installed();
+  return store ? *store : fallback;
+}
+
+void SetUserStore(UserStore* store) { Installed() = store; }
+
+ScopedUserStore::ScopedUserStore(UserStore* store) : previous_(Installed()) { Installed() = store; }
+ScopedUserStore::~ScopedUserStore() { Installed() = previous_; }
+
+}  // namespace platform

@@ -1,0 +1,214 @@
+// The INI layer carries the settings and every caption of the program: a lost line is a
+// lost setting, a misread name a blank caption.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "files/ini.h"
+#include "support/testsupport.h"
+
+namespace {
+
+using files::GetINIFile;
+using files::WriteINIFile;
+using testsupport::ReadFile;
+using testsupport::TempDir;
+using testsupport::WriteFile;
+
+namespace fs = std::filesystem;
+
+TEST(Ini, NamesIgnoreCaseAndValuesLoseSurroundingBlanks) {
+  TempDir dir;
+  const std::string ini = dir.File("a.ini");
+  WriteFile(ini, "[CouLeurs]\r\n  CoulProfil =  7 \t\r\n[ Other ]\r\nkey=x\r\n");
+  EXPECT_EQ(GetINIFile("couleurs", "COULPROFIL", ini), "7");
+  EXPECT_EQ(GetINIFile("other", "KEY", ini), "x");
+  // A key of another section, a missing section, key or file all read as "".
+  EXPECT_EQ(GetINIFile("Couleurs", "key", ini), "");
+  EXPECT_EQ(GetINIFile("Marges", "key", ini), "");
+  EXPECT_EQ(GetINIFile("Couleurs", "coulaxe", ini), "");
+  EXPECT_EQ(GetINIFile("Couleurs", "coulprofil", dir.File("none.ini")), "");
+
+  // A write to a name spelled otherwise replaces the value rather than adding a key.
+  ASSERT_TRUE(WriteINIFile("COULEURS", "coulprofil", "3", ini));
+  EXPECT_EQ(ReadFile(ini), "[CouLeurs]\r\nCoulProfil=3\r\n[ Other ]\r\nkey=x\r\n");
+}
+
+TEST(Ini, ValueReadsBackAtMost199Characters) {
+  TempDir dir;
+  const std::string ini = dir.File("a.ini");
+  const std::string dir200 = "/" + std::string(199, 'd');
+  ASSERT_TRUE(WriteINIFile("Repertoires", "RepProfil", dir200, ini));
+  EXPECT_EQ(GetINIFile("Repertoires", "RepProfil", ini), dir200.substr(0, 199));
+  // The whole value stays in the file; only reading cuts it.
+  EXPECT_NE(ReadFile(ini).find(dir200), std::string::npos);
+
+  // Characters, not bytes: a multi-byte character is never split.
+  std::string accented;
+  for (int i = 0; i < 200; ++i) accented += "\xC3\xA9";  // é
+  ASSERT_TRUE(WriteINIFile("Repertoires", "RepProfil", accented, ini));
+  EXPECT_EQ(GetINIFile("Repertoires", "RepProfil", ini), accented.substr(0, 2 * 199));
+}
+
+TEST(Ini, ReadsLfCrLfAndCrFilesAndWritesBackInTheFilesOwnLineEnding) {
+  TempDir dir;
+  const std::string lf = dir.File("lf.ini"), crlf = dir.File("crlf.ini"), cr = dir.File("cr.ini");
+  WriteFile(lf, "[s]\na=1\nb=2");  // no final line break
+  WriteFile(crlf, "[s]\r\na=1\r\nb=2\r\n");
+  WriteFile(cr, "[s]\ra=1\rb=2\r");
+  for (const std::string& f : {lf, crlf, cr}) {
+    EXPECT_EQ(GetINIFile("s", "a", f), "1") << f;
+    EXPECT_EQ(GetINIFile("s", "b", f), "2") << f;
+  }
+  ASSERT_TRUE(WriteINIFile("s", "a", "9", lf));
+  EXPECT_EQ(ReadFile(lf), "[s]\na=9\nb=2\n");
+  ASSERT_TRUE(WriteINIFile("s", "c", "3", crlf));
+  EXPECT_EQ(ReadFile(crlf), "[s]\r\na=1\r\nb=2\r\nc=3\r\n");
+  // A new file is written the way the settings file has always been: CR LF.
+  const std::string fresh = dir.File("new.ini");
+  ASSERT_TRUE(WriteINIFile("Language", "Langue", "English", fresh));
+  EXPECT_EQ(ReadFile(fresh), "[Language]\r\nLangue=English\r\n");
+}
+
+TEST(Ini, WriteChangesOnlyItsOwnLine) {
+  TempDir dir;
+  const std::string ini = dir.File("a.ini");
+  const std::string before =
+      "; written by hand\r\n"
+      "[Couleurs]\r\n"
+      "coulprofil=0\r\n"
+      "; keep me\r\n"
+      "unknownkey=abc\r\n"
+      "coulaxe=12\r\n"
+      "\r\n"
+      "[Marges]\r\n"
+      "MargeHaut=10\r\n";
+  WriteFile(ini, before);
+
+  ASSERT_TRUE(WriteINIFile("Couleurs", "coulaxe", "4", ini));
+  std::string expected = before;
+  expected.replace(expected.find("coulaxe=12"), 10, "coulaxe=4");
+  EXPECT_EQ(ReadFile(ini), expected);
+
+  // A new key goes at the end of its section, before the blank line that ends it.
+  ASSERT_TRUE(WriteINIFile("Couleurs", "coulbf", "9", ini));
+  expected.insert(expected.find("\r\n\r\n[Marges]") + 2, "coulbf=9\r\n");
+  EXPECT_EQ(ReadFile(ini), expected);
+
+  // A new section goes at the end, after a blank line.
+  ASSERT_TRUE(WriteINIFile("LastFiles", "RecentFile1", "/a.dat", ini));
+  expected += "\r\n[LastFiles]\r\nRecentFile1=/a.dat\r\n";
+  EXPECT_EQ(ReadFile(ini), expected);
+}
+
+TEST(Ini, SeveralKeysOfASectionInOneWrite) {
+  TempDir dir;
+  const std::string ini = dir.File("a.ini");
+  WriteFile(ini, "[LastFiles]\nRecentFile1=/b\nRecentFile2=/c\n");
+  ASSERT_TRUE(files::WriteINIEntries("LastFiles", {{"RecentFile3", "/c"}, {"RecentFile2", "/b"}, {"RecentFile1", "/a"}}, ini));
+  EXPECT_EQ(ReadFile(ini), "[LastFiles]\nRecentFile1=/a\nRecentFile2=/b\nRecentFile3=/c\n");
+}
+
+TEST(Ini, Windows1252FilesReadAsSuchAndKeepTheirBytes) {
+  TempDir dir;
+  const std::string ini = dir.File("Francais.lng");
+  // "é" is 0xE9 and "€" 0x80 in Windows-1252; 0x81 is undefined there and must survive.
+  WriteFile(ini, "[FrmAbout]\r\n1=\xC0 propos\r\n2=Co\xFBt 5 \x80\r\n; \x81\r\n");
+  EXPECT_EQ(GetINIFile("FrmAbout", "1", ini), "\xC3\x80 propos");
+  EXPECT_EQ(GetINIFile("FrmAbout", "2", ini), "Co\xC3\xBBt 5 \xE2\x82\xAC");
+
+  // A value that Windows-1252 can hold keeps the file in its code page, byte for byte.
+  ASSERT_TRUE(WriteINIFile("FrmAbout", "3", "D\xC3\xA9" "faut", ini));
+  EXPECT_EQ(ReadFile(ini), "[FrmAbout]\r\n1=\xC0 propos\r\n2=Co\xFBt 5 \x80\r\n; \x81\r\n3=D\xE9" "faut\r\n");
+
+  // One it cannot hold turns the file into UTF-8; every text reads as before.
+  ASSERT_TRUE(WriteINIFile("FrmAbout", "4", "\xCE\xA9", ini));  // Ω
+  EXPECT_TRUE(files::IsValidUtf8(ReadFile(ini)));
+  EXPECT_EQ(GetINIFile("FrmAbout", "1", ini), "\xC3\x80 propos");
+  EXPECT_EQ(GetINIFile("FrmAbout", "3", ini), "D\xC3\xA9" "faut");
+  EXPECT_EQ(GetINIFile("FrmAbout", "4", ini), "\xCE\xA9");
+}
+
+TEST(Ini, Windows1252FileThatWouldReadAsUtf8AfterAWriteBecomesUtf8) {
+  // Only the 0xFF of b marked this file as Windows-1252; once b is replaced, the bytes
+  // C3 A9 of a would read as one UTF-8 "é" instead of the two characters "Ã©".
+  TempDir dir;
+  const std::string ini = dir.File("a.ini");
+  WriteFile(ini, "[s]\na=\xC3\xA9\nb=\xFF\n");
+  const std::string a = GetINIFile("s", "a", ini);
+  EXPECT_EQ(a, "\xC3\x83\xC2\xA9");
+  ASSERT_TRUE(WriteINIFile("s", "b", "x", ini));
+  EXPECT_EQ(GetINIFile("s", "a", ini), a);
+}
+
+TEST(Ini, ByteOrderMarkIsKeptAndDoesNotHideTheFirstSection) {
+  TempDir dir;
+  const std::string ini = dir.File("a.ini");
+  WriteFile(ini, "\xEF\xBB\xBF[Couleurs]\r\ncoulprofil=0\r\n");
+  ASSERT_TRUE(WriteINIFile("Couleurs", "coulprofil", "5", ini));
+  EXPECT_EQ(GetINIFile("Couleurs", "coulprofil", ini), "5");
+  EXPECT_EQ(ReadFile(ini), "\xEF\xBB\xBF[Couleurs]\r\ncoulprofil=5\r\n");
+}
+
+TEST(Ini, ValueThatIsNotUtf8IsTakenAsWindows1252) {
+  TempDir dir;
+  const std::string ini = dir.File("a.ini");
+  WriteFile(ini, "[s]\r\nkeep=\xE2\x82\xAC\r\n");  // a UTF-8 file
+  ASSERT_TRUE(WriteINIFile("s", "path", "/home/Ren\xE9", ini));
+  EXPECT_EQ(GetINIFile("s", "path", ini), "/home/Ren\xC3\xA9");
+  EXPECT_EQ(GetINIFile("s", "keep", ini), "\xE2\x82\xAC");
+}
+
+TEST(Ini, LineBreaksAndBadNamesAreRefusedAndLeaveTheFileAlone) {
+  // A path holding a line break would otherwise plant a line of its own in the file.
+  TempDir dir;
+  const std::string ini = dir.File("a.ini");
+  const std::string before = "[LastFiles]\r\nRecentFile1=/a.dat\r\n";
+  WriteFile(ini, before);
+  EXPECT_FALSE(WriteINIFile("LastFiles", "RecentFile1", "/x\r\n[Repertoires]\r\nInstall=", ini));
+  EXPECT_FALSE(WriteINIFile("LastFiles", "Recent=File", "v", ini));
+  EXPECT_FALSE(WriteINIFile("Last]Files", "RecentFile1", "v", ini));
+  EXPECT_FALSE(WriteINIFile("LastFiles", " ", "v", ini));
+  EXPECT_FALSE(WriteINIFile("", "RecentFile1", "v", ini));
+  EXPECT_EQ(ReadFile(ini), before);
+}
+
+TEST(Ini, FailedWriteLeavesTheOldFileWhole) {
+  TempDir dir;
+  const std::string ini = dir.File("Vandrell.ini");
+  const std::string before = "[Couleurs]\r\ncoulprofil=0\r\n";
+  WriteFile(ini, before);
+  // The temporary file cannot be created where a folder stands in its way.
+  fs::create_directory(ini + ".tmp~");
+  EXPECT_FALSE(WriteINIFile("Couleurs", "coulprofil", "5", ini));
+  EXPECT_EQ(ReadFile(ini), before);
+  fs::remove(ini + ".tmp~");
+
+  ASSERT_TRUE(WriteINIFile("Couleurs", "coulprofil", "5", ini));
+  EXPECT_FALSE(fs::exists(ini + ".tmp~"));
+  EXPECT_EQ(GetINIFile("Couleurs", "coulprofil", ini), "5");
+}
+
+TEST(Ini, WriteThroughALinkKeepsTheLinkAndThePermissions) {
+  TempDir dir;
+  const std::string real = dir.File("real.ini"), link = dir.File("Vandrell.ini");
+  WriteFile(real, "[s]\na=1\n");
+  fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink(real, link);
+  ASSERT_TRUE(WriteINIFile("s", "a", "2", link));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadFile(real), "[s]\na=2\n");
+  EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(Ini, Utf8CheckRefusesOverlongsSurrogatesAndTruncatedSequences) {
+  EXPECT_TRUE(files::IsValidUtf8("plain \xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"));
+  EXPECT_FALSE(files::IsValidUtf8("\xC0\xAF"));          // overlong "/"
+  EXPECT_FALSE(files::IsValidUtf8("\xE0\x80\xAF"));      // overlong "/"
+  EXPECT_FALSE(files::IsValidUtf8("\xED\xA0\x80"));      // surrogate
+  EXPECT_FALSE(files::IsValidUtf8("\xF4\x90\x80\x80"));  // beyond U+10FFFF
+  EXPECT_FALSE(files::IsValidUtf8("ab\xE2\x82"));        // cut short
+  EXPECT_FALSE(files::IsValidUtf8("\xE9t\xE9"));         // Windows-1252 "été"
+}
+
+}  // namespace

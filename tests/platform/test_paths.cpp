@@ -1,0 +1,104 @@
+// Where the program finds its language files and keeps its settings: a wrong guess
+// loses every caption, or every setting the user ever confirmed.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+
+#include "platform/paths.h"
+#include "platform/programdir.h"
+#include "support/testsupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::ReadFile;
+using testsupport::TempDir;
+using testsupport::WriteFile;
+
+TEST(Paths, ExecutableDirectoryIsTheFolderOfTheRunningProgram) {
+  EXPECT_EQ(fs::path(platform::ExecutableDirectory(nullptr)), fs::canonical(VANDRELL_BIN_DIR));
+}
+
+TEST(Paths, ProgramDirectoryIsWhereTheLanguageFilesAre) {
+  TempDir dir;
+  const fs::path bin = dir.path() / "bin", share = dir.path() / "share" / "vandrell";
+  fs::create_directories(bin);
+  fs::create_directories(share);
+  // Neither holds language files: the executable's folder.
+  EXPECT_EQ(platform::ProgramDirectoryFor(bin.string()), bin.string());
+  // Installed: the shared data folder beside it.
+  WriteFile((share / "English.lng").string(), "[LANGUAGE]\n");
+  EXPECT_EQ(platform::ProgramDirectoryFor(bin.string() + "/"), share.string());
+  // A build tree keeps them beside the executable, which wins.
+  WriteFile((bin / "Francais.lng").string(), "[LANGUAGE]\n");
+  EXPECT_EQ(platform::ProgramDirectoryFor(bin.string()), bin.string());
+}
+
+TEST(Paths, SettingsBesideAWritableProgramElseInTheUsersFolderCarryingTheOldFileOver) {
+  TempDir dir;
+  const std::string prog = (dir.path() / "prog").string(), config = (dir.path() / "cfg" / "vandrell").string();
+  fs::create_directories(prog);
+
+  platform::SettingsLocation beside = platform::LocateSettingsFile(prog, config);
+  EXPECT_EQ(beside.iniFile, prog + "/Vandrell.ini");
+  EXPECT_EQ(beside.ReadFrom(), beside.iniFile);
+
+  // A read-only program folder with no settings: a fresh file in the user's folder.
+  platform::SettingsLocation fresh = platform::LocateSettingsFile(prog, config, false);
+  EXPECT_EQ(fresh.iniFile, config + "/Vandrell.ini");
+  EXPECT_EQ(fresh.seedFrom, "");
+
+  // With settings beside it, they are read until the user's copy exists, then copied.
+  WriteFile(prog + "/Vandrell.ini", "[Repertoires]\r\nInstall=1\r\n");
+  fs::permissions(prog + "/Vandrell.ini", fs::perms::owner_read | fs::perms::group_read);
+  platform::SettingsLocation seeded = platform::LocateSettingsFile(prog, config, false);
+  EXPECT_EQ(seeded.ReadFrom(), prog + "/Vandrell.ini");
+  EXPECT_FALSE(fs::exists(config));  // finding the file changes nothing
+  ASSERT_TRUE(platform::PrepareSettingsFile(seeded));
+  EXPECT_EQ(ReadFile(seeded.iniFile), "[Repertoires]\r\nInstall=1\r\n");
+  EXPECT_NE(fs::status(seeded.iniFile).permissions() & fs::perms::owner_write, fs::perms::none);
+
+  // The user's own file is never replaced by the one beside the program.
+  WriteFile(seeded.iniFile, "[Language]\r\nLangue=Francais\r\n");
+  platform::SettingsLocation later = platform::LocateSettingsFile(prog, config, false);
+  EXPECT_EQ(later.seedFrom, "");
+  EXPECT_EQ(later.ReadFrom(), seeded.iniFile);
+  ASSERT_TRUE(platform::PrepareSettingsFile(later));
+  EXPECT_EQ(ReadFile(seeded.iniFile), "[Language]\r\nLangue=Francais\r\n");
+}
+
+// Sets an environment variable for the lifetime of the object.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value) ::setenv(name, value, 1);
+    else ::unsetenv(name);
+  }
+  ~ScopedEnv() {
+    if (old_) ::setenv(name_, old_->c_str(), 1);
+    else ::unsetenv(name_);
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+TEST(Paths, UserConfigDirectoryFollowsXdgAndIgnoresARelativeOne) {
+  ScopedEnv home("HOME", "/home/ann");
+  {
+    ScopedEnv xdg("XDG_CONFIG_HOME", "/cfg/");
+    EXPECT_EQ(platform::UserConfigDirectory(), "/cfg/vandrell");
+  }
+  {
+    ScopedEnv xdg("XDG_CONFIG_HOME", "relative");
+    EXPECT_EQ(platform::UserConfigDirectory(), "/home/ann/.config/vandrell");
+  }
+  ScopedEnv xdg("XDG_CONFIG_HOME", nullptr);
+  EXPECT_EQ(platform::UserConfigDirectory(), "/home/ann/.config/vandrell");
+}
+
+}  // namespace
