@@ -1,7 +1,7 @@
 #pragma once
 // The drawing target on anything a QPainter paints: the main view's widget, images, SVG and
-// PDF files, the printer. Twips map to the device at its true resolution (1440 twips per
-// inch), so a millimetre on paper or in a PDF is a real millimetre.
+// PDF files, the printer. Twips map to the device at its true resolution (56.7 twips to the
+// millimetre), so a millimetre on paper or in a PDF is a real millimetre.
 #include <QColor>
 #include <QFont>
 

@@ -15,7 +15,7 @@ namespace platform {
 
 namespace {
 
-// SVG user units are twips, so every coordinate of the file is exact.
+// About one SVG user unit per twip, so the file keeps the drawing's precision.
 constexpr int kSvgDpi = 1440;
 constexpr int kPdfDpi = 1200;
 

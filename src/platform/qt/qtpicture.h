@@ -1,5 +1,5 @@
 #pragma once
-// Pictures of a drawing as PNG, SVG or PDF files, at true scale (1440 twips per inch).
+// Pictures of a drawing as PNG, SVG or PDF files, at true scale (56.7 twips to the millimetre).
 #include <QColor>
 #include <functional>
 #include <string>
