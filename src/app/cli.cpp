@@ -38,12 +38,16 @@ struct Entry {
 
 const Entry kCommands[] = {
     {"info", cli::Info, "info FILE [--stations]"},
+    {"dxf", cli::Dxf, "dxf INPUT -o OUT.dxf [rib options]"},
+    {"render", cli::Render, "render INPUT -o OUT.png|OUT.svg|OUT.pdf [--zoom Z] [rib options]"},
     {"resave", cli::Resave, "resave IN.vdl OUT.vdl [--airfoil-dir DIR]"},
 };
 
 int Usage() {
   std::fprintf(stderr, "usage: vandrell-cli [--unit mm|in] [--ini FILE] COMMAND ...\ncommands:\n");
   for (const Entry& e : kCommands) std::fprintf(stderr, "  %s\n", e.usage);
+  std::fprintf(stderr, "rib options: %s\nINPUT: an airfoil file (.dat, .cor) or a project file (.vdl)\n",
+               cli::kRibOptionsUsage);
   return 1;
 }
 

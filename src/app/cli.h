@@ -17,6 +17,16 @@ struct Options {
 using Command = int (*)(const Options& options, core::SharedState& s);
 
 int Info(const Options& options, core::SharedState& s);
+int Dxf(const Options& options, core::SharedState& s);
+int Render(const Options& options, core::SharedState& s);
+
+// The rib options of `dxf` and `render`, typed as in the rib dialogs, in the unit in force.
+inline constexpr const char* kRibOptionsUsage =
+    "[--chord L] [--sheeting L] [--le L] [--te L] [--marks N] [--inverted] [--airfoil-dir DIR]";
+// Reads INPUT, the one argument left in `args` besides the rib options, with the settings'
+// defaults, and applies the options. Returns 0, 1 for a usage error (nothing printed) or
+// 2 when the input is refused (the reason printed).
+int LoadRibInput(std::vector<std::string>& args, core::SharedState& s);
 int Resave(const Options& options, core::SharedState& s);
 
 // Returns the value following `name` in args and removes both, or "" when absent.

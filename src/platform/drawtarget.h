@@ -1,6 +1,6 @@
 #pragma once
 // The surface the rib is drawn on: the main view, the printer, image/PDF/SVG files and
-// the recording target of the tests. Coordinates are twips (1440 per inch) from the
+// the recording target of the tests. Coordinates are twips (56.7 per millimetre) from the
 // target's top-left corner, y downward. Colours are indexes of the 16-colour palette.
 #include <array>
 #include <cstdint>
@@ -21,8 +21,10 @@ Rgb PaletteColour(int index);  // out-of-range indexes give black
 inline constexpr int kSolid = 0;
 inline constexpr int kDashDot = 3;
 
-inline constexpr double kTwipsPerInch = 1440.0;
+// The rib is laid out at 56.7 twips to the millimetre; devices are mapped with the same
+// ratio (1440.18 to the inch) so that a printed millimetre is a true millimetre.
 inline constexpr double kTwipsPerMm = 56.7;
+inline constexpr double kTwipsPerInch = kTwipsPerMm * 25.4;
 
 class DrawTarget {
  public:

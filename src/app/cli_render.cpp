@@ -1,0 +1,100 @@
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+
+#include "cli.h"
+#include "core/numformat.h"
+
+#ifdef VANDRELL_WITH_QT
+#include <QGuiApplication>
+
+#include "core/ribtrace.h"
+#include "core/viewgeometry.h"
+#include "platform/qt/qtdrawtarget.h"
+#include "platform/qt/qtpicture.h"
+#endif
+
+namespace cli {
+
+namespace {
+
+constexpr const char* kRenderUsage = "usage: vandrell-cli render INPUT -o OUT.png|OUT.svg|OUT.pdf [--zoom Z] %s\n";
+constexpr double kMaxZoom = 10;
+constexpr double kMaxPixels = 20000;  // a side of the image, at 96 dpi
+
+}  // namespace
+
+int Render(const Options& options, core::SharedState& s) {
+  std::vector<std::string> args = options.args;
+  const std::string out = TakeOption(args, "-o");
+  const std::string zoomText = TakeOption(args, "--zoom");
+  double zoom = 1;
+  if (!zoomText.empty()) {
+    zoom = core::ValPrefix(zoomText);
+    if (zoomText.find_first_not_of("1234567890.") != std::string::npos || !(zoom > 0) || zoom > kMaxZoom) {
+      std::fprintf(stderr, "vandrell-cli: --zoom takes a factor above 0 and up to %g (1 is 100 %%)\n", kMaxZoom);
+      return 1;
+    }
+  }
+#ifndef VANDRELL_WITH_QT
+  (void)s;
+  (void)zoom;
+  std::fprintf(stderr, "vandrell-cli: render needs the build with Qt\n");
+  return 2;
+#else
+  platform::PictureFormat format;
+  if (out.empty() || args.empty() || !platform::PictureFormatFromPath(out, format)) {
+    std::fprintf(stderr, kRenderUsage, kRibOptionsUsage);
+    return 1;
+  }
+  // Only this command paints, so only it starts Qt; it never opens a window.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "vandrell-cli";
+  static char* argv[] = {name, nullptr};
+  QGuiApplication app(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+
+  if (int rc = LoadRibInput(args, s)) {
+    if (rc == 1) std::fprintf(stderr, kRenderUsage, kRibOptionsUsage);
+    return rc;
+  }
+
+  // The main view at rest at this zoom.
+  s.zoom = static_cast<float>(zoom);
+  s.hScroll = 0;
+  s.vScroll = 0;
+  core::PlaceViewOrigin(s);
+  const platform::Drawing draw = [&s](platform::DrawTarget& target) { core::DrawRib(s, target); };
+  platform::PictureExtent extent = platform::MeasureDrawing(draw);
+  // What would reach above or left of the view's corner (an upside-down rib on tall tabs)
+  // moves into the picture, which holds the whole rib.
+  const double shiftX = extent.leftTwips < 0 ? core::kViewLeftMarginTwips - extent.leftTwips : 0;
+  const double shiftY = extent.topTwips < 0 ? core::kViewLeftMarginTwips - extent.topTwips : 0;
+  s.originX = static_cast<float>(s.originX + shiftX);
+  s.originY = static_cast<float>(s.originY + shiftY);
+  extent.rightTwips += shiftX;
+  extent.bottomTwips += shiftY;
+
+  platform::PictureRequest request;
+  request.background = platform::ViewBackground();
+  // As much room right of and below the rib as the view leaves left of it.
+  request.widthTwips = std::max<double>(extent.rightTwips, s.originX + s.chordTwips) + core::kViewLeftMarginTwips;
+  request.heightTwips = std::max<double>(extent.bottomTwips, s.originY) + core::kViewLeftMarginTwips;
+  if (request.widthTwips * request.pngDpi / platform::kTwipsPerInch > kMaxPixels ||
+      request.heightTwips * request.pngDpi / platform::kTwipsPerInch > kMaxPixels) {
+    std::printf("refused: too-large\n");
+    std::fprintf(stderr, "vandrell-cli: the picture would be wider or higher than %g pixels; lower the zoom\n",
+                 kMaxPixels);
+    return 2;
+  }
+  std::string error;
+  if (!platform::WritePicture(out, format, request, draw, error)) {
+    std::printf("failed: %s\n", error.c_str());
+    return 2;
+  }
+  return 0;
+#endif
+}
+
+}  // namespace cli

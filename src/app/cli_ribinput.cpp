@@ -1,0 +1,158 @@
+// The rib that `dxf` and `render` work on: an airfoil file with the settings' defaults and
+// the options typed as in the rib dialogs, or a project file.
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "cli.h"
+#include "core/airfoilprep.h"
+#include "core/lengths.h"
+#include "core/newrib.h"
+#include "core/numformat.h"
+#include "files/airfoilfile.h"
+#include "files/projectfile.h"
+#include "platform/texts.h"
+
+namespace cli {
+
+namespace {
+
+bool EndsWithNoCase(const std::string& text, const std::string& end) {
+  if (text.size() < end.size()) return false;
+  for (std::size_t i = 0; i < end.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(text[text.size() - end.size() + i])) != end[i]) return false;
+  return true;
+}
+
+// What the rib dialogs let through: digits and ".", and "/" for inch fractions.
+bool TypedLength(const std::string& text, const std::string& unitText) {
+  const std::string allowed = unitText == " mm" ? "1234567890." : "1234567890./";
+  if (text.empty()) return false;
+  for (char c : text)
+    if (allowed.find(c) == std::string::npos) return false;
+  return true;
+}
+
+struct LengthOption {
+  const char* name;
+  float core::SharedState::*value;
+  std::string core::SharedState::*text;
+};
+const LengthOption kLengthOptions[] = {
+    {"--chord", &core::SharedState::chord, &core::SharedState::chordText},
+    {"--sheeting", &core::SharedState::sheetingThickness, &core::SharedState::sheetingText},
+    {"--le", &core::SharedState::leadingEdgeDepth, &core::SharedState::leadingEdgeText},
+    {"--te", &core::SharedState::trailingEdgeDepth, &core::SharedState::trailingEdgeText},
+};
+
+int LoadAirfoil(const std::string& path, core::SharedState& s) {
+  s.airfoilPath = path;
+  s.quietRead = true;
+  files::AirfoilReadResult r = files::FichierLecture(s);
+  if (!r.ok()) {
+    std::printf("refused: %s\n", files::StatusName(r.status));
+    std::string message =
+        r.status == files::AirfoilReadStatus::Error ? platform::GeneralErrorText(r.error) : r.boxText;
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return 2;
+  }
+  if (s.pointCount < 5) {
+    std::printf("refused: too-few-points\n");
+    std::fprintf(stderr, "%s\n", platform::Text("frmopen", "23").c_str());
+    return 2;
+  }
+  files::SplitAirfoilFileName(path, s.airfoilName, s.airfoilExt);
+  core::PrepareAirfoil(s);
+  s.airfoilLoaded = true;
+  return 0;
+}
+
+// The project's set-up and its airfoil, looked up as the open command does. The file is
+// only read: an older layout is not rewritten in place by a batch command.
+int LoadProject(const std::string& path, const std::string& airfoilDir, core::SharedState& s) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    std::printf("refused: unreadable\n");
+    std::fprintf(stderr, "vandrell-cli: cannot read %s\n", path.c_str());
+    return 2;
+  }
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  core::ClearRib(s);
+  files::ProjectReadResult read = files::ReadProjectText(bytes, s);
+  if (!read.ok) {
+    std::printf("refused: project\n");
+    std::fprintf(stderr, "%s\n", platform::GeneralErrorText(read.error).c_str());
+    return 2;
+  }
+  s.projectPath = path;
+  if (!airfoilDir.empty()) {
+    s.airfoilDir = airfoilDir;
+    s.seriesAirfoilDir = airfoilDir;
+  }
+  const std::string airfoil = files::FindProjectAirfoil(s, read.airfoilFileName);
+  if (airfoil.empty()) {
+    std::printf("refused: airfoil-missing\n");
+    std::fprintf(stderr, "vandrell-cli: no %s in %s or %s (--airfoil-dir DIR)\n", read.airfoilFileName.c_str(),
+                 s.airfoilDir.c_str(), s.seriesAirfoilDir.c_str());
+    return 2;
+  }
+  return LoadAirfoil(airfoil, s);
+}
+
+}  // namespace
+
+int LoadRibInput(std::vector<std::string>& args, core::SharedState& s) {
+  std::vector<std::pair<const LengthOption*, std::string>> lengths;
+  for (const LengthOption& option : kLengthOptions) {
+    std::string text = TakeOption(args, option.name);
+    if (text.empty()) continue;
+    if (!TypedLength(text, s.unitText)) {
+      std::fprintf(stderr, "vandrell-cli: %s takes a length in%s, not \"%s\"\n", option.name, s.unitText.c_str(),
+                   text.c_str());
+      return 1;
+    }
+    lengths.emplace_back(&option, text);
+  }
+  const std::string marks = TakeOption(args, "--marks");
+  if (!marks.empty() && marks.find_first_not_of("1234567890") != std::string::npos) {
+    std::fprintf(stderr, "vandrell-cli: --marks takes a whole number, not \"%s\"\n", marks.c_str());
+    return 1;
+  }
+  const bool inverted = TakeFlag(args, "--inverted");
+  const std::string airfoilDir = TakeOption(args, "--airfoil-dir");
+  if (args.size() != 1) return 1;
+  const std::string input = args[0];
+  args.clear();
+
+  const bool project = EndsWithNoCase(input, ".vdl");
+  if (int rc = project ? LoadProject(input, airfoilDir, s) : LoadAirfoil(input, s)) return rc;
+
+  for (const auto& [option, text] : lengths) {
+    s.*(option->text) = text;
+    s.*(option->value) = core::LengthFromText(text, s.unitText);
+    // Typing a leading-edge depth chooses the plain piece, as in the dialog.
+    if (option->value == &core::SharedState::leadingEdgeDepth) s.leadingEdgeStyle = 1;
+  }
+  if (!marks.empty()) {
+    const double n = core::ValPrefix(marks);
+    if (n > 255) {
+      std::printf("refused: marks\n");
+      std::fprintf(stderr, "vandrell-cli: at most 255 reference lines\n");
+      return 2;
+    }
+    s.markCount = static_cast<std::uint8_t>(n);
+  }
+  if (s.leadingEdgeDepth > s.chord || s.trailingEdgeDepth > s.chord ||
+      s.leadingEdgeDepth + s.trailingEdgeDepth > s.chord) {
+    std::printf("refused: edges-longer-than-chord\n");
+    std::string text = platform::Text("FrmMainMessage", "13");
+    std::fprintf(stderr, "%s\n", text.empty() ? "vandrell-cli: the edge pieces are longer than the chord" : text.c_str());
+    return 2;
+  }
+  s.inverted = inverted;
+  return 0;
+}
+
+}  // namespace cli

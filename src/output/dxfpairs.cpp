@@ -1,0 +1,98 @@
+#include "output/dxfpairs.h"
+
+#include <cmath>
+
+#include "core/numformat.h"
+
+namespace output {
+
+void DxfPairs::Line(std::string_view line) {
+  text_ += line;
+  text_ += "\r\n";
+}
+
+void DxfPairs::Text(int code, std::string_view value) {
+  Line(std::to_string(code));
+  Line(value);
+}
+
+void DxfPairs::Integer(int code, long value) { Text(code, core::IntegerText(value)); }
+
+void DxfPairs::Real(int code, double value) {
+  if (!std::isfinite(value)) {
+    finite_ = false;
+    value = 0;
+  }
+  Text(code, core::FormatNumber(value, "##0.0#####"));
+}
+
+void DxfPairs::SectionStart(std::string_view name) {
+  Text(0, "SECTION");
+  Text(2, name);
+}
+
+void DxfPairs::SectionEnd() { Text(0, "ENDSEC"); }
+
+void DxfPairs::Handle(long handle) { Integer(5, handle); }
+
+void DxfPairs::LayerRecord(long handle, std::string_view name, int colour, std::string_view lineType) {
+  Text(0, "LAYER");
+  Handle(handle);
+  Text(100, "AcDbSymbolTableRecord");
+  Text(100, "AcDbLayerTableRecord");
+  Text(2, name);
+  Integer(70, 0);
+  Integer(62, colour);
+  Text(6, lineType);
+}
+
+void DxfPairs::LineTypeRecord(const DxfLineType& type) {
+  Text(0, "LTYPE");
+  Handle(type.handle);
+  Text(100, "AcDbSymbolTableRecord");
+  Text(100, "AcDbLinetypeTableRecord");
+  Text(2, type.name);
+  Integer(70, 0);
+  Text(3, type.description);
+  Integer(72, 65);  // 'A': the pattern is aligned to the ends
+  Integer(73, static_cast<long>(type.elements.size()));
+  double length = 0;
+  for (double e : type.elements) length += std::fabs(e);
+  Real(40, length);
+  for (double e : type.elements) Real(49, e);
+}
+
+void DxfPairs::Polyline(long handle, std::string_view layer, const std::vector<DxfPoint>& points, bool closed) {
+  Text(0, "POLYLINE");
+  Handle(handle);
+  Text(100, "AcDbEntity");
+  Text(8, layer);
+  Integer(66, 1);
+  Text(100, "AcDb2dPolyline");
+  Integer(70, closed ? 1 : 0);
+  for (const DxfPoint& p : points) {
+    Text(0, "VERTEX");
+    Text(100, "AcDbVertex");
+    Text(100, "AcDb2dVertex");
+    Text(8, layer);
+    Real(10, p.x);
+    Real(20, p.y);
+    Real(30, 0);
+  }
+  Text(0, "SEQEND");
+}
+
+void DxfPairs::Circle(long handle, std::string_view layer, DxfPoint centre, double radius) {
+  Text(0, "CIRCLE");
+  Handle(handle);
+  Text(100, "AcDbEntity");
+  Text(8, layer);
+  Text(100, "AcDbCircle");
+  Integer(39, 0);
+  Real(10, centre.x);
+  Real(20, centre.y);
+  Real(30, 0);
+  Real(40, radius);
+}
+
+}  // namespace output

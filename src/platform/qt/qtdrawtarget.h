@@ -1,0 +1,54 @@
+#pragma once
+// The drawing target on anything a QPainter paints: the main view's widget, images, SVG and
+// PDF files, the printer. Twips map to the device at its true resolution (56.7 twips to the
+// millimetre), so a millimetre on paper or in a PDF is a real millimetre.
+#include <QColor>
+#include <QFont>
+
+#include "platform/drawtarget.h"
+
+class QPainter;
+class QPaintDevice;
+
+namespace platform {
+
+class QtDrawTarget : public DrawTarget {
+ public:
+  // `dpiX`/`dpiY` are the device units per inch of the painter's device; a line width of one
+  // pixel is `pixelSize` device units.
+  QtDrawTarget(QPainter& painter, double dpiX, double dpiY, double pixelSize);
+  // The device's own logical resolution; a pixel is 1/96 inch, at least one device unit.
+  static QtDrawTarget ForDevice(QPainter& painter, const QPaintDevice& device);
+
+  // What Clear paints (the main view's cream by default); an invalid colour clears nothing.
+  void SetBackground(const QColor& colour) { background_ = colour; }
+
+  void Line(double x1, double y1, double x2, double y2, int colour, bool box = false) override;
+  void Circle(double x, double y, double radius, int colour) override;
+  void Print(const std::string& text, bool continueLine = false) override;
+  double TextWidth(const std::string& text) const override;
+  double TextHeight(const std::string& text) const override;
+  void Clear() override;
+
+  double XDevice(double xTwips) const { return xTwips * dpiX_ / kTwipsPerInch; }
+  double YDevice(double yTwips) const { return yTwips * dpiY_ / kTwipsPerInch; }
+
+ private:
+  void UsePen(int colour);
+  QFont CurrentFont() const;
+
+  QPainter& painter_;
+  double dpiX_;
+  double dpiY_;
+  double pixelSize_;
+  QColor background_;
+};
+
+// The main view's background, &HEFFFFF as the system stores colours (blue in the high byte).
+QColor ViewBackground();
+QColor PaletteQColor(int index);
+// Qt's pen style for a line style 0..4 (solid, dash, dot, dash-dot, dash-dot-dot); other
+// values draw solid.
+Qt::PenStyle PenStyleFor(int drawStyle);
+
+}  // namespace platform

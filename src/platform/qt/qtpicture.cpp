@@ -1,0 +1,143 @@
+#include "platform/qt/qtpicture.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPicture>
+#include <QSvgGenerator>
+#include <cmath>
+
+#include "platform/qt/qtdrawtarget.h"
+
+namespace platform {
+
+namespace {
+
+// About one SVG user unit per twip, so the file keeps the drawing's precision.
+constexpr int kSvgDpi = 1440;
+constexpr int kPdfDpi = 1200;
+
+int Pixels(double twips, double dpi) { return std::max(1, static_cast<int>(std::ceil(twips * dpi / kTwipsPerInch))); }
+
+void Paint(QPainter& painter, const QPaintDevice& device, const PictureRequest& request, const Drawing& draw) {
+  QtDrawTarget target = QtDrawTarget::ForDevice(painter, device);
+  target.SetBackground(request.background);
+  target.Clear();
+  draw(target);
+}
+
+// Painting on a QPicture gives the extent of lines and circles; texts are added here since
+// the picture does not count them.
+class MeasuringTarget : public QtDrawTarget {
+ public:
+  MeasuringTarget(QPainter& painter, const QPaintDevice& device) : QtDrawTarget(ForDevice(painter, device)) {}
+  void Print(const std::string& text, bool continueLine) override {
+    if (std::isfinite(CurrentX) && std::isfinite(CurrentY)) {
+      textExtent.leftTwips = std::min(textExtent.leftTwips, CurrentX);
+      textExtent.topTwips = std::min(textExtent.topTwips, CurrentY);
+      textExtent.rightTwips = std::max(textExtent.rightTwips, CurrentX + TextWidth(text));
+      textExtent.bottomTwips = std::max(textExtent.bottomTwips, CurrentY + TextHeight(text));
+    }
+    QtDrawTarget::Print(text, continueLine);
+  }
+  PictureExtent textExtent;
+};
+
+}  // namespace
+
+bool PictureFormatFromPath(const std::string& path, PictureFormat& format) {
+  const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+  if (suffix == "png") format = PictureFormat::Png;
+  else if (suffix == "svg") format = PictureFormat::Svg;
+  else if (suffix == "pdf") format = PictureFormat::Pdf;
+  else return false;
+  return true;
+}
+
+PictureExtent MeasureDrawing(const Drawing& draw) {
+  QPicture picture;
+  QPainter painter(&picture);
+  MeasuringTarget target(painter, picture);
+  draw(target);
+  painter.end();
+  const QRect bounds = picture.boundingRect();
+  PictureExtent extent = target.textExtent;
+  if (bounds.isValid()) {
+    const double twipsX = kTwipsPerInch / picture.logicalDpiX();
+    const double twipsY = kTwipsPerInch / picture.logicalDpiY();
+    extent.leftTwips = std::min(extent.leftTwips, bounds.left() * twipsX);
+    extent.topTwips = std::min(extent.topTwips, bounds.top() * twipsY);
+    extent.rightTwips = std::max(extent.rightTwips, (bounds.right() + 1) * twipsX);
+    extent.bottomTwips = std::max(extent.bottomTwips, (bounds.bottom() + 1) * twipsY);
+  }
+  return extent;
+}
+
+bool WritePicture(const std::string& path, PictureFormat format, const PictureRequest& request,
+                  const Drawing& draw, std::string& error) {
+  const QString file = QString::fromStdString(path);
+  if (!(request.widthTwips > 0 && request.heightTwips > 0) || !std::isfinite(request.widthTwips) ||
+      !std::isfinite(request.heightTwips)) {
+    error = "empty picture";
+    return false;
+  }
+  switch (format) {
+    case PictureFormat::Png: {
+      QImage image(Pixels(request.widthTwips, request.pngDpi), Pixels(request.heightTwips, request.pngDpi),
+                   QImage::Format_RGB32);
+      const int dotsPerMetre = static_cast<int>(std::lround(request.pngDpi / 0.0254));
+      image.setDotsPerMeterX(dotsPerMetre);
+      image.setDotsPerMeterY(dotsPerMetre);
+      image.fill(Qt::white);
+      {
+        QPainter painter(&image);
+        Paint(painter, image, request, draw);
+      }
+      if (!image.save(file, "PNG")) {
+        error = "cannot write " + path;
+        return false;
+      }
+      return true;
+    }
+    case PictureFormat::Svg: {
+      QSvgGenerator svg;
+      svg.setFileName(file);
+      svg.setResolution(kSvgDpi);
+      const QSize size(Pixels(request.widthTwips, kSvgDpi), Pixels(request.heightTwips, kSvgDpi));
+      svg.setSize(size);
+      svg.setViewBox(QRect(QPoint(0, 0), size));
+      svg.setTitle(QFileInfo(file).completeBaseName());
+      QPainter painter;
+      if (!painter.begin(&svg)) {
+        error = "cannot write " + path;
+        return false;
+      }
+      Paint(painter, svg, request, draw);
+      painter.end();
+      return true;
+    }
+    case PictureFormat::Pdf: {
+      QPdfWriter pdf(file);
+      pdf.setResolution(kPdfDpi);
+      const double mmPerTwip = 25.4 / kTwipsPerInch;
+      const QSizeF pageMm(request.widthTwips * mmPerTwip, request.heightTwips * mmPerTwip);
+      pdf.setPageSize(QPageSize(pageMm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
+      pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+      pdf.setTitle(QFileInfo(file).completeBaseName());
+      pdf.setCreator("Vandrell");
+      QPainter painter;
+      if (!painter.begin(&pdf)) {
+        error = "cannot write " + path;
+        return false;
+      }
+      Paint(painter, pdf, request, draw);
+      painter.end();
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace platform

@@ -1,0 +1,44 @@
+#pragma once
+// Pictures of a drawing as PNG, SVG or PDF files, at true scale (56.7 twips to the millimetre).
+#include <QColor>
+#include <functional>
+#include <string>
+
+#include "platform/drawtarget.h"
+
+namespace platform {
+
+enum class PictureFormat { Png, Svg, Pdf };
+
+// The format named by the file's extension (".png", ".svg", ".pdf", any case).
+bool PictureFormatFromPath(const std::string& path, PictureFormat& format);
+
+using Drawing = std::function<void(DrawTarget& target)>;
+
+// How far a drawing reaches, twips from the picture's top-left corner (left and top are
+// negative where it reaches beyond that corner).
+struct PictureExtent {
+  double leftTwips = 0;
+  double topTwips = 0;
+  double rightTwips = 0;
+  double bottomTwips = 0;
+};
+
+// Runs `draw` on a target that paints nothing and returns how far its lines, circles and
+// texts reach (texts measured in the target's font at true size). A drawing of nothing
+// reaches (0, 0) only.
+PictureExtent MeasureDrawing(const Drawing& draw);
+
+struct PictureRequest {
+  double widthTwips = 0;
+  double heightTwips = 0;
+  double pngDpi = 96;        // a screen's pixel: 15 twips
+  QColor background;         // painted by the target's Clear before `draw`
+};
+
+// Paints `draw` on a picture of the requested size and writes it to `path`. On failure
+// returns false with a short reason in `error`.
+bool WritePicture(const std::string& path, PictureFormat format, const PictureRequest& request,
+                  const Drawing& draw, std::string& error);
+
+}  // namespace platform

@@ -1,0 +1,97 @@
+// File, Export as DXF: refusal, the save dialog's set-up, the remembered folder, failures.
+#include <gtest/gtest.h>
+
+#include "dxfsummary.h"
+#include "files/ini.h"
+#include "output/dxfcommand.h"
+#include "platform/filedialogs.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+#include "support/testsupport.h"
+
+namespace {
+
+class DxfCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::SetTextLookup(
+        [](std::string_view section, std::string_view key) { return std::string(section) + "/" + std::string(key); });
+    platform::SetFileDialogs(&dialogs);
+    s = dxftest::Rib(testsupport::AirfoilPath("clarky.dat"));
+    s.iniFile = dir.File("Vandrell.ini");
+    s.seriesAirfoilDir = dir.path().string();
+  }
+  void TearDown() override {
+    platform::SetFileDialogs(nullptr);
+    platform::SetTextLookup(nullptr);
+  }
+
+  testsupport::TempDir dir;
+  platform::ScriptedFileDialogs dialogs;
+  platform::RecordingMessages messages;
+  platform::ScopedMessages scoped{&messages};
+  core::SharedState s;
+};
+
+TEST_F(DxfCommand, RefusedWhileTheRibIsShownUpsideDown) {
+  s.inverted = true;
+  dialogs.answers = {dir.File("rib.dxf")};
+  EXPECT_EQ(output::DxfCommand(s), output::DxfCommandResult::RefusedInverted);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "filedxf/1");
+  EXPECT_EQ(messages.shown[0].title, "Vandrell");
+  EXPECT_TRUE(dialogs.requests.empty());
+  EXPECT_FALSE(std::filesystem::exists(dir.File("rib.dxf")));
+}
+
+TEST_F(DxfCommand, AsksInTheSeriesFolderFirstThenRemembersTheChosenFolder) {
+  std::filesystem::create_directory(dir.path() / "cut");
+  const std::string target = (dir.path() / "cut" / "clarky.dxf").string();
+  dialogs.answers = {target, ""};
+  EXPECT_EQ(output::DxfCommand(s), output::DxfCommandResult::Written);
+  ASSERT_EQ(dialogs.requests.size(), 1u);
+  const platform::FileDialogRequest& r = dialogs.requests[0];
+  EXPECT_EQ(r.initialDir, dir.path().string());
+  EXPECT_EQ(r.fileName, "clarky");
+  EXPECT_EQ(r.title, "filedxf/2");
+  EXPECT_EQ(r.filter, "MainTolbar/26 DXF (*.dxf)|*.dxf|");
+  EXPECT_EQ(r.defaultExt, "dxf");
+  EXPECT_TRUE(r.overwritePrompt);
+  EXPECT_EQ(s.dxfPath, target);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(testsupport::ReadFile(target).substr(0, 15), "0\r\nSECTION\r\n2\r\n");
+  EXPECT_EQ(files::GetINIFile("Repertoires", "RepDxf", s.iniFile), (dir.path() / "cut").string());
+
+  // The next export starts where the last one went; a cancel writes nothing.
+  EXPECT_EQ(output::DxfCommand(s), output::DxfCommandResult::Cancelled);
+  EXPECT_EQ(dialogs.requests[1].initialDir, (dir.path() / "cut").string());
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(DxfCommand, ProposesTheProjectNameWhenAProjectIsOpen) {
+  EXPECT_EQ(output::DxfDefaultFileName(s), "clarky");
+  s.projectPath = "/ribs/wing root.vdl";
+  EXPECT_EQ(output::DxfDefaultFileName(s), "wing root");
+  s.projectPath = "/ribs/notes.txt";
+  EXPECT_EQ(output::DxfDefaultFileName(s), "clarky");
+}
+
+TEST_F(DxfCommand, AZeroChordEndsInTheGeneralErrorReportAndNoFile) {
+  s.chord = 0;
+  dialogs.answers = {dir.File("rib.dxf")};
+  EXPECT_EQ(output::DxfCommand(s), output::DxfCommandResult::Failed);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, "Erreur/1 Main/Mnu_DXF");
+  EXPECT_EQ(messages.shown[0].text, s.messageText);
+  EXPECT_FALSE(std::filesystem::exists(dir.File("rib.dxf")));
+}
+
+TEST_F(DxfCommand, AnUnwritableFolderEndsInTheGeneralErrorReport) {
+  dialogs.answers = {dir.File("gone/rib.dxf")};
+  EXPECT_EQ(output::DxfCommand(s), output::DxfCommandResult::Failed);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, "Erreur/1 Main/Mnu_DXF");
+  EXPECT_NE(messages.shown[0].text.find("# 76"), std::string::npos);
+}
+
+}  // namespace

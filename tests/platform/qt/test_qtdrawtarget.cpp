@@ -1,0 +1,148 @@
+// The painter-backed target: palette colours, line styles, boxes and text placement on an
+// image whose pixel is 15 twips (96 dpi).
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <limits>
+
+#include "platform/qt/qtdrawtarget.h"
+
+namespace {
+
+constexpr double kPx = 15.0;  // twips per pixel at 96 dpi
+
+QImage Blank(int w = 200, int h = 100) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.setDotsPerMeterX(3780);  // 96 dpi
+  image.setDotsPerMeterY(3780);
+  image.fill(Qt::white);
+  return image;
+}
+
+template <typename F>
+QImage Draw(F&& draw, int w = 200, int h = 100) {
+  QImage image = Blank(w, h);
+  QPainter painter(&image);
+  platform::QtDrawTarget target = platform::QtDrawTarget::ForDevice(painter, image);
+  draw(target);
+  return image;
+}
+
+bool Inked(const QImage& image, int x, int y) { return image.pixelColor(x, y) != QColor(Qt::white); }
+
+// Runs of inked pixels along row y.
+int InkRuns(const QImage& image, int y, int x0, int x1) {
+  int runs = 0;
+  bool inRun = false;
+  for (int x = x0; x <= x1; ++x) {
+    bool ink = Inked(image, x, y);
+    if (ink && !inRun) ++runs;
+    inRun = ink;
+  }
+  return runs;
+}
+
+TEST(QtDrawTarget, LinesTakeThePaletteColourAtTheirTwipPosition) {
+  QImage image = Draw([](platform::DrawTarget& t) {
+    t.DrawWidth = 3;
+    t.Line(10 * kPx, 50 * kPx, 190 * kPx, 50 * kPx, 12);  // light red
+    t.Line(100 * kPx, 10 * kPx, 100 * kPx, 40 * kPx, 9);  // light blue
+  });
+  EXPECT_EQ(image.pixelColor(60, 50), QColor(255, 0, 0));
+  EXPECT_EQ(image.pixelColor(100, 25), QColor(0, 0, 255));
+  EXPECT_FALSE(Inked(image, 60, 45));
+  EXPECT_FALSE(Inked(image, 5, 50));  // nothing before the line's start
+}
+
+TEST(QtDrawTarget, ClearPaintsTheViewCream) {
+  QImage image = Draw([](platform::DrawTarget& t) { t.Clear(); });
+  EXPECT_EQ(image.pixelColor(0, 0), QColor(255, 255, 239));
+  EXPECT_EQ(image.pixelColor(199, 99), QColor(255, 255, 239));
+}
+
+TEST(QtDrawTarget, LineStylesBreakTheLineAsNamed) {
+  int runs[5];
+  for (int style = 0; style <= 4; ++style) {
+    QImage image = Draw([style](platform::DrawTarget& t) {
+      t.DrawStyle = style;
+      t.Line(0, 50 * kPx, 200 * kPx, 50 * kPx, 0);
+    });
+    runs[style] = InkRuns(image, 50, 0, 199);
+  }
+  EXPECT_EQ(runs[0], 1);
+  for (int style = 1; style <= 4; ++style) EXPECT_GT(runs[style], 5) << "style " << style;
+  EXPECT_GT(runs[2], runs[1]);  // dots are shorter than dashes, so more of them
+  EXPECT_GT(runs[3], runs[1]);  // a dot between the dashes
+  EXPECT_GT(runs[4], runs[3]);  // two dots between the dashes
+}
+
+TEST(QtDrawTarget, WidthsArePixelsAndBoxesAreOutlines) {
+  QImage image = Draw([](platform::DrawTarget& t) {
+    t.DrawWidth = 5;
+    t.Line(20.5 * kPx, 20.5 * kPx, 120.5 * kPx, 80.5 * kPx, 0, true);
+  });
+  int thickness = 0;
+  for (int y = 10; y < 30; ++y) thickness += Inked(image, 70, y) ? 1 : 0;
+  EXPECT_EQ(thickness, 5);
+  EXPECT_TRUE(Inked(image, 20, 50));
+  EXPECT_TRUE(Inked(image, 120, 50));
+  EXPECT_FALSE(Inked(image, 70, 50));  // not filled
+}
+
+TEST(QtDrawTarget, TextHangsFromItsTopLeftCorner) {
+  int top = 1000, left = 1000;
+  QImage image = Draw([](platform::DrawTarget& t) {
+    t.FontSize = 12;
+    t.CurrentX = 40 * kPx;
+    t.CurrentY = 30 * kPx;
+    t.Print("HHH");
+  });
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (Inked(image, x, y)) {
+        top = std::min(top, y);
+        left = std::min(left, x);
+      }
+  // The glyphs start at the corner, below it by at most the font's internal leading.
+  EXPECT_NEAR(left, 40, 2);
+  EXPECT_GE(top, 30);
+  EXPECT_LE(top, 30 + 6);
+}
+
+TEST(QtDrawTarget, PrintMovesThePrintPosition) {
+  QImage image = Blank();
+  QPainter painter(&image);
+  platform::QtDrawTarget t = platform::QtDrawTarget::ForDevice(painter, image);
+  t.CurrentX = 300;
+  t.CurrentY = 600;
+  double width = t.TextWidth("AB");
+  double height = t.TextHeight("AB");
+  EXPECT_GT(width, 0);
+  // A 9-point font is 180 twips high, its line a little more; a wrong resolution is off by far more.
+  EXPECT_GT(height, 180);
+  EXPECT_LT(height, 360);
+  t.Print("AB", true);
+  EXPECT_NEAR(t.CurrentX, 300 + width, 1e-6);
+  EXPECT_EQ(t.CurrentY, 600);
+  t.Print("AB");
+  EXPECT_EQ(t.CurrentX, 0);
+  EXPECT_NEAR(t.CurrentY, 600 + height, 1e-6);
+}
+
+TEST(QtDrawTarget, NonFiniteCoordinatesDrawNothing) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  QImage image = Draw([&](platform::DrawTarget& t) {
+    t.Line(nan, 0, 100 * kPx, 50 * kPx, 0);
+    t.Line(0, 0, inf, 50 * kPx, 0, true);
+    t.Circle(100 * kPx, 50 * kPx, nan, 0);
+    t.CurrentX = nan;
+    t.Print("X");
+  });
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) ASSERT_FALSE(Inked(image, x, y)) << x << "," << y;
+}
+
+}  // namespace
