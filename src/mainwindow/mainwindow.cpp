@@ -19,19 +19,20 @@
 #include <algorithm>
 
 #include "features/frminput.h"
+#include "features/inputsettings.h"
 #include "files/captions.h"
 #include "files/projectfile.h"
 #include "files/settings.h"
-#include "features/inputsettings.h"
 #include "mainwindow/aboutbox.h"
 #include "mainwindow/frmopen.h"
 #include "mainwindow/langwindow.h"
 #include "mainwindow/mainview.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/viewdrawing.h"
-#include "platform/help.h"
+#include "output/dxfcommand.h"
 #include "platform/desktop.h"
 #include "platform/filedialogs.h"
+#include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 #include "settingsdialogs/kaldrexoffer.h"
@@ -389,6 +390,7 @@ void MainWindow::WireCommands() {
     if (!platform::CurrentFileDialogs().Save(files::SaveProjectRequest(s), path)) return;
     files::SaveProjectAs(s, path);
   });
+  set("mnu_filedxf", [&s] { output::DxfCommand(s); });
   set("mnu_fileprofilopen", [this] { OpenAirfoil(); });
   set("cmdprofil", [this] { OpenAirfoil(); });
   set("mnu_fileprinterconfig", [] { platform::CurrentDesktop().PrinterSetup(); });

@@ -1,9 +1,25 @@
 #include "mainwindow/viewdrawing.h"
 
+#include <QPainter>
+#include <algorithm>
+
+#include "core/ribtrace.h"
+#include "core/viewgeometry.h"
+#include "mainwindow/openairfoil.h"
+#include "platform/qt/qtdrawtarget.h"
+
 namespace mainwindow {
 
-void PaintRib(core::SharedState&, QImage&) {}
+void PaintRib(core::SharedState& s, QImage& surface) {
+  core::PlaceViewOrigin(s);
+  QPainter painter(&surface);
+  platform::QtDrawTarget target = platform::QtDrawTarget::ForDevice(painter, surface);
+  core::DrawRib(s, target);
+}
 
-void PaintPreview(QPainter&, double, const files::AirfoilData&) {}
+void PaintPreview(QPainter& painter, double dpi, const files::AirfoilData& data) {
+  platform::QtDrawTarget target(painter, dpi, dpi, std::max(1.0, dpi / 96.0));
+  DrawAirfoilPreview(target, data);
+}
 
 }  // namespace mainwindow
