@@ -57,8 +57,7 @@ ScrollRanges ScrollRangesFor(const core::SharedState& s, double viewWidthTwips, 
 
   r.horizontal.maximum = Steps(width - viewWidthTwips, step);
   r.horizontal.pageStep = std::max(1, Steps(viewWidthTwips * 0.8, step));
-  r.vertical.minimum = -Steps(height - viewHeightTwips, step);
-  r.vertical.maximum = 0;
+  r.vertical.maximum = Steps(height - viewHeightTwips, step);
   r.vertical.pageStep = std::max(1, Steps(viewHeightTwips * 0.8, step));
   return r;
 }

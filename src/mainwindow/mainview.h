@@ -30,9 +30,12 @@ struct ScrollRange {
   int maximum = 0;
   int pageStep = 1;
 };
+// Thumb positions. The horizontal bar's value is its position; the vertical bar counts
+// down as its thumb goes down (its value is minus the position), so that with the offset
+// rule (offset = minus the value) moving the thumb down brings the lower parts into view.
 struct ScrollRanges {
   ScrollRange horizontal;
-  ScrollRange vertical;  // values at or below 0: negative values move the rib up
+  ScrollRange vertical;
 };
 // Ranges that let every part of the rib, its base and its labels be brought into a view
 // of the given size (twips) at the current zoom.

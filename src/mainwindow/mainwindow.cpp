@@ -301,9 +301,6 @@ void MainWindow::BuildView() {
   hsbpic_->setObjectName("Hsbpic");
   vsbpic_ = new QScrollBar(Qt::Vertical, central);
   vsbpic_->setObjectName("Vsbpic");
-  // Values at or below 0 move the rib up: dragging the thumb down shows what lies lower.
-  vsbpic_->setInvertedAppearance(true);
-  vsbpic_->setInvertedControls(true);
   hsbpic_->setRange(0, 0);
   vsbpic_->setRange(0, 0);
   grid->addWidget(pic_, 0, 0);
@@ -536,7 +533,7 @@ void MainWindow::UpdateScrollRanges() {
   vsbpic_->setPageStep(r.vertical.pageStep);
   // A smaller range may have moved a bar's value.
   s.hScroll = static_cast<std::int16_t>(-hsbpic_->value());
-  s.vScroll = static_cast<std::int16_t>(-vsbpic_->value());
+  s.vScroll = static_cast<std::int16_t>(vsbpic_->value());
 }
 
 void MainWindow::ResetScrollBars() {
@@ -563,7 +560,9 @@ void MainWindow::Hsbpic_Change(int value) {
   affiche();
 }
 
-void MainWindow::Vsbpic_Change(int value) {
+void MainWindow::Vsbpic_Change(int position) {
+  // The bar counts down as its thumb goes down (see ScrollRanges).
+  const int value = -position;
   core::App().vScroll = static_cast<std::int16_t>(-value);
   RedrawOverlays();
   affiche();

@@ -116,7 +116,7 @@ class MainWindow : public QMainWindow, public core::ViewHooks, public AirfoilRoa
   void SetChecked(const std::string& name, bool checked);
   void Combo1_Click();
   void Hsbpic_Change(int value);
-  void Vsbpic_Change(int value);
+  void Vsbpic_Change(int position);
   void UpdateScrollRanges();
   // Closes every other window; false when one of them refused.
   bool CloseOtherWindows();

@@ -70,11 +70,14 @@ Splash::Splash(QWidget* over) : QWidget(nullptr, Qt::SplashScreen | Qt::Frameles
   auto* presentation = new QLabel(Q(platform::Text("FrmAbout", "2")), this);
   presentation->setObjectName("lblpresentation");
   presentation->setWordWrap(true);
+  presentation->setAlignment(Qt::AlignHCenter);
+  presentation->setFixedWidth(400);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(image1_, 0, Qt::AlignHCenter);
   layout->addWidget(title, 0, Qt::AlignHCenter);
   layout->addWidget(presentation, 0, Qt::AlignHCenter);
   layout->addWidget(version, 0, Qt::AlignHCenter);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
   setStyleSheet("#frmSplash { background: #ffffef; border: 1px solid #808080; }");
   setAttribute(Qt::WA_StyledBackground);
 

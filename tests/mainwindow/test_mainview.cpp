@@ -45,11 +45,11 @@ TEST(MainView, scrollBarsReachTheWholeRibAtEveryZoom) {
     const mainwindow::ScrollRanges r = mainwindow::ScrollRangesFor(s, viewW, viewH);
     EXPECT_LE(RightEdgeInViewTwips(s, r), viewW) << zoom;
     EXPECT_GE(r.horizontal.maximum, 0);
-    // The lowest point comes up into the view.
-    const double lowest = -r.vertical.minimum * -mainwindow::ScrollStepTwips(s) + s.chord * s.yMax * 56.7 * zoom +
+    // The lowest point comes up into the view with the thumb at the bottom.
+    const double lowest = -r.vertical.maximum * mainwindow::ScrollStepTwips(s) + s.chord * s.yMax * 56.7 * zoom +
                           850.5 - s.chord * s.yMin * 56.7 * zoom;
     EXPECT_LE(lowest, viewH) << zoom;
-    EXPECT_EQ(r.vertical.maximum, 0);
+    EXPECT_EQ(r.vertical.minimum, 0);
   }
   s.zoom = 0.25f;
   s.chord = 100;
@@ -61,7 +61,7 @@ TEST(MainView, aRibWithoutChordHasNothingToScroll) {
   s.chord = 0;
   const mainwindow::ScrollRanges r = mainwindow::ScrollRangesFor(s, 1000, 1000);
   EXPECT_EQ(r.horizontal.maximum, 0);
-  EXPECT_EQ(r.vertical.minimum, 0);
+  EXPECT_EQ(r.vertical.maximum, 0);
 }
 
 }  // namespace

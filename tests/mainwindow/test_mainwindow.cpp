@@ -79,8 +79,8 @@ TEST_F(MainWindowTest, scrollBarValuesBecomeNegatedOffsetsAndRedraw) {
   const int draws = window->DrawCount();
   window->Hsbpic()->setValue(5);
   EXPECT_EQ(core::App().hScroll, -5);
-  ASSERT_LT(window->Vsbpic()->minimum(), 0);
-  window->Vsbpic()->setValue(-1);
+  ASSERT_GT(window->Vsbpic()->maximum(), 0);
+  window->Vsbpic()->setValue(1);  // one step down: the rib moves up
   EXPECT_EQ(core::App().vScroll, 1);
   EXPECT_EQ(window->DrawCount(), draws + 2);
 }

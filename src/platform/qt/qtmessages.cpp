@@ -1,5 +1,6 @@
 #include "platform/qt/qtmessages.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -30,7 +31,11 @@ BoxAnswer QtMessages::Show(const BoxRequest& request) {
   box.setStandardButtons(second == QMessageBox::NoButton ? QMessageBox::StandardButtons(first)
                                                          : QMessageBox::StandardButtons(first | second));
   box.setDefaultButton(request.defaultButton == 2 && second != QMessageBox::NoButton ? second : first);
-  switch (box.exec()) {
+  // A question is answered with the pointer, whatever the program was busy with.
+  QApplication::setOverrideCursor(Qt::ArrowCursor);
+  const int answer = box.exec();
+  QApplication::restoreOverrideCursor();
+  switch (answer) {
     case QMessageBox::Yes: return BoxAnswer::Yes;
     case QMessageBox::No: return BoxAnswer::No;
     case QMessageBox::Retry: return BoxAnswer::Retry;
