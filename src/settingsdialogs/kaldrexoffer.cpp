@@ -38,10 +38,16 @@ void installationKaldrex(const core::SharedState& s) {
                      platform::kProgramTitle, BoxIcon::Critical);
     return;
   }
-  std::string folder;
+  // The chooser opens where the pack's program is installed beside ours; a cancelled
+  // chooser names no folder.
+  std::string lastFolder = s.programDir;
   std::string program;
   while (true) {
-    platform::CurrentFileDialogs().BrowseForFolder(Text("FrmConfig", "5") + " Kaldrex.exe", folder);
+    std::string folder = lastFolder;
+    if (!platform::CurrentFileDialogs().BrowseForFolder(Text("FrmConfig", "5") + " Kaldrex.exe", folder))
+      folder.clear();
+    else
+      lastFolder = folder;
     platform::CurrentDesktop().SetBusy(true);
     const std::string dir = Trimmed(folder);
     std::error_code ec;

@@ -45,6 +45,15 @@ TEST_F(KaldrexOffer, aFolderWithoutTheProgramAsksAgainUntilTheUserGivesUp) {
   EXPECT_FALSE(desktop.busy);
 }
 
+TEST_F(KaldrexOffer, aCancelledChooserStartsNothingEvenBesideTheProgram) {
+  testsupport::WriteFile(dir.File(settingsdialogs::KaldrexProgramName()), "#!/bin/sh\n");  // in the program folder
+  fileDialogs.answers = {""};  // cancel
+  messages.answers = {BoxAnswer::Yes, BoxAnswer::No};
+  settingsdialogs::installationKaldrex(core::App());
+  EXPECT_TRUE(desktop.programsStarted.empty());
+  EXPECT_EQ(messages.shown.back().text, Key("FrmConfig", "9") + " : " + core::App().airfoilDir);
+}
+
 TEST_F(KaldrexOffer, theProgramFoundIsStarted) {
   const std::string program = dir.File(settingsdialogs::KaldrexProgramName());
   testsupport::WriteFile(program, "#!/bin/sh\n");
