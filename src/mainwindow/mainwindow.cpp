@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "core/caption.h"
 #include "features/frminput.h"
 #include "features/inputsettings.h"
 #include "files/captions.h"
@@ -616,7 +617,11 @@ void MainWindow::ShowInput(const std::string& inputKind) {
   features::FrmInput input(this);
   input.exec();
   if (s.dialogCancelled) return;
-  if (inputKind == features::kInputChord) RedrawOverlays();
+  if (inputKind == features::kInputChord) {
+    // The caption names the chord.
+    core::RecomposeCaption(s);
+    RedrawOverlays();
+  }
   affiche();
 }
 

@@ -187,6 +187,7 @@ TEST_F(FrmInputTest, cancelChangesNothingAndDoesNotRedraw) {
   main.Run("mnu_profilcorde");
   EXPECT_FLOAT_EQ(core::App().chord, 350);
   EXPECT_EQ(main.DrawCount(), draws + 1);
+  EXPECT_NE(core::App().annotationText.find("350"), std::string::npos);  // the caption names the new chord
 }
 
 }  // namespace
