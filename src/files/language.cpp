@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "files/ini.h"
+#include "files/settings.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 
@@ -28,11 +29,6 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 std::string LanguageSetting(const core::SharedState& s) { return GetINIFile("Language", "Langue", s.iniFile); }
-
-bool FileExists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(path, ec);
-}
 
 }  // namespace
 
