@@ -23,6 +23,18 @@ void TellChord(const core::SharedState& s) {
 void TellSheeting(const core::SharedState& s) {
   for (DimensionFollower* f : std::vector<DimensionFollower*>(Followers())) f->SheetingChanged(s);
 }
+// An edge piece deeper than the chord is told (FrmInput/`messageKey`) and set to 0; its
+// text stays as typed.
+void StoreEdgeDepth(core::SharedState& s, const std::string& typed, std::string& text, float& depth,
+                    const char* messageKey, const std::string& windowTitle) {
+  text = typed;
+  depth = core::LengthFromText(typed, s.unitText);
+  if (depth > s.chord) {
+    platform::Inform(Text("FrmInput", messageKey), windowTitle);
+    depth = 0;
+  }
+  s.projectModified = true;
+}
 }  // namespace
 
 void AddDimensionFollower(DimensionFollower* follower) { Followers().push_back(follower); }
@@ -84,22 +96,10 @@ std::string StoreInput(core::SharedState& s, const std::string& typed, const std
     TellSheeting(s);
     s.projectModified = true;
   } else if (kind == kInputLeadingEdge) {
-    s.leadingEdgeText = typed;
-    s.leadingEdgeDepth = core::LengthFromText(typed, s.unitText);
-    if (s.leadingEdgeDepth > s.chord) {
-      platform::Inform(Text("FrmInput", "11"), windowTitle);
-      s.leadingEdgeDepth = 0;
-    }
-    s.projectModified = true;
+    StoreEdgeDepth(s, typed, s.leadingEdgeText, s.leadingEdgeDepth, "11", windowTitle);
     s.leadingEdgeStyle = 1;
   } else if (kind == kInputTrailingEdge) {
-    s.trailingEdgeText = typed;
-    s.trailingEdgeDepth = core::LengthFromText(typed, s.unitText);
-    if (s.trailingEdgeDepth > s.chord) {
-      platform::Inform(Text("FrmInput", "12"), windowTitle);
-      s.trailingEdgeDepth = 0;
-    }
-    s.projectModified = true;
+    StoreEdgeDepth(s, typed, s.trailingEdgeText, s.trailingEdgeDepth, "12", windowTitle);
   } else if (kind == kInputMarks) {
     if (core::ValPrefix(typed) > 255) {
       platform::Inform(Text("FrmInput", "13"), windowTitle);

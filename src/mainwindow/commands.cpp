@@ -104,7 +104,6 @@ void InstallOpenedAirfoil(core::SharedState& s, const std::string& path, files::
     s.pointCount = data.pointCount;
     s.readOk = true;
     files::SplitAirfoilFileName(path, s.airfoilName, s.airfoilExt);
-    s.airfoilExt = path.size() >= 3 ? path.substr(path.size() - 3) : path;
     s.airfoilLoaded = true;
     s.quietRead = false;
     view.SetCaption(std::string(platform::kProgramTitle) + " " + Text("MainTolbar", "11") + " : " +
