@@ -285,3 +285,19 @@ TEST_F(MainWindowTest, projectSavedAndOpenedAgainBringsTheRibBack) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, aLanguageWithoutMenuTextsLeavesEntriesBlankButNamesTheCalculator) {
+  misses.reset();  // this language lacks texts on purpose
+  testsupport::WriteFile(dir.File("Mini.lng"), "[MenuAffich]\n1=View\n");
+  core::App().languageFile = dir.File("Mini.lng");
+  window->LoadCaptions();
+  EXPECT_TRUE(window->Action("mnu_fileopen")->text().isEmpty());
+  EXPECT_EQ(window->Action("mnu_calc")->text(), "Windo&ws Calculator");
+  EXPECT_EQ(window->findChild<QMenu*>("mnu_aff")->title(), "View");
+  core::App().languageFile = dir.File("English.lng");
+  misses = std::make_unique<files::ScopedTextMisses>();
+}
+
+}  // namespace
