@@ -21,8 +21,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
   const std::string programDir = platform::ProgramDirectory(argv[0]);
-  const auto ini = std::filesystem::temp_directory_path() / "vandrell-startup-probe.ini";
-  std::ofstream(ini) << "[Language]\nLangue=English\n[Repertoires]\nInstall=1\n";
+  const auto scratch = std::filesystem::temp_directory_path() / "vandrell-startup-probe";
+  std::filesystem::create_directories(scratch / "airfoils");
+  const auto ini = scratch / "Vandrell.ini";
+  // A set-up done before: the language chosen, the airfoil folders of their own.
+  std::ofstream(ini) << "[Language]\nLangue=English\n[Repertoires]\nInstall=1\nRepProfil=" << (scratch / "airfoils").string()
+                     << "\nRepProfilevol=" << (scratch / "airfoils").string() << "\n";
   mainwindow::PrepareProgramState(core::App(), programDir, ini.string());
   platform::QtMessages messages;
   platform::ScopedMessages useMessages(&messages);
@@ -32,6 +36,6 @@ int main(int argc, char** argv) {
   if (!window || !QTest::qWaitForWindowExposed(window.get())) return 1;
   const auto now = std::chrono::system_clock::now().time_since_epoch();
   std::printf("%lld\n", static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-  std::filesystem::remove(ini);
+  std::filesystem::remove_all(scratch);
   return 0;
 }
