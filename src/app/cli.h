@@ -27,6 +27,9 @@ inline constexpr const char* kRibOptionsUsage =
 // defaults, and applies the options. Returns 0, 1 for a usage error (nothing printed) or
 // 2 when the input is refused (the reason printed).
 int LoadRibInput(std::vector<std::string>& args, core::SharedState& s);
+// Reads and prepares an airfoil file; a refusal prints "refused: KIND" and the user's
+// message and gives exit code 2.
+int LoadAirfoil(const std::string& path, core::SharedState& s);
 int Resave(const Options& options, core::SharedState& s);
 
 // Returns the value following `name` in args and removes both, or "" when absent.

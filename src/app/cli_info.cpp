@@ -1,9 +1,6 @@
 #include <cstdio>
 
 #include "cli.h"
-#include "core/airfoilprep.h"
-#include "files/airfoilfile.h"
-#include "platform/texts.h"
 
 namespace cli {
 
@@ -14,22 +11,7 @@ int Info(const Options& options, core::SharedState& s) {
     std::fprintf(stderr, "usage: vandrell-cli info FILE [--stations]\n");
     return 1;
   }
-  s.airfoilPath = args[0];
-  s.quietRead = true;
-  files::AirfoilReadResult r = files::FichierLecture(s);
-  if (!r.ok()) {
-    std::printf("refused: %s\n", files::StatusName(r.status));
-    std::string message = r.status == files::AirfoilReadStatus::Error ? platform::GeneralErrorText(r.error)
-                                                                     : r.boxText;
-    std::fprintf(stderr, "%s\n", message.c_str());
-    return 2;
-  }
-  if (s.pointCount < 5) {
-    std::printf("refused: too-few-points\n");
-    std::fprintf(stderr, "%s\n", platform::Text("frmopen", "23").c_str());
-    return 2;
-  }
-  core::PrepareAirfoil(s);
+  if (int rc = LoadAirfoil(args[0], s)) return rc;
   std::printf("title: %s\n", s.airfoilTitle.c_str());
   std::printf("points: %d\n", s.pointCount);
   std::printf("densified: %d\n", s.ptsCount);

@@ -47,27 +47,6 @@ const LengthOption kLengthOptions[] = {
     {"--te", &core::SharedState::trailingEdgeDepth, &core::SharedState::trailingEdgeText},
 };
 
-int LoadAirfoil(const std::string& path, core::SharedState& s) {
-  s.airfoilPath = path;
-  s.quietRead = true;
-  files::AirfoilReadResult r = files::FichierLecture(s);
-  if (!r.ok()) {
-    std::printf("refused: %s\n", files::StatusName(r.status));
-    std::string message =
-        r.status == files::AirfoilReadStatus::Error ? platform::GeneralErrorText(r.error) : r.boxText;
-    std::fprintf(stderr, "%s\n", message.c_str());
-    return 2;
-  }
-  if (s.pointCount < 5) {
-    std::printf("refused: too-few-points\n");
-    std::fprintf(stderr, "%s\n", platform::Text("frmopen", "23").c_str());
-    return 2;
-  }
-  files::SplitAirfoilFileName(path, s.airfoilName, s.airfoilExt);
-  core::PrepareAirfoil(s);
-  s.airfoilLoaded = true;
-  return 0;
-}
 
 // The project's set-up and its airfoil, looked up as the open command does. The file is
 // only read: an older layout is not rewritten in place by a batch command.
@@ -102,6 +81,28 @@ int LoadProject(const std::string& path, const std::string& airfoilDir, core::Sh
 }
 
 }  // namespace
+
+int LoadAirfoil(const std::string& path, core::SharedState& s) {
+  s.airfoilPath = path;
+  s.quietRead = true;
+  files::AirfoilReadResult r = files::FichierLecture(s);
+  if (!r.ok()) {
+    std::printf("refused: %s\n", files::StatusName(r.status));
+    std::string message =
+        r.status == files::AirfoilReadStatus::Error ? platform::GeneralErrorText(r.error) : r.boxText;
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return 2;
+  }
+  if (s.pointCount < 5) {
+    std::printf("refused: too-few-points\n");
+    std::fprintf(stderr, "%s\n", platform::Text("frmopen", "23").c_str());
+    return 2;
+  }
+  files::SplitAirfoilFileName(path, s.airfoilName, s.airfoilExt);
+  core::PrepareAirfoil(s);
+  s.airfoilLoaded = true;
+  return 0;
+}
 
 int LoadRibInput(std::vector<std::string>& args, core::SharedState& s) {
   std::vector<std::pair<const LengthOption*, std::string>> lengths;
