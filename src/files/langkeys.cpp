@@ -163,6 +163,7 @@ constexpr LanguageKey kKeys[] = {
     {"FrmAbout", "9", "about box: translator's credit, line 3"},
     // Language dialog
     {"LANGUAGE", "2", "language dialog: caption once a language is in use"},
+    {"LANGUAGE", "Code", "the language's code (en, fr, ...) for the toolkit's own texts such as Yes and No"},
     // Airfoil open dialog
     {"frmopen", "1", "airfoil open dialog caption (main airfoil)"},
     {"frmopen", "2", "LbMem: remember the airfoil as comparison airfoil #1"},

@@ -35,6 +35,7 @@
 #include "platform/filedialogs.h"
 #include "platform/help.h"
 #include "platform/messages.h"
+#include "platform/qt/qttranslations.h"
 #include "platform/texts.h"
 #include "settingsdialogs/kaldrexoffer.h"
 
@@ -442,6 +443,7 @@ void MainWindow::ToggleDisplay(const std::string& name) {
 }
 
 void MainWindow::LoadCaptions() {
+  platform::UseQtTranslations(Text("LANGUAGE", "Code"));
   auto text = [](const files::TextKey& k) { return Q(Text(k.section, k.key)); };
   for (const files::ToolbarTip& tip : files::kToolbarTips)
     if (QAction* a = toolbarButtons_[static_cast<std::size_t>(tip.button)]) a->setToolTip(text(tip.tip));
