@@ -28,7 +28,7 @@ bool EndsWithNoCase(const std::string& text, const std::string& end) {
 
 // What the rib dialogs let through: digits and ".", and "/" for inch fractions.
 bool TypedLength(const std::string& text, const std::string& unitText) {
-  const std::string allowed = unitText == " mm" ? "1234567890." : "1234567890./";
+  const std::string allowed = core::LengthKeys(unitText);
   if (text.empty()) return false;
   for (char c : text)
     if (allowed.find(c) == std::string::npos) return false;

@@ -103,4 +103,6 @@ int NearestStation(double station) {
 
 double Radians(double degrees, double pi) { return degrees * pi / 180.0; }
 
+std::string LengthKeys(std::string_view unitText) { return IsInches(unitText) ? "1234567890./" : "1234567890."; }
+
 }  // namespace core

@@ -27,4 +27,7 @@ int NearestStation(double station);
 
 double Radians(double degrees, double pi);
 
+// The characters a length box accepts in the unit in force: "/" only for inch fractions.
+std::string LengthKeys(std::string_view unitText);
+
 }  // namespace core

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/lengths.h"
 #include "core/ribstate.h"
 #include "features/inputsettings.h"
 #include "features/keyfilter.h"
@@ -54,7 +55,7 @@ FrmInput::FrmInput(QWidget* parent) : QDialog(parent) {
   setWindowTitle(Q(texts.title));
   infotxt_->setText(Q(texts.boxText));
   infotxt_->selectAll();
-  new KeyFilter(infotxt_, Q(LengthKeys(s.unitText)));
+  new KeyFilter(infotxt_, Q(core::LengthKeys(s.unitText)));
 
   connect(cmdok_, &QPushButton::clicked, this, &FrmInput::cmdok_Click);
   connect(cmdannuler_, &QPushButton::clicked, this, &FrmInput::cmdannuler_Click);

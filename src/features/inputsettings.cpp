@@ -73,10 +73,6 @@ InputTexts InputWindowTexts(const core::SharedState& s) {
   return t;
 }
 
-std::string LengthKeys(const std::string& unitText) {
-  return unitText == " mm" ? "1234567890." : "1234567890./";
-}
-
 int InputHelpTopic(const std::string& inputKind) {
   return inputKind == kInputMarks || inputKind == "vril" ? 50 : 40;
 }

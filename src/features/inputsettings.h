@@ -24,9 +24,6 @@ struct InputTexts {
 // What the window shows for the kind in s.inputKind.
 InputTexts InputWindowTexts(const core::SharedState& s);
 
-// Characters a length box takes: digits and "." in millimetres, also "/" in inches.
-std::string LengthKeys(const std::string& unitText);
-
 // Help topic of the kind: 40 for the dimensions, 50 for the reference lines and washout.
 int InputHelpTopic(const std::string& inputKind);
 
