@@ -6,6 +6,7 @@
 
 #include "core/numformat.h"
 #include "platform/texts.h"
+#include "core/plaintext.h"
 
 namespace files {
 
@@ -13,12 +14,7 @@ using platform::Text;
 
 namespace {
 
-std::string TrimSpaces(const std::string& s) {
-  std::size_t b = s.find_first_not_of(' ');
-  if (b == std::string::npos) return std::string();
-  std::size_t e = s.find_last_not_of(' ');
-  return s.substr(b, e - b + 1);
-}
+std::string TrimSpaces(const std::string& s) { return std::string(core::Trimmed(s)); }
 
 bool HasLetter(const std::string& s) {
   for (char c : s)

@@ -9,6 +9,8 @@
 #include <unistd.h>
 #endif
 
+#include "core/plaintext.h"
+
 namespace files {
 
 namespace {
@@ -117,21 +119,7 @@ bool IsAscii(std::string_view text) {
   return true;
 }
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  return true;
-}
-
-std::string_view Trim(std::string_view s) {
-  std::size_t b = s.find_first_not_of(" \t");
-  if (b == std::string_view::npos) return {};
-  std::size_t e = s.find_last_not_of(" \t");
-  return s.substr(b, e - b + 1);
-}
+std::string_view Trim(std::string_view s) { return core::Trimmed(s, core::kBlanks); }
 
 bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
@@ -316,12 +304,12 @@ std::string GetINIFile(std::string_view section, std::string_view key, const std
   for (std::string_view line : SplitLines(text)) {
     std::string_view name;
     if (SectionName(line, name)) {
-      inSection = SameName(name, section);
+      inSection = core::EqualsIgnoringCase(name, section);
       continue;
     }
     if (!inSection) continue;
     std::string_view k, v;
-    if (KeyValue(line, k, v) && SameName(k, key)) return CutCharacters(v, kIniValueMax);
+    if (KeyValue(line, k, v) && core::EqualsIgnoringCase(k, key)) return CutCharacters(v, kIniValueMax);
   }
   return std::string();
 }
@@ -351,7 +339,7 @@ bool WriteINIEntries(std::string_view section, const IniEntries& entries, const 
   std::size_t header = lines.size();
   for (std::size_t i = 0; i < lines.size() && header == lines.size(); ++i) {
     std::string_view name;
-    if (SectionName(lines[i], name) && SameName(name, wanted)) header = i;
+    if (SectionName(lines[i], name) && core::EqualsIgnoringCase(name, wanted)) header = i;
   }
   if (header == lines.size()) {
     if (!lines.empty() && !Trim(lines.back()).empty()) lines.emplace_back();
@@ -368,7 +356,7 @@ bool WriteINIEntries(std::string_view section, const IniEntries& entries, const 
       std::string_view name, k, v;
       if (SectionName(lines[i], name)) break;
       if (!Trim(lines[i]).empty()) lastContent = i;
-      if (KeyValue(lines[i], k, v) && SameName(k, key)) {
+      if (KeyValue(lines[i], k, v) && core::EqualsIgnoringCase(k, key)) {
         lines[i] = std::string(k) + "=" + value;
         replaced = true;
         break;

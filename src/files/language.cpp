@@ -9,6 +9,7 @@
 #include "files/settings.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
+#include "core/plaintext.h"
 
 namespace files {
 
@@ -19,10 +20,8 @@ ScopedTextMisses*& ActiveMisses() {
   return active;
 }
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
-  const auto lower = [](char x, char y) { return AsciiLower(x) < AsciiLower(y); };
+  const auto lower = [](char x, char y) { return core::AsciiLower(x) < core::AsciiLower(y); };
   if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), lower)) return true;
   if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), lower)) return false;
   return a < b;

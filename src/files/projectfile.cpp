@@ -17,6 +17,7 @@
 #include "files/ini.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
+#include "core/plaintext.h"
 
 namespace files {
 
@@ -95,12 +96,7 @@ class LineReader {
   std::size_t pos_ = 0;
 };
 
-std::string TrimBlanks(std::string_view s) {
-  std::size_t b = s.find_first_not_of(" \t");
-  if (b == std::string_view::npos) return std::string();
-  std::size_t e = s.find_last_not_of(" \t");
-  return std::string(s.substr(b, e - b + 1));
-}
+std::string TrimBlanks(std::string_view s) { return std::string(core::Trimmed(s, core::kBlanks)); }
 
 std::uint8_t ByteValue(std::string_view line) {
   long v = core::RoundHalfEven(core::ValPrefix(line));
@@ -355,16 +351,6 @@ ErrorInfo WriteError(const std::string& path) {
   return {kErrFileAccess, "Path/File access error"};
 }
 
-bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
 
 void SearchFolder(const fs::path& dir, const std::string& fileName, int depth, std::set<fs::path>& visited,
                   std::string& found) {
@@ -376,7 +362,7 @@ void SearchFolder(const fs::path& dir, const std::string& fileName, int depth, s
   for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code typeEc;
     if (it->is_directory(typeEc)) folders.push_back(it->path());
-    else if (it->is_regular_file(typeEc) && SameNameIgnoringCase(it->path().filename().string(), fileName))
+    else if (it->is_regular_file(typeEc) && core::EqualsIgnoringCase(it->path().filename().string(), fileName))
       files.push_back(it->path());
   }
   std::sort(files.begin(), files.end());

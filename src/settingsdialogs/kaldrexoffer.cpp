@@ -6,6 +6,7 @@
 #include "platform/filedialogs.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
+#include "core/plaintext.h"
 
 namespace settingsdialogs {
 
@@ -20,14 +21,6 @@ std::string KaldrexProgramName() {
   return "kaldrex";
 #endif
 }
-
-namespace {
-std::string Trimmed(const std::string& s) {
-  std::size_t b = s.find_first_not_of(' ');
-  if (b == std::string::npos) return std::string();
-  return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
-}  // namespace
 
 void installationKaldrex(const core::SharedState& s) {
   const std::string offer = Text("FrmConfig", "2") + " \"Morvask\" Kaldrex.exe " + Text("FrmConfig", "3") + " " +
@@ -49,7 +42,7 @@ void installationKaldrex(const core::SharedState& s) {
     else
       lastFolder = folder;
     platform::CurrentDesktop().SetBusy(true);
-    const std::string dir = Trimmed(folder);
+    const std::string dir = std::string(core::Trimmed(folder));
     std::error_code ec;
     if (!dir.empty()) {
       program = (std::filesystem::path(dir) / KaldrexProgramName()).string();

@@ -1,0 +1,21 @@
+#include "core/plaintext.h"
+
+namespace core {
+
+std::string_view Trimmed(std::string_view s, std::string_view chars) {
+  std::size_t b = s.find_first_not_of(chars);
+  if (b == std::string_view::npos) return {};
+  std::size_t e = s.find_last_not_of(chars);
+  return s.substr(b, e - b + 1);
+}
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+  return true;
+}
+
+}  // namespace core

@@ -1,0 +1,18 @@
+#pragma once
+// Small text rules shared by the readers: trimming and case-blind comparison of ASCII
+// names (settings keys, file names), the way the program's files were written.
+#include <string>
+#include <string_view>
+
+namespace core {
+
+inline constexpr std::string_view kSpaces = " ";
+inline constexpr std::string_view kBlanks = " \t";
+
+// `s` without the leading and trailing characters of `chars`.
+std::string_view Trimmed(std::string_view s, std::string_view chars = kSpaces);
+
+char AsciiLower(char c);
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
+}  // namespace core
