@@ -22,10 +22,14 @@ class Caption : public ::testing::Test {
     s.chordText = "1.3/8";
   }
   void TearDown() override { platform::SetTextLookup(nullptr); }
+  bool Recognised(const std::string& text) {
+    s.annotationText = text;
+    core::RecogniseUserText(s);
+    return s.annotationIsUser;
+  }
 };
 
-TEST_F(Caption, namesAirfoilAndChordAndTheAngleOnlyOnAnInclinedBoard) {
-  EXPECT_EQ(core::AutomaticCaption(s), "clarky Chord : 1.3/8");
+TEST_F(Caption, namesAirfoilAndChordAndTheAngleOnlyOnAnInclinedBoardAndSparesTheUsersText) {
   s.boardAngle = 3.5f;
   EXPECT_EQ(core::AutomaticCaption(s), "clarky Chord : 1.3/8");  // no base: no board
   s.baseMode = 1;
@@ -33,13 +37,11 @@ TEST_F(Caption, namesAirfoilAndChordAndTheAngleOnlyOnAnInclinedBoard) {
   // Tabs store the typed angle negated; the caption shows it as typed, in the tab dialog's words.
   s.baseMode = 11;
   s.boardAngle = 2;
-  EXPECT_EQ(core::AutomaticCaption(s, core::CaptionSource::TabDialog),
-            "clarky Board angle -2\u00b0 Tab chord : 1.3/8");
+  EXPECT_EQ(core::AutomaticCaption(s, core::CaptionSource::TabDialog), "clarky Board angle -2\u00b0 Tab chord : 1.3/8");
   s.boardAngle = 0;
   EXPECT_EQ(core::AutomaticCaption(s, core::CaptionSource::TabDialog), "clarky Tab chord : 1.3/8");
-}
 
-TEST_F(Caption, recompositionLeavesTheUsersOwnTextAlone) {
+  s.baseMode = 0;
   s.annotationText = "old";
   EXPECT_TRUE(core::RecomposeCaption(s));
   EXPECT_EQ(s.annotationText, "clarky Chord : 1.3/8");
@@ -50,50 +52,27 @@ TEST_F(Caption, recompositionLeavesTheUsersOwnTextAlone) {
 }
 
 TEST_F(Caption, recognisesTheUsersOwnTextByWhatStandsBeforeTheColon) {
-  // The caption with a chord typed anew is still the automatic one.
-  s.annotationText = "clarky Chord : 250";
   s.annotationIsUser = true;
-  core::RecogniseUserText(s);
-  EXPECT_FALSE(s.annotationIsUser);
-
-  s.annotationText = "Wing root : 250";
-  core::RecogniseUserText(s);
-  EXPECT_TRUE(s.annotationIsUser);
-
+  EXPECT_FALSE(Recognised("clarky Chord : 250"));  // a chord typed anew is still the automatic caption
+  EXPECT_TRUE(Recognised("Wing root : 250"));
   // Without a colon, or empty: the flag stays as it was, either way.
   for (bool before : {true, false}) {
     s.annotationIsUser = before;
-    s.annotationText = "Wing root";
-    core::RecogniseUserText(s);
-    EXPECT_EQ(s.annotationIsUser, before);
-    s.annotationText = "";
-    core::RecogniseUserText(s);
-    EXPECT_EQ(s.annotationIsUser, before);
+    EXPECT_EQ(Recognised("Wing root"), before);
+    EXPECT_EQ(Recognised(""), before);
   }
+  EXPECT_TRUE(Recognised(": 200"));  // a leading colon cannot be the caption's beginning
 
-  // A colon first of all cannot be read as the caption's beginning.
-  s.annotationText = ": 200";
-  core::RecogniseUserText(s);
-  EXPECT_TRUE(s.annotationIsUser);
-}
-
-TEST_F(Caption, aCaptionTheTabDialogComposedIsNotTakenForTheUsersText) {
+  // What the tab dialog composed is automatic; the angle part counts only while the board is inclined.
   s.baseMode = 11;
   s.boardAngle = -3;
-  s.annotationText = core::AutomaticCaption(s, core::CaptionSource::TabDialog);
   s.annotationIsUser = true;
-  core::RecogniseUserText(s);
-  EXPECT_FALSE(s.annotationIsUser);
-
-  // The angle part counts only while the board is inclined.
-  s.annotationText = "clarky Board angle 3\u00b0 Chord : 200";
+  EXPECT_FALSE(Recognised(core::AutomaticCaption(s, core::CaptionSource::TabDialog)));
   s.baseMode = 0;
-  core::RecogniseUserText(s);
-  EXPECT_TRUE(s.annotationIsUser);
+  EXPECT_TRUE(Recognised("clarky Board angle 3\u00b0 Chord : 200"));
   s.baseMode = 1;
   s.boardAngle = 3;
-  core::RecogniseUserText(s);
-  EXPECT_FALSE(s.annotationIsUser);
+  EXPECT_FALSE(Recognised("clarky Board angle 3\u00b0 Chord : 200"));
 }
 
 }  // namespace

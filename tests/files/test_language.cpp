@@ -13,10 +13,9 @@
 
 namespace {
 
-using testsupport::TempDir;
 using testsupport::WriteFile;
 
-// Stands for the language window: each showing runs the next scripted action.
+// Stands for the language window: each showing runs the next scripted action; "" closes it.
 class ScriptedChooser : public files::LanguageChooser {
  public:
   void ShowChooser(core::SharedState& s) override {
@@ -24,62 +23,58 @@ class ScriptedChooser : public files::LanguageChooser {
     if (++shown > 5) throw std::runtime_error("the chooser was shown again and again");
     offered = files::ListLanguages(s.programDir);
     choosingWhileShown = s.choosingLanguage;
-    if (!script.empty()) {
-      std::string choice = script.front();
-      script.erase(script.begin());
-      if (!choice.empty()) files::ChooseLanguage(s, choice);  // "" closes without a choice
-    }
+    if (!script.empty() && !script.front().empty()) files::ChooseLanguage(s, script.front());
+    if (!script.empty()) script.erase(script.begin());
   }
-  std::vector<std::string> script;
-  std::vector<std::string> offered;
+  std::vector<std::string> script, offered;
   int shown = 0;
   bool choosingWhileShown = false;
 };
 
 class LanguageTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    s.programDir = dir.path().string();
-    s.iniFile = dir.File("Vandrell.ini");
-  }
+  void SetUp() override { s.programDir = dir.path().string(), s.iniFile = dir.File("Vandrell.ini"); }
   void TearDown() override { platform::SetTextLookup({}); }
 
   void WriteLanguage(const std::string& name, const std::string& contents) {
     WriteFile(dir.File(name + ".lng"), contents);
   }
+  void EnglishAndFrench() {
+    WriteLanguage("English", "[MenuFile]\r\n1=&File\r\n");
+    WriteLanguage("Francais", "[MenuFile]\r\n1=&Fichier\r\n");
+  }
 
-  TempDir dir;
+  testsupport::TempDir dir;
   core::SharedState s;
   platform::RecordingMessages messages;
   platform::ScopedMessages scopedMessages{&messages};
 };
 
-TEST_F(LanguageTest, FirstStartOffersTheFilesAndWritesTheChosenLanguage) {
-  WriteLanguage("English", "[MenuFile]\r\n1=&File\r\n");
-  WriteLanguage("Francais", "[MenuFile]\r\n1=&Fichier\r\n");
+TEST_F(LanguageTest, FirstStartOffersTheFilesAndTheChoiceHoldsAfterwards) {
+  EnglishAndFrench();
   ScriptedChooser chooser;
-  chooser.script = {"English"};
-
+  chooser.script = {"Francais"};
   ASSERT_TRUE(files::StartLanguage(s, chooser));
-
-  EXPECT_EQ(chooser.shown, 1);
   EXPECT_TRUE(chooser.choosingWhileShown);
   EXPECT_EQ(chooser.offered, (std::vector<std::string>{"English", "Francais"}));
-  EXPECT_EQ(files::GetINIFile("Language", "Langue", s.iniFile), "English");
-  EXPECT_EQ(s.languageName, "English");
-  EXPECT_EQ(s.languageFile, dir.File("English.lng"));
+  EXPECT_EQ(files::GetINIFile("Language", "Langue", s.iniFile), "Francais");
   EXPECT_FALSE(s.choosingLanguage);
-  EXPECT_EQ(platform::Text("MenuFile", "1"), "&File");
+
+  // The next start reads the choice back and asks nothing.
+  core::SharedState next;
+  next.programDir = s.programDir, next.iniFile = s.iniFile;
+  ASSERT_TRUE(files::StartLanguage(next, chooser));
+  EXPECT_EQ(chooser.shown, 1);
+  EXPECT_EQ(next.languageFile, dir.File("Francais.lng"));
+  EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");
   EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(LanguageTest, ClosingTheChooserWithoutAChoiceAsksAgain) {
-  WriteLanguage("English", "[MenuFile]\r\n1=&File\r\n");
+  EnglishAndFrench();
   ScriptedChooser chooser;
   chooser.script = {"", "", "English"};
-
   ASSERT_TRUE(files::StartLanguage(s, chooser));
-
   EXPECT_EQ(chooser.shown, 3);
   ASSERT_EQ(messages.shown.size(), 2u);
   for (const platform::BoxRequest& box : messages.shown) {
@@ -92,26 +87,11 @@ TEST_F(LanguageTest, ClosingTheChooserWithoutAChoiceAsksAgain) {
 TEST_F(LanguageTest, NoLanguageFileAtAllSaysSoOnceAndFails) {
   WriteFile(dir.File("readme.txt"), "not a language");
   ScriptedChooser chooser;
-
   EXPECT_FALSE(files::StartLanguage(s, chooser));
-
   EXPECT_EQ(chooser.shown, 0);
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].icon, platform::BoxIcon::Critical);
   EXPECT_NE(messages.shown[0].text.find(s.programDir), std::string::npos);
   EXPECT_FALSE(s.choosingLanguage);
-}
-
-TEST_F(LanguageTest, ALanguageAlreadySetNeedsNoChooser) {
-  WriteLanguage("Francais", "[MenuFile]\r\n1=&Fichier\r\n");
-  files::WriteINIFile("Language", "Langue", "Francais", s.iniFile);
-  ScriptedChooser chooser;
-
-  ASSERT_TRUE(files::StartLanguage(s, chooser));
-
-  EXPECT_EQ(chooser.shown, 0);
-  EXPECT_EQ(s.languageFile, dir.File("Francais.lng"));
-  EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");
 }
 
 // Why: the start-up reads the choice back from the settings file; when that file cannot be
@@ -121,9 +101,7 @@ TEST_F(LanguageTest, ChoiceHoldsWhenTheSettingsFileCannotBeWritten) {
   s.iniFile = dir.File("no-such-folder/Vandrell.ini");
   ScriptedChooser chooser;
   chooser.script = {"English"};
-
   ASSERT_TRUE(files::StartLanguage(s, chooser));
-
   EXPECT_EQ(chooser.shown, 1);
   EXPECT_FALSE(s.iniWriteOk);
   EXPECT_EQ(s.languageName, "English");
@@ -149,10 +127,8 @@ TEST_F(LanguageTest, LookupReadsTheCurrentFileAtEachCall) {
   files::ChooseLanguage(s, "English");
   files::InstallLanguageLookup(s);
   EXPECT_EQ(platform::Text("frmopen", "13"), "First text");
-
   WriteLanguage("English", "[frmopen]\r\n13=Edited text\r\n");
   EXPECT_EQ(platform::Text("frmopen", "13"), "Edited text");
-
   files::ChooseLanguage(s, "Francais");
   EXPECT_EQ(platform::Text("frmopen", "13"), "Premier texte");
   EXPECT_EQ(platform::Text("frmopen", "14"), "");
@@ -180,20 +156,15 @@ TEST_F(LanguageTest, MissesAreRecordedOnceEachOnlyWhileRecording) {
 }
 
 TEST_F(LanguageTest, BatchProgramFallsBackToEnglish) {
-  WriteLanguage("English", "[MenuFile]\r\n1=&File\r\n");
-  WriteLanguage("Francais", "[MenuFile]\r\n1=&Fichier\r\n");
-
-  files::UseBatchLanguage(s);
-  EXPECT_EQ(platform::Text("MenuFile", "1"), "&File");
-
-  files::WriteINIFile("Language", "Langue", "Francais", s.iniFile);
-  files::UseBatchLanguage(s);
-  EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");
-
-  files::WriteINIFile("Language", "Langue", "Klingon", s.iniFile);
-  files::UseBatchLanguage(s);
+  EnglishAndFrench();
+  // No setting, a shipped language, one that is not there.
+  for (const auto& [set, text] : std::vector<std::pair<std::string, std::string>>{
+           {"", "&File"}, {"Francais", "&Fichier"}, {"Klingon", "&File"}}) {
+    if (!set.empty()) files::WriteINIFile("Language", "Langue", set, s.iniFile);
+    files::UseBatchLanguage(s);
+    EXPECT_EQ(platform::Text("MenuFile", "1"), text) << set;
+  }
   EXPECT_EQ(s.languageName, "English");
-  EXPECT_EQ(platform::Text("MenuFile", "1"), "&File");
 }
 
 }  // namespace

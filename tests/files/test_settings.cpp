@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <filesystem>
 #include <memory>
 
@@ -127,36 +128,31 @@ TEST_F(Settings, StartReadsBackEverythingThatWasSavedInInches) {
   const core::SharedState& r = *restarted;
   EXPECT_EQ(r.firstRun, 0);
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(r.unitText, " in");
-  EXPECT_EQ(r.colour, s.colour);
-  EXPECT_EQ(r.lineStyle, s.lineStyle);
-  EXPECT_EQ(r.lineWidth, s.lineWidth);
-  EXPECT_EQ(r.textFontSize, 7.5f);
-  EXPECT_EQ(r.chordText, "8");
+  EXPECT_EQ(std::tuple(r.unitText, r.colour, r.lineStyle, r.lineWidth, r.textFontSize, r.chordText, r.numIndex),
+            std::tuple(" in", s.colour, s.lineStyle, s.lineWidth, 7.5f, "8", 8));
+  EXPECT_EQ(std::tuple(r.airfoilDir, r.seriesAirfoilDir, r.lastOpenDir), std::tuple(airfoils, series, airfoils + "/naca"));
   EXPECT_FLOAT_EQ(r.chord, 203.2f);
   EXPECT_FLOAT_EQ(r.sheetingThickness, 25.4f / 16);
   EXPECT_FLOAT_EQ(r.leadingEdgeDepth, 25.4f / 4);
   EXPECT_FLOAT_EQ(r.blockLe, 1.5f * 25.4f);
-  EXPECT_EQ(r.airfoilDir, airfoils);
-  EXPECT_EQ(r.seriesAirfoilDir, series);
-  EXPECT_EQ(r.lastOpenDir, airfoils + "/naca");
   EXPECT_FLOAT_EQ(r.margeHaut, 12.7f);
   EXPECT_FLOAT_EQ(r.recouvrement, 25.4f);
-  EXPECT_EQ(r.numIndex, 8);
   // The chord line's print position follows the unit, as a length like any other.
   EXPECT_EQ(r.ydprintText, "2");
   EXPECT_FLOAT_EQ(r.ydprint, 50.8f);
 }
 
-TEST_F(Settings, HandEditedIntegersThatAreMissingNotNumbersOrOutOfRangeKeepTheirDefaults) {
+TEST_F(Settings, HandEditedValuesThatAreMissingNotNumbersOrOutOfRangeKeepTheirDefaults) {
   WriteInstalledIni(
       "[Couleurs]\r\ncoulprofil=abc\r\ncoulcoffrage=\r\ncoulaxe=15\r\ncoulong=-1\r\ncoulba=3.5\r\ncoulbf=14\r\n"
       "coultrou=99999999999999999999\r\ncoulrep=0x1\r\n"
       "[StyleLignes]\r\nlineprofil=5\r\nlinecoffrage=4\r\nlinetrou=-0\r\n"
       "[Eprlines]\r\nprofil=0\r\neplinecoffrage=4\r\neplinerep=2\r\n"
       "[InsText]\r\nTailleFont=0\r\n"
-      "[Marges]\r\nNumIndex=9\r\n");
+      "[Marges]\r\nNumIndex=9\r\n[Defaut]\r\nunit=\r\nEpCoffrageAfich=2\r\n");
   files::StartSettings(s);
+  // A missing length reads as zero and a missing unit as millimetres.
+  EXPECT_EQ(std::tuple(s.unitText, s.chordText, s.chord, s.sheetingThickness), std::tuple(" mm", "", 0.0f, 2.0f));
   auto colours = core::kDefaultColours;
   colours[core::kElemBf] = 14;  // the last colour the palette offers
   EXPECT_EQ(s.colour, colours);
@@ -177,70 +173,33 @@ TEST_F(Settings, HandEditedIntegersThatAreMissingNotNumbersOrOutOfRangeKeepTheir
   EXPECT_EQ(s.numIndex, 0);
 }
 
-TEST_F(Settings, MissingLengthReadsAsZeroAndMissingUnitAsMillimetres) {
-  WriteInstalledIni("[Defaut]\r\nunit=\r\nEpCoffrageAfich=2\r\n");
-  files::StartSettings(s);
-  EXPECT_EQ(s.unitText, " mm");
-  EXPECT_EQ(s.chordText, "");
-  EXPECT_EQ(s.chord, 0.0f);
-  EXPECT_EQ(s.sheetingThickness, 2.0f);
-}
-
-struct DirectoryCase {
-  const char* name;
-  const char* repProfil;     // "A" airfoils, "S" series, "P" program dir, "M" missing
-  const char* repProfilevol;
-  const char* alertDir;      // "" no alert
-  bool missing;              // alert A rather than B
-};
-
-class DirectoryCheck : public Settings, public ::testing::WithParamInterface<DirectoryCase> {
- protected:
-  std::string Dir(char code) {
-    switch (code) {
-      case 'A': return airfoils;
-      case 'S': return series;
-      case 'P': return programDir;
-      default: return (dir.path() / "gone").string();
+// Only the first finding is shown: a missing folder (alert A) before one that is the
+// program folder (alert B), RepProfil before RepProfilevol.
+TEST_F(Settings, DirectoryCheckShowsOnlyTheFirstFinding) {
+  const std::string gone = (dir.path() / "gone").string(), hintB = "/airfoils  /...  ";
+  const struct {
+    std::string repProfil, repProfilevol, alertDir, hint;  // alertDir "": no alert
+  } cases[] = {{airfoils, series, "", ""},           {gone, series, gone, " "},
+               {gone, gone, gone, " "},               {airfoils, gone, gone, " "},
+               {programDir, gone, gone, " "},         {programDir, series, programDir, hintB},
+               {airfoils, programDir, programDir, hintB}, {programDir, programDir, programDir, hintB},
+               // A trailing separator still names the program folder.
+               {programDir + "/", series, programDir + "/", hintB}};
+  for (const auto& c : cases) {
+    messages.shown.clear();
+    s.airfoilDir = c.repProfil;
+    s.seriesAirfoilDir = c.repProfilevol;
+    files::CheckAirfoilDirectories(s);
+    SCOPED_TRACE(c.repProfil + " | " + c.repProfilevol);
+    if (c.alertDir.empty()) {
+      EXPECT_TRUE(messages.shown.empty());
+      continue;
     }
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Alert");
+    EXPECT_EQ(messages.shown[0].icon, platform::BoxIcon::Critical);
+    EXPECT_EQ(messages.shown[0].text, "FrmMainMessage/1 " + c.alertDir + c.hint + "FrmMainMessage/2\n\nFrmMainMessage/3");
   }
-};
-
-TEST_P(DirectoryCheck, ShowsOnlyTheFirstFinding) {
-  const DirectoryCase& c = GetParam();
-  s.airfoilDir = Dir(c.repProfil[0]);
-  s.seriesAirfoilDir = Dir(c.repProfilevol[0]);
-  files::CheckAirfoilDirectories(s);
-  if (*c.alertDir == 0) {
-    EXPECT_TRUE(messages.shown.empty());
-    return;
-  }
-  ASSERT_EQ(messages.shown.size(), 1u);
-  const platform::BoxRequest& box = messages.shown[0];
-  EXPECT_EQ(box.title, "Alert");
-  EXPECT_EQ(box.icon, platform::BoxIcon::Critical);
-  const std::string hint = c.missing ? " " : "/airfoils  /...  ";
-  EXPECT_EQ(box.text, "FrmMainMessage/1 " + Dir(c.alertDir[0]) + hint + "FrmMainMessage/2\n\nFrmMainMessage/3");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Settings, DirectoryCheck,
-    ::testing::Values(DirectoryCase{"BothFine", "A", "S", "", false},
-                      DirectoryCase{"AirfoilsMissing", "M", "S", "M", true},
-                      DirectoryCase{"BothMissingNamesTheFirst", "M", "M", "M", true},
-                      DirectoryCase{"SeriesMissing", "A", "M", "M", true},
-                      DirectoryCase{"MissingBeatsProgramDir", "P", "M", "M", true},
-                      DirectoryCase{"AirfoilsIsProgramDir", "P", "S", "P", false},
-                      DirectoryCase{"SeriesIsProgramDir", "A", "P", "P", false},
-                      DirectoryCase{"BothProgramDir", "P", "P", "P", false}),
-    [](const ::testing::TestParamInfo<DirectoryCase>& info) { return std::string(info.param.name); });
-
-TEST_F(Settings, DirectoryCheckMatchesTheProgramDirWithATrailingSeparator) {
-  s.airfoilDir = programDir + "/";
-  s.seriesAirfoilDir = series;
-  files::CheckAirfoilDirectories(s);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_NE(messages.shown[0].text.find("/airfoils  /...  "), std::string::npos);
 }
 
 TEST_F(Settings, RecentFilesMoveUpDropTheOldestAndIgnoreTheNewest) {
@@ -304,11 +263,8 @@ TEST_F(Settings, BatchLoadNeverWritesAndNeverAlerts) {
 TEST_F(Settings, FileExistsForFilesOnly) {
   const std::string file = dir.File("kaldrex.exe");
   WriteFile(file, "x");
-  EXPECT_TRUE(files::FileExists(file));
-  EXPECT_TRUE(files::FileExists(file + "/"));
-  EXPECT_FALSE(files::FileExists(programDir));
-  EXPECT_FALSE(files::FileExists(dir.File("none")));
-  EXPECT_FALSE(files::FileExists(""));
+  EXPECT_TRUE(files::FileExists(file) && files::FileExists(file + "/"));
+  EXPECT_FALSE(files::FileExists(programDir) || files::FileExists(dir.File("none")) || files::FileExists(""));
 }
 
 }  // namespace

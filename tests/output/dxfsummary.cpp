@@ -7,59 +7,38 @@
 
 namespace dxftest {
 
-std::vector<std::pair<std::string, std::string>> Pairs(const std::string& text) {
+std::vector<Entity> Entities(const std::string& text) {
   std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find("\r\n", start);
+  for (std::size_t start = 0, end; start < text.size(); start = end + 2) {
+    end = text.find("\r\n", start);
     EXPECT_NE(end, std::string::npos) << "a line without CR LF at byte " << start;
     if (end == std::string::npos) break;
-    EXPECT_EQ(text.substr(start, end - start).find('\n'), std::string::npos) << "a bare LF near byte " << start;
     lines.push_back(text.substr(start, end - start));
-    start = end + 2;
+    EXPECT_EQ(lines.back().find('\n'), std::string::npos) << "a bare LF near byte " << start;
   }
   EXPECT_EQ(lines.size() % 2, 0u);
-  std::vector<std::pair<std::string, std::string>> pairs;
-  for (std::size_t i = 0; i + 1 < lines.size(); i += 2) pairs.emplace_back(lines[i], lines[i + 1]);
-  return pairs;
-}
-
-std::vector<Entity> Entities(const std::string& text) {
-  auto pairs = Pairs(text);
   std::vector<Entity> entities;
-  bool inEntities = false;
-  std::pair<std::string, std::string>* pendingX = nullptr;
-  for (std::size_t i = 0; i < pairs.size(); ++i) {
-    const auto& [code, value] = pairs[i];
+  bool inEntities = false, inVertex = false;
+  for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
+    const std::string &code = lines[i], &value = lines[i + 1];
     if (code == "2" && value == "ENTITIES") inEntities = true;
     if (!inEntities) continue;
     if (code == "0" && value == "ENDSEC") break;
-    if (code == "0" && (value == "POLYLINE" || value == "CIRCLE")) {
-      entities.push_back(Entity{value, "", "", "", {}, "", "", ""});
-      continue;
-    }
-    if (code == "0" && value == "VERTEX") {
-      entities.back().vertices.emplace_back();
-      pendingX = &entities.back().vertices.back();
-      continue;
-    }
     if (code == "0") {
-      pendingX = nullptr;
+      inVertex = value == "VERTEX";
+      if (value == "POLYLINE" || value == "CIRCLE") entities.push_back(Entity{value, "", "", "", "", {}});
+      if (inVertex) entities.back().vertices.emplace_back();
       continue;
     }
     if (entities.empty()) continue;
     Entity& e = entities.back();
-    if (pendingX) {
-      if (code == "10") pendingX->first = value;
-      if (code == "20") pendingX->second = value;
-      continue;
-    }
-    if (code == "5") e.handle = value;
-    if (code == "8") e.layer = value;
-    if (code == "70") e.flag = value;
-    if (code == "10") e.centreX = value;
-    if (code == "20") e.centreY = value;
-    if (code == "40") e.radius = value;
+    if (inVertex) {
+      if (code == "10") e.vertices.back().first = value;
+      if (code == "20") e.vertices.back().second = value;
+    } else if (code == "5") e.handle = value;
+    else if (code == "8") e.layer = value;
+    else if (code == "70") e.flag = value;
+    else if (code == "40") e.radius = value;
   }
   return entities;
 }

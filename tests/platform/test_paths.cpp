@@ -26,12 +26,11 @@ TEST(Paths, ProgramDirectoryIsWhereTheLanguageFilesAre) {
   const fs::path bin = dir.path() / "bin", share = dir.path() / "share" / "vandrell";
   fs::create_directories(bin);
   fs::create_directories(share);
-  // Neither holds language files: the executable's folder.
+  // Neither holds language files: the executable's folder; installed: the shared data folder;
+  // a build tree keeps them beside the executable, which wins.
   EXPECT_EQ(platform::ProgramDirectoryFor(bin.string()), bin.string());
-  // Installed: the shared data folder beside it.
   WriteFile((share / "English.lng").string(), "[LANGUAGE]\n");
   EXPECT_EQ(platform::ProgramDirectoryFor(bin.string() + "/"), share.string());
-  // A build tree keeps them beside the executable, which wins.
   WriteFile((bin / "Francais.lng").string(), "[LANGUAGE]\n");
   EXPECT_EQ(platform::ProgramDirectoryFor(bin.string()), bin.string());
 }
@@ -41,14 +40,10 @@ TEST(Paths, SettingsBesideAWritableProgramElseInTheUsersFolderCarryingTheOldFile
   const std::string prog = (dir.path() / "prog").string(), config = (dir.path() / "cfg" / "vandrell").string();
   fs::create_directories(prog);
 
-  platform::SettingsLocation beside = platform::LocateSettingsFile(prog, config);
-  EXPECT_EQ(beside.iniFile, prog + "/Vandrell.ini");
-  EXPECT_EQ(beside.ReadFrom(), beside.iniFile);
+  EXPECT_EQ(platform::LocateSettingsFile(prog, config).ReadFrom(), prog + "/Vandrell.ini");
 
   // A read-only program folder with no settings: a fresh file in the user's folder.
-  platform::SettingsLocation fresh = platform::LocateSettingsFile(prog, config, false);
-  EXPECT_EQ(fresh.iniFile, config + "/Vandrell.ini");
-  EXPECT_EQ(fresh.seedFrom, "");
+  EXPECT_EQ(platform::LocateSettingsFile(prog, config, false).ReadFrom(), config + "/Vandrell.ini");
 
   // With settings beside it, they are read until the user's copy exists, then copied.
   WriteFile(prog + "/Vandrell.ini", "[Repertoires]\r\nInstall=1\r\n");
@@ -63,24 +58,19 @@ TEST(Paths, SettingsBesideAWritableProgramElseInTheUsersFolderCarryingTheOldFile
   // The user's own file is never replaced by the one beside the program.
   WriteFile(seeded.iniFile, "[Language]\r\nLangue=Francais\r\n");
   platform::SettingsLocation later = platform::LocateSettingsFile(prog, config, false);
-  EXPECT_EQ(later.seedFrom, "");
   EXPECT_EQ(later.ReadFrom(), seeded.iniFile);
   ASSERT_TRUE(platform::PrepareSettingsFile(later));
   EXPECT_EQ(ReadFile(seeded.iniFile), "[Language]\r\nLangue=Francais\r\n");
 }
 
-// Sets an environment variable for the lifetime of the object.
+// Sets an environment variable (unsets it for nullptr) for the lifetime of the object.
 class ScopedEnv {
  public:
   ScopedEnv(const char* name, const char* value) : name_(name) {
     if (const char* old = std::getenv(name)) old_ = old;
-    if (value) ::setenv(name, value, 1);
-    else ::unsetenv(name);
+    value ? ::setenv(name, value, 1) : ::unsetenv(name);
   }
-  ~ScopedEnv() {
-    if (old_) ::setenv(name_, old_->c_str(), 1);
-    else ::unsetenv(name_);
-  }
+  ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
 
  private:
   const char* name_;
@@ -89,16 +79,12 @@ class ScopedEnv {
 
 TEST(Paths, UserConfigDirectoryFollowsXdgAndIgnoresARelativeOne) {
   ScopedEnv home("HOME", "/home/ann");
-  {
-    ScopedEnv xdg("XDG_CONFIG_HOME", "/cfg/");
-    EXPECT_EQ(platform::UserConfigDirectory(), "/cfg/vandrell");
+  const std::pair<const char*, const char*> cases[] = {
+      {"/cfg/", "/cfg/vandrell"}, {"relative", "/home/ann/.config/vandrell"}, {nullptr, "/home/ann/.config/vandrell"}};
+  for (const auto& [xdg, expected] : cases) {
+    ScopedEnv env("XDG_CONFIG_HOME", xdg);
+    EXPECT_EQ(platform::UserConfigDirectory(), expected) << (xdg ? xdg : "unset");
   }
-  {
-    ScopedEnv xdg("XDG_CONFIG_HOME", "relative");
-    EXPECT_EQ(platform::UserConfigDirectory(), "/home/ann/.config/vandrell");
-  }
-  ScopedEnv xdg("XDG_CONFIG_HOME", nullptr);
-  EXPECT_EQ(platform::UserConfigDirectory(), "/home/ann/.config/vandrell");
 }
 
 }  // namespace

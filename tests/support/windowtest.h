@@ -1,12 +1,10 @@
 #pragma once
-// A fresh program state for window tests: its own program folder with the English language
-// file and a settings file, recorded message boxes, a recording desktop, recorded help and
-// scripted file dialogs. Every test ends by checking that no text it needed was missing.
+// A fresh program state for window tests: own program folder, languages, settings file and
+// recorded platform services. Every test ends by checking that no text it needed was missing.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTimer>
-#include <QWidget>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -14,6 +12,7 @@
 
 #include "core/ribstate.h"
 #include "files/language.h"
+#include "mainwindow/commands.h"
 #include "platform/help.h"
 #include "platform/desktop.h"
 #include "platform/filedialogs.h"
@@ -26,6 +25,12 @@ namespace testsupport {
 
 // The text of the language in force; a text the language lacks counts as missing.
 inline std::string Key(const std::string& section, const std::string& key) { return platform::Text(section, key); }
+
+// A small valid airfoil (Selig order) with the given title line.
+inline std::string AirfoilText(const std::string& title) {
+  return title + "\n1 0.001\n0.75 0.04\n0.5 0.06\n0.25 0.055\n0.1 0.035\n0 0\n0.1 -0.02\n0.25 -0.025\n"
+                 "0.5 -0.02\n0.75 -0.01\n1 -0.001\n";
+}
 
 class WindowTest : public ::testing::Test {
  protected:
@@ -80,12 +85,15 @@ class WindowTest : public ::testing::Test {
     explicit UseDialogs(platform::FileDialogs* d) { platform::SetFileDialogs(d); }
     ~UseDialogs() { platform::SetFileDialogs(nullptr); }
   } useDialogs{&fileDialogs};
-};
 
-// A small valid airfoil (Selig order) with the given title line.
-inline std::string AirfoilText(const std::string& title) {
-  return title + "\n1 0.001\n0.75 0.04\n0.5 0.06\n0.25 0.055\n0.1 0.035\n0 0\n0.1 -0.02\n0.25 -0.025\n"
-                 "0.5 -0.02\n0.75 -0.01\n1 -0.001\n";
-}
+  // Opens a small airfoil file titled `title` through the recent-files road into `view`.
+  std::string OpenAirfoil(mainwindow::AirfoilRoadView& view, const std::string& title = "WING",
+                          const std::string& name = "wing.dat") {
+    const std::string path = dir.File(name);
+    WriteFile(path, AirfoilText(title));
+    mainwindow::OpenRecentAirfoil(core::App(), path, view);
+    return path;
+  }
+};
 
 }  // namespace testsupport

@@ -35,31 +35,23 @@ bool Inked(const QImage& image, int x, int y) { return image.pixelColor(x, y) !=
 // Runs of inked pixels along row y.
 int InkRuns(const QImage& image, int y, int x0, int x1) {
   int runs = 0;
-  bool inRun = false;
-  for (int x = x0; x <= x1; ++x) {
-    bool ink = Inked(image, x, y);
-    if (ink && !inRun) ++runs;
-    inRun = ink;
-  }
+  for (int x = x0; x <= x1; ++x) runs += Inked(image, x, y) && (x == x0 || !Inked(image, x - 1, y));
   return runs;
 }
 
-TEST(QtDrawTarget, LinesTakeThePaletteColourAtTheirTwipPosition) {
+TEST(QtDrawTarget, ClearPaintsCreamAndLinesTakeThePaletteColourAtTheirTwipPosition) {
   QImage image = Draw([](platform::DrawTarget& t) {
+    t.Clear();
     t.DrawWidth = 3;
     t.Line(10 * kPx, 50 * kPx, 190 * kPx, 50 * kPx, 12);  // light red
     t.Line(100 * kPx, 10 * kPx, 100 * kPx, 40 * kPx, 9);  // light blue
   });
+  const QColor cream(255, 255, 239);
   EXPECT_EQ(image.pixelColor(60, 50), QColor(255, 0, 0));
   EXPECT_EQ(image.pixelColor(100, 25), QColor(0, 0, 255));
-  EXPECT_FALSE(Inked(image, 60, 45));
-  EXPECT_FALSE(Inked(image, 5, 50));  // nothing before the line's start
-}
-
-TEST(QtDrawTarget, ClearPaintsTheViewCream) {
-  QImage image = Draw([](platform::DrawTarget& t) { t.Clear(); });
-  EXPECT_EQ(image.pixelColor(0, 0), QColor(255, 255, 239));
-  EXPECT_EQ(image.pixelColor(199, 99), QColor(255, 255, 239));
+  EXPECT_EQ(image.pixelColor(60, 45), cream);
+  EXPECT_EQ(image.pixelColor(5, 50), cream);  // nothing before the line's start
+  EXPECT_EQ(image.pixelColor(199, 99), cream);
 }
 
 TEST(QtDrawTarget, LineStylesBreakTheLineAsNamed) {
@@ -84,7 +76,7 @@ TEST(QtDrawTarget, WidthsArePixelsAndBoxesAreOutlines) {
     t.Line(20.5 * kPx, 20.5 * kPx, 120.5 * kPx, 80.5 * kPx, 0, true);
   });
   int thickness = 0;
-  for (int y = 10; y < 30; ++y) thickness += Inked(image, 70, y) ? 1 : 0;
+  for (int y = 10; y < 30; ++y) thickness += Inked(image, 70, y);
   EXPECT_EQ(thickness, 5);
   EXPECT_TRUE(Inked(image, 20, 50));
   EXPECT_TRUE(Inked(image, 120, 50));
@@ -94,9 +86,7 @@ TEST(QtDrawTarget, WidthsArePixelsAndBoxesAreOutlines) {
 TEST(QtDrawTarget, TextHangsFromItsTopLeftCorner) {
   int top = 1000, left = 1000;
   QImage image = Draw([](platform::DrawTarget& t) {
-    t.FontSize = 12;
-    t.CurrentX = 40 * kPx;
-    t.CurrentY = 30 * kPx;
+    t.FontSize = 12, t.CurrentX = 40 * kPx, t.CurrentY = 30 * kPx;
     t.Print("HHH");
   });
   for (int y = 0; y < image.height(); ++y)
@@ -115,10 +105,8 @@ TEST(QtDrawTarget, PrintMovesThePrintPosition) {
   QImage image = Blank();
   QPainter painter(&image);
   platform::QtDrawTarget t = platform::QtDrawTarget::ForDevice(painter, image);
-  t.CurrentX = 300;
-  t.CurrentY = 600;
-  double width = t.TextWidth("AB");
-  double height = t.TextHeight("AB");
+  t.CurrentX = 300, t.CurrentY = 600;
+  const double width = t.TextWidth("AB"), height = t.TextHeight("AB");
   EXPECT_GT(width, 0);
   // A 9-point font is 180 twips high, its line a little more; a wrong resolution is off by far more.
   EXPECT_GT(height, 180);
