@@ -364,7 +364,8 @@ TEST_F(RibTrace, blockIsTurnedByTheBoardAngleCarriesTheRibAndSeatsIt) {
   EXPECT_NEAR((block[7].x2 - block[7].x1) * by - (block[7].y2 - block[7].y1) * bx, 0, 1e-3);
   ExpectLine(block[8], block[7].x2, block[7].y2, fx + T * 56.7, tailY);
   EXPECT_NEAR(LinesIn(t, core::kElemBf)[0].x1, X(200, 20), kTol);  // the rib moves with the block
-  auto lower = core::ElementsOf(core::BuildRib(s), RibPart::BlockLower);
+  const core::RibConstruction built = core::BuildRib(s);
+  auto lower = core::ElementsOf(built, RibPart::BlockLower);
   ASSERT_EQ(lower.size(), 1u);
   EXPECT_DOUBLE_EQ(lower[0]->points[1].x, -20);  // the front point, at the DXF origin
 
