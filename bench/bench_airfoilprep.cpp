@@ -6,16 +6,16 @@
 namespace {
 
 void Prepare(benchmark::State& state, const char* file) {
-  core::SharedState loaded;
-  loaded.airfoilPath = std::string(VANDRELL_SOURCE_DIR) + "/airfoils/" + file;
-  if (!files::FichierLecture(loaded).ok()) {
+  core::RibDocument loaded;
+  loaded.airfoil.path = std::string(VANDRELL_SOURCE_DIR) + "/airfoils/" + file;
+  if (!files::ReadAirfoilInto(loaded.airfoil).ok()) {
     state.SkipWithError("cannot read the airfoil");
     return;
   }
   for (auto _ : state) {
-    core::SharedState s = loaded;
-    core::PrepareAirfoil(s);
-    benchmark::DoNotOptimize(s.upperAt);
+    core::RibDocument s = loaded;
+    core::InstallPreparedAirfoil(s);
+    benchmark::DoNotOptimize(s.prepared.upperAt);
   }
 }
 

@@ -20,42 +20,42 @@
 
 namespace {
 
-bool FullRib(core::SharedState& s) {
-  s.airfoilPath = std::string(VANDRELL_SOURCE_DIR) + "/airfoils/clarky.dat";
-  if (!files::FichierLecture(s).ok()) return false;
-  core::PrepareAirfoil(s);
-  s.airfoilLoaded = true;
-  s.leadingEdgeDepth = 8;
-  s.trailingEdgeDepth = 12;
-  s.markCount = 255;
-  s.baseMode = 1;
-  s.blockLe = 20;
-  s.blockTe = 10;
-  s.blockHeight0 = 15;
-  s.blockHeight4 = 40;
-  s.boardAngle = -2;
+bool FullRib(core::RibDocument& s) {
+  s.airfoil.path = std::string(VANDRELL_SOURCE_DIR) + "/airfoils/clarky.dat";
+  if (!files::ReadAirfoilInto(s.airfoil).ok()) return false;
+  core::InstallPreparedAirfoil(s);
+  s.airfoil.loaded = true;
+  s.rib.leadingEdge.mm = 8;
+  s.rib.trailingEdge.mm = 12;
+  s.rib.markCount = 255;
+  s.rib.baseMode = 1;
+  s.rib.blocks.leadingExtension.mm = 20;
+  s.rib.blocks.trailingExtension.mm = 10;
+  s.rib.blocks.baseHeight.mm = 15;
+  s.rib.blocks.topHeight.mm = 40;
+  s.rib.boardAngle = -2;
   for (int i = 0; i < 12; ++i) {
     auto k = static_cast<std::size_t>(i);
-    s.spars.sparPosText[k] = std::to_string(10 + 7 * i) + "%";
-    s.spars.sparWidth[k] = 4;
-    s.spars.sparHeight[k] = 3;
-    s.spars.sparInset[k] = 1;
-    s.spars.sparType[k] = static_cast<std::uint8_t>(i % 4);
-    s.spars.sparUpper[k] = static_cast<std::uint8_t>(1 + i % 2);
-    s.spars.sparLower[k] = static_cast<std::uint8_t>(2 - i % 2);
-    s.holes.holePosText[k] = std::to_string(12 + 6 * i) + "%";
-    s.holes.holeSize[k] = 5;
-    s.holes.holeHeight[k] = 3;
-    s.holes.holeRect[k] = static_cast<std::uint8_t>(i % 2);
-    s.holes.holeCentred[k] = 1;
+    s.rib.spars[k].positionText = std::to_string(10 + 7 * i) + "%";
+    s.rib.spars[k].width.mm = 4;
+    s.rib.spars[k].height.mm = 3;
+    s.rib.spars[k].inset.mm = 1;
+    s.rib.spars[k].shape = static_cast<std::uint8_t>(i % 4);
+    s.rib.spars[k].upper = static_cast<std::uint8_t>(1 + i % 2);
+    s.rib.spars[k].lower = static_cast<std::uint8_t>(2 - i % 2);
+    s.rib.holes[k].positionText = std::to_string(12 + 6 * i) + "%";
+    s.rib.holes[k].size.mm = 5;
+    s.rib.holes[k].height.mm = 3;
+    s.rib.holes[k].shape = static_cast<std::uint8_t>(i % 2);
+    s.rib.holes[k].centred = 1;
   }
-  s.spars.sparLast = 11;
-  s.holes.holeLast = 11;
+  s.rib.spars.last = 11;
+  s.rib.holes.last = 11;
   return true;
 }
 
 void BM_DxfExport(benchmark::State& state) {
-  core::SharedState s;
+  core::RibDocument s;
   if (!FullRib(s)) {
     state.SkipWithError("cannot read the airfoil");
     return;
@@ -71,12 +71,12 @@ void BM_DxfExport(benchmark::State& state) {
 
 #ifdef VANDRELL_WITH_QT
 void BM_DrawRibOnImage(benchmark::State& state) {
-  core::SharedState s;
+  core::RibDocument s;
   if (!FullRib(s)) {
     state.SkipWithError("cannot read the airfoil");
     return;
   }
-  s.zoom = 1;
+  s.view.zoom = 1;
   core::PlaceViewOrigin(s);
   QImage image(1000, 400, QImage::Format_RGB32);
   for (auto _ : state) {

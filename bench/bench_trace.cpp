@@ -11,49 +11,49 @@
 
 namespace {
 
-core::SharedState HeavyRib() {
-  core::SharedState s;
-  s.airfoilPath = std::string(VANDRELL_SOURCE_DIR) + "/airfoils/clarky.dat";
-  files::FichierLecture(s);
-  core::PrepareAirfoil(s);
-  s.airfoilLoaded = true;
-  s.zoom = 1;
+core::RibDocument HeavyRib() {
+  core::RibDocument s;
+  s.airfoil.path = std::string(VANDRELL_SOURCE_DIR) + "/airfoils/clarky.dat";
+  files::ReadAirfoilInto(s.airfoil);
+  core::InstallPreparedAirfoil(s);
+  s.airfoil.loaded = true;
+  s.view.zoom = 1;
   s.originX = 600;
   s.originY = 4000;
-  s.chordTwips = s.chord * 56.7f;
-  s.sheetingThickness = 1.5f;
-  s.leadingEdgeDepth = 6;
-  s.markCount = 255;
-  s.baseMode = 1;
-  s.blockLe = 20;
-  s.blockTe = 15;
-  s.blockHeight0 = 25;
-  s.blockHeight4 = 40;
-  s.boardAngle = 3;
-  s.textX = 60;
-  s.textY = -8;
-  s.annotationText = "clarky Chord : 200";
-  s.spars.sparLast = 11;
-  s.holes.holeLast = 11;
+  s.chordTwips = s.rib.chord.mm * 56.7f;
+  s.rib.sheeting.mm = 1.5f;
+  s.rib.leadingEdge.mm = 6;
+  s.rib.markCount = 255;
+  s.rib.baseMode = 1;
+  s.rib.blocks.leadingExtension.mm = 20;
+  s.rib.blocks.trailingExtension.mm = 15;
+  s.rib.blocks.baseHeight.mm = 25;
+  s.rib.blocks.topHeight.mm = 40;
+  s.rib.boardAngle = 3;
+  s.rib.caption.x.mm = 60;
+  s.rib.caption.y.mm = -8;
+  s.rib.caption.text = "clarky Chord : 200";
+  s.rib.spars.last = 11;
+  s.rib.holes.last = 11;
   for (std::size_t i = 0; i < 12; ++i) {
-    s.spars.sparPosText[i] = std::to_string(8 + 6 * i) + "%";
-    s.spars.sparWidth[i] = 3;
-    s.spars.sparHeight[i] = 4;
-    s.spars.sparInset[i] = 1;
-    s.spars.sparUpper[i] = 1;
-    s.spars.sparLower[i] = 2;
-    s.spars.sparType[i] = static_cast<std::uint8_t>(i % 4);
-    s.holes.holePosText[i] = std::to_string(10 + 6 * i) + "%";
-    s.holes.holeSize[i] = 5;
-    s.holes.holeHeight[i] = 3;
-    s.holes.holeCentred[i] = 1;
-    s.holes.holeRect[i] = static_cast<std::uint8_t>(i % 2);
+    s.rib.spars[i].positionText = std::to_string(8 + 6 * i) + "%";
+    s.rib.spars[i].width.mm = 3;
+    s.rib.spars[i].height.mm = 4;
+    s.rib.spars[i].inset.mm = 1;
+    s.rib.spars[i].upper = 1;
+    s.rib.spars[i].lower = 2;
+    s.rib.spars[i].shape = static_cast<std::uint8_t>(i % 4);
+    s.rib.holes[i].positionText = std::to_string(10 + 6 * i) + "%";
+    s.rib.holes[i].size.mm = 5;
+    s.rib.holes[i].height.mm = 3;
+    s.rib.holes[i].centred = 1;
+    s.rib.holes[i].shape = static_cast<std::uint8_t>(i % 2);
   }
   return s;
 }
 
 void BM_DrawRibRecording(benchmark::State& state) {
-  core::SharedState s = HeavyRib();
+  core::RibDocument s = HeavyRib();
   std::size_t primitives = 0;
   for (auto _ : state) {
     platform::RecordingTarget target;
@@ -66,7 +66,7 @@ void BM_DrawRibRecording(benchmark::State& state) {
 BENCHMARK(BM_DrawRibRecording);
 
 void BM_BuildRib(benchmark::State& state) {
-  core::SharedState s = HeavyRib();
+  core::RibDocument s = HeavyRib();
   for (auto _ : state) {
     core::RibConstruction c = core::BuildRib(s);
     benchmark::DoNotOptimize(c.elements.data());

@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/startup.h"
 #include "platform/programdir.h"

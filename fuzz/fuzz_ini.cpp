@@ -48,17 +48,17 @@ class SilentMessages : public platform::Messages {
 };
 
 void CheckSettings(const std::string& file) {
-  core::SharedState s;
-  s.iniFile = file;
+  core::RibDocument s;
+  s.settings.iniFile = file;
   files::LoadSettingsForBatch(s);
-  for (std::int16_t c : s.colour)
+  for (std::int16_t c : s.style.colour)
     if (c < 0 || c > files::kColourIndexMax) std::abort();
-  for (std::int16_t style : s.lineStyle)
+  for (std::int16_t style : s.style.lineStyle)
     if (style < 0 || style > files::kLineStyleMax) std::abort();
-  for (std::int16_t w : s.lineWidth)
+  for (std::int16_t w : s.style.lineWidth)
     if (w < files::kLineWidthMin || w > files::kLineWidthMax) std::abort();
-  if (s.numIndex > 8 || !(s.textFontSize > 0)) std::abort();
-  if (s.unitText != " mm" && s.unitText != " in") std::abort();
+  if (s.print.paperIndex > 8 || !(s.rib.caption.fontSize > 0)) std::abort();
+  if (s.settings.unitText != " mm" && s.settings.unitText != " in") std::abort();
 }
 
 const std::string& ScratchFile() {

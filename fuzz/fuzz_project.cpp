@@ -16,9 +16,9 @@ class SilentMessages : public platform::Messages {
   platform::BoxAnswer Show(const platform::BoxRequest&) override { return platform::BoxAnswer::Ok; }
 };
 
-core::SharedState NewRib(const char* unit) {
-  core::SharedState s;
-  s.unitText = unit;
+core::RibDocument NewRib(const char* unit) {
+  core::RibDocument s;
+  s.settings.unitText = unit;
   core::ClearRib(s);
   return s;
 }
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   platform::SetMessages(&silent);
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   for (const char* unit : {" mm", " in"}) {
-    core::SharedState s = NewRib(unit);
+    core::RibDocument s = NewRib(unit);
     const std::string clean = files::ProjectFileText(s);
     if (!files::ReadProjectText(bytes, s).ok) {
       if (files::ProjectFileText(s) != clean) __builtin_trap();
@@ -38,12 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // An extension shorter than three characters cannot come back from "name.ext".
     std::size_t extChars = 0;
-    for (char c : s.airfoilExt) extChars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    for (char c : s.airfoil.ext) extChars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     if (extChars < 3) continue;
     // A read turns empty reserved lines into "0"; after that a file must stay as it is.
     std::string written = files::ProjectFileText(s);
     for (int round = 0; round < 2; ++round) {
-      core::SharedState again = NewRib(unit);
+      core::RibDocument again = NewRib(unit);
       if (!files::ReadProjectText(written, again).ok) __builtin_trap();
       const std::string rewritten = files::ProjectFileText(again);
       if (round == 1 && rewritten != written) __builtin_trap();

@@ -67,14 +67,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vandrell-cli: no settings file %s\n", options.iniFile.c_str());
     return 1;
   }
-  core::SharedState& s = core::App();
-  s.programDir = platform::ProgramDirectory(argv[0]);
-  s.iniFile = !options.iniFile.empty()
+  core::RibDocument document;
+  core::RibDocument& s = document;
+  s.settings.programDir = platform::ProgramDirectory(argv[0]);
+  s.settings.iniFile = !options.iniFile.empty()
                   ? options.iniFile
-                  : platform::LocateSettingsFile(s.programDir, platform::UserConfigDirectory()).ReadFrom();
+                  : platform::LocateSettingsFile(s.settings.programDir, platform::UserConfigDirectory()).ReadFrom();
   files::LoadSettingsForBatch(s);
   if (!options.unit.empty()) {
-    s.unitText = options.unit == "in" ? " in" : " mm";
+    s.settings.unitText = options.unit == "in" ? " in" : " mm";
     files::SetYdprintFromUnit(s);
   }
   files::UseBatchLanguage(s);

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 
 namespace cli {
 
@@ -14,11 +14,11 @@ struct Options {
 };
 
 // Exit codes: 0 done, 1 usage error, 2 refused or failed.
-using Command = int (*)(const Options& options, core::SharedState& s);
+using Command = int (*)(const Options& options, core::RibDocument& s);
 
-int Info(const Options& options, core::SharedState& s);
-int Dxf(const Options& options, core::SharedState& s);
-int Render(const Options& options, core::SharedState& s);
+int Info(const Options& options, core::RibDocument& s);
+int Dxf(const Options& options, core::RibDocument& s);
+int Render(const Options& options, core::RibDocument& s);
 
 // The rib options of `dxf` and `render`, typed as in the rib dialogs, in the unit in force.
 inline constexpr const char* kRibOptionsUsage =
@@ -26,11 +26,11 @@ inline constexpr const char* kRibOptionsUsage =
 // Reads INPUT, the one argument left in `args` besides the rib options, with the settings'
 // defaults, and applies the options. Returns 0, 1 for a usage error (nothing printed) or
 // 2 when the input is refused (the reason printed).
-int LoadRibInput(std::vector<std::string>& args, core::SharedState& s);
+int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s);
 // Reads and prepares an airfoil file; a refusal prints "refused: KIND" and the user's
 // message and gives exit code 2.
-int LoadAirfoil(const std::string& path, core::SharedState& s);
-int Resave(const Options& options, core::SharedState& s);
+int LoadAirfoil(const std::string& path, core::RibDocument& s);
+int Resave(const Options& options, core::RibDocument& s);
 
 // Returns the value following `name` in args and removes both, or "" when absent.
 std::string TakeOption(std::vector<std::string>& args, const std::string& name);

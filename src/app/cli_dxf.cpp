@@ -7,7 +7,7 @@
 
 namespace cli {
 
-int Dxf(const Options& options, core::SharedState& s) {
+int Dxf(const Options& options, core::RibDocument& s) {
   std::vector<std::string> args = options.args;
   const std::string out = TakeOption(args, "-o");
   if (out.empty() || args.empty()) {
@@ -18,7 +18,7 @@ int Dxf(const Options& options, core::SharedState& s) {
     if (rc == 1) std::fprintf(stderr, "usage: vandrell-cli dxf INPUT -o OUT.dxf %s\n", kRibOptionsUsage);
     return rc;
   }
-  if (s.inverted) {
+  if (s.rib.upsideDown) {
     std::printf("refused: inverted\n");
     std::string text = platform::Text("filedxf", "1");
     std::fprintf(stderr, "%s\n", text.empty() ? "vandrell-cli: no DXF of a rib shown upside down" : text.c_str());

@@ -4,7 +4,7 @@
 
 namespace cli {
 
-int Info(const Options& options, core::SharedState& s) {
+int Info(const Options& options, core::RibDocument& s) {
   std::vector<std::string> args = options.args;
   const bool stations = TakeFlag(args, "--stations");
   if (args.size() != 1) {
@@ -12,18 +12,18 @@ int Info(const Options& options, core::SharedState& s) {
     return 1;
   }
   if (int rc = LoadAirfoil(args[0], s)) return rc;
-  std::printf("title: %s\n", s.airfoilTitle.c_str());
-  std::printf("points: %d\n", s.pointCount);
-  std::printf("densified: %d\n", s.ptsCount);
-  std::printf("upper: %d\n", s.upperCount);
-  std::printf("lower: %d\n", s.lowerCount);
-  std::printf("ymax: %.6f\n", s.yMax);
-  std::printf("ymin: %.6f\n", s.yMin);
-  std::printf("thickness: %.6f at %.6f\n", s.maxThickness, s.maxThicknessStation);
-  std::printf("camber: %.6f at %d\n", s.maxCamber, s.maxCamberStation);
+  std::printf("title: %s\n", s.airfoil.title.c_str());
+  std::printf("points: %d\n", s.airfoil.pointCount);
+  std::printf("densified: %d\n", s.prepared.outlineCount);
+  std::printf("upper: %d\n", s.prepared.upperCount);
+  std::printf("lower: %d\n", s.prepared.lowerCount);
+  std::printf("ymax: %.6f\n", s.prepared.yMax);
+  std::printf("ymin: %.6f\n", s.prepared.yMin);
+  std::printf("thickness: %.6f at %.6f\n", s.prepared.maxThickness, s.prepared.maxThicknessStation);
+  std::printf("camber: %.6f at %d\n", s.prepared.maxCamber, s.prepared.maxCamberStation);
   if (stations)
     for (int j = 0; j <= 400; ++j)
-      std::printf("%d %.9f %.9f\n", j, s.upperAt[static_cast<std::size_t>(j)], s.lowerAt[static_cast<std::size_t>(j)]);
+      std::printf("%d %.9f %.9f\n", j, s.prepared.upperAt[static_cast<std::size_t>(j)], s.prepared.lowerAt[static_cast<std::size_t>(j)]);
   return 0;
 }
 

@@ -10,6 +10,7 @@
 
 #include "core/ribtrace.h"
 #include "core/viewgeometry.h"
+#include "files/captions.h"
 #include "platform/qt/qtdrawtarget.h"
 #include "platform/qt/qtpicture.h"
 #endif
@@ -24,7 +25,7 @@ constexpr double kMaxPixels = 20000;  // a side of the image, at 96 dpi
 
 }  // namespace
 
-int Render(const Options& options, core::SharedState& s) {
+int Render(const Options& options, core::RibDocument& s) {
   std::vector<std::string> args = options.args;
   const std::string out = TakeOption(args, "-o");
   const std::string zoomText = TakeOption(args, "--zoom");
@@ -61,26 +62,27 @@ int Render(const Options& options, core::SharedState& s) {
   }
 
   // The main view at rest at this zoom.
-  s.zoom = static_cast<float>(zoom);
-  s.hScroll = 0;
-  s.vScroll = 0;
-  core::PlaceViewOrigin(s);
-  const platform::Drawing draw = [&s](platform::DrawTarget& target) { core::DrawRib(s, target); };
+  s.view.zoom = static_cast<float>(zoom);
+  s.view.hScroll = 0;
+  s.view.vScroll = 0;
+  core::ViewPlacement at = core::PlaceView(s);
+  const core::RibLabels labels = files::RibLabelsInLanguage();
+  const platform::Drawing draw = [&](platform::DrawTarget& target) { core::DrawRib(s, at, labels, target); };
   platform::PictureExtent extent = platform::MeasureDrawing(draw);
   // What would reach above or left of the view's corner (an upside-down rib on tall tabs)
   // moves into the picture, which holds the whole rib.
   const double shiftX = extent.leftTwips < 0 ? core::kViewLeftMarginTwips - extent.leftTwips : 0;
   const double shiftY = extent.topTwips < 0 ? core::kViewLeftMarginTwips - extent.topTwips : 0;
-  s.originX = static_cast<float>(s.originX + shiftX);
-  s.originY = static_cast<float>(s.originY + shiftY);
+  at.originX = static_cast<float>(at.originX + shiftX);
+  at.originY = static_cast<float>(at.originY + shiftY);
   extent.rightTwips += shiftX;
   extent.bottomTwips += shiftY;
 
   platform::PictureRequest request;
   request.background = platform::ViewBackground();
   // As much room right of and below the rib as the view leaves left of it.
-  request.widthTwips = std::max<double>(extent.rightTwips, s.originX + s.chordTwips) + core::kViewLeftMarginTwips;
-  request.heightTwips = std::max<double>(extent.bottomTwips, s.originY) + core::kViewLeftMarginTwips;
+  request.widthTwips = std::max<double>(extent.rightTwips, at.originX + at.chordTwips) + core::kViewLeftMarginTwips;
+  request.heightTwips = std::max<double>(extent.bottomTwips, at.originY) + core::kViewLeftMarginTwips;
   if (request.widthTwips * request.pngDpi / platform::kTwipsPerInch > kMaxPixels ||
       request.heightTwips * request.pngDpi / platform::kTwipsPerInch > kMaxPixels) {
     std::printf("refused: too-large\n");

@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "cli.h"
+#include "commands/projectcommands.h"
 #include "files/projectfile.h"
 #include "platform/errorreport.h"
 
@@ -8,7 +9,7 @@ namespace cli {
 
 // Opens IN as the File menu does (an older layout is converted in place, the airfoil is
 // looked up and read), then writes OUT with the project writer.
-int Resave(const Options& options, core::SharedState& s) {
+int Resave(const Options& options, core::RibDocument& s) {
   std::vector<std::string> args = options.args;
   const std::string airfoilDir = TakeOption(args, "--airfoil-dir");
   if (args.size() != 2) {
@@ -16,15 +17,15 @@ int Resave(const Options& options, core::SharedState& s) {
     return 1;
   }
   if (!airfoilDir.empty()) {
-    s.airfoilDir = airfoilDir;
-    s.seriesAirfoilDir = airfoilDir;
+    s.settings.airfoilDir = airfoilDir;
+    s.settings.seriesAirfoilDir = airfoilDir;
   }
-  files::StateOnlyProjectWindow window;
-  if (files::OpenProjectFile(s, args[0], window) != files::OpenProjectOutcome::Opened) return 2;
-  s.projectPath = args[1];
+  if (commands::OpenProjectFile(s, args[0], commands::Opener::Batch) != commands::OpenProjectOutcome::Opened)
+    return 2;
+  s.project.path = args[1];
   platform::ErrorInfo error;
   if (!files::WriteProject(s, args[1], &error)) {
-    platform::ReportGeneralError(files::kSaveProjectTag, error);
+    platform::ReportGeneralError(commands::kSaveProjectTag, error);
     return 2;
   }
   return 0;

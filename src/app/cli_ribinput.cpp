@@ -27,7 +27,7 @@ bool EndsWithNoCase(const std::string& text, const std::string& end) {
 }
 
 // What the rib dialogs let through: digits and ".", and "/" for inch fractions.
-bool TypedLength(const std::string& text, const std::string& unitText) {
+bool AcceptedLengthText(const std::string& text, const std::string& unitText) {
   const std::string allowed = core::LengthKeys(unitText);
   if (text.empty()) return false;
   for (char c : text)
@@ -37,20 +37,19 @@ bool TypedLength(const std::string& text, const std::string& unitText) {
 
 struct LengthOption {
   const char* name;
-  float core::SharedState::*value;
-  std::string core::SharedState::*text;
+  core::Length core::RibSetup::*field;
 };
 const LengthOption kLengthOptions[] = {
-    {"--chord", &core::SharedState::chord, &core::SharedState::chordText},
-    {"--sheeting", &core::SharedState::sheetingThickness, &core::SharedState::sheetingText},
-    {"--le", &core::SharedState::leadingEdgeDepth, &core::SharedState::leadingEdgeText},
-    {"--te", &core::SharedState::trailingEdgeDepth, &core::SharedState::trailingEdgeText},
+    {"--chord", &core::RibSetup::chord},
+    {"--sheeting", &core::RibSetup::sheeting},
+    {"--le", &core::RibSetup::leadingEdge},
+    {"--te", &core::RibSetup::trailingEdge},
 };
 
 
 // The project's set-up and its airfoil, looked up as the open command does. The file is
 // only read: an older layout is not rewritten in place by a batch command.
-int LoadProject(const std::string& path, const std::string& airfoilDir, core::SharedState& s) {
+int LoadProject(const std::string& path, const std::string& airfoilDir, core::RibDocument& s) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     std::printf("refused: unreadable\n");
@@ -65,16 +64,16 @@ int LoadProject(const std::string& path, const std::string& airfoilDir, core::Sh
     std::fprintf(stderr, "%s\n", platform::GeneralErrorText(read.error).c_str());
     return 2;
   }
-  s.projectPath = path;
+  s.project.path = path;
   if (!airfoilDir.empty()) {
-    s.airfoilDir = airfoilDir;
-    s.seriesAirfoilDir = airfoilDir;
+    s.settings.airfoilDir = airfoilDir;
+    s.settings.seriesAirfoilDir = airfoilDir;
   }
   const std::string airfoil = files::FindProjectAirfoil(s, read.airfoilFileName);
   if (airfoil.empty()) {
     std::printf("refused: airfoil-missing\n");
     std::fprintf(stderr, "vandrell-cli: no %s in %s or %s (--airfoil-dir DIR)\n", read.airfoilFileName.c_str(),
-                 s.airfoilDir.c_str(), s.seriesAirfoilDir.c_str());
+                 s.settings.airfoilDir.c_str(), s.settings.seriesAirfoilDir.c_str());
     return 2;
   }
   return LoadAirfoil(airfoil, s);
@@ -82,10 +81,9 @@ int LoadProject(const std::string& path, const std::string& airfoilDir, core::Sh
 
 }  // namespace
 
-int LoadAirfoil(const std::string& path, core::SharedState& s) {
-  s.airfoilPath = path;
-  s.quietRead = true;
-  files::AirfoilReadResult r = files::FichierLecture(s);
+int LoadAirfoil(const std::string& path, core::RibDocument& s) {
+  s.airfoil.path = path;
+  files::AirfoilReadResult r = files::ReadAirfoilInto(s.airfoil);
   if (!r.ok()) {
     std::printf("refused: %s\n", files::StatusName(r.status));
     std::string message =
@@ -93,24 +91,24 @@ int LoadAirfoil(const std::string& path, core::SharedState& s) {
     std::fprintf(stderr, "%s\n", message.c_str());
     return 2;
   }
-  if (s.pointCount < 5) {
+  if (s.airfoil.pointCount < 5) {
     std::printf("refused: too-few-points\n");
     std::fprintf(stderr, "%s\n", platform::Text("frmopen", "23").c_str());
     return 2;
   }
-  files::SplitAirfoilFileName(path, s.airfoilName, s.airfoilExt);
-  core::PrepareAirfoil(s);
-  s.airfoilLoaded = true;
+  files::SplitAirfoilFileName(path, s.airfoil.name, s.airfoil.ext);
+  core::InstallPreparedAirfoil(s);
+  s.airfoil.loaded = true;
   return 0;
 }
 
-int LoadRibInput(std::vector<std::string>& args, core::SharedState& s) {
+int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
   std::vector<std::pair<const LengthOption*, std::string>> lengths;
   for (const LengthOption& option : kLengthOptions) {
     std::string text = TakeOption(args, option.name);
     if (text.empty()) continue;
-    if (!TypedLength(text, s.unitText)) {
-      std::fprintf(stderr, "vandrell-cli: %s takes a length in%s, not \"%s\"\n", option.name, s.unitText.c_str(),
+    if (!AcceptedLengthText(text, s.settings.unitText)) {
+      std::fprintf(stderr, "vandrell-cli: %s takes a length in%s, not \"%s\"\n", option.name, s.settings.unitText.c_str(),
                    text.c_str());
       return 1;
     }
@@ -131,10 +129,9 @@ int LoadRibInput(std::vector<std::string>& args, core::SharedState& s) {
   if (int rc = project ? LoadProject(input, airfoilDir, s) : LoadAirfoil(input, s)) return rc;
 
   for (const auto& [option, text] : lengths) {
-    s.*(option->text) = text;
-    s.*(option->value) = core::LengthFromText(text, s.unitText);
+    s.rib.*(option->field) = core::TypedLength(text, s.settings.unitText);
     // Typing a leading-edge depth chooses the plain piece, as in the dialog.
-    if (option->value == &core::SharedState::leadingEdgeDepth) s.leadingEdgeStyle = 1;
+    if (option->field == &core::RibSetup::leadingEdge) s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Plain;
   }
   if (!marks.empty()) {
     const double n = core::ValPrefix(marks);
@@ -143,16 +140,16 @@ int LoadRibInput(std::vector<std::string>& args, core::SharedState& s) {
       std::fprintf(stderr, "vandrell-cli: at most 255 reference lines\n");
       return 2;
     }
-    s.markCount = static_cast<std::uint8_t>(n);
+    s.rib.markCount = static_cast<std::uint8_t>(n);
   }
-  if (s.leadingEdgeDepth > s.chord || s.trailingEdgeDepth > s.chord ||
-      s.leadingEdgeDepth + s.trailingEdgeDepth > s.chord) {
+  if (s.rib.leadingEdge.mm > s.rib.chord.mm || s.rib.trailingEdge.mm > s.rib.chord.mm ||
+      s.rib.leadingEdge.mm + s.rib.trailingEdge.mm > s.rib.chord.mm) {
     std::printf("refused: edges-longer-than-chord\n");
     std::string text = platform::Text("FrmMainMessage", "13");
     std::fprintf(stderr, "%s\n", text.empty() ? "vandrell-cli: the edge pieces are longer than the chord" : text.c_str());
     return 2;
   }
-  s.inverted = inverted;
+  s.rib.upsideDown = inverted;
   return 0;
 }
 

@@ -7,17 +7,12 @@
 namespace core {
 
 namespace {
-ViewHooks* g_hooks = nullptr;
-
-void AddPoint(SharedState& s, double x, double y) {
-  ++s.ptsCount;
-  s.ptsX.push_back(x);
-  s.ptsY.push_back(y);
+void AddPoint(PreparedAirfoil& p, double x, double y) {
+  ++p.outlineCount;
+  p.outlineX.push_back(x);
+  p.outlineY.push_back(y);
 }
 }  // namespace
-
-void SetViewHooks(ViewHooks* hooks) { g_hooks = hooks; }
-ViewHooks* CurrentViewHooks() { return g_hooks; }
 
 bool SixPointInterpolation(const std::vector<double>& abscissa, const std::vector<double>& ordinate, int n,
                            int c, double t, double& result) {
@@ -40,20 +35,20 @@ bool SixPointInterpolation(const std::vector<double>& abscissa, const std::vecto
   return true;
 }
 
-void Alocate(SharedState& s) {
-  const int n = s.pointCount;
+void DensifyOutline(const AirfoilAsRead& airfoil, PreparedAirfoil& p) {
+  const int n = airfoil.pointCount;
   const int m = n / 2;
-  s.ptsX.assign(1, 0.0);
-  s.ptsY.assign(1, 0.0);
-  s.ptsCount = 0;
+  p.outlineX.assign(1, 0.0);
+  p.outlineY.assign(1, 0.0);
+  p.outlineCount = 0;
   if (n < 1) return;
-  AddPoint(s, s.airfoilX[1], s.airfoilY[1]);
+  AddPoint(p, airfoil.x[1], airfoil.y[1]);
 
   for (int i = 1; i <= n - 1; ++i) {
     // The leading-edge region is cut in y, elsewhere in x.
     const bool inY = i >= m - 3 && i <= m + 4;
-    const std::vector<double>& a = inY ? s.airfoilY : s.airfoilX;
-    const std::vector<double>& o = inY ? s.airfoilX : s.airfoilY;
+    const std::vector<double>& a = inY ? airfoil.y : airfoil.x;
+    const std::vector<double>& o = inY ? airfoil.x : airfoil.y;
     int c = i;
     if (!inY) {
       if (i <= 2) c = 3;
@@ -68,10 +63,10 @@ void Alocate(SharedState& s) {
         const double o1 = o[static_cast<std::size_t>(i + 1)];
         other = o0 + (o1 - o0) * (t - a0) / (a1 - a0);
       }
-      if (inY) AddPoint(s, other, t);
-      else AddPoint(s, t, other);
+      if (inY) AddPoint(p, other, t);
+      else AddPoint(p, t, other);
     };
-    auto full = [&] { return s.ptsCount >= kMaxPoints; };
+    auto full = [&] { return p.outlineCount >= kMaxPoints; };
     if (full()) return;
 
     const float start = static_cast<float>(a0);
@@ -79,7 +74,7 @@ void Alocate(SharedState& s) {
     const float step = static_cast<float>((a1 - a0) / 10.0);
     if (step == 0.0f || !std::isfinite(step)) {
       // Both points share the stepped coordinate: the interval adds its end point once.
-      AddPoint(s, s.airfoilX[static_cast<std::size_t>(i + 1)], s.airfoilY[static_cast<std::size_t>(i + 1)]);
+      AddPoint(p, airfoil.x[static_cast<std::size_t>(i + 1)], airfoil.y[static_cast<std::size_t>(i + 1)]);
       continue;
     }
     const bool rising = step > 0.0f;
@@ -93,7 +88,7 @@ void Alocate(SharedState& s) {
       if (next == t) {
         // The step no longer moves the single-precision counter.
         if (full()) return;
-        AddPoint(s, s.airfoilX[static_cast<std::size_t>(i + 1)], s.airfoilY[static_cast<std::size_t>(i + 1)]);
+        AddPoint(p, airfoil.x[static_cast<std::size_t>(i + 1)], airfoil.y[static_cast<std::size_t>(i + 1)]);
         break;
       }
       t = next;
@@ -101,36 +96,36 @@ void Alocate(SharedState& s) {
   }
 }
 
-void MiniX(SharedState& s) {
+void FindLeadingEdge(const AirfoilAsRead& airfoil, PreparedAirfoil& p) {
   double smallest = 1.0;
-  s.upperCount = 1;
-  long last = RoundHalfEven((s.ptsCount + 60) / 2.0);
-  if (last > s.ptsCount) last = s.ptsCount;
+  p.upperCount = 1;
+  long last = RoundHalfEven((p.outlineCount + 60) / 2.0);
+  if (last > p.outlineCount) last = p.outlineCount;
   for (long i = 1; i <= last; ++i) {
-    if (s.ptsX[static_cast<std::size_t>(i)] < smallest) {
-      smallest = s.ptsX[static_cast<std::size_t>(i)];
-      ++s.upperCount;
+    if (p.outlineX[static_cast<std::size_t>(i)] < smallest) {
+      smallest = p.outlineX[static_cast<std::size_t>(i)];
+      ++p.upperCount;
     }
   }
-  const long half = RoundHalfEven(s.pointCount / 2.0);
-  s.yMax = 0;
-  for (long i = 1; i <= half && i <= s.pointCount; ++i)
-    if (s.airfoilY[static_cast<std::size_t>(i)] > s.yMax) s.yMax = s.airfoilY[static_cast<std::size_t>(i)];
-  s.yMin = 0;
-  for (long i = half < 1 ? 1 : half; i <= s.pointCount; ++i)
-    if (s.airfoilY[static_cast<std::size_t>(i)] < s.yMin) s.yMin = s.airfoilY[static_cast<std::size_t>(i)];
+  const long half = RoundHalfEven(airfoil.pointCount / 2.0);
+  p.yMax = 0;
+  for (long i = 1; i <= half && i <= airfoil.pointCount; ++i)
+    if (airfoil.y[static_cast<std::size_t>(i)] > p.yMax) p.yMax = airfoil.y[static_cast<std::size_t>(i)];
+  p.yMin = 0;
+  for (long i = half < 1 ? 1 : half; i <= airfoil.pointCount; ++i)
+    if (airfoil.y[static_cast<std::size_t>(i)] < p.yMin) p.yMin = airfoil.y[static_cast<std::size_t>(i)];
 }
 
-void SplitLowerSurface(SharedState& s) {
-  s.lowerX.assign(1, 0.0);
-  s.lowerY.assign(1, 0.0);
+void SplitLowerSurface(PreparedAirfoil& p) {
+  p.lowerX.assign(1, 0.0);
+  p.lowerY.assign(1, 0.0);
   int k = 1;
-  for (int i = s.ptsCount; i >= s.upperCount && i >= 1; --i) {
-    s.lowerX.push_back(s.ptsX[static_cast<std::size_t>(i)]);
-    s.lowerY.push_back(s.ptsY[static_cast<std::size_t>(i)]);
+  for (int i = p.outlineCount; i >= p.upperCount && i >= 1; --i) {
+    p.lowerX.push_back(p.outlineX[static_cast<std::size_t>(i)]);
+    p.lowerY.push_back(p.outlineY[static_cast<std::size_t>(i)]);
     ++k;
   }
-  s.lowerCount = k - 1;
+  p.lowerCount = k - 1;
 }
 
 namespace {
@@ -157,56 +152,56 @@ double HeightAtChordFraction(const std::vector<double>& xs, const std::vector<do
   return HeightFrom(xs, ys, count, x, from);
 }
 
-void ResampleSurfaces(SharedState& s) {
-  s.upperAt[0] = 0;
-  s.lowerAt[0] = 0;
+void ResampleSurfaces(PreparedAirfoil& p) {
+  p.upperAt[0] = 0;
+  p.lowerAt[0] = 0;
   int upperFrom = 1, lowerFrom = 1;
   for (int j = 1; j <= 400; ++j) {
     const double x = j / 400.0;
-    s.upperAt[static_cast<std::size_t>(j)] = HeightFrom(s.ptsX, s.ptsY, s.upperCount, x, upperFrom);
-    s.lowerAt[static_cast<std::size_t>(j)] = HeightFrom(s.lowerX, s.lowerY, s.lowerCount, x, lowerFrom);
+    p.upperAt[static_cast<std::size_t>(j)] = HeightFrom(p.outlineX, p.outlineY, p.upperCount, x, upperFrom);
+    p.lowerAt[static_cast<std::size_t>(j)] = HeightFrom(p.lowerX, p.lowerY, p.lowerCount, x, lowerFrom);
   }
 }
 
-void ThicknessAndCamberExtrema(SharedState& s) {
-  s.maxThickness = 0;
-  s.maxThicknessStation = -1;
-  s.maxCamber = 0;
-  s.maxCamberStation = -1;
+void ThicknessAndCamberExtrema(PreparedAirfoil& p) {
+  p.maxThickness = 0;
+  p.maxThicknessStation = -1;
+  p.maxCamber = 0;
+  p.maxCamberStation = -1;
   for (int j = 0; j <= 400; ++j) {
-    const double t = s.upperAt[static_cast<std::size_t>(j)] - s.lowerAt[static_cast<std::size_t>(j)];
-    if (t > s.maxThickness) {
-      s.maxThickness = t;
-      s.maxThicknessStation = j;
+    const double t = p.upperAt[static_cast<std::size_t>(j)] - p.lowerAt[static_cast<std::size_t>(j)];
+    if (t > p.maxThickness) {
+      p.maxThickness = t;
+      p.maxThicknessStation = j;
     }
   }
   for (int j = 0; j <= 400; ++j) {
-    const double c = (s.upperAt[static_cast<std::size_t>(j)] + s.lowerAt[static_cast<std::size_t>(j)]) * 0.5;
-    if (c > s.maxCamber) {
-      s.maxCamber = c;
-      s.maxCamberStation = j;
+    const double c = (p.upperAt[static_cast<std::size_t>(j)] + p.lowerAt[static_cast<std::size_t>(j)]) * 0.5;
+    if (c > p.maxCamber) {
+      p.maxCamber = c;
+      p.maxCamberStation = j;
     }
   }
 }
 
-void PrepareAirfoil(SharedState& s) {
-  Alocate(s);
-  MiniX(s);
-  SplitLowerSurface(s);
-  ResampleSurfaces(s);
-  ThicknessAndCamberExtrema(s);
-  s.newThickness = 0;
-  s.newCamber = 0;
-  s.hScroll = 0;
-  s.vScroll = 0;
-  s.epCourbShown = false;
-  s.compareShown = false;
-  if (g_hooks) {
-    g_hooks->ResetScrollBars();
-    g_hooks->EnableAirfoilCommands();
-    g_hooks->Redraw();
-  }
+PreparedAirfoil PrepareAirfoil(const AirfoilAsRead& a) {
+  PreparedAirfoil p;
+  DensifyOutline(a, p);
+  FindLeadingEdge(a, p);
+  SplitLowerSurface(p);
+  ResampleSurfaces(p);
+  ThicknessAndCamberExtrema(p);
+  return p;
+}
+
+void InstallPreparedAirfoil(RibDocument& d) {
+  d.prepared = PrepareAirfoil(d.airfoil);
+  d.rib.reshape.newThickness = 0;
+  d.rib.reshape.newCamber = 0;
+  d.view.hScroll = 0;
+  d.view.vScroll = 0;
+  d.view.thicknessCamberShown = false;
+  d.view.compareShown = false;
 }
 
 }  // namespace core
-

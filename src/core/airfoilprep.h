@@ -3,28 +3,25 @@
 // surface split, resampling to the 401 stations and the extrema.
 #include <vector>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 
 namespace core {
 
-// What the main window does after a preparation; absent in batch use.
-class ViewHooks {
- public:
-  virtual ~ViewHooks() = default;
-  virtual void ResetScrollBars() = 0;
-  virtual void EnableAirfoilCommands() = 0;
-  virtual void Redraw() = 0;
-};
-void SetViewHooks(ViewHooks* hooks);
-ViewHooks* CurrentViewHooks();
+PreparedAirfoil PrepareAirfoil(const AirfoilAsRead& airfoil);
 
-void PrepareAirfoil(SharedState& s);
+// A new airfoil in the document: prepared, the view back at its origin and out of the
+// comparison and thickness-and-camber views, no thickness or camber change pending. The
+// caller announces Change::Airfoil.
+void InstallPreparedAirfoil(RibDocument& d);
 
-void Alocate(SharedState& s);
-void MiniX(SharedState& s);
-void SplitLowerSurface(SharedState& s);
-void ResampleSurfaces(SharedState& s);
-void ThicknessAndCamberExtrema(SharedState& s);
+// The steps of the preparation, in order.
+// Adds points in coarse stretches of the file's outline (ten per interval).
+void DensifyOutline(const AirfoilAsRead& a, PreparedAirfoil& p);
+// The leading-edge point (upperCount) and the highest and lowest file points.
+void FindLeadingEdge(const AirfoilAsRead& a, PreparedAirfoil& p);
+void SplitLowerSurface(PreparedAirfoil& p);
+void ResampleSurfaces(PreparedAirfoil& p);
+void ThicknessAndCamberExtrema(PreparedAirfoil& p);
 
 // Height at chord fraction x on a 1-based point list of `count` points running from the
 // trailing edge to the leading edge.

@@ -1,48 +1,48 @@
 #include "core/caption.h"
 
 #include "core/numformat.h"
-#include "platform/texts.h"
 
 namespace core {
 namespace {
 
-bool InclinedBoard(const SharedState& s) { return s.baseMode != 0 && s.boardAngle != 0; }
+bool InclinedBoard(const RibDocument& s) { return s.rib.baseMode != BaseMode::None && s.rib.boardAngle != 0; }
 
-std::string ChordWord(CaptionSource source) {
-  return source == CaptionSource::TabDialog ? platform::Text("FrmTalon", "3") : platform::Text("FrmInsText", "6");
+const std::string& ChordWord(const CaptionWords& words, CaptionSource source) {
+  return source == CaptionSource::TabDialog ? words.tabChord : words.chord;
 }
 
 // What stands before " : " in the caption.
-std::string CaptionBeginning(const SharedState& s, CaptionSource source) {
-  std::string text = s.airfoilName + " ";
+std::string CaptionBeginning(const RibDocument& s, const CaptionWords& words, CaptionSource source) {
+  std::string text = s.airfoil.name + " ";
   if (InclinedBoard(s)) {
-    float typedAngle = s.baseMode == 11 ? -s.boardAngle : s.boardAngle;
-    text += platform::Text("FrmInsText", "7") + " " + PlainNumberText(typedAngle) + "\u00b0 ";
+    float typedAngle = s.rib.baseMode == BaseMode::Tabs ? -s.rib.boardAngle : s.rib.boardAngle;
+    text += words.inclined + " " + PlainNumberText(typedAngle) + "\u00b0 ";
   }
-  return text + ChordWord(source);
+  return text + ChordWord(words, source);
 }
 
 }  // namespace
 
-std::string AutomaticCaption(const SharedState& s, CaptionSource source) {
-  return CaptionBeginning(s, source) + " : " + s.chordText;
+std::string AutomaticCaption(const RibDocument& s, const CaptionWords& words, CaptionSource source) {
+  return CaptionBeginning(s, words, source) + " : " + s.rib.chord.text;
 }
 
-bool RecomposeCaption(SharedState& s, CaptionSource source) {
-  if (s.annotationIsUser) return false;
-  s.annotationText = AutomaticCaption(s, source);
+bool RecomposeCaption(RibDocument& s, const CaptionWords& words, CaptionSource source) {
+  if (s.rib.caption.isUserText) return false;
+  s.rib.caption.text = AutomaticCaption(s, words, source);
   return true;
 }
 
-void RecogniseUserText(SharedState& s) {
-  std::size_t colon = s.annotationText.find(':');
+void RecogniseUserText(RibDocument& s, const CaptionWords& words) {
+  std::size_t colon = s.rib.caption.text.find(':');
   if (colon == std::string::npos) return;
   // The caption writes " : ": the part before the blank that precedes the colon.
-  std::string head = s.annotationText.substr(0, colon == 0 ? 0 : colon - 1);
-  bool automatic = head == CaptionBeginning(s, CaptionSource::MainWindow);
+  std::string head = s.rib.caption.text.substr(0, colon == 0 ? 0 : colon - 1);
+  bool automatic = head == CaptionBeginning(s, words, CaptionSource::MainWindow);
   // A caption the tab dialog composed is just as automatic.
-  if (s.baseMode == 11) automatic = automatic || head == CaptionBeginning(s, CaptionSource::TabDialog);
-  s.annotationIsUser = !automatic;
+  if (s.rib.baseMode == BaseMode::Tabs)
+    automatic = automatic || head == CaptionBeginning(s, words, CaptionSource::TabDialog);
+  s.rib.caption.isUserText = !automatic;
 }
 
 }  // namespace core

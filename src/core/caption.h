@@ -3,25 +3,33 @@
 // and, on an inclined board, the angle) until the user types a text of their own.
 #include <string>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 
 namespace core {
 
 // Who composes: the tab dialog names the chord with its own word.
 enum class CaptionSource { MainWindow, BlockDialog, TabDialog };
 
+// The caption's words in the user's language.
+struct CaptionWords {
+  std::string chord;     // "Chord"
+  std::string tabChord;  // the tab window's word for the chord
+  std::string inclined;  // "inclined", before the board angle
+};
+
 // "<airfoil> <chord word> : <chord text>", or with tabs or blocks on an inclined board
 // "<airfoil> <inclined word> <angle>° <chord word> : <chord text>". The angle is the one
 // the user typed (the tab dialog stores it negated).
-std::string AutomaticCaption(const SharedState& s, CaptionSource source = CaptionSource::MainWindow);
+std::string AutomaticCaption(const RibDocument& s, const CaptionWords& words,
+                             CaptionSource source = CaptionSource::MainWindow);
 
 // Replaces annotationText by the automatic caption unless it is the user's own.
 // Returns whether the text was replaced (the text window then shows it too).
-bool RecomposeCaption(SharedState& s, CaptionSource source = CaptionSource::MainWindow);
+bool RecomposeCaption(RibDocument& s, const CaptionWords& words, CaptionSource source = CaptionSource::MainWindow);
 
 // After the text window's Apply: the text is the user's own unless what stands before its
 // first " :" is the beginning of an automatic caption. An empty text, or one without ":",
 // leaves annotationIsUser as it was.
-void RecogniseUserText(SharedState& s);
+void RecogniseUserText(RibDocument& s, const CaptionWords& words);
 
 }  // namespace core

@@ -4,8 +4,6 @@
 #include <cmath>
 
 #include "core/numformat.h"
-#include "platform/messages.h"
-#include "platform/texts.h"
 
 namespace core {
 
@@ -21,20 +19,19 @@ float ToFloat(double v) {
 
 }  // namespace
 
-float LengthFromText(std::string_view text, std::string_view unitText) {
-  if (text == "0") return 0.0f;
-  if (!IsInches(unitText)) return ToFloat(ValPrefix(text));
+LengthReading ReadLength(std::string_view text, std::string_view unitText) {
+  if (text == "0") return {};
+  if (!IsInches(unitText)) return {ToFloat(ValPrefix(text)), false};
 
   std::string t(text);
   if (t.find("./") != std::string::npos || (!t.empty() && t.front() == '/')) {
-    platform::Inform(platform::Text("Message", "20") + "\r\n" + "xx.yy/zz ou xx.yy", "Enter error");
-    return 0.0f;
+    return {0.0f, true};
   }
   if (!t.empty() && t.front() == '.') t.insert(t.begin(), '0');
   std::size_t slash = t.find('/');
   if (slash == std::string::npos) {
     if (!t.empty() && t.back() == '.') t.pop_back();
-    return ToFloat(ValPrefix(t) * kMmPerInch);
+    return {ToFloat(ValPrefix(t) * kMmPerInch), false};
   }
   std::size_t dot = t.find('.');
   double whole = 0;
@@ -48,10 +45,15 @@ float LengthFromText(std::string_view text, std::string_view unitText) {
   }
   double denominator = ValPrefix(t.substr(slash + 1));
   if (denominator == 0) {
-    platform::Inform(platform::Text("Message", "20") + "\r\n" + "xx.yy/zz ou xx.yy", "Enter error");
-    return 0.0f;
+    return {0.0f, true};
   }
-  return ToFloat((whole + ValPrefix(numerator) / denominator) * kMmPerInch);
+  return {ToFloat((whole + ValPrefix(numerator) / denominator) * kMmPerInch), false};
+}
+
+float LengthFromText(std::string_view text, std::string_view unitText) { return ReadLength(text, unitText).mm; }
+
+Length TypedLength(std::string_view text, std::string_view unitText) {
+  return {LengthFromText(text, unitText), std::string(text)};
 }
 
 std::string LengthToText(float mm, std::string_view unitText) {
@@ -78,15 +80,15 @@ std::string LengthToText(float mm, std::string_view unitText) {
   return ScreenNumberText(FormatNumber(static_cast<double>(v), "# ###.###"));
 }
 
-float PercentLength(std::string_view text, const SharedState& s) {
+float PercentLength(std::string_view text, float chordMm, std::string_view unitText) {
   if (!text.empty() && text.back() == '%') {
-    return ToFloat(ValPrefix(text.substr(0, text.size() - 1)) * static_cast<double>(s.chord) / 100.0);
+    return ToFloat(ValPrefix(text.substr(0, text.size() - 1)) * static_cast<double>(chordMm) / 100.0);
   }
-  return LengthFromText(text, s.unitText);
+  return LengthFromText(text, unitText);
 }
 
-float PercentLengthFromTE(std::string_view text, const SharedState& s) {
-  return s.chord - PercentLength(text, s);
+float PercentLengthFromTE(std::string_view text, float chordMm, std::string_view unitText) {
+  return chordMm - PercentLength(text, chordMm, unitText);
 }
 
 double StationFromLE(double mm, double chord) { return std::fabs(400.0 - 400.0 * mm / chord); }
@@ -101,7 +103,7 @@ int NearestStation(double station) {
   return static_cast<int>(k);
 }
 
-double Radians(double degrees, double pi) { return degrees * pi / 180.0; }
+double Radians(double degrees) { return degrees * kPi / 180.0; }
 
 std::string LengthKeys(std::string_view unitText) { return IsInches(unitText) ? "1234567890./" : "1234567890."; }
 

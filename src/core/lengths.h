@@ -3,29 +3,36 @@
 #include <string>
 #include <string_view>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 
 namespace core {
 
 inline constexpr double kMmPerInch = 25.4;
 
 // A typed length in the unit in force (" mm" or " in") to millimetres. Inch texts may
-// carry a fraction: w.n/d is w + n/d inches. A malformed inch text shows the entry-error
-// box and gives 0.
+// carry a fraction: w.n/d is w + n/d inches. A malformed inch text ("1./2", "/2", "1/0")
+// reads as 0 and is flagged: where the user typed it, the caller tells them.
+struct LengthReading {
+  float mm = 0;
+  bool malformed = false;
+};
+LengthReading ReadLength(std::string_view text, std::string_view unitText);
 float LengthFromText(std::string_view text, std::string_view unitText);
+// The text with its millimetres.
+Length TypedLength(std::string_view text, std::string_view unitText);
 // Millimetres to the text shown in the unit in force (inch fractions up to 1/64).
 std::string LengthToText(float mm, std::string_view unitText);
 
 // A position: a length, or a number followed by "%" of the chord.
-float PercentLength(std::string_view text, const SharedState& s);
-float PercentLengthFromTE(std::string_view text, const SharedState& s);
+float PercentLength(std::string_view text, float chordMm, std::string_view unitText);
+float PercentLengthFromTE(std::string_view text, float chordMm, std::string_view unitText);
 
 double StationFromLE(double mm, double chord);
 double StationFromTE(double mm, double chord);
 // The whole station a computed station indexes, halves to even, kept within 0..400.
 int NearestStation(double station);
 
-double Radians(double degrees, double pi);
+double Radians(double degrees);
 
 // The characters a length box accepts in the unit in force: "/" only for inch fractions.
 std::string LengthKeys(std::string_view unitText);

@@ -2,7 +2,7 @@
 // The state side of a new rib: what the main window's new-rib command, the project reader
 // and the tools that start from an empty rib reset. Window work (menus, buttons, the
 // picture, the zoom list) and the settings stay with the caller.
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 
 namespace core {
 
@@ -11,12 +11,12 @@ namespace core {
 // maxThickness and maxCamber; resets the scroll values and the thickness/camber and
 // comparison views. The inserted text keeps its size: the caller stores textFontSize
 // under InsText/TailleFont afterwards.
-void ResetRib(SharedState& s);
+void ResetRib(RibDocument& s);
 
 // Everything a new rib resets in the state: ResetRib plus the flags of a fresh start
-// (projectSaved, inverted, traceShown, airfoil name and title, airfoilLoaded,
-// projectModified, dialogCancelled, quietRead, formerShown) and zoom 100 %. The caller
+// (project saved, upside-down, outline shown, airfoil name and title, airfoil loaded,
+// project modified, former view) and zoom 100 %. The caller
 // then reads the settings' defaults again (chord, sheeting, leading edge, blocks).
-void ClearRib(SharedState& s);
+void ClearRib(RibDocument& s);
 
 }  // namespace core

@@ -7,7 +7,6 @@
 
 #include "core/lengths.h"
 #include "core/numformat.h"
-#include "platform/texts.h"
 
 namespace core {
 namespace {
@@ -35,24 +34,24 @@ float ToFloat(double v) {
 
 bool Finite(const PointMm& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
-int WidthOf(const SharedState& s, Element slot) {
+int WidthOf(const RibDocument& s, Element slot) {
   switch (slot) {
-    case kElemProfil: return s.lineWidth[kWidthProfil];
-    case kElemCoffrage: return s.lineWidth[kWidthCoffrage];
-    case kElemLong: return s.lineWidth[kWidthLong];
-    case kElemBa: return s.lineWidth[kWidthBa];
-    case kElemBf: return s.lineWidth[kWidthBf];
-    case kElemTrou: return s.lineWidth[kWidthTrou];
-    case kElemRep: return s.lineWidth[kWidthRep];
-    case kElemBloc: return s.lineWidth[kWidthBloc];
+    case Element::Airfoil: return s.style.WidthOf(WidthElement::Airfoil);
+    case Element::Sheeting: return s.style.WidthOf(WidthElement::Sheeting);
+    case Element::Spar: return s.style.WidthOf(WidthElement::Spar);
+    case Element::LeadingEdge: return s.style.WidthOf(WidthElement::LeadingEdge);
+    case Element::TrailingEdge: return s.style.WidthOf(WidthElement::TrailingEdge);
+    case Element::Hole: return s.style.WidthOf(WidthElement::Hole);
+    case Element::ReferenceLine: return s.style.WidthOf(WidthElement::ReferenceLine);
+    case Element::Block: return s.style.WidthOf(WidthElement::Block);
     default: return 1;  // axes and the comparison outlines have no width setting
   }
 }
 
 class Builder {
  public:
-  Builder(const SharedState& s, RibConstruction& c)
-      : s_(s), c_(c), chord_(static_cast<double>(s.chord)), blocks_(s.baseMode == 1) {}
+  Builder(const RibDocument& s, const RibLabels& labels, RibConstruction& c)
+      : s_(s), c_(c), chord_(static_cast<double>(s.rib.chord.mm)), blocks_(s.rib.baseMode == BaseMode::Blocks), labels_(labels) {}
 
   void Build() {
     SetUp();
@@ -67,20 +66,21 @@ class Builder {
     Spars();
     Holes();
     ReferenceLines();
-    Add(Line(RibPart::ChordLine, kElemAxe, {{0, 0}, {chord_, 0}}));
+    Add(Line(RibPart::ChordLine, Element::ChordAxis, {{0, 0}, {chord_, 0}}));
   }
 
  private:
-  const SharedState& s_;
+  const RibDocument& s_;
   RibConstruction& c_;
   double chord_;
   bool blocks_;
+  const RibLabels& labels_;
   int ptsCount_ = 0;
 
   // Heights of the airfoil are mirrored in the inverted view.
-  double Up(double y) const { return s_.inverted ? -y : y; }
-  double UpperMm(int k) const { return chord_ * s_.upperAt[static_cast<std::size_t>(k)]; }
-  double LowerMm(int k) const { return chord_ * s_.lowerAt[static_cast<std::size_t>(k)]; }
+  double Up(double y) const { return s_.rib.upsideDown ? -y : y; }
+  double UpperMm(int k) const { return chord_ * s_.prepared.upperAt[static_cast<std::size_t>(k)]; }
+  double LowerMm(int k) const { return chord_ * s_.prepared.lowerAt[static_cast<std::size_t>(k)]; }
   double StationX(int k) const { return chord_ * (400 - k) / 400.0; }
   int StationAt(double xMm) const { return NearestStation(StationFromLE(xMm, chord_)); }
 
@@ -119,8 +119,8 @@ class Builder {
 
   void SetPen(RibElement& e, Element slot) const {
     e.slot = slot;
-    e.colour = s_.colour[slot];
-    e.lineStyle = s_.lineStyle[slot];
+    e.colour = s_.style.ColourOf(slot);
+    e.lineStyle = s_.style.LineStyleOf(slot);
     e.lineWidth = WidthOf(s_, slot);
   }
 
@@ -156,24 +156,22 @@ class Builder {
   }
 
   std::string HeightText(double mm) const {
-    if (s_.unitText == " mm") return FormatNumber(mm, "# ###.00");
+    if (s_.settings.unitText == " mm") return FormatNumber(mm, "# ###.00");
     return LengthToText(ToFloat(mm), " in");
   }
 
   void SetUp() {
-    c_.relSheeting = static_cast<double>(s_.sheetingThickness) / chord_;
-    ptsCount_ = std::clamp(s_.ptsCount, 0, LastIndex(s_.ptsX, s_.ptsY));
+    c_.relSheeting = static_cast<double>(s_.rib.sheeting.mm) / chord_;
+    ptsCount_ = std::clamp(s_.prepared.outlineCount, 0, LastIndex(s_.prepared.outlineX, s_.prepared.outlineY));
     if (ptsCount_ >= 1) {
-      c_.trailingEdgeMid = (s_.ptsY[1] + s_.ptsY[static_cast<std::size_t>(ptsCount_)]) / 2;
+      c_.trailingEdgeMid = (s_.prepared.outlineY[1] + s_.prepared.outlineY[static_cast<std::size_t>(ptsCount_)]) / 2;
     }
-    c_.sparPos = s_.spars.sparPos;
-    c_.holePos = s_.holes.holePos;
   }
 
   void FileOutline() {
-    int n = std::clamp(s_.pointCount, 0, LastIndex(s_.airfoilX, s_.airfoilY));
+    int n = std::clamp(s_.airfoil.pointCount, 0, LastIndex(s_.airfoil.x, s_.airfoil.y));
     for (std::size_t i = 1; i <= static_cast<std::size_t>(n); ++i) {
-      PointMm p{s_.airfoilX[i] * chord_, Up(s_.airfoilY[i] * chord_)};
+      PointMm p{s_.airfoil.x[i] * chord_, Up(s_.airfoil.y[i] * chord_)};
       if (Finite(p)) c_.fileOutline.push_back(p);
       else ++c_.droppedNonFinite;
     }
@@ -181,21 +179,21 @@ class Builder {
 
   void Base() {
     if (blocks_) Blocks();
-    else if (s_.baseMode == 11) Tabs();
+    else if (s_.rib.baseMode == BaseMode::Tabs) Tabs();
   }
 
   void Blocks() {
-    double L = s_.blockLe;
-    double H0 = s_.blockHeight0;
-    double D = static_cast<double>(s_.blockHeight4) - H0;
+    double L = s_.rib.blocks.leadingExtension.mm;
+    double H0 = s_.rib.blocks.baseHeight.mm;
+    double D = static_cast<double>(s_.rib.blocks.topHeight.mm) - H0;
     // The total is recomputed so that a stale stored total cannot part the block from the rib.
-    double T = L + chord_ + static_cast<double>(s_.blockTe);
-    double a = Radians(s_.boardAngle, s_.pi);
+    double T = L + chord_ + static_cast<double>(s_.rib.blocks.trailingExtension.mm);
+    double a = Radians(s_.rib.boardAngle);
     double sn = std::sin(a), cs = std::cos(a);
 
     c_.blockFrontMm = L;
     // A board sloping down at the front would put the lower front corner left of the picture.
-    double corner = (s_.boardAngle != 0 && -H0 * sn > 0) ? -H0 * sn : 0;
+    double corner = (s_.rib.boardAngle != 0 && -H0 * sn > 0) ? -H0 * sn : 0;
     c_.viewShiftMm = L + corner;
 
     PointMm f{-L, 0};
@@ -204,123 +202,123 @@ class Builder {
     PointMm along{T * cs * cs, T * cs * sn};
     PointMm topEnd{topFront.x + along.x, topFront.y + along.y};
     PointMm boardEnd{boardFront.x + along.x, boardFront.y + along.y};
-    int tailStation = NearestStation(StationFromTE(s_.blockTe, chord_));
-    double h = s_.blockTailSide == 0 ? UpperMm(tailStation) : LowerMm(tailStation);
+    int tailStation = NearestStation(StationFromTE(s_.rib.blocks.trailingExtension.mm, chord_));
+    double h = s_.rib.blocks.tail == BlockTail::UpperContour ? UpperMm(tailStation) : LowerMm(tailStation);
     // The tail height is read the way the upright rib places it (below the chord line by
     // the contour height); the inverted view mirrors it with the rest of the block.
     PointMm tail{f.x + T, -h};
-    double seat = s_.blockDepth > s_.sheetingThickness
-                      ? static_cast<double>(s_.blockDepth) - static_cast<double>(s_.sheetingThickness)
+    double seat = s_.rib.blocks.seatDepth.mm > s_.rib.sheeting.mm
+                      ? static_cast<double>(s_.rib.blocks.seatDepth.mm) - static_cast<double>(s_.rib.sheeting.mm)
                       : 0.0;
     PointMm trailingEdge{chord_, c_.trailingEdgeMid * chord_};
     PointMm seatPoint{chord_, trailingEdge.y - seat};
 
     auto up = [this](PointMm p) { return PointMm{p.x, Up(p.y)}; };
-    Add(Line(RibPart::BlockLower, kElemBloc,
+    Add(Line(RibPart::BlockLower, Element::Block,
              {up({0, 0}), up(f), up(boardFront), up(boardEnd), up(tail), up(seatPoint), up(trailingEdge)}));
-    Add(Line(RibPart::BlockUpper, kElemBloc, {up(f), up(topFront), up(topEnd), up(tail)}));
+    Add(Line(RibPart::BlockUpper, Element::Block, {up(f), up(topFront), up(topEnd), up(tail)}));
     InsertedText();
   }
 
   void Tabs() {
-    c_.tabLength = PercentLength(s_.tabLengthText, s_);
-    c_.tabRear = PercentLength(s_.tabRearText, s_);
-    double a = Radians(s_.boardAngle, s_.pi);
+    c_.tabLength = PercentLength(s_.rib.tabs.lengthText, s_.rib.chord.mm, s_.settings.unitText);
+    c_.tabRear = PercentLength(s_.rib.tabs.rearText, s_.rib.chord.mm, s_.settings.unitText);
+    double a = Radians(s_.rib.boardAngle);
     double sn = std::sin(a), cs = std::cos(a);
-    double h = s_.tabSide == 0 ? s_.tabLowerDist : s_.tabUpperDist;
-    double sheeting = s_.sheetingThickness;
+    double h = s_.rib.tabs.board == TabBoard::UnderLowerSurface ? s_.rib.tabs.lowerDistance.mm : s_.rib.tabs.upperDistance.mm;
+    double sheeting = s_.rib.sheeting.mm;
     PointMm b0{h * sn, -h * cs};
     auto boardPoint = [&](double x) { return PointMm{b0.x + x * cs * cs, b0.y + x * cs * sn}; };
     auto inner = [&](double x) {
       int k = StationAt(x);
-      return PointMm{x, s_.tabSide == 0 ? LowerMm(k) + sheeting : UpperMm(k) - sheeting};
+      return PointMm{x, s_.rib.tabs.board == TabBoard::UnderLowerSurface ? LowerMm(k) + sheeting : UpperMm(k) - sheeting};
     };
     // Tabs take the block's colours and the board line the axis style. Both edges end
     // exactly at their station on the inner contour, and a straight top closes the tab.
     double xRear = chord_ - c_.tabRear;
     double xFront = chord_ - (c_.tabLength + c_.tabRear);
     auto up = [this](PointMm p) { return PointMm{p.x, Up(p.y)}; };
-    Add(Line(RibPart::TabRearEdge, kElemBloc, {up(boardPoint(xRear)), up(inner(xRear))}));
-    Add(Line(RibPart::TabFrontEdge, kElemBloc, {up(boardPoint(xFront)), up(inner(xFront))}));
-    Add(Line(RibPart::TabBoardLine, kElemAxe, {up(b0), up(boardPoint(chord_))}));
-    Add(Line(RibPart::TabBase, kElemBloc, {up(boardPoint(xFront)), up(boardPoint(xRear))}));
-    Add(Line(RibPart::TabTop, kElemBloc, {up(inner(xFront)), up(inner(xRear))}));
+    Add(Line(RibPart::TabRearEdge, Element::Block, {up(boardPoint(xRear)), up(inner(xRear))}));
+    Add(Line(RibPart::TabFrontEdge, Element::Block, {up(boardPoint(xFront)), up(inner(xFront))}));
+    Add(Line(RibPart::TabBoardLine, Element::ChordAxis, {up(b0), up(boardPoint(chord_))}));
+    Add(Line(RibPart::TabBase, Element::Block, {up(boardPoint(xFront)), up(boardPoint(xRear))}));
+    Add(Line(RibPart::TabTop, Element::Block, {up(inner(xFront)), up(inner(xRear))}));
   }
 
-  double LabelHeight() const { return chord_ * s_.yMax; }
+  double LabelHeight() const { return chord_ * s_.prepared.yMax; }
 
   void ThicknessInfo() {
     // An airfoil without thickness has no greatest-thickness station to report.
-    if (!s_.showThickness || s_.maxThicknessStation < 0) return;
-    double station = s_.maxThicknessStation;
+    if (!s_.view.showThickness || s_.prepared.maxThicknessStation < 0) return;
+    double station = s_.prepared.maxThicknessStation;
     double p = (400 - station) / 400 * chord_;
     double q = (400 - station) / 4;
-    double t = chord_ * s_.maxThickness;
+    double t = chord_ * s_.prepared.maxThickness;
     std::string text;
-    if (s_.unitText == " mm") {
-      text = platform::Text("FrmMainMessage", "15") + " : " + FormatNumber(t, "# ###.00") + s_.unitText + " " +
-             platform::Text("FrmMainMessage", "16") + " " + FormatNumber(p, "# ###.00") + s_.unitText + " (" +
-             PlainNumberText(q) + " %" + ") " + platform::Text("FrmMainMessage", "17");
+    if (s_.settings.unitText == " mm") {
+      text = labels_.thickness + " : " + FormatNumber(t, "# ###.00") + s_.settings.unitText + " " +
+             labels_.thicknessAt + " " + FormatNumber(p, "# ###.00") + s_.settings.unitText + " (" +
+             PlainNumberText(q) + " %" + ") " + labels_.thicknessFrom;
     } else {
-      text = "Chord thickness :" + LengthToText(ToFloat(t), " in") + s_.unitText + " at " +
-             LengthToText(ToFloat(p), " in") + s_.unitText + " (" + PlainNumberText(q) + " %" +
+      text = "Chord thickness :" + LengthToText(ToFloat(t), " in") + s_.settings.unitText + " at " +
+             LengthToText(ToFloat(p), " in") + s_.settings.unitText + " (" + PlainNumberText(q) + " %" +
              ") from L.E. ";
     }
-    AddText(Text(RibPart::ThicknessInfo, text, {chord_ / 3, LabelHeight()}, s_.textFontSize, 0,
+    AddText(Text(RibPart::ThicknessInfo, text, {chord_ / 3, LabelHeight()}, s_.rib.caption.fontSize, 0,
                  {0, -kThicknessLabelRise}),
             t + p);
   }
 
   void LeadingEdge() {
     c_.sheetEndStation = 400;
-    if (s_.leadingEdgeStyle == 0) {  // any other value is the plain piece
-      double x = s_.squareLeX, y = s_.squareLeY;
-      double half = static_cast<double>(s_.squareLeSize) / kSquareDiagonal;
-      Add(Line(RibPart::SquareLeadingEdge, kElemBa,
+    if (s_.rib.leadingEdgeStyle == LeadingEdgeStyle::Square) {  // any other value is the plain piece
+      double x = s_.rib.squareLeadingEdge.x.mm, y = s_.rib.squareLeadingEdge.y.mm;
+      double half = static_cast<double>(s_.rib.squareLeadingEdge.size.mm) / kSquareDiagonal;
+      Add(Line(RibPart::SquareLeadingEdge, Element::LeadingEdge,
                {{x, Up(y + half)}, {x + half, Up(y)}, {x, Up(y - half)}, {x - half, Up(y)}}, true));
       return;
     }
-    double depth = s_.leadingEdgeDepth;
+    double depth = s_.rib.leadingEdge.mm;
     c_.sheetEndStation = ToFloat(StationFromLE(depth, chord_));
     int k = NearestStation(c_.sheetEndStation);
-    Add(Line(RibPart::LeadingEdgeCut, kElemBa, {{depth, Up(UpperMm(k))}, {depth, Up(LowerMm(k))}}));
-    if (depth != 0 && s_.showLeHeight) {
+    Add(Line(RibPart::LeadingEdgeCut, Element::LeadingEdge, {{depth, Up(UpperMm(k))}, {depth, Up(LowerMm(k))}}));
+    if (depth != 0 && s_.view.showLeadingEdgeHeight) {
       double h = UpperMm(k) - LowerMm(k);
-      AddText(Text(RibPart::LeadingEdgeHeight, platform::Text("MainTolbar", "15") + " = " + HeightText(h),
-                   {0, LabelHeight()}, s_.textFontSize, 0, {0, -kHeightLabelRise}),
+      AddText(Text(RibPart::LeadingEdgeHeight, labels_.leadingEdgeHeight + " = " + HeightText(h),
+                   {0, LabelHeight()}, s_.rib.caption.fontSize, 0, {0, -kHeightLabelRise}),
               h);
     }
   }
 
   void TrailingEdge() {
-    double depth = s_.trailingEdgeDepth;
+    double depth = s_.rib.trailingEdge.mm;
     c_.sheetStartStation = ToFloat(StationFromTE(depth, chord_));
     int k = NearestStation(c_.sheetStartStation);
     double x = chord_ - depth;
-    Add(Line(RibPart::TrailingEdgeCut, kElemBf, {{x, Up(UpperMm(k))}, {x, Up(LowerMm(k))}}));
-    if (depth != 0 && s_.showTeHeight) {
+    Add(Line(RibPart::TrailingEdgeCut, Element::TrailingEdge, {{x, Up(UpperMm(k))}, {x, Up(LowerMm(k))}}));
+    if (depth != 0 && s_.view.showTrailingEdgeHeight) {
       double h = UpperMm(k) - LowerMm(k);
-      AddText(Text(RibPart::TrailingEdgeHeight, platform::Text("MainTolbar", "21") + " = " + HeightText(h),
-                   {chord_, LabelHeight()}, s_.textFontSize, 0, {-kTrailingLabelBack, -kHeightLabelRise}),
+      AddText(Text(RibPart::TrailingEdgeHeight, labels_.trailingEdgeHeight + " = " + HeightText(h),
+                   {chord_, LabelHeight()}, s_.rib.caption.fontSize, 0, {-kTrailingLabelBack, -kHeightLabelRise}),
               h);
     }
   }
 
   // Not mirrored in the inverted view: the text stays readable where it was put.
   void InsertedText() {
-    if ((s_.textX == 0 && s_.textY == 0) || s_.annotationText.empty()) return;
-    Add(Text(RibPart::InsertedText, s_.annotationText,
-             {s_.textX, static_cast<double>(s_.textY) + kTextRiseMm}, s_.textFontSize, 0));
+    if ((s_.rib.caption.x.mm == 0 && s_.rib.caption.y.mm == 0) || s_.rib.caption.text.empty()) return;
+    Add(Text(RibPart::InsertedText, s_.rib.caption.text,
+             {s_.rib.caption.x.mm, static_cast<double>(s_.rib.caption.y.mm) + kTextRiseMm}, s_.rib.caption.fontSize, 0));
   }
 
   void Outline() {
-    if (!s_.traceShown || ptsCount_ < 2) return;
+    if (!s_.view.outlineShown || ptsCount_ < 2) return;
     std::vector<PointMm> points;
     points.reserve(static_cast<std::size_t>(ptsCount_));
     for (std::size_t i = 1; i <= static_cast<std::size_t>(ptsCount_); ++i) {
-      points.push_back({chord_ * s_.ptsX[i], Up(chord_ * s_.ptsY[i])});
+      points.push_back({chord_ * s_.prepared.outlineX[i], Up(chord_ * s_.prepared.outlineY[i])});
     }
-    Add(Line(RibPart::Outline, kElemProfil, std::move(points)));
+    Add(Line(RibPart::Outline, Element::Airfoil, std::move(points)));
   }
 
   // Kept as ribs have been drawn so far: the angle in degrees goes into sine and cosine as
@@ -332,39 +330,39 @@ class Builder {
     o.upperDy[0] = rel;
     o.lowerDy[0] = rel;
     for (std::size_t j = 1; j < static_cast<std::size_t>(kStations); ++j) {
-      o.upperAngle[j] = std::atan(s_.upperAt[j - 1] - s_.upperAt[j]) * 180 / s_.pi;
+      o.upperAngle[j] = std::atan(s_.prepared.upperAt[j - 1] - s_.prepared.upperAt[j]) * 180 / kPi;
       o.upperDx[j] = std::sin(o.upperAngle[j]) * rel;
-      if (s_.upperAt[j] - s_.upperAt[j - 1] > 0) o.upperDx[j] = -o.upperDx[j];
+      if (s_.prepared.upperAt[j] - s_.prepared.upperAt[j - 1] > 0) o.upperDx[j] = -o.upperDx[j];
       o.upperDy[j] = std::cos(o.upperAngle[j]) * rel;
-      o.lowerAngle[j] = std::atan(s_.lowerAt[j - 1] - s_.lowerAt[j]) * 180 / s_.pi;
+      o.lowerAngle[j] = std::atan(s_.prepared.lowerAt[j - 1] - s_.prepared.lowerAt[j]) * 180 / kPi;
       o.lowerDx[j] = std::sin(o.lowerAngle[j]) * rel;
-      if (s_.lowerAt[j] - s_.lowerAt[j - 1] > 0) o.lowerDx[j] = -o.lowerDx[j];
+      if (s_.prepared.lowerAt[j] - s_.prepared.lowerAt[j - 1] > 0) o.lowerDx[j] = -o.lowerDx[j];
       o.lowerDy[j] = std::cos(o.lowerAngle[j]) * rel;
     }
   }
 
   PointMm InnerUpper(int k) const {
     auto j = static_cast<std::size_t>(k);
-    return {StationX(k) + chord_ * c_.offsets.upperDx[j], chord_ * (s_.upperAt[j] - c_.offsets.upperDy[j])};
+    return {StationX(k) + chord_ * c_.offsets.upperDx[j], chord_ * (s_.prepared.upperAt[j] - c_.offsets.upperDy[j])};
   }
   PointMm InnerLower(int k) const {
     auto j = static_cast<std::size_t>(k);
-    double depth = blocks_ ? static_cast<double>(s_.blockDepth) / chord_ : 0.0;
-    return {StationX(k) + chord_ * c_.offsets.lowerDx[j], chord_ * (s_.lowerAt[j] + c_.offsets.lowerDy[j] - depth)};
+    double depth = blocks_ ? static_cast<double>(s_.rib.blocks.seatDepth.mm) / chord_ : 0.0;
+    return {StationX(k) + chord_ * c_.offsets.lowerDx[j], chord_ * (s_.prepared.lowerAt[j] + c_.offsets.lowerDy[j] - depth)};
   }
 
   void Sheeting() {
     ComputeOffsets();
-    if (s_.sheetingThickness == 0) return;
+    if (s_.rib.sheeting.mm == 0) return;
     std::vector<PointMm> upper, lower;
     auto up = [this](PointMm p) { return PointMm{p.x, Up(p.y)}; };
     auto flush = [&] {
-      if (upper.size() >= 2) Add(Line(RibPart::SheetingUpper, kElemCoffrage, std::move(upper)));
-      if (lower.size() >= 2) Add(Line(RibPart::SheetingLower, kElemCoffrage, std::move(lower)));
+      if (upper.size() >= 2) Add(Line(RibPart::SheetingUpper, Element::Sheeting, std::move(upper)));
+      if (lower.size() >= 2) Add(Line(RibPart::SheetingLower, Element::Sheeting, std::move(lower)));
       upper.clear();
       lower.clear();
     };
-    if (s_.trailingEdgeDepth > 0) {
+    if (s_.rib.trailingEdge.mm > 0) {
       // From the trailing-edge cut's station to the leading-edge cut's, both rounded.
       int first = NearestStation(c_.sheetStartStation);
       int last = NearestStation(c_.sheetEndStation);
@@ -396,8 +394,8 @@ class Builder {
     c_.sheetOverlap = overlap;
     int k = std::min(overlap, 400);
     auto j = static_cast<std::size_t>(k);
-    PointMm from{StationX(k) + chord_ * c_.offsets.upperDx[j], chord_ * (s_.upperAt[j] - c_.relSheeting)};
-    Add(Line(RibPart::SheetingClosing, kElemCoffrage, {up(from), up({chord_, chord_ * c_.trailingEdgeMid})}));
+    PointMm from{StationX(k) + chord_ * c_.offsets.upperDx[j], chord_ * (s_.prepared.upperAt[j] - c_.relSheeting)};
+    Add(Line(RibPart::SheetingClosing, Element::Sheeting, {up(from), up({chord_, chord_ * c_.trailingEdgeMid})}));
   }
 
   void AddCut(RibPart part, Element slot, int index, bool lowerSide, std::vector<PointMm> points, bool closed) {
@@ -410,31 +408,31 @@ class Builder {
 
   // One surface's cut of spar i; `side` is +1 for the upper surface (cut downwards from the
   // reference line) and -1 for the lower one (cut upwards).
-  void SparCut(int i, bool lowerSide, double pos, double xl, double xr) {
+  void CutSpar(int i, bool lowerSide, double pos, double xl, double xr) {
     auto slot = static_cast<std::size_t>(i);
-    const SparTable& t = s_.spars;
-    std::uint8_t code = lowerSide ? t.sparLower[slot] : t.sparUpper[slot];
+    const SparTable& t = s_.rib.spars;
+    SparCut cut = lowerSide ? t[slot].lower : t[slot].upper;
     double side = lowerSide ? -1 : 1;
-    double sheeting = code == 1 ? static_cast<double>(s_.sheetingThickness) : 0.0;
+    double sheeting = cut == SparCut::FromSheeting ? static_cast<double>(s_.rib.sheeting.mm) : 0.0;
     auto ref = [&](double x) {
       int k = StationAt(x);
       return lowerSide ? LowerMm(k) + sheeting : UpperMm(k) - sheeting;
     };
-    double w = t.sparWidth[slot], height = t.sparHeight[slot], inset = t.sparInset[slot];
-    switch (t.sparType[slot]) {
-      case 0: {
+    double w = t[slot].width.mm, height = t[slot].height.mm, inset = t[slot].inset.mm;
+    switch (t[slot].shape) {
+      case SparShape::Notch: {
         double yl = ref(xl), yr = ref(xr);
         double slope = w != 0 ? (yr - yl) / w : 0.0;
         // Sides square to the top: down by the height, along by slope x height.
         double dx = side * slope * height, dy = -side * height;
-        AddCut(RibPart::SparNotch, kElemLong, i, lowerSide,
+        AddCut(RibPart::SparNotch, Element::Spar, i, lowerSide,
                {{xl, yl}, {xr, yr}, {xr + dx, yr + dy}, {xl + dx, yl + dy}}, true);
         break;
       }
-      case 2: {
+      case SparShape::Round: {
         double cy = ref(pos) - side * (inset + height);
-        AddCut(RibPart::SparCentreLine, kElemAxe, i, lowerSide, {{xl, cy}, {xr, cy}}, false);
-        RibElement circle = Circle(RibPart::SparRound, kElemLong, {pos, Up(cy)}, w / 2);
+        AddCut(RibPart::SparCentreLine, Element::ChordAxis, i, lowerSide, {{xl, cy}, {xr, cy}}, false);
+        RibElement circle = Circle(RibPart::SparRound, Element::Spar, {pos, Up(cy)}, w / 2);
         circle.index = i;
         circle.lowerSide = lowerSide;
         Add(std::move(circle));
@@ -442,7 +440,7 @@ class Builder {
       }
       default: {  // 1 and 3 hang the same rectangle from the line `inset` inside the reference
         double top = ref(pos) - side * inset, bottom = top - side * height;
-        AddCut(RibPart::SparRectangle, kElemLong, i, lowerSide, {{xl, top}, {xr, top}, {xr, bottom}, {xl, bottom}},
+        AddCut(RibPart::SparRectangle, Element::Spar, i, lowerSide, {{xl, top}, {xr, top}, {xr, bottom}, {xl, bottom}},
                true);
         break;
       }
@@ -450,64 +448,64 @@ class Builder {
   }
 
   void Spars() {
-    const SparTable& t = s_.spars;
-    int last = std::min<int>(t.sparLast, kTableSlots - 1);
+    const SparTable& t = s_.rib.spars;
+    int last = std::min<int>(t.last, kTableSlots - 1);
     for (int i = 0; i <= last; ++i) {
       auto slot = static_cast<std::size_t>(i);
-      float pos = t.sparFromTE[slot] == 1 ? PercentLengthFromTE(t.sparPosText[slot], s_)
-                                          : PercentLength(t.sparPosText[slot], s_);
+      float pos = t[slot].fromTrailingEdge == 1 ? PercentLengthFromTE(t[slot].positionText, s_.rib.chord.mm, s_.settings.unitText)
+                                          : PercentLength(t[slot].positionText, s_.rib.chord.mm, s_.settings.unitText);
       c_.sparPos[slot] = pos;
       if (pos == 0) break;
-      double centre = pos, half = static_cast<double>(t.sparWidth[slot]) / 2;
+      double centre = pos, half = static_cast<double>(t[slot].width.mm) / 2;
       int k = StationAt(centre);
-      AddCut(RibPart::SparAxis, kElemAxe, i, false, {{centre, UpperMm(k)}, {centre, LowerMm(k)}}, false);
-      if (t.sparUpper[slot] != 0) SparCut(i, false, centre, centre - half, centre + half);
-      if (t.sparLower[slot] != 0) SparCut(i, true, centre, centre - half, centre + half);
+      AddCut(RibPart::SparAxis, Element::ChordAxis, i, false, {{centre, UpperMm(k)}, {centre, LowerMm(k)}}, false);
+      if (t[slot].upper != SparCut::None) CutSpar(i, false, centre, centre - half, centre + half);
+      if (t[slot].lower != SparCut::None) CutSpar(i, true, centre, centre - half, centre + half);
     }
   }
 
   void Holes() {
-    const HoleTable& t = s_.holes;
-    int last = std::min<int>(t.holeLast, kTableSlots - 1);
+    const HoleTable& t = s_.rib.holes;
+    int last = std::min<int>(t.last, kTableSlots - 1);
     for (int i = 0; i <= last; ++i) {
       auto slot = static_cast<std::size_t>(i);
-      float pos = t.holeFromTE[slot] == 1 ? PercentLengthFromTE(t.holePosText[slot], s_)
-                                          : PercentLength(t.holePosText[slot], s_);
+      float pos = t[slot].fromTrailingEdge == 1 ? PercentLengthFromTE(t[slot].positionText, s_.rib.chord.mm, s_.settings.unitText)
+                                          : PercentLength(t[slot].positionText, s_.rib.chord.mm, s_.settings.unitText);
       c_.holePos[slot] = pos;
       if (pos == 0) break;
       double x = pos;
       int k = StationAt(x);
-      double reference = t.holeCentred[slot] == 1 ? (UpperMm(k) + LowerMm(k)) / 2 : 0.0;
-      double cy = reference + static_cast<double>(t.holeOffset[slot]);
-      double halfW = static_cast<double>(t.holeSize[slot]) / 2;
+      double reference = t[slot].centred == 1 ? (UpperMm(k) + LowerMm(k)) / 2 : 0.0;
+      double cy = reference + static_cast<double>(t[slot].offset.mm);
+      double halfW = static_cast<double>(t[slot].size.mm) / 2;
       // Centre lines: across the hole parallel to the chord, and square to it for a rectangle.
-      if (t.holeRect[slot] == 0) {
-        RibElement circle = Circle(RibPart::HoleCircle, kElemTrou, {x, Up(cy)}, halfW);
+      if (t[slot].shape == HoleShape::Round) {
+        RibElement circle = Circle(RibPart::HoleCircle, Element::Hole, {x, Up(cy)}, halfW);
         circle.index = i;
         Add(std::move(circle));
-        AddCut(RibPart::HoleCentreLine, kElemAxe, i, false, {{x - halfW, cy}, {x + halfW, cy}}, false);
+        AddCut(RibPart::HoleCentreLine, Element::ChordAxis, i, false, {{x - halfW, cy}, {x + halfW, cy}}, false);
       } else {
-        double halfH = static_cast<double>(t.holeHeight[slot]) / 2;
-        AddCut(RibPart::HoleRectangle, kElemTrou, i, false,
+        double halfH = static_cast<double>(t[slot].height.mm) / 2;
+        AddCut(RibPart::HoleRectangle, Element::Hole, i, false,
                {{x - halfW, cy - halfH}, {x + halfW, cy - halfH}, {x + halfW, cy + halfH}, {x - halfW, cy + halfH}},
                true);
-        AddCut(RibPart::HoleCentreLine, kElemAxe, i, false, {{x - halfW, cy}, {x + halfW, cy}}, false);
-        AddCut(RibPart::HoleCentreLine, kElemAxe, i, false, {{x, cy - halfH}, {x, cy + halfH}}, false);
+        AddCut(RibPart::HoleCentreLine, Element::ChordAxis, i, false, {{x - halfW, cy}, {x + halfW, cy}}, false);
+        AddCut(RibPart::HoleCentreLine, Element::ChordAxis, i, false, {{x, cy - halfH}, {x, cy + halfH}}, false);
       }
     }
   }
 
   void ReferenceLines() {
-    int n = s_.markCount;
+    int n = s_.rib.markCount;
     if (n <= 0) return;
-    double base = s_.blockHeight0;
+    double base = s_.rib.blocks.baseHeight.mm;
     for (int j = 0; j <= n + 1; ++j) {
       double a = chord_ / (n + 1) * j;
       auto k = static_cast<std::size_t>(NearestStation(StationFromLE(a, chord_)));
-      double t = s_.upperAt[k], b = s_.lowerAt[k] - 0.015;
+      double t = s_.prepared.upperAt[k], b = s_.prepared.lowerAt[k] - 0.015;
       PointMm top, bottom, number;
       PointMm nudge;
-      if (!s_.inverted) {
+      if (!s_.rib.upsideDown) {
         top = {a, chord_ * t};
         bottom = blocks_ ? PointMm{a, -base} : PointMm{a, chord_ * b};
         number = blocks_ ? PointMm{a, -(base - 3.5)} : bottom;
@@ -517,11 +515,11 @@ class Builder {
         number = blocks_ ? PointMm{a, base - 1} : bottom;
       }
       if (blocks_) nudge = {kReferenceNumberGap, 0};
-      RibElement line = Line(RibPart::ReferenceLine, kElemRep, {top, bottom});
+      RibElement line = Line(RibPart::ReferenceLine, Element::ReferenceLine, {top, bottom});
       line.index = j;
       Add(std::move(line));
       RibElement label = Text(RibPart::ReferenceNumber, std::to_string(j), number, kReferenceNumberSize,
-                              s_.colour[kElemRep], nudge);
+                              s_.style.ColourOf(Element::ReferenceLine), nudge);
       label.index = j;
       Add(std::move(label));
     }
@@ -530,9 +528,9 @@ class Builder {
 
 }  // namespace
 
-RibConstruction BuildRib(const SharedState& s) {
+RibConstruction BuildRib(const RibDocument& s, const RibLabels& labels) {
   RibConstruction c;
-  Builder(s, c).Build();
+  Builder(s, labels, c).Build();
   return c;
 }
 

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 
 namespace core {
 
@@ -73,7 +73,7 @@ struct RibElement {
   std::string text;
   double fontSizePt = 0;   // at zoom 1
   PointMm nudgeTwips;      // texts: added to the mapped corner, twips (y down)
-  Element slot = kElemProfil;  // colour and line-style settings slot of a line or circle
+  Element slot = Element::Airfoil;  // colour and line-style settings slot of a line or circle
   int colour = 0;          // palette index (texts too)
   int lineStyle = 0;
   int lineWidth = 1;
@@ -89,7 +89,7 @@ struct RibConstruction {
   std::vector<PointMm> fileOutline;  // the airfoil as read, in file order (not traced)
   double blockFrontMm = 0;  // blocks: the front point lies at x = -blockFrontMm; else 0
   double viewShiftMm = 0;   // how far the trace moves the picture's origin right
-  // Values the trace leaves in the shared state.
+  // Values worked out on the way, for the windows that show them.
   double relSheeting = 0;
   double trailingEdgeMid = 0;
   float sheetStartStation = 0;
@@ -105,9 +105,18 @@ struct RibConstruction {
   int droppedNonFinite = 0;
 };
 
-// Builds the rib from the current state. Reads the state only; every output calls it
-// itself so that it always matches the current set-up.
-RibConstruction BuildRib(const SharedState& s);
+// The words the construction prints beside the rib, in the user's language.
+struct RibLabels {
+  std::string thickness;      // "Chord thickness", before " : "
+  std::string thicknessAt;    // "at", before the position
+  std::string thicknessFrom;  // "from L.E.", after the percentage
+  std::string leadingEdgeHeight;
+  std::string trailingEdgeHeight;
+};
+
+// Builds the rib from the document, which it only reads; every output calls it itself so
+// that it always matches the current set-up.
+RibConstruction BuildRib(const RibDocument& s, const RibLabels& labels = {});
 
 // The elements of one kind, in order.
 std::vector<const RibElement*> ElementsOf(const RibConstruction& c, RibPart part);

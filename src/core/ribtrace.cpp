@@ -1,28 +1,18 @@
 #include "core/ribtrace.h"
 
-#include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace core {
 namespace {
 
-double FiniteOrZero(double v) { return std::isfinite(v) ? v : 0.0; }
-
-// What the state keeps in floats: finite, and within the float range.
-float StateFloat(double v) {
-  constexpr double kMax = std::numeric_limits<float>::max();
-  return static_cast<float>(std::clamp(FiniteOrZero(v), -kMax, kMax));
-}
-
 class Mapper {
  public:
-  Mapper(const RibConstruction& c, const SharedState& s, platform::DrawTarget& target)
+  Mapper(const RibConstruction& c, const ViewPlacement& at, platform::DrawTarget& target)
       : target_(target),
-        zoom_(s.zoom),
-        scale_(static_cast<double>(s.zoom) * platform::kTwipsPerMm),
-        x0_(static_cast<double>(s.originX) + c.viewShiftMm * scale_),
-        y0_(s.originY) {}
+        zoom_(at.zoom),
+        scale_(static_cast<double>(at.zoom) * platform::kTwipsPerMm),
+        x0_(static_cast<double>(at.originX) + c.viewShiftMm * scale_),
+        y0_(at.originY) {}
 
   bool Usable() const { return std::isfinite(scale_) && std::isfinite(x0_) && std::isfinite(y0_); }
 
@@ -95,47 +85,20 @@ class Mapper {
 
 }  // namespace
 
-void DrawConstruction(const RibConstruction& c, const SharedState& s, platform::DrawTarget& target) {
-  Mapper mapper(c, s, target);
+void DrawConstruction(const RibConstruction& c, const RibDocument& s, const ViewPlacement& at,
+                      platform::DrawTarget& target) {
+  Mapper mapper(c, at, target);
   if (!mapper.Usable()) return;
   target.FontName = "Arial";
-  target.FontSize = static_cast<double>(s.zoom) * static_cast<double>(s.textFontSize);
+  target.FontSize = static_cast<double>(at.zoom) * static_cast<double>(s.rib.caption.fontSize);
   target.ForeColor = 0;
   target.DrawWidth = 1;
   for (const RibElement& e : c.elements) mapper.Draw(e);
   mapper.Finish();
 }
 
-void DrawRib(SharedState& s, platform::DrawTarget& target) {
-  RibConstruction c = BuildRib(s);
-
-  s.scale = StateFloat(static_cast<double>(s.zoom) * platform::kTwipsPerMm);
-  s.scaleY = s.inverted ? -s.scale : s.scale;
-  s.chordTwipsY = s.inverted ? -s.chordTwips : s.chordTwips;
-  s.relSheeting = StateFloat(c.relSheeting);
-  s.trailingEdgeMid = FiniteOrZero(c.trailingEdgeMid);
-  s.sheetStartStation = StateFloat(c.sheetStartStation);
-  s.sheetEndStation = StateFloat(c.sheetEndStation);
-  s.sheetOverlap = static_cast<std::int16_t>(c.sheetOverlap);
-  s.blockOffset = StateFloat(c.viewShiftMm);
-  auto copy = [](const StationTable& from, StationTable& to) {
-    for (std::size_t j = 0; j < from.size(); ++j) to[j] = FiniteOrZero(from[j]);
-  };
-  copy(c.offsets.upperAngle, s.upperAngle);
-  copy(c.offsets.upperDx, s.upperDx);
-  copy(c.offsets.upperDy, s.upperDy);
-  copy(c.offsets.lowerAngle, s.lowerAngle);
-  copy(c.offsets.lowerDx, s.lowerDx);
-  copy(c.offsets.lowerDy, s.lowerDy);
-  s.spars.sparPos = c.sparPos;
-  s.holes.holePos = c.holePos;
-  if (s.baseMode == 11) {
-    s.tabLength = c.tabLength;
-    s.tabRear = c.tabRear;
-    s.tabReach = c.tabLength + c.tabRear;
-  }
-
-  DrawConstruction(c, s, target);
+void DrawRib(const RibDocument& s, const ViewPlacement& at, const RibLabels& labels, platform::DrawTarget& target) {
+  DrawConstruction(BuildRib(s, labels), s, at, target);
 }
 
 }  // namespace core

@@ -4,16 +4,18 @@
 
 namespace core {
 
-void PlaceViewOrigin(SharedState& s) {
-  const double zoom = s.zoom;
-  const double chord = s.chord;
-  // The trace sets `scale` only when it draws; the zoom may have changed since.
+ViewPlacement PlaceView(const RibDocument& d) {
+  const double zoom = d.view.zoom;
+  const double chord = d.rib.chord.mm;
   const double scale = zoom * 56.7;
-  s.chordTwips = static_cast<float>(chord * 56.7 * zoom);
-  s.originX = static_cast<float>(kViewLeftMarginTwips + s.hScroll * chord * zoom / 2);
-  double originY = -s.vScroll * chord * zoom / 2 + chord * s.yMax * 56.7 * zoom + kViewTopMarginTwips;
-  if (s.baseMode == 1) originY += std::fabs(s.blockHeight4) * scale / 2;
-  s.originY = static_cast<float>(originY);
+  ViewPlacement p;
+  p.zoom = d.view.zoom;
+  p.chordTwips = static_cast<float>(chord * 56.7 * zoom);
+  p.originX = static_cast<float>(kViewLeftMarginTwips + d.view.hScroll * chord * zoom / 2);
+  double originY = -d.view.vScroll * chord * zoom / 2 + chord * d.prepared.yMax * 56.7 * zoom + kViewTopMarginTwips;
+  if (d.rib.baseMode == BaseMode::Blocks) originY += std::fabs(d.rib.blocks.topHeight.mm) * scale / 2;
+  p.originY = static_cast<float>(originY);
+  return p;
 }
 
 }  // namespace core

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "core/caption.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
+#include "files/captions.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 
@@ -12,100 +14,91 @@ namespace features {
 using platform::Text;
 
 namespace {
-std::vector<DimensionFollower*>& Followers() {
-  static std::vector<DimensionFollower*> followers;
-  return followers;
+
+// A length as typed in the box; a malformed inch text is told and reads as 0.
+core::Length TypedBoxLength(const std::string& typed, const std::string& unitText) {
+  const core::LengthReading reading = core::ReadLength(typed, unitText);
+  if (reading.malformed) platform::Inform(Text("Message", "20") + "\r\n" + "xx.yy/zz ou xx.yy", "Enter error");
+  return {reading.mm, typed};
 }
 
-void TellChord(const core::SharedState& s) {
-  for (DimensionFollower* f : std::vector<DimensionFollower*>(Followers())) f->ChordChanged(s);
-}
-void TellSheeting(const core::SharedState& s) {
-  for (DimensionFollower* f : std::vector<DimensionFollower*>(Followers())) f->SheetingChanged(s);
-}
 // An edge piece deeper than the chord is told (FrmInput/`messageKey`) and set to 0; its
 // text stays as typed.
-void StoreEdgeDepth(core::SharedState& s, const std::string& typed, std::string& text, float& depth,
-                    const char* messageKey, const std::string& windowTitle) {
-  text = typed;
-  depth = core::LengthFromText(typed, s.unitText);
-  if (depth > s.chord) {
+void StoreEdgeDepth(core::RibDocument& d, const std::string& typed, core::Length& depth, const char* messageKey,
+                    const std::string& windowTitle) {
+  depth = TypedBoxLength(typed, d.settings.unitText);
+  if (depth.mm > d.rib.chord.mm) {
     platform::Inform(Text("FrmInput", messageKey), windowTitle);
-    depth = 0;
+    depth.mm = 0;
   }
-  s.projectModified = true;
+  d.project.modified = true;
 }
+
 }  // namespace
 
-void AddDimensionFollower(DimensionFollower* follower) { Followers().push_back(follower); }
-
-void RemoveDimensionFollower(DimensionFollower* follower) {
-  auto& f = Followers();
-  f.erase(std::remove(f.begin(), f.end(), follower), f.end());
-}
-
-InputTexts InputWindowTexts(const core::SharedState& s) {
+InputTexts InputWindowTexts(InputKind kind, const core::RibDocument& d) {
   struct Kind {
-    const char* name;
+    InputKind kind;
     const char* promptKey;
     const char* titleKey;
   };
-  static const Kind kinds[] = {{kInputChord, "1", "2"},
-                               {kInputSheeting, "3", "4"},
-                               {kInputLeadingEdge, "5", "6"},
-                               {kInputTrailingEdge, "7", "8"},
-                               {kInputMarks, "9", "10"}};
+  static const Kind kinds[] = {{InputKind::Chord, "1", "2"},
+                               {InputKind::Sheeting, "3", "4"},
+                               {InputKind::LeadingEdge, "5", "6"},
+                               {InputKind::TrailingEdge, "7", "8"},
+                               {InputKind::ReferenceLines, "9", "10"}};
   InputTexts t;
   for (const Kind& k : kinds) {
-    if (s.inputKind != k.name) continue;
+    if (k.kind != kind) continue;
     t.prompt = Text("FrmInput", k.promptKey);
     t.title = Text("FrmInput", k.titleKey);
-    if (s.inputKind == kInputMarks) {
-      t.boxText = std::to_string(s.markCount);
-    } else {
-      t.title += " " + s.unitText;
-      if (s.inputKind == kInputChord) t.boxText = s.chordText;
-      else if (s.inputKind == kInputSheeting) t.boxText = s.sheetingText;
-      else if (s.inputKind == kInputLeadingEdge) t.boxText = s.leadingEdgeText;
-      else t.boxText = s.trailingEdgeText;
-    }
   }
+  switch (kind) {
+    case InputKind::ReferenceLines: t.boxText = std::to_string(d.rib.markCount); return t;
+    case InputKind::Chord: t.boxText = d.rib.chord.text; break;
+    case InputKind::Sheeting: t.boxText = d.rib.sheeting.text; break;
+    case InputKind::LeadingEdge: t.boxText = d.rib.leadingEdge.text; break;
+    case InputKind::TrailingEdge: t.boxText = d.rib.trailingEdge.text; break;
+  }
+  t.title += " " + d.settings.unitText;
   return t;
 }
 
-int InputHelpTopic(const std::string& inputKind) {
-  return inputKind == kInputMarks || inputKind == "vril" ? 50 : 40;
-}
+int InputHelpTopic(InputKind kind) { return kind == InputKind::ReferenceLines ? 50 : 40; }
 
-std::string StoreInput(core::SharedState& s, const std::string& typed, const std::string& windowTitle) {
-  std::string box = typed;
-  const std::string& kind = s.inputKind;
-  if (kind == kInputChord) {
-    s.chordText = typed;
-    s.chord = core::LengthFromText(typed, s.unitText);
-    if (s.baseMode == 1) s.blockTotal = s.chord + s.blockLe + s.blockTe;
-    TellChord(s);
-    s.projectModified = !s.compareShown;
-  } else if (kind == kInputSheeting) {
-    s.sheetingText = typed;
-    s.sheetingThickness = core::LengthFromText(typed, s.unitText);
-    TellSheeting(s);
-    s.projectModified = true;
-  } else if (kind == kInputLeadingEdge) {
-    StoreEdgeDepth(s, typed, s.leadingEdgeText, s.leadingEdgeDepth, "11", windowTitle);
-    s.leadingEdgeStyle = 1;
-  } else if (kind == kInputTrailingEdge) {
-    StoreEdgeDepth(s, typed, s.trailingEdgeText, s.trailingEdgeDepth, "12", windowTitle);
-  } else if (kind == kInputMarks) {
-    if (core::ValPrefix(typed) > 255) {
-      platform::Inform(Text("FrmInput", "13"), windowTitle);
-      box = "255";
+StoredInput StoreInput(core::RibDocument& d, InputKind kind, const std::string& typed, const std::string& windowTitle) {
+  StoredInput out{typed, core::Change::Setup};
+  switch (kind) {
+    case InputKind::Chord:
+      d.rib.chord = TypedBoxLength(typed, d.settings.unitText);
+      d.project.modified = !d.view.compareShown;
+      core::RecomposeCaption(d, files::CaptionWordsInLanguage());
+      out.changed = core::Change::Setup | core::Change::Chord;
+      break;
+    case InputKind::Sheeting:
+      d.rib.sheeting = TypedBoxLength(typed, d.settings.unitText);
+      d.project.modified = true;
+      out.changed = core::Change::Setup | core::Change::Sheeting;
+      break;
+    case InputKind::LeadingEdge:
+      StoreEdgeDepth(d, typed, d.rib.leadingEdge, "11", windowTitle);
+      d.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Plain;
+      break;
+    case InputKind::TrailingEdge:
+      StoreEdgeDepth(d, typed, d.rib.trailingEdge, "12", windowTitle);
+      break;
+    case InputKind::ReferenceLines: {
+      if (core::ValPrefix(typed) > 255) {
+        platform::Inform(Text("FrmInput", "13"), windowTitle);
+        out.boxText = "255";
+      }
+      const long count = core::RoundHalfEven(core::ValPrefix(out.boxText));
+      d.rib.markCount = static_cast<std::uint8_t>(std::clamp(count, 0L, 255L));
+      d.project.modified = true;
+      break;
     }
-    const long count = core::RoundHalfEven(core::ValPrefix(box));
-    s.markCount = static_cast<std::uint8_t>(std::clamp(count, 0L, 255L));
-    s.projectModified = true;
   }
-  return box;
+  return out;
 }
 
 }  // namespace features

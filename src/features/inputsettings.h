@@ -3,44 +3,32 @@
 // lines): what it shows, which keys it takes, how it stores. Plain functions so they are
 // tested without a screen.
 #include <string>
-#include <vector>
 
-#include "core/ribstate.h"
+#include "core/changes.h"
+#include "core/ribdocument.h"
 
 namespace features {
 
-// The inputKind values of the menu commands; "vril" exists for the help topic only.
-inline constexpr const char* kInputChord = "corde";
-inline constexpr const char* kInputSheeting = "epcof";
-inline constexpr const char* kInputLeadingEdge = "ba";
-inline constexpr const char* kInputTrailingEdge = "bf";
-inline constexpr const char* kInputMarks = "rep";
+enum class InputKind { Chord, Sheeting, LeadingEdge, TrailingEdge, ReferenceLines };
 
 struct InputTexts {
   std::string boxText;
   std::string prompt;
   std::string title;
 };
-// What the window shows for the kind in s.inputKind.
-InputTexts InputWindowTexts(const core::SharedState& s);
+// What the window shows for `kind`.
+InputTexts InputWindowTexts(InputKind kind, const core::RibDocument& d);
 
-// Help topic of the kind: 40 for the dimensions, 50 for the reference lines and washout.
-int InputHelpTopic(const std::string& inputKind);
+// Help topic of the kind: 40 for the dimensions, 50 for the reference lines.
+int InputHelpTopic(InputKind kind);
 
-// Windows that show values derived from the chord or the sheeting (block, tab, spar and
-// hole windows) refresh through this while they are open.
-class DimensionFollower {
- public:
-  virtual ~DimensionFollower() = default;
-  virtual void ChordChanged(const core::SharedState&) {}
-  virtual void SheetingChanged(const core::SharedState&) {}
+struct StoredInput {
+  std::string boxText;    // what the box holds afterwards ("255" after a clamped count)
+  core::Changes changed;  // what the document should announce
 };
-void AddDimensionFollower(DimensionFollower* follower);
-void RemoveDimensionFollower(DimensionFollower* follower);
 
-// Stores the typed text for s.inputKind (OK). Refusals are told in message boxes titled
-// `windowTitle`; the returned text is what the box holds afterwards ("255" after a
-// clamped reference-line count).
-std::string StoreInput(core::SharedState& s, const std::string& typed, const std::string& windowTitle);
+// Stores the typed text for `kind` (OK). Refusals are told in message boxes titled
+// `windowTitle`. A chord change recomposes the automatic caption, which names the chord.
+StoredInput StoreInput(core::RibDocument& d, InputKind kind, const std::string& typed, const std::string& windowTitle);
 
 }  // namespace features

@@ -153,17 +153,13 @@ AirfoilReadResult ParseAirfoilText(const std::string& raw, AirfoilData& d) {
   return r;
 }
 
-AirfoilReadResult FichierLecture(core::SharedState& s) {
+AirfoilReadResult ReadAirfoilInto(core::AirfoilAsRead& airfoil) {
   AirfoilData d;
-  AirfoilReadResult r = ReadAirfoilFile(s.airfoilPath, d);
-  s.airfoilTitle = d.title;
-  s.airfoilX = std::move(d.x);
-  s.airfoilY = std::move(d.y);
-  s.pointCount = d.pointCount;
-  s.readOk = r.ok();
-  if (r.status == AirfoilReadStatus::FirstPoint || r.status == AirfoilReadStatus::DoublePoint ||
-      r.status == AirfoilReadStatus::ClosingPoint)
-    s.quietRead = false;
+  AirfoilReadResult r = ReadAirfoilFile(airfoil.path, d);
+  airfoil.title = d.title;
+  airfoil.x = std::move(d.x);
+  airfoil.y = std::move(d.y);
+  airfoil.pointCount = d.pointCount;
   return r;
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 #include "platform/errorreport.h"
 #include "platform/messages.h"
 
@@ -26,7 +26,7 @@ struct AirfoilReadResult {
 // closing-point, error.
 const char* StatusName(AirfoilReadStatus status);
 
-// A file's contents as read, apart from the shared state.
+// A file's contents as read, apart from the document.
 struct AirfoilData {
   std::string title;
   std::vector<double> x{0.0};  // 1-based
@@ -40,11 +40,9 @@ AirfoilReadResult ReadAirfoilFile(const std::string& path, AirfoilData& data);
 // The same rules over a file's contents.
 AirfoilReadResult ParseAirfoilText(const std::string& contents, AirfoilData& data);
 
-// Reads the file named by s.airfoilPath into airfoilTitle, airfoilX/Y and pointCount and
-// sets readOk. Shows nothing: the caller shows the result (ShowAirfoilReadFailure).
-// On failure pointCount is 0, readOk false, and quietRead false after the last three
-// refusals.
-AirfoilReadResult FichierLecture(core::SharedState& s);
+// Reads the file named by airfoil.path into its title, points and count. Shows nothing:
+// the caller shows the result (ShowAirfoilReadFailure). On failure pointCount is 0.
+AirfoilReadResult ReadAirfoilInto(core::AirfoilAsRead& airfoil);
 
 // Shows the refusal's box titled with `caption` (the open window's caption), or the
 // general error report for an unexpected error. Returns the text shown.

@@ -108,4 +108,18 @@ CommonTexts LoadCommonTexts() {
   return t;
 }
 
+core::RibLabels RibLabelsInLanguage() {
+  core::RibLabels l;
+  l.thickness = platform::Text("FrmMainMessage", "15");
+  l.thicknessAt = platform::Text("FrmMainMessage", "16");
+  l.thicknessFrom = platform::Text("FrmMainMessage", "17");
+  l.leadingEdgeHeight = platform::Text("MainTolbar", "15");
+  l.trailingEdgeHeight = platform::Text("MainTolbar", "21");
+  return l;
+}
+
+core::CaptionWords CaptionWordsInLanguage() {
+  return {platform::Text("FrmInsText", "6"), platform::Text("FrmTalon", "3"), platform::Text("FrmInsText", "7")};
+}
+
 }  // namespace files

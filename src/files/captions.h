@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/caption.h"
+#include "core/ribconstruction.h"
+
 namespace files {
 
 struct TextKey {
@@ -67,5 +70,10 @@ inline constexpr TextKey kCommonTextKeys[] = {
     {"MainTolbar", "11"}, {"MainTolbar", "13"}, {"MainTolbar", "25"}, {"MainTolbar", "26"}};
 
 CommonTexts LoadCommonTexts();
+
+// The words the rib construction prints and the automatic caption's words, in the
+// language in force.
+core::RibLabels RibLabelsInLanguage();
+core::CaptionWords CaptionWordsInLanguage();
 
 }  // namespace files

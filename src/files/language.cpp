@@ -27,7 +27,7 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
   return a < b;
 }
 
-std::string LanguageSetting(const core::SharedState& s) { return GetINIFile("Language", "Langue", s.iniFile); }
+std::string LanguageSetting(const core::RibDocument& s) { return GetINIFile("Language", "Langue", s.settings.iniFile); }
 
 }  // namespace
 
@@ -52,9 +52,9 @@ std::vector<std::string> ListLanguages(const std::string& dir) {
   return names;
 }
 
-void InstallLanguageLookup(const core::SharedState& s) {
+void InstallLanguageLookup(const core::RibDocument& s) {
   platform::SetTextLookup([&s](std::string_view section, std::string_view key) {
-    std::string text = GetINIFile(section, key, s.languageFile);
+    std::string text = GetINIFile(section, key, s.settings.languageFile);
     if (text.empty() && ActiveMisses()) ActiveMisses()->Add({std::string(section), std::string(key)});
     return text;
   });
@@ -77,45 +77,42 @@ std::string ScopedTextMisses::Describe() const {
   return text;
 }
 
-void ChooseLanguage(core::SharedState& s, const std::string& languageName) {
-  s.languageName = languageName;
-  s.languageFile = LanguageFilePath(s.programDir, languageName);
-  s.iniWriteOk = WriteINIFile("Language", "Langue", languageName, s.iniFile);
+void ChooseLanguage(core::RibDocument& s, const std::string& languageName) {
+  s.settings.languageName = languageName;
+  s.settings.languageFile = LanguageFilePath(s.settings.programDir, languageName);
+  WriteINIFile("Language", "Langue", languageName, s.settings.iniFile);
 }
 
-bool StartLanguage(core::SharedState& s, LanguageChooser& chooser) {
+bool StartLanguage(core::RibDocument& s, LanguageChooser& chooser) {
   InstallLanguageLookup(s);
-  s.languageName = LanguageSetting(s);
-  while (s.languageName.empty()) {
-    if (ListLanguages(s.programDir).empty()) {
+  s.settings.languageName = LanguageSetting(s);
+  while (s.settings.languageName.empty()) {
+    if (ListLanguages(s.settings.programDir).empty()) {
       // Without any language file there is nothing to choose and no text to say it with.
-      s.choosingLanguage = false;
-      platform::Inform("No language file (*.lng) was found in the program folder:\n" + s.programDir +
+      platform::Inform("No language file (*.lng) was found in the program folder:\n" + s.settings.programDir +
                            "\n\nVandrell cannot show its texts without one. Reinstall Vandrell, or copy "
                            "English.lng into that folder.",
                        platform::kProgramTitle, platform::BoxIcon::Critical);
       return false;
     }
-    s.choosingLanguage = true;
     chooser.ShowChooser(s);
-    const std::string chosen = s.languageName;
-    s.languageName = LanguageSetting(s);
+    const std::string chosen = s.settings.languageName;
+    s.settings.languageName = LanguageSetting(s);
     // A settings file that cannot be written must not keep the user choosing for ever:
     // the choice then holds for this session.
-    if (s.languageName.empty()) s.languageName = chosen;
-    if (s.languageName.empty())
+    if (s.settings.languageName.empty()) s.settings.languageName = chosen;
+    if (s.settings.languageName.empty())
       platform::Inform("Please select a language", platform::kProgramTitle, platform::BoxIcon::Critical);
   }
-  s.languageFile = LanguageFilePath(s.programDir, s.languageName);
-  s.choosingLanguage = false;
+  s.settings.languageFile = LanguageFilePath(s.settings.programDir, s.settings.languageName);
   return true;
 }
 
-void UseBatchLanguage(core::SharedState& s) {
+void UseBatchLanguage(core::RibDocument& s) {
   std::string name = LanguageSetting(s);
-  if (name.empty() || !FileExists(LanguageFilePath(s.programDir, name))) name = kFallbackLanguage;
-  s.languageName = name;
-  s.languageFile = LanguageFilePath(s.programDir, name);
+  if (name.empty() || !FileExists(LanguageFilePath(s.settings.programDir, name))) name = kFallbackLanguage;
+  s.settings.languageName = name;
+  s.settings.languageFile = LanguageFilePath(s.settings.programDir, name);
   InstallLanguageLookup(s);
 }
 

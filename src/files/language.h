@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 
 namespace files {
 
@@ -24,9 +24,9 @@ std::string LanguageFilePath(const std::string& programDir, const std::string& l
 // order is the same on every system. Empty when the folder cannot be read.
 std::vector<std::string> ListLanguages(const std::string& dir);
 
-// Makes platform::Text read `s.languageFile` (as it stands at each lookup). `s` must outlive
-// the lookup: the program passes core::App(); tests reset with platform::SetTextLookup({}).
-void InstallLanguageLookup(const core::SharedState& s);
+// Makes platform::Text read `s.settings.languageFile` (as it stands at each lookup). `s` must outlive
+// the lookup: the program passes its one document; tests reset with platform::SetTextLookup({}).
+void InstallLanguageLookup(const core::RibDocument& s);
 
 // Records the lookups of the installed language lookup that gave no text, while alive, so
 // that a window test can assert that every caption it loaded exists.
@@ -52,28 +52,28 @@ class ScopedTextMisses {
   ScopedTextMisses* previous_;
 };
 
-// The language window, implemented by the window layer. Shown modally while
-// `s.choosingLanguage` is set; on a choice it calls ChooseLanguage, closing it without a
+// The language window, implemented by the window layer, shown modally at the first start.
+// On a choice it calls ChooseLanguage; closing it without a
 // choice leaves the language unset.
 class LanguageChooser {
  public:
   virtual ~LanguageChooser() = default;
-  virtual void ShowChooser(core::SharedState& s) = 0;
+  virtual void ShowChooser(core::RibDocument& s) = 0;
 };
 
 // The choice of a language: languageName, languageFile, and INI Language/Langue.
-void ChooseLanguage(core::SharedState& s, const std::string& languageName);
+void ChooseLanguage(core::RibDocument& s, const std::string& languageName);
 
 // Start-up: the language of INI Language/Langue; while there is none, the chooser, and after
 // a chooser closed without a choice the critical box "Please select a language". Installs the
 // lookup and sets languageName and languageFile; the caller then loads the main window's
-// captions. Needs s.programDir and s.iniFile.
+// captions. Needs s.settings.programDir and s.settings.iniFile.
 // Returns false, after saying so once, when the program directory holds no language file at
 // all: asking again could never succeed, so the program ends.
-bool StartLanguage(core::SharedState& s, LanguageChooser& chooser);
+bool StartLanguage(core::RibDocument& s, LanguageChooser& chooser);
 
 // Batch programs: the language of INI Language/Langue when its file exists, else English;
 // installs the lookup. Never asks.
-void UseBatchLanguage(core::SharedState& s);
+void UseBatchLanguage(core::RibDocument& s);
 
 }  // namespace files

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <type_traits>
 #include <vector>
 
 #include "core/airfoilprep.h"
@@ -50,6 +51,10 @@ class LineWriter {
   // Kind B: the plain number.
   void PlainB(std::uint8_t value) { out_ += std::to_string(value) + "\r\n"; }
   void PlainB(float value) { out_ += core::PlainNumberText(value) + "\r\n"; }
+  // A code: the number it is stored as.
+  template <class Code>
+    requires std::is_enum_v<Code>
+  void PlainB(Code code) { PlainB(static_cast<std::uint8_t>(code)); }
   std::string Bytes() const { return Utf8ToCp1252(out_); }
 
  private:
@@ -135,7 +140,7 @@ void Expect(std::string_view line, std::string_view marker) {
 
 class ProjectParser {
  public:
-  ProjectParser(std::string_view bytes, core::SharedState& s) : in_(bytes), s_(s) {}
+  ProjectParser(std::string_view bytes, core::RibDocument& s) : in_(bytes), s_(s) {}
 
   ProjectReadResult Parse() {
     ProjectReadResult r;
@@ -147,19 +152,18 @@ class ProjectParser {
         in_.Next();
         ParseOlderBlock();
       }
-      r.airfoilFileName = s_.airfoilName + "." + s_.airfoilExt;
+      r.airfoilFileName = s_.airfoil.name + "." + s_.airfoil.ext;
     } else {
       // Nothing follows the end line in a file we wrote; whatever does is ignored.
       r.airfoilFileName = ParseCurrent();
     }
-    DerivedValues();
     r.ok = true;
     return r;
   }
 
  private:
   std::string Text() { return Cp1252ToUtf8(in_.Next()); }
-  float Length(const std::string& text) { return core::LengthFromText(text, s_.unitText); }
+  float Length(const std::string& text) { return core::LengthFromText(text, s_.settings.unitText); }
   // A text line copied and converted to millimetres.
   float LengthLine(std::string& text) {
     text = Text();
@@ -169,8 +173,8 @@ class ProjectParser {
   // Line 2, the airfoil's file name, and line 3, its name; returns the file name.
   std::string AirfoilNames() {
     const std::string_view fileName = in_.Next();
-    s_.airfoilExt = Cp1252ToUtf8(fileName.size() >= 3 ? fileName.substr(fileName.size() - 3) : fileName);
-    s_.airfoilName = Text();
+    s_.airfoil.ext = Cp1252ToUtf8(fileName.size() >= 3 ? fileName.substr(fileName.size() - 3) : fileName);
+    s_.airfoil.name = Text();
     return Cp1252ToUtf8(fileName);
   }
 
@@ -179,63 +183,63 @@ class ProjectParser {
 
   std::string ParseCurrent() {
     std::string fileName = AirfoilNames();
-    s_.annotationText = Text();
-    s_.textX = LengthLine(s_.textXText);
-    s_.textY = LengthLine(s_.textYText);
-    s_.chord = LengthLine(s_.chordText);
-    s_.sheetingThickness = LengthLine(s_.sheetingText);
-    s_.leadingEdgeDepth = LengthLine(s_.leadingEdgeText);
-    s_.squareLeSize = LengthLine(s_.squareLeSizeText);
-    s_.squareLeX = LengthLine(s_.squareLeXText);
-    s_.squareLeY = LengthLine(s_.squareLeYText);
-    s_.blockDepth = LengthLine(s_.blockDepthText);
-    s_.leadingEdgeStyle = ByteValue(in_.Next());
-    s_.inverted = ByteValue(in_.Next()) == 1;
-    s_.reservedLine16 = Text();
+    s_.rib.caption.text = Text();
+    s_.rib.caption.x.mm = LengthLine(s_.rib.caption.x.text);
+    s_.rib.caption.y.mm = LengthLine(s_.rib.caption.y.text);
+    s_.rib.chord.mm = LengthLine(s_.rib.chord.text);
+    s_.rib.sheeting.mm = LengthLine(s_.rib.sheeting.text);
+    s_.rib.leadingEdge.mm = LengthLine(s_.rib.leadingEdge.text);
+    s_.rib.squareLeadingEdge.size.mm = LengthLine(s_.rib.squareLeadingEdge.size.text);
+    s_.rib.squareLeadingEdge.x.mm = LengthLine(s_.rib.squareLeadingEdge.x.text);
+    s_.rib.squareLeadingEdge.y.mm = LengthLine(s_.rib.squareLeadingEdge.y.text);
+    s_.rib.blocks.seatDepth.mm = LengthLine(s_.rib.blocks.seatDepth.text);
+    s_.rib.leadingEdgeStyle = static_cast<core::LeadingEdgeStyle>(ByteValue(in_.Next()));
+    s_.rib.upsideDown = ByteValue(in_.Next()) == 1;
+    s_.rib.reservedLine16 = Text();
 
     Expect(in_.Next(), "Spars");
-    core::SparTable& sp = s_.spars;
-    sp.sparLast = LastIndex(in_.Next());
-    for (std::size_t i = 0; i <= sp.sparLast; ++i) {
-      sp.sparPosText[i] = Text();
-      sp.sparWidth[i] = LengthLine(sp.sparWidthText[i]);
-      sp.sparHeight[i] = LengthLine(sp.sparHeightText[i]);
-      sp.sparUpper[i] = CodeValue(in_.Next(), 2);
-      sp.sparLower[i] = CodeValue(in_.Next(), 2);
-      sp.sparType[i] = CodeValue(in_.Next(), 3);
-      sp.sparInset[i] = LengthLine(sp.sparInsetText[i]);
-      sp.sparFromTE[i] = CodeValue(in_.Next(), 1);
-      sp.sparReserved[i] = Reserved();
+    core::SparTable& sp = s_.rib.spars;
+    sp.last = LastIndex(in_.Next());
+    for (std::size_t i = 0; i <= sp.last; ++i) {
+      sp[i].positionText = Text();
+      sp[i].width.mm = LengthLine(sp[i].width.text);
+      sp[i].height.mm = LengthLine(sp[i].height.text);
+      sp[i].upper = static_cast<core::SparCut>(CodeValue(in_.Next(), 2));
+      sp[i].lower = static_cast<core::SparCut>(CodeValue(in_.Next(), 2));
+      sp[i].shape = static_cast<core::SparShape>(CodeValue(in_.Next(), 3));
+      sp[i].inset.mm = LengthLine(sp[i].inset.text);
+      sp[i].fromTrailingEdge = CodeValue(in_.Next(), 1);
+      sp[i].reserved = Reserved();
     }
 
     Expect(in_.Next(), "Holes");
-    core::HoleTable& ho = s_.holes;
-    ho.holeLast = LastIndex(in_.Next());
-    for (std::size_t i = 0; i <= ho.holeLast; ++i) {
-      ho.holePosText[i] = Text();
-      ho.holeSize[i] = LengthLine(ho.holeSizeText[i]);
-      ho.holeCentred[i] = FloatValue(in_.Next());
-      ho.holeOffset[i] = LengthLine(ho.holeOffsetText[i]);
-      ho.holeHeight[i] = LengthLine(ho.holeHeightText[i]);
-      ho.holeFromTE[i] = CodeValue(in_.Next(), 1);
-      ho.holeRect[i] = CodeValue(in_.Next(), 1);
-      ho.holeReserved[i] = Reserved();
+    core::HoleTable& ho = s_.rib.holes;
+    ho.last = LastIndex(in_.Next());
+    for (std::size_t i = 0; i <= ho.last; ++i) {
+      ho[i].positionText = Text();
+      ho[i].size.mm = LengthLine(ho[i].size.text);
+      ho[i].centred = FloatValue(in_.Next());
+      ho[i].offset.mm = LengthLine(ho[i].offset.text);
+      ho[i].height.mm = LengthLine(ho[i].height.text);
+      ho[i].fromTrailingEdge = CodeValue(in_.Next(), 1);
+      ho[i].shape = static_cast<core::HoleShape>(CodeValue(in_.Next(), 1));
+      ho[i].reserved = Reserved();
     }
 
-    s_.tabLengthText = Text();
-    if (s_.tabLengthText.empty()) s_.tabLengthText = "0";
-    s_.tabRearText = Text();
-    if (s_.tabRearText.empty()) s_.tabRearText = "0";
-    s_.trailingEdgeDepth = LengthLine(s_.trailingEdgeText);
-    s_.markCount = ByteValue(in_.Next());
-    s_.boardAngle = FloatValue(in_.Next());
-    s_.blockHeight0 = LengthLine(s_.blockHeight0Text);
-    s_.blockHeight4 = LengthLine(s_.blockHeight4Text);
-    s_.blockLe = LengthLine(s_.blockLeText);
-    s_.blockTe = LengthLine(s_.blockTeText);
-    s_.baseMode = ByteValue(in_.Next());
-    s_.blockTailSide = CodeValue(in_.Next(), 1);
-    s_.tabLowerDist = LengthLine(s_.tabLowerDistText);
+    s_.rib.tabs.lengthText = Text();
+    if (s_.rib.tabs.lengthText.empty()) s_.rib.tabs.lengthText = "0";
+    s_.rib.tabs.rearText = Text();
+    if (s_.rib.tabs.rearText.empty()) s_.rib.tabs.rearText = "0";
+    s_.rib.trailingEdge.mm = LengthLine(s_.rib.trailingEdge.text);
+    s_.rib.markCount = ByteValue(in_.Next());
+    s_.rib.boardAngle = FloatValue(in_.Next());
+    s_.rib.blocks.baseHeight.mm = LengthLine(s_.rib.blocks.baseHeight.text);
+    s_.rib.blocks.topHeight.mm = LengthLine(s_.rib.blocks.topHeight.text);
+    s_.rib.blocks.leadingExtension.mm = LengthLine(s_.rib.blocks.leadingExtension.text);
+    s_.rib.blocks.trailingExtension.mm = LengthLine(s_.rib.blocks.trailingExtension.text);
+    s_.rib.baseMode = static_cast<core::BaseMode>(ByteValue(in_.Next()));
+    s_.rib.blocks.tail = static_cast<core::BlockTail>(CodeValue(in_.Next(), 1));
+    s_.rib.tabs.lowerDistance.mm = LengthLine(s_.rib.tabs.lowerDistance.text);
     TabSideLine(Text());
     Expect(in_.Next(), "End of File");
     return fileName;
@@ -246,67 +250,67 @@ class ProjectParser {
   void TabSideLine(const std::string& line) {
     std::size_t hash = line.find('#');
     if (hash == std::string::npos) return;
-    s_.tabSide = ShortValue(std::string_view(line).substr(0, hash));
-    s_.tabUpperDistText = line.substr(hash + 1);
-    s_.tabUpperDist = -static_cast<double>(Length(s_.tabUpperDistText));
+    s_.rib.tabs.board = static_cast<core::TabBoard>(ShortValue(std::string_view(line).substr(0, hash)));
+    s_.rib.tabs.upperDistance.text = line.substr(hash + 1);
+    s_.rib.tabs.upperDistance.mm = -static_cast<double>(Length(s_.rib.tabs.upperDistance.text));
   }
 
   // One block of the older layout, after its first line.
   void ParseOlderBlock() {
     AirfoilNames();
     InsertedTextLine(in_.Next());
-    s_.chord = LengthLine(s_.chordText);
-    s_.sheetingThickness = LengthLine(s_.sheetingText);
-    s_.leadingEdgeDepth = LengthLine(s_.leadingEdgeText);
-    s_.squareLeSize = LengthLine(s_.squareLeSizeText);
-    s_.squareLeX = LengthLine(s_.squareLeXText);
-    s_.squareLeY = LengthLine(s_.squareLeYText);
+    s_.rib.chord.mm = LengthLine(s_.rib.chord.text);
+    s_.rib.sheeting.mm = LengthLine(s_.rib.sheeting.text);
+    s_.rib.leadingEdge.mm = LengthLine(s_.rib.leadingEdge.text);
+    s_.rib.squareLeadingEdge.size.mm = LengthLine(s_.rib.squareLeadingEdge.size.text);
+    s_.rib.squareLeadingEdge.x.mm = LengthLine(s_.rib.squareLeadingEdge.x.text);
+    s_.rib.squareLeadingEdge.y.mm = LengthLine(s_.rib.squareLeadingEdge.y.text);
     // Stored as a plain number of millimetres; a text is made from it so that the
     // conversion keeps it.
-    s_.blockDepth = FloatValue(in_.Next());
-    s_.blockDepthText = core::LengthToText(s_.blockDepth, s_.unitText);
+    s_.rib.blocks.seatDepth.mm = FloatValue(in_.Next());
+    s_.rib.blocks.seatDepth.text = core::LengthToText(s_.rib.blocks.seatDepth.mm, s_.settings.unitText);
     const std::string style = TrimBlanks(in_.Next());
-    if (style == "True") s_.leadingEdgeStyle = 1;
-    else if (style == "False") s_.leadingEdgeStyle = 0;
+    if (style == "True") s_.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Plain;
+    else if (style == "False") s_.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
 
-    core::SparTable& sp = s_.spars;
-    sp.sparLast = LastIndex(in_.Next());
-    for (std::size_t i = 0; i <= sp.sparLast; ++i) {
-      sp.sparPosText[i] = Text();
-      sp.sparWidth[i] = LengthLine(sp.sparWidthText[i]);
-      sp.sparHeight[i] = LengthLine(sp.sparHeightText[i]);
-      sp.sparUpper[i] = CodeValue(in_.Next(), 2);
-      sp.sparLower[i] = CodeValue(in_.Next(), 2);
-      sp.sparType[i] = CodeValue(in_.Next(), 3);
+    core::SparTable& sp = s_.rib.spars;
+    sp.last = LastIndex(in_.Next());
+    for (std::size_t i = 0; i <= sp.last; ++i) {
+      sp[i].positionText = Text();
+      sp[i].width.mm = LengthLine(sp[i].width.text);
+      sp[i].height.mm = LengthLine(sp[i].height.text);
+      sp[i].upper = static_cast<core::SparCut>(CodeValue(in_.Next(), 2));
+      sp[i].lower = static_cast<core::SparCut>(CodeValue(in_.Next(), 2));
+      sp[i].shape = static_cast<core::SparShape>(CodeValue(in_.Next(), 3));
     }
-    core::HoleTable& ho = s_.holes;
-    ho.holeLast = LastIndex(in_.Next());
-    for (std::size_t i = 0; i <= ho.holeLast; ++i) {
-      ho.holePosText[i] = Text();
-      ho.holeSize[i] = LengthLine(ho.holeSizeText[i]);
-      ho.holeCentred[i] = FloatValue(in_.Next());
-      ho.holeOffset[i] = LengthLine(ho.holeOffsetText[i]);
+    core::HoleTable& ho = s_.rib.holes;
+    ho.last = LastIndex(in_.Next());
+    for (std::size_t i = 0; i <= ho.last; ++i) {
+      ho[i].positionText = Text();
+      ho[i].size.mm = LengthLine(ho[i].size.text);
+      ho[i].centred = FloatValue(in_.Next());
+      ho[i].offset.mm = LengthLine(ho[i].offset.text);
     }
 
-    s_.trailingEdgeDepth = LengthLine(s_.trailingEdgeText);
-    s_.markCount = ByteValue(in_.Next());
-    s_.boardAngle = FloatValue(in_.Next());
+    s_.rib.trailingEdge.mm = LengthLine(s_.rib.trailingEdge.text);
+    s_.rib.markCount = ByteValue(in_.Next());
+    s_.rib.boardAngle = FloatValue(in_.Next());
 
     const std::string block = Text();
     std::size_t hash = block.find('#');
-    s_.blockHeight0Text = block.substr(0, hash);
-    s_.blockHeight0 = Length(s_.blockHeight0Text);
+    s_.rib.blocks.baseHeight.text = block.substr(0, hash);
+    s_.rib.blocks.baseHeight.mm = Length(s_.rib.blocks.baseHeight.text);
     if (hash != std::string::npos) {
-      s_.blockHeight4Text = block.substr(hash + 1);
-      s_.blockHeight4 = Length(s_.blockHeight4Text);
+      s_.rib.blocks.topHeight.text = block.substr(hash + 1);
+      s_.rib.blocks.topHeight.mm = Length(s_.rib.blocks.topHeight.text);
     }
-    s_.blockLe = LengthLine(s_.blockLeText);
-    s_.blockTe = LengthLine(s_.blockTeText);
+    s_.rib.blocks.leadingExtension.mm = LengthLine(s_.rib.blocks.leadingExtension.text);
+    s_.rib.blocks.trailingExtension.mm = LengthLine(s_.rib.blocks.trailingExtension.text);
 
     std::string_view mode = in_.Next();
     hash = mode.find('#');
-    s_.baseMode = ByteValue(mode.substr(0, hash));
-    if (hash != std::string_view::npos) s_.blockTailSide = CodeValue(mode.substr(hash + 1), 1);
+    s_.rib.baseMode = static_cast<core::BaseMode>(ByteValue(mode.substr(0, hash)));
+    if (hash != std::string_view::npos) s_.rib.blocks.tail = static_cast<core::BlockTail>(CodeValue(mode.substr(hash + 1), 1));
   }
 
   // "text§Xx§Yy" in one line; a line of exactly 3 characters holds no text.
@@ -316,33 +320,16 @@ class ProjectParser {
     std::size_t q = raw.find("\xA7Y");
     if (p == std::string_view::npos || q == std::string_view::npos || q < p + 2)
       Fail(platform::kErrInvalidCall, "Invalid procedure call or argument");
-    s_.annotationText = Cp1252ToUtf8(raw.substr(0, p));
-    s_.textXText = Cp1252ToUtf8(raw.substr(p + 2, q - p - 2));
-    s_.textX = Length(s_.textXText);
-    s_.textYText = Cp1252ToUtf8(raw.substr(q + 2));
-    s_.textY = Length(s_.textYText);
-  }
-
-  // Values the trace draws from that only a dialog would otherwise work out, so that an
-  // opened rib draws as it was saved.
-  void DerivedValues() {
-    s_.tabLength = core::PercentLength(s_.tabLengthText, s_);
-    s_.tabRear = core::PercentLength(s_.tabRearText, s_);
-    s_.tabReach = s_.tabLength + s_.tabRear;
-    s_.blockTotal = s_.blockLe + s_.chord + s_.blockTe;
+    s_.rib.caption.text = Cp1252ToUtf8(raw.substr(0, p));
+    s_.rib.caption.x.text = Cp1252ToUtf8(raw.substr(p + 2, q - p - 2));
+    s_.rib.caption.x.mm = Length(s_.rib.caption.x.text);
+    s_.rib.caption.y.text = Cp1252ToUtf8(raw.substr(q + 2));
+    s_.rib.caption.y.mm = Length(s_.rib.caption.y.text);
   }
 
   LineReader in_;
-  core::SharedState& s_;
+  core::RibDocument& s_;
 };
-
-// The folder part of a path, up to and including its last separator.
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of(fs::path::preferred_separator == '/' ? "/" : "/\\");
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string FileNameOf(const std::string& path) { return path.substr(FolderOf(path).size()); }
 
 ErrorInfo WriteError(const std::string& path) {
   std::error_code ec;
@@ -373,122 +360,94 @@ void SearchFolder(const fs::path& dir, const std::string& fileName, int depth, s
 
 }  // namespace
 
+// The folder part of a path, up to and including its last separator.
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of(fs::path::preferred_separator == '/' ? "/" : "/\\");
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string FileNameOf(const std::string& path) { return path.substr(FolderOf(path).size()); }
+
+
 // ---- Writer ----
 
-std::string ProjectFileText(const core::SharedState& s) {
+std::string ProjectFileText(const core::RibDocument& s) {
   LineWriter w;
   w.Text(kProjectHeader);
-  w.Text(s.airfoilName + "." + s.airfoilExt);
-  w.Text(s.airfoilName);
-  w.Text(s.annotationText);
-  w.Text(s.textXText);
-  w.Text(s.textYText);
-  w.Text(s.chordText);
-  w.Text(s.sheetingText);
-  w.Text(s.leadingEdgeText);
-  w.Text(s.squareLeSizeText);
-  w.Text(s.squareLeXText);
-  w.Text(s.squareLeYText);
-  w.Text(s.blockDepthText);
-  w.CountA(s.leadingEdgeStyle);
-  w.CountA(s.inverted ? 1 : 0);
-  w.Text(s.reservedLine16);
+  w.Text(s.airfoil.name + "." + s.airfoil.ext);
+  w.Text(s.airfoil.name);
+  w.Text(s.rib.caption.text);
+  w.Text(s.rib.caption.x.text);
+  w.Text(s.rib.caption.y.text);
+  w.Text(s.rib.chord.text);
+  w.Text(s.rib.sheeting.text);
+  w.Text(s.rib.leadingEdge.text);
+  w.Text(s.rib.squareLeadingEdge.size.text);
+  w.Text(s.rib.squareLeadingEdge.x.text);
+  w.Text(s.rib.squareLeadingEdge.y.text);
+  w.Text(s.rib.blocks.seatDepth.text);
+  w.CountA(static_cast<long>(s.rib.leadingEdgeStyle));
+  w.CountA(s.rib.upsideDown ? 1 : 0);
+  w.Text(s.rib.reservedLine16);
 
   w.Text("Spars");
-  const core::SparTable& sp = s.spars;
-  const std::size_t sparLast = std::min<std::size_t>(sp.sparLast, core::kTableSlots - 1);
+  const core::SparTable& sp = s.rib.spars;
+  const std::size_t sparLast = std::min<std::size_t>(sp.last, core::kTableSlots - 1);
   w.CountA(static_cast<long>(sparLast));
   for (std::size_t i = 0; i <= sparLast; ++i) {
-    w.Text(sp.sparPosText[i]);
-    w.Text(sp.sparWidthText[i]);
-    w.Text(sp.sparHeightText[i]);
-    w.PlainB(sp.sparUpper[i]);
-    w.PlainB(sp.sparLower[i]);
-    w.PlainB(sp.sparType[i]);
-    w.Text(sp.sparInsetText[i]);
-    w.PlainB(sp.sparFromTE[i]);
-    w.Text(sp.sparReserved[i]);
+    w.Text(sp[i].positionText);
+    w.Text(sp[i].width.text);
+    w.Text(sp[i].height.text);
+    w.PlainB(sp[i].upper);
+    w.PlainB(sp[i].lower);
+    w.PlainB(sp[i].shape);
+    w.Text(sp[i].inset.text);
+    w.PlainB(sp[i].fromTrailingEdge);
+    w.Text(sp[i].reserved);
   }
 
   w.Text("Holes");
-  const core::HoleTable& ho = s.holes;
-  const std::size_t holeLast = std::min<std::size_t>(ho.holeLast, core::kTableSlots - 1);
+  const core::HoleTable& ho = s.rib.holes;
+  const std::size_t holeLast = std::min<std::size_t>(ho.last, core::kTableSlots - 1);
   w.CountA(static_cast<long>(holeLast));
   for (std::size_t i = 0; i <= holeLast; ++i) {
-    w.Text(ho.holePosText[i]);
-    w.Text(ho.holeSizeText[i]);
-    w.PlainB(ho.holeCentred[i]);
-    w.Text(ho.holeOffsetText[i]);
-    w.Text(ho.holeHeightText[i]);
-    w.PlainB(ho.holeFromTE[i]);
-    w.PlainB(ho.holeRect[i]);
-    w.Text(ho.holeReserved[i]);
+    w.Text(ho[i].positionText);
+    w.Text(ho[i].size.text);
+    w.PlainB(ho[i].centred);
+    w.Text(ho[i].offset.text);
+    w.Text(ho[i].height.text);
+    w.PlainB(ho[i].fromTrailingEdge);
+    w.PlainB(ho[i].shape);
+    w.Text(ho[i].reserved);
   }
 
-  w.Text(s.tabLengthText);
-  w.Text(s.tabRearText);
-  w.Text(s.trailingEdgeText);
-  w.PlainB(s.markCount);
-  w.PlainB(s.boardAngle);
-  w.Text(s.blockHeight0Text);
-  w.Text(s.blockHeight4Text);
-  w.Text(s.blockLeText);
-  w.Text(s.blockTeText);
-  w.PlainB(s.baseMode);
-  w.PlainB(s.blockTailSide);
-  w.Text(s.tabLowerDistText);
-  w.Text(std::to_string(s.tabSide) + "#" + s.tabUpperDistText);
+  w.Text(s.rib.tabs.lengthText);
+  w.Text(s.rib.tabs.rearText);
+  w.Text(s.rib.trailingEdge.text);
+  w.PlainB(s.rib.markCount);
+  w.PlainB(s.rib.boardAngle);
+  w.Text(s.rib.blocks.baseHeight.text);
+  w.Text(s.rib.blocks.topHeight.text);
+  w.Text(s.rib.blocks.leadingExtension.text);
+  w.Text(s.rib.blocks.trailingExtension.text);
+  w.PlainB(s.rib.baseMode);
+  w.PlainB(s.rib.blocks.tail);
+  w.Text(s.rib.tabs.lowerDistance.text);
+  w.Text(std::to_string(static_cast<int>(s.rib.tabs.board)) + "#" + s.rib.tabs.upperDistance.text);
   w.Text(kProjectEndLine);
   return w.Bytes();
 }
 
-bool WriteProject(const core::SharedState& s, const std::string& path, ErrorInfo* error) {
+bool WriteProject(const core::RibDocument& s, const std::string& path, ErrorInfo* error) {
   if (WriteFileAtomically(path, ProjectFileText(s))) return true;
   if (error) *error = WriteError(path);
   return false;
 }
 
-bool SaveProjectAs(core::SharedState& s, const std::string& path) {
-  s.projectPath = path;
-  s.projectTitle = FileNameOf(path);
-  ErrorInfo error;
-  if (!WriteProject(s, path, &error)) {
-    s.messageText = platform::ReportGeneralError(kSaveProjectTag, error);
-    return false;
-  }
-  s.projectModified = false;
-  s.projectSaved = true;
-  if (!s.iniFile.empty()) s.iniWriteOk = WriteINIFile("Repertoires", "LastOpenVdl", FolderOf(path), s.iniFile);
-  return true;
-}
-
-namespace {
-platform::FileDialogRequest ProjectDialogRequest(const core::SharedState& s) {
-  platform::FileDialogRequest r;
-  r.filter = Text("MainTolbar", "26") + " Vandrell" + " (*.vdl)|*.vdl|";
-  r.initialDir = s.iniFile.empty() ? std::string() : GetINIFile("Repertoires", "LastOpenVdl", s.iniFile);
-  if (r.initialDir.empty()) r.initialDir = s.airfoilDir;
-  return r;
-}
-}  // namespace
-
-platform::FileDialogRequest SaveProjectRequest(const core::SharedState& s) {
-  platform::FileDialogRequest r = ProjectDialogRequest(s);
-  r.defaultExt = "vdl";
-  r.overwritePrompt = true;
-  return r;
-}
-
-platform::FileDialogRequest OpenProjectRequest(const core::SharedState& s) {
-  platform::FileDialogRequest r = ProjectDialogRequest(s);
-  r.title = Text("fileopen", "2");
-  return r;
-}
-
 // ---- Reader ----
 
-ProjectReadResult ReadProjectText(std::string_view bytes, core::SharedState& s) {
-  core::SharedState work = s;
+ProjectReadResult ReadProjectText(std::string_view bytes, core::RibDocument& s) {
+  core::RibDocument work = s;
   ProjectReadResult r;
   try {
     r = ProjectParser(bytes, work).Parse();
@@ -501,7 +460,7 @@ ProjectReadResult ReadProjectText(std::string_view bytes, core::SharedState& s) 
   return r;
 }
 
-ProjectReadResult ReadProjectFile(const std::string& path, core::SharedState& s) {
+ProjectReadResult ReadProjectFile(const std::string& path, core::RibDocument& s) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     ProjectReadResult r;
@@ -510,7 +469,7 @@ ProjectReadResult ReadProjectFile(const std::string& path, core::SharedState& s)
   }
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   in.close();
-  core::SharedState work = s;
+  core::RibDocument work = s;
   ProjectReadResult r = ReadProjectText(bytes, work);
   if (!r.ok) return r;
   if (r.olderLayout && !WriteProject(work, path, &r.error)) {
@@ -531,72 +490,10 @@ std::string SearchAirfoil(const std::string& dir, const std::string& fileName) {
   return found;
 }
 
-std::string FindProjectAirfoil(const core::SharedState& s, const std::string& fileName) {
-  std::string found = SearchAirfoil(s.airfoilDir, fileName);
-  if (found.empty()) found = SearchAirfoil(s.seriesAirfoilDir, fileName);
+std::string FindProjectAirfoil(const core::RibDocument& s, const std::string& fileName) {
+  std::string found = SearchAirfoil(s.settings.airfoilDir, fileName);
+  if (found.empty()) found = SearchAirfoil(s.settings.seriesAirfoilDir, fileName);
   return found;
-}
-
-// ---- Opening a project ----
-
-void StateOnlyProjectWindow::NewRib(core::SharedState& s) { core::ClearRib(s); }
-
-OpenProjectOutcome OpenProjectFile(core::SharedState& s, const std::string& path, ProjectWindow& window) {
-  s.projectPath = path;
-  window.NewRib(s);
-  window.SetBusy(true);
-  s.quietRead = true;
-
-  // Ends an open that found no usable airfoil: the set-up stays, the view is empty.
-  auto endWithoutAirfoil = [&](OpenProjectOutcome outcome) {
-    s.quietRead = false;
-    window.SetBusy(false);
-    window.ClearView();
-    return outcome;
-  };
-
-  ProjectReadResult read = ReadProjectFile(path, s);
-  if (!read.ok) {
-    s.messageText = platform::ReportGeneralError(kOpenProjectTag, read.error);
-    return endWithoutAirfoil(OpenProjectOutcome::Failed);
-  }
-
-  s.airfoilPath = FindProjectAirfoil(s, read.airfoilFileName);
-  if (s.airfoilPath.empty()) {
-    platform::Inform(Text("fileopen", "3") + " " + read.airfoilFileName + "\n" + " " + Text("fileopen", "4") + " " +
-                         "\n" + s.airfoilDir + " " + Text("fileopen", "5") + " " + s.seriesAirfoilDir,
-                     platform::kProgramTitle);
-    return endWithoutAirfoil(OpenProjectOutcome::AirfoilMissing);
-  }
-
-  AirfoilReadResult airfoil = FichierLecture(s);
-  if (!airfoil.ok()) {
-    ShowAirfoilReadFailure(airfoil, Text("frmopen", "1"));
-    return endWithoutAirfoil(OpenProjectOutcome::AirfoilUnreadable);
-  }
-  // The open dialog refuses such files too; the preparation needs five points.
-  if (s.pointCount < 5) {
-    platform::Inform(Text("frmopen", "23"), Text("frmopen", "1"));
-    return endWithoutAirfoil(OpenProjectOutcome::AirfoilUnreadable);
-  }
-
-  const std::string projectFile = FileNameOf(path);
-  s.projectPath = projectFile;
-  s.airfoilLoaded = true;
-  s.projectModified = false;
-  s.quietRead = false;
-  window.SetCaption(std::string(platform::kProgramTitle) + " " + Text("MainTolbar", "26") + " : " + projectFile +
-                    " " + Text("MainTolbar", "11") + " : " + s.airfoilName);
-  core::PrepareAirfoil(s);
-  window.SetBusy(false);
-  return OpenProjectOutcome::Opened;
-}
-
-OpenProjectOutcome NewVdl(core::SharedState& s, ProjectWindow& window) {
-  std::string path;
-  if (!platform::CurrentFileDialogs().Open(OpenProjectRequest(s), path)) return OpenProjectOutcome::Cancelled;
-  s.iniWriteOk = WriteINIFile("Repertoires", "LastOpenVdl", FolderOf(path), s.iniFile);
-  return OpenProjectFile(s, path, window);
 }
 
 }  // namespace files

@@ -32,20 +32,19 @@ constexpr double kTextSizeMax = 1000;  // beyond any sheet; keeps a hand-typed 1
 // The length settings of `Defaut`, each a typed text with its value in millimetres.
 struct LengthSetting {
   const char* key;
-  std::string core::SharedState::*text;
-  float core::SharedState::*mm;
+  core::Length& (*field)(core::RibSetup&);
 };
 constexpr LengthSetting kDefaultLengths[] = {
-    {"cordeAfich", &core::SharedState::chordText, &core::SharedState::chord},
-    {"EpCoffrageAfich", &core::SharedState::sheetingText, &core::SharedState::sheetingThickness},
-    {"EpBAAfich", &core::SharedState::leadingEdgeText, &core::SharedState::leadingEdgeDepth},
-    {"HTblocAfich", &core::SharedState::blockHeight4Text, &core::SharedState::blockHeight4},
-    {"BAblocAfich", &core::SharedState::blockLeText, &core::SharedState::blockLe},
-    {"BFblocAfich", &core::SharedState::blockTeText, &core::SharedState::blockTe},
+    {"cordeAfich", [](core::RibSetup& r) -> core::Length& { return r.chord; }},
+    {"EpCoffrageAfich", [](core::RibSetup& r) -> core::Length& { return r.sheeting; }},
+    {"EpBAAfich", [](core::RibSetup& r) -> core::Length& { return r.leadingEdge; }},
+    {"HTblocAfich", [](core::RibSetup& r) -> core::Length& { return r.blocks.topHeight; }},
+    {"BAblocAfich", [](core::RibSetup& r) -> core::Length& { return r.blocks.leadingExtension; }},
+    {"BFblocAfich", [](core::RibSetup& r) -> core::Length& { return r.blocks.trailingExtension; }},
 };
 
-std::string Get(const core::SharedState& s, const char* section, const std::string& key) {
-  return GetINIFile(section, key, s.iniFile);
+std::string Get(const core::RibDocument& s, const char* section, const std::string& key) {
+  return GetINIFile(section, key, s.settings.iniFile);
 }
 
 // A whole decimal integer ("7", "-2", "+3"); false for anything else.
@@ -61,15 +60,15 @@ bool ParseInteger(const std::string& text, long& value) {
 }
 
 // The integer setting when it is a number within [lo, hi], else `fallback`.
-std::int16_t IntegerSetting(const core::SharedState& s, const char* section, const std::string& key, long lo, long hi,
+std::int16_t IntegerSetting(const core::RibDocument& s, const char* section, const std::string& key, long lo, long hi,
                             std::int16_t fallback) {
   long v = 0;
   if (!ParseInteger(Get(s, section, key), v) || v < lo || v > hi) return fallback;
   return static_cast<std::int16_t>(v);
 }
 
-void Write(core::SharedState& s, const char* section, const IniEntries& entries) {
-  s.iniWriteOk = WriteINIEntries(section, entries, s.iniFile);
+void Write(const core::RibDocument& s, const char* section, const IniEntries& entries) {
+  WriteINIEntries(section, entries, s.settings.iniFile);
 }
 
 }  // namespace
@@ -78,49 +77,49 @@ std::string RecentFileKey(int k) { return "RecentFile" + std::to_string(k); }
 
 // ---------------------------------------------------------------- writers
 
-void WriteColourSettings(core::SharedState& s) {
+void WriteColourSettings(core::RibDocument& s) {
   IniEntries entries;
   for (int i = 0; i < core::kElementCount; ++i)
-    entries.emplace_back(core::kColourKeys[static_cast<std::size_t>(i)], std::to_string(s.colour[static_cast<std::size_t>(i)]));
+    entries.emplace_back(core::kColourKeys[static_cast<std::size_t>(i)], std::to_string(s.style.colour[static_cast<std::size_t>(i)]));
   Write(s, kSectionColours, entries);
 }
 
-void WriteLineStyleSettings(core::SharedState& s) {
+void WriteLineStyleSettings(core::RibDocument& s) {
   IniEntries entries;
   for (int i = 0; i < core::kElementCount; ++i)
-    entries.emplace_back(core::kLineStyleKeys[static_cast<std::size_t>(i)], std::to_string(s.lineStyle[static_cast<std::size_t>(i)]));
+    entries.emplace_back(core::kLineStyleKeys[static_cast<std::size_t>(i)], std::to_string(s.style.lineStyle[static_cast<std::size_t>(i)]));
   Write(s, kSectionLineStyles, entries);
 }
 
-void WriteLineWidthSettings(core::SharedState& s) {
+void WriteLineWidthSettings(core::RibDocument& s) {
   IniEntries entries;
   for (int i = 0; i < core::kWidthCount; ++i)
-    entries.emplace_back(core::kLineWidthKeys[static_cast<std::size_t>(i)], std::to_string(s.lineWidth[static_cast<std::size_t>(i)]));
+    entries.emplace_back(core::kLineWidthKeys[static_cast<std::size_t>(i)], std::to_string(s.style.lineWidth[static_cast<std::size_t>(i)]));
   Write(s, kSectionLineWidths, entries);
-  Write(s, kSectionInsText, {{kKeyTextSize, core::PlainNumberText(s.textFontSize)}});
+  Write(s, kSectionInsText, {{kKeyTextSize, core::PlainNumberText(s.rib.caption.fontSize)}});
 }
 
-void WriteDefaultSettings(core::SharedState& s) {
-  IniEntries entries{{kKeyUnit, s.unitText}};
-  for (const LengthSetting& l : kDefaultLengths) entries.emplace_back(l.key, s.*l.text);
+void WriteDefaultSettings(core::RibDocument& s) {
+  IniEntries entries{{kKeyUnit, s.settings.unitText}};
+  for (const LengthSetting& l : kDefaultLengths) entries.emplace_back(l.key, l.field(s.rib).text);
   Write(s, kSectionDefaults, entries);
 }
 
-void WriteDirectorySettings(core::SharedState& s) {
+void WriteDirectorySettings(core::RibDocument& s) {
   Write(s, kSectionDirectories,
-        {{kKeyAirfoilDir, s.airfoilDir}, {kKeySeriesDir, s.seriesAirfoilDir}, {kKeyLastOpenDir, s.lastOpenDir}});
+        {{kKeyAirfoilDir, s.settings.airfoilDir}, {kKeySeriesDir, s.settings.seriesAirfoilDir}, {kKeyLastOpenDir, s.settings.lastOpenDir}});
 }
 
-void WriteMarginSettings(core::SharedState& s) {
+void WriteMarginSettings(core::RibDocument& s) {
   Write(s, kSectionMargins,
-        {{kKeyMargeHaut, s.margeHautText},
-         {kKeyMargeBas, s.margeBasText},
-         {kKeyOverlap, s.recouvrementText},
-         {kKeyPaperIndex, std::to_string(s.numIndex)},
-         {kKeyYdprint, s.ydprintText}});
+        {{kKeyMargeHaut, s.print.topMargin.text},
+         {kKeyMargeBas, s.print.bottomMargin.text},
+         {kKeyOverlap, s.print.overlap.text},
+         {kKeyPaperIndex, std::to_string(s.print.paperIndex)},
+         {kKeyYdprint, s.print.chordLineFromTop.text}});
 }
 
-void SaveAllSettings(core::SharedState& s) {
+void SaveAllSettings(core::RibDocument& s) {
   WriteColourSettings(s);
   WriteLineStyleSettings(s);
   WriteLineWidthSettings(s);
@@ -131,64 +130,63 @@ void SaveAllSettings(core::SharedState& s) {
 
 // ---------------------------------------------------------------- readers
 
-void ReadColourSettings(core::SharedState& s) {
+void ReadColourSettings(core::RibDocument& s) {
+  const core::Style defaults;
   for (std::size_t i = 0; i < core::kElementCount; ++i)
-    s.colour[i] = IntegerSetting(s, kSectionColours, core::kColourKeys[i], 0, kColourIndexMax, core::kDefaultColours[i]);
+    s.style.colour[i] = IntegerSetting(s, kSectionColours, core::kColourKeys[i], 0, kColourIndexMax, defaults.colour[i]);
 }
 
-void ReadLineStyleSettings(core::SharedState& s) {
-  for (std::size_t i = 0; i < core::kElementCount; ++i) {
-    const std::int16_t fallback = i == core::kElemAxe ? 3 : 0;
-    s.lineStyle[i] = IntegerSetting(s, kSectionLineStyles, core::kLineStyleKeys[i], 0, kLineStyleMax, fallback);
-  }
+void ReadLineStyleSettings(core::RibDocument& s) {
+  const core::Style defaults;
+  for (std::size_t i = 0; i < core::kElementCount; ++i)
+    s.style.lineStyle[i] =
+        IntegerSetting(s, kSectionLineStyles, core::kLineStyleKeys[i], 0, kLineStyleMax, defaults.lineStyle[i]);
 }
 
-void ReadLineWidthSettings(core::SharedState& s) {
+void ReadLineWidthSettings(core::RibDocument& s) {
   for (std::size_t i = 0; i < core::kWidthCount; ++i)
-    s.lineWidth[i] = IntegerSetting(s, kSectionLineWidths, core::kLineWidthKeys[i], kLineWidthMin, kLineWidthMax, 1);
+    s.style.lineWidth[i] = IntegerSetting(s, kSectionLineWidths, core::kLineWidthKeys[i], kLineWidthMin, kLineWidthMax, 1);
   // A size of 0 or less would draw no text at all.
   const std::string text = Get(s, kSectionInsText, kKeyTextSize);
   double size = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), size);
   const bool usable = ec == std::errc() && end == text.data() + text.size() && size > 0 && size <= kTextSizeMax;
-  s.textFontSize = usable ? static_cast<float>(size) : kDefaultTextSize;
+  s.rib.caption.fontSize = usable ? static_cast<float>(size) : kDefaultTextSize;
 }
 
-void ReadDefaultSettings(core::SharedState& s) {
+void ReadDefaultSettings(core::RibDocument& s) {
   // " in" is stored with its blank, which the file does not give back.
   const std::string unit = Get(s, kSectionDefaults, kKeyUnit);
   const bool inches = unit.size() == 2 && (unit[0] == 'i' || unit[0] == 'I') && (unit[1] == 'n' || unit[1] == 'N');
-  s.unitText = inches ? " in" : " mm";
-  for (const LengthSetting& l : kDefaultLengths) {
-    s.*l.text = Get(s, kSectionDefaults, l.key);
-    s.*l.mm = core::LengthFromText(s.*l.text, s.unitText);
-  }
+  s.settings.unitText = inches ? " in" : " mm";
+  for (const LengthSetting& l : kDefaultLengths)
+    l.field(s.rib) = core::TypedLength(Get(s, kSectionDefaults, l.key), s.settings.unitText);
 }
 
-void ReadDirectorySettings(core::SharedState& s) {
-  s.airfoilDir = Get(s, kSectionDirectories, kKeyAirfoilDir);
-  s.seriesAirfoilDir = Get(s, kSectionDirectories, kKeySeriesDir);
-  s.lastOpenDir = Get(s, kSectionDirectories, kKeyLastOpenDir);
+void ReadDirectorySettings(core::RibDocument& s) {
+  s.settings.airfoilDir = Get(s, kSectionDirectories, kKeyAirfoilDir);
+  s.settings.seriesAirfoilDir = Get(s, kSectionDirectories, kKeySeriesDir);
+  s.settings.lastOpenDir = Get(s, kSectionDirectories, kKeyLastOpenDir);
 }
 
-void ReadMarginSettings(core::SharedState& s) {
+void ReadMarginSettings(core::RibDocument& s) {
   struct Margin {
     const char* key;
     std::string& text;
     float& mm;
   };
-  const Margin margins[] = {{kKeyMargeHaut, s.margeHautText, s.margeHaut},
-                            {kKeyMargeBas, s.margeBasText, s.margeBas},
-                            {kKeyOverlap, s.recouvrementText, s.recouvrement},
-                            {kKeyYdprint, s.ydprintText, s.ydprint}};
+  const Margin margins[] = {{kKeyMargeHaut, s.print.topMargin.text, s.print.topMargin.mm},
+                            {kKeyMargeBas, s.print.bottomMargin.text, s.print.bottomMargin.mm},
+                            {kKeyOverlap, s.print.overlap.text, s.print.overlap.mm},
+                            {kKeyYdprint, s.print.chordLineFromTop.text, s.print.chordLineFromTop.mm}};
   for (const Margin& m : margins) {
     m.text = Get(s, kSectionMargins, m.key);
-    m.mm = core::LengthFromText(m.text, s.unitText);
+    m.mm = core::LengthFromText(m.text, s.settings.unitText);
   }
-  s.numIndex = static_cast<std::uint8_t>(IntegerSetting(s, kSectionMargins, kKeyPaperIndex, 0, kPaperIndexMax, 0));
+  s.print.paperIndex = static_cast<std::uint8_t>(IntegerSetting(s, kSectionMargins, kKeyPaperIndex, 0, kPaperIndexMax, 0));
 }
 
-void LoadAllSettings(core::SharedState& s) {
+void LoadAllSettings(core::RibDocument& s) {
   ReadColourSettings(s);
   ReadLineStyleSettings(s);
   ReadLineWidthSettings(s);
@@ -199,35 +197,35 @@ void LoadAllSettings(core::SharedState& s) {
 
 // ---------------------------------------------------------------- start-up
 
-void DirectoriesFromInstallation(core::SharedState& s) {
+void DirectoriesFromInstallation(core::RibDocument& s) {
   platform::UserStore& store = platform::CurrentUserStore();
   const std::string airfoils = store.Get(platform::kUserStoreInstall, platform::kUserAirfoilDir);
   const std::string series = store.Get(platform::kUserStoreInstall, platform::kUserSeriesDir);
-  s.airfoilDir = airfoils.empty() ? s.programDir : airfoils;
-  s.seriesAirfoilDir = series.empty() ? s.programDir : series;
-  Write(s, kSectionDirectories, {{kKeyAirfoilDir, s.airfoilDir}, {kKeySeriesDir, s.seriesAirfoilDir}});
+  s.settings.airfoilDir = airfoils.empty() ? s.settings.programDir : airfoils;
+  s.settings.seriesAirfoilDir = series.empty() ? s.settings.programDir : series;
+  Write(s, kSectionDirectories, {{kKeyAirfoilDir, s.settings.airfoilDir}, {kKeySeriesDir, s.settings.seriesAirfoilDir}});
 }
 
-void CheckAirfoilDirectories(const core::SharedState& s) {
+void CheckAirfoilDirectories(const core::RibDocument& s) {
   auto exists = [](const std::string& dir) {
     std::error_code ec;
     return !dir.empty() && fs::is_directory(dir, ec);
   };
   auto isProgramDir = [&s](const std::string& dir) {
-    return platform::WithoutTrailingSeparator(dir) == platform::WithoutTrailingSeparator(s.programDir);
+    return platform::WithoutTrailingSeparator(dir) == platform::WithoutTrailingSeparator(s.settings.programDir);
   };
   std::string dir;
   bool missing = false;
-  if (!exists(s.airfoilDir)) {
-    dir = s.airfoilDir;
+  if (!exists(s.settings.airfoilDir)) {
+    dir = s.settings.airfoilDir;
     missing = true;
-  } else if (!exists(s.seriesAirfoilDir)) {
-    dir = s.seriesAirfoilDir;
+  } else if (!exists(s.settings.seriesAirfoilDir)) {
+    dir = s.settings.seriesAirfoilDir;
     missing = true;
-  } else if (isProgramDir(s.airfoilDir)) {
-    dir = s.airfoilDir;
-  } else if (isProgramDir(s.seriesAirfoilDir)) {
-    dir = s.seriesAirfoilDir;
+  } else if (isProgramDir(s.settings.airfoilDir)) {
+    dir = s.settings.airfoilDir;
+  } else if (isProgramDir(s.settings.seriesAirfoilDir)) {
+    dir = s.settings.seriesAirfoilDir;
   } else {
     return;
   }
@@ -239,21 +237,21 @@ void CheckAirfoilDirectories(const core::SharedState& s) {
   platform::Inform(text, "Alert", platform::BoxIcon::Critical);
 }
 
-void SetYdprintFromUnit(core::SharedState& s) {
+void SetYdprintFromUnit(core::RibDocument& s) {
   // The position is kept in millimetres like every other length: 2 in is 50.8 mm.
-  s.ydprintText = s.unitText == " mm" ? "50" : "2";
-  s.ydprint = core::LengthFromText(s.ydprintText, s.unitText);
+  s.print.chordLineFromTop.text = s.settings.unitText == " mm" ? "50" : "2";
+  s.print.chordLineFromTop.mm = core::LengthFromText(s.print.chordLineFromTop.text, s.settings.unitText);
 }
 
-void StartSettings(core::SharedState& s) {
-  s.unitText = " mm";
+void StartSettings(core::RibDocument& s) {
+  s.settings.unitText = " mm";
   if (Get(s, kSectionDirectories, kKeyInstall).empty()) {
     core::ResetSetup(s);
     DirectoriesFromInstallation(s);
     SaveAllSettings(s);
-    s.firstRun = 1;
+    s.settings.firstRun = true;
   } else {
-    s.firstRun = 0;
+    s.settings.firstRun = false;
     core::ResetSetup(s);
     LoadAllSettings(s);
     CheckAirfoilDirectories(s);
@@ -261,13 +259,13 @@ void StartSettings(core::SharedState& s) {
   SetYdprintFromUnit(s);
 }
 
-void CompleteFirstRun(core::SharedState& s) {
+void CompleteFirstRun(core::RibDocument& s) {
   Write(s, kSectionDirectories, {{kKeyInstall, "1"}});
-  s.firstRun = 0;
+  s.settings.firstRun = false;
 }
 
-bool LoadSettingsForBatch(core::SharedState& s) {
-  s.unitText = " mm";
+bool LoadSettingsForBatch(core::RibDocument& s) {
+  s.settings.unitText = " mm";
   core::ResetSetup(s);
   const bool installed = !Get(s, kSectionDirectories, kKeyInstall).empty();
   if (installed) LoadAllSettings(s);
@@ -277,7 +275,7 @@ bool LoadSettingsForBatch(core::SharedState& s) {
 
 // ---------------------------------------------------------------- recent files
 
-void AddRecentFile(core::SharedState& s, const std::string& path) {
+void AddRecentFile(core::RibDocument& s, const std::string& path) {
   // A path cut short on reading would come back as a different file, and would never
   // match itself again: such a list would fill with copies.
   if (path.empty() || !FitsIniValue(path)) return;
@@ -301,7 +299,7 @@ void AddRecentFile(core::SharedState& s, const std::string& path) {
   Write(s, kSectionLastFiles, entries);
 }
 
-std::vector<std::string> RecentFileList(const core::SharedState& s) {
+std::vector<std::string> RecentFileList(const core::RibDocument& s) {
   std::vector<std::string> list;
   for (int k = 1; k <= kRecentFileCount; ++k) {
     std::string path = Get(s, kSectionLastFiles, RecentFileKey(k));

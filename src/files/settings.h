@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 
 namespace files {
 
@@ -40,55 +40,55 @@ inline constexpr int kRecentFileCount = 4;
 std::string RecentFileKey(int k);  // "RecentFile1" .. "RecentFile4"
 
 // Section writers, in the order of save-all. Each keeps the result in `iniWriteOk`.
-void WriteColourSettings(core::SharedState& s);
-void WriteLineStyleSettings(core::SharedState& s);
-void WriteLineWidthSettings(core::SharedState& s);  // and InsText/TailleFont
-void WriteDefaultSettings(core::SharedState& s);
-void WriteDirectorySettings(core::SharedState& s);  // RepProfil, RepProfilevol, LastOpenProfil
-void WriteMarginSettings(core::SharedState& s);
-void SaveAllSettings(core::SharedState& s);
+void WriteColourSettings(core::RibDocument& s);
+void WriteLineStyleSettings(core::RibDocument& s);
+void WriteLineWidthSettings(core::RibDocument& s);  // and InsText/TailleFont
+void WriteDefaultSettings(core::RibDocument& s);
+void WriteDirectorySettings(core::RibDocument& s);  // RepProfil, RepProfilevol, LastOpenProfil
+void WriteMarginSettings(core::RibDocument& s);
+void SaveAllSettings(core::RibDocument& s);
 
 // Section readers, in the order of load-all. A colour, style, width, paper index or text
 // size that is missing, not a number or out of range keeps its default; a missing length
 // reads as 0. Lengths are converted in the unit in force, so `Defaut` comes before
 // `Marges`.
-void ReadColourSettings(core::SharedState& s);
-void ReadLineStyleSettings(core::SharedState& s);
-void ReadLineWidthSettings(core::SharedState& s);  // and InsText/TailleFont
-void ReadDefaultSettings(core::SharedState& s);
-void ReadDirectorySettings(core::SharedState& s);
-void ReadMarginSettings(core::SharedState& s);
-void LoadAllSettings(core::SharedState& s);
+void ReadColourSettings(core::RibDocument& s);
+void ReadLineStyleSettings(core::RibDocument& s);
+void ReadLineWidthSettings(core::RibDocument& s);  // and InsText/TailleFont
+void ReadDefaultSettings(core::RibDocument& s);
+void ReadDirectorySettings(core::RibDocument& s);
+void ReadMarginSettings(core::RibDocument& s);
+void LoadAllSettings(core::RibDocument& s);
 
 // The two airfoil directories from the per-user store (the program directory where it has
 // none), into the state and written to the settings file at once.
-void DirectoriesFromInstallation(core::SharedState& s);
+void DirectoriesFromInstallation(core::RibDocument& s);
 
 // Alert A when an airfoil directory is missing, else alert B when one is the program
 // directory itself; only the first finding is shown. Changes nothing.
-void CheckAirfoilDirectories(const core::SharedState& s);
+void CheckAirfoilDirectories(const core::RibDocument& s);
 
 // The chord line's print position for the unit in force: 50 mm, or 2 in.
-void SetYdprintFromUnit(core::SharedState& s);
+void SetYdprintFromUnit(core::RibDocument& s);
 
 // The settings part of the main window's load. Without `Repertoires`/`Install` (first
 // run): defaults, directories from the per-user store, every section written, `firstRun`
 // 1. Otherwise: defaults, every section read, the directory check. Then `Ydprint` from
 // the unit.
-void StartSettings(core::SharedState& s);
+void StartSettings(core::RibDocument& s);
 // Ends a first run once the main window is up: `Install` = "1" is written last, so that an
 // interrupted first run is done again at the next start.
-void CompleteFirstRun(core::SharedState& s);
+void CompleteFirstRun(core::RibDocument& s);
 
 // Settings for a batch command: the defaults, then every section when the file holds a
 // completed set-up. Writes nothing and shows no directory alert. True when it read them.
-bool LoadSettingsForBatch(core::SharedState& s);
+bool LoadSettingsForBatch(core::RibDocument& s);
 
 // Puts `path` at the head of the recent-files list (an entry already in the list moves
 // up, a fifth drops the oldest). A path the file cannot give back whole is not recorded.
-void AddRecentFile(core::SharedState& s, const std::string& path);
+void AddRecentFile(core::RibDocument& s, const std::string& path);
 // The recent files, most recent first, up to the first empty entry (at most four).
-std::vector<std::string> RecentFileList(const core::SharedState& s);
+std::vector<std::string> RecentFileList(const core::RibDocument& s);
 
 // True when `path` names a file that can be opened for reading (a trailing separator is
 // dropped first; a folder is not a file).

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 #include "mainwindow/splash.h"
 #include "platform/userstore.h"
 #include "platform/texts.h"
@@ -23,9 +23,8 @@ const char* const kDisclaimer =
     "cut: the authors accept no liability for material, time or models lost through its use.";
 }  // namespace
 
-AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(const std::string& versionText, QWidget* parent) : QDialog(parent) {
   setObjectName("frmAbout");
-  const core::SharedState& s = core::App();
   setWindowTitle(Q(Text("FrmAbout", "1")));
   auto label = [this](const char* name, const std::string& text) {
     auto* l = new QLabel(Q(text), this);
@@ -41,16 +40,16 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   big.setPointSizeF(big.pointSizeF() * 1.6);
   big.setBold(true);
   title->setFont(big);
-  label("lblversion", Text("FrmAbout", "3") + " " + s.versionText);
+  label("lblversion", Text("FrmAbout", "3") + " " + versionText);
   label("lblNom", Text("FrmAbout", "4") + " " + platform::CurrentUserStore().Get(platform::kUserStoreInstall, platform::kUserName));
   label("lblOrganisation", Text("FrmAbout", "5") + " " + platform::CurrentUserStore().Get(platform::kUserStoreInstall, platform::kUserOrganisation));
   label("lblDescription", std::string(kCredit) + " " + Text("FrmAbout", "6"));
   label("lblDisclaimer", kDisclaimer);
   label("LblTrad", Text("FrmAbout", "7") + " " + Text("FrmAbout", "8") + " " + Text("FrmAbout", "9"));
-  cmdok_ = new QPushButton(Q(Text("TextButton", "1")), this);
-  cmdok_->setObjectName("cmdok");
-  cmdok_->setDefault(true);
-  connect(cmdok_, &QPushButton::clicked, this, &QDialog::accept);
+  okButton_ = new QPushButton(Q(Text("TextButton", "1")), this);
+  okButton_->setObjectName("cmdok");
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* text = new QVBoxLayout;
   for (const char* name : {"lblTitle", "lblversion", "lblNom", "lblOrganisation", "lblDescription", "LblTrad"})
@@ -60,7 +59,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   top->addLayout(text, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(Label("lblDisclaimer"), 1);
-  buttons->addWidget(cmdok_, 0, Qt::AlignBottom);
+  buttons->addWidget(okButton_, 0, Qt::AlignBottom);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addSpacing(12);

@@ -1,6 +1,7 @@
 #pragma once
 // The about box `frmAbout`: title, version, the user's name and organisation, credits.
 #include <QDialog>
+#include <string>
 
 class QLabel;
 class QPushButton;
@@ -10,12 +11,13 @@ namespace mainwindow {
 class AboutBox : public QDialog {
   Q_OBJECT
  public:
-  explicit AboutBox(QWidget* parent = nullptr);
+  // `versionText` as the status bar shows it ("1.0.0-E").
+  explicit AboutBox(const std::string& versionText, QWidget* parent = nullptr);
   QLabel* Label(const char* name) const;
-  QPushButton* cmdok() const { return cmdok_; }
+  QPushButton* OkButton() const { return okButton_; }
 
  private:
-  QPushButton* cmdok_;
+  QPushButton* okButton_;
 };
 
 }  // namespace mainwindow

@@ -5,7 +5,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 #include "platform/texts.h"
 
 namespace mainwindow {
@@ -14,21 +14,21 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
-LangWindow::LangWindow(QWidget* parent, std::function<void()> captionsChanged)
-    : QDialog(parent), captionsChanged_(std::move(captionsChanged)) {
+LangWindow::LangWindow(core::RibDocument& document, Purpose purpose, QWidget* parent)
+    : QDialog(parent), document_(document), purpose_(purpose) {
   setObjectName("lang");
-  core::SharedState& s = core::App();
+  const core::RibDocument& s = document_;
   // Every other dialog closes: their captions would stay in the old language.
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w != this && w != parent && w->isVisible() && qobject_cast<QDialog*>(w)) w->close();
 
-  combo1_ = new QComboBox(this);
-  combo1_->setObjectName("Combo1");
+  languages_ = new QComboBox(this);
+  languages_->setObjectName("Combo1");
   ok_ = new QPushButton("OK", this);
   ok_->setObjectName("ok");
   ok_->setDefault(true);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(combo1_);
+  layout->addWidget(languages_);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(ok_);
@@ -36,28 +36,28 @@ LangWindow::LangWindow(QWidget* parent, std::function<void()> captionsChanged)
   setMinimumWidth(300);
   setWindowTitle("Language");
 
-  for (const std::string& name : files::ListLanguages(s.programDir)) combo1_->addItem(Q(name));
-  combo1_->setCurrentIndex(-1);
-  if (!s.choosingLanguage) {
+  for (const std::string& name : files::ListLanguages(s.settings.programDir)) languages_->addItem(Q(name));
+  languages_->setCurrentIndex(-1);
+  if (purpose_ == Purpose::ChangeLanguage) {
     setWindowTitle(Q(platform::Text("LANGUAGE", "2")));
-    combo1_->setCurrentIndex(combo1_->findText(Q(s.languageName)));
+    languages_->setCurrentIndex(languages_->findText(Q(s.settings.languageName)));
   }
   changed_ = false;
-  connect(combo1_, &QComboBox::activated, this, [this] { changed_ = true; });
-  connect(ok_, &QPushButton::clicked, this, &LangWindow::ok_Click);
+  connect(languages_, &QComboBox::activated, this, [this] { changed_ = true; });
+  connect(ok_, &QPushButton::clicked, this, &LangWindow::Choose);
 }
 
-void LangWindow::ok_Click() {
-  core::SharedState& s = core::App();
-  if (changed_ && combo1_->currentIndex() >= 0) {
-    files::ChooseLanguage(s, combo1_->currentText().toStdString());
-    if (!s.choosingLanguage && captionsChanged_) captionsChanged_();
+void LangWindow::Choose() {
+  if (changed_ && languages_->currentIndex() >= 0) {
+    files::ChooseLanguage(document_, languages_->currentText().toStdString());
+    // The captions and every drawn text follow the new language.
+    if (purpose_ == Purpose::ChangeLanguage) document_.changes.Announce(core::Change::Style);
   }
   accept();
 }
 
-void LangChooser::ShowChooser(core::SharedState&) {
-  LangWindow window(nullptr, nullptr);
+void LangChooser::ShowChooser(core::RibDocument& document) {
+  LangWindow window(document, LangWindow::Purpose::FirstChoice, nullptr);
   window.exec();
 }
 

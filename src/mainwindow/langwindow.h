@@ -1,7 +1,6 @@
 #pragma once
 // The language window `lang`: the language files beside the program, one to choose.
 #include <QDialog>
-#include <functional>
 
 #include "files/language.h"
 
@@ -13,24 +12,27 @@ namespace mainwindow {
 class LangWindow : public QDialog {
   Q_OBJECT
  public:
-  // `captionsChanged` reloads the main window's captions and redraws after a new choice.
-  LangWindow(QWidget* parent, std::function<void()> captionsChanged);
+  // At the first start no language is set yet; from the menu, a new choice is announced as
+  // a change of style (captions and drawn texts follow it).
+  enum class Purpose { FirstChoice, ChangeLanguage };
+  LangWindow(core::RibDocument& document, Purpose purpose, QWidget* parent);
 
-  QComboBox* Combo1() const { return combo1_; }
-  QPushButton* ok() const { return ok_; }
-  void ok_Click();
+  QComboBox* LanguageList() const { return languages_; }
+  QPushButton* OkButton() const { return ok_; }
+  void Choose();
 
  private:
-  QComboBox* combo1_;
+  core::RibDocument& document_;
+  Purpose purpose_;
+  QComboBox* languages_;
   QPushButton* ok_;
   bool changed_ = false;
-  std::function<void()> captionsChanged_;
 };
 
 // The window as the language start-up shows it while no language is set.
 class LangChooser : public files::LanguageChooser {
  public:
-  void ShowChooser(core::SharedState& s) override;
+  void ShowChooser(core::RibDocument& s) override;
 };
 
 }  // namespace mainwindow

@@ -18,19 +18,19 @@ float ZoomFromEntry(const std::string& entry) {
   return static_cast<float>(core::ValPrefix(last5.substr(0, 3)) / 100.0);
 }
 
-std::string VersionPanelText(const core::SharedState& s) { return " V. " + s.versionText; }
+std::string VersionPanelText(const core::RibDocument& s) { return " V. " + s.settings.versionText; }
 
-std::string UnitPanelText(const core::SharedState& s) { return "unit :" + s.unitText; }
+std::string UnitPanelText(const core::RibDocument& s) { return "unit :" + s.settings.unitText; }
 
-std::string AirfoilPanelText(const core::SharedState& s, const std::string& lblAirfoil,
+std::string AirfoilPanelText(const core::RibDocument& s, const std::string& lblAirfoil,
                              const std::string& lblChord) {
-  std::string text = lblAirfoil + " : " + s.airfoilName + "  " + lblChord + " : " + s.chordText + s.unitText;
-  if (s.airfoilTitle.empty() || s.airfoilTitle.front() != '1') text += " <> Information : " + s.airfoilTitle;
+  std::string text = lblAirfoil + " : " + s.airfoil.name + "  " + lblChord + " : " + s.rib.chord.text + s.settings.unitText;
+  if (s.airfoil.title.empty() || s.airfoil.title.front() != '1') text += " <> Information : " + s.airfoil.title;
   return text;
 }
 
-double ScrollStepTwips(const core::SharedState& s) {
-  return static_cast<double>(s.chord) * static_cast<double>(s.zoom) / 2.0;
+double ScrollStepTwips(const core::RibDocument& s) {
+  return static_cast<double>(s.rib.chord.mm) * static_cast<double>(s.view.zoom) / 2.0;
 }
 
 namespace {
@@ -40,19 +40,19 @@ int Steps(double twips, double step) {
 }
 }  // namespace
 
-ScrollRanges ScrollRangesFor(const core::SharedState& s, double viewWidthTwips, double viewHeightTwips) {
+ScrollRanges ScrollRangesFor(const core::RibDocument& s, double viewWidthTwips, double viewHeightTwips) {
   ScrollRanges r;
   const double step = ScrollStepTwips(s);
   if (!(step > 0)) return r;
-  const double scale = static_cast<double>(s.zoom) * 56.7;
-  const double chordTwips = static_cast<double>(s.chord) * scale;
+  const double scale = static_cast<double>(s.view.zoom) * 56.7;
+  const double chordTwips = static_cast<double>(s.rib.chord.mm) * scale;
   // The base pieces and the labels reach beyond the outline.
-  const double baseMm = std::fabs(s.blockLe) + std::fabs(s.blockTe) + std::fabs(s.blockHeight0) +
-                        std::fabs(s.blockHeight4) + std::fabs(s.tabLowerDist) + std::fabs(s.tabUpperDist);
+  const double baseMm = std::fabs(s.rib.blocks.leadingExtension.mm) + std::fabs(s.rib.blocks.trailingExtension.mm) + std::fabs(s.rib.blocks.baseHeight.mm) +
+                        std::fabs(s.rib.blocks.topHeight.mm) + std::fabs(s.rib.tabs.lowerDistance.mm) + std::fabs(s.rib.tabs.upperDistance.mm);
   const double margin = 850.5 * 2;
   const double width = 283.5 + chordTwips + baseMm * scale + margin;
   // An inverted rib hangs its upper surface below the chord line.
-  const double reach = std::max(std::max(s.yMax, 0.0), -std::min(s.yMin, 0.0));
+  const double reach = std::max(std::max(s.prepared.yMax, 0.0), -std::min(s.prepared.yMin, 0.0));
   const double height = 850.5 + chordTwips * (2 * reach + 0.05) + baseMm * scale + margin;
 
   r.horizontal.maximum = Steps(width - viewWidthTwips, step);

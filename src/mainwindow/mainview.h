@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 
 namespace mainwindow {
 
@@ -15,15 +15,15 @@ const std::array<std::string, 7>& ZoomEntries();
 float ZoomFromEntry(const std::string& entry);
 
 // Status bar panels.
-std::string VersionPanelText(const core::SharedState& s);
-std::string UnitPanelText(const core::SharedState& s);
+std::string VersionPanelText(const core::RibDocument& s);
+std::string UnitPanelText(const core::RibDocument& s);
 // Airfoil and chord; the file's title follows unless it begins with "1" (no title line).
 // `lblAirfoil` and `lblChord` are the language's labels.
-std::string AirfoilPanelText(const core::SharedState& s, const std::string& lblAirfoil,
+std::string AirfoilPanelText(const core::RibDocument& s, const std::string& lblAirfoil,
                              const std::string& lblChord);
 
 // One step of a scroll bar moves the picture by chord x zoom / 2 twips.
-double ScrollStepTwips(const core::SharedState& s);
+double ScrollStepTwips(const core::RibDocument& s);
 
 struct ScrollRange {
   int minimum = 0;
@@ -39,6 +39,6 @@ struct ScrollRanges {
 };
 // Ranges that let every part of the rib, its base and its labels be brought into a view
 // of the given size (twips) at the current zoom.
-ScrollRanges ScrollRangesFor(const core::SharedState& s, double viewWidthTwips, double viewHeightTwips);
+ScrollRanges ScrollRangesFor(const core::RibDocument& s, double viewWidthTwips, double viewHeightTwips);
 
 }  // namespace mainwindow

@@ -18,19 +18,20 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "core/caption.h"
-#include "features/frminput.h"
+#include "commands/airfoilcommands.h"
+#include "commands/dxfexport.h"
+#include "commands/newrib.h"
+#include "commands/projectcommands.h"
+#include "features/inputwindow.h"
 #include "features/inputsettings.h"
 #include "files/captions.h"
-#include "files/projectfile.h"
 #include "files/settings.h"
 #include "mainwindow/aboutbox.h"
-#include "mainwindow/frmopen.h"
+#include "mainwindow/openairfoilwindow.h"
 #include "mainwindow/langwindow.h"
 #include "mainwindow/mainview.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/viewdrawing.h"
-#include "output/dxfcommand.h"
 #include "platform/desktop.h"
 #include "platform/filedialogs.h"
 #include "platform/help.h"
@@ -51,12 +52,13 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 const QColor kPicBackground(255, 255, 239);
 
 struct MenuItem {
-  const char* name;     // control name; "-" for a separator
-  const char* caption;  // design caption, shown until the language's captions replace it
+  enum Kind { Entry, Separator, RecentFiles } kind;
+  Command command = Command::Exit;
+  const char* caption = "";  // design caption, shown until the language's captions replace it
 };
 
 struct MenuDef {
-  const char* name;
+  const char* name;  // the menu's object name, by which the caption table finds it
   const char* caption;
   std::vector<MenuItem> items;
 };
@@ -64,103 +66,90 @@ struct MenuDef {
 const std::vector<MenuDef>& Menus() {
   static const std::vector<MenuDef> menus = {
       {"mnu_file", "&File",
-       {{"mnu_fileopen", "&Open Rib components..."},
-        {"mnu_fileprofilopen", "Open Airfoil &file..."},
-        {"mnu_filesaveas", "Save &as Rib components..."},
-        {"-", ""},
-        {"mnu_filedxf", "&Export as DXF file"},
-        {"-", ""},
-        {"mnu_filepage", "Page &Setup"},
-        {"mnu_fileprinterconfig", "Pr&inter Setup..."},
-        {"mnu_fileprintpreview", "Print Pre&view..."},
-        {"mnu_fileprint", "&Print..."},
-        {"mnuFileBar6", ""},
-        {"-", ""},
-        {"mnu_fileexit", "E&xit"}}},
+       {{MenuItem::Entry, Command::OpenProject, "&Open Rib components..."},
+        {MenuItem::Entry, Command::OpenAirfoil, "Open Airfoil &file..."},
+        {MenuItem::Entry, Command::SaveProjectAs, "Save &as Rib components..."},
+        {MenuItem::Separator},
+        {MenuItem::Entry, Command::ExportDxf, "&Export as DXF file"},
+        {MenuItem::Separator},
+        {MenuItem::Entry, Command::PageSetup, "Page &Setup"},
+        {MenuItem::Entry, Command::PrinterSetup, "Pr&inter Setup..."},
+        {MenuItem::Entry, Command::PrintPreview, "Print Pre&view..."},
+        {MenuItem::Entry, Command::Print, "&Print..."},
+        {MenuItem::RecentFiles},
+        {MenuItem::Separator},
+        {MenuItem::Entry, Command::Exit, "E&xit"}}},
       {"mnu_aff", "&View",
-       {{"mnu_affinver", "&Invert Airfoil"},
-        {"-", ""},
-        {"mnu_affdefaut", "&Template defaults..."},
-        {"mnu_affcouleur", "&Print colors..."},
-        {"-", ""},
-        {"mnu_affhautba", "&Leading Edge thickness"},
-        {"mnu_affhautbf", "&Trailing Edge thickness"},
-        {"mnu_affepr", "&Chord thickness"},
-        {"mnu_affInstxt", "Ins&ert text"},
-        {"mnu_affTrac", "&Show the sheeting lines"},
-        {"-", ""},
-        {"mnu_affclear", "Clear all &Data"},
-        {"-", ""},
-        {"mnu_affLang", "Language"}}},
+       {{MenuItem::Entry, Command::ViewUpsideDown, "&Invert Airfoil"},
+        {MenuItem::Separator},
+        {MenuItem::Entry, Command::Defaults, "&Template defaults..."},
+        {MenuItem::Entry, Command::Colours, "&Print colors..."},
+        {MenuItem::Separator},
+        {MenuItem::Entry, Command::ShowLeadingEdgeHeight, "&Leading Edge thickness"},
+        {MenuItem::Entry, Command::ShowTrailingEdgeHeight, "&Trailing Edge thickness"},
+        {MenuItem::Entry, Command::ShowThickness, "&Chord thickness"},
+        {MenuItem::Entry, Command::InsertText, "Ins&ert text"},
+        {MenuItem::Entry, Command::ShowOutline, "&Show the sheeting lines"},
+        {MenuItem::Separator},
+        {MenuItem::Entry, Command::NewRib, "Clear all &Data"},
+        {MenuItem::Separator},
+        {MenuItem::Entry, Command::Language, "Language"}}},
       {"mnuprofil", "&Rib",
-       {{"mnu_profilcorde", "&Chord length..."},
-        {"mnu_profilepcoffrage", "&Sheeting thickness..."},
-        {"mnu_profilba", "&Leading Edge width..."},
-        {"mnu_profillongeron", "Sp&ars setup..."},
-        {"mnu_profiltrou", "&Holes setup..."},
-        {"mnu_profilbf", "&Trailing Edge width..."},
-        {"-", ""},
-        {"mnu_profilTalon", "&Rib levelling heel"}}},
+       {{MenuItem::Entry, Command::Chord, "&Chord length..."},
+        {MenuItem::Entry, Command::Sheeting, "&Sheeting thickness..."},
+        {MenuItem::Entry, Command::LeadingEdgeMenu, "&Leading Edge width..."},
+        {MenuItem::Entry, Command::Spars, "Sp&ars setup..."},
+        {MenuItem::Entry, Command::Holes, "&Holes setup..."},
+        {MenuItem::Entry, Command::TrailingEdge, "&Trailing Edge width..."},
+        {MenuItem::Separator},
+        {MenuItem::Entry, Command::BuildingTabs, "&Rib levelling heel"}}},
       {"mnu_param", "&Layout Foam",
-       {{"mnu_paramrep", "&Station lines..."},
-        {"mnu_parambloc", "&Template..."},
-        {"mnu_paramvril", "&Washout angle..."}}},
+       {{MenuItem::Entry, Command::ReferenceLines, "&Station lines..."},
+        {MenuItem::Entry, Command::Blocks, "&Template..."},
+        {MenuItem::Entry, Command::Washout, "&Washout angle..."}}},
       {"mnu_outil", "&Utilities",
-       {{"mnu_OutilCompare", "Compare 2 &Airfoils..."},
-        {"mnu_outilnervinter", "Compute &set of ribs..."},
-        {"mnu_outilevolut", "&Generate full set of ribs..."},
-        {"mnu_outilevolut2", "Generate set of ribs with &intermediate ribs..."},
-        {"mnu_outilEpCourb", "&Modify Airfoil Thickness/Camber..."},
-        {"-", ""},
-        {"mnu_outilAngle", "&Rib oblique"},
-        {"mnu_outilInclinaison", "Rib &inclined"},
-        {"mnu_OutlilDiedre", "Compute the &dihedral..."},
-        {"-", ""},
-        {"mnu_Outilcoord", "&Create new coordinates..."},
-        {"mnu_Outilcoupl", "&Former"},
-        {"-", ""},
-        {"mnu_calc", "Calc"}}},
+       {{MenuItem::Entry, Command::CompareAirfoils, "Compare 2 &Airfoils..."},
+        {MenuItem::Entry, Command::RibSheet, "Compute &set of ribs..."},
+        {MenuItem::Entry, Command::RibSeries, "&Generate full set of ribs..."},
+        {MenuItem::Entry, Command::RibSeriesWithIntermediates, "Generate set of ribs with &intermediate ribs..."},
+        {MenuItem::Entry, Command::ThicknessCamber, "&Modify Airfoil Thickness/Camber..."},
+        {MenuItem::Separator},
+        {MenuItem::Entry, Command::ObliqueRib, "&Rib oblique"},
+        {MenuItem::Entry, Command::InclinedRib, "Rib &inclined"},
+        {MenuItem::Entry, Command::Dihedral, "Compute the &dihedral..."},
+        {MenuItem::Separator},
+        {MenuItem::Entry, Command::CoordinatesEditor, "&Create new coordinates..."},
+        {MenuItem::Entry, Command::Former, "&Former"},
+        {MenuItem::Separator},
+        {MenuItem::Entry, Command::Calculator, "Calc"}}},
       {"mnu_help", "&Help",
-       {{"mnu_helpsearch", "&Help Topics..."},
-        {"-", ""},
-        {"mnu_helpAbout", "&About Vandrell..."},
-        {"mnu_helpVersion", "Check version"},
-        {"mnu_helpConfig", "&Make Airfoils subdirectories..."}}},
+       {{MenuItem::Entry, Command::HelpTopics, "&Help Topics..."},
+        {MenuItem::Separator},
+        {MenuItem::Entry, Command::About, "&About Vandrell..."},
+        {MenuItem::Entry, Command::CheckVersion, "Check version"},
+        {MenuItem::Entry, Command::AirfoilFolders, "&Make Airfoils subdirectories..."}}},
   };
   return menus;
 }
 
 // The leading-edge sub-menu.
 const std::vector<MenuItem>& LeadingEdgeItems() {
-  static const std::vector<MenuItem> items = {{"mnu_profilbaD", "Stock..."},
-                                              {"mnu_profilbaC", "V-notch square..."}};
+  static const std::vector<MenuItem> items = {{MenuItem::Entry, Command::LeadingEdgePiece, "Stock..."},
+                                              {MenuItem::Entry, Command::SquareLeadingEdge, "V-notch square..."}};
   return items;
 }
 
 
-// What opening a project asks of the main window.
-class ProjectWindowOf : public files::ProjectWindow {
- public:
-  explicit ProjectWindowOf(MainWindow& window) : window_(window) {}
-  void NewRib(core::SharedState&) override { window_.affclear(); }
-  void ClearView() override { window_.Pic()->Clear(); }
-  void SetBusy(bool busy) override { platform::CurrentDesktop().SetBusy(busy); }
-  void SetCaption(const std::string& caption) override { window_.SetCaption(caption); }
-
- private:
-  MainWindow& window_;
-};
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
-PicView::PicView(QWidget* parent) : QWidget(parent) {
+RibView::RibView(QWidget* parent) : QWidget(parent) {
   setObjectName("Pic");
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(50, 50);
 }
 
-void PicView::Clear() {
+void RibView::Clear() {
   const qreal ratio = devicePixelRatioF();
   QSize size = this->size() * ratio;
   if (size.isEmpty()) size = QSize(1, 1);
@@ -173,85 +162,84 @@ void PicView::Clear() {
   update();
 }
 
-void PicView::paintEvent(QPaintEvent*) {
+void RibView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), kPicBackground);
   if (!surface_.isNull()) painter.drawImage(0, 0, surface_);
 }
 
-void PicView::mousePressEvent(QMouseEvent* event) {
+void RibView::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton) emit rightClicked(event->globalPosition().toPoint());
   QWidget::mousePressEvent(event);
 }
 
 // ---------------------------------------------------------------------------------------
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(core::RibDocument& document, QWidget* parent) : QMainWindow(parent), document_(document) {
   setObjectName("frmmain");
   setWindowTitle(platform::kProgramTitle);
   BuildMenus();
   BuildToolBar();
   BuildView();
   WireCommands();
-  core::SetViewHooks(this);
+  subscription_ = document_.changes.Listen([this](core::Changes what) { DocumentChanged(what); });
   resize(1000, 700);
 }
 
-MainWindow::~MainWindow() {
-  if (core::CurrentViewHooks() == this) core::SetViewHooks(nullptr);
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildMenus() {
   for (const MenuDef& def : Menus()) {
     QMenu* menu = menuBar()->addMenu(Q(def.caption));
     menu->setObjectName(def.name);
-    if (std::string(def.name) == "mnuprofil") mnuprofil_ = menu;
+    if (std::string(def.name) == "mnuprofil") ribMenu_ = menu;
     for (const MenuItem& item : def.items) {
-      const std::string name = item.name;
-      if (name == "-") {
+      if (item.kind == MenuItem::Separator) {
         menu->addSeparator();
         continue;
       }
-      if (name == "mnuFileBar6") {
-        mruBar_ = menu->addSeparator();
-        mruBar_->setObjectName("mnuFileBar6");
-        mruBar_->setVisible(false);
+      if (item.kind == MenuItem::RecentFiles) {
+        recentSeparator_ = menu->addSeparator();
+        recentSeparator_->setObjectName("mnuFileBar6");
+        recentSeparator_->setVisible(false);
         for (int i = 0; i < 4; ++i) {
           QAction* entry = menu->addAction(QString());
           entry->setObjectName(QString("mnuFileMRU%1").arg(i));
           entry->setVisible(false);
           connect(entry, &QAction::triggered, this, [this, entry] {
-            OpenRecentAirfoil(core::App(), entry->data().toString().toStdString(), *this);
+            commands::OpenRecentAirfoil(document_, entry->data().toString().toStdString());
           });
-          mru_.push_back(entry);
+          recentEntries_.push_back(entry);
         }
         continue;
       }
-      if (name == "mnu_profilba") {
+      const Command command = item.command;
+      const QString name = Q(std::string(ControlName(command)));
+      if (command == Command::LeadingEdgeMenu) {
         QMenu* sub = menu->addMenu(Q(item.caption));
-        sub->setObjectName("mnu_profilba");
-        actions_[name] = sub->menuAction();
+        sub->setObjectName(name);
+        actions_[command] = sub->menuAction();
         for (const MenuItem& subItem : LeadingEdgeItems()) {
           QAction* a = sub->addAction(Q(subItem.caption));
-          a->setObjectName(subItem.name);
-          actions_[subItem.name] = a;
-          connect(a, &QAction::triggered, this, [this, n = std::string(subItem.name)] { Run(n); });
+          a->setObjectName(Q(std::string(ControlName(subItem.command))));
+          actions_[subItem.command] = a;
+          connect(a, &QAction::triggered, this, [this, c = subItem.command] { Run(c); });
         }
         continue;
       }
       QAction* a = menu->addAction(Q(item.caption));
-      a->setObjectName(Q(name));
-      actions_[name] = a;
+      a->setObjectName(name);
+      actions_[command] = a;
       const auto& toggles = DisplayToggles();
-      if (std::find(toggles.begin(), toggles.end(), name) != toggles.end()) {
+      if (std::find(toggles.begin(), toggles.end(), command) != toggles.end()) {
         // The menu has flipped the check mark already.
         a->setCheckable(true);
-        connect(a, &QAction::triggered, this, [this, name] { ToggleDisplay(name); });
+        connect(a, &QAction::triggered, this, [this, command] { ToggleDisplay(command); });
       } else {
-        connect(a, &QAction::triggered, this, [this, name] { Run(name); });
+        connect(a, &QAction::triggered, this, [this, command] { Run(command); });
       }
     }
   }
-  actions_["mnu_affTrac"]->setChecked(true);
+  actions_[Command::ShowOutline]->setChecked(true);
 }
 
 void MainWindow::BuildToolBar() {
@@ -269,27 +257,27 @@ void MainWindow::BuildToolBar() {
       {7, QIcon::fromTheme("document-print", st->standardIcon(QStyle::SP_ComputerIcon))}};
   toolbarButtons_.assign(files::kToolbarTips.size() + 1, nullptr);
   for (const files::ToolbarTip& tip : files::kToolbarTips) {
-    const std::string command(tip.command);
-    QAction* a = command.empty() ? bar->addSeparator() : bar->addAction(icons.at(tip.button), QString());
+    const std::optional<Command> command = CommandForControl(tip.command);
+    QAction* a = command ? bar->addAction(icons.at(tip.button), QString()) : bar->addSeparator();
     a->setObjectName(QString("Toolbar1_%1").arg(tip.button));
     toolbarButtons_[static_cast<std::size_t>(tip.button)] = a;
-    if (!command.empty()) connect(a, &QAction::triggered, this, [this, command] { Run(command); });
+    if (command) connect(a, &QAction::triggered, this, [this, c = *command] { Run(c); });
   }
 
-  combo1_ = new QComboBox(bar);
-  combo1_->setObjectName("Combo1");
-  combo1_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  bar->addWidget(combo1_);
+  zoomList_ = new QComboBox(bar);
+  zoomList_->setObjectName("Combo1");
+  zoomList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  bar->addWidget(zoomList_);
   bar->addSeparator();
   for (const files::CommandButtonTexts& def : files::kCommandButtons) {
-    const std::string name(def.control);
+    const std::optional<Command> command = CommandForControl(def.control);
     auto* button = new QToolButton(bar);
-    button->setObjectName(Q(name));
+    button->setObjectName(Q(std::string(def.control)));
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setAutoRaise(false);
     bar->addWidget(button);
-    buttons_[name] = button;
-    connect(button, &QToolButton::clicked, this, [this, name] { Run(name); });
+    buttons_[*command] = button;
+    connect(button, &QToolButton::clicked, this, [this, c = *command] { Run(c); });
   }
 }
 
@@ -298,16 +286,16 @@ void MainWindow::BuildView() {
   auto* grid = new QGridLayout(central);
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setSpacing(0);
-  pic_ = new PicView(central);
-  hsbpic_ = new QScrollBar(Qt::Horizontal, central);
-  hsbpic_->setObjectName("Hsbpic");
-  vsbpic_ = new QScrollBar(Qt::Vertical, central);
-  vsbpic_->setObjectName("Vsbpic");
-  hsbpic_->setRange(0, 0);
-  vsbpic_->setRange(0, 0);
-  grid->addWidget(pic_, 0, 0);
-  grid->addWidget(vsbpic_, 0, 1);
-  grid->addWidget(hsbpic_, 1, 0);
+  view_ = new RibView(central);
+  hScroll_ = new QScrollBar(Qt::Horizontal, central);
+  hScroll_->setObjectName("Hsbpic");
+  vScroll_ = new QScrollBar(Qt::Vertical, central);
+  vScroll_->setObjectName("Vsbpic");
+  hScroll_->setRange(0, 0);
+  vScroll_->setRange(0, 0);
+  grid->addWidget(view_, 0, 0);
+  grid->addWidget(vScroll_, 0, 1);
+  grid->addWidget(hScroll_, 1, 0);
   setCentralWidget(central);
 
   for (int i = 0; i < 3; ++i) {
@@ -319,127 +307,123 @@ void MainWindow::BuildView() {
   statusBar()->addWidget(panels_[1], 1);
   statusBar()->addWidget(panels_[2]);
 
-  connect(hsbpic_, &QScrollBar::valueChanged, this, &MainWindow::Hsbpic_Change);
-  connect(vsbpic_, &QScrollBar::valueChanged, this, &MainWindow::Vsbpic_Change);
-  connect(combo1_, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
-  connect(pic_, &PicView::rightClicked, this, [this](const QPoint& at) { mnuprofil_->popup(at); });
+  connect(hScroll_, &QScrollBar::valueChanged, this, &MainWindow::HorizontalScrolled);
+  connect(vScroll_, &QScrollBar::valueChanged, this, &MainWindow::VerticalScrolled);
+  connect(zoomList_, &QComboBox::currentIndexChanged, this, [this] { ZoomChosen(); });
+  connect(view_, &RibView::rightClicked, this, [this](const QPoint& at) { ribMenu_->popup(at); });
 }
 
 QLabel* MainWindow::Panel(int index) const { return panels_[index - 1]; }
 
-QAction* MainWindow::Action(const std::string& name) const {
-  auto it = actions_.find(name);
+QAction* MainWindow::Action(Command command) const {
+  auto it = actions_.find(command);
   return it == actions_.end() ? nullptr : it->second;
 }
 
-QToolButton* MainWindow::CommandButton(const std::string& name) const {
-  auto it = buttons_.find(name);
+QToolButton* MainWindow::CommandButton(Command command) const {
+  auto it = buttons_.find(command);
   return it == buttons_.end() ? nullptr : it->second;
 }
 
-void MainWindow::SetCommand(const std::string& name, std::function<void()> command) {
-  commands_[name] = std::move(command);
-  ApplyEnabled(name);
+void MainWindow::SetCommand(Command command, std::function<void()> run) {
+  commands_[command] = std::move(run);
+  ApplyEnabled(command);
 }
 
-void MainWindow::Run(const std::string& name) {
-  if (!IsCommandEnabled(name)) return;
-  auto it = commands_.find(name);
+void MainWindow::Run(Command command) {
+  if (!IsCommandEnabled(command)) return;
+  auto it = commands_.find(command);
   if (it != commands_.end() && it->second) it->second();
 }
 
-void MainWindow::SetCommandEnabled(const std::string& name, bool enabled) {
-  ruleEnabled_[name] = enabled;
-  ApplyEnabled(name);
+void MainWindow::SetCommandEnabled(Command command, bool enabled) {
+  ruleEnabled_[command] = enabled;
+  ApplyEnabled(command);
 }
 
-bool MainWindow::IsCommandEnabled(const std::string& name) const {
-  auto rule = ruleEnabled_.find(name);
+bool MainWindow::IsCommandEnabled(Command command) const {
+  auto rule = ruleEnabled_.find(command);
   if (rule != ruleEnabled_.end() && !rule->second) return false;
-  if (name == "mnu_profilba") return true;  // the sub-menu itself
-  auto it = commands_.find(name);
+  if (command == Command::LeadingEdgeMenu) return true;  // the sub-menu itself
+  auto it = commands_.find(command);
   return it != commands_.end() && it->second;
 }
 
-void MainWindow::ApplyEnabled(const std::string& name) {
-  const bool enabled = IsCommandEnabled(name);
-  if (QAction* a = Action(name)) a->setEnabled(enabled);
-  if (QToolButton* b = CommandButton(name)) b->setEnabled(enabled);
+void MainWindow::ApplyEnabled(Command command) {
+  const bool enabled = IsCommandEnabled(command);
+  if (QAction* a = Action(command)) a->setEnabled(enabled);
+  if (QToolButton* b = CommandButton(command)) b->setEnabled(enabled);
   // A tool-bar button follows the menu entry whose command it runs.
   for (const files::ToolbarTip& tip : files::kToolbarTips)
-    if (tip.command == name) toolbarButtons_[static_cast<std::size_t>(tip.button)]->setEnabled(enabled);
+    if (CommandForControl(tip.command) == command)
+      toolbarButtons_[static_cast<std::size_t>(tip.button)]->setEnabled(enabled);
 }
 
-void MainWindow::SetChecked(const std::string& name, bool checked) {
-  if (QAction* a = Action(name)) a->setChecked(checked);
+void MainWindow::SetChecked(Command command, bool checked) {
+  if (QAction* a = Action(command)) a->setChecked(checked);
 }
 
 void MainWindow::WireCommands() {
-  core::SharedState& s = core::App();
-  auto set = [this](const char* name, std::function<void()> f) { commands_[name] = std::move(f); };
-  set("mnu_fileopen", [this, &s] {
-    if (s.airfoilLoaded && platform::AskYesNo(Text("fileopen", "1"), Text("fileopen", "2"),
-                                              platform::BoxIcon::Question, false) == platform::BoxAnswer::No)
+  core::RibDocument& d = document_;
+  using enum Command;
+  auto set = [this](Command command, std::function<void()> f) { commands_[command] = std::move(f); };
+  set(OpenProject, [&d] {
+    if (d.airfoil.loaded && platform::AskYesNo(Text("fileopen", "1"), Text("fileopen", "2"),
+                                               platform::BoxIcon::Question, false) == platform::BoxAnswer::No)
       return;
-    ProjectWindowOf projectWindow(*this);
-    files::NewVdl(s, projectWindow);
+    commands::OpenProject(d);
   });
-  set("mnu_filesaveas", [&s] {
-    std::string path;
-    if (!platform::CurrentFileDialogs().Save(files::SaveProjectRequest(s), path)) return;
-    files::SaveProjectAs(s, path);
-  });
-  set("mnu_filedxf", [&s] { output::DxfCommand(s); });
-  set("mnu_fileprofilopen", [this] { OpenAirfoil(); });
-  set("cmdprofil", [this] { OpenAirfoil(); });
-  set("mnu_fileprinterconfig", [] { platform::CurrentDesktop().PrinterSetup(); });
-  set("mnu_fileexit", [this] { close(); });
-  for (const std::string& name : DisplayToggles())
-    set(name.c_str(), [this, name] {
-      Action(name)->setChecked(!Action(name)->isChecked());
-      ToggleDisplay(name);
+  set(SaveProjectAs, [&d] { commands::SaveProject(d); });
+  set(ExportDxf, [&d] { commands::ExportDxf(d); });
+  set(OpenAirfoil, [this] { this->OpenAirfoil(); });
+  set(AirfoilButton, [this] { this->OpenAirfoil(); });
+  set(PrinterSetup, [] { platform::CurrentDesktop().PrinterSetup(); });
+  set(Exit, [this] { close(); });
+  for (Command toggle : DisplayToggles())
+    set(toggle, [this, toggle] {
+      Action(toggle)->setChecked(!Action(toggle)->isChecked());
+      ToggleDisplay(toggle);
     });
-  set("mnu_affclear", [this, &s] {
-    if (ConfirmNewRib(s)) affclear();
+  set(NewRib, [&d] {
+    if (ConfirmNewRib(d)) commands::NewRib(d);
   });
-  set("mnu_affLang", [this] {
-    LangWindow lang(this, [this] {
-      LoadCaptions();
-      RedrawOverlays();
-      affiche();
-    });
+  set(Language, [this] {
+    LangWindow lang(document_, LangWindow::Purpose::ChangeLanguage, this);
     lang.exec();
   });
-  set("mnu_profilcorde", [this] { ShowInput(features::kInputChord); });
-  set("cmdcorde", [this] { ShowInput(features::kInputChord); });
-  set("mnu_profilepcoffrage", [this] { ShowInput(features::kInputSheeting); });
-  set("mnu_profilbaD", [this] { ShowInput(features::kInputLeadingEdge); });
-  set("mnu_profilbf", [this] { ShowInput(features::kInputTrailingEdge); });
-  set("cmdbf", [this] { ShowInput(features::kInputTrailingEdge); });
-  set("mnu_paramrep", [this] { ShowInput(features::kInputMarks); });
-  set("cmdba", [this, &s] { Run(s.leadingEdgeStyle != 0 ? "mnu_profilbaD" : "mnu_profilbaC"); });
-  set("mnu_calc", [] { StartCalculator(); });
-  set("mnu_helpsearch", [this] { platform::ShowHelpTopic(platform::kTopicMain); });
-  set("mnu_helpAbout", [this] {
-    AboutBox about(this);
+  set(Chord, [this] { ShowInput(features::InputKind::Chord); });
+  set(ChordButton, [this] { ShowInput(features::InputKind::Chord); });
+  set(Sheeting, [this] { ShowInput(features::InputKind::Sheeting); });
+  set(LeadingEdgePiece, [this] { ShowInput(features::InputKind::LeadingEdge); });
+  set(TrailingEdge, [this] { ShowInput(features::InputKind::TrailingEdge); });
+  set(TrailingEdgeButton, [this] { ShowInput(features::InputKind::TrailingEdge); });
+  set(ReferenceLines, [this] { ShowInput(features::InputKind::ReferenceLines); });
+  set(LeadingEdgeButton, [this, &d] {
+    Run(d.rib.leadingEdgeStyle != core::LeadingEdgeStyle::Square ? LeadingEdgePiece : SquareLeadingEdge);
+  });
+  set(Calculator, [] { StartCalculator(); });
+  set(HelpTopics, [] { platform::ShowHelpTopic(platform::kTopicMain); });
+  set(About, [this] {
+    AboutBox about(document_.settings.versionText, this);
     about.exec();
   });
-  set("mnu_helpVersion", [] { platform::CurrentDesktop().OpenWebPage(kVersionPageUrl); });
-  set("mnu_helpConfig", [] { settingsdialogs::installationKaldrex(core::App()); });
-  for (const auto& [name, action] : actions_) ApplyEnabled(name);
-  for (const auto& [name, button] : buttons_) ApplyEnabled(name);
+  set(CheckVersion, [] { platform::CurrentDesktop().OpenWebPage(kVersionPageUrl); });
+  set(AirfoilFolders, [&d] { settingsdialogs::OfferAirfoilPack(d); });
+  for (Command command : AllCommands()) ApplyEnabled(command);
 }
 
-void MainWindow::ToggleDisplay(const std::string& name) {
-  core::SharedState& s = core::App();
-  const bool on = Action(name)->isChecked();
-  if (name == "mnu_affinver") s.inverted = on;
-  else if (name == "mnu_affTrac") s.traceShown = on;
-  else if (name == "mnu_affepr") s.showThickness = on;
-  else if (name == "mnu_affhautba") s.showLeHeight = on;
-  else if (name == "mnu_affhautbf") s.showTeHeight = on;
-  if (name == "mnu_affinver" && s.formerShown) RedrawOverlays();
-  affiche();
+void MainWindow::ToggleDisplay(Command command) {
+  core::RibDocument& d = document_;
+  const bool on = Action(command)->isChecked();
+  switch (command) {
+    case Command::ViewUpsideDown: d.rib.upsideDown = on; break;
+    case Command::ShowOutline: d.view.outlineShown = on; break;
+    case Command::ShowThickness: d.view.showThickness = on; break;
+    case Command::ShowLeadingEdgeHeight: d.view.showLeadingEdgeHeight = on; break;
+    case Command::ShowTrailingEdgeHeight: d.view.showTrailingEdgeHeight = on; break;
+    default: break;
+  }
+  d.changes.Announce(command == Command::ViewUpsideDown ? core::Change::Setup : core::Change::View);
 }
 
 void MainWindow::LoadCaptions() {
@@ -447,9 +431,9 @@ void MainWindow::LoadCaptions() {
   auto text = [](const files::TextKey& k) { return Q(Text(k.section, k.key)); };
   for (const files::ToolbarTip& tip : files::kToolbarTips)
     if (QAction* a = toolbarButtons_[static_cast<std::size_t>(tip.button)]) a->setToolTip(text(tip.tip));
-  combo1_->setToolTip(text(files::kZoomListTip));
+  zoomList_->setToolTip(text(files::kZoomListTip));
   for (const files::CommandButtonTexts& def : files::kCommandButtons) {
-    QToolButton* b = buttons_[std::string(def.control)];
+    QToolButton* b = CommandButton(*CommandForControl(def.control));
     b->setText(text(def.caption));
     b->setToolTip(text(def.toolTip));
   }
@@ -457,50 +441,87 @@ void MainWindow::LoadCaptions() {
     const QString name = Q(std::string(entry.control));
     const QString caption = Q(files::MenuCaptionText(entry));
     if (QMenu* menu = menuBar()->findChild<QMenu*>(name)) menu->setTitle(caption);
-    else if (QAction* a = Action(std::string(entry.control))) a->setText(caption);
+    else if (std::optional<Command> command = CommandForControl(entry.control))
+      if (QAction* a = Action(*command)) a->setText(caption);
   }
 }
 
 void MainWindow::LoadRecentMenu() {
-  const std::vector<std::string> entries = files::RecentFileList(core::App());
-  for (std::size_t i = 0; i < mru_.size(); ++i) {
+  const std::vector<std::string> entries = files::RecentFileList(document_);
+  for (std::size_t i = 0; i < recentEntries_.size(); ++i) {
     if (i < entries.size()) {
       QString path = Q(entries[i]);
-      mru_[i]->setData(path);
-      mru_[i]->setText(QString(path).replace("&", "&&"));
-      mru_[i]->setVisible(true);
+      recentEntries_[i]->setData(path);
+      recentEntries_[i]->setText(QString(path).replace("&", "&&"));
+      recentEntries_[i]->setVisible(true);
     }
   }
-  mruBar_->setVisible(!entries.empty());
+  recentSeparator_->setVisible(!entries.empty());
 }
 
 void MainWindow::Load() {
-  core::SharedState& s = core::App();
-  s.projectModified = false;
-  s.traceShown = true;
+  core::RibDocument& d = document_;
+  d.project.modified = false;
+  d.view.outlineShown = true;
   platform::CurrentDesktop().SetBusy(false);
-  s.unitText = " mm";
-  files::StartSettings(s);
-  Panel(3)->setText(Q(UnitPanelText(s)));
+  d.settings.unitText = " mm";
+  files::StartSettings(d);
+  Panel(3)->setText(Q(UnitPanelText(d)));
   {
-    QSignalBlocker block(combo1_);
-    combo1_->clear();
-    for (const std::string& entry : ZoomEntries()) combo1_->addItem(Q(entry));
+    QSignalBlocker block(zoomList_);
+    zoomList_->clear();
+    for (const std::string& entry : ZoomEntries()) zoomList_->addItem(Q(entry));
   }
-  combo1_->setCurrentIndex(kZoomDefaultIndex);
-  Combo1_Click();
-  Panel(1)->setText(Q(VersionPanelText(s)));
+  zoomList_->setCurrentIndex(kZoomDefaultIndex);
+  ZoomChosen();
+  Panel(1)->setText(Q(VersionPanelText(d)));
   Panel(2)->clear();
   LoadRecentMenu();
-  for (const std::string& name : AirfoilCommands()) SetCommandEnabled(name, s.airfoilLoaded);
+  for (Command command : AirfoilCommands()) SetCommandEnabled(command, d.airfoil.loaded);
 }
 
 // ---------------------------------------------------------------------------------------
-void MainWindow::affiche() {
-  core::SharedState& s = core::App();
-  if (s.compareShown || s.epCourbShown || s.formerShown || !s.airfoilLoaded) return;
-  s.chordTwips = s.chord * 56.7f * s.zoom;
-  if (s.trailingEdgeDepth + s.leadingEdgeDepth > s.chord) {
+void MainWindow::DocumentChanged(core::Changes what) {
+  if (what.Has(core::Change::Project) && !document_.project.windowTitle.empty())
+    setWindowTitle(Q(document_.project.windowTitle));
+  if (what.Has(core::Change::Settings)) LoadRecentMenu();
+  if (what.Has(core::Change::Style)) LoadCaptions();
+  if (what.Has(core::Change::NewRib)) {
+    ReturnToNewRib();  // redraws through the zoom list
+    return;
+  }
+  if (what.Has(core::Change::Airfoil)) {
+    ResetScrollBars();
+    for (Command command : AirfoilCommands()) SetCommandEnabled(command, true);
+  }
+  if (what.Has(core::Change::Airfoil) || what.Has(core::Change::Setup) || what.Has(core::Change::View) ||
+      what.Has(core::Change::Style))
+    Redraw();
+}
+
+void MainWindow::SetSpecialView(SpecialView view, SpecialDrawing drawing) {
+  specialViews_[view] = std::move(drawing);
+}
+
+void MainWindow::Redraw() {
+  core::RibDocument& d = document_;
+  const core::ViewState& v = d.view;
+  if (v.compareShown || v.thicknessCamberShown || v.formerShown) {
+    UpdateScrollRanges();
+    view_->Clear();
+    const core::ViewPlacement at = core::PlaceView(d);
+    const std::pair<bool, SpecialView> order[] = {{v.compareShown, SpecialView::Comparison},
+                                                  {v.thicknessCamberShown, SpecialView::ThicknessCamber},
+                                                  {v.formerShown, SpecialView::Former}};
+    for (const auto& [active, kind] : order) {
+      auto it = specialViews_.find(kind);
+      if (active && it != specialViews_.end() && it->second) it->second(view_->Surface(), at);
+    }
+    view_->MarkDrawn();
+    return;
+  }
+  if (!d.airfoil.loaded) return;
+  if (d.rib.trailingEdge.mm + d.rib.leadingEdge.mm > d.rib.chord.mm) {
     // A redraw while the box is up (a resize behind it) must not stack another box.
     if (showingDepthMessage_) return;
     showingDepthMessage_ = true;
@@ -509,133 +530,97 @@ void MainWindow::affiche() {
     return;
   }
   UpdateScrollRanges();
-  pic_->Clear();
+  view_->Clear();
   // A rib without a chord has nothing to draw, and the trace divides by the chord.
-  if (s.chord > 0) {
-    PaintRib(s, pic_->Surface());
-    pic_->MarkDrawn();
+  if (d.rib.chord.mm > 0) {
+    PaintRib(d, view_->Surface());
+    view_->MarkDrawn();
     ++drawCount_;
   }
-  Panel(1)->setText(Q(VersionPanelText(s)));
-  Panel(2)->setText(Q(AirfoilPanelText(s, Text("MainTolbar", "11"), Text("MainTolbar", "13"))));
-}
-
-void MainWindow::RedrawOverlays() {
-  // The comparison, thickness-and-camber and former views draw here once they exist.
+  Panel(1)->setText(Q(VersionPanelText(d)));
+  Panel(2)->setText(Q(AirfoilPanelText(d, Text("MainTolbar", "11"), Text("MainTolbar", "13"))));
 }
 
 void MainWindow::UpdateScrollRanges() {
-  core::SharedState& s = core::App();
-  const double twipsPerPixel = 1440.0 / pic_->logicalDpiX();
-  const ScrollRanges r = ScrollRangesFor(s, pic_->width() * twipsPerPixel, pic_->height() * twipsPerPixel);
-  QSignalBlocker h(hsbpic_);
-  QSignalBlocker v(vsbpic_);
-  hsbpic_->setRange(r.horizontal.minimum, r.horizontal.maximum);
-  hsbpic_->setPageStep(r.horizontal.pageStep);
-  vsbpic_->setRange(r.vertical.minimum, r.vertical.maximum);
-  vsbpic_->setPageStep(r.vertical.pageStep);
+  core::RibDocument& d = document_;
+  const double twipsPerPixel = 1440.0 / view_->logicalDpiX();
+  const ScrollRanges r = ScrollRangesFor(d, view_->width() * twipsPerPixel, view_->height() * twipsPerPixel);
+  QSignalBlocker h(hScroll_);
+  QSignalBlocker v(vScroll_);
+  hScroll_->setRange(r.horizontal.minimum, r.horizontal.maximum);
+  hScroll_->setPageStep(r.horizontal.pageStep);
+  vScroll_->setRange(r.vertical.minimum, r.vertical.maximum);
+  vScroll_->setPageStep(r.vertical.pageStep);
   // A smaller range may have moved a bar's value.
-  s.hScroll = static_cast<std::int16_t>(-hsbpic_->value());
-  s.vScroll = static_cast<std::int16_t>(vsbpic_->value());
+  d.view.hScroll = static_cast<std::int16_t>(-hScroll_->value());
+  d.view.vScroll = static_cast<std::int16_t>(vScroll_->value());
 }
 
 void MainWindow::ResetScrollBars() {
-  QSignalBlocker h(hsbpic_);
-  QSignalBlocker v(vsbpic_);
-  hsbpic_->setValue(0);
-  vsbpic_->setValue(0);
-  core::App().hScroll = 0;
-  core::App().vScroll = 0;
+  QSignalBlocker h(hScroll_);
+  QSignalBlocker v(vScroll_);
+  hScroll_->setValue(0);
+  vScroll_->setValue(0);
+  document_.view.hScroll = 0;
+  document_.view.vScroll = 0;
 }
 
-void MainWindow::Combo1_Click() {
-  core::SharedState& s = core::App();
-  if (combo1_->currentIndex() < 0) return;
-  s.zoom = ZoomFromEntry(combo1_->currentText().toStdString());
+void MainWindow::ZoomChosen() {
+  if (zoomList_->currentIndex() < 0) return;
+  document_.view.zoom = ZoomFromEntry(zoomList_->currentText().toStdString());
   ResetScrollBars();
-  RedrawOverlays();
-  affiche();
+  document_.changes.Announce(core::Change::View);
 }
 
-void MainWindow::Hsbpic_Change(int value) {
-  core::App().hScroll = static_cast<std::int16_t>(-value);
-  RedrawOverlays();
-  affiche();
+void MainWindow::HorizontalScrolled(int value) {
+  document_.view.hScroll = static_cast<std::int16_t>(-value);
+  document_.changes.Announce(core::Change::View);
 }
 
-void MainWindow::Vsbpic_Change(int position) {
+void MainWindow::VerticalScrolled(int position) {
   // The bar counts down as its thumb goes down (see ScrollRanges).
   const int value = -position;
-  core::App().vScroll = static_cast<std::int16_t>(-value);
-  RedrawOverlays();
-  affiche();
+  document_.view.vScroll = static_cast<std::int16_t>(-value);
+  document_.changes.Announce(core::Change::View);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  RedrawOverlays();
-  affiche();
-}
-
-void MainWindow::EnableAirfoilCommands() {
-  for (const std::string& name : AirfoilCommands()) SetCommandEnabled(name, true);
-}
-
-void MainWindow::SetCaption(const std::string& caption) { setWindowTitle(Q(caption)); }
-
-void MainWindow::RecentFileOpened(const std::string& path) {
-  files::AddRecentFile(core::App(), path);
-  LoadRecentMenu();
+  Redraw();
 }
 
 // ---------------------------------------------------------------------------------------
-void MainWindow::affclear() {
-  core::SharedState& s = core::App();
-  s.projectSaved = false;
+void MainWindow::ReturnToNewRib() {
   CloseOtherWindows();
-  ClearRibState(s);  // reads the rib defaults again
   {
-    QSignalBlocker h(hsbpic_);
-    QSignalBlocker v(vsbpic_);
-    hsbpic_->setValue(0);
-    vsbpic_->setValue(0);
+    QSignalBlocker h(hScroll_);
+    QSignalBlocker v(vScroll_);
+    hScroll_->setValue(0);
+    vScroll_->setValue(0);
   }
-  for (const std::string& name : AirfoilCommands()) SetCommandEnabled(name, false);
-  for (const std::string& name : NewRibEnables()) SetCommandEnabled(name, true);
-  for (const std::string& name : DisplayToggles()) SetChecked(name, name == "mnu_affTrac");
-  files::CheckAirfoilDirectories(s);
+  for (Command command : AirfoilCommands()) SetCommandEnabled(command, false);
+  for (Command command : NewRibEnables()) SetCommandEnabled(command, true);
+  for (Command command : DisplayToggles()) SetChecked(command, command == Command::ShowOutline);
   Panel(2)->clear();
-  setWindowTitle(platform::kProgramTitle);
-  pic_->Clear();
-  if (combo1_->currentIndex() == kZoomDefaultIndex)
-    Combo1_Click();
+  view_->Clear();
+  if (zoomList_->currentIndex() == kZoomDefaultIndex)
+    ZoomChosen();
   else
-    combo1_->setCurrentIndex(kZoomDefaultIndex);
+    zoomList_->setCurrentIndex(kZoomDefaultIndex);
 }
 
-void MainWindow::ShowInput(const std::string& inputKind) {
-  core::SharedState& s = core::App();
-  s.inputKind = inputKind;
-  features::FrmInput input(this);
+void MainWindow::ShowInput(features::InputKind kind) {
+  features::InputWindow input(document_, kind, this);
   input.exec();
-  if (s.dialogCancelled) return;
-  if (inputKind == features::kInputChord) {
-    // The caption names the chord.
-    core::RecomposeCaption(s);
-    RedrawOverlays();
-  }
-  affiche();
 }
 
 void MainWindow::OpenAirfoil() {
-  core::SharedState& s = core::App();
-  s.memorizeAsFirst = false;
-  s.formerShown = false;
-  s.dialogCancelled = false;
-  FrmOpen open(this, Text("frmopen", "1"), false);
+  core::RibDocument& d = document_;
+  d.view.formerShown = false;
+  OpenAirfoilWindow open(d.settings, Text("frmopen", "1"), false, this);
   open.exec();
-  if (s.dialogCancelled || !open.Accepted()) return;
-  InstallOpenedAirfoil(s, open.ChosenPath(), open.TakeData(), *this);
+  if (!open.Accepted()) return;
+  commands::InstallOpenedAirfoil(d, open.ChosenPath(), open.TakeData());
 }
 
 bool MainWindow::CloseOtherWindows() {
@@ -648,15 +633,13 @@ bool MainWindow::CloseOtherWindows() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  core::SharedState& s = core::App();
-  s.dialogCancelled = false;
-  if (!quitConfirmed_ && !AskToQuit(s)) {
+  if (!quitConfirmed_ && !AskToQuit(document_)) {
     event->ignore();
     return;
   }
   quitConfirmed_ = false;
   // The help shows in the user's browser: there is no help window of ours to close.
-  if (!CloseOtherWindows() || s.dialogCancelled) {
+  if (!CloseOtherWindows()) {
     // A window that refused to close keeps the program, and the rib, open.
     event->ignore();
     return;
@@ -667,7 +650,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::CommitData(QSessionManager& manager) {
   // Logging out ends the program as surely as Exit: the same question, or no logout.
   const bool mayAsk = manager.allowsInteraction();
-  if (!SessionMayEnd(core::App(), mayAsk)) {
+  if (!SessionMayEnd(document_, mayAsk)) {
     manager.cancel();
     return;
   }

@@ -1,16 +1,21 @@
 #pragma once
-// The main window `frmmain`: the rib view `Pic` with its scroll bars, the tool bar with the
-// zoom list and the six command buttons, the menus, the status bar.
+// The main window: the rib view with its scroll bars, the tool bar with the zoom list and
+// the six command buttons, the menus, the status bar. It receives the one document when it
+// is made and redraws whenever the document announces a change.
 #include <QImage>
 #include <QMainWindow>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "core/airfoilprep.h"
-#include "mainwindow/commands.h"
+#include "core/changes.h"
+#include "core/ribdocument.h"
+#include "core/viewgeometry.h"
+#include "features/inputsettings.h"
+#include "mainwindow/menurules.h"
 
 class QAction;
 class QComboBox;
@@ -22,12 +27,11 @@ class QToolButton;
 
 namespace mainwindow {
 
-// The picture the rib is drawn on. It keeps what was drawn until it is cleared, like a
-// picture box that redraws itself.
-class PicView : public QWidget {
+// The picture the rib is drawn on. It keeps what was drawn until it is cleared.
+class RibView : public QWidget {
   Q_OBJECT
  public:
-  explicit PicView(QWidget* parent = nullptr);
+  explicit RibView(QWidget* parent = nullptr);
   // Clears to the cream background and sizes the surface to the widget.
   void Clear();
   QImage& Surface() { return surface_; }
@@ -46,58 +50,51 @@ class PicView : public QWidget {
   bool blank_ = true;
 };
 
-class MainWindow : public QMainWindow, public core::ViewHooks, public AirfoilRoadView {
+class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  explicit MainWindow(QWidget* parent = nullptr);
+  explicit MainWindow(core::RibDocument& document, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // The load steps: settings, layout of the tool bar, zoom list, status bar, recent files
   // and the enabling of the commands.
   void Load();
 
-  // Redraw of the rib (`affiche`) and the new-rib reset (`affclear`).
-  void affiche();
-  void affclear();
-  // Redraw of the special views (comparison, thickness and camber, former).
-  void RedrawOverlays();
+  // Draws the rib, or the special views that are active, at the document's zoom and scroll.
+  void Redraw();
   // Captions, tool tips and menu texts of the language in force.
   void LoadCaptions();
   // The recent-files entries of the File menu.
   void LoadRecentMenu();
 
-  // core::ViewHooks
-  void ResetScrollBars() override;
-  void EnableAirfoilCommands() override;
-  void Redraw() override { affiche(); }
-  // AirfoilRoadView
-  void SetCaption(const std::string& caption) override;
-  void RecentFileOpened(const std::string& path) override;
+  // The views that draw instead of the rib while their flag is set in the document's view
+  // state; a redraw draws every active one in this order.
+  enum class SpecialView { Comparison, ThicknessCamber, Former };
+  using SpecialDrawing = std::function<void(QImage& surface, const core::ViewPlacement& at)>;
+  void SetSpecialView(SpecialView view, SpecialDrawing drawing);
 
-  // Commands by control name (menu entries and command buttons; the tool-bar buttons
-  // run their menu entry's command).
-  QAction* Action(const std::string& name) const;
-  QToolButton* CommandButton(const std::string& name) const;
+  QAction* Action(Command command) const;
+  QToolButton* CommandButton(Command command) const;
   // Runs a command as its menu entry, button or tool-bar button would.
-  void Run(const std::string& name);
-  void SetCommandEnabled(const std::string& name, bool enabled);
-  bool IsCommandEnabled(const std::string& name) const;
-  // What another window (a later feature dialog) installs for its command.
-  void SetCommand(const std::string& name, std::function<void()> command);
+  void Run(Command command);
+  void SetCommandEnabled(Command command, bool enabled);
+  bool IsCommandEnabled(Command command) const;
+  // What another window installs for its command (entries without one stay disabled).
+  void SetCommand(Command command, std::function<void()> run);
 
   // How many times the rib was drawn on the picture.
   int DrawCount() const { return drawCount_; }
-  QComboBox* Combo1() const { return combo1_; }
-  QScrollBar* Hsbpic() const { return hsbpic_; }
-  QScrollBar* Vsbpic() const { return vsbpic_; }
-  PicView* Pic() const { return pic_; }
+  QComboBox* ZoomList() const { return zoomList_; }
+  QScrollBar* HorizontalScrollBar() const { return hScroll_; }
+  QScrollBar* VerticalScrollBar() const { return vScroll_; }
+  RibView* View() const { return view_; }
   QLabel* Panel(int index) const;  // 1 to 3
-  QMenu* RibMenu() const { return mnuprofil_; }
-  QAction* RecentEntry(int index) const { return mru_[static_cast<std::size_t>(index)]; }
+  QMenu* RibMenu() const { return ribMenu_; }
+  QAction* RecentEntry(int index) const { return recentEntries_[static_cast<std::size_t>(index)]; }
   QAction* ToolbarButton(int index) const { return toolbarButtons_[static_cast<std::size_t>(index)]; }
 
-  // Shows the numeric input window for an inputKind and redraws unless it was cancelled.
-  void ShowInput(const std::string& inputKind);
+  // Shows the input window for one of the rib's dimensions.
+  void ShowInput(features::InputKind kind);
   // Opens an airfoil through the open window.
   void OpenAirfoil();
   // Asks the exit question when a session logout would end the program.
@@ -112,29 +109,37 @@ class MainWindow : public QMainWindow, public core::ViewHooks, public AirfoilRoa
   void BuildToolBar();
   void BuildView();
   void WireCommands();
-  void ApplyEnabled(const std::string& name);
-  void SetChecked(const std::string& name, bool checked);
-  void Combo1_Click();
-  void Hsbpic_Change(int value);
-  void Vsbpic_Change(int position);
+  void DocumentChanged(core::Changes what);
+  // The window's side of a new rib: other windows closed, commands and check marks as at
+  // start, the view cleared and back at 100 %.
+  void ReturnToNewRib();
+  void ApplyEnabled(Command command);
+  void SetChecked(Command command, bool checked);
+  void ZoomChosen();
+  void HorizontalScrolled(int value);
+  void VerticalScrolled(int position);
   void UpdateScrollRanges();
+  void ResetScrollBars();
   // Closes every other window; false when one of them refused.
   bool CloseOtherWindows();
-  void ToggleDisplay(const std::string& name);
+  void ToggleDisplay(Command command);
 
-  PicView* pic_ = nullptr;
-  QScrollBar* hsbpic_ = nullptr;
-  QScrollBar* vsbpic_ = nullptr;
-  QComboBox* combo1_ = nullptr;
-  QMenu* mnuprofil_ = nullptr;
+  core::RibDocument& document_;
+  core::ChangeChannel::Subscription subscription_;
+  RibView* view_ = nullptr;
+  QScrollBar* hScroll_ = nullptr;
+  QScrollBar* vScroll_ = nullptr;
+  QComboBox* zoomList_ = nullptr;
+  QMenu* ribMenu_ = nullptr;
   QLabel* panels_[3] = {nullptr, nullptr, nullptr};
   std::vector<QAction*> toolbarButtons_;  // index 1.. as the tool bar's buttons
-  std::vector<QAction*> mru_;
-  QAction* mruBar_ = nullptr;
-  std::map<std::string, QAction*> actions_;
-  std::map<std::string, QToolButton*> buttons_;
-  std::map<std::string, std::function<void()>> commands_;
-  std::map<std::string, bool> ruleEnabled_;
+  std::vector<QAction*> recentEntries_;
+  QAction* recentSeparator_ = nullptr;
+  std::map<Command, QAction*> actions_;
+  std::map<Command, QToolButton*> buttons_;
+  std::map<Command, std::function<void()>> commands_;
+  std::map<Command, bool> ruleEnabled_;
+  std::map<SpecialView, SpecialDrawing> specialViews_;
   int drawCount_ = 0;
   bool showingDepthMessage_ = false;
   bool quitConfirmed_ = false;

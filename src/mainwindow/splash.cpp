@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 #include "platform/desktop.h"
 #include "platform/texts.h"
 
@@ -53,7 +53,7 @@ QPixmap ProgramPicture(const QSize& size) {
   return pixmap;
 }
 
-Splash::Splash(QWidget* over) : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
+Splash::Splash(const std::string& versionText, QWidget* over) : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
   setObjectName("frmSplash");
   image1_ = new QLabel(this);
   image1_->setObjectName("Image1");
@@ -65,7 +65,7 @@ Splash::Splash(QWidget* over) : QWidget(nullptr, Qt::SplashScreen | Qt::Frameles
   big.setPointSizeF(big.pointSizeF() * 2.2);
   big.setBold(true);
   title->setFont(big);
-  auto* version = new QLabel(Q(platform::Text("FrmAbout", "3") + "  " + core::App().versionText), this);
+  auto* version = new QLabel(Q(platform::Text("FrmAbout", "3") + "  " + versionText), this);
   version->setObjectName("lblversion");
   auto* presentation = new QLabel(Q(platform::Text("FrmAbout", "2")), this);
   presentation->setObjectName("lblpresentation");

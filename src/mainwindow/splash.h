@@ -3,6 +3,7 @@
 // or until its picture is clicked.
 #include <QPixmap>
 #include <QWidget>
+#include <string>
 
 class QLabel;
 class QTimer;
@@ -15,7 +16,7 @@ QPixmap ProgramPicture(const QSize& size);
 class Splash : public QWidget {
   Q_OBJECT
  public:
-  explicit Splash(QWidget* over = nullptr);
+  explicit Splash(const std::string& versionText, QWidget* over = nullptr);
   QLabel* Image1() const { return image1_; }
   QTimer* Timer1() const { return timer_; }
   QLabel* Label(const char* name) const;

@@ -6,7 +6,7 @@
 #include "files/ini.h"
 #include "files/language.h"
 #include "files/settings.h"
-#include "mainwindow/commands.h"
+#include "mainwindow/menurules.h"
 #include "mainwindow/langwindow.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/splash.h"
@@ -29,22 +29,19 @@ namespace mainwindow {
 
 namespace fs = std::filesystem;
 
-void PrepareProgramState(core::SharedState& s, const std::string& programDir, const std::string& iniFile) {
-  s.formerShown = false;
-  s.pi = 4.0 * std::atan(1.0);
-  s.versionText = core::VersionText();
-  s.programDir = programDir;
-  s.helpFile = platform::HelpFilePath(programDir);
-  s.iniFile = iniFile;
-  s.messageText.clear();
+void PrepareProgramState(core::RibDocument& s, const std::string& programDir, const std::string& iniFile) {
+  s.view.formerShown = false;
+  s.settings.versionText = core::VersionText();
+  s.settings.programDir = programDir;
+  s.settings.helpFile = platform::HelpFilePath(programDir);
+  s.settings.iniFile = iniFile;
 }
 
-std::unique_ptr<MainWindow> StartProgram(bool showSplash) {
-  core::SharedState& s = core::App();
+std::unique_ptr<MainWindow> StartProgram(core::RibDocument& s, bool showSplash) {
   LangChooser chooser;
   if (!files::StartLanguage(s, chooser)) return nullptr;
   if (DecimalMarkRefused(platform::CurrentDesktop().DecimalMark())) return nullptr;
-  auto window = std::make_unique<MainWindow>();
+  auto window = std::make_unique<MainWindow>(s);
   {
     platform::BusyPointer busy;
     window->Load();
@@ -52,19 +49,21 @@ std::unique_ptr<MainWindow> StartProgram(bool showSplash) {
   }
   window->show();
   if (showSplash) {
-    auto* splash = new Splash(window.get());
+    auto* splash = new Splash(s.settings.versionText, window.get());
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->show();
   }
-  if (s.firstRun == 1) {
-    settingsdialogs::installationKaldrex(s);
+  if (s.settings.firstRun) {
+    settingsdialogs::OfferAirfoilPack(s);
     files::CompleteFirstRun(s);
   }
   return window;
 }
 
 int RunProgram(QApplication& app, const char* argv0) {
-  core::SharedState& s = core::App();
+  // The one document of the program; everything else receives it from here.
+  core::RibDocument document;
+  core::RibDocument& s = document;
   const std::string programDir = platform::ProgramDirectory(argv0);
   const platform::SettingsLocation settings = platform::LocateSettingsFile(programDir, platform::UserConfigDirectory());
   PrepareProgramState(s, programDir, settings.iniFile);
@@ -81,9 +80,9 @@ int RunProgram(QApplication& app, const char* argv0) {
   platform::ScopedDesktop installDesktop(&desktop);
   platform::QtFileDialogs fileDialogs;
   platform::SetFileDialogs(&fileDialogs);
-  platform::QtHelp help(s.helpFile);
+  platform::QtHelp help(s.settings.helpFile);
   platform::ScopedHelp installHelp(&help);
-  std::unique_ptr<MainWindow> window = StartProgram();
+  std::unique_ptr<MainWindow> window = StartProgram(s);
   if (!window) {
     platform::SetFileDialogs(nullptr);
     return 0;

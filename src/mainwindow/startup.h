@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 
 class QApplication;
 
@@ -11,16 +11,17 @@ namespace mainwindow {
 
 class MainWindow;
 
-// The first steps: version, help and settings paths, the message text.
-void PrepareProgramState(core::SharedState& s, const std::string& programDir, const std::string& iniFile);
+// The first steps: version, help and settings paths.
+void PrepareProgramState(core::RibDocument& s, const std::string& programDir, const std::string& iniFile);
 
 // Language, decimal-mark check, main window loaded and shown with the splash over it,
 // first-run offer. Returns no window when the program is to end (no language file, or the
-// user's answer to the decimal-mark question). The state's paths must be set
+// user's answer to the decimal-mark question). The document's paths must be set
 // (PrepareProgramState).
-std::unique_ptr<MainWindow> StartProgram(bool showSplash = true);
+std::unique_ptr<MainWindow> StartProgram(core::RibDocument& document, bool showSplash = true);
 
-// The whole program: paths from the executable, StartProgram, the event loop.
+// The whole program: the one document, paths from the executable, StartProgram, the event
+// loop.
 int RunProgram(QApplication& app, const char* argv0);
 
 }  // namespace mainwindow

@@ -5,16 +5,16 @@
 
 #include "core/ribtrace.h"
 #include "core/viewgeometry.h"
+#include "files/captions.h"
 #include "mainwindow/openairfoil.h"
 #include "platform/qt/qtdrawtarget.h"
 
 namespace mainwindow {
 
-void PaintRib(core::SharedState& s, QImage& surface) {
-  core::PlaceViewOrigin(s);
+void PaintRib(const core::RibDocument& d, QImage& surface) {
   QPainter painter(&surface);
   platform::QtDrawTarget target = platform::QtDrawTarget::ForDevice(painter, surface);
-  core::DrawRib(s, target);
+  core::DrawRib(d, core::PlaceView(d), files::RibLabelsInLanguage(), target);
 }
 
 void PaintPreview(QPainter& painter, double dpi, const files::AirfoilData& data) {

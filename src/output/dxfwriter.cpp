@@ -283,9 +283,9 @@ class EntityWriter {
 
 }  // namespace
 
-double DxfUnitDivisor(const core::SharedState& s) { return s.unitText == " in" ? 25.4 : 1.0; }
+double DxfUnitDivisor(const core::RibDocument& s) { return s.settings.unitText == " in" ? 25.4 : 1.0; }
 
-DxfBuild BuildDxf(const core::SharedState& s) {
+DxfBuild BuildDxf(const core::RibDocument& s) {
   const core::RibConstruction c = core::BuildRib(s);
   const double divisor = DxfUnitDivisor(s);
   DxfPairs out;
@@ -310,11 +310,11 @@ DxfBuild BuildDxf(const core::SharedState& s) {
   DxfBuild build;
   build.text = out.str();
   // A chord of no length gives a drawing of no size: as unusable as one with a NaN in it.
-  build.finite = out.Finite() && c.droppedNonFinite == 0 && s.chord > 0 && std::isfinite(s.chord);
+  build.finite = out.Finite() && c.droppedNonFinite == 0 && s.rib.chord.mm > 0 && std::isfinite(s.rib.chord.mm);
   return build;
 }
 
-bool WriteDxf(const core::SharedState& s, const std::string& path, platform::ErrorInfo& error) {
+bool WriteDxf(const core::RibDocument& s, const std::string& path, platform::ErrorInfo& error) {
   DxfBuild build = BuildDxf(s);
   if (!build.finite) {
     error = {platform::kErrOverflow, "Overflow"};

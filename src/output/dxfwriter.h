@@ -4,13 +4,13 @@
 // unit (millimetres, or inches), the leading edge on the X axis, Y up.
 #include <string>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 #include "platform/errorreport.h"
 
 namespace output {
 
 // 1 for millimetres, 25.4 when the unit in force is inches.
-double DxfUnitDivisor(const core::SharedState& s);
+double DxfUnitDivisor(const core::RibDocument& s);
 
 struct DxfBuild {
   std::string text;
@@ -20,10 +20,10 @@ struct DxfBuild {
 };
 
 // Builds the rib's construction from the current state and the whole file from it.
-DxfBuild BuildDxf(const core::SharedState& s);
+DxfBuild BuildDxf(const core::RibDocument& s);
 
 // Builds and writes the file atomically (an existing file is replaced whole or not at all).
 // On failure `error` says why and nothing is written.
-bool WriteDxf(const core::SharedState& s, const std::string& path, platform::ErrorInfo& error);
+bool WriteDxf(const core::RibDocument& s, const std::string& path, platform::ErrorInfo& error);
 
 }  // namespace output

@@ -14,6 +14,7 @@ struct RecordedLine {
   int style;
   int width;
   int sequence;  // position among all primitives
+  bool operator==(const RecordedLine&) const = default;
 };
 
 struct RecordedCircle {
@@ -22,6 +23,7 @@ struct RecordedCircle {
   int style;
   int width;
   int sequence;
+  bool operator==(const RecordedCircle&) const = default;
 };
 
 struct RecordedText {
@@ -31,6 +33,7 @@ struct RecordedText {
   double fontSize;
   int colour;
   int sequence;
+  bool operator==(const RecordedText&) const = default;
 };
 
 class RecordingTarget : public DrawTarget {

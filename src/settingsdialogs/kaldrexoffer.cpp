@@ -22,9 +22,9 @@ std::string KaldrexProgramName() {
 #endif
 }
 
-void installationKaldrex(const core::SharedState& s) {
+void OfferAirfoilPack(const core::RibDocument& s) {
   const std::string offer = Text("FrmConfig", "2") + " \"Morvask\" Kaldrex.exe " + Text("FrmConfig", "3") + " " +
-                            s.airfoilDir;
+                            s.settings.airfoilDir;
   if (platform::AskYesNo(offer, Text("FrmConfig", "1"), BoxIcon::Exclamation, false) != BoxAnswer::Yes) {
     const std::string where = " '" + Text("FrmDefaut", "14") + "'";
     platform::Inform(Text("FrmConfig", "4") + where + "\r\n" + Text("FrmConfig", "41") + where,
@@ -33,7 +33,7 @@ void installationKaldrex(const core::SharedState& s) {
   }
   // The chooser opens where the pack's program is installed beside ours; a cancelled
   // chooser names no folder.
-  std::string lastFolder = s.programDir;
+  std::string lastFolder = s.settings.programDir;
   std::string program;
   while (true) {
     std::string folder = lastFolder;
@@ -54,7 +54,7 @@ void installationKaldrex(const core::SharedState& s) {
     question += "\n" + Text("FrmConfig", "11");
     platform::CurrentDesktop().SetBusy(false);
     if (platform::AskYesNo(question, platform::kProgramTitle, BoxIcon::Question, false) != BoxAnswer::Yes) {
-      platform::Inform(Text("FrmConfig", "9") + " : " + s.airfoilDir, platform::kProgramTitle, BoxIcon::Critical);
+      platform::Inform(Text("FrmConfig", "9") + " : " + s.settings.airfoilDir, platform::kProgramTitle, BoxIcon::Critical);
       return;
     }
   }

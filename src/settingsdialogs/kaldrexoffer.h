@@ -1,9 +1,9 @@
 #pragma once
-// The offer of the companion airfoil pack (`installationKaldrex` of the configuration
+// The offer of the companion airfoil pack (`OfferAirfoilPack` of the configuration
 // window): asks whether to run the pack's program, lets the user find it, starts it.
 #include <string>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 
 namespace settingsdialogs {
 
@@ -11,6 +11,6 @@ namespace settingsdialogs {
 std::string KaldrexProgramName();
 
 // Runs the offer through the message boxes, the folder chooser and the desktop.
-void installationKaldrex(const core::SharedState& s);
+void OfferAirfoilPack(const core::RibDocument& s);
 
 }  // namespace settingsdialogs

@@ -11,14 +11,14 @@ namespace {
 
 using Points = std::vector<std::pair<double, double>>;
 
-void Load(core::SharedState& s, const Points& points) {
-  s.airfoilX.assign(1, 0.0);
-  s.airfoilY.assign(1, 0.0);
+void Load(core::RibDocument& s, const Points& points) {
+  s.airfoil.x.assign(1, 0.0);
+  s.airfoil.y.assign(1, 0.0);
   for (auto [x, y] : points) {
-    s.airfoilX.push_back(x);
-    s.airfoilY.push_back(y);
+    s.airfoil.x.push_back(x);
+    s.airfoil.y.push_back(y);
   }
-  s.pointCount = static_cast<int>(points.size());
+  s.airfoil.pointCount = static_cast<int>(points.size());
 }
 
 // A symmetric 12 % section, cosine-spaced as real files are, leading edge exactly at x = 0.
@@ -36,33 +36,33 @@ Points Symmetric(int perSurface) {
 }  // namespace
 
 TEST(AirfoilPrep, bothSurfacesShareTheLeadingEdgePoint) {
-  core::SharedState s;
+  core::RibDocument s;
   Load(s, Symmetric(30));
-  core::PrepareAirfoil(s);
-  ASSERT_GE(s.upperCount, 2);
+  core::InstallPreparedAirfoil(s);
+  ASSERT_GE(s.prepared.upperCount, 2);
   // Single-precision stepping need not land on x = 0 itself, but the split point lies at
   // the nose and closes both surfaces.
-  auto nose = static_cast<std::size_t>(s.upperCount);
-  EXPECT_LT(s.ptsX[nose], 0.001);
-  EXPECT_EQ(s.lowerX[static_cast<std::size_t>(s.lowerCount)], s.ptsX[nose]);
-  EXPECT_EQ(s.lowerCount, s.ptsCount - s.upperCount + 1);
+  auto nose = static_cast<std::size_t>(s.prepared.upperCount);
+  EXPECT_LT(s.prepared.outlineX[nose], 0.001);
+  EXPECT_EQ(s.prepared.lowerX[static_cast<std::size_t>(s.prepared.lowerCount)], s.prepared.outlineX[nose]);
+  EXPECT_EQ(s.prepared.lowerCount, s.prepared.outlineCount - s.prepared.upperCount + 1);
   // A symmetric section: no camber, the greatest thickness near 30 % of the chord. The two
   // surfaces are stepped in opposite directions in single precision.
-  EXPECT_NEAR(s.maxThickness, 0.12, 0.002);
-  EXPECT_NEAR(s.upperAt[200], -s.lowerAt[200], 1e-7);
-  EXPECT_NEAR(s.maxThicknessStation, 280, 8);
+  EXPECT_NEAR(s.prepared.maxThickness, 0.12, 0.002);
+  EXPECT_NEAR(s.prepared.upperAt[200], -s.prepared.lowerAt[200], 1e-7);
+  EXPECT_NEAR(s.prepared.maxThicknessStation, 280, 8);
 }
 
 // Two points share the smallest x: the count stops at the first one; a later equal x is no new minimum.
 TEST(AirfoilPrep, upperCountCountsStrictMinimaNotTheIndex) {
-  core::SharedState s;
-  s.ptsX = {0, 1.0, 0.5, 0.0, 0.0, 0.5, 1.0};
-  s.ptsY = s.airfoilY = {0, 0.0, 0.05, 0.01, -0.01, -0.03, 0.0};
-  s.ptsCount = s.pointCount = 6;
-  core::MiniX(s);
-  EXPECT_EQ(s.upperCount, 3);
-  EXPECT_DOUBLE_EQ(s.yMax, 0.05);
-  EXPECT_DOUBLE_EQ(s.yMin, -0.03);
+  core::RibDocument s;
+  s.prepared.outlineX = {0, 1.0, 0.5, 0.0, 0.0, 0.5, 1.0};
+  s.prepared.outlineY = s.airfoil.y = {0, 0.0, 0.05, 0.01, -0.01, -0.03, 0.0};
+  s.prepared.outlineCount = s.airfoil.pointCount = 6;
+  core::FindLeadingEdge(s.airfoil, s.prepared);
+  EXPECT_EQ(s.prepared.upperCount, 3);
+  EXPECT_DOUBLE_EQ(s.prepared.yMax, 0.05);
+  EXPECT_DOUBLE_EQ(s.prepared.yMin, -0.03);
 }
 
 TEST(AirfoilPrep, heightRuleInterpolatesAndHandlesTheEnds) {
@@ -94,34 +94,34 @@ TEST(AirfoilPrep, sixPointInterpolationIsExactForAQuintic) {
 
 // Five points fit no six-point window; the flat bottom makes the step in y zero near the nose.
 TEST(AirfoilPrep, fewPointsAndFlatStretchesStayFiniteAndEnd) {
-  core::SharedState s;
+  core::RibDocument s;
   Load(s, {{1, 0}, {0.5, 0.06}, {0, 0}, {0.5, 0}, {1, 0}});
-  core::PrepareAirfoil(s);
-  EXPECT_GT(s.ptsCount, 10);
-  for (std::size_t i = 1; i <= static_cast<std::size_t>(s.ptsCount); ++i) {
-    ASSERT_TRUE(std::isfinite(s.ptsX[i]) && std::isfinite(s.ptsY[i])) << i;
+  core::InstallPreparedAirfoil(s);
+  EXPECT_GT(s.prepared.outlineCount, 10);
+  for (std::size_t i = 1; i <= static_cast<std::size_t>(s.prepared.outlineCount); ++i) {
+    ASSERT_TRUE(std::isfinite(s.prepared.outlineX[i]) && std::isfinite(s.prepared.outlineY[i])) << i;
   }
-  EXPECT_NEAR(s.upperAt[200], 0.06, 1e-7);
-  EXPECT_NEAR(s.lowerAt[200], 0.0, 1e-7);
+  EXPECT_NEAR(s.prepared.upperAt[200], 0.06, 1e-7);
+  EXPECT_NEAR(s.prepared.lowerAt[200], 0.0, 1e-7);
 }
 
 TEST(AirfoilPrep, densificationStopsAt32767PointsAndZeroThicknessHasNoExtrema) {
-  core::SharedState s;
+  core::RibDocument s;
   Points pts;
   const int n = 4000;
   for (int i = 0; i < n; ++i) pts.push_back({1.0 - static_cast<double>(i) / n, 0.05 * std::sin(3.14159 * i / n)});
   pts.push_back({0.0, 0.0});
   for (int i = n - 1; i >= 0; --i) pts.push_back({1.0 - static_cast<double>(i) / n, -0.02 * std::sin(3.14159 * i / n)});
   Load(s, pts);
-  core::PrepareAirfoil(s);
-  EXPECT_EQ(s.ptsCount, core::kMaxPoints);
-  EXPECT_EQ(static_cast<int>(s.ptsX.size()), core::kMaxPoints + 1);
-  EXPECT_GE(s.upperCount, 1);
+  core::InstallPreparedAirfoil(s);
+  EXPECT_EQ(s.prepared.outlineCount, core::kMaxPoints);
+  EXPECT_EQ(static_cast<int>(s.prepared.outlineX.size()), core::kMaxPoints + 1);
+  EXPECT_GE(s.prepared.upperCount, 1);
 
-  core::SharedState flat;
-  core::ThicknessAndCamberExtrema(flat);
-  EXPECT_EQ(flat.maxThicknessStation, -1);
-  EXPECT_EQ(flat.maxCamberStation, -1);
+  core::RibDocument flat;
+  core::ThicknessAndCamberExtrema(flat.prepared);
+  EXPECT_EQ(flat.prepared.maxThicknessStation, -1);
+  EXPECT_EQ(flat.prepared.maxCamberStation, -1);
 }
 
 // Every starter airfoil prepares into finite 401-station tables whose thickness agrees
@@ -131,30 +131,30 @@ TEST(AirfoilPrep, everyStarterAirfoilKeepsTheInvariants) {
   for (const auto& entry : std::filesystem::directory_iterator(std::string(VANDRELL_SOURCE_DIR) + "/airfoils")) {
     const std::string name = entry.path().filename().string();
     if (entry.path().extension() != ".dat") continue;
-    core::SharedState s;
-    s.airfoilPath = entry.path().string();
-    if (!files::FichierLecture(s).ok()) {
+    core::RibDocument s;
+    s.airfoil.path = entry.path().string();
+    if (!files::ReadAirfoilInto(s.airfoil).ok()) {
       EXPECT_TRUE(name == "ag04.dat" || name == "e664ex.dat") << name;
       continue;
     }
     SCOPED_TRACE(name);
-    core::PrepareAirfoil(s);
+    core::InstallPreparedAirfoil(s);
     ++prepared;
-    ASSERT_GE(s.upperCount, 1);
-    ASSERT_LE(s.upperCount, s.ptsCount);
-    EXPECT_EQ(s.lowerCount, s.ptsCount - s.upperCount + 1);
-    EXPECT_EQ(s.upperAt[0], 0.0);
-    EXPECT_EQ(s.lowerAt[0], 0.0);
-    for (std::size_t j = 0; j <= 400; ++j) ASSERT_TRUE(std::isfinite(s.upperAt[j]) && std::isfinite(s.lowerAt[j])) << j;
-    EXPECT_GT(s.maxThickness, 0.0);
-    EXPECT_LE(s.maxThickness, s.yMax - s.yMin + 1e-3);
-    EXPECT_GE(s.maxThickness, 0.8 * (s.yMax - s.yMin) - 0.02);
-    EXPECT_GE(s.maxThicknessStation, 0);
-    EXPECT_LE(s.maxThicknessStation, 400);
+    ASSERT_GE(s.prepared.upperCount, 1);
+    ASSERT_LE(s.prepared.upperCount, s.prepared.outlineCount);
+    EXPECT_EQ(s.prepared.lowerCount, s.prepared.outlineCount - s.prepared.upperCount + 1);
+    EXPECT_EQ(s.prepared.upperAt[0], 0.0);
+    EXPECT_EQ(s.prepared.lowerAt[0], 0.0);
+    for (std::size_t j = 0; j <= 400; ++j) ASSERT_TRUE(std::isfinite(s.prepared.upperAt[j]) && std::isfinite(s.prepared.lowerAt[j])) << j;
+    EXPECT_GT(s.prepared.maxThickness, 0.0);
+    EXPECT_LE(s.prepared.maxThickness, s.prepared.yMax - s.prepared.yMin + 1e-3);
+    EXPECT_GE(s.prepared.maxThickness, 0.8 * (s.prepared.yMax - s.prepared.yMin) - 0.02);
+    EXPECT_GE(s.prepared.maxThicknessStation, 0);
+    EXPECT_LE(s.prepared.maxThicknessStation, 400);
     if (name == "e387.dat") {
-      EXPECT_EQ(s.pointCount, 61);
-      EXPECT_GT(s.ptsCount, 560);
-      EXPECT_LT(s.ptsCount, 660);
+      EXPECT_EQ(s.airfoil.pointCount, 61);
+      EXPECT_GT(s.prepared.outlineCount, 560);
+      EXPECT_LT(s.prepared.outlineCount, 660);
     }
   }
   EXPECT_EQ(prepared, 15);

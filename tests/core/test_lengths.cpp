@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "core/lengths.h"
-#include "platform/messages.h"
 
 using core::LengthFromText;
 using core::LengthToText;
@@ -26,25 +25,24 @@ TEST(Lengths, inchTextsAndFractionsRoundTrip) {
   EXPECT_EQ(LengthToText(25400.0f, " in"), "1 000");
 }
 
-TEST(Lengths, malformedInchTextShowsTheEntryErrorAndGivesZero) {
-  platform::RecordingMessages boxes;
-  platform::ScopedMessages scope(&boxes);
-  EXPECT_FLOAT_EQ(LengthFromText("1./2", " in"), 0.0f);
-  EXPECT_FLOAT_EQ(LengthFromText("/2", " in"), 0.0f);
-  ASSERT_EQ(boxes.shown.size(), 2u);
-  EXPECT_EQ(boxes.shown[0].title, "Enter error");
-  EXPECT_NE(boxes.shown[0].text.find("\r\nxx.yy/zz ou xx.yy"), std::string::npos);
+// The core tells no one: the reading says the text was malformed, the caller shows it.
+TEST(Lengths, malformedInchTextIsFlaggedAndReadsAsZero) {
+  for (const char* text : {"1./2", "/2", "1/0"}) {
+    const core::LengthReading r = core::ReadLength(text, " in");
+    EXPECT_FLOAT_EQ(r.mm, 0.0f) << text;
+    EXPECT_TRUE(r.malformed) << text;
+  }
+  EXPECT_FALSE(core::ReadLength("1.1/2", " in").malformed);
   // In millimetres the same texts are just numbers.
   EXPECT_FLOAT_EQ(LengthFromText("1./2", " mm"), 1.0f);
-  EXPECT_EQ(boxes.shown.size(), 2u);
+  EXPECT_FALSE(core::ReadLength("1./2", " mm").malformed);
 }
 
 TEST(Lengths, percentagesAndStations) {
-  core::SharedState s;
-  s.chord = 200;
-  EXPECT_FLOAT_EQ(core::PercentLength("25%", s), 50.0f);
-  EXPECT_FLOAT_EQ(core::PercentLengthFromTE("25%", s), 150.0f);
-  EXPECT_FLOAT_EQ(core::PercentLength("30", s), 30.0f);
+  EXPECT_FLOAT_EQ(core::PercentLength("25%", 200, " mm"), 50.0f);
+  EXPECT_FLOAT_EQ(core::PercentLengthFromTE("25%", 200, " mm"), 150.0f);
+  EXPECT_FLOAT_EQ(core::PercentLength("30", 200, " mm"), 30.0f);
+  EXPECT_FLOAT_EQ(core::PercentLength("1.1/2", 200, " in"), 38.1f);
   EXPECT_DOUBLE_EQ(core::StationFromLE(0, 200), 400.0);
   EXPECT_DOUBLE_EQ(core::StationFromTE(50, 200), 100.0);
   EXPECT_EQ(core::NearestStation(100.5), 100);

@@ -5,14 +5,13 @@
 
 namespace {
 
-core::SharedState Placed(float zoom, int hScroll = 0, int vScroll = 0) {
-  core::SharedState s;
-  s.chord = 200;
-  s.yMax = 0.1;
-  s.zoom = zoom;
-  s.hScroll = hScroll;
-  s.vScroll = vScroll;
-  core::PlaceViewOrigin(s);
+core::RibDocument Document(float zoom, int hScroll = 0, int vScroll = 0) {
+  core::RibDocument s;
+  s.rib.chord.mm = 200;
+  s.prepared.yMax = 0.1;
+  s.view.zoom = zoom;
+  s.view.hScroll = static_cast<std::int16_t>(hScroll);
+  s.view.vScroll = static_cast<std::int16_t>(vScroll);
   return s;
 }
 
@@ -20,27 +19,25 @@ core::SharedState Placed(float zoom, int hScroll = 0, int vScroll = 0) {
 // and a scroll step moves half a zoomed chord in twips.
 TEST(ViewOrigin, MarginsAndScrollSteps) {
   for (float zoom : {1.0f, 2.0f}) {
-    core::SharedState s = Placed(zoom);
-    EXPECT_FLOAT_EQ(s.chordTwips, zoom * 200 * 56.7f);
-    EXPECT_FLOAT_EQ(s.originX, 283.5f);
-    EXPECT_FLOAT_EQ(s.originY, zoom * 20 * 56.7f + 850.5f);
+    const core::ViewPlacement at = core::PlaceView(Document(zoom));
+    EXPECT_FLOAT_EQ(at.zoom, zoom);
+    EXPECT_FLOAT_EQ(at.chordTwips, zoom * 200 * 56.7f);
+    EXPECT_FLOAT_EQ(at.originX, 283.5f);
+    EXPECT_FLOAT_EQ(at.originY, zoom * 20 * 56.7f + 850.5f);
   }
-  core::SharedState s = Placed(1.5f, -2, 3);
-  EXPECT_FLOAT_EQ(s.originX, 283.5f - 2 * 200 * 1.5f / 2);
-  EXPECT_FLOAT_EQ(s.originY, -3 * 200 * 1.5f / 2 + 1.5f * 20 * 56.7f + 850.5f);
+  const core::ViewPlacement at = core::PlaceView(Document(1.5f, -2, 3));
+  EXPECT_FLOAT_EQ(at.originX, 283.5f - 2 * 200 * 1.5f / 2);
+  EXPECT_FLOAT_EQ(at.originY, -3 * 200 * 1.5f / 2 + 1.5f * 20 * 56.7f + 850.5f);
 }
 
-// The shift uses the zoom of this redraw, not the scale the previous trace left behind; tabs do not shift.
+// The shift uses the zoom of this redraw; tabs do not shift.
 TEST(ViewOrigin, BlocksMoveTheRibDownByHalfTheirHeightAtTheCurrentZoom) {
-  core::SharedState s = Placed(2);
-  s.baseMode = 1;
-  s.blockHeight4 = -40;
-  s.scale = 56.7f;
-  core::PlaceViewOrigin(s);
-  EXPECT_FLOAT_EQ(s.originY, 2 * 20 * 56.7f + 850.5f + 40 * 2 * 56.7f / 2);
-  s.baseMode = 11;
-  core::PlaceViewOrigin(s);
-  EXPECT_FLOAT_EQ(s.originY, 2 * 20 * 56.7f + 850.5f);
+  core::RibDocument s = Document(2);
+  s.rib.baseMode = core::BaseMode::Blocks;
+  s.rib.blocks.topHeight.mm = -40;
+  EXPECT_FLOAT_EQ(core::PlaceView(s).originY, 2 * 20 * 56.7f + 850.5f + 40 * 2 * 56.7f / 2);
+  s.rib.baseMode = core::BaseMode::Tabs;
+  EXPECT_FLOAT_EQ(core::PlaceView(s).originY, 2 * 20 * 56.7f + 850.5f);
 }
 
 }  // namespace

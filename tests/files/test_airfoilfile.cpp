@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 #include "files/airfoilfile.h"
 #include "support/testsupport.h"
 
@@ -8,7 +8,7 @@ using files::AirfoilReadStatus;
 
 namespace {
 struct Read {
-  core::SharedState s;
+  core::RibDocument s;
   files::AirfoilReadResult r;
 };
 
@@ -17,8 +17,8 @@ Read ReadText(const std::string& contents) {
   std::string path = dir.File("a.dat");
   testsupport::WriteFile(path, contents);
   Read out;
-  out.s.airfoilPath = path;
-  out.r = files::FichierLecture(out.s);
+  out.s.airfoil.path = path;
+  out.r = files::ReadAirfoilInto(out.s.airfoil);
   return out;
 }
 }  // namespace
@@ -42,10 +42,9 @@ TEST(AirfoilFile, acceptedFiles) {
   for (const auto& c : cases) {
     Read a = ReadText(c.text);
     ASSERT_TRUE(a.r.ok()) << c.text;
-    EXPECT_TRUE(a.s.readOk);
-    EXPECT_EQ(a.s.airfoilTitle, c.title);
-    EXPECT_EQ(a.s.pointCount, c.points) << c.text;
-    EXPECT_DOUBLE_EQ(a.s.airfoilY[c.probe], c.y) << c.text;
+    EXPECT_EQ(a.s.airfoil.title, c.title);
+    EXPECT_EQ(a.s.airfoil.pointCount, c.points) << c.text;
+    EXPECT_DOUBLE_EQ(a.s.airfoil.y[c.probe], c.y) << c.text;
   }
 }
 
@@ -70,12 +69,11 @@ TEST(AirfoilFile, refusalsAndErrors) {
   for (const auto& [text, status] : cases) {
     Read a = ReadText(text);
     EXPECT_EQ(a.r.status, status) << text.substr(0, 40);
-    EXPECT_EQ(a.s.pointCount, 0);
-    EXPECT_FALSE(a.s.readOk || a.s.quietRead);
+    EXPECT_EQ(a.s.airfoil.pointCount, 0);
   }
-  core::SharedState s;
-  s.airfoilPath = "/nonexistent/file.dat";
-  files::AirfoilReadResult r = files::FichierLecture(s);
+  core::RibDocument s;
+  s.airfoil.path = "/nonexistent/file.dat";
+  files::AirfoilReadResult r = files::ReadAirfoilInto(s.airfoil);
   EXPECT_EQ(r.status, AirfoilReadStatus::Error);
   EXPECT_EQ(r.error.number, 53);
 }

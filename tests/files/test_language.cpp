@@ -18,22 +18,20 @@ using testsupport::WriteFile;
 // Stands for the language window: each showing runs the next scripted action; "" closes it.
 class ScriptedChooser : public files::LanguageChooser {
  public:
-  void ShowChooser(core::SharedState& s) override {
+  void ShowChooser(core::RibDocument& s) override {
     // A start-up that keeps asking would never end the test.
     if (++shown > 5) throw std::runtime_error("the chooser was shown again and again");
-    offered = files::ListLanguages(s.programDir);
-    choosingWhileShown = s.choosingLanguage;
+    offered = files::ListLanguages(s.settings.programDir);
     if (!script.empty() && !script.front().empty()) files::ChooseLanguage(s, script.front());
     if (!script.empty()) script.erase(script.begin());
   }
   std::vector<std::string> script, offered;
   int shown = 0;
-  bool choosingWhileShown = false;
 };
 
 class LanguageTest : public ::testing::Test {
  protected:
-  void SetUp() override { s.programDir = dir.path().string(), s.iniFile = dir.File("Vandrell.ini"); }
+  void SetUp() override { s.settings.programDir = dir.path().string(), s.settings.iniFile = dir.File("Vandrell.ini"); }
   void TearDown() override { platform::SetTextLookup({}); }
 
   void WriteLanguage(const std::string& name, const std::string& contents) {
@@ -45,7 +43,7 @@ class LanguageTest : public ::testing::Test {
   }
 
   testsupport::TempDir dir;
-  core::SharedState s;
+  core::RibDocument s;
   platform::RecordingMessages messages;
   platform::ScopedMessages scopedMessages{&messages};
 };
@@ -55,17 +53,15 @@ TEST_F(LanguageTest, FirstStartOffersTheFilesAndTheChoiceHoldsAfterwards) {
   ScriptedChooser chooser;
   chooser.script = {"Francais"};
   ASSERT_TRUE(files::StartLanguage(s, chooser));
-  EXPECT_TRUE(chooser.choosingWhileShown);
   EXPECT_EQ(chooser.offered, (std::vector<std::string>{"English", "Francais"}));
-  EXPECT_EQ(files::GetINIFile("Language", "Langue", s.iniFile), "Francais");
-  EXPECT_FALSE(s.choosingLanguage);
+  EXPECT_EQ(files::GetINIFile("Language", "Langue", s.settings.iniFile), "Francais");
 
   // The next start reads the choice back and asks nothing.
-  core::SharedState next;
-  next.programDir = s.programDir, next.iniFile = s.iniFile;
+  core::RibDocument next;
+  next.settings.programDir = s.settings.programDir, next.settings.iniFile = s.settings.iniFile;
   ASSERT_TRUE(files::StartLanguage(next, chooser));
   EXPECT_EQ(chooser.shown, 1);
-  EXPECT_EQ(next.languageFile, dir.File("Francais.lng"));
+  EXPECT_EQ(next.settings.languageFile, dir.File("Francais.lng"));
   EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");
   EXPECT_TRUE(messages.shown.empty());
 }
@@ -81,7 +77,7 @@ TEST_F(LanguageTest, ClosingTheChooserWithoutAChoiceAsksAgain) {
     EXPECT_EQ(box.text, "Please select a language");
     EXPECT_EQ(box.icon, platform::BoxIcon::Critical);
   }
-  EXPECT_EQ(s.languageName, "English");
+  EXPECT_EQ(s.settings.languageName, "English");
 }
 
 TEST_F(LanguageTest, NoLanguageFileAtAllSaysSoOnceAndFails) {
@@ -90,21 +86,20 @@ TEST_F(LanguageTest, NoLanguageFileAtAllSaysSoOnceAndFails) {
   EXPECT_FALSE(files::StartLanguage(s, chooser));
   EXPECT_EQ(chooser.shown, 0);
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_NE(messages.shown[0].text.find(s.programDir), std::string::npos);
-  EXPECT_FALSE(s.choosingLanguage);
+  EXPECT_NE(messages.shown[0].text.find(s.settings.programDir), std::string::npos);
 }
 
 // Why: the start-up reads the choice back from the settings file; when that file cannot be
 // written the user would be asked again for ever.
 TEST_F(LanguageTest, ChoiceHoldsWhenTheSettingsFileCannotBeWritten) {
   WriteLanguage("English", "[MenuFile]\r\n1=&File\r\n");
-  s.iniFile = dir.File("no-such-folder/Vandrell.ini");
+  s.settings.iniFile = dir.File("no-such-folder/Vandrell.ini");
   ScriptedChooser chooser;
   chooser.script = {"English"};
   ASSERT_TRUE(files::StartLanguage(s, chooser));
   EXPECT_EQ(chooser.shown, 1);
-  EXPECT_FALSE(s.iniWriteOk);
-  EXPECT_EQ(s.languageName, "English");
+  EXPECT_FALSE(std::filesystem::exists(s.settings.iniFile));
+  EXPECT_EQ(s.settings.languageName, "English");
   EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -117,7 +112,7 @@ TEST_F(LanguageTest, ListsOnlyLanguageFilesSortedWithoutRegardToCase) {
   WriteFile(dir.File(".lng"), "");
   std::filesystem::create_directory(dir.path() / "Folder.lng");
 
-  EXPECT_EQ(files::ListLanguages(s.programDir), (std::vector<std::string>{"Deutsch", "English", "francais"}));
+  EXPECT_EQ(files::ListLanguages(s.settings.programDir), (std::vector<std::string>{"Deutsch", "English", "francais"}));
   EXPECT_TRUE(files::ListLanguages(dir.File("missing")).empty());
 }
 
@@ -160,11 +155,11 @@ TEST_F(LanguageTest, BatchProgramFallsBackToEnglish) {
   // No setting, a shipped language, one that is not there.
   for (const auto& [set, text] : std::vector<std::pair<std::string, std::string>>{
            {"", "&File"}, {"Francais", "&Fichier"}, {"Klingon", "&File"}}) {
-    if (!set.empty()) files::WriteINIFile("Language", "Langue", set, s.iniFile);
+    if (!set.empty()) files::WriteINIFile("Language", "Langue", set, s.settings.iniFile);
     files::UseBatchLanguage(s);
     EXPECT_EQ(platform::Text("MenuFile", "1"), text) << set;
   }
-  EXPECT_EQ(s.languageName, "English");
+  EXPECT_EQ(s.settings.languageName, "English");
 }
 
 }  // namespace

@@ -104,8 +104,8 @@ TEST(LanguageFiles, ShippedFilesAreCompleteAndWellFormed) {
 // same letter cannot both be reached.
 TEST(LanguageFiles, AccessKeysAreUniqueWithinEachMenu) {
   for (const char* language : kShippedLanguages) {
-    core::SharedState s;
-    s.languageFile = ShippedFile(language);
+    core::RibDocument s;
+    s.settings.languageFile = ShippedFile(language);
     files::InstallLanguageLookup(s);
     std::map<std::string, std::map<char, std::string>> menus;
     for (const files::MenuCaption& entry : files::kMenuCaptions) {
@@ -146,12 +146,12 @@ class CaptionTextTest : public ::testing::Test {
  protected:
   void Use(const std::string& contents) {
     testsupport::WriteFile(dir.File("Test.lng"), contents);
-    s.languageFile = dir.File("Test.lng");
+    s.settings.languageFile = dir.File("Test.lng");
     files::InstallLanguageLookup(s);
   }
   void TearDown() override { platform::SetTextLookup({}); }
   testsupport::TempDir dir;
-  core::SharedState s;
+  core::RibDocument s;
 };
 
 // The calculator falls back to its own text only without one; the version entry puts "Check"

@@ -28,8 +28,8 @@ class Settings : public ::testing::Test {
     airfoils = (dir.path() / "airfoils").string();
     series = (dir.path() / "series").string();
     for (const std::string& d : {programDir, airfoils, series}) fs::create_directory(d);
-    s.programDir = programDir;
-    s.iniFile = dir.File("Vandrell.ini");
+    s.settings.programDir = programDir;
+    s.settings.iniFile = dir.File("Vandrell.ini");
     platform::SetTextLookup([](std::string_view section, std::string_view key) {
       return std::string(section) + "/" + std::string(key);
     });
@@ -37,23 +37,23 @@ class Settings : public ::testing::Test {
   void TearDown() override { platform::SetTextLookup(nullptr); }
 
   // The state of a new start of the program over the same settings file.
-  std::unique_ptr<core::SharedState> Restart() {
-    auto r = std::make_unique<core::SharedState>();
-    r->programDir = programDir;
-    r->iniFile = s.iniFile;
+  std::unique_ptr<core::RibDocument> Restart() {
+    auto r = std::make_unique<core::RibDocument>();
+    r->settings.programDir = programDir;
+    r->settings.iniFile = s.settings.iniFile;
     files::StartSettings(*r);
     return r;
   }
 
   // A completed set-up with both airfoil directories present.
   void WriteInstalledIni(const std::string& extra = "") {
-    WriteFile(s.iniFile, "[Repertoires]\r\nInstall=1\r\nRepProfil=" + airfoils + "\r\nRepProfilevol=" + series +
+    WriteFile(s.settings.iniFile, "[Repertoires]\r\nInstall=1\r\nRepProfil=" + airfoils + "\r\nRepProfilevol=" + series +
                              "\r\n" + extra);
   }
 
   testsupport::TempDir dir;
   std::string programDir, airfoils, series;
-  core::SharedState s;
+  core::RibDocument s;
   platform::RecordingMessages messages;
   platform::ScopedMessages scopedMessages{&messages};
   platform::MemoryUserStore store;
@@ -63,10 +63,10 @@ class Settings : public ::testing::Test {
 TEST_F(Settings, FirstRunWritesEveryDefaultAndInstallOnlyAtTheEnd) {
   store.Set("Install", "RepAirfoil", airfoils);  // RepEvol unset: the program directory
   files::StartSettings(s);
-  EXPECT_EQ(s.firstRun, 1);
+  EXPECT_TRUE(s.settings.firstRun);
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(s.airfoilDir, airfoils);
-  EXPECT_EQ(s.seriesAirfoilDir, programDir);
+  EXPECT_EQ(s.settings.airfoilDir, airfoils);
+  EXPECT_EQ(s.settings.seriesAirfoilDir, programDir);
 
   const std::string directories = "[Repertoires]\r\nRepProfil=" + airfoils + "\r\nRepProfilevol=" + programDir +
                                   "\r\nLastOpenProfil=" + programDir + "\r\n";
@@ -81,65 +81,64 @@ TEST_F(Settings, FirstRunWritesEveryDefaultAndInstallOnlyAtTheEnd) {
       "\r\n[Defaut]\r\nunit= mm\r\ncordeAfich=200\r\nEpCoffrageAfich=1.5\r\nEpBAAfich=0\r\nHTblocAfich=0\r\n"
       "BAblocAfich=0\r\nBFblocAfich=0\r\n"
       "\r\n[Marges]\r\nMargeHaut=10\r\nMargeBas=15\r\nrecouvrement=20\r\nNumIndex=0\r\nYdprint=50\r\n";
-  EXPECT_EQ(ReadFile(s.iniFile), directories + rest);
+  EXPECT_EQ(ReadFile(s.settings.iniFile), directories + rest);
 
   // Install is written after everything else, once the main window is up.
   files::CompleteFirstRun(s);
-  EXPECT_EQ(s.firstRun, 0);
-  EXPECT_EQ(ReadFile(s.iniFile), directories + "Install=1\r\n" + rest);
+  EXPECT_FALSE(s.settings.firstRun);
+  EXPECT_EQ(ReadFile(s.settings.iniFile), directories + "Install=1\r\n" + rest);
 }
 
 TEST_F(Settings, InterruptedFirstRunIsDoneAgainAndAfterItTheDirectoryCheckRuns) {
   files::StartSettings(s);
-  EXPECT_EQ(s.firstRun, 1);
+  EXPECT_TRUE(s.settings.firstRun);
   auto again = Restart();
-  EXPECT_EQ(again->firstRun, 1);
+  EXPECT_TRUE(again->settings.firstRun);
   EXPECT_TRUE(messages.shown.empty());
 
   // With no directory in the user store both airfoil directories are the program
   // directory, which the next start points out (alert B for RepProfil).
   files::CompleteFirstRun(*again);
-  EXPECT_EQ(Restart()->firstRun, 0);
+  EXPECT_FALSE(Restart()->settings.firstRun);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_NE(messages.shown[0].text.find(programDir + "/airfoils  /...  "), std::string::npos);
 }
 
 TEST_F(Settings, StartReadsBackEverythingThatWasSavedInInches) {
-  s.unitText = " in";
-  s.colour[core::kElemTrou] = 14;
-  s.lineStyle[core::kElemRep] = 4;
-  s.lineWidth[core::kWidthBloc] = 3;
-  s.textFontSize = 7.5f;
-  s.chordText = "8";
-  s.sheetingText = "1/16";
-  s.leadingEdgeText = "0.1/4";
-  s.blockLeText = "1.1/2";
-  s.airfoilDir = airfoils;
-  s.seriesAirfoilDir = series;
-  s.lastOpenDir = airfoils + "/naca";
-  s.margeHautText = "1/2";
-  s.recouvrementText = "1";
-  s.numIndex = 8;
+  s.settings.unitText = " in";
+  s.style.ColourOf(core::Element::Hole) = 14;
+  s.style.LineStyleOf(core::Element::ReferenceLine) = 4;
+  s.style.WidthOf(core::WidthElement::Block) = 3;
+  s.rib.caption.fontSize = 7.5f;
+  s.rib.chord.text = "8";
+  s.rib.sheeting.text = "1/16";
+  s.rib.leadingEdge.text = "0.1/4";
+  s.rib.blocks.leadingExtension.text = "1.1/2";
+  s.settings.airfoilDir = airfoils;
+  s.settings.seriesAirfoilDir = series;
+  s.settings.lastOpenDir = airfoils + "/naca";
+  s.print.topMargin.text = "1/2";
+  s.print.overlap.text = "1";
+  s.print.paperIndex = 8;
   files::SaveAllSettings(s);
-  EXPECT_TRUE(s.iniWriteOk);
-  files::CompleteFirstRun(s);
+    files::CompleteFirstRun(s);
 
   const auto restarted = Restart();
-  const core::SharedState& r = *restarted;
-  EXPECT_EQ(r.firstRun, 0);
+  const core::RibDocument& r = *restarted;
+  EXPECT_FALSE(r.settings.firstRun);
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(std::tuple(r.unitText, r.colour, r.lineStyle, r.lineWidth, r.textFontSize, r.chordText, r.numIndex),
-            std::tuple(" in", s.colour, s.lineStyle, s.lineWidth, 7.5f, "8", 8));
-  EXPECT_EQ(std::tuple(r.airfoilDir, r.seriesAirfoilDir, r.lastOpenDir), std::tuple(airfoils, series, airfoils + "/naca"));
-  EXPECT_FLOAT_EQ(r.chord, 203.2f);
-  EXPECT_FLOAT_EQ(r.sheetingThickness, 25.4f / 16);
-  EXPECT_FLOAT_EQ(r.leadingEdgeDepth, 25.4f / 4);
-  EXPECT_FLOAT_EQ(r.blockLe, 1.5f * 25.4f);
-  EXPECT_FLOAT_EQ(r.margeHaut, 12.7f);
-  EXPECT_FLOAT_EQ(r.recouvrement, 25.4f);
+  EXPECT_EQ(std::tuple(r.settings.unitText, r.style.colour, r.style.lineStyle, r.style.lineWidth, r.rib.caption.fontSize, r.rib.chord.text, r.print.paperIndex),
+            std::tuple(" in", s.style.colour, s.style.lineStyle, s.style.lineWidth, 7.5f, "8", 8));
+  EXPECT_EQ(std::tuple(r.settings.airfoilDir, r.settings.seriesAirfoilDir, r.settings.lastOpenDir), std::tuple(airfoils, series, airfoils + "/naca"));
+  EXPECT_FLOAT_EQ(r.rib.chord.mm, 203.2f);
+  EXPECT_FLOAT_EQ(r.rib.sheeting.mm, 25.4f / 16);
+  EXPECT_FLOAT_EQ(r.rib.leadingEdge.mm, 25.4f / 4);
+  EXPECT_FLOAT_EQ(r.rib.blocks.leadingExtension.mm, 1.5f * 25.4f);
+  EXPECT_FLOAT_EQ(r.print.topMargin.mm, 12.7f);
+  EXPECT_FLOAT_EQ(r.print.overlap.mm, 25.4f);
   // The chord line's print position follows the unit, as a length like any other.
-  EXPECT_EQ(r.ydprintText, "2");
-  EXPECT_FLOAT_EQ(r.ydprint, 50.8f);
+  EXPECT_EQ(r.print.chordLineFromTop.text, "2");
+  EXPECT_FLOAT_EQ(r.print.chordLineFromTop.mm, 50.8f);
 }
 
 TEST_F(Settings, HandEditedValuesThatAreMissingNotNumbersOrOutOfRangeKeepTheirDefaults) {
@@ -152,25 +151,25 @@ TEST_F(Settings, HandEditedValuesThatAreMissingNotNumbersOrOutOfRangeKeepTheirDe
       "[Marges]\r\nNumIndex=9\r\n[Defaut]\r\nunit=\r\nEpCoffrageAfich=2\r\n");
   files::StartSettings(s);
   // A missing length reads as zero and a missing unit as millimetres.
-  EXPECT_EQ(std::tuple(s.unitText, s.chordText, s.chord, s.sheetingThickness), std::tuple(" mm", "", 0.0f, 2.0f));
-  auto colours = core::kDefaultColours;
-  colours[core::kElemBf] = 14;  // the last colour the palette offers
-  EXPECT_EQ(s.colour, colours);
+  EXPECT_EQ(std::tuple(s.settings.unitText, s.rib.chord.text, s.rib.chord.mm, s.rib.sheeting.mm), std::tuple(" mm", "", 0.0f, 2.0f));
+  core::Style expected;
+  expected.ColourOf(core::Element::TrailingEdge) = 14;  // the last colour the palette offers
+  EXPECT_EQ(s.style.colour, expected.colour);
   std::array<std::int16_t, core::kElementCount> styles{};
-  styles[core::kElemCoffrage] = 4;
-  styles[core::kElemAxe] = 3;  // missing key
-  EXPECT_EQ(s.lineStyle, styles);
+  styles[1] = 4;  // the sheeting
+  styles[2] = 3;  // the chord axis: missing key, dash-dot
+  EXPECT_EQ(s.style.lineStyle, styles);
   std::array<std::int16_t, core::kWidthCount> widths;
   widths.fill(1);
-  widths[core::kWidthRep] = 2;
-  EXPECT_EQ(s.lineWidth, widths);
-  EXPECT_EQ(s.textFontSize, 9.0f);
-  EXPECT_EQ(s.numIndex, 0);
+  widths[6] = 2;  // the reference lines
+  EXPECT_EQ(s.style.lineWidth, widths);
+  EXPECT_EQ(s.rib.caption.fontSize, 9.0f);
+  EXPECT_EQ(s.print.paperIndex, 0);
 
   // Paper 9 would index past the table even after the print dialog read it again.
-  s.numIndex = 3;
+  s.print.paperIndex = 3;
   files::ReadMarginSettings(s);
-  EXPECT_EQ(s.numIndex, 0);
+  EXPECT_EQ(s.print.paperIndex, 0);
 }
 
 // Only the first finding is shown: a missing folder (alert A) before one that is the
@@ -187,8 +186,8 @@ TEST_F(Settings, DirectoryCheckShowsOnlyTheFirstFinding) {
                {programDir + "/", series, programDir + "/", hintB}};
   for (const auto& c : cases) {
     messages.shown.clear();
-    s.airfoilDir = c.repProfil;
-    s.seriesAirfoilDir = c.repProfilevol;
+    s.settings.airfoilDir = c.repProfil;
+    s.settings.seriesAirfoilDir = c.repProfilevol;
     files::CheckAirfoilDirectories(s);
     SCOPED_TRACE(c.repProfil + " | " + c.repProfilevol);
     if (c.alertDir.empty()) {
@@ -216,9 +215,9 @@ TEST_F(Settings, RecentFilesMoveUpDropTheOldestAndIgnoreTheNewest) {
   AddRecentFile(s, "/fifth");
   EXPECT_EQ(RecentFileList(s), (List{"/fifth", "/old3", "/old1", "/old2"}));
 
-  const std::string before = ReadFile(s.iniFile);
+  const std::string before = ReadFile(s.settings.iniFile);
   AddRecentFile(s, "/fifth");
-  EXPECT_EQ(ReadFile(s.iniFile), before);
+  EXPECT_EQ(ReadFile(s.settings.iniFile), before);
 
   // The comparison is exact: another case is another file.
   AddRecentFile(s, "/FIFTH");
@@ -226,13 +225,13 @@ TEST_F(Settings, RecentFilesMoveUpDropTheOldestAndIgnoreTheNewest) {
 }
 
 TEST_F(Settings, RecentListStopsAtTheFirstGapAndSkipsPathsItCouldNotGiveBack) {
-  WriteFile(s.iniFile, "[LastFiles]\r\nRecentFile1=/a\r\nRecentFile2=/b\r\nRecentFile4=/d\r\n");
+  WriteFile(s.settings.iniFile, "[LastFiles]\r\nRecentFile1=/a\r\nRecentFile2=/b\r\nRecentFile4=/d\r\n");
   EXPECT_EQ(files::RecentFileList(s), (std::vector<std::string>{"/a", "/b"}));
-  WriteFile(s.iniFile, "[LastFiles]\r\nRecentFile2=/b\r\n");
+  WriteFile(s.settings.iniFile, "[LastFiles]\r\nRecentFile2=/b\r\n");
   EXPECT_TRUE(files::RecentFileList(s).empty());
 
   // 200 characters would read back cut, match nothing and fill the list with copies.
-  WriteFile(s.iniFile, "");
+  WriteFile(s.settings.iniFile, "");
   const std::string longPath = "/" + std::string(199, 'x');
   files::AddRecentFile(s, longPath);
   files::AddRecentFile(s, longPath);
@@ -242,21 +241,21 @@ TEST_F(Settings, RecentListStopsAtTheFirstGapAndSkipsPathsItCouldNotGiveBack) {
 TEST_F(Settings, BatchLoadNeverWritesAndNeverAlerts) {
   // No settings file: defaults, and no file appears.
   EXPECT_FALSE(files::LoadSettingsForBatch(s));
-  EXPECT_FALSE(fs::exists(s.iniFile));
-  EXPECT_EQ(s.chordText, "200");
-  EXPECT_EQ(s.airfoilDir, programDir);
+  EXPECT_FALSE(fs::exists(s.settings.iniFile));
+  EXPECT_EQ(s.rib.chord.text, "200");
+  EXPECT_EQ(s.settings.airfoilDir, programDir);
 
   // A file without Install is an unfinished first run: its values are not taken.
-  WriteFile(s.iniFile, "[Defaut]\r\ncordeAfich=300\r\n");
+  WriteFile(s.settings.iniFile, "[Defaut]\r\ncordeAfich=300\r\n");
   EXPECT_FALSE(files::LoadSettingsForBatch(s));
-  EXPECT_EQ(s.chordText, "200");
-  EXPECT_EQ(ReadFile(s.iniFile), "[Defaut]\r\ncordeAfich=300\r\n");
+  EXPECT_EQ(s.rib.chord.text, "200");
+  EXPECT_EQ(ReadFile(s.settings.iniFile), "[Defaut]\r\ncordeAfich=300\r\n");
 
   // A completed one is read, missing directories and all, without a box.
-  WriteFile(s.iniFile, "[Repertoires]\r\nInstall=1\r\nRepProfil=/nowhere\r\n[Defaut]\r\ncordeAfich=300\r\n");
+  WriteFile(s.settings.iniFile, "[Repertoires]\r\nInstall=1\r\nRepProfil=/nowhere\r\n[Defaut]\r\ncordeAfich=300\r\n");
   EXPECT_TRUE(files::LoadSettingsForBatch(s));
-  EXPECT_EQ(s.chord, 300.0f);
-  EXPECT_EQ(s.airfoilDir, "/nowhere");
+  EXPECT_EQ(s.rib.chord.mm, 300.0f);
+  EXPECT_EQ(s.settings.airfoilDir, "/nowhere");
   EXPECT_TRUE(messages.shown.empty());
 }
 

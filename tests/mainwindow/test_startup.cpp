@@ -29,45 +29,48 @@ class Startup : public testsupport::WindowTest {
       auto* lang = qobject_cast<mainwindow::LangWindow*>(modal);
       ASSERT_NE(lang, nullptr);
       if (!language.isEmpty()) {
-        lang->Combo1()->setCurrentIndex(lang->Combo1()->findText(language));
-        emit lang->Combo1()->activated(lang->Combo1()->currentIndex());
+        lang->LanguageList()->setCurrentIndex(lang->LanguageList()->findText(language));
+        emit lang->LanguageList()->activated(lang->LanguageList()->currentIndex());
       }
-      lang->ok()->click();
+      lang->OkButton()->click();
     });
   }
 };
 
 TEST_F(Startup, firstStartChoosesTheLanguageAndReadsEveryTextFromIt) {
-  core::App().languageName.clear();
-  core::App().languageFile.clear();
+  doc.settings.languageName.clear();
+  doc.settings.languageFile.clear();
   // OK without a choice is refused, then a language is chosen.
   ChooseLanguage("");
   QTimer::singleShot(50, [this] { ChooseLanguage("Francais"); });
   mainwindow::LangChooser chooser;
-  EXPECT_TRUE(files::StartLanguage(core::App(), chooser));
+  EXPECT_TRUE(files::StartLanguage(doc, chooser));
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Please select a language");
-  EXPECT_EQ(files::GetINIFile("Language", "Langue", core::App().iniFile), "Francais");
-  EXPECT_EQ(core::App().languageFile, dir.File("Francais.lng"));
+  EXPECT_EQ(files::GetINIFile("Language", "Langue", doc.settings.iniFile), "Francais");
+  EXPECT_EQ(doc.settings.languageFile, dir.File("Francais.lng"));
   EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");
-  EXPECT_FALSE(core::App().choosingLanguage);
 
-  // The language window shows the language in force and reloads only on a change.
+  // The language window shows the language in force and announces only a change.
   int reloads = 0;
-  mainwindow::LangWindow lang(nullptr, [&] { ++reloads; });
-  EXPECT_EQ(lang.Combo1()->currentText(), "Francais");
-  lang.ok_Click();
+  core::ChangeChannel::Subscription listening = doc.changes.Listen([&](core::Changes c) {
+    if (c.Has(core::Change::Style)) ++reloads;
+  });
+  using Purpose = mainwindow::LangWindow::Purpose;
+  mainwindow::LangWindow lang(doc, Purpose::ChangeLanguage, nullptr);
+  EXPECT_EQ(lang.LanguageList()->currentText(), "Francais");
+  lang.Choose();
   EXPECT_EQ(reloads, 0);
-  mainwindow::LangWindow again(nullptr, [&] { ++reloads; });
-  again.Combo1()->setCurrentIndex(again.Combo1()->findText("English"));
-  emit again.Combo1()->activated(again.Combo1()->currentIndex());
-  again.ok_Click();
+  mainwindow::LangWindow again(doc, Purpose::ChangeLanguage, nullptr);
+  again.LanguageList()->setCurrentIndex(again.LanguageList()->findText("English"));
+  emit again.LanguageList()->activated(again.LanguageList()->currentIndex());
+  again.Choose();
   EXPECT_EQ(reloads, 1);
   EXPECT_EQ(platform::Text("MenuFile", "1"), "&File");
 }
 
 TEST_F(Startup, splashAndAboutBoxShowTheVersionAndClose) {
-  auto* splash = new mainwindow::Splash;
+  auto* splash = new mainwindow::Splash(core::VersionText());
   splash->setAttribute(Qt::WA_DeleteOnClose);
   QPointer<mainwindow::Splash> alive(splash);
   splash->show();
@@ -79,10 +82,10 @@ TEST_F(Startup, splashAndAboutBoxShowTheVersionAndClose) {
   EXPECT_TRUE(alive.isNull());
   EXPECT_FALSE(desktop.busy);
 
-  mainwindow::AboutBox about;
+  mainwindow::AboutBox about(core::VersionText());
   EXPECT_EQ(about.Label("lblversion")->text().toStdString(), Key("FrmAbout", "3") + " " + core::VersionText());
   about.show();
-  about.cmdok()->click();
+  about.OkButton()->click();
   EXPECT_FALSE(about.isVisible());
 }
 
@@ -101,14 +104,14 @@ class SnapshotMessages : public platform::RecordingMessages {
 };
 
 TEST_F(Startup, firstStartWritesEverySettingThenInstallLastAndTheNextStartReadsThem) {
-  core::SharedState& s = core::App();
-  s.languageName.clear();
-  s.languageFile.clear();
-  SnapshotMessages offer(s.iniFile);
+  core::RibDocument& s = doc;
+  s.settings.languageName.clear();
+  s.settings.languageFile.clear();
+  SnapshotMessages offer(s.settings.iniFile);
   platform::ScopedMessages useOffer(&offer);
   offer.answers = {BoxAnswer::No};  // the airfoil pack: not now
   ChooseLanguage("English");
-  std::unique_ptr<mainwindow::MainWindow> window = mainwindow::StartProgram(false);
+  std::unique_ptr<mainwindow::MainWindow> window = mainwindow::StartProgram(doc, false);
   ASSERT_NE(window, nullptr);
   ASSERT_EQ(offer.shown.size(), 2u);
   EXPECT_EQ(offer.shown[0].title, Key("FrmConfig", "1"));
@@ -119,21 +122,21 @@ TEST_F(Startup, firstStartWritesEverySettingThenInstallLastAndTheNextStartReadsT
                           "MargeHaut", "MargeBas", "recouvrement", "NumIndex", "Ydprint", "Langue"})
     EXPECT_NE(before.find("\n" + std::string(key) + "="), std::string::npos) << key;
   EXPECT_EQ(before.find("Install="), std::string::npos);  // not before the offer
-  EXPECT_EQ(files::GetINIFile("Repertoires", "Install", s.iniFile), "1");
-  EXPECT_EQ(files::GetINIFile("Repertoires", "RepProfil", s.iniFile), dir.File("airfoils"));
-  EXPECT_EQ(s.firstRun, 0);
+  EXPECT_EQ(files::GetINIFile("Repertoires", "Install", s.settings.iniFile), "1");
+  EXPECT_EQ(files::GetINIFile("Repertoires", "RepProfil", s.settings.iniFile), dir.File("airfoils"));
+  EXPECT_FALSE(s.settings.firstRun);
 
   // The next start reads them and asks only about a decimal comma: No goes on, Yes ends.
   offer.shown.clear();
   desktop.decimalMark = ',';
   offer.answers = {BoxAnswer::No, BoxAnswer::Yes};
-  std::unique_ptr<mainwindow::MainWindow> again = mainwindow::StartProgram(false);
+  std::unique_ptr<mainwindow::MainWindow> again = mainwindow::StartProgram(doc, false);
   ASSERT_NE(again, nullptr);
   EXPECT_TRUE(again->isVisible());
   ASSERT_EQ(offer.shown.size(), 1u);
   EXPECT_EQ(offer.shown[0].icon, platform::BoxIcon::Critical);
   EXPECT_FALSE(desktop.busy);
-  EXPECT_EQ(mainwindow::StartProgram(false), nullptr);
+  EXPECT_EQ(mainwindow::StartProgram(doc, false), nullptr);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/ribtrace.h"
-#include "dxfsummary.h"
+#include "support/dxfsummary.h"
 #include "output/dxfpairs.h"
 #include "output/dxfwriter.h"
 #include "platform/recordingtarget.h"
@@ -14,42 +14,45 @@ using dxftest::Entities;
 using dxftest::Rib;
 using dxftest::Summary;
 
-core::SharedState SmallRib() {
-  core::SharedState s = Rib(testsupport::DataPath("dxf/small6.dat"));
-  s.traceShown = false;
-  s.sheetingThickness = 0;
+core::RibDocument SmallRib() {
+  core::RibDocument s = Rib(testsupport::DataPath("dxf/small6.dat"));
+  s.view.outlineShown = false;
+  s.rib.sheeting.mm = 0;
   return s;
 }
 
 // Everything a rib can carry on blocks: edge pieces, sheeting, every spar shape on both
 // surfaces, round and rectangular holes.
-core::SharedState RibOnBlocks() {
-  core::SharedState s = Rib(testsupport::AirfoilPath("clarky.dat"));
-  s.leadingEdgeDepth = 10, s.trailingEdgeDepth = 15;
-  s.markCount = 5;  // reference lines are for the view only
-  s.baseMode = 1, s.blockLe = 20, s.blockTe = 10, s.blockHeight0 = 5, s.blockHeight4 = 30, s.blockTotal = 230;
-  s.boardAngle = 3;
-  auto& sp = s.spars;
+core::RibDocument RibOnBlocks() {
+  core::RibDocument s = Rib(testsupport::AirfoilPath("clarky.dat"));
+  s.rib.leadingEdge.mm = 10, s.rib.trailingEdge.mm = 15;
+  s.rib.markCount = 5;  // reference lines are for the view only
+  s.rib.baseMode = core::BaseMode::Blocks, s.rib.blocks.leadingExtension.mm = 20, s.rib.blocks.trailingExtension.mm = 10,
+  s.rib.blocks.baseHeight.mm = 5, s.rib.blocks.topHeight.mm = 30;
+  s.rib.boardAngle = 3;
+  auto& sp = s.rib.spars;
   const char* positions[] = {"25%", "40%", "120", "60%"};
-  const std::uint8_t upper[] = {1, 2, 1, 0}, lower[] = {2, 0, 2, 1};
+  using core::SparCut;
+  const SparCut upper[] = {SparCut::FromSheeting, SparCut::FromContour, SparCut::FromSheeting, SparCut::None};
+  const SparCut lower[] = {SparCut::FromContour, SparCut::None, SparCut::FromContour, SparCut::FromSheeting};
   for (int i = 0; i < 4; ++i) {
-    sp.sparPosText[i] = positions[i];
-    sp.sparWidth[i] = 6, sp.sparHeight[i] = 4, sp.sparInset[i] = 1;
-    sp.sparType[i] = static_cast<std::uint8_t>(i), sp.sparUpper[i] = upper[i], sp.sparLower[i] = lower[i];
+    sp[i].positionText = positions[i];
+    sp[i].width.mm = 6, sp[i].height.mm = 4, sp[i].inset.mm = 1;
+    sp[i].shape = static_cast<core::SparShape>(i), sp[i].upper = upper[i], sp[i].lower = lower[i];
   }
-  sp.sparLast = 4;  // the pending slot is empty and ends the table
-  auto& h = s.holes;
-  h.holePosText[0] = "50", h.holeSize[0] = 12, h.holeCentred[0] = 1;
-  h.holePosText[1] = "140", h.holeSize[1] = 20, h.holeHeight[1] = 8, h.holeRect[1] = 1;
-  h.holeLast = 2;
+  sp.last = 4;  // the pending slot is empty and ends the table
+  auto& h = s.rib.holes;
+  h[0].positionText = "50", h[0].size.mm = 12, h[0].centred = 1;
+  h[1].positionText = "140", h[1].size.mm = 20, h[1].height.mm = 8, h[1].shape = core::HoleShape::Rectangle;
+  h.last = 2;
   return s;
 }
 
-core::SharedState RibOnTabs() {
-  core::SharedState s = Rib(testsupport::AirfoilPath("clarky.dat"));
-  s.traceShown = false;
-  s.leadingEdgeStyle = 0, s.squareLeSize = 6, s.squareLeX = 3;
-  s.baseMode = 11, s.tabLowerDist = 12, s.tabLengthText = "30", s.tabRearText = "20";
+core::RibDocument RibOnTabs() {
+  core::RibDocument s = Rib(testsupport::AirfoilPath("clarky.dat"));
+  s.view.outlineShown = false;
+  s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square, s.rib.squareLeadingEdge.size.mm = 6, s.rib.squareLeadingEdge.x.mm = 3;
+  s.rib.baseMode = core::BaseMode::Tabs, s.rib.tabs.lowerDistance.mm = 12, s.rib.tabs.lengthText = "30", s.rib.tabs.rearText = "20";
   return s;
 }
 
@@ -78,8 +81,8 @@ TEST(DxfFile, SmallRibMatchesByteForByte) {
 }
 
 TEST(DxfFile, InchesDivideEveryLengthButNotTheHeader) {
-  core::SharedState s = SmallRib();
-  s.unitText = " in";
+  core::RibDocument s = SmallRib();
+  s.settings.unitText = " in";
   const std::string text = output::BuildDxf(s).text;
   auto entities = Entities(text);
   ASSERT_EQ(entities.size(), 3u);
@@ -94,15 +97,15 @@ TEST(DxfFile, InchesDivideEveryLengthButNotTheHeader) {
 }
 
 TEST(DxfFile, EveryFeatureOnBlocksInItsGroupLayerAndHandle) {
-  core::SharedState s = RibOnBlocks();
+  core::RibDocument s = RibOnBlocks();
   output::DxfBuild build = output::BuildDxf(s);
   ASSERT_TRUE(build.finite);
   std::vector<std::string> expected = {
-      "POLYLINE Layer01 501 open " + std::to_string(s.pointCount),
+      "POLYLINE Layer01 501 open " + std::to_string(s.airfoil.pointCount),
       "POLYLINE AXIS 502 open 2",
       "POLYLINE COFFR 504 open 7",  // block: board side
       "POLYLINE COFFR 504 open 4",  // block: top side
-      "POLYLINE Layer01 501 open " + std::to_string(s.ptsCount),
+      "POLYLINE Layer01 501 open " + std::to_string(s.prepared.outlineCount),
       "POLYLINE AXIS 502 open 2",
       "POLYLINE COFFR 503 open 2",  // leading-edge cut
       "POLYLINE COFFR 503 open 2",  // trailing-edge cut
@@ -147,8 +150,8 @@ TEST(DxfFile, EveryFeatureOnTabsWithSquareLeadingEdge) {
 
 // The small rib has edge depths of 0 and three entities; a depth adds its cut alone.
 TEST(DxfFile, EdgeCutsOfNoDepthAreLeftOut) {
-  core::SharedState s = SmallRib();
-  s.leadingEdgeDepth = 20;
+  core::RibDocument s = SmallRib();
+  s.rib.leadingEdge.mm = 20;
   auto summary = Summary(Entities(output::BuildDxf(s).text));
   ASSERT_EQ(summary.size(), 4u);
   EXPECT_EQ(summary.back(), "POLYLINE COFFR 503 open 2");
@@ -156,27 +159,27 @@ TEST(DxfFile, EdgeCutsOfNoDepthAreLeftOut) {
 
 // The file follows the set-up of the moment, not whatever the view drew last.
 TEST(DxfFile, BuildsFromTheCurrentSetUpNotTheLastTrace) {
-  core::SharedState s = RibOnBlocks();
+  core::RibDocument s = RibOnBlocks();
   platform::RecordingTarget screen;
-  s.zoom = 2;
-  core::DrawRib(s, screen);
-  s.chord = 100;
-  s.sheetingThickness = 3;
+  s.view.zoom = 2;
+  core::DrawRib(s, core::PlaceView(s), {}, screen);
+  s.rib.chord.mm = 100;
+  s.rib.sheeting.mm = 3;
   auto entities = Entities(output::BuildDxf(s).text);
   // Rows 1 and 2 take the same block-shifted origin as the rest: leading edge at 20 mm.
   EXPECT_EQ(entities[0].vertices.front().first, "120.0");
   EXPECT_EQ(entities[1].vertices.front().first, "20.0");
   EXPECT_EQ(entities[1].vertices.back().first, "120.0");
   EXPECT_EQ(entities[5].vertices.back().first, "120.0");
-  EXPECT_EQ(s.zoom, 2);  // the export leaves the view alone
+  EXPECT_EQ(s.view.zoom, 2);  // the export leaves the view alone
 }
 
 // What ezdxf, a reader other programs use, makes of every kind of file we write.
 TEST(DxfFile, EzdxfReadsEveryEntityAndVertex) {
   testsupport::TempDir dir;
-  core::SharedState inches = RibOnBlocks();
-  inches.unitText = " in";
-  const std::vector<std::pair<std::string, core::SharedState>> ribs = {
+  core::RibDocument inches = RibOnBlocks();
+  inches.settings.unitText = " in";
+  const std::vector<std::pair<std::string, core::RibDocument>> ribs = {
       {"small.dxf", SmallRib()}, {"blocks.dxf", RibOnBlocks()}, {"tabs.dxf", RibOnTabs()}, {"inches.dxf", inches}};
   std::string files;
   std::vector<std::string> expected;  // what our own reading of each file finds

@@ -16,9 +16,9 @@ namespace {
 class KaldrexOffer : public testsupport::WindowTest {};
 
 TEST_F(KaldrexOffer, declinedOfferSaysWhereToFindItLater) {
-  core::App().airfoilDir = "/data/airfoils";
+  doc.settings.airfoilDir = "/data/airfoils";
   messages.answers = {BoxAnswer::No};
-  settingsdialogs::installationKaldrex(core::App());
+  settingsdialogs::OfferAirfoilPack(doc);
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[0].title, Key("FrmConfig", "1"));
   EXPECT_EQ(messages.shown[0].text, Key("FrmConfig", "2") + " \"Morvask\" Kaldrex.exe " + Key("FrmConfig", "3") +
@@ -31,10 +31,10 @@ TEST_F(KaldrexOffer, declinedOfferSaysWhereToFindItLater) {
 }
 
 TEST_F(KaldrexOffer, aFolderWithoutTheProgramAsksAgainUntilTheUserGivesUp) {
-  core::App().airfoilDir = "/data/airfoils";
+  doc.settings.airfoilDir = "/data/airfoils";
   fileDialogs.answers = {dir.path().string()};
   messages.answers = {BoxAnswer::Yes, BoxAnswer::No};
-  settingsdialogs::installationKaldrex(core::App());
+  settingsdialogs::OfferAirfoilPack(doc);
   ASSERT_EQ(fileDialogs.folderTitles.size(), 1u);
   EXPECT_EQ(fileDialogs.folderTitles[0], Key("FrmConfig", "5") + " Kaldrex.exe");
   ASSERT_EQ(messages.shown.size(), 3u);
@@ -49,9 +49,9 @@ TEST_F(KaldrexOffer, aCancelledChooserStartsNothingEvenBesideTheProgram) {
   testsupport::WriteFile(dir.File(settingsdialogs::KaldrexProgramName()), "#!/bin/sh\n");  // in the program folder
   fileDialogs.answers = {""};  // cancel
   messages.answers = {BoxAnswer::Yes, BoxAnswer::No};
-  settingsdialogs::installationKaldrex(core::App());
+  settingsdialogs::OfferAirfoilPack(doc);
   EXPECT_TRUE(desktop.programsStarted.empty());
-  EXPECT_EQ(messages.shown.back().text, Key("FrmConfig", "9") + " : " + core::App().airfoilDir);
+  EXPECT_EQ(messages.shown.back().text, Key("FrmConfig", "9") + " : " + doc.settings.airfoilDir);
 }
 
 TEST_F(KaldrexOffer, theProgramFoundIsStarted) {
@@ -59,7 +59,7 @@ TEST_F(KaldrexOffer, theProgramFoundIsStarted) {
   testsupport::WriteFile(program, "#!/bin/sh\n");
   fileDialogs.answers = {"/nowhere", dir.path().string() + "  "};  // the folder is trimmed
   messages.answers = {BoxAnswer::Yes, BoxAnswer::Yes};
-  settingsdialogs::installationKaldrex(core::App());
+  settingsdialogs::OfferAirfoilPack(doc);
   EXPECT_EQ(fileDialogs.folderTitles.size(), 2u);
   EXPECT_EQ(desktop.programsStarted, std::vector<std::string>{program});
   EXPECT_EQ(messages.shown.back().text, Key("FrmConfig", "10"));

@@ -1,5 +1,5 @@
 #pragma once
-// A fresh program state for window tests: own program folder, languages, settings file and
+// A fresh document for window tests: own program folder, languages, settings file and
 // recorded platform services. Every test ends by checking that no text it needed was missing.
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <memory>
 #include <string>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 #include "files/language.h"
-#include "mainwindow/commands.h"
+#include "commands/airfoilcommands.h"
 #include "platform/help.h"
 #include "platform/desktop.h"
 #include "platform/filedialogs.h"
@@ -35,11 +35,10 @@ inline std::string AirfoilText(const std::string& title) {
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    core::App() = core::SharedState();
-    core::SharedState& s = core::App();
-    s.programDir = dir.path().string();
-    s.iniFile = dir.File("Vandrell.ini");
-    s.versionText = core::VersionText();
+    core::RibDocument& s = doc;
+    s.settings.programDir = dir.path().string();
+    s.settings.iniFile = dir.File("Vandrell.ini");
+    s.settings.versionText = core::VersionText();
     core::ResetSetup(s);
     for (const char* language : {"English", "Francais"})
       std::filesystem::copy_file(std::string(VANDRELL_SOURCE_DIR) + "/lang/" + language + ".lng",
@@ -49,8 +48,8 @@ class WindowTest : public ::testing::Test {
     std::filesystem::create_directory(dir.path() / "series");
     userStore.Set(platform::kUserStoreInstall, platform::kUserAirfoilDir, dir.File("airfoils"));
     userStore.Set(platform::kUserStoreInstall, platform::kUserSeriesDir, dir.File("series"));
-    s.languageName = "English";
-    s.languageFile = dir.File("English.lng");
+    s.settings.languageName = "English";
+    s.settings.languageFile = dir.File("English.lng");
     files::InstallLanguageLookup(s);
     misses = std::make_unique<files::ScopedTextMisses>();
   }
@@ -58,7 +57,6 @@ class WindowTest : public ::testing::Test {
     EXPECT_TRUE(misses->misses().empty()) << "missing texts: " << misses->Describe();
     misses.reset();
     platform::SetTextLookup(nullptr);
-    core::App() = core::SharedState();
   }
 
   // Runs `act` on the modal window that opens next (once it is up).
@@ -71,6 +69,7 @@ class WindowTest : public ::testing::Test {
   }
 
   TempDir dir;
+  core::RibDocument doc;  // what the program's start-up would hand every window
   std::unique_ptr<files::ScopedTextMisses> misses;
   platform::MemoryUserStore userStore;
   platform::ScopedUserStore useUserStore{&userStore};
@@ -86,12 +85,11 @@ class WindowTest : public ::testing::Test {
     ~UseDialogs() { platform::SetFileDialogs(nullptr); }
   } useDialogs{&fileDialogs};
 
-  // Opens a small airfoil file titled `title` through the recent-files road into `view`.
-  std::string OpenAirfoil(mainwindow::AirfoilRoadView& view, const std::string& title = "WING",
-                          const std::string& name = "wing.dat") {
+  // Opens a small airfoil file titled `title` through the recent-files road.
+  std::string OpenAirfoil(const std::string& title = "WING", const std::string& name = "wing.dat") {
     const std::string path = dir.File(name);
     WriteFile(path, AirfoilText(title));
-    mainwindow::OpenRecentAirfoil(core::App(), path, view);
+    commands::OpenRecentAirfoil(doc, path);
     return path;
   }
 };

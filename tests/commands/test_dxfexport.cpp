@@ -1,9 +1,9 @@
 // File, Export as DXF: refusal, the save dialog's set-up, the remembered folder, failures.
 #include <gtest/gtest.h>
 
-#include "dxfsummary.h"
+#include "support/dxfsummary.h"
 #include "files/ini.h"
-#include "output/dxfcommand.h"
+#include "commands/dxfexport.h"
 #include "platform/filedialogs.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
@@ -11,15 +11,15 @@
 
 namespace {
 
-class DxfCommand : public ::testing::Test {
+class DxfExport : public ::testing::Test {
  protected:
   void SetUp() override {
     platform::SetTextLookup(
         [](std::string_view section, std::string_view key) { return std::string(section) + "/" + std::string(key); });
     platform::SetFileDialogs(&dialogs);
     s = dxftest::Rib(testsupport::AirfoilPath("clarky.dat"));
-    s.iniFile = dir.File("Vandrell.ini");
-    s.seriesAirfoilDir = dir.path().string();
+    s.settings.iniFile = dir.File("Vandrell.ini");
+    s.settings.seriesAirfoilDir = dir.path().string();
   }
   void TearDown() override {
     platform::SetFileDialogs(nullptr);
@@ -30,60 +30,59 @@ class DxfCommand : public ::testing::Test {
   platform::ScriptedFileDialogs dialogs;
   platform::RecordingMessages messages;
   platform::ScopedMessages scoped{&messages};
-  core::SharedState s;
+  core::RibDocument s;
 };
 
-TEST_F(DxfCommand, RefusedWhileTheRibIsShownUpsideDown) {
-  s.inverted = true;
+TEST_F(DxfExport, RefusedWhileTheRibIsShownUpsideDown) {
+  s.rib.upsideDown = true;
   dialogs.answers = {dir.File("rib.dxf")};
-  EXPECT_EQ(output::DxfCommand(s), output::DxfCommandResult::RefusedInverted);
+  EXPECT_EQ(commands::ExportDxf(s), commands::DxfCommandResult::RefusedInverted);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "filedxf/1");
   EXPECT_TRUE(dialogs.requests.empty());
   EXPECT_FALSE(std::filesystem::exists(dir.File("rib.dxf")));
 }
 
-TEST_F(DxfCommand, AsksInTheSeriesFolderFirstThenRemembersTheChosenFolder) {
+TEST_F(DxfExport, AsksInTheSeriesFolderFirstThenRemembersTheChosenFolder) {
   std::filesystem::create_directory(dir.path() / "cut");
   const std::string target = (dir.path() / "cut" / "clarky.dxf").string();
   dialogs.answers = {target, ""};
-  EXPECT_EQ(output::DxfCommand(s), output::DxfCommandResult::Written);
+  EXPECT_EQ(commands::ExportDxf(s), commands::DxfCommandResult::Written);
   ASSERT_EQ(dialogs.requests.size(), 1u);
   const platform::FileDialogRequest& r = dialogs.requests[0];
   EXPECT_EQ(r.initialDir, dir.path().string());
   EXPECT_EQ(r.fileName, "clarky");
   EXPECT_EQ(r.filter, "MainTolbar/26 DXF (*.dxf)|*.dxf|");
   EXPECT_TRUE(r.overwritePrompt);
-  EXPECT_EQ(s.dxfPath, target);
+  EXPECT_EQ(s.project.dxfPath, target);
   EXPECT_EQ(testsupport::ReadFile(target).substr(0, 15), "0\r\nSECTION\r\n2\r\n");
-  EXPECT_EQ(files::GetINIFile("Repertoires", "RepDxf", s.iniFile), (dir.path() / "cut").string());
+  EXPECT_EQ(files::GetINIFile("Repertoires", "RepDxf", s.settings.iniFile), (dir.path() / "cut").string());
 
   // The next export starts where the last one went; a cancel writes nothing.
-  EXPECT_EQ(output::DxfCommand(s), output::DxfCommandResult::Cancelled);
+  EXPECT_EQ(commands::ExportDxf(s), commands::DxfCommandResult::Cancelled);
   EXPECT_EQ(dialogs.requests[1].initialDir, (dir.path() / "cut").string());
   EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(DxfCommand, ProposesTheProjectNameWhenAProjectIsOpen) {
-  EXPECT_EQ(output::DxfDefaultFileName(s), "clarky");
-  s.projectPath = "/ribs/wing root.vdl";
-  EXPECT_EQ(output::DxfDefaultFileName(s), "wing root");
-  s.projectPath = "/ribs/notes.txt";
-  EXPECT_EQ(output::DxfDefaultFileName(s), "clarky");
+TEST_F(DxfExport, ProposesTheProjectNameWhenAProjectIsOpen) {
+  EXPECT_EQ(commands::DxfDefaultFileName(s), "clarky");
+  s.project.path = "/ribs/wing root.vdl";
+  EXPECT_EQ(commands::DxfDefaultFileName(s), "wing root");
+  s.project.path = "/ribs/notes.txt";
+  EXPECT_EQ(commands::DxfDefaultFileName(s), "clarky");
 }
 
 // A rib that cannot be built and a folder that cannot be written both end in the general
 // error report, and leave no file behind.
-TEST_F(DxfCommand, FailuresEndInTheGeneralErrorReport) {
-  const double chord = s.chord;
-  s.chord = 0;
+TEST_F(DxfExport, FailuresEndInTheGeneralErrorReport) {
+  const double chord = s.rib.chord.mm;
+  s.rib.chord.mm = 0;
   dialogs.answers = {dir.File("rib.dxf"), dir.File("gone/rib.dxf")};
-  EXPECT_EQ(output::DxfCommand(s), output::DxfCommandResult::Failed);
+  EXPECT_EQ(commands::ExportDxf(s), commands::DxfCommandResult::Failed);
   EXPECT_FALSE(std::filesystem::exists(dir.File("rib.dxf")));
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, s.messageText);
-  s.chord = chord;
-  EXPECT_EQ(output::DxfCommand(s), output::DxfCommandResult::Failed);
+  s.rib.chord.mm = chord;
+  EXPECT_EQ(commands::ExportDxf(s), commands::DxfCommandResult::Failed);
   ASSERT_EQ(messages.shown.size(), 2u);
   for (const platform::BoxRequest& box : messages.shown) EXPECT_EQ(box.title, "Erreur/1 Main/Mnu_DXF");
   EXPECT_NE(messages.shown[1].text.find("# 76"), std::string::npos);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 
 namespace dxftest {
 
@@ -18,6 +18,6 @@ std::vector<Entity> Entities(const std::string& text);
 // "POLYLINE COFFR 503 closed 4" / "CIRCLE TROU 504"; without the handles when `handles` is false.
 std::vector<std::string> Summary(const std::vector<Entity>& entities, bool handles = true);
 // A rib on the airfoil file at `airfoil` with the program's defaults, as after opening it.
-core::SharedState Rib(const std::string& airfoil);
+core::RibDocument Rib(const std::string& airfoil);
 
 }  // namespace dxftest

@@ -1,4 +1,4 @@
-#include "mainwindow/frmopen.h"
+#include "mainwindow/openairfoilwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,7 +16,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/ribstate.h"
+#include "core/ribdocument.h"
 #include "files/ini.h"
 #include "platform/help.h"
 #include "mainwindow/viewdrawing.h"
@@ -65,10 +65,11 @@ void PreviewArea::paintEvent(QPaintEvent*) {
   PaintPreview(painter, dpi, *data_);
 }
 
-FrmOpen::FrmOpen(QWidget* parent, const std::string& caption, bool showMemorize) : QDialog(parent) {
+OpenAirfoilWindow::OpenAirfoilWindow(core::ProgramSettings& settings, const std::string& caption, bool showMemorize,
+                                     QWidget* parent)
+    : QDialog(parent), settings_(settings) {
   setObjectName("frmopen");
   setWindowTitle(Q(caption));
-  core::SharedState& s = core::App();
 
   auto label = [this](const char* name) {
     auto* l = new QLabel(this);
@@ -87,25 +88,25 @@ FrmOpen::FrmOpen(QWidget* parent, const std::string& caption, bool showMemorize)
   label2_ = label("Label2");
   label3_ = label("Label3");
   lbMem_ = label("LbMem");
-  drive1_ = new QComboBox(this);
-  drive1_->setObjectName("Drive1");
-  dir1_ = new QListWidget(this);
-  dir1_->setObjectName("Dir1");
-  file1_ = new QListWidget(this);
-  file1_->setObjectName("File1");
-  combo1_ = new QComboBox(this);
-  combo1_->setObjectName("Combo1");
-  memP1_ = new QCheckBox(this);
-  memP1_->setObjectName("memP1");
-  cmdouvrir_ = new QPushButton(this);
-  cmdouvrir_->setObjectName("cmdouvrir");
-  cmdouvrir_->setDefault(true);
-  cmdannuler_ = new QPushButton(this);
-  cmdannuler_->setObjectName("cmdannuler");
-  cmdannuler_->setAutoDefault(false);
-  cmdaide_ = new QPushButton(this);
-  cmdaide_->setObjectName("cmdaide");
-  cmdaide_->setAutoDefault(false);
+  volumes_ = new QComboBox(this);
+  volumes_->setObjectName("Drive1");
+  folders_ = new QListWidget(this);
+  folders_->setObjectName("Dir1");
+  files_ = new QListWidget(this);
+  files_->setObjectName("File1");
+  fileTypes_ = new QComboBox(this);
+  fileTypes_->setObjectName("Combo1");
+  memorizeBox_ = new QCheckBox(this);
+  memorizeBox_->setObjectName("memP1");
+  openButton_ = new QPushButton(this);
+  openButton_->setObjectName("cmdouvrir");
+  openButton_->setDefault(true);
+  cancelButton_ = new QPushButton(this);
+  cancelButton_->setObjectName("cmdannuler");
+  cancelButton_->setAutoDefault(false);
+  helpButton_ = new QPushButton(this);
+  helpButton_->setObjectName("cmdaide");
+  helpButton_->setAutoDefault(false);
   preview_ = new PreviewArea(this);
 
   auto* grid = new QGridLayout;
@@ -114,21 +115,21 @@ FrmOpen::FrmOpen(QWidget* parent, const std::string& caption, bool showMemorize)
   grid->addWidget(nomfile1_, 1, 0);
   grid->addWidget(lbchemin_, 1, 1);
   grid->addWidget(lbFile, 2, 0);
-  grid->addWidget(file1_, 3, 0);
-  grid->addWidget(dir1_, 2, 1, 2, 1);
+  grid->addWidget(files_, 3, 0);
+  grid->addWidget(folders_, 2, 1, 2, 1);
   grid->addWidget(lbFileType, 4, 0);
   grid->addWidget(lblecteur, 4, 1);
-  grid->addWidget(combo1_, 5, 0);
-  grid->addWidget(drive1_, 5, 1);
+  grid->addWidget(fileTypes_, 5, 0);
+  grid->addWidget(volumes_, 5, 1);
   auto* mem = new QHBoxLayout;
-  mem->addWidget(memP1_);
+  mem->addWidget(memorizeBox_);
   mem->addWidget(lbMem_);
   mem->addStretch();
   mem->addWidget(label3_);
   auto* buttons = new QVBoxLayout;
-  buttons->addWidget(cmdouvrir_);
-  buttons->addWidget(cmdannuler_);
-  buttons->addWidget(cmdaide_);
+  buttons->addWidget(openButton_);
+  buttons->addWidget(cancelButton_);
+  buttons->addWidget(helpButton_);
   buttons->addStretch();
   auto* top = new QHBoxLayout;
   top->addLayout(grid, 1);
@@ -142,92 +143,92 @@ FrmOpen::FrmOpen(QWidget* parent, const std::string& caption, bool showMemorize)
 
   lbMem_->setText(Q(Text("frmopen", "2")));
   lbMem_->setToolTip(Q(Text("frmopen", "2t")));
-  memP1_->setToolTip(Q(Text("frmopen", "2t")));
+  memorizeBox_->setToolTip(Q(Text("frmopen", "2t")));
   lblecteur->setText(Q(Text("frmopen", "3")));
-  drive1_->setToolTip(Q(Text("frmopen", "3t")));
+  volumes_->setToolTip(Q(Text("frmopen", "3t")));
   lbFile->setText(Q(Text("frmopen", "4")));
-  file1_->setToolTip(Q(Text("frmopen", "4t")));
+  files_->setToolTip(Q(Text("frmopen", "4t")));
   lbrepertoire->setText(Q(Text("frmopen", "5")));
-  dir1_->setToolTip(Q(Text("frmopen", "5t")));
+  folders_->setToolTip(Q(Text("frmopen", "5t")));
   lbchemin_->setText(Q(Text("frmopen", "6")));
   lbFileType->setText(Q(Text("frmopen", "7")));
-  combo1_->setToolTip(Q(Text("frmopen", "7t")));
+  fileTypes_->setToolTip(Q(Text("frmopen", "7t")));
   lbFileName->setText(Q(Text("frmopen", "8")));
-  cmdouvrir_->setText(Q(Text("TextButton", "12")));
-  cmdouvrir_->setToolTip(Q(Text("frmopen", "8T")));
-  cmdannuler_->setText(Q(Text("TextButton", "2")));
-  cmdaide_->setText(Q(Text("TextButton", "3")));
+  openButton_->setText(Q(Text("TextButton", "12")));
+  openButton_->setToolTip(Q(Text("frmopen", "8T")));
+  cancelButton_->setText(Q(Text("TextButton", "2")));
+  helpButton_->setText(Q(Text("TextButton", "3")));
   label2_->setToolTip(Q(Text("frmopen", "24t")));
-  memP1_->setVisible(showMemorize);
+  memorizeBox_->setVisible(showMemorize);
   lbMem_->setVisible(showMemorize);
   label3_->setVisible(showMemorize);
 
   for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
     if (!volume.isValid() || !volume.isReady()) continue;
     const std::string root = volume.rootPath().toStdString();
-    if (std::find(driveRoots_.begin(), driveRoots_.end(), root) != driveRoots_.end()) continue;
-    driveRoots_.push_back(root);
+    if (std::find(volumeRoots_.begin(), volumeRoots_.end(), root) != volumeRoots_.end()) continue;
+    volumeRoots_.push_back(root);
   }
-  std::sort(driveRoots_.begin(), driveRoots_.end());
-  for (const std::string& root : driveRoots_) drive1_->addItem(Q(root));
+  std::sort(volumeRoots_.begin(), volumeRoots_.end());
+  for (const std::string& root : volumeRoots_) volumes_->addItem(Q(root));
 
-  std::string start = s.lastOpenDir;
+  std::string start = settings_.lastOpenDir;
   std::error_code ec;
-  if (start.empty() || !std::filesystem::is_directory(start, ec)) start = s.programDir;
+  if (start.empty() || !std::filesystem::is_directory(start, ec)) start = settings_.programDir;
   if (start.empty() || !std::filesystem::is_directory(start, ec)) start = QDir::homePath().toStdString();
   {
-    QSignalBlocker block(drive1_);
-    drive1_->setCurrentIndex(VolumeIndexFor(driveRoots_, start));
+    QSignalBlocker block(volumes_);
+    volumes_->setCurrentIndex(VolumeIndexFor(volumeRoots_, start));
   }
   {
-    QSignalBlocker block(combo1_);
-    for (const std::string& type : AirfoilFileTypes()) combo1_->addItem(Q(type));
-    combo1_->setCurrentIndex(0);
+    QSignalBlocker block(fileTypes_);
+    for (const std::string& type : AirfoilFileTypes()) fileTypes_->addItem(Q(type));
+    fileTypes_->setCurrentIndex(0);
   }
   pattern_ = FilterPattern(AirfoilFileTypes().front());
   SetDirectory(start);
 
-  connect(drive1_, &QComboBox::currentIndexChanged, this, &FrmOpen::Drive1_Change);
-  connect(combo1_, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
-  connect(dir1_, &QListWidget::itemActivated, this,
+  connect(volumes_, &QComboBox::currentIndexChanged, this, &OpenAirfoilWindow::VolumeChosen);
+  connect(fileTypes_, &QComboBox::currentIndexChanged, this, [this] { FileTypeChosen(); });
+  connect(folders_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { SetDirectory(item->data(Qt::UserRole).toString().toStdString()); });
-  connect(file1_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
-    if (item) File1_Click(item->text().toStdString());
+  connect(files_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+    if (item) SelectFile(item->text().toStdString());
   });
-  connect(file1_, &QListWidget::itemDoubleClicked, this,
-          [this](QListWidgetItem* item) { File1_DblClick(item->text().toStdString()); });
-  connect(memP1_, &QCheckBox::toggled, this, [](bool on) { core::App().memorizeAsFirst = on; });
-  connect(cmdouvrir_, &QPushButton::clicked, this, &FrmOpen::cmdouvrir_Click);
-  connect(cmdannuler_, &QPushButton::clicked, this, &FrmOpen::cmdannuler_Click);
-  connect(cmdaide_, &QPushButton::clicked, this, [this] { platform::ShowHelpTopic(platform::kTopicOpenAirfoil); });
+  connect(files_, &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { OpenFileAtOnce(item->text().toStdString()); });
+  connect(memorizeBox_, &QCheckBox::toggled, this, [this](bool on) { memorizeAsFirst_ = on; });
+  connect(openButton_, &QPushButton::clicked, this, &OpenAirfoilWindow::Open);
+  connect(cancelButton_, &QPushButton::clicked, this, &OpenAirfoilWindow::Cancel);
+  connect(helpButton_, &QPushButton::clicked, this, [this] { platform::ShowHelpTopic(platform::kTopicOpenAirfoil); });
   resize(640, 560);
 }
 
-FrmOpen::~FrmOpen() = default;
+OpenAirfoilWindow::~OpenAirfoilWindow() = default;
 
-QLabel* FrmOpen::Label(const char* name) const { return findChild<QLabel*>(name); }
+QLabel* OpenAirfoilWindow::Label(const char* name) const { return findChild<QLabel*>(name); }
 
-std::string FrmOpen::ChosenPath() const { return choice_ ? choice_->path : std::string(); }
+std::string OpenAirfoilWindow::ChosenPath() const { return choice_ ? choice_->path : std::string(); }
 
-files::AirfoilData FrmOpen::TakeData() {
+files::AirfoilData OpenAirfoilWindow::TakeData() {
   preview_->Show(nullptr);
   return choice_ ? std::move(choice_->data) : files::AirfoilData{};
 }
 
-void FrmOpen::SetDirectory(const std::string& dir) {
+void OpenAirfoilWindow::SetDirectory(const std::string& dir) {
   std::error_code ec;
   if (!std::filesystem::is_directory(dir, ec)) return;
   currentDir_ = dir;
-  dir1_->clear();
+  folders_->clear();
   for (const DirEntry& entry : DirectoryEntries(dir)) {
-    auto* item = new QListWidgetItem(QString(entry.depth * 2, ' ') + Q(entry.label), dir1_);
+    auto* item = new QListWidgetItem(QString(entry.depth * 2, ' ') + Q(entry.label), folders_);
     item->setData(Qt::UserRole, Q(entry.path));
     item->setIcon(style()->standardIcon(entry.current ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon));
-    if (entry.current) dir1_->setCurrentItem(item);
+    if (entry.current) folders_->setCurrentItem(item);
   }
   {
-    QSignalBlocker block(drive1_);
-    drive1_->setCurrentIndex(VolumeIndexFor(driveRoots_, dir));
+    QSignalBlocker block(volumes_);
+    volumes_->setCurrentIndex(VolumeIndexFor(volumeRoots_, dir));
   }
   FillFiles();
   lbchemin_->setText(Q(AbbreviatedPath(dir)));
@@ -237,54 +238,50 @@ void FrmOpen::SetDirectory(const std::string& dir) {
   label2_->clear();
 }
 
-void FrmOpen::FillFiles() {
-  QSignalBlocker block(file1_);
-  file1_->clear();
-  for (const std::string& name : MatchingFiles(currentDir_, pattern_)) file1_->addItem(Q(name));
+void OpenAirfoilWindow::FillFiles() {
+  QSignalBlocker block(files_);
+  files_->clear();
+  for (const std::string& name : MatchingFiles(currentDir_, pattern_)) files_->addItem(Q(name));
 }
 
-void FrmOpen::Drive1_Change(int index) {
-  if (index < 0 || index >= static_cast<int>(driveRoots_.size())) return;
-  const std::string root = driveRoots_[static_cast<std::size_t>(index)];
+void OpenAirfoilWindow::VolumeChosen(int index) {
+  if (index < 0 || index >= static_cast<int>(volumeRoots_.size())) return;
+  const std::string root = volumeRoots_[static_cast<std::size_t>(index)];
   while (!QDir(Q(root)).isReadable()) {
     // A volume that cannot be read (removable media taken out) asks as drive a: did.
     if (platform::CurrentMessages().Show({Text("frmopen", "21"), "Lecteur A", platform::BoxIcon::Critical,
                                           platform::BoxButtons::RetryCancel, 2}) != platform::BoxAnswer::Retry) {
-      QSignalBlocker block(drive1_);
-      drive1_->setCurrentIndex(VolumeIndexFor(driveRoots_, currentDir_));
+      QSignalBlocker block(volumes_);
+      volumes_->setCurrentIndex(VolumeIndexFor(volumeRoots_, currentDir_));
       return;
     }
   }
   SetDirectory(root);
 }
 
-void FrmOpen::Combo1_Click() {
-  pattern_ = FilterPattern(combo1_->currentText().toStdString());
+void OpenAirfoilWindow::FileTypeChosen() {
+  pattern_ = FilterPattern(fileTypes_->currentText().toStdString());
   FillFiles();
   label1_->clear();
 }
 
-void FrmOpen::File1_Click(const std::string& fileName) {
+void OpenAirfoilWindow::SelectFile(const std::string& fileName) {
   platform::BusyPointer busy;
   choice_ = std::make_unique<FileChoice>(ChooseFile(currentDir_, fileName));
   nomfile1_->setText(Q(fileName));
   preview_->Show(choice_->result.ok() ? &choice_->data : nullptr);
-  if (!choice_->result.ok()) {
-    const std::string shown = files::ShowAirfoilReadFailure(choice_->result, windowTitle().toStdString());
-    if (choice_->result.status == files::AirfoilReadStatus::Error) core::App().messageText = shown;
-  }
+  if (!choice_->result.ok()) files::ShowAirfoilReadFailure(choice_->result, windowTitle().toStdString());
   label1_->setText(Q(choice_->label1));
   label2_->setText(Q(choice_->label2));
 }
 
-void FrmOpen::File1_DblClick(const std::string& fileName) {
+void OpenAirfoilWindow::OpenFileAtOnce(const std::string& fileName) {
   // The first click of the double click has read the file already.
-  if (!choice_ || choice_->path != (std::filesystem::path(currentDir_) / fileName).string()) File1_Click(fileName);
-  cmdouvrir_Click();
+  if (!choice_ || choice_->path != (std::filesystem::path(currentDir_) / fileName).string()) SelectFile(fileName);
+  Open();
 }
 
-void FrmOpen::cmdouvrir_Click() {
-  core::SharedState& s = core::App();
+void OpenAirfoilWindow::Open() {
   switch (DecideOpen(choice_.get())) {
     case OpenDecision::NoFileChosen:
       Refuse(Text("frmopen", "22"));
@@ -294,28 +291,27 @@ void FrmOpen::cmdouvrir_Click() {
       return;
     case OpenDecision::Accept:
       accepted_ = true;
-      s.lastOpenDir = currentDir_;
-      s.iniWriteOk = files::WriteINIFile("Repertoires", "LastOpenProfil", s.lastOpenDir, s.iniFile);
+      settings_.lastOpenDir = currentDir_;
+      files::WriteINIFile("Repertoires", "LastOpenProfil", settings_.lastOpenDir, settings_.iniFile);
       accept();
       return;
   }
 }
 
-void FrmOpen::Refuse(const std::string& text) {
+void OpenAirfoilWindow::Refuse(const std::string& text) {
   platform::Inform(text, windowTitle().toStdString());
-  memP1_->setVisible(false);
+  memorizeBox_->setVisible(false);
   lbMem_->setVisible(false);
   label3_->setVisible(false);
-  core::App().memorizeAsFirst = false;
+  memorizeAsFirst_ = false;
   reject();
 }
 
-void FrmOpen::cmdannuler_Click() { reject(); }
+void OpenAirfoilWindow::Cancel() { reject(); }
 
-void FrmOpen::reject() {
+void OpenAirfoilWindow::reject() {
   accepted_ = false;
   choice_.reset();
-  core::App().dialogCancelled = true;
   QDialog::reject();
 }
 

@@ -1,4 +1,4 @@
-#include "output/dxfcommand.h"
+#include "commands/dxfexport.h"
 
 #include <filesystem>
 
@@ -9,7 +9,7 @@
 #include "platform/messages.h"
 #include "platform/texts.h"
 
-namespace output {
+namespace commands {
 
 namespace {
 
@@ -19,23 +19,23 @@ bool EndsWith(const std::string& text, const std::string& end) {
 
 }  // namespace
 
-std::string DxfDefaultFileName(const core::SharedState& s) {
-  if (EndsWith(s.projectPath, "vdl")) {
-    std::string name = std::filesystem::path(s.projectPath).filename().string();
+std::string DxfDefaultFileName(const core::RibDocument& s) {
+  if (EndsWith(s.project.path, "vdl")) {
+    std::string name = std::filesystem::path(s.project.path).filename().string();
     return name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
   }
-  return s.airfoilName;
+  return s.airfoil.name;
 }
 
-DxfCommandResult DxfCommand(core::SharedState& s) {
-  if (s.inverted) {
+DxfCommandResult ExportDxf(core::RibDocument& s) {
+  if (s.rib.upsideDown) {
     platform::Inform(platform::Text("filedxf", "1"), platform::kProgramTitle);
     return DxfCommandResult::RefusedInverted;
   }
-  if (!s.airfoilLoaded) return DxfCommandResult::NoAirfoil;
+  if (!s.airfoil.loaded) return DxfCommandResult::NoAirfoil;
 
-  std::string folder = files::GetINIFile("Repertoires", "RepDxf", s.iniFile);
-  if (folder.empty()) folder = s.seriesAirfoilDir;
+  std::string folder = files::GetINIFile("Repertoires", "RepDxf", s.settings.iniFile);
+  if (folder.empty()) folder = s.settings.seriesAirfoilDir;
 
   platform::FileDialogRequest request;
   request.title = platform::Text("filedxf", "2");
@@ -47,16 +47,16 @@ DxfCommandResult DxfCommand(core::SharedState& s) {
   std::string path;
   if (!platform::CurrentFileDialogs().Save(request, path)) return DxfCommandResult::Cancelled;
 
-  s.dxfPath = path;
+  s.project.dxfPath = path;
   const std::string chosenFolder = std::filesystem::path(path).parent_path().string();
-  s.iniWriteOk = files::WriteINIFile("Repertoires", "RepDxf", chosenFolder, s.iniFile);
+  files::WriteINIFile("Repertoires", "RepDxf", chosenFolder, s.settings.iniFile);
 
   platform::ErrorInfo error;
-  if (!WriteDxf(s, path, error)) {
-    s.messageText = platform::ReportGeneralError(" Main/Mnu_DXF", error);
+  if (!output::WriteDxf(s, path, error)) {
+    platform::ReportGeneralError(" Main/Mnu_DXF", error);
     return DxfCommandResult::Failed;
   }
   return DxfCommandResult::Written;
 }
 
-}  // namespace output
+}  // namespace commands

@@ -1,4 +1,4 @@
-#include "dxfsummary.h"
+#include "support/dxfsummary.h"
 
 #include <gtest/gtest.h>
 
@@ -54,14 +54,13 @@ std::vector<std::string> Summary(const std::vector<Entity>& entities, bool handl
   return lines;
 }
 
-core::SharedState Rib(const std::string& airfoil) {
-  core::SharedState s;
-  s.airfoilPath = airfoil;
-  s.quietRead = true;
-  EXPECT_TRUE(files::FichierLecture(s).ok()) << airfoil;
-  files::SplitAirfoilFileName(airfoil, s.airfoilName, s.airfoilExt);
-  core::PrepareAirfoil(s);
-  s.airfoilLoaded = true;
+core::RibDocument Rib(const std::string& airfoil) {
+  core::RibDocument s;
+  s.airfoil.path = airfoil;
+  EXPECT_TRUE(files::ReadAirfoilInto(s.airfoil).ok()) << airfoil;
+  files::SplitAirfoilFileName(airfoil, s.airfoil.name, s.airfoil.ext);
+  core::InstallPreparedAirfoil(s);
+  s.airfoil.loaded = true;
   return s;
 }
 

@@ -4,7 +4,9 @@
 
 #include <sys/stat.h>
 
-#include "mainwindow/commands.h"
+#include "commands/airfoilcommands.h"
+#include "files/settings.h"
+#include "mainwindow/menurules.h"
 #include "support/windowtest.h"
 
 using platform::BoxAnswer;
@@ -12,23 +14,22 @@ using testsupport::Key;
 
 namespace {
 
-struct RecordingRoad : mainwindow::AirfoilRoadView {
-  void SetCaption(const std::string&) override {}
-  void RecentFileOpened(const std::string& path) override { recent.push_back(path); }
-  std::vector<std::string> recent;
-};
-
 class Commands : public testsupport::WindowTest {
  protected:
-  RecordingRoad road;
+  void SetUp() override {
+    WindowTest::SetUp();
+    listening = doc.changes.Listen([this](core::Changes c) { heard.push_back(c); });
+  }
+  std::vector<core::Changes> heard;
+  core::ChangeChannel::Subscription listening;
 };
 
 TEST_F(Commands, quittingAsksAboutUnsavedChangesExceptInTheComparisonView) {
-  core::SharedState& s = core::App();
-  s.projectModified = true;
-  s.compareShown = true;
+  core::RibDocument& s = doc;
+  s.project.modified = true;
+  s.view.compareShown = true;
   EXPECT_EQ(mainwindow::ShutdownQuestion(s), Key("TextButton", "17") + " Vandrell ? ");
-  s.compareShown = false;
+  s.view.compareShown = false;
   messages.answers = {BoxAnswer::No};
   EXPECT_FALSE(mainwindow::AskToQuit(s));
   ASSERT_EQ(messages.shown.size(), 1u);
@@ -41,17 +42,17 @@ TEST_F(Commands, quittingAsksAboutUnsavedChangesExceptInTheComparisonView) {
   EXPECT_TRUE(messages.shown.empty());
   messages.answers = {BoxAnswer::Yes};
   EXPECT_TRUE(mainwindow::SessionMayEnd(s, true));
-  s.projectModified = false;
+  s.project.modified = false;
   EXPECT_TRUE(mainwindow::SessionMayEnd(s, false));
 }
 
 TEST_F(Commands, newRibAsksOnlyForAnUnsavedLoadedRib) {
-  core::SharedState& s = core::App();
+  core::RibDocument& s = doc;
   EXPECT_EQ(mainwindow::NewRibDecision(s), mainwindow::NewRibStep::Nothing);
-  s.formerShown = true;
+  s.view.formerShown = true;
   EXPECT_EQ(mainwindow::NewRibDecision(s), mainwindow::NewRibStep::ClearNow);
-  s.formerShown = false;
-  s.airfoilLoaded = true;
+  s.view.formerShown = false;
+  s.airfoil.loaded = true;
   messages.answers = {BoxAnswer::Yes};
   EXPECT_TRUE(mainwindow::ConfirmNewRib(s));
   ASSERT_EQ(messages.shown.size(), 1u);
@@ -59,56 +60,62 @@ TEST_F(Commands, newRibAsksOnlyForAnUnsavedLoadedRib) {
 }
 
 TEST_F(Commands, chordComesFromTheTitleLineOnlyWhenItNamesOne) {
-  core::SharedState& s = core::App();
+  core::RibDocument& s = doc;
   struct Case { const char* unit; const char* title; float chord; const char* text; };
   for (const Case& c : {Case{" mm", "Clark Y for the wing root: 250", 250, "250"},
                         Case{" mm", "E387: low Reynolds section", 250, "250"},  // kept
                         Case{" in", "Tip rib:8\"", 203.2f, "8"}}) {
-    s.unitText = c.unit;
-    s.airfoilTitle = c.title;
-    mainwindow::ChordFromTitle(s);
-    EXPECT_FLOAT_EQ(s.chord, c.chord) << c.title;
-    EXPECT_EQ(s.chordText, c.text) << c.title;
+    s.settings.unitText = c.unit;
+    s.airfoil.title = c.title;
+    commands::ChordFromTitle(s);
+    EXPECT_FLOAT_EQ(s.rib.chord.mm, c.chord) << c.title;
+    EXPECT_EQ(s.rib.chord.text, c.text) << c.title;
   }
 }
 
 TEST_F(Commands, aRecentAirfoilOpensPreparedAndARefusedOneLeavesItWhole) {
-  core::SharedState& s = core::App();
-  s.tabLowerDistText = "12";
-  s.tabLowerDist = 12;
-  s.boardAngle = 5;
-  const std::string good = OpenAirfoil(road, "GOOD: 180", "good.dat");
-  EXPECT_TRUE(s.projectModified);
-  EXPECT_FLOAT_EQ(s.chord, 180);
-  EXPECT_EQ(s.tabLowerDistText, "0");  // the board settings start afresh
-  EXPECT_EQ(s.boardAngle, 0);
-  EXPECT_GT(s.ptsCount, s.pointCount);  // prepared
-  EXPECT_EQ(road.recent, std::vector<std::string>{good});
-  const auto x = s.airfoilX;
-  const auto upper = s.upperAt;
+  core::RibDocument& s = doc;
+  s.rib.tabs.lowerDistance.text = "12";
+  s.rib.tabs.lowerDistance.mm = 12;
+  s.rib.boardAngle = 5;
+  const std::string good = OpenAirfoil("GOOD: 180", "good.dat");
+  EXPECT_TRUE(s.project.modified);
+  EXPECT_FLOAT_EQ(s.rib.chord.mm, 180);
+  EXPECT_EQ(s.rib.tabs.lowerDistance.text, "0");  // the board settings start afresh
+  EXPECT_EQ(s.rib.boardAngle, 0);
+  EXPECT_GT(s.prepared.outlineCount, s.airfoil.pointCount);  // prepared
+  EXPECT_EQ(files::RecentFileList(s), std::vector<std::string>{good});
+  // One announcement tells the windows everything: a new airfoil, its title, the recent list.
+  ASSERT_EQ(heard.size(), 1u);
+  EXPECT_TRUE(heard[0].Has(core::Change::Airfoil) && heard[0].Has(core::Change::Project) &&
+              heard[0].Has(core::Change::Settings));
+  EXPECT_EQ(s.project.windowTitle, "Vandrell " + Key("MainTolbar", "11") + " : good");
+  const auto x = s.airfoil.x;
+  const auto upper = s.prepared.upperAt;
   for (const char* bad : {"T\n0.99999 0\n0 0\n1 0\n", "T\n1 0\n0.5 0\n0.5 0\n0 0\n1 0\n",
                           "T\n1 0\n0.5 0.05\n0 0\n0.5 -0.02\n0.9998 0\n", ""}) {
     testsupport::WriteFile(dir.File("bad.dat"), bad);
-    mainwindow::OpenRecentAirfoil(s, dir.File("bad.dat"), road);
-    EXPECT_EQ(s.airfoilTitle, "GOOD: 180");
-    EXPECT_EQ(s.airfoilX, x);
-    EXPECT_EQ(s.upperAt, upper);
+    commands::OpenRecentAirfoil(s, dir.File("bad.dat"));
+    EXPECT_EQ(s.airfoil.title, "GOOD: 180");
+    EXPECT_EQ(s.airfoil.x, x);
+    EXPECT_EQ(s.prepared.upperAt, upper);
   }
   ASSERT_EQ(messages.shown.size(), 4u);
   EXPECT_EQ(messages.shown[0].text, Key("frmopen", "13") + "\n" + Key("frmopen", "14"));
   EXPECT_EQ(messages.shown[0].title, Key("frmopen", "1"));
   EXPECT_EQ(messages.shown[3].title, Key("Erreur", "1") + " Open/FichierLecture");
-  EXPECT_EQ(road.recent.size(), 1u);
+  EXPECT_EQ(files::RecentFileList(s).size(), 1u);
+  EXPECT_EQ(heard.size(), 1u);  // a refusal changes nothing, so it announces nothing
 
   // A file that is gone opens nothing and says nothing; one on drive A asks first.
-  mainwindow::OpenRecentAirfoil(s, dir.File("gone.dat"), road);
+  commands::OpenRecentAirfoil(s, dir.File("gone.dat"));
   EXPECT_EQ(messages.shown.size(), 4u);
   messages.answers = {BoxAnswer::No};
-  mainwindow::OpenRecentAirfoil(s, "a:\\wing.dat", road);
+  commands::OpenRecentAirfoil(s, "a:\\wing.dat");
   ASSERT_EQ(messages.shown.size(), 5u);
   EXPECT_EQ(messages.shown[4].text, Key("frmopen", "30"));
   EXPECT_EQ(messages.shown[4].title, "Open Airfoil components");
-  EXPECT_EQ(s.airfoilTitle, "GOOD: 180");
+  EXPECT_EQ(s.airfoil.title, "GOOD: 180");
 }
 
 TEST_F(Commands, decimalCommaAsksWhetherToEnd) {

@@ -1,0 +1,15 @@
+#pragma once
+// The new-rib command's document side, shared by View > Clear all data and File > Open.
+#include "core/ribdocument.h"
+
+namespace commands {
+
+// Features cleared, flags of a fresh start, zoom 100 %; the inserted text's size is
+// stored for the next rib and the rib defaults are read from the settings again.
+void ClearRibState(core::RibDocument& d);
+
+// ClearRibState, the airfoil-folder check, the program's title; announces Change::NewRib so
+// that the windows return to their state at start.
+void NewRib(core::RibDocument& d);
+
+}  // namespace commands

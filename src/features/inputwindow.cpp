@@ -1,0 +1,67 @@
+#include "features/inputwindow.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/lengths.h"
+#include "features/keyfilter.h"
+#include "platform/help.h"
+#include "platform/texts.h"
+
+namespace features {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+InputWindow::InputWindow(core::RibDocument& document, InputKind kind, QWidget* parent)
+    : QDialog(parent), document_(document), kind_(kind) {
+  setObjectName("frmInput");
+
+  prompt_ = new QLabel(this);
+  prompt_->setObjectName("msgtxt");
+  prompt_->setWordWrap(true);
+  valueBox_ = new QLineEdit(this);
+  valueBox_->setObjectName("infotxt");
+  auto* buttons = new QDialogButtonBox(this);
+  okButton_ = buttons->addButton(Q(platform::Text("TextButton", "1")), QDialogButtonBox::AcceptRole);
+  okButton_->setObjectName("cmdok");
+  okButton_->setDefault(true);
+  cancelButton_ = buttons->addButton(Q(platform::Text("TextButton", "2")), QDialogButtonBox::RejectRole);
+  cancelButton_->setObjectName("cmdannuler");
+  helpButton_ = buttons->addButton(Q(platform::Text("TextButton", "3")), QDialogButtonBox::HelpRole);
+  helpButton_->setObjectName("cmdaide");
+  cancelButton_->setAutoDefault(false);
+  helpButton_->setAutoDefault(false);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(prompt_);
+  layout->addWidget(valueBox_);
+  layout->addWidget(buttons);
+  setMinimumWidth(360);
+
+  const InputTexts texts = InputWindowTexts(kind_, document_);
+  prompt_->setText(Q(texts.prompt));
+  setWindowTitle(Q(texts.title));
+  valueBox_->setText(Q(texts.boxText));
+  valueBox_->selectAll();
+  new KeyFilter(valueBox_, Q(core::LengthKeys(document_.settings.unitText)));
+
+  connect(okButton_, &QPushButton::clicked, this, &InputWindow::Store);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(helpButton_, &QPushButton::clicked, this, [this] { platform::ShowHelpTopic(InputHelpTopic(kind_)); });
+}
+
+void InputWindow::Store() {
+  const StoredInput stored =
+      StoreInput(document_, kind_, valueBox_->text().toStdString(), windowTitle().toStdString());
+  valueBox_->setText(Q(stored.boxText));
+  changed_ = stored.changed;
+  document_.changes.Announce(changed_);
+  accept();
+}
+
+}  // namespace features

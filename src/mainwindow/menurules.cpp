@@ -1,0 +1,172 @@
+#include "mainwindow/menurules.h"
+
+#include "platform/desktop.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+
+namespace mainwindow {
+
+using platform::Text;
+
+namespace {
+struct ControlEntry {
+  Command command;
+  std::string_view name;
+};
+const std::vector<ControlEntry>& Controls() {
+  static const std::vector<ControlEntry> controls = {
+      {Command::OpenProject, "mnu_fileopen"},
+      {Command::OpenAirfoil, "mnu_fileprofilopen"},
+      {Command::SaveProjectAs, "mnu_filesaveas"},
+      {Command::ExportDxf, "mnu_filedxf"},
+      {Command::PageSetup, "mnu_filepage"},
+      {Command::PrinterSetup, "mnu_fileprinterconfig"},
+      {Command::PrintPreview, "mnu_fileprintpreview"},
+      {Command::Print, "mnu_fileprint"},
+      {Command::Exit, "mnu_fileexit"},
+      {Command::ViewUpsideDown, "mnu_affinver"},
+      {Command::Defaults, "mnu_affdefaut"},
+      {Command::Colours, "mnu_affcouleur"},
+      {Command::ShowLeadingEdgeHeight, "mnu_affhautba"},
+      {Command::ShowTrailingEdgeHeight, "mnu_affhautbf"},
+      {Command::ShowThickness, "mnu_affepr"},
+      {Command::InsertText, "mnu_affInstxt"},
+      {Command::ShowOutline, "mnu_affTrac"},
+      {Command::NewRib, "mnu_affclear"},
+      {Command::Language, "mnu_affLang"},
+      {Command::Chord, "mnu_profilcorde"},
+      {Command::Sheeting, "mnu_profilepcoffrage"},
+      {Command::LeadingEdgeMenu, "mnu_profilba"},
+      {Command::LeadingEdgePiece, "mnu_profilbaD"},
+      {Command::SquareLeadingEdge, "mnu_profilbaC"},
+      {Command::Spars, "mnu_profillongeron"},
+      {Command::Holes, "mnu_profiltrou"},
+      {Command::TrailingEdge, "mnu_profilbf"},
+      {Command::BuildingTabs, "mnu_profilTalon"},
+      {Command::ReferenceLines, "mnu_paramrep"},
+      {Command::Blocks, "mnu_parambloc"},
+      {Command::Washout, "mnu_paramvril"},
+      {Command::CompareAirfoils, "mnu_OutilCompare"},
+      {Command::RibSheet, "mnu_outilnervinter"},
+      {Command::RibSeries, "mnu_outilevolut"},
+      {Command::RibSeriesWithIntermediates, "mnu_outilevolut2"},
+      {Command::ThicknessCamber, "mnu_outilEpCourb"},
+      {Command::ObliqueRib, "mnu_outilAngle"},
+      {Command::InclinedRib, "mnu_outilInclinaison"},
+      {Command::Dihedral, "mnu_OutlilDiedre"},
+      {Command::CoordinatesEditor, "mnu_Outilcoord"},
+      {Command::Former, "mnu_Outilcoupl"},
+      {Command::Calculator, "mnu_calc"},
+      {Command::HelpTopics, "mnu_helpsearch"},
+      {Command::About, "mnu_helpAbout"},
+      {Command::CheckVersion, "mnu_helpVersion"},
+      {Command::AirfoilFolders, "mnu_helpConfig"},
+      {Command::AirfoilButton, "cmdprofil"},
+      {Command::ChordButton, "cmdcorde"},
+      {Command::LeadingEdgeButton, "cmdba"},
+      {Command::SparsButton, "cmdlongeron"},
+      {Command::HolesButton, "cmdtrou"},
+      {Command::TrailingEdgeButton, "cmdbf"},
+  };
+  return controls;
+}
+}  // namespace
+
+std::string_view ControlName(Command command) {
+  for (const ControlEntry& e : Controls())
+    if (e.command == command) return e.name;
+  return {};
+}
+
+std::optional<Command> CommandForControl(std::string_view controlName) {
+  for (const ControlEntry& e : Controls())
+    if (e.name == controlName) return e.command;
+  return std::nullopt;
+}
+
+const std::vector<Command>& AllCommands() {
+  static const std::vector<Command> all = [] {
+    std::vector<Command> v;
+    for (const ControlEntry& e : Controls()) v.push_back(e.command);
+    return v;
+  }();
+  return all;
+}
+
+const std::vector<Command>& AirfoilCommands() {
+  using enum Command;
+  static const std::vector<Command> commands = {
+      SaveProjectAs, ExportDxf, PageSetup, Print, ViewUpsideDown, ShowLeadingEdgeHeight, ShowTrailingEdgeHeight,
+      ShowThickness, InsertText, ShowOutline, NewRib, Chord, Sheeting, LeadingEdgeMenu, LeadingEdgePiece,
+      SquareLeadingEdge, Spars, Holes, TrailingEdge, BuildingTabs, ReferenceLines, Blocks, ThicknessCamber,
+      ObliqueRib, InclinedRib, ChordButton, LeadingEdgeButton, SparsButton, HolesButton, TrailingEdgeButton};
+  return commands;
+}
+
+const std::vector<Command>& NewRibEnables() {
+  using enum Command;
+  static const std::vector<Command> commands = {ChordButton,  LeadingEdgeButton, SparsButton, ViewUpsideDown,
+                                                ShowLeadingEdgeHeight, ShowTrailingEdgeHeight, ShowThickness,
+                                                InsertText, ShowOutline, NewRib};
+  return commands;
+}
+
+const std::vector<Command>& DisplayToggles() {
+  using enum Command;
+  static const std::vector<Command> commands = {ViewUpsideDown, ShowLeadingEdgeHeight, ShowTrailingEdgeHeight,
+                                                ShowThickness, ShowOutline};
+  return commands;
+}
+
+std::string ShutdownQuestion(const core::RibDocument& s) {
+  if (s.project.modified && !s.view.compareShown) return Text("FrmMainMessage", "4");
+  return Text("TextButton", "17") + " " + platform::kProgramTitle + " ? ";
+}
+
+bool AskToQuit(const core::RibDocument& s) {
+  return platform::AskYesNo(ShutdownQuestion(s), platform::kProgramTitle, platform::BoxIcon::Question, true) ==
+         platform::BoxAnswer::Yes;
+}
+
+bool SessionMayEnd(const core::RibDocument& s, bool mayAsk) {
+  return mayAsk ? AskToQuit(s) : !s.project.modified;
+}
+
+NewRibStep NewRibDecision(const core::RibDocument& s) {
+  if (s.view.formerShown) return NewRibStep::ClearNow;
+  if (!s.airfoil.loaded) return NewRibStep::Nothing;
+  return s.project.saved ? NewRibStep::ClearNow : NewRibStep::AskFirst;
+}
+
+bool ConfirmNewRib(const core::RibDocument& s) {
+  switch (NewRibDecision(s)) {
+    case NewRibStep::ClearNow: return true;
+    case NewRibStep::Nothing: return false;
+    case NewRibStep::AskFirst:
+      return platform::AskYesNo(Text("FrmMainMessage", "5"), Text("FrmMainMessage", "6"),
+                                platform::BoxIcon::Question, true) != platform::BoxAnswer::No;
+  }
+  return false;
+}
+
+const char* const kVersionPageUrl = VANDRELL_VERSION_URL;
+
+void StartCalculator() {
+  if (platform::CurrentDesktop().StartCalculator()) return;
+  std::string text = Text("Erreur", "6");
+  if (text.empty()) text = "The windows Calculator does not exist";
+  platform::Inform(text, std::string(platform::kProgramTitle) + " No-Calc", platform::BoxIcon::Information);
+}
+
+bool DecimalMarkRefused(char decimalMark) {
+  if (decimalMark == '.') return false;
+  std::string text;
+  for (int key = 10; key <= 15; ++key) {
+    if (key > 10) text += "\r\r";
+    text += Text("Message", std::to_string(key));
+  }
+  return platform::AskYesNo(text, Text("Message", "16"), platform::BoxIcon::Critical, false) ==
+         platform::BoxAnswer::Yes;
+}
+
+}  // namespace mainwindow

@@ -1,0 +1,69 @@
+#pragma once
+// The main menu's rules apart from the window: its commands, which of them need an
+// airfoil, the questions asked before new rib and exit. Plain functions so they are tested
+// without a screen.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/ribdocument.h"
+
+namespace mainwindow {
+
+// The commands of the menus and the command buttons.
+enum class Command {
+  OpenProject, OpenAirfoil, SaveProjectAs, ExportDxf, PageSetup,
+  PrinterSetup, PrintPreview, Print, Exit, ViewUpsideDown,
+  Defaults, Colours, ShowLeadingEdgeHeight, ShowTrailingEdgeHeight, ShowThickness,
+  InsertText, ShowOutline, NewRib, Language, Chord,
+  Sheeting, LeadingEdgeMenu, LeadingEdgePiece, SquareLeadingEdge, Spars,
+  Holes, TrailingEdge, BuildingTabs, ReferenceLines, Blocks,
+  Washout, CompareAirfoils, RibSheet, RibSeries, RibSeriesWithIntermediates,
+  ThicknessCamber, ObliqueRib, InclinedRib, Dihedral, CoordinatesEditor,
+  Former, Calculator, HelpTopics, About, CheckVersion,
+  AirfoilFolders, AirfoilButton, ChordButton, LeadingEdgeButton, SparsButton,
+  HolesButton, TrailingEdgeButton
+};
+
+// The control's name: the object name of its menu entry or button, by which the caption
+// table of the language files finds it.
+std::string_view ControlName(Command command);
+std::optional<Command> CommandForControl(std::string_view controlName);
+// Every command, in menu order.
+const std::vector<Command>& AllCommands();
+
+// Commands that need an airfoil: disabled at start-up and by a new rib, enabled once an
+// airfoil is prepared.
+const std::vector<Command>& AirfoilCommands();
+// What a new rib enables again although no airfoil is loaded.
+const std::vector<Command>& NewRibEnables();
+// Display entries whose check marks a new rib resets: all unchecked but ShowOutline.
+const std::vector<Command>& DisplayToggles();
+
+// The exit question: TextButton/17 with the program's title, or FrmMainMessage/4 while a
+// modified rib is open (not in the comparison view).
+std::string ShutdownQuestion(const core::RibDocument& s);
+bool AskToQuit(const core::RibDocument& s);
+
+// Whether a session logout may end the program: the exit question when it may be asked;
+// when it may not, a modified rib keeps the program (and the logout) from ending.
+bool SessionMayEnd(const core::RibDocument& s, bool mayAsk);
+
+// What the new-rib command does before clearing.
+enum class NewRibStep { ClearNow, AskFirst, Nothing };
+NewRibStep NewRibDecision(const core::RibDocument& s);
+// Asks FrmMainMessage/5 and /6 when needed; true when the rib is to be cleared.
+bool ConfirmNewRib(const core::RibDocument& s);
+
+// The address of the update page of this edition (a build setting).
+extern const char* const kVersionPageUrl;
+
+// The calculator command: starts one, or tells that there is none.
+void StartCalculator();
+
+// The decimal-mark warning at start-up (Message/10 to /15, title /16); true when the user
+// chose to end the program.
+bool DecimalMarkRefused(char decimalMark);
+
+}  // namespace mainwindow

@@ -1,0 +1,179 @@
+// File > Open and Save as for project files: damaged files, the airfoil search, the dialogs'
+// folders, and saves that fail.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "commands/projectcommands.h"
+#include "core/newrib.h"
+#include "files/ini.h"
+#include "files/projectfile.h"
+#include "platform/filedialogs.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+#include "support/testsupport.h"
+
+namespace fs = std::filesystem;
+using commands::OpenProjectOutcome;
+using testsupport::DataPath;
+using testsupport::ReadFile;
+using testsupport::TempDir;
+using testsupport::WriteFile;
+
+namespace {
+
+core::RibDocument NewRib(const char* unit = " mm") {
+  core::RibDocument s;
+  s.settings.unitText = unit;
+  core::ClearRib(s);
+  return s;
+}
+
+std::string Join(const std::vector<std::string>& lines, const char* end = "\r\n") {
+  std::string out;
+  for (const std::string& l : lines) out += l + end;
+  return out;
+}
+
+std::vector<std::string> Lines(const std::string& bytes) {
+  std::vector<std::string> out;
+  for (std::size_t pos = 0, end; pos < bytes.size(); pos = end + 2) {
+    end = bytes.find("\r\n", pos);
+    out.push_back(bytes.substr(pos, end - pos));
+  }
+  return out;
+}
+
+// Line `index` (0-based) of a CR LF file replaced by `text`; without `text`, removed.
+std::string WithLine(const std::string& bytes, std::size_t index, const char* text) {
+  std::vector<std::string> lines = Lines(bytes);
+  if (text) lines.at(index) = text;
+  else lines.erase(lines.begin() + static_cast<long>(index));
+  return Join(lines);
+}
+
+struct SelfNamingTexts {
+  SelfNamingTexts() {
+    platform::SetTextLookup([](std::string_view section, std::string_view key) {
+      return std::string(section) + "/" + std::string(key);
+    });
+  }
+  ~SelfNamingTexts() { platform::SetTextLookup(nullptr); }
+};
+
+const std::string kFullMm = ReadFile(DataPath("projects/full_mm.vdl"));
+constexpr std::size_t kSparCountLine = 17;
+
+}  // namespace
+
+namespace {
+struct Workspace {
+  SelfNamingTexts texts;
+  TempDir dir;
+  core::RibDocument s = NewRib();
+  platform::RecordingMessages messages;
+  platform::ScopedMessages scoped{&messages};
+
+  Workspace() {
+    s.settings.iniFile = dir.File("Vandrell.ini");
+    s.settings.airfoilDir = dir.File("airfoils");
+    s.settings.seriesAirfoilDir = dir.File("series");
+    for (const std::string& d : {s.settings.airfoilDir, s.settings.seriesAirfoilDir, dir.File("projects")}) fs::create_directories(d);
+  }
+  std::string Project(const std::string& name, const std::string& bytes) {
+    std::string path = dir.File("projects/" + name);
+    WriteFile(path, bytes);
+    return path;
+  }
+};
+}  // namespace
+
+// A damaged file is reported and leaves a clean new rib; a sound one finds its airfoil.
+TEST(OpenProject, readsTheFileFindsTheAirfoilAndPreparesIt) {
+  Workspace w;
+  w.s.airfoil.loaded = w.s.rib.upsideDown = true;
+  w.s.rib.caption.text = "old rib";
+  w.s.rib.spars.last = 3;
+  w.s.rib.spars[2].positionText = "40";
+  w.s.rib.baseMode = core::BaseMode::Blocks;
+  core::RibDocument expected = w.s;
+  core::ClearRib(expected);
+  const std::string bad = w.Project("bad.vdl", WithLine(kFullMm, kSparCountLine, " 12 "));
+  EXPECT_EQ(commands::OpenProjectFile(w.s, bad, commands::Opener::Batch), OpenProjectOutcome::Failed);
+  ASSERT_EQ(w.messages.shown.size(), 1u);
+  EXPECT_EQ(w.messages.shown[0].title, "Erreur/1 LireEcrire/newVdl");
+  EXPECT_NE(w.messages.shown[0].text.find("# 9 "), std::string::npos);
+  EXPECT_EQ(files::ProjectFileText(w.s), files::ProjectFileText(expected));
+  EXPECT_FALSE(w.s.airfoil.loaded || w.s.rib.upsideDown);
+
+  fs::create_directories(w.s.settings.airfoilDir + "/Clark");
+  fs::copy_file(testsupport::AirfoilPath("clarky.dat"), w.s.settings.airfoilDir + "/Clark/clarky.dat");
+  ASSERT_EQ(commands::OpenProjectFile(w.s, w.Project("full_mm.vdl", kFullMm), commands::Opener::Batch), OpenProjectOutcome::Opened);
+  EXPECT_EQ(w.messages.shown.size(), 1u);
+  EXPECT_EQ(w.s.airfoil.path, w.s.settings.airfoilDir + "/Clark/clarky.dat");
+  EXPECT_TRUE(w.s.airfoil.loaded);
+  EXPECT_FALSE(w.s.project.modified);
+  EXPECT_EQ(w.s.project.path, "full_mm.vdl");
+  EXPECT_GT(w.s.prepared.maxThickness, 0.1);
+  EXPECT_EQ(w.s.project.windowTitle, "Vandrell MainTolbar/26 : full_mm.vdl MainTolbar/11 : clarky");
+}
+
+TEST(OpenProject, dialogStartsAtTheLastProjectCancelChangesNothingMissingAirfoilIsNamed) {
+  Workspace w;
+  platform::ScriptedFileDialogs dialogs;
+  platform::SetFileDialogs(&dialogs);
+  dialogs.answers = {"", w.Project("p.vdl", kFullMm), ""};
+  w.s.airfoil.loaded = true;
+  w.s.rib.chord.text = "321";
+
+  EXPECT_EQ(commands::OpenProject(w.s), OpenProjectOutcome::Cancelled);
+  EXPECT_TRUE(w.messages.shown.empty());
+  EXPECT_TRUE(w.s.airfoil.loaded);
+  EXPECT_EQ(w.s.rib.chord.text, "321");
+
+  EXPECT_EQ(commands::OpenProject(w.s), OpenProjectOutcome::AirfoilMissing);
+  ASSERT_EQ(w.messages.shown.size(), 1u);
+  EXPECT_EQ(w.messages.shown[0].text, "fileopen/3 clarky.dat\n fileopen/4 \n" + w.s.settings.airfoilDir + " fileopen/5 " +
+                                          w.s.settings.seriesAirfoilDir);
+  EXPECT_FALSE(w.s.airfoil.loaded);
+  EXPECT_FLOAT_EQ(w.s.rib.chord.mm, 180.0f);
+  EXPECT_EQ(w.s.rib.spars.last, 2);
+  EXPECT_EQ(files::GetINIFile("Repertoires", "LastOpenVdl", w.s.settings.iniFile), w.dir.File("projects/"));
+  EXPECT_EQ(commands::OpenProject(w.s), OpenProjectOutcome::Cancelled);
+  platform::SetFileDialogs(nullptr);
+
+  ASSERT_EQ(dialogs.requests.size(), 3u);
+  EXPECT_EQ(dialogs.requests[0].filter, "MainTolbar/26 Vandrell (*.vdl)|*.vdl|");
+  EXPECT_EQ(dialogs.requests[0].title, "fileopen/2");
+  EXPECT_EQ(dialogs.requests[0].initialDir, w.s.settings.airfoilDir);
+  EXPECT_EQ(dialogs.requests[2].initialDir, w.dir.File("projects/"));
+}
+
+TEST(SaveProject, failedSaveKeepsThePreviousFileGoodSaveSetsTheFlagsAndFolder) {
+  Workspace w;
+  w.s.project.modified = true;
+  w.s.airfoil.name = "ag24";
+  const std::string path = w.Project("rib.vdl", "previous contents");
+  fs::create_directory(path + ".tmp~");
+  EXPECT_FALSE(commands::SaveProjectAs(w.s, path));
+  EXPECT_EQ(ReadFile(path), "previous contents");
+  EXPECT_TRUE(w.s.project.modified);
+  EXPECT_FALSE(w.s.project.saved);
+  ASSERT_EQ(w.messages.shown.size(), 1u);
+  EXPECT_EQ(w.messages.shown[0].title, "Erreur/1 Main/mnu_filesaveas");
+  EXPECT_FALSE(commands::SaveProjectAs(w.s, w.dir.File("no such folder/rib.vdl")));
+  ASSERT_EQ(w.messages.shown.size(), 2u);
+  EXPECT_NE(w.messages.shown[1].text.find("# 76 "), std::string::npos);
+
+  fs::remove(path + ".tmp~");
+  ASSERT_TRUE(commands::SaveProjectAs(w.s, path));
+  EXPECT_EQ(ReadFile(path), files::ProjectFileText(w.s));
+  EXPECT_EQ(w.s.project.path, path);
+  EXPECT_EQ(w.s.project.title, "rib.vdl");
+  EXPECT_FALSE(w.s.project.modified);
+  EXPECT_TRUE(w.s.project.saved);
+  EXPECT_EQ(files::GetINIFile("Repertoires", "LastOpenVdl", w.s.settings.iniFile), w.dir.File("projects/"));
+  EXPECT_EQ(commands::SaveProjectRequest(w.s).initialDir, w.dir.File("projects/"));
+}

@@ -1,0 +1,178 @@
+// The one-value input window: what each kind shows, the key filter, the checks and their
+// messages, the dependent values, and Cancel.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "features/inputwindow.h"
+#include "features/inputsettings.h"
+#include "features/keyfilter.h"
+#include "mainwindow/mainwindow.h"
+#include "support/windowtest.h"
+
+using testsupport::Key;
+
+namespace {
+
+using features::InputKind;
+
+class InputWindowTest : public testsupport::WindowTest {
+ protected:
+  // Types `text` into a fresh window of `kind` and presses OK.
+  void Enter(InputKind kind, const QString& text) {
+    features::InputWindow w(doc, kind);
+    w.ValueBox()->setText(text);
+    w.OkButton()->click();
+  }
+};
+
+TEST_F(InputWindowTest, eachKindShowsItsTextPromptAndTitle) {
+  core::RibDocument& s = doc;
+  s.rib.sheeting.text = "1/16";
+  s.settings.unitText = " in";
+  s.rib.markCount = 7;
+  struct Case { InputKind kind; const char* box; const char* prompt; std::string title; };
+  const Case cases[] = {{InputKind::Chord, "200", "1", Key("FrmInput", "2") + "  in"},
+                        {InputKind::Sheeting, "1/16", "3", Key("FrmInput", "4") + "  in"},
+                        {InputKind::LeadingEdge, "0", "5", Key("FrmInput", "6") + "  in"},
+                        {InputKind::TrailingEdge, "0", "7", Key("FrmInput", "8") + "  in"},
+                        {InputKind::ReferenceLines, "7", "9", Key("FrmInput", "10")}};
+  for (const Case& c : cases) {
+    features::InputWindow w(doc, c.kind);
+    EXPECT_EQ(w.ValueBox()->text(), c.box) << c.prompt;
+    EXPECT_EQ(w.Prompt()->text().toStdString(), Key("FrmInput", c.prompt));
+    EXPECT_EQ(w.windowTitle().toStdString(), c.title);
+  }
+  EXPECT_EQ(features::InputHelpTopic(InputKind::Chord), 40);
+  EXPECT_EQ(features::InputHelpTopic(InputKind::ReferenceLines), 50);
+}
+
+TEST_F(InputWindowTest, edgeDepthEqualToTheChordIsAcceptedALargerOneReset) {
+  core::RibDocument& s = doc;
+  s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
+  Enter(InputKind::LeadingEdge, "200");
+  EXPECT_FLOAT_EQ(s.rib.leadingEdge.mm, 200);
+  EXPECT_EQ(s.rib.leadingEdgeStyle, core::LeadingEdgeStyle::Plain);
+  EXPECT_TRUE(messages.shown.empty());
+
+  Enter(InputKind::LeadingEdge, "200.5");
+  EXPECT_FLOAT_EQ(s.rib.leadingEdge.mm, 0);
+  EXPECT_EQ(s.rib.leadingEdge.text, "200.5");  // the text stays
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, Key("FrmInput", "11"));
+  EXPECT_EQ(messages.shown[0].title, Key("FrmInput", "6") + "  mm");
+
+  s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
+  Enter(InputKind::TrailingEdge, "201");
+  EXPECT_FLOAT_EQ(s.rib.trailingEdge.mm, 0);
+  EXPECT_EQ(messages.shown.back().text, Key("FrmInput", "12"));
+  EXPECT_EQ(s.rib.leadingEdgeStyle, core::LeadingEdgeStyle::Square);  // the trailing edge leaves the leading edge's style
+}
+
+TEST_F(InputWindowTest, referenceLinesAreClampedAt255AndRounded) {
+  features::InputWindow w(doc, InputKind::ReferenceLines);
+  w.ValueBox()->setText("256");
+  w.OkButton()->click();
+  EXPECT_EQ(w.ValueBox()->text(), "255");
+  EXPECT_EQ(doc.rib.markCount, 255);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, Key("FrmInput", "13"));
+  Enter(InputKind::ReferenceLines, "12.5");
+  EXPECT_EQ(doc.rib.markCount, 12);  // halves to even
+  Enter(InputKind::ReferenceLines, "");
+  EXPECT_EQ(doc.rib.markCount, 0);
+}
+
+TEST_F(InputWindowTest, keysOutsideTheUnitsSetNeverReachTheBoxAndInchesKeepTheirFraction) {
+  {
+    features::InputWindow w(doc, InputKind::Chord);
+    w.ValueBox()->clear();
+    QTest::keyClicks(w.ValueBox(), "-1,2a5./3%");
+    EXPECT_EQ(w.ValueBox()->text(), "125.3");
+    QTest::keyClick(w.ValueBox(), Qt::Key_Backspace);
+    EXPECT_EQ(w.ValueBox()->text(), "125.");
+  }
+  doc.settings.unitText = " in";
+  features::InputWindow w(doc, InputKind::Chord);
+  w.ValueBox()->clear();
+  QTest::keyClicks(w.ValueBox(), "-1,.3/8");
+  EXPECT_EQ(w.ValueBox()->text(), "1.3/8");
+  w.OkButton()->click();
+  EXPECT_EQ(doc.rib.chord.text, "1.3/8");
+  EXPECT_NEAR(doc.rib.chord.mm, 34.925, 1e-4);
+  EXPECT_TRUE(doc.project.modified);
+}
+
+// A malformed inch text gets past the keys ("1./2"): the window, not the core, tells the user.
+TEST_F(InputWindowTest, aMalformedInchLengthIsToldAndStoredAsZero) {
+  doc.settings.unitText = " in";
+  Enter(InputKind::Sheeting, "1./2");
+  EXPECT_FLOAT_EQ(doc.rib.sheeting.mm, 0);
+  EXPECT_EQ(doc.rib.sheeting.text, "1./2");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, "Enter error");
+  EXPECT_EQ(messages.shown[0].text, Key("Message", "20") + "\r\nxx.yy/zz ou xx.yy");
+}
+
+// Windows that show lengths derived from the chord or the sheeting hear of a change through
+// the document, each change once; the window reports what it changed.
+TEST_F(InputWindowTest, chordAndSheetingChangesAreAnnouncedAndReported) {
+  core::RibDocument& s = doc;
+  std::vector<float> chords, sheetings;
+  int setups = 0;
+  core::ChangeChannel::Subscription follower = s.changes.Listen([&](core::Changes c) {
+    if (c.Has(core::Change::Chord)) chords.push_back(s.rib.chord.mm);
+    if (c.Has(core::Change::Sheeting)) sheetings.push_back(s.rib.sheeting.mm);
+    if (c.Has(core::Change::Setup)) ++setups;
+  });
+  Enter(InputKind::Chord, "300");
+  Enter(InputKind::Sheeting, "2");
+  Enter(InputKind::LeadingEdge, "10");
+  follower.Reset();
+  Enter(InputKind::Chord, "250");
+  EXPECT_EQ(chords, std::vector<float>{300});
+  EXPECT_EQ(sheetings, std::vector<float>{2});
+  EXPECT_EQ(setups, 3);
+
+  features::InputWindow w(doc, InputKind::Sheeting);
+  w.ValueBox()->setText("3");
+  w.OkButton()->click();
+  EXPECT_TRUE(w.Changed().Has(core::Change::Sheeting));
+  EXPECT_FALSE(w.Changed().Has(core::Change::Chord));
+
+  // In the comparison view a chord change leaves the rib unmodified.
+  s.view.compareShown = true;
+  s.project.modified = true;
+  Enter(InputKind::Chord, "210");
+  EXPECT_FALSE(s.project.modified);
+}
+
+TEST_F(InputWindowTest, cancelStoresNothingAndDoesNotRedrawWhileOkDoes) {
+  mainwindow::MainWindow main(doc);
+  main.Load();
+  OpenAirfoil();
+  doc.project.modified = false;
+  const int draws = main.DrawCount();
+  for (bool ok : {false, true}) {
+    WhenModal([ok](QWidget* modal) {
+      auto* input = qobject_cast<features::InputWindow*>(modal);
+      ASSERT_NE(input, nullptr);
+      input->ValueBox()->setText("350");
+      (ok ? input->OkButton() : input->CancelButton())->click();
+    });
+    main.Run(mainwindow::Command::Chord);
+    if (ok) break;
+    EXPECT_FLOAT_EQ(doc.rib.chord.mm, 200);
+    EXPECT_EQ(doc.rib.chord.text, "200");
+    EXPECT_FALSE(doc.project.modified);
+    EXPECT_EQ(main.DrawCount(), draws);
+  }
+  EXPECT_FLOAT_EQ(doc.rib.chord.mm, 350);
+  EXPECT_EQ(main.DrawCount(), draws + 1);
+  EXPECT_NE(doc.rib.caption.text.find("350"), std::string::npos);  // the caption names the new chord
+}
+
+}  // namespace
