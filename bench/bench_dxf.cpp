@@ -28,7 +28,7 @@ bool FullRib(core::RibDocument& s) {
   s.rib.leadingEdge.mm = 8;
   s.rib.trailingEdge.mm = 12;
   s.rib.markCount = 255;
-  s.rib.baseMode = 1;
+  s.rib.baseMode = core::BaseMode::Blocks;
   s.rib.blocks.leadingExtension.mm = 20;
   s.rib.blocks.trailingExtension.mm = 10;
   s.rib.blocks.baseHeight.mm = 15;
@@ -40,13 +40,13 @@ bool FullRib(core::RibDocument& s) {
     s.rib.spars[k].width.mm = 4;
     s.rib.spars[k].height.mm = 3;
     s.rib.spars[k].inset.mm = 1;
-    s.rib.spars[k].shape = static_cast<std::uint8_t>(i % 4);
-    s.rib.spars[k].upper = static_cast<std::uint8_t>(1 + i % 2);
-    s.rib.spars[k].lower = static_cast<std::uint8_t>(2 - i % 2);
+    s.rib.spars[k].shape = static_cast<core::SparShape>(i % 4);
+    s.rib.spars[k].upper = static_cast<core::SparCut>(1 + i % 2);
+    s.rib.spars[k].lower = static_cast<core::SparCut>(2 - i % 2);
     s.rib.holes[k].positionText = std::to_string(12 + 6 * i) + "%";
     s.rib.holes[k].size.mm = 5;
     s.rib.holes[k].height.mm = 3;
-    s.rib.holes[k].shape = static_cast<std::uint8_t>(i % 2);
+    s.rib.holes[k].shape = static_cast<core::HoleShape>(i % 2);
     s.rib.holes[k].centred = 1;
   }
   s.rib.spars.last = 11;
@@ -77,13 +77,13 @@ void BM_DrawRibOnImage(benchmark::State& state) {
     return;
   }
   s.view.zoom = 1;
-  core::PlaceViewOrigin(s);
+  const core::ViewPlacement at = core::PlaceView(s);
   QImage image(1000, 400, QImage::Format_RGB32);
   for (auto _ : state) {
     QPainter painter(&image);
     platform::QtDrawTarget target = platform::QtDrawTarget::ForDevice(painter, image);
     target.Clear();
-    core::DrawRib(s, target);
+    core::DrawRib(s, at, {}, target);
   }
 }
 BENCHMARK(BM_DrawRibOnImage)->Unit(benchmark::kMillisecond);

@@ -18,13 +18,10 @@ core::RibDocument HeavyRib() {
   core::InstallPreparedAirfoil(s);
   s.airfoil.loaded = true;
   s.view.zoom = 1;
-  s.originX = 600;
-  s.originY = 4000;
-  s.chordTwips = s.rib.chord.mm * 56.7f;
   s.rib.sheeting.mm = 1.5f;
   s.rib.leadingEdge.mm = 6;
   s.rib.markCount = 255;
-  s.rib.baseMode = 1;
+  s.rib.baseMode = core::BaseMode::Blocks;
   s.rib.blocks.leadingExtension.mm = 20;
   s.rib.blocks.trailingExtension.mm = 15;
   s.rib.blocks.baseHeight.mm = 25;
@@ -40,24 +37,25 @@ core::RibDocument HeavyRib() {
     s.rib.spars[i].width.mm = 3;
     s.rib.spars[i].height.mm = 4;
     s.rib.spars[i].inset.mm = 1;
-    s.rib.spars[i].upper = 1;
-    s.rib.spars[i].lower = 2;
-    s.rib.spars[i].shape = static_cast<std::uint8_t>(i % 4);
+    s.rib.spars[i].upper = core::SparCut::FromSheeting;
+    s.rib.spars[i].lower = core::SparCut::FromContour;
+    s.rib.spars[i].shape = static_cast<core::SparShape>(i % 4);
     s.rib.holes[i].positionText = std::to_string(10 + 6 * i) + "%";
     s.rib.holes[i].size.mm = 5;
     s.rib.holes[i].height.mm = 3;
     s.rib.holes[i].centred = 1;
-    s.rib.holes[i].shape = static_cast<std::uint8_t>(i % 2);
+    s.rib.holes[i].shape = static_cast<core::HoleShape>(i % 2);
   }
   return s;
 }
 
 void BM_DrawRibRecording(benchmark::State& state) {
   core::RibDocument s = HeavyRib();
+  const core::ViewPlacement at{1, 600, 4000, s.rib.chord.mm * 56.7f};
   std::size_t primitives = 0;
   for (auto _ : state) {
     platform::RecordingTarget target;
-    core::DrawRib(s, target);
+    core::DrawRib(s, at, {}, target);
     benchmark::DoNotOptimize(target.lines.data());
     primitives = target.lines.size() + target.circles.size() + target.texts.size();
   }

@@ -27,12 +27,13 @@ int main(int argc, char** argv) {
   // A set-up done before: the language chosen, the airfoil folders of their own.
   std::ofstream(ini) << "[Language]\nLangue=English\n[Repertoires]\nInstall=1\nRepProfil=" << (scratch / "airfoils").string()
                      << "\nRepProfilevol=" << (scratch / "airfoils").string() << "\n";
-  mainwindow::PrepareProgramState(core::App(), programDir, ini.string());
+  core::RibDocument document;
+  mainwindow::PrepareProgramState(document, programDir, ini.string());
   platform::QtMessages messages;
   platform::ScopedMessages useMessages(&messages);
   platform::QtDesktop desktop;
   platform::ScopedDesktop useDesktop(&desktop);
-  std::unique_ptr<mainwindow::MainWindow> window = mainwindow::StartProgram(false);
+  std::unique_ptr<mainwindow::MainWindow> window = mainwindow::StartProgram(document, false);
   if (!window || !QTest::qWaitForWindowExposed(window.get())) return 1;
   const auto now = std::chrono::system_clock::now().time_since_epoch();
   std::printf("%lld\n", static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
