@@ -19,7 +19,7 @@ int Dxf(const Options& options, core::RibDocument& s) {
     return rc;
   }
   if (s.rib.upsideDown) {
-    std::printf("refused: inverted\n");
+    std::printf("refused: upside-down\n");
     std::string text = platform::Text("filedxf", "1");
     std::fprintf(stderr, "%s\n", text.empty() ? "vandrell-cli: no DXF of a rib shown upside down" : text.c_str());
     return 2;

@@ -149,7 +149,8 @@ int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
     std::fprintf(stderr, "%s\n", text.empty() ? "vandrell-cli: the edge pieces are longer than the chord" : text.c_str());
     return 2;
   }
-  s.rib.upsideDown = inverted;
+  // A project keeps its own upside-down flag; the option can only turn it on.
+  if (inverted) s.rib.upsideDown = true;
   return 0;
 }
 

@@ -1,6 +1,8 @@
 #include "core/airfoilprep.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/numformat.h"
 
@@ -57,11 +59,18 @@ void DensifyOutline(const AirfoilAsRead& airfoil, PreparedAirfoil& p) {
     const double a0 = a[static_cast<std::size_t>(i)];
     const double a1 = a[static_cast<std::size_t>(i + 1)];
     auto add = [&](double t) {
+      const double o0 = o[static_cast<std::size_t>(i)];
+      const double o1 = o[static_cast<std::size_t>(i + 1)];
       double other = 0;
       if (!SixPointInterpolation(a, o, n, c, t, other)) {
-        const double o0 = o[static_cast<std::size_t>(i)];
-        const double o1 = o[static_cast<std::size_t>(i + 1)];
         other = o0 + (o1 - o0) * (t - a0) / (a1 - a0);
+      } else {
+        // Where the six points are not single-valued in the stepped coordinate (a coarse
+        // nose, a mistyped x) the polynomial overshoots without bound; a value further from
+        // the interval than the interval is long is not believed.
+        const double d = std::max(std::fabs(a1 - a0), std::fabs(o1 - o0));
+        if (other < std::min(o0, o1) - d || other > std::max(o0, o1) + d)
+          other = o0 + (o1 - o0) * (t - a0) / (a1 - a0);
       }
       if (inY) AddPoint(p, other, t);
       else AddPoint(p, t, other);
@@ -97,14 +106,14 @@ void DensifyOutline(const AirfoilAsRead& airfoil, PreparedAirfoil& p) {
 }
 
 void FindLeadingEdge(const AirfoilAsRead& airfoil, PreparedAirfoil& p) {
-  double smallest = 1.0;
+  // The nose is the first point of smallest x anywhere on the outline: real files bulge
+  // or repeat an x before it, and some put it past the middle of the list.
+  double smallest = std::numeric_limits<double>::infinity();
   p.upperCount = 1;
-  long last = RoundHalfEven((p.outlineCount + 60) / 2.0);
-  if (last > p.outlineCount) last = p.outlineCount;
-  for (long i = 1; i <= last; ++i) {
+  for (int i = 1; i <= p.outlineCount; ++i) {
     if (p.outlineX[static_cast<std::size_t>(i)] < smallest) {
       smallest = p.outlineX[static_cast<std::size_t>(i)];
-      ++p.upperCount;
+      p.upperCount = i;
     }
   }
   const long half = RoundHalfEven(airfoil.pointCount / 2.0);

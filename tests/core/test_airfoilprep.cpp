@@ -53,8 +53,8 @@ TEST(AirfoilPrep, bothSurfacesShareTheLeadingEdgePoint) {
   EXPECT_NEAR(s.prepared.maxThicknessStation, 280, 8);
 }
 
-// Two points share the smallest x: the count stops at the first one; a later equal x is no new minimum.
-TEST(AirfoilPrep, upperCountCountsStrictMinimaNotTheIndex) {
+// Two points share the smallest x: the first of them is the leading edge.
+TEST(AirfoilPrep, leadingEdgeIsTheFirstPointOfSmallestX) {
   core::RibDocument s;
   s.prepared.outlineX = {0, 1.0, 0.5, 0.0, 0.0, 0.5, 1.0};
   s.prepared.outlineY = s.airfoil.y = {0, 0.0, 0.05, 0.01, -0.01, -0.03, 0.0};

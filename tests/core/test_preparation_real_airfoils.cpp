@@ -1,0 +1,220 @@
+// The preparation on real and hand-made sections: station heights worked out apart from the
+// code (by hand from the generating parabola, or by a separate model of the densification),
+// the leading-edge search, and sections whose six-point windows are not single-valued.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/airfoilprep.h"
+#include "files/airfoilfile.h"
+#include "support/testsupport.h"
+
+namespace {
+
+using Points = std::vector<std::pair<double, double>>;
+
+void Load(core::RibDocument& s, const Points& points) {
+  s.airfoil.x.assign(1, 0.0);
+  s.airfoil.y.assign(1, 0.0);
+  for (auto [x, y] : points) {
+    s.airfoil.x.push_back(x);
+    s.airfoil.y.push_back(y);
+  }
+  s.airfoil.pointCount = static_cast<int>(points.size());
+}
+
+// 23 points: y = 0.2 x (1 - x) over the upper surface and -0.1 x (1 - x) under it from
+// x = 0.3 aft, every tenth of the chord, with a rounded nose of seven points between.
+Points HandMadeSection() {
+  Points p;
+  for (int k = 0; k <= 7; ++k) {
+    double x = 1 - k / 10.0;
+    p.push_back({x, 0.2 * x * (1 - x)});
+  }
+  for (auto nose : Points{{0.15, 0.031}, {0.06, 0.022}, {0.015, 0.011}, {0.0, 0.0},
+                          {0.015, -0.007}, {0.06, -0.012}, {0.15, -0.016}})
+    p.push_back(nose);
+  for (int k = 3; k <= 10; ++k) {
+    double x = k / 10.0;
+    p.push_back({x, -0.1 * x * (1 - x)});
+  }
+  return p;
+}
+
+// A coarse 24-point undercambered section: the lower surface dips to -0.019 and turns back
+// up above the chord line, so the y values of its nose windows repeat.
+Points CoarseUndercamberedSection() {
+  return {{1.0, 0.0},      {0.85, 0.03},     {0.7, 0.055},    {0.55, 0.072},   {0.4, 0.08},     {0.3, 0.078},
+          {0.2, 0.07},     {0.12, 0.057},    {0.06, 0.042},   {0.025, 0.027},  {0.008, 0.014},  {0.0, 0.0},
+          {0.008, -0.010}, {0.025, -0.016},  {0.06, -0.019},  {0.12, -0.017},  {0.2, -0.010},   {0.3, -0.002},
+          {0.4, 0.004},    {0.55, 0.008},    {0.7, 0.008},    {0.85, 0.005},   {0.95, 0.002},   {1.0, 0.0}};
+}
+
+struct Station {
+  int j;
+  double upper, lower;
+};
+
+void ExpectStations(const core::RibDocument& s, const std::vector<Station>& expected, double tol) {
+  for (const Station& e : expected) {
+    EXPECT_NEAR(s.prepared.upperAt[static_cast<std::size_t>(e.j)], e.upper, tol) << "station " << e.j;
+    EXPECT_NEAR(s.prepared.lowerAt[static_cast<std::size_t>(e.j)], e.lower, tol) << "station " << e.j;
+  }
+}
+
+// Every densified point stays within the file's extent widened by its longest step: no
+// interval may put a point further from itself than it is long.
+void ExpectWithinTheFileExtent(const core::RibDocument& s, const Points& file) {
+  double xMin = 1e9, xMax = -1e9, yMin = 1e9, yMax = -1e9, step = 0;
+  for (std::size_t i = 0; i < file.size(); ++i) {
+    xMin = std::min(xMin, file[i].first), xMax = std::max(xMax, file[i].first);
+    yMin = std::min(yMin, file[i].second), yMax = std::max(yMax, file[i].second);
+    if (i > 0) {
+      step = std::max({step, std::fabs(file[i].first - file[i - 1].first),
+                       std::fabs(file[i].second - file[i - 1].second)});
+    }
+  }
+  for (std::size_t i = 1; i <= static_cast<std::size_t>(s.prepared.outlineCount); ++i) {
+    ASSERT_GE(s.prepared.outlineX[i], xMin - step) << i;
+    ASSERT_LE(s.prepared.outlineX[i], xMax + step) << i;
+    ASSERT_GE(s.prepared.outlineY[i], yMin - step) << i;
+    ASSERT_LE(s.prepared.outlineY[i], yMax + step) << i;
+  }
+}
+
+}  // namespace
+
+// Near the trailing edge the six-point windows lie on one surface's parabola, so the
+// densified points lie on it too: station 4 (x = 0.99) is 0.2 * 0.99 * 0.01 = 0.00198, and
+// station 2 halfway to the trailing edge is the chord of the parabola, 0.00099. The nose
+// stations come from a separate model of the densification.
+TEST(Preparation, HandMadeSectionStationsFollowItsParabolasAndItsNose) {
+  core::RibDocument s;
+  Load(s, HandMadeSection());
+  core::InstallPreparedAirfoil(s);
+  EXPECT_EQ(s.prepared.outlineCount, 236);
+  ExpectStations(s,
+                 {{2, 0.00099, -0.000495},
+                  {4, 0.00198, -0.00099},
+                  {40, 0.018, -0.009},
+                  {100, 0.0375, -0.01875},
+                  {200, 0.05, -0.025},
+                  {280, 0.042, -0.021}},
+                 3e-8);
+  ExpectStations(s,
+                 {{340, 0.0309999995, -0.0160000008},
+                  {380, 0.0204195765, -0.0113281271},
+                  {392, 0.0130681493, -0.0081318659},
+                  {396, 0.0086730284, -0.0057721175},
+                  {399, 0.0038757679, -0.0026075477},
+                  {400, 0.0, 0.0}},
+                 1e-9);
+  // x falls from 0.000237 to 0 over the last two points of the upper surface without a
+  // new strict minimum between them: the split is still the file's nose point.
+  ASSERT_EQ(s.prepared.upperCount, 119);
+  EXPECT_EQ(s.prepared.outlineX[119], 0.0);
+  EXPECT_EQ(s.prepared.outlineY[119], 0.0);
+}
+
+// Stations of files of the starter set near both ends of the outline and at the nose, from
+// a separate model of the densification. s1223's nose window reaches round onto the lower
+// surface, goe100's lower surface is flat into the nose, and prisenaca's nose lies at
+// x = 0.166 past the middle of its list.
+TEST(Preparation, RealAirfoilStations) {
+  const std::pair<const char*, std::vector<Station>> files[] = {
+      {"clarky.dat",
+       {{1, 0.001191872, -0.000691106},
+        {3, 0.002376817, -0.000874764},
+        {150, 0.072539559, -0.014371513},
+        {397, 0.013166918, -0.013867624},
+        {400, -0.000048814, -0.002430540}}},
+      {"s1223.dat",
+       {{2, 0.004184489, 0.003232897},
+        {10, 0.020278921, 0.014508015},
+        {200, 0.121957548, 0.051423876},
+        {398, 0.019798313, -0.012580038},
+        {399, 0.013452680, -0.004703486},
+        {400, 0.001780000, 0.001780000}}},
+      {"naca2412.dat",  // 35 points: the last windows reach 0.7 of the chord
+       {{85, 0.039413162, -0.015820730},
+        {300, 0.076700004, -0.042200001},
+        {399, 0.010117781, -0.006916338},
+        {400, 0.002239748, 0.0}}},
+      {"goe100.dat", {{390, 0.021301489, -0.008600049}, {395, 0.011552680, -0.005041673}, {400, 0.001946468, 0.0}}},
+      {"prisenaca.dat", {{300, 0.030449999, -0.030449999}, {360, 0.0, 0.0}}},
+  };
+  for (const auto& [name, stations] : files) {
+    SCOPED_TRACE(name);
+    core::RibDocument s;
+    s.airfoil.path = testsupport::AirfoilPath(name);
+    ASSERT_TRUE(files::ReadAirfoilInto(s.airfoil).ok());
+    core::InstallPreparedAirfoil(s);
+    ExpectStations(s, stations, 2e-9);
+  }
+}
+
+TEST(Preparation, NoPointAheadOfTheNose) {
+  core::RibDocument s;
+  const Points coarse = CoarseUndercamberedSection();
+  Load(s, coarse);
+  core::InstallPreparedAirfoil(s);
+  ExpectWithinTheFileExtent(s, coarse);
+  double smallest = 1;
+  for (std::size_t i = 1; i <= static_cast<std::size_t>(s.prepared.outlineCount); ++i) smallest = std::min(smallest, s.prepared.outlineX[i]);
+  // The file's nose (0, 0), up to the single-precision stepping.
+  EXPECT_GE(smallest, 0.0);
+  EXPECT_NEAR(smallest, 0.0, 1e-8);
+  EXPECT_EQ(s.prepared.outlineX[static_cast<std::size_t>(s.prepared.upperCount)], smallest);
+  EXPECT_NEAR(s.prepared.outlineY[static_cast<std::size_t>(s.prepared.upperCount)], 0.0, 1e-8);
+  EXPECT_NEAR(s.prepared.upperAt[400], 0.0, 1e-8);
+  EXPECT_NEAR(s.prepared.lowerAt[400], 0.0, 1e-8);
+
+  // One x typed wrong (0.8001 for 0.7): two points a ten-thousandth apart with 0.01 between
+  // their heights make the polynomials of the windows around them swing by whole chords.
+  Points mistyped = HandMadeSection();
+  mistyped[3].first = 0.8001;
+  Load(s, mistyped);
+  core::InstallPreparedAirfoil(s);
+  ExpectWithinTheFileExtent(s, mistyped);
+  for (std::size_t j = 0; j <= 400; ++j) {
+    ASSERT_LE(std::fabs(s.prepared.upperAt[j]), 0.15) << j;
+    ASSERT_LE(std::fabs(s.prepared.lowerAt[j]), 0.15) << j;
+  }
+}
+
+// The leading edge is the first point of smallest x over the whole outline, whatever x does
+// on the way there.
+TEST(Preparation, LeadingEdgeIsTheFirstSmallestXAnywhere) {
+  Points longUpper;  // 100 points down to the nose, 10 back: the nose lies past the middle
+  for (int i = 0; i < 100; ++i) longUpper.push_back({1 - i / 99.0, 0});
+  for (int i = 1; i <= 10; ++i) longUpper.push_back({i / 10.0, 0});
+  struct Case {
+    const char* what;
+    std::vector<double> x;
+    int upperCount;
+  };
+  std::vector<Case> cases = {
+      {"an x repeated before the nose", {1, 0.6, 0.3, 0.3, 0.1, 0, 0.2, 1}, 6},
+      {"a bulge before the nose", {1, 0.5, 0.2, 0.25, 0.1, 0, 0.5, 1}, 6},
+      {"two points at the smallest x", {1, 0.5, 0, 0, 0.5, 1}, 3},
+      {"a point ahead of the nose on the lower surface", {1, 0.5, 0, 0.1, -0.01, 0.5, 1}, 5},
+      {"the nose past the middle of the list", {}, 100},
+  };
+  for (const auto& [x, y] : longUpper) cases.back().x.push_back(x);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    core::RibDocument s;
+    s.prepared.outlineX = {0};
+    s.prepared.outlineX.insert(s.prepared.outlineX.end(), c.x.begin(), c.x.end());
+    s.prepared.outlineY.assign(s.prepared.outlineX.size(), 0.0);
+    s.prepared.outlineCount = static_cast<int>(c.x.size());
+    s.airfoil.y = {0};
+    s.airfoil.pointCount = 0;
+    core::FindLeadingEdge(s.airfoil, s.prepared);
+    EXPECT_EQ(s.prepared.upperCount, c.upperCount);
+  }
+}
