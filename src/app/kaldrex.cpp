@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <filesystem>
 
-#include "settingsdialogs/airfoilpack.h"
+#include "settingswindows/airfoilpack.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
   const QString folder =
       QFileDialog::getExistingDirectory(nullptr, "Folder for the Morvask airfoils", QDir::homePath());
   if (folder.isEmpty()) return 0;
-  const settingsdialogs::PackCopy copy = settingsdialogs::CopyAirfoilPack(pack.string(), folder.toStdString());
+  const settingswindows::PackCopy copy = settingswindows::CopyAirfoilPack(pack.string(), folder.toStdString());
   QString text = QString("%1 airfoils copied into %2.").arg(copy.copied).arg(folder);
   if (copy.alreadyThere > 0) text += QString("\n%1 were there already and were left as they were.").arg(copy.alreadyThere);
   if (copy.failed > 0) {

@@ -22,13 +22,13 @@
 #include "commands/dxfexport.h"
 #include "commands/newrib.h"
 #include "commands/projectcommands.h"
-#include "features/inputwindow.h"
-#include "features/inputsettings.h"
+#include "ribwindows/inputwindow.h"
+#include "ribwindows/inputsettings.h"
 #include "files/captions.h"
 #include "files/settings.h"
 #include "mainwindow/aboutbox.h"
 #include "mainwindow/openairfoilwindow.h"
-#include "mainwindow/langwindow.h"
+#include "mainwindow/languagewindow.h"
 #include "mainwindow/mainview.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/viewdrawing.h"
@@ -38,7 +38,7 @@
 #include "platform/messages.h"
 #include "platform/qt/qttranslations.h"
 #include "platform/texts.h"
-#include "settingsdialogs/kaldrexoffer.h"
+#include "settingswindows/airfoilpackoffer.h"
 
 namespace mainwindow {
 
@@ -388,16 +388,16 @@ void MainWindow::WireCommands() {
     if (ConfirmNewRib(d)) commands::NewRib(d);
   });
   set(Language, [this] {
-    LangWindow lang(document_, LangWindow::Purpose::ChangeLanguage, this);
+    LanguageWindow lang(document_, LanguageWindow::Purpose::ChangeLanguage, this);
     lang.exec();
   });
-  set(Chord, [this] { ShowInput(features::InputKind::Chord); });
-  set(ChordButton, [this] { ShowInput(features::InputKind::Chord); });
-  set(Sheeting, [this] { ShowInput(features::InputKind::Sheeting); });
-  set(LeadingEdgePiece, [this] { ShowInput(features::InputKind::LeadingEdge); });
-  set(TrailingEdge, [this] { ShowInput(features::InputKind::TrailingEdge); });
-  set(TrailingEdgeButton, [this] { ShowInput(features::InputKind::TrailingEdge); });
-  set(ReferenceLines, [this] { ShowInput(features::InputKind::ReferenceLines); });
+  set(Chord, [this] { ShowInput(ribwindows::InputKind::Chord); });
+  set(ChordButton, [this] { ShowInput(ribwindows::InputKind::Chord); });
+  set(Sheeting, [this] { ShowInput(ribwindows::InputKind::Sheeting); });
+  set(LeadingEdgePiece, [this] { ShowInput(ribwindows::InputKind::LeadingEdge); });
+  set(TrailingEdge, [this] { ShowInput(ribwindows::InputKind::TrailingEdge); });
+  set(TrailingEdgeButton, [this] { ShowInput(ribwindows::InputKind::TrailingEdge); });
+  set(ReferenceLines, [this] { ShowInput(ribwindows::InputKind::ReferenceLines); });
   set(LeadingEdgeButton, [this, &d] {
     Run(d.rib.leadingEdgeStyle != core::LeadingEdgeStyle::Square ? LeadingEdgePiece : SquareLeadingEdge);
   });
@@ -408,7 +408,7 @@ void MainWindow::WireCommands() {
     about.exec();
   });
   set(CheckVersion, [] { platform::CurrentDesktop().OpenWebPage(kVersionPageUrl); });
-  set(AirfoilFolders, [&d] { settingsdialogs::OfferAirfoilPack(d); });
+  set(AirfoilFolders, [&d] { settingswindows::OfferAirfoilPack(d); });
   for (Command command : AllCommands()) ApplyEnabled(command);
 }
 
@@ -609,8 +609,8 @@ void MainWindow::ReturnToNewRib() {
     zoomList_->setCurrentIndex(kZoomDefaultIndex);
 }
 
-void MainWindow::ShowInput(features::InputKind kind) {
-  features::InputWindow input(document_, kind, this);
+void MainWindow::ShowInput(ribwindows::InputKind kind) {
+  ribwindows::InputWindow input(document_, kind, this);
   input.exec();
 }
 

@@ -14,7 +14,7 @@
 #include "core/changes.h"
 #include "core/ribdocument.h"
 #include "core/viewgeometry.h"
-#include "features/inputsettings.h"
+#include "ribwindows/inputsettings.h"
 #include "mainwindow/menurules.h"
 
 class QAction;
@@ -94,7 +94,7 @@ class MainWindow : public QMainWindow {
   QAction* ToolbarButton(int index) const { return toolbarButtons_[static_cast<std::size_t>(index)]; }
 
   // Shows the input window for one of the rib's dimensions.
-  void ShowInput(features::InputKind kind);
+  void ShowInput(ribwindows::InputKind kind);
   // Opens an airfoil through the open window.
   void OpenAirfoil();
   // Asks the exit question when a session logout would end the program.

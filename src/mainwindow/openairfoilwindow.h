@@ -49,7 +49,7 @@ class OpenAirfoilWindow : public QDialog {
   QPushButton* HelpButton() const { return helpButton_; }
 
   // Event handlers, also driven directly by the tests.
-  void SetDirectory(const std::string& dir);  // Dir1_Change
+  void SetDirectory(const std::string& dir);
   void SelectFile(const std::string& fileName);
   void OpenFileAtOnce(const std::string& fileName);
   void Open();

@@ -55,10 +55,10 @@ QPixmap ProgramPicture(const QSize& size) {
 
 Splash::Splash(const std::string& versionText, QWidget* over) : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
   setObjectName("frmSplash");
-  image1_ = new QLabel(this);
-  image1_->setObjectName("Image1");
-  image1_->setPixmap(ProgramPicture(QSize(420, 200)));
-  image1_->installEventFilter(this);
+  picture_ = new QLabel(this);
+  picture_->setObjectName("Image1");
+  picture_->setPixmap(ProgramPicture(QSize(420, 200)));
+  picture_->installEventFilter(this);
   auto* title = new QLabel(platform::kProgramTitle, this);
   title->setObjectName("lblProductName");
   QFont big = title->font();
@@ -73,7 +73,7 @@ Splash::Splash(const std::string& versionText, QWidget* over) : QWidget(nullptr,
   presentation->setAlignment(Qt::AlignHCenter);
   presentation->setFixedWidth(400);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(image1_, 0, Qt::AlignHCenter);
+  layout->addWidget(picture_, 0, Qt::AlignHCenter);
   layout->addWidget(title, 0, Qt::AlignHCenter);
   layout->addWidget(presentation, 0, Qt::AlignHCenter);
   layout->addWidget(version, 0, Qt::AlignHCenter);
@@ -94,7 +94,7 @@ Splash::Splash(const std::string& versionText, QWidget* over) : QWidget(nullptr,
 QLabel* Splash::Label(const char* name) const { return findChild<QLabel*>(name); }
 
 bool Splash::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == image1_ && event->type() == QEvent::MouseButtonPress) {
+  if (watched == picture_ && event->type() == QEvent::MouseButtonPress) {
     Finish();
     return true;
   }

@@ -17,8 +17,8 @@ class Splash : public QWidget {
   Q_OBJECT
  public:
   explicit Splash(const std::string& versionText, QWidget* over = nullptr);
-  QLabel* Image1() const { return image1_; }
-  QTimer* Timer1() const { return timer_; }
+  QLabel* Picture() const { return picture_; }
+  QTimer* CloseTimer() const { return timer_; }
   QLabel* Label(const char* name) const;
 
  protected:
@@ -27,7 +27,7 @@ class Splash : public QWidget {
  private:
   void Finish();
 
-  QLabel* image1_;
+  QLabel* picture_;
   QTimer* timer_;
 };
 

@@ -7,7 +7,7 @@
 #include "files/language.h"
 #include "files/settings.h"
 #include "mainwindow/menurules.h"
-#include "mainwindow/langwindow.h"
+#include "mainwindow/languagewindow.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/splash.h"
 #include "platform/desktop.h"
@@ -23,7 +23,7 @@
 #include "platform/qt/qtuserstore.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
-#include "settingsdialogs/kaldrexoffer.h"
+#include "settingswindows/airfoilpackoffer.h"
 
 namespace mainwindow {
 
@@ -38,7 +38,7 @@ void PrepareProgramState(core::RibDocument& s, const std::string& programDir, co
 }
 
 std::unique_ptr<MainWindow> StartProgram(core::RibDocument& s, bool showSplash) {
-  LangChooser chooser;
+  LanguageChooserWindow chooser;
   if (!files::StartLanguage(s, chooser)) return nullptr;
   if (DecimalMarkRefused(platform::CurrentDesktop().DecimalMark())) return nullptr;
   auto window = std::make_unique<MainWindow>(s);
@@ -54,7 +54,7 @@ std::unique_ptr<MainWindow> StartProgram(core::RibDocument& s, bool showSplash) 
     splash->show();
   }
   if (s.settings.firstRun) {
-    settingsdialogs::OfferAirfoilPack(s);
+    settingswindows::OfferAirfoilPack(s);
     files::CompleteFirstRun(s);
   }
   return window;

@@ -91,7 +91,7 @@ struct Workspace {
 }  // namespace
 
 // A damaged file is reported and leaves a clean new rib; a sound one finds its airfoil.
-TEST(OpenProject, readsTheFileFindsTheAirfoilAndPreparesIt) {
+TEST(OpenProject, ReadsTheFileFindsTheAirfoilAndPreparesIt) {
   Workspace w;
   w.s.airfoil.loaded = w.s.rib.upsideDown = true;
   w.s.rib.caption.text = "old rib";
@@ -120,7 +120,7 @@ TEST(OpenProject, readsTheFileFindsTheAirfoilAndPreparesIt) {
   EXPECT_EQ(w.s.project.windowTitle, "Vandrell MainTolbar/26 : full_mm.vdl MainTolbar/11 : clarky");
 }
 
-TEST(OpenProject, dialogStartsAtTheLastProjectCancelChangesNothingMissingAirfoilIsNamed) {
+TEST(OpenProject, DialogStartsAtTheLastProjectCancelChangesNothingMissingAirfoilIsNamed) {
   Workspace w;
   platform::ScriptedFileDialogs dialogs;
   platform::SetFileDialogs(&dialogs);
@@ -151,7 +151,7 @@ TEST(OpenProject, dialogStartsAtTheLastProjectCancelChangesNothingMissingAirfoil
   EXPECT_EQ(dialogs.requests[2].initialDir, w.dir.File("projects/"));
 }
 
-TEST(SaveProject, failedSaveKeepsThePreviousFileGoodSaveSetsTheFlagsAndFolder) {
+TEST(SaveProject, FailedSaveKeepsThePreviousFileGoodSaveSetsTheFlagsAndFolder) {
   Workspace w;
   w.s.project.modified = true;
   w.s.airfoil.name = "ag24";

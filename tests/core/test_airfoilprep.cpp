@@ -35,7 +35,7 @@ Points Symmetric(int perSurface) {
 
 }  // namespace
 
-TEST(AirfoilPrep, bothSurfacesShareTheLeadingEdgePoint) {
+TEST(AirfoilPrep, BothSurfacesShareTheLeadingEdgePoint) {
   core::RibDocument s;
   Load(s, Symmetric(30));
   core::InstallPreparedAirfoil(s);
@@ -54,7 +54,7 @@ TEST(AirfoilPrep, bothSurfacesShareTheLeadingEdgePoint) {
 }
 
 // Two points share the smallest x: the first of them is the leading edge.
-TEST(AirfoilPrep, leadingEdgeIsTheFirstPointOfSmallestX) {
+TEST(AirfoilPrep, LeadingEdgeIsTheFirstPointOfSmallestX) {
   core::RibDocument s;
   s.prepared.outlineX = {0, 1.0, 0.5, 0.0, 0.0, 0.5, 1.0};
   s.prepared.outlineY = s.airfoil.y = {0, 0.0, 0.05, 0.01, -0.01, -0.03, 0.0};
@@ -65,7 +65,7 @@ TEST(AirfoilPrep, leadingEdgeIsTheFirstPointOfSmallestX) {
   EXPECT_DOUBLE_EQ(s.prepared.yMin, -0.03);
 }
 
-TEST(AirfoilPrep, heightRuleInterpolatesAndHandlesTheEnds) {
+TEST(AirfoilPrep, HeightRuleInterpolatesAndHandlesTheEnds) {
   std::vector<double> xs = {0, 1.0, 0.5, 0.0}, ys = {0, 0.0, 0.1, 0.0};
   EXPECT_DOUBLE_EQ(core::HeightAtChordFraction(xs, ys, 3, 0.25), 0.05);  // u = 0.75
   EXPECT_DOUBLE_EQ(core::HeightAtChordFraction(xs, ys, 3, 0.5), 0.1);    // on a point
@@ -76,7 +76,7 @@ TEST(AirfoilPrep, heightRuleInterpolatesAndHandlesTheEnds) {
   EXPECT_DOUBLE_EQ(core::HeightAtChordFraction({0, 0.999, 0.5, 0.0}, offY, 3, 0.0), 0.0);
 }
 
-TEST(AirfoilPrep, sixPointInterpolationIsExactForAQuintic) {
+TEST(AirfoilPrep, SixPointInterpolationIsExactForAQuintic) {
   std::vector<double> a = {0}, o = {0};
   for (int k = 0; k < 8; ++k) {
     double x = 0.1 * k;
@@ -93,7 +93,7 @@ TEST(AirfoilPrep, sixPointInterpolationIsExactForAQuintic) {
 }
 
 // Five points fit no six-point window; the flat bottom makes the step in y zero near the nose.
-TEST(AirfoilPrep, fewPointsAndFlatStretchesStayFiniteAndEnd) {
+TEST(AirfoilPrep, FewPointsAndFlatStretchesStayFiniteAndEnd) {
   core::RibDocument s;
   Load(s, {{1, 0}, {0.5, 0.06}, {0, 0}, {0.5, 0}, {1, 0}});
   core::InstallPreparedAirfoil(s);
@@ -105,7 +105,7 @@ TEST(AirfoilPrep, fewPointsAndFlatStretchesStayFiniteAndEnd) {
   EXPECT_NEAR(s.prepared.lowerAt[200], 0.0, 1e-7);
 }
 
-TEST(AirfoilPrep, densificationStopsAt32767PointsAndZeroThicknessHasNoExtrema) {
+TEST(AirfoilPrep, DensificationStopsAt32767PointsAndZeroThicknessHasNoExtrema) {
   core::RibDocument s;
   Points pts;
   const int n = 4000;
@@ -126,7 +126,7 @@ TEST(AirfoilPrep, densificationStopsAt32767PointsAndZeroThicknessHasNoExtrema) {
 
 // Every starter airfoil prepares into finite 401-station tables whose thickness agrees
 // with the file's own extremes; e387's 61 points give about 600 densified ones.
-TEST(AirfoilPrep, everyStarterAirfoilKeepsTheInvariants) {
+TEST(AirfoilPrep, EveryStarterAirfoilKeepsTheInvariants) {
   int prepared = 0;
   for (const auto& entry : std::filesystem::directory_iterator(std::string(VANDRELL_SOURCE_DIR) + "/airfoils")) {
     const std::string name = entry.path().filename().string();

@@ -22,7 +22,7 @@ class Caption : public ::testing::Test {
   }
 };
 
-TEST_F(Caption, namesAirfoilAndChordAndTheAngleOnlyOnAnInclinedBoardAndSparesTheUsersText) {
+TEST_F(Caption, NamesAirfoilAndChordAndTheAngleOnlyOnAnInclinedBoardAndSparesTheUsersText) {
   s.rib.boardAngle = 3.5f;
   EXPECT_EQ(core::AutomaticCaption(s, words), "clarky Chord : 1.3/8");  // no base: no board
   s.rib.baseMode = core::BaseMode::Blocks;
@@ -44,7 +44,7 @@ TEST_F(Caption, namesAirfoilAndChordAndTheAngleOnlyOnAnInclinedBoardAndSparesThe
   EXPECT_EQ(s.rib.caption.text, "Rib 4, port");
 }
 
-TEST_F(Caption, recognisesTheUsersOwnTextByWhatStandsBeforeTheColon) {
+TEST_F(Caption, RecognisesTheUsersOwnTextByWhatStandsBeforeTheColon) {
   s.rib.caption.isUserText = true;
   EXPECT_FALSE(Recognised("clarky Chord : 250"));  // a chord typed anew is still the automatic caption
   EXPECT_TRUE(Recognised("Wing root : 250"));

@@ -5,7 +5,7 @@
 using core::LengthFromText;
 using core::LengthToText;
 
-TEST(Lengths, inchTextsAndFractionsRoundTrip) {
+TEST(Lengths, InchTextsAndFractionsRoundTrip) {
   EXPECT_FLOAT_EQ(LengthFromText("1.5", " mm"), 1.5f);
   EXPECT_EQ(LengthToText(34.925f, " mm"), "34.925");
   EXPECT_FLOAT_EQ(LengthFromText("2", " in"), 50.8f);
@@ -26,7 +26,7 @@ TEST(Lengths, inchTextsAndFractionsRoundTrip) {
 }
 
 // The core tells no one: the reading says the text was malformed, the caller shows it.
-TEST(Lengths, malformedInchTextIsFlaggedAndReadsAsZero) {
+TEST(Lengths, MalformedInchTextIsFlaggedAndReadsAsZero) {
   for (const char* text : {"1./2", "/2", "1/0"}) {
     const core::LengthReading r = core::ReadLength(text, " in");
     EXPECT_FLOAT_EQ(r.mm, 0.0f) << text;
@@ -38,7 +38,7 @@ TEST(Lengths, malformedInchTextIsFlaggedAndReadsAsZero) {
   EXPECT_FALSE(core::ReadLength("1./2", " mm").malformed);
 }
 
-TEST(Lengths, percentagesAndStations) {
+TEST(Lengths, PercentagesAndStations) {
   EXPECT_FLOAT_EQ(core::PercentLength("25%", 200, " mm"), 50.0f);
   EXPECT_FLOAT_EQ(core::PercentLengthFromTE("25%", 200, " mm"), 150.0f);
   EXPECT_FLOAT_EQ(core::PercentLength("30", 200, " mm"), 30.0f);

@@ -5,7 +5,7 @@
 using core::FormatNumber;
 
 // Every pattern the program writes, with the cases where the rules differ from printf.
-TEST(NumberFormat, optionalIntegerAndDecimalsFollowThePattern) {
+TEST(NumberFormat, OptionalIntegerAndDecimalsFollowThePattern) {
   EXPECT_EQ(FormatNumber(202, "# ###.###"), "202.");
   EXPECT_EQ(FormatNumber(0.5, "# ###.###"), ".5");
   EXPECT_EQ(FormatNumber(1234567.125, "# ###.###"), "1 234 567.125");
@@ -23,7 +23,7 @@ TEST(NumberFormat, optionalIntegerAndDecimalsFollowThePattern) {
 }
 
 // 0.125 is exact: the tie goes to even; 2.675 is really 2.67499999...; a negative keeps its sign at zero.
-TEST(NumberFormat, roundsTheExactBinaryValueHalvesToEvenAndKeepsTheSign) {
+TEST(NumberFormat, RoundsTheExactBinaryValueHalvesToEvenAndKeepsTheSign) {
   EXPECT_EQ(FormatNumber(0.125, "0.00"), "0.12");
   EXPECT_EQ(FormatNumber(0.375, "0.00"), "0.38");
   EXPECT_EQ(FormatNumber(2.675, "0.00"), "2.67");
@@ -36,7 +36,7 @@ TEST(NumberFormat, roundsTheExactBinaryValueHalvesToEvenAndKeepsTheSign) {
   EXPECT_EQ(core::RoundHalfEven(-2.5), -2);
 }
 
-TEST(NumberFormat, integerAndScreenTexts) {
+TEST(NumberFormat, IntegerAndScreenTexts) {
   EXPECT_EQ(core::IntegerText(0), " 0");
   EXPECT_EQ(core::IntegerText(-3), "-3");
   EXPECT_EQ(core::ScreenNumberText(".5"), "0.5");
@@ -44,7 +44,7 @@ TEST(NumberFormat, integerAndScreenTexts) {
   EXPECT_EQ(core::ScreenNumberText("-.5"), "-0.5");
 }
 
-TEST(NumberParse, readsTheLongestNumericPrefix) {
+TEST(NumberParse, ReadsTheLongestNumericPrefix) {
   EXPECT_DOUBLE_EQ(core::ValPrefix("0,5"), 0.0);
   EXPECT_DOUBLE_EQ(core::ValPrefix("  1.25xyz"), 1.25);
   EXPECT_DOUBLE_EQ(core::ValPrefix("\t-0.0126\n"), -0.0126);

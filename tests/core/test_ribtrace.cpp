@@ -132,7 +132,7 @@ bool AllFinite(const RecordingTarget& t) {
   return true;
 }
 
-TEST_F(RibTrace, chordLineOvershootsByOneTwipAtEveryZoomAndWithReferenceLinesFollowsTheBlock) {
+TEST_F(RibTrace, ChordLineOvershootsByOneTwipAtEveryZoomAndWithReferenceLinesFollowsTheBlock) {
   auto axis = LinesIn(Draw(), core::Element::ChordAxis);
   ASSERT_EQ(axis.size(), 1u);
   ExpectLine(axis[0], kOx - 1, kOy, kOx + 200 * 56.7 + 1, kOy);
@@ -157,7 +157,7 @@ TEST_F(RibTrace, chordLineOvershootsByOneTwipAtEveryZoomAndWithReferenceLinesFol
   EXPECT_NEAR(t.texts[1].y, kOy - (30 - 1) * 56.7, kTol);
 }
 
-TEST_F(RibTrace, edgeCutsStandAtTheirDepthsBetweenTheContours) {
+TEST_F(RibTrace, EdgeCutsStandAtTheirDepthsBetweenTheContours) {
   s.rib.leadingEdge.mm = 10;   // station 380
   s.rib.trailingEdge.mm = 15;  // station 30
   auto t = Draw();
@@ -183,7 +183,7 @@ TEST_F(RibTrace, edgeCutsStandAtTheirDepthsBetweenTheContours) {
   ExpectLine(LinesIn(t, core::Element::TrailingEdge)[0], X(200), Y(Upper(0)), X(200), Y(Lower(0)));
 }
 
-TEST_F(RibTrace, heightLabelsAndThicknessLineSitAtFixedTwipDistances) {
+TEST_F(RibTrace, HeightLabelsAndThicknessLineSitAtFixedTwipDistances) {
   s.rib.leadingEdge.mm = 10;
   s.rib.trailingEdge.mm = 15;
   s.view.showLeadingEdgeHeight = s.view.showTrailingEdgeHeight = s.view.showThickness = true;
@@ -212,7 +212,7 @@ TEST_F(RibTrace, heightLabelsAndThicknessLineSitAtFixedTwipDistances) {
   EXPECT_NE(t.texts[0].text.find(" in at 2.362 in (30 %) from L.E. "), std::string::npos);
 }
 
-TEST_F(RibTrace, sheetingWithoutTrailingEdgePieceSkipsCrossingStationsAndClosesAtTheMidPoint) {
+TEST_F(RibTrace, SheetingWithoutTrailingEdgePieceSkipsCrossingStationsAndClosesAtTheMidPoint) {
   s.rib.sheeting.mm = 1.5f;
   auto sheet = LinesIn(Draw(), core::Element::Sheeting);
   int ov = built.sheetOverlap;
@@ -236,7 +236,7 @@ TEST_F(RibTrace, sheetingWithoutTrailingEdgePieceSkipsCrossingStationsAndClosesA
   EXPECT_TRUE(LinesIn(Draw(), core::Element::Sheeting).empty());
 }
 
-TEST_F(RibTrace, referenceLinesDivideTheChordAndEndBelowTheLowerContour) {
+TEST_F(RibTrace, ReferenceLinesDivideTheChordAndEndBelowTheLowerContour) {
   s.rib.markCount = 3;
   auto t = Draw();
   auto marks = LinesIn(t, core::Element::ReferenceLine);
@@ -260,7 +260,7 @@ TEST_F(RibTrace, referenceLinesDivideTheChordAndEndBelowTheLowerContour) {
   EXPECT_NEAR(t.texts[1].y, marks[1].y2, kTol);
 }
 
-TEST_F(RibTrace, sparNotchFollowsTheSurfaceWithSidesSquareToItsTop) {
+TEST_F(RibTrace, SparNotchFollowsTheSurfaceWithSidesSquareToItsTop) {
   s.rib.sheeting.mm = 1.5f;
   // 25 % of 200 mm: centre 50 mm (station 300), edges at 48 and 52 mm (stations 304, 296).
   SetSpar(0, "25%", 4, 5, 0, 2, 1, 0);
@@ -279,7 +279,7 @@ TEST_F(RibTrace, sparNotchFollowsTheSurfaceWithSidesSquareToItsTop) {
   ExpectChain(spar, 4, {{X(48), Y(ll)}, {X(52), Y(lr)}, {X(52 - (lr - ll) / 4 * 5), Y(lr + 5)}});
 }
 
-TEST_F(RibTrace, roundSparAndHangingRectangle) {
+TEST_F(RibTrace, RoundSparAndHangingRectangle) {
   SetSpar(0, "60", 6, 0, 2, 2, 0, 2);   // round, 2 mm under the contour
   SetSpar(1, "120", 4, 8, 3, 0, 2, 1);  // hanging from 3 mm above the lower contour
   s.rib.spars.last = 2;
@@ -300,7 +300,7 @@ TEST_F(RibTrace, roundSparAndHangingRectangle) {
   ExpectChain(rect, 0, {{X(118), Y(top)}, {X(122), Y(top)}, {X(122), Y(top + 8)}, {X(118), Y(top + 8)}});
 }
 
-TEST_F(RibTrace, centredHolesSitOnTheMidThicknessLineOfACamberedAirfoil) {
+TEST_F(RibTrace, CentredHolesSitOnTheMidThicknessLineOfACamberedAirfoil) {
   Load("clarky.dat");
   SetHole(0, "30%", 10, 0, 0, true, false);
   SetHole(1, "40", 8, 5, 0, false, true);  // from the trailing edge: 160 mm
@@ -332,7 +332,7 @@ TEST_F(RibTrace, centredHolesSitOnTheMidThicknessLineOfACamberedAirfoil) {
   ExpectLine(axes[4], X(100), Y(cy - 3), X(100), Y(cy + 3));
 }
 
-TEST_F(RibTrace, squareLeadingEdgeStandsOnItsCorner) {
+TEST_F(RibTrace, SquareLeadingEdgeStandsOnItsCorner) {
   s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
   s.rib.squareLeadingEdge.size.mm = 10;
   s.rib.squareLeadingEdge.x.mm = 6;
@@ -344,7 +344,7 @@ TEST_F(RibTrace, squareLeadingEdgeStandsOnItsCorner) {
   EXPECT_FLOAT_EQ(built.sheetEndStation, 400);
 }
 
-TEST_F(RibTrace, blockIsTurnedByTheBoardAngleCarriesTheRibAndSeatsIt) {
+TEST_F(RibTrace, BlockIsTurnedByTheBoardAngleCarriesTheRibAndSeatsIt) {
   SetBlock(20, 10, 30, 45);
   s.rib.boardAngle = 5;
   auto t = Draw();
@@ -384,7 +384,7 @@ TEST_F(RibTrace, blockIsTurnedByTheBoardAngleCarriesTheRibAndSeatsIt) {
   ExpectLine(block[5], X(200, 20 + room), Y(te - 2.5), X(200, 20 + room), Y(te));
 }
 
-TEST_F(RibTrace, tabsStandOnTheBoardLine) {
+TEST_F(RibTrace, TabsStandOnTheBoardLine) {
   s.rib.baseMode = core::BaseMode::Tabs;
   s.rib.sheeting.mm = 1.5f;
   s.rib.tabs.lowerDistance.mm = 20;
@@ -418,7 +418,7 @@ TEST_F(RibTrace, tabsStandOnTheBoardLine) {
   EXPECT_LT(tab[0].y1, Y(Upper(40)));
 }
 
-TEST_F(RibTrace, invertedViewMirrorsTheRibAboutTheChordLine) {
+TEST_F(RibTrace, InvertedViewMirrorsTheRibAboutTheChordLine) {
   s.rib.sheeting.mm = 1.5f;
   s.rib.leadingEdge.mm = 8;
   s.rib.trailingEdge.mm = 12;
@@ -445,7 +445,7 @@ TEST_F(RibTrace, invertedViewMirrorsTheRibAboutTheChordLine) {
   EXPECT_EQ(inverted.texts[0].text, "clarky");
 }
 
-TEST_F(RibTrace, eachElementIsDrawnInItsOwnStyleAndWidthAndOnlyTheOutlineHides) {
+TEST_F(RibTrace, EachElementIsDrawnInItsOwnStyleAndWidthAndOnlyTheOutlineHides) {
   for (std::size_t i = 0; i < s.style.lineWidth.size(); ++i) s.style.lineWidth[i] = static_cast<std::int16_t>(i + 2);
   for (std::size_t i = 0; i < s.style.lineStyle.size(); ++i) s.style.lineStyle[i] = static_cast<std::int16_t>(i % 5);
   s.rib.sheeting.mm = 1.5f;
@@ -479,7 +479,7 @@ TEST_F(RibTrace, eachElementIsDrawnInItsOwnStyleAndWidthAndOnlyTheOutlineHides) 
 }
 
 // Hand-edited project files and broken airfoils: what can be drawn is drawn, and never a non-finite value.
-TEST_F(RibTrace, hostileInputsStayInBoundsAndFinite) {
+TEST_F(RibTrace, HostileInputsStayInBoundsAndFinite) {
   s.rib.leadingEdge.mm = 500;
   s.rib.trailingEdge.mm = -40;
   s.rib.markCount = 255;
@@ -523,7 +523,7 @@ TEST_F(RibTrace, hostileInputsStayInBoundsAndFinite) {
 // Drawing is a reader: a rib with every feature drawn twice gives the same primitives both
 // times, and every part of the document is as it was, including values the drawing works out
 // on the way (spar positions from their texts, the tabs' reach, the sheeting stations).
-TEST_F(RibTrace, drawingTwiceGivesTheSamePrimitivesAndLeavesTheDocumentAlone) {
+TEST_F(RibTrace, DrawingTwiceGivesTheSamePrimitivesAndLeavesTheDocumentAlone) {
   s.rib.sheeting = {1.5f, "1.5"};
   s.rib.leadingEdge = {8, "8"};
   s.rib.trailingEdge = {12, "12"};

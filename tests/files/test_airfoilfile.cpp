@@ -25,7 +25,7 @@ Read ReadText(const std::string& contents) {
 
 // The title line is trimmed and skipped, or, when it is a point, is the first point too;
 // any line end does; reading stops at the closing point; four points still read.
-TEST(AirfoilFile, acceptedFiles) {
+TEST(AirfoilFile, AcceptedFiles) {
   const struct {
     const char* text;
     const char* title;
@@ -49,7 +49,7 @@ TEST(AirfoilFile, acceptedFiles) {
 }
 
 // Refusals and errors alike leave no points behind.
-TEST(AirfoilFile, refusalsAndErrors) {
+TEST(AirfoilFile, RefusalsAndErrors) {
   std::string many = "T\n1 0\n";  // more than 32767 points
   for (int i = 0; i < 32800; ++i) many += "0.5 " + std::to_string(i) + "\n";
   const std::pair<std::string, AirfoilReadStatus> cases[] = {

@@ -79,7 +79,7 @@ constexpr std::size_t kSparCountLine = 17, kFirstSparTypeLine = 23, kHoleCountLi
 
 }  // namespace
 
-TEST(ProjectWriter, newRibWritesOneEmptyRecordPerTable) {
+TEST(ProjectWriter, NewRibWritesOneEmptyRecordPerTable) {
   core::RibDocument s = NewRib();
   s.airfoil.name = "clarky";
   s.airfoil.ext = "dat";
@@ -92,7 +92,7 @@ TEST(ProjectWriter, newRibWritesOneEmptyRecordPerTable) {
                   "End of File V 3.0.02 modif 02/10/2002"}));
 }
 
-TEST(ProjectWriter, textsAreWindows1252AndStayOnTheirLine) {
+TEST(ProjectWriter, TextsAreWindows1252AndStayOnTheirLine) {
   core::RibDocument s = NewRib();
   s.rib.caption.text = "25\u00b0 \u00d8 \u20ac\r\nnext \u03a9";
   std::vector<std::string> lines = Lines(files::ProjectFileText(s));
@@ -102,7 +102,7 @@ TEST(ProjectWriter, textsAreWindows1252AndStayOnTheirLine) {
 
 // A new rib keeps nothing of the previous one but the chord and sheeting, which the
 // window fills in again from the settings, and the text size, which is a setting.
-TEST(NewRibProject, nothingOfThePreviousRibSurvives) {
+TEST(NewRibProject, NothingOfThePreviousRibSurvives) {
   core::RibDocument s = NewRib();
   ASSERT_TRUE(files::ReadProjectText(kFullMm, s).ok);
   s.airfoil.loaded = s.project.saved = s.rib.upsideDown = s.rib.caption.isUserText = s.view.compareShown = true;
@@ -123,7 +123,7 @@ TEST(NewRibProject, nothingOfThePreviousRibSurvives) {
             std::tuple(0, 0, 0, 1));
 }
 
-TEST(ProjectRoundTrip, fullMillimetreSetupIsRewrittenByteForByteWhateverTheLineEnds) {
+TEST(ProjectRoundTrip, FullMillimetreSetupIsRewrittenByteForByteWhateverTheLineEnds) {
   Read a = ReadBytes(kFullMm);
   ASSERT_TRUE(a.r.ok) << a.r.error.description;
   EXPECT_FALSE(a.r.olderLayout);
@@ -147,7 +147,7 @@ TEST(ProjectRoundTrip, fullMillimetreSetupIsRewrittenByteForByteWhateverTheLineE
   EXPECT_NEAR(built.tabLength + built.tabRear, 23.0, 1e-5);
 }
 
-TEST(ProjectRoundTrip, inchTextsKeepTheirFractionsAndMillimetreTextsOpenAsInches) {
+TEST(ProjectRoundTrip, InchTextsKeepTheirFractionsAndMillimetreTextsOpenAsInches) {
   const std::string bytes = ReadFile(DataPath("projects/full_in.vdl"));
   Read a = ReadBytes(bytes, " in");
   ASSERT_TRUE(a.r.ok) << a.r.error.description;
@@ -163,7 +163,7 @@ TEST(ProjectRoundTrip, inchTextsKeepTheirFractionsAndMillimetreTextsOpenAsInches
   EXPECT_EQ(files::ProjectFileText(b.s), kFullMm);
 }
 
-TEST(ProjectRoundTrip, reservedAndEmptyTabLinesComeBackAsZero) {
+TEST(ProjectRoundTrip, ReservedAndEmptyTabLinesComeBackAsZero) {
   core::RibDocument s = NewRib();
   s.airfoil.name = "e387";
   s.airfoil.ext = "dat";
@@ -179,7 +179,7 @@ TEST(ProjectRoundTrip, reservedAndEmptyTabLinesComeBackAsZero) {
   EXPECT_EQ(after, expected);
 }
 
-TEST(ProjectReader, onlyTheFirstEightCharactersNameTheLayout) {
+TEST(ProjectReader, OnlyTheFirstEightCharactersNameTheLayout) {
   TempDir dir;
   const std::string path = dir.File("p.vdl");
   // Read as the older layout, a current file with a lower-case header is damaged.
@@ -194,7 +194,7 @@ TEST(ProjectReader, onlyTheFirstEightCharactersNameTheLayout) {
   }
 }
 
-TEST(OlderProject, failedConversionChangesNothingAndAGoodOneRewritesTheFile) {
+TEST(OlderProject, FailedConversionChangesNothingAndAGoodOneRewritesTheFile) {
   TempDir dir;
   const std::string path = dir.File("old.vdl");
   WriteFile(path, kOlder);
@@ -217,7 +217,7 @@ TEST(OlderProject, failedConversionChangesNothingAndAGoodOneRewritesTheFile) {
             std::tuple("My rib", 12.5f, -3.0f, 25.0f, core::BaseMode::Blocks, core::BlockTail::LowerContour));
 }
 
-TEST(OlderProject, shortFormsOfTheCombinedLines) {
+TEST(OlderProject, ShortFormsOfTheCombinedLines) {
   Read a = ReadBytes(Join({"old", "rib.cor", "rib", "abc", "150", "2", "0", "3", "4", "-1", "1.5", "False", " 0 ",
                            "10", "3", "3", "1", "1", "0", " 0 ", "", "", "0", "", "2", "0", "0", "7", "0", "0", "11"}));
   ASSERT_TRUE(a.r.ok) << a.r.error.description;
@@ -227,14 +227,14 @@ TEST(OlderProject, shortFormsOfTheCombinedLines) {
   EXPECT_EQ(std::tuple(s.rib.blocks.baseHeight.text, s.rib.blocks.topHeight.text, s.rib.baseMode, s.rib.blocks.tail), std::tuple("7", "0", core::BaseMode::Tabs, core::BlockTail::UpperContour));
 }
 
-TEST(OlderProject, laterBlocksOverwriteEarlierOnesAndTrailingBlanksEndTheFile) {
+TEST(OlderProject, LaterBlocksOverwriteEarlierOnesAndTrailingBlanksEndTheFile) {
   Read a = ReadBytes(kOlder + WithLine(kOlder, 4, "150") + "\r\n  \r\n");
   ASSERT_TRUE(a.r.ok) << a.r.error.description;
   EXPECT_FLOAT_EQ(a.s.rib.chord.mm, 150.0f);
   EXPECT_EQ(a.s.rib.spars.last, 1);
 }
 
-TEST(DamagedProject, everyTruncationIsRefusedAndTouchesNothing) {
+TEST(DamagedProject, EveryTruncationIsRefusedAndTouchesNothing) {
   const std::string clean = files::ProjectFileText(NewRib());
   for (std::size_t n = 0; n < kFullMm.find("End of File") + 11; ++n) {
     Read a = ReadBytes(kFullMm.substr(0, n));
@@ -246,7 +246,7 @@ TEST(DamagedProject, everyTruncationIsRefusedAndTouchesNothing) {
   EXPECT_EQ(ReadBytes(WithLine(kFullMm, Lines(kFullMm).size() - 1, nullptr)).r.error.number, 62);
 }
 
-TEST(DamagedProject, badCountsCodesAndMarkersAreRefused) {
+TEST(DamagedProject, BadCountsCodesAndMarkersAreRefused) {
   // Error number, or 0 for any: counts past the table; a count read as 0 that puts the rest
   // out of step; option codes outside their choices (the second on the upper surface); an
   // older layout without its text markers, with a bad count, cut short.
@@ -281,7 +281,7 @@ void Touch(const fs::path& p) {
 }
 }  // namespace
 
-TEST(AirfoilSearch, theLastMatchOfTheDepthFirstWalkWins) {
+TEST(AirfoilSearch, TheLastMatchOfTheDepthFirstWalkWins) {
   TempDir dir;
   const fs::path d = dir.path();
   for (const fs::path& p : {d / "x.dat", d / "a" / "x.dat", d / "a" / "z" / "x.dat", d / "b" / "x.dat"}) Touch(p);
@@ -294,7 +294,7 @@ TEST(AirfoilSearch, theLastMatchOfTheDepthFirstWalkWins) {
   EXPECT_EQ(files::SearchAirfoil(d.string(), "y.dat"), "");
 }
 
-TEST(AirfoilSearch, theSeriesFolderIsSearchedOnlyWhenTheAirfoilFolderHasNone) {
+TEST(AirfoilSearch, TheSeriesFolderIsSearchedOnlyWhenTheAirfoilFolderHasNone) {
   TempDir dir;
   core::RibDocument s;
   s.settings.airfoilDir = (dir.path() / "main").string();
@@ -306,7 +306,7 @@ TEST(AirfoilSearch, theSeriesFolderIsSearchedOnlyWhenTheAirfoilFolderHasNone) {
   EXPECT_EQ(files::FindProjectAirfoil(s, "y.dat"), (dir.path() / "series" / "y.dat").string());
 }
 
-TEST(AirfoilSearch, aNameIsNeverAPathAndLoopsEnd) {
+TEST(AirfoilSearch, ANameIsNeverAPathAndLoopsEnd) {
   TempDir dir;
   const fs::path d = dir.path();
   Touch(d / "a" / "x.dat");

@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(MainView, scrollBarsReachTheWholeRibAtEveryZoom) {
+TEST(MainView, ScrollBarsReachTheWholeRibAtEveryZoom) {
   core::RibDocument s;
   s.rib.chord.mm = 1200;
   s.prepared.yMax = 0.09;

@@ -38,7 +38,7 @@ class MainWindowTest : public testsupport::WindowTest {
   std::unique_ptr<mainwindow::MainWindow> window;
 };
 
-TEST_F(MainWindowTest, zoomEntriesSetTheZoomAndResetTheScrollBars) {
+TEST_F(MainWindowTest, ZoomEntriesSetTheZoomAndResetTheScrollBars) {
   OpenAirfoil();
   EXPECT_EQ(window->ZoomList()->currentText(), "Zoom 100 %");
   ASSERT_EQ(window->ZoomList()->count(), 7);
@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, zoomEntriesSetTheZoomAndResetTheScrollBars) {
   }
 }
 
-TEST_F(MainWindowTest, scrollBarValuesBecomeNegatedOffsetsAndRedraw) {
+TEST_F(MainWindowTest, ScrollBarValuesBecomeNegatedOffsetsAndRedraw) {
   OpenAirfoil("LONG RIB: 600");
   window->ZoomList()->setCurrentIndex(0);  // 300 %: the rib is larger than the view
   ASSERT_GT(window->HorizontalScrollBar()->maximum(), 5);
@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, scrollBarValuesBecomeNegatedOffsetsAndRedraw) {
   EXPECT_EQ(window->DrawCount(), draws + 2);
 }
 
-TEST_F(MainWindowTest, statusBarShowsVersionUnitAndTheAirfoilWithoutAMissingTitle) {
+TEST_F(MainWindowTest, StatusBarShowsVersionUnitAndTheAirfoilWithoutAMissingTitle) {
   EXPECT_EQ(window->Panel(1)->text().toStdString(), " V. " + core::VersionText());
   EXPECT_EQ(window->Panel(3)->text(), "unit : mm");
   EXPECT_TRUE(Status().empty());
@@ -84,7 +84,7 @@ TEST_F(MainWindowTest, statusBarShowsVersionUnitAndTheAirfoilWithoutAMissingTitl
   EXPECT_EQ(Status(), airfoil + " : plain  " + chord + " : 250 mm");
 }
 
-TEST_F(MainWindowTest, commandsNeedingAnAirfoilWaitForOneAndANewRibDisablesThemAgain) {
+TEST_F(MainWindowTest, CommandsNeedingAnAirfoilWaitForOneAndANewRibDisablesThemAgain) {
   for (mainwindow::Command name : {mainwindow::Command::SaveProjectAs, mainwindow::Command::Chord, mainwindow::Command::ChordButton, mainwindow::Command::TrailingEdgeButton, mainwindow::Command::ReferenceLines})
     EXPECT_FALSE(Enabled(name)) << mainwindow::ControlName(name);
   for (mainwindow::Command name : {mainwindow::Command::OpenAirfoil, mainwindow::Command::AirfoilButton, mainwindow::Command::Exit, mainwindow::Command::Language, mainwindow::Command::Calculator})
@@ -112,7 +112,7 @@ TEST_F(MainWindowTest, commandsNeedingAnAirfoilWaitForOneAndANewRibDisablesThemA
   EXPECT_EQ(window->windowTitle(), "Vandrell");
 }
 
-TEST_F(MainWindowTest, newRibAsksForAnUnsavedRibAndKeepsItOnNo) {
+TEST_F(MainWindowTest, NewRibAsksForAnUnsavedRibAndKeepsItOnNo) {
   OpenAirfoil();
   window->Action(mainwindow::Command::ShowThickness)->trigger();
   messages.answers = {BoxAnswer::No};
@@ -130,7 +130,7 @@ TEST_F(MainWindowTest, newRibAsksForAnUnsavedRibAndKeepsItOnNo) {
   EXPECT_EQ(window->ZoomList()->currentIndex(), 3);
 }
 
-TEST_F(MainWindowTest, exitAsksAndNoKeepsTheWindow) {
+TEST_F(MainWindowTest, ExitAsksAndNoKeepsTheWindow) {
   messages.answers = {BoxAnswer::No};
   window->Run(mainwindow::Command::Exit);
   EXPECT_TRUE(window->isVisible());
@@ -146,7 +146,7 @@ TEST_F(MainWindowTest, exitAsksAndNoKeepsTheWindow) {
   EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(MainWindowTest, recentFilesShowMostRecentFirstAndReorderOnOpening) {
+TEST_F(MainWindowTest, RecentFilesShowMostRecentFirstAndReorderOnOpening) {
   auto menu = [this] {
     std::vector<std::string> shown;
     for (int i = 0; i < 4; ++i)
@@ -167,7 +167,7 @@ TEST_F(MainWindowTest, recentFilesShowMostRecentFirstAndReorderOnOpening) {
   EXPECT_EQ(menu(), (std::vector<std::string>{p[2], p[4], p[3], p[1]}));
 }
 
-TEST_F(MainWindowTest, edgePiecesLongerThanTheChordAreRefusedAtRedraw) {
+TEST_F(MainWindowTest, EdgePiecesLongerThanTheChordAreRefusedAtRedraw) {
   OpenAirfoil();
   doc.rib.leadingEdge.mm = 120;
   doc.rib.trailingEdge.mm = 90;
@@ -179,7 +179,7 @@ TEST_F(MainWindowTest, edgePiecesLongerThanTheChordAreRefusedAtRedraw) {
   EXPECT_EQ(messages.shown.back().title, Key("FrmMainMessage", "14"));
 }
 
-TEST_F(MainWindowTest, rightClickOpensTheRibMenuAndServicesAreReached) {
+TEST_F(MainWindowTest, RightClickOpensTheRibMenuAndServicesAreReached) {
   QTest::mouseClick(window->View(), Qt::RightButton, {}, QPoint(40, 40));
   EXPECT_TRUE(window->RibMenu()->isVisible());
   window->RibMenu()->close();
@@ -194,7 +194,7 @@ TEST_F(MainWindowTest, rightClickOpensTheRibMenuAndServicesAreReached) {
   EXPECT_EQ(desktop.calculatorStarts, 1);
 }
 
-TEST_F(MainWindowTest, projectSavedAndOpenedAgainBringsTheRibBack) {
+TEST_F(MainWindowTest, ProjectSavedAndOpenedAgainBringsTheRibBack) {
   core::RibDocument& s = doc;
   OpenAirfoil("WING: 180", "airfoils/wing.dat");  // where the project looks for it
   s.rib.markCount = 6;
@@ -222,7 +222,7 @@ TEST_F(MainWindowTest, projectSavedAndOpenedAgainBringsTheRibBack) {
   EXPECT_EQ(s.rib.markCount, 6);
 }
 
-TEST_F(MainWindowTest, aLanguageWithoutMenuTextsLeavesEntriesBlankButNamesTheCalculator) {
+TEST_F(MainWindowTest, ALanguageWithoutMenuTextsLeavesEntriesBlankButNamesTheCalculator) {
   misses.reset();  // this language lacks texts on purpose
   testsupport::WriteFile(dir.File("Mini.lng"), "[MenuAffich]\n1=View\n");
   doc.settings.languageFile = dir.File("Mini.lng");

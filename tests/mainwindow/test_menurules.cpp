@@ -14,7 +14,7 @@ using testsupport::Key;
 
 namespace {
 
-class Commands : public testsupport::WindowTest {
+class MenuRules : public testsupport::WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
@@ -24,7 +24,7 @@ class Commands : public testsupport::WindowTest {
   core::ChangeChannel::Subscription listening;
 };
 
-TEST_F(Commands, quittingAsksAboutUnsavedChangesExceptInTheComparisonView) {
+TEST_F(MenuRules, QuittingAsksAboutUnsavedChangesExceptInTheComparisonView) {
   core::RibDocument& s = doc;
   s.project.modified = true;
   s.view.compareShown = true;
@@ -46,7 +46,7 @@ TEST_F(Commands, quittingAsksAboutUnsavedChangesExceptInTheComparisonView) {
   EXPECT_TRUE(mainwindow::SessionMayEnd(s, false));
 }
 
-TEST_F(Commands, newRibAsksOnlyForAnUnsavedLoadedRib) {
+TEST_F(MenuRules, NewRibAsksOnlyForAnUnsavedLoadedRib) {
   core::RibDocument& s = doc;
   EXPECT_EQ(mainwindow::NewRibDecision(s), mainwindow::NewRibStep::Nothing);
   s.view.formerShown = true;
@@ -59,7 +59,7 @@ TEST_F(Commands, newRibAsksOnlyForAnUnsavedLoadedRib) {
   EXPECT_EQ(messages.shown[0].title, Key("FrmMainMessage", "6"));
 }
 
-TEST_F(Commands, chordComesFromTheTitleLineOnlyWhenItNamesOne) {
+TEST_F(MenuRules, ChordComesFromTheTitleLineOnlyWhenItNamesOne) {
   core::RibDocument& s = doc;
   struct Case { const char* unit; const char* title; float chord; const char* text; };
   for (const Case& c : {Case{" mm", "Clark Y for the wing root: 250", 250, "250"},
@@ -73,7 +73,7 @@ TEST_F(Commands, chordComesFromTheTitleLineOnlyWhenItNamesOne) {
   }
 }
 
-TEST_F(Commands, aRecentAirfoilOpensPreparedAndARefusedOneLeavesItWhole) {
+TEST_F(MenuRules, ARecentAirfoilOpensPreparedAndARefusedOneLeavesItWhole) {
   core::RibDocument& s = doc;
   s.rib.tabs.lowerDistance.text = "12";
   s.rib.tabs.lowerDistance.mm = 12;
@@ -118,7 +118,7 @@ TEST_F(Commands, aRecentAirfoilOpensPreparedAndARefusedOneLeavesItWhole) {
   EXPECT_EQ(s.airfoil.title, "GOOD: 180");
 }
 
-TEST_F(Commands, decimalCommaAsksWhetherToEnd) {
+TEST_F(MenuRules, DecimalCommaAsksWhetherToEnd) {
   EXPECT_FALSE(mainwindow::DecimalMarkRefused('.'));
   EXPECT_TRUE(messages.shown.empty());
   messages.answers = {BoxAnswer::No, BoxAnswer::Yes};
@@ -132,7 +132,7 @@ TEST_F(Commands, decimalCommaAsksWhetherToEnd) {
   EXPECT_EQ(messages.shown[0].icon, platform::BoxIcon::Critical);
 }
 
-TEST_F(Commands, aMissingCalculatorIsToldEvenWithoutALanguage) {
+TEST_F(MenuRules, AMissingCalculatorIsToldEvenWithoutALanguage) {
   desktop.calculatorFound = false;
   platform::SetTextLookup(nullptr);  // no Erreur/6 text: the built-in one shows
   mainwindow::StartCalculator();
@@ -141,7 +141,7 @@ TEST_F(Commands, aMissingCalculatorIsToldEvenWithoutALanguage) {
   EXPECT_EQ(messages.shown[0].title, "Vandrell No-Calc");
 }
 
-TEST(Calculator, firstProgramOfTheListWinsWhereverItIsOnThePath) {
+TEST(Calculator, FirstProgramOfTheListWinsWhereverItIsOnThePath) {
   testsupport::TempDir a, b;
   for (auto [path, mode] : std::initializer_list<std::pair<std::string, int>>{
            {a.File("xcalc"), 0755}, {b.File("kcalc"), 0755}, {a.File("gnome-calculator"), 0644}}) {  // 0644: no program

@@ -12,7 +12,7 @@ using testsupport::Key;
 
 namespace {
 
-TEST(OpenAirfoilRules, filterPatternPathShownAndVolume) {
+TEST(OpenAirfoilRules, FilterPatternPathShownAndVolume) {
   EXPECT_EQ(mainwindow::FilterPattern("Coordinates Files (*.cor)"), "*.cor");
   const std::string thirty = "/home/builder/airfoils/ab1.dat";
   ASSERT_EQ(thirty.size(), 30u);
@@ -26,7 +26,7 @@ TEST(OpenAirfoilRules, filterPatternPathShownAndVolume) {
   EXPECT_EQ(mainwindow::VolumeIndexFor({"/home"}, "/etc"), -1);
 }
 
-TEST(OpenAirfoilRules, fileListFollowsThePatternWhateverTheCase) {
+TEST(OpenAirfoilRules, FileListFollowsThePatternWhateverTheCase) {
   testsupport::TempDir d;
   for (const char* name : {"b.dat", "A.DAT", "c.cor", "notes.txt"}) testsupport::WriteFile(d.File(name), "x");
   std::filesystem::create_directory(d.path() / "sub.dat");  // a folder is not listed
@@ -34,7 +34,7 @@ TEST(OpenAirfoilRules, fileListFollowsThePatternWhateverTheCase) {
   EXPECT_EQ(mainwindow::MatchingFiles(d.path().string(), "*.cor"), std::vector<std::string>{"c.cor"});
 }
 
-TEST(OpenAirfoilRules, directoryListShowsTheWayDownAndTheFoldersInside) {
+TEST(OpenAirfoilRules, DirectoryListShowsTheWayDownAndTheFoldersInside) {
   testsupport::TempDir d;
   std::filesystem::create_directories(d.path() / "ribs" / "tips");
   std::filesystem::create_directories(d.path() / "ribs" / "Roots");
@@ -51,7 +51,7 @@ TEST(OpenAirfoilRules, directoryListShowsTheWayDownAndTheFoldersInside) {
 
 class ChosenFiles : public testsupport::WindowTest {};
 
-TEST_F(ChosenFiles, labelsShowTitleOrNameOrWhatTheFileIs) {
+TEST_F(ChosenFiles, LabelsShowTitleOrNameOrWhatTheFileIs) {
   testsupport::WriteFile(dir.File("wing.dat"), testsupport::AirfoilText("  WING 12  "));
   mainwindow::FileChoice c = mainwindow::ChooseFile(dir.path().string(), "wing.dat");
   EXPECT_EQ(c.label1, "WING 12");
@@ -72,7 +72,7 @@ TEST_F(ChosenFiles, labelsShowTitleOrNameOrWhatTheFileIs) {
   EXPECT_EQ(mainwindow::ChooseFile(dir.path().string(), "UNINSTAL.dat").label1, "Caution Uninstall file....");
 }
 
-TEST(OpenAirfoilRules, previewDrawsTheChordLineAndTheOutlineInRed) {
+TEST(OpenAirfoilRules, PreviewDrawsTheChordLineAndTheOutlineInRed) {
   files::AirfoilData d;
   d.x = {0, 1, 0.5, 0, 0.5, 1};
   d.y = {0, 0, 0.1, 0, -0.04, 0};

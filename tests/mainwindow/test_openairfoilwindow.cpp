@@ -44,7 +44,7 @@ class OpenAirfoilWindowTest : public testsupport::WindowTest {
   std::filesystem::path folder;
 };
 
-TEST_F(OpenAirfoilWindowTest, opensInTheLastDirectoryWithTheSeligFilterAndAcceptsAGoodFile) {
+TEST_F(OpenAirfoilWindowTest, OpensInTheLastDirectoryWithTheSeligFilterAndAcceptsAGoodFile) {
   const std::vector<double> previousX = doc.airfoil.x;
   mainwindow::OpenAirfoilWindow w(doc.settings, "Open", false);
   EXPECT_EQ(w.CurrentDirectory(), folder.string());
@@ -66,7 +66,7 @@ TEST_F(OpenAirfoilWindowTest, opensInTheLastDirectoryWithTheSeligFilterAndAccept
   EXPECT_EQ(w.FileList()->item(0)->text(), "tip.cor");
 }
 
-TEST_F(OpenAirfoilWindowTest, eachRefusalIsToldInTheLabelAndABoxAndOpenRefusesTheFile) {
+TEST_F(OpenAirfoilWindowTest, EachRefusalIsToldInTheLabelAndABoxAndOpenRefusesTheFile) {
   const std::string twice = Key("frmopen", "16") + "= 0.5" + Key("frmopen", "17") + "= 0.5";
   struct Case { const char* file; std::string label1, box, atOpen; };
   const Case cases[] = {
@@ -94,7 +94,7 @@ TEST_F(OpenAirfoilWindowTest, eachRefusalIsToldInTheLabelAndABoxAndOpenRefusesTh
   }
 }
 
-TEST_F(OpenAirfoilWindowTest, theRoadThroughTheWindowDrawsTheRib) {
+TEST_F(OpenAirfoilWindowTest, TheRoadThroughTheWindowDrawsTheRib) {
   mainwindow::MainWindow main(doc);
   main.Load();
   doc.settings.lastOpenDir = folder.string();
@@ -112,7 +112,7 @@ TEST_F(OpenAirfoilWindowTest, theRoadThroughTheWindowDrawsTheRib) {
   EXPECT_TRUE(main.IsCommandEnabled(mainwindow::Command::Chord));
 }
 
-TEST_F(OpenAirfoilWindowTest, cancelLeavesTheOpenRibAsItWas) {
+TEST_F(OpenAirfoilWindowTest, CancelLeavesTheOpenRibAsItWas) {
   mainwindow::MainWindow main(doc);
   main.Load();
   commands::OpenRecentAirfoil(doc, (folder / "good.dat").string());

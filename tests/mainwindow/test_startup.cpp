@@ -10,7 +10,7 @@
 
 #include "files/ini.h"
 #include "mainwindow/aboutbox.h"
-#include "mainwindow/langwindow.h"
+#include "mainwindow/languagewindow.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/splash.h"
 #include "mainwindow/startup.h"
@@ -26,7 +26,7 @@ class Startup : public testsupport::WindowTest {
   // Picks `language` in the chooser that opens next, or presses OK untouched.
   void ChooseLanguage(const QString& language) {
     WhenModal([language](QWidget* modal) {
-      auto* lang = qobject_cast<mainwindow::LangWindow*>(modal);
+      auto* lang = qobject_cast<mainwindow::LanguageWindow*>(modal);
       ASSERT_NE(lang, nullptr);
       if (!language.isEmpty()) {
         lang->LanguageList()->setCurrentIndex(lang->LanguageList()->findText(language));
@@ -37,13 +37,13 @@ class Startup : public testsupport::WindowTest {
   }
 };
 
-TEST_F(Startup, firstStartChoosesTheLanguageAndReadsEveryTextFromIt) {
+TEST_F(Startup, FirstStartChoosesTheLanguageAndReadsEveryTextFromIt) {
   doc.settings.languageName.clear();
   doc.settings.languageFile.clear();
   // OK without a choice is refused, then a language is chosen.
   ChooseLanguage("");
   QTimer::singleShot(50, [this] { ChooseLanguage("Francais"); });
-  mainwindow::LangChooser chooser;
+  mainwindow::LanguageChooserWindow chooser;
   EXPECT_TRUE(files::StartLanguage(doc, chooser));
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Please select a language");
@@ -56,12 +56,12 @@ TEST_F(Startup, firstStartChoosesTheLanguageAndReadsEveryTextFromIt) {
   core::ChangeChannel::Subscription listening = doc.changes.Listen([&](core::Changes c) {
     if (c.Has(core::Change::Style)) ++reloads;
   });
-  using Purpose = mainwindow::LangWindow::Purpose;
-  mainwindow::LangWindow lang(doc, Purpose::ChangeLanguage, nullptr);
+  using Purpose = mainwindow::LanguageWindow::Purpose;
+  mainwindow::LanguageWindow lang(doc, Purpose::ChangeLanguage, nullptr);
   EXPECT_EQ(lang.LanguageList()->currentText(), "Francais");
   lang.Choose();
   EXPECT_EQ(reloads, 0);
-  mainwindow::LangWindow again(doc, Purpose::ChangeLanguage, nullptr);
+  mainwindow::LanguageWindow again(doc, Purpose::ChangeLanguage, nullptr);
   again.LanguageList()->setCurrentIndex(again.LanguageList()->findText("English"));
   emit again.LanguageList()->activated(again.LanguageList()->currentIndex());
   again.Choose();
@@ -69,15 +69,15 @@ TEST_F(Startup, firstStartChoosesTheLanguageAndReadsEveryTextFromIt) {
   EXPECT_EQ(platform::Text("MenuFile", "1"), "&File");
 }
 
-TEST_F(Startup, splashAndAboutBoxShowTheVersionAndClose) {
+TEST_F(Startup, SplashAndAboutBoxShowTheVersionAndClose) {
   auto* splash = new mainwindow::Splash(core::VersionText());
   splash->setAttribute(Qt::WA_DeleteOnClose);
   QPointer<mainwindow::Splash> alive(splash);
   splash->show();
-  EXPECT_TRUE(splash->Timer1()->isActive());
+  EXPECT_TRUE(splash->CloseTimer()->isActive());
   EXPECT_EQ(splash->Label("lblversion")->text().toStdString(), Key("FrmAbout", "3") + "  " + core::VersionText());
   desktop.busy = true;
-  QTest::mouseClick(splash->Image1(), Qt::LeftButton);
+  QTest::mouseClick(splash->Picture(), Qt::LeftButton);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(alive.isNull());
   EXPECT_FALSE(desktop.busy);
@@ -103,7 +103,7 @@ class SnapshotMessages : public platform::RecordingMessages {
   std::string ini_;
 };
 
-TEST_F(Startup, firstStartWritesEverySettingThenInstallLastAndTheNextStartReadsThem) {
+TEST_F(Startup, FirstStartWritesEverySettingThenInstallLastAndTheNextStartReadsThem) {
   core::RibDocument& s = doc;
   s.settings.languageName.clear();
   s.settings.languageFile.clear();

@@ -3,7 +3,7 @@
 
 #include "platform/qt/qtfiledialogs.h"
 
-TEST(QtFileDialogs, filtersKeepTheirDescriptionsAndPatterns) {
+TEST(QtFileDialogs, FiltersKeepTheirDescriptionsAndPatterns) {
   EXPECT_EQ(platform::QtNameFilters("Vandrell files (*.vdl)|*.vdl|"), QStringList{"Vandrell files (*.vdl)"});
   EXPECT_EQ(platform::QtNameFilters("Airfoils|*.dat;*.cor|DXF|*.dxf|"),
             (QStringList{"Airfoils (*.dat *.cor)", "DXF (*.dxf)"}));

@@ -5,7 +5,7 @@
 #include "platform/qt/qttranslations.h"
 
 // With a French language file the message boxes' own buttons must not stay in English.
-TEST(QtTranslations, followTheLanguageFilesCode) {
+TEST(QtTranslations, FollowTheLanguageFilesCode) {
   ASSERT_TRUE(platform::UseQtTranslations("fr"));
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes").toStdString(), "&Oui");
   EXPECT_FALSE(platform::UseQtTranslations("en"));

@@ -1,11 +1,11 @@
-#include "features/keyfilter.h"
+#include "ribwindows/keyfilter.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 
-namespace features {
+namespace ribwindows {
 
 KeyFilter::KeyFilter(QLineEdit* box, QString allowed) : QObject(box), box_(box), allowed_(std::move(allowed)) {
   box->installEventFilter(this);
@@ -37,4 +37,4 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
-}  // namespace features
+}  // namespace ribwindows

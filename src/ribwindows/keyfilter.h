@@ -7,7 +7,7 @@
 
 class QLineEdit;
 
-namespace features {
+namespace ribwindows {
 
 class KeyFilter : public QObject {
   Q_OBJECT
@@ -25,4 +25,4 @@ class KeyFilter : public QObject {
   QString allowed_;
 };
 
-}  // namespace features
+}  // namespace ribwindows

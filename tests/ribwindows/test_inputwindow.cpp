@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "features/inputwindow.h"
-#include "features/inputsettings.h"
-#include "features/keyfilter.h"
+#include "ribwindows/inputwindow.h"
+#include "ribwindows/inputsettings.h"
+#include "ribwindows/keyfilter.h"
 #include "mainwindow/mainwindow.h"
 #include "support/windowtest.h"
 
@@ -17,19 +17,19 @@ using testsupport::Key;
 
 namespace {
 
-using features::InputKind;
+using ribwindows::InputKind;
 
 class InputWindowTest : public testsupport::WindowTest {
  protected:
   // Types `text` into a fresh window of `kind` and presses OK.
   void Enter(InputKind kind, const QString& text) {
-    features::InputWindow w(doc, kind);
+    ribwindows::InputWindow w(doc, kind);
     w.ValueBox()->setText(text);
     w.OkButton()->click();
   }
 };
 
-TEST_F(InputWindowTest, eachKindShowsItsTextPromptAndTitle) {
+TEST_F(InputWindowTest, EachKindShowsItsTextPromptAndTitle) {
   core::RibDocument& s = doc;
   s.rib.sheeting.text = "1/16";
   s.settings.unitText = " in";
@@ -41,16 +41,16 @@ TEST_F(InputWindowTest, eachKindShowsItsTextPromptAndTitle) {
                         {InputKind::TrailingEdge, "0", "7", Key("FrmInput", "8") + "  in"},
                         {InputKind::ReferenceLines, "7", "9", Key("FrmInput", "10")}};
   for (const Case& c : cases) {
-    features::InputWindow w(doc, c.kind);
+    ribwindows::InputWindow w(doc, c.kind);
     EXPECT_EQ(w.ValueBox()->text(), c.box) << c.prompt;
     EXPECT_EQ(w.Prompt()->text().toStdString(), Key("FrmInput", c.prompt));
     EXPECT_EQ(w.windowTitle().toStdString(), c.title);
   }
-  EXPECT_EQ(features::InputHelpTopic(InputKind::Chord), 40);
-  EXPECT_EQ(features::InputHelpTopic(InputKind::ReferenceLines), 50);
+  EXPECT_EQ(ribwindows::InputHelpTopic(InputKind::Chord), 40);
+  EXPECT_EQ(ribwindows::InputHelpTopic(InputKind::ReferenceLines), 50);
 }
 
-TEST_F(InputWindowTest, edgeDepthEqualToTheChordIsAcceptedALargerOneReset) {
+TEST_F(InputWindowTest, EdgeDepthEqualToTheChordIsAcceptedALargerOneReset) {
   core::RibDocument& s = doc;
   s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
   Enter(InputKind::LeadingEdge, "200");
@@ -72,8 +72,8 @@ TEST_F(InputWindowTest, edgeDepthEqualToTheChordIsAcceptedALargerOneReset) {
   EXPECT_EQ(s.rib.leadingEdgeStyle, core::LeadingEdgeStyle::Square);  // the trailing edge leaves the leading edge's style
 }
 
-TEST_F(InputWindowTest, referenceLinesAreClampedAt255AndRounded) {
-  features::InputWindow w(doc, InputKind::ReferenceLines);
+TEST_F(InputWindowTest, ReferenceLinesAreClampedAt255AndRounded) {
+  ribwindows::InputWindow w(doc, InputKind::ReferenceLines);
   w.ValueBox()->setText("256");
   w.OkButton()->click();
   EXPECT_EQ(w.ValueBox()->text(), "255");
@@ -86,9 +86,9 @@ TEST_F(InputWindowTest, referenceLinesAreClampedAt255AndRounded) {
   EXPECT_EQ(doc.rib.markCount, 0);
 }
 
-TEST_F(InputWindowTest, keysOutsideTheUnitsSetNeverReachTheBoxAndInchesKeepTheirFraction) {
+TEST_F(InputWindowTest, KeysOutsideTheUnitsSetNeverReachTheBoxAndInchesKeepTheirFraction) {
   {
-    features::InputWindow w(doc, InputKind::Chord);
+    ribwindows::InputWindow w(doc, InputKind::Chord);
     w.ValueBox()->clear();
     QTest::keyClicks(w.ValueBox(), "-1,2a5./3%");
     EXPECT_EQ(w.ValueBox()->text(), "125.3");
@@ -96,7 +96,7 @@ TEST_F(InputWindowTest, keysOutsideTheUnitsSetNeverReachTheBoxAndInchesKeepTheir
     EXPECT_EQ(w.ValueBox()->text(), "125.");
   }
   doc.settings.unitText = " in";
-  features::InputWindow w(doc, InputKind::Chord);
+  ribwindows::InputWindow w(doc, InputKind::Chord);
   w.ValueBox()->clear();
   QTest::keyClicks(w.ValueBox(), "-1,.3/8");
   EXPECT_EQ(w.ValueBox()->text(), "1.3/8");
@@ -107,7 +107,7 @@ TEST_F(InputWindowTest, keysOutsideTheUnitsSetNeverReachTheBoxAndInchesKeepTheir
 }
 
 // A malformed inch text gets past the keys ("1./2"): the window, not the core, tells the user.
-TEST_F(InputWindowTest, aMalformedInchLengthIsToldAndStoredAsZero) {
+TEST_F(InputWindowTest, AMalformedInchLengthIsToldAndStoredAsZero) {
   doc.settings.unitText = " in";
   Enter(InputKind::Sheeting, "1./2");
   EXPECT_FLOAT_EQ(doc.rib.sheeting.mm, 0);
@@ -119,7 +119,7 @@ TEST_F(InputWindowTest, aMalformedInchLengthIsToldAndStoredAsZero) {
 
 // Windows that show lengths derived from the chord or the sheeting hear of a change through
 // the document, each change once; the window reports what it changed.
-TEST_F(InputWindowTest, chordAndSheetingChangesAreAnnouncedAndReported) {
+TEST_F(InputWindowTest, ChordAndSheetingChangesAreAnnouncedAndReported) {
   core::RibDocument& s = doc;
   std::vector<float> chords, sheetings;
   int setups = 0;
@@ -137,7 +137,7 @@ TEST_F(InputWindowTest, chordAndSheetingChangesAreAnnouncedAndReported) {
   EXPECT_EQ(sheetings, std::vector<float>{2});
   EXPECT_EQ(setups, 3);
 
-  features::InputWindow w(doc, InputKind::Sheeting);
+  ribwindows::InputWindow w(doc, InputKind::Sheeting);
   w.ValueBox()->setText("3");
   w.OkButton()->click();
   EXPECT_TRUE(w.Changed().Has(core::Change::Sheeting));
@@ -150,7 +150,7 @@ TEST_F(InputWindowTest, chordAndSheetingChangesAreAnnouncedAndReported) {
   EXPECT_FALSE(s.project.modified);
 }
 
-TEST_F(InputWindowTest, cancelStoresNothingAndDoesNotRedrawWhileOkDoes) {
+TEST_F(InputWindowTest, CancelStoresNothingAndDoesNotRedrawWhileOkDoes) {
   mainwindow::MainWindow main(doc);
   main.Load();
   OpenAirfoil();
@@ -158,7 +158,7 @@ TEST_F(InputWindowTest, cancelStoresNothingAndDoesNotRedrawWhileOkDoes) {
   const int draws = main.DrawCount();
   for (bool ok : {false, true}) {
     WhenModal([ok](QWidget* modal) {
-      auto* input = qobject_cast<features::InputWindow*>(modal);
+      auto* input = qobject_cast<ribwindows::InputWindow*>(modal);
       ASSERT_NE(input, nullptr);
       input->ValueBox()->setText("350");
       (ok ? input->OkButton() : input->CancelButton())->click();

@@ -1,4 +1,4 @@
-#include "features/inputwindow.h"
+#include "ribwindows/inputwindow.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -7,11 +7,11 @@
 #include <QVBoxLayout>
 
 #include "core/lengths.h"
-#include "features/keyfilter.h"
+#include "ribwindows/keyfilter.h"
 #include "platform/help.h"
 #include "platform/texts.h"
 
-namespace features {
+namespace ribwindows {
 
 namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
@@ -64,4 +64,4 @@ void InputWindow::Store() {
   accept();
 }
 
-}  // namespace features
+}  // namespace ribwindows

@@ -1,10 +1,10 @@
-#include "settingsdialogs/airfoilpack.h"
+#include "settingswindows/airfoilpack.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 
-namespace settingsdialogs {
+namespace settingswindows {
 
 namespace fs = std::filesystem;
 
@@ -31,4 +31,4 @@ PackCopy CopyAirfoilPack(const std::string& fromDir, const std::string& toDir) {
   return result;
 }
 
-}  // namespace settingsdialogs
+}  // namespace settingswindows

@@ -5,7 +5,7 @@
 
 #include "core/ribdocument.h"
 
-namespace settingsdialogs {
+namespace settingswindows {
 
 // The pack program's file name on this platform.
 std::string KaldrexProgramName();
@@ -13,4 +13,4 @@ std::string KaldrexProgramName();
 // Runs the offer through the message boxes, the folder chooser and the desktop.
 void OfferAirfoilPack(const core::RibDocument& s);
 
-}  // namespace settingsdialogs
+}  // namespace settingswindows

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "settingsdialogs/airfoilpack.h"
-#include "settingsdialogs/kaldrexoffer.h"
+#include "settingswindows/airfoilpack.h"
+#include "settingswindows/airfoilpackoffer.h"
 #include "support/windowtest.h"
 
 using platform::BoxAnswer;
@@ -15,10 +15,10 @@ namespace {
 
 class KaldrexOffer : public testsupport::WindowTest {};
 
-TEST_F(KaldrexOffer, declinedOfferSaysWhereToFindItLater) {
+TEST_F(KaldrexOffer, DeclinedOfferSaysWhereToFindItLater) {
   doc.settings.airfoilDir = "/data/airfoils";
   messages.answers = {BoxAnswer::No};
-  settingsdialogs::OfferAirfoilPack(doc);
+  settingswindows::OfferAirfoilPack(doc);
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[0].title, Key("FrmConfig", "1"));
   EXPECT_EQ(messages.shown[0].text, Key("FrmConfig", "2") + " \"Morvask\" Kaldrex.exe " + Key("FrmConfig", "3") +
@@ -30,11 +30,11 @@ TEST_F(KaldrexOffer, declinedOfferSaysWhereToFindItLater) {
   EXPECT_TRUE(desktop.programsStarted.empty());
 }
 
-TEST_F(KaldrexOffer, aFolderWithoutTheProgramAsksAgainUntilTheUserGivesUp) {
+TEST_F(KaldrexOffer, AFolderWithoutTheProgramAsksAgainUntilTheUserGivesUp) {
   doc.settings.airfoilDir = "/data/airfoils";
   fileDialogs.answers = {dir.path().string()};
   messages.answers = {BoxAnswer::Yes, BoxAnswer::No};
-  settingsdialogs::OfferAirfoilPack(doc);
+  settingswindows::OfferAirfoilPack(doc);
   ASSERT_EQ(fileDialogs.folderTitles.size(), 1u);
   EXPECT_EQ(fileDialogs.folderTitles[0], Key("FrmConfig", "5") + " Kaldrex.exe");
   ASSERT_EQ(messages.shown.size(), 3u);
@@ -45,21 +45,21 @@ TEST_F(KaldrexOffer, aFolderWithoutTheProgramAsksAgainUntilTheUserGivesUp) {
   EXPECT_FALSE(desktop.busy);
 }
 
-TEST_F(KaldrexOffer, aCancelledChooserStartsNothingEvenBesideTheProgram) {
-  testsupport::WriteFile(dir.File(settingsdialogs::KaldrexProgramName()), "#!/bin/sh\n");  // in the program folder
+TEST_F(KaldrexOffer, ACancelledChooserStartsNothingEvenBesideTheProgram) {
+  testsupport::WriteFile(dir.File(settingswindows::KaldrexProgramName()), "#!/bin/sh\n");  // in the program folder
   fileDialogs.answers = {""};  // cancel
   messages.answers = {BoxAnswer::Yes, BoxAnswer::No};
-  settingsdialogs::OfferAirfoilPack(doc);
+  settingswindows::OfferAirfoilPack(doc);
   EXPECT_TRUE(desktop.programsStarted.empty());
   EXPECT_EQ(messages.shown.back().text, Key("FrmConfig", "9") + " : " + doc.settings.airfoilDir);
 }
 
-TEST_F(KaldrexOffer, theProgramFoundIsStarted) {
-  const std::string program = dir.File(settingsdialogs::KaldrexProgramName());
+TEST_F(KaldrexOffer, TheProgramFoundIsStarted) {
+  const std::string program = dir.File(settingswindows::KaldrexProgramName());
   testsupport::WriteFile(program, "#!/bin/sh\n");
   fileDialogs.answers = {"/nowhere", dir.path().string() + "  "};  // the folder is trimmed
   messages.answers = {BoxAnswer::Yes, BoxAnswer::Yes};
-  settingsdialogs::OfferAirfoilPack(doc);
+  settingswindows::OfferAirfoilPack(doc);
   EXPECT_EQ(fileDialogs.folderTitles.size(), 2u);
   EXPECT_EQ(desktop.programsStarted, std::vector<std::string>{program});
   EXPECT_EQ(messages.shown.back().text, Key("FrmConfig", "10"));
@@ -70,7 +70,7 @@ TEST_F(KaldrexOffer, theProgramFoundIsStarted) {
 
 namespace {
 
-TEST(AirfoilPack, copiesTheAirfoilsAndNeverReplacesTheUsersFiles) {
+TEST(AirfoilPack, CopiesTheAirfoilsAndNeverReplacesTheUsersFiles) {
   testsupport::TempDir from, to;
   testsupport::WriteFile(from.File("a.dat"), "A");
   testsupport::WriteFile(from.File("b.COR"), "B");
@@ -78,7 +78,7 @@ TEST(AirfoilPack, copiesTheAirfoilsAndNeverReplacesTheUsersFiles) {
   const std::string target = (to.path() / "new folder").string();
   std::filesystem::create_directories(target);
   testsupport::WriteFile(target + "/a.dat", "mine");
-  const settingsdialogs::PackCopy copy = settingsdialogs::CopyAirfoilPack(from.path().string(), target);
+  const settingswindows::PackCopy copy = settingswindows::CopyAirfoilPack(from.path().string(), target);
   EXPECT_EQ(copy.copied, 1);
   EXPECT_EQ(copy.alreadyThere, 1);
   EXPECT_EQ(testsupport::ReadFile(target + "/a.dat"), "mine");

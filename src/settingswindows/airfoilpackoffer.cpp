@@ -1,4 +1,4 @@
-#include "settingsdialogs/kaldrexoffer.h"
+#include "settingswindows/airfoilpackoffer.h"
 
 #include <filesystem>
 
@@ -8,7 +8,7 @@
 #include "platform/texts.h"
 #include "core/plaintext.h"
 
-namespace settingsdialogs {
+namespace settingswindows {
 
 using platform::BoxAnswer;
 using platform::BoxIcon;
@@ -63,4 +63,4 @@ void OfferAirfoilPack(const core::RibDocument& s) {
   platform::CurrentDesktop().SetBusy(false);
 }
 
-}  // namespace settingsdialogs
+}  // namespace settingswindows

@@ -7,7 +7,7 @@
 #include "core/changes.h"
 #include "core/ribdocument.h"
 
-namespace features {
+namespace ribwindows {
 
 enum class InputKind { Chord, Sheeting, LeadingEdge, TrailingEdge, ReferenceLines };
 
@@ -31,4 +31,4 @@ struct StoredInput {
 // `windowTitle`. A chord change recomposes the automatic caption, which names the chord.
 StoredInput StoreInput(core::RibDocument& d, InputKind kind, const std::string& typed, const std::string& windowTitle);
 
-}  // namespace features
+}  // namespace ribwindows

@@ -2,7 +2,7 @@
 // The companion airfoil pack: the starter airfoils copied into the user's airfoil folder.
 #include <string>
 
-namespace settingsdialogs {
+namespace settingswindows {
 
 struct PackCopy {
   int copied = 0;
@@ -13,4 +13,4 @@ struct PackCopy {
 // Copies every ".dat" and ".cor" file of `fromDir` into `toDir` (created when needed).
 PackCopy CopyAirfoilPack(const std::string& fromDir, const std::string& toDir);
 
-}  // namespace settingsdialogs
+}  // namespace settingswindows

@@ -1,4 +1,4 @@
-#include "mainwindow/langwindow.h"
+#include "mainwindow/languagewindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,7 +14,7 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
-LangWindow::LangWindow(core::RibDocument& document, Purpose purpose, QWidget* parent)
+LanguageWindow::LanguageWindow(core::RibDocument& document, Purpose purpose, QWidget* parent)
     : QDialog(parent), document_(document), purpose_(purpose) {
   setObjectName("lang");
   const core::RibDocument& s = document_;
@@ -44,10 +44,10 @@ LangWindow::LangWindow(core::RibDocument& document, Purpose purpose, QWidget* pa
   }
   changed_ = false;
   connect(languages_, &QComboBox::activated, this, [this] { changed_ = true; });
-  connect(ok_, &QPushButton::clicked, this, &LangWindow::Choose);
+  connect(ok_, &QPushButton::clicked, this, &LanguageWindow::Choose);
 }
 
-void LangWindow::Choose() {
+void LanguageWindow::Choose() {
   if (changed_ && languages_->currentIndex() >= 0) {
     files::ChooseLanguage(document_, languages_->currentText().toStdString());
     // The captions and every drawn text follow the new language.
@@ -56,8 +56,8 @@ void LangWindow::Choose() {
   accept();
 }
 
-void LangChooser::ShowChooser(core::RibDocument& document) {
-  LangWindow window(document, LangWindow::Purpose::FirstChoice, nullptr);
+void LanguageChooserWindow::ShowChooser(core::RibDocument& document) {
+  LanguageWindow window(document, LanguageWindow::Purpose::FirstChoice, nullptr);
   window.exec();
 }
 

@@ -9,13 +9,13 @@ class QPushButton;
 
 namespace mainwindow {
 
-class LangWindow : public QDialog {
+class LanguageWindow : public QDialog {
   Q_OBJECT
  public:
   // At the first start no language is set yet; from the menu, a new choice is announced as
   // a change of style (captions and drawn texts follow it).
   enum class Purpose { FirstChoice, ChangeLanguage };
-  LangWindow(core::RibDocument& document, Purpose purpose, QWidget* parent);
+  LanguageWindow(core::RibDocument& document, Purpose purpose, QWidget* parent);
 
   QComboBox* LanguageList() const { return languages_; }
   QPushButton* OkButton() const { return ok_; }
@@ -30,7 +30,7 @@ class LangWindow : public QDialog {
 };
 
 // The window as the language start-up shows it while no language is set.
-class LangChooser : public files::LanguageChooser {
+class LanguageChooserWindow : public files::LanguageChooser {
  public:
   void ShowChooser(core::RibDocument& s) override;
 };

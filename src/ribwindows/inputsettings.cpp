@@ -1,4 +1,4 @@
-#include "features/inputsettings.h"
+#include "ribwindows/inputsettings.h"
 
 #include <algorithm>
 
@@ -9,7 +9,7 @@
 #include "platform/messages.h"
 #include "platform/texts.h"
 
-namespace features {
+namespace ribwindows {
 
 using platform::Text;
 
@@ -101,4 +101,4 @@ StoredInput StoreInput(core::RibDocument& d, InputKind kind, const std::string& 
   return out;
 }
 
-}  // namespace features
+}  // namespace ribwindows

@@ -9,13 +9,13 @@
 #include <QDialog>
 
 #include "core/ribdocument.h"
-#include "features/inputsettings.h"
+#include "ribwindows/inputsettings.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace features {
+namespace ribwindows {
 
 class InputWindow : public QDialog {
   Q_OBJECT
@@ -44,4 +44,4 @@ class InputWindow : public QDialog {
   QPushButton* helpButton_;
 };
 
-}  // namespace features
+}  // namespace ribwindows
