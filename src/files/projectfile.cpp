@@ -165,9 +165,9 @@ class ProjectParser {
   std::string Text() { return Cp1252ToUtf8(in_.Next()); }
   float Length(const std::string& text) { return core::LengthFromText(text, s_.settings.unitText); }
   // A text line copied and converted to millimetres.
-  float LengthLine(std::string& text) {
-    text = Text();
-    return Length(text);
+  void LengthLine(core::Length& length) {
+    length.text = Text();
+    length.mm = Length(length.text);
   }
 
   // Line 2, the airfoil's file name, and line 3, its name; returns the file name.
@@ -178,21 +178,42 @@ class ProjectParser {
     return Cp1252ToUtf8(fileName);
   }
 
+  // Chord, sheeting, leading edge and the square leading edge, in both layouts.
+  void MainDimensionLines() {
+    LengthLine(s_.rib.chord);
+    LengthLine(s_.rib.sheeting);
+    LengthLine(s_.rib.leadingEdge);
+    LengthLine(s_.rib.squareLeadingEdge.size);
+    LengthLine(s_.rib.squareLeadingEdge.x);
+    LengthLine(s_.rib.squareLeadingEdge.y);
+  }
+
+  // The lines a spar and a hole begin with in both layouts.
+  void SparLines(core::SparRow& row) {
+    row.positionText = Text();
+    LengthLine(row.width);
+    LengthLine(row.height);
+    row.upper = static_cast<core::SparCut>(CodeValue(in_.Next(), 2));
+    row.lower = static_cast<core::SparCut>(CodeValue(in_.Next(), 2));
+    row.shape = static_cast<core::SparShape>(CodeValue(in_.Next(), 3));
+  }
+  void HoleLines(core::HoleRow& row) {
+    row.positionText = Text();
+    LengthLine(row.size);
+    row.centred = FloatValue(in_.Next());
+    LengthLine(row.offset);
+  }
+
   // A reserved number line: kept as the text of its number.
   std::string Reserved() { return core::PlainNumberText(core::ValPrefix(in_.Next())); }
 
   std::string ParseCurrent() {
     std::string fileName = AirfoilNames();
     s_.rib.caption.text = Text();
-    s_.rib.caption.x.mm = LengthLine(s_.rib.caption.x.text);
-    s_.rib.caption.y.mm = LengthLine(s_.rib.caption.y.text);
-    s_.rib.chord.mm = LengthLine(s_.rib.chord.text);
-    s_.rib.sheeting.mm = LengthLine(s_.rib.sheeting.text);
-    s_.rib.leadingEdge.mm = LengthLine(s_.rib.leadingEdge.text);
-    s_.rib.squareLeadingEdge.size.mm = LengthLine(s_.rib.squareLeadingEdge.size.text);
-    s_.rib.squareLeadingEdge.x.mm = LengthLine(s_.rib.squareLeadingEdge.x.text);
-    s_.rib.squareLeadingEdge.y.mm = LengthLine(s_.rib.squareLeadingEdge.y.text);
-    s_.rib.blocks.seatDepth.mm = LengthLine(s_.rib.blocks.seatDepth.text);
+    LengthLine(s_.rib.caption.x);
+    LengthLine(s_.rib.caption.y);
+    MainDimensionLines();
+    LengthLine(s_.rib.blocks.seatDepth);
     s_.rib.leadingEdgeStyle = static_cast<core::LeadingEdgeStyle>(ByteValue(in_.Next()));
     s_.rib.upsideDown = ByteValue(in_.Next()) == 1;
     s_.rib.reservedLine16 = Text();
@@ -201,13 +222,8 @@ class ProjectParser {
     core::SparTable& sp = s_.rib.spars;
     sp.last = LastIndex(in_.Next());
     for (std::size_t i = 0; i <= sp.last; ++i) {
-      sp[i].positionText = Text();
-      sp[i].width.mm = LengthLine(sp[i].width.text);
-      sp[i].height.mm = LengthLine(sp[i].height.text);
-      sp[i].upper = static_cast<core::SparCut>(CodeValue(in_.Next(), 2));
-      sp[i].lower = static_cast<core::SparCut>(CodeValue(in_.Next(), 2));
-      sp[i].shape = static_cast<core::SparShape>(CodeValue(in_.Next(), 3));
-      sp[i].inset.mm = LengthLine(sp[i].inset.text);
+      SparLines(sp[i]);
+      LengthLine(sp[i].inset);
       sp[i].fromTrailingEdge = CodeValue(in_.Next(), 1);
       sp[i].reserved = Reserved();
     }
@@ -216,11 +232,8 @@ class ProjectParser {
     core::HoleTable& ho = s_.rib.holes;
     ho.last = LastIndex(in_.Next());
     for (std::size_t i = 0; i <= ho.last; ++i) {
-      ho[i].positionText = Text();
-      ho[i].size.mm = LengthLine(ho[i].size.text);
-      ho[i].centred = FloatValue(in_.Next());
-      ho[i].offset.mm = LengthLine(ho[i].offset.text);
-      ho[i].height.mm = LengthLine(ho[i].height.text);
+      HoleLines(ho[i]);
+      LengthLine(ho[i].height);
       ho[i].fromTrailingEdge = CodeValue(in_.Next(), 1);
       ho[i].shape = static_cast<core::HoleShape>(CodeValue(in_.Next(), 1));
       ho[i].reserved = Reserved();
@@ -230,16 +243,16 @@ class ProjectParser {
     if (s_.rib.tabs.lengthText.empty()) s_.rib.tabs.lengthText = "0";
     s_.rib.tabs.rearText = Text();
     if (s_.rib.tabs.rearText.empty()) s_.rib.tabs.rearText = "0";
-    s_.rib.trailingEdge.mm = LengthLine(s_.rib.trailingEdge.text);
+    LengthLine(s_.rib.trailingEdge);
     s_.rib.markCount = ByteValue(in_.Next());
     s_.rib.boardAngle = FloatValue(in_.Next());
-    s_.rib.blocks.baseHeight.mm = LengthLine(s_.rib.blocks.baseHeight.text);
-    s_.rib.blocks.topHeight.mm = LengthLine(s_.rib.blocks.topHeight.text);
-    s_.rib.blocks.leadingExtension.mm = LengthLine(s_.rib.blocks.leadingExtension.text);
-    s_.rib.blocks.trailingExtension.mm = LengthLine(s_.rib.blocks.trailingExtension.text);
+    LengthLine(s_.rib.blocks.baseHeight);
+    LengthLine(s_.rib.blocks.topHeight);
+    LengthLine(s_.rib.blocks.leadingExtension);
+    LengthLine(s_.rib.blocks.trailingExtension);
     s_.rib.baseMode = static_cast<core::BaseMode>(ByteValue(in_.Next()));
     s_.rib.blocks.tail = static_cast<core::BlockTail>(CodeValue(in_.Next(), 1));
-    s_.rib.tabs.lowerDistance.mm = LengthLine(s_.rib.tabs.lowerDistance.text);
+    LengthLine(s_.rib.tabs.lowerDistance);
     TabSideLine(Text());
     Expect(in_.Next(), "End of File");
     return fileName;
@@ -259,12 +272,7 @@ class ProjectParser {
   void ParseOlderBlock() {
     AirfoilNames();
     InsertedTextLine(in_.Next());
-    s_.rib.chord.mm = LengthLine(s_.rib.chord.text);
-    s_.rib.sheeting.mm = LengthLine(s_.rib.sheeting.text);
-    s_.rib.leadingEdge.mm = LengthLine(s_.rib.leadingEdge.text);
-    s_.rib.squareLeadingEdge.size.mm = LengthLine(s_.rib.squareLeadingEdge.size.text);
-    s_.rib.squareLeadingEdge.x.mm = LengthLine(s_.rib.squareLeadingEdge.x.text);
-    s_.rib.squareLeadingEdge.y.mm = LengthLine(s_.rib.squareLeadingEdge.y.text);
+    MainDimensionLines();
     // Stored as a plain number of millimetres; a text is made from it so that the
     // conversion keeps it.
     s_.rib.blocks.seatDepth.mm = FloatValue(in_.Next());
@@ -275,24 +283,12 @@ class ProjectParser {
 
     core::SparTable& sp = s_.rib.spars;
     sp.last = LastIndex(in_.Next());
-    for (std::size_t i = 0; i <= sp.last; ++i) {
-      sp[i].positionText = Text();
-      sp[i].width.mm = LengthLine(sp[i].width.text);
-      sp[i].height.mm = LengthLine(sp[i].height.text);
-      sp[i].upper = static_cast<core::SparCut>(CodeValue(in_.Next(), 2));
-      sp[i].lower = static_cast<core::SparCut>(CodeValue(in_.Next(), 2));
-      sp[i].shape = static_cast<core::SparShape>(CodeValue(in_.Next(), 3));
-    }
+    for (std::size_t i = 0; i <= sp.last; ++i) SparLines(sp[i]);
     core::HoleTable& ho = s_.rib.holes;
     ho.last = LastIndex(in_.Next());
-    for (std::size_t i = 0; i <= ho.last; ++i) {
-      ho[i].positionText = Text();
-      ho[i].size.mm = LengthLine(ho[i].size.text);
-      ho[i].centred = FloatValue(in_.Next());
-      ho[i].offset.mm = LengthLine(ho[i].offset.text);
-    }
+    for (std::size_t i = 0; i <= ho.last; ++i) HoleLines(ho[i]);
 
-    s_.rib.trailingEdge.mm = LengthLine(s_.rib.trailingEdge.text);
+    LengthLine(s_.rib.trailingEdge);
     s_.rib.markCount = ByteValue(in_.Next());
     s_.rib.boardAngle = FloatValue(in_.Next());
 
@@ -304,8 +300,8 @@ class ProjectParser {
       s_.rib.blocks.topHeight.text = block.substr(hash + 1);
       s_.rib.blocks.topHeight.mm = Length(s_.rib.blocks.topHeight.text);
     }
-    s_.rib.blocks.leadingExtension.mm = LengthLine(s_.rib.blocks.leadingExtension.text);
-    s_.rib.blocks.trailingExtension.mm = LengthLine(s_.rib.blocks.trailingExtension.text);
+    LengthLine(s_.rib.blocks.leadingExtension);
+    LengthLine(s_.rib.blocks.trailingExtension);
 
     std::string_view mode = in_.Next();
     hash = mode.find('#');

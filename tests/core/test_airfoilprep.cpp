@@ -5,21 +5,13 @@
 
 #include "core/airfoilprep.h"
 #include "files/airfoilfile.h"
+#include "support/ribsetup.h"
 #include "support/testsupport.h"
 
 namespace {
 
-using Points = std::vector<std::pair<double, double>>;
+using testsupport::Points;
 
-void Load(core::RibDocument& s, const Points& points) {
-  s.airfoil.x.assign(1, 0.0);
-  s.airfoil.y.assign(1, 0.0);
-  for (auto [x, y] : points) {
-    s.airfoil.x.push_back(x);
-    s.airfoil.y.push_back(y);
-  }
-  s.airfoil.pointCount = static_cast<int>(points.size());
-}
 
 // A symmetric 12 % section, cosine-spaced as real files are, leading edge exactly at x = 0.
 Points Symmetric(int perSurface) {
@@ -37,7 +29,7 @@ Points Symmetric(int perSurface) {
 
 TEST(AirfoilPrep, BothSurfacesShareTheLeadingEdgePoint) {
   core::RibDocument s;
-  Load(s, Symmetric(30));
+  testsupport::LoadPoints(s.airfoil, Symmetric(30));
   core::InstallPreparedAirfoil(s);
   ASSERT_GE(s.prepared.upperCount, 2);
   // Single-precision stepping need not land on x = 0 itself, but the split point lies at
@@ -95,7 +87,7 @@ TEST(AirfoilPrep, SixPointInterpolationIsExactForAQuintic) {
 // Five points fit no six-point window; the flat bottom makes the step in y zero near the nose.
 TEST(AirfoilPrep, FewPointsAndFlatStretchesStayFiniteAndEnd) {
   core::RibDocument s;
-  Load(s, {{1, 0}, {0.5, 0.06}, {0, 0}, {0.5, 0}, {1, 0}});
+  testsupport::LoadPoints(s.airfoil, {{1, 0}, {0.5, 0.06}, {0, 0}, {0.5, 0}, {1, 0}});
   core::InstallPreparedAirfoil(s);
   EXPECT_GT(s.prepared.outlineCount, 10);
   for (std::size_t i = 1; i <= static_cast<std::size_t>(s.prepared.outlineCount); ++i) {
@@ -112,7 +104,7 @@ TEST(AirfoilPrep, DensificationStopsAt32767PointsAndZeroThicknessHasNoExtrema) {
   for (int i = 0; i < n; ++i) pts.push_back({1.0 - static_cast<double>(i) / n, 0.05 * std::sin(3.14159 * i / n)});
   pts.push_back({0.0, 0.0});
   for (int i = n - 1; i >= 0; --i) pts.push_back({1.0 - static_cast<double>(i) / n, -0.02 * std::sin(3.14159 * i / n)});
-  Load(s, pts);
+  testsupport::LoadPoints(s.airfoil, pts);
   core::InstallPreparedAirfoil(s);
   EXPECT_EQ(s.prepared.outlineCount, core::kMaxPoints);
   EXPECT_EQ(static_cast<int>(s.prepared.outlineX.size()), core::kMaxPoints + 1);

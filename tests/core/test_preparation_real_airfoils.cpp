@@ -11,21 +11,13 @@
 
 #include "core/airfoilprep.h"
 #include "files/airfoilfile.h"
+#include "support/ribsetup.h"
 #include "support/testsupport.h"
 
 namespace {
 
-using Points = std::vector<std::pair<double, double>>;
+using testsupport::Points;
 
-void Load(core::RibDocument& s, const Points& points) {
-  s.airfoil.x.assign(1, 0.0);
-  s.airfoil.y.assign(1, 0.0);
-  for (auto [x, y] : points) {
-    s.airfoil.x.push_back(x);
-    s.airfoil.y.push_back(y);
-  }
-  s.airfoil.pointCount = static_cast<int>(points.size());
-}
 
 // 23 points: y = 0.2 x (1 - x) over the upper surface and -0.1 x (1 - x) under it from
 // x = 0.3 aft, every tenth of the chord, with a rounded nose of seven points between.
@@ -94,7 +86,7 @@ void ExpectWithinTheFileExtent(const core::RibDocument& s, const Points& file) {
 // stations come from a separate model of the densification.
 TEST(Preparation, HandMadeSectionStationsFollowItsParabolasAndItsNose) {
   core::RibDocument s;
-  Load(s, HandMadeSection());
+  testsupport::LoadPoints(s.airfoil, HandMadeSection());
   core::InstallPreparedAirfoil(s);
   EXPECT_EQ(s.prepared.outlineCount, 236);
   ExpectStations(s,
@@ -160,7 +152,7 @@ TEST(Preparation, RealAirfoilStations) {
 TEST(Preparation, NoPointAheadOfTheNose) {
   core::RibDocument s;
   const Points coarse = CoarseUndercamberedSection();
-  Load(s, coarse);
+  testsupport::LoadPoints(s.airfoil, coarse);
   core::InstallPreparedAirfoil(s);
   ExpectWithinTheFileExtent(s, coarse);
   double smallest = 1;
@@ -177,7 +169,7 @@ TEST(Preparation, NoPointAheadOfTheNose) {
   // their heights make the polynomials of the windows around them swing by whole chords.
   Points mistyped = HandMadeSection();
   mistyped[3].first = 0.8001;
-  Load(s, mistyped);
+  testsupport::LoadPoints(s.airfoil, mistyped);
   core::InstallPreparedAirfoil(s);
   ExpectWithinTheFileExtent(s, mistyped);
   for (std::size_t j = 0; j <= 400; ++j) {

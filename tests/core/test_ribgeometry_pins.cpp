@@ -9,6 +9,7 @@
 #include "core/airfoilprep.h"
 #include "core/ribconstruction.h"
 #include "files/airfoilfile.h"
+#include "support/ribsetup.h"
 #include "support/testsupport.h"
 
 using core::PointMm;
@@ -36,19 +37,6 @@ core::RibDocument Naca0012() {
   return s;
 }
 
-void SetSpar(core::RibDocument& s, int i, const std::string& pos, float width, float height, float inset, int upper,
-             int lower, int type) {
-  auto k = static_cast<std::size_t>(i);
-  auto& sp = s.rib.spars;
-  sp[k].positionText = pos;
-  sp[k].width.mm = width;
-  sp[k].height.mm = height;
-  sp[k].inset.mm = inset;
-  sp[k].upper = static_cast<core::SparCut>(upper);
-  sp[k].lower = static_cast<core::SparCut>(lower);
-  sp[k].shape = static_cast<core::SparShape>(type);
-  sp.last = static_cast<std::uint8_t>(std::max<int>(sp.last, i + 1));
-}
 
 void ExpectPoints(const std::vector<PointMm>& got, const std::vector<PointMm>& want) {
   ASSERT_EQ(got.size(), want.size());
@@ -64,7 +52,7 @@ void ExpectPoints(const std::vector<PointMm>& got, const std::vector<PointMm>& w
 // joins the sheeting line at 48 and 52 mm; the sides go 5 mm down, square to the top.
 TEST(RibGeometry, UpperNotchUnderTheSheeting) {
   core::RibDocument s = Naca0012();
-  SetSpar(s, 0, "25%", 4, 5, 0, 1, 0, 0);
+  testsupport::SetSpar(s, 0, "25%", 4, 5, 0, 1, 0, 0);
   const core::RibConstruction c = core::BuildRib(s);
   auto notch = core::ElementsOf(c, RibPart::SparNotch);
   ASSERT_EQ(notch.size(), 1u);
@@ -78,7 +66,7 @@ TEST(RibGeometry, UpperNotchUnderTheSheeting) {
 // A round spar sits its inset plus its height inside the reference line, on either surface.
 TEST(RibGeometry, RoundSparWithAHeight) {
   core::RibDocument s = Naca0012();
-  SetSpar(s, 0, "60", 6, 3, 2, 2, 1, 2);  // upper from the contour, lower from the sheeting
+  testsupport::SetSpar(s, 0, "60", 6, 3, 2, 2, 1, 2);  // upper from the contour, lower from the sheeting
   const core::RibConstruction c = core::BuildRib(s);
   auto circles = core::ElementsOf(c, RibPart::SparRound);
   ASSERT_EQ(circles.size(), 2u);
@@ -97,9 +85,10 @@ TEST(RibGeometry, SparTableEndsAtTheFirstSlotOfPositionZero) {
   for (const char* empty : {"", "0", "0%"}) {
     SCOPED_TRACE(std::string("slot 1: \"") + empty + "\"");
     core::RibDocument s = Naca0012();
-    SetSpar(s, 0, "50", 4, 4, 0, 2, 0, 0);
-    SetSpar(s, 1, empty, 4, 4, 0, 2, 0, 0);
-    SetSpar(s, 2, "100", 4, 4, 0, 2, 2, 0);
+    testsupport::SetSpar(s, 0, "50", 4, 4, 0, 2, 0, 0);
+    testsupport::SetSpar(s, 1, empty, 4, 4, 0, 2, 0, 0);
+    testsupport::SetSpar(s, 2, "100", 4, 4, 0, 2, 2, 0);
+    s.rib.spars.last = 2;
     const core::RibConstruction c = core::BuildRib(s);
     ASSERT_EQ(core::ElementsOf(c, RibPart::SparAxis).size(), 1u);
     auto notches = core::ElementsOf(c, RibPart::SparNotch);

@@ -16,6 +16,7 @@
 #include "files/captions.h"
 #include "platform/recordingtarget.h"
 #include "platform/texts.h"
+#include "support/ribsetup.h"
 #include "support/testsupport.h"
 
 using core::RibPart;
@@ -85,16 +86,9 @@ class RibTrace : public ::testing::Test {
   }
 
   void SetSpar(int i, const std::string& pos, float width, float height, float inset, int upper, int lower, int type) {
-    auto k = static_cast<std::size_t>(i);
-    auto& sp = s.rib.spars;
-    sp[k].positionText = pos;
-    sp[k].width.mm = width;
-    sp[k].height.mm = height;
-    sp[k].inset.mm = inset;
-    sp[k].upper = static_cast<core::SparCut>(upper);
-    sp[k].lower = static_cast<core::SparCut>(lower);
-    sp[k].shape = static_cast<core::SparShape>(type);
+    testsupport::SetSpar(s, i, pos, width, height, inset, upper, lower, type);
   }
+
   void SetHole(int i, const std::string& pos, float size, float height, float offset, bool centred, bool rect) {
     auto k = static_cast<std::size_t>(i);
     auto& h = s.rib.holes;

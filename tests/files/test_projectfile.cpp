@@ -11,6 +11,7 @@
 #include "files/projectfile.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
+#include "support/projectlines.h"
 #include "support/testsupport.h"
 
 namespace fs = std::filesystem;
@@ -21,35 +22,15 @@ using testsupport::WriteFile;
 
 namespace {
 
-core::RibDocument NewRib(const char* unit = " mm") {
-  core::RibDocument s;
-  s.settings.unitText = unit;
-  core::ClearRib(s);
-  return s;
-}
+using testsupport::Join;
+using testsupport::Lines;
+using testsupport::NewRib;
+using testsupport::SelfNamingTexts;
+using testsupport::WithLine;
 
-std::string Join(const std::vector<std::string>& lines, const char* end = "\r\n") {
-  std::string out;
-  for (const std::string& l : lines) out += l + end;
-  return out;
-}
 
-std::vector<std::string> Lines(const std::string& bytes) {
-  std::vector<std::string> out;
-  for (std::size_t pos = 0, end; pos < bytes.size(); pos = end + 2) {
-    end = bytes.find("\r\n", pos);
-    out.push_back(bytes.substr(pos, end - pos));
-  }
-  return out;
-}
 
-// Line `index` (0-based) of a CR LF file replaced by `text`; without `text`, removed.
-std::string WithLine(const std::string& bytes, std::size_t index, const char* text) {
-  std::vector<std::string> lines = Lines(bytes);
-  if (text) lines.at(index) = text;
-  else lines.erase(lines.begin() + static_cast<long>(index));
-  return Join(lines);
-}
+
 
 struct Read {
   files::ProjectReadResult r;
@@ -62,15 +43,6 @@ Read ReadBytes(const std::string& bytes, const char* unit = " mm") {
   return out;
 }
 
-// Language texts that name themselves, so a test sees which text went where.
-struct SelfNamingTexts {
-  SelfNamingTexts() {
-    platform::SetTextLookup([](std::string_view section, std::string_view key) {
-      return std::string(section) + "/" + std::string(key);
-    });
-  }
-  ~SelfNamingTexts() { platform::SetTextLookup(nullptr); }
-};
 
 const std::string kFullMm = ReadFile(DataPath("projects/full_mm.vdl"));
 const std::string kOlder = ReadFile(DataPath("projects/older_full.vdl"));
