@@ -151,3 +151,24 @@ TEST(AirfoilPrep, EveryStarterAirfoilKeepsTheInvariants) {
   }
   EXPECT_EQ(prepared, 15);
 }
+
+// A new airfoil is seen from the start: the view returns to its origin and leaves the
+// comparison and thickness-and-camber views, whose pending change belonged to the old one.
+TEST(AirfoilPrep, ANewAirfoilLeavesTheSpecialViewsAndReturnsToTheOrigin) {
+  core::RibDocument s;
+  testsupport::LoadPoints(s.airfoil, Symmetric(30));
+  s.view.hScroll = 4;
+  s.view.vScroll = -2;
+  s.view.compareShown = s.view.thicknessCamberShown = true;
+  s.rib.reshape.newThickness = 0.15;
+  s.rib.reshape.newCamber = 0.02;
+  s.view.zoom = 2;
+  core::InstallPreparedAirfoil(s);
+  EXPECT_EQ(s.view.hScroll, 0);
+  EXPECT_EQ(s.view.vScroll, 0);
+  EXPECT_FALSE(s.view.compareShown || s.view.thicknessCamberShown);
+  EXPECT_EQ(s.rib.reshape.newThickness, 0);
+  EXPECT_EQ(s.rib.reshape.newCamber, 0);
+  EXPECT_EQ(s.view.zoom, 2);  // the zoom is the user's choice and stays
+  EXPECT_GT(s.prepared.outlineCount, s.airfoil.pointCount);
+}

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/newrib.h"
+#include "core/ribdocument.h"
 #include "core/ribconstruction.h"
 #include "files/ini.h"
 #include "files/projectfile.h"
@@ -62,6 +63,20 @@ TEST(ProjectWriter, NewRibWritesOneEmptyRecordPerTable) {
                   "Holes", " 0 ", "", "", "0", "", "", "0", "0", "",
                   "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0#0",
                   "End of File V 3.0.02 modif 02/10/2002"}));
+}
+
+// At start-up, before any new rib, the set-up is the settings' reset: the first spar and
+// hole positions read "0" and the widths and sizes stay empty.
+TEST(ProjectWriter, TheStartUpSetUpWritesZeroAsTheFirstPositions) {
+  core::RibDocument s;
+  core::ResetSetup(s);
+  const std::vector<std::string> lines = Lines(files::ProjectFileText(s));
+  EXPECT_EQ(lines.at(16), "Spars");
+  EXPECT_EQ(lines.at(18), "0");  // slot 0 position
+  EXPECT_EQ(lines.at(19), "");   // its width
+  EXPECT_EQ(lines.at(27), "Holes");
+  EXPECT_EQ(lines.at(29), "0");
+  EXPECT_EQ(lines.at(30), "");
 }
 
 TEST(ProjectWriter, TextsAreWindows1252AndStayOnTheirLine) {

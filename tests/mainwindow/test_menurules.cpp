@@ -78,11 +78,13 @@ TEST_F(MenuRules, ARecentAirfoilOpensPreparedAndARefusedOneLeavesItWhole) {
   s.rib.tabs.lowerDistance.text = "12";
   s.rib.tabs.lowerDistance.mm = 12;
   s.rib.boardAngle = 5;
+  s.rib.tabs.board = core::TabBoard::OverUpperSurface;
   const std::string good = OpenAirfoil("GOOD: 180", "good.dat");
   EXPECT_TRUE(s.project.modified);
   EXPECT_FLOAT_EQ(s.rib.chord.mm, 180);
   EXPECT_EQ(s.rib.tabs.lowerDistance.text, "0");  // the board settings start afresh
   EXPECT_EQ(s.rib.boardAngle, 0);
+  EXPECT_EQ(s.rib.tabs.board, core::TabBoard::UnderLowerSurface);
   EXPECT_GT(s.prepared.outlineCount, s.airfoil.pointCount);  // prepared
   EXPECT_EQ(files::RecentFileList(s), std::vector<std::string>{good});
   // One announcement tells the windows everything: a new airfoil, its title, the recent list.
