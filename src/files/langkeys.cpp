@@ -118,6 +118,7 @@ constexpr LanguageKey kKeys[] = {
     {"Message", "15", "decimal separator warning, paragraph 6 (the Yes/No question)"},
     {"Message", "16", "decimal separator warning: box title"},
     {"Message", "20", "malformed inch entry, followed by a line break and \"xx.yy/zz ou xx.yy\""},
+    {"Message", "21", "a number box refused a typed, pasted or dropped text; followed by the characters it takes"},
     // General error report
     {"Erreur", "1", "general error report: title word and first word of the text"},
     {"Erreur", "2", "general error report: between the error number and the program title"},
@@ -273,6 +274,7 @@ constexpr LanguageKey kKeys[] = {
     {"FrmInput", "11", "leading edge piece deeper than the chord"},
     {"FrmInput", "12", "trailing edge piece deeper than the chord"},
     {"FrmInput", "13", "more than 255 station lines"},
+    {"FrmInput", "14", "a chord of 0 (or a text that reads as none) refused"},
     // Spars
     {"Frmlongeron", "1", "spar dialog caption (a blank, the chord and the unit follow)"},
     {"Frmlongeron", "2", "frame of the spar boxes"},

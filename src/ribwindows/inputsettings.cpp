@@ -69,12 +69,19 @@ int InputHelpTopic(InputKind kind) { return kind == InputKind::ReferenceLines ? 
 StoredInput StoreInput(core::RibDocument& d, InputKind kind, const std::string& typed, const std::string& windowTitle) {
   StoredInput out{typed, core::Change::Setup};
   switch (kind) {
-    case InputKind::Chord:
-      d.rib.chord = TypedBoxLength(typed, d.settings.unitText);
+    case InputKind::Chord: {
+      const core::Length chord = TypedBoxLength(typed, d.settings.unitText);
+      // Nothing can be drawn on a chord of 0, and the view would silently go blank.
+      if (!(chord.mm > 0)) {
+        platform::Inform(Text("FrmInput", "14"), windowTitle);
+        return {typed, {}, true};
+      }
+      d.rib.chord = chord;
       d.project.modified = !d.view.compareShown;
       core::RecomposeCaption(d, files::CaptionWordsInLanguage());
       out.changed = core::Change::Setup | core::Change::Chord;
       break;
+    }
     case InputKind::Sheeting:
       d.rib.sheeting = TypedBoxLength(typed, d.settings.unitText);
       d.project.modified = true;

@@ -25,10 +25,12 @@ int InputHelpTopic(InputKind kind);
 struct StoredInput {
   std::string boxText;    // what the box holds afterwards ("255" after a clamped count)
   core::Changes changed;  // what the document should announce
+  bool refused = false;   // nothing was stored: the window stays open for a correction
 };
 
 // Stores the typed text for `kind` (OK). Refusals are told in message boxes titled
-// `windowTitle`. A chord change recomposes the automatic caption, which names the chord.
+// `windowTitle`. A chord that is not longer than 0 is refused and nothing is stored. A chord
+// change recomposes the automatic caption, which names the chord.
 StoredInput StoreInput(core::RibDocument& d, InputKind kind, const std::string& typed, const std::string& windowTitle);
 
 }  // namespace ribwindows

@@ -59,6 +59,11 @@ void InputWindow::Store() {
   const StoredInput stored =
       StoreInput(document_, kind_, valueBox_->text().toStdString(), windowTitle().toStdString());
   valueBox_->setText(Q(stored.boxText));
+  if (stored.refused) {
+    valueBox_->setFocus();
+    valueBox_->selectAll();
+    return;
+  }
   changed_ = stored.changed;
   document_.changes.Announce(changed_);
   accept();

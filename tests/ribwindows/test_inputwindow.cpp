@@ -5,6 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTest>
 
 #include "ribwindows/inputwindow.h"
@@ -104,6 +108,56 @@ TEST_F(InputWindowTest, KeysOutsideTheUnitsSetNeverReachTheBoxAndInchesKeepTheir
   EXPECT_EQ(doc.rib.chord.text, "1.3/8");
   EXPECT_NEAR(doc.rib.chord.mm, 34.925, 1e-4);
   EXPECT_TRUE(doc.project.modified);
+}
+
+// Pasting and dropping go past the keys: a text with a character the box would not take
+// typed is refused whole (taking "abc-12,5" apart would store 125), and the box says why.
+TEST_F(InputWindowTest, PastedOrDroppedTextWithRefusedCharactersNeverReachesTheBox) {
+  ribwindows::InputWindow w(doc, InputKind::Chord);
+  QLineEdit* box = w.ValueBox();
+  const auto* filter = box->findChild<ribwindows::KeyFilter*>();
+  ASSERT_NE(filter, nullptr);
+  box->clear();
+  QApplication::clipboard()->setText("abc-12,5");
+  box->paste();
+  EXPECT_EQ(box->text(), "");
+  EXPECT_EQ(filter->LastRefusal().toStdString(), Key("Message", "21") + " 1234567890.");
+
+  auto drop = [box](const QString& text) {
+    QMimeData dropped;
+    dropped.setText(text);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &drop);
+  };
+  drop("1,5");
+  EXPECT_EQ(box->text(), "");
+  drop("15");  // the same road with a text the box takes
+  EXPECT_EQ(box->text(), "15");
+  box->clear();
+
+  QApplication::clipboard()->setText("250.5");
+  box->paste();
+  EXPECT_EQ(box->text(), "250.5");
+  w.OkButton()->click();
+  EXPECT_FLOAT_EQ(doc.rib.chord.mm, 250.5f);
+}
+
+// A chord of 0 would leave nothing to draw: the window says so and keeps the old chord.
+TEST_F(InputWindowTest, AChordOfZeroIsRefusedAndNothingIsStored) {
+  for (const char* typed : {"0", "", "."}) {
+    ribwindows::InputWindow w(doc, InputKind::Chord);
+    w.ValueBox()->setText(typed);
+    w.OkButton()->click();
+    EXPECT_EQ(w.result(), QDialog::Rejected) << typed;  // still open, nothing accepted
+    EXPECT_FALSE(w.Changed().Any());
+  }
+  EXPECT_EQ(doc.rib.chord.text, "200");
+  EXPECT_FLOAT_EQ(doc.rib.chord.mm, 200);
+  EXPECT_FALSE(doc.project.modified);
+  ASSERT_EQ(messages.shown.size(), 3u);
+  EXPECT_EQ(messages.shown[0].text, Key("FrmInput", "14"));
 }
 
 // A malformed inch text gets past the keys ("1./2"): the window, not the core, tells the user.
