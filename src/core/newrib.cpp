@@ -26,6 +26,10 @@ void ClearRib(RibDocument& s) {
   ResetRib(s);
   s.rib.upsideDown = false;
   s.view.outlineShown = true;
+  // The display menu's check marks start unchecked with every new rib; the flags with them.
+  s.view.showThickness = false;
+  s.view.showLeadingEdgeHeight = false;
+  s.view.showTrailingEdgeHeight = false;
   s.airfoil.name.clear();
   s.airfoil.title.clear();
   s.airfoil.loaded = false;

@@ -14,7 +14,8 @@ namespace core {
 void ResetRib(RibDocument& s);
 
 // Everything a new rib resets in the state: ResetRib plus the flags of a fresh start
-// (project saved, upside-down, outline shown, airfoil name and title, airfoil loaded,
+// (project saved, upside-down, outline shown, the thickness and edge-height labels hidden,
+// airfoil name and title, airfoil loaded,
 // project modified, former view) and zoom 100 %. The caller
 // then reads the settings' defaults again (chord, sheeting, leading edge, blocks).
 void ClearRib(RibDocument& s);

@@ -137,6 +137,7 @@ constexpr LanguageKey kKeys[] = {
     {"FrmMainMessage", "15", "thickness line on the drawing: before \" : \" and the thickness"},
     {"FrmMainMessage", "16", "thickness line on the drawing: before the position"},
     {"FrmMainMessage", "17", "thickness line on the drawing: after the position and per cent"},
+    {"FrmMainMessage", "18", "quitting with a modified rib: Save, Discard or Cancel"},
     // Airfoil comparison
     {"OutilCompare", "1", "comparison: question while an airfoil is loaded"},
     {"OutilCompare", "2", "comparison: question title"},

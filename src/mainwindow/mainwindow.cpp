@@ -482,6 +482,7 @@ void MainWindow::Load() {
 
 // ---------------------------------------------------------------------------------------
 void MainWindow::DocumentChanged(core::Changes what) {
+  ShowDisplayFlags();
   if (what.Has(core::Change::Project) && !document_.project.windowTitle.empty())
     setWindowTitle(Q(document_.project.windowTitle));
   if (what.Has(core::Change::Settings)) LoadRecentMenu();
@@ -497,6 +498,15 @@ void MainWindow::DocumentChanged(core::Changes what) {
   if (what.Has(core::Change::Airfoil) || what.Has(core::Change::Setup) || what.Has(core::Change::View) ||
       what.Has(core::Change::Style))
     Redraw();
+}
+
+void MainWindow::ShowDisplayFlags() {
+  const core::RibDocument& d = document_;
+  SetChecked(Command::ViewUpsideDown, d.rib.upsideDown);
+  SetChecked(Command::ShowOutline, d.view.outlineShown);
+  SetChecked(Command::ShowThickness, d.view.showThickness);
+  SetChecked(Command::ShowLeadingEdgeHeight, d.view.showLeadingEdgeHeight);
+  SetChecked(Command::ShowTrailingEdgeHeight, d.view.showTrailingEdgeHeight);
 }
 
 void MainWindow::SetSpecialView(SpecialView view, SpecialDrawing drawing) {
@@ -600,7 +610,6 @@ void MainWindow::ReturnToNewRib() {
   }
   for (Command command : AirfoilCommands()) SetCommandEnabled(command, false);
   for (Command command : NewRibEnables()) SetCommandEnabled(command, true);
-  for (Command command : DisplayToggles()) SetChecked(command, command == Command::ShowOutline);
   Panel(2)->clear();
   view_->Clear();
   if (zoomList_->currentIndex() == kZoomDefaultIndex)

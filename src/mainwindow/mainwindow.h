@@ -113,6 +113,8 @@ class MainWindow : public QMainWindow {
   // The window's side of a new rib: other windows closed, commands and check marks as at
   // start, the view cleared and back at 100 %.
   void ReturnToNewRib();
+  // The display menu's check marks show the document's flags: they are one thing.
+  void ShowDisplayFlags();
   void ApplyEnabled(Command command);
   void SetChecked(Command command, bool checked);
   void ZoomChosen();

@@ -1,5 +1,7 @@
 #include "mainwindow/menurules.h"
 
+#include "commands/projectcommands.h"
+
 #include "platform/desktop.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
@@ -118,19 +120,20 @@ const std::vector<Command>& DisplayToggles() {
   return commands;
 }
 
-std::string ShutdownQuestion(const core::RibDocument& s) {
-  if (s.project.modified && !s.view.compareShown) return Text("FrmMainMessage", "4");
-  return Text("TextButton", "17") + " " + platform::kProgramTitle + " ? ";
+bool HasUnsavedChanges(const core::RibDocument& d) { return d.project.modified && !d.view.compareShown; }
+
+bool AskToQuit(core::RibDocument& d) {
+  if (!HasUnsavedChanges(d)) return true;
+  switch (platform::CurrentMessages().Show({Text("FrmMainMessage", "18"), platform::kProgramTitle,
+                                            platform::BoxIcon::Question, platform::BoxButtons::SaveDiscardCancel,
+                                            1})) {
+    case platform::BoxAnswer::Save: return commands::SaveProject(d);
+    case platform::BoxAnswer::Discard: return true;
+    default: return false;
+  }
 }
 
-bool AskToQuit(const core::RibDocument& s) {
-  return platform::AskYesNo(ShutdownQuestion(s), platform::kProgramTitle, platform::BoxIcon::Question, true) ==
-         platform::BoxAnswer::Yes;
-}
-
-bool SessionMayEnd(const core::RibDocument& s, bool mayAsk) {
-  return mayAsk ? AskToQuit(s) : !s.project.modified;
-}
+bool SessionMayEnd(core::RibDocument& d, bool mayAsk) { return mayAsk ? AskToQuit(d) : !HasUnsavedChanges(d); }
 
 NewRibStep NewRibDecision(const core::RibDocument& s) {
   if (s.view.formerShown) return NewRibStep::ClearNow;

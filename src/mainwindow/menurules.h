@@ -41,14 +41,15 @@ const std::vector<Command>& NewRibEnables();
 // Display entries whose check marks a new rib resets: all unchecked but ShowOutline.
 const std::vector<Command>& DisplayToggles();
 
-// The exit question: TextButton/17 with the program's title, or FrmMainMessage/4 while a
-// modified rib is open (not in the comparison view).
-std::string ShutdownQuestion(const core::RibDocument& s);
-bool AskToQuit(const core::RibDocument& s);
+// Whether quitting would lose changes to the rib (the comparison view's chord is not the rib's).
+bool HasUnsavedChanges(const core::RibDocument& d);
+// Quitting: without a question when nothing would be lost; else Save, Discard or Cancel.
+// Save runs the project save; a cancelled or failed save keeps the program open.
+bool AskToQuit(core::RibDocument& d);
 
-// Whether a session logout may end the program: the exit question when it may be asked;
-// when it may not, a modified rib keeps the program (and the logout) from ending.
-bool SessionMayEnd(const core::RibDocument& s, bool mayAsk);
+// Whether a session logout may end the program: the quit question when it may be asked;
+// when it may not, unsaved changes keep the program (and the logout) from ending.
+bool SessionMayEnd(core::RibDocument& d, bool mayAsk);
 
 // What the new-rib command does before clearing.
 enum class NewRibStep { ClearNow, AskFirst, Nothing };

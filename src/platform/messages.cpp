@@ -15,6 +15,8 @@ BoxAnswer DefaultAnswer(const BoxRequest& r) {
     case BoxButtons::YesNo: return r.defaultButton == 2 ? BoxAnswer::No : BoxAnswer::Yes;
     case BoxButtons::RetryCancel: return r.defaultButton == 2 ? BoxAnswer::Cancel : BoxAnswer::Retry;
     case BoxButtons::OkCancel: return r.defaultButton == 2 ? BoxAnswer::Cancel : BoxAnswer::Ok;
+    case BoxButtons::SaveDiscardCancel:
+      return r.defaultButton == 3 ? BoxAnswer::Cancel : r.defaultButton == 2 ? BoxAnswer::Discard : BoxAnswer::Save;
   }
   return BoxAnswer::Ok;
 }

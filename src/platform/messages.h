@@ -8,16 +8,16 @@
 namespace platform {
 
 enum class BoxIcon { None, Information, Exclamation, Warning, Critical, Question };
-enum class BoxButtons { Ok, YesNo, RetryCancel, OkCancel };
+enum class BoxButtons { Ok, YesNo, RetryCancel, OkCancel, SaveDiscardCancel };
 // Answers keep the codes of the shared state's `messageAnswer`.
-enum class BoxAnswer { Ok = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7 };
+enum class BoxAnswer { Ok = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7, Save = 8, Discard = 9 };
 
 struct BoxRequest {
   std::string text;
   std::string title;
   BoxIcon icon = BoxIcon::Information;
   BoxButtons buttons = BoxButtons::Ok;
-  int defaultButton = 1;  // 1 first button, 2 second
+  int defaultButton = 1;  // 1 first button, 2 second, 3 third
 };
 
 class Messages {

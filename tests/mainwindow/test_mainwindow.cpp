@@ -130,20 +130,41 @@ TEST_F(MainWindowTest, NewRibAsksForAnUnsavedRibAndKeepsItOnNo) {
   EXPECT_EQ(window->ZoomList()->currentIndex(), 3);
 }
 
-TEST_F(MainWindowTest, ExitAsksAndNoKeepsTheWindow) {
-  messages.answers = {BoxAnswer::No};
-  window->Run(mainwindow::Command::Exit);
-  EXPECT_TRUE(window->isVisible());
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, Key("TextButton", "17") + " Vandrell ? ");
+// A label the menu shows unchecked is not drawn: after Clear all data the flags are off with
+// their marks, and a rib turned upside down by anything but the menu shows the mark.
+TEST_F(MainWindowTest, DisplayFlagsAndTheirCheckMarksAreOneThing) {
+  using mainwindow::Command;
+  OpenAirfoil();
+  window->Action(Command::ShowThickness)->trigger();
+  window->Action(Command::ShowTrailingEdgeHeight)->trigger();
+  EXPECT_TRUE(doc.view.showThickness && doc.view.showTrailingEdgeHeight);
+  doc.project.saved = true;
+  window->Run(Command::NewRib);
+  EXPECT_FALSE(doc.view.showThickness || doc.view.showTrailingEdgeHeight);
+  EXPECT_FALSE(window->Action(Command::ShowThickness)->isChecked());
+  EXPECT_FALSE(window->Action(Command::ShowTrailingEdgeHeight)->isChecked());
 
+  doc.rib.upsideDown = true;  // as a project saved upside down opens
+  doc.changes.Announce(core::Change::Setup);
+  EXPECT_TRUE(window->Action(Command::ViewUpsideDown)->isChecked());
+}
+
+TEST_F(MainWindowTest, ExitAsksOnlyAboutUnsavedChangesAndCancelKeepsTheWindow) {
   OpenAirfoil();  // opening an airfoil marks the rib modified
-  messages.answers = {BoxAnswer::No, BoxAnswer::Yes};
+  messages.answers = {BoxAnswer::Cancel, BoxAnswer::Discard};
   window->close();  // as the window manager's close box does
   EXPECT_TRUE(window->isVisible());
-  EXPECT_EQ(messages.shown.back().text, Key("FrmMainMessage", "4"));
+  EXPECT_EQ(messages.shown.back().text, Key("FrmMainMessage", "18"));
   window->close();
   EXPECT_FALSE(window->isVisible());
+
+  // Nothing modified: Exit quits without a word.
+  window->show();
+  doc.project.modified = false;
+  messages.shown.clear();
+  window->Run(mainwindow::Command::Exit);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(MainWindowTest, RecentFilesShowMostRecentFirstAndReorderOnOpening) {

@@ -4,6 +4,8 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "commands/airfoilcommands.h"
 #include "files/settings.h"
 #include "mainwindow/menurules.h"
@@ -24,23 +26,38 @@ class MenuRules : public testsupport::WindowTest {
   core::ChangeChannel::Subscription listening;
 };
 
-TEST_F(MenuRules, QuittingAsksAboutUnsavedChangesExceptInTheComparisonView) {
+// Quitting loses nothing unasked: an unmodified rib (or the comparison view) quits at once;
+// a modified one offers Save, Discard and Cancel, and only a save that went through quits.
+TEST_F(MenuRules, QuittingAsksOnlyWhenChangesWouldBeLost) {
   core::RibDocument& s = doc;
+  EXPECT_TRUE(mainwindow::AskToQuit(s));
   s.project.modified = true;
   s.view.compareShown = true;
-  EXPECT_EQ(mainwindow::ShutdownQuestion(s), Key("TextButton", "17") + " Vandrell ? ");
+  EXPECT_TRUE(mainwindow::AskToQuit(s));
+  EXPECT_TRUE(messages.shown.empty());
+
   s.view.compareShown = false;
-  messages.answers = {BoxAnswer::No};
-  EXPECT_FALSE(mainwindow::AskToQuit(s));
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, Key("FrmMainMessage", "4"));
-  EXPECT_EQ(messages.shown[0].defaultButton, 2);  // No is the default
+  s.airfoil.name = "wing";
+  const std::string saved = dir.File("wing.vdl");
+  fileDialogs.answers = {"", saved};  // the first save is cancelled in its dialog
+  messages.answers = {BoxAnswer::Cancel, BoxAnswer::Save, BoxAnswer::Save, BoxAnswer::Discard};
+  EXPECT_FALSE(mainwindow::AskToQuit(s));  // Cancel
+  EXPECT_FALSE(mainwindow::AskToQuit(s));  // Save, then the dialog cancelled
+  EXPECT_TRUE(s.project.modified);
+  EXPECT_TRUE(mainwindow::AskToQuit(s));   // Save, written
+  EXPECT_FALSE(s.project.modified);
+  EXPECT_TRUE(std::filesystem::exists(saved));
+  s.project.modified = true;
+  EXPECT_TRUE(mainwindow::AskToQuit(s));   // Discard
+  ASSERT_EQ(messages.shown.size(), 4u);
+  EXPECT_EQ(messages.shown[0].text, Key("FrmMainMessage", "18"));
+  EXPECT_EQ(messages.shown[0].buttons, platform::BoxButtons::SaveDiscardCancel);
 
   // A session logout never ends a modified rib unasked.
   messages.shown.clear();
   EXPECT_FALSE(mainwindow::SessionMayEnd(s, false));
   EXPECT_TRUE(messages.shown.empty());
-  messages.answers = {BoxAnswer::Yes};
+  messages.answers = {BoxAnswer::Discard};
   EXPECT_TRUE(mainwindow::SessionMayEnd(s, true));
   s.project.modified = false;
   EXPECT_TRUE(mainwindow::SessionMayEnd(s, false));

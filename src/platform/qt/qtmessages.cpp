@@ -21,16 +21,21 @@ BoxAnswer QtMessages::Show(const BoxRequest& request) {
     case BoxIcon::Critical: box.setIcon(QMessageBox::Critical); break;
     case BoxIcon::Question: box.setIcon(QMessageBox::Question); break;
   }
-  QMessageBox::StandardButton first = QMessageBox::Ok, second = QMessageBox::NoButton;
+  QMessageBox::StandardButton first = QMessageBox::Ok, second = QMessageBox::NoButton, third = QMessageBox::NoButton;
   switch (request.buttons) {
     case BoxButtons::Ok: first = QMessageBox::Ok; break;
     case BoxButtons::YesNo: first = QMessageBox::Yes; second = QMessageBox::No; break;
     case BoxButtons::RetryCancel: first = QMessageBox::Retry; second = QMessageBox::Cancel; break;
     case BoxButtons::OkCancel: first = QMessageBox::Ok; second = QMessageBox::Cancel; break;
+    case BoxButtons::SaveDiscardCancel:
+      first = QMessageBox::Save;
+      second = QMessageBox::Discard;
+      third = QMessageBox::Cancel;
+      break;
   }
-  box.setStandardButtons(second == QMessageBox::NoButton ? QMessageBox::StandardButtons(first)
-                                                         : QMessageBox::StandardButtons(first | second));
-  box.setDefaultButton(request.defaultButton == 2 && second != QMessageBox::NoButton ? second : first);
+  box.setStandardButtons(QMessageBox::StandardButtons(first) | second | third);
+  if (request.defaultButton == 3 && third != QMessageBox::NoButton) box.setDefaultButton(third);
+  else box.setDefaultButton(request.defaultButton == 2 && second != QMessageBox::NoButton ? second : first);
   // A question is answered with the pointer, whatever the program was busy with.
   QApplication::setOverrideCursor(Qt::ArrowCursor);
   const int answer = box.exec();
@@ -40,6 +45,8 @@ BoxAnswer QtMessages::Show(const BoxRequest& request) {
     case QMessageBox::No: return BoxAnswer::No;
     case QMessageBox::Retry: return BoxAnswer::Retry;
     case QMessageBox::Cancel: return BoxAnswer::Cancel;
+    case QMessageBox::Save: return BoxAnswer::Save;
+    case QMessageBox::Discard: return BoxAnswer::Discard;
     default: return BoxAnswer::Ok;
   }
 }
