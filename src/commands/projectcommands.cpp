@@ -1,5 +1,7 @@
 #include "commands/projectcommands.h"
 
+#include <filesystem>
+
 #include "commands/newrib.h"
 #include "core/airfoilprep.h"
 #include "core/newrib.h"
@@ -61,6 +63,12 @@ bool SaveProject(core::RibDocument& d) {
   std::string path;
   if (!platform::CurrentFileDialogs().Save(SaveProjectRequest(d), path)) return false;
   return SaveProjectAs(d, path);
+}
+
+bool SaveProjectAgain(core::RibDocument& d) {
+  // An opened project keeps only its file name; a save as gives the whole path.
+  if (d.project.saved && std::filesystem::path(d.project.path).is_absolute()) return SaveProjectAs(d, d.project.path);
+  return SaveProject(d);
 }
 
 OpenProjectOutcome OpenProjectFile(core::RibDocument& d, const std::string& path, Opener opener) {

@@ -23,6 +23,8 @@ platform::FileDialogRequest OpenProjectRequest(const core::RibDocument& d);
 bool SaveProjectAs(core::RibDocument& d, const std::string& path);
 // The whole command: the dialog, then SaveProjectAs. False when cancelled or failed.
 bool SaveProject(core::RibDocument& d);
+// File > Save: again to the file saved to in this session, else as SaveProject.
+bool SaveProjectAgain(core::RibDocument& d);
 
 enum class OpenProjectOutcome { Cancelled, Opened, AirfoilMissing, AirfoilUnreadable, Failed };
 

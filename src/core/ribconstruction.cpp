@@ -534,6 +534,29 @@ RibConstruction BuildRib(const RibDocument& s, const RibLabels& labels) {
   return c;
 }
 
+BoundsMm BoundsOf(const RibConstruction& c) {
+  BoundsMm b;
+  auto take = [&b](double x, double y) {
+    if (b.empty) {
+      b = {x, x, y, y, false};
+      return;
+    }
+    b.left = std::min(b.left, x);
+    b.right = std::max(b.right, x);
+    b.bottom = std::min(b.bottom, y);
+    b.top = std::max(b.top, y);
+  };
+  for (const RibElement& e : c.elements) {
+    if (e.shape == RibShape::Text) continue;
+    const double r = e.shape == RibShape::Circle ? std::fabs(e.radiusMm) : 0.0;
+    for (const PointMm& p : e.points) {
+      take(p.x - r, p.y - r);
+      take(p.x + r, p.y + r);
+    }
+  }
+  return b;
+}
+
 std::vector<const RibElement*> ElementsOf(const RibConstruction& c, RibPart part) {
   std::vector<const RibElement*> found;
   for (const RibElement& e : c.elements) {

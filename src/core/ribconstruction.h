@@ -118,6 +118,14 @@ struct RibLabels {
 // that it always matches the current set-up.
 RibConstruction BuildRib(const RibDocument& s, const RibLabels& labels = {});
 
+// The box holding every line and circle of a construction, in its millimetres (texts,
+// whose size depends on the target, are left out). Empty when there is nothing to hold.
+struct BoundsMm {
+  double left = 0, right = 0, bottom = 0, top = 0;
+  bool empty = true;
+};
+BoundsMm BoundsOf(const RibConstruction& c);
+
 // The elements of one kind, in order.
 std::vector<const RibElement*> ElementsOf(const RibConstruction& c, RibPart part);
 

@@ -6,7 +6,7 @@
 
 namespace files {
 
-const std::array<MenuCaption, 52> kMenuCaptions = {{
+const std::array<MenuCaption, 56> kMenuCaptions = {{
     {"mnu_file", {"MenuFile", "1"}},
     {"mnu_fileopen", {"MenuFile", "2"}},
     {"mnu_fileprofilopen", {"MenuFile", "3"}},
@@ -17,6 +17,7 @@ const std::array<MenuCaption, 52> kMenuCaptions = {{
     {"mnu_fileprintpreview", {"MenuFile", "8"}},
     {"mnu_fileprint", {"MenuFile", "9"}},
     {"mnu_fileexit", {"MenuFile", "10"}},
+    {"mnu_filesave", {"MenuFile", "11"}},
 
     {"mnu_aff", {"MenuAffich", "1"}},
     {"mnu_affinver", {"MenuAffich", "2"}},
@@ -29,6 +30,9 @@ const std::array<MenuCaption, 52> kMenuCaptions = {{
     {"mnu_affTrac", {"MenuAffich", "9"}},
     {"mnu_affclear", {"MenuAffich", "10"}},
     {"mnu_affLang", {"MenuAffich", "11"}},
+    {"mnu_affzoomin", {"MenuAffich", "12"}},
+    {"mnu_affzoomout", {"MenuAffich", "13"}},
+    {"mnu_afffit", {"MenuAffich", "14"}},
 
     {"mnuprofil", {"MenuProfil", "1"}},
     {"mnu_profilcorde", {"MenuProfil", "2"}},

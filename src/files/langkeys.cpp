@@ -42,6 +42,7 @@ constexpr LanguageKey kKeys[] = {
     {"MenuFile", "8", "mnu_fileprintpreview"},
     {"MenuFile", "9", "mnu_fileprint"},
     {"MenuFile", "10", "mnu_fileexit"},
+    {"MenuFile", "11", "mnu_filesave"},
     // MenuAffich
     {"MenuAffich", "1", "mnu_aff"},
     {"MenuAffich", "2", "mnu_affinver"},
@@ -54,6 +55,9 @@ constexpr LanguageKey kKeys[] = {
     {"MenuAffich", "9", "mnu_affTrac"},
     {"MenuAffich", "10", "mnu_affclear"},
     {"MenuAffich", "11", "mnu_affLang"},
+    {"MenuAffich", "12", "mnu_affzoomin"},
+    {"MenuAffich", "13", "mnu_affzoomout"},
+    {"MenuAffich", "14", "mnu_afffit"},
     // MenuProfil
     {"MenuProfil", "1", "mnuprofil"},
     {"MenuProfil", "2", "mnu_profilcorde"},

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "core/numformat.h"
+#include "core/ribconstruction.h"
+#include "core/viewgeometry.h"
 
 namespace mainwindow {
 
@@ -34,6 +36,18 @@ double ScrollStepTwips(const core::RibDocument& s) {
 }
 
 namespace {
+constexpr double kViewTopMarginTwips = 283.5;
+constexpr double kFitMarginTwips = 283.5;
+
+// The document as the view shows it at rest at `zoom`.
+core::RibDocument RestingAt(const core::RibDocument& s, double zoom) {
+  core::RibDocument rest;
+  rest.rib = s.rib;
+  rest.prepared.yMax = s.prepared.yMax;
+  rest.view.zoom = static_cast<float>(zoom);
+  return rest;
+}
+
 int Steps(double twips, double step) {
   if (!(twips > 0) || !(step > 0)) return 0;
   return static_cast<int>(std::min(std::ceil(twips / step), 30000.0));
@@ -58,8 +72,57 @@ ScrollRanges ScrollRangesFor(const core::RibDocument& s, double viewWidthTwips, 
   r.horizontal.maximum = Steps(width - viewWidthTwips, step);
   r.horizontal.pageStep = std::max(1, Steps(viewWidthTwips * 0.8, step));
   r.vertical.maximum = Steps(height - viewHeightTwips, step);
+  // Whatever stands higher than the view's top margin at rest (an upside-down rib's tabs or
+  // block) is reached by scrolling up.
+  const core::BoundsMm box = core::BoundsOf(core::BuildRib(s));
+  if (!box.empty) {
+    const core::ViewPlacement rest = core::PlaceView(RestingAt(s, s.view.zoom));
+    r.vertical.minimum = -Steps(kViewTopMarginTwips - (rest.originY - box.top * scale), step);
+  }
   r.vertical.pageStep = std::max(1, Steps(viewHeightTwips * 0.8, step));
   return r;
+}
+
+std::string ZoomEntryText(double zoom) {
+  std::string percent = std::to_string(std::lround(zoom * 100));
+  while (percent.size() < 3) percent.insert(percent.begin(), ' ');
+  return "Zoom " + percent + " %";
+}
+
+FitView FitRibInView(const core::RibDocument& s, double viewWidthTwips, double viewHeightTwips) {
+  FitView fit;
+  const core::RibConstruction c = core::BuildRib(s);
+  const core::BoundsMm box = core::BoundsOf(c);
+  const double chord = s.rib.chord.mm;
+  if (box.empty || !(chord > 0)) return fit;
+  const double widthMm = box.right - box.left, heightMm = box.top - box.bottom;
+  const double zx = (viewWidthTwips - 2 * kFitMarginTwips) / (std::max(widthMm, 1e-3) * 56.7);
+  const double zy = (viewHeightTwips - 2 * kFitMarginTwips) / (std::max(heightMm, 1e-3) * 56.7);
+  fit.zoom = std::clamp(std::floor(std::min(zx, zy) * 100) / 100, 0.05, 9.99);
+  // Scroll so that the box's left and top edges sit at the margin.
+  const core::ViewPlacement rest = core::PlaceView(RestingAt(s, fit.zoom));
+  const double scale = fit.zoom * 56.7;
+  const double step = chord * fit.zoom / 2;
+  const double left = rest.originX + (c.viewShiftMm + box.left) * scale;
+  const double top = rest.originY - box.top * scale;
+  fit.hScroll = static_cast<int>(std::lround((kFitMarginTwips - left) / step));
+  fit.vScroll = static_cast<int>(std::lround((top - kFitMarginTwips) / step));
+  return fit;
+}
+
+ScrollValues ScrollKeepingPoint(const core::RibDocument& s, double newZoom, double xTwips, double yTwips) {
+  const double chord = s.rib.chord.mm;
+  ScrollValues v{s.view.hScroll, s.view.vScroll};
+  if (!(chord > 0) || !(newZoom > 0)) return v;
+  const core::ViewPlacement before = core::PlaceView(s);
+  const double oldScale = static_cast<double>(s.view.zoom) * 56.7, newScale = newZoom * 56.7;
+  // The point in millimetres from the chord line's leading edge.
+  const double xMm = (xTwips - before.originX) / oldScale, yMm = (before.originY - yTwips) / oldScale;
+  const core::ViewPlacement rest = core::PlaceView(RestingAt(s, newZoom));
+  const double step = chord * newZoom / 2;
+  v.hScroll = static_cast<int>(std::lround((xTwips - xMm * newScale - rest.originX) / step));
+  v.vScroll = static_cast<int>(std::lround((rest.originY - (yTwips + yMm * newScale)) / step));
+  return v;
 }
 
 }  // namespace mainwindow

@@ -38,7 +38,28 @@ struct ScrollRanges {
   ScrollRange vertical;
 };
 // Ranges that let every part of the rib, its base and its labels be brought into a view
-// of the given size (twips) at the current zoom.
+// of the given size (twips) at the current zoom, also what an upside-down rib's base puts
+// above the view at rest.
 ScrollRanges ScrollRangesFor(const core::RibDocument& s, double viewWidthTwips, double viewHeightTwips);
+
+// The zoom list's text for a zoom ("Zoom  37 %"), as the entries are written.
+std::string ZoomEntryText(double zoom);
+
+// View > Fit: the largest whole-percent zoom (5 % to 999 %) at which the whole rib fits in
+// a view of the given size (twips) with a margin, and the scroll values that put it there.
+struct FitView {
+  double zoom = 1;
+  int hScroll = 0;
+  int vScroll = 0;
+};
+FitView FitRibInView(const core::RibDocument& s, double viewWidthTwips, double viewHeightTwips);
+
+// The scroll values that keep the point under (xTwips, yTwips) of the view where it is when
+// the zoom changes from the document's zoom to `newZoom`.
+struct ScrollValues {
+  int hScroll = 0;
+  int vScroll = 0;
+};
+ScrollValues ScrollKeepingPoint(const core::RibDocument& s, double newZoom, double xTwips, double yTwips);
 
 }  // namespace mainwindow

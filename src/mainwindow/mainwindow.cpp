@@ -7,7 +7,9 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QContextMenuEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSessionManager>
@@ -68,6 +70,7 @@ const std::vector<MenuDef>& Menus() {
       {"mnu_file", "&File",
        {{MenuItem::Entry, Command::OpenProject, "&Open Rib components..."},
         {MenuItem::Entry, Command::OpenAirfoil, "Open Airfoil &file..."},
+        {MenuItem::Entry, Command::Save, "Save Rib &components"},
         {MenuItem::Entry, Command::SaveProjectAs, "Save &as Rib components..."},
         {MenuItem::Separator},
         {MenuItem::Entry, Command::ExportDxf, "&Export as DXF file"},
@@ -90,6 +93,10 @@ const std::vector<MenuDef>& Menus() {
         {MenuItem::Entry, Command::ShowThickness, "&Chord thickness"},
         {MenuItem::Entry, Command::InsertText, "Ins&ert text"},
         {MenuItem::Entry, Command::ShowOutline, "&Show the sheeting lines"},
+        {MenuItem::Separator},
+        {MenuItem::Entry, Command::ZoomIn, "&Zoom in"},
+        {MenuItem::Entry, Command::ZoomOut, "Zoom o&ut"},
+        {MenuItem::Entry, Command::Fit, "&Fit the rib in the view"},
         {MenuItem::Separator},
         {MenuItem::Entry, Command::NewRib, "Clear all &Data"},
         {MenuItem::Separator},
@@ -147,6 +154,8 @@ RibView::RibView(QWidget* parent) : QWidget(parent) {
   setObjectName("Pic");
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(50, 50);
+  // The Menu key and Shift+F10 reach the rib menu through the focus.
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void RibView::Clear() {
@@ -168,9 +177,8 @@ void RibView::paintEvent(QPaintEvent*) {
   if (!surface_.isNull()) painter.drawImage(0, 0, surface_);
 }
 
-void RibView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::RightButton) emit rightClicked(event->globalPosition().toPoint());
-  QWidget::mousePressEvent(event);
+void RibView::contextMenuEvent(QContextMenuEvent* event) {
+  emit rightClicked(event->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(rect().center()) : event->globalPos());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -240,6 +248,16 @@ void MainWindow::BuildMenus() {
     }
   }
   actions_[Command::ShowOutline]->setChecked(true);
+  const std::pair<Command, QList<QKeySequence>> shortcuts[] = {
+      {Command::OpenAirfoil, QKeySequence::keyBindings(QKeySequence::Open)},
+      {Command::Save, QKeySequence::keyBindings(QKeySequence::Save)},
+      {Command::SaveProjectAs, QKeySequence::keyBindings(QKeySequence::SaveAs)},
+      {Command::Exit, QKeySequence::keyBindings(QKeySequence::Quit)},
+      {Command::HelpTopics, QKeySequence::keyBindings(QKeySequence::HelpContents)},
+      {Command::ZoomIn, QKeySequence::keyBindings(QKeySequence::ZoomIn) << QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+      {Command::ZoomOut, QKeySequence::keyBindings(QKeySequence::ZoomOut)},
+      {Command::Fit, {QKeySequence(Qt::CTRL | Qt::Key_0)}}};
+  for (const auto& [command, keys] : shortcuts) actions_[command]->setShortcuts(keys);
 }
 
 void MainWindow::BuildToolBar() {
@@ -311,6 +329,7 @@ void MainWindow::BuildView() {
   connect(vScroll_, &QScrollBar::valueChanged, this, &MainWindow::VerticalScrolled);
   connect(zoomList_, &QComboBox::currentIndexChanged, this, [this] { ZoomChosen(); });
   connect(view_, &RibView::rightClicked, this, [this](const QPoint& at) { ribMenu_->popup(at); });
+  view_->installEventFilter(this);
 }
 
 QLabel* MainWindow::Panel(int index) const { return panels_[index - 1]; }
@@ -374,6 +393,10 @@ void MainWindow::WireCommands() {
     commands::OpenProject(d);
   });
   set(SaveProjectAs, [&d] { commands::SaveProject(d); });
+  set(Save, [&d] { commands::SaveProjectAgain(d); });
+  set(ZoomIn, [this] { StepZoom(-1, view_->rect().center()); });
+  set(ZoomOut, [this] { StepZoom(1, view_->rect().center()); });
+  set(Fit, [this] { FitInView(); });
   set(ExportDxf, [&d] { commands::ExportDxf(d); });
   set(OpenAirfoil, [this] { this->OpenAirfoil(); });
   set(AirfoilButton, [this] { this->OpenAirfoil(); });
@@ -561,9 +584,28 @@ void MainWindow::UpdateScrollRanges() {
   hScroll_->setPageStep(r.horizontal.pageStep);
   vScroll_->setRange(r.vertical.minimum, r.vertical.maximum);
   vScroll_->setPageStep(r.vertical.pageStep);
+  // An arrow or a wheel notch moves a fixed part of the view, whatever the zoom.
+  hScroll_->setSingleStep(std::max(1, r.horizontal.pageStep / 8));
+  vScroll_->setSingleStep(std::max(1, r.vertical.pageStep / 8));
   // A smaller range may have moved a bar's value.
   d.view.hScroll = static_cast<std::int16_t>(-hScroll_->value());
   d.view.vScroll = static_cast<std::int16_t>(vScroll_->value());
+}
+
+void MainWindow::UpdateScrollRangesKeepingValues() {
+  core::RibDocument& d = document_;
+  const double twipsPerPixel = 1440.0 / view_->logicalDpiX();
+  const ScrollRanges r = ScrollRangesFor(d, view_->width() * twipsPerPixel, view_->height() * twipsPerPixel);
+  const int h = std::clamp<int>(-d.view.hScroll, r.horizontal.minimum, std::max(r.horizontal.minimum, r.horizontal.maximum));
+  const int v = std::clamp<int>(d.view.vScroll, r.vertical.minimum, std::max(r.vertical.minimum, r.vertical.maximum));
+  QSignalBlocker hb(hScroll_);
+  QSignalBlocker vb(vScroll_);
+  hScroll_->setRange(r.horizontal.minimum, std::max(r.horizontal.minimum, r.horizontal.maximum));
+  vScroll_->setRange(r.vertical.minimum, std::max(r.vertical.minimum, r.vertical.maximum));
+  hScroll_->setValue(h);
+  vScroll_->setValue(v);
+  d.view.hScroll = static_cast<std::int16_t>(-h);
+  d.view.vScroll = static_cast<std::int16_t>(v);
 }
 
 void MainWindow::ResetScrollBars() {
@@ -573,6 +615,106 @@ void MainWindow::ResetScrollBars() {
   vScroll_->setValue(0);
   document_.view.hScroll = 0;
   document_.view.vScroll = 0;
+}
+
+void MainWindow::SetZoom(double zoom, int hScroll, int vScroll) {
+  core::RibDocument& d = document_;
+  {
+    QSignalBlocker block(zoomList_);
+    const QString text = Q(ZoomEntryText(zoom));
+    int index = zoomList_->findText(text);
+    if (index < 0) {
+      // One place beyond the fixed entries holds a zoom of the user's own (Fit, the wheel).
+      if (zoomList_->count() > static_cast<int>(ZoomEntries().size())) zoomList_->setItemText(zoomList_->count() - 1, text);
+      else zoomList_->addItem(text);
+      index = zoomList_->count() - 1;
+    }
+    zoomList_->setCurrentIndex(index);
+  }
+  d.view.zoom = ZoomFromEntry(zoomList_->currentText().toStdString());
+  d.view.hScroll = static_cast<std::int16_t>(hScroll);
+  d.view.vScroll = static_cast<std::int16_t>(vScroll);
+  UpdateScrollRangesKeepingValues();
+  d.changes.Announce(core::Change::View);
+}
+
+void MainWindow::StepZoom(int direction, const QPoint& about) {
+  // The fixed entries run from the largest zoom down.
+  const std::array<std::string, 7>& entries = ZoomEntries();
+  const double now = document_.view.zoom;
+  double next = now;
+  if (direction < 0) {
+    for (auto it = entries.rbegin(); it != entries.rend(); ++it)
+      if (ZoomFromEntry(*it) > now + 1e-6) {
+        next = ZoomFromEntry(*it);
+        break;
+      }
+  } else {
+    for (const std::string& e : entries)
+      if (ZoomFromEntry(e) < now - 1e-6) {
+        next = ZoomFromEntry(e);
+        break;
+      }
+  }
+  if (next == now) return;
+  const double twipsPerPixel = 1440.0 / view_->logicalDpiX();
+  const ScrollValues keep = ScrollKeepingPoint(document_, next, about.x() * twipsPerPixel, about.y() * twipsPerPixel);
+  SetZoom(next, keep.hScroll, keep.vScroll);
+}
+
+void MainWindow::FitInView() {
+  const double twipsPerPixel = 1440.0 / view_->logicalDpiX();
+  const FitView fit = FitRibInView(document_, view_->width() * twipsPerPixel, view_->height() * twipsPerPixel);
+  SetZoom(fit.zoom, fit.hScroll, fit.vScroll);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != view_) return QMainWindow::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::Wheel: {
+      auto* wheel = static_cast<QWheelEvent*>(event);
+      if (wheel->modifiers() & Qt::ControlModifier) {
+        if (wheel->angleDelta().y() != 0) StepZoom(wheel->angleDelta().y() > 0 ? -1 : 1, wheel->position().toPoint());
+      } else {
+        // The bars scroll as their own wheel would; Shift turns the wheel sideways.
+        QScrollBar* bar = (wheel->modifiers() & Qt::ShiftModifier) || wheel->angleDelta().y() == 0 ? hScroll_ : vScroll_;
+        QCoreApplication::sendEvent(bar, event);
+      }
+      return true;
+    }
+    case QEvent::MouseButtonPress: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() != Qt::MiddleButton) break;
+      panFrom_ = mouse->position().toPoint();
+      panning_ = true;
+      return true;
+    }
+    case QEvent::MouseMove: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (!panning_) break;
+      PanBy(mouse->position().toPoint() - panFrom_);
+      panFrom_ = mouse->position().toPoint();
+      return true;
+    }
+    case QEvent::MouseButtonRelease:
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) panning_ = false;
+      break;
+    default: break;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::PanBy(const QPoint& pixels) {
+  const double step = ScrollStepTwips(document_);
+  if (!(step > 0)) return;
+  const double twipsPerPixel = 1440.0 / view_->logicalDpiX();
+  // Whole scroll steps only; what is left over waits for the next move.
+  panRest_ += QPointF(pixels) * twipsPerPixel / step;
+  const int dx = static_cast<int>(panRest_.x()), dy = static_cast<int>(panRest_.y());
+  panRest_ -= QPointF(dx, dy);
+  // Dragging the picture right brings its left part into view.
+  if (dx != 0) hScroll_->setValue(hScroll_->value() - dx);
+  if (dy != 0) vScroll_->setValue(vScroll_->value() - dy);
 }
 
 void MainWindow::ZoomChosen() {

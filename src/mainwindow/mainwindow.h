@@ -43,7 +43,7 @@ class RibView : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   QImage surface_;
@@ -102,6 +102,8 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The view's wheel (scroll; Ctrl zooms about the pointer) and middle-button panning.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -118,6 +120,14 @@ class MainWindow : public QMainWindow {
   void ApplyEnabled(Command command);
   void SetChecked(Command command, bool checked);
   void ZoomChosen();
+  // A zoom of any size (the list gets an entry of the user's own) with the scroll values to
+  // show it at.
+  void SetZoom(double zoom, int hScroll, int vScroll);
+  // The next zoom of the list in (-1) or out (+1), keeping the point `about` of the view.
+  void StepZoom(int direction, const QPoint& about);
+  void FitInView();
+  void PanBy(const QPoint& pixels);
+  void UpdateScrollRangesKeepingValues();
   void HorizontalScrolled(int value);
   void VerticalScrolled(int position);
   void UpdateScrollRanges();
@@ -145,6 +155,9 @@ class MainWindow : public QMainWindow {
   int drawCount_ = 0;
   bool showingDepthMessage_ = false;
   bool quitConfirmed_ = false;
+  bool panning_ = false;
+  QPoint panFrom_;
+  QPointF panRest_;
 };
 
 }  // namespace mainwindow

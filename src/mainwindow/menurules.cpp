@@ -69,6 +69,10 @@ const std::vector<ControlEntry>& Controls() {
       {Command::SparsButton, "cmdlongeron"},
       {Command::HolesButton, "cmdtrou"},
       {Command::TrailingEdgeButton, "cmdbf"},
+      {Command::Save, "mnu_filesave"},
+      {Command::ZoomIn, "mnu_affzoomin"},
+      {Command::ZoomOut, "mnu_affzoomout"},
+      {Command::Fit, "mnu_afffit"},
   };
   return controls;
 }
@@ -98,7 +102,7 @@ const std::vector<Command>& AllCommands() {
 const std::vector<Command>& AirfoilCommands() {
   using enum Command;
   static const std::vector<Command> commands = {
-      SaveProjectAs, ExportDxf, PageSetup, Print, ViewUpsideDown, ShowLeadingEdgeHeight, ShowTrailingEdgeHeight,
+      Save, SaveProjectAs, ExportDxf, PageSetup, Print, ViewUpsideDown, ShowLeadingEdgeHeight, ShowTrailingEdgeHeight,
       ShowThickness, InsertText, ShowOutline, NewRib, Chord, Sheeting, LeadingEdgeMenu, LeadingEdgePiece,
       SquareLeadingEdge, Spars, Holes, TrailingEdge, BuildingTabs, ReferenceLines, Blocks, ThicknessCamber,
       ObliqueRib, InclinedRib, ChordButton, LeadingEdgeButton, SparsButton, HolesButton, TrailingEdgeButton};

@@ -23,7 +23,8 @@ enum class Command {
   ThicknessCamber, ObliqueRib, InclinedRib, Dihedral, CoordinatesEditor,
   Former, Calculator, HelpTopics, About, CheckVersion,
   AirfoilFolders, AirfoilButton, ChordButton, LeadingEdgeButton, SparsButton,
-  HolesButton, TrailingEdgeButton
+  HolesButton, TrailingEdgeButton, Save, ZoomIn, ZoomOut,
+  Fit
 };
 
 // The control's name: the object name of its menu entry or button, by which the caption
