@@ -258,6 +258,10 @@ void MainWindow::BuildMenus() {
       {Command::ZoomOut, QKeySequence::keyBindings(QKeySequence::ZoomOut)},
       {Command::Fit, {QKeySequence(Qt::CTRL | Qt::Key_0)}}};
   for (const auto& [command, keys] : shortcuts) actions_[command]->setShortcuts(keys);
+  // Not every desktop theme names keys for these two; the usual ones then.
+  for (const auto& [command, key] : {std::pair{Command::SaveProjectAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+                                     std::pair{Command::Exit, QKeySequence(Qt::CTRL | Qt::Key_Q)}})
+    if (actions_[command]->shortcuts().isEmpty()) actions_[command]->setShortcut(key);
 }
 
 void MainWindow::BuildToolBar() {

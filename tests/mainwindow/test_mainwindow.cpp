@@ -9,8 +9,10 @@
 #include <QScrollBar>
 #include <QContextMenuEvent>
 #include <QTest>
+#include <QWheelEvent>
 #include <QToolButton>
 
+#include "mainwindow/mainview.h"
 #include "mainwindow/mainwindow.h"
 #include "support/windowtest.h"
 
@@ -199,6 +201,43 @@ TEST_F(MainWindowTest, EdgePiecesLongerThanTheChordAreRefusedAtRedraw) {
   ASSERT_FALSE(messages.shown.empty());
   EXPECT_EQ(messages.shown.back().text, Key("FrmMainMessage", "13"));
   EXPECT_EQ(messages.shown.back().title, Key("FrmMainMessage", "14"));
+}
+
+TEST_F(MainWindowTest, StandardShortcutsWheelAndFitWorkTheView) {
+  using mainwindow::Command;
+  const std::pair<Command, QKeySequence::StandardKey> standard[] = {
+      {Command::OpenAirfoil, QKeySequence::Open},  {Command::Save, QKeySequence::Save},
+      {Command::HelpTopics, QKeySequence::HelpContents}, {Command::ZoomIn, QKeySequence::ZoomIn},
+      {Command::ZoomOut, QKeySequence::ZoomOut}};
+  for (const auto& [command, key] : standard)
+    EXPECT_TRUE(window->Action(command)->shortcuts().contains(QKeySequence(key))) << mainwindow::ControlName(command);
+  // Where the desktop's theme names none, the usual keys.
+  EXPECT_FALSE(window->Action(Command::SaveProjectAs)->shortcuts().isEmpty());
+  EXPECT_FALSE(window->Action(Command::Exit)->shortcuts().isEmpty());
+  EXPECT_EQ(window->Action(Command::Fit)->shortcut(), QKeySequence("Ctrl+0"));
+
+  OpenAirfoil("LONG RIB: 900");
+  const QPointF at(200, 150);
+  auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
+    QWheelEvent e(at, window->View()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, modifiers,
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window->View(), &e);
+  };
+  wheel(-120, Qt::NoModifier);  // a notch towards the user scrolls down
+  EXPECT_GT(doc.view.vScroll, 0);
+  EXPECT_FLOAT_EQ(doc.view.zoom, 1);
+  wheel(120, Qt::ControlModifier);
+  EXPECT_FLOAT_EQ(doc.view.zoom, 1.5f);
+  EXPECT_EQ(window->ZoomList()->currentText(), "Zoom 150 %");
+  window->Run(Command::ZoomOut);
+  EXPECT_FLOAT_EQ(doc.view.zoom, 1);
+
+  window->Run(Command::Fit);  // a 900 mm rib needs less than 100 % in this window
+  EXPECT_LT(doc.view.zoom, 1);
+  EXPECT_EQ(window->ZoomList()->currentText().toStdString(), mainwindow::ZoomEntryText(doc.view.zoom));
+  EXPECT_EQ(window->ZoomList()->count(), 8);
+  window->Run(Command::ZoomIn);  // back to the fixed steps
+  EXPECT_GT(doc.view.zoom, 0.2f);
 }
 
 // The rib menu opens wherever the platform asks for a context menu: the right button, the
