@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <clocale>
+#include <string>
+#include <vector>
 
 #include "mainwindow/startup.h"
 
@@ -7,5 +9,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // Numbers are always read and written with "." whatever the user's locale.
   std::setlocale(LC_NUMERIC, "C");
-  return mainwindow::RunProgram(app, argc > 0 ? argv[0] : "vandrell");
+  // `vandrell FILE…`: airfoils and projects to open once the window is up.
+  std::vector<std::string> files;
+  for (const QString& argument : app.arguments().mid(1))
+    if (!argument.startsWith('-')) files.push_back(argument.toStdString());
+  return mainwindow::RunProgram(app, argc > 0 ? argv[0] : "vandrell", files);
 }

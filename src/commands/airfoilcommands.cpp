@@ -3,7 +3,9 @@
 #include <exception>
 #include <filesystem>
 
+#include "commands/projectcommands.h"
 #include "core/airfoilprep.h"
+#include "core/plaintext.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "files/settings.h"
@@ -81,6 +83,35 @@ void OpenRecentAirfoil(core::RibDocument& s, const std::string& path) {
     return;
   }
   InstallOpenedAirfoil(s, path, std::move(data));
+}
+
+FileKind KindOfFile(const std::string& path) {
+  const std::string ext = std::filesystem::path(path).extension().string();
+  if (core::EqualsIgnoringCase(ext, ".dat") || core::EqualsIgnoringCase(ext, ".cor")) return FileKind::Airfoil;
+  if (core::EqualsIgnoringCase(ext, ".vdl")) return FileKind::Project;
+  return FileKind::Other;
+}
+
+bool OpenFile(core::RibDocument& d, const std::string& path) {
+  switch (KindOfFile(path)) {
+    case FileKind::Project: return OpenProjectFile(d, path) == OpenProjectOutcome::Opened;
+    case FileKind::Other: return false;
+    case FileKind::Airfoil: break;
+  }
+  d.view.formerShown = false;
+  files::AirfoilData data;
+  const files::AirfoilReadResult result = files::ReadAirfoilFile(path, data);
+  if (!result.ok()) {
+    files::ShowAirfoilReadFailure(result, Text("frmopen", "1"));
+    return false;
+  }
+  // The open window refuses such files too; the preparation needs five points.
+  if (data.pointCount < 5) {
+    platform::Inform(Text("frmopen", "23"), Text("frmopen", "1"));
+    return false;
+  }
+  InstallOpenedAirfoil(d, path, std::move(data));
+  return true;
 }
 
 }  // namespace commands

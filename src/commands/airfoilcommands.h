@@ -21,4 +21,12 @@ void InstallOpenedAirfoil(core::RibDocument& d, const std::string& path, files::
 // is gone, shows the reader's refusal and keeps the current airfoil on failure.
 void OpenRecentAirfoil(core::RibDocument& d, const std::string& path);
 
+// What a file given on the command line or dropped on the window is, by its extension.
+enum class FileKind { Airfoil, Project, Other };
+FileKind KindOfFile(const std::string& path);
+
+// Opens an airfoil file (.dat, .cor) or a project (.vdl) as the File menu's commands do
+// once the file is chosen; refusals are told to the user. True when it opened.
+bool OpenFile(core::RibDocument& d, const std::string& path);
+
 }  // namespace commands

@@ -8,7 +8,11 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QUrl>
 #include <QWheelEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -190,6 +194,7 @@ MainWindow::MainWindow(core::RibDocument& document, QWidget* parent) : QMainWind
   BuildView();
   WireCommands();
   subscription_ = document_.changes.Listen([this](core::Changes what) { DocumentChanged(what); });
+  setAcceptDrops(true);
   resize(1000, 700);
 }
 
@@ -479,7 +484,7 @@ void MainWindow::LoadRecentMenu() {
     if (i < entries.size()) {
       QString path = Q(entries[i]);
       recentEntries_[i]->setData(path);
-      recentEntries_[i]->setText(QString(path).replace("&", "&&"));
+      recentEntries_[i]->setText(QString("&%1 ").arg(i + 1) + QString(path).replace("&", "&&"));
       recentEntries_[i]->setVisible(true);
     }
   }
@@ -776,6 +781,41 @@ void MainWindow::OpenAirfoil() {
   open.exec();
   if (!open.Accepted()) return;
   commands::InstallOpenedAirfoil(d, open.ChosenPath(), open.TakeData());
+}
+
+namespace {
+// The local files of a drag that the program can open.
+std::vector<std::string> OpenableFiles(const QMimeData* data) {
+  std::vector<std::string> paths;
+  if (!data || !data->hasUrls()) return paths;
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile()) continue;
+    const std::string path = url.toLocalFile().toStdString();
+    if (commands::KindOfFile(path) != commands::FileKind::Other) paths.push_back(path);
+  }
+  return paths;
+}
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!OpenableFiles(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const std::vector<std::string> paths = OpenableFiles(event->mimeData());
+  if (paths.empty()) return;
+  event->acceptProposedAction();
+  OpenFiles(paths);
+}
+
+void MainWindow::OpenFiles(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) {
+    if (HasUnsavedChanges(document_) &&
+        platform::AskYesNo(Text("fileopen", "1"), Text("fileopen", "2"), platform::BoxIcon::Question, false) ==
+            platform::BoxAnswer::No)
+      return;
+    commands::OpenFile(document_, path);
+  }
 }
 
 bool MainWindow::CloseOtherWindows() {

@@ -97,6 +97,9 @@ class MainWindow : public QMainWindow {
   void ShowInput(ribwindows::InputKind kind);
   // Opens an airfoil through the open window.
   void OpenAirfoil();
+  // Opens airfoil and project files given on the command line or dropped on the window,
+  // asking first when that would lose changes to the rib; the last one that opens stays.
+  void OpenFiles(const std::vector<std::string>& paths);
   // Asks the exit question when a session logout would end the program.
   void CommitData(QSessionManager& manager);
 
@@ -105,6 +108,8 @@ class MainWindow : public QMainWindow {
   // The view's wheel (scroll; Ctrl zooms about the pointer) and middle-button panning.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildMenus();

@@ -60,7 +60,7 @@ std::unique_ptr<MainWindow> StartProgram(core::RibDocument& s, bool showSplash) 
   return window;
 }
 
-int RunProgram(QApplication& app, const char* argv0) {
+int RunProgram(QApplication& app, const char* argv0, const std::vector<std::string>& files) {
   // The one document of the program; everything else receives it from here.
   core::RibDocument document;
   core::RibDocument& s = document;
@@ -90,6 +90,7 @@ int RunProgram(QApplication& app, const char* argv0) {
   messages.SetParent(window.get());
   fileDialogs.SetParent(window.get());
   QObject::connect(&app, &QGuiApplication::commitDataRequest, window.get(), &MainWindow::CommitData);
+  for (const std::string& file : files) window->OpenFiles({file});
   const int result = app.exec();
   platform::SetFileDialogs(nullptr);
   return result;

@@ -2,6 +2,7 @@
 // The program's start, from the paths to the main window waiting for the user.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/ribdocument.h"
 
@@ -22,6 +23,7 @@ std::unique_ptr<MainWindow> StartProgram(core::RibDocument& document, bool showS
 
 // The whole program: the one document, paths from the executable, StartProgram, the event
 // loop.
-int RunProgram(QApplication& app, const char* argv0);
+// `files` are opened in turn once the window is up (an airfoil or a project each).
+int RunProgram(QApplication& app, const char* argv0, const std::vector<std::string>& files = {});
 
 }  // namespace mainwindow

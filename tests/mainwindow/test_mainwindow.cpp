@@ -8,7 +8,9 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QContextMenuEvent>
+#include <QMimeData>
 #include <QTest>
+#include <QUrl>
 #include <QWheelEvent>
 #include <QToolButton>
 
@@ -181,7 +183,7 @@ TEST_F(MainWindowTest, RecentFilesShowMostRecentFirstAndReorderOnOpening) {
   testsupport::WriteFile(doc.settings.iniFile, "[LastFiles]\nRecentFile1=/ribs/b&c.dat\nRecentFile2=/ribs/a.dat\n");
   window->LoadRecentMenu();
   EXPECT_EQ(menu(), (std::vector<std::string>{"/ribs/b&c.dat", "/ribs/a.dat"}));
-  EXPECT_EQ(window->RecentEntry(0)->text(), "/ribs/b&&c.dat");  // "&" is no access key
+  EXPECT_EQ(window->RecentEntry(0)->text(), "&1 /ribs/b&&c.dat");  // its number is the access key, "&" none
 
   std::vector<std::string> p;
   for (const char* name : {"a", "b", "c", "d", "e"}) p.push_back(OpenAirfoil(name, name + std::string(".dat")));
@@ -238,6 +240,40 @@ TEST_F(MainWindowTest, StandardShortcutsWheelAndFitWorkTheView) {
   EXPECT_EQ(window->ZoomList()->count(), 8);
   window->Run(Command::ZoomIn);  // back to the fixed steps
   EXPECT_GT(doc.view.zoom, 0.2f);
+}
+
+// Files reach the program the ways desktop users send them: on the command line and dropped
+// on the window; a drop that would replace unsaved changes asks first.
+TEST_F(MainWindowTest, FilesOpenFromTheCommandLineAndByDragAndDrop) {
+  const std::string first = dir.File("given.dat"), second = dir.File("dropped.cor"), notes = dir.File("notes.txt");
+  testsupport::WriteFile(first, testsupport::AirfoilText("GIVEN: 150"));
+  testsupport::WriteFile(second, testsupport::AirfoilText("DROPPED"));
+  testsupport::WriteFile(notes, "not an airfoil");
+  window->OpenFiles({first});
+  EXPECT_EQ(doc.airfoil.name, "given");
+  EXPECT_FLOAT_EQ(doc.rib.chord.mm, 150);
+  EXPECT_TRUE(messages.shown.empty());
+
+  auto drop = [this](const std::string& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    const bool offered = enter.isAccepted();
+    QDropEvent dropped(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &dropped);
+    return offered;
+  };
+  messages.answers = {BoxAnswer::No};  // the opened airfoil counts as a change
+  EXPECT_TRUE(drop(second));
+  EXPECT_EQ(doc.airfoil.name, "given");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, Key("fileopen", "1"));
+  messages.answers = {BoxAnswer::Yes};
+  EXPECT_TRUE(drop(second));
+  EXPECT_EQ(doc.airfoil.name, "dropped");
+  EXPECT_FALSE(drop(notes));  // not offered to the program
+  EXPECT_EQ(doc.airfoil.name, "dropped");
 }
 
 // The rib menu opens wherever the platform asks for a context menu: the right button, the
