@@ -15,6 +15,7 @@
 #include <QUrl>
 #include <QWheelEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSessionManager>
 #include <QSignalBlocker>
@@ -44,6 +45,7 @@
 #include "platform/messages.h"
 #include "platform/qt/qttranslations.h"
 #include "platform/texts.h"
+#include "platform/userstore.h"
 #include "settingswindows/airfoilpackoffer.h"
 
 namespace mainwindow {
@@ -53,6 +55,10 @@ using platform::Text;
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Where the per-user store keeps the window's size, place and maximised state.
+constexpr const char* kWindowSection = "Window";
+constexpr const char* kGeometryKey = "MainGeometry";
 
 // The cream of the picture, &HEFFFFF: red 255, green 255, blue 239.
 const QColor kPicBackground(255, 255, 239);
@@ -491,8 +497,37 @@ void MainWindow::LoadRecentMenu() {
   recentSeparator_->setVisible(!entries.empty());
 }
 
+void MainWindow::PlaceOnScreen() {
+  const std::string saved = platform::CurrentUserStore().Get(kWindowSection, kGeometryKey);
+  if (!saved.empty()) restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(saved)));
+  KeepWithinScreen();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The frame's size is known once the window is shown.
+  KeepWithinScreen();
+}
+
+void MainWindow::KeepWithinScreen() {
+  if (isMaximized() || isFullScreen()) return;
+  // Whatever was saved, on whichever screen: the window opens whole on the screen it is on.
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (!s) return;
+  const QRect room = s->availableGeometry();
+  const QSize frameExtra = frameGeometry().size() - geometry().size();
+  const QSize most = room.size() - frameExtra;
+  if (width() > most.width() || height() > most.height())
+    resize(std::min(width(), most.width()), std::min(height(), most.height()));
+  QRect frame = frameGeometry();
+  frame.moveLeft(std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width() + 1)));
+  frame.moveTop(std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height() + 1)));
+  move(frame.topLeft());
+}
+
 void MainWindow::Load() {
   core::RibDocument& d = document_;
+  PlaceOnScreen();
   d.project.modified = false;
   d.view.outlineShown = true;
   platform::CurrentDesktop().SetBusy(false);
@@ -839,6 +874,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  platform::CurrentUserStore().Set(kWindowSection, kGeometryKey, saveGeometry().toBase64().toStdString());
   event->accept();
 }
 

@@ -108,10 +108,14 @@ class MainWindow : public QMainWindow {
   // The view's wheel (scroll; Ctrl zooms about the pointer) and middle-button panning.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // Size, place and maximised state as the user left them, within the screen's room.
+  void PlaceOnScreen();
+  void KeepWithinScreen();
   void BuildMenus();
   void BuildToolBar();
   void BuildView();

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QScrollBar>
 #include <QContextMenuEvent>
 #include <QMimeData>
@@ -50,7 +51,7 @@ TEST_F(MainWindowTest, ZoomEntriesSetTheZoomAndResetTheScrollBars) {
   EXPECT_EQ(window->ZoomList()->itemText(6), "Zoom  25 %");  // two blanks
   const float expected[] = {3, 2, 1.5f, 1, 0.75f, 0.5f, 0.25f};
   for (int i = 0; i < 7; ++i) {
-    window->ZoomList()->setCurrentIndex(3);
+    window->ZoomList()->setCurrentIndex(i == 3 ? 2 : 3);  // from another entry, so that choosing i is a change
     window->HorizontalScrollBar()->setValue(window->HorizontalScrollBar()->maximum() > 0 ? 1 : 0);
     window->ZoomList()->setCurrentIndex(i);
     EXPECT_FLOAT_EQ(doc.view.zoom, expected[i]);
@@ -274,6 +275,29 @@ TEST_F(MainWindowTest, FilesOpenFromTheCommandLineAndByDragAndDrop) {
   EXPECT_EQ(doc.airfoil.name, "dropped");
   EXPECT_FALSE(drop(notes));  // not offered to the program
   EXPECT_EQ(doc.airfoil.name, "dropped");
+}
+
+// The window opens whole on the screen whatever size it had or the screen has, and comes
+// back where the user left it.
+TEST_F(MainWindowTest, TheWindowOpensWithinTheScreenAndRemembersItsPlace) {
+  const QRect room = window->screen()->availableGeometry();
+  EXPECT_TRUE(room.contains(window->frameGeometry()));
+
+  window->resize(room.width() / 2, room.height() / 2);
+  window->move(room.left() + 10, room.top() + 20);
+  const QSize size = window->size();
+  window->close();
+  EXPECT_FALSE(userStore.Get("Window", "MainGeometry").empty());
+  mainwindow::MainWindow again(doc);
+  again.Load();
+  EXPECT_EQ(again.size(), size);
+
+  userStore.Set("Window", "MainGeometry",
+                QByteArray("not a geometry").toBase64().toStdString());  // damaged: the default, fitted
+  mainwindow::MainWindow fresh(doc);
+  fresh.Load();
+  EXPECT_LE(fresh.width(), room.width());
+  EXPECT_LE(fresh.height(), room.height());
 }
 
 // The rib menu opens wherever the platform asks for a context menu: the right button, the
