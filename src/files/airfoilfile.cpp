@@ -41,12 +41,23 @@ std::string NormalisedText(const std::string& raw) {
   return out;
 }
 
+// A refusal the user is told in words; `key` is its text in the open window's section.
+AirfoilReadResult Refuse(AirfoilData& d, AirfoilReadStatus status, const char* key);
+
 AirfoilReadResult Fail(AirfoilData& d, AirfoilReadStatus status) {
   d.pointCount = 0;
   d.x.assign(1, 0.0);
   d.y.assign(1, 0.0);
   AirfoilReadResult r;
   r.status = status;
+  return r;
+}
+
+AirfoilReadResult Refuse(AirfoilData& d, AirfoilReadStatus status, const char* key) {
+  AirfoilReadResult r = Fail(d, status);
+  r.label1 = Text("frmopen", key);
+  r.boxText = r.label1;
+  r.boxIcon = platform::BoxIcon::Exclamation;
   return r;
 }
 
@@ -59,6 +70,9 @@ const char* StatusName(AirfoilReadStatus status) {
     case AirfoilReadStatus::FirstPoint: return "first-point";
     case AirfoilReadStatus::DoublePoint: return "double-point";
     case AirfoilReadStatus::ClosingPoint: return "closing-point";
+    case AirfoilReadStatus::Unreadable: return "unreadable";
+    case AirfoilReadStatus::Empty: return "empty";
+    case AirfoilReadStatus::NotCoordinates: return "not-coordinates";
     case AirfoilReadStatus::Error: return "error";
   }
   return "error";
@@ -66,22 +80,25 @@ const char* StatusName(AirfoilReadStatus status) {
 
 AirfoilReadResult ReadAirfoilFile(const std::string& path, AirfoilData& d) {
   std::ifstream in(path, std::ios::binary);
+  AirfoilReadResult r;
   if (!in) {
-    AirfoilReadResult r = Fail(d, AirfoilReadStatus::Error);
-    r.error = {platform::kErrFileNotFound, "File not found"};
-    return r;
+    r = Refuse(d, AirfoilReadStatus::Unreadable, "36");
+  } else {
+    std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    r = ParseAirfoilText(raw, d);
   }
-  std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  in.close();
-  return ParseAirfoilText(raw, d);
+  // Which file it was, for the user who did not choose it in the open window.
+  const AirfoilReadStatus s = r.status;
+  if (s == AirfoilReadStatus::Unreadable || s == AirfoilReadStatus::Empty || s == AirfoilReadStatus::NotCoordinates)
+    r.boxText += "\n" + path;
+  return r;
 }
 
 AirfoilReadResult ParseAirfoilText(const std::string& raw, AirfoilData& d) {
-  if (raw.empty()) {
-    AirfoilReadResult r = Fail(d, AirfoilReadStatus::Error);
-    r.error = {platform::kErrInputPastEnd, "Input past end of file"};
-    return r;
-  }
+  if (raw.empty()) return Refuse(d, AirfoilReadStatus::Empty, "37");
+  // A picture or a program renamed: text files hold no NUL byte.
+  if (raw.find('\0') != std::string::npos) return Refuse(d, AirfoilReadStatus::NotCoordinates, "38");
   const std::string text = NormalisedText(raw);
 
   std::size_t pos = 0;  // start of the remaining text
@@ -105,11 +122,7 @@ AirfoilReadResult ParseAirfoilText(const std::string& raw, AirfoilData& d) {
     std::size_t end = text.find('\n', pos);
     const std::string line = TrimSpaces(text.substr(pos, end - pos));
     std::size_t p = line.find(' ');
-    if (p == std::string::npos) {
-      AirfoilReadResult r = Fail(d, AirfoilReadStatus::Error);
-      r.error = {platform::kErrInvalidCall, "Invalid procedure call or argument"};
-      return r;
-    }
+    if (p == std::string::npos) return Refuse(d, AirfoilReadStatus::NotCoordinates, "38");
     const double x = core::ValPrefix(std::string_view(line).substr(0, p));
     const double y = core::ValPrefix(std::string_view(line).substr(p));
     if (i == 1 && x != 1.0) {

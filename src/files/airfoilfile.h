@@ -10,7 +10,13 @@
 
 namespace files {
 
-enum class AirfoilReadStatus { Ok, EmptyTitle, FirstPoint, DoublePoint, ClosingPoint, Error };
+enum class AirfoilReadStatus {
+  Ok, EmptyTitle, FirstPoint, DoublePoint, ClosingPoint,
+  Unreadable,      // the file cannot be opened
+  Empty,           // nothing in it
+  NotCoordinates,  // a binary file, or a line that is not two numbers
+  Error            // anything else: the general error report
+};
 
 struct AirfoilReadResult {
   AirfoilReadStatus status = AirfoilReadStatus::Ok;
@@ -23,7 +29,7 @@ struct AirfoilReadResult {
 };
 
 // Short name of a status for batch output: empty-title, first-point, double-point,
-// closing-point, error.
+// closing-point, unreadable, empty, not-coordinates, error.
 const char* StatusName(AirfoilReadStatus status);
 
 // A file's contents as read, apart from the document.

@@ -200,6 +200,9 @@ constexpr LanguageKey kKeys[] = {
     {"frmopen", "24t", "Label2 tool tip"},
     {"frmopen", "30", "recent file on drive A: question"},
     {"frmopen", "35", "former tool: open dialog caption"},
+    {"frmopen", "36", "an airfoil file that cannot be opened, followed by its path"},
+    {"frmopen", "37", "an empty airfoil file, followed by its path"},
+    {"frmopen", "38", "a file that is not an airfoil coordinate file, followed by its path"},
     // Coordinates editor
     {"Frmcoord", "1", "coordinates editor caption"},
     {"Frmcoord", "2", "label of the file name box txt(0)"},

@@ -60,10 +60,11 @@ TEST(AirfoilFile, RefusalsAndErrors) {
       {"T\n1 0\n0.5 0.1\n0.5 0.1\n1 0\n", AirfoilReadStatus::DoublePoint},
       {"T\n1 0\n0.5 0.1\n0 0\n0.9998 0\n", AirfoilReadStatus::ClosingPoint},
       {"T\n1 0\n0.5 0.1\n0 0\n1.0001 0\n", AirfoilReadStatus::ClosingPoint},
-      {"", AirfoilReadStatus::Error},
-      {"T\n1\n0 0\n1 0\n", AirfoilReadStatus::Error},     // no blank
-      {"1.0\n0 0\n1 0\n", AirfoilReadStatus::Error},       // first line too
-      {"T\n1 0\n\n0 0\n1 0\n", AirfoilReadStatus::Error},  // blank line
+      {"", AirfoilReadStatus::Empty},
+      {"T\n1\n0 0\n1 0\n", AirfoilReadStatus::NotCoordinates},     // no blank
+      {"1.0\n0 0\n1 0\n", AirfoilReadStatus::NotCoordinates},       // first line too
+      {"T\n1 0\n\n0 0\n1 0\n", AirfoilReadStatus::NotCoordinates},  // blank line
+      {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR 1 0\n", 20), AirfoilReadStatus::NotCoordinates},  // a picture
       {many + "1 0\n", AirfoilReadStatus::Error},
   };
   for (const auto& [text, status] : cases) {
@@ -74,6 +75,7 @@ TEST(AirfoilFile, RefusalsAndErrors) {
   core::RibDocument s;
   s.airfoil.path = "/nonexistent/file.dat";
   files::AirfoilReadResult r = files::ReadAirfoilInto(s.airfoil);
-  EXPECT_EQ(r.status, AirfoilReadStatus::Error);
-  EXPECT_EQ(r.error.number, 53);
+  EXPECT_EQ(r.status, AirfoilReadStatus::Unreadable);
+  // The user is told in words which file it was, not an error number.
+  EXPECT_NE(r.boxText.find("/nonexistent/file.dat"), std::string::npos);
 }

@@ -122,7 +122,9 @@ TEST_F(MenuRules, ARecentAirfoilOpensPreparedAndARefusedOneLeavesItWhole) {
   ASSERT_EQ(messages.shown.size(), 4u);
   EXPECT_EQ(messages.shown[0].text, Key("frmopen", "13") + "\n" + Key("frmopen", "14"));
   EXPECT_EQ(messages.shown[0].title, Key("frmopen", "1"));
-  EXPECT_EQ(messages.shown[3].title, Key("Erreur", "1") + " Open/FichierLecture");
+  // An empty file is told in words, with its name, not as an error number.
+  EXPECT_EQ(messages.shown[3].title, Key("frmopen", "1"));
+  EXPECT_EQ(messages.shown[3].text, Key("frmopen", "37") + "\n" + dir.File("bad.dat"));
   EXPECT_EQ(files::RecentFileList(s).size(), 1u);
   EXPECT_EQ(heard.size(), 1u);  // a refusal changes nothing, so it announces nothing
 
