@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "files/ini.h"
+#include "files/projectfile.h"
 #include "output/dxfwriter.h"
 #include "platform/errorreport.h"
 #include "platform/filedialogs.h"
@@ -48,7 +49,8 @@ DxfCommandResult ExportDxf(core::RibDocument& s) {
   if (!platform::CurrentFileDialogs().Save(request, path)) return DxfCommandResult::Cancelled;
 
   s.project.dxfPath = path;
-  const std::string chosenFolder = std::filesystem::path(path).parent_path().string();
+  // Stored as a folder: with its separator, as the other folder settings are.
+  const std::string chosenFolder = files::FolderOf(path);
   files::WriteINIFile("Repertoires", "RepDxf", chosenFolder, s.settings.iniFile);
 
   platform::ErrorInfo error;

@@ -4,6 +4,8 @@
 
 #include "commands/newrib.h"
 #include "core/airfoilprep.h"
+#include "core/caption.h"
+#include "files/captions.h"
 #include "core/newrib.h"
 #include "files/airfoilfile.h"
 #include "files/ini.h"
@@ -83,6 +85,7 @@ OpenProjectOutcome OpenProjectFile(core::RibDocument& d, const std::string& path
     return OpenProjectOutcome::Failed;
   }
 
+  core::RecogniseReadCaption(d, files::CaptionWordsInLanguage());
   d.airfoil.path = files::FindProjectAirfoil(d, read.airfoilFileName);
   if (d.airfoil.path.empty()) {
     platform::Inform(Text("fileopen", "3") + " " + read.airfoilFileName + "\n" + " " + Text("fileopen", "4") + " " +

@@ -33,16 +33,29 @@ bool RecomposeCaption(RibDocument& s, const CaptionWords& words, CaptionSource s
   return true;
 }
 
-void RecogniseUserText(RibDocument& s, const CaptionWords& words) {
-  std::size_t colon = s.rib.caption.text.find(':');
-  if (colon == std::string::npos) return;
+namespace {
+// Whether what stands before the first " :" of `text` is the beginning of an automatic caption.
+bool HeadIsAutomatic(const RibDocument& s, const CaptionWords& words, std::size_t colon) {
   // The caption writes " : ": the part before the blank that precedes the colon.
   std::string head = s.rib.caption.text.substr(0, colon == 0 ? 0 : colon - 1);
   bool automatic = head == CaptionBeginning(s, words, CaptionSource::MainWindow);
   // A caption the tab dialog composed is just as automatic.
   if (s.rib.baseMode == BaseMode::Tabs)
     automatic = automatic || head == CaptionBeginning(s, words, CaptionSource::TabDialog);
-  s.rib.caption.isUserText = !automatic;
+  return automatic;
+}
+}  // namespace
+
+void RecogniseUserText(RibDocument& s, const CaptionWords& words) {
+  std::size_t colon = s.rib.caption.text.find(':');
+  if (colon == std::string::npos) return;
+  s.rib.caption.isUserText = !HeadIsAutomatic(s, words, colon);
+}
+
+void RecogniseReadCaption(RibDocument& s, const CaptionWords& words) {
+  const std::size_t colon = s.rib.caption.text.find(':');
+  s.rib.caption.isUserText =
+      !s.rib.caption.text.empty() && (colon == std::string::npos || !HeadIsAutomatic(s, words, colon));
 }
 
 }  // namespace core

@@ -32,4 +32,8 @@ bool RecomposeCaption(RibDocument& s, const CaptionWords& words, CaptionSource s
 // leaves annotationIsUser as it was.
 void RecogniseUserText(RibDocument& s, const CaptionWords& words);
 
+// A caption read from a project file is the user's own unless it is empty or begins as an
+// automatic caption does, so that a chord change does not replace "Rib 1".
+void RecogniseReadCaption(RibDocument& s, const CaptionWords& words);
+
 }  // namespace core

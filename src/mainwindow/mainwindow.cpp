@@ -598,14 +598,18 @@ void MainWindow::Redraw() {
     return;
   }
   if (!d.airfoil.loaded) return;
+  Panel(1)->setText(Q(VersionPanelText(d)));
+  Panel(2)->setText(Q(AirfoilPanelText(d, Text("MainTolbar", "11"), Text("MainTolbar", "13"))));
   if (d.rib.trailingEdge.mm + d.rib.leadingEdge.mm > d.rib.chord.mm) {
-    // A redraw while the box is up (a resize behind it) must not stack another box.
-    if (showingDepthMessage_) return;
-    showingDepthMessage_ = true;
+    // Nothing is drawn; the box is told once for these values, not at every resize or scroll.
+    view_->Clear();
+    const std::array<float, 3> refused{d.rib.leadingEdge.mm, d.rib.trailingEdge.mm, d.rib.chord.mm};
+    if (refused == refusedEdges_) return;
+    refusedEdges_ = refused;
     platform::Inform(Text("FrmMainMessage", "13"), Text("FrmMainMessage", "14"), platform::BoxIcon::Exclamation);
-    showingDepthMessage_ = false;
     return;
   }
+  refusedEdges_ = {};
   UpdateScrollRanges();
   view_->Clear();
   // A rib without a chord has nothing to draw, and the trace divides by the chord.
@@ -614,8 +618,6 @@ void MainWindow::Redraw() {
     view_->MarkDrawn();
     ++drawCount_;
   }
-  Panel(1)->setText(Q(VersionPanelText(d)));
-  Panel(2)->setText(Q(AirfoilPanelText(d, Text("MainTolbar", "11"), Text("MainTolbar", "13"))));
 }
 
 void MainWindow::UpdateScrollRanges() {

@@ -162,7 +162,7 @@ class MainWindow : public QMainWindow {
   std::map<Command, bool> ruleEnabled_;
   std::map<SpecialView, SpecialDrawing> specialViews_;
   int drawCount_ = 0;
-  bool showingDepthMessage_ = false;
+  std::array<float, 3> refusedEdges_{};  // leading edge, trailing edge, chord last refused
   bool quitConfirmed_ = false;
   bool panning_ = false;
   QPoint panFrom_;

@@ -56,11 +56,11 @@ TEST_F(DxfExport, AsksInTheSeriesFolderFirstThenRemembersTheChosenFolder) {
   EXPECT_TRUE(r.overwritePrompt);
   EXPECT_EQ(s.project.dxfPath, target);
   EXPECT_EQ(testsupport::ReadFile(target).substr(0, 15), "0\r\nSECTION\r\n2\r\n");
-  EXPECT_EQ(files::GetINIFile("Repertoires", "RepDxf", s.settings.iniFile), (dir.path() / "cut").string());
+  EXPECT_EQ(files::GetINIFile("Repertoires", "RepDxf", s.settings.iniFile), (dir.path() / "cut").string() + "/");
 
   // The next export starts where the last one went; a cancel writes nothing.
   EXPECT_EQ(commands::ExportDxf(s), commands::DxfCommandResult::Cancelled);
-  EXPECT_EQ(dialogs.requests[1].initialDir, (dir.path() / "cut").string());
+  EXPECT_EQ(dialogs.requests[1].initialDir, (dir.path() / "cut").string() + "/");
   EXPECT_TRUE(messages.shown.empty());
 }
 

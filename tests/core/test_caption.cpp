@@ -68,4 +68,21 @@ TEST_F(Caption, RecognisesTheUsersOwnTextByWhatStandsBeforeTheColon) {
   EXPECT_FALSE(Recognised("clarky Board angle 3\u00b0 Chord : 200"));
 }
 
+// A project's own caption survives a chord change; what was composed automatically follows it.
+TEST_F(Caption, ACaptionReadFromAProjectIsTheUsersUnlessItIsAutomatic) {
+  struct Case { const char* text; bool user; };
+  for (const Case& c : {Case{"Rib 1", true}, Case{"Wing root : 250", true}, Case{"clarky Chord : 200", false},
+                        Case{"", false}}) {
+    s.rib.caption.text = c.text;
+    s.rib.caption.isUserText = !c.user;
+    core::RecogniseReadCaption(s, words);
+    EXPECT_EQ(s.rib.caption.isUserText, c.user) << c.text;
+  }
+  s.rib.caption.text = "Rib 1";
+  core::RecogniseReadCaption(s, words);
+  s.rib.chord.text = "250";
+  EXPECT_FALSE(core::RecomposeCaption(s, words));
+  EXPECT_EQ(s.rib.caption.text, "Rib 1");
+}
+
 }  // namespace

@@ -204,6 +204,15 @@ TEST_F(MainWindowTest, EdgePiecesLongerThanTheChordAreRefusedAtRedraw) {
   ASSERT_FALSE(messages.shown.empty());
   EXPECT_EQ(messages.shown.back().text, Key("FrmMainMessage", "13"));
   EXPECT_EQ(messages.shown.back().title, Key("FrmMainMessage", "14"));
+  // Resizing, scrolling and zooming redraw: the same values are not told again.
+  const std::size_t told = messages.shown.size();
+  window->Redraw();
+  window->resize(window->width() - 20, window->height());
+  EXPECT_EQ(messages.shown.size(), told);
+  doc.rib.trailingEdge.mm = 95;  // changed, and still too long: told
+  window->Redraw();
+  EXPECT_EQ(messages.shown.size(), told + 1);
+  EXPECT_TRUE(window->View()->IsBlank());  // what the view shows is what was drawn: nothing
 }
 
 TEST_F(MainWindowTest, StandardShortcutsWheelAndFitWorkTheView) {

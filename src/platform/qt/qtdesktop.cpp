@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLocale>
-#include <QPrintDialog>
+#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QUrl>
@@ -32,7 +32,8 @@ bool QtDesktop::OpenWebPage(const std::string& url) {
 }
 
 void QtDesktop::PrinterSetup() {
-  QPrintDialog dialog(&SharedPrinter(), QApplication::activeWindow());
+  // The paper and printer set-up, not a print: it says OK, not Print.
+  QPageSetupDialog dialog(&SharedPrinter(), QApplication::activeWindow());
   dialog.exec();
 }
 
