@@ -37,7 +37,9 @@ class PreviewArea : public QWidget {
  public:
   explicit PreviewArea(QWidget* parent) : QWidget(parent) {
     setObjectName("Apercu");
-    setFixedSize(kWidthTwips / 15, kHeightTwips / 15);
+    // The same part of the airfoil at any screen resolution.
+    const double pixelsPerTwip = logicalDpiX() / 1440.0;
+    setFixedSize(static_cast<int>(kWidthTwips * pixelsPerTwip), static_cast<int>(kHeightTwips * pixelsPerTwip));
   }
   void Show(const files::AirfoilData* data) {
     data_ = data;

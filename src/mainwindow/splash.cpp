@@ -88,7 +88,13 @@ Splash::Splash(const std::string& versionText, QWidget* over) : QWidget(nullptr,
   connect(timer_, &QTimer::timeout, this, &Splash::Finish);
   timer_->start();
   adjustSize();
-  if (over) move(over->geometry().center() - rect().center());
+  over_ = over;
+}
+
+void Splash::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Over the middle of the main window, wherever the window manager has put it.
+  if (over_) move(over_->frameGeometry().center() - rect().center());
 }
 
 QLabel* Splash::Label(const char* name) const { return findChild<QLabel*>(name); }

@@ -2,6 +2,7 @@
 // The splash window `frmSplash`: shown over the main window for three seconds at start-up,
 // or until its picture is clicked.
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <string>
 
@@ -20,15 +21,17 @@ class Splash : public QWidget {
   QLabel* Picture() const { return picture_; }
   QTimer* CloseTimer() const { return timer_; }
   QLabel* Label(const char* name) const;
+  // Closes it before its time (a click, or a question that must not sit under it).
+  void Finish();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
-  void Finish();
-
   QLabel* picture_;
   QTimer* timer_;
+  QPointer<QWidget> over_;
 };
 
 }  // namespace mainwindow

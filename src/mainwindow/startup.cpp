@@ -1,6 +1,7 @@
 #include "mainwindow/startup.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <filesystem>
 
 #include "files/ini.h"
@@ -48,12 +49,15 @@ std::unique_ptr<MainWindow> StartProgram(core::RibDocument& s, bool showSplash) 
     window->LoadCaptions();
   }
   window->show();
+  QPointer<Splash> splash;
   if (showSplash) {
-    auto* splash = new Splash(s.settings.versionText, window.get());
+    splash = new Splash(s.settings.versionText, window.get());
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->show();
   }
   if (s.settings.firstRun) {
+    // The offer's questions must not sit under the splash.
+    if (splash) splash->Finish();
     settingswindows::OfferAirfoilPack(s);
     files::CompleteFirstRun(s);
   }
