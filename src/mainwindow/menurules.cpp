@@ -158,15 +158,14 @@ void StartCalculator() {
   platform::Inform(text, std::string(platform::kProgramTitle) + " No-Calc", platform::BoxIcon::Information);
 }
 
-bool DecimalMarkRefused(char decimalMark) {
-  if (decimalMark == '.') return false;
+void TellDecimalMark(char decimalMark) {
+  if (decimalMark == '.') return;
   std::string text;
   for (int key = 10; key <= 15; ++key) {
-    if (key > 10) text += "\r\r";
+    if (key > 10) text += "\n\n";
     text += Text("Message", std::to_string(key));
   }
-  return platform::AskYesNo(text, Text("Message", "16"), platform::BoxIcon::Critical, false) ==
-         platform::BoxAnswer::Yes;
+  platform::Inform(text, Text("Message", "16"), platform::BoxIcon::Information);
 }
 
 }  // namespace mainwindow

@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, ScrollBarValuesBecomeNegatedOffsetsAndRedraw) {
 
 TEST_F(MainWindowTest, StatusBarShowsVersionUnitAndTheAirfoilWithoutAMissingTitle) {
   EXPECT_EQ(window->Panel(1)->text().toStdString(), " V. " + core::VersionText());
-  EXPECT_EQ(window->Panel(3)->text(), "unit : mm");
+  EXPECT_EQ(window->Panel(3)->text().toStdString(), Key("MainTolbar", "27") + " : mm");
   EXPECT_TRUE(Status().empty());
   window->View()->Clear();
   EXPECT_EQ(window->View()->Surface().pixelColor(3, 3), QColor(255, 255, 239));

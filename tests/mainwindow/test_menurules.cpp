@@ -120,19 +120,6 @@ TEST_F(MenuRules, ARecentAirfoilOpensPreparedAndARefusedOneLeavesItWhole) {
   EXPECT_EQ(s.airfoil.title, "GOOD: 180");
 }
 
-TEST_F(MenuRules, DecimalCommaAsksWhetherToEnd) {
-  EXPECT_FALSE(mainwindow::DecimalMarkRefused('.'));
-  EXPECT_TRUE(messages.shown.empty());
-  messages.answers = {BoxAnswer::No, BoxAnswer::Yes};
-  EXPECT_FALSE(mainwindow::DecimalMarkRefused(','));
-  EXPECT_TRUE(mainwindow::DecimalMarkRefused(','));
-  ASSERT_EQ(messages.shown.size(), 2u);
-  std::string text = Key("Message", "10");
-  for (const char* k : {"11", "12", "13", "14", "15"}) text += "\r\r" + Key("Message", k);
-  EXPECT_EQ(messages.shown[0].text, text);
-  EXPECT_EQ(messages.shown[0].title, Key("Message", "16"));
-  EXPECT_EQ(messages.shown[0].icon, platform::BoxIcon::Critical);
-}
 
 TEST_F(MenuRules, AMissingCalculatorIsToldEvenWithoutALanguage) {
   desktop.calculatorFound = false;
