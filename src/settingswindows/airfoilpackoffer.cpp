@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -86,6 +87,7 @@ ConfigurationWindow::ConfigurationWindow(const core::RibDocument& s, QWidget* pa
   no_ = buttons->button(QDialogButtonBox::No);
   help_ = buttons->button(QDialogButtonBox::Help);
   help_->setText(QString::fromStdString(Text("TextButton", "3")));
+  help_->setIcon(QIcon());  // the style's help icon reads as a close cross
   help_->setObjectName("cmdaide");
   // As in the question box it replaces: No is the answer Enter gives.
   no_->setDefault(true);

@@ -55,7 +55,6 @@ DefaultsWindow::DefaultsWindow(core::RibDocument& document, QWidget* parent)
     for (int i = first; i <= last; ++i) {
       const auto slot = static_cast<std::size_t>(i);
       auto* label = new QLabel(T("FrmDefaut", kLengthLabels[slot]), frame);
-      label->setWordWrap(true);
       boxes_[slot] = new QLineEdit(frame);
       boxes_[slot]->setObjectName(QString("txtdef%1").arg(i));
       boxes_[slot]->setMaximumWidth(110);
@@ -106,18 +105,11 @@ DefaultsWindow::DefaultsWindow(core::RibDocument& document, QWidget* parent)
   helpButton_->setObjectName("cmdaide");
   helpButton_->setAutoDefault(false);
 
-  auto* columns = new QHBoxLayout;
-  auto* left = new QVBoxLayout;
-  left->addWidget(unitFrame);
-  left->addWidget(ribFrame);
-  left->addStretch();
-  auto* right = new QVBoxLayout;
-  right->addWidget(blockFrame);
-  right->addStretch();
-  columns->addLayout(left, 1);
-  columns->addLayout(right, 1);
+  // One column: long labels stay on one line and the window fits a small screen at 144 dpi.
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(columns);
+  layout->addWidget(unitFrame);
+  layout->addWidget(ribFrame);
+  layout->addWidget(blockFrame);
   layout->addWidget(airfoilFrame);
   layout->addWidget(seriesFrame);
   layout->addWidget(buttons);

@@ -19,8 +19,8 @@ StyleChartTexts StyleChartTextsInLanguage();
 // three sample lines per colour (widths 1, 2 and 3).
 inline constexpr double kChartRowPitch = 260;
 inline constexpr double kChartIndexOffset = 283.5;  // 5 mm
-inline constexpr double kChartColumnPitch = 1000;
-inline constexpr double kChartSampleLength = 800;
+inline constexpr double kChartColumnPitch = 1400;
+inline constexpr double kChartSampleLength = 1000;
 inline constexpr double kChartFontSize = 8;
 
 // Draws the chart with its origin at (x, y): the colours heading, the widths line, colours
