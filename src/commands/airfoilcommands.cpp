@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "commands/projectcommands.h"
+#include "commands/windowtitle.h"
 #include "core/airfoilprep.h"
 #include "core/plaintext.h"
 #include "core/lengths.h"
@@ -47,7 +48,7 @@ void InstallOpenedAirfoil(core::RibDocument& s, const std::string& path, files::
     s.airfoil.pointCount = data.pointCount;
     files::SplitAirfoilFileName(path, s.airfoil.name, s.airfoil.ext);
     s.airfoil.loaded = true;
-    s.project.windowTitle = std::string(platform::kProgramTitle) + " " + Text("MainTolbar", "11") + " : " + s.airfoil.name;
+    s.project.windowTitle = WindowTitle(TitleForm::Airfoil, s);
     s.rib.tabs.lowerDistance.mm = 0;
     s.rib.tabs.lowerDistance.text = "0";
     s.rib.tabs.upperDistance.mm = 0;

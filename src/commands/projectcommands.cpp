@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "commands/newrib.h"
+#include "commands/windowtitle.h"
 #include "core/airfoilprep.h"
 #include "core/caption.h"
 #include "files/captions.h"
@@ -110,8 +111,7 @@ OpenProjectOutcome OpenProjectFile(core::RibDocument& d, const std::string& path
   d.project.path = projectFile;
   d.airfoil.loaded = true;
   d.project.modified = false;
-  d.project.windowTitle = std::string(platform::kProgramTitle) + " " + Text("MainTolbar", "26") + " : " +
-                          projectFile + " " + Text("MainTolbar", "11") + " : " + d.airfoil.name;
+  d.project.windowTitle = WindowTitle(TitleForm::Project, d);
   core::InstallPreparedAirfoil(d);
   d.changes.Announce(core::Change::Airfoil | core::Change::Setup | core::Change::Project);
   return OpenProjectOutcome::Opened;

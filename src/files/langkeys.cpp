@@ -31,6 +31,7 @@ constexpr LanguageKey kKeys[] = {
     {"MainTolbar", "22", "cmdbf tool tip"},
     {"MainTolbar", "25", "the rib word: rib series file names take its first letter; series titles and summaries"},
     {"MainTolbar", "26", "the file-type word: project, coordinate and DXF file filters, window caption (callers add the blank before what follows)"},
+    {"MainTolbar", "27", "status bar unit label, followed by \" :\" and the unit"},
     // Main window menus
     {"MenuFile", "1", "mnu_file"},
     {"MenuFile", "2", "mnu_fileopen"},
@@ -119,10 +120,12 @@ constexpr LanguageKey kKeys[] = {
     {"Message", "12", "decimal separator warning, paragraph 3"},
     {"Message", "13", "decimal separator warning, paragraph 4"},
     {"Message", "14", "decimal separator warning, paragraph 5"},
-    {"Message", "15", "decimal separator warning, paragraph 6 (the Yes/No question)"},
-    {"Message", "16", "decimal separator warning: box title"},
+    {"Message", "15", "decimal separator notice at the first start, last paragraph"},
+    {"Message", "16", "decimal separator notice: box title"},
     {"Message", "20", "malformed inch entry, followed by a line break and \"xx.yy/zz ou xx.yy\""},
-    {"Message", "21", "a number box refused a typed, pasted or dropped text; followed by the characters it takes"},
+    {"Message", "21", "help: no browser could open it, followed by a line break and the address"},
+    {"Message", "22", "help: the file is missing, followed by a line break and its path"},
+    {"Message", "23", "a number box refused a typed, pasted or dropped text; followed by the characters it takes"},
     // General error report
     {"Erreur", "1", "general error report: title word and first word of the text"},
     {"Erreur", "2", "general error report: between the error number and the program title"},
@@ -141,7 +144,8 @@ constexpr LanguageKey kKeys[] = {
     {"FrmMainMessage", "15", "thickness line on the drawing: before \" : \" and the thickness"},
     {"FrmMainMessage", "16", "thickness line on the drawing: before the position"},
     {"FrmMainMessage", "17", "thickness line on the drawing: after the position and per cent"},
-    {"FrmMainMessage", "18", "quitting with a modified rib: Save, Discard or Cancel"},
+    {"FrmMainMessage", "18", "airfoil folder alert: title"},
+    {"FrmMainMessage", "19", "quitting with a modified rib: Save, Discard or Cancel"},
     // Airfoil comparison
     {"OutilCompare", "1", "comparison: question while an airfoil is loaded"},
     {"OutilCompare", "2", "comparison: question title"},
@@ -170,6 +174,7 @@ constexpr LanguageKey kKeys[] = {
     // Language dialog
     {"LANGUAGE", "2", "language dialog: caption once a language is in use"},
     {"LANGUAGE", "Code", "the language's code (en, fr, ...) for the toolkit's own texts such as Yes and No"},
+    {"LANGUAGE", "3", "language dialog prompt; at the first start every language's prompt shows, one a line"},
     // Airfoil open dialog
     {"frmopen", "1", "airfoil open dialog caption (main airfoil)"},
     {"frmopen", "2", "LbMem: remember the airfoil as comparison airfoil #1"},
@@ -193,7 +198,7 @@ constexpr LanguageKey kKeys[] = {
     {"frmopen", "17", "airfoil file refused: two equal points, after the first x, before \"= \" and the previous x"},
     {"frmopen", "18", "airfoil file refused: no closing point at x = 1 (label, second line of the message)"},
     {"frmopen", "19", "airfoil file refused: no closing point at x = 1 (message, first line)"},
-    {"frmopen", "21", "drive A: not ready (Retry or Cancel)"},
+    {"frmopen", "21", "a volume that cannot be read (Retry or Cancel)"},
     {"frmopen", "22", "Open pressed without a file"},
     {"frmopen", "23", "Open refused: fewer than 5 points"},
     {"frmopen", "24", "after the point count below the preview"},
@@ -241,6 +246,9 @@ constexpr LanguageKey kKeys[] = {
     {"FrmDefaut", "16", "folder chooser title (defaults and series dialogs)"},
     {"FrmDefaut", "17", "unit change question, first line"},
     {"FrmDefaut", "18", "unit change question, second line"},
+    {"FrmDefaut", "19", "defaults dialog: a default chord of 0 refused"},
+    {"FrmDefaut", "20", "defaults dialog: a folder that does not exist, followed by a line break and the folder"},
+    {"FrmDefaut", "21", "defaults dialog: the program could not start again after a unit change"},
     // Colours and line styles dialog
     {"FrmLines", "1", "colours dialog caption"},
     {"FrmLines", "1T", "test page button tool tip"},
@@ -264,6 +272,9 @@ constexpr LanguageKey kKeys[] = {
     {"FrmLines", "20", "colour out of range"},
     {"FrmLines", "21", "line style out of range"},
     {"FrmLines", "22", "line width out of range"},
+    {"FrmLines", "23", "chart and test page: column heading word of the line widths, followed by \" = \" and the width"},
+    {"FrmLines", "24", "test page: heading of the text size samples"},
+    {"FrmLines", "25", "test page: the size word of each text sample, followed by the size"},
     // Page set-up
     {"FrmPrint", "22", "print set-up: no usable length left on the paper (with Erreur/1)"},
     {"FrmPrint", "24", "print set-up: several sheets without overlap, followed by the page count"},
@@ -487,17 +498,17 @@ constexpr LanguageKey kKeys[] = {
     {"FrmTraCevol2", "23", "completion message: the files are written (the folder follows)"},
     // Airfoil pack
     {"FrmConfig", "1", "airfoil pack question: title"},
-    {"FrmConfig", "2", "airfoil pack question: text before the pack and program names"},
-    {"FrmConfig", "3", "the folder label: after the program name in the pack question; before \" : \" and the folder in the series completion message"},
+    {"FrmConfig", "2", "airfoil pack question: text before the pack name"},
+    {"FrmConfig", "3", "the folder label: on its own line in the pack question, the folder on the next; before \" : \" and the folder in the series completion message"},
     {"FrmConfig", "4", "pack declined: first line, the defaults frame name follows in quotes"},
     {"FrmConfig", "41", "pack declined: second line, the defaults frame name follows in quotes"},
-    {"FrmConfig", "5", "folder chooser title, followed by \" Kaldrex.exe\""},
-    {"FrmConfig", "6", "installer not found on drive A: (Yes/No: look again)"},
+    {"FrmConfig", "5", "folder chooser title, followed by the installer's file name"},
     {"FrmConfig", "7", "installer not found: before the folder"},
-    {"FrmConfig", "8", "installer not found: after the folder, before \" Kaldrex.exe !\""},
-    {"FrmConfig", "9", "installer search abandoned, followed by \" : \" and the airfoil folder"},
+    {"FrmConfig", "8", "installer not found: after the folder, before the installer's file name and a full stop"},
+    {"FrmConfig", "9", "installer search abandoned, followed by a blank and the airfoil folder"},
     {"FrmConfig", "10", "installer started"},
     {"FrmConfig", "11", "installer not found: last line of the question"},
+    {"FrmConfig", "12", "airfoil pack question: after the pack name (the question's end)"},
 };
 
 }  // namespace

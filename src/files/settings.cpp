@@ -197,12 +197,28 @@ void LoadAllSettings(core::RibDocument& s) {
 
 // ---------------------------------------------------------------- start-up
 
+std::string StarterAirfoilDirectory(const std::string& programDir) {
+  const fs::path starter = fs::path(programDir) / kStarterAirfoilFolder;
+  std::error_code ec;
+  return fs::is_directory(starter, ec) ? starter.string() : programDir;
+}
+
+std::string UserSeriesDirectory(const std::string& programDir) {
+  // The program's folder may be read-only and is no place for the user's airfoils.
+  const fs::path dir = fs::path(platform::UserDataDirectory()) / kUserSeriesFolder;
+  std::error_code ec;
+  fs::create_directories(dir, ec);
+  return fs::is_directory(dir, ec) ? dir.string() : programDir;
+}
+
 void DirectoriesFromInstallation(core::RibDocument& s) {
   platform::UserStore& store = platform::CurrentUserStore();
   const std::string airfoils = store.Get(platform::kUserStoreInstall, platform::kUserAirfoilDir);
   const std::string series = store.Get(platform::kUserStoreInstall, platform::kUserSeriesDir);
-  s.settings.airfoilDir = airfoils.empty() ? s.settings.programDir : airfoils;
-  s.settings.seriesAirfoilDir = series.empty() ? s.settings.programDir : series;
+  s.settings.airfoilDir = airfoils.empty() ? StarterAirfoilDirectory(s.settings.programDir) : airfoils;
+  s.settings.seriesAirfoilDir = series.empty() ? UserSeriesDirectory(s.settings.programDir) : series;
+  // The open dialog starts among the airfoils rather than among the program's files.
+  s.settings.lastOpenDir = s.settings.airfoilDir;
   Write(s, kSectionDirectories, {{kKeyAirfoilDir, s.settings.airfoilDir}, {kKeySeriesDir, s.settings.seriesAirfoilDir}});
 }
 
@@ -234,7 +250,7 @@ void CheckAirfoilDirectories(const core::RibDocument& s) {
   const std::string afterDir = missing ? " " : sep + "airfoils  " + sep + "...  ";
   const std::string text = platform::Text("FrmMainMessage", "1") + " " + dir + afterDir +
                            platform::Text("FrmMainMessage", "2") + "\n\n" + platform::Text("FrmMainMessage", "3");
-  platform::Inform(text, "Alert", platform::BoxIcon::Critical);
+  platform::Inform(text, platform::Text("FrmMainMessage", "18"), platform::BoxIcon::Critical);
 }
 
 void SetYdprintFromUnit(core::RibDocument& s) {

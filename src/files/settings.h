@@ -60,9 +60,19 @@ void ReadDirectorySettings(core::RibDocument& s);
 void ReadMarginSettings(core::RibDocument& s);
 void LoadAllSettings(core::RibDocument& s);
 
-// The two airfoil directories from the per-user store (the program directory where it has
-// none), into the state and written to the settings file at once.
+// The two airfoil directories from the per-user store, into the state and written to the
+// settings file at once. Where the store names none: the starter airfoils beside the
+// program, and a series folder of the user's own (created). The open dialog starts in the
+// airfoil directory.
 void DirectoriesFromInstallation(core::RibDocument& s);
+
+// The starter set beside the program ("airfoils"), or the program directory without one.
+inline constexpr const char* kStarterAirfoilFolder = "airfoils";
+std::string StarterAirfoilDirectory(const std::string& programDir);
+// The user's folder for the series airfoils under the user's data folder, created when
+// missing; the program directory when it cannot be made.
+inline constexpr const char* kUserSeriesFolder = "series";
+std::string UserSeriesDirectory(const std::string& programDir);
 
 // Alert A when an airfoil directory is missing, else alert B when one is the program
 // directory itself; only the first finding is shown. Changes nothing.

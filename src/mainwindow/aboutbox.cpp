@@ -7,6 +7,7 @@
 
 #include "core/ribdocument.h"
 #include "mainwindow/splash.h"
+#include "platform/account.h"
 #include "platform/userstore.h"
 #include "platform/texts.h"
 
@@ -41,8 +42,14 @@ AboutBox::AboutBox(const std::string& versionText, QWidget* parent) : QDialog(pa
   big.setBold(true);
   title->setFont(big);
   label("lblversion", Text("FrmAbout", "3") + " " + versionText);
-  label("lblNom", Text("FrmAbout", "4") + " " + platform::CurrentUserStore().Get(platform::kUserStoreInstall, platform::kUserName));
-  label("lblOrganisation", Text("FrmAbout", "5") + " " + platform::CurrentUserStore().Get(platform::kUserStoreInstall, platform::kUserOrganisation));
+  // A line with nothing after its label says nothing: the account's name stands in for a
+  // name the store lacks, and a missing organisation leaves its line out.
+  std::string user = platform::CurrentUserStore().Get(platform::kUserStoreInstall, platform::kUserName);
+  if (user.empty()) user = platform::AccountUserName();
+  const std::string organisation =
+      platform::CurrentUserStore().Get(platform::kUserStoreInstall, platform::kUserOrganisation);
+  label("lblNom", Text("FrmAbout", "4") + " " + user)->setVisible(!user.empty());
+  label("lblOrganisation", Text("FrmAbout", "5") + " " + organisation)->setVisible(!organisation.empty());
   label("lblDescription", std::string(kCredit) + " " + Text("FrmAbout", "6"));
   label("lblDisclaimer", kDisclaimer);
   label("LblTrad", Text("FrmAbout", "7") + " " + Text("FrmAbout", "8") + " " + Text("FrmAbout", "9"));

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "commands/windowtitle.h"
 #include "core/ribdocument.h"
+#include "files/ini.h"
 #include "platform/texts.h"
 
 namespace mainwindow {
@@ -22,23 +25,38 @@ LanguageWindow::LanguageWindow(core::RibDocument& document, Purpose purpose, QWi
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w != this && w != parent && w->isVisible() && qobject_cast<QDialog*>(w)) w->close();
 
+  prompt_ = new QLabel(this);
+  prompt_->setObjectName("lblPrompt");
   languages_ = new QComboBox(this);
   languages_->setObjectName("Combo1");
   ok_ = new QPushButton("OK", this);
   ok_->setObjectName("ok");
   ok_->setDefault(true);
   auto* layout = new QVBoxLayout(this);
+  layout->addWidget(prompt_);
   layout->addWidget(languages_);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(ok_);
   layout->addLayout(buttons);
   setMinimumWidth(300);
-  setWindowTitle("Language");
 
-  for (const std::string& name : files::ListLanguages(s.settings.programDir)) languages_->addItem(Q(name));
+  const std::vector<std::string> names = files::ListLanguages(s.settings.programDir);
+  for (const std::string& name : names) languages_->addItem(Q(name));
   languages_->setCurrentIndex(-1);
+  // No language is chosen yet: each language asks in its own words.
+  QStringList titles, prompts;
+  for (const std::string& name : names) {
+    const std::string file = files::LanguageFilePath(s.settings.programDir, name);
+    const QString title = Q(files::GetINIFile("LANGUAGE", "2", file));
+    const QString prompt = Q(files::GetINIFile("LANGUAGE", "3", file));
+    if (!title.isEmpty() && !titles.contains(title)) titles << title;
+    if (!prompt.isEmpty() && !prompts.contains(prompt)) prompts << prompt;
+  }
+  setWindowTitle(titles.isEmpty() ? QString("Language") : titles.join(" / "));
+  prompt_->setText(prompts.join("\n"));
   if (purpose_ == Purpose::ChangeLanguage) {
+    prompt_->setText(Q(platform::Text("LANGUAGE", "3")));
     setWindowTitle(Q(platform::Text("LANGUAGE", "2")));
     languages_->setCurrentIndex(languages_->findText(Q(s.settings.languageName)));
   }
@@ -49,9 +67,15 @@ LanguageWindow::LanguageWindow(core::RibDocument& document, Purpose purpose, QWi
 
 void LanguageWindow::Choose() {
   if (changed_ && languages_->currentIndex() >= 0) {
+    // Read in the language the title was written in; at the first choice there is none.
+    const commands::TitleForm title = purpose_ == Purpose::ChangeLanguage ? commands::CurrentTitleForm(document_)
+                                                                          : commands::TitleForm::Program;
     files::ChooseLanguage(document_, languages_->currentText().toStdString());
-    // The captions and every drawn text follow the new language.
-    if (purpose_ == Purpose::ChangeLanguage) document_.changes.Announce(core::Change::Style);
+    // The captions, the window's title and every drawn text follow the new language.
+    if (purpose_ == Purpose::ChangeLanguage) {
+      document_.project.windowTitle = commands::WindowTitle(title, document_);
+      document_.changes.Announce(core::Change::Style | core::Change::Project);
+    }
   }
   accept();
 }

@@ -5,6 +5,7 @@
 #include "files/language.h"
 
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 namespace mainwindow {
@@ -19,11 +20,13 @@ class LanguageWindow : public QDialog {
 
   QComboBox* LanguageList() const { return languages_; }
   QPushButton* OkButton() const { return ok_; }
+  QLabel* Prompt() const { return prompt_; }
   void Choose();
 
  private:
   core::RibDocument& document_;
   Purpose purpose_;
+  QLabel* prompt_;
   QComboBox* languages_;
   QPushButton* ok_;
   bool changed_ = false;

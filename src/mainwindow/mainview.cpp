@@ -6,6 +6,7 @@
 #include "core/numformat.h"
 #include "core/ribconstruction.h"
 #include "core/viewgeometry.h"
+#include "platform/texts.h"
 
 namespace mainwindow {
 
@@ -22,7 +23,9 @@ float ZoomFromEntry(const std::string& entry) {
 
 std::string VersionPanelText(const core::RibDocument& s) { return " V. " + s.settings.versionText; }
 
-std::string UnitPanelText(const core::RibDocument& s) { return "unit :" + s.settings.unitText; }
+std::string UnitPanelText(const core::RibDocument& s) {
+  return platform::Text("MainTolbar", "27") + " :" + s.settings.unitText;
+}
 
 std::string AirfoilPanelText(const core::RibDocument& s, const std::string& lblAirfoil,
                              const std::string& lblChord) {

@@ -47,6 +47,8 @@
 #include "platform/texts.h"
 #include "platform/userstore.h"
 #include "settingswindows/airfoilpackoffer.h"
+#include "settingswindows/colourswindow.h"
+#include "settingswindows/defaultswindow.h"
 
 namespace mainwindow {
 
@@ -446,7 +448,9 @@ void MainWindow::WireCommands() {
     about.exec();
   });
   set(CheckVersion, [] { platform::CurrentDesktop().OpenWebPage(kVersionPageUrl); });
-  set(AirfoilFolders, [&d] { settingswindows::OfferAirfoilPack(d); });
+  set(AirfoilFolders, [this, &d] { settingswindows::OfferAirfoilPack(d, this); });
+  set(Defaults, [this, &d] { settingswindows::ChangeDefaults(d, *this); });
+  set(Colours, [this, &d] { settingswindows::ColoursWindow(d, this).exec(); });
   for (Command command : AllCommands()) ApplyEnabled(command);
 }
 
@@ -470,6 +474,7 @@ void MainWindow::LoadCaptions() {
   for (const files::ToolbarTip& tip : files::kToolbarTips)
     if (QAction* a = toolbarButtons_[static_cast<std::size_t>(tip.button)]) a->setToolTip(text(tip.tip));
   zoomList_->setToolTip(text(files::kZoomListTip));
+  Panel(3)->setText(Q(UnitPanelText(document_)));
   for (const files::CommandButtonTexts& def : files::kCommandButtons) {
     QToolButton* b = CommandButton(*CommandForControl(def.control));
     b->setText(text(def.caption));

@@ -128,7 +128,7 @@ bool HasUnsavedChanges(const core::RibDocument& d) { return d.project.modified &
 
 bool AskToQuit(core::RibDocument& d) {
   if (!HasUnsavedChanges(d)) return true;
-  switch (platform::CurrentMessages().Show({Text("FrmMainMessage", "18"), platform::kProgramTitle,
+  switch (platform::CurrentMessages().Show({Text("FrmMainMessage", "19"), platform::kProgramTitle,
                                             platform::BoxIcon::Question, platform::BoxButtons::SaveDiscardCancel,
                                             1})) {
     case platform::BoxAnswer::Save: return commands::SaveProject(d);
@@ -165,15 +165,14 @@ void StartCalculator() {
   platform::Inform(text, std::string(platform::kProgramTitle) + " No-Calc", platform::BoxIcon::Information);
 }
 
-bool DecimalMarkRefused(char decimalMark) {
-  if (decimalMark == '.') return false;
+void TellDecimalMark(char decimalMark) {
+  if (decimalMark == '.') return;
   std::string text;
   for (int key = 10; key <= 15; ++key) {
-    if (key > 10) text += "\r\r";
+    if (key > 10) text += "\n\n";
     text += Text("Message", std::to_string(key));
   }
-  return platform::AskYesNo(text, Text("Message", "16"), platform::BoxIcon::Critical, false) ==
-         platform::BoxAnswer::Yes;
+  platform::Inform(text, Text("Message", "16"), platform::BoxIcon::Information);
 }
 
 }  // namespace mainwindow

@@ -64,8 +64,8 @@ extern const char* const kVersionPageUrl;
 // The calculator command: starts one, or tells that there is none.
 void StartCalculator();
 
-// The decimal-mark warning at start-up (Message/10 to /15, title /16); true when the user
-// chose to end the program.
-bool DecimalMarkRefused(char decimalMark);
+// The decimal-mark notice of the first start (Message/10 to /15, title /16), shown when the
+// user's locale writes another mark than the point; the program reads "." whatever it is.
+void TellDecimalMark(char decimalMark);
 
 }  // namespace mainwindow

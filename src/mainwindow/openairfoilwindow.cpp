@@ -251,7 +251,7 @@ void OpenAirfoilWindow::VolumeChosen(int index) {
   const std::string root = volumeRoots_[static_cast<std::size_t>(index)];
   while (!QDir(Q(root)).isReadable()) {
     // A volume that cannot be read (removable media taken out) asks as drive a: did.
-    if (platform::CurrentMessages().Show({Text("frmopen", "21"), "Lecteur A", platform::BoxIcon::Critical,
+    if (platform::CurrentMessages().Show({Text("frmopen", "21"), windowTitle().toStdString(), platform::BoxIcon::Critical,
                                           platform::BoxButtons::RetryCancel, 2}) != platform::BoxAnswer::Retry) {
       QSignalBlocker block(volumes_);
       volumes_->setCurrentIndex(VolumeIndexFor(volumeRoots_, currentDir_));

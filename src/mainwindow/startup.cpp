@@ -17,10 +17,12 @@
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/programdir.h"
+#include "platform/restart.h"
 #include "platform/qt/qtdesktop.h"
 #include "platform/qt/qtfiledialogs.h"
 #include "platform/qt/qthelp.h"
 #include "platform/qt/qtmessages.h"
+#include "platform/qt/qtrestart.h"
 #include "platform/qt/qtuserstore.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
@@ -41,7 +43,6 @@ void PrepareProgramState(core::RibDocument& s, const std::string& programDir, co
 std::unique_ptr<MainWindow> StartProgram(core::RibDocument& s, bool showSplash) {
   LanguageChooserWindow chooser;
   if (!files::StartLanguage(s, chooser)) return nullptr;
-  if (DecimalMarkRefused(platform::CurrentDesktop().DecimalMark())) return nullptr;
   auto window = std::make_unique<MainWindow>(s);
   {
     platform::BusyPointer busy;
@@ -56,9 +57,11 @@ std::unique_ptr<MainWindow> StartProgram(core::RibDocument& s, bool showSplash) 
     splash->show();
   }
   if (s.settings.firstRun) {
-    // The offer's questions must not sit under the splash.
+    // The first run's questions must not sit under the splash.
     if (splash) splash->Finish();
-    settingswindows::OfferAirfoilPack(s);
+    // Numbers are read with "." whatever the locale: worth saying once, not at every start.
+    TellDecimalMark(platform::CurrentDesktop().DecimalMark());
+    settingswindows::OfferAirfoilPack(s, window.get());
     files::CompleteFirstRun(s);
   }
   return window;
@@ -84,6 +87,8 @@ int RunProgram(QApplication& app, const char* argv0, const std::vector<std::stri
   platform::ScopedDesktop installDesktop(&desktop);
   platform::QtFileDialogs fileDialogs;
   platform::SetFileDialogs(&fileDialogs);
+  platform::QtProgramRestart restart;
+  platform::ScopedProgramRestart installRestart(&restart);
   platform::QtHelp help(s.settings.helpFile);
   platform::ScopedHelp installHelp(&help);
   std::unique_ptr<MainWindow> window = StartProgram(s);

@@ -15,9 +15,9 @@ class MainWindow;
 // The first steps: version, help and settings paths.
 void PrepareProgramState(core::RibDocument& s, const std::string& programDir, const std::string& iniFile);
 
-// Language, decimal-mark check, main window loaded and shown with the splash over it,
-// first-run offer. Returns no window when the program is to end (no language file, or the
-// user's answer to the decimal-mark question). The document's paths must be set
+// Language, main window loaded and shown with the splash over it, and at the first run the
+// decimal-mark notice and the airfoil pack offer. Returns no window when the program is to
+// end (no language file). The document's paths must be set
 // (PrepareProgramState).
 std::unique_ptr<MainWindow> StartProgram(core::RibDocument& document, bool showSplash = true);
 

@@ -28,6 +28,15 @@ std::string UserConfigDirectory() {
   return (fs::temp_directory_path(ec) / "vandrell").string();
 }
 
+std::string UserDataDirectory() {
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  if (xdg && *xdg && fs::path(xdg).is_absolute()) return (fs::path(xdg) / "vandrell").string();
+  const char* home = std::getenv("HOME");
+  if (home && *home) return (fs::path(home) / ".local" / "share" / "vandrell").string();
+  std::error_code ec;
+  return (fs::temp_directory_path(ec) / "vandrell").string();
+}
+
 bool IsWritableDirectory(const std::string& dir) {
   std::error_code ec;
   if (!fs::is_directory(dir, ec)) return false;

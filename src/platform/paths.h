@@ -33,4 +33,8 @@ std::string WithoutTrailingSeparator(std::string path);
 // True when a file can be created in `dir`.
 bool IsWritableDirectory(const std::string& dir);
 
+// The user's data folder for the program (the airfoils the user makes live there):
+// $XDG_DATA_HOME/vandrell, or ~/.local/share/vandrell.
+std::string UserDataDirectory();
+
 }  // namespace platform

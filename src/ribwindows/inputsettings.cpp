@@ -60,7 +60,7 @@ InputTexts InputWindowTexts(InputKind kind, const core::RibDocument& d) {
     case InputKind::LeadingEdge: t.boxText = d.rib.leadingEdge.text; break;
     case InputKind::TrailingEdge: t.boxText = d.rib.trailingEdge.text; break;
   }
-  t.title += " " + d.settings.unitText;
+  t.title += d.settings.unitText;  // " mm": the unit brings its blank
   return t;
 }
 

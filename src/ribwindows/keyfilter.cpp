@@ -51,7 +51,7 @@ bool KeyFilter::Accepts(const QString& typed, const QString& allowed) {
 }
 
 void KeyFilter::Refuse() {
-  lastRefusal_ = QString::fromStdString(platform::Text("Message", "21")) + " " + allowed_;
+  lastRefusal_ = QString::fromStdString(platform::Text("Message", "23")) + " " + allowed_;
   if (box_->isVisible()) QToolTip::showText(box_->mapToGlobal(box_->rect().bottomLeft()), lastRefusal_, box_);
 }
 

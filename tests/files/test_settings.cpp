@@ -7,6 +7,7 @@
 #include <tuple>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "files/ini.h"
 #include "files/settings.h"
@@ -33,8 +34,17 @@ class Settings : public ::testing::Test {
     platform::SetTextLookup([](std::string_view section, std::string_view key) {
       return std::string(section) + "/" + std::string(key);
     });
+    // The user's data folder of a first run, away from the real one.
+    const char* data = std::getenv("XDG_DATA_HOME");
+    savedDataHome = data ? std::optional<std::string>(data) : std::nullopt;
+    userData = (dir.path() / "data").string();
+    setenv("XDG_DATA_HOME", userData.c_str(), 1);
   }
-  void TearDown() override { platform::SetTextLookup(nullptr); }
+  void TearDown() override {
+    platform::SetTextLookup(nullptr);
+    if (savedDataHome) setenv("XDG_DATA_HOME", savedDataHome->c_str(), 1);
+    else unsetenv("XDG_DATA_HOME");
+  }
 
   // The state of a new start of the program over the same settings file.
   std::unique_ptr<core::RibDocument> Restart() {
@@ -52,7 +62,8 @@ class Settings : public ::testing::Test {
   }
 
   testsupport::TempDir dir;
-  std::string programDir, airfoils, series;
+  std::string programDir, airfoils, series, userData;
+  std::optional<std::string> savedDataHome;
   core::RibDocument s;
   platform::RecordingMessages messages;
   platform::ScopedMessages scopedMessages{&messages};
@@ -61,15 +72,17 @@ class Settings : public ::testing::Test {
 };
 
 TEST_F(Settings, FirstRunWritesEveryDefaultAndInstallOnlyAtTheEnd) {
-  store.Set("Install", "RepAirfoil", airfoils);  // RepEvol unset: the program directory
+  store.Set("Install", "RepAirfoil", airfoils);
+  store.Set("Install", "RepEvol", series);
   files::StartSettings(s);
   EXPECT_TRUE(s.settings.firstRun);
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(s.settings.airfoilDir, airfoils);
-  EXPECT_EQ(s.settings.seriesAirfoilDir, programDir);
+  EXPECT_EQ(s.settings.seriesAirfoilDir, series);
 
-  const std::string directories = "[Repertoires]\r\nRepProfil=" + airfoils + "\r\nRepProfilevol=" + programDir +
-                                  "\r\nLastOpenProfil=" + programDir + "\r\n";
+  // The open dialog starts among the airfoils.
+  const std::string directories = "[Repertoires]\r\nRepProfil=" + airfoils + "\r\nRepProfilevol=" + series +
+                                  "\r\nLastOpenProfil=" + airfoils + "\r\n";
   const std::string rest =
       "\r\n[Couleurs]\r\ncoulprofil=0\r\ncoulcoffrage=9\r\ncoulaxe=12\r\ncoulong=13\r\ncoulba=9\r\ncoulbf=9\r\n"
       "coultrou=5\r\ncoulrep=12\r\ncoulbloc=1\r\ncoulprofil1=5\r\ncoulprofil2=9\r\n"
@@ -89,6 +102,23 @@ TEST_F(Settings, FirstRunWritesEveryDefaultAndInstallOnlyAtTheEnd) {
   EXPECT_EQ(ReadFile(s.settings.iniFile), directories + "Install=1\r\n" + rest);
 }
 
+TEST_F(Settings, ADefaultInstallUsesTheStarterSetAndAUserSeriesFolderAndRaisesNoAlert) {
+  // Nothing in the per-user store; the starter airfoils beside the program.
+  fs::create_directory(fs::path(programDir) / "airfoils");
+  files::StartSettings(s);
+  const std::string starter = (fs::path(programDir) / "airfoils").string();
+  const std::string userSeries = (fs::path(userData) / "vandrell" / "series").string();
+  EXPECT_EQ(s.settings.airfoilDir, starter);
+  EXPECT_EQ(s.settings.lastOpenDir, starter);
+  EXPECT_EQ(s.settings.seriesAirfoilDir, userSeries);
+  EXPECT_TRUE(fs::is_directory(userSeries));
+  files::CompleteFirstRun(s);
+  const auto next = Restart();
+  EXPECT_EQ(next->settings.airfoilDir, starter);
+  EXPECT_EQ(next->settings.seriesAirfoilDir, userSeries);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(Settings, InterruptedFirstRunIsDoneAgainAndAfterItTheDirectoryCheckRuns) {
   files::StartSettings(s);
   EXPECT_TRUE(s.settings.firstRun);
@@ -96,8 +126,8 @@ TEST_F(Settings, InterruptedFirstRunIsDoneAgainAndAfterItTheDirectoryCheckRuns) 
   EXPECT_TRUE(again->settings.firstRun);
   EXPECT_TRUE(messages.shown.empty());
 
-  // With no directory in the user store both airfoil directories are the program
-  // directory, which the next start points out (alert B for RepProfil).
+  // With no directory in the user store and no starter set beside the program, the
+  // airfoil directory is the program directory, which the next start points out (alert B).
   files::CompleteFirstRun(*again);
   EXPECT_FALSE(Restart()->settings.firstRun);
   ASSERT_EQ(messages.shown.size(), 1u);
@@ -195,7 +225,7 @@ TEST_F(Settings, DirectoryCheckShowsOnlyTheFirstFinding) {
       continue;
     }
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "Alert");
+    EXPECT_EQ(messages.shown[0].title, "FrmMainMessage/18");
     EXPECT_EQ(messages.shown[0].icon, platform::BoxIcon::Critical);
     EXPECT_EQ(messages.shown[0].text, "FrmMainMessage/1 " + c.alertDir + c.hint + "FrmMainMessage/2\n\nFrmMainMessage/3");
   }

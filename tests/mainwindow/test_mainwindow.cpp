@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, ScrollBarValuesBecomeNegatedOffsetsAndRedraw) {
 
 TEST_F(MainWindowTest, StatusBarShowsVersionUnitAndTheAirfoilWithoutAMissingTitle) {
   EXPECT_EQ(window->Panel(1)->text().toStdString(), " V. " + core::VersionText());
-  EXPECT_EQ(window->Panel(3)->text(), "unit : mm");
+  EXPECT_EQ(window->Panel(3)->text().toStdString(), Key("MainTolbar", "27") + " : mm");
   EXPECT_TRUE(Status().empty());
   window->View()->Clear();
   EXPECT_EQ(window->View()->Surface().pixelColor(3, 3), QColor(255, 255, 239));
@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, ExitAsksOnlyAboutUnsavedChangesAndCancelKeepsTheWindow) {
   messages.answers = {BoxAnswer::Cancel, BoxAnswer::Discard};
   window->close();  // as the window manager's close box does
   EXPECT_TRUE(window->isVisible());
-  EXPECT_EQ(messages.shown.back().text, Key("FrmMainMessage", "18"));
+  EXPECT_EQ(messages.shown.back().text, Key("FrmMainMessage", "19"));
   window->close();
   EXPECT_FALSE(window->isVisible());
 

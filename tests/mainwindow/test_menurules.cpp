@@ -50,7 +50,7 @@ TEST_F(MenuRules, QuittingAsksOnlyWhenChangesWouldBeLost) {
   s.project.modified = true;
   EXPECT_TRUE(mainwindow::AskToQuit(s));   // Discard
   ASSERT_EQ(messages.shown.size(), 4u);
-  EXPECT_EQ(messages.shown[0].text, Key("FrmMainMessage", "18"));
+  EXPECT_EQ(messages.shown[0].text, Key("FrmMainMessage", "19"));
   EXPECT_EQ(messages.shown[0].buttons, platform::BoxButtons::SaveDiscardCancel);
 
   // A session logout never ends a modified rib unasked.
@@ -139,19 +139,6 @@ TEST_F(MenuRules, ARecentAirfoilOpensPreparedAndARefusedOneLeavesItWhole) {
   EXPECT_EQ(s.airfoil.title, "GOOD: 180");
 }
 
-TEST_F(MenuRules, DecimalCommaAsksWhetherToEnd) {
-  EXPECT_FALSE(mainwindow::DecimalMarkRefused('.'));
-  EXPECT_TRUE(messages.shown.empty());
-  messages.answers = {BoxAnswer::No, BoxAnswer::Yes};
-  EXPECT_FALSE(mainwindow::DecimalMarkRefused(','));
-  EXPECT_TRUE(mainwindow::DecimalMarkRefused(','));
-  ASSERT_EQ(messages.shown.size(), 2u);
-  std::string text = Key("Message", "10");
-  for (const char* k : {"11", "12", "13", "14", "15"}) text += "\r\r" + Key("Message", k);
-  EXPECT_EQ(messages.shown[0].text, text);
-  EXPECT_EQ(messages.shown[0].title, Key("Message", "16"));
-  EXPECT_EQ(messages.shown[0].icon, platform::BoxIcon::Critical);
-}
 
 TEST_F(MenuRules, AMissingCalculatorIsToldEvenWithoutALanguage) {
   desktop.calculatorFound = false;

@@ -9,6 +9,8 @@
 #include <QTimer>
 
 #include "files/ini.h"
+#include "platform/account.h"
+#include "settingswindows/airfoilpackoffer.h"
 #include "mainwindow/aboutbox.h"
 #include "mainwindow/languagewindow.h"
 #include "mainwindow/mainwindow.h"
@@ -35,6 +37,19 @@ class Startup : public testsupport::WindowTest {
       lang->OkButton()->click();
     });
   }
+  // Presses No in the airfoil pack window once it opens (after any other modal window).
+  void DeclinePack(int tries = 500) {
+    QTimer::singleShot(10, [this, tries] {
+      auto* pack = qobject_cast<settingswindows::ConfigurationWindow*>(QApplication::activeModalWidget());
+      if (pack) {
+        packTitle = pack->windowTitle().toStdString();
+        pack->NoButton()->click();
+      } else if (tries > 0) {
+        DeclinePack(tries - 1);
+      }
+    });
+  }
+  std::string packTitle;
 };
 
 TEST_F(Startup, FirstStartChoosesTheLanguageAndReadsEveryTextFromIt) {
@@ -109,12 +124,13 @@ TEST_F(Startup, FirstStartWritesEverySettingThenInstallLastAndTheNextStartReadsT
   s.settings.languageFile.clear();
   SnapshotMessages offer(s.settings.iniFile);
   platform::ScopedMessages useOffer(&offer);
-  offer.answers = {BoxAnswer::No};  // the airfoil pack: not now
   ChooseLanguage("English");
+  DeclinePack();
   std::unique_ptr<mainwindow::MainWindow> window = mainwindow::StartProgram(doc, false);
   ASSERT_NE(window, nullptr);
-  ASSERT_EQ(offer.shown.size(), 2u);
-  EXPECT_EQ(offer.shown[0].title, Key("FrmConfig", "1"));
+  EXPECT_EQ(packTitle, Key("FrmConfig", "1"));
+  ASSERT_EQ(offer.shown.size(), 1u);  // the advice after the declined pack
+  EXPECT_EQ(offer.shown[0].text.rfind(Key("FrmConfig", "4"), 0), 0u);
   const std::string& before = offer.iniAtFirstQuestion;
   for (const char* key : {"coulprofil", "coulprofil2", "lineaxe", "lineprofil2", "profil", "eplinebloc",
                           "TailleFont", "unit", "cordeAfich", "EpCoffrageAfich", "EpBAAfich", "HTblocAfich",
@@ -125,18 +141,81 @@ TEST_F(Startup, FirstStartWritesEverySettingThenInstallLastAndTheNextStartReadsT
   EXPECT_EQ(files::GetINIFile("Repertoires", "Install", s.settings.iniFile), "1");
   EXPECT_EQ(files::GetINIFile("Repertoires", "RepProfil", s.settings.iniFile), dir.File("airfoils"));
   EXPECT_FALSE(s.settings.firstRun);
+  EXPECT_TRUE(window->IsCommandEnabled(mainwindow::Command::Defaults));
+  EXPECT_TRUE(window->IsCommandEnabled(mainwindow::Command::Colours));
 
-  // The next start reads them and asks only about a decimal comma: No goes on, Yes ends.
+  // The next start reads them and asks nothing, whatever the decimal mark.
   offer.shown.clear();
   desktop.decimalMark = ',';
-  offer.answers = {BoxAnswer::No, BoxAnswer::Yes};
   std::unique_ptr<mainwindow::MainWindow> again = mainwindow::StartProgram(doc, false);
   ASSERT_NE(again, nullptr);
   EXPECT_TRUE(again->isVisible());
-  ASSERT_EQ(offer.shown.size(), 1u);
-  EXPECT_EQ(offer.shown[0].icon, platform::BoxIcon::Critical);
+  EXPECT_TRUE(offer.shown.empty());
   EXPECT_FALSE(desktop.busy);
-  EXPECT_EQ(mainwindow::StartProgram(doc, false), nullptr);
+}
+
+TEST_F(Startup, ADecimalCommaIsToldOnceAtTheFirstStartAsInformation) {
+  files::ChooseLanguage(doc, "English");
+  desktop.decimalMark = ',';
+  DeclinePack();
+  std::unique_ptr<mainwindow::MainWindow> window = mainwindow::StartProgram(doc, false);
+  ASSERT_NE(window, nullptr);
+  ASSERT_EQ(messages.shown.size(), 2u);  // the notice, then the advice after the declined pack
+  std::string text = Key("Message", "10");
+  for (const char* k : {"11", "12", "13", "14", "15"}) text += "\n\n" + Key("Message", k);
+  EXPECT_EQ(messages.shown[0].text, text);
+  EXPECT_EQ(messages.shown[0].title, Key("Message", "16"));
+  EXPECT_EQ(messages.shown[0].icon, platform::BoxIcon::Information);
+  EXPECT_EQ(messages.shown[0].buttons, platform::BoxButtons::Ok);
+
+  messages.shown.clear();
+  ASSERT_NE(mainwindow::StartProgram(doc, false), nullptr);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Startup, TheFirstLanguageListAsksInEveryLanguageAndTheTitleFollowsASwitch) {
+  using Purpose = mainwindow::LanguageWindow::Purpose;
+  const std::string english = files::GetINIFile("LANGUAGE", "3", dir.File("English.lng"));
+  const std::string french = files::GetINIFile("LANGUAGE", "3", dir.File("Francais.lng"));
+  ASSERT_FALSE(english.empty());
+  ASSERT_NE(english, french);
+  mainwindow::LanguageWindow first(doc, Purpose::FirstChoice, nullptr);
+  EXPECT_EQ(first.Prompt()->text().toStdString(), english + "\n" + french);
+  EXPECT_EQ(first.windowTitle().toStdString(), Key("LANGUAGE", "2") + " / " +
+                                                  files::GetINIFile("LANGUAGE", "2", dir.File("Francais.lng")));
+
+  mainwindow::MainWindow window(doc);
+  window.Load();
+  window.LoadCaptions();
+  OpenAirfoil("CLARK Y", "clarky.dat");
+  EXPECT_EQ(window.windowTitle().toStdString(), "Vandrell " + Key("MainTolbar", "11") + " : clarky");
+  mainwindow::LanguageWindow lang(doc, Purpose::ChangeLanguage, nullptr);
+  EXPECT_EQ(lang.Prompt()->text().toStdString(), english);
+  lang.LanguageList()->setCurrentIndex(lang.LanguageList()->findText("Francais"));
+  emit lang.LanguageList()->activated(lang.LanguageList()->currentIndex());
+  lang.Choose();
+  EXPECT_EQ(window.windowTitle().toStdString(), "Vandrell " + Key("MainTolbar", "11") + " : clarky");
+  EXPECT_EQ(Key("MainTolbar", "11"), "Profil");
+  EXPECT_EQ(window.Panel(3)->text().toStdString(), "Unité : mm");
+}
+
+TEST_F(Startup, TheAboutBoxLeavesOutLinesWithNothingToSay) {
+  {
+    mainwindow::AboutBox about(core::VersionText());
+    // No organisation anywhere: its line is left out; the name comes from the account.
+    EXPECT_TRUE(about.Label("lblOrganisation")->isHidden());
+    const std::string account = platform::AccountUserName();
+    EXPECT_EQ(about.Label("lblNom")->isHidden(), account.empty());
+    if (!account.empty()) {
+      EXPECT_EQ(about.Label("lblNom")->text().toStdString(), Key("FrmAbout", "4") + " " + account);
+    }
+  }
+  userStore.Set(platform::kUserStoreInstall, platform::kUserName, "Ada Builder");
+  userStore.Set(platform::kUserStoreInstall, platform::kUserOrganisation, "Club");
+  mainwindow::AboutBox about(core::VersionText());
+  EXPECT_EQ(about.Label("lblNom")->text().toStdString(), Key("FrmAbout", "4") + " Ada Builder");
+  EXPECT_FALSE(about.Label("lblOrganisation")->isHidden());
+  EXPECT_EQ(about.Label("lblOrganisation")->text().toStdString(), Key("FrmAbout", "5") + " Club");
 }
 
 }  // namespace

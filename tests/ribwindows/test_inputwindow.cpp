@@ -39,10 +39,10 @@ TEST_F(InputWindowTest, EachKindShowsItsTextPromptAndTitle) {
   s.settings.unitText = " in";
   s.rib.markCount = 7;
   struct Case { InputKind kind; const char* box; const char* prompt; std::string title; };
-  const Case cases[] = {{InputKind::Chord, "200", "1", Key("FrmInput", "2") + "  in"},
-                        {InputKind::Sheeting, "1/16", "3", Key("FrmInput", "4") + "  in"},
-                        {InputKind::LeadingEdge, "0", "5", Key("FrmInput", "6") + "  in"},
-                        {InputKind::TrailingEdge, "0", "7", Key("FrmInput", "8") + "  in"},
+  const Case cases[] = {{InputKind::Chord, "200", "1", Key("FrmInput", "2") + " in"},
+                        {InputKind::Sheeting, "1/16", "3", Key("FrmInput", "4") + " in"},
+                        {InputKind::LeadingEdge, "0", "5", Key("FrmInput", "6") + " in"},
+                        {InputKind::TrailingEdge, "0", "7", Key("FrmInput", "8") + " in"},
                         {InputKind::ReferenceLines, "7", "9", Key("FrmInput", "10")}};
   for (const Case& c : cases) {
     ribwindows::InputWindow w(doc, c.kind);
@@ -67,7 +67,7 @@ TEST_F(InputWindowTest, EdgeDepthEqualToTheChordIsAcceptedALargerOneReset) {
   EXPECT_EQ(s.rib.leadingEdge.text, "200.5");  // the text stays
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, Key("FrmInput", "11"));
-  EXPECT_EQ(messages.shown[0].title, Key("FrmInput", "6") + "  mm");
+  EXPECT_EQ(messages.shown[0].title, Key("FrmInput", "6") + " mm");
 
   s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
   Enter(InputKind::TrailingEdge, "201");
@@ -121,7 +121,7 @@ TEST_F(InputWindowTest, PastedOrDroppedTextWithRefusedCharactersNeverReachesTheB
   QApplication::clipboard()->setText("abc-12,5");
   box->paste();
   EXPECT_EQ(box->text(), "");
-  EXPECT_EQ(filter->LastRefusal().toStdString(), Key("Message", "21") + " 1234567890.");
+  EXPECT_EQ(filter->LastRefusal().toStdString(), Key("Message", "23") + " 1234567890.");
 
   auto drop = [box](const QString& text) {
     QMimeData dropped;

@@ -17,12 +17,12 @@ QUrl HelpTopicUrl(const std::string& helpFile, int topic) {
 
 void QtHelp::ShowTopic(int topic) {
   if (!QFileInfo::exists(QString::fromStdString(helpFile_))) {
-    Inform("The help file cannot be found:\n" + helpFile_, kProgramTitle, BoxIcon::Information);
+    Inform(Text("Message", "22") + "\n" + helpFile_, kProgramTitle, BoxIcon::Information);
     return;
   }
   const QUrl url = HelpTopicUrl(helpFile_, topic);
   if (!QDesktopServices::openUrl(url))
-    Inform("No browser could open the help:\n" + url.toString().toStdString(), kProgramTitle,
+    Inform(Text("Message", "21") + "\n" + url.toString().toStdString(), kProgramTitle,
            BoxIcon::Information);
 }
 

@@ -1,0 +1,71 @@
+#pragma once
+// The colours and line-styles window: a colour, a line style and (for most elements) a
+// width per drawn element, beside the palette chart; the test page shows the chart on a
+// page. OK stores only boxes that are all within their limits.
+#include <QDialog>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "core/ribdocument.h"
+#include "platform/drawtarget.h"
+#include "settingswindows/coloursettings.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace settingswindows {
+
+// A widget that paints a drawing made in twips on a white ground.
+class TwipsPicture : public QWidget {
+  Q_OBJECT
+ public:
+  using Drawing = std::function<void(platform::DrawTarget&)>;
+  TwipsPicture(double widthTwips, double heightTwips, Drawing drawing, QWidget* parent = nullptr);
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  double widthTwips_;
+  double heightTwips_;
+  Drawing drawing_;
+};
+
+// The test page on screen, at full size, until the page can be printed.
+class TestPagePreview : public QDialog {
+  Q_OBJECT
+ public:
+  TestPagePreview(const std::string& versionText, QWidget* parent = nullptr);
+};
+
+class ColoursWindow : public QDialog {
+  Q_OBJECT
+ public:
+  ColoursWindow(core::RibDocument& document, QWidget* parent = nullptr);
+
+  StyleBoxes Boxes() const;
+  QLineEdit* ColourBox(core::Element e) const { return colour_[static_cast<std::size_t>(e)]; }
+  QLineEdit* LineStyleBox(core::Element e) const { return lineStyle_[static_cast<std::size_t>(e)]; }
+  QLineEdit* WidthBox(int row) const { return width_[static_cast<std::size_t>(row)]; }
+  QPushButton* OkButton() const { return okButton_; }
+  QPushButton* CancelButton() const { return cancelButton_; }
+  QPushButton* HelpButton() const { return helpButton_; }
+  QPushButton* TestPageButton() const { return testPageButton_; }
+
+ private:
+  void Store();
+  void ShowTestPage();
+
+  core::RibDocument& document_;
+  std::array<QLineEdit*, core::kElementCount> colour_{};
+  std::array<QLineEdit*, core::kElementCount> lineStyle_{};
+  std::array<QLineEdit*, core::kWidthCount> width_{};
+  QPushButton* okButton_;
+  QPushButton* cancelButton_;
+  QPushButton* helpButton_;
+  QPushButton* testPageButton_;
+};
+
+}  // namespace settingswindows

@@ -1,0 +1,187 @@
+// The colours and line-styles window: what each box takes, the check that points at the
+// first faulty box and stores nothing, and the chart and test page drawn from one routine.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <set>
+
+#include "files/ini.h"
+#include "platform/recordingtarget.h"
+#include "settingswindows/coloursettings.h"
+#include "settingswindows/colourswindow.h"
+#include "settingswindows/stylechart.h"
+#include "support/windowtest.h"
+
+using core::Element;
+using settingswindows::ColoursWindow;
+using testsupport::Key;
+
+namespace {
+
+class ColoursTest : public testsupport::WindowTest {
+ protected:
+  std::string Ini(const char* section, const char* key) { return files::GetINIFile(section, key, doc.settings.iniFile); }
+  static void Type(QLineEdit* box, const char* keys) {
+    box->selectAll();
+    QTest::keyClicks(box, keys);
+  }
+};
+
+TEST_F(ColoursTest, AColourOf15IsRefusedWithTheFocusOnItsBoxAnd14IsStored) {
+  int restyles = 0;
+  auto listening = doc.changes.Listen([&](core::Changes c) { restyles += c.Has(core::Change::Style); });
+  ColoursWindow window(doc);
+  window.show();
+  EXPECT_EQ(window.ColourBox(Element::Hole)->text(), "5");  // the default
+
+  Type(window.ColourBox(Element::Hole), "15");
+  Type(window.ColourBox(Element::Block), "99");  // a later fault is not the one shown
+  window.OkButton()->click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, Key("FrmLines", "20"));
+  EXPECT_EQ(messages.shown[0].title, Key("FrmLines", "1"));
+  EXPECT_EQ(window.focusWidget(), window.ColourBox(Element::Hole));
+  EXPECT_EQ(window.ColourBox(Element::Hole)->selectedText(), "15");
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(doc.style, core::Style{});  // nothing stored, not even the good boxes
+  EXPECT_EQ(restyles, 0);
+
+  Type(window.ColourBox(Element::Hole), "14");
+  Type(window.ColourBox(Element::Block), "0");
+  Type(window.LineStyleBox(Element::Spar), "4");
+  Type(window.WidthBox(7), "3");  // the block's width
+  window.OkButton()->click();
+  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(doc.style.ColourOf(Element::Hole), 14);
+  EXPECT_EQ(doc.style.ColourOf(Element::Block), 0);
+  EXPECT_EQ(doc.style.LineStyleOf(Element::Spar), 4);
+  EXPECT_EQ(doc.style.WidthOf(core::WidthElement::Block), 3);
+  EXPECT_EQ(Ini("Couleurs", "coultrou"), "14");
+  EXPECT_EQ(Ini("StyleLignes", "linelong"), "4");
+  EXPECT_EQ(Ini("Eprlines", "eplinebloc"), "3");
+  EXPECT_EQ(restyles, 1);
+}
+
+TEST_F(ColoursTest, EachColumnTakesOnlyItsOwnKeys) {
+  ColoursWindow window(doc);
+  QLineEdit* style = window.LineStyleBox(Element::Airfoil);
+  Type(style, "5");
+  EXPECT_EQ(style->text(), "0");  // style 5 cannot be typed: the old style stays
+  Type(style, "4");
+  EXPECT_EQ(style->text(), "4");
+  QLineEdit* width = window.WidthBox(0);
+  Type(width, "04a3");
+  EXPECT_EQ(width->text(), "3");
+  QLineEdit* colour = window.ColourBox(Element::Airfoil);
+  Type(colour, "-1.2x9");
+  EXPECT_EQ(colour->text(), "129");
+}
+
+TEST_F(ColoursTest, ChecksRunColoursThenStylesThenWidthsAndRefuseEmptyBoxes) {
+  using settingswindows::CheckStyleBoxes;
+  using settingswindows::StyleColumn;
+  const settingswindows::StyleBoxes good = settingswindows::BoxesFromStyle(core::Style{});
+  EXPECT_FALSE(CheckStyleBoxes(good));
+
+  auto boxes = good;
+  boxes.width[0] = "0";
+  boxes.lineStyle[10] = "44";
+  boxes.colour[10] = "99999999999999999999";  // must not wrap round into the range
+  auto problem = CheckStyleBoxes(boxes);
+  ASSERT_TRUE(problem);
+  EXPECT_EQ(std::tuple(problem->column, problem->row, std::string(problem->messageKey)),
+            std::tuple(StyleColumn::Colour, 10, std::string("20")));
+  boxes.colour[10] = "14";
+  problem = CheckStyleBoxes(boxes);
+  EXPECT_EQ(std::tuple(problem->column, problem->row, std::string(problem->messageKey)),
+            std::tuple(StyleColumn::LineStyle, 10, std::string("21")));
+  boxes.lineStyle[10] = "4";
+  problem = CheckStyleBoxes(boxes);
+  EXPECT_EQ(std::tuple(problem->column, problem->row, std::string(problem->messageKey)),
+            std::tuple(StyleColumn::Width, 0, std::string("22")));
+  boxes.width[0] = "";
+  EXPECT_TRUE(CheckStyleBoxes(boxes));
+  boxes.width[0] = "3";
+  boxes.colour[0] = "";
+  EXPECT_TRUE(CheckStyleBoxes(boxes));
+}
+
+TEST_F(ColoursTest, CancelStoresNothingAndSaysNothing) {
+  ColoursWindow window(doc);
+  window.show();
+  Type(window.ColourBox(Element::Airfoil), "77");
+  window.CancelButton()->click();
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(doc.style, core::Style{});
+  EXPECT_EQ(Ini("Couleurs", "coulprofil"), "");
+}
+
+TEST_F(ColoursTest, TheChartDrawsEveryColourInThreeWidthsAndEveryStyleInBlack) {
+  platform::RecordingTarget target;
+  const double x = 2000, y = 500;
+  const double height = settingswindows::DrawStyleChart(target, x, y, {"Colours", "Width", "Styles"});
+  EXPECT_DOUBLE_EQ(height, settingswindows::StyleChartHeight());
+
+  std::set<std::pair<int, int>> colourWidths;
+  std::set<int> styles;
+  for (const platform::RecordedLine& l : target.lines) {
+    EXPECT_GE(l.x1, x);
+    EXPECT_LE(l.x2, x + settingswindows::StyleChartWidth());
+    EXPECT_GE(l.y1, y);
+    EXPECT_LT(l.y1, y + height);
+    if (l.style == 0 && l.colour != 0) colourWidths.insert({l.colour, l.width});
+    if (l.colour == 0 && l.width == 1) styles.insert(l.style);
+  }
+  EXPECT_EQ(target.lines.size(), 15u * 3 + 5);
+  EXPECT_EQ(colourWidths.size(), 14u * 3);  // colours 1 to 14; black's lines are counted with the styles
+  EXPECT_EQ(styles, (std::set<int>{0, 1, 2, 3, 4}));
+  EXPECT_EQ(target.DrawStyle, 0);
+  EXPECT_EQ(target.DrawWidth, 1);
+
+  // Each index sits 5 mm (283.5 twips) left of the origin, level with its lines.
+  for (int colour : {0, 7, 14}) {
+    auto text = std::find_if(target.texts.begin(), target.texts.end(),
+                             [&](const platform::RecordedText& t) { return t.text == std::to_string(colour); });
+    ASSERT_NE(text, target.texts.end());
+    EXPECT_DOUBLE_EQ(text->x, x - 283.5);
+    auto line = std::find_if(target.lines.begin(), target.lines.end(),
+                             [&](const platform::RecordedLine& l) { return l.colour == colour && l.width == 2; });
+    ASSERT_NE(line, target.lines.end());
+    EXPECT_GT(line->y1, text->y);
+    EXPECT_LT(line->y1, text->y + settingswindows::kChartRowPitch);
+  }
+}
+
+TEST_F(ColoursTest, TheTestPageCarriesTheVersionTheChartAndTextsFromSizeTenToFive) {
+  platform::RecordingTarget target;
+  const settingswindows::TestPageTexts texts = settingswindows::TestPageTextsInLanguage("1.2.3-E");
+  settingswindows::DrawTestPage(target, texts);
+  ASSERT_FALSE(target.texts.empty());
+  EXPECT_EQ(target.texts[0].text, " - " + Key("TextButton", "13") + " - Vandrell - " + Key("FrmAbout", "3") + "  1.2.3-E");
+  EXPECT_EQ(target.lines.size(), 15u * 3 + 5);
+  std::vector<double> sizes;
+  for (const platform::RecordedText& t : target.texts)
+    if (t.text.rfind(Key("FrmLines", "25") + " ", 0) == 0) sizes.push_back(t.fontSize);
+  EXPECT_EQ(sizes, (std::vector<double>{10, 9, 8, 7, 6, 5}));
+  // Everything lies on an A4 sheet inside its 20 mm margins' reach.
+  for (const platform::RecordedText& t : target.texts) EXPECT_LT(t.y, 297 * 56.7 - 1134);
+}
+
+TEST_F(ColoursTest, TestPageButtonShowsThePreviewAndHelpItsTopic) {
+  ColoursWindow window(doc);
+  bool previewed = false;
+  WhenModal([&previewed](QWidget* modal) {
+    previewed = qobject_cast<settingswindows::TestPagePreview*>(modal) != nullptr;
+    modal->close();
+  });
+  window.TestPageButton()->click();
+  EXPECT_TRUE(previewed);
+  window.HelpButton()->click();
+  EXPECT_EQ(help.topics, std::vector<int>{70});
+}
+
+}  // namespace
