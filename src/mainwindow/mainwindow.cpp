@@ -21,6 +21,7 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
@@ -510,8 +511,10 @@ void MainWindow::PlaceOnScreen() {
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  // The frame's size is known once the window is shown.
+  // The frame's size is known once the window is shown, and once the window manager has
+  // framed it a moment later.
   KeepWithinScreen();
+  QTimer::singleShot(250, this, [this] { KeepWithinScreen(); });
 }
 
 void MainWindow::KeepWithinScreen() {
