@@ -145,7 +145,7 @@ void TableWindow::closeEvent(QCloseEvent* event) {
   // refused row was never stored.
   if (!closing_) {
     closing_ = true;
-    KeepPlace(placeKey_, pos());
+    KeepPlace(placeKey_, geometry().topLeft());
     if (MarkChange(-1).Any()) document_.changes.Announce(core::Change::View);
     subscription_.Reset();
   }

@@ -39,8 +39,11 @@ QPoint FitOnScreen(QPoint topLeft, const QSize& size, const QRect& screen) {
 }
 
 QPoint PlaceBeside(const QRect& ownerFrame, const QSize& size, const QRect& screen) {
+  const int roomRight = screen.right() - ownerFrame.right();
+  const int roomLeft = ownerFrame.left() - screen.left();
   QPoint p(ownerFrame.right() + 1, ownerFrame.top());
-  if (p.x() + size.width() > screen.right() + 1) p.setX(ownerFrame.left() - size.width());
+  // Where neither side has room, the side with more keeps more of the rib in sight.
+  if (roomRight < size.width() && roomLeft > roomRight) p.setX(ownerFrame.left() - size.width());
   return FitOnScreen(p, size, screen);
 }
 
@@ -54,9 +57,12 @@ void PlaceWindow(QWidget* window, QWidget* owner, const std::string& key) {
   if (!screen) return;
   const QRect available = screen->availableGeometry();
   const QSize size = window->frameSize();
-  window->move(kept ? FitOnScreen(*kept, size, available)
-                    : PlaceBeside(owner ? owner->frameGeometry() : QRect(available.topLeft(), QSize(0, 0)), size,
-                                  available));
+  // A kept place is the inside's corner: window managers frame a window only once it shows,
+  // so the frame's corner would creep by the border at each opening.
+  if (kept)
+    window->setGeometry(QRect(FitOnScreen(*kept, size, available), window->size()));
+  else
+    window->move(PlaceBeside(owner ? owner->frameGeometry() : QRect(available.topLeft(), QSize(0, 0)), size, available));
 }
 
 }  // namespace ribwindows

@@ -15,13 +15,14 @@ inline constexpr const char* kWindowPlaceSection = "Windows";
 
 // The place kept under `key`, if one was kept and reads as two whole numbers.
 std::optional<QPoint> KeptPlace(const std::string& key);
-void KeepPlace(const std::string& key, QPoint topLeft);
+void KeepPlace(const std::string& key, QPoint topLeft);  // the corner of the window's inside
 
 // "x,y" and back.
 std::string PlaceText(QPoint p);
 std::optional<QPoint> PlaceFromText(const std::string& text);
 
-// Right of the owner's frame, at its top; left of it when there is no room on the right.
+// Right of the owner's frame, at its top; left of it when there is more room there. Where
+// neither side has room it overlaps the owner as little as the screen allows.
 QPoint PlaceBeside(const QRect& ownerFrame, const QSize& size, const QRect& screen);
 // Moves a window of `size` at `topLeft` so that it lies wholly within `screen` (its top
 // left corner first, when it is larger than the screen).

@@ -341,14 +341,14 @@ TEST_F(SparWindowTest, TheWindowLivesBesideTheMainWindow) {
 
   w->move(w->pos() + QPoint(13, 17));
   QApplication::processEvents();
-  const QPoint left = w->pos();
+  const QPoint left = w->geometry().topLeft();
   w->close();
   QApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(main.findChildren<SparWindow*>().isEmpty());
   main.Run(mainwindow::Command::Spars);
   ASSERT_EQ(main.findChildren<SparWindow*>().size(), 1);
-  EXPECT_EQ(main.findChildren<SparWindow*>()[0]->pos(), left);
+  EXPECT_EQ(main.findChildren<SparWindow*>()[0]->geometry().topLeft(), left);
 
   main.Run(mainwindow::Command::Holes);
   EXPECT_EQ(main.findChildren<QDialog*>().size(), 2);

@@ -61,6 +61,9 @@ TEST(WindowPlace, KeptPlacesReadBackAndStayOnTheScreen) {
   // Right of the main window when there is room, else left of it.
   EXPECT_EQ(ribwindows::PlaceBeside(QRect(0, 20, 800, 600), size, screen), QPoint(800, 20));
   EXPECT_EQ(ribwindows::PlaceBeside(QRect(500, 20, 700, 600), size, screen), QPoint(100, 20));
+  // No room on either side: on the roomier side, against the screen's edge.
+  EXPECT_EQ(ribwindows::PlaceBeside(QRect(0, 0, 1000, 600), size, screen), QPoint(880, 0));
+  EXPECT_EQ(ribwindows::PlaceBeside(QRect(300, 0, 980, 600), size, screen), QPoint(0, 0));
 }
 
 }  // namespace
