@@ -227,6 +227,9 @@ struct ViewState {
   bool compareShown = false;
   bool thicknessCamberShown = false;
   bool formerShown = false;
+  // The spar and hole rows their open windows edit, marked on the screen; -1: none.
+  int markedSpar = -1;
+  int markedHole = -1;
   bool operator==(const ViewState&) const = default;
 };
 

@@ -327,6 +327,9 @@ constexpr LanguageKey kKeys[] = {
     {"Frmlongeron", "B1T", "Add button tool tip"},
     {"Frmlongeron", "B2T", "Modify button tool tip"},
     {"Frmlongeron", "B3T", "Delete button tool tip"},
+    {"Frmlongeron", "B1", "Add button caption"},
+    {"Frmlongeron", "B2", "Modify button caption"},
+    {"Frmlongeron", "B3", "Delete button caption"},
     // Lightening holes
     {"FrmTrou", "1", "hole dialog caption (a blank, the chord and the unit follow)"},
     {"FrmTrou", "2", "frame of the hole boxes"},
@@ -358,6 +361,9 @@ constexpr LanguageKey kKeys[] = {
     {"FrmTrou", "B1T", "Add button tool tip"},
     {"FrmTrou", "B2T", "Modify button tool tip"},
     {"FrmTrou", "B3T", "Delete button tool tip"},
+    {"FrmTrou", "B1", "Add button caption"},
+    {"FrmTrou", "B2", "Modify button caption"},
+    {"FrmTrou", "B3", "Delete button caption"},
     // Building tabs
     {"FrmTalon", "1", "tab dialog caption (a blank and the chord follow)"},
     {"FrmTalon", "2", "label of the angle box; title of the angle message"},

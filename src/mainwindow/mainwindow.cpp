@@ -32,6 +32,8 @@
 #include "commands/projectcommands.h"
 #include "ribwindows/inputwindow.h"
 #include "ribwindows/inputsettings.h"
+#include "ribwindows/holewindow.h"
+#include "ribwindows/sparwindow.h"
 #include "files/captions.h"
 #include "files/settings.h"
 #include "mainwindow/aboutbox.h"
@@ -442,6 +444,10 @@ void MainWindow::WireCommands() {
   set(LeadingEdgeButton, [this, &d] {
     Run(d.rib.leadingEdgeStyle != core::LeadingEdgeStyle::Square ? LeadingEdgePiece : SquareLeadingEdge);
   });
+  set(Spars, [this] { ribwindows::SparWindow::Open(document_, this); });
+  set(SparsButton, [this] { ribwindows::SparWindow::Open(document_, this); });
+  set(Holes, [this] { ribwindows::HoleWindow::Open(document_, this); });
+  set(HolesButton, [this] { ribwindows::HoleWindow::Open(document_, this); });
   set(Calculator, [] { StartCalculator(); });
   set(HelpTopics, [] { platform::ShowHelpTopic(platform::kTopicMain); });
   set(About, [this] {

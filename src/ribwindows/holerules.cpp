@@ -1,0 +1,67 @@
+#include "ribwindows/holerules.h"
+
+#include "platform/help.h"
+#include "platform/texts.h"
+
+namespace ribwindows {
+
+namespace {
+constexpr float kTouchMm = 1e-3f;
+
+// The offset may be negative: the sign applies to the whole length, so -1.1/2 in is
+// -1.5 in (the fraction is not added to -1).
+core::Length SignedBoxLength(const std::string& text, const std::string& unitText) {
+  if (text.empty() || text.front() != '-') return BoxLength(text, unitText);
+  const std::string rest = text.substr(1);
+  core::Length magnitude = rest.empty() || rest.front() == '-' ? core::Length{} : BoxLength(rest, unitText);
+  return {magnitude.mm == 0 ? 0.0f : -magnitude.mm, text};
+}
+}  // namespace
+
+bool HoleFits(const core::HoleRow& row, const core::RibDocument& d, bool committing) {
+  if (IsBlankPosition(row.positionText)) return !committing;
+  if (IsMalformedPosition(row.positionText, d.settings.unitText)) return false;
+  const float pos = PositionMm(row.positionText, row.fromTrailingEdge == 1, d);
+  // A hole at 0 would end the table and hide the holes after it.
+  if (committing && pos == 0) return false;
+  return pos >= -kTouchMm && pos <= d.rib.chord.mm + kTouchMm;
+}
+
+HoleFields HoleTraits::FieldsOf(const core::HoleRow& row) {
+  HoleFields f;
+  f.position = row.positionText;
+  f.size = row.size.text;
+  f.height = row.height.text;
+  f.offset = row.offset.text;
+  f.centred = row.centred == 1;
+  f.fromTrailingEdge = row.fromTrailingEdge == 1;
+  f.shape = row.shape;
+  return f;
+}
+
+core::HoleRow HoleTraits::RowOf(const HoleFields& f, const core::HoleRow& base, const core::RibDocument& d) {
+  const std::string& unit = d.settings.unitText;
+  core::HoleRow row = base;
+  row.positionText = f.position;
+  row.fromTrailingEdge = f.fromTrailingEdge && !IsBlankPosition(f.position) ? 1 : 0;
+  row.size = BoxLength(f.size, unit);
+  row.height = BoxLength(f.height, unit);
+  row.offset = f.centred ? core::Length{0, "0"} : SignedBoxLength(f.offset, unit);
+  row.centred = f.centred ? 1.0f : 0.0f;
+  row.shape = f.shape;
+  return row;
+}
+
+HoleShapeBoxes HoleShapeBoxesFor(core::HoleShape shape) {
+  HoleShapeBoxes b;
+  b.heightShown = shape == core::HoleShape::Rectangle;
+  b.sizeCaption = platform::Text("FrmTrou", b.heightShown ? "8" : "10");
+  b.heightCaption = platform::Text("FrmTrou", "9");
+  return b;
+}
+
+std::string HoleOffsetCaption(bool centred) { return platform::Text("FrmTrou", centred ? "18" : "17"); }
+
+int HoleHelpTopic() { return platform::kTopicHoles; }
+
+}  // namespace ribwindows

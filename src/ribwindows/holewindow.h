@@ -1,0 +1,75 @@
+#pragma once
+// The hole window: the lightening-hole table with its pending row, edited beside the main
+// window. Rules in holerules.h.
+#include <array>
+
+#include "ribwindows/holerules.h"
+#include "ribwindows/tablewindow.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+
+namespace ribwindows {
+
+class KeyFilter;
+
+class HoleWindow : public TableWindow {
+  Q_OBJECT
+ public:
+  HoleWindow(core::RibDocument& document, QWidget* parent = nullptr);
+  // Brings the open hole window of `owner` to the front, or opens one.
+  static HoleWindow* Open(core::RibDocument& document, QWidget* owner);
+
+  const HoleEditor& Editor() const { return editor_; }
+  QLineEdit* SizeBox() const { return sizeBox_; }
+  QLineEdit* HeightBox() const { return heightBox_; }
+  QLineEdit* OffsetBox() const { return offsetBox_; }
+  QLabel* SizeCaption() const { return sizeLabel_; }
+  QLabel* HeightCaption() const { return heightLabel_; }
+  QLabel* OffsetReference() const { return offsetReference_; }
+  QCheckBox* CentredBox() const { return centred_; }
+  QRadioButton* ShapeOption(int i) const { return shape_[static_cast<std::size_t>(i)]; }
+  QRadioButton* EdgeOption(int i) const { return edge_[static_cast<std::size_t>(i)]; }
+  HoleFields Fields() const;
+
+ protected:
+  TableOutcome Act(Action action) override;
+  TableOutcome SelectRow(int index) override { return editor_.Select(index); }
+  bool MayClose() override;
+  bool Failed() const override { return editor_.Failed(); }
+  int UnderEdit() const override { return editor_.UnderEdit(); }
+  SlotLabel LabelFor(int index) const override { return editor_.Label(index); }
+  void ShowFields() override;
+  void LoadCaptions() override;
+  void UseUnit() override;
+  void ReloadTable() override { editor_.Reload(); }
+
+ private:
+  void ShowShape(core::HoleShape shape);
+  void ShowCentred(bool centred);
+
+  HoleEditor editor_;
+  QLineEdit* sizeBox_;
+  QLineEdit* heightBox_;
+  QLineEdit* offsetBox_;
+  QLabel* positionLabel_;
+  QLabel* sizeLabel_;
+  QLabel* heightLabel_;
+  QLabel* offsetLabel_;
+  QLabel* shapesHint_;
+  QLabel* positionsHint_;
+  QLabel* offsetReference_;
+  QCheckBox* centred_;
+  QGroupBox* boxesGroup_;
+  QGroupBox* shapeGroup_;
+  QGroupBox* edgeGroup_;
+  QGroupBox* offsetGroup_;
+  QGroupBox* labelsGroup_;
+  std::array<QRadioButton*, 2> shape_{};
+  std::array<QRadioButton*, 2> edge_{};
+  std::array<KeyFilter*, 4> filters_{};
+};
+
+}  // namespace ribwindows

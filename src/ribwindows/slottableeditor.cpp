@@ -1,0 +1,41 @@
+#include "ribwindows/slottableeditor.h"
+
+#include "core/lengths.h"
+
+namespace ribwindows {
+
+SlotLabel SlotLabelFor(int label, int pending, std::optional<int> selected) {
+  SlotLabel l;
+  if (label < 0 || label > pending) return l;
+  l.caption = std::to_string(label + 1);
+  if (selected) l.look = *selected == label ? LabelLook::Selected : LabelLook::Plain;
+  else l.look = label == pending ? LabelLook::Pending : LabelLook::Plain;
+  return l;
+}
+
+std::string TableWindowTitle(const char* section, const core::RibDocument& d) {
+  return platform::Text(section, "1") + " " + d.rib.chord.text + d.settings.unitText;
+}
+
+bool IsBlankPosition(const std::string& text) {
+  return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+float PositionMm(const std::string& text, bool fromTrailingEdge, const core::RibDocument& d) {
+  const std::string& unit = d.settings.unitText;
+  return fromTrailingEdge ? core::PercentLengthFromTE(text, d.rib.chord.mm, unit)
+                          : core::PercentLength(text, d.rib.chord.mm, unit);
+}
+
+bool IsMalformedPosition(const std::string& text, const std::string& unitText) {
+  if (!text.empty() && text.back() == '%') return false;
+  return core::ReadLength(text, unitText).malformed;
+}
+
+core::Length BoxLength(const std::string& text, const std::string& unitText) {
+  const core::LengthReading reading = core::ReadLength(text, unitText);
+  if (reading.malformed) platform::Inform(platform::Text("Message", "20") + "\r\n" + "xx.yy/zz ou xx.yy", "Enter error");
+  return {reading.mm, text};
+}
+
+}  // namespace ribwindows

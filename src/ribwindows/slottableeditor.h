@@ -1,0 +1,199 @@
+#pragma once
+// What the spar and hole windows share: a table of numbered rows, of which the last one in
+// use (the pending row) is what the boxes edit unless a number was clicked; Apply stores the
+// boxes, Add keeps the pending row and opens the next, Modify stores into the selected row,
+// Delete removes it. Plain C++ so the rules are tested without a screen; the windows only
+// copy the boxes in and out.
+//
+// A refused row stores nothing at all: the table never holds a position that failed its
+// check, so what is drawn and saved is always a row that passed. A committed row (below the
+// pending one) always has a position: a row at 0 would end the table for drawing and hide
+// every row after it.
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "core/changes.h"
+#include "core/ribdocument.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+
+namespace ribwindows {
+
+inline constexpr int kLastUsableSlot = 11;  // 12 rows; the table's thirteenth slot stays unused
+
+// How a numbered label shows: the selected row blue, else the pending row black, both framed.
+enum class LabelLook { Plain, Pending, Selected };
+struct SlotLabel {
+  std::string caption;  // "1" to "12"; empty beyond the pending row
+  LabelLook look = LabelLook::Plain;
+};
+SlotLabel SlotLabelFor(int label, int pending, std::optional<int> selected);
+
+// "Frmlongeron"/"1", a blank, the chord as typed and the unit: the window's title and the
+// title of its messages.
+std::string TableWindowTitle(const char* section, const core::RibDocument& d);
+
+// Whether a position text is blank (no row at all).
+bool IsBlankPosition(const std::string& text);
+
+// A position as the trace works it out: a length or "n%" of the chord, from the leading
+// edge, or from the trailing edge when `fromTrailingEdge`.
+float PositionMm(const std::string& text, bool fromTrailingEdge, const core::RibDocument& d);
+
+// A position text that cannot be read: an inch length such as "1./2".
+bool IsMalformedPosition(const std::string& text, const std::string& unitText);
+
+// A length box's text; a malformed inch text is told (Message/20) and reads as 0.
+core::Length BoxLength(const std::string& text, const std::string& unitText);
+
+// What an action asks of the window afterwards.
+struct TableOutcome {
+  core::Changes changed;           // to announce: the table changed
+  bool showFields = false;         // the boxes take `Fields()` of the row under edit
+  bool focusPosition = false;      // the position box gets the focus, its text selected
+};
+
+// Rules of one kind of table. `Traits` gives:
+//   Row, Fields; kSection and the message keys kFullKey, kNoSelectionKey, kPositionKey;
+//   Table(document); FieldsOf(row); RowOf(fields, base row, document); Fits(row, document,
+//   committing): the position check; PositionText(fields).
+template <class Traits>
+class SlotTableEditor {
+ public:
+  using Row = typename Traits::Row;
+  using Fields = typename Traits::Fields;
+
+  explicit SlotTableEditor(core::RibDocument& d) : d_(d) {}
+
+  int Pending() const { return std::min<int>(Traits::Table(d_).last, kLastUsableSlot); }
+  std::optional<int> Selected() const { return selected_; }
+  int UnderEdit() const { return selected_ ? *selected_ : Pending(); }
+  bool Failed() const { return failed_; }
+  // What the boxes show for the row under edit.
+  Fields Shown() const { return Traits::FieldsOf(Traits::Table(d_)[static_cast<std::size_t>(UnderEdit())]); }
+  SlotLabel Label(int label) const { return SlotLabelFor(label, Pending(), selected_); }
+
+  // After the document was replaced (a project or airfoil opened, a new rib).
+  void Reload() {
+    selected_.reset();
+    failed_ = false;
+  }
+
+  // Apply: a selected committed row is modified first; otherwise the boxes go into the
+  // row under edit.
+  TableOutcome Apply(const Fields& typed) {
+    if (selected_ && *selected_ != Pending()) return Modify(typed);
+    TableOutcome out;
+    if (!Store(UnderEdit(), typed, false)) return Refused();
+    out.changed = core::Change::Setup;
+    out.showFields = true;
+    return out;
+  }
+
+  // Add: keeps the pending row and opens the next. What the boxes hold is kept when they
+  // edit the pending row; with another row selected they show that row, and the pending row
+  // is kept as last applied.
+  TableOutcome Add(const Fields& typed) {
+    const bool boxesEditPending = !selected_ || *selected_ == Pending();
+    selected_.reset();
+    const int pending = Pending();
+    const Fields row = boxesEditPending ? typed : Traits::FieldsOf(Traits::Table(d_)[static_cast<std::size_t>(pending)]);
+    if (!Store(pending, row, true)) return Refused();
+    TableOutcome out;
+    out.changed = core::Change::Setup;
+    out.showFields = true;
+    out.focusPosition = true;
+    if (pending + 1 > kLastUsableSlot) {
+      // The twelfth row was stored and stays the pending one.
+      platform::Inform(platform::Text(Traits::kSection, Traits::kFullKey), Title());
+      return out;
+    }
+    Traits::Table(d_).last = static_cast<std::uint8_t>(pending + 1);
+    return out;
+  }
+
+  // Select: clicking a number beyond the pending row does nothing.
+  TableOutcome Select(int k) {
+    TableOutcome out;
+    if (k < 0 || k > Pending()) return out;
+    selected_ = k;
+    out.showFields = true;
+    out.focusPosition = true;
+    return out;
+  }
+
+  TableOutcome Modify(const Fields& typed) {
+    if (!selected_) return NoSelection();
+    if (!Store(*selected_, typed, *selected_ != Pending())) return Refused();
+    selected_.reset();
+    TableOutcome out;
+    out.changed = core::Change::Setup;
+    out.showFields = true;
+    return out;
+  }
+
+  TableOutcome Delete() {
+    if (!selected_) return NoSelection();
+    auto& table = Traits::Table(d_);
+    const int k = *selected_;
+    const int pending = Pending();
+    for (int i = k; i < pending; ++i) table[static_cast<std::size_t>(i)] = table[static_cast<std::size_t>(i + 1)];
+    table[static_cast<std::size_t>(pending)] = Row{};
+    if (pending > 0) table.last = static_cast<std::uint8_t>(pending - 1);
+    selected_.reset();
+    failed_ = false;
+    d_.project.modified = true;
+    TableOutcome out;
+    out.changed = core::Change::Setup;
+    out.showFields = true;
+    return out;
+  }
+
+  // Cancel may close the window unless the last check failed; then the error is told again
+  // so that the user corrects the position the boxes still hold.
+  bool MayClose(const std::string& positionTyped) {
+    if (!failed_) return true;
+    TellPositionError(positionTyped);
+    return false;
+  }
+
+  std::string Title() const { return TableWindowTitle(Traits::kSection, d_); }
+
+ private:
+  // Checks the boxes and stores them into `slot`; nothing is stored when the check fails.
+  bool Store(int slot, const Fields& typed, bool committing) {
+    auto& table = Traits::Table(d_);
+    const Row row = Traits::RowOf(typed, table[static_cast<std::size_t>(slot)], d_);
+    if (!Traits::Fits(row, d_, committing)) {
+      failed_ = true;
+      TellPositionError(Traits::PositionText(typed));
+      return false;
+    }
+    failed_ = false;
+    table[static_cast<std::size_t>(slot)] = row;
+    d_.project.modified = true;
+    return true;
+  }
+
+  void TellPositionError(const std::string& positionTyped) const {
+    platform::Inform(platform::Text(Traits::kSection, Traits::kPositionKey) + " " + positionTyped, Title());
+  }
+
+  TableOutcome Refused() const {
+    TableOutcome out;
+    out.focusPosition = true;
+    return out;
+  }
+
+  TableOutcome NoSelection() const {
+    platform::Inform(platform::Text(Traits::kSection, Traits::kNoSelectionKey), Title());
+    return {};
+  }
+
+  core::RibDocument& d_;
+  std::optional<int> selected_;
+  bool failed_ = false;
+};
+
+}  // namespace ribwindows

@@ -1,0 +1,63 @@
+#include "ribwindows/sparrules.h"
+
+#include "platform/help.h"
+#include "platform/texts.h"
+
+namespace ribwindows {
+
+namespace {
+// Touching an edge allows for the rounding of an inch or percentage position.
+constexpr float kTouchMm = 1e-3f;
+}  // namespace
+
+bool SparFits(const core::SparRow& row, const core::RibDocument& d, bool committing) {
+  if (IsBlankPosition(row.positionText)) return !committing;
+  if (IsMalformedPosition(row.positionText, d.settings.unitText)) return false;
+  const float chord = d.rib.chord.mm;
+  const float pos = PositionMm(row.positionText, row.fromTrailingEdge == 1, d);
+  // A spar at 0 would end the table and hide the spars after it.
+  if (committing && pos == 0) return false;
+  const float half = row.width.mm / 2;
+  return pos <= chord + kTouchMm && pos - half >= -kTouchMm && pos + half <= chord + kTouchMm;
+}
+
+SparFields SparTraits::FieldsOf(const core::SparRow& row) {
+  SparFields f;
+  f.position = row.positionText;
+  f.width = row.width.text;
+  f.height = row.height.text;
+  f.inset = row.inset.text;
+  f.upper = row.upper;
+  f.lower = row.lower;
+  f.shape = row.shape;
+  f.fromTrailingEdge = row.fromTrailingEdge == 1;
+  return f;
+}
+
+core::SparRow SparTraits::RowOf(const SparFields& f, const core::SparRow& base, const core::RibDocument& d) {
+  const std::string& unit = d.settings.unitText;
+  core::SparRow row = base;
+  row.positionText = f.position;
+  // A blank position is no spar, whichever edge it would count from.
+  row.fromTrailingEdge = f.fromTrailingEdge && !IsBlankPosition(f.position) ? 1 : 0;
+  row.width = BoxLength(f.width, unit);
+  row.height = BoxLength(f.height, unit);
+  row.inset = BoxLength(f.inset, unit);
+  row.upper = f.upper;
+  row.lower = f.lower;
+  row.shape = f.shape;
+  return row;
+}
+
+SparShapeBoxes SparShapeBoxesFor(core::SparShape shape) {
+  SparShapeBoxes b;
+  b.heightShown = shape != core::SparShape::Round;
+  b.insetEnabled = shape == core::SparShape::Round || shape == core::SparShape::Inset;
+  b.widthCaption = platform::Text("Frmlongeron", shape == core::SparShape::Round ? "8" : "6");
+  b.heightCaption = platform::Text("Frmlongeron", "7");
+  return b;
+}
+
+int SparHelpTopic() { return platform::kTopicSpars; }
+
+}  // namespace ribwindows

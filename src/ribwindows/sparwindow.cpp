@@ -1,0 +1,175 @@
+#include "ribwindows/sparwindow.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/lengths.h"
+#include "platform/texts.h"
+#include "ribwindows/keyfilter.h"
+#include "ribwindows/optiongroup.h"
+
+namespace ribwindows {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+SparWindow::SparWindow(core::RibDocument& document, QWidget* parent)
+    : TableWindow(document, "Frmlongeron", &core::ViewState::markedSpar, "SparWindow", SparHelpTopic(), parent),
+      editor_(document) {
+  setObjectName("frmlongeron");
+
+  boxesGroup_ = new QGroupBox(this);
+  auto* grid = new QGridLayout(boxesGroup_);
+  positionLabel_ = new QLabel(boxesGroup_);
+  widthLabel_ = new QLabel(boxesGroup_);
+  heightLabel_ = new QLabel(boxesGroup_);
+  insetLabel_ = new QLabel(boxesGroup_);
+  widthBox_ = new QLineEdit(boxesGroup_);
+  widthBox_->setObjectName("Text1_1");
+  heightBox_ = new QLineEdit(boxesGroup_);
+  heightBox_->setObjectName("Text1_2");
+  insetBox_ = new QLineEdit(boxesGroup_);
+  insetBox_->setObjectName("Text1_3");
+  positionBox_->setParent(boxesGroup_);
+  const std::array<std::pair<QLabel*, QLineEdit*>, 4> rows = {
+      {{positionLabel_, positionBox_}, {widthLabel_, widthBox_}, {heightLabel_, heightBox_}, {insetLabel_, insetBox_}}};
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    rows[i].first->setBuddy(rows[i].second);
+    rows[i].second->setMaximumWidth(110);
+    grid->addWidget(rows[i].first, static_cast<int>(i), 0);
+    grid->addWidget(rows[i].second, static_cast<int>(i), 1);
+    filters_[i] = new KeyFilter(rows[i].second, QString());
+  }
+
+  edgeGroup_ = OptionGroup(this, "OptDistance", edge_);
+  upperGroup_ = OptionGroup(this, "Opte", upper_);
+  lowerGroup_ = OptionGroup(this, "Opti", lower_);
+  shapeGroup_ = OptionGroup(this, "OptLong", shape_);
+  for (std::size_t i = 0; i < shape_.size(); ++i)
+    connect(shape_[i], &QRadioButton::clicked, this, [this, i] { ShapeChosen(static_cast<int>(i)); });
+
+  auto* top = new QHBoxLayout;
+  auto* left = new QVBoxLayout;
+  left->addWidget(boxesGroup_);
+  left->addWidget(edgeGroup_);
+  left->addStretch(1);
+  top->addLayout(left);
+  auto* cuts = new QVBoxLayout;
+  cuts->addWidget(upperGroup_);
+  cuts->addWidget(lowerGroup_);
+  cuts->addStretch(1);
+  top->addLayout(cuts);
+  auto* shapes = new QVBoxLayout;
+  shapes->addWidget(shapeGroup_);
+  shapes->addStretch(1);
+  top->addLayout(shapes);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(LabelRow());
+  layout->addWidget(EditButtons());
+  layout->addWidget(DialogButtons());
+  Start();
+}
+
+SparWindow* SparWindow::Open(core::RibDocument& document, QWidget* owner) {
+  return OpenTableWindow<SparWindow>(document, owner);
+}
+
+void SparWindow::LoadCaptions() {
+  using platform::Text;
+  const char* s = "Frmlongeron";
+  boxesGroup_->setTitle(Q(Text(s, "2")));
+  positionLabel_->setText(Q(Text(s, "3")));
+  positionBox_->setToolTip(Q(Text(s, "3T")));
+  insetLabel_->setText(Q(Text(s, "5")));
+  insetBox_->setToolTip(Q(Text(s, "5T")));
+  upperGroup_->setTitle(Q(Text(s, "9")));
+  lowerGroup_->setTitle(Q(Text(s, "13")));
+  shapeGroup_->setTitle(Q(Text(s, "17")));
+  edgeGroup_->setTitle(Q(Text(s, "22")));
+  for (int i = 0; i < 3; ++i) {
+    upper_[static_cast<std::size_t>(i)]->setText(Q(Text(s, std::to_string(10 + i))));
+    lower_[static_cast<std::size_t>(i)]->setText(Q(Text(s, std::to_string(14 + i))));
+  }
+  for (int i = 0; i < 4; ++i) shape_[static_cast<std::size_t>(i)]->setText(Q(Text(s, std::to_string(18 + i))));
+  edge_[0]->setText(Q(Text(s, "23")));
+  edge_[1]->setText(Q(Text(s, "24")));
+  SetButtonTexts(s, "4");
+  ShowShape(static_cast<core::SparShape>(CheckedOption(shape_)));
+}
+
+void SparWindow::UseUnit() {
+  const QString lengths = Q(core::LengthKeys(document_.settings.unitText));
+  filters_[0]->SetAllowed(lengths + "%");
+  for (std::size_t i = 1; i < filters_.size(); ++i) filters_[i]->SetAllowed(lengths);
+}
+
+SparFields SparWindow::Fields() const {
+  SparFields f;
+  f.position = positionBox_->text().toStdString();
+  f.width = widthBox_->text().toStdString();
+  f.height = heightBox_->text().toStdString();
+  f.inset = insetBox_->text().toStdString();
+  f.upper = static_cast<core::SparCut>(CheckedOption(upper_));
+  f.lower = static_cast<core::SparCut>(CheckedOption(lower_));
+  f.shape = static_cast<core::SparShape>(CheckedOption(shape_));
+  f.fromTrailingEdge = CheckedOption(edge_) == 1;
+  return f;
+}
+
+void SparWindow::ShowFields() {
+  const SparFields f = editor_.Shown();
+  positionBox_->setText(Q(f.position));
+  widthBox_->setText(Q(f.width));
+  heightBox_->setText(Q(f.height));
+  insetBox_->setText(Q(f.inset));
+  CheckOption(upper_, static_cast<int>(f.upper));
+  CheckOption(lower_, static_cast<int>(f.lower));
+  CheckOption(shape_, static_cast<int>(f.shape));
+  CheckOption(edge_, f.fromTrailingEdge ? 1 : 0);
+  ShowShape(static_cast<core::SparShape>(CheckedOption(shape_)));
+}
+
+void SparWindow::ShowShape(core::SparShape shape) {
+  const SparShapeBoxes boxes = SparShapeBoxesFor(shape);
+  widthLabel_->setText(Q(boxes.widthCaption));
+  heightLabel_->setText(Q(boxes.heightCaption));
+  heightLabel_->setVisible(boxes.heightShown);
+  heightBox_->setVisible(boxes.heightShown);
+  // A disabled inset box keeps its text, and the text is stored with the spar.
+  insetBox_->setEnabled(boxes.insetEnabled);
+}
+
+void SparWindow::ShapeChosen(int index) {
+  const auto shape = static_cast<core::SparShape>(index);
+  ShowShape(shape);
+  if (shape == core::SparShape::Round) heightBox_->setText("0");
+  if (SparShapeBoxesFor(shape).insetEnabled) {
+    insetBox_->setFocus();
+    insetBox_->selectAll();
+  }
+}
+
+bool SparWindow::MayClose() { return editor_.MayClose(positionBox_->text().toStdString()); }
+
+TableOutcome SparWindow::Act(Action action) {
+  switch (action) {
+    case Action::Apply: return editor_.Apply(Fields());
+    case Action::Add: return editor_.Add(Fields());
+    case Action::Modify: return editor_.Modify(Fields());
+    case Action::Delete: return editor_.Delete();
+  }
+  return {};
+}
+
+}  // namespace ribwindows

@@ -1,0 +1,190 @@
+#include "ribwindows/tablewindow.h"
+
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/help.h"
+#include "platform/texts.h"
+#include "ribwindows/slotlabels.h"
+#include "ribwindows/windowplace.h"
+
+namespace ribwindows {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+TableWindow::TableWindow(core::RibDocument& document, const char* section, int core::ViewState::*mark,
+                         std::string placeKey, int helpTopic, QWidget* parent)
+    : QDialog(parent),
+      document_(document),
+      section_(section),
+      mark_(mark),
+      placeKey_(std::move(placeKey)),
+      helpTopic_(helpTopic) {
+  setModal(false);
+  positionBox_ = new QLineEdit(this);
+  positionBox_->setObjectName("Text1_0");
+}
+
+TableWindow::~TableWindow() {
+  // Destroyed with its owner without closing: nobody listens any more, the mark just goes.
+  if (!closing_) document_.view.*mark_ = -1;
+}
+
+QWidget* TableWindow::LabelRow() {
+  auto* box = new QWidget(this);
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  hint_ = new QLabel(box);
+  hint_->setWordWrap(true);
+  labels_ = new SlotLabels(box);
+  layout->addWidget(hint_);
+  layout->addWidget(labels_);
+  connect(labels_, &SlotLabels::clicked, this, &TableWindow::Selected);
+  return box;
+}
+
+QWidget* TableWindow::EditButtons() {
+  editButtons_ = new QWidget(this);
+  auto* row = new QHBoxLayout(editButtons_);
+  row->setContentsMargins(0, 0, 0, 0);
+  addButton_ = new QPushButton(editButtons_);
+  addButton_->setObjectName("cmdajout");
+  modifyButton_ = new QPushButton(editButtons_);
+  modifyButton_->setObjectName("Cmdmodif");
+  deleteButton_ = new QPushButton(editButtons_);
+  deleteButton_->setObjectName("Cmdeffac");
+  for (QPushButton* b : {addButton_, modifyButton_, deleteButton_}) {
+    b->setAutoDefault(false);
+    row->addWidget(b);
+  }
+  row->addStretch(1);
+  connect(addButton_, &QPushButton::clicked, this, [this] { Run(Action::Add); });
+  connect(modifyButton_, &QPushButton::clicked, this, [this] { Run(Action::Modify); });
+  connect(deleteButton_, &QPushButton::clicked, this, [this] { Run(Action::Delete); });
+  return editButtons_;
+}
+
+QDialogButtonBox* TableWindow::DialogButtons() {
+  dialogButtons_ = new QDialogButtonBox(this);
+  applyButton_ = dialogButtons_->addButton(QString(), QDialogButtonBox::ApplyRole);
+  applyButton_->setObjectName("CmdApply");
+  okButton_ = dialogButtons_->addButton(QString(), QDialogButtonBox::AcceptRole);
+  okButton_->setObjectName("cmdok");
+  cancelButton_ = dialogButtons_->addButton(QString(), QDialogButtonBox::RejectRole);
+  cancelButton_->setObjectName("cmdannuler");
+  helpButton_ = dialogButtons_->addButton(QString(), QDialogButtonBox::HelpRole);
+  helpButton_->setObjectName("cmdaide");
+  // Enter applies and the window stays open to go on.
+  for (QPushButton* b : {okButton_, cancelButton_, helpButton_}) b->setAutoDefault(false);
+  applyButton_->setDefault(true);
+  connect(applyButton_, &QPushButton::clicked, this, [this] { Run(Action::Apply); });
+  connect(okButton_, &QPushButton::clicked, this, &TableWindow::Ok);
+  connect(cancelButton_, &QPushButton::clicked, this, &TableWindow::reject);
+  connect(helpButton_, &QPushButton::clicked, this, [this] { platform::ShowHelpTopic(helpTopic_); });
+  return dialogButtons_;
+}
+
+void TableWindow::SetButtonTexts(const char* section, const char* hintKey) {
+  using platform::Text;
+  hint_->setText(Q(Text(section, hintKey)));
+  addButton_->setText(Q(Text(section, "B1")));
+  addButton_->setToolTip(Q(Text(section, "B1T")));
+  modifyButton_->setText(Q(Text(section, "B2")));
+  modifyButton_->setToolTip(Q(Text(section, "B2T")));
+  deleteButton_->setText(Q(Text(section, "B3")));
+  deleteButton_->setToolTip(Q(Text(section, "B3T")));
+  applyButton_->setText(Q(Text("TextButton", "5")));
+  okButton_->setText(Q(Text("TextButton", "1")));
+  cancelButton_->setText(Q(Text("TextButton", "2")));
+  helpButton_->setText(Q(Text("TextButton", "3")));
+}
+
+void TableWindow::Start() {
+  LoadCaptions();
+  RefreshTitle();
+  UseUnit();
+  ShowFields();
+  labels_->Show([this](int i) { return LabelFor(i); });
+  subscription_ = document_.changes.Listen([this](core::Changes what) { DocumentChanged(what); });
+}
+
+void TableWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (placed_) return;
+  placed_ = true;
+  PlaceWindow(this, parentWidget(), placeKey_);
+  positionBox_->setFocus();
+  positionBox_->selectAll();
+  // The main window draws once with the row under edit marked.
+  MarkChange(UnderEdit());
+  document_.changes.Announce(core::Change::View);
+}
+
+void TableWindow::Run(Action action) { Finish(Act(action)); }
+
+void TableWindow::Selected(int index) { Finish(SelectRow(index)); }
+
+void TableWindow::Ok() {
+  Run(Action::Apply);
+  if (!Failed()) close();
+}
+
+void TableWindow::reject() {
+  if (MayClose()) close();
+}
+
+void TableWindow::closeEvent(QCloseEvent* event) {
+  // Closing from the title bar or with the main window leaves the table as last stored: a
+  // refused row was never stored.
+  if (!closing_) {
+    closing_ = true;
+    KeepPlace(placeKey_, geometry().topLeft());
+    if (MarkChange(-1).Any()) document_.changes.Announce(core::Change::View);
+    subscription_.Reset();
+  }
+  event->accept();
+}
+
+void TableWindow::Finish(const TableOutcome& outcome) {
+  if (outcome.showFields) ShowFields();
+  labels_->Show([this](int i) { return LabelFor(i); });
+  const core::Changes what = outcome.changed | MarkChange(UnderEdit());
+  changed_ = changed_ | outcome.changed;
+  if (what.Any()) document_.changes.Announce(what);
+  if (outcome.focusPosition) {
+    positionBox_->setFocus();
+    positionBox_->selectAll();
+  }
+}
+
+void TableWindow::RefreshTitle() { setWindowTitle(Q(TableWindowTitle(section_, document_))); }
+
+core::Changes TableWindow::MarkChange(int row) {
+  int& mark = document_.view.*mark_;
+  if (mark == row) return {};
+  mark = row;
+  return core::Change::View;
+}
+
+void TableWindow::DocumentChanged(core::Changes what) {
+  if (what.Has(core::Change::Style)) LoadCaptions();
+  if (what.Has(core::Change::Settings)) UseUnit();
+  if (what.Has(core::Change::Chord) || what.Has(core::Change::Settings) || what.Has(core::Change::Style))
+    RefreshTitle();
+  if (what.Has(core::Change::Airfoil) || what.Has(core::Change::NewRib)) {
+    // The table was replaced under the window: show it as it is now.
+    ReloadTable();
+    ShowFields();
+    labels_->Show([this](int i) { return LabelFor(i); });
+    if (MarkChange(UnderEdit()).Any()) document_.changes.Announce(core::Change::View);
+  }
+}
+
+}  // namespace ribwindows

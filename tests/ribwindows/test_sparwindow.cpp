@@ -1,0 +1,425 @@
+// The spar window driven as a user drives it: positions and their checks, the pending row,
+// Add, Modify, Delete, the labels, the shape boxes, what reaches the boxes, and the window's
+// life beside the main window.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "core/ribconstruction.h"
+#include "mainwindow/mainwindow.h"
+#include "files/projectfile.h"
+#include "ribwindows/holewindow.h"
+#include "ribwindows/inputwindow.h"
+#include "ribwindows/slotlabels.h"
+#include "ribwindows/sparwindow.h"
+#include "support/windowtest.h"
+
+using testsupport::Key;
+
+namespace {
+
+using ribwindows::SparWindow;
+
+class SparWindowTest : public testsupport::WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    OpenAirfoil();
+  }
+  // Types a spar into the boxes (the options stay as they are).
+  static void Type(SparWindow& w, const QString& position, const QString& width = "5", const QString& height = "3") {
+    w.PositionBox()->setText(position);
+    w.WidthBox()->setText(width);
+    w.HeightBox()->setText(height);
+  }
+  // The centres of the spars drawn, from their axes.
+  std::vector<double> DrawnCentres() const {
+    std::vector<double> centres;
+    const core::RibConstruction rib = core::BuildRib(doc);
+    for (const core::RibElement* e : core::ElementsOf(rib, core::RibPart::SparAxis))
+      centres.push_back(e->points[0].x);
+    return centres;
+  }
+  std::string PositionError(const std::string& typed) const { return Key("Frmlongeron", "27") + " " + typed; }
+};
+
+TEST_F(SparWindowTest, APercentagePositionCountsFromEitherEdge) {
+  SparWindow w(doc);
+  EXPECT_EQ(w.windowTitle().toStdString(), Key("Frmlongeron", "1") + " 200 mm");
+  Type(w, "25%");
+  w.ApplyButton()->click();
+  EXPECT_EQ(DrawnCentres(), std::vector<double>{50});
+  w.EdgeOption(1)->click();
+  w.ApplyButton()->click();
+  EXPECT_EQ(DrawnCentres(), std::vector<double>{150});
+  EXPECT_EQ(doc.rib.spars[0].positionText, "25%");
+  EXPECT_EQ(doc.rib.spars[0].fromTrailingEdge, 1);
+  EXPECT_TRUE(doc.project.modified);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+// Touching an edge is allowed, crossing it by a hundredth is not; a refused spar stores
+// nothing, and OK and Cancel keep the window open until the position is corrected.
+TEST_F(SparWindowTest, ASparMayTouchTheEdgesButNotCrossThem) {
+  SparWindow w(doc);
+  w.show();
+  Type(w, "2.5");  // width 5: the left edge on the leading edge
+  w.ApplyButton()->click();
+  EXPECT_EQ(DrawnCentres(), std::vector<double>{2.5});
+  Type(w, "197.5");  // the right edge on the trailing edge
+  w.ApplyButton()->click();
+  EXPECT_EQ(DrawnCentres(), std::vector<double>{197.5});
+  ASSERT_TRUE(messages.shown.empty());
+
+  for (const char* crossing : {"2.49", "197.51", "201", "99%"}) {
+    Type(w, crossing, "5", "8");
+    w.OkButton()->click();
+    ASSERT_FALSE(messages.shown.empty()) << crossing;
+    EXPECT_EQ(messages.shown.back().text, PositionError(crossing));
+    EXPECT_EQ(messages.shown.back().title, Key("Frmlongeron", "1") + " 200 mm");
+    EXPECT_TRUE(w.isVisible()) << crossing;
+    EXPECT_EQ(doc.rib.spars[0].positionText, "197.5") << crossing;  // nothing of the refused spar
+    EXPECT_EQ(doc.rib.spars[0].height.text, "3") << crossing;
+  }
+  const std::size_t told = messages.shown.size();
+  w.CancelButton()->click();
+  EXPECT_TRUE(w.isVisible());
+  ASSERT_EQ(messages.shown.size(), told + 1);
+  EXPECT_EQ(messages.shown.back().text, PositionError("99%"));
+
+  w.PositionBox()->setText("50%");
+  w.OkButton()->click();
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_EQ(DrawnCentres(), std::vector<double>{100});
+}
+
+TEST_F(SparWindowTest, APercentageSparMovesWithTheChordALengthStays) {
+  SparWindow w(doc);
+  Type(w, "25%");
+  w.AddButton()->click();
+  Type(w, "60");
+  w.ApplyButton()->click();
+  ribwindows::InputWindow chord(doc, ribwindows::InputKind::Chord);
+  chord.ValueBox()->setText("300");
+  chord.OkButton()->click();
+  EXPECT_EQ(DrawnCentres(), (std::vector<double>{75, 60}));
+  EXPECT_EQ(w.windowTitle().toStdString(), Key("Frmlongeron", "1") + " 300 mm");
+}
+
+TEST_F(SparWindowTest, DeletingTheOnlySparLeavesTheTableEmpty) {
+  {  // the only spar is the pending one
+    SparWindow w(doc);
+    Type(w, "40");
+    w.ApplyButton()->click();
+    QTest::mouseClick(w.Labels()->Label(0), Qt::LeftButton);
+    w.DeleteButton()->click();
+    EXPECT_EQ(doc.rib.spars.last, 0);
+    EXPECT_EQ(doc.rib.spars[0], core::SparRow{});
+    EXPECT_TRUE(DrawnCentres().empty());
+    EXPECT_EQ(w.PositionBox()->text(), "");
+  }
+  // the only spar was added: the empty pending row moves down into its place
+  SparWindow w(doc);
+  Type(w, "40");
+  w.AddButton()->click();
+  ASSERT_EQ(doc.rib.spars.last, 1);
+  QTest::mouseClick(w.Labels()->Label(0), Qt::LeftButton);
+  w.DeleteButton()->click();
+  EXPECT_EQ(doc.rib.spars.last, 0);
+  EXPECT_EQ(doc.rib.spars[0], core::SparRow{});
+  EXPECT_EQ(doc.rib.spars[1], core::SparRow{});
+  EXPECT_TRUE(DrawnCentres().empty());
+  EXPECT_EQ(w.Labels()->Label(1)->text(), "");
+}
+
+// Add keeps what the boxes hold; Apply first is not needed. With another spar selected the
+// boxes show that spar, and Add keeps the pending row as last applied.
+TEST_F(SparWindowTest, AddWithoutApplyKeepsWhatIsTyped) {
+  SparWindow w(doc);
+  Type(w, "30", "6", "4");
+  w.AddButton()->click();
+  EXPECT_EQ(doc.rib.spars.last, 1);
+  EXPECT_EQ(doc.rib.spars[0].positionText, "30");
+  EXPECT_FLOAT_EQ(doc.rib.spars[0].width.mm, 6);
+  EXPECT_EQ(w.PositionBox()->text(), "");  // the next spar starts empty
+
+  Type(w, "120");
+  w.ApplyButton()->click();
+  QTest::mouseClick(w.Labels()->Label(0), Qt::LeftButton);
+  EXPECT_EQ(w.PositionBox()->text(), "30");
+  w.AddButton()->click();
+  EXPECT_EQ(doc.rib.spars.last, 2);
+  EXPECT_EQ(doc.rib.spars[1].positionText, "120");
+  EXPECT_EQ(doc.rib.spars[0].positionText, "30");
+  EXPECT_EQ(DrawnCentres(), (std::vector<double>{30, 120}));
+
+  // An empty row is never kept: it would end the table and hide the spars after it.
+  w.AddButton()->click();
+  EXPECT_EQ(doc.rib.spars.last, 2);
+  EXPECT_EQ(messages.shown.back().text, PositionError(""));
+}
+
+TEST_F(SparWindowTest, TheTwelfthSparStaysPendingWithItsMessage) {
+  SparWindow w(doc);
+  for (int i = 1; i <= 11; ++i) {
+    Type(w, QString::number(i * 15));
+    w.AddButton()->click();
+  }
+  ASSERT_TRUE(messages.shown.empty());
+  EXPECT_EQ(doc.rib.spars.last, 11);
+  EXPECT_EQ(w.Labels()->Label(11)->text(), "12");
+  Type(w, "190");
+  w.AddButton()->click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, Key("Frmlongeron", "25"));
+  EXPECT_EQ(doc.rib.spars.last, 11);
+  EXPECT_EQ(doc.rib.spars[11].positionText, "190");  // kept, as the pending row
+  EXPECT_EQ(doc.rib.spars[12], core::SparRow{});
+  EXPECT_EQ(DrawnCentres().size(), 12u);
+}
+
+TEST_F(SparWindowTest, SelectingModifyingAndTheLabelsLook) {
+  SparWindow w(doc);
+  for (const char* p : {"20", "80"}) {
+    Type(w, p);
+    w.AddButton()->click();
+  }
+  auto look = [&](int i) {
+    QLabel* l = w.Labels()->Label(i);
+    return l->text().toStdString() + (l->frameShape() == QFrame::Box ? "[]" : "") +
+           (l->styleSheet().contains("0, 0, 255") ? "blue" : "");
+  };
+  EXPECT_EQ(look(0) + look(1) + look(2) + look(3), "123[]");
+
+  // Without a selection Modify and Delete tell so and change nothing.
+  const core::SparTable before = doc.rib.spars;
+  w.ModifyButton()->click();
+  w.DeleteButton()->click();
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].text, Key("Frmlongeron", "26"));
+  EXPECT_EQ(doc.rib.spars, before);
+
+  QTest::mouseClick(w.Labels()->Label(5), Qt::LeftButton);  // beyond the pending row
+  EXPECT_FALSE(w.Editor().Selected().has_value());
+  QTest::mouseClick(w.Labels()->Label(1), Qt::LeftButton);
+  EXPECT_EQ(look(0) + look(1) + look(2), "12[]blue3");
+  EXPECT_EQ(doc.view.markedSpar, 1);
+
+  // A modification that does not fit is refused whole, by Modify and by Apply alike.
+  Type(w, "300", "9");
+  w.ModifyButton()->click();
+  w.ApplyButton()->click();
+  EXPECT_EQ(doc.rib.spars, before);
+  EXPECT_EQ(messages.shown.back().text, PositionError("300"));
+
+  Type(w, "90", "9");
+  w.ApplyButton()->click();  // Apply modifies the selected spar, then edits the pending one
+  EXPECT_EQ(doc.rib.spars[1].positionText, "90");
+  EXPECT_FLOAT_EQ(doc.rib.spars[1].width.mm, 9);
+  EXPECT_EQ(doc.rib.spars[2], core::SparRow{});
+  EXPECT_EQ(look(1) + look(2), "23[]");
+  EXPECT_EQ(doc.view.markedSpar, 2);
+}
+
+TEST_F(SparWindowTest, TheShapeDecidesTheHeightAndInsetBoxes) {
+  SparWindow w(doc);
+  w.show();
+  EXPECT_FALSE(w.InsetBox()->isEnabled());
+  w.InsetBox()->setText("2");
+  Type(w, "50", "6", "4");
+  w.ShapeOption(2)->click();  // round
+  EXPECT_FALSE(w.HeightBox()->isVisible());
+  EXPECT_EQ(w.HeightBox()->text(), "0");
+  EXPECT_EQ(w.WidthCaption()->text().toStdString(), Key("Frmlongeron", "8"));
+  EXPECT_TRUE(w.InsetBox()->isEnabled());
+  EXPECT_EQ(w.focusWidget(), w.InsetBox());
+  w.ShapeOption(1)->click();
+  EXPECT_TRUE(w.HeightBox()->isVisible());
+  EXPECT_EQ(w.WidthCaption()->text().toStdString(), Key("Frmlongeron", "6"));
+  EXPECT_FALSE(w.InsetBox()->isEnabled());
+  w.UpperOption(2)->click();
+  w.LowerOption(1)->click();
+  w.ApplyButton()->click();
+  const core::SparRow& row = doc.rib.spars[0];
+  EXPECT_EQ(row.shape, core::SparShape::Hanging);
+  EXPECT_EQ(row.inset.text, "2");  // a disabled inset box keeps its text, and it is stored
+  EXPECT_EQ(row.upper, core::SparCut::FromContour);
+  EXPECT_EQ(row.lower, core::SparCut::FromSheeting);
+}
+
+// Keys, pasting and dropping alike: nothing the filter refuses reaches a box.
+TEST_F(SparWindowTest, BoxesTakeOnlyTheirCharactersByAnyRoad) {
+  SparWindow w(doc);
+  w.show();
+  w.PositionBox()->clear();
+  QTest::keyClicks(w.PositionBox(), "-2a5,%");
+  EXPECT_EQ(w.PositionBox()->text(), "25%");
+  w.WidthBox()->setText("6");
+  QTest::keyClicks(w.WidthBox(), "%-/");
+  EXPECT_EQ(w.WidthBox()->text(), "6");
+
+  QApplication::clipboard()->setText("abc-12,5");
+  w.WidthBox()->selectAll();
+  w.WidthBox()->paste();
+  EXPECT_EQ(w.WidthBox()->text(), "6");
+  w.WidthBox()->insert("1,5");  // what a drop inserts
+  EXPECT_EQ(w.WidthBox()->text(), "6");
+  QApplication::clipboard()->setText("12.5");
+  w.WidthBox()->selectAll();
+  w.WidthBox()->paste();
+  EXPECT_EQ(w.WidthBox()->text(), "12.5");
+
+  // A text that came from a file with a refused character can still be corrected.
+  w.HeightBox()->setText("1,5");
+  w.HeightBox()->end(false);
+  QTest::keyClick(w.HeightBox(), Qt::Key_Backspace);
+  EXPECT_EQ(w.HeightBox()->text(), "1,");
+
+  w.PositionBox()->setText("25%");
+  w.ApplyButton()->click();
+  EXPECT_FLOAT_EQ(doc.rib.spars[0].width.mm, 12.5f);
+
+  // In inches the fraction bar is a length character.
+  doc.settings.unitText = " in";
+  doc.changes.Announce(core::Change::Settings);
+  w.WidthBox()->clear();
+  QTest::keyClicks(w.WidthBox(), "1/4");
+  EXPECT_EQ(w.WidthBox()->text(), "1/4");
+  EXPECT_EQ(w.windowTitle().toStdString(), Key("Frmlongeron", "1") + " 200 in");
+}
+
+TEST_F(SparWindowTest, EnterAppliesAndEscapeCancels) {
+  SparWindow w(doc);
+  w.show();
+  Type(w, "70");
+  QTest::keyClick(w.PositionBox(), Qt::Key_Return);
+  EXPECT_EQ(DrawnCentres(), std::vector<double>{70});
+  EXPECT_TRUE(w.isVisible());
+  QTest::keyClick(w.PositionBox(), Qt::Key_Escape);
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_EQ(doc.view.markedSpar, -1);
+}
+
+// One window beside the main window: it opens once, draws the rib on every change, comes to
+// the front when asked again, stands where it was left, and closes with the main window.
+TEST_F(SparWindowTest, TheWindowLivesBesideTheMainWindow) {
+  mainwindow::MainWindow main(doc);
+  main.Load();
+  main.show();
+  int draws = main.DrawCount();
+  main.Run(mainwindow::Command::Spars);
+  auto open = main.findChildren<SparWindow*>();
+  ASSERT_EQ(open.size(), 1);
+  SparWindow* w = open[0];
+  EXPECT_EQ(main.DrawCount(), draws + 1);
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_FALSE(w->isModal());
+
+  for (auto* button : {w->ApplyButton(), w->AddButton()}) {
+    Type(*w, button == w->AddButton() ? "80" : "60");
+    draws = main.DrawCount();
+    button->click();
+    EXPECT_EQ(main.DrawCount(), draws + 1);
+  }
+  QTest::mouseClick(w->Labels()->Label(0), Qt::LeftButton);
+  for (auto* button : {w->ModifyButton(), w->DeleteButton()}) {
+    QTest::mouseClick(w->Labels()->Label(0), Qt::LeftButton);
+    draws = main.DrawCount();
+    button->click();
+    EXPECT_GE(main.DrawCount(), draws + 1);
+  }
+
+  main.Run(mainwindow::Command::SparsButton);
+  EXPECT_EQ(main.findChildren<SparWindow*>().size(), 1);
+
+  w->move(w->pos() + QPoint(-13, 17));  // still whole on the screen
+  QApplication::processEvents();
+  const QPoint left = w->geometry().topLeft();
+  w->close();
+  QApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(main.findChildren<SparWindow*>().isEmpty());
+  main.Run(mainwindow::Command::Spars);
+  ASSERT_EQ(main.findChildren<SparWindow*>().size(), 1);
+  EXPECT_EQ(main.findChildren<SparWindow*>()[0]->geometry().topLeft(), left);
+
+  main.Run(mainwindow::Command::Holes);
+  EXPECT_EQ(main.findChildren<QDialog*>().size(), 2);
+  doc.project.modified = false;
+  messages.answers.push_back(platform::BoxAnswer::Yes);  // to the quit question
+  main.close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(main.findChildren<QDialog*>().isEmpty());
+}
+
+// A project saved after building spars and holes in the windows reads back as built and
+// draws the same.
+TEST_F(SparWindowTest, SparsAndHolesBuiltInTheWindowsSurviveTheProjectFile) {
+  mainwindow::MainWindow main(doc);
+  main.Load();
+  main.Run(mainwindow::Command::Spars);
+  SparWindow* spars = main.findChild<SparWindow*>();
+  ASSERT_NE(spars, nullptr);
+  struct Spar { const char* pos; const char* w; const char* h; const char* inset; int shape, upper, lower, te; };
+  for (const Spar& s : {Spar{"25%", "6", "3", "0", 0, 1, 1, 0}, Spar{"60", "8", "0", "2", 2, 2, 0, 0},
+                        Spar{"30%", "5", "10", "1.5", 3, 2, 0, 1}}) {
+    spars->ShapeOption(s.shape)->click();
+    spars->UpperOption(s.upper)->click();
+    spars->LowerOption(s.lower)->click();
+    spars->EdgeOption(s.te)->click();
+    Type(*spars, s.pos, s.w, s.h);
+    spars->InsetBox()->setText(s.inset);
+    spars->AddButton()->click();
+  }
+  main.Run(mainwindow::Command::Holes);
+  auto* holes = main.findChild<ribwindows::HoleWindow*>();
+  ASSERT_NE(holes, nullptr);
+  holes->PositionBox()->setText("45%");
+  holes->SizeBox()->setText("12");
+  holes->CentredBox()->click();
+  holes->AddButton()->click();
+  holes->ShapeOption(1)->click();
+  holes->PositionBox()->setText("110");
+  holes->SizeBox()->setText("15");
+  holes->HeightBox()->setText("6");
+  holes->OffsetBox()->setText("-1.5");
+  holes->ApplyButton()->click();
+  ASSERT_TRUE(messages.shown.empty());
+
+  core::RibDocument back = doc;
+  back.rib = core::RibSetup{};
+  ASSERT_TRUE(files::ReadProjectText(files::ProjectFileText(doc), back).ok);
+  // The file writes its placeholder for the unused line of each row.
+  for (core::RibDocument* d : {&back, &doc}) {
+    for (core::SparRow& row : d->rib.spars.rows) row.reserved.clear();
+    for (core::HoleRow& row : d->rib.holes.rows) row.reserved.clear();
+  }
+  EXPECT_EQ(back.rib.spars, doc.rib.spars);
+  EXPECT_EQ(back.rib.holes, doc.rib.holes);
+  const core::RibConstruction built = core::BuildRib(doc), read = core::BuildRib(back);
+  int features = 0;
+  for (core::RibPart part : {core::RibPart::SparAxis, core::RibPart::SparNotch, core::RibPart::SparRound,
+                             core::RibPart::SparRectangle, core::RibPart::HoleCircle, core::RibPart::HoleRectangle}) {
+    const auto a = core::ElementsOf(built, part), b = core::ElementsOf(read, part);
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t i = 0; i < a.size(); ++i, ++features) {
+      ASSERT_EQ(a[i]->points.size(), b[i]->points.size());
+      for (std::size_t k = 0; k < a[i]->points.size(); ++k) {
+        EXPECT_DOUBLE_EQ(a[i]->points[k].x, b[i]->points[k].x);
+        EXPECT_DOUBLE_EQ(a[i]->points[k].y, b[i]->points[k].y);
+      }
+    }
+  }
+  // 3 axes, 2 notches, a round spar, one rectangle, a round and a rectangular hole.
+  EXPECT_EQ(features, 9);
+  EXPECT_EQ(DrawnCentres(), (std::vector<double>{50, 60, 140}));
+}
+
+}  // namespace
