@@ -2,8 +2,10 @@
 
 #include "commands/newrib.h"
 #include "core/airfoilprep.h"
+#include "core/caption.h"
 #include "core/newrib.h"
 #include "files/airfoilfile.h"
+#include "files/captions.h"
 #include "files/ini.h"
 #include "files/projectfile.h"
 #include "platform/desktop.h"
@@ -98,6 +100,9 @@ OpenProjectOutcome OpenProjectFile(core::RibDocument& d, const std::string& path
   const std::string projectFile = files::FileNameOf(path);
   d.project.path = projectFile;
   d.airfoil.loaded = true;
+  // The file does not say whether the caption is the user's own: a text of their own must
+  // not give way to the automatic caption at the next chord change.
+  core::RecogniseUserText(d, files::CaptionWordsInLanguage());
   d.project.modified = false;
   d.project.windowTitle = std::string(platform::kProgramTitle) + " " + Text("MainTolbar", "26") + " : " +
                           projectFile + " " + Text("MainTolbar", "11") + " : " + d.airfoil.name;

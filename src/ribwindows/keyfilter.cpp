@@ -4,11 +4,40 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
+#include <QValidator>
 
 namespace ribwindows {
 
+namespace {
+
+// Paste, drag and drop and input methods do not come as key presses: the box refuses any
+// such edit that brings in a character the filter would refuse. An edit is judged against
+// the text before it, so a refused character set by the program (a project's "-3") can
+// still be deleted.
+class RefusedCharacters : public QValidator {
+ public:
+  RefusedCharacters(QLineEdit* box, const QString* allowed, QObject* owner) : QValidator(owner), allowed_(allowed) {
+    QObject::connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = Count(text); });
+    before_ = Count(box->text());
+  }
+  State validate(QString& input, int&) const override { return Count(input) > before_ ? Invalid : Acceptable; }
+
+ private:
+  int Count(const QString& text) const {
+    int refused = 0;
+    for (QChar c : text)
+      if (!KeyFilter::Accepts(QString(c), *allowed_)) ++refused;
+    return refused;
+  }
+  const QString* allowed_;
+  int before_ = 0;
+};
+
+}  // namespace
+
 KeyFilter::KeyFilter(QLineEdit* box, QString allowed) : QObject(box), box_(box), allowed_(std::move(allowed)) {
   box->installEventFilter(this);
+  box->setValidator(new RefusedCharacters(box, &allowed_, this));
 }
 
 bool KeyFilter::Accepts(const QString& typed, const QString& allowed) {

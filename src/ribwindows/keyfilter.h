@@ -1,7 +1,8 @@
 #pragma once
 // The key filter of the numeric boxes: typed characters outside the allowed set never
 // reach the box; Backspace and the keys that type nothing (arrows, Enter, Escape) pass.
-// The box also selects its whole text when it gets the focus.
+// The box also selects its whole text when it gets the focus. Pasted and dropped text is
+// held to the same characters.
 #include <QObject>
 #include <QString>
 
