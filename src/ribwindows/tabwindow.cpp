@@ -74,19 +74,26 @@ void TabSketch::paintEvent(QPaintEvent*) {
     if (x >= 0 && x <= c) edges.emplace_back(boardAt(x), innerAt(x));
 
   // Fit everything, keeping the rib's proportions, y up.
-  QRectF bounds(QPointF(0, 0), QSizeF(0, 0));
-  auto grow = [&](QPointF q) { bounds = bounds.united(QRectF(q, QSizeF(0, 0))); };
+  // (QRectF::united ignores empty rectangles, so the bounds are kept by hand.)
+  double left = 0, right = 0, bottom = 0, top = 0;
+  auto grow = [&](QPointF q) {
+    left = std::min(left, q.x());
+    right = std::max(right, q.x());
+    bottom = std::min(bottom, q.y());
+    top = std::max(top, q.y());
+  };
   for (const QPointF& q : upper) grow(q);
   for (const QPointF& q : lower) grow(q);
   grow(boardAt(0));
   grow(boardAt(c));
   const double margin = 8;
-  const double scale = std::min((width() - 2 * margin) / std::max(bounds.width(), 1e-9),
-                                (height() - 2 * margin) / std::max(bounds.height(), 1e-9));
-  const QPointF offset(margin + (width() - 2 * margin - bounds.width() * scale) / 2,
-                       margin + (height() - 2 * margin - bounds.height() * scale) / 2);
-  auto map = [&](QPointF q) { return QPointF(offset.x() + (q.x() - bounds.left()) * scale,
-                                             offset.y() + (bounds.bottom() - q.y()) * scale); };
+  const double scale = std::min((width() - 2 * margin) / std::max(right - left, 1e-9),
+                                (height() - 2 * margin) / std::max(top - bottom, 1e-9));
+  const QPointF offset(margin + (width() - 2 * margin - (right - left) * scale) / 2,
+                       margin + (height() - 2 * margin - (top - bottom) * scale) / 2);
+  auto map = [&](QPointF q) {
+    return QPointF(offset.x() + (q.x() - left) * scale, offset.y() + (top - q.y()) * scale);
+  };
 
   p.setRenderHint(QPainter::Antialiasing);
   QPainterPath outline(map(upper.front()));

@@ -100,6 +100,16 @@ TEST_F(RibStandTest, TabsAndBlocksExcludeEachOtherThroughTheirCommands) {
   EXPECT_TRUE(Enabled(Command::BuildingTabs) && Enabled(Command::Blocks));
 }
 
+// The caption names the airfoil open, not the one before it.
+TEST_F(RibStandTest, ANewAirfoilGetsItsOwnCaption) {
+  EXPECT_EQ(doc.rib.caption.text, "wing " + testsupport::Key("FrmInsText", "6") + " : 200");
+  OpenAirfoil("TIP", "tip.dat");
+  EXPECT_EQ(doc.rib.caption.text, "tip " + testsupport::Key("FrmInsText", "6") + " : 200");
+  doc.rib.caption = {"Rib 12", {}, {}, 9, true};
+  OpenAirfoil();
+  EXPECT_EQ(doc.rib.caption.text, "Rib 12");  // the user's own stays
+}
+
 TEST_F(RibStandTest, TheLeadingEdgeButtonOpensTheSquareWindowOnceItIsInUse) {
   RunWindow<ribwindows::InputWindow>(Command::LeadingEdgeButton, [](ribwindows::InputWindow* w) { w->reject(); });
   main->Run(Command::SquareLeadingEdge);

@@ -2,6 +2,7 @@
 // Apply and its refusal, Cancel, Enter and Escape, the board side, following the chord.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,6 +62,37 @@ TEST_F(TabWindowTest, OpensWithTheBoardTouchingTheInnerContourAndSwitchesSides) 
   ribwindows::TabWindow inclined(doc);
   EXPECT_EQ(inclined.Box(kLower)->text(), "0");
   EXPECT_EQ(inclined.Box(kAngle)->text(), "2");  // shown as typed, stored negated
+}
+
+// The sketch draws the rib across its width, the board (blue) under it or over it.
+TEST_F(TabWindowTest, TheSketchShowsTheRibOnTheChosenSide) {
+  ribwindows::TabWindow w(doc);
+  w.Sketch()->resize(300, 120);
+  auto measure = [&w] {
+    const QImage image = w.Sketch()->grab().toImage();
+    int left = image.width(), right = -1;
+    double outlineRows = 0, boardRows = 0;
+    int outlinePixels = 0, boardPixels = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor c = image.pixelColor(x, y);
+        if (c.red() < 90 && c.green() < 90 && c.blue() < 90) {
+          left = std::min(left, x);
+          right = std::max(right, x);
+          outlineRows += y;
+          ++outlinePixels;
+        } else if (c.blue() > 120 && c.red() < 90 && c.green() < 90) {
+          boardRows += y;
+          ++boardPixels;
+        }
+      }
+    EXPECT_GT(right - left, 250);  // the rib fills the width
+    EXPECT_GT(boardPixels, 100);
+    return boardRows / std::max(boardPixels, 1) - outlineRows / std::max(outlinePixels, 1);
+  };
+  EXPECT_GT(measure(), 0);  // below the rib (rows count down)
+  w.SideOption(1)->click();
+  EXPECT_LT(measure(), 0);
 }
 
 TEST_F(TabWindowTest, TheAngleIsClampedAt20EitherWayWithItsMessage) {
