@@ -36,10 +36,7 @@ SquareLeadingEdgeWindow::SquareLeadingEdgeWindow(core::RibDocument& document, QW
   layout->addLayout(grid);
   layout->addWidget(buttons.box);
 
-  const SquareBoxes shown = SquareBoxesFromDocument(document_);
-  boxes_[0]->setText(Q(shown.size));
-  boxes_[1]->setText(Q(shown.x));
-  boxes_[2]->setText(Q(shown.y));
+  ShowDocument();
 
   connect(apply_, &QPushButton::clicked, this, [this] { Apply(); });
   connect(ok_, &QPushButton::clicked, this, [this] {
@@ -48,14 +45,25 @@ SquareLeadingEdgeWindow::SquareLeadingEdgeWindow(core::RibDocument& document, QW
   });
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   connect(help_, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicRibDimensions); });
+  // Another rib opened while the window stays up: Apply must not carry the old one's
+  // square over to it.
+  subscription_ = document_.changes.Listen([this](core::Changes what) {
+    if (what.Has(core::Change::Airfoil) || what.Has(core::Change::NewRib)) ShowDocument();
+  });
+}
+
+void SquareLeadingEdgeWindow::ShowDocument() {
+  const SquareBoxes shown = SquareBoxesFromDocument(document_);
+  boxes_[0]->setText(Q(shown.size));
+  boxes_[1]->setText(Q(shown.x));
+  boxes_[2]->setText(Q(shown.y));
 }
 
 SquareLeadingEdgeWindow* SquareLeadingEdgeWindow::ShowBeside(core::RibDocument& document, QWidget* parent) {
+  // One window per main window, hidden when closed and shown again.
   auto* window = parent ? parent->findChild<SquareLeadingEdgeWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-  if (!window) {
-    window = new SquareLeadingEdgeWindow(document, parent);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-  }
+  if (!window) window = new SquareLeadingEdgeWindow(document, parent);
+  if (!window->isVisible()) window->ShowDocument();
   window->show();
   window->raise();
   window->activateWindow();

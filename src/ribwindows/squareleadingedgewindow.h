@@ -17,6 +17,7 @@ class SquareLeadingEdgeWindow : public QDialog {
   SquareLeadingEdgeWindow(core::RibDocument& document, QWidget* parent = nullptr);
 
   // Shows the window beside `parent`, or brings the one already open there to the front.
+  // A window shown again shows the document as it is now.
   static SquareLeadingEdgeWindow* ShowBeside(core::RibDocument& document, QWidget* parent);
 
   core::Changes Changed() const { return changed_; }
@@ -30,8 +31,10 @@ class SquareLeadingEdgeWindow : public QDialog {
 
  private:
   void Apply();
+  void ShowDocument();
 
   core::RibDocument& document_;
+  core::ChangeChannel::Subscription subscription_;
   core::Changes changed_;
   QLineEdit* boxes_[3] = {};
   QPushButton* ok_ = nullptr;

@@ -123,15 +123,23 @@ TEST_F(RibStandTest, TheLeadingEdgeButtonOpensTheSquareWindowOnceItIsInUse) {
   square->ApplyButton()->click();
   EXPECT_EQ(main->DrawCount(), draws + 1);
   square->OkButton()->click();
-  QApplication::processEvents();  // the closed window deletes itself
+  EXPECT_FALSE(square->isVisible());
 
+  // Typed and cancelled: the window shown again shows the document, not the typing.
   main->Run(Command::LeadingEdgeButton);
-  auto* again = main->findChild<ribwindows::SquareLeadingEdgeWindow*>();
-  ASSERT_NE(again, nullptr);
-  EXPECT_EQ(again->Box(0)->text(), "6");
+  ASSERT_TRUE(square->isVisible());
+  square->Box(0)->setText("9");
+  square->CancelButton()->click();
+  main->Run(Command::LeadingEdgeButton);
+  EXPECT_EQ(square->Box(0)->text(), "6");
   main->Run(Command::LeadingEdgeButton);  // a second press brings the same window up
   EXPECT_EQ(main->findChildren<ribwindows::SquareLeadingEdgeWindow*>().size(), 1);
-  again->close();
+
+  // Another airfoil opened beside the open window: its boxes show the new rib's square.
+  square->Box(0)->setText("9");
+  OpenAirfoil("TIP", "tip.dat");
+  EXPECT_EQ(square->Box(0)->text().toStdString(), doc.rib.squareLeadingEdge.size.text);
+  square->close();
 }
 
 // With the board parallel to the chord the tabs stand on the airfoil's lowest point at
