@@ -508,6 +508,7 @@ void MainWindow::DocumentChanged(core::Changes what) {
   }
   // Board distances follow the airfoil before anything is drawn with them.
   if (what.Has(core::Change::Chord) || what.Has(core::Change::Sheeting)) ribwindows::TabDistancesFollowAirfoil(document_);
+  else if (what.Has(core::Change::Airfoil)) ribwindows::TabDistancesForNewAirfoil(document_);
   if (what.Has(core::Change::Airfoil) || what.Has(core::Change::Setup)) {
     // Tabs and blocks exclude each other: the command of the one not in use waits.
     const bool loaded = document_.airfoil.loaded;

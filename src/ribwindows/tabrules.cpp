@@ -46,6 +46,11 @@ bool TabDistancesFollowAirfoil(core::RibDocument& d) {
   return true;
 }
 
+bool TabDistancesForNewAirfoil(core::RibDocument& d) {
+  if (d.rib.tabs.lowerDistance.mm != 0 || d.rib.tabs.upperDistance.mm != 0) return false;
+  return TabDistancesFollowAirfoil(d);
+}
+
 std::string TabWindowTitle(const core::RibDocument& d) {
   return Text("FrmTalon", "1") + " " + d.rib.chord.text + d.settings.unitText;
 }

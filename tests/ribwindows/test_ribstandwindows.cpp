@@ -163,6 +163,12 @@ TEST_F(RibStandTest, BoardDistancesFollowTheAirfoilWhileTheBoardIsParallel) {
     w->OkButton()->click();
   });
   EXPECT_FLOAT_EQ(doc.rib.tabs.lowerDistance.mm, 6);
+
+  // A new airfoil clears the board's place: the tabs stand on its lowest point again, here
+  // at the chord its title gives (250 x 0.025 - 3).
+  OpenAirfoil("TIP: 250", "tip.dat");
+  ASSERT_EQ(doc.rib.baseMode, core::BaseMode::Tabs);
+  EXPECT_EQ(doc.rib.tabs.lowerDistance, (core::Length{3.25f, "3.25"}));
 }
 
 // Everything these windows shape, saved and read back, draws the same rib.
