@@ -30,10 +30,16 @@
 #include "commands/dxfexport.h"
 #include "commands/newrib.h"
 #include "commands/projectcommands.h"
+#include "core/caption.h"
 #include "ribwindows/inputwindow.h"
 #include "ribwindows/inputsettings.h"
 #include "ribwindows/holewindow.h"
 #include "ribwindows/sparwindow.h"
+#include "ribwindows/blockwindow.h"
+#include "ribwindows/squareleadingedgewindow.h"
+#include "ribwindows/tabrules.h"
+#include "ribwindows/tabwindow.h"
+#include "ribwindows/textwindow.h"
 #include "files/captions.h"
 #include "files/settings.h"
 #include "mainwindow/aboutbox.h"
@@ -448,6 +454,10 @@ void MainWindow::WireCommands() {
   set(SparsButton, [this] { ribwindows::SparWindow::Open(document_, this); });
   set(Holes, [this] { ribwindows::HoleWindow::Open(document_, this); });
   set(HolesButton, [this] { ribwindows::HoleWindow::Open(document_, this); });
+  set(BuildingTabs, [this] { ribwindows::TabWindow(document_, this).exec(); });
+  set(Blocks, [this] { ribwindows::BlockWindow(document_, this).exec(); });
+  set(SquareLeadingEdge, [this] { ribwindows::SquareLeadingEdgeWindow::ShowBeside(document_, this); });
+  set(InsertText, [this] { ribwindows::TextWindow(document_, this).exec(); });
   set(Calculator, [] { StartCalculator(); });
   set(HelpTopics, [] { platform::ShowHelpTopic(platform::kTopicMain); });
   set(About, [this] {
@@ -575,6 +585,17 @@ void MainWindow::DocumentChanged(core::Changes what) {
   if (what.Has(core::Change::Airfoil)) {
     ResetScrollBars();
     for (Command command : AirfoilCommands()) SetCommandEnabled(command, true);
+    // The caption must not go on naming the previous airfoil.
+    core::RecomposeCaption(document_, files::CaptionWordsInLanguage());
+  }
+  // Board distances follow the airfoil before anything is drawn with them.
+  if (what.Has(core::Change::Chord) || what.Has(core::Change::Sheeting)) ribwindows::TabDistancesFollowAirfoil(document_);
+  else if (what.Has(core::Change::Airfoil)) ribwindows::TabDistancesForNewAirfoil(document_);
+  if (what.Has(core::Change::Airfoil) || what.Has(core::Change::Setup)) {
+    // Tabs and blocks exclude each other: the command of the one not in use waits.
+    const bool loaded = document_.airfoil.loaded;
+    SetCommandEnabled(Command::BuildingTabs, loaded && document_.rib.baseMode != core::BaseMode::Blocks);
+    SetCommandEnabled(Command::Blocks, loaded && document_.rib.baseMode != core::BaseMode::Tabs);
   }
   if (what.Has(core::Change::Airfoil) || what.Has(core::Change::Setup) || what.Has(core::Change::View) ||
       what.Has(core::Change::Style))

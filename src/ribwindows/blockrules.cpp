@@ -1,0 +1,81 @@
+#include "ribwindows/blockrules.h"
+
+#include <algorithm>
+
+#include "core/caption.h"
+#include "core/lengths.h"
+#include "core/numformat.h"
+#include "files/captions.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+#include "ribwindows/boxreading.h"
+
+namespace ribwindows {
+
+using platform::Text;
+
+namespace {
+const char* const kAngleMessageTitle = "Washout angle";
+}  // namespace
+
+BlockBoxes BlockBoxesFromDocument(const core::RibDocument& d) {
+  const core::Blocks& b = d.rib.blocks;
+  return {b.baseHeight.text, b.leadingExtension.text, b.trailingExtension.text, b.seatDepth.text,
+          b.topHeight.text,  AngleText(d.rib.boardAngle), b.tail};
+}
+
+double TypedBlockLength(const std::string& typed, const core::RibDocument& d) {
+  return core::LengthFromText(typed.empty() ? "0" : typed, d.settings.unitText);
+}
+
+TypedValue TypedBlockAngle(const std::string& typed) {
+  const double angle = core::ValPrefix(typed);
+  if (angle > kBoardAngleLimit) {
+    platform::Inform(Text("FrmBloc", "8") + " 20\u00b0", kAngleMessageTitle);
+    return {kBoardAngleLimit, "20"};
+  }
+  if (angle < -kBoardAngleLimit) {
+    platform::Inform(Text("FrmBloc", "9") + " -20\u00b0", kAngleMessageTitle);
+    return {-kBoardAngleLimit, "-20"};
+  }
+  return {angle, ""};
+}
+
+std::string BlockTotalText(double leadingMm, double trailingMm, const core::RibDocument& d) {
+  const double total = leadingMm + d.rib.chord.mm + trailingMm;
+  return core::LengthToText(static_cast<float>(total), d.settings.unitText) + d.settings.unitText;
+}
+
+AirfoilHeightTexts AirfoilHeights(const core::RibDocument& d) {
+  const double chord = d.rib.chord.mm;
+  return {UnitNumberText(chord * d.prepared.yMin, d.settings.unitText) + d.settings.unitText,
+          UnitNumberText(chord * d.prepared.yMax, d.settings.unitText) + d.settings.unitText};
+}
+
+std::string ApplyBlocks(core::RibDocument& d, const BlockBoxes& boxes) {
+  core::Blocks& b = d.rib.blocks;
+  const std::string& unit = d.settings.unitText;
+  b.baseHeight = LengthFromBox(boxes.baseHeight, unit);
+  b.leadingExtension = LengthFromBox(boxes.leading, unit);
+  b.trailingExtension = LengthFromBox(boxes.trailing, unit);
+  b.seatDepth = LengthFromBox(boxes.seat, unit);
+  b.topHeight = LengthFromBox(boxes.topHeight, unit);
+  b.tail = boxes.tail;
+  const float angle = std::clamp(static_cast<float>(core::ValPrefix(boxes.angle)), -kBoardAngleLimit, kBoardAngleLimit);
+  d.rib.boardAngle = angle == 0 ? 0.0f : angle;
+  d.rib.baseMode = core::BaseMode::Blocks;
+  d.project.modified = true;
+  // Also when the angle went back to 0: the caption must not keep naming the old one.
+  core::RecomposeCaption(d, files::CaptionWordsInLanguage(), core::CaptionSource::BlockDialog);
+  return AngleText(d.rib.boardAngle);
+}
+
+core::Changes RemoveBlocks(core::RibDocument& d) {
+  if (d.rib.baseMode != core::BaseMode::Blocks) return {};
+  d.rib.baseMode = core::BaseMode::None;
+  d.project.modified = true;
+  core::RecomposeCaption(d, files::CaptionWordsInLanguage());
+  return core::Change::Setup;
+}
+
+}  // namespace ribwindows

@@ -1,0 +1,49 @@
+#pragma once
+// The block window's rules: what it shows, how typing is read and corrected, and what
+// Apply stores. Plain functions so they are tested without a screen.
+#include <string>
+
+#include "core/changes.h"
+#include "core/ribdocument.h"
+#include "ribwindows/tabrules.h"
+
+namespace ribwindows {
+
+// The boxes of the window in their order (0 to 5) and the tail option.
+struct BlockBoxes {
+  std::string baseHeight;  // 0: board below the chord line at the front
+  std::string leading;     // 1: ahead of the leading edge
+  std::string trailing;    // 2: behind the trailing edge
+  std::string seat;        // 3: depth of the rib's seat
+  std::string topHeight;   // 4: total height at the front
+  std::string angle;       // 5: board angle, degrees
+  core::BlockTail tail = core::BlockTail::UpperContour;
+};
+
+BlockBoxes BlockBoxesFromDocument(const core::RibDocument& d);
+
+// The block's two lengths as typed (millimetres; an empty box reads 0).
+double TypedBlockLength(const std::string& typed, const core::RibDocument& d);
+// The board angle; above 20 or below -20 it is told (FrmBloc/8 or /9, title "Washout
+// angle") and clamped.
+TypedValue TypedBlockAngle(const std::string& typed);
+
+// The total length label: ahead of the leading edge, the chord and behind the trailing
+// edge, with the unit.
+std::string BlockTotalText(double leadingMm, double trailingMm, const core::RibDocument& d);
+
+// The airfoil's lowest and highest points at the current chord, with the unit.
+struct AirfoilHeightTexts {
+  std::string lowest;
+  std::string highest;
+};
+AirfoilHeightTexts AirfoilHeights(const core::RibDocument& d);
+
+// Apply: stores the boxes, puts the rib on its block and recomposes the automatic
+// caption. Returns the angle box's text as stored.
+std::string ApplyBlocks(core::RibDocument& d, const BlockBoxes& boxes);
+
+// Takes the rib off its block (the values stay for the next time).
+core::Changes RemoveBlocks(core::RibDocument& d);
+
+}  // namespace ribwindows

@@ -1,0 +1,142 @@
+#include "ribwindows/blockwindow.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/lengths.h"
+#include "platform/help.h"
+#include "platform/texts.h"
+#include "ribwindows/featurewindow.h"
+
+namespace ribwindows {
+
+using platform::Text;
+
+namespace {
+constexpr int kLeading = 1, kTrailing = 2, kAngle = 5;
+}  // namespace
+
+BlockWindow::BlockWindow(core::RibDocument& document, QWidget* parent) : QDialog(parent), document_(document) {
+  setObjectName("frmbloc");
+  setWindowTitle(Q(Text("FrmBloc", "1")));
+  // A board below the chord line or above it: every box takes a sign.
+  const QString keys = Q(core::LengthKeys(document_.settings.unitText)) + "-";
+
+  auto* grid = new QGridLayout;
+  const char* captions[6] = {"2", "3", "4", "5", "6", "15"};
+  const char* tips[6] = {"", "", "4T", "5T", "", "10T"};
+  for (int i = 0; i < 6; ++i)
+    boxes_[i] = AddCaptionedBox(grid, i, QString("txt%1").arg(i), Text("FrmBloc", captions[i]),
+                                tips[i][0] ? Text("FrmBloc", tips[i]) : std::string(),
+                                i == kAngle ? QString("1234567890.-") : keys)
+                    .box;
+  auto* tailRow = new QHBoxLayout;
+  const char* tailCaptions[2] = {"16", "17"};
+  const char* tailTips[2] = {"11T", "12T"};
+  for (int i = 0; i < 2; ++i) {
+    tails_[i] = new QRadioButton(Q(Text("FrmBloc", tailCaptions[i])), this);
+    tails_[i]->setObjectName(QString("Optquebf%1").arg(i));
+    tails_[i]->setToolTip(Q(Text("FrmBloc", tailTips[i])));
+    tailRow->addWidget(tails_[i]);
+  }
+  auto addLabel = [&](int row, const char* captionKey, const char* tipKey, const QString& name) {
+    auto* caption = new QLabel(Q(Text("FrmBloc", captionKey)), this);
+    auto* value = new QLabel(this);
+    value->setObjectName(name);
+    value->setToolTip(Q(Text("FrmBloc", tipKey)));
+    caption->setToolTip(value->toolTip());
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(value, row, 1);
+    return value;
+  };
+  total_ = addLabel(6, "18", "13T", "lbllongb");
+  lowest_ = addLabel(7, "19", "14T", "lblmini");
+  highest_ = addLabel(8, "20", "14T", "lblmaxi");
+
+  const DialogButtons buttons = AddDialogButtons(this);
+  ok_ = buttons.ok;
+  apply_ = buttons.apply;
+  cancel_ = buttons.cancel;
+  help_ = buttons.help;
+  remove_ = buttons.box->addButton(Q(Text("FrmBloc", "21")), QDialogButtonBox::DestructiveRole);
+  remove_->setObjectName("cmdremove");
+  remove_->setAutoDefault(false);
+  remove_->setEnabled(document_.rib.baseMode == core::BaseMode::Blocks);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(tailRow);
+  layout->addWidget(buttons.box);
+
+  const BlockBoxes shown = BlockBoxesFromDocument(document_);
+  const std::string* texts[6] = {&shown.baseHeight, &shown.leading, &shown.trailing,
+                                 &shown.seat,       &shown.topHeight, &shown.angle};
+  for (int i = 0; i < 6; ++i) boxes_[i]->setText(Q(*texts[i]));
+  tails_[shown.tail == core::BlockTail::LowerContour ? 1 : 0]->setChecked(true);
+  ShowTotal();
+  ShowAirfoilHeights();
+
+  for (int index : {kLeading, kTrailing}) connect(boxes_[index], &QLineEdit::textEdited, this, [this] { ShowTotal(); });
+  connect(boxes_[kAngle], &QLineEdit::textEdited, this, [this] { AngleEdited(); });
+  connect(apply_, &QPushButton::clicked, this, [this] { Apply(); });
+  connect(ok_, &QPushButton::clicked, this, [this] {
+    Apply();
+    accept();
+  });
+  connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(help_, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicBlocks); });
+  connect(remove_, &QPushButton::clicked, this, [this] { Remove(); });
+  subscription_ = document_.changes.Listen([this](core::Changes what) {
+    if (!what.Has(core::Change::Chord)) return;
+    ShowTotal();
+    ShowAirfoilHeights();
+  });
+}
+
+BlockBoxes BlockWindow::Typed() const {
+  BlockBoxes b;
+  std::string* texts[6] = {&b.baseHeight, &b.leading, &b.trailing, &b.seat, &b.topHeight, &b.angle};
+  for (int i = 0; i < 6; ++i) *texts[i] = boxes_[i]->text().toStdString();
+  b.tail = tails_[1]->isChecked() ? core::BlockTail::LowerContour : core::BlockTail::UpperContour;
+  return b;
+}
+
+void BlockWindow::ShowTotal() {
+  const BlockBoxes typed = Typed();
+  total_->setText(Q(BlockTotalText(TypedBlockLength(typed.leading, document_),
+                                   TypedBlockLength(typed.trailing, document_), document_)));
+}
+
+void BlockWindow::ShowAirfoilHeights() {
+  const AirfoilHeightTexts heights = AirfoilHeights(document_);
+  lowest_->setText(Q(heights.lowest));
+  highest_->setText(Q(heights.highest));
+}
+
+void BlockWindow::AngleEdited() {
+  const TypedValue typed = TypedBlockAngle(boxes_[kAngle]->text().toStdString());
+  if (!typed.correctedText.empty()) boxes_[kAngle]->setText(Q(typed.correctedText));
+}
+
+void BlockWindow::Apply() {
+  boxes_[kAngle]->setText(Q(ApplyBlocks(document_, Typed())));
+  ShowTotal();
+  remove_->setEnabled(true);
+  changed_ = changed_ | core::Change::Setup;
+  document_.changes.Announce(core::Change::Setup);
+}
+
+void BlockWindow::Remove() {
+  const core::Changes changed = RemoveBlocks(document_);
+  changed_ = changed_ | changed;
+  if (changed.Any()) document_.changes.Announce(changed);
+  accept();
+}
+
+}  // namespace ribwindows

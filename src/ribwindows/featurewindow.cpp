@@ -1,0 +1,53 @@
+#include "ribwindows/featurewindow.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "platform/texts.h"
+#include "ribwindows/keyfilter.h"
+
+namespace ribwindows {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+CaptionedBox AddCaptionedBox(QGridLayout* grid, int row, const QString& name, const std::string& caption,
+                             const std::string& toolTip, const QString& keys) {
+  auto* parent = grid->parentWidget();
+  auto* label = new QLabel(Q(caption), parent);
+  label->setObjectName(name + "_caption");
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  box->setMinimumWidth(90);
+  label->setBuddy(box);
+  if (!toolTip.empty()) {
+    box->setToolTip(Q(toolTip));
+    label->setToolTip(Q(toolTip));
+  }
+  if (!keys.isEmpty()) new KeyFilter(box, keys);
+  grid->addWidget(label, row, 0);
+  grid->addWidget(box, row, 1);
+  return {label, box};
+}
+
+DialogButtons AddDialogButtons(QDialog* dialog) {
+  DialogButtons b{};
+  b.box = new QDialogButtonBox(dialog);
+  b.ok = b.box->addButton(Q(platform::Text("TextButton", "1")), QDialogButtonBox::AcceptRole);
+  b.ok->setObjectName("cmdok");
+  b.apply = b.box->addButton(Q(platform::Text("TextButton", "5")), QDialogButtonBox::ApplyRole);
+  b.apply->setObjectName("CmdApply");
+  b.cancel = b.box->addButton(Q(platform::Text("TextButton", "2")), QDialogButtonBox::RejectRole);
+  b.cancel->setObjectName("cmdannuler");
+  b.help = b.box->addButton(Q(platform::Text("TextButton", "3")), QDialogButtonBox::HelpRole);
+  b.help->setObjectName("cmdaide");
+  // Enter applies and shows the result; OK closes.
+  for (QPushButton* button : {b.ok, b.cancel, b.help}) button->setAutoDefault(false);
+  b.apply->setDefault(true);
+  return b;
+}
+
+}  // namespace ribwindows

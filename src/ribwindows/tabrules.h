@@ -1,0 +1,72 @@
+#pragma once
+// The building-tab window's rules: what it shows, how typing is read and corrected, and
+// what Apply stores. Plain functions so they are tested without a screen.
+//
+// The document keeps the board distance over the upper surface negated and the angle
+// negated (the tab drawing measures both downward); the boxes show them as typed.
+#include <string>
+
+#include "core/changes.h"
+#include "core/ribdocument.h"
+
+namespace ribwindows {
+
+// The boxes of the window, as texts.
+struct TabBoxes {
+  core::TabBoard board = core::TabBoard::UnderLowerSurface;
+  std::string lowerDistance;  // chord line down to the board
+  std::string length;         // a length or "n%" of the chord
+  std::string rear;           // from the trailing edge, likewise
+  std::string angle;          // degrees, as typed
+  std::string upperDistance;  // chord line up to the board
+};
+
+// Distances at which the board touches the inner contour: the airfoil's lowest point (or
+// highest) less the sheeting, as box texts in the unit in force. `lower.mm` and
+// `upper.mm` are both the typed (positive) millimetres.
+struct TabBoardDistances {
+  core::Length lower;
+  core::Length upper;
+};
+TabBoardDistances DefaultTabDistances(const core::RibDocument& d);
+
+// After a chord or sheeting change: while the board lies parallel to the chord the
+// distances follow the airfoil. False when nothing changed.
+bool TabDistancesFollowAirfoil(core::RibDocument& d);
+// After a new airfoil: opening one sets the distances to 0, which would put the board on
+// the chord line through the rib; they take the new airfoil's defaults instead. Distances
+// a project brought are kept.
+bool TabDistancesForNewAirfoil(core::RibDocument& d);
+
+// "<FrmTalon/1> <chord><unit>".
+std::string TabWindowTitle(const core::RibDocument& d);
+
+// What the window shows when it opens; a zero distance on a parallel board is offered at
+// its default.
+TabBoxes TabBoxesFromDocument(const core::RibDocument& d);
+
+// A box as read while the user types, and the text it must show instead when corrected.
+struct TypedValue {
+  double value = 0;
+  std::string correctedText;  // empty: the box stays as typed
+};
+// Tab length or distance from the trailing edge, in millimetres; beyond the chord it is
+// set back to 0. An empty box reads 0.
+TypedValue TypedTabPosition(const std::string& typed, const core::RibDocument& d);
+// The board angle in degrees; beyond 20 either way it is told (FrmTalon/4, title
+// FrmTalon/2) and clamped with its sign.
+TypedValue TypedTabAngle(const std::string& typed);
+
+// The reach label: the front edge's distance from the trailing edge with the unit.
+std::string TabReachText(double reachMm, const core::RibDocument& d);
+
+// Apply: when the tab, its rear distance and their sum stay within the chord, stores the
+// boxes, puts the rib on tabs and recomposes the automatic caption. Otherwise tells
+// FrmTalon/5 in a box titled `windowTitle` and stores nothing. Returns what changed
+// (nothing after a refusal).
+core::Changes ApplyTabs(core::RibDocument& d, const TabBoxes& boxes, const std::string& windowTitle);
+
+// Takes the rib off its tabs (the values stay for the next time).
+core::Changes RemoveTabs(core::RibDocument& d);
+
+}  // namespace ribwindows
