@@ -27,27 +27,18 @@ HoleWindow::HoleWindow(core::RibDocument& document, QWidget* parent)
   setObjectName("frmtrou");
 
   boxesGroup_ = new QGroupBox(this);
-  auto* grid = new QGridLayout(boxesGroup_);
-  positionLabel_ = new QLabel(boxesGroup_);
-  sizeLabel_ = new QLabel(boxesGroup_);
-  heightLabel_ = new QLabel(boxesGroup_);
-  offsetLabel_ = new QLabel(boxesGroup_);
-  sizeBox_ = new QLineEdit(boxesGroup_);
+  positionLabel_ = new QLabel;
+  sizeLabel_ = new QLabel;
+  heightLabel_ = new QLabel;
+  offsetLabel_ = new QLabel;
+  sizeBox_ = new QLineEdit;
   sizeBox_->setObjectName("Text1_1");
-  heightBox_ = new QLineEdit(boxesGroup_);
+  heightBox_ = new QLineEdit;
   heightBox_->setObjectName("Text1_2");
-  offsetBox_ = new QLineEdit(boxesGroup_);
+  offsetBox_ = new QLineEdit;
   offsetBox_->setObjectName("Text2");
-  positionBox_->setParent(boxesGroup_);
-  const std::array<std::pair<QLabel*, QLineEdit*>, 4> rows = {
-      {{positionLabel_, positionBox_}, {sizeLabel_, sizeBox_}, {heightLabel_, heightBox_}, {offsetLabel_, offsetBox_}}};
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    rows[i].first->setBuddy(rows[i].second);
-    rows[i].second->setMaximumWidth(110);
-    grid->addWidget(rows[i].first, static_cast<int>(i), 0);
-    grid->addWidget(rows[i].second, static_cast<int>(i), 1);
-    filters_[i] = new KeyFilter(rows[i].second, QString());
-  }
+  auto* grid = BoxGrid(boxesGroup_, {positionLabel_, sizeLabel_, heightLabel_, offsetLabel_},
+                       {positionBox_, sizeBox_, heightBox_, offsetBox_}, filters_);
   centred_ = new QCheckBox(boxesGroup_);
   centred_->setObjectName("Chkcentr");
   grid->addWidget(centred_, 4, 0, 1, 2);

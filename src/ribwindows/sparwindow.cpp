@@ -28,27 +28,18 @@ SparWindow::SparWindow(core::RibDocument& document, QWidget* parent)
   setObjectName("frmlongeron");
 
   boxesGroup_ = new QGroupBox(this);
-  auto* grid = new QGridLayout(boxesGroup_);
-  positionLabel_ = new QLabel(boxesGroup_);
-  widthLabel_ = new QLabel(boxesGroup_);
-  heightLabel_ = new QLabel(boxesGroup_);
-  insetLabel_ = new QLabel(boxesGroup_);
-  widthBox_ = new QLineEdit(boxesGroup_);
+  positionLabel_ = new QLabel;
+  widthLabel_ = new QLabel;
+  heightLabel_ = new QLabel;
+  insetLabel_ = new QLabel;
+  widthBox_ = new QLineEdit;
   widthBox_->setObjectName("Text1_1");
-  heightBox_ = new QLineEdit(boxesGroup_);
+  heightBox_ = new QLineEdit;
   heightBox_->setObjectName("Text1_2");
-  insetBox_ = new QLineEdit(boxesGroup_);
+  insetBox_ = new QLineEdit;
   insetBox_->setObjectName("Text1_3");
-  positionBox_->setParent(boxesGroup_);
-  const std::array<std::pair<QLabel*, QLineEdit*>, 4> rows = {
-      {{positionLabel_, positionBox_}, {widthLabel_, widthBox_}, {heightLabel_, heightBox_}, {insetLabel_, insetBox_}}};
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    rows[i].first->setBuddy(rows[i].second);
-    rows[i].second->setMaximumWidth(110);
-    grid->addWidget(rows[i].first, static_cast<int>(i), 0);
-    grid->addWidget(rows[i].second, static_cast<int>(i), 1);
-    filters_[i] = new KeyFilter(rows[i].second, QString());
-  }
+  BoxGrid(boxesGroup_, {positionLabel_, widthLabel_, heightLabel_, insetLabel_},
+          {positionBox_, widthBox_, heightBox_, insetBox_}, filters_);
 
   edgeGroup_ = OptionGroup(this, "OptDistance", edge_);
   upperGroup_ = OptionGroup(this, "Opte", upper_);

@@ -1,5 +1,11 @@
 #include "ribwindows/tablewindow.h"
 
+#include "ribwindows/keyfilter.h"
+
+#include <QGroupBox>
+
+#include <QGridLayout>
+
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -185,6 +191,21 @@ void TableWindow::DocumentChanged(core::Changes what) {
     labels_->Show([this](int i) { return LabelFor(i); });
     if (MarkChange(UnderEdit()).Any()) document_.changes.Announce(core::Change::View);
   }
+}
+
+QGridLayout* TableWindow::BoxGrid(QGroupBox* group, const std::array<QLabel*, 4>& labels,
+                                  const std::array<QLineEdit*, 4>& boxes, std::array<KeyFilter*, 4>& filters) {
+  auto* grid = new QGridLayout(group);
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    labels[i]->setParent(group);
+    boxes[i]->setParent(group);
+    labels[i]->setBuddy(boxes[i]);
+    boxes[i]->setMaximumWidth(110);
+    grid->addWidget(labels[i], static_cast<int>(i), 0);
+    grid->addWidget(boxes[i], static_cast<int>(i), 1);
+    filters[i] = new KeyFilter(boxes[i], QString());
+  }
+  return grid;
 }
 
 }  // namespace ribwindows

@@ -3,6 +3,7 @@
 // of numbered rows (slottableeditor.h) and announce every stored change, so that the rib is
 // redrawn at once. The row under edit is marked on the main view while the window is open.
 #include <QDialog>
+#include <array>
 #include <string>
 
 #include "core/changes.h"
@@ -10,12 +11,15 @@
 #include "ribwindows/slottableeditor.h"
 
 class QDialogButtonBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace ribwindows {
 
+class KeyFilter;
 class SlotLabels;
 
 class TableWindow : public QDialog {
@@ -40,6 +44,11 @@ class TableWindow : public QDialog {
   void reject() override;
 
  protected:
+  // The four captioned number boxes of a row, the position box first, in a grid of `group`;
+  // each box gets its key filter (allowed characters set later) and `names` as object names.
+  QGridLayout* BoxGrid(QGroupBox* group, const std::array<QLabel*, 4>& labels, const std::array<QLineEdit*, 4>& boxes,
+                       std::array<KeyFilter*, 4>& filters);
+
   enum class Action { Apply, Add, Modify, Delete };
 
   // `mark` is the view's field that marks this table's row under edit; `placeKey` names the
