@@ -1,5 +1,6 @@
 #include "mainwindow/aboutbox.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -53,7 +54,8 @@ AboutBox::AboutBox(const std::string& versionText, QWidget* parent) : QDialog(pa
   label("lblDescription", std::string(kCredit) + " " + Text("FrmAbout", "6"));
   label("lblDisclaimer", kDisclaimer);
   label("LblTrad", Text("FrmAbout", "7") + " " + Text("FrmAbout", "8") + " " + Text("FrmAbout", "9"));
-  okButton_ = new QPushButton(Q(Text("TextButton", "1")), this);
+  auto* buttonBox = new QDialogButtonBox(Qt::Vertical, this);
+  okButton_ = buttonBox->addButton(Q(Text("TextButton", "1")), QDialogButtonBox::AcceptRole);
   okButton_->setObjectName("cmdok");
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
@@ -66,7 +68,7 @@ AboutBox::AboutBox(const std::string& versionText, QWidget* parent) : QDialog(pa
   top->addLayout(text, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(Label("lblDisclaimer"), 1);
-  buttons->addWidget(okButton_, 0, Qt::AlignBottom);
+  buttons->addWidget(buttonBox, 0, Qt::AlignBottom);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addSpacing(12);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -29,16 +30,14 @@ LanguageWindow::LanguageWindow(core::RibDocument& document, Purpose purpose, QWi
   prompt_->setObjectName("lblPrompt");
   languages_ = new QComboBox(this);
   languages_->setObjectName("Combo1");
-  ok_ = new QPushButton("OK", this);
+  auto* buttons = new QDialogButtonBox(this);
+  ok_ = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
   ok_->setObjectName("ok");
   ok_->setDefault(true);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(prompt_);
   layout->addWidget(languages_);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_);
-  layout->addLayout(buttons);
+  layout->addWidget(buttons);
   setMinimumWidth(300);
 
   const std::vector<std::string> names = files::ListLanguages(s.settings.programDir);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -100,13 +101,15 @@ OpenAirfoilWindow::OpenAirfoilWindow(core::ProgramSettings& settings, const std:
   fileTypes_->setObjectName("Combo1");
   memorizeBox_ = new QCheckBox(this);
   memorizeBox_->setObjectName("memP1");
-  openButton_ = new QPushButton(this);
+  // The platform's order and roles for the buttons; their clicks are wired by hand below.
+  auto* buttonBox = new QDialogButtonBox(Qt::Vertical, this);
+  openButton_ = buttonBox->addButton(QString(), QDialogButtonBox::AcceptRole);
   openButton_->setObjectName("cmdouvrir");
   openButton_->setDefault(true);
-  cancelButton_ = new QPushButton(this);
+  cancelButton_ = buttonBox->addButton(QString(), QDialogButtonBox::RejectRole);
   cancelButton_->setObjectName("cmdannuler");
   cancelButton_->setAutoDefault(false);
-  helpButton_ = new QPushButton(this);
+  helpButton_ = buttonBox->addButton(QString(), QDialogButtonBox::HelpRole);
   helpButton_->setObjectName("cmdaide");
   helpButton_->setAutoDefault(false);
   preview_ = new PreviewArea(this);
@@ -128,14 +131,9 @@ OpenAirfoilWindow::OpenAirfoilWindow(core::ProgramSettings& settings, const std:
   mem->addWidget(lbMem_);
   mem->addStretch();
   mem->addWidget(label3_);
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(openButton_);
-  buttons->addWidget(cancelButton_);
-  buttons->addWidget(helpButton_);
-  buttons->addStretch();
   auto* top = new QHBoxLayout;
   top->addLayout(grid, 1);
-  top->addLayout(buttons);
+  top->addWidget(buttonBox, 0, Qt::AlignTop);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(mem);
