@@ -59,15 +59,12 @@ BlockWindow::BlockWindow(core::RibDocument& document, QWidget* parent) : QDialog
   lowest_ = addLabel(7, "19", "14T", "lblmini");
   highest_ = addLabel(8, "20", "14T", "lblmaxi");
 
-  const DialogButtons buttons = AddDialogButtons(this);
+  const DialogButtons buttons = AddDialogButtons(this, platform::kTopicBlocks);
   ok_ = buttons.ok;
   apply_ = buttons.apply;
   cancel_ = buttons.cancel;
   help_ = buttons.help;
-  remove_ = buttons.box->addButton(Q(Text("FrmBloc", "21")), QDialogButtonBox::DestructiveRole);
-  remove_->setObjectName("cmdremove");
-  remove_->setAutoDefault(false);
-  remove_->setEnabled(document_.rib.baseMode == core::BaseMode::Blocks);
+  remove_ = AddRemoveButton(buttons, Text("FrmBloc", "21"), document_.rib.baseMode == core::BaseMode::Blocks);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
@@ -89,8 +86,6 @@ BlockWindow::BlockWindow(core::RibDocument& document, QWidget* parent) : QDialog
     Apply();
     accept();
   });
-  connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-  connect(help_, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicBlocks); });
   connect(remove_, &QPushButton::clicked, this, [this] { Remove(); });
   subscription_ = document_.changes.Listen([this](core::Changes what) {
     if (!what.Has(core::Change::Chord)) return;

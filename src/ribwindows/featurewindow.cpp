@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/help.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 
@@ -33,7 +34,7 @@ CaptionedBox AddCaptionedBox(QGridLayout* grid, int row, const QString& name, co
   return {label, box};
 }
 
-DialogButtons AddDialogButtons(QDialog* dialog) {
+DialogButtons AddDialogButtons(QDialog* dialog, int helpTopic) {
   DialogButtons b{};
   b.box = new QDialogButtonBox(dialog);
   b.ok = b.box->addButton(Q(platform::Text("TextButton", "1")), QDialogButtonBox::AcceptRole);
@@ -47,7 +48,17 @@ DialogButtons AddDialogButtons(QDialog* dialog) {
   // Enter applies and shows the result; OK closes.
   for (QPushButton* button : {b.ok, b.cancel, b.help}) button->setAutoDefault(false);
   b.apply->setDefault(true);
+  QObject::connect(b.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  QObject::connect(b.help, &QPushButton::clicked, dialog, [helpTopic] { platform::ShowHelpTopic(helpTopic); });
   return b;
+}
+
+QPushButton* AddRemoveButton(const DialogButtons& buttons, const std::string& caption, bool enabled) {
+  QPushButton* remove = buttons.box->addButton(Q(caption), QDialogButtonBox::DestructiveRole);
+  remove->setObjectName("cmdremove");
+  remove->setAutoDefault(false);
+  remove->setEnabled(enabled);
+  return remove;
 }
 
 }  // namespace ribwindows

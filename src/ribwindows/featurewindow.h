@@ -1,7 +1,7 @@
 #pragma once
 // What the feature windows (tabs, blocks, square leading edge, inserted text) share in
 // their layout: captioned boxes in a grid and the OK, Apply, Cancel and Help buttons, with
-// Apply as the button Enter presses.
+// Apply as the button Enter presses, Cancel closing and Help opening the window's topic.
 #include <QString>
 #include <string>
 
@@ -32,6 +32,9 @@ struct DialogButtons {
   QPushButton* cancel;
   QPushButton* help;
 };
-DialogButtons AddDialogButtons(QDialog* dialog);
+// Cancel closes the dialog; Help opens `helpTopic`. OK and Apply are the window's own.
+DialogButtons AddDialogButtons(QDialog* dialog, int helpTopic);
+// The button that takes a feature off the rib (tabs, block).
+QPushButton* AddRemoveButton(const DialogButtons& buttons, const std::string& caption, bool enabled);
 
 }  // namespace ribwindows

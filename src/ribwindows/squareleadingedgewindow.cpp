@@ -27,7 +27,7 @@ SquareLeadingEdgeWindow::SquareLeadingEdgeWindow(core::RibDocument& document, QW
     boxes_[i] = AddCaptionedBox(grid, i, QString("infotxt%1").arg(i), Text("FrmBacarre", captions[i]), std::string(),
                                 i == 2 ? keys + "-" : keys)
                     .box;
-  const DialogButtons buttons = AddDialogButtons(this);
+  const DialogButtons buttons = AddDialogButtons(this, platform::kTopicRibDimensions);
   ok_ = buttons.ok;
   apply_ = buttons.apply;
   cancel_ = buttons.cancel;
@@ -43,8 +43,6 @@ SquareLeadingEdgeWindow::SquareLeadingEdgeWindow(core::RibDocument& document, QW
     Apply();
     accept();
   });
-  connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-  connect(help_, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicRibDimensions); });
   // Another rib opened while the window stays up: Apply must not carry the old one's
   // square over to it.
   subscription_ = document_.changes.Listen([this](core::Changes what) {

@@ -151,15 +151,12 @@ TabWindow::TabWindow(core::RibDocument& document, QWidget* parent) : QDialog(par
   grid->addWidget(reach_, gridRow, 1);
 
   sketch_ = new TabSketch(document_, this);
-  const DialogButtons buttons = AddDialogButtons(this);
+  const DialogButtons buttons = AddDialogButtons(this, platform::kTopicRibDimensions);
   ok_ = buttons.ok;
   apply_ = buttons.apply;
   cancel_ = buttons.cancel;
   help_ = buttons.help;
-  remove_ = buttons.box->addButton(Q(Text("FrmTalon", "13")), QDialogButtonBox::DestructiveRole);
-  remove_->setObjectName("cmdremove");
-  remove_->setAutoDefault(false);
-  remove_->setEnabled(document_.rib.baseMode == core::BaseMode::Tabs);
+  remove_ = AddRemoveButton(buttons, Text("FrmTalon", "13"), document_.rib.baseMode == core::BaseMode::Tabs);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(sideRow);
@@ -187,8 +184,6 @@ TabWindow::TabWindow(core::RibDocument& document, QWidget* parent) : QDialog(par
   for (QRadioButton* side : sides_) connect(side, &QRadioButton::toggled, this, [this](bool on) { if (on) SideChosen(); });
   connect(apply_, &QPushButton::clicked, this, [this] { Apply(); });
   connect(ok_, &QPushButton::clicked, this, [this] { if (Apply()) accept(); });
-  connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-  connect(help_, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicRibDimensions); });
   connect(remove_, &QPushButton::clicked, this, [this] { Remove(); });
   subscription_ = document_.changes.Listen([this](core::Changes what) { Follow(what); });
 }

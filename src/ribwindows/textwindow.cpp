@@ -36,7 +36,7 @@ TextWindow::TextWindow(core::RibDocument& document, QWidget* parent) : QDialog(p
   grid->addWidget(sizeCaption, 3, 0);
   grid->addWidget(sizes_, 3, 1, Qt::AlignLeft);
 
-  const DialogButtons buttons = AddDialogButtons(this);
+  const DialogButtons buttons = AddDialogButtons(this, platform::kTopicSettings);
   ok_ = buttons.ok;
   apply_ = buttons.apply;
   cancel_ = buttons.cancel;
@@ -65,8 +65,6 @@ TextWindow::TextWindow(core::RibDocument& document, QWidget* parent) : QDialog(p
     SaveTextSize(document_);
     accept();
   });
-  connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-  connect(help_, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicSettings); });
 }
 
 void TextWindow::Apply() {
