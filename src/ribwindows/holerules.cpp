@@ -11,9 +11,9 @@ constexpr float kTouchMm = 1e-3f;
 // The offset may be negative: the sign applies to the whole length, so -1.1/2 in is
 // -1.5 in (the fraction is not added to -1).
 core::Length SignedBoxLength(const std::string& text, const std::string& unitText) {
-  if (text.empty() || text.front() != '-') return BoxLength(text, unitText);
+  if (text.empty() || text.front() != '-') return LengthFromBox(text, unitText);
   const std::string rest = text.substr(1);
-  core::Length magnitude = rest.empty() || rest.front() == '-' ? core::Length{} : BoxLength(rest, unitText);
+  core::Length magnitude = rest.empty() || rest.front() == '-' ? core::Length{} : LengthFromBox(rest, unitText);
   return {magnitude.mm == 0 ? 0.0f : -magnitude.mm, text};
 }
 }  // namespace
@@ -44,8 +44,8 @@ core::HoleRow HoleTraits::RowOf(const HoleFields& f, const core::HoleRow& base, 
   core::HoleRow row = base;
   row.positionText = f.position;
   row.fromTrailingEdge = f.fromTrailingEdge && !IsBlankPosition(f.position) ? 1 : 0;
-  row.size = BoxLength(f.size, unit);
-  row.height = BoxLength(f.height, unit);
+  row.size = LengthFromBox(f.size, unit);
+  row.height = LengthFromBox(f.height, unit);
   row.offset = f.centred ? core::Length{0, "0"} : SignedBoxLength(f.offset, unit);
   row.centred = f.centred ? 1.0f : 0.0f;
   row.shape = f.shape;

@@ -8,6 +8,7 @@
 #include "files/captions.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
+#include "ribwindows/boxreading.h"
 
 namespace ribwindows {
 
@@ -15,18 +16,11 @@ using platform::Text;
 
 namespace {
 
-// A length as typed in the box; a malformed inch text is told and reads as 0.
-core::Length TypedBoxLength(const std::string& typed, const std::string& unitText) {
-  const core::LengthReading reading = core::ReadLength(typed, unitText);
-  if (reading.malformed) platform::Inform(Text("Message", "20") + "\r\n" + "xx.yy/zz ou xx.yy", "Enter error");
-  return {reading.mm, typed};
-}
-
 // An edge piece deeper than the chord is told (FrmInput/`messageKey`) and set to 0; its
 // text stays as typed.
 void StoreEdgeDepth(core::RibDocument& d, const std::string& typed, core::Length& depth, const char* messageKey,
                     const std::string& windowTitle) {
-  depth = TypedBoxLength(typed, d.settings.unitText);
+  depth = LengthFromBox(typed, d.settings.unitText);
   if (depth.mm > d.rib.chord.mm) {
     platform::Inform(Text("FrmInput", messageKey), windowTitle);
     depth.mm = 0;
@@ -70,7 +64,7 @@ StoredInput StoreInput(core::RibDocument& d, InputKind kind, const std::string& 
   StoredInput out{typed, core::Change::Setup};
   switch (kind) {
     case InputKind::Chord: {
-      const core::Length chord = TypedBoxLength(typed, d.settings.unitText);
+      const core::Length chord = LengthFromBox(typed, d.settings.unitText);
       // Nothing can be drawn on a chord of 0, and the view would silently go blank.
       if (!(chord.mm > 0)) {
         platform::Inform(Text("FrmInput", "14"), windowTitle);
@@ -83,7 +77,7 @@ StoredInput StoreInput(core::RibDocument& d, InputKind kind, const std::string& 
       break;
     }
     case InputKind::Sheeting:
-      d.rib.sheeting = TypedBoxLength(typed, d.settings.unitText);
+      d.rib.sheeting = LengthFromBox(typed, d.settings.unitText);
       d.project.modified = true;
       out.changed = core::Change::Setup | core::Change::Sheeting;
       break;

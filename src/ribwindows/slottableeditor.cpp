@@ -32,10 +32,5 @@ bool IsMalformedPosition(const std::string& text, const std::string& unitText) {
   return core::ReadLength(text, unitText).malformed;
 }
 
-core::Length BoxLength(const std::string& text, const std::string& unitText) {
-  const core::LengthReading reading = core::ReadLength(text, unitText);
-  if (reading.malformed) platform::Inform(platform::Text("Message", "20") + "\r\n" + "xx.yy/zz ou xx.yy", "Enter error");
-  return {reading.mm, text};
-}
 
 }  // namespace ribwindows

@@ -15,6 +15,7 @@
 
 #include "core/changes.h"
 #include "core/ribdocument.h"
+#include "ribwindows/boxreading.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 
@@ -44,8 +45,6 @@ float PositionMm(const std::string& text, bool fromTrailingEdge, const core::Rib
 // A position text that cannot be read: an inch length such as "1./2".
 bool IsMalformedPosition(const std::string& text, const std::string& unitText);
 
-// A length box's text; a malformed inch text is told (Message/20) and reads as 0.
-core::Length BoxLength(const std::string& text, const std::string& unitText);
 
 // What an action asks of the window afterwards.
 struct TableOutcome {

@@ -40,9 +40,9 @@ core::SparRow SparTraits::RowOf(const SparFields& f, const core::SparRow& base, 
   row.positionText = f.position;
   // A blank position is no spar, whichever edge it would count from.
   row.fromTrailingEdge = f.fromTrailingEdge && !IsBlankPosition(f.position) ? 1 : 0;
-  row.width = BoxLength(f.width, unit);
-  row.height = BoxLength(f.height, unit);
-  row.inset = BoxLength(f.inset, unit);
+  row.width = LengthFromBox(f.width, unit);
+  row.height = LengthFromBox(f.height, unit);
+  row.inset = LengthFromBox(f.inset, unit);
   row.upper = f.upper;
   row.lower = f.lower;
   row.shape = f.shape;
