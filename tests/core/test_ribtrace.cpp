@@ -551,4 +551,27 @@ TEST_F(RibTrace, DrawingTwiceGivesTheSamePrimitivesAndLeavesTheDocumentAlone) {
   EXPECT_EQ(s.project, before.project);
 }
 
+// The box Fit works from holds every line and the whole of every circle, and leaves texts
+// out (their size depends on the target).
+TEST(RibBounds, HoldLinesAndWholeCirclesButNoTexts) {
+  core::RibConstruction c;
+  core::RibElement line;
+  line.points = {{0, 0}, {10, 5}};
+  core::RibElement circle;
+  circle.shape = core::RibShape::Circle;
+  circle.points = {{20, 0}};
+  circle.radiusMm = 3;
+  core::RibElement text;
+  text.shape = core::RibShape::Text;
+  text.points = {{100, 100}};
+  c.elements = {line, circle, text};
+  const core::BoundsMm b = core::BoundsOf(c);
+  ASSERT_FALSE(b.empty);
+  EXPECT_DOUBLE_EQ(b.left, 0);
+  EXPECT_DOUBLE_EQ(b.right, 23);
+  EXPECT_DOUBLE_EQ(b.bottom, -3);
+  EXPECT_DOUBLE_EQ(b.top, 5);
+  EXPECT_TRUE(core::BoundsOf(core::RibConstruction{}).empty);
+}
+
 }  // namespace
