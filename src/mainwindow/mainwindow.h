@@ -27,6 +27,8 @@ class QToolButton;
 
 namespace mainwindow {
 
+class UndoHistory;
+
 // The picture the rib is drawn on. It keeps what was drawn until it is cleared.
 class RibView : public QWidget {
   Q_OBJECT
@@ -74,6 +76,8 @@ class MainWindow : public QMainWindow {
   void SetSpecialView(SpecialView view, SpecialDrawing drawing);
 
   QAction* Action(Command command) const;
+  // Edit > Undo and Redo over the rib set-up.
+  UndoHistory& History() const { return *history_; }
   QToolButton* CommandButton(Command command) const;
   // Runs a command as its menu entry, button or tool-bar button would.
   void Run(Command command);
@@ -118,6 +122,7 @@ class MainWindow : public QMainWindow {
   void KeepWithinScreen();
   void BuildMenus();
   void BuildToolBar();
+  void BuildEditMenu();
   void BuildView();
   void WireCommands();
   void DocumentChanged(core::Changes what);
@@ -152,6 +157,8 @@ class MainWindow : public QMainWindow {
   QScrollBar* vScroll_ = nullptr;
   QComboBox* zoomList_ = nullptr;
   QMenu* ribMenu_ = nullptr;
+  QMenu* editMenu_ = nullptr;
+  UndoHistory* history_ = nullptr;
   QLabel* panels_[3] = {nullptr, nullptr, nullptr};
   std::vector<QAction*> toolbarButtons_;  // index 1.. as the tool bar's buttons
   std::vector<QAction*> recentEntries_;
