@@ -52,6 +52,7 @@
 #include "platform/filedialogs.h"
 #include "platform/help.h"
 #include "platform/messages.h"
+#include "platform/qt/qtdrawtarget.h"
 #include "platform/qt/qttranslations.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
@@ -622,12 +623,14 @@ void MainWindow::Redraw() {
     UpdateScrollRanges();
     view_->Clear();
     const core::ViewPlacement at = core::PlaceView(d);
+    QPainter painter(&view_->Surface());
+    platform::QtDrawTarget target = platform::QtDrawTarget::ForDevice(painter, view_->Surface());
     const std::pair<bool, SpecialView> order[] = {{v.compareShown, SpecialView::Comparison},
                                                   {v.thicknessCamberShown, SpecialView::ThicknessCamber},
                                                   {v.formerShown, SpecialView::Former}};
     for (const auto& [active, kind] : order) {
       auto it = specialViews_.find(kind);
-      if (active && it != specialViews_.end() && it->second) it->second(view_->Surface(), at);
+      if (active && it != specialViews_.end() && it->second) it->second(target, at);
     }
     view_->MarkDrawn();
     return;
