@@ -289,6 +289,7 @@ void MainWindow::BuildMenus() {
       {Command::Save, QKeySequence::keyBindings(QKeySequence::Save)},
       {Command::SaveProjectAs, QKeySequence::keyBindings(QKeySequence::SaveAs)},
       {Command::Exit, QKeySequence::keyBindings(QKeySequence::Quit)},
+      {Command::Print, QKeySequence::keyBindings(QKeySequence::Print)},
       {Command::HelpTopics, QKeySequence::keyBindings(QKeySequence::HelpContents)},
       {Command::ZoomIn, QKeySequence::keyBindings(QKeySequence::ZoomIn) << QKeySequence(Qt::CTRL | Qt::Key_Equal)},
       {Command::ZoomOut, QKeySequence::keyBindings(QKeySequence::ZoomOut)},

@@ -12,6 +12,7 @@
 
 #include "commands/printcommand.h"
 #include "core/lengths.h"
+#include "core/numformat.h"
 #include "core/ribconstruction.h"
 #include "files/settings.h"
 #include "platform/desktop.h"
@@ -26,6 +27,12 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 QString T(const char* section, const char* key) { return Q(platform::Text(section, key)); }
+
+// A length for the indicators, "# ###.###" in the unit in force, with the unit.
+QString Shown(double mm, const std::string& unit) {
+  const double value = unit == " in" ? mm / 25.4 : mm;
+  return Q(core::ScreenNumberText(core::FormatNumber(value, "# ###.###")) + unit);
+}
 
 // The stored texts and lengths of the four boxes, in box order.
 core::Length core::PrintSetup::* const kBoxFields[kPrintBoxCount] = {
@@ -127,8 +134,7 @@ PrintWindow::PrintWindow(core::RibDocument& document, double printerPaperHeightM
 
   // The printed length shows the blocks when they are drawn; the rib's height as the box
   // always showed it: the chord times the airfoil's highest ordinate.
-  printedLength_->setText(Q(core::LengthToText(static_cast<float>(printedLengthMm_), unit) + unit));
-  ribHeight_->setText(Q(core::LengthToText(static_cast<float>(core::RibHeightMm(document_)), unit) + unit));
+  printedLength_->setText(Shown(printedLengthMm_, unit));
 
   connect(paper_, &QComboBox::currentIndexChanged, this, &PrintWindow::Recompute);
   connect(okButton_, &QPushButton::clicked, this, &PrintWindow::Store);
@@ -160,7 +166,7 @@ void PrintWindow::Recompute() {
   pageCount_->setFont(bold);
   if (plan.problem == core::TilingProblem::NoRoom) {
     pageCount_->setText(T("FrmPrint", "22"));
-    usable_->setText(Q(core::LengthToText(static_cast<float>(plan.usableLengthMm), unit) + unit));
+    usable_->setText(Shown(plan.usableLengthMm, unit));
   } else if (plan.printerPaper) {
     pageCount_->setText("1");
     usable_->setText(QString());
@@ -168,7 +174,7 @@ void PrintWindow::Recompute() {
     QString count = QString::number(plan.pageCount);
     if (plan.problem == core::TilingProblem::NeedsOverlap) count += "   " + T("FrmPrint", "24");
     pageCount_->setText(count);
-    usable_->setText(Q(core::LengthToText(static_cast<float>(plan.usableLengthMm), unit) + unit));
+    usable_->setText(Shown(plan.usableLengthMm, unit));
   }
 
   // How far the rib reaches above and below the chord line, against the room the sheet
@@ -180,7 +186,7 @@ void PrintWindow::Recompute() {
       draft.paperIndex == core::kPrinterPaperIndex ? printerPaperHeightMm_ : core::PaperAt(draft.paperIndex).widthMm;
   const double roomAbove = draft.chordLineFromTop.mm;
   const double roomBelow = sheetHeight - roomAbove;
-  auto text = [&unit](double mm) { return Q(core::LengthToText(static_cast<float>(mm), unit) + unit); };
+  auto text = [&unit](double mm) { return Shown(mm, unit); };
   ribHeight_->setText(text(core::RibHeightMm(document_)) + "   (" + T("FrmPrint", "19") + " " + text(below) + ")");
   if (sheetHeight > 0)
     room_->setText(text(roomAbove) + "   (" + T("FrmPrint", "15") + " " + text(roomBelow) + ")");
