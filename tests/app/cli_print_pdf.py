@@ -178,8 +178,8 @@ def main():
     open(ini, "w").close()
     airfoil = os.path.join(airfoils, "sd7037.dat")
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    base = [cli, "--unit", "mm", "--ini", ini, "print", airfoil, "--paper", "0", "--start", "10", "--end", "15",
-            "--overlap", "20"]
+    common = [cli, "--unit", "mm", "--ini", ini, "print", airfoil, "--start", "10", "--end", "15"]
+    base = common + ["--paper", "0", "--overlap", "20"]
 
     # One sheet: a 200 mm rib, chord line 50 mm down.
     one = os.path.join(WORK, "one.pdf")
@@ -234,12 +234,18 @@ def main():
         check(abs((far - shift) - near) < 0.2,
               "far cross of sheet %d (%.2f) and near cross of sheet %d (%.2f) mark one point of the rib "
               "(sheet shift %.2f mm)" % (p + 1, far, p + 2, near, shift))
+    # Entry 8, the platform's default paper: one sheet whatever the length, still landscape.
+    own = os.path.join(WORK, "own.pdf")
+    r = run(common + ["-o", own, "--chord", "600", "--paper", "8", "--overlap", "0"], env=env)
+    count, w, h = pages_of(own) if r.returncode == 0 else (0, 0, 0)
+    check(count == 1 and w > h, "entry 8 prints 600 mm on one landscape sheet (%d pages, %.0f x %.0f mm)" % (count, w, h))
+
     # Refusals write nothing: no room left on the paper, several sheets without overlap,
     # and a length typed with a character the boxes refuse.
     refused = os.path.join(WORK, "refused.pdf")
     for extra, code, key in ((["--overlap", "300"], 2, "refused: 22"), (["--overlap", "0"], 2, "refused: 24"),
                              (["--overlap", "2O"], 64, "")):
-        r = run(base[:-2] + ["-o", refused, "--chord", "600"] + extra, env=env)
+        r = run(common + ["--paper", "0", "-o", refused, "--chord", "600"] + extra, env=env)
         check(r.returncode == code and r.stdout.strip() == key and not os.path.exists(refused),
               "%s gives exit %d and %r (got %d, %r)" % (" ".join(extra), code, key, r.returncode, r.stdout.strip()))
     return 1 if failures else 0

@@ -76,9 +76,16 @@ bool QtPageOutput::Begin(const SheetPaper& paper, std::string& error) {
     painter_.reset();
     return false;
   }
+  ClipToSheet();
   target_.emplace(QtDrawTarget::ForDevice(*painter_, Device()));
   target_->SetBackground(QColor());
   return true;
+}
+
+// A rib longer than the sheet is drawn past its edges; the preview would show that part
+// beside the page, where a printer simply leaves it out.
+void QtPageOutput::ClipToSheet() {
+  painter_->setClipRect(QRect(0, 0, Device().width(), Device().height()));
 }
 
 double QtPageOutput::SheetWidthMm() const {
@@ -94,6 +101,7 @@ bool QtPageOutput::NewSheet(std::string& error) {
     error = "the printer refused a new sheet";
     return false;
   }
+  ClipToSheet();
   return true;
 }
 

@@ -33,6 +33,7 @@ class QtPageOutput : public PageOutput {
 
  private:
   QPagedPaintDevice& Device() const;
+  void ClipToSheet();
 
   QPrinter* printer_ = nullptr;
   std::unique_ptr<QPdfWriter> pdf_;
