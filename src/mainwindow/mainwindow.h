@@ -11,9 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "commands/printcommand.h"
 #include "core/changes.h"
 #include "core/ribdocument.h"
 #include "core/viewgeometry.h"
+#include "platform/drawtarget.h"
 #include "ribwindows/inputsettings.h"
 #include "mainwindow/menurules.h"
 
@@ -70,10 +72,15 @@ class MainWindow : public QMainWindow {
   void LoadRecentMenu();
 
   // The views that draw instead of the rib while their flag is set in the document's view
-  // state; a redraw draws every active one in this order.
+  // state; a redraw draws every active one in this order. A view draws on any target (the
+  // main view, a printer page, a PDF) at the placement it is given.
   enum class SpecialView { Comparison, ThicknessCamber, Former };
-  using SpecialDrawing = std::function<void(QImage& surface, const core::ViewPlacement& at)>;
+  using SpecialDrawing = std::function<void(platform::DrawTarget& target, const core::ViewPlacement& at)>;
   void SetSpecialView(SpecialView view, SpecialDrawing drawing);
+  // The two airfoils of the comparison view, which the print question names.
+  void SetComparedAirfoils(std::string first, std::string second);
+  // What printing draws: the active special views at the sheet's placement, else the rib.
+  commands::PrintRequest PrintRequestForView() const;
 
   QAction* Action(Command command) const;
   // Edit > Undo and Redo over the rib set-up.
@@ -149,6 +156,10 @@ class MainWindow : public QMainWindow {
   // Closes every other window; false when one of them refused.
   bool CloseOtherWindows();
   void ToggleDisplay(Command command);
+  // File > Page Setup; true when the user pressed OK.
+  bool ShowPageSetup();
+  void PrintView();
+  void PreviewPrint();
 
   core::RibDocument& document_;
   core::ChangeChannel::Subscription subscription_;
@@ -168,6 +179,7 @@ class MainWindow : public QMainWindow {
   std::map<Command, std::function<void()>> commands_;
   std::map<Command, bool> ruleEnabled_;
   std::map<SpecialView, SpecialDrawing> specialViews_;
+  std::vector<std::string> comparedAirfoils_;
   int drawCount_ = 0;
   std::array<float, 3> refusedEdges_{};  // leading edge, trailing edge, chord last refused
   bool quitConfirmed_ = false;
