@@ -41,6 +41,10 @@ const Entry kCommands[] = {
     {"dxf", cli::Dxf, "dxf INPUT -o OUT.dxf [rib options]"},
     {"render", cli::Render, "render INPUT -o OUT.png|OUT.svg|OUT.pdf [--zoom Z] [rib options]"},
     {"resave", cli::Resave, "resave IN.vdl OUT.vdl [--airfoil-dir DIR]"},
+    {"thickness-camber", cli::ThicknessCamber,
+     "thickness-camber AIRFOIL --thickness PCT --camber PCT [--caption-17 TEXT] [--caption-18 TEXT] -o OUT.dat"},
+    {"incline", cli::Incline, "incline AIRFOIL --angle DEG -o OUT.dat"},
+    {"oblique", cli::Oblique, "oblique AIRFOIL --mode 0|1 --angle DEG --length TEXT [--caption-6 TEXT] -o OUT.dat"},
 };
 
 int Usage() {

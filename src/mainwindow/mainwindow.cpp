@@ -25,6 +25,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
+#include <memory>
 
 #include "commands/airfoilcommands.h"
 #include "commands/dxfexport.h"
@@ -52,12 +53,18 @@
 #include "platform/filedialogs.h"
 #include "platform/help.h"
 #include "platform/messages.h"
+#include "platform/qt/qtdrawtarget.h"
 #include "platform/qt/qttranslations.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
 #include "settingswindows/airfoilpackoffer.h"
 #include "settingswindows/colourswindow.h"
 #include "settingswindows/defaultswindow.h"
+#include "toolwindows/airfoilviews.h"
+#include "toolwindows/dihedralwindow.h"
+#include "toolwindows/ribsheetwindow.h"
+#include "toolwindows/slantedribwindows.h"
+#include "toolwindows/thicknesscamberwindow.h"
 
 namespace mainwindow {
 
@@ -468,7 +475,42 @@ void MainWindow::WireCommands() {
   set(AirfoilFolders, [this, &d] { settingswindows::OfferAirfoilPack(d, this); });
   set(Defaults, [this, &d] { settingswindows::ChangeDefaults(d, *this); });
   set(Colours, [this, &d] { settingswindows::ColoursWindow(d, this).exec(); });
+  WireAirfoilTools();
   for (Command command : AllCommands()) ApplyEnabled(command);
+}
+
+void MainWindow::WireAirfoilTools() {
+  using enum Command;
+  // Shared by the commands and the drawings, which the window keeps as long as it lives.
+  auto views = std::make_shared<toolwindows::AirfoilViews>(document_);
+  commands_[CompareAirfoils] = [this, views] { views->Compare(this); };
+  commands_[Former] = [this, views] { views->Former(this); };
+  commands_[ThicknessCamber] = [this, views] {
+    toolwindows::ThicknessCamberWindow window(document_, this);
+    window.SetPrint([this, views, &window] { PrintToolView(*views, &window); });
+    window.exec();
+  };
+  commands_[InclinedRib] = [this] { toolwindows::InclinedRibWindow(document_, this).exec(); };
+  commands_[ObliqueRib] = [this] { toolwindows::ObliqueRibWindow(document_, this).exec(); };
+  commands_[Dihedral] = [this] { toolwindows::DihedralWindow(document_.settings, this).exec(); };
+  commands_[RibSheet] = [this] { toolwindows::RibSheetWindow(document_, this).exec(); };
+  const std::pair<SpecialView, toolwindows::ToolView> kinds[] = {
+      {SpecialView::Comparison, toolwindows::ToolView::Comparison},
+      {SpecialView::ThicknessCamber, toolwindows::ToolView::ThicknessCamber},
+      {SpecialView::Former, toolwindows::ToolView::Former}};
+  for (const auto& [special, tool] : kinds)
+    SetSpecialView(special, [this, views, tool](QImage& surface, const core::ViewPlacement& at) {
+      QPainter painter(&surface);
+      platform::QtDrawTarget target = platform::QtDrawTarget::ForDevice(painter, surface);
+      views->Draw(tool, target, at);
+      Panel(2)->setText(Q(views->PanelText(tool)));
+    });
+}
+
+// Until the main print command prints the special views, the tools print the view shown on
+// one sheet through this.
+void MainWindow::PrintToolView(const toolwindows::AirfoilViews& views, QWidget* parent) {
+  views.PrintActiveView(parent);
 }
 
 void MainWindow::ToggleDisplay(Command command) {
