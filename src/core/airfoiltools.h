@@ -84,8 +84,8 @@ struct RibSheet {
   bool hasSecondValue = false;
   std::vector<RibSheetRow> rows;  // n + 2 ribs, root first
 };
-// The most intermediate ribs the sheet lists; more would be a list nobody builds.
-inline constexpr int kMostIntermediateRibs = 998;
+// The most intermediate ribs the sheet lists: rib numbers stay 16-bit (n + 2 <= 32767).
+inline constexpr int kMostIntermediateRibs = 32765;
 RibSheet ComputeRibSheet(const RibSheetInput& in);
 // A row as the list and the printed sheet show it: the number, the chord and, when there is
 // one, the second value, in the unit in force ("# ####.##").

@@ -180,6 +180,8 @@ TEST(RibSheet, SecondValueSpacingAndChecks) {
   EXPECT_NEAR(s.rows[3].second, 6, 1e-12);
   EXPECT_EQ(s.freeSpacing, 0);
 
+  in.ribCountText = "40000";  // rib numbers stay 16-bit
+  EXPECT_EQ(core::ComputeRibSheet(in).intermediateRibs, 32765);
   in.ribCountText = " ";
   EXPECT_EQ(core::ComputeRibSheet(in).check, core::RibSheetCheck::CountMissing);
   in.tipChord = 151;
