@@ -664,12 +664,14 @@ void MainWindow::Redraw() {
     UpdateScrollRanges();
     view_->Clear();
     const core::ViewPlacement at = core::PlaceView(d);
+    QPainter painter(&view_->Surface());
+    platform::QtDrawTarget target = platform::QtDrawTarget::ForDevice(painter, view_->Surface());
     const std::pair<bool, SpecialView> order[] = {{v.compareShown, SpecialView::Comparison},
                                                   {v.thicknessCamberShown, SpecialView::ThicknessCamber},
                                                   {v.formerShown, SpecialView::Former}};
     for (const auto& [active, kind] : order) {
       auto it = specialViews_.find(kind);
-      if (active && it != specialViews_.end() && it->second) it->second(view_->Surface(), at);
+      if (active && it != specialViews_.end() && it->second) it->second(target, at);
     }
     view_->MarkDrawn();
     return;

@@ -14,6 +14,7 @@
 #include "core/changes.h"
 #include "core/ribdocument.h"
 #include "core/viewgeometry.h"
+#include "platform/drawtarget.h"
 #include "ribwindows/inputsettings.h"
 #include "mainwindow/menurules.h"
 
@@ -72,9 +73,10 @@ class MainWindow : public QMainWindow {
   void LoadRecentMenu();
 
   // The views that draw instead of the rib while their flag is set in the document's view
-  // state; a redraw draws every active one in this order.
+  // state; a redraw draws every active one in this order. A view draws on any target (the
+  // main view, a printer page, a PDF) at the placement it is given.
   enum class SpecialView { Comparison, ThicknessCamber, Former };
-  using SpecialDrawing = std::function<void(QImage& surface, const core::ViewPlacement& at)>;
+  using SpecialDrawing = std::function<void(platform::DrawTarget& target, const core::ViewPlacement& at)>;
   void SetSpecialView(SpecialView view, SpecialDrawing drawing);
 
   QAction* Action(Command command) const;
