@@ -499,18 +499,17 @@ void MainWindow::WireAirfoilTools() {
       {SpecialView::ThicknessCamber, toolwindows::ToolView::ThicknessCamber},
       {SpecialView::Former, toolwindows::ToolView::Former}};
   for (const auto& [special, tool] : kinds)
-    SetSpecialView(special, [this, views, tool](QImage& surface, const core::ViewPlacement& at) {
-      QPainter painter(&surface);
-      platform::QtDrawTarget target = platform::QtDrawTarget::ForDevice(painter, surface);
+    SetSpecialView(special, [this, views, tool](platform::DrawTarget& target, const core::ViewPlacement& at) {
       views->Draw(tool, target, at);
       Panel(2)->setText(Q(views->PanelText(tool)));
     });
 }
 
-// Until the main print command prints the special views, the tools print the view shown on
-// one sheet through this.
+// The main print command prints the special view shown; until it is installed the tools
+// print the view on one sheet themselves.
 void MainWindow::PrintToolView(const toolwindows::AirfoilViews& views, QWidget* parent) {
-  views.PrintActiveView(parent);
+  if (IsCommandEnabled(Command::Print)) Run(Command::Print);
+  else views.PrintActiveView(parent);
 }
 
 void MainWindow::ToggleDisplay(Command command) {
