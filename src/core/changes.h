@@ -20,6 +20,7 @@ enum class Change : std::uint32_t {
   Settings = 1u << 6,  // paths, unit, recent files
   Project = 1u << 7,   // project name or saved state
   NewRib = 1u << 8,    // the document was reset to a new rib
+  Restored = 1u << 9,  // the rib set-up was put back whole (undo, redo): copies reload it
 };
 
 class Changes {

@@ -1,5 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
+#include "mainwindow/undohistory.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,6 +34,7 @@
 #include "commands/newrib.h"
 #include "commands/projectcommands.h"
 #include "core/caption.h"
+#include "mainwindow/undohistory.h"
 #include "ribwindows/inputwindow.h"
 #include "ribwindows/inputsettings.h"
 #include "ribwindows/holewindow.h"
@@ -218,6 +221,7 @@ MainWindow::MainWindow(core::RibDocument& document, QWidget* parent) : QMainWind
   BuildView();
   WireCommands();
   subscription_ = document_.changes.Listen([this](core::Changes what) { DocumentChanged(what); });
+  BuildEditMenu();  // its history listens after the window, see UndoHistory
   setAcceptDrops(true);
   resize(1000, 700);
 }
@@ -291,6 +295,17 @@ void MainWindow::BuildMenus() {
   for (const auto& [command, key] : {std::pair{Command::SaveProjectAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
                                      std::pair{Command::Exit, QKeySequence(Qt::CTRL | Qt::Key_Q)}})
     if (actions_[command]->shortcuts().isEmpty()) actions_[command]->setShortcut(key);
+}
+
+void MainWindow::BuildEditMenu() {
+  history_ = new UndoHistory(document_, this);
+  editMenu_ = new QMenu(this);
+  editMenu_->setObjectName("mnuEdit");
+  editMenu_->addAction(history_->UndoAction());
+  editMenu_->addAction(history_->RedoAction());
+  // Between File and the rest, where every program has it.
+  const QList<QAction*> menus = menuBar()->actions();
+  menuBar()->insertMenu(menus.size() > 1 ? menus[1] : nullptr, editMenu_);
 }
 
 void MainWindow::BuildToolBar() {
@@ -538,6 +553,8 @@ void MainWindow::LoadCaptions() {
     b->setText(text(def.caption));
     b->setToolTip(text(def.toolTip));
   }
+  editMenu_->setTitle(Q(Text("MenuEdit", "1")));
+  history_->LoadCaptions();
   for (const files::MenuCaption& entry : files::kMenuCaptions) {
     const QString name = Q(std::string(entry.control));
     const QString caption = Q(files::MenuCaptionText(entry));
@@ -610,6 +627,7 @@ void MainWindow::Load() {
   Panel(2)->clear();
   LoadRecentMenu();
   for (Command command : AirfoilCommands()) SetCommandEnabled(command, d.airfoil.loaded);
+  history_->StartAfresh();  // the settings just read are no step to undo
 }
 
 // ---------------------------------------------------------------------------------------
@@ -629,8 +647,10 @@ void MainWindow::DocumentChanged(core::Changes what) {
     // The caption must not go on naming the previous airfoil.
     core::RecomposeCaption(document_, files::CaptionWordsInLanguage());
   }
-  // Board distances follow the airfoil before anything is drawn with them.
-  if (what.Has(core::Change::Chord) || what.Has(core::Change::Sheeting)) ribwindows::TabDistancesFollowAirfoil(document_);
+  // Board distances follow the airfoil before anything is drawn with them; a set-up put
+  // back by undo or redo has them as they were.
+  const bool followsChord = what.Has(core::Change::Chord) || what.Has(core::Change::Sheeting);
+  if (followsChord && !what.Has(core::Change::Restored)) ribwindows::TabDistancesFollowAirfoil(document_);
   else if (what.Has(core::Change::Airfoil)) ribwindows::TabDistancesForNewAirfoil(document_);
   if (what.Has(core::Change::Airfoil) || what.Has(core::Change::Setup)) {
     // Tabs and blocks exclude each other: the command of the one not in use waits.

@@ -32,6 +32,8 @@ class AirfoilViews;
 
 namespace mainwindow {
 
+class UndoHistory;
+
 // The picture the rib is drawn on. It keeps what was drawn until it is cleared.
 class RibView : public QWidget {
   Q_OBJECT
@@ -80,6 +82,8 @@ class MainWindow : public QMainWindow {
   void SetSpecialView(SpecialView view, SpecialDrawing drawing);
 
   QAction* Action(Command command) const;
+  // Edit > Undo and Redo over the rib set-up.
+  UndoHistory& History() const { return *history_; }
   QToolButton* CommandButton(Command command) const;
   // Runs a command as its menu entry, button or tool-bar button would.
   void Run(Command command);
@@ -124,6 +128,7 @@ class MainWindow : public QMainWindow {
   void KeepWithinScreen();
   void BuildMenus();
   void BuildToolBar();
+  void BuildEditMenu();
   void BuildView();
   void WireCommands();
   // The airfoil tools of the Utilities menu and the special views' drawings.
@@ -161,6 +166,8 @@ class MainWindow : public QMainWindow {
   QScrollBar* vScroll_ = nullptr;
   QComboBox* zoomList_ = nullptr;
   QMenu* ribMenu_ = nullptr;
+  QMenu* editMenu_ = nullptr;
+  UndoHistory* history_ = nullptr;
   QLabel* panels_[3] = {nullptr, nullptr, nullptr};
   std::vector<QAction*> toolbarButtons_;  // index 1.. as the tool bar's buttons
   std::vector<QAction*> recentEntries_;

@@ -184,7 +184,7 @@ void TableWindow::DocumentChanged(core::Changes what) {
   if (what.Has(core::Change::Settings)) UseUnit();
   if (what.Has(core::Change::Chord) || what.Has(core::Change::Settings) || what.Has(core::Change::Style))
     RefreshTitle();
-  if (what.Has(core::Change::Airfoil) || what.Has(core::Change::NewRib)) {
+  if (what.Has(core::Change::Airfoil) || what.Has(core::Change::NewRib) || what.Has(core::Change::Restored)) {
     // The table was replaced under the window: show it as it is now.
     ReloadTable();
     ShowFields();

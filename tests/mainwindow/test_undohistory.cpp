@@ -1,0 +1,305 @@
+// Edit > Undo and Redo as a user meets them: steps made through the real windows, the rib
+// given back exactly, the menu naming the step, the modified flag following the saved step,
+// a fresh history for a new airfoil, and open windows following an undo.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QUndoStack>
+
+#include "core/ribconstruction.h"
+#include "core/ribtrace.h"
+#include "core/viewgeometry.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/undohistory.h"
+#include "mainwindow/undorules.h"
+#include "platform/recordingtarget.h"
+#include "ribwindows/inputwindow.h"
+#include "ribwindows/slotlabels.h"
+#include "ribwindows/sparwindow.h"
+#include "ribwindows/tabwindow.h"
+#include "support/windowtest.h"
+
+using mainwindow::Command;
+using testsupport::Key;
+
+namespace {
+
+// ---- Step names ----
+
+TEST(UndoStepNames, TheChangeTheUserMadeNamesTheStepNotWhatFollowedIt) {
+  const core::RibSetup before;
+  core::RibSetup chord = before;
+  chord.chord = {250, "250"};
+  chord.caption.text = "WING 250";             // the caption follows the chord
+  chord.tabs.lowerDistance = {12, "12"};       // and so do the board distances
+  EXPECT_STREQ(mainwindow::StepNameKey(before, chord), "10");
+
+  core::RibSetup tabs = before;
+  tabs.tabs.lengthText = "25%";
+  tabs.baseMode = core::BaseMode::Tabs;
+  tabs.caption.text = "moved";
+  EXPECT_STREQ(mainwindow::StepNameKey(before, tabs), "17");
+
+  core::RibSetup blocks = before;
+  blocks.baseMode = core::BaseMode::Blocks;
+  EXPECT_STREQ(mainwindow::StepNameKey(before, blocks), "18");
+  EXPECT_STREQ(mainwindow::StepNameKey(blocks, before), "18");  // removing them too
+
+  core::RibSetup spar = before;
+  spar.spars[0].positionText = "60";
+  EXPECT_STREQ(mainwindow::StepNameKey(before, spar), "15");
+
+  core::RibSetup square = before;
+  square.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
+  square.leadingEdge = {6, "6"};
+  EXPECT_STREQ(mainwindow::StepNameKey(before, square), "14");
+
+  core::RibSetup caption = before;
+  caption.caption.x = {40, "40"};
+  EXPECT_STREQ(mainwindow::StepNameKey(before, caption), "20");
+
+  core::RibSetup upside = before;
+  upside.upsideDown = true;
+  EXPECT_STREQ(mainwindow::StepNameKey(before, upside), "21");
+
+  EXPECT_EQ(mainwindow::UndoMenuText("&Undo", "chord"), "&Undo chord");
+  EXPECT_EQ(mainwindow::UndoMenuText("&Undo", ""), "&Undo");
+}
+
+// ---- The history in the main window ----
+
+class UndoTest : public testsupport::WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    OpenAirfoil();
+    main = std::make_unique<mainwindow::MainWindow>(doc);
+    main->Load();
+    main->LoadCaptions();
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+  }
+  void TearDown() override {
+    doc.project.modified = false;  // no quit question
+    main.reset();
+    WindowTest::TearDown();
+  }
+
+  void TypeChord(const char* text) {
+    bool seen = false;
+    WhenModal([&](QWidget* modal) {
+      auto* input = qobject_cast<ribwindows::InputWindow*>(modal);
+      ASSERT_NE(input, nullptr);
+      seen = true;
+      input->ValueBox()->setText(text);
+      input->OkButton()->click();
+    });
+    main->Run(Command::Chord);
+    EXPECT_TRUE(seen);
+  }
+  ribwindows::SparWindow* SparWindow() {
+    main->Run(Command::Spars);
+    return main->findChild<ribwindows::SparWindow*>();
+  }
+  // Every primitive the rib draws at the main view's placement.
+  platform::RecordingTarget Drawn() const {
+    platform::RecordingTarget target;
+    core::DrawRib(doc, core::PlaceView(doc), {}, target);
+    return target;
+  }
+  void Undo() { main->History().UndoAction()->trigger(); }
+  void Redo() { main->History().RedoAction()->trigger(); }
+  std::string UndoText() const { return main->History().UndoAction()->text().toStdString(); }
+  std::string RedoText() const { return main->History().RedoAction()->text().toStdString(); }
+  int Steps() const { return main->History().Stack().count(); }
+
+  std::unique_ptr<mainwindow::MainWindow> main;
+};
+
+void ExpectSameDrawing(const platform::RecordingTarget& a, const platform::RecordingTarget& b, const char* what) {
+  EXPECT_TRUE(a.lines == b.lines) << what;
+  EXPECT_TRUE(a.circles == b.circles) << what;
+  EXPECT_TRUE(a.texts == b.texts) << what;
+}
+
+TEST_F(UndoTest, UndoingChordAndSparGivesEachRibBackExactly) {
+  // The Edit menu sits after File, with the standard keys.
+  const QList<QAction*> menus = main->menuBar()->actions();
+  ASSERT_GE(menus.size(), 2);
+  EXPECT_EQ(menus[1]->text().toStdString(), Key("MenuEdit", "1"));
+  EXPECT_TRUE(main->History().UndoAction()->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
+  EXPECT_FALSE(main->History().UndoAction()->isEnabled());
+  EXPECT_EQ(UndoText(), Key("MenuEdit", "2"));
+
+  const core::RibSetup first = doc.rib;
+  const platform::RecordingTarget firstDrawn = Drawn();
+
+  TypeChord("250");
+  const core::RibSetup second = doc.rib;
+  ASSERT_FLOAT_EQ(second.chord.mm, 250);
+  EXPECT_EQ(UndoText(), Key("MenuEdit", "2") + " " + Key("MenuEdit", "10"));
+
+  ribwindows::SparWindow* spars = SparWindow();
+  ASSERT_NE(spars, nullptr);
+  spars->PositionBox()->setText("30%");
+  spars->WidthBox()->setText("6");
+  spars->HeightBox()->setText("3");
+  spars->AddButton()->click();
+  const core::RibSetup third = doc.rib;
+  ASSERT_EQ(third.spars[0].positionText, "30%");
+  EXPECT_EQ(UndoText(), Key("MenuEdit", "2") + " " + Key("MenuEdit", "15"));
+  const platform::RecordingTarget thirdDrawn = Drawn();
+
+  QTest::mouseClick(spars->Labels()->Label(0), Qt::LeftButton);
+  spars->DeleteButton()->click();
+  const core::RibSetup fourth = doc.rib;
+  ASSERT_TRUE(fourth.spars[0].positionText.empty() || fourth.spars[0].positionText == "0");
+  ASSERT_EQ(Steps(), 3);
+
+  Undo();
+  EXPECT_TRUE(doc.rib == third);
+  ExpectSameDrawing(Drawn(), thirdDrawn, "after one undo");
+  EXPECT_EQ(RedoText(), Key("MenuEdit", "3") + " " + Key("MenuEdit", "15"));
+  Undo();
+  EXPECT_TRUE(doc.rib == second);
+  Undo();
+  EXPECT_TRUE(doc.rib == first);
+  EXPECT_EQ(doc.rib.chord.text, first.chord.text);
+  ExpectSameDrawing(Drawn(), firstDrawn, "back at the start");
+  EXPECT_FALSE(main->History().UndoAction()->isEnabled());
+  Undo();  // nothing more to undo: nothing happens
+  EXPECT_TRUE(doc.rib == first);
+
+  Redo();
+  Redo();
+  Redo();
+  EXPECT_TRUE(doc.rib == fourth);
+  EXPECT_FALSE(main->History().RedoAction()->isEnabled());
+
+  // Zoom and display toggles are not steps.
+  main->Run(Command::ZoomIn);
+  main->Action(Command::ShowThickness)->trigger();
+  EXPECT_EQ(Steps(), 3);
+
+  // A new step after an undo drops what could have been redone.
+  Undo();
+  Undo();
+  TypeChord("300");
+  EXPECT_FALSE(main->History().RedoAction()->isEnabled());
+  EXPECT_EQ(Steps(), 2);  // the first chord, then this one
+  spars->close();
+}
+
+TEST_F(UndoTest, TheModifiedFlagFollowsTheSavedStepAndANewAirfoilStartsAfresh) {
+  OpenAirfoil("WING2", "wing2.dat");
+  // A new airfoil was never saved: undoing every step leaves it modified.
+  TypeChord("220");
+  EXPECT_TRUE(doc.project.modified);
+  Undo();
+  EXPECT_TRUE(doc.project.modified);
+
+  fileDialogs.answers = {dir.File("rib.vdl")};
+  main->Run(Command::SaveProjectAs);
+  ASSERT_FALSE(doc.project.modified);
+  TypeChord("240");
+  TypeChord("260");
+  EXPECT_TRUE(doc.project.modified);
+  Undo();
+  EXPECT_TRUE(doc.project.modified);
+  Undo();
+  EXPECT_FALSE(doc.project.modified);  // back at what is on disk
+  EXPECT_FLOAT_EQ(doc.rib.chord.mm, 200);
+  Redo();
+  EXPECT_TRUE(doc.project.modified);
+  // Saving the middle step makes it the clean one.
+  main->Run(Command::Save);
+  ASSERT_FALSE(doc.project.modified);
+  Redo();
+  EXPECT_TRUE(doc.project.modified);
+  Undo();
+  EXPECT_FALSE(doc.project.modified);
+
+  // Another airfoil: nothing of the old rib can be undone into it.
+  OpenAirfoil("OTHER", "other.dat");
+  EXPECT_EQ(Steps(), 0);
+  EXPECT_FALSE(main->History().UndoAction()->isEnabled());
+  EXPECT_FALSE(main->History().RedoAction()->isEnabled());
+  main->Run(Command::NewRib);
+  EXPECT_EQ(Steps(), 0);
+}
+
+TEST_F(UndoTest, AnApplyIsOneStepAndOkAfterItOrCancelAddsNone) {
+  auto runTabs = [this](std::function<void(ribwindows::TabWindow*)> fill) {
+    WhenModal([fill](QWidget* modal) {
+      auto* w = qobject_cast<ribwindows::TabWindow*>(modal);
+      ASSERT_NE(w, nullptr);
+      fill(w);
+      if (w->isVisible()) w->reject();
+    });
+    main->Run(Command::BuildingTabs);
+  };
+  runTabs([](ribwindows::TabWindow* w) {
+    w->Box(1)->setText("20");
+    w->Box(3)->setText("2");
+    w->ApplyButton()->click();
+    w->OkButton()->click();
+  });
+  EXPECT_EQ(doc.rib.baseMode, core::BaseMode::Tabs);
+  EXPECT_EQ(Steps(), 1);
+  EXPECT_EQ(UndoText(), Key("MenuEdit", "2") + " " + Key("MenuEdit", "17"));
+  runTabs([](ribwindows::TabWindow* w) { w->CancelButton()->click(); });
+  EXPECT_EQ(Steps(), 1);
+
+  Undo();
+  EXPECT_EQ(doc.rib.baseMode, core::BaseMode::None);
+  EXPECT_TRUE(main->IsCommandEnabled(Command::Blocks));  // the window follows the undo
+}
+
+TEST_F(UndoTest, AnOpenSparWindowFollowsAnUndo) {
+  ribwindows::SparWindow* spars = SparWindow();
+  ASSERT_NE(spars, nullptr);
+  spars->PositionBox()->setText("40");
+  spars->WidthBox()->setText("5");
+  spars->HeightBox()->setText("3");
+  spars->AddButton()->click();
+  ASSERT_EQ(doc.rib.spars[0].positionText, "40");
+
+  Undo();
+  EXPECT_NE(doc.rib.spars[0].positionText, "40");
+  // Had the window kept its own copy, the undone spar would come back with the next one.
+  spars->PositionBox()->setText("90");
+  spars->WidthBox()->setText("5");
+  spars->HeightBox()->setText("3");
+  spars->AddButton()->click();
+  EXPECT_EQ(doc.rib.spars[0].positionText, "90");
+  EXPECT_NE(doc.rib.spars[1].positionText, "40");
+  spars->close();
+}
+
+TEST_F(UndoTest, AnInchFractionComesBackAsTyped) {
+  doc.settings.unitText = " in";
+  TypeChord("7.1/2");
+  ASSERT_EQ(doc.rib.chord.text, "7.1/2");
+  TypeChord("8");
+  Undo();
+  EXPECT_EQ(doc.rib.chord.text, "7.1/2");
+  EXPECT_NEAR(doc.rib.chord.mm, 7.5 * 25.4, 1e-3);
+}
+
+TEST_F(UndoTest, StepNamesFollowTheLanguage) {
+  TypeChord("230");
+  EXPECT_EQ(UndoText(), "&Undo chord");
+  doc.settings.languageName = "Francais";
+  doc.settings.languageFile = dir.File("Francais.lng");
+  files::InstallLanguageLookup(doc);
+  doc.changes.Announce(core::Change::Style);
+  EXPECT_EQ(UndoText(), "&Annuler corde");
+}
+
+}  // namespace
