@@ -44,6 +44,10 @@ const Entry kCommands[] = {
      "print INPUT -o OUT.pdf [--paper INDEX] [--overlap L] [--start L] [--end L] [--chordline L] [--no-extras] "
      "[rib options]"},
     {"resave", cli::Resave, "resave IN.vdl OUT.vdl [--airfoil-dir DIR]"},
+    {"thickness-camber", cli::ThicknessCamber,
+     "thickness-camber AIRFOIL --thickness PCT --camber PCT [--caption-17 TEXT] [--caption-18 TEXT] -o OUT.dat"},
+    {"incline", cli::Incline, "incline AIRFOIL --angle DEG -o OUT.dat"},
+    {"oblique", cli::Oblique, "oblique AIRFOIL --mode 0|1 --angle DEG --length TEXT [--caption-6 TEXT] -o OUT.dat"},
 };
 
 int Usage() {

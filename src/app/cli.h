@@ -33,6 +33,10 @@ int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s);
 // message and gives exit code 2.
 int LoadAirfoil(const std::string& path, core::RibDocument& s);
 int Resave(const Options& options, core::RibDocument& s);
+// The airfoil tools: exit 0 written, 1 error, 2 refused, 64 usage.
+int ThicknessCamber(const Options& options, core::RibDocument& s);
+int Incline(const Options& options, core::RibDocument& s);
+int Oblique(const Options& options, core::RibDocument& s);
 
 // Returns the value following `name` in args and removes both, or "" when absent.
 std::string TakeOption(std::vector<std::string>& args, const std::string& name);

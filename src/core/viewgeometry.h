@@ -17,7 +17,8 @@ struct ViewPlacement {
 
 // The placement from the zoom, the scroll values, the chord, the airfoil's highest point
 // and, with blocks, the block's height (the rib moves down by half of it so that the block
-// shows whole).
+// shows whole); the thickness and camber view moves down by how far the changed airfoil's
+// upper surface at a quarter of the chord differs from the highest point.
 ViewPlacement PlaceView(const RibDocument& d);
 
 }  // namespace core

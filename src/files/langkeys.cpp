@@ -144,6 +144,8 @@ constexpr LanguageKey kKeys[] = {
     {"Message", "21", "help: no browser could open it, followed by a line break and the address"},
     {"Message", "22", "help: the file is missing, followed by a line break and its path"},
     {"Message", "23", "a number box refused a typed, pasted or dropped text; followed by the characters it takes"},
+    {"Message", "120", "a derived airfoil file exists: replace it? (a line break and the path follow)"},
+    {"Message", "121", "a derived airfoil file could not be written (a line break and the path follow)"},
     // General error report
     {"Erreur", "1", "general error report: title word and first word of the text"},
     {"Erreur", "2", "general error report: between the error number and the program title"},
@@ -465,11 +467,15 @@ constexpr LanguageKey kKeys[] = {
     {"FrmEpCourb", "16", "save dialog title"},
     {"FrmEpCourb", "17", "the word for thickness in the status bar, legend and file header"},
     {"FrmEpCourb", "18", "the word for camber in the status bar, legend and file header"},
+    {"FrmEpCourb", "19", "print button caption"},
     // Dihedral calculator
     {"FrmDiedre", "1", "dihedral calculator caption"},
     {"FrmDiedre", "2", "hint above the boxes"},
     {"FrmDiedre", "2T", "hint tool tip"},
     {"FrmDiedre", "3", "angle above 89, followed by \"  89°\""},
+    {"FrmDiedre", "4", "label of the angle box"},
+    {"FrmDiedre", "5", "label of the span box"},
+    {"FrmDiedre", "6", "label of the rise box"},
     // Inclined rib
     {"FrmInclinaisonNervure", "1", "inclined rib dialog caption"},
     {"FrmInclinaisonNervure", "2", "label of the airfoil name"},
@@ -519,6 +525,9 @@ constexpr LanguageKey kKeys[] = {
     {"FrmNervure", "17", "no number of ribs"},
     {"FrmNervure", "18", "printed rib sheet title"},
     {"FrmNervure", "19", "heading of the rib list"},
+    {"FrmNervure", "20", "print button caption"},
+    {"FrmNervure", "21", "heading of the rib number column"},
+    {"FrmNervure", "22", "heading of the second value column"},
     // Inserted text
     {"FrmInsText", "1", "inserted text dialog caption"},
     {"FrmInsText", "2", "label of the text box"},

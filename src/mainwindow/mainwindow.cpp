@@ -29,6 +29,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
+#include <memory>
 
 #include "commands/airfoilcommands.h"
 #include "commands/dxfexport.h"
@@ -69,6 +70,11 @@
 #include "settingswindows/colourswindow.h"
 #include "settingswindows/defaultswindow.h"
 #include "settingswindows/printwindow.h"
+#include "toolwindows/airfoilviews.h"
+#include "toolwindows/dihedralwindow.h"
+#include "toolwindows/ribsheetwindow.h"
+#include "toolwindows/slantedribwindows.h"
+#include "toolwindows/thicknesscamberwindow.h"
 
 namespace mainwindow {
 
@@ -501,7 +507,41 @@ void MainWindow::WireCommands() {
   set(AirfoilFolders, [this, &d] { settingswindows::OfferAirfoilPack(d, this); });
   set(Defaults, [this, &d] { settingswindows::ChangeDefaults(d, *this); });
   set(Colours, [this, &d] { settingswindows::ColoursWindow(d, this).exec(); });
+  WireAirfoilTools();
   for (Command command : AllCommands()) ApplyEnabled(command);
+}
+
+void MainWindow::WireAirfoilTools() {
+  using enum Command;
+  // Shared by the commands and the drawings, which the window keeps as long as it lives.
+  auto views = std::make_shared<toolwindows::AirfoilViews>(document_);
+  commands_[CompareAirfoils] = [this, views] { views->Compare(this); };
+  commands_[Former] = [this, views] { views->Former(this); };
+  commands_[ThicknessCamber] = [this, views] {
+    toolwindows::ThicknessCamberWindow window(document_, this);
+    window.SetPrint([this, views, &window] { PrintToolView(*views, &window); });
+    window.exec();
+  };
+  commands_[InclinedRib] = [this] { toolwindows::InclinedRibWindow(document_, this).exec(); };
+  commands_[ObliqueRib] = [this] { toolwindows::ObliqueRibWindow(document_, this).exec(); };
+  commands_[Dihedral] = [this] { toolwindows::DihedralWindow(document_.settings, this).exec(); };
+  commands_[RibSheet] = [this] { toolwindows::RibSheetWindow(document_, this).exec(); };
+  const std::pair<SpecialView, toolwindows::ToolView> kinds[] = {
+      {SpecialView::Comparison, toolwindows::ToolView::Comparison},
+      {SpecialView::ThicknessCamber, toolwindows::ToolView::ThicknessCamber},
+      {SpecialView::Former, toolwindows::ToolView::Former}};
+  for (const auto& [special, tool] : kinds)
+    SetSpecialView(special, [this, views, tool](platform::DrawTarget& target, const core::ViewPlacement& at) {
+      views->Draw(tool, target, at);
+      Panel(2)->setText(Q(views->PanelText(tool)));
+    });
+}
+
+// The main print command prints the special view shown; until it is installed the tools
+// print the view on one sheet themselves.
+void MainWindow::PrintToolView(const toolwindows::AirfoilViews& views, QWidget* parent) {
+  if (IsCommandEnabled(Command::Print)) Run(Command::Print);
+  else views.PrintActiveView(parent);
 }
 
 void MainWindow::ToggleDisplay(Command command) {

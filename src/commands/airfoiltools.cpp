@@ -1,0 +1,208 @@
+#include "commands/airfoiltools.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "commands/airfoilcommands.h"
+#include "commands/newrib.h"
+#include "core/airfoilprep.h"
+#include "core/lengths.h"
+#include "core/numformat.h"
+#include "files/derivedairfoil.h"
+#include "files/settings.h"
+#include "platform/errorreport.h"
+#include "platform/filedialogs.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+
+namespace commands {
+
+using platform::Text;
+
+namespace {
+
+std::string TwoDecimals(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.2f", value);
+  return text;
+}
+
+std::string OneDecimal(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.1f", value);
+  return text;
+}
+
+}  // namespace
+
+const char* ThicknessCamberKey(core::ThicknessCamberCheck check) {
+  switch (check) {
+    case core::ThicknessCamberCheck::CamberTooLarge:
+    case core::ThicknessCamberCheck::ThicknessTooLarge: return "11";
+    case core::ThicknessCamberCheck::ThicknessZero: return "12";
+    case core::ThicknessCamberCheck::Ok:
+    case core::ThicknessCamberCheck::FlatAirfoil: break;
+  }
+  return "";
+}
+
+ThicknessCamberApplied ApplyThicknessCamber(core::RibDocument& d, const std::string& thicknessText,
+                                            const std::string& camberText, const std::string& caption) {
+  ThicknessCamberApplied out;
+  out.thicknessText = thicknessText;
+  out.camberText = camberText;
+  d.view.thicknessCamberShown = false;
+  const core::ThicknessCamberResult r =
+      core::ChangeThicknessCamber(d.prepared, core::ValPrefix(thicknessText), core::ValPrefix(camberText));
+  using enum core::ThicknessCamberCheck;
+  if (r.check == CamberTooLarge) {
+    platform::Inform(Text("FrmEpCourb", "11") + "100 % ", caption, platform::BoxIcon::Information);
+    d.changes.Announce(core::Change::View);
+    return out;
+  }
+  if (r.camberKeptAtZero) platform::Inform(Text("FrmEpCourb", "10"), caption, platform::BoxIcon::Information);
+  out.camberText = TwoDecimals(r.newCamber * 100);
+  if (r.check == ThicknessTooLarge || r.check == ThicknessZero) {
+    platform::Inform(Text("FrmEpCourb", ThicknessCamberKey(r.check)) + (r.check == ThicknessTooLarge ? "100 % " : ""),
+                     caption, r.check == ThicknessTooLarge ? platform::BoxIcon::Warning : platform::BoxIcon::Information);
+    d.changes.Announce(core::Change::View);
+    return out;
+  }
+  if (r.check == FlatAirfoil) {
+    platform::ReportGeneralError(" frmEpCourb/CmdApply", {platform::kErrDivisionByZero, "Division by zero"});
+    d.changes.Announce(core::Change::View);
+    return out;
+  }
+  d.rib.reshape.newThickness = r.newThickness;
+  d.rib.reshape.newCamber = r.newCamber;
+  d.rib.reshape.upperAt = r.upperAt;
+  d.rib.reshape.lowerAt = r.lowerAt;
+  d.view.thicknessCamberShown = true;
+  out.thicknessText = TwoDecimals(r.newThickness * 100);
+  out.ok = true;
+  d.changes.Announce(core::Change::View);
+  return out;
+}
+
+std::string ThicknessCamberContents(const core::RibDocument& d, const std::string& thicknessText,
+                                    const std::string& camberText) {
+  return files::ThicknessCamberFileText(d.airfoil.name, Text("FrmEpCourb", "17"), thicknessText,
+                                        Text("FrmEpCourb", "18"), camberText, d.rib.reshape.upperAt,
+                                        d.rib.reshape.lowerAt);
+}
+
+std::string ThicknessCamberPanelText(const core::RibDocument& d) {
+  return Text("MainTolbar", "11") + " : " + d.airfoil.name + " + " + d.airfoil.name + " " + Text("FrmEpCourb", "17") +
+         " : " + core::PercentText(d.rib.reshape.newThickness) + " " + Text("FrmEpCourb", "18") + " : " +
+         core::PercentText(d.rib.reshape.newCamber) + " " + Text("MainTolbar", "13") + " : " + d.rib.chord.text +
+         d.settings.unitText;
+}
+
+void EndThicknessCamber(core::RibDocument& d) {
+  d.view.thicknessCamberShown = false;
+  d.rib.reshape.newThickness = 0;
+  d.rib.reshape.newCamber = 0;
+  d.changes.Announce(core::Change::View);
+}
+
+std::string SaveDerivedAirfoil(const core::RibDocument& d, const std::string& title, const std::string& filterText,
+                               const std::string& proposedName, const std::string& contents) {
+  platform::FileDialogRequest request;
+  request.title = title;
+  request.filter = filterText + " *.dat|*.dat|";
+  request.defaultExt = "dat";
+  request.initialDir = d.settings.seriesAirfoilDir;
+  request.fileName = proposedName;
+  // The question below asks before a file is replaced.
+  request.overwritePrompt = false;
+  std::string path;
+  if (!platform::CurrentFileDialogs().Save(request, path)) return std::string();
+  files::DerivedWrite written = files::WriteDerivedAirfoil(path, contents, false);
+  if (written == files::DerivedWrite::Exists) {
+    if (platform::AskYesNo(Text("Message", "120") + "\n" + path, title, platform::BoxIcon::Question, true) !=
+        platform::BoxAnswer::Yes)
+      return std::string();
+    written = files::WriteDerivedAirfoil(path, contents, true);
+  }
+  if (written != files::DerivedWrite::Written) {
+    platform::Inform(Text("Message", "121") + "\n" + path, title, platform::BoxIcon::Exclamation);
+    return std::string();
+  }
+  return path;
+}
+
+void ShowComparison(core::RibDocument& d, core::AirfoilComparison& comparison, const core::Length& chord,
+                    const std::string& firstPath, files::AirfoilData first, const std::string& secondPath,
+                    files::AirfoilData second) {
+  auto prepare = [](const std::string& path, files::AirfoilData& data, core::PreparedAirfoil& into, std::string& name) {
+    core::AirfoilAsRead a;
+    a.path = path;
+    a.x = std::move(data.x);
+    a.y = std::move(data.y);
+    a.pointCount = data.pointCount;
+    std::string ext;
+    files::SplitAirfoilFileName(path, name, ext);
+    into = core::PrepareAirfoil(a);
+  };
+  core::AirfoilComparison c;
+  prepare(firstPath, first, c.first, c.firstName);
+  prepare(secondPath, second, c.second, c.secondName);
+  c.yMax = std::max(c.first.yMax, c.second.yMax);
+  comparison = std::move(c);
+
+  ClearRibState(d);
+  d.rib.chord = chord;
+  d.prepared.yMax = comparison.yMax;
+  d.view.compareShown = true;
+  files::AddRecentFile(d, firstPath);
+  files::AddRecentFile(d, secondPath);
+  d.project.windowTitle = std::string(platform::kProgramTitle) + "  " + Text("OutilCompare", "5") + " " +
+                          comparison.firstName + " " + Text("OutilCompare", "6") + " " + comparison.secondName;
+  d.changes.Announce(core::Change::NewRib | core::Change::Setup | core::Change::Project | core::Change::Settings);
+}
+
+std::string ComparisonPanelText(const core::RibDocument& d, const core::AirfoilComparison& c) {
+  const std::string airfoil = Text("MainTolbar", "11");
+  auto figures = [](const core::PreparedAirfoil& p) {
+    const core::AirfoilFigures f = core::FiguresOf(p);
+    const std::string at = " " + Text("FrmMainMessage", "16") + " ";
+    return " (" + Text("FrmEpCourb", "17") + " " + TwoDecimals(f.thicknessPercent) + " %" + at +
+           OneDecimal(f.thicknessAtPercent) + " %, " + Text("FrmEpCourb", "18") + " " + TwoDecimals(f.camberPercent) +
+           " %" + at + OneDecimal(f.camberAtPercent) + " %)";
+  };
+  return airfoil + " #1 :  " + c.firstName + figures(c.first) + "   " + airfoil + " #2 :  " + c.secondName +
+         figures(c.second) + "  " + Text("MainTolbar", "13") + " : " + d.rib.chord.text + d.settings.unitText;
+}
+
+void ShowFormer(core::RibDocument& d, const std::string& path, files::AirfoilData data) {
+  ClearRibState(d);
+  d.airfoil.path = path;
+  d.airfoil.title = std::move(data.title);
+  d.airfoil.x = std::move(data.x);
+  d.airfoil.y = std::move(data.y);
+  d.airfoil.pointCount = data.pointCount;
+  files::SplitAirfoilFileName(path, d.airfoil.name, d.airfoil.ext);
+  ChordFromTitle(d);
+  // A former need not be listed as an airfoil is: its extremes over every point.
+  d.prepared.yMax = 0;
+  d.prepared.yMin = 0;
+  for (int i = 1; i <= d.airfoil.pointCount; ++i) {
+    d.prepared.yMax = std::max(d.prepared.yMax, d.airfoil.y[static_cast<std::size_t>(i)]);
+    d.prepared.yMin = std::min(d.prepared.yMin, d.airfoil.y[static_cast<std::size_t>(i)]);
+  }
+  d.view.formerShown = true;
+  d.project.windowTitle = std::string(platform::kProgramTitle) + "  " + d.airfoil.name;
+  d.changes.Announce(core::Change::NewRib | core::Change::Setup | core::Change::Project);
+}
+
+SourceAirfoil CurrentSourceAirfoil(const core::RibDocument& d) {
+  SourceAirfoil s;
+  if (!d.airfoil.loaded) return s;
+  s.name = d.airfoil.name;
+  s.x = d.airfoil.x;
+  s.y = d.airfoil.y;
+  s.pointCount = d.airfoil.pointCount;
+  return s;
+}
+
+}  // namespace commands

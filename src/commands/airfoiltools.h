@@ -1,0 +1,66 @@
+#pragma once
+// The airfoil tools' flows once the user has asked: the thickness and camber change, the
+// saving of derived airfoil files (inclined and oblique ribs too), the comparison and the
+// former put into the document. Messages go through the platform; changes are announced.
+#include <string>
+#include <vector>
+
+#include "core/airfoiltools.h"
+#include "core/ribdocument.h"
+#include "core/toolviews.h"
+#include "files/airfoilfile.h"
+
+namespace commands {
+
+// The language key of a refusal ("FrmEpCourb" section), "" for none.
+const char* ThicknessCamberKey(core::ThicknessCamberCheck check);
+
+struct ThicknessCamberApplied {
+  bool ok = false;
+  std::string thicknessText;  // what the boxes show afterwards
+  std::string camberText;
+};
+// Apply: checks the boxes, tells the user what is refused (titled `caption`), and on success
+// stores the changed airfoil in the document, shows it and announces the view. A refusal
+// leaves the view without the changed airfoil.
+ThicknessCamberApplied ApplyThicknessCamber(core::RibDocument& d, const std::string& thicknessText,
+                                            const std::string& camberText, const std::string& caption);
+
+// Asks where to save a derived airfoil (starting in the series folder with `proposedName`),
+// asks before replacing a file, writes it atomically. Returns the path written, "" when the
+// user cancelled or the writing failed (the user is told which file).
+std::string SaveDerivedAirfoil(const core::RibDocument& d, const std::string& title, const std::string& filterText,
+                               const std::string& proposedName, const std::string& contents);
+
+// The thickness and camber file of the changed airfoil in the document, with the boxes' texts.
+std::string ThicknessCamberContents(const core::RibDocument& d, const std::string& thicknessText,
+                                    const std::string& camberText);
+
+// The status bar text while the changed airfoil shows.
+std::string ThicknessCamberPanelText(const core::RibDocument& d);
+
+// Ends the thickness and camber view (Cancel).
+void EndThicknessCamber(core::RibDocument& d);
+
+// The comparison takes the rib's place: the rib is cleared, the chord kept, the two airfoils
+// shown. Both paths join the recent files.
+void ShowComparison(core::RibDocument& d, core::AirfoilComparison& comparison, const core::Length& chord,
+                    const std::string& firstPath, files::AirfoilData first, const std::string& secondPath,
+                    files::AirfoilData second);
+// The status bar text of the comparison: the names, each airfoil's greatest thickness and
+// camber with their positions, and the chord.
+std::string ComparisonPanelText(const core::RibDocument& d, const core::AirfoilComparison& c);
+
+// The former: a coordinate file drawn as it is, on a new rib (the caller cleared it).
+void ShowFormer(core::RibDocument& d, const std::string& path, files::AirfoilData data);
+
+// The airfoil an inclined or oblique rib starts from: the current one, or a file picked.
+struct SourceAirfoil {
+  std::string name;
+  std::vector<double> x{0.0};
+  std::vector<double> y{0.0};
+  int pointCount = 0;
+};
+SourceAirfoil CurrentSourceAirfoil(const core::RibDocument& d);
+
+}  // namespace commands

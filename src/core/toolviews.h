@@ -1,0 +1,61 @@
+#pragma once
+// The views that take the rib's place in the main view: two airfoils compared, the thickness
+// and camber change over the current airfoil, and a former. Each draws on any target at a
+// placement, so the screen and the printer show the same picture. Drawing only reads.
+#include <string>
+#include <vector>
+
+#include "core/ribdocument.h"
+#include "core/viewgeometry.h"
+#include "platform/drawtarget.h"
+
+namespace core {
+
+// Two airfoils prepared for the comparison, with the names shown for them.
+struct AirfoilComparison {
+  PreparedAirfoil first;
+  PreparedAirfoil second;
+  std::string firstName;
+  std::string secondName;
+  // The higher of the two airfoils' highest file points, which places the view.
+  double yMax = 0;
+  bool Ready() const { return first.outlineCount > 1 && second.outlineCount > 1; }
+};
+
+// The comparison's two airfoils drawn over each other on the chord line, each in its own
+// colour and line style; the upside-down view does not apply. `airfoilLabel` is the
+// language's word for an airfoil.
+void DrawComparison(const AirfoilComparison& c, const Style& style, const std::string& airfoilLabel,
+                    const ViewPlacement& at, platform::DrawTarget& target);
+
+// The words of the thickness and camber legend.
+struct ThicknessCamberLabels {
+  std::string thickness;
+  std::string camber;
+};
+// "14.00%": a requested thickness or camber (chord fraction) as the legend shows it.
+std::string PercentText(double fraction);
+// The current airfoil and the changed one (rib.reshape) drawn over each other.
+void DrawThicknessCamber(const RibDocument& d, const ThicknessCamberLabels& labels, const ViewPlacement& at,
+                         platform::DrawTarget& target);
+
+// The coordinate file as read, drawn as a closed shape with the chord line and the inserted
+// text; the upside-down view applies.
+void DrawFormer(const RibDocument& d, const ViewPlacement& at, platform::DrawTarget& target);
+
+// The greatest thickness and camber of an airfoil, in per cent of the chord, with their
+// positions from the leading edge in per cent; for the comparison's figures.
+struct AirfoilFigures {
+  double thicknessPercent = 0;
+  double thicknessAtPercent = 0;
+  double camberPercent = 0;
+  double camberAtPercent = 0;
+};
+AirfoilFigures FiguresOf(const PreparedAirfoil& p);
+
+// Rows of text down a page from (leftTwips, topTwips), `lineTwips` apart, in black; the
+// cells of a row start `columnTwips` apart.
+void DrawTextRows(const std::vector<std::vector<std::string>>& rows, double leftTwips, double topTwips,
+                  double lineTwips, double columnTwips, double fontSize, platform::DrawTarget& target);
+
+}  // namespace core

@@ -1,0 +1,104 @@
+#include "toolwindows/airfoilviews.h"
+
+#include <QCheckBox>
+#include <filesystem>
+
+#include "commands/airfoiltools.h"
+#include "files/captions.h"
+#include "mainwindow/mainview.h"
+#include "mainwindow/menurules.h"
+#include "mainwindow/openairfoilwindow.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+#include "ribwindows/inputwindow.h"
+#include "toolwindows/toolprinting.h"
+
+namespace toolwindows {
+
+using platform::Text;
+
+void AirfoilViews::Compare(QWidget* parent) {
+  core::RibDocument& d = document_;
+  if (d.airfoil.loaded && platform::AskYesNo(Text("OutilCompare", "1"), Text("OutilCompare", "2"),
+                                             platform::BoxIcon::Question, true) != platform::BoxAnswer::Yes)
+    return;
+  // The chord is typed on a copy: a cancelled comparison leaves the rib as it was.
+  core::RibDocument scratch = d;
+  ribwindows::InputWindow chordWindow(scratch, ribwindows::InputKind::Chord, parent);
+  if (chordWindow.exec() != QDialog::Accepted) return;
+
+  mainwindow::OpenAirfoilWindow first(d.settings, Text("OutilCompare", "3") + "  #1", true, parent);
+  std::error_code ec;
+  if (!keptFirstPath_.empty() && std::filesystem::is_regular_file(keptFirstPath_, ec)) {
+    const std::filesystem::path kept(keptFirstPath_);
+    first.SetDirectory(kept.parent_path().string());
+    first.SelectFile(kept.filename().string());
+    first.MemorizeBox()->setChecked(true);
+  }
+  first.exec();
+  if (!first.Accepted()) return;
+  const std::string firstPath = first.ChosenPath();
+  keptFirstPath_ = first.MemorizeAsFirst() || first.MemorizeBox()->isChecked() ? firstPath : std::string();
+  files::AirfoilData firstData = first.TakeData();
+
+  mainwindow::OpenAirfoilWindow second(d.settings, Text("OutilCompare", "3") + " #2", false, parent);
+  second.exec();
+  if (!second.Accepted()) return;
+  commands::ShowComparison(d, comparison_, scratch.rib.chord, firstPath, std::move(firstData), second.ChosenPath(),
+                           second.TakeData());
+}
+
+void AirfoilViews::Former(QWidget* parent) {
+  core::RibDocument& d = document_;
+  // The former takes the rib's place: an unsaved rib is not dropped without asking.
+  if (mainwindow::NewRibDecision(d) == mainwindow::NewRibStep::AskFirst && !mainwindow::ConfirmNewRib(d)) return;
+  mainwindow::OpenAirfoilWindow open(d.settings, Text("frmopen", "35"), false, parent);
+  open.exec();
+  if (!open.Accepted()) return;
+  commands::ShowFormer(d, open.ChosenPath(), open.TakeData());
+}
+
+void AirfoilViews::Draw(ToolView view, platform::DrawTarget& target, const core::ViewPlacement& at) const {
+  switch (view) {
+    case ToolView::Comparison:
+      if (comparison_.Ready()) core::DrawComparison(comparison_, document_.style, Text("MainTolbar", "11"), at, target);
+      break;
+    case ToolView::ThicknessCamber:
+      core::DrawThicknessCamber(document_, {Text("FrmEpCourb", "17"), Text("FrmEpCourb", "18")}, at, target);
+      break;
+    case ToolView::Former: core::DrawFormer(document_, at, target); break;
+  }
+}
+
+std::string AirfoilViews::PanelText(ToolView view) const {
+  const core::RibDocument& d = document_;
+  switch (view) {
+    case ToolView::Comparison: return comparison_.Ready() ? commands::ComparisonPanelText(d, comparison_) : std::string();
+    case ToolView::ThicknessCamber: return commands::ThicknessCamberPanelText(d);
+    case ToolView::Former:
+      return mainwindow::AirfoilPanelText(d, Text("MainTolbar", "11"), Text("MainTolbar", "13"));
+  }
+  return std::string();
+}
+
+core::ViewPlacement PrintPlacement(const core::RibDocument& d) {
+  core::ViewPlacement at;
+  at.zoom = 1;
+  at.originX = static_cast<float>(d.print.topMargin.mm * platform::kTwipsPerMm);
+  at.originY = static_cast<float>(d.print.chordLineFromTop.mm * platform::kTwipsPerMm);
+  at.chordTwips = static_cast<float>(d.rib.chord.mm * platform::kTwipsPerMm);
+  return at;
+}
+
+bool AirfoilViews::PrintActiveView(QWidget* parent) const {
+  const core::ViewState& v = document_.view;
+  const ToolView view = v.compareShown ? ToolView::Comparison
+                        : v.thicknessCamberShown ? ToolView::ThicknessCamber
+                                                 : ToolView::Former;
+  if (!(v.compareShown || v.thicknessCamberShown || v.formerShown)) return false;
+  const core::ViewPlacement at = PrintPlacement(document_);
+  return PrintToolPages(parent, platform::kProgramTitle, 1,
+                        [&](int, platform::DrawTarget& target) { Draw(view, target, at); });
+}
+
+}  // namespace toolwindows

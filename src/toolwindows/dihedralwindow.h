@@ -1,0 +1,34 @@
+#pragma once
+// `frmdiedre`: the dihedral calculator. Of the angle, the panel's span and the rise of its
+// tip, a double-click on one box works it out from the other two.
+#include <QDialog>
+#include <array>
+
+#include "core/ribdocument.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace toolwindows {
+
+class DihedralWindow : public QDialog {
+  Q_OBJECT
+ public:
+  enum Box { Angle = 0, Span = 1, Rise = 2 };
+  DihedralWindow(const core::ProgramSettings& settings, QWidget* parent = nullptr);
+
+  QLineEdit* BoxAt(Box b) const { return boxes_[static_cast<std::size_t>(b)]; }
+  QPushButton* OkButton() const { return ok_; }
+  // What a double-click on a box does.
+  void Compute(Box b);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  const core::ProgramSettings& settings_;
+  std::array<QLineEdit*, 3> boxes_{};
+  QPushButton* ok_;
+};
+
+}  // namespace toolwindows

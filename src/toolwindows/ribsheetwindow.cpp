@@ -1,0 +1,174 @@
+#include "toolwindows/ribsheetwindow.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/lengths.h"
+#include "core/numformat.h"
+#include "core/toolviews.h"
+#include "platform/help.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+#include "ribwindows/featurewindow.h"
+
+namespace toolwindows {
+
+using platform::Text;
+using ribwindows::Q;
+
+namespace {
+
+constexpr std::size_t kLinesPerPage = 48;  // 5 mm apart from 15 mm down: within A4 and letter
+constexpr double kTwipsPerMm = platform::kTwipsPerMm;
+
+// The key of each box's caption.
+constexpr const char* kCaptionKeys[] = {"3", "4", "5", "6", "7", "8", "9"};
+
+std::string InUnit(double mm, const std::string& unitText) {
+  const double value = unitText == " in" ? mm / core::kMmPerInch : mm;
+  return core::ScreenNumberText(core::FormatNumber(value, "# ###.###"));
+}
+
+}  // namespace
+
+RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* parent)
+    : QDialog(parent), document_(document) {
+  setObjectName("frmnervure");
+  setWindowTitle(Q(Text("FrmNervure", "1")));
+  const std::string& unit = document_.settings.unitText;
+  const QString lengthKeys = Q(core::LengthKeys(unit));
+  auto* grid = new QGridLayout;
+  for (int i = 0; i < 7; ++i) {
+    const bool count = i == RibCount;
+    boxes_[static_cast<std::size_t>(i)] =
+        ribwindows::AddCaptionedBox(grid, i, QString("txtnerv%1").arg(i),
+                                    Text("FrmNervure", kCaptionKeys[i]) + (count ? std::string() : unit), std::string(),
+                                    count ? QString("1234567890") : lengthKeys)
+            .box;
+  }
+  auto* spacingCaption = new QLabel(Q(Text("FrmNervure", "10") + unit), this);
+  spacing_ = new QLabel(this);
+  spacing_->setObjectName("Lblecart");
+  grid->addWidget(spacingCaption, 7, 0);
+  grid->addWidget(spacing_, 7, 1);
+
+  list_ = new QTableWidget(0, 3, this);
+  list_->setObjectName("PicNervures");
+  list_->setHorizontalHeaderLabels({Q(Text("FrmNervure", "21")), Q(Text("MainTolbar", "13")),
+                                    Q(Text("FrmNervure", "22"))});
+  list_->verticalHeader()->setVisible(false);
+  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list_->setMinimumHeight(220);
+  list_->setToolTip(Q(Text("FrmNervure", "19")));
+
+  auto* buttons = new QDialogButtonBox(this);
+  compute_ = buttons->addButton(Q(Text("FrmNervure", "11")), QDialogButtonBox::ActionRole);
+  compute_->setObjectName("cmdcalcul");
+  compute_->setDefault(true);
+  print_ = buttons->addButton(Q(Text("FrmNervure", "20")), QDialogButtonBox::ActionRole);
+  print_->setObjectName("cmdprintnerv");
+  print_->setEnabled(false);
+  print_->setAutoDefault(false);
+  QPushButton* close = buttons->addButton(Q(Text("TextButton", "4")), QDialogButtonBox::RejectRole);
+  close->setObjectName("cmdfermer");
+  close->setAutoDefault(false);
+  QPushButton* help = buttons->addButton(Q(Text("TextButton", "3")), QDialogButtonBox::HelpRole);
+  help->setObjectName("cmdaide");
+  help->setAutoDefault(false);
+  connect(compute_, &QPushButton::clicked, this, [this] { Compute(); });
+  connect(print_, &QPushButton::clicked, this, [this] { Print(); });
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  connect(help, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicAirfoilTools); });
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addWidget(list_, 1);
+  layout->addWidget(buttons);
+
+  printer_ = [this](int pages, const PageDrawing& draw) {
+    return PrintToolPages(this, Text("FrmNervure", "18"), pages, draw);
+  };
+}
+
+void RibSheetWindow::Compute() {
+  list_->setRowCount(0);
+  spacing_->clear();
+  print_->setEnabled(false);
+  const std::string& unit = document_.settings.unitText;
+  auto mm = [&](Box b) { return static_cast<double>(core::LengthFromText(BoxAt(b)->text().toStdString(), unit)); };
+  core::RibSheetInput in;
+  in.rootChord = mm(RootChord);
+  in.tipChord = mm(TipChord);
+  in.ribCountText = BoxAt(RibCount)->text().toStdString();
+  in.span = mm(Span);
+  in.secondAtRoot = mm(SecondAtRoot);
+  in.secondAtTip = mm(SecondAtTip);
+  in.material = mm(Material);
+  sheet_ = core::ComputeRibSheet(in);
+  const std::string title = windowTitle().toStdString();
+  auto refuse = [&](const std::string& text, Box b) {
+    platform::Inform(text, title, platform::BoxIcon::Exclamation);
+    BoxAt(b)->setFocus();
+    BoxAt(b)->selectAll();
+  };
+  switch (sheet_.check) {
+    case core::RibSheetCheck::RootZero: refuse(Text("FrmNervure", "14") + " 0", RootChord); return;
+    case core::RibSheetCheck::TipZero: refuse(Text("FrmNervure", "15"), TipChord); return;
+    case core::RibSheetCheck::TipLarger: refuse(Text("FrmNervure", "16"), TipChord); return;
+    case core::RibSheetCheck::CountMissing: refuse(Text("FrmNervure", "17"), RibCount); return;
+    case core::RibSheetCheck::Ok: break;
+  }
+  BoxAt(RibCount)->setText(QString::number(sheet_.intermediateRibs));
+  spacing_->setText(Q(InUnit(sheet_.freeSpacing, unit)));
+  list_->setColumnHidden(2, !sheet_.hasSecondValue);
+  list_->setRowCount(static_cast<int>(sheet_.rows.size()));
+  for (std::size_t r = 0; r < sheet_.rows.size(); ++r) {
+    const std::vector<std::string> cells = core::RibSheetRowTexts(sheet_.rows[r], sheet_.hasSecondValue, unit);
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+      auto* item = new QTableWidgetItem(Q(cells[c]));
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      list_->setItem(static_cast<int>(r), static_cast<int>(c), item);
+    }
+  }
+  print_->setEnabled(true);
+}
+
+std::vector<std::vector<std::vector<std::string>>> RibSheetWindow::PrintedPages() const {
+  const std::string& unit = document_.settings.unitText;
+  std::vector<std::vector<std::string>> head;
+  head.push_back({Text("FrmNervure", "18")});
+  head.push_back({document_.airfoil.name.empty() ? std::string("NoName") : document_.airfoil.name});
+  head.push_back({});
+  for (int i = 0; i < 7; ++i) {
+    if ((i == SecondAtRoot || i == SecondAtTip) && !sheet_.hasSecondValue) continue;
+    const std::string value = BoxAt(static_cast<Box>(i))->text().toStdString();
+    head.push_back({Text("FrmNervure", kCaptionKeys[i]) + " : " + value + (i == RibCount ? std::string() : unit)});
+  }
+  head.push_back({Text("FrmNervure", "10") + " = " + InUnit(sheet_.freeSpacing, unit) + unit});
+  head.push_back({});
+  std::vector<std::vector<std::vector<std::string>>> pages{head};
+  for (std::size_t r = 0; r < sheet_.rows.size(); ++r) {
+    if (pages.back().size() >= kLinesPerPage) pages.emplace_back();
+    std::vector<std::string> cells = core::RibSheetRowTexts(sheet_.rows[r], sheet_.hasSecondValue, unit);
+    cells[0] = "N° " + cells[0];
+    pages.back().push_back(std::move(cells));
+  }
+  return pages;
+}
+
+void RibSheetWindow::Print() {
+  if (sheet_.rows.empty()) return;
+  const auto pages = PrintedPages();
+  printer_(static_cast<int>(pages.size()), [&pages](int page, platform::DrawTarget& target) {
+    core::DrawTextRows(pages[static_cast<std::size_t>(page)], 20 * kTwipsPerMm, 15 * kTwipsPerMm, 5 * kTwipsPerMm,
+                       30 * kTwipsPerMm, 10, target);
+  });
+}
+
+}  // namespace toolwindows

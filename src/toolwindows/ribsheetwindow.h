@@ -1,0 +1,53 @@
+#pragma once
+// `frmnervure`: the rib sheet of a tapered panel. From the root and tip chords and the number
+// of intermediate ribs it lists every rib's chord (and a second value varying alike) and the
+// free space between ribs of a given thickness; the list prints.
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/airfoiltools.h"
+#include "core/ribdocument.h"
+#include "toolwindows/toolprinting.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace toolwindows {
+
+class RibSheetWindow : public QDialog {
+  Q_OBJECT
+ public:
+  enum Box { RootChord, TipChord, RibCount, Span, SecondAtRoot, SecondAtTip, Material };
+  RibSheetWindow(const core::RibDocument& document, QWidget* parent = nullptr);
+
+  QLineEdit* BoxAt(Box b) const { return boxes_[static_cast<std::size_t>(b)]; }
+  QLabel* SpacingLabel() const { return spacing_; }
+  QTableWidget* List() const { return list_; }
+  QPushButton* ComputeButton() const { return compute_; }
+  QPushButton* PrintButton() const { return print_; }
+  const core::RibSheet& Sheet() const { return sheet_; }
+
+  void Compute();
+  // The printed sheet, page by page (rows of text cells).
+  std::vector<std::vector<std::vector<std::string>>> PrintedPages() const;
+  void Print();
+  // What Print uses to reach the printer (tests replace it).
+  void SetPrinter(std::function<bool(int pages, const PageDrawing&)> printer) { printer_ = std::move(printer); }
+
+ private:
+  const core::RibDocument& document_;
+  std::array<QLineEdit*, 7> boxes_{};
+  QLabel* spacing_;
+  QTableWidget* list_;
+  QPushButton* compute_;
+  QPushButton* print_;
+  core::RibSheet sheet_;
+  std::function<bool(int pages, const PageDrawing&)> printer_;
+};
+
+}  // namespace toolwindows

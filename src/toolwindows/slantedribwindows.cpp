@@ -1,0 +1,250 @@
+#include "toolwindows/slantedribwindows.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/airfoiltools.h"
+#include "core/lengths.h"
+#include "core/numformat.h"
+#include "files/derivedairfoil.h"
+#include "mainwindow/openairfoilwindow.h"
+#include "platform/help.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+#include "ribwindows/featurewindow.h"
+#include "ribwindows/keyfilter.h"
+
+namespace toolwindows {
+
+using platform::Text;
+using ribwindows::Q;
+
+namespace {
+
+// The airfoil row: its name, read-only, and the button that picks another.
+QLineEdit* AirfoilRow(QGridLayout* grid, int row, const std::string& caption, const std::string& tip,
+                      const std::string& buttonText, const std::string& buttonTip, QPushButton*& button,
+                      QWidget* parent) {
+  auto* label = new QLabel(Q(caption), parent);
+  auto* box = new QLineEdit(parent);
+  box->setObjectName("txtprofil");
+  box->setReadOnly(true);
+  box->setToolTip(Q(tip));
+  label->setBuddy(box);
+  button = new QPushButton(Q(buttonText), parent);
+  button->setObjectName("cmdouvrir");
+  button->setToolTip(Q(buttonTip));
+  button->setAutoDefault(false);
+  grid->addWidget(label, row, 0);
+  grid->addWidget(box, row, 1);
+  grid->addWidget(button, row, 2);
+  return box;
+}
+
+struct OkCancelHelp {
+  QDialogButtonBox* box;
+  QPushButton* ok;
+};
+OkCancelHelp AddOkCancelHelp(QDialog* dialog, int topic) {
+  auto* box = new QDialogButtonBox(dialog);
+  QPushButton* ok = box->addButton(Q(Text("TextButton", "1")), QDialogButtonBox::AcceptRole);
+  ok->setObjectName("cmdok");
+  ok->setDefault(true);
+  QPushButton* cancel = box->addButton(Q(Text("TextButton", "2")), QDialogButtonBox::RejectRole);
+  cancel->setObjectName("cmdannuler");
+  cancel->setAutoDefault(false);
+  QPushButton* help = box->addButton(Q(Text("TextButton", "3")), QDialogButtonBox::HelpRole);
+  help->setObjectName("cmdaide");
+  help->setAutoDefault(false);
+  QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  QObject::connect(help, &QPushButton::clicked, dialog, [topic] { platform::ShowHelpTopic(topic); });
+  return {box, ok};
+}
+
+void Refuse(QDialog* window, const std::string& text, QLineEdit* box) {
+  platform::Inform(text, window->windowTitle().toStdString(), platform::BoxIcon::Exclamation);
+  box->setFocus();
+  box->selectAll();
+}
+
+bool HasAirfoil(const commands::SourceAirfoil& a) { return !a.name.empty() && a.pointCount > 1; }
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+SourceAirfoilPicker::SourceAirfoilPicker(core::RibDocument& document, QLineEdit* nameBox, QPushButton* openButton,
+                                         QWidget* window)
+    : QObject(window), document_(document), nameBox_(nameBox), window_(window) {
+  Use(commands::CurrentSourceAirfoil(document_));
+  connect(openButton, &QPushButton::clicked, this, [this] { PickOther(); });
+}
+
+void SourceAirfoilPicker::Use(commands::SourceAirfoil airfoil) {
+  airfoil_ = std::move(airfoil);
+  nameBox_->setText(Q(airfoil_.name));
+}
+
+void SourceAirfoilPicker::PickOther() {
+  mainwindow::OpenAirfoilWindow open(document_.settings, Text("frmopen", "1"), false, window_);
+  open.exec();
+  if (!open.Accepted()) return;
+  const std::string path = open.ChosenPath();
+  files::AirfoilData data = open.TakeData();
+  commands::SourceAirfoil a;
+  std::string ext;
+  files::SplitAirfoilFileName(path, a.name, ext);
+  a.x = std::move(data.x);
+  a.y = std::move(data.y);
+  a.pointCount = data.pointCount;
+  Use(std::move(a));
+}
+
+// ---------------------------------------------------------------------------------------
+InclinedRibWindow::InclinedRibWindow(core::RibDocument& document, QWidget* parent)
+    : QDialog(parent), document_(document) {
+  setObjectName("frminclinaison");
+  setWindowTitle(Q(Text("FrmInclinaisonNervure", "1")));
+  auto* grid = new QGridLayout;
+  QPushButton* open = nullptr;
+  airfoilBox_ = AirfoilRow(grid, 0, Text("FrmInclinaisonNervure", "2"), std::string(),
+                           Text("FrmInclinaisonNervure", "3"), std::string(), open, this);
+  auto* angleLabel = new QLabel(Q(Text("FrmInclinaisonNervure", "4")), this);
+  angle_ = new QLineEdit(this);
+  angle_->setObjectName("Text1");
+  angle_->setToolTip(Q(Text("FrmInclinaisonNervure", "6T")));
+  angleLabel->setBuddy(angle_);
+  new ribwindows::KeyFilter(angle_, "1234567890.");
+  grid->addWidget(angleLabel, 1, 0);
+  grid->addWidget(angle_, 1, 1);
+  auto* note = new QLabel(Q(Text("FrmInclinaisonNervure", "5")), this);
+  note->setToolTip(Q(Text("FrmInclinaisonNervure", "5T")));
+  note->setWordWrap(true);
+  grid->addWidget(note, 2, 0, 1, 3);
+  picker_ = new SourceAirfoilPicker(document_, airfoilBox_, open, this);
+
+  const OkCancelHelp buttons = AddOkCancelHelp(this, platform::kTopicInclinedRib);
+  ok_ = buttons.ok;
+  connect(ok_, &QPushButton::clicked, this, [this] { Ok(); });
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addWidget(buttons.box);
+  angle_->setFocus();
+}
+
+void InclinedRibWindow::Ok() {
+  const std::string typed = angle_->text().toStdString();
+  const double degrees = core::ValPrefix(typed);
+  switch (core::CheckInclination(degrees)) {
+    case core::AngleCheck::Missing: Refuse(this, Text("FrmInclinaisonNervure", "6"), angle_); return;
+    case core::AngleCheck::TooLarge: Refuse(this, Text("FrmInclinaisonNervure", "7") + " 89° !", angle_); return;
+    case core::AngleCheck::Ok: break;
+  }
+  const commands::SourceAirfoil& a = picker_->Airfoil();
+  if (!HasAirfoil(a)) return;
+  const std::string contents = files::ScaledAirfoilFileText(
+      files::InclinedRibHeader(degrees), a.x, core::ScaledOrdinates(a.y, a.pointCount, core::InclinationFactor(degrees)),
+      a.pointCount);
+  const std::string path =
+      commands::SaveDerivedAirfoil(document_, Text("FrmInclinaisonNervure", "14"), Text("FrmInclinaisonNervure", "15"),
+                                   files::InclinedRibFileName(a.name, degrees), contents);
+  if (path.empty()) return;
+  written_ = path;
+  accept();
+}
+
+// ---------------------------------------------------------------------------------------
+ObliqueRibWindow::ObliqueRibWindow(core::RibDocument& document, QWidget* parent)
+    : QDialog(parent), document_(document) {
+  setObjectName("frmangle");
+  setWindowTitle(Q(Text("FrmAngle", "1")));
+  auto* top = new QGridLayout;
+  QPushButton* open = nullptr;
+  airfoilBox_ = AirfoilRow(top, 0, Text("FrmAngle", "2"), Text("FrmAngle", "2T"), Text("FrmAngle", "3"),
+                           Text("FrmAngle", "3T"), open, this);
+  picker_ = new SourceAirfoilPicker(document_, airfoilBox_, open, this);
+
+  auto* given = new QGroupBox(Q(Text("FrmAngle", "21")), this);
+  auto* givenRow = new QHBoxLayout(given);
+  auto* group = new QButtonGroup(this);
+  for (int m = 0; m < 2; ++m) {
+    modes_[static_cast<std::size_t>(m)] = new QRadioButton(Q(Text("FrmAngle", m == 0 ? "4" : "5")), given);
+    modes_[static_cast<std::size_t>(m)]->setObjectName(QString("Option1_%1").arg(m));
+    group->addButton(modes_[static_cast<std::size_t>(m)], m);
+    givenRow->addWidget(modes_[static_cast<std::size_t>(m)]);
+  }
+
+  auto* lengths = new QGroupBox(Q(Text("FrmAngle", "6")), this);
+  lengths->setToolTip(Q(Text("FrmAngle", "6T")));
+  auto* grid = new QGridLayout(lengths);
+  const QString keys = Q(core::LengthKeys(document_.settings.unitText));
+  const std::string unit = document_.settings.unitText;
+  boxes_[ObliqueLength] = ribwindows::AddCaptionedBox(grid, 0, "Text1_0", Text("FrmAngle", "4") + unit, "", keys).box;
+  boxes_[SquareLength] = ribwindows::AddCaptionedBox(grid, 1, "Text1_1", Text("FrmAngle", "5") + unit, "", keys).box;
+  boxes_[Angle] = ribwindows::AddCaptionedBox(grid, 2, "Text1_2", Text("FrmAngle", "7"), Text("FrmAngle", "7T"),
+                                              "1234567890.").box;
+
+  const OkCancelHelp buttons = AddOkCancelHelp(this, platform::kTopicObliqueRib);
+  ok_ = buttons.ok;
+  connect(ok_, &QPushButton::clicked, this, [this] { Ok(); });
+  connect(group, &QButtonGroup::idClicked, this, [this](int id) { SetMode(id); });
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(given);
+  layout->addWidget(lengths);
+  layout->addWidget(buttons.box);
+  modes_[0]->setChecked(true);
+  SetMode(0);
+}
+
+void ObliqueRibWindow::SetMode(int mode) {
+  mode_ = mode == 1 ? 1 : 0;
+  modes_[static_cast<std::size_t>(mode_)]->setChecked(true);
+  QLineEdit* given = BoxAt(mode_ == 0 ? ObliqueLength : SquareLength);
+  QLineEdit* other = BoxAt(mode_ == 0 ? SquareLength : ObliqueLength);
+  given->setEnabled(true);
+  other->setEnabled(false);
+  other->clear();
+  given->setFocus();
+}
+
+void ObliqueRibWindow::Ok() {
+  const std::string& unit = document_.settings.unitText;
+  QLineEdit* given = BoxAt(mode_ == 0 ? ObliqueLength : SquareLength);
+  const double givenMm = core::LengthFromText(given->text().toStdString(), unit);
+  const double degrees = core::ValPrefix(BoxAt(Angle)->text().toStdString());
+  const core::ObliqueRib rib = core::ComputeObliqueRib(mode_, givenMm, degrees);
+  switch (rib.check) {
+    case core::ObliqueCheck::LengthMissing: Refuse(this, Text("FrmAngle", "10"), given); return;
+    case core::ObliqueCheck::AngleMissing: Refuse(this, Text("FrmAngle", "11"), BoxAt(Angle)); return;
+    case core::ObliqueCheck::AngleTooLarge:
+      Refuse(this, Text("FrmAngle", "12") + (mode_ == 0 ? " 89° !" : " 90° !"), BoxAt(Angle));
+      return;
+    case core::ObliqueCheck::Ok: break;
+  }
+  const double otherMm = mode_ == 0 ? rib.squareMm : rib.obliqueMm;
+  const double shown = unit == " in" ? otherMm / core::kMmPerInch : otherMm;
+  BoxAt(mode_ == 0 ? SquareLength : ObliqueLength)
+      ->setText(Q(core::ScreenNumberText(core::FormatNumber(shown, "# ###.###"))));
+
+  const commands::SourceAirfoil& a = picker_->Airfoil();
+  if (!HasAirfoil(a)) return;
+  const files::ObliqueRibTexts texts{Text("FrmAngle", "6"), a.name, degrees, rib.obliqueMm, rib.squareMm, unit};
+  const std::string contents = files::ScaledAirfoilFileText(
+      files::ObliqueRibHeader(texts), a.x, core::ScaledOrdinates(a.y, a.pointCount, rib.ordinateFactor), a.pointCount);
+  const std::string path = commands::SaveDerivedAirfoil(document_, Text("FrmAngle", "14"), Text("FrmAngle", "15"),
+                                                        files::ObliqueRibFileName(texts), contents);
+  if (path.empty()) return;
+  written_ = path;
+  platform::Inform(Text("FrmAngle", "13") + "\n" + path, windowTitle().toStdString());
+  accept();
+}
+
+}  // namespace toolwindows

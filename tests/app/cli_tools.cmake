@@ -1,0 +1,113 @@
+# `vandrell-cli thickness-camber`, `incline` and `oblique` write the tools' airfoil files;
+# refusals name their language key and write nothing.
+cmake_policy(SET CMP0007 NEW)  # lists keep their empty items
+set(work ${WORK}/cli_tools)
+file(REMOVE_RECURSE ${work})
+file(MAKE_DIRECTORY ${work})
+
+function(run expected_rc)
+  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE stdout ERROR_VARIABLE stderr)
+  if(NOT rc EQUAL expected_rc)
+    message(FATAL_ERROR "${ARGN}: exit ${rc}, expected ${expected_rc}\n${stdout}\n${stderr}")
+  endif()
+  set(out "${stdout}" PARENT_SCOPE)
+endfunction()
+
+function(expect_refused key)
+  run(2 ${ARGN})
+  if(NOT out STREQUAL "refused: ${key}\n")
+    message(FATAL_ERROR "${ARGN}: expected refused: ${key}, got '${out}'")
+  endif()
+endfunction()
+
+# The file's CR LF lines as a list (file(STRINGS) would split at the degree sign's byte).
+function(read_lines file var)
+  file(READ ${file} text)
+  string(REPLACE "\r" "" text "${text}")
+  string(REPLACE "\n" ";" text "${text}")
+  set(${var} "${text}" PARENT_SCOPE)
+endfunction()
+
+function(expect_line file index expected)
+  read_lines(${file} lines)
+  list(GET lines ${index} line)
+  if(NOT line STREQUAL expected)
+    message(FATAL_ERROR "${file} line ${index}: '${line}', expected '${expected}'")
+  endif()
+endfunction()
+
+set(clarky ${AIRFOILS}/clarky.dat)
+
+# Thickness and camber: title, 105 upper and 105 lower points (clarky's surfaces do not meet
+# at the chord's very front, so both nose points are kept), the signature.
+run(0 thickness-camber ${clarky} --thickness 14 --camber 2 -o ${work}/tc.dat)
+read_lines(${work}/tc.dat lines)
+list(LENGTH lines count)
+if(NOT count EQUAL 213)  # the last line's CR LF leaves an empty item
+  message(FATAL_ERROR "tc.dat has ${count} lines")
+endif()
+expect_line(${work}/tc.dat 0 "clarky Thickness14.00% Camber2.00%")
+expect_line(${work}/tc.dat 211 "By Vandrell")
+# Captions given, even empty ones. (Empty arguments are passed here directly: CMake's
+# argument lists drop them.)
+execute_process(COMMAND ${CLI} thickness-camber ${clarky} --thickness 9.5 --camber 0 --caption-17 Ep --caption-18 ""
+                        -o ${work}/tc2.dat RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "empty caption: exit ${rc}")
+endif()
+expect_line(${work}/tc2.dat 0 "clarky Ep9.50% 0.00%")
+# The result opens as an airfoil.
+run(0 info ${work}/tc.dat)
+
+expect_refused(11 thickness-camber ${clarky} --thickness 0 --camber 100 -o ${work}/no.dat)
+expect_refused(11 thickness-camber ${clarky} --thickness 101 --camber 2 -o ${work}/no.dat)
+execute_process(COMMAND ${CLI} thickness-camber ${clarky} --thickness "" --camber 2 -o ${work}/no.dat
+                RESULT_VARIABLE rc OUTPUT_VARIABLE stdout)
+if(NOT rc EQUAL 2 OR NOT stdout STREQUAL "refused: 12\n")
+  message(FATAL_ERROR "empty thickness: exit ${rc}, ${stdout}")
+endif()
+expect_refused(airfoil thickness-camber ${work}/missing.dat --thickness 12 --camber 2 -o ${work}/no.dat)
+# An existing file is not replaced.
+expect_refused(120 thickness-camber ${clarky} --thickness 12 --camber 2 -o ${work}/tc.dat)
+expect_line(${work}/tc.dat 0 "clarky Thickness14.00% Camber2.00%")
+run(64 thickness-camber ${clarky} --thickness 12 -o ${work}/no.dat)
+run(64 thickness-camber ${clarky} --thickness 12 --camber 2 -o)
+run(64 thickness-camber ${clarky} --thickness 1,5 --camber 2 -o ${work}/no.dat)
+
+# Inclined by 60 degrees: every ordinate doubles, x and the order stay.
+run(0 incline ${clarky} --angle 60 -o ${work}/inc.dat)
+file(READ ${work}/inc.dat head LIMIT 15 HEX)
+if(NOT head STREQUAL "6469656472652036302e3030b00d0a")  # "diedre 60.00", 0xB0, CR LF
+  message(FATAL_ERROR "incline header: ${head}")
+endif()
+expect_line(${work}/inc.dat 1 "1.00000000  0.00119860")
+expect_line(${work}/inc.dat 2 "0.99000000  0.00593800")
+# The angle is checked before the airfoil is read.
+expect_refused(6 incline ${work}/missing.dat --angle 0 -o ${work}/no.dat)
+expect_refused(7 incline ${work}/missing.dat --angle 90 -o ${work}/no.dat)
+expect_refused(airfoil incline ${work}/missing.dat --angle 5 -o ${work}/no.dat)
+
+# Oblique, square length 100 mm given at 30 degrees: ordinates halved, L = 200 mm.
+run(0 oblique ${clarky} --mode 1 --angle 30 --length 100 -o ${work}/obl.dat)
+expect_line(${work}/obl.dat 2 "0.99000000  0.00148450")
+expect_line(${work}/obl.dat 1 "1.00000000  0.00029965")
+expect_refused(10 oblique ${clarky} --mode 0 --angle 30 --length 0 -o ${work}/no.dat)
+execute_process(COMMAND ${CLI} oblique ${clarky} --mode 0 --angle "" --length 200 -o ${work}/no.dat
+                RESULT_VARIABLE rc OUTPUT_VARIABLE stdout)
+if(NOT rc EQUAL 2 OR NOT stdout STREQUAL "refused: 11\n")
+  message(FATAL_ERROR "empty angle: exit ${rc}, ${stdout}")
+endif()
+expect_refused(12 oblique ${clarky} --mode 1 --angle 90 --length 100 -o ${work}/no.dat)
+run(64 oblique ${clarky} --mode 2 --angle 30 --length 100 -o ${work}/no.dat)
+# Inch fractions in inches only.
+run(64 oblique ${clarky} --mode 0 --angle 30 --length 7.1/2 -o ${work}/no.dat)
+run(0 oblique ${clarky} --unit in --mode 0 --angle 30 --length 7.1/2 -o ${work}/obl_in.dat)
+read_lines(${work}/obl_in.dat lines)
+list(GET lines 0 title)
+if(NOT title MATCHES "^Oblique rib clarky 30\\.00. L 7\\.50in M 3\\.75in$")
+  message(FATAL_ERROR "oblique title: ${title}")
+endif()
+
+if(EXISTS ${work}/no.dat)
+  message(FATAL_ERROR "a refused command wrote no.dat")
+endif()

@@ -1,0 +1,195 @@
+// The airfoil tools' arithmetic: thickness and camber change, inclined and oblique ribs, the
+// dihedral calculator and the rib sheet.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/airfoilprep.h"
+#include "core/airfoiltools.h"
+#include "files/airfoilfile.h"
+#include "support/testsupport.h"
+
+namespace {
+
+using core::ThicknessCamberCheck;
+
+// Station k at x = 1 - k/400: thickness 0.12 x 4x(1-x) and camber 0.04 x 4x(1-x), both
+// greatest (0.12, 0.04) at mid-chord, station 200.
+core::PreparedAirfoil Parabolic(double thickness = 0.12, double camber = 0.04) {
+  core::PreparedAirfoil p;
+  for (std::size_t k = 0; k < core::kStations; ++k) {
+    const double x = 1 - static_cast<double>(k) / 400, shape = 4 * x * (1 - x);
+    p.upperAt[k] = camber * shape + thickness * shape / 2;
+    p.lowerAt[k] = camber * shape - thickness * shape / 2;
+  }
+  p.maxThickness = thickness;
+  p.maxCamber = camber;
+  return p;
+}
+
+core::PreparedAirfoil Prepared(const std::string& file) {
+  files::AirfoilData data;
+  EXPECT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath(file), data).ok());
+  core::AirfoilAsRead a;
+  a.x = data.x;
+  a.y = data.y;
+  a.pointCount = data.pointCount;
+  return core::PrepareAirfoil(a);
+}
+
+double MostOf(const core::StationTable& up, const core::StationTable& low, bool thickness) {
+  double most = -1;
+  for (std::size_t k = 0; k < core::kStations; ++k)
+    most = std::max(most, thickness ? up[k] - low[k] : (up[k] + low[k]) / 2);
+  return most;
+}
+
+TEST(ThicknessCamber, TheSameValuesGiveTheAirfoilBack) {
+  const core::PreparedAirfoil p = Parabolic();
+  const core::ThicknessCamberResult r = core::ChangeThicknessCamber(p, 12, 4);
+  ASSERT_EQ(r.check, ThicknessCamberCheck::Ok);
+  EXPECT_FALSE(r.camberKeptAtZero);
+  for (std::size_t k = 0; k < core::kStations; ++k) {
+    EXPECT_NEAR(r.upperAt[k], p.upperAt[k], 1e-16) << k;
+    EXPECT_NEAR(r.lowerAt[k], p.lowerAt[k], 1e-16) << k;
+  }
+}
+
+TEST(ThicknessCamber, ScalesThicknessAndMeanLineApart) {
+  // Half the thickness and half the camber at mid-chord: mean 0.02, half-thickness 0.03.
+  const core::ThicknessCamberResult r = core::ChangeThicknessCamber(Parabolic(), 6, 2);
+  ASSERT_EQ(r.check, ThicknessCamberCheck::Ok);
+  EXPECT_NEAR(r.upperAt[200], 0.05, 1e-15);
+  EXPECT_NEAR(r.lowerAt[200], -0.01, 1e-15);
+  EXPECT_DOUBLE_EQ(r.newThickness, 0.06);
+  EXPECT_DOUBLE_EQ(r.newCamber, 0.02);
+  // Trailing edge and nose stay closed.
+  EXPECT_NEAR(r.upperAt[0], 0, 1e-15);
+  EXPECT_NEAR(r.lowerAt[400], 0, 1e-15);
+}
+
+TEST(ThicknessCamber, CamberZeroGivesASymmetricalSectionOfTheThicknessAsked) {
+  const core::ThicknessCamberResult r = core::ChangeThicknessCamber(Prepared("clarky.dat"), 10, 0);
+  ASSERT_EQ(r.check, ThicknessCamberCheck::Ok);
+  for (std::size_t k = 0; k < core::kStations; ++k) EXPECT_NEAR(r.upperAt[k], -r.lowerAt[k], 1e-15) << k;
+  EXPECT_NEAR(MostOf(r.upperAt, r.lowerAt, true), 0.10, 1e-12);
+}
+
+TEST(ThicknessCamber, RealAirfoilReachesTheRequestedExtremes) {
+  const core::PreparedAirfoil clarky = Prepared("clarky.dat");
+  const core::ThicknessCamberResult r = core::ChangeThicknessCamber(clarky, 14, 2);
+  ASSERT_EQ(r.check, ThicknessCamberCheck::Ok);
+  EXPECT_NEAR(MostOf(r.upperAt, r.lowerAt, true), 0.14, 1e-12);
+  EXPECT_NEAR(MostOf(r.upperAt, r.lowerAt, false), 0.02, 1e-12);
+}
+
+TEST(ThicknessCamber, SymmetricalAirfoilKeepsAZeroMeanLine) {
+  const core::PreparedAirfoil symmetrical = Parabolic(0.12, 0);
+  const core::ThicknessCamberResult r = core::ChangeThicknessCamber(symmetrical, 9, 5);
+  ASSERT_EQ(r.check, ThicknessCamberCheck::Ok);
+  EXPECT_TRUE(r.camberKeptAtZero);
+  EXPECT_EQ(r.newCamber, 0);
+  for (std::size_t k = 0; k < core::kStations; ++k) EXPECT_EQ(r.upperAt[k], -r.lowerAt[k]) << k;
+  EXPECT_NEAR(MostOf(r.upperAt, r.lowerAt, true), 0.09, 1e-15);
+  // Asking for no camber is no request to refuse.
+  EXPECT_FALSE(core::ChangeThicknessCamber(symmetrical, 9, 0).camberKeptAtZero);
+}
+
+TEST(ThicknessCamber, RefusalsInTheirOrder) {
+  const core::PreparedAirfoil p = Parabolic();
+  // The camber is looked at first, whatever the thickness.
+  EXPECT_EQ(core::ChangeThicknessCamber(p, 0, 99.5).check, ThicknessCamberCheck::CamberTooLarge);
+  EXPECT_EQ(core::ChangeThicknessCamber(p, 0, 99).check, ThicknessCamberCheck::ThicknessZero);
+  EXPECT_EQ(core::ChangeThicknessCamber(p, 100.01, 2).check, ThicknessCamberCheck::ThicknessTooLarge);
+  EXPECT_EQ(core::ChangeThicknessCamber(p, 100, 2).check, ThicknessCamberCheck::Ok);
+  EXPECT_EQ(core::ChangeThicknessCamber(Parabolic(0, 0), 10, 0).check, ThicknessCamberCheck::FlatAirfoil);
+}
+
+TEST(SlantedRibs, SixtyDegreesDoubleEveryOrdinate) {
+  EXPECT_NEAR(core::InclinationFactor(60), 2, 1e-15);
+  const std::vector<double> y{0.0, 0.00126, 0.06, -0.03};
+  const std::vector<double> scaled = core::ScaledOrdinates(y, 3, core::InclinationFactor(60));
+  ASSERT_EQ(scaled.size(), 4u);
+  EXPECT_NEAR(scaled[1], 0.00252, 1e-17);
+  EXPECT_NEAR(scaled[3], -0.06, 1e-16);
+  EXPECT_EQ(core::CheckInclination(0), core::AngleCheck::Missing);
+  EXPECT_EQ(core::CheckInclination(89.99), core::AngleCheck::Ok);
+  EXPECT_EQ(core::CheckInclination(90), core::AngleCheck::TooLarge);
+}
+
+TEST(SlantedRibs, ObliqueLengthsAtThirtyDegrees) {
+  // sin 30 = 1/2: the square length is half the oblique one.
+  core::ObliqueRib given = core::ComputeObliqueRib(0, 200, 30);
+  ASSERT_EQ(given.check, core::ObliqueCheck::Ok);
+  EXPECT_NEAR(given.squareMm, 100, 1e-12);
+  EXPECT_NEAR(given.ordinateFactor, 2, 1e-12);
+  given = core::ComputeObliqueRib(1, 100, 30);
+  EXPECT_NEAR(given.obliqueMm, 200, 1e-12);
+  EXPECT_NEAR(given.ordinateFactor, 0.5, 1e-15);
+  EXPECT_EQ(core::ComputeObliqueRib(0, 0, 30).check, core::ObliqueCheck::LengthMissing);
+  EXPECT_EQ(core::ComputeObliqueRib(1, 50, 0).check, core::ObliqueCheck::AngleMissing);
+  EXPECT_EQ(core::ComputeObliqueRib(1, 50, 90).check, core::ObliqueCheck::AngleTooLarge);
+}
+
+TEST(Dihedral, RiseThenAngleGivesTheAngleBack) {
+  // 500 tan 5° = 43.744331762962
+  const double rise = core::DihedralRise(500, 5);
+  EXPECT_NEAR(rise, 43.744331762962, 1e-9);
+  EXPECT_NEAR(core::DihedralAngle(rise, 500), 5, 1e-12);
+  EXPECT_NEAR(core::DihedralSpan(rise, 5), 500, 1e-9);
+  // A 45° panel rises as far as it reaches.
+  EXPECT_NEAR(core::DihedralAngle(120, 120), 45, 1e-12);
+}
+
+TEST(RibSheet, TwoHundredToOneHundredInFourIntermediateRibs) {
+  core::RibSheetInput in;
+  in.rootChord = 200;
+  in.tipChord = 100;
+  in.ribCountText = "4";
+  in.span = 500;
+  in.material = 2;
+  const core::RibSheet s = core::ComputeRibSheet(in);
+  ASSERT_EQ(s.check, core::RibSheetCheck::Ok);
+  ASSERT_EQ(s.rows.size(), 6u);
+  const double chords[] = {200, 180, 160, 140, 120, 100};
+  for (std::size_t i = 0; i < 6; ++i) {
+    EXPECT_EQ(s.rows[i].number, static_cast<int>(i) + 1);
+    EXPECT_NEAR(s.rows[i].chord, chords[i], 1e-12);
+  }
+  // (500 - 6 x 2) / 5
+  EXPECT_NEAR(s.freeSpacing, 97.6, 1e-12);
+  EXPECT_FALSE(s.hasSecondValue);
+  EXPECT_EQ(core::RibSheetRowTexts(s.rows[1], false, " mm"), (std::vector<std::string>{"2", "180"}));
+  EXPECT_EQ(core::RibSheetRowTexts(s.rows[0], false, " in"), (std::vector<std::string>{"1", "7.87"}));
+}
+
+TEST(RibSheet, SecondValueSpacingAndChecks) {
+  core::RibSheetInput in;
+  in.rootChord = 150;
+  in.tipChord = 150;
+  in.ribCountText = "2.9";  // whole ribs only
+  in.secondAtRoot = 12;
+  in.secondAtTip = 6;
+  in.material = 3;  // no span: no spacing to give
+  core::RibSheet s = core::ComputeRibSheet(in);
+  ASSERT_EQ(s.check, core::RibSheetCheck::Ok);
+  EXPECT_EQ(s.intermediateRibs, 2);
+  EXPECT_TRUE(s.hasSecondValue);
+  EXPECT_NEAR(s.rows[1].second, 10, 1e-12);
+  EXPECT_NEAR(s.rows[3].second, 6, 1e-12);
+  EXPECT_EQ(s.freeSpacing, 0);
+
+  in.ribCountText = "40000";  // rib numbers stay 16-bit
+  EXPECT_EQ(core::ComputeRibSheet(in).intermediateRibs, 32765);
+  in.ribCountText = " ";
+  EXPECT_EQ(core::ComputeRibSheet(in).check, core::RibSheetCheck::CountMissing);
+  in.tipChord = 151;
+  EXPECT_EQ(core::ComputeRibSheet(in).check, core::RibSheetCheck::TipLarger);
+  in.tipChord = 0;
+  EXPECT_EQ(core::ComputeRibSheet(in).check, core::RibSheetCheck::TipZero);
+  in.rootChord = 0;
+  EXPECT_EQ(core::ComputeRibSheet(in).check, core::RibSheetCheck::RootZero);
+}
+
+}  // namespace

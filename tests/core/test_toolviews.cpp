@@ -1,0 +1,166 @@
+// The special views as they draw on a target: the comparison, the thickness and camber view
+// and the former.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/airfoilprep.h"
+#include "core/toolviews.h"
+#include "core/viewgeometry.h"
+#include "files/airfoilfile.h"
+#include "platform/recordingtarget.h"
+#include "support/testsupport.h"
+
+namespace {
+
+using platform::RecordedLine;
+using platform::RecordingTarget;
+
+constexpr double kTol = 1e-6;
+
+core::AirfoilAsRead Read(const std::string& file) {
+  files::AirfoilData data;
+  EXPECT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath(file), data).ok());
+  core::AirfoilAsRead a;
+  a.name = file.substr(0, file.size() - 4);
+  a.x = data.x;
+  a.y = data.y;
+  a.pointCount = data.pointCount;
+  return a;
+}
+
+core::ViewPlacement Placement() {
+  core::ViewPlacement at;
+  at.zoom = 1;
+  at.originX = 1000;
+  at.originY = 4000;
+  at.chordTwips = 200 * 56.7f;
+  return at;
+}
+
+std::vector<RecordedLine> InColour(const RecordingTarget& t, int colour) {
+  std::vector<RecordedLine> out;
+  for (const RecordedLine& l : t.lines)
+    if (l.colour == colour) out.push_back(l);
+  return out;
+}
+
+TEST(ComparisonView, AnAirfoilComparedWithItselfShowsTheSecondColourOnTop) {
+  core::AirfoilComparison c;
+  c.first = core::PrepareAirfoil(Read("clarky.dat"));
+  c.second = c.first;
+  c.firstName = c.secondName = "clarky";
+  const core::Style style;  // #1 colour 5, #2 colour 9, chord line 12 dash-dot
+  RecordingTarget t;
+  const core::ViewPlacement at = Placement();
+  core::DrawComparison(c, style, "Airfoil", at, t);
+
+  const std::vector<RecordedLine> first = InColour(t, 5), second = InColour(t, 9);
+  ASSERT_EQ(first.size(), static_cast<std::size_t>(c.first.outlineCount - 1));
+  ASSERT_EQ(second.size(), first.size());
+  for (std::size_t i = 0; i < first.size(); ++i) {
+    EXPECT_NEAR(first[i].x1, second[i].x1, kTol);
+    EXPECT_NEAR(first[i].y2, second[i].y2, kTol);
+  }
+  EXPECT_GT(second.front().sequence, first.back().sequence);
+  // The densified outline's first point is the trailing edge, on the chord's far end.
+  EXPECT_NEAR(first.front().x1, at.originX + at.chordTwips * c.first.outlineX[1], kTol);
+  EXPECT_NEAR(first.front().y1, at.originY - at.chordTwips * c.first.outlineY[1], kTol);
+
+  const std::vector<RecordedLine> chord = InColour(t, 12);
+  ASSERT_EQ(chord.size(), 1u);
+  EXPECT_EQ(chord[0].style, 3);
+  EXPECT_NEAR(chord[0].x1, 999, kTol);
+  EXPECT_NEAR(chord[0].x2, 1000 + 200 * 56.7 + 1, 1e-3);
+  // The legend names both, each in its airfoil's colour, 5 mm in and 4 mm above the chord.
+  ASSERT_EQ(t.texts.size(), 2u);
+  EXPECT_EQ(t.texts[0].text, "Airfoil #1 : clarky     ");
+  EXPECT_EQ(t.texts[0].colour, 5);
+  EXPECT_EQ(t.texts[1].colour, 9);
+  EXPECT_NEAR(t.texts[0].x, 1000 + 5 * 56.7, kTol);
+  EXPECT_NEAR(t.texts[0].y, 4000 - 4 * 56.7, kTol);
+}
+
+TEST(ComparisonView, FiguresGiveGreatestThicknessAndCamberFromTheLeadingEdge) {
+  core::PreparedAirfoil p;
+  p.maxThickness = 0.117;
+  p.maxThicknessStation = 280;  // x = 1 - 280/400 = 0.3
+  p.maxCamber = 0.034;
+  p.maxCamberStation = 232;     // x = 0.42
+  const core::AirfoilFigures f = core::FiguresOf(p);
+  EXPECT_NEAR(f.thicknessPercent, 11.7, 1e-12);
+  EXPECT_NEAR(f.thicknessAtPercent, 30, 1e-12);
+  EXPECT_NEAR(f.camberPercent, 3.4, 1e-12);
+  EXPECT_NEAR(f.camberAtPercent, 42, 1e-12);
+}
+
+class FormerView : public ::testing::Test {
+ protected:
+  core::RibDocument d;
+  void SetUp() override {
+    d.airfoil.x = {0, 1, 0.5, 0, 0.5, 1};
+    d.airfoil.y = {0, 0, 0.06, 0, -0.02, 0};
+    d.airfoil.pointCount = 5;
+    d.rib.caption.text = "F3";
+    d.rib.caption.x = {10, "10"};
+    d.rib.caption.y = {5, "5"};
+  }
+};
+
+TEST_F(FormerView, DrawsTheFilePointsAndMirrorsThemWhenInverted) {
+  const core::ViewPlacement at = Placement();
+  for (bool inverted : {false, true}) {
+    d.rib.upsideDown = inverted;
+    RecordingTarget t;
+    core::DrawFormer(d, at, t);
+    const std::vector<RecordedLine> outline = InColour(t, d.style.ColourOf(core::Element::Airfoil));
+    ASSERT_EQ(outline.size(), 4u);
+    // Point 2 (0.5, 0.06): 12 mm above the chord line, or below it inverted.
+    EXPECT_NEAR(outline[0].x2, 1000 + 100 * 56.7, 1e-3);
+    EXPECT_NEAR(outline[0].y2, 4000 + (inverted ? 12 : -12) * 56.7, 1e-3);
+    // The text stays where it was put: its corner 3 mm above (10, 5) mm.
+    ASSERT_EQ(t.texts.size(), 1u);
+    EXPECT_NEAR(t.texts[0].x, 1000 + 10 * 56.7, 1e-3);
+    EXPECT_NEAR(t.texts[0].y, 4000 - 8 * 56.7, 1e-3);
+  }
+}
+
+TEST(ThicknessCamberView, DrawsTheAirfoilAndEveryStationOfTheChangedOne) {
+  core::RibDocument d;
+  d.airfoil = Read("clarky.dat");
+  d.prepared = core::PrepareAirfoil(d.airfoil);
+  for (std::size_t k = 0; k < core::kStations; ++k) {
+    d.rib.reshape.upperAt[k] = 0.1;
+    d.rib.reshape.lowerAt[k] = -0.05;
+  }
+  d.rib.reshape.newThickness = 0.14;
+  d.rib.reshape.newCamber = 0.02;
+  RecordingTarget t;
+  const core::ViewPlacement at = Placement();
+  core::DrawThicknessCamber(d, {"Thickness", "Camber"}, at, t);
+  const std::vector<RecordedLine> changed = InColour(t, d.style.ColourOf(core::Element::CompareSecond));
+  ASSERT_EQ(changed.size(), 800u);
+  // Station 0 is the trailing edge; 20 mm above the chord at a tenth of the chord.
+  EXPECT_NEAR(changed[0].x1, 1000 + 200 * 56.7, 1e-3);
+  EXPECT_NEAR(changed[0].x2, 1000 + 200 * 56.7 * 399 / 400, 1e-3);
+  EXPECT_NEAR(changed[0].y1, 4000 - 20 * 56.7, 1e-3);
+  EXPECT_NEAR(changed[1].y1, 4000 + 10 * 56.7, 1e-3);
+  EXPECT_EQ(changed[0].style, d.style.LineStyleOf(core::Element::Sheeting));
+  EXPECT_EQ(InColour(t, d.style.ColourOf(core::Element::CompareFirst)).size(),
+            static_cast<std::size_t>(d.prepared.outlineCount - 1));
+  ASSERT_EQ(t.texts.size(), 2u);
+  EXPECT_EQ(t.texts[1].text, "Thickness : 14.00%   Camber : 2.00%");
+}
+
+TEST(ThicknessCamberView, TheMainViewMakesRoomForAHigherChangedAirfoil) {
+  core::RibDocument d;
+  d.prepared.yMax = 0.09;
+  d.rib.chord = {100, "100"};
+  const double rest = core::PlaceView(d).originY;
+  d.rib.reshape.upperAt[300] = 0.13;
+  d.view.thicknessCamberShown = true;
+  // |0.09 - 0.13| of a 100 mm chord: 4 mm lower.
+  EXPECT_NEAR(core::PlaceView(d).originY - rest, 4 * 56.7, 1e-2);
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+// The tools that take the rib's place, run from the main window's menu with their dialogs
+// answered as a user answers them.
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <cstdlib>
+
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/openairfoilwindow.h"
+#include "platform/qt/qtdrawtarget.h"
+#include "ribwindows/inputwindow.h"
+#include "support/windowtest.h"
+
+namespace {
+
+class MainWindowTools : public testsupport::WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    window = std::make_unique<mainwindow::MainWindow>(doc);
+    window->Load();
+    window->LoadCaptions();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+  void TearDown() override {
+    window.reset();
+    WindowTest::TearDown();
+  }
+
+  // Runs `act` on the next modal window named `name` once it is up.
+  static void When(const QString& name, std::function<void(QWidget*)> act, int tries = 500) {
+    QTimer::singleShot(10, [=] {
+      QWidget* w = QApplication::activeModalWidget();
+      if (w && w->objectName() == name && w->isVisible()) act(w);
+      else if (tries > 0) When(name, act, tries - 1);
+    });
+  }
+  // Picks `file` in the next open window; `next` readies what follows before it closes.
+  static void Choose(const std::string& file, std::function<void()> next = {}) {
+    When("frmopen", [file, next](QWidget* w) {
+      auto* open = static_cast<mainwindow::OpenAirfoilWindow*>(w);
+      open->SetDirectory(std::string(VANDRELL_SOURCE_DIR) + "/airfoils");
+      open->SelectFile(file);
+      if (next) next();
+      open->Open();
+    });
+  }
+  // Pixels drawn mostly in `colour` (lines are smoothed, so few take it exactly).
+  static bool Like(const QColor& pixel, const QColor& colour) {
+    return std::abs(pixel.red() - colour.red()) < 90 && std::abs(pixel.green() - colour.green()) < 90 &&
+           std::abs(pixel.blue() - colour.blue()) < 90;
+  }
+  int PixelsOf(const QColor& colour, int fromRow = 0, int toRow = 1 << 20) const {
+    const QImage& image = window->View()->Surface();
+    int n = 0;
+    for (int y = std::max(0, fromRow); y < std::min(image.height(), toRow); ++y)
+      for (int x = 0; x < image.width(); ++x) n += Like(image.pixelColor(x, y), colour);
+    return n;
+  }
+
+  std::unique_ptr<mainwindow::MainWindow> window;
+};
+
+TEST_F(MainWindowTools, CompareTwoAirfoilsThenRedrawInOtherColours) {
+  commands::OpenRecentAirfoil(doc, testsupport::AirfoilPath("e387.dat"));
+  messages.answers = {platform::BoxAnswer::Yes};  // the rib may be cleared
+  When("frmInput", [](QWidget* w) {
+    auto* input = static_cast<ribwindows::InputWindow*>(w);
+    input->ValueBox()->setText("150");
+    Choose("clarky.dat", [] { Choose("naca2412.dat"); });
+    input->OkButton()->click();
+  });
+  window->Run(mainwindow::Command::CompareAirfoils);
+
+  ASSERT_TRUE(doc.view.compareShown);
+  EXPECT_EQ(messages.shown.at(0).text, testsupport::Key("OutilCompare", "1"));
+  EXPECT_FALSE(doc.airfoil.loaded);
+  EXPECT_EQ(doc.rib.chord.mm, 150);
+  EXPECT_NE(window->windowTitle().indexOf("naca2412"), -1);
+  EXPECT_NE(window->Panel(2)->text().indexOf("clarky"), -1);
+  // The outlines in the second airfoil's colour, then in red once the colours change.
+  const QColor red = platform::PaletteQColor(12);
+  EXPECT_GT(PixelsOf(platform::PaletteQColor(doc.style.ColourOf(core::Element::CompareSecond))), 100);
+  const int redChordLine = PixelsOf(red);
+  doc.style.ColourOf(core::Element::CompareSecond) = 12;
+  doc.style.LineStyleOf(core::Element::ChordAxis) = 0;
+  doc.style.ColourOf(core::Element::ChordAxis) = 0;
+  doc.changes.Announce(core::Change::Style);
+  EXPECT_GT(PixelsOf(red), redChordLine + 200);
+}
+
+TEST_F(MainWindowTools, ACancelledComparisonLeavesTheRib) {
+  commands::OpenRecentAirfoil(doc, testsupport::AirfoilPath("clarky.dat"));
+  const core::RibSetup before = doc.rib;
+  messages.answers = {platform::BoxAnswer::Yes};
+  When("frmInput", [](QWidget* w) {
+    auto* input = static_cast<ribwindows::InputWindow*>(w);
+    input->ValueBox()->setText("350");
+    When("frmopen", [](QWidget* open) { static_cast<mainwindow::OpenAirfoilWindow*>(open)->Cancel(); });
+    input->OkButton()->click();
+  });
+  window->Run(mainwindow::Command::CompareAirfoils);
+  EXPECT_FALSE(doc.view.compareShown);
+  EXPECT_TRUE(doc.airfoil.loaded);
+  EXPECT_TRUE(doc.rib == before);
+}
+
+TEST_F(MainWindowTools, TheFormerFollowsTheInvertedView) {
+  Choose("clarky.dat");
+  window->Run(mainwindow::Command::Former);
+  ASSERT_TRUE(doc.view.formerShown);
+  EXPECT_EQ(doc.airfoil.name, "clarky");
+  const QColor outline = platform::PaletteQColor(doc.style.ColourOf(core::Element::Airfoil));
+  // Clarky rises far above the chord line and dips a little below it; inverted, the reverse.
+  auto reach = [&](bool up) {
+    const QImage& surface = window->View()->Surface();
+    const int chordRow = static_cast<int>(core::PlaceView(doc).originY * surface.logicalDpiY() / 1440.0);
+    int furthest = 0;
+    for (int y = 0; y < surface.height(); ++y)
+      if ((up ? y < chordRow : y > chordRow) && PixelsOf(outline, y, y + 1) > 0)
+        furthest = std::max(furthest, std::abs(y - chordRow));
+    return furthest;
+  };
+  const int rise = reach(true), dip = reach(false);
+  EXPECT_GT(rise, 2 * dip);
+  window->Action(mainwindow::Command::ViewUpsideDown)->trigger();
+  ASSERT_TRUE(doc.rib.upsideDown);
+  EXPECT_NEAR(reach(false), rise, 2);
+  EXPECT_NEAR(reach(true), dip, 2);
+}
+
+}  // namespace

@@ -1,0 +1,224 @@
+// The airfoil tool windows driven as a user drives them.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "commands/airfoiltools.h"
+#include "core/airfoilprep.h"
+#include "platform/recordingtarget.h"
+#include "support/windowtest.h"
+#include "toolwindows/airfoilviews.h"
+#include "toolwindows/dihedralwindow.h"
+#include "toolwindows/ribsheetwindow.h"
+#include "toolwindows/slantedribwindows.h"
+#include "toolwindows/thicknesscamberwindow.h"
+
+namespace {
+
+using testsupport::Key;
+
+class ToolWindows : public testsupport::WindowTest {
+ protected:
+  void Open(const std::string& airfoil) { commands::OpenRecentAirfoil(doc, testsupport::AirfoilPath(airfoil)); }
+  static void Type(QLineEdit* box, const QString& text) {
+    box->clear();
+    QTest::keyClicks(box, text);
+  }
+  std::string LastMessage() const { return messages.shown.empty() ? std::string() : messages.shown.back().text; }
+};
+
+TEST_F(ToolWindows, ThicknessCamberAppliesSavesAndOpensTheNewAirfoil) {
+  Open("clarky.dat");
+  toolwindows::ThicknessCamberWindow w(doc);
+  // Save before Apply has nothing to save.
+  w.SaveButton()->click();
+  EXPECT_EQ(LastMessage(), Key("FrmEpCourb", "15"));
+  EXPECT_TRUE(fileDialogs.requests.empty());
+
+  Type(w.ThicknessBox(), "14");
+  Type(w.CamberBox(), "2");
+  w.ApplyButton()->click();
+  EXPECT_TRUE(doc.view.thicknessCamberShown);
+  EXPECT_EQ(w.ThicknessBox()->text(), "14.00");
+  EXPECT_EQ(w.CamberBox()->text(), "2.00");
+  // 14 % of the 200 mm chord.
+  EXPECT_EQ(w.NewThicknessLabel()->text(), "28 mm");
+
+  const std::string path = dir.File("series/clarky_E14.00C2.00.dat");
+  fileDialogs.answers = {path};
+  w.OkButton()->click();
+  ASSERT_EQ(fileDialogs.requests.size(), 1u);
+  EXPECT_EQ(fileDialogs.requests[0].fileName, "clarky_E14.00C2.00.dat");
+  EXPECT_EQ(fileDialogs.requests[0].title, Key("FrmEpCourb", "16"));
+  // The derived airfoil is the current one now, and the overlay is gone.
+  EXPECT_EQ(doc.airfoil.path, path);
+  EXPECT_FALSE(doc.view.thicknessCamberShown);
+  EXPECT_NEAR(doc.prepared.maxThickness, 0.14, 2e-4);
+  EXPECT_EQ(w.result(), QDialog::Accepted);
+}
+
+TEST_F(ToolWindows, ThicknessCamberRefusalsAndTheSymmetricalAirfoil) {
+  Open("naca0012.dat");
+  // Prepared, the file's sampling leaves a trace of camber: made exactly symmetrical here.
+  for (std::size_t k = 0; k < core::kStations; ++k) doc.prepared.lowerAt[k] = -doc.prepared.upperAt[k];
+  doc.prepared.maxCamber = 0;
+  toolwindows::ThicknessCamberWindow w(doc);
+  Type(w.ThicknessBox(), "101");
+  Type(w.CamberBox(), "3");
+  w.ApplyButton()->click();
+  // The camber message first, then the thickness refusal; nothing shown.
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[0].text, Key("FrmEpCourb", "10"));
+  EXPECT_EQ(messages.shown[1].text, Key("FrmEpCourb", "11") + "100 % ");
+  EXPECT_EQ(w.CamberBox()->text(), "0.00");
+  EXPECT_FALSE(doc.view.thicknessCamberShown);
+
+  Type(w.ThicknessBox(), "0");
+  w.ApplyButton()->click();
+  EXPECT_EQ(LastMessage(), Key("FrmEpCourb", "12"));
+  // OK when the save dialog is cancelled: the window stays, saying why.
+  Type(w.ThicknessBox(), "10");
+  fileDialogs.answers = {""};
+  w.OkButton()->click();
+  EXPECT_EQ(LastMessage(), Key("FrmEpCourb", "14"));
+  EXPECT_EQ(w.result(), 0);
+  EXPECT_TRUE(doc.view.thicknessCamberShown);
+  w.CancelButton()->click();
+  EXPECT_FALSE(doc.view.thicknessCamberShown);
+}
+
+TEST_F(ToolWindows, ADerivedFileIsReplacedOnlyWhenTheUserSaysYes) {
+  Open("clarky.dat");
+  const std::string path = dir.File("series/taken.dat");
+  testsupport::WriteFile(path, "keep me");
+  toolwindows::InclinedRibWindow w(doc);
+  Type(w.AngleBox(), "60");
+  fileDialogs.answers = {path, path};
+  messages.answers = {platform::BoxAnswer::No};
+  w.OkButton()->click();
+  EXPECT_EQ(testsupport::ReadFile(path), "keep me");
+  EXPECT_EQ(messages.shown.back().text, Key("Message", "120") + "\n" + path);
+  messages.answers = {platform::BoxAnswer::Yes};
+  w.OkButton()->click();
+  const std::string written = testsupport::ReadFile(path);
+  EXPECT_EQ(written.substr(0, 15), "diedre 60.00\xB0\r\n");
+  // clarky's second point, 0.0029690, doubled.
+  EXPECT_NE(written.find("0.99000000  0.00593800\r\n"), std::string::npos);
+  EXPECT_EQ(w.WrittenPath(), path);
+}
+
+TEST_F(ToolWindows, InclinedRibChecksItsAngle) {
+  Open("clarky.dat");
+  toolwindows::InclinedRibWindow w(doc);
+  EXPECT_EQ(w.AirfoilBox()->text(), "clarky");
+  w.OkButton()->click();
+  EXPECT_EQ(LastMessage(), Key("FrmInclinaisonNervure", "6"));
+  Type(w.AngleBox(), "90");
+  w.OkButton()->click();
+  EXPECT_EQ(LastMessage(), Key("FrmInclinaisonNervure", "7") + " 89° !");
+  EXPECT_TRUE(fileDialogs.requests.empty());
+}
+
+TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
+  Open("clarky.dat");
+  toolwindows::ObliqueRibWindow w(doc);
+  w.ModeButton(1)->click();
+  EXPECT_FALSE(w.BoxAt(toolwindows::ObliqueRibWindow::ObliqueLength)->isEnabled());
+  Type(w.BoxAt(toolwindows::ObliqueRibWindow::SquareLength), "100");
+  Type(w.BoxAt(toolwindows::ObliqueRibWindow::Angle), "90");
+  w.OkButton()->click();
+  EXPECT_EQ(LastMessage(), Key("FrmAngle", "12") + " 90° !");
+  Type(w.BoxAt(toolwindows::ObliqueRibWindow::Angle), "30");
+  const std::string path = dir.File("series/oblique.dat");
+  fileDialogs.answers = {path};
+  w.OkButton()->click();
+  EXPECT_EQ(w.BoxAt(toolwindows::ObliqueRibWindow::ObliqueLength)->text(), "200");
+  EXPECT_EQ(fileDialogs.requests.at(0).fileName, "clarky_mm_200_100_30.dat");
+  const std::string written = testsupport::ReadFile(path);
+  EXPECT_NE(written.find("0.99000000  0.00148450\r\n"), std::string::npos);
+  EXPECT_EQ(LastMessage(), Key("FrmAngle", "13") + "\n" + path);
+}
+
+TEST_F(ToolWindows, DihedralRoundTrip) {
+  toolwindows::DihedralWindow w(doc.settings);
+  using B = toolwindows::DihedralWindow;
+  Type(w.BoxAt(B::Angle), "5");
+  Type(w.BoxAt(B::Span), "500");
+  QTest::mouseDClick(w.BoxAt(B::Rise), Qt::LeftButton);
+  EXPECT_EQ(w.BoxAt(B::Rise)->text(), "43.744");
+  w.BoxAt(B::Angle)->clear();
+  QTest::mouseDClick(w.BoxAt(B::Angle), Qt::LeftButton);
+  EXPECT_EQ(w.BoxAt(B::Angle)->text(), "5.00");
+  // Above 89 degrees the angle is brought back to 89 before the rise is worked out.
+  Type(w.BoxAt(B::Angle), "95");
+  w.Compute(B::Rise);
+  EXPECT_EQ(LastMessage(), Key("FrmDiedre", "3") + "  89°");
+  EXPECT_EQ(w.BoxAt(B::Angle)->text(), "89");
+}
+
+TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
+  toolwindows::RibSheetWindow w(doc);
+  using B = toolwindows::RibSheetWindow;
+  Type(w.BoxAt(B::RootChord), "200");
+  Type(w.BoxAt(B::TipChord), "100");
+  w.ComputeButton()->click();
+  EXPECT_EQ(LastMessage(), Key("FrmNervure", "17"));
+  EXPECT_FALSE(w.PrintButton()->isEnabled());
+  Type(w.BoxAt(B::RibCount), "4");
+  Type(w.BoxAt(B::Span), "500");
+  Type(w.BoxAt(B::Material), "2");
+  w.ComputeButton()->click();
+  ASSERT_EQ(w.List()->rowCount(), 6);
+  EXPECT_EQ(w.List()->item(1, 1)->text(), "180");
+  EXPECT_EQ(w.List()->item(5, 1)->text(), "100");
+  EXPECT_EQ(w.SpacingLabel()->text(), "97.6");
+  EXPECT_TRUE(w.PrintButton()->isEnabled());
+
+  int printedPages = 0;
+  platform::RecordingTarget printed;
+  w.SetPrinter([&](int pages, const toolwindows::PageDrawing& draw) {
+    printedPages = pages;
+    for (int p = 0; p < pages; ++p) draw(p, printed);
+    return true;
+  });
+  w.PrintButton()->click();
+  EXPECT_EQ(printedPages, 1);
+  bool sawLastRib = false;
+  for (const platform::RecordedText& t : printed.texts) sawLastRib = sawLastRib || t.text == "N° 6";
+  EXPECT_TRUE(sawLastRib);
+  EXPECT_EQ(printed.texts.front().text, Key("FrmNervure", "18"));
+
+  Type(w.BoxAt(B::TipChord), "250");
+  w.ComputeButton()->click();
+  EXPECT_EQ(LastMessage(), Key("FrmNervure", "16"));
+  EXPECT_EQ(w.List()->rowCount(), 0);
+}
+
+TEST_F(ToolWindows, TheComparisonReplacesTheRibAndIgnoresTheInvertedView) {
+  Open("clarky.dat");
+  toolwindows::AirfoilViews views(doc);
+  files::AirfoilData first, second;
+  ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("clarky.dat"), first).ok());
+  ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("naca2412.dat"), second).ok());
+  commands::ShowComparison(doc, views.Comparison(), core::Length{300, "300"}, testsupport::AirfoilPath("clarky.dat"),
+                           first, testsupport::AirfoilPath("naca2412.dat"), second);
+  EXPECT_TRUE(doc.view.compareShown);
+  EXPECT_FALSE(doc.airfoil.loaded);
+  EXPECT_EQ(doc.rib.chord.mm, 300);
+  EXPECT_EQ(views.Comparison().secondName, "naca2412");
+  EXPECT_NE(views.PanelText(toolwindows::ToolView::Comparison).find("naca2412 (" + Key("FrmEpCourb", "17") + " 12.0"),
+            std::string::npos);
+
+  const core::ViewPlacement at = core::PlaceView(doc);
+  platform::RecordingTarget upright, inverted;
+  views.Draw(toolwindows::ToolView::Comparison, upright, at);
+  doc.rib.upsideDown = true;
+  views.Draw(toolwindows::ToolView::Comparison, inverted, at);
+  ASSERT_FALSE(upright.lines.empty());
+  EXPECT_EQ(upright.lines, inverted.lines);
+}
+
+}  // namespace
