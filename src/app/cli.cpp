@@ -41,6 +41,13 @@ const Entry kCommands[] = {
     {"dxf", cli::Dxf, "dxf INPUT -o OUT.dxf [rib options]"},
     {"render", cli::Render, "render INPUT -o OUT.png|OUT.svg|OUT.pdf [--zoom Z] [rib options]"},
     {"resave", cli::Resave, "resave IN.vdl OUT.vdl [--airfoil-dir DIR]"},
+    {"series", cli::Series,
+     "series ROOT.dat TIP.dat --root-chord L --tip-chord L --ribs N [--rib-word WORD] [--chord-label LABEL] "
+     "[--summary-title-21 TEXT] [--summary-title-22 TEXT] -o DIR"},
+    {"series2", cli::Series2,
+     "series2 ROOT.dat TIP.dat --root-chord L --tip-chord L --root-tip-thickness L --ribs N [--thickness T1,...,Tn] "
+     "--gaps G1,...,G(n+1) [--rib-word WORD] [--chord-label LABEL] [--summary-title-21 TEXT] [--summary-title-22 TEXT] "
+     "-o DIR"},
 };
 
 int Usage() {
