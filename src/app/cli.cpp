@@ -48,6 +48,13 @@ const Entry kCommands[] = {
      "thickness-camber AIRFOIL --thickness PCT --camber PCT [--caption-17 TEXT] [--caption-18 TEXT] -o OUT.dat"},
     {"incline", cli::Incline, "incline AIRFOIL --angle DEG -o OUT.dat"},
     {"oblique", cli::Oblique, "oblique AIRFOIL --mode 0|1 --angle DEG --length TEXT [--caption-6 TEXT] -o OUT.dat"},
+    {"series", cli::Series,
+     "series ROOT.dat TIP.dat --root-chord L --tip-chord L --ribs N [--rib-word WORD] [--chord-label LABEL] "
+     "[--summary-title-21 TEXT] [--summary-title-22 TEXT] -o DIR"},
+    {"series2", cli::Series2,
+     "series2 ROOT.dat TIP.dat --root-chord L --tip-chord L --root-tip-thickness L --ribs N [--thickness T1,...,Tn] "
+     "--gaps G1,...,G(n+1) [--rib-word WORD] [--chord-label LABEL] [--summary-title-21 TEXT] [--summary-title-22 TEXT] "
+     "-o DIR"},
 };
 
 int Usage() {

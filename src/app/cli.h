@@ -37,6 +37,10 @@ int Resave(const Options& options, core::RibDocument& s);
 int ThicknessCamber(const Options& options, core::RibDocument& s);
 int Incline(const Options& options, core::RibDocument& s);
 int Oblique(const Options& options, core::RibDocument& s);
+// The rib series: exit 0 written, 1 an error (nothing written), 2 refused (`refused: KEY`
+// on standard output, KEY the language key of the failed check), 64 a usage error.
+int Series(const Options& options, core::RibDocument& s);
+int Series2(const Options& options, core::RibDocument& s);
 
 // Returns the value following `name` in args and removes both, or "" when absent.
 std::string TakeOption(std::vector<std::string>& args, const std::string& name);

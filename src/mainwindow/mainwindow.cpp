@@ -66,6 +66,8 @@
 #include "platform/qt/qttranslations.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
+#include "serieswindows/coordinateswindow.h"
+#include "serieswindows/serieswindow.h"
 #include "settingswindows/airfoilpackoffer.h"
 #include "settingswindows/colourswindow.h"
 #include "settingswindows/defaultswindow.h"
@@ -508,6 +510,22 @@ void MainWindow::WireCommands() {
   set(Defaults, [this, &d] { settingswindows::ChangeDefaults(d, *this); });
   set(Colours, [this, &d] { settingswindows::ColoursWindow(d, this).exec(); });
   WireAirfoilTools();
+  // The series windows read their airfoils through the open window and open the files
+  // they wrote as the current airfoil.
+  auto pickAirfoil = [this, &d](const std::string& caption) -> std::optional<serieswindows::PickedAirfoil> {
+    OpenAirfoilWindow open(d.settings, caption, false, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
+    open.exec();
+    if (!open.Accepted()) return std::nullopt;
+    return serieswindows::PickedAirfoil{open.ChosenPath(), open.TakeData()};
+  };
+  auto openSeriesFile = [&d](const std::string& path) { commands::OpenFile(d, path); };
+  set(RibSeries, [this, &d, pickAirfoil, openSeriesFile] {
+    serieswindows::RunSeriesTool(d, serieswindows::SeriesKind::Even, pickAirfoil, openSeriesFile, this);
+  });
+  set(RibSeriesWithIntermediates, [this, &d, pickAirfoil, openSeriesFile] {
+    serieswindows::RunSeriesTool(d, serieswindows::SeriesKind::Spaced, pickAirfoil, openSeriesFile, this);
+  });
+  set(CoordinatesEditor, [this, &d] { serieswindows::CoordinatesWindow(d.settings, this).exec(); });
   for (Command command : AllCommands()) ApplyEnabled(command);
 }
 

@@ -1,0 +1,64 @@
+#pragma once
+// The files of a rib series: one airfoil coordinate file per rib and a summary text file,
+// all in one folder, every line ended by CR LF. Each file is written atomically, so a
+// failure leaves the files written before it and no half-written one.
+#include <string>
+#include <vector>
+
+#include "core/ribseries.h"
+#include "platform/errorreport.h"
+
+namespace files {
+
+// The words the files carry, from the window's language (the batch program's defaults are
+// the English texts).
+struct SeriesWords {
+  std::string ribWord = "Rib";
+  std::string chordLabel = "Chord";
+  std::string summaryTitle = "Ribs";   // the summary's first words
+  std::string summaryUnit = "Unit";    // then this, " : " and the unit
+  std::string thicknessLabel = "Thickness";
+  std::string gapLabel = "Gap";
+};
+
+struct SeriesJob {
+  std::string folder;
+  std::string rootName;  // the airfoil file names without extension
+  std::string tipName;
+  SeriesWords words;
+  std::string unitText = " mm";
+  float rootChordMm = 0;
+  float tipChordMm = 0;
+  std::string rootChordText;  // as typed: the inch titles of the end ribs show it
+  std::string tipChordText;
+  core::CommonStations stations;
+  std::vector<core::SeriesRib> ribs;
+  // The spaced series' table (empty for an even series): per rib its thickness and the gap
+  // before it, in millimetres (gaps[0] unused; the last the gap before the tip rib).
+  std::vector<float> thicknessMm;
+  std::vector<float> gapMm;
+};
+
+// "A&BR01.dat": root name, "&", tip name, the rib word's first letter, the two-digit number
+// (plain from 10), ".dat" or "in.dat" in inches.
+std::string RibFileName(const SeriesJob& job, int number);
+// "Rib 3 Chord : 150.00", or in inches "Rib 1 Chord : 8 in" with the typed text at the ends.
+std::string RibTitle(const SeriesJob& job, const core::SeriesRib& rib);
+std::string RibFileText(const SeriesJob& job, const core::SeriesRib& rib);
+// Root name, "&", tip name, "_", the chords as "%.7g" of their 32-bit values, "_", the rib count.
+std::string SummaryFileName(const SeriesJob& job);
+std::string SummaryText(const SeriesJob& job);
+
+struct SeriesWriteResult {
+  bool ok = false;
+  int written = 0;                  // rib files written (the summary not counted)
+  std::vector<std::string> paths;   // the rib files written, in order
+  std::string summaryPath;
+  std::string failedPath;           // the file that could not be written
+  platform::ErrorInfo error;
+};
+// Writes the rib files in order, then the summary. An existing file of the same name is
+// replaced. A folder that does not exist is a failure before anything is written.
+SeriesWriteResult WriteSeries(const SeriesJob& job);
+
+}  // namespace files

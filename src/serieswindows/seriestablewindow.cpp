@@ -1,0 +1,88 @@
+#include "serieswindows/seriestablewindow.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/lengths.h"
+#include "core/numformat.h"
+#include "platform/texts.h"
+
+namespace serieswindows {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString T(const char* key) { return Q(platform::Text("FrmTraCevol", key)); }
+}  // namespace
+
+std::string SeriesPositionText(const files::SeriesJob& job, const core::SeriesRib& rib) {
+  if (job.thicknessMm.empty()) return core::ScreenNumberText(core::FormatNumber(rib.fraction * 100, "##0.##")) + " %";
+  return core::LengthToText(static_cast<float>(rib.positionMm), job.unitText) + job.unitText;
+}
+
+SeriesTableWindow::SeriesTableWindow(const files::SeriesJob& job, std::vector<std::string> paths,
+                                     std::function<void(const std::string&)> open, QWidget* parent)
+    : QDialog(parent), paths_(std::move(paths)), open_(std::move(open)) {
+  setObjectName("frmSeriesTable");
+  setWindowTitle(T("35"));
+  table_ = new QTableWidget(static_cast<int>(job.ribs.size()), 4, this);
+  table_->setObjectName("TableSeries");
+  table_->setHorizontalHeaderLabels({T("36"), T("37"), T("38"), T("39")});
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->verticalHeader()->hide();
+  for (std::size_t i = 0; i < job.ribs.size(); ++i) {
+    const core::SeriesRib& rib = job.ribs[i];
+    const int row = static_cast<int>(i);
+    auto cell = [this, row](int column, const std::string& text, bool right) {
+      auto* item = new QTableWidgetItem(Q(text));
+      if (right) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      table_->setItem(row, column, item);
+    };
+    cell(0, std::to_string(rib.number), true);
+    cell(1, SeriesPositionText(job, rib), true);
+    cell(2, core::FormatNumber(rib.chordMm, "# ###0.00"), true);
+    cell(3, files::RibFileName(job, rib.number), false);
+  }
+  table_->resizeColumnsToContents();
+  table_->horizontalHeader()->setStretchLastSection(true);
+  if (!job.ribs.empty()) table_->selectRow(0);
+
+  auto* buttons = new QDialogButtonBox(this);
+  openButton_ = buttons->addButton(T("40"), QDialogButtonBox::ActionRole);
+  openButton_->setObjectName("cmdouvrir");
+  openButton_->setDefault(true);
+  nextButton_ = buttons->addButton(T("41"), QDialogButtonBox::ActionRole);
+  nextButton_->setObjectName("cmdsuivant");
+  nextButton_->setAutoDefault(false);
+  QPushButton* close = buttons->addButton(Q(platform::Text("TextButton", "4")), QDialogButtonBox::RejectRole);
+  close->setObjectName("cmdfermer");
+  close->setAutoDefault(false);
+  connect(openButton_, &QPushButton::clicked, this, &SeriesTableWindow::OpenSelected);
+  connect(nextButton_, &QPushButton::clicked, this, &SeriesTableWindow::OpenNext);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { OpenSelected(); });
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(table_);
+  layout->addWidget(buttons);
+  resize(520, 420);
+}
+
+void SeriesTableWindow::OpenSelected() {
+  const int row = table_->currentRow();
+  if (row < 0 || row >= static_cast<int>(paths_.size()) || !open_) return;
+  open_(paths_[static_cast<std::size_t>(row)]);
+}
+
+void SeriesTableWindow::OpenNext() {
+  const int row = table_->currentRow();
+  if (row + 1 >= table_->rowCount()) return;
+  table_->selectRow(row + 1);
+  OpenSelected();
+}
+
+}  // namespace serieswindows

@@ -1,0 +1,42 @@
+#pragma once
+// The table of a series just written: each rib's number, position and chord with its file.
+// The selected file opens in the main window; "next" opens the following one, so that the
+// builder can draw or print the ribs one after another.
+#include <QDialog>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "files/seriesfiles.h"
+
+class QPushButton;
+class QTableWidget;
+
+namespace serieswindows {
+
+// The position column: the span fraction in % for an evenly spaced series, the distance
+// from the root rib's mid-plane in the unit in force for a spaced one.
+std::string SeriesPositionText(const files::SeriesJob& job, const core::SeriesRib& rib);
+
+class SeriesTableWindow : public QDialog {
+  Q_OBJECT
+ public:
+  SeriesTableWindow(const files::SeriesJob& job, std::vector<std::string> paths,
+                    std::function<void(const std::string&)> open, QWidget* parent = nullptr);
+
+  QTableWidget* Table() const { return table_; }
+  QPushButton* OpenButton() const { return openButton_; }
+  QPushButton* NextButton() const { return nextButton_; }
+
+  void OpenSelected();
+  void OpenNext();
+
+ private:
+  QTableWidget* table_;
+  QPushButton* openButton_;
+  QPushButton* nextButton_;
+  std::vector<std::string> paths_;
+  std::function<void(const std::string&)> open_;
+};
+
+}  // namespace serieswindows

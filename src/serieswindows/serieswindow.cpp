@@ -1,0 +1,328 @@
+#include "serieswindows/serieswindow.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/lengths.h"
+#include "platform/help.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+#include "ribwindows/keyfilter.h"
+#include "serieswindows/seriestablewindow.h"
+
+namespace serieswindows {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+std::string S(const QString& s) { return s.toStdString(); }
+
+QLineEdit* Box(QWidget* parent, const char* name, const QString& allowed) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  if (!allowed.isEmpty()) new ribwindows::KeyFilter(box, allowed);
+  return box;
+}
+
+}  // namespace
+
+SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, AirfoilPicker pick, FileOpener open,
+                           QWidget* parent)
+    : QDialog(parent), document_(document), kind_(kind), pick_(std::move(pick)), open_(std::move(open)) {
+  const bool spaced = kind_ == SeriesKind::Spaced;
+  setObjectName(spaced ? "frmtraCevol2" : "frmtraCevol");
+  const char* section = Section();
+  auto text = [section](const char* key) { return Q(platform::Text(section, key)); };
+  setWindowTitle(text("1"));
+  const QString lengthKeys = Q(core::LengthKeys(document_.settings.unitText));
+
+  auto* grid = new QGridLayout;
+  int row = 0;
+  for (int i = 0; i < 2; ++i) {
+    auto* label = new QLabel(text(i == 0 ? "2" : "3"), this);
+    airfoilBoxes_[static_cast<std::size_t>(i)] = Box(this, i == 0 ? "txtprofil0" : "txtprofil1", QString());
+    airfoilBoxes_[static_cast<std::size_t>(i)]->setReadOnly(true);
+    auto* openButton = new QPushButton(Q(platform::Text("TextButton", "12")), this);
+    openButton->setObjectName(i == 0 ? "cmdouvrir0" : "cmdouvrir1");
+    openButton->setAutoDefault(false);
+    connect(openButton, &QPushButton::clicked, this, [this, i] { OpenAirfoil(i); });
+    label->setBuddy(airfoilBoxes_[static_cast<std::size_t>(i)]);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(airfoilBoxes_[static_cast<std::size_t>(i)], row, 1);
+    grid->addWidget(openButton, row, 2);
+    ++row;
+  }
+  for (int i = 0; i < 2; ++i) {
+    chordBoxes_[static_cast<std::size_t>(i)] = Box(this, i == 0 ? "txtcorde0" : "txtcorde1", lengthKeys);
+    grid->addWidget(new QLabel(text(i == 0 ? "4" : "5"), this), row, 0);
+    grid->addWidget(chordBoxes_[static_cast<std::size_t>(i)], row, 1);
+    grid->addWidget(new QLabel(Q(document_.settings.unitText), this), row, 2);
+    ++row;
+  }
+  ribCountBox_ = Box(this, "txtnervI", "1234567890");
+  grid->addWidget(new QLabel(text("6"), this), row, 0);
+  grid->addWidget(ribCountBox_, row, 1);
+  ++row;
+  if (spaced) {
+    endThicknessBox_ = Box(this, "txtEpR", lengthKeys);
+    grid->addWidget(new QLabel(text("9"), this), row, 0);
+    grid->addWidget(endThicknessBox_, row, 1);
+    grid->addWidget(new QLabel(Q(document_.settings.unitText), this), row, 2);
+    ++row;
+  }
+  auto* folderLabel = new QLabel(Q(platform::Text("FrmDefaut", "15")), this);
+  folderLabel->setObjectName("Lblsav");
+  folderBox_ = Box(this, "txtdefprofevol", QString());
+  folderBox_->setReadOnly(true);
+  folderBox_->setText(Q(document_.settings.seriesAirfoilDir));
+  folderBox_->setMinimumWidth(260);
+  auto* browse = new QPushButton(Q(platform::Text("TextButton", "7")), this);
+  browse->setObjectName("cmdrechercheevol");
+  browse->setAutoDefault(false);
+  connect(browse, &QPushButton::clicked, this, &SeriesWindow::ChooseFolder);
+  grid->addWidget(folderLabel, row, 0);
+  grid->addWidget(folderBox_, row, 1);
+  grid->addWidget(browse, row, 2);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+
+  if (spaced) {
+    auto* table = new QGroupBox(this);
+    auto* tableGrid = new QGridLayout(table);
+    for (int slot = 1; slot <= core::kTipSlot; ++slot) {
+      auto* label = new QLabel(table);
+      label->setObjectName(QString("LblNoNervInterm%1").arg(slot));
+      label->setAlignment(Qt::AlignCenter);
+      label->setMinimumWidth(34);
+      label->setCursor(Qt::PointingHandCursor);
+      label->installEventFilter(this);
+      ribLabels_[static_cast<std::size_t>(slot)] = label;
+      tableGrid->addWidget(label, 0, slot - 1);
+    }
+    ribThicknessBox_ = Box(table, "TextEprNevure", lengthKeys);
+    gapBox_ = Box(table, "TextEcartNevure", lengthKeys);
+    auto* apply = new QPushButton(Q(platform::Text("TextButton", "5")), table);
+    apply->setObjectName("CmdApply");
+    apply->setAutoDefault(false);
+    connect(apply, &QPushButton::clicked, this, &SeriesWindow::ApplyRib);
+    tableGrid->addWidget(new QLabel(text("11"), table), 1, 0, 1, 4);
+    tableGrid->addWidget(ribThicknessBox_, 1, 4, 1, 3);
+    tableGrid->addWidget(new QLabel(text("19"), table), 2, 0, 1, 4);
+    tableGrid->addWidget(gapBox_, 2, 4, 1, 3);
+    tableGrid->addWidget(apply, 2, 7, 1, 3);
+    panelLength_ = new QLabel(table);
+    panelLength_->setObjectName("LblLongTotAffich");
+    tableGrid->addWidget(new QLabel(text("20"), table), 3, 0, 1, 4);
+    tableGrid->addWidget(panelLength_, 3, 4, 1, 4);
+    layout->addWidget(table);
+    connect(ribCountBox_, &QLineEdit::textChanged, this, [this] {
+      RelabelRibs();
+      ShowPanelLength();
+    });
+    connect(endThicknessBox_, &QLineEdit::textChanged, this, &SeriesWindow::ShowPanelLength);
+    RelabelRibs();
+    ShowPanelLength();
+  }
+
+  auto* buttons = new QDialogButtonBox(this);
+  generateButton_ = buttons->addButton(text("7"), QDialogButtonBox::ActionRole);
+  generateButton_->setObjectName("cmdcalcul");
+  generateButton_->setDefault(true);
+  tableButton_ = buttons->addButton(text("8"), QDialogButtonBox::ActionRole);
+  tableButton_->setObjectName("cmdtable");
+  tableButton_->setEnabled(false);
+  tableButton_->setAutoDefault(false);
+  QPushButton* close = buttons->addButton(Q(platform::Text("TextButton", "4")), QDialogButtonBox::RejectRole);
+  close->setObjectName("cmdfermer");
+  close->setAutoDefault(false);
+  QPushButton* help = buttons->addButton(Q(platform::Text("TextButton", "3")), QDialogButtonBox::HelpRole);
+  help->setObjectName("cmdaide");
+  help->setAutoDefault(false);
+  layout->addWidget(buttons);
+  connect(generateButton_, &QPushButton::clicked, this, [this] { Generate(); });
+  connect(tableButton_, &QPushButton::clicked, this, &SeriesWindow::ShowTable);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  connect(help, &QPushButton::clicked, this, [this] {
+    platform::ShowHelpTopic(kind_ == SeriesKind::Spaced ? platform::kTopicSeriesSpacing : platform::kTopicSeries);
+  });
+}
+
+const char* SeriesWindow::Section() const { return kind_ == SeriesKind::Spaced ? "FrmTraCevol2" : "FrmTraCevol"; }
+
+int SeriesWindow::RibCount() const {
+  const long n = core::RibCountFromText(S(ribCountBox_->text()));
+  const long most = kind_ == SeriesKind::Spaced ? core::kMaxSpacedRibs : core::kMaxEvenRibs;
+  return static_cast<int>(n < 0 ? 0 : n > most ? most : n);
+}
+
+void SeriesWindow::OpenAirfoil(int index) {
+  if (!pick_) return;
+  std::optional<PickedAirfoil> picked = pick_(platform::Text("FrmTraCevol", index == 0 ? "10" : "11"));
+  if (!picked) return;
+  std::string name, ext;
+  files::SplitAirfoilFileName(picked->path, name, ext);
+  airfoilBoxes_[static_cast<std::size_t>(index)]->setText(Q(name));
+  airfoils_[static_cast<std::size_t>(index)] = std::move(picked);
+}
+
+void SeriesWindow::ChooseFolder() {
+  if (commands::ChooseSeriesFolder(document_)) folderBox_->setText(Q(document_.settings.seriesAirfoilDir));
+}
+
+void SeriesWindow::RelabelRibs() {
+  const int n = RibCount();
+  for (int slot = 1; slot <= core::kTipSlot; ++slot) {
+    QLabel* label = ribLabels_[static_cast<std::size_t>(slot)];
+    label->setVisible(slot <= n + 1);
+    label->setText(slot <= n ? QString::number(slot) : Q(platform::Text("FrmTraCevol2", "24")));
+  }
+  if (selectedRib_ > n + 1) SelectRib(-1);
+  else if (selectedRib_ >= 1) SelectRib(selectedRib_);
+}
+
+void SeriesWindow::SelectRib(int slot) {
+  for (int i = 1; i <= core::kTipSlot; ++i) {
+    QLabel* label = ribLabels_[static_cast<std::size_t>(i)];
+    const bool selected = i == slot;
+    label->setFrameStyle(selected ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    label->setStyleSheet(selected ? "color: rgb(0, 0, 255);" : QString());
+  }
+  selectedRib_ = slot;
+  if (slot < 1) {
+    ribThicknessBox_->clear();
+    gapBox_->clear();
+    return;
+  }
+  const bool tip = slot == RibCount() + 1;
+  // The tip rib's thickness is the root's: only its gap is its own.
+  ribThicknessBox_->setEnabled(!tip);
+  ribThicknessBox_->setText(tip ? QString() : Q(thicknessTexts_[static_cast<std::size_t>(slot)]));
+  gapBox_->setText(Q(gapTexts_[static_cast<std::size_t>(slot)]));
+}
+
+void SeriesWindow::ApplyRib() {
+  if (selectedRib_ < 1) return;
+  const std::size_t slot = static_cast<std::size_t>(selectedRib_);
+  if (selectedRib_ <= RibCount()) thicknessTexts_[slot] = S(ribThicknessBox_->text());
+  gapTexts_[slot] = S(gapBox_->text());
+  ShowPanelLength();
+}
+
+void SeriesWindow::TableFromBoxes(core::SlotFloats& t, core::SlotFloats& g) const {
+  const std::string& unit = document_.settings.unitText;
+  t = {};
+  g = {};
+  t[0] = t[core::kTipSlot] = core::LengthFromText(S(endThicknessBox_->text()), unit);
+  const int n = RibCount();
+  for (int i = 1; i <= n; ++i)
+    t[static_cast<std::size_t>(i)] = core::LengthFromText(thicknessTexts_[static_cast<std::size_t>(i)], unit);
+  for (int i = 1; i <= n + 1; ++i)
+    g[static_cast<std::size_t>(i)] = core::LengthFromText(gapTexts_[static_cast<std::size_t>(i)], unit);
+}
+
+void SeriesWindow::ShowPanelLength() {
+  if (!panelLength_) return;
+  core::SlotFloats t, g;
+  TableFromBoxes(t, g);
+  const core::SpacedLayout layout = core::LayOutSpacedRibs(t, g, RibCount());
+  panelLength_->setText(Q(commands::PanelLengthText(layout.length, document_.settings.unitText)));
+}
+
+void SeriesWindow::Refuse(const std::string& key, const std::string& suffix, bool warning, QLineEdit* box) {
+  platform::Inform(platform::Text(Section(), key) + suffix, S(windowTitle()),
+                   warning ? platform::BoxIcon::Exclamation : platform::BoxIcon::Information);
+  if (box) {
+    box->setFocus();
+    box->selectAll();
+  }
+}
+
+bool SeriesWindow::Generate() {
+  const bool spaced = kind_ == SeriesKind::Spaced;
+  core::SeriesEntries entries;
+  entries.ribCount = S(ribCountBox_->text());
+  entries.rootChord = S(chordBoxes_[0]->text());
+  entries.tipChord = S(chordBoxes_[1]->text());
+  entries.unitText = document_.settings.unitText;
+  entries.airfoilsLoaded = airfoils_[0] && airfoils_[1];
+  entries.maxRibs = spaced ? core::kMaxSpacedRibs : core::kMaxEvenRibs;
+  if (std::optional<core::SeriesRefusal> r = core::CheckSeriesEntries(entries)) {
+    QLineEdit* box = r->box == core::SeriesBox::RibCount   ? ribCountBox_
+                     : r->box == core::SeriesBox::RootChord ? chordBoxes_[0]
+                     : r->box == core::SeriesBox::TipChord  ? chordBoxes_[1]
+                                                            : nullptr;
+    Refuse(r->key, r->suffix, r->warning, box);
+    return false;
+  }
+  const int n = RibCount();
+  core::SlotFloats t{}, g{};
+  if (spaced) {
+    TableFromBoxes(t, g);
+    if (std::optional<core::SeriesRefusal> r = core::CheckSpacing(t, g, n)) {
+      QLineEdit* box = endThicknessBox_;
+      if (r->box == core::SeriesBox::Gap || r->slot >= 1) {
+        SelectRib(r->slot);
+        box = r->box == core::SeriesBox::Gap ? gapBox_ : ribThicknessBox_;
+      }
+      Refuse(r->key, r->suffix, r->warning, box);
+      return false;
+    }
+  }
+
+  commands::SeriesSetup setup;
+  setup.root = commands::OutlineOf(airfoils_[0]->data);
+  setup.tip = commands::OutlineOf(airfoils_[1]->data);
+  std::string ext;
+  files::SplitAirfoilFileName(airfoils_[0]->path, setup.rootName, ext);
+  files::SplitAirfoilFileName(airfoils_[1]->path, setup.tipName, ext);
+  setup.rootChordText = entries.rootChord;
+  setup.tipChordText = entries.tipChord;
+  setup.unitText = entries.unitText;
+  setup.folder = document_.settings.seriesAirfoilDir;
+  setup.words = commands::SeriesWordsInLanguage(Section());
+  files::SeriesJob job = spaced ? commands::SpacedSeriesJob(setup, t, g, n) : commands::EvenSeriesJob(setup, n);
+
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  files::SeriesWriteResult result = files::WriteSeries(job);
+  QApplication::restoreOverrideCursor();
+  commands::TellSeriesResult(job, result, Section(), S(windowTitle()));
+  lastResult_ = result;
+  if (!result.ok) return false;
+  lastJob_ = std::move(job);
+  tableButton_->setEnabled(true);
+  return true;
+}
+
+void SeriesWindow::ShowTable() {
+  if (!lastJob_) return;
+  SeriesTableWindow table(*lastJob_, lastResult_.paths, open_, this);
+  table.exec();
+}
+
+bool SeriesWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease)
+    for (int slot = 1; slot <= core::kTipSlot; ++slot)
+      if (watched == ribLabels_[static_cast<std::size_t>(slot)]) {
+        SelectRib(slot);
+        ribThicknessBox_->isEnabled() ? ribThicknessBox_->setFocus() : gapBox_->setFocus();
+        return true;
+      }
+  return QDialog::eventFilter(watched, event);
+}
+
+void RunSeriesTool(core::RibDocument& document, SeriesKind kind, AirfoilPicker pick, FileOpener open, QWidget* parent) {
+  if (!commands::ConfirmSeriesTool(document)) return;
+  SeriesWindow window(document, kind, std::move(pick), std::move(open), parent);
+  window.exec();
+}
+
+}  // namespace serieswindows

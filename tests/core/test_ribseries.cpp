@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include "core/ribseries.h"
+
+using core::SeriesRib;
+
+namespace {
+
+core::SeriesOutline Outline(std::initializer_list<std::pair<double, double>> points) {
+  core::SeriesOutline o;
+  for (auto [x, y] : points) {
+    o.x.push_back(x);
+    o.y.push_back(y);
+  }
+  o.count = static_cast<int>(points.size());
+  return o;
+}
+
+// Five points: a straight-sided root section.
+core::SeriesOutline Root() { return Outline({{1, 0}, {0.5, 0.05}, {0, 0}, {0.5, -0.03}, {1, 0}}); }
+// Seven points: it gives the stations.
+core::SeriesOutline Tip() {
+  return Outline({{1, 0.001}, {0.6, 0.04}, {0.3, 0.05}, {0, 0}, {0.3, -0.02}, {0.6, -0.02}, {1, -0.001}});
+}
+
+core::SlotFloats Slots(std::initializer_list<std::pair<int, float>> values) {
+  core::SlotFloats s{};
+  for (auto [i, v] : values) s[static_cast<std::size_t>(i)] = v;
+  return s;
+}
+
+}  // namespace
+
+TEST(RibSeries, EvenChordsAndFractionsFallInEqualSteps) {
+  const std::vector<SeriesRib> ribs = core::EvenSeriesRibs(200, 100, 3);
+  ASSERT_EQ(ribs.size(), 5u);
+  const double chords[] = {200, 175, 150, 125, 100};
+  const double fractions[] = {0, 0.25, 0.5, 0.75, 1};
+  for (std::size_t k = 0; k < 5; ++k) {
+    EXPECT_EQ(ribs[k].number, static_cast<int>(k) + 1);
+    EXPECT_DOUBLE_EQ(ribs[k].chordMm, chords[k]);
+    EXPECT_DOUBLE_EQ(ribs[k].fraction, fractions[k]);
+  }
+  EXPECT_EQ(ribs.front().end, SeriesRib::End::Root);
+  EXPECT_EQ(ribs[2].end, SeriesRib::End::Middle);
+  EXPECT_EQ(ribs.back().end, SeriesRib::End::Tip);
+
+  // No intermediate rib: the root and the tip only.
+  const std::vector<SeriesRib> ends = core::EvenSeriesRibs(150, 150, 0);
+  ASSERT_EQ(ends.size(), 2u);
+  EXPECT_EQ(ends[1].number, 2);
+  EXPECT_DOUBLE_EQ(ends[1].fraction, 1);
+  EXPECT_DOUBLE_EQ(ends[1].chordMm, 150);
+
+  const std::vector<SeriesRib> many = core::EvenSeriesRibs(300, 210, 90);
+  ASSERT_EQ(many.size(), 92u);
+  EXPECT_EQ(many.back().number, 92);
+  EXPECT_NEAR(many[45].chordMm, 300 - 45 * 90.0 / 91, 1e-9);
+}
+
+TEST(RibSeries, CommonStationsInterpolateTheOtherAirfoilOnTheSameSurface) {
+  // The tip has more points: its stations, the root interpolated (worked out by hand
+  // from the straight segments of the root).
+  const core::CommonStations c = core::CommonStationsOf(Root(), Tip());
+  ASSERT_EQ(c.x.size(), 7u);
+  const double x[] = {1, 0.6, 0.3, 0, 0.3, 0.6, 1};
+  const double root[] = {0, 0.04, 0.03, 0, -0.018, -0.024, 0};
+  const double tip[] = {0.001, 0.04, 0.05, 0, -0.02, -0.02, -0.001};
+  for (std::size_t j = 0; j < 7; ++j) {
+    EXPECT_DOUBLE_EQ(c.x[j], x[j]) << j;
+    EXPECT_NEAR(c.rootY[j], root[j], 1e-12) << j;
+    EXPECT_DOUBLE_EQ(c.tipY[j], tip[j]) << j;
+  }
+  // Equal counts: the root leads; swapped roles give the same heights on its stations.
+  const core::CommonStations same = core::CommonStationsOf(Root(), Root());
+  EXPECT_EQ(same.rootY, same.tipY);
+}
+
+TEST(RibSeries, StationsAheadOfTheOtherLeadingEdgeTakeItsHeight) {
+  // This one's leading edge sits at 0.02, height 0.004; stations at 0 fall ahead of it.
+  const core::SeriesOutline blunt = Outline({{1, 0}, {0.5, 0.04}, {0.02, 0.004}, {0.5, -0.02}, {1, 0}});
+  EXPECT_DOUBLE_EQ(core::UpperSurfaceAt(blunt, 0.0), 0.004);
+  EXPECT_DOUBLE_EQ(core::LowerSurfaceAt(blunt, 0.01), 0.004);
+  // Within 1e-6 of a point: that point's height, no interpolation.
+  EXPECT_DOUBLE_EQ(core::UpperSurfaceAt(blunt, 0.5 + 5e-7), 0.04);
+  // The leading edge is the first of equal smallest x.
+  EXPECT_EQ(core::LeadingEdgeIndex(Outline({{1, 0}, {0, 0.01}, {0, -0.01}, {1, 0}})), 2);
+}
+
+TEST(RibSeries, BlendKeepsEqualOrdinatesAndEndsKeepTheirOwn) {
+  core::CommonStations c;
+  c.x = {1, 0.5, 0};
+  c.rootY = {0.0123, 0.08, 0};
+  c.tipY = {0.0123, 0.04, 0.002};
+  for (double f : {0.1, 1.0 / 3, 0.7}) {
+    SeriesRib rib;
+    rib.fraction = f;
+    const std::vector<double> y = core::RibOrdinates(c, rib);
+    EXPECT_EQ(y[0], 0.0123) << f;  // same ordinate on both airfoils: unchanged on every rib
+    EXPECT_NEAR(y[1], 0.08 - 0.04 * f, 1e-15);
+  }
+  SeriesRib tip;
+  tip.end = SeriesRib::End::Tip;
+  tip.fraction = 0.9999999;  // an end rib is its own airfoil whatever the fraction says
+  EXPECT_EQ(core::RibOrdinates(c, tip), c.tipY);
+}
+
+TEST(RibSeries, SpacedLayoutOfTwoMillimetreRibsAndGapsOfNinetyEight) {
+  const core::SlotFloats t = Slots({{0, 2}, {1, 2}, {13, 2}});
+  const core::SlotFloats g = Slots({{1, 98}, {2, 98}});
+  const core::SpacedLayout l = core::LayOutSpacedRibs(t, g, 1);
+  EXPECT_EQ(l.distance[1], 100.0f);
+  EXPECT_EQ(l.span, 200.0f);
+  EXPECT_EQ(l.length, 202.0f);
+  const std::vector<SeriesRib> ribs = core::SpacedSeriesRibs(l, 200, 100, 1);
+  ASSERT_EQ(ribs.size(), 3u);
+  EXPECT_EQ(ribs[1].chordMm, 150.0);
+  EXPECT_EQ(ribs[1].fraction, 0.5);
+  EXPECT_EQ(ribs[2].number, 3);
+  EXPECT_EQ(ribs[2].chordMm, 100.0);
+
+  // A thick rib between thin ones takes half its thickness into each side's distance.
+  const core::SpacedLayout thick = core::LayOutSpacedRibs(Slots({{0, 2}, {1, 10}, {13, 2}}), Slots({{1, 50}, {2, 50}}), 1);
+  EXPECT_EQ(thick.distance[1], 1 + 50 + 5.0f);
+  EXPECT_EQ(thick.span, 56 + 5 + 50 + 1.0f);
+  EXPECT_EQ(thick.length, 114.0f);
+
+  // No intermediate rib: the root and tip mid-planes one gap and two half ribs apart.
+  EXPECT_EQ(core::LayOutSpacedRibs(Slots({{0, 3}, {13, 3}}), Slots({{1, 100}}), 0).length, 106.0f);
+}
+
+TEST(RibSeries, SpacedArithmeticRoundsEveryStepToSinglePrecision) {
+  // Expected values from a step-by-step 32-bit computation in Python (struct 'f'); summing
+  // in double and rounding once gives D = 234 and L = 235.10000610, which this catches.
+  const float t1 = 1.1f;
+  const core::SlotFloats t = Slots({{0, t1}, {1, t1}, {2, 3.0f}, {3, 1.7f}, {13, t1}});
+  const core::SlotFloats g = Slots({{1, 84.4f}, {2, 52.4f}, {3, 66.9f}, {4, 23.4f}});
+  const core::SpacedLayout l = core::LayOutSpacedRibs(t, g, 3);
+  EXPECT_EQ(l.position[1], 85.50000762939453f);
+  EXPECT_EQ(l.position[3], 209.20001220703125f);
+  EXPECT_EQ(l.span, 234.00001525878906f);
+  EXPECT_EQ(l.length, 235.1000213623047f);
+  const std::vector<SeriesRib> ribs = core::SpacedSeriesRibs(l, 250, 120, 3);
+  EXPECT_EQ(ribs[1].chordMm, 202.5);
+  EXPECT_EQ(ribs[2].chordMm, 172.25);
+  EXPECT_EQ(ribs[3].chordMm, static_cast<double>(133.7777862548828f));
+  EXPECT_DOUBLE_EQ(ribs[2].fraction, static_cast<double>(139.95001220703125f) / 234.00001525878906f);
+}
+
+TEST(RibSeries, EntriesAreCheckedInTheWindowsOrder) {
+  core::SeriesEntries e;
+  e.ribCount = "";
+  e.rootChord = "";
+  e.tipChord = "";
+  auto key = [&e] {
+    auto r = core::CheckSeriesEntries(e);
+    return r ? r->key + r->suffix : std::string("ok");
+  };
+  EXPECT_EQ(key(), "16");
+  e.ribCount = "91";
+  EXPECT_EQ(key(), "12 90 Ribs !");
+  e.ribCount = "123456789012345678901";  // more digits than any count holds
+  EXPECT_EQ(key(), "12 90 Ribs !");
+  e.ribCount = "00000000000000000000009";  // leading zeros say nothing
+  EXPECT_EQ(key(), "17");
+  e.ribCount = "90";
+  EXPECT_EQ(key(), "17");
+  e.rootChord = "2000";
+  EXPECT_EQ(key(), "13 1999 mm !");
+  EXPECT_EQ(core::CheckSeriesEntries(e)->box, core::SeriesBox::RootChord);
+  e.rootChord = "1999";  // the limit itself is accepted
+  EXPECT_EQ(key(), "18");
+  e.tipChord = "1999.5";
+  EXPECT_EQ(key(), "13 1999 mm !");
+  EXPECT_EQ(core::CheckSeriesEntries(e)->box, core::SeriesBox::TipChord);
+  e.rootChord = "100";
+  e.tipChord = "200";
+  EXPECT_EQ(key(), "14");
+  EXPECT_EQ(core::CheckSeriesEntries(e)->box, core::SeriesBox::TipChord);
+  EXPECT_TRUE(core::CheckSeriesEntries(e)->warning);
+  e.tipChord = "100";  // equal chords are accepted
+  EXPECT_EQ(key(), "15");
+  e.airfoilsLoaded = true;
+  EXPECT_EQ(key(), "ok");
+
+  e.unitText = " in";
+  e.rootChord = "79";  // 2006.6 mm
+  EXPECT_EQ(key(), "13 78 1/3 inches !");
+
+  e.unitText = " mm";
+  e.rootChord = "200";
+  e.maxRibs = core::kMaxSpacedRibs;
+  e.ribCount = "13";
+  EXPECT_EQ(key(), "12 12 Ribs !");
+  e.ribCount = "12";
+  EXPECT_EQ(key(), "ok");
+}
+
+TEST(RibSeries, SpacingRefusesTheFirstZeroThicknessThenTheFirstZeroGap) {
+  core::SlotFloats t = Slots({{0, 2}, {1, 2}, {2, 0}, {13, 2}});
+  core::SlotFloats g = Slots({{1, 50}, {2, 50}, {3, 0}});
+  auto r = core::CheckSpacing(t, g, 2);
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->key, "10");
+  EXPECT_EQ(r->box, core::SeriesBox::Thickness);
+  EXPECT_EQ(r->slot, 2);
+  t[2] = 1.5f;
+  r = core::CheckSpacing(t, g, 2);
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->box, core::SeriesBox::Gap);
+  EXPECT_EQ(r->slot, 3);  // the gap before the tip rib
+  g[3] = 20;
+  EXPECT_FALSE(core::CheckSpacing(t, g, 2));
+  // Slots past the rib count do not matter.
+  EXPECT_FALSE(core::CheckSpacing(Slots({{0, 2}, {1, 2}, {13, 2}}), Slots({{1, 50}, {2, 50}}), 1));
+}

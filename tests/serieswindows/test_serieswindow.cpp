@@ -1,0 +1,217 @@
+// The series windows: the checks in their order with their messages, a series written
+// from real airfoils, the spaced table and its panel length, the menu's question, the
+// folder choice and the table of the files.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <filesystem>
+
+#include "files/ini.h"
+#include "serieswindows/seriestablewindow.h"
+#include "serieswindows/serieswindow.h"
+#include "support/windowtest.h"
+
+using serieswindows::SeriesKind;
+using serieswindows::SeriesWindow;
+using testsupport::Key;
+
+namespace {
+
+class SeriesWindowTest : public testsupport::WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    doc.settings.seriesAirfoilDir = dir.File("series");
+  }
+  // Answers the open window's question with these real airfoils, in turn.
+  serieswindows::AirfoilPicker Picker() {
+    return [this](const std::string& caption) -> std::optional<serieswindows::PickedAirfoil> {
+      captions.push_back(caption);
+      const std::string path = testsupport::AirfoilPath(pickNext++ % 2 == 0 ? "clarky.dat" : "naca0012.dat");
+      serieswindows::PickedAirfoil p{path, {}};
+      if (!files::ReadAirfoilFile(path, p.data).ok()) return std::nullopt;
+      return p;
+    };
+  }
+  static void Retype(QLineEdit* box, const char* text) {
+    box->clear();
+    QTest::keyClicks(box, text);
+  }
+  std::string LastMessage() const { return messages.shown.empty() ? std::string() : messages.shown.back().text; }
+  std::string SeriesFile(const std::string& name) const { return dir.File("series/" + name); }
+
+  std::vector<std::string> captions;
+  int pickNext = 0;
+};
+
+TEST_F(SeriesWindowTest, ChecksComeInOrderEachWithItsMessage) {
+  SeriesWindow w(doc, SeriesKind::Even, Picker(), nullptr);
+  const std::string caption = Key("FrmTraCevol", "1");
+  EXPECT_EQ(w.windowTitle().toStdString(), caption);
+  EXPECT_EQ(w.FolderBox()->text().toStdString(), doc.settings.seriesAirfoilDir);
+
+  EXPECT_FALSE(w.Generate());
+  EXPECT_EQ(LastMessage(), Key("FrmTraCevol", "16"));
+  EXPECT_EQ(messages.shown.back().title, caption);
+  Retype(w.RibCountBox(), "91");
+  EXPECT_FALSE(w.Generate());
+  EXPECT_EQ(LastMessage(), Key("FrmTraCevol", "12") + " 90 Ribs !");
+  EXPECT_EQ(messages.shown.back().icon, platform::BoxIcon::Exclamation);
+  EXPECT_EQ(w.RibCountBox()->selectedText(), "91");  // the offending box, selected
+  Retype(w.RibCountBox(), "3");
+  EXPECT_FALSE(w.Generate());
+  EXPECT_EQ(LastMessage(), Key("FrmTraCevol", "17"));
+  Retype(w.ChordBox(0), "2000");
+  EXPECT_FALSE(w.Generate());
+  EXPECT_EQ(LastMessage(), Key("FrmTraCevol", "13") + " 1999 mm !");
+  Retype(w.ChordBox(0), "100");
+  EXPECT_FALSE(w.Generate());
+  EXPECT_EQ(LastMessage(), Key("FrmTraCevol", "18"));
+  Retype(w.ChordBox(1), "200");
+  EXPECT_FALSE(w.Generate());
+  EXPECT_EQ(LastMessage(), Key("FrmTraCevol", "14"));
+  EXPECT_EQ(w.ChordBox(1)->selectedText(), "200");
+  Retype(w.ChordBox(0), "200");
+  Retype(w.ChordBox(1), "100");
+  EXPECT_FALSE(w.Generate());
+  EXPECT_EQ(LastMessage(), Key("FrmTraCevol", "15"));
+  // Letters never reach a chord box.
+  QTest::keyClicks(w.ChordBox(1), "x");
+  EXPECT_EQ(w.ChordBox(1)->text(), "100");
+  EXPECT_TRUE(std::filesystem::is_empty(dir.File("series")));
+}
+
+TEST_F(SeriesWindowTest, WritesTheSeriesAndOpensItsFilesFromTheTable) {
+  SeriesWindow w(doc, SeriesKind::Even, Picker(), nullptr);
+  w.OpenAirfoil(0);
+  w.OpenAirfoil(1);
+  EXPECT_EQ(captions, (std::vector<std::string>{Key("FrmTraCevol", "10"), Key("FrmTraCevol", "11")}));
+  EXPECT_EQ(w.AirfoilBox(0)->text(), "clarky");
+  EXPECT_EQ(w.AirfoilBox(1)->text(), "naca0012");
+  Retype(w.RibCountBox(), "3");
+  Retype(w.ChordBox(0), "200");
+  Retype(w.ChordBox(1), "100");
+  ASSERT_TRUE(w.Generate());
+
+  const std::string rib = Key("MainTolbar", "25");
+  const std::string first(1, rib[0]);
+  for (int i = 1; i <= 5; ++i)
+    EXPECT_TRUE(std::filesystem::exists(SeriesFile("clarky&naca0012" + first + "0" + std::to_string(i) + ".dat"))) << i;
+  const std::string middle = testsupport::ReadFile(SeriesFile("clarky&naca0012" + first + "03.dat"));
+  EXPECT_EQ(middle.substr(0, middle.find("\r\n")), rib + " 3 " + Key("MainTolbar", "13") + " : 150.00");
+  EXPECT_TRUE(std::filesystem::exists(SeriesFile("clarky&naca0012_200_100_5.txt")));
+  // The completion message names the folder and each file with its chord.
+  EXPECT_NE(LastMessage().find(Key("FrmConfig", "3") + " : " + doc.settings.seriesAirfoilDir), std::string::npos);
+  EXPECT_NE(LastMessage().find("clarky&naca0012" + first + "04.dat"), std::string::npos);
+  EXPECT_NE(LastMessage().find("125.00"), std::string::npos);
+
+  ASSERT_TRUE(w.TableButton()->isEnabled());
+  std::vector<std::string> opened;
+  serieswindows::SeriesTableWindow table(*w.LastSeries(), w.LastResult().paths,
+                                         [&opened](const std::string& path) { opened.push_back(path); });
+  ASSERT_EQ(table.Table()->rowCount(), 5);
+  EXPECT_EQ(table.Table()->item(2, 1)->text(), "50 %");
+  EXPECT_EQ(table.Table()->item(3, 2)->text(), "125.00");
+  table.OpenSelected();
+  table.NextButton()->click();
+  table.NextButton()->click();
+  ASSERT_EQ(opened.size(), 3u);
+  EXPECT_EQ(opened[0], w.LastResult().paths[0]);
+  EXPECT_EQ(opened[2], w.LastResult().paths[2]);
+}
+
+TEST_F(SeriesWindowTest, AFolderThatCannotBeWrittenIsReportedWithTheFileAndTheCount) {
+  SeriesWindow w(doc, SeriesKind::Even, Picker(), nullptr);
+  w.OpenAirfoil(0);
+  w.OpenAirfoil(1);
+  Retype(w.RibCountBox(), "0");
+  Retype(w.ChordBox(0), "150");
+  Retype(w.ChordBox(1), "150");  // equal chords are accepted
+  const std::string first(1, Key("MainTolbar", "25")[0]);
+  std::filesystem::create_directory(SeriesFile("clarky&naca0012" + first + "02.dat"));
+  EXPECT_FALSE(w.Generate());
+  EXPECT_NE(messages.shown.back().title.find("TracEvol/SaveProfil"), std::string::npos);
+  EXPECT_NE(LastMessage().find(SeriesFile("clarky&naca0012" + first + "02.dat")), std::string::npos);
+  EXPECT_NE(LastMessage().find(Key("FrmTraCevol", "34") + " 1"), std::string::npos);
+  EXPECT_FALSE(w.TableButton()->isEnabled());
+}
+
+TEST_F(SeriesWindowTest, SpacedTableShowsThePanelLengthAndRefusesZeroGaps) {
+  SeriesWindow w(doc, SeriesKind::Spaced, Picker(), nullptr);
+  EXPECT_EQ(w.windowTitle().toStdString(), Key("FrmTraCevol2", "1"));
+  w.OpenAirfoil(0);
+  w.OpenAirfoil(1);
+  Retype(w.RibCountBox(), "1");
+  Retype(w.ChordBox(0), "200");
+  Retype(w.ChordBox(1), "100");
+  Retype(w.EndThicknessBox(), "2");
+  EXPECT_TRUE(w.RibLabel(1)->isVisible() || !w.RibLabel(1)->isHidden());
+  EXPECT_EQ(w.RibLabel(2)->text().toStdString(), Key("FrmTraCevol2", "24"));
+  EXPECT_TRUE(w.RibLabel(3)->isHidden());
+
+  QTest::mouseClick(w.RibLabel(1), Qt::LeftButton);
+  EXPECT_EQ(w.SelectedRib(), 1);
+  Retype(w.RibThicknessBox(), "2");
+  Retype(w.GapBox(), "98");
+  w.ApplyRib();
+  // 1 + 98 + 1 to the rib, 1 + 0 + 1 to the tip, 1 + 1 for the outer halves.
+  EXPECT_EQ(w.PanelLengthLabel()->text(), "104 mm");
+
+  // The gap before the tip is still 0.
+  EXPECT_FALSE(w.Generate());
+  EXPECT_EQ(LastMessage(), Key("FrmTraCevol2", "10"));
+  EXPECT_EQ(w.SelectedRib(), 2);
+  EXPECT_FALSE(w.RibThicknessBox()->isEnabled());  // the tip rib's thickness is the root's
+
+  Retype(w.GapBox(), "98");
+  w.ApplyRib();
+  EXPECT_EQ(w.PanelLengthLabel()->text(), "202 mm");
+  ASSERT_TRUE(w.Generate());
+  const std::string first(1, Key("MainTolbar", "25")[0]);
+  const std::string middle = testsupport::ReadFile(SeriesFile("clarky&naca0012" + first + "02.dat"));
+  EXPECT_EQ(middle.substr(0, middle.find("\r\n")),
+            Key("MainTolbar", "25") + " 2 " + Key("MainTolbar", "13") + " : 150.00");
+
+  // More than 12 intermediate ribs: the limit of this window.
+  Retype(w.RibCountBox(), "13");
+  EXPECT_FALSE(w.Generate());
+  EXPECT_EQ(LastMessage(), Key("FrmTraCevol2", "12") + " 12 Ribs !");
+}
+
+TEST_F(SeriesWindowTest, TheMenuAsksBeforeClearingTheRibAndTheFolderIsKept) {
+  OpenAirfoil();
+  ASSERT_TRUE(doc.airfoil.loaded);
+  messages.answers = {platform::BoxAnswer::No};
+  serieswindows::RunSeriesTool(doc, SeriesKind::Even, Picker(), nullptr, nullptr);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, Key("FrmMainMessage", "11"));
+  EXPECT_EQ(messages.shown[0].title, Key("FrmMainMessage", "12"));
+  EXPECT_EQ(messages.shown[0].defaultButton, 2);  // No
+  EXPECT_TRUE(doc.airfoil.loaded);
+
+  bool windowShown = false;
+  WhenModal([&windowShown](QWidget* w) {
+    windowShown = w->objectName() == "frmtraCevol2";
+    w->close();
+  });
+  messages.answers = {platform::BoxAnswer::Yes};
+  serieswindows::RunSeriesTool(doc, SeriesKind::Spaced, Picker(), nullptr, nullptr);
+  EXPECT_TRUE(windowShown);
+  EXPECT_FALSE(doc.airfoil.loaded);
+
+  SeriesWindow w(doc, SeriesKind::Even, Picker(), nullptr);
+  std::filesystem::create_directory(dir.File("elsewhere"));
+  fileDialogs.answers = {dir.File("elsewhere")};
+  w.ChooseFolder();
+  EXPECT_EQ(fileDialogs.folderTitles.back(), Key("FrmDefaut", "16"));
+  EXPECT_EQ(doc.settings.seriesAirfoilDir, dir.File("elsewhere"));
+  EXPECT_EQ(w.FolderBox()->text().toStdString(), dir.File("elsewhere"));
+  EXPECT_EQ(files::GetINIFile("Repertoires", "RepProfilevol", doc.settings.iniFile), dir.File("elsewhere"));
+  EXPECT_EQ(userStore.Get(platform::kUserStoreInstall, platform::kUserSeriesDir), dir.File("elsewhere"));
+}
+
+}  // namespace
