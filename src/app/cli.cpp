@@ -40,6 +40,7 @@ const Entry kCommands[] = {
     {"info", cli::Info, "info FILE [--stations]"},
     {"dxf", cli::Dxf, "dxf INPUT -o OUT.dxf [rib options]"},
     {"render", cli::Render, "render INPUT -o OUT.png|OUT.svg|OUT.pdf [--zoom Z] [rib options]"},
+    {"cut", cli::Cut, "cut INPUT -o OUT.dxf|OUT.svg [--dxf r12|r2000] [--kerf MM] [--engrave yes|no] [rib options]"},
     {"resave", cli::Resave, "resave IN.vdl OUT.vdl [--airfoil-dir DIR]"},
 };
 
