@@ -23,6 +23,8 @@ constexpr double kCurveToleranceMm = 0.005;
 constexpr double kMiterLimit = 4.0;
 // Areas below this count as nothing (square micrometres): rounding leftovers.
 constexpr double kNegligibleArea = 100.0;
+// A piece of a jig this much smaller than its main piece is a sliver where its lines cross.
+constexpr double kSliverShare = 0.01;
 // How far beyond its end a sheeting line is carried so that a cut can trim it exactly.
 constexpr int kExtensionStations = 3;
 
@@ -359,15 +361,17 @@ class CutBuilder {
     if (up.size() >= 2 && from < to && to < lp.size()) {
       std::vector<PointMm> loop(lp.begin() + static_cast<std::ptrdiff_t>(from), lp.begin() + static_cast<std::ptrdiff_t>(to) + 1);
       loop.insert(loop.end(), up.rbegin() + 1, up.rend() - 1);
-      Path path = ToPath(loop);
-      Paths simple;
-      ClipperLib::SimplifyPolygon(path, simple, ClipperLib::pftNonZero);
-      // One loop that neither crosses nor touches itself: a piece that can be cut.
-      if (path.size() >= 3 && simple.size() == 1 &&
-          std::fabs(std::fabs(ClipperLib::Area(simple[0])) - std::fabs(ClipperLib::Area(path))) < kNegligibleArea &&
-          std::fabs(ClipperLib::Area(path)) >= kNegligibleArea) {
-        Paths grown = Kerf({Positive(path)});
-        out_.jig = Pieces(grown, {});
+      // What the closed lines enclose; where they cross (a sloping board ends short of the
+      // tail) the slivers beyond the crossing are left out.
+      Paths enclosed;
+      ClipperLib::SimplifyPolygon(ToPath(loop), enclosed, ClipperLib::pftNonZero);
+      double largest = 0;
+      for (const Path& p : enclosed) largest = std::max(largest, std::fabs(ClipperLib::Area(p)));
+      Paths kept;
+      for (const Path& p : enclosed)
+        if (std::fabs(ClipperLib::Area(p)) >= std::max(kNegligibleArea, largest * kSliverShare)) kept.push_back(Positive(p));
+      if (!kept.empty()) {
+        out_.jig = Pieces(Kerf(kept), {});
         return;
       }
     }

@@ -108,7 +108,7 @@ class CutPart : public ::testing::Test {
     s.rib.spars.last = 3;
     AddHole(0, "35%", 9, 0, core::HoleShape::Round);
     AddHole(1, "70%", 14, 6, core::HoleShape::Rectangle);
-    SetTabs(12, "20", "10");
+    SetTabs(12, "30", "25");  // within the rib, which ends at the trailing-edge cut at 185
     s.rib.markCount = 4;
   }
 };
@@ -358,6 +358,23 @@ TEST_F(CutPart, AClosedBlockIsAJigPiece) {
   EXPECT_TRUE(HasCorner(cut.jig[0].outer, {-10, 25}));
   EXPECT_TRUE(HasCorner(cut.jig[0].outer, {210, -20}));
   EXPECT_EQ(cut.rib.size(), 1u);
+}
+
+TEST_F(CutPart, ASlopingBoardStillGivesOneJigPiece) {
+  s.rib.baseMode = core::BaseMode::Blocks;
+  s.rib.blocks.baseHeight.mm = 8;
+  s.rib.blocks.topHeight.mm = 35;
+  s.rib.blocks.leadingExtension.mm = 20;
+  s.rib.blocks.trailingExtension.mm = 10;
+  s.rib.boardAngle = 3;
+  // The board, 3 degrees up towards the tail, ends left of and above the tail point, so the
+  // lines cross there; the jig is what they enclose, without the sliver past the crossing.
+  CutLayout cut = Cut();
+  ASSERT_EQ(cut.jig.size(), 1u);
+  ExpectSimpleLoop(cut.jig[0].outer);
+  // Square to the board at the front: 8 below and 27 above the front point (-20, 0).
+  EXPECT_TRUE(HasCorner(cut.jig[0].outer, {-20 + 8 * 0.0523360, -8 * 0.9986295}));
+  EXPECT_TRUE(HasCorner(cut.jig[0].outer, {-20 - 27 * 0.0523360, 27 * 0.9986295}));
 }
 
 TEST_F(CutPart, NoAirfoilNoPart) {

@@ -193,7 +193,7 @@ def check_svg(path, render):
                 fail(path, "a part filled or without fill-rule evenodd")
             loops, circles = svg_loops(path, p.get("d", ""))
             # One path per part: within it, exactly one outermost loop.
-            part_box = check_parts(path, loops, circles)
+            check_parts(path, loops, circles)
             outer = [Polygon(l) for l in loops if len(l) >= 3]
             if outer:
                 biggest = max(outer, key=lambda s: s.area)
@@ -201,18 +201,17 @@ def check_svg(path, render):
                     fail(path, "a path that holds more than one part")
             loops_all += loops
             circles_all += circles
-            del part_box
         if layer == "CUT":
             box = check_parts(path, loops_all, circles_all)
     inkscape_svg(path, box, render)
     return box
 
 
-def run(command, **kw):
-    return subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=180, text=True, **kw)
-
-
 RUNTIME_DIR = tempfile.mkdtemp(prefix="check_cut_")
+SVG_NS = "http://www.w3.org/2000/svg"
+INKSCAPE_LABEL = "{http://www.inkscape.org/namespaces/inkscape}label"
+# What Inkscape's measure and the parts' own box may differ by: rounding to whole micrometres.
+SIZE_TOLERANCE_MM = 0.01
 
 
 def display_env():
@@ -220,6 +219,10 @@ def display_env():
     env.setdefault("QT_QPA_PLATFORM", "offscreen")
     env["XDG_RUNTIME_DIR"] = RUNTIME_DIR  # private (0700), as Qt wants it
     return env
+
+
+def run(command, **kw):
+    return subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=180, text=True, **kw)
 
 
 def librecad(path, render):
@@ -239,36 +242,73 @@ def librecad(path, render):
             run(["pdftoppm", "-png", "-r", "150", "-singlefile", pdf, base])
 
 
-def inkscape_png(svg, png):
-    return run(["inkscape", "--export-type=png", "--export-dpi=150", "--export-background=white",
-                "--export-background-opacity=1", f"--export-filename={png}", svg], env=display_env())
+def inkscape_png(path, svg, render, tmp):
+    png = os.path.join(render or tmp, os.path.basename(path) + ".inkscape.png")
+    if render:
+        # Hairlines vanish in a picture: a person looks at a copy drawn with visible lines.
+        tree = ET.parse(svg)
+        for e in tree.getroot().iter():
+            if e.get("stroke-width"):
+                e.set("stroke-width", "0.25")
+            if e.get("style"):
+                e.set("style", re.sub(r"stroke-width:[^;]*", "stroke-width:1", e.get("style")))
+        svg = os.path.join(tmp, "visible.svg")
+        tree.write(svg)
+    r = run(["inkscape", "--export-type=png", "--export-dpi=150", "--export-area-drawing", "--export-background=white",
+             "--export-background-opacity=1", f"--export-filename={png}", svg], env=display_env())
+    if not os.path.exists(png):
+        fail(path, "Inkscape rendered nothing:\n" + r.stdout[-2000:])
+
+
+def inkscape_width(path, svg, tmp):
+    """The width Inkscape gives the cut layer, in mm. Strokes are thinned to nothing first:
+    Inkscape measures a drawing with its strokes and their mitred corners."""
+    ET.register_namespace("", SVG_NS)
+    ET.register_namespace("inkscape", INKSCAPE_LABEL[1:].split("}")[0])
+    tree = ET.parse(svg)
+    found = False
+    for e in tree.getroot().iter():
+        if e.tag == "{%s}g" % SVG_NS and (e.get("id") == "CUT" or e.get(INKSCAPE_LABEL) == "CUT"):
+            e.set("id", "CUT")
+            found = True
+        if e.tag.split("}")[-1] in ("path", "circle", "ellipse", "line", "polyline", "polygon", "g"):
+            e.set("stroke-width", "0")
+        if e.get("style"):
+            e.set("style", re.sub(r"stroke-width:[^;]*", "stroke-width:0", e.get("style")))
+    if not found:
+        fail(path, "Inkscape's drawing has no layer CUT")
+        return None
+    bare = os.path.join(tmp, "bare.svg")
+    tree.write(bare)
+    q = run(["inkscape", "--query-width", "--query-id=CUT", bare], env=display_env())
+    try:
+        return float(q.stdout.strip().splitlines()[-1]) * 25.4 / 96  # Inkscape's px: 96 to the inch
+    except (ValueError, IndexError):
+        fail(path, "Inkscape gives no size:\n" + q.stdout[-2000:])
+        return None
+
+
+def expect_true_size(path, width_mm, box, how):
+    if width_mm is None or box is None:
+        return
+    if abs(width_mm - (box[2] - box[0])) > SIZE_TOLERANCE_MM:
+        fail(path, f"Inkscape {how} the parts {width_mm:.3f} mm wide, not {box[2] - box[0]:.3f}")
+    else:
+        print(f"{os.path.basename(path)}: Inkscape {how} the parts {width_mm:.3f} mm wide", file=sys.stderr)
 
 
 def inkscape_svg(path, box, render):
     if not shutil.which("inkscape"):
         return
     with tempfile.TemporaryDirectory() as tmp:
-        png = os.path.join(render or tmp, os.path.basename(path) + ".inkscape.png")
-        r = inkscape_png(path, png)
-        if not os.path.exists(png):
-            fail(path, "Inkscape rendered nothing:\n" + r.stdout[-2000:])
-        # Inkscape's user unit is the px (96 per inch): the drawing's width must be true.
-        q = run(["inkscape", "--query-width", "--query-id=CUT", path], env=display_env())
-        try:
-            width_mm = float(q.stdout.strip().splitlines()[-1]) * 25.4 / 96
-        except (ValueError, IndexError):
-            fail(path, "Inkscape gives no size:\n" + q.stdout[-2000:])
-            return
-        if box and abs(width_mm - (box[2] - box[0])) > 0.1:
-            fail(path, f"Inkscape sees the parts {width_mm:.3f} mm wide, not {box[2] - box[0]:.3f}")
+        inkscape_png(path, path, render, tmp)
+        expect_true_size(path, inkscape_width(path, path, tmp), box, "sees")
 
 
 def inkscape_dxf(path, box, render):
-    """Inkscape's own DXF import, reading the units from the file."""
-    if not shutil.which("inkscape"):
-        return
+    """Inkscape's own DXF import, taking the units from the file."""
     extensions = "/usr/share/inkscape/extensions"
-    if not os.path.exists(os.path.join(extensions, "dxf_input.py")):
+    if not shutil.which("inkscape") or not os.path.exists(os.path.join(extensions, "dxf_input.py")):
         return
     with tempfile.TemporaryDirectory() as tmp:
         svg = os.path.join(tmp, "imported.svg")
@@ -280,29 +320,8 @@ def inkscape_dxf(path, box, render):
         if r.returncode != 0 or os.path.getsize(svg) == 0:
             fail(path, "Inkscape cannot import it:\n" + r.stderr[-2000:])
             return
-        png = os.path.join(render or tmp, os.path.basename(path) + ".inkscape.png")
-        inkscape_png(svg, png)
-        if not os.path.exists(png):
-            fail(path, "Inkscape rendered nothing of the imported DXF")
-        q = run(["inkscape", "--query-all", svg], env=display_env())
-        widths = []
-        for line in q.stdout.splitlines():
-            fields = line.split(",")
-            if len(fields) == 5 and fields[0].startswith("layer") is False:
-                try:
-                    widths.append(float(fields[3]))
-                except ValueError:
-                    pass
-        cut = [line for line in q.stdout.splitlines() if line.split(",")[0] in ("CUT",)]
-        if cut:
-            width_mm = float(cut[0].split(",")[3]) * 25.4 / 96
-        elif widths:
-            width_mm = None
-        else:
-            fail(path, "Inkscape's import holds nothing")
-            return
-        if width_mm is not None and abs(width_mm - (box[2] - box[0])) > 0.1:
-            fail(path, f"Inkscape imports the parts {width_mm:.3f} mm wide, not {box[2] - box[0]:.3f}")
+        inkscape_png(path, svg, render, tmp)
+        expect_true_size(path, inkscape_width(path, svg, tmp), box, "imports")
 
 
 def main(argv):
