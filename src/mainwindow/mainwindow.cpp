@@ -97,7 +97,7 @@ const std::vector<MenuDef>& Menus() {
         {MenuItem::Entry, Command::SaveProjectAs, "Save &as Rib components..."},
         {MenuItem::Separator},
         {MenuItem::Entry, Command::ExportDxf, "&Export as DXF file"},
-        {MenuItem::Entry, Command::ExportForCutting, "Export for &cutting..."},
+        {MenuItem::Entry, Command::ExportForCutting, "Export for cu&tting..."},
         {MenuItem::Separator},
         {MenuItem::Entry, Command::PageSetup, "Page &Setup"},
         {MenuItem::Entry, Command::PrinterSetup, "Pr&inter Setup..."},
