@@ -6,7 +6,6 @@
 #include "commands/cutexport.h"
 #include "output/cutwriter.h"
 #include "platform/errorreport.h"
-#include "platform/texts.h"
 
 namespace cli {
 
