@@ -43,6 +43,7 @@ const Entry kCommands[] = {
     {"print", cli::Print,
      "print INPUT -o OUT.pdf [--paper INDEX] [--overlap L] [--start L] [--end L] [--chordline L] [--no-extras] "
      "[rib options]"},
+    {"cut", cli::Cut, "cut INPUT -o OUT.dxf|OUT.svg [--dxf r12|r2000] [--kerf MM] [--engrave yes|no] [rib options]"},
     {"resave", cli::Resave, "resave IN.vdl OUT.vdl [--airfoil-dir DIR]"},
     {"thickness-camber", cli::ThicknessCamber,
      "thickness-camber AIRFOIL --thickness PCT --camber PCT [--caption-17 TEXT] [--caption-18 TEXT] -o OUT.dat"},

@@ -6,7 +6,7 @@
 
 namespace files {
 
-const std::array<MenuCaption, 56> kMenuCaptions = {{
+const std::array<MenuCaption, 57> kMenuCaptions = {{
     {"mnu_file", {"MenuFile", "1"}},
     {"mnu_fileopen", {"MenuFile", "2"}},
     {"mnu_fileprofilopen", {"MenuFile", "3"}},
@@ -18,6 +18,7 @@ const std::array<MenuCaption, 56> kMenuCaptions = {{
     {"mnu_fileprint", {"MenuFile", "9"}},
     {"mnu_fileexit", {"MenuFile", "10"}},
     {"mnu_filesave", {"MenuFile", "11"}},
+    {"mnu_filecut", {"MenuFile", "160"}},
 
     {"mnu_aff", {"MenuAffich", "1"}},
     {"mnu_affinver", {"MenuAffich", "2"}},

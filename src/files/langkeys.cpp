@@ -181,6 +181,21 @@ constexpr LanguageKey kKeys[] = {
     // DXF export
     {"filedxf", "1", "DXF export refused while the rib is shown upside down"},
     {"filedxf", "2", "DXF export: save dialog title"},
+    // Export for cutting
+    {"filedxf", "160", "export for cutting: the rib gives no closed outline to cut"},
+    {"filedxf", "161", "export for cutting: the kerf is too wide; \" 10 mm\" follows"},
+    {"filedxf", "162", "export for cutting: round holes narrower than the kerf left out; a blank and the file follow"},
+    {"filedxf", "163", "export for cutting: save dialog title"},
+    {"filedxf", "164", "export for cutting: the kerf box holds no number"},
+    {"MenuFile", "160", "mnu_filecut"},
+    {"FrmCut", "1", "export for cutting window: caption"},
+    {"FrmCut", "2", "export for cutting window: the format frame"},
+    {"FrmCut", "3", "export for cutting window: DXF R12 choice"},
+    {"FrmCut", "4", "export for cutting window: DXF R2000 choice"},
+    {"FrmCut", "5", "export for cutting window: SVG choice"},
+    {"FrmCut", "6", "export for cutting window: the kerf box's caption"},
+    {"FrmCut", "7", "export for cutting window: the marks check box"},
+    {"FrmCut", "8", "export for cutting window: the kerf box's tool tip"},
     // About box and splash
     {"FrmAbout", "1", "about box caption"},
     {"FrmAbout", "2", "about box title line; splash presentation"},

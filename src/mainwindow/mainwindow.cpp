@@ -32,6 +32,7 @@
 #include <memory>
 
 #include "commands/airfoilcommands.h"
+#include "commands/cutexport.h"
 #include "commands/dxfexport.h"
 #include "commands/newrib.h"
 #include "commands/projectcommands.h"
@@ -49,6 +50,7 @@
 #include "files/captions.h"
 #include "files/settings.h"
 #include "mainwindow/aboutbox.h"
+#include "mainwindow/cutexportwindow.h"
 #include "mainwindow/openairfoilwindow.h"
 #include "mainwindow/languagewindow.h"
 #include "mainwindow/mainview.h"
@@ -120,6 +122,7 @@ const std::vector<MenuDef>& Menus() {
         {MenuItem::Entry, Command::SaveProjectAs, "Save &as Rib components..."},
         {MenuItem::Separator},
         {MenuItem::Entry, Command::ExportDxf, "&Export as DXF file"},
+        {MenuItem::Entry, Command::ExportForCutting, "Export for cu&tting..."},
         {MenuItem::Separator},
         {MenuItem::Entry, Command::PageSetup, "Page &Setup"},
         {MenuItem::Entry, Command::PrinterSetup, "Pr&inter Setup..."},
@@ -462,6 +465,10 @@ void MainWindow::WireCommands() {
   set(ZoomOut, [this] { StepZoom(1, view_->rect().center()); });
   set(Fit, [this] { FitInView(); });
   set(ExportDxf, [&d] { commands::ExportDxf(d); });
+  set(ExportForCutting, [this, &d] {
+    CutExportWindow window(this);
+    if (window.exec() == QDialog::Accepted) commands::ExportForCutting(d, window.Settings());
+  });
   set(OpenAirfoil, [this] { this->OpenAirfoil(); });
   set(AirfoilButton, [this] { this->OpenAirfoil(); });
   set(PrinterSetup, [] { platform::CurrentDesktop().PrinterSetup(); });

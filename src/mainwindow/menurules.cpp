@@ -73,6 +73,7 @@ const std::vector<ControlEntry>& Controls() {
       {Command::ZoomIn, "mnu_affzoomin"},
       {Command::ZoomOut, "mnu_affzoomout"},
       {Command::Fit, "mnu_afffit"},
+      {Command::ExportForCutting, "mnu_filecut"},
   };
   return controls;
 }
@@ -105,7 +106,8 @@ const std::vector<Command>& AirfoilCommands() {
       Save, SaveProjectAs, ExportDxf, PageSetup, Print, PrintPreview, ViewUpsideDown, ShowLeadingEdgeHeight, ShowTrailingEdgeHeight,
       ShowThickness, InsertText, ShowOutline, NewRib, Chord, Sheeting, LeadingEdgeMenu, LeadingEdgePiece,
       SquareLeadingEdge, Spars, Holes, TrailingEdge, BuildingTabs, ReferenceLines, Blocks, ThicknessCamber,
-      ObliqueRib, InclinedRib, ChordButton, LeadingEdgeButton, SparsButton, HolesButton, TrailingEdgeButton};
+      ObliqueRib, InclinedRib, ChordButton, LeadingEdgeButton, SparsButton, HolesButton, TrailingEdgeButton,
+      ExportForCutting};
   return commands;
 }
 

@@ -1,0 +1,204 @@
+#include "commands/cutexport.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+#include "commands/dxfexport.h"
+#include "core/cutpart.h"
+#include "files/ini.h"
+#include "files/projectfile.h"
+#include "platform/filedialogs.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+#include "platform/userstore.h"
+
+namespace commands {
+
+namespace {
+
+constexpr const char* kStoreSection = "Cut";
+
+const char* FormatName(output::CutFormat format) {
+  switch (format) {
+    case output::CutFormat::DxfR12: return "r12";
+    case output::CutFormat::DxfR2000: return "r2000";
+    case output::CutFormat::Svg: return "svg";
+  }
+  return "r2000";
+}
+
+std::string LowerCase(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+}  // namespace
+
+std::optional<double> ReadKerf(const std::string& text) {
+  if (text.empty() || text.size() > 16) return std::nullopt;
+  int points = 0, digits = 0;
+  for (char c : text) {
+    if (c == '.') ++points;
+    else if (std::isdigit(static_cast<unsigned char>(c))) ++digits;
+    else return std::nullopt;
+  }
+  if (points > 1 || digits == 0) return std::nullopt;
+  double value = 0;
+  const std::string padded = text.front() == '.' ? "0" + text : text;
+  auto [end, ec] = std::from_chars(padded.data(), padded.data() + padded.size(), value);
+  if (ec != std::errc() || end != padded.data() + padded.size() || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+std::string KerfText(double mm) {
+  char buffer[32];
+  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, mm, std::chars_format::fixed, 3);
+  if (ec != std::errc()) return "0";
+  std::string text(buffer, end);
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  return text;
+}
+
+std::string KerfTooWideText() {
+  std::string text = platform::Text("filedxf", "161");
+  if (text.empty()) text = "The kerf may be at most";
+  return text + " " + KerfText(kMaxKerfMm) + " mm";
+}
+
+std::optional<CutSettings> SettingsFromWindow(output::CutFormat format, const std::string& kerfText, bool marks,
+                                              std::string& why) {
+  CutSettings settings{format, 0, marks};
+  if (kerfText.empty()) return settings;
+  std::optional<double> kerf = ReadKerf(kerfText);
+  if (!kerf) {
+    why = platform::Text("filedxf", "164");
+    if (why.empty()) why = "The kerf is a width in millimetres, for example 0.15.";
+    return std::nullopt;
+  }
+  if (*kerf > kMaxKerfMm) {
+    why = KerfTooWideText();
+    return std::nullopt;
+  }
+  settings.kerfMm = *kerf;
+  return settings;
+}
+
+CutSettings LoadCutSettings() {
+  platform::UserStore& store = platform::CurrentUserStore();
+  CutSettings settings;
+  const std::string format = store.Get(kStoreSection, "Format");
+  if (format == "r12") settings.format = output::CutFormat::DxfR12;
+  else if (format == "svg") settings.format = output::CutFormat::Svg;
+  if (std::optional<double> kerf = ReadKerf(store.Get(kStoreSection, "Kerf")); kerf && *kerf <= kMaxKerfMm)
+    settings.kerfMm = *kerf;
+  settings.marks = store.Get(kStoreSection, "Marks") == "1";
+  return settings;
+}
+
+void StoreCutSettings(const CutSettings& settings) {
+  platform::UserStore& store = platform::CurrentUserStore();
+  store.Set(kStoreSection, "Format", FormatName(settings.format));
+  store.Set(kStoreSection, "Kerf", KerfText(settings.kerfMm));
+  store.Set(kStoreSection, "Marks", settings.marks ? "1" : "0");
+}
+
+std::optional<CutFileKind> CutFileKindOf(const std::string& path) {
+  const std::string lower = LowerCase(path);
+  auto endsWith = [&lower](const char* end) {
+    const std::string e(end);
+    return lower.size() > e.size() && lower.compare(lower.size() - e.size(), e.size(), e) == 0;
+  };
+  if (endsWith(".dxf")) return CutFileKind::Dxf;
+  if (endsWith(".svg")) return CutFileKind::Svg;
+  return std::nullopt;
+}
+
+const char* ExtensionOf(output::CutFormat format) { return format == output::CutFormat::Svg ? "svg" : "dxf"; }
+
+namespace {
+
+core::CutLayout LayoutFor(const core::RibDocument& s, const CutSettings& settings) {
+  return core::BuildCutLayout(core::BuildCutConstruction(s), {std::min(settings.kerfMm, kMaxKerfMm), settings.marks});
+}
+
+CutExportResult NoPart() {
+  CutExportResult result;
+  result.outcome = CutOutcome::NoPart;
+  result.message = platform::Text("filedxf", "160");
+  if (result.message.empty()) result.message = "The rib cannot be made into a part to cut: its outline does not close.";
+  return result;
+}
+
+CutExportResult WriteLayout(const core::CutLayout& layout, const CutSettings& settings, const std::string& path) {
+  CutExportResult result;
+  result.path = path;
+  result.holesLeftOut = layout.holesTooSmallForKerf;
+  if (!output::WriteCutFile(layout, settings.format, path, result.error)) {
+    result.error.description += ": " + path;
+    result.outcome = CutOutcome::Failed;
+    return result;
+  }
+  result.outcome = CutOutcome::Written;
+  return result;
+}
+
+}  // namespace
+
+CutExportResult WriteCutParts(const core::RibDocument& s, const CutSettings& settings, const std::string& path) {
+  const core::CutLayout layout = LayoutFor(s, settings);
+  if (!layout.ok) return NoPart();
+  return WriteLayout(layout, settings, path);
+}
+
+CutExportResult ExportForCutting(core::RibDocument& s, const CutSettings& settings) {
+  CutExportResult result;
+  if (!s.airfoil.loaded) {
+    result.outcome = CutOutcome::NoAirfoil;
+    return result;
+  }
+  // Said before the user is asked for a file that could not be written.
+  const core::CutLayout layout = LayoutFor(s, settings);
+  if (!layout.ok) {
+    result = NoPart();
+    platform::Inform(result.message, platform::kProgramTitle, platform::BoxIcon::Exclamation);
+    return result;
+  }
+  platform::UserStore& store = platform::CurrentUserStore();
+  std::string folder = store.Get(kStoreSection, "Folder");
+  if (folder.empty()) folder = files::GetINIFile("Repertoires", "RepDxf", s.settings.iniFile);
+  if (folder.empty()) folder = s.settings.seriesAirfoilDir;
+
+  const bool svg = settings.format == output::CutFormat::Svg;
+  platform::FileDialogRequest request;
+  request.title = platform::Text("filedxf", "163");
+  request.filter = platform::Text("MainTolbar", "26") + (svg ? " SVG (*.svg)|*.svg|" : " DXF (*.dxf)|*.dxf|");
+  request.defaultExt = ExtensionOf(settings.format);
+  request.initialDir = folder;
+  request.fileName = DxfDefaultFileName(s);
+  request.overwritePrompt = true;
+  std::string path;
+  if (!platform::CurrentFileDialogs().Save(request, path)) {
+    result.outcome = CutOutcome::Cancelled;
+    return result;
+  }
+  store.Set(kStoreSection, "Folder", files::FolderOf(path));
+
+  result = WriteLayout(layout, settings, path);
+  switch (result.outcome) {
+    case CutOutcome::Failed:
+      platform::ReportGeneralError(" Main/Mnu_Cut", result.error);
+      break;
+    case CutOutcome::Written:
+      if (result.holesLeftOut > 0)
+        platform::Inform(platform::Text("filedxf", "162") + " " + path, platform::kProgramTitle,
+                         platform::BoxIcon::Exclamation);
+      break;
+    default: break;
+  }
+  return result;
+}
+
+}  // namespace commands

@@ -1,0 +1,25 @@
+#pragma once
+// The cut parts as files a laser cutter's or a router's software reads: DXF R12 (closed
+// POLYLINEs), DXF R2000 (closed LWPOLYLINEs) or SVG (one path per part). Always in
+// millimetres; layers CUT (red), MARK (blue) and JIG (green).
+#include <string>
+
+#include "core/cutpart.h"
+#include "platform/errorreport.h"
+
+namespace output {
+
+enum class CutFormat { DxfR12, DxfR2000, Svg };
+
+// The layer names and their colours (DXF colour numbers; SVG colours).
+inline constexpr const char* kCutLayer = "CUT";
+inline constexpr const char* kMarkLayer = "MARK";
+inline constexpr const char* kJigLayer = "JIG";
+
+std::string CutFileText(const core::CutLayout& layout, CutFormat format);
+
+// Writes atomically: an existing file is replaced whole or not at all. On failure `error`
+// says why and nothing is written.
+bool WriteCutFile(const core::CutLayout& layout, CutFormat format, const std::string& path, platform::ErrorInfo& error);
+
+}  // namespace output

@@ -1,0 +1,81 @@
+# `vandrell-cli cut` as a user runs it: formats by extension and option, the kerf and the
+# marks, the upside-down rib written upright, and every refusal with its exit status and
+# nothing written.
+set(AIRFOIL ${DIR}/clarky.dat)
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+
+function(run expected_rc)
+  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL expected_rc)
+    message(FATAL_ERROR "${ARGN}: expected exit ${expected_rc}, got ${rc}\n${out}\n${err}")
+  endif()
+  set(last_out "${out}" PARENT_SCOPE)
+  set(last_err "${err}" PARENT_SCOPE)
+endfunction()
+
+function(expect_text file text)
+  file(READ ${file} bytes)
+  string(FIND "${bytes}" "${text}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${file} lacks \"${text}\"")
+  endif()
+endfunction()
+
+set(RIB --chord 180 --sheeting 2 --le 8 --te 12 --marks 4)
+run(0 cut ${AIRFOIL} -o ${OUT}/rib.dxf ${RIB} --kerf 0.2 --engrave yes)
+expect_text(${OUT}/rib.dxf "AC1015")
+expect_text(${OUT}/rib.dxf "LWPOLYLINE")
+expect_text(${OUT}/rib.dxf "MARK")
+run(0 cut ${AIRFOIL} -o ${OUT}/rib12.DXF --dxf r12 ${RIB})
+expect_text(${OUT}/rib12.DXF "AC1009")
+run(0 cut ${AIRFOIL} -o ${OUT}/rib.svg ${RIB} --kerf .15)
+expect_text(${OUT}/rib.svg "fill-rule=\"evenodd\"")
+# Millimetres whatever the unit: a 7 in chord is 177.8 mm long.
+run(0 --unit in cut ${AIRFOIL} -o ${OUT}/inch.svg --chord 7)
+expect_text(${OUT}/inch.svg "L 177.8 ")
+
+# Upside down, the rib is written upright: the same file as without the option.
+run(0 cut ${AIRFOIL} -o ${OUT}/upright.dxf ${RIB})
+run(0 cut ${AIRFOIL} -o ${OUT}/inverted.dxf ${RIB} --inverted)
+file(SHA256 ${OUT}/upright.dxf a)
+file(SHA256 ${OUT}/inverted.dxf b)
+if(NOT a STREQUAL b)
+  message(FATAL_ERROR "the upside-down rib is not written upright")
+endif()
+run(0 cut ${DATA}/projects/full_mm.vdl -o ${OUT}/project.dxf --airfoil-dir ${DIR})
+
+# Usage errors: 64, nothing written.
+foreach(args "-o;${OUT}/x.svg;--dxf;r12" "-o;${OUT}/x.dxf;--dxf;r14" "-o;${OUT}/x.pdf" "-o;${OUT}/x.dxf;--kerf;0,2"
+             "-o;${OUT}/x.dxf;--engrave;maybe" "-o;${OUT}/x.dxf;--chord;abc" "-o" "-o;${OUT}/x.dxf;--kerf")
+  run(64 cut ${AIRFOIL} ${args})
+  if(EXISTS ${OUT}/x.svg OR EXISTS ${OUT}/x.dxf OR EXISTS ${OUT}/x.pdf)
+    message(FATAL_ERROR "${args}: a file was written on a usage error")
+  endif()
+endforeach()
+run(64 cut -o ${OUT}/x.dxf)
+
+# Refusals: 2, the key on standard output.
+run(2 cut ${AIRFOIL} -o ${OUT}/x.dxf --kerf 10.5)
+if(NOT last_out STREQUAL "refused: kerf\n" OR EXISTS ${OUT}/x.dxf)
+  message(FATAL_ERROR "a kerf of 10.5 mm: ${last_out}${last_err}")
+endif()
+run(2 cut ${OUT}/missing.dat -o ${OUT}/x.dxf)
+if(EXISTS ${OUT}/x.dxf)
+  message(FATAL_ERROR "a file was written for a missing airfoil")
+endif()
+
+# A write that fails: 1, the general error report naming the file.
+run(1 cut ${AIRFOIL} -o ${OUT}/no/such/folder/x.dxf)
+string(FIND "${last_err}" "${OUT}/no/such/folder/x.dxf" at)
+if(at EQUAL -1 OR NOT last_out STREQUAL "")
+  message(FATAL_ERROR "a failed write: ${last_out}${last_err}")
+endif()
+
+# Every file read back by the real readers.
+execute_process(COMMAND /usr/bin/python3 ${SOURCE}/tests/output/check_cut_files.py ${OUT}/rib.dxf ${OUT}/rib12.DXF
+                        ${OUT}/rib.svg ${OUT}/project.dxf
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the readers refuse the files:\n${out}${err}")
+endif()

@@ -1,0 +1,388 @@
+// The rib as parts to cut. Expected areas come from the airfoil file's own points (shoelace
+// and strip sums worked out apart from the program) and from plane geometry.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/airfoilprep.h"
+#include "core/cutpart.h"
+#include "files/airfoilfile.h"
+#include "support/ribsetup.h"
+#include "support/testsupport.h"
+
+namespace {
+
+using core::CutLayout;
+using core::CutPiece;
+using core::PointMm;
+
+constexpr double kPi = 3.14159265358979323846;
+// Clark Y from its 121 points: area 0.080937102 chord², perimeter 2.04522 chord.
+constexpr double kClarkYArea = 0.080937102 * 200 * 200;
+constexpr double kClarkYPerimeter = 409.044;
+
+double PieceArea(const CutPiece& p) {
+  double area = core::LoopArea(p.outer);
+  for (const auto& hole : p.holes) area += core::LoopArea(hole);  // clockwise: negative
+  for (const auto& c : p.circles) area -= kPi * c.radiusMm * c.radiusMm;
+  return area;
+}
+
+double Cross(PointMm o, PointMm a, PointMm b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); }
+
+bool SegmentsCross(PointMm a, PointMm b, PointMm c, PointMm d) {
+  double d1 = Cross(c, d, a), d2 = Cross(c, d, b), d3 = Cross(a, b, c), d4 = Cross(a, b, d);
+  return ((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0));
+}
+
+// Closed (at least three corners, the last not repeating the first) and without any two
+// edges crossing or any corner visited twice.
+void ExpectSimpleLoop(const std::vector<PointMm>& loop) {
+  ASSERT_GE(loop.size(), 3u);
+  EXPECT_FALSE(loop.front().x == loop.back().x && loop.front().y == loop.back().y);
+  const std::size_t n = loop.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t j = i + 1; j < n; ++j) {
+      ASSERT_FALSE(loop[i].x == loop[j].x && loop[i].y == loop[j].y) << "corner " << i << " again at " << j;
+      if (j == i + 1 || (i == 0 && j == n - 1)) continue;
+      ASSERT_FALSE(SegmentsCross(loop[i], loop[(i + 1) % n], loop[j], loop[(j + 1) % n])) << i << " crosses " << j;
+    }
+  }
+}
+
+bool HasCorner(const std::vector<PointMm>& loop, PointMm at, double tolerance = 0.0015) {
+  for (const PointMm& p : loop)
+    if (std::fabs(p.x - at.x) <= tolerance && std::fabs(p.y - at.y) <= tolerance) return true;
+  return false;
+}
+
+class CutPart : public ::testing::Test {
+ protected:
+  core::RibDocument s;
+
+  void SetUp() override {
+    s.airfoil.path = testsupport::AirfoilPath("clarky.dat");
+    ASSERT_TRUE(files::ReadAirfoilInto(s.airfoil).ok());
+    core::InstallPreparedAirfoil(s);
+    s.airfoil.loaded = true;
+    s.rib.sheeting.mm = 0;
+  }
+
+  CutLayout Cut(double kerf = 0, bool marks = false) const {
+    return core::BuildCutLayout(core::BuildCutConstruction(s), {kerf, marks});
+  }
+
+  void AddHole(int i, const std::string& position, float size, float height, core::HoleShape shape) {
+    core::HoleRow& row = s.rib.holes[static_cast<std::size_t>(i)];
+    row.positionText = position;
+    row.size.mm = size;
+    row.height.mm = height;
+    row.centred = 1;
+    row.shape = shape;
+    s.rib.holes.last = static_cast<std::uint8_t>(i);
+  }
+
+  void SetTabs(float boardDepth, const std::string& length, const std::string& rear) {
+    s.rib.baseMode = core::BaseMode::Tabs;
+    s.rib.tabs.board = core::TabBoard::UnderLowerSurface;
+    s.rib.tabs.lowerDistance.mm = boardDepth;
+    s.rib.tabs.lengthText = length;
+    s.rib.tabs.rearText = rear;
+  }
+
+  // Every kind of feature at once: a notch, a hanging rectangle, a round spar and an inset
+  // rectangle; round and rectangular holes; tabs; a square leading edge; sheeting.
+  void FullFeatured() {
+    s.rib.sheeting.mm = 1.5;
+    s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
+    s.rib.squareLeadingEdge.size.mm = 6;
+    s.rib.squareLeadingEdge.x.mm = 2;
+    s.rib.squareLeadingEdge.y.mm = 1;
+    s.rib.trailingEdge.mm = 15;
+    testsupport::SetSpar(s, 0, "25%", 5, 5, 0, 1, 0, 0);   // notch from the sheeting, upper
+    testsupport::SetSpar(s, 1, "25%", 5, 3, 0, 0, 2, 1);   // hanging rectangle, lower, from the contour
+    testsupport::SetSpar(s, 2, "45%", 8, 5, 0, 1, 0, 2);   // round spar, its centre 5 below the edge
+    testsupport::SetSpar(s, 3, "60%", 4, 3, 2, 0, 1, 3);   // inset rectangle, lower
+    s.rib.spars.last = 3;
+    AddHole(0, "35%", 9, 0, core::HoleShape::Round);
+    AddHole(1, "70%", 14, 6, core::HoleShape::Rectangle);
+    SetTabs(12, "30", "25");  // within the rib, which ends at the trailing-edge cut at 185
+    s.rib.markCount = 4;
+  }
+};
+
+TEST_F(CutPart, PlainRibEnclosesTheAirfoilsArea) {
+  CutLayout cut = Cut();
+  ASSERT_TRUE(cut.ok);
+  ASSERT_EQ(cut.rib.size(), 1u);
+  const CutPiece& rib = cut.rib[0];
+  EXPECT_TRUE(rib.holes.empty());
+  EXPECT_TRUE(rib.circles.empty());
+  EXPECT_NEAR(PieceArea(rib), kClarkYArea, kClarkYArea * 0.003);
+  EXPECT_GT(core::LoopArea(rib.outer), 0) << "the outer loop runs counter-clockwise";
+  core::BoundsMm b = core::BoundsOf(cut);
+  EXPECT_NEAR(b.left, 0, 0.01);
+  EXPECT_NEAR(b.right, 200, 0.01);
+  EXPECT_TRUE(cut.jig.empty());
+  EXPECT_TRUE(cut.marks.empty());
+}
+
+TEST_F(CutPart, SheetingShrinksTheRibByItsThicknessOnBothSurfaces) {
+  s.rib.sheeting.mm = 1.5;
+  CutLayout cut = Cut();
+  ASSERT_EQ(cut.rib.size(), 1u);
+  // The strip sum of max(0, thickness - 2 t) over the chord from the file's points.
+  EXPECT_NEAR(PieceArea(cut.rib[0]), 2651.97, 2651.97 * 0.01);
+  // The nose, thinner than the two sheets together, is gone; without a trailing-edge piece
+  // the sheeting lines close at the trailing edge's mid point.
+  core::BoundsMm b = core::BoundsOf(cut);
+  EXPECT_GT(b.left, 0.1);
+  EXPECT_NEAR(b.right, 200, 1e-3);
+}
+
+TEST_F(CutPart, EdgePiecesEndTheRibAtTheirCuts) {
+  s.rib.sheeting.mm = 1.5;
+  s.rib.leadingEdge.mm = 8;
+  s.rib.trailingEdge.mm = 20;
+  CutLayout cut = Cut();
+  ASSERT_EQ(cut.rib.size(), 1u);
+  core::BoundsMm b = core::BoundsOf(cut);
+  EXPECT_NEAR(b.left, 8, 0.002);
+  EXPECT_NEAR(b.right, 180, 0.002);
+  ExpectSimpleLoop(cut.rib[0].outer);
+}
+
+TEST_F(CutPart, RoundHolesStayCirclesAndTakeTheirAreaAway) {
+  const double plain = PieceArea(Cut().rib[0]);
+  AddHole(0, "40%", 10, 0, core::HoleShape::Round);
+  CutLayout cut = Cut();
+  ASSERT_EQ(cut.rib.size(), 1u);
+  ASSERT_EQ(cut.rib[0].circles.size(), 1u);
+  const core::CutCircle& c = cut.rib[0].circles[0];
+  // Centred between the contours at 40 %: (18.234 - 4.527) / 2 from the file's points.
+  EXPECT_NEAR(c.centre.x, 80, 1e-9);
+  EXPECT_NEAR(c.centre.y, (18.23424 - 4.52682) / 2, 0.05);
+  EXPECT_DOUBLE_EQ(c.radiusMm, 5);
+  EXPECT_NEAR(plain - PieceArea(cut.rib[0]), kPi * 10 * 10 / 4, 1e-6);
+  EXPECT_TRUE(cut.rib[0].holes.empty());
+}
+
+TEST_F(CutPart, AHoleCrossingTheEdgeOpensItInsteadOfStayingACircle) {
+  const double plain = PieceArea(Cut().rib[0]);
+  // 30 mm across at 40 %: the rib is 22.8 mm thick there, so the circle sticks out on both
+  // sides; what it takes is the strip of rib it covers.
+  AddHole(0, "40%", 30, 0, core::HoleShape::Round);
+  CutLayout cut = Cut();
+  ASSERT_FALSE(cut.rib.empty());
+  for (const CutPiece& p : cut.rib) EXPECT_TRUE(p.circles.empty());
+  double left = 0;
+  for (const CutPiece& p : cut.rib) {
+    left += PieceArea(p);
+    ExpectSimpleLoop(p.outer);
+  }
+  EXPECT_EQ(cut.rib.size(), 2u) << "the hole parts the rib in two";
+  // Less than the whole circle (707 mm²), more than the rib's thickness times a chord
+  // of the circle at its edges (22.8 x 2 x sqrt(15² - 11.4²) = 444 mm²).
+  EXPECT_LT(plain - left, 707);
+  EXPECT_GT(plain - left, 444);
+}
+
+TEST_F(CutPart, ANotchOpensTheBoundaryWithSquareCorners) {
+  // A hanging rectangle from the upper contour, 6 wide and 4 deep at 30 %, reaches the edge.
+  const double plain = PieceArea(Cut().rib[0]);
+  testsupport::SetSpar(s, 0, "30%", 6, 4, 0, 2, 0, 1);
+  CutLayout cut = Cut();
+  ASSERT_EQ(cut.rib.size(), 1u);
+  const CutPiece& rib = cut.rib[0];
+  EXPECT_TRUE(rib.holes.empty()) << "the notch is part of the outer loop";
+  ExpectSimpleLoop(rib.outer);
+  // The contour is 18.136 mm high at 30 %: the notch's floor is 4 below it.
+  const double floor = 18.13608 - 4;
+  EXPECT_TRUE(HasCorner(rib.outer, {57, floor}, 0.05));
+  EXPECT_TRUE(HasCorner(rib.outer, {63, floor}, 0.05));
+  // Its area (6 x 4) and the sliver of contour above its top are gone.
+  const double taken = plain - PieceArea(rib);
+  EXPECT_GT(taken, 24 - 0.1);
+  EXPECT_LT(taken, 24 + 0.5);
+
+  // With a kerf the floor's corners move in and up by half of it, still square.
+  CutLayout kerfed = Cut(0.4);
+  ASSERT_EQ(kerfed.rib.size(), 1u);
+  PointMm left{}, right{};
+  bool found = false;
+  for (const PointMm& p : rib.outer)
+    if (std::fabs(p.y - floor) < 0.05 && std::fabs(p.x - 57) < 0.05) left = p, found = true;
+  for (const PointMm& p : rib.outer)
+    if (std::fabs(p.y - floor) < 0.05 && std::fabs(p.x - 63) < 0.05) right = p;
+  ASSERT_TRUE(found);
+  EXPECT_TRUE(HasCorner(kerfed.rib[0].outer, {left.x + 0.2, left.y + 0.2}));
+  EXPECT_TRUE(HasCorner(kerfed.rib[0].outer, {right.x - 0.2, right.y + 0.2}));
+}
+
+TEST_F(CutPart, ARectangleInsideTheRibIsAnInnerLoop) {
+  // Inset 3 below the contour: a closed window, not a notch.
+  testsupport::SetSpar(s, 0, "30%", 6, 4, 3, 2, 0, 3);
+  CutLayout cut = Cut();
+  ASSERT_EQ(cut.rib.size(), 1u);
+  ASSERT_EQ(cut.rib[0].holes.size(), 1u);
+  EXPECT_NEAR(core::LoopArea(cut.rib[0].holes[0]), -24, 1e-3) << "clockwise, 6 x 4";
+  EXPECT_NEAR(PieceArea(cut.rib[0]), kClarkYArea - 24, kClarkYArea * 0.003);
+}
+
+TEST_F(CutPart, TabsJoinTheRibDownToTheBoard) {
+  const double plain = PieceArea(Cut().rib[0]);
+  SetTabs(12, "20", "10");  // 20 long, ending 10 before the trailing edge, board 12 below
+  CutLayout cut = Cut();
+  ASSERT_EQ(cut.rib.size(), 1u) << "rib and tab are one piece";
+  ExpectSimpleLoop(cut.rib[0].outer);
+  core::BoundsMm b = core::BoundsOf(cut);
+  EXPECT_NEAR(b.bottom, -12, 1e-3);
+  EXPECT_TRUE(HasCorner(cut.rib[0].outer, {170, -12}));
+  EXPECT_TRUE(HasCorner(cut.rib[0].outer, {190, -12}));
+  // The tab adds the area between the board and the lower contour: at least 20 x (12 -
+  // the contour's depth, under 2 mm that far back).
+  EXPECT_GT(PieceArea(cut.rib[0]) - plain, 20 * 10);
+  EXPECT_LT(PieceArea(cut.rib[0]) - plain, 20 * 12);
+
+  // A kerf keeps the tab's board corners square: out and down by half of it.
+  CutLayout kerfed = Cut(0.5);
+  ASSERT_EQ(kerfed.rib.size(), 1u);
+  EXPECT_TRUE(HasCorner(kerfed.rib[0].outer, {169.75, -12.25}));
+  EXPECT_TRUE(HasCorner(kerfed.rib[0].outer, {190.25, -12.25}));
+}
+
+TEST_F(CutPart, KerfGrowsTheOutlineByHalfOfItAllRound) {
+  const double plain = PieceArea(Cut().rib[0]);
+  AddHole(0, "40%", 10, 0, core::HoleShape::Round);
+  CutLayout cut = Cut(0.4);
+  ASSERT_EQ(cut.rib.size(), 1u);
+  const CutPiece& rib = cut.rib[0];
+  // Perimeter x k / 2 more outside; the hole's radius shrinks by k / 2.
+  EXPECT_NEAR(core::LoopArea(rib.outer) - plain, kClarkYPerimeter * 0.2, kClarkYPerimeter * 0.2 * 0.05);
+  ASSERT_EQ(rib.circles.size(), 1u);
+  EXPECT_NEAR(rib.circles[0].radiusMm, 4.8, 1e-12);
+  core::BoundsMm b = core::BoundsOf(cut);
+  EXPECT_NEAR(b.left, -0.2, 0.01);
+
+  // A hole narrower than the kerf cannot be cut; it is counted, not written.
+  s.rib.holes[0].size.mm = 0.3;
+  CutLayout tiny = Cut(0.4);
+  EXPECT_TRUE(tiny.rib[0].circles.empty());
+  EXPECT_EQ(tiny.holesTooSmallForKerf, 1);
+}
+
+TEST_F(CutPart, FullFeaturedRibIsOnePieceOfSimpleClosedLoops) {
+  FullFeatured();
+  for (double kerf : {0.0, 0.3}) {
+    SCOPED_TRACE(kerf);
+    CutLayout cut = Cut(kerf, true);
+    ASSERT_TRUE(cut.ok);
+    ASSERT_EQ(cut.rib.size(), 1u);
+    const CutPiece& rib = cut.rib[0];
+    ExpectSimpleLoop(rib.outer);
+    EXPECT_GT(core::LoopArea(rib.outer), 0);
+    // The inset rectangle and the rectangular hole are windows; the round spar and the
+    // round hole circles.
+    EXPECT_EQ(rib.holes.size(), 2u);
+    for (const auto& hole : rib.holes) {
+      ExpectSimpleLoop(hole);
+      EXPECT_LT(core::LoopArea(hole), 0);
+    }
+    EXPECT_EQ(rib.circles.size(), 2u);
+    // The square leading edge's notch: its aft corner at x + side / 1.414 is cut into the nose.
+    EXPECT_TRUE(HasCorner(rib.outer, {2 + 6 / 1.414 - kerf / 2 * std::sqrt(2.0), 1}, 0.002));
+  }
+}
+
+TEST_F(CutPart, UpsideDownRibIsCutUpright) {
+  FullFeatured();
+  CutLayout upright = Cut();
+  s.rib.upsideDown = true;
+  CutLayout inverted = Cut();
+  ASSERT_EQ(inverted.rib.size(), upright.rib.size());
+  EXPECT_EQ(inverted.rib[0].outer.size(), upright.rib[0].outer.size());
+  EXPECT_NEAR(PieceArea(inverted.rib[0]), PieceArea(upright.rib[0]), 1e-9);
+  core::BoundsMm a = core::BoundsOf(upright), b = core::BoundsOf(inverted);
+  EXPECT_DOUBLE_EQ(a.top, b.top);
+  EXPECT_DOUBLE_EQ(a.bottom, b.bottom);
+}
+
+TEST_F(CutPart, MarksAreLinesAndTextsApartFromTheCut) {
+  FullFeatured();
+  s.rib.caption.text = "CLARK Y";
+  s.rib.caption.x.mm = 60;
+  s.rib.caption.y.mm = 5;
+  EXPECT_TRUE(Cut(0, false).marks.empty());
+  CutLayout cut = Cut(0, true);
+  int lines = 0, texts = 0;
+  bool caption = false, chord = false, board = false;
+  for (const core::CutMark& m : cut.marks) {
+    if (m.text.empty()) {
+      ++lines;
+      if (m.points.size() == 2 && m.points[0].y == 0 && m.points[1].y == 0 && m.points[1].x == 200) chord = true;
+      if (m.points.size() == 2 && std::fabs(m.points[0].y + 12) < 1e-9) board = true;
+    } else {
+      ++texts;
+      if (m.text == "CLARK Y") {
+        caption = true;
+        // Its top 3 mm above the point it was put at; 9 pt capitals are 2.3 mm high.
+        EXPECT_NEAR(m.baseline.x, 60, 1e-9);
+        EXPECT_NEAR(m.heightMm, 9 * 25.4 / 72 * 0.716, 1e-9);
+        EXPECT_LT(m.baseline.y, 8);
+        EXPECT_GT(m.baseline.y + m.heightMm, 5);
+      }
+    }
+  }
+  // Four reference lines divide the chord in five: six lines with their numbers.
+  EXPECT_EQ(lines, 1 + 6 + 1);
+  EXPECT_EQ(texts, 6 + 1);
+  EXPECT_TRUE(caption);
+  EXPECT_TRUE(chord);
+  EXPECT_TRUE(board);
+}
+
+TEST_F(CutPart, AClosedBlockIsAJigPiece) {
+  s.rib.baseMode = core::BaseMode::Blocks;
+  s.rib.blocks.baseHeight.mm = 20;
+  s.rib.blocks.topHeight.mm = 45;
+  s.rib.blocks.leadingExtension.mm = 10;
+  s.rib.blocks.trailingExtension.mm = 10;
+  CutLayout cut = Cut();
+  ASSERT_EQ(cut.jig.size(), 1u);
+  ExpectSimpleLoop(cut.jig[0].outer);
+  // Front edge from the board (20 below) to the top (25 above) at x = -10, out to the
+  // tail at x = 210: the loop holds the board line's full 220 mm.
+  EXPECT_TRUE(HasCorner(cut.jig[0].outer, {-10, -20}));
+  EXPECT_TRUE(HasCorner(cut.jig[0].outer, {-10, 25}));
+  EXPECT_TRUE(HasCorner(cut.jig[0].outer, {210, -20}));
+  EXPECT_EQ(cut.rib.size(), 1u);
+}
+
+TEST_F(CutPart, ASlopingBoardStillGivesOneJigPiece) {
+  s.rib.baseMode = core::BaseMode::Blocks;
+  s.rib.blocks.baseHeight.mm = 8;
+  s.rib.blocks.topHeight.mm = 35;
+  s.rib.blocks.leadingExtension.mm = 20;
+  s.rib.blocks.trailingExtension.mm = 10;
+  s.rib.boardAngle = 3;
+  // The board, 3 degrees up towards the tail, ends left of and above the tail point, so the
+  // lines cross there; the jig is what they enclose, without the sliver past the crossing.
+  CutLayout cut = Cut();
+  ASSERT_EQ(cut.jig.size(), 1u);
+  ExpectSimpleLoop(cut.jig[0].outer);
+  // Square to the board at the front: 8 below and 27 above the front point (-20, 0).
+  EXPECT_TRUE(HasCorner(cut.jig[0].outer, {-20 + 8 * 0.0523360, -8 * 0.9986295}));
+  EXPECT_TRUE(HasCorner(cut.jig[0].outer, {-20 - 27 * 0.0523360, 27 * 0.9986295}));
+}
+
+TEST_F(CutPart, NoAirfoilNoPart) {
+  s.airfoil.loaded = false;
+  EXPECT_FALSE(Cut().ok);
+  s.airfoil.loaded = true;
+  s.rib.chord.mm = 0;
+  EXPECT_FALSE(Cut().ok);
+}
+
+}  // namespace

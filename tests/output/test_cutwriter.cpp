@@ -1,0 +1,236 @@
+// Files for cutting: their structure read back here, then every file handed to the readers
+// cutting software is built on (check_cut_files.py: ezdxf, shapely, LibreCAD, Inkscape).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "core/cutpart.h"
+#include "output/cutwriter.h"
+#include "support/dxfsummary.h"
+#include "support/ribsetup.h"
+#include "support/testsupport.h"
+
+namespace {
+
+using output::CutFormat;
+
+struct Pair {
+  std::string code, value;
+};
+
+// The file as group-code and value pairs; every line must end with CR LF.
+std::vector<Pair> Pairs(const std::string& text) {
+  std::vector<Pair> pairs;
+  std::vector<std::string> lines;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    std::size_t end = text.find("\r\n", at);
+    EXPECT_NE(end, std::string::npos) << "a line without CR LF at " << at;
+    if (end == std::string::npos) break;
+    lines.push_back(text.substr(at, end - at));
+    at = end + 2;
+  }
+  EXPECT_EQ(lines.size() % 2, 0u);
+  for (std::size_t i = 0; i + 1 < lines.size(); i += 2) pairs.push_back({lines[i], lines[i + 1]});
+  return pairs;
+}
+
+// What follows header variable `name`: its first value.
+std::string HeaderValue(const std::vector<Pair>& pairs, const std::string& name) {
+  for (std::size_t i = 0; i + 1 < pairs.size(); ++i)
+    if (pairs[i].code == "9" && pairs[i].value == name) return pairs[i + 1].value;
+  return "(none)";
+}
+
+struct EntityCount {
+  int closed = 0, open = 0, circles = 0, texts = 0;
+};
+// Entities by layer, counting closed and open polylines of either kind.
+std::map<std::string, EntityCount> Count(const std::vector<Pair>& pairs) {
+  std::map<std::string, EntityCount> count;
+  bool inEntities = false;
+  for (std::size_t i = 0; i < pairs.size(); ++i) {
+    if (pairs[i].code == "2" && pairs[i].value == "ENTITIES") inEntities = true;
+    if (!inEntities || pairs[i].code != "0") continue;
+    if (pairs[i].value == "ENDSEC") break;
+    const std::string kind = pairs[i].value;
+    std::string layer, flag;
+    for (std::size_t j = i + 1; j < pairs.size() && pairs[j].code != "0"; ++j) {
+      if (pairs[j].code == "8") layer = pairs[j].value;
+      if (pairs[j].code == "70" && flag.empty()) flag = pairs[j].value;
+    }
+    if (kind == "POLYLINE" || kind == "LWPOLYLINE") (flag == "1" ? count[layer].closed : count[layer].open)++;
+    if (kind == "CIRCLE") count[layer].circles++;
+    if (kind == "TEXT") count[layer].texts++;
+  }
+  return count;
+}
+
+class CutWriter : public ::testing::Test {
+ protected:
+  static core::RibDocument FullFeatured() {
+    core::RibDocument s = dxftest::Rib(testsupport::AirfoilPath("clarky.dat"));
+    s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
+    s.rib.squareLeadingEdge.size.mm = 6, s.rib.squareLeadingEdge.x.mm = 2, s.rib.squareLeadingEdge.y.mm = 1;
+    s.rib.trailingEdge.mm = 15;
+    testsupport::SetSpar(s, 0, "25%", 5, 5, 0, 1, 0, 0);  // notch
+    testsupport::SetSpar(s, 1, "25%", 5, 3, 0, 0, 2, 1);  // hanging rectangle from below
+    testsupport::SetSpar(s, 2, "45%", 8, 5, 0, 1, 0, 2);  // round
+    testsupport::SetSpar(s, 3, "60%", 4, 3, 2, 0, 1, 3);  // inset rectangle
+    s.rib.spars.last = 3;
+    auto& h = s.rib.holes;
+    h[0].positionText = "35%", h[0].size.mm = 9, h[0].centred = 1;
+    h[1].positionText = "70%", h[1].size.mm = 14, h[1].height.mm = 6, h[1].centred = 1,
+    h[1].shape = core::HoleShape::Rectangle;
+    h.last = 1;
+    s.rib.baseMode = core::BaseMode::Tabs, s.rib.tabs.lowerDistance.mm = 12, s.rib.tabs.lengthText = "30",
+    s.rib.tabs.rearText = "25";
+    s.rib.markCount = 4;
+    s.rib.caption.text = "CLARK Y 200 \xC2\xB0";  // a degree sign: not plain ASCII
+    s.rib.caption.x.mm = 60, s.rib.caption.y.mm = 4;
+    return s;
+  }
+
+  static core::RibDocument OnBlocks() {
+    core::RibDocument s = dxftest::Rib(testsupport::AirfoilPath("clarky.dat"));
+    s.rib.baseMode = core::BaseMode::Blocks, s.rib.blocks.leadingExtension.mm = 20, s.rib.blocks.trailingExtension.mm = 10,
+    s.rib.blocks.baseHeight.mm = 8, s.rib.blocks.topHeight.mm = 35;
+    s.rib.boardAngle = 3;
+    return s;
+  }
+
+  static std::string Text(const core::RibDocument& s, CutFormat format, double kerf = 0, bool marks = false) {
+    return output::CutFileText(core::BuildCutLayout(core::BuildCutConstruction(s), {kerf, marks}), format);
+  }
+};
+
+TEST_F(CutWriter, R12HasClosedPolylinesUniqueHandlesAndMetricUnits) {
+  const std::vector<Pair> pairs = Pairs(Text(FullFeatured(), CutFormat::DxfR12, 0.2, true));
+  EXPECT_EQ(HeaderValue(pairs, "$ACADVER"), "AC1009");
+  EXPECT_EQ(HeaderValue(pairs, "$MEASUREMENT"), "1");
+  std::set<std::string> handles;
+  bool header = true;  // where group 5 is also the value of $HANDSEED
+  for (const Pair& p : pairs) {
+    if (p.code == "0" && p.value == "ENDSEC") header = false;
+    if (header || (p.code != "5" && p.code != "105")) continue;
+    EXPECT_TRUE(handles.insert(p.value).second) << "handle " << p.value << " twice";
+  }
+  // The next free handle lies beyond every handle used.
+  const unsigned long seed = std::stoul(HeaderValue(pairs, "$HANDSEED"), nullptr, 16);
+  for (const std::string& h : handles) EXPECT_LT(std::stoul(h, nullptr, 16), seed);
+  std::map<std::string, EntityCount> count = Count(pairs);
+  // The rib: its outline, two windows (inset spar, rectangular hole), two circles.
+  EXPECT_EQ(count["CUT"].closed, 3);
+  EXPECT_EQ(count["CUT"].open, 0);
+  EXPECT_EQ(count["CUT"].circles, 2);
+  EXPECT_EQ(count["CUT"].texts, 0);
+  // Marks: chord line, six reference lines, the board line; their numbers and the caption.
+  EXPECT_EQ(count["MARK"].open, 8);
+  EXPECT_EQ(count["MARK"].texts, 7);
+  bool escaped = false;
+  for (const Pair& p : pairs)
+    if (p.code == "1" && p.value == "CLARK Y 200 \\U+00B0") escaped = true;
+  EXPECT_TRUE(escaped) << "non-ASCII text is escaped";
+}
+
+TEST_F(CutWriter, R2000WritesLightweightPolylinesInMillimetres) {
+  const std::vector<Pair> pairs = Pairs(Text(FullFeatured(), CutFormat::DxfR2000));
+  EXPECT_EQ(HeaderValue(pairs, "$ACADVER"), "AC1015");
+  EXPECT_EQ(HeaderValue(pairs, "$INSUNITS"), "4");
+  std::map<std::string, EntityCount> count = Count(pairs);
+  EXPECT_EQ(count["CUT"].closed, 3);
+  EXPECT_EQ(count["CUT"].circles, 2);
+  EXPECT_EQ(count.count("MARK"), 0u) << "no marks unless asked for";
+  int lightweight = 0;
+  for (const Pair& p : pairs) lightweight += p.code == "0" && p.value == "LWPOLYLINE";
+  EXPECT_EQ(lightweight, 3);
+}
+
+TEST_F(CutWriter, AnInchRibIsWrittenInMillimetresAndAnInvertedOneUpright) {
+  core::RibDocument mm = FullFeatured();
+  // Typed lengths are read in the unit in force: the tabs' are given in per cent here.
+  mm.rib.tabs.lengthText = "10%", mm.rib.tabs.rearText = "5%";
+  core::RibDocument inches = mm;
+  inches.settings.unitText = " in";
+  core::RibDocument inverted = mm;
+  inverted.rib.upsideDown = true;
+  for (CutFormat format : {CutFormat::DxfR12, CutFormat::DxfR2000, CutFormat::Svg}) {
+    const std::string expected = Text(mm, format, 0.1);
+    EXPECT_TRUE(Text(inches, format, 0.1) == expected) << static_cast<int>(format);
+    EXPECT_TRUE(Text(inverted, format, 0.1) == expected) << static_cast<int>(format);
+  }
+}
+
+TEST_F(CutWriter, SvgIsAtTrueSizeWithOnePathPerPart) {
+  core::RibDocument s = OnBlocks();
+  s.rib.boardAngle = 0;
+  const std::string svg = Text(s, CutFormat::Svg);
+  // The block's front point 20 mm ahead, its tail 10 mm behind a 200 mm chord, plus 5 mm
+  // of margin each side: 240 mm.
+  EXPECT_NE(svg.find("width=\"240.0mm\""), std::string::npos) << svg.substr(0, 300);
+  EXPECT_NE(svg.find("viewBox=\"-25.0 "), std::string::npos);
+  EXPECT_NE(svg.find(" 240.0 "), std::string::npos);
+  std::size_t paths = 0, evenodd = 0;
+  for (std::size_t at = svg.find("<path"); at != std::string::npos; at = svg.find("<path", at + 1)) ++paths;
+  for (std::size_t at = svg.find("fill-rule=\"evenodd\""); at != std::string::npos;
+       at = svg.find("fill-rule=\"evenodd\"", at + 1))
+    ++evenodd;
+  EXPECT_EQ(paths, 2u) << "the rib and the jig";
+  EXPECT_EQ(evenodd, 2u);
+  EXPECT_NE(svg.find("<g id=\"JIG\">"), std::string::npos);
+  EXPECT_EQ(svg.find("fill=\"#"), std::string::npos) << "no fill";
+}
+
+TEST_F(CutWriter, AFailedWriteLeavesNothingAndSaysWhy) {
+  testsupport::TempDir dir;
+  const core::CutLayout layout = core::BuildCutLayout(core::BuildCutConstruction(FullFeatured()), {});
+  platform::ErrorInfo error;
+  EXPECT_FALSE(output::WriteCutFile(layout, CutFormat::Svg, dir.File("missing/rib.svg"), error));
+  EXPECT_EQ(error.number, platform::kErrPathNotFound);
+  EXPECT_FALSE(std::filesystem::exists(dir.File("missing")));
+}
+
+TEST_F(CutWriter, RealReadersTakeEveryFile) {
+  testsupport::TempDir dir;
+  core::RibDocument plain = dxftest::Rib(testsupport::AirfoilPath("e387.dat"));
+  plain.rib.leadingEdge.mm = 6;
+  plain.rib.trailingEdge.mm = 12;
+  core::RibDocument inches = FullFeatured();
+  inches.settings.unitText = " in";
+  inches.rib.tabs.lengthText = "10%", inches.rib.tabs.rearText = "5%";
+  struct Case {
+    const char* name;
+    core::RibDocument rib;
+    double kerf;
+    bool marks;
+  };
+  const std::vector<Case> cases = {{"plain", plain, 0, false},
+                                   {"full", FullFeatured(), 0, true},
+                                   {"full_kerf", FullFeatured(), 0.25, true},
+                                   {"inches", inches, 0.15, false},
+                                   {"blocks", OnBlocks(), 0.2, true}};
+  std::string files;
+  for (const Case& c : cases) {
+    const core::CutLayout layout = core::BuildCutLayout(core::BuildCutConstruction(c.rib), {c.kerf, c.marks});
+    ASSERT_TRUE(layout.ok) << c.name;
+    for (auto [format, suffix] : {std::pair{CutFormat::DxfR12, "_r12.dxf"}, std::pair{CutFormat::DxfR2000, "_r2000.dxf"},
+                                  std::pair{CutFormat::Svg, ".svg"}}) {
+      const std::string path = dir.File(std::string(c.name) + suffix);
+      platform::ErrorInfo error;
+      ASSERT_TRUE(output::WriteCutFile(layout, format, path, error)) << error.description;
+      files += " '" + path + "'";
+    }
+  }
+  // VANDRELL_CUT_PICTURES=DIR keeps the rendered pictures for a person to look at.
+  std::string render;
+  if (const char* keep = std::getenv("VANDRELL_CUT_PICTURES")) render = std::string(" --render '") + keep + "'";
+  const std::string report = dir.File("readers.txt");
+  const std::string command = "/usr/bin/python3 '" + std::string(VANDRELL_SOURCE_DIR) +
+                              "/tests/output/check_cut_files.py'" + render + files + " > '" + report + "' 2>&1";
+  EXPECT_EQ(std::system(command.c_str()), 0) << testsupport::ReadFile(report);
+}
+
+}  // namespace
