@@ -9,11 +9,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vandrell.example.org/")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "full-scale wing ribs for model aircraft
- Vandrell turns an airfoil coordinate file into a full-scale wing rib:
- sheeting, edge pieces, spar notches, lightening holes, building tabs or a
- jig block, reference lines and a caption. It prints ribs at exact scale,
- exports DXF and saves projects; vandrell-cli does the same from scripts.")
+set(CPACK_PACKAGE_DESCRIPTION "Vandrell turns an airfoil coordinate file into a full-scale wing rib:
+sheeting, edge pieces, spar notches, lightening holes, building tabs or a
+jig block, reference lines and a caption. It prints ribs at exact scale,
+exports DXF and saves projects; vandrell-cli does the same from scripts.")
 # The libraries come from dpkg-shlibdeps. Qt loads its platform plugins at run time, where
 # dpkg-shlibdeps cannot see them, and the window program cannot start without one.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

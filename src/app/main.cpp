@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -40,6 +41,9 @@ int main(int argc, char** argv) {
     }
   }
   QApplication app(argc, argv);
+  // Ties the windows to the installed menu entry and its icon (taskbars, Wayland).
+  QGuiApplication::setDesktopFileName("org.example.vandrell");
+  QApplication::setWindowIcon(QIcon::fromTheme("vandrell"));
   // Numbers are always read and written with "." whatever the user's locale.
   std::setlocale(LC_NUMERIC, "C");
   // `vandrell FILE…`: airfoils and projects to open once the window is up.
