@@ -21,9 +21,11 @@ function(c_literal text result)
   set(${result} "\"${text}\\n\"" PARENT_SCOPE)
 endfunction()
 
-# Plain text for roff: backslashes and hyphens kept as typed, no line read as a request.
+# Plain text for roff: backslashes, hyphens and quotes kept as typed (a macro's arguments
+# would lose their quotes), no line read as a request.
 function(roff_text text result)
   string(REPLACE "\\" "\\e" text "${text}")
+  string(REPLACE "\"" "\\(dq" text "${text}")
   string(REPLACE "-" "\\-" text "${text}")
   string(REGEX REPLACE "(^|\n)([.'])" "\\1\\\\&\\2" text "${text}")
   set(${result} "${text}" PARENT_SCOPE)

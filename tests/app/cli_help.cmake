@@ -99,3 +99,21 @@ if(GROFF)
     message(FATAL_ERROR "groff on the man page: ${warnings}")
   endif()
 endif()
+
+# A help text may hold what C strings and roff read as their own syntax: quotes,
+# backslashes, a line starting with a dot or an apostrophe.
+set(tricky ${WORK}/cli_help_tricky)
+file(REMOVE_RECURSE ${tricky})
+file(MAKE_DIRECTORY ${tricky})
+file(WRITE ${tricky}/vandrell-cli.txt "vandrell-cli COMMAND\r\n\r\nOverview.\r\n")
+file(WRITE ${tricky}/odd.txt "vandrell-cli odd \"A B\"\n\n.chord in C:\\ribs\n'quoted'\n  --x\tN\n")
+execute_process(COMMAND ${CMAKE_COMMAND} -DDIR=${tricky} -DOUT_CPP=${tricky}/help.cpp -DOUT_MAN=${tricky}/odd.1
+                        -DVERSION=9.9 -P ${GENERATOR} RESULT_VARIABLE rc)
+file(READ ${tricky}/help.cpp cpp)
+file(READ ${tricky}/odd.1 roff)
+string(FIND "${cpp}" "\"vandrell-cli odd \\\"A B\\\"\\n\"\n    \"\\n\"\n    \".chord in C:\\\\ribs\\n\"\n    \"'quoted'\\n\"\n    \"  --x\\tN\\n\"}" at_cpp)
+string(FIND "${cpp}" "\"vandrell-cli COMMAND\\n\"\n    \"\\n\"\n    \"Overview.\\n\"}" at_overview)
+string(FIND "${roff}" ".SS odd\n.B vandrell\\-cli odd \\(dqA B\\(dq\n.PP\n.nf\n\\&.chord in C:\\eribs\n\\&'quoted'\n  \\-\\-x\tN\n.fi\n" at_roff)
+if(NOT rc EQUAL 0 OR at_cpp EQUAL -1 OR at_overview EQUAL -1 OR at_roff EQUAL -1)
+  message(FATAL_ERROR "escaping (${rc}, ${at_cpp} ${at_overview} ${at_roff}):\n${cpp}\n${roff}")
+endif()
