@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "clihelp.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -33,54 +34,107 @@ namespace {
 struct Entry {
   const char* name;
   cli::Command run;
-  const char* usage;
 };
 
+// The commands; each has its help text in docs/cli/NAME.txt.
 const Entry kCommands[] = {
-    {"info", cli::Info, "info FILE [--stations]"},
-    {"dxf", cli::Dxf, "dxf INPUT -o OUT.dxf [rib options]"},
-    {"render", cli::Render, "render INPUT -o OUT.png|OUT.svg|OUT.pdf [--zoom Z] [rib options]"},
-    {"print", cli::Print,
-     "print INPUT -o OUT.pdf [--paper INDEX] [--overlap L] [--start L] [--end L] [--chordline L] [--no-extras] "
-     "[rib options]"},
-    {"cut", cli::Cut, "cut INPUT -o OUT.dxf|OUT.svg [--dxf r12|r2000] [--kerf MM] [--engrave yes|no] [rib options]"},
-    {"resave", cli::Resave, "resave IN.vdl OUT.vdl [--airfoil-dir DIR]"},
-    {"thickness-camber", cli::ThicknessCamber,
-     "thickness-camber AIRFOIL --thickness PCT --camber PCT [--caption-17 TEXT] [--caption-18 TEXT] -o OUT.dat"},
-    {"incline", cli::Incline, "incline AIRFOIL --angle DEG -o OUT.dat"},
-    {"oblique", cli::Oblique, "oblique AIRFOIL --mode 0|1 --angle DEG --length TEXT [--caption-6 TEXT] -o OUT.dat"},
-    {"series", cli::Series,
-     "series ROOT.dat TIP.dat --root-chord L --tip-chord L --ribs N [--rib-word WORD] [--chord-label LABEL] "
-     "[--summary-title-21 TEXT] [--summary-title-22 TEXT] -o DIR"},
-    {"series2", cli::Series2,
-     "series2 ROOT.dat TIP.dat --root-chord L --tip-chord L --root-tip-thickness L --ribs N [--thickness T1,...,Tn] "
-     "--gaps G1,...,G(n+1) [--rib-word WORD] [--chord-label LABEL] [--summary-title-21 TEXT] [--summary-title-22 TEXT] "
-     "-o DIR"},
+    {"info", cli::Info},
+    {"dxf", cli::Dxf},
+    {"render", cli::Render},
+    {"print", cli::Print},
+    {"cut", cli::Cut},
+    {"resave", cli::Resave},
+    {"thickness-camber", cli::ThicknessCamber},
+    {"incline", cli::Incline},
+    {"oblique", cli::Oblique},
+    {"series", cli::Series},
+    {"series2", cli::Series2},
 };
 
-int Usage() {
-  std::fprintf(stderr, "usage: vandrell-cli [--unit mm|in] [--ini FILE] COMMAND ...\ncommands:\n");
-  for (const Entry& e : kCommands) std::fprintf(stderr, "  %s\n", e.usage);
-  std::fprintf(stderr, "rib options: %s\nINPUT: an airfoil file (.dat, .cor) or a project file (.vdl)\n",
-               cli::kRibOptionsUsage);
-  return 1;
+const Entry* FindCommand(const std::string& name) {
+  for (const Entry& e : kCommands)
+    if (name == e.name) return &e;
+  return nullptr;
+}
+
+void PrintOverview(std::FILE* to) {
+  if (const char* overview = cli::HelpFor("vandrell-cli")) std::fputs(overview, to);
+  std::fprintf(to, "\nCommands (vandrell-cli COMMAND --help tells more):\n");
+  for (const Entry& e : kCommands) {
+    const char* help = cli::HelpFor(e.name);
+    std::fprintf(to, "  %s\n", help ? cli::Synopsis(help).c_str() : e.name);
+  }
+}
+
+int OverviewUsageError() {
+  const char* overview = cli::HelpFor("vandrell-cli");
+  std::fprintf(stderr, "usage: %s\ncommands:", overview ? cli::Synopsis(overview).c_str() : "vandrell-cli COMMAND");
+  for (const Entry& e : kCommands) std::fprintf(stderr, " %s", e.name);
+  std::fprintf(stderr, "\n(vandrell-cli --help tells more)\n");
+  return cli::kUsageError;
 }
 
 }  // namespace
+
+namespace cli {
+
+const char* HelpFor(const std::string& name) {
+  for (const HelpText& help : HelpTexts())
+    if (name == help.name) return help.text;
+  return nullptr;
+}
+
+std::string Synopsis(const char* text) {
+  const std::string all(text);
+  return all.substr(0, all.find('\n'));
+}
+
+int UsageError(const std::string& command) {
+  const char* help = HelpFor(command);
+  std::fprintf(stderr, "usage: %s\n(vandrell-cli %s --help tells more)\n",
+               help ? Synopsis(help).c_str() : ("vandrell-cli " + command).c_str(), command.c_str());
+  return kUsageError;
+}
+
+}  // namespace cli
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   cli::Options options;
   options.unit = cli::TakeOption(args, "--unit");
   options.iniFile = cli::TakeOption(args, "--ini");
-  if (args.empty()) return Usage();
+  bool help = cli::TakeFlag(args, "--help");
+  if (cli::TakeFlag(args, "-h")) help = true;
+  const bool version = cli::TakeFlag(args, "--version");
+  if (version && !help && args.empty()) {
+    std::printf("vandrell-cli %s\n", core::VersionText().c_str());
+    return cli::kDone;
+  }
+  if (args.empty()) {
+    if (!help) return OverviewUsageError();
+    PrintOverview(stdout);
+    return cli::kDone;
+  }
   const std::string command = args.front();
   args.erase(args.begin());
+  const Entry* entry = FindCommand(command);
+  if (!entry) {
+    std::fprintf(stderr, "vandrell-cli: no command \"%s\"\n", command.c_str());
+    return OverviewUsageError();
+  }
+  if (help) {
+    const char* text = cli::HelpFor(command);
+    std::fputs(text ? text : "", stdout);
+    return text ? cli::kDone : cli::kError;
+  }
   options.args = args;
-  if (!options.unit.empty() && options.unit != "mm" && options.unit != "in") return Usage();
+  if (!options.unit.empty() && options.unit != "mm" && options.unit != "in") {
+    std::fprintf(stderr, "vandrell-cli: --unit takes mm or in, not \"%s\"\n", options.unit.c_str());
+    return cli::kUsageError;
+  }
   if (!options.iniFile.empty() && !files::FileExists(options.iniFile)) {
     std::fprintf(stderr, "vandrell-cli: no settings file %s\n", options.iniFile.c_str());
-    return 1;
+    return cli::kUsageError;
   }
   core::RibDocument document;
   core::RibDocument& s = document;
@@ -94,7 +148,5 @@ int main(int argc, char** argv) {
     files::SetYdprintFromUnit(s);
   }
   files::UseBatchLanguage(s);
-  for (const Entry& e : kCommands)
-    if (command == e.name) return e.run(options, s);
-  return Usage();
+  return entry->run(options, s);
 }

@@ -13,7 +13,12 @@ struct Options {
   std::vector<std::string> args;  // what follows the command, global options removed
 };
 
-// Exit codes: 0 done, 1 usage error, 2 refused or failed.
+// Exit statuses, the same for every command (docs/cli/vandrell-cli.txt says so to the user).
+inline constexpr int kDone = 0;
+inline constexpr int kError = 1;        // the general error report on standard error
+inline constexpr int kRefused = 2;      // "refused: KEY" on standard output
+inline constexpr int kUsageError = 64;  // as sysexits' EX_USAGE
+
 using Command = int (*)(const Options& options, core::RibDocument& s);
 
 int Info(const Options& options, core::RibDocument& s);
@@ -23,15 +28,17 @@ int Render(const Options& options, core::RibDocument& s);
 int Print(const Options& options, core::RibDocument& s);
 int Cut(const Options& options, core::RibDocument& s);
 
-// The rib options of `dxf` and `render`, typed as in the rib dialogs, in the unit in force.
-inline constexpr const char* kRibOptionsUsage =
-    "[--chord L] [--sheeting L] [--le L] [--te L] [--marks N] [--inverted] [--airfoil-dir DIR]";
-// Reads INPUT, the one argument left in `args` besides the rib options, with the settings'
-// defaults, and applies the options. Returns 0, 1 for a usage error (nothing printed) or
-// 2 when the input is refused (the reason printed).
+// Prints the synopsis of `command` from its help text on standard error and returns
+// kUsageError.
+int UsageError(const std::string& command);
+
+// Reads INPUT, the one argument left in `args` besides the rib options of `dxf` and
+// `render` (typed as in the rib dialogs, in the unit in force), with the settings'
+// defaults, and applies the options. Returns kDone, kUsageError (nothing printed unless a
+// value is wrong), kRefused (the reason printed) or kError.
 int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s);
 // Reads and prepares an airfoil file; a refusal prints "refused: KIND" and the user's
-// message and gives exit code 2.
+// message and gives kRefused, a failure the general error report and kError.
 int LoadAirfoil(const std::string& path, core::RibDocument& s);
 int Resave(const Options& options, core::RibDocument& s);
 // The airfoil tools: exit 0 written, 1 error, 2 refused, 64 usage.

@@ -7,10 +7,7 @@ namespace cli {
 int Info(const Options& options, core::RibDocument& s) {
   std::vector<std::string> args = options.args;
   const bool stations = TakeFlag(args, "--stations");
-  if (args.size() != 1) {
-    std::fprintf(stderr, "usage: vandrell-cli info FILE [--stations]\n");
-    return 1;
-  }
+  if (args.size() != 1) return UsageError("info");
   if (int rc = LoadAirfoil(args[0], s)) return rc;
   std::printf("title: %s\n", s.airfoil.title.c_str());
   std::printf("points: %d\n", s.airfoil.pointCount);
@@ -24,7 +21,7 @@ int Info(const Options& options, core::RibDocument& s) {
   if (stations)
     for (int j = 0; j <= 400; ++j)
       std::printf("%d %.9f %.9f\n", j, s.prepared.upperAt[static_cast<std::size_t>(j)], s.prepared.lowerAt[static_cast<std::size_t>(j)]);
-  return 0;
+  return kDone;
 }
 
 }  // namespace cli

@@ -19,7 +19,6 @@ namespace cli {
 
 namespace {
 
-constexpr const char* kRenderUsage = "usage: vandrell-cli render INPUT -o OUT.png|OUT.svg|OUT.pdf [--zoom Z] %s\n";
 constexpr double kMaxZoom = 10;
 constexpr double kMaxPixels = 20000;  // a side of the image, at 96 dpi
 
@@ -34,20 +33,17 @@ int Render(const Options& options, core::RibDocument& s) {
     zoom = core::ValPrefix(zoomText);
     if (zoomText.find_first_not_of("1234567890.") != std::string::npos || !(zoom > 0) || zoom > kMaxZoom) {
       std::fprintf(stderr, "vandrell-cli: --zoom takes a factor above 0 and up to %g (1 is 100 %%)\n", kMaxZoom);
-      return 1;
+      return kUsageError;
     }
   }
 #ifndef VANDRELL_WITH_QT
   (void)s;
   (void)zoom;
   std::fprintf(stderr, "vandrell-cli: render needs the build with Qt\n");
-  return 2;
+  return kError;
 #else
   platform::PictureFormat format;
-  if (out.empty() || args.empty() || !platform::PictureFormatFromPath(out, format)) {
-    std::fprintf(stderr, kRenderUsage, kRibOptionsUsage);
-    return 1;
-  }
+  if (out.empty() || args.empty() || !platform::PictureFormatFromPath(out, format)) return UsageError("render");
   // Only this command paints, so only it starts Qt; it never opens a window.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
@@ -56,10 +52,7 @@ int Render(const Options& options, core::RibDocument& s) {
   QGuiApplication app(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
 
-  if (int rc = LoadRibInput(args, s)) {
-    if (rc == 1) std::fprintf(stderr, kRenderUsage, kRibOptionsUsage);
-    return rc;
-  }
+  if (int rc = LoadRibInput(args, s)) return rc == kUsageError ? UsageError("render") : rc;
 
   // The main view at rest at this zoom.
   s.view.zoom = static_cast<float>(zoom);
@@ -88,14 +81,14 @@ int Render(const Options& options, core::RibDocument& s) {
     std::printf("refused: too-large\n");
     std::fprintf(stderr, "vandrell-cli: the picture would be wider or higher than %g pixels; lower the zoom\n",
                  kMaxPixels);
-    return 2;
+    return kRefused;
   }
   std::string error;
   if (!platform::WritePicture(out, format, request, draw, error)) {
-    std::printf("failed: %s\n", error.c_str());
-    return 2;
+    std::fprintf(stderr, "vandrell-cli: %s: %s\n", out.c_str(), error.c_str());
+    return kError;
   }
-  return 0;
+  return kDone;
 #endif
 }
 

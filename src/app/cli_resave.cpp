@@ -12,23 +12,26 @@ namespace cli {
 int Resave(const Options& options, core::RibDocument& s) {
   std::vector<std::string> args = options.args;
   const std::string airfoilDir = TakeOption(args, "--airfoil-dir");
-  if (args.size() != 2) {
-    std::fprintf(stderr, "usage: vandrell-cli resave IN.vdl OUT.vdl [--airfoil-dir DIR]\n");
-    return 1;
-  }
+  if (args.size() != 2) return UsageError("resave");
   if (!airfoilDir.empty()) {
     s.settings.airfoilDir = airfoilDir;
     s.settings.seriesAirfoilDir = airfoilDir;
   }
-  if (commands::OpenProjectFile(s, args[0], commands::Opener::Batch) != commands::OpenProjectOutcome::Opened)
-    return 2;
+  // The open command has told the user why on standard error.
+  switch (commands::OpenProjectFile(s, args[0], commands::Opener::Batch)) {
+    case commands::OpenProjectOutcome::Opened: break;
+    case commands::OpenProjectOutcome::AirfoilMissing: std::printf("refused: airfoil-missing\n"); return kRefused;
+    case commands::OpenProjectOutcome::AirfoilUnreadable: std::printf("refused: airfoil-unreadable\n"); return kRefused;
+    case commands::OpenProjectOutcome::Cancelled:
+    case commands::OpenProjectOutcome::Failed: std::printf("refused: project\n"); return kRefused;
+  }
   s.project.path = args[1];
   platform::ErrorInfo error;
   if (!files::WriteProject(s, args[1], &error)) {
     platform::ReportGeneralError(commands::kSaveProjectTag, error);
-    return 2;
+    return kError;
   }
-  return 0;
+  return kDone;
 }
 
 }  // namespace cli

@@ -54,7 +54,7 @@ int LoadProject(const std::string& path, const std::string& airfoilDir, core::Ri
   if (!in) {
     std::printf("refused: unreadable\n");
     std::fprintf(stderr, "vandrell-cli: cannot read %s\n", path.c_str());
-    return 2;
+    return kRefused;
   }
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   core::ClearRib(s);
@@ -62,7 +62,7 @@ int LoadProject(const std::string& path, const std::string& airfoilDir, core::Ri
   if (!read.ok) {
     std::printf("refused: project\n");
     std::fprintf(stderr, "%s\n", platform::GeneralErrorText(read.error).c_str());
-    return 2;
+    return kRefused;
   }
   s.project.path = path;
   if (!airfoilDir.empty()) {
@@ -74,7 +74,7 @@ int LoadProject(const std::string& path, const std::string& airfoilDir, core::Ri
     std::printf("refused: airfoil-missing\n");
     std::fprintf(stderr, "vandrell-cli: no %s in %s or %s (--airfoil-dir DIR)\n", read.airfoilFileName.c_str(),
                  s.settings.airfoilDir.c_str(), s.settings.seriesAirfoilDir.c_str());
-    return 2;
+    return kRefused;
   }
   return LoadAirfoil(airfoil, s);
 }
@@ -84,22 +84,24 @@ int LoadProject(const std::string& path, const std::string& airfoilDir, core::Ri
 int LoadAirfoil(const std::string& path, core::RibDocument& s) {
   s.airfoil.path = path;
   files::AirfoilReadResult r = files::ReadAirfoilInto(s.airfoil);
+  if (r.status == files::AirfoilReadStatus::Error) {
+    std::fprintf(stderr, "%s\n", platform::GeneralErrorText(r.error).c_str());
+    return kError;
+  }
   if (!r.ok()) {
     std::printf("refused: %s\n", files::StatusName(r.status));
-    std::string message =
-        r.status == files::AirfoilReadStatus::Error ? platform::GeneralErrorText(r.error) : r.boxText;
-    std::fprintf(stderr, "%s\n", message.c_str());
-    return 2;
+    std::fprintf(stderr, "%s\n", r.boxText.c_str());
+    return kRefused;
   }
   if (s.airfoil.pointCount < 5) {
     std::printf("refused: too-few-points\n");
     std::fprintf(stderr, "%s\n", platform::Text("frmopen", "23").c_str());
-    return 2;
+    return kRefused;
   }
   files::SplitAirfoilFileName(path, s.airfoil.name, s.airfoil.ext);
   core::InstallPreparedAirfoil(s);
   s.airfoil.loaded = true;
-  return 0;
+  return kDone;
 }
 
 int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
@@ -110,18 +112,18 @@ int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
     if (!AcceptedLengthText(text, s.settings.unitText)) {
       std::fprintf(stderr, "vandrell-cli: %s takes a length in%s, not \"%s\"\n", option.name, s.settings.unitText.c_str(),
                    text.c_str());
-      return 1;
+      return kUsageError;
     }
     lengths.emplace_back(&option, text);
   }
   const std::string marks = TakeOption(args, "--marks");
   if (!marks.empty() && marks.find_first_not_of("1234567890") != std::string::npos) {
     std::fprintf(stderr, "vandrell-cli: --marks takes a whole number, not \"%s\"\n", marks.c_str());
-    return 1;
+    return kUsageError;
   }
   const bool inverted = TakeFlag(args, "--inverted");
   const std::string airfoilDir = TakeOption(args, "--airfoil-dir");
-  if (args.size() != 1) return 1;
+  if (args.size() != 1) return kUsageError;
   const std::string input = args[0];
   args.clear();
 
@@ -138,7 +140,7 @@ int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
     if (n > 255) {
       std::printf("refused: marks\n");
       std::fprintf(stderr, "vandrell-cli: at most 255 reference lines\n");
-      return 2;
+      return kRefused;
     }
     s.rib.markCount = static_cast<std::uint8_t>(n);
   }
@@ -147,11 +149,11 @@ int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
     std::printf("refused: edges-longer-than-chord\n");
     std::string text = platform::Text("FrmMainMessage", "13");
     std::fprintf(stderr, "%s\n", text.empty() ? "vandrell-cli: the edge pieces are longer than the chord" : text.c_str());
-    return 2;
+    return kRefused;
   }
   // A project keeps its own upside-down flag; the option can only turn it on.
   if (inverted) s.rib.upsideDown = true;
-  return 0;
+  return kDone;
 }
 
 }  // namespace cli

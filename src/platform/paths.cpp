@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/programdir.h"
+
 #if defined(__unix__) || defined(__APPLE__)
 #include <unistd.h>
 #endif
@@ -53,7 +55,8 @@ bool IsWritableDirectory(const std::string& dir) {
 }
 
 SettingsLocation LocateSettingsFile(const std::string& programDir, const std::string& configDir) {
-  return LocateSettingsFile(programDir, configDir, IsWritableDirectory(programDir));
+  return LocateSettingsFile(programDir, configDir,
+                            IsWritableDirectory(programDir) && !IsInstalledProgramDirectory(programDir));
 }
 
 SettingsLocation LocateSettingsFile(const std::string& programDir, const std::string& configDir,

@@ -10,8 +10,9 @@ inline constexpr const char* kIniFileName = "Vandrell.ini";
 // ~/.config/vandrell.
 std::string UserConfigDirectory();
 
-// The settings file sits beside the program when that folder can take it, otherwise in
-// the user's configuration folder. Finding it changes nothing on disk.
+// The settings file sits beside the program when that folder can take it and is not an
+// installed one (platform/programdir.h), otherwise in the user's configuration folder.
+// Finding it changes nothing on disk.
 struct SettingsLocation {
   std::string iniFile;   // where the settings are read and written
   std::string seedFrom;  // a settings file beside the program to carry over first, or ""

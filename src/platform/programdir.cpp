@@ -35,6 +35,11 @@ std::string ExecutableDirectory(const char* argv0) {
   return Normal(absolute.parent_path());
 }
 
+bool IsInstalledProgramDirectory(const std::string& programDir) {
+  const fs::path dir = fs::path(WithoutTrailingSeparator(programDir)).lexically_normal();
+  return dir.filename() == "vandrell" && dir.parent_path().filename() == "share";
+}
+
 std::string ProgramDirectoryFor(const std::string& executableDir) {
   const fs::path exe(executableDir);
   if (HoldsLanguageFiles(exe)) return Normal(exe);

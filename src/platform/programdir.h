@@ -11,6 +11,10 @@ std::string ProgramDirectory(const char* argv0);
 // The folder of the running executable.
 std::string ExecutableDirectory(const char* argv0);
 
+// True for an installed program's folder of shared files, PREFIX/share/vandrell: it belongs
+// to the package manager, and the program writes nothing there even when it could.
+bool IsInstalledProgramDirectory(const std::string& programDir);
+
 // The program directory for an executable in `executableDir`: of it and ../share/vandrell
 // beside it, the one that holds the language files; the executable's folder when neither
 // does. No trailing separator.

@@ -14,6 +14,7 @@
 #include "platform/filedialogs.h"
 #include "platform/help.h"
 #include "platform/messages.h"
+#include "platform/programdir.h"
 #include "platform/texts.h"
 
 namespace settingswindows {
@@ -42,9 +43,9 @@ void DeclineAirfoilPack() {
 }
 
 void FindAndStartAirfoilPack(const core::RibDocument& s) {
-  // The chooser opens where the pack's program is installed beside ours; a cancelled
-  // chooser names no folder.
-  std::string lastFolder = s.settings.programDir;
+  // The chooser opens where the pack's program is installed beside ours (in PREFIX/bin
+  // once installed, not among our files); a cancelled chooser names no folder.
+  std::string lastFolder = platform::ExecutableDirectory(nullptr);
   std::string program;
   while (true) {
     std::string folder = lastFolder;

@@ -63,6 +63,20 @@ TEST(Paths, SettingsBesideAWritableProgramElseInTheUsersFolderCarryingTheOldFile
   EXPECT_EQ(ReadFile(seeded.iniFile), "[Language]\r\nLangue=Francais\r\n");
 }
 
+TEST(Paths, AnInstalledProgramKeepsItsSettingsInTheUsersFolderEvenWhenItCouldWriteItsOwn) {
+  TempDir dir;
+  // Root may write to PREFIX/share/vandrell; the package manager owns it all the same.
+  const fs::path share = dir.path() / "usr" / "share" / "vandrell";
+  const std::string config = (dir.path() / "cfg" / "vandrell").string();
+  fs::create_directories(share);
+  EXPECT_EQ(platform::LocateSettingsFile(share.string(), config).iniFile, config + "/Vandrell.ini");
+  EXPECT_EQ(platform::LocateSettingsFile(share.string() + "/", config).iniFile, config + "/Vandrell.ini");
+  // A folder of that name elsewhere is just a writable program folder.
+  const fs::path other = dir.path() / "opt" / "vandrell";
+  fs::create_directories(other);
+  EXPECT_EQ(platform::LocateSettingsFile(other.string(), config).iniFile, (other / "Vandrell.ini").string());
+}
+
 // Sets an environment variable (unsets it for nullptr) for the lifetime of the object.
 class ScopedEnv {
  public:
