@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 
 #include "files/language.h"
 #include "files/settings.h"
+#include "platform/errorreport.h"
+#include "platform/fileio.h"
 #include "platform/paths.h"
 #include "platform/programdir.h"
 
@@ -24,6 +27,18 @@ bool TakeFlag(std::vector<std::string>& args, const std::string& name) {
   if (it == args.end()) return false;
   args.erase(it);
   return true;
+}
+
+int Refuse(const std::string& key, const std::string& message) {
+  std::printf("refused: %s\n", key.c_str());
+  std::fprintf(stderr, "%s\n", message.c_str());
+  return kExitRefused;
+}
+
+int WriteFailed(const platform::ErrorInfo& error) {
+  if (!error.refusal.empty()) return Refuse(error.refusal, error.description);
+  std::fprintf(stderr, "%s\n", platform::GeneralErrorText(error).c_str());
+  return kExitError;
 }
 
 }  // namespace cli
@@ -48,12 +63,10 @@ int Usage() {
   for (const Entry& e : kCommands) std::fprintf(stderr, "  %s\n", e.usage);
   std::fprintf(stderr, "rib options: %s\nINPUT: an airfoil file (.dat, .cor) or a project file (.vdl)\n",
                cli::kRibOptionsUsage);
-  return 1;
+  return cli::kExitUsage;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   cli::Options options;
   options.unit = cli::TakeOption(args, "--unit");
@@ -63,9 +76,9 @@ int main(int argc, char** argv) {
   args.erase(args.begin());
   options.args = args;
   if (!options.unit.empty() && options.unit != "mm" && options.unit != "in") return Usage();
-  if (!options.iniFile.empty() && !files::FileExists(options.iniFile)) {
+  if (!options.iniFile.empty() && platform::KindOfPath(options.iniFile) == platform::FileKind::Missing) {
     std::fprintf(stderr, "vandrell-cli: no settings file %s\n", options.iniFile.c_str());
-    return 1;
+    return cli::kExitUsage;
   }
   core::RibDocument document;
   core::RibDocument& s = document;
@@ -79,7 +92,24 @@ int main(int argc, char** argv) {
     files::SetYdprintFromUnit(s);
   }
   files::UseBatchLanguage(s);
+  // Read above as a file of no settings; said once the language gives the words.
+  if (!options.iniFile.empty()) {
+    const platform::FileOutcome ini = platform::CheckReadable(options.iniFile);
+    if (ini.refused()) return cli::Refuse(platform::RefusalName(ini.problem), platform::RefusalText(ini, options.iniFile));
+  }
   for (const Entry& e : kCommands)
     if (command == e.name) return e.run(options, s);
   return Usage();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Whatever escapes a command ends in the general error report, not in an abort.
+  try {
+    return Run(argc, argv);
+  } catch (...) {
+    std::fprintf(stderr, "%s\n", platform::GeneralErrorText(platform::CurrentExceptionError()).c_str());
+    return cli::kExitError;
+  }
 }

@@ -9,7 +9,7 @@ int Info(const Options& options, core::RibDocument& s) {
   const bool stations = TakeFlag(args, "--stations");
   if (args.size() != 1) {
     std::fprintf(stderr, "usage: vandrell-cli info FILE [--stations]\n");
-    return 1;
+    return kExitUsage;
   }
   if (int rc = LoadAirfoil(args[0], s)) return rc;
   std::printf("title: %s\n", s.airfoil.title.c_str());

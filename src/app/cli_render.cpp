@@ -34,19 +34,19 @@ int Render(const Options& options, core::RibDocument& s) {
     zoom = core::ValPrefix(zoomText);
     if (zoomText.find_first_not_of("1234567890.") != std::string::npos || !(zoom > 0) || zoom > kMaxZoom) {
       std::fprintf(stderr, "vandrell-cli: --zoom takes a factor above 0 and up to %g (1 is 100 %%)\n", kMaxZoom);
-      return 1;
+      return kExitUsage;
     }
   }
 #ifndef VANDRELL_WITH_QT
   (void)s;
   (void)zoom;
   std::fprintf(stderr, "vandrell-cli: render needs the build with Qt\n");
-  return 2;
+  return kExitError;
 #else
   platform::PictureFormat format;
   if (out.empty() || args.empty() || !platform::PictureFormatFromPath(out, format)) {
     std::fprintf(stderr, kRenderUsage, kRibOptionsUsage);
-    return 1;
+    return kExitUsage;
   }
   // Only this command paints, so only it starts Qt; it never opens a window.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -57,7 +57,7 @@ int Render(const Options& options, core::RibDocument& s) {
   std::setlocale(LC_NUMERIC, "C");
 
   if (int rc = LoadRibInput(args, s)) {
-    if (rc == 1) std::fprintf(stderr, kRenderUsage, kRibOptionsUsage);
+    if (rc == kExitUsage) std::fprintf(stderr, kRenderUsage, kRibOptionsUsage);
     return rc;
   }
 
@@ -90,12 +90,9 @@ int Render(const Options& options, core::RibDocument& s) {
                  kMaxPixels);
     return 2;
   }
-  std::string error;
-  if (!platform::WritePicture(out, format, request, draw, error)) {
-    std::printf("failed: %s\n", error.c_str());
-    return 2;
-  }
-  return 0;
+  platform::ErrorInfo error;
+  if (!platform::WritePicture(out, format, request, draw, error)) return WriteFailed(error);
+  return kExitDone;
 #endif
 }
 

@@ -4,6 +4,7 @@
 #include "commands/projectcommands.h"
 #include "files/projectfile.h"
 #include "platform/errorreport.h"
+#include "platform/fileio.h"
 
 namespace cli {
 
@@ -14,21 +15,24 @@ int Resave(const Options& options, core::RibDocument& s) {
   const std::string airfoilDir = TakeOption(args, "--airfoil-dir");
   if (args.size() != 2) {
     std::fprintf(stderr, "usage: vandrell-cli resave IN.vdl OUT.vdl [--airfoil-dir DIR]\n");
-    return 1;
+    return kExitUsage;
   }
+  const platform::FileOutcome input = platform::CheckReadable(args[0]);
+  if (input.refused()) return Refuse(platform::RefusalName(input.problem), platform::RefusalText(input, args[0]));
   if (!airfoilDir.empty()) {
     s.settings.airfoilDir = airfoilDir;
     s.settings.seriesAirfoilDir = airfoilDir;
   }
-  if (commands::OpenProjectFile(s, args[0], commands::Opener::Batch) != commands::OpenProjectOutcome::Opened)
-    return 2;
+  // The open has told what went wrong on standard error.
+  switch (commands::OpenProjectFile(s, args[0], commands::Opener::Batch)) {
+    case commands::OpenProjectOutcome::Opened: break;
+    case commands::OpenProjectOutcome::Failed: return kExitError;
+    default: return kExitRefused;
+  }
   s.project.path = args[1];
   platform::ErrorInfo error;
-  if (!files::WriteProject(s, args[1], &error)) {
-    platform::ReportGeneralError(commands::kSaveProjectTag, error);
-    return 2;
-  }
-  return 0;
+  if (!files::WriteProject(s, args[1], &error)) return WriteFailed(error);
+  return kExitDone;
 }
 
 }  // namespace cli

@@ -3,8 +3,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 #include "cli.h"
 #include "core/airfoilprep.h"
@@ -13,6 +11,7 @@
 #include "core/numformat.h"
 #include "files/airfoilfile.h"
 #include "files/projectfile.h"
+#include "platform/fileio.h"
 #include "platform/texts.h"
 
 namespace cli {
@@ -50,15 +49,11 @@ const LengthOption kLengthOptions[] = {
 // The project's set-up and its airfoil, looked up as the open command does. The file is
 // only read: an older layout is not rewritten in place by a batch command.
 int LoadProject(const std::string& path, const std::string& airfoilDir, core::RibDocument& s) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    std::printf("refused: unreadable\n");
-    std::fprintf(stderr, "vandrell-cli: cannot read %s\n", path.c_str());
-    return 2;
-  }
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const platform::ReadOutcome file = platform::ReadWholeFile(path);
+  if (file.refused()) return Refuse(platform::RefusalName(file.problem), platform::RefusalText(file, path));
+  if (!file.ok()) return Refuse("unreadable", platform::ReadErrorInfo(file, path).description);
   core::ClearRib(s);
-  files::ProjectReadResult read = files::ReadProjectText(bytes, s);
+  files::ProjectReadResult read = files::ReadProjectText(file.bytes, s);
   if (!read.ok) {
     std::printf("refused: project\n");
     std::fprintf(stderr, "%s\n", platform::GeneralErrorText(read.error).c_str());
@@ -110,18 +105,18 @@ int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
     if (!AcceptedLengthText(text, s.settings.unitText)) {
       std::fprintf(stderr, "vandrell-cli: %s takes a length in%s, not \"%s\"\n", option.name, s.settings.unitText.c_str(),
                    text.c_str());
-      return 1;
+      return kExitUsage;
     }
     lengths.emplace_back(&option, text);
   }
   const std::string marks = TakeOption(args, "--marks");
   if (!marks.empty() && marks.find_first_not_of("1234567890") != std::string::npos) {
     std::fprintf(stderr, "vandrell-cli: --marks takes a whole number, not \"%s\"\n", marks.c_str());
-    return 1;
+    return kExitUsage;
   }
   const bool inverted = TakeFlag(args, "--inverted");
   const std::string airfoilDir = TakeOption(args, "--airfoil-dir");
-  if (args.size() != 1) return 1;
+  if (args.size() != 1) return kExitUsage;
   const std::string input = args[0];
   args.clear();
 

@@ -1,12 +1,12 @@
-#include <QApplication>
 #include <clocale>
 #include <string>
 #include <vector>
 
+#include "mainwindow/guardedapplication.h"
 #include "mainwindow/startup.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  mainwindow::GuardedApplication app(argc, argv);
   // Numbers are always read and written with "." whatever the user's locale.
   std::setlocale(LC_NUMERIC, "C");
   // `vandrell FILE…`: airfoils and projects to open once the window is up.
