@@ -26,7 +26,9 @@ int Resave(const Options& options, core::RibDocument& s) {
   // The open has told what went wrong on standard error.
   switch (commands::OpenProjectFile(s, args[0], commands::Opener::Batch)) {
     case commands::OpenProjectOutcome::Opened: break;
-    case commands::OpenProjectOutcome::Failed: return kExitError;
+    case commands::OpenProjectOutcome::Failed:  // a damaged file, as `dxf` says of one
+      std::printf("refused: project\n");
+      return kExitRefused;
     default: return kExitRefused;
   }
   s.project.path = args[1];
