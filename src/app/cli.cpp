@@ -4,9 +4,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 
 #include "files/language.h"
 #include "files/settings.h"
+#include "platform/errorreport.h"
+#include "platform/fileio.h"
 #include "platform/paths.h"
 #include "platform/programdir.h"
 
@@ -25,6 +28,18 @@ bool TakeFlag(std::vector<std::string>& args, const std::string& name) {
   if (it == args.end()) return false;
   args.erase(it);
   return true;
+}
+
+int Refuse(const std::string& key, const std::string& message) {
+  std::printf("refused: %s\n", key.c_str());
+  std::fprintf(stderr, "%s\n", message.c_str());
+  return kRefused;
+}
+
+int WriteFailed(const platform::ErrorInfo& error) {
+  if (!error.refusal.empty()) return Refuse(error.refusal, error.description);
+  std::fprintf(stderr, "%s\n", platform::GeneralErrorText(error).c_str());
+  return kError;
 }
 
 }  // namespace cli
@@ -98,7 +113,9 @@ int UsageError(const std::string& command) {
 
 }  // namespace cli
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   cli::Options options;
   options.unit = cli::TakeOption(args, "--unit");
@@ -132,7 +149,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vandrell-cli: --unit takes mm or in, not \"%s\"\n", options.unit.c_str());
     return cli::kUsageError;
   }
-  if (!options.iniFile.empty() && !files::FileExists(options.iniFile)) {
+  if (!options.iniFile.empty() && platform::KindOfPath(options.iniFile) == platform::FileKind::Missing) {
     std::fprintf(stderr, "vandrell-cli: no settings file %s\n", options.iniFile.c_str());
     return cli::kUsageError;
   }
@@ -148,5 +165,22 @@ int main(int argc, char** argv) {
     files::SetYdprintFromUnit(s);
   }
   files::UseBatchLanguage(s);
+  // Read above as a file of no settings; said once the language gives the words.
+  if (!options.iniFile.empty()) {
+    const platform::FileOutcome ini = platform::CheckReadable(options.iniFile);
+    if (ini.refused()) return cli::Refuse(platform::RefusalName(ini.problem), platform::RefusalText(ini, options.iniFile));
+  }
   return entry->run(options, s);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Whatever escapes a command ends in the general error report, not in an abort.
+  try {
+    return Run(argc, argv);
+  } catch (...) {
+    std::fprintf(stderr, "%s\n", platform::GeneralErrorText(platform::CurrentExceptionError()).c_str());
+    return cli::kError;
+  }
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/ribdocument.h"
+#include "platform/errorreport.h"
 
 namespace cli {
 
@@ -14,6 +15,7 @@ struct Options {
 };
 
 // Exit statuses, the same for every command (docs/cli/vandrell-cli.txt says so to the user).
+// Nothing is written unless the command is done.
 inline constexpr int kDone = 0;
 inline constexpr int kError = 1;        // the general error report on standard error
 inline constexpr int kRefused = 2;      // "refused: KEY" on standard output
@@ -49,6 +51,12 @@ int Oblique(const Options& options, core::RibDocument& s);
 // on standard output, KEY the language key of the failed check), 64 a usage error.
 int Series(const Options& options, core::RibDocument& s);
 int Series2(const Options& options, core::RibDocument& s);
+
+// Prints the refusal and returns kRefused.
+int Refuse(const std::string& key, const std::string& message);
+// A failed write: a refusal when the error is one (a folder as the output), else the
+// general error report; returns the exit code.
+int WriteFailed(const platform::ErrorInfo& error);
 
 // Returns the value following `name` in args and removes both, or "" when absent.
 std::string TakeOption(std::vector<std::string>& args, const std::string& name);

@@ -11,22 +11,11 @@ namespace cli {
 
 namespace {
 
-constexpr int kExitDone = 0;
-constexpr int kExitError = 1;
-constexpr int kExitRefused = 2;
-constexpr int kExitUsage = 64;
-
 bool HasOption(const std::vector<std::string>& args, const std::string& name) {
   return std::find(args.begin(), args.end(), name) != args.end();
 }
 
-constexpr const char* kCutUsage = "usage: vandrell-cli cut INPUT -o OUT.dxf|OUT.svg [--dxf r12|r2000] [--kerf MM] "
-                                  "[--engrave yes|no] %s\n";
-
-int CutUsage() {
-  std::fprintf(stderr, kCutUsage, kRibOptionsUsage);
-  return kExitUsage;
-}
+int CutUsage() { return UsageError("cut"); }
 
 }  // namespace
 
@@ -69,7 +58,7 @@ int Cut(const Options& options, core::RibDocument& s) {
     if (*mm > commands::kMaxKerfMm) {
       std::printf("refused: kerf\n");
       std::fprintf(stderr, "%s\n", commands::KerfTooWideText().c_str());
-      return kExitRefused;
+      return kRefused;
     }
     settings.kerfMm = *mm;
   }
@@ -80,14 +69,14 @@ int Cut(const Options& options, core::RibDocument& s) {
   }
   commands::CutExportResult result = commands::WriteCutParts(s, settings, out);
   switch (result.outcome) {
-    case commands::CutOutcome::Written: return kExitDone;
+    case commands::CutOutcome::Written: return kDone;
     case commands::CutOutcome::NoPart:
       std::printf("refused: no-part\n");
       std::fprintf(stderr, "%s\n", result.message.c_str());
-      return kExitRefused;
+      return kRefused;
     default:
       std::fprintf(stderr, "%s\n", platform::GeneralErrorText(result.error).c_str());
-      return kExitError;
+      return kError;
   }
 }
 

@@ -13,16 +13,11 @@ int Dxf(const Options& options, core::RibDocument& s) {
   if (out.empty() || args.empty()) return UsageError("dxf");
   if (int rc = LoadRibInput(args, s)) return rc == kUsageError ? UsageError("dxf") : rc;
   if (s.rib.upsideDown) {
-    std::printf("refused: upside-down\n");
-    std::string text = platform::Text("filedxf", "1");
-    std::fprintf(stderr, "%s\n", text.empty() ? "vandrell-cli: no DXF of a rib shown upside down" : text.c_str());
-    return kRefused;
+    const std::string text = platform::Text("filedxf", "1");
+    return Refuse("upside-down", text.empty() ? "vandrell-cli: no DXF of a rib shown upside down" : text);
   }
   platform::ErrorInfo error;
-  if (!output::WriteDxf(s, out, error)) {
-    std::fprintf(stderr, "%s\n", platform::GeneralErrorText(error).c_str());
-    return kError;
-  }
+  if (!output::WriteDxf(s, out, error)) return WriteFailed(error);
   return kDone;
 }
 

@@ -20,10 +20,6 @@ namespace cli {
 
 namespace {
 
-constexpr int kUsage = 64;
-constexpr const char* kPrintUsage =
-    "usage: vandrell-cli print INPUT -o OUT.pdf [--paper INDEX] [--overlap L] [--start L] [--end L] "
-    "[--chordline L] [--no-extras] %s\n";
 
 bool EndsWithPdf(const std::string& path) {
   if (path.size() < 4) return false;
@@ -73,7 +69,7 @@ int Print(const Options& options, core::RibDocument& s) {
     if (text.empty() || text.find_first_not_of(allowed) != std::string::npos) {
       std::fprintf(stderr, "vandrell-cli: %s takes a length in%s, not \"%s\"\n", option.name,
                    s.settings.unitText.c_str(), text.c_str());
-      return kUsage;
+      return kUsageError;
     }
     lengths.emplace_back(&option, text);
   }
@@ -82,12 +78,11 @@ int Print(const Options& options, core::RibDocument& s) {
   if (paperGiven && (paperText.empty() || paperText.size() > 1 || paperText[0] < '0' ||
                      paperText[0] >= '0' + core::kPaperCount)) {
     std::fprintf(stderr, "vandrell-cli: --paper takes an entry of the paper list, 0 to %d\n", core::kPaperCount - 1);
-    return kUsage;
+    return kUsageError;
   }
   const bool noExtras = TakeFlag(args, "--no-extras");
   if (missing || out.empty() || !EndsWithPdf(out) || args.empty()) {
-    std::fprintf(stderr, kPrintUsage, kRibOptionsUsage);
-    return kUsage;
+    return UsageError("print");
   }
 #ifndef VANDRELL_WITH_QT
   (void)s;
@@ -102,13 +97,7 @@ int Print(const Options& options, core::RibDocument& s) {
   QGuiApplication app(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
 
-  if (int rc = LoadRibInput(args, s)) {
-    if (rc == 1) {
-      std::fprintf(stderr, kPrintUsage, kRibOptionsUsage);
-      return kUsage;
-    }
-    return rc;
-  }
+  if (int rc = LoadRibInput(args, s)) return rc == kUsageError ? UsageError("print") : rc;
   for (const auto& [option, text] : lengths) s.print.*(option->field) = core::TypedLength(text, s.settings.unitText);
   if (paperGiven) s.print.paperIndex = static_cast<std::uint8_t>(paperText[0] - '0');
 

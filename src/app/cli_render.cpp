@@ -83,11 +83,8 @@ int Render(const Options& options, core::RibDocument& s) {
                  kMaxPixels);
     return kRefused;
   }
-  std::string error;
-  if (!platform::WritePicture(out, format, request, draw, error)) {
-    std::fprintf(stderr, "vandrell-cli: %s: %s\n", out.c_str(), error.c_str());
-    return kError;
-  }
+  platform::ErrorInfo error;
+  if (!platform::WritePicture(out, format, request, draw, error)) return WriteFailed(error);
   return kDone;
 #endif
 }

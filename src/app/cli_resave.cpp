@@ -4,6 +4,7 @@
 #include "commands/projectcommands.h"
 #include "files/projectfile.h"
 #include "platform/errorreport.h"
+#include "platform/fileio.h"
 
 namespace cli {
 
@@ -13,6 +14,8 @@ int Resave(const Options& options, core::RibDocument& s) {
   std::vector<std::string> args = options.args;
   const std::string airfoilDir = TakeOption(args, "--airfoil-dir");
   if (args.size() != 2) return UsageError("resave");
+  const platform::FileOutcome input = platform::CheckReadable(args[0]);
+  if (input.refused()) return Refuse(platform::RefusalName(input.problem), platform::RefusalText(input, args[0]));
   if (!airfoilDir.empty()) {
     s.settings.airfoilDir = airfoilDir;
     s.settings.seriesAirfoilDir = airfoilDir;
@@ -27,10 +30,7 @@ int Resave(const Options& options, core::RibDocument& s) {
   }
   s.project.path = args[1];
   platform::ErrorInfo error;
-  if (!files::WriteProject(s, args[1], &error)) {
-    platform::ReportGeneralError(commands::kSaveProjectTag, error);
-    return kError;
-  }
+  if (!files::WriteProject(s, args[1], &error)) return WriteFailed(error);
   return kDone;
 }
 

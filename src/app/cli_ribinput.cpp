@@ -3,8 +3,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 #include "cli.h"
 #include "core/airfoilprep.h"
@@ -13,6 +11,7 @@
 #include "core/numformat.h"
 #include "files/airfoilfile.h"
 #include "files/projectfile.h"
+#include "platform/fileio.h"
 #include "platform/texts.h"
 
 namespace cli {
@@ -50,15 +49,11 @@ const LengthOption kLengthOptions[] = {
 // The project's set-up and its airfoil, looked up as the open command does. The file is
 // only read: an older layout is not rewritten in place by a batch command.
 int LoadProject(const std::string& path, const std::string& airfoilDir, core::RibDocument& s) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    std::printf("refused: unreadable\n");
-    std::fprintf(stderr, "vandrell-cli: cannot read %s\n", path.c_str());
-    return kRefused;
-  }
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const platform::ReadOutcome file = platform::ReadWholeFile(path);
+  if (file.refused()) return Refuse(platform::RefusalName(file.problem), platform::RefusalText(file, path));
+  if (!file.ok()) return Refuse("unreadable", platform::ReadErrorInfo(file, path).description);
   core::ClearRib(s);
-  files::ProjectReadResult read = files::ReadProjectText(bytes, s);
+  files::ProjectReadResult read = files::ReadProjectText(file.bytes, s);
   if (!read.ok) {
     std::printf("refused: project\n");
     std::fprintf(stderr, "%s\n", platform::GeneralErrorText(read.error).c_str());

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/ribdocument.h"
+#include "mainwindow/guardedapplication.h"
 #include "mainwindow/startup.h"
 
 namespace {
@@ -40,7 +41,7 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
-  QApplication app(argc, argv);
+  mainwindow::GuardedApplication app(argc, argv);
   // Ties the windows to the installed menu entry and its icon (taskbars, Wayland).
   QGuiApplication::setDesktopFileName("org.example.vandrell");
   QApplication::setWindowIcon(QIcon::fromTheme("vandrell"));

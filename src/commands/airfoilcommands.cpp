@@ -12,6 +12,7 @@
 #include "files/settings.h"
 #include "platform/desktop.h"
 #include "platform/errorreport.h"
+#include "platform/fileio.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 
@@ -74,8 +75,9 @@ void OpenRecentAirfoil(core::RibDocument& s, const std::string& path) {
                            true) == platform::BoxAnswer::No)
       return;
   }
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return;
+  // An entry whose file is gone does nothing; one that has become a folder or a pipe is
+  // refused by the reader, with the message that says so.
+  if (platform::KindOfPath(path) == platform::FileKind::Missing) return;
   s.view.formerShown = false;
   files::AirfoilData data;
   files::AirfoilReadResult result = files::ReadAirfoilFile(path, data);

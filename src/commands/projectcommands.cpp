@@ -13,6 +13,7 @@
 #include "files/projectfile.h"
 #include "platform/desktop.h"
 #include "platform/errorreport.h"
+#include "platform/fileio.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 
@@ -75,12 +76,23 @@ bool SaveProjectAgain(core::RibDocument& d) {
 }
 
 OpenProjectOutcome OpenProjectFile(core::RibDocument& d, const std::string& path, Opener opener) {
+  // What is no project at all is refused before the rib is given up for it.
+  const platform::FileOutcome check = platform::CheckReadable(path);
+  if (check.refused()) {
+    platform::Inform(platform::RefusalText(check, path), Text("fileopen", "2"), platform::BoxIcon::Exclamation);
+    return OpenProjectOutcome::Refused;
+  }
   d.project.path = path;
   if (opener == Opener::Program) NewRib(d);
   else core::ClearRib(d);
   platform::BusyPointer busy;
 
   files::ProjectReadResult read = files::ReadProjectFile(path, d);
+  if (!read.ok && !read.error.refusal.empty()) {
+    // Replaced by a folder or a pipe since the look above.
+    platform::Inform(read.error.description, Text("fileopen", "2"), platform::BoxIcon::Exclamation);
+    return OpenProjectOutcome::Refused;
+  }
   if (!read.ok) {
     platform::ReportGeneralError(kOpenProjectTag, read.error);
     return OpenProjectOutcome::Failed;

@@ -26,7 +26,9 @@ bool SaveProject(core::RibDocument& d);
 // File > Save: again to the file saved to in this session, else as SaveProject.
 bool SaveProjectAgain(core::RibDocument& d);
 
-enum class OpenProjectOutcome { Cancelled, Opened, AirfoilMissing, AirfoilUnreadable, Failed };
+// Refused: the path is not a file (a folder, a pipe, a device) or is far too large; the
+// user has been told and the rib is the one there was.
+enum class OpenProjectOutcome { Cancelled, Opened, AirfoilMissing, AirfoilUnreadable, Failed, Refused };
 
 // Who opens: the program starts from a new rib as View > Clear all data makes it (settings
 // written and folders checked); a batch command only clears the rib and writes nothing.

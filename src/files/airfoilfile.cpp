@@ -1,10 +1,7 @@
 #include "files/airfoilfile.h"
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
-
 #include "core/numformat.h"
+#include "platform/fileio.h"
 #include "platform/texts.h"
 #include "core/plaintext.h"
 
@@ -73,21 +70,26 @@ const char* StatusName(AirfoilReadStatus status) {
     case AirfoilReadStatus::Unreadable: return "unreadable";
     case AirfoilReadStatus::Empty: return "empty";
     case AirfoilReadStatus::NotCoordinates: return "not-coordinates";
+    case AirfoilReadStatus::NotAFile: return "not-a-file";
+    case AirfoilReadStatus::TooLarge: return "too-large";
     case AirfoilReadStatus::Error: return "error";
   }
   return "error";
 }
 
 AirfoilReadResult ReadAirfoilFile(const std::string& path, AirfoilData& d) {
-  std::ifstream in(path, std::ios::binary);
+  const platform::ReadOutcome file = platform::ReadWholeFile(path);
   AirfoilReadResult r;
-  if (!in) {
-    r = Refuse(d, AirfoilReadStatus::Unreadable, "36");
-  } else {
-    std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    in.close();
-    r = ParseAirfoilText(raw, d);
+  if (file.refused()) {
+    r = Fail(d, file.problem == platform::FileProblem::NotAFile ? AirfoilReadStatus::NotAFile
+                                                                : AirfoilReadStatus::TooLarge);
+    r.boxText = platform::RefusalText(file, path);  // names the path itself
+    r.label1 = r.boxText.substr(0, r.boxText.find('\n'));
+    r.boxIcon = platform::BoxIcon::Exclamation;
+    return r;
   }
+  if (!file.ok()) r = Refuse(d, AirfoilReadStatus::Unreadable, "36");
+  else r = ParseAirfoilText(file.bytes, d);
   // Which file it was, for the user who did not choose it in the open window.
   const AirfoilReadStatus s = r.status;
   if (s == AirfoilReadStatus::Unreadable || s == AirfoilReadStatus::Empty || s == AirfoilReadStatus::NotCoordinates)

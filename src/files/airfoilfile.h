@@ -15,6 +15,8 @@ enum class AirfoilReadStatus {
   Unreadable,      // the file cannot be opened
   Empty,           // nothing in it
   NotCoordinates,  // a binary file, or a line that is not two numbers
+  NotAFile,        // a folder, pipe, device or socket: refused before it is opened
+  TooLarge,        // far larger than any airfoil: refused before it is read
   Error            // anything else: the general error report
 };
 
@@ -29,7 +31,7 @@ struct AirfoilReadResult {
 };
 
 // Short name of a status for batch output: empty-title, first-point, double-point,
-// closing-point, unreadable, empty, not-coordinates, error.
+// closing-point, unreadable, empty, not-coordinates, not-a-file, too-large, error.
 const char* StatusName(AirfoilReadStatus status);
 
 // A file's contents as read, apart from the document.

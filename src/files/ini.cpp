@@ -1,21 +1,11 @@
 #include "files/ini.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
-#if defined(__unix__) || defined(__APPLE__)
-#include <unistd.h>
-#endif
-
 #include "core/plaintext.h"
+#include "platform/fileio.h"
 
 namespace files {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
@@ -176,10 +166,10 @@ std::string CutCharacters(std::string_view s, std::size_t max) {
 }
 
 bool ReadRaw(const std::string& path, std::string& raw) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  raw.assign((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  return !in.bad();
+  platform::ReadOutcome file = platform::ReadWholeFile(path);
+  if (!file.ok()) return false;
+  raw = std::move(file.bytes);
+  return true;
 }
 
 // A file's text as UTF-8, with what is needed to write it back the same way.
@@ -270,32 +260,7 @@ std::string ReadTextFileUtf8(const std::string& path) {
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view contents) {
-  std::error_code ec;
-  fs::path target(path);
-  // Writing through a link keeps the link and replaces the file it points at.
-  if (fs::is_symlink(target, ec)) {
-    fs::path resolved = fs::weakly_canonical(target, ec);
-    if (ec) return false;
-    target = resolved;
-  }
-  const std::string temp = target.string() + ".tmp~";
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return false;
-  bool ok = contents.empty() || std::fwrite(contents.data(), 1, contents.size(), f) == contents.size();
-  ok = std::fflush(f) == 0 && ok;
-#if defined(__unix__) || defined(__APPLE__)
-  // On disk before the rename, so that a crash leaves the old file or the new one.
-  ok = ok && ::fsync(::fileno(f)) == 0;
-#endif
-  ok = std::fclose(f) == 0 && ok;
-  if (ok) {
-    const fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::exists(old)) fs::permissions(temp, old.permissions(), ec);
-    fs::rename(temp, target, ec);
-    ok = !ec;
-  }
-  if (!ok) fs::remove(temp, ec);
-  return ok;
+  return platform::WriteFileAtomically(path, contents).ok();
 }
 
 std::string GetINIFile(std::string_view section, std::string_view key, const std::string& file) {
@@ -323,11 +288,11 @@ bool WriteINIEntries(std::string_view section, const IniEntries& entries, const 
   for (const auto& [key, value] : entries)
     if (!ValidKeyName(key) || HasLineBreak(value)) return false;
 
-  std::string raw;
-  std::error_code ec;
-  if (fs::exists(file, ec) && !ReadRaw(file, raw)) return false;
-  if (ec) return false;
-  DecodedText decoded = Decode(std::move(raw));
+  // A file that exists but cannot be read would lose its other lines, and what is not a
+  // file (a folder, a pipe) is not replaced.
+  platform::ReadOutcome old = platform::ReadWholeFile(file);
+  if (!old.ok() && old.problem != platform::FileProblem::NotFound) return false;
+  DecodedText decoded = Decode(std::move(old.bytes));
   const std::string& text = decoded.text;
   const bool lfOnly = text.find('\n') != std::string::npos && text.find("\r\n") == std::string::npos;
   const std::string eol = lfOnly ? "\n" : "\r\n";

@@ -30,7 +30,8 @@ bool WriteINIEntries(std::string_view section, const IniEntries& entries, const 
 // blanks, no line break, at most 199 characters).
 bool FitsIniValue(std::string_view value);
 
-// The whole file as UTF-8 text (Windows-1252 files converted), "" when it cannot be read.
+// The whole file as UTF-8 text (Windows-1252 files converted), "" when it cannot be read
+// or is not a file (platform::ReadWholeFile).
 std::string ReadTextFileUtf8(const std::string& path);
 // Windows-1252 <-> UTF-8. The five bytes 1252 leaves undefined map to U+0081, U+008D,
 // U+008F, U+0090 and U+009D so that a round trip keeps every byte; characters 1252
@@ -39,9 +40,8 @@ std::string Cp1252ToUtf8(std::string_view text);
 std::string Utf8ToCp1252(std::string_view text);
 bool IsValidUtf8(std::string_view text);
 
-// Replaces `path` with `contents` through a temporary file in the same folder, flushed to
-// disk before the rename. A symbolic link is followed and stays a link; the file keeps
-// its permissions.
+// platform::WriteFileAtomically without the cause of a failure; new writers call that one,
+// so that the user is told why a save failed.
 bool WriteFileAtomically(const std::string& path, std::string_view contents);
 
 }  // namespace files

@@ -4,8 +4,6 @@
 #include <cfloat>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <type_traits>
 #include <vector>
@@ -16,6 +14,7 @@
 #include "core/numformat.h"
 #include "files/airfoilfile.h"
 #include "files/ini.h"
+#include "platform/fileio.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 #include "core/plaintext.h"
@@ -30,7 +29,6 @@ namespace {
 
 constexpr int kLastSlot = 11;  // the dialogs use slots 0..11; a larger last index is damage
 constexpr int kErrBadFileFormat = 321;
-constexpr int kErrFileAccess = 75;
 constexpr int kMaxSearchDepth = 64;
 
 // ---- Writing ----
@@ -327,13 +325,6 @@ class ProjectParser {
   core::RibDocument& s_;
 };
 
-ErrorInfo WriteError(const std::string& path) {
-  std::error_code ec;
-  fs::path folder = fs::path(path).parent_path();
-  if (!folder.empty() && !fs::is_directory(folder, ec)) return {platform::kErrPathNotFound, "Path not found"};
-  return {kErrFileAccess, "Path/File access error"};
-}
-
 
 void SearchFolder(const fs::path& dir, const std::string& fileName, int depth, std::set<fs::path>& visited,
                   std::string& found) {
@@ -435,8 +426,9 @@ std::string ProjectFileText(const core::RibDocument& s) {
 }
 
 bool WriteProject(const core::RibDocument& s, const std::string& path, ErrorInfo* error) {
-  if (WriteFileAtomically(path, ProjectFileText(s))) return true;
-  if (error) *error = WriteError(path);
+  const platform::FileOutcome written = platform::WriteFileAtomically(path, ProjectFileText(s));
+  if (written.ok()) return true;
+  if (error) *error = platform::WriteErrorInfo(written, path);
   return false;
 }
 
@@ -457,16 +449,14 @@ ProjectReadResult ReadProjectText(std::string_view bytes, core::RibDocument& s) 
 }
 
 ProjectReadResult ReadProjectFile(const std::string& path, core::RibDocument& s) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  const platform::ReadOutcome file = platform::ReadWholeFile(path);
+  if (!file.ok()) {
     ProjectReadResult r;
-    r.error = {platform::kErrFileNotFound, "File not found"};
+    r.error = platform::ReadErrorInfo(file, path);
     return r;
   }
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  in.close();
   core::RibDocument work = s;
-  ProjectReadResult r = ReadProjectText(bytes, work);
+  ProjectReadResult r = ReadProjectText(file.bytes, work);
   if (!r.ok) return r;
   if (r.olderLayout && !WriteProject(work, path, &r.error)) {
     r.ok = false;

@@ -2,11 +2,11 @@
 
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "files/ini.h"
+#include "platform/fileio.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/texts.h"
@@ -328,10 +328,8 @@ std::vector<std::string> RecentFileList(const core::RibDocument& s) {
 bool FileExists(std::string path) {
   path = platform::WithoutTrailingSeparator(std::move(path));
   if (path.empty()) return false;
-  std::error_code ec;
-  if (fs::is_directory(path, ec)) return false;
-  std::ifstream in(path, std::ios::binary);
-  return static_cast<bool>(in);
+  // Looked at, never opened: opening a named pipe would wait for a writer.
+  return platform::KindOfPath(path) == platform::FileKind::Regular;
 }
 
 }  // namespace files

@@ -100,8 +100,8 @@ void AddRecentFile(core::RibDocument& s, const std::string& path);
 // The recent files, most recent first, up to the first empty entry (at most four).
 std::vector<std::string> RecentFileList(const core::RibDocument& s);
 
-// True when `path` names a file that can be opened for reading (a trailing separator is
-// dropped first; a folder is not a file).
+// True when `path` names a regular file, or a link to one (a trailing separator is dropped
+// first; a folder, a pipe or a device is not a file).
 bool FileExists(std::string path);
 
 }  // namespace files

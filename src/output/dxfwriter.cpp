@@ -2,12 +2,11 @@
 
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <sstream>
 
 #include "core/ribconstruction.h"
-#include "files/ini.h"
 #include "output/dxfpairs.h"
+#include "platform/fileio.h"
 
 namespace output {
 
@@ -320,11 +319,9 @@ bool WriteDxf(const core::RibDocument& s, const std::string& path, platform::Err
     error = {platform::kErrOverflow, "Overflow"};
     return false;
   }
-  if (!files::WriteFileAtomically(path, build.text)) {
-    std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) error = {platform::kErrPathNotFound, "Path not found"};
-    else error = {platform::kErrPermissionDenied, "Permission denied"};
+  const platform::FileOutcome written = platform::WriteFileAtomically(path, build.text);
+  if (!written.ok()) {
+    error = platform::WriteErrorInfo(written, path);
     return false;
   }
   return true;

@@ -1,5 +1,9 @@
 #include "platform/errorreport.h"
 
+#include <exception>
+#include <ios>
+#include <new>
+
 #include "platform/messages.h"
 #include "platform/texts.h"
 
@@ -11,6 +15,20 @@ std::string GeneralErrorText(const ErrorInfo& error) {
   text.append(Text("Erreur", "2")).append(" ").append(kProgramTitle).append("\r");
   text.append(error.description);
   return text;
+}
+
+ErrorInfo CurrentExceptionError() {
+  try {
+    throw;
+  } catch (const std::bad_alloc&) {
+    return {kErrOutOfMemory, "Out of memory"};
+  } catch (const std::ios_base::failure& e) {
+    return {kErrDeviceIo, e.what()};
+  } catch (const std::exception& e) {
+    return {kErrInternal, e.what()};
+  } catch (...) {
+    return {kErrInternal, "Internal error"};
+  }
 }
 
 std::string ReportGeneralError(const std::string& tag, const ErrorInfo& error) {

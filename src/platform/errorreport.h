@@ -8,21 +8,33 @@ namespace platform {
 enum ErrorNumber {
   kErrInvalidCall = 5,
   kErrOverflow = 6,
+  kErrOutOfMemory = 7,
   kErrSubscript = 9,
   kErrDivisionByZero = 11,
   kErrTypeMismatch = 13,
+  kErrInternal = 51,
   kErrFileNotFound = 53,
-  kErrPathNotFound = 76,
-  kErrInputPastEnd = 62,
-  kErrPermissionDenied = 70,
   kErrDeviceIo = 57,
+  kErrDiskFull = 61,
+  kErrInputPastEnd = 62,
+  kErrTooManyFiles = 67,
+  kErrPermissionDenied = 70,
+  kErrFileAccess = 75,
+  kErrPathNotFound = 76,
   kErrCancelled = 32755,
 };
 
 struct ErrorInfo {
   int number = 0;
   std::string description;
+  // Set when the input was refused rather than an operation failing (a folder given as a
+  // file, a file far too large): the refusal's batch name, "not-a-file" or "too-large".
+  std::string refusal = std::string();
 };
+
+// Inside a catch block: the report of the exception being handled (out of memory, an
+// input/output failure, anything else), so that nothing unexpected ends the program.
+ErrorInfo CurrentExceptionError();
 
 // Builds the box text: Erreur/1, " # ", number, " ", Erreur/2, " ", title, CR, description.
 std::string GeneralErrorText(const ErrorInfo& error);

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "platform/programdir.h"
+#include "platform/fileio.h"
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <unistd.h>
@@ -79,11 +80,13 @@ bool PrepareSettingsFile(const SettingsLocation& location) {
   std::error_code ec;
   const fs::path dir = file.parent_path();
   if (!dir.empty()) fs::create_directories(dir, ec);
-  if (!location.seedFrom.empty() && !fs::exists(file, ec)) {
-    fs::copy_file(location.seedFrom, file, ec);
-    if (ec) return false;
-    // An installed copy may be read-only; the user's own copy is theirs to edit.
-    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+  // A folder or a pipe in the settings file's place can keep nothing.
+  const FileKind kind = KindOfPath(location.iniFile);
+  if (kind != FileKind::Missing && kind != FileKind::Regular) return false;
+  if (!location.seedFrom.empty() && kind == FileKind::Missing) {
+    // Written as a new file of the user's, so an installed read-only copy becomes theirs to edit.
+    const ReadOutcome seed = ReadWholeFile(location.seedFrom);
+    if (!seed.ok() || !WriteFileAtomically(location.iniFile, seed.bytes).ok()) return false;
   }
   return IsWritableDirectory(dir.empty() ? "." : dir.string());
 }

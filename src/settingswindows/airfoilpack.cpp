@@ -4,6 +4,8 @@
 #include <cctype>
 #include <filesystem>
 
+#include "platform/fileio.h"
+
 namespace settingswindows {
 
 namespace fs = std::filesystem;
@@ -20,13 +22,13 @@ PackCopy CopyAirfoilPack(const std::string& fromDir, const std::string& toDir) {
     if (ext != ".dat" && ext != ".cor") continue;
     const fs::path target = fs::path(toDir) / it->path().filename();
     std::error_code copyError;
-    if (fs::exists(target, copyError)) {
+    if (fs::exists(fs::symlink_status(target, copyError))) {
       ++result.alreadyThere;
-    } else if (fs::copy_file(it->path(), target, copyError)) {
-      ++result.copied;
-    } else {
-      ++result.failed;
+      continue;
     }
+    const platform::ReadOutcome airfoil = platform::ReadWholeFile(it->path().string());
+    if (airfoil.ok() && platform::WriteFileAtomically(target.string(), airfoil.bytes).ok()) ++result.copied;
+    else ++result.failed;
   }
   return result;
 }

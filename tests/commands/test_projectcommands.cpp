@@ -2,13 +2,18 @@
 // folders, and saves that fail.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "commands/projectcommands.h"
 #include "core/newrib.h"
 #include "files/ini.h"
 #include "files/projectfile.h"
+#include "platform/fileio.h"
 #include "platform/filedialogs.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
@@ -121,18 +126,21 @@ TEST(SaveProject, FailedSaveKeepsThePreviousFileGoodSaveSetsTheFlagsAndFolder) {
   w.s.project.modified = true;
   w.s.airfoil.name = "ag24";
   const std::string path = w.Project("rib.vdl", "previous contents");
-  fs::create_directory(path + ".tmp~");
-  EXPECT_FALSE(commands::SaveProjectAs(w.s, path));
+  {
+    platform::ScopedWriteFault full(ENOSPC, 100);
+    EXPECT_FALSE(commands::SaveProjectAs(w.s, path));
+  }
   EXPECT_EQ(ReadFile(path), "previous contents");
   EXPECT_TRUE(w.s.project.modified);
   EXPECT_FALSE(w.s.project.saved);
   ASSERT_EQ(w.messages.shown.size(), 1u);
   EXPECT_EQ(w.messages.shown[0].title, "Erreur/1 Main/mnu_filesaveas");
+  EXPECT_NE(w.messages.shown[0].text.find("# 61 "), std::string::npos);
+  EXPECT_NE(w.messages.shown[0].text.find("Erreur/210\n" + path), std::string::npos);
   EXPECT_FALSE(commands::SaveProjectAs(w.s, w.dir.File("no such folder/rib.vdl")));
   ASSERT_EQ(w.messages.shown.size(), 2u);
   EXPECT_NE(w.messages.shown[1].text.find("# 76 "), std::string::npos);
 
-  fs::remove(path + ".tmp~");
   ASSERT_TRUE(commands::SaveProjectAs(w.s, path));
   EXPECT_EQ(ReadFile(path), files::ProjectFileText(w.s));
   EXPECT_EQ(w.s.project.path, path);
@@ -142,3 +150,44 @@ TEST(SaveProject, FailedSaveKeepsThePreviousFileGoodSaveSetsTheFlagsAndFolder) {
   EXPECT_EQ(files::GetINIFile("Repertoires", "LastOpenVdl", w.s.settings.iniFile), w.dir.File("projects/"));
   EXPECT_EQ(commands::SaveProjectRequest(w.s).initialDir, w.dir.File("projects/"));
 }
+
+namespace {
+
+// What is no project at all is refused before the rib is given up for it.
+TEST(OpenProject, AFolderPipeDeviceOrHugeFileIsRefusedAtOnceAndTheRibStays) {
+  Workspace w;
+  w.s.airfoil.loaded = true;
+  w.s.rib.chord.text = "321";
+  fs::create_directory(w.dir.File("projects/folder.vdl"));
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {w.dir.File("projects/folder.vdl"), "Erreur/200"},
+      {testsupport::MakeFifo(w.dir.File("projects/pipe.vdl")), "Erreur/201"},
+      {"/dev/zero", "Erreur/202"},
+      {testsupport::MakeSparseFile(w.dir.File("projects/huge.vdl"), testsupport::kSeveralGigabytes), "Erreur/205"}};
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    const auto& [path, text] = cases[i];
+    OpenProjectOutcome outcome = OpenProjectOutcome::Opened;
+    EXPECT_LT(testsupport::SecondsTaken([&] { outcome = commands::OpenProjectFile(w.s, path); }), 1.0) << path;
+    EXPECT_EQ(outcome, OpenProjectOutcome::Refused) << path;
+    ASSERT_EQ(w.messages.shown.size(), i + 1);
+    EXPECT_EQ(w.messages.shown[i].text, text + "\n" + path);
+    EXPECT_EQ(w.messages.shown[i].title, "fileopen/2");
+  }
+  EXPECT_TRUE(w.s.airfoil.loaded);
+  EXPECT_EQ(w.s.rib.chord.text, "321");
+  EXPECT_TRUE(fs::is_fifo(w.dir.File("projects/pipe.vdl")));
+}
+
+TEST(SaveProject, AFolderAsTheTargetIsRefusedAndStaysAFolder) {
+  Workspace w;
+  w.s.project.modified = true;
+  const std::string folder = w.dir.File("projects/rib.vdl");
+  fs::create_directory(folder);
+  EXPECT_FALSE(commands::SaveProjectAs(w.s, folder));
+  ASSERT_EQ(w.messages.shown.size(), 1u);
+  EXPECT_NE(w.messages.shown[0].text.find("Erreur/200\n" + folder + "\nErreur/213"), std::string::npos);
+  EXPECT_TRUE(fs::is_directory(folder));
+  EXPECT_TRUE(w.s.project.modified);
+}
+
+}  // namespace

@@ -2,9 +2,12 @@
 // lost setting, a misread name a blank caption.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <iterator>
 
 #include "files/ini.h"
+#include "platform/fileio.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -145,13 +148,14 @@ TEST(Ini, RefusedOrFailedWritesLeaveTheFileWhole) {
   EXPECT_FALSE(WriteINIFile("Last]Files", "RecentFile1", "v", ini));
   EXPECT_FALSE(WriteINIFile("LastFiles", " ", "v", ini));
   EXPECT_FALSE(WriteINIFile("", "RecentFile1", "v", ini));
-  fs::create_directory(ini + ".tmp~");
-  EXPECT_FALSE(WriteINIFile("LastFiles", "RecentFile1", "/b", ini));
+  {
+    platform::ScopedWriteFault full(ENOSPC, 10);
+    EXPECT_FALSE(WriteINIFile("LastFiles", "RecentFile1", "/b", ini));
+  }
   EXPECT_EQ(ReadFile(ini), before);
 
-  fs::remove(ini + ".tmp~");
   ASSERT_TRUE(WriteINIFile("LastFiles", "RecentFile1", "/b", ini));
-  EXPECT_FALSE(fs::exists(ini + ".tmp~"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
   EXPECT_EQ(GetINIFile("LastFiles", "RecentFile1", ini), "/b");
 }
 

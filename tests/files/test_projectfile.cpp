@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <iterator>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -13,6 +15,7 @@
 #include "platform/messages.h"
 #include "platform/texts.h"
 #include "support/projectlines.h"
+#include "platform/fileio.h"
 #include "support/testsupport.h"
 
 namespace fs = std::filesystem;
@@ -185,21 +188,23 @@ TEST(OlderProject, FailedConversionChangesNothingAndAGoodOneRewritesTheFile) {
   TempDir dir;
   const std::string path = dir.File("old.vdl");
   WriteFile(path, kOlder);
-  fs::create_directory(path + ".tmp~");  // the atomic write cannot make its temporary file
   core::RibDocument s = NewRib();
-  files::ProjectReadResult r = files::ReadProjectFile(path, s);
+  files::ProjectReadResult r;
+  {
+    platform::ScopedWriteFault full(ENOSPC, 40);  // the conversion meets a full disk
+    r = files::ReadProjectFile(path, s);
+  }
   EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.error.number, 75);
+  EXPECT_EQ(r.error.number, 61);
   EXPECT_EQ(ReadFile(path), kOlder);
   EXPECT_EQ(files::ProjectFileText(s), files::ProjectFileText(NewRib()));
 
-  fs::remove(path + ".tmp~");
   r = files::ReadProjectFile(path, s);
   ASSERT_TRUE(r.ok) << r.error.description;
   EXPECT_TRUE(r.olderLayout);
   EXPECT_EQ(r.airfoilFileName, "clarky.dat");
   EXPECT_EQ(ReadFile(path), ReadFile(DataPath("projects/older_full_converted.vdl")));
-  EXPECT_FALSE(fs::exists(path + ".tmp~"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
   EXPECT_EQ(std::tuple(s.rib.caption.text, s.rib.caption.x.mm, s.rib.caption.y.mm, s.rib.blocks.topHeight.mm, s.rib.baseMode, s.rib.blocks.tail),
             std::tuple("My rib", 12.5f, -3.0f, 25.0f, core::BaseMode::Blocks, core::BlockTail::LowerContour));
 }

@@ -3,6 +3,8 @@
 #include <atomic>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace testsupport {
@@ -31,6 +33,17 @@ void WriteFile(const std::string& path, const std::string& contents) {
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::string MakeFifo(const std::string& path) {
+  if (::mkfifo(path.c_str(), 0600) != 0) throw std::runtime_error("mkfifo " + path);
+  return path;
+}
+
+std::string MakeSparseFile(const std::string& path, std::uintmax_t bytes) {
+  WriteFile(path, "");
+  std::filesystem::resize_file(path, bytes);
+  return path;
 }
 
 }  // namespace testsupport

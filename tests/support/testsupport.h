@@ -1,5 +1,7 @@
 #pragma once
 // Helpers shared by the tests: paths of the test material, scratch folders, files.
+#include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -24,5 +26,19 @@ class TempDir {
 
 void WriteFile(const std::string& path, const std::string& contents);
 std::string ReadFile(const std::string& path);
+
+// What a careless or unlucky user hands the program instead of a file: a named pipe no
+// one writes to, and a sparse file of `bytes` that takes no room on the disk.
+std::string MakeFifo(const std::string& path);
+std::string MakeSparseFile(const std::string& path, std::uintmax_t bytes);
+inline constexpr std::uintmax_t kSeveralGigabytes = std::uintmax_t{5} << 30;
+
+// Seconds `run` takes: a refusal must come at once, not after reading gigabytes.
+template <class Run>
+double SecondsTaken(Run&& run) {
+  const auto start = std::chrono::steady_clock::now();
+  run();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
 
 }  // namespace testsupport

@@ -1,5 +1,6 @@
 #include "platform/qt/qtpicture.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
@@ -9,6 +10,7 @@
 #include <QSvgGenerator>
 #include <cmath>
 
+#include "platform/fileio.h"
 #include "platform/qt/qtdrawtarget.h"
 
 namespace platform {
@@ -75,18 +77,17 @@ PictureExtent MeasureDrawing(const Drawing& draw) {
   return extent;
 }
 
-bool WritePicture(const std::string& path, PictureFormat format, const PictureRequest& request,
-                  const Drawing& draw, std::string& error) {
-  const QString file = QString::fromStdString(path);
-  if (!(request.widthTwips > 0 && request.heightTwips > 0) || !std::isfinite(request.widthTwips) ||
-      !std::isfinite(request.heightTwips)) {
-    error = "empty picture";
-    return false;
-  }
+namespace {
+
+// The picture's bytes, painted in memory so that the file is written in one atomic step.
+bool PaintPicture(const QString& file, PictureFormat format, const PictureRequest& request, const Drawing& draw,
+                  QBuffer& out) {
+  out.open(QIODevice::WriteOnly);
   switch (format) {
     case PictureFormat::Png: {
       QImage image(Pixels(request.widthTwips, request.pngDpi), Pixels(request.heightTwips, request.pngDpi),
                    QImage::Format_RGB32);
+      if (image.isNull()) return false;
       const int dotsPerMetre = static_cast<int>(std::lround(request.pngDpi / 0.0254));
       image.setDotsPerMeterX(dotsPerMetre);
       image.setDotsPerMeterY(dotsPerMetre);
@@ -95,31 +96,23 @@ bool WritePicture(const std::string& path, PictureFormat format, const PictureRe
         QPainter painter(&image);
         Paint(painter, image, request, draw);
       }
-      if (!image.save(file, "PNG")) {
-        error = "cannot write " + path;
-        return false;
-      }
-      return true;
+      return image.save(&out, "PNG");
     }
     case PictureFormat::Svg: {
       QSvgGenerator svg;
-      svg.setFileName(file);
+      svg.setOutputDevice(&out);
       svg.setResolution(kSvgDpi);
       const QSize size(Pixels(request.widthTwips, kSvgDpi), Pixels(request.heightTwips, kSvgDpi));
       svg.setSize(size);
       svg.setViewBox(QRect(QPoint(0, 0), size));
       svg.setTitle(QFileInfo(file).completeBaseName());
       QPainter painter;
-      if (!painter.begin(&svg)) {
-        error = "cannot write " + path;
-        return false;
-      }
+      if (!painter.begin(&svg)) return false;
       Paint(painter, svg, request, draw);
-      painter.end();
-      return true;
+      return painter.end();
     }
     case PictureFormat::Pdf: {
-      QPdfWriter pdf(file);
+      QPdfWriter pdf(&out);
       pdf.setResolution(kPdfDpi);
       const double mmPerTwip = 25.4 / kTwipsPerInch;
       const QSizeF pageMm(request.widthTwips * mmPerTwip, request.heightTwips * mmPerTwip);
@@ -128,16 +121,36 @@ bool WritePicture(const std::string& path, PictureFormat format, const PictureRe
       pdf.setTitle(QFileInfo(file).completeBaseName());
       pdf.setCreator("Vandrell");
       QPainter painter;
-      if (!painter.begin(&pdf)) {
-        error = "cannot write " + path;
-        return false;
-      }
+      if (!painter.begin(&pdf)) return false;
       Paint(painter, pdf, request, draw);
-      painter.end();
-      return true;
+      return painter.end();
     }
   }
   return false;
+}
+
+}  // namespace
+
+bool WritePicture(const std::string& path, PictureFormat format, const PictureRequest& request,
+                  const Drawing& draw, ErrorInfo& error) {
+  if (!(request.widthTwips > 0 && request.heightTwips > 0) || !std::isfinite(request.widthTwips) ||
+      !std::isfinite(request.heightTwips)) {
+    error = {kErrInvalidCall, "Invalid procedure call or argument: an empty picture"};
+    return false;
+  }
+  QBuffer buffer;
+  if (!PaintPicture(QString::fromStdString(path), format, request, draw, buffer)) {
+    error = {kErrOutOfMemory, "Out of memory: the picture could not be made\n" + path};
+    return false;
+  }
+  const QByteArray& bytes = buffer.data();
+  const FileOutcome written =
+      WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (!written.ok()) {
+    error = WriteErrorInfo(written, path);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/drawtarget.h"
+#include "platform/errorreport.h"
 
 namespace platform {
 
@@ -36,9 +37,10 @@ struct PictureRequest {
   QColor background;         // painted by the target's Clear before `draw`
 };
 
-// Paints `draw` on a picture of the requested size and writes it to `path`. On failure
-// returns false with a short reason in `error`.
+// Paints `draw` on a picture of the requested size and writes it to `path` whole or not at
+// all (platform::WriteFileAtomically). On failure returns false with the general error
+// report's number and text in `error` (a refusal, such as a folder as `path`, included).
 bool WritePicture(const std::string& path, PictureFormat format, const PictureRequest& request,
-                  const Drawing& draw, std::string& error);
+                  const Drawing& draw, ErrorInfo& error);
 
 }  // namespace platform

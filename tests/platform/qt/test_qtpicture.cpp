@@ -25,9 +25,9 @@ platform::PictureRequest Page() {
 std::string Write(const testsupport::TempDir& dir, const std::string& name, const platform::Drawing& draw) {
   platform::PictureFormat format;
   EXPECT_TRUE(platform::PictureFormatFromPath(name, format));
-  std::string error;
+  platform::ErrorInfo error;
   std::string path = dir.File(name);
-  EXPECT_TRUE(platform::WritePicture(path, format, Page(), draw, error)) << error;
+  EXPECT_TRUE(platform::WritePicture(path, format, Page(), draw, error)) << error.description;
   return path;
 }
 
@@ -111,10 +111,11 @@ TEST(Picture, UnknownExtensionsAndEmptyPicturesAreRefused) {
   EXPECT_EQ(format, platform::PictureFormat::Pdf);
   testsupport::TempDir dir;
   platform::PictureRequest empty;
-  std::string error;
+  platform::ErrorInfo error;
   EXPECT_FALSE(platform::WritePicture(dir.File("x.png"), platform::PictureFormat::Png, empty,
                                       [](platform::DrawTarget&) {}, error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(error.description.empty());
+  EXPECT_FALSE(std::filesystem::exists(dir.File("x.png")));
 }
 
 }  // namespace

@@ -1,0 +1,81 @@
+#pragma once
+// Reading and writing whole files whatever the path turns out to be: a folder, a named
+// pipe, a device, a socket, a file of gigabytes, a file that goes away, a full disk.
+// Every reader and writer of the program goes through these two routines, so that none
+// of them can block, read without end, or replace something that is not a file.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/errorreport.h"
+
+namespace platform {
+
+// What stands at a path (links followed).
+enum class FileKind { Missing, Regular, Directory, Pipe, CharacterDevice, BlockDevice, Socket, Other };
+
+// Why a read or a write did not happen.
+enum class FileProblem {
+  None,
+  NotAFile,  // a folder, pipe, device or socket: refused before anything is opened
+  TooLarge,  // larger than the bound for its kind: refused before it is read
+  NotFound,  // reading: no such file; writing: no such folder
+  Denied,    // permission, or a read-only file system
+  DiskFull,  // no space left (or the user's quota)
+  Failed,    // any other system error (systemError says which)
+};
+
+struct FileOutcome {
+  FileProblem problem = FileProblem::None;
+  FileKind kind = FileKind::Missing;  // what was found at the path
+  int systemError = 0;                // errno of the failing call, 0 for a refusal
+  bool ok() const { return problem == FileProblem::None; }
+  bool refused() const { return problem == FileProblem::NotAFile || problem == FileProblem::TooLarge; }
+};
+
+// No airfoil, project, settings or language file comes near this.
+inline constexpr std::uint64_t kDefaultReadLimit = 16u * 1024u * 1024u;
+
+struct ReadOutcome : FileOutcome {
+  std::string bytes;  // the whole file when ok()
+};
+
+FileKind KindOfPath(const std::string& path);
+
+// Looks at the path without opening it: NotAFile, TooLarge, NotFound or Denied (a folder
+// on the way that may not be searched), else ok.
+FileOutcome CheckReadable(const std::string& path, std::uint64_t limit = kDefaultReadLimit);
+
+// The whole file, refusing anything but a regular file (a link to one is followed) and a
+// file over `limit` bytes. Never blocks (the open does not wait for a pipe's writer) and
+// never reads more than `limit` bytes, even from a file that grows while it is read.
+ReadOutcome ReadWholeFile(const std::string& path, std::uint64_t limit = kDefaultReadLimit);
+
+// Replaces `path` with `contents` through a temporary file in the same folder, flushed to
+// disk, then renamed over it: on any failure the previous file is whole and the temporary
+// file gone. Only a regular file is replaced; a symbolic link to one is written through
+// and stays a link. A new file gets the usual permissions, a replaced one keeps its own.
+FileOutcome WriteFileAtomically(const std::string& path, std::string_view contents);
+
+// The general error report for a failed read or write of `path`: the number and text fit
+// the cause (disk full 61, path not found 76, permission 70, ...), in the user's language
+// where it has a text, the path on its own line. A refusal also sets `refusal`.
+ErrorInfo ReadErrorInfo(const FileOutcome& outcome, const std::string& path);
+ErrorInfo WriteErrorInfo(const FileOutcome& outcome, const std::string& path);
+
+// The user's text of a refusal ("This is a folder, not a file:" and the path), or "".
+std::string RefusalText(const FileOutcome& outcome, const std::string& path);
+// The batch name of a refusal: "not-a-file", "too-large"; "" when it is none.
+const char* RefusalName(FileProblem problem);
+
+// Tests: while alive, the writes of WriteFileAtomically fail with `systemError` (ENOSPC
+// for a full disk) once `afterBytes` bytes of the temporary file are written.
+class ScopedWriteFault {
+ public:
+  explicit ScopedWriteFault(int systemError, std::size_t afterBytes = 0);
+  ~ScopedWriteFault();
+  ScopedWriteFault(const ScopedWriteFault&) = delete;
+  ScopedWriteFault& operator=(const ScopedWriteFault&) = delete;
+};
+
+}  // namespace platform

@@ -1,0 +1,252 @@
+// The two routines every reader and writer goes through, against what the file system
+// hands them besides ordinary files.
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <iterator>
+
+#include "platform/fileio.h"
+#include "platform/texts.h"
+#include "support/testsupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::FileKind;
+using platform::FileProblem;
+using testsupport::ReadFile;
+using testsupport::SecondsTaken;
+using testsupport::TempDir;
+using testsupport::WriteFile;
+
+// The names in a folder, to see that no temporary file is left behind.
+std::vector<std::string> Names(const TempDir& dir) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir.path())) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string MakeSocket(const std::string& path) {
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  path.copy(address.sun_path, sizeof address.sun_path - 1);
+  EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0) << path;
+  ::close(fd);
+  return path;
+}
+
+// A character device of our own (the null device's numbers) where the system allows it:
+// a test that got the writer wrong then replaces nothing of the system's.
+bool MakeDevice(const std::string& path) { return ::mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0; }
+
+TEST(ReadWholeFile, RefusesWhatIsNotAFileAtOnceAndSaysWhatItIs) {
+  TempDir dir;
+  fs::create_directory(dir.File("folder.dat"));
+  struct Case {
+    std::string path;
+    FileProblem problem;
+    FileKind kind;
+  };
+  const std::vector<Case> cases = {
+      {dir.File("folder.dat"), FileProblem::NotAFile, FileKind::Directory},
+      {testsupport::MakeFifo(dir.File("pipe.dat")), FileProblem::NotAFile, FileKind::Pipe},
+      {"/dev/zero", FileProblem::NotAFile, FileKind::CharacterDevice},
+      {"/dev/null", FileProblem::NotAFile, FileKind::CharacterDevice},
+      {MakeSocket(dir.File("socket.dat")), FileProblem::NotAFile, FileKind::Socket},
+      {testsupport::MakeSparseFile(dir.File("huge.dat"), testsupport::kSeveralGigabytes), FileProblem::TooLarge,
+       FileKind::Regular},
+      {dir.File("none.dat"), FileProblem::NotFound, FileKind::Missing},
+  };
+  for (const Case& c : cases) {
+    platform::ReadOutcome read;
+    EXPECT_LT(SecondsTaken([&] { read = platform::ReadWholeFile(c.path); }), 1.0) << c.path;
+    EXPECT_EQ(read.problem, c.problem) << c.path;
+    EXPECT_EQ(read.kind, c.kind) << c.path;
+    EXPECT_TRUE(read.bytes.empty()) << c.path;
+    EXPECT_EQ(platform::CheckReadable(c.path).problem, c.problem) << c.path;
+  }
+  // The pipe is still a pipe: nothing opened it for writing or replaced it.
+  EXPECT_TRUE(fs::is_fifo(dir.File("pipe.dat")));
+}
+
+TEST(ReadWholeFile, ReadsUpToTheBoundFollowsLinksAndMeetsAFileThatWentAway) {
+  TempDir dir;
+  const std::string file = dir.File("ten.dat");
+  WriteFile(file, "0123456789");
+  EXPECT_EQ(platform::ReadWholeFile(file, 10).bytes, "0123456789");
+  const platform::ReadOutcome over = platform::ReadWholeFile(file, 9);
+  EXPECT_EQ(over.problem, FileProblem::TooLarge);
+  EXPECT_TRUE(over.bytes.empty());
+
+  fs::create_symlink("ten.dat", dir.File("link.dat"));
+  EXPECT_EQ(platform::ReadWholeFile(dir.File("link.dat")).bytes, "0123456789");
+  fs::create_symlink(dir.File("folder"), dir.File("link-to-folder.dat"));
+  fs::create_directory(dir.File("folder"));
+  EXPECT_EQ(platform::ReadWholeFile(dir.File("link-to-folder.dat")).kind, FileKind::Directory);
+
+  // Listed as a file, gone or turned into a pipe by the time it is read.
+  EXPECT_TRUE(platform::CheckReadable(file).ok());
+  fs::remove(file);
+  EXPECT_EQ(platform::ReadWholeFile(file).problem, FileProblem::NotFound);
+  EXPECT_EQ(platform::ReadWholeFile(dir.File("link.dat")).problem, FileProblem::NotFound);
+  testsupport::MakeFifo(file);
+  EXPECT_LT(SecondsTaken([&] { EXPECT_EQ(platform::ReadWholeFile(dir.File("link.dat")).kind, FileKind::Pipe); }), 1.0);
+
+  WriteFile(dir.File("empty.dat"), "");
+  const platform::ReadOutcome empty = platform::ReadWholeFile(dir.File("empty.dat"));
+  EXPECT_TRUE(empty.ok());
+  EXPECT_TRUE(empty.bytes.empty());
+}
+
+TEST(WriteFileAtomically, RefusesToReplaceWhatIsNotAFileAndLeavesItAsItWas) {
+  TempDir dir;
+  fs::create_directory(dir.File("folder.vdl"));
+  WriteFile(dir.File("folder.vdl/inside"), "kept");
+  testsupport::MakeFifo(dir.File("pipe.vdl"));
+  MakeSocket(dir.File("socket.vdl"));
+  fs::create_symlink("folder.vdl", dir.File("link-to-folder.vdl"));
+  std::vector<std::pair<std::string, FileKind>> targets = {{dir.File("folder.vdl"), FileKind::Directory},
+                                                           {dir.File("pipe.vdl"), FileKind::Pipe},
+                                                           {dir.File("socket.vdl"), FileKind::Socket},
+                                                           {dir.File("link-to-folder.vdl"), FileKind::Directory}};
+  if (MakeDevice(dir.File("device.vdl"))) targets.emplace_back(dir.File("device.vdl"), FileKind::CharacterDevice);
+  const std::vector<std::string> before = Names(dir);
+  for (const auto& [path, kind] : targets) {
+    platform::FileOutcome written;
+    EXPECT_LT(SecondsTaken([&] { written = platform::WriteFileAtomically(path, "new"); }), 1.0) << path;
+    EXPECT_EQ(written.problem, FileProblem::NotAFile) << path;
+    EXPECT_EQ(written.kind, kind) << path;
+  }
+  EXPECT_EQ(Names(dir), before);
+  EXPECT_EQ(ReadFile(dir.File("folder.vdl/inside")), "kept");
+  EXPECT_TRUE(fs::is_fifo(dir.File("pipe.vdl")));
+  EXPECT_TRUE(fs::is_symlink(dir.File("link-to-folder.vdl")));
+  if (fs::exists(dir.File("device.vdl"))) {
+    EXPECT_TRUE(fs::is_character_file(dir.File("device.vdl")));
+  }
+}
+
+TEST(WriteFileAtomically, WritesThroughALinkAndKeepsModesOfReplacedFiles) {
+  TempDir dir;
+  fs::create_directory(dir.File("real"));
+  const std::string real = dir.File("real/rib.vdl");
+  WriteFile(real, "old");
+  fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink("real/rib.vdl", dir.File("rib.vdl"));
+  ASSERT_TRUE(platform::WriteFileAtomically(dir.File("rib.vdl"), "new").ok());
+  EXPECT_TRUE(fs::is_symlink(dir.File("rib.vdl")));
+  EXPECT_EQ(ReadFile(real), "new");
+  EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(Names(dir), (std::vector<std::string>{"real", "rib.vdl"}));
+
+  // A link to a file not yet there creates it and stays a link.
+  fs::create_symlink("real/later.dxf", dir.File("later.dxf"));
+  ASSERT_TRUE(platform::WriteFileAtomically(dir.File("later.dxf"), "0\r\nEOF\r\n").ok());
+  EXPECT_TRUE(fs::is_symlink(dir.File("later.dxf")));
+  EXPECT_EQ(ReadFile(dir.File("real/later.dxf")), "0\r\nEOF\r\n");
+
+  // A new file is readable by others as any file the user makes (not the temporary file's 0600).
+  const mode_t mask = ::umask(022);
+  ASSERT_TRUE(platform::WriteFileAtomically(dir.File("new.ini"), "").ok());
+  ::umask(mask);
+  EXPECT_EQ(fs::status(dir.File("new.ini")).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+}
+
+TEST(WriteFileAtomically, AFullDiskIsReportedAsSuchAndThePreviousFileStays) {
+  TempDir dir;
+  const std::string path = dir.File("rib.dxf");
+  WriteFile(path, "previous");
+  for (std::size_t after : {std::size_t{0}, std::size_t{3}}) {
+    platform::ScopedWriteFault full(ENOSPC, after);
+    const platform::FileOutcome written = platform::WriteFileAtomically(path, "a longer new drawing");
+    EXPECT_EQ(written.problem, FileProblem::DiskFull);
+    const platform::ErrorInfo error = platform::WriteErrorInfo(written, path);
+    EXPECT_EQ(error.number, 61);
+    EXPECT_EQ(error.description, "Disk full\n" + path);
+    EXPECT_TRUE(error.refusal.empty());
+  }
+  EXPECT_EQ(ReadFile(path), "previous");
+  EXPECT_EQ(Names(dir), std::vector<std::string>{"rib.dxf"});
+
+  // The other causes a user can act on, each with its own number.
+  const platform::FileOutcome noFolder = platform::WriteFileAtomically(dir.File("none/rib.dxf"), "x");
+  EXPECT_EQ(platform::WriteErrorInfo(noFolder, dir.File("none/rib.dxf")).number, 76);
+  {
+    platform::ScopedWriteFault denied(EACCES);
+    EXPECT_EQ(platform::WriteErrorInfo(platform::WriteFileAtomically(path, "x"), path).number, 70);
+  }
+  {
+    platform::ScopedWriteFault broken(EIO);
+    const platform::ErrorInfo error = platform::WriteErrorInfo(platform::WriteFileAtomically(path, "x"), path);
+    EXPECT_EQ(error.number, 57);
+    EXPECT_NE(error.description.find(path), std::string::npos);
+  }
+  EXPECT_EQ(ReadFile(path), "previous");
+}
+
+// A real full disk where this machine lets a test mount a small one.
+TEST(WriteFileAtomically, AFullSmallFileSystem) {
+  TempDir dir;
+  const std::string mountPoint = dir.File("small");
+  fs::create_directory(mountPoint);
+  if (::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=64k") != 0)
+    GTEST_SKIP() << "mounting a small file system is not allowed here";
+  struct Unmount {
+    std::string at;
+    ~Unmount() { ::umount(at.c_str()); }
+  } unmount{mountPoint};
+  const std::string path = mountPoint + "/rib.vdl";
+  WriteFile(path, "previous");
+  const platform::FileOutcome written = platform::WriteFileAtomically(path, std::string(256 * 1024, 'x'));
+  EXPECT_EQ(written.problem, FileProblem::DiskFull);
+  EXPECT_EQ(platform::WriteErrorInfo(written, path).number, 61);
+  EXPECT_EQ(ReadFile(path), "previous");
+  EXPECT_EQ(std::distance(fs::directory_iterator(mountPoint), fs::directory_iterator()), 1);
+  EXPECT_TRUE(platform::WriteFileAtomically(path, "fits").ok());
+  EXPECT_EQ(ReadFile(path), "fits");
+}
+
+TEST(FileErrors, NameTheFileInTheUsersWordsAndMarkRefusals) {
+  platform::SetTextLookup([](std::string_view section, std::string_view key) {
+    return std::string(section) + "/" + std::string(key);
+  });
+  platform::FileOutcome folder;
+  folder.problem = FileProblem::NotAFile;
+  folder.kind = FileKind::Directory;
+  const platform::ErrorInfo read = platform::ReadErrorInfo(folder, "/x/ribs");
+  EXPECT_EQ(read.description, "Erreur/200\n/x/ribs");
+  EXPECT_EQ(read.refusal, "not-a-file");
+  const platform::ErrorInfo write = platform::WriteErrorInfo(folder, "/x/ribs");
+  EXPECT_EQ(write.description, "Erreur/200\n/x/ribs\nErreur/213");
+  EXPECT_EQ(write.refusal, "not-a-file");
+
+  platform::FileOutcome huge;
+  huge.problem = FileProblem::TooLarge;
+  huge.kind = FileKind::Regular;
+  EXPECT_EQ(platform::ReadErrorInfo(huge, "/x/big.dat").refusal, "too-large");
+  EXPECT_EQ(platform::RefusalText(huge, "/x/big.dat"), "Erreur/205\n/x/big.dat");
+
+  platform::FileOutcome full;
+  full.problem = FileProblem::DiskFull;
+  full.systemError = ENOSPC;
+  EXPECT_EQ(platform::WriteErrorInfo(full, "/x/rib.vdl").description, "Erreur/210\n/x/rib.vdl");
+  platform::FileOutcome missing;
+  missing.problem = FileProblem::NotFound;
+  EXPECT_EQ(platform::ReadErrorInfo(missing, "/x/rib.vdl").number, 53);
+  EXPECT_EQ(platform::WriteErrorInfo(missing, "/x/rib.vdl").number, 76);
+  platform::SetTextLookup({});
+}
+
+}  // namespace
