@@ -27,6 +27,7 @@ int Resave(const Options& options, core::RibDocument& s) {
     case commands::OpenProjectOutcome::AirfoilUnreadable: std::printf("refused: airfoil-unreadable\n"); return kRefused;
     case commands::OpenProjectOutcome::Cancelled:
     case commands::OpenProjectOutcome::Failed: std::printf("refused: project\n"); return kRefused;
+    case commands::OpenProjectOutcome::Refused: std::printf("refused: not-a-file\n"); return kRefused;
   }
   s.project.path = args[1];
   platform::ErrorInfo error;
