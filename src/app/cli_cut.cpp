@@ -60,7 +60,8 @@ int Cut(const Options& options, core::RibDocument& s) {
     return CutUsage();
   }
   settings.marks = engrave == "yes";
-  if (hasKerf) {
+  // An empty kerf is none, as an empty box in the window.
+  if (hasKerf && !kerf.empty()) {
     std::optional<double> mm = commands::ReadKerf(kerf);
     if (!mm) {
       std::fprintf(stderr, "vandrell-cli: --kerf takes a width in millimetres, not \"%s\"\n", kerf.c_str());

@@ -154,6 +154,23 @@ TEST_F(CutPart, EdgePiecesEndTheRibAtTheirCuts) {
   ExpectSimpleLoop(cut.rib[0].outer);
 }
 
+TEST_F(CutPart, SpecksWhereLinesCrossAreNoParts) {
+  // Thick sheeting running to the nose: the inner lines cross there, and cross back.
+  s.rib.sheeting.mm = 3;
+  s.rib.trailingEdge.mm = 15;
+  CutLayout cut = Cut();
+  ASSERT_EQ(cut.rib.size(), 1u);
+  ExpectSimpleLoop(cut.rib[0].outer);
+  EXPECT_EQ(Cut(0.3).rib.size(), 1u);
+  // S1223's surfaces cross just ahead of its trailing edge.
+  s.airfoil.path = testsupport::AirfoilPath("s1223.dat");
+  ASSERT_TRUE(files::ReadAirfoilInto(s.airfoil).ok());
+  core::InstallPreparedAirfoil(s);
+  s.rib.sheeting.mm = 0;
+  s.rib.trailingEdge.mm = 0;
+  EXPECT_EQ(Cut().rib.size(), 1u);
+}
+
 TEST_F(CutPart, RoundHolesStayCirclesAndTakeTheirAreaAway) {
   const double plain = PieceArea(Cut().rib[0]);
   AddHole(0, "40%", 10, 0, core::HoleShape::Round);
