@@ -76,7 +76,7 @@ int Cut(const Options& options, core::RibDocument& s) {
   }
 
   if (int rc = LoadRibInput(args, s)) {
-    if (rc == 1) return CutUsage();
+    if (rc == 1 || rc == kExitUsage) return CutUsage();
     return rc;
   }
   commands::CutExportResult result = commands::WriteCutParts(s, settings, out);
