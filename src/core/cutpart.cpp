@@ -174,9 +174,13 @@ class CutBuilder {
       Paths inside = Combine(ClipperLib::ctUnion, {sheeting}, {}, ClipperLib::pftPositive);
       body = Combine(ClipperLib::ctIntersection, contour, inside);
     }
+    // A piece of no depth cuts nothing: its zero-length line must not trim a nose that
+    // reaches a hair ahead of the leading edge.
     double front = -reach_, back = chord_ + reach_;
-    if (const RibElement* cut = First(RibPart::LeadingEdgeCut)) front = cut->points.front().x;
-    if (const RibElement* cut = First(RibPart::TrailingEdgeCut)) back = cut->points.front().x;
+    if (const RibElement* cut = First(RibPart::LeadingEdgeCut); cut && cut->points.front().x > 0)
+      front = cut->points.front().x;
+    if (const RibElement* cut = First(RibPart::TrailingEdgeCut); cut && cut->points.front().x < chord_)
+      back = cut->points.front().x;
     Path strip = ToPath({{front, -reach_}, {back, -reach_}, {back, reach_}, {front, reach_}});
     return WithoutSlivers(Combine(ClipperLib::ctIntersection, body, {Positive(strip)}));
   }

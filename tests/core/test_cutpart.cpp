@@ -2,6 +2,7 @@
 // and strip sums worked out apart from the program) and from plane geometry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -125,9 +126,19 @@ TEST_F(CutPart, PlainRibEnclosesTheAirfoilsArea) {
   EXPECT_TRUE(rib.circles.empty());
   EXPECT_NEAR(PieceArea(rib), kClarkYArea, kClarkYArea * 0.003);
   EXPECT_GT(core::LoopArea(rib.outer), 0) << "the outer loop runs counter-clockwise";
+  // Every corner is a point of the outline the screen draws, to the micrometre.
+  const core::RibConstruction drawn = core::BuildCutConstruction(s);
+  const auto outline = core::ElementsOf(drawn, core::RibPart::Outline);
+  ASSERT_EQ(outline.size(), 1u);
+  for (const PointMm& corner : rib.outer)
+    ASSERT_TRUE(HasCorner(outline[0]->points, corner, 0.0005 + 1e-9)) << corner.x << " " << corner.y;
+  // From the nose as drawn (a hair ahead of the leading edge) to the trailing edge.
   core::BoundsMm b = core::BoundsOf(cut);
-  EXPECT_NEAR(b.left, 0, 0.01);
-  EXPECT_NEAR(b.right, 200, 0.01);
+  double nose = 0;
+  for (const PointMm& p : outline[0]->points) nose = std::min(nose, p.x);
+  EXPECT_NEAR(b.left, nose, 0.0005);
+  EXPECT_GT(nose, -0.05);
+  EXPECT_NEAR(b.right, 200, 0.0005);
   EXPECT_TRUE(cut.jig.empty());
   EXPECT_TRUE(cut.marks.empty());
 }
@@ -268,7 +279,8 @@ TEST_F(CutPart, TabsJoinTheRibDownToTheBoard) {
 }
 
 TEST_F(CutPart, KerfGrowsTheOutlineByHalfOfItAllRound) {
-  const double plain = PieceArea(Cut().rib[0]);
+  const CutLayout unkerfed = Cut();
+  const double plain = PieceArea(unkerfed.rib[0]);
   AddHole(0, "40%", 10, 0, core::HoleShape::Round);
   CutLayout cut = Cut(0.4);
   ASSERT_EQ(cut.rib.size(), 1u);
@@ -277,8 +289,7 @@ TEST_F(CutPart, KerfGrowsTheOutlineByHalfOfItAllRound) {
   EXPECT_NEAR(core::LoopArea(rib.outer) - plain, kClarkYPerimeter * 0.2, kClarkYPerimeter * 0.2 * 0.05);
   ASSERT_EQ(rib.circles.size(), 1u);
   EXPECT_NEAR(rib.circles[0].radiusMm, 4.8, 1e-12);
-  core::BoundsMm b = core::BoundsOf(cut);
-  EXPECT_NEAR(b.left, -0.2, 0.01);
+  EXPECT_NEAR(core::BoundsOf(cut).left, core::BoundsOf(unkerfed).left - 0.2, 0.002);
 
   // A hole narrower than the kerf cannot be cut; it is counted, not written.
   s.rib.holes[0].size.mm = 0.3;
