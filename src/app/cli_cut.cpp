@@ -49,7 +49,8 @@ int Cut(const Options& options, core::RibDocument& s) {
     return CutUsage();
   }
   settings.marks = engrave == "yes";
-  if (hasKerf) {
+  // An empty kerf is none, as an empty box in the window.
+  if (hasKerf && !kerf.empty()) {
     std::optional<double> mm = commands::ReadKerf(kerf);
     if (!mm) {
       std::fprintf(stderr, "vandrell-cli: --kerf takes a width in millimetres, not \"%s\"\n", kerf.c_str());
@@ -64,7 +65,7 @@ int Cut(const Options& options, core::RibDocument& s) {
   }
 
   if (int rc = LoadRibInput(args, s)) {
-    if (rc == 1) return CutUsage();
+    if (rc == 1 || rc == kExitUsage) return CutUsage();
     return rc;
   }
   commands::CutExportResult result = commands::WriteCutParts(s, settings, out);

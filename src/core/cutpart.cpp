@@ -23,7 +23,7 @@ constexpr double kCurveToleranceMm = 0.005;
 constexpr double kMiterLimit = 4.0;
 // Areas below this count as nothing (square micrometres): rounding leftovers.
 constexpr double kNegligibleArea = 100.0;
-// A piece of a jig this much smaller than its main piece is a sliver where its lines cross.
+// A piece this much smaller than the main one is a sliver where lines cross, not a part.
 constexpr double kSliverShare = 0.01;
 // How far beyond its end a sheeting line is carried so that a cut can trim it exactly.
 constexpr int kExtensionStations = 3;
@@ -174,11 +174,35 @@ class CutBuilder {
       Paths inside = Combine(ClipperLib::ctUnion, {sheeting}, {}, ClipperLib::pftPositive);
       body = Combine(ClipperLib::ctIntersection, contour, inside);
     }
+    // A piece of no depth cuts nothing: its zero-length line must not trim a nose that
+    // reaches a hair ahead of the leading edge.
     double front = -reach_, back = chord_ + reach_;
-    if (const RibElement* cut = First(RibPart::LeadingEdgeCut)) front = cut->points.front().x;
-    if (const RibElement* cut = First(RibPart::TrailingEdgeCut)) back = cut->points.front().x;
+    if (const RibElement* cut = First(RibPart::LeadingEdgeCut); cut && cut->points.front().x > 0)
+      front = cut->points.front().x;
+    if (const RibElement* cut = First(RibPart::TrailingEdgeCut); cut && cut->points.front().x < chord_)
+      back = cut->points.front().x;
     Path strip = ToPath({{front, -reach_}, {back, -reach_}, {back, reach_}, {front, reach_}});
-    return Combine(ClipperLib::ctIntersection, body, {Positive(strip)});
+    return WithoutSlivers(Combine(ClipperLib::ctIntersection, body, {Positive(strip)}));
+  }
+
+  // Where the inner lines cross again near a sharp nose or tail, or a file's surfaces cross
+  // at the tail, specks apart from the rib are left: nothing to cut.
+  static Paths WithoutSlivers(const Paths& region) {
+    ClipperLib::Clipper clipper;
+    clipper.AddPaths(region, ClipperLib::ptSubject, true);
+    ClipperLib::PolyTree tree;
+    clipper.Execute(ClipperLib::ctUnion, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+    double largest = 0;
+    for (const ClipperLib::PolyNode* outer : tree.Childs) largest = std::max(largest, std::fabs(ClipperLib::Area(outer->Contour)));
+    Paths kept;
+    // An outer loop kept keeps whatever lies inside it.
+    auto keep = [&kept](const ClipperLib::PolyNode* node, auto& self) -> void {
+      kept.push_back(node->Contour);
+      for (const ClipperLib::PolyNode* child : node->Childs) self(child, self);
+    };
+    for (const ClipperLib::PolyNode* outer : tree.Childs)
+      if (std::fabs(ClipperLib::Area(outer->Contour)) >= largest * kSliverShare) keep(outer, keep);
+    return kept;
   }
 
   // The region inside the inner sheeting lines: the upper line from the trailing edge

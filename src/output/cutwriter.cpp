@@ -481,8 +481,9 @@ std::string Svg(const CutLayout& layout) {
         s += "    <path fill=\"none\" stroke=\"#0000ff\" stroke-width=\"0.01\" d=\"" + d + "\"/>\n";
       } else {
         // The font's size is its em; the mark holds the capitals' height.
+        constexpr double kCapitalsPerEm = 0.716;
         s += "    <text x=\"" + Number(m.baseline.x) + "\" y=\"" + Number(-m.baseline.y) +
-             "\" font-family=\"Arial, sans-serif\" font-size=\"" + Number(m.heightMm / 0.716) +
+             "\" font-family=\"Arial, sans-serif\" font-size=\"" + Number(m.heightMm / kCapitalsPerEm) +
              "\" fill=\"#0000ff\">" + Xml(m.text) + "</text>\n";
       }
     }

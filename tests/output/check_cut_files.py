@@ -27,6 +27,11 @@ from shapely.geometry import Point, Polygon
 from shapely.validation import explain_validity
 
 failures = []
+RUNTIME_DIR = tempfile.mkdtemp(prefix="check_cut_")
+SVG_NS = "http://www.w3.org/2000/svg"
+INKSCAPE_LABEL = "{http://www.inkscape.org/namespaces/inkscape}label"
+# What Inkscape's measure and the parts' own box may differ by: rounding to whole micrometres.
+SIZE_TOLERANCE_MM = 0.01
 
 
 def fail(path, text):
@@ -170,7 +175,7 @@ def svg_loops(path, d):
 
 
 def check_svg(path, render):
-    ns = {"s": "http://www.w3.org/2000/svg"}
+    ns = {"s": SVG_NS}
     root = ET.parse(path).getroot()
     w, h = root.get("width", ""), root.get("height", "")
     box = None
@@ -205,13 +210,6 @@ def check_svg(path, render):
             box = check_parts(path, loops_all, circles_all)
     inkscape_svg(path, box, render)
     return box
-
-
-RUNTIME_DIR = tempfile.mkdtemp(prefix="check_cut_")
-SVG_NS = "http://www.w3.org/2000/svg"
-INKSCAPE_LABEL = "{http://www.inkscape.org/namespaces/inkscape}label"
-# What Inkscape's measure and the parts' own box may differ by: rounding to whole micrometres.
-SIZE_TOLERANCE_MM = 0.01
 
 
 def display_env():

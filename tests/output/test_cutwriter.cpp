@@ -184,15 +184,6 @@ TEST_F(CutWriter, SvgIsAtTrueSizeWithOnePathPerPart) {
   EXPECT_EQ(svg.find("fill=\"#"), std::string::npos) << "no fill";
 }
 
-TEST_F(CutWriter, AFailedWriteLeavesNothingAndSaysWhy) {
-  testsupport::TempDir dir;
-  const core::CutLayout layout = core::BuildCutLayout(core::BuildCutConstruction(FullFeatured()), {});
-  platform::ErrorInfo error;
-  EXPECT_FALSE(output::WriteCutFile(layout, CutFormat::Svg, dir.File("missing/rib.svg"), error));
-  EXPECT_EQ(error.number, platform::kErrPathNotFound);
-  EXPECT_FALSE(std::filesystem::exists(dir.File("missing")));
-}
-
 TEST_F(CutWriter, RealReadersTakeEveryFile) {
   testsupport::TempDir dir;
   core::RibDocument plain = dxftest::Rib(testsupport::AirfoilPath("e387.dat"));
