@@ -70,9 +70,13 @@ bool QtPageOutput::Begin(const SheetPaper& paper, std::string& error) {
   }
   painter_ = std::make_unique<QPainter>();
   if (!painter_->begin(&Device())) {
-    error = printer_ && printer_->outputFileName().isEmpty() && printer_->printerName().isEmpty()
-                ? "no printer is set up"
-                : "the printer or the file could not be opened";
+    const std::string file = printer_ ? printer_->outputFileName().toStdString() : pdfPath_;
+    if (!file.empty())
+      error = "the file " + file + " could not be written";
+    else if (printer_ && printer_->printerName().isEmpty())
+      error = "no printer is set up";
+    else
+      error = "the printer " + printer_->printerName().toStdString() + " could not be opened";
     painter_.reset();
     return false;
   }
