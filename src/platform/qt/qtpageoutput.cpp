@@ -1,12 +1,13 @@
 #include "platform/qt/qtpageoutput.h"
 
+#include <QBuffer>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
+
+#include "platform/fileio.h"
 
 namespace platform {
 
@@ -36,10 +37,6 @@ QtPageOutput::~QtPageOutput() {
   if (painter_ && painter_->isActive()) painter_->end();
   painter_.reset();
   pdf_.reset();
-  if (!partialPath_.empty()) {
-    std::error_code ignored;
-    std::filesystem::remove(partialPath_, ignored);
-  }
 }
 
 QPagedPaintDevice& QtPageOutput::Device() const {
@@ -50,8 +47,9 @@ QPagedPaintDevice& QtPageOutput::Device() const {
 bool QtPageOutput::Begin(const SheetPaper& paper, std::string& error) {
   QPageSize size;
   if (!pdfPath_.empty()) {
-    partialPath_ = pdfPath_ + ".partial";
-    pdf_ = std::make_unique<QPdfWriter>(QString::fromStdString(partialPath_));
+    pdfBytes_ = std::make_unique<QBuffer>();
+    pdfBytes_->open(QIODevice::WriteOnly);
+    pdf_ = std::make_unique<QPdfWriter>(pdfBytes_.get());
     pdf_->setResolution(kPdfDpi);
     pdf_->setCreator("Vandrell");
     size = paper.printerPaper ? DefaultPageSize() : PageSizeFor(paper);
@@ -122,18 +120,13 @@ bool QtPageOutput::End(std::string& error) {
     return false;
   }
   if (!pdfPath_.empty()) {
-    pdf_.reset();  // closes the file
-    std::error_code failed;
-    if (!std::filesystem::exists(partialPath_) || std::filesystem::file_size(partialPath_, failed) == 0) {
-      error = "the file " + pdfPath_ + " could not be written";
+    pdf_.reset();  // completes the document
+    const QByteArray& bytes = pdfBytes_->data();
+    const FileOutcome written = WriteFileAtomically(pdfPath_, std::string_view(bytes.constData(), bytes.size()));
+    if (!written.ok()) {
+      error = WriteErrorInfo(written, pdfPath_).description;
       return false;
     }
-    std::filesystem::rename(partialPath_, pdfPath_, failed);
-    if (failed) {
-      error = "the file " + pdfPath_ + " could not be written: " + failed.message();
-      return false;
-    }
-    partialPath_.clear();
   }
   return true;
 }

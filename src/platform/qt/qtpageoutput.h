@@ -11,6 +11,7 @@
 #include "platform/pageoutput.h"
 #include "platform/qt/qtdrawtarget.h"
 
+class QBuffer;
 class QPagedPaintDevice;
 class QPrinter;
 class QPdfWriter;
@@ -20,7 +21,8 @@ namespace platform {
 class QtPageOutput : public PageOutput {
  public:
   explicit QtPageOutput(QPrinter& printer);
-  // A PDF file written through a temporary file that replaces `path` only once complete.
+  // A PDF file: painted in memory, then written with WriteFileAtomically, so that `path`
+  // is replaced only once complete and only when it is a file.
   explicit QtPageOutput(const std::string& pdfPath);
   ~QtPageOutput() override;
 
@@ -37,8 +39,8 @@ class QtPageOutput : public PageOutput {
 
   QPrinter* printer_ = nullptr;
   std::unique_ptr<QPdfWriter> pdf_;
+  std::unique_ptr<QBuffer> pdfBytes_;
   std::string pdfPath_;
-  std::string partialPath_;
   std::unique_ptr<QPainter> painter_;
   std::optional<QtDrawTarget> target_;
 };

@@ -55,9 +55,23 @@ TEST(QtPageOutput, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
   const std::string path = (dir.path() / "missing" / "rib.pdf").string();
   platform::QtPageOutput pdf(path);
   std::string error;
-  EXPECT_FALSE(pdf.Begin(A3(), error));
+  ASSERT_TRUE(pdf.Begin(A3(), error)) << error;  // painted in memory first
+  pdf.Sheet().Line(0, 0, 100, 0, 0);
+  EXPECT_FALSE(pdf.End(error));
   EXPECT_NE(error.find(path), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "missing"));
+}
+
+TEST(QtPageOutput, AFolderInThePlaceOfThePdfStaysAFolder) {
+  testsupport::TempDir dir;
+  const std::string path = dir.File("rib.pdf");
+  std::filesystem::create_directory(path);
+  platform::QtPageOutput pdf(path);
+  std::string error;
+  ASSERT_TRUE(pdf.Begin(A3(), error)) << error;
+  EXPECT_FALSE(pdf.End(error));
+  EXPECT_NE(error.find(path), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_directory(path));
 }
 
 }  // namespace
