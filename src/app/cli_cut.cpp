@@ -65,7 +65,7 @@ int Cut(const Options& options, core::RibDocument& s) {
   }
 
   if (int rc = LoadRibInput(args, s)) {
-    if (rc == 1 || rc == kExitUsage) return CutUsage();
+    if (rc == kUsageError) return CutUsage();
     return rc;
   }
   commands::CutExportResult result = commands::WriteCutParts(s, settings, out);

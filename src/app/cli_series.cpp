@@ -15,7 +15,6 @@ namespace cli {
 
 namespace {
 
-constexpr int kUsage = 64;
 
 // Options each with exactly one argument (which may be empty); the rest are positional.
 struct ParsedArgs {
@@ -100,6 +99,14 @@ int Refuse(const core::SeriesRefusal& r, const std::string& section, const std::
   return 2;
 }
 
+// The command's synopsis, then what was wrong with the arguments.
+template <class... Values>
+int UsageProblem(bool spaced, const char* problem, Values... values) {
+  const int rc = UsageError(spaced ? "series2" : "series");
+  std::fprintf(stderr, problem, values...);
+  return rc;
+}
+
 int RunSeries(const Options& options, core::RibDocument& s, bool spaced) {
   const char* section = spaced ? "FrmTraCevol2" : "FrmTraCevol";
   std::vector<std::string> known = {"--root-chord", "--tip-chord", "--ribs", "--rib-word", "--chord-label",
@@ -107,39 +114,35 @@ int RunSeries(const Options& options, core::RibDocument& s, bool spaced) {
   if (spaced) known.insert(known.end(), {"--root-tip-thickness", "--thickness", "--gaps"});
   const std::optional<ParsedArgs> parsed = Parse(options.args, known);
   if (!parsed || parsed->positional.size() != 2) {
+    const int rc = UsageError(spaced ? "series2" : "series");
     if (parsed) std::fprintf(stderr, "vandrell-cli: %s takes ROOT.dat and TIP.dat\n", spaced ? "series2" : "series");
-    return kUsage;
+    return rc;
   }
   const ParsedArgs& p = *parsed;
   const std::string unitText = s.settings.unitText;
   for (const char* required : {"--root-chord", "--tip-chord", "--ribs", "-o"})
     if (!p.options.count(required)) {
-      std::fprintf(stderr, "vandrell-cli: %s is required\n", required);
-      return kUsage;
+      return UsageProblem(spaced, "vandrell-cli: %s is required\n", required);
     }
   if (spaced)
     for (const char* required : {"--root-tip-thickness", "--gaps"})
       if (!p.options.count(required)) {
-        std::fprintf(stderr, "vandrell-cli: %s is required\n", required);
-        return kUsage;
+        return UsageProblem(spaced, "vandrell-cli: %s is required\n", required);
       }
   const std::string ribs = Get(p, "--ribs");
   if (!OnlyOf(ribs, "1234567890")) {
-    std::fprintf(stderr, "vandrell-cli: --ribs takes a whole number, not \"%s\"\n", ribs.c_str());
-    return kUsage;
+    return UsageProblem(spaced, "vandrell-cli: --ribs takes a whole number, not \"%s\"\n", ribs.c_str());
   }
   for (const char* name : {"--root-chord", "--tip-chord", "--root-tip-thickness"})
     if (!OnlyOf(Get(p, name), core::LengthKeys(unitText))) {
-      std::fprintf(stderr, "vandrell-cli: %s takes a length in%s\n", name, unitText.c_str());
-      return kUsage;
+      return UsageProblem(spaced, "vandrell-cli: %s takes a length in%s\n", name, unitText.c_str());
     }
   std::vector<std::string> thicknessTexts, gapTexts;
   if (spaced) {
     if ((p.options.count("--thickness") && !SplitLengths(Get(p, "--thickness"), unitText, thicknessTexts)) ||
         !SplitLengths(Get(p, "--gaps"), unitText, gapTexts)) {
-      std::fprintf(stderr, "vandrell-cli: --thickness and --gaps take lengths in%s separated by commas\n",
+      return UsageProblem(spaced, "vandrell-cli: --thickness and --gaps take lengths in%s separated by commas\n",
                    unitText.c_str());
-      return kUsage;
     }
     if (!p.options.count("--thickness")) thicknessTexts.clear();
   }
@@ -162,8 +165,7 @@ int RunSeries(const Options& options, core::RibDocument& s, bool spaced) {
   if (spaced) {
     if ((!thicknessTexts.empty() && static_cast<int>(thicknessTexts.size()) != n) ||
         static_cast<int>(gapTexts.size()) != n + 1) {
-      std::fprintf(stderr, "vandrell-cli: %d intermediate ribs take %d thicknesses and %d gaps\n", n, n, n + 1);
-      return kUsage;
+      return UsageProblem(spaced, "vandrell-cli: %d intermediate ribs take %d thicknesses and %d gaps\n", n, n, n + 1);
     }
     const float ends = core::LengthFromText(Get(p, "--root-tip-thickness"), unitText);
     thickness[0] = thickness[core::kTipSlot] = ends;

@@ -22,7 +22,6 @@ namespace cli {
 
 namespace {
 
-constexpr int kUsage = 64;
 
 // The command's arguments: one airfoil file and options that each take exactly one value,
 // which may be empty. Unknown, repeated or valueless options are usage errors.
@@ -61,9 +60,12 @@ bool ParseArguments(const std::vector<std::string>& args, const std::vector<std:
   return true;
 }
 
+// The command's synopsis (the first word of `synopsis` names it), then what was wrong.
 int Usage(const char* synopsis, const std::string& problem) {
-  std::fprintf(stderr, "vandrell-cli: %s\nusage: vandrell-cli %s\n", problem.c_str(), synopsis);
-  return kUsage;
+  const std::string all(synopsis);
+  const int rc = UsageError(all.substr(0, all.find(' ')));
+  std::fprintf(stderr, "vandrell-cli: %s\n", problem.c_str());
+  return rc;
 }
 
 bool OnlyCharacters(const std::string& text, const std::string& allowed) {
