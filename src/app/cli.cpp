@@ -40,6 +40,9 @@ const Entry kCommands[] = {
     {"info", cli::Info, "info FILE [--stations]"},
     {"dxf", cli::Dxf, "dxf INPUT -o OUT.dxf [rib options]"},
     {"render", cli::Render, "render INPUT -o OUT.png|OUT.svg|OUT.pdf [--zoom Z] [rib options]"},
+    {"print", cli::Print,
+     "print INPUT -o OUT.pdf [--paper INDEX] [--overlap L] [--start L] [--end L] [--chordline L] [--no-extras] "
+     "[rib options]"},
     {"resave", cli::Resave, "resave IN.vdl OUT.vdl [--airfoil-dir DIR]"},
     {"thickness-camber", cli::ThicknessCamber,
      "thickness-camber AIRFOIL --thickness PCT --camber PCT [--caption-17 TEXT] [--caption-18 TEXT] -o OUT.dat"},

@@ -19,6 +19,8 @@ using Command = int (*)(const Options& options, core::RibDocument& s);
 int Info(const Options& options, core::RibDocument& s);
 int Dxf(const Options& options, core::RibDocument& s);
 int Render(const Options& options, core::RibDocument& s);
+// Exit codes of print: 0 done, 1 failed, 2 refused ("refused: KEY"), 64 usage.
+int Print(const Options& options, core::RibDocument& s);
 
 // The rib options of `dxf` and `render`, typed as in the rib dialogs, in the unit in force.
 inline constexpr const char* kRibOptionsUsage =

@@ -17,6 +17,8 @@
 #include <QUrl>
 #include <QWheelEvent>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSessionManager>
@@ -53,16 +55,21 @@
 #include "mainwindow/startup.h"
 #include "mainwindow/viewdrawing.h"
 #include "platform/desktop.h"
+#include "platform/errorreport.h"
+#include "platform/pageoutput.h"
 #include "platform/filedialogs.h"
 #include "platform/help.h"
 #include "platform/messages.h"
+#include "platform/qt/qtdesktop.h"
 #include "platform/qt/qtdrawtarget.h"
+#include "platform/qt/qtpageoutput.h"
 #include "platform/qt/qttranslations.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
 #include "settingswindows/airfoilpackoffer.h"
 #include "settingswindows/colourswindow.h"
 #include "settingswindows/defaultswindow.h"
+#include "settingswindows/printwindow.h"
 #include "toolwindows/airfoilviews.h"
 #include "toolwindows/dihedralwindow.h"
 #include "toolwindows/ribsheetwindow.h"
@@ -76,6 +83,12 @@ using platform::Text;
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// The short side of the printer's own paper, the height of a landscape sheet.
+double PrinterPaperHeightMm() {
+  const QSizeF size = platform::SharedPrinter().pageLayout().fullRect(QPageLayout::Millimeter).size();
+  return std::min(size.width(), size.height());
+}
 
 // Where the per-user store keeps the window's size, place and maximised state.
 constexpr const char* kWindowSection = "Window";
@@ -286,6 +299,7 @@ void MainWindow::BuildMenus() {
       {Command::Save, QKeySequence::keyBindings(QKeySequence::Save)},
       {Command::SaveProjectAs, QKeySequence::keyBindings(QKeySequence::SaveAs)},
       {Command::Exit, QKeySequence::keyBindings(QKeySequence::Quit)},
+      {Command::Print, QKeySequence::keyBindings(QKeySequence::Print)},
       {Command::HelpTopics, QKeySequence::keyBindings(QKeySequence::HelpContents)},
       {Command::ZoomIn, QKeySequence::keyBindings(QKeySequence::ZoomIn) << QKeySequence(Qt::CTRL | Qt::Key_Equal)},
       {Command::ZoomOut, QKeySequence::keyBindings(QKeySequence::ZoomOut)},
@@ -449,6 +463,9 @@ void MainWindow::WireCommands() {
   set(OpenAirfoil, [this] { this->OpenAirfoil(); });
   set(AirfoilButton, [this] { this->OpenAirfoil(); });
   set(PrinterSetup, [] { platform::CurrentDesktop().PrinterSetup(); });
+  set(PageSetup, [this] { ShowPageSetup(); });
+  set(Print, [this] { PrintView(); });
+  set(PrintPreview, [this] { PreviewPrint(); });
   set(Exit, [this] { close(); });
   for (Command toggle : DisplayToggles())
     set(toggle, [this, toggle] {
@@ -498,11 +515,23 @@ void MainWindow::WireAirfoilTools() {
   using enum Command;
   // Shared by the commands and the drawings, which the window keeps as long as it lives.
   auto views = std::make_shared<toolwindows::AirfoilViews>(document_);
-  commands_[CompareAirfoils] = [this, views] { views->Compare(this); };
-  commands_[Former] = [this, views] { views->Former(this); };
-  commands_[ThicknessCamber] = [this, views] {
+  // A view that replaces the rib prints as the rib would, although no airfoil is loaded.
+  auto printable = [this] {
+    for (Command c : {Print, PrintPreview, PageSetup}) SetCommandEnabled(c, true);
+  };
+  commands_[CompareAirfoils] = [this, views, printable] {
+    views->Compare(this);
+    if (!document_.view.compareShown) return;
+    SetComparedAirfoils(views->Comparison().firstName, views->Comparison().secondName);
+    printable();
+  };
+  commands_[Former] = [this, views, printable] {
+    views->Former(this);
+    if (document_.view.formerShown) printable();
+  };
+  commands_[ThicknessCamber] = [this] {
     toolwindows::ThicknessCamberWindow window(document_, this);
-    window.SetPrint([this, views, &window] { PrintToolView(*views, &window); });
+    window.SetPrint([this] { Run(Print); });
     window.exec();
   };
   commands_[InclinedRib] = [this] { toolwindows::InclinedRibWindow(document_, this).exec(); };
@@ -518,13 +547,6 @@ void MainWindow::WireAirfoilTools() {
       views->Draw(tool, target, at);
       Panel(2)->setText(Q(views->PanelText(tool)));
     });
-}
-
-// The main print command prints the special view shown; until it is installed the tools
-// print the view on one sheet themselves.
-void MainWindow::PrintToolView(const toolwindows::AirfoilViews& views, QWidget* parent) {
-  if (IsCommandEnabled(Command::Print)) Run(Command::Print);
-  else views.PrintActiveView(parent);
 }
 
 void MainWindow::ToggleDisplay(Command command) {
@@ -674,6 +696,62 @@ void MainWindow::ShowDisplayFlags() {
 
 void MainWindow::SetSpecialView(SpecialView view, SpecialDrawing drawing) {
   specialViews_[view] = std::move(drawing);
+}
+
+void MainWindow::SetComparedAirfoils(std::string first, std::string second) {
+  comparedAirfoils_ = {std::move(first), std::move(second)};
+}
+
+commands::PrintRequest MainWindow::PrintRequestForView() const {
+  commands::PrintRequest request;
+  request.extras = commands::SheetExtrasWanted();
+  const core::ViewState& v = document_.view;
+  const std::pair<bool, SpecialView> order[] = {{v.compareShown, SpecialView::Comparison},
+                                                {v.thicknessCamberShown, SpecialView::ThicknessCamber},
+                                                {v.formerShown, SpecialView::Former}};
+  std::vector<SpecialDrawing> active;
+  for (const auto& [shown, kind] : order) {
+    auto it = specialViews_.find(kind);
+    if (shown && it != specialViews_.end() && it->second) active.push_back(it->second);
+  }
+  if (!active.empty()) {
+    request.draw = [active](platform::DrawTarget& target, const core::ViewPlacement& at) {
+      for (const SpecialDrawing& draw : active) draw(target, at);
+    };
+    request.lengthMm = document_.rib.chord.mm;
+  }
+  if (v.compareShown) request.airfoilNames = comparedAirfoils_;
+  return request;
+}
+
+bool MainWindow::ShowPageSetup() {
+  settingswindows::PrintWindow window(document_, PrinterPaperHeightMm(), this);
+  return window.exec() == QDialog::Accepted;
+}
+
+void MainWindow::PrintView() {
+  commands::Print(document_, PrintRequestForView(), platform::CurrentPrinter(), [this] { return ShowPageSetup(); });
+}
+
+void MainWindow::PreviewPrint() {
+  const commands::PrintRequest request = PrintRequestForView();
+  // The preview shows the sheets the print would send: set-up values that cannot print are
+  // mended first, as the print itself asks.
+  while (commands::PlanFor(document_, request).problem != core::TilingProblem::None)
+    if (!ShowPageSetup()) return;
+  QPrinter& printer = platform::SharedPrinter();
+  QPrintPreviewDialog preview(&printer, this);
+  preview.setObjectName("PrintPreview");
+  bool failed = false;
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &request, &failed](QPrinter* target) {
+    platform::QtPageOutput output(*target);
+    std::string error;
+    if (!commands::SendSheets(document_, request, commands::PlanFor(document_, request), output, error) && !failed) {
+      failed = true;
+      platform::ReportGeneralError(" Main/PrintPreview", platform::ErrorInfo{platform::kErrDeviceIo, error});
+    }
+  });
+  preview.exec();
 }
 
 void MainWindow::Redraw() {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/printcommand.h"
 #include "core/changes.h"
 #include "core/ribdocument.h"
 #include "core/viewgeometry.h"
@@ -25,10 +26,6 @@ class QMenu;
 class QScrollBar;
 class QSessionManager;
 class QToolButton;
-
-namespace toolwindows {
-class AirfoilViews;
-}
 
 namespace mainwindow {
 
@@ -80,6 +77,10 @@ class MainWindow : public QMainWindow {
   enum class SpecialView { Comparison, ThicknessCamber, Former };
   using SpecialDrawing = std::function<void(platform::DrawTarget& target, const core::ViewPlacement& at)>;
   void SetSpecialView(SpecialView view, SpecialDrawing drawing);
+  // The two airfoils of the comparison view, which the print question names.
+  void SetComparedAirfoils(std::string first, std::string second);
+  // What printing draws: the active special views at the sheet's placement, else the rib.
+  commands::PrintRequest PrintRequestForView() const;
 
   QAction* Action(Command command) const;
   // Edit > Undo and Redo over the rib set-up.
@@ -133,7 +134,6 @@ class MainWindow : public QMainWindow {
   void WireCommands();
   // The airfoil tools of the Utilities menu and the special views' drawings.
   void WireAirfoilTools();
-  void PrintToolView(const toolwindows::AirfoilViews& views, QWidget* parent);
   void DocumentChanged(core::Changes what);
   // The window's side of a new rib: other windows closed, commands and check marks as at
   // start, the view cleared and back at 100 %.
@@ -158,6 +158,10 @@ class MainWindow : public QMainWindow {
   // Closes every other window; false when one of them refused.
   bool CloseOtherWindows();
   void ToggleDisplay(Command command);
+  // File > Page Setup; true when the user pressed OK.
+  bool ShowPageSetup();
+  void PrintView();
+  void PreviewPrint();
 
   core::RibDocument& document_;
   core::ChangeChannel::Subscription subscription_;
@@ -177,6 +181,7 @@ class MainWindow : public QMainWindow {
   std::map<Command, std::function<void()>> commands_;
   std::map<Command, bool> ruleEnabled_;
   std::map<SpecialView, SpecialDrawing> specialViews_;
+  std::vector<std::string> comparedAirfoils_;
   int drawCount_ = 0;
   std::array<float, 3> refusedEdges_{};  // leading edge, trailing edge, chord last refused
   bool quitConfirmed_ = false;

@@ -102,7 +102,7 @@ const std::vector<Command>& AllCommands() {
 const std::vector<Command>& AirfoilCommands() {
   using enum Command;
   static const std::vector<Command> commands = {
-      Save, SaveProjectAs, ExportDxf, PageSetup, Print, ViewUpsideDown, ShowLeadingEdgeHeight, ShowTrailingEdgeHeight,
+      Save, SaveProjectAs, ExportDxf, PageSetup, Print, PrintPreview, ViewUpsideDown, ShowLeadingEdgeHeight, ShowTrailingEdgeHeight,
       ShowThickness, InsertText, ShowOutline, NewRib, Chord, Sheeting, LeadingEdgeMenu, LeadingEdgePiece,
       SquareLeadingEdge, Spars, Holes, TrailingEdge, BuildingTabs, ReferenceLines, Blocks, ThicknessCamber,
       ObliqueRib, InclinedRib, ChordButton, LeadingEdgeButton, SparsButton, HolesButton, TrailingEdgeButton};

@@ -15,12 +15,14 @@
 #include "platform/filedialogs.h"
 #include "platform/help.h"
 #include "platform/messages.h"
+#include "platform/pageoutput.h"
 #include "platform/paths.h"
 #include "platform/programdir.h"
 #include "platform/restart.h"
 #include "platform/qt/qtdesktop.h"
 #include "platform/qt/qtfiledialogs.h"
 #include "platform/qt/qthelp.h"
+#include "platform/qt/qtpageoutput.h"
 #include "platform/qt/qtmessages.h"
 #include "platform/qt/qtrestart.h"
 #include "platform/qt/qtuserstore.h"
@@ -85,6 +87,8 @@ int RunProgram(QApplication& app, const char* argv0, const std::vector<std::stri
   platform::ScopedUserStore installUserStore(&userStore);
   platform::QtDesktop desktop;
   platform::ScopedDesktop installDesktop(&desktop);
+  platform::QtPageOutput printer(platform::SharedPrinter());
+  platform::ScopedPrinter installPrinter(&printer);
   platform::QtFileDialogs fileDialogs;
   platform::SetFileDialogs(&fileDialogs);
   platform::QtProgramRestart restart;

@@ -15,6 +15,9 @@ inline constexpr const char* kUserAirfoilDir = "RepAirfoil";
 inline constexpr const char* kUserSeriesDir = "RepEvol";
 inline constexpr const char* kUserName = "Name";
 inline constexpr const char* kUserOrganisation = "Organisation";
+// Printing: whether each sheet carries the scale bar and its label ("0" off, else on).
+inline constexpr const char* kUserStorePrint = "Print";
+inline constexpr const char* kUserSheetExtras = "SheetExtras";
 
 class UserStore {
  public:

@@ -12,7 +12,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "commands/printcommand.h"
 #include "platform/help.h"
+#include "platform/pageoutput.h"
 #include "platform/messages.h"
 #include "platform/qt/qtdrawtarget.h"
 #include "platform/texts.h"
@@ -56,7 +58,8 @@ void TwipsPicture::paintEvent(QPaintEvent*) {
   drawing_(target);
 }
 
-TestPagePreview::TestPagePreview(const std::string& versionText, QWidget* parent) : QDialog(parent) {
+TestPagePreview::TestPagePreview(const std::string& versionText, QWidget* parent, core::RibDocument* document)
+    : QDialog(parent) {
   setObjectName("frmTestPage");
   setWindowTitle(T("TextButton", "13"));
   const TestPageTexts texts = TestPageTextsInLanguage(versionText);
@@ -71,6 +74,20 @@ TestPagePreview::TestPagePreview(const std::string& versionText, QWidget* parent
   QPushButton* close = buttons->addButton(T("TextButton", "4"), QDialogButtonBox::RejectRole);
   close->setObjectName("cmdclose");
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  if (document) {
+    printButton_ = buttons->addButton(T("MenuFile", "9"), QDialogButtonBox::ActionRole);
+    printButton_->setObjectName("cmdprint");
+    printButton_->setAutoDefault(false);
+    connect(printButton_, &QPushButton::clicked, this, [document, texts] {
+      commands::PrintRequest request;
+      request.draw = [texts](platform::DrawTarget& t, const core::ViewPlacement&) { DrawTestPage(t, texts); };
+      request.singleSheet = true;
+      request.extras = false;
+      request.airfoilNames = {platform::Text("TextButton", "13")};
+      request.errorTag = " frmcoul/cmdImprtest";
+      commands::Print(*document, request, platform::CurrentPrinter(), {});
+    });
+  }
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(scroll, 1);
   layout->addWidget(buttons);
@@ -184,7 +201,7 @@ void ColoursWindow::Store() {
 }
 
 void ColoursWindow::ShowTestPage() {
-  TestPagePreview preview(document_.settings.versionText, this);
+  TestPagePreview preview(document_.settings.versionText, this, &document_);
   preview.exec();
 }
 

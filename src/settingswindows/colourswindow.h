@@ -33,11 +33,16 @@ class TwipsPicture : public QWidget {
   Drawing drawing_;
 };
 
-// The test page on screen, at full size, until the page can be printed.
+// The test page on screen, at full size; with a document, its Print button sends the page
+// to the printer through the print command (one sheet, on the paper of the page set-up).
 class TestPagePreview : public QDialog {
   Q_OBJECT
  public:
-  TestPagePreview(const std::string& versionText, QWidget* parent = nullptr);
+  TestPagePreview(const std::string& versionText, QWidget* parent = nullptr, core::RibDocument* document = nullptr);
+  QPushButton* PrintButton() const { return printButton_; }
+
+ private:
+  QPushButton* printButton_ = nullptr;
 };
 
 class ColoursWindow : public QDialog {

@@ -3,11 +3,15 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLocale>
-#include <QPageSetupDialog>
+#include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QUrl>
 #include <cstdlib>
+
+#include "platform/texts.h"
 
 namespace platform {
 
@@ -32,8 +36,17 @@ bool QtDesktop::OpenWebPage(const std::string& url) {
 }
 
 void QtDesktop::PrinterSetup() {
-  // The paper and printer set-up, not a print: it says OK, not Print.
-  QPageSetupDialog dialog(&SharedPrinter(), QApplication::activeWindow());
+  // The choice of the printer (or a PDF file) and its paper, not a print: it says OK, not
+  // Print. What is chosen stays with the shared printer for every print that follows.
+  QPrintDialog dialog(&SharedPrinter(), QApplication::activeWindow());
+  dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+  QString title = QString::fromStdString(Text("MenuFile", "7")).remove('&');
+  while (title.endsWith('.')) title.chop(1);
+  if (!title.isEmpty()) dialog.setWindowTitle(title);
+  const QString ok = QString::fromStdString(Text("TextButton", "1"));
+  if (auto* box = dialog.findChild<QDialogButtonBox*>())
+    for (QAbstractButton* button : box->buttons())
+      if (box->buttonRole(button) == QDialogButtonBox::AcceptRole) button->setText(ok.isEmpty() ? "OK" : ok);
   dialog.exec();
 }
 

@@ -1,0 +1,193 @@
+#include "commands/printcommand.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/lengths.h"
+#include "core/ribtrace.h"
+#include "files/captions.h"
+#include "platform/desktop.h"
+#include "platform/errorreport.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+#include "platform/userstore.h"
+
+namespace commands {
+
+namespace {
+
+constexpr double kMm = platform::kTwipsPerMm;
+constexpr double kExtrasGapMm = 3;     // between the extras and the drawing or the sheet's edge
+constexpr double kExtrasLeftMm = 5;
+constexpr double kTickHalfMm = 1.5;    // the scale bar's end ticks
+constexpr double kPrintFontSize = 10;
+
+// The alignment crosses of a sheet, in the colour, style and width of the marks.
+void DrawCrosses(const core::RibDocument& d, const core::PagePlan& plan, int sheet, platform::DrawTarget& target) {
+  const std::vector<core::CrossMm> crosses = core::AlignmentCrosses(d.print, plan, sheet, core::RibHeightMm(d));
+  if (crosses.empty()) return;
+  const int colour = d.style.ColourOf(core::Element::ReferenceLine);
+  target.DrawStyle = d.style.LineStyleOf(core::Element::ReferenceLine);
+  target.DrawWidth = d.style.WidthOf(core::WidthElement::ReferenceLine);
+  for (const core::CrossMm& c : crosses) {
+    const double x = c.x * kMm, y = c.y * kMm, h = core::kCrossHalfMm * kMm;
+    target.Line(x - h, y, x + h, y, colour);
+    target.Line(x, y - h, x, y + h, colour);
+  }
+  target.DrawStyle = platform::kSolid;
+  target.DrawWidth = 1;
+}
+
+void DrawSheet(const core::RibDocument& d, const PrintRequest& what, const core::PagePlan& plan, int sheet,
+               const core::RibLabels& labels, platform::DrawTarget& target) {
+  const core::ViewPlacement at = SheetPlacement(d, plan, sheet);
+  if (what.draw) what.draw(target, at);
+  else core::DrawRib(d, at, labels, target);
+  DrawCrosses(d, plan, sheet, target);
+}
+
+// The scale bar and the label, in a band of the sheet that the drawing leaves free: below
+// it, else above it; on a sheet with no such band they are left out rather than drawn over
+// the rib.
+void DrawExtras(const core::RibDocument& d, const PrintRequest& what, const core::PagePlan& plan, int sheet,
+                const core::RibLabels& labels, platform::PageOutput& output) {
+  platform::DrawTarget& target = output.Sheet();
+  platform::ExtentTarget extent(target);
+  DrawSheet(d, what, plan, sheet, labels, extent);
+
+  target.FontName = "Arial";
+  target.FontSize = kPrintFontSize;
+  target.ForeColor = 0;
+  const std::string barText = "50 mm";
+  const std::string label = SheetLabel(d, sheet, plan.pageCount);
+  const double textHeight = target.TextHeight(barText);
+  const double height = std::max(2 * kTickHalfMm * kMm, textHeight);
+  const double gap = kExtrasGapMm * kMm;
+  const double sheetHeight = output.SheetHeightMm() * kMm;
+  double top = sheetHeight - gap - height;
+  if (!extent.empty && top < extent.bottom + gap) {
+    top = gap;
+    if (top + height > extent.top - gap) return;
+  }
+  const double middle = top + height / 2;
+  const double x0 = kExtrasLeftMm * kMm;
+  const double x1 = x0 + core::kScaleBarMm * kMm;
+  target.DrawStyle = platform::kSolid;
+  target.DrawWidth = 1;
+  target.Line(x0, middle, x1, middle, 0);
+  for (double x : {x0, x1}) target.Line(x, middle - kTickHalfMm * kMm, x, middle + kTickHalfMm * kMm, 0);
+  target.CurrentX = x1 + 2 * kMm;
+  target.CurrentY = middle - textHeight / 2;
+  target.Print(barText);
+  target.CurrentX = x1 + 2 * kMm + target.TextWidth(barText) + 10 * kMm;
+  target.CurrentY = middle - textHeight / 2;
+  target.Print(label);
+}
+
+}  // namespace
+
+bool SheetExtrasWanted() {
+  return platform::CurrentUserStore().Get(platform::kUserStorePrint, platform::kUserSheetExtras) != "0";
+}
+
+void SetSheetExtrasWanted(bool on) {
+  platform::CurrentUserStore().Set(platform::kUserStorePrint, platform::kUserSheetExtras, on ? "1" : "0");
+}
+
+std::string PrintQuestion(const core::RibDocument& d, const std::vector<std::string>& comparedNames) {
+  std::string text = platform::Text("TextButton", "14");
+  if (comparedNames.size() == 2)
+    return text + " #1 :  " + comparedNames[0] + " / " + " #2 :  " + comparedNames[1];
+  return text + " " + d.airfoil.name;
+}
+
+std::string SheetLabel(const core::RibDocument& d, int sheet, int sheetCount) {
+  return platform::Text("FrmPrint", "17") + " " + std::to_string(sheet + 1) + " / " + std::to_string(sheetCount) +
+         "   " + d.airfoil.name + "   " + platform::Text("FrmPrint", "18") + " " +
+         core::LengthToText(d.rib.chord.mm, d.settings.unitText) + d.settings.unitText;
+}
+
+core::ViewPlacement SheetPlacement(const core::RibDocument& d, const core::PagePlan& plan, int sheet) {
+  core::ViewPlacement at;
+  at.zoom = 1;
+  at.originX = static_cast<float>(core::SheetOriginMm(d.print, plan, sheet) * kMm);
+  at.originY = static_cast<float>(d.print.chordLineFromTop.mm * kMm);
+  at.chordTwips = static_cast<float>(d.rib.chord.mm * kMm);
+  return at;
+}
+
+core::PagePlan PlanFor(const core::RibDocument& d, const PrintRequest& what) {
+  if (what.singleSheet) {
+    core::PagePlan plan;
+    plan.printerPaper = d.print.paperIndex == core::kPrinterPaperIndex;
+    return plan;
+  }
+  const double length = what.lengthMm >= 0 ? what.lengthMm : core::PrintedLength(d);
+  return core::PlanPages(d.print, length, d.rib.chord.mm);
+}
+
+bool SendSheets(const core::RibDocument& d, const PrintRequest& what, const core::PagePlan& plan,
+                platform::PageOutput& output, std::string& error) {
+  if (plan.problem != core::TilingProblem::None || plan.pageCount < 1) {
+    error = "the page set-up leaves no room for the drawing";
+    return false;
+  }
+  const core::PaperEntry& entry = core::PaperAt(d.print.paperIndex);
+  platform::SheetPaper paper;
+  paper.printerPaper = plan.printerPaper;
+  paper.code = entry.code;
+  paper.lengthMm = entry.lengthMm;
+  paper.widthMm = entry.widthMm;
+  if (!output.Begin(paper, error)) return false;
+  const core::RibLabels labels = files::RibLabelsInLanguage();
+  for (int sheet = 0; sheet < plan.pageCount; ++sheet) {
+    if (sheet > 0 && !output.NewSheet(error)) {
+      std::string ignored;
+      output.End(ignored);
+      return false;
+    }
+    platform::DrawTarget& target = output.Sheet();
+    target.FontSize = kPrintFontSize;
+    if (what.singleSheet) {
+      // A page of its own layout (the test page): placed from the sheet's corner.
+      core::ViewPlacement corner;
+      corner.chordTwips = static_cast<float>(d.rib.chord.mm * kMm);
+      if (what.draw) what.draw(target, corner);
+      continue;
+    }
+    DrawSheet(d, what, plan, sheet, labels, target);
+    if (what.extras) DrawExtras(d, what, plan, sheet, labels, output);
+  }
+  return output.End(error);
+}
+
+PrintOutcome Print(core::RibDocument& d, const PrintRequest& what, platform::PageOutput& output,
+                   const std::function<bool()>& pageSetup) {
+  const std::string question =
+      what.singleSheet && !what.airfoilNames.empty() ? platform::Text("TextButton", "14") + " " + what.airfoilNames[0]
+                                                     : PrintQuestion(d, what.airfoilNames);
+  if (platform::AskYesNo(question, platform::kProgramTitle, platform::BoxIcon::Question, true) !=
+      platform::BoxAnswer::Yes)
+    return PrintOutcome::Declined;
+  core::PagePlan plan = PlanFor(d, what);
+  // The tiled print needs an overlap to join the sheets: back to the page set-up first.
+  while (plan.problem != core::TilingProblem::None) {
+    if (!pageSetup || !pageSetup()) return PrintOutcome::SetupCancelled;
+    plan = PlanFor(d, what);
+  }
+  const std::string tag =
+      !what.errorTag.empty() ? what.errorTag : plan.pageCount > 1 ? " imprimeXpage" : " imprime1page";
+  std::string error;
+  bool sent = false;
+  {
+    platform::BusyPointer busy;
+    sent = SendSheets(d, what, plan, output, error);
+  }
+  if (!sent) {
+    platform::ReportGeneralError(tag, platform::ErrorInfo{platform::kErrDeviceIo, error});
+    return PrintOutcome::Failed;
+  }
+  return PrintOutcome::Printed;
+}
+
+}  // namespace commands

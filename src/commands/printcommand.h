@@ -1,0 +1,59 @@
+#pragma once
+// File > Print, the print preview, the colours window's test page and `vandrell-cli print`:
+// the drawing of the active view laid at full scale over one sheet or tiled sheets, with
+// alignment crosses where sheets join and, if the user keeps them, a scale bar and a label.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/pagetiling.h"
+#include "core/ribdocument.h"
+#include "core/viewgeometry.h"
+#include "platform/drawtarget.h"
+#include "platform/pageoutput.h"
+
+namespace commands {
+
+// What is printed: a view that draws itself at a placement (the comparison, thickness and
+// camber or former view), or, without one, the rib.
+struct PrintRequest {
+  std::function<void(platform::DrawTarget& target, const core::ViewPlacement& at)> draw;
+  double lengthMm = -1;  // along the paper; below 0: the rib's printed length
+  // The airfoils named in the question: none for the rib's own, two for a comparison.
+  std::vector<std::string> airfoilNames;
+  // One sheet, no tiling and no label (the test page); drawn at the sheet's corner.
+  bool singleSheet = false;
+  bool extras = true;  // scale bar and sheet label
+  std::string errorTag;  // the general error report's tag; empty: the print's own
+};
+
+// The per-user switch of the scale bar and label (on unless the user turned it off).
+bool SheetExtrasWanted();
+void SetSheetExtrasWanted(bool on);
+
+// The confirmation: TextButton/14 and the airfoil's name, or both names in a comparison.
+std::string PrintQuestion(const core::RibDocument& d, const std::vector<std::string>& comparedNames);
+
+// The label of a sheet: "Sheet 2 / 3", the airfoil's name and the chord in the unit in force.
+std::string SheetLabel(const core::RibDocument& d, int sheet, int sheetCount);
+
+// The placement of the drawing on sheet `sheet` (zoom 1, twips on the sheet).
+core::ViewPlacement SheetPlacement(const core::RibDocument& d, const core::PagePlan& plan, int sheet);
+
+// Draws every sheet of `plan` on `output`, from Begin to End. False, with the reason, when
+// the output fails at any step; nothing is reported to the user here.
+bool SendSheets(const core::RibDocument& d, const PrintRequest& what, const core::PagePlan& plan,
+                platform::PageOutput& output, std::string& error);
+
+// The plan of a request: its own length, or the rib's; one sheet when it asks for one.
+core::PagePlan PlanFor(const core::RibDocument& d, const PrintRequest& what);
+
+enum class PrintOutcome { Printed, Declined, SetupCancelled, Failed };
+
+// The menu's print: asks, sends the user to the page set-up (through `pageSetup`, false
+// when cancelled) while the tiling has no overlap or no room, then prints on `output` with
+// the hourglass. A failure ends in the general error report.
+PrintOutcome Print(core::RibDocument& d, const PrintRequest& what, platform::PageOutput& output,
+                   const std::function<bool()>& pageSetup);
+
+}  // namespace commands

@@ -1,0 +1,76 @@
+#pragma once
+// Full-scale printing laid out over sheets: the paper table, how long a strip of rib each
+// sheet holds, how many sheets a rib needs, where the rib starts on each sheet and where the
+// alignment crosses go. Millimetres throughout, measured on the sheet in landscape from the
+// top-left corner of its printable area.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/ribdocument.h"
+
+namespace core {
+
+struct PaperEntry {
+  const char* name;  // as the page set-up window lists it; empty for the printer's own paper
+  int code;          // the platform's paper-size number
+  double lengthMm;   // the long side; 0 for the printer's own paper
+  double widthMm;    // the short side; 0 for the printer's own paper
+};
+
+inline constexpr int kPaperCount = 9;
+// The last entry prints on the printer's current paper, on one sheet, without a size check.
+inline constexpr int kPrinterPaperIndex = 8;
+const std::array<PaperEntry, kPaperCount>& PaperTable();
+// The entry of a stored index; out-of-range indexes give the first entry.
+const PaperEntry& PaperAt(int index);
+
+// The length along the paper that the print covers: the chord, or with blocks the chord and
+// both block extensions.
+double PrintedLength(const RibDocument& d);
+
+// Why the page set-up refuses its values.
+enum class TilingProblem {
+  None,
+  NoRoom,         // the margins and the overlap leave no length for the rib
+  NeedsOverlap,   // several sheets but no overlap to lay them over each other
+};
+
+struct PagePlan {
+  TilingProblem problem = TilingProblem::None;
+  bool printerPaper = false;  // the printer's own paper: one sheet, no size check
+  double usableLengthMm = 0;  // the new length of rib each further sheet carries
+  double overlapMm = 0;       // 0 on one sheet
+  int pageCount = 1;
+  bool marks() const { return pageCount > 1; }
+};
+
+// The sheets the print takes for a printed length on this set-up. A rib that fits between
+// the margins of one sheet takes one sheet without marks whatever the overlap; a rib exactly
+// one usable length long takes one sheet too.
+PagePlan PlanPages(const PrintSetup& print, double printedLengthMm, double chordMm);
+PagePlan PlanPages(const RibDocument& d);
+
+// Where the rib's leading edge (the block's front with blocks) lies on sheet `sheet`,
+// millimetres from the printable area's left edge; negative on later sheets.
+double SheetOriginMm(const PrintSetup& print, const PagePlan& plan, int sheet);
+
+// An alignment cross: strokes of 10 mm centred on (x, y), millimetres on the sheet.
+struct CrossMm {
+  double x = 0;
+  double y = 0;
+};
+inline constexpr double kCrossHalfMm = 5;
+// The crosses of a tiled sheet (none on one sheet): at the near end and at the far end of
+// the sheet, one at the height of the rib's top and one 5 mm further below the chord line
+// than the rib's top is above it. The far-end crosses of a sheet and the near-end crosses of
+// the next mark the same point of the rib. `ribHeightMm` is the rib's top above the chord line.
+std::vector<CrossMm> AlignmentCrosses(const PrintSetup& print, const PagePlan& plan, int sheet, double ribHeightMm);
+
+// The rib's highest point above the chord line: the chord times the airfoil's highest ordinate.
+double RibHeightMm(const RibDocument& d);
+
+// Length of the scale bar each sheet carries to check the printer's scaling with a ruler.
+inline constexpr double kScaleBarMm = 50;
+
+}  // namespace core

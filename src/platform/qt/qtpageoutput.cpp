@@ -1,0 +1,141 @@
+#include "platform/qt/qtpageoutput.h"
+
+#include <QLocale>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace platform {
+
+namespace {
+
+constexpr int kPdfDpi = 1200;
+
+// The platform's default paper where nothing else says: letter where the locale measures in
+// inches, else A4.
+QPageSize DefaultPageSize() {
+  return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
+                                                                            : QPageSize(QPageSize::A4);
+}
+
+}  // namespace
+
+QPageSize PageSizeFor(const SheetPaper& paper) {
+  return QPageSize(QSizeF(paper.widthMm, paper.lengthMm), QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
+}
+
+QtPageOutput::QtPageOutput(QPrinter& printer) : printer_(&printer) {}
+
+QtPageOutput::QtPageOutput(const std::string& pdfPath) : pdfPath_(pdfPath) {}
+
+QtPageOutput::~QtPageOutput() {
+  target_.reset();
+  if (painter_ && painter_->isActive()) painter_->end();
+  painter_.reset();
+  pdf_.reset();
+  if (!partialPath_.empty()) {
+    std::error_code ignored;
+    std::filesystem::remove(partialPath_, ignored);
+  }
+}
+
+QPagedPaintDevice& QtPageOutput::Device() const {
+  if (printer_) return *printer_;
+  return *pdf_;
+}
+
+bool QtPageOutput::Begin(const SheetPaper& paper, std::string& error) {
+  QPageSize size;
+  if (!pdfPath_.empty()) {
+    partialPath_ = pdfPath_ + ".partial";
+    pdf_ = std::make_unique<QPdfWriter>(QString::fromStdString(partialPath_));
+    pdf_->setResolution(kPdfDpi);
+    pdf_->setCreator("Vandrell");
+    size = paper.printerPaper ? DefaultPageSize() : PageSizeFor(paper);
+  } else {
+    size = paper.printerPaper ? printer_->pageLayout().pageSize() : PageSizeFor(paper);
+  }
+  // No margins of our own; a printer still keeps the strip it cannot print.
+  QPageLayout layout(size, QPageLayout::Landscape, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  if (printer_) {
+    printer_->setFullPage(false);
+    printer_->setPageOrientation(QPageLayout::Landscape);
+    if (!paper.printerPaper) printer_->setPageSize(size);
+    printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  } else {
+    pdf_->setPageLayout(layout);
+  }
+  painter_ = std::make_unique<QPainter>();
+  if (!painter_->begin(&Device())) {
+    const std::string file = printer_ ? printer_->outputFileName().toStdString() : pdfPath_;
+    if (!file.empty())
+      error = "the file " + file + " could not be written";
+    else if (printer_ && printer_->printerName().isEmpty())
+      error = "no printer is set up";
+    else
+      error = "the printer " + printer_->printerName().toStdString() + " could not be opened";
+    painter_.reset();
+    return false;
+  }
+  ClipToSheet();
+  target_.emplace(QtDrawTarget::ForDevice(*painter_, Device()));
+  target_->SetBackground(QColor());
+  return true;
+}
+
+// A rib longer than the sheet is drawn past its edges; the preview would show that part
+// beside the page, where a printer simply leaves it out.
+void QtPageOutput::ClipToSheet() {
+  painter_->setClipRect(QRect(0, 0, Device().width(), Device().height()));
+}
+
+double QtPageOutput::SheetWidthMm() const {
+  return Device().pageLayout().paintRect(QPageLayout::Millimeter).width();
+}
+
+double QtPageOutput::SheetHeightMm() const {
+  return Device().pageLayout().paintRect(QPageLayout::Millimeter).height();
+}
+
+bool QtPageOutput::NewSheet(std::string& error) {
+  if (!Device().newPage()) {
+    error = "the printer refused a new sheet";
+    return false;
+  }
+  ClipToSheet();
+  return true;
+}
+
+bool QtPageOutput::End(std::string& error) {
+  target_.reset();
+  const bool ended = painter_ && painter_->end();
+  painter_.reset();
+  if (printer_ && printer_->printerState() == QPrinter::Error) {
+    error = "the printer reported an error";
+    return false;
+  }
+  if (!ended) {
+    error = "the document could not be completed";
+    return false;
+  }
+  if (!pdfPath_.empty()) {
+    pdf_.reset();  // closes the file
+    std::error_code failed;
+    if (!std::filesystem::exists(partialPath_) || std::filesystem::file_size(partialPath_, failed) == 0) {
+      error = "the file " + pdfPath_ + " could not be written";
+      return false;
+    }
+    std::filesystem::rename(partialPath_, pdfPath_, failed);
+    if (failed) {
+      error = "the file " + pdfPath_ + " could not be written: " + failed.message();
+      return false;
+    }
+    partialPath_.clear();
+  }
+  return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,180 @@
+// File > Print: the question, the way back to the page set-up, the sheets sent and what a
+// failing printer leaves behind. Sheets are recorded instead of printed.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "commands/printcommand.h"
+#include "platform/desktop.h"
+#include "platform/errorreport.h"
+#include "platform/messages.h"
+#include "platform/pageoutput.h"
+#include "platform/texts.h"
+#include "platform/userstore.h"
+#include "support/dxfsummary.h"
+#include "support/testsupport.h"
+
+namespace {
+
+constexpr double kMm = 56.7;
+
+class PrintCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::SetTextLookup(
+        [](std::string_view section, std::string_view key) { return std::string(section) + "/" + std::string(key); });
+    d = dxftest::Rib(testsupport::AirfoilPath("clarky.dat"));
+    d.airfoil.name = "clarky";
+    d.print = core::PrintSetup{};  // A4, margins 10 and 15, overlap 20, chord line 50 mm down
+  }
+  void TearDown() override { platform::SetTextLookup(nullptr); }
+
+  // A print of a view that records where it was asked to draw.
+  commands::PrintRequest RecordingView() {
+    commands::PrintRequest request;
+    request.draw = [this](platform::DrawTarget& target, const core::ViewPlacement& at) {
+      placements.push_back(at);
+      target.Line(at.originX, at.originY, at.originX + at.chordTwips, at.originY, 1);
+    };
+    return request;
+  }
+
+  core::RibDocument d;
+  platform::MemoryUserStore store;
+  platform::ScopedUserStore useStore{&store};
+  platform::RecordingMessages messages;
+  platform::ScopedMessages useMessages{&messages};
+  platform::RecordingDesktop desktop;
+  platform::ScopedDesktop useDesktop{&desktop};
+  platform::RecordingPageOutput printer;
+  std::vector<core::ViewPlacement> placements;
+};
+
+TEST_F(PrintCommand, QuestionNamesTheAirfoilOrBothComparedOnes) {
+  EXPECT_EQ(commands::PrintQuestion(d, {}), "TextButton/14 clarky");
+  EXPECT_EQ(commands::PrintQuestion(d, {"e387", "mh32"}), "TextButton/14 #1 :  e387 /  #2 :  mh32");
+
+  messages.answers = {platform::BoxAnswer::No};
+  EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Declined);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].buttons, platform::BoxButtons::YesNo);
+  EXPECT_EQ(messages.shown[0].defaultButton, 2);  // No
+  EXPECT_TRUE(printer.begun.empty());
+}
+
+// 600 mm on A4: three landscape A4 sheets, the view placed 10 mm in on the first and
+// 252 mm further left on each next one, the chord line 50 mm down.
+TEST_F(PrintCommand, TiledViewIsPlacedSheetBySheet) {
+  d.rib.chord = core::Length{600, "600"};
+  messages.answers = {platform::BoxAnswer::Yes};
+  EXPECT_EQ(commands::Print(d, RecordingView(), printer, {}), commands::PrintOutcome::Printed);
+  ASSERT_EQ(printer.begun.size(), 1u);
+  EXPECT_EQ(printer.begun[0].code, 9);
+  EXPECT_DOUBLE_EQ(printer.begun[0].lengthMm, 297);
+  EXPECT_DOUBLE_EQ(printer.begun[0].widthMm, 210);
+  EXPECT_EQ(printer.sheets.size(), 3u);
+  EXPECT_TRUE(printer.ended);
+  ASSERT_EQ(placements.size(), 6u);  // measured for the extras, then drawn, on each sheet
+  for (int sheet = 0; sheet < 3; ++sheet) {
+    const core::ViewPlacement& at = placements[static_cast<std::size_t>(2 * sheet + 1)];
+    EXPECT_FLOAT_EQ(at.zoom, 1);
+    EXPECT_NEAR(at.originX, (10 - 252 * sheet) * kMm, 1e-2);
+    EXPECT_NEAR(at.originY, 50 * kMm, 1e-3);
+    EXPECT_NEAR(at.chordTwips, 600 * kMm, 1e-2);
+  }
+  EXPECT_FALSE(desktop.busy);
+  EXPECT_EQ(desktop.busyCalls, (std::vector<bool>{true, false}));
+}
+
+// Each sheet's scale bar is 50 mm between its ticks, lies below everything the view drew,
+// and the label counts the sheets; switched off, neither is drawn.
+TEST_F(PrintCommand, ScaleBarAndLabelStayClearOfTheRib) {
+  d.rib.chord = core::Length{600, "600"};
+  d.print.chordLineFromTop = core::Length{100, "100"};
+  messages.answers = {platform::BoxAnswer::Yes};
+  commands::PrintRequest request;  // the rib itself
+  request.extras = true;
+  ASSERT_EQ(commands::Print(d, request, printer, {}), commands::PrintOutcome::Printed);
+  ASSERT_EQ(printer.sheets.size(), 3u);
+  for (std::size_t sheet = 0; sheet < 3; ++sheet) {
+    const platform::RecordingTarget& t = printer.sheets[sheet];
+    auto bar = std::find_if(t.lines.begin(), t.lines.end(), [](const platform::RecordedLine& l) {
+      return l.y1 == l.y2 && std::abs(std::abs(l.x2 - l.x1) - 50 * kMm) < 1e-6;
+    });
+    ASSERT_NE(bar, t.lines.end());
+    double lowestOther = 0;
+    for (const platform::RecordedLine& l : t.lines)
+      if (l.sequence < bar->sequence) lowestOther = std::max({lowestOther, l.y1, l.y2});
+    for (const platform::RecordedCircle& c : t.circles) lowestOther = std::max(lowestOther, c.y + c.radius);
+    EXPECT_GT(bar->y1 - 1.5 * kMm, lowestOther);
+    EXPECT_LT(bar->y1, 210 * kMm);
+    const std::string label = "FrmPrint/17 " + std::to_string(sheet + 1) + " / 3";
+    EXPECT_TRUE(std::any_of(t.texts.begin(), t.texts.end(),
+                            [&](const platform::RecordedText& x) { return x.text.rfind(label, 0) == 0; }))
+        << label;
+  }
+
+  commands::SetSheetExtrasWanted(false);
+  EXPECT_EQ(store.Get(platform::kUserStorePrint, platform::kUserSheetExtras), "0");
+  request.extras = commands::SheetExtrasWanted();
+  messages.answers = {platform::BoxAnswer::Yes};
+  ASSERT_EQ(commands::Print(d, request, printer, {}), commands::PrintOutcome::Printed);
+  EXPECT_FALSE(std::any_of(printer.sheets[0].texts.begin(), printer.sheets[0].texts.end(),
+                           [](const platform::RecordedText& x) { return x.text.rfind("FrmPrint/17", 0) == 0; }));
+}
+
+// No overlap for a rib longer than a sheet: the page set-up first; cancelled, nothing prints;
+// given an overlap there, the print goes on.
+TEST_F(PrintCommand, MissingOverlapSendsTheUserToThePageSetup) {
+  d.rib.chord = core::Length{600, "600"};
+  d.print.overlap = core::Length{0, "0"};
+  messages.answers = {platform::BoxAnswer::Yes};
+  int setups = 0;
+  EXPECT_EQ(commands::Print(d, {}, printer, [&] { return ++setups, false; }), commands::PrintOutcome::SetupCancelled);
+  EXPECT_EQ(setups, 1);
+  EXPECT_TRUE(printer.begun.empty());
+
+  messages.answers = {platform::BoxAnswer::Yes};
+  EXPECT_EQ(commands::Print(d, {}, printer,
+                            [&] {
+                              d.print.overlap = core::Length{20, "20"};
+                              return true;
+                            }),
+            commands::PrintOutcome::Printed);
+  EXPECT_EQ(printer.sheets.size(), 3u);
+}
+
+// A printer that is not there or a job that fails: the general error report with the
+// print's tag, the hourglass gone, and no success.
+TEST_F(PrintCommand, FailuresAreReportedAndTheHourglassGoes) {
+  printer.refuseBegin = true;
+  messages.answers = {platform::BoxAnswer::Yes};
+  EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Failed);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].title, "Erreur/1 imprime1page");
+  EXPECT_NE(messages.shown[1].text.find("no printer"), std::string::npos);
+  EXPECT_FALSE(desktop.busy);
+
+  printer.refuseBegin = false;
+  printer.failEnd = true;
+  d.rib.chord = core::Length{600, "600"};
+  messages.answers = {platform::BoxAnswer::Yes};
+  EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Failed);
+  EXPECT_EQ(messages.shown.back().title, "Erreur/1 imprimeXpage");
+  EXPECT_FALSE(desktop.busy);
+}
+
+// The printer's own paper: one sheet whatever the length, without crosses or a paper size.
+TEST_F(PrintCommand, PrinterPaperIsOneSheetWithoutCrosses) {
+  d.rib.chord = core::Length{900, "900"};
+  d.print.paperIndex = core::kPrinterPaperIndex;
+  messages.answers = {platform::BoxAnswer::Yes};
+  ASSERT_EQ(commands::Print(d, RecordingView(), printer, {}), commands::PrintOutcome::Printed);
+  EXPECT_TRUE(printer.begun[0].printerPaper);
+  ASSERT_EQ(printer.sheets.size(), 1u);
+  for (const platform::RecordedLine& l : printer.sheets[0].lines)  // a cross's strokes are 10 mm
+    EXPECT_GT(std::abs(std::hypot(l.x2 - l.x1, l.y2 - l.y1) - 10 * kMm), 1e-6);
+}
+
+}  // namespace

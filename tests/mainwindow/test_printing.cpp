@@ -1,0 +1,89 @@
+// File > Print and Page Setup from the main window: the rib or the active special view sent
+// to the (recorded) printer, the question naming both compared airfoils.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "mainwindow/mainwindow.h"
+#include "platform/pageoutput.h"
+#include "settingswindows/printwindow.h"
+#include "support/windowtest.h"
+
+using mainwindow::Command;
+using platform::BoxAnswer;
+using testsupport::Key;
+
+namespace {
+
+class PrintingTest : public testsupport::WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    window = std::make_unique<mainwindow::MainWindow>(doc);
+    window->Load();
+    window->LoadCaptions();
+  }
+  void TearDown() override {
+    window.reset();
+    WindowTest::TearDown();
+  }
+  std::unique_ptr<mainwindow::MainWindow> window;
+  platform::RecordingPageOutput printer;
+  platform::ScopedPrinter usePrinter{&printer};
+};
+
+TEST_F(PrintingTest, PrintNeedsAnAirfoilThenAsksAndPrintsTheRib) {
+  EXPECT_FALSE(window->IsCommandEnabled(Command::Print));
+  EXPECT_FALSE(window->IsCommandEnabled(Command::PrintPreview));
+  OpenAirfoil("WING", "wing.dat");
+  ASSERT_TRUE(window->IsCommandEnabled(Command::Print));
+  EXPECT_TRUE(window->IsCommandEnabled(Command::PrintPreview));
+  messages.answers = {BoxAnswer::Yes};
+  window->Run(Command::Print);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, Key("TextButton", "14") + " wing");
+  EXPECT_EQ(printer.sheets.size(), 1u);  // 200 mm fits A4
+  EXPECT_FALSE(printer.sheets[0].lines.empty());
+}
+
+// With the comparison on, its own drawing is printed at the sheet's placement and the
+// question names both airfoils.
+TEST_F(PrintingTest, TheActiveSpecialViewPrintsInsteadOfTheRib) {
+  OpenAirfoil();
+  int drawn = 0;
+  window->SetSpecialView(mainwindow::MainWindow::SpecialView::Comparison,
+                         [&](platform::DrawTarget& target, const core::ViewPlacement& at) {
+                           ++drawn;
+                           EXPECT_FLOAT_EQ(at.zoom, 1);
+                           target.Line(at.originX, at.originY, at.originX + at.chordTwips, at.originY, 9);
+                         });
+  window->SetComparedAirfoils("e387", "mh32");
+  doc.view.compareShown = true;
+  messages.answers = {BoxAnswer::Yes};
+  window->Run(Command::Print);
+  ASSERT_FALSE(messages.shown.empty());
+  EXPECT_EQ(messages.shown[0].text, Key("TextButton", "14") + " #1 :  e387 /  #2 :  mh32");
+  ASSERT_EQ(printer.sheets.size(), 1u);
+  EXPECT_GE(drawn, 1);
+  const auto& lines = printer.sheets[0].lines;
+  EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const platform::RecordedLine& l) { return l.colour == 9; }));
+  doc.view.compareShown = false;
+}
+
+// No overlap with a long rib: the print opens the page set-up; cancelled, nothing prints.
+TEST_F(PrintingTest, PrintWithoutOverlapOpensThePageSetup) {
+  OpenAirfoil();
+  doc.rib.chord = core::Length{600, "600"};
+  doc.print.overlap = core::Length{0, "0"};
+  bool setupShown = false;
+  WhenModal([&](QWidget* w) {
+    setupShown = qobject_cast<settingswindows::PrintWindow*>(w) != nullptr;
+    static_cast<QDialog*>(w)->reject();
+  });
+  messages.answers = {BoxAnswer::Yes};
+  window->Run(Command::Print);
+  EXPECT_TRUE(setupShown);
+  EXPECT_TRUE(printer.begun.empty());
+}
+
+}  // namespace

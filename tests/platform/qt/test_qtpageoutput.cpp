@@ -1,0 +1,63 @@
+// Sheets into a PDF file: landscape pages of the entry's paper, the sheet's drawing area in
+// millimetres, and a file that is replaced only once complete.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "platform/qt/qtpageoutput.h"
+#include "support/testsupport.h"
+
+namespace {
+
+platform::SheetPaper A3() {
+  platform::SheetPaper paper;
+  paper.code = 8;
+  paper.lengthMm = 420;
+  paper.widthMm = 297;
+  return paper;
+}
+
+TEST(QtPageOutput, WritesLandscapeSheetsOfThePaperAndReplacesTheFileWhenDone) {
+  testsupport::TempDir dir;
+  const std::string path = dir.File("rib.pdf");
+  testsupport::WriteFile(path, "an older print");
+  {
+    platform::QtPageOutput pdf(path);
+    std::string error;
+    ASSERT_TRUE(pdf.Begin(A3(), error)) << error;
+    EXPECT_NEAR(pdf.SheetWidthMm(), 420, 0.5);
+    EXPECT_NEAR(pdf.SheetHeightMm(), 297, 0.5);
+    pdf.Sheet().Line(0, 0, 56.7 * 100, 0, 0);
+    // Until the document ends the older file stays as it was.
+    EXPECT_EQ(testsupport::ReadFile(path), "an older print");
+    ASSERT_TRUE(pdf.NewSheet(error)) << error;
+    ASSERT_TRUE(pdf.End(error)) << error;
+  }
+  const std::string written = testsupport::ReadFile(path);
+  EXPECT_EQ(written.substr(0, 5), "%PDF-");
+  EXPECT_FALSE(std::filesystem::exists(path + ".partial"));
+  // Two pages, each 420 x 297 mm (1190.55 x 841.89 points) across.
+  std::size_t pages = 0;
+  for (std::size_t at = written.find("/Type /Page\n"); at != std::string::npos; at = written.find("/Type /Page\n", at + 1))
+    ++pages;
+  EXPECT_EQ(pages, 2u);
+  const std::size_t box = written.find("/MediaBox [0 0 ");
+  ASSERT_NE(box, std::string::npos);
+  double width = 0, height = 0;
+  ASSERT_EQ(std::sscanf(written.c_str() + box, "/MediaBox [0 0 %lf %lf", &width, &height), 2);
+  EXPECT_NEAR(width, 420 / 25.4 * 72, 1);
+  EXPECT_NEAR(height, 297 / 25.4 * 72, 1);
+}
+
+TEST(QtPageOutput, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
+  testsupport::TempDir dir;
+  const std::string path = (dir.path() / "missing" / "rib.pdf").string();
+  platform::QtPageOutput pdf(path);
+  std::string error;
+  EXPECT_FALSE(pdf.Begin(A3(), error));
+  EXPECT_NE(error.find(path), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "missing"));
+}
+
+}  // namespace
