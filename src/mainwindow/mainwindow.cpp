@@ -540,11 +540,23 @@ void MainWindow::WireAirfoilTools() {
   using enum Command;
   // Shared by the commands and the drawings, which the window keeps as long as it lives.
   auto views = std::make_shared<toolwindows::AirfoilViews>(document_);
-  commands_[CompareAirfoils] = [this, views] { views->Compare(this); };
-  commands_[Former] = [this, views] { views->Former(this); };
-  commands_[ThicknessCamber] = [this, views] {
+  // A view that replaces the rib prints as the rib would, although no airfoil is loaded.
+  auto printable = [this] {
+    for (Command c : {Print, PrintPreview, PageSetup}) SetCommandEnabled(c, true);
+  };
+  commands_[CompareAirfoils] = [this, views, printable] {
+    views->Compare(this);
+    if (!document_.view.compareShown) return;
+    SetComparedAirfoils(views->Comparison().firstName, views->Comparison().secondName);
+    printable();
+  };
+  commands_[Former] = [this, views, printable] {
+    views->Former(this);
+    if (document_.view.formerShown) printable();
+  };
+  commands_[ThicknessCamber] = [this] {
     toolwindows::ThicknessCamberWindow window(document_, this);
-    window.SetPrint([this, views, &window] { PrintToolView(*views, &window); });
+    window.SetPrint([this] { Run(Print); });
     window.exec();
   };
   commands_[InclinedRib] = [this] { toolwindows::InclinedRibWindow(document_, this).exec(); };
@@ -560,13 +572,6 @@ void MainWindow::WireAirfoilTools() {
       views->Draw(tool, target, at);
       Panel(2)->setText(Q(views->PanelText(tool)));
     });
-}
-
-// The main print command prints the special view shown; until it is installed the tools
-// print the view on one sheet themselves.
-void MainWindow::PrintToolView(const toolwindows::AirfoilViews& views, QWidget* parent) {
-  if (IsCommandEnabled(Command::Print)) Run(Command::Print);
-  else views.PrintActiveView(parent);
 }
 
 void MainWindow::ToggleDisplay(Command command) {

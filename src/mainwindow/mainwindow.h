@@ -27,10 +27,6 @@ class QScrollBar;
 class QSessionManager;
 class QToolButton;
 
-namespace toolwindows {
-class AirfoilViews;
-}
-
 namespace mainwindow {
 
 class UndoHistory;
@@ -138,7 +134,6 @@ class MainWindow : public QMainWindow {
   void WireCommands();
   // The airfoil tools of the Utilities menu and the special views' drawings.
   void WireAirfoilTools();
-  void PrintToolView(const toolwindows::AirfoilViews& views, QWidget* parent);
   void DocumentChanged(core::Changes what);
   // The window's side of a new rib: other windows closed, commands and check marks as at
   // start, the view cleared and back at 100 %.

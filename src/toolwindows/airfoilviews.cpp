@@ -11,7 +11,6 @@
 #include "platform/messages.h"
 #include "platform/texts.h"
 #include "ribwindows/inputwindow.h"
-#include "toolwindows/toolprinting.h"
 
 namespace toolwindows {
 
@@ -79,26 +78,6 @@ std::string AirfoilViews::PanelText(ToolView view) const {
       return mainwindow::AirfoilPanelText(d, Text("MainTolbar", "11"), Text("MainTolbar", "13"));
   }
   return std::string();
-}
-
-core::ViewPlacement PrintPlacement(const core::RibDocument& d) {
-  core::ViewPlacement at;
-  at.zoom = 1;
-  at.originX = static_cast<float>(d.print.topMargin.mm * platform::kTwipsPerMm);
-  at.originY = static_cast<float>(d.print.chordLineFromTop.mm * platform::kTwipsPerMm);
-  at.chordTwips = static_cast<float>(d.rib.chord.mm * platform::kTwipsPerMm);
-  return at;
-}
-
-bool AirfoilViews::PrintActiveView(QWidget* parent) const {
-  const core::ViewState& v = document_.view;
-  const ToolView view = v.compareShown ? ToolView::Comparison
-                        : v.thicknessCamberShown ? ToolView::ThicknessCamber
-                                                 : ToolView::Former;
-  if (!(v.compareShown || v.thicknessCamberShown || v.formerShown)) return false;
-  const core::ViewPlacement at = PrintPlacement(document_);
-  return PrintToolPages(parent, platform::kProgramTitle, 1,
-                        [&](int, platform::DrawTarget& target) { Draw(view, target, at); });
 }
 
 }  // namespace toolwindows

@@ -31,17 +31,11 @@ class AirfoilViews {
   void Draw(ToolView view, platform::DrawTarget& target, const core::ViewPlacement& at) const;
   // The status bar's airfoil panel while the view shows.
   std::string PanelText(ToolView view) const;
-  // Prints the special view shown (the first active one) on one sheet at full scale.
-  bool PrintActiveView(QWidget* parent) const;
 
  private:
   core::RibDocument& document_;
   core::AirfoilComparison comparison_;
   std::string keptFirstPath_;  // "Keep as airfoil #1" ticked: offered again next time
 };
-
-// Where a special view goes on a printed sheet: the print set-up's start margin and chord
-// line position, zoom 1.
-core::ViewPlacement PrintPlacement(const core::RibDocument& d);
 
 }  // namespace toolwindows

@@ -8,11 +8,14 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "core/toolviews.h"
+#include "platform/errorreport.h"
 #include "platform/help.h"
+#include "platform/pageoutput.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
@@ -24,8 +27,8 @@ using ribwindows::Q;
 
 namespace {
 
-constexpr std::size_t kLinesPerPage = 48;  // 5 mm apart from 15 mm down: within A4 and letter
 constexpr double kTwipsPerMm = platform::kTwipsPerMm;
+constexpr double kTopMm = 15, kLineMm = 5;
 
 // The key of each box's caption.
 constexpr const char* kCaptionKeys[] = {"3", "4", "5", "6", "7", "8", "9"};
@@ -90,10 +93,6 @@ RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* paren
   layout->addLayout(grid);
   layout->addWidget(list_, 1);
   layout->addWidget(buttons);
-
-  printer_ = [this](int pages, const PageDrawing& draw) {
-    return PrintToolPages(this, Text("FrmNervure", "18"), pages, draw);
-  };
 }
 
 void RibSheetWindow::Compute() {
@@ -139,7 +138,8 @@ void RibSheetWindow::Compute() {
   print_->setEnabled(true);
 }
 
-std::vector<std::vector<std::vector<std::string>>> RibSheetWindow::PrintedPages() const {
+std::vector<std::vector<std::vector<std::string>>> RibSheetWindow::PrintedPages(std::size_t linesPerPage) const {
+  linesPerPage = std::max<std::size_t>(linesPerPage, 1);
   const std::string& unit = document_.settings.unitText;
   std::vector<std::vector<std::string>> head;
   head.push_back({Text("FrmNervure", "18")});
@@ -154,7 +154,7 @@ std::vector<std::vector<std::vector<std::string>>> RibSheetWindow::PrintedPages(
   head.push_back({});
   std::vector<std::vector<std::vector<std::string>>> pages{head};
   for (std::size_t r = 0; r < sheet_.rows.size(); ++r) {
-    if (pages.back().size() >= kLinesPerPage) pages.emplace_back();
+    if (pages.back().size() >= linesPerPage) pages.emplace_back();
     std::vector<std::string> cells = core::RibSheetRowTexts(sheet_.rows[r], sheet_.hasSecondValue, unit);
     cells[0] = "N° " + cells[0];
     pages.back().push_back(std::move(cells));
@@ -162,13 +162,26 @@ std::vector<std::vector<std::vector<std::string>>> RibSheetWindow::PrintedPages(
   return pages;
 }
 
-void RibSheetWindow::Print() {
-  if (sheet_.rows.empty()) return;
-  const auto pages = PrintedPages();
-  printer_(static_cast<int>(pages.size()), [&pages](int page, platform::DrawTarget& target) {
-    core::DrawTextRows(pages[static_cast<std::size_t>(page)], 20 * kTwipsPerMm, 15 * kTwipsPerMm, 5 * kTwipsPerMm,
-                       30 * kTwipsPerMm, 10, target);
-  });
+bool RibSheetWindow::Print() {
+  if (sheet_.rows.empty()) return false;
+  platform::PageOutput& printer = platform::CurrentPrinter();
+  std::string error;
+  auto failed = [&error] {
+    platform::ReportGeneralError(" frmnervure/cmdprintnerv", {platform::kErrDeviceIo, error});
+    return false;
+  };
+  platform::SheetPaper paper;
+  paper.printerPaper = true;
+  if (!printer.Begin(paper, error)) return failed();
+  // Whole lines between the top margin and as much again at the foot.
+  const auto lines = static_cast<std::size_t>(std::max(1.0, (printer.SheetHeightMm() - 2 * kTopMm) / kLineMm));
+  const auto pages = PrintedPages(lines);
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    if (p > 0 && !printer.NewSheet(error)) return failed();
+    core::DrawTextRows(pages[p], 20 * kTwipsPerMm, kTopMm * kTwipsPerMm, kLineMm * kTwipsPerMm, 30 * kTwipsPerMm, 10,
+                       printer.Sheet());
+  }
+  return printer.End(error) || failed();
 }
 
 }  // namespace toolwindows

@@ -4,13 +4,11 @@
 // free space between ribs of a given thickness; the list prints.
 #include <QDialog>
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/airfoiltools.h"
 #include "core/ribdocument.h"
-#include "toolwindows/toolprinting.h"
 
 class QLabel;
 class QLineEdit;
@@ -33,11 +31,10 @@ class RibSheetWindow : public QDialog {
   const core::RibSheet& Sheet() const { return sheet_; }
 
   void Compute();
-  // The printed sheet, page by page (rows of text cells).
-  std::vector<std::vector<std::vector<std::string>>> PrintedPages() const;
-  void Print();
-  // What Print uses to reach the printer (tests replace it).
-  void SetPrinter(std::function<bool(int pages, const PageDrawing&)> printer) { printer_ = std::move(printer); }
+  // The printed sheet, page by page (rows of text cells), `linesPerPage` lines a page.
+  std::vector<std::vector<std::vector<std::string>>> PrintedPages(std::size_t linesPerPage) const;
+  // Prints on the program's printer; false when it failed (the user is told).
+  bool Print();
 
  private:
   const core::RibDocument& document_;
@@ -47,7 +44,6 @@ class RibSheetWindow : public QDialog {
   QPushButton* compute_;
   QPushButton* print_;
   core::RibSheet sheet_;
-  std::function<bool(int pages, const PageDrawing&)> printer_;
 };
 
 }  // namespace toolwindows

@@ -11,6 +11,7 @@
 
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/openairfoilwindow.h"
+#include "platform/pageoutput.h"
 #include "platform/qt/qtdrawtarget.h"
 #include "ribwindows/inputwindow.h"
 #include "support/windowtest.h"
@@ -92,6 +93,18 @@ TEST_F(MainWindowTools, CompareTwoAirfoilsThenRedrawInOtherColours) {
   doc.style.ColourOf(core::Element::ChordAxis) = 0;
   doc.changes.Announce(core::Change::Style);
   EXPECT_GT(PixelsOf(red), redChordLine + 200);
+
+  // The comparison prints through the main print command, named in its question.
+  ASSERT_TRUE(window->IsCommandEnabled(mainwindow::Command::Print));
+  platform::RecordingPageOutput printer;
+  platform::ScopedPrinter usePrinter(&printer);
+  messages.answers = {platform::BoxAnswer::Yes};
+  window->Run(mainwindow::Command::Print);
+  ASSERT_EQ(printer.sheets.size(), 1u);
+  EXPECT_NE(messages.shown.back().text.find("naca2412"), std::string::npos);
+  int redLines = 0;
+  for (const platform::RecordedLine& l : printer.sheets[0].lines) redLines += l.colour == 12;
+  EXPECT_GT(redLines, 100);
 }
 
 TEST_F(MainWindowTools, ACancelledComparisonLeavesTheRib) {

@@ -8,6 +8,7 @@
 
 #include "commands/airfoiltools.h"
 #include "core/airfoilprep.h"
+#include "platform/pageoutput.h"
 #include "platform/recordingtarget.h"
 #include "support/windowtest.h"
 #include "toolwindows/airfoilviews.h"
@@ -177,17 +178,16 @@ TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   EXPECT_EQ(w.SpacingLabel()->text(), "97.6");
   EXPECT_TRUE(w.PrintButton()->isEnabled());
 
-  int printedPages = 0;
-  platform::RecordingTarget printed;
-  w.SetPrinter([&](int pages, const toolwindows::PageDrawing& draw) {
-    printedPages = pages;
-    for (int p = 0; p < pages; ++p) draw(p, printed);
-    return true;
-  });
+  platform::RecordingPageOutput printer;
+  // 14 lines a sheet between 15 mm margins: the 10 lines of the head and 4 ribs, then 2.
+  printer.heightMm = 100;
+  platform::ScopedPrinter usePrinter(&printer);
   w.PrintButton()->click();
-  EXPECT_EQ(printedPages, 1);
+  ASSERT_EQ(printer.sheets.size(), 2u);
+  EXPECT_TRUE(printer.ended);
+  const platform::RecordingTarget& printed = printer.sheets[0];
   bool sawLastRib = false;
-  for (const platform::RecordedText& t : printed.texts) sawLastRib = sawLastRib || t.text == "N° 6";
+  for (const platform::RecordedText& t : printer.sheets[1].texts) sawLastRib = sawLastRib || t.text == "N° 6";
   EXPECT_TRUE(sawLastRib);
   EXPECT_EQ(printed.texts.front().text, Key("FrmNervure", "18"));
 
