@@ -1,11 +1,16 @@
 #include "files/seriesfiles.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
+#if defined(__unix__)
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 #include "core/lengths.h"
 #include "core/numformat.h"
-#include "files/ini.h"
 
 namespace files {
 
@@ -90,6 +95,55 @@ std::string SummaryText(const SeriesJob& job) {
   return text;
 }
 
+namespace {
+
+// One file of the series on its way to the disk.
+struct PendingFile {
+  std::string target;
+  std::string temp;
+  bool tempWritten = false;
+};
+
+// What went wrong, in the words of the general error report.
+platform::ErrorInfo ErrorFor(int code) {
+  if (code == ENOSPC) return {platform::kErrDiskFull, "Disk full"};
+  if (code == EACCES || code == EPERM || code == EROFS || code == EISDIR || code == ENOTEMPTY || code == EEXIST)
+    return {platform::kErrPermissionDenied, "Permission denied"};
+  if (code == ENOENT || code == ENOTDIR) return {platform::kErrPathNotFound, "Path not found"};
+  return {platform::kErrDeviceIo, "Device I/O error"};
+}
+
+bool WriteTemporary(PendingFile& f, const std::string& contents) {
+  errno = 0;
+  std::FILE* out = std::fopen(f.temp.c_str(), "wb");
+  if (!out) return false;
+  f.tempWritten = true;  // from here on it is ours to remove
+  bool ok = contents.empty() || std::fwrite(contents.data(), 1, contents.size(), out) == contents.size();
+  ok = std::fflush(out) == 0 && ok;
+#if defined(__unix__) && !defined(__linux__)
+  ok = ::fsync(::fileno(out)) == 0 && ok;
+#endif
+  ok = std::fclose(out) == 0 && ok;
+  return ok;
+}
+
+// Everything written so far on its way to the disk in one go: a sync per file would cost a
+// journal commit each, ten milliseconds a file on a usual disk.
+bool SyncFolder(const std::string& folder) {
+#if defined(__linux__)
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return false;
+  const bool ok = ::syncfs(fd) == 0;
+  ::close(fd);
+  return ok;
+#else
+  (void)folder;
+  return true;
+#endif
+}
+
+}  // namespace
+
 SeriesWriteResult WriteSeries(const SeriesJob& job) {
   SeriesWriteResult result;
   std::error_code ec;
@@ -98,23 +152,48 @@ SeriesWriteResult WriteSeries(const SeriesJob& job) {
     result.error = {platform::kErrPathNotFound, "Path not found"};
     return result;
   }
-  for (const core::SeriesRib& rib : job.ribs) {
-    const std::string path = InFolder(job.folder, RibFileName(job, rib.number));
-    if (!WriteFileAtomically(path, RibFileText(job, rib))) {
-      result.failedPath = path;
-      result.error = {platform::kErrPermissionDenied, "Permission denied"};
-      return result;
+  // Every file goes to a temporary name first; all reach the disk together, and only then
+  // take their names in order. A failure keeps the files before it and no part of any other.
+  std::vector<PendingFile> files;
+  files.reserve(job.ribs.size() + 1);
+  for (const core::SeriesRib& rib : job.ribs) files.push_back({InFolder(job.folder, RibFileName(job, rib.number)), {}});
+  files.push_back({InFolder(job.folder, SummaryFileName(job)), {}});
+  for (PendingFile& f : files) f.temp = f.target + ".tmp~";
+
+  std::size_t failed = files.size();
+  for (std::size_t i = 0; i < files.size() && failed == files.size(); ++i) {
+    const bool ok = i < job.ribs.size() ? WriteTemporary(files[i], RibFileText(job, job.ribs[i]))
+                                        : WriteTemporary(files[i], SummaryText(job));
+    if (!ok) {
+      failed = i;
+      result.error = ErrorFor(errno);
     }
-    result.paths.push_back(path);
-    ++result.written;
   }
-  const std::string summary = InFolder(job.folder, SummaryFileName(job));
-  if (!WriteFileAtomically(summary, SummaryText(job))) {
-    result.failedPath = summary;
-    result.error = {platform::kErrPermissionDenied, "Permission denied"};
+  if (failed > 0 && !SyncFolder(job.folder)) {
+    result.error = ErrorFor(errno);
+    failed = 0;
+  }
+  for (std::size_t i = 0; i < failed; ++i) {
+    std::filesystem::rename(files[i].temp, files[i].target, ec);
+    if (ec) {
+      result.error = ErrorFor(ec.value());
+      failed = i;
+      break;
+    }
+    files[i].tempWritten = false;
+    if (i < job.ribs.size()) {
+      result.paths.push_back(files[i].target);
+      ++result.written;
+    } else {
+      result.summaryPath = files[i].target;
+    }
+  }
+  for (PendingFile& f : files)
+    if (f.tempWritten) std::filesystem::remove(f.temp, ec);
+  if (failed < files.size()) {
+    result.failedPath = files[failed].target;
     return result;
   }
-  result.summaryPath = summary;
   result.ok = true;
   return result;
 }

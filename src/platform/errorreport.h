@@ -16,6 +16,7 @@ enum ErrorNumber {
   kErrInputPastEnd = 62,
   kErrPermissionDenied = 70,
   kErrDeviceIo = 57,
+  kErrDiskFull = 61,
   kErrCancelled = 32755,
 };
 
