@@ -185,8 +185,8 @@ void SeriesWindow::RelabelRibs() {
     label->setVisible(slot <= n + 1);
     label->setText(slot <= n ? QString::number(slot) : Q(platform::Text("FrmTraCevol2", "24")));
   }
-  if (selectedRib_ > n + 1) SelectRib(-1);
-  else if (selectedRib_ >= 1) SelectRib(selectedRib_);
+  // Always one rib in hand, so that Apply never drops what was typed.
+  SelectRib(selectedRib_ >= 1 && selectedRib_ <= n + 1 ? selectedRib_ : 1);
 }
 
 void SeriesWindow::SelectRib(int slot) {

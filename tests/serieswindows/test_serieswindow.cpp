@@ -149,12 +149,15 @@ TEST_F(SeriesWindowTest, SpacedTableShowsThePanelLengthAndRefusesZeroGaps) {
   Retype(w.ChordBox(0), "200");
   Retype(w.ChordBox(1), "100");
   Retype(w.EndThicknessBox(), "2");
-  EXPECT_TRUE(w.RibLabel(1)->isVisible() || !w.RibLabel(1)->isHidden());
+  EXPECT_EQ(w.RibLabel(1)->text(), "1");
   EXPECT_EQ(w.RibLabel(2)->text().toStdString(), Key("FrmTraCevol2", "24"));
   EXPECT_TRUE(w.RibLabel(3)->isHidden());
 
+  QTest::mouseClick(w.RibLabel(2), Qt::LeftButton);
+  EXPECT_EQ(w.SelectedRib(), 2);
   QTest::mouseClick(w.RibLabel(1), Qt::LeftButton);
   EXPECT_EQ(w.SelectedRib(), 1);
+  EXPECT_TRUE(w.RibThicknessBox()->isEnabled());
   Retype(w.RibThicknessBox(), "2");
   Retype(w.GapBox(), "98");
   w.ApplyRib();
