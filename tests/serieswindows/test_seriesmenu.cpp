@@ -1,0 +1,66 @@
+// The Utilities entries of the main window: the series ask before clearing the rib, the
+// coordinates editor leaves the rib alone.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "mainwindow/mainwindow.h"
+#include "support/windowtest.h"
+
+using mainwindow::Command;
+using platform::BoxAnswer;
+using testsupport::Key;
+
+namespace {
+
+class SeriesMenuTest : public testsupport::WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    window = std::make_unique<mainwindow::MainWindow>(doc);
+    window->Load();
+    window->LoadCaptions();
+  }
+  void TearDown() override {
+    window.reset();
+    WindowTest::TearDown();
+  }
+  // Runs `command` and returns the object name of the modal window it opened ("" if none).
+  std::string OpenedBy(Command command) {
+    std::string opened;
+    WhenModal([&opened](QWidget* w) {
+      opened = w->objectName().toStdString();
+      w->close();
+    }, 50);
+    window->Run(command);
+    return opened;
+  }
+  std::unique_ptr<mainwindow::MainWindow> window;
+};
+
+TEST_F(SeriesMenuTest, SeriesEntriesAskFirstAndClearTheRibOnYes) {
+  OpenAirfoil();
+  ASSERT_TRUE(window->IsCommandEnabled(Command::RibSeries));
+  messages.answers = {BoxAnswer::No};
+  EXPECT_EQ(OpenedBy(Command::RibSeries), "");
+  EXPECT_EQ(messages.shown.back().text, Key("FrmMainMessage", "11"));
+  EXPECT_TRUE(doc.airfoil.loaded);
+
+  messages.answers = {BoxAnswer::Yes};
+  EXPECT_EQ(OpenedBy(Command::RibSeriesWithIntermediates), "frmtraCevol2");
+  EXPECT_FALSE(doc.airfoil.loaded);
+
+  // Without an airfoil there is nothing to lose: no question.
+  const std::size_t asked = messages.shown.size();
+  EXPECT_EQ(OpenedBy(Command::RibSeries), "frmtraCevol");
+  EXPECT_EQ(messages.shown.size(), asked);
+}
+
+TEST_F(SeriesMenuTest, CoordinatesEditorKeepsTheRib) {
+  OpenAirfoil();
+  EXPECT_EQ(OpenedBy(Command::CoordinatesEditor), "frmCoord");
+  EXPECT_TRUE(doc.airfoil.loaded);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+}  // namespace
