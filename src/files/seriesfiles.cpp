@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 
 #if defined(__unix__)
 #include <fcntl.h>
@@ -93,6 +94,73 @@ std::string SummaryText(const SeriesJob& job) {
     }
   }
   return text;
+}
+
+bool ReadSeriesSummary(const std::string& path, SeriesJob& job) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  job = SeriesJob();
+  const std::filesystem::path file(path);
+  job.folder = file.parent_path().string();
+  // "ROOT&TIP_C0_C1_N.txt": the rib files' names start with what precedes the last three "_".
+  std::string prefix = file.stem().string();
+  for (int i = 0; i < 3; ++i) {
+    const std::size_t cut = prefix.rfind('_');
+    if (cut == std::string::npos) return false;
+    prefix.resize(cut);
+  }
+  const std::size_t amp = prefix.find('&');
+  job.rootName = amp == std::string::npos ? prefix : prefix.substr(0, amp);
+  job.tipName = amp == std::string::npos ? std::string() : prefix.substr(amp + 1);
+
+  std::vector<float> thickness, gaps{0};
+  std::string line;
+  bool first = true;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (first) {
+      first = false;
+      if (line.size() >= 3 && line.compare(line.size() - 3, 3, " in") == 0) job.unitText = " in";
+      continue;
+    }
+    const std::size_t hash = line.find(" #");
+    const std::size_t colon = line.find(" : ");
+    const std::size_t equals = line.find(" =");
+    if (hash == std::string::npos || hash + 4 > line.size()) continue;
+    if (colon != std::string::npos && equals == std::string::npos) {
+      core::SeriesRib rib;
+      for (std::size_t d = hash + 2; d < line.size() && line[d] >= '0' && line[d] <= '9' && rib.number < 10000; ++d)
+        rib.number = (d == hash + 2 ? 0 : rib.number * 10) + (line[d] - '0');
+      rib.chordMm = core::ValPrefix(line.substr(colon + 3));
+      if (job.ribs.empty()) {
+        job.words.ribWord = line.substr(0, hash);
+        const std::size_t label = line.find(' ', hash + 2);
+        job.words.chordLabel = label < colon ? line.substr(label + 1, colon - label - 1) : std::string();
+      }
+      job.ribs.push_back(rib);
+    } else if (equals != std::string::npos) {
+      const float value = static_cast<float>(core::ValPrefix(line.substr(equals + 2)));
+      (line.find("-#", hash) != std::string::npos ? gaps : thickness).push_back(value);
+    }
+  }
+  if (job.ribs.empty()) return false;
+  job.ribs.front().end = core::SeriesRib::End::Root;
+  if (job.ribs.size() > 1) job.ribs.back().end = core::SeriesRib::End::Tip;
+  const std::size_t n = job.ribs.size();
+  if (thickness.size() == n && gaps.size() == n) {
+    // Mid-plane positions, as the spaced series placed them.
+    job.thicknessMm = thickness;
+    job.gapMm = gaps;
+    double position = 0;
+    for (std::size_t i = 1; i < n; ++i) {
+      position += thickness[i - 1] / 2.0 + gaps[i] + thickness[i] / 2.0;
+      job.ribs[i].positionMm = position;
+    }
+    for (core::SeriesRib& rib : job.ribs) rib.fraction = position > 0 ? rib.positionMm / position : 0;
+  } else {
+    for (std::size_t i = 0; i < n; ++i) job.ribs[i].fraction = n > 1 ? static_cast<double>(i) / (n - 1) : 0;
+  }
+  return true;
 }
 
 namespace {
