@@ -212,7 +212,7 @@ bool SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-SeriesWriteResult WriteSeries(const SeriesJob& job) {
+SeriesWriteResult WriteSeries(const SeriesJob& job, SeriesWriteMode mode) {
   SeriesWriteResult result;
   std::error_code ec;
   if (!std::filesystem::is_directory(job.folder, ec)) {
@@ -228,24 +228,33 @@ SeriesWriteResult WriteSeries(const SeriesJob& job) {
   files.push_back({InFolder(job.folder, SummaryFileName(job)), {}});
   for (PendingFile& f : files) f.temp = f.target + ".tmp~";
 
-  std::size_t failed = files.size();
-  for (std::size_t i = 0; i < files.size() && failed == files.size(); ++i) {
+  std::size_t culprit = files.size();  // the file that failed, when one did
+  if (mode == SeriesWriteMode::AllOrNothing)
+    // A folder in a file's place would stop the renaming half-way: found before anything.
+    for (std::size_t i = 0; i < files.size() && culprit == files.size(); ++i)
+      if (std::filesystem::is_directory(files[i].target, ec)) {
+        culprit = i;
+        result.error = ErrorFor(EISDIR);
+      }
+  for (std::size_t i = 0; i < files.size() && culprit == files.size(); ++i) {
     const bool ok = i < job.ribs.size() ? WriteTemporary(files[i], RibFileText(job, job.ribs[i]))
                                         : WriteTemporary(files[i], SummaryText(job));
     if (!ok) {
-      failed = i;
+      culprit = i;
       result.error = ErrorFor(errno);
     }
   }
-  if (failed > 0 && !SyncFolder(job.folder)) {
+  // The files that take their names: those before the failed one, or none.
+  std::size_t keep = mode == SeriesWriteMode::AllOrNothing && culprit < files.size() ? 0 : culprit;
+  if (keep > 0 && !SyncFolder(job.folder)) {
     result.error = ErrorFor(errno);
-    failed = 0;
+    culprit = keep = 0;
   }
-  for (std::size_t i = 0; i < failed; ++i) {
+  for (std::size_t i = 0; i < keep; ++i) {
     std::filesystem::rename(files[i].temp, files[i].target, ec);
     if (ec) {
       result.error = ErrorFor(ec.value());
-      failed = i;
+      culprit = i;
       break;
     }
     files[i].tempWritten = false;
@@ -258,8 +267,8 @@ SeriesWriteResult WriteSeries(const SeriesJob& job) {
   }
   for (PendingFile& f : files)
     if (f.tempWritten) std::filesystem::remove(f.temp, ec);
-  if (failed < files.size()) {
-    result.failedPath = files[failed].target;
+  if (culprit < files.size()) {
+    result.failedPath = files[culprit].target;
     return result;
   }
   result.ok = true;

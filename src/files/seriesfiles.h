@@ -64,7 +64,9 @@ struct SeriesWriteResult {
 bool ReadSeriesSummary(const std::string& path, SeriesJob& job);
 
 // Writes the rib files in order, then the summary. An existing file of the same name is
-// replaced. A folder that does not exist is a failure before anything is written.
-SeriesWriteResult WriteSeries(const SeriesJob& job);
+// replaced. A folder that does not exist is a failure before anything is written. After a
+// failure the files before the failed one stay, or, all or nothing, none is written.
+enum class SeriesWriteMode { KeepWritten, AllOrNothing };
+SeriesWriteResult WriteSeries(const SeriesJob& job, SeriesWriteMode mode = SeriesWriteMode::KeepWritten);
 
 }  // namespace files

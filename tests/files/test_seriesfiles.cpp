@@ -126,6 +126,18 @@ TEST(SeriesFiles, AFailedSeriesNamesTheFileAndLeavesNoHalfWrittenOne) {
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"A&BR01.dat", "A&BR02.dat", "A&BR03.dat"}));
 
+  // All or nothing (the batch program): the same folder in the way stops it before any file.
+  testsupport::TempDir other;
+  fs::create_directory(other.path() / "A&BR03.dat");
+  const files::SeriesWriteResult none3 = files::WriteSeries(SmallJob(3, other.path().string()),
+                                                            files::SeriesWriteMode::AllOrNothing);
+  EXPECT_FALSE(none3.ok);
+  EXPECT_EQ(none3.written, 0);
+  EXPECT_EQ(none3.failedPath, other.File("A&BR03.dat"));
+  int left = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(other.path())) ++left;
+  EXPECT_EQ(left, 1);  // the folder only
+
   // A folder that does not exist: nothing is created.
   const std::string missing = dir.File("nowhere");
   const files::SeriesWriteResult none = files::WriteSeries(SmallJob(1, missing));
