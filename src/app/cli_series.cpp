@@ -200,7 +200,8 @@ int RunSeries(const Options& options, core::RibDocument& s, bool spaced) {
   setup.words.summaryUnit = Get(p, "--summary-title-22", "Unit");
   const files::SeriesJob job =
       spaced ? commands::SpacedSeriesJob(setup, thickness, gaps, n) : commands::EvenSeriesJob(setup, n);
-  const files::SeriesWriteResult result = files::WriteSeries(job);
+  // A batch command that fails writes nothing: all the files or none.
+  const files::SeriesWriteResult result = files::WriteSeries(job, files::SeriesWriteMode::AllOrNothing);
   if (!result.ok) {
     platform::ErrorInfo error = result.error;
     error.description = commands::SeriesFailureDescription(result);

@@ -157,13 +157,15 @@ std::optional<SeriesRefusal> CheckSeriesEntries(const SeriesEntries& e) {
   if (e.ribCount.empty()) return refuse(SeriesBox::RibCount, "16", "", false);
   if (RibCountFromText(e.ribCount) > e.maxRibs)
     return refuse(SeriesBox::RibCount, "12", " " + std::to_string(e.maxRibs) + " Ribs !", true);
-  if (e.rootChord.empty()) return refuse(SeriesBox::RootChord, "17", "", false);
-  const float root = LengthFromText(e.rootChord, e.unitText);
-  if (root > 1999.0f) return refuse(SeriesBox::RootChord, "13", chordLimit, true);
-  if (e.tipChord.empty()) return refuse(SeriesBox::TipChord, "18", "", false);
-  const float tip = LengthFromText(e.tipChord, e.unitText);
-  if (tip > 1999.0f) return refuse(SeriesBox::TipChord, "13", chordLimit, true);
-  if (root < tip) return refuse(SeriesBox::TipChord, "14", "", true);
+  // A text that gives no length ("1/0" in inches, or no root chord at all) is asked for
+  // again as an empty box is.
+  const LengthReading root = ReadLength(e.rootChord, e.unitText);
+  if (e.rootChord.empty() || root.malformed || !(root.mm > 0)) return refuse(SeriesBox::RootChord, "17", "", false);
+  if (root.mm > 1999.0f) return refuse(SeriesBox::RootChord, "13", chordLimit, true);
+  const LengthReading tip = ReadLength(e.tipChord, e.unitText);
+  if (e.tipChord.empty() || tip.malformed) return refuse(SeriesBox::TipChord, "18", "", false);
+  if (tip.mm > 1999.0f) return refuse(SeriesBox::TipChord, "13", chordLimit, true);
+  if (root.mm < tip.mm) return refuse(SeriesBox::TipChord, "14", "", true);
   if (!e.airfoilsLoaded) return refuse(SeriesBox::None, "15", "", false);
   return std::nullopt;
 }

@@ -597,6 +597,7 @@ constexpr LanguageKey kKeys[] = {
     {"FrmTraCevol", "39", "series table column: file name"},
     {"FrmTraCevol", "40", "series table button: open the selected file in the main window"},
     {"FrmTraCevol", "41", "series table button: open the next file"},
+    {"FrmTraCevol", "42", "a file chosen as a series summary is not one (the path follows on the next line)"},
     // Rib series with spacing table
     {"FrmTraCevol2", "10", "a rib thickness or a gap is 0"},
     {"FrmTraCevol2", "12", "too many intermediate ribs, followed by \" 90 Ribs !\""},

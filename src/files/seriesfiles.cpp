@@ -1,11 +1,17 @@
 #include "files/seriesfiles.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+
+#if defined(__unix__)
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 #include "core/lengths.h"
 #include "core/numformat.h"
-#include "files/ini.h"
 
 namespace files {
 
@@ -90,7 +96,123 @@ std::string SummaryText(const SeriesJob& job) {
   return text;
 }
 
-SeriesWriteResult WriteSeries(const SeriesJob& job) {
+bool ReadSeriesSummary(const std::string& path, SeriesJob& job) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  job = SeriesJob();
+  const std::filesystem::path file(path);
+  job.folder = file.parent_path().string();
+  // "ROOT&TIP_C0_C1_N.txt": the rib files' names start with what precedes the last three "_".
+  std::string prefix = file.stem().string();
+  for (int i = 0; i < 3; ++i) {
+    const std::size_t cut = prefix.rfind('_');
+    if (cut == std::string::npos) return false;
+    prefix.resize(cut);
+  }
+  const std::size_t amp = prefix.find('&');
+  job.rootName = amp == std::string::npos ? prefix : prefix.substr(0, amp);
+  job.tipName = amp == std::string::npos ? std::string() : prefix.substr(amp + 1);
+
+  std::vector<float> thickness, gaps{0};
+  std::string line;
+  bool first = true;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (first) {
+      first = false;
+      if (line.size() >= 3 && line.compare(line.size() - 3, 3, " in") == 0) job.unitText = " in";
+      continue;
+    }
+    const std::size_t hash = line.find(" #");
+    const std::size_t colon = line.find(" : ");
+    const std::size_t equals = line.find(" =");
+    if (hash == std::string::npos || hash + 4 > line.size()) continue;
+    if (colon != std::string::npos && equals == std::string::npos) {
+      core::SeriesRib rib;
+      for (std::size_t d = hash + 2; d < line.size() && line[d] >= '0' && line[d] <= '9' && rib.number < 10000; ++d)
+        rib.number = (d == hash + 2 ? 0 : rib.number * 10) + (line[d] - '0');
+      rib.chordMm = core::ValPrefix(line.substr(colon + 3));
+      if (job.ribs.empty()) {
+        job.words.ribWord = line.substr(0, hash);
+        const std::size_t label = line.find(' ', hash + 2);
+        job.words.chordLabel = label < colon ? line.substr(label + 1, colon - label - 1) : std::string();
+      }
+      job.ribs.push_back(rib);
+    } else if (equals != std::string::npos) {
+      const float value = static_cast<float>(core::ValPrefix(line.substr(equals + 2)));
+      (line.find("-#", hash) != std::string::npos ? gaps : thickness).push_back(value);
+    }
+  }
+  if (job.ribs.empty()) return false;
+  job.ribs.front().end = core::SeriesRib::End::Root;
+  if (job.ribs.size() > 1) job.ribs.back().end = core::SeriesRib::End::Tip;
+  const std::size_t n = job.ribs.size();
+  if (thickness.size() == n && gaps.size() == n) {
+    // Mid-plane positions, as the spaced series placed them.
+    job.thicknessMm = thickness;
+    job.gapMm = gaps;
+    double position = 0;
+    for (std::size_t i = 1; i < n; ++i) {
+      position += thickness[i - 1] / 2.0 + gaps[i] + thickness[i] / 2.0;
+      job.ribs[i].positionMm = position;
+    }
+    for (core::SeriesRib& rib : job.ribs) rib.fraction = position > 0 ? rib.positionMm / position : 0;
+  } else {
+    for (std::size_t i = 0; i < n; ++i) job.ribs[i].fraction = n > 1 ? static_cast<double>(i) / (n - 1) : 0;
+  }
+  return true;
+}
+
+namespace {
+
+// One file of the series on its way to the disk.
+struct PendingFile {
+  std::string target;
+  std::string temp;
+  bool tempWritten = false;
+};
+
+// What went wrong, in the words of the general error report.
+platform::ErrorInfo ErrorFor(int code) {
+  if (code == ENOSPC) return {platform::kErrDiskFull, "Disk full"};
+  if (code == EACCES || code == EPERM || code == EROFS || code == EISDIR || code == ENOTEMPTY || code == EEXIST)
+    return {platform::kErrPermissionDenied, "Permission denied"};
+  if (code == ENOENT || code == ENOTDIR) return {platform::kErrPathNotFound, "Path not found"};
+  return {platform::kErrDeviceIo, "Device I/O error"};
+}
+
+bool WriteTemporary(PendingFile& f, const std::string& contents) {
+  errno = 0;
+  std::FILE* out = std::fopen(f.temp.c_str(), "wb");
+  if (!out) return false;
+  f.tempWritten = true;  // from here on it is ours to remove
+  bool ok = contents.empty() || std::fwrite(contents.data(), 1, contents.size(), out) == contents.size();
+  ok = std::fflush(out) == 0 && ok;
+#if defined(__unix__) && !defined(__linux__)
+  ok = ::fsync(::fileno(out)) == 0 && ok;
+#endif
+  ok = std::fclose(out) == 0 && ok;
+  return ok;
+}
+
+// Everything written so far on its way to the disk in one go: a sync per file would cost a
+// journal commit each, ten milliseconds a file on a usual disk.
+bool SyncFolder(const std::string& folder) {
+#if defined(__linux__)
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return false;
+  const bool ok = ::syncfs(fd) == 0;
+  ::close(fd);
+  return ok;
+#else
+  (void)folder;
+  return true;
+#endif
+}
+
+}  // namespace
+
+SeriesWriteResult WriteSeries(const SeriesJob& job, SeriesWriteMode mode) {
   SeriesWriteResult result;
   std::error_code ec;
   if (!std::filesystem::is_directory(job.folder, ec)) {
@@ -98,23 +220,57 @@ SeriesWriteResult WriteSeries(const SeriesJob& job) {
     result.error = {platform::kErrPathNotFound, "Path not found"};
     return result;
   }
-  for (const core::SeriesRib& rib : job.ribs) {
-    const std::string path = InFolder(job.folder, RibFileName(job, rib.number));
-    if (!WriteFileAtomically(path, RibFileText(job, rib))) {
-      result.failedPath = path;
-      result.error = {platform::kErrPermissionDenied, "Permission denied"};
-      return result;
+  // Every file goes to a temporary name first; all reach the disk together, and only then
+  // take their names in order. A failure keeps the files before it and no part of any other.
+  std::vector<PendingFile> files;
+  files.reserve(job.ribs.size() + 1);
+  for (const core::SeriesRib& rib : job.ribs) files.push_back({InFolder(job.folder, RibFileName(job, rib.number)), {}});
+  files.push_back({InFolder(job.folder, SummaryFileName(job)), {}});
+  for (PendingFile& f : files) f.temp = f.target + ".tmp~";
+
+  std::size_t culprit = files.size();  // the file that failed, when one did
+  if (mode == SeriesWriteMode::AllOrNothing)
+    // A folder in a file's place would stop the renaming half-way: found before anything.
+    for (std::size_t i = 0; i < files.size() && culprit == files.size(); ++i)
+      if (std::filesystem::is_directory(files[i].target, ec)) {
+        culprit = i;
+        result.error = ErrorFor(EISDIR);
+      }
+  for (std::size_t i = 0; i < files.size() && culprit == files.size(); ++i) {
+    const bool ok = i < job.ribs.size() ? WriteTemporary(files[i], RibFileText(job, job.ribs[i]))
+                                        : WriteTemporary(files[i], SummaryText(job));
+    if (!ok) {
+      culprit = i;
+      result.error = ErrorFor(errno);
     }
-    result.paths.push_back(path);
-    ++result.written;
   }
-  const std::string summary = InFolder(job.folder, SummaryFileName(job));
-  if (!WriteFileAtomically(summary, SummaryText(job))) {
-    result.failedPath = summary;
-    result.error = {platform::kErrPermissionDenied, "Permission denied"};
+  // The files that take their names: those before the failed one, or none.
+  std::size_t keep = mode == SeriesWriteMode::AllOrNothing && culprit < files.size() ? 0 : culprit;
+  if (keep > 0 && !SyncFolder(job.folder)) {
+    result.error = ErrorFor(errno);
+    culprit = keep = 0;
+  }
+  for (std::size_t i = 0; i < keep; ++i) {
+    std::filesystem::rename(files[i].temp, files[i].target, ec);
+    if (ec) {
+      result.error = ErrorFor(ec.value());
+      culprit = i;
+      break;
+    }
+    files[i].tempWritten = false;
+    if (i < job.ribs.size()) {
+      result.paths.push_back(files[i].target);
+      ++result.written;
+    } else {
+      result.summaryPath = files[i].target;
+    }
+  }
+  for (PendingFile& f : files)
+    if (f.tempWritten) std::filesystem::remove(f.temp, ec);
+  if (culprit < files.size()) {
+    result.failedPath = files[culprit].target;
     return result;
   }
-  result.summaryPath = summary;
   result.ok = true;
   return result;
 }

@@ -57,8 +57,16 @@ struct SeriesWriteResult {
   std::string failedPath;           // the file that could not be written
   platform::ErrorInfo error;
 };
+// A summary read back (as SummaryText writes it): the ribs with their chords and, for a
+// spaced series, thicknesses and gaps; the folder, names, words and unit that give the rib
+// files' names beside it. Positions and fractions are worked out again from the table.
+// False when the file cannot be read or holds no rib line.
+bool ReadSeriesSummary(const std::string& path, SeriesJob& job);
+
 // Writes the rib files in order, then the summary. An existing file of the same name is
-// replaced. A folder that does not exist is a failure before anything is written.
-SeriesWriteResult WriteSeries(const SeriesJob& job);
+// replaced. A folder that does not exist is a failure before anything is written. After a
+// failure the files before the failed one stay, or, all or nothing, none is written.
+enum class SeriesWriteMode { KeepWritten, AllOrNothing };
+SeriesWriteResult WriteSeries(const SeriesJob& job, SeriesWriteMode mode = SeriesWriteMode::KeepWritten);
 
 }  // namespace files

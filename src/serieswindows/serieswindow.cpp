@@ -10,8 +10,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "core/lengths.h"
+#include "platform/filedialogs.h"
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
@@ -139,7 +141,6 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   generateButton_->setDefault(true);
   tableButton_ = buttons->addButton(text("8"), QDialogButtonBox::ActionRole);
   tableButton_->setObjectName("cmdtable");
-  tableButton_->setEnabled(false);
   tableButton_->setAutoDefault(false);
   QPushButton* close = buttons->addButton(Q(platform::Text("TextButton", "4")), QDialogButtonBox::RejectRole);
   close->setObjectName("cmdfermer");
@@ -185,8 +186,8 @@ void SeriesWindow::RelabelRibs() {
     label->setVisible(slot <= n + 1);
     label->setText(slot <= n ? QString::number(slot) : Q(platform::Text("FrmTraCevol2", "24")));
   }
-  if (selectedRib_ > n + 1) SelectRib(-1);
-  else if (selectedRib_ >= 1) SelectRib(selectedRib_);
+  // Always one rib in hand, so that Apply never drops what was typed.
+  SelectRib(selectedRib_ >= 1 && selectedRib_ <= n + 1 ? selectedRib_ : 1);
 }
 
 void SeriesWindow::SelectRib(int slot) {
@@ -298,13 +299,31 @@ bool SeriesWindow::Generate() {
   lastResult_ = result;
   if (!result.ok) return false;
   lastJob_ = std::move(job);
-  tableButton_->setEnabled(true);
   return true;
 }
 
 void SeriesWindow::ShowTable() {
-  if (!lastJob_) return;
-  SeriesTableWindow table(*lastJob_, lastResult_.paths, open_, this);
+  if (lastJob_) {
+    SeriesTableWindow table(*lastJob_, lastResult_.paths, open_, this);
+    table.exec();
+    return;
+  }
+  // No series written yet: the summary of an earlier one.
+  platform::FileDialogRequest request;
+  request.title = platform::Text("FrmTraCevol", "35");
+  request.filter = platform::Text("MainTolbar", "26") + " *.txt|*.txt";
+  request.initialDir = document_.settings.seriesAirfoilDir;
+  std::string path;
+  if (!platform::CurrentFileDialogs().Open(request, path)) return;
+  files::SeriesJob job;
+  if (!files::ReadSeriesSummary(path, job)) {
+    platform::Inform(platform::Text("FrmTraCevol", "42") + "\n" + path, S(windowTitle()), platform::BoxIcon::Exclamation);
+    return;
+  }
+  std::vector<std::string> paths;
+  for (const core::SeriesRib& rib : job.ribs)
+    paths.push_back((std::filesystem::path(job.folder) / files::RibFileName(job, rib.number)).string());
+  SeriesTableWindow table(job, std::move(paths), open_, this);
   table.exec();
 }
 

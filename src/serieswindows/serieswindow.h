@@ -1,8 +1,9 @@
 #pragma once
 // `frmtraCevol` and `frmtraCevol2`: the rib series of a tapered panel, evenly spaced or
 // placed by a table of rib thicknesses and gaps. The window keeps its own airfoils and
-// entries; of the document it changes only the series folder. After a series it offers
-// the series table, from which the files open one after another in the main window.
+// entries; of the document it changes only the series folder. Its table shows the series
+// just written, or the summary of an earlier one, and opens the rib files one after
+// another in the main window.
 #include <QDialog>
 #include <array>
 #include <functional>

@@ -80,6 +80,10 @@ run(1 series ${root} ${tip} --root-chord 200 --tip-chord 100 --ribs 3 -o ${work}
 if(EXISTS ${work}/nowhere)
   message(FATAL_ERROR "the missing output folder was created")
 endif()
+# A file that cannot be written: an error, and no other file of the series either.
+file(MAKE_DIRECTORY "${work}/blocked/clarky&naca0012R03.dat")
+run(1 series ${root} ${tip} --root-chord 200 --tip-chord 100 --ribs 3 -o ${work}/blocked)
+expect_file_count(${work}/blocked "*" 1)
 run(64 series ${root} ${tip} --root-chord 200 --tip-chord 100 --ribs 3)
 run(64 series ${root} ${tip} --root-chord 200 --tip-chord 100 --ribs 3 --colour red -o ${work}/refused)
 run(64 series ${root} ${tip} --root-chord 200 --tip-chord 100 --ribs 3x -o ${work}/refused)

@@ -186,6 +186,16 @@ TEST(RibSeries, EntriesAreCheckedInTheWindowsOrder) {
   e.unitText = " in";
   e.rootChord = "79";  // 2006.6 mm
   EXPECT_EQ(key(), "13 78 1/3 inches !");
+  // Texts that give no length are asked for again; a pointed tip (0) is a tip chord.
+  e.rootChord = "7/0";
+  EXPECT_EQ(key(), "17");
+  e.rootChord = "0";
+  EXPECT_EQ(key(), "17");
+  e.rootChord = "8";
+  e.tipChord = "1./2";
+  EXPECT_EQ(key(), "18");
+  e.tipChord = "0";
+  EXPECT_EQ(key(), "ok");
 
   e.unitText = " mm";
   e.rootChord = "200";

@@ -126,6 +126,18 @@ TEST(SeriesFiles, AFailedSeriesNamesTheFileAndLeavesNoHalfWrittenOne) {
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"A&BR01.dat", "A&BR02.dat", "A&BR03.dat"}));
 
+  // All or nothing (the batch program): the same folder in the way stops it before any file.
+  testsupport::TempDir other;
+  fs::create_directory(other.path() / "A&BR03.dat");
+  const files::SeriesWriteResult none3 = files::WriteSeries(SmallJob(3, other.path().string()),
+                                                            files::SeriesWriteMode::AllOrNothing);
+  EXPECT_FALSE(none3.ok);
+  EXPECT_EQ(none3.written, 0);
+  EXPECT_EQ(none3.failedPath, other.File("A&BR03.dat"));
+  int left = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(other.path())) ++left;
+  EXPECT_EQ(left, 1);  // the folder only
+
   // A folder that does not exist: nothing is created.
   const std::string missing = dir.File("nowhere");
   const files::SeriesWriteResult none = files::WriteSeries(SmallJob(1, missing));
@@ -166,4 +178,41 @@ TEST(SeriesFiles, TwelveRibsBetweenRealAirfoilsReadBackAsAirfoils) {
     EXPECT_NEAR(first.x[static_cast<std::size_t>(i)], master.x[static_cast<std::size_t>(i)], 5e-8);
     EXPECT_NEAR(first.y[static_cast<std::size_t>(i)], master.y[static_cast<std::size_t>(i)], 5e-8);
   }
+}
+
+TEST(SeriesFiles, ASummaryReadsBackWithItsRibsAndTheirFiles) {
+  testsupport::TempDir dir;
+  files::SeriesJob job = SmallJob(3, dir.path().string());
+  job.words.ribWord = "Nervure";
+  job.words.chordLabel = "Corde";
+  job.ribs = core::EvenSeriesRibs(1200, 1000, 3);
+  job.rootChordMm = 1200;
+  job.tipChordMm = 1000;
+  ASSERT_TRUE(files::WriteSeries(job).ok);
+  files::SeriesJob back;
+  ASSERT_TRUE(files::ReadSeriesSummary(dir.File("A&B_1200_1000_5.txt"), back));
+  EXPECT_EQ(back.folder, dir.path().string());
+  ASSERT_EQ(back.ribs.size(), 5u);
+  EXPECT_EQ(back.ribs[2].number, 3);
+  EXPECT_DOUBLE_EQ(back.ribs[1].chordMm, 1150);  // "1 150.00": the blank groups thousands
+  EXPECT_DOUBLE_EQ(back.ribs[2].fraction, 0.5);
+  EXPECT_EQ(back.ribs.back().end, SeriesRib::End::Tip);
+  for (const SeriesRib& rib : back.ribs)
+    EXPECT_TRUE(fs::exists(dir.path() / files::RibFileName(back, rib.number))) << rib.number;
+
+  // A spaced series: the mid-plane positions again from the thicknesses and gaps.
+  files::SeriesJob spaced = SmallJob(1, dir.path().string());
+  spaced.rootName = "C";
+  spaced.thicknessMm = {2, 10, 2};
+  spaced.gapMm = {0, 50, 50};
+  ASSERT_TRUE(files::WriteSeries(spaced).ok);
+  ASSERT_TRUE(files::ReadSeriesSummary(dir.File("C&B_200_100_3.txt"), back));
+  ASSERT_EQ(back.ribs.size(), 3u);
+  EXPECT_DOUBLE_EQ(back.ribs[1].positionMm, 1 + 50 + 5);
+  EXPECT_DOUBLE_EQ(back.ribs[2].positionMm, 56 + 5 + 50 + 1);
+  EXPECT_DOUBLE_EQ(back.ribs[1].fraction, 56.0 / 112);
+
+  testsupport::WriteFile(dir.File("notes_1_2_3.txt"), "shopping list\r\nbread\r\n");
+  EXPECT_FALSE(files::ReadSeriesSummary(dir.File("notes_1_2_3.txt"), back));
+  EXPECT_FALSE(files::ReadSeriesSummary(dir.File("missing_1_2_3.txt"), back));
 }

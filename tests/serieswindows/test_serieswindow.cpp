@@ -109,7 +109,6 @@ TEST_F(SeriesWindowTest, WritesTheSeriesAndOpensItsFilesFromTheTable) {
   EXPECT_NE(LastMessage().find("clarky&naca0012" + first + "04.dat"), std::string::npos);
   EXPECT_NE(LastMessage().find("125.00"), std::string::npos);
 
-  ASSERT_TRUE(w.TableButton()->isEnabled());
   std::vector<std::string> opened;
   serieswindows::SeriesTableWindow table(*w.LastSeries(), w.LastResult().paths,
                                          [&opened](const std::string& path) { opened.push_back(path); });
@@ -122,6 +121,36 @@ TEST_F(SeriesWindowTest, WritesTheSeriesAndOpensItsFilesFromTheTable) {
   ASSERT_EQ(opened.size(), 3u);
   EXPECT_EQ(opened[0], w.LastResult().paths[0]);
   EXPECT_EQ(opened[2], w.LastResult().paths[2]);
+}
+
+TEST_F(SeriesWindowTest, TheTableOpensTheSummaryOfAnEarlierSeries) {
+  {
+    SeriesWindow first(doc, SeriesKind::Even, Picker(), nullptr);
+    first.OpenAirfoil(0);
+    first.OpenAirfoil(1);
+    Retype(first.RibCountBox(), "2");
+    Retype(first.ChordBox(0), "180");
+    Retype(first.ChordBox(1), "120");
+    ASSERT_TRUE(first.Generate());
+  }
+  std::vector<std::string> opened;
+  SeriesWindow w(doc, SeriesKind::Even, Picker(), [&opened](const std::string& path) { opened.push_back(path); });
+  fileDialogs.answers = {SeriesFile("clarky&naca0012_180_120_4.txt")};
+  int rows = 0;
+  std::string chord;
+  WhenModal([&rows, &chord](QWidget* window) {
+    auto* table = window->findChild<QTableWidget*>("TableSeries");
+    rows = table->rowCount();
+    chord = table->item(1, 2)->text().toStdString();
+    window->findChild<QPushButton*>("cmdsuivant")->click();
+    window->close();
+  });
+  w.TableButton()->click();
+  EXPECT_EQ(fileDialogs.requests.back().initialDir, doc.settings.seriesAirfoilDir);
+  EXPECT_EQ(rows, 4);
+  EXPECT_EQ(chord, "160.00");
+  const std::string first(1, Key("MainTolbar", "25")[0]);
+  EXPECT_EQ(opened, std::vector<std::string>{SeriesFile("clarky&naca0012" + first + "02.dat")});
 }
 
 TEST_F(SeriesWindowTest, AFolderThatCannotBeWrittenIsReportedWithTheFileAndTheCount) {
@@ -137,7 +166,7 @@ TEST_F(SeriesWindowTest, AFolderThatCannotBeWrittenIsReportedWithTheFileAndTheCo
   EXPECT_NE(messages.shown.back().title.find("TracEvol/SaveProfil"), std::string::npos);
   EXPECT_NE(LastMessage().find(SeriesFile("clarky&naca0012" + first + "02.dat")), std::string::npos);
   EXPECT_NE(LastMessage().find(Key("FrmTraCevol", "34") + " 1"), std::string::npos);
-  EXPECT_FALSE(w.TableButton()->isEnabled());
+  EXPECT_EQ(w.LastSeries(), nullptr);
 }
 
 TEST_F(SeriesWindowTest, SpacedTableShowsThePanelLengthAndRefusesZeroGaps) {
@@ -149,12 +178,15 @@ TEST_F(SeriesWindowTest, SpacedTableShowsThePanelLengthAndRefusesZeroGaps) {
   Retype(w.ChordBox(0), "200");
   Retype(w.ChordBox(1), "100");
   Retype(w.EndThicknessBox(), "2");
-  EXPECT_TRUE(w.RibLabel(1)->isVisible() || !w.RibLabel(1)->isHidden());
+  EXPECT_EQ(w.RibLabel(1)->text(), "1");
   EXPECT_EQ(w.RibLabel(2)->text().toStdString(), Key("FrmTraCevol2", "24"));
   EXPECT_TRUE(w.RibLabel(3)->isHidden());
 
+  QTest::mouseClick(w.RibLabel(2), Qt::LeftButton);
+  EXPECT_EQ(w.SelectedRib(), 2);
   QTest::mouseClick(w.RibLabel(1), Qt::LeftButton);
   EXPECT_EQ(w.SelectedRib(), 1);
+  EXPECT_TRUE(w.RibThicknessBox()->isEnabled());
   Retype(w.RibThicknessBox(), "2");
   Retype(w.GapBox(), "98");
   w.ApplyRib();
