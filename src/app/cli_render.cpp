@@ -88,7 +88,7 @@ int Render(const Options& options, core::RibDocument& s) {
     std::printf("refused: too-large\n");
     std::fprintf(stderr, "vandrell-cli: the picture would be wider or higher than %g pixels; lower the zoom\n",
                  kMaxPixels);
-    return 2;
+    return kExitRefused;
   }
   platform::ErrorInfo error;
   if (!platform::WritePicture(out, format, request, draw, error)) return WriteFailed(error);

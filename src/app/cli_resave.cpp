@@ -23,13 +23,19 @@ int Resave(const Options& options, core::RibDocument& s) {
     s.settings.airfoilDir = airfoilDir;
     s.settings.seriesAirfoilDir = airfoilDir;
   }
-  // The open has told what went wrong on standard error.
+  // The open has told the user why on standard error; the keys are those of `dxf`.
+  const char* refusal = nullptr;
   switch (commands::OpenProjectFile(s, args[0], commands::Opener::Batch)) {
     case commands::OpenProjectOutcome::Opened: break;
-    case commands::OpenProjectOutcome::Failed:  // a damaged file, as `dxf` says of one
-      std::printf("refused: project\n");
-      return kExitRefused;
-    default: return kExitRefused;
+    case commands::OpenProjectOutcome::Failed: refusal = "project"; break;
+    case commands::OpenProjectOutcome::AirfoilMissing: refusal = "airfoil-missing"; break;
+    case commands::OpenProjectOutcome::AirfoilUnreadable: refusal = "airfoil"; break;
+    case commands::OpenProjectOutcome::Refused:
+    case commands::OpenProjectOutcome::Cancelled: refusal = "not-a-file"; break;
+  }
+  if (refusal) {
+    std::printf("refused: %s\n", refusal);
+    return kExitRefused;
   }
   s.project.path = args[1];
   platform::ErrorInfo error;
