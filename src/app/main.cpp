@@ -51,5 +51,11 @@ int main(int argc, char** argv) {
   std::vector<std::string> files;
   for (const QString& argument : app.arguments().mid(1))
     if (!argument.startsWith('-')) files.push_back(argument.toStdString());
-  return mainwindow::RunProgram(app, argc > 0 ? argv[0] : "vandrell", files);
+  // What escapes the start itself (no window yet to go on with) is told, then the program ends.
+  try {
+    return mainwindow::RunProgram(app, argc > 0 ? argv[0] : "vandrell", files);
+  } catch (...) {
+    mainwindow::ReportUnexpectedError();
+    return 1;
+  }
 }

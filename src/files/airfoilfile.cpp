@@ -97,7 +97,7 @@ AirfoilReadResult ReadAirfoilFile(const std::string& path, AirfoilData& d) {
   return r;
 }
 
-AirfoilReadResult ParseAirfoilText(const std::string& raw, AirfoilData& d) {
+static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d) {
   if (raw.empty()) return Refuse(d, AirfoilReadStatus::Empty, "37");
   // A picture or a program renamed: text files hold no NUL byte.
   if (raw.find('\0') != std::string::npos) return Refuse(d, AirfoilReadStatus::NotCoordinates, "38");
@@ -191,6 +191,16 @@ void SplitAirfoilFileName(const std::string& path, std::string& name, std::strin
   std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
   name = file.size() >= 4 ? file.substr(0, file.size() - 4) : std::string();
   ext = file.size() >= 3 ? file.substr(file.size() - 3) : file;
+}
+
+AirfoilReadResult ParseAirfoilText(const std::string& raw, AirfoilData& d) {
+  try {
+    return ParseCoordinates(raw, d);
+  } catch (...) {
+    AirfoilReadResult r = Fail(d, AirfoilReadStatus::Error);
+    r.error = platform::CurrentExceptionError();
+    return r;
+  }
 }
 
 }  // namespace files

@@ -263,7 +263,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view contents) {
   return platform::WriteFileAtomically(path, contents).ok();
 }
 
-std::string GetINIFile(std::string_view section, std::string_view key, const std::string& file) {
+static std::string GetINIFileOnce(std::string_view section, std::string_view key, const std::string& file) {
   const std::string text = ReadTextFileUtf8(file);
   bool inSection = false;
   for (std::string_view line : SplitLines(text)) {
@@ -283,7 +283,7 @@ bool WriteINIFile(std::string_view section, std::string_view key, std::string_vi
   return WriteINIEntries(section, IniEntries{{std::string(key), std::string(value)}}, file);
 }
 
-bool WriteINIEntries(std::string_view section, const IniEntries& entries, const std::string& file) {
+static bool WriteINIEntriesOnce(std::string_view section, const IniEntries& entries, const std::string& file) {
   if (!ValidSectionName(section)) return false;
   for (const auto& [key, value] : entries)
     if (!ValidKeyName(key) || HasLineBreak(value)) return false;
@@ -334,6 +334,22 @@ bool WriteINIEntries(std::string_view section, const IniEntries& entries, const 
   decoded.text.clear();
   for (const std::string& line : lines) decoded.text += line + eol;
   return WriteFileAtomically(file, Encode(decoded));
+}
+
+std::string GetINIFile(std::string_view section, std::string_view key, const std::string& file) {
+  try {
+    return GetINIFileOnce(section, key, file);
+  } catch (...) {
+    return std::string();  // as a missing file reads
+  }
+}
+
+bool WriteINIEntries(std::string_view section, const IniEntries& entries, const std::string& file) {
+  try {
+    return WriteINIEntriesOnce(section, entries, file);
+  } catch (...) {
+    return false;
+  }
 }
 
 }  // namespace files

@@ -425,7 +425,7 @@ std::string ProjectFileText(const core::RibDocument& s) {
   return w.Bytes();
 }
 
-bool WriteProject(const core::RibDocument& s, const std::string& path, ErrorInfo* error) {
+static bool WriteProjectOnce(const core::RibDocument& s, const std::string& path, ErrorInfo* error) {
   const platform::FileOutcome written = platform::WriteFileAtomically(path, ProjectFileText(s));
   if (written.ok()) return true;
   if (error) *error = platform::WriteErrorInfo(written, path);
@@ -442,6 +442,10 @@ ProjectReadResult ReadProjectText(std::string_view bytes, core::RibDocument& s) 
   } catch (const ReadFailure& failure) {
     r = ProjectReadResult{};
     r.error = failure.error;
+    return r;
+  } catch (...) {
+    r = ProjectReadResult{};
+    r.error = platform::CurrentExceptionError();
     return r;
   }
   s = std::move(work);
@@ -480,6 +484,15 @@ std::string FindProjectAirfoil(const core::RibDocument& s, const std::string& fi
   std::string found = SearchAirfoil(s.settings.airfoilDir, fileName);
   if (found.empty()) found = SearchAirfoil(s.settings.seriesAirfoilDir, fileName);
   return found;
+}
+
+bool WriteProject(const core::RibDocument& s, const std::string& path, ErrorInfo* error) {
+  try {
+    return WriteProjectOnce(s, path, error);
+  } catch (...) {
+    if (error) *error = platform::CurrentExceptionError();
+    return false;
+  }
 }
 
 }  // namespace files

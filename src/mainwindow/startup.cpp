@@ -7,6 +7,7 @@
 #include "files/ini.h"
 #include "files/language.h"
 #include "files/settings.h"
+#include "mainwindow/guardedapplication.h"
 #include "mainwindow/menurules.h"
 #include "mainwindow/languagewindow.h"
 #include "mainwindow/mainwindow.h"
@@ -103,7 +104,13 @@ int RunProgram(QApplication& app, const char* argv0, const std::vector<std::stri
   messages.SetParent(window.get());
   fileDialogs.SetParent(window.get());
   QObject::connect(&app, &QGuiApplication::commitDataRequest, window.get(), &MainWindow::CommitData);
-  for (const std::string& file : files) window->OpenFiles({file});
+  // Before the event loop runs, so outside GuardedApplication::notify.
+  for (const std::string& file : files) {
+    DeliverGuarded([&] {
+      window->OpenFiles({file});
+      return true;
+    });
+  }
   const int result = app.exec();
   platform::SetFileDialogs(nullptr);
   return result;

@@ -313,7 +313,7 @@ DxfBuild BuildDxf(const core::RibDocument& s) {
   return build;
 }
 
-bool WriteDxf(const core::RibDocument& s, const std::string& path, platform::ErrorInfo& error) {
+static bool WriteDxfOnce(const core::RibDocument& s, const std::string& path, platform::ErrorInfo& error) {
   DxfBuild build = BuildDxf(s);
   if (!build.finite) {
     error = {platform::kErrOverflow, "Overflow"};
@@ -325,6 +325,15 @@ bool WriteDxf(const core::RibDocument& s, const std::string& path, platform::Err
     return false;
   }
   return true;
+}
+
+bool WriteDxf(const core::RibDocument& s, const std::string& path, platform::ErrorInfo& error) {
+  try {
+    return WriteDxfOnce(s, path, error);
+  } catch (...) {
+    error = platform::CurrentExceptionError();
+    return false;
+  }
 }
 
 }  // namespace output

@@ -204,7 +204,7 @@ FileOutcome CheckReadable(const std::string& path, std::uint64_t limit) {
   return o;
 }
 
-ReadOutcome ReadWholeFile(const std::string& path, std::uint64_t limit) {
+static ReadOutcome ReadWholeFileOnce(const std::string& path, std::uint64_t limit) {
   ReadOutcome r;
   FileOutcome& outcome = r;
   outcome = CheckReadable(path, limit);
@@ -256,7 +256,7 @@ ReadOutcome ReadWholeFile(const std::string& path, std::uint64_t limit) {
   return r;
 }
 
-FileOutcome WriteFileAtomically(const std::string& path, std::string_view contents) {
+static FileOutcome WriteFileOnce(const std::string& path, std::string_view contents) {
   if (path.empty()) return Failure(ENOENT);
   std::string target;
   int systemError = 0;
@@ -348,7 +348,7 @@ FileOutcome CheckReadable(const std::string& path, std::uint64_t limit) {
   return o;
 }
 
-ReadOutcome ReadWholeFile(const std::string& path, std::uint64_t limit) {
+static ReadOutcome ReadWholeFileOnce(const std::string& path, std::uint64_t limit) {
   ReadOutcome r;
   FileOutcome& outcome = r;
   outcome = CheckReadable(path, limit);
@@ -367,7 +367,7 @@ ReadOutcome ReadWholeFile(const std::string& path, std::uint64_t limit) {
   return r;
 }
 
-FileOutcome WriteFileAtomically(const std::string& path, std::string_view contents) {
+static FileOutcome WriteFileOnce(const std::string& path, std::string_view contents) {
   std::error_code ec;
   fs::path target(path);
   if (fs::is_symlink(target, ec)) target = fs::weakly_canonical(target, ec);
@@ -400,6 +400,36 @@ FileOutcome WriteFileAtomically(const std::string& path, std::string_view conten
 
 #endif
 
+// Neither may throw: a reader or writer returns its failure, whatever happened.
+ReadOutcome ReadWholeFile(const std::string& path, std::uint64_t limit) {
+  try {
+    return ReadWholeFileOnce(path, limit);
+  } catch (...) {
+    ReadOutcome r;
+    static_cast<FileOutcome&>(r) = Failure(ENOMEM);
+    return r;
+  }
+}
+
+FileOutcome WriteFileAtomically(const std::string& path, std::string_view contents) {
+  try {
+    return WriteFileOnce(path, contents);
+  } catch (...) {
+    return Failure(ENOMEM);
+  }
+}
+
+// The report's number for a system error that has no problem of its own.
+static int OtherErrorNumber(int systemError) {
+  switch (systemError) {
+    case EIO: return kErrDeviceIo;
+    case EMFILE:
+    case ENFILE: return kErrTooManyFiles;
+    case ENOMEM: return kErrOutOfMemory;
+    default: return kErrFileAccess;
+  }
+}
+
 std::string RefusalText(const FileOutcome& outcome, const std::string& path) {
   switch (outcome.problem) {
     case FileProblem::NotAFile: return KindText(outcome.kind) + "\n" + path;
@@ -429,10 +459,8 @@ ErrorInfo ReadErrorInfo(const FileOutcome& outcome, const std::string& path) {
     case FileProblem::DiskFull: return {kErrDiskFull, TextOr("210", "Disk full") + named};
     case FileProblem::Failed: break;
   }
-  const int number = outcome.systemError == EIO ? kErrDeviceIo
-                     : outcome.systemError == EMFILE || outcome.systemError == ENFILE ? kErrTooManyFiles
-                                                                                       : kErrFileAccess;
-  return {number, TextOr("211", "This file could not be read:") + named + "\n" + std::strerror(outcome.systemError)};
+  return {OtherErrorNumber(outcome.systemError),
+          TextOr("211", "This file could not be read:") + named + "\n" + std::strerror(outcome.systemError)};
 }
 
 ErrorInfo WriteErrorInfo(const FileOutcome& outcome, const std::string& path) {
@@ -448,10 +476,8 @@ ErrorInfo WriteErrorInfo(const FileOutcome& outcome, const std::string& path) {
     case FileProblem::DiskFull: return {kErrDiskFull, TextOr("210", "Disk full") + named};
     case FileProblem::Failed: break;
   }
-  const int number = outcome.systemError == EIO ? kErrDeviceIo
-                     : outcome.systemError == EMFILE || outcome.systemError == ENFILE ? kErrTooManyFiles
-                                                                                       : kErrFileAccess;
-  return {number, TextOr("212", "This file could not be written:") + named + "\n" + std::strerror(outcome.systemError)};
+  return {OtherErrorNumber(outcome.systemError),
+          TextOr("212", "This file could not be written:") + named + "\n" + std::strerror(outcome.systemError)};
 }
 
 ScopedWriteFault::ScopedWriteFault(int systemError, std::size_t afterBytes) {

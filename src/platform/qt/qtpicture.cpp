@@ -131,8 +131,8 @@ bool PaintPicture(const QString& file, PictureFormat format, const PictureReques
 
 }  // namespace
 
-bool WritePicture(const std::string& path, PictureFormat format, const PictureRequest& request,
-                  const Drawing& draw, ErrorInfo& error) {
+static bool WritePictureOnce(const std::string& path, PictureFormat format, const PictureRequest& request,
+                             const Drawing& draw, ErrorInfo& error) {
   if (!(request.widthTwips > 0 && request.heightTwips > 0) || !std::isfinite(request.widthTwips) ||
       !std::isfinite(request.heightTwips)) {
     error = {kErrInvalidCall, "Invalid procedure call or argument: an empty picture"};
@@ -151,6 +151,16 @@ bool WritePicture(const std::string& path, PictureFormat format, const PictureRe
     return false;
   }
   return true;
+}
+
+bool WritePicture(const std::string& path, PictureFormat format, const PictureRequest& request,
+                  const Drawing& draw, ErrorInfo& error) {
+  try {
+    return WritePictureOnce(path, format, request, draw, error);
+  } catch (...) {
+    error = CurrentExceptionError();
+    return false;
+  }
 }
 
 }  // namespace platform
