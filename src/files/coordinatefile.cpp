@@ -1,11 +1,8 @@
 #include "files/coordinatefile.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
 #include "core/numformat.h"
 #include "files/ini.h"
+#include "platform/fileio.h"
 
 namespace files {
 
@@ -14,16 +11,12 @@ std::string PointLine(double x, double y) {
 }
 
 bool ReadCoordinateLines(const std::string& path, std::vector<std::string>& lines, platform::ErrorInfo& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = {platform::kErrFileNotFound, "File not found\n" + path};
+  const platform::ReadOutcome file = platform::ReadWholeFile(path);
+  if (!file.ok()) {
+    error = platform::ReadErrorInfo(file, path);
     return false;
   }
-  std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    error = {platform::kErrDeviceIo, "Device I/O error\n" + path};
-    return false;
-  }
+  std::string raw = file.bytes;
   if (!IsValidUtf8(raw)) raw = Cp1252ToUtf8(raw);
   lines.clear();
   std::size_t pos = 0;
@@ -48,13 +41,9 @@ std::string CoordinateFileText(const std::string& title, const std::vector<std::
 
 bool WriteCoordinateFile(const std::string& path, const std::string& title, const std::vector<std::string>& lines,
                          platform::ErrorInfo& error) {
-  if (WriteFileAtomically(path, CoordinateFileText(title, lines))) return true;
-  std::error_code ec;
-  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-  if (!folder.empty() && !std::filesystem::is_directory(folder, ec))
-    error = {platform::kErrPathNotFound, "Path not found\n" + path};
-  else
-    error = {platform::kErrPermissionDenied, "Permission denied\n" + path};
+  const platform::FileOutcome written = platform::WriteFileAtomically(path, CoordinateFileText(title, lines));
+  if (written.ok()) return true;
+  error = platform::WriteErrorInfo(written, path);
   return false;
 }
 

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 
 #if defined(__unix__)
 #include <fcntl.h>
@@ -12,6 +12,7 @@
 
 #include "core/lengths.h"
 #include "core/numformat.h"
+#include "platform/fileio.h"
 
 namespace files {
 
@@ -97,8 +98,9 @@ std::string SummaryText(const SeriesJob& job) {
 }
 
 bool ReadSeriesSummary(const std::string& path, SeriesJob& job) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
+  const platform::ReadOutcome read = platform::ReadWholeFile(path);
+  if (!read.ok()) return false;
+  std::istringstream in(read.bytes);
   job = SeriesJob();
   const std::filesystem::path file(path);
   job.folder = file.parent_path().string();
@@ -229,14 +231,20 @@ SeriesWriteResult WriteSeries(const SeriesJob& job, SeriesWriteMode mode) {
   for (PendingFile& f : files) f.temp = f.target + ".tmp~";
 
   std::size_t culprit = files.size();  // the file that failed, when one did
-  if (mode == SeriesWriteMode::AllOrNothing)
-    // A folder in a file's place would stop the renaming half-way: found before anything.
-    for (std::size_t i = 0; i < files.size() && culprit == files.size(); ++i)
-      if (std::filesystem::is_directory(files[i].target, ec)) {
-        culprit = i;
-        result.error = ErrorFor(EISDIR);
-      }
+  // Only files are replaced: a folder, pipe or device in a file's place stays what it is,
+  // and is found before anything is written.
   for (std::size_t i = 0; i < files.size() && culprit == files.size(); ++i) {
+    const platform::FileKind kind = platform::KindOfPath(files[i].target);
+    if (kind != platform::FileKind::Missing && kind != platform::FileKind::Regular) {
+      culprit = i;
+      platform::FileOutcome refused;
+      refused.problem = platform::FileProblem::NotAFile;
+      refused.kind = kind;
+      result.error = platform::WriteErrorInfo(refused, files[i].target);
+    }
+  }
+  const bool blocked = culprit < files.size();
+  for (std::size_t i = 0; i < culprit && !(blocked && mode == SeriesWriteMode::AllOrNothing); ++i) {
     const bool ok = i < job.ribs.size() ? WriteTemporary(files[i], RibFileText(job, job.ribs[i]))
                                         : WriteTemporary(files[i], SummaryText(job));
     if (!ok) {

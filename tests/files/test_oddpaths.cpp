@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "files/airfoilfile.h"
+#include "files/coordinatefile.h"
+#include "files/seriesfiles.h"
 #include "files/ini.h"
 #include "files/projectfile.h"
 #include "files/settings.h"
@@ -54,6 +56,26 @@ TEST(OddPaths, AirfoilReaderRefusesEachAtOnceNamingThePath) {
     EXPECT_EQ(data.pointCount, 0);
   }
   EXPECT_TRUE(fs::is_fifo(dir.File("pipe.dat")));
+}
+
+// The coordinates editor and the series table read what the user picks; a folder or a pipe
+// picked there is refused as the airfoil reader refuses it.
+TEST(OddPaths, CoordinateAndSummaryReadersRefuseEachAtOnce) {
+  testsupport::SelfNamingTexts texts;
+  TempDir dir;
+  for (const OddPath& odd : OddPaths(dir, ".cor")) {
+    std::vector<std::string> lines{"kept"};
+    platform::ErrorInfo error;
+    bool read = true;
+    EXPECT_LT(SecondsTaken([&] { read = files::ReadCoordinateLines(odd.path, lines, error); }), 1.0) << odd.path;
+    EXPECT_FALSE(read) << odd.path;
+    EXPECT_EQ(error.refusal, odd.refusal) << odd.path;
+    EXPECT_NE(error.description.find(odd.path), std::string::npos);
+    files::SeriesJob job;
+    EXPECT_LT(SecondsTaken([&] { read = files::ReadSeriesSummary(odd.path, job); }), 1.0) << odd.path;
+    EXPECT_FALSE(read) << odd.path;
+  }
+  EXPECT_TRUE(fs::is_fifo(dir.File("pipe.cor")));
 }
 
 TEST(OddPaths, AirfoilReaderFollowsALinkAndMeetsAFileThatWentAway) {

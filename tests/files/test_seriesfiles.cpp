@@ -147,6 +147,19 @@ TEST(SeriesFiles, AFailedSeriesNamesTheFileAndLeavesNoHalfWrittenOne) {
   EXPECT_FALSE(fs::exists(missing));
 }
 
+TEST(SeriesFiles, APipeInAFilesPlaceStaysAPipeAndTheSeriesStopsThere) {
+  testsupport::TempDir dir;
+  testsupport::MakeFifo(dir.File("A&BR02.dat"));
+  const files::SeriesWriteResult r = files::WriteSeries(SmallJob(3, dir.path().string()));
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.written, 1);
+  EXPECT_EQ(r.failedPath, dir.File("A&BR02.dat"));
+  EXPECT_EQ(r.error.refusal, "not-a-file");
+  EXPECT_TRUE(fs::is_fifo(dir.File("A&BR02.dat")));
+  EXPECT_TRUE(fs::is_regular_file(dir.File("A&BR01.dat")));
+  EXPECT_FALSE(fs::exists(dir.File("A&BR03.dat")));
+}
+
 TEST(SeriesFiles, TwelveRibsBetweenRealAirfoilsReadBackAsAirfoils) {
   testsupport::TempDir dir;
   files::AirfoilData root, tip;
