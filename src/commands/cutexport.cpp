@@ -137,7 +137,6 @@ CutExportResult WriteLayout(const core::CutLayout& layout, const CutSettings& se
   result.path = path;
   result.holesLeftOut = layout.holesTooSmallForKerf;
   if (!output::WriteCutFile(layout, settings.format, path, result.error)) {
-    result.error.description += ": " + path;
     result.outcome = CutOutcome::Failed;
     return result;
   }

@@ -4,9 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 
-#include "files/ini.h"
+#include "platform/fileio.h"
 
 namespace output {
 
@@ -505,14 +504,10 @@ std::string CutFileText(const CutLayout& layout, CutFormat format) {
 }
 
 bool WriteCutFile(const CutLayout& layout, CutFormat format, const std::string& path, platform::ErrorInfo& error) {
-  if (!files::WriteFileAtomically(path, CutFileText(layout, format))) {
-    std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) error = {platform::kErrPathNotFound, "Path not found"};
-    else error = {platform::kErrPermissionDenied, "Permission denied"};
-    return false;
-  }
-  return true;
+  const platform::FileOutcome written = platform::WriteFileAtomically(path, CutFileText(layout, format));
+  if (written.ok()) return true;
+  error = platform::WriteErrorInfo(written, path);
+  return false;
 }
 
 }  // namespace output
