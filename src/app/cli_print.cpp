@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "cli.h"
+#include "cli_painting.h"
 #include "commands/printcommand.h"
 #include "core/lengths.h"
 #include "core/pagetiling.h"
@@ -90,12 +91,7 @@ int Print(const Options& options, core::RibDocument& s) {
   std::fprintf(stderr, "vandrell-cli: print needs the build with Qt\n");
   return 1;
 #else
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "vandrell-cli";
-  static char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
-  std::setlocale(LC_NUMERIC, "C");
+  const auto app = StartPainting();
 
   if (int rc = LoadRibInput(args, s)) return rc == kUsageError ? UsageError("print") : rc;
   for (const auto& [option, text] : lengths) s.print.*(option->field) = core::TypedLength(text, s.settings.unitText);

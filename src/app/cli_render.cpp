@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli.h"
+#include "cli_painting.h"
 #include "core/numformat.h"
 
 #ifdef VANDRELL_WITH_QT
@@ -44,13 +45,7 @@ int Render(const Options& options, core::RibDocument& s) {
 #else
   platform::PictureFormat format;
   if (out.empty() || args.empty() || !platform::PictureFormatFromPath(out, format)) return UsageError("render");
-  // Only this command paints, so only it starts Qt; it never opens a window.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "vandrell-cli";
-  static char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
-  std::setlocale(LC_NUMERIC, "C");
+  const auto app = StartPainting();
 
   if (int rc = LoadRibInput(args, s)) return rc == kUsageError ? UsageError("render") : rc;
 

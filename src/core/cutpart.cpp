@@ -466,16 +466,7 @@ double LoopArea(const std::vector<PointMm>& loop) {
 
 BoundsMm BoundsOf(const CutLayout& layout) {
   BoundsMm b;
-  auto take = [&b](double x, double y) {
-    if (b.empty) {
-      b = {x, x, y, y, false};
-      return;
-    }
-    b.left = std::min(b.left, x);
-    b.right = std::max(b.right, x);
-    b.bottom = std::min(b.bottom, y);
-    b.top = std::max(b.top, y);
-  };
+  auto take = [&b](double x, double y) { b.Take(x, y); };
   auto pieces = [&](const std::vector<CutPiece>& list) {
     for (const CutPiece& p : list) {
       for (const PointMm& q : p.outer) take(q.x, q.y);

@@ -534,18 +534,20 @@ RibConstruction BuildRib(const RibDocument& s, const RibLabels& labels) {
   return c;
 }
 
+void BoundsMm::Take(double x, double y) {
+  if (empty) {
+    *this = {x, x, y, y, false};
+    return;
+  }
+  left = std::min(left, x);
+  right = std::max(right, x);
+  bottom = std::min(bottom, y);
+  top = std::max(top, y);
+}
+
 BoundsMm BoundsOf(const RibConstruction& c) {
   BoundsMm b;
-  auto take = [&b](double x, double y) {
-    if (b.empty) {
-      b = {x, x, y, y, false};
-      return;
-    }
-    b.left = std::min(b.left, x);
-    b.right = std::max(b.right, x);
-    b.bottom = std::min(b.bottom, y);
-    b.top = std::max(b.top, y);
-  };
+  auto take = [&b](double x, double y) { b.Take(x, y); };
   for (const RibElement& e : c.elements) {
     if (e.shape == RibShape::Text) continue;
     const double r = e.shape == RibShape::Circle ? std::fabs(e.radiusMm) : 0.0;

@@ -123,6 +123,8 @@ RibConstruction BuildRib(const RibDocument& s, const RibLabels& labels = {});
 struct BoundsMm {
   double left = 0, right = 0, bottom = 0, top = 0;
   bool empty = true;
+  // Grows the box to hold the point.
+  void Take(double x, double y);
 };
 BoundsMm BoundsOf(const RibConstruction& c);
 

@@ -17,31 +17,21 @@
 
 #include "mainwindow/mainview.h"
 #include "mainwindow/mainwindow.h"
-#include "support/windowtest.h"
+#include "support/mainwindowtest.h"
 
 using platform::BoxAnswer;
 using testsupport::Key;
 
 namespace {
 
-class MainWindowTest : public testsupport::WindowTest {
+class MainWindowTest : public testsupport::MainWindowFixture {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
-    window = std::make_unique<mainwindow::MainWindow>(doc);
-    window->Load();
-    window->LoadCaptions();
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-  }
-  void TearDown() override {
-    window.reset();
-    WindowTest::TearDown();
+    MainWindowFixture::SetUp();
+    ShowWindow();
   }
   bool Enabled(mainwindow::Command command) { return window->IsCommandEnabled(command); }
   std::string Status() { return window->Panel(2)->text().toStdString(); }
-
-  std::unique_ptr<mainwindow::MainWindow> window;
 };
 
 TEST_F(MainWindowTest, ZoomEntriesSetTheZoomAndResetTheScrollBars) {

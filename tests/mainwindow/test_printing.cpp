@@ -7,7 +7,7 @@
 #include "mainwindow/mainwindow.h"
 #include "platform/pageoutput.h"
 #include "settingswindows/printwindow.h"
-#include "support/windowtest.h"
+#include "support/mainwindowtest.h"
 
 using mainwindow::Command;
 using platform::BoxAnswer;
@@ -15,19 +15,8 @@ using testsupport::Key;
 
 namespace {
 
-class PrintingTest : public testsupport::WindowTest {
+class PrintingTest : public testsupport::MainWindowFixture {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    window = std::make_unique<mainwindow::MainWindow>(doc);
-    window->Load();
-    window->LoadCaptions();
-  }
-  void TearDown() override {
-    window.reset();
-    WindowTest::TearDown();
-  }
-  std::unique_ptr<mainwindow::MainWindow> window;
   platform::RecordingPageOutput printer;
   platform::ScopedPrinter usePrinter{&printer};
 };

@@ -23,7 +23,7 @@
 #include "ribwindows/slotlabels.h"
 #include "ribwindows/sparwindow.h"
 #include "ribwindows/tabwindow.h"
-#include "support/windowtest.h"
+#include "support/mainwindowtest.h"
 
 using mainwindow::Command;
 using testsupport::Key;
@@ -74,21 +74,16 @@ TEST(UndoStepNames, TheChangeTheUserMadeNamesTheStepNotWhatFollowedIt) {
 
 // ---- The history in the main window ----
 
-class UndoTest : public testsupport::WindowTest {
+class UndoTest : public testsupport::MainWindowFixture {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
+    MainWindowFixture::SetUp();
     OpenAirfoil();
-    main = std::make_unique<mainwindow::MainWindow>(doc);
-    main->Load();
-    main->LoadCaptions();
-    main->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    ShowWindow();
   }
   void TearDown() override {
     doc.project.modified = false;  // no quit question
-    main.reset();
-    WindowTest::TearDown();
+    MainWindowFixture::TearDown();
   }
 
   void TypeChord(const char* text) {
@@ -100,12 +95,12 @@ class UndoTest : public testsupport::WindowTest {
       input->ValueBox()->setText(text);
       input->OkButton()->click();
     });
-    main->Run(Command::Chord);
+    window->Run(Command::Chord);
     EXPECT_TRUE(seen);
   }
   ribwindows::SparWindow* SparWindow() {
-    main->Run(Command::Spars);
-    return main->findChild<ribwindows::SparWindow*>();
+    window->Run(Command::Spars);
+    return window->findChild<ribwindows::SparWindow*>();
   }
   // Every primitive the rib draws at the main view's placement.
   platform::RecordingTarget Drawn() const {
@@ -113,13 +108,12 @@ class UndoTest : public testsupport::WindowTest {
     core::DrawRib(doc, core::PlaceView(doc), {}, target);
     return target;
   }
-  void Undo() { main->History().UndoAction()->trigger(); }
-  void Redo() { main->History().RedoAction()->trigger(); }
-  std::string UndoText() const { return main->History().UndoAction()->text().toStdString(); }
-  std::string RedoText() const { return main->History().RedoAction()->text().toStdString(); }
-  int Steps() const { return main->History().Stack().count(); }
+  void Undo() { window->History().UndoAction()->trigger(); }
+  void Redo() { window->History().RedoAction()->trigger(); }
+  std::string UndoText() const { return window->History().UndoAction()->text().toStdString(); }
+  std::string RedoText() const { return window->History().RedoAction()->text().toStdString(); }
+  int Steps() const { return window->History().Stack().count(); }
 
-  std::unique_ptr<mainwindow::MainWindow> main;
 };
 
 void ExpectSameDrawing(const platform::RecordingTarget& a, const platform::RecordingTarget& b, const char* what) {
@@ -130,11 +124,11 @@ void ExpectSameDrawing(const platform::RecordingTarget& a, const platform::Recor
 
 TEST_F(UndoTest, UndoingChordAndSparGivesEachRibBackExactly) {
   // The Edit menu sits after File, with the standard keys.
-  const QList<QAction*> menus = main->menuBar()->actions();
+  const QList<QAction*> menus = window->menuBar()->actions();
   ASSERT_GE(menus.size(), 2);
   EXPECT_EQ(menus[1]->text().toStdString(), Key("MenuEdit", "1"));
-  EXPECT_TRUE(main->History().UndoAction()->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
-  EXPECT_FALSE(main->History().UndoAction()->isEnabled());
+  EXPECT_TRUE(window->History().UndoAction()->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
+  EXPECT_FALSE(window->History().UndoAction()->isEnabled());
   EXPECT_EQ(UndoText(), Key("MenuEdit", "2"));
 
   const core::RibSetup first = doc.rib;
@@ -172,7 +166,7 @@ TEST_F(UndoTest, UndoingChordAndSparGivesEachRibBackExactly) {
   EXPECT_TRUE(doc.rib == first);
   EXPECT_EQ(doc.rib.chord.text, first.chord.text);
   ExpectSameDrawing(Drawn(), firstDrawn, "back at the start");
-  EXPECT_FALSE(main->History().UndoAction()->isEnabled());
+  EXPECT_FALSE(window->History().UndoAction()->isEnabled());
   Undo();  // nothing more to undo: nothing happens
   EXPECT_TRUE(doc.rib == first);
 
@@ -180,18 +174,18 @@ TEST_F(UndoTest, UndoingChordAndSparGivesEachRibBackExactly) {
   Redo();
   Redo();
   EXPECT_TRUE(doc.rib == fourth);
-  EXPECT_FALSE(main->History().RedoAction()->isEnabled());
+  EXPECT_FALSE(window->History().RedoAction()->isEnabled());
 
   // Zoom and display toggles are not steps.
-  main->Run(Command::ZoomIn);
-  main->Action(Command::ShowThickness)->trigger();
+  window->Run(Command::ZoomIn);
+  window->Action(Command::ShowThickness)->trigger();
   EXPECT_EQ(Steps(), 3);
 
   // A new step after an undo drops what could have been redone.
   Undo();
   Undo();
   TypeChord("300");
-  EXPECT_FALSE(main->History().RedoAction()->isEnabled());
+  EXPECT_FALSE(window->History().RedoAction()->isEnabled());
   EXPECT_EQ(Steps(), 2);  // the first chord, then this one
   spars->close();
 }
@@ -205,7 +199,7 @@ TEST_F(UndoTest, TheModifiedFlagFollowsTheSavedStepAndANewAirfoilStartsAfresh) {
   EXPECT_TRUE(doc.project.modified);
 
   fileDialogs.answers = {dir.File("rib.vdl")};
-  main->Run(Command::SaveProjectAs);
+  window->Run(Command::SaveProjectAs);
   ASSERT_FALSE(doc.project.modified);
   TypeChord("240");
   TypeChord("260");
@@ -218,7 +212,7 @@ TEST_F(UndoTest, TheModifiedFlagFollowsTheSavedStepAndANewAirfoilStartsAfresh) {
   Redo();
   EXPECT_TRUE(doc.project.modified);
   // Saving the middle step makes it the clean one.
-  main->Run(Command::Save);
+  window->Run(Command::Save);
   ASSERT_FALSE(doc.project.modified);
   Redo();
   EXPECT_TRUE(doc.project.modified);
@@ -228,9 +222,9 @@ TEST_F(UndoTest, TheModifiedFlagFollowsTheSavedStepAndANewAirfoilStartsAfresh) {
   // Another airfoil: nothing of the old rib can be undone into it.
   OpenAirfoil("OTHER", "other.dat");
   EXPECT_EQ(Steps(), 0);
-  EXPECT_FALSE(main->History().UndoAction()->isEnabled());
-  EXPECT_FALSE(main->History().RedoAction()->isEnabled());
-  main->Run(Command::NewRib);
+  EXPECT_FALSE(window->History().UndoAction()->isEnabled());
+  EXPECT_FALSE(window->History().RedoAction()->isEnabled());
+  window->Run(Command::NewRib);
   EXPECT_EQ(Steps(), 0);
 }
 
@@ -242,7 +236,7 @@ TEST_F(UndoTest, AnApplyIsOneStepAndOkAfterItOrCancelAddsNone) {
       fill(w);
       if (w->isVisible()) w->reject();
     });
-    main->Run(Command::BuildingTabs);
+    window->Run(Command::BuildingTabs);
   };
   runTabs([](ribwindows::TabWindow* w) {
     w->Box(1)->setText("20");
@@ -258,7 +252,7 @@ TEST_F(UndoTest, AnApplyIsOneStepAndOkAfterItOrCancelAddsNone) {
 
   Undo();
   EXPECT_EQ(doc.rib.baseMode, core::BaseMode::None);
-  EXPECT_TRUE(main->IsCommandEnabled(Command::Blocks));  // the window follows the undo
+  EXPECT_TRUE(window->IsCommandEnabled(Command::Blocks));  // the window follows the undo
 }
 
 TEST_F(UndoTest, AnOpenSparWindowFollowsAnUndo) {

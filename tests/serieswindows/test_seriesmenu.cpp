@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "mainwindow/mainwindow.h"
-#include "support/windowtest.h"
+#include "support/mainwindowtest.h"
 
 using mainwindow::Command;
 using platform::BoxAnswer;
@@ -13,18 +13,8 @@ using testsupport::Key;
 
 namespace {
 
-class SeriesMenuTest : public testsupport::WindowTest {
+class SeriesMenuTest : public testsupport::MainWindowFixture {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    window = std::make_unique<mainwindow::MainWindow>(doc);
-    window->Load();
-    window->LoadCaptions();
-  }
-  void TearDown() override {
-    window.reset();
-    WindowTest::TearDown();
-  }
   // Runs `command`, which opens a modal window, and returns that window's object name.
   std::string OpenedBy(Command command) {
     opened_.clear();
@@ -35,7 +25,6 @@ class SeriesMenuTest : public testsupport::WindowTest {
     window->Run(command);
     return opened_;
   }
-  std::unique_ptr<mainwindow::MainWindow> window;
   std::string opened_;
 };
 

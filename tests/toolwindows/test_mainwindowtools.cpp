@@ -14,23 +14,15 @@
 #include "platform/pageoutput.h"
 #include "platform/qt/qtdrawtarget.h"
 #include "ribwindows/inputwindow.h"
-#include "support/windowtest.h"
+#include "support/mainwindowtest.h"
 
 namespace {
 
-class MainWindowTools : public testsupport::WindowTest {
+class MainWindowTools : public testsupport::MainWindowFixture {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
-    window = std::make_unique<mainwindow::MainWindow>(doc);
-    window->Load();
-    window->LoadCaptions();
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-  }
-  void TearDown() override {
-    window.reset();
-    WindowTest::TearDown();
+    MainWindowFixture::SetUp();
+    ShowWindow();
   }
 
   // Runs `act` on the next modal window named `name` once it is up.
@@ -63,8 +55,6 @@ class MainWindowTools : public testsupport::WindowTest {
       for (int x = 0; x < image.width(); ++x) n += Like(image.pixelColor(x, y), colour);
     return n;
   }
-
-  std::unique_ptr<mainwindow::MainWindow> window;
 };
 
 TEST_F(MainWindowTools, CompareTwoAirfoilsThenRedrawInOtherColours) {
