@@ -4,14 +4,7 @@ set(AIRFOIL ${DIR}/clarky.dat)
 file(REMOVE_RECURSE ${OUT})
 file(MAKE_DIRECTORY ${OUT})
 
-function(run expected_rc)
-  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL expected_rc)
-    message(FATAL_ERROR "${ARGN}: expected exit ${expected_rc}, got ${rc}\n${out}\n${err}")
-  endif()
-  set(last_out "${out}" PARENT_SCOPE)
-  set(last_err "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/runcli.cmake)
 
 # Where `text` first stands in `file`, byte for byte (file(READ) as text would drop the CRs).
 function(find_bytes file text result)

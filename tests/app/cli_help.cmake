@@ -2,14 +2,7 @@
 # overview lists exactly the commands that have a text, and the exit statuses hold.
 file(GLOB texts ${HELP}/*.txt)
 
-function(run expected_rc)
-  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL expected_rc)
-    message(FATAL_ERROR "${ARGN}: expected exit ${expected_rc}, got ${rc}\n${out}\n${err}")
-  endif()
-  set(last_out "${out}" PARENT_SCOPE)
-  set(last_err "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/runcli.cmake)
 
 function(read_help file result synopsis)
   file(READ ${file} text)

@@ -29,13 +29,11 @@ endif()
 # The installed programs run in a home of their own, with no display.
 set(env ${CMAKE_COMMAND} -E env --unset=XDG_CONFIG_HOME --unset=XDG_DATA_HOME --unset=DISPLAY
         --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM HOME=${home} LC_ALL=C.UTF-8)
+include(${CMAKE_CURRENT_LIST_DIR}/runcli.cmake)
 function(installed expected_rc)
-  execute_process(COMMAND ${env} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL expected_rc)
-    message(FATAL_ERROR "${ARGN}: expected exit ${expected_rc}, got ${rc}\n${out}\n${err}")
-  endif()
-  set(last_out "${out}" PARENT_SCOPE)
-  set(last_err "${err}" PARENT_SCOPE)
+  run_command(${expected_rc} ${env} ${ARGN})
+  set(last_out "${last_out}" PARENT_SCOPE)
+  set(last_err "${last_err}" PARENT_SCOPE)
 endfunction()
 
 file(GLOB_RECURSE before LIST_DIRECTORIES true ${root}/*)

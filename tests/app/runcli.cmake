@@ -1,0 +1,16 @@
+# Runs `vandrell-cli` (CLI) with the arguments given and checks its exit status; leaves what
+# it printed in last_out and last_err. `run_command` runs any command line the same way.
+function(run_command expected_rc)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL expected_rc)
+    message(FATAL_ERROR "${ARGN}: expected exit ${expected_rc}, got ${rc}\n${out}\n${err}")
+  endif()
+  set(last_out "${out}" PARENT_SCOPE)
+  set(last_err "${err}" PARENT_SCOPE)
+endfunction()
+
+function(run expected_rc)
+  run_command(${expected_rc} ${CLI} ${ARGN})
+  set(last_out "${last_out}" PARENT_SCOPE)
+  set(last_err "${last_err}" PARENT_SCOPE)
+endfunction()
