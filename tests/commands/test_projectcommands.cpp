@@ -165,7 +165,8 @@ TEST(OpenProject, AFolderPipeDeviceOrHugeFileIsRefusedAtOnceAndTheRibStays) {
       {"/dev/zero", "Erreur/202"},
       {testsupport::MakeSparseFile(w.dir.File("projects/huge.vdl"), testsupport::kSeveralGigabytes), "Erreur/205"}};
   for (std::size_t i = 0; i < cases.size(); ++i) {
-    const auto& [path, text] = cases[i];
+    const std::string& path = cases[i].first;  // a plain name: lambdas take it on every compiler
+    const std::string& text = cases[i].second;
     OpenProjectOutcome outcome = OpenProjectOutcome::Opened;
     EXPECT_LT(testsupport::SecondsTaken([&] { outcome = commands::OpenProjectFile(w.s, path); }), 1.0) << path;
     EXPECT_EQ(outcome, OpenProjectOutcome::Refused) << path;

@@ -122,7 +122,9 @@ TEST(WriteFileAtomically, RefusesToReplaceWhatIsNotAFileAndLeavesItAsItWas) {
                                                            {dir.File("link-to-folder.vdl"), FileKind::Directory}};
   if (MakeDevice(dir.File("device.vdl"))) targets.emplace_back(dir.File("device.vdl"), FileKind::CharacterDevice);
   const std::vector<std::string> before = Names(dir);
-  for (const auto& [path, kind] : targets) {
+  for (const auto& target : targets) {
+    const std::string& path = target.first;  // a plain name: lambdas take it on every compiler
+    const FileKind kind = target.second;
     platform::FileOutcome written;
     EXPECT_LT(SecondsTaken([&] { written = platform::WriteFileAtomically(path, "new"); }), 1.0) << path;
     EXPECT_EQ(written.problem, FileProblem::NotAFile) << path;
