@@ -83,11 +83,7 @@ int LoadAirfoil(const std::string& path, core::RibDocument& s) {
     std::fprintf(stderr, "%s\n", platform::GeneralErrorText(r.error).c_str());
     return kError;
   }
-  if (!r.ok()) {
-    std::printf("refused: %s\n", files::StatusName(r.status));
-    std::fprintf(stderr, "%s\n", r.boxText.c_str());
-    return kRefused;
-  }
+  if (!r.ok()) return Refuse(files::StatusName(r.status), r.boxText);
   if (s.airfoil.pointCount < 5) {
     std::printf("refused: too-few-points\n");
     std::fprintf(stderr, "%s\n", platform::Text("frmopen", "23").c_str());

@@ -92,11 +92,9 @@ LoadedAirfoil Load(const std::string& path) {
 }
 
 int Refuse(const core::SeriesRefusal& r, const std::string& section, const std::string& detail = std::string()) {
-  std::printf("refused: %s\n", r.key.c_str());
   std::string text = platform::Text(section, r.key) + r.suffix;
   if (!detail.empty()) text += (text.empty() ? "" : "\n") + detail;
-  std::fprintf(stderr, "%s\n", text.c_str());
-  return 2;
+  return cli::Refuse(r.key, text);
 }
 
 // The command's synopsis, then what was wrong with the arguments.

@@ -72,12 +72,6 @@ bool OnlyCharacters(const std::string& text, const std::string& allowed) {
   return text.find_first_not_of(allowed) == std::string::npos;
 }
 
-int Refused(const std::string& key, const std::string& message) {
-  std::printf("refused: %s\n", key.c_str());
-  std::fprintf(stderr, "%s\n", message.c_str());
-  return 2;
-}
-
 // The airfoil file, read as the open window reads it.
 bool ReadSource(const std::string& path, files::AirfoilData& data, int& rc) {
   const files::AirfoilReadResult r = files::ReadAirfoilFile(path, data);
@@ -86,7 +80,7 @@ bool ReadSource(const std::string& path, files::AirfoilData& data, int& rc) {
                                                 ? platform::GeneralErrorText(r.error)
                                                 : r.boxText)
                                         : platform::Text("frmopen", "23");
-    rc = Refused("airfoil", message.empty() ? "vandrell-cli: " + path + " is not a usable airfoil file" : message);
+    rc = Refuse("airfoil", message.empty() ? "vandrell-cli: " + path + " is not a usable airfoil file" : message);
     return false;
   }
   return true;
@@ -99,15 +93,16 @@ std::string AirfoilName(const std::string& path) {
 }
 
 int Write(const std::string& out, const std::string& contents, const char* tag) {
-  switch (files::WriteDerivedAirfoil(out, contents, false)) {
-    case files::DerivedWrite::Written: return 0;
+  platform::ErrorInfo error;
+  switch (files::WriteDerivedAirfoil(out, contents, false, &error)) {
+    case files::DerivedWrite::Written: return kDone;
     case files::DerivedWrite::Exists:
-      return Refused("120", platform::Text("Message", "120") + "\n" + out + "\n(vandrell-cli never replaces a file)");
+      return Refuse("120", platform::Text("Message", "120") + "\n" + out + "\n(vandrell-cli never replaces a file)");
     case files::DerivedWrite::Failed: break;
   }
-  std::fprintf(stderr, "%s\n%s\n",
-               platform::GeneralErrorText({platform::kErrPermissionDenied, "cannot write " + out}).c_str(), tag);
-  return 1;
+  if (!error.refusal.empty()) return Refuse(error.refusal, error.description);
+  std::fprintf(stderr, "%s\n%s\n", platform::GeneralErrorText(error).c_str(), tag);
+  return kError;
 }
 
 std::string TextOr(const std::string& section, const std::string& key, const std::string& fallback) {
@@ -144,9 +139,9 @@ int ThicknessCamber(const Options& options, core::RibDocument&) {
   using enum core::ThicknessCamberCheck;
   const std::string tooLarge = TextOr("FrmEpCourb", "11", "The value must stay below") + " 100 % ";
   switch (r.check) {
-    case CamberTooLarge: return Refused("11", tooLarge);
-    case ThicknessTooLarge: return Refused("11", tooLarge);
-    case ThicknessZero: return Refused("12", TextOr("FrmEpCourb", "12", "The new thickness cannot be 0 %."));
+    case CamberTooLarge: return Refuse("11", tooLarge);
+    case ThicknessTooLarge: return Refuse("11", tooLarge);
+    case ThicknessZero: return Refuse("12", TextOr("FrmEpCourb", "12", "The new thickness cannot be 0 %."));
     case FlatAirfoil:
       std::fprintf(stderr, "%s\n",
                    platform::GeneralErrorText({platform::kErrDivisionByZero, "the airfoil has no thickness"}).c_str());
@@ -176,9 +171,9 @@ int Incline(const Options& options, core::RibDocument&) {
   const double degrees = core::ValPrefix(angle);
   switch (core::CheckInclination(degrees)) {
     case core::AngleCheck::Missing:
-      return Refused("6", TextOr("FrmInclinaisonNervure", "6", "Type the angle of inclination in degrees."));
+      return Refuse("6", TextOr("FrmInclinaisonNervure", "6", "Type the angle of inclination in degrees."));
     case core::AngleCheck::TooLarge:
-      return Refused("7", TextOr("FrmInclinaisonNervure", "7", "The angle is too large. Largest angle:") + " 89° !");
+      return Refuse("7", TextOr("FrmInclinaisonNervure", "7", "The angle is too large. Largest angle:") + " 89° !");
     case core::AngleCheck::Ok: break;
   }
   files::AirfoilData data;
@@ -211,10 +206,10 @@ int Oblique(const Options& options, core::RibDocument& s) {
   const double degrees = core::ValPrefix(angle);
   const core::ObliqueRib rib = core::ComputeObliqueRib(m, core::LengthFromText(length, unit), degrees);
   switch (rib.check) {
-    case core::ObliqueCheck::LengthMissing: return Refused("10", TextOr("FrmAngle", "10", "Type the given length first."));
-    case core::ObliqueCheck::AngleMissing: return Refused("11", TextOr("FrmAngle", "11", "Type the angle of the cut."));
+    case core::ObliqueCheck::LengthMissing: return Refuse("10", TextOr("FrmAngle", "10", "Type the given length first."));
+    case core::ObliqueCheck::AngleMissing: return Refuse("11", TextOr("FrmAngle", "11", "Type the angle of the cut."));
     case core::ObliqueCheck::AngleTooLarge:
-      return Refused("12", TextOr("FrmAngle", "12", "The angle is too large. Limit:") + (m == 0 ? " 89° !" : " 90° !"));
+      return Refuse("12", TextOr("FrmAngle", "12", "The angle is too large. Limit:") + (m == 0 ? " 89° !" : " 90° !"));
     case core::ObliqueCheck::Ok: break;
   }
   files::AirfoilData data;

@@ -117,15 +117,17 @@ std::string SaveDerivedAirfoil(const core::RibDocument& d, const std::string& ti
   request.overwritePrompt = false;
   std::string path;
   if (!platform::CurrentFileDialogs().Save(request, path)) return std::string();
-  files::DerivedWrite written = files::WriteDerivedAirfoil(path, contents, false);
+  platform::ErrorInfo error;
+  files::DerivedWrite written = files::WriteDerivedAirfoil(path, contents, false, &error);
   if (written == files::DerivedWrite::Exists) {
     if (platform::AskYesNo(Text("Message", "120") + "\n" + path, title, platform::BoxIcon::Question, true) !=
         platform::BoxAnswer::Yes)
       return std::string();
-    written = files::WriteDerivedAirfoil(path, contents, true);
+    written = files::WriteDerivedAirfoil(path, contents, true, &error);
   }
   if (written != files::DerivedWrite::Written) {
-    platform::Inform(Text("Message", "121") + "\n" + path, title, platform::BoxIcon::Exclamation);
+    // The cause (a full disk, a folder in the file's place) and the file, under the tool's text.
+    platform::Inform(Text("Message", "121") + "\n" + error.description, title, platform::BoxIcon::Exclamation);
     return std::string();
   }
   return path;

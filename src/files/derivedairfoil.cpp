@@ -6,6 +6,7 @@
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "files/ini.h"
+#include "platform/fileio.h"
 
 namespace files {
 
@@ -84,10 +85,14 @@ std::string ObliqueRibFileName(const ObliqueRibTexts& t) {
          core::FormatNumber(t.squareMm * scale, "# ###0") + "_" + core::FormatNumber(t.degrees, "# ###0") + ".dat";
 }
 
-DerivedWrite WriteDerivedAirfoil(const std::string& path, const std::string& contents, bool replace) {
+DerivedWrite WriteDerivedAirfoil(const std::string& path, const std::string& contents, bool replace,
+                                 platform::ErrorInfo* error) {
   std::error_code ec;
   if (!replace && std::filesystem::exists(path, ec)) return DerivedWrite::Exists;
-  return WriteFileAtomically(path, contents) ? DerivedWrite::Written : DerivedWrite::Failed;
+  const platform::FileOutcome written = platform::WriteFileAtomically(path, contents);
+  if (written.ok()) return DerivedWrite::Written;
+  if (error) *error = platform::WriteErrorInfo(written, path);
+  return DerivedWrite::Failed;
 }
 
 }  // namespace files

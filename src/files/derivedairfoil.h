@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/errorreport.h"
 #include "core/ribdocument.h"
 
 namespace files {
@@ -43,7 +44,9 @@ std::string ObliqueRibFileName(const ObliqueRibTexts& t);
 
 enum class DerivedWrite { Written, Exists, Failed };
 // Writes `contents` through a temporary file renamed into place. An existing file is only
-// replaced with `replace`: asking the user is the caller's part.
-DerivedWrite WriteDerivedAirfoil(const std::string& path, const std::string& contents, bool replace);
+// replaced with `replace`: asking the user is the caller's part. A failure leaves its cause
+// (disk full, no such folder, not a file, ...) in `error` when one is given.
+DerivedWrite WriteDerivedAirfoil(const std::string& path, const std::string& contents, bool replace,
+                                 platform::ErrorInfo* error = nullptr);
 
 }  // namespace files

@@ -2,11 +2,14 @@
 // existing file is only replaced when the caller says so.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <filesystem>
 #include <sstream>
 
 #include "files/airfoilfile.h"
 #include "files/derivedairfoil.h"
+#include "platform/fileio.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -116,6 +119,29 @@ TEST(DerivedAirfoilWriting, AnExistingFileIsOnlyReplacedWhenAsked) {
   // Nothing but the file is left in the folder.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
   EXPECT_EQ(files::WriteDerivedAirfoil(dir.File("no/such/folder.dat"), "x", false), files::DerivedWrite::Failed);
+}
+
+// A failed write says why: a full disk is the disk-full error and leaves the older file; a
+// folder in the file's place is refused, even when the user said to replace it.
+TEST(DerivedAirfoilWriting, AFailureCarriesItsCause) {
+  testsupport::TempDir dir;
+  const std::string path = dir.File("derived.dat");
+  testsupport::WriteFile(path, "older\r\n");
+  platform::ErrorInfo error;
+  {
+    platform::ScopedWriteFault full(ENOSPC);
+    EXPECT_EQ(files::WriteDerivedAirfoil(path, "newer\r\n", true, &error), files::DerivedWrite::Failed);
+  }
+  EXPECT_EQ(error.number, platform::kErrDiskFull);
+  EXPECT_NE(error.description.find(path), std::string::npos);
+  EXPECT_EQ(testsupport::ReadFile(path), "older\r\n");
+
+  const std::string folder = dir.File("folder.dat");
+  std::filesystem::create_directory(folder);
+  error = {};
+  EXPECT_EQ(files::WriteDerivedAirfoil(folder, "x", true, &error), files::DerivedWrite::Failed);
+  EXPECT_EQ(error.refusal, "not-a-file");
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
 }
 
 }  // namespace
