@@ -8,35 +8,14 @@
 #include "platform/texts.h"
 #include "platform/userstore.h"
 #include "support/dxfsummary.h"
+#include "support/exporttest.h"
 #include "support/testsupport.h"
 
 namespace {
 
 using output::CutFormat;
 
-class CutExport : public ::testing::Test {
- protected:
-  void SetUp() override {
-    platform::SetTextLookup(
-        [](std::string_view section, std::string_view key) { return std::string(section) + "/" + std::string(key); });
-    platform::SetFileDialogs(&dialogs);
-    s = dxftest::Rib(testsupport::AirfoilPath("clarky.dat"));
-    s.settings.iniFile = dir.File("Vandrell.ini");
-    s.settings.seriesAirfoilDir = dir.path().string();
-  }
-  void TearDown() override {
-    platform::SetFileDialogs(nullptr);
-    platform::SetTextLookup(nullptr);
-  }
-
-  testsupport::TempDir dir;
-  platform::ScriptedFileDialogs dialogs;
-  platform::RecordingMessages messages;
-  platform::ScopedMessages scoped{&messages};
-  platform::MemoryUserStore store;
-  platform::ScopedUserStore useStore{&store};
-  core::RibDocument s;
-};
+class CutExport : public testsupport::ExportTest {};
 
 TEST_F(CutExport, KerfTakesDigitsAndOnePointOnly) {
   EXPECT_EQ(commands::ReadKerf("0.15"), 0.15);

@@ -7,31 +7,12 @@
 #include "platform/filedialogs.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
+#include "support/exporttest.h"
 #include "support/testsupport.h"
 
 namespace {
 
-class DxfExport : public ::testing::Test {
- protected:
-  void SetUp() override {
-    platform::SetTextLookup(
-        [](std::string_view section, std::string_view key) { return std::string(section) + "/" + std::string(key); });
-    platform::SetFileDialogs(&dialogs);
-    s = dxftest::Rib(testsupport::AirfoilPath("clarky.dat"));
-    s.settings.iniFile = dir.File("Vandrell.ini");
-    s.settings.seriesAirfoilDir = dir.path().string();
-  }
-  void TearDown() override {
-    platform::SetFileDialogs(nullptr);
-    platform::SetTextLookup(nullptr);
-  }
-
-  testsupport::TempDir dir;
-  platform::ScriptedFileDialogs dialogs;
-  platform::RecordingMessages messages;
-  platform::ScopedMessages scoped{&messages};
-  core::RibDocument s;
-};
+class DxfExport : public testsupport::ExportTest {};
 
 TEST_F(DxfExport, RefusedWhileTheRibIsShownUpsideDown) {
   s.rib.upsideDown = true;
