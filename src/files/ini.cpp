@@ -2,6 +2,11 @@
 
 #include "core/plaintext.h"
 #include "platform/fileio.h"
+#include "platform/filestamp.h"
+
+#include <map>
+#include <mutex>
+#include <optional>
 
 namespace files {
 
@@ -263,21 +268,103 @@ bool WriteFileAtomically(const std::string& path, std::string_view contents) {
   return platform::WriteFileAtomically(path, contents).ok();
 }
 
-static std::string GetINIFileOnce(std::string_view section, std::string_view key, const std::string& file) {
-  const std::string text = ReadTextFileUtf8(file);
-  bool inSection = false;
+namespace {
+
+// Every caption, message and setting is looked up by section and key, hundreds of them at
+// start-up: each file is parsed once and kept, keyed by its path, for as long as its stamp
+// says it has not changed.
+struct KeptFile {
+  platform::FileStamp stamp;
+  // Read within a tick of the file's last change: a change in the same tick could leave
+  // the stamp as it was, so such a copy is read again at the next look-up.
+  bool trusted = false;
+  std::map<std::string, std::map<std::string, std::string>> values;  // lower-case names
+};
+
+// More than the coarsest tick a file system stamps a change with.
+constexpr std::int64_t kStampTickNs = 50'000'000;
+
+std::mutex& KeptFilesMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+std::map<std::string, KeptFile>& KeptFiles() {
+  static std::map<std::string, KeptFile> files;
+  return files;
+}
+
+std::string Lower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = core::AsciiLower(c);
+  return out;
+}
+
+// The first value of each key of each section, as a look-up through the lines would find.
+KeptFile Parse(std::string_view text) {
+  KeptFile kept;
+  std::map<std::string, std::string>* section = nullptr;
   for (std::string_view line : SplitLines(text)) {
     std::string_view name;
     if (SectionName(line, name)) {
-      inSection = core::EqualsIgnoringCase(name, section);
+      section = &kept.values[Lower(name)];
       continue;
     }
-    if (!inSection) continue;
     std::string_view k, v;
-    if (KeyValue(line, k, v) && core::EqualsIgnoringCase(k, key)) return CutCharacters(v, kIniValueMax);
+    if (section && KeyValue(line, k, v)) section->try_emplace(Lower(k), CutCharacters(v, kIniValueMax));
   }
-  return std::string();
+  return kept;
 }
+
+// The kept copy of `file`, read again when it changed; nullptr when it cannot be read.
+const KeptFile* KeptCopy(const std::string& file) {
+  auto& kept = KeptFiles();
+  const std::optional<platform::FileStamp> before = platform::StampOfFile(file);
+  if (!before) {
+    kept.erase(file);
+    return nullptr;
+  }
+  auto it = kept.find(file);
+  if (it != kept.end() && it->second.trusted && it->second.stamp == *before) return &it->second;
+  const std::int64_t readAt = platform::FileClockNowNs();
+  std::string raw;
+  if (!ReadRaw(file, raw)) {
+    kept.erase(file);
+    return nullptr;
+  }
+  KeptFile fresh = Parse(Decode(std::move(raw)).text);
+  const std::optional<platform::FileStamp> after = platform::StampOfFile(file);
+  fresh.stamp = after.value_or(*before);
+  fresh.trusted = after == before && before->modifiedNs + kStampTickNs < readAt &&
+                  before->changedNs + kStampTickNs < readAt;
+  return &kept.insert_or_assign(file, std::move(fresh)).first->second;
+}
+
+// After the program's own write: what it wrote is what the file holds.
+void KeepWritten(const std::string& file, std::string_view text) {
+  auto& kept = KeptFiles();
+  const std::optional<platform::FileStamp> stamp = platform::StampOfFile(file);
+  if (!stamp) {
+    kept.erase(file);
+    return;
+  }
+  KeptFile fresh = Parse(text);
+  fresh.stamp = *stamp;
+  fresh.trusted = true;
+  kept.insert_or_assign(file, std::move(fresh));
+}
+
+std::string GetINIFileOnce(std::string_view section, std::string_view key, const std::string& file) {
+  std::lock_guard<std::mutex> lock(KeptFilesMutex());
+  const KeptFile* kept = KeptCopy(file);
+  if (!kept) return std::string();
+  const auto s = kept->values.find(Lower(section));
+  if (s == kept->values.end()) return std::string();
+  const auto k = s->second.find(Lower(key));
+  return k == s->second.end() ? std::string() : k->second;
+}
+
+}  // namespace
 
 bool WriteINIFile(std::string_view section, std::string_view key, std::string_view value, const std::string& file) {
   return WriteINIEntries(section, IniEntries{{std::string(key), std::string(value)}}, file);
@@ -292,6 +379,7 @@ static bool WriteINIEntriesOnce(std::string_view section, const IniEntries& entr
   // file (a folder, a pipe) is not replaced.
   platform::ReadOutcome old = platform::ReadWholeFile(file);
   if (!old.ok() && old.problem != platform::FileProblem::NotFound) return false;
+  const std::string oldBytes = old.bytes;
   DecodedText decoded = Decode(std::move(old.bytes));
   const std::string& text = decoded.text;
   const bool lfOnly = text.find('\n') != std::string::npos && text.find("\r\n") == std::string::npos;
@@ -333,7 +421,17 @@ static bool WriteINIEntriesOnce(std::string_view section, const IniEntries& entr
 
   decoded.text.clear();
   for (const std::string& line : lines) decoded.text += line + eol;
-  return WriteFileAtomically(file, Encode(decoded));
+  const std::string bytes = Encode(decoded);
+  // Start-up stores many values that are already there: a file that would come out the
+  // same is not written again (each write waits for the disk).
+  if (old.ok() && bytes == oldBytes) return true;
+  std::lock_guard<std::mutex> lock(KeptFilesMutex());
+  if (!WriteFileAtomically(file, bytes)) {
+    KeptFiles().erase(file);
+    return false;
+  }
+  KeepWritten(file, decoded.text);
+  return true;
 }
 
 std::string GetINIFile(std::string_view section, std::string_view key, const std::string& file) {

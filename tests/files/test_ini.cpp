@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <iterator>
+#include <thread>
 
 #include "files/ini.h"
 #include "platform/fileio.h"
@@ -169,6 +171,39 @@ TEST(Ini, WriteThroughALinkKeepsTheLinkAndThePermissions) {
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(ReadFile(real), "[s]\na=2\n");
   EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// Look-ups are answered from a kept copy of the file; whatever changes the file on disk
+// must be seen at the next look-up, even within the same tick of the clock.
+TEST(Ini, LookUpsFollowTheFileOnDisk) {
+  TempDir dir;
+  const std::string ini = dir.File("Vandrell.ini");
+  WriteFile(ini, "[s]\na=1\n");
+  EXPECT_EQ(GetINIFile("s", "a", ini), "1");
+  WriteFile(ini, "[s]\na=2\n");  // in place, same size, at once
+  EXPECT_EQ(GetINIFile("s", "a", ini), "2");
+
+  // An old file, read once, then changed with its modification time put back: the
+  // change of its entry still shows.
+  const auto old = fs::last_write_time(ini) - std::chrono::hours(1);
+  fs::last_write_time(ini, old);
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));  // past the tick: the copy is trusted
+  EXPECT_EQ(GetINIFile("s", "a", ini), "2");
+  WriteFile(ini, "[s]\na=3\n");
+  fs::last_write_time(ini, old);
+  EXPECT_EQ(GetINIFile("s", "a", ini), "3");
+
+  // A write of the program's own is seen at once; one that would change nothing leaves
+  // the file untouched. A file gone or a folder in its place reads as nothing.
+  ASSERT_TRUE(WriteINIFile("s", "b", "4", ini));
+  EXPECT_EQ(GetINIFile("s", "a", ini) + GetINIFile("s", "b", ini), "34");
+  fs::last_write_time(ini, old);
+  ASSERT_TRUE(WriteINIFile("s", "A", "3", ini));
+  EXPECT_EQ(fs::last_write_time(ini), old);
+  fs::remove(ini);
+  EXPECT_EQ(GetINIFile("s", "a", ini), "");
+  fs::create_directory(ini);
+  EXPECT_EQ(GetINIFile("s", "a", ini), "");
 }
 
 TEST(Ini, Utf8CheckRefusesOverlongsSurrogatesAndTruncatedSequences) {
