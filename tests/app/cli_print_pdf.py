@@ -173,7 +173,9 @@ def main():
         if not shutil.which(tool):
             print("skipped: %s (poppler-utils) is not installed" % tool)
             return SKIP
-    os.makedirs(WORK, exist_ok=True)
+    # Each run starts clean: a file left by an earlier run must not decide this one.
+    shutil.rmtree(WORK, ignore_errors=True)
+    os.makedirs(WORK)
     ini = os.path.join(WORK, "print.ini")
     open(ini, "w").close()
     airfoil = os.path.join(airfoils, "sd7037.dat")
