@@ -30,7 +30,7 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // The cream of the picture, &HEFFFFF: red 255, green 255, blue 239.
-const QColor kPicBackground(255, 255, 239);
+const QColor kViewBackground(255, 255, 239);
 
 }  // namespace
 
@@ -50,14 +50,14 @@ void RibView::Clear() {
     surface_ = QImage(size, QImage::Format_RGB32);
     surface_.setDevicePixelRatio(ratio);
   }
-  surface_.fill(kPicBackground);
+  surface_.fill(kViewBackground);
   blank_ = true;
   update();
 }
 
 void RibView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), kPicBackground);
+  painter.fillRect(rect(), kViewBackground);
   if (!surface_.isNull()) painter.drawImage(0, 0, surface_);
 }
 
