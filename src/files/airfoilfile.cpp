@@ -125,8 +125,8 @@ static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d
     const std::string line = TrimSpaces(text.substr(pos, end - pos));
     std::size_t p = line.find(' ');
     if (p == std::string::npos) return Refuse(d, AirfoilReadStatus::NotCoordinates, "38");
-    const double x = core::ValPrefix(std::string_view(line).substr(0, p));
-    const double y = core::ValPrefix(std::string_view(line).substr(p));
+    const double x = core::LeadingNumber(std::string_view(line).substr(0, p));
+    const double y = core::LeadingNumber(std::string_view(line).substr(p));
     if (i == 1 && x != 1.0) {
       AirfoilReadResult r = Fail(d, AirfoilReadStatus::FirstPoint);
       r.shortText = Text("frmopen", "12");

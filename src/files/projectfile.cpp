@@ -102,7 +102,7 @@ class LineReader {
 std::string TrimBlanks(std::string_view s) { return std::string(core::Trimmed(s, core::kBlanks)); }
 
 std::uint8_t ByteValue(std::string_view line) {
-  long v = core::RoundHalfEven(core::ValPrefix(line));
+  long v = core::RoundHalfEven(core::LeadingNumber(line));
   if (v < 0 || v > 255) Fail(platform::kErrOverflow, "Overflow");
   return static_cast<std::uint8_t>(v);
 }
@@ -121,13 +121,13 @@ std::uint8_t LastIndex(std::string_view line) {
 }
 
 float FloatValue(std::string_view line) {
-  double v = core::ValPrefix(line);
+  double v = core::LeadingNumber(line);
   if (std::fabs(v) > FLT_MAX) Fail(platform::kErrOverflow, "Overflow");
   return static_cast<float>(v);
 }
 
 std::int16_t ShortValue(std::string_view line) {
-  long v = core::RoundHalfEven(core::ValPrefix(line));
+  long v = core::RoundHalfEven(core::LeadingNumber(line));
   if (v < -32768 || v > 32767) Fail(platform::kErrOverflow, "Overflow");
   return static_cast<std::int16_t>(v);
 }
@@ -203,7 +203,7 @@ class ProjectParser {
   }
 
   // A reserved number line: kept as the text of its number.
-  std::string Reserved() { return core::PlainNumberText(core::ValPrefix(in_.Next())); }
+  std::string Reserved() { return core::PlainNumberText(core::LeadingNumber(in_.Next())); }
 
   std::string ParseCurrent() {
     std::string fileName = AirfoilNames();

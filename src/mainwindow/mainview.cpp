@@ -18,7 +18,7 @@ const std::array<std::string, 7>& ZoomEntries() {
 
 float ZoomFromEntry(const std::string& entry) {
   std::string last5 = entry.size() >= 5 ? entry.substr(entry.size() - 5) : entry;
-  return static_cast<float>(core::ValPrefix(last5.substr(0, 3)) / 100.0);
+  return static_cast<float>(core::LeadingNumber(last5.substr(0, 3)) / 100.0);
 }
 
 std::string VersionPanelText(const core::RibDocument& s) { return " V. " + s.settings.versionText; }
