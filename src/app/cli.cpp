@@ -162,7 +162,7 @@ int Run(int argc, char** argv) {
   files::LoadSettingsForBatch(s);
   if (!options.unit.empty()) {
     s.settings.unitText = options.unit == "in" ? " in" : " mm";
-    files::SetYdprintFromUnit(s);
+    files::SetChordLinePositionForUnit(s);
   }
   files::UseBatchLanguage(s);
   // Read above as a file of no settings; said once the language gives the words.

@@ -31,7 +31,7 @@ int Render(const Options& options, core::RibDocument& s) {
   const std::string zoomText = TakeOption(args, "--zoom");
   double zoom = 1;
   if (!zoomText.empty()) {
-    zoom = core::ValPrefix(zoomText);
+    zoom = core::LeadingNumber(zoomText);
     if (zoomText.find_first_not_of("1234567890.") != std::string::npos || !(zoom > 0) || zoom > kMaxZoom) {
       std::fprintf(stderr, "vandrell-cli: --zoom takes a factor above 0 and up to %g (1 is 100 %%)\n", kMaxZoom);
       return kUsageError;

@@ -127,7 +127,7 @@ int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
     if (option->field == &core::RibSetup::leadingEdge) s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Plain;
   }
   if (!marks.empty()) {
-    const double n = core::ValPrefix(marks);
+    const double n = core::LeadingNumber(marks);
     if (n > 255) {
       std::printf("refused: marks\n");
       std::fprintf(stderr, "vandrell-cli: at most 255 reference lines\n");

@@ -135,7 +135,7 @@ int ThicknessCamber(const Options& options, core::RibDocument&) {
   airfoil.pointCount = data.pointCount;
   const core::PreparedAirfoil prepared = core::PrepareAirfoil(airfoil);
   const core::ThicknessCamberResult r =
-      core::ChangeThicknessCamber(prepared, core::ValPrefix(thickness), core::ValPrefix(camber));
+      core::ChangeThicknessCamber(prepared, core::LeadingNumber(thickness), core::LeadingNumber(camber));
   using enum core::ThicknessCamberCheck;
   const std::string tooLarge = TextOr("FrmEpCourb", "11", "The value must stay below") + " 100 % ";
   switch (r.check) {
@@ -168,7 +168,7 @@ int Incline(const Options& options, core::RibDocument&) {
   const std::string angle = *a.Get("--angle"), out = *a.Get("-o");
   if (!OnlyCharacters(angle, "1234567890.")) return Usage(synopsis, "--angle takes degrees such as 5.5");
   if (out.empty()) return Usage(synopsis, "-o names the file to write");
-  const double degrees = core::ValPrefix(angle);
+  const double degrees = core::LeadingNumber(angle);
   switch (core::CheckInclination(degrees)) {
     case core::AngleCheck::Missing:
       return Refuse("6", TextOr("FrmInclinaisonNervure", "6", "Type the angle of inclination in degrees."));
@@ -203,7 +203,7 @@ int Oblique(const Options& options, core::RibDocument& s) {
   if (out.empty()) return Usage(synopsis, "-o names the file to write");
 
   const int m = mode == "1" ? 1 : 0;
-  const double degrees = core::ValPrefix(angle);
+  const double degrees = core::LeadingNumber(angle);
   const core::ObliqueRib rib = core::ComputeObliqueRib(m, core::LengthFromText(length, unit), degrees);
   switch (rib.check) {
     case core::ObliqueCheck::LengthMissing: return Refuse("10", TextOr("FrmAngle", "10", "Type the given length first."));

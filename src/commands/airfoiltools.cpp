@@ -53,7 +53,7 @@ ThicknessCamberApplied ApplyThicknessCamber(core::RibDocument& d, const std::str
   out.camberText = camberText;
   d.view.thicknessCamberShown = false;
   const core::ThicknessCamberResult r =
-      core::ChangeThicknessCamber(d.prepared, core::ValPrefix(thicknessText), core::ValPrefix(camberText));
+      core::ChangeThicknessCamber(d.prepared, core::LeadingNumber(thicknessText), core::LeadingNumber(camberText));
   using enum core::ThicknessCamberCheck;
   if (r.check == CamberTooLarge) {
     platform::Inform(Text("FrmEpCourb", "11") + "100 % ", caption, platform::BoxIcon::Information);

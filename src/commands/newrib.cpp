@@ -10,7 +10,7 @@ namespace commands {
 
 void ClearRibState(core::RibDocument& d) {
   core::ClearRib(d);
-  files::WriteINIFile(files::kSectionInsText, files::kKeyTextSize, core::PlainNumberText(d.rib.caption.fontSize),
+  files::WriteINIFile(files::kSectionInsertedText, files::kKeyTextSize, core::PlainNumberText(d.rib.caption.fontSize),
                       d.settings.iniFile);
   files::ReadDefaultSettings(d);
 }

@@ -100,7 +100,7 @@ RibSheet ComputeRibSheet(const RibSheetInput& in) {
   else if (Trimmed(in.ribCountText).empty()) s.check = RibSheetCheck::CountMissing;
   if (s.check != RibSheetCheck::Ok) return s;
 
-  const double typed = std::floor(ValPrefix(in.ribCountText));
+  const double typed = std::floor(LeadingNumber(in.ribCountText));
   const int n = typed < 0 ? 0 : typed > kMostIntermediateRibs ? kMostIntermediateRibs : static_cast<int>(typed);
   s.intermediateRibs = n;
   const double chordStep = (in.rootChord - in.tipChord) / (n + 1);

@@ -21,7 +21,7 @@ float ToFloat(double v) {
 
 LengthReading ReadLength(std::string_view text, std::string_view unitText) {
   if (text == "0") return {};
-  if (!IsInches(unitText)) return {ToFloat(ValPrefix(text)), false};
+  if (!IsInches(unitText)) return {ToFloat(LeadingNumber(text)), false};
 
   std::string t(text);
   if (t.find("./") != std::string::npos || (!t.empty() && t.front() == '/')) {
@@ -31,23 +31,23 @@ LengthReading ReadLength(std::string_view text, std::string_view unitText) {
   std::size_t slash = t.find('/');
   if (slash == std::string::npos) {
     if (!t.empty() && t.back() == '.') t.pop_back();
-    return {ToFloat(ValPrefix(t) * kMmPerInch), false};
+    return {ToFloat(LeadingNumber(t) * kMmPerInch), false};
   }
   std::size_t dot = t.find('.');
   double whole = 0;
   std::string numerator;
   if (dot != std::string::npos && dot < slash) {
-    whole = ValPrefix(t.substr(0, dot));
+    whole = LeadingNumber(t.substr(0, dot));
     numerator = t.substr(dot + 1, slash - dot - 1);
   } else {
     // "1/16": a fraction with no whole part.
     numerator = t.substr(0, slash);
   }
-  double denominator = ValPrefix(t.substr(slash + 1));
+  double denominator = LeadingNumber(t.substr(slash + 1));
   if (denominator == 0) {
     return {0.0f, true};
   }
-  return {ToFloat((whole + ValPrefix(numerator) / denominator) * kMmPerInch), false};
+  return {ToFloat((whole + LeadingNumber(numerator) / denominator) * kMmPerInch), false};
 }
 
 float LengthFromText(std::string_view text, std::string_view unitText) { return ReadLength(text, unitText).mm; }
@@ -82,7 +82,7 @@ std::string LengthToText(float mm, std::string_view unitText) {
 
 float PercentLength(std::string_view text, float chordMm, std::string_view unitText) {
   if (!text.empty() && text.back() == '%') {
-    return ToFloat(ValPrefix(text.substr(0, text.size() - 1)) * static_cast<double>(chordMm) / 100.0);
+    return ToFloat(LeadingNumber(text.substr(0, text.size() - 1)) * static_cast<double>(chordMm) / 100.0);
   }
   return LengthFromText(text, unitText);
 }

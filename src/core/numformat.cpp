@@ -103,7 +103,7 @@ std::string GeneralText(double value, int significant) {
 std::string PlainNumberText(float value) { return GeneralText(static_cast<double>(value), 7); }
 std::string PlainNumberText(double value) { return GeneralText(value, 15); }
 
-double ValPrefix(std::string_view text) {
+double LeadingNumber(std::string_view text) {
   std::string s;
   s.reserve(text.size());
   for (char c : text)

@@ -28,7 +28,7 @@ std::string PlainNumberText(double value);
 
 // Reads the longest numeric prefix after dropping blanks, tabs and line feeds anywhere:
 // "0,5" reads 0, "abc" reads 0, " 1 2" reads 12.
-double ValPrefix(std::string_view text);
+double LeadingNumber(std::string_view text);
 
 // Nearest whole number, halves to even.
 long RoundHalfEven(double value);

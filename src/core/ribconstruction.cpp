@@ -75,7 +75,7 @@ class Builder {
   double chord_;
   bool blocks_;
   const RibLabels& labels_;
-  int ptsCount_ = 0;
+  int outlineCount_ = 0;
 
   // Heights of the airfoil are mirrored in the inverted view.
   double Up(double y) const { return s_.rib.upsideDown ? -y : y; }
@@ -161,10 +161,10 @@ class Builder {
   }
 
   void SetUp() {
-    c_.relSheeting = static_cast<double>(s_.rib.sheeting.mm) / chord_;
-    ptsCount_ = std::clamp(s_.prepared.outlineCount, 0, LastIndex(s_.prepared.outlineX, s_.prepared.outlineY));
-    if (ptsCount_ >= 1) {
-      c_.trailingEdgeMid = (s_.prepared.outlineY[1] + s_.prepared.outlineY[static_cast<std::size_t>(ptsCount_)]) / 2;
+    c_.sheetingPerChord = static_cast<double>(s_.rib.sheeting.mm) / chord_;
+    outlineCount_ = std::clamp(s_.prepared.outlineCount, 0, LastIndex(s_.prepared.outlineX, s_.prepared.outlineY));
+    if (outlineCount_ >= 1) {
+      c_.trailingEdgeMid = (s_.prepared.outlineY[1] + s_.prepared.outlineY[static_cast<std::size_t>(outlineCount_)]) / 2;
     }
   }
 
@@ -312,10 +312,10 @@ class Builder {
   }
 
   void Outline() {
-    if (!s_.view.outlineShown || ptsCount_ < 2) return;
+    if (!s_.view.outlineShown || outlineCount_ < 2) return;
     std::vector<PointMm> points;
-    points.reserve(static_cast<std::size_t>(ptsCount_));
-    for (std::size_t i = 1; i <= static_cast<std::size_t>(ptsCount_); ++i) {
+    points.reserve(static_cast<std::size_t>(outlineCount_));
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(outlineCount_); ++i) {
       points.push_back({chord_ * s_.prepared.outlineX[i], Up(chord_ * s_.prepared.outlineY[i])});
     }
     Add(Line(RibPart::Outline, Element::Airfoil, std::move(points)));
@@ -326,7 +326,7 @@ class Builder {
   // the offset nearly vertical.
   void ComputeOffsets() {
     core::SheetingOffsets& o = c_.offsets;
-    double rel = c_.relSheeting;
+    double rel = c_.sheetingPerChord;
     o.upperDy[0] = rel;
     o.lowerDy[0] = rel;
     for (std::size_t j = 1; j < static_cast<std::size_t>(kStations); ++j) {
@@ -394,7 +394,7 @@ class Builder {
     c_.sheetOverlap = overlap;
     int k = std::min(overlap, 400);
     auto j = static_cast<std::size_t>(k);
-    PointMm from{StationX(k) + chord_ * c_.offsets.upperDx[j], chord_ * (s_.prepared.upperAt[j] - c_.relSheeting)};
+    PointMm from{StationX(k) + chord_ * c_.offsets.upperDx[j], chord_ * (s_.prepared.upperAt[j] - c_.sheetingPerChord)};
     Add(Line(RibPart::SheetingClosing, Element::Sheeting, {up(from), up({chord_, chord_ * c_.trailingEdgeMid})}));
   }
 

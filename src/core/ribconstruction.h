@@ -90,7 +90,7 @@ struct RibConstruction {
   double blockFrontMm = 0;  // blocks: the front point lies at x = -blockFrontMm; else 0
   double viewShiftMm = 0;   // how far the trace moves the picture's origin right
   // Values worked out on the way, for the windows that show them.
-  double relSheeting = 0;
+  double sheetingPerChord = 0;
   double trailingEdgeMid = 0;
   float sheetStartStation = 0;
   float sheetEndStation = 400;

@@ -145,7 +145,7 @@ std::vector<double> RibOrdinates(const CommonStations& c, const SeriesRib& rib) 
 long RibCountFromText(const std::string& text) {
   const std::size_t first = text.find_first_not_of('0');
   if (first != std::string::npos && text.size() - first > 9) return 999999999;
-  return static_cast<long>(ValPrefix(text));
+  return static_cast<long>(LeadingNumber(text));
 }
 
 std::optional<SeriesRefusal> CheckSeriesEntries(const SeriesEntries& e) {

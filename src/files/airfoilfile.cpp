@@ -52,8 +52,8 @@ AirfoilReadResult Fail(AirfoilData& d, AirfoilReadStatus status) {
 
 AirfoilReadResult Refuse(AirfoilData& d, AirfoilReadStatus status, const char* key) {
   AirfoilReadResult r = Fail(d, status);
-  r.label1 = Text("frmopen", key);
-  r.boxText = r.label1;
+  r.shortText = Text("frmopen", key);
+  r.boxText = r.shortText;
   r.boxIcon = platform::BoxIcon::Exclamation;
   return r;
 }
@@ -84,7 +84,7 @@ AirfoilReadResult ReadAirfoilFile(const std::string& path, AirfoilData& d) {
     r = Fail(d, file.problem == platform::FileProblem::NotAFile ? AirfoilReadStatus::NotAFile
                                                                 : AirfoilReadStatus::TooLarge);
     r.boxText = platform::RefusalText(file, path);  // names the path itself
-    r.label1 = r.boxText.substr(0, r.boxText.find('\n'));
+    r.shortText = r.boxText.substr(0, r.boxText.find('\n'));
     r.boxIcon = platform::BoxIcon::Exclamation;
     return r;
   }
@@ -125,11 +125,11 @@ static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d
     const std::string line = TrimSpaces(text.substr(pos, end - pos));
     std::size_t p = line.find(' ');
     if (p == std::string::npos) return Refuse(d, AirfoilReadStatus::NotCoordinates, "38");
-    const double x = core::ValPrefix(std::string_view(line).substr(0, p));
-    const double y = core::ValPrefix(std::string_view(line).substr(p));
+    const double x = core::LeadingNumber(std::string_view(line).substr(0, p));
+    const double y = core::LeadingNumber(std::string_view(line).substr(p));
     if (i == 1 && x != 1.0) {
       AirfoilReadResult r = Fail(d, AirfoilReadStatus::FirstPoint);
-      r.label1 = Text("frmopen", "12");
+      r.shortText = Text("frmopen", "12");
       r.boxText = Text("frmopen", "13") + "\n" + Text("frmopen", "14");
       return r;
     }
@@ -146,9 +146,9 @@ static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d
     }
     if (i > 1 && x == xs[static_cast<std::size_t>(i - 1)] && y == ys[static_cast<std::size_t>(i - 1)]) {
       AirfoilReadResult r = Fail(d, AirfoilReadStatus::DoublePoint);
-      r.label1 = Text("frmopen", "16") + "= " + core::PlainNumberText(x) + Text("frmopen", "17") + "= " +
+      r.shortText = Text("frmopen", "16") + "= " + core::PlainNumberText(x) + Text("frmopen", "17") + "= " +
                  core::PlainNumberText(xs[static_cast<std::size_t>(i - 1)]);
-      r.boxText = r.label1;
+      r.boxText = r.shortText;
       r.boxIcon = platform::BoxIcon::None;
       return r;
     }
@@ -163,7 +163,7 @@ static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d
     return AirfoilReadResult{};
   }
   AirfoilReadResult r = Fail(d, AirfoilReadStatus::ClosingPoint);
-  r.label1 = Text("frmopen", "18");
+  r.shortText = Text("frmopen", "18");
   r.boxText = Text("frmopen", "19") + "\n" + Text("frmopen", "18");
   return r;
 }

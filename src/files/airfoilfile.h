@@ -22,7 +22,7 @@ enum class AirfoilReadStatus {
 
 struct AirfoilReadResult {
   AirfoilReadStatus status = AirfoilReadStatus::Ok;
-  std::string label1;                  // what the open window's Label1 shows
+  std::string shortText;               // the refusal in one line, as the open window shows it
   std::string boxText;                 // the message for the user; empty on success
   platform::BoxIcon boxIcon = platform::BoxIcon::Information;
   platform::ErrorInfo error;           // for AirfoilReadStatus::Error

@@ -106,7 +106,7 @@ const MenuCaption* FindMenuCaption(std::string_view control) {
 CommonTexts LoadCommonTexts() {
   CommonTexts t;
   std::string* fields[] = {&t.ok, &t.cancel, &t.help, &t.close, &t.apply,
-                           &t.lblAirfoil, &t.lblChord, &t.ribWord, &t.filesWord};
+                           &t.airfoilLabel, &t.chordLabel, &t.ribWord, &t.filesWord};
   static_assert(std::size(kCommonTextKeys) == 9);
   for (std::size_t i = 0; i < std::size(kCommonTextKeys); ++i)
     *fields[i] = platform::Text(kCommonTextKeys[i].section, kCommonTextKeys[i].key);

@@ -59,8 +59,8 @@ struct CommonTexts {
   std::string help;        // TextButton/3
   std::string close;       // TextButton/4
   std::string apply;       // TextButton/5
-  std::string lblAirfoil;  // MainTolbar/11, the airfoil label
-  std::string lblChord;    // MainTolbar/13, the chord label
+  std::string airfoilLabel;  // MainTolbar/11, the airfoil label
+  std::string chordLabel;    // MainTolbar/13, the chord label
   std::string ribWord;     // MainTolbar/25, the rib word of the series files
   std::string filesWord;   // MainTolbar/26, the word for files in filters and captions
 };

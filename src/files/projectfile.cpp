@@ -44,15 +44,15 @@ std::string OneLine(std::string_view text) {
 class LineWriter {
  public:
   void Text(std::string_view text) { out_ += OneLine(text) + "\r\n"; }
-  // Kind A: sign position, digits, one trailing blank.
-  void CountA(long value) { out_ += core::IntegerText(value) + " \r\n"; }
-  // Kind B: the plain number.
-  void PlainB(std::uint8_t value) { out_ += std::to_string(value) + "\r\n"; }
-  void PlainB(float value) { out_ += core::PlainNumberText(value) + "\r\n"; }
+  // An integer: sign position, digits, one trailing blank.
+  void Integer(long value) { out_ += core::IntegerText(value) + " \r\n"; }
+  // The plain number.
+  void Number(std::uint8_t value) { out_ += std::to_string(value) + "\r\n"; }
+  void Number(float value) { out_ += core::PlainNumberText(value) + "\r\n"; }
   // A code: the number it is stored as.
   template <class Code>
     requires std::is_enum_v<Code>
-  void PlainB(Code code) { PlainB(static_cast<std::uint8_t>(code)); }
+  void Number(Code code) { Number(static_cast<std::uint8_t>(code)); }
   std::string Bytes() const { return Utf8ToCp1252(out_); }
 
  private:
@@ -102,7 +102,7 @@ class LineReader {
 std::string TrimBlanks(std::string_view s) { return std::string(core::Trimmed(s, core::kBlanks)); }
 
 std::uint8_t ByteValue(std::string_view line) {
-  long v = core::RoundHalfEven(core::ValPrefix(line));
+  long v = core::RoundHalfEven(core::LeadingNumber(line));
   if (v < 0 || v > 255) Fail(platform::kErrOverflow, "Overflow");
   return static_cast<std::uint8_t>(v);
 }
@@ -121,13 +121,13 @@ std::uint8_t LastIndex(std::string_view line) {
 }
 
 float FloatValue(std::string_view line) {
-  double v = core::ValPrefix(line);
+  double v = core::LeadingNumber(line);
   if (std::fabs(v) > FLT_MAX) Fail(platform::kErrOverflow, "Overflow");
   return static_cast<float>(v);
 }
 
 std::int16_t ShortValue(std::string_view line) {
-  long v = core::RoundHalfEven(core::ValPrefix(line));
+  long v = core::RoundHalfEven(core::LeadingNumber(line));
   if (v < -32768 || v > 32767) Fail(platform::kErrOverflow, "Overflow");
   return static_cast<std::int16_t>(v);
 }
@@ -203,7 +203,7 @@ class ProjectParser {
   }
 
   // A reserved number line: kept as the text of its number.
-  std::string Reserved() { return core::PlainNumberText(core::ValPrefix(in_.Next())); }
+  std::string Reserved() { return core::PlainNumberText(core::LeadingNumber(in_.Next())); }
 
   std::string ParseCurrent() {
     std::string fileName = AirfoilNames();
@@ -373,52 +373,52 @@ std::string ProjectFileText(const core::RibDocument& s) {
   w.Text(s.rib.squareLeadingEdge.x.text);
   w.Text(s.rib.squareLeadingEdge.y.text);
   w.Text(s.rib.blocks.seatDepth.text);
-  w.CountA(static_cast<long>(s.rib.leadingEdgeStyle));
-  w.CountA(s.rib.upsideDown ? 1 : 0);
+  w.Integer(static_cast<long>(s.rib.leadingEdgeStyle));
+  w.Integer(s.rib.upsideDown ? 1 : 0);
   w.Text(s.rib.reservedLine16);
 
   w.Text("Spars");
   const core::SparTable& sp = s.rib.spars;
   const std::size_t sparLast = std::min<std::size_t>(sp.last, core::kTableSlots - 1);
-  w.CountA(static_cast<long>(sparLast));
+  w.Integer(static_cast<long>(sparLast));
   for (std::size_t i = 0; i <= sparLast; ++i) {
     w.Text(sp[i].positionText);
     w.Text(sp[i].width.text);
     w.Text(sp[i].height.text);
-    w.PlainB(sp[i].upper);
-    w.PlainB(sp[i].lower);
-    w.PlainB(sp[i].shape);
+    w.Number(sp[i].upper);
+    w.Number(sp[i].lower);
+    w.Number(sp[i].shape);
     w.Text(sp[i].inset.text);
-    w.PlainB(sp[i].fromTrailingEdge);
+    w.Number(sp[i].fromTrailingEdge);
     w.Text(sp[i].reserved);
   }
 
   w.Text("Holes");
   const core::HoleTable& ho = s.rib.holes;
   const std::size_t holeLast = std::min<std::size_t>(ho.last, core::kTableSlots - 1);
-  w.CountA(static_cast<long>(holeLast));
+  w.Integer(static_cast<long>(holeLast));
   for (std::size_t i = 0; i <= holeLast; ++i) {
     w.Text(ho[i].positionText);
     w.Text(ho[i].size.text);
-    w.PlainB(ho[i].centred);
+    w.Number(ho[i].centred);
     w.Text(ho[i].offset.text);
     w.Text(ho[i].height.text);
-    w.PlainB(ho[i].fromTrailingEdge);
-    w.PlainB(ho[i].shape);
+    w.Number(ho[i].fromTrailingEdge);
+    w.Number(ho[i].shape);
     w.Text(ho[i].reserved);
   }
 
   w.Text(s.rib.tabs.lengthText);
   w.Text(s.rib.tabs.rearText);
   w.Text(s.rib.trailingEdge.text);
-  w.PlainB(s.rib.markCount);
-  w.PlainB(s.rib.boardAngle);
+  w.Number(s.rib.markCount);
+  w.Number(s.rib.boardAngle);
   w.Text(s.rib.blocks.baseHeight.text);
   w.Text(s.rib.blocks.topHeight.text);
   w.Text(s.rib.blocks.leadingExtension.text);
   w.Text(s.rib.blocks.trailingExtension.text);
-  w.PlainB(s.rib.baseMode);
-  w.PlainB(s.rib.blocks.tail);
+  w.Number(s.rib.baseMode);
+  w.Number(s.rib.blocks.tail);
   w.Text(s.rib.tabs.lowerDistance.text);
   w.Text(std::to_string(static_cast<int>(s.rib.tabs.board)) + "#" + s.rib.tabs.upperDistance.text);
   w.Text(kProjectEndLine);

@@ -133,7 +133,7 @@ bool ReadSeriesSummary(const std::string& path, SeriesJob& job) {
       core::SeriesRib rib;
       for (std::size_t d = hash + 2; d < line.size() && line[d] >= '0' && line[d] <= '9' && rib.number < 10000; ++d)
         rib.number = (d == hash + 2 ? 0 : rib.number * 10) + (line[d] - '0');
-      rib.chordMm = core::ValPrefix(line.substr(colon + 3));
+      rib.chordMm = core::LeadingNumber(line.substr(colon + 3));
       if (job.ribs.empty()) {
         job.words.ribWord = line.substr(0, hash);
         const std::size_t label = line.find(' ', hash + 2);
@@ -141,7 +141,7 @@ bool ReadSeriesSummary(const std::string& path, SeriesJob& job) {
       }
       job.ribs.push_back(rib);
     } else if (equals != std::string::npos) {
-      const float value = static_cast<float>(core::ValPrefix(line.substr(equals + 2)));
+      const float value = static_cast<float>(core::LeadingNumber(line.substr(equals + 2)));
       (line.find("-#", hash) != std::string::npos ? gaps : thickness).push_back(value);
     }
   }

@@ -19,11 +19,11 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kKeyUnit = "unit";
-constexpr const char* kKeyMargeHaut = "MargeHaut";
-constexpr const char* kKeyMargeBas = "MargeBas";
+constexpr const char* kKeyTopMargin = "MargeHaut";
+constexpr const char* kKeyBottomMargin = "MargeBas";
 constexpr const char* kKeyOverlap = "recouvrement";
 constexpr const char* kKeyPaperIndex = "NumIndex";
-constexpr const char* kKeyYdprint = "Ydprint";
+constexpr const char* kKeyChordLineFromTop = "Ydprint";
 
 constexpr long kPaperIndexMax = 8;  // the paper table has entries 0..8
 constexpr float kDefaultTextSize = 9;
@@ -96,7 +96,7 @@ void WriteLineWidthSettings(core::RibDocument& s) {
   for (int i = 0; i < core::kWidthCount; ++i)
     entries.emplace_back(core::kLineWidthKeys[static_cast<std::size_t>(i)], std::to_string(s.style.lineWidth[static_cast<std::size_t>(i)]));
   Write(s, kSectionLineWidths, entries);
-  Write(s, kSectionInsText, {{kKeyTextSize, core::PlainNumberText(s.rib.caption.fontSize)}});
+  Write(s, kSectionInsertedText, {{kKeyTextSize, core::PlainNumberText(s.rib.caption.fontSize)}});
 }
 
 void WriteDefaultSettings(core::RibDocument& s) {
@@ -112,11 +112,11 @@ void WriteDirectorySettings(core::RibDocument& s) {
 
 void WriteMarginSettings(core::RibDocument& s) {
   Write(s, kSectionMargins,
-        {{kKeyMargeHaut, s.print.topMargin.text},
-         {kKeyMargeBas, s.print.bottomMargin.text},
+        {{kKeyTopMargin, s.print.topMargin.text},
+         {kKeyBottomMargin, s.print.bottomMargin.text},
          {kKeyOverlap, s.print.overlap.text},
          {kKeyPaperIndex, std::to_string(s.print.paperIndex)},
-         {kKeyYdprint, s.print.chordLineFromTop.text}});
+         {kKeyChordLineFromTop, s.print.chordLineFromTop.text}});
 }
 
 void SaveAllSettings(core::RibDocument& s) {
@@ -147,7 +147,7 @@ void ReadLineWidthSettings(core::RibDocument& s) {
   for (std::size_t i = 0; i < core::kWidthCount; ++i)
     s.style.lineWidth[i] = IntegerSetting(s, kSectionLineWidths, core::kLineWidthKeys[i], kLineWidthMin, kLineWidthMax, 1);
   // A size of 0 or less would draw no text at all.
-  const std::string text = Get(s, kSectionInsText, kKeyTextSize);
+  const std::string text = Get(s, kSectionInsertedText, kKeyTextSize);
   double size = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), size);
   const bool usable = ec == std::errc() && end == text.data() + text.size() && size > 0 && size <= kTextSizeMax;
@@ -175,10 +175,10 @@ void ReadMarginSettings(core::RibDocument& s) {
     std::string& text;
     float& mm;
   };
-  const Margin margins[] = {{kKeyMargeHaut, s.print.topMargin.text, s.print.topMargin.mm},
-                            {kKeyMargeBas, s.print.bottomMargin.text, s.print.bottomMargin.mm},
+  const Margin margins[] = {{kKeyTopMargin, s.print.topMargin.text, s.print.topMargin.mm},
+                            {kKeyBottomMargin, s.print.bottomMargin.text, s.print.bottomMargin.mm},
                             {kKeyOverlap, s.print.overlap.text, s.print.overlap.mm},
-                            {kKeyYdprint, s.print.chordLineFromTop.text, s.print.chordLineFromTop.mm}};
+                            {kKeyChordLineFromTop, s.print.chordLineFromTop.text, s.print.chordLineFromTop.mm}};
   for (const Margin& m : margins) {
     m.text = Get(s, kSectionMargins, m.key);
     m.mm = core::LengthFromText(m.text, s.settings.unitText);
@@ -253,7 +253,7 @@ void CheckAirfoilDirectories(const core::RibDocument& s) {
   platform::Inform(text, platform::Text("FrmMainMessage", "18"), platform::BoxIcon::Critical);
 }
 
-void SetYdprintFromUnit(core::RibDocument& s) {
+void SetChordLinePositionForUnit(core::RibDocument& s) {
   // The position is kept in millimetres like every other length: 2 in is 50.8 mm.
   s.print.chordLineFromTop.text = s.settings.unitText == " mm" ? "50" : "2";
   s.print.chordLineFromTop.mm = core::LengthFromText(s.print.chordLineFromTop.text, s.settings.unitText);
@@ -272,7 +272,7 @@ void StartSettings(core::RibDocument& s) {
     LoadAllSettings(s);
     CheckAirfoilDirectories(s);
   }
-  SetYdprintFromUnit(s);
+  SetChordLinePositionForUnit(s);
 }
 
 void CompleteFirstRun(core::RibDocument& s) {
@@ -285,7 +285,7 @@ bool LoadSettingsForBatch(core::RibDocument& s) {
   core::ResetSetup(s);
   const bool installed = !Get(s, kSectionDirectories, kKeyInstall).empty();
   if (installed) LoadAllSettings(s);
-  SetYdprintFromUnit(s);
+  SetChordLinePositionForUnit(s);
   return installed;
 }
 

@@ -13,7 +13,7 @@ namespace files {
 inline constexpr const char* kSectionColours = "Couleurs";
 inline constexpr const char* kSectionLineStyles = "StyleLignes";
 inline constexpr const char* kSectionLineWidths = "Eprlines";
-inline constexpr const char* kSectionInsText = "InsText";
+inline constexpr const char* kSectionInsertedText = "InsText";
 inline constexpr const char* kSectionDefaults = "Defaut";
 inline constexpr const char* kSectionDirectories = "Repertoires";
 inline constexpr const char* kSectionMargins = "Marges";
@@ -39,7 +39,8 @@ inline constexpr int kLineWidthMax = 3;
 inline constexpr int kRecentFileCount = 4;
 std::string RecentFileKey(int k);  // "RecentFile1" .. "RecentFile4"
 
-// Section writers, in the order of save-all. Each keeps the result in `iniWriteOk`.
+// Section writers, in the order of save-all. A settings file that cannot be written stays
+// as it was; the values in the document stay in force.
 void WriteColourSettings(core::RibDocument& s);
 void WriteLineStyleSettings(core::RibDocument& s);
 void WriteLineWidthSettings(core::RibDocument& s);  // and InsText/TailleFont
@@ -79,12 +80,12 @@ std::string UserSeriesDirectory(const std::string& programDir);
 void CheckAirfoilDirectories(const core::RibDocument& s);
 
 // The chord line's print position for the unit in force: 50 mm, or 2 in.
-void SetYdprintFromUnit(core::RibDocument& s);
+void SetChordLinePositionForUnit(core::RibDocument& s);
 
 // The settings part of the main window's load. Without `Repertoires`/`Install` (first
 // run): defaults, directories from the per-user store, every section written, `firstRun`
-// 1. Otherwise: defaults, every section read, the directory check. Then `Ydprint` from
-// the unit.
+// 1. Otherwise: defaults, every section read, the directory check. Then the chord line's
+// print position from the unit.
 void StartSettings(core::RibDocument& s);
 // Ends a first run once the main window is up: `Install` = "1" is written last, so that an
 // interrupted first run is done again at the next start.

@@ -18,7 +18,7 @@ const std::array<std::string, 7>& ZoomEntries() {
 
 float ZoomFromEntry(const std::string& entry) {
   std::string last5 = entry.size() >= 5 ? entry.substr(entry.size() - 5) : entry;
-  return static_cast<float>(core::ValPrefix(last5.substr(0, 3)) / 100.0);
+  return static_cast<float>(core::LeadingNumber(last5.substr(0, 3)) / 100.0);
 }
 
 std::string VersionPanelText(const core::RibDocument& s) { return " V. " + s.settings.versionText; }
@@ -27,9 +27,9 @@ std::string UnitPanelText(const core::RibDocument& s) {
   return platform::Text("MainTolbar", "27") + " :" + s.settings.unitText;
 }
 
-std::string AirfoilPanelText(const core::RibDocument& s, const std::string& lblAirfoil,
-                             const std::string& lblChord) {
-  std::string text = lblAirfoil + " : " + s.airfoil.name + "  " + lblChord + " : " + s.rib.chord.text + s.settings.unitText;
+std::string AirfoilPanelText(const core::RibDocument& s, const std::string& airfoilLabel,
+                             const std::string& chordLabel) {
+  std::string text = airfoilLabel + " : " + s.airfoil.name + "  " + chordLabel + " : " + s.rib.chord.text + s.settings.unitText;
   if (s.airfoil.title.empty() || s.airfoil.title.front() != '1') text += " <> Information : " + s.airfoil.title;
   return text;
 }

@@ -104,14 +104,14 @@ FileChoice ChooseFile(const std::string& dir, const std::string& fileName) {
   files::SplitAirfoilFileName(c.path, c.name, c.ext);
   c.result = files::ReadAirfoilFile(c.path, c.data);
   if (c.result.ok()) {
-    c.label1 = !c.data.title.empty() && c.data.title.front() == '1' ? c.name : c.data.title;
-    c.label2 = std::to_string(c.data.pointCount) + " " + Text("frmopen", "24");
+    c.summary = !c.data.title.empty() && c.data.title.front() == '1' ? c.name : c.data.title;
+    c.pointCountText = std::to_string(c.data.pointCount) + " " + Text("frmopen", "24");
   } else {
-    c.label1 = c.result.label1;
+    c.summary = c.result.shortText;
   }
   if (c.ext == "vdl" || c.ext == "VDL" || c.ext == "txt" || c.ext == "TXT")
-    c.label1 = "This file is NOT an Airfoil file....";
-  if (c.name == "UNINSTAL" || c.name == "Uninstal") c.label1 = "Caution Uninstall file....";
+    c.summary = "This file is NOT an Airfoil file....";
+  if (c.name == "UNINSTAL" || c.name == "Uninstal") c.summary = "Caution Uninstall file....";
   return c;
 }
 

@@ -41,8 +41,8 @@ struct FileChoice {
   std::string ext;    // its last three characters
   files::AirfoilData data;
   files::AirfoilReadResult result;
-  std::string label1;  // title, file name or refusal
-  std::string label2;  // point count
+  std::string summary;         // title, file name or refusal
+  std::string pointCountText;  // point count
 };
 FileChoice ChooseFile(const std::string& dir, const std::string& fileName);
 

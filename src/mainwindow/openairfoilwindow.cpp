@@ -79,18 +79,18 @@ OpenAirfoilWindow::OpenAirfoilWindow(core::ProgramSettings& settings, const std:
     l->setObjectName(name);
     return l;
   };
-  QLabel* lblecteur = label("Lblecteur");
-  QLabel* lbFile = label("LbFile");
-  QLabel* lbrepertoire = label("Lbrepertoire");
-  QLabel* lbFileType = label("LbFileType");
-  QLabel* lbFileName = label("LbFileName");
-  lbchemin_ = label("Lbchemin");
-  nomfile1_ = label("nomfile1");
-  label1_ = label("Label1");
-  label1_->setWordWrap(true);
-  label2_ = label("Label2");
-  label3_ = label("Label3");
-  lbMem_ = label("LbMem");
+  QLabel* volumeCaption = label("Lblecteur");
+  QLabel* fileCaption = label("LbFile");
+  QLabel* folderCaption = label("Lbrepertoire");
+  QLabel* fileTypeCaption = label("LbFileType");
+  QLabel* fileNameCaption = label("LbFileName");
+  folderPathLabel_ = label("Lbchemin");
+  chosenFileLabel_ = label("nomfile1");
+  summaryLabel_ = label("Label1");
+  summaryLabel_->setWordWrap(true);
+  pointCountLabel_ = label("Label2");
+  memorizeNote_ = label("Label3");
+  memorizeLabel_ = label("LbMem");
   volumes_ = new QComboBox(this);
   volumes_->setObjectName("Drive1");
   folders_ = new QListWidget(this);
@@ -115,53 +115,53 @@ OpenAirfoilWindow::OpenAirfoilWindow(core::ProgramSettings& settings, const std:
   preview_ = new PreviewArea(this);
 
   auto* grid = new QGridLayout;
-  grid->addWidget(lbFileName, 0, 0);
-  grid->addWidget(lbrepertoire, 0, 1);
-  grid->addWidget(nomfile1_, 1, 0);
-  grid->addWidget(lbchemin_, 1, 1);
-  grid->addWidget(lbFile, 2, 0);
+  grid->addWidget(fileNameCaption, 0, 0);
+  grid->addWidget(folderCaption, 0, 1);
+  grid->addWidget(chosenFileLabel_, 1, 0);
+  grid->addWidget(folderPathLabel_, 1, 1);
+  grid->addWidget(fileCaption, 2, 0);
   grid->addWidget(files_, 3, 0);
   grid->addWidget(folders_, 2, 1, 2, 1);
-  grid->addWidget(lbFileType, 4, 0);
-  grid->addWidget(lblecteur, 4, 1);
+  grid->addWidget(fileTypeCaption, 4, 0);
+  grid->addWidget(volumeCaption, 4, 1);
   grid->addWidget(fileTypes_, 5, 0);
   grid->addWidget(volumes_, 5, 1);
-  auto* mem = new QHBoxLayout;
-  mem->addWidget(memorizeBox_);
-  mem->addWidget(lbMem_);
-  mem->addStretch();
-  mem->addWidget(label3_);
+  auto* memorizeRow = new QHBoxLayout;
+  memorizeRow->addWidget(memorizeBox_);
+  memorizeRow->addWidget(memorizeLabel_);
+  memorizeRow->addStretch();
+  memorizeRow->addWidget(memorizeNote_);
   auto* top = new QHBoxLayout;
   top->addLayout(grid, 1);
   top->addWidget(buttonBox, 0, Qt::AlignTop);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addLayout(mem);
-  layout->addWidget(label1_);
+  layout->addLayout(memorizeRow);
+  layout->addWidget(summaryLabel_);
   layout->addWidget(preview_, 0, Qt::AlignHCenter);
-  layout->addWidget(label2_);
+  layout->addWidget(pointCountLabel_);
 
-  lbMem_->setText(Q(Text("frmopen", "2")));
-  lbMem_->setToolTip(Q(Text("frmopen", "2t")));
+  memorizeLabel_->setText(Q(Text("frmopen", "2")));
+  memorizeLabel_->setToolTip(Q(Text("frmopen", "2t")));
   memorizeBox_->setToolTip(Q(Text("frmopen", "2t")));
-  lblecteur->setText(Q(Text("frmopen", "3")));
+  volumeCaption->setText(Q(Text("frmopen", "3")));
   volumes_->setToolTip(Q(Text("frmopen", "3t")));
-  lbFile->setText(Q(Text("frmopen", "4")));
+  fileCaption->setText(Q(Text("frmopen", "4")));
   files_->setToolTip(Q(Text("frmopen", "4t")));
-  lbrepertoire->setText(Q(Text("frmopen", "5")));
+  folderCaption->setText(Q(Text("frmopen", "5")));
   folders_->setToolTip(Q(Text("frmopen", "5t")));
-  lbchemin_->setText(Q(Text("frmopen", "6")));
-  lbFileType->setText(Q(Text("frmopen", "7")));
+  folderPathLabel_->setText(Q(Text("frmopen", "6")));
+  fileTypeCaption->setText(Q(Text("frmopen", "7")));
   fileTypes_->setToolTip(Q(Text("frmopen", "7t")));
-  lbFileName->setText(Q(Text("frmopen", "8")));
+  fileNameCaption->setText(Q(Text("frmopen", "8")));
   openButton_->setText(Q(Text("TextButton", "12")));
   openButton_->setToolTip(Q(Text("frmopen", "8T")));
   cancelButton_->setText(Q(Text("TextButton", "2")));
   helpButton_->setText(Q(Text("TextButton", "3")));
-  label2_->setToolTip(Q(Text("frmopen", "24t")));
+  pointCountLabel_->setToolTip(Q(Text("frmopen", "24t")));
   memorizeBox_->setVisible(showMemorize);
-  lbMem_->setVisible(showMemorize);
-  label3_->setVisible(showMemorize);
+  memorizeLabel_->setVisible(showMemorize);
+  memorizeNote_->setVisible(showMemorize);
 
   for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
     if (!volume.isValid() || !volume.isReady()) continue;
@@ -231,11 +231,11 @@ void OpenAirfoilWindow::SetDirectory(const std::string& dir) {
     volumes_->setCurrentIndex(VolumeIndexFor(volumeRoots_, dir));
   }
   FillFiles();
-  lbchemin_->setText(Q(AbbreviatedPath(dir)));
-  lbchemin_->setToolTip(Q(dir));
-  nomfile1_->clear();
-  label1_->clear();
-  label2_->clear();
+  folderPathLabel_->setText(Q(AbbreviatedPath(dir)));
+  folderPathLabel_->setToolTip(Q(dir));
+  chosenFileLabel_->clear();
+  summaryLabel_->clear();
+  pointCountLabel_->clear();
 }
 
 void OpenAirfoilWindow::FillFiles() {
@@ -262,17 +262,17 @@ void OpenAirfoilWindow::VolumeChosen(int index) {
 void OpenAirfoilWindow::FileTypeChosen() {
   pattern_ = FilterPattern(fileTypes_->currentText().toStdString());
   FillFiles();
-  label1_->clear();
+  summaryLabel_->clear();
 }
 
 void OpenAirfoilWindow::SelectFile(const std::string& fileName) {
   platform::BusyPointer busy;
   choice_ = std::make_unique<FileChoice>(ChooseFile(currentDir_, fileName));
-  nomfile1_->setText(Q(fileName));
+  chosenFileLabel_->setText(Q(fileName));
   preview_->Show(choice_->result.ok() ? &choice_->data : nullptr);
   if (!choice_->result.ok()) files::ShowAirfoilReadFailure(choice_->result, windowTitle().toStdString());
-  label1_->setText(Q(choice_->label1));
-  label2_->setText(Q(choice_->label2));
+  summaryLabel_->setText(Q(choice_->summary));
+  pointCountLabel_->setText(Q(choice_->pointCountText));
 }
 
 void OpenAirfoilWindow::OpenFileAtOnce(const std::string& fileName) {
@@ -301,8 +301,8 @@ void OpenAirfoilWindow::Open() {
 void OpenAirfoilWindow::Refuse(const std::string& text) {
   platform::Inform(text, windowTitle().toStdString());
   memorizeBox_->setVisible(false);
-  lbMem_->setVisible(false);
-  label3_->setVisible(false);
+  memorizeLabel_->setVisible(false);
+  memorizeNote_->setVisible(false);
   memorizeAsFirst_ = false;
   reject();
 }

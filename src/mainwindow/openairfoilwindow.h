@@ -69,12 +69,12 @@ class OpenAirfoilWindow : public QDialog {
   QListWidget* files_;
   QComboBox* fileTypes_;
   QCheckBox* memorizeBox_;
-  QLabel* lbMem_;
-  QLabel* label1_;
-  QLabel* label2_;
-  QLabel* label3_;
-  QLabel* lbchemin_;
-  QLabel* nomfile1_;
+  QLabel* memorizeLabel_;
+  QLabel* summaryLabel_;     // the file's title, its name, or why it was refused
+  QLabel* pointCountLabel_;
+  QLabel* memorizeNote_;     // beside the memorize box, shown and hidden with it
+  QLabel* folderPathLabel_;  // the folder shown, abbreviated
+  QLabel* chosenFileLabel_;
   QPushButton* openButton_;
   QPushButton* cancelButton_;
   QPushButton* helpButton_;

@@ -29,7 +29,7 @@ double TypedBlockLength(const std::string& typed, const core::RibDocument& d) {
 }
 
 TypedValue TypedBlockAngle(const std::string& typed) {
-  const double angle = core::ValPrefix(typed);
+  const double angle = core::LeadingNumber(typed);
   if (angle > kBoardAngleLimit) {
     platform::Inform(Text("FrmBloc", "8") + " 20\u00b0", kAngleMessageTitle);
     return {kBoardAngleLimit, "20"};
@@ -61,7 +61,7 @@ std::string ApplyBlocks(core::RibDocument& d, const BlockBoxes& boxes) {
   b.seatDepth = LengthFromBox(boxes.seat, unit);
   b.topHeight = LengthFromBox(boxes.topHeight, unit);
   b.tail = boxes.tail;
-  const float angle = std::clamp(static_cast<float>(core::ValPrefix(boxes.angle)), -kBoardAngleLimit, kBoardAngleLimit);
+  const float angle = std::clamp(static_cast<float>(core::LeadingNumber(boxes.angle)), -kBoardAngleLimit, kBoardAngleLimit);
   d.rib.boardAngle = angle == 0 ? 0.0f : angle;
   d.rib.baseMode = core::BaseMode::Blocks;
   d.project.modified = true;

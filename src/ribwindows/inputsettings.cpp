@@ -89,11 +89,11 @@ StoredInput StoreInput(core::RibDocument& d, InputKind kind, const std::string& 
       StoreEdgeDepth(d, typed, d.rib.trailingEdge, "12", windowTitle);
       break;
     case InputKind::ReferenceLines: {
-      if (core::ValPrefix(typed) > 255) {
+      if (core::LeadingNumber(typed) > 255) {
         platform::Inform(Text("FrmInput", "13"), windowTitle);
         out.boxText = "255";
       }
-      const long count = core::RoundHalfEven(core::ValPrefix(out.boxText));
+      const long count = core::RoundHalfEven(core::LeadingNumber(out.boxText));
       d.rib.markCount = static_cast<std::uint8_t>(std::clamp(count, 0L, 255L));
       d.project.modified = true;
       break;

@@ -51,7 +51,7 @@ void TabSketch::paintEvent(QPaintEvent*) {
   // The board distance measured downward, the angle as the rib is drawn with it.
   const double h = lowerSide ? core::LengthFromText(boxes_.lowerDistance, unit)
                              : -core::LengthFromText(boxes_.upperDistance, unit);
-  const double a = core::Radians(-std::clamp(core::ValPrefix(boxes_.angle), -20.0, 20.0));
+  const double a = core::Radians(-std::clamp(core::LeadingNumber(boxes_.angle), -20.0, 20.0));
   const double rear = core::PercentLength(boxes_.rear.empty() ? "0" : boxes_.rear, static_cast<float>(c), unit);
   const double reach = rear + core::PercentLength(boxes_.length.empty() ? "0" : boxes_.length, static_cast<float>(c), unit);
   const double sheeting = d.rib.sheeting.mm;
@@ -244,7 +244,7 @@ void TabWindow::Follow(core::Changes what) {
   if (!what.Has(core::Change::Chord) && !what.Has(core::Change::Sheeting)) return;
   setWindowTitle(Q(TabWindowTitle(document_)));
   // While the board lies parallel to the chord, its distances follow the airfoil.
-  if (core::ValPrefix(boxes_[kAngle]->text().toStdString()) == 0 && document_.airfoil.loaded) {
+  if (core::LeadingNumber(boxes_[kAngle]->text().toStdString()) == 0 && document_.airfoil.loaded) {
     const TabBoardDistances defaults = DefaultTabDistances(document_);
     boxes_[kLower]->setText(Q(defaults.lower.text));
     boxes_[kUpper]->setText(Q(defaults.upper.text));

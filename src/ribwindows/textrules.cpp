@@ -43,7 +43,7 @@ void ApplyInsertedText(core::RibDocument& d, const TextBoxes& boxes) {
 }
 
 bool SaveTextSize(const core::RibDocument& d) {
-  return files::WriteINIFile(files::kSectionInsText, files::kKeyTextSize, core::PlainNumberText(d.rib.caption.fontSize),
+  return files::WriteINIFile(files::kSectionInsertedText, files::kKeyTextSize, core::PlainNumberText(d.rib.caption.fontSize),
                              d.settings.iniFile);
 }
 

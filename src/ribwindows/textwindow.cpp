@@ -49,7 +49,7 @@ TextWindow::TextWindow(core::RibDocument& document, QWidget* parent) : QDialog(p
   boxes_[0]->setText(Q(shown.text));
   boxes_[1]->setText(Q(shown.x));
   boxes_[2]->setText(Q(shown.y));
-  for (const std::string& entry : TextSizeEntries()) sizes_->addItem(Q(entry), core::ValPrefix(entry));
+  for (const std::string& entry : TextSizeEntries()) sizes_->addItem(Q(entry), core::LeadingNumber(entry));
   // A size from the settings file that the list lacks is offered too, so that opening the
   // window and pressing OK does not change it.
   int current = sizes_->findData(static_cast<double>(shown.size));

@@ -22,10 +22,10 @@ std::string ScaleBoxText(const std::string& typed) {
   return grouped;
 }
 
-double ScaleFromBox(const std::string& text) { return core::ValPrefix(text); }
+double ScaleFromBox(const std::string& text) { return core::LeadingNumber(text); }
 
 std::string EnteredPointLine(const std::string& xText, const std::string& yText, double scale) {
-  return files::PointLine(core::ValPrefix(xText) / scale, core::ValPrefix(yText) / scale);
+  return files::PointLine(core::LeadingNumber(xText) / scale, core::LeadingNumber(yText) / scale);
 }
 
 }  // namespace serieswindows

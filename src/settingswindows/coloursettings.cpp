@@ -12,7 +12,7 @@ namespace {
 std::optional<std::int16_t> BoxValue(const std::string& text, int lo, int hi) {
   if (core::Trimmed(text).empty()) return std::nullopt;
   // Compared before rounding: a long run of digits must not wrap into the range.
-  const double typed = core::ValPrefix(text);
+  const double typed = core::LeadingNumber(text);
   if (!(typed >= lo - 0.5 && typed <= hi + 0.5)) return std::nullopt;
   const long value = core::RoundHalfEven(typed);
   if (value < lo || value > hi) return std::nullopt;

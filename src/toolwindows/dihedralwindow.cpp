@@ -78,7 +78,7 @@ void DihedralWindow::Compute(Box b) {
     const double value = IsInches(unit) ? mm / core::kMmPerInch : mm;
     BoxAt(to)->setText(Q(core::ScreenNumberText(core::FormatNumber(value, "# ###.###"))));
   };
-  double angle = core::ValPrefix(BoxAt(Angle)->text().toStdString());
+  double angle = core::LeadingNumber(BoxAt(Angle)->text().toStdString());
   if (b != Angle && angle > core::kLargestDihedral) {
     platform::Inform(Text("FrmDiedre", "3") + "  89°", windowTitle().toStdString(), platform::BoxIcon::Exclamation);
     angle = core::kLargestDihedral;

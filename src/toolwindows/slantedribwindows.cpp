@@ -141,7 +141,7 @@ InclinedRibWindow::InclinedRibWindow(core::RibDocument& document, QWidget* paren
 
 void InclinedRibWindow::Ok() {
   const std::string typed = angle_->text().toStdString();
-  const double degrees = core::ValPrefix(typed);
+  const double degrees = core::LeadingNumber(typed);
   switch (core::CheckInclination(degrees)) {
     case core::AngleCheck::Missing: Refuse(this, Text("FrmInclinaisonNervure", "6"), angle_); return;
     case core::AngleCheck::TooLarge: Refuse(this, Text("FrmInclinaisonNervure", "7") + " 89° !", angle_); return;
@@ -219,7 +219,7 @@ void ObliqueRibWindow::Ok() {
   const std::string& unit = document_.settings.unitText;
   QLineEdit* given = BoxAt(mode_ == 0 ? ObliqueLength : SquareLength);
   const double givenMm = core::LengthFromText(given->text().toStdString(), unit);
-  const double degrees = core::ValPrefix(BoxAt(Angle)->text().toStdString());
+  const double degrees = core::LeadingNumber(BoxAt(Angle)->text().toStdString());
   const core::ObliqueRib rib = core::ComputeObliqueRib(mode_, givenMm, degrees);
   switch (rib.check) {
     case core::ObliqueCheck::LengthMissing: Refuse(this, Text("FrmAngle", "10"), given); return;

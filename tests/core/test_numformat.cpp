@@ -45,12 +45,12 @@ TEST(NumberFormat, IntegerAndScreenTexts) {
 }
 
 TEST(NumberParse, ReadsTheLongestNumericPrefix) {
-  EXPECT_DOUBLE_EQ(core::ValPrefix("0,5"), 0.0);
-  EXPECT_DOUBLE_EQ(core::ValPrefix("  1.25xyz"), 1.25);
-  EXPECT_DOUBLE_EQ(core::ValPrefix("\t-0.0126\n"), -0.0126);
-  EXPECT_DOUBLE_EQ(core::ValPrefix("1 2"), 12.0);
-  EXPECT_DOUBLE_EQ(core::ValPrefix("1.5E-3"), 0.0015);
-  EXPECT_DOUBLE_EQ(core::ValPrefix("abc"), 0.0);
-  EXPECT_DOUBLE_EQ(core::ValPrefix(".5"), 0.5);
-  EXPECT_DOUBLE_EQ(core::ValPrefix("1e999"), 0.0);
+  EXPECT_DOUBLE_EQ(core::LeadingNumber("0,5"), 0.0);
+  EXPECT_DOUBLE_EQ(core::LeadingNumber("  1.25xyz"), 1.25);
+  EXPECT_DOUBLE_EQ(core::LeadingNumber("\t-0.0126\n"), -0.0126);
+  EXPECT_DOUBLE_EQ(core::LeadingNumber("1 2"), 12.0);
+  EXPECT_DOUBLE_EQ(core::LeadingNumber("1.5E-3"), 0.0015);
+  EXPECT_DOUBLE_EQ(core::LeadingNumber("abc"), 0.0);
+  EXPECT_DOUBLE_EQ(core::LeadingNumber(".5"), 0.5);
+  EXPECT_DOUBLE_EQ(core::LeadingNumber("1e999"), 0.0);
 }

@@ -224,7 +224,7 @@ TEST_F(RibTrace, SheetingWithoutTrailingEdgePieceSkipsCrossingStationsAndClosesA
     EXPECT_NEAR(innerLower(k) - Lower(k), 1.5, 0.01) << k;
   }
   ExpectLine(sheet.back(), X(200.0 * (400 - ov) / 400 + 200 * built.offsets.upperDx[static_cast<std::size_t>(ov)]),
-             Y(Upper(ov) - 200 * built.relSheeting), X(200), Y(200 * built.trailingEdgeMid));
+             Y(Upper(ov) - 200 * built.sheetingPerChord), X(200), Y(200 * built.trailingEdgeMid));
 
   s.rib.sheeting.mm = 0;  // no line and no closing segment
   EXPECT_TRUE(LinesIn(Draw(), core::Element::Sheeting).empty());

@@ -177,7 +177,7 @@ TEST_F(CaptionTextTest, CommonTextsComeFromTheirKeys) {
       "[MainTolbar]\r\n11=Airfoil\r\n13=Chord\r\n25=Rib\r\n26=Files\r\n");
   const files::CommonTexts t = files::LoadCommonTexts();
   EXPECT_EQ(t.ok + t.cancel + t.help + t.close + t.apply, "OKCancelHelpCloseApply");
-  EXPECT_EQ(t.lblAirfoil + t.lblChord + t.ribWord + t.filesWord, "AirfoilChordRibFiles");
+  EXPECT_EQ(t.airfoilLabel + t.chordLabel + t.ribWord + t.filesWord, "AirfoilChordRibFiles");
 }
 
 }  // namespace

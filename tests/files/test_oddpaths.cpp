@@ -51,7 +51,7 @@ TEST(OddPaths, AirfoilReaderRefusesEachAtOnceNamingThePath) {
     files::AirfoilReadResult r;
     EXPECT_LT(SecondsTaken([&] { r = files::ReadAirfoilFile(odd.path, data); }), 1.0) << odd.path;
     EXPECT_EQ(files::StatusName(r.status), std::string(odd.refusal)) << odd.path;
-    EXPECT_EQ(r.label1, odd.text);
+    EXPECT_EQ(r.shortText, odd.text);
     EXPECT_EQ(r.boxText, std::string(odd.text) + "\n" + odd.path);
     EXPECT_EQ(data.pointCount, 0);
   }

@@ -207,7 +207,7 @@ TEST_F(Settings, HandEditedValuesThatAreMissingNotNumbersOrOutOfRangeKeepTheirDe
 TEST_F(Settings, DirectoryCheckShowsOnlyTheFirstFinding) {
   const std::string gone = (dir.path() / "gone").string(), hintB = "/airfoils  /...  ";
   const struct {
-    std::string repProfil, repProfilevol, alertDir, hint;  // alertDir "": no alert
+    std::string airfoilDir, seriesDir, alertDir, hint;  // alertDir "": no alert
   } cases[] = {{airfoils, series, "", ""},           {gone, series, gone, " "},
                {gone, gone, gone, " "},               {airfoils, gone, gone, " "},
                {programDir, gone, gone, " "},         {programDir, series, programDir, hintB},
@@ -216,10 +216,10 @@ TEST_F(Settings, DirectoryCheckShowsOnlyTheFirstFinding) {
                {programDir + "/", series, programDir + "/", hintB}};
   for (const auto& c : cases) {
     messages.shown.clear();
-    s.settings.airfoilDir = c.repProfil;
-    s.settings.seriesAirfoilDir = c.repProfilevol;
+    s.settings.airfoilDir = c.airfoilDir;
+    s.settings.seriesAirfoilDir = c.seriesDir;
     files::CheckAirfoilDirectories(s);
-    SCOPED_TRACE(c.repProfil + " | " + c.repProfilevol);
+    SCOPED_TRACE(c.airfoilDir + " | " + c.seriesDir);
     if (c.alertDir.empty()) {
       EXPECT_TRUE(messages.shown.empty());
       continue;

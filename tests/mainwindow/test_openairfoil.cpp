@@ -54,22 +54,22 @@ class ChosenFiles : public testsupport::WindowTest {};
 TEST_F(ChosenFiles, LabelsShowTitleOrNameOrWhatTheFileIs) {
   testsupport::WriteFile(dir.File("wing.dat"), testsupport::AirfoilText("  WING 12  "));
   mainwindow::FileChoice c = mainwindow::ChooseFile(dir.path().string(), "wing.dat");
-  EXPECT_EQ(c.label1, "WING 12");
-  EXPECT_EQ(c.label2, "11 " + Key("frmopen", "24"));
+  EXPECT_EQ(c.summary, "WING 12");
+  EXPECT_EQ(c.pointCountText, "11 " + Key("frmopen", "24"));
   EXPECT_EQ(c.name, "wing");
   EXPECT_EQ(c.ext, "dat");
 
   testsupport::WriteFile(dir.File("untitled.cor"), "1.000000 0.001260\n0.5 0.05\n0 0\n0.5 -0.02\n1 0\n");
   c = mainwindow::ChooseFile(dir.path().string(), "untitled.cor");
-  EXPECT_EQ(c.label1, "untitled");
+  EXPECT_EQ(c.summary, "untitled");
   EXPECT_EQ(mainwindow::DecideOpen(&c), mainwindow::OpenDecision::Accept);
 
   testsupport::WriteFile(dir.File("rib.vdl"), "VDL V3.0 -02 Caution don't delete this file !!\nwing.dat\n");
   c = mainwindow::ChooseFile(dir.path().string(), "rib.vdl");
-  EXPECT_EQ(c.label1, "This file is NOT an Airfoil file....");
+  EXPECT_EQ(c.summary, "This file is NOT an Airfoil file....");
   EXPECT_EQ(mainwindow::DecideOpen(&c), mainwindow::OpenDecision::TooFewPoints);
   testsupport::WriteFile(dir.File("UNINSTAL.dat"), testsupport::AirfoilText("X"));
-  EXPECT_EQ(mainwindow::ChooseFile(dir.path().string(), "UNINSTAL.dat").label1, "Caution Uninstall file....");
+  EXPECT_EQ(mainwindow::ChooseFile(dir.path().string(), "UNINSTAL.dat").summary, "Caution Uninstall file....");
 }
 
 TEST(OpenAirfoilRules, PreviewDrawsTheChordLineAndTheOutlineInRed) {

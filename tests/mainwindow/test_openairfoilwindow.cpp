@@ -68,7 +68,7 @@ TEST_F(OpenAirfoilWindowTest, OpensInTheLastDirectoryWithTheSeligFilterAndAccept
 
 TEST_F(OpenAirfoilWindowTest, EachRefusalIsToldInTheLabelAndABoxAndOpenRefusesTheFile) {
   const std::string twice = Key("frmopen", "16") + "= 0.5" + Key("frmopen", "17") + "= 0.5";
-  struct Case { const char* file; std::string label1, box, atOpen; };
+  struct Case { const char* file; std::string summary, box, atOpen; };
   const Case cases[] = {
       {nullptr, "", "", Key("frmopen", "22")},  // nothing chosen
       {"four.dat", "T", "", Key("frmopen", "23")},  // read without complaint, too few to open
@@ -81,7 +81,7 @@ TEST_F(OpenAirfoilWindowTest, EachRefusalIsToldInTheLabelAndABoxAndOpenRefusesTh
     mainwindow::OpenAirfoilWindow w(doc.settings, "Open airfoil", false);
     messages.shown.clear();
     if (c.file) w.SelectFile(c.file);
-    EXPECT_EQ(Label(w, "Label1"), c.label1) << c.file;
+    EXPECT_EQ(Label(w, "Label1"), c.summary) << c.file;
     ASSERT_EQ(messages.shown.size(), c.box.empty() ? 0u : 1u) << c.file;
     if (!c.box.empty()) {
       EXPECT_EQ(messages.shown[0].text, c.box);

@@ -1,0 +1,244 @@
+// What each command of the menus, tool bar and buttons runs, and when it may run.
+#include "mainwindow/mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QToolButton>
+#include <memory>
+
+#include "commands/airfoilcommands.h"
+#include "commands/cutexport.h"
+#include "commands/dxfexport.h"
+#include "commands/newrib.h"
+#include "commands/projectcommands.h"
+#include "files/captions.h"
+#include "mainwindow/aboutbox.h"
+#include "mainwindow/cutexportwindow.h"
+#include "mainwindow/languagewindow.h"
+#include "mainwindow/openairfoilwindow.h"
+#include "platform/desktop.h"
+#include "platform/help.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+#include "ribwindows/blockwindow.h"
+#include "ribwindows/holewindow.h"
+#include "ribwindows/inputwindow.h"
+#include "ribwindows/sparwindow.h"
+#include "ribwindows/squareleadingedgewindow.h"
+#include "ribwindows/tabwindow.h"
+#include "ribwindows/textwindow.h"
+#include "serieswindows/coordinateswindow.h"
+#include "serieswindows/serieswindow.h"
+#include "settingswindows/airfoilpackoffer.h"
+#include "settingswindows/colourswindow.h"
+#include "settingswindows/defaultswindow.h"
+#include "toolwindows/airfoilviews.h"
+#include "toolwindows/dihedralwindow.h"
+#include "toolwindows/ribsheetwindow.h"
+#include "toolwindows/slantedribwindows.h"
+#include "toolwindows/thicknesscamberwindow.h"
+
+namespace mainwindow {
+
+using platform::Text;
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+QAction* MainWindow::Action(Command command) const {
+  auto it = actions_.find(command);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+QToolButton* MainWindow::CommandButton(Command command) const {
+  auto it = buttons_.find(command);
+  return it == buttons_.end() ? nullptr : it->second;
+}
+
+void MainWindow::SetCommand(Command command, std::function<void()> run) {
+  commands_[command] = std::move(run);
+  ApplyEnabled(command);
+}
+
+void MainWindow::Run(Command command) {
+  if (!IsCommandEnabled(command)) return;
+  auto it = commands_.find(command);
+  if (it != commands_.end() && it->second) it->second();
+}
+
+void MainWindow::SetCommandEnabled(Command command, bool enabled) {
+  ruleEnabled_[command] = enabled;
+  ApplyEnabled(command);
+}
+
+bool MainWindow::IsCommandEnabled(Command command) const {
+  auto rule = ruleEnabled_.find(command);
+  if (rule != ruleEnabled_.end() && !rule->second) return false;
+  if (command == Command::LeadingEdgeMenu) return true;  // the sub-menu itself
+  auto it = commands_.find(command);
+  return it != commands_.end() && it->second;
+}
+
+void MainWindow::ApplyEnabled(Command command) {
+  const bool enabled = IsCommandEnabled(command);
+  if (QAction* a = Action(command)) a->setEnabled(enabled);
+  if (QToolButton* b = CommandButton(command)) b->setEnabled(enabled);
+  // A tool-bar button follows the menu entry whose command it runs.
+  for (const files::ToolbarTip& tip : files::kToolbarTips)
+    if (CommandForControl(tip.command) == command)
+      toolbarButtons_[static_cast<std::size_t>(tip.button)]->setEnabled(enabled);
+}
+
+void MainWindow::SetChecked(Command command, bool checked) {
+  if (QAction* a = Action(command)) a->setChecked(checked);
+}
+
+void MainWindow::WireCommands() {
+  core::RibDocument& d = document_;
+  using enum Command;
+  auto set = [this](Command command, std::function<void()> f) { commands_[command] = std::move(f); };
+  set(OpenProject, [&d] {
+    if (d.airfoil.loaded && platform::AskYesNo(Text("fileopen", "1"), Text("fileopen", "2"),
+                                               platform::BoxIcon::Question, false) == platform::BoxAnswer::No)
+      return;
+    commands::OpenProject(d);
+  });
+  set(SaveProjectAs, [&d] { commands::SaveProject(d); });
+  set(Save, [&d] { commands::SaveProjectAgain(d); });
+  set(ZoomIn, [this] { StepZoom(-1, view_->rect().center()); });
+  set(ZoomOut, [this] { StepZoom(1, view_->rect().center()); });
+  set(Fit, [this] { FitInView(); });
+  set(ExportDxf, [&d] { commands::ExportDxf(d); });
+  set(ExportForCutting, [this, &d] {
+    CutExportWindow window(this);
+    if (window.exec() == QDialog::Accepted) commands::ExportForCutting(d, window.Settings());
+  });
+  set(OpenAirfoil, [this] { this->OpenAirfoil(); });
+  set(AirfoilButton, [this] { this->OpenAirfoil(); });
+  set(PrinterSetup, [] { platform::CurrentDesktop().PrinterSetup(); });
+  set(PageSetup, [this] { ShowPageSetup(); });
+  set(Print, [this] { PrintView(); });
+  set(PrintPreview, [this] { PreviewPrint(); });
+  set(Exit, [this] { close(); });
+  for (Command toggle : DisplayToggles())
+    set(toggle, [this, toggle] {
+      Action(toggle)->setChecked(!Action(toggle)->isChecked());
+      ToggleDisplay(toggle);
+    });
+  set(NewRib, [&d] {
+    if (ConfirmNewRib(d)) commands::NewRib(d);
+  });
+  set(Language, [this] {
+    LanguageWindow lang(document_, LanguageWindow::Purpose::ChangeLanguage, this);
+    lang.exec();
+  });
+  set(Chord, [this] { ShowInput(ribwindows::InputKind::Chord); });
+  set(ChordButton, [this] { ShowInput(ribwindows::InputKind::Chord); });
+  set(Sheeting, [this] { ShowInput(ribwindows::InputKind::Sheeting); });
+  set(LeadingEdgePiece, [this] { ShowInput(ribwindows::InputKind::LeadingEdge); });
+  set(TrailingEdge, [this] { ShowInput(ribwindows::InputKind::TrailingEdge); });
+  set(TrailingEdgeButton, [this] { ShowInput(ribwindows::InputKind::TrailingEdge); });
+  set(ReferenceLines, [this] { ShowInput(ribwindows::InputKind::ReferenceLines); });
+  set(LeadingEdgeButton, [this, &d] {
+    Run(d.rib.leadingEdgeStyle != core::LeadingEdgeStyle::Square ? LeadingEdgePiece : SquareLeadingEdge);
+  });
+  set(Spars, [this] { ribwindows::SparWindow::Open(document_, this); });
+  set(SparsButton, [this] { ribwindows::SparWindow::Open(document_, this); });
+  set(Holes, [this] { ribwindows::HoleWindow::Open(document_, this); });
+  set(HolesButton, [this] { ribwindows::HoleWindow::Open(document_, this); });
+  set(BuildingTabs, [this] { ribwindows::TabWindow(document_, this).exec(); });
+  set(Blocks, [this] { ribwindows::BlockWindow(document_, this).exec(); });
+  set(SquareLeadingEdge, [this] { ribwindows::SquareLeadingEdgeWindow::ShowBeside(document_, this); });
+  set(InsertText, [this] { ribwindows::TextWindow(document_, this).exec(); });
+  set(Calculator, [] { StartCalculator(); });
+  set(HelpTopics, [] { platform::ShowHelpTopic(platform::kTopicMain); });
+  set(About, [this] {
+    AboutBox about(document_.settings.versionText, this);
+    about.exec();
+  });
+  set(CheckVersion, [] { platform::CurrentDesktop().OpenWebPage(kVersionPageUrl); });
+  set(AirfoilFolders, [this, &d] { settingswindows::OfferAirfoilPack(d, this); });
+  set(Defaults, [this, &d] { settingswindows::ChangeDefaults(d, *this); });
+  set(Colours, [this, &d] { settingswindows::ColoursWindow(d, this).exec(); });
+  WireAirfoilTools();
+  // The series windows read their airfoils through the open window and open the files
+  // they wrote as the current airfoil.
+  auto pickAirfoil = [this, &d](const std::string& caption) -> std::optional<serieswindows::PickedAirfoil> {
+    OpenAirfoilWindow open(d.settings, caption, false, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
+    open.exec();
+    if (!open.Accepted()) return std::nullopt;
+    return serieswindows::PickedAirfoil{open.ChosenPath(), open.TakeData()};
+  };
+  auto openSeriesFile = [&d](const std::string& path) { commands::OpenFile(d, path); };
+  set(RibSeries, [this, &d, pickAirfoil, openSeriesFile] {
+    serieswindows::RunSeriesTool(d, serieswindows::SeriesKind::Even, pickAirfoil, openSeriesFile, this);
+  });
+  set(RibSeriesWithIntermediates, [this, &d, pickAirfoil, openSeriesFile] {
+    serieswindows::RunSeriesTool(d, serieswindows::SeriesKind::Spaced, pickAirfoil, openSeriesFile, this);
+  });
+  set(CoordinatesEditor, [this, &d] { serieswindows::CoordinatesWindow(d.settings, this).exec(); });
+  for (Command command : AllCommands()) ApplyEnabled(command);
+}
+
+void MainWindow::WireAirfoilTools() {
+  using enum Command;
+  // Shared by the commands and the drawings, which the window keeps as long as it lives.
+  auto views = std::make_shared<toolwindows::AirfoilViews>(document_);
+  // A view that replaces the rib prints as the rib would, although no airfoil is loaded.
+  auto printable = [this] {
+    for (Command c : {Print, PrintPreview, PageSetup}) SetCommandEnabled(c, true);
+  };
+  commands_[CompareAirfoils] = [this, views, printable] {
+    views->Compare(this);
+    if (!document_.view.compareShown) return;
+    SetComparedAirfoils(views->Comparison().firstName, views->Comparison().secondName);
+    printable();
+  };
+  commands_[Former] = [this, views, printable] {
+    views->Former(this);
+    if (document_.view.formerShown) printable();
+  };
+  commands_[ThicknessCamber] = [this] {
+    toolwindows::ThicknessCamberWindow window(document_, this);
+    window.SetPrint([this] { Run(Print); });
+    window.exec();
+  };
+  commands_[InclinedRib] = [this] { toolwindows::InclinedRibWindow(document_, this).exec(); };
+  commands_[ObliqueRib] = [this] { toolwindows::ObliqueRibWindow(document_, this).exec(); };
+  commands_[Dihedral] = [this] { toolwindows::DihedralWindow(document_.settings, this).exec(); };
+  commands_[RibSheet] = [this] { toolwindows::RibSheetWindow(document_, this).exec(); };
+  const std::pair<SpecialView, toolwindows::ToolView> kinds[] = {
+      {SpecialView::Comparison, toolwindows::ToolView::Comparison},
+      {SpecialView::ThicknessCamber, toolwindows::ToolView::ThicknessCamber},
+      {SpecialView::Former, toolwindows::ToolView::Former}};
+  for (const auto& [special, tool] : kinds)
+    SetSpecialView(special, [this, views, tool](platform::DrawTarget& target, const core::ViewPlacement& at) {
+      views->Draw(tool, target, at);
+      Panel(2)->setText(Q(views->PanelText(tool)));
+    });
+}
+
+void MainWindow::ToggleDisplay(Command command) {
+  core::RibDocument& d = document_;
+  const bool on = Action(command)->isChecked();
+  switch (command) {
+    case Command::ViewUpsideDown: d.rib.upsideDown = on; break;
+    case Command::ShowOutline: d.view.outlineShown = on; break;
+    case Command::ShowThickness: d.view.showThickness = on; break;
+    case Command::ShowLeadingEdgeHeight: d.view.showLeadingEdgeHeight = on; break;
+    case Command::ShowTrailingEdgeHeight: d.view.showTrailingEdgeHeight = on; break;
+    default: break;
+  }
+  d.changes.Announce(command == Command::ViewUpsideDown ? core::Change::Setup : core::Change::View);
+}
+
+void MainWindow::ShowInput(ribwindows::InputKind kind) {
+  ribwindows::InputWindow input(document_, kind, this);
+  input.exec();
+}
+
+}  // namespace mainwindow

@@ -1,0 +1,82 @@
+// Printing what the window shows: page set-up, print, preview.
+#include "mainwindow/mainwindow.h"
+
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <algorithm>
+
+#include "platform/errorreport.h"
+#include "platform/pageoutput.h"
+#include "platform/qt/qtdesktop.h"
+#include "platform/qt/qtpageoutput.h"
+#include "settingswindows/printwindow.h"
+
+namespace mainwindow {
+
+namespace {
+
+// The short side of the printer's own paper, the height of a landscape sheet.
+double PrinterPaperHeightMm() {
+  const QSizeF size = platform::SharedPrinter().pageLayout().fullRect(QPageLayout::Millimeter).size();
+  return std::min(size.width(), size.height());
+}
+
+}  // namespace
+
+void MainWindow::SetComparedAirfoils(std::string first, std::string second) {
+  comparedAirfoils_ = {std::move(first), std::move(second)};
+}
+
+commands::PrintRequest MainWindow::PrintRequestForView() const {
+  commands::PrintRequest request;
+  request.extras = commands::SheetExtrasWanted();
+  const core::ViewState& v = document_.view;
+  const std::pair<bool, SpecialView> order[] = {{v.compareShown, SpecialView::Comparison},
+                                                {v.thicknessCamberShown, SpecialView::ThicknessCamber},
+                                                {v.formerShown, SpecialView::Former}};
+  std::vector<SpecialDrawing> active;
+  for (const auto& [shown, kind] : order) {
+    auto it = specialViews_.find(kind);
+    if (shown && it != specialViews_.end() && it->second) active.push_back(it->second);
+  }
+  if (!active.empty()) {
+    request.draw = [active](platform::DrawTarget& target, const core::ViewPlacement& at) {
+      for (const SpecialDrawing& draw : active) draw(target, at);
+    };
+    request.lengthMm = document_.rib.chord.mm;
+  }
+  if (v.compareShown) request.airfoilNames = comparedAirfoils_;
+  return request;
+}
+
+bool MainWindow::ShowPageSetup() {
+  settingswindows::PrintWindow window(document_, PrinterPaperHeightMm(), this);
+  return window.exec() == QDialog::Accepted;
+}
+
+void MainWindow::PrintView() {
+  commands::Print(document_, PrintRequestForView(), platform::CurrentPrinter(), [this] { return ShowPageSetup(); });
+}
+
+void MainWindow::PreviewPrint() {
+  const commands::PrintRequest request = PrintRequestForView();
+  // The preview shows the sheets the print would send: set-up values that cannot print are
+  // mended first, as the print itself asks.
+  while (commands::PlanFor(document_, request).problem != core::TilingProblem::None)
+    if (!ShowPageSetup()) return;
+  QPrinter& printer = platform::SharedPrinter();
+  QPrintPreviewDialog preview(&printer, this);
+  preview.setObjectName("PrintPreview");
+  bool failed = false;
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &request, &failed](QPrinter* target) {
+    platform::QtPageOutput output(*target);
+    std::string error;
+    if (!commands::SendSheets(document_, request, commands::PlanFor(document_, request), output, error) && !failed) {
+      failed = true;
+      platform::ReportGeneralError(" Main/PrintPreview", platform::ErrorInfo{platform::kErrDeviceIo, error});
+    }
+  });
+  preview.exec();
+}
+
+}  // namespace mainwindow

@@ -1,0 +1,123 @@
+// The window's start and end: loading, its place on the screen, closing and logout.
+#include "mainwindow/mainwindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QScreen>
+#include <QSessionManager>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <algorithm>
+
+#include "files/settings.h"
+#include "mainwindow/mainview.h"
+#include "mainwindow/undohistory.h"
+#include "platform/desktop.h"
+#include "platform/userstore.h"
+
+namespace mainwindow {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Where the per-user store keeps the window's size, place and maximised state.
+constexpr const char* kWindowSection = "Window";
+constexpr const char* kGeometryKey = "MainGeometry";
+
+}  // namespace
+
+void MainWindow::PlaceOnScreen() {
+  const std::string saved = platform::CurrentUserStore().Get(kWindowSection, kGeometryKey);
+  if (!saved.empty()) restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(saved)));
+  KeepWithinScreen();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The frame's size is known once the window is shown, and once the window manager has
+  // framed it a moment later.
+  KeepWithinScreen();
+  QTimer::singleShot(250, this, [this] { KeepWithinScreen(); });
+}
+
+void MainWindow::KeepWithinScreen() {
+  if (isMaximized() || isFullScreen()) return;
+  // Whatever was saved, on whichever screen: the window opens whole on the screen it is on.
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (!s) return;
+  const QRect room = s->availableGeometry();
+  const QSize frameExtra = frameGeometry().size() - geometry().size();
+  const QSize most = room.size() - frameExtra;
+  if (width() > most.width() || height() > most.height())
+    resize(std::min(width(), most.width()), std::min(height(), most.height()));
+  QRect frame = frameGeometry();
+  frame.moveLeft(std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width() + 1)));
+  frame.moveTop(std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height() + 1)));
+  move(frame.topLeft());
+}
+
+void MainWindow::Load() {
+  core::RibDocument& d = document_;
+  PlaceOnScreen();
+  d.project.modified = false;
+  d.view.outlineShown = true;
+  platform::CurrentDesktop().SetBusy(false);
+  d.settings.unitText = " mm";
+  files::StartSettings(d);
+  Panel(3)->setText(Q(UnitPanelText(d)));
+  {
+    QSignalBlocker block(zoomList_);
+    zoomList_->clear();
+    for (const std::string& entry : ZoomEntries()) zoomList_->addItem(Q(entry));
+  }
+  zoomList_->setCurrentIndex(kZoomDefaultIndex);
+  ZoomChosen();
+  Panel(1)->setText(Q(VersionPanelText(d)));
+  Panel(2)->clear();
+  LoadRecentMenu();
+  for (Command command : AirfoilCommands()) SetCommandEnabled(command, d.airfoil.loaded);
+  history_->StartAfresh();  // the settings just read are no step to undo
+}
+
+bool MainWindow::CloseOtherWindows() {
+  bool allClosed = true;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w == this || !w->isVisible() || w->inherits("QMenu")) continue;
+    if (!w->close()) allClosed = false;
+  }
+  return allClosed;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!quitConfirmed_ && !AskToQuit(document_)) {
+    event->ignore();
+    return;
+  }
+  quitConfirmed_ = false;
+  // The help shows in the user's browser: there is no help window of ours to close.
+  if (!CloseOtherWindows()) {
+    // A window that refused to close keeps the program, and the rib, open.
+    event->ignore();
+    return;
+  }
+  platform::CurrentUserStore().Set(kWindowSection, kGeometryKey, saveGeometry().toBase64().toStdString());
+  event->accept();
+}
+
+void MainWindow::CommitData(QSessionManager& manager) {
+  // Logging out ends the program as surely as Exit: the same question, or no logout.
+  const bool mayAsk = manager.allowsInteraction();
+  if (!SessionMayEnd(document_, mayAsk)) {
+    manager.cancel();
+    return;
+  }
+  if (mayAsk) {
+    manager.release();
+    quitConfirmed_ = true;
+  }
+}
+
+}  // namespace mainwindow
