@@ -36,6 +36,7 @@
 #include "commands/dxfexport.h"
 #include "commands/newrib.h"
 #include "commands/projectcommands.h"
+#include "commands/startsettings.h"
 #include "core/caption.h"
 #include "mainwindow/undohistory.h"
 #include "ribwindows/inputwindow.h"
@@ -661,7 +662,7 @@ void MainWindow::Load() {
   d.view.outlineShown = true;
   platform::CurrentDesktop().SetBusy(false);
   d.settings.unitText = " mm";
-  files::StartSettings(d);
+  commands::StartSettings(d);
   Panel(3)->setText(Q(UnitPanelText(d)));
   {
     QSignalBlocker block(zoomList_);

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "commands/airfoilreadfailure.h"
 #include "core/ribdocument.h"
 #include "files/ini.h"
 #include "platform/help.h"
@@ -270,7 +271,7 @@ void OpenAirfoilWindow::SelectFile(const std::string& fileName) {
   choice_ = std::make_unique<FileChoice>(ChooseFile(currentDir_, fileName));
   nomfile1_->setText(Q(fileName));
   preview_->Show(choice_->result.ok() ? &choice_->data : nullptr);
-  if (!choice_->result.ok()) files::ShowAirfoilReadFailure(choice_->result, windowTitle().toStdString());
+  if (!choice_->result.ok()) commands::ShowAirfoilReadFailure(choice_->result, windowTitle().toStdString());
   label1_->setText(Q(choice_->label1));
   label2_->setText(Q(choice_->label2));
 }
