@@ -52,7 +52,6 @@
 #include "files/settings.h"
 #include "mainwindow/aboutbox.h"
 #include "mainwindow/cutexportwindow.h"
-#include "mainwindow/openairfoilwindow.h"
 #include "mainwindow/languagewindow.h"
 #include "mainwindow/mainview.h"
 #include "mainwindow/startup.h"
@@ -75,6 +74,8 @@
 #include "settingswindows/colourswindow.h"
 #include "settingswindows/defaultswindow.h"
 #include "settingswindows/printwindow.h"
+#include "sharedwindows/openairfoilwindow.h"
+#include "sharedwindows/ribstatus.h"
 #include "toolwindows/airfoilviews.h"
 #include "toolwindows/dihedralwindow.h"
 #include "toolwindows/ribsheetwindow.h"
@@ -483,7 +484,7 @@ void MainWindow::WireCommands() {
       ToggleDisplay(toggle);
     });
   set(NewRib, [&d] {
-    if (ConfirmNewRib(d)) commands::NewRib(d);
+    if (sharedwindows::ConfirmNewRib(d)) commands::NewRib(d);
   });
   set(Language, [this] {
     LanguageWindow lang(document_, LanguageWindow::Purpose::ChangeLanguage, this);
@@ -521,7 +522,7 @@ void MainWindow::WireCommands() {
   // The series windows read their airfoils through the open window and open the files
   // they wrote as the current airfoil.
   auto pickAirfoil = [this, &d](const std::string& caption) -> std::optional<serieswindows::PickedAirfoil> {
-    OpenAirfoilWindow open(d.settings, caption, false, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
+    sharedwindows::OpenAirfoilWindow open(d.settings, caption, false, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
     open.exec();
     if (!open.Accepted()) return std::nullopt;
     return serieswindows::PickedAirfoil{open.ChosenPath(), open.TakeData()};
@@ -801,7 +802,7 @@ void MainWindow::Redraw() {
   }
   if (!d.airfoil.loaded) return;
   Panel(1)->setText(Q(VersionPanelText(d)));
-  Panel(2)->setText(Q(AirfoilPanelText(d, Text("MainTolbar", "11"), Text("MainTolbar", "13"))));
+  Panel(2)->setText(Q(sharedwindows::AirfoilPanelText(d, Text("MainTolbar", "11"), Text("MainTolbar", "13"))));
   if (d.rib.trailingEdge.mm + d.rib.leadingEdge.mm > d.rib.chord.mm) {
     // Nothing is drawn; the box is told once for these values, not at every resize or scroll.
     view_->Clear();
@@ -1016,7 +1017,7 @@ void MainWindow::ShowInput(ribwindows::InputKind kind) {
 void MainWindow::OpenAirfoil() {
   core::RibDocument& d = document_;
   d.view.formerShown = false;
-  OpenAirfoilWindow open(d.settings, Text("frmopen", "1"), false, this);
+  sharedwindows::OpenAirfoilWindow open(d.settings, Text("frmopen", "1"), false, this);
   open.exec();
   if (!open.Accepted()) return;
   commands::InstallOpenedAirfoil(d, open.ChosenPath(), open.TakeData());

@@ -1,4 +1,4 @@
-#include "mainwindow/openairfoilwindow.h"
+#include "sharedwindows/openairfoilwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,13 +20,13 @@
 #include "commands/airfoilreadfailure.h"
 #include "core/ribdocument.h"
 #include "files/ini.h"
-#include "platform/help.h"
-#include "mainwindow/viewdrawing.h"
 #include "platform/desktop.h"
+#include "platform/help.h"
 #include "platform/messages.h"
+#include "platform/qt/qtdrawtarget.h"
 #include "platform/texts.h"
 
-namespace mainwindow {
+namespace sharedwindows {
 
 using platform::Text;
 
@@ -66,7 +66,8 @@ void PreviewArea::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   const double dpi = logicalDpiX();
   painter.translate(0, -kTopTwips * dpi / 1440.0);
-  PaintPreview(painter, dpi, *data_);
+  platform::QtDrawTarget target(painter, dpi, dpi, std::max(1.0, dpi / 96.0));
+  DrawAirfoilPreview(target, *data_);
 }
 
 OpenAirfoilWindow::OpenAirfoilWindow(core::ProgramSettings& settings, const std::string& caption, bool showMemorize,
@@ -316,4 +317,4 @@ void OpenAirfoilWindow::reject() {
   QDialog::reject();
 }
 
-}  // namespace mainwindow
+}  // namespace sharedwindows
