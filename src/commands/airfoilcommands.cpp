@@ -3,6 +3,7 @@
 #include <exception>
 #include <filesystem>
 
+#include "commands/airfoilreadfailure.h"
 #include "commands/projectcommands.h"
 #include "commands/windowtitle.h"
 #include "core/airfoilprep.h"
@@ -82,7 +83,7 @@ void OpenRecentAirfoil(core::RibDocument& s, const std::string& path) {
   files::AirfoilData data;
   files::AirfoilReadResult result = files::ReadAirfoilFile(path, data);
   if (!result.ok()) {
-    files::ShowAirfoilReadFailure(result, Text("frmopen", "1"));
+    ShowAirfoilReadFailure(result, Text("frmopen", "1"));
     return;
   }
   InstallOpenedAirfoil(s, path, std::move(data));
@@ -105,7 +106,7 @@ bool OpenFile(core::RibDocument& d, const std::string& path) {
   files::AirfoilData data;
   const files::AirfoilReadResult result = files::ReadAirfoilFile(path, data);
   if (!result.ok()) {
-    files::ShowAirfoilReadFailure(result, Text("frmopen", "1"));
+    ShowAirfoilReadFailure(result, Text("frmopen", "1"));
     return false;
   }
   // The open window refuses such files too; the preparation needs five points.

@@ -1,5 +1,6 @@
 #include "commands/newrib.h"
 
+#include "commands/startsettings.h"
 #include "core/newrib.h"
 #include "core/numformat.h"
 #include "files/ini.h"
@@ -17,7 +18,7 @@ void ClearRibState(core::RibDocument& d) {
 
 void NewRib(core::RibDocument& d) {
   ClearRibState(d);
-  files::CheckAirfoilDirectories(d);
+  CheckAirfoilDirectories(d);
   d.project.windowTitle = platform::kProgramTitle;
   d.changes.Announce(core::Change::NewRib | core::Change::Setup | core::Change::Project);
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "commands/airfoilreadfailure.h"
 #include "commands/newrib.h"
 #include "commands/windowtitle.h"
 #include "core/airfoilprep.h"
@@ -110,7 +111,7 @@ OpenProjectOutcome OpenProjectFile(core::RibDocument& d, const std::string& path
 
   files::AirfoilReadResult airfoil = files::ReadAirfoilInto(d.airfoil);
   if (!airfoil.ok()) {
-    files::ShowAirfoilReadFailure(airfoil, Text("frmopen", "1"));
+    ShowAirfoilReadFailure(airfoil, Text("frmopen", "1"));
     return OpenProjectOutcome::AirfoilUnreadable;
   }
   // The open dialog refuses such files too; the preparation needs five points.

@@ -54,7 +54,6 @@ AirfoilReadResult Refuse(AirfoilData& d, AirfoilReadStatus status, const char* k
   AirfoilReadResult r = Fail(d, status);
   r.shortText = Text("frmopen", key);
   r.boxText = r.shortText;
-  r.boxIcon = platform::BoxIcon::Exclamation;
   return r;
 }
 
@@ -85,7 +84,6 @@ AirfoilReadResult ReadAirfoilFile(const std::string& path, AirfoilData& d) {
                                                                 : AirfoilReadStatus::TooLarge);
     r.boxText = platform::RefusalText(file, path);  // names the path itself
     r.shortText = r.boxText.substr(0, r.boxText.find('\n'));
-    r.boxIcon = platform::BoxIcon::Exclamation;
     return r;
   }
   if (!file.ok()) r = Refuse(d, AirfoilReadStatus::Unreadable, "36");
@@ -149,7 +147,6 @@ static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d
       r.shortText = Text("frmopen", "16") + "= " + core::PlainNumberText(x) + Text("frmopen", "17") + "= " +
                  core::PlainNumberText(xs[static_cast<std::size_t>(i - 1)]);
       r.boxText = r.shortText;
-      r.boxIcon = platform::BoxIcon::None;
       return r;
     }
     pos = end + 1;
@@ -176,14 +173,6 @@ AirfoilReadResult ReadAirfoilInto(core::AirfoilAsRead& airfoil) {
   airfoil.y = std::move(d.y);
   airfoil.pointCount = d.pointCount;
   return r;
-}
-
-std::string ShowAirfoilReadFailure(const AirfoilReadResult& result, const std::string& caption) {
-  if (result.ok()) return std::string();
-  if (result.status == AirfoilReadStatus::Error)
-    return platform::ReportGeneralError(" Open/FichierLecture", result.error);
-  platform::Inform(result.boxText, caption, result.boxIcon);
-  return result.boxText;
 }
 
 void SplitAirfoilFileName(const std::string& path, std::string& name, std::string& ext) {

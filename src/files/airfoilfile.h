@@ -6,7 +6,6 @@
 
 #include "core/ribdocument.h"
 #include "platform/errorreport.h"
-#include "platform/messages.h"
 
 namespace files {
 
@@ -24,7 +23,6 @@ struct AirfoilReadResult {
   AirfoilReadStatus status = AirfoilReadStatus::Ok;
   std::string shortText;               // the refusal in one line, as the open window shows it
   std::string boxText;                 // the message for the user; empty on success
-  platform::BoxIcon boxIcon = platform::BoxIcon::Information;
   platform::ErrorInfo error;           // for AirfoilReadStatus::Error
 
   bool ok() const { return status == AirfoilReadStatus::Ok; }
@@ -49,12 +47,8 @@ AirfoilReadResult ReadAirfoilFile(const std::string& path, AirfoilData& data);
 AirfoilReadResult ParseAirfoilText(const std::string& contents, AirfoilData& data);
 
 // Reads the file named by airfoil.path into its title, points and count. Shows nothing:
-// the caller shows the result (ShowAirfoilReadFailure). On failure pointCount is 0.
+// the caller tells the result. On failure pointCount is 0.
 AirfoilReadResult ReadAirfoilInto(core::AirfoilAsRead& airfoil);
-
-// Shows the refusal's box titled with `caption` (the open window's caption), or the
-// general error report for an unexpected error. Returns the text shown.
-std::string ShowAirfoilReadFailure(const AirfoilReadResult& result, const std::string& caption);
 
 // File name parts as the program keeps them: the name less its last 4 characters and
 // the last 3 characters.

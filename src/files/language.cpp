@@ -7,7 +7,6 @@
 
 #include "files/ini.h"
 #include "files/settings.h"
-#include "platform/messages.h"
 #include "platform/texts.h"
 #include "core/plaintext.h"
 
@@ -26,8 +25,6 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
   if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), lower)) return false;
   return a < b;
 }
-
-std::string LanguageSetting(const core::RibDocument& s) { return GetINIFile("Language", "Langue", s.settings.iniFile); }
 
 }  // namespace
 
@@ -83,30 +80,7 @@ void ChooseLanguage(core::RibDocument& s, const std::string& languageName) {
   WriteINIFile("Language", "Langue", languageName, s.settings.iniFile);
 }
 
-bool StartLanguage(core::RibDocument& s, LanguageChooser& chooser) {
-  InstallLanguageLookup(s);
-  s.settings.languageName = LanguageSetting(s);
-  while (s.settings.languageName.empty()) {
-    if (ListLanguages(s.settings.programDir).empty()) {
-      // Without any language file there is nothing to choose and no text to say it with.
-      platform::Inform("No language file (*.lng) was found in the program folder:\n" + s.settings.programDir +
-                           "\n\nVandrell cannot show its texts without one. Reinstall Vandrell, or copy "
-                           "English.lng into that folder.",
-                       platform::kProgramTitle, platform::BoxIcon::Critical);
-      return false;
-    }
-    chooser.ShowChooser(s);
-    const std::string chosen = s.settings.languageName;
-    s.settings.languageName = LanguageSetting(s);
-    // A settings file that cannot be written must not keep the user choosing for ever:
-    // the choice then holds for this session.
-    if (s.settings.languageName.empty()) s.settings.languageName = chosen;
-    if (s.settings.languageName.empty())
-      platform::Inform("Please select a language", platform::kProgramTitle, platform::BoxIcon::Critical);
-  }
-  s.settings.languageFile = LanguageFilePath(s.settings.programDir, s.settings.languageName);
-  return true;
-}
+std::string LanguageSetting(const core::RibDocument& s) { return GetINIFile("Language", "Langue", s.settings.iniFile); }
 
 void UseBatchLanguage(core::RibDocument& s) {
   std::string name = LanguageSetting(s);

@@ -1,6 +1,6 @@
 #pragma once
-// Language files: the text lookup behind platform::Text, the choice of the language at the
-// first start and from the menu, and the list of languages beside the program.
+// Language files: the text lookup behind platform::Text, the language chosen and its
+// setting, and the list of languages beside the program.
 //
 // A language file is an INI file "<language>.lng" in the program directory; every caption,
 // tool tip and message is its value for a section and key. Texts are read from the file at
@@ -52,25 +52,11 @@ class ScopedTextMisses {
   ScopedTextMisses* previous_;
 };
 
-// The language window, implemented by the window layer, shown modally at the first start.
-// On a choice it calls ChooseLanguage; closing it without a
-// choice leaves the language unset.
-class LanguageChooser {
- public:
-  virtual ~LanguageChooser() = default;
-  virtual void ShowChooser(core::RibDocument& s) = 0;
-};
-
 // The choice of a language: languageName, languageFile, and INI Language/Langue.
 void ChooseLanguage(core::RibDocument& s, const std::string& languageName);
 
-// Start-up: the language of INI Language/Langue; while there is none, the chooser, and after
-// a chooser closed without a choice the critical box "Please select a language". Installs the
-// lookup and sets languageName and languageFile; the caller then loads the main window's
-// captions. Needs s.settings.programDir and s.settings.iniFile.
-// Returns false, after saying so once, when the program directory holds no language file at
-// all: asking again could never succeed, so the program ends.
-bool StartLanguage(core::RibDocument& s, LanguageChooser& chooser);
+// The language INI Language/Langue names; "" while none is chosen.
+std::string LanguageSetting(const core::RibDocument& s);
 
 // Batch programs: the language of INI Language/Langue when its file exists, else English;
 // installs the lookup. Never asks.

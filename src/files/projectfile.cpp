@@ -15,7 +15,6 @@
 #include "files/airfoilfile.h"
 #include "files/ini.h"
 #include "platform/fileio.h"
-#include "platform/messages.h"
 #include "platform/texts.h"
 #include "core/plaintext.h"
 

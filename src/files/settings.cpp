@@ -7,9 +7,7 @@
 #include "core/numformat.h"
 #include "files/ini.h"
 #include "platform/fileio.h"
-#include "platform/messages.h"
 #include "platform/paths.h"
-#include "platform/texts.h"
 #include "platform/userstore.h"
 
 namespace files {
@@ -222,7 +220,7 @@ void DirectoriesFromInstallation(core::RibDocument& s) {
   Write(s, kSectionDirectories, {{kKeyAirfoilDir, s.settings.airfoilDir}, {kKeySeriesDir, s.settings.seriesAirfoilDir}});
 }
 
-void CheckAirfoilDirectories(const core::RibDocument& s) {
+std::optional<DirectoryProblem> AirfoilDirectoryProblem(const core::RibDocument& s) {
   auto exists = [](const std::string& dir) {
     std::error_code ec;
     return !dir.empty() && fs::is_directory(dir, ec);
@@ -230,27 +228,11 @@ void CheckAirfoilDirectories(const core::RibDocument& s) {
   auto isProgramDir = [&s](const std::string& dir) {
     return platform::WithoutTrailingSeparator(dir) == platform::WithoutTrailingSeparator(s.settings.programDir);
   };
-  std::string dir;
-  bool missing = false;
-  if (!exists(s.settings.airfoilDir)) {
-    dir = s.settings.airfoilDir;
-    missing = true;
-  } else if (!exists(s.settings.seriesAirfoilDir)) {
-    dir = s.settings.seriesAirfoilDir;
-    missing = true;
-  } else if (isProgramDir(s.settings.airfoilDir)) {
-    dir = s.settings.airfoilDir;
-  } else if (isProgramDir(s.settings.seriesAirfoilDir)) {
-    dir = s.settings.seriesAirfoilDir;
-  } else {
-    return;
-  }
-  const std::string sep(1, static_cast<char>(fs::path::preferred_separator));
-  // Alert B hints at the airfoil folder the user probably meant.
-  const std::string afterDir = missing ? " " : sep + "airfoils  " + sep + "...  ";
-  const std::string text = platform::Text("FrmMainMessage", "1") + " " + dir + afterDir +
-                           platform::Text("FrmMainMessage", "2") + "\n\n" + platform::Text("FrmMainMessage", "3");
-  platform::Inform(text, platform::Text("FrmMainMessage", "18"), platform::BoxIcon::Critical);
+  if (!exists(s.settings.airfoilDir)) return DirectoryProblem{s.settings.airfoilDir, true};
+  if (!exists(s.settings.seriesAirfoilDir)) return DirectoryProblem{s.settings.seriesAirfoilDir, true};
+  if (isProgramDir(s.settings.airfoilDir)) return DirectoryProblem{s.settings.airfoilDir, false};
+  if (isProgramDir(s.settings.seriesAirfoilDir)) return DirectoryProblem{s.settings.seriesAirfoilDir, false};
+  return std::nullopt;
 }
 
 void SetChordLinePositionForUnit(core::RibDocument& s) {
@@ -270,7 +252,6 @@ void StartSettings(core::RibDocument& s) {
     s.settings.firstRun = false;
     core::ResetSetup(s);
     LoadAllSettings(s);
-    CheckAirfoilDirectories(s);
   }
   SetChordLinePositionForUnit(s);
 }

@@ -2,6 +2,7 @@
 // The settings file: its sections and keys, the six section writers and readers, the
 // start-up (first run or load), the airfoil directory check and the recent-files list.
 // Every routine works on the file named by the state's `iniFile`.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -75,17 +76,22 @@ std::string StarterAirfoilDirectory(const std::string& programDir);
 inline constexpr const char* kUserSeriesFolder = "series";
 std::string UserSeriesDirectory(const std::string& programDir);
 
-// Alert A when an airfoil directory is missing, else alert B when one is the program
-// directory itself; only the first finding is shown. Changes nothing.
-void CheckAirfoilDirectories(const core::RibDocument& s);
+// The first airfoil directory that cannot serve as it stands: a missing one (RepProfil
+// before RepProfilevol), else one that is the program directory itself. None when both
+// serve.
+struct DirectoryProblem {
+  std::string dir;
+  bool missing = false;  // else it is the program directory
+};
+std::optional<DirectoryProblem> AirfoilDirectoryProblem(const core::RibDocument& s);
 
 // The chord line's print position for the unit in force: 50 mm, or 2 in.
 void SetChordLinePositionForUnit(core::RibDocument& s);
 
 // The settings part of the main window's load. Without `Repertoires`/`Install` (first
 // run): defaults, directories from the per-user store, every section written, `firstRun`
-// 1. Otherwise: defaults, every section read, the directory check. Then the chord line's
-// print position from the unit.
+// 1. Otherwise: defaults, every section read. Then the chord line's print position from the unit. The caller
+// checks the directories after a later start.
 void StartSettings(core::RibDocument& s);
 // Ends a first run once the main window is up: `Install` = "1" is written last, so that an
 // interrupted first run is done again at the next start.

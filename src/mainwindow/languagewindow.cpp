@@ -10,6 +10,7 @@
 #include "commands/windowtitle.h"
 #include "core/ribdocument.h"
 #include "files/ini.h"
+#include "platform/messages.h"
 #include "platform/texts.h"
 
 namespace mainwindow {
@@ -82,6 +83,31 @@ void LanguageWindow::Choose() {
 void LanguageChooserWindow::ShowChooser(core::RibDocument& document) {
   LanguageWindow window(document, LanguageWindow::Purpose::FirstChoice, nullptr);
   window.exec();
+}
+
+bool StartLanguage(core::RibDocument& s, LanguageChooser& chooser) {
+  files::InstallLanguageLookup(s);
+  s.settings.languageName = files::LanguageSetting(s);
+  while (s.settings.languageName.empty()) {
+    if (files::ListLanguages(s.settings.programDir).empty()) {
+      // Without any language file there is nothing to choose and no text to say it with.
+      platform::Inform("No language file (*.lng) was found in the program folder:\n" + s.settings.programDir +
+                           "\n\nVandrell cannot show its texts without one. Reinstall Vandrell, or copy "
+                           "English.lng into that folder.",
+                       platform::kProgramTitle, platform::BoxIcon::Critical);
+      return false;
+    }
+    chooser.ShowChooser(s);
+    const std::string chosen = s.settings.languageName;
+    s.settings.languageName = files::LanguageSetting(s);
+    // A settings file that cannot be written must not keep the user choosing for ever:
+    // the choice then holds for this session.
+    if (s.settings.languageName.empty()) s.settings.languageName = chosen;
+    if (s.settings.languageName.empty())
+      platform::Inform("Please select a language", platform::kProgramTitle, platform::BoxIcon::Critical);
+  }
+  s.settings.languageFile = files::LanguageFilePath(s.settings.programDir, s.settings.languageName);
+  return true;
 }
 
 }  // namespace mainwindow

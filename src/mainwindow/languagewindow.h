@@ -1,5 +1,6 @@
 #pragma once
-// The language window `lang`: the language files beside the program, one to choose.
+// The language window `lang`: the language files beside the program, one to choose; and
+// the start-up's choice of a language.
 #include <QDialog>
 
 #include "files/language.h"
@@ -32,10 +33,26 @@ class LanguageWindow : public QDialog {
   bool changed_ = false;
 };
 
-// The window as the language start-up shows it while no language is set.
-class LanguageChooserWindow : public files::LanguageChooser {
+// What the start-up shows while no language is set. On a choice it calls
+// files::ChooseLanguage; closing it without a choice leaves the language unset.
+class LanguageChooser {
+ public:
+  virtual ~LanguageChooser() = default;
+  virtual void ShowChooser(core::RibDocument& s) = 0;
+};
+
+// The language window, as the start-up shows it.
+class LanguageChooserWindow : public LanguageChooser {
  public:
   void ShowChooser(core::RibDocument& s) override;
 };
+
+// Start-up: the language of INI Language/Langue; while there is none, the chooser, and after
+// a chooser closed without a choice the critical box "Please select a language". Installs the
+// lookup and sets languageName and languageFile; the caller then loads the main window's
+// captions. Needs s.settings.programDir and s.settings.iniFile.
+// Returns false, after saying so once, when the program directory holds no language file at
+// all: asking again could never succeed, so the program ends.
+bool StartLanguage(core::RibDocument& s, LanguageChooser& chooser);
 
 }  // namespace mainwindow

@@ -16,7 +16,8 @@
 #include "mainwindow/aboutbox.h"
 #include "mainwindow/cutexportwindow.h"
 #include "mainwindow/languagewindow.h"
-#include "mainwindow/openairfoilwindow.h"
+#include "sharedwindows/openairfoilwindow.h"
+#include "sharedwindows/ribstatus.h"
 #include "platform/desktop.h"
 #include "platform/help.h"
 #include "platform/messages.h"
@@ -130,7 +131,7 @@ void MainWindow::WireCommands() {
       ToggleDisplay(toggle);
     });
   set(NewRib, [&d] {
-    if (ConfirmNewRib(d)) commands::NewRib(d);
+    if (sharedwindows::ConfirmNewRib(d)) commands::NewRib(d);
   });
   set(Language, [this] {
     LanguageWindow lang(document_, LanguageWindow::Purpose::ChangeLanguage, this);
@@ -168,7 +169,7 @@ void MainWindow::WireCommands() {
   // The series windows read their airfoils through the open window and open the files
   // they wrote as the current airfoil.
   auto pickAirfoil = [this, &d](const std::string& caption) -> std::optional<serieswindows::PickedAirfoil> {
-    OpenAirfoilWindow open(d.settings, caption, false, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
+    sharedwindows::OpenAirfoilWindow open(d.settings, caption, false, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
     open.exec();
     if (!open.Accepted()) return std::nullopt;
     return serieswindows::PickedAirfoil{open.ChosenPath(), open.TakeData()};

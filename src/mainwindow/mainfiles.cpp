@@ -7,7 +7,7 @@
 #include <QUrl>
 
 #include "commands/airfoilcommands.h"
-#include "mainwindow/openairfoilwindow.h"
+#include "sharedwindows/openairfoilwindow.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 
@@ -34,7 +34,7 @@ std::vector<std::string> OpenableFiles(const QMimeData* data) {
 void MainWindow::OpenAirfoil() {
   core::RibDocument& d = document_;
   d.view.formerShown = false;
-  OpenAirfoilWindow open(d.settings, Text("frmopen", "1"), false, this);
+  sharedwindows::OpenAirfoilWindow open(d.settings, Text("frmopen", "1"), false, this);
   open.exec();
   if (!open.Accepted()) return;
   commands::InstallOpenedAirfoil(d, open.ChosenPath(), open.TakeData());

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "files/settings.h"
+#include "commands/startsettings.h"
 #include "mainwindow/mainview.h"
 #include "mainwindow/undohistory.h"
 #include "platform/desktop.h"
@@ -66,7 +67,7 @@ void MainWindow::Load() {
   d.view.outlineShown = true;
   platform::CurrentDesktop().SetBusy(false);
   d.settings.unitText = " mm";
-  files::StartSettings(d);
+  commands::StartSettings(d);
   Panel(3)->setText(Q(UnitPanelText(d)));
   {
     QSignalBlocker block(zoomList_);

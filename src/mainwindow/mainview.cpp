@@ -27,13 +27,6 @@ std::string UnitPanelText(const core::RibDocument& s) {
   return platform::Text("MainTolbar", "27") + " :" + s.settings.unitText;
 }
 
-std::string AirfoilPanelText(const core::RibDocument& s, const std::string& airfoilLabel,
-                             const std::string& chordLabel) {
-  std::string text = airfoilLabel + " : " + s.airfoil.name + "  " + chordLabel + " : " + s.rib.chord.text + s.settings.unitText;
-  if (s.airfoil.title.empty() || s.airfoil.title.front() != '1') text += " <> Information : " + s.airfoil.title;
-  return text;
-}
-
 double ScrollStepTwips(const core::RibDocument& s) {
   return static_cast<double>(s.rib.chord.mm) * static_cast<double>(s.view.zoom) / 2.0;
 }

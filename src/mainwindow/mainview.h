@@ -17,10 +17,6 @@ float ZoomFromEntry(const std::string& entry);
 // Status bar panels.
 std::string VersionPanelText(const core::RibDocument& s);
 std::string UnitPanelText(const core::RibDocument& s);
-// Airfoil and chord; the file's title follows unless it begins with "1" (no title line).
-// `airfoilLabel` and `chordLabel` are the language's labels.
-std::string AirfoilPanelText(const core::RibDocument& s, const std::string& airfoilLabel,
-                             const std::string& chordLabel);
 
 // One step of a scroll bar moves the picture by chord x zoom / 2 twips.
 double ScrollStepTwips(const core::RibDocument& s);

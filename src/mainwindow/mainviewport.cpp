@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "mainwindow/mainview.h"
+#include "sharedwindows/ribstatus.h"
 #include "mainwindow/viewdrawing.h"
 #include "platform/messages.h"
 #include "platform/qt/qtdrawtarget.h"
@@ -125,7 +126,7 @@ void MainWindow::Redraw() {
   }
   if (!d.airfoil.loaded) return;
   Panel(1)->setText(Q(VersionPanelText(d)));
-  Panel(2)->setText(Q(AirfoilPanelText(d, Text("MainTolbar", "11"), Text("MainTolbar", "13"))));
+  Panel(2)->setText(Q(sharedwindows::AirfoilPanelText(d, Text("MainTolbar", "11"), Text("MainTolbar", "13"))));
   if (d.rib.trailingEdge.mm + d.rib.leadingEdge.mm > d.rib.chord.mm) {
     // Nothing is drawn; the box is told once for these values, not at every resize or scroll.
     view_->Clear();

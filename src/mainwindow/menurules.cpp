@@ -141,23 +141,6 @@ bool AskToQuit(core::RibDocument& d) {
 
 bool SessionMayEnd(core::RibDocument& d, bool mayAsk) { return mayAsk ? AskToQuit(d) : !HasUnsavedChanges(d); }
 
-NewRibStep NewRibDecision(const core::RibDocument& s) {
-  if (s.view.formerShown) return NewRibStep::ClearNow;
-  if (!s.airfoil.loaded) return NewRibStep::Nothing;
-  return s.project.saved ? NewRibStep::ClearNow : NewRibStep::AskFirst;
-}
-
-bool ConfirmNewRib(const core::RibDocument& s) {
-  switch (NewRibDecision(s)) {
-    case NewRibStep::ClearNow: return true;
-    case NewRibStep::Nothing: return false;
-    case NewRibStep::AskFirst:
-      return platform::AskYesNo(Text("FrmMainMessage", "5"), Text("FrmMainMessage", "6"),
-                                platform::BoxIcon::Question, true) != platform::BoxAnswer::No;
-  }
-  return false;
-}
-
 const char* const kVersionPageUrl = VANDRELL_VERSION_URL;
 
 void StartCalculator() {

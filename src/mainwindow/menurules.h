@@ -1,6 +1,6 @@
 #pragma once
 // The main menu's rules apart from the window: its commands, which of them need an
-// airfoil, the questions asked before new rib and exit. Plain functions so they are tested
+// airfoil, the question asked before exit. Plain functions so they are tested
 // without a screen.
 #include <optional>
 #include <string>
@@ -51,12 +51,6 @@ bool AskToQuit(core::RibDocument& d);
 // Whether a session logout may end the program: the quit question when it may be asked;
 // when it may not, unsaved changes keep the program (and the logout) from ending.
 bool SessionMayEnd(core::RibDocument& d, bool mayAsk);
-
-// What the new-rib command does before clearing.
-enum class NewRibStep { ClearNow, AskFirst, Nothing };
-NewRibStep NewRibDecision(const core::RibDocument& s);
-// Asks FrmMainMessage/5 and /6 when needed; true when the rib is to be cleared.
-bool ConfirmNewRib(const core::RibDocument& s);
 
 // The address of the update page of this edition (a build setting).
 extern const char* const kVersionPageUrl;

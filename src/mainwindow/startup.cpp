@@ -45,7 +45,7 @@ void PrepareProgramState(core::RibDocument& s, const std::string& programDir, co
 
 std::unique_ptr<MainWindow> StartProgram(core::RibDocument& s, bool showSplash) {
   LanguageChooserWindow chooser;
-  if (!files::StartLanguage(s, chooser)) return nullptr;
+  if (!StartLanguage(s, chooser)) return nullptr;
   auto window = std::make_unique<MainWindow>(s);
   {
     platform::BusyPointer busy;

@@ -1,12 +1,10 @@
 #include "mainwindow/viewdrawing.h"
 
 #include <QPainter>
-#include <algorithm>
 
 #include "core/ribtrace.h"
 #include "core/viewgeometry.h"
 #include "files/captions.h"
-#include "mainwindow/openairfoil.h"
 #include "platform/qt/qtdrawtarget.h"
 
 namespace mainwindow {
@@ -47,11 +45,6 @@ void PaintRib(const core::RibDocument& d, QImage& surface) {
   const core::RibConstruction rib = core::BuildRib(d, files::RibLabelsInLanguage());
   core::DrawConstruction(rib, d, at, target);
   if (d.view.markedSpar >= 0 || d.view.markedHole >= 0) core::DrawConstruction(MarkedRows(rib, d.view), d, at, target);
-}
-
-void PaintPreview(QPainter& painter, double dpi, const files::AirfoilData& data) {
-  platform::QtDrawTarget target(painter, dpi, dpi, std::max(1.0, dpi / 96.0));
-  DrawAirfoilPreview(target, data);
 }
 
 }  // namespace mainwindow

@@ -5,12 +5,11 @@
 
 #include "commands/airfoiltools.h"
 #include "files/captions.h"
-#include "mainwindow/mainview.h"
-#include "mainwindow/menurules.h"
-#include "mainwindow/openairfoilwindow.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 #include "ribwindows/inputwindow.h"
+#include "sharedwindows/openairfoilwindow.h"
+#include "sharedwindows/ribstatus.h"
 
 namespace toolwindows {
 
@@ -26,7 +25,7 @@ void AirfoilViews::Compare(QWidget* parent) {
   ribwindows::InputWindow chordWindow(scratch, ribwindows::InputKind::Chord, parent);
   if (chordWindow.exec() != QDialog::Accepted) return;
 
-  mainwindow::OpenAirfoilWindow first(d.settings, Text("OutilCompare", "3") + "  #1", true, parent);
+  sharedwindows::OpenAirfoilWindow first(d.settings, Text("OutilCompare", "3") + "  #1", true, parent);
   std::error_code ec;
   if (!keptFirstPath_.empty() && std::filesystem::is_regular_file(keptFirstPath_, ec)) {
     const std::filesystem::path kept(keptFirstPath_);
@@ -40,7 +39,7 @@ void AirfoilViews::Compare(QWidget* parent) {
   keptFirstPath_ = first.MemorizeAsFirst() || first.MemorizeBox()->isChecked() ? firstPath : std::string();
   files::AirfoilData firstData = first.TakeData();
 
-  mainwindow::OpenAirfoilWindow second(d.settings, Text("OutilCompare", "3") + " #2", false, parent);
+  sharedwindows::OpenAirfoilWindow second(d.settings, Text("OutilCompare", "3") + " #2", false, parent);
   second.exec();
   if (!second.Accepted()) return;
   commands::ShowComparison(d, comparison_, scratch.rib.chord, firstPath, std::move(firstData), second.ChosenPath(),
@@ -50,8 +49,9 @@ void AirfoilViews::Compare(QWidget* parent) {
 void AirfoilViews::Former(QWidget* parent) {
   core::RibDocument& d = document_;
   // The former takes the rib's place: an unsaved rib is not dropped without asking.
-  if (mainwindow::NewRibDecision(d) == mainwindow::NewRibStep::AskFirst && !mainwindow::ConfirmNewRib(d)) return;
-  mainwindow::OpenAirfoilWindow open(d.settings, Text("frmopen", "35"), false, parent);
+  const bool asks = sharedwindows::NewRibDecision(d) == sharedwindows::NewRibStep::AskFirst;
+  if (asks && !sharedwindows::ConfirmNewRib(d)) return;
+  sharedwindows::OpenAirfoilWindow open(d.settings, Text("frmopen", "35"), false, parent);
   open.exec();
   if (!open.Accepted()) return;
   commands::ShowFormer(d, open.ChosenPath(), open.TakeData());
@@ -75,7 +75,7 @@ std::string AirfoilViews::PanelText(ToolView view) const {
     case ToolView::Comparison: return comparison_.Ready() ? commands::ComparisonPanelText(d, comparison_) : std::string();
     case ToolView::ThicknessCamber: return commands::ThicknessCamberPanelText(d);
     case ToolView::Former:
-      return mainwindow::AirfoilPanelText(d, Text("MainTolbar", "11"), Text("MainTolbar", "13"));
+      return sharedwindows::AirfoilPanelText(d, Text("MainTolbar", "11"), Text("MainTolbar", "13"));
   }
   return std::string();
 }

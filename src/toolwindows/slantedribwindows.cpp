@@ -15,12 +15,12 @@
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "files/derivedairfoil.h"
-#include "mainwindow/openairfoilwindow.h"
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
+#include "sharedwindows/openairfoilwindow.h"
 
 namespace toolwindows {
 
@@ -93,7 +93,7 @@ void SourceAirfoilPicker::Use(commands::SourceAirfoil airfoil) {
 }
 
 void SourceAirfoilPicker::PickOther() {
-  mainwindow::OpenAirfoilWindow open(document_.settings, Text("frmopen", "1"), false, window_);
+  sharedwindows::OpenAirfoilWindow open(document_.settings, Text("frmopen", "1"), false, window_);
   open.exec();
   if (!open.Accepted()) return;
   const std::string path = open.ChosenPath();

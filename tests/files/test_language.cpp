@@ -1,33 +1,17 @@
-// The language layer: the chooser at the first start, the list of languages, the lookup
-// behind every caption, and the record of missing texts.
+// The language files: the list of languages, the lookup behind every caption, the record
+// of missing texts, and the batch program's language.
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <stdexcept>
 
 #include "files/ini.h"
 #include "files/language.h"
-#include "platform/messages.h"
 #include "platform/texts.h"
 #include "support/testsupport.h"
 
 namespace {
 
 using testsupport::WriteFile;
-
-// Stands for the language window: each showing runs the next scripted action; "" closes it.
-class ScriptedChooser : public files::LanguageChooser {
- public:
-  void ShowChooser(core::RibDocument& s) override {
-    // A start-up that keeps asking would never end the test.
-    if (++shown > 5) throw std::runtime_error("the chooser was shown again and again");
-    offered = files::ListLanguages(s.settings.programDir);
-    if (!script.empty() && !script.front().empty()) files::ChooseLanguage(s, script.front());
-    if (!script.empty()) script.erase(script.begin());
-  }
-  std::vector<std::string> script, offered;
-  int shown = 0;
-};
 
 class LanguageTest : public ::testing::Test {
  protected:
@@ -44,64 +28,7 @@ class LanguageTest : public ::testing::Test {
 
   testsupport::TempDir dir;
   core::RibDocument s;
-  platform::RecordingMessages messages;
-  platform::ScopedMessages scopedMessages{&messages};
 };
-
-TEST_F(LanguageTest, FirstStartOffersTheFilesAndTheChoiceHoldsAfterwards) {
-  EnglishAndFrench();
-  ScriptedChooser chooser;
-  chooser.script = {"Francais"};
-  ASSERT_TRUE(files::StartLanguage(s, chooser));
-  EXPECT_EQ(chooser.offered, (std::vector<std::string>{"English", "Francais"}));
-  EXPECT_EQ(files::GetINIFile("Language", "Langue", s.settings.iniFile), "Francais");
-
-  // The next start reads the choice back and asks nothing.
-  core::RibDocument next;
-  next.settings.programDir = s.settings.programDir, next.settings.iniFile = s.settings.iniFile;
-  ASSERT_TRUE(files::StartLanguage(next, chooser));
-  EXPECT_EQ(chooser.shown, 1);
-  EXPECT_EQ(next.settings.languageFile, dir.File("Francais.lng"));
-  EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");
-  EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(LanguageTest, ClosingTheChooserWithoutAChoiceAsksAgain) {
-  EnglishAndFrench();
-  ScriptedChooser chooser;
-  chooser.script = {"", "", "English"};
-  ASSERT_TRUE(files::StartLanguage(s, chooser));
-  EXPECT_EQ(chooser.shown, 3);
-  ASSERT_EQ(messages.shown.size(), 2u);
-  for (const platform::BoxRequest& box : messages.shown) {
-    EXPECT_EQ(box.text, "Please select a language");
-    EXPECT_EQ(box.icon, platform::BoxIcon::Critical);
-  }
-  EXPECT_EQ(s.settings.languageName, "English");
-}
-
-TEST_F(LanguageTest, NoLanguageFileAtAllSaysSoOnceAndFails) {
-  WriteFile(dir.File("readme.txt"), "not a language");
-  ScriptedChooser chooser;
-  EXPECT_FALSE(files::StartLanguage(s, chooser));
-  EXPECT_EQ(chooser.shown, 0);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_NE(messages.shown[0].text.find(s.settings.programDir), std::string::npos);
-}
-
-// Why: the start-up reads the choice back from the settings file; when that file cannot be
-// written the user would be asked again for ever.
-TEST_F(LanguageTest, ChoiceHoldsWhenTheSettingsFileCannotBeWritten) {
-  WriteLanguage("English", "[MenuFile]\r\n1=&File\r\n");
-  s.settings.iniFile = dir.File("no-such-folder/Vandrell.ini");
-  ScriptedChooser chooser;
-  chooser.script = {"English"};
-  ASSERT_TRUE(files::StartLanguage(s, chooser));
-  EXPECT_EQ(chooser.shown, 1);
-  EXPECT_FALSE(std::filesystem::exists(s.settings.iniFile));
-  EXPECT_EQ(s.settings.languageName, "English");
-  EXPECT_TRUE(messages.shown.empty());
-}
 
 TEST_F(LanguageTest, ListsOnlyLanguageFilesSortedWithoutRegardToCase) {
   WriteLanguage("francais", "");

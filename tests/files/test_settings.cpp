@@ -116,7 +116,7 @@ TEST_F(Settings, ADefaultInstallUsesTheStarterSetAndAUserSeriesFolderAndRaisesNo
   const auto next = Restart();
   EXPECT_EQ(next->settings.airfoilDir, starter);
   EXPECT_EQ(next->settings.seriesAirfoilDir, userSeries);
-  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_FALSE(files::AirfoilDirectoryProblem(*next));
 }
 
 TEST_F(Settings, InterruptedFirstRunIsDoneAgainAndAfterItTheDirectoryCheckRuns) {
@@ -127,11 +127,16 @@ TEST_F(Settings, InterruptedFirstRunIsDoneAgainAndAfterItTheDirectoryCheckRuns) 
   EXPECT_TRUE(messages.shown.empty());
 
   // With no directory in the user store and no starter set beside the program, the
-  // airfoil directory is the program directory, which the next start points out (alert B).
+  // airfoil directory is the program directory, for the next start to point out.
   files::CompleteFirstRun(*again);
-  EXPECT_FALSE(Restart()->settings.firstRun);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_NE(messages.shown[0].text.find(programDir + "/airfoils  /...  "), std::string::npos);
+  const auto next = Restart();
+  EXPECT_FALSE(next->settings.firstRun);
+  const std::optional<files::DirectoryProblem> problem = files::AirfoilDirectoryProblem(*next);
+  ASSERT_TRUE(problem);
+  EXPECT_EQ(problem->dir, programDir);
+  EXPECT_FALSE(problem->missing);
+  // Reading settings tells the user nothing: that is the caller's.
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(Settings, StartReadsBackEverythingThatWasSavedInInches) {
@@ -202,32 +207,31 @@ TEST_F(Settings, HandEditedValuesThatAreMissingNotNumbersOrOutOfRangeKeepTheirDe
   EXPECT_EQ(s.print.paperIndex, 0);
 }
 
-// Only the first finding is shown: a missing folder (alert A) before one that is the
-// program folder (alert B), RepProfil before RepProfilevol.
-TEST_F(Settings, DirectoryCheckShowsOnlyTheFirstFinding) {
-  const std::string gone = (dir.path() / "gone").string(), hintB = "/airfoils  /...  ";
+// Only the first finding counts: a missing folder before one that is the program folder,
+// RepProfil before RepProfilevol.
+TEST_F(Settings, DirectoryProblemIsTheFirstFinding) {
+  const std::string gone = (dir.path() / "gone").string();
   const struct {
-    std::string airfoilDir, seriesDir, alertDir, hint;  // alertDir "": no alert
-  } cases[] = {{airfoils, series, "", ""},           {gone, series, gone, " "},
-               {gone, gone, gone, " "},               {airfoils, gone, gone, " "},
-               {programDir, gone, gone, " "},         {programDir, series, programDir, hintB},
-               {airfoils, programDir, programDir, hintB}, {programDir, programDir, programDir, hintB},
+    std::string airfoilDir, seriesDir, problemDir;  // problemDir "": none
+    bool missing;
+  } cases[] = {{airfoils, series, "", false},           {gone, series, gone, true},
+               {gone, gone, gone, true},                {airfoils, gone, gone, true},
+               {programDir, gone, gone, true},          {programDir, series, programDir, false},
+               {airfoils, programDir, programDir, false}, {programDir, programDir, programDir, false},
                // A trailing separator still names the program folder.
-               {programDir + "/", series, programDir + "/", hintB}};
+               {programDir + "/", series, programDir + "/", false}};
   for (const auto& c : cases) {
-    messages.shown.clear();
     s.settings.airfoilDir = c.airfoilDir;
     s.settings.seriesAirfoilDir = c.seriesDir;
-    files::CheckAirfoilDirectories(s);
     SCOPED_TRACE(c.airfoilDir + " | " + c.seriesDir);
-    if (c.alertDir.empty()) {
-      EXPECT_TRUE(messages.shown.empty());
+    const std::optional<files::DirectoryProblem> problem = files::AirfoilDirectoryProblem(s);
+    if (c.problemDir.empty()) {
+      EXPECT_FALSE(problem);
       continue;
     }
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "FrmMainMessage/18");
-    EXPECT_EQ(messages.shown[0].icon, platform::BoxIcon::Critical);
-    EXPECT_EQ(messages.shown[0].text, "FrmMainMessage/1 " + c.alertDir + c.hint + "FrmMainMessage/2\n\nFrmMainMessage/3");
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->dir, c.problemDir);
+    EXPECT_EQ(problem->missing, c.missing);
   }
 }
 

@@ -63,19 +63,6 @@ TEST_F(MenuRules, QuittingAsksOnlyWhenChangesWouldBeLost) {
   EXPECT_TRUE(mainwindow::SessionMayEnd(s, false));
 }
 
-TEST_F(MenuRules, NewRibAsksOnlyForAnUnsavedLoadedRib) {
-  core::RibDocument& s = doc;
-  EXPECT_EQ(mainwindow::NewRibDecision(s), mainwindow::NewRibStep::Nothing);
-  s.view.formerShown = true;
-  EXPECT_EQ(mainwindow::NewRibDecision(s), mainwindow::NewRibStep::ClearNow);
-  s.view.formerShown = false;
-  s.airfoil.loaded = true;
-  messages.answers = {BoxAnswer::Yes};
-  EXPECT_TRUE(mainwindow::ConfirmNewRib(s));
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].title, Key("FrmMainMessage", "6"));
-}
-
 TEST_F(MenuRules, ChordComesFromTheTitleLineOnlyWhenItNamesOne) {
   core::RibDocument& s = doc;
   struct Case { const char* unit; const char* title; float chord; const char* text; };

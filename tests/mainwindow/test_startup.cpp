@@ -59,9 +59,10 @@ TEST_F(Startup, FirstStartChoosesTheLanguageAndReadsEveryTextFromIt) {
   ChooseLanguage("");
   QTimer::singleShot(50, [this] { ChooseLanguage("Francais"); });
   mainwindow::LanguageChooserWindow chooser;
-  EXPECT_TRUE(files::StartLanguage(doc, chooser));
+  EXPECT_TRUE(mainwindow::StartLanguage(doc, chooser));
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Please select a language");
+  EXPECT_EQ(messages.shown[0].icon, platform::BoxIcon::Critical);
   EXPECT_EQ(files::GetINIFile("Language", "Langue", doc.settings.iniFile), "Francais");
   EXPECT_EQ(doc.settings.languageFile, dir.File("Francais.lng"));
   EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");

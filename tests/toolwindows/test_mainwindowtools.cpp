@@ -10,10 +10,10 @@
 #include <cstdlib>
 
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/openairfoilwindow.h"
 #include "platform/pageoutput.h"
 #include "platform/qt/qtdrawtarget.h"
 #include "ribwindows/inputwindow.h"
+#include "sharedwindows/openairfoilwindow.h"
 #include "support/mainwindowtest.h"
 
 namespace {
@@ -36,7 +36,7 @@ class MainWindowTools : public testsupport::MainWindowFixture {
   // Picks `file` in the next open window; `next` readies what follows before it closes.
   static void Choose(const std::string& file, std::function<void()> next = {}) {
     When("frmopen", [file, next](QWidget* w) {
-      auto* open = static_cast<mainwindow::OpenAirfoilWindow*>(w);
+      auto* open = static_cast<sharedwindows::OpenAirfoilWindow*>(w);
       open->SetDirectory(std::string(VANDRELL_SOURCE_DIR) + "/airfoils");
       open->SelectFile(file);
       if (next) next();
@@ -104,7 +104,7 @@ TEST_F(MainWindowTools, ACancelledComparisonLeavesTheRib) {
   When("frmInput", [](QWidget* w) {
     auto* input = static_cast<ribwindows::InputWindow*>(w);
     input->ValueBox()->setText("350");
-    When("frmopen", [](QWidget* open) { static_cast<mainwindow::OpenAirfoilWindow*>(open)->Cancel(); });
+    When("frmopen", [](QWidget* open) { static_cast<sharedwindows::OpenAirfoilWindow*>(open)->Cancel(); });
     input->OkButton()->click();
   });
   window->Run(mainwindow::Command::CompareAirfoils);

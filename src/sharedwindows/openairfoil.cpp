@@ -1,4 +1,4 @@
-#include "mainwindow/openairfoil.h"
+#include "sharedwindows/openairfoil.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,7 +6,7 @@
 
 #include "platform/texts.h"
 
-namespace mainwindow {
+namespace sharedwindows {
 
 namespace fs = std::filesystem;
 using platform::Text;
@@ -136,4 +136,4 @@ void DrawAirfoilPreview(platform::DrawTarget& target, const files::AirfoilData& 
   }
 }
 
-}  // namespace mainwindow
+}  // namespace sharedwindows

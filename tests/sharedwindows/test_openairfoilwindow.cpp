@@ -9,8 +9,8 @@
 
 #include "files/ini.h"
 #include "commands/airfoilcommands.h"
-#include "mainwindow/openairfoilwindow.h"
 #include "mainwindow/mainwindow.h"
+#include "sharedwindows/openairfoilwindow.h"
 #include "support/windowtest.h"
 
 using testsupport::Key;
@@ -30,11 +30,11 @@ class OpenAirfoilWindowTest : public testsupport::WindowTest {
              {"open.dat", "T\n1 0\n0.5 0.05\n0 0\n0.5 -0.02\n0.9998 0\n"}, {"tip.cor", testsupport::AirfoilText("TIP")}})
       testsupport::WriteFile((folder / name).string(), text);
   }
-  std::string Label(mainwindow::OpenAirfoilWindow& w, const char* name) { return w.Label(name)->text().toStdString(); }
+  std::string Label(sharedwindows::OpenAirfoilWindow& w, const char* name) { return w.Label(name)->text().toStdString(); }
   // Runs `command` in a main window and acts on the open window it shows.
-  void InMainWindow(mainwindow::MainWindow& main, mainwindow::Command command, std::function<void(mainwindow::OpenAirfoilWindow*)> act) {
+  void InMainWindow(mainwindow::MainWindow& main, mainwindow::Command command, std::function<void(sharedwindows::OpenAirfoilWindow*)> act) {
     WhenModal([act](QWidget* modal) {
-      auto* open = qobject_cast<mainwindow::OpenAirfoilWindow*>(modal);
+      auto* open = qobject_cast<sharedwindows::OpenAirfoilWindow*>(modal);
       ASSERT_NE(open, nullptr);
       act(open);
     });
@@ -46,11 +46,11 @@ class OpenAirfoilWindowTest : public testsupport::WindowTest {
 
 TEST_F(OpenAirfoilWindowTest, OpensInTheLastDirectoryWithTheSeligFilterAndAcceptsAGoodFile) {
   const std::vector<double> previousX = doc.airfoil.x;
-  mainwindow::OpenAirfoilWindow w(doc.settings, "Open", false);
+  sharedwindows::OpenAirfoilWindow w(doc.settings, "Open", false);
   EXPECT_EQ(w.CurrentDirectory(), folder.string());
   EXPECT_EQ(w.FileTypeList()->currentText(), "Selig Files (*.dat)");
   EXPECT_EQ(w.FileList()->count(), 6);
-  EXPECT_EQ(Label(w, "Lbchemin"), mainwindow::AbbreviatedPath(folder.string()));
+  EXPECT_EQ(Label(w, "Lbchemin"), sharedwindows::AbbreviatedPath(folder.string()));
   w.FileList()->setCurrentRow(w.FileList()->row(w.FileList()->findItems("good.dat", Qt::MatchExactly)[0]));
   EXPECT_EQ(Label(w, "Label1"), "GOOD 12");
   EXPECT_EQ(Label(w, "Label2"), "11 " + Key("frmopen", "24"));
@@ -78,7 +78,7 @@ TEST_F(OpenAirfoilWindowTest, EachRefusalIsToldInTheLabelAndABoxAndOpenRefusesTh
       {"open.dat", Key("frmopen", "18"), Key("frmopen", "19") + "\n" + Key("frmopen", "18"), Key("frmopen", "23")},
   };
   for (const Case& c : cases) {
-    mainwindow::OpenAirfoilWindow w(doc.settings, "Open airfoil", false);
+    sharedwindows::OpenAirfoilWindow w(doc.settings, "Open airfoil", false);
     messages.shown.clear();
     if (c.file) w.SelectFile(c.file);
     EXPECT_EQ(Label(w, "Label1"), c.summary) << c.file;
@@ -99,7 +99,7 @@ TEST_F(OpenAirfoilWindowTest, TheRoadThroughTheWindowDrawsTheRib) {
   main.Load();
   doc.settings.lastOpenDir = folder.string();
   main.show();
-  InMainWindow(main, mainwindow::Command::AirfoilButton, [](mainwindow::OpenAirfoilWindow* open) {
+  InMainWindow(main, mainwindow::Command::AirfoilButton, [](sharedwindows::OpenAirfoilWindow* open) {
     EXPECT_EQ(open->windowTitle().toStdString(), Key("frmopen", "1"));
     open->OpenFileAtOnce("good.dat");
   });
@@ -118,7 +118,7 @@ TEST_F(OpenAirfoilWindowTest, CancelLeavesTheOpenRibAsItWas) {
   commands::OpenRecentAirfoil(doc, (folder / "good.dat").string());
   doc.settings.lastOpenDir = folder.string();
   const core::RibDocument before = doc;
-  InMainWindow(main, mainwindow::Command::OpenAirfoil, [](mainwindow::OpenAirfoilWindow* open) {
+  InMainWindow(main, mainwindow::Command::OpenAirfoil, [](sharedwindows::OpenAirfoilWindow* open) {
     open->SelectFile("tip.cor");  // not shown in the list, read all the same
     open->SelectFile("first.dat");
     open->CancelButton()->click();

@@ -8,7 +8,7 @@
 #include "files/airfoilfile.h"
 #include "platform/drawtarget.h"
 
-namespace mainwindow {
+namespace sharedwindows {
 
 // The file-type list's entries and the pattern each gives: the five characters before
 // the closing parenthesis.
@@ -54,4 +54,4 @@ OpenDecision DecideOpen(const FileChoice* choice);
 // in black and the outline in red, a point (x, y) at (600 + 5000 x, 5000 - 5000 y).
 void DrawAirfoilPreview(platform::DrawTarget& target, const files::AirfoilData& data);
 
-}  // namespace mainwindow
+}  // namespace sharedwindows

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "mainwindow/openairfoil.h"
+#include "sharedwindows/openairfoil.h"
 #include "platform/recordingtarget.h"
 #include "support/windowtest.h"
 
@@ -13,32 +13,32 @@ using testsupport::Key;
 namespace {
 
 TEST(OpenAirfoilRules, FilterPatternPathShownAndVolume) {
-  EXPECT_EQ(mainwindow::FilterPattern("Coordinates Files (*.cor)"), "*.cor");
+  EXPECT_EQ(sharedwindows::FilterPattern("Coordinates Files (*.cor)"), "*.cor");
   const std::string thirty = "/home/builder/airfoils/ab1.dat";
   ASSERT_EQ(thirty.size(), 30u);
-  EXPECT_EQ(mainwindow::AbbreviatedPath(thirty), thirty);
-  EXPECT_EQ(mainwindow::AbbreviatedPath(thirty + "x"), "/home/builde...s/ab1.datx");
+  EXPECT_EQ(sharedwindows::AbbreviatedPath(thirty), thirty);
+  EXPECT_EQ(sharedwindows::AbbreviatedPath(thirty + "x"), "/home/builde...s/ab1.datx");
   // The volume is the longest root holding the path.
   const std::vector<std::string> roots = {"/", "/home", "/media/usb"};
-  EXPECT_EQ(mainwindow::VolumeIndexFor(roots, "/home/me/airfoils"), 1);
-  EXPECT_EQ(mainwindow::VolumeIndexFor(roots, "/homer/x"), 0);
-  EXPECT_EQ(mainwindow::VolumeIndexFor(roots, "/media/usb"), 2);
-  EXPECT_EQ(mainwindow::VolumeIndexFor({"/home"}, "/etc"), -1);
+  EXPECT_EQ(sharedwindows::VolumeIndexFor(roots, "/home/me/airfoils"), 1);
+  EXPECT_EQ(sharedwindows::VolumeIndexFor(roots, "/homer/x"), 0);
+  EXPECT_EQ(sharedwindows::VolumeIndexFor(roots, "/media/usb"), 2);
+  EXPECT_EQ(sharedwindows::VolumeIndexFor({"/home"}, "/etc"), -1);
 }
 
 TEST(OpenAirfoilRules, FileListFollowsThePatternWhateverTheCase) {
   testsupport::TempDir d;
   for (const char* name : {"b.dat", "A.DAT", "c.cor", "notes.txt"}) testsupport::WriteFile(d.File(name), "x");
   std::filesystem::create_directory(d.path() / "sub.dat");  // a folder is not listed
-  EXPECT_EQ(mainwindow::MatchingFiles(d.path().string(), "*.dat"), (std::vector<std::string>{"A.DAT", "b.dat"}));
-  EXPECT_EQ(mainwindow::MatchingFiles(d.path().string(), "*.cor"), std::vector<std::string>{"c.cor"});
+  EXPECT_EQ(sharedwindows::MatchingFiles(d.path().string(), "*.dat"), (std::vector<std::string>{"A.DAT", "b.dat"}));
+  EXPECT_EQ(sharedwindows::MatchingFiles(d.path().string(), "*.cor"), std::vector<std::string>{"c.cor"});
 }
 
 TEST(OpenAirfoilRules, DirectoryListShowsTheWayDownAndTheFoldersInside) {
   testsupport::TempDir d;
   std::filesystem::create_directories(d.path() / "ribs" / "tips");
   std::filesystem::create_directories(d.path() / "ribs" / "Roots");
-  const auto entries = mainwindow::DirectoryEntries((d.path() / "ribs").string());
+  const auto entries = sharedwindows::DirectoryEntries((d.path() / "ribs").string());
   ASSERT_GE(entries.size(), 4u);
   EXPECT_EQ(entries.front().path, "/");
   const auto& current = entries[entries.size() - 3];
@@ -53,23 +53,23 @@ class ChosenFiles : public testsupport::WindowTest {};
 
 TEST_F(ChosenFiles, LabelsShowTitleOrNameOrWhatTheFileIs) {
   testsupport::WriteFile(dir.File("wing.dat"), testsupport::AirfoilText("  WING 12  "));
-  mainwindow::FileChoice c = mainwindow::ChooseFile(dir.path().string(), "wing.dat");
+  sharedwindows::FileChoice c = sharedwindows::ChooseFile(dir.path().string(), "wing.dat");
   EXPECT_EQ(c.summary, "WING 12");
   EXPECT_EQ(c.pointCountText, "11 " + Key("frmopen", "24"));
   EXPECT_EQ(c.name, "wing");
   EXPECT_EQ(c.ext, "dat");
 
   testsupport::WriteFile(dir.File("untitled.cor"), "1.000000 0.001260\n0.5 0.05\n0 0\n0.5 -0.02\n1 0\n");
-  c = mainwindow::ChooseFile(dir.path().string(), "untitled.cor");
+  c = sharedwindows::ChooseFile(dir.path().string(), "untitled.cor");
   EXPECT_EQ(c.summary, "untitled");
-  EXPECT_EQ(mainwindow::DecideOpen(&c), mainwindow::OpenDecision::Accept);
+  EXPECT_EQ(sharedwindows::DecideOpen(&c), sharedwindows::OpenDecision::Accept);
 
   testsupport::WriteFile(dir.File("rib.vdl"), "VDL V3.0 -02 Caution don't delete this file !!\nwing.dat\n");
-  c = mainwindow::ChooseFile(dir.path().string(), "rib.vdl");
+  c = sharedwindows::ChooseFile(dir.path().string(), "rib.vdl");
   EXPECT_EQ(c.summary, "This file is NOT an Airfoil file....");
-  EXPECT_EQ(mainwindow::DecideOpen(&c), mainwindow::OpenDecision::TooFewPoints);
+  EXPECT_EQ(sharedwindows::DecideOpen(&c), sharedwindows::OpenDecision::TooFewPoints);
   testsupport::WriteFile(dir.File("UNINSTAL.dat"), testsupport::AirfoilText("X"));
-  EXPECT_EQ(mainwindow::ChooseFile(dir.path().string(), "UNINSTAL.dat").summary, "Caution Uninstall file....");
+  EXPECT_EQ(sharedwindows::ChooseFile(dir.path().string(), "UNINSTAL.dat").summary, "Caution Uninstall file....");
 }
 
 TEST(OpenAirfoilRules, PreviewDrawsTheChordLineAndTheOutlineInRed) {
@@ -78,7 +78,7 @@ TEST(OpenAirfoilRules, PreviewDrawsTheChordLineAndTheOutlineInRed) {
   d.y = {0, 0, 0.1, 0, -0.04, 0};
   d.pointCount = 5;
   platform::RecordingTarget r;
-  mainwindow::DrawAirfoilPreview(r, d);
+  sharedwindows::DrawAirfoilPreview(r, d);
   ASSERT_EQ(r.lines.size(), 5u);
   EXPECT_EQ(r.lines[0].colour, 0);
   EXPECT_DOUBLE_EQ(r.lines[0].x1, 400);

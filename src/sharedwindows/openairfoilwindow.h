@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/ribdocument.h"
-#include "mainwindow/openairfoil.h"
+#include "sharedwindows/openairfoil.h"
 
 class QCheckBox;
 class QComboBox;
@@ -16,7 +16,7 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 
-namespace mainwindow {
+namespace sharedwindows {
 
 class PreviewArea;
 
@@ -88,4 +88,4 @@ class OpenAirfoilWindow : public QDialog {
   core::ProgramSettings& settings_;
 };
 
-}  // namespace mainwindow
+}  // namespace sharedwindows

@@ -1,4 +1,4 @@
-#include "mainwindow/openairfoilwindow.h"
+#include "sharedwindows/openairfoilwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,15 +17,16 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "commands/airfoilreadfailure.h"
 #include "core/ribdocument.h"
 #include "files/ini.h"
-#include "platform/help.h"
-#include "mainwindow/viewdrawing.h"
 #include "platform/desktop.h"
+#include "platform/help.h"
 #include "platform/messages.h"
+#include "platform/qt/qtdrawtarget.h"
 #include "platform/texts.h"
 
-namespace mainwindow {
+namespace sharedwindows {
 
 using platform::Text;
 
@@ -65,7 +66,8 @@ void PreviewArea::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   const double dpi = logicalDpiX();
   painter.translate(0, -kTopTwips * dpi / 1440.0);
-  PaintPreview(painter, dpi, *data_);
+  platform::QtDrawTarget target(painter, dpi, dpi, std::max(1.0, dpi / 96.0));
+  DrawAirfoilPreview(target, *data_);
 }
 
 OpenAirfoilWindow::OpenAirfoilWindow(core::ProgramSettings& settings, const std::string& caption, bool showMemorize,
@@ -270,7 +272,7 @@ void OpenAirfoilWindow::SelectFile(const std::string& fileName) {
   choice_ = std::make_unique<FileChoice>(ChooseFile(currentDir_, fileName));
   chosenFileLabel_->setText(Q(fileName));
   preview_->Show(choice_->result.ok() ? &choice_->data : nullptr);
-  if (!choice_->result.ok()) files::ShowAirfoilReadFailure(choice_->result, windowTitle().toStdString());
+  if (!choice_->result.ok()) commands::ShowAirfoilReadFailure(choice_->result, windowTitle().toStdString());
   summaryLabel_->setText(Q(choice_->summary));
   pointCountLabel_->setText(Q(choice_->pointCountText));
 }
@@ -315,4 +317,4 @@ void OpenAirfoilWindow::reject() {
   QDialog::reject();
 }
 
-}  // namespace mainwindow
+}  // namespace sharedwindows

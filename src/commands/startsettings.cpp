@@ -1,0 +1,29 @@
+#include "commands/startsettings.h"
+
+#include <filesystem>
+
+#include "files/settings.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+
+namespace commands {
+
+using platform::Text;
+
+void CheckAirfoilDirectories(const core::RibDocument& d) {
+  const std::optional<files::DirectoryProblem> problem = files::AirfoilDirectoryProblem(d);
+  if (!problem) return;
+  const std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
+  // Alert B hints at the airfoil folder the user probably meant.
+  const std::string afterDir = problem->missing ? " " : sep + "airfoils  " + sep + "...  ";
+  const std::string text = Text("FrmMainMessage", "1") + " " + problem->dir + afterDir + Text("FrmMainMessage", "2") +
+                           "\n\n" + Text("FrmMainMessage", "3");
+  platform::Inform(text, Text("FrmMainMessage", "18"), platform::BoxIcon::Critical);
+}
+
+void StartSettings(core::RibDocument& d) {
+  files::StartSettings(d);
+  if (!d.settings.firstRun) CheckAirfoilDirectories(d);
+}
+
+}  // namespace commands

@@ -1,0 +1,93 @@
+// The language at start-up, with a chooser that answers as scripted: the first choice
+// holds at the next start, and a start-up that cannot end well says so and stops.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "files/ini.h"
+#include "files/language.h"
+#include "mainwindow/languagewindow.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+#include "support/testsupport.h"
+
+namespace {
+
+using testsupport::WriteFile;
+
+// Stands for the language window: each showing runs the next scripted action; "" closes it.
+class ScriptedChooser : public mainwindow::LanguageChooser {
+ public:
+  void ShowChooser(core::RibDocument& s) override {
+    // A start-up that keeps asking would never end the test.
+    if (++shown > 5) throw std::runtime_error("the chooser was shown again and again");
+    offered = files::ListLanguages(s.settings.programDir);
+    if (!script.empty() && !script.front().empty()) files::ChooseLanguage(s, script.front());
+    if (!script.empty()) script.erase(script.begin());
+  }
+  std::vector<std::string> script, offered;
+  int shown = 0;
+};
+
+class LanguageStart : public ::testing::Test {
+ protected:
+  void SetUp() override { s.settings.programDir = dir.path().string(), s.settings.iniFile = dir.File("Vandrell.ini"); }
+  void TearDown() override { platform::SetTextLookup({}); }
+
+  void WriteLanguage(const std::string& name, const std::string& contents) {
+    WriteFile(dir.File(name + ".lng"), contents);
+  }
+  void EnglishAndFrench() {
+    WriteLanguage("English", "[MenuFile]\r\n1=&File\r\n");
+    WriteLanguage("Francais", "[MenuFile]\r\n1=&Fichier\r\n");
+  }
+
+  testsupport::TempDir dir;
+  core::RibDocument s;
+  platform::RecordingMessages messages;
+  platform::ScopedMessages scopedMessages{&messages};
+};
+
+TEST_F(LanguageStart, FirstStartOffersTheFilesAndTheChoiceHoldsAfterwards) {
+  EnglishAndFrench();
+  ScriptedChooser chooser;
+  chooser.script = {"Francais"};
+  ASSERT_TRUE(mainwindow::StartLanguage(s, chooser));
+  EXPECT_EQ(chooser.offered, (std::vector<std::string>{"English", "Francais"}));
+  EXPECT_EQ(files::GetINIFile("Language", "Langue", s.settings.iniFile), "Francais");
+
+  // The next start reads the choice back and asks nothing.
+  core::RibDocument next;
+  next.settings.programDir = s.settings.programDir, next.settings.iniFile = s.settings.iniFile;
+  ASSERT_TRUE(mainwindow::StartLanguage(next, chooser));
+  EXPECT_EQ(chooser.shown, 1);
+  EXPECT_EQ(next.settings.languageFile, dir.File("Francais.lng"));
+  EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(LanguageStart, NoLanguageFileAtAllSaysSoOnceAndFails) {
+  WriteFile(dir.File("readme.txt"), "not a language");
+  ScriptedChooser chooser;
+  EXPECT_FALSE(mainwindow::StartLanguage(s, chooser));
+  EXPECT_EQ(chooser.shown, 0);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find(s.settings.programDir), std::string::npos);
+}
+
+// Why: the start-up reads the choice back from the settings file; when that file cannot be
+// written the user would be asked again for ever.
+TEST_F(LanguageStart, ChoiceHoldsWhenTheSettingsFileCannotBeWritten) {
+  WriteLanguage("English", "[MenuFile]\r\n1=&File\r\n");
+  s.settings.iniFile = dir.File("no-such-folder/Vandrell.ini");
+  ScriptedChooser chooser;
+  chooser.script = {"English"};
+  ASSERT_TRUE(mainwindow::StartLanguage(s, chooser));
+  EXPECT_EQ(chooser.shown, 1);
+  EXPECT_FALSE(std::filesystem::exists(s.settings.iniFile));
+  EXPECT_EQ(s.settings.languageName, "English");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+}  // namespace
