@@ -9,6 +9,8 @@
 #include "core/lengths.h"
 #include "core/newrib.h"
 #include "core/numformat.h"
+#include "core/settle.h"
+#include "files/captions.h"
 #include "files/airfoilfile.h"
 #include "files/projectfile.h"
 #include "platform/fileio.h"
@@ -60,6 +62,7 @@ int LoadProject(const std::string& path, const std::string& airfoilDir, core::Ri
     return kRefused;
   }
   s.project.path = path;
+  core::RecogniseReadCaption(s, files::CaptionWordsInLanguage());
   if (!airfoilDir.empty()) {
     s.settings.airfoilDir = airfoilDir;
     s.settings.seriesAirfoilDir = airfoilDir;
@@ -121,10 +124,16 @@ int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
   const bool project = EndsWithNoCase(input, ".vdl");
   if (int rc = project ? LoadProject(input, airfoilDir, s) : LoadAirfoil(input, s)) return rc;
 
+  // What follows from opening, as the program works it out.
+  core::Settle(s, core::Change::Airfoil | core::Change::Setup, files::CaptionWordsInLanguage());
+
+  core::Changes changed = core::Change::Setup;
   for (const auto& [option, text] : lengths) {
     s.rib.*(option->field) = core::TypedLength(text, s.settings.unitText);
     // Typing a leading-edge depth chooses the plain piece, as in the dialog.
     if (option->field == &core::RibSetup::leadingEdge) s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Plain;
+    if (option->field == &core::RibSetup::chord) changed = changed | core::Change::Chord;
+    if (option->field == &core::RibSetup::sheeting) changed = changed | core::Change::Sheeting;
   }
   if (!marks.empty()) {
     const double n = core::ValPrefix(marks);
@@ -144,6 +153,9 @@ int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
   }
   // A project keeps its own upside-down flag; the option can only turn it on.
   if (inverted) s.rib.upsideDown = true;
+  // What follows from the options, as the windows work it out: the caption names the new
+  // chord, the tab board follows chord and sheeting.
+  core::Settle(s, changed, files::CaptionWordsInLanguage());
   return kDone;
 }
 

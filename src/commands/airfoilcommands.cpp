@@ -9,6 +9,8 @@
 #include "core/plaintext.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
+#include "core/settle.h"
+#include "files/captions.h"
 #include "files/settings.h"
 #include "platform/desktop.h"
 #include "platform/errorreport.h"
@@ -62,6 +64,7 @@ void InstallOpenedAirfoil(core::RibDocument& s, const std::string& path, files::
     s.project.title = s.airfoil.name;
     ChordFromTitle(s);
     core::InstallPreparedAirfoil(s);
+    core::Settle(s, core::Change::Airfoil | core::Change::Setup, files::CaptionWordsInLanguage());
     s.changes.Announce(core::Change::Airfoil | core::Change::Setup | core::Change::Project | core::Change::Settings);
   } catch (const std::exception& e) {
     platform::ReportGeneralError(" Main/FileMru", {platform::kErrInvalidCall, e.what()});

@@ -7,6 +7,7 @@
 #include "core/airfoilprep.h"
 #include "core/caption.h"
 #include "core/newrib.h"
+#include "core/settle.h"
 #include "files/airfoilfile.h"
 #include "files/captions.h"
 #include "files/ini.h"
@@ -125,6 +126,7 @@ OpenProjectOutcome OpenProjectFile(core::RibDocument& d, const std::string& path
   d.project.modified = false;
   d.project.windowTitle = WindowTitle(TitleForm::Project, d);
   core::InstallPreparedAirfoil(d);
+  core::Settle(d, core::Change::Airfoil | core::Change::Setup, files::CaptionWordsInLanguage());
   d.changes.Announce(core::Change::Airfoil | core::Change::Setup | core::Change::Project);
   return OpenProjectOutcome::Opened;
 }
