@@ -36,6 +36,17 @@ int Refuse(const std::string& key, const std::string& message) {
   return kRefused;
 }
 
+int ReportOpen(const commands::OpenOutcome& outcome) {
+  switch (outcome.status) {
+    case commands::OpenStatus::Opened: return kDone;
+    case commands::OpenStatus::Refused: return Refuse(outcome.refusal, outcome.text);
+    case commands::OpenStatus::Cancelled:
+    case commands::OpenStatus::Failed: break;
+  }
+  std::fprintf(stderr, "%s\n", outcome.text.c_str());
+  return kError;
+}
+
 int WriteFailed(const platform::ErrorInfo& error) {
   if (!error.refusal.empty()) return Refuse(error.refusal, error.description);
   std::fprintf(stderr, "%s\n", platform::GeneralErrorText(error).c_str());

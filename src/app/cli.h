@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/openoutcome.h"
 #include "core/ribdocument.h"
 #include "platform/errorreport.h"
 
@@ -39,9 +40,6 @@ int UsageError(const std::string& command);
 // defaults, and applies the options. Returns kDone, kUsageError (nothing printed unless a
 // value is wrong), kRefused (the reason printed) or kError.
 int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s);
-// Reads and prepares an airfoil file; a refusal prints "refused: KIND" and the user's
-// message and gives kRefused, a failure the general error report and kError.
-int LoadAirfoil(const std::string& path, core::RibDocument& s);
 int Resave(const Options& options, core::RibDocument& s);
 // The airfoil tools: exit 0 written, 1 error, 2 refused, 64 usage.
 int ThicknessCamber(const Options& options, core::RibDocument& s);
@@ -54,6 +52,9 @@ int Series2(const Options& options, core::RibDocument& s);
 
 // Prints the refusal and returns kRefused.
 int Refuse(const std::string& key, const std::string& message);
+// kDone for a file that opened; a refusal printed as by Refuse, anything else the general
+// error report and kError.
+int ReportOpen(const commands::OpenOutcome& outcome);
 // A failed write: a refusal when the error is one (a folder as the output), else the
 // general error report; returns the exit code.
 int WriteFailed(const platform::ErrorInfo& error);

@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "cli.h"
+#include "commands/airfoilcommands.h"
 
 namespace cli {
 
@@ -8,7 +9,7 @@ int Info(const Options& options, core::RibDocument& s) {
   std::vector<std::string> args = options.args;
   const bool stations = TakeFlag(args, "--stations");
   if (args.size() != 1) return UsageError("info");
-  if (int rc = LoadAirfoil(args[0], s)) return rc;
+  if (int rc = ReportOpen(commands::OpenAirfoilFile(s, args[0], commands::RecentFiles::Leave))) return rc;
   std::printf("title: %s\n", s.airfoil.title.c_str());
   std::printf("points: %d\n", s.airfoil.pointCount);
   std::printf("densified: %d\n", s.prepared.outlineCount);

@@ -1,17 +1,17 @@
-// The rib that `dxf` and `render` work on: an airfoil file with the settings' defaults and
-// the options typed as in the rib dialogs, or a project file.
+// The rib that `dxf`, `render`, `print` and `cut` work on: an airfoil file with the
+// settings' defaults or a project file, opened by the program's own commands, and the
+// options typed as in the rib windows.
 #include <cctype>
 #include <cmath>
 #include <cstdio>
 
 #include "cli.h"
-#include "core/airfoilprep.h"
+#include "commands/airfoilcommands.h"
+#include "commands/projectcommands.h"
 #include "core/lengths.h"
-#include "core/newrib.h"
 #include "core/numformat.h"
-#include "files/airfoilfile.h"
-#include "files/projectfile.h"
-#include "platform/fileio.h"
+#include "core/settle.h"
+#include "files/captions.h"
 #include "platform/texts.h"
 
 namespace cli {
@@ -45,55 +45,7 @@ const LengthOption kLengthOptions[] = {
     {"--te", &core::RibSetup::trailingEdge},
 };
 
-
-// The project's set-up and its airfoil, looked up as the open command does. The file is
-// only read: an older layout is not rewritten in place by a batch command.
-int LoadProject(const std::string& path, const std::string& airfoilDir, core::RibDocument& s) {
-  const platform::ReadOutcome file = platform::ReadWholeFile(path);
-  if (file.refused()) return Refuse(platform::RefusalName(file.problem), platform::RefusalText(file, path));
-  if (!file.ok()) return Refuse("unreadable", platform::ReadErrorInfo(file, path).description);
-  core::ClearRib(s);
-  files::ProjectReadResult read = files::ReadProjectText(file.bytes, s);
-  if (!read.ok) {
-    std::printf("refused: project\n");
-    std::fprintf(stderr, "%s\n", platform::GeneralErrorText(read.error).c_str());
-    return kRefused;
-  }
-  s.project.path = path;
-  if (!airfoilDir.empty()) {
-    s.settings.airfoilDir = airfoilDir;
-    s.settings.seriesAirfoilDir = airfoilDir;
-  }
-  const std::string airfoil = files::FindProjectAirfoil(s, read.airfoilFileName);
-  if (airfoil.empty()) {
-    std::printf("refused: airfoil-missing\n");
-    std::fprintf(stderr, "vandrell-cli: no %s in %s or %s (--airfoil-dir DIR)\n", read.airfoilFileName.c_str(),
-                 s.settings.airfoilDir.c_str(), s.settings.seriesAirfoilDir.c_str());
-    return kRefused;
-  }
-  return LoadAirfoil(airfoil, s);
-}
-
 }  // namespace
-
-int LoadAirfoil(const std::string& path, core::RibDocument& s) {
-  s.airfoil.path = path;
-  files::AirfoilReadResult r = files::ReadAirfoilInto(s.airfoil);
-  if (r.status == files::AirfoilReadStatus::Error) {
-    std::fprintf(stderr, "%s\n", platform::GeneralErrorText(r.error).c_str());
-    return kError;
-  }
-  if (!r.ok()) return Refuse(files::StatusName(r.status), r.boxText);
-  if (s.airfoil.pointCount < 5) {
-    std::printf("refused: too-few-points\n");
-    std::fprintf(stderr, "%s\n", platform::Text("frmopen", "23").c_str());
-    return kRefused;
-  }
-  files::SplitAirfoilFileName(path, s.airfoil.name, s.airfoil.ext);
-  core::InstallPreparedAirfoil(s);
-  s.airfoil.loaded = true;
-  return kDone;
-}
 
 int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
   std::vector<std::pair<const LengthOption*, std::string>> lengths;
@@ -118,13 +70,27 @@ int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
   const std::string input = args[0];
   args.clear();
 
-  const bool project = EndsWithNoCase(input, ".vdl");
-  if (int rc = project ? LoadProject(input, airfoilDir, s) : LoadAirfoil(input, s)) return rc;
+  if (!airfoilDir.empty()) {
+    s.settings.airfoilDir = airfoilDir;
+    s.settings.seriesAirfoilDir = airfoilDir;
+  }
+  // Opened as the program opens it, settings left as they are; an older project stays in
+  // its layout (only opening it in the program, or resave, converts it).
+  commands::ProjectOpening how;
+  how.defaultsFromSettings = false;  // read at the start, with the unit given
+  how.olderLayout = files::OlderLayout::Keep;
+  const commands::OpenOutcome opened = EndsWithNoCase(input, ".vdl")
+                                           ? commands::OpenProjectFile(s, input, how)
+                                           : commands::OpenAirfoilFile(s, input, commands::RecentFiles::Leave);
+  if (int rc = ReportOpen(opened)) return rc;
 
+  core::Changes changed = core::Change::Setup;
   for (const auto& [option, text] : lengths) {
     s.rib.*(option->field) = core::TypedLength(text, s.settings.unitText);
     // Typing a leading-edge depth chooses the plain piece, as in the dialog.
     if (option->field == &core::RibSetup::leadingEdge) s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Plain;
+    if (option->field == &core::RibSetup::chord) changed = changed | core::Change::Chord;
+    if (option->field == &core::RibSetup::sheeting) changed = changed | core::Change::Sheeting;
   }
   if (!marks.empty()) {
     const double n = core::LeadingNumber(marks);
@@ -144,6 +110,9 @@ int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
   }
   // A project keeps its own upside-down flag; the option can only turn it on.
   if (inverted) s.rib.upsideDown = true;
+  // What follows from the options, as the windows work it out: the caption names the new
+  // chord, the tab board follows chord and sheeting.
+  core::Settle(s, changed, files::CaptionWordsInLanguage());
   return kDone;
 }
 

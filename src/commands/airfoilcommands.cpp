@@ -10,6 +10,8 @@
 #include "core/plaintext.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
+#include "core/settle.h"
+#include "files/captions.h"
 #include "files/settings.h"
 #include "platform/desktop.h"
 #include "platform/errorreport.h"
@@ -40,33 +42,60 @@ void ChordFromTitle(core::RibDocument& s) {
   }
 }
 
-void InstallOpenedAirfoil(core::RibDocument& s, const std::string& path, files::AirfoilData data) {
+OpenOutcome ReadAirfoilToOpen(const std::string& path, files::AirfoilData& data) {
+  const files::AirfoilReadResult read = files::ReadAirfoilFile(path, data);
+  if (read.status == files::AirfoilReadStatus::Error) return ReportedOpen("", " Open/FichierLecture", read.error);
+  if (!read.ok()) return RefusedOpen(files::StatusName(read.status), read.boxText, Text("frmopen", "1"), AirfoilRefusalIcon(read.status));
+  // The open window refuses such files too; the preparation needs five points.
+  if (data.pointCount < 5) return RefusedOpen("too-few-points", Text("frmopen", "23"), Text("frmopen", "1"));
+  return {};
+}
+
+OpenOutcome InstallAirfoil(core::RibDocument& d, const std::string& path, files::AirfoilData data, RecentFiles recent) {
   platform::BusyPointer busy;
   try {
-    s.airfoil.path = path;
-    s.airfoil.title = std::move(data.title);
-    s.airfoil.x = std::move(data.x);
-    s.airfoil.y = std::move(data.y);
-    s.airfoil.pointCount = data.pointCount;
-    files::SplitAirfoilFileName(path, s.airfoil.name, s.airfoil.ext);
-    s.airfoil.loaded = true;
-    s.project.windowTitle = WindowTitle(TitleForm::Airfoil, s);
-    s.rib.tabs.lowerDistance.mm = 0;
-    s.rib.tabs.lowerDistance.text = "0";
-    s.rib.tabs.upperDistance.mm = 0;
-    s.rib.tabs.upperDistance.text = "0";
-    s.rib.boardAngle = 0;
-    s.rib.tabs.board = core::TabBoard::UnderLowerSurface;
-    files::AddRecentFile(s, path);
-    s.project.modified = true;
-    s.project.saved = false;
-    s.project.title = s.airfoil.name;
-    ChordFromTitle(s);
-    core::InstallPreparedAirfoil(s);
-    s.changes.Announce(core::Change::Airfoil | core::Change::Setup | core::Change::Project | core::Change::Settings);
+    core::RibDocument fresh = d;
+    fresh.airfoil.path = path;
+    fresh.airfoil.title = std::move(data.title);
+    fresh.airfoil.x = std::move(data.x);
+    fresh.airfoil.y = std::move(data.y);
+    fresh.airfoil.pointCount = data.pointCount;
+    files::SplitAirfoilFileName(path, fresh.airfoil.name, fresh.airfoil.ext);
+    fresh.airfoil.loaded = true;
+    fresh.view.formerShown = false;
+    fresh.project.windowTitle = WindowTitle(TitleForm::Airfoil, fresh);
+    fresh.rib.tabs.lowerDistance = {0, "0"};
+    fresh.rib.tabs.upperDistance = {0, "0"};
+    fresh.rib.boardAngle = 0;
+    fresh.rib.tabs.board = core::TabBoard::UnderLowerSurface;
+    fresh.project.modified = true;
+    fresh.project.saved = false;
+    fresh.project.title = fresh.airfoil.name;
+    ChordFromTitle(fresh);
+    core::InstallPreparedAirfoil(fresh);
+    core::Settle(fresh, core::Change::Airfoil | core::Change::Setup, files::CaptionWordsInLanguage());
+    d = std::move(fresh);
   } catch (const std::exception& e) {
-    platform::ReportGeneralError(" Main/FileMru", {platform::kErrInvalidCall, e.what()});
+    return ReportedOpen("", " Main/FileMru", {platform::kErrInvalidCall, e.what()});
   }
+  core::Changes what = core::Change::Airfoil | core::Change::Setup | core::Change::Project;
+  if (recent == RecentFiles::Record) {
+    files::AddRecentFile(d, path);
+    what = what | core::Change::Settings;
+  }
+  d.changes.Announce(what);
+  return {};
+}
+
+OpenOutcome OpenAirfoilFile(core::RibDocument& d, const std::string& path, RecentFiles recent) {
+  files::AirfoilData data;
+  OpenOutcome read = ReadAirfoilToOpen(path, data);
+  if (!read.Opened()) return read;
+  return InstallAirfoil(d, path, std::move(data), recent);
+}
+
+void InstallOpenedAirfoil(core::RibDocument& d, const std::string& path, files::AirfoilData data) {
+  TellOpenOutcome(InstallAirfoil(d, path, std::move(data)));
 }
 
 void OpenRecentAirfoil(core::RibDocument& s, const std::string& path) {
@@ -79,14 +108,7 @@ void OpenRecentAirfoil(core::RibDocument& s, const std::string& path) {
   // An entry whose file is gone does nothing; one that has become a folder or a pipe is
   // refused by the reader, with the message that says so.
   if (platform::KindOfPath(path) == platform::FileKind::Missing) return;
-  s.view.formerShown = false;
-  files::AirfoilData data;
-  files::AirfoilReadResult result = files::ReadAirfoilFile(path, data);
-  if (!result.ok()) {
-    ShowAirfoilReadFailure(result, Text("frmopen", "1"));
-    return;
-  }
-  InstallOpenedAirfoil(s, path, std::move(data));
+  TellOpenOutcome(OpenAirfoilFile(s, path));
 }
 
 FileKind KindOfFile(const std::string& path) {
@@ -97,25 +119,14 @@ FileKind KindOfFile(const std::string& path) {
 }
 
 bool OpenFile(core::RibDocument& d, const std::string& path) {
+  OpenOutcome outcome;
   switch (KindOfFile(path)) {
-    case FileKind::Project: return OpenProjectFile(d, path) == OpenProjectOutcome::Opened;
+    case FileKind::Project: outcome = OpenProjectFile(d, path); break;
+    case FileKind::Airfoil: outcome = OpenAirfoilFile(d, path); break;
     case FileKind::Other: return false;
-    case FileKind::Airfoil: break;
   }
-  d.view.formerShown = false;
-  files::AirfoilData data;
-  const files::AirfoilReadResult result = files::ReadAirfoilFile(path, data);
-  if (!result.ok()) {
-    ShowAirfoilReadFailure(result, Text("frmopen", "1"));
-    return false;
-  }
-  // The open window refuses such files too; the preparation needs five points.
-  if (data.pointCount < 5) {
-    platform::Inform(Text("frmopen", "23"), Text("frmopen", "1"));
-    return false;
-  }
-  InstallOpenedAirfoil(d, path, std::move(data));
-  return true;
+  TellOpenOutcome(outcome);
+  return outcome.Opened();
 }
 
 }  // namespace commands

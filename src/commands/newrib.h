@@ -1,5 +1,6 @@
 #pragma once
-// The new-rib command's document side, shared by View > Clear all data and File > Open.
+// The new-rib command's document side: View > Clear all data and the tools that start
+// from an empty rib.
 #include "core/ribdocument.h"
 
 namespace commands {

@@ -2,16 +2,17 @@
 
 #include <filesystem>
 
-#include "commands/airfoilreadfailure.h"
-#include "commands/newrib.h"
+#include "commands/airfoilcommands.h"
 #include "commands/windowtitle.h"
 #include "core/airfoilprep.h"
 #include "core/caption.h"
 #include "core/newrib.h"
+#include "core/settle.h"
 #include "files/airfoilfile.h"
 #include "files/captions.h"
 #include "files/ini.h"
 #include "files/projectfile.h"
+#include "files/settings.h"
 #include "platform/desktop.h"
 #include "platform/errorreport.h"
 #include "platform/fileio.h"
@@ -76,65 +77,68 @@ bool SaveProjectAgain(core::RibDocument& d) {
   return SaveProject(d);
 }
 
-OpenProjectOutcome OpenProjectFile(core::RibDocument& d, const std::string& path, Opener opener) {
-  // What is no project at all is refused before the rib is given up for it.
-  const platform::FileOutcome check = platform::CheckReadable(path);
-  if (check.refused()) {
-    platform::Inform(platform::RefusalText(check, path), Text("fileopen", "2"), platform::BoxIcon::Exclamation);
-    return OpenProjectOutcome::Refused;
-  }
-  d.project.path = path;
-  if (opener == Opener::Program) NewRib(d);
-  else core::ClearRib(d);
+OpenOutcome OpenProjectFile(core::RibDocument& d, const std::string& path, const ProjectOpening& how) {
   platform::BusyPointer busy;
+  // The document is given up only for a project that opened whole.
+  core::RibDocument fresh = d;
+  core::ClearRib(fresh);
+  if (how.defaultsFromSettings) files::ReadDefaultSettings(fresh);
 
-  files::ProjectReadResult read = files::ReadProjectFile(path, d);
-  if (!read.ok && !read.error.refusal.empty()) {
-    // Replaced by a folder or a pipe since the look above.
-    platform::Inform(read.error.description, Text("fileopen", "2"), platform::BoxIcon::Exclamation);
-    return OpenProjectOutcome::Refused;
+  const files::ProjectReadResult read = files::ReadProjectFile(path, fresh, how.olderLayout);
+  if (!read.ok && !read.error.refusal.empty())
+    return RefusedOpen(read.error.refusal, read.error.description, Text("fileopen", "2"), platform::BoxIcon::Exclamation);
+  if (!read.ok && !read.fileRead) {
+    OpenOutcome outcome = ReportedOpen("unreadable", kOpenProjectTag, read.error);
+    outcome.text = read.error.description;
+    return outcome;
   }
-  if (!read.ok) {
-    platform::ReportGeneralError(kOpenProjectTag, read.error);
-    return OpenProjectOutcome::Failed;
-  }
+  if (!read.ok) return ReportedOpen("project", kOpenProjectTag, read.error);
 
-  core::RecogniseReadCaption(d, files::CaptionWordsInLanguage());
-  d.airfoil.path = files::FindProjectAirfoil(d, read.airfoilFileName);
-  if (d.airfoil.path.empty()) {
-    platform::Inform(Text("fileopen", "3") + " " + read.airfoilFileName + "\n" + " " + Text("fileopen", "4") + " " +
-                         "\n" + d.settings.airfoilDir + " " + Text("fileopen", "5") + " " +
-                         d.settings.seriesAirfoilDir,
-                     platform::kProgramTitle);
-    return OpenProjectOutcome::AirfoilMissing;
+  const core::CaptionWords words = files::CaptionWordsInLanguage();
+  core::RecogniseReadCaption(fresh, words);
+  fresh.airfoil.path = files::FindProjectAirfoil(fresh, read.airfoilFileName);
+  if (fresh.airfoil.path.empty())
+    return RefusedOpen("airfoil-missing",
+                       Text("fileopen", "3") + " " + read.airfoilFileName + "\n" + " " + Text("fileopen", "4") + " " +
+                           "\n" + fresh.settings.airfoilDir + " " + Text("fileopen", "5") + " " +
+                           fresh.settings.seriesAirfoilDir,
+                       platform::kProgramTitle);
+  files::AirfoilData data;
+  OpenOutcome airfoil = ReadAirfoilToOpen(fresh.airfoil.path, data);
+  if (!airfoil.Opened()) {
+    // The input is the project: its airfoil is what cannot be read.
+    if (airfoil.status == OpenStatus::Refused) airfoil.refusal = "airfoil-unreadable";
+    return airfoil;
   }
-
-  files::AirfoilReadResult airfoil = files::ReadAirfoilInto(d.airfoil);
-  if (!airfoil.ok()) {
-    ShowAirfoilReadFailure(airfoil, Text("frmopen", "1"));
-    return OpenProjectOutcome::AirfoilUnreadable;
-  }
-  // The open dialog refuses such files too; the preparation needs five points.
-  if (d.airfoil.pointCount < 5) {
-    platform::Inform(Text("frmopen", "23"), Text("frmopen", "1"));
-    return OpenProjectOutcome::AirfoilUnreadable;
-  }
-
-  const std::string projectFile = files::FileNameOf(path);
-  d.project.path = projectFile;
-  d.airfoil.loaded = true;
-  d.project.modified = false;
-  d.project.windowTitle = WindowTitle(TitleForm::Project, d);
-  core::InstallPreparedAirfoil(d);
-  d.changes.Announce(core::Change::Airfoil | core::Change::Setup | core::Change::Project);
-  return OpenProjectOutcome::Opened;
+  fresh.airfoil.title = std::move(data.title);
+  fresh.airfoil.x = std::move(data.x);
+  fresh.airfoil.y = std::move(data.y);
+  fresh.airfoil.pointCount = data.pointCount;
+  fresh.airfoil.loaded = true;
+  fresh.project.path = files::FileNameOf(path);
+  fresh.project.title = fresh.project.path;
+  fresh.project.modified = false;
+  fresh.project.windowTitle = WindowTitle(TitleForm::Project, fresh);
+  core::InstallPreparedAirfoil(fresh);
+  core::Settle(fresh, core::Change::Airfoil | core::Change::Setup, words);
+  d = std::move(fresh);
+  d.changes.Announce(core::Change::NewRib | core::Change::Airfoil | core::Change::Setup | core::Change::Project);
+  return {};
 }
 
-OpenProjectOutcome OpenProject(core::RibDocument& d) {
+OpenOutcome OpenProject(core::RibDocument& d) {
   std::string path;
-  if (!platform::CurrentFileDialogs().Open(OpenProjectRequest(d), path)) return OpenProjectOutcome::Cancelled;
-  files::WriteINIFile("Repertoires", "LastOpenVdl", files::FolderOf(path), d.settings.iniFile);
-  return OpenProjectFile(d, path);
+  if (!platform::CurrentFileDialogs().Open(OpenProjectRequest(d), path)) {
+    OpenOutcome cancelled;
+    cancelled.status = OpenStatus::Cancelled;
+    return cancelled;
+  }
+  OpenOutcome outcome = OpenProjectFile(d, path);
+  TellOpenOutcome(outcome);
+  // The dialog starts where the last project came from.
+  if (outcome.Opened() && !d.settings.iniFile.empty())
+    files::WriteINIFile("Repertoires", "LastOpenVdl", files::FolderOf(path), d.settings.iniFile);
+  return outcome;
 }
 
 }  // namespace commands

@@ -3,7 +3,9 @@
 // the airfoil search and what the user is told when something fails.
 #include <string>
 
+#include "commands/openoutcome.h"
 #include "core/ribdocument.h"
+#include "files/projectfile.h"
 #include "platform/filedialogs.h"
 
 namespace commands {
@@ -26,20 +28,25 @@ bool SaveProject(core::RibDocument& d);
 // File > Save: again to the file saved to in this session, else as SaveProject.
 bool SaveProjectAgain(core::RibDocument& d);
 
-// Refused: the path is not a file (a folder, a pipe, a device) or is far too large; the
-// user has been told and the rib is the one there was.
-enum class OpenProjectOutcome { Cancelled, Opened, AirfoilMissing, AirfoilUnreadable, Failed, Refused };
+// How a project is opened besides its path.
+struct ProjectOpening {
+  // A new rib's defaults: read again from the settings file (the program), or those the
+  // document holds (the batch program read them at its start, with the unit it was given).
+  bool defaultsFromSettings = true;
+  // An older layout is rewritten in the current one where it lies (when the file may be
+  // written), as opening it in the program does; the batch program's drawings leave it.
+  files::OlderLayout olderLayout = files::OlderLayout::Rewrite;
+};
 
-// Who opens: the program starts from a new rib as View > Clear all data makes it (settings
-// written and folders checked); a batch command only clears the rib and writes nothing.
-enum class Opener { Program, Batch };
-
-// Opens the project at `path` as File > Open does once the file is chosen: a new rib,
-// the file read, its airfoil found, read and prepared, the window title set. Failures are
-// told to the user here; the set-up read stays, with no airfoil.
-OpenProjectOutcome OpenProjectFile(core::RibDocument& d, const std::string& path, Opener opener = Opener::Program);
-// The whole command: the open dialog, the chosen folder stored under
-// Repertoires/LastOpenVdl, then OpenProjectFile. A cancelled dialog changes nothing.
-OpenProjectOutcome OpenProject(core::RibDocument& d);
+// Opens the project at `path` as File > Open does once the file is chosen. The project and
+// its airfoil are read into a fresh rib, which replaces the document's only when all went
+// well: the airfoil found, read and prepared, the rib settled, the window title set; the
+// windows are told of a new rib with its airfoil. Otherwise the document stays as it was
+// and the outcome says why (refusal keys: not-a-file, too-large, unreadable, project,
+// airfoil-missing, airfoil-unreadable). Shows nothing and never writes the settings file.
+OpenOutcome OpenProjectFile(core::RibDocument& d, const std::string& path, const ProjectOpening& how = {});
+// The whole command: the open dialog, OpenProjectFile, the user told why it failed; the
+// chosen folder is stored under Repertoires/LastOpenVdl once the project opened.
+OpenOutcome OpenProject(core::RibDocument& d);
 
 }  // namespace commands

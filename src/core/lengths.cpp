@@ -80,6 +80,15 @@ std::string LengthToText(float mm, std::string_view unitText) {
   return ScreenNumberText(FormatNumber(static_cast<double>(v), "# ###.###"));
 }
 
+std::string UnitNumberText(double mm, std::string_view unitText) {
+  const bool inches = unitText == " in";
+  const double value = inches ? mm / kMmPerInch : mm;
+  std::string text = FormatNumber(value, inches ? "# ###.000" : "# ###.00");
+  // "-.50" and ".50" read badly in a box.
+  if (text.rfind("-.", 0) == 0) text.insert(1, "0");
+  return ScreenNumberText(text);
+}
+
 float PercentLength(std::string_view text, float chordMm, std::string_view unitText) {
   if (!text.empty() && text.back() == '%') {
     return ToFloat(LeadingNumber(text.substr(0, text.size() - 1)) * static_cast<double>(chordMm) / 100.0);

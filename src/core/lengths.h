@@ -22,6 +22,10 @@ float LengthFromText(std::string_view text, std::string_view unitText);
 Length TypedLength(std::string_view text, std::string_view unitText);
 // Millimetres to the text shown in the unit in force (inch fractions up to 1/64).
 std::string LengthToText(float mm, std::string_view unitText);
+// Millimetres as a box or label shows a worked-out length in the unit in force: two
+// decimals in millimetres, three in inches (two would round by up to an eighth of a
+// millimetre).
+std::string UnitNumberText(double mm, std::string_view unitText);
 
 // A position: a length, or a number followed by "%" of the chord.
 float PercentLength(std::string_view text, float chordMm, std::string_view unitText);

@@ -451,7 +451,7 @@ ProjectReadResult ReadProjectText(std::string_view bytes, core::RibDocument& s) 
   return r;
 }
 
-ProjectReadResult ReadProjectFile(const std::string& path, core::RibDocument& s) {
+ProjectReadResult ReadProjectFile(const std::string& path, core::RibDocument& s, OlderLayout older) {
   const platform::ReadOutcome file = platform::ReadWholeFile(path);
   if (!file.ok()) {
     ProjectReadResult r;
@@ -460,11 +460,11 @@ ProjectReadResult ReadProjectFile(const std::string& path, core::RibDocument& s)
   }
   core::RibDocument work = s;
   ProjectReadResult r = ReadProjectText(file.bytes, work);
+  r.fileRead = true;
   if (!r.ok) return r;
-  if (r.olderLayout && !WriteProject(work, path, &r.error)) {
-    r.ok = false;
-    return r;
-  }
+  // A file the user may not write stays as it is, and says nothing: it is written in the
+  // current layout at the next save.
+  if (r.olderLayout && older == OlderLayout::Rewrite && platform::MayWrite(path)) r.rewritten = WriteProject(work, path);
   s = std::move(work);
   return r;
 }

@@ -29,7 +29,9 @@ std::string FileNameOf(const std::string& path);
 
 struct ProjectReadResult {
   bool ok = false;
+  bool fileRead = false;        // the bytes were read: a failure after that is a damaged file
   bool olderLayout = false;
+  bool rewritten = false;       // an older-layout file now holds the current layout
   std::string airfoilFileName;  // the name the airfoil search looks for
   platform::ErrorInfo error;    // when !ok
 };
@@ -37,9 +39,14 @@ struct ProjectReadResult {
 // Reads file contents over the rib set-up of `s`, which should hold a new rib. On failure
 // `s` is left exactly as it was: a damaged file never leaves a half-read set-up.
 ProjectReadResult ReadProjectText(std::string_view bytes, core::RibDocument& s);
-// Reads the file at `path`; an older-layout file is rewritten in the current layout in
-// place (atomically) once it has been read whole. On failure `s` is unchanged.
-ProjectReadResult ReadProjectFile(const std::string& path, core::RibDocument& s);
+// What becomes of an older-layout file once it has been read whole: rewritten in the
+// current layout where it lies (atomically), or left as it is.
+enum class OlderLayout { Rewrite, Keep };
+// Reads the file at `path`. An older layout opens whether or not it can be rewritten: a
+// file that may not be written (read-only, a full disk) is simply left in its layout and
+// is written in the current one at the next save. On failure `s` is unchanged.
+ProjectReadResult ReadProjectFile(const std::string& path, core::RibDocument& s,
+                                  OlderLayout older = OlderLayout::Rewrite);
 
 // ---- Airfoil search ----
 

@@ -7,11 +7,9 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include "core/caption.h"
 #include "files/captions.h"
 #include "mainwindow/mainview.h"
 #include "platform/texts.h"
-#include "ribwindows/tabrules.h"
 
 namespace mainwindow {
 
@@ -29,7 +27,7 @@ MainWindow::MainWindow(core::RibDocument& document, QWidget* parent) : QMainWind
   BuildView();
   WireCommands();
   subscription_ = document_.changes.Listen([this](core::Changes what) { DocumentChanged(what); });
-  BuildEditMenu();  // its history listens after the window, see UndoHistory
+  BuildEditMenu();
   setAcceptDrops(true);
   resize(1000, 700);
 }
@@ -44,19 +42,13 @@ void MainWindow::DocumentChanged(core::Changes what) {
   if (what.Has(core::Change::Style)) LoadCaptions();
   if (what.Has(core::Change::NewRib)) {
     ReturnToNewRib();  // redraws through the zoom list
-    return;
+    // An opened project is a new rib that has its airfoil already.
+    if (!what.Has(core::Change::Airfoil)) return;
   }
   if (what.Has(core::Change::Airfoil)) {
     ResetScrollBars();
     for (Command command : AirfoilCommands()) SetCommandEnabled(command, true);
-    // The caption must not go on naming the previous airfoil.
-    core::RecomposeCaption(document_, files::CaptionWordsInLanguage());
   }
-  // Board distances follow the airfoil before anything is drawn with them; a set-up put
-  // back by undo or redo has them as they were.
-  const bool followsChord = what.Has(core::Change::Chord) || what.Has(core::Change::Sheeting);
-  if (followsChord && !what.Has(core::Change::Restored)) ribwindows::TabDistancesFollowAirfoil(document_);
-  else if (what.Has(core::Change::Airfoil)) ribwindows::TabDistancesForNewAirfoil(document_);
   if (what.Has(core::Change::Airfoil) || what.Has(core::Change::Setup)) {
     // Tabs and blocks exclude each other: the command of the one not in use waits.
     const bool loaded = document_.airfoil.loaded;

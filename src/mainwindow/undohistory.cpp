@@ -94,12 +94,13 @@ void UndoHistory::PutBack() {
   if (document_.rib.chord != rib.chord) what = what | core::Change::Chord;
   if (document_.rib.sheeting != rib.sheeting) what = what | core::Change::Sheeting;
   document_.rib = rib;
+  seen_ = rib;
   document_.project.modified = !stack_->isClean();
+  // Put back as it was made, settled then: nothing is worked out again, and what the
+  // listeners announce meanwhile (an open window's marks) is no step.
   restoring_ = true;
   document_.changes.Announce(what);
   restoring_ = false;
-  // What listeners derive from the set-up (board distances) was in it already; take it as is.
-  seen_ = document_.rib;
 }
 
 void UndoHistory::ShowState() {

@@ -18,8 +18,9 @@ namespace mainwindow {
 class UndoHistory : public QObject {
   Q_OBJECT
  public:
-  // Make it after every other listener of the main window, so that what they adjust in the
-  // rib on a change (board distances, the caption) belongs to the same step.
+  // Whoever changes the rib settles it before announcing (core::Settle), so what follows
+  // from a change (board distances, the caption) belongs to the same step whatever the
+  // order of the listeners.
   UndoHistory(core::RibDocument& document, QObject* parent);
   ~UndoHistory() override;
 

@@ -192,6 +192,8 @@ FileKind KindOfPath(const std::string& path) {
   return KindOfMode(st.st_mode);
 }
 
+bool MayWrite(const std::string& path) { return !path.empty() && ::access(path.c_str(), W_OK) == 0; }
+
 FileOutcome CheckReadable(const std::string& path, std::uint64_t limit) {
   struct stat st;
   if (path.empty()) return Failure(ENOENT);
@@ -333,6 +335,12 @@ FileKind KindOfPath(const std::string& path) {
     case fs::file_type::socket: return FileKind::Socket;
     default: return FileKind::Other;
   }
+}
+
+bool MayWrite(const std::string& path) {
+  std::error_code ec;
+  const fs::perms p = fs::status(path, ec).permissions();
+  return !ec && (p & fs::perms::owner_write) != fs::perms::none;
 }
 
 FileOutcome CheckReadable(const std::string& path, std::uint64_t limit) {

@@ -42,6 +42,10 @@ struct ReadOutcome : FileOutcome {
 
 FileKind KindOfPath(const std::string& path);
 
+// Whether the user may write the existing file at `path` (links followed): false for a
+// file marked read-only, on a read-only disk, or missing.
+bool MayWrite(const std::string& path);
+
 // Looks at the path without opening it: NotAFile, TooLarge, NotFound or Denied (a folder
 // on the way that may not be searched), else ok.
 FileOutcome CheckReadable(const std::string& path, std::uint64_t limit = kDefaultReadLimit);

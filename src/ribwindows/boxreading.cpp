@@ -16,15 +16,6 @@ core::Length LengthFromBox(const std::string& typed, const std::string& unitText
   return {reading.mm, typed};
 }
 
-std::string UnitNumberText(double mm, const std::string& unitText) {
-  const bool inches = unitText == " in";
-  const double value = inches ? mm / core::kMmPerInch : mm;
-  std::string text = core::FormatNumber(value, inches ? "# ###.000" : "# ###.00");
-  // "-.50" and ".50" read badly in a box.
-  if (text.rfind("-.", 0) == 0) text.insert(1, "0");
-  return core::ScreenNumberText(text);
-}
-
 std::string AngleText(float degrees) { return degrees == 0 ? "0" : core::PlainNumberText(degrees); }
 
 }  // namespace ribwindows

@@ -3,6 +3,7 @@
 // leading edge, inserted text).
 #include <string>
 
+#include "core/lengths.h"
 #include "core/ribdocument.h"
 
 namespace ribwindows {
@@ -10,9 +11,7 @@ namespace ribwindows {
 // A typed length with its millimetres. A malformed inch text reads as 0 and is told.
 core::Length LengthFromBox(const std::string& typed, const std::string& unitText);
 
-// Millimetres as a box or label shows them in the unit in force: two decimals in
-// millimetres, three in inches (two would round by up to an eighth of a millimetre).
-std::string UnitNumberText(double mm, const std::string& unitText);
+using core::UnitNumberText;
 
 // An angle in degrees for a box: "0" rather than "-0".
 std::string AngleText(float degrees);

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "core/caption.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
+#include "core/settle.h"
 #include "files/captions.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
@@ -72,7 +72,6 @@ StoredInput StoreInput(core::RibDocument& d, InputKind kind, const std::string& 
       }
       d.rib.chord = chord;
       d.project.modified = !d.view.compareShown;
-      core::RecomposeCaption(d, files::CaptionWordsInLanguage());
       out.changed = core::Change::Setup | core::Change::Chord;
       break;
     }
@@ -99,6 +98,7 @@ StoredInput StoreInput(core::RibDocument& d, InputKind kind, const std::string& 
       break;
     }
   }
+  core::Settle(d, out.changed, files::CaptionWordsInLanguage());
   return out;
 }
 

@@ -28,9 +28,10 @@ struct StoredInput {
   bool refused = false;   // nothing was stored: the window stays open for a correction
 };
 
-// Stores the typed text for `kind` (OK). Refusals are told in message boxes titled
-// `windowTitle`. A chord that is not longer than 0 is refused and nothing is stored. A chord
-// change recomposes the automatic caption, which names the chord.
+// Stores the typed text for `kind` (OK) and settles the document (a chord change
+// recomposes the automatic caption, the tab board follows chord and sheeting); the caller
+// announces `changed`. Refusals are told in message boxes titled `windowTitle`. A chord
+// that is not longer than 0 is refused and nothing is stored.
 StoredInput StoreInput(core::RibDocument& d, InputKind kind, const std::string& typed, const std::string& windowTitle);
 
 }  // namespace ribwindows

@@ -6,6 +6,7 @@
 #include "core/caption.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
+#include "core/settle.h"
 #include "files/captions.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
@@ -17,39 +18,11 @@ using platform::Text;
 
 namespace {
 
-core::Length DistanceFromText(const std::string& text, const std::string& unitText) {
-  return {core::LengthFromText(text, unitText), text};
-}
-
 double PositionMm(const std::string& text, const core::RibDocument& d) {
   return core::PercentLength(text.empty() ? "0" : text, d.rib.chord.mm, d.settings.unitText);
 }
 
 }  // namespace
-
-TabBoardDistances DefaultTabDistances(const core::RibDocument& d) {
-  const double chord = d.rib.chord.mm;
-  const double sheeting = d.rib.sheeting.mm;
-  const std::string lower = UnitNumberText(-chord * d.prepared.yMin - sheeting, d.settings.unitText);
-  const std::string upper = UnitNumberText(chord * d.prepared.yMax - sheeting, d.settings.unitText);
-  // The millimetres are those the text reads as, so that a project read back agrees.
-  return {DistanceFromText(lower, d.settings.unitText), DistanceFromText(upper, d.settings.unitText)};
-}
-
-bool TabDistancesFollowAirfoil(core::RibDocument& d) {
-  if (d.rib.boardAngle != 0 || !d.airfoil.loaded) return false;
-  const TabBoardDistances defaults = DefaultTabDistances(d);
-  const core::Length upper{-defaults.upper.mm, defaults.upper.text};
-  if (d.rib.tabs.lowerDistance == defaults.lower && d.rib.tabs.upperDistance == upper) return false;
-  d.rib.tabs.lowerDistance = defaults.lower;
-  d.rib.tabs.upperDistance = upper;
-  return true;
-}
-
-bool TabDistancesForNewAirfoil(core::RibDocument& d) {
-  if (d.rib.tabs.lowerDistance.mm != 0 || d.rib.tabs.upperDistance.mm != 0) return false;
-  return TabDistancesFollowAirfoil(d);
-}
 
 std::string TabWindowTitle(const core::RibDocument& d) {
   return Text("FrmTalon", "1") + " " + d.rib.chord.text + d.settings.unitText;
@@ -60,7 +33,7 @@ TabBoxes TabBoxesFromDocument(const core::RibDocument& d) {
   TabBoxes b{t.board, t.lowerDistance.text, t.lengthText, t.rearText, AngleText(-d.rib.boardAngle),
              t.upperDistance.text};
   if (d.rib.boardAngle == 0 && d.airfoil.loaded) {
-    const TabBoardDistances defaults = DefaultTabDistances(d);
+    const core::TabBoardDistances defaults = core::DefaultTabDistances(d);
     if (t.lowerDistance.mm == 0) b.lowerDistance = defaults.lower.text;
     if (t.upperDistance.mm == 0) b.upperDistance = defaults.upper.text;
   }

@@ -21,23 +21,6 @@ struct TabBoxes {
   std::string upperDistance;  // chord line up to the board
 };
 
-// Distances at which the board touches the inner contour: the airfoil's lowest point (or
-// highest) less the sheeting, as box texts in the unit in force. `lower.mm` and
-// `upper.mm` are both the typed (positive) millimetres.
-struct TabBoardDistances {
-  core::Length lower;
-  core::Length upper;
-};
-TabBoardDistances DefaultTabDistances(const core::RibDocument& d);
-
-// After a chord or sheeting change: while the board lies parallel to the chord the
-// distances follow the airfoil. False when nothing changed.
-bool TabDistancesFollowAirfoil(core::RibDocument& d);
-// After a new airfoil: opening one sets the distances to 0, which would put the board on
-// the chord line through the rib; they take the new airfoil's defaults instead. Distances
-// a project brought are kept.
-bool TabDistancesForNewAirfoil(core::RibDocument& d);
-
 // "<FrmTalon/1> <chord><unit>".
 std::string TabWindowTitle(const core::RibDocument& d);
 

@@ -16,6 +16,7 @@
 
 #include "core/lengths.h"
 #include "core/numformat.h"
+#include "core/settle.h"
 #include "platform/help.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
@@ -245,7 +246,7 @@ void TabWindow::Follow(core::Changes what) {
   setWindowTitle(Q(TabWindowTitle(document_)));
   // While the board lies parallel to the chord, its distances follow the airfoil.
   if (core::LeadingNumber(boxes_[kAngle]->text().toStdString()) == 0 && document_.airfoil.loaded) {
-    const TabBoardDistances defaults = DefaultTabDistances(document_);
+    const core::TabBoardDistances defaults = core::DefaultTabDistances(document_);
     boxes_[kLower]->setText(Q(defaults.lower.text));
     boxes_[kUpper]->setText(Q(defaults.upper.text));
   }

@@ -1,5 +1,8 @@
 # `vandrell-cli resave` opens a project as the program does and writes it again.
 set(work ${WORK}/cli_resave)
+if(EXISTS ${work}/readonly)  # left read-only by a run that stopped half-way
+  file(CHMOD ${work}/readonly DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+endif()
 file(REMOVE_RECURSE ${work})
 file(MAKE_DIRECTORY ${work}/empty)
 
@@ -31,6 +34,45 @@ resave(${work}/older_full.vdl ${work}/older_out.vdl ${AIRFOILS} 0)
 expect_same_file(${work}/older_full.vdl ${DATA}/projects/older_full_converted.vdl)
 expect_same_file(${work}/older_out.vdl ${DATA}/projects/older_full_converted.vdl)
 
+# An older project that may not be written opens all the same and stays in its layout:
+# in a read-only folder, itself read-only. The superuser writes there all the same, so it
+# runs the batch program as the unprivileged user "nobody" where it can.
+file(MAKE_DIRECTORY ${work}/readonly ${work}/shared)
+file(COPY ${DATA}/projects/older_full.vdl DESTINATION ${work}/readonly
+     FILE_PERMISSIONS OWNER_READ GROUP_READ WORLD_READ)
+file(CHMOD ${work}/readonly DIRECTORY_PERMISSIONS OWNER_READ OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+     WORLD_READ WORLD_EXECUTE)
+file(CHMOD ${work}/shared DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_WRITE
+     GROUP_EXECUTE WORLD_READ WORLD_WRITE WORLD_EXECUTE)
+set(as_user "")
+execute_process(COMMAND ${CMAKE_COMMAND} -E touch ${work}/readonly/probe RESULT_VARIABLE writable)
+if(writable EQUAL 0)
+  file(REMOVE ${work}/readonly/probe)
+  find_program(SETPRIV setpriv)
+  if(SETPRIV)
+    set(as_user ${SETPRIV} --reuid=65534 --regid=65534 --clear-groups)
+    execute_process(COMMAND ${as_user} ${CLI} --version RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
+    execute_process(COMMAND ${as_user} ${CMAKE_COMMAND} -E touch ${work}/readonly/probe RESULT_VARIABLE rc_write
+                    OUTPUT_QUIET ERROR_QUIET)
+    if(NOT rc EQUAL 0 OR rc_write EQUAL 0)
+      set(as_user "")
+    endif()
+  endif()
+endif()
+if(writable EQUAL 0 AND NOT as_user)
+  message(STATUS "read-only older project: skipped, no user here for whom the folder is read-only")
+else()
+  execute_process(COMMAND ${as_user} ${CLI} resave ${work}/readonly/older_full.vdl ${work}/shared/out.vdl
+                          --airfoil-dir ${AIRFOILS}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE stdout ERROR_VARIABLE stderr)
+  if(NOT rc EQUAL 0 OR NOT stdout STREQUAL "")
+    message(FATAL_ERROR "read-only older project: exit ${rc}\n${stdout}\n${stderr}")
+  endif()
+  expect_same_file(${work}/readonly/older_full.vdl ${DATA}/projects/older_full.vdl)
+  expect_same_file(${work}/shared/out.vdl ${DATA}/projects/older_full_converted.vdl)
+endif()
+file(CHMOD ${work}/readonly DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+
 # No airfoil: the search says so on standard error and nothing is written.
 resave(${DATA}/projects/full_mm.vdl ${work}/none.vdl ${work}/empty 2)
 if(NOT resave_stdout STREQUAL "refused: airfoil-missing\n" OR NOT resave_stderr MATCHES "clarky.dat"
@@ -38,11 +80,15 @@ if(NOT resave_stdout STREQUAL "refused: airfoil-missing\n" OR NOT resave_stderr 
   message(FATAL_ERROR "missing airfoil: ${resave_stderr}")
 endif()
 
-# A damaged project is refused.
+# A damaged project is refused, and so is one that is not there.
 file(WRITE ${work}/cut.vdl "VDL V3.0 -02\r\nclarky.dat\r\n")
 resave(${work}/cut.vdl ${work}/cut_out.vdl ${AIRFOILS} 2)
 if(NOT resave_stdout STREQUAL "refused: project\n" OR EXISTS ${work}/cut_out.vdl)
   message(FATAL_ERROR "damaged project: ${resave_stdout}")
+endif()
+resave(${work}/gone.vdl ${work}/gone_out.vdl ${AIRFOILS} 2)
+if(NOT resave_stdout STREQUAL "refused: unreadable\n" OR NOT resave_stderr MATCHES "gone.vdl")
+  message(FATAL_ERROR "missing project: ${resave_stdout}${resave_stderr}")
 endif()
 
 # A project that cannot be written where asked is an error, not a refusal of the input.

@@ -1,5 +1,5 @@
-// File > Open and Save as for project files: damaged files, the airfoil search, the dialogs'
-// folders, and saves that fail.
+// File > Open and Save as for project files: opening all or nothing, the airfoil search,
+// older files that may not be rewritten, the dialogs' folders, and saves that fail.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -21,7 +21,7 @@
 #include "support/testsupport.h"
 
 namespace fs = std::filesystem;
-using commands::OpenProjectOutcome;
+using commands::OpenStatus;
 using testsupport::DataPath;
 using testsupport::ReadFile;
 using testsupport::TempDir;
@@ -34,11 +34,12 @@ using testsupport::SelfNamingTexts;
 using testsupport::WithLine;
 
 const std::string kFullMm = ReadFile(DataPath("projects/full_mm.vdl"));
+const std::string kOlder = ReadFile(DataPath("projects/older_full.vdl"));
 constexpr std::size_t kSparCountLine = 17;
+// A settings file with a text size other than the rib's and a recent file: a new rib made
+// on the way would store the one, an airfoil recorded the other.
+const std::string kSettings = "[InsText]\r\nTailleFont=12\r\n[LastFiles]\r\nRecentFile1=/ribs/tip.dat\r\n";
 
-}  // namespace
-
-namespace {
 struct Workspace {
   SelfNamingTexts texts;
   TempDir dir;
@@ -51,74 +52,165 @@ struct Workspace {
     s.settings.airfoilDir = dir.File("airfoils");
     s.settings.seriesAirfoilDir = dir.File("series");
     for (const std::string& d : {s.settings.airfoilDir, s.settings.seriesAirfoilDir, dir.File("projects")}) fs::create_directories(d);
+    WriteFile(s.settings.iniFile, kSettings);
   }
   std::string Project(const std::string& name, const std::string& bytes) {
     std::string path = dir.File("projects/" + name);
     WriteFile(path, bytes);
     return path;
   }
+  void AirfoilFile(const std::string& bytes) { WriteFile(s.settings.airfoilDir + "/clarky.dat", bytes); }
+  void Clarky() {
+    fs::create_directories(s.settings.airfoilDir + "/Clark");
+    fs::copy_file(testsupport::AirfoilPath("clarky.dat"), s.settings.airfoilDir + "/Clark/clarky.dat");
+  }
+  // A rib in use: an airfoil, a spar, a text size the settings file does not hold.
+  void RibInUse() {
+    s.airfoil.loaded = s.rib.upsideDown = true;
+    s.airfoil.name = "ag24";
+    s.rib.chord = {321, "321"};
+    s.rib.spars.last = 3;
+    s.rib.spars[2].positionText = "40";
+    s.rib.caption.fontSize = 14;
+    s.project.windowTitle = "Vandrell ag24";
+  }
 };
-}  // namespace
 
-// A damaged file is reported and leaves a clean new rib; a sound one finds its airfoil.
-TEST(OpenProject, ReadsTheFileFindsTheAirfoilAndPreparesIt) {
-  Workspace w;
-  w.s.airfoil.loaded = w.s.rib.upsideDown = true;
-  w.s.rib.caption.text = "old rib";
-  w.s.rib.spars.last = 3;
-  w.s.rib.spars[2].positionText = "40";
-  w.s.rib.baseMode = core::BaseMode::Blocks;
-  core::RibDocument expected = w.s;
-  core::ClearRib(expected);
-  const std::string bad = w.Project("bad.vdl", WithLine(kFullMm, kSparCountLine, " 12 "));
-  EXPECT_EQ(commands::OpenProjectFile(w.s, bad, commands::Opener::Batch), OpenProjectOutcome::Failed);
-  ASSERT_EQ(w.messages.shown.size(), 1u);
-  EXPECT_EQ(w.messages.shown[0].title, "Erreur/1 LireEcrire/newVdl");
-  EXPECT_NE(w.messages.shown[0].text.find("# 9 "), std::string::npos);
-  EXPECT_EQ(files::ProjectFileText(w.s), files::ProjectFileText(expected));
-  EXPECT_FALSE(w.s.airfoil.loaded || w.s.rib.upsideDown);
-
-  fs::create_directories(w.s.settings.airfoilDir + "/Clark");
-  fs::copy_file(testsupport::AirfoilPath("clarky.dat"), w.s.settings.airfoilDir + "/Clark/clarky.dat");
-  ASSERT_EQ(commands::OpenProjectFile(w.s, w.Project("full_mm.vdl", kFullMm), commands::Opener::Batch), OpenProjectOutcome::Opened);
-  EXPECT_EQ(w.messages.shown.size(), 1u);
-  EXPECT_EQ(w.s.airfoil.path, w.s.settings.airfoilDir + "/Clark/clarky.dat");
-  EXPECT_TRUE(w.s.airfoil.loaded);
-  EXPECT_FALSE(w.s.project.modified);
-  EXPECT_EQ(w.s.project.path, "full_mm.vdl");
-  EXPECT_GT(w.s.prepared.maxThickness, 0.1);
-  EXPECT_EQ(w.s.project.windowTitle, "Vandrell MainTolbar/26 : full_mm.vdl MainTolbar/11 : clarky");
+bool SameRib(const core::RibDocument& a, const core::RibDocument& b) {
+  return files::ProjectFileText(a) == files::ProjectFileText(b) && a.airfoil.loaded == b.airfoil.loaded &&
+         a.rib == b.rib && a.project.windowTitle == b.project.windowTitle && a.project.path == b.project.path;
 }
 
-TEST(OpenProject, DialogStartsAtTheLastProjectCancelChangesNothingMissingAirfoilIsNamed) {
+}  // namespace
+
+namespace {
+
+// Whatever fails, the rib, the settings file (text size, recent files) and the document's
+// announcements are as they were; the outcome says why, in the batch key and the user's words.
+TEST(OpenProject, AFailedOpenKeepsTheRibAndTheSettingsFileAndSaysWhy) {
   Workspace w;
+  w.RibInUse();
+  int announced = 0;
+  auto listening = w.s.changes.Listen([&announced](core::Changes) { ++announced; });
+  const core::RibDocument before = w.s;
+  const std::string full = w.Project("full.vdl", kFullMm);
+  struct Case {
+    const char* why;
+    std::string path;
+    std::string airfoil;  // the bytes of airfoils/clarky.dat, none when empty
+    const char* key;
+  };
+  const std::vector<Case> cases = {
+      {"damaged", w.Project("bad.vdl", WithLine(kFullMm, kSparCountLine, " 12 ")), "", "project"},
+      {"gone", w.dir.File("projects/none.vdl"), "", "unreadable"},
+      {"no airfoil", full, "", "airfoil-missing"},
+      {"not coordinates", full, "clarky\n0.5 abc\n", "airfoil-unreadable"},
+      {"three points", full, "clarky\n1 0\n0 0\n1 0\n", "airfoil-unreadable"}};
+  std::vector<commands::OpenOutcome> outcomes;
+  for (const Case& c : cases) {
+    fs::remove(w.s.settings.airfoilDir + "/clarky.dat");
+    if (!c.airfoil.empty()) w.AirfoilFile(c.airfoil);
+    outcomes.push_back(commands::OpenProjectFile(w.s, c.path));
+    EXPECT_EQ(outcomes.back().status, OpenStatus::Refused) << c.why;
+    EXPECT_EQ(outcomes.back().refusal, c.key) << c.why;
+    EXPECT_TRUE(SameRib(w.s, before)) << c.why;
+    EXPECT_EQ(ReadFile(w.s.settings.iniFile), kSettings) << c.why;
+  }
+  EXPECT_EQ(announced, 0);
+  EXPECT_TRUE(w.messages.shown.empty());  // the command tells no one: its caller does
+
+  for (const commands::OpenOutcome& outcome : outcomes) commands::TellOpenOutcome(outcome);
+  ASSERT_EQ(w.messages.shown.size(), cases.size());
+  EXPECT_EQ(w.messages.shown[0].title, "Erreur/1 LireEcrire/newVdl");
+  EXPECT_NE(w.messages.shown[0].text.find("# 9 "), std::string::npos);
+  EXPECT_NE(w.messages.shown[1].text.find("# 53 "), std::string::npos);
+  EXPECT_EQ(outcomes[1].text, "Erreur/206\n" + cases[1].path);
+  EXPECT_EQ(w.messages.shown[2].text, "fileopen/3 clarky.dat\n fileopen/4 \n" + w.s.settings.airfoilDir +
+                                          " fileopen/5 " + w.s.settings.seriesAirfoilDir);
+  EXPECT_EQ(w.messages.shown[3].title, "frmopen/1");
+  EXPECT_EQ(w.messages.shown[4].text, "frmopen/23");
+}
+
+// A sound project replaces the whole rib at once; the settings file is read, not written,
+// and no folder alert comes up although the series folder is gone.
+TEST(OpenProject, ASoundProjectReplacesTheRibAndLeavesTheSettingsFile) {
+  Workspace w;
+  w.RibInUse();
+  w.Clarky();
+  fs::remove(w.s.settings.seriesAirfoilDir);
+  std::vector<core::Changes> announced;
+  auto listening = w.s.changes.Listen([&announced](core::Changes what) { announced.push_back(what); });
+  ASSERT_TRUE(commands::OpenProjectFile(w.s, w.Project("full_mm.vdl", kFullMm)).Opened());
+  EXPECT_TRUE(w.messages.shown.empty());
+  EXPECT_EQ(ReadFile(w.s.settings.iniFile), kSettings);
+  EXPECT_EQ(w.s.airfoil.path, w.s.settings.airfoilDir + "/Clark/clarky.dat");
+  EXPECT_TRUE(w.s.airfoil.loaded);
+  EXPECT_GT(w.s.prepared.maxThickness, 0.1);
+  EXPECT_FALSE(w.s.project.modified || w.s.rib.upsideDown);
+  EXPECT_EQ(w.s.project.path, "full_mm.vdl");
+  EXPECT_EQ(w.s.project.windowTitle, "Vandrell MainTolbar/26 : full_mm.vdl MainTolbar/11 : clarky");
+  EXPECT_EQ(files::ProjectFileText(w.s), kFullMm);  // nothing of the old rib is left
+  ASSERT_EQ(announced.size(), 1u);  // once, whole: a new rib that has its airfoil
+  EXPECT_TRUE(announced[0].Has(core::Change::NewRib) && announced[0].Has(core::Change::Airfoil));
+}
+
+TEST(OpenProject, TheDialogRemembersTheFolderOfAProjectThatOpenedOnly) {
+  Workspace w;
+  w.RibInUse();
   platform::ScriptedFileDialogs dialogs;
   platform::SetFileDialogs(&dialogs);
-  dialogs.answers = {"", w.Project("p.vdl", kFullMm), ""};
-  w.s.airfoil.loaded = true;
-  w.s.rib.chord.text = "321";
+  const std::string project = w.Project("p.vdl", kFullMm);
+  dialogs.answers = {"", project, project, ""};
 
-  EXPECT_EQ(commands::OpenProject(w.s), OpenProjectOutcome::Cancelled);
-  EXPECT_TRUE(w.messages.shown.empty());
-  EXPECT_TRUE(w.s.airfoil.loaded);
+  EXPECT_EQ(commands::OpenProject(w.s).status, OpenStatus::Cancelled);
+  EXPECT_EQ(commands::OpenProject(w.s).refusal, "airfoil-missing");
+  ASSERT_EQ(w.messages.shown.size(), 1u);  // told by the command with the dialog
   EXPECT_EQ(w.s.rib.chord.text, "321");
-
-  EXPECT_EQ(commands::OpenProject(w.s), OpenProjectOutcome::AirfoilMissing);
-  ASSERT_EQ(w.messages.shown.size(), 1u);
-  EXPECT_EQ(w.messages.shown[0].text, "fileopen/3 clarky.dat\n fileopen/4 \n" + w.s.settings.airfoilDir + " fileopen/5 " +
-                                          w.s.settings.seriesAirfoilDir);
-  EXPECT_FALSE(w.s.airfoil.loaded);
-  EXPECT_FLOAT_EQ(w.s.rib.chord.mm, 180.0f);
-  EXPECT_EQ(w.s.rib.spars.last, 2);
+  EXPECT_EQ(ReadFile(w.s.settings.iniFile), kSettings);
+  w.Clarky();
+  EXPECT_TRUE(commands::OpenProject(w.s).Opened());
   EXPECT_EQ(files::GetINIFile("Repertoires", "LastOpenVdl", w.s.settings.iniFile), w.dir.File("projects/"));
-  EXPECT_EQ(commands::OpenProject(w.s), OpenProjectOutcome::Cancelled);
+  EXPECT_EQ(commands::OpenProject(w.s).status, OpenStatus::Cancelled);
   platform::SetFileDialogs(nullptr);
 
-  ASSERT_EQ(dialogs.requests.size(), 3u);
+  ASSERT_EQ(dialogs.requests.size(), 4u);
   EXPECT_EQ(dialogs.requests[0].filter, "MainTolbar/26 Vandrell (*.vdl)|*.vdl|");
   EXPECT_EQ(dialogs.requests[0].title, "fileopen/2");
-  EXPECT_EQ(dialogs.requests[0].initialDir, w.s.settings.airfoilDir);
-  EXPECT_EQ(dialogs.requests[2].initialDir, w.dir.File("projects/"));
+  EXPECT_EQ(dialogs.requests[2].initialDir, w.s.settings.airfoilDir);
+  EXPECT_EQ(dialogs.requests[3].initialDir, w.dir.File("projects/"));
+}
+
+// An older file opens whether or not it can be written in the current layout: on a disk
+// that refuses the write, marked read-only, or read by a drawing that leaves it, it stays
+// as it was and nothing is said; where it may be written it is converted.
+TEST(OpenProject, AnOlderProjectOpensWhetherOrNotItMayBeRewritten) {
+  Workspace w;
+  w.Clarky();
+  const std::string path = w.Project("old.vdl", kOlder);
+  auto opened = [&w, &path](const commands::ProjectOpening& how, const char* what) {
+    w.s = NewRib();
+    w.s.settings.airfoilDir = w.dir.File("airfoils");
+    EXPECT_TRUE(commands::OpenProjectFile(w.s, path, how).Opened()) << what;
+    EXPECT_EQ(w.s.rib.caption.text, "My rib") << what;
+  };
+  {
+    platform::ScopedWriteFault readOnlyDisk(EROFS);
+    opened({}, "read-only disk");
+  }
+  EXPECT_EQ(ReadFile(path), kOlder);
+  commands::ProjectOpening keep;
+  keep.olderLayout = files::OlderLayout::Keep;
+  opened(keep, "kept by the caller");
+  EXPECT_EQ(ReadFile(path), kOlder);
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  if (!platform::MayWrite(path)) {  // the superuser may write it all the same
+    opened({}, "read-only file");
+    EXPECT_EQ(ReadFile(path), kOlder);
+  }
+  fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+  opened({}, "writable");
+  EXPECT_EQ(ReadFile(path), ReadFile(DataPath("projects/older_full_converted.vdl")));
+  EXPECT_TRUE(w.messages.shown.empty());
 }
 
 TEST(SaveProject, FailedSaveKeepsThePreviousFileGoodSaveSetsTheFlagsAndFolder) {
@@ -151,13 +243,10 @@ TEST(SaveProject, FailedSaveKeepsThePreviousFileGoodSaveSetsTheFlagsAndFolder) {
   EXPECT_EQ(commands::SaveProjectRequest(w.s).initialDir, w.dir.File("projects/"));
 }
 
-namespace {
-
-// What is no project at all is refused before the rib is given up for it.
+// What is no project at all is refused at once, by its kind.
 TEST(OpenProject, AFolderPipeDeviceOrHugeFileIsRefusedAtOnceAndTheRibStays) {
   Workspace w;
-  w.s.airfoil.loaded = true;
-  w.s.rib.chord.text = "321";
+  w.RibInUse();
   fs::create_directory(w.dir.File("projects/folder.vdl"));
   const std::vector<std::pair<std::string, std::string>> cases = {
       {w.dir.File("projects/folder.vdl"), "Erreur/200"},
@@ -167,12 +256,11 @@ TEST(OpenProject, AFolderPipeDeviceOrHugeFileIsRefusedAtOnceAndTheRibStays) {
   for (std::size_t i = 0; i < cases.size(); ++i) {
     const std::string& path = cases[i].first;  // a plain name: lambdas take it on every compiler
     const std::string& text = cases[i].second;
-    OpenProjectOutcome outcome = OpenProjectOutcome::Opened;
+    commands::OpenOutcome outcome;
     EXPECT_LT(testsupport::SecondsTaken([&] { outcome = commands::OpenProjectFile(w.s, path); }), 1.0) << path;
-    EXPECT_EQ(outcome, OpenProjectOutcome::Refused) << path;
-    ASSERT_EQ(w.messages.shown.size(), i + 1);
-    EXPECT_EQ(w.messages.shown[i].text, text + "\n" + path);
-    EXPECT_EQ(w.messages.shown[i].title, "fileopen/2");
+    EXPECT_EQ(outcome.refusal, i == 3 ? "too-large" : "not-a-file") << path;
+    EXPECT_EQ(outcome.text, text + "\n" + path);
+    EXPECT_EQ(outcome.title, "fileopen/2");
   }
   EXPECT_TRUE(w.s.airfoil.loaded);
   EXPECT_EQ(w.s.rib.chord.text, "321");

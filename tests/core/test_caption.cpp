@@ -1,9 +1,11 @@
-// The automatic caption and the recognition of the user's own text.
+// The automatic caption, the recognition of the user's own text, and what the document
+// works out after a change before anyone hears of it.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "core/caption.h"
+#include "core/settle.h"
 
 namespace {
 
@@ -83,6 +85,51 @@ TEST_F(Caption, ACaptionReadFromAProjectIsTheUsersUnlessItIsAutomatic) {
   s.rib.chord.text = "250";
   EXPECT_FALSE(core::RecomposeCaption(s, words));
   EXPECT_EQ(s.rib.caption.text, "Rib 1");
+}
+
+// The board below a parallel chord stays on the inner contour: 300 x 0.025 - 1.5 = 6 below,
+// 300 x 0.06 - 1.5 = 16.5 above (stored negated); the caption names the new chord.
+TEST_F(Caption, SettlingFollowsChordSheetingAndAirfoilButNotAnUndo) {
+  s.airfoil.loaded = true;
+  s.prepared.yMin = -0.025;
+  s.prepared.yMax = 0.06;
+  s.rib.chord = {300, "300"};
+  s.rib.caption.text = "clarky Chord : 200";
+  core::Settle(s, core::Change::Setup | core::Change::Sheeting, words);
+  EXPECT_EQ(s.rib.caption.text, "clarky Chord : 200");  // the sheeting is not in it
+  EXPECT_EQ(s.rib.tabs.lowerDistance, (core::Length{6, "6.00"}));
+  EXPECT_EQ(s.rib.tabs.upperDistance, (core::Length{-16.5f, "16.50"}));
+  core::Settle(s, core::Change::Setup | core::Change::Chord, words);
+  EXPECT_EQ(s.rib.caption.text, "clarky Chord : 300");
+
+  // A set-up put back by undo was settled when it was made: nothing is worked out again.
+  s.rib.chord = {200, "200"};
+  core::Settle(s, core::Change::Setup | core::Change::Chord | core::Change::Restored, words);
+  EXPECT_EQ(s.rib.caption.text, "clarky Chord : 300");
+  EXPECT_FLOAT_EQ(s.rib.tabs.lowerDistance.mm, 6);
+  // An inclined board stays where the user put it.
+  s.rib.boardAngle = -2;
+  core::Settle(s, core::Change::Chord, words);
+  EXPECT_FLOAT_EQ(s.rib.tabs.lowerDistance.mm, 6);
+
+  // A new airfoil keeps distances the project brought and fills those left at 0: in
+  // inches 254 x 0.025 - 1.5 = 4.85 mm shows as 0.191 in and is what that text reads.
+  s.rib.boardAngle = 0;
+  s.airfoil.name = "e387";
+  core::Settle(s, core::Change::Airfoil, words);
+  EXPECT_EQ(s.rib.caption.text, "e387 Chord : 200");
+  EXPECT_FLOAT_EQ(s.rib.tabs.lowerDistance.mm, 6);
+  s.settings.unitText = " in";
+  s.rib.chord = {254, "10"};
+  s.rib.tabs.lowerDistance = s.rib.tabs.upperDistance = {0, "0"};
+  core::Settle(s, core::Change::Airfoil, words);
+  EXPECT_EQ(s.rib.tabs.lowerDistance.text, "0.191");
+  EXPECT_NEAR(s.rib.tabs.lowerDistance.mm, 0.191 * 25.4, 1e-4);
+  // Without an airfoil there is no contour to follow.
+  s.airfoil.loaded = false;
+  s.rib.tabs.lowerDistance = {0, "0"};
+  core::Settle(s, core::Change::Sheeting, words);
+  EXPECT_EQ(s.rib.tabs.lowerDistance.text, "0");
 }
 
 }  // namespace

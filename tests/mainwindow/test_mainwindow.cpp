@@ -341,6 +341,8 @@ TEST_F(MainWindowTest, ProjectSavedAndOpenedAgainBringsTheRibBack) {
   EXPECT_EQ(s.rib.markCount, 6);
   EXPECT_FLOAT_EQ(s.rib.chord.mm, 180);
   EXPECT_TRUE(Enabled(mainwindow::Command::Chord));
+  const std::string title = "Vandrell " + Key("MainTolbar", "26") + " : rib.vdl " + Key("MainTolbar", "11") + " : wing";
+  EXPECT_EQ(window->windowTitle().toStdString(), title);
 
   // With a rib open, the open command asks first; No keeps it.
   messages.answers = {BoxAnswer::No};
@@ -349,6 +351,24 @@ TEST_F(MainWindowTest, ProjectSavedAndOpenedAgainBringsTheRibBack) {
   EXPECT_EQ(messages.shown[0].text, Key("fileopen", "1"));
   EXPECT_EQ(fileDialogs.requests.size(), 2u);  // the open dialog was not shown again
   EXPECT_EQ(s.rib.markCount, 6);
+
+  // A project whose airfoil is gone: told why, and the rib, the title, the recent files
+  // and the rest of the settings file stay.
+  std::filesystem::remove(dir.File("airfoils/wing.dat"));
+  s.rib.markCount = 7;
+  const std::string settings = testsupport::ReadFile(s.settings.iniFile);
+  const QString recent = window->findChild<QAction*>("mnuFileMRU0")->text();
+  messages.answers = {BoxAnswer::Yes};
+  fileDialogs.answers = {dir.File("rib.vdl")};
+  window->Run(mainwindow::Command::OpenProject);
+  ASSERT_EQ(messages.shown.size(), 3u);
+  EXPECT_NE(messages.shown[2].text.find("wing.dat"), std::string::npos);
+  EXPECT_EQ(s.rib.markCount, 7);
+  EXPECT_TRUE(s.airfoil.loaded && Enabled(mainwindow::Command::Chord));
+  EXPECT_EQ(window->windowTitle().toStdString(), title);
+  EXPECT_EQ(window->findChild<QAction*>("mnuFileMRU0")->text(), recent);
+  EXPECT_EQ(testsupport::ReadFile(s.settings.iniFile), settings);
+  s.project.modified = false;  // no quit question
 }
 
 TEST_F(MainWindowTest, ALanguageWithoutMenuTextsLeavesEntriesBlankButNamesTheCalculator) {

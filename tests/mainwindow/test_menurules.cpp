@@ -86,7 +86,8 @@ TEST_F(MenuRules, ARecentAirfoilOpensPreparedAndARefusedOneLeavesItWhole) {
   const std::string good = OpenAirfoil("GOOD: 180", "good.dat");
   EXPECT_TRUE(s.project.modified);
   EXPECT_FLOAT_EQ(s.rib.chord.mm, 180);
-  EXPECT_EQ(s.rib.tabs.lowerDistance.text, "0");  // the board settings start afresh
+  // The board starts afresh, on the new airfoil's lowest point: 180 x 0.025 - 1.5.
+  EXPECT_EQ(s.rib.tabs.lowerDistance, (core::Length{3, "3.00"}));
   EXPECT_EQ(s.rib.boardAngle, 0);
   EXPECT_EQ(s.rib.tabs.board, core::TabBoard::UnderLowerSurface);
   EXPECT_GT(s.prepared.outlineCount, s.airfoil.pointCount);  // prepared

@@ -1,6 +1,7 @@
 // Edit > Undo and Redo as a user meets them: steps made through the real windows, the rib
 // given back exactly, the menu naming the step, the modified flag following the saved step,
-// a fresh history for a new airfoil, and open windows following an undo.
+// a fresh history for a new airfoil, open windows following an undo, and a history that
+// does not depend on who else listens.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -19,11 +20,14 @@
 #include "mainwindow/undohistory.h"
 #include "mainwindow/undorules.h"
 #include "platform/recordingtarget.h"
+#include "ribwindows/inputsettings.h"
 #include "ribwindows/inputwindow.h"
 #include "ribwindows/slotlabels.h"
 #include "ribwindows/sparwindow.h"
+#include "ribwindows/tabrules.h"
 #include "ribwindows/tabwindow.h"
 #include "support/mainwindowtest.h"
+#include "support/windowtest.h"
 
 using mainwindow::Command;
 using testsupport::Key;
@@ -294,6 +298,33 @@ TEST_F(UndoTest, StepNamesFollowTheLanguage) {
   files::InstallLanguageLookup(doc);
   doc.changes.Announce(core::Change::Style);
   EXPECT_EQ(UndoText(), "&Annuler corde");
+}
+
+// The history as the only listener: what follows from a change (the caption, the board
+// below a parallel chord: 300 x 0.025 - 1.5 = 6) is in the step, and undo gives back the
+// distance the user typed rather than working one out for the old chord.
+class HistoryAlone : public testsupport::WindowTest {};
+
+TEST_F(HistoryAlone, AStepHoldsWhatFollowedTheChangeAndUndoWorksNothingOut) {
+  OpenAirfoil();
+  mainwindow::UndoHistory history(doc, nullptr);
+  ribwindows::TabBoxes boxes = ribwindows::TabBoxesFromDocument(doc);
+  boxes.lowerDistance = "10";
+  doc.changes.Announce(ribwindows::ApplyTabs(doc, boxes, "tabs"));
+  const core::RibSetup typed = doc.rib;
+  ASSERT_EQ(typed.tabs.lowerDistance, (core::Length{10, "10"}));
+
+  doc.changes.Announce(ribwindows::StoreInput(doc, ribwindows::InputKind::Chord, "300", "chord").changed);
+  EXPECT_EQ(doc.rib.tabs.lowerDistance, (core::Length{6, "6.00"}));
+  EXPECT_EQ(doc.rib.caption.text, "wing " + Key("FrmInsText", "6") + " : 300");
+  const core::RibSetup longer = doc.rib;
+  ASSERT_EQ(history.Stack().count(), 2);
+
+  history.Undo();
+  EXPECT_TRUE(doc.rib == typed);
+  history.Redo();
+  EXPECT_TRUE(doc.rib == longer);
+  EXPECT_EQ(history.Stack().count(), 2);
 }
 
 }  // namespace

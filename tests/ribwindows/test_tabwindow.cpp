@@ -39,6 +39,7 @@ class TabWindowTest : public testsupport::WindowTest {
 // At chord 200 and sheeting 1.5 the board touches the inner contour 200 x 0.025 - 1.5 =
 // 3.5 mm below the chord line, or 200 x 0.06 - 1.5 = 10.5 mm above it.
 TEST_F(TabWindowTest, OpensWithTheBoardTouchingTheInnerContourAndSwitchesSides) {
+  const core::RibSetup before = doc.rib;
   ribwindows::TabWindow w(doc);
   EXPECT_EQ(w.windowTitle().toStdString(), Key("FrmTalon", "1") + " 200 mm");
   EXPECT_EQ(w.Box(kLower)->text(), "3.50");
@@ -54,11 +55,12 @@ TEST_F(TabWindowTest, OpensWithTheBoardTouchingTheInnerContourAndSwitchesSides) 
   EXPECT_FALSE(w.Box(kUpper)->isHidden());
   EXPECT_EQ(w.Sketch()->Shown().board, core::TabBoard::OverUpperSurface);
   // Opening stores nothing.
-  EXPECT_EQ(doc.rib.tabs.lowerDistance.mm, 0);
+  EXPECT_TRUE(doc.rib == before);
   EXPECT_EQ(doc.rib.baseMode, core::BaseMode::None);
 
   // On an inclined board a distance is the user's to give: no default is offered.
   doc.rib.boardAngle = -2;
+  doc.rib.tabs.lowerDistance = {0, "0"};
   ribwindows::TabWindow inclined(doc);
   EXPECT_EQ(inclined.Box(kLower)->text(), "0");
   EXPECT_EQ(inclined.Box(kAngle)->text(), "2");  // shown as typed, stored negated
@@ -256,6 +258,7 @@ TEST_F(TabWindowTest, AnOpenWindowFollowsTheChord) {
 // gap under the rib). 200 x 0.025 - 1.5 = 3.5 mm = 0.1378 in.
 TEST_F(TabWindowTest, InchDefaultsAreInInches) {
   doc.settings.unitText = " in";
+  OpenAirfoil();  // the board's place is worked out in the unit in force
   ribwindows::TabWindow w(doc);
   EXPECT_EQ(w.Box(kLower)->text(), "0.138");
   EXPECT_EQ(w.windowTitle().toStdString(), Key("FrmTalon", "1") + " 200 in");
