@@ -25,6 +25,7 @@ struct WriteFault {
   bool active = false;
   int systemError = 0;
   std::size_t afterBytes = 0;
+  std::size_t written = 0;  // since the fault was made
 };
 
 WriteFault& InjectedFault() {
@@ -152,15 +153,15 @@ bool ResolveLinks(const std::string& path, std::string& target, int& systemError
 
 bool WriteAll(int fd, std::string_view contents, int& systemError) {
   std::size_t done = 0;
-  const WriteFault& fault = InjectedFault();
+  WriteFault& fault = InjectedFault();
   while (done < contents.size()) {
     std::size_t chunk = contents.size() - done;
     if (fault.active) {
-      if (done >= fault.afterBytes) {
+      if (fault.written >= fault.afterBytes) {
         systemError = fault.systemError;
         return false;
       }
-      chunk = std::min(chunk, fault.afterBytes - done);
+      chunk = std::min(chunk, fault.afterBytes - fault.written);
     }
     const ssize_t n = ::write(fd, contents.data() + done, chunk);
     if (n < 0 && errno == EINTR) continue;
@@ -169,6 +170,7 @@ bool WriteAll(int fd, std::string_view contents, int& systemError) {
       return false;
     }
     done += static_cast<std::size_t>(n);
+    if (fault.active) fault.written += static_cast<std::size_t>(n);
   }
   return true;
 }
@@ -179,6 +181,111 @@ void SyncFolder(const std::string& folder) {
   ::fsync(fd);  // best effort: some file systems refuse it for folders
   ::close(fd);
 }
+
+// A file on its way to its name: where its links lead, what it replaces, and the
+// temporary file that holds it meanwhile (removed with the object unless it took the name).
+struct Staged {
+  std::string target;
+  std::string folder;  // with its separator, "" for the current folder
+  bool replacing = false;
+  struct stat old {};
+  std::string temp;
+
+  Staged() = default;
+  Staged(const Staged&) = delete;
+  Staged& operator=(const Staged&) = delete;
+  ~Staged() { Discard(); }
+  void Discard() {
+    if (!temp.empty()) ::unlink(temp.c_str());
+    temp.clear();
+  }
+};
+
+// Looks at the path: only a regular file, or nothing yet, may be replaced.
+FileOutcome Stage(const std::string& path, Staged& f) {
+  if (path.empty()) return Failure(ENOENT);
+  int systemError = 0;
+  if (!ResolveLinks(path, f.target, systemError)) return Failure(systemError);
+  f.replacing = ::lstat(f.target.c_str(), &f.old) == 0;
+  if (!f.replacing && errno != ENOENT) return Failure(errno);
+  if (f.replacing && !S_ISREG(f.old.st_mode)) return Refusal(FileProblem::NotAFile, KindOfMode(f.old.st_mode));
+  f.folder = FolderPart(f.target);
+  return FileOutcome{};
+}
+
+// The contents in a temporary file beside the target, with the mode of the file it
+// replaces; flushed to disk when `flush`.
+FileOutcome WriteTemporary(Staged& f, std::string_view contents, bool flush) {
+  // Hidden, unique, and in the target's folder so that the rename never crosses a disk.
+  const std::string name = f.target.substr(f.folder.size());
+  const std::string pattern = f.folder + "." + name.substr(0, 200) + ".XXXXXX";
+  std::vector<char> temp(pattern.begin(), pattern.end());
+  temp.push_back('\0');
+  Descriptor fd(::mkstemp(temp.data()));
+  if (fd.get() < 0) return Failure(errno);
+  f.temp = temp.data();
+
+  int systemError = 0;
+  bool ok = WriteAll(fd.get(), contents, systemError);
+  if (ok && flush && ::fsync(fd.get()) != 0) {
+    systemError = errno;
+    ok = false;
+  }
+  if (ok) {
+    // Best effort: the file keeps its mode and, where allowed, its owner and group.
+    if (f.replacing) {
+      const bool ownerKept = ::fchown(fd.get(), f.old.st_uid, f.old.st_gid) == 0;
+      (void)ownerKept;  // a file of someone else's becomes the writer's, as a new one would
+      ::fchmod(fd.get(), f.old.st_mode & 07777);
+    } else {
+      ::fchmod(fd.get(), NewFileMode());
+    }
+  }
+  if (fd.Close() != 0 && ok) {
+    systemError = errno;
+    ok = false;
+  }
+  if (ok) return FileOutcome{};
+  f.Discard();
+  return Failure(systemError);
+}
+
+// The temporary file takes the target's name, unless a folder or device has been put in
+// its place meanwhile.
+FileOutcome Commit(Staged& f) {
+  FileOutcome outcome;
+  struct stat now;
+  if (::lstat(f.target.c_str(), &now) == 0 && !S_ISREG(now.st_mode)) {
+    outcome = Refusal(FileProblem::NotAFile, KindOfMode(now.st_mode));
+  } else if (::rename(f.temp.c_str(), f.target.c_str()) != 0) {
+    outcome = Failure(errno);
+  } else {
+    f.temp.clear();
+    outcome.kind = FileKind::Regular;
+    return outcome;
+  }
+  f.Discard();
+  return outcome;
+}
+
+#if defined(__linux__)
+// One flush of the whole file system for a set of files, instead of one per file.
+constexpr bool kFlushEachFile = false;
+bool FlushFileSystemOf(const std::string& folder, int& systemError) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    systemError = errno;
+    return false;
+  }
+  const bool ok = ::syncfs(fd) == 0;
+  if (!ok) systemError = errno;
+  ::close(fd);
+  return ok;
+}
+#else
+constexpr bool kFlushEachFile = true;
+bool FlushFileSystemOf(const std::string&, int&) { return true; }
+#endif
 
 #endif
 
@@ -257,63 +364,59 @@ static ReadOutcome ReadWholeFileOnce(const std::string& path, std::uint64_t limi
 }
 
 static FileOutcome WriteFileOnce(const std::string& path, std::string_view contents) {
-  if (path.empty()) return Failure(ENOENT);
-  std::string target;
-  int systemError = 0;
-  if (!ResolveLinks(path, target, systemError)) return Failure(systemError);
+  Staged f;
+  FileOutcome outcome = Stage(path, f);
+  if (outcome.ok()) outcome = WriteTemporary(f, contents, true);
+  if (outcome.ok()) outcome = Commit(f);
+  if (outcome.ok()) SyncFolder(f.folder);
+  return outcome;
+}
 
-  struct stat old;
-  const bool replacing = ::lstat(target.c_str(), &old) == 0;
-  if (!replacing && errno != ENOENT) return Failure(errno);
-  if (replacing && !S_ISREG(old.st_mode)) return Refusal(FileProblem::NotAFile, KindOfMode(old.st_mode));
-
-  // Hidden, unique, and in the target's folder so that the rename never crosses a disk.
-  const std::string folder = FolderPart(target);
-  const std::string name = target.substr(folder.size());
-  std::string pattern = folder + "." + name.substr(0, 200) + ".XXXXXX";
-  std::vector<char> temp(pattern.begin(), pattern.end());
-  temp.push_back('\0');
-  Descriptor fd(::mkstemp(temp.data()));
-  if (fd.get() < 0) return Failure(errno);
-
-  bool ok = WriteAll(fd.get(), contents, systemError);
-  if (ok && ::fsync(fd.get()) != 0) {
-    systemError = errno;
-    ok = false;
+static SetWriteOutcome WriteFilesOnce(const std::vector<FileToWrite>& files, SetWriteMode mode) {
+  SetWriteOutcome r;
+  r.failed = files.size();
+  std::vector<Staged> staged(files.size());
+  // A path that cannot be written is found before anything is.
+  for (std::size_t i = 0; i < files.size() && r.failed == files.size(); ++i) {
+    r.outcome = Stage(files[i].path, staged[i]);
+    if (!r.outcome.ok()) r.failed = i;
   }
-  if (ok) {
-    // Best effort: the file keeps its mode and, where allowed, its owner and group.
-    if (replacing) {
-      const bool ownerKept = ::fchown(fd.get(), old.st_uid, old.st_gid) == 0;
-      (void)ownerKept;  // a file of someone else's becomes the writer's, as a new one would
-      ::fchmod(fd.get(), old.st_mode & 07777);
-    } else {
-      ::fchmod(fd.get(), NewFileMode());
+  // The files that may take their names: those before a failure, or none.
+  const auto committable = [&]() -> std::size_t {
+    return mode == SetWriteMode::AllOrNothing && r.failed < files.size() ? 0 : r.failed;
+  };
+  for (std::size_t i = 0; i < committable(); ++i) {
+    const FileOutcome written = WriteTemporary(staged[i], files[i].contents, kFlushEachFile);
+    if (!written.ok()) {
+      r.outcome = written;
+      r.failed = i;
     }
   }
-  if (fd.Close() != 0 && ok) {
-    systemError = errno;
-    ok = false;
+  std::size_t keep = committable();
+  std::vector<std::string> folders;
+  for (std::size_t i = 0; i < keep; ++i)
+    if (std::find(folders.begin(), folders.end(), staged[i].folder) == folders.end()) folders.push_back(staged[i].folder);
+  for (const std::string& folder : folders) {
+    int systemError = 0;
+    if (!FlushFileSystemOf(folder, systemError)) {
+      r.outcome = Failure(systemError);
+      r.failed = keep = 0;
+      break;
+    }
   }
-  FileOutcome outcome;
-  if (!ok) outcome = Failure(systemError);
-  // A folder or device put in the target's place meanwhile is not replaced either.
-  struct stat now;
-  if (ok && ::lstat(target.c_str(), &now) == 0 && !S_ISREG(now.st_mode)) {
-    outcome = Refusal(FileProblem::NotAFile, KindOfMode(now.st_mode));
-    ok = false;
+  for (std::size_t i = 0; i < keep; ++i) {
+    const FileOutcome committed = Commit(staged[i]);
+    if (!committed.ok()) {
+      r.outcome = committed;
+      r.failed = i;
+      break;
+    }
+    ++r.written;
   }
-  if (ok && ::rename(temp.data(), target.c_str()) != 0) {
-    outcome = Failure(errno);
-    ok = false;
-  }
-  if (!ok) {
-    ::unlink(temp.data());
-    return outcome;
-  }
-  SyncFolder(folder);
-  outcome.kind = FileKind::Regular;
-  return outcome;
+  if (r.written > 0)
+    for (const std::string& folder : folders) SyncFolder(folder);
+  if (r.failed == files.size()) r.outcome = FileOutcome{FileProblem::None, FileKind::Regular, 0};
+  return r;
 }
 
 #else  // a portable fallback through the standard library
@@ -398,6 +501,29 @@ static FileOutcome WriteFileOnce(const std::string& path, std::string_view conte
   return o;
 }
 
+static SetWriteOutcome WriteFilesOnce(const std::vector<FileToWrite>& files, SetWriteMode mode) {
+  SetWriteOutcome r;
+  r.failed = files.size();
+  for (std::size_t i = 0; i < files.size() && r.failed == files.size(); ++i) {
+    const FileKind kind = KindOfPath(files[i].path);
+    if (kind != FileKind::Missing && kind != FileKind::Regular) {
+      r.outcome = Refusal(FileProblem::NotAFile, kind);
+      r.failed = i;
+    }
+  }
+  if (mode == SetWriteMode::AllOrNothing && r.failed < files.size()) return r;
+  for (std::size_t i = 0; i < r.failed; ++i) {
+    const FileOutcome o = WriteFileOnce(files[i].path, files[i].contents);
+    if (!o.ok()) {
+      r.outcome = o;
+      r.failed = i;
+      break;
+    }
+    ++r.written;
+  }
+  return r;
+}
+
 #endif
 
 // Neither may throw: a reader or writer returns its failure, whatever happened.
@@ -416,6 +542,16 @@ FileOutcome WriteFileAtomically(const std::string& path, std::string_view conten
     return WriteFileOnce(path, contents);
   } catch (...) {
     return Failure(ENOMEM);
+  }
+}
+
+SetWriteOutcome WriteFilesAtomically(const std::vector<FileToWrite>& files, SetWriteMode mode) {
+  try {
+    return WriteFilesOnce(files, mode);
+  } catch (...) {
+    SetWriteOutcome r;
+    r.outcome = Failure(ENOMEM);
+    return r;
   }
 }
 
