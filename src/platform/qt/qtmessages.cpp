@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QString>
 
@@ -42,8 +43,10 @@ BoxAnswer QtMessages::Show(const BoxRequest& request) {
   box.setStandardButtons(QMessageBox::StandardButtons(first) | second | third);
   const QMessageBox::StandardButton order[] = {first, second, third};
   for (std::size_t i = 0; i < request.labels.size() && i < 3; ++i)
-    if (QAbstractButton* button = box.button(order[i]); button && !request.labels[i].empty())
+    if (QAbstractButton* button = box.button(order[i]); button && !request.labels[i].empty()) {
       button->setText(QString::fromStdString(request.labels[i]));
+      button->setIcon(QIcon());  // a Yes or No icon would not fit the words
+    }
   if (request.defaultButton == 3 && third != QMessageBox::NoButton) box.setDefaultButton(third);
   else box.setDefaultButton(request.defaultButton == 2 && second != QMessageBox::NoButton ? second : first);
   // A question is answered with the pointer, whatever the program was busy with.
