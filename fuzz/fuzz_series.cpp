@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::fclose(f);
 
   files::SeriesJob job;
-  if (files::ReadSeriesSummary(file, job) && job.ribs.size() > static_cast<std::size_t>(core::kMaxEvenRibs) + 2)
+  if (files::ReadSeriesSummary(file, job).ok() && job.ribs.size() > static_cast<std::size_t>(core::kMaxSeriesRibs))
     std::abort();
   std::vector<std::string> lines;
   platform::ErrorInfo error;

@@ -1,9 +1,5 @@
-#include <cstdio>
-
 #include "cli.h"
-#include "output/dxfwriter.h"
-#include "platform/errorreport.h"
-#include "platform/texts.h"
+#include "commands/dxfexport.h"
 
 namespace cli {
 
@@ -12,13 +8,14 @@ int Dxf(const Options& options, core::RibDocument& s) {
   const std::string out = TakeOption(args, "-o");
   if (out.empty() || args.empty()) return UsageError("dxf");
   if (int rc = LoadRibInput(args, s)) return rc == kUsageError ? UsageError("dxf") : rc;
-  if (s.rib.upsideDown) {
-    const std::string text = platform::Text("filedxf", "1");
-    return Refuse("upside-down", text.empty() ? "vandrell-cli: no DXF of a rib shown upside down" : text);
+  const commands::DxfWriteResult written = commands::WriteDxfFile(s, out);
+  switch (written.outcome) {
+    case commands::DxfCommandResult::RefusedInverted:
+      return Refuse("upside-down",
+                    written.refusal.empty() ? "vandrell-cli: no DXF of a rib shown upside down" : written.refusal);
+    case commands::DxfCommandResult::Written: return kDone;
+    default: return WriteFailed(written.error);
   }
-  platform::ErrorInfo error;
-  if (!output::WriteDxf(s, out, error)) return WriteFailed(error);
-  return kDone;
 }
 
 }  // namespace cli

@@ -2,6 +2,7 @@
 
 #include "cli.h"
 #include "commands/airfoilcommands.h"
+#include "files/ini.h"
 
 namespace cli {
 
@@ -10,7 +11,9 @@ int Info(const Options& options, core::RibDocument& s) {
   const bool stations = TakeFlag(args, "--stations");
   if (args.size() != 1) return UsageError("info");
   if (int rc = ReportOpen(commands::OpenAirfoilFile(s, args[0], commands::RecentFiles::Leave))) return rc;
-  std::printf("title: %s\n", s.airfoil.title.c_str());
+  // Titles are bytes as the file holds them, often Windows-1252 ("diedre 5.00°").
+  const std::string& title = s.airfoil.title;
+  std::printf("title: %s\n", (files::IsValidUtf8(title) ? title : files::Cp1252ToUtf8(title)).c_str());
   std::printf("points: %d\n", s.airfoil.pointCount);
   std::printf("densified: %d\n", s.prepared.outlineCount);
   std::printf("upper: %d\n", s.prepared.upperCount);

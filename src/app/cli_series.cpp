@@ -1,7 +1,6 @@
 // `series` and `series2`: the rib series of the Tools menu, written exactly as the windows
 // write them, with the checks in the windows' order.
 #include <cstdio>
-#include <filesystem>
 #include <map>
 #include <optional>
 
@@ -14,7 +13,6 @@
 namespace cli {
 
 namespace {
-
 
 // Options each with exactly one argument (which may be empty); the rest are positional.
 struct ParsedArgs {
@@ -65,10 +63,8 @@ bool SplitLengths(const std::string& text, const std::string& unitText, std::vec
 }
 
 struct LoadedAirfoil {
-  bool ok = false;
-  std::string message;
-  core::SeriesOutline outline;
-  std::string name;
+  std::optional<commands::SeriesAirfoil> airfoil;
+  std::string message;  // why it could not be read
 };
 
 LoadedAirfoil Load(const std::string& path) {
@@ -84,10 +80,11 @@ LoadedAirfoil Load(const std::string& path) {
     a.message = platform::Text("frmopen", "23") + "\n" + path;
     return a;
   }
+  commands::SeriesAirfoil airfoil;
   std::string ext;
-  files::SplitAirfoilFileName(path, a.name, ext);
-  a.outline = commands::OutlineOf(data);
-  a.ok = true;
+  files::SplitAirfoilFileName(path, airfoil.name, ext);
+  airfoil.outline = commands::OutlineOf(data);
+  a.airfoil = std::move(airfoil);
   return a;
 }
 
@@ -106,7 +103,7 @@ int UsageProblem(bool spaced, const char* problem, Values... values) {
 }
 
 int RunSeries(const Options& options, core::RibDocument& s, bool spaced) {
-  const char* section = spaced ? "FrmTraCevol2" : "FrmTraCevol";
+  const commands::SeriesKind kind = spaced ? commands::SeriesKind::Spaced : commands::SeriesKind::Even;
   std::vector<std::string> known = {"--root-chord", "--tip-chord", "--ribs", "--rib-word", "--chord-label",
                                     "--summary-title-21", "--summary-title-22", "-o"};
   if (spaced) known.insert(known.end(), {"--root-tip-thickness", "--thickness", "--gaps"});
@@ -135,81 +132,59 @@ int RunSeries(const Options& options, core::RibDocument& s, bool spaced) {
     if (!OnlyOf(Get(p, name), core::LengthKeys(unitText))) {
       return UsageProblem(spaced, "vandrell-cli: %s takes a length in%s\n", name, unitText.c_str());
     }
-  std::vector<std::string> thicknessTexts, gapTexts;
+  commands::SeriesRequest request;
+  request.kind = kind;
   if (spaced) {
-    if ((p.options.count("--thickness") && !SplitLengths(Get(p, "--thickness"), unitText, thicknessTexts)) ||
-        !SplitLengths(Get(p, "--gaps"), unitText, gapTexts)) {
+    if ((p.options.count("--thickness") && !SplitLengths(Get(p, "--thickness"), unitText, request.thickness)) ||
+        !SplitLengths(Get(p, "--gaps"), unitText, request.gaps)) {
       return UsageProblem(spaced, "vandrell-cli: --thickness and --gaps take lengths in%s separated by commas\n",
                    unitText.c_str());
     }
-    if (!p.options.count("--thickness")) thicknessTexts.clear();
+    request.endThickness = Get(p, "--root-tip-thickness");
   }
 
   const LoadedAirfoil root = Load(p.positional[0]);
   const LoadedAirfoil tip = Load(p.positional[1]);
+  request.root = root.airfoil;
+  request.tip = tip.airfoil;
+  request.ribCount = ribs;
+  request.rootChord = Get(p, "--root-chord");
+  request.tipChord = Get(p, "--tip-chord");
+  request.unitText = unitText;
+  request.folder = Get(p, "-o");
+  request.words.ribWord = Get(p, "--rib-word", "Rib");
+  request.words.chordLabel = Get(p, "--chord-label", "Chord");
+  request.words.summaryTitle = Get(p, "--summary-title-21", "Ribs");
+  request.words.summaryUnit = Get(p, "--summary-title-22", "Unit");
+  // The batch program replaces what is there, and writes all the files or none.
+  request.replace = true;
+  request.mode = files::SeriesWriteMode::AllOrNothing;
 
-  core::SeriesEntries entries;
-  entries.ribCount = ribs;
-  entries.rootChord = Get(p, "--root-chord");
-  entries.tipChord = Get(p, "--tip-chord");
-  entries.unitText = unitText;
-  entries.airfoilsLoaded = root.ok && tip.ok;
-  entries.maxRibs = spaced ? core::kMaxSpacedRibs : core::kMaxEvenRibs;
-  if (std::optional<core::SeriesRefusal> r = core::CheckSeriesEntries(entries))
-    return Refuse(*r, section, r->key == "15" ? (root.ok ? tip.message : root.message) : std::string());
-  const int n = static_cast<int>(core::RibCountFromText(ribs));
-
-  core::SlotFloats thickness{}, gaps{};
-  if (spaced) {
-    if ((!thicknessTexts.empty() && static_cast<int>(thicknessTexts.size()) != n) ||
-        static_cast<int>(gapTexts.size()) != n + 1) {
+  const commands::SeriesResult result = commands::GenerateSeries(request);
+  const char* section = commands::SeriesSection(kind);
+  switch (result.outcome) {
+    case commands::SeriesOutcome::Refused:
+      return Refuse(result.refusal, section,
+                    result.refusal.key == "15" ? (root.airfoil ? tip.message : root.message) : std::string());
+    case commands::SeriesOutcome::TableMismatch: {
+      const int n = result.intermediateCount;
       return UsageProblem(spaced, "vandrell-cli: %d intermediate ribs take %d thicknesses and %d gaps\n", n, n, n + 1);
     }
-    const float ends = core::LengthFromText(Get(p, "--root-tip-thickness"), unitText);
-    thickness[0] = thickness[core::kTipSlot] = ends;
-    for (int i = 1; i <= n; ++i)
-      thickness[static_cast<std::size_t>(i)] =
-          thicknessTexts.empty() ? ends : core::LengthFromText(thicknessTexts[static_cast<std::size_t>(i - 1)], unitText);
-    for (int i = 1; i <= n + 1; ++i)
-      gaps[static_cast<std::size_t>(i)] = core::LengthFromText(gapTexts[static_cast<std::size_t>(i - 1)], unitText);
-    if (std::optional<core::SeriesRefusal> r = core::CheckSpacing(thickness, gaps, n)) return Refuse(*r, section);
+    case commands::SeriesOutcome::NoFolder:
+      std::fprintf(stderr, "%s\n",
+                   platform::GeneralErrorText({platform::kErrPathNotFound, "Path not found\n" + request.folder}).c_str());
+      return kError;
+    case commands::SeriesOutcome::Written:
+      if (spaced) std::printf("length: %s\n", commands::PanelLengthText(result.panelLengthMm, unitText).c_str());
+      if (!result.existing.empty()) std::printf("replaced: %zu\n", result.existing.size());
+      return kDone;
+    default: {
+      platform::ErrorInfo error = result.written.error;
+      error.description = commands::SeriesFailureDescription(result.written);
+      std::fprintf(stderr, "%s\n", platform::GeneralErrorText(error).c_str());
+      return kError;
+    }
   }
-
-  const std::string folder = Get(p, "-o");
-  std::error_code ec;
-  if (!std::filesystem::is_directory(folder, ec)) {
-    std::fprintf(stderr, "%s\n",
-                 platform::GeneralErrorText({platform::kErrPathNotFound, "Path not found\n" + folder}).c_str());
-    return 1;
-  }
-
-  commands::SeriesSetup setup;
-  setup.root = root.outline;
-  setup.tip = tip.outline;
-  setup.rootName = root.name;
-  setup.tipName = tip.name;
-  setup.rootChordText = entries.rootChord;
-  setup.tipChordText = entries.tipChord;
-  setup.unitText = unitText;
-  setup.folder = folder;
-  setup.words.ribWord = Get(p, "--rib-word", "Rib");
-  setup.words.chordLabel = Get(p, "--chord-label", "Chord");
-  setup.words.summaryTitle = Get(p, "--summary-title-21", "Ribs");
-  setup.words.summaryUnit = Get(p, "--summary-title-22", "Unit");
-  const files::SeriesJob job =
-      spaced ? commands::SpacedSeriesJob(setup, thickness, gaps, n) : commands::EvenSeriesJob(setup, n);
-  // A batch command that fails writes nothing: all the files or none.
-  const files::SeriesWriteResult result = files::WriteSeries(job, files::SeriesWriteMode::AllOrNothing);
-  if (!result.ok) {
-    platform::ErrorInfo error = result.error;
-    error.description = commands::SeriesFailureDescription(result);
-    std::fprintf(stderr, "%s\n", platform::GeneralErrorText(error).c_str());
-    return 1;
-  }
-  if (spaced)
-    std::printf("length: %s\n",
-                commands::PanelLengthText(core::LayOutSpacedRibs(thickness, gaps, n).length, unitText).c_str());
-  return 0;
 }
 
 }  // namespace

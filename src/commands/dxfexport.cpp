@@ -28,9 +28,25 @@ std::string DxfDefaultFileName(const core::RibDocument& s) {
   return s.airfoil.name;
 }
 
+std::optional<std::string> DxfRefusal(const core::RibDocument& s) {
+  if (!s.rib.upsideDown) return std::nullopt;
+  return platform::Text("filedxf", "1");
+}
+
+DxfWriteResult WriteDxfFile(const core::RibDocument& s, const std::string& path) {
+  DxfWriteResult result;
+  if (std::optional<std::string> why = DxfRefusal(s)) {
+    result.outcome = DxfCommandResult::RefusedInverted;
+    result.refusal = *why;
+    return result;
+  }
+  result.outcome = output::WriteDxf(s, path, result.error) ? DxfCommandResult::Written : DxfCommandResult::Failed;
+  return result;
+}
+
 DxfCommandResult ExportDxf(core::RibDocument& s) {
-  if (s.rib.upsideDown) {
-    platform::Inform(platform::Text("filedxf", "1"), platform::kProgramTitle);
+  if (std::optional<std::string> why = DxfRefusal(s)) {
+    platform::Inform(*why, platform::kProgramTitle);
     return DxfCommandResult::RefusedInverted;
   }
   if (!s.airfoil.loaded) return DxfCommandResult::NoAirfoil;
@@ -53,12 +69,9 @@ DxfCommandResult ExportDxf(core::RibDocument& s) {
   const std::string chosenFolder = files::FolderOf(path);
   files::WriteINIFile("Repertoires", "RepDxf", chosenFolder, s.settings.iniFile);
 
-  platform::ErrorInfo error;
-  if (!output::WriteDxf(s, path, error)) {
-    platform::ReportGeneralError(" Main/Mnu_DXF", error);
-    return DxfCommandResult::Failed;
-  }
-  return DxfCommandResult::Written;
+  const DxfWriteResult written = WriteDxfFile(s, path);
+  if (written.outcome == DxfCommandResult::Failed) platform::ReportGeneralError(" Main/Mnu_DXF", written.error);
+  return written.outcome;
 }
 
 }  // namespace commands

@@ -1,8 +1,10 @@
 #pragma once
 // File, Export as DXF: asks where, then writes the current rib.
+#include <optional>
 #include <string>
 
 #include "core/ribdocument.h"
+#include "platform/errorreport.h"
 
 namespace commands {
 
@@ -11,6 +13,17 @@ enum class DxfCommandResult { Written, RefusedInverted, Cancelled, NoAirfoil, Fa
 // The name the save dialog proposes: the open project's name when there is one, else the
 // airfoil's.
 std::string DxfDefaultFileName(const core::RibDocument& s);
+
+// A rib shown upside down is not exported: the user's text why (filedxf/1), or nothing.
+std::optional<std::string> DxfRefusal(const core::RibDocument& s);
+
+// The rib's DXF written to `path`, refused as DxfRefusal says; tells nobody.
+struct DxfWriteResult {
+  DxfCommandResult outcome = DxfCommandResult::Failed;
+  std::string refusal;        // RefusedInverted: why
+  platform::ErrorInfo error;  // Failed
+};
+DxfWriteResult WriteDxfFile(const core::RibDocument& s, const std::string& path);
 
 // Refuses while the rib is shown upside down; asks for the file through the platform's
 // save dialog, starting in the last DXF folder (settings Repertoires/RepDxf, else the

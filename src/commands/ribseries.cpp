@@ -6,7 +6,9 @@
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "files/settings.h"
+#include "platform/desktop.h"
 #include "platform/filedialogs.h"
+#include "platform/fileio.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
@@ -31,7 +33,10 @@ bool ChooseSeriesFolder(core::RibDocument& d) {
   return true;
 }
 
-files::SeriesWords SeriesWordsInLanguage(const std::string& section) {
+const char* SeriesSection(SeriesKind kind) { return kind == SeriesKind::Spaced ? "FrmTraCevol2" : "FrmTraCevol"; }
+
+files::SeriesWords SeriesWordsInLanguage(SeriesKind kind) {
+  const char* section = SeriesSection(kind);
   files::SeriesWords w;
   w.ribWord = platform::Text("MainTolbar", "25");
   w.chordLabel = platform::Text("MainTolbar", "13");
@@ -52,39 +57,182 @@ core::SeriesOutline OutlineOf(const files::AirfoilData& data) {
 
 namespace {
 
-files::SeriesJob JobBase(const SeriesSetup& setup) {
+files::SeriesJob JobOf(const SeriesRequest& r) {
   files::SeriesJob job;
-  job.folder = setup.folder;
-  job.rootName = setup.rootName;
-  job.tipName = setup.tipName;
-  job.words = setup.words;
-  job.unitText = setup.unitText;
-  job.rootChordText = setup.rootChordText;
-  job.tipChordText = setup.tipChordText;
-  job.rootChordMm = core::LengthFromText(setup.rootChordText, setup.unitText);
-  job.tipChordMm = core::LengthFromText(setup.tipChordText, setup.unitText);
-  job.stations = core::CommonStationsOf(setup.root, setup.tip);
+  job.folder = r.folder;
+  job.rootName = r.root->name;
+  job.tipName = r.tip->name;
+  job.words = r.words;
+  job.unitText = r.unitText;
+  job.rootChordText = r.rootChord;
+  job.tipChordText = r.tipChord;
+  job.rootChordMm = core::LengthFromText(r.rootChord, r.unitText);
+  job.tipChordMm = core::LengthFromText(r.tipChord, r.unitText);
+  job.stations = core::CommonStationsOf(r.root->outline, r.tip->outline);
   return job;
+}
+
+// The spaced table in slots (0 the root rib, 13 the tip rib); false when the counts of
+// thicknesses or gaps do not fit `n` intermediate ribs.
+bool SpacedTable(const SeriesRequest& r, int n, core::SlotFloats& thickness, core::SlotFloats& gaps) {
+  if ((!r.thickness.empty() && static_cast<int>(r.thickness.size()) != n) ||
+      static_cast<int>(r.gaps.size()) != n + 1)
+    return false;
+  const float ends = core::LengthFromText(r.endThickness, r.unitText);
+  thickness = {};
+  gaps = {};
+  thickness[0] = thickness[core::kTipSlot] = ends;
+  for (int i = 1; i <= n; ++i)
+    thickness[static_cast<std::size_t>(i)] =
+        r.thickness.empty() ? ends : core::LengthFromText(r.thickness[static_cast<std::size_t>(i - 1)], r.unitText);
+  for (int i = 1; i <= n + 1; ++i)
+    gaps[static_cast<std::size_t>(i)] = core::LengthFromText(r.gaps[static_cast<std::size_t>(i - 1)], r.unitText);
+  return true;
 }
 
 }  // namespace
 
-files::SeriesJob EvenSeriesJob(const SeriesSetup& setup, int n) {
-  files::SeriesJob job = JobBase(setup);
-  job.ribs = core::EvenSeriesRibs(job.rootChordMm, job.tipChordMm, n);
-  return job;
+SeriesResult GenerateSeries(const SeriesRequest& r) {
+  SeriesResult result;
+  const bool spaced = r.kind == SeriesKind::Spaced;
+  core::SeriesEntries entries;
+  entries.ribCount = r.ribCount;
+  entries.rootChord = r.rootChord;
+  entries.tipChord = r.tipChord;
+  entries.unitText = r.unitText;
+  entries.airfoilsLoaded = r.root && r.tip;
+  entries.maxRibs = spaced ? core::kMaxSpacedRibs : core::kMaxEvenRibs;
+  if (std::optional<core::SeriesRefusal> refusal = core::CheckSeriesEntries(entries)) {
+    result.outcome = SeriesOutcome::Refused;
+    result.refusal = *refusal;
+    return result;
+  }
+  const int n = static_cast<int>(core::RibCountFromText(r.ribCount));
+  result.intermediateCount = n;
+
+  core::SlotFloats thickness{}, gaps{};
+  if (spaced) {
+    if (!SpacedTable(r, n, thickness, gaps)) {
+      result.outcome = SeriesOutcome::TableMismatch;
+      return result;
+    }
+    if (std::optional<core::SeriesRefusal> refusal = core::CheckSpacing(thickness, gaps, n)) {
+      result.outcome = SeriesOutcome::Refused;
+      result.refusal = *refusal;
+      return result;
+    }
+  }
+  std::error_code ec;
+  if (!std::filesystem::is_directory(r.folder, ec)) {
+    result.outcome = SeriesOutcome::NoFolder;
+    return result;
+  }
+
+  result.job = JobOf(r);
+  files::SeriesJob& job = result.job;
+  if (spaced) {
+    const core::SpacedLayout layout = core::LayOutSpacedRibs(thickness, gaps, n);
+    result.panelLengthMm = layout.length;
+    job.ribs = core::SpacedSeriesRibs(layout, job.rootChordMm, job.tipChordMm, n);
+    for (int i = 0; i <= n; ++i) job.thicknessMm.push_back(thickness[static_cast<std::size_t>(i)]);
+    job.thicknessMm.push_back(thickness[core::kTipSlot]);
+    job.gapMm.push_back(0);
+    for (int i = 1; i <= n + 1; ++i) job.gapMm.push_back(gaps[static_cast<std::size_t>(i)]);
+  } else {
+    job.ribs = core::EvenSeriesRibs(job.rootChordMm, job.tipChordMm, n);
+  }
+  result.existing = files::ExistingSeriesFiles(job);
+  if (!r.replace && !result.existing.empty()) {
+    result.outcome = SeriesOutcome::FilesExist;
+    return result;
+  }
+  result.written = files::WriteSeries(job, r.mode);
+  result.outcome = result.written.ok ? SeriesOutcome::Written : SeriesOutcome::Failed;
+  return result;
 }
 
-files::SeriesJob SpacedSeriesJob(const SeriesSetup& setup, const core::SlotFloats& thickness,
-                                 const core::SlotFloats& gaps, int n) {
-  files::SeriesJob job = JobBase(setup);
-  const core::SpacedLayout layout = core::LayOutSpacedRibs(thickness, gaps, n);
-  job.ribs = core::SpacedSeriesRibs(layout, job.rootChordMm, job.tipChordMm, n);
-  for (int i = 0; i <= n; ++i) job.thicknessMm.push_back(thickness[static_cast<std::size_t>(i)]);
-  job.thicknessMm.push_back(thickness[core::kTipSlot]);
-  job.gapMm.push_back(0);
-  for (int i = 1; i <= n + 1; ++i) job.gapMm.push_back(gaps[static_cast<std::size_t>(i)]);
-  return job;
+namespace {
+
+enum class ReplaceAnswer { Replace, OtherFolder, Cancel };
+
+ReplaceAnswer AskReplace(std::size_t count, const std::string& folder, const std::string& caption) {
+  platform::BoxRequest box;
+  box.text = platform::Text("FrmTraCevol", "44") + " " + std::to_string(count) + "\n" + folder + "\n\n" +
+             platform::Text("FrmTraCevol", "45");
+  box.title = caption;
+  box.icon = platform::BoxIcon::Question;
+  box.buttons = platform::BoxButtons::YesNoCancel;
+  box.labels = {platform::Text("FrmTraCevol", "46"), platform::Text("FrmTraCevol", "47"),
+                platform::Text("TextButton", "2")};
+  box.defaultButton = 3;  // nothing is replaced by a stray Enter
+  switch (platform::CurrentMessages().Show(box)) {
+    case platform::BoxAnswer::Yes: return ReplaceAnswer::Replace;
+    case platform::BoxAnswer::No: return ReplaceAnswer::OtherFolder;
+    default: return ReplaceAnswer::Cancel;
+  }
+}
+
+}  // namespace
+
+SeriesResult GenerateSeriesAsking(core::RibDocument& d, SeriesRequest request, const std::string& caption) {
+  while (true) {
+    SeriesResult result;
+    {
+      platform::BusyPointer busy;
+      result = GenerateSeries(request);
+    }
+    switch (result.outcome) {
+      case SeriesOutcome::FilesExist:
+        switch (AskReplace(result.existing.size(), request.folder, caption)) {
+          case ReplaceAnswer::Replace: request.replace = true; continue;
+          case ReplaceAnswer::OtherFolder:
+            if (!ChooseSeriesFolder(d)) return result;
+            request.folder = d.settings.seriesAirfoilDir;
+            continue;
+          case ReplaceAnswer::Cancel: return result;
+        }
+        return result;
+      case SeriesOutcome::NoFolder: {
+        platform::FileOutcome missing;
+        missing.problem = platform::FileProblem::NotFound;
+        platform::ReportGeneralError(" TracEvol/SaveProfil", platform::WriteErrorInfo(missing, request.folder));
+        return result;
+      }
+      case SeriesOutcome::Failed: {
+        platform::ErrorInfo error = result.written.error;
+        error.description = SeriesFailureDescription(result.written);
+        platform::ReportGeneralError(" TracEvol/SaveProfil", error);
+        return result;
+      }
+      case SeriesOutcome::Written:
+        platform::Inform(SeriesCompletionText(result.job, request.kind), caption);
+        return result;
+      default: return result;
+    }
+  }
+}
+
+OpenedSummary OpenSeriesSummary(const std::string& path) {
+  OpenedSummary opened;
+  files::SeriesJob job;
+  const files::SummaryReadResult read = files::ReadSeriesSummary(path, job);
+  switch (read.problem) {
+    case files::SummaryProblem::None:
+      for (const core::SeriesRib& rib : job.ribs)
+        opened.paths.push_back((std::filesystem::path(job.folder) / files::RibFileName(job, rib.number)).string());
+      opened.job = std::move(job);
+      break;
+    case files::SummaryProblem::Unreadable:
+      opened.refusal = platform::ReadErrorInfo(read.file, path).description;
+      break;
+    case files::SummaryProblem::TooManyRibs:
+      opened.refusal = platform::Text("FrmTraCevol", "43") + " " + std::to_string(core::kMaxSeriesRibs) + "\n" + path;
+      break;
+    case files::SummaryProblem::NotASummary:
+      opened.refusal = platform::Text("FrmTraCevol", "42") + "\n" + path;
+      break;
+  }
+  return opened;
 }
 
 std::string PanelLengthText(float lengthMm, const std::string& unitText) {
@@ -97,12 +245,13 @@ std::string PanelLengthText(float lengthMm, const std::string& unitText) {
 }
 
 std::string SeriesFailureDescription(const files::SeriesWriteResult& result) {
-  return result.error.description + "\n" + result.failedPath + "\n" + platform::Text("FrmTraCevol", "34") + " " +
-         std::to_string(result.written);
+  // The writer's description names the file already.
+  return result.error.description + "\n" + platform::Text("FrmTraCevol", "34") + " " + std::to_string(result.written);
 }
 
-std::string SeriesCompletionText(const files::SeriesJob& job, const std::string& section) {
-  std::string text = platform::Text(section, "23") + "\n\n" + platform::Text("FrmConfig", "3") + " : " + job.folder;
+std::string SeriesCompletionText(const files::SeriesJob& job, SeriesKind kind) {
+  std::string text =
+      platform::Text(SeriesSection(kind), "23") + "\n\n" + platform::Text("FrmConfig", "3") + " : " + job.folder;
   const std::size_t intermediates = job.ribs.size() >= 2 ? job.ribs.size() - 2 : 0;
   if (intermediates < 13) {
     text += "\n";
@@ -111,24 +260,6 @@ std::string SeriesCompletionText(const files::SeriesJob& job, const std::string&
               core::FormatNumber(rib.chordMm, "# ###0.00") + " mm";
   }
   return text;
-}
-
-void TellSeriesResult(const files::SeriesJob& job, const files::SeriesWriteResult& result, const std::string& section,
-                      const std::string& caption) {
-  if (!result.ok) {
-    platform::ErrorInfo error = result.error;
-    error.description = SeriesFailureDescription(result);
-    platform::ReportGeneralError(" TracEvol/SaveProfil", error);
-    return;
-  }
-  platform::Inform(SeriesCompletionText(job, section), caption);
-}
-
-files::SeriesWriteResult WriteSeriesAndTell(const files::SeriesJob& job, const std::string& section,
-                                            const std::string& caption) {
-  files::SeriesWriteResult result = files::WriteSeries(job);
-  TellSeriesResult(job, result, section, caption);
-  return result;
 }
 
 }  // namespace commands

@@ -1,8 +1,10 @@
 #pragma once
 // The rib series tools' flows, shared by the series windows and vandrell-cli: the question
-// that clears the rib before a series window opens, the series folder choice, writing a
-// series and telling the user how it went.
+// that clears the rib before a series window opens, the series folder choice, and the one
+// road from what the user typed to the files of a series.
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/ribdocument.h"
 #include "files/airfoilfile.h"
@@ -18,45 +20,91 @@ bool ConfirmSeriesTool(core::RibDocument& d);
 // settings' series folder, stored in the INI file and the user store. False on cancel.
 bool ChooseSeriesFolder(core::RibDocument& d);
 
-// The words of the files from the language in force (`section` FrmTraCevol or
-// FrmTraCevol2).
-files::SeriesWords SeriesWordsInLanguage(const std::string& section);
+enum class SeriesKind { Even, Spaced };
+// The language section of a series' texts: FrmTraCevol or FrmTraCevol2.
+const char* SeriesSection(SeriesKind kind);
+
+// The words of the files from the language in force.
+files::SeriesWords SeriesWordsInLanguage(SeriesKind kind);
 
 // An airfoil read apart from the shared state, as the series keep it.
 core::SeriesOutline OutlineOf(const files::AirfoilData& data);
 
-// What both series windows and the batch program hand over: the airfoils with their
-// names, the chords as typed, the folder, the words and the unit.
-struct SeriesSetup {
-  core::SeriesOutline root;
-  core::SeriesOutline tip;
-  std::string rootName;
-  std::string tipName;
-  std::string rootChordText;
-  std::string tipChordText;
+// An airfoil of the series: its file name without extension and its points.
+struct SeriesAirfoil {
+  std::string name;
+  core::SeriesOutline outline;
+};
+
+// Everything a series is made from, as typed in a series window or given to vandrell-cli.
+struct SeriesRequest {
+  SeriesKind kind = SeriesKind::Even;
+  std::optional<SeriesAirfoil> root;  // none: not loaded
+  std::optional<SeriesAirfoil> tip;
+  std::string ribCount;  // the intermediate ribs, as typed
+  std::string rootChord;  // as typed, in `unitText`
+  std::string tipChord;
   std::string unitText = " mm";
+  // The spaced series' table, as typed: the root and tip ribs' thickness, each
+  // intermediate rib's (an empty list: each as thick as the ends), and the gaps before
+  // each intermediate rib and before the tip rib.
+  std::string endThickness;
+  std::vector<std::string> thickness;
+  std::vector<std::string> gaps;
   std::string folder;
   files::SeriesWords words;
+  // False: files of the series already in the folder stop it before anything is written.
+  bool replace = false;
+  files::SeriesWriteMode mode = files::SeriesWriteMode::KeepWritten;
 };
-// Evenly spaced ribs (n intermediate).
-files::SeriesJob EvenSeriesJob(const SeriesSetup& setup, int intermediateCount);
-// Ribs placed by the thickness and gap table (slots as in core::LayOutSpacedRibs).
-files::SeriesJob SpacedSeriesJob(const SeriesSetup& setup, const core::SlotFloats& thickness,
-                                 const core::SlotFloats& gaps, int intermediateCount);
+
+enum class SeriesOutcome {
+  Written,
+  Refused,        // a check failed (`refusal`); nothing written
+  TableMismatch,  // a count of thicknesses or gaps that does not fit the rib count
+  NoFolder,       // the folder does not exist; nothing written
+  FilesExist,     // files of the series are there (`existing`) and replacing was not asked
+  Failed,         // a file could not be written (`written` says which)
+};
+
+struct SeriesResult {
+  SeriesOutcome outcome = SeriesOutcome::Failed;
+  core::SeriesRefusal refusal;
+  int intermediateCount = 0;
+  float panelLengthMm = 0;            // the spaced series' panel length
+  files::SeriesJob job;               // what was or would have been written
+  std::vector<std::string> existing;  // files of the series there before (replaced when Written)
+  files::SeriesWriteResult written;
+};
+
+// Checks the request in the windows' order, works out the ribs and writes the files.
+// Asks and tells nobody.
+SeriesResult GenerateSeries(const SeriesRequest& request);
+
+// The windows' Generate: GenerateSeries, asking first when files of the series are in the
+// folder (how many, and where: Replace, Choose another folder, Cancel; another folder
+// becomes the settings' series folder and is looked at in turn), then telling how it went
+// in a box titled `caption`: the completion message, or the general error report (tag
+// " TracEvol/SaveProfil"). A refusal is left to the window, which points at the box.
+SeriesResult GenerateSeriesAsking(core::RibDocument& d, SeriesRequest request, const std::string& caption);
+
+// The series of an earlier summary, with the paths of its rib files beside it; or, when
+// the file is not a summary that can be opened, why, in the user's words with the path.
+struct OpenedSummary {
+  std::optional<files::SeriesJob> job;
+  std::vector<std::string> paths;
+  std::string refusal;
+};
+OpenedSummary OpenSeriesSummary(const std::string& path);
+
 // The panel length as the spaced window shows it: "# ###.###" in the unit in force, with
 // no dangling point ("202 mm").
 std::string PanelLengthText(float lengthMm, const std::string& unitText);
 
-// Writes the series; on failure the general error report (tag " TracEvol/SaveProfil")
-// names the file that failed and how many were written; on success the completion message
-// titled `caption`: FrmTraCevol/23 (`section`'s), the folder and, under 13 intermediate
-// ribs, each file with its chord.
-files::SeriesWriteResult WriteSeriesAndTell(const files::SeriesJob& job, const std::string& section,
-                                            const std::string& caption);
-// The telling part alone, for callers that write under a busy cursor first.
-void TellSeriesResult(const files::SeriesJob& job, const files::SeriesWriteResult& result, const std::string& section,
-                      const std::string& caption);
-std::string SeriesCompletionText(const files::SeriesJob& job, const std::string& section);
+// FrmTraCevol/23 (`kind`'s section), the folder and, under 13 intermediate ribs, each
+// file with its chord.
+std::string SeriesCompletionText(const files::SeriesJob& job, SeriesKind kind);
+// What failed, where, and how many rib files were written before.
 std::string SeriesFailureDescription(const files::SeriesWriteResult& result);
 
 }  // namespace commands

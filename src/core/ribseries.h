@@ -57,6 +57,8 @@ inline constexpr int kSpacedSlots = 14;
 inline constexpr int kTipSlot = 13;
 inline constexpr int kMaxSpacedRibs = 12;
 inline constexpr int kMaxEvenRibs = 90;
+// The most ribs a series has, ends included.
+inline constexpr int kMaxSeriesRibs = kMaxEvenRibs + 2;
 using SlotFloats = std::array<float, kSpacedSlots>;
 
 // Mid-plane distances d[1..n] and positions pos[0..n], the span D from root to tip rib

@@ -598,6 +598,11 @@ constexpr LanguageKey kKeys[] = {
     {"FrmTraCevol", "40", "series table button: open the selected file in the main window"},
     {"FrmTraCevol", "41", "series table button: open the next file"},
     {"FrmTraCevol", "42", "a file chosen as a series summary is not one (the path follows on the next line)"},
+    {"FrmTraCevol", "43", "a summary names more ribs than a series can have, followed by the most it can have (the path follows on the next line)"},
+    {"FrmTraCevol", "44", "files of a new series are in the folder already: before their count (the folder follows on the next line)"},
+    {"FrmTraCevol", "45", "the same question: replace the files, or write the series elsewhere?"},
+    {"FrmTraCevol", "46", "the same question's button: replace the files"},
+    {"FrmTraCevol", "47", "the same question's button: choose another folder"},
     // Rib series with spacing table
     {"FrmTraCevol2", "10", "a rib thickness or a gap is 0"},
     {"FrmTraCevol2", "12", "too many intermediate ribs, followed by \" 90 Ribs !\""},

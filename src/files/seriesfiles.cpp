@@ -1,14 +1,9 @@
 #include "files/seriesfiles.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
-
-#if defined(__unix__)
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 #include "core/lengths.h"
 #include "core/numformat.h"
@@ -97,9 +92,15 @@ std::string SummaryText(const SeriesJob& job) {
   return text;
 }
 
-bool ReadSeriesSummary(const std::string& path, SeriesJob& job) {
+SummaryReadResult ReadSeriesSummary(const std::string& path, SeriesJob& job) {
+  SummaryReadResult result;
   const platform::ReadOutcome read = platform::ReadWholeFile(path);
-  if (!read.ok()) return false;
+  if (!read.ok()) {
+    result.problem = SummaryProblem::Unreadable;
+    result.file = read;
+    return result;
+  }
+  result.problem = SummaryProblem::NotASummary;
   std::istringstream in(read.bytes);
   job = SeriesJob();
   const std::filesystem::path file(path);
@@ -108,7 +109,7 @@ bool ReadSeriesSummary(const std::string& path, SeriesJob& job) {
   std::string prefix = file.stem().string();
   for (int i = 0; i < 3; ++i) {
     const std::size_t cut = prefix.rfind('_');
-    if (cut == std::string::npos) return false;
+    if (cut == std::string::npos) return result;
     prefix.resize(cut);
   }
   const std::size_t amp = prefix.find('&');
@@ -139,13 +140,20 @@ bool ReadSeriesSummary(const std::string& path, SeriesJob& job) {
         const std::size_t label = line.find(' ', hash + 2);
         job.words.chordLabel = label < colon ? line.substr(label + 1, colon - label - 1) : std::string();
       }
+      if (job.ribs.size() == static_cast<std::size_t>(core::kMaxSeriesRibs)) {
+        // Not a series of ours: nothing of it is kept.
+        job.ribs.clear();
+        result.problem = SummaryProblem::TooManyRibs;
+        return result;
+      }
       job.ribs.push_back(rib);
     } else if (equals != std::string::npos) {
       const float value = static_cast<float>(core::LeadingNumber(line.substr(equals + 2)));
-      (line.find("-#", hash) != std::string::npos ? gaps : thickness).push_back(value);
+      std::vector<float>& table = line.find("-#", hash) != std::string::npos ? gaps : thickness;
+      if (table.size() <= static_cast<std::size_t>(core::kMaxSeriesRibs)) table.push_back(value);
     }
   }
-  if (job.ribs.empty()) return false;
+  if (job.ribs.empty()) return result;
   job.ribs.front().end = core::SeriesRib::End::Root;
   if (job.ribs.size() > 1) job.ribs.back().end = core::SeriesRib::End::Tip;
   const std::size_t n = job.ribs.size();
@@ -162,121 +170,42 @@ bool ReadSeriesSummary(const std::string& path, SeriesJob& job) {
   } else {
     for (std::size_t i = 0; i < n; ++i) job.ribs[i].fraction = n > 1 ? static_cast<double>(i) / (n - 1) : 0;
   }
-  return true;
+  result.problem = SummaryProblem::None;
+  return result;
 }
 
-namespace {
-
-// One file of the series on its way to the disk.
-struct PendingFile {
-  std::string target;
-  std::string temp;
-  bool tempWritten = false;
-};
-
-// What went wrong, in the words of the general error report.
-platform::ErrorInfo ErrorFor(int code) {
-  if (code == ENOSPC) return {platform::kErrDiskFull, "Disk full"};
-  if (code == EACCES || code == EPERM || code == EROFS || code == EISDIR || code == ENOTEMPTY || code == EEXIST)
-    return {platform::kErrPermissionDenied, "Permission denied"};
-  if (code == ENOENT || code == ENOTDIR) return {platform::kErrPathNotFound, "Path not found"};
-  return {platform::kErrDeviceIo, "Device I/O error"};
+std::vector<std::string> SeriesPaths(const SeriesJob& job) {
+  std::vector<std::string> paths;
+  paths.reserve(job.ribs.size() + 1);
+  for (const core::SeriesRib& rib : job.ribs) paths.push_back(InFolder(job.folder, RibFileName(job, rib.number)));
+  paths.push_back(InFolder(job.folder, SummaryFileName(job)));
+  return paths;
 }
 
-bool WriteTemporary(PendingFile& f, const std::string& contents) {
-  errno = 0;
-  std::FILE* out = std::fopen(f.temp.c_str(), "wb");
-  if (!out) return false;
-  f.tempWritten = true;  // from here on it is ours to remove
-  bool ok = contents.empty() || std::fwrite(contents.data(), 1, contents.size(), out) == contents.size();
-  ok = std::fflush(out) == 0 && ok;
-#if defined(__unix__) && !defined(__linux__)
-  ok = ::fsync(::fileno(out)) == 0 && ok;
-#endif
-  ok = std::fclose(out) == 0 && ok;
-  return ok;
+std::vector<std::string> ExistingSeriesFiles(const SeriesJob& job) {
+  std::vector<std::string> existing;
+  for (const std::string& path : SeriesPaths(job))
+    if (platform::KindOfPath(path) == platform::FileKind::Regular) existing.push_back(path);
+  return existing;
 }
-
-// Everything written so far on its way to the disk in one go: a sync per file would cost a
-// journal commit each, ten milliseconds a file on a usual disk.
-bool SyncFolder(const std::string& folder) {
-#if defined(__linux__)
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return false;
-  const bool ok = ::syncfs(fd) == 0;
-  ::close(fd);
-  return ok;
-#else
-  (void)folder;
-  return true;
-#endif
-}
-
-}  // namespace
 
 SeriesWriteResult WriteSeries(const SeriesJob& job, SeriesWriteMode mode) {
   SeriesWriteResult result;
-  std::error_code ec;
-  if (!std::filesystem::is_directory(job.folder, ec)) {
-    result.failedPath = InFolder(job.folder, job.ribs.empty() ? SummaryFileName(job) : RibFileName(job, 1));
-    result.error = {platform::kErrPathNotFound, "Path not found"};
-    return result;
-  }
-  // Every file goes to a temporary name first; all reach the disk together, and only then
-  // take their names in order. A failure keeps the files before it and no part of any other.
-  std::vector<PendingFile> files;
-  files.reserve(job.ribs.size() + 1);
-  for (const core::SeriesRib& rib : job.ribs) files.push_back({InFolder(job.folder, RibFileName(job, rib.number)), {}});
-  files.push_back({InFolder(job.folder, SummaryFileName(job)), {}});
-  for (PendingFile& f : files) f.temp = f.target + ".tmp~";
-
-  std::size_t culprit = files.size();  // the file that failed, when one did
-  // Only files are replaced: a folder, pipe or device in a file's place stays what it is,
-  // and is found before anything is written.
-  for (std::size_t i = 0; i < files.size() && culprit == files.size(); ++i) {
-    const platform::FileKind kind = platform::KindOfPath(files[i].target);
-    if (kind != platform::FileKind::Missing && kind != platform::FileKind::Regular) {
-      culprit = i;
-      platform::FileOutcome refused;
-      refused.problem = platform::FileProblem::NotAFile;
-      refused.kind = kind;
-      result.error = platform::WriteErrorInfo(refused, files[i].target);
-    }
-  }
-  const bool blocked = culprit < files.size();
-  for (std::size_t i = 0; i < culprit && !(blocked && mode == SeriesWriteMode::AllOrNothing); ++i) {
-    const bool ok = i < job.ribs.size() ? WriteTemporary(files[i], RibFileText(job, job.ribs[i]))
-                                        : WriteTemporary(files[i], SummaryText(job));
-    if (!ok) {
-      culprit = i;
-      result.error = ErrorFor(errno);
-    }
-  }
-  // The files that take their names: those before the failed one, or none.
-  std::size_t keep = mode == SeriesWriteMode::AllOrNothing && culprit < files.size() ? 0 : culprit;
-  if (keep > 0 && !SyncFolder(job.folder)) {
-    result.error = ErrorFor(errno);
-    culprit = keep = 0;
-  }
-  for (std::size_t i = 0; i < keep; ++i) {
-    std::filesystem::rename(files[i].temp, files[i].target, ec);
-    if (ec) {
-      result.error = ErrorFor(ec.value());
-      culprit = i;
-      break;
-    }
-    files[i].tempWritten = false;
-    if (i < job.ribs.size()) {
-      result.paths.push_back(files[i].target);
-      ++result.written;
-    } else {
-      result.summaryPath = files[i].target;
-    }
-  }
-  for (PendingFile& f : files)
-    if (f.tempWritten) std::filesystem::remove(f.temp, ec);
-  if (culprit < files.size()) {
-    result.failedPath = files[culprit].target;
+  const std::vector<std::string> paths = SeriesPaths(job);
+  std::vector<platform::FileToWrite> files;
+  files.reserve(paths.size());
+  for (std::size_t i = 0; i < job.ribs.size(); ++i) files.push_back({paths[i], RibFileText(job, job.ribs[i])});
+  files.push_back({paths.back(), SummaryText(job)});
+  const platform::SetWriteOutcome written = platform::WriteFilesAtomically(
+      files, mode == SeriesWriteMode::AllOrNothing ? platform::SetWriteMode::AllOrNothing
+                                                   : platform::SetWriteMode::KeepBefore);
+  const std::size_t ribFiles = std::min(written.written, job.ribs.size());
+  result.paths.assign(paths.begin(), paths.begin() + static_cast<std::ptrdiff_t>(ribFiles));
+  result.written = static_cast<int>(ribFiles);
+  if (written.written > job.ribs.size()) result.summaryPath = paths.back();
+  if (!written.outcome.ok()) {
+    result.failedPath = paths[written.failed];
+    result.error = platform::WriteErrorInfo(written.outcome, result.failedPath);
     return result;
   }
   result.ok = true;

@@ -1,12 +1,12 @@
 #pragma once
 // The files of a rib series: one airfoil coordinate file per rib and a summary text file,
-// all in one folder, every line ended by CR LF. Each file is written atomically, so a
-// failure leaves the files written before it and no half-written one.
+// all in one folder, every line ended by CR LF.
 #include <string>
 #include <vector>
 
 #include "core/ribseries.h"
 #include "platform/errorreport.h"
+#include "platform/fileio.h"
 
 namespace files {
 
@@ -60,12 +60,28 @@ struct SeriesWriteResult {
 // A summary read back (as SummaryText writes it): the ribs with their chords and, for a
 // spaced series, thicknesses and gaps; the folder, names, words and unit that give the rib
 // files' names beside it. Positions and fractions are worked out again from the table.
-// False when the file cannot be read or holds no rib line.
-bool ReadSeriesSummary(const std::string& path, SeriesJob& job);
+enum class SummaryProblem {
+  None,
+  Unreadable,   // the file could not be read (`file` says why)
+  NotASummary,  // no rib line, or a name not made as a summary's
+  TooManyRibs,  // more rib lines than a series can have (core::kMaxSeriesRibs)
+};
+struct SummaryReadResult {
+  SummaryProblem problem = SummaryProblem::None;
+  platform::FileOutcome file;
+  bool ok() const { return problem == SummaryProblem::None; }
+};
+SummaryReadResult ReadSeriesSummary(const std::string& path, SeriesJob& job);
 
-// Writes the rib files in order, then the summary. An existing file of the same name is
-// replaced. A folder that does not exist is a failure before anything is written. After a
-// failure the files before the failed one stay, or, all or nothing, none is written.
+// The files of the series in the order they are written: the rib files, then the summary.
+std::vector<std::string> SeriesPaths(const SeriesJob& job);
+// Those of them that are there already as files (a link to a file counts).
+std::vector<std::string> ExistingSeriesFiles(const SeriesJob& job);
+
+// Writes the rib files in order, then the summary, through the one atomic writer: a file
+// replaced keeps its mode and a link stays a link. A folder that does not exist is a
+// failure before anything is written. After a failure the files before the failed one
+// stay, or, all or nothing, none is written; no file is ever half written.
 enum class SeriesWriteMode { KeepWritten, AllOrNothing };
 SeriesWriteResult WriteSeries(const SeriesJob& job, SeriesWriteMode mode = SeriesWriteMode::KeepWritten);
 

@@ -8,29 +8,18 @@
 #include <system_error>
 #include <vector>
 
-#if defined(__unix__) || defined(__APPLE__)
-#define VANDRELL_POSIX_FILES 1
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
+#include "platform/fileioparts.h"
 #include "platform/texts.h"
+
+#ifdef VANDRELL_POSIX_FILES
+#include <fcntl.h>
+#endif
 
 namespace platform {
 
+namespace fileio_parts {
+
 namespace {
-
-struct WriteFault {
-  bool active = false;
-  int systemError = 0;
-  std::size_t afterBytes = 0;
-};
-
-WriteFault& InjectedFault() {
-  static WriteFault fault;
-  return fault;
-}
 
 FileProblem ProblemOf(int systemError) {
   switch (systemError) {
@@ -49,6 +38,8 @@ FileProblem ProblemOf(int systemError) {
   }
 }
 
+}  // namespace
+
 FileOutcome Failure(int systemError) {
   FileOutcome o;
   o.systemError = systemError;
@@ -65,11 +56,28 @@ FileOutcome Refusal(FileProblem problem, FileKind kind) {
   return o;
 }
 
-// The folder part of a path with its separator ("" for a bare name) and the name.
 std::string FolderPart(const std::string& path) {
   const std::size_t slash = path.find_last_of('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
+
+#ifdef VANDRELL_POSIX_FILES
+FileKind KindOfMode(mode_t mode) {
+  if (S_ISREG(mode)) return FileKind::Regular;
+  if (S_ISDIR(mode)) return FileKind::Directory;
+  if (S_ISFIFO(mode)) return FileKind::Pipe;
+  if (S_ISCHR(mode)) return FileKind::CharacterDevice;
+  if (S_ISBLK(mode)) return FileKind::BlockDevice;
+  if (S_ISSOCK(mode)) return FileKind::Socket;
+  return FileKind::Other;
+}
+#endif
+
+}  // namespace fileio_parts
+
+using namespace fileio_parts;
+
+namespace {
 
 // The user's text, or the runtime's own words while no language is loaded.
 std::string TextOr(std::string_view key, const char* fallback) {
@@ -87,100 +95,6 @@ std::string KindText(FileKind kind) {
     default: return TextOr("204", "This is not an ordinary file:");
   }
 }
-
-#ifdef VANDRELL_POSIX_FILES
-
-FileKind KindOfMode(mode_t mode) {
-  if (S_ISREG(mode)) return FileKind::Regular;
-  if (S_ISDIR(mode)) return FileKind::Directory;
-  if (S_ISFIFO(mode)) return FileKind::Pipe;
-  if (S_ISCHR(mode)) return FileKind::CharacterDevice;
-  if (S_ISBLK(mode)) return FileKind::BlockDevice;
-  if (S_ISSOCK(mode)) return FileKind::Socket;
-  return FileKind::Other;
-}
-
-// Closes on every path out.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-  // The close's own error counts for a written file (a delayed write failure shows there).
-  int Close() {
-    const int rc = ::close(fd_);
-    fd_ = -1;
-    return rc;
-  }
-
- private:
-  int fd_;
-};
-
-mode_t NewFileMode() {
-  // The umask can only be read by setting it; read once, at the first save.
-  static const mode_t mask = [] {
-    const mode_t m = ::umask(0);
-    ::umask(m);
-    return m;
-  }();
-  return 0666 & ~mask;
-}
-
-// Follows symbolic links from `path` to the file they lead to (which need not exist yet).
-bool ResolveLinks(const std::string& path, std::string& target, int& systemError) {
-  target = path;
-  for (int hop = 0; hop < 40; ++hop) {
-    struct stat st;
-    if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
-    std::vector<char> buffer(4096);
-    const ssize_t n = ::readlink(target.c_str(), buffer.data(), buffer.size());
-    if (n < 0 || static_cast<std::size_t>(n) >= buffer.size()) {
-      systemError = n < 0 ? errno : ENAMETOOLONG;
-      return false;
-    }
-    const std::string link(buffer.data(), static_cast<std::size_t>(n));
-    target = link.front() == '/' ? link : FolderPart(target) + link;
-  }
-  systemError = ELOOP;
-  return false;
-}
-
-bool WriteAll(int fd, std::string_view contents, int& systemError) {
-  std::size_t done = 0;
-  const WriteFault& fault = InjectedFault();
-  while (done < contents.size()) {
-    std::size_t chunk = contents.size() - done;
-    if (fault.active) {
-      if (done >= fault.afterBytes) {
-        systemError = fault.systemError;
-        return false;
-      }
-      chunk = std::min(chunk, fault.afterBytes - done);
-    }
-    const ssize_t n = ::write(fd, contents.data() + done, chunk);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      systemError = n < 0 ? errno : EIO;
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
-void SyncFolder(const std::string& folder) {
-  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);  // best effort: some file systems refuse it for folders
-  ::close(fd);
-}
-
-#endif
 
 }  // namespace
 
@@ -258,66 +172,6 @@ static ReadOutcome ReadWholeFileOnce(const std::string& path, std::uint64_t limi
   return r;
 }
 
-static FileOutcome WriteFileOnce(const std::string& path, std::string_view contents) {
-  if (path.empty()) return Failure(ENOENT);
-  std::string target;
-  int systemError = 0;
-  if (!ResolveLinks(path, target, systemError)) return Failure(systemError);
-
-  struct stat old;
-  const bool replacing = ::lstat(target.c_str(), &old) == 0;
-  if (!replacing && errno != ENOENT) return Failure(errno);
-  if (replacing && !S_ISREG(old.st_mode)) return Refusal(FileProblem::NotAFile, KindOfMode(old.st_mode));
-
-  // Hidden, unique, and in the target's folder so that the rename never crosses a disk.
-  const std::string folder = FolderPart(target);
-  const std::string name = target.substr(folder.size());
-  std::string pattern = folder + "." + name.substr(0, 200) + ".XXXXXX";
-  std::vector<char> temp(pattern.begin(), pattern.end());
-  temp.push_back('\0');
-  Descriptor fd(::mkstemp(temp.data()));
-  if (fd.get() < 0) return Failure(errno);
-
-  bool ok = WriteAll(fd.get(), contents, systemError);
-  if (ok && ::fsync(fd.get()) != 0) {
-    systemError = errno;
-    ok = false;
-  }
-  if (ok) {
-    // Best effort: the file keeps its mode and, where allowed, its owner and group.
-    if (replacing) {
-      const bool ownerKept = ::fchown(fd.get(), old.st_uid, old.st_gid) == 0;
-      (void)ownerKept;  // a file of someone else's becomes the writer's, as a new one would
-      ::fchmod(fd.get(), old.st_mode & 07777);
-    } else {
-      ::fchmod(fd.get(), NewFileMode());
-    }
-  }
-  if (fd.Close() != 0 && ok) {
-    systemError = errno;
-    ok = false;
-  }
-  FileOutcome outcome;
-  if (!ok) outcome = Failure(systemError);
-  // A folder or device put in the target's place meanwhile is not replaced either.
-  struct stat now;
-  if (ok && ::lstat(target.c_str(), &now) == 0 && !S_ISREG(now.st_mode)) {
-    outcome = Refusal(FileProblem::NotAFile, KindOfMode(now.st_mode));
-    ok = false;
-  }
-  if (ok && ::rename(temp.data(), target.c_str()) != 0) {
-    outcome = Failure(errno);
-    ok = false;
-  }
-  if (!ok) {
-    ::unlink(temp.data());
-    return outcome;
-  }
-  SyncFolder(folder);
-  outcome.kind = FileKind::Regular;
-  return outcome;
-}
-
 #else  // a portable fallback through the standard library
 
 namespace fs = std::filesystem;
@@ -375,40 +229,9 @@ static ReadOutcome ReadWholeFileOnce(const std::string& path, std::uint64_t limi
   return r;
 }
 
-static FileOutcome WriteFileOnce(const std::string& path, std::string_view contents) {
-  std::error_code ec;
-  fs::path target(path);
-  if (fs::is_symlink(target, ec)) target = fs::weakly_canonical(target, ec);
-  if (ec) return Failure(ec.value());
-  const FileKind kind = KindOfPath(target.string());
-  if (kind != FileKind::Missing && kind != FileKind::Regular) return Refusal(FileProblem::NotAFile, kind);
-  const fs::path temp = target.string() + ".vandrell-tmp~";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return Failure(fs::is_directory(target.parent_path().empty() ? "." : target.parent_path(), ec) ? EACCES : ENOENT);
-    out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-    out.flush();
-    if (!out || InjectedFault().active) {
-      out.close();
-      fs::remove(temp, ec);
-      return Failure(InjectedFault().active ? InjectedFault().systemError : ENOSPC);
-    }
-  }
-  if (kind == FileKind::Regular) fs::permissions(temp, fs::status(target, ec).permissions(), ec);
-  fs::rename(temp, target, ec);
-  if (ec) {
-    const int e = ec.value();
-    fs::remove(temp, ec);
-    return Failure(e);
-  }
-  FileOutcome o;
-  o.kind = FileKind::Regular;
-  return o;
-}
-
 #endif
 
-// Neither may throw: a reader or writer returns its failure, whatever happened.
+// It may not throw: a reader returns its failure, whatever happened.
 ReadOutcome ReadWholeFile(const std::string& path, std::uint64_t limit) {
   try {
     return ReadWholeFileOnce(path, limit);
@@ -416,14 +239,6 @@ ReadOutcome ReadWholeFile(const std::string& path, std::uint64_t limit) {
     ReadOutcome r;
     static_cast<FileOutcome&>(r) = Failure(ENOMEM);
     return r;
-  }
-}
-
-FileOutcome WriteFileAtomically(const std::string& path, std::string_view contents) {
-  try {
-    return WriteFileOnce(path, contents);
-  } catch (...) {
-    return Failure(ENOMEM);
   }
 }
 
@@ -487,11 +302,5 @@ ErrorInfo WriteErrorInfo(const FileOutcome& outcome, const std::string& path) {
   return {OtherErrorNumber(outcome.systemError),
           TextOr("212", "This file could not be written:") + named + "\n" + std::strerror(outcome.systemError)};
 }
-
-ScopedWriteFault::ScopedWriteFault(int systemError, std::size_t afterBytes) {
-  InjectedFault() = WriteFault{true, systemError, afterBytes};
-}
-
-ScopedWriteFault::~ScopedWriteFault() { InjectedFault() = WriteFault{}; }
 
 }  // namespace platform

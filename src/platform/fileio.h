@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/errorreport.h"
 
@@ -61,6 +62,23 @@ ReadOutcome ReadWholeFile(const std::string& path, std::uint64_t limit = kDefaul
 // and stays a link. A new file gets the usual permissions, a replaced one keeps its own.
 FileOutcome WriteFileAtomically(const std::string& path, std::string_view contents);
 
+// Several files written as WriteFileAtomically writes one, with a single flush to disk for
+// all of them (a flush per file costs a journal commit each): every path is looked at
+// first, then each file goes to its temporary file, all reach the disk together, and they
+// take their names in order. After a failure the files before the failed one take their
+// names (KeepBefore) or none does (AllOrNothing); no temporary file stays either way.
+struct FileToWrite {
+  std::string path;
+  std::string contents;
+};
+enum class SetWriteMode { KeepBefore, AllOrNothing };
+struct SetWriteOutcome {
+  FileOutcome outcome;     // of the failed file, ok() when every file was written
+  std::size_t failed = 0;  // the index of the failed file (the count of files when none)
+  std::size_t written = 0; // files that took their names, from the first on
+};
+SetWriteOutcome WriteFilesAtomically(const std::vector<FileToWrite>& files, SetWriteMode mode);
+
 // The general error report for a failed read or write of `path`: the number and text fit
 // the cause (disk full 61, path not found 76, permission 70, ...), in the user's language
 // where it has a text, the path on its own line. A refusal also sets `refusal`.
@@ -72,8 +90,9 @@ std::string RefusalText(const FileOutcome& outcome, const std::string& path);
 // The batch name of a refusal: "not-a-file", "too-large"; "" when it is none.
 const char* RefusalName(FileProblem problem);
 
-// Tests: while alive, the writes of WriteFileAtomically fail with `systemError` (ENOSPC
-// for a full disk) once `afterBytes` bytes of the temporary file are written.
+// Tests: while alive, the writes of WriteFileAtomically and WriteFilesAtomically fail with
+// `systemError` (ENOSPC for a full disk) once `afterBytes` bytes are written, counted over
+// every temporary file written since it was made (so a set of files can fail halfway).
 class ScopedWriteFault {
  public:
   explicit ScopedWriteFault(int systemError, std::size_t afterBytes = 0);

@@ -17,6 +17,8 @@ BoxAnswer DefaultAnswer(const BoxRequest& r) {
     case BoxButtons::OkCancel: return r.defaultButton == 2 ? BoxAnswer::Cancel : BoxAnswer::Ok;
     case BoxButtons::SaveDiscardCancel:
       return r.defaultButton == 3 ? BoxAnswer::Cancel : r.defaultButton == 2 ? BoxAnswer::Discard : BoxAnswer::Save;
+    case BoxButtons::YesNoCancel:
+      return r.defaultButton == 3 ? BoxAnswer::Cancel : r.defaultButton == 2 ? BoxAnswer::No : BoxAnswer::Yes;
   }
   return BoxAnswer::Ok;
 }

@@ -8,7 +8,7 @@
 namespace platform {
 
 enum class BoxIcon { None, Information, Exclamation, Warning, Critical, Question };
-enum class BoxButtons { Ok, YesNo, RetryCancel, OkCancel, SaveDiscardCancel };
+enum class BoxButtons { Ok, YesNo, RetryCancel, OkCancel, SaveDiscardCancel, YesNoCancel };
 // Answers keep the codes of the shared state's `messageAnswer`.
 enum class BoxAnswer { Ok = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7, Save = 8, Discard = 9 };
 
@@ -18,6 +18,7 @@ struct BoxRequest {
   BoxIcon icon = BoxIcon::Information;
   BoxButtons buttons = BoxButtons::Ok;
   int defaultButton = 1;  // 1 first button, 2 second, 3 third
+  std::vector<std::string> labels = {};  // the buttons' own words, in order (none: the usual ones)
 };
 
 class Messages {

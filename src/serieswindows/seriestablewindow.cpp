@@ -1,5 +1,6 @@
 #include "serieswindows/seriestablewindow.h"
 
+#include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
@@ -9,12 +10,14 @@
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "platform/texts.h"
+#include "ribwindows/windowplace.h"
 
 namespace serieswindows {
 
 namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 QString T(const char* key) { return Q(platform::Text("FrmTraCevol", key)); }
+constexpr const char* kPlaceKey = "SeriesTable";
 }  // namespace
 
 std::string SeriesPositionText(const files::SeriesJob& job, const core::SeriesRib& rib) {
@@ -63,13 +66,41 @@ SeriesTableWindow::SeriesTableWindow(const files::SeriesJob& job, std::vector<st
   close->setAutoDefault(false);
   connect(openButton_, &QPushButton::clicked, this, &SeriesTableWindow::OpenSelected);
   connect(nextButton_, &QPushButton::clicked, this, &SeriesTableWindow::OpenNext);
-  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  connect(close, &QPushButton::clicked, this, &QDialog::close);
   connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { OpenSelected(); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(table_);
   layout->addWidget(buttons);
   resize(520, 420);
+}
+
+SeriesTableWindow* SeriesTableWindow::Show(const files::SeriesJob& job, std::vector<std::string> paths,
+                                           std::function<void(const std::string&)> open, QWidget* owner) {
+  if (owner)
+    for (SeriesTableWindow* shown : owner->findChildren<SeriesTableWindow*>(QString(), Qt::FindDirectChildrenOnly))
+      shown->close();
+  auto* w = new SeriesTableWindow(job, std::move(paths), std::move(open), owner);
+  w->setAttribute(Qt::WA_DeleteOnClose);
+  w->setModal(false);
+  w->show();
+  w->raise();
+  w->activateWindow();
+  return w;
+}
+
+void SeriesTableWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (placed_) return;
+  placed_ = true;
+  ribwindows::PlaceWindow(this, parentWidget(), kPlaceKey);
+}
+
+void SeriesTableWindow::reject() { close(); }
+
+void SeriesTableWindow::closeEvent(QCloseEvent* event) {
+  if (placed_) ribwindows::KeepPlace(kPlaceKey, geometry().topLeft());
+  event->accept();
 }
 
 void SeriesTableWindow::OpenSelected() {

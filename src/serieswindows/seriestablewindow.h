@@ -1,7 +1,8 @@
 #pragma once
 // The table of a series just written: each rib's number, position and chord with its file.
 // The selected file opens in the main window; "next" opens the following one, so that the
-// builder can draw or print the ribs one after another.
+// builder can draw or print the ribs one after another. It stays open beside the main
+// window, as the spar window does, so that each rib can be worked on in between.
 #include <QDialog>
 #include <functional>
 #include <string>
@@ -24,14 +25,24 @@ class SeriesTableWindow : public QDialog {
   SeriesTableWindow(const files::SeriesJob& job, std::vector<std::string> paths,
                     std::function<void(const std::string&)> open, QWidget* parent = nullptr);
 
+  // Shows the table beside `owner`, in place of the one it has open; it closes itself.
+  static SeriesTableWindow* Show(const files::SeriesJob& job, std::vector<std::string> paths,
+                                 std::function<void(const std::string&)> open, QWidget* owner);
+
   QTableWidget* Table() const { return table_; }
   QPushButton* OpenButton() const { return openButton_; }
   QPushButton* NextButton() const { return nextButton_; }
 
   void OpenSelected();
   void OpenNext();
+  void reject() override;  // Escape closes, and the place is kept
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
+  bool placed_ = false;
   QTableWidget* table_;
   QPushButton* openButton_;
   QPushButton* nextButton_;

@@ -1,6 +1,5 @@
 #include "serieswindows/serieswindow.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -10,7 +9,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <filesystem>
 
 #include "core/lengths.h"
 #include "platform/filedialogs.h"
@@ -157,7 +155,7 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   });
 }
 
-const char* SeriesWindow::Section() const { return kind_ == SeriesKind::Spaced ? "FrmTraCevol2" : "FrmTraCevol"; }
+const char* SeriesWindow::Section() const { return commands::SeriesSection(kind_); }
 
 int SeriesWindow::RibCount() const {
   const long n = core::RibCountFromText(S(ribCountBox_->text()));
@@ -247,65 +245,62 @@ void SeriesWindow::Refuse(const std::string& key, const std::string& suffix, boo
   }
 }
 
+commands::SeriesRequest SeriesWindow::RequestFromBoxes() const {
+  commands::SeriesRequest request;
+  request.kind = kind_;
+  for (int i = 0; i < 2; ++i)
+    if (const std::optional<PickedAirfoil>& picked = airfoils_[static_cast<std::size_t>(i)]) {
+      commands::SeriesAirfoil airfoil;
+      std::string ext;
+      files::SplitAirfoilFileName(picked->path, airfoil.name, ext);
+      airfoil.outline = commands::OutlineOf(picked->data);
+      (i == 0 ? request.root : request.tip) = std::move(airfoil);
+    }
+  request.ribCount = S(ribCountBox_->text());
+  request.rootChord = S(chordBoxes_[0]->text());
+  request.tipChord = S(chordBoxes_[1]->text());
+  request.unitText = document_.settings.unitText;
+  if (kind_ == SeriesKind::Spaced) {
+    request.endThickness = S(endThicknessBox_->text());
+    const int n = RibCount();
+    for (int i = 1; i <= n; ++i) request.thickness.push_back(thicknessTexts_[static_cast<std::size_t>(i)]);
+    for (int i = 1; i <= n + 1; ++i) request.gaps.push_back(gapTexts_[static_cast<std::size_t>(i)]);
+  }
+  request.folder = document_.settings.seriesAirfoilDir;
+  request.words = commands::SeriesWordsInLanguage(kind_);
+  return request;
+}
+
 bool SeriesWindow::Generate() {
-  const bool spaced = kind_ == SeriesKind::Spaced;
-  core::SeriesEntries entries;
-  entries.ribCount = S(ribCountBox_->text());
-  entries.rootChord = S(chordBoxes_[0]->text());
-  entries.tipChord = S(chordBoxes_[1]->text());
-  entries.unitText = document_.settings.unitText;
-  entries.airfoilsLoaded = airfoils_[0] && airfoils_[1];
-  entries.maxRibs = spaced ? core::kMaxSpacedRibs : core::kMaxEvenRibs;
-  if (std::optional<core::SeriesRefusal> r = core::CheckSeriesEntries(entries)) {
-    QLineEdit* box = r->box == core::SeriesBox::RibCount   ? ribCountBox_
-                     : r->box == core::SeriesBox::RootChord ? chordBoxes_[0]
-                     : r->box == core::SeriesBox::TipChord  ? chordBoxes_[1]
+  commands::SeriesResult result = commands::GenerateSeriesAsking(document_, RequestFromBoxes(), S(windowTitle()));
+  // Another folder may have been chosen on the way.
+  folderBox_->setText(Q(document_.settings.seriesAirfoilDir));
+  if (result.outcome == commands::SeriesOutcome::Refused) {
+    const core::SeriesRefusal& r = result.refusal;
+    QLineEdit* box = r.box == core::SeriesBox::RibCount    ? ribCountBox_
+                     : r.box == core::SeriesBox::RootChord ? chordBoxes_[0]
+                     : r.box == core::SeriesBox::TipChord  ? chordBoxes_[1]
                                                             : nullptr;
-    Refuse(r->key, r->suffix, r->warning, box);
+    if (r.box == core::SeriesBox::Thickness || r.box == core::SeriesBox::Gap) {
+      box = endThicknessBox_;
+      if (r.box == core::SeriesBox::Gap || r.slot >= 1) {
+        SelectRib(r.slot);
+        box = r.box == core::SeriesBox::Gap ? gapBox_ : ribThicknessBox_;
+      }
+    }
+    Refuse(r.key, r.suffix, r.warning, box);
     return false;
   }
-  const int n = RibCount();
-  core::SlotFloats t{}, g{};
-  if (spaced) {
-    TableFromBoxes(t, g);
-    if (std::optional<core::SeriesRefusal> r = core::CheckSpacing(t, g, n)) {
-      QLineEdit* box = endThicknessBox_;
-      if (r->box == core::SeriesBox::Gap || r->slot >= 1) {
-        SelectRib(r->slot);
-        box = r->box == core::SeriesBox::Gap ? gapBox_ : ribThicknessBox_;
-      }
-      Refuse(r->key, r->suffix, r->warning, box);
-      return false;
-    }
-  }
-
-  commands::SeriesSetup setup;
-  setup.root = commands::OutlineOf(airfoils_[0]->data);
-  setup.tip = commands::OutlineOf(airfoils_[1]->data);
-  std::string ext;
-  files::SplitAirfoilFileName(airfoils_[0]->path, setup.rootName, ext);
-  files::SplitAirfoilFileName(airfoils_[1]->path, setup.tipName, ext);
-  setup.rootChordText = entries.rootChord;
-  setup.tipChordText = entries.tipChord;
-  setup.unitText = entries.unitText;
-  setup.folder = document_.settings.seriesAirfoilDir;
-  setup.words = commands::SeriesWordsInLanguage(Section());
-  files::SeriesJob job = spaced ? commands::SpacedSeriesJob(setup, t, g, n) : commands::EvenSeriesJob(setup, n);
-
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  files::SeriesWriteResult result = files::WriteSeries(job);
-  QApplication::restoreOverrideCursor();
-  commands::TellSeriesResult(job, result, Section(), S(windowTitle()));
-  lastResult_ = result;
-  if (!result.ok) return false;
-  lastJob_ = std::move(job);
+  if (result.outcome == commands::SeriesOutcome::Failed) lastResult_ = result.written;
+  if (result.outcome != commands::SeriesOutcome::Written) return false;
+  lastResult_ = std::move(result.written);
+  lastJob_ = std::move(result.job);
   return true;
 }
 
 void SeriesWindow::ShowTable() {
   if (lastJob_) {
-    SeriesTableWindow table(*lastJob_, lastResult_.paths, open_, this);
-    table.exec();
+    OpenTable(*lastJob_, lastResult_.paths);
     return;
   }
   // No series written yet: the summary of an earlier one.
@@ -315,16 +310,18 @@ void SeriesWindow::ShowTable() {
   request.initialDir = document_.settings.seriesAirfoilDir;
   std::string path;
   if (!platform::CurrentFileDialogs().Open(request, path)) return;
-  files::SeriesJob job;
-  if (!files::ReadSeriesSummary(path, job)) {
-    platform::Inform(platform::Text("FrmTraCevol", "42") + "\n" + path, S(windowTitle()), platform::BoxIcon::Exclamation);
+  commands::OpenedSummary opened = commands::OpenSeriesSummary(path);
+  if (!opened.job) {
+    platform::Inform(opened.refusal, S(windowTitle()), platform::BoxIcon::Exclamation);
     return;
   }
-  std::vector<std::string> paths;
-  for (const core::SeriesRib& rib : job.ribs)
-    paths.push_back((std::filesystem::path(job.folder) / files::RibFileName(job, rib.number)).string());
-  SeriesTableWindow table(job, std::move(paths), open_, this);
-  table.exec();
+  OpenTable(*opened.job, std::move(opened.paths));
+}
+
+void SeriesWindow::OpenTable(const files::SeriesJob& job, std::vector<std::string> paths) {
+  // The table stays beside the main window, which this window would keep out of reach.
+  SeriesTableWindow::Show(job, std::move(paths), open_, parentWidget());
+  close();
 }
 
 bool SeriesWindow::eventFilter(QObject* watched, QEvent* event) {

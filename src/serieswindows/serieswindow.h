@@ -3,7 +3,8 @@
 // placed by a table of rib thicknesses and gaps. The window keeps its own airfoils and
 // entries; of the document it changes only the series folder. Its table shows the series
 // just written, or the summary of an earlier one, and opens the rib files one after
-// another in the main window.
+// another in the main window; the table stays open beside the main window when this
+// window has closed.
 #include <QDialog>
 #include <array>
 #include <functional>
@@ -20,7 +21,7 @@ class QPushButton;
 
 namespace serieswindows {
 
-enum class SeriesKind { Even, Spaced };
+using commands::SeriesKind;
 
 // An airfoil chosen by the user, read whole.
 struct PickedAirfoil {
@@ -72,6 +73,8 @@ class SeriesWindow : public QDialog {
   void RelabelRibs();
   void ShowPanelLength();
   void TableFromBoxes(core::SlotFloats& thickness, core::SlotFloats& gaps) const;
+  commands::SeriesRequest RequestFromBoxes() const;
+  void OpenTable(const files::SeriesJob& job, std::vector<std::string> paths);
   void Refuse(const std::string& key, const std::string& suffix, bool warning, QLineEdit* box);
 
   core::RibDocument& document_;

@@ -76,6 +76,11 @@ if(NOT head STREQUAL "6469656472652036302e3030b00d0a")  # "diedre 60.00", 0xB0, 
 endif()
 expect_line(${work}/inc.dat 1 "1.00000000  0.00119860")
 expect_line(${work}/inc.dat 2 "0.99000000  0.00593800")
+# info shows that Windows-1252 title in UTF-8, as a terminal reads it.
+run(0 info ${work}/inc.dat)
+if(NOT last_out MATCHES "^title: diedre 60\\.00°\n")
+  message(FATAL_ERROR "info of an inclined rib: ${last_out}")
+endif()
 # The angle is checked before the airfoil is read.
 expect_refused(6 incline ${work}/missing.dat --angle 0 -o ${work}/no.dat)
 expect_refused(7 incline ${work}/missing.dat --angle 90 -o ${work}/no.dat)

@@ -21,6 +21,10 @@ TEST_F(DxfExport, RefusedWhileTheRibIsShownUpsideDown) {
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "filedxf/1");
   EXPECT_TRUE(dialogs.requests.empty());
+  // The batch program's road gives the same refusal and writes nothing either.
+  const commands::DxfWriteResult written = commands::WriteDxfFile(s, dir.File("rib.dxf"));
+  EXPECT_EQ(written.outcome, commands::DxfCommandResult::RefusedInverted);
+  EXPECT_EQ(written.refusal, "filedxf/1");
   EXPECT_FALSE(std::filesystem::exists(dir.File("rib.dxf")));
 }
 

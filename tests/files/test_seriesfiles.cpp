@@ -160,6 +160,57 @@ TEST(SeriesFiles, APipeInAFilesPlaceStaysAPipeAndTheSeriesStopsThere) {
   EXPECT_FALSE(fs::exists(dir.File("A&BR03.dat")));
 }
 
+// The files of a series go through the one atomic writer: a link to a rib file elsewhere
+// stays a link and its target takes the new rib, a replaced file keeps its mode, and a
+// disk that fills up halfway through leaves every file whole, old or new.
+TEST(SeriesFiles, ReplacesThroughLinksKeepsModesAndAFullDiskHalfWayLeavesNoPartialFile) {
+  testsupport::TempDir dir;
+  fs::create_directory(dir.path() / "kept");
+  testsupport::WriteFile(dir.File("kept/root rib.dat"), "old root");
+  fs::permissions(dir.File("kept/root rib.dat"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink("kept/root rib.dat", dir.File("A&BR01.dat"));
+  testsupport::WriteFile(dir.File("A&BR02.dat"), "old middle");
+  fs::permissions(dir.File("A&BR02.dat"), fs::perms::owner_read | fs::perms::owner_write);
+
+  const files::SeriesJob job = SmallJob(1, dir.path().string());
+  ASSERT_TRUE(files::WriteSeries(job).ok);
+  EXPECT_TRUE(fs::is_symlink(dir.File("A&BR01.dat")));
+  EXPECT_EQ(testsupport::ReadFile(dir.File("kept/root rib.dat")), files::RibFileText(job, job.ribs[0]));
+  EXPECT_EQ(fs::status(dir.File("kept/root rib.dat")).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(fs::status(dir.File("A&BR02.dat")).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+  const auto names = [&dir] {
+    std::vector<std::string> found;
+    for (const auto& e : fs::directory_iterator(dir.path())) found.push_back(e.path().filename().string());
+    std::sort(found.begin(), found.end());
+    return found;
+  };
+  const std::vector<std::string> before = names();
+
+  // The same ribs at other chords: each file's text differs from the one it would replace.
+  files::SeriesJob other = job;
+  other.ribs = core::EvenSeriesRibs(300, 150, 1);
+  const std::size_t firstFile = files::RibFileText(other, other.ribs[0]).size();
+  for (const files::SeriesWriteMode mode : {files::SeriesWriteMode::AllOrNothing, files::SeriesWriteMode::KeepWritten}) {
+    files::SeriesWriteResult r;
+    {
+      platform::ScopedWriteFault full(ENOSPC, firstFile + 10);  // the second file fails after 10 bytes
+      r = files::WriteSeries(other, mode);
+    }
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error.number, platform::kErrDiskFull);
+    EXPECT_EQ(r.failedPath, dir.File("A&BR02.dat"));
+    EXPECT_EQ(names(), before);  // no temporary file left, no new file
+    EXPECT_EQ(testsupport::ReadFile(dir.File("A&BR02.dat")), files::RibFileText(job, job.ribs[1]));
+    const bool kept = mode == files::SeriesWriteMode::KeepWritten;
+    EXPECT_EQ(r.written, kept ? 1 : 0);
+    EXPECT_EQ(testsupport::ReadFile(dir.File("kept/root rib.dat")),
+              files::RibFileText(kept ? other : job, (kept ? other : job).ribs[0]));
+  }
+  EXPECT_TRUE(fs::is_symlink(dir.File("A&BR01.dat")));
+}
+
 TEST(SeriesFiles, TwelveRibsBetweenRealAirfoilsReadBackAsAirfoils) {
   testsupport::TempDir dir;
   files::AirfoilData root, tip;
@@ -203,7 +254,7 @@ TEST(SeriesFiles, ASummaryReadsBackWithItsRibsAndTheirFiles) {
   job.tipChordMm = 1000;
   ASSERT_TRUE(files::WriteSeries(job).ok);
   files::SeriesJob back;
-  ASSERT_TRUE(files::ReadSeriesSummary(dir.File("A&B_1200_1000_5.txt"), back));
+  ASSERT_TRUE(files::ReadSeriesSummary(dir.File("A&B_1200_1000_5.txt"), back).ok());
   EXPECT_EQ(back.folder, dir.path().string());
   ASSERT_EQ(back.ribs.size(), 5u);
   EXPECT_EQ(back.ribs[2].number, 3);
@@ -219,13 +270,35 @@ TEST(SeriesFiles, ASummaryReadsBackWithItsRibsAndTheirFiles) {
   spaced.thicknessMm = {2, 10, 2};
   spaced.gapMm = {0, 50, 50};
   ASSERT_TRUE(files::WriteSeries(spaced).ok);
-  ASSERT_TRUE(files::ReadSeriesSummary(dir.File("C&B_200_100_3.txt"), back));
+  ASSERT_TRUE(files::ReadSeriesSummary(dir.File("C&B_200_100_3.txt"), back).ok());
   ASSERT_EQ(back.ribs.size(), 3u);
   EXPECT_DOUBLE_EQ(back.ribs[1].positionMm, 1 + 50 + 5);
   EXPECT_DOUBLE_EQ(back.ribs[2].positionMm, 56 + 5 + 50 + 1);
   EXPECT_DOUBLE_EQ(back.ribs[1].fraction, 56.0 / 112);
 
   testsupport::WriteFile(dir.File("notes_1_2_3.txt"), "shopping list\r\nbread\r\n");
-  EXPECT_FALSE(files::ReadSeriesSummary(dir.File("notes_1_2_3.txt"), back));
-  EXPECT_FALSE(files::ReadSeriesSummary(dir.File("missing_1_2_3.txt"), back));
+  EXPECT_FALSE(files::ReadSeriesSummary(dir.File("notes_1_2_3.txt"), back).ok());
+  EXPECT_FALSE(files::ReadSeriesSummary(dir.File("missing_1_2_3.txt"), back).ok());
+}
+
+// A summary can name at most the 92 ribs of the largest series (root, 90 intermediate
+// ribs, tip); one naming more is no summary of ours and is refused whole.
+TEST(SeriesFiles, ASummaryOfMoreRibsThanASeriesHasIsRefused) {
+  testsupport::TempDir dir;
+  const auto summaryOf = [](int ribs) {
+    std::string text = "Ribs Unit :  mm\r\n\r\n";
+    for (int i = 1; i <= ribs; ++i) text += "Rib #" + std::string(i < 10 ? "0" : "") + std::to_string(i) + " Chord : 100.00\r\n";
+    return text;
+  };
+  files::SeriesJob job;
+  testsupport::WriteFile(dir.File("A&B_100_100_92.txt"), summaryOf(92));
+  const files::SummaryReadResult largest = files::ReadSeriesSummary(dir.File("A&B_100_100_92.txt"), job);
+  EXPECT_TRUE(largest.ok());
+  EXPECT_EQ(job.ribs.size(), 92u);
+  EXPECT_EQ(job.ribs.back().number, 92);
+
+  testsupport::WriteFile(dir.File("A&B_100_100_93.txt"), summaryOf(93));
+  EXPECT_EQ(files::ReadSeriesSummary(dir.File("A&B_100_100_93.txt"), job).problem, files::SummaryProblem::TooManyRibs);
+  EXPECT_TRUE(job.ribs.empty());
+  EXPECT_EQ(files::ReadSeriesSummary(dir.File("A&B_100_100_none.txt"), job).problem, files::SummaryProblem::Unreadable);
 }

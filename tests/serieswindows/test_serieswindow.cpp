@@ -1,8 +1,9 @@
 // The series windows: the checks in their order with their messages, a series written
-// from real airfoils, the spaced table and its panel length, the menu's question, the
-// folder choice and the table of the files.
+// from real airfoils and written again elsewhere, the spaced table and its panel length,
+// the menu's question, the folder choice and the table of the files.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -109,6 +110,14 @@ TEST_F(SeriesWindowTest, WritesTheSeriesAndOpensItsFilesFromTheTable) {
   EXPECT_NE(LastMessage().find("clarky&naca0012" + first + "04.dat"), std::string::npos);
   EXPECT_NE(LastMessage().find("125.00"), std::string::npos);
 
+  // The same series again: asked, the user picks another folder, which the window shows.
+  std::filesystem::create_directory(dir.File("elsewhere"));
+  messages.answers = {platform::BoxAnswer::No};
+  fileDialogs.answers = {dir.File("elsewhere")};
+  ASSERT_TRUE(w.Generate());
+  EXPECT_EQ(w.FolderBox()->text().toStdString(), dir.File("elsewhere"));
+  EXPECT_EQ(w.LastResult().paths[0], dir.File("elsewhere/clarky&naca0012" + first + "01.dat"));
+
   std::vector<std::string> opened;
   serieswindows::SeriesTableWindow table(*w.LastSeries(), w.LastResult().paths,
                                          [&opened](const std::string& path) { opened.push_back(path); });
@@ -123,7 +132,10 @@ TEST_F(SeriesWindowTest, WritesTheSeriesAndOpensItsFilesFromTheTable) {
   EXPECT_EQ(opened[2], w.LastResult().paths[2]);
 }
 
-TEST_F(SeriesWindowTest, TheTableOpensTheSummaryOfAnEarlierSeries) {
+// The table stays open beside the main window, so that each rib can be drawn, changed and
+// printed in between; the series window, which would keep the main window out of reach,
+// makes way. A summary that names more ribs than a series can have opens nothing.
+TEST_F(SeriesWindowTest, TheTableOfAnEarlierSeriesStaysOpenBesideTheMainWindow) {
   {
     SeriesWindow first(doc, SeriesKind::Even, Picker(), nullptr);
     first.OpenAirfoil(0);
@@ -133,24 +145,35 @@ TEST_F(SeriesWindowTest, TheTableOpensTheSummaryOfAnEarlierSeries) {
     Retype(first.ChordBox(1), "120");
     ASSERT_TRUE(first.Generate());
   }
+  const std::string tooMany = SeriesFile("root&tip_200_100_3.txt");
+  std::filesystem::copy_file(std::string(VANDRELL_SOURCE_DIR) + "/fuzz/corpus/series/series-summary-too-many-ribs.txt",
+                             tooMany);
+  QWidget mainWindow;
   std::vector<std::string> opened;
-  SeriesWindow w(doc, SeriesKind::Even, Picker(), [&opened](const std::string& path) { opened.push_back(path); });
-  fileDialogs.answers = {SeriesFile("clarky&naca0012_180_120_4.txt")};
-  int rows = 0;
-  std::string chord;
-  WhenModal([&rows, &chord](QWidget* window) {
-    auto* table = window->findChild<QTableWidget*>("TableSeries");
-    rows = table->rowCount();
-    chord = table->item(1, 2)->text().toStdString();
-    window->findChild<QPushButton*>("cmdsuivant")->click();
-    window->close();
-  });
-  w.TableButton()->click();
+  auto* w = new SeriesWindow(doc, SeriesKind::Even, Picker(),
+                             [&opened](const std::string& path) { opened.push_back(path); }, &mainWindow);
+  w->show();
+  fileDialogs.answers = {tooMany, SeriesFile("clarky&naca0012_180_120_4.txt")};
+  w->TableButton()->click();
+  EXPECT_EQ(LastMessage(), Key("FrmTraCevol", "43") + " 92\n" + tooMany);
+  EXPECT_TRUE(mainWindow.findChildren<serieswindows::SeriesTableWindow*>().isEmpty());
+  EXPECT_TRUE(w->isVisible());
+
+  w->TableButton()->click();
   EXPECT_EQ(fileDialogs.requests.back().initialDir, doc.settings.seriesAirfoilDir);
-  EXPECT_EQ(rows, 4);
-  EXPECT_EQ(chord, "160.00");
+  const auto tables = mainWindow.findChildren<serieswindows::SeriesTableWindow*>();
+  ASSERT_EQ(tables.size(), 1);
+  serieswindows::SeriesTableWindow* table = tables[0];
+  EXPECT_TRUE(table->isVisible());
+  EXPECT_FALSE(table->isModal());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_EQ(table->Table()->rowCount(), 4);
+  EXPECT_EQ(table->Table()->item(1, 2)->text(), "160.00");
+  table->NextButton()->click();
   const std::string first(1, Key("MainTolbar", "25")[0]);
   EXPECT_EQ(opened, std::vector<std::string>{SeriesFile("clarky&naca0012" + first + "02.dat")});
+  table->close();
 }
 
 TEST_F(SeriesWindowTest, AFolderThatCannotBeWrittenIsReportedWithTheFileAndTheCount) {

@@ -1,6 +1,8 @@
 #include "platform/qt/qtmessages.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QString>
 
@@ -32,8 +34,19 @@ BoxAnswer QtMessages::Show(const BoxRequest& request) {
       second = QMessageBox::Discard;
       third = QMessageBox::Cancel;
       break;
+    case BoxButtons::YesNoCancel:
+      first = QMessageBox::Yes;
+      second = QMessageBox::No;
+      third = QMessageBox::Cancel;
+      break;
   }
   box.setStandardButtons(QMessageBox::StandardButtons(first) | second | third);
+  const QMessageBox::StandardButton order[] = {first, second, third};
+  for (std::size_t i = 0; i < request.labels.size() && i < 3; ++i)
+    if (QAbstractButton* button = box.button(order[i]); button && !request.labels[i].empty()) {
+      button->setText(QString::fromStdString(request.labels[i]));
+      button->setIcon(QIcon());  // a Yes or No icon would not fit the words
+    }
   if (request.defaultButton == 3 && third != QMessageBox::NoButton) box.setDefaultButton(third);
   else box.setDefaultButton(request.defaultButton == 2 && second != QMessageBox::NoButton ? second : first);
   // A question is answered with the pointer, whatever the program was busy with.

@@ -1,0 +1,82 @@
+// The series command that the windows and vandrell-cli share: one question before files of
+// an earlier series are replaced.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "commands/ribseries.h"
+#include "support/exporttest.h"
+
+namespace fs = std::filesystem;
+using platform::BoxAnswer;
+
+namespace {
+
+class RibSeriesCommand : public testsupport::ExportTest {
+ protected:
+  void SetUp() override {
+    ExportTest::SetUp();
+    fs::create_directory(dir.path() / "series");
+    s.settings.seriesAirfoilDir = dir.File("series");
+  }
+  static commands::SeriesAirfoil Airfoil(const std::string& name) {
+    files::AirfoilData data;
+    EXPECT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath(name + ".dat"), data).ok());
+    return {name, commands::OutlineOf(data)};
+  }
+  // clarky to naca0012, 200 to 100 mm, one rib between: three rib files and the summary.
+  commands::SeriesRequest Request() const {
+    commands::SeriesRequest r;
+    r.root = Airfoil("clarky");
+    r.tip = Airfoil("naca0012");
+    r.ribCount = "1";
+    r.rootChord = "200";
+    r.tipChord = "100";
+    r.folder = dir.File("series");
+    return r;
+  }
+  std::string InSeries(const std::string& name) const { return dir.File("series/" + name); }
+};
+
+TEST_F(RibSeriesCommand, FilesOfTheSeriesInTheFolderAreReplacedOnlyAfterOneQuestion) {
+  ASSERT_EQ(commands::GenerateSeriesAsking(s, Request(), "Series").outcome, commands::SeriesOutcome::Written);
+  ASSERT_EQ(messages.shown.size(), 1u);  // the completion message, no question
+  const std::string middle = InSeries("clarky&naca0012R02.dat");
+  testsupport::WriteFile(middle, "edited by hand");
+
+  // Cancel: one question naming the four files and the folder; nothing is written.
+  messages.shown.clear();
+  messages.answers = {BoxAnswer::Cancel};
+  commands::SeriesResult r = commands::GenerateSeriesAsking(s, Request(), "Series");
+  EXPECT_EQ(r.outcome, commands::SeriesOutcome::FilesExist);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  const platform::BoxRequest& asked = messages.shown[0];
+  EXPECT_EQ(asked.text, "FrmTraCevol/44 4\n" + dir.File("series") + "\n\nFrmTraCevol/45");
+  EXPECT_EQ(asked.title, "Series");
+  EXPECT_EQ(asked.buttons, platform::BoxButtons::YesNoCancel);
+  EXPECT_EQ(asked.labels, (std::vector<std::string>{"FrmTraCevol/46", "FrmTraCevol/47", "TextButton/2"}));
+  EXPECT_EQ(asked.defaultButton, 3);
+  EXPECT_EQ(testsupport::ReadFile(middle), "edited by hand");
+
+  // Another folder: chosen in the folder browser, kept as the series folder, and written
+  // there without a second question since it holds nothing of the series.
+  fs::create_directory(dir.path() / "elsewhere");
+  messages.shown.clear();
+  messages.answers = {BoxAnswer::No};
+  dialogs.answers = {dir.File("elsewhere")};
+  r = commands::GenerateSeriesAsking(s, Request(), "Series");
+  EXPECT_EQ(r.outcome, commands::SeriesOutcome::Written);
+  EXPECT_EQ(messages.shown.size(), 2u);  // the question, then the completion message
+  EXPECT_EQ(s.settings.seriesAirfoilDir, dir.File("elsewhere"));
+  EXPECT_TRUE(fs::exists(dir.File("elsewhere/clarky&naca0012_200_100_3.txt")));
+  EXPECT_EQ(testsupport::ReadFile(middle), "edited by hand");
+
+  // Replace: the files of the first folder are written again.
+  messages.answers = {BoxAnswer::Yes};
+  r = commands::GenerateSeriesAsking(s, Request(), "Series");
+  EXPECT_EQ(r.outcome, commands::SeriesOutcome::Written);
+  EXPECT_EQ(r.existing.size(), 4u);
+  EXPECT_EQ(testsupport::ReadFile(middle), testsupport::ReadFile(dir.File("elsewhere/clarky&naca0012R02.dat")));
+}
+
+}  // namespace
