@@ -82,15 +82,19 @@ TEST(ThicknessCamber, RealAirfoilReachesTheRequestedExtremes) {
   ASSERT_EQ(r.check, ThicknessCamberCheck::Ok);
   EXPECT_NEAR(MostOf(r.upperAt, r.lowerAt, true), 0.14, 1e-12);
   EXPECT_NEAR(MostOf(r.upperAt, r.lowerAt, false), 0.02, 1e-12);
+  // Both surfaces meet at the nose, which the file then lists once.
+  EXPECT_EQ(r.upperAt[400], r.lowerAt[400]);
 }
 
+// The shipped naca0012: no camber to scale, so none is added, not even at the nose.
 TEST(ThicknessCamber, SymmetricalAirfoilKeepsAZeroMeanLine) {
-  const core::PreparedAirfoil symmetrical = Parabolic(0.12, 0);
-  const core::ThicknessCamberResult r = core::ChangeThicknessCamber(symmetrical, 9, 5);
+  const core::PreparedAirfoil symmetrical = Prepared("naca0012.dat");
+  const core::ThicknessCamberResult r = core::ChangeThicknessCamber(symmetrical, 9, 2);
   ASSERT_EQ(r.check, ThicknessCamberCheck::Ok);
   EXPECT_TRUE(r.camberKeptAtZero);
   EXPECT_EQ(r.newCamber, 0);
   for (std::size_t k = 0; k < core::kStations; ++k) EXPECT_EQ(r.upperAt[k], -r.lowerAt[k]) << k;
+  EXPECT_EQ(r.upperAt[400], 0);
   EXPECT_NEAR(MostOf(r.upperAt, r.lowerAt, true), 0.09, 1e-15);
   // Asking for no camber is no request to refuse.
   EXPECT_FALSE(core::ChangeThicknessCamber(symmetrical, 9, 0).camberKeptAtZero);
