@@ -559,6 +559,9 @@ constexpr LanguageKey kKeys[] = {
     {"FrmNervure", "20", "print button caption"},
     {"FrmNervure", "21", "heading of the rib number column"},
     {"FrmNervure", "22", "heading of the second value column"},
+    {"FrmNervure", "23", "free space below 0: the ribs overlap; the number of ribs that fit follows"},
+    {"FrmNervure", "24", "free space below 0 with not even the root and tip ribs fitting"},
+    {"FrmNervure", "25", "more intermediate ribs asked than a sheet lists, followed by the limit"},
     // Inserted text
     {"FrmInsText", "1", "inserted text dialog caption"},
     {"FrmInsText", "2", "label of the text box"},

@@ -176,6 +176,7 @@ TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   EXPECT_EQ(w.List()->item(1, 1)->text(), "180");
   EXPECT_EQ(w.List()->item(5, 1)->text(), "100");
   EXPECT_EQ(w.SpacingLabel()->text(), "97.6");
+  EXPECT_TRUE(w.NoteLabel()->isHidden());
   EXPECT_TRUE(w.PrintButton()->isEnabled());
 
   platform::RecordingPageOutput printer;
@@ -191,10 +192,27 @@ TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   EXPECT_TRUE(sawLastRib);
   EXPECT_EQ(printed.texts.front().text, Key("FrmNervure", "18"));
 
+  // 99999 ribs of 2 mm in 500 mm: cut down to 32765, which overlap; 248 would fit. The note
+  // says both on the screen and on the sheet.
+  Type(w.BoxAt(B::RibCount), "99999");
+  w.ComputeButton()->click();
+  EXPECT_EQ(w.BoxAt(B::RibCount)->text(), "32765");
+  EXPECT_EQ(w.SpacingLabel()->text(), "-1.985");
+  EXPECT_FALSE(w.NoteLabel()->isHidden());
+  EXPECT_EQ(w.NoteLabel()->text().toStdString(),
+            Key("FrmNervure", "23") + " 248\n" + Key("FrmNervure", "25") + " 32765");
+  const auto pages = w.PrintedPages(40);
+  EXPECT_EQ(pages[0][9], std::vector<std::string>{Key("FrmNervure", "23") + " 248"});
+  Type(w.BoxAt(B::RibCount), "248");
+  w.ComputeButton()->click();
+  EXPECT_EQ(w.SpacingLabel()->text(), "0");
+  EXPECT_TRUE(w.NoteLabel()->isHidden());
+
   Type(w.BoxAt(B::TipChord), "250");
   w.ComputeButton()->click();
   EXPECT_EQ(LastMessage(), Key("FrmNervure", "16"));
   EXPECT_EQ(w.List()->rowCount(), 0);
+  EXPECT_TRUE(w.NoteLabel()->isHidden());
 }
 
 TEST_F(ToolWindows, TheComparisonReplacesTheRibAndIgnoresTheInvertedView) {
