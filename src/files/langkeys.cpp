@@ -132,6 +132,7 @@ constexpr LanguageKey kKeys[] = {
     {"TextButton", "20T", "coordinates editor: delete-lines button tool tip"},
     {"TextButton", "21", "coordinates editor: clear-all button caption"},
     {"TextButton", "21T", "coordinates editor: clear-all button tool tip"},
+    {"TextButton", "22", "button under a derived airfoil just written: opens it as the current airfoil"},
     // Start-up and entry messages
     {"Message", "10", "decimal separator warning, paragraph 1"},
     {"Message", "11", "decimal separator warning, paragraph 2"},
@@ -507,6 +508,8 @@ constexpr LanguageKey kKeys[] = {
     {"FrmDiedre", "4", "label of the angle box"},
     {"FrmDiedre", "5", "label of the span box"},
     {"FrmDiedre", "6", "label of the rise box"},
+    {"FrmDiedre", "7", "note when the span is asked with an angle of 0 (the span box is emptied)"},
+    {"FrmDiedre", "8", "note when the angle is asked with a span of 0 (the angle box is emptied)"},
     // Inclined rib
     {"FrmInclinaisonNervure", "1", "inclined rib dialog caption"},
     {"FrmInclinaisonNervure", "2", "label of the airfoil name"},
@@ -519,6 +522,8 @@ constexpr LanguageKey kKeys[] = {
     {"FrmInclinaisonNervure", "7", "angle of 90 or more, followed by \" 89° !\""},
     {"FrmInclinaisonNervure", "14", "save dialog title"},
     {"FrmInclinaisonNervure", "15", "save dialog filter word (\" *.dat\" follows)"},
+    {"FrmInclinaisonNervure", "16", "result once written, followed by the factor on the ordinates"},
+    {"FrmInclinaisonNervure", "17", "file written; the path follows on its own line"},
     // Oblique rib
     {"FrmAngle", "1", "oblique rib dialog caption"},
     {"FrmAngle", "2", "label of the airfoil name"},
@@ -534,7 +539,7 @@ constexpr LanguageKey kKeys[] = {
     {"FrmAngle", "10", "given length empty or 0"},
     {"FrmAngle", "11", "angle empty or 0"},
     {"FrmAngle", "12", "angle of 90 or more, followed by \" 89° !\" or \" 90° !\""},
-    {"FrmAngle", "13", "file written"},
+    {"FrmAngle", "13", "file written; the path follows on its own line"},
     {"FrmAngle", "14", "save dialog title"},
     {"FrmAngle", "15", "save dialog filter word (\" *.dat\" follows)"},
     {"FrmAngle", "21", "frame of the option: which length is given"},

@@ -111,7 +111,9 @@ TEST_F(ToolWindows, ADerivedFileIsReplacedOnlyWhenTheUserSaysYes) {
   EXPECT_EQ(w.WrittenPath(), path);
 }
 
-TEST_F(ToolWindows, InclinedRibChecksItsAngle) {
+// Once written, the inclined rib's window stays with the factor on the ordinates (2 at 60°,
+// 1 / cos 60°) and the file's place, and opens the file on request.
+TEST_F(ToolWindows, InclinedRibChecksItsAngleAndShowsWhatItWrote) {
   Open("clarky.dat");
   toolwindows::InclinedRibWindow w(doc);
   EXPECT_EQ(w.AirfoilBox()->text(), "clarky");
@@ -121,6 +123,23 @@ TEST_F(ToolWindows, InclinedRibChecksItsAngle) {
   w.OkButton()->click();
   EXPECT_EQ(LastMessage(), Key("FrmInclinaisonNervure", "7") + " 89° !");
   EXPECT_TRUE(fileDialogs.requests.empty());
+  EXPECT_TRUE(w.Written().Label()->isHidden());
+
+  const double square = doc.prepared.maxThickness;
+  Type(w.AngleBox(), "60");
+  const std::string path = dir.File("series/inclined.dat");
+  fileDialogs.answers = {path};
+  const std::size_t messagesBefore = messages.shown.size();
+  w.OkButton()->click();
+  EXPECT_EQ(messages.shown.size(), messagesBefore);
+  EXPECT_EQ(w.result(), 0);  // still open
+  EXPECT_EQ(w.Written().Label()->text().toStdString(), Key("FrmInclinaisonNervure", "16") + " 2.0000\n" +
+                                                           Key("FrmInclinaisonNervure", "17") + "\n" + path);
+  EXPECT_FALSE(w.Written().OpenButton()->isHidden());
+  w.Written().OpenButton()->click();
+  EXPECT_EQ(w.result(), QDialog::Accepted);
+  EXPECT_EQ(doc.airfoil.path, path);
+  EXPECT_NEAR(doc.prepared.maxThickness, 2 * square, 1e-6);
 }
 
 TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
@@ -140,7 +159,14 @@ TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
   EXPECT_EQ(fileDialogs.requests.at(0).fileName, "clarky_mm_200_100_30.dat");
   const std::string written = testsupport::ReadFile(path);
   EXPECT_NE(written.find("0.99000000  0.00148450\r\n"), std::string::npos);
-  EXPECT_EQ(LastMessage(), Key("FrmAngle", "13") + "\n" + path);
+  // The window stays with the length worked out, says where the file went and closes now.
+  EXPECT_EQ(w.result(), 0);
+  EXPECT_EQ(w.BoxAt(toolwindows::ObliqueRibWindow::ObliqueLength)->text(), "200");
+  EXPECT_EQ(w.Written().Label()->text().toStdString(), Key("FrmAngle", "13") + "\n" + path);
+  EXPECT_EQ(w.findChild<QPushButton*>("cmdannuler")->text().toStdString(), Key("TextButton", "4"));
+  EXPECT_EQ(doc.airfoil.name, "clarky");
+  w.reject();
+  EXPECT_EQ(doc.airfoil.name, "clarky");  // opened only when asked
 }
 
 TEST_F(ToolWindows, DihedralRoundTrip) {
@@ -158,6 +184,23 @@ TEST_F(ToolWindows, DihedralRoundTrip) {
   w.Compute(B::Rise);
   EXPECT_EQ(LastMessage(), Key("FrmDiedre", "3") + "  89°");
   EXPECT_EQ(w.BoxAt(B::Angle)->text(), "89");
+  EXPECT_TRUE(w.NoteLabel()->isHidden());
+
+  // No angle: the span cannot come from the rise; the old span goes, and the note says why.
+  Type(w.BoxAt(B::Angle), "0");
+  Type(w.BoxAt(B::Rise), "43.744");
+  QTest::mouseDClick(w.BoxAt(B::Span), Qt::LeftButton);
+  EXPECT_EQ(w.BoxAt(B::Span)->text(), "");
+  EXPECT_EQ(w.NoteLabel()->text().toStdString(), Key("FrmDiedre", "7"));
+  EXPECT_FALSE(w.NoteLabel()->isHidden());
+  QTest::mouseDClick(w.BoxAt(B::Angle), Qt::LeftButton);  // nor the angle without a span
+  EXPECT_EQ(w.BoxAt(B::Angle)->text(), "");
+  EXPECT_EQ(w.NoteLabel()->text().toStdString(), Key("FrmDiedre", "8"));
+  // 43.744 / tan 5° = 499.996
+  Type(w.BoxAt(B::Angle), "5");
+  QTest::mouseDClick(w.BoxAt(B::Span), Qt::LeftButton);
+  EXPECT_EQ(w.BoxAt(B::Span)->text(), "499.996");
+  EXPECT_TRUE(w.NoteLabel()->isHidden());
 }
 
 TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
