@@ -97,6 +97,7 @@ void DihedralWindow::Compute(Box b) {
     BoxAt(box)->clear();
     note_->setText(Q(Text("FrmDiedre", key)));
     note_->show();
+    adjustSize();  // grown rather than squeezed
   };
   switch (b) {
     case Span:

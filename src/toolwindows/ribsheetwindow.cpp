@@ -75,7 +75,6 @@ RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* paren
   note_->setObjectName("lblNote");
   note_->setWordWrap(true);
   note_->hide();
-  grid->addWidget(note_, 8, 0, 1, 2);
 
   list_ = new QTableWidget(0, 3, this);
   list_->setObjectName("PicNervures");
@@ -107,6 +106,7 @@ RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* paren
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
+  layout->addWidget(note_);
   layout->addWidget(list_, 1);
   layout->addWidget(buttons);
 }

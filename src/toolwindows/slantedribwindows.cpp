@@ -106,6 +106,8 @@ void WrittenFile::Show(const std::string& path, const std::string& text) {
   label_->show();
   open_->show();
   cancel_->setText(Q(Text("TextButton", "4")));
+  // Grown rather than squeezed: the boxes above keep their height.
+  if (auto* window = qobject_cast<QWidget*>(parent())) window->adjustSize();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -277,8 +279,10 @@ void ObliqueRibWindow::Ok() {
   const std::string path = commands::SaveDerivedAirfoil(document_, Text("FrmAngle", "14"), Text("FrmAngle", "15"),
                                                         files::ObliqueRibFileName(texts), contents);
   if (path.empty()) return;
-  // The window stays open: the length worked out stays in its box beside the file's place.
-  written_->Show(path, Text("FrmAngle", "13"));
+  // The window stays open with the length worked out, in words too: its box is disabled.
+  written_->Show(path, Text("FrmAngle", mode_ == 0 ? "5" : "4") + " = " +
+                           core::ScreenNumberText(core::FormatNumber(shown, "# ###.###")) + unit + "\n" +
+                           Text("FrmAngle", "13"));
 }
 
 }  // namespace toolwindows

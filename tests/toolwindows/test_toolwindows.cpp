@@ -162,7 +162,8 @@ TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
   // The window stays with the length worked out, says where the file went and closes now.
   EXPECT_EQ(w.result(), 0);
   EXPECT_EQ(w.BoxAt(toolwindows::ObliqueRibWindow::ObliqueLength)->text(), "200");
-  EXPECT_EQ(w.Written().Label()->text().toStdString(), Key("FrmAngle", "13") + "\n" + path);
+  EXPECT_EQ(w.Written().Label()->text().toStdString(),
+            Key("FrmAngle", "4") + " = 200 mm\n" + Key("FrmAngle", "13") + "\n" + path);
   EXPECT_EQ(w.findChild<QPushButton*>("cmdannuler")->text().toStdString(), Key("TextButton", "4"));
   EXPECT_EQ(doc.airfoil.name, "clarky");
   w.reject();
