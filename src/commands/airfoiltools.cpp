@@ -27,12 +27,6 @@ std::string TwoDecimals(double value) {
   return text;
 }
 
-std::string OneDecimal(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.1f", value);
-  return text;
-}
-
 }  // namespace
 
 const char* ThicknessCamberKey(core::ThicknessCamberCheck check) {
@@ -165,12 +159,11 @@ void ShowComparison(core::RibDocument& d, core::AirfoilComparison& comparison, c
 
 std::string ComparisonPanelText(const core::RibDocument& d, const core::AirfoilComparison& c) {
   const std::string airfoil = Text("MainTolbar", "11");
+  // Where along the chord each greatest value lies is left to the rib's own view: with it,
+  // two long names no longer fit the status bar of a 1280-pixel screen.
   auto figures = [](const core::PreparedAirfoil& p) {
-    const core::AirfoilFigures f = core::FiguresOf(p);
-    const std::string at = " " + Text("FrmMainMessage", "16") + " ";
-    return " (" + Text("FrmEpCourb", "17") + " " + TwoDecimals(f.thicknessPercent) + " %" + at +
-           OneDecimal(f.thicknessAtPercent) + " %, " + Text("FrmEpCourb", "18") + " " + TwoDecimals(f.camberPercent) +
-           " %" + at + OneDecimal(f.camberAtPercent) + " %)";
+    return " (" + Text("FrmEpCourb", "17") + " " + TwoDecimals(p.maxThickness * 100) + " %, " +
+           Text("FrmEpCourb", "18") + " " + TwoDecimals(p.maxCamber * 100) + " %)";
   };
   return airfoil + " #1 :  " + c.firstName + figures(c.first) + "   " + airfoil + " #2 :  " + c.secondName +
          figures(c.second) + "  " + Text("MainTolbar", "13") + " : " + d.rib.chord.text + d.settings.unitText;

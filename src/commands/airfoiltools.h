@@ -48,7 +48,7 @@ void ShowComparison(core::RibDocument& d, core::AirfoilComparison& comparison, c
                     const std::string& firstPath, files::AirfoilData first, const std::string& secondPath,
                     files::AirfoilData second);
 // The status bar text of the comparison: the names, each airfoil's greatest thickness and
-// camber with their positions, and the chord.
+// camber, and the chord.
 std::string ComparisonPanelText(const core::RibDocument& d, const core::AirfoilComparison& c);
 
 // The former: a coordinate file drawn as it is, on a new rib (the caller cleared it).

@@ -5,6 +5,7 @@
 
 #include "core/lengths.h"
 #include "core/ribtrace.h"
+#include "core/toolviews.h"
 #include "files/captions.h"
 #include "platform/desktop.h"
 #include "platform/errorreport.h"
@@ -22,9 +23,13 @@ constexpr double kExtrasLeftMm = 5;
 constexpr double kTickHalfMm = 1.5;    // the scale bar's end ticks
 constexpr double kPrintFontSize = 10;
 
-// The alignment crosses of a sheet, in the colour, style and width of the marks.
-void DrawCrosses(const core::RibDocument& d, const core::PagePlan& plan, int sheet, platform::DrawTarget& target) {
-  const std::vector<core::CrossMm> crosses = core::AlignmentCrosses(d.print, plan, sheet, core::RibHeightMm(d));
+// The alignment crosses of a sheet, in the colour, style and width of the marks, about the
+// chord line where the drawing has it.
+void DrawCrosses(const core::RibDocument& d, const core::PagePlan& plan, int sheet, double chordLineMm,
+                 platform::DrawTarget& target) {
+  core::PrintSetup print = d.print;
+  print.chordLineFromTop.mm = static_cast<float>(chordLineMm);
+  const std::vector<core::CrossMm> crosses = core::AlignmentCrosses(print, plan, sheet, core::RibHeightMm(d));
   if (crosses.empty()) return;
   const int colour = d.style.ColourOf(core::Element::ReferenceLine);
   target.DrawStyle = d.style.LineStyleOf(core::Element::ReferenceLine);
@@ -39,27 +44,43 @@ void DrawCrosses(const core::RibDocument& d, const core::PagePlan& plan, int she
 }
 
 void DrawSheet(const core::RibDocument& d, const PrintRequest& what, const core::PagePlan& plan, int sheet,
-               const core::RibLabels& labels, platform::DrawTarget& target) {
-  const core::ViewPlacement at = SheetPlacement(d, plan, sheet);
+               double chordLineMm, const core::RibLabels& labels, platform::DrawTarget& target) {
+  core::ViewPlacement at = SheetPlacement(d, plan, sheet);
+  at.originY = static_cast<float>(chordLineMm * kMm);
   if (what.draw) what.draw(target, at);
   else core::DrawRib(d, at, labels, target);
-  DrawCrosses(d, plan, sheet, target);
+  DrawCrosses(d, plan, sheet, chordLineMm, target);
+}
+
+// The rib keeps the chord line of the page set-up, which warns when the rib is cut off there;
+// a view that takes its place (a former may be taller than the rib ever is) moves until it
+// fits on the sheet.
+double ChordLineMm(const core::RibDocument& d, const PrintRequest& what, const core::PagePlan& plan,
+                   platform::PageOutput& output) {
+  const double wanted = d.print.chordLineFromTop.mm;
+  if (!what.draw) return wanted;
+  platform::ExtentTarget extent(output.Sheet());
+  core::ViewPlacement at = SheetPlacement(d, plan, 0);
+  at.originY = 0;
+  what.draw(extent, at);
+  if (extent.empty) return wanted;
+  return core::ChordLineOnSheetMm(-extent.top / kMm, extent.bottom / kMm, wanted, output.SheetHeightMm());
 }
 
 // The scale bar and the label, in a band of the sheet that the drawing leaves free: below
 // it, else above it; on a sheet with no such band they are left out rather than drawn over
 // the rib.
 void DrawExtras(const core::RibDocument& d, const PrintRequest& what, const core::PagePlan& plan, int sheet,
-                const core::RibLabels& labels, platform::PageOutput& output) {
+                double chordLineMm, const core::RibLabels& labels, platform::PageOutput& output) {
   platform::DrawTarget& target = output.Sheet();
   platform::ExtentTarget extent(target);
-  DrawSheet(d, what, plan, sheet, labels, extent);
+  DrawSheet(d, what, plan, sheet, chordLineMm, labels, extent);
 
   target.FontName = "Arial";
   target.FontSize = kPrintFontSize;
   target.ForeColor = 0;
   const std::string barText = "50 mm";
-  const std::string label = SheetLabel(d, sheet, plan.pageCount);
+  const std::string label = SheetLabel(d, what.airfoilNames, sheet, plan.pageCount);
   const double textHeight = target.TextHeight(barText);
   const double height = std::max(2 * kTickHalfMm * kMm, textHeight);
   const double gap = kExtrasGapMm * kMm;
@@ -101,9 +122,13 @@ std::string PrintQuestion(const core::RibDocument& d, const std::vector<std::str
   return text + " " + d.airfoil.name;
 }
 
-std::string SheetLabel(const core::RibDocument& d, int sheet, int sheetCount) {
+std::string SheetLabel(const core::RibDocument& d, const std::vector<std::string>& comparedNames, int sheet,
+                       int sheetCount) {
+  const std::string names = comparedNames.size() == 2
+                                ? "#1 : " + comparedNames[0] + " / #2 : " + comparedNames[1]
+                                : d.airfoil.name;
   return platform::Text("FrmPrint", "17") + " " + std::to_string(sheet + 1) + " / " + std::to_string(sheetCount) +
-         "   " + d.airfoil.name + "   " + platform::Text("FrmPrint", "18") + " " +
+         "   " + names + "   " + platform::Text("FrmPrint", "18") + " " +
          core::LengthToText(d.rib.chord.mm, d.settings.unitText) + d.settings.unitText;
 }
 
@@ -140,6 +165,7 @@ bool SendSheets(const core::RibDocument& d, const PrintRequest& what, const core
   paper.widthMm = entry.widthMm;
   if (!output.Begin(paper, error)) return false;
   const core::RibLabels labels = files::RibLabelsInLanguage();
+  const double chordLineMm = what.singleSheet ? 0 : ChordLineMm(d, what, plan, output);
   for (int sheet = 0; sheet < plan.pageCount; ++sheet) {
     if (sheet > 0 && !output.NewSheet(error)) {
       std::string ignored;
@@ -155,8 +181,8 @@ bool SendSheets(const core::RibDocument& d, const PrintRequest& what, const core
       if (what.draw) what.draw(target, corner);
       continue;
     }
-    DrawSheet(d, what, plan, sheet, labels, target);
-    if (what.extras) DrawExtras(d, what, plan, sheet, labels, output);
+    DrawSheet(d, what, plan, sheet, chordLineMm, labels, target);
+    if (what.extras) DrawExtras(d, what, plan, sheet, chordLineMm, labels, output);
   }
   return output.End(error);
 }

@@ -34,10 +34,13 @@ void SetSheetExtrasWanted(bool on);
 // The confirmation: TextButton/14 and the airfoil's name, or both names in a comparison.
 std::string PrintQuestion(const core::RibDocument& d, const std::vector<std::string>& comparedNames);
 
-// The label of a sheet: "Sheet 2 / 3", the airfoil's name and the chord in the unit in force.
-std::string SheetLabel(const core::RibDocument& d, int sheet, int sheetCount);
+// The label of a sheet: "Sheet 2 / 3", the airfoil's name (both names in a comparison) and
+// the chord in the unit in force.
+std::string SheetLabel(const core::RibDocument& d, const std::vector<std::string>& comparedNames, int sheet,
+                       int sheetCount);
 
-// The placement of the drawing on sheet `sheet` (zoom 1, twips on the sheet).
+// The placement of the drawing on sheet `sheet` (zoom 1, twips on the sheet), the chord line
+// where the page set-up puts it; a view that takes the rib's place is moved to fit the sheet.
 core::ViewPlacement SheetPlacement(const core::RibDocument& d, const core::PagePlan& plan, int sheet);
 
 // Draws every sheet of `plan` on `output`, from Begin to End. False, with the reason, when

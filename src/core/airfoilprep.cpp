@@ -165,10 +165,37 @@ void ResampleSurfaces(PreparedAirfoil& p) {
   p.upperAt[0] = 0;
   p.lowerAt[0] = 0;
   int upperFrom = 1, lowerFrom = 1;
-  for (int j = 1; j <= 400; ++j) {
+  for (int j = 1; j < 400; ++j) {
     const double x = j / 400.0;
     p.upperAt[static_cast<std::size_t>(j)] = HeightFrom(p.outlineX, p.outlineY, p.upperCount, x, upperFrom);
     p.lowerAt[static_cast<std::size_t>(j)] = HeightFrom(p.lowerX, p.lowerY, p.lowerCount, x, lowerFrom);
+  }
+  // The nose station is the leading-edge point both surfaces share. Read at x = 0 instead, a
+  // nose that bulges ahead of x = 0 gives each surface the height where it crosses x = 0,
+  // two heights a few tenths of a millimetre apart.
+  const double nose = p.upperCount >= 1 && static_cast<std::size_t>(p.upperCount) < p.outlineY.size()
+                          ? p.outlineY[static_cast<std::size_t>(p.upperCount)]
+                          : 0.0;
+  p.upperAt[400] = nose;
+  p.lowerAt[400] = nose;
+}
+
+bool IsSymmetricFile(const AirfoilAsRead& a) {
+  const int n = a.pointCount;
+  if (n < 3 || a.x.size() <= static_cast<std::size_t>(n) || a.y.size() <= static_cast<std::size_t>(n)) return false;
+  for (int i = 1; i <= n; ++i) {
+    const auto k = static_cast<std::size_t>(i), mirror = static_cast<std::size_t>(n + 1 - i);
+    if (std::fabs(a.x[k] - a.x[mirror]) > kSymmetryTolerance || std::fabs(a.y[k] + a.y[mirror]) > kSymmetryTolerance)
+      return false;
+  }
+  return true;
+}
+
+void MirrorStations(PreparedAirfoil& p) {
+  for (std::size_t j = 0; j < p.upperAt.size(); ++j) {
+    const double half = (p.upperAt[j] - p.lowerAt[j]) / 2;
+    p.upperAt[j] = half;
+    p.lowerAt[j] = -half;
   }
 }
 
@@ -199,6 +226,9 @@ PreparedAirfoil PrepareAirfoil(const AirfoilAsRead& a) {
   FindLeadingEdge(a, p);
   SplitLowerSurface(p);
   ResampleSurfaces(p);
+  // The densification steps the two surfaces in opposite directions through windows that
+  // are not mirror images, which leaves a symmetric section a camber of rounding noise.
+  if (IsSymmetricFile(a)) MirrorStations(p);
   ThicknessAndCamberExtrema(p);
   return p;
 }

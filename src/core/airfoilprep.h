@@ -20,7 +20,14 @@ void DensifyOutline(const AirfoilAsRead& a, PreparedAirfoil& p);
 // The leading-edge point (upperCount) and the highest and lowest file points.
 void FindLeadingEdge(const AirfoilAsRead& a, PreparedAirfoil& p);
 void SplitLowerSurface(PreparedAirfoil& p);
+// The 401 stations; the nose station (400) is the leading-edge point on both surfaces.
 void ResampleSurfaces(PreparedAirfoil& p);
+// A file whose points mirror each other about the chord line (the i-th from either end at the
+// same x and the opposite height, to a hundredth of a millimetre on a metre chord).
+inline constexpr double kSymmetryTolerance = 1e-5;
+bool IsSymmetricFile(const AirfoilAsRead& a);
+// Both surfaces at half the thickness of each station, with opposite signs: no camber.
+void MirrorStations(PreparedAirfoil& p);
 void ThicknessAndCamberExtrema(PreparedAirfoil& p);
 
 // Height at chord fraction x on a 1-based point list of `count` points running from the

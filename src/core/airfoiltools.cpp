@@ -1,5 +1,6 @@
 #include "core/airfoiltools.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/lengths.h"
@@ -103,10 +104,21 @@ RibSheet ComputeRibSheet(const RibSheetInput& in) {
   const double typed = std::floor(LeadingNumber(in.ribCountText));
   const int n = typed < 0 ? 0 : typed > kMostIntermediateRibs ? kMostIntermediateRibs : static_cast<int>(typed);
   s.intermediateRibs = n;
+  s.countLimited = typed > kMostIntermediateRibs;
   const double chordStep = (in.rootChord - in.tipChord) / (n + 1);
   const double secondStep = (in.secondAtRoot - in.secondAtTip) / (n + 1);
   s.hasSecondValue = !(in.secondAtRoot == 0 && in.secondAtTip == 0);
-  s.freeSpacing = in.material != 0 && in.span == 0 ? 0 : (in.span - (n + 2) * in.material) / (n + 1);
+  auto spacing = [&in](double ribs) { return (in.span - (ribs + 2) * in.material) / (ribs + 1); };
+  // Ribs that fill the span exactly fit, whatever the last binary digit says.
+  constexpr double kTouchingMm = 1e-6;
+  auto fits = [&](double ribs) { return spacing(ribs) >= -kTouchingMm; };
+  s.freeSpacing = in.material != 0 && in.span == 0 ? 0 : fits(n) ? std::max(0.0, spacing(n)) : spacing(n);
+  if (in.material > 0 && in.span > 0) {
+    double fit = std::floor(in.span / in.material) - 2;
+    while (fit >= 0 && !fits(fit)) --fit;
+    while (fit + 1 <= kMostIntermediateRibs && fits(fit + 1)) ++fit;
+    s.ribsThatFit = fit < 0 ? -1 : static_cast<int>(std::min<double>(fit, kMostIntermediateRibs));
+  }
   for (int i = 0; i <= n + 1; ++i) s.rows.push_back({i + 1, in.rootChord - i * chordStep, in.secondAtRoot - i * secondStep});
   return s;
 }

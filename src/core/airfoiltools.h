@@ -80,7 +80,11 @@ struct RibSheetRow {
 struct RibSheet {
   RibSheetCheck check = RibSheetCheck::Ok;
   int intermediateRibs = 0;
-  double freeSpacing = 0;
+  bool countLimited = false;  // more were asked than a sheet lists
+  double freeSpacing = 0;     // below 0 the ribs do not fit in the span
+  // How many intermediate ribs of the material's thickness the span holds; -1 when not even
+  // the root and tip ribs fit, or when no span and thickness are given.
+  int ribsThatFit = -1;
   bool hasSecondValue = false;
   std::vector<RibSheetRow> rows;  // n + 2 ribs, root first
 };

@@ -132,14 +132,9 @@ void DrawFormer(const RibDocument& d, const ViewPlacement& at, platform::DrawTar
   Finish(t);
 }
 
-AirfoilFigures FiguresOf(const PreparedAirfoil& p) {
-  AirfoilFigures f;
-  f.thicknessPercent = p.maxThickness * 100;
-  f.camberPercent = p.maxCamber * 100;
-  // Station j lies at the chord fraction 1 - j/400 from the leading edge.
-  if (p.maxThicknessStation >= 0) f.thicknessAtPercent = (400 - p.maxThicknessStation) / 4.0;
-  if (p.maxCamberStation >= 0) f.camberAtPercent = (400 - p.maxCamberStation) / 4.0;
-  return f;
+double ChordLineOnSheetMm(double aboveMm, double belowMm, double wantedMm, double sheetHeightMm, double marginMm) {
+  double chordLine = std::min(wantedMm, sheetHeightMm - marginMm - belowMm);
+  return std::max(chordLine, marginMm + aboveMm);
 }
 
 void DrawTextRows(const std::vector<std::vector<std::string>>& rows, double leftTwips, double topTwips,

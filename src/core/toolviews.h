@@ -43,15 +43,14 @@ void DrawThicknessCamber(const RibDocument& d, const ThicknessCamberLabels& labe
 // text; the upside-down view applies.
 void DrawFormer(const RibDocument& d, const ViewPlacement& at, platform::DrawTarget& target);
 
-// The greatest thickness and camber of an airfoil, in per cent of the chord, with their
-// positions from the leading edge in per cent; for the comparison's figures.
-struct AirfoilFigures {
-  double thicknessPercent = 0;
-  double thicknessAtPercent = 0;
-  double camberPercent = 0;
-  double camberAtPercent = 0;
-};
-AirfoilFigures FiguresOf(const PreparedAirfoil& p);
+// Where a view that takes the rib's place puts its chord line on a printed sheet, millimetres
+// from the sheet's top: at the page set-up's `wantedMm` when the drawing, reaching `aboveMm`
+// over its chord line and `belowMm` under it, fits there with `marginMm` to spare at both
+// edges; otherwise moved up or down just as far as it must. A drawing taller than the sheet
+// keeps its top on it.
+inline constexpr double kViewMarginOnSheetMm = 5;
+double ChordLineOnSheetMm(double aboveMm, double belowMm, double wantedMm, double sheetHeightMm,
+                          double marginMm = kViewMarginOnSheetMm);
 
 // Rows of text down a page from (leftTwips, topTwips), `lineTwips` apart, in black; the
 // cells of a row start `columnTwips` apart.

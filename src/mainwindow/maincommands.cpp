@@ -189,9 +189,11 @@ void MainWindow::WireAirfoilTools() {
   using enum Command;
   // Shared by the commands and the drawings, which the window keeps as long as it lives.
   auto views = std::make_shared<toolwindows::AirfoilViews>(document_);
-  // A view that replaces the rib prints as the rib would, although no airfoil is loaded.
+  // A view that replaces the rib prints as the rib would, although no airfoil is loaded; the
+  // commands that shape the rib wait until it is back.
   auto printable = [this] {
     for (Command c : {Print, PrintPreview, PageSetup}) SetCommandEnabled(c, true);
+    for (Command c : CommandsIdleInView(document_.view)) SetCommandEnabled(c, false);
   };
   commands_[CompareAirfoils] = [this, views, printable] {
     views->Compare(this);

@@ -126,6 +126,22 @@ const std::vector<Command>& DisplayToggles() {
   return commands;
 }
 
+std::vector<Command> CommandsIdleInView(const core::ViewState& v) {
+  using enum Command;
+  if (!v.compareShown && !v.formerShown) return {};
+  // The rib's features and the heights and points drawn on it: neither view draws them.
+  // Each is one that a new rib or a new airfoil sets again, which is how the views end.
+  std::vector<Command> idle = {Sheeting,       LeadingEdgeMenu,       LeadingEdgePiece,       SquareLeadingEdge,
+                               Spars,          Holes,                 TrailingEdge,           BuildingTabs,
+                               ReferenceLines, Blocks,                LeadingEdgeButton,      SparsButton,
+                               HolesButton,    TrailingEdgeButton,    ShowLeadingEdgeHeight,  ShowTrailingEdgeHeight,
+                               ShowThickness,  ShowOutline};
+  // The former draws the inserted text and turns over with the view; the comparison does
+  // neither.
+  if (v.compareShown) idle.insert(idle.end(), {InsertText, ViewUpsideDown});
+  return idle;
+}
+
 bool HasUnsavedChanges(const core::RibDocument& d) { return d.project.modified && !d.view.compareShown; }
 
 bool AskToQuit(core::RibDocument& d) {

@@ -41,6 +41,10 @@ const std::vector<Command>& AirfoilCommands();
 const std::vector<Command>& NewRibEnables();
 // Display entries whose check marks a new rib resets: all unchecked but ShowOutline.
 const std::vector<Command>& DisplayToggles();
+// The commands that would change nothing visible while a view takes the rib's place (the
+// comparison, the former), and so wait until the rib is back: none without such a view.
+// The chord stays: it sets the scale of both views.
+std::vector<Command> CommandsIdleInView(const core::ViewState& v);
 
 // Whether quitting would lose changes to the rib (the comparison view's chord is not the rib's).
 bool HasUnsavedChanges(const core::RibDocument& d);

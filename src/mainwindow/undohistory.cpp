@@ -55,6 +55,10 @@ void UndoHistory::Changed(core::Changes what) {
     StartAfresh();
     return;
   }
+  // The thickness and camber tool's changed airfoil is shown over the rib while its window is
+  // open; it becomes the rib's own only when saved and opened as the airfoil, which starts a
+  // fresh history. It is no step, or Cancel would leave one that undoes nothing.
+  seen_.reshape = document_.rib.reshape;
   if (document_.rib != seen_) {
     auto* step = new RibStep(*this, seen_, document_.rib, StepNameKey(seen_, document_.rib));
     seen_ = document_.rib;

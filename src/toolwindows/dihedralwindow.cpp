@@ -45,6 +45,11 @@ DihedralWindow::DihedralWindow(const core::ProgramSettings& settings, QWidget* p
     box->setToolTip(Q(Text("FrmDiedre", "2")));
   }
 
+  note_ = new QLabel(this);
+  note_->setObjectName("lblNote");
+  note_->setWordWrap(true);
+  note_->hide();
+
   auto* buttons = new QDialogButtonBox(this);
   ok_ = buttons->addButton(Q(Text("TextButton", "1")), QDialogButtonBox::AcceptRole);
   ok_->setObjectName("cmdok");
@@ -57,6 +62,7 @@ DihedralWindow::DihedralWindow(const core::ProgramSettings& settings, QWidget* p
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(hint);
   layout->addLayout(grid);
+  layout->addWidget(note_);
   layout->addWidget(buttons);
 }
 
@@ -84,15 +90,26 @@ void DihedralWindow::Compute(Box b) {
     angle = core::kLargestDihedral;
     BoxAt(Angle)->setText("89");
   }
+  note_->hide();
+  // A box that cannot be worked out is emptied, so that an old value is not read as the
+  // answer, and the note says why.
+  auto cannot = [this](Box box, const char* key) {
+    BoxAt(box)->clear();
+    note_->setText(Q(Text("FrmDiedre", key)));
+    note_->show();
+    adjustSize();  // grown rather than squeezed
+  };
   switch (b) {
     case Span:
-      // No angle, no span: a level panel rises nowhere.
+      // A level panel rises nowhere, whatever its span.
       if (angle > 0) show(Span, core::DihedralSpan(length(Rise), angle));
+      else cannot(Span, "7");
       break;
     case Rise: show(Rise, core::DihedralRise(length(Span), angle)); break;
     case Angle: {
       const double span = length(Span);
       if (span > 0) BoxAt(Angle)->setText(Q(core::FormatNumber(core::DihedralAngle(length(Rise), span), "# ###0.00")));
+      else cannot(Angle, "8");
       break;
     }
   }

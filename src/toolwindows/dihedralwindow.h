@@ -6,6 +6,7 @@
 
 #include "core/ribdocument.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -19,6 +20,8 @@ class DihedralWindow : public QDialog {
 
   QLineEdit* BoxAt(Box b) const { return boxes_[static_cast<std::size_t>(b)]; }
   QPushButton* OkButton() const { return ok_; }
+  // Why a double-click gave no value.
+  QLabel* NoteLabel() const { return note_; }
   // What a double-click on a box does.
   void Compute(Box b);
 
@@ -28,6 +31,7 @@ class DihedralWindow : public QDialog {
  private:
   const core::ProgramSettings& settings_;
   std::array<QLineEdit*, 3> boxes_{};
+  QLabel* note_;
   QPushButton* ok_;
 };
 

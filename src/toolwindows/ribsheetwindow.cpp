@@ -38,6 +38,17 @@ std::string InUnit(double mm, const std::string& unitText) {
   return core::ScreenNumberText(core::FormatNumber(value, "# ###.###"));
 }
 
+// The sentences beside the free space: how many ribs the span holds when they do not fit,
+// and that the count was cut down.
+std::vector<std::string> Notes(const core::RibSheet& s) {
+  std::vector<std::string> notes;
+  if (s.freeSpacing < 0)
+    notes.push_back(s.ribsThatFit >= 0 ? Text("FrmNervure", "23") + " " + std::to_string(s.ribsThatFit)
+                                       : Text("FrmNervure", "24"));
+  if (s.countLimited) notes.push_back(Text("FrmNervure", "25") + " " + std::to_string(core::kMostIntermediateRibs));
+  return notes;
+}
+
 }  // namespace
 
 RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* parent)
@@ -60,6 +71,10 @@ RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* paren
   spacing_->setObjectName("Lblecart");
   grid->addWidget(spacingCaption, 7, 0);
   grid->addWidget(spacing_, 7, 1);
+  note_ = new QLabel(this);
+  note_->setObjectName("lblNote");
+  note_->setWordWrap(true);
+  note_->hide();
 
   list_ = new QTableWidget(0, 3, this);
   list_->setObjectName("PicNervures");
@@ -91,6 +106,7 @@ RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* paren
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
+  layout->addWidget(note_);
   layout->addWidget(list_, 1);
   layout->addWidget(buttons);
 }
@@ -98,6 +114,8 @@ RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* paren
 void RibSheetWindow::Compute() {
   list_->setRowCount(0);
   spacing_->clear();
+  note_->clear();
+  note_->hide();
   print_->setEnabled(false);
   const std::string& unit = document_.settings.unitText;
   auto mm = [&](Box b) { return static_cast<double>(core::LengthFromText(BoxAt(b)->text().toStdString(), unit)); };
@@ -125,6 +143,10 @@ void RibSheetWindow::Compute() {
   }
   BoxAt(RibCount)->setText(QString::number(sheet_.intermediateRibs));
   spacing_->setText(Q(InUnit(sheet_.freeSpacing, unit)));
+  QStringList notes;
+  for (const std::string& note : Notes(sheet_)) notes << Q(note);
+  note_->setText(notes.join("\n"));
+  note_->setVisible(!notes.isEmpty());
   list_->setColumnHidden(2, !sheet_.hasSecondValue);
   list_->setRowCount(static_cast<int>(sheet_.rows.size()));
   for (std::size_t r = 0; r < sheet_.rows.size(); ++r) {
@@ -151,6 +173,7 @@ std::vector<std::vector<std::vector<std::string>>> RibSheetWindow::PrintedPages(
     head.push_back({Text("FrmNervure", kCaptionKeys[i]) + " : " + value + (i == RibCount ? std::string() : unit)});
   }
   head.push_back({Text("FrmNervure", "10") + " = " + InUnit(sheet_.freeSpacing, unit) + unit});
+  for (const std::string& note : Notes(sheet_)) head.push_back({note});
   head.push_back({});
   std::vector<std::vector<std::vector<std::string>>> pages{head};
   for (std::size_t r = 0; r < sheet_.rows.size(); ++r) {

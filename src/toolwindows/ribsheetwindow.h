@@ -25,6 +25,8 @@ class RibSheetWindow : public QDialog {
 
   QLineEdit* BoxAt(Box b) const { return boxes_[static_cast<std::size_t>(b)]; }
   QLabel* SpacingLabel() const { return spacing_; }
+  // What the numbers cannot say alone: ribs that do not fit in the span, a count cut down.
+  QLabel* NoteLabel() const { return note_; }
   QTableWidget* List() const { return list_; }
   QPushButton* ComputeButton() const { return compute_; }
   QPushButton* PrintButton() const { return print_; }
@@ -40,6 +42,7 @@ class RibSheetWindow : public QDialog {
   const core::RibDocument& document_;
   std::array<QLineEdit*, 7> boxes_{};
   QLabel* spacing_;
+  QLabel* note_;
   QTableWidget* list_;
   QPushButton* compute_;
   QPushButton* print_;

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "commands/airfoilcommands.h"
 #include "core/airfoiltools.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
@@ -52,6 +53,7 @@ QLineEdit* AirfoilRow(QGridLayout* grid, int row, const std::string& caption, co
 struct OkCancelHelp {
   QDialogButtonBox* box;
   QPushButton* ok;
+  QPushButton* cancel;
 };
 OkCancelHelp AddOkCancelHelp(QDialog* dialog, int topic) {
   auto* box = new QDialogButtonBox(dialog);
@@ -66,7 +68,7 @@ OkCancelHelp AddOkCancelHelp(QDialog* dialog, int topic) {
   help->setAutoDefault(false);
   QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
   QObject::connect(help, &QPushButton::clicked, dialog, [topic] { platform::ShowHelpTopic(topic); });
-  return {box, ok};
+  return {box, ok, cancel};
 }
 
 void Refuse(QDialog* window, const std::string& text, QLineEdit* box) {
@@ -78,6 +80,35 @@ void Refuse(QDialog* window, const std::string& text, QLineEdit* box) {
 bool HasAirfoil(const commands::SourceAirfoil& a) { return !a.name.empty() && a.pointCount > 1; }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------------------
+WrittenFile::WrittenFile(core::RibDocument& document, QPushButton* cancel, QDialog* window)
+    : QObject(window), document_(document), cancel_(cancel) {
+  label_ = new QLabel(window);
+  label_->setObjectName("lblWritten");
+  label_->setWordWrap(true);
+  label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  label_->hide();
+  open_ = new QPushButton(Q(Text("TextButton", "22")), window);
+  open_->setObjectName("cmdOpenWritten");
+  open_->setAutoDefault(false);
+  open_->hide();
+  connect(open_, &QPushButton::clicked, window, [this, window] {
+    // The derived airfoil becomes the current one, on the rib as it is set up.
+    commands::OpenRecentAirfoil(document_, path_);
+    window->accept();
+  });
+}
+
+void WrittenFile::Show(const std::string& path, const std::string& text) {
+  path_ = path;
+  label_->setText(Q(text + "\n" + path));
+  label_->show();
+  open_->show();
+  cancel_->setText(Q(Text("TextButton", "4")));
+  // Grown rather than squeezed: the boxes above keep their height.
+  if (auto* window = qobject_cast<QWidget*>(parent())) window->adjustSize();
+}
 
 // ---------------------------------------------------------------------------------------
 SourceAirfoilPicker::SourceAirfoilPicker(core::RibDocument& document, QLineEdit* nameBox, QPushButton* openButton,
@@ -132,9 +163,12 @@ InclinedRibWindow::InclinedRibWindow(core::RibDocument& document, QWidget* paren
 
   const OkCancelHelp buttons = AddOkCancelHelp(this, platform::kTopicInclinedRib);
   ok_ = buttons.ok;
+  written_ = new WrittenFile(document_, buttons.cancel, this);
   connect(ok_, &QPushButton::clicked, this, [this] { Ok(); });
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
+  layout->addWidget(written_->Label());
+  layout->addWidget(written_->OpenButton(), 0, Qt::AlignLeft);
   layout->addWidget(buttons.box);
   angle_->setFocus();
 }
@@ -149,15 +183,15 @@ void InclinedRibWindow::Ok() {
   }
   const commands::SourceAirfoil& a = picker_->Airfoil();
   if (!HasAirfoil(a)) return;
+  const double factor = core::InclinationFactor(degrees);
   const std::string contents = files::ScaledAirfoilFileText(
-      files::InclinedRibHeader(degrees), a.x, core::ScaledOrdinates(a.y, a.pointCount, core::InclinationFactor(degrees)),
-      a.pointCount);
+      files::InclinedRibHeader(degrees), a.x, core::ScaledOrdinates(a.y, a.pointCount, factor), a.pointCount);
   const std::string path =
       commands::SaveDerivedAirfoil(document_, Text("FrmInclinaisonNervure", "14"), Text("FrmInclinaisonNervure", "15"),
                                    files::InclinedRibFileName(a.name, degrees), contents);
   if (path.empty()) return;
-  written_ = path;
-  accept();
+  written_->Show(path, Text("FrmInclinaisonNervure", "16") + " " + core::FormatNumber(factor, "0.0000") + "\n" +
+                           Text("FrmInclinaisonNervure", "17"));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -193,12 +227,15 @@ ObliqueRibWindow::ObliqueRibWindow(core::RibDocument& document, QWidget* parent)
 
   const OkCancelHelp buttons = AddOkCancelHelp(this, platform::kTopicObliqueRib);
   ok_ = buttons.ok;
+  written_ = new WrittenFile(document_, buttons.cancel, this);
   connect(ok_, &QPushButton::clicked, this, [this] { Ok(); });
   connect(group, &QButtonGroup::idClicked, this, [this](int id) { SetMode(id); });
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(given);
   layout->addWidget(lengths);
+  layout->addWidget(written_->Label());
+  layout->addWidget(written_->OpenButton(), 0, Qt::AlignLeft);
   layout->addWidget(buttons.box);
   modes_[0]->setChecked(true);
   SetMode(0);
@@ -242,9 +279,10 @@ void ObliqueRibWindow::Ok() {
   const std::string path = commands::SaveDerivedAirfoil(document_, Text("FrmAngle", "14"), Text("FrmAngle", "15"),
                                                         files::ObliqueRibFileName(texts), contents);
   if (path.empty()) return;
-  written_ = path;
-  platform::Inform(Text("FrmAngle", "13") + "\n" + path, windowTitle().toStdString());
-  accept();
+  // The window stays open with the length worked out, in words too: its box is disabled.
+  written_->Show(path, Text("FrmAngle", mode_ == 0 ? "5" : "4") + " = " +
+                           core::ScreenNumberText(core::FormatNumber(shown, "# ###.###")) + unit + "\n" +
+                           Text("FrmAngle", "13"));
 }
 
 }  // namespace toolwindows

@@ -9,11 +9,31 @@
 #include "commands/airfoiltools.h"
 #include "core/ribdocument.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace toolwindows {
+
+// What a window shows once its file is written: the result, where the file went, and a button
+// that opens the file as the current airfoil. The window stays open, Cancel becomes Close.
+class WrittenFile : public QObject {
+  Q_OBJECT
+ public:
+  WrittenFile(core::RibDocument& document, QPushButton* cancel, QDialog* window);
+  QLabel* Label() const { return label_; }
+  QPushButton* OpenButton() const { return open_; }
+  const std::string& Path() const { return path_; }
+  void Show(const std::string& path, const std::string& text);
+
+ private:
+  core::RibDocument& document_;
+  QPushButton* cancel_;
+  QLabel* label_;
+  QPushButton* open_;
+  std::string path_;
+};
 
 // The airfoil box with its "Other airfoil..." button.
 class SourceAirfoilPicker : public QObject {
@@ -40,7 +60,8 @@ class InclinedRibWindow : public QDialog {
   QLineEdit* AirfoilBox() const { return airfoilBox_; }
   QPushButton* OkButton() const { return ok_; }
   SourceAirfoilPicker& Picker() { return *picker_; }
-  const std::string& WrittenPath() const { return written_; }
+  WrittenFile& Written() const { return *written_; }
+  const std::string& WrittenPath() const { return written_->Path(); }
   void Ok();
 
  private:
@@ -49,7 +70,7 @@ class InclinedRibWindow : public QDialog {
   QLineEdit* angle_;
   QPushButton* ok_;
   SourceAirfoilPicker* picker_;
-  std::string written_;
+  WrittenFile* written_;
 };
 
 class ObliqueRibWindow : public QDialog {
@@ -63,7 +84,8 @@ class ObliqueRibWindow : public QDialog {
   QLineEdit* AirfoilBox() const { return airfoilBox_; }
   QPushButton* OkButton() const { return ok_; }
   SourceAirfoilPicker& Picker() { return *picker_; }
-  const std::string& WrittenPath() const { return written_; }
+  WrittenFile& Written() const { return *written_; }
+  const std::string& WrittenPath() const { return written_->Path(); }
   int Mode() const { return mode_; }
   void SetMode(int mode);
   void Ok();
@@ -75,8 +97,8 @@ class ObliqueRibWindow : public QDialog {
   std::array<QRadioButton*, 2> modes_{};
   QPushButton* ok_;
   SourceAirfoilPicker* picker_;
+  WrittenFile* written_;
   int mode_ = 0;
-  std::string written_;
 };
 
 }  // namespace toolwindows

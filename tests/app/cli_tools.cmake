@@ -32,16 +32,40 @@ endfunction()
 
 set(clarky ${AIRFOILS}/clarky.dat)
 
-# Thickness and camber: title, 105 upper and 105 lower points (clarky's surfaces do not meet
-# at the chord's very front, so both nose points are kept), the signature.
+# The file's lines whose x is "0.000": the nose, written once.
+function(expect_one_nose file)
+  read_lines(${file} lines)
+  list(FILTER lines INCLUDE REGEX "^0\\.000 ")
+  list(LENGTH lines count)
+  if(NOT count EQUAL 1)
+    message(FATAL_ERROR "${file}: ${count} nose lines: ${lines}")
+  endif()
+endfunction()
+
+# Thickness and camber: title, 105 upper and 104 lower points (both surfaces meet at the
+# nose, written once), the signature.
 run(0 thickness-camber ${clarky} --thickness 14 --camber 2 -o ${work}/tc.dat)
 read_lines(${work}/tc.dat lines)
 list(LENGTH lines count)
-if(NOT count EQUAL 213)  # the last line's CR LF leaves an empty item
+if(NOT count EQUAL 212)  # the last line's CR LF leaves an empty item
   message(FATAL_ERROR "tc.dat has ${count} lines")
 endif()
 expect_line(${work}/tc.dat 0 "clarky Thickness14.00% Camber2.00%")
-expect_line(${work}/tc.dat 211 "By Vandrell")
+expect_line(${work}/tc.dat 210 "By Vandrell")
+expect_one_nose(${work}/tc.dat)
+# A symmetric airfoil keeps its mean line on the chord whatever camber is asked: the nose at
+# 0 and the surfaces mirror each other (station 398, x = 0.005, on both).
+run(0 thickness-camber ${AIRFOILS}/naca0012.dat --thickness 12 --camber 2 -o ${work}/sym.dat)
+expect_line(${work}/sym.dat 0 "naca0012 Thickness12.00% Camber0.00%")
+expect_line(${work}/sym.dat 105 "0.000  0")
+expect_one_nose(${work}/sym.dat)
+read_lines(${work}/sym.dat lines)
+list(GET lines 104 upper)
+list(GET lines 106 lower)
+string(REPLACE "0.005  " "0.005 -" mirrored "${upper}")
+if(NOT lower STREQUAL mirrored OR NOT upper MATCHES "^0\\.005  0\\.01")
+  message(FATAL_ERROR "naca0012 at x = 0.005: '${upper}' and '${lower}'")
+endif()
 # Captions given, even empty ones. (Empty arguments are passed here directly: CMake's
 # argument lists drop them.)
 execute_process(COMMAND ${CLI} thickness-camber ${clarky} --thickness 9.5 --camber 0 --caption-17 Ep --caption-18 ""

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "commands/printcommand.h"
+#include "core/toolviews.h"
 #include "platform/desktop.h"
 #include "platform/errorreport.h"
 #include "platform/messages.h"
@@ -75,9 +76,10 @@ TEST_F(PrintCommand, TiledViewIsPlacedSheetBySheet) {
   EXPECT_DOUBLE_EQ(printer.begun[0].widthMm, 210);
   EXPECT_EQ(printer.sheets.size(), 3u);
   EXPECT_TRUE(printer.ended);
-  ASSERT_EQ(placements.size(), 6u);  // measured for the extras, then drawn, on each sheet
+  // Measured once for its place on the sheet, then for the extras and drawn on each sheet.
+  ASSERT_EQ(placements.size(), 7u);
   for (int sheet = 0; sheet < 3; ++sheet) {
-    const core::ViewPlacement& at = placements[static_cast<std::size_t>(2 * sheet + 1)];
+    const core::ViewPlacement& at = placements[static_cast<std::size_t>(2 * sheet + 2)];
     EXPECT_FLOAT_EQ(at.zoom, 1);
     EXPECT_NEAR(at.originX, (10 - 252 * sheet) * kMm, 1e-2);
     EXPECT_NEAR(at.originY, 50 * kMm, 1e-3);
@@ -163,6 +165,50 @@ TEST_F(PrintCommand, FailuresAreReportedAndTheHourglassGoes) {
   EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Failed);
   EXPECT_EQ(messages.shown.back().title, "Erreur/1 imprimeXpage");
   EXPECT_FALSE(desktop.busy);
+}
+
+// A former on landscape A4 (210 mm high), chord 200: one 0.1 of the chord tall keeps the
+// chord line 50 mm down; one 0.8 tall (160 mm) would lose its top there and comes down until
+// its top is 5 mm from the sheet's edge, its chord line 165 mm down; one reaching 0.9 (180 mm)
+// below the chord line goes up until its bottom is 5 mm from the foot, chord line 25 mm down.
+// The label names the former; in a comparison, both airfoils.
+TEST_F(PrintCommand, AFormerIsPlacedWhereItFitsTheSheet) {
+  auto former = [this](double height) {
+    d.airfoil.x = {0, 1, 0.75, 0.5, 0.25, 0, 0.5, 1};
+    d.airfoil.y = {0, 0, 0.6 * height, height, 0.6 * height, 0, 0, 0};
+    d.airfoil.pointCount = 7;
+    d.airfoil.name = "frame";
+    commands::PrintRequest request;
+    request.draw = [this](platform::DrawTarget& target, const core::ViewPlacement& at) { core::DrawFormer(d, at, target); };
+    request.lengthMm = 200;
+    return request;
+  };
+  struct Case {
+    double height;
+    double chordLineMm, topMm, bottomMm;
+  };
+  for (const Case& c : {Case{0.1, 50, 30, 50}, Case{0.8, 165, 5, 165}, Case{-0.9, 25, 25, 205}}) {
+    SCOPED_TRACE(c.height);
+    printer.sheets.clear();
+    messages.answers = {platform::BoxAnswer::Yes};
+    ASSERT_EQ(commands::Print(d, former(c.height), printer, {}), commands::PrintOutcome::Printed);
+    ASSERT_EQ(printer.sheets.size(), 1u);
+    const platform::RecordingTarget& sheet = printer.sheets[0];
+    // The first line is the chord line; the outline follows until the extras.
+    ASSERT_GE(sheet.lines.size(), 7u);
+    EXPECT_NEAR(sheet.lines[0].y1, c.chordLineMm * kMm, 1e-3);
+    double top = 1e9, bottom = -1e9;
+    for (std::size_t i = 1; i <= 6; ++i) {  // six segments between seven points
+      top = std::min({top, sheet.lines[i].y1, sheet.lines[i].y2});
+      bottom = std::max({bottom, sheet.lines[i].y1, sheet.lines[i].y2});
+    }
+    EXPECT_NEAR(top, c.topMm * kMm, 1e-2);
+    EXPECT_NEAR(bottom, c.bottomMm * kMm, 1e-2);
+    EXPECT_TRUE(std::any_of(sheet.texts.begin(), sheet.texts.end(), [](const platform::RecordedText& t) {
+      return t.text.find("   frame   FrmPrint/18 200") != std::string::npos;
+    }));
+  }
+  EXPECT_EQ(commands::SheetLabel(d, {"e387", "mh32"}, 0, 1), "FrmPrint/17 1 / 1   #1 : e387 / #2 : mh32   FrmPrint/18 200 mm");
 }
 
 // The printer's own paper: one sheet whatever the length, without crosses or a paper size.

@@ -82,15 +82,19 @@ TEST(ThicknessCamber, RealAirfoilReachesTheRequestedExtremes) {
   ASSERT_EQ(r.check, ThicknessCamberCheck::Ok);
   EXPECT_NEAR(MostOf(r.upperAt, r.lowerAt, true), 0.14, 1e-12);
   EXPECT_NEAR(MostOf(r.upperAt, r.lowerAt, false), 0.02, 1e-12);
+  // Both surfaces meet at the nose, which the file then lists once.
+  EXPECT_EQ(r.upperAt[400], r.lowerAt[400]);
 }
 
+// The shipped naca0012: no camber to scale, so none is added, not even at the nose.
 TEST(ThicknessCamber, SymmetricalAirfoilKeepsAZeroMeanLine) {
-  const core::PreparedAirfoil symmetrical = Parabolic(0.12, 0);
-  const core::ThicknessCamberResult r = core::ChangeThicknessCamber(symmetrical, 9, 5);
+  const core::PreparedAirfoil symmetrical = Prepared("naca0012.dat");
+  const core::ThicknessCamberResult r = core::ChangeThicknessCamber(symmetrical, 9, 2);
   ASSERT_EQ(r.check, ThicknessCamberCheck::Ok);
   EXPECT_TRUE(r.camberKeptAtZero);
   EXPECT_EQ(r.newCamber, 0);
   for (std::size_t k = 0; k < core::kStations; ++k) EXPECT_EQ(r.upperAt[k], -r.lowerAt[k]) << k;
+  EXPECT_EQ(r.upperAt[400], 0);
   EXPECT_NEAR(MostOf(r.upperAt, r.lowerAt, true), 0.09, 1e-15);
   // Asking for no camber is no request to refuse.
   EXPECT_FALSE(core::ChangeThicknessCamber(symmetrical, 9, 0).camberKeptAtZero);
@@ -180,8 +184,10 @@ TEST(RibSheet, SecondValueSpacingAndChecks) {
   EXPECT_NEAR(s.rows[3].second, 6, 1e-12);
   EXPECT_EQ(s.freeSpacing, 0);
 
+  EXPECT_FALSE(s.countLimited);
   in.ribCountText = "40000";  // rib numbers stay 16-bit
   EXPECT_EQ(core::ComputeRibSheet(in).intermediateRibs, 32765);
+  EXPECT_TRUE(core::ComputeRibSheet(in).countLimited);
   in.ribCountText = " ";
   EXPECT_EQ(core::ComputeRibSheet(in).check, core::RibSheetCheck::CountMissing);
   in.tipChord = 151;
@@ -190,6 +196,35 @@ TEST(RibSheet, SecondValueSpacingAndChecks) {
   EXPECT_EQ(core::ComputeRibSheet(in).check, core::RibSheetCheck::TipZero);
   in.rootChord = 0;
   EXPECT_EQ(core::ComputeRibSheet(in).check, core::RibSheetCheck::RootZero);
+}
+
+// Ribs of 2 mm over a 500 mm span: 250 of them (248 between root and tip) fill it exactly;
+// one more leaves (500 - 251 x 2) / 250 = -0.008 mm between them; 99999 asked become 32765
+// at (500 - 32767 x 2) / 32766 = -1.98480 mm. Below 4 mm of span not even the root and tip
+// ribs fit. Three ribs of 0.1 fill 0.3, although 3 x 0.1 exceeds 0.3 in binary.
+TEST(RibSheet, RibsThatDoNotFitTheSpanAreCounted) {
+  core::RibSheetInput in;
+  in.rootChord = 200;
+  in.tipChord = 100;
+  struct Case {
+    const char* count;
+    double span, material;
+    double freeSpacing;
+    int ribsThatFit;
+  };
+  const Case cases[] = {{"248", 500, 2, 0, 248},  {"249", 500, 2, -0.008, 248}, {"99999", 500, 2, -1.98480131844, 248},
+                        {"0", 3, 2, -1, -1},      {"1", 0.3, 0.1, 0, 1},       {"5", 500, 0, 500.0 / 6, -1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.count);
+    in.ribCountText = c.count;
+    in.span = c.span;
+    in.material = c.material;
+    const core::RibSheet s = core::ComputeRibSheet(in);
+    ASSERT_EQ(s.check, core::RibSheetCheck::Ok);
+    EXPECT_NEAR(s.freeSpacing, c.freeSpacing, 1e-10);
+    EXPECT_EQ(s.freeSpacing < 0, c.freeSpacing < 0);  // an exact fit is no overlap
+    EXPECT_EQ(s.ribsThatFit, c.ribsThatFit);
+  }
 }
 
 }  // namespace

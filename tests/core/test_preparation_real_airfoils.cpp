@@ -113,9 +113,11 @@ TEST(Preparation, HandMadeSectionStationsFollowItsParabolasAndItsNose) {
 }
 
 // Stations of files of the starter set near both ends of the outline and at the nose, from
-// a separate model of the densification. s1223's nose window reaches round onto the lower
-// surface, goe100's lower surface is flat into the nose, and prisenaca's nose lies at
-// x = 0.166 past the middle of its list.
+// a separate model of the densification. The nose station is the leading-edge point on both
+// surfaces: clarky's, naca2412's and goe100's noses bulge ahead of x = 0 (to -0.000069,
+// -0.000012 and -0.000206), below, above and above the chord line. s1223's nose window
+// reaches round onto the lower surface, goe100's lower surface is flat into the nose, and
+// prisenaca's nose lies at x = 0.166 past the middle of its list.
 TEST(Preparation, RealAirfoilStations) {
   const std::pair<const char*, std::vector<Station>> files[] = {
       {"clarky.dat",
@@ -123,7 +125,7 @@ TEST(Preparation, RealAirfoilStations) {
         {3, 0.002376817, -0.000874764},
         {150, 0.072539559, -0.014371513},
         {397, 0.013166918, -0.013867624},
-        {400, -0.000048814, -0.002430540}}},
+        {400, -0.001401000, -0.001401000}}},
       {"s1223.dat",
        {{2, 0.004184489, 0.003232897},
         {10, 0.020278921, 0.014508015},
@@ -135,8 +137,8 @@ TEST(Preparation, RealAirfoilStations) {
        {{85, 0.039413162, -0.015820730},
         {300, 0.076700004, -0.042200001},
         {399, 0.010117781, -0.006916338},
-        {400, 0.002239748, 0.0}}},
-      {"goe100.dat", {{390, 0.021301489, -0.008600049}, {395, 0.011552680, -0.005041673}, {400, 0.001946468, 0.0}}},
+        {400, 0.002150000, 0.002150000}}},
+      {"goe100.dat", {{390, 0.021301489, -0.008600049}, {395, 0.011552680, -0.005041673}, {400, 0.001149001, 0.001149001}}},
       {"prisenaca.dat", {{300, 0.030449999, -0.030449999}, {360, 0.0, 0.0}}},
   };
   for (const auto& [name, stations] : files) {
@@ -147,6 +149,63 @@ TEST(Preparation, RealAirfoilStations) {
     core::InstallPreparedAirfoil(s);
     ExpectStations(s, stations, 2e-9);
   }
+}
+
+// A symmetric file prepares with both surfaces at opposite heights at every station and the
+// nose on the chord line, so it has no camber at all, although the densification steps its two
+// surfaces differently. The shipped naca0012: thickness 2 x 0.6 (0.2969 sqrt x - 0.126 x -
+// 0.3516 x^2 + 0.2843 x^3 - 0.1015 x^4) = 0.120034 at x = 0.3. A hand-made biconvex section
+// of 23 unevenly spaced points, y = +-0.2 x (1 - x): 0.048 at x = 0.6, 0.042 at x = 0.3. A
+// section one point of which is 0.1 mm off (on a metre chord) is cambered; 0.005 mm off is not.
+TEST(Preparation, SymmetricSectionsHaveNoCamber) {
+  Points biconvex;
+  for (double x : {1.0, 0.9, 0.75, 0.6, 0.45, 0.3, 0.2, 0.12, 0.06, 0.025, 0.008}) biconvex.push_back({x, 0.2 * x * (1 - x)});
+  biconvex.push_back({0, 0});
+  for (std::size_t i = biconvex.size() - 1; i-- > 0;) biconvex.push_back({biconvex[i].first, -biconvex[i].second});
+  ASSERT_EQ(biconvex.size(), 23u);
+  ASSERT_EQ(biconvex[18].first, 0.45);
+  Points nudged = biconvex, cambered = biconvex;
+  nudged[18].second += 5e-6;
+  cambered[18].second += 1e-4;
+
+  struct Case {
+    const char* what;
+    Points points;
+    std::vector<Station> stations;
+  };
+  const Case symmetric[] = {{"naca0012", {}, {{280, 0.060017, -0.060017}}},
+                            {"biconvex", biconvex, {{160, 0.048, -0.048}, {280, 0.042, -0.042}}},
+                            {"biconvex 0.005 mm off", nudged, {{160, 0.048, -0.048}}}};
+  for (const Case& c : symmetric) {
+    SCOPED_TRACE(c.what);
+    core::RibDocument s;
+    if (c.points.empty()) {
+      s.airfoil.path = testsupport::AirfoilPath("naca0012.dat");
+      ASSERT_TRUE(files::ReadAirfoilInto(s.airfoil).ok());
+    } else {
+      testsupport::LoadPoints(s.airfoil, c.points);
+    }
+    core::InstallPreparedAirfoil(s);
+    for (std::size_t j = 0; j <= 400; ++j) ASSERT_EQ(s.prepared.upperAt[j], -s.prepared.lowerAt[j]) << j;
+    EXPECT_EQ(s.prepared.upperAt[400], 0.0);
+    EXPECT_EQ(s.prepared.maxCamber, 0.0);
+    EXPECT_EQ(s.prepared.maxCamberStation, -1);
+    ExpectStations(s, c.stations, 1e-5);
+  }
+
+  core::RibDocument s;
+  testsupport::LoadPoints(s.airfoil, cambered);
+  core::InstallPreparedAirfoil(s);
+  // The lower surface raised by 0.0001 at x = 0.45 (station 220): a mean line 0.00005 high.
+  EXPECT_NEAR(s.prepared.maxCamber, 5e-5, 1e-6);
+  EXPECT_NEAR(s.prepared.maxCamberStation, 220, 2);
+  // Mirrored heights at another x: 0.0495 below the chord at x = 0.46, where the upper
+  // surface is 0.04968 above it.
+  Points shifted = biconvex;
+  shifted[18].first = 0.46;
+  testsupport::LoadPoints(s.airfoil, shifted);
+  core::InstallPreparedAirfoil(s);
+  EXPECT_GT(s.prepared.maxCamber, 5e-5);
 }
 
 TEST(Preparation, NoPointAheadOfTheNose) {

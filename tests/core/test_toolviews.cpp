@@ -81,19 +81,6 @@ TEST(ComparisonView, AnAirfoilComparedWithItselfShowsTheSecondColourOnTop) {
   EXPECT_NEAR(t.texts[0].y, 4000 - 4 * 56.7, kTol);
 }
 
-TEST(ComparisonView, FiguresGiveGreatestThicknessAndCamberFromTheLeadingEdge) {
-  core::PreparedAirfoil p;
-  p.maxThickness = 0.117;
-  p.maxThicknessStation = 280;  // x = 1 - 280/400 = 0.3
-  p.maxCamber = 0.034;
-  p.maxCamberStation = 232;     // x = 0.42
-  const core::AirfoilFigures f = core::FiguresOf(p);
-  EXPECT_NEAR(f.thicknessPercent, 11.7, 1e-12);
-  EXPECT_NEAR(f.thicknessAtPercent, 30, 1e-12);
-  EXPECT_NEAR(f.camberPercent, 3.4, 1e-12);
-  EXPECT_NEAR(f.camberAtPercent, 42, 1e-12);
-}
-
 class FormerView : public ::testing::Test {
  protected:
   core::RibDocument d;

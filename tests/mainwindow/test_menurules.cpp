@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "commands/airfoilcommands.h"
@@ -61,6 +62,22 @@ TEST_F(MenuRules, QuittingAsksOnlyWhenChangesWouldBeLost) {
   EXPECT_TRUE(mainwindow::SessionMayEnd(s, true));
   s.project.modified = false;
   EXPECT_TRUE(mainwindow::SessionMayEnd(s, false));
+}
+
+// A command that waits while the comparison or the former shows must be one that the
+// opening of an airfoil, which ends those views, enables again; the rib's own view has none.
+TEST(IdleCommands, EveryCommandThatWaitsComesBackWithAnAirfoil) {
+  const std::vector<mainwindow::Command>& withAirfoil = mainwindow::AirfoilCommands();
+  core::ViewState view;
+  EXPECT_TRUE(mainwindow::CommandsIdleInView(view).empty());
+  for (bool compare : {true, false}) {
+    view.compareShown = compare;
+    view.formerShown = !compare;
+    const std::vector<mainwindow::Command> idle = mainwindow::CommandsIdleInView(view);
+    EXPECT_FALSE(idle.empty());
+    for (mainwindow::Command c : idle)
+      EXPECT_NE(std::find(withAirfoil.begin(), withAirfoil.end(), c), withAirfoil.end()) << mainwindow::ControlName(c);
+  }
 }
 
 TEST_F(MenuRules, ChordComesFromTheTitleLineOnlyWhenItNamesOne) {

@@ -28,6 +28,7 @@
 #include "ribwindows/tabwindow.h"
 #include "support/mainwindowtest.h"
 #include "support/windowtest.h"
+#include "toolwindows/thicknesscamberwindow.h"
 
 using mainwindow::Command;
 using testsupport::Key;
@@ -180,10 +181,21 @@ TEST_F(UndoTest, UndoingChordAndSparGivesEachRibBackExactly) {
   EXPECT_TRUE(doc.rib == fourth);
   EXPECT_FALSE(window->History().RedoAction()->isEnabled());
 
-  // Zoom and display toggles are not steps.
+  // Zoom and display toggles are not steps, nor is a changed thickness and camber shown over
+  // the rib and then cancelled: the menu still offers the spar's deletion.
   window->Run(Command::ZoomIn);
   window->Action(Command::ShowThickness)->trigger();
+  WhenModal([](QWidget* modal) {
+    auto* tool = qobject_cast<toolwindows::ThicknessCamberWindow*>(modal);
+    ASSERT_NE(tool, nullptr);
+    tool->ThicknessBox()->setText("15");
+    tool->ApplyButton()->click();
+    tool->CancelButton()->click();
+  });
+  window->Run(Command::ThicknessCamber);
+  EXPECT_FALSE(doc.view.thicknessCamberShown);
   EXPECT_EQ(Steps(), 3);
+  EXPECT_EQ(UndoText(), Key("MenuEdit", "2") + " " + Key("MenuEdit", "15"));
 
   // A new step after an undo drops what could have been redone.
   Undo();

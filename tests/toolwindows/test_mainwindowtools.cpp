@@ -8,6 +8,7 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
 #include "mainwindow/mainwindow.h"
 #include "platform/pageoutput.h"
@@ -74,6 +75,12 @@ TEST_F(MainWindowTools, CompareTwoAirfoilsThenRedrawInOtherColours) {
   EXPECT_EQ(doc.rib.chord.mm, 150);
   EXPECT_NE(window->windowTitle().indexOf("naca2412"), -1);
   EXPECT_NE(window->Panel(2)->text().indexOf("clarky"), -1);
+  // The rib's features wait while the comparison shows; the chord scales it.
+  using mainwindow::Command;
+  for (Command c : {Command::SparsButton, Command::LeadingEdgeButton, Command::Spars, Command::InsertText,
+                    Command::ViewUpsideDown})
+    EXPECT_FALSE(window->IsCommandEnabled(c)) << mainwindow::ControlName(c);
+  EXPECT_TRUE(window->IsCommandEnabled(Command::ChordButton));
   // The outlines in the second airfoil's colour, then in red once the colours change.
   const QColor red = platform::PaletteQColor(12);
   EXPECT_GT(PixelsOf(platform::PaletteQColor(doc.style.ColourOf(core::Element::CompareSecond))), 100);
@@ -95,6 +102,44 @@ TEST_F(MainWindowTools, CompareTwoAirfoilsThenRedrawInOtherColours) {
   int redLines = 0;
   for (const platform::RecordedLine& l : printer.sheets[0].lines) redLines += l.colour == 12;
   EXPECT_GT(redLines, 100);
+
+  // An airfoil opened ends the comparison and gives the rib its commands back.
+  commands::OpenRecentAirfoil(doc, testsupport::AirfoilPath("e387.dat"));
+  EXPECT_FALSE(doc.view.compareShown);
+  EXPECT_TRUE(window->IsCommandEnabled(Command::SparsButton));
+  EXPECT_TRUE(window->IsCommandEnabled(Command::ViewUpsideDown));
+}
+
+// In French, with two names as long as the thickness and camber tool gives its files, the
+// comparison's status text is whole in a window 1280 pixels wide.
+TEST_F(MainWindowTools, TheComparisonStatusFitsA1280PixelWindow) {
+  doc.settings.languageName = "Francais";
+  doc.settings.languageFile = dir.File("Francais.lng");
+  files::InstallLanguageLookup(doc);
+  window->LoadCaptions();
+  window->resize(1280, 800);
+  for (const auto& [from, to] : {std::pair{"clarky.dat", "clarky_E14.00C2.00.dat"}, {"sd7037.dat", "sd7037_E9.00C1.50.dat"}})
+    std::filesystem::copy_file(testsupport::AirfoilPath(from), dir.File(std::string("airfoils/") + to));
+  When("frmInput", [this](QWidget* w) {
+    const std::string folder = dir.File("airfoils");
+    auto choose = [folder](const std::string& file, std::function<void()> next) {
+      When("frmopen", [folder, file, next](QWidget* o) {
+        auto* open = static_cast<mainwindow::OpenAirfoilWindow*>(o);
+        open->SetDirectory(folder);
+        open->SelectFile(file);
+        if (next) next();
+        open->Open();
+      });
+    };
+    choose("clarky_E14.00C2.00.dat", [choose] { choose("sd7037_E9.00C1.50.dat", {}); });
+    static_cast<ribwindows::InputWindow*>(w)->OkButton()->click();
+  });
+  window->Run(mainwindow::Command::CompareAirfoils);
+  ASSERT_TRUE(doc.view.compareShown);
+  QApplication::processEvents();
+  const QLabel* panel = window->Panel(2);
+  EXPECT_NE(panel->text().indexOf("sd7037_E9.00C1.50"), -1);
+  EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()), panel->contentsRect().width());
 }
 
 TEST_F(MainWindowTools, ACancelledComparisonLeavesTheRib) {
@@ -118,6 +163,9 @@ TEST_F(MainWindowTools, TheFormerFollowsTheInvertedView) {
   window->Run(mainwindow::Command::Former);
   ASSERT_TRUE(doc.view.formerShown);
   EXPECT_EQ(doc.airfoil.name, "clarky");
+  // The former draws the inserted text and turns over; it has no spars.
+  EXPECT_TRUE(window->IsCommandEnabled(mainwindow::Command::InsertText));
+  EXPECT_FALSE(window->IsCommandEnabled(mainwindow::Command::SparsButton));
   const QColor outline = platform::PaletteQColor(doc.style.ColourOf(core::Element::Airfoil));
   // Clarky rises far above the chord line and dips a little below it; inverted, the reverse.
   auto reach = [&](bool up) {

@@ -111,7 +111,9 @@ TEST_F(ToolWindows, ADerivedFileIsReplacedOnlyWhenTheUserSaysYes) {
   EXPECT_EQ(w.WrittenPath(), path);
 }
 
-TEST_F(ToolWindows, InclinedRibChecksItsAngle) {
+// Once written, the inclined rib's window stays with the factor on the ordinates (2 at 60°,
+// 1 / cos 60°) and the file's place, and opens the file on request.
+TEST_F(ToolWindows, InclinedRibChecksItsAngleAndShowsWhatItWrote) {
   Open("clarky.dat");
   toolwindows::InclinedRibWindow w(doc);
   EXPECT_EQ(w.AirfoilBox()->text(), "clarky");
@@ -121,6 +123,23 @@ TEST_F(ToolWindows, InclinedRibChecksItsAngle) {
   w.OkButton()->click();
   EXPECT_EQ(LastMessage(), Key("FrmInclinaisonNervure", "7") + " 89° !");
   EXPECT_TRUE(fileDialogs.requests.empty());
+  EXPECT_TRUE(w.Written().Label()->isHidden());
+
+  const double square = doc.prepared.maxThickness;
+  Type(w.AngleBox(), "60");
+  const std::string path = dir.File("series/inclined.dat");
+  fileDialogs.answers = {path};
+  const std::size_t messagesBefore = messages.shown.size();
+  w.OkButton()->click();
+  EXPECT_EQ(messages.shown.size(), messagesBefore);
+  EXPECT_EQ(w.result(), 0);  // still open
+  EXPECT_EQ(w.Written().Label()->text().toStdString(), Key("FrmInclinaisonNervure", "16") + " 2.0000\n" +
+                                                           Key("FrmInclinaisonNervure", "17") + "\n" + path);
+  EXPECT_FALSE(w.Written().OpenButton()->isHidden());
+  w.Written().OpenButton()->click();
+  EXPECT_EQ(w.result(), QDialog::Accepted);
+  EXPECT_EQ(doc.airfoil.path, path);
+  EXPECT_NEAR(doc.prepared.maxThickness, 2 * square, 1e-6);
 }
 
 TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
@@ -140,7 +159,15 @@ TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
   EXPECT_EQ(fileDialogs.requests.at(0).fileName, "clarky_mm_200_100_30.dat");
   const std::string written = testsupport::ReadFile(path);
   EXPECT_NE(written.find("0.99000000  0.00148450\r\n"), std::string::npos);
-  EXPECT_EQ(LastMessage(), Key("FrmAngle", "13") + "\n" + path);
+  // The window stays with the length worked out, says where the file went and closes now.
+  EXPECT_EQ(w.result(), 0);
+  EXPECT_EQ(w.BoxAt(toolwindows::ObliqueRibWindow::ObliqueLength)->text(), "200");
+  EXPECT_EQ(w.Written().Label()->text().toStdString(),
+            Key("FrmAngle", "4") + " = 200 mm\n" + Key("FrmAngle", "13") + "\n" + path);
+  EXPECT_EQ(w.findChild<QPushButton*>("cmdannuler")->text().toStdString(), Key("TextButton", "4"));
+  EXPECT_EQ(doc.airfoil.name, "clarky");
+  w.reject();
+  EXPECT_EQ(doc.airfoil.name, "clarky");  // opened only when asked
 }
 
 TEST_F(ToolWindows, DihedralRoundTrip) {
@@ -158,6 +185,23 @@ TEST_F(ToolWindows, DihedralRoundTrip) {
   w.Compute(B::Rise);
   EXPECT_EQ(LastMessage(), Key("FrmDiedre", "3") + "  89°");
   EXPECT_EQ(w.BoxAt(B::Angle)->text(), "89");
+  EXPECT_TRUE(w.NoteLabel()->isHidden());
+
+  // No angle: the span cannot come from the rise; the old span goes, and the note says why.
+  Type(w.BoxAt(B::Angle), "0");
+  Type(w.BoxAt(B::Rise), "43.744");
+  QTest::mouseDClick(w.BoxAt(B::Span), Qt::LeftButton);
+  EXPECT_EQ(w.BoxAt(B::Span)->text(), "");
+  EXPECT_EQ(w.NoteLabel()->text().toStdString(), Key("FrmDiedre", "7"));
+  EXPECT_FALSE(w.NoteLabel()->isHidden());
+  QTest::mouseDClick(w.BoxAt(B::Angle), Qt::LeftButton);  // nor the angle without a span
+  EXPECT_EQ(w.BoxAt(B::Angle)->text(), "");
+  EXPECT_EQ(w.NoteLabel()->text().toStdString(), Key("FrmDiedre", "8"));
+  // 43.744 / tan 5° = 499.996
+  Type(w.BoxAt(B::Angle), "5");
+  QTest::mouseDClick(w.BoxAt(B::Span), Qt::LeftButton);
+  EXPECT_EQ(w.BoxAt(B::Span)->text(), "499.996");
+  EXPECT_TRUE(w.NoteLabel()->isHidden());
 }
 
 TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
@@ -176,6 +220,7 @@ TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   EXPECT_EQ(w.List()->item(1, 1)->text(), "180");
   EXPECT_EQ(w.List()->item(5, 1)->text(), "100");
   EXPECT_EQ(w.SpacingLabel()->text(), "97.6");
+  EXPECT_TRUE(w.NoteLabel()->isHidden());
   EXPECT_TRUE(w.PrintButton()->isEnabled());
 
   platform::RecordingPageOutput printer;
@@ -191,10 +236,27 @@ TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   EXPECT_TRUE(sawLastRib);
   EXPECT_EQ(printed.texts.front().text, Key("FrmNervure", "18"));
 
+  // 99999 ribs of 2 mm in 500 mm: cut down to 32765, which overlap; 248 would fit. The note
+  // says both on the screen and on the sheet.
+  Type(w.BoxAt(B::RibCount), "99999");
+  w.ComputeButton()->click();
+  EXPECT_EQ(w.BoxAt(B::RibCount)->text(), "32765");
+  EXPECT_EQ(w.SpacingLabel()->text(), "-1.985");
+  EXPECT_FALSE(w.NoteLabel()->isHidden());
+  EXPECT_EQ(w.NoteLabel()->text().toStdString(),
+            Key("FrmNervure", "23") + " 248\n" + Key("FrmNervure", "25") + " 32765");
+  const auto pages = w.PrintedPages(40);
+  EXPECT_EQ(pages[0][9], std::vector<std::string>{Key("FrmNervure", "23") + " 248"});
+  Type(w.BoxAt(B::RibCount), "248");
+  w.ComputeButton()->click();
+  EXPECT_EQ(w.SpacingLabel()->text(), "0");
+  EXPECT_TRUE(w.NoteLabel()->isHidden());
+
   Type(w.BoxAt(B::TipChord), "250");
   w.ComputeButton()->click();
   EXPECT_EQ(LastMessage(), Key("FrmNervure", "16"));
   EXPECT_EQ(w.List()->rowCount(), 0);
+  EXPECT_TRUE(w.NoteLabel()->isHidden());
 }
 
 TEST_F(ToolWindows, TheComparisonReplacesTheRibAndIgnoresTheInvertedView) {
