@@ -350,6 +350,7 @@ constexpr LanguageKey kKeys[] = {
     {"FrmPrint", "18", "printed sheet label: before the chord"},
     {"FrmPrint", "19", "print set-up: rib depth below the chord line"},
     {"FrmPrint", "20", "print set-up: usable length caption"},
+    {"FrmPrint", "25", "print and preview: offer to move the chord line so the rib fits, followed by the distance"},
     // Chord, sheeting, edge pieces and station lines
     {"FrmInput", "1", "chord: prompt"},
     {"FrmInput", "2", "chord: title (the unit follows)"},
