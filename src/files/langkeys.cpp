@@ -180,6 +180,7 @@ constexpr LanguageKey kKeys[] = {
     {"FrmMainMessage", "17", "thickness line on the drawing: after the position and per cent"},
     {"FrmMainMessage", "18", "airfoil folder alert: title"},
     {"FrmMainMessage", "19", "quitting with a modified rib: Save, Discard or Cancel"},
+    {"FrmMainMessage", "20", "replacing a modified rib (new rib, open, drop, tools): Save, Discard or Cancel"},
     // Airfoil comparison
     {"OutilCompare", "1", "comparison: question while an airfoil is loaded"},
     {"OutilCompare", "2", "comparison: question title"},

@@ -1,5 +1,6 @@
 #include "mainwindow/menurules.h"
 
+#include "commands/keepwork.h"
 #include "commands/projectcommands.h"
 
 #include "platform/desktop.h"
@@ -126,18 +127,9 @@ const std::vector<Command>& DisplayToggles() {
   return commands;
 }
 
-bool HasUnsavedChanges(const core::RibDocument& d) { return d.project.modified && !d.view.compareShown; }
+bool HasUnsavedChanges(const core::RibDocument& d) { return commands::HasUnsavedChanges(d); }
 
-bool AskToQuit(core::RibDocument& d) {
-  if (!HasUnsavedChanges(d)) return true;
-  switch (platform::CurrentMessages().Show({Text("FrmMainMessage", "19"), platform::kProgramTitle,
-                                            platform::BoxIcon::Question, platform::BoxButtons::SaveDiscardCancel,
-                                            1})) {
-    case platform::BoxAnswer::Save: return commands::SaveProject(d);
-    case platform::BoxAnswer::Discard: return true;
-    default: return false;
-  }
-}
+bool AskToQuit(core::RibDocument& d) { return commands::KeepWork(d, Text("FrmMainMessage", "19")); }
 
 bool SessionMayEnd(core::RibDocument& d, bool mayAsk) { return mayAsk ? AskToQuit(d) : !HasUnsavedChanges(d); }
 
@@ -147,13 +139,11 @@ NewRibStep NewRibDecision(const core::RibDocument& s) {
   return s.project.saved ? NewRibStep::ClearNow : NewRibStep::AskFirst;
 }
 
-bool ConfirmNewRib(const core::RibDocument& s) {
+bool ConfirmNewRib(core::RibDocument& s) {
   switch (NewRibDecision(s)) {
-    case NewRibStep::ClearNow: return true;
+    case NewRibStep::ClearNow: return commands::MayReplaceRib(s);
     case NewRibStep::Nothing: return false;
-    case NewRibStep::AskFirst:
-      return platform::AskYesNo(Text("FrmMainMessage", "5"), Text("FrmMainMessage", "6"),
-                                platform::BoxIcon::Question, true) != platform::BoxAnswer::No;
+    case NewRibStep::AskFirst: return commands::MayReplaceRib(s, Text("FrmMainMessage", "5"), Text("FrmMainMessage", "6"));
   }
   return false;
 }

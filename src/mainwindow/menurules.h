@@ -55,8 +55,9 @@ bool SessionMayEnd(core::RibDocument& d, bool mayAsk);
 // What the new-rib command does before clearing.
 enum class NewRibStep { ClearNow, AskFirst, Nothing };
 NewRibStep NewRibDecision(const core::RibDocument& s);
-// Asks FrmMainMessage/5 and /6 when needed; true when the rib is to be cleared.
-bool ConfirmNewRib(const core::RibDocument& s);
+// Save, Discard or Cancel while the rib is modified, else FrmMainMessage/5 and /6 when
+// needed; true when the rib is to be cleared.
+bool ConfirmNewRib(core::RibDocument& s);
 
 // The address of the update page of this edition (a build setting).
 extern const char* const kVersionPageUrl;
