@@ -62,9 +62,14 @@ int Print(const Options& options, core::RibDocument& s) {
   std::string out;
   TakePresentOption(args, "-o", out, missing);
   std::vector<std::pair<const PrintLengthOption*, std::string>> lengths;
+  bool chordLineAuto = false;  // the place that holds the whole rib
   for (const PrintLengthOption& option : kPrintLengths) {
     std::string text;
     if (!TakePresentOption(args, option.name, text, missing)) continue;
+    if (option.field == &core::PrintSetup::chordLineFromTop && text == "auto") {
+      chordLineAuto = true;
+      continue;
+    }
     // As the page set-up's boxes: digits and ".", and "/" for inch fractions.
     const std::string allowed = core::LengthKeys(s.settings.unitText);
     if (text.empty() || text.find_first_not_of(allowed) != std::string::npos) {
@@ -88,6 +93,7 @@ int Print(const Options& options, core::RibDocument& s) {
 #ifndef VANDRELL_WITH_QT
   (void)s;
   (void)noExtras;
+  (void)chordLineAuto;
   std::fprintf(stderr, "vandrell-cli: print needs the build with Qt\n");
   return 1;
 #else
@@ -110,6 +116,9 @@ int Print(const Options& options, core::RibDocument& s) {
     std::fprintf(stderr, "%s %d\n", platform::Text("FrmPrint", "24").c_str(), plan.pageCount);
     return 2;
   }
+  if (chordLineAuto) commands::PlaceChordLineToFit(s, commands::SheetFitFor(s, request));
+  if (commands::SheetFitFor(s, request).cutOff)
+    std::fprintf(stderr, "warning: cut-off: %s\n", platform::Text("FrmPrint", "16").c_str());
   platform::QtPageOutput pdf(out);
   std::string error;
   if (!commands::SendSheets(s, request, plan, pdf, error)) {

@@ -7,6 +7,7 @@
 #include "core/ribtrace.h"
 #include "core/toolviews.h"
 #include "files/captions.h"
+#include "files/settings.h"
 #include "platform/desktop.h"
 #include "platform/errorreport.h"
 #include "platform/messages.h"
@@ -115,6 +116,13 @@ void SetSheetExtrasWanted(bool on) {
   platform::CurrentUserStore().Set(platform::kUserStorePrint, platform::kUserSheetExtras, on ? "1" : "0");
 }
 
+std::string PrintTitle() {
+  std::string title = platform::Text("MenuFile", "9");
+  std::erase(title, '&');
+  while (!title.empty() && title.back() == '.') title.pop_back();
+  return title;
+}
+
 std::string PrintQuestion(const core::RibDocument& d, const std::vector<std::string>& comparedNames) {
   std::string text = platform::Text("TextButton", "14");
   if (comparedNames.size() == 2)
@@ -187,6 +195,33 @@ bool SendSheets(const core::RibDocument& d, const PrintRequest& what, const core
   return output.End(error);
 }
 
+core::SheetFit SheetFitFor(const core::RibDocument& d, const PrintRequest& what) {
+  if (what.draw || what.singleSheet) return {};
+  // The sheet's height across; the printer's own paper is not known here: its top only.
+  const double sheetHeight =
+      d.print.paperIndex == core::kPrinterPaperIndex ? 0 : core::PaperAt(d.print.paperIndex).widthMm;
+  return core::FitOnSheet(d, d.print.chordLineFromTop.mm, sheetHeight);
+}
+
+void PlaceChordLineToFit(core::RibDocument& d, const core::SheetFit& fit) {
+  d.print.chordLineFromTop = core::TypedLength(core::LengthToText(static_cast<float>(fit.fittingChordLineMm),
+                                                                  d.settings.unitText),
+                                               d.settings.unitText);
+}
+
+bool OfferFittingChordLine(core::RibDocument& d, const PrintRequest& what) {
+  const core::SheetFit fit = SheetFitFor(d, what);
+  if (!fit.cutOff) return false;
+  const std::string place = core::LengthToText(static_cast<float>(fit.fittingChordLineMm), d.settings.unitText);
+  const std::string text = platform::Text("FrmPrint", "16") + "\n\n" + platform::Text("FrmPrint", "25") + " " + place +
+                           d.settings.unitText;
+  if (platform::AskYesNo(text, PrintTitle(), platform::BoxIcon::Exclamation, false) != platform::BoxAnswer::Yes)
+    return false;
+  PlaceChordLineToFit(d, fit);
+  files::WriteMarginSettings(d);  // as the page set-up keeps it
+  return true;
+}
+
 PrintOutcome Print(core::RibDocument& d, const PrintRequest& what, platform::PageOutput& output,
                    const std::function<bool()>& pageSetup) {
   const std::string question =
@@ -201,8 +236,9 @@ PrintOutcome Print(core::RibDocument& d, const PrintRequest& what, platform::Pag
     if (!pageSetup || !pageSetup()) return PrintOutcome::SetupCancelled;
     plan = PlanFor(d, what);
   }
-  const std::string tag =
-      !what.errorTag.empty() ? what.errorTag : plan.pageCount > 1 ? " imprimeXpage" : " imprime1page";
+  OfferFittingChordLine(d, what);
+  if (!output.ChooseDestination()) return PrintOutcome::SetupCancelled;
+  const std::string tag = " " + PrintTitle();
   std::string error;
   bool sent = false;
   {

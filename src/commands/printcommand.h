@@ -24,12 +24,14 @@ struct PrintRequest {
   // One sheet, no tiling and no label (the test page); drawn at the sheet's corner.
   bool singleSheet = false;
   bool extras = true;  // scale bar and sheet label
-  std::string errorTag;  // the general error report's tag; empty: the print's own
 };
 
 // The per-user switch of the scale bar and label (on unless the user turned it off).
 bool SheetExtrasWanted();
 void SetSheetExtrasWanted(bool on);
+
+// The menu's words for printing, without mnemonic or dots: the title of a failed print.
+std::string PrintTitle();
 
 // The confirmation: TextButton/14 and the airfoil's name, or both names in a comparison.
 std::string PrintQuestion(const core::RibDocument& d, const std::vector<std::string>& comparedNames);
@@ -51,11 +53,24 @@ bool SendSheets(const core::RibDocument& d, const PrintRequest& what, const core
 // The plan of a request: its own length, or the rib's; one sheet when it asks for one.
 core::PagePlan PlanFor(const core::RibDocument& d, const PrintRequest& what);
 
+// How the rib of `what` sits across its sheet (a view of its own is not checked: never cut).
+core::SheetFit SheetFitFor(const core::RibDocument& d, const PrintRequest& what);
+
+// Moves the chord line to the place that holds the whole rib (the settings file unchanged).
+void PlaceChordLineToFit(core::RibDocument& d, const core::SheetFit& fit);
+
+// Before a print or a preview: when the rib would be cut off at the sheet's edge, says so and
+// offers to move the chord line so that the rib fits, kept as the page set-up keeps it.
+// True when it was moved.
+bool OfferFittingChordLine(core::RibDocument& d, const PrintRequest& what);
+
 enum class PrintOutcome { Printed, Declined, SetupCancelled, Failed };
 
 // The menu's print: asks, sends the user to the page set-up (through `pageSetup`, false
-// when cancelled) while the tiling has no overlap or no room, then prints on `output` with
-// the hourglass. A failure ends in the general error report.
+// when cancelled) while the tiling has no overlap or no room, offers to move the chord line
+// when the rib would be cut off, lets the user choose where to
+// print when nothing is set up, then prints on `output` with the hourglass. A failure ends
+// in the general error report.
 PrintOutcome Print(core::RibDocument& d, const PrintRequest& what, platform::PageOutput& output,
                    const std::function<bool()>& pageSetup);
 

@@ -40,6 +40,11 @@ platform::FileDialogRequest SaveProjectRequest(const core::RibDocument& d) {
   platform::FileDialogRequest r = ProjectDialogRequest(d);
   r.defaultExt = "vdl";
   r.overwritePrompt = true;
+  // The project's own name again, else the airfoil's: a file name, no folder in it.
+  std::string name = d.project.saved ? std::filesystem::path(d.project.title).stem().string() : d.airfoil.name;
+  for (char& c : name)
+    if (c == '/' || c == '\\') c = '_';
+  if (!name.empty()) r.fileName = name + ".vdl";
   return r;
 }
 
@@ -59,6 +64,7 @@ bool SaveProjectAs(core::RibDocument& d, const std::string& path) {
   }
   d.project.modified = false;
   d.project.saved = true;
+  d.project.windowTitle = WindowTitle(TitleForm::Project, d);
   if (!d.settings.iniFile.empty())
     files::WriteINIFile("Repertoires", "LastOpenVdl", files::FolderOf(path), d.settings.iniFile);
   d.changes.Announce(core::Change::Project);

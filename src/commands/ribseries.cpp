@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "commands/keepwork.h"
 #include "commands/newrib.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
@@ -17,9 +18,7 @@ namespace commands {
 
 bool ConfirmSeriesTool(core::RibDocument& d) {
   if (!d.airfoil.loaded) return true;
-  if (platform::AskYesNo(platform::Text("FrmMainMessage", "11"), platform::Text("FrmMainMessage", "12"),
-                         platform::BoxIcon::Question, true) != platform::BoxAnswer::Yes)
-    return false;
+  if (!MayReplaceRib(d, platform::Text("FrmMainMessage", "11"), platform::Text("FrmMainMessage", "12"))) return false;
   NewRib(d);
   return true;
 }

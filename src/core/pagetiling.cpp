@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/ribconstruction.h"
+
 namespace core {
 
 namespace {
@@ -88,5 +90,18 @@ std::vector<CrossMm> AlignmentCrosses(const PrintSetup& print, const PagePlan& p
 }
 
 double RibHeightMm(const RibDocument& d) { return d.rib.chord.mm * d.prepared.yMax; }
+
+SheetFit FitOnSheet(const RibDocument& d, double chordLineFromTopMm, double sheetHeightMm) {
+  // The construction, not the airfoil alone: a caption or a tab may reach beyond the outline.
+  const BoundsMm bounds = BoundsOf(BuildRib(d));
+  SheetFit fit;
+  fit.aboveMm = std::max(RibHeightMm(d), bounds.empty ? 0.0 : bounds.top);
+  fit.belowMm = bounds.empty ? 0.0 : std::max(0.0, -bounds.bottom);
+  fit.roomAboveMm = chordLineFromTopMm;
+  fit.roomBelowMm = sheetHeightMm > 0 ? sheetHeightMm - chordLineFromTopMm : 0;
+  fit.cutOff = fit.aboveMm > fit.roomAboveMm || (sheetHeightMm > 0 && fit.belowMm > fit.roomBelowMm);
+  fit.fittingChordLineMm = std::ceil(fit.aboveMm) + kFitSpareMm;
+  return fit;
+}
 
 }  // namespace core

@@ -70,6 +70,21 @@ std::vector<CrossMm> AlignmentCrosses(const PrintSetup& print, const PagePlan& p
 // The rib's highest point above the chord line: the chord times the airfoil's highest ordinate.
 double RibHeightMm(const RibDocument& d);
 
+// How the rib sits across the sheet: how far it reaches above and below the chord line,
+// against the room the chord line's place leaves there.
+struct SheetFit {
+  double aboveMm = 0;
+  double belowMm = 0;
+  double roomAboveMm = 0;
+  double roomBelowMm = 0;  // 0 when the sheet's height is not known
+  bool cutOff = false;
+  // The chord line's place that holds the whole rib above it, with a few millimetres spare.
+  double fittingChordLineMm = 0;
+};
+inline constexpr double kFitSpareMm = 5;
+// `sheetHeightMm` 0 or less: the sheet's height is not known, only the top is checked.
+SheetFit FitOnSheet(const RibDocument& d, double chordLineFromTopMm, double sheetHeightMm);
+
 // Length of the scale bar each sheet carries to check the printer's scaling with a ruler.
 inline constexpr double kScaleBarMm = 50;
 

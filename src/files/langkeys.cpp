@@ -181,6 +181,7 @@ constexpr LanguageKey kKeys[] = {
     {"FrmMainMessage", "17", "thickness line on the drawing: after the position and per cent"},
     {"FrmMainMessage", "18", "airfoil folder alert: title"},
     {"FrmMainMessage", "19", "quitting with a modified rib: Save, Discard or Cancel"},
+    {"FrmMainMessage", "20", "replacing a modified rib (new rib, open, drop, tools): Save, Discard or Cancel"},
     // Airfoil comparison
     {"OutilCompare", "1", "comparison: question while an airfoil is loaded"},
     {"OutilCompare", "2", "comparison: question title"},
@@ -351,6 +352,7 @@ constexpr LanguageKey kKeys[] = {
     {"FrmPrint", "18", "printed sheet label: before the chord"},
     {"FrmPrint", "19", "print set-up: rib depth below the chord line"},
     {"FrmPrint", "20", "print set-up: usable length caption"},
+    {"FrmPrint", "25", "print and preview: offer to move the chord line so the rib fits, followed by the distance"},
     // Chord, sheeting, edge pieces and station lines
     {"FrmInput", "1", "chord: prompt"},
     {"FrmInput", "2", "chord: title (the unit follows)"},

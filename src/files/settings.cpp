@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <filesystem>
+#include <utility>
 
 #include "core/lengths.h"
 #include "core/numformat.h"
@@ -63,6 +64,16 @@ std::int16_t IntegerSetting(const core::RibDocument& s, const char* section, con
   long v = 0;
   if (!ParseInteger(Get(s, section, key), v) || v < lo || v > hi) return fallback;
   return static_cast<std::int16_t>(v);
+}
+
+// A stored length, or the default text when the key is missing or holds no number (an
+// older or hand-edited file): an empty chord would leave nothing to draw.
+core::Length StoredLength(const core::RibDocument& s, const char* section, const char* key,
+                          const std::string& defaultText) {
+  std::string text = Get(s, section, key);
+  if (text.find_first_of("0123456789") == std::string::npos || core::ReadLength(text, s.settings.unitText).malformed)
+    text = defaultText;
+  return core::TypedLength(text, s.settings.unitText);
 }
 
 void Write(const core::RibDocument& s, const char* section, const IniEntries& entries) {
@@ -157,8 +168,9 @@ void ReadDefaultSettings(core::RibDocument& s) {
   const std::string unit = Get(s, kSectionDefaults, kKeyUnit);
   const bool inches = unit.size() == 2 && (unit[0] == 'i' || unit[0] == 'I') && (unit[1] == 'n' || unit[1] == 'N');
   s.settings.unitText = inches ? " in" : " mm";
+  core::RibSetup defaults;
   for (const LengthSetting& l : kDefaultLengths)
-    l.field(s.rib) = core::TypedLength(Get(s, kSectionDefaults, l.key), s.settings.unitText);
+    l.field(s.rib) = StoredLength(s, kSectionDefaults, l.key, l.field(defaults).text);
 }
 
 void ReadDirectorySettings(core::RibDocument& s) {
@@ -168,19 +180,15 @@ void ReadDirectorySettings(core::RibDocument& s) {
 }
 
 void ReadMarginSettings(core::RibDocument& s) {
-  struct Margin {
-    const char* key;
-    std::string& text;
-    float& mm;
-  };
-  const Margin margins[] = {{kKeyTopMargin, s.print.topMargin.text, s.print.topMargin.mm},
-                            {kKeyBottomMargin, s.print.bottomMargin.text, s.print.bottomMargin.mm},
-                            {kKeyOverlap, s.print.overlap.text, s.print.overlap.mm},
-                            {kKeyChordLineFromTop, s.print.chordLineFromTop.text, s.print.chordLineFromTop.mm}};
-  for (const Margin& m : margins) {
-    m.text = Get(s, kSectionMargins, m.key);
-    m.mm = core::LengthFromText(m.text, s.settings.unitText);
-  }
+  const core::PrintSetup defaults;
+  const std::pair<const char*, core::Length core::PrintSetup::*> margins[] = {
+      {kKeyTopMargin, &core::PrintSetup::topMargin},
+      {kKeyBottomMargin, &core::PrintSetup::bottomMargin},
+      {kKeyOverlap, &core::PrintSetup::overlap}};
+  for (const auto& [key, field] : margins) s.print.*field = StoredLength(s, kSectionMargins, key, (defaults.*field).text);
+  // The chord line's place is kept as set in the page set-up; missing, the unit's default.
+  s.print.chordLineFromTop =
+      StoredLength(s, kSectionMargins, kKeyChordLineFromTop, s.settings.unitText == " mm" ? "50" : "2");
   s.print.paperIndex = static_cast<std::uint8_t>(IntegerSetting(s, kSectionMargins, kKeyPaperIndex, 0, kPaperIndexMax, 0));
 }
 
@@ -253,7 +261,6 @@ void StartSettings(core::RibDocument& s) {
     core::ResetSetup(s);
     LoadAllSettings(s);
   }
-  SetChordLinePositionForUnit(s);
 }
 
 void CompleteFirstRun(core::RibDocument& s) {
@@ -266,7 +273,6 @@ bool LoadSettingsForBatch(core::RibDocument& s) {
   core::ResetSetup(s);
   const bool installed = !Get(s, kSectionDirectories, kKeyInstall).empty();
   if (installed) LoadAllSettings(s);
-  SetChordLinePositionForUnit(s);
   return installed;
 }
 

@@ -10,6 +10,7 @@
 #include "commands/airfoilcommands.h"
 #include "commands/cutexport.h"
 #include "commands/dxfexport.h"
+#include "commands/keepwork.h"
 #include "commands/newrib.h"
 #include "commands/projectcommands.h"
 #include "files/captions.h"
@@ -103,9 +104,7 @@ void MainWindow::WireCommands() {
   using enum Command;
   auto set = [this](Command command, std::function<void()> f) { commands_[command] = std::move(f); };
   set(OpenProject, [&d] {
-    if (d.airfoil.loaded && platform::AskYesNo(Text("fileopen", "1"), Text("fileopen", "2"),
-                                               platform::BoxIcon::Question, false) == platform::BoxAnswer::No)
-      return;
+    if (d.airfoil.loaded && !commands::MayReplaceRib(d, Text("fileopen", "1"), Text("fileopen", "2"))) return;
     commands::OpenProject(d);
   });
   set(SaveProjectAs, [&d] { commands::SaveProject(d); });

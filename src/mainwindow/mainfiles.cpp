@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "commands/airfoilcommands.h"
+#include "commands/keepwork.h"
 #include "sharedwindows/openairfoilwindow.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
@@ -33,6 +34,7 @@ std::vector<std::string> OpenableFiles(const QMimeData* data) {
 
 void MainWindow::OpenAirfoil() {
   core::RibDocument& d = document_;
+  if (!commands::MayReplaceRib(d)) return;
   d.view.formerShown = false;
   sharedwindows::OpenAirfoilWindow open(d.settings, Text("frmopen", "1"), false, this);
   open.exec();
@@ -53,10 +55,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 void MainWindow::OpenFiles(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {
-    if (HasUnsavedChanges(document_) &&
-        platform::AskYesNo(Text("fileopen", "1"), Text("fileopen", "2"), platform::BoxIcon::Question, false) ==
-            platform::BoxAnswer::No)
-      return;
+    if (!commands::MayReplaceRib(document_)) return;
     commands::OpenFile(document_, path);
   }
 }

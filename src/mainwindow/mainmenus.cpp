@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "commands/airfoilcommands.h"
+#include "commands/keepwork.h"
 #include "files/captions.h"
 #include "files/settings.h"
 #include "mainwindow/mainview.h"
@@ -142,7 +143,8 @@ void MainWindow::BuildMenus() {
           entry->setObjectName(QString("mnuFileMRU%1").arg(i));
           entry->setVisible(false);
           connect(entry, &QAction::triggered, this, [this, entry] {
-            commands::OpenRecentAirfoil(document_, entry->data().toString().toStdString());
+            if (commands::MayReplaceRib(document_))
+              commands::OpenRecentAirfoil(document_, entry->data().toString().toStdString());
           });
           recentEntries_.push_back(entry);
         }

@@ -9,6 +9,7 @@
 #include "platform/pageoutput.h"
 #include "platform/qt/qtdesktop.h"
 #include "platform/qt/qtpageoutput.h"
+#include "platform/texts.h"
 #include "settingswindows/printwindow.h"
 
 namespace mainwindow {
@@ -64,8 +65,10 @@ void MainWindow::PreviewPrint() {
   // mended first, as the print itself asks.
   while (commands::PlanFor(document_, request).problem != core::TilingProblem::None)
     if (!ShowPageSetup()) return;
-  QPrinter& printer = platform::SharedPrinter();
-  QPrintPreviewDialog preview(&printer, this);
+  commands::OfferFittingChordLine(document_, request);
+  // A copy of the chosen printer, as for a print: nothing the preview leaves stays active.
+  const std::unique_ptr<QPrinter> printer = platform::NewPrinterJob();
+  QPrintPreviewDialog preview(printer.get(), this);
   preview.setObjectName("PrintPreview");
   bool failed = false;
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &request, &failed](QPrinter* target) {
@@ -73,7 +76,9 @@ void MainWindow::PreviewPrint() {
     std::string error;
     if (!commands::SendSheets(document_, request, commands::PlanFor(document_, request), output, error) && !failed) {
       failed = true;
-      platform::ReportGeneralError(" Main/PrintPreview", platform::ErrorInfo{platform::kErrDeviceIo, error});
+      std::string title = platform::Text("MenuFile", "8");
+      std::erase(title, '&');
+      platform::ReportGeneralError(" " + title, platform::ErrorInfo{platform::kErrDeviceIo, error});
     }
   });
   preview.exec();

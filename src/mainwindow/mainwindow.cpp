@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "commands/keepwork.h"
 #include "files/captions.h"
 #include "mainwindow/mainview.h"
 #include "platform/texts.h"
@@ -21,7 +22,8 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 MainWindow::MainWindow(core::RibDocument& document, QWidget* parent) : QMainWindow(parent), document_(document) {
   setObjectName("frmmain");
-  setWindowTitle(platform::kProgramTitle);
+  // "[*]": where the platform shows that the rib holds unsaved changes.
+  setWindowTitle(QString(platform::kProgramTitle) + "[*]");
   BuildMenus();
   BuildToolBar();
   BuildView();
@@ -37,7 +39,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::DocumentChanged(core::Changes what) {
   ShowDisplayFlags();
   if (what.Has(core::Change::Project) && !document_.project.windowTitle.empty())
-    setWindowTitle(Q(document_.project.windowTitle));
+    setWindowTitle(Q(document_.project.windowTitle) + "[*]");
+  setWindowModified(commands::HasUnsavedChanges(document_));
   if (what.Has(core::Change::Settings)) LoadRecentMenu();
   if (what.Has(core::Change::Style)) LoadCaptions();
   if (what.Has(core::Change::NewRib)) {

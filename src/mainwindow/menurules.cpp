@@ -1,5 +1,6 @@
 #include "mainwindow/menurules.h"
 
+#include "commands/keepwork.h"
 #include "commands/projectcommands.h"
 
 #include "platform/desktop.h"
@@ -142,18 +143,9 @@ std::vector<Command> CommandsIdleInView(const core::ViewState& v) {
   return idle;
 }
 
-bool HasUnsavedChanges(const core::RibDocument& d) { return d.project.modified && !d.view.compareShown; }
+bool HasUnsavedChanges(const core::RibDocument& d) { return commands::HasUnsavedChanges(d); }
 
-bool AskToQuit(core::RibDocument& d) {
-  if (!HasUnsavedChanges(d)) return true;
-  switch (platform::CurrentMessages().Show({Text("FrmMainMessage", "19"), platform::kProgramTitle,
-                                            platform::BoxIcon::Question, platform::BoxButtons::SaveDiscardCancel,
-                                            1})) {
-    case platform::BoxAnswer::Save: return commands::SaveProject(d);
-    case platform::BoxAnswer::Discard: return true;
-    default: return false;
-  }
-}
+bool AskToQuit(core::RibDocument& d) { return commands::KeepWork(d, Text("FrmMainMessage", "19")); }
 
 bool SessionMayEnd(core::RibDocument& d, bool mayAsk) { return mayAsk ? AskToQuit(d) : !HasUnsavedChanges(d); }
 

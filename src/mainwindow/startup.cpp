@@ -88,7 +88,7 @@ int RunProgram(QApplication& app, const char* argv0, const std::vector<std::stri
   platform::ScopedUserStore installUserStore(&userStore);
   platform::QtDesktop desktop;
   platform::ScopedDesktop installDesktop(&desktop);
-  platform::QtPageOutput printer(platform::SharedPrinter());
+  platform::QtSystemPrinter printer;
   platform::ScopedPrinter installPrinter(&printer);
   platform::QtFileDialogs fileDialogs;
   platform::SetFileDialogs(&fileDialogs);

@@ -40,6 +40,10 @@ UndoHistory::UndoHistory(core::RibDocument& document, QObject* parent)
   redo_->setObjectName("mnuEditRedo");
   undo_->setShortcuts(QKeySequence::Undo);
   redo_->setShortcuts(QKeySequence::Redo);
+  // From the windows that stay open beside the main one too (spars, holes); a modal window
+  // shadows the main window, and with it these shortcuts.
+  undo_->setShortcutContext(Qt::ApplicationShortcut);
+  redo_->setShortcutContext(Qt::ApplicationShortcut);
   connect(undo_, &QAction::triggered, this, &UndoHistory::Undo);
   connect(redo_, &QAction::triggered, this, &UndoHistory::Redo);
   connect(stack_, &QUndoStack::indexChanged, this, &UndoHistory::ShowState);

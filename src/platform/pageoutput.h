@@ -21,6 +21,9 @@ struct SheetPaper {
 class PageOutput {
  public:
   virtual ~PageOutput() = default;
+  // Before a job: where nothing is set up to print on, lets the user choose (a printer or a
+  // file). False when they cancel.
+  virtual bool ChooseDestination() { return true; }
   // Starts the document on this paper, in landscape. False, with a reason, when it cannot.
   virtual bool Begin(const SheetPaper& paper, std::string& error) = 0;
   // The sheet being drawn.
@@ -42,11 +45,19 @@ class RecordingPageOutput : public PageOutput {
   double SheetHeightMm() const override { return heightMm; }
   bool NewSheet(std::string& error) override;
   bool End(std::string& error) override;
+  bool ChooseDestination() override {
+    if (setUp) return true;
+    ++choicesOffered;
+    return setUp = chooseAnswer;
+  }
 
   double widthMm = 297;
   double heightMm = 210;
   bool refuseBegin = false;  // as a printer that is not there
   bool failEnd = false;      // as a job that fails on its way out
+  bool setUp = true;         // false: as a machine where no printer is chosen yet
+  bool chooseAnswer = true;  // then, whether the user chooses one or cancels
+  int choicesOffered = 0;
   std::vector<RecordingTarget> sheets;
   std::vector<SheetPaper> begun;
   bool ended = false;

@@ -84,7 +84,6 @@ TestPagePreview::TestPagePreview(const std::string& versionText, QWidget* parent
       request.singleSheet = true;
       request.extras = false;
       request.airfoilNames = {platform::Text("TextButton", "13")};
-      request.errorTag = " frmcoul/cmdImprtest";
       commands::Print(*document, request, platform::CurrentPrinter(), {});
     });
   }

@@ -179,20 +179,16 @@ void PrintWindow::Recompute() {
 
   // How far the rib reaches above and below the chord line, against the room the sheet
   // leaves there.
-  const core::BoundsMm bounds = core::BoundsOf(core::BuildRib(document_));
-  const double above = std::max(core::RibHeightMm(document_), bounds.empty ? 0.0 : bounds.top);
-  const double below = bounds.empty ? 0.0 : std::max(0.0, -bounds.bottom);
   const double sheetHeight =
       draft.paperIndex == core::kPrinterPaperIndex ? printerPaperHeightMm_ : core::PaperAt(draft.paperIndex).widthMm;
-  const double roomAbove = draft.chordLineFromTop.mm;
-  const double roomBelow = sheetHeight - roomAbove;
+  const core::SheetFit fit = core::FitOnSheet(document_, draft.chordLineFromTop.mm, sheetHeight);
   auto text = [&unit](double mm) { return Shown(mm, unit); };
-  ribHeight_->setText(text(core::RibHeightMm(document_)) + "   (" + T("FrmPrint", "19") + " " + text(below) + ")");
+  ribHeight_->setText(text(core::RibHeightMm(document_)) + "   (" + T("FrmPrint", "19") + " " + text(fit.belowMm) + ")");
   if (sheetHeight > 0)
-    room_->setText(text(roomAbove) + "   (" + T("FrmPrint", "15") + " " + text(roomBelow) + ")");
+    room_->setText(text(fit.roomAboveMm) + "   (" + T("FrmPrint", "15") + " " + text(fit.roomBelowMm) + ")");
   else
-    room_->setText(text(roomAbove));
-  const bool cutOff = above > roomAbove || (sheetHeight > 0 && below > roomBelow);
+    room_->setText(text(fit.roomAboveMm));
+  const bool cutOff = fit.cutOff;
   cutOff_->setText(cutOff ? T("FrmPrint", "16") : QString());
   cutOff_->setVisible(cutOff);
 }

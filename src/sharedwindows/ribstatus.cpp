@@ -1,5 +1,6 @@
 #include "sharedwindows/ribstatus.h"
 
+#include "commands/keepwork.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 
@@ -13,13 +14,11 @@ NewRibStep NewRibDecision(const core::RibDocument& s) {
   return s.project.saved ? NewRibStep::ClearNow : NewRibStep::AskFirst;
 }
 
-bool ConfirmNewRib(const core::RibDocument& s) {
+bool ConfirmNewRib(core::RibDocument& s) {
   switch (NewRibDecision(s)) {
-    case NewRibStep::ClearNow: return true;
+    case NewRibStep::ClearNow: return commands::MayReplaceRib(s);
     case NewRibStep::Nothing: return false;
-    case NewRibStep::AskFirst:
-      return platform::AskYesNo(Text("FrmMainMessage", "5"), Text("FrmMainMessage", "6"),
-                                platform::BoxIcon::Question, true) != platform::BoxAnswer::No;
+    case NewRibStep::AskFirst: return commands::MayReplaceRib(s, Text("FrmMainMessage", "5"), Text("FrmMainMessage", "6"));
   }
   return false;
 }

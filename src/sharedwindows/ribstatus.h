@@ -11,8 +11,9 @@ namespace sharedwindows {
 // What a new rib, or a tool that replaces the rib, does before clearing.
 enum class NewRibStep { ClearNow, AskFirst, Nothing };
 NewRibStep NewRibDecision(const core::RibDocument& s);
-// Asks FrmMainMessage/5 and /6 when needed; true when the rib is to be cleared.
-bool ConfirmNewRib(const core::RibDocument& s);
+// Save, Discard or Cancel while the rib is modified, else FrmMainMessage/5 and /6 when
+// needed; true when the rib is to be cleared.
+bool ConfirmNewRib(core::RibDocument& s);
 
 // Airfoil and chord; the file's title follows unless it begins with "1" (no title line).
 // `airfoilLabel` and `chordLabel` are the language's labels.

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "commands/airfoiltools.h"
+#include "commands/keepwork.h"
 #include "files/captions.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
@@ -17,9 +18,7 @@ using platform::Text;
 
 void AirfoilViews::Compare(QWidget* parent) {
   core::RibDocument& d = document_;
-  if (d.airfoil.loaded && platform::AskYesNo(Text("OutilCompare", "1"), Text("OutilCompare", "2"),
-                                             platform::BoxIcon::Question, true) != platform::BoxAnswer::Yes)
-    return;
+  if (d.airfoil.loaded && !commands::MayReplaceRib(d, Text("OutilCompare", "1"), Text("OutilCompare", "2"))) return;
   // The chord is typed on a copy: a cancelled comparison leaves the rib as it was.
   core::RibDocument scratch = d;
   ribwindows::InputWindow chordWindow(scratch, ribwindows::InputKind::Chord, parent);

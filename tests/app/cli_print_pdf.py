@@ -9,6 +9,7 @@ expected values come from the page layout asked for on the command line (A4, sta
 
 usage: cli_print_pdf.py CLI AIRFOIL_DIR WORK_DIR
 """
+import math
 import os
 import re
 import shutil
@@ -236,6 +237,30 @@ def main():
         check(abs((far - shift) - near) < 0.2,
               "far cross of sheet %d (%.2f) and near cross of sheet %d (%.2f) mark one point of the rib "
               "(sheet shift %.2f mm)" % (p + 1, far, p + 2, near, shift))
+    # A rib taller than the room above the chord line is printed but said to be cut off;
+    # "auto" places the chord line at the rib's height (from the airfoil file, rounded up)
+    # plus 5 mm, where the top of the outline then lies 5 mm or so below the sheet's edge.
+    ymax = 0.0
+    with open(airfoil) as f:
+        for line in f.readlines()[1:]:
+            parts = line.split()
+            if len(parts) == 2:
+                ymax = max(ymax, float(parts[1]))
+    cut = os.path.join(WORK, "cut.pdf")
+    r = run(base + ["-o", cut, "--chord", "600", "--chordline", "20"], env=env)
+    check(r.returncode == 0 and "warning: cut-off" in r.stderr, "a rib 20 mm below the top is cut off (%d: %s)"
+          % (r.returncode, r.stderr.strip()))
+    fitted = os.path.join(WORK, "fitted.pdf")
+    r = run(base + ["-o", fitted, "--chord", "600", "--chordline", "auto"], env=env)
+    check(r.returncode == 0 and "cut-off" not in r.stderr, "--chordline auto fits (%d: %s)" % (r.returncode, r.stderr.strip()))
+    if r.returncode == 0:
+        place = math.ceil(600 * ymax) + 5
+        page = Page(fitted, 1, 300, 20, 0, 230, place + 2)  # clear of the crosses at 10 and 262 mm
+        rows = [row for row in range(page.h) if any(page.ink(c, row) for c in range(page.w))]
+        top = page.mm_y(rows[0]) if rows else -1
+        check(abs(top - (place - 600 * ymax)) < 0.5, "top of the fitted rib %.2f mm below the sheet's edge (%.2f expected)"
+              % (top, place - 600 * ymax))
+
     # Entry 8, the platform's default paper: one sheet whatever the length, still landscape.
     own = os.path.join(WORK, "own.pdf")
     r = run(common + ["-o", own, "--chord", "600", "--paper", "8", "--overlap", "0"], env=env)

@@ -147,14 +147,15 @@ TEST_F(PrintCommand, MissingOverlapSendsTheUserToThePageSetup) {
   EXPECT_EQ(printer.sheets.size(), 3u);
 }
 
-// A printer that is not there or a job that fails: the general error report with the
-// print's tag, the hourglass gone, and no success.
-TEST_F(PrintCommand, FailuresAreReportedAndTheHourglassGoes) {
+// A printer that is not there or a job that fails: the general error report titled with
+// the menu's words, the hourglass gone, and no success; the same output prints afterwards.
+TEST_F(PrintCommand, FailuresAreReportedAndTheNextJobPrints) {
+  d.print.chordLineFromTop = core::Length{100, "100"};
   printer.refuseBegin = true;
   messages.answers = {platform::BoxAnswer::Yes};
   EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Failed);
   ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[1].title, "Erreur/1 imprime1page");
+  EXPECT_EQ(messages.shown[1].title, "Erreur/1 MenuFile/9");
   EXPECT_NE(messages.shown[1].text.find("no printer"), std::string::npos);
   EXPECT_FALSE(desktop.busy);
 
@@ -163,8 +164,70 @@ TEST_F(PrintCommand, FailuresAreReportedAndTheHourglassGoes) {
   d.rib.chord = core::Length{600, "600"};
   messages.answers = {platform::BoxAnswer::Yes};
   EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Failed);
-  EXPECT_EQ(messages.shown.back().title, "Erreur/1 imprimeXpage");
+  EXPECT_EQ(messages.shown.back().title, "Erreur/1 MenuFile/9");
   EXPECT_FALSE(desktop.busy);
+
+  printer.failEnd = false;
+  messages.answers = {platform::BoxAnswer::Yes};
+  EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Printed);
+  EXPECT_EQ(printer.sheets.size(), 3u);
+}
+
+// With nothing set up to print on, the user is asked where to print (after the question,
+// once): cancelled, nothing is begun and nothing reported; chosen, the job goes there.
+TEST_F(PrintCommand, NoPrinterSetUpAsksWhereToPrint) {
+  printer.setUp = false;
+  printer.chooseAnswer = false;
+  messages.answers = {platform::BoxAnswer::Yes};
+  EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::SetupCancelled);
+  EXPECT_EQ(printer.choicesOffered, 1);
+  EXPECT_TRUE(printer.begun.empty());
+  EXPECT_EQ(messages.shown.size(), 1u);
+
+  printer.chooseAnswer = true;
+  messages.answers = {platform::BoxAnswer::Yes};
+  EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Printed);
+  EXPECT_EQ(printer.choicesOffered, 2);
+  EXPECT_EQ(printer.sheets.size(), 1u);
+  messages.answers = {platform::BoxAnswer::Yes};
+  EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Printed);
+  EXPECT_EQ(printer.choicesOffered, 2);  // kept once chosen
+}
+
+// Clark Y's highest ordinate is 0.0916 of the chord (its file): 45.8 mm at 500 mm, past a
+// chord line 30 mm down. The print says so and offers 46 + 5 mm; declined, the rib prints as
+// set; accepted, the place is used and kept in the settings. A view of its own is not checked.
+TEST_F(PrintCommand, ARibCutOffAtTheTopIsToldAndCanBePlacedToFit) {
+  testsupport::TempDir dir;
+  d.settings.iniFile = dir.File("Vandrell.ini");
+  d.rib.chord = core::Length{500, "500"};
+  d.print.chordLineFromTop = core::Length{30, "30"};
+  const core::SheetFit fit = commands::SheetFitFor(d, {});
+  EXPECT_TRUE(fit.cutOff);
+  EXPECT_NEAR(fit.aboveMm, 500 * 0.0916266, 0.05);
+  EXPECT_DOUBLE_EQ(fit.fittingChordLineMm, 51);
+
+  messages.answers = {platform::BoxAnswer::Yes, platform::BoxAnswer::No};
+  ASSERT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Printed);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].text, "FrmPrint/16\n\nFrmPrint/25 51 mm");
+  EXPECT_EQ(d.print.chordLineFromTop.text, "30");
+
+  messages.answers = {platform::BoxAnswer::Yes, platform::BoxAnswer::Yes};
+  ASSERT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Printed);
+  EXPECT_EQ(d.print.chordLineFromTop.text, "51");
+  EXPECT_FLOAT_EQ(d.print.chordLineFromTop.mm, 51);
+  EXPECT_NE(testsupport::ReadFile(d.settings.iniFile).find("Ydprint=51"), std::string::npos);
+  EXPECT_FALSE(commands::SheetFitFor(d, {}).cutOff);
+
+  // Deep enough that the lower side leaves the A4 sheet: cut off at the bottom.
+  d.print.chordLineFromTop = core::Length{205, "205"};
+  EXPECT_TRUE(commands::SheetFitFor(d, {}).cutOff);
+  d.print.chordLineFromTop = core::Length{30, "30"};
+  messages.shown.clear();
+  messages.answers = {platform::BoxAnswer::Yes};
+  ASSERT_EQ(commands::Print(d, RecordingView(), printer, {}), commands::PrintOutcome::Printed);
+  EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 // A former on landscape A4 (210 mm high), chord 200: one 0.1 of the chord tall keeps the

@@ -155,6 +155,7 @@ TEST_F(Settings, StartReadsBackEverythingThatWasSavedInInches) {
   s.print.topMargin.text = "1/2";
   s.print.overlap.text = "1";
   s.print.paperIndex = 8;
+  s.print.chordLineFromTop.text = "2.3/4";
   files::SaveAllSettings(s);
     files::CompleteFirstRun(s);
 
@@ -171,9 +172,9 @@ TEST_F(Settings, StartReadsBackEverythingThatWasSavedInInches) {
   EXPECT_FLOAT_EQ(r.rib.blocks.leadingExtension.mm, 1.5f * 25.4f);
   EXPECT_FLOAT_EQ(r.print.topMargin.mm, 12.7f);
   EXPECT_FLOAT_EQ(r.print.overlap.mm, 25.4f);
-  // The chord line's print position follows the unit, as a length like any other.
-  EXPECT_EQ(r.print.chordLineFromTop.text, "2");
-  EXPECT_FLOAT_EQ(r.print.chordLineFromTop.mm, 50.8f);
+  // The chord line's print position is kept as set, a length like any other.
+  EXPECT_EQ(r.print.chordLineFromTop.text, "2.3/4");
+  EXPECT_FLOAT_EQ(r.print.chordLineFromTop.mm, 69.85f);
 }
 
 TEST_F(Settings, HandEditedValuesThatAreMissingNotNumbersOrOutOfRangeKeepTheirDefaults) {
@@ -183,10 +184,13 @@ TEST_F(Settings, HandEditedValuesThatAreMissingNotNumbersOrOutOfRangeKeepTheirDe
       "[StyleLignes]\r\nlineprofil=5\r\nlinecoffrage=4\r\nlinetrou=-0\r\n"
       "[Eprlines]\r\nprofil=0\r\neplinecoffrage=4\r\neplinerep=2\r\n"
       "[InsText]\r\nTailleFont=0\r\n"
-      "[Marges]\r\nNumIndex=9\r\n[Defaut]\r\nunit=\r\nEpCoffrageAfich=2\r\n");
+      "[Marges]\r\nNumIndex=9\r\nMargeBas=x\r\nYdprint=\r\n[Defaut]\r\nunit=\r\nEpCoffrageAfich=2\r\nEpBAAfich=abc\r\n");
   files::StartSettings(s);
-  // A missing length reads as zero and a missing unit as millimetres.
-  EXPECT_EQ(std::tuple(s.settings.unitText, s.rib.chord.text, s.rib.chord.mm, s.rib.sheeting.mm), std::tuple(" mm", "", 0.0f, 2.0f));
+  // A missing or unreadable length reads as its default and a missing unit as millimetres.
+  EXPECT_EQ(std::tuple(s.settings.unitText, s.rib.chord.text, s.rib.chord.mm, s.rib.sheeting.mm, s.rib.leadingEdge.text),
+            std::tuple(" mm", "200", 200.0f, 2.0f, "0"));
+  EXPECT_EQ(std::tuple(s.print.topMargin.mm, s.print.bottomMargin.text, s.print.overlap.mm, s.print.chordLineFromTop.text),
+            std::tuple(10.0f, "15", 20.0f, "50"));
   core::Style expected;
   expected.ColourOf(core::Element::TrailingEdge) = 14;  // the last colour the palette offers
   EXPECT_EQ(s.style.colour, expected.colour);

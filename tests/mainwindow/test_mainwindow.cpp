@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, StatusBarShowsVersionUnitAndTheAirfoilWithoutAMissingTitl
   const std::string airfoil = Key("MainTolbar", "11"), chord = Key("MainTolbar", "13");
   OpenAirfoil("CLARK Y: 250");
   EXPECT_EQ(Status(), airfoil + " : wing  " + chord + " : 250 mm <> Information : CLARK Y: 250");
-  EXPECT_EQ(window->windowTitle().toStdString(), "Vandrell " + airfoil + " : wing");
+  EXPECT_EQ(window->windowTitle().toStdString(), "Vandrell " + airfoil + " : wing[*]");
   // Without a title line the first point is the title: no information part.
   testsupport::WriteFile(dir.File("plain.dat"), "1 0.001\n0.5 0.06\n0 0\n0.5 -0.02\n1 0\n");
   commands::OpenRecentAirfoil(doc, dir.File("plain.dat"));
@@ -99,27 +99,39 @@ TEST_F(MainWindowTest, CommandsNeedingAnAirfoilWaitForOneAndANewRibDisablesThemA
   window->Run(mainwindow::Command::LeadingEdgeButton);  // the leading-edge button follows the style
   EXPECT_TRUE(square);
 
-  messages.answers = {BoxAnswer::Yes};
+  messages.answers = {BoxAnswer::Discard};  // the opened airfoil counts as a change
   window->Run(mainwindow::Command::NewRib);
   EXPECT_FALSE(doc.airfoil.loaded);
   EXPECT_FALSE(Enabled(mainwindow::Command::Chord));
   EXPECT_FALSE(window->ToolbarButton(3)->isEnabled());
   EXPECT_TRUE(Enabled(mainwindow::Command::ChordButton));  // a new rib leaves the chord button at hand
-  EXPECT_EQ(window->windowTitle(), "Vandrell");
+  EXPECT_EQ(window->windowTitle(), "Vandrell[*]");
 }
 
-TEST_F(MainWindowTest, NewRibAsksForAnUnsavedRibAndKeepsItOnNo) {
+// A modified rib is replaced only after Save, Discard or Cancel, the quitting question's
+// buttons; an unmodified one not yet saved gets the plain question, a saved one none. The
+// title bar carries the platform's mark while the rib is modified.
+TEST_F(MainWindowTest, NewRibAsksForAnUnsavedRibAndKeepsItOnCancelOrNo) {
   OpenAirfoil();
   window->Action(mainwindow::Command::ShowThickness)->trigger();
-  messages.answers = {BoxAnswer::No};
+  EXPECT_TRUE(window->isWindowModified());
+  messages.answers = {BoxAnswer::Cancel};
   window->Run(mainwindow::Command::NewRib);
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, Key("FrmMainMessage", "5"));
+  EXPECT_EQ(messages.shown[0].text, Key("FrmMainMessage", "20"));
+  EXPECT_EQ(messages.shown[0].buttons, platform::BoxButtons::SaveDiscardCancel);
+  EXPECT_TRUE(doc.airfoil.loaded);
+
+  doc.project.modified = false;
+  messages.answers = {BoxAnswer::No};
+  window->Run(mainwindow::Command::NewRib);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].text, Key("FrmMainMessage", "5"));
   EXPECT_TRUE(doc.airfoil.loaded);
 
   doc.project.saved = true;  // a saved rib is cleared without a question
   window->Run(mainwindow::Command::NewRib);
-  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown.size(), 2u);
   EXPECT_FALSE(doc.airfoil.loaded);
   EXPECT_FALSE(window->Action(mainwindow::Command::ShowThickness)->isChecked());
   EXPECT_TRUE(window->Action(mainwindow::Command::ShowOutline)->isChecked());
@@ -135,6 +147,7 @@ TEST_F(MainWindowTest, DisplayFlagsAndTheirCheckMarksAreOneThing) {
   window->Action(Command::ShowTrailingEdgeHeight)->trigger();
   EXPECT_TRUE(doc.view.showThickness && doc.view.showTrailingEdgeHeight);
   doc.project.saved = true;
+  doc.project.modified = false;
   window->Run(Command::NewRib);
   EXPECT_FALSE(doc.view.showThickness || doc.view.showTrailingEdgeHeight);
   EXPECT_FALSE(window->Action(Command::ShowThickness)->isChecked());
@@ -179,6 +192,7 @@ TEST_F(MainWindowTest, RecentFilesShowMostRecentFirstAndReorderOnOpening) {
   std::vector<std::string> p;
   for (const char* name : {"a", "b", "c", "d", "e"}) p.push_back(OpenAirfoil(name, name + std::string(".dat")));
   EXPECT_EQ(menu(), (std::vector<std::string>{p[4], p[3], p[2], p[1]}));  // a fifth drops the oldest
+  messages.answers = {BoxAnswer::Discard};  // e is open and counts as a change
   window->RecentEntry(2)->trigger();  // c, third in the list, comes first
   EXPECT_EQ(doc.airfoil.name, "c");
   EXPECT_EQ(menu(), (std::vector<std::string>{p[2], p[4], p[3], p[1]}));
@@ -264,12 +278,12 @@ TEST_F(MainWindowTest, FilesOpenFromTheCommandLineAndByDragAndDrop) {
     QApplication::sendEvent(window.get(), &dropped);
     return offered;
   };
-  messages.answers = {BoxAnswer::No};  // the opened airfoil counts as a change
+  messages.answers = {BoxAnswer::Cancel};  // the opened airfoil counts as a change
   EXPECT_TRUE(drop(second));
   EXPECT_EQ(doc.airfoil.name, "given");
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, Key("fileopen", "1"));
-  messages.answers = {BoxAnswer::Yes};
+  EXPECT_EQ(messages.shown[0].buttons, platform::BoxButtons::SaveDiscardCancel);
+  messages.answers = {BoxAnswer::Discard};
   EXPECT_TRUE(drop(second));
   EXPECT_EQ(doc.airfoil.name, "dropped");
   EXPECT_FALSE(drop(notes));  // not offered to the program
@@ -328,9 +342,15 @@ TEST_F(MainWindowTest, ProjectSavedAndOpenedAgainBringsTheRibBack) {
   OpenAirfoil("WING: 180", "airfoils/wing.dat");  // where the project looks for it
   s.rib.markCount = 6;
   fileDialogs.answers = {dir.File("rib.vdl")};
+  EXPECT_TRUE(window->isWindowModified());
   window->Run(mainwindow::Command::SaveProjectAs);
   EXPECT_TRUE(s.project.saved);
   EXPECT_FALSE(s.project.modified);
+  EXPECT_FALSE(window->isWindowModified());
+  EXPECT_EQ(fileDialogs.requests[0].fileName, "wing.vdl");  // the airfoil's name is proposed
+  // The title names the project at once.
+  EXPECT_EQ(window->windowTitle().toStdString(), "Vandrell " + Key("MainTolbar", "26") + " : " + dir.File("rib.vdl") +
+                                                     " " + Key("MainTolbar", "11") + " : wing[*]");
 
   window->Run(mainwindow::Command::NewRib);  // saved: no question
   EXPECT_EQ(s.rib.markCount, 0);

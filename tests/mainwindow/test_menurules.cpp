@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "commands/airfoilcommands.h"
+#include "commands/ribseries.h"
 #include "files/settings.h"
 #include "mainwindow/menurules.h"
 #include "support/windowtest.h"
@@ -77,6 +78,25 @@ TEST(IdleCommands, EveryCommandThatWaitsComesBackWithAnAirfoil) {
     EXPECT_FALSE(idle.empty());
     for (mainwindow::Command c : idle)
       EXPECT_NE(std::find(withAirfoil.begin(), withAirfoil.end(), c), withAirfoil.end()) << mainwindow::ControlName(c);
+  }
+}
+
+TEST_F(MenuRules, ToolsThatClearTheRibAskTheQuittingQuestionWhileItIsModified) {
+  core::RibDocument& s = doc;
+  s.airfoil.loaded = true;
+  // A tool that clears the rib asks the quitting question's buttons instead of its own Yes
+  // or No while the rib is modified: Cancel keeps it, Discard clears it.
+  s.project.modified = true;
+  messages.shown.clear();
+  messages.answers = {BoxAnswer::Cancel, BoxAnswer::Discard};
+  EXPECT_FALSE(commands::ConfirmSeriesTool(s));
+  EXPECT_TRUE(s.airfoil.loaded);
+  EXPECT_TRUE(commands::ConfirmSeriesTool(s));
+  EXPECT_FALSE(s.airfoil.loaded);
+  ASSERT_GE(messages.shown.size(), 2u);
+  for (std::size_t i : {0u, 1u}) {
+    EXPECT_EQ(messages.shown[i].text, Key("FrmMainMessage", "20"));
+    EXPECT_EQ(messages.shown[i].buttons, platform::BoxButtons::SaveDiscardCancel);
   }
 }
 

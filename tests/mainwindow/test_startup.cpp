@@ -189,13 +189,13 @@ TEST_F(Startup, TheFirstLanguageListAsksInEveryLanguageAndTheTitleFollowsASwitch
   window.Load();
   window.LoadCaptions();
   OpenAirfoil("CLARK Y", "clarky.dat");
-  EXPECT_EQ(window.windowTitle().toStdString(), "Vandrell " + Key("MainTolbar", "11") + " : clarky");
+  EXPECT_EQ(window.windowTitle().toStdString(), "Vandrell " + Key("MainTolbar", "11") + " : clarky[*]");
   mainwindow::LanguageWindow lang(doc, Purpose::ChangeLanguage, nullptr);
   EXPECT_EQ(lang.Prompt()->text().toStdString(), english);
   lang.LanguageList()->setCurrentIndex(lang.LanguageList()->findText("Francais"));
   emit lang.LanguageList()->activated(lang.LanguageList()->currentIndex());
   lang.Choose();
-  EXPECT_EQ(window.windowTitle().toStdString(), "Vandrell " + Key("MainTolbar", "11") + " : clarky");
+  EXPECT_EQ(window.windowTitle().toStdString(), "Vandrell " + Key("MainTolbar", "11") + " : clarky[*]");
   EXPECT_EQ(Key("MainTolbar", "11"), "Profil");
   EXPECT_EQ(window.Panel(3)->text().toStdString(), "Unité : mm");
 }

@@ -280,7 +280,10 @@ TEST_F(UndoTest, AnOpenSparWindowFollowsAnUndo) {
   spars->AddButton()->click();
   ASSERT_EQ(doc.rib.spars[0].positionText, "40");
 
-  Undo();
+  // Ctrl+Z typed in the spar window undoes there too, as in the main window.
+  spars->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(spars));
+  QTest::keyClick(spars->AddButton(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_NE(doc.rib.spars[0].positionText, "40");
   // Had the window kept its own copy, the undone spar would come back with the next one.
   spars->PositionBox()->setText("90");

@@ -94,6 +94,7 @@ TEST_F(RibStandTest, TabsAndBlocksExcludeEachOtherThroughTheirCommands) {
 
   // A new rib has no airfoil: neither waits for the other, both wait for an airfoil.
   doc.project.saved = true;
+  doc.project.modified = false;
   main->Run(Command::NewRib);
   EXPECT_FALSE(Enabled(Command::BuildingTabs) || Enabled(Command::Blocks));
   OpenAirfoil();

@@ -28,11 +28,19 @@ class SeriesMenuTest : public testsupport::MainWindowFixture {
   std::string opened_;
 };
 
+// An unmodified rib gets the tools' own Yes or No; a modified one (an airfoil just opened)
+// Save, Discard or Cancel, the quitting question's buttons.
 TEST_F(SeriesMenuTest, SeriesEntriesAskFirstAndClearTheRibOnYes) {
   OpenAirfoil();
   ASSERT_TRUE(window->IsCommandEnabled(Command::RibSeries));
-  messages.answers = {BoxAnswer::No};
+  messages.answers = {BoxAnswer::Cancel};
   window->Run(Command::RibSeries);  // returns at once: no window opens
+  EXPECT_EQ(messages.shown.back().text, Key("FrmMainMessage", "20"));
+  EXPECT_EQ(messages.shown.back().buttons, platform::BoxButtons::SaveDiscardCancel);
+  EXPECT_TRUE(doc.airfoil.loaded);
+  doc.project.modified = false;
+  messages.answers = {BoxAnswer::No};
+  window->Run(Command::RibSeries);
   EXPECT_EQ(messages.shown.back().text, Key("FrmMainMessage", "11"));
   EXPECT_TRUE(doc.airfoil.loaded);
 

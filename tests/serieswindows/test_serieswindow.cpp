@@ -240,6 +240,7 @@ TEST_F(SeriesWindowTest, SpacedTableShowsThePanelLengthAndRefusesZeroGaps) {
 TEST_F(SeriesWindowTest, TheMenuAsksBeforeClearingTheRibAndTheFolderIsKept) {
   OpenAirfoil();
   ASSERT_TRUE(doc.airfoil.loaded);
+  doc.project.modified = false;  // nothing unsaved: the tool's own Yes or No
   messages.answers = {platform::BoxAnswer::No};
   serieswindows::RunSeriesTool(doc, SeriesKind::Even, Picker(), nullptr, nullptr);
   ASSERT_EQ(messages.shown.size(), 1u);

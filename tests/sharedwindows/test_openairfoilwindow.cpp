@@ -118,6 +118,7 @@ TEST_F(OpenAirfoilWindowTest, CancelLeavesTheOpenRibAsItWas) {
   commands::OpenRecentAirfoil(doc, (folder / "good.dat").string());
   doc.settings.lastOpenDir = folder.string();
   const core::RibDocument before = doc;
+  messages.answers = {platform::BoxAnswer::Discard};  // the opened airfoil counts as a change
   InMainWindow(main, mainwindow::Command::OpenAirfoil, [](sharedwindows::OpenAirfoilWindow* open) {
     open->SelectFile("tip.cor");  // not shown in the list, read all the same
     open->SelectFile("first.dat");

@@ -20,6 +20,45 @@ QPrinter& SharedPrinter() {
   return printer;
 }
 
+void CopyPrinterChoice(const QPrinter& from, QPrinter& to) {
+  if (from.outputFormat() == QPrinter::NativeFormat) to.setPrinterName(from.printerName());
+  to.setOutputFileName(from.outputFileName());
+  if (to.outputFormat() != from.outputFormat()) to.setOutputFormat(from.outputFormat());
+  to.setPageLayout(from.pageLayout());
+  to.setCopyCount(from.copyCount());
+  to.setCollateCopies(from.collateCopies());
+  to.setColorMode(from.colorMode());
+  to.setDuplex(from.duplex());
+  to.setDocName(from.docName());
+}
+
+std::unique_ptr<QPrinter> NewPrinterJob() {
+  auto job = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  CopyPrinterChoice(SharedPrinter(), *job);
+  return job;
+}
+
+bool PrinterIsSetUp(const QPrinter& printer) {
+  if (!printer.outputFileName().isEmpty()) return true;
+  return printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty();
+}
+
+bool ChoosePrinter(bool forPrint) {
+  QPrintDialog dialog(&SharedPrinter(), QApplication::activeWindow());
+  dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+  QString title = QString::fromStdString(Text("MenuFile", forPrint ? "9" : "7")).remove('&');
+  while (title.endsWith('.')) title.chop(1);
+  if (!title.isEmpty()) dialog.setWindowTitle(title);
+  if (!forPrint) {
+    // The choice of the printer (or a PDF file) and its paper, not a print: it says OK.
+    const QString ok = QString::fromStdString(Text("TextButton", "1"));
+    if (auto* box = dialog.findChild<QDialogButtonBox*>())
+      for (QAbstractButton* button : box->buttons())
+        if (box->buttonRole(button) == QDialogButtonBox::AcceptRole) button->setText(ok.isEmpty() ? "OK" : ok);
+  }
+  return dialog.exec() == QDialog::Accepted;
+}
+
 bool QtDesktop::StartCalculator() {
   const char* path = std::getenv("PATH");
   std::string program = FindFirstProgram(CalculatorPrograms(), path ? path : "");
@@ -35,20 +74,8 @@ bool QtDesktop::OpenWebPage(const std::string& url) {
   return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
 }
 
-void QtDesktop::PrinterSetup() {
-  // The choice of the printer (or a PDF file) and its paper, not a print: it says OK, not
-  // Print. What is chosen stays with the shared printer for every print that follows.
-  QPrintDialog dialog(&SharedPrinter(), QApplication::activeWindow());
-  dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-  QString title = QString::fromStdString(Text("MenuFile", "7")).remove('&');
-  while (title.endsWith('.')) title.chop(1);
-  if (!title.isEmpty()) dialog.setWindowTitle(title);
-  const QString ok = QString::fromStdString(Text("TextButton", "1"));
-  if (auto* box = dialog.findChild<QDialogButtonBox*>())
-    for (QAbstractButton* button : box->buttons())
-      if (box->buttonRole(button) == QDialogButtonBox::AcceptRole) button->setText(ok.isEmpty() ? "OK" : ok);
-  dialog.exec();
-}
+// What is chosen stays with the shared printer for every print that follows.
+void QtDesktop::PrinterSetup() { ChoosePrinter(false); }
 
 void QtDesktop::SetBusy(bool busy) {
   if (busy == busy_) return;

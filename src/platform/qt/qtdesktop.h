@@ -1,4 +1,6 @@
 #pragma once
+#include <memory>
+
 #include "platform/desktop.h"
 
 class QPrinter;
@@ -20,7 +22,19 @@ class QtDesktop : public Desktop {
   bool busy_ = false;
 };
 
-// The printer chosen in the printer set-up, shared by everything that prints.
+// The printer chosen in the printer set-up, shared by everything that prints. It is never
+// painted on: each job prints on a fresh copy (NewPrinterJob), so that a failed job leaves
+// nothing active behind and the choice can still be changed.
 QPrinter& SharedPrinter();
+std::unique_ptr<QPrinter> NewPrinterJob();
+void CopyPrinterChoice(const QPrinter& from, QPrinter& to);
+
+// Whether the shared printer leads anywhere: a named printer, or an output file.
+bool PrinterIsSetUp(const QPrinter& printer);
+
+// The print dialog on the shared printer: a printer or a PDF file, the paper, copies.
+// `forPrint`: it starts the print (its button says so), else it only keeps the choice.
+// False when cancelled.
+bool ChoosePrinter(bool forPrint);
 
 }  // namespace platform

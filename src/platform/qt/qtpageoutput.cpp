@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "platform/fileio.h"
+#include "platform/qt/qtdesktop.h"
 
 namespace platform {
 
@@ -129,6 +130,37 @@ bool QtPageOutput::End(std::string& error) {
     }
   }
   return true;
+}
+
+QtSystemPrinter::QtSystemPrinter() = default;
+
+QtSystemPrinter::~QtSystemPrinter() {
+  job_.reset();
+  printer_.reset();
+}
+
+bool QtSystemPrinter::ChooseDestination() {
+  return PrinterIsSetUp(SharedPrinter()) || ChoosePrinter(true);
+}
+
+bool QtSystemPrinter::Begin(const SheetPaper& paper, std::string& error) {
+  job_.reset();
+  printer_ = NewPrinterJob();
+  job_ = std::make_unique<QtPageOutput>(*printer_);
+  if (job_->Begin(paper, error)) return true;
+  job_.reset();
+  printer_.reset();
+  return false;
+}
+
+double QtSystemPrinter::SheetWidthMm() const { return job_ ? job_->SheetWidthMm() : 0; }
+double QtSystemPrinter::SheetHeightMm() const { return job_ ? job_->SheetHeightMm() : 0; }
+
+bool QtSystemPrinter::End(std::string& error) {
+  const bool ended = job_ && job_->End(error);
+  job_.reset();
+  printer_.reset();
+  return ended;
 }
 
 }  // namespace platform

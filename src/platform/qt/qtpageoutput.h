@@ -45,6 +45,27 @@ class QtPageOutput : public PageOutput {
   std::optional<QtDrawTarget> target_;
 };
 
+// File > Print's printer: each job on a fresh copy of the shared printer (SharedPrinter),
+// so that one failed job does not leave the next one failing; where nothing is set up to
+// print on, the print dialog first.
+class QtSystemPrinter : public PageOutput {
+ public:
+  QtSystemPrinter();
+  ~QtSystemPrinter() override;
+
+  bool ChooseDestination() override;
+  bool Begin(const SheetPaper& paper, std::string& error) override;
+  DrawTarget& Sheet() override { return job_->Sheet(); }
+  double SheetWidthMm() const override;
+  double SheetHeightMm() const override;
+  bool NewSheet(std::string& error) override { return job_->NewSheet(error); }
+  bool End(std::string& error) override;
+
+ private:
+  std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<QtPageOutput> job_;
+};
+
 // The paper Qt knows by these sizes (a standard size when they match one).
 QPageSize PageSizeFor(const SheetPaper& paper);
 

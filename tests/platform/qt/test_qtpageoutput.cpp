@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <filesystem>
 
+#include <QPrinter>
+
+#include "platform/qt/qtdesktop.h"
 #include "platform/qt/qtpageoutput.h"
 #include "support/testsupport.h"
 
@@ -72,6 +75,33 @@ TEST(QtPageOutput, AFolderInThePlaceOfThePdfStaysAFolder) {
   EXPECT_FALSE(pdf.End(error));
   EXPECT_NE(error.find(path), std::string::npos);
   EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
+// The print job that fails (here its file cannot be opened) leaves the chosen printer
+// changeable, and the next job, to a file that can be written, prints.
+TEST(QtSystemPrinter, AFailedJobLeavesThePrinterUsableAndTheChoiceKept) {
+  testsupport::TempDir dir;
+  QPrinter& chosen = platform::SharedPrinter();
+  chosen.setOutputFormat(QPrinter::PdfFormat);
+  chosen.setOutputFileName(QString::fromStdString((dir.path() / "missing" / "rib.pdf").string()));
+  EXPECT_TRUE(platform::PrinterIsSetUp(chosen));
+  platform::QtSystemPrinter printer;
+  std::string error;
+  EXPECT_FALSE(printer.Begin(A3(), error));
+  EXPECT_NE(error.find("rib.pdf"), std::string::npos);
+
+  const std::string path = dir.File("rib.pdf");
+  chosen.setOutputFileName(QString::fromStdString(path));
+  EXPECT_EQ(chosen.outputFileName().toStdString(), path);
+  ASSERT_TRUE(printer.Begin(A3(), error)) << error;
+  printer.Sheet().Line(0, 0, 56.7 * 100, 0, 0);
+  ASSERT_TRUE(printer.End(error)) << error;
+  EXPECT_EQ(testsupport::ReadFile(path).substr(0, 5), "%PDF-");
+  EXPECT_EQ(chosen.outputFileName().toStdString(), path);  // the choice outlives the job
+
+  chosen.setOutputFileName(QString());
+  chosen.setPrinterName(QString());
+  EXPECT_FALSE(platform::PrinterIsSetUp(chosen));
 }
 
 }  // namespace

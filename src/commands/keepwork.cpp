@@ -1,0 +1,27 @@
+#include "commands/keepwork.h"
+
+#include "commands/projectcommands.h"
+#include "platform/messages.h"
+#include "platform/texts.h"
+
+namespace commands {
+
+bool HasUnsavedChanges(const core::RibDocument& d) { return d.project.modified && !d.view.compareShown; }
+
+bool KeepWork(core::RibDocument& d, const std::string& question) {
+  if (!HasUnsavedChanges(d)) return true;
+  switch (platform::CurrentMessages().Show({question, platform::kProgramTitle, platform::BoxIcon::Question,
+                                            platform::BoxButtons::SaveDiscardCancel, 1})) {
+    case platform::BoxAnswer::Save: return SaveProject(d);
+    case platform::BoxAnswer::Discard: return true;
+    default: return false;
+  }
+}
+
+bool MayReplaceRib(core::RibDocument& d, const std::string& plainQuestion, const std::string& title) {
+  if (HasUnsavedChanges(d)) return KeepWork(d, platform::Text("FrmMainMessage", "20"));
+  return plainQuestion.empty() ||
+         platform::AskYesNo(plainQuestion, title, platform::BoxIcon::Question, true) == platform::BoxAnswer::Yes;
+}
+
+}  // namespace commands
