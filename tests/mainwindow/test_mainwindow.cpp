@@ -361,7 +361,7 @@ TEST_F(MainWindowTest, ProjectSavedAndOpenedAgainBringsTheRibBack) {
   EXPECT_EQ(s.rib.markCount, 6);
   EXPECT_FLOAT_EQ(s.rib.chord.mm, 180);
   EXPECT_TRUE(Enabled(mainwindow::Command::Chord));
-  const std::string title = "Vandrell " + Key("MainTolbar", "26") + " : rib.vdl " + Key("MainTolbar", "11") + " : wing";
+  const std::string title = "Vandrell " + Key("MainTolbar", "26") + " : rib.vdl " + Key("MainTolbar", "11") + " : wing[*]";
   EXPECT_EQ(window->windowTitle().toStdString(), title);
 
   // With a rib open, the open command asks first; No keeps it.

@@ -125,7 +125,7 @@ TEST_F(MainWindowTools, TheComparisonStatusFitsA1280PixelWindow) {
     const std::string folder = dir.File("airfoils");
     auto choose = [folder](const std::string& file, std::function<void()> next) {
       When("frmopen", [folder, file, next](QWidget* o) {
-        auto* open = static_cast<mainwindow::OpenAirfoilWindow*>(o);
+        auto* open = static_cast<sharedwindows::OpenAirfoilWindow*>(o);
         open->SetDirectory(folder);
         open->SelectFile(file);
         if (next) next();
