@@ -103,14 +103,17 @@ core::CutPiece PlacedPiece(const core::CutPiece& p, const core::NestPlacement& a
 }  // namespace
 
 std::string KitNameOf(const std::string& path) {
-  std::string stem = std::filesystem::path(path).stem().string();
-  std::string core = stem;
-  if (EndsWithNoCase(core, "in") && core.size() > 2 && std::isdigit(static_cast<unsigned char>(core[core.size() - 3])))
-    core.resize(core.size() - 2);
-  std::size_t digits = core.size();
-  while (digits > 0 && std::isdigit(static_cast<unsigned char>(core[digits - 1]))) --digits;
-  if (digits == core.size() || digits == 0 || !std::isalpha(static_cast<unsigned char>(core[digits - 1]))) return stem;
-  return core.substr(digits - 1);
+  const std::string stem = std::filesystem::path(path).stem().string();
+  // Only a series' file (ROOT&TIP, the rib word's letter, the number) has the rib's name
+  // at its end; "naca2412" is a name of its own.
+  if (stem.find('&') == std::string::npos) return stem;
+  std::string name = stem;
+  if (EndsWithNoCase(name, "in") && name.size() > 2 && std::isdigit(static_cast<unsigned char>(name[name.size() - 3])))
+    name.resize(name.size() - 2);
+  std::size_t digits = name.size();
+  while (digits > 0 && std::isdigit(static_cast<unsigned char>(name[digits - 1]))) --digits;
+  if (digits == name.size() || digits == 0 || !std::isalpha(static_cast<unsigned char>(name[digits - 1]))) return stem;
+  return name.substr(digits - 1);
 }
 
 std::optional<double> ChordOfTitle(const std::string& title) {

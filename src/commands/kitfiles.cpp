@@ -1,4 +1,5 @@
 // Writing a cutting kit's files, all of them or none.
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -63,15 +64,15 @@ KitWriteResult WriteKitFiles(const KitPlan& plan, const KitSettings& settings, c
                              const KitPdfOutput& pdf) {
   KitWriteResult result;
   const std::vector<core::CutLayout> sheets = KitSheets(plan);
-  std::vector<std::pair<std::string, std::string>> texts;  // file name, contents
-  for (std::size_t i = 0; i < sheets.size(); ++i)
-    texts.emplace_back(output::KitSheetFileName(static_cast<int>(i), settings.cut.format),
-                       output::KitSheetText(sheets[i], settings.sheet, settings.cut.format));
   std::vector<output::KitListPart> list;
   for (const KitPart& p : plan.parts) list.push_back({p.name, p.source, p.chordMm, p.placement.sheet, p.placement.turned});
   output::KitSummary summary{settings.sheet, settings.gapMm, settings.cut.kerfMm, plan.sheets, plan.usedPercent,
                              settings.cut.format};
-  texts.emplace_back(output::kKitListName, output::KitListText(list, summary));
+  std::vector<std::pair<std::string, std::string>> texts{  // file name, contents
+      {output::kKitListName, output::KitListText(list, summary)}};
+  for (std::size_t i = 0; i < sheets.size(); ++i)
+    texts.emplace_back(output::KitSheetFileName(static_cast<int>(i), settings.cut.format),
+                       output::KitSheetText(sheets[i], settings.sheet, settings.cut.format));
 
   std::vector<Pending> files;
   auto add = [&](const std::string& name) {
