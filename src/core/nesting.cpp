@@ -16,6 +16,10 @@
 // sums joined. Every point of the inner-fit rectangle (the offsets that keep the part on the
 // sheet) outside all no-fit polygons is a place; the first in order of x, then y, lies on a
 // corner of that arrangement, so the corners are the only candidates tried.
+//
+// Debian's libnest2d was tried first: its no-fit-polygon placer throws "Error while merging
+// geometries!" on five plain rectangles, its bottom-left placer put them on top of one
+// another, and it needs Boost's headers besides; this is shorter than working round it.
 namespace core {
 namespace {
 
