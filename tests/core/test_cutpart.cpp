@@ -200,6 +200,21 @@ TEST_F(CutPart, RoundHolesStayCirclesAndTakeTheirAreaAway) {
   EXPECT_TRUE(cut.rib[0].holes.empty());
 }
 
+TEST_F(CutPart, AnOpeningTypedFarBeyondTheRibCutsNothing) {
+  const double plain = PieceArea(Cut().rib[0]);
+  // 4.5e19 % of the chord: far beyond what the polygon work can hold.
+  AddHole(0, "45555555555555555555%", 6, 0, core::HoleShape::Rectangle);
+  testsupport::SetSpar(s, 0, "-1e300", 5, 5, 0, 1, 0, 0);
+  s.rib.spars.last = 0;
+  for (double kerf : {0.0, 0.2}) {
+    CutLayout cut = Cut(kerf);
+    ASSERT_TRUE(cut.ok);
+    ASSERT_EQ(cut.rib.size(), 1u);
+    EXPECT_TRUE(cut.rib[0].holes.empty());
+    if (kerf == 0) EXPECT_NEAR(PieceArea(cut.rib[0]), plain, 1e-6);
+  }
+}
+
 TEST_F(CutPart, AHoleCrossingTheEdgeOpensItInsteadOfStayingACircle) {
   const double plain = PieceArea(Cut().rib[0]);
   // 30 mm across at 40 %: the rib is 22.8 mm thick there, so the circle sticks out on both
