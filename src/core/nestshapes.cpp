@@ -131,7 +131,7 @@ Path ConvexHull(Path points) {
   return hull;
 }
 
-// The loop itself when it is one, what it encloses when that is one piece, its convex hull
+// What the loop encloses when that is one piece holding every corner, its convex hull
 // otherwise, and a box at least a unit across when it has no area at all.
 Path OneLoop(const Path& points) {
   Paths pieces;
@@ -144,6 +144,12 @@ Path OneLoop(const Path& points) {
       ++outers;
     }
   }
+  // A spike of no width sticking out is no area, yet a laser cuts along it: what the loop
+  // leaves out of the outline is taken in by the hull.
+  if (outers == 1 && std::any_of(points.begin(), points.end(), [&loop](const IntPoint& p) {
+        return ClipperLib::PointInPolygon(p, loop) == 0;
+      }))
+    outers = 0;
   if (outers != 1) loop = ConvexHull(points);
   loop = WithoutStraightCorners(loop);
   if (loop.size() >= 3 && ClipperLib::Area(loop) > 0) return loop;

@@ -153,6 +153,15 @@ TEST(Nesting, TurningHalfATurnLetsTrianglesShareASheet) {
   }
 }
 
+TEST(Nesting, ASpikeOfNoWidthStillTakesItsRoom) {
+  // A 10 x 10 square whose outline runs out 50 mm along its base and back: no area, yet a
+  // laser cuts it. On a sheet too narrow to stack them the second square goes along, but
+  // not onto the spike.
+  const std::vector<Outline> parts{{{0, 0}, {60, 0}, {10, 0}, {10, 10}, {0, 10}}, Rectangle(10, 10)};
+  const core::SheetSize sheet{100, 16};
+  ExpectValidLayout(parts, core::NestParts(parts, sheet, 2), sheet, 2);
+}
+
 TEST(Nesting, RibOutlinesKeepTheGapAndComeOutTheSameEveryTime) {
   core::RibDocument s;
   s.airfoil.path = testsupport::AirfoilPath("clarky.dat");
