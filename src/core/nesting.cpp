@@ -80,6 +80,25 @@ Shape MakeShape(const Path& outline, double halfGapUnits) {
     offset.AddPath(thinned, ClipperLib::jtMiter, thinned.size() < 3 ? ClipperLib::etOpenSquare : ClipperLib::etClosedPolygon);
     Paths grown;
     offset.Execute(grown, grow);
+    // Clipper cuts a corner sharper than it can resolve straight across at the corner
+    // itself; a square round each sharp corner keeps its margin.
+    Paths squares;
+    const cInt d = static_cast<cInt>(std::ceil(grow));
+    for (std::size_t i = 0; thinned.size() >= 3 && i < thinned.size(); ++i) {
+      const IntPoint& a = thinned[(i + thinned.size() - 1) % thinned.size()];
+      const IntPoint& b = thinned[i];
+      const IntPoint& c = thinned[(i + 1) % thinned.size()];
+      const double dot = static_cast<double>(a.X - b.X) * static_cast<double>(c.X - b.X) +
+                         static_cast<double>(a.Y - b.Y) * static_cast<double>(c.Y - b.Y);
+      if (nest::Turn(a, b, c) > 0 && dot > 0)
+        squares.push_back({{b.X - d, b.Y - d}, {b.X + d, b.Y - d}, {b.X + d, b.Y + d}, {b.X - d, b.Y + d}});
+    }
+    if (!squares.empty()) {
+      ClipperLib::Clipper clipper;
+      clipper.AddPaths(grown, ClipperLib::ptSubject, true);
+      clipper.AddPaths(squares, ClipperLib::ptClip, true);
+      clipper.Execute(ClipperLib::ctUnion, grown, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+    }
     Path all;
     for (const Path& p : grown) all.insert(all.end(), p.begin(), p.end());
     if (!all.empty()) room = nest::OneLoop(all);

@@ -153,13 +153,22 @@ TEST(Nesting, TurningHalfATurnLetsTrianglesShareASheet) {
   }
 }
 
-TEST(Nesting, ASpikeOfNoWidthStillTakesItsRoom) {
-  // A 10 x 10 square whose outline runs out 50 mm along its base and back: no area, yet a
-  // laser cuts it. On a sheet too narrow to stack them the second square goes along, but
-  // not onto the spike.
-  const std::vector<Outline> parts{{{0, 0}, {60, 0}, {10, 0}, {10, 10}, {0, 10}}, Rectangle(10, 10)};
-  const core::SheetSize sheet{100, 16};
-  ExpectValidLayout(parts, core::NestParts(parts, sheet, 2), sheet, 2);
+TEST(Nesting, SpikesAndSharpTipsKeepTheirMargin) {
+  // Outlines whose margin is easily lost: a 10 x 10 square whose outline runs out 50 mm
+  // along its base and back (no area, yet a laser cuts it), on a sheet too narrow to stack
+  // the next square, which goes along beside the spike; and a sliver 206 long with tips
+  // of a fraction of a degree next to a four-sided part, with a gap too small for the
+  // polygon library to give such a tip its margin.
+  struct Case {
+    std::vector<Outline> parts;
+    core::SheetSize sheet;
+    double gap;
+  };
+  const Case cases[] = {
+      {{{{0, 0}, {60, 0}, {10, 0}, {10, 10}, {0, 10}}, Rectangle(10, 10)}, {100, 16}, 2},
+      {{{{-25.6, -0.1}, {-0.1, 0.7}, {0.4, 0}, {-4.1, -25.6}}, {{0.1, 204.7}, {-22.1, 25.5}, {-25.6, 0}}}, {849, 511}, 0.05},
+  };
+  for (const Case& c : cases) ExpectValidLayout(c.parts, core::NestParts(c.parts, c.sheet, c.gap), c.sheet, c.gap);
 }
 
 TEST(Nesting, RibOutlinesKeepTheGapAndComeOutTheSameEveryTime) {
