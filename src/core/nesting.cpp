@@ -75,30 +75,30 @@ Shape MakeShape(const Path& outline, double halfGapUnits) {
   double grow = halfGapUnits + std::ceil(deviation);
   Path room = thinned;
   if (grow > 0) {
-    ClipperLib::ClipperOffset offset(kMiterLimit);
-    // A sliver thinned to its two ends is grown as the line between them.
-    offset.AddPath(thinned, ClipperLib::jtMiter, thinned.size() < 3 ? ClipperLib::etOpenSquare : ClipperLib::etClosedPolygon);
-    Paths grown;
-    offset.Execute(grown, grow);
-    // Clipper cuts a corner sharper than it can resolve straight across at the corner
-    // itself; a square round each sharp corner keeps its margin.
-    Paths squares;
-    const cInt d = static_cast<cInt>(std::ceil(grow));
+    // Clipper joins the edges of a corner whose sine times the offset is under a unit as if
+    // it ran straight on, which leaves such a sharp tip without its margin beyond it. Each
+    // tip that sharp (twice over, to be safe) is moved out by the margin first: the edges'
+    // margins then cover all round the tip where it was.
+    Path tipped = thinned;
     for (std::size_t i = 0; thinned.size() >= 3 && i < thinned.size(); ++i) {
       const IntPoint& a = thinned[(i + thinned.size() - 1) % thinned.size()];
       const IntPoint& b = thinned[i];
       const IntPoint& c = thinned[(i + 1) % thinned.size()];
-      const double dot = static_cast<double>(a.X - b.X) * static_cast<double>(c.X - b.X) +
-                         static_cast<double>(a.Y - b.Y) * static_cast<double>(c.Y - b.Y);
-      if (nest::Turn(a, b, c) > 0 && dot > 0)
-        squares.push_back({{b.X - d, b.Y - d}, {b.X + d, b.Y - d}, {b.X + d, b.Y + d}, {b.X - d, b.Y + d}});
+      const double ax = static_cast<double>(a.X - b.X), ay = static_cast<double>(a.Y - b.Y);
+      const double cx = static_cast<double>(c.X - b.X), cy = static_cast<double>(c.Y - b.Y);
+      const double la = std::hypot(ax, ay), lc = std::hypot(cx, cy);
+      const double sine = std::fabs(ax * cy - ay * cx) / (la * lc);
+      if (nest::Turn(a, b, c) <= 0 || ax * cx + ay * cy <= 0 || sine * grow >= 2) continue;
+      // Away from the tip's two edges.
+      const double tx = -(ax / la + cx / lc), ty = -(ay / la + cy / lc), lt = std::hypot(tx, ty);
+      const double out = std::ceil(grow) + 1;
+      tipped[i] = {b.X + static_cast<cInt>(std::llround(out * tx / lt)), b.Y + static_cast<cInt>(std::llround(out * ty / lt))};
     }
-    if (!squares.empty()) {
-      ClipperLib::Clipper clipper;
-      clipper.AddPaths(grown, ClipperLib::ptSubject, true);
-      clipper.AddPaths(squares, ClipperLib::ptClip, true);
-      clipper.Execute(ClipperLib::ctUnion, grown, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
-    }
+    ClipperLib::ClipperOffset offset(kMiterLimit);
+    // A sliver thinned to its two ends is grown as the line between them.
+    offset.AddPath(tipped, ClipperLib::jtMiter, tipped.size() < 3 ? ClipperLib::etOpenSquare : ClipperLib::etClosedPolygon);
+    Paths grown;
+    offset.Execute(grown, grow);
     Path all;
     for (const Path& p : grown) all.insert(all.end(), p.begin(), p.end());
     if (!all.empty()) room = nest::OneLoop(all);
