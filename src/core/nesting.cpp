@@ -75,12 +75,13 @@ Shape MakeShape(const Path& outline, double halfGapUnits) {
   double grow = halfGapUnits + std::ceil(deviation);
   Path room = thinned;
   if (grow > 0) {
-    // Clipper joins the edges of a corner whose sine times the offset is under a unit as if
-    // it ran straight on, which leaves such a sharp tip without its margin beyond it. Each
-    // tip that sharp (twice over, to be safe) is moved out by the margin first: the edges'
-    // margins then cover all round the tip where it was.
-    Path tipped = thinned;
-    for (std::size_t i = 0; thinned.size() >= 3 && i < thinned.size(); ++i) {
+    // Clipper joins the edges of a corner whose sine times the offset is under a unit or
+    // so as if the outline ran straight on or turned in, and the margin beyond such a sharp
+    // tip goes missing. Each tip that sharp (twice over, to be safe) is squared off first,
+    // a margin beyond it and a margin to each side: square corners Clipper grows as it
+    // should, and the part lies inside.
+    Path tipped;
+    for (std::size_t i = 0; i < thinned.size(); ++i) {
       const IntPoint& a = thinned[(i + thinned.size() - 1) % thinned.size()];
       const IntPoint& b = thinned[i];
       const IntPoint& c = thinned[(i + 1) % thinned.size()];
@@ -88,11 +89,21 @@ Shape MakeShape(const Path& outline, double halfGapUnits) {
       const double cx = static_cast<double>(c.X - b.X), cy = static_cast<double>(c.Y - b.Y);
       const double la = std::hypot(ax, ay), lc = std::hypot(cx, cy);
       const double sine = std::fabs(ax * cy - ay * cx) / (la * lc);
-      if (nest::Turn(a, b, c) <= 0 || ax * cx + ay * cy <= 0 || sine * grow >= 2) continue;
-      // Away from the tip's two edges.
-      const double tx = -(ax / la + cx / lc), ty = -(ay / la + cy / lc), lt = std::hypot(tx, ty);
+      if (thinned.size() < 3 || nest::Turn(a, b, c) <= 0 || ax * cx + ay * cy <= 0 || sine * grow >= 2) {
+        tipped.push_back(b);
+        continue;
+      }
+      // Away from the tip's two edges, and across towards the one that comes in.
+      const double lt = std::hypot(ax / la + cx / lc, ay / la + cy / lc);
+      const double tx = -(ax / la + cx / lc) / lt, ty = -(ay / la + cy / lc) / lt;
+      const double side = ax * -ty + ay * tx > 0 ? 1 : -1;
       const double out = std::ceil(grow) + 1;
-      tipped[i] = {b.X + static_cast<cInt>(std::llround(out * tx / lt)), b.Y + static_cast<cInt>(std::llround(out * ty / lt))};
+      auto at = [&](double across) {
+        return IntPoint{b.X + static_cast<cInt>(std::llround(out * tx - side * across * ty)),
+                        b.Y + static_cast<cInt>(std::llround(out * ty + side * across * tx))};
+      };
+      tipped.push_back(at(out));
+      tipped.push_back(at(-out));
     }
     ClipperLib::ClipperOffset offset(kMiterLimit);
     // A sliver thinned to its two ends is grown as the line between them.

@@ -167,6 +167,13 @@ TEST(Nesting, SpikesAndSharpTipsKeepTheirMargin) {
   const Case cases[] = {
       {{{{0, 0}, {60, 0}, {10, 0}, {10, 10}, {0, 10}}, Rectangle(10, 10)}, {100, 16}, 2},
       {{{{-25.6, -0.1}, {-0.1, 0.7}, {0.4, 0}, {-4.1, -25.6}}, {{0.1, 204.7}, {-22.1, 25.5}, {-25.6, 0}}}, {849, 511}, 0.05},
+      // A needle 0.1 wide with a spike 102 long (the hull's tip is 0.06 degrees), a speck,
+      // and a sliver whose blunt end comes to lie under the needle's tip.
+      {{{{0, 0}, {0, -25.6}, {-0.1, -0.1}, {-0.1, -25.3}, {-0.1, -0.1}, {-0.1, 102.3}, {-0.1, -0.1}},
+        {{-0.1, -0.1}, {-0.1, -0.1}, {-0.1, 0.1}},
+        {{-0.1, -128}, {3.5, 0}, {0, 0}}},
+       {2001, 511},
+       0.55},
   };
   for (const Case& c : cases) ExpectValidLayout(c.parts, core::NestParts(c.parts, c.sheet, c.gap), c.sheet, c.gap);
 }
