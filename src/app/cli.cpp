@@ -69,6 +69,7 @@ const Entry kCommands[] = {
     {"render", cli::Render},
     {"print", cli::Print},
     {"cut", cli::Cut},
+    {"kit", cli::Kit},
     {"resave", cli::Resave},
     {"thickness-camber", cli::ThicknessCamber},
     {"incline", cli::Incline},

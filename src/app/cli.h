@@ -30,6 +30,8 @@ int Render(const Options& options, core::RibDocument& s);
 // Exit codes of print: 0 done, 1 failed, 2 refused ("refused: KEY"), 64 usage.
 int Print(const Options& options, core::RibDocument& s);
 int Cut(const Options& options, core::RibDocument& s);
+// The ribs of a panel nested on sheets: exit 0 written, 1 an error, 2 refused, 64 usage.
+int Kit(const Options& options, core::RibDocument& s);
 
 // Prints the synopsis of `command` from its help text on standard error and returns
 // kUsageError.

@@ -28,9 +28,16 @@ constexpr double kSliverShare = 0.01;
 // How far beyond its end a sheeting line is carried so that a cut can trim it exactly.
 constexpr int kExtensionStations = 3;
 
-IntPoint ToInt(PointMm p) {
-  return {static_cast<cInt>(std::llround(p.x * kUnitsPerMm)), static_cast<cInt>(std::llround(p.y * kUnitsPerMm))};
+// Far beyond any rib, and well within what Clipper takes: a spar or hole typed at an absurd
+// position lies out there and cuts nothing.
+constexpr double kFarthestMm = 1e12;
+
+cInt ToUnits(double mm) {
+  if (!std::isfinite(mm)) mm = mm > 0 ? kFarthestMm : mm < 0 ? -kFarthestMm : 0;
+  return static_cast<cInt>(std::llround(std::clamp(mm, -kFarthestMm, kFarthestMm) * kUnitsPerMm));
 }
+
+IntPoint ToInt(PointMm p) { return {ToUnits(p.x), ToUnits(p.y)}; }
 PointMm ToMm(const IntPoint& p) { return {static_cast<double>(p.X) / kUnitsPerMm, static_cast<double>(p.Y) / kUnitsPerMm}; }
 
 Path ToPath(const std::vector<PointMm>& points) {

@@ -30,6 +30,7 @@ struct CutMark {
   std::string text;
   PointMm baseline;             // a text's left end of its base line
   double heightMm = 0;          // a text's capital height
+  double angleDegrees = 0;      // a text's turn about its base line's left end
 };
 
 struct CutOptions {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "output/cutformats.h"
 #include "platform/fileio.h"
 
 namespace output {
@@ -20,10 +21,13 @@ using core::PointMm;
 constexpr int kCutColour = 1;   // red
 constexpr int kMarkColour = 5;  // blue
 constexpr int kJigColour = 3;   // green
-constexpr double kMarginMm = 5;
+constexpr int kSheetColour = 8; // grey
+constexpr double kMarginMm = kCutMarginMm;
+
+}  // namespace
 
 // Micrometres are the finest the parts are made in; more decimals would be noise.
-std::string Number(double v) {
+std::string CutNumber(double v) {
   if (!std::isfinite(v)) v = 0;
   char buffer[64];
   auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 3);
@@ -34,6 +38,17 @@ std::string Number(double v) {
   if (text == "-0.0") text = "0.0";
   return text;
 }
+
+core::BoundsMm CutFileBounds(const CutLayout& layout, const SheetFrame* sheet) {
+  if (sheet) return {0, sheet->lengthMm, 0, sheet->widthMm, false};
+  core::BoundsMm b = core::BoundsOf(layout);
+  if (b.empty) b = {0, 1, 0, 1, false};
+  return b;
+}
+
+namespace {
+
+std::string Number(double v) { return CutNumber(v); }
 
 // Non-ASCII characters as DXF's \U+XXXX escapes, which every reader decodes whatever the
 // drawing's code page.
@@ -60,21 +75,19 @@ std::string DxfText(const std::string& utf8) {
   return out;
 }
 
-core::BoundsMm FramedBounds(const CutLayout& layout) {
-  core::BoundsMm b = core::BoundsOf(layout);
-  if (b.empty) b = {0, 1, 0, 1, false};
-  return b;
-}
-
 class Dxf {
  public:
-  explicit Dxf(bool r2000) : r2000_(r2000) {}
+  Dxf(bool r2000, const SheetFrame* sheet) : r2000_(r2000), sheet_(sheet) {}
 
   std::string Write(const CutLayout& layout) {
-    core::BoundsMm b = FramedBounds(layout);
+    core::BoundsMm b = CutFileBounds(layout, sheet_);
     // The entities come first so that the header knows the next free handle.
-    Dxf entities(r2000_);
+    Dxf entities(r2000_, sheet_);
     entities.next_ = kFirstEntityHandle;
+    if (sheet_) {
+      const double l = sheet_->lengthMm, w = sheet_->widthMm;
+      entities.Polyline({{0, 0}, {l, 0}, {l, w}, {0, w}}, kSheetLayer, true);
+    }
     for (const CutPiece& p : layout.rib) entities.Piece(p, kCutLayer);
     for (const CutPiece& p : layout.jig) entities.Piece(p, kJigLayer);
     for (const CutMark& m : layout.marks) entities.Mark(m);
@@ -104,11 +117,12 @@ class Dxf {
     kLayerTable, kLayer0, kLayerCut, kLayerMark, kLayerJig, kStyleTable, kStyleStandard,
     kViewTable, kUcsTable, kAppidTable, kAppidAcad, kDimstyleTable, kDimstyleStandard,
     kBlockRecordTable, kModelSpaceRecord, kPaperSpaceRecord, kModelSpaceBlock, kModelSpaceEnd,
-    kPaperSpaceBlock, kPaperSpaceEnd, kRootDictionary, kGroupDictionary,
+    kPaperSpaceBlock, kPaperSpaceEnd, kRootDictionary, kGroupDictionary, kLayerSheet,
     kFirstEntityHandle = 0x100
   };
 
   bool r2000_;
+  const SheetFrame* sheet_;
   std::string text_;
   unsigned next_ = kFirstEntityHandle;
 
@@ -261,11 +275,12 @@ class Dxf {
     }
     TableEnd();
 
-    TableStart("LAYER", kLayerTable, 4);
+    TableStart("LAYER", kLayerTable, sheet_ ? 5 : 4);
     Layer(kLayer0, "0", 7);
     Layer(kLayerCut, kCutLayer, kCutColour);
     Layer(kLayerMark, kMarkLayer, kMarkColour);
     Layer(kLayerJig, kJigLayer, kJigColour);
+    if (sheet_) Layer(kLayerSheet, kSheetLayer, kSheetColour);
     TableEnd();
 
     TableStart("STYLE", kStyleTable, 1);
@@ -408,97 +423,18 @@ class Dxf {
     Real(30, 0);
     Real(40, m.heightMm);
     Pair(1, DxfText(m.text));
+    if (m.angleDegrees != 0) Real(50, m.angleDegrees);
     Subclass("AcDbText");
   }
 };
 
-std::string Xml(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out.push_back(static_cast<unsigned char>(c) < 0x20 ? ' ' : c);
-    }
-  }
-  return out;
-}
-
-// SVG's y axis points down: the rib's heights are negated.
-std::string SvgPoint(PointMm p) { return Number(p.x) + " " + Number(-p.y); }
-
-void SvgLoop(std::string& d, const std::vector<PointMm>& loop) {
-  if (loop.size() < 2) return;
-  d += "M " + SvgPoint(loop.front());
-  for (std::size_t i = 1; i < loop.size(); ++i) d += " L " + SvgPoint(loop[i]);
-  d += " Z ";
-}
-
-void SvgCircle(std::string& d, const CutCircle& c) {
-  // Two half arcs make the whole circle, exactly.
-  const std::string r = Number(c.radiusMm);
-  d += "M " + SvgPoint({c.centre.x + c.radiusMm, c.centre.y});
-  d += " A " + r + " " + r + " 0 1 0 " + SvgPoint({c.centre.x - c.radiusMm, c.centre.y});
-  d += " A " + r + " " + r + " 0 1 0 " + SvgPoint({c.centre.x + c.radiusMm, c.centre.y}) + " Z ";
-}
-
-std::string Svg(const CutLayout& layout) {
-  core::BoundsMm b = FramedBounds(layout);
-  const double left = b.left - kMarginMm, top = -(b.top + kMarginMm);
-  const double width = b.right - b.left + 2 * kMarginMm, height = b.top - b.bottom + 2 * kMarginMm;
-  std::string s;
-  s += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n";
-  s += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + Number(width) + "mm\" height=\"" +
-       Number(height) + "mm\" viewBox=\"" + Number(left) + " " + Number(top) + " " + Number(width) + " " +
-       Number(height) + "\">\n";
-  // Hairlines: the thinnest stroke laser software takes for a cut or a score line.
-  auto pieces = [&s](const std::vector<CutPiece>& list, const char* layer, const char* colour) {
-    if (list.empty()) return;
-    s += std::string("  <g id=\"") + layer + "\">\n";
-    for (const CutPiece& p : list) {
-      std::string d;
-      SvgLoop(d, p.outer);
-      for (const auto& hole : p.holes) SvgLoop(d, hole);
-      for (const CutCircle& c : p.circles) SvgCircle(d, c);
-      if (!d.empty()) d.pop_back();
-      s += "    <path fill=\"none\" fill-rule=\"evenodd\" stroke=\"" + std::string(colour) +
-           "\" stroke-width=\"0.01\" d=\"" + d + "\"/>\n";
-    }
-    s += "  </g>\n";
-  };
-  pieces(layout.rib, kCutLayer, "#ff0000");
-  pieces(layout.jig, kJigLayer, "#00a000");
-  if (!layout.marks.empty()) {
-    s += std::string("  <g id=\"") + kMarkLayer + "\">\n";
-    for (const CutMark& m : layout.marks) {
-      if (m.text.empty()) {
-        if (m.points.size() < 2) continue;
-        std::string d = "M " + SvgPoint(m.points.front());
-        for (std::size_t i = 1; i < m.points.size(); ++i) d += " L " + SvgPoint(m.points[i]);
-        s += "    <path fill=\"none\" stroke=\"#0000ff\" stroke-width=\"0.01\" d=\"" + d + "\"/>\n";
-      } else {
-        // The font's size is its em; the mark holds the capitals' height.
-        constexpr double kCapitalsPerEm = 0.716;
-        s += "    <text x=\"" + Number(m.baseline.x) + "\" y=\"" + Number(-m.baseline.y) +
-             "\" font-family=\"Arial, sans-serif\" font-size=\"" + Number(m.heightMm / kCapitalsPerEm) +
-             "\" fill=\"#0000ff\">" + Xml(m.text) + "</text>\n";
-      }
-    }
-    s += "  </g>\n";
-  }
-  s += "</svg>\n";
-  return s;
-}
-
 }  // namespace
 
-std::string CutFileText(const CutLayout& layout, CutFormat format) {
+std::string CutFileText(const CutLayout& layout, CutFormat format, const SheetFrame* sheet) {
   switch (format) {
-    case CutFormat::DxfR12: return Dxf(false).Write(layout);
-    case CutFormat::DxfR2000: return Dxf(true).Write(layout);
-    case CutFormat::Svg: return Svg(layout);
+    case CutFormat::DxfR12: return Dxf(false, sheet).Write(layout);
+    case CutFormat::DxfR2000: return Dxf(true, sheet).Write(layout);
+    case CutFormat::Svg: return CutSvgText(layout, sheet);
   }
   return {};
 }

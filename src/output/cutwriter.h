@@ -1,7 +1,7 @@
 #pragma once
 // The cut parts as files a laser cutter's or a router's software reads: DXF R12 (closed
 // POLYLINEs), DXF R2000 (closed LWPOLYLINEs) or SVG (one path per part). Always in
-// millimetres; layers CUT (red), MARK (blue) and JIG (green).
+// millimetres; layers CUT (red), MARK (blue) and JIG (green), and SHEET (grey) on a sheet.
 #include <string>
 
 #include "core/cutpart.h"
@@ -15,8 +15,16 @@ enum class CutFormat { DxfR12, DxfR2000, Svg };
 inline constexpr const char* kCutLayer = "CUT";
 inline constexpr const char* kMarkLayer = "MARK";
 inline constexpr const char* kJigLayer = "JIG";
+inline constexpr const char* kSheetLayer = "SHEET";
 
-std::string CutFileText(const core::CutLayout& layout, CutFormat format);
+// The sheet of material nested parts lie on: its outline goes on the layer SHEET, and the
+// drawing is the sheet, its lower-left corner the origin, x along its length.
+struct SheetFrame {
+  double lengthMm = 0;
+  double widthMm = 0;
+};
+
+std::string CutFileText(const core::CutLayout& layout, CutFormat format, const SheetFrame* sheet = nullptr);
 
 // Writes atomically: an existing file is replaced whole or not at all. On failure `error`
 // says why and nothing is written.

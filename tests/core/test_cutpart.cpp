@@ -200,6 +200,21 @@ TEST_F(CutPart, RoundHolesStayCirclesAndTakeTheirAreaAway) {
   EXPECT_TRUE(cut.rib[0].holes.empty());
 }
 
+TEST_F(CutPart, AnOpeningTypedFarBeyondTheRibCutsNothing) {
+  const double plain = PieceArea(Cut().rib[0]);
+  // 4.5e19 % of the chord: far beyond what the polygon work can hold.
+  AddHole(0, "45555555555555555555%", 6, 0, core::HoleShape::Rectangle);
+  testsupport::SetSpar(s, 0, "-1e300", 5, 5, 0, 1, 0, 0);
+  s.rib.spars.last = 0;
+  for (double kerf : {0.0, 0.2}) {
+    CutLayout cut = Cut(kerf);
+    ASSERT_TRUE(cut.ok);
+    ASSERT_EQ(cut.rib.size(), 1u);
+    EXPECT_TRUE(cut.rib[0].holes.empty());
+    if (kerf == 0) EXPECT_NEAR(PieceArea(cut.rib[0]), plain, 1e-6);
+  }
+}
+
 TEST_F(CutPart, AHoleCrossingTheEdgeOpensItInsteadOfStayingACircle) {
   const double plain = PieceArea(Cut().rib[0]);
   // 30 mm across at 40 %: the rib is 22.8 mm thick there, so the circle sticks out on both
@@ -258,18 +273,33 @@ TEST_F(CutPart, ARectangleInsideTheRibIsAnInnerLoop) {
 
 TEST_F(CutPart, TabsJoinTheRibDownToTheBoard) {
   const double plain = PieceArea(Cut().rib[0]);
-  SetTabs(12, "20", "10");  // 20 long, ending 10 before the trailing edge, board 12 below
-  CutLayout cut = Cut();
-  ASSERT_EQ(cut.rib.size(), 1u) << "rib and tab are one piece";
-  ExpectSimpleLoop(cut.rib[0].outer);
-  core::BoundsMm b = core::BoundsOf(cut);
-  EXPECT_NEAR(b.bottom, -12, 1e-3);
-  EXPECT_TRUE(HasCorner(cut.rib[0].outer, {170, -12}));
-  EXPECT_TRUE(HasCorner(cut.rib[0].outer, {190, -12}));
+  // A tab must overlap the rib, not meet it along its edge: a seam left between the two
+  // is a row of slits the laser would cut. Far back the lower contour is nearly straight;
+  // under a sheeted rib 30 to 50 mm from the nose it still curves.
+  struct Case {
+    float sheeting;
+    const char* rear;
+    double front, back;  // where the tab meets the board, 20 long
+  };
+  for (const Case& c : {Case{0, "10", 170, 190}, Case{1.5, "75%", 30, 50}}) {
+    SCOPED_TRACE(c.rear);
+    s.rib.sheeting.mm = c.sheeting;
+    SetTabs(12, "20", c.rear);
+    CutLayout cut = Cut();
+    ASSERT_EQ(cut.rib.size(), 1u) << "rib and tab are one piece";
+    EXPECT_TRUE(cut.rib[0].holes.empty());
+    ExpectSimpleLoop(cut.rib[0].outer);
+    EXPECT_NEAR(core::BoundsOf(cut).bottom, -12, 1e-3);
+    EXPECT_TRUE(HasCorner(cut.rib[0].outer, {c.front, -12}));
+    EXPECT_TRUE(HasCorner(cut.rib[0].outer, {c.back, -12}));
+  }
+
   // The tab adds the area between the board and the lower contour: at least 20 x (12 -
   // the contour's depth, under 2 mm that far back).
-  EXPECT_GT(PieceArea(cut.rib[0]) - plain, 20 * 10);
-  EXPECT_LT(PieceArea(cut.rib[0]) - plain, 20 * 12);
+  s.rib.sheeting.mm = 0;
+  SetTabs(12, "20", "10");
+  EXPECT_GT(PieceArea(Cut().rib[0]) - plain, 20 * 10);
+  EXPECT_LT(PieceArea(Cut().rib[0]) - plain, 20 * 12);
 
   // A kerf keeps the tab's board corners square: out and down by half of it.
   CutLayout kerfed = Cut(0.5);

@@ -7,6 +7,8 @@ Every file:  each part a valid polygon (shapely), outer loops with their holes i
 DXF:         ezdxf reads it, its audit finds no error and fixes nothing, every entity on
              the layer CUT is closed (closed POLYLINE or LWPOLYLINE, or a CIRCLE), the
              units are millimetres; LibreCAD prints it (dxf2pdf), where installed.
+A kit's sheet: its outline the one closed rectangle on the layer (group) SHEET, from the
+             origin, and every part inside it.
 SVG:         width and height in mm matching the viewBox, one path per part with
              fill-rule="evenodd", no fill, every subpath closed.
 Inkscape, where installed, renders the SVGs and imports the R2000 DXFs (its own DXF
@@ -113,11 +115,15 @@ def check_dxf(path, render):
     if len(handles) != len(set(handles)):
         fail(path, "repeated handles")
     loops, circles = [], []
-    jig_loops = []
+    jig_loops, sheets = [], []
     for e in doc.modelspace():
         layer = e.dxf.layer
         kind = e.dxftype()
-        if layer in ("CUT", "JIG"):
+        if layer == "SHEET" and kind == "LWPOLYLINE" and e.closed:
+            sheets.append([(p[0], p[1]) for p in e.get_points("xy")])
+        elif layer == "SHEET" and kind == "POLYLINE" and e.is_closed:
+            sheets.append([(v.dxf.location.x, v.dxf.location.y) for v in e.vertices])
+        elif layer in ("CUT", "JIG"):
             target = loops if layer == "CUT" else jig_loops
             if kind == "LWPOLYLINE":
                 if not e.closed:
@@ -136,6 +142,7 @@ def check_dxf(path, render):
     box = check_parts(path, loops, circles)
     if jig_loops:
         check_parts(path + " (jig)", jig_loops, [])
+    check_sheet(path, sheets, loops + jig_loops)
     librecad(path, render)
     if version == "AC1015" and box:
         inkscape_dxf(path, box, render)
@@ -174,6 +181,21 @@ def svg_loops(path, d):
     return loops, circles
 
 
+def check_sheet(path, sheets, parts):
+    """No frame, or one rectangle from the origin that holds every part."""
+    if not sheets:
+        return
+    xs = sorted({round(x, 6) for x, _ in sheets[0]})
+    ys = sorted({round(y, 6) for _, y in sheets[0]})
+    if len(sheets) != 1 or len(sheets[0]) != 4 or len(xs) != 2 or len(ys) != 2 or xs[0] != 0 or ys[0] != 0:
+        fail(path, "the sheet is not one rectangle from the origin")
+        return
+    for loop in parts:
+        if any(x < 0 or y < 0 or x > xs[1] or y > ys[1] for x, y in loop):
+            fail(path, "a part beyond the sheet")
+            return
+
+
 def check_svg(path, render):
     ns = {"s": SVG_NS}
     root = ET.parse(path).getroot()
@@ -188,8 +210,14 @@ def check_svg(path, render):
     for group in root.findall("s:g", ns):
         layer = group.get("id")
         paths = group.findall("s:path", ns)
-        if layer not in ("CUT", "JIG", "MARK"):
+        if layer not in ("CUT", "JIG", "MARK", "SHEET"):
             fail(path, f"a group {layer}")
+        if layer == "SHEET":
+            frames = [l for p in paths for l in svg_loops(path, p.get("d", ""))[0]]
+            parts = [l for g in root.findall("s:g", ns) if g.get("id") in ("CUT", "JIG")
+                     for p in g.findall("s:path", ns) for l in svg_loops(path, p.get("d", ""))[0]]
+            check_sheet(path, frames, parts)
+            continue
         if layer == "MARK":
             continue
         loops_all, circles_all = [], []

@@ -1,0 +1,99 @@
+#pragma once
+// The whole panel as a cutting kit: every rib built from a template rib with its own
+// airfoil and chord, cut as Export for cutting cuts it, named, nested on sheets of
+// material, and written as one cut file per sheet, a printed check and a list of parts.
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "commands/cutexport.h"
+#include "core/cutpart.h"
+#include "core/nesting.h"
+#include "core/ribdocument.h"
+#include "platform/errorreport.h"
+#include "platform/pageoutput.h"
+
+namespace commands {
+
+// A rib of the kit: its airfoil file, its chord, and the name engraved on it.
+struct KitRib {
+  std::string path;
+  std::string name;
+  double chordMm = 0;
+};
+
+// What went wrong, as the batch program's `refused: KEY`, and the user's text.
+struct KitRefusal {
+  std::string key;
+  std::string message;
+};
+
+// The ribs of the inputs: a series summary (the one input, ".txt") names its rib files,
+// beside it, with their chords; a rib file's chord is the number after the last ":" of
+// its title line (as a series writes it, " in" after it for inches), else `chordMm`.
+struct KitRibList {
+  std::vector<KitRib> ribs;
+  std::optional<KitRefusal> refusal;
+};
+KitRibList KitRibsOf(const std::vector<std::string>& inputs, double chordMm);
+
+// "R07" from a series' "clarky&sd7037R07.dat" or "...R07in.dat" (the letter and digits
+// that end the name); otherwise the file's name without its extension.
+std::string KitNameOf(const std::string& path);
+// The chord a series' title line carries, in millimetres.
+std::optional<double> ChordOfTitle(const std::string& title);
+
+struct KitSettings {
+  core::SheetSize sheet;
+  double gapMm = 2;
+  CutSettings cut;  // format, kerf, the rib's own marks
+};
+
+// The engraved name's largest capital height.
+inline constexpr double kKitNameHeightMm = 4;
+
+struct KitPart {
+  std::string name;
+  std::string source;  // the rib's file name
+  double chordMm = 0;
+  core::CutLayout layout;  // upright, where the rib's construction puts it
+  int nameMark = -1;       // the engraved name among layout.marks, kept upright when turned
+  core::PointMm nameCentre;
+  double nameWidthMm = 0;
+  core::NestPlacement placement;
+};
+
+struct KitPlan {
+  std::vector<KitPart> parts;
+  int sheets = 0;
+  double partsAreaMm2 = 0;
+  double usedPercent = 0;  // the parts' area over the sheets'
+  std::optional<KitRefusal> refusal;
+};
+
+// Each rib: the template's set-up with the rib's airfoil and chord, as the rib windows
+// would show it, cut upright with the settings' kerf; then all nested. Refusals:
+// an airfoil file the reader refuses (its status name), "edges-longer-than-chord",
+// "no-part", "no-rib", "sheet", "too-large-part".
+KitPlan PlanKit(const core::RibDocument& templateRib, const std::vector<KitRib>& ribs, const KitSettings& settings);
+
+// Each sheet's parts where they lie on it.
+std::vector<core::CutLayout> KitSheets(const KitPlan& plan);
+
+// A PDF written at `path` through a page output of the caller's (Qt paints it).
+using KitPdfOutput = std::function<std::unique_ptr<platform::PageOutput>(const std::string& path)>;
+
+struct KitWriteResult {
+  bool ok = false;
+  std::vector<std::string> paths;  // written, in order
+  platform::ErrorInfo error;
+};
+// DIR/sheet-01.dxf (or .svg) and on, DIR/kit.txt and, with a page output, DIR/kit.pdf:
+// all of them or, on any failure, none (each goes to a hidden name first and takes its
+// own once all are on disk).
+KitWriteResult WriteKit(const KitPlan& plan, const KitSettings& settings, const std::string& folder,
+                        const KitPdfOutput& pdf = {});
+
+}  // namespace commands

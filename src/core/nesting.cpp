@@ -1,0 +1,346 @@
+#include "core/nesting.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <numeric>
+#include <tuple>
+
+#include "core/nestshapes.h"
+
+// Placing works on no-fit polygons: the no-fit polygon of a moving part around a placed
+// one is every offset at which the two would overlap, the Minkowski sum Q ⊕ (−P). Clipper's
+// own sum adds every edge to every edge, far too slow for outlines of fifty corners and
+// more, so the parts are cut into convex pieces, whose sums take one pass each, and the
+// sums joined. Every point of the inner-fit rectangle (the offsets that keep the part on the
+// sheet) outside all no-fit polygons is a place; the first in order of x, then y, lies on a
+// corner of that arrangement, so the corners are the only candidates tried.
+//
+// Debian's libnest2d was tried first: its no-fit-polygon placer throws "Error while merging
+// geometries!" on five plain rectangles, its bottom-left placer put them on top of one
+// another, and it needs Boost's headers besides; this is shorter than working round it.
+namespace core {
+namespace {
+
+using nest::Box;
+using nest::cInt;
+using nest::IntPoint;
+using nest::Path;
+using nest::Paths;
+
+// Whole micrometres, as the cut parts are made.
+constexpr double kUnitsPerMm = 1000.0;
+// Outlines are thinned to within this before their no-fit polygons are made; whatever is
+// dropped is added to the part's margin, so nothing comes closer than the gap.
+constexpr double kThinningMm = 0.05;
+// A sharp corner's margin is squared off beyond this many times its width.
+constexpr double kMiterLimit = 2.0;
+
+// Far beyond any sheet, yet safe from overflow in the products below.
+constexpr double kFarthestMm = 1e9;
+
+cInt ToUnits(double mm) { return static_cast<cInt>(std::llround(std::clamp(mm, -kFarthestMm, kFarthestMm) * kUnitsPerMm)); }
+
+// Thinning is coarsened until no more than this many corners are left, which bounds the
+// time the convex pieces take.
+constexpr std::size_t kMostCorners = 160;
+
+Path Turned(const Path& path) {
+  Path turned;
+  turned.reserve(path.size());
+  for (const IntPoint& p : path) turned.push_back({-p.X, -p.Y});
+  return turned;
+}
+
+// A part in one of its two orientations.
+struct Shape {
+  Box box;                  // of the outline as given
+  std::vector<Path> room;   // the outline grown by half the gap, in convex pieces: no two
+                            // parts' rooms may overlap
+  double area = 0;
+};
+
+Shape MakeShape(const Path& outline, double halfGapUnits) {
+  Shape s;
+  s.box = nest::BoxOf(outline);
+  Path loop = nest::OneLoop(outline);
+  s.area = ClipperLib::Area(loop);
+  double deviation = 0;
+  Path thinned;
+  for (double tolerance = kThinningMm * kUnitsPerMm;; tolerance *= 2) {
+    thinned = nest::Thinned(loop, tolerance, deviation);
+    if (thinned.size() <= kMostCorners) break;
+  }
+  double grow = halfGapUnits + std::ceil(deviation);
+  Path room = thinned;
+  if (grow > 0) {
+    // Clipper joins the edges of a corner whose sine times the offset is under a unit or
+    // so as if the outline ran straight on or turned in, and the margin beyond such a sharp
+    // tip goes missing. Each tip that sharp (twice over, to be safe) is squared off first,
+    // a margin beyond it and a margin to each side: square corners Clipper grows as it
+    // should, and the part lies inside.
+    Path tipped;
+    for (std::size_t i = 0; i < thinned.size(); ++i) {
+      const IntPoint& a = thinned[(i + thinned.size() - 1) % thinned.size()];
+      const IntPoint& b = thinned[i];
+      const IntPoint& c = thinned[(i + 1) % thinned.size()];
+      const double ax = static_cast<double>(a.X - b.X), ay = static_cast<double>(a.Y - b.Y);
+      const double cx = static_cast<double>(c.X - b.X), cy = static_cast<double>(c.Y - b.Y);
+      const double la = std::hypot(ax, ay), lc = std::hypot(cx, cy);
+      const double sine = std::fabs(ax * cy - ay * cx) / (la * lc);
+      if (thinned.size() < 3 || nest::Turn(a, b, c) <= 0 || ax * cx + ay * cy <= 0 || sine * grow >= 2) {
+        tipped.push_back(b);
+        continue;
+      }
+      // Away from the tip's two edges, and across towards the one that comes in.
+      const double lt = std::hypot(ax / la + cx / lc, ay / la + cy / lc);
+      const double tx = -(ax / la + cx / lc) / lt, ty = -(ay / la + cy / lc) / lt;
+      const double side = ax * -ty + ay * tx > 0 ? 1 : -1;
+      const double out = std::ceil(grow) + 1;
+      auto at = [&](double across) {
+        return IntPoint{b.X + static_cast<cInt>(std::llround(out * tx - side * across * ty)),
+                        b.Y + static_cast<cInt>(std::llround(out * ty + side * across * tx))};
+      };
+      tipped.push_back(at(out));
+      tipped.push_back(at(-out));
+    }
+    ClipperLib::ClipperOffset offset(kMiterLimit);
+    // A sliver thinned to its two ends is grown as the line between them.
+    offset.AddPath(tipped, ClipperLib::jtMiter, tipped.size() < 3 ? ClipperLib::etOpenSquare : ClipperLib::etClosedPolygon);
+    Paths grown;
+    offset.Execute(grown, grow);
+    Path all;
+    for (const Path& p : grown) all.insert(all.end(), p.begin(), p.end());
+    if (!all.empty()) room = nest::OneLoop(all);
+  }
+  s.room = nest::ConvexPieces(room);
+  return s;
+}
+
+Shape TurnedShape(const Shape& s) {
+  Shape t;
+  t.box = {-s.box.right, -s.box.top, -s.box.left, -s.box.bottom};
+  for (const Path& piece : s.room) t.room.push_back(Turned(piece));
+  t.area = s.area;
+  return t;
+}
+
+struct Edge {
+  IntPoint a, b;
+  Box box;
+};
+
+struct Obstacle {
+  Path loop;
+  Box box;
+};
+
+// Where two edges cross, with the whole-unit points around it (one of them may lie just
+// outside both no-fit polygons where the exact point cannot be written).
+void Crossings(const Edge& e, const Edge& f, std::vector<IntPoint>& out) {
+  if (!e.box.Meets(f.box)) return;
+  __int128 d1 = nest::Turn(f.a, f.b, e.a), d2 = nest::Turn(f.a, f.b, e.b);
+  __int128 d3 = nest::Turn(e.a, e.b, f.a), d4 = nest::Turn(e.a, e.b, f.b);
+  if ((d1 > 0 && d2 > 0) || (d1 < 0 && d2 < 0) || (d3 > 0 && d4 > 0) || (d3 < 0 && d4 < 0)) return;
+  if (d1 == d2) return;  // parallel: their ends are candidates already
+  double t = static_cast<double>(d1) / static_cast<double>(d1 - d2);
+  double x = static_cast<double>(e.a.X) + t * static_cast<double>(e.b.X - e.a.X);
+  double y = static_cast<double>(e.a.Y) + t * static_cast<double>(e.b.Y - e.a.Y);
+  for (double cx : {std::floor(x), std::ceil(x)})
+    for (double cy : {std::floor(y), std::ceil(y)}) out.push_back({static_cast<cInt>(cx), static_cast<cInt>(cy)});
+}
+
+class Nester {
+ public:
+  Nester(const std::vector<std::vector<PointMm>>& outlines, SheetSize sheet, double gapMm) {
+    const double half = gapMm / 2 * kUnitsPerMm;
+    for (const auto& outline : outlines) {
+      Path path;
+      for (const PointMm& p : outline)
+        if (std::isfinite(p.x) && std::isfinite(p.y)) path.push_back({ToUnits(p.x), ToUnits(p.y)});
+      if (path.empty()) path.push_back({0, 0});
+      Shape upright = MakeShape(path, half);
+      parts_.push_back({upright, TurnedShape(upright)});
+    }
+    gapLow_ = static_cast<cInt>(std::ceil(gapMm * kUnitsPerMm - 1e-6));
+    lengthHigh_ = static_cast<cInt>(std::floor((sheet.lengthMm - gapMm) * kUnitsPerMm + 1e-6));
+    widthHigh_ = static_cast<cInt>(std::floor((sheet.widthMm - gapMm) * kUnitsPerMm + 1e-6));
+  }
+
+  // The offsets that keep the part's outline on the sheet, the gap from its edges.
+  Box InnerFit(int part, int way) const {
+    const Box& b = parts_[static_cast<std::size_t>(part)][way].box;
+    return {gapLow_ - b.left, gapLow_ - b.bottom, lengthHigh_ - b.right, widthHigh_ - b.top};
+  }
+  bool Fits(int part) const {
+    Box f = InnerFit(part, 0);
+    return f.left <= f.right && f.bottom <= f.top;
+  }
+  double Area(int part) const { return parts_[static_cast<std::size_t>(part)][0].area; }
+
+  NestLayout Run(const std::vector<int>& order) {
+    NestLayout layout;
+    layout.placements.resize(parts_.size());
+    for (int part : order) {
+      NestPlacement& placement = layout.placements[static_cast<std::size_t>(part)];
+      for (std::size_t s = 0; s <= sheets_.size(); ++s) {
+        if (s == sheets_.size()) sheets_.emplace_back();
+        Sheet& sheet = sheets_[s];
+        if (!sheet.placed.empty() && sheet.area + Area(part) > Usable()) continue;
+        IntPoint best;
+        int bestWay = -1;
+        for (int way = 0; way < 2; ++way) {
+          IntPoint at;
+          if (!Place(sheet, part, way, at)) continue;
+          if (bestWay < 0 || Better(part, way, at, bestWay, best)) {
+            best = at;
+            bestWay = way;
+          }
+        }
+        if (bestWay < 0) continue;
+        sheet.placed.push_back({part, bestWay, best});
+        sheet.area += Area(part);
+        placement = {static_cast<int>(s), bestWay == 1,
+                     {static_cast<double>(best.X) / kUnitsPerMm, static_cast<double>(best.Y) / kUnitsPerMm}};
+        break;
+      }
+    }
+    layout.sheets = static_cast<int>(sheets_.size());
+    return layout;
+  }
+
+ private:
+  struct Placed {
+    int part, way;
+    IntPoint at;
+  };
+  struct Sheet {
+    std::vector<Placed> placed;
+    double area = 0;
+  };
+
+  std::vector<std::array<Shape, 2>> parts_;
+  std::vector<Sheet> sheets_;
+  std::map<std::tuple<int, int, int, int>, std::vector<Path>> noFit_;
+  cInt gapLow_ = 0, lengthHigh_ = 0, widthHigh_ = 0;
+
+  double Usable() const {
+    return static_cast<double>(lengthHigh_ - gapLow_) * static_cast<double>(widthHigh_ - gapLow_);
+  }
+
+  // Further along the sheet first, then higher: the part's far end, then its top.
+  bool Better(int part, int way, const IntPoint& at, int otherWay, const IntPoint& other) const {
+    const Box& a = parts_[static_cast<std::size_t>(part)][way].box;
+    const Box& b = parts_[static_cast<std::size_t>(part)][otherWay].box;
+    return std::make_pair(at.X + a.right, at.Y + a.top) < std::make_pair(other.X + b.right, other.Y + b.top);
+  }
+
+  // The offsets of the moving part, way round, at which it overlaps the fixed one: the
+  // union of the sums of each convex piece of the one with each of the other turned.
+  const std::vector<Path>& NoFit(int fixed, int fixedWay, int moving, int movingWay) {
+    auto key = std::make_tuple(fixed, fixedWay, moving, movingWay);
+    auto found = noFit_.find(key);
+    if (found != noFit_.end()) return found->second;
+    const Shape& q = parts_[static_cast<std::size_t>(fixed)][fixedWay];
+    // The moving part turned is its other way round.
+    const Shape& p = parts_[static_cast<std::size_t>(moving)][1 - movingWay];
+    ClipperLib::Clipper clipper;
+    for (const Path& a : q.room)
+      for (const Path& b : p.room) clipper.AddPath(nest::ConvexSum(a, b), ClipperLib::ptSubject, true);
+    Paths sum;
+    clipper.Execute(ClipperLib::ctUnion, sum, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+    // A pocket left inside is no place for a part that reached it only by overlapping.
+    std::vector<Path> outer;
+    for (Path& loop : sum)
+      if (ClipperLib::Area(loop) > 0) outer.push_back(std::move(loop));
+    return noFit_.emplace(key, std::move(outer)).first->second;
+  }
+
+  bool Place(const Sheet& sheet, int part, int way, IntPoint& at) {
+    const Box fit = InnerFit(part, way);
+    if (fit.left > fit.right || fit.bottom > fit.top) return false;
+    std::vector<Obstacle> obstacles;
+    for (const Placed& p : sheet.placed) {
+      for (const Path& loop : NoFit(p.part, p.way, part, way)) {
+        Obstacle o;
+        o.loop.reserve(loop.size());
+        for (const IntPoint& v : loop) o.loop.push_back({v.X + p.at.X, v.Y + p.at.Y});
+        o.box = nest::BoxOf(o.loop);
+        if (o.box.Meets(fit)) obstacles.push_back(std::move(o));
+      }
+    }
+    std::vector<IntPoint> candidates{{fit.left, fit.bottom}, {fit.left, fit.top}, {fit.right, fit.bottom}, {fit.right, fit.top}};
+    std::vector<std::vector<Edge>> edges(obstacles.size());
+    const Edge sides[4] = {{{fit.left, fit.bottom}, {fit.right, fit.bottom}, {fit.left, fit.bottom, fit.right, fit.bottom}},
+                           {{fit.right, fit.bottom}, {fit.right, fit.top}, {fit.right, fit.bottom, fit.right, fit.top}},
+                           {{fit.left, fit.top}, {fit.right, fit.top}, {fit.left, fit.top, fit.right, fit.top}},
+                           {{fit.left, fit.bottom}, {fit.left, fit.top}, {fit.left, fit.bottom, fit.left, fit.top}}};
+    for (std::size_t i = 0; i < obstacles.size(); ++i) {
+      const Path& loop = obstacles[i].loop;
+      for (std::size_t k = 0; k < loop.size(); ++k) {
+        const IntPoint& a = loop[k];
+        const IntPoint& b = loop[(k + 1) % loop.size()];
+        Edge e{a, b, {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)}};
+        if (!e.box.Meets(fit)) continue;
+        if (fit.Holds(a)) candidates.push_back(a);
+        for (const Edge& side : sides) Crossings(e, side, candidates);
+        edges[i].push_back(e);
+      }
+    }
+    for (std::size_t i = 0; i < edges.size(); ++i)
+      for (std::size_t j = i + 1; j < edges.size(); ++j) {
+        if (!obstacles[i].box.Meets(obstacles[j].box)) continue;
+        for (const Edge& e : edges[i])
+          for (const Edge& f : edges[j]) Crossings(e, f, candidates);
+      }
+    std::sort(candidates.begin(), candidates.end(), [](const IntPoint& a, const IntPoint& b) { return std::tie(a.X, a.Y) < std::tie(b.X, b.Y); });
+    candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+    for (const IntPoint& c : candidates) {
+      if (!fit.Holds(c)) continue;
+      bool free = true;
+      for (const Obstacle& o : obstacles) {
+        if (o.box.Holds(c) && ClipperLib::PointInPolygon(c, o.loop) == 1) {
+          free = false;
+          break;
+        }
+      }
+      if (free) {
+        at = c;
+        return true;
+      }
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+PointMm Placed(const NestPlacement& placement, PointMm p) {
+  if (placement.turned) p = {-p.x, -p.y};
+  return {p.x + placement.offset.x, p.y + placement.offset.y};
+}
+
+NestLayout NestParts(const std::vector<std::vector<PointMm>>& outlines, SheetSize sheet, double gapMm) {
+  NestLayout layout;
+  if (!std::isfinite(sheet.lengthMm) || !std::isfinite(sheet.widthMm) || !std::isfinite(gapMm) || gapMm < 0 ||
+      sheet.lengthMm <= 2 * gapMm || sheet.widthMm <= 2 * gapMm || sheet.lengthMm > 1e6 || sheet.widthMm > 1e6) {
+    layout.problem = NestProblem::Sheet;
+    return layout;
+  }
+  Nester nester(outlines, sheet, gapMm);
+  const int count = static_cast<int>(outlines.size());
+  for (int i = 0; i < count; ++i) {
+    if (!nester.Fits(i)) {
+      layout.problem = NestProblem::TooLargePart;
+      layout.tooLargePart = i;
+      return layout;
+    }
+  }
+  std::vector<int> order(static_cast<std::size_t>(count));
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [&nester](int a, int b) { return nester.Area(a) > nester.Area(b); });
+  return nester.Run(order);
+}
+
+}  // namespace core

@@ -1,0 +1,116 @@
+// The cut parts as SVG: one path per part, hairline strokes coloured by layer, no fill.
+#include <string>
+#include <vector>
+
+#include "output/cutformats.h"
+
+namespace output {
+
+namespace {
+
+using core::CutCircle;
+using core::CutLayout;
+using core::CutMark;
+using core::CutPiece;
+using core::PointMm;
+
+std::string Number(double v) { return CutNumber(v); }
+
+std::string Xml(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out.push_back(static_cast<unsigned char>(c) < 0x20 ? ' ' : c);
+    }
+  }
+  return out;
+}
+
+// SVG's y axis points down: the rib's heights are negated.
+std::string SvgPoint(PointMm p) { return Number(p.x) + " " + Number(-p.y); }
+
+void SvgLoop(std::string& d, const std::vector<PointMm>& loop) {
+  if (loop.size() < 2) return;
+  d += "M " + SvgPoint(loop.front());
+  for (std::size_t i = 1; i < loop.size(); ++i) d += " L " + SvgPoint(loop[i]);
+  d += " Z ";
+}
+
+void SvgCircle(std::string& d, const CutCircle& c) {
+  // Two half arcs make the whole circle, exactly.
+  const std::string r = Number(c.radiusMm);
+  d += "M " + SvgPoint({c.centre.x + c.radiusMm, c.centre.y});
+  d += " A " + r + " " + r + " 0 1 0 " + SvgPoint({c.centre.x - c.radiusMm, c.centre.y});
+  d += " A " + r + " " + r + " 0 1 0 " + SvgPoint({c.centre.x + c.radiusMm, c.centre.y}) + " Z ";
+}
+
+}  // namespace
+
+std::string CutSvgText(const CutLayout& layout, const SheetFrame* sheet) {
+  core::BoundsMm b = CutFileBounds(layout, sheet);
+  // A sheet is the page itself; loose parts get a margin.
+  const double margin = sheet ? 0 : kCutMarginMm;
+  const double left = b.left - margin, top = -(b.top + margin);
+  const double width = b.right - b.left + 2 * margin, height = b.top - b.bottom + 2 * margin;
+  std::string s;
+  s += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n";
+  s += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + Number(width) + "mm\" height=\"" +
+       Number(height) + "mm\" viewBox=\"" + Number(left) + " " + Number(top) + " " + Number(width) + " " +
+       Number(height) + "\">\n";
+  // Hairlines: the thinnest stroke laser software takes for a cut or a score line.
+  auto pieces = [&s](const std::vector<CutPiece>& list, const char* layer, const char* colour) {
+    if (list.empty()) return;
+    s += std::string("  <g id=\"") + layer + "\">\n";
+    for (const CutPiece& p : list) {
+      std::string d;
+      SvgLoop(d, p.outer);
+      for (const auto& hole : p.holes) SvgLoop(d, hole);
+      for (const CutCircle& c : p.circles) SvgCircle(d, c);
+      if (!d.empty()) d.pop_back();
+      s += "    <path fill=\"none\" fill-rule=\"evenodd\" stroke=\"" + std::string(colour) +
+           "\" stroke-width=\"0.01\" d=\"" + d + "\"/>\n";
+    }
+    s += "  </g>\n";
+  };
+  if (sheet) {
+    const double l = sheet->lengthMm, w = sheet->widthMm;
+    std::string d;
+    SvgLoop(d, {{0, 0}, {l, 0}, {l, w}, {0, w}});
+    d.pop_back();
+    s += std::string("  <g id=\"") + kSheetLayer + "\">\n";
+    s += "    <path fill=\"none\" stroke=\"#808080\" stroke-width=\"0.01\" d=\"" + d + "\"/>\n";
+    s += "  </g>\n";
+  }
+  pieces(layout.rib, kCutLayer, "#ff0000");
+  pieces(layout.jig, kJigLayer, "#00a000");
+  if (!layout.marks.empty()) {
+    s += std::string("  <g id=\"") + kMarkLayer + "\">\n";
+    for (const CutMark& m : layout.marks) {
+      if (m.text.empty()) {
+        if (m.points.size() < 2) continue;
+        std::string d = "M " + SvgPoint(m.points.front());
+        for (std::size_t i = 1; i < m.points.size(); ++i) d += " L " + SvgPoint(m.points[i]);
+        s += "    <path fill=\"none\" stroke=\"#0000ff\" stroke-width=\"0.01\" d=\"" + d + "\"/>\n";
+      } else {
+        // The font's size is its em; the mark holds the capitals' height.
+        constexpr double kCapitalsPerEm = 0.716;
+        const std::string x = Number(m.baseline.x), y = Number(-m.baseline.y);
+        // SVG turns clockwise, y being down.
+        const std::string turn =
+            m.angleDegrees != 0 ? "\" transform=\"rotate(" + Number(-m.angleDegrees) + " " + x + " " + y + ")" : "";
+        s += "    <text x=\"" + x + "\" y=\"" + y + "\" font-family=\"Arial, sans-serif\" font-size=\"" +
+             Number(m.heightMm / kCapitalsPerEm) + turn + "\" fill=\"#0000ff\">" + Xml(m.text) + "</text>\n";
+      }
+    }
+    s += "  </g>\n";
+  }
+  s += "</svg>\n";
+  return s;
+}
+
+
+}  // namespace output

@@ -1,0 +1,297 @@
+// The cutting kit of a panel: read back from the files it writes, each part checked against
+// the same rib's cutting export, the sheets' edges and the names.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <set>
+
+#include "commands/cutkit.h"
+#include "commands/ribseries.h"
+#include "files/airfoilfile.h"
+#include "files/seriesfiles.h"
+#include "platform/fileio.h"
+#include "platform/pageoutput.h"
+#include "support/dxfsummary.h"
+#include "support/projectlines.h"
+#include "support/testsupport.h"
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+struct Loop {
+  std::vector<core::PointMm> points;
+  double Area() const {
+    double twice = 0;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      const core::PointMm &a = points[i], &b = points[(i + 1) % points.size()];
+      twice += a.x * b.y - b.x * a.y;
+    }
+    return twice / 2;
+  }
+  bool Holds(core::PointMm p) const {
+    bool in = false;
+    for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
+      const core::PointMm &a = points[i], &b = points[j];
+      if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) in = !in;
+    }
+    return in;
+  }
+};
+
+struct Text {
+  std::string text;
+  core::PointMm at;
+};
+
+// What an R12 file holds, by layer: closed polylines, circles and texts.
+struct Drawing {
+  std::map<std::string, std::vector<Loop>> loops;
+  std::vector<std::pair<core::PointMm, double>> circles;
+  std::vector<Text> texts;
+};
+
+Drawing Read(const std::string& path) {
+  const std::string text = testsupport::ReadFile(path);
+  Drawing d;
+  for (const dxftest::Entity& e : dxftest::Entities(text)) {
+    if (e.type == "CIRCLE") continue;
+    Loop loop;
+    for (const auto& [x, y] : e.vertices) loop.points.push_back({std::stod(x), std::stod(y)});
+    d.loops[e.layer].push_back(loop);
+  }
+  // Circles and texts, from their groups: 8 layer, 10 and 20 the point, 40 radius, 1 text.
+  std::vector<std::string> lines;
+  for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
+    if (lines[i] != "0" || (lines[i + 1] != "TEXT" && lines[i + 1] != "CIRCLE")) continue;
+    const bool isText = lines[i + 1] == "TEXT";
+    core::PointMm at;
+    double radius = 0;
+    std::string value;
+    for (std::size_t k = i + 2; k + 1 < lines.size() && lines[k] != "0"; k += 2) {
+      if (lines[k] == "10") at.x = std::stod(lines[k + 1]);
+      if (lines[k] == "20") at.y = std::stod(lines[k + 1]);
+      if (lines[k] == "40") radius = std::stod(lines[k + 1]);
+      if (lines[k] == "1") value = lines[k + 1];
+    }
+    if (isText) d.texts.push_back({value, at});
+    else d.circles.emplace_back(at, radius);
+  }
+  return d;
+}
+
+// The area a part's outline encloses, less the circles inside it.
+double PartArea(const Loop& outline, const Drawing& d) {
+  double area = outline.Area();
+  for (const auto& [centre, radius] : d.circles)
+    if (outline.Holds(centre)) area -= kPi * radius * radius;
+  return area;
+}
+
+// The pages go to a recording the test keeps.
+class Forwarding : public platform::PageOutput {
+ public:
+  explicit Forwarding(platform::RecordingPageOutput& to) : to_(to) {}
+  bool Begin(const platform::SheetPaper& paper, std::string& error) override { return to_.Begin(paper, error); }
+  platform::DrawTarget& Sheet() override { return to_.Sheet(); }
+  double SheetWidthMm() const override { return to_.SheetWidthMm(); }
+  double SheetHeightMm() const override { return to_.SheetHeightMm(); }
+  bool NewSheet(std::string& error) override { return to_.NewSheet(error); }
+  bool End(std::string& error) override { return to_.End(error); }
+
+ private:
+  platform::RecordingPageOutput& to_;
+};
+
+class CutKit : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Eight ribs from Clark Y at 240 mm to SD7037 at 150 mm.
+    commands::SeriesSetup setup;
+    files::AirfoilData root, tip;
+    ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("clarky.dat"), root).ok());
+    ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("sd7037.dat"), tip).ok());
+    setup.root = commands::OutlineOf(root);
+    setup.tip = commands::OutlineOf(tip);
+    setup.rootName = "clarky";
+    setup.tipName = "sd7037";
+    setup.rootChordText = "240";
+    setup.tipChordText = "150";
+    setup.folder = series.path().string();
+    ASSERT_TRUE(files::WriteSeries(commands::EvenSeriesJob(setup, 6)).ok);
+    for (const auto& entry : std::filesystem::directory_iterator(series.path()))
+      if (entry.path().extension() == ".txt") summary = entry.path().string();
+    // The template: sheeting and a round hole at 40 % of every chord.
+    templateRib.rib.sheeting.mm = 1.5;
+    templateRib.rib.holes[0].positionText = "40%";
+    templateRib.rib.holes[0].size.mm = 6;
+    templateRib.rib.holes[0].centred = 1;
+    templateRib.rib.holes[0].shape = core::HoleShape::Round;
+    templateRib.rib.holes.last = 0;
+    settings.cut.format = output::CutFormat::DxfR12;
+  }
+
+  std::set<std::string> FilesIn(const std::filesystem::path& folder) const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+  }
+
+  testsupport::SelfNamingTexts texts;
+  testsupport::TempDir series, out;
+  std::string summary;
+  core::RibDocument templateRib;
+  commands::KitSettings settings;
+};
+
+TEST_F(CutKit, ASeriesSummaryNamesItsRibsWithTheirChords) {
+  commands::KitRibList list = commands::KitRibsOf({summary}, 0);
+  ASSERT_FALSE(list.refusal);
+  ASSERT_EQ(list.ribs.size(), 8u);
+  for (int i = 0; i < 8; ++i) {
+    const commands::KitRib& rib = list.ribs[static_cast<std::size_t>(i)];
+    EXPECT_EQ(rib.name, "R0" + std::to_string(i + 1));
+    // Equal steps of (240 - 150) / 7; the summary keeps two decimals.
+    EXPECT_NEAR(rib.chordMm, 240 - 90.0 / 7 * i, 0.005);
+    EXPECT_TRUE(std::filesystem::exists(rib.path)) << rib.path;
+  }
+  // The rib files themselves carry the same chords in their titles.
+  std::vector<std::string> files;
+  for (const commands::KitRib& rib : list.ribs) files.push_back(rib.path);
+  commands::KitRibList direct = commands::KitRibsOf(files, 123);
+  ASSERT_EQ(direct.ribs.size(), 8u);
+  for (std::size_t i = 0; i < 8; ++i) EXPECT_NEAR(direct.ribs[i].chordMm, list.ribs[i].chordMm, 0.005);
+  // A plain airfoil file has no chord in its title: the one given stands.
+  EXPECT_EQ(commands::KitRibsOf({testsupport::AirfoilPath("naca2412.dat")}, 123).ribs[0].chordMm, 123);
+}
+
+TEST_F(CutKit, NamesAndChordsFromFileNamesAndTitles) {
+  EXPECT_EQ(commands::KitNameOf("/a/clarky&sd7037R07.dat"), "R07");
+  EXPECT_EQ(commands::KitNameOf("clarky&sd7037R12in.dat"), "R12");
+  EXPECT_EQ(commands::KitNameOf("naca2412.dat"), "naca2412");
+  EXPECT_EQ(commands::KitNameOf("a&b.dat"), "a&b");
+  EXPECT_EQ(commands::ChordOfTitle("Rib 3 Chord : 150.00"), 150.0);
+  EXPECT_NEAR(*commands::ChordOfTitle("Nervure 1 Corde : 8 in"), 8 * 25.4, 1e-4);
+  EXPECT_NEAR(*commands::ChordOfTitle("Rib 1 Chord : 8.1/2 in"), 8.5 * 25.4, 1e-4);
+  for (const char* none : {"CLARK Y AIRFOIL", "Rib 2 Chord : ", "ratio: 1:x", "Chord : 0", "Chord : -5"})
+    EXPECT_FALSE(commands::ChordOfTitle(none)) << none;
+}
+
+TEST_F(CutKit, EveryRibOnceInsideItsSheetWithTheAreaOfItsCuttingExport) {
+  const commands::KitRibList list = commands::KitRibsOf({summary}, 0);
+  const commands::KitPlan plan = commands::PlanKit(templateRib, list.ribs, settings);
+  ASSERT_FALSE(plan.refusal);
+  ASSERT_TRUE(commands::WriteKit(plan, settings, out.path().string()).ok);
+  std::set<std::string> expected{"kit.txt"};
+  for (int i = 1; i <= plan.sheets; ++i) expected.insert("sheet-0" + std::to_string(i) + ".dxf");
+  EXPECT_EQ(FilesIn(out.path()), expected) << "and nothing left over";
+
+  std::map<std::string, double> areas;  // by engraved name
+  double total = 0;
+  for (int sheet = 1; sheet <= plan.sheets; ++sheet) {
+    const Drawing d = Read(out.File("sheet-0" + std::to_string(sheet) + ".dxf"));
+    ASSERT_EQ(d.loops.at("SHEET").size(), 1u);
+    const auto& frame = d.loops.at("SHEET")[0].points;
+    ASSERT_EQ(frame.size(), 4u);
+    EXPECT_EQ(frame[2].x, 1000);
+    EXPECT_EQ(frame[2].y, 100);
+    for (const Loop& part : d.loops.at("CUT")) {
+      for (const core::PointMm& p : part.points) {
+        ASSERT_GE(std::min(p.x, p.y), 2 - 0.001);
+        ASSERT_LE(p.x, 998 + 0.001);
+        ASSERT_LE(p.y, 98 + 0.001);
+      }
+      std::vector<std::string> names;
+      for (const Text& t : d.texts)
+        if (part.Holds(t.at)) names.push_back(t.text);
+      ASSERT_EQ(names.size(), 1u) << "one name on each part";
+      EXPECT_FALSE(areas.count(names[0])) << names[0] << " twice";
+      areas[names[0]] = PartArea(part, d);
+      total += areas[names[0]];
+    }
+  }
+  ASSERT_EQ(areas.size(), 8u);
+  for (const commands::KitRib& rib : list.ribs) {
+    core::RibDocument alone = dxftest::Rib(rib.path);
+    alone.rib = templateRib.rib;
+    alone.rib.chord.mm = static_cast<float>(rib.chordMm);
+    ASSERT_EQ(commands::WriteCutParts(alone, {output::CutFormat::DxfR12, 0, false}, out.File("alone.dxf")).outcome,
+              commands::CutOutcome::Written);
+    const Drawing d = Read(out.File("alone.dxf"));
+    ASSERT_EQ(d.loops.at("CUT").size(), 1u);
+    EXPECT_NEAR(areas[rib.name], PartArea(d.loops.at("CUT")[0], d), 0.01) << rib.name;
+  }
+  EXPECT_NEAR(plan.usedPercent, 100 * total / (plan.sheets * 1000.0 * 100), 0.01);
+}
+
+TEST_F(CutKit, TheSameKitEveryTime) {
+  const commands::KitRibList list = commands::KitRibsOf({summary}, 0);
+  testsupport::TempDir again;
+  ASSERT_TRUE(commands::WriteKit(commands::PlanKit(templateRib, list.ribs, settings), settings, out.path().string()).ok);
+  ASSERT_TRUE(commands::WriteKit(commands::PlanKit(templateRib, list.ribs, settings), settings, again.path().string()).ok);
+  ASSERT_EQ(FilesIn(out.path()), FilesIn(again.path()));
+  for (const std::string& name : FilesIn(out.path()))
+    EXPECT_EQ(testsupport::ReadFile(out.File(name)), testsupport::ReadFile(again.File(name))) << name;
+}
+
+TEST_F(CutKit, AllFilesOrNone) {
+  const commands::KitPlan plan = commands::PlanKit(templateRib, commands::KitRibsOf({summary}, 0).ribs, settings);
+  ASSERT_FALSE(plan.refusal);
+  // The PDF, made last, fails: the sheets and the list written before it go too.
+  platform::RecordingPageOutput pages;
+  pages.failEnd = true;
+  auto failing = [&pages](const std::string&) { return std::make_unique<Forwarding>(pages); };
+  EXPECT_FALSE(commands::WriteKit(plan, settings, out.path().string(), failing).ok);
+  EXPECT_EQ(static_cast<int>(pages.sheets.size()), plan.sheets) << "a page per sheet";
+  EXPECT_EQ(pages.begun.at(0).lengthMm, 1000);
+  EXPECT_EQ(pages.begun.at(0).widthMm, 100);
+  EXPECT_TRUE(FilesIn(out.path()).empty());
+  {
+    // The disk fills on the first sheet, after the short list.
+    platform::ScopedWriteFault full(ENOSPC, 10000);
+    const commands::KitWriteResult result = commands::WriteKit(plan, settings, out.path().string());
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error.number, platform::kErrDiskFull);
+  }
+  EXPECT_TRUE(FilesIn(out.path()).empty());
+  // A folder where the list goes: refused before anything is written, and left alone.
+  std::filesystem::create_directory(out.File("kit.txt"));
+  const commands::KitWriteResult refused = commands::WriteKit(plan, settings, out.path().string());
+  EXPECT_FALSE(refused.ok);
+  EXPECT_EQ(refused.error.refusal, "not-a-file");
+  EXPECT_EQ(FilesIn(out.path()), std::set<std::string>{"kit.txt"});
+  EXPECT_TRUE(std::filesystem::is_directory(out.File("kit.txt")));
+  // A folder not there yet is made for the kit, and goes again when the kit fails.
+  const std::string fresh = out.File("fresh");
+  EXPECT_FALSE(commands::WriteKit(plan, settings, fresh, failing).ok);
+  EXPECT_FALSE(std::filesystem::exists(fresh));
+  EXPECT_TRUE(commands::WriteKit(plan, settings, fresh).ok);
+  EXPECT_TRUE(std::filesystem::exists(fresh + "/kit.txt"));
+}
+
+TEST_F(CutKit, RefusesWhatCannotBeCutOrLaidOut) {
+  const std::vector<commands::KitRib> ribs = commands::KitRibsOf({summary}, 0).ribs;
+  auto refusal = [&](const commands::KitSettings& s, const std::vector<commands::KitRib>& r) {
+    commands::KitPlan plan = commands::PlanKit(templateRib, r, s);
+    return plan.refusal ? plan.refusal->key : std::string("none");
+  };
+  commands::KitSettings small = settings;
+  small.sheet = {200, 100};  // the root rib is 240 long
+  EXPECT_EQ(refusal(small, ribs), "too-large-part");
+  commands::KitSettings wideGap = settings;
+  wideGap.gapMm = 50;  // nothing left of a 100 wide sheet
+  EXPECT_EQ(refusal(wideGap, ribs), "sheet");
+  EXPECT_EQ(refusal(settings, {}), "no-rib");
+  EXPECT_EQ(refusal(settings, {{series.File("missing.dat"), "R99", 200}}), "unreadable");
+  templateRib.rib.leadingEdge.mm = 100;
+  templateRib.rib.trailingEdge.mm = 100;  // together longer than the 150 mm tip rib
+  EXPECT_EQ(refusal(settings, ribs), "edges-longer-than-chord");
+  EXPECT_EQ(commands::KitRibsOf({series.File("none.txt")}, 0).refusal->key, "no-rib");
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+// The files of a cutting kit: a sheet's cut file framed by the sheet, the list of parts and
+// the printed check.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "output/kitwriter.h"
+#include "platform/recordingtarget.h"
+#include "support/dxfsummary.h"
+
+namespace {
+
+using output::CutFormat;
+
+// A 20 x 10 part with a round hole, turned half a turn and moved to (30, 15) on the sheet;
+// its reference number turns with it.
+core::CutLayout PlacedSquare() {
+  core::CutLayout placed;
+  placed.ok = true;
+  core::CutPiece piece;
+  piece.outer = {{10, 5}, {30, 5}, {30, 15}, {10, 15}};
+  piece.circles.push_back({{20, 10}, 2});
+  placed.rib.push_back(piece);
+  core::CutMark number;
+  number.text = "2";
+  number.baseline = {28, 14};
+  number.heightMm = 3;
+  number.angleDegrees = 180;
+  placed.marks.push_back(number);
+  return placed;
+}
+
+TEST(KitWriter, ASheetsFileIsTheSheetWithItsOutlineOnALayerOfItsOwn) {
+  const core::SheetSize sheet{1000, 100};
+  EXPECT_EQ(output::KitSheetFileName(0, CutFormat::DxfR12), "sheet-01.dxf");
+  EXPECT_EQ(output::KitSheetFileName(11, CutFormat::Svg), "sheet-12.svg");
+  EXPECT_EQ(output::KitSheetFileName(99, CutFormat::DxfR2000), "sheet-100.dxf");
+  for (CutFormat format : {CutFormat::DxfR12, CutFormat::DxfR2000}) {
+    const std::string text = output::KitSheetText(PlacedSquare(), sheet, format);
+    // The sheet from the origin, not the parts' bounds with a margin.
+    EXPECT_NE(text.find("$EXTMIN\r\n10\r\n0.0\r\n20\r\n0.0\r\n"), std::string::npos);
+    EXPECT_NE(text.find("$EXTMAX\r\n10\r\n1000.0\r\n20\r\n100.0\r\n"), std::string::npos);
+    EXPECT_NE(text.find("LAYER\r\n5\r\n2C\r\n"), std::string::npos) << "the layer SHEET has a handle of its own";
+    EXPECT_NE(text.find("\r\n2\r\nSHEET\r\n70\r\n0\r\n62\r\n8\r\n"), std::string::npos);
+    // The turned text: its angle after its text.
+    EXPECT_NE(text.find("\r\n1\r\n2\r\n50\r\n180.0\r\n"), std::string::npos);
+  }
+  const std::vector<dxftest::Entity> entities = dxftest::Entities(output::KitSheetText(PlacedSquare(), sheet, CutFormat::DxfR12));
+  ASSERT_EQ(entities.size(), 3u);
+  EXPECT_EQ(entities[0].layer, "SHEET");
+  ASSERT_EQ(entities[0].vertices.size(), 4u);
+  EXPECT_EQ(entities[0].vertices[2], (std::pair<std::string, std::string>{"1000.0", "100.0"}));
+  EXPECT_EQ(entities[1].layer, "CUT");
+
+  const std::string svg = output::KitSheetText(PlacedSquare(), sheet, CutFormat::Svg);
+  EXPECT_NE(svg.find("width=\"1000.0mm\" height=\"100.0mm\" viewBox=\"0.0 -100.0 1000.0 100.0\""), std::string::npos);
+  EXPECT_NE(svg.find("<g id=\"SHEET\">"), std::string::npos);
+  // SVG's y runs down: the base line's point at y -14, turned about it.
+  EXPECT_NE(svg.find("x=\"28.0\" y=\"-14.0\" font-family=\"Arial, sans-serif\" font-size=\"4.19\" transform=\"rotate(-180.0 28.0 -14.0)\""),
+            std::string::npos)
+      << svg;
+}
+
+TEST(KitWriter, TheListNamesEachSheetsParts) {
+  output::KitSummary summary;
+  summary.sheet = {1000, 100};
+  summary.gapMm = 2;
+  summary.kerfMm = 0.15;
+  summary.sheets = 2;
+  summary.usedPercent = 48.26;
+  const std::vector<output::KitListPart> parts{{"R01", "a&bR01.dat", 240, 1, false}, {"R02", "a&bR02.dat", 225.5, 0, true}};
+  EXPECT_EQ(output::KitListText(parts, summary),
+            "Parts: 2\r\n"
+            "Sheets: 2 of 1000 x 100 mm, gap 2 mm, kerf 0.15 mm\r\n"
+            "Used: 48.3 %\r\n"
+            "\r\n"
+            "sheet-01.dxf\r\n"
+            "  R02  a&bR02.dat  chord 225.50 mm  turned\r\n"
+            "\r\n"
+            "sheet-02.dxf\r\n"
+            "  R01  a&bR01.dat  chord 240.00 mm\r\n");
+}
+
+TEST(KitWriter, ThePrintedSheetIsTrueToScaleFromTheTopLeft) {
+  platform::RecordingTarget page;
+  output::DrawKitSheet(PlacedSquare(), {1000, 100}, page);
+  // 56.7 twips to the millimetre; y from the sheet's top edge, 100 mm up.
+  bool frame = false, edge = false, hole = false;
+  for (const platform::RecordedLine& l : page.lines) {
+    if (l.x1 == 0 && l.y1 == 100 * 56.7 && l.x2 == 1000 * 56.7 && l.y2 == 100 * 56.7) frame = true;
+    if (std::fabs(l.x1 - 10 * 56.7) < 1e-9 && std::fabs(l.y1 - 95 * 56.7) < 1e-9 && std::fabs(l.x2 - 30 * 56.7) < 1e-9) edge = true;
+  }
+  for (const platform::RecordedCircle& c : page.circles)
+    hole = hole || (std::fabs(c.x - 20 * 56.7) < 1e-9 && std::fabs(c.y - 90 * 56.7) < 1e-9 && std::fabs(c.radius - 2 * 56.7) < 1e-9);
+  EXPECT_TRUE(frame);
+  EXPECT_TRUE(edge);
+  EXPECT_TRUE(hole);
+  ASSERT_EQ(page.texts.size(), 1u);
+  EXPECT_EQ(page.texts[0].text, "2");
+  // Turned, the number reads upright from the other end of its box (x 28 back, y 11 to
+  // 14): its top-left corner an em's ascent above y 11, left of x 28.
+  EXPECT_LT(page.texts[0].x, 28 * 56.7);
+  EXPECT_NEAR(page.texts[0].y, (100 - 11 - 3 / 0.716 * 0.905) * 56.7, 1e-6);
+}
+
+}  // namespace
