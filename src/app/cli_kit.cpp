@@ -168,8 +168,8 @@ int Kit(const Options& options, core::RibDocument& s) {
     if (option->field == &core::RibSetup::leadingEdge) s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Plain;
   }
   if (!marks.empty()) {
-    if (core::ValPrefix(marks) > 255) return Refuse("marks", "vandrell-cli: at most 255 reference lines");
-    s.rib.markCount = static_cast<std::uint8_t>(core::ValPrefix(marks));
+    if (core::LeadingNumber(marks) > 255) return Refuse("marks", "vandrell-cli: at most 255 reference lines");
+    s.rib.markCount = static_cast<std::uint8_t>(core::LeadingNumber(marks));
   }
   const double chordMm = chord.empty() ? s.rib.chord.mm : core::LengthFromText(chord, unit);
 

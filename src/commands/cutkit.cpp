@@ -140,7 +140,7 @@ KitRibList KitRibsOf(const std::vector<std::string>& inputs, double chordMm) {
   KitRibList list;
   if (inputs.size() == 1 && EndsWithNoCase(inputs[0], ".txt")) {
     files::SeriesJob job;
-    if (!files::ReadSeriesSummary(inputs[0], job)) {
+    if (!files::ReadSeriesSummary(inputs[0], job).ok() || job.ribs.empty()) {
       list.refusal = KitRefusal{"no-rib", "No rib in " + inputs[0]};
       return list;
     }

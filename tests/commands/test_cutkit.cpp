@@ -112,18 +112,17 @@ class CutKit : public ::testing::Test {
  protected:
   void SetUp() override {
     // Eight ribs from Clark Y at 240 mm to SD7037 at 150 mm.
-    commands::SeriesSetup setup;
+    commands::SeriesRequest request;
     files::AirfoilData root, tip;
     ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("clarky.dat"), root).ok());
     ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("sd7037.dat"), tip).ok());
-    setup.root = commands::OutlineOf(root);
-    setup.tip = commands::OutlineOf(tip);
-    setup.rootName = "clarky";
-    setup.tipName = "sd7037";
-    setup.rootChordText = "240";
-    setup.tipChordText = "150";
-    setup.folder = series.path().string();
-    ASSERT_TRUE(files::WriteSeries(commands::EvenSeriesJob(setup, 6)).ok);
+    request.root = commands::SeriesAirfoil{"clarky", commands::OutlineOf(root)};
+    request.tip = commands::SeriesAirfoil{"sd7037", commands::OutlineOf(tip)};
+    request.ribCount = "6";
+    request.rootChord = "240";
+    request.tipChord = "150";
+    request.folder = series.path().string();
+    ASSERT_EQ(commands::GenerateSeries(request).outcome, commands::SeriesOutcome::Written);
     for (const auto& entry : std::filesystem::directory_iterator(series.path()))
       if (entry.path().extension() == ".txt") summary = entry.path().string();
     // The template: sheeting and a round hole at 40 % of every chord.
