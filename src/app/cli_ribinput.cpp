@@ -10,6 +10,7 @@
 #include "commands/projectcommands.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
+#include "core/plaintext.h"
 #include "core/settle.h"
 #include "files/captions.h"
 #include "platform/texts.h"
@@ -17,13 +18,6 @@
 namespace cli {
 
 namespace {
-
-bool EndsWithNoCase(const std::string& text, const std::string& end) {
-  if (text.size() < end.size()) return false;
-  for (std::size_t i = 0; i < end.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(text[text.size() - end.size() + i])) != end[i]) return false;
-  return true;
-}
 
 // What the rib dialogs let through: digits and ".", and "/" for inch fractions.
 bool AcceptedLengthText(const std::string& text, const std::string& unitText) {
@@ -79,7 +73,7 @@ int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
   commands::ProjectOpening how;
   how.defaultsFromSettings = false;  // read at the start, with the unit given
   how.olderLayout = files::OlderLayout::Keep;
-  const commands::OpenOutcome opened = EndsWithNoCase(input, ".vdl")
+  const commands::OpenOutcome opened = core::EndsWithIgnoringCase(input, ".vdl")
                                            ? commands::OpenProjectFile(s, input, how)
                                            : commands::OpenAirfoilFile(s, input, commands::RecentFiles::Leave);
   if (int rc = ReportOpen(opened)) return rc;

@@ -9,6 +9,7 @@
 #include "core/cutlabel.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
+#include "core/plaintext.h"
 #include "files/airfoilfile.h"
 #include "files/seriesfiles.h"
 #include "platform/texts.h"
@@ -16,13 +17,6 @@
 namespace commands {
 
 namespace {
-
-bool EndsWithNoCase(const std::string& text, const std::string& end) {
-  if (text.size() < end.size()) return false;
-  for (std::size_t i = 0; i < end.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(text[text.size() - end.size() + i])) != end[i]) return false;
-  return true;
-}
 
 double NetArea(const core::CutPiece& p) {
   double area = core::LoopArea(p.outer);
@@ -108,7 +102,7 @@ std::string KitNameOf(const std::string& path) {
   // at its end; "naca2412" is a name of its own.
   if (stem.find('&') == std::string::npos) return stem;
   std::string name = stem;
-  if (EndsWithNoCase(name, "in") && name.size() > 2 && std::isdigit(static_cast<unsigned char>(name[name.size() - 3])))
+  if (core::EndsWithIgnoringCase(name, "in") && name.size() > 2 && std::isdigit(static_cast<unsigned char>(name[name.size() - 3])))
     name.resize(name.size() - 2);
   std::size_t digits = name.size();
   while (digits > 0 && std::isdigit(static_cast<unsigned char>(name[digits - 1]))) --digits;
@@ -122,7 +116,7 @@ std::optional<double> ChordOfTitle(const std::string& title) {
   std::string value = title.substr(colon + 1);
   while (!value.empty() && (value.back() == ' ' || value.back() == '\r' || value.back() == '\t')) value.pop_back();
   std::string unit = " mm";
-  if (EndsWithNoCase(value, " in")) {
+  if (core::EndsWithIgnoringCase(value, " in")) {
     unit = " in";
     value.resize(value.size() - 3);
   }
@@ -138,7 +132,7 @@ std::optional<double> ChordOfTitle(const std::string& title) {
 
 KitRibList KitRibsOf(const std::vector<std::string>& inputs, double chordMm) {
   KitRibList list;
-  if (inputs.size() == 1 && EndsWithNoCase(inputs[0], ".txt")) {
+  if (inputs.size() == 1 && core::EndsWithIgnoringCase(inputs[0], ".txt")) {
     files::SeriesJob job;
     if (!files::ReadSeriesSummary(inputs[0], job).ok() || job.ribs.empty()) {
       list.refusal = KitRefusal{"no-rib", "No rib in " + inputs[0]};

@@ -18,4 +18,8 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() && EqualsIgnoringCase(text.substr(text.size() - end.size()), end);
+}
+
 }  // namespace core

@@ -14,5 +14,7 @@ std::string_view Trimmed(std::string_view s, std::string_view chars = kSpaces);
 
 char AsciiLower(char c);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+// Whether `text` ends with `end`, letters compared without regard to case.
+bool EndsWithIgnoringCase(std::string_view text, std::string_view end);
 
 }  // namespace core
