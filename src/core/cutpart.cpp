@@ -25,6 +25,8 @@ constexpr double kMiterLimit = 4.0;
 constexpr double kNegligibleArea = 100.0;
 // A piece this much smaller than the main one is a sliver where lines cross, not a part.
 constexpr double kSliverShare = 0.01;
+// A circle metres across, far beyond any rib, is not made of more corners than this.
+constexpr int kMostCircleCorners = 4096;
 // How far beyond its end a sheeting line is carried so that a cut can trim it exactly.
 constexpr int kExtensionStations = 3;
 
@@ -90,7 +92,8 @@ bool Inside(const Path& inner, const Paths& region) {
 Path CirclePath(const CutCircle& c) {
   double r = c.radiusMm;
   int n = 16;
-  if (r > kCurveToleranceMm) n = std::max(n, static_cast<int>(std::ceil(kPi / std::acos(1 - kCurveToleranceMm / r))));
+  if (r > kCurveToleranceMm)
+    n = static_cast<int>(std::clamp(std::ceil(kPi / std::acos(1 - kCurveToleranceMm / r)), 16.0, double{kMostCircleCorners}));
   std::vector<PointMm> points;
   points.reserve(static_cast<std::size_t>(n));
   for (int i = 0; i < n; ++i) {

@@ -213,6 +213,9 @@ TEST_F(CutPart, AnOpeningTypedFarBeyondTheRibCutsNothing) {
     EXPECT_TRUE(cut.rib[0].holes.empty());
     if (kerf == 0) EXPECT_NEAR(PieceArea(cut.rib[0]), plain, 1e-6);
   }
+  // A round hole typed kilometres wide takes the whole rib, in a circle of bounded corners.
+  AddHole(1, "40%", 1e9f, 0, core::HoleShape::Round);
+  EXPECT_FALSE(Cut().ok);
 }
 
 TEST_F(CutPart, AHoleCrossingTheEdgeOpensItInsteadOfStayingACircle) {
