@@ -27,6 +27,8 @@ constexpr double kNegligibleArea = 100.0;
 constexpr double kSliverShare = 0.01;
 // A circle metres across, far beyond any rib, is not made of more corners than this.
 constexpr int kMostCircleCorners = 4096;
+// A tab's top follows the rib at no more points than this (ten chords' worth of stations).
+constexpr int kMostTabSteps = 4000;
 // How far beyond its end a sheeting line is carried so that a cut can trim it exactly.
 constexpr int kExtensionStations = 3;
 
@@ -252,7 +254,9 @@ class CutBuilder {
     PointMm rearInner = rear->points.back(), frontInner = front->points.back();
     std::vector<PointMm> tab{front->points.front(), rear->points.front(), rearInner};
     const double x0 = rearInner.x, x1 = frontInner.x;
-    const int steps = std::max(1, static_cast<int>(std::ceil(std::fabs(x0 - x1) / std::max(stationMm_, 0.01))));
+    // A station apart; a tab typed longer than many chords is sampled more coarsely.
+    const int steps = static_cast<int>(
+        std::clamp(std::ceil(std::fabs(x0 - x1) / std::max(stationMm_, 0.01)), 1.0, double{kMostTabSteps}));
     for (int i = 0; i <= steps; ++i) {
       double x = x0 + (x1 - x0) * i / steps;
       double low = 0, high = 0;
