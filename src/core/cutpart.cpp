@@ -25,6 +25,10 @@ constexpr double kMiterLimit = 4.0;
 constexpr double kNegligibleArea = 100.0;
 // A piece this much smaller than the main one is a sliver where lines cross, not a part.
 constexpr double kSliverShare = 0.01;
+// A circle metres across, far beyond any rib, is not made of more corners than this.
+constexpr int kMostCircleCorners = 4096;
+// A tab's top follows the rib at no more points than this (ten chords' worth of stations).
+constexpr int kMostTabSteps = 4000;
 // How far beyond its end a sheeting line is carried so that a cut can trim it exactly.
 constexpr int kExtensionStations = 3;
 
@@ -90,7 +94,8 @@ bool Inside(const Path& inner, const Paths& region) {
 Path CirclePath(const CutCircle& c) {
   double r = c.radiusMm;
   int n = 16;
-  if (r > kCurveToleranceMm) n = std::max(n, static_cast<int>(std::ceil(kPi / std::acos(1 - kCurveToleranceMm / r))));
+  if (r > kCurveToleranceMm)
+    n = static_cast<int>(std::clamp(std::ceil(kPi / std::acos(1 - kCurveToleranceMm / r)), 16.0, double{kMostCircleCorners}));
   std::vector<PointMm> points;
   points.reserve(static_cast<std::size_t>(n));
   for (int i = 0; i < n; ++i) {
@@ -249,7 +254,9 @@ class CutBuilder {
     PointMm rearInner = rear->points.back(), frontInner = front->points.back();
     std::vector<PointMm> tab{front->points.front(), rear->points.front(), rearInner};
     const double x0 = rearInner.x, x1 = frontInner.x;
-    const int steps = std::max(1, static_cast<int>(std::ceil(std::fabs(x0 - x1) / std::max(stationMm_, 0.01))));
+    // A station apart; a tab typed longer than many chords is sampled more coarsely.
+    const int steps = static_cast<int>(
+        std::clamp(std::ceil(std::fabs(x0 - x1) / std::max(stationMm_, 0.01)), 1.0, double{kMostTabSteps}));
     for (int i = 0; i <= steps; ++i) {
       double x = x0 + (x1 - x0) * i / steps;
       double low = 0, high = 0;

@@ -200,9 +200,10 @@ TEST_F(CutPart, RoundHolesStayCirclesAndTakeTheirAreaAway) {
   EXPECT_TRUE(cut.rib[0].holes.empty());
 }
 
-TEST_F(CutPart, AnOpeningTypedFarBeyondTheRibCutsNothing) {
+TEST_F(CutPart, FeaturesTypedAbsurdlyLargeOrFarAwayAreCutAtOnce) {
   const double plain = PieceArea(Cut().rib[0]);
-  // 4.5e19 % of the chord: far beyond what the polygon work can hold.
+  // A hole at 4.5e19 % of the chord and a spar at -1e300 mm, far beyond what the polygon
+  // work can hold, cut nothing.
   AddHole(0, "45555555555555555555%", 6, 0, core::HoleShape::Rectangle);
   testsupport::SetSpar(s, 0, "-1e300", 5, 5, 0, 1, 0, 0);
   s.rib.spars.last = 0;
@@ -215,6 +216,14 @@ TEST_F(CutPart, AnOpeningTypedFarBeyondTheRibCutsNothing) {
       EXPECT_NEAR(PieceArea(cut.rib[0]), plain, 1e-6);
     }
   }
+  // A tab typed a thousand kilometres long still joins the rib, at once.
+  SetTabs(12, "1000000000", "10");
+  const double seconds = testsupport::SecondsTaken([&] { EXPECT_EQ(Cut().rib.size(), 1u); });
+  EXPECT_LT(seconds, 5);
+  // A round hole typed kilometres wide takes the whole rib, in a circle of bounded corners.
+  s.rib.baseMode = core::BaseMode::None;
+  AddHole(1, "40%", 1e9f, 0, core::HoleShape::Round);
+  EXPECT_FALSE(Cut().ok);
 }
 
 TEST_F(CutPart, AHoleCrossingTheEdgeOpensItInsteadOfStayingACircle) {
