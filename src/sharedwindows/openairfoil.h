@@ -1,7 +1,6 @@
 #pragma once
-// The rules of the open-airfoil window `frmopen` apart from the window: the directory and
-// file lists, the file-type filters, the path shown, what a chosen file reads as, what Open
-// decides, and the preview.
+// The rules of the open-airfoil window `frmopen` apart from the window: the file-type
+// filters, what a chosen file reads as, whether it may be opened, and the preview.
 #include <string>
 #include <vector>
 
@@ -10,31 +9,11 @@
 
 namespace sharedwindows {
 
-// The file-type list's entries and the pattern each gives: the five characters before
-// the closing parenthesis.
+// The file-type list's entries, as the file dialog's name filters.
 const std::vector<std::string>& AirfoilFileTypes();
-std::string FilterPattern(const std::string& entry);
 
-// A path of fewer than 31 characters whole, else its first 12, "..." and its last 10.
-std::string AbbreviatedPath(const std::string& path);
-
-// The files of `dir` matching a "*.ext" pattern, whatever the case, sorted by name.
-std::vector<std::string> MatchingFiles(const std::string& dir, const std::string& pattern);
-
-// The directory list: the folders from the root down to `dir` (each open), then the
-// folders inside `dir`, each indented by its depth.
-struct DirEntry {
-  std::string path;
-  std::string label;
-  int depth = 0;
-  bool current = false;
-};
-std::vector<DirEntry> DirectoryEntries(const std::string& dir);
-
-// The mounted volume whose root holds `path` (the longest matching root); -1 when none.
-int VolumeIndexFor(const std::vector<std::string>& roots, const std::string& path);
-
-// A file chosen in the list, read apart from the shared state.
+// A file highlighted or typed, read apart from the shared state. Highlighting and Open
+// read it the same way, so a file is judged the same whichever the user did.
 struct FileChoice {
   std::string path;
   std::string name;   // without its last four characters
@@ -43,12 +22,10 @@ struct FileChoice {
   files::AirfoilReadResult result;
   std::string summary;         // title, file name or refusal
   std::string pointCountText;  // point count
+  // Why the file cannot be opened, in the user's words; empty for a file Open accepts.
+  std::string problem;
 };
-FileChoice ChooseFile(const std::string& dir, const std::string& fileName);
-
-// What Open does with the last file read.
-enum class OpenDecision { NoFileChosen, Accept, TooFewPoints };
-OpenDecision DecideOpen(const FileChoice* choice);
+FileChoice ChooseFile(const std::string& path);
 
 // The preview in the window's own twips: the chord line from (400, 5000) to (5800, 5000)
 // in black and the outline in red, a point (x, y) at (600 + 5000 x, 5000 - 5000 y).

@@ -1,28 +1,22 @@
 #include "sharedwindows/openairfoilwindow.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDir>
-#include <QGridLayout>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QStorageInfo>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
-#include "commands/airfoilreadfailure.h"
 #include "core/ribdocument.h"
 #include "files/ini.h"
 #include "platform/desktop.h"
 #include "platform/help.h"
-#include "platform/messages.h"
 #include "platform/qt/qtdrawtarget.h"
 #include "platform/texts.h"
 
@@ -34,14 +28,38 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
-// The preview: the window's own twips, the region around the chord line.
+// Qt's own file dialog, kept inside the window: Open hands the chosen path over instead of
+// closing, and Cancel or Escape close the whole window.
+class AirfoilFileBrowser : public QFileDialog {
+ public:
+  explicit AirfoilFileBrowser(QWidget* parent) : QFileDialog(parent) {
+    setWindowFlags(Qt::Widget);
+    setOption(QFileDialog::DontUseNativeDialog);
+    setSizeGripEnabled(false);
+    setFileMode(QFileDialog::ExistingFile);
+    setAcceptMode(QFileDialog::AcceptOpen);
+  }
+  std::function<void(const QString&)> onOpen;
+  std::function<void()> onCancel;
+
+  void accept() override {
+    const QStringList chosen = selectedFiles();
+    // A folder typed or chosen is opened in the dialog itself.
+    if (!chosen.isEmpty() && QFileInfo(chosen.first()).isDir()) return QFileDialog::accept();
+    onOpen(chosen.isEmpty() ? QString() : chosen.first());
+  }
+  void reject() override { onCancel(); }
+  // Qt's own wish is wider than a small screen at 1.5 times leaves beside the preview.
+  QSize sizeHint() const override { return minimumSizeHint().expandedTo(QSize(380, 360)); }
+};
+
+// The preview: the window's own twips, the region around the chord line, scaled to the
+// area's width.
 class PreviewArea : public QWidget {
  public:
   explicit PreviewArea(QWidget* parent) : QWidget(parent) {
     setObjectName("Apercu");
-    // The same part of the airfoil at any screen resolution.
-    const double pixelsPerTwip = logicalDpiX() / 1440.0;
-    setFixedSize(static_cast<int>(kWidthTwips * pixelsPerTwip), static_cast<int>(kHeightTwips * pixelsPerTwip));
+    setFixedSize(kWidthPixels, kWidthPixels * kHeightTwips / kWidthTwips);
   }
   void Show(const files::AirfoilData* data) {
     data_ = data;
@@ -53,6 +71,7 @@ class PreviewArea : public QWidget {
   void paintEvent(QPaintEvent*) override;
 
  private:
+  static constexpr int kWidthPixels = 220;
   static constexpr int kWidthTwips = 6200;
   static constexpr int kHeightTwips = 2700;
   static constexpr int kTopTwips = 3650;  // the chord line at 5000 sits in the middle
@@ -61,12 +80,12 @@ class PreviewArea : public QWidget {
 
 void PreviewArea::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), palette().window());
+  painter.fillRect(rect(), palette().base());
   if (!data_) return;
   painter.setRenderHint(QPainter::Antialiasing);
-  const double dpi = logicalDpiX();
-  painter.translate(0, -kTopTwips * dpi / 1440.0);
-  platform::QtDrawTarget target(painter, dpi, dpi, std::max(1.0, dpi / 96.0));
+  const double dotsPerInch = 1440.0 * width() / kWidthTwips;
+  painter.translate(0, -kTopTwips * dotsPerInch / 1440.0);
+  platform::QtDrawTarget target(painter, dotsPerInch, dotsPerInch, 1.0);
   DrawAirfoilPreview(target, *data_);
 }
 
@@ -79,138 +98,80 @@ OpenAirfoilWindow::OpenAirfoilWindow(core::ProgramSettings& settings, const std:
   auto label = [this](const char* name) {
     auto* l = new QLabel(this);
     l->setObjectName(name);
+    l->setWordWrap(true);
     return l;
   };
-  QLabel* volumeCaption = label("Lblecteur");
-  QLabel* fileCaption = label("LbFile");
-  QLabel* folderCaption = label("Lbrepertoire");
-  QLabel* fileTypeCaption = label("LbFileType");
-  QLabel* fileNameCaption = label("LbFileName");
-  folderPathLabel_ = label("Lbchemin");
+  browser_ = new AirfoilFileBrowser(this);
   chosenFileLabel_ = label("nomfile1");
+  QFont bold = chosenFileLabel_->font();
+  bold.setBold(true);
+  chosenFileLabel_->setFont(bold);
   summaryLabel_ = label("Label1");
-  summaryLabel_->setWordWrap(true);
+  summaryLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   pointCountLabel_ = label("Label2");
-  memorizeNote_ = label("Label3");
   memorizeLabel_ = label("LbMem");
-  volumes_ = new QComboBox(this);
-  volumes_->setObjectName("Drive1");
-  folders_ = new QListWidget(this);
-  folders_->setObjectName("Dir1");
-  files_ = new QListWidget(this);
-  files_->setObjectName("File1");
-  fileTypes_ = new QComboBox(this);
-  fileTypes_->setObjectName("Combo1");
   memorizeBox_ = new QCheckBox(this);
   memorizeBox_->setObjectName("memP1");
-  // The platform's order and roles for the buttons; their clicks are wired by hand below.
-  auto* buttonBox = new QDialogButtonBox(Qt::Vertical, this);
-  openButton_ = buttonBox->addButton(QString(), QDialogButtonBox::AcceptRole);
-  openButton_->setObjectName("cmdouvrir");
-  openButton_->setDefault(true);
-  cancelButton_ = buttonBox->addButton(QString(), QDialogButtonBox::RejectRole);
-  cancelButton_->setObjectName("cmdannuler");
-  cancelButton_->setAutoDefault(false);
-  helpButton_ = buttonBox->addButton(QString(), QDialogButtonBox::HelpRole);
+  helpButton_ = new QPushButton(Q(Text("TextButton", "3")), this);
   helpButton_->setObjectName("cmdaide");
   helpButton_->setAutoDefault(false);
   preview_ = new PreviewArea(this);
 
-  auto* grid = new QGridLayout;
-  grid->addWidget(fileNameCaption, 0, 0);
-  grid->addWidget(folderCaption, 0, 1);
-  grid->addWidget(chosenFileLabel_, 1, 0);
-  grid->addWidget(folderPathLabel_, 1, 1);
-  grid->addWidget(fileCaption, 2, 0);
-  grid->addWidget(files_, 3, 0);
-  grid->addWidget(folders_, 2, 1, 2, 1);
-  grid->addWidget(fileTypeCaption, 4, 0);
-  grid->addWidget(volumeCaption, 4, 1);
-  grid->addWidget(fileTypes_, 5, 0);
-  grid->addWidget(volumes_, 5, 1);
   auto* memorizeRow = new QHBoxLayout;
   memorizeRow->addWidget(memorizeBox_);
-  memorizeRow->addWidget(memorizeLabel_);
-  memorizeRow->addStretch();
-  memorizeRow->addWidget(memorizeNote_);
-  auto* top = new QHBoxLayout;
-  top->addLayout(grid, 1);
-  top->addWidget(buttonBox, 0, Qt::AlignTop);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addLayout(memorizeRow);
-  layout->addWidget(summaryLabel_);
-  layout->addWidget(preview_, 0, Qt::AlignHCenter);
-  layout->addWidget(pointCountLabel_);
+  memorizeRow->addWidget(memorizeLabel_, 1);
+  auto* side = new QVBoxLayout;
+  side->addWidget(chosenFileLabel_);
+  side->addWidget(preview_);
+  side->addWidget(pointCountLabel_);
+  side->addWidget(summaryLabel_, 1);
+  side->addLayout(memorizeRow);
+  side->addWidget(helpButton_, 0, Qt::AlignRight);
+  auto* sidePanel = new QWidget(this);
+  sidePanel->setLayout(side);
+  sidePanel->setFixedWidth(preview_->width() + side->contentsMargins().left() + side->contentsMargins().right());
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, layout->contentsMargins().right(), 0);
+  layout->addWidget(browser_, 1);
+  layout->addWidget(sidePanel);
 
   memorizeLabel_->setText(Q(Text("frmopen", "2")));
   memorizeLabel_->setToolTip(Q(Text("frmopen", "2t")));
   memorizeBox_->setToolTip(Q(Text("frmopen", "2t")));
-  volumeCaption->setText(Q(Text("frmopen", "3")));
-  volumes_->setToolTip(Q(Text("frmopen", "3t")));
-  fileCaption->setText(Q(Text("frmopen", "4")));
-  files_->setToolTip(Q(Text("frmopen", "4t")));
-  folderCaption->setText(Q(Text("frmopen", "5")));
-  folders_->setToolTip(Q(Text("frmopen", "5t")));
-  folderPathLabel_->setText(Q(Text("frmopen", "6")));
-  fileTypeCaption->setText(Q(Text("frmopen", "7")));
-  fileTypes_->setToolTip(Q(Text("frmopen", "7t")));
-  fileNameCaption->setText(Q(Text("frmopen", "8")));
-  openButton_->setText(Q(Text("TextButton", "12")));
-  openButton_->setToolTip(Q(Text("frmopen", "8T")));
-  cancelButton_->setText(Q(Text("TextButton", "2")));
-  helpButton_->setText(Q(Text("TextButton", "3")));
   pointCountLabel_->setToolTip(Q(Text("frmopen", "24t")));
   memorizeBox_->setVisible(showMemorize);
   memorizeLabel_->setVisible(showMemorize);
-  memorizeNote_->setVisible(showMemorize);
 
-  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-    if (!volume.isValid() || !volume.isReady()) continue;
-    const std::string root = volume.rootPath().toStdString();
-    if (std::find(volumeRoots_.begin(), volumeRoots_.end(), root) != volumeRoots_.end()) continue;
-    volumeRoots_.push_back(root);
-  }
-  std::sort(volumeRoots_.begin(), volumeRoots_.end());
-  for (const std::string& root : volumeRoots_) volumes_->addItem(Q(root));
-
+  QStringList filters;
+  for (const std::string& type : AirfoilFileTypes()) filters << Q(type);
+  browser_->setNameFilters(filters);
+  browser_->setWindowTitle(Q(caption));
   std::string start = settings_.lastOpenDir;
   std::error_code ec;
   if (start.empty() || !std::filesystem::is_directory(start, ec)) start = settings_.programDir;
   if (start.empty() || !std::filesystem::is_directory(start, ec)) start = QDir::homePath().toStdString();
-  {
-    QSignalBlocker block(volumes_);
-    volumes_->setCurrentIndex(VolumeIndexFor(volumeRoots_, start));
-  }
-  {
-    QSignalBlocker block(fileTypes_);
-    for (const std::string& type : AirfoilFileTypes()) fileTypes_->addItem(Q(type));
-    fileTypes_->setCurrentIndex(0);
-  }
-  pattern_ = FilterPattern(AirfoilFileTypes().front());
   SetDirectory(start);
 
-  connect(volumes_, &QComboBox::currentIndexChanged, this, &OpenAirfoilWindow::VolumeChosen);
-  connect(fileTypes_, &QComboBox::currentIndexChanged, this, [this] { FileTypeChosen(); });
-  connect(folders_, &QListWidget::itemActivated, this,
-          [this](QListWidgetItem* item) { SetDirectory(item->data(Qt::UserRole).toString().toStdString()); });
-  connect(files_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
-    if (item) SelectFile(item->text().toStdString());
+  browser_->onOpen = [this](const QString& path) { OpenPath(path.toStdString()); };
+  browser_->onCancel = [this] { Cancel(); };
+  connect(browser_, &QFileDialog::currentChanged, this, [this](const QString& path) {
+    if (QFileInfo(path).isFile()) Preview(path.toStdString());
   });
-  connect(files_, &QListWidget::itemDoubleClicked, this,
-          [this](QListWidgetItem* item) { OpenFileAtOnce(item->text().toStdString()); });
   connect(memorizeBox_, &QCheckBox::toggled, this, [this](bool on) { memorizeAsFirst_ = on; });
-  connect(openButton_, &QPushButton::clicked, this, &OpenAirfoilWindow::Open);
-  connect(cancelButton_, &QPushButton::clicked, this, &OpenAirfoilWindow::Cancel);
-  connect(helpButton_, &QPushButton::clicked, this, [this] { platform::ShowHelpTopic(platform::kTopicOpenAirfoil); });
-  resize(640, 560);
+  connect(helpButton_, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicOpenAirfoil); });
 }
 
 OpenAirfoilWindow::~OpenAirfoilWindow() = default;
 
+QFileDialog* OpenAirfoilWindow::Browser() const { return browser_; }
+
 QLabel* OpenAirfoilWindow::Label(const char* name) const { return findChild<QLabel*>(name); }
 
+bool OpenAirfoilWindow::PreviewShowsAirfoil() const { return preview_->Data() != nullptr; }
+
 std::string OpenAirfoilWindow::ChosenPath() const { return choice_ ? choice_->path : std::string(); }
+
+std::string OpenAirfoilWindow::CurrentDirectory() const { return browser_->directory().absolutePath().toStdString(); }
 
 files::AirfoilData OpenAirfoilWindow::TakeData() {
   preview_->Show(nullptr);
@@ -220,93 +181,49 @@ files::AirfoilData OpenAirfoilWindow::TakeData() {
 void OpenAirfoilWindow::SetDirectory(const std::string& dir) {
   std::error_code ec;
   if (!std::filesystem::is_directory(dir, ec)) return;
-  currentDir_ = dir;
-  folders_->clear();
-  for (const DirEntry& entry : DirectoryEntries(dir)) {
-    auto* item = new QListWidgetItem(QString(entry.depth * 2, ' ') + Q(entry.label), folders_);
-    item->setData(Qt::UserRole, Q(entry.path));
-    item->setIcon(style()->standardIcon(entry.current ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon));
-    if (entry.current) folders_->setCurrentItem(item);
-  }
-  {
-    QSignalBlocker block(volumes_);
-    volumes_->setCurrentIndex(VolumeIndexFor(volumeRoots_, dir));
-  }
-  FillFiles();
-  folderPathLabel_->setText(Q(AbbreviatedPath(dir)));
-  folderPathLabel_->setToolTip(Q(dir));
-  chosenFileLabel_->clear();
-  summaryLabel_->clear();
-  pointCountLabel_->clear();
-}
-
-void OpenAirfoilWindow::FillFiles() {
-  QSignalBlocker block(files_);
-  files_->clear();
-  for (const std::string& name : MatchingFiles(currentDir_, pattern_)) files_->addItem(Q(name));
-}
-
-void OpenAirfoilWindow::VolumeChosen(int index) {
-  if (index < 0 || index >= static_cast<int>(volumeRoots_.size())) return;
-  const std::string root = volumeRoots_[static_cast<std::size_t>(index)];
-  while (!QDir(Q(root)).isReadable()) {
-    // A volume that cannot be read (removable media taken out) asks as drive a: did.
-    if (platform::CurrentMessages().Show({Text("frmopen", "21"), windowTitle().toStdString(), platform::BoxIcon::Critical,
-                                          platform::BoxButtons::RetryCancel, 2}) != platform::BoxAnswer::Retry) {
-      QSignalBlocker block(volumes_);
-      volumes_->setCurrentIndex(VolumeIndexFor(volumeRoots_, currentDir_));
-      return;
-    }
-  }
-  SetDirectory(root);
-}
-
-void OpenAirfoilWindow::FileTypeChosen() {
-  pattern_ = FilterPattern(fileTypes_->currentText().toStdString());
-  FillFiles();
-  summaryLabel_->clear();
+  browser_->setDirectory(Q(dir));
 }
 
 void OpenAirfoilWindow::SelectFile(const std::string& fileName) {
+  browser_->selectFile(Q(fileName));
+  Preview(browser_->directory().absoluteFilePath(Q(fileName)).toStdString());
+}
+
+void OpenAirfoilWindow::Preview(const std::string& path) {
   platform::BusyPointer busy;
-  choice_ = std::make_unique<FileChoice>(ChooseFile(currentDir_, fileName));
-  chosenFileLabel_->setText(Q(fileName));
-  preview_->Show(choice_->result.ok() ? &choice_->data : nullptr);
-  if (!choice_->result.ok()) commands::ShowAirfoilReadFailure(choice_->result, windowTitle().toStdString());
-  summaryLabel_->setText(Q(choice_->summary));
-  pointCountLabel_->setText(Q(choice_->pointCountText));
+  choice_ = std::make_unique<FileChoice>(ChooseFile(path));
+  chosenFileLabel_->setText(QFileInfo(Q(path)).fileName());
+  chosenFileLabel_->setToolTip(Q(path));
+  // A file that cannot be opened shows why in place of its outline, never a former one.
+  const bool usable = choice_->problem.empty();
+  preview_->Show(usable ? &choice_->data : nullptr);
+  summaryLabel_->setText(Q(usable ? choice_->summary : choice_->problem));
+  pointCountLabel_->setText(Q(usable ? choice_->pointCountText : std::string()));
 }
 
 void OpenAirfoilWindow::OpenFileAtOnce(const std::string& fileName) {
-  // The first click of the double click has read the file already.
-  if (!choice_ || choice_->path != (std::filesystem::path(currentDir_) / fileName).string()) SelectFile(fileName);
+  SelectFile(fileName);
   Open();
 }
 
-void OpenAirfoilWindow::Open() {
-  switch (DecideOpen(choice_.get())) {
-    case OpenDecision::NoFileChosen:
-      Refuse(Text("frmopen", "22"));
-      return;
-    case OpenDecision::TooFewPoints:
-      Refuse(Text("frmopen", "23"));
-      return;
-    case OpenDecision::Accept:
-      accepted_ = true;
-      settings_.lastOpenDir = currentDir_;
-      files::WriteINIFile("Repertoires", "LastOpenProfil", settings_.lastOpenDir, settings_.iniFile);
-      accept();
-      return;
-  }
-}
+void OpenAirfoilWindow::Open() { browser_->accept(); }
 
-void OpenAirfoilWindow::Refuse(const std::string& text) {
-  platform::Inform(text, windowTitle().toStdString());
-  memorizeBox_->setVisible(false);
-  memorizeLabel_->setVisible(false);
-  memorizeNote_->setVisible(false);
-  memorizeAsFirst_ = false;
-  reject();
+void OpenAirfoilWindow::OpenPath(const std::string& path) {
+  if (path.empty()) {
+    choice_.reset();
+    preview_->Show(nullptr);
+    chosenFileLabel_->clear();
+    pointCountLabel_->clear();
+    summaryLabel_->setText(Q(Text("frmopen", "22")));
+    return;
+  }
+  // Read again: the file may have changed since it was highlighted.
+  Preview(path);
+  if (!choice_->problem.empty()) return;
+  accepted_ = true;
+  settings_.lastOpenDir = std::filesystem::path(path).parent_path().string();
+  files::WriteINIFile("Repertoires", "LastOpenProfil", settings_.lastOpenDir, settings_.iniFile);
+  accept();
 }
 
 void OpenAirfoilWindow::Cancel() { reject(); }
@@ -314,6 +231,7 @@ void OpenAirfoilWindow::Cancel() { reject(); }
 void OpenAirfoilWindow::reject() {
   accepted_ = false;
   choice_.reset();
+  preview_->Show(nullptr);
   QDialog::reject();
 }
 

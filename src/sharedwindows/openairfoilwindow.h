@@ -1,7 +1,9 @@
 #pragma once
-// `frmopen`: choose an airfoil file with its preview. Each click on a file reads it at once
-// (apart from the shared state), so the preview and the reader's messages show before
-// Open; the current airfoil is only replaced by the caller once Open accepted a file.
+// `frmopen`: choose an airfoil file in the platform's file dialog, with a preview beside
+// it. Highlighting a file reads it at once (apart from the shared state), so the preview
+// shows the airfoil, or why it cannot be opened, before Open; Open judges the file the same
+// way and keeps the window open on a file it refuses. The current airfoil is only replaced
+// by the caller once Open accepted a file.
 #include <QDialog>
 #include <memory>
 #include <string>
@@ -10,20 +12,19 @@
 #include "sharedwindows/openairfoil.h"
 
 class QCheckBox;
-class QComboBox;
+class QFileDialog;
 class QLabel;
-class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 
 namespace sharedwindows {
 
+class AirfoilFileBrowser;
 class PreviewArea;
 
 class OpenAirfoilWindow : public QDialog {
   Q_OBJECT
  public:
-  // `showMemorize` shows the memorize box and its labels (the comparison tool's use). The
+  // `showMemorize` shows the memorize box and its label (the comparison tool's use). The
   // folder of an accepted file becomes the settings' last open folder.
   OpenAirfoilWindow(core::ProgramSettings& settings, const std::string& caption, bool showMemorize,
                     QWidget* parent = nullptr);
@@ -35,20 +36,17 @@ class OpenAirfoilWindow : public QDialog {
   std::string ChosenPath() const;
   files::AirfoilData TakeData();
   const FileChoice* LastChoice() const { return choice_.get(); }
-  std::string CurrentDirectory() const { return currentDir_; }
+  std::string CurrentDirectory() const;
 
   // The window's parts, as the tests and the comparison tool reach them.
-  QComboBox* VolumeList() const { return volumes_; }
-  QListWidget* FolderList() const { return folders_; }
-  QListWidget* FileList() const { return files_; }
-  QComboBox* FileTypeList() const { return fileTypes_; }
+  QFileDialog* Browser() const;
   QCheckBox* MemorizeBox() const { return memorizeBox_; }
   QLabel* Label(const char* name) const;
-  QPushButton* OpenButton() const { return openButton_; }
-  QPushButton* CancelButton() const { return cancelButton_; }
   QPushButton* HelpButton() const { return helpButton_; }
+  bool PreviewShowsAirfoil() const;
 
-  // Event handlers, also driven directly by the tests.
+  // Event handlers, also driven directly by the tests. `SelectFile` takes a name in the
+  // current folder or a whole path, as the name box does.
   void SetDirectory(const std::string& dir);
   void SelectFile(const std::string& fileName);
   void OpenFileAtOnce(const std::string& fileName);
@@ -59,29 +57,17 @@ class OpenAirfoilWindow : public QDialog {
   void reject() override;
 
  private:
-  void VolumeChosen(int index);
-  void FileTypeChosen();
-  void FillFiles();
-  void Refuse(const std::string& text);
+  void Preview(const std::string& path);
+  void OpenPath(const std::string& path);
 
-  QComboBox* volumes_;
-  QListWidget* folders_;
-  QListWidget* files_;
-  QComboBox* fileTypes_;
+  AirfoilFileBrowser* browser_;
   QCheckBox* memorizeBox_;
   QLabel* memorizeLabel_;
-  QLabel* summaryLabel_;     // the file's title, its name, or why it was refused
+  QLabel* chosenFileLabel_;  // the highlighted file's name
+  QLabel* summaryLabel_;     // its title or name, or why it cannot be opened
   QLabel* pointCountLabel_;
-  QLabel* memorizeNote_;     // beside the memorize box, shown and hidden with it
-  QLabel* folderPathLabel_;  // the folder shown, abbreviated
-  QLabel* chosenFileLabel_;
-  QPushButton* openButton_;
-  QPushButton* cancelButton_;
   QPushButton* helpButton_;
   PreviewArea* preview_;
-  std::vector<std::string> volumeRoots_;
-  std::string currentDir_;
-  std::string pattern_ = "*.dat";
   std::unique_ptr<FileChoice> choice_;
   bool accepted_ = false;
   bool memorizeAsFirst_ = false;

@@ -1,8 +1,6 @@
-// The open window's rules without the window: filters, lists, the path shown, what a
-// chosen file reads as and the preview.
+// The open window's rules without the window: what a chosen file reads as, whether Open
+// takes it, and the preview.
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 #include "sharedwindows/openairfoil.h"
 #include "platform/recordingtarget.h"
@@ -12,64 +10,42 @@ using testsupport::Key;
 
 namespace {
 
-TEST(OpenAirfoilRules, FilterPatternPathShownAndVolume) {
-  EXPECT_EQ(sharedwindows::FilterPattern("Coordinates Files (*.cor)"), "*.cor");
-  const std::string thirty = "/home/builder/airfoils/ab1.dat";
-  ASSERT_EQ(thirty.size(), 30u);
-  EXPECT_EQ(sharedwindows::AbbreviatedPath(thirty), thirty);
-  EXPECT_EQ(sharedwindows::AbbreviatedPath(thirty + "x"), "/home/builde...s/ab1.datx");
-  // The volume is the longest root holding the path.
-  const std::vector<std::string> roots = {"/", "/home", "/media/usb"};
-  EXPECT_EQ(sharedwindows::VolumeIndexFor(roots, "/home/me/airfoils"), 1);
-  EXPECT_EQ(sharedwindows::VolumeIndexFor(roots, "/homer/x"), 0);
-  EXPECT_EQ(sharedwindows::VolumeIndexFor(roots, "/media/usb"), 2);
-  EXPECT_EQ(sharedwindows::VolumeIndexFor({"/home"}, "/etc"), -1);
-}
-
-TEST(OpenAirfoilRules, FileListFollowsThePatternWhateverTheCase) {
-  testsupport::TempDir d;
-  for (const char* name : {"b.dat", "A.DAT", "c.cor", "notes.txt"}) testsupport::WriteFile(d.File(name), "x");
-  std::filesystem::create_directory(d.path() / "sub.dat");  // a folder is not listed
-  EXPECT_EQ(sharedwindows::MatchingFiles(d.path().string(), "*.dat"), (std::vector<std::string>{"A.DAT", "b.dat"}));
-  EXPECT_EQ(sharedwindows::MatchingFiles(d.path().string(), "*.cor"), std::vector<std::string>{"c.cor"});
-}
-
-TEST(OpenAirfoilRules, DirectoryListShowsTheWayDownAndTheFoldersInside) {
-  testsupport::TempDir d;
-  std::filesystem::create_directories(d.path() / "ribs" / "tips");
-  std::filesystem::create_directories(d.path() / "ribs" / "Roots");
-  const auto entries = sharedwindows::DirectoryEntries((d.path() / "ribs").string());
-  ASSERT_GE(entries.size(), 4u);
-  EXPECT_EQ(entries.front().path, "/");
-  const auto& current = entries[entries.size() - 3];
-  EXPECT_TRUE(current.current);
-  EXPECT_EQ(current.label, "ribs");
-  EXPECT_EQ(entries[entries.size() - 2].label, "Roots");
-  EXPECT_EQ(entries.back().label, "tips");
-  EXPECT_EQ(entries.back().depth, current.depth + 1);
-}
-
 class ChosenFiles : public testsupport::WindowTest {};
 
 TEST_F(ChosenFiles, LabelsShowTitleOrNameOrWhatTheFileIs) {
   testsupport::WriteFile(dir.File("wing.dat"), testsupport::AirfoilText("  WING 12  "));
-  sharedwindows::FileChoice c = sharedwindows::ChooseFile(dir.path().string(), "wing.dat");
+  sharedwindows::FileChoice c = sharedwindows::ChooseFile(dir.File("wing.dat"));
   EXPECT_EQ(c.summary, "WING 12");
   EXPECT_EQ(c.pointCountText, "11 " + Key("frmopen", "24"));
   EXPECT_EQ(c.name, "wing");
   EXPECT_EQ(c.ext, "dat");
+  EXPECT_EQ(c.problem, "");
 
   testsupport::WriteFile(dir.File("untitled.cor"), "1.000000 0.001260\n0.5 0.05\n0 0\n0.5 -0.02\n1 0\n");
-  c = sharedwindows::ChooseFile(dir.path().string(), "untitled.cor");
+  c = sharedwindows::ChooseFile(dir.File("untitled.cor"));
   EXPECT_EQ(c.summary, "untitled");
-  EXPECT_EQ(sharedwindows::DecideOpen(&c), sharedwindows::OpenDecision::Accept);
+  EXPECT_EQ(c.problem, "");  // five points are enough
 
   testsupport::WriteFile(dir.File("rib.vdl"), "VDL V3.0 -02 Caution don't delete this file !!\nwing.dat\n");
-  c = sharedwindows::ChooseFile(dir.path().string(), "rib.vdl");
+  c = sharedwindows::ChooseFile(dir.File("rib.vdl"));
   EXPECT_EQ(c.summary, "This file is NOT an Airfoil file....");
-  EXPECT_EQ(sharedwindows::DecideOpen(&c), sharedwindows::OpenDecision::TooFewPoints);
+  EXPECT_EQ(c.problem, Key("frmopen", "38") + "\n" + dir.File("rib.vdl"));  // "wing.dat" is no point
   testsupport::WriteFile(dir.File("UNINSTAL.dat"), testsupport::AirfoilText("X"));
-  EXPECT_EQ(sharedwindows::ChooseFile(dir.path().string(), "UNINSTAL.dat").summary, "Caution Uninstall file....");
+  EXPECT_EQ(sharedwindows::ChooseFile(dir.File("UNINSTAL.dat")).summary, "Caution Uninstall file....");
+}
+
+TEST_F(ChosenFiles, EveryFileOpenWouldRefuseSaysWhyInWords) {
+  // A file read without complaint but too short counts as one the reader refused.
+  testsupport::WriteFile(dir.File("four.dat"), "T\n1 0\n0.5 0.05\n0 0\n1 0\n");
+  EXPECT_EQ(sharedwindows::ChooseFile(dir.File("four.dat")).problem, Key("frmopen", "23"));
+  testsupport::WriteFile(dir.File("empty.dat"), "");
+  EXPECT_EQ(sharedwindows::ChooseFile(dir.File("empty.dat")).problem, Key("frmopen", "37") + "\n" + dir.File("empty.dat"));
+  EXPECT_EQ(sharedwindows::ChooseFile(dir.File("gone.dat")).problem, Key("frmopen", "36") + "\n" + dir.File("gone.dat"));
+  // A folder typed as a file is refused before anything is read, naming it.
+  const sharedwindows::FileChoice folder = sharedwindows::ChooseFile(dir.path().string());
+  EXPECT_EQ(folder.result.status, files::AirfoilReadStatus::NotAFile);
+  EXPECT_NE(folder.problem.find(dir.path().string()), std::string::npos);
+  EXPECT_EQ(folder.pointCountText, "");
 }
 
 TEST(OpenAirfoilRules, PreviewDrawsTheChordLineAndTheOutlineInRed) {

@@ -1,11 +1,13 @@
-// The open-airfoil window driven as a user drives it: the lists, the preview labels, each
-// refusal with its message, Open and Cancel, and the road into the main window.
+// The open-airfoil window driven as a user drives it: the file list by the keys, the
+// preview, each refusal told beside it, the name box, Open and Cancel, and the road into
+// the main window.
 #include <gtest/gtest.h>
 
-#include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
+#include <QLineEdit>
+#include <QListView>
+#include <QTest>
 
 #include "files/ini.h"
 #include "commands/airfoilcommands.h"
@@ -44,54 +46,94 @@ class OpenAirfoilWindowTest : public testsupport::WindowTest {
   std::filesystem::path folder;
 };
 
-TEST_F(OpenAirfoilWindowTest, OpensInTheLastDirectoryWithTheSeligFilterAndAcceptsAGoodFile) {
+TEST_F(OpenAirfoilWindowTest, ArrowKeysPreviewEachFileAndOpenTakesTheHighlightedOne) {
   const std::vector<double> previousX = doc.airfoil.x;
   sharedwindows::OpenAirfoilWindow w(doc.settings, "Open", false);
+  w.show();
   EXPECT_EQ(w.CurrentDirectory(), folder.string());
-  EXPECT_EQ(w.FileTypeList()->currentText(), "Selig Files (*.dat)");
-  EXPECT_EQ(w.FileList()->count(), 6);
-  EXPECT_EQ(Label(w, "Lbchemin"), sharedwindows::AbbreviatedPath(folder.string()));
-  w.FileList()->setCurrentRow(w.FileList()->row(w.FileList()->findItems("good.dat", Qt::MatchExactly)[0]));
+  EXPECT_EQ(w.Browser()->selectedNameFilter(), "Selig Files (*.dat)");
+  // The list fills as the folder is read: six .dat files, the .cor one filtered out.
+  auto* list = w.Browser()->findChild<QListView*>("listView");
+  ASSERT_NE(list, nullptr);
+  QTRY_COMPARE(list->model()->rowCount(list->rootIndex()), 6);
+  list->setFocus();
+  list->keyboardSearch("four");
+  EXPECT_EQ(Label(w, "nomfile1"), "four.dat");
+  EXPECT_EQ(Label(w, "Label1"), Key("frmopen", "23"));
+  EXPECT_FALSE(w.PreviewShowsAirfoil());
+  // Each arrow key previews the file it lands on, whatever order the list has.
+  for (int down = 0; down < 6; ++down) {
+    QTest::keyClick(list, down < 3 ? Qt::Key_Down : Qt::Key_Up);
+    EXPECT_EQ(Label(w, "nomfile1"), list->currentIndex().data().toString().toStdString());
+  }
+  const QModelIndex first = list->model()->index(0, 0, list->rootIndex());
+  list->setCurrentIndex(list->model()->match(first, Qt::DisplayRole, "good.dat", 1, Qt::MatchExactly).value(0));
+  EXPECT_EQ(Label(w, "nomfile1"), "good.dat");
   EXPECT_EQ(Label(w, "Label1"), "GOOD 12");
   EXPECT_EQ(Label(w, "Label2"), "11 " + Key("frmopen", "24"));
-  EXPECT_EQ(Label(w, "nomfile1"), "good.dat");
+  EXPECT_TRUE(w.PreviewShowsAirfoil());
+  EXPECT_TRUE(messages.shown.empty());  // no box took the keys away from the list
   EXPECT_EQ(doc.airfoil.x, previousX);  // browsing leaves the current airfoil alone
-  w.Open();
+  QTest::keyClick(list, Qt::Key_Return);
   EXPECT_TRUE(w.Accepted());
   EXPECT_EQ(w.ChosenPath(), (folder / "good.dat").string());
   EXPECT_EQ(files::GetINIFile("Repertoires", "LastOpenProfil", doc.settings.iniFile), folder.string());
-  EXPECT_TRUE(messages.shown.empty());
-  w.FileTypeList()->setCurrentIndex(1);
-  ASSERT_EQ(w.FileList()->count(), 1);
-  EXPECT_EQ(w.FileList()->item(0)->text(), "tip.cor");
 }
 
-TEST_F(OpenAirfoilWindowTest, EachRefusalIsToldInTheLabelAndABoxAndOpenRefusesTheFile) {
+TEST_F(OpenAirfoilWindowTest, ABadFileIsToldInThePreviewTheSameOnOpenAndTheWindowStays) {
   const std::string twice = Key("frmopen", "16") + "= 0.5" + Key("frmopen", "17") + "= 0.5";
-  struct Case { const char* file; std::string summary, box, atOpen; };
+  testsupport::WriteFile((folder / "empty.dat").string(), "");
+  struct Case { std::string file, problem; };
   const Case cases[] = {
-      {nullptr, "", "", Key("frmopen", "22")},  // nothing chosen
-      {"four.dat", "T", "", Key("frmopen", "23")},  // read without complaint, too few to open
-      {"blank.dat", "", Key("frmopen", "11"), Key("frmopen", "23")},
-      {"first.dat", Key("frmopen", "12"), Key("frmopen", "13") + "\n" + Key("frmopen", "14"), Key("frmopen", "23")},
-      {"double.dat", twice, twice, Key("frmopen", "23")},
-      {"open.dat", Key("frmopen", "18"), Key("frmopen", "19") + "\n" + Key("frmopen", "18"), Key("frmopen", "23")},
+      {"", Key("frmopen", "22")},  // nothing chosen
+      {"four.dat", Key("frmopen", "23")},
+      {"blank.dat", Key("frmopen", "11")},
+      {"first.dat", Key("frmopen", "13") + "\n" + Key("frmopen", "14")},
+      {"double.dat", twice},
+      {"open.dat", Key("frmopen", "19") + "\n" + Key("frmopen", "18")},
+      {"empty.dat", Key("frmopen", "37") + "\n" + (folder / "empty.dat").string()},
+      {"gone.dat", Key("frmopen", "36") + "\n" + (folder / "gone.dat").string()},
   };
-  for (const Case& c : cases) {
-    sharedwindows::OpenAirfoilWindow w(doc.settings, "Open airfoil", false);
-    messages.shown.clear();
-    if (c.file) w.SelectFile(c.file);
-    EXPECT_EQ(Label(w, "Label1"), c.summary) << c.file;
-    ASSERT_EQ(messages.shown.size(), c.box.empty() ? 0u : 1u) << c.file;
-    if (!c.box.empty()) {
-      EXPECT_EQ(messages.shown[0].text, c.box);
-      EXPECT_TRUE(Label(w, "Label2").empty());
+  bool checked = false;
+  WhenModal([&](QWidget* modal) {
+    auto* w = static_cast<sharedwindows::OpenAirfoilWindow*>(modal);
+    for (const Case& c : cases) {
+      if (!c.file.empty()) {
+        w->SelectFile("good.dat");  // a good airfoil previewed before must not stay
+        w->SelectFile(c.file);
+        EXPECT_EQ(Label(*w, "nomfile1"), c.file);
+        EXPECT_EQ(Label(*w, "Label1"), c.problem) << c.file;
+        EXPECT_EQ(Label(*w, "Label2"), "") << c.file;
+        EXPECT_FALSE(w->PreviewShowsAirfoil()) << c.file;
+      }
+      w->Open();
+      EXPECT_EQ(Label(*w, "Label1"), c.problem) << c.file;
+      EXPECT_FALSE(w->Accepted()) << c.file;
+      EXPECT_TRUE(w->isVisible()) << c.file;
     }
-    w.Open();
-    EXPECT_FALSE(w.Accepted());
-    EXPECT_EQ(messages.shown.back().text, c.atOpen);
-    EXPECT_EQ(messages.shown.back().title, "Open airfoil");
-  }
+    EXPECT_TRUE(messages.shown.empty());
+    checked = true;
+    w->Cancel();
+  });
+  sharedwindows::OpenAirfoilWindow window(doc.settings, "Open airfoil", false);
+  window.exec();
+  EXPECT_TRUE(checked);
+  EXPECT_FALSE(window.Accepted());
+}
+
+TEST_F(OpenAirfoilWindowTest, APathTypedInTheNameBoxOpensFromAnyFolder) {
+  std::filesystem::create_directory(dir.path() / "elsewhere");
+  testsupport::WriteFile(dir.File("elsewhere/tip.dat"), testsupport::AirfoilText("TIP 9"));
+  sharedwindows::OpenAirfoilWindow w(doc.settings, "Open", false);
+  w.show();
+  auto* nameBox = w.Browser()->findChild<QLineEdit*>("fileNameEdit");
+  ASSERT_NE(nameBox, nullptr);
+  nameBox->setText(QString::fromStdString(dir.File("elsewhere/tip.dat")));
+  w.Open();
+  EXPECT_TRUE(w.Accepted());
+  EXPECT_EQ(w.ChosenPath(), dir.File("elsewhere/tip.dat"));
+  EXPECT_EQ(w.TakeData().title, "TIP 9");
+  EXPECT_EQ(doc.settings.lastOpenDir, dir.File("elsewhere"));
 }
 
 TEST_F(OpenAirfoilWindowTest, TheRoadThroughTheWindowDrawsTheRib) {
@@ -122,7 +164,7 @@ TEST_F(OpenAirfoilWindowTest, CancelLeavesTheOpenRibAsItWas) {
   InMainWindow(main, mainwindow::Command::OpenAirfoil, [](sharedwindows::OpenAirfoilWindow* open) {
     open->SelectFile("tip.cor");  // not shown in the list, read all the same
     open->SelectFile("first.dat");
-    open->CancelButton()->click();
+    QTest::keyClick(open->Browser(), Qt::Key_Escape);
   });
   const core::RibDocument& s = doc;
   EXPECT_EQ(s.rib, before.rib);
