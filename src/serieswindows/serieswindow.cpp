@@ -73,7 +73,10 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   ++row;
   if (spaced) {
     endThicknessBox_ = Box(this, "txtEpR", lengthKeys);
-    grid->addWidget(new QLabel(text("9"), this), row, 0);
+    // The longest caption of the column: it wraps rather than widen the window.
+    auto* endLabel = new QLabel(text("9"), this);
+    endLabel->setWordWrap(true);
+    grid->addWidget(endLabel, row, 0);
     grid->addWidget(endThicknessBox_, row, 1);
     grid->addWidget(new QLabel(Q(document_.settings.unitText), this), row, 2);
     ++row;

@@ -102,7 +102,8 @@ ColoursWindow::ColoursWindow(core::RibDocument& document, QWidget* parent) : QDi
   auto* grid = new QGridLayout;
   const char* headings[] = {"2", "3", "4"};
   for (int c = 0; c < 3; ++c) {
-    auto* heading = new QLabel(T("FrmLines", headings[c]), this);
+    // The range goes under its name, so the columns stay as narrow as their boxes.
+    auto* heading = new QLabel(T("FrmLines", headings[c]).replace(" (", "\n("), this);
     heading->setObjectName(QString("Label2_%1").arg(c));
     heading->setAlignment(Qt::AlignCenter);
     grid->addWidget(heading, 0, c + 1);

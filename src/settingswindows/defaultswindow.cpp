@@ -42,7 +42,7 @@ DefaultsWindow::DefaultsWindow(core::RibDocument& document, QWidget* parent)
   mm_->setObjectName("mm");
   inches_ = new QRadioButton(T("FrmDefaut", "4"), unitFrame);
   inches_->setObjectName("inches");
-  auto* unitLayout = new QHBoxLayout(unitFrame);
+  auto* unitLayout = new QVBoxLayout(unitFrame);
   unitLayout->addWidget(mm_);
   unitLayout->addWidget(inches_);
   unitLayout->addStretch();
@@ -105,10 +105,13 @@ DefaultsWindow::DefaultsWindow(core::RibDocument& document, QWidget* parent)
   helpButton_->setObjectName("cmdaide");
   helpButton_->setAutoDefault(false);
 
-  // One column: long labels stay on one line and the window fits a small screen at 144 dpi.
+  // One column but for the unit beside the rib's lengths: long labels stay on one line and
+  // the window fits a small screen at 144 dpi.
+  auto* unitAndRib = new QHBoxLayout;
+  unitAndRib->addWidget(unitFrame);
+  unitAndRib->addWidget(ribFrame, 1);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(unitFrame);
-  layout->addWidget(ribFrame);
+  layout->addLayout(unitAndRib);
   layout->addWidget(blockFrame);
   layout->addWidget(airfoilFrame);
   layout->addWidget(seriesFrame);
