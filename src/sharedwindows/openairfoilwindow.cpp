@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -38,6 +39,7 @@ class AirfoilFileBrowser : public QFileDialog {
     setSizeGripEnabled(false);
     setFileMode(QFileDialog::ExistingFile);
     setAcceptMode(QFileDialog::AcceptOpen);
+    setViewMode(QFileDialog::List);  // the names alone: no columns cut off beside the preview
   }
   std::function<void(const QString&)> onOpen;
   std::function<void()> onCancel;
@@ -123,8 +125,8 @@ OpenAirfoilWindow::OpenAirfoilWindow(core::ProgramSettings& settings, const std:
   auto* side = new QVBoxLayout;
   side->addWidget(chosenFileLabel_);
   side->addWidget(preview_);
-  side->addWidget(pointCountLabel_);
-  side->addWidget(summaryLabel_, 1);
+  side->addWidget(summaryLabel_);
+  side->addWidget(pointCountLabel_, 1, Qt::AlignTop);
   side->addLayout(memorizeRow);
   side->addWidget(helpButton_, 0, Qt::AlignRight);
   auto* sidePanel = new QWidget(this);
@@ -186,6 +188,8 @@ void OpenAirfoilWindow::SetDirectory(const std::string& dir) {
 
 void OpenAirfoilWindow::SelectFile(const std::string& fileName) {
   browser_->selectFile(Q(fileName));
+  // Qt leaves the name box alone while it has the focus; Open reads the name from it.
+  if (auto* nameBox = browser_->findChild<QLineEdit*>("fileNameEdit")) nameBox->setText(Q(fileName));
   Preview(browser_->directory().absoluteFilePath(Q(fileName)).toStdString());
 }
 

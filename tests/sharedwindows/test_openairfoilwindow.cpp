@@ -29,7 +29,8 @@ class OpenAirfoilWindowTest : public testsupport::WindowTest {
              {"good.dat", testsupport::AirfoilText("GOOD 12")}, {"four.dat", "T\n1 0\n0.5 0.05\n0 0\n1 0\n"},
              {"blank.dat", "   \n1 0\n0 0\n1 0\n"}, {"first.dat", "T\n0.99999 0\n0 0\n1 0\n"},
              {"double.dat", "T\n1 0\n0.5 0.05\n0.5 0.05\n0 0\n1 0\n"},
-             {"open.dat", "T\n1 0\n0.5 0.05\n0 0\n0.5 -0.02\n0.9998 0\n"}, {"tip.cor", testsupport::AirfoilText("TIP")}})
+             {"open.dat", "T\n1 0\n0.5 0.05\n0 0\n0.5 -0.02\n0.9998 0\n"}, {"tip.cor", testsupport::AirfoilText("TIP")},
+             {"ROOT.DAT", testsupport::AirfoilText("ROOT")}})
       testsupport::WriteFile((folder / name).string(), text);
   }
   std::string Label(sharedwindows::OpenAirfoilWindow& w, const char* name) { return w.Label(name)->text().toStdString(); }
@@ -52,10 +53,11 @@ TEST_F(OpenAirfoilWindowTest, ArrowKeysPreviewEachFileAndOpenTakesTheHighlighted
   w.show();
   EXPECT_EQ(w.CurrentDirectory(), folder.string());
   EXPECT_EQ(w.Browser()->selectedNameFilter(), "Selig Files (*.dat)");
-  // The list fills as the folder is read: six .dat files, the .cor one filtered out.
+  // The list fills as the folder is read: seven .dat files whatever the case, not the .cor one.
   auto* list = w.Browser()->findChild<QListView*>("listView");
   ASSERT_NE(list, nullptr);
-  QTRY_COMPARE(list->model()->rowCount(list->rootIndex()), 6);
+  const auto listed = [list] { return list->model()->rowCount(list->rootIndex()); };
+  ASSERT_TRUE(QTest::qWaitFor([&] { return listed() == 7; })) << listed();
   list->setFocus();
   list->keyboardSearch("four");
   EXPECT_EQ(Label(w, "nomfile1"), "four.dat");

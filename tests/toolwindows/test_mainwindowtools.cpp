@@ -139,8 +139,9 @@ TEST_F(MainWindowTools, TheComparisonStatusFitsA1280PixelWindow) {
   ASSERT_TRUE(doc.view.compareShown);
   // Sized again once shown: a place remembered by another test may have been put back.
   window->resize(1280, 800);
-  QApplication::processEvents();
   const QLabel* panel = window->Panel(2);
+  // The status bar takes the new width once its layout has run.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return panel->contentsRect().width() > 900; }));
   EXPECT_NE(panel->text().indexOf("sd7037_E9.00C1.50"), -1);
   EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()), panel->contentsRect().width());
 }
