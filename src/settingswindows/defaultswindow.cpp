@@ -58,6 +58,7 @@ DefaultsWindow::DefaultsWindow(core::RibDocument& document, QWidget* parent)
       boxes_[slot] = new QLineEdit(frame);
       boxes_[slot]->setObjectName(QString("txtdef%1").arg(i));
       boxes_[slot]->setMaximumWidth(110);
+      boxes_[slot]->setMinimumWidth(70);  // beside the unit, long labels would squeeze it
       label->setBuddy(boxes_[slot]);
       unitLabels_[slot] = new QLabel(frame);
       unitLabels_[slot]->setObjectName(QString("lblunit%1").arg(i));
