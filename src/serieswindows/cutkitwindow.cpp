@@ -95,7 +95,7 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   format_->addItems({"DXF R12", "DXF R2000", "SVG"});
   for (int i = 0; i < 3; ++i)
     if (kFormats[i] == s.cut.format) format_->setCurrentIndex(i);
-  connect(format_, &QComboBox::currentIndexChanged, this, &CutKitWindow::Outdated);
+  // The format changes the files, not where the parts lie: the layout stays.
   auto* sizes = new QGridLayout;
   const std::pair<const char*, QWidget*> rows[] = {
       {"5", width_}, {"6", length_}, {"7", gap_}, {nullptr, kerf_}, {"9", format_}};
@@ -159,10 +159,11 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   auto* buttons = new QDialogButtonBox(this);
   layOut_ = buttons->addButton(T("11"), QDialogButtonBox::ActionRole);
   layOut_->setObjectName("cmdlayout");
-  layOut_->setAutoDefault(false);
+  // Enter in a box lays out again; writing is asked for by its own button only.
+  layOut_->setDefault(true);
   write_ = buttons->addButton(T("12"), QDialogButtonBox::AcceptRole);
   write_->setObjectName("cmdwrite");
-  write_->setDefault(true);
+  write_->setAutoDefault(false);
   QPushButton* close = buttons->addButton(Q(platform::Text("TextButton", "4")), QDialogButtonBox::RejectRole);
   close->setObjectName("cmdfermer");
   close->setAutoDefault(false);
@@ -300,6 +301,7 @@ bool CutKitWindow::Write() {
     box.defaultButton = 2;
     if (platform::CurrentMessages().Show(box) != platform::BoxAnswer::Yes) return false;
   }
+  planned_.cut.format = kFormats[std::max(0, format_->currentIndex())];
   commands::KitWriteResult written;
   {
     platform::BusyPointer busy;

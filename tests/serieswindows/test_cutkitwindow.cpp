@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
@@ -86,7 +87,11 @@ TEST_F(CutKitWindowTest, LaysOutTheSeriesShowsItsSheetsAndWritesThemAll) {
   QTest::mouseClick(w.ZoomInButton(), Qt::LeftButton);
   EXPECT_NEAR(w.Preview()->PixelsPerMm(), fit * 1.25, 1e-9);
 
-  w.FormatBox()->setCurrentIndex(2);  // SVG
+  w.FormatBox()->setCurrentIndex(2);  // SVG: the same sheets, written otherwise
+  EXPECT_NE(w.Plan(), nullptr);
+  // Enter in a box lays out; it never writes.
+  EXPECT_TRUE(w.LayOutButton()->isDefault());
+  EXPECT_FALSE(w.WriteButton()->isDefault());
   ASSERT_TRUE(w.Write());
   const std::string kit = w.FolderBox()->text().toStdString();
   for (int i = 1; i <= sheets; ++i) EXPECT_TRUE(fs::is_regular_file(kit + "/sheet-0" + std::to_string(i) + ".svg")) << i;
