@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "commands/dxfexport.h"
+#include "commands/outputfolder.h"
 #include "core/cutpart.h"
 #include "files/ini.h"
 #include "files/projectfile.h"
@@ -168,7 +169,7 @@ CutExportResult ExportForCutting(core::RibDocument& s, const CutSettings& settin
   platform::UserStore& store = platform::CurrentUserStore();
   std::string folder = store.Get(kStoreSection, "Folder");
   if (folder.empty()) folder = files::GetINIFile("Repertoires", "RepDxf", s.settings.iniFile);
-  if (folder.empty()) folder = s.settings.seriesAirfoilDir;
+  folder = ProposedOutputFolder(folder, s);
 
   const bool svg = settings.format == output::CutFormat::Svg;
   platform::FileDialogRequest request;

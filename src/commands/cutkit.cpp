@@ -32,9 +32,9 @@ std::optional<KitRefusal> BuildRib(const core::RibDocument& templateRib, const K
   d.airfoil = core::AirfoilAsRead();
   d.airfoil.path = rib.path;
   files::AirfoilReadResult read = files::ReadAirfoilInto(d.airfoil);
-  if (read.status == files::AirfoilReadStatus::Error) return KitRefusal{"unreadable", read.error.description};
-  if (!read.ok()) return KitRefusal{files::StatusName(read.status), read.boxText};
-  if (d.airfoil.pointCount < 5) return KitRefusal{"too-few-points", platform::Text("frmopen", "23")};
+  if (read.status == files::AirfoilReadStatus::Error) return KitRefusal{"unreadable", read.error.description, rib.path};
+  if (!read.ok()) return KitRefusal{files::StatusName(read.status), read.boxText, rib.path};
+  if (d.airfoil.pointCount < 5) return KitRefusal{"too-few-points", platform::Text("frmopen", "23"), rib.path};
   files::SplitAirfoilFileName(rib.path, d.airfoil.name, d.airfoil.ext);
   core::InstallPreparedAirfoil(d);
   d.airfoil.loaded = true;
@@ -43,7 +43,8 @@ std::optional<KitRefusal> BuildRib(const core::RibDocument& templateRib, const K
   if (d.rib.leadingEdge.mm + d.rib.trailingEdge.mm > d.rib.chord.mm) {
     std::string text = platform::Text("FrmMainMessage", "13");
     return KitRefusal{"edges-longer-than-chord", (text.empty() ? "The edge pieces are longer than the chord" : text) +
-                                                     ": " + rib.name};
+                                                     ": " + rib.name,
+                      rib.name};
   }
   return std::nullopt;
 }
@@ -135,7 +136,7 @@ KitRibList KitRibsOf(const std::vector<std::string>& inputs, double chordMm) {
   if (inputs.size() == 1 && core::EndsWithIgnoringCase(inputs[0], ".txt")) {
     files::SeriesJob job;
     if (!files::ReadSeriesSummary(inputs[0], job).ok() || job.ribs.empty()) {
-      list.refusal = KitRefusal{"no-rib", "No rib in " + inputs[0]};
+      list.refusal = KitRefusal{"no-rib", "No rib in " + inputs[0], inputs[0]};
       return list;
     }
     const double scale = job.unitText == " in" ? 25.4 : 1.0;
@@ -152,14 +153,14 @@ KitRibList KitRibsOf(const std::vector<std::string>& inputs, double chordMm) {
     // A file that cannot be read is refused by name when its rib is built.
     list.ribs.push_back({path, KitNameOf(path), chord.value_or(chordMm)});
   }
-  if (list.ribs.empty()) list.refusal = KitRefusal{"no-rib", "No rib file given"};
+  if (list.ribs.empty()) list.refusal = KitRefusal{"no-rib", "No rib file given", ""};
   return list;
 }
 
 KitPlan PlanKit(const core::RibDocument& templateRib, const std::vector<KitRib>& ribs, const KitSettings& settings) {
   KitPlan plan;
   if (ribs.empty()) {
-    plan.refusal = KitRefusal{"no-rib", "No rib to cut"};
+    plan.refusal = KitRefusal{"no-rib", "No rib to cut", ""};
     return plan;
   }
   for (const KitRib& rib : ribs) {
@@ -174,7 +175,7 @@ KitPlan PlanKit(const core::RibDocument& templateRib, const std::vector<KitRib>&
     part.chordMm = rib.chordMm;
     part.layout = core::BuildCutLayout(core::BuildCutConstruction(d), {settings.cut.kerfMm, settings.cut.marks});
     if (!part.layout.ok) {
-      plan.refusal = KitRefusal{"no-part", "No closed outline for " + rib.name};
+      plan.refusal = KitRefusal{"no-part", "No closed outline for " + rib.name, rib.name};
       return plan;
     }
     for (const core::CutPiece& p : part.layout.rib) plan.partsAreaMm2 += NetArea(p);
@@ -199,12 +200,13 @@ KitPlan PlanKit(const core::RibDocument& templateRib, const std::vector<KitRib>&
   for (const KitPart& part : plan.parts) outlines.push_back(NestedOutline(part));
   core::NestLayout nest = core::NestParts(outlines, settings.sheet, settings.gapMm);
   if (nest.problem == core::NestProblem::Sheet) {
-    plan.refusal = KitRefusal{"sheet", "The sheet and the gap leave no room for a part"};
+    plan.refusal = KitRefusal{"sheet", "The sheet and the gap leave no room for a part", ""};
     return plan;
   }
   if (nest.problem == core::NestProblem::TooLargePart) {
     const KitPart& big = plan.parts[static_cast<std::size_t>(nest.tooLargePart)];
-    plan.refusal = KitRefusal{"too-large-part", big.name + " (" + big.source + ") is larger than the sheet"};
+    plan.refusal = KitRefusal{"too-large-part", big.name + " (" + big.source + ") is larger than the sheet",
+                               big.name + " (" + big.source + ")"};
     return plan;
   }
   for (std::size_t i = 0; i < plan.parts.size(); ++i) plan.parts[i].placement = nest.placements[i];

@@ -28,6 +28,7 @@ struct KitRib {
 struct KitRefusal {
   std::string key;
   std::string message;
+  std::string subject;  // the part or the file it is about, where there is one
 };
 
 // The ribs of the inputs: a series summary (the one input, ".txt") names its rib files,

@@ -27,9 +27,13 @@ bool ChooseSeriesFolder(core::RibDocument& d) {
   std::string folder = d.settings.seriesAirfoilDir;
   if (!platform::CurrentFileDialogs().BrowseForFolder(platform::Text("FrmDefaut", "16"), folder)) return false;
   d.settings.seriesAirfoilDir = folder;
-  files::WriteDirectorySettings(d);
-  platform::CurrentUserStore().Set(platform::kUserStoreInstall, platform::kUserSeriesDir, folder);
+  RememberSeriesFolder(d);
   return true;
+}
+
+void RememberSeriesFolder(core::RibDocument& d) {
+  files::WriteDirectorySettings(d);
+  platform::CurrentUserStore().Set(platform::kUserStoreInstall, platform::kUserSeriesDir, d.settings.seriesAirfoilDir);
 }
 
 const char* SeriesSection(SeriesKind kind) { return kind == SeriesKind::Spaced ? "FrmTraCevol2" : "FrmTraCevol"; }

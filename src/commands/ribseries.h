@@ -19,6 +19,8 @@ bool ConfirmSeriesTool(core::RibDocument& d);
 // The series folder chosen in the system folder browser (title FrmDefaut/16) becomes the
 // settings' series folder, stored in the INI file and the user store. False on cancel.
 bool ChooseSeriesFolder(core::RibDocument& d);
+// The settings' series folder kept for the next start (a series was written there).
+void RememberSeriesFolder(core::RibDocument& d);
 
 enum class SeriesKind { Even, Spaced };
 // The language section of a series' texts: FrmTraCevol or FrmTraCevol2.

@@ -6,7 +6,7 @@
 
 namespace files {
 
-const std::array<MenuCaption, 57> kMenuCaptions = {{
+const std::array<MenuCaption, 58> kMenuCaptions = {{
     {"mnu_file", {"MenuFile", "1"}},
     {"mnu_fileopen", {"MenuFile", "2"}},
     {"mnu_fileprofilopen", {"MenuFile", "3"}},
@@ -56,6 +56,7 @@ const std::array<MenuCaption, 57> kMenuCaptions = {{
     {"mnu_outilnervinter", {"MenuOutils", "3"}},
     {"mnu_outilevolut", {"MenuOutils", "4"}},
     {"mnu_outilevolut2", {"MenuOutils", "4a"}},
+    {"mnu_OutilKit", {"MenuOutils", "14"}},
     {"mnu_outilEpCourb", {"MenuOutils", "5"}},
     {"mnu_outilAngle", {"MenuOutils", "6"}},
     {"mnu_outilInclinaison", {"MenuOutils", "7"}},

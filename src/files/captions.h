@@ -24,7 +24,7 @@ struct MenuCaption {
 };
 
 // Menus in the order the window sets them (MenuOutils has no keys 8 and 9).
-extern const std::array<MenuCaption, 57> kMenuCaptions;
+extern const std::array<MenuCaption, 58> kMenuCaptions;
 
 // Tool-bar button i (1..8) takes the tool tip MainTolbar/i. Buttons 2, 3, 5 and 7 carry the
 // commands named here; the other positions are separators or places of the zoom list and

@@ -31,6 +31,7 @@
 #include "ribwindows/tabwindow.h"
 #include "ribwindows/textwindow.h"
 #include "serieswindows/coordinateswindow.h"
+#include "serieswindows/cutkitwindow.h"
 #include "serieswindows/serieswindow.h"
 #include "settingswindows/airfoilpackoffer.h"
 #include "settingswindows/colourswindow.h"
@@ -181,6 +182,7 @@ void MainWindow::WireCommands() {
     serieswindows::RunSeriesTool(d, serieswindows::SeriesKind::Spaced, pickAirfoil, openSeriesFile, this);
   });
   set(CoordinatesEditor, [this, &d] { serieswindows::CoordinatesWindow(d.settings, this).exec(); });
+  set(CutKit, [this, &d] { serieswindows::CutKitWindow::Run(d, {}, this); });
   for (Command command : AllCommands()) ApplyEnabled(command);
 }
 

@@ -95,6 +95,7 @@ const std::vector<MenuDef>& Menus() {
         {MenuItem::Entry, Command::RibSheet, "Compute &set of ribs..."},
         {MenuItem::Entry, Command::RibSeries, "&Generate full set of ribs..."},
         {MenuItem::Entry, Command::RibSeriesWithIntermediates, "Generate set of ribs with &intermediate ribs..."},
+        {MenuItem::Entry, Command::CutKit, "Cut &kit..."},
         {MenuItem::Entry, Command::ThicknessCamber, "&Modify Airfoil Thickness/Camber..."},
         {MenuItem::Separator},
         {MenuItem::Entry, Command::ObliqueRib, "&Rib oblique"},

@@ -53,6 +53,7 @@ const std::vector<ControlEntry>& Controls() {
       {Command::RibSheet, "mnu_outilnervinter"},
       {Command::RibSeries, "mnu_outilevolut"},
       {Command::RibSeriesWithIntermediates, "mnu_outilevolut2"},
+      {Command::CutKit, "mnu_OutilKit"},
       {Command::ThicknessCamber, "mnu_outilEpCourb"},
       {Command::ObliqueRib, "mnu_outilAngle"},
       {Command::InclinedRib, "mnu_outilInclinaison"},

@@ -24,7 +24,7 @@ enum class Command {
   Former, Calculator, HelpTopics, About, CheckVersion,
   AirfoilFolders, AirfoilButton, ChordButton, LeadingEdgeButton, SparsButton,
   HolesButton, TrailingEdgeButton, Save, ZoomIn, ZoomOut,
-  Fit, ExportForCutting
+  Fit, ExportForCutting, CutKit
 };
 
 // The control's name: the object name of its menu entry or button, by which the caption

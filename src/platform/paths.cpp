@@ -40,6 +40,14 @@ std::string UserDataDirectory() {
   return (fs::temp_directory_path(ec) / "vandrell").string();
 }
 
+std::string UserDocumentsDirectory() {
+  const char* home = std::getenv("HOME");
+  if (!home || !*home) return UserDataDirectory();
+  std::error_code ec;
+  const fs::path documents = fs::path(home) / "Documents";
+  return fs::is_directory(documents, ec) ? documents.string() : std::string(home);
+}
+
 bool IsWritableDirectory(const std::string& dir) {
   std::error_code ec;
   if (!fs::is_directory(dir, ec)) return false;

@@ -38,4 +38,7 @@ bool IsWritableDirectory(const std::string& dir);
 // $XDG_DATA_HOME/vandrell, or ~/.local/share/vandrell.
 std::string UserDataDirectory();
 
+// The user's documents folder: ~/Documents where there is one, else the home folder.
+std::string UserDocumentsDirectory();
+
 }  // namespace platform

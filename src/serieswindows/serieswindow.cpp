@@ -10,12 +10,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "commands/outputfolder.h"
 #include "core/lengths.h"
 #include "platform/filedialogs.h"
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
+#include "serieswindows/cutkitwindow.h"
 #include "serieswindows/seriestablewindow.h"
 
 namespace serieswindows {
@@ -32,6 +34,14 @@ QLineEdit* Box(QWidget* parent, const char* name, const QString& allowed) {
   return box;
 }
 
+// A box filled by its browse button: read-only, and looking it, so nobody types into it.
+void ShowOnly(QLineEdit* box) {
+  box->setReadOnly(true);
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+  box->setPalette(palette);
+}
+
 }  // namespace
 
 SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, AirfoilPicker pick, FileOpener open,
@@ -43,13 +53,16 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   auto text = [section](const char* key) { return Q(platform::Text(section, key)); };
   setWindowTitle(text("1"));
   const QString lengthKeys = Q(core::LengthKeys(document_.settings.unitText));
+  // Written files go where the user sees them: the folder last written into, else the
+  // project's or the documents folder (kept once a series is written there).
+  document_.settings.seriesAirfoilDir = commands::ProposedOutputFolder(document_.settings.seriesAirfoilDir, document_);
 
   auto* grid = new QGridLayout;
   int row = 0;
   for (int i = 0; i < 2; ++i) {
     auto* label = new QLabel(text(i == 0 ? "2" : "3"), this);
     airfoilBoxes_[static_cast<std::size_t>(i)] = Box(this, i == 0 ? "txtprofil0" : "txtprofil1", QString());
-    airfoilBoxes_[static_cast<std::size_t>(i)]->setReadOnly(true);
+    ShowOnly(airfoilBoxes_[static_cast<std::size_t>(i)]);
     auto* openButton = new QPushButton(Q(platform::Text("TextButton", "12")), this);
     openButton->setObjectName(i == 0 ? "cmdouvrir0" : "cmdouvrir1");
     openButton->setAutoDefault(false);
@@ -84,7 +97,7 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   auto* folderLabel = new QLabel(Q(platform::Text("FrmDefaut", "15")), this);
   folderLabel->setObjectName("Lblsav");
   folderBox_ = Box(this, "txtdefprofevol", QString());
-  folderBox_->setReadOnly(true);
+  ShowOnly(folderBox_);
   folderBox_->setText(Q(document_.settings.seriesAirfoilDir));
   folderBox_->setMinimumWidth(260);
   auto* browse = new QPushButton(Q(platform::Text("TextButton", "7")), this);
@@ -298,6 +311,16 @@ bool SeriesWindow::Generate() {
   if (result.outcome != commands::SeriesOutcome::Written) return false;
   lastResult_ = std::move(result.written);
   lastJob_ = std::move(result.job);
+  commands::RememberSeriesFolder(document_);
+  if (offerKit_) {
+    platform::BoxRequest box;
+    box.text = platform::Text("FrmKit", "27");
+    box.title = S(windowTitle());
+    box.icon = platform::BoxIcon::Question;
+    box.buttons = platform::BoxButtons::YesNo;
+    if (platform::CurrentMessages().Show(box) == platform::BoxAnswer::Yes)
+      CutKitWindow::Run(document_, lastResult_.summaryPath, this);
+  }
   return true;
 }
 
@@ -341,6 +364,7 @@ bool SeriesWindow::eventFilter(QObject* watched, QEvent* event) {
 void RunSeriesTool(core::RibDocument& document, SeriesKind kind, AirfoilPicker pick, FileOpener open, QWidget* parent) {
   if (!commands::ConfirmSeriesTool(document)) return;
   SeriesWindow window(document, kind, std::move(pick), std::move(open), parent);
+  window.OfferKit(true);
   window.exec();
 }
 

@@ -39,6 +39,9 @@ class SeriesWindow : public QDialog {
   SeriesWindow(core::RibDocument& document, SeriesKind kind, AirfoilPicker pick, FileOpener open,
                QWidget* parent = nullptr);
 
+  // After a series is written, ask whether to lay its ribs out as a cutting kit.
+  void OfferKit(bool offer) { offerKit_ = offer; }
+
   // The language section of the window's texts.
   const char* Section() const;
 
@@ -93,6 +96,7 @@ class SeriesWindow : public QDialog {
   QPushButton* generateButton_ = nullptr;
   QPushButton* tableButton_ = nullptr;
   int selectedRib_ = -1;
+  bool offerKit_ = false;
 
   std::array<std::optional<PickedAirfoil>, 2> airfoils_;
   // The spaced table as typed: slot 0 and 13 come from the root and tip thickness box.
@@ -103,7 +107,8 @@ class SeriesWindow : public QDialog {
 };
 
 // Opens the series window of `kind` from the Tools menu: the question that clears the rib
-// first (commands::ConfirmSeriesTool), then the window, modally.
+// first (commands::ConfirmSeriesTool), then the window, modally; a series written there
+// may go on to the cutting kit.
 void RunSeriesTool(core::RibDocument& document, SeriesKind kind, AirfoilPicker pick, FileOpener open, QWidget* parent);
 
 }  // namespace serieswindows

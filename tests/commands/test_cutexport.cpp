@@ -68,6 +68,9 @@ TEST_F(CutExport, AsksWithTheFormatsFilterThenRemembersTheFolder) {
   std::filesystem::create_directory(dir.path() / "laser");
   const std::string target = (dir.path() / "laser" / "clarky.svg").string();
   dialogs.answers = {target, ""};
+  // Nothing remembered yet: the first export starts in the project's folder.
+  std::filesystem::create_directory(dir.path() / "project");
+  s.project.path = (dir.path() / "project" / "clarky.vdl").string();
   commands::CutExportResult result = commands::ExportForCutting(s, {CutFormat::Svg, 0.2, true});
   EXPECT_EQ(result.outcome, commands::CutOutcome::Written);
   ASSERT_EQ(dialogs.requests.size(), 1u);
@@ -76,7 +79,7 @@ TEST_F(CutExport, AsksWithTheFormatsFilterThenRemembersTheFolder) {
   EXPECT_EQ(dialogs.requests[0].defaultExt, "svg");
   EXPECT_EQ(dialogs.requests[0].fileName, "clarky");
   EXPECT_TRUE(dialogs.requests[0].overwritePrompt);
-  EXPECT_EQ(dialogs.requests[0].initialDir, dir.path().string());
+  EXPECT_EQ(dialogs.requests[0].initialDir, (dir.path() / "project").string());
   EXPECT_NE(testsupport::ReadFile(target).find("<svg"), std::string::npos);
   EXPECT_TRUE(messages.shown.empty());
   // The next export starts where this one went; a cancel writes nothing and says nothing.

@@ -1,0 +1,54 @@
+#include "commands/outputfolder.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/paths.h"
+
+namespace commands {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsFolder(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && fs::is_directory(path, ec);
+}
+
+// Compared as absolute paths without "." or ".." so that a folder given either way is found.
+fs::path Plain(const std::string& path) {
+  std::error_code ec;
+  fs::path p = fs::weakly_canonical(fs::absolute(path, ec), ec);
+  return p.empty() ? fs::path(path).lexically_normal() : p;
+}
+
+bool Inside(const std::string& path, const std::string& folder) {
+  if (folder.empty()) return false;
+  const fs::path p = Plain(path), f = Plain(folder);
+  auto pi = p.begin();
+  for (auto fi = f.begin(); fi != f.end(); ++fi, ++pi) {
+    if (fi->empty()) continue;  // a trailing separator
+    if (pi == p.end() || *pi != *fi) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string ProposedOutputFolder(const std::string& lastUsed, const std::string& projectPath,
+                                 const std::string& documentsDir, const std::string& dataDir) {
+  if (IsFolder(lastUsed) && !Inside(lastUsed, dataDir)) return lastUsed;
+  if (!projectPath.empty()) {
+    const std::string projectFolder = fs::path(projectPath).parent_path().string();
+    if (IsFolder(projectFolder)) return projectFolder;
+  }
+  return documentsDir;
+}
+
+std::string ProposedOutputFolder(const std::string& lastUsed, const core::RibDocument& d) {
+  return ProposedOutputFolder(lastUsed, d.project.path, platform::UserDocumentsDirectory(),
+                              platform::UserDataDirectory());
+}
+
+}  // namespace commands

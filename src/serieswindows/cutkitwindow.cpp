@@ -1,0 +1,360 @@
+#include "serieswindows/cutkitwindow.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <filesystem>
+#include <system_error>
+
+#include "commands/outputfolder.h"
+#include "core/plaintext.h"
+#include "platform/desktop.h"
+#include "platform/filedialogs.h"
+#include "platform/help.h"
+#include "platform/messages.h"
+#include "platform/qt/qtpageoutput.h"
+#include "platform/texts.h"
+#include "ribwindows/keyfilter.h"
+#include "serieswindows/kitpreview.h"
+
+namespace serieswindows {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+std::string S(const QString& s) { return s.trimmed().toStdString(); }
+QString T(const char* key) { return Q(platform::Text("FrmKit", key)); }
+
+constexpr output::CutFormat kFormats[3] = {output::CutFormat::DxfR12, output::CutFormat::DxfR2000,
+                                           output::CutFormat::Svg};
+
+bool IsSummary(const std::string& path) { return core::EndsWithIgnoringCase(path, ".txt"); }
+
+// The folder the kit goes to: the last one while it is there; else a "kit" folder beside
+// the series, or in the folder the program proposes for written files.
+std::string StartFolder(const std::string& last, const std::string& summary, const core::RibDocument& d) {
+  if (!summary.empty()) return (fs::path(summary).parent_path() / "kit").string();
+  const std::string proposed = commands::ProposedOutputFolder(last, d);
+  return proposed == last ? last : (fs::path(proposed) / "kit").string();
+}
+
+}  // namespace
+
+CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string& summary, QWidget* parent)
+    : QDialog(parent), document_(document), choices_(commands::LoadKitChoices()) {
+  setObjectName("frmkit");
+  setWindowTitle(T("1"));
+  const commands::KitSettings& s = choices_.settings;
+
+  auto* ribGroup = new QGroupBox(T("2"), this);
+  ribs_ = new QListWidget(ribGroup);
+  ribs_->setObjectName("lstribs");
+  ribs_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  ribs_->setMinimumWidth(150);
+  auto* add = new QPushButton(T("3"), ribGroup);
+  add->setObjectName("cmdadd");
+  add->setAutoDefault(false);
+  auto* remove = new QPushButton(T("4"), ribGroup);
+  remove->setObjectName("cmdremove");
+  remove->setAutoDefault(false);
+  connect(add, &QPushButton::clicked, this, &CutKitWindow::AddRibs);
+  connect(remove, &QPushButton::clicked, this, &CutKitWindow::RemoveRibs);
+  auto* ribButtons = new QVBoxLayout;
+  ribButtons->addWidget(add);
+  ribButtons->addWidget(remove);
+  ribButtons->addStretch();
+  auto* ribLayout = new QHBoxLayout(ribGroup);
+  ribLayout->addWidget(ribs_, 1);
+  ribLayout->addLayout(ribButtons);
+
+  auto number = [this](const char* name, double value) {
+    auto* box = new QLineEdit(Q(commands::KitNumberText(value)), this);
+    box->setObjectName(name);
+    box->setMaximumWidth(80);
+    new ribwindows::KeyFilter(box, "1234567890.");
+    connect(box, &QLineEdit::textEdited, this, &CutKitWindow::Outdated);
+    return box;
+  };
+  width_ = number("txtwidth", s.sheet.widthMm);
+  length_ = number("txtlength", s.sheet.lengthMm);
+  gap_ = number("txtgap", s.gapMm);
+  kerf_ = number("txtkerf", s.cut.kerfMm);
+  kerf_->setToolTip(Q(platform::Text("FrmCut", "8")));
+  format_ = new QComboBox(this);
+  format_->setObjectName("cboformat");
+  format_->addItems({"DXF R12", "DXF R2000", "SVG"});
+  for (int i = 0; i < 3; ++i)
+    if (kFormats[i] == s.cut.format) format_->setCurrentIndex(i);
+  // The format changes the files, not where the parts lie: the layout stays.
+  auto* sizes = new QGridLayout;
+  const std::pair<const char*, QWidget*> rows[] = {
+      {"5", width_}, {"6", length_}, {"7", gap_}, {nullptr, kerf_}, {"9", format_}};
+  int row = 0;
+  for (const auto& [key, box] : rows) {
+    auto* label = new QLabel(key ? T(key) : Q(platform::Text("FrmCut", "6")), this);
+    label->setBuddy(box);
+    sizes->addWidget(label, row, 0);
+    sizes->addWidget(box, row, 1);
+    ++row;
+  }
+  sizes->setRowStretch(row, 1);
+
+  folder_ = new QLineEdit(Q(StartFolder(choices_.folder, summary, document_)), this);
+  folder_->setObjectName("txtfolder");
+  folder_->setReadOnly(true);  // filled by the browse button
+  QPalette shown = folder_->palette();
+  shown.setColor(QPalette::Base, shown.color(QPalette::Window));
+  folder_->setPalette(shown);
+  auto* browse = new QPushButton(Q(platform::Text("TextButton", "7")), this);
+  browse->setObjectName("cmdbrowse");
+  browse->setAutoDefault(false);
+  connect(browse, &QPushButton::clicked, this, &CutKitWindow::ChooseFolder);
+  auto* folderRow = new QHBoxLayout;
+  folderRow->addWidget(new QLabel(T("10"), this));
+  folderRow->addWidget(folder_, 1);
+  folderRow->addWidget(browse);
+
+  preview_ = new KitPreview(this);
+  auto tool = [this](const QString& text, const char* tip, const char* name) {
+    auto* b = new QToolButton(this);
+    b->setText(text);
+    b->setToolTip(T(tip));
+    b->setObjectName(name);
+    return b;
+  };
+  previous_ = tool("<", "30", "cmdprevious");
+  next_ = tool(">", "31", "cmdnext");
+  zoomOut_ = tool("-", "29", "cmdzoomout");
+  zoomIn_ = tool("+", "28", "cmdzoomin");
+  connect(previous_, &QToolButton::clicked, this, [this] { preview_->Show(preview_->Shown() - 1); });
+  connect(next_, &QToolButton::clicked, this, [this] { preview_->Show(preview_->Shown() + 1); });
+  connect(zoomOut_, &QToolButton::clicked, this, [this] { preview_->ZoomBy(0.8); });
+  connect(zoomIn_, &QToolButton::clicked, this, [this] { preview_->ZoomBy(1.25); });
+  connect(preview_, &KitPreview::Changed, this, &CutKitWindow::ShowSheetPlace);
+  sheetLabel_ = new QLabel(this);
+  sheetLabel_->setObjectName("lblsheet");
+  figures_ = new QLabel(this);
+  figures_->setObjectName("lblfigures");
+  figures_->setWordWrap(true);
+  auto* navigation = new QHBoxLayout;
+  navigation->addWidget(previous_);
+  navigation->addWidget(sheetLabel_);
+  navigation->addWidget(next_);
+  navigation->addSpacing(12);
+  navigation->addWidget(zoomOut_);
+  navigation->addWidget(zoomIn_);
+  navigation->addSpacing(12);
+  navigation->addWidget(figures_, 1);
+
+  auto* buttons = new QDialogButtonBox(this);
+  layOut_ = buttons->addButton(T("11"), QDialogButtonBox::ActionRole);
+  layOut_->setObjectName("cmdlayout");
+  // Enter in a box lays out again; writing is asked for by its own button only.
+  layOut_->setDefault(true);
+  write_ = buttons->addButton(T("12"), QDialogButtonBox::AcceptRole);
+  write_->setObjectName("cmdwrite");
+  write_->setAutoDefault(false);
+  QPushButton* close = buttons->addButton(Q(platform::Text("TextButton", "4")), QDialogButtonBox::RejectRole);
+  close->setObjectName("cmdfermer");
+  close->setAutoDefault(false);
+  QPushButton* help = buttons->addButton(Q(platform::Text("TextButton", "3")), QDialogButtonBox::HelpRole);
+  help->setObjectName("cmdaide");
+  help->setAutoDefault(false);
+  connect(layOut_, &QPushButton::clicked, this, [this] { LayOut(); });
+  connect(write_, &QPushButton::clicked, this, [this] { Write(); });
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  connect(help, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicSeries); });
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(ribGroup, 1);
+  top->addLayout(sizes);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addLayout(folderRow);
+  layout->addWidget(preview_, 1);
+  layout->addLayout(navigation);
+  layout->addWidget(buttons);
+
+  ShowSheetPlace();
+  if (!summary.empty()) {
+    AddInput(summary);
+    LayOut();
+  }
+}
+
+void CutKitWindow::Run(const core::RibDocument& document, const std::string& summary, QWidget* parent) {
+  CutKitWindow window(document, summary, parent);
+  window.exec();
+}
+
+std::vector<std::string> CutKitWindow::Inputs() const {
+  std::vector<std::string> paths;
+  for (int i = 0; i < ribs_->count(); ++i) paths.push_back(ribs_->item(i)->data(Qt::UserRole).toString().toStdString());
+  return paths;
+}
+
+void CutKitWindow::AddInput(const std::string& path) {
+  // The list holds one series summary or rib files, not both.
+  const std::vector<std::string> held = Inputs();
+  if (IsSummary(path) || (!held.empty() && IsSummary(held.front()))) ribs_->clear();
+  for (const std::string& h : Inputs())
+    if (h == path) return;
+  auto* item = new QListWidgetItem(Q(fs::path(path).filename().string()), ribs_);
+  item->setData(Qt::UserRole, Q(path));
+  item->setToolTip(Q(path));
+  Outdated();
+}
+
+void CutKitWindow::AddRibs() {
+  platform::FileDialogRequest request;
+  request.title = platform::Text("FrmKit", "16");
+  request.filter = platform::Text("FrmKit", "17") + " (*.txt *.dat)|*.txt;*.dat|";
+  const std::vector<std::string> held = Inputs();
+  request.initialDir = held.empty() ? document_.settings.seriesAirfoilDir : fs::path(held.back()).parent_path().string();
+  std::string path;
+  if (!platform::CurrentFileDialogs().Open(request, path)) return;
+  AddInput(path);
+}
+
+void CutKitWindow::RemoveRibs() {
+  qDeleteAll(ribs_->selectedItems());
+  Outdated();
+}
+
+void CutKitWindow::ChooseFolder() {
+  std::string folder = S(folder_->text());
+  if (!platform::CurrentFileDialogs().BrowseForFolder(platform::Text("FrmKit", "18"), folder)) return;
+  folder_->setText(Q(folder));
+}
+
+std::optional<commands::KitSettings> CutKitWindow::SettingsFromBoxes() {
+  commands::KitBoxTexts texts{S(width_->text()), S(length_->text()), S(gap_->text()), S(kerf_->text()),
+                              kFormats[std::max(0, format_->currentIndex())]};
+  commands::KitBoxRefusal refusal;
+  std::optional<commands::KitSettings> settings = commands::KitSettingsFromBoxes(texts, refusal);
+  if (!settings) {
+    // The window stays on the box to be corrected.
+    platform::Inform(refusal.why, S(windowTitle()), platform::BoxIcon::Exclamation);
+    QLineEdit* box = refusal.box == commands::KitBox::Width    ? width_
+                     : refusal.box == commands::KitBox::Length ? length_
+                     : refusal.box == commands::KitBox::Gap    ? gap_
+                                                                : kerf_;
+    box->setFocus();
+    box->selectAll();
+  }
+  return settings;
+}
+
+bool CutKitWindow::LayOut() {
+  std::optional<commands::KitSettings> settings = SettingsFromBoxes();
+  if (!settings) return false;
+  plan_.reset();
+  preview_->SetSheets({}, settings->sheet);
+  commands::KitRibList ribs = commands::KitRibsOf(Inputs(), document_.rib.chord.mm);
+  if (ribs.refusal) {
+    // An empty list is no file's fault.
+    if (Inputs().empty()) ribs.refusal->subject.clear();
+    ShowFigures(commands::KitRefusalWords(*ribs.refusal));
+    return false;
+  }
+  commands::KitPlan plan;
+  {
+    platform::BusyPointer busy;
+    plan = commands::PlanKit(document_, ribs.ribs, *settings);
+  }
+  if (plan.refusal) {
+    ShowFigures(commands::KitRefusalWords(*plan.refusal));
+    return false;
+  }
+  planned_ = *settings;
+  preview_->SetSheets(commands::KitSheets(plan), settings->sheet);
+  plan_ = std::move(plan);
+  ShowFigures();
+  return true;
+}
+
+bool CutKitWindow::Write() {
+  if (!plan_ && !LayOut()) return false;
+  const std::string folder = S(folder_->text());
+  if (folder.empty()) {
+    platform::Inform(platform::Text("FrmKit", "32"), S(windowTitle()), platform::BoxIcon::Exclamation);
+    return false;
+  }
+  // An earlier kit in the folder is replaced whole, or not at all.
+  const bool earlier = !commands::KitFilesIn(folder).empty();
+  if (earlier) {
+    platform::BoxRequest box;
+    box.text = platform::Text("FrmKit", "25") + "\n" + folder;
+    box.title = S(windowTitle());
+    box.icon = platform::BoxIcon::Question;
+    box.buttons = platform::BoxButtons::YesNo;
+    box.defaultButton = 2;
+    if (platform::CurrentMessages().Show(box) != platform::BoxAnswer::Yes) return false;
+  }
+  planned_.cut.format = kFormats[std::max(0, format_->currentIndex())];
+  commands::KitWriteResult written;
+  {
+    platform::BusyPointer busy;
+    written = commands::WriteKit(*plan_, planned_, folder, [](const std::string& path) {
+      return std::make_unique<platform::QtPageOutput>(path);
+    });
+  }
+  if (!written.ok) {
+    platform::ReportGeneralError(" Kit/Write", written.error);
+    return false;
+  }
+  if (earlier) {
+    std::error_code ec;
+    for (const std::string& old : commands::LeftOverKitSheets(folder, written.paths)) fs::remove(old, ec);
+  }
+  choices_.settings = planned_;
+  choices_.folder = folder;
+  commands::StoreKitChoices(choices_);
+  platform::Inform(platform::Text("FrmKit", "26") + "\n" + folder, S(windowTitle()));
+  accept();
+  return true;
+}
+
+void CutKitWindow::Outdated() {
+  if (!plan_) return;
+  plan_.reset();
+  preview_->SetSheets({}, planned_.sheet);
+  ShowFigures();
+}
+
+void CutKitWindow::ShowSheetPlace() {
+  const int count = preview_->SheetCount();
+  sheetLabel_->setText(count == 0 ? QString()
+                                  : T("13") + QString(" %1 / %2").arg(preview_->Shown() + 1).arg(count));
+  previous_->setEnabled(preview_->Shown() > 0);
+  next_->setEnabled(preview_->Shown() + 1 < count);
+  zoomIn_->setEnabled(count > 0);
+  zoomOut_->setEnabled(count > 0 && preview_->Zoom() > 1);
+}
+
+void CutKitWindow::ShowFigures(const std::string& refusal) {
+  if (!refusal.empty()) {
+    figures_->setStyleSheet("color: rgb(192, 0, 0);");
+    figures_->setText(Q(refusal));
+    return;
+  }
+  figures_->setStyleSheet(QString());
+  if (!plan_) {
+    figures_->clear();
+    return;
+  }
+  figures_->setText(T("14") + QString(" %1    ").arg(plan_->sheets) + T("15") +
+                    QString(" %1 %").arg(plan_->usedPercent, 0, 'f', 1));
+}
+
+}  // namespace serieswindows

@@ -1,0 +1,89 @@
+#pragma once
+// Utilities > Cut kit: the ribs of a panel (a series summary or rib files) cut with the
+// current rib's set-up, nested on sheets of material, looked at sheet by sheet and
+// written into a folder, all files or none. The sizes, format and folder are remembered.
+#include <QDialog>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "commands/kitchoices.h"
+#include "core/ribdocument.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QToolButton;
+
+namespace serieswindows {
+
+class KitPreview;
+
+class CutKitWindow : public QDialog {
+  Q_OBJECT
+ public:
+  // `summary`: a series just written, chosen and laid out at once.
+  CutKitWindow(const core::RibDocument& document, const std::string& summary = {}, QWidget* parent = nullptr);
+
+  // Opens the window modally.
+  static void Run(const core::RibDocument& document, const std::string& summary, QWidget* parent);
+
+  QListWidget* RibList() const { return ribs_; }
+  QLineEdit* WidthBox() const { return width_; }
+  QLineEdit* LengthBox() const { return length_; }
+  QLineEdit* GapBox() const { return gap_; }
+  QLineEdit* KerfBox() const { return kerf_; }
+  QComboBox* FormatBox() const { return format_; }
+  QLineEdit* FolderBox() const { return folder_; }
+  KitPreview* Preview() const { return preview_; }
+  QLabel* SheetLabel() const { return sheetLabel_; }
+  QLabel* FiguresLabel() const { return figures_; }
+  QToolButton* NextButton() const { return next_; }
+  QToolButton* PreviousButton() const { return previous_; }
+  QToolButton* ZoomInButton() const { return zoomIn_; }
+  QPushButton* LayOutButton() const { return layOut_; }
+  QPushButton* WriteButton() const { return write_; }
+  // The last layout; none before one was made or after a change.
+  const commands::KitPlan* Plan() const { return plan_ ? &*plan_ : nullptr; }
+
+  // Event handlers, also driven by the tests.
+  void AddRibs();
+  void RemoveRibs();
+  void ChooseFolder();
+  bool LayOut();
+  bool Write();
+
+ private:
+  void AddInput(const std::string& path);
+  std::vector<std::string> Inputs() const;
+  std::optional<commands::KitSettings> SettingsFromBoxes();
+  void Outdated();
+  void ShowSheetPlace();
+  void ShowFigures(const std::string& refusal = {});
+
+  const core::RibDocument& document_;
+  commands::KitChoices choices_;
+  std::optional<commands::KitPlan> plan_;
+  commands::KitSettings planned_;
+
+  QListWidget* ribs_ = nullptr;
+  QLineEdit* width_ = nullptr;
+  QLineEdit* length_ = nullptr;
+  QLineEdit* gap_ = nullptr;
+  QLineEdit* kerf_ = nullptr;
+  QComboBox* format_ = nullptr;
+  QLineEdit* folder_ = nullptr;
+  KitPreview* preview_ = nullptr;
+  QLabel* sheetLabel_ = nullptr;
+  QLabel* figures_ = nullptr;
+  QToolButton* previous_ = nullptr;
+  QToolButton* next_ = nullptr;
+  QToolButton* zoomIn_ = nullptr;
+  QToolButton* zoomOut_ = nullptr;
+  QPushButton* layOut_ = nullptr;
+  QPushButton* write_ = nullptr;
+};
+
+}  // namespace serieswindows

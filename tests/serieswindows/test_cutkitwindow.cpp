@@ -1,0 +1,214 @@
+// The cutting kit window driven as a user drives it: a series written by the series command
+// laid out and written, the sheets looked through, an earlier larger kit replaced, the
+// refusals told in the window; and the series window handing its summary over.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+
+#include "commands/ribseries.h"
+#include "serieswindows/cutkitwindow.h"
+#include "serieswindows/kitpreview.h"
+#include "serieswindows/serieswindow.h"
+#include "support/windowtest.h"
+
+using serieswindows::CutKitWindow;
+using testsupport::Key;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class CutKitWindowTest : public testsupport::WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    // Five ribs from Clark Y at 200 mm to NACA 0012 at 100 mm.
+    commands::SeriesRequest request;
+    files::AirfoilData root, tip;
+    ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("clarky.dat"), root).ok());
+    ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("naca0012.dat"), tip).ok());
+    request.root = commands::SeriesAirfoil{"clarky", commands::OutlineOf(root)};
+    request.tip = commands::SeriesAirfoil{"naca0012", commands::OutlineOf(tip)};
+    request.ribCount = "3";
+    request.rootChord = "200";
+    request.tipChord = "100";
+    request.folder = dir.File("series");
+    const commands::SeriesResult written = commands::GenerateSeries(request);
+    ASSERT_EQ(written.outcome, commands::SeriesOutcome::Written);
+    summary = written.written.summaryPath;
+  }
+  static void Retype(QLineEdit* box, const char* text) {
+    box->selectAll();
+    QTest::keyClicks(box, text);
+  }
+  // What the command makes of the same summary and sizes.
+  int CommandSheets(double widthMm, double lengthMm) const {
+    commands::KitSettings s;
+    s.sheet = core::SheetSize{lengthMm, widthMm};
+    const commands::KitPlan plan = commands::PlanKit(doc, commands::KitRibsOf({summary}, 200).ribs, s);
+    return plan.refusal ? -1 : plan.sheets;
+  }
+  std::string summary;
+};
+
+TEST_F(CutKitWindowTest, LaysOutTheSeriesShowsItsSheetsAndWritesThemAll) {
+  CutKitWindow w(doc, summary);
+  ASSERT_EQ(w.RibList()->count(), 1);
+  EXPECT_EQ(w.FolderBox()->text().toStdString(), (fs::path(dir.File("series")) / "kit").string());
+  ASSERT_NE(w.Plan(), nullptr);
+  // Chords of 200 to 100 mm, 750 mm with the gaps between them: all on one 1000 mm sheet.
+  EXPECT_EQ(w.Plan()->parts.size(), 5u);
+  EXPECT_EQ(w.Preview()->SheetCount(), 1);
+  EXPECT_EQ(w.SheetLabel()->text(), QString::fromStdString(Key("FrmKit", "13")) + " 1 / 1");
+  EXPECT_FALSE(w.NextButton()->isEnabled());
+  EXPECT_TRUE(w.FiguresLabel()->text().startsWith(QString::fromStdString(Key("FrmKit", "14")) + " 1 "));
+
+  // Sheets 30 x 250 mm take one row of ribs (two would need 12 + 14 mm and three gaps):
+  // the 200 and 175 mm ribs then lie alone, the three others on one sheet at least.
+  Retype(w.WidthBox(), "30");
+  Retype(w.LengthBox(), "250");
+  EXPECT_EQ(w.Plan(), nullptr);  // the shown layout went with the change
+  EXPECT_EQ(w.Preview()->SheetCount(), 0);
+  ASSERT_TRUE(w.LayOut());
+  const int sheets = CommandSheets(30, 250);
+  ASSERT_GE(sheets, 3);
+  EXPECT_EQ(w.Preview()->SheetCount(), sheets);
+  QTest::mouseClick(w.NextButton(), Qt::LeftButton);
+  EXPECT_EQ(w.SheetLabel()->text(), QString::fromStdString(Key("FrmKit", "13")) + QString(" 2 / %1").arg(sheets));
+  EXPECT_TRUE(w.PreviousButton()->isEnabled());
+  const double fit = w.Preview()->PixelsPerMm();
+  QTest::mouseClick(w.ZoomInButton(), Qt::LeftButton);
+  EXPECT_NEAR(w.Preview()->PixelsPerMm(), fit * 1.25, 1e-9);
+
+  w.FormatBox()->setCurrentIndex(2);  // SVG: the same sheets, written otherwise
+  EXPECT_NE(w.Plan(), nullptr);
+  // Enter in a box lays out; it never writes.
+  EXPECT_TRUE(w.LayOutButton()->isDefault());
+  EXPECT_FALSE(w.WriteButton()->isDefault());
+  ASSERT_TRUE(w.Write());
+  const std::string kit = w.FolderBox()->text().toStdString();
+  for (int i = 1; i <= sheets; ++i) EXPECT_TRUE(fs::is_regular_file(kit + "/sheet-0" + std::to_string(i) + ".svg")) << i;
+  EXPECT_FALSE(fs::exists(kit + "/sheet-0" + std::to_string(sheets + 1) + ".svg"));
+  EXPECT_TRUE(fs::is_regular_file(kit + "/kit.txt"));
+  EXPECT_TRUE(fs::is_regular_file(kit + "/kit.pdf"));
+  EXPECT_NE(testsupport::ReadFile(kit + "/kit.txt").find("Sheets: " + std::to_string(sheets) + " of 250 x 30 mm"),
+            std::string::npos);
+  // Remembered for the next time, without a summary.
+  EXPECT_EQ(userStore.Get("Kit", "Length"), "250");
+  EXPECT_EQ(userStore.Get("Kit", "Format"), "svg");
+  CutKitWindow again(doc);
+  EXPECT_EQ(again.LengthBox()->text(), "250");
+  EXPECT_EQ(again.FormatBox()->currentIndex(), 2);
+  EXPECT_EQ(again.FolderBox()->text().toStdString(), kit);
+}
+
+TEST_F(CutKitWindowTest, AnEarlierLargerKitIsReplacedWholeOnlyWhenTheUserSaysSo) {
+  const std::string kit = dir.File("kit");
+  {
+    CutKitWindow w(doc, summary);
+    w.FolderBox()->setText(QString::fromStdString(kit));
+    Retype(w.WidthBox(), "30");
+    Retype(w.LengthBox(), "250");
+    ASSERT_TRUE(w.Write());
+  }
+  ASSERT_TRUE(fs::exists(kit + "/sheet-02.dxf"));
+  testsupport::WriteFile(kit + "/notes.txt", "mine");
+  CutKitWindow w(doc, summary);
+  w.FolderBox()->setText(QString::fromStdString(kit));
+  Retype(w.WidthBox(), "100");
+  Retype(w.LengthBox(), "1000");
+  const std::string before = testsupport::ReadFile(kit + "/kit.txt");
+  messages.answers = {platform::BoxAnswer::No};
+  EXPECT_FALSE(w.Write());
+  EXPECT_EQ(messages.shown.back().text, Key("FrmKit", "25") + "\n" + kit);
+  EXPECT_EQ(testsupport::ReadFile(kit + "/kit.txt"), before);
+  messages.answers = {platform::BoxAnswer::Yes};
+  ASSERT_TRUE(w.Write());
+  EXPECT_TRUE(fs::exists(kit + "/sheet-01.dxf"));
+  EXPECT_FALSE(fs::exists(kit + "/sheet-02.dxf"));
+  EXPECT_TRUE(fs::exists(kit + "/notes.txt"));
+  EXPECT_NE(testsupport::ReadFile(kit + "/kit.txt").find("Sheets: 1 of 1000"), std::string::npos);
+}
+
+TEST_F(CutKitWindowTest, RefusalsAreToldInTheWindowAndNothingIsWritten) {
+  CutKitWindow w(doc);
+  const std::string kit = dir.File("refused");
+  w.FolderBox()->setText(QString::fromStdString(kit));
+  EXPECT_FALSE(w.Write());
+  EXPECT_EQ(w.FiguresLabel()->text().toStdString(), Key("FrmKit", "20"));
+
+  fileDialogs.answers = {summary};
+  w.AddRibs();
+  // A sheet 20 mm wide holds no 200 mm Clark Y (24 mm thick) turned along it.
+  Retype(w.WidthBox(), "20");
+  EXPECT_FALSE(w.LayOut());
+  const std::string told = w.FiguresLabel()->text().toStdString();
+  EXPECT_EQ(told.rfind(Key("FrmKit", "19") + "\n", 0), 0u) << told;
+  EXPECT_NE(told.find("01.dat"), std::string::npos) << told;  // the root rib, by its file
+  EXPECT_EQ(w.Preview()->SheetCount(), 0);
+
+  Retype(w.WidthBox(), "100");
+  Retype(w.GapBox(), "60");  // more than half the sheet's width on either side
+  EXPECT_FALSE(w.LayOut());
+  EXPECT_EQ(w.FiguresLabel()->text().toStdString(), Key("FrmKit", "21"));
+
+  // Letters never reach a box; an empty one is refused, and the box is given back.
+  QTest::keyClicks(w.GapBox(), "x");
+  EXPECT_EQ(w.GapBox()->text(), "60");
+  w.GapBox()->clear();
+  EXPECT_FALSE(w.Write());
+  EXPECT_EQ(messages.shown.back().text, Key("FrmKit", "24"));
+  EXPECT_FALSE(fs::exists(kit));
+}
+
+TEST_F(CutKitWindowTest, FitsA1024By768ScreenAtOneAndAHalfTimesInFrench) {
+  doc.settings.languageName = "Francais";
+  doc.settings.languageFile = dir.File("Francais.lng");
+  files::InstallLanguageLookup(doc);
+  CutKitWindow w(doc, summary);
+  // 1024 x 768 pixels are 682 x 512 at 1.5; the title bar and frame take about 32 of the height.
+  EXPECT_LE(w.sizeHint().width(), 682);
+  EXPECT_LE(w.sizeHint().height(), 480);
+}
+
+TEST_F(CutKitWindowTest, TheSeriesWindowOffersItsNewSeriesAsAKit) {
+  serieswindows::SeriesWindow series(doc, serieswindows::SeriesKind::Even,
+                                     [](const std::string&) -> std::optional<serieswindows::PickedAirfoil> {
+                                       const std::string path = testsupport::AirfoilPath("clarky.dat");
+                                       serieswindows::PickedAirfoil p{path, {}};
+                                       if (!files::ReadAirfoilFile(path, p.data).ok()) return std::nullopt;
+                                       return p;
+                                     },
+                                     nullptr);
+  series.OfferKit(true);
+  series.OpenAirfoil(0);
+  series.OpenAirfoil(1);
+  Retype(series.RibCountBox(), "2");
+  Retype(series.ChordBox(0), "180");
+  Retype(series.ChordBox(1), "120");
+  std::string shownSummary;
+  int parts = 0;
+  WhenModal([&](QWidget* w) {
+    if (auto* kit = qobject_cast<CutKitWindow*>(w)) {
+      shownSummary = kit->RibList()->item(0)->data(Qt::UserRole).toString().toStdString();
+      parts = kit->Plan() ? static_cast<int>(kit->Plan()->parts.size()) : -1;
+    }
+    w->close();
+  });
+  messages.answers = {platform::BoxAnswer::Ok, platform::BoxAnswer::Yes};  // the completion, the offer
+  ASSERT_TRUE(series.Generate());
+  EXPECT_EQ(messages.shown.back().text, Key("FrmKit", "27"));
+  EXPECT_EQ(shownSummary, series.LastResult().summaryPath);
+  EXPECT_EQ(parts, 4);
+  // The folder it was written into is kept for the next start.
+  EXPECT_EQ(userStore.Get(platform::kUserStoreInstall, platform::kUserSeriesDir), doc.settings.seriesAirfoilDir);
+}
+
+}  // namespace
