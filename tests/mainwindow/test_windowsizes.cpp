@@ -23,6 +23,7 @@
 #include "ribwindows/tabwindow.h"
 #include "ribwindows/textwindow.h"
 #include "serieswindows/coordinateswindow.h"
+#include "serieswindows/cutkitwindow.h"
 #include "serieswindows/seriestablewindow.h"
 #include "serieswindows/serieswindow.h"
 #include "settingswindows/airfoilpackoffer.h"
@@ -136,6 +137,7 @@ TEST_P(WindowSizes, EveryWindowFitsTheSmallScreen) {
       {"even series", [&] {
          return std::make_unique<serieswindows::SeriesWindow>(doc, serieswindows::SeriesKind::Even, nullptr, nullptr);
        }},
+      {"cut kit", [&] { return std::make_unique<serieswindows::CutKitWindow>(doc); }},
       {"series table", [&] {
          std::vector<std::string> paths;
          const files::SeriesJob job = TwelveRibSeries(paths);

@@ -168,16 +168,6 @@ TEST_F(CutKitWindowTest, RefusalsAreToldInTheWindowAndNothingIsWritten) {
   EXPECT_FALSE(fs::exists(kit));
 }
 
-TEST_F(CutKitWindowTest, FitsA1024By768ScreenAtOneAndAHalfTimesInFrench) {
-  doc.settings.languageName = "Francais";
-  doc.settings.languageFile = dir.File("Francais.lng");
-  files::InstallLanguageLookup(doc);
-  CutKitWindow w(doc, summary);
-  // 1024 x 768 pixels are 682 x 512 at 1.5; the title bar and frame take about 32 of the height.
-  EXPECT_LE(w.sizeHint().width(), 682);
-  EXPECT_LE(w.sizeHint().height(), 480);
-}
-
 TEST_F(CutKitWindowTest, TheSeriesWindowOffersItsNewSeriesAsAKit) {
   serieswindows::SeriesWindow series(doc, serieswindows::SeriesKind::Even,
                                      [](const std::string&) -> std::optional<serieswindows::PickedAirfoil> {
