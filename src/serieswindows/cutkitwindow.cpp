@@ -31,6 +31,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A list asks for 256 px by default, which with the size boxes beside it is more than a
+// small screen at 1.5 holds; it still widens with the window.
+class NarrowList : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+  QSize sizeHint() const override { return {200, QListWidget::sizeHint().height()}; }
+};
+
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return s.trimmed().toStdString(); }
 QString T(const char* key) { return Q(platform::Text("FrmKit", key)); }
@@ -57,10 +65,10 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   const commands::KitSettings& s = choices_.settings;
 
   auto* ribGroup = new QGroupBox(T("2"), this);
-  ribs_ = new QListWidget(ribGroup);
+  ribs_ = new NarrowList(ribGroup);
   ribs_->setObjectName("lstribs");
   ribs_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  ribs_->setMinimumWidth(150);
+  ribs_->setMinimumWidth(140);
   auto* add = new QPushButton(T("3"), ribGroup);
   add->setObjectName("cmdadd");
   add->setAutoDefault(false);
