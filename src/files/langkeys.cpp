@@ -424,9 +424,8 @@ constexpr LanguageKey kKeys[] = {
     {"FrmTrou", "14", "position from the leading edge"},
     {"FrmTrou", "15", "position from the trailing edge"},
     {"FrmTrou", "16", "hint beside the numbered labels"},
-    {"FrmTrou", "17", "offset reference while not centred"},
-    {"FrmTrou", "18", "offset reference while centred"},
-    {"FrmTrou", "19", "frame of the offset reference"},
+    {"FrmTrou", "17", "under the centred box: what the offset is measured from while not centred"},
+    {"FrmTrou", "18", "under the centred box: where the centre lies while centred"},
     {"FrmTrou", "20", "Add with the twelfth hole pending"},
     {"FrmTrou", "21", "Modify or Delete without a selected hole"},
     {"FrmTrou", "22", "hole beyond the chord, followed by a blank and the position"},
@@ -438,6 +437,11 @@ constexpr LanguageKey kKeys[] = {
     {"FrmTrou", "B1", "Add button caption"},
     {"FrmTrou", "B2", "Modify button caption"},
     {"FrmTrou", "B3", "Delete button caption"},
+    // What makes no sensible rib, told in the status bar and beside the boxes
+    {"RibCheck", "1", "sheeting at least half the greatest thickness; \" (\", the thickness and unit, \").\" follow"},
+    {"RibCheck", "2", "after \"Spar N - \": a spar with a cut but no width"},
+    {"RibCheck", "3", "after \"Spar N - \": cuts deeper than the rib's thickness, which follows in brackets"},
+    {"RibCheck", "4", "after \"Hole N - \": a hole past the contour, the rib's thickness there follows in brackets"},
     // Building tabs
     {"FrmTalon", "1", "tab dialog caption (a blank and the chord follow)"},
     {"FrmTalon", "2", "label of the angle box; title of the angle message"},

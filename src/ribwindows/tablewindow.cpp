@@ -6,6 +6,7 @@
 
 #include <QGridLayout>
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -54,6 +55,19 @@ QWidget* TableWindow::LabelRow() {
   layout->addWidget(labels_);
   connect(labels_, &SlotLabels::clicked, this, &TableWindow::Selected);
   return box;
+}
+
+QLabel* TableWindow::WarningRow() {
+  warning_ = new QLabel(this);
+  warning_->setObjectName("lblwarning");
+  warning_->setWordWrap(true);
+  warning_->setStyleSheet("color: rgb(176, 0, 0);");
+  warning_->setMinimumHeight(2 * fontMetrics().lineSpacing());
+  return warning_;
+}
+
+void TableWindow::ShowWarning() {
+  if (warning_) warning_->setText(Q(TypedWarning()));
 }
 
 QWidget* TableWindow::EditButtons() {
@@ -118,6 +132,11 @@ void TableWindow::Start() {
   UseUnit();
   ShowFields();
   labels_->Show([this](int i) { return LabelFor(i); });
+  ShowWarning();
+  // Whatever is typed or chosen is looked at again at once.
+  for (QLineEdit* box : findChildren<QLineEdit*>()) connect(box, &QLineEdit::textChanged, this, &TableWindow::ShowWarning);
+  for (QAbstractButton* option : findChildren<QAbstractButton*>())
+    if (option->isCheckable()) connect(option, &QAbstractButton::toggled, this, &TableWindow::ShowWarning);
   subscription_ = document_.changes.Listen([this](core::Changes what) { DocumentChanged(what); });
 }
 
@@ -180,6 +199,7 @@ core::Changes TableWindow::MarkChange(int row) {
 }
 
 void TableWindow::DocumentChanged(core::Changes what) {
+  ShowWarning();
   if (what.Has(core::Change::Style)) LoadCaptions();
   if (what.Has(core::Change::Settings)) UseUnit();
   if (what.Has(core::Change::Chord) || what.Has(core::Change::Settings) || what.Has(core::Change::Style))
