@@ -468,7 +468,7 @@ constexpr LanguageKey kKeys[] = {
     {"FrmBacarre", "5", "side too large, followed by \" 50 mm\" or \" 2 inches\""},
     {"FrmBacarre", "6", "square beyond the chord"},
     // Building block
-    {"FrmBloc", "1", "block dialog caption"},
+    {"FrmBloc", "1", "block dialog caption (a blank, the chord and the unit follow)"},
     {"FrmBloc", "2", "label of box 0: board depth at the front"},
     {"FrmBloc", "3", "label of box 1: block length in front of the leading edge"},
     {"FrmBloc", "4", "label of box 2: block length behind the trailing edge"},
