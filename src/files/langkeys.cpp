@@ -226,6 +226,7 @@ constexpr LanguageKey kKeys[] = {
     {"LANGUAGE", "2", "language dialog: caption once a language is in use"},
     {"LANGUAGE", "Code", "the language's code (en, fr, ...) for the toolkit's own texts such as Yes and No"},
     {"LANGUAGE", "3", "language dialog prompt; at the first start every language's prompt shows, one a line"},
+    {"LANGUAGE", "4", "first start: the chooser was closed without a language (in the system's language)"},
     // Airfoil open dialog
     {"frmopen", "1", "airfoil open dialog caption (main airfoil)"},
     {"frmopen", "2", "LbMem: remember the airfoil as comparison airfoil #1"},
