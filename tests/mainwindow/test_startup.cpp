@@ -125,7 +125,7 @@ TEST_F(Startup, FirstStartWritesEverySettingThenInstallLastAndTheNextStartReadsT
   DeclinePack();
   std::unique_ptr<mainwindow::MainWindow> window = mainwindow::StartProgram(doc, false);
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(packTitle, Key("FrmConfig", "1"));
+  EXPECT_EQ(packTitle, Key("FrmConfig", "1") + " \u2013 Kaldrex");
   ASSERT_EQ(offer.shown.size(), 1u);  // the advice after the declined pack
   EXPECT_EQ(offer.shown[0].text.rfind(Key("FrmConfig", "4"), 0), 0u);
   const std::string& before = offer.iniAtFirstQuestion;
