@@ -94,6 +94,9 @@ void MainWindow::BuildView() {
   warningPanel_->setObjectName("StatusBarWarning");
   warningPanel_->setStyleSheet("color: rgb(176, 0, 0);");
   warningPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  warningPanel_->hide();
+  // While a warning shows, the airfoil panel gives it half of the room.
+  panels_[1]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   statusBar()->addWidget(panels_[0]);
   statusBar()->addWidget(panels_[1], 1);
   statusBar()->addWidget(warningPanel_, 1);
@@ -117,6 +120,7 @@ void MainWindow::Redraw() {
   const QString warning = Q(sharedwindows::RibWarningsText(core::FindRibWarnings(d), d.settings.unitText));
   warningPanel_->setText(warning);
   warningPanel_->setToolTip(warning);
+  warningPanel_->setVisible(!warning.isEmpty());
   const core::ViewState& v = d.view;
   if (v.compareShown || v.thicknessCamberShown || v.formerShown) {
     UpdateScrollRanges();

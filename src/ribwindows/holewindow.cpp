@@ -49,7 +49,6 @@ HoleWindow::HoleWindow(core::RibDocument& document, QWidget* parent)
   // What the offset is measured from, under the box that decides it.
   offsetReference_ = new QLabel(boxesGroup_);
   offsetReference_->setObjectName("lbloffsetreference");
-  offsetReference_->setWordWrap(true);
   offsetReference_->setEnabled(false);
   grid->addWidget(offsetReference_, 5, 0, 1, 2);
   connect(centred_, &QCheckBox::clicked, this, [this](bool on) {
@@ -75,8 +74,6 @@ HoleWindow::HoleWindow(core::RibDocument& document, QWidget* parent)
   auto* right = new QVBoxLayout;
   right->addWidget(shapeGroup_);
   right->addWidget(edgeGroup_);
-  right->addWidget(shapesHint_);
-  right->addWidget(positionsHint_);
   right->addStretch(1);
   top->addLayout(right);
 
@@ -85,7 +82,9 @@ HoleWindow::HoleWindow(core::RibDocument& document, QWidget* parent)
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addWidget(WarningRow());
+  // Across the whole width: wrapped beside the options, they had the options squeezed.
+  layout->addWidget(shapesHint_);
+  layout->addWidget(positionsHint_);
   layout->addWidget(labelsGroup_);
   layout->addWidget(EditButtons());
   layout->addWidget(DialogButtons());

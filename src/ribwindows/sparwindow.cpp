@@ -70,7 +70,6 @@ SparWindow::SparWindow(core::RibDocument& document, QWidget* parent)
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addWidget(WarningRow());
   layout->addWidget(LabelRow());
   layout->addWidget(EditButtons());
   layout->addWidget(DialogButtons());

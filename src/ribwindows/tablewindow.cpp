@@ -50,24 +50,25 @@ QWidget* TableWindow::LabelRow() {
   layout->setContentsMargins(0, 0, 0, 0);
   hint_ = new QLabel(box);
   hint_->setWordWrap(true);
+  warning_ = new QLabel(box);
+  warning_->setObjectName("lblwarning");
+  warning_->setWordWrap(true);
+  warning_->setStyleSheet("color: rgb(176, 0, 0);");
+  warning_->hide();
   labels_ = new SlotLabels(box);
   layout->addWidget(hint_);
+  layout->addWidget(warning_);
   layout->addWidget(labels_);
   connect(labels_, &SlotLabels::clicked, this, &TableWindow::Selected);
   return box;
 }
 
-QLabel* TableWindow::WarningRow() {
-  warning_ = new QLabel(this);
-  warning_->setObjectName("lblwarning");
-  warning_->setWordWrap(true);
-  warning_->setStyleSheet("color: rgb(176, 0, 0);");
-  warning_->setMinimumHeight(2 * fontMetrics().lineSpacing());
-  return warning_;
-}
-
 void TableWindow::ShowWarning() {
-  if (warning_) warning_->setText(Q(TypedWarning()));
+  // The warning takes the hint's place, so that nothing else moves when it comes and goes.
+  const QString warning = Q(TypedWarning());
+  warning_->setText(warning);
+  warning_->setVisible(!warning.isEmpty());
+  hint_->setVisible(warning.isEmpty());
 }
 
 QWidget* TableWindow::EditButtons() {

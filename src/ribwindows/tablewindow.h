@@ -39,7 +39,7 @@ class TableWindow : public QDialog {
   QPushButton* OkButton() const { return okButton_; }
   QPushButton* CancelButton() const { return cancelButton_; }
   QPushButton* HelpButton() const { return helpButton_; }
-  // Under the boxes: what the row as typed would leave of the rib.
+  // What the row as typed would leave of the rib, in place of the hint above the numbers.
   QLabel* Warning() const { return warning_; }
 
   // Escape and Cancel: close unless the last check failed.
@@ -73,8 +73,6 @@ class TableWindow : public QDialog {
   virtual void ReloadTable() = 0;      // the document was replaced
   virtual std::string TypedWarning() const = 0;  // the row in the boxes, in plain words
 
-  // The warning line, for the derived layout; it keeps its room when empty.
-  QLabel* WarningRow();
   void ShowWarning();
 
   // The buttons, the numbered labels and the hint above them, for the derived layout.
