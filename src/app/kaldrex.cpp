@@ -14,13 +14,13 @@ int main(int argc, char** argv) {
   std::filesystem::path pack = here / "airfoils";
   std::error_code ec;
   if (!std::filesystem::is_directory(pack, ec)) pack = here / ".." / "share" / "vandrell" / "airfoils";
-  const QString title = "Morvask airfoil pack";
+  const QString title = "Kaldrex airfoil pack";
   if (!std::filesystem::is_directory(pack, ec)) {
     QMessageBox::critical(nullptr, title, "The pack's airfoils are not beside this program.");
     return 1;
   }
   const QString folder =
-      QFileDialog::getExistingDirectory(nullptr, "Folder for the Morvask airfoils", QDir::homePath());
+      QFileDialog::getExistingDirectory(nullptr, "Folder for the Kaldrex airfoils", QDir::homePath());
   if (folder.isEmpty()) return 0;
   const settingswindows::PackCopy copy = settingswindows::CopyAirfoilPack(pack.string(), folder.toStdString());
   QString text = QString("%1 airfoils copied into %2.").arg(copy.copied).arg(folder);

@@ -11,15 +11,23 @@ const std::string& ChordWord(const CaptionWords& words, CaptionSource source) {
   return source == CaptionSource::TabDialog ? words.tabChord : words.chord;
 }
 
+// Which sign the angle takes: as both board windows show it (the stored angle negated), or
+// as block captions of earlier versions wrote it (the stored angle).
+enum class AngleSign { Shown, EarlierBlock };
+
 // What stands before " : " in the caption.
-std::string CaptionBeginning(const RibDocument& s, const CaptionWords& words, CaptionSource source) {
+std::string CaptionBeginning(const RibDocument& s, const CaptionWords& words, CaptionSource source,
+                             AngleSign sign = AngleSign::Shown) {
   std::string text = s.airfoil.name + " ";
   if (InclinedBoard(s)) {
-    float typedAngle = s.rib.baseMode == BaseMode::Tabs ? -s.rib.boardAngle : s.rib.boardAngle;
-    text += words.inclined + " " + PlainNumberText(typedAngle) + "\u00b0 ";
+    const float angle = sign == AngleSign::Shown ? -s.rib.boardAngle : s.rib.boardAngle;
+    text += words.inclined + " " + PlainNumberText(angle) + "\u00b0 ";
   }
   return text + ChordWord(words, source);
 }
+
+// A block caption of an earlier version, naming the angle with the other sign.
+bool EarlierBlockCaption(const RibDocument& s) { return s.rib.baseMode == BaseMode::Blocks && InclinedBoard(s); }
 
 }  // namespace
 
@@ -29,6 +37,11 @@ std::string AutomaticCaption(const RibDocument& s, const CaptionWords& words, Ca
 
 bool RecomposeCaption(RibDocument& s, const CaptionWords& words, CaptionSource source) {
   if (s.rib.caption.isUserText) return false;
+  // An earlier block caption that still names this rib stays as written, so that a project
+  // opened and saved again keeps its bytes; a change of the rib composes it anew.
+  if (EarlierBlockCaption(s) &&
+      s.rib.caption.text == CaptionBeginning(s, words, source, AngleSign::EarlierBlock) + " : " + s.rib.chord.text)
+    return false;
   s.rib.caption.text = AutomaticCaption(s, words, source);
   return true;
 }
@@ -39,6 +52,8 @@ bool HeadIsAutomatic(const RibDocument& s, const CaptionWords& words, std::size_
   // The caption writes " : ": the part before the blank that precedes the colon.
   std::string head = s.rib.caption.text.substr(0, colon == 0 ? 0 : colon - 1);
   bool automatic = head == CaptionBeginning(s, words, CaptionSource::MainWindow);
+  if (EarlierBlockCaption(s))
+    automatic = automatic || head == CaptionBeginning(s, words, CaptionSource::MainWindow, AngleSign::EarlierBlock);
   // A caption the tab dialog composed is just as automatic.
   if (s.rib.baseMode == BaseMode::Tabs)
     automatic = automatic || head == CaptionBeginning(s, words, CaptionSource::TabDialog);

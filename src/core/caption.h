@@ -19,7 +19,7 @@ struct CaptionWords {
 
 // "<airfoil> <chord word> : <chord text>", or with tabs or blocks on an inclined board
 // "<airfoil> <inclined word> <angle>° <chord word> : <chord text>". The angle is the one
-// the user typed (the tab dialog stores it negated).
+// the tab and block windows show (the document stores it negated).
 std::string AutomaticCaption(const RibDocument& s, const CaptionWords& words,
                              CaptionSource source = CaptionSource::MainWindow);
 

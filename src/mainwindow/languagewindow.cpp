@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include "commands/windowtitle.h"
@@ -55,12 +56,16 @@ LanguageWindow::LanguageWindow(core::RibDocument& document, Purpose purpose, QWi
   }
   setWindowTitle(titles.isEmpty() ? QString("Language") : titles.join(" / "));
   prompt_->setText(prompts.join("\n"));
+  changed_ = false;
   if (purpose_ == Purpose::ChangeLanguage) {
     prompt_->setText(Q(platform::Text("LANGUAGE", "3")));
     setWindowTitle(Q(platform::Text("LANGUAGE", "2")));
     languages_->setCurrentIndex(languages_->findText(Q(s.settings.languageName)));
+  } else {
+    // The system's language is offered, so that OK alone starts in it.
+    languages_->setCurrentIndex(languages_->findText(Q(PreferredLanguage(s.settings.programDir, SystemLanguageCode()))));
+    changed_ = languages_->currentIndex() >= 0;
   }
-  changed_ = false;
   connect(languages_, &QComboBox::activated, this, [this] { changed_ = true; });
   connect(ok_, &QPushButton::clicked, this, &LanguageWindow::Choose);
 }
@@ -79,6 +84,18 @@ void LanguageWindow::Choose() {
   }
   accept();
 }
+
+std::string PreferredLanguage(const std::string& programDir, const std::string& systemCode) {
+  const std::vector<std::string> names = files::ListLanguages(programDir);
+  for (const std::string& name : names)
+    if (!systemCode.empty() && files::GetINIFile("LANGUAGE", "Code", files::LanguageFilePath(programDir, name)) == systemCode)
+      return name;
+  for (const std::string& name : names)
+    if (name == "English") return name;
+  return names.empty() ? std::string() : names.front();
+}
+
+std::string SystemLanguageCode() { return QLocale().name().section('_', 0, 0).toStdString(); }
 
 void LanguageChooserWindow::ShowChooser(core::RibDocument& document) {
   LanguageWindow window(document, LanguageWindow::Purpose::FirstChoice, nullptr);
@@ -103,8 +120,13 @@ bool StartLanguage(core::RibDocument& s, LanguageChooser& chooser) {
     // A settings file that cannot be written must not keep the user choosing for ever:
     // the choice then holds for this session.
     if (s.settings.languageName.empty()) s.settings.languageName = chosen;
-    if (s.settings.languageName.empty())
-      platform::Inform("Please select a language", platform::kProgramTitle, platform::BoxIcon::Critical);
+    if (s.settings.languageName.empty()) {
+      // No language is set yet: the request comes in the language the chooser offered.
+      const std::string preferred = PreferredLanguage(s.settings.programDir, SystemLanguageCode());
+      std::string text = files::GetINIFile("LANGUAGE", "4", files::LanguageFilePath(s.settings.programDir, preferred));
+      if (text.empty()) text = "Please select a language";
+      platform::Inform(text, platform::kProgramTitle, platform::BoxIcon::Critical);
+    }
   }
   s.settings.languageFile = files::LanguageFilePath(s.settings.programDir, s.settings.languageName);
   return true;

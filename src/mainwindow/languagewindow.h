@@ -2,6 +2,7 @@
 // The language window `lang`: the language files beside the program, one to choose; and
 // the start-up's choice of a language.
 #include <QDialog>
+#include <string>
 
 #include "files/language.h"
 
@@ -40,6 +41,12 @@ class LanguageChooser {
   virtual ~LanguageChooser() = default;
   virtual void ShowChooser(core::RibDocument& s) = 0;
 };
+
+// The language offered first: the file whose LANGUAGE/Code is `systemCode` (the system's
+// language, such as "fr"), else English, else the first file; empty without any file.
+std::string PreferredLanguage(const std::string& programDir, const std::string& systemCode);
+// The system's language code as the files name it ("fr" for fr_CA).
+std::string SystemLanguageCode();
 
 // The language window, as the start-up shows it.
 class LanguageChooserWindow : public LanguageChooser {

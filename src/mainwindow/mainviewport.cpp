@@ -88,8 +88,18 @@ void MainWindow::BuildView() {
     panels_[i]->setObjectName(QString("StatusBarPanel%1").arg(i + 1));
     panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   }
+  // Stored values that leave no sensible rib are told here; a long text is cut rather than
+  // widening the window, and shows whole as the tool tip.
+  warningPanel_ = new QLabel(this);
+  warningPanel_->setObjectName("StatusBarWarning");
+  warningPanel_->setStyleSheet("color: rgb(176, 0, 0);");
+  warningPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  warningPanel_->hide();
+  // While a warning shows, the airfoil panel gives it half of the room.
+  panels_[1]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   statusBar()->addWidget(panels_[0]);
   statusBar()->addWidget(panels_[1], 1);
+  statusBar()->addWidget(warningPanel_, 1);
   statusBar()->addWidget(panels_[2]);
 
   connect(hScroll_, &QScrollBar::valueChanged, this, &MainWindow::HorizontalScrolled);
@@ -107,6 +117,10 @@ void MainWindow::SetSpecialView(SpecialView view, SpecialDrawing drawing) {
 
 void MainWindow::Redraw() {
   core::RibDocument& d = document_;
+  const QString warning = Q(sharedwindows::RibWarningsText(core::FindRibWarnings(d), d.settings.unitText));
+  warningPanel_->setText(warning);
+  warningPanel_->setToolTip(warning);
+  warningPanel_->setVisible(!warning.isEmpty());
   const core::ViewState& v = d.view;
   if (v.compareShown || v.thicknessCamberShown || v.formerShown) {
     UpdateScrollRanges();

@@ -100,6 +100,8 @@ class MainWindow : public QMainWindow {
   QScrollBar* VerticalScrollBar() const { return vScroll_; }
   RibView* View() const { return view_; }
   QLabel* Panel(int index) const;  // 1 to 3
+  // What makes no sensible rib of the values stored, in plain words; empty when all is well.
+  QLabel* WarningPanel() const { return warningPanel_; }
   QMenu* RibMenu() const { return ribMenu_; }
   QAction* RecentEntry(int index) const { return recentEntries_[static_cast<std::size_t>(index)]; }
   QAction* ToolbarButton(int index) const { return toolbarButtons_[static_cast<std::size_t>(index)]; }
@@ -173,6 +175,7 @@ class MainWindow : public QMainWindow {
   QMenu* editMenu_ = nullptr;
   UndoHistory* history_ = nullptr;
   QLabel* panels_[3] = {nullptr, nullptr, nullptr};
+  QLabel* warningPanel_ = nullptr;
   std::vector<QAction*> toolbarButtons_;  // index 1.. as the tool bar's buttons
   std::vector<QAction*> recentEntries_;
   QAction* recentSeparator_ = nullptr;

@@ -18,10 +18,14 @@ namespace {
 const char* const kAngleMessageTitle = "Washout angle";
 }  // namespace
 
+std::string BlockWindowTitle(const core::RibDocument& d) {
+  return Text("FrmBloc", "1") + " " + d.rib.chord.text + d.settings.unitText;
+}
+
 BlockBoxes BlockBoxesFromDocument(const core::RibDocument& d) {
   const core::Blocks& b = d.rib.blocks;
   return {b.baseHeight.text, b.leadingExtension.text, b.trailingExtension.text, b.seatDepth.text,
-          b.topHeight.text,  AngleText(d.rib.boardAngle), b.tail};
+          b.topHeight.text,  AngleText(-d.rib.boardAngle), b.tail};
 }
 
 double TypedBlockLength(const std::string& typed, const core::RibDocument& d) {
@@ -62,12 +66,13 @@ std::string ApplyBlocks(core::RibDocument& d, const BlockBoxes& boxes) {
   b.topHeight = LengthFromBox(boxes.topHeight, unit);
   b.tail = boxes.tail;
   const float angle = std::clamp(static_cast<float>(core::LeadingNumber(boxes.angle)), -kBoardAngleLimit, kBoardAngleLimit);
-  d.rib.boardAngle = angle == 0 ? 0.0f : angle;
+  // Stored negated, as the tab window stores it, so that both windows show the same angle.
+  d.rib.boardAngle = angle == 0 ? 0.0f : -angle;
   d.rib.baseMode = core::BaseMode::Blocks;
   d.project.modified = true;
   // Also when the angle went back to 0: the caption must not keep naming the old one.
   core::RecomposeCaption(d, files::CaptionWordsInLanguage(), core::CaptionSource::BlockDialog);
-  return AngleText(d.rib.boardAngle);
+  return AngleText(-d.rib.boardAngle);
 }
 
 core::Changes RemoveBlocks(core::RibDocument& d) {

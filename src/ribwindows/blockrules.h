@@ -20,6 +20,10 @@ struct BlockBoxes {
   core::BlockTail tail = core::BlockTail::UpperContour;
 };
 
+// "<FrmBloc/1> <chord><unit>", as the other feature windows name the chord.
+std::string BlockWindowTitle(const core::RibDocument& d);
+
+// The angle shows as in the tab window: the document keeps it negated for both.
 BlockBoxes BlockBoxesFromDocument(const core::RibDocument& d);
 
 // The block's two lengths as typed (millimetres; an empty box reads 0).

@@ -24,7 +24,8 @@ constexpr int kLeading = 1, kTrailing = 2, kAngle = 5;
 
 BlockWindow::BlockWindow(core::RibDocument& document, QWidget* parent) : QDialog(parent), document_(document) {
   setObjectName("frmbloc");
-  setWindowTitle(Q(Text("FrmBloc", "1")));
+  setWindowTitle(Q(BlockWindowTitle(document_)));
+  const std::string unit = UnitWord(document_.settings.unitText);
   // A board below the chord line or above it: every box takes a sign.
   const QString keys = Q(core::LengthKeys(document_.settings.unitText)) + "-";
 
@@ -36,6 +37,7 @@ BlockWindow::BlockWindow(core::RibDocument& document, QWidget* parent) : QDialog
                                 tips[i][0] ? Text("FrmBloc", tips[i]) : std::string(),
                                 i == kAngle ? QString("1234567890.-") : keys)
                     .box;
+  for (int i = 0; i < 6; ++i) AddUnitLabel(grid, i, i == kAngle ? "\u00b0" : unit);
   auto* tailRow = new QHBoxLayout;
   const char* tailCaptions[2] = {"16", "17"};
   const char* tailTips[2] = {"11T", "12T"};
@@ -89,6 +91,7 @@ BlockWindow::BlockWindow(core::RibDocument& document, QWidget* parent) : QDialog
   connect(remove_, &QPushButton::clicked, this, [this] { Remove(); });
   subscription_ = document_.changes.Listen([this](core::Changes what) {
     if (!what.Has(core::Change::Chord)) return;
+    setWindowTitle(Q(BlockWindowTitle(document_)));
     ShowTotal();
     ShowAirfoilHeights();
   });

@@ -34,6 +34,18 @@ CaptionedBox AddCaptionedBox(QGridLayout* grid, int row, const QString& name, co
   return {label, box};
 }
 
+QLabel* AddUnitLabel(QGridLayout* grid, int row, const std::string& unit) {
+  auto* label = new QLabel(Q(unit), grid->parentWidget());
+  label->setObjectName(QString("unit%1").arg(row));
+  grid->addWidget(label, row, 2);
+  return label;
+}
+
+std::string UnitWord(const std::string& unitText) {
+  const std::size_t start = unitText.find_first_not_of(' ');
+  return start == std::string::npos ? std::string() : unitText.substr(start);
+}
+
 DialogButtons AddDialogButtons(QDialog* dialog, int helpTopic) {
   DialogButtons b{};
   b.box = new QDialogButtonBox(dialog);

@@ -25,6 +25,11 @@ struct CaptionedBox {
 CaptionedBox AddCaptionedBox(QGridLayout* grid, int row, const QString& name, const std::string& caption,
                              const std::string& toolTip, const QString& keys);
 
+// The unit beside the box of grid row `row` ("mm", "in", "°").
+QLabel* AddUnitLabel(QGridLayout* grid, int row, const std::string& unit);
+// The unit in force without its blank: "mm" or "in".
+std::string UnitWord(const std::string& unitText);
+
 struct DialogButtons {
   QDialogButtonBox* box;
   QPushButton* ok;

@@ -54,8 +54,8 @@ core::HoleRow HoleTraits::RowOf(const HoleFields& f, const core::HoleRow& base, 
 
 HoleShapeBoxes HoleShapeBoxesFor(core::HoleShape shape) {
   HoleShapeBoxes b;
-  b.heightShown = shape == core::HoleShape::Rectangle;
-  b.sizeCaption = platform::Text("FrmTrou", b.heightShown ? "8" : "10");
+  b.heightUsed = shape == core::HoleShape::Rectangle;
+  b.sizeCaption = platform::Text("FrmTrou", b.heightUsed ? "8" : "10");
   b.heightCaption = platform::Text("FrmTrou", "9");
   return b;
 }

@@ -43,7 +43,7 @@ using HoleEditor = SlotTableEditor<HoleTraits>;
 // What the shape option does to the boxes: a rectangle takes a width and a height, a round
 // hole a diameter only.
 struct HoleShapeBoxes {
-  bool heightShown = false;
+  bool heightUsed = false;
   std::string sizeCaption;  // FrmTrou/8 (width) or /10 (diameter)
   std::string heightCaption;
 };

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,11 +10,14 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/lengths.h"
+#include "core/ribwarnings.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 #include "ribwindows/optiongroup.h"
+#include "sharedwindows/ribstatus.h"
 
 namespace ribwindows {
 
@@ -42,15 +46,16 @@ HoleWindow::HoleWindow(core::RibDocument& document, QWidget* parent)
   centred_ = new QCheckBox(boxesGroup_);
   centred_->setObjectName("Chkcentr");
   grid->addWidget(centred_, 4, 0, 1, 2);
+  // What the offset is measured from, under the box that decides it.
+  offsetReference_ = new QLabel(boxesGroup_);
+  offsetReference_->setObjectName("lbloffsetreference");
+  offsetReference_->setEnabled(false);
+  grid->addWidget(offsetReference_, 5, 0, 1, 2);
   connect(centred_, &QCheckBox::clicked, this, [this](bool on) {
     if (on) offsetBox_->setText("0");
     ShowCentred(on);
   });
 
-  offsetGroup_ = new QGroupBox(this);
-  offsetReference_ = new QLabel(offsetGroup_);
-  offsetReference_->setWordWrap(true);
-  (new QVBoxLayout(offsetGroup_))->addWidget(offsetReference_);
   shapeGroup_ = OptionGroup(this, "OptTrouRec", shape_);
   edgeGroup_ = OptionGroup(this, "OptDistance", edge_);
   for (std::size_t i = 0; i < shape_.size(); ++i)
@@ -64,14 +69,11 @@ HoleWindow::HoleWindow(core::RibDocument& document, QWidget* parent)
   auto* top = new QHBoxLayout;
   auto* left = new QVBoxLayout;
   left->addWidget(boxesGroup_);
-  left->addWidget(offsetGroup_);
   left->addStretch(1);
   top->addLayout(left);
   auto* right = new QVBoxLayout;
   right->addWidget(shapeGroup_);
   right->addWidget(edgeGroup_);
-  right->addWidget(shapesHint_);
-  right->addWidget(positionsHint_);
   right->addStretch(1);
   top->addLayout(right);
 
@@ -80,6 +82,9 @@ HoleWindow::HoleWindow(core::RibDocument& document, QWidget* parent)
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
+  // Across the whole width: wrapped beside the options, they had the options squeezed.
+  layout->addWidget(shapesHint_);
+  layout->addWidget(positionsHint_);
   layout->addWidget(labelsGroup_);
   layout->addWidget(EditButtons());
   layout->addWidget(DialogButtons());
@@ -108,10 +113,13 @@ void HoleWindow::LoadCaptions() {
   edgeGroup_->setTitle(Q(Text(s, "13")));
   edge_[0]->setText(Q(Text(s, "14")));
   edge_[1]->setText(Q(Text(s, "15")));
-  offsetGroup_->setTitle(Q(Text(s, "19")));
   shapesHint_->setText(Q(Text(s, "23")));
   positionsHint_->setText(Q(Text(s, "24")));
   SetButtonTexts(s, "16");
+  // Room for the longer of the size's two captions, so that no box moves when they swap.
+  const QFontMetrics metrics = sizeLabel_->fontMetrics();
+  sizeLabel_->setMinimumWidth(
+      std::max(metrics.horizontalAdvance(Q(Text(s, "8"))), metrics.horizontalAdvance(Q(Text(s, "10")))));
   ShowShape(static_cast<core::HoleShape>(CheckedOption(shape_)));
   ShowCentred(centred_->isChecked());
 }
@@ -153,13 +161,21 @@ void HoleWindow::ShowShape(core::HoleShape shape) {
   const HoleShapeBoxes boxes = HoleShapeBoxesFor(shape);
   sizeLabel_->setText(Q(boxes.sizeCaption));
   heightLabel_->setText(Q(boxes.heightCaption));
-  heightLabel_->setVisible(boxes.heightShown);
-  heightBox_->setVisible(boxes.heightShown);
+  // Every box keeps its place: a round hole's height box is greyed, not hidden.
+  heightLabel_->setEnabled(boxes.heightUsed);
+  heightBox_->setEnabled(boxes.heightUsed);
 }
 
 void HoleWindow::ShowCentred(bool centred) {
   offsetBox_->setEnabled(!centred);
+  offsetLabel_->setEnabled(!centred);
   offsetReference_->setText(Q(HoleOffsetCaption(centred)));
+}
+
+std::string HoleWindow::TypedWarning() const {
+  const int row = editor_.UnderEdit();
+  const core::HoleRow typed = HoleTraits::RowOf(Fields(), document_.rib.holes[static_cast<std::size_t>(row)], document_);
+  return sharedwindows::RibWarningText(core::HoleWarning(document_, typed, row), document_.settings.unitText);
 }
 
 bool HoleWindow::MayClose() { return editor_.MayClose(positionBox_->text().toStdString()); }

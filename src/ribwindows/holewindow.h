@@ -45,6 +45,7 @@ class HoleWindow : public TableWindow {
   void LoadCaptions() override;
   void UseUnit() override;
   void ReloadTable() override { editor_.Reload(); }
+  std::string TypedWarning() const override;
 
  private:
   void ShowShape(core::HoleShape shape);
@@ -65,7 +66,6 @@ class HoleWindow : public TableWindow {
   QGroupBox* boxesGroup_;
   QGroupBox* shapeGroup_;
   QGroupBox* edgeGroup_;
-  QGroupBox* offsetGroup_;
   QGroupBox* labelsGroup_;
   std::array<QRadioButton*, 2> shape_{};
   std::array<QRadioButton*, 2> edge_{};

@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 
 #include "core/lengths.h"
+#include "core/ribwarnings.h"
+#include "sharedwindows/ribstatus.h"
 #include "ribwindows/keyfilter.h"
 #include "platform/help.h"
 #include "platform/texts.h"
@@ -26,6 +28,10 @@ InputWindow::InputWindow(core::RibDocument& document, InputKind kind, QWidget* p
   prompt_->setWordWrap(true);
   valueBox_ = new QLineEdit(this);
   valueBox_->setObjectName("infotxt");
+  warning_ = new QLabel(this);
+  warning_->setObjectName("lblwarning");
+  warning_->setWordWrap(true);
+  warning_->setStyleSheet("color: rgb(176, 0, 0);");
   auto* buttons = new QDialogButtonBox(this);
   okButton_ = buttons->addButton(Q(platform::Text("TextButton", "1")), QDialogButtonBox::AcceptRole);
   okButton_->setObjectName("cmdok");
@@ -40,6 +46,10 @@ InputWindow::InputWindow(core::RibDocument& document, InputKind kind, QWidget* p
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(prompt_);
   layout->addWidget(valueBox_);
+  layout->addWidget(warning_);
+  // Room for the warning from the start, so that nothing moves when it shows.
+  warning_->setMinimumHeight(2 * fontMetrics().lineSpacing());
+  warning_->setVisible(kind_ == InputKind::Sheeting);
   layout->addWidget(buttons);
   setMinimumWidth(360);
 
@@ -50,9 +60,19 @@ InputWindow::InputWindow(core::RibDocument& document, InputKind kind, QWidget* p
   valueBox_->selectAll();
   new KeyFilter(valueBox_, Q(core::LengthKeys(document_.settings.unitText)));
 
+  ShowWarning();
+
+  connect(valueBox_, &QLineEdit::textChanged, this, &InputWindow::ShowWarning);
   connect(okButton_, &QPushButton::clicked, this, &InputWindow::Store);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
   connect(helpButton_, &QPushButton::clicked, this, [this] { platform::ShowHelpTopic(InputHelpTopic(kind_)); });
+}
+
+void InputWindow::ShowWarning() {
+  if (kind_ != InputKind::Sheeting) return;
+  const std::string& unit = document_.settings.unitText;
+  const float sheeting = core::LengthFromText(valueBox_->text().toStdString(), unit);
+  warning_->setText(Q(sharedwindows::RibWarningText(core::SheetingWarning(document_, sheeting), unit)));
 }
 
 void InputWindow::Store() {

@@ -30,15 +30,19 @@ class InputWindow : public QDialog {
   QPushButton* OkButton() const { return okButton_; }
   QPushButton* CancelButton() const { return cancelButton_; }
   QPushButton* HelpButton() const { return helpButton_; }
+  // Beside the sheeting box: what the typed thickness would leave of the rib.
+  QLabel* Warning() const { return warning_; }
 
  private:
   void Store();
+  void ShowWarning();
 
   core::RibDocument& document_;
   InputKind kind_;
   core::Changes changed_;
   QLabel* prompt_;
   QLineEdit* valueBox_;
+  QLabel* warning_;
   QPushButton* okButton_;
   QPushButton* cancelButton_;
   QPushButton* helpButton_;

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -30,16 +31,28 @@ void SlotLabels::Show(const std::function<SlotLabel(int)>& look) {
     QLabel* label = labels_[i];
     label->setText(QString::fromStdString(l.caption));
     label->setFrameShape(l.look == LabelLook::Plain ? QFrame::NoFrame : QFrame::Box);
-    // The pure blue of a selected row, black otherwise.
-    label->setStyleSheet(l.look == LabelLook::Selected ? "color: rgb(0, 0, 255);" : "color: rgb(0, 0, 0);");
+    // The pure blue of a selected row, black otherwise; the label Tab reached is shaded.
+    label->setStyleSheet(QString("QLabel { color: %1; } QLabel:focus { background-color: rgb(204, 228, 255); }")
+                             .arg(l.look == LabelLook::Selected ? "rgb(0, 0, 255)" : "rgb(0, 0, 0)"));
     label->setCursor(l.caption.empty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
+    // A number in use is reached with Tab and chosen with Space or Enter, as with a click.
+    label->setFocusPolicy(l.caption.empty() ? Qt::NoFocus : Qt::StrongFocus);
   }
 }
 
 bool SlotLabels::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+  const bool click =
+      event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+  bool key = false;
+  if (event->type() == QEvent::KeyPress) {
+    const int k = static_cast<QKeyEvent*>(event)->key();
+    key = k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter;
+  }
+  if (click || key) {
     for (std::size_t i = 0; i < labels_.size(); ++i)
       if (watched == labels_[i]) emit clicked(static_cast<int>(i));
+    // Enter chose the row; it must not also press the window's default button.
+    if (key) return true;
   }
   return QWidget::eventFilter(watched, event);
 }

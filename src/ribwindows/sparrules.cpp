@@ -51,7 +51,7 @@ core::SparRow SparTraits::RowOf(const SparFields& f, const core::SparRow& base, 
 
 SparShapeBoxes SparShapeBoxesFor(core::SparShape shape) {
   SparShapeBoxes b;
-  b.heightShown = shape != core::SparShape::Round;
+  b.heightUsed = shape != core::SparShape::Round;
   b.insetEnabled = shape == core::SparShape::Round || shape == core::SparShape::Inset;
   b.widthCaption = platform::Text("Frmlongeron", shape == core::SparShape::Round ? "8" : "6");
   b.heightCaption = platform::Text("Frmlongeron", "7");

@@ -42,10 +42,10 @@ struct SparTraits {
 };
 using SparEditor = SlotTableEditor<SparTraits>;
 
-// What the shape option does to the boxes: a round spar has no height (the box is hidden
+// What the shape option does to the boxes: a round spar has no height (the box is greyed
 // and reads "0") and takes a diameter; shapes 2 and 3 use the inset.
 struct SparShapeBoxes {
-  bool heightShown = true;
+  bool heightUsed = true;
   bool insetEnabled = false;
   std::string widthCaption;  // Frmlongeron/6, or /8 for the diameter
   std::string heightCaption;

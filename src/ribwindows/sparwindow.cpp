@@ -1,6 +1,7 @@
 #include "ribwindows/sparwindow.h"
 
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,11 +9,14 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/lengths.h"
+#include "core/ribwarnings.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 #include "ribwindows/optiongroup.h"
+#include "sharedwindows/ribstatus.h"
 
 namespace ribwindows {
 
@@ -96,6 +100,10 @@ void SparWindow::LoadCaptions() {
   edge_[0]->setText(Q(Text(s, "23")));
   edge_[1]->setText(Q(Text(s, "24")));
   SetButtonTexts(s, "4");
+  // Room for the longer of the width's two captions, so that no box moves when they swap.
+  const QFontMetrics metrics = widthLabel_->fontMetrics();
+  widthLabel_->setMinimumWidth(
+      std::max(metrics.horizontalAdvance(Q(Text(s, "6"))), metrics.horizontalAdvance(Q(Text(s, "8")))));
   ShowShape(static_cast<core::SparShape>(CheckedOption(shape_)));
 }
 
@@ -135,8 +143,10 @@ void SparWindow::ShowShape(core::SparShape shape) {
   const SparShapeBoxes boxes = SparShapeBoxesFor(shape);
   widthLabel_->setText(Q(boxes.widthCaption));
   heightLabel_->setText(Q(boxes.heightCaption));
-  heightLabel_->setVisible(boxes.heightShown);
-  heightBox_->setVisible(boxes.heightShown);
+  // Every box keeps its place: what the shape does not use is greyed, not hidden.
+  heightLabel_->setEnabled(boxes.heightUsed);
+  heightBox_->setEnabled(boxes.heightUsed);
+  insetLabel_->setEnabled(boxes.insetEnabled);
   // A disabled inset box keeps its text, and the text is stored with the spar.
   insetBox_->setEnabled(boxes.insetEnabled);
 }
@@ -149,6 +159,12 @@ void SparWindow::ShapeChosen(int index) {
     insetBox_->setFocus();
     insetBox_->selectAll();
   }
+}
+
+std::string SparWindow::TypedWarning() const {
+  const int row = editor_.UnderEdit();
+  const core::SparRow typed = SparTraits::RowOf(Fields(), document_.rib.spars[static_cast<std::size_t>(row)], document_);
+  return sharedwindows::RibWarningText(core::SparWarning(document_, typed, row), document_.settings.unitText);
 }
 
 bool SparWindow::MayClose() { return editor_.MayClose(positionBox_->text().toStdString()); }

@@ -44,6 +44,7 @@ class SparWindow : public TableWindow {
   void LoadCaptions() override;
   void UseUnit() override;
   void ReloadTable() override { editor_.Reload(); }
+  std::string TypedWarning() const override;
 
  private:
   void ShowShape(core::SparShape shape);

@@ -6,6 +6,7 @@
 
 #include <QGridLayout>
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -49,11 +50,25 @@ QWidget* TableWindow::LabelRow() {
   layout->setContentsMargins(0, 0, 0, 0);
   hint_ = new QLabel(box);
   hint_->setWordWrap(true);
+  warning_ = new QLabel(box);
+  warning_->setObjectName("lblwarning");
+  warning_->setWordWrap(true);
+  warning_->setStyleSheet("color: rgb(176, 0, 0);");
+  warning_->hide();
   labels_ = new SlotLabels(box);
   layout->addWidget(hint_);
+  layout->addWidget(warning_);
   layout->addWidget(labels_);
   connect(labels_, &SlotLabels::clicked, this, &TableWindow::Selected);
   return box;
+}
+
+void TableWindow::ShowWarning() {
+  // The warning takes the hint's place, so that nothing else moves when it comes and goes.
+  const QString warning = Q(TypedWarning());
+  warning_->setText(warning);
+  warning_->setVisible(!warning.isEmpty());
+  hint_->setVisible(warning.isEmpty());
 }
 
 QWidget* TableWindow::EditButtons() {
@@ -118,6 +133,11 @@ void TableWindow::Start() {
   UseUnit();
   ShowFields();
   labels_->Show([this](int i) { return LabelFor(i); });
+  ShowWarning();
+  // Whatever is typed or chosen is looked at again at once.
+  for (QLineEdit* box : findChildren<QLineEdit*>()) connect(box, &QLineEdit::textChanged, this, &TableWindow::ShowWarning);
+  for (QAbstractButton* option : findChildren<QAbstractButton*>())
+    if (option->isCheckable()) connect(option, &QAbstractButton::toggled, this, &TableWindow::ShowWarning);
   subscription_ = document_.changes.Listen([this](core::Changes what) { DocumentChanged(what); });
 }
 
@@ -180,6 +200,7 @@ core::Changes TableWindow::MarkChange(int row) {
 }
 
 void TableWindow::DocumentChanged(core::Changes what) {
+  ShowWarning();
   if (what.Has(core::Change::Style)) LoadCaptions();
   if (what.Has(core::Change::Settings)) UseUnit();
   if (what.Has(core::Change::Chord) || what.Has(core::Change::Settings) || what.Has(core::Change::Style))

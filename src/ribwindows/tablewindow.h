@@ -39,6 +39,8 @@ class TableWindow : public QDialog {
   QPushButton* OkButton() const { return okButton_; }
   QPushButton* CancelButton() const { return cancelButton_; }
   QPushButton* HelpButton() const { return helpButton_; }
+  // What the row as typed would leave of the rib, in place of the hint above the numbers.
+  QLabel* Warning() const { return warning_; }
 
   // Escape and Cancel: close unless the last check failed.
   void reject() override;
@@ -69,6 +71,9 @@ class TableWindow : public QDialog {
   virtual void LoadCaptions() = 0;     // the texts of the language in force
   virtual void UseUnit() = 0;          // the key filters of the unit in force
   virtual void ReloadTable() = 0;      // the document was replaced
+  virtual std::string TypedWarning() const = 0;  // the row in the boxes, in plain words
+
+  void ShowWarning();
 
   // The buttons, the numbered labels and the hint above them, for the derived layout.
   QWidget* LabelRow();
@@ -102,6 +107,7 @@ class TableWindow : public QDialog {
   bool closing_ = false;
   SlotLabels* labels_ = nullptr;
   QLabel* hint_ = nullptr;
+  QLabel* warning_ = nullptr;
   QPushButton* addButton_ = nullptr;
   QPushButton* modifyButton_ = nullptr;
   QPushButton* deleteButton_ = nullptr;

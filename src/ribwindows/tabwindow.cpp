@@ -142,6 +142,7 @@ TabWindow::TabWindow(core::RibDocument& document, QWidget* parent) : QDialog(par
                                            r.tip[0] ? Text("FrmTalon", r.tip) : std::string(), r.keys);
     boxes_[r.index] = b.box;
     captions_[r.index] = b.caption;
+    units_[r.index] = AddUnitLabel(grid, gridRow - 1, r.index == kAngle ? "\u00b0" : UnitWord(unit));
   }
   auto* reachCaption = new QLabel(Q(Text("FrmTalon", "12")), this);
   reach_ = new QLabel(this);
@@ -215,8 +216,9 @@ void TabWindow::AngleEdited() {
 
 void TabWindow::SideChosen() {
   const bool lower = sides_[0]->isChecked();
-  for (QWidget* w : {static_cast<QWidget*>(boxes_[kLower]), static_cast<QWidget*>(captions_[kLower])}) w->setVisible(lower);
-  for (QWidget* w : {static_cast<QWidget*>(boxes_[kUpper]), static_cast<QWidget*>(captions_[kUpper])}) w->setVisible(!lower);
+  for (int i : {kLower, kUpper})
+    for (QWidget* w : {static_cast<QWidget*>(boxes_[i]), static_cast<QWidget*>(captions_[i]), static_cast<QWidget*>(units_[i])})
+      w->setVisible(lower == (i == kLower));
   sketch_->Show(Typed());
 }
 

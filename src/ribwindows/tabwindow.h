@@ -67,6 +67,7 @@ class TabWindow : public QDialog {
   core::Changes changed_;
   QLineEdit* boxes_[5] = {};
   QLabel* captions_[5] = {};
+  QLabel* units_[5] = {};
   QRadioButton* sides_[2] = {};
   QLabel* reach_ = nullptr;
   TabSketch* sketch_ = nullptr;

@@ -4,7 +4,11 @@
 #include <cctype>
 #include <filesystem>
 
+#include "files/settings.h"
 #include "platform/fileio.h"
+#include "platform/paths.h"
+#include "platform/texts.h"
+#include "platform/userstore.h"
 
 namespace settingswindows {
 
@@ -31,6 +35,51 @@ PackCopy CopyAirfoilPack(const std::string& fromDir, const std::string& toDir) {
     else ++result.failed;
   }
   return result;
+}
+
+namespace {
+bool SameFolder(const std::string& a, const std::string& b) {
+  return platform::WithoutTrailingSeparator(a) == platform::WithoutTrailingSeparator(b);
+}
+}  // namespace
+
+std::string PackSourceFolder(const core::RibDocument& s) {
+  const fs::path starter = fs::path(s.settings.programDir) / files::kStarterAirfoilFolder;
+  std::error_code ec;
+  return fs::is_directory(starter, ec) ? starter.string() : std::string();
+}
+
+std::string PackDestinationProposal(const core::RibDocument& s, const std::string& documentsDir) {
+  const std::string& current = s.settings.airfoilDir;
+  const fs::path starter = fs::path(s.settings.programDir) / files::kStarterAirfoilFolder;
+  if (!current.empty() && !SameFolder(current, starter.string()) && !SameFolder(current, s.settings.programDir))
+    return current;
+  return (fs::path(documentsDir) / "Vandrell airfoils").string();
+}
+
+PackInstall InstallAirfoilPack(core::RibDocument& s, const std::string& destination) {
+  PackInstall install;
+  install.folder = platform::WithoutTrailingSeparator(destination);
+  const std::string source = PackSourceFolder(s);
+  if (source.empty() || install.folder.empty()) return install;
+  install.copy = CopyAirfoilPack(source, install.folder);
+  if (install.copy.copied + install.copy.alreadyThere == 0) return install;
+  s.settings.airfoilDir = install.folder;
+  s.settings.lastOpenDir = install.folder;
+  files::WriteDirectorySettings(s);
+  platform::CurrentUserStore().Set(platform::kUserStoreInstall, platform::kUserAirfoilDir, install.folder);
+  install.folderSet = true;
+  return install;
+}
+
+PackReport PackInstallReport(const PackInstall& install, const core::RibDocument& s) {
+  using platform::Text;
+  if (!install.folderSet) return {Text("FrmConfig", "9") + " " + s.settings.airfoilDir, true};
+  std::string text = std::to_string(install.copy.copied) + " " + Text("FrmConfig", "10") + "\n" + install.folder;
+  if (install.copy.alreadyThere > 0)
+    text += "\n\n" + std::to_string(install.copy.alreadyThere) + " " + Text("FrmConfig", "11");
+  if (install.copy.failed > 0) text += "\n\n" + std::to_string(install.copy.failed) + " " + Text("FrmConfig", "7");
+  return {text, false};
 }
 
 }  // namespace settingswindows

@@ -1,115 +1,115 @@
 #include "settingswindows/airfoilpackoffer.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <filesystem>
 
 #include "core/plaintext.h"
 #include "platform/desktop.h"
 #include "platform/filedialogs.h"
 #include "platform/help.h"
 #include "platform/messages.h"
-#include "platform/programdir.h"
 #include "platform/texts.h"
+#include "settingswindows/airfoilpack.h"
 
 namespace settingswindows {
 
-using platform::BoxAnswer;
 using platform::BoxIcon;
 using platform::Text;
 
-std::string KaldrexProgramName() {
-#ifdef _WIN32
-  return "kaldrex.exe";
-#else
-  return "kaldrex";
-#endif
-}
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
 
-std::string AirfoilPackQuestion(const core::RibDocument& s) {
-  return Text("FrmConfig", "2") + " \"Morvask\" " + Text("FrmConfig", "12") + "\n\n" + Text("FrmConfig", "3") + "\n" +
-         s.settings.airfoilDir;
+std::string AirfoilPackQuestion() {
+  return Text("FrmConfig", "2") + " \"" + kPackName + "\" " + Text("FrmConfig", "12");
 }
 
 void DeclineAirfoilPack() {
   const std::string where = " '" + Text("FrmDefaut", "14") + "'.";
-  platform::Inform(Text("FrmConfig", "4") + where + "\n\n" + Text("FrmConfig", "41") + where, platform::kProgramTitle,
-                   BoxIcon::Critical);
+  platform::Inform(Text("FrmConfig", "4") + where + "\n\n" + Text("FrmConfig", "41"), platform::kProgramTitle,
+                   BoxIcon::Information);
 }
 
-void FindAndStartAirfoilPack(const core::RibDocument& s) {
-  // The chooser opens where the pack's program is installed beside ours (in PREFIX/bin
-  // once installed, not among our files); a cancelled chooser names no folder.
-  std::string lastFolder = platform::ExecutableDirectory(nullptr);
-  std::string program;
-  while (true) {
-    std::string folder = lastFolder;
-    if (!platform::CurrentFileDialogs().BrowseForFolder(Text("FrmConfig", "5") + " " + KaldrexProgramName(), folder))
-      folder.clear();
-    else
-      lastFolder = folder;
-    platform::CurrentDesktop().SetBusy(true);
-    const std::string dir = std::string(core::Trimmed(folder));
-    std::error_code ec;
-    if (!dir.empty()) {
-      program = (std::filesystem::path(dir) / KaldrexProgramName()).string();
-      if (std::filesystem::is_regular_file(program, ec)) break;
-    }
-    const std::string question = Text("FrmConfig", "7") + " " + dir + " " + Text("FrmConfig", "8") + " " +
-                                 KaldrexProgramName() + ".\n\n" + Text("FrmConfig", "11");
-    platform::CurrentDesktop().SetBusy(false);
-    if (platform::AskYesNo(question, platform::kProgramTitle, BoxIcon::Question, false) != BoxAnswer::Yes) {
-      platform::Inform(Text("FrmConfig", "9") + " " + s.settings.airfoilDir, platform::kProgramTitle, BoxIcon::Critical);
-      return;
-    }
-  }
-  platform::CurrentDesktop().StartProgram(program, std::filesystem::path(program).parent_path().string());
-  platform::Inform(Text("FrmConfig", "10"), platform::kProgramTitle, BoxIcon::Information);
-  platform::CurrentDesktop().SetBusy(false);
-}
-
-ConfigurationWindow::ConfigurationWindow(const core::RibDocument& s, QWidget* parent) : QDialog(parent) {
+ConfigurationWindow::ConfigurationWindow(const core::RibDocument&, const std::string& destination, QWidget* parent)
+    : QDialog(parent) {
   setObjectName("frmConfig");
-  setWindowTitle(QString::fromStdString(Text("FrmConfig", "1")));
+  setWindowTitle(Q(Text("FrmConfig", "1") + " \u2013 " + kPackName));
   auto* icon = new QLabel(this);
   const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
-  icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(side, side));
-  question_ = new QLabel(QString::fromStdString(AirfoilPackQuestion(s)), this);
+  icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, this).pixmap(side, side));
+  question_ = new QLabel(Q(AirfoilPackQuestion()), this);
   question_->setObjectName("lblQuestion");
   question_->setWordWrap(true);
   question_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* folderCaption = new QLabel(Q(Text("FrmConfig", "3")), this);
+  folder_ = new QLineEdit(Q(destination), this);
+  folder_->setObjectName("txtFolder");
+  folder_->setReadOnly(true);
+  folderCaption->setBuddy(folder_);
+  choose_ = new QPushButton(Q(Text("FrmConfig", "8")), this);
+  choose_->setObjectName("cmdChoose");
+  choose_->setAutoDefault(false);
+  connect(choose_, &QPushButton::clicked, this, &ConfigurationWindow::ChooseFolder);
+
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Help, this);
   yes_ = buttons->button(QDialogButtonBox::Yes);
   no_ = buttons->button(QDialogButtonBox::No);
   help_ = buttons->button(QDialogButtonBox::Help);
-  help_->setText(QString::fromStdString(Text("TextButton", "3")));
+  help_->setText(Q(Text("TextButton", "3")));
   help_->setIcon(QIcon());  // the style's help icon reads as a close cross
   help_->setObjectName("cmdaide");
-  // As in the question box it replaces: No is the answer Enter gives.
-  no_->setDefault(true);
+  yes_->setDefault(true);
+  for (QPushButton* b : {no_, help_}) b->setAutoDefault(false);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, this, [] { platform::ShowHelpTopic(platform::kTopicAirfoilPack); });
+
   auto* top = new QHBoxLayout;
   top->addWidget(icon, 0, Qt::AlignTop);
   top->addWidget(question_, 1);
+  auto* folderRow = new QHBoxLayout;
+  folderRow->addWidget(folder_, 1);
+  folderRow->addWidget(choose_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
+  layout->addWidget(folderCaption);
+  layout->addLayout(folderRow);
   layout->addWidget(buttons);
-  setMinimumWidth(420);
+  setMinimumWidth(460);
 }
 
-void OfferAirfoilPack(const core::RibDocument& s, QWidget* parent) {
-  ConfigurationWindow window(s, parent);
-  if (window.exec() == QDialog::Accepted)
-    FindAndStartAirfoilPack(s);
-  else
+std::string ConfigurationWindow::Destination() const { return std::string(core::Trimmed(folder_->text().toStdString())); }
+
+void ConfigurationWindow::ChooseFolder() {
+  std::string folder = Destination();
+  if (platform::CurrentFileDialogs().BrowseForFolder(Text("FrmConfig", "5") + " " + kPackName, folder) &&
+      !core::Trimmed(folder).empty())
+    folder_->setText(Q(std::string(core::Trimmed(folder))));
+}
+
+void OfferAirfoilPack(core::RibDocument& s, QWidget* parent) {
+  const std::string documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+  ConfigurationWindow window(s, PackDestinationProposal(s, documents.empty() ? QDir::homePath().toStdString() : documents),
+                             parent);
+  if (window.exec() != QDialog::Accepted) {
     DeclineAirfoilPack();
+    return;
+  }
+  PackInstall install;
+  {
+    platform::BusyPointer busy;
+    install = InstallAirfoilPack(s, window.Destination());
+  }
+  const PackReport report = PackInstallReport(install, s);
+  platform::Inform(report.text, platform::kProgramTitle, report.failed ? BoxIcon::Critical : BoxIcon::Information);
 }
 
 }  // namespace settingswindows

@@ -1,45 +1,50 @@
 #pragma once
-// The offer of the companion airfoil pack, made by the configuration window at the first
-// start and from the Help menu: asks whether to run the pack's program, lets the user find
-// it, starts it.
+// The offer of the companion airfoil pack, made at the first start and from the Help menu:
+// one question with the folder the pack would go to (which the user may change), then one
+// message telling how it went. The rules are in airfoilpack.h.
 #include <QDialog>
 #include <string>
 
 #include "core/ribdocument.h"
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace settingswindows {
 
-// The pack program's file name on this platform.
-std::string KaldrexProgramName();
-
-// The question: install the pack now, and the airfoil folder on lines of its own.
-std::string AirfoilPackQuestion(const core::RibDocument& s);
+// The question: copy the pack into the folder shown below it.
+std::string AirfoilPackQuestion();
 // The pack declined: where to find the set-up and the airfoil folder later.
 void DeclineAirfoilPack();
-// The folder chooser until the pack's program is found (started) or the user gives up.
-void FindAndStartAirfoilPack(const core::RibDocument& s);
 
-// The configuration window: the question with Yes, No and Help.
+// The configuration window: the question, the destination with its Choose button, and
+// Yes, No and Help.
 class ConfigurationWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit ConfigurationWindow(const core::RibDocument& s, QWidget* parent = nullptr);
+  ConfigurationWindow(const core::RibDocument& s, const std::string& destination, QWidget* parent = nullptr);
   QLabel* Question() const { return question_; }
+  QLineEdit* FolderBox() const { return folder_; }
+  QPushButton* ChooseButton() const { return choose_; }
   QPushButton* YesButton() const { return yes_; }
   QPushButton* NoButton() const { return no_; }
   QPushButton* HelpButton() const { return help_; }
+  std::string Destination() const;
 
  private:
+  void ChooseFolder();
+
   QLabel* question_;
+  QLineEdit* folder_;
+  QPushButton* choose_;
   QPushButton* yes_;
   QPushButton* no_;
   QPushButton* help_;
 };
 
-// Runs the offer: the window, then the search on Yes or the advice on No.
-void OfferAirfoilPack(const core::RibDocument& s, QWidget* parent = nullptr);
+// Runs the offer: the window, then on Yes the copy and its report, on No the advice.
+// The pack is offered for the user's documents folder unless the airfoil folder is theirs.
+void OfferAirfoilPack(core::RibDocument& s, QWidget* parent = nullptr);
 
 }  // namespace settingswindows

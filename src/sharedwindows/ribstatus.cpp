@@ -1,6 +1,7 @@
 #include "sharedwindows/ribstatus.h"
 
 #include "commands/keepwork.h"
+#include "core/lengths.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 
@@ -27,6 +28,26 @@ std::string AirfoilPanelText(const core::RibDocument& s, const std::string& airf
                              const std::string& chordLabel) {
   std::string text = airfoilLabel + " : " + s.airfoil.name + "  " + chordLabel + " : " + s.rib.chord.text + s.settings.unitText;
   if (s.airfoil.title.empty() || s.airfoil.title.front() != '1') text += " <> Information : " + s.airfoil.title;
+  return text;
+}
+
+std::string RibWarningText(const core::RibWarningAt& warning, const std::string& unitText) {
+  const std::string thickness = " (" + core::UnitNumberText(warning.thicknessMm, unitText) + unitText + ").";
+  const std::string number = " " + std::to_string(warning.row + 1) + " \u2013 ";
+  switch (warning.what) {
+    case core::RibWarning::None: return {};
+    case core::RibWarning::SheetingFillsRib: return Text("RibCheck", "1") + thickness;
+    case core::RibWarning::SparWithoutWidth: return Text("Frmlongeron", "2") + number + Text("RibCheck", "2") + ".";
+    case core::RibWarning::SparThroughRib: return Text("Frmlongeron", "2") + number + Text("RibCheck", "3") + thickness;
+    case core::RibWarning::HoleOutsideRib: return Text("FrmTrou", "2") + number + Text("RibCheck", "4") + thickness;
+  }
+  return {};
+}
+
+std::string RibWarningsText(const std::vector<core::RibWarningAt>& warnings, const std::string& unitText) {
+  if (warnings.empty()) return {};
+  std::string text = RibWarningText(warnings.front(), unitText);
+  if (warnings.size() > 1) text += " (+" + std::to_string(warnings.size() - 1) + ")";
   return text;
 }
 

@@ -27,9 +27,9 @@ class Caption : public ::testing::Test {
 TEST_F(Caption, NamesAirfoilAndChordAndTheAngleOnlyOnAnInclinedBoardAndSparesTheUsersText) {
   s.rib.boardAngle = 3.5f;
   EXPECT_EQ(core::AutomaticCaption(s, words), "clarky Chord : 1.3/8");  // no base: no board
+  // Blocks and tabs store the angle negated; the caption names it as their windows show it.
   s.rib.baseMode = core::BaseMode::Blocks;
-  EXPECT_EQ(core::AutomaticCaption(s, words, core::CaptionSource::BlockDialog), "clarky Board angle 3.5\u00b0 Chord : 1.3/8");
-  // Tabs store the typed angle negated; the caption shows it as typed, in the tab dialog's words.
+  EXPECT_EQ(core::AutomaticCaption(s, words, core::CaptionSource::BlockDialog), "clarky Board angle -3.5\u00b0 Chord : 1.3/8");
   s.rib.baseMode = core::BaseMode::Tabs;
   s.rib.boardAngle = 2;
   EXPECT_EQ(core::AutomaticCaption(s, words, core::CaptionSource::TabDialog), "clarky Board angle -2\u00b0 Tab chord : 1.3/8");
@@ -66,8 +66,31 @@ TEST_F(Caption, RecognisesTheUsersOwnTextByWhatStandsBeforeTheColon) {
   s.rib.baseMode = core::BaseMode::None;
   EXPECT_TRUE(Recognised("clarky Board angle 3\u00b0 Chord : 200"));
   s.rib.baseMode = core::BaseMode::Blocks;
-  s.rib.boardAngle = 3;
+  s.rib.boardAngle = -3;
   EXPECT_FALSE(Recognised("clarky Board angle 3\u00b0 Chord : 200"));
+  EXPECT_TRUE(Recognised("clarky Board angle 4\u00b0 Chord : 200"));
+}
+
+// Earlier versions named a block's angle with the stored sign: such a caption is still
+// automatic, stays as written while it names the rib (a project saved again keeps its
+// bytes), and takes the windows' sign once the rib changes.
+TEST_F(Caption, AnEarlierBlockCaptionStaysUntilTheRibChanges) {
+  s.rib.baseMode = core::BaseMode::Blocks;
+  s.rib.boardAngle = 3;
+  s.rib.chord.text = "200";
+  s.rib.caption.text = "clarky Board angle 3\u00b0 Chord : 200";
+  core::RecogniseReadCaption(s, words);
+  EXPECT_FALSE(s.rib.caption.isUserText);
+  EXPECT_FALSE(core::RecomposeCaption(s, words));
+  EXPECT_EQ(s.rib.caption.text, "clarky Board angle 3\u00b0 Chord : 200");
+  s.rib.chord.text = "250";
+  EXPECT_TRUE(core::RecomposeCaption(s, words));
+  EXPECT_EQ(s.rib.caption.text, "clarky Board angle -3\u00b0 Chord : 250");
+  // Tabs always named the angle as their window shows it.
+  s.rib.baseMode = core::BaseMode::Tabs;
+  s.rib.caption.text = "clarky Board angle 3\u00b0 Chord : 250";
+  EXPECT_TRUE(core::RecomposeCaption(s, words));
+  EXPECT_EQ(s.rib.caption.text, "clarky Board angle -3\u00b0 Chord : 250");
 }
 
 // A project's own caption survives a chord change; what was composed automatically follows it.

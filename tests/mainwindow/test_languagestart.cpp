@@ -2,6 +2,9 @@
 // holds at the next start, and a start-up that cannot end well says so and stops.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QLocale>
+#include <QPushButton>
 #include <filesystem>
 #include <stdexcept>
 
@@ -88,6 +91,41 @@ TEST_F(LanguageStart, ChoiceHoldsWhenTheSettingsFileCannotBeWritten) {
   EXPECT_FALSE(std::filesystem::exists(s.settings.iniFile));
   EXPECT_EQ(s.settings.languageName, "English");
   EXPECT_TRUE(messages.shown.empty());
+}
+
+// The first start offers the system's language when its file is there, else English, else
+// the first file; a chooser closed without a choice asks again in the offered language.
+TEST_F(LanguageStart, TheSystemsLanguageIsOfferedAndAsksInItsOwnWords) {
+  WriteLanguage("Deutsch", "[LANGUAGE]\r\nCode=de\r\n");
+  WriteLanguage("English", "[LANGUAGE]\r\nCode=en\r\n4=Please choose\r\n");
+  WriteLanguage("Francais", "[LANGUAGE]\r\nCode=fr\r\n4=Choisissez\r\n");
+  const std::string folder = dir.path().string();
+  EXPECT_EQ(mainwindow::PreferredLanguage(folder, "fr"), "Francais");
+  EXPECT_EQ(mainwindow::PreferredLanguage(folder, "it"), "English");
+  EXPECT_EQ(mainwindow::PreferredLanguage(folder, ""), "English");
+
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::Canada));
+  {
+    mainwindow::LanguageWindow window(s, mainwindow::LanguageWindow::Purpose::FirstChoice, nullptr);
+    EXPECT_EQ(window.LanguageList()->currentText(), "Francais");
+  }
+  ScriptedChooser chooser;
+  chooser.script = {"", "Francais"};
+  ASSERT_TRUE(mainwindow::StartLanguage(s, chooser));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Choisissez");
+
+  // OK alone takes what is offered.
+  std::filesystem::remove(dir.File("Vandrell.ini"));
+  std::filesystem::remove(dir.File("English.lng"));
+  std::filesystem::remove(dir.File("Francais.lng"));
+  core::RibDocument next;
+  next.settings.programDir = folder, next.settings.iniFile = dir.File("Vandrell.ini");
+  mainwindow::LanguageWindow window(next, mainwindow::LanguageWindow::Purpose::FirstChoice, nullptr);
+  EXPECT_EQ(window.LanguageList()->currentText(), "Deutsch");
+  window.OkButton()->click();
+  EXPECT_EQ(next.settings.languageName, "Deutsch");
+  QLocale::setDefault(QLocale::c());
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
@@ -17,6 +20,8 @@
 
 #include "mainwindow/mainview.h"
 #include "mainwindow/mainwindow.h"
+#include "ribwindows/inputwindow.h"
+#include "ribwindows/sparwindow.h"
 #include "support/mainwindowtest.h"
 
 using platform::BoxAnswer;
@@ -217,6 +222,35 @@ TEST_F(MainWindowTest, EdgePiecesLongerThanTheChordAreRefusedAtRedraw) {
   window->Redraw();
   EXPECT_EQ(messages.shown.size(), told + 1);
   EXPECT_TRUE(window->View()->IsBlank());  // what the view shows is what was drawn: nothing
+}
+
+// What leaves no sensible rib is stored all the same, said beside the box while typed and
+// in the status bar while it stands. At 50 % the test airfoil is 0.08 x 200 = 16 mm thick.
+TEST_F(MainWindowTest, TheStatusBarTellsWhatLeavesNoRibUntilItIsMended) {
+  OpenAirfoil();
+  EXPECT_TRUE(window->WarningPanel()->text().isEmpty());
+  ribwindows::InputWindow sheeting(doc, ribwindows::InputKind::Sheeting);
+  sheeting.ValueBox()->setText("50");
+  const QString fills = QString::fromStdString(Key("RibCheck", "1"));
+  EXPECT_TRUE(sheeting.Warning()->text().startsWith(fills));
+  sheeting.OkButton()->click();
+  EXPECT_EQ(doc.rib.sheeting.text, "50");
+  EXPECT_TRUE(window->WarningPanel()->text().startsWith(fills));
+
+  auto* spars = ribwindows::SparWindow::Open(doc, window.get());
+  spars->UpperOption(2)->click();
+  spars->PositionBox()->setText("50%");
+  spars->WidthBox()->setText("5");
+  spars->HeightBox()->setText("17");
+  spars->ApplyButton()->click();
+  EXPECT_TRUE(window->WarningPanel()->text().endsWith(" (+1)"));
+  doc.rib.sheeting = {1.5f, "1.5"};
+  doc.changes.Announce(core::Change::Setup | core::Change::Sheeting);
+  EXPECT_EQ(window->WarningPanel()->text().toStdString(),
+            Key("Frmlongeron", "2") + " 1 \u2013 " + Key("RibCheck", "3") + " (16.00 mm).");
+  spars->HeightBox()->setText("15");
+  spars->OkButton()->click();
+  EXPECT_TRUE(window->WarningPanel()->text().isEmpty());
 }
 
 TEST_F(MainWindowTest, StandardShortcutsWheelAndFitWorkTheView) {

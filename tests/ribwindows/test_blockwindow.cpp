@@ -11,6 +11,7 @@
 
 #include "core/ribconstruction.h"
 #include "ribwindows/blockwindow.h"
+#include "ribwindows/tabwindow.h"
 #include "support/windowtest.h"
 
 using testsupport::Key;
@@ -79,7 +80,7 @@ TEST_F(BlockWindowTest, ApplyStoresTheBlockWithItsTailAndNamesTheAngle) {
   w.ApplyButton()->click();
   const core::Blocks& b = doc.rib.blocks;
   EXPECT_EQ(doc.rib.baseMode, core::BaseMode::Blocks);
-  EXPECT_FLOAT_EQ(doc.rib.boardAngle, 3);  // blocks keep the angle as typed
+  EXPECT_FLOAT_EQ(doc.rib.boardAngle, -3);  // stored negated, as the tab window stores it
   EXPECT_EQ(std::tuple(b.baseHeight.mm, b.leadingExtension.mm, b.trailingExtension.mm, b.seatDepth.mm, b.topHeight.mm),
             std::tuple(10.0f, 15.0f, 12.0f, 3.0f, 30.0f));
   EXPECT_EQ(b.tail, core::BlockTail::LowerContour);
@@ -124,6 +125,53 @@ TEST_F(BlockWindowTest, CancelLeavesTheBlockAndRemoveTakesTheRibOffIt) {
   w.RemoveButton()->click();
   EXPECT_EQ(doc.rib.baseMode, core::BaseMode::None);
   EXPECT_EQ(doc.rib.caption.text, "wing " + Key("FrmInsText", "6") + " : 200");
+}
+
+// The title names the chord as the other feature windows do, and every box its unit.
+TEST_F(BlockWindowTest, TheTitleNamesTheChordAndTheBoxesTheirUnits) {
+  doc.settings.unitText = " in";
+  doc.rib.chord = {254, "10"};
+  ribwindows::BlockWindow w(doc);
+  EXPECT_EQ(w.windowTitle().toStdString(), Key("FrmBloc", "1") + " 10 in");
+  std::string units;
+  for (int i = 0; i <= kAngle; ++i) units += w.findChild<QLabel*>(QString("unit%1").arg(i))->text().toStdString() + " ";
+  EXPECT_EQ(units, "in in in in in \u00b0 ");
+  doc.rib.chord = {304.8f, "12"};
+  doc.changes.Announce(core::Change::Setup | core::Change::Chord);
+  EXPECT_EQ(w.windowTitle().toStdString(), Key("FrmBloc", "1") + " 12 in");
+}
+
+// One angle, one tilt: what either window applies, the other shows unchanged, and a board
+// at 4 degrees drops toward the trailing edge under tabs and under a block alike.
+TEST_F(BlockWindowTest, TabsAndBlockShowTheSameAngleAndTiltTheBoardAlike) {
+  {
+    ribwindows::TabWindow tabs(doc);
+    tabs.Box(3)->setText("4");
+    tabs.OkButton()->click();
+  }
+  const core::RibConstruction onTabs = core::BuildRib(doc);
+  const auto board = core::ElementsOf(onTabs, core::RibPart::TabBoardLine);
+  ASSERT_EQ(board.size(), 1u);
+  const double tabSlope = (board[0]->points[1].y - board[0]->points[0].y) / (board[0]->points[1].x - board[0]->points[0].x);
+  EXPECT_NEAR(tabSlope, -std::tan(4 * M_PI / 180), 1e-9);
+
+  ribwindows::BlockWindow block(doc);
+  EXPECT_EQ(block.Box(kAngle)->text(), "4");
+  Retype(block.Box(kBase), "10");
+  Retype(block.Box(kTop), "30");
+  block.OkButton()->click();
+  // The board runs from the front corner (point 2) to its far end (point 3).
+  const core::RibConstruction onBlock = core::BuildRib(doc);
+  const auto lower = core::ElementsOf(onBlock, core::RibPart::BlockLower);
+  ASSERT_EQ(lower.size(), 1u);
+  const core::PointMm& from = lower[0]->points[2];
+  const core::PointMm& to = lower[0]->points[3];
+  EXPECT_NEAR((to.y - from.y) / (to.x - from.x), -std::tan(4 * M_PI / 180), 1e-9);
+
+  Retype(block.Box(kAngle), "-2.5");
+  block.ApplyButton()->click();
+  ribwindows::TabWindow tabs(doc);
+  EXPECT_EQ(tabs.Box(3)->text(), "-2.5");
 }
 
 }  // namespace

@@ -73,6 +73,7 @@ TEST_F(HoleWindowTest, TheCentredBoxForcesTheOffsetToZero) {
 
 TEST_F(HoleWindowTest, OnlyTheOffsetBoxTakesAMinus) {
   HoleWindow w(doc);
+  w.ShapeOption(1)->click();  // a round hole takes no height
   for (QLineEdit* box : {w.PositionBox(), w.SizeBox(), w.HeightBox(), w.OffsetBox()}) {
     box->clear();
     QTest::keyClicks(box, "-4");
@@ -99,13 +100,18 @@ TEST_F(HoleWindowTest, ANegativeInchOffsetKeepsItsFraction) {
   EXPECT_NEAR(DrawnCentres()[0].x, 76.2, 1e-4);
 }
 
+// The height box is greyed for a round hole, never hidden: no box moves under the pointer.
 TEST_F(HoleWindowTest, TheShapeDecidesTheSizeCaptionAndTheHeightBox) {
   HoleWindow w(doc);
   w.show();
-  EXPECT_FALSE(w.HeightBox()->isVisible());
+  const QRect offsetPlace = w.OffsetBox()->geometry();
+  EXPECT_TRUE(w.HeightBox()->isVisible());
+  EXPECT_FALSE(w.HeightBox()->isEnabled());
   EXPECT_EQ(w.SizeCaption()->text().toStdString(), Key("FrmTrou", "10"));
   w.ShapeOption(1)->click();
-  EXPECT_TRUE(w.HeightBox()->isVisible());
+  QApplication::processEvents();
+  EXPECT_TRUE(w.HeightBox()->isEnabled());
+  EXPECT_EQ(w.OffsetBox()->geometry(), offsetPlace);
   EXPECT_EQ(w.SizeCaption()->text().toStdString(), Key("FrmTrou", "8"));
   EXPECT_EQ(w.HeightCaption()->text().toStdString(), Key("FrmTrou", "9"));
   Type(w, "80", "20");
@@ -117,7 +123,8 @@ TEST_F(HoleWindowTest, TheShapeDecidesTheSizeCaptionAndTheHeightBox) {
   EXPECT_DOUBLE_EQ(rect[0]->points[2].x - rect[0]->points[0].x, 20);
   EXPECT_DOUBLE_EQ(rect[0]->points[2].y - rect[0]->points[0].y, 8);
   w.ShapeOption(0)->click();
-  EXPECT_FALSE(w.HeightBox()->isVisible());
+  EXPECT_FALSE(w.HeightBox()->isEnabled());
+  EXPECT_EQ(w.HeightBox()->text(), "8");  // kept for a return to the rectangle
 }
 
 // A hole may cut the outline, but its centre stays on the chord, from either edge.

@@ -226,22 +226,71 @@ TEST_F(SparWindowTest, SelectingModifyingAndTheLabelsLook) {
   EXPECT_EQ(doc.rib.spars[2], core::SparRow{});
   EXPECT_EQ(look(1) + look(2), "23[]");
   EXPECT_EQ(doc.view.markedSpar, 2);
+
+  // The numbers in use are reached with Tab, those beyond are not; Enter on a number
+  // chooses its row as a click does, and applies nothing.
+  w.show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  w.PositionBox()->setFocus();
+  int tabs = 0;
+  while (QApplication::focusWidget() != w.Labels()->Label(0) && tabs++ < 60)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), w.Labels()->Label(0));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), w.Labels()->Label(1));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), w.Labels()->Label(2));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), w.Labels()->Label(3));
+  const core::SparTable applied = doc.rib.spars;
+  w.Labels()->Label(0)->setFocus();
+  QTest::keyClick(w.Labels()->Label(0), Qt::Key_Return);
+  EXPECT_EQ(w.Editor().Selected(), 0);
+  EXPECT_EQ(w.PositionBox()->text(), "20");
+  EXPECT_EQ(doc.rib.spars, applied);
 }
 
+// A cut deeper than the rib is thick where the spar passes is stored as typed and told
+// under the boxes while it is typed. At 50 % the test airfoil is 0.06 over and 0.02 under
+// the chord line: 0.08 x 200 = 16 mm thick.
+TEST_F(SparWindowTest, ASparCutThroughTheRibIsStoredAndTold) {
+  SparWindow w(doc);
+  w.show();
+  w.UpperOption(2)->click();  // from the outside
+  Type(w, "50%", "5", "15");
+  EXPECT_TRUE(w.Warning()->text().isEmpty());
+  w.HeightBox()->setText("17");
+  const std::string spar = Key("Frmlongeron", "2") + " 1 \u2013 ";
+  EXPECT_EQ(w.Warning()->text().toStdString(), spar + Key("RibCheck", "3") + " (16.00 mm).");
+  w.ApplyButton()->click();
+  EXPECT_EQ(doc.rib.spars[0].height.text, "17");
+  EXPECT_TRUE(messages.shown.empty());
+  w.WidthBox()->setText("0");
+  EXPECT_EQ(w.Warning()->text().toStdString(), spar + Key("RibCheck", "2") + ".");
+  w.UpperOption(0)->click();  // no cut: only the axis is drawn
+  EXPECT_TRUE(w.Warning()->text().isEmpty());
+}
+
+// What a shape does not use is greyed, never hidden: no box moves under the pointer.
 TEST_F(SparWindowTest, TheShapeDecidesTheHeightAndInsetBoxes) {
   SparWindow w(doc);
   w.show();
+  const QRect insetPlace = w.InsetBox()->geometry();
   EXPECT_FALSE(w.InsetBox()->isEnabled());
   w.InsetBox()->setText("2");
   Type(w, "50", "6", "4");
   w.ShapeOption(2)->click();  // round
-  EXPECT_FALSE(w.HeightBox()->isVisible());
+  QApplication::processEvents();
+  EXPECT_TRUE(w.HeightBox()->isVisible());
+  EXPECT_FALSE(w.HeightBox()->isEnabled());
+  EXPECT_EQ(w.InsetBox()->geometry(), insetPlace);
   EXPECT_EQ(w.HeightBox()->text(), "0");
   EXPECT_EQ(w.WidthCaption()->text().toStdString(), Key("Frmlongeron", "8"));
   EXPECT_TRUE(w.InsetBox()->isEnabled());
   EXPECT_EQ(w.focusWidget(), w.InsetBox());
   w.ShapeOption(1)->click();
-  EXPECT_TRUE(w.HeightBox()->isVisible());
+  EXPECT_TRUE(w.HeightBox()->isEnabled());
   EXPECT_EQ(w.WidthCaption()->text().toStdString(), Key("Frmlongeron", "6"));
   EXPECT_FALSE(w.InsetBox()->isEnabled());
   w.UpperOption(2)->click();

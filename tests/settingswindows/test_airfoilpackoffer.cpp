@@ -1,11 +1,12 @@
-// The companion pack offer: the question, the refusal, the search for the pack's program
-// and its start.
+// The companion pack offer: the question with its folder, the copy, the refusal.
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <filesystem>
 
+#include "files/ini.h"
 #include "settingswindows/airfoilpack.h"
 #include "settingswindows/airfoilpackoffer.h"
 #include "support/windowtest.h"
@@ -30,63 +31,76 @@ class KaldrexOffer : public testsupport::WindowTest {
   std::string title, question;
 };
 
-TEST_F(KaldrexOffer, DeclinedOfferSaysWhereToFindItLaterInSentences) {
+// The pack is offered for the user's own airfoil folder, never for the program's folders.
+TEST_F(KaldrexOffer, ThePackGoesToTheUsersFolderNotTheProgramsOwn) {
+  const std::string documents = dir.File("Documents");
+  for (const std::string& programs : {dir.File("airfoils"), dir.File("airfoils/"), dir.path().string(), std::string()}) {
+    doc.settings.airfoilDir = programs;
+    EXPECT_EQ(settingswindows::PackDestinationProposal(doc, documents), documents + "/Vandrell airfoils") << programs;
+  }
+  doc.settings.airfoilDir = "/data/airfoils";
+  EXPECT_EQ(settingswindows::PackDestinationProposal(doc, documents), "/data/airfoils");
+}
+
+// One question naming the pack after its program, one folder choice, one report; the
+// airfoil folder is then where the pack went, for this session and the next.
+TEST_F(KaldrexOffer, YesCopiesThePackWhereChosenAndMakesItTheAirfoilFolder) {
+  testsupport::WriteFile(dir.File("airfoils/clarky.dat"), "C");
+  testsupport::WriteFile(dir.File("airfoils/e387.cor"), "E");
+  const std::string mine = dir.File("mine"), chosen = dir.File("chosen");
+  std::filesystem::create_directories(chosen);
+  testsupport::WriteFile(chosen + "/e387.cor", "my own");
+  doc.settings.airfoilDir = mine;
+  fileDialogs.answers = {chosen + " "};
+  WhenModal([&](QWidget* modal) {
+    auto* window = qobject_cast<settingswindows::ConfigurationWindow*>(modal);
+    ASSERT_NE(window, nullptr);
+    title = window->windowTitle().toStdString();
+    question = window->Question()->text().toStdString();
+    EXPECT_EQ(window->FolderBox()->text().toStdString(), mine);
+    window->ChooseButton()->click();
+    EXPECT_EQ(window->FolderBox()->text().toStdString(), chosen);
+    window->YesButton()->click();
+  });
+  settingswindows::OfferAirfoilPack(doc);
+  EXPECT_EQ(title, Key("FrmConfig", "1") + " \u2013 Kaldrex");
+  EXPECT_EQ(question, Key("FrmConfig", "2") + " \"Kaldrex\" " + Key("FrmConfig", "12"));
+  ASSERT_EQ(fileDialogs.folderTitles.size(), 1u);
+  EXPECT_EQ(fileDialogs.folderTitles[0], Key("FrmConfig", "5") + " Kaldrex");
+  EXPECT_EQ(testsupport::ReadFile(chosen + "/clarky.dat"), "C");
+  EXPECT_EQ(testsupport::ReadFile(chosen + "/e387.cor"), "my own");
+  EXPECT_FALSE(std::filesystem::exists(mine));
+  EXPECT_EQ(doc.settings.airfoilDir, chosen);
+  EXPECT_EQ(doc.settings.lastOpenDir, chosen);
+  EXPECT_EQ(userStore.Get(platform::kUserStoreInstall, platform::kUserAirfoilDir), chosen);
+  EXPECT_EQ(files::GetINIFile("Repertoires", "RepProfil", doc.settings.iniFile), chosen);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "1 " + Key("FrmConfig", "10") + "\n" + chosen + "\n\n1 " + Key("FrmConfig", "11"));
+  EXPECT_EQ(messages.shown[0].icon, platform::BoxIcon::Information);
+  EXPECT_TRUE(desktop.programsStarted.empty());
+  EXPECT_FALSE(desktop.busy);
+}
+
+// Declined, or with nothing to copy: one message, and the airfoil folder stays.
+TEST_F(KaldrexOffer, NoOrAnEmptyPackLeavesTheAirfoilFolder) {
   doc.settings.airfoilDir = "/data/airfoils";
   Answer(false);
   settingswindows::OfferAirfoilPack(doc);
-  EXPECT_EQ(title, Key("FrmConfig", "1"));
-  EXPECT_EQ(question, Key("FrmConfig", "2") + " \"Morvask\" " + Key("FrmConfig", "12") + "\n\n" +
-                          Key("FrmConfig", "3") + "\n/data/airfoils");
-  EXPECT_EQ(question.find(".exe"), std::string::npos);
   ASSERT_EQ(messages.shown.size(), 1u);
   const std::string where = " '" + Key("FrmDefaut", "14") + "'.";
-  EXPECT_EQ(messages.shown[0].text, Key("FrmConfig", "4") + where + "\n\n" + Key("FrmConfig", "41") + where);
-  EXPECT_EQ(messages.shown[0].icon, platform::BoxIcon::Critical);
-  EXPECT_TRUE(desktop.programsStarted.empty());
-}
+  EXPECT_EQ(messages.shown[0].text, Key("FrmConfig", "4") + where + "\n\n" + Key("FrmConfig", "41"));
 
-TEST_F(KaldrexOffer, AFolderWithoutTheProgramAsksAgainUntilTheUserGivesUp) {
-  doc.settings.airfoilDir = "/data/airfoils";
-  fileDialogs.answers = {dir.path().string()};
-  messages.answers = {BoxAnswer::No};
-  Answer(true);
+  doc.settings.airfoilDir = dir.File("mine");
+  Answer(true);  // the program's airfoils folder holds no airfoil
   settingswindows::OfferAirfoilPack(doc);
-  const std::string program = settingswindows::KaldrexProgramName();
-  ASSERT_EQ(fileDialogs.folderTitles.size(), 1u);
-  EXPECT_EQ(fileDialogs.folderTitles[0], Key("FrmConfig", "5") + " " + program);
   ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].text, Key("FrmConfig", "7") + " " + dir.path().string() + " " + Key("FrmConfig", "8") +
-                                        " " + program + ".\n\n" + Key("FrmConfig", "11"));
-  EXPECT_EQ(messages.shown[1].text, Key("FrmConfig", "9") + " /data/airfoils");
-  EXPECT_TRUE(desktop.programsStarted.empty());
-  EXPECT_FALSE(desktop.busy);
-}
-
-TEST_F(KaldrexOffer, ACancelledChooserStartsNothingEvenBesideTheProgram) {
-  testsupport::WriteFile(dir.File(settingswindows::KaldrexProgramName()), "#!/bin/sh\n");  // in the program folder
-  fileDialogs.answers = {""};  // cancel
-  messages.answers = {BoxAnswer::No};
-  Answer(true);
-  settingswindows::OfferAirfoilPack(doc);
-  EXPECT_TRUE(desktop.programsStarted.empty());
-  EXPECT_EQ(messages.shown.back().text, Key("FrmConfig", "9") + " " + doc.settings.airfoilDir);
-}
-
-TEST_F(KaldrexOffer, TheProgramFoundIsStarted) {
-  const std::string program = dir.File(settingswindows::KaldrexProgramName());
-  testsupport::WriteFile(program, "#!/bin/sh\n");
-  fileDialogs.answers = {"/nowhere", dir.path().string() + "  "};  // the folder is trimmed
-  messages.answers = {BoxAnswer::Yes};
-  Answer(true);
-  settingswindows::OfferAirfoilPack(doc);
-  EXPECT_EQ(fileDialogs.folderTitles.size(), 2u);
-  EXPECT_EQ(desktop.programsStarted, std::vector<std::string>{program});
-  EXPECT_EQ(messages.shown.back().text, Key("FrmConfig", "10"));
-  EXPECT_FALSE(desktop.busy);
+  EXPECT_EQ(messages.shown[1].text, Key("FrmConfig", "9") + " " + dir.File("mine"));
+  EXPECT_EQ(messages.shown[1].icon, platform::BoxIcon::Critical);
+  EXPECT_EQ(doc.settings.airfoilDir, dir.File("mine"));
 }
 
 TEST_F(KaldrexOffer, TheWindowsHelpIsTheAirfoilPackTopic) {
-  settingswindows::ConfigurationWindow window(doc);
+  settingswindows::ConfigurationWindow window(doc, "/data/airfoils");
   window.HelpButton()->click();
   EXPECT_EQ(help.topics, std::vector<int>{90});
   EXPECT_EQ(window.HelpButton()->text().toStdString(), Key("TextButton", "3"));
