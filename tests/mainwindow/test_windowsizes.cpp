@@ -126,7 +126,7 @@ TEST_P(WindowSizes, EveryWindowFitsTheSmallScreen) {
       {"colours", [&] { return std::make_unique<settingswindows::ColoursWindow>(doc); }},
       {"print", [&] { return std::make_unique<settingswindows::PrintWindow>(doc, 297.0); }},
       {"test page", [&] { return std::make_unique<settingswindows::TestPagePreview>(doc.settings.versionText, nullptr, &doc); }},
-      {"airfoil pack", [&] { return std::make_unique<settingswindows::ConfigurationWindow>(doc); }},
+      {"airfoil pack", [&] { return std::make_unique<settingswindows::ConfigurationWindow>(doc, "/home/utilisateur/Documents/Vandrell airfoils"); }},
       {"open airfoil", [&] { return std::make_unique<sharedwindows::OpenAirfoilWindow>(doc.settings, "Open", true); }},
       {"dihedral", [&] { return std::make_unique<toolwindows::DihedralWindow>(doc.settings); }},
       {"rib sheet", [&] { return std::make_unique<toolwindows::RibSheetWindow>(doc); }},
