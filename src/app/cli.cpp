@@ -60,16 +60,17 @@ namespace {
 struct Entry {
   const char* name;
   cli::Command run;
+  cli::Command cli::PaintingCommands::*painted = nullptr;  // instead of `run`
 };
 
 // The commands; each has its help text in docs/cli/NAME.txt.
 const Entry kCommands[] = {
     {"info", cli::Info},
     {"dxf", cli::Dxf},
-    {"render", cli::Render},
-    {"print", cli::Print},
+    {"render", nullptr, &cli::PaintingCommands::render},
+    {"print", nullptr, &cli::PaintingCommands::print},
     {"cut", cli::Cut},
-    {"kit", cli::Kit},
+    {"kit", nullptr, &cli::PaintingCommands::kit},
     {"resave", cli::Resave},
     {"thickness-camber", cli::ThicknessCamber},
     {"incline", cli::Incline},
@@ -127,7 +128,7 @@ int UsageError(const std::string& command) {
 
 namespace {
 
-int Run(int argc, char** argv) {
+int Run(int argc, char** argv, const cli::PaintingCommands& painting, cli::HandOver handOver) {
   std::vector<std::string> args(argv + 1, argv + argc);
   cli::Options options;
   options.unit = cli::TakeOption(args, "--unit");
@@ -156,6 +157,8 @@ int Run(int argc, char** argv) {
     std::fputs(text ? text : "", stdout);
     return text ? cli::kDone : cli::kError;
   }
+  const cli::Command run = entry->painted ? painting.*(entry->painted) : entry->run;
+  if (!run) return handOver ? handOver(argc, argv) : cli::kError;
   options.args = args;
   if (!options.unit.empty() && options.unit != "mm" && options.unit != "in") {
     std::fprintf(stderr, "vandrell-cli: --unit takes mm or in, not \"%s\"\n", options.unit.c_str());
@@ -182,17 +185,21 @@ int Run(int argc, char** argv) {
     const platform::FileOutcome ini = platform::CheckReadable(options.iniFile);
     if (ini.refused()) return cli::Refuse(platform::RefusalName(ini.problem), platform::RefusalText(ini, options.iniFile));
   }
-  return entry->run(options, s);
+  return run(options, s);
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+namespace cli {
+
+int RunCommandLine(int argc, char** argv, const PaintingCommands& painting, HandOver handOver) {
   // Whatever escapes a command ends in the general error report, not in an abort.
   try {
-    return Run(argc, argv);
+    return Run(argc, argv, painting, handOver);
   } catch (...) {
     std::fprintf(stderr, "%s\n", platform::GeneralErrorText(platform::CurrentExceptionError()).c_str());
-    return cli::kError;
+    return kError;
   }
 }
+
+}  // namespace cli

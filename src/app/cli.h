@@ -24,14 +24,27 @@ inline constexpr int kUsageError = 64;  // as sysexits' EX_USAGE
 
 using Command = int (*)(const Options& options, core::RibDocument& s);
 
+// The commands that paint need Qt: render, print, and kit for its PDF. vandrell-paint
+// runs them; vandrell-cli, which loads no Qt, hands them over to it.
+struct PaintingCommands {
+  Command render = nullptr;
+  Command print = nullptr;
+  Command kit = nullptr;
+};
+// Puts another program in the place of this one with the same arguments; returns only when
+// it could not, with the exit status.
+using HandOver = int (*)(int argc, char** argv);
+
+// The whole command line: global options, help, the command. A painting command that
+// `painting` lacks goes to `handOver` before anything is read or printed.
+int RunCommandLine(int argc, char** argv, const PaintingCommands& painting, HandOver handOver);
+
 int Info(const Options& options, core::RibDocument& s);
 int Dxf(const Options& options, core::RibDocument& s);
 int Render(const Options& options, core::RibDocument& s);
 // Exit codes of print: 0 done, 1 failed, 2 refused ("refused: KEY"), 64 usage.
 int Print(const Options& options, core::RibDocument& s);
 int Cut(const Options& options, core::RibDocument& s);
-// The ribs of a panel nested on sheets: exit 0 written, 1 an error, 2 refused, 64 usage.
-int Kit(const Options& options, core::RibDocument& s);
 
 // Prints the synopsis of `command` from its help text on standard error and returns
 // kUsageError.

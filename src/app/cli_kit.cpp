@@ -4,17 +4,13 @@
 #include <cstdio>
 
 #include "cli.h"
-#include "cli_painting.h"
+#include "cli_kit.h"
 #include "commands/cutkit.h"
 #include "core/lengths.h"
 #include "core/newrib.h"
 #include "core/numformat.h"
 #include "files/projectfile.h"
 #include "platform/fileio.h"
-
-#ifdef VANDRELL_WITH_QT
-#include "platform/qt/qtpageoutput.h"
-#endif
 
 namespace cli {
 
@@ -75,7 +71,7 @@ bool LengthText(const std::string& text, const std::string& unitText) {
 
 }  // namespace
 
-int Kit(const Options& options, core::RibDocument& s) {
+int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutput& pdf) {
   std::vector<std::string> args = options.args;
   const bool hasOut = Has(args, "-o");
   const std::string out = TakeOption(args, "-o");
@@ -178,13 +174,7 @@ int Kit(const Options& options, core::RibDocument& s) {
   const commands::KitPlan plan = commands::PlanKit(s, ribs.ribs, settings);
   if (plan.refusal) return Refuse(plan.refusal->key, plan.refusal->message);
 
-  commands::KitPdfOutput pdf;
-#ifdef VANDRELL_WITH_QT
-  const auto app = StartPainting();
-  pdf = [](const std::string& path) { return std::make_unique<platform::QtPageOutput>(path); };
-#else
-  std::fprintf(stderr, "vandrell-cli: kit.pdf needs the build with Qt; the sheets and the list are written\n");
-#endif
+  if (!pdf) std::fprintf(stderr, "vandrell-cli: kit.pdf needs the build with Qt; the sheets and the list are written\n");
   const commands::KitWriteResult written = commands::WriteKit(plan, settings, out, pdf);
   if (!written.ok) return WriteFailed(written.error);
   std::printf("parts: %zu\n", plan.parts.size());

@@ -12,7 +12,7 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "install: ${rc}\n${out}\n${err}")
 endif()
 
-foreach(file bin/vandrell bin/vandrell-cli bin/kaldrex
+foreach(file bin/vandrell bin/vandrell-cli bin/vandrell-paint bin/kaldrex
              share/vandrell/English.lng share/vandrell/Francais.lng share/vandrell/airfoils/clarky.dat
              share/man/man1/vandrell-cli.1 share/applications/org.example.vandrell.desktop
              share/metainfo/org.example.vandrell.metainfo.xml share/mime/packages/vandrell.xml
@@ -44,6 +44,12 @@ set(installed_info "${last_out}")
 execute_process(COMMAND ${BUILT_CLI} info ${SOURCE}/airfoils/clarky.dat OUTPUT_VARIABLE built_info)
 if(NOT installed_info STREQUAL built_info OR NOT installed_info MATCHES "^title: ")
   message(FATAL_ERROR "installed info:\n${installed_info}\nbuilt:\n${built_info}")
+endif()
+
+# The painting commands run in the installed vandrell-paint.
+installed(0 ${prefix}/bin/vandrell-cli render ${prefix}/share/vandrell/airfoils/clarky.dat --zoom 0.2 -o ${home}/rib.svg)
+if(NOT EXISTS ${home}/rib.svg)
+  message(FATAL_ERROR "the installed render wrote nothing: ${last_out}${last_err}")
 endif()
 
 # Its refusal carries the language file's text, found only through ../share/vandrell.

@@ -1,12 +1,16 @@
 #pragma once
-// Qt for the batch commands that paint (render, print). Only they start it; they never
-// open a window.
-#ifdef VANDRELL_WITH_QT
+// Qt for the batch commands that paint (render, print, the kit's PDF), in vandrell-paint.
+// Only they start it; they never open a window.
 #include <QGuiApplication>
 #include <clocale>
 #include <memory>
 
+#include "cli.h"
+
 namespace cli {
+
+// `kit` writing kit.pdf as well.
+int KitWithPdf(const Options& options, core::RibDocument& s);
 
 inline std::unique_ptr<QGuiApplication> StartPainting() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -20,4 +24,3 @@ inline std::unique_ptr<QGuiApplication> StartPainting() {
 }
 
 }  // namespace cli
-#endif

@@ -4,18 +4,15 @@
 #include <cctype>
 #include <cstdio>
 
+#include <QGuiApplication>
+
 #include "cli.h"
-#include "cli_painting.h"
 #include "commands/printcommand.h"
 #include "core/lengths.h"
 #include "core/pagetiling.h"
-#include "platform/texts.h"
-
-#ifdef VANDRELL_WITH_QT
-#include <QGuiApplication>
-
+#include "paint_start.h"
 #include "platform/qt/qtpageoutput.h"
-#endif
+#include "platform/texts.h"
 
 namespace cli {
 
@@ -90,13 +87,6 @@ int Print(const Options& options, core::RibDocument& s) {
   if (missing || out.empty() || !EndsWithPdf(out) || args.empty()) {
     return UsageError("print");
   }
-#ifndef VANDRELL_WITH_QT
-  (void)s;
-  (void)noExtras;
-  (void)chordLineAuto;
-  std::fprintf(stderr, "vandrell-cli: print needs the build with Qt\n");
-  return 1;
-#else
   const auto app = StartPainting();
 
   if (int rc = LoadRibInput(args, s)) return rc == kUsageError ? UsageError("print") : rc;
@@ -126,7 +116,6 @@ int Print(const Options& options, core::RibDocument& s) {
     return 1;
   }
   return 0;
-#endif
 }
 
 }  // namespace cli

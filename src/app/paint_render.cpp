@@ -2,19 +2,16 @@
 #include <cmath>
 #include <cstdio>
 
-#include "cli.h"
-#include "cli_painting.h"
-#include "core/numformat.h"
-
-#ifdef VANDRELL_WITH_QT
 #include <QGuiApplication>
 
+#include "cli.h"
+#include "core/numformat.h"
 #include "core/ribtrace.h"
 #include "core/viewgeometry.h"
 #include "files/captions.h"
+#include "paint_start.h"
 #include "platform/qt/qtdrawtarget.h"
 #include "platform/qt/qtpicture.h"
-#endif
 
 namespace cli {
 
@@ -37,12 +34,6 @@ int Render(const Options& options, core::RibDocument& s) {
       return kUsageError;
     }
   }
-#ifndef VANDRELL_WITH_QT
-  (void)s;
-  (void)zoom;
-  std::fprintf(stderr, "vandrell-cli: render needs the build with Qt\n");
-  return kError;
-#else
   platform::PictureFormat format;
   if (out.empty() || args.empty() || !platform::PictureFormatFromPath(out, format)) return UsageError("render");
   const auto app = StartPainting();
@@ -81,7 +72,6 @@ int Render(const Options& options, core::RibDocument& s) {
   platform::ErrorInfo error;
   if (!platform::WritePicture(out, format, request, draw, error)) return WriteFailed(error);
   return kDone;
-#endif
 }
 
 }  // namespace cli

@@ -1,0 +1,38 @@
+# vandrell-cli loads no Qt; the commands that paint run in vandrell-paint from the folder
+# vandrell-cli really lies in, with the messages and exit status the user would get anyway.
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT}/elsewhere ${OUT}/alone)
+include(${CMAKE_CURRENT_LIST_DIR}/runcli.cmake)
+
+get_filename_component(bin ${CLI} DIRECTORY)
+run_command(0 ldd ${CLI})
+if(last_out MATCHES "libQt" OR NOT last_out MATCHES "libc\\.so")
+  message(FATAL_ERROR "vandrell-cli loads:\n${last_out}")
+endif()
+# The same look finds Qt where it is.
+run_command(0 ldd ${bin}/vandrell-paint)
+if(NOT last_out MATCHES "libQt6Gui")
+  message(FATAL_ERROR "vandrell-paint loads no Qt?\n${last_out}")
+endif()
+
+# Called through a link in another folder, it still finds vandrell-paint beside itself.
+file(CREATE_LINK ${CLI} ${OUT}/elsewhere/vc SYMBOLIC)
+run_command(0 ${OUT}/elsewhere/vc render ${DIR}/clarky.dat --zoom 0.2 -o ${OUT}/linked.png)
+file(READ ${OUT}/linked.png magic LIMIT 4 HEX)
+if(NOT magic STREQUAL "89504e47")
+  message(FATAL_ERROR "no PNG through the link")
+endif()
+run_command(64 ${OUT}/elsewhere/vc print ${DIR}/clarky.dat -o ${OUT}/p.txt)
+if(NOT last_err MATCHES "^usage: vandrell-cli print INPUT -o OUT.pdf")
+  message(FATAL_ERROR "print's usage error: ${last_err}")
+endif()
+
+# Without vandrell-paint beside it, a painting command says so and writes nothing; the
+# others do not need it.
+file(COPY ${CLI} DESTINATION ${OUT}/alone)
+get_filename_component(name ${CLI} NAME)
+run_command(1 ${OUT}/alone/${name} render ${DIR}/clarky.dat -o ${OUT}/alone.png)
+if(NOT last_err MATCHES "vandrell-paint could not be started" OR EXISTS ${OUT}/alone.png)
+  message(FATAL_ERROR "render without vandrell-paint: ${last_out}${last_err}")
+endif()
+run_command(0 ${OUT}/alone/${name} dxf ${DIR}/clarky.dat -o ${OUT}/alone.dxf)
