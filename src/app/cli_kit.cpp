@@ -6,6 +6,7 @@
 #include "cli.h"
 #include "cli_kit.h"
 #include "commands/cutkit.h"
+#include "commands/kitchoices.h"
 #include "core/lengths.h"
 #include "core/newrib.h"
 #include "core/numformat.h"
@@ -177,6 +178,9 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
   if (!pdf) std::fprintf(stderr, "vandrell-cli: kit.pdf needs the build with Qt; the sheets and the list are written\n");
   const commands::KitWriteResult written = commands::WriteKit(plan, settings, out, pdf);
   if (!written.ok) return WriteFailed(written.error);
+  // Sheets of an earlier, larger kit would be cut as if they belonged to this one.
+  const int removed = commands::RemoveLeftOverKitSheets(out, written.paths);
+  if (removed > 0) std::printf("removed: %d\n", removed);
   std::printf("parts: %zu\n", plan.parts.size());
   std::printf("sheets: %d\n", plan.sheets);
   std::printf("used: %.1f %%\n", plan.usedPercent);

@@ -137,4 +137,13 @@ std::vector<std::string> LeftOverKitSheets(const std::string& folder, const std:
   return left;
 }
 
+int RemoveLeftOverKitSheets(const std::string& folder, const std::vector<std::string>& written) {
+  int removed = 0;
+  for (const std::string& old : LeftOverKitSheets(folder, written)) {
+    std::error_code ec;
+    if (fs::remove(old, ec)) ++removed;
+  }
+  return removed;
+}
+
 }  // namespace commands

@@ -42,5 +42,7 @@ std::vector<std::string> KitFilesIn(const std::string& folder);
 // The sheets of an earlier kit left in `folder` beside the files just written: removed
 // after a kit was written over an older, larger one. Only names a kit gives are touched.
 std::vector<std::string> LeftOverKitSheets(const std::string& folder, const std::vector<std::string>& written);
+// Removes those left-over sheets, so that the folder holds one kit; says how many went.
+int RemoveLeftOverKitSheets(const std::string& folder, const std::vector<std::string>& written);
 
 }  // namespace commands

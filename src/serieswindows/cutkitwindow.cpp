@@ -321,10 +321,7 @@ bool CutKitWindow::Write() {
     platform::ReportGeneralError(" Kit/Write", written.error);
     return false;
   }
-  if (earlier) {
-    std::error_code ec;
-    for (const std::string& old : commands::LeftOverKitSheets(folder, written.paths)) fs::remove(old, ec);
-  }
+  if (earlier) commands::RemoveLeftOverKitSheets(folder, written.paths);
   choices_.settings = planned_;
   choices_.folder = folder;
   commands::StoreKitChoices(choices_);
