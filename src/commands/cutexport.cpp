@@ -21,15 +21,6 @@ namespace {
 
 constexpr const char* kStoreSection = "Cut";
 
-const char* FormatName(output::CutFormat format) {
-  switch (format) {
-    case output::CutFormat::DxfR12: return "r12";
-    case output::CutFormat::DxfR2000: return "r2000";
-    case output::CutFormat::Svg: return "svg";
-  }
-  return "r2000";
-}
-
 std::string LowerCase(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return text;
@@ -90,9 +81,7 @@ std::optional<CutSettings> SettingsFromWindow(output::CutFormat format, const st
 CutSettings LoadCutSettings() {
   platform::UserStore& store = platform::CurrentUserStore();
   CutSettings settings;
-  const std::string format = store.Get(kStoreSection, "Format");
-  if (format == "r12") settings.format = output::CutFormat::DxfR12;
-  else if (format == "svg") settings.format = output::CutFormat::Svg;
+  settings.format = StoredCutFormat(store.Get(kStoreSection, "Format"));
   if (std::optional<double> kerf = ReadKerf(store.Get(kStoreSection, "Kerf")); kerf && *kerf <= kMaxKerfMm)
     settings.kerfMm = *kerf;
   settings.marks = store.Get(kStoreSection, "Marks") == "1";
@@ -101,7 +90,7 @@ CutSettings LoadCutSettings() {
 
 void StoreCutSettings(const CutSettings& settings) {
   platform::UserStore& store = platform::CurrentUserStore();
-  store.Set(kStoreSection, "Format", FormatName(settings.format));
+  store.Set(kStoreSection, "Format", StoredCutFormatName(settings.format));
   store.Set(kStoreSection, "Kerf", KerfText(settings.kerfMm));
   store.Set(kStoreSection, "Marks", settings.marks ? "1" : "0");
 }
@@ -199,6 +188,21 @@ CutExportResult ExportForCutting(core::RibDocument& s, const CutSettings& settin
     default: break;
   }
   return result;
+}
+
+const char* StoredCutFormatName(output::CutFormat format) {
+  switch (format) {
+    case output::CutFormat::DxfR12: return "r12";
+    case output::CutFormat::DxfR2000: return "r2000";
+    case output::CutFormat::Svg: return "svg";
+  }
+  return "r2000";
+}
+
+output::CutFormat StoredCutFormat(const std::string& name) {
+  if (name == "r12") return output::CutFormat::DxfR12;
+  if (name == "svg") return output::CutFormat::Svg;
+  return output::CutFormat::DxfR2000;
 }
 
 }  // namespace commands

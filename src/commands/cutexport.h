@@ -39,6 +39,9 @@ enum class CutFileKind { Dxf, Svg };
 // By the file's extension, in any case; none for another one.
 std::optional<CutFileKind> CutFileKindOf(const std::string& path);
 const char* ExtensionOf(output::CutFormat format);  // "dxf" or "svg"
+// The format as the remembered choices name it ("r12", "r2000", "svg"); anything else is R2000.
+const char* StoredCutFormatName(output::CutFormat format);
+output::CutFormat StoredCutFormat(const std::string& name);
 
 enum class CutOutcome { Written, NoPart, Failed, Cancelled, NoAirfoil };
 struct CutExportResult {

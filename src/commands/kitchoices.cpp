@@ -17,15 +17,6 @@ namespace {
 
 constexpr const char* kSection = "Kit";
 
-const char* FormatName(output::CutFormat format) {
-  switch (format) {
-    case output::CutFormat::DxfR12: return "r12";
-    case output::CutFormat::DxfR2000: return "r2000";
-    case output::CutFormat::Svg: return "svg";
-  }
-  return "r2000";
-}
-
 std::optional<double> Positive(const std::string& text) {
   std::optional<double> mm = ReadKerf(text);
   if (!mm || !(*mm > 0)) return std::nullopt;
@@ -54,9 +45,7 @@ KitChoices LoadKitChoices() {
   if (std::optional<double> gap = ReadKerf(store.Get(kSection, "Gap"))) c.settings.gapMm = *gap;
   if (std::optional<double> kerf = ReadKerf(store.Get(kSection, "Kerf")); kerf && *kerf <= kMaxKerfMm)
     c.settings.cut.kerfMm = *kerf;
-  const std::string format = store.Get(kSection, "Format");
-  if (format == "r12") c.settings.cut.format = output::CutFormat::DxfR12;
-  else if (format == "svg") c.settings.cut.format = output::CutFormat::Svg;
+  c.settings.cut.format = StoredCutFormat(store.Get(kSection, "Format"));
   c.folder = store.Get(kSection, "Folder");
   return c;
 }
@@ -67,7 +56,7 @@ void StoreKitChoices(const KitChoices& c) {
   store.Set(kSection, "Length", KitNumberText(c.settings.sheet.lengthMm));
   store.Set(kSection, "Gap", KitNumberText(c.settings.gapMm));
   store.Set(kSection, "Kerf", KerfText(c.settings.cut.kerfMm));
-  store.Set(kSection, "Format", FormatName(c.settings.cut.format));
+  store.Set(kSection, "Format", StoredCutFormatName(c.settings.cut.format));
   store.Set(kSection, "Folder", c.folder);
 }
 
