@@ -104,6 +104,19 @@ TEST(RibWarnings, AHoleWarnsWhenItLeavesTheOutlineAtItsCentre) {
   EXPECT_EQ(core::HoleWarning(d, hole, 0).what, RibWarning::None);  // 4.5 above, 3.5 below
   hole.offset = {-1.5f, "-1.5"};
   EXPECT_EQ(core::HoleWarning(d, hole, 0).what, RibWarning::HoleOutsideRib);  // 5.5 below
+
+  // The wedge lifted 3 mm: at 100 mm it spans -2 to 8. A 10 mm hole on the chord line
+  // pokes out below; centred on the mid-thickness line (3 mm up) it just fits.
+  for (int j = 0; j < core::kStations; ++j) {
+    d.prepared.upperAt[static_cast<std::size_t>(j)] += 0.015;
+    d.prepared.lowerAt[static_cast<std::size_t>(j)] += 0.015;
+  }
+  core::HoleRow round;
+  round.positionText = "100";
+  round.size = {10, "10"};
+  EXPECT_EQ(core::HoleWarning(d, round, 0).what, RibWarning::HoleOutsideRib);
+  round.centred = 1;
+  EXPECT_EQ(core::HoleWarning(d, round, 0).what, RibWarning::None);
 }
 
 // The rib as stored: the sheeting first, then the spars and holes up to the first row
