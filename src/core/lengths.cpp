@@ -12,7 +12,7 @@ namespace {
 bool IsInches(std::string_view unitText) { return unitText != " mm"; }
 
 // Values a float cannot hold (typed or read from a file) count as 0 rather than overflow.
-float ToFloat(double v) {
+float FloatOrZero(double v) {
   if (!std::isfinite(v) || std::fabs(v) > FLT_MAX) return 0.0f;
   return static_cast<float>(v);
 }
@@ -21,7 +21,7 @@ float ToFloat(double v) {
 
 LengthReading ReadLength(std::string_view text, std::string_view unitText) {
   if (text == "0") return {};
-  if (!IsInches(unitText)) return {ToFloat(LeadingNumber(text)), false};
+  if (!IsInches(unitText)) return {FloatOrZero(LeadingNumber(text)), false};
 
   std::string t(text);
   if (t.find("./") != std::string::npos || (!t.empty() && t.front() == '/')) {
@@ -31,7 +31,7 @@ LengthReading ReadLength(std::string_view text, std::string_view unitText) {
   std::size_t slash = t.find('/');
   if (slash == std::string::npos) {
     if (!t.empty() && t.back() == '.') t.pop_back();
-    return {ToFloat(LeadingNumber(t) * kMmPerInch), false};
+    return {FloatOrZero(LeadingNumber(t) * kMmPerInch), false};
   }
   std::size_t dot = t.find('.');
   double whole = 0;
@@ -47,7 +47,7 @@ LengthReading ReadLength(std::string_view text, std::string_view unitText) {
   if (denominator == 0) {
     return {0.0f, true};
   }
-  return {ToFloat((whole + LeadingNumber(numerator) / denominator) * kMmPerInch), false};
+  return {FloatOrZero((whole + LeadingNumber(numerator) / denominator) * kMmPerInch), false};
 }
 
 float LengthFromText(std::string_view text, std::string_view unitText) { return ReadLength(text, unitText).mm; }
@@ -91,7 +91,7 @@ std::string UnitNumberText(double mm, std::string_view unitText) {
 
 float PercentLength(std::string_view text, float chordMm, std::string_view unitText) {
   if (!text.empty() && text.back() == '%') {
-    return ToFloat(LeadingNumber(text.substr(0, text.size() - 1)) * static_cast<double>(chordMm) / 100.0);
+    return FloatOrZero(LeadingNumber(text.substr(0, text.size() - 1)) * static_cast<double>(chordMm) / 100.0);
   }
   return LengthFromText(text, unitText);
 }

@@ -30,17 +30,19 @@ using nest::Path;
 using nest::Paths;
 
 // Whole micrometres, as the cut parts are made.
-constexpr double kUnitsPerMm = 1000.0;
+constexpr double kNestUnitsPerMm = 1000.0;
 // Outlines are thinned to within this before their no-fit polygons are made; whatever is
 // dropped is added to the part's margin, so nothing comes closer than the gap.
 constexpr double kThinningMm = 0.05;
 // A sharp corner's margin is squared off beyond this many times its width.
-constexpr double kMiterLimit = 2.0;
+constexpr double kNestMiterLimit = 2.0;
 
 // Far beyond any sheet, yet safe from overflow in the products below.
-constexpr double kFarthestMm = 1e9;
+constexpr double kNestFarthestMm = 1e9;
 
-cInt ToUnits(double mm) { return static_cast<cInt>(std::llround(std::clamp(mm, -kFarthestMm, kFarthestMm) * kUnitsPerMm)); }
+cInt ToNestUnits(double mm) {
+  return static_cast<cInt>(std::llround(std::clamp(mm, -kNestFarthestMm, kNestFarthestMm) * kNestUnitsPerMm));
+}
 
 // Thinning is coarsened until no more than this many corners are left, which bounds the
 // time the convex pieces take.
@@ -68,7 +70,7 @@ Shape MakeShape(const Path& outline, double halfGapUnits) {
   s.area = ClipperLib::Area(loop);
   double deviation = 0;
   Path thinned;
-  for (double tolerance = kThinningMm * kUnitsPerMm;; tolerance *= 2) {
+  for (double tolerance = kThinningMm * kNestUnitsPerMm;; tolerance *= 2) {
     thinned = nest::Thinned(loop, tolerance, deviation);
     if (thinned.size() <= kMostCorners) break;
   }
@@ -105,7 +107,7 @@ Shape MakeShape(const Path& outline, double halfGapUnits) {
       tipped.push_back(at(out));
       tipped.push_back(at(-out));
     }
-    ClipperLib::ClipperOffset offset(kMiterLimit);
+    ClipperLib::ClipperOffset offset(kNestMiterLimit);
     // A sliver thinned to its two ends is grown as the line between them.
     offset.AddPath(tipped, ClipperLib::jtMiter, tipped.size() < 3 ? ClipperLib::etOpenSquare : ClipperLib::etClosedPolygon);
     Paths grown;
@@ -154,18 +156,18 @@ void Crossings(const Edge& e, const Edge& f, std::vector<IntPoint>& out) {
 class Nester {
  public:
   Nester(const std::vector<std::vector<PointMm>>& outlines, SheetSize sheet, double gapMm) {
-    const double half = gapMm / 2 * kUnitsPerMm;
+    const double half = gapMm / 2 * kNestUnitsPerMm;
     for (const auto& outline : outlines) {
       Path path;
       for (const PointMm& p : outline)
-        if (std::isfinite(p.x) && std::isfinite(p.y)) path.push_back({ToUnits(p.x), ToUnits(p.y)});
+        if (std::isfinite(p.x) && std::isfinite(p.y)) path.push_back({ToNestUnits(p.x), ToNestUnits(p.y)});
       if (path.empty()) path.push_back({0, 0});
       Shape upright = MakeShape(path, half);
       parts_.push_back({upright, TurnedShape(upright)});
     }
-    gapLow_ = static_cast<cInt>(std::ceil(gapMm * kUnitsPerMm - 1e-6));
-    lengthHigh_ = static_cast<cInt>(std::floor((sheet.lengthMm - gapMm) * kUnitsPerMm + 1e-6));
-    widthHigh_ = static_cast<cInt>(std::floor((sheet.widthMm - gapMm) * kUnitsPerMm + 1e-6));
+    gapLow_ = static_cast<cInt>(std::ceil(gapMm * kNestUnitsPerMm - 1e-6));
+    lengthHigh_ = static_cast<cInt>(std::floor((sheet.lengthMm - gapMm) * kNestUnitsPerMm + 1e-6));
+    widthHigh_ = static_cast<cInt>(std::floor((sheet.widthMm - gapMm) * kNestUnitsPerMm + 1e-6));
   }
 
   // The offsets that keep the part's outline on the sheet, the gap from its edges.
@@ -202,7 +204,7 @@ class Nester {
         sheet.placed.push_back({part, bestWay, best});
         sheet.area += Area(part);
         placement = {static_cast<int>(s), bestWay == 1,
-                     {static_cast<double>(best.X) / kUnitsPerMm, static_cast<double>(best.Y) / kUnitsPerMm}};
+                     {static_cast<double>(best.X) / kNestUnitsPerMm, static_cast<double>(best.Y) / kNestUnitsPerMm}};
         break;
       }
     }

@@ -26,7 +26,7 @@ int LastIndex(const std::vector<double>& xs, const std::vector<double>& ys) {
 }
 
 // Narrowing a double beyond the float range is undefined; such values saturate.
-float ToFloat(double v) {
+float SaturatedFloat(double v) {
   if (v > std::numeric_limits<float>::max()) return std::numeric_limits<float>::infinity();
   if (v < -std::numeric_limits<float>::max()) return -std::numeric_limits<float>::infinity();
   return static_cast<float>(v);
@@ -157,7 +157,7 @@ class Builder {
 
   std::string HeightText(double mm) const {
     if (s_.settings.unitText == " mm") return FormatNumber(mm, "# ###.00");
-    return LengthToText(ToFloat(mm), " in");
+    return LengthToText(SaturatedFloat(mm), " in");
   }
 
   void SetUp() {
@@ -260,8 +260,8 @@ class Builder {
              labels_.thicknessAt + " " + FormatNumber(p, "# ###.00") + s_.settings.unitText + " (" +
              PlainNumberText(q) + " %" + ") " + labels_.thicknessFrom;
     } else {
-      text = "Chord thickness :" + LengthToText(ToFloat(t), " in") + s_.settings.unitText + " at " +
-             LengthToText(ToFloat(p), " in") + s_.settings.unitText + " (" + PlainNumberText(q) + " %" +
+      text = "Chord thickness :" + LengthToText(SaturatedFloat(t), " in") + s_.settings.unitText + " at " +
+             LengthToText(SaturatedFloat(p), " in") + s_.settings.unitText + " (" + PlainNumberText(q) + " %" +
              ") from L.E. ";
     }
     AddText(Text(RibPart::ThicknessInfo, text, {chord_ / 3, LabelHeight()}, s_.rib.caption.fontSize, 0,
@@ -279,7 +279,7 @@ class Builder {
       return;
     }
     double depth = s_.rib.leadingEdge.mm;
-    c_.sheetEndStation = ToFloat(StationFromLE(depth, chord_));
+    c_.sheetEndStation = SaturatedFloat(StationFromLE(depth, chord_));
     int k = NearestStation(c_.sheetEndStation);
     Add(Line(RibPart::LeadingEdgeCut, Element::LeadingEdge, {{depth, Up(UpperMm(k))}, {depth, Up(LowerMm(k))}}));
     if (depth != 0 && s_.view.showLeadingEdgeHeight) {
@@ -292,7 +292,7 @@ class Builder {
 
   void TrailingEdge() {
     double depth = s_.rib.trailingEdge.mm;
-    c_.sheetStartStation = ToFloat(StationFromTE(depth, chord_));
+    c_.sheetStartStation = SaturatedFloat(StationFromTE(depth, chord_));
     int k = NearestStation(c_.sheetStartStation);
     double x = chord_ - depth;
     Add(Line(RibPart::TrailingEdgeCut, Element::TrailingEdge, {{x, Up(UpperMm(k))}, {x, Up(LowerMm(k))}}));

@@ -34,8 +34,8 @@ bool ReadCoordinateLines(const std::string& path, std::vector<std::string>& line
 }
 
 std::string CoordinateFileText(const std::string& title, const std::vector<std::string>& lines) {
-  std::string text = title + "\r\n";
-  for (const std::string& line : lines) text += line + "\r\n";
+  std::string text = title + kLineEnd;
+  for (const std::string& line : lines) text += line + kLineEnd;
   return text;
 }
 

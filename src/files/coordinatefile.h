@@ -8,6 +8,9 @@
 
 namespace files {
 
+// How the coordinate, derived-airfoil and series files end their lines.
+inline constexpr const char* kLineEnd = "\r\n";
+
 // A point line: x and y each "0.000000" (always with "." whatever the system's mark, as
 // the airfoil reader wants it), four blanks between them, three before a negative y so
 // that the columns line up.

@@ -5,14 +5,13 @@
 
 #include "core/lengths.h"
 #include "core/numformat.h"
+#include "files/coordinatefile.h"
 #include "files/ini.h"
 #include "platform/fileio.h"
 
 namespace files {
 
 namespace {
-
-constexpr const char* kLineEnd = "\r\n";
 
 std::string Printf(const char* format, double value) {
   char text[64];

@@ -7,13 +7,12 @@
 
 #include "core/lengths.h"
 #include "core/numformat.h"
+#include "files/coordinatefile.h"
 #include "platform/fileio.h"
 
 namespace files {
 
 namespace {
-
-constexpr const char* kLineEnd = "\r\n";
 
 bool Inches(const SeriesJob& job) { return job.unitText == " in"; }
 

@@ -9,6 +9,7 @@
 #include "core/ribdocument.h"
 #include "mainwindow/splash.h"
 #include "platform/account.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/userstore.h"
 #include "platform/texts.h"
 
@@ -17,7 +18,7 @@ namespace mainwindow {
 using platform::Text;
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using platform::Q;
 
 const char* const kCredit = "Vandrell, full-size rib drawings for model aircraft builders.";
 const char* const kDisclaimer =

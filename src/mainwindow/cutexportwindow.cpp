@@ -11,6 +11,7 @@
 
 #include "platform/help.h"
 #include "platform/messages.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 
@@ -18,7 +19,7 @@ namespace mainwindow {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using platform::Q;
 QString T(const char* key) { return Q(platform::Text("FrmCut", key)); }
 
 constexpr output::CutFormat kFormats[3] = {output::CutFormat::DxfR12, output::CutFormat::DxfR2000,

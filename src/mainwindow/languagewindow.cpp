@@ -12,12 +12,13 @@
 #include "core/ribdocument.h"
 #include "files/ini.h"
 #include "platform/messages.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 
 namespace mainwindow {
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using platform::Q;
 }  // namespace
 
 LanguageWindow::LanguageWindow(core::RibDocument& document, Purpose purpose, QWidget* parent)

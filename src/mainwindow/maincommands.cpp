@@ -17,6 +17,7 @@
 #include "mainwindow/aboutbox.h"
 #include "mainwindow/cutexportwindow.h"
 #include "mainwindow/languagewindow.h"
+#include "platform/qt/qtstrings.h"
 #include "sharedwindows/openairfoilwindow.h"
 #include "sharedwindows/ribstatus.h"
 #include "platform/desktop.h"
@@ -48,7 +49,7 @@ using platform::Text;
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using platform::Q;
 
 }  // namespace
 

@@ -17,6 +17,7 @@
 #include "files/settings.h"
 #include "mainwindow/mainview.h"
 #include "mainwindow/undohistory.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/qt/qttranslations.h"
 #include "platform/texts.h"
 
@@ -26,7 +27,7 @@ using platform::Text;
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using platform::Q;
 
 struct MenuItem {
   enum Kind { Entry, Separator, RecentFiles } kind;

@@ -16,13 +16,14 @@
 #include "mainwindow/mainview.h"
 #include "mainwindow/undohistory.h"
 #include "platform/desktop.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/userstore.h"
 
 namespace mainwindow {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using platform::Q;
 
 // Where the per-user store keeps the window's size, place and maximised state.
 constexpr const char* kWindowSection = "Window";

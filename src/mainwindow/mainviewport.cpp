@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "mainwindow/mainview.h"
+#include "platform/qt/qtstrings.h"
 #include "sharedwindows/ribstatus.h"
 #include "mainwindow/viewdrawing.h"
 #include "platform/messages.h"
@@ -28,7 +29,7 @@ using platform::Text;
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using platform::Q;
 
 // The cream of the picture, &HEFFFFF: red 255, green 255, blue 239.
 const QColor kViewBackground(255, 255, 239);

@@ -10,13 +10,14 @@
 #include "commands/keepwork.h"
 #include "files/captions.h"
 #include "mainwindow/mainview.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 
 namespace mainwindow {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using platform::Q;
 
 }  // namespace
 

@@ -10,12 +10,13 @@
 
 #include "core/ribdocument.h"
 #include "platform/desktop.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 
 namespace mainwindow {
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using platform::Q;
 
 // A cambered section (thickness 12 %, camber 4 %) for the picture.
 QPointF SectionPoint(double x, bool upper) {

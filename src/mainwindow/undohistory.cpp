@@ -5,12 +5,13 @@
 #include <QUndoStack>
 
 #include "mainwindow/undorules.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 
 namespace mainwindow {
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using platform::Q;
 }  // namespace
 
 // One change of the rib: the set-up before and after, and the [MenuEdit] key of its name.

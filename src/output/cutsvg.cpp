@@ -14,8 +14,6 @@ using core::CutMark;
 using core::CutPiece;
 using core::PointMm;
 
-std::string Number(double v) { return CutNumber(v); }
-
 std::string Xml(const std::string& text) {
   std::string out;
   for (char c : text) {
@@ -31,7 +29,7 @@ std::string Xml(const std::string& text) {
 }
 
 // SVG's y axis points down: the rib's heights are negated.
-std::string SvgPoint(PointMm p) { return Number(p.x) + " " + Number(-p.y); }
+std::string SvgPoint(PointMm p) { return CutNumber(p.x) + " " + CutNumber(-p.y); }
 
 void SvgLoop(std::string& d, const std::vector<PointMm>& loop) {
   if (loop.size() < 2) return;
@@ -42,7 +40,7 @@ void SvgLoop(std::string& d, const std::vector<PointMm>& loop) {
 
 void SvgCircle(std::string& d, const CutCircle& c) {
   // Two half arcs make the whole circle, exactly.
-  const std::string r = Number(c.radiusMm);
+  const std::string r = CutNumber(c.radiusMm);
   d += "M " + SvgPoint({c.centre.x + c.radiusMm, c.centre.y});
   d += " A " + r + " " + r + " 0 1 0 " + SvgPoint({c.centre.x - c.radiusMm, c.centre.y});
   d += " A " + r + " " + r + " 0 1 0 " + SvgPoint({c.centre.x + c.radiusMm, c.centre.y}) + " Z ";
@@ -58,9 +56,9 @@ std::string CutSvgText(const CutLayout& layout, const SheetFrame* sheet) {
   const double width = b.right - b.left + 2 * margin, height = b.top - b.bottom + 2 * margin;
   std::string s;
   s += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n";
-  s += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + Number(width) + "mm\" height=\"" +
-       Number(height) + "mm\" viewBox=\"" + Number(left) + " " + Number(top) + " " + Number(width) + " " +
-       Number(height) + "\">\n";
+  s += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + CutNumber(width) + "mm\" height=\"" +
+       CutNumber(height) + "mm\" viewBox=\"" + CutNumber(left) + " " + CutNumber(top) + " " + CutNumber(width) + " " +
+       CutNumber(height) + "\">\n";
   // Hairlines: the thinnest stroke laser software takes for a cut or a score line.
   auto pieces = [&s](const std::vector<CutPiece>& list, const char* layer, const char* colour) {
     if (list.empty()) return;
@@ -98,12 +96,12 @@ std::string CutSvgText(const CutLayout& layout, const SheetFrame* sheet) {
       } else {
         // The font's size is its em; the mark holds the capitals' height.
         constexpr double kCapitalsPerEm = 0.716;
-        const std::string x = Number(m.baseline.x), y = Number(-m.baseline.y);
+        const std::string x = CutNumber(m.baseline.x), y = CutNumber(-m.baseline.y);
         // SVG turns clockwise, y being down.
         const std::string turn =
-            m.angleDegrees != 0 ? "\" transform=\"rotate(" + Number(-m.angleDegrees) + " " + x + " " + y + ")" : "";
+            m.angleDegrees != 0 ? "\" transform=\"rotate(" + CutNumber(-m.angleDegrees) + " " + x + " " + y + ")" : "";
         s += "    <text x=\"" + x + "\" y=\"" + y + "\" font-family=\"Arial, sans-serif\" font-size=\"" +
-             Number(m.heightMm / kCapitalsPerEm) + turn + "\" fill=\"#0000ff\">" + Xml(m.text) + "</text>\n";
+             CutNumber(m.heightMm / kCapitalsPerEm) + turn + "\" fill=\"#0000ff\">" + Xml(m.text) + "</text>\n";
       }
     }
     s += "  </g>\n";

@@ -48,8 +48,6 @@ core::BoundsMm CutFileBounds(const CutLayout& layout, const SheetFrame* sheet) {
 
 namespace {
 
-std::string Number(double v) { return CutNumber(v); }
-
 // Non-ASCII characters as DXF's \U+XXXX escapes, which every reader decodes whatever the
 // drawing's code page.
 std::string DxfText(const std::string& utf8) {
@@ -133,7 +131,7 @@ class Dxf {
     text_ += "\r\n";
   }
   void Int(int code, long value) { Pair(code, std::to_string(value)); }
-  void Real(int code, double value) { Pair(code, Number(value)); }
+  void Real(int code, double value) { Pair(code, CutNumber(value)); }
   static std::string Hex(unsigned handle) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%X", handle);

@@ -9,10 +9,10 @@ namespace {
 
 constexpr const char* kLineEnd = "\r\n";
 // Palette colours of the printed check: the cut red, marks blue, jigs green, sheet grey.
-constexpr int kCutColour = 12;
-constexpr int kMarkColour = 9;
-constexpr int kJigColour = 10;
-constexpr int kSheetColour = 8;
+constexpr int kPrintedCutColour = 12;
+constexpr int kPrintedMarkColour = 9;
+constexpr int kPrintedJigColour = 10;
+constexpr int kPrintedSheetColour = 8;
 
 std::string Fixed(double v, int decimals) {
   char buffer[64];
@@ -56,7 +56,7 @@ class SheetDrawing {
     constexpr double kCapitalsPerEm = 0.716, kPointsPerMm = 72 / 25.4;
     page_.FontName = "Arial";
     page_.FontSize = m.heightMm / kCapitalsPerEm * kPointsPerMm;
-    page_.ForeColor = kMarkColour;
+    page_.ForeColor = kPrintedMarkColour;
     const bool turned = std::fabs(std::remainder(m.angleDegrees, 360.0)) > 90;
     const double width = page_.TextWidth(m.text) / platform::kTwipsPerMm;
     const double left = turned ? m.baseline.x - width : m.baseline.x;
@@ -72,11 +72,11 @@ class SheetDrawing {
   void Draw(const core::CutLayout& placed) {
     page_.DrawStyle = platform::kSolid;
     page_.DrawWidth = 1;
-    Loop({{0, 0}, {sheet_.lengthMm, 0}, {sheet_.lengthMm, sheet_.widthMm}, {0, sheet_.widthMm}}, kSheetColour);
-    Pieces(placed.rib, kCutColour);
-    Pieces(placed.jig, kJigColour);
+    Loop({{0, 0}, {sheet_.lengthMm, 0}, {sheet_.lengthMm, sheet_.widthMm}, {0, sheet_.widthMm}}, kPrintedSheetColour);
+    Pieces(placed.rib, kPrintedCutColour);
+    Pieces(placed.jig, kPrintedJigColour);
     for (const core::CutMark& m : placed.marks) {
-      if (m.text.empty()) Loop(m.points, kMarkColour, false);
+      if (m.text.empty()) Loop(m.points, kPrintedMarkColour, false);
       else Text(m);
     }
   }

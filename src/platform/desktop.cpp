@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <unistd.h>
 
+#include "platform/installed.h"
+
 namespace platform {
 
 namespace {
@@ -15,20 +17,15 @@ class InertDesktop : public Desktop {
   void SetBusy(bool) override {}
   char DecimalMark() const override { return '.'; }
 };
-
-Desktop*& Installed() {
-  static Desktop* installed = nullptr;
-  return installed;
-}
 }  // namespace
 
 Desktop& CurrentDesktop() {
   static InertDesktop inert;
-  Desktop* d = Installed();
+  Desktop* d = InstalledService<Desktop>();
   return d ? *d : inert;
 }
 
-void SetDesktop(Desktop* desktop) { Installed() = desktop; }
+void SetDesktop(Desktop* desktop) { InstalledService<Desktop>() = desktop; }
 
 const std::vector<std::string>& CalculatorPrograms() {
   static const std::vector<std::string> programs = {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk",
@@ -74,7 +71,9 @@ bool RecordingDesktop::OpenWebPage(const std::string& url) {
   return true;
 }
 
-ScopedDesktop::ScopedDesktop(Desktop* desktop) : previous_(Installed()) { Installed() = desktop; }
-ScopedDesktop::~ScopedDesktop() { Installed() = previous_; }
+ScopedDesktop::ScopedDesktop(Desktop* desktop) : previous_(InstalledService<Desktop>()) {
+  InstalledService<Desktop>() = desktop;
+}
+ScopedDesktop::~ScopedDesktop() { InstalledService<Desktop>() = previous_; }
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/filedialogs.h"
 
+#include "platform/installed.h"
+
 namespace platform {
 
 namespace {
@@ -8,20 +10,15 @@ class CancellingDialogs : public FileDialogs {
   bool Open(const FileDialogRequest&, std::string&) override { return false; }
   bool Save(const FileDialogRequest&, std::string&) override { return false; }
   bool BrowseForFolder(const std::string&, std::string&) override { return false; }
-};
-FileDialogs*& Installed() {
-  static FileDialogs* installed = nullptr;
-  return installed;
-}
-}  // namespace
+};}  // namespace
 
 FileDialogs& CurrentFileDialogs() {
   static CancellingDialogs cancelling;
-  FileDialogs* d = Installed();
+  FileDialogs* d = InstalledService<FileDialogs>();
   return d ? *d : cancelling;
 }
 
-void SetFileDialogs(FileDialogs* dialogs) { Installed() = dialogs; }
+void SetFileDialogs(FileDialogs* dialogs) { InstalledService<FileDialogs>() = dialogs; }
 
 bool ScriptedFileDialogs::Next(std::string& path) {
   if (answers.empty()) return false;

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "platform/installed.h"
+
 namespace platform {
 namespace {
 
@@ -9,11 +11,6 @@ class NoHelp : public Help {
  public:
   void ShowTopic(int) override {}
 };
-
-Help*& Installed() {
-  static Help* installed = nullptr;
-  return installed;
-}
 
 }  // namespace
 
@@ -25,15 +22,15 @@ std::string HelpTopicAnchor(int topic) { return "topic-" + std::to_string(topic)
 
 Help& CurrentHelp() {
   static NoHelp none;
-  Help* h = Installed();
+  Help* h = InstalledService<Help>();
   return h ? *h : none;
 }
 
-void SetHelp(Help* help) { Installed() = help; }
+void SetHelp(Help* help) { InstalledService<Help>() = help; }
 
 void ShowHelpTopic(int topic) { CurrentHelp().ShowTopic(topic); }
 
-ScopedHelp::ScopedHelp(Help* help) : previous_(Installed()) { Installed() = help; }
-ScopedHelp::~ScopedHelp() { Installed() = previous_; }
+ScopedHelp::ScopedHelp(Help* help) : previous_(InstalledService<Help>()) { InstalledService<Help>() = help; }
+ScopedHelp::~ScopedHelp() { InstalledService<Help>() = previous_; }
 
 }  // namespace platform

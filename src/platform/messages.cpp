@@ -2,13 +2,10 @@
 
 #include <cstdio>
 
+#include "platform/installed.h"
+
 namespace platform {
 namespace {
-Messages*& Installed() {
-  static Messages* installed = nullptr;
-  return installed;
-}
-
 BoxAnswer DefaultAnswer(const BoxRequest& r) {
   switch (r.buttons) {
     case BoxButtons::Ok: return BoxAnswer::Ok;
@@ -26,11 +23,11 @@ BoxAnswer DefaultAnswer(const BoxRequest& r) {
 
 Messages& CurrentMessages() {
   static StderrMessages fallback;
-  Messages* m = Installed();
+  Messages* m = InstalledService<Messages>();
   return m ? *m : fallback;
 }
 
-void SetMessages(Messages* messages) { Installed() = messages; }
+void SetMessages(Messages* messages) { InstalledService<Messages>() = messages; }
 
 
 void Inform(const std::string& text, const std::string& title, BoxIcon icon) {
@@ -54,7 +51,9 @@ BoxAnswer RecordingMessages::Show(const BoxRequest& request) {
   return a;
 }
 
-ScopedMessages::ScopedMessages(Messages* messages) : previous_(Installed()) { Installed() = messages; }
-ScopedMessages::~ScopedMessages() { Installed() = previous_; }
+ScopedMessages::ScopedMessages(Messages* messages) : previous_(InstalledService<Messages>()) {
+  InstalledService<Messages>() = messages;
+}
+ScopedMessages::~ScopedMessages() { InstalledService<Messages>() = previous_; }
 
 }  // namespace platform

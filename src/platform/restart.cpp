@@ -1,5 +1,7 @@
 #include "platform/restart.h"
 
+#include "platform/installed.h"
+
 namespace platform {
 
 namespace {
@@ -7,22 +9,19 @@ class NoRestart : public ProgramRestart {
  public:
   bool StartAgain() override { return false; }
 };
-
-ProgramRestart*& Installed() {
-  static ProgramRestart* installed = nullptr;
-  return installed;
-}
 }  // namespace
 
 ProgramRestart& CurrentProgramRestart() {
   static NoRestart none;
-  ProgramRestart* r = Installed();
+  ProgramRestart* r = InstalledService<ProgramRestart>();
   return r ? *r : none;
 }
 
-void SetProgramRestart(ProgramRestart* restart) { Installed() = restart; }
+void SetProgramRestart(ProgramRestart* restart) { InstalledService<ProgramRestart>() = restart; }
 
-ScopedProgramRestart::ScopedProgramRestart(ProgramRestart* restart) : previous_(Installed()) { Installed() = restart; }
-ScopedProgramRestart::~ScopedProgramRestart() { Installed() = previous_; }
+ScopedProgramRestart::ScopedProgramRestart(ProgramRestart* restart) : previous_(InstalledService<ProgramRestart>()) {
+  InstalledService<ProgramRestart>() = restart;
+}
+ScopedProgramRestart::~ScopedProgramRestart() { InstalledService<ProgramRestart>() = previous_; }
 
 }  // namespace platform

@@ -1,13 +1,10 @@
 #include "platform/userstore.h"
 
+#include "platform/installed.h"
+
 namespace platform {
 
 namespace {
-UserStore*& Installed() {
-  static UserStore* installed = nullptr;
-  return installed;
-}
-
 std::string Slot(std::string_view section, std::string_view key) {
   return std::string(section) + "/" + std::string(key);
 }
@@ -24,13 +21,15 @@ void MemoryUserStore::Set(std::string_view section, std::string_view key, std::s
 
 UserStore& CurrentUserStore() {
   static MemoryUserStore fallback;
-  UserStore* store = Installed();
+  UserStore* store = InstalledService<UserStore>();
   return store ? *store : fallback;
 }
 
-void SetUserStore(UserStore* store) { Installed() = store; }
+void SetUserStore(UserStore* store) { InstalledService<UserStore>() = store; }
 
-ScopedUserStore::ScopedUserStore(UserStore* store) : previous_(Installed()) { Installed() = store; }
-ScopedUserStore::~ScopedUserStore() { Installed() = previous_; }
+ScopedUserStore::ScopedUserStore(UserStore* store) : previous_(InstalledService<UserStore>()) {
+  InstalledService<UserStore>() = store;
+}
+ScopedUserStore::~ScopedUserStore() { InstalledService<UserStore>() = previous_; }
 
 }  // namespace platform

@@ -13,7 +13,6 @@
 
 namespace ribwindows {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 CaptionedBox AddCaptionedBox(QGridLayout* grid, int row, const QString& name, const std::string& caption,
                              const std::string& toolTip, const QString& keys) {

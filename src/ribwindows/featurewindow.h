@@ -5,6 +5,8 @@
 #include <QString>
 #include <string>
 
+#include "platform/qt/qtstrings.h"
+
 class QDialog;
 class QDialogButtonBox;
 class QGridLayout;
@@ -14,7 +16,7 @@ class QPushButton;
 
 namespace ribwindows {
 
-QString Q(const std::string& s);
+using platform::Q;
 
 struct CaptionedBox {
   QLabel* caption;

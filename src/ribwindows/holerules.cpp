@@ -6,7 +6,6 @@
 namespace ribwindows {
 
 namespace {
-constexpr float kTouchMm = 1e-3f;
 
 // The offset may be negative: the sign applies to the whole length, so -1.1/2 in is
 // -1.5 in (the fraction is not added to -1).

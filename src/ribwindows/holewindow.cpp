@@ -14,6 +14,7 @@
 
 #include "core/lengths.h"
 #include "core/ribwarnings.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 #include "ribwindows/optiongroup.h"
@@ -22,7 +23,7 @@
 namespace ribwindows {
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using platform::Q;
 }  // namespace
 
 HoleWindow::HoleWindow(core::RibDocument& document, QWidget* parent)

@@ -8,6 +8,7 @@
 
 #include "core/lengths.h"
 #include "core/ribwarnings.h"
+#include "platform/qt/qtstrings.h"
 #include "sharedwindows/ribstatus.h"
 #include "ribwindows/keyfilter.h"
 #include "platform/help.h"
@@ -16,7 +17,7 @@
 namespace ribwindows {
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using platform::Q;
 }  // namespace
 
 InputWindow::InputWindow(core::RibDocument& document, InputKind kind, QWidget* parent)

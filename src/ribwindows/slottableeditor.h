@@ -21,6 +21,8 @@
 
 namespace ribwindows {
 
+// Touching an edge allows for the rounding of an inch or percentage position.
+inline constexpr float kTouchMm = 1e-3f;
 inline constexpr int kLastUsableSlot = 11;  // 12 rows; the table's thirteenth slot stays unused
 
 // How a numbered label shows: the selected row blue, else the pending row black, both framed.

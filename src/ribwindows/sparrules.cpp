@@ -5,11 +5,6 @@
 
 namespace ribwindows {
 
-namespace {
-// Touching an edge allows for the rounding of an inch or percentage position.
-constexpr float kTouchMm = 1e-3f;
-}  // namespace
-
 bool SparFits(const core::SparRow& row, const core::RibDocument& d, bool committing) {
   if (IsBlankPosition(row.positionText)) return !committing;
   if (IsMalformedPosition(row.positionText, d.settings.unitText)) return false;

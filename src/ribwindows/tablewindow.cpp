@@ -1,5 +1,6 @@
 #include "ribwindows/tablewindow.h"
 
+#include "platform/qt/qtstrings.h"
 #include "ribwindows/keyfilter.h"
 
 #include <QGroupBox>
@@ -23,7 +24,7 @@
 namespace ribwindows {
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using platform::Q;
 }  // namespace
 
 TableWindow::TableWindow(core::RibDocument& document, const char* section, int core::ViewState::*mark,

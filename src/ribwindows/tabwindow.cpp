@@ -27,7 +27,7 @@ namespace ribwindows {
 using platform::Text;
 
 namespace {
-constexpr int kLower = 0, kLength = 1, kRear = 2, kAngle = 3, kUpper = 4;
+constexpr int kLower = 0, kLength = 1, kRear = 2, kTabAngle = 3, kUpper = 4;
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -135,14 +135,14 @@ TabWindow::TabWindow(core::RibDocument& document, QWidget* parent) : QDialog(par
                       {kUpper, "9", "", lengthKeys},
                       {kLength, "6", "6T", lengthKeys + "%"},
                       {kRear, "7", "7T", lengthKeys + "%"},
-                      {kAngle, "2", "2T", lengthKeys + "-"}};
+                      {kTabAngle, "2", "2T", lengthKeys + "-"}};
   int gridRow = 0;
   for (const Row& r : rows) {
     const CaptionedBox b = AddCaptionedBox(grid, gridRow++, QString("txt%1").arg(r.index), Text("FrmTalon", r.caption),
                                            r.tip[0] ? Text("FrmTalon", r.tip) : std::string(), r.keys);
     boxes_[r.index] = b.box;
     captions_[r.index] = b.caption;
-    units_[r.index] = AddUnitLabel(grid, gridRow - 1, r.index == kAngle ? "\u00b0" : UnitWord(unit));
+    units_[r.index] = AddUnitLabel(grid, gridRow - 1, r.index == kTabAngle ? "\u00b0" : UnitWord(unit));
   }
   auto* reachCaption = new QLabel(Q(Text("FrmTalon", "12")), this);
   reach_ = new QLabel(this);
@@ -170,7 +170,7 @@ TabWindow::TabWindow(core::RibDocument& document, QWidget* parent) : QDialog(par
   boxes_[kLower]->setText(Q(shown.lowerDistance));
   boxes_[kLength]->setText(Q(shown.length));
   boxes_[kRear]->setText(Q(shown.rear));
-  boxes_[kAngle]->setText(Q(shown.angle));
+  boxes_[kTabAngle]->setText(Q(shown.angle));
   boxes_[kUpper]->setText(Q(shown.upperDistance));
   sides_[shown.board == core::TabBoard::UnderLowerSurface ? 0 : 1]->setChecked(true);
   length_ = TypedTabPosition(shown.length, document_).value;
@@ -180,7 +180,7 @@ TabWindow::TabWindow(core::RibDocument& document, QWidget* parent) : QDialog(par
 
   for (int index : {kLength, kRear})
     connect(boxes_[index], &QLineEdit::textEdited, this, [this, index] { PositionEdited(index); });
-  connect(boxes_[kAngle], &QLineEdit::textEdited, this, [this] { AngleEdited(); });
+  connect(boxes_[kTabAngle], &QLineEdit::textEdited, this, [this] { AngleEdited(); });
   for (int index : {kLower, kUpper})
     connect(boxes_[index], &QLineEdit::textEdited, this, [this] { sketch_->Show(Typed()); });
   for (QRadioButton* side : sides_) connect(side, &QRadioButton::toggled, this, [this](bool on) { if (on) SideChosen(); });
@@ -196,7 +196,7 @@ TabBoxes TabWindow::Typed() const {
   b.lowerDistance = boxes_[kLower]->text().toStdString();
   b.length = boxes_[kLength]->text().toStdString();
   b.rear = boxes_[kRear]->text().toStdString();
-  b.angle = boxes_[kAngle]->text().toStdString();
+  b.angle = boxes_[kTabAngle]->text().toStdString();
   b.upperDistance = boxes_[kUpper]->text().toStdString();
   return b;
 }
@@ -209,8 +209,8 @@ void TabWindow::PositionEdited(int index) {
 }
 
 void TabWindow::AngleEdited() {
-  const TypedValue typed = TypedTabAngle(boxes_[kAngle]->text().toStdString());
-  if (!typed.correctedText.empty()) boxes_[kAngle]->setText(Q(typed.correctedText));
+  const TypedValue typed = TypedTabAngle(boxes_[kTabAngle]->text().toStdString());
+  if (!typed.correctedText.empty()) boxes_[kTabAngle]->setText(Q(typed.correctedText));
   sketch_->Show(Typed());
 }
 
@@ -247,7 +247,7 @@ void TabWindow::Follow(core::Changes what) {
   if (!what.Has(core::Change::Chord) && !what.Has(core::Change::Sheeting)) return;
   setWindowTitle(Q(TabWindowTitle(document_)));
   // While the board lies parallel to the chord, its distances follow the airfoil.
-  if (core::LeadingNumber(boxes_[kAngle]->text().toStdString()) == 0 && document_.airfoil.loaded) {
+  if (core::LeadingNumber(boxes_[kTabAngle]->text().toStdString()) == 0 && document_.airfoil.loaded) {
     const core::TabBoardDistances defaults = core::DefaultTabDistances(document_);
     boxes_[kLower]->setText(Q(defaults.lower.text));
     boxes_[kUpper]->setText(Q(defaults.upper.text));

@@ -17,6 +17,7 @@
 #include "platform/filedialogs.h"
 #include "platform/help.h"
 #include "platform/messages.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 
@@ -24,8 +25,8 @@ namespace serieswindows {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-std::string S(const QString& s) { return s.toStdString(); }
+using platform::Q;
+using platform::S;
 std::string Coord(const char* key) { return platform::Text("Frmcoord", key); }
 std::string Button(const char* key) { return platform::Text("TextButton", key); }
 

@@ -21,6 +21,7 @@
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/qt/qtpageoutput.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 #include "serieswindows/kitpreview.h"
@@ -39,9 +40,9 @@ class NarrowList : public QListWidget {
   QSize sizeHint() const override { return {200, QListWidget::sizeHint().height()}; }
 };
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-std::string S(const QString& s) { return s.trimmed().toStdString(); }
-QString T(const char* key) { return Q(platform::Text("FrmKit", key)); }
+using platform::Q;
+std::string Trimmed(const QString& s) { return s.trimmed().toStdString(); }
+QString KitText(const char* key) { return Q(platform::Text("FrmKit", key)); }
 
 constexpr output::CutFormat kFormats[3] = {output::CutFormat::DxfR12, output::CutFormat::DxfR2000,
                                            output::CutFormat::Svg};
@@ -61,18 +62,18 @@ std::string StartFolder(const std::string& last, const std::string& summary, con
 CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string& summary, QWidget* parent)
     : QDialog(parent), document_(document), choices_(commands::LoadKitChoices()) {
   setObjectName("frmkit");
-  setWindowTitle(T("1"));
+  setWindowTitle(KitText("1"));
   const commands::KitSettings& s = choices_.settings;
 
-  auto* ribGroup = new QGroupBox(T("2"), this);
+  auto* ribGroup = new QGroupBox(KitText("2"), this);
   ribs_ = new NarrowList(ribGroup);
   ribs_->setObjectName("lstribs");
   ribs_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   ribs_->setMinimumWidth(140);
-  auto* add = new QPushButton(T("3"), ribGroup);
+  auto* add = new QPushButton(KitText("3"), ribGroup);
   add->setObjectName("cmdadd");
   add->setAutoDefault(false);
-  auto* remove = new QPushButton(T("4"), ribGroup);
+  auto* remove = new QPushButton(KitText("4"), ribGroup);
   remove->setObjectName("cmdremove");
   remove->setAutoDefault(false);
   connect(add, &QPushButton::clicked, this, &CutKitWindow::AddRibs);
@@ -109,7 +110,7 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
       {"5", width_}, {"6", length_}, {"7", gap_}, {nullptr, kerf_}, {"9", format_}};
   int row = 0;
   for (const auto& [key, box] : rows) {
-    auto* label = new QLabel(key ? T(key) : Q(platform::Text("FrmCut", "6")), this);
+    auto* label = new QLabel(key ? KitText(key) : Q(platform::Text("FrmCut", "6")), this);
     label->setBuddy(box);
     sizes->addWidget(label, row, 0);
     sizes->addWidget(box, row, 1);
@@ -128,7 +129,7 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   browse->setAutoDefault(false);
   connect(browse, &QPushButton::clicked, this, &CutKitWindow::ChooseFolder);
   auto* folderRow = new QHBoxLayout;
-  folderRow->addWidget(new QLabel(T("10"), this));
+  folderRow->addWidget(new QLabel(KitText("10"), this));
   folderRow->addWidget(folder_, 1);
   folderRow->addWidget(browse);
 
@@ -136,7 +137,7 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   auto tool = [this](const QString& text, const char* tip, const char* name) {
     auto* b = new QToolButton(this);
     b->setText(text);
-    b->setToolTip(T(tip));
+    b->setToolTip(KitText(tip));
     b->setObjectName(name);
     return b;
   };
@@ -165,11 +166,11 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   navigation->addWidget(figures_, 1);
 
   auto* buttons = new QDialogButtonBox(this);
-  layOut_ = buttons->addButton(T("11"), QDialogButtonBox::ActionRole);
+  layOut_ = buttons->addButton(KitText("11"), QDialogButtonBox::ActionRole);
   layOut_->setObjectName("cmdlayout");
   // Enter in a box lays out again; writing is asked for by its own button only.
   layOut_->setDefault(true);
-  write_ = buttons->addButton(T("12"), QDialogButtonBox::AcceptRole);
+  write_ = buttons->addButton(KitText("12"), QDialogButtonBox::AcceptRole);
   write_->setObjectName("cmdwrite");
   write_->setAutoDefault(false);
   QPushButton* close = buttons->addButton(Q(platform::Text("TextButton", "4")), QDialogButtonBox::RejectRole);
@@ -240,19 +241,19 @@ void CutKitWindow::RemoveRibs() {
 }
 
 void CutKitWindow::ChooseFolder() {
-  std::string folder = S(folder_->text());
+  std::string folder = Trimmed(folder_->text());
   if (!platform::CurrentFileDialogs().BrowseForFolder(platform::Text("FrmKit", "18"), folder)) return;
   folder_->setText(Q(folder));
 }
 
 std::optional<commands::KitSettings> CutKitWindow::SettingsFromBoxes() {
-  commands::KitBoxTexts texts{S(width_->text()), S(length_->text()), S(gap_->text()), S(kerf_->text()),
-                              kFormats[std::max(0, format_->currentIndex())]};
+  commands::KitBoxTexts texts{Trimmed(width_->text()), Trimmed(length_->text()), Trimmed(gap_->text()),
+                              Trimmed(kerf_->text()), kFormats[std::max(0, format_->currentIndex())]};
   commands::KitBoxRefusal refusal;
   std::optional<commands::KitSettings> settings = commands::KitSettingsFromBoxes(texts, refusal);
   if (!settings) {
     // The window stays on the box to be corrected.
-    platform::Inform(refusal.why, S(windowTitle()), platform::BoxIcon::Exclamation);
+    platform::Inform(refusal.why, Trimmed(windowTitle()), platform::BoxIcon::Exclamation);
     QLineEdit* box = refusal.box == commands::KitBox::Width    ? width_
                      : refusal.box == commands::KitBox::Length ? length_
                      : refusal.box == commands::KitBox::Gap    ? gap_
@@ -293,9 +294,9 @@ bool CutKitWindow::LayOut() {
 
 bool CutKitWindow::Write() {
   if (!plan_ && !LayOut()) return false;
-  const std::string folder = S(folder_->text());
+  const std::string folder = Trimmed(folder_->text());
   if (folder.empty()) {
-    platform::Inform(platform::Text("FrmKit", "32"), S(windowTitle()), platform::BoxIcon::Exclamation);
+    platform::Inform(platform::Text("FrmKit", "32"), Trimmed(windowTitle()), platform::BoxIcon::Exclamation);
     return false;
   }
   // An earlier kit in the folder is replaced whole, or not at all.
@@ -303,7 +304,7 @@ bool CutKitWindow::Write() {
   if (earlier) {
     platform::BoxRequest box;
     box.text = platform::Text("FrmKit", "25") + "\n" + folder;
-    box.title = S(windowTitle());
+    box.title = Trimmed(windowTitle());
     box.icon = platform::BoxIcon::Question;
     box.buttons = platform::BoxButtons::YesNo;
     box.defaultButton = 2;
@@ -325,7 +326,7 @@ bool CutKitWindow::Write() {
   choices_.settings = planned_;
   choices_.folder = folder;
   commands::StoreKitChoices(choices_);
-  platform::Inform(platform::Text("FrmKit", "26") + "\n" + folder, S(windowTitle()));
+  platform::Inform(platform::Text("FrmKit", "26") + "\n" + folder, Trimmed(windowTitle()));
   accept();
   return true;
 }
@@ -340,7 +341,7 @@ void CutKitWindow::Outdated() {
 void CutKitWindow::ShowSheetPlace() {
   const int count = preview_->SheetCount();
   sheetLabel_->setText(count == 0 ? QString()
-                                  : T("13") + QString(" %1 / %2").arg(preview_->Shown() + 1).arg(count));
+                                  : KitText("13") + QString(" %1 / %2").arg(preview_->Shown() + 1).arg(count));
   previous_->setEnabled(preview_->Shown() > 0);
   next_->setEnabled(preview_->Shown() + 1 < count);
   zoomIn_->setEnabled(count > 0);
@@ -358,7 +359,7 @@ void CutKitWindow::ShowFigures(const std::string& refusal) {
     figures_->clear();
     return;
   }
-  figures_->setText(T("14") + QString(" %1    ").arg(plan_->sheets) + T("15") +
+  figures_->setText(KitText("14") + QString(" %1    ").arg(plan_->sheets) + KitText("15") +
                     QString(" %1 %").arg(plan_->usedPercent, 0, 'f', 1));
 }
 

@@ -9,14 +9,15 @@
 
 #include "core/lengths.h"
 #include "core/numformat.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 #include "ribwindows/windowplace.h"
 
 namespace serieswindows {
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-QString T(const char* key) { return Q(platform::Text("FrmTraCevol", key)); }
+using platform::Q;
+QString TableText(const char* key) { return Q(platform::Text("FrmTraCevol", key)); }
 constexpr const char* kPlaceKey = "SeriesTable";
 }  // namespace
 
@@ -29,10 +30,10 @@ SeriesTableWindow::SeriesTableWindow(const files::SeriesJob& job, std::vector<st
                                      std::function<void(const std::string&)> open, QWidget* parent)
     : QDialog(parent), paths_(std::move(paths)), open_(std::move(open)) {
   setObjectName("frmSeriesTable");
-  setWindowTitle(T("35"));
+  setWindowTitle(TableText("35"));
   table_ = new QTableWidget(static_cast<int>(job.ribs.size()), 4, this);
   table_->setObjectName("TableSeries");
-  table_->setHorizontalHeaderLabels({T("36"), T("37"), T("38"), T("39")});
+  table_->setHorizontalHeaderLabels({TableText("36"), TableText("37"), TableText("38"), TableText("39")});
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -55,10 +56,10 @@ SeriesTableWindow::SeriesTableWindow(const files::SeriesJob& job, std::vector<st
   if (!job.ribs.empty()) table_->selectRow(0);
 
   auto* buttons = new QDialogButtonBox(this);
-  openButton_ = buttons->addButton(T("40"), QDialogButtonBox::ActionRole);
+  openButton_ = buttons->addButton(TableText("40"), QDialogButtonBox::ActionRole);
   openButton_->setObjectName("cmdouvrir");
   openButton_->setDefault(true);
-  nextButton_ = buttons->addButton(T("41"), QDialogButtonBox::ActionRole);
+  nextButton_ = buttons->addButton(TableText("41"), QDialogButtonBox::ActionRole);
   nextButton_->setObjectName("cmdsuivant");
   nextButton_->setAutoDefault(false);
   QPushButton* close = buttons->addButton(Q(platform::Text("TextButton", "4")), QDialogButtonBox::RejectRole);

@@ -16,6 +16,7 @@
 #include "platform/filedialogs.h"
 #include "platform/help.h"
 #include "platform/messages.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 #include "settingswindows/airfoilpack.h"
 
@@ -25,7 +26,7 @@ using platform::BoxIcon;
 using platform::Text;
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using platform::Q;
 }  // namespace
 
 std::string AirfoilPackQuestion() {

@@ -17,6 +17,7 @@
 #include "platform/pageoutput.h"
 #include "platform/messages.h"
 #include "platform/qt/qtdrawtarget.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 #include "settingswindows/stylechart.h"
@@ -26,8 +27,8 @@ namespace settingswindows {
 using platform::Text;
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-QString T(const char* section, const char* key) { return Q(Text(section, key)); }
+using platform::Q;
+using platform::T;
 
 // Row captions of the elements, in element order.
 constexpr const char* kRowLabels[core::kElementCount] = {"5", "6", "7", "8", "9", "10", "11", "12", "13", "15", "16"};

@@ -15,6 +15,7 @@
 #include "platform/filedialogs.h"
 #include "platform/help.h"
 #include "platform/messages.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/restart.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
@@ -24,8 +25,8 @@ namespace settingswindows {
 using platform::Text;
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-QString T(const char* section, const char* key) { return Q(Text(section, key)); }
+using platform::Q;
+using platform::T;
 
 // Box labels of the six lengths, in box order.
 constexpr const char* kLengthLabels[kDefaultLengthCount] = {"6", "7", "8", "11", "12", "13"};

@@ -18,6 +18,7 @@
 #include "platform/desktop.h"
 #include "platform/help.h"
 #include "platform/messages.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 
@@ -25,8 +26,8 @@ namespace settingswindows {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-QString T(const char* section, const char* key) { return Q(platform::Text(section, key)); }
+using platform::Q;
+using platform::T;
 
 // A length for the indicators, "# ###.###" in the unit in force, with the unit.
 QString Shown(double mm, const std::string& unit) {

@@ -19,6 +19,7 @@
 #include "platform/desktop.h"
 #include "platform/help.h"
 #include "platform/qt/qtdrawtarget.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 
 namespace sharedwindows {
@@ -26,7 +27,7 @@ namespace sharedwindows {
 using platform::Text;
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using platform::Q;
 }  // namespace
 
 // Qt's own file dialog, kept inside the window: Open hands the chosen path over instead of

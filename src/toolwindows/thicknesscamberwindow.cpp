@@ -13,6 +13,7 @@
 #include "files/derivedairfoil.h"
 #include "platform/help.h"
 #include "platform/messages.h"
+#include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 
@@ -22,7 +23,7 @@ using platform::Text;
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using platform::Q;
 
 QLabel* Caption(const std::string& text, QWidget* parent) { return new QLabel(Q(text), parent); }
 

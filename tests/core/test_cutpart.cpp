@@ -11,6 +11,7 @@
 #include "core/cutpart.h"
 #include "files/airfoilfile.h"
 #include "support/ribsetup.h"
+#include "support/planegeometry.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -18,6 +19,7 @@ namespace {
 using core::CutLayout;
 using core::CutPiece;
 using core::PointMm;
+using testsupport::Cross;
 
 constexpr double kPi = 3.14159265358979323846;
 // Clark Y from its 121 points: area 0.080937102 chord², perimeter 2.04522 chord.
@@ -30,8 +32,6 @@ double PieceArea(const CutPiece& p) {
   for (const auto& c : p.circles) area -= kPi * c.radiusMm * c.radiusMm;
   return area;
 }
-
-double Cross(PointMm o, PointMm a, PointMm b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); }
 
 bool SegmentsCross(PointMm a, PointMm b, PointMm c, PointMm d) {
   double d1 = Cross(c, d, a), d2 = Cross(c, d, b), d3 = Cross(a, b, c), d4 = Cross(a, b, d);

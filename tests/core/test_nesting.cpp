@@ -11,12 +11,14 @@
 #include "core/cutpart.h"
 #include "core/nesting.h"
 #include "files/airfoilfile.h"
+#include "support/planegeometry.h"
 #include "support/testsupport.h"
 
 namespace {
 
 using core::NestLayout;
 using core::PointMm;
+using testsupport::Cross;
 using Outline = std::vector<PointMm>;
 
 Outline Rectangle(double length, double width) { return {{0, 0}, {length, 0}, {length, width}, {0, width}}; }
@@ -43,8 +45,6 @@ bool Inside(PointMm p, const Outline& loop) {
   }
   return in;
 }
-
-double Cross(PointMm o, PointMm a, PointMm b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); }
 
 bool EdgesCross(PointMm a, PointMm b, PointMm c, PointMm d) {
   return Cross(c, d, a) * Cross(c, d, b) <= 0 && Cross(a, b, c) * Cross(a, b, d) <= 0 &&

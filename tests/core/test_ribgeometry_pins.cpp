@@ -17,7 +17,7 @@ using core::RibPart;
 
 namespace {
 
-constexpr double kTol = 1e-6;  // mm
+constexpr double kPinTol = 1e-6;  // mm
 
 // NACA 0012 at 200 mm, heights of the upper contour from a separate model of the
 // preparation (the section's formula gives 11.8262 mm at 24 %, the file's points 11.8261).
@@ -41,8 +41,8 @@ core::RibDocument Naca0012() {
 void ExpectPoints(const std::vector<PointMm>& got, const std::vector<PointMm>& want) {
   ASSERT_EQ(got.size(), want.size());
   for (std::size_t i = 0; i < want.size(); ++i) {
-    EXPECT_NEAR(got[i].x, want[i].x, kTol) << "vertex " << i;
-    EXPECT_NEAR(got[i].y, want[i].y, kTol) << "vertex " << i;
+    EXPECT_NEAR(got[i].x, want[i].x, kPinTol) << "vertex " << i;
+    EXPECT_NEAR(got[i].y, want[i].y, kPinTol) << "vertex " << i;
   }
 }
 
@@ -70,11 +70,11 @@ TEST(RibGeometry, RoundSparWithAHeight) {
   const core::RibConstruction c = core::BuildRib(s);
   auto circles = core::ElementsOf(c, RibPart::SparRound);
   ASSERT_EQ(circles.size(), 2u);
-  EXPECT_NEAR(circles[0]->points[0].x, 60, kTol);
-  EXPECT_NEAR(circles[0]->points[0].y, kUpper280 - 2 - 3, kTol);
-  EXPECT_NEAR(circles[0]->radiusMm, 3, kTol);
+  EXPECT_NEAR(circles[0]->points[0].x, 60, kPinTol);
+  EXPECT_NEAR(circles[0]->points[0].y, kUpper280 - 2 - 3, kPinTol);
+  EXPECT_NEAR(circles[0]->radiusMm, 3, kPinTol);
   EXPECT_TRUE(circles[1]->lowerSide);
-  EXPECT_NEAR(circles[1]->points[0].y, kLower280 + 1.5 + 2 + 3, kTol);
+  EXPECT_NEAR(circles[1]->points[0].y, kLower280 + 1.5 + 2 + 3, kPinTol);
   auto centres = core::ElementsOf(c, RibPart::SparCentreLine);
   ASSERT_EQ(centres.size(), 2u);
   ExpectPoints(centres[0]->points, {{57, kUpper280 - 5}, {63, kUpper280 - 5}});

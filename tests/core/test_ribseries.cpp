@@ -6,7 +6,7 @@ using core::SeriesRib;
 
 namespace {
 
-core::SeriesOutline Outline(std::initializer_list<std::pair<double, double>> points) {
+core::SeriesOutline ShapeOf(std::initializer_list<std::pair<double, double>> points) {
   core::SeriesOutline o;
   for (auto [x, y] : points) {
     o.x.push_back(x);
@@ -17,10 +17,10 @@ core::SeriesOutline Outline(std::initializer_list<std::pair<double, double>> poi
 }
 
 // Five points: a straight-sided root section.
-core::SeriesOutline Root() { return Outline({{1, 0}, {0.5, 0.05}, {0, 0}, {0.5, -0.03}, {1, 0}}); }
+core::SeriesOutline Root() { return ShapeOf({{1, 0}, {0.5, 0.05}, {0, 0}, {0.5, -0.03}, {1, 0}}); }
 // Seven points: it gives the stations.
 core::SeriesOutline Tip() {
-  return Outline({{1, 0.001}, {0.6, 0.04}, {0.3, 0.05}, {0, 0}, {0.3, -0.02}, {0.6, -0.02}, {1, -0.001}});
+  return ShapeOf({{1, 0.001}, {0.6, 0.04}, {0.3, 0.05}, {0, 0}, {0.3, -0.02}, {0.6, -0.02}, {1, -0.001}});
 }
 
 core::SlotFloats Slots(std::initializer_list<std::pair<int, float>> values) {
@@ -78,13 +78,13 @@ TEST(RibSeries, CommonStationsInterpolateTheOtherAirfoilOnTheSameSurface) {
 
 TEST(RibSeries, StationsAheadOfTheOtherLeadingEdgeTakeItsHeight) {
   // This one's leading edge sits at 0.02, height 0.004; stations at 0 fall ahead of it.
-  const core::SeriesOutline blunt = Outline({{1, 0}, {0.5, 0.04}, {0.02, 0.004}, {0.5, -0.02}, {1, 0}});
+  const core::SeriesOutline blunt = ShapeOf({{1, 0}, {0.5, 0.04}, {0.02, 0.004}, {0.5, -0.02}, {1, 0}});
   EXPECT_DOUBLE_EQ(core::UpperSurfaceAt(blunt, 0.0), 0.004);
   EXPECT_DOUBLE_EQ(core::LowerSurfaceAt(blunt, 0.01), 0.004);
   // Within 1e-6 of a point: that point's height, no interpolation.
   EXPECT_DOUBLE_EQ(core::UpperSurfaceAt(blunt, 0.5 + 5e-7), 0.04);
   // The leading edge is the first of equal smallest x.
-  EXPECT_EQ(core::LeadingEdgeIndex(Outline({{1, 0}, {0, 0.01}, {0, -0.01}, {1, 0}})), 2);
+  EXPECT_EQ(core::LeadingEdgeIndex(ShapeOf({{1, 0}, {0, 0.01}, {0, -0.01}, {1, 0}})), 2);
 }
 
 TEST(RibSeries, BlendKeepsEqualOrdinatesAndEndsKeepTheirOwn) {

@@ -16,7 +16,7 @@ namespace {
 using platform::RecordedLine;
 using platform::RecordingTarget;
 
-constexpr double kTol = 1e-6;
+constexpr double kViewTol = 1e-6;
 
 core::AirfoilAsRead Read(const std::string& file) {
   files::AirfoilData data;
@@ -59,26 +59,26 @@ TEST(ComparisonView, AnAirfoilComparedWithItselfShowsTheSecondColourOnTop) {
   ASSERT_EQ(first.size(), static_cast<std::size_t>(c.first.outlineCount - 1));
   ASSERT_EQ(second.size(), first.size());
   for (std::size_t i = 0; i < first.size(); ++i) {
-    EXPECT_NEAR(first[i].x1, second[i].x1, kTol);
-    EXPECT_NEAR(first[i].y2, second[i].y2, kTol);
+    EXPECT_NEAR(first[i].x1, second[i].x1, kViewTol);
+    EXPECT_NEAR(first[i].y2, second[i].y2, kViewTol);
   }
   EXPECT_GT(second.front().sequence, first.back().sequence);
   // The densified outline's first point is the trailing edge, on the chord's far end.
-  EXPECT_NEAR(first.front().x1, at.originX + at.chordTwips * c.first.outlineX[1], kTol);
-  EXPECT_NEAR(first.front().y1, at.originY - at.chordTwips * c.first.outlineY[1], kTol);
+  EXPECT_NEAR(first.front().x1, at.originX + at.chordTwips * c.first.outlineX[1], kViewTol);
+  EXPECT_NEAR(first.front().y1, at.originY - at.chordTwips * c.first.outlineY[1], kViewTol);
 
   const std::vector<RecordedLine> chord = InColour(t, 12);
   ASSERT_EQ(chord.size(), 1u);
   EXPECT_EQ(chord[0].style, 3);
-  EXPECT_NEAR(chord[0].x1, 999, kTol);
+  EXPECT_NEAR(chord[0].x1, 999, kViewTol);
   EXPECT_NEAR(chord[0].x2, 1000 + 200 * 56.7 + 1, 1e-3);
   // The legend names both, each in its airfoil's colour, 5 mm in and 4 mm above the chord.
   ASSERT_EQ(t.texts.size(), 2u);
   EXPECT_EQ(t.texts[0].text, "Airfoil #1 : clarky     ");
   EXPECT_EQ(t.texts[0].colour, 5);
   EXPECT_EQ(t.texts[1].colour, 9);
-  EXPECT_NEAR(t.texts[0].x, 1000 + 5 * 56.7, kTol);
-  EXPECT_NEAR(t.texts[0].y, 4000 - 4 * 56.7, kTol);
+  EXPECT_NEAR(t.texts[0].x, 1000 + 5 * 56.7, kViewTol);
+  EXPECT_NEAR(t.texts[0].y, 4000 - 4 * 56.7, kViewTol);
 }
 
 class FormerView : public ::testing::Test {

@@ -36,13 +36,13 @@ using testsupport::WithLine;
 
 
 
-struct Read {
+struct ProjectRead {
   files::ProjectReadResult r;
   core::RibDocument s;
 };
 
-Read ReadBytes(const std::string& bytes, const char* unit = " mm") {
-  Read out{{}, NewRib(unit)};
+ProjectRead ReadBytes(const std::string& bytes, const char* unit = " mm") {
+  ProjectRead out{{}, NewRib(unit)};
   out.r = files::ReadProjectText(bytes, out.s);
   return out;
 }
@@ -114,7 +114,7 @@ TEST(NewRibProject, NothingOfThePreviousRibSurvives) {
 }
 
 TEST(ProjectRoundTrip, FullMillimetreSetupIsRewrittenByteForByteWhateverTheLineEnds) {
-  Read a = ReadBytes(kFullMm);
+  ProjectRead a = ReadBytes(kFullMm);
   ASSERT_TRUE(a.r.ok) << a.r.error.description;
   EXPECT_FALSE(a.r.olderLayout);
   EXPECT_EQ(files::ProjectFileText(a.s), kFullMm);
@@ -139,7 +139,7 @@ TEST(ProjectRoundTrip, FullMillimetreSetupIsRewrittenByteForByteWhateverTheLineE
 
 TEST(ProjectRoundTrip, InchTextsKeepTheirFractionsAndMillimetreTextsOpenAsInches) {
   const std::string bytes = ReadFile(DataPath("projects/full_in.vdl"));
-  Read a = ReadBytes(bytes, " in");
+  ProjectRead a = ReadBytes(bytes, " in");
   ASSERT_TRUE(a.r.ok) << a.r.error.description;
   EXPECT_EQ(files::ProjectFileText(a.s), bytes);
   EXPECT_FLOAT_EQ(a.s.rib.caption.x.mm, 38.1f);
@@ -147,7 +147,7 @@ TEST(ProjectRoundTrip, InchTextsKeepTheirFractionsAndMillimetreTextsOpenAsInches
   EXPECT_FLOAT_EQ(a.s.rib.holes[0].height.mm, 12.7f);
   EXPECT_NEAR(a.s.rib.tabs.upperDistance.mm, -9.525, 1e-5);
 
-  Read b = ReadBytes(kFullMm, " in");
+  ProjectRead b = ReadBytes(kFullMm, " in");
   ASSERT_TRUE(b.r.ok);
   EXPECT_FLOAT_EQ(b.s.rib.chord.mm, 180 * 25.4f);
   EXPECT_EQ(files::ProjectFileText(b.s), kFullMm);
@@ -172,7 +172,7 @@ TEST(ProjectRoundTrip, ReservedAndEmptyTabLinesComeBackAsZero) {
 TEST(ProjectReader, OnlyTheFirstEightCharactersNameTheLayout) {
   TempDir dir;
   const std::string path = dir.File("p.vdl");
-  // Read as the older layout, a current file with a lower-case header is damaged.
+  // ProjectRead as the older layout, a current file with a lower-case header is damaged.
   for (const char* header : {"VDL V3.0!anything at all", "vdl v3.0 -02"}) {
     const std::string bytes = WithLine(kFullMm, 0, header);
     WriteFile(path, bytes);
@@ -213,7 +213,7 @@ TEST(OlderProject, ReadsWhetherOrNotTheConversionCanBeWritten) {
 }
 
 TEST(OlderProject, ShortFormsOfTheCombinedLines) {
-  Read a = ReadBytes(Join({"old", "rib.cor", "rib", "abc", "150", "2", "0", "3", "4", "-1", "1.5", "False", " 0 ",
+  ProjectRead a = ReadBytes(Join({"old", "rib.cor", "rib", "abc", "150", "2", "0", "3", "4", "-1", "1.5", "False", " 0 ",
                            "10", "3", "3", "1", "1", "0", " 0 ", "", "", "0", "", "2", "0", "0", "7", "0", "0", "11"}));
   ASSERT_TRUE(a.r.ok) << a.r.error.description;
   const core::RibDocument& s = a.s;
@@ -223,7 +223,7 @@ TEST(OlderProject, ShortFormsOfTheCombinedLines) {
 }
 
 TEST(OlderProject, LaterBlocksOverwriteEarlierOnesAndTrailingBlanksEndTheFile) {
-  Read a = ReadBytes(kOlder + WithLine(kOlder, 4, "150") + "\r\n  \r\n");
+  ProjectRead a = ReadBytes(kOlder + WithLine(kOlder, 4, "150") + "\r\n  \r\n");
   ASSERT_TRUE(a.r.ok) << a.r.error.description;
   EXPECT_FLOAT_EQ(a.s.rib.chord.mm, 150.0f);
   EXPECT_EQ(a.s.rib.spars.last, 1);
@@ -232,7 +232,7 @@ TEST(OlderProject, LaterBlocksOverwriteEarlierOnesAndTrailingBlanksEndTheFile) {
 TEST(DamagedProject, EveryTruncationIsRefusedAndTouchesNothing) {
   const std::string clean = files::ProjectFileText(NewRib());
   for (std::size_t n = 0; n < kFullMm.find("End of File") + 11; ++n) {
-    Read a = ReadBytes(kFullMm.substr(0, n));
+    ProjectRead a = ReadBytes(kFullMm.substr(0, n));
     ASSERT_FALSE(a.r.ok) << "cut at " << n;
     ASSERT_EQ(files::ProjectFileText(a.s), clean) << "cut at " << n;
     ASSERT_FLOAT_EQ(a.s.rib.chord.mm, 200.0f);
@@ -253,17 +253,17 @@ TEST(DamagedProject, BadCountsCodesAndMarkersAreRefused) {
       {WithLine(kOlder, 3, "no markers here"), 0}, {WithLine(kOlder, 3, "Y first\xa7Y1\xa7X2"), 0},
       {WithLine(kOlder, 12, " 12 "), 0}, {kOlder.substr(0, kOlder.size() - 5), 0}};
   for (const auto& [bytes, error] : cases) {
-    Read a = ReadBytes(bytes);
+    ProjectRead a = ReadBytes(bytes);
     EXPECT_FALSE(a.r.ok) << bytes.substr(0, 400);
     EXPECT_TRUE(error == 0 || a.r.error.number == error) << a.r.error.number << " for " << bytes.substr(0, 400);
     EXPECT_EQ(a.s.rib.spars[0].positionText, "");
   }
   // Eleven is the last slot the dialogs use: the count passes, the missing records do not.
-  Read a = ReadBytes(WithLine(kFullMm, kSparCountLine, " 11 "));
+  ProjectRead a = ReadBytes(WithLine(kFullMm, kSparCountLine, " 11 "));
   EXPECT_FALSE(a.r.ok);
   EXPECT_NE(a.r.error.number, 9);
   // Text in a number line reads as 0 where the layout stays in step; so does a valid code.
-  Read b = ReadBytes(WithLine(kFullMm, kMarkCountLine, "many"));
+  ProjectRead b = ReadBytes(WithLine(kFullMm, kMarkCountLine, "many"));
   ASSERT_TRUE(b.r.ok);
   EXPECT_EQ(b.s.rib.markCount, 0);
   EXPECT_TRUE(ReadBytes(WithLine(kFullMm, kFirstSparTypeLine, "3")).r.ok);

@@ -17,7 +17,7 @@ using testsupport::Key;
 
 namespace {
 
-enum { kLower = 0, kLength = 1, kRear = 2, kAngle = 3, kUpper = 4 };
+enum { kLower = 0, kLength = 1, kRear = 2, kTabAngle = 3, kUpper = 4 };
 
 class TabWindowTest : public testsupport::WindowTest {
  protected:
@@ -44,7 +44,7 @@ TEST_F(TabWindowTest, OpensWithTheBoardTouchingTheInnerContourAndSwitchesSides) 
   EXPECT_EQ(w.windowTitle().toStdString(), Key("FrmTalon", "1") + " 200 mm");
   EXPECT_EQ(w.Box(kLower)->text(), "3.50");
   EXPECT_EQ(w.Box(kUpper)->text(), "10.50");
-  EXPECT_EQ(w.Box(kAngle)->text(), "0");
+  EXPECT_EQ(w.Box(kTabAngle)->text(), "0");
   EXPECT_TRUE(w.SideOption(0)->isChecked());
   EXPECT_FALSE(w.Box(kLower)->isHidden());
   EXPECT_TRUE(w.Box(kUpper)->isHidden());
@@ -63,7 +63,7 @@ TEST_F(TabWindowTest, OpensWithTheBoardTouchingTheInnerContourAndSwitchesSides) 
   doc.rib.tabs.lowerDistance = {0, "0"};
   ribwindows::TabWindow inclined(doc);
   EXPECT_EQ(inclined.Box(kLower)->text(), "0");
-  EXPECT_EQ(inclined.Box(kAngle)->text(), "2");  // shown as typed, stored negated
+  EXPECT_EQ(inclined.Box(kTabAngle)->text(), "2");  // shown as typed, stored negated
 }
 
 // The sketch draws the rib across its width, the board (blue) under it or over it.
@@ -99,16 +99,16 @@ TEST_F(TabWindowTest, TheSketchShowsTheRibOnTheChosenSide) {
 
 TEST_F(TabWindowTest, TheAngleIsClampedAt20EitherWayWithItsMessage) {
   ribwindows::TabWindow w(doc);
-  Retype(w.Box(kAngle), "2x5");
-  EXPECT_EQ(w.Box(kAngle)->text(), "20");
+  Retype(w.Box(kTabAngle), "2x5");
+  EXPECT_EQ(w.Box(kTabAngle)->text(), "20");
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, Key("FrmTalon", "4") + " 20\u00b0");
   EXPECT_EQ(messages.shown[0].title, Key("FrmTalon", "2"));
 
-  Retype(w.Box(kAngle), "20");
+  Retype(w.Box(kTabAngle), "20");
   EXPECT_EQ(messages.shown.size(), 1u);  // 20 itself is allowed
-  Retype(w.Box(kAngle), "-20.5");
-  EXPECT_EQ(w.Box(kAngle)->text(), "-20");  // a board tilted the other way stays so
+  Retype(w.Box(kTabAngle), "-20.5");
+  EXPECT_EQ(w.Box(kTabAngle)->text(), "-20");  // a board tilted the other way stays so
   EXPECT_EQ(messages.shown.size(), 2u);
 }
 
@@ -138,7 +138,7 @@ TEST_F(TabWindowTest, ApplyRefusesTabsReachingBeyondTheChordAndCancelStillCloses
   QObject::connect(&w, &QDialog::accepted, [&] { ++accepted; });
   Retype(w.Box(kLength), "150");
   Retype(w.Box(kRear), "60");
-  Retype(w.Box(kAngle), "3");
+  Retype(w.Box(kTabAngle), "3");
   w.ApplyButton()->click();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, Key("FrmTalon", "5"));
@@ -161,7 +161,7 @@ TEST_F(TabWindowTest, ApplyPutsTheRibOnTabsAndNamesTheAngleInTheCaption) {
   ribwindows::TabWindow w(doc);
   Retype(w.Box(kLength), "20%");
   Retype(w.Box(kRear), "10");
-  Retype(w.Box(kAngle), "3");
+  Retype(w.Box(kTabAngle), "3");
   w.ApplyButton()->click();
   EXPECT_EQ(doc.rib.baseMode, core::BaseMode::Tabs);
   EXPECT_FLOAT_EQ(doc.rib.boardAngle, -3);
@@ -186,7 +186,7 @@ TEST_F(TabWindowTest, ApplyPutsTheRibOnTabsAndNamesTheAngleInTheCaption) {
   // Over the upper surface: the distance is typed upward and kept negated.
   w.SideOption(1)->click();
   Retype(w.Box(kUpper), "12");
-  Retype(w.Box(kAngle), "0");
+  Retype(w.Box(kTabAngle), "0");
   w.ApplyButton()->click();
   EXPECT_EQ(doc.rib.tabs.board, core::TabBoard::OverUpperSurface);
   EXPECT_FLOAT_EQ(doc.rib.tabs.upperDistance.mm, -12);
@@ -199,7 +199,7 @@ TEST_F(TabWindowTest, ApplyPutsTheRibOnTabsAndNamesTheAngleInTheCaption) {
 TEST_F(TabWindowTest, CancelAndEscapeLeaveTheRibAsItWasEnterApplies) {
   ribwindows::TabWindow first(doc);
   Retype(first.Box(kLength), "30");
-  Retype(first.Box(kAngle), "2");
+  Retype(first.Box(kTabAngle), "2");
   first.ApplyButton()->click();
   const core::RibSetup applied = doc.rib;
 
@@ -207,7 +207,7 @@ TEST_F(TabWindowTest, CancelAndEscapeLeaveTheRibAsItWasEnterApplies) {
     ribwindows::TabWindow w(doc);
     w.show();
     Retype(w.Box(kLength), "80");
-    Retype(w.Box(kAngle), "7");
+    Retype(w.Box(kTabAngle), "7");
     if (escape) QTest::keyClick(w.Box(kLength), Qt::Key_Escape);
     else w.CancelButton()->click();
     EXPECT_FALSE(w.isVisible());
@@ -226,7 +226,7 @@ TEST_F(TabWindowTest, CancelAndEscapeLeaveTheRibAsItWasEnterApplies) {
 TEST_F(TabWindowTest, RemoveTakesTheRibOffItsTabs) {
   ribwindows::TabWindow fresh(doc);
   EXPECT_FALSE(fresh.RemoveButton()->isEnabled());  // nothing to take off yet
-  Retype(fresh.Box(kAngle), "4");
+  Retype(fresh.Box(kTabAngle), "4");
   fresh.OkButton()->click();
   ASSERT_EQ(doc.rib.baseMode, core::BaseMode::Tabs);
 

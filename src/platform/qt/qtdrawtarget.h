@@ -12,6 +12,9 @@ class QPaintDevice;
 
 namespace platform {
 
+// The resolution of every PDF the program writes, printed pages and exported pictures alike.
+inline constexpr int kPdfDpi = 1200;
+
 class QtDrawTarget : public DrawTarget {
  public:
   // `dpiX`/`dpiY` are the device units per inch of the painter's device; a line width of one

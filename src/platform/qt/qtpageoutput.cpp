@@ -14,8 +14,6 @@ namespace platform {
 
 namespace {
 
-constexpr int kPdfDpi = 1200;
-
 // The platform's default paper where nothing else says: letter where the locale measures in
 // inches, else A4.
 QPageSize DefaultPageSize() {

@@ -19,7 +19,6 @@ namespace {
 
 // About one SVG user unit per twip, so the file keeps the drawing's precision.
 constexpr int kSvgDpi = 1440;
-constexpr int kPdfDpi = 1200;
 
 int Pixels(double twips, double dpi) { return std::max(1, static_cast<int>(std::ceil(twips * dpi / kTwipsPerInch))); }
 
