@@ -51,3 +51,20 @@ function(vandrell_precompiled_headers target kind)
     set_property(GLOBAL PROPERTY VANDRELL_PCH_DONOR_${kind} ${target})
   endif()
 endfunction()
+
+# Each folder's sources compile as a few larger units (eight files each): every unit pays
+# once for its precompiled headers and for the templates its files share. The files of a
+# folder therefore keep their file-local names apart.
+option(VANDRELL_UNITY_BUILD "Compile each folder's sources in units of eight" ON)
+function(vandrell_unity_build target)
+  if(VANDRELL_UNITY_BUILD)
+    set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+  endif()
+endfunction()
+
+# lld links the test programs in a fraction of the time the default linker takes.
+include(CheckLinkerFlag)
+check_linker_flag(CXX -fuse-ld=lld VANDRELL_HAVE_LLD)
+if(VANDRELL_HAVE_LLD)
+  add_link_options(-fuse-ld=lld)
+endif()
