@@ -1,5 +1,6 @@
 #include "core/numformat.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -34,36 +35,38 @@ Pattern Parse(std::string_view pattern) {
   return p;
 }
 
-std::string GroupThousands(const std::string& digits) {
-  std::string out;
-  int n = static_cast<int>(digits.size());
-  for (int i = 0; i < n; ++i) {
-    if (i > 0 && (n - i) % 3 == 0) out += ' ';
-    out += digits[static_cast<std::size_t>(i)];
-  }
-  return out;
-}
-
 }  // namespace
 
 std::string FormatNumber(double value, std::string_view pattern) {
   if (!std::isfinite(value)) return "0";
-  Pattern p = Parse(pattern);
-  int decimals = p.requiredDecimals + p.optionalDecimals;
-  bool negative = std::signbit(value) && value != 0.0;
+  const Pattern p = Parse(pattern);
+  const bool negative = std::signbit(value) && value != 0.0;
   // to_chars rounds the exact binary value like printf, but never follows the C locale.
   char buf[400];
-  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed, decimals);
-  std::string fixed(buf, res.ptr);
-  std::size_t dot = fixed.find('.');
-  std::string intDigits = fixed.substr(0, dot);
-  std::string frac = dot == std::string::npos ? std::string() : fixed.substr(dot + 1);
-  while (static_cast<int>(frac.size()) > p.requiredDecimals && !frac.empty() && frac.back() == '0') frac.pop_back();
-  if (intDigits == "0" && p.minIntDigits == 0) intDigits.clear();
-  while (static_cast<int>(intDigits.size()) < p.minIntDigits) intDigits.insert(intDigits.begin(), '0');
-  std::string out = p.group ? GroupThousands(intDigits) : intDigits;
-  if (p.hasPoint) out += '.' + frac;
-  if (negative) out.insert(out.begin(), '-');
+  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed,
+                                 p.requiredDecimals + p.optionalDecimals);
+  const std::string_view fixed(buf, static_cast<std::size_t>(res.ptr - buf));
+  const std::size_t dot = fixed.find('.');
+  std::string_view intDigits = fixed.substr(0, dot);
+  std::string_view frac = dot == std::string_view::npos ? std::string_view() : fixed.substr(dot + 1);
+  while (static_cast<int>(frac.size()) > p.requiredDecimals && !frac.empty() && frac.back() == '0') frac.remove_suffix(1);
+  if (intDigits == "0" && p.minIntDigits == 0) intDigits = {};
+  const std::size_t padding =
+      static_cast<std::size_t>(std::max(0, p.minIntDigits - static_cast<int>(intDigits.size())));
+  const std::size_t digits = padding + intDigits.size();
+
+  // Built in place: the DXF and series writers format hundreds of thousands of numbers.
+  std::string out;
+  out.reserve(1 + digits + digits / 3 + 1 + frac.size());
+  if (negative) out += '-';
+  for (std::size_t i = 0; i < digits; ++i) {
+    if (p.group && i > 0 && (digits - i) % 3 == 0) out += ' ';  // thousands apart
+    out += i < padding ? '0' : intDigits[i - padding];
+  }
+  if (p.hasPoint) {
+    out += '.';
+    out += frac;
+  }
   return out;
 }
 

@@ -1,5 +1,6 @@
 #include "output/dxfpairs.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "core/numformat.h"
@@ -12,7 +13,9 @@ void DxfPairs::Line(std::string_view line) {
 }
 
 void DxfPairs::Text(int code, std::string_view value) {
-  Line(std::to_string(code));
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, code).ptr;
+  Line(std::string_view(digits, static_cast<std::size_t>(end - digits)));
   Line(value);
 }
 
