@@ -15,6 +15,9 @@ TEST(NumberFormat, OptionalIntegerAndDecimalsFollowThePattern) {
   EXPECT_EQ(FormatNumber(1200.256, "# ####.##"), "1 200.26");
   EXPECT_EQ(FormatNumber(1999.5, "# ###0"), "2 000");
   EXPECT_EQ(FormatNumber(1234567, "# ### ###"), "1 234 567");
+  // Required integer digits are padded with zeros before the thousands are set apart.
+  EXPECT_EQ(FormatNumber(5.5, "000.0"), "005.5");
+  EXPECT_EQ(FormatNumber(7, "0 000"), "0 007");
   // DXF reals: at least one decimal, at most six.
   EXPECT_EQ(FormatNumber(0, "##0.0#####"), "0.0");
   EXPECT_EQ(FormatNumber(-10, "##0.0#####"), "-10.0");
