@@ -9,6 +9,7 @@
 #include "core/ribdocument.h"
 #include "mainwindow/guardedapplication.h"
 #include "mainwindow/startup.h"
+#include "platform/qt/qtfontconfig.h"
 
 namespace {
 
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
+  // On the second core while Qt starts and the main window is built.
+  platform::StartLoadingFontConfiguration();
   mainwindow::GuardedApplication app(argc, argv);
   // Ties the windows to the installed menu entry and its icon (taskbars, Wayland).
   QGuiApplication::setDesktopFileName("org.example.vandrell");

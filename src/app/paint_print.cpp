@@ -87,7 +87,7 @@ int Print(const Options& options, core::RibDocument& s) {
   if (missing || out.empty() || !EndsWithPdf(out) || args.empty()) {
     return UsageError("print");
   }
-  const auto app = StartPainting();
+  Painting painting;
 
   if (int rc = LoadRibInput(args, s)) return rc == kUsageError ? UsageError("print") : rc;
   for (const auto& [option, text] : lengths) s.print.*(option->field) = core::TypedLength(text, s.settings.unitText);
@@ -109,6 +109,7 @@ int Print(const Options& options, core::RibDocument& s) {
   if (chordLineAuto) commands::PlaceChordLineToFit(s, commands::SheetFitFor(s, request));
   if (commands::SheetFitFor(s, request).cutOff)
     std::fprintf(stderr, "warning: cut-off: %s\n", platform::Text("FrmPrint", "16").c_str());
+  painting.FontsReady();
   platform::QtPageOutput pdf(out);
   std::string error;
   if (!commands::SendSheets(s, request, plan, pdf, error)) {

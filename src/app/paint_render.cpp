@@ -36,7 +36,7 @@ int Render(const Options& options, core::RibDocument& s) {
   }
   platform::PictureFormat format;
   if (out.empty() || args.empty() || !platform::PictureFormatFromPath(out, format)) return UsageError("render");
-  const auto app = StartPainting();
+  Painting painting;
 
   if (int rc = LoadRibInput(args, s)) return rc == kUsageError ? UsageError("render") : rc;
 
@@ -47,6 +47,7 @@ int Render(const Options& options, core::RibDocument& s) {
   core::ViewPlacement at = core::PlaceView(s);
   const core::RibLabels labels = files::RibLabelsInLanguage();
   const platform::Drawing draw = [&](platform::DrawTarget& target) { core::DrawRib(s, at, labels, target); };
+  painting.FontsReady();
   platform::PictureExtent extent = platform::MeasureDrawing(draw);
   // What would reach above or left of the view's corner (an upside-down rib on tall tabs)
   // moves into the picture, which holds the whole rib.
