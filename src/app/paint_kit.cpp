@@ -11,7 +11,6 @@ int KitWithPdf(const Options& options, core::RibDocument& s) {
   std::unique_ptr<Painting> painting;
   return Kit(options, s, [&painting](const std::string& path) -> std::unique_ptr<platform::PageOutput> {
     if (!painting) painting = std::make_unique<Painting>();
-    painting->FontsReady();
     return std::make_unique<platform::QtPageOutput>(path);
   });
 }

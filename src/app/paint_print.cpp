@@ -109,7 +109,6 @@ int Print(const Options& options, core::RibDocument& s) {
   if (chordLineAuto) commands::PlaceChordLineToFit(s, commands::SheetFitFor(s, request));
   if (commands::SheetFitFor(s, request).cutOff)
     std::fprintf(stderr, "warning: cut-off: %s\n", platform::Text("FrmPrint", "16").c_str());
-  painting.FontsReady();
   platform::QtPageOutput pdf(out);
   std::string error;
   if (!commands::SendSheets(s, request, plan, pdf, error)) {

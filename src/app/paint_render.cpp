@@ -47,7 +47,6 @@ int Render(const Options& options, core::RibDocument& s) {
   core::ViewPlacement at = core::PlaceView(s);
   const core::RibLabels labels = files::RibLabelsInLanguage();
   const platform::Drawing draw = [&](platform::DrawTarget& target) { core::DrawRib(s, at, labels, target); };
-  painting.FontsReady();
   platform::PictureExtent extent = platform::MeasureDrawing(draw);
   // What would reach above or left of the view's corner (an upside-down rib on tall tabs)
   // moves into the picture, which holds the whole rib.

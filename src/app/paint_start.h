@@ -13,10 +13,12 @@ namespace cli {
 // `kit` writing kit.pdf as well.
 int KitWithPdf(const Options& options, core::RibDocument& s);
 
-// Qt started for painting, the font configuration read meanwhile on a second thread.
+// Qt started for painting, the font configuration read meanwhile on a second thread; the
+// drawing target waits for it at the first text.
 class Painting {
  public:
   Painting() {
+    platform::StartLoadingFontConfiguration();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "vandrell-cli";
@@ -25,13 +27,12 @@ class Painting {
     // Qt sets the locale from the environment; numbers stay with ".".
     std::setlocale(LC_NUMERIC, "C");
   }
-  ~Painting() { fonts_.Wait(); }
-
-  // Before the first text is measured.
-  void FontsReady() { fonts_.Wait(); }
+  // Not while the configuration is still being read.
+  ~Painting() { platform::AwaitFontConfiguration(); }
+  Painting(const Painting&) = delete;
+  Painting& operator=(const Painting&) = delete;
 
  private:
-  platform::FontConfigurationLoad fonts_;
   std::unique_ptr<QGuiApplication> app_;
 };
 

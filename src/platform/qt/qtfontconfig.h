@@ -4,29 +4,14 @@
 // starts this before Qt has it read meanwhile, and Qt then takes the configuration as it
 // finds it: the same one, so the same fonts. Should Qt come first all the same, both read
 // it and one copy is kept: slower, never different.
-#include <thread>
 
 namespace platform {
 
-class FontConfigurationLoad {
- public:
-  FontConfigurationLoad();
-  ~FontConfigurationLoad() { Wait(); }
-  FontConfigurationLoad(const FontConfigurationLoad&) = delete;
-  FontConfigurationLoad& operator=(const FontConfigurationLoad&) = delete;
-
-  // Before the first text is measured, and before Qt's application object goes.
-  void Wait() {
-    if (thread_.joinable()) thread_.join();
-  }
-
- private:
-  std::thread thread_;
-};
-
-// The window program's one load: started in main before Qt, awaited where the main window
-// measures its first text. Awaiting a load never started does nothing.
+// At the program's start, before Qt; once per program.
 void StartLoadingFontConfiguration();
+// Before the first text is measured (QtDrawTarget waits at its first text, the main window
+// before its status bar) and before Qt's application object goes. Returns at once when no
+// load was started or it was awaited already.
 void AwaitFontConfiguration();
 
 }  // namespace platform
