@@ -15,9 +15,12 @@
 #include "mainwindow/startup.h"
 #include "platform/programdir.h"
 #include "platform/qt/qtdesktop.h"
+#include "platform/qt/qtfontconfig.h"
 #include "platform/qt/qtmessages.h"
 
 int main(int argc, char** argv) {
+  // As vandrell's main does.
+  platform::StartLoadingFontConfiguration();
   QApplication app(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
   const std::string programDir = platform::ProgramDirectory(argv[0]);

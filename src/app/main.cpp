@@ -9,6 +9,7 @@
 #include "core/ribdocument.h"
 #include "mainwindow/guardedapplication.h"
 #include "mainwindow/startup.h"
+#include "platform/qt/qtfontconfig.h"
 
 namespace {
 
@@ -41,7 +42,13 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
+  // On the second core while Qt starts and the main window is built.
+  platform::StartLoadingFontConfiguration();
   mainwindow::GuardedApplication app(argc, argv);
+  // Read to the end before Qt's application object goes, however the start ends.
+  struct AwaitFonts {
+    ~AwaitFonts() { platform::AwaitFontConfiguration(); }
+  } awaitFonts;
   // Ties the windows to the installed menu entry and its icon (taskbars, Wayland).
   QGuiApplication::setDesktopFileName("org.example.vandrell");
   QApplication::setWindowIcon(QIcon::fromTheme("vandrell"));

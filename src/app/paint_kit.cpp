@@ -1,5 +1,4 @@
 // `kit` with its PDF: Qt starts only when the files are written, after every check.
-#include <QGuiApplication>
 #include <memory>
 
 #include "cli_kit.h"
@@ -9,9 +8,9 @@
 namespace cli {
 
 int KitWithPdf(const Options& options, core::RibDocument& s) {
-  std::unique_ptr<QGuiApplication> app;
-  return Kit(options, s, [&app](const std::string& path) -> std::unique_ptr<platform::PageOutput> {
-    if (!app) app = StartPainting();
+  std::unique_ptr<Painting> painting;
+  return Kit(options, s, [&painting](const std::string& path) -> std::unique_ptr<platform::PageOutput> {
+    if (!painting) painting = std::make_unique<Painting>();
     return std::make_unique<platform::QtPageOutput>(path);
   });
 }

@@ -87,7 +87,7 @@ int Print(const Options& options, core::RibDocument& s) {
   if (missing || out.empty() || !EndsWithPdf(out) || args.empty()) {
     return UsageError("print");
   }
-  const auto app = StartPainting();
+  Painting painting;
 
   if (int rc = LoadRibInput(args, s)) return rc == kUsageError ? UsageError("print") : rc;
   for (const auto& [option, text] : lengths) s.print.*(option->field) = core::TypedLength(text, s.settings.unitText);

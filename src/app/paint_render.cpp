@@ -36,7 +36,7 @@ int Render(const Options& options, core::RibDocument& s) {
   }
   platform::PictureFormat format;
   if (out.empty() || args.empty() || !platform::PictureFormatFromPath(out, format)) return UsageError("render");
-  const auto app = StartPainting();
+  Painting painting;
 
   if (int rc = LoadRibInput(args, s)) return rc == kUsageError ? UsageError("render") : rc;
 

@@ -6,21 +6,34 @@
 #include <memory>
 
 #include "cli.h"
+#include "platform/qt/qtfontconfig.h"
 
 namespace cli {
 
 // `kit` writing kit.pdf as well.
 int KitWithPdf(const Options& options, core::RibDocument& s);
 
-inline std::unique_ptr<QGuiApplication> StartPainting() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "vandrell-cli";
-  static char* argv[] = {name, nullptr};
-  auto app = std::make_unique<QGuiApplication>(argc, argv);
-  // Qt sets the locale from the environment; numbers stay with ".".
-  std::setlocale(LC_NUMERIC, "C");
-  return app;
-}
+// Qt started for painting, the font configuration read meanwhile on a second thread; the
+// drawing target waits for it at the first text.
+class Painting {
+ public:
+  Painting() {
+    platform::StartLoadingFontConfiguration();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "vandrell-cli";
+    static char* argv[] = {name, nullptr};
+    app_ = std::make_unique<QGuiApplication>(argc, argv);
+    // Qt sets the locale from the environment; numbers stay with ".".
+    std::setlocale(LC_NUMERIC, "C");
+  }
+  // Not while the configuration is still being read.
+  ~Painting() { platform::AwaitFontConfiguration(); }
+  Painting(const Painting&) = delete;
+  Painting& operator=(const Painting&) = delete;
+
+ private:
+  std::unique_ptr<QGuiApplication> app_;
+};
 
 }  // namespace cli

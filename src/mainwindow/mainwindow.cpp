@@ -10,6 +10,7 @@
 #include "commands/keepwork.h"
 #include "files/captions.h"
 #include "mainwindow/mainview.h"
+#include "platform/qt/qtfontconfig.h"
 #include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 
@@ -27,6 +28,8 @@ MainWindow::MainWindow(core::RibDocument& document, QWidget* parent) : QMainWind
   setWindowTitle(QString(platform::kProgramTitle) + "[*]");
   BuildMenus();
   BuildToolBar();
+  // The status bar measures the first text.
+  platform::AwaitFontConfiguration();
   BuildView();
   WireCommands();
   subscription_ = document_.changes.Listen([this](core::Changes what) { DocumentChanged(what); });

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/qt/qtfontconfig.h"
+
 namespace platform {
 
 namespace {
@@ -72,6 +74,9 @@ void QtDrawTarget::Circle(double x, double y, double radius, int colour) {
 }
 
 QFont QtDrawTarget::CurrentFont() const {
+  // The first text: the font configuration read meanwhile must be complete (a printed rib
+  // draws thousands of segments before it, while it is read).
+  AwaitFontConfiguration();
   QFont font(QString::fromStdString(FontName));
   font.setPointSizeF(FontSize > 0 && std::isfinite(FontSize) ? FontSize : 1.0);
   return font;

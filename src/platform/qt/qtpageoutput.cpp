@@ -4,11 +4,9 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <cstdio>
 
 #include "platform/fileio.h"
-#include "platform/qt/qtdesktop.h"
 
 namespace platform {
 
@@ -27,8 +25,6 @@ QPageSize PageSizeFor(const SheetPaper& paper) {
   return QPageSize(QSizeF(paper.widthMm, paper.lengthMm), QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
 }
 
-QtPageOutput::QtPageOutput(QPrinter& printer) : printer_(&printer) {}
-
 QtPageOutput::QtPageOutput(const std::string& pdfPath) : pdfPath_(pdfPath) {}
 
 QtPageOutput::~QtPageOutput() {
@@ -39,7 +35,7 @@ QtPageOutput::~QtPageOutput() {
 }
 
 QPagedPaintDevice& QtPageOutput::Device() const {
-  if (printer_) return *printer_;
+  if (printer_) return printer_->Device();
   return *pdf_;
 }
 
@@ -53,27 +49,16 @@ bool QtPageOutput::Begin(const SheetPaper& paper, std::string& error) {
     pdf_->setCreator("Vandrell");
     size = paper.printerPaper ? DefaultPageSize() : PageSizeFor(paper);
   } else {
-    size = paper.printerPaper ? printer_->pageLayout().pageSize() : PageSizeFor(paper);
+    size = paper.printerPaper ? printer_->Paper() : PageSizeFor(paper);
   }
   // No margins of our own; a printer still keeps the strip it cannot print.
-  QPageLayout layout(size, QPageLayout::Landscape, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-  if (printer_) {
-    printer_->setFullPage(false);
-    printer_->setPageOrientation(QPageLayout::Landscape);
-    if (!paper.printerPaper) printer_->setPageSize(size);
-    printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-  } else {
-    pdf_->setPageLayout(layout);
-  }
+  if (printer_)
+    printer_->Prepare(size, paper.printerPaper);
+  else
+    pdf_->setPageLayout(QPageLayout(size, QPageLayout::Landscape, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
   painter_ = std::make_unique<QPainter>();
   if (!painter_->begin(&Device())) {
-    const std::string file = printer_ ? printer_->outputFileName().toStdString() : pdfPath_;
-    if (!file.empty())
-      error = "the file " + file + " could not be written";
-    else if (printer_ && printer_->printerName().isEmpty())
-      error = "no printer is set up";
-    else
-      error = "the printer " + printer_->printerName().toStdString() + " could not be opened";
+    error = printer_ ? printer_->OpenFailure() : "the file " + pdfPath_ + " could not be written";
     painter_.reset();
     return false;
   }
@@ -110,7 +95,7 @@ bool QtPageOutput::End(std::string& error) {
   target_.reset();
   const bool ended = painter_ && painter_->end();
   painter_.reset();
-  if (printer_ && printer_->printerState() == QPrinter::Error) {
+  if (printer_ && printer_->Failed()) {
     error = "the printer reported an error";
     return false;
   }
@@ -128,37 +113,6 @@ bool QtPageOutput::End(std::string& error) {
     }
   }
   return true;
-}
-
-QtSystemPrinter::QtSystemPrinter() = default;
-
-QtSystemPrinter::~QtSystemPrinter() {
-  job_.reset();
-  printer_.reset();
-}
-
-bool QtSystemPrinter::ChooseDestination() {
-  return PrinterIsSetUp(SharedPrinter()) || ChoosePrinter(true);
-}
-
-bool QtSystemPrinter::Begin(const SheetPaper& paper, std::string& error) {
-  job_.reset();
-  printer_ = NewPrinterJob();
-  job_ = std::make_unique<QtPageOutput>(*printer_);
-  if (job_->Begin(paper, error)) return true;
-  job_.reset();
-  printer_.reset();
-  return false;
-}
-
-double QtSystemPrinter::SheetWidthMm() const { return job_ ? job_->SheetWidthMm() : 0; }
-double QtSystemPrinter::SheetHeightMm() const { return job_ ? job_->SheetHeightMm() : 0; }
-
-bool QtSystemPrinter::End(std::string& error) {
-  const bool ended = job_ && job_->End(error);
-  job_.reset();
-  printer_.reset();
-  return ended;
 }
 
 }  // namespace platform

@@ -18,6 +18,21 @@ class QPdfWriter;
 
 namespace platform {
 
+// What only a printer adds to the sheets (qtprinteroutput.cpp). It stays apart so that a
+// program that writes PDF files and never prints links no print support.
+class PrinterSheets {
+ public:
+  virtual ~PrinterSheets() = default;
+  virtual QPagedPaintDevice& Device() = 0;
+  // The paper the printer is set to.
+  virtual QPageSize Paper() const = 0;
+  // Landscape, no margins of our own, `size` unless the printer's own paper is used.
+  virtual void Prepare(const QPageSize& size, bool printerPaper) = 0;
+  // Why the printer could not be opened.
+  virtual std::string OpenFailure() const = 0;
+  virtual bool Failed() const = 0;
+};
+
 class QtPageOutput : public PageOutput {
  public:
   explicit QtPageOutput(QPrinter& printer);
@@ -37,7 +52,7 @@ class QtPageOutput : public PageOutput {
   QPagedPaintDevice& Device() const;
   void ClipToSheet();
 
-  QPrinter* printer_ = nullptr;
+  std::unique_ptr<PrinterSheets> printer_;
   std::unique_ptr<QPdfWriter> pdf_;
   std::unique_ptr<QBuffer> pdfBytes_;
   std::string pdfPath_;
