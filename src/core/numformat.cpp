@@ -37,8 +37,11 @@ Pattern Parse(std::string_view pattern) {
 
 }  // namespace
 
-std::string FormatNumber(double value, std::string_view pattern) {
-  if (!std::isfinite(value)) return "0";
+void AppendNumber(std::string& out, double value, std::string_view pattern) {
+  if (!std::isfinite(value)) {
+    out += '0';
+    return;
+  }
   const Pattern p = Parse(pattern);
   const bool negative = std::signbit(value) && value != 0.0;
   // to_chars rounds the exact binary value like printf, but never follows the C locale.
@@ -56,8 +59,6 @@ std::string FormatNumber(double value, std::string_view pattern) {
   const std::size_t digits = padding + intDigits.size();
 
   // Built in place: the DXF and series writers format hundreds of thousands of numbers.
-  std::string out;
-  out.reserve(1 + digits + digits / 3 + 1 + frac.size());
   if (negative) out += '-';
   for (std::size_t i = 0; i < digits; ++i) {
     if (p.group && i > 0 && (digits - i) % 3 == 0) out += ' ';  // thousands apart
@@ -67,6 +68,11 @@ std::string FormatNumber(double value, std::string_view pattern) {
     out += '.';
     out += frac;
   }
+}
+
+std::string FormatNumber(double value, std::string_view pattern) {
+  std::string out;
+  AppendNumber(out, value, pattern);
   return out;
 }
 

@@ -13,6 +13,8 @@
 namespace core {
 
 std::string FormatNumber(double value, std::string_view pattern);
+// The same text added to the end of `out`, for writers that format many numbers.
+void AppendNumber(std::string& out, double value, std::string_view pattern);
 
 // The integer form with one leading blank for non-negative numbers (" 7", "-7").
 std::string IntegerText(long value);

@@ -12,10 +12,14 @@ void DxfPairs::Line(std::string_view line) {
   text_ += "\r\n";
 }
 
-void DxfPairs::Text(int code, std::string_view value) {
+void DxfPairs::Code(int code) {
   char digits[16];
   const auto end = std::to_chars(digits, digits + sizeof digits, code).ptr;
   Line(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+}
+
+void DxfPairs::Text(int code, std::string_view value) {
+  Code(code);
   Line(value);
 }
 
@@ -26,7 +30,9 @@ void DxfPairs::Real(int code, double value) {
     finite_ = false;
     value = 0;
   }
-  Text(code, core::FormatNumber(value, "##0.0#####"));
+  Code(code);
+  core::AppendNumber(text_, value, "##0.0#####");
+  text_ += "\r\n";
 }
 
 void DxfPairs::SectionStart(std::string_view name) {

@@ -44,6 +44,7 @@ class DxfPairs {
 
  private:
   void Line(std::string_view line);
+  void Code(int code);  // a group code's line
   std::string text_;
   bool finite_ = true;
 };
