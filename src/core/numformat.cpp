@@ -1,10 +1,13 @@
 #include "core/numformat.h"
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 namespace core {
 namespace {
@@ -35,6 +38,68 @@ Pattern Parse(std::string_view pattern) {
   return p;
 }
 
+// The exact binary value of `magnitude` (not negative) times 10^decimals, rounded half to
+// even as printf rounds it. False where that takes more than 64 bits or the compiler has no
+// 128-bit integers: std::to_chars writes those. The writers call this hundreds of thousands
+// of times, and to_chars' general method was most of a DXF file's time.
+bool ScaledExactly(double magnitude, int decimals, std::uint64_t& scaled) {
+#ifdef __SIZEOF_INT128__
+  using Wide = unsigned __int128;
+  if (decimals < 0 || decimals > 15) return false;
+  const std::uint64_t bits = std::bit_cast<std::uint64_t>(magnitude);
+  const int biased = static_cast<int>(bits >> 52);
+  std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+  int exponent = -1074;  // subnormal
+  if (biased != 0) {
+    mantissa |= std::uint64_t{1} << 52;
+    exponent = biased - 1075;
+  }
+  Wide product = mantissa;  // below 2^53 * 10^15 < 2^103
+  for (int i = 0; i < decimals; ++i) product *= 10;
+  Wide rounded = 0;
+  if (exponent >= 0) {
+    if (exponent > 11) return false;
+    rounded = product << exponent;
+  } else if (-exponent < 110) {  // beyond, the value is below half a unit: it rounds to 0
+    const int shift = -exponent;
+    const Wide quotient = product >> shift;
+    const Wide rest = product - (quotient << shift);
+    const Wide half = Wide{1} << (shift - 1);
+    rounded = quotient + ((rest > half || (rest == half && (quotient & 1) != 0)) ? 1 : 0);
+  }
+  if (rounded > std::numeric_limits<std::uint64_t>::max()) return false;
+  scaled = static_cast<std::uint64_t>(rounded);
+  return true;
+#else
+  (void)magnitude;
+  (void)decimals;
+  (void)scaled;
+  return false;
+#endif
+}
+
+// `magnitude` with exactly `decimals` decimals, as printf's "%.*f" writes it; returns the end.
+char* FixedText(char* begin, char* end, double magnitude, int decimals) {
+  std::uint64_t scaled = 0;
+  if (!ScaledExactly(magnitude, decimals, scaled))
+    return std::to_chars(begin, end, magnitude, std::chars_format::fixed, decimals).ptr;
+  // The digits, with zeros before them up to one more than the decimals.
+  const std::size_t places = static_cast<std::size_t>(decimals);
+  char digits[48] = {};
+  char raw[24] = {};
+  const std::size_t count = static_cast<std::size_t>(std::to_chars(raw, raw + sizeof raw, scaled).ptr - raw);
+  const std::size_t zeros = count < places + 1 ? places + 1 - count : 0;
+  std::fill(digits, digits + zeros, '0');
+  std::copy(raw, raw + count, digits + zeros);
+  const std::size_t length = zeros + count;
+  char* out = std::copy(digits, digits + (length - places), begin);
+  if (places > 0) {
+    *out++ = '.';
+    out = std::copy(digits + (length - places), digits + length, out);
+  }
+  return out;
+}
+
 }  // namespace
 
 void AppendNumber(std::string& out, double value, std::string_view pattern) {
@@ -44,11 +109,10 @@ void AppendNumber(std::string& out, double value, std::string_view pattern) {
   }
   const Pattern p = Parse(pattern);
   const bool negative = std::signbit(value) && value != 0.0;
-  // to_chars rounds the exact binary value like printf, but never follows the C locale.
+  // Rounded from the exact binary value like printf, but never following the C locale.
   char buf[400];
-  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed,
-                                 p.requiredDecimals + p.optionalDecimals);
-  const std::string_view fixed(buf, static_cast<std::size_t>(res.ptr - buf));
+  const char* end = FixedText(buf, buf + sizeof buf, std::fabs(value), p.requiredDecimals + p.optionalDecimals);
+  const std::string_view fixed(buf, static_cast<std::size_t>(end - buf));
   const std::size_t dot = fixed.find('.');
   std::string_view intDigits = fixed.substr(0, dot);
   std::string_view frac = dot == std::string_view::npos ? std::string_view() : fixed.substr(dot + 1);

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <random>
+#include <string>
+
 #include "core/numformat.h"
 
 using core::FormatNumber;
@@ -37,6 +42,36 @@ TEST(NumberFormat, RoundsTheExactBinaryValueHalvesToEvenAndKeepsTheSign) {
   EXPECT_EQ(core::RoundHalfEven(330.5), 330);
   EXPECT_EQ(core::RoundHalfEven(331.5), 332);
   EXPECT_EQ(core::RoundHalfEven(-2.5), -2);
+}
+
+// Fixed decimals against the standard library's printf-exact conversion: values of every
+// magnitude the files meet and beyond, exact ties (odd multiples of 2^-(d+1) sit exactly
+// halfway at d decimals), tiny negatives and subnormals.
+TEST(NumberFormat, FixedDecimalsMatchThePrintfRounding) {
+  const auto expected = [](double v, int decimals) {
+    char buf[400];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals).ptr);
+  };
+  const auto pattern = [](int decimals) { return decimals == 0 ? std::string("0") : "0." + std::string(decimals, '0'); };
+  std::mt19937_64 random(20261207);
+  std::uniform_real_distribution<double> unit(1.0, 2.0);
+  std::uniform_int_distribution<int> power(-40, 60);
+  for (int i = 0; i < 200000; ++i) {
+    const int decimals = i % 11;
+    double v = std::ldexp(unit(random), power(random));
+    if (i % 3 == 0) v = -v;
+    ASSERT_EQ(FormatNumber(v, pattern(decimals)), expected(v, decimals)) << v;
+  }
+  for (int decimals = 0; decimals <= 8; ++decimals)
+    for (long odd = 1; odd < 4000; odd += 2) {
+      const double tie = std::ldexp(static_cast<double>(odd), -(decimals + 1));
+      ASSERT_EQ(FormatNumber(tie, pattern(decimals)), expected(tie, decimals)) << tie;
+      ASSERT_EQ(FormatNumber(-tie, pattern(decimals)), expected(-tie, decimals)) << -tie;
+    }
+  for (double v : {5e-324, 2.2250738585072014e-308, 1e-7, -4e-7, 5e-7, 0.0000005, 9.9999995, 1e15, 9007199254740993.0,
+                   1.8446744073709552e19, 1e300})
+    for (int decimals : {0, 6, 10, 15})
+      EXPECT_EQ(FormatNumber(v, pattern(decimals)), expected(v, decimals)) << v << " at " << decimals;
 }
 
 TEST(NumberFormat, IntegerAndScreenTexts) {
