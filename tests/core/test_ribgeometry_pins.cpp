@@ -150,3 +150,26 @@ TEST(RibGeometry, SheetingInnerLinesOverHandMadeStations) {
   s.rib.blocks.seatDepth.mm = 4;
   check(4);
 }
+
+// No trailing-edge stock and a trailing edge 20 mm thick (a slab 0.05 chord either side of
+// the chord line): the sheeting starts at the trailing edge itself, 1.5 mm inside each
+// surface (level surfaces: no sideways offset), and runs to the leading-edge stock's station.
+TEST(RibGeometry, SheetingFromAnOpenTrailingEdge) {
+  core::RibDocument s;
+  s.rib.chord.mm = 200;
+  s.rib.sheeting.mm = 1.5f;
+  for (std::size_t j = 0; j <= 400; ++j) {
+    s.prepared.upperAt[j] = 0.05;
+    s.prepared.lowerAt[j] = -0.05;
+  }
+  s.rib.leadingEdge.mm = 20;  // station 360
+  s.rib.trailingEdge.mm = 0;
+  const core::RibConstruction c = core::BuildRib(s);
+  auto upper = core::ElementsOf(c, RibPart::SheetingUpper);
+  auto lower = core::ElementsOf(c, RibPart::SheetingLower);
+  ASSERT_EQ(upper.size(), 1u);
+  ASSERT_EQ(lower.size(), 1u);
+  ASSERT_EQ(upper[0]->points.size(), 361u);  // stations 0 to 360
+  ExpectPoints({upper[0]->points.front(), upper[0]->points.back()}, {{200, 8.5}, {20, 8.5}});
+  ExpectPoints({lower[0]->points.front(), lower[0]->points.back()}, {{200, -8.5}, {20, -8.5}});
+}
