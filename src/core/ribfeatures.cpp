@@ -12,6 +12,14 @@ namespace {
 constexpr double kReferenceNumberGap = 20;
 constexpr double kReferenceNumberSize = 7.2;
 
+// A spar's or hole's place along the chord in millimetres from the leading edge, from the
+// text typed for it; 0 where there is none.
+template <class Row>
+float PositionOf(const Row& row, const RibDocument& s) {
+  return row.fromTrailingEdge == 1 ? PercentLengthFromTE(row.positionText, s.rib.chord.mm, s.settings.unitText)
+                                   : PercentLength(row.positionText, s.rib.chord.mm, s.settings.unitText);
+}
+
 }  // namespace
 
 // Kept as ribs have been drawn so far: the angle in degrees goes into sine and cosine as
@@ -146,8 +154,7 @@ void RibBuilder::Spars() {
   int last = std::min<int>(t.last, kTableSlots - 1);
   for (int i = 0; i <= last; ++i) {
     auto slot = static_cast<std::size_t>(i);
-    float pos = t[slot].fromTrailingEdge == 1 ? PercentLengthFromTE(t[slot].positionText, s_.rib.chord.mm, s_.settings.unitText)
-                                        : PercentLength(t[slot].positionText, s_.rib.chord.mm, s_.settings.unitText);
+    float pos = PositionOf(t[slot], s_);
     c_.sparPos[slot] = pos;
     if (pos == 0) break;
     double centre = pos, half = static_cast<double>(t[slot].width.mm) / 2;
@@ -163,8 +170,7 @@ void RibBuilder::Holes() {
   int last = std::min<int>(t.last, kTableSlots - 1);
   for (int i = 0; i <= last; ++i) {
     auto slot = static_cast<std::size_t>(i);
-    float pos = t[slot].fromTrailingEdge == 1 ? PercentLengthFromTE(t[slot].positionText, s_.rib.chord.mm, s_.settings.unitText)
-                                        : PercentLength(t[slot].positionText, s_.rib.chord.mm, s_.settings.unitText);
+    float pos = PositionOf(t[slot], s_);
     c_.holePos[slot] = pos;
     if (pos == 0) break;
     double x = pos;
