@@ -64,6 +64,18 @@ DialogButtons AddDialogButtons(QDialog* dialog, int helpTopic) {
   return b;
 }
 
+CloseAndHelp AddCloseAndHelp(QDialogButtonBox* box, QDialog* dialog) {
+  CloseAndHelp b{};
+  b.close = box->addButton(Q(platform::Text("TextButton", "4")), QDialogButtonBox::RejectRole);
+  b.close->setObjectName("cmdfermer");
+  b.close->setAutoDefault(false);
+  b.help = box->addButton(Q(platform::Text("TextButton", "3")), QDialogButtonBox::HelpRole);
+  b.help->setObjectName("cmdaide");
+  b.help->setAutoDefault(false);
+  QObject::connect(b.close, &QPushButton::clicked, dialog, &QDialog::reject);
+  return b;
+}
+
 QPushButton* AddRemoveButton(const DialogButtons& buttons, const std::string& caption, bool enabled) {
   QPushButton* remove = buttons.box->addButton(Q(caption), QDialogButtonBox::DestructiveRole);
   remove->setObjectName("cmdremove");

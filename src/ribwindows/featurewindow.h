@@ -44,4 +44,12 @@ DialogButtons AddDialogButtons(QDialog* dialog, int helpTopic);
 // The button that takes a feature off the rib (tabs, block).
 QPushButton* AddRemoveButton(const DialogButtons& buttons, const std::string& caption, bool enabled);
 
+// The Close and Help buttons that end a tool window's button box, neither taken by Enter.
+// Close rejects the dialog; what Help opens is the window's to connect.
+struct CloseAndHelp {
+  QPushButton* close;
+  QPushButton* help;
+};
+CloseAndHelp AddCloseAndHelp(QDialogButtonBox* box, QDialog* dialog);
+
 }  // namespace ribwindows

@@ -23,6 +23,7 @@
 #include "platform/qt/qtpageoutput.h"
 #include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
+#include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
 #include "serieswindows/kitpreview.h"
 
@@ -173,15 +174,9 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   write_ = buttons->addButton(KitText("12"), QDialogButtonBox::AcceptRole);
   write_->setObjectName("cmdwrite");
   write_->setAutoDefault(false);
-  QPushButton* close = buttons->addButton(Q(platform::Text("TextButton", "4")), QDialogButtonBox::RejectRole);
-  close->setObjectName("cmdfermer");
-  close->setAutoDefault(false);
-  QPushButton* help = buttons->addButton(Q(platform::Text("TextButton", "3")), QDialogButtonBox::HelpRole);
-  help->setObjectName("cmdaide");
-  help->setAutoDefault(false);
+  QPushButton* help = ribwindows::AddCloseAndHelp(buttons, this).help;
   connect(layOut_, &QPushButton::clicked, this, [this] { LayOut(); });
   connect(write_, &QPushButton::clicked, this, [this] { Write(); });
-  connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(help, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicSeries); });
 
   auto* top = new QHBoxLayout;

@@ -17,6 +17,7 @@
 #include "platform/messages.h"
 #include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
+#include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
 #include "serieswindows/cutkitwindow.h"
 #include "serieswindows/seriestablewindow.h"
@@ -157,16 +158,10 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   tableButton_ = buttons->addButton(text("8"), QDialogButtonBox::ActionRole);
   tableButton_->setObjectName("cmdtable");
   tableButton_->setAutoDefault(false);
-  QPushButton* close = buttons->addButton(Q(platform::Text("TextButton", "4")), QDialogButtonBox::RejectRole);
-  close->setObjectName("cmdfermer");
-  close->setAutoDefault(false);
-  QPushButton* help = buttons->addButton(Q(platform::Text("TextButton", "3")), QDialogButtonBox::HelpRole);
-  help->setObjectName("cmdaide");
-  help->setAutoDefault(false);
+  QPushButton* help = ribwindows::AddCloseAndHelp(buttons, this).help;
   layout->addWidget(buttons);
   connect(generateButton_, &QPushButton::clicked, this, [this] { Generate(); });
   connect(tableButton_, &QPushButton::clicked, this, &SeriesWindow::ShowTable);
-  connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(help, &QPushButton::clicked, this, [this] {
     platform::ShowHelpTopic(kind_ == SeriesKind::Spaced ? platform::kTopicSeriesSpacing : platform::kTopicSeries);
   });

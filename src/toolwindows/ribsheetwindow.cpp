@@ -93,15 +93,9 @@ RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* paren
   print_->setObjectName("cmdprintnerv");
   print_->setEnabled(false);
   print_->setAutoDefault(false);
-  QPushButton* close = buttons->addButton(Q(Text("TextButton", "4")), QDialogButtonBox::RejectRole);
-  close->setObjectName("cmdfermer");
-  close->setAutoDefault(false);
-  QPushButton* help = buttons->addButton(Q(Text("TextButton", "3")), QDialogButtonBox::HelpRole);
-  help->setObjectName("cmdaide");
-  help->setAutoDefault(false);
+  QPushButton* help = ribwindows::AddCloseAndHelp(buttons, this).help;
   connect(compute_, &QPushButton::clicked, this, [this] { Compute(); });
   connect(print_, &QPushButton::clicked, this, [this] { Print(); });
-  connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(help, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicAirfoilTools); });
 
   auto* layout = new QVBoxLayout(this);
