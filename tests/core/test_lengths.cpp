@@ -36,6 +36,9 @@ TEST(Lengths, MalformedInchTextIsFlaggedAndReadsAsZero) {
   // In millimetres the same texts are just numbers.
   EXPECT_FLOAT_EQ(LengthFromText("1./2", " mm"), 1.0f);
   EXPECT_FALSE(core::ReadLength("1./2", " mm").malformed);
+  // Beyond a float's range (about 3.4e38) a typed length reads as 0, never as infinity.
+  EXPECT_FLOAT_EQ(core::ReadLength("1e39", " mm").mm, 0.0f);
+  EXPECT_FLOAT_EQ(core::ReadLength("2e37", " in").mm, 0.0f);  // a float, but 5.08e38 mm is not
 }
 
 TEST(Lengths, PercentagesAndStations) {

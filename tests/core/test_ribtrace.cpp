@@ -500,6 +500,8 @@ TEST_F(RibTrace, HostileInputsStayInBoundsAndFinite) {
   EXPECT_TRUE(AllFinite(t));
   EXPECT_FALSE(t.lines.empty());
   EXPECT_GT(core::BuildRib(s).droppedNonFinite, 0);
+  // 5 mm of stock on no chord is an infinitely distant station, kept as such, not as 0.
+  EXPECT_EQ(core::BuildRib(s).sheetEndStation, std::numeric_limits<float>::infinity());
 
   // An outline with a hole in it: the finite parts are still drawn.
   s.rib.chord.mm = 200;
