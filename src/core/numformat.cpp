@@ -10,33 +10,30 @@
 #include <limits>
 
 namespace core {
-namespace {
 
-struct Pattern {
-  int minIntDigits = 0;
-  bool group = false;
-  bool hasPoint = false;
-  int requiredDecimals = 0;
-  int optionalDecimals = 0;
-};
-
-Pattern Parse(std::string_view pattern) {
-  Pattern p;
+NumberPattern::NumberPattern(std::string_view pattern) {
   std::size_t dot = pattern.find('.');
   std::string_view intPart = pattern.substr(0, dot);
   for (char c : intPart) {
-    if (c == '0') ++p.minIntDigits;
-    if (c == ' ') p.group = true;
+    if (c == '0') ++minIntDigits;
+    if (c == ' ') group = true;
   }
   if (dot != std::string_view::npos) {
-    p.hasPoint = true;
+    hasPoint = true;
     for (char c : pattern.substr(dot + 1)) {
-      if (c == '0') ++p.requiredDecimals;
-      if (c == '#') ++p.optionalDecimals;
+      if (c == '0') ++requiredDecimals;
+      if (c == '#') ++optionalDecimals;
     }
   }
-  return p;
 }
+
+namespace {
+
+// Powers of ten up to 10^15, the most decimals the exact path takes.
+constexpr std::uint64_t kPowersOfTen[16] = {
+    1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 100000ULL, 1000000ULL, 10000000ULL, 100000000ULL,
+    1000000000ULL, 10000000000ULL, 100000000000ULL, 1000000000000ULL, 10000000000000ULL,
+    100000000000000ULL, 1000000000000000ULL};
 
 // The exact binary value of `magnitude` (not negative) times 10^decimals, rounded half to
 // even as printf rounds it. False where that takes more than 64 bits or the compiler has no
@@ -54,8 +51,7 @@ bool ScaledExactly(double magnitude, int decimals, std::uint64_t& scaled) {
     mantissa |= std::uint64_t{1} << 52;
     exponent = biased - 1075;
   }
-  Wide product = mantissa;  // below 2^53 * 10^15 < 2^103
-  for (int i = 0; i < decimals; ++i) product *= 10;
+  const Wide product = Wide{mantissa} * kPowersOfTen[decimals];  // below 2^53 * 10^15 < 2^103
   Wide rounded = 0;
   if (exponent >= 0) {
     if (exponent > 11) return false;
@@ -83,19 +79,20 @@ char* FixedText(char* begin, char* end, double magnitude, int decimals) {
   std::uint64_t scaled = 0;
   if (!ScaledExactly(magnitude, decimals, scaled))
     return std::to_chars(begin, end, magnitude, std::chars_format::fixed, decimals).ptr;
-  // The digits, with zeros before them up to one more than the decimals.
   const std::size_t places = static_cast<std::size_t>(decimals);
-  char digits[48] = {};
-  char raw[24] = {};
+  char raw[24];
   const std::size_t count = static_cast<std::size_t>(std::to_chars(raw, raw + sizeof raw, scaled).ptr - raw);
-  const std::size_t zeros = count < places + 1 ? places + 1 - count : 0;
-  std::fill(digits, digits + zeros, '0');
-  std::copy(raw, raw + count, digits + zeros);
-  const std::size_t length = zeros + count;
-  char* out = std::copy(digits, digits + (length - places), begin);
+  char* out = begin;
+  if (count > places) {
+    out = std::copy(raw, raw + (count - places), out);
+  } else {
+    *out++ = '0';
+  }
   if (places > 0) {
     *out++ = '.';
-    out = std::copy(digits + (length - places), digits + length, out);
+    const std::size_t shown = std::min(count, places);
+    out = std::fill_n(out, places - shown, '0');
+    out = std::copy(raw + (count - shown), raw + count, out);
   }
   return out;
 }
@@ -103,11 +100,14 @@ char* FixedText(char* begin, char* end, double magnitude, int decimals) {
 }  // namespace
 
 void AppendNumber(std::string& out, double value, std::string_view pattern) {
+  AppendNumber(out, value, NumberPattern(pattern));
+}
+
+void AppendNumber(std::string& out, double value, const NumberPattern& p) {
   if (!std::isfinite(value)) {
     out += '0';
     return;
   }
-  const Pattern p = Parse(pattern);
   const bool negative = std::signbit(value) && value != 0.0;
   // Rounded from the exact binary value like printf, but never following the C locale.
   char buf[400];
@@ -122,16 +122,27 @@ void AppendNumber(std::string& out, double value, std::string_view pattern) {
       static_cast<std::size_t>(std::max(0, p.minIntDigits - static_cast<int>(intDigits.size())));
   const std::size_t digits = padding + intDigits.size();
 
-  // Built in place: the DXF and series writers format hundreds of thousands of numbers.
-  if (negative) out += '-';
+  // Composed here and added at once: the DXF and series writers format hundreds of
+  // thousands of numbers. The sign, the digits with a blank for every three, the point.
+  const std::size_t needed = 2 + digits + digits / 3 + frac.size();
+  char onStack[512];
+  std::string onHeap;  // only for a pattern of hundreds of required digits
+  char* text = onStack;
+  if (needed > sizeof onStack) {
+    onHeap.resize(needed);
+    text = onHeap.data();
+  }
+  char* t = text;
+  if (negative) *t++ = '-';
   for (std::size_t i = 0; i < digits; ++i) {
-    if (p.group && i > 0 && (digits - i) % 3 == 0) out += ' ';  // thousands apart
-    out += i < padding ? '0' : intDigits[i - padding];
+    if (p.group && i > 0 && (digits - i) % 3 == 0) *t++ = ' ';  // thousands apart
+    *t++ = i < padding ? '0' : intDigits[i - padding];
   }
   if (p.hasPoint) {
-    out += '.';
-    out += frac;
+    *t++ = '.';
+    t = std::copy(frac.begin(), frac.end(), t);
   }
+  out.append(text, static_cast<std::size_t>(t - text));
 }
 
 std::string FormatNumber(double value, std::string_view pattern) {

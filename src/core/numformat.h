@@ -16,6 +16,17 @@ std::string FormatNumber(double value, std::string_view pattern);
 // The same text added to the end of `out`, for writers that format many numbers.
 void AppendNumber(std::string& out, double value, std::string_view pattern);
 
+// A pattern read once, for a writer that formats many numbers with it.
+struct NumberPattern {
+  explicit NumberPattern(std::string_view pattern);
+  int minIntDigits = 0;
+  bool group = false;  // thousands apart
+  bool hasPoint = false;
+  int requiredDecimals = 0;
+  int optionalDecimals = 0;
+};
+void AppendNumber(std::string& out, double value, const NumberPattern& pattern);
+
 // The integer form with one leading blank for non-negative numbers (" 7", "-7").
 std::string IntegerText(long value);
 

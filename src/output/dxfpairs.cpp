@@ -6,6 +6,9 @@
 #include "core/numformat.h"
 
 namespace output {
+namespace {
+const core::NumberPattern kDxfReal("##0.0#####");
+}  // namespace
 
 void DxfPairs::Line(std::string_view line) {
   text_ += line;
@@ -13,9 +16,11 @@ void DxfPairs::Line(std::string_view line) {
 }
 
 void DxfPairs::Code(int code) {
-  char digits[16];
-  const auto end = std::to_chars(digits, digits + sizeof digits, code).ptr;
-  Line(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  char line[16];
+  char* end = std::to_chars(line, line + sizeof line - 2, code).ptr;
+  *end++ = '\r';
+  *end++ = '\n';
+  text_.append(line, static_cast<std::size_t>(end - line));
 }
 
 void DxfPairs::Text(int code, std::string_view value) {
@@ -26,12 +31,16 @@ void DxfPairs::Text(int code, std::string_view value) {
 void DxfPairs::Integer(int code, long value) { Text(code, core::IntegerText(value)); }
 
 void DxfPairs::Real(int code, double value) {
+  Code(code);
+  RealValue(value);
+}
+
+void DxfPairs::RealValue(double value) {
   if (!std::isfinite(value)) {
     finite_ = false;
     value = 0;
   }
-  Code(code);
-  core::AppendNumber(text_, value, "##0.0#####");
+  core::AppendNumber(text_, value, kDxfReal);
   text_ += "\r\n";
 }
 
@@ -79,14 +88,18 @@ void DxfPairs::Polyline(long handle, std::string_view layer, const std::vector<D
   Integer(66, 1);
   Text(100, "AcDb2dPolyline");
   Integer(70, closed ? 1 : 0);
+  // A vertex's lines up to its x, the same for every vertex: composed once. Most of a
+  // drawing's text is vertices.
+  std::string head = "0\r\nVERTEX\r\n100\r\nAcDbVertex\r\n100\r\nAcDb2dVertex\r\n8\r\n";
+  head += layer;
+  head += "\r\n10\r\n";
+  text_.reserve(text_.size() + points.size() * (head.size() + 40));
   for (const DxfPoint& p : points) {
-    Text(0, "VERTEX");
-    Text(100, "AcDbVertex");
-    Text(100, "AcDb2dVertex");
-    Text(8, layer);
-    Real(10, p.x);
-    Real(20, p.y);
-    Real(30, 0);
+    text_ += head;
+    RealValue(p.x);
+    text_ += "20\r\n";
+    RealValue(p.y);
+    text_ += "30\r\n0.0\r\n";
   }
   Text(0, "SEQEND");
 }

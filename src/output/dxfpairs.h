@@ -45,6 +45,7 @@ class DxfPairs {
  private:
   void Line(std::string_view line);
   void Code(int code);  // a group code's line
+  void RealValue(double value);  // a real's value line
   std::string text_;
   bool finite_ = true;
 };

@@ -1,8 +1,10 @@
 #include "output/dxfwriter.h"
 
 #include <charconv>
+#include <algorithm>
 #include <cmath>
-#include <sstream>
+#include <string_view>
+#include <vector>
 
 #include "core/ribconstruction.h"
 #include "output/dxfpairs.h"
@@ -98,18 +100,24 @@ constexpr HeaderRow kHeader[] = {
     {"$USERR1 $USERR2 $USERR3 $USERR4 $USERR5", "i40:0"},
 };
 
-std::vector<std::string> Words(const char* text) {
-  std::vector<std::string> words;
-  std::istringstream in(text);
-  for (std::string w; in >> w;) words.push_back(w);
-  return words;
+// The blank-separated words of a row of the table above.
+std::vector<std::string_view> Words(std::string_view text) {
+  std::vector<std::string_view> words;
+  for (std::size_t start = 0;;) {
+    start = text.find_first_not_of(' ', start);
+    if (start == std::string_view::npos) return words;
+    const std::size_t end = std::min(text.find(' ', start), text.size());
+    words.push_back(text.substr(start, end - start));
+    start = end;
+  }
 }
 
-void HeaderValue(DxfPairs& out, const std::string& value) {
+void HeaderValue(DxfPairs& out, std::string_view value) {
   const char kind = value[0];
   const std::size_t colon = value.find(':');
-  const int code = std::stoi(value.substr(1, colon - 1));
-  const std::string v = value.substr(colon + 1);
+  int code = 0;
+  std::from_chars(value.data() + 1, value.data() + colon, code);
+  const std::string_view v = value.substr(colon + 1);
   if (kind == 't') {
     out.Text(code, v);
     return;
@@ -123,9 +131,9 @@ void HeaderValue(DxfPairs& out, const std::string& value) {
 void WriteHeader(DxfPairs& out) {
   out.SectionStart("HEADER");
   for (const HeaderRow& row : kHeader)
-    for (const std::string& name : Words(row.names)) {
+    for (std::string_view name : Words(row.names)) {
       out.Text(9, name);
-      for (const std::string& value : Words(row.values)) HeaderValue(out, value);
+      for (std::string_view value : Words(row.values)) HeaderValue(out, value);
     }
   out.SectionEnd();
 }
