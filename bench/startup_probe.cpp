@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
   // As vandrell's main does.
   platform::StartLoadingFontConfiguration();
   QApplication app(argc, argv);
+  mainwindow::SetProgramIcon();
   std::setlocale(LC_NUMERIC, "C");
   const std::string programDir = platform::ProgramDirectory(argv[0]);
   const auto scratch = std::filesystem::temp_directory_path() / "vandrell-startup-probe";

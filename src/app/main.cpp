@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QIcon>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -51,7 +50,7 @@ int main(int argc, char** argv) {
   } awaitFonts;
   // Ties the windows to the installed menu entry and its icon (taskbars, Wayland).
   QGuiApplication::setDesktopFileName("org.example.vandrell");
-  QApplication::setWindowIcon(QIcon::fromTheme("vandrell"));
+  mainwindow::SetProgramIcon();
   // Numbers are always read and written with "." whatever the user's locale.
   std::setlocale(LC_NUMERIC, "C");
   // `vandrell FILE…`: airfoils and projects to open once the window is up.

@@ -4,12 +4,16 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
+#include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
+#include <initializer_list>
+#include <map>
 
 #include "commands/airfoilcommands.h"
 #include "commands/keepwork.h"
@@ -28,6 +32,29 @@ using platform::Text;
 namespace {
 
 using platform::Q;
+
+// Whether the desktop set an icon theme. Without one (a bare X session, offscreen) Qt falls
+// back to hicolor, which holds programs' icons and no actions.
+bool IconThemeSet() {
+  const QString theme = QIcon::themeName();
+  return !theme.isEmpty() && theme != "hicolor";
+}
+
+// The style's icon for a tool bar button. Without an icon theme the style's icon is Qt's own
+// images, `name`-SIDE.png, found only after reading hicolor's whole index: a fifth of the
+// start-up under X. Those images are then taken by name. A Qt without them gets the style's.
+QIcon ToolbarIcon(const QStyle* style, QStyle::StandardPixmap pixmap, const char* name, std::initializer_list<int> sides) {
+  if (!IconThemeSet()) {
+    QIcon icon;
+    for (int side : sides) {
+      const QString file = QString(":/qt-project.org/styles/commonstyle/images/%1-%2.png").arg(name).arg(side);
+      if (!QFile::exists(file)) return style->standardIcon(pixmap);
+      icon.addFile(file, QSize(side, side));
+    }
+    return icon;
+  }
+  return style->standardIcon(pixmap);
+}
 
 struct MenuItem {
   enum Kind { Entry, Separator, RecentFiles } kind;
@@ -213,14 +240,15 @@ void MainWindow::BuildToolBar() {
   bar->setObjectName("Toolbar1");
   bar->setMovable(false);
   bar->setIconSize(QSize(20, 20));
-  QStyle* st = style();
+  const QStyle* st = style();
   // Buttons 1 to 8: open project (2), save project (3), page set-up (5), print (7) between
   // separators. Index 0 is unused so indexes read as the tool bar's.
   const std::map<int, QIcon> icons = {
-      {2, st->standardIcon(QStyle::SP_DialogOpenButton)},
-      {3, st->standardIcon(QStyle::SP_DialogSaveButton)},
-      {5, st->standardIcon(QStyle::SP_FileDialogDetailedView)},
-      {7, QIcon::fromTheme("document-print", st->standardIcon(QStyle::SP_ComputerIcon))}};
+      {2, ToolbarIcon(st, QStyle::SP_DialogOpenButton, "standardbutton-open", {16, 32, 128})},
+      {3, ToolbarIcon(st, QStyle::SP_DialogSaveButton, "standardbutton-save", {16, 32, 128})},
+      {5, ToolbarIcon(st, QStyle::SP_FileDialogDetailedView, "viewdetailed", {16, 32, 128})},
+      {7, IconThemeSet() ? QIcon::fromTheme("document-print", st->standardIcon(QStyle::SP_ComputerIcon))
+                         : ToolbarIcon(st, QStyle::SP_ComputerIcon, "computer", {16})}};
   toolbarButtons_.assign(files::kToolbarTips.size() + 1, nullptr);
   for (const files::ToolbarTip& tip : files::kToolbarTips) {
     const std::optional<Command> command = CommandForControl(tip.command);

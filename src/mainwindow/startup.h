@@ -12,6 +12,10 @@ namespace mainwindow {
 
 class MainWindow;
 
+// The program's icon on its windows, from the icon files installed beside the program
+// (share/icons/hicolor), else as the icon theme has it.
+void SetProgramIcon();
+
 // The first steps: version, help and settings paths.
 void PrepareProgramState(core::RibDocument& s, const std::string& programDir, const std::string& iniFile);
 
