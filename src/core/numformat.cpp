@@ -74,27 +74,25 @@ bool ScaledExactly(double magnitude, int decimals, std::uint64_t& scaled) {
 #endif
 }
 
-// `magnitude` with exactly `decimals` decimals, as printf's "%.*f" writes it; returns the end.
-char* FixedText(char* begin, char* end, double magnitude, int decimals) {
+// `magnitude` with `decimals` decimals, as printf's "%.*f" writes it: the integer digits
+// into `whole`, the decimals into `part` (both views into `buffer`).
+void FixedDigits(double magnitude, int decimals, char (&buffer)[400], std::string_view& whole, std::string_view& part) {
   std::uint64_t scaled = 0;
-  if (!ScaledExactly(magnitude, decimals, scaled))
-    return std::to_chars(begin, end, magnitude, std::chars_format::fixed, decimals).ptr;
+  if (!ScaledExactly(magnitude, decimals, scaled)) {
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, decimals).ptr;
+    const std::string_view fixed(buffer, static_cast<std::size_t>(end - buffer));
+    const std::size_t dot = fixed.find('.');
+    whole = fixed.substr(0, dot);
+    part = dot == std::string_view::npos ? std::string_view() : fixed.substr(dot + 1);
+    return;
+  }
   const std::size_t places = static_cast<std::size_t>(decimals);
-  char raw[24];
-  const std::size_t count = static_cast<std::size_t>(std::to_chars(raw, raw + sizeof raw, scaled).ptr - raw);
-  char* out = begin;
-  if (count > places) {
-    out = std::copy(raw, raw + (count - places), out);
-  } else {
-    *out++ = '0';
-  }
-  if (places > 0) {
-    *out++ = '.';
-    const std::size_t shown = std::min(count, places);
-    out = std::fill_n(out, places - shown, '0');
-    out = std::copy(raw + (count - shown), raw + count, out);
-  }
-  return out;
+  std::uint64_t decimalsValue = scaled % kPowersOfTen[decimals];
+  for (std::size_t k = places; k-- > 0; decimalsValue /= 10) buffer[k] = static_cast<char>('0' + decimalsValue % 10);
+  part = std::string_view(buffer, places);
+  char* const wholeBegin = buffer + places;
+  const char* wholeEnd = std::to_chars(wholeBegin, buffer + sizeof buffer, scaled / kPowersOfTen[decimals]).ptr;
+  whole = std::string_view(wholeBegin, static_cast<std::size_t>(wholeEnd - wholeBegin));
 }
 
 }  // namespace
@@ -111,11 +109,8 @@ void AppendNumber(std::string& out, double value, const NumberPattern& p) {
   const bool negative = std::signbit(value) && value != 0.0;
   // Rounded from the exact binary value like printf, but never following the C locale.
   char buf[400];
-  const char* end = FixedText(buf, buf + sizeof buf, std::fabs(value), p.requiredDecimals + p.optionalDecimals);
-  const std::string_view fixed(buf, static_cast<std::size_t>(end - buf));
-  const std::size_t dot = fixed.find('.');
-  std::string_view intDigits = fixed.substr(0, dot);
-  std::string_view frac = dot == std::string_view::npos ? std::string_view() : fixed.substr(dot + 1);
+  std::string_view intDigits, frac;
+  FixedDigits(std::fabs(value), p.requiredDecimals + p.optionalDecimals, buf, intDigits, frac);
   while (static_cast<int>(frac.size()) > p.requiredDecimals && !frac.empty() && frac.back() == '0') frac.remove_suffix(1);
   if (intDigits == "0" && p.minIntDigits == 0) intDigits = {};
   const std::size_t padding =
@@ -134,9 +129,13 @@ void AppendNumber(std::string& out, double value, const NumberPattern& p) {
   }
   char* t = text;
   if (negative) *t++ = '-';
-  for (std::size_t i = 0; i < digits; ++i) {
-    if (p.group && i > 0 && (digits - i) % 3 == 0) *t++ = ' ';  // thousands apart
-    *t++ = i < padding ? '0' : intDigits[i - padding];
+  if (!p.group && padding == 0) {
+    t = std::copy(intDigits.begin(), intDigits.end(), t);
+  } else {
+    for (std::size_t i = 0; i < digits; ++i) {
+      if (p.group && i > 0 && (digits - i) % 3 == 0) *t++ = ' ';  // thousands apart
+      *t++ = i < padding ? '0' : intDigits[i - padding];
+    }
   }
   if (p.hasPoint) {
     *t++ = '.';

@@ -58,10 +58,11 @@ std::string RibFileText(const SeriesJob& job, const core::SeriesRib& rib) {
   const char* separator = rib.end == core::SeriesRib::End::Middle ? "   " : "  ";
   std::string text = RibTitle(job, rib) + kLineEnd;
   text.reserve(text.size() + job.stations.x.size() * 24);
+  static const core::NumberPattern kOrdinate("0.0000000");
   for (std::size_t j = 0; j < job.stations.x.size(); ++j) {
-    text += core::FormatNumber(job.stations.x[j], "0.0000000");
+    core::AppendNumber(text, job.stations.x[j], kOrdinate);
     text += separator;
-    text += core::FormatNumber(y[j], "0.0000000");
+    core::AppendNumber(text, y[j], kOrdinate);
     text += kLineEnd;
   }
   return text;
