@@ -9,8 +9,6 @@ std::string_view Trimmed(std::string_view s, std::string_view chars) {
   return s.substr(b, e - b + 1);
 }
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)

@@ -12,7 +12,7 @@ inline constexpr std::string_view kBlanks = " \t";
 // `s` without the leading and trailing characters of `chars`.
 std::string_view Trimmed(std::string_view s, std::string_view chars = kSpaces);
 
-char AsciiLower(char c);
+constexpr char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 // Whether `text` ends with `end`, letters compared without regard to case.
 bool EndsWithIgnoringCase(std::string_view text, std::string_view end);

@@ -4,9 +4,12 @@
 #include "platform/fileio.h"
 #include "platform/filestamp.h"
 
+#include <algorithm>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 namespace files {
 
@@ -158,18 +161,6 @@ std::size_t CharacterCount(std::string_view s) {
   return chars;
 }
 
-// Cuts a UTF-8 text to at most `max` characters.
-std::string CutCharacters(std::string_view s, std::size_t max) {
-  std::size_t chars = 0;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
-      if (chars == max) return std::string(s.substr(0, i));
-      ++chars;
-    }
-  }
-  return std::string(s);
-}
-
 bool ReadRaw(const std::string& path, std::string& raw) {
   platform::ReadOutcome file = platform::ReadWholeFile(path);
   if (!file.ok()) return false;
@@ -220,6 +211,10 @@ bool ValidKeyName(std::string_view name) {
 
 bool IsValidUtf8(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {  // most of a file
+      ++i;
+      continue;
+    }
     const std::size_t len = Utf8SequenceLength(text, i);
     if (len == 0) return false;
     i += len;
@@ -273,12 +268,22 @@ namespace {
 // Every caption, message and setting is looked up by section and key, hundreds of them at
 // start-up: each file is parsed once and kept, keyed by its path, for as long as its stamp
 // says it has not changed.
+struct KeptEntry {
+  std::string_view key, value;  // into the kept text; the value cut to its length
+};
+
+struct KeptSection {
+  std::string_view name;
+  std::vector<KeptEntry> entries;  // by key, ignoring ASCII case; of equal keys the file's first first
+};
+
 struct KeptFile {
   platform::FileStamp stamp;
   // Read within a tick of the file's last change: a change in the same tick could leave
   // the stamp as it was, so such a copy is read again at the next look-up.
   bool trusted = false;
-  std::map<std::string, std::map<std::string, std::string>> values;  // lower-case names
+  std::shared_ptr<const std::string> text;
+  std::vector<KeptSection> sections;  // a name given twice is one section
 };
 
 // More than the coarsest tick a file system stamps a change with.
@@ -294,25 +299,54 @@ std::map<std::string, KeptFile>& KeptFiles() {
   return files;
 }
 
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = core::AsciiLower(c);
-  return out;
+// <0, 0, >0 as `a` sorts before, with or after `b`, ignoring ASCII case.
+int CompareIgnoringCase(std::string_view a, std::string_view b) {
+  const std::size_t common = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    const auto x = static_cast<unsigned char>(core::AsciiLower(a[i]));
+    const auto y = static_cast<unsigned char>(core::AsciiLower(b[i]));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-// The first value of each key of each section, as a look-up through the lines would find.
-KeptFile Parse(std::string_view text) {
+bool KeyBefore(const KeptEntry& a, const KeptEntry& b) { return CompareIgnoringCase(a.key, b.key) < 0; }
+
+// At most `max` characters of a UTF-8 text.
+std::string_view CutView(std::string_view s, std::size_t max) {
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
+      if (chars == max) return s.substr(0, i);
+      ++chars;
+    }
+  }
+  return s;
+}
+
+// The index of the section called `name`, ignoring ASCII case; the count when there is none.
+std::size_t FindSection(const std::vector<KeptSection>& sections, std::string_view name) {
+  std::size_t i = 0;
+  while (i < sections.size() && !core::EqualsIgnoringCase(sections[i].name, name)) ++i;
+  return i;
+}
+
+// Every key of every section, as a look-up through the lines would find the first of each.
+KeptFile Parse(std::string text) {
   KeptFile kept;
-  std::map<std::string, std::string>* section = nullptr;
-  for (std::string_view line : SplitLines(text)) {
+  kept.text = std::make_shared<const std::string>(std::move(text));
+  std::optional<std::size_t> current;  // the section the lines are in
+  for (std::string_view line : SplitLines(*kept.text)) {
     std::string_view name;
     if (SectionName(line, name)) {
-      section = &kept.values[Lower(name)];
+      current = FindSection(kept.sections, name);
+      if (*current == kept.sections.size()) kept.sections.push_back({name, {}});
       continue;
     }
     std::string_view k, v;
-    if (section && KeyValue(line, k, v)) section->try_emplace(Lower(k), CutCharacters(v, kIniValueMax));
+    if (current && KeyValue(line, k, v)) kept.sections[*current].entries.push_back({k, CutView(v, kIniValueMax)});
   }
+  for (KeptSection& section : kept.sections) std::stable_sort(section.entries.begin(), section.entries.end(), KeyBefore);
   return kept;
 }
 
@@ -348,7 +382,7 @@ void KeepWritten(const std::string& file, std::string_view text) {
     kept.erase(file);
     return;
   }
-  KeptFile fresh = Parse(text);
+  KeptFile fresh = Parse(std::string(text));
   fresh.stamp = *stamp;
   fresh.trusted = true;
   kept.insert_or_assign(file, std::move(fresh));
@@ -358,10 +392,13 @@ std::string GetINIFileOnce(std::string_view section, std::string_view key, const
   std::lock_guard<std::mutex> lock(KeptFilesMutex());
   const KeptFile* kept = KeptCopy(file);
   if (!kept) return std::string();
-  const auto s = kept->values.find(Lower(section));
-  if (s == kept->values.end()) return std::string();
-  const auto k = s->second.find(Lower(key));
-  return k == s->second.end() ? std::string() : k->second;
+  const std::size_t at = FindSection(kept->sections, section);
+  if (at == kept->sections.size()) return std::string();
+  const std::vector<KeptEntry>& entries = kept->sections[at].entries;
+  const KeptEntry wanted{key, {}};
+  const auto found = std::lower_bound(entries.begin(), entries.end(), wanted, KeyBefore);
+  if (found == entries.end() || KeyBefore(wanted, *found)) return std::string();
+  return std::string(found->value);
 }
 
 }  // namespace
