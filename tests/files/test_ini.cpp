@@ -32,6 +32,13 @@ TEST(Ini, NamesIgnoreCaseAndValuesLoseSurroundingBlanks) {
                 GetINIFile("Couleurs", "coulaxe", ini) + GetINIFile("Couleurs", "coulprofil", dir.File("none.ini")),
             "");
 
+  // The first of a key given twice counts and a section given twice is one section, as a
+  // look-up through the lines finds them; a line before any section belongs to none.
+  const std::string twice = dir.File("twice.ini");
+  WriteFile(twice, "orphan=1\r\n[A]\r\nk=first\r\nK=second\r\n[B]\r\nk=b\r\n[a]\r\nk=third\r\nlate=4\r\n");
+  EXPECT_EQ(GetINIFile("a", "k", twice) + GetINIFile("A", "LATE", twice) + GetINIFile("b", "k", twice), "first4b");
+  EXPECT_EQ(GetINIFile("", "orphan", twice), "");
+
   // A write to a name spelled otherwise replaces the value rather than adding a key.
   ASSERT_TRUE(WriteINIFile("COULEURS", "coulprofil", "3", ini));
   EXPECT_EQ(ReadFile(ini), "[CouLeurs]\r\nCoulProfil=3\r\n[ Other ]\r\nkey=x\r\n");
