@@ -117,11 +117,8 @@ TEST_F(HoleWindowTest, TheShapeDecidesTheSizeCaptionAndTheHeightBox) {
   Type(w, "80", "20");
   w.HeightBox()->setText("8");
   w.ApplyButton()->click();
-  const core::RibConstruction rib = core::BuildRib(doc);
-  const auto rect = core::ElementsOf(rib, core::RibPart::HoleRectangle);
-  ASSERT_EQ(rect.size(), 1u);
-  EXPECT_DOUBLE_EQ(rect[0]->points[2].x - rect[0]->points[0].x, 20);
-  EXPECT_DOUBLE_EQ(rect[0]->points[2].y - rect[0]->points[0].y, 8);
+  const core::HoleRow& row = doc.rib.holes[0];
+  EXPECT_EQ(std::tuple(row.shape, row.size.mm, row.height.mm), std::tuple(core::HoleShape::Rectangle, 20.0f, 8.0f));
   w.ShapeOption(0)->click();
   EXPECT_FALSE(w.HeightBox()->isEnabled());
   EXPECT_EQ(w.HeightBox()->text(), "8");  // kept for a return to the rectangle

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
@@ -57,6 +59,12 @@ class WindowTest : public ::testing::Test {
     EXPECT_TRUE(misses->misses().empty()) << "missing texts: " << misses->Describe();
     misses.reset();
     platform::SetTextLookup(nullptr);
+  }
+
+  // Empties a box, then types `text` into it key by key, through its key filter.
+  static void Retype(QLineEdit* box, const QString& text) {
+    box->clear();
+    QTest::keyClicks(box, text);
   }
 
   // Runs `act` on the modal window that opens next (once it is up).
