@@ -17,10 +17,6 @@ namespace {
 
 class CoordinatesWindowTest : public testsupport::WindowTest {
  protected:
-  static void Retype(QLineEdit* box, const char* text) {
-    box->clear();
-    QTest::keyClicks(box, text);
-  }
   static void Enter(CoordinatesWindow& w, const char* x, const char* y) {
     Retype(w.XBox(), x);
     Retype(w.YBox(), y);

@@ -38,10 +38,6 @@ class SeriesWindowTest : public testsupport::WindowTest {
       return p;
     };
   }
-  static void Retype(QLineEdit* box, const char* text) {
-    box->clear();
-    QTest::keyClicks(box, text);
-  }
   std::string LastMessage() const { return messages.shown.empty() ? std::string() : messages.shown.back().text; }
   std::string SeriesFile(const std::string& name) const { return dir.File("series/" + name); }
 

@@ -24,10 +24,6 @@ using testsupport::Key;
 class ToolWindows : public testsupport::WindowTest {
  protected:
   void Open(const std::string& airfoil) { commands::OpenRecentAirfoil(doc, testsupport::AirfoilPath(airfoil)); }
-  static void Type(QLineEdit* box, const QString& text) {
-    box->clear();
-    QTest::keyClicks(box, text);
-  }
   std::string LastMessage() const { return messages.shown.empty() ? std::string() : messages.shown.back().text; }
 };
 
@@ -39,8 +35,8 @@ TEST_F(ToolWindows, ThicknessCamberAppliesSavesAndOpensTheNewAirfoil) {
   EXPECT_EQ(LastMessage(), Key("FrmEpCourb", "15"));
   EXPECT_TRUE(fileDialogs.requests.empty());
 
-  Type(w.ThicknessBox(), "14");
-  Type(w.CamberBox(), "2");
+  Retype(w.ThicknessBox(), "14");
+  Retype(w.CamberBox(), "2");
   w.ApplyButton()->click();
   EXPECT_TRUE(doc.view.thicknessCamberShown);
   EXPECT_EQ(w.ThicknessBox()->text(), "14.00");
@@ -67,8 +63,8 @@ TEST_F(ToolWindows, ThicknessCamberRefusalsAndTheSymmetricalAirfoil) {
   for (std::size_t k = 0; k < core::kStations; ++k) doc.prepared.lowerAt[k] = -doc.prepared.upperAt[k];
   doc.prepared.maxCamber = 0;
   toolwindows::ThicknessCamberWindow w(doc);
-  Type(w.ThicknessBox(), "101");
-  Type(w.CamberBox(), "3");
+  Retype(w.ThicknessBox(), "101");
+  Retype(w.CamberBox(), "3");
   w.ApplyButton()->click();
   // The camber message first, then the thickness refusal; nothing shown.
   ASSERT_EQ(messages.shown.size(), 2u);
@@ -77,11 +73,11 @@ TEST_F(ToolWindows, ThicknessCamberRefusalsAndTheSymmetricalAirfoil) {
   EXPECT_EQ(w.CamberBox()->text(), "0.00");
   EXPECT_FALSE(doc.view.thicknessCamberShown);
 
-  Type(w.ThicknessBox(), "0");
+  Retype(w.ThicknessBox(), "0");
   w.ApplyButton()->click();
   EXPECT_EQ(LastMessage(), Key("FrmEpCourb", "12"));
   // OK when the save dialog is cancelled: the window stays, saying why.
-  Type(w.ThicknessBox(), "10");
+  Retype(w.ThicknessBox(), "10");
   fileDialogs.answers = {""};
   w.OkButton()->click();
   EXPECT_EQ(LastMessage(), Key("FrmEpCourb", "14"));
@@ -96,7 +92,7 @@ TEST_F(ToolWindows, ADerivedFileIsReplacedOnlyWhenTheUserSaysYes) {
   const std::string path = dir.File("series/taken.dat");
   testsupport::WriteFile(path, "keep me");
   toolwindows::InclinedRibWindow w(doc);
-  Type(w.AngleBox(), "60");
+  Retype(w.AngleBox(), "60");
   fileDialogs.answers = {path, path};
   messages.answers = {platform::BoxAnswer::No};
   w.OkButton()->click();
@@ -119,14 +115,14 @@ TEST_F(ToolWindows, InclinedRibChecksItsAngleAndShowsWhatItWrote) {
   EXPECT_EQ(w.AirfoilBox()->text(), "clarky");
   w.OkButton()->click();
   EXPECT_EQ(LastMessage(), Key("FrmInclinaisonNervure", "6"));
-  Type(w.AngleBox(), "90");
+  Retype(w.AngleBox(), "90");
   w.OkButton()->click();
   EXPECT_EQ(LastMessage(), Key("FrmInclinaisonNervure", "7") + " 89° !");
   EXPECT_TRUE(fileDialogs.requests.empty());
   EXPECT_TRUE(w.Written().Label()->isHidden());
 
   const double square = doc.prepared.maxThickness;
-  Type(w.AngleBox(), "60");
+  Retype(w.AngleBox(), "60");
   const std::string path = dir.File("series/inclined.dat");
   fileDialogs.answers = {path};
   const std::size_t messagesBefore = messages.shown.size();
@@ -147,11 +143,11 @@ TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
   toolwindows::ObliqueRibWindow w(doc);
   w.ModeButton(1)->click();
   EXPECT_FALSE(w.BoxAt(toolwindows::ObliqueRibWindow::ObliqueLength)->isEnabled());
-  Type(w.BoxAt(toolwindows::ObliqueRibWindow::SquareLength), "100");
-  Type(w.BoxAt(toolwindows::ObliqueRibWindow::Angle), "90");
+  Retype(w.BoxAt(toolwindows::ObliqueRibWindow::SquareLength), "100");
+  Retype(w.BoxAt(toolwindows::ObliqueRibWindow::Angle), "90");
   w.OkButton()->click();
   EXPECT_EQ(LastMessage(), Key("FrmAngle", "12") + " 90° !");
-  Type(w.BoxAt(toolwindows::ObliqueRibWindow::Angle), "30");
+  Retype(w.BoxAt(toolwindows::ObliqueRibWindow::Angle), "30");
   const std::string path = dir.File("series/oblique.dat");
   fileDialogs.answers = {path};
   w.OkButton()->click();
@@ -173,23 +169,23 @@ TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
 TEST_F(ToolWindows, DihedralRoundTrip) {
   toolwindows::DihedralWindow w(doc.settings);
   using B = toolwindows::DihedralWindow;
-  Type(w.BoxAt(B::Angle), "5");
-  Type(w.BoxAt(B::Span), "500");
+  Retype(w.BoxAt(B::Angle), "5");
+  Retype(w.BoxAt(B::Span), "500");
   QTest::mouseDClick(w.BoxAt(B::Rise), Qt::LeftButton);
   EXPECT_EQ(w.BoxAt(B::Rise)->text(), "43.744");
   w.BoxAt(B::Angle)->clear();
   QTest::mouseDClick(w.BoxAt(B::Angle), Qt::LeftButton);
   EXPECT_EQ(w.BoxAt(B::Angle)->text(), "5.00");
   // Above 89 degrees the angle is brought back to 89 before the rise is worked out.
-  Type(w.BoxAt(B::Angle), "95");
+  Retype(w.BoxAt(B::Angle), "95");
   w.Compute(B::Rise);
   EXPECT_EQ(LastMessage(), Key("FrmDiedre", "3") + "  89°");
   EXPECT_EQ(w.BoxAt(B::Angle)->text(), "89");
   EXPECT_TRUE(w.NoteLabel()->isHidden());
 
   // No angle: the span cannot come from the rise; the old span goes, and the note says why.
-  Type(w.BoxAt(B::Angle), "0");
-  Type(w.BoxAt(B::Rise), "43.744");
+  Retype(w.BoxAt(B::Angle), "0");
+  Retype(w.BoxAt(B::Rise), "43.744");
   QTest::mouseDClick(w.BoxAt(B::Span), Qt::LeftButton);
   EXPECT_EQ(w.BoxAt(B::Span)->text(), "");
   EXPECT_EQ(w.NoteLabel()->text().toStdString(), Key("FrmDiedre", "7"));
@@ -198,7 +194,7 @@ TEST_F(ToolWindows, DihedralRoundTrip) {
   EXPECT_EQ(w.BoxAt(B::Angle)->text(), "");
   EXPECT_EQ(w.NoteLabel()->text().toStdString(), Key("FrmDiedre", "8"));
   // 43.744 / tan 5° = 499.996
-  Type(w.BoxAt(B::Angle), "5");
+  Retype(w.BoxAt(B::Angle), "5");
   QTest::mouseDClick(w.BoxAt(B::Span), Qt::LeftButton);
   EXPECT_EQ(w.BoxAt(B::Span)->text(), "499.996");
   EXPECT_TRUE(w.NoteLabel()->isHidden());
@@ -207,14 +203,14 @@ TEST_F(ToolWindows, DihedralRoundTrip) {
 TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   toolwindows::RibSheetWindow w(doc);
   using B = toolwindows::RibSheetWindow;
-  Type(w.BoxAt(B::RootChord), "200");
-  Type(w.BoxAt(B::TipChord), "100");
+  Retype(w.BoxAt(B::RootChord), "200");
+  Retype(w.BoxAt(B::TipChord), "100");
   w.ComputeButton()->click();
   EXPECT_EQ(LastMessage(), Key("FrmNervure", "17"));
   EXPECT_FALSE(w.PrintButton()->isEnabled());
-  Type(w.BoxAt(B::RibCount), "4");
-  Type(w.BoxAt(B::Span), "500");
-  Type(w.BoxAt(B::Material), "2");
+  Retype(w.BoxAt(B::RibCount), "4");
+  Retype(w.BoxAt(B::Span), "500");
+  Retype(w.BoxAt(B::Material), "2");
   w.ComputeButton()->click();
   ASSERT_EQ(w.List()->rowCount(), 6);
   EXPECT_EQ(w.List()->item(1, 1)->text(), "180");
@@ -238,7 +234,7 @@ TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
 
   // 99999 ribs of 2 mm in 500 mm: cut down to 32765, which overlap; 248 would fit. The note
   // says both on the screen and on the sheet.
-  Type(w.BoxAt(B::RibCount), "99999");
+  Retype(w.BoxAt(B::RibCount), "99999");
   w.ComputeButton()->click();
   EXPECT_EQ(w.BoxAt(B::RibCount)->text(), "32765");
   EXPECT_EQ(w.SpacingLabel()->text(), "-1.985");
@@ -247,12 +243,12 @@ TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
             Key("FrmNervure", "23") + " 248\n" + Key("FrmNervure", "25") + " 32765");
   const auto pages = w.PrintedPages(40);
   EXPECT_EQ(pages[0][9], std::vector<std::string>{Key("FrmNervure", "23") + " 248"});
-  Type(w.BoxAt(B::RibCount), "248");
+  Retype(w.BoxAt(B::RibCount), "248");
   w.ComputeButton()->click();
   EXPECT_EQ(w.SpacingLabel()->text(), "0");
   EXPECT_TRUE(w.NoteLabel()->isHidden());
 
-  Type(w.BoxAt(B::TipChord), "250");
+  Retype(w.BoxAt(B::TipChord), "250");
   w.ComputeButton()->click();
   EXPECT_EQ(LastMessage(), Key("FrmNervure", "16"));
   EXPECT_EQ(w.List()->rowCount(), 0);
