@@ -45,18 +45,6 @@ TEST(AirfoilPrep, BothSurfacesShareTheLeadingEdgePoint) {
   EXPECT_NEAR(s.prepared.maxThicknessStation, 280, 8);
 }
 
-// Two points share the smallest x: the first of them is the leading edge.
-TEST(AirfoilPrep, LeadingEdgeIsTheFirstPointOfSmallestX) {
-  core::RibDocument s;
-  s.prepared.outlineX = {0, 1.0, 0.5, 0.0, 0.0, 0.5, 1.0};
-  s.prepared.outlineY = s.airfoil.y = {0, 0.0, 0.05, 0.01, -0.01, -0.03, 0.0};
-  s.prepared.outlineCount = s.airfoil.pointCount = 6;
-  core::FindLeadingEdge(s.airfoil, s.prepared);
-  EXPECT_EQ(s.prepared.upperCount, 3);
-  EXPECT_DOUBLE_EQ(s.prepared.yMax, 0.05);
-  EXPECT_DOUBLE_EQ(s.prepared.yMin, -0.03);
-}
-
 TEST(AirfoilPrep, HeightRuleInterpolatesAndHandlesTheEnds) {
   std::vector<double> xs = {0, 1.0, 0.5, 0.0}, ys = {0, 0.0, 0.1, 0.0};
   EXPECT_DOUBLE_EQ(core::HeightAtChordFraction(xs, ys, 3, 0.25), 0.05);  // u = 0.75

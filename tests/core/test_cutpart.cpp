@@ -396,38 +396,33 @@ TEST_F(CutPart, MarksAreLinesAndTextsApartFromTheCut) {
   EXPECT_TRUE(board);
 }
 
-TEST_F(CutPart, AClosedBlockIsAJigPiece) {
+// A closed block is one jig piece, on a level board or on a sloping one.
+TEST_F(CutPart, AClosedBlockIsAJigPieceLevelOrSloping) {
   s.rib.baseMode = core::BaseMode::Blocks;
-  s.rib.blocks.baseHeight.mm = 20;
-  s.rib.blocks.topHeight.mm = 45;
-  s.rib.blocks.leadingExtension.mm = 10;
-  s.rib.blocks.trailingExtension.mm = 10;
-  CutLayout cut = Cut();
-  ASSERT_EQ(cut.jig.size(), 1u);
-  ExpectSimpleLoop(cut.jig[0].outer);
+  auto block = [this](float base, float top, float front, float back, float angle) {
+    s.rib.blocks.baseHeight.mm = base;
+    s.rib.blocks.topHeight.mm = top;
+    s.rib.blocks.leadingExtension.mm = front;
+    s.rib.blocks.trailingExtension.mm = back;
+    s.rib.boardAngle = angle;
+    CutLayout cut = Cut();
+    EXPECT_EQ(cut.rib.size(), 1u);
+    EXPECT_EQ(cut.jig.size(), 1u);
+    if (!cut.jig.empty()) ExpectSimpleLoop(cut.jig[0].outer);
+    return cut.jig.empty() ? std::vector<PointMm>{} : cut.jig[0].outer;
+  };
   // Front edge from the board (20 below) to the top (25 above) at x = -10, out to the
   // tail at x = 210: the loop holds the board line's full 220 mm.
-  EXPECT_TRUE(HasCorner(cut.jig[0].outer, {-10, -20}));
-  EXPECT_TRUE(HasCorner(cut.jig[0].outer, {-10, 25}));
-  EXPECT_TRUE(HasCorner(cut.jig[0].outer, {210, -20}));
-  EXPECT_EQ(cut.rib.size(), 1u);
-}
-
-TEST_F(CutPart, ASlopingBoardStillGivesOneJigPiece) {
-  s.rib.baseMode = core::BaseMode::Blocks;
-  s.rib.blocks.baseHeight.mm = 8;
-  s.rib.blocks.topHeight.mm = 35;
-  s.rib.blocks.leadingExtension.mm = 20;
-  s.rib.blocks.trailingExtension.mm = 10;
-  s.rib.boardAngle = 3;
+  std::vector<PointMm> jig = block(20, 45, 10, 10, 0);
+  EXPECT_TRUE(HasCorner(jig, {-10, -20}));
+  EXPECT_TRUE(HasCorner(jig, {-10, 25}));
+  EXPECT_TRUE(HasCorner(jig, {210, -20}));
   // The board, 3 degrees up towards the tail, ends left of and above the tail point, so the
   // lines cross there; the jig is what they enclose, without the sliver past the crossing.
-  CutLayout cut = Cut();
-  ASSERT_EQ(cut.jig.size(), 1u);
-  ExpectSimpleLoop(cut.jig[0].outer);
   // Square to the board at the front: 8 below and 27 above the front point (-20, 0).
-  EXPECT_TRUE(HasCorner(cut.jig[0].outer, {-20 + 8 * 0.0523360, -8 * 0.9986295}));
-  EXPECT_TRUE(HasCorner(cut.jig[0].outer, {-20 - 27 * 0.0523360, 27 * 0.9986295}));
+  jig = block(8, 35, 20, 10, 3);
+  EXPECT_TRUE(HasCorner(jig, {-20 + 8 * 0.0523360, -8 * 0.9986295}));
+  EXPECT_TRUE(HasCorner(jig, {-20 - 27 * 0.0523360, 27 * 0.9986295}));
 }
 
 TEST_F(CutPart, NoAirfoilNoPart) {
