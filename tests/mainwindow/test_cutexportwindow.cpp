@@ -41,8 +41,7 @@ TEST_F(CutExportWindowTest, OpensWithTheChoicesMadeLastTime) {
 TEST_F(CutExportWindowTest, TheKerfBoxRefusesOtherKeysAndOkRefusesAWidthTooWide) {
   mainwindow::CutExportWindow w;
   w.show();
-  w.KerfBox()->clear();
-  QTest::keyClicks(w.KerfBox(), "0,2-x5");
+  Retype(w.KerfBox(), "0,2-x5");
   EXPECT_EQ(w.KerfBox()->text(), "025") << "the comma, the minus and the letter never reach the box";
 
   w.KerfBox()->setText("12");

@@ -52,18 +52,9 @@ class Startup : public testsupport::WindowTest {
   std::string packTitle;
 };
 
-TEST_F(Startup, FirstStartChoosesTheLanguageAndReadsEveryTextFromIt) {
-  doc.settings.languageName.clear();
-  doc.settings.languageFile.clear();
-  ChooseLanguage("Francais");
-  mainwindow::LanguageChooserWindow chooser;
-  EXPECT_TRUE(mainwindow::StartLanguage(doc, chooser));
-  EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(files::GetINIFile("Language", "Langue", doc.settings.iniFile), "Francais");
-  EXPECT_EQ(doc.settings.languageFile, dir.File("Francais.lng"));
+TEST_F(Startup, TheLanguageWindowShowsTheLanguageInForceAndAnnouncesOnlyAChange) {
+  files::ChooseLanguage(doc, "Francais");
   EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");
-
-  // The language window shows the language in force and announces only a change.
   int reloads = 0;
   core::ChangeChannel::Subscription listening = doc.changes.Listen([&](core::Changes c) {
     if (c.Has(core::Change::Style)) ++reloads;
@@ -121,7 +112,7 @@ TEST_F(Startup, FirstStartWritesEverySettingThenInstallLastAndTheNextStartReadsT
   s.settings.languageFile.clear();
   SnapshotMessages offer(s.settings.iniFile);
   platform::ScopedMessages useOffer(&offer);
-  ChooseLanguage("English");
+  ChooseLanguage("Francais");
   DeclinePack();
   std::unique_ptr<mainwindow::MainWindow> window = mainwindow::StartProgram(doc, false);
   ASSERT_NE(window, nullptr);
@@ -135,6 +126,8 @@ TEST_F(Startup, FirstStartWritesEverySettingThenInstallLastAndTheNextStartReadsT
                           "MargeHaut", "MargeBas", "recouvrement", "NumIndex", "Ydprint", "Langue"})
     EXPECT_NE(before.find("\n" + std::string(key) + "="), std::string::npos) << key;
   EXPECT_EQ(before.find("Install="), std::string::npos);  // not before the offer
+  EXPECT_EQ(files::GetINIFile("Language", "Langue", s.settings.iniFile), "Francais");
+  EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");
   EXPECT_EQ(files::GetINIFile("Repertoires", "Install", s.settings.iniFile), "1");
   EXPECT_EQ(files::GetINIFile("Repertoires", "RepProfil", s.settings.iniFile), dir.File("airfoils"));
   EXPECT_FALSE(s.settings.firstRun);

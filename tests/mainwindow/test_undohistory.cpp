@@ -39,39 +39,24 @@ namespace {
 
 TEST(UndoStepNames, TheChangeTheUserMadeNamesTheStepNotWhatFollowedIt) {
   const core::RibSetup before;
-  core::RibSetup chord = before;
-  chord.chord = {250, "250"};
-  chord.caption.text = "WING 250";             // the caption follows the chord
-  chord.tabs.lowerDistance = {12, "12"};       // and so do the board distances
-  EXPECT_STREQ(mainwindow::StepNameKey(before, chord), "10");
-
-  core::RibSetup tabs = before;
-  tabs.tabs.lengthText = "25%";
-  tabs.baseMode = core::BaseMode::Tabs;
-  tabs.caption.text = "moved";
-  EXPECT_STREQ(mainwindow::StepNameKey(before, tabs), "17");
-
+  const std::pair<const char*, std::function<void(core::RibSetup&)>> steps[] = {
+      {"10", [](core::RibSetup& r) {  // the chord; the caption and the board distances follow it
+         r.chord = {250, "250"}, r.caption.text = "WING 250", r.tabs.lowerDistance = {12, "12"};
+       }},
+      {"17", [](core::RibSetup& r) { r.tabs.lengthText = "25%", r.baseMode = core::BaseMode::Tabs, r.caption.text = "moved"; }},
+      {"18", [](core::RibSetup& r) { r.baseMode = core::BaseMode::Blocks; }},
+      {"15", [](core::RibSetup& r) { r.spars[0].positionText = "60"; }},
+      {"14", [](core::RibSetup& r) { r.leadingEdgeStyle = core::LeadingEdgeStyle::Square, r.leadingEdge = {6, "6"}; }},
+      {"20", [](core::RibSetup& r) { r.caption.x = {40, "40"}; }},
+      {"21", [](core::RibSetup& r) { r.upsideDown = true; }}};
+  for (const auto& [key, change] : steps) {
+    core::RibSetup after = before;
+    change(after);
+    EXPECT_STREQ(mainwindow::StepNameKey(before, after), key);
+  }
   core::RibSetup blocks = before;
   blocks.baseMode = core::BaseMode::Blocks;
-  EXPECT_STREQ(mainwindow::StepNameKey(before, blocks), "18");
   EXPECT_STREQ(mainwindow::StepNameKey(blocks, before), "18");  // removing them too
-
-  core::RibSetup spar = before;
-  spar.spars[0].positionText = "60";
-  EXPECT_STREQ(mainwindow::StepNameKey(before, spar), "15");
-
-  core::RibSetup square = before;
-  square.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
-  square.leadingEdge = {6, "6"};
-  EXPECT_STREQ(mainwindow::StepNameKey(before, square), "14");
-
-  core::RibSetup caption = before;
-  caption.caption.x = {40, "40"};
-  EXPECT_STREQ(mainwindow::StepNameKey(before, caption), "20");
-
-  core::RibSetup upside = before;
-  upside.upsideDown = true;
-  EXPECT_STREQ(mainwindow::StepNameKey(before, upside), "21");
 
   EXPECT_EQ(mainwindow::UndoMenuText("&Undo", "chord"), "&Undo chord");
   EXPECT_EQ(mainwindow::UndoMenuText("&Undo", ""), "&Undo");
