@@ -74,16 +74,12 @@ TEST_F(HoleWindowTest, TheCentredBoxForcesTheOffsetToZero) {
 TEST_F(HoleWindowTest, OnlyTheOffsetBoxTakesAMinus) {
   HoleWindow w(doc);
   w.ShapeOption(1)->click();  // a round hole takes no height
-  for (QLineEdit* box : {w.PositionBox(), w.SizeBox(), w.HeightBox(), w.OffsetBox()}) {
-    box->clear();
-    QTest::keyClicks(box, "-4");
-  }
+  for (QLineEdit* box : {w.PositionBox(), w.SizeBox(), w.HeightBox(), w.OffsetBox()}) Retype(box, "-4");
   EXPECT_EQ(w.PositionBox()->text(), "4");
   EXPECT_EQ(w.SizeBox()->text(), "4");
   EXPECT_EQ(w.HeightBox()->text(), "4");
   EXPECT_EQ(w.OffsetBox()->text(), "-4");
-  w.OffsetBox()->clear();
-  QTest::keyClicks(w.OffsetBox(), "%2");
+  Retype(w.OffsetBox(), "%2");
   EXPECT_EQ(w.OffsetBox()->text(), "2");
 }
 

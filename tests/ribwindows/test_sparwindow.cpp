@@ -308,8 +308,7 @@ TEST_F(SparWindowTest, TheShapeDecidesTheHeightAndInsetBoxes) {
 TEST_F(SparWindowTest, BoxesTakeOnlyTheirCharactersByAnyRoad) {
   SparWindow w(doc);
   w.show();
-  w.PositionBox()->clear();
-  QTest::keyClicks(w.PositionBox(), "-2a5,%");
+  Retype(w.PositionBox(), "-2a5,%");
   EXPECT_EQ(w.PositionBox()->text(), "25%");
   w.WidthBox()->setText("6");
   QTest::keyClicks(w.WidthBox(), "%-/");
@@ -339,8 +338,7 @@ TEST_F(SparWindowTest, BoxesTakeOnlyTheirCharactersByAnyRoad) {
   // In inches the fraction bar is a length character.
   doc.settings.unitText = " in";
   doc.changes.Announce(core::Change::Settings);
-  w.WidthBox()->clear();
-  QTest::keyClicks(w.WidthBox(), "1/4");
+  Retype(w.WidthBox(), "1/4");
   EXPECT_EQ(w.WidthBox()->text(), "1/4");
   EXPECT_EQ(w.windowTitle().toStdString(), Key("Frmlongeron", "1") + " 200 in");
 }

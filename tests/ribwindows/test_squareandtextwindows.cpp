@@ -84,10 +84,7 @@ TEST_F(SquareWindowTest, ACentreBeyondTheChordGoesToZero) {
 TEST_F(SquareWindowTest, KeysMinusOnlyInTheHeightBoxAndCancelStoresNothing) {
   const core::SquareLeadingEdge before = doc.rib.squareLeadingEdge;
   ribwindows::SquareLeadingEdgeWindow w(doc);
-  for (int i = 0; i < 3; ++i) {
-    w.Box(i)->clear();
-    QTest::keyClicks(w.Box(i), "-1,5/");
-  }
+  for (int i = 0; i < 3; ++i) Retype(w.Box(i), "-1,5/");
   EXPECT_EQ(w.Box(0)->text(), "15");
   EXPECT_EQ(w.Box(1)->text(), "15");
   EXPECT_EQ(w.Box(2)->text(), "-15");

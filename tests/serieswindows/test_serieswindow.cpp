@@ -40,6 +40,14 @@ class SeriesWindowTest : public testsupport::WindowTest {
   }
   std::string LastMessage() const { return messages.shown.empty() ? std::string() : messages.shown.back().text; }
   std::string SeriesFile(const std::string& name) const { return dir.File("series/" + name); }
+  // Picks the two airfoils and types the rib count and the two chords.
+  static void Fill(SeriesWindow& w, const char* ribs, const char* rootChord, const char* tipChord) {
+    w.OpenAirfoil(0);
+    w.OpenAirfoil(1);
+    Retype(w.RibCountBox(), ribs);
+    Retype(w.ChordBox(0), rootChord);
+    Retype(w.ChordBox(1), tipChord);
+  }
 
   std::vector<std::string> captions;
   int pickNext = 0;
@@ -84,14 +92,10 @@ TEST_F(SeriesWindowTest, ChecksComeInOrderEachWithItsMessage) {
 
 TEST_F(SeriesWindowTest, WritesTheSeriesAndOpensItsFilesFromTheTable) {
   SeriesWindow w(doc, SeriesKind::Even, Picker(), nullptr);
-  w.OpenAirfoil(0);
-  w.OpenAirfoil(1);
+  Fill(w, "3", "200", "100");
   EXPECT_EQ(captions, (std::vector<std::string>{Key("FrmTraCevol", "10"), Key("FrmTraCevol", "11")}));
   EXPECT_EQ(w.AirfoilBox(0)->text(), "clarky");
   EXPECT_EQ(w.AirfoilBox(1)->text(), "naca0012");
-  Retype(w.RibCountBox(), "3");
-  Retype(w.ChordBox(0), "200");
-  Retype(w.ChordBox(1), "100");
   ASSERT_TRUE(w.Generate());
 
   const std::string rib = Key("MainTolbar", "25");
@@ -134,11 +138,7 @@ TEST_F(SeriesWindowTest, WritesTheSeriesAndOpensItsFilesFromTheTable) {
 TEST_F(SeriesWindowTest, TheTableOfAnEarlierSeriesStaysOpenBesideTheMainWindow) {
   {
     SeriesWindow first(doc, SeriesKind::Even, Picker(), nullptr);
-    first.OpenAirfoil(0);
-    first.OpenAirfoil(1);
-    Retype(first.RibCountBox(), "2");
-    Retype(first.ChordBox(0), "180");
-    Retype(first.ChordBox(1), "120");
+    Fill(first, "2", "180", "120");
     ASSERT_TRUE(first.Generate());
   }
   const std::string tooMany = SeriesFile("root&tip_200_100_3.txt");
@@ -174,11 +174,7 @@ TEST_F(SeriesWindowTest, TheTableOfAnEarlierSeriesStaysOpenBesideTheMainWindow) 
 
 TEST_F(SeriesWindowTest, AFolderThatCannotBeWrittenIsReportedWithTheFileAndTheCount) {
   SeriesWindow w(doc, SeriesKind::Even, Picker(), nullptr);
-  w.OpenAirfoil(0);
-  w.OpenAirfoil(1);
-  Retype(w.RibCountBox(), "0");
-  Retype(w.ChordBox(0), "150");
-  Retype(w.ChordBox(1), "150");  // equal chords are accepted
+  Fill(w, "0", "150", "150");  // equal chords are accepted
   const std::string first(1, Key("MainTolbar", "25")[0]);
   std::filesystem::create_directory(SeriesFile("clarky&naca0012" + first + "02.dat"));
   EXPECT_FALSE(w.Generate());
@@ -191,11 +187,7 @@ TEST_F(SeriesWindowTest, AFolderThatCannotBeWrittenIsReportedWithTheFileAndTheCo
 TEST_F(SeriesWindowTest, SpacedTableShowsThePanelLengthAndRefusesZeroGaps) {
   SeriesWindow w(doc, SeriesKind::Spaced, Picker(), nullptr);
   EXPECT_EQ(w.windowTitle().toStdString(), Key("FrmTraCevol2", "1"));
-  w.OpenAirfoil(0);
-  w.OpenAirfoil(1);
-  Retype(w.RibCountBox(), "1");
-  Retype(w.ChordBox(0), "200");
-  Retype(w.ChordBox(1), "100");
+  Fill(w, "1", "200", "100");
   Retype(w.EndThicknessBox(), "2");
   EXPECT_EQ(w.RibLabel(1)->text(), "1");
   EXPECT_EQ(w.RibLabel(2)->text().toStdString(), Key("FrmTraCevol2", "24"));

@@ -58,13 +58,11 @@ TEST_F(DefaultsTest, InchesFillTheirDefaultsAndMarginsAndCancelKeepsMillimetres)
 
   // An inch box takes a fraction bar; back in millimetres it does not.
   QLineEdit* sheeting = window.LengthBox(DefaultLength::Sheeting);
-  sheeting->clear();
-  QTest::keyClicks(sheeting, "1/8x");
+  Retype(sheeting, "1/8x");
   EXPECT_EQ(Text(sheeting), "1/8");
   window.MillimetreOption()->click();
   EXPECT_EQ(Text(sheeting), "1.5");
-  sheeting->clear();
-  QTest::keyClicks(sheeting, "1/8");
+  Retype(sheeting, "1/8");
   EXPECT_EQ(Text(sheeting), "18");
 
   window.InchOption()->click();
