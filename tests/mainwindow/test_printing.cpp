@@ -1,5 +1,5 @@
-// File > Print and Page Setup from the main window: the rib or the active special view sent
-// to the (recorded) printer, the question naming both compared airfoils.
+// File > Print and Page Setup from the main window: the rib sent to the (recorded) printer,
+// or the page set-up first. The comparison's print is with the comparison's tests.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -33,30 +33,6 @@ TEST_F(PrintingTest, PrintNeedsAnAirfoilThenAsksAndPrintsTheRib) {
   EXPECT_EQ(messages.shown[0].text, Key("TextButton", "14") + " wing");
   EXPECT_EQ(printer.sheets.size(), 1u);  // 200 mm fits A4
   EXPECT_FALSE(printer.sheets[0].lines.empty());
-}
-
-// With the comparison on, its own drawing is printed at the sheet's placement and the
-// question names both airfoils.
-TEST_F(PrintingTest, TheActiveSpecialViewPrintsInsteadOfTheRib) {
-  OpenAirfoil();
-  int drawn = 0;
-  window->SetSpecialView(mainwindow::MainWindow::SpecialView::Comparison,
-                         [&](platform::DrawTarget& target, const core::ViewPlacement& at) {
-                           ++drawn;
-                           EXPECT_FLOAT_EQ(at.zoom, 1);
-                           target.Line(at.originX, at.originY, at.originX + at.chordTwips, at.originY, 9);
-                         });
-  window->SetComparedAirfoils("e387", "mh32");
-  doc.view.compareShown = true;
-  messages.answers = {BoxAnswer::Yes};
-  window->Run(Command::Print);
-  ASSERT_FALSE(messages.shown.empty());
-  EXPECT_EQ(messages.shown[0].text, Key("TextButton", "14") + " #1 :  e387 /  #2 :  mh32");
-  ASSERT_EQ(printer.sheets.size(), 1u);
-  EXPECT_GE(drawn, 1);
-  const auto& lines = printer.sheets[0].lines;
-  EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const platform::RecordedLine& l) { return l.colour == 9; }));
-  doc.view.compareShown = false;
 }
 
 // No overlap with a long rib: the print opens the page set-up; cancelled, nothing prints.

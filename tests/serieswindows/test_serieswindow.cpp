@@ -53,6 +53,8 @@ class SeriesWindowTest : public testsupport::WindowTest {
   int pickNext = 0;
 };
 
+// The order of the checks is the core's (tested there); here each refusal is told with its
+// message and the box at fault is selected.
 TEST_F(SeriesWindowTest, ChecksComeInOrderEachWithItsMessage) {
   SeriesWindow w(doc, SeriesKind::Even, Picker(), nullptr);
   const std::string caption = Key("FrmTraCevol", "1");
@@ -68,14 +70,7 @@ TEST_F(SeriesWindowTest, ChecksComeInOrderEachWithItsMessage) {
   EXPECT_EQ(messages.shown.back().icon, platform::BoxIcon::Exclamation);
   EXPECT_EQ(w.RibCountBox()->selectedText(), "91");  // the offending box, selected
   Retype(w.RibCountBox(), "3");
-  EXPECT_FALSE(w.Generate());
-  EXPECT_EQ(LastMessage(), Key("FrmTraCevol", "17"));
-  Retype(w.ChordBox(0), "2000");
-  EXPECT_FALSE(w.Generate());
-  EXPECT_EQ(LastMessage(), Key("FrmTraCevol", "13") + " 1999 mm !");
   Retype(w.ChordBox(0), "100");
-  EXPECT_FALSE(w.Generate());
-  EXPECT_EQ(LastMessage(), Key("FrmTraCevol", "18"));
   Retype(w.ChordBox(1), "200");
   EXPECT_FALSE(w.Generate());
   EXPECT_EQ(LastMessage(), Key("FrmTraCevol", "14"));

@@ -99,7 +99,7 @@ TEST_F(MainWindowTools, CompareTwoAirfoilsThenRedrawInOtherColours) {
   messages.answers = {platform::BoxAnswer::Yes};
   window->Run(mainwindow::Command::Print);
   ASSERT_EQ(printer.sheets.size(), 1u);
-  EXPECT_NE(messages.shown.back().text.find("naca2412"), std::string::npos);
+  EXPECT_EQ(messages.shown.back().text, testsupport::Key("TextButton", "14") + " #1 :  clarky /  #2 :  naca2412");
   int redLines = 0;
   for (const platform::RecordedLine& l : printer.sheets[0].lines) redLines += l.colour == 12;
   EXPECT_GT(redLines, 100);
