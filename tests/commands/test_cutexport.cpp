@@ -29,7 +29,7 @@ TEST_F(CutExport, KerfTakesDigitsAndOnePointOnly) {
   EXPECT_EQ(commands::KerfText(2.5), "2.5");
 }
 
-TEST_F(CutExport, TheWindowsChoicesAreCheckedAndNonsenseStoredReadsAsTheDefaults) {
+TEST_F(CutExport, TheWindowsChoicesAreCheckedThenRememberedForTheUser) {
   std::string why;
   EXPECT_EQ(commands::SettingsFromWindow(CutFormat::Svg, "", true, why)->kerfMm, 0);
   EXPECT_FALSE(commands::SettingsFromWindow(CutFormat::Svg, "1..2", true, why));
@@ -38,10 +38,11 @@ TEST_F(CutExport, TheWindowsChoicesAreCheckedAndNonsenseStoredReadsAsTheDefaults
   EXPECT_EQ(why, "filedxf/161 10 mm");
   std::optional<commands::CutSettings> chosen = commands::SettingsFromWindow(CutFormat::DxfR12, "10", true, why);
   ASSERT_TRUE(chosen);
-  EXPECT_EQ(std::tuple(chosen->format, chosen->kerfMm, chosen->marks), std::tuple(CutFormat::DxfR12, 10.0, true));
-
-  // What is stored and read back, defaults included, the export window's tests see; a store
-  // edited by hand into nonsense reads as the defaults.
+  // Stored and read back, the widest kerf included (the defaults are the export window's
+  // tests'); a store edited by hand into nonsense reads as the defaults.
+  commands::StoreCutSettings(*chosen);
+  const commands::CutSettings again = commands::LoadCutSettings();
+  EXPECT_EQ(std::tuple(again.format, again.kerfMm, again.marks), std::tuple(CutFormat::DxfR12, 10.0, true));
   store.Set("Cut", "Format", "dwg");
   store.Set("Cut", "Kerf", "wide");
   EXPECT_EQ(commands::LoadCutSettings().format, CutFormat::DxfR2000);

@@ -168,6 +168,18 @@ TEST(Ini, RefusedOrFailedWritesLeaveTheFileWhole) {
   EXPECT_EQ(GetINIFile("LastFiles", "RecentFile1", ini), "/b");
 }
 
+TEST(Ini, WriteThroughALinkKeepsTheLinkAndThePermissions) {
+  TempDir dir;
+  const std::string real = dir.File("real.ini"), link = dir.File("Vandrell.ini");
+  WriteFile(real, "[s]\na=1\n");
+  fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink(real, link);
+  ASSERT_TRUE(WriteINIFile("s", "a", "2", link));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadFile(real), "[s]\na=2\n");
+  EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
 // Look-ups are answered from a kept copy of the file; whatever changes the file on disk
 // must be seen at the next look-up, even within the same tick of the clock.
 TEST(Ini, LookUpsFollowTheFileOnDisk) {

@@ -137,9 +137,10 @@ TEST_F(BlockWindowTest, TheTitleNamesTheChordAndTheBoxesTheirUnits) {
   EXPECT_EQ(w.windowTitle().toStdString(), Key("FrmBloc", "1") + " 12 in");
 }
 
-// One angle: what either window applies, the other shows unchanged, and both store it
-// negated alike.
-TEST_F(BlockWindowTest, TabsAndBlockShowTheSameAngle) {
+// One angle, one tilt: what either window applies, the other shows unchanged, and a board
+// at 4 degrees drops toward the trailing edge under a block as under tabs (whose board the
+// trace tests pin).
+TEST_F(BlockWindowTest, TabsAndBlockShowTheSameAngleAndTiltTheBoardAlike) {
   {
     ribwindows::TabWindow tabs(doc);
     tabs.Box(3)->setText("4");
@@ -148,6 +149,17 @@ TEST_F(BlockWindowTest, TabsAndBlockShowTheSameAngle) {
   EXPECT_FLOAT_EQ(doc.rib.boardAngle, -4);
   ribwindows::BlockWindow block(doc);
   EXPECT_EQ(block.Box(kAngle)->text(), "4");
+  Retype(block.Box(kBase), "10");
+  Retype(block.Box(kTop), "30");
+  block.OkButton()->click();
+  // The board runs from the front corner (point 2) to its far end (point 3).
+  const core::RibConstruction onBlock = core::BuildRib(doc);
+  const auto lower = core::ElementsOf(onBlock, core::RibPart::BlockLower);
+  ASSERT_EQ(lower.size(), 1u);
+  const core::PointMm& from = lower[0]->points[2];
+  const core::PointMm& to = lower[0]->points[3];
+  EXPECT_NEAR((to.y - from.y) / (to.x - from.x), -std::tan(4 * M_PI / 180), 1e-9);
+
   Retype(block.Box(kAngle), "-2.5");
   block.ApplyButton()->click();
   ribwindows::TabWindow tabs(doc);

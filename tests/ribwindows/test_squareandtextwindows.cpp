@@ -116,8 +116,14 @@ TEST_F(TextWindowTest, ANegativeHeightPlacesTheTextBelowTheChordLine) {
   Retype(w.Box(2), "-12");
   EXPECT_EQ(w.Box(1)->text(), "30");
   w.ApplyButton()->click();
-  EXPECT_EQ(std::tuple(doc.rib.caption.x, doc.rib.caption.y), std::tuple(core::Length{30, "30"}, core::Length{-12, "-12"}));
+  EXPECT_EQ(doc.rib.caption.y, (core::Length{-12, "-12"}));
   EXPECT_FALSE(doc.rib.caption.isUserText);  // still the automatic caption
+  // Printed with its top-left corner 3 mm above the point (30, -12), below the chord line too.
+  const core::RibConstruction rib = core::BuildRib(doc);
+  const auto text = core::ElementsOf(rib, core::RibPart::InsertedText);
+  ASSERT_EQ(text.size(), 1u);
+  EXPECT_NEAR(text[0]->points[0].x, 30, 1e-4);
+  EXPECT_NEAR(text[0]->points[0].y, -9, 1e-4);
 }
 
 TEST_F(TextWindowTest, TheUsersOwnTextSurvivesAChordChangeAnAutomaticOneFollows) {
