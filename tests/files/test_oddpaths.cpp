@@ -1,6 +1,7 @@
-// The airfoil, project and INI readers and writers handed folders, pipes, devices, huge
-// files, files that go away and links: each refuses at once, says what it met, and leaves
-// the file system as it was.
+// The airfoil, coordinate, summary and INI readers and the project and INI writers handed
+// folders, pipes, devices, huge files, files that go away and links: each refuses at once,
+// says what it met, and leaves the file system as it was. The project reader's refusals are
+// the open-project command's tests'.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -94,24 +95,6 @@ TEST(OddPaths, AirfoilReaderFollowsALinkAndMeetsAFileThatWentAway) {
   const files::AirfoilReadResult r = files::ReadAirfoilFile(gone, data);
   EXPECT_EQ(r.status, files::AirfoilReadStatus::Unreadable);
   EXPECT_EQ(r.boxText, "frmopen/36\n" + gone);
-}
-
-TEST(OddPaths, ProjectReaderRefusesAndLeavesTheRibAsItWas) {
-  testsupport::SelfNamingTexts texts;
-  TempDir dir;
-  core::RibDocument s = testsupport::NewRib();
-  s.rib.caption.text = "kept";
-  for (const OddPath& odd : OddPaths(dir, ".vdl")) {
-    files::ProjectReadResult r;
-    EXPECT_LT(SecondsTaken([&] { r = files::ReadProjectFile(odd.path, s); }), 1.0) << odd.path;
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.error.refusal, odd.refusal) << odd.path;
-    EXPECT_EQ(r.error.description, std::string(odd.text) + "\n" + odd.path);
-  }
-  const files::ProjectReadResult missing = files::ReadProjectFile(dir.File("none.vdl"), s);
-  EXPECT_EQ(missing.error.number, 53);
-  EXPECT_EQ(missing.error.description, "Erreur/206\n" + dir.File("none.vdl"));
-  EXPECT_EQ(s.rib.caption.text, "kept");
 }
 
 TEST(OddPaths, ProjectWriterRefusesToReplaceWhatIsNotAFileAndWritesThroughALink) {

@@ -38,10 +38,6 @@ TEST(MainView, ScrollBarsReachTheWholeRibAtEveryZoom) {
   EXPECT_EQ(none.vertical.maximum, 0);
 }
 
-}  // namespace
-
-namespace {
-
 // A real rib on blocks, long enough to need a small zoom.
 core::RibDocument LongRibOnBlocks() {
   core::RibDocument s;
