@@ -81,10 +81,6 @@ bool SameRib(const core::RibDocument& a, const core::RibDocument& b) {
          a.rib == b.rib && a.project.windowTitle == b.project.windowTitle && a.project.path == b.project.path;
 }
 
-}  // namespace
-
-namespace {
-
 // Whatever fails, the rib, the settings file (text size, recent files) and the document's
 // announcements are as they were; the outcome says why, in the batch key and the user's words.
 TEST(OpenProject, AFailedOpenKeepsTheRibAndTheSettingsFileAndSaysWhy) {

@@ -12,7 +12,6 @@ namespace {
 
 using testsupport::Points;
 
-
 // A symmetric 12 % section, cosine-spaced as real files are, leading edge exactly at x = 0.
 Points Symmetric(int perSurface) {
   Points pts;

@@ -18,7 +18,6 @@ namespace {
 
 using testsupport::Points;
 
-
 // 23 points: y = 0.2 x (1 - x) over the upper surface and -0.1 x (1 - x) under it from
 // x = 0.3 aft, every tenth of the chord, with a rounded nose of seven points between.
 Points HandMadeSection() {

@@ -37,7 +37,6 @@ core::RibDocument Naca0012() {
   return s;
 }
 
-
 void ExpectPoints(const std::vector<PointMm>& got, const std::vector<PointMm>& want) {
   ASSERT_EQ(got.size(), want.size());
   for (std::size_t i = 0; i < want.size(); ++i) {

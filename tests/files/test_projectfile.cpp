@@ -32,10 +32,6 @@ using testsupport::NewRib;
 using testsupport::SelfNamingTexts;
 using testsupport::WithLine;
 
-
-
-
-
 struct ProjectRead {
   files::ProjectReadResult r;
   core::RibDocument s;
@@ -47,11 +43,15 @@ ProjectRead ReadBytes(const std::string& bytes, const char* unit = " mm") {
   return out;
 }
 
-
 const std::string kFullMm = ReadFile(DataPath("projects/full_mm.vdl"));
 const std::string kOlder = ReadFile(DataPath("projects/older_full.vdl"));
 // Line indexes (0-based) in full_mm.vdl.
 constexpr std::size_t kSparCountLine = 17, kFirstSparTypeLine = 23, kHoleCountLine = 46, kMarkCountLine = 66;
+
+void Touch(const fs::path& p) {
+  fs::create_directories(p.parent_path());
+  WriteFile(p.string(), "x");
+}
 
 }  // namespace
 
@@ -268,13 +268,6 @@ TEST(DamagedProject, BadCountsCodesAndMarkersAreRefused) {
   EXPECT_EQ(b.s.rib.markCount, 0);
   EXPECT_TRUE(ReadBytes(WithLine(kFullMm, kFirstSparTypeLine, "3")).r.ok);
 }
-
-namespace {
-void Touch(const fs::path& p) {
-  fs::create_directories(p.parent_path());
-  WriteFile(p.string(), "x");
-}
-}  // namespace
 
 TEST(AirfoilSearch, TheLastMatchOfTheDepthFirstWalkWins) {
   TempDir dir;

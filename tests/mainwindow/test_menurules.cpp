@@ -164,7 +164,6 @@ TEST_F(MenuRules, ARecentAirfoilOpensPreparedAndARefusedOneLeavesItWhole) {
   EXPECT_EQ(s.airfoil.title, "GOOD: 180");
 }
 
-
 TEST_F(MenuRules, AMissingCalculatorIsToldEvenWithoutALanguage) {
   desktop.calculatorFound = false;
   platform::SetTextLookup(nullptr);  // no Erreur/6 text: the built-in one shows

@@ -106,10 +106,6 @@ TEST_F(KaldrexOffer, TheWindowsHelpIsTheAirfoilPackTopic) {
   EXPECT_EQ(window.HelpButton()->text().toStdString(), Key("TextButton", "3"));
 }
 
-}  // namespace
-
-namespace {
-
 TEST(AirfoilPack, CopiesTheAirfoilsAndNeverReplacesTheUsersFiles) {
   testsupport::TempDir from, to;
   testsupport::WriteFile(from.File("a.dat"), "A");
