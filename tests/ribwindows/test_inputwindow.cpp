@@ -140,6 +140,16 @@ TEST_F(InputWindowTest, PastedOrDroppedTextWithRefusedCharactersNeverReachesTheB
   EXPECT_EQ(box->text(), "250.5");
   w.OkButton()->click();
   EXPECT_FLOAT_EQ(doc.rib.chord.mm, 250.5f);
+
+  // A text that came from a file with a character the keys would refuse stays editable,
+  // so that the user can take the character out.
+  doc.rib.chord.text = "12,5";
+  ribwindows::InputWindow fromFile(doc, InputKind::Chord);
+  ASSERT_EQ(fromFile.ValueBox()->text(), "12,5");
+  fromFile.ValueBox()->setCursorPosition(4);
+  QTest::keyClick(fromFile.ValueBox(), Qt::Key_Backspace);
+  QTest::keyClick(fromFile.ValueBox(), Qt::Key_Backspace);
+  EXPECT_EQ(fromFile.ValueBox()->text(), "12");
 }
 
 // A chord of 0 would leave nothing to draw: the window says so and keeps the old chord.
