@@ -2,7 +2,9 @@
 // the about box, and the settings written at the first start.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -90,6 +92,16 @@ TEST_F(Startup, SplashAndAboutBoxShowTheVersionAndClose) {
   about.show();
   about.OkButton()->click();
   EXPECT_FALSE(about.isVisible());
+}
+
+// The windows' icon is the installed one beside the program (the build has a copy), in the
+// sizes of title and task bars.
+TEST_F(Startup, TheProgramIconComesFromTheFilesBesideTheProgram) {
+  mainwindow::SetProgramIcon();
+  QList<int> sides;
+  for (const QSize& size : QApplication::windowIcon().availableSizes()) sides.append(size.width());
+  EXPECT_EQ(sides, QList<int>({16, 22, 24, 32, 48, 64}));
+  QApplication::setWindowIcon(QIcon());
 }
 
 // Keeps the settings file as it stood when the first question of the start was asked.
