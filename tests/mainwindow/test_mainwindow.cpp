@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QContextMenuEvent>
 #include <QMimeData>
 #include <QTest>
@@ -38,6 +39,23 @@ class MainWindowTest : public testsupport::MainWindowFixture {
   bool Enabled(mainwindow::Command command) { return window->IsCommandEnabled(command); }
   std::string Status() { return window->Panel(2)->text().toStdString(); }
 };
+
+// Without an icon theme the tool bar takes Qt's own images by name: the same pixels as the
+// style's icons at the bar's size and on a screen of twice the density.
+TEST_F(MainWindowTest, ToolBarIconsAreTheStylesOwn) {
+  const std::pair<const char*, QStyle::StandardPixmap> buttons[] = {{"Toolbar1_2", QStyle::SP_DialogOpenButton},
+                                                                   {"Toolbar1_3", QStyle::SP_DialogSaveButton},
+                                                                   {"Toolbar1_5", QStyle::SP_FileDialogDetailedView},
+                                                                   {"Toolbar1_7", QStyle::SP_ComputerIcon}};
+  for (const auto& [name, standard] : buttons) {
+    const QAction* action = window->findChild<QAction*>(name);
+    ASSERT_NE(action, nullptr) << name;
+    const QIcon style = window->style()->standardIcon(standard);
+    for (qreal scale : {1.0, 2.0})
+      EXPECT_EQ(action->icon().pixmap(QSize(20, 20), scale).toImage(), style.pixmap(QSize(20, 20), scale).toImage())
+          << name << " at " << scale;
+  }
+}
 
 TEST_F(MainWindowTest, ZoomEntriesSetTheZoomAndResetTheScrollBars) {
   OpenAirfoil();
