@@ -39,9 +39,9 @@ namespace fs = std::filesystem;
 
 void SetProgramIcon() {
   // Asking the icon theme first read hicolor's whole index, a sixth of the start-up under X:
-  // the installed files are found by their path. Qt decodes each size as it is added, and
-  // the window system takes every size: the sizes of title bars and task bars only (the
-  // 128 and 256 pixel ones took ten times the time of all the others).
+  // the installed files are found by their path. Qt decodes each size as it is added and the
+  // window system takes every size, so only those of title and task bars are given (the 128
+  // and 256 pixel files took ten times as long as all the others).
   const QString file = QCoreApplication::applicationDirPath() + "/../share/icons/hicolor/%1x%1/apps/vandrell.png";
   QIcon icon;
   for (int side : {16, 22, 24, 32, 48, 64})

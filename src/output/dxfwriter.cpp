@@ -1,7 +1,7 @@
 #include "output/dxfwriter.h"
 
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <string_view>
 #include <vector>
