@@ -282,7 +282,7 @@ struct KeptFile {
   // Read within a tick of the file's last change: a change in the same tick could leave
   // the stamp as it was, so such a copy is read again at the next look-up.
   bool trusted = false;
-  std::shared_ptr<const std::string> text;
+  std::unique_ptr<const std::string> text;  // its own allocation: the views stay put when the copy moves
   std::vector<KeptSection> sections;  // a name given twice is one section
 };
 
@@ -334,7 +334,7 @@ std::size_t FindSection(const std::vector<KeptSection>& sections, std::string_vi
 // Every key of every section, as a look-up through the lines would find the first of each.
 KeptFile Parse(std::string text) {
   KeptFile kept;
-  kept.text = std::make_shared<const std::string>(std::move(text));
+  kept.text = std::make_unique<const std::string>(std::move(text));
   std::optional<std::size_t> current;  // the section the lines are in
   for (std::string_view line : SplitLines(*kept.text)) {
     std::string_view name;
