@@ -54,7 +54,10 @@ if(writable EQUAL 0)
     execute_process(COMMAND ${as_user} ${CLI} --version RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
     execute_process(COMMAND ${as_user} ${CMAKE_COMMAND} -E touch ${work}/readonly/probe RESULT_VARIABLE rc_write
                     OUTPUT_QUIET ERROR_QUIET)
-    if(NOT rc EQUAL 0 OR rc_write EQUAL 0)
+    # A build under a home folder closed to others: that user cannot reach the project at all.
+    execute_process(COMMAND ${as_user} ${CMAKE_COMMAND} -E cat ${work}/readonly/older_full.vdl
+                    RESULT_VARIABLE rc_read OUTPUT_QUIET ERROR_QUIET)
+    if(NOT rc EQUAL 0 OR rc_write EQUAL 0 OR NOT rc_read EQUAL 0)
       set(as_user "")
     endif()
   endif()
