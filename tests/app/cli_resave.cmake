@@ -63,7 +63,7 @@ if(writable EQUAL 0)
   endif()
 endif()
 if(writable EQUAL 0 AND NOT as_user)
-  message(STATUS "read-only older project: skipped, no user here for whom the folder is read-only")
+  message(STATUS "read-only older project: skipped, no user here who can read the project but not write beside it")
 else()
   execute_process(COMMAND ${as_user} ${CLI} resave ${work}/readonly/older_full.vdl ${work}/shared/out.vdl
                           --airfoil-dir ${AIRFOILS}
