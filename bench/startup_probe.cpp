@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include "core/ribdocument.h"
 #include "mainwindow/mainwindow.h"
@@ -28,9 +30,15 @@ int main(int argc, char** argv) {
   const auto scratch = std::filesystem::temp_directory_path() / "vandrell-startup-probe";
   std::filesystem::create_directories(scratch / "airfoils");
   const auto ini = scratch / "Vandrell.ini";
-  // A set-up done before: the language chosen, the airfoil folders of their own.
-  std::ofstream(ini) << "[Language]\nLangue=English\n[Repertoires]\nInstall=1\nRepProfil=" << (scratch / "airfoils").string()
-                     << "\nRepProfilevol=" << (scratch / "airfoils").string() << "\n";
+  // A set-up done before: the language chosen, the airfoil folders of their own. Written
+  // only when it differs and kept after the run, so that, as for a user, the settings file
+  // is not one written an instant before the start (a file changed within the last moments
+  // is read again at every look-up, since its time stamp cannot show a later change).
+  const std::string setUp = "[Language]\nLangue=English\n[Repertoires]\nInstall=1\nRepProfil=" +
+                            (scratch / "airfoils").string() + "\nRepProfilevol=" + (scratch / "airfoils").string() + "\n";
+  std::string present;
+  if (std::ifstream in{ini, std::ios::binary}) present.assign(std::istreambuf_iterator<char>(in), {});
+  if (present != setUp) std::ofstream(ini, std::ios::binary) << setUp;
   core::RibDocument document;
   mainwindow::PrepareProgramState(document, programDir, ini.string());
   platform::QtMessages messages;
@@ -41,6 +49,5 @@ int main(int argc, char** argv) {
   if (!window || !QTest::qWaitForWindowExposed(window.get())) return 1;
   const auto now = std::chrono::system_clock::now().time_since_epoch();
   std::printf("%lld\n", static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-  std::filesystem::remove_all(scratch);
   return 0;
 }
