@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <initializer_list>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "commands/airfoilcommands.h"
 #include "commands/keepwork.h"
@@ -21,6 +23,7 @@
 #include "files/settings.h"
 #include "mainwindow/mainview.h"
 #include "mainwindow/undohistory.h"
+#include "platform/qt/qtsizedicon.h"
 #include "platform/qt/qtstrings.h"
 #include "platform/qt/qttranslations.h"
 #include "platform/texts.h"
@@ -42,16 +45,17 @@ bool IconThemeSet() {
 
 // The style's icon for a tool bar button. Without an icon theme the style's icon is Qt's own
 // images, `name`-SIDE.png, found only after reading hicolor's whole index: a fifth of the
-// start-up under X. Those images are then taken by name. A Qt without them gets the style's.
+// start-up under X. Those images are then taken by name, each decoded when a size needs it.
+// A Qt without them gets the style's.
 QIcon ToolbarIcon(const QStyle* style, QStyle::StandardPixmap pixmap, const char* name, std::initializer_list<int> sides) {
   if (!IconThemeSet()) {
-    QIcon icon;
+    std::vector<platform::SizedIconFile> files;
     for (int side : sides) {
       const QString file = QString(":/qt-project.org/styles/commonstyle/images/%1-%2.png").arg(name).arg(side);
       if (!QFile::exists(file)) return style->standardIcon(pixmap);
-      icon.addFile(file, QSize(side, side));
+      files.push_back({file, side});
     }
-    return icon;
+    return platform::IconFromSizedFiles(std::move(files));
   }
   return style->standardIcon(pixmap);
 }

@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QContextMenuEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QTest>
 #include <QUrl>
 #include <QWheelEvent>
@@ -51,9 +52,25 @@ TEST_F(MainWindowTest, ToolBarIconsAreTheStylesOwn) {
     const QAction* action = window->findChild<QAction*>(name);
     ASSERT_NE(action, nullptr) << name;
     const QIcon style = window->style()->standardIcon(standard);
-    for (qreal scale : {1.0, 2.0})
-      EXPECT_EQ(action->icon().pixmap(QSize(20, 20), scale).toImage(), style.pixmap(QSize(20, 20), scale).toImage())
-          << name << " at " << scale;
+    const QIcon ours = action->icon();
+    // Sizes that take each of the style's images (16, 32 and 128 pixels), scaled up and down.
+    for (int side : {16, 20, 24, 40, 70})
+      for (qreal scale : {1.0, 1.5, 2.0})
+        for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected})
+          EXPECT_EQ(ours.pixmap(QSize(side, side), scale, mode).toImage(),
+                    style.pixmap(QSize(side, side), scale, mode).toImage())
+              << name << " " << side << " at " << scale << " in mode " << mode;
+    for (int side : {16, 24, 40, 200}) EXPECT_EQ(ours.actualSize(QSize(side, side)), style.actualSize(QSize(side, side)));
+    EXPECT_EQ(ours.availableSizes(), style.availableSizes()) << name;
+    const auto painted = [](const QIcon& icon) {
+      QImage image(60, 60, QImage::Format_ARGB32_Premultiplied);
+      image.setDevicePixelRatio(2.0);
+      image.fill(Qt::transparent);
+      QPainter painter(&image);
+      icon.paint(&painter, QRect(0, 0, 30, 30));
+      return image;
+    };
+    EXPECT_EQ(painted(ours), painted(style)) << name;
   }
 }
 
