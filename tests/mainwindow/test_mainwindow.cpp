@@ -61,7 +61,8 @@ TEST_F(MainWindowTest, ToolBarIconsAreTheStylesOwn) {
                     style.pixmap(QSize(side, side), scale, mode).toImage())
               << name << " " << side << " at " << scale << " in mode " << mode;
     for (int side : {16, 24, 40, 200}) EXPECT_EQ(ours.actualSize(QSize(side, side)), style.actualSize(QSize(side, side)));
-    EXPECT_EQ(ours.availableSizes(), style.availableSizes()) << name;
+    for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled})
+      EXPECT_EQ(ours.availableSizes(mode), style.availableSizes(mode)) << name << " in mode " << mode;
     const auto painted = [](const QIcon& icon) {
       QImage image(60, 60, QImage::Format_ARGB32_Premultiplied);
       image.setDevicePixelRatio(2.0);
