@@ -13,6 +13,10 @@ Pairs:
   dxf      vandrell-cli dxf, 250 mm rib, sheeting,     against python3 + ezdxf writing a
            edge pieces, 10 reference lines             rib-sized R12 drawing
   series   vandrell-cli series, 90 ribs e387 -> ag24   against the same blend in Python
+           into one folder, each run replacing the files of the run before
+  series-new  the same, each run into a new folder     (ext4 without a journal makes a new
+           file wait on every inode freed in the last minute: the replacing loop slows
+           itself down, which a user who runs a series now and then never meets)
   print    vandrell-cli print, 600 mm rib, 3 A4 sheets against vandrell-cli --version
   startup  the main window shown (startup_probe)       against a bare Qt main window
            (both need -DVANDRELL_BUILD_BENCH=ON); on a display of their own under Xvfb
@@ -117,8 +121,8 @@ def run_pair(name, cmd, anchor, runs, env=None, prepare=None):
             prepare()
         theirs.append(timed(anchor, env))
     a, b = summary(ours), summary(theirs)
-    print("%-8s ours   min %7.1f  median %7.1f  max %7.1f ms" % (name, *a))
-    print("%-8s anchor min %7.1f  median %7.1f  max %7.1f ms   ratio ours/anchor %.2f" % ("", *b, a[1] / b[1]))
+    print("%-10s ours   min %7.1f  median %7.1f  max %7.1f ms" % (name, *a))
+    print("%-10s anchor min %7.1f  median %7.1f  max %7.1f ms   ratio ours/anchor %.2f" % ("", *b, a[1] / b[1]))
 
 
 def python_with_ezdxf():
@@ -210,6 +214,19 @@ def main():
                                 "--root-chord", "240", "--tip-chord", "150", "--ribs", "90", "-o", ours_dir],
                      [sys.executable, "-c", SERIES_ANCHOR, os.path.join(AIRFOILS, "e387.dat"),
                       os.path.join(AIRFOILS, "ag24.dat"), theirs_dir], runs, env)
+        if want("series-new"):
+            folders = iter(range(1_000_000))
+            ours_cmd = [cli, "series", os.path.join(AIRFOILS, "e387.dat"), os.path.join(AIRFOILS, "ag24.dat"),
+                        "--root-chord", "240", "--tip-chord", "150", "--ribs", "90", "-o", ""]
+            anchor_cmd = [sys.executable, "-c", SERIES_ANCHOR, os.path.join(AIRFOILS, "e387.dat"),
+                          os.path.join(AIRFOILS, "ag24.dat"), ""]
+
+            def new_folders():
+                folder = os.path.join(work, "new-%d" % next(folders))
+                os.makedirs(folder)
+                ours_cmd[-1] = anchor_cmd[-1] = folder
+
+            run_pair("series-new", ours_cmd, anchor_cmd, runs, env, prepare=new_folders)
         if want("print"):
             run_pair("print", [cli, "print", clarky, "--chord", "600", "--paper", "0", "-o", os.path.join(work, "p.pdf")],
                      [cli, "--version"], runs, env)
