@@ -58,8 +58,10 @@ ReadOutcome ReadWholeFile(const std::string& path, std::uint64_t limit = kDefaul
 
 // Replaces `path` with `contents` through a temporary file in the same folder, flushed to
 // disk, then renamed over it: on any failure the previous file is whole and the temporary
-// file gone. Only a regular file is replaced; a symbolic link to one is written through
-// and stays a link. A new file gets the usual permissions, a replaced one keeps its own.
+// file gone. (On Linux a new file is written unnamed and linked to its name when whole, so
+// not even a crash leaves a temporary file.) Only a regular file is replaced; a symbolic
+// link to one is written through and stays a link. A new file gets the usual permissions,
+// a replaced one keeps its own.
 FileOutcome WriteFileAtomically(const std::string& path, std::string_view contents);
 
 // Several files written as WriteFileAtomically writes one, with a single flush to disk for

@@ -1,5 +1,6 @@
 // Writing whole files atomically, one at a time or as a set: through a temporary file in
-// the target's folder, flushed to disk, then renamed over the target.
+// the target's folder, flushed to disk, then renamed over the target (or, for a new file on
+// Linux, an unnamed file linked to its name).
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
@@ -12,6 +13,14 @@
 
 #ifdef VANDRELL_POSIX_FILES
 #include <fcntl.h>
+#include <cstdio>
+#include <random>
+#endif
+
+// Linux writes a new file as an unnamed one in its folder and gives it its name when it is
+// complete: no temporary name to create and rename, and nothing left behind by a crash.
+#if defined(VANDRELL_POSIX_FILES) && defined(__linux__) && defined(O_TMPFILE)
+#define VANDRELL_UNNAMED_FILES 1
 #endif
 
 namespace platform {
@@ -102,6 +111,7 @@ struct Staged {
   bool replacing = false;
   struct stat old {};
   std::string temp;
+  int unnamed = -1;  // an unnamed file holding the contents, instead of `temp`
 
   Staged() = default;
   Staged(const Staged&) = delete;
@@ -110,6 +120,12 @@ struct Staged {
   void Discard() {
     if (!temp.empty()) ::unlink(temp.c_str());
     temp.clear();
+    CloseUnnamed();  // an unnamed file vanishes with its last descriptor
+  }
+  int CloseUnnamed() {
+    const int rc = unnamed >= 0 ? ::close(unnamed) : 0;
+    unnamed = -1;
+    return rc;
   }
 };
 
@@ -125,9 +141,71 @@ FileOutcome Stage(const std::string& path, Staged& f) {
   return FileOutcome{};
 }
 
+#ifdef VANDRELL_UNNAMED_FILES
+// Naming an unnamed file goes through its entry in /proc, which a chroot may lack.
+bool CanNameUnnamedFiles() {
+  static const bool can = ::access("/proc/self/fd", X_OK) == 0;
+  return can;
+}
+
+// The contents of a new file in an unnamed file in the target's folder, its mode that of any
+// new file (the umask applies). False where the file system has no unnamed files: the caller
+// then takes a temporary name, which meets the same refusals as any other file.
+bool WriteUnnamed(Staged& f, std::string_view contents, bool flush, FileOutcome& outcome) {
+  const int fd = ::open(f.folder.empty() ? "." : f.folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  f.unnamed = fd;
+  int systemError = 0;
+  bool ok = WriteAll(fd, contents, systemError);
+  if (ok && flush && ::fsync(fd) != 0) {
+    systemError = errno;
+    ok = false;
+  }
+  if (!ok) {
+    f.Discard();
+    outcome = Failure(systemError);
+  }
+  return true;
+}
+
+// Gives the unnamed file the target's name; where a file has taken that name meanwhile, a
+// temporary name, so that the rename replaces it as any other.
+FileOutcome NameUnnamed(Staged& f) {
+  char self[64];
+  std::snprintf(self, sizeof self, "/proc/self/fd/%d", f.unnamed);
+  if (::linkat(AT_FDCWD, self, AT_FDCWD, f.target.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+    f.CloseUnnamed();  // flushed before it was named: a late close error has nothing to lose
+    return FileOutcome{};
+  }
+  if (errno != EEXIST) {
+    const int error = errno;
+    f.Discard();
+    return Failure(error);
+  }
+  const std::string name = f.target.substr(f.folder.size());
+  std::minstd_rand random(std::random_device{}());
+  for (int attempt = 0; attempt < 100 && f.temp.empty(); ++attempt) {
+    const std::string temp = f.folder + "." + name.substr(0, 200) + "." + std::to_string(random() % 1000000);
+    if (::linkat(AT_FDCWD, self, AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) f.temp = temp;
+    else if (errno != EEXIST) break;
+  }
+  const int error = errno;
+  f.CloseUnnamed();
+  if (f.temp.empty()) return Failure(error);
+  return FileOutcome{};
+}
+#endif
+
 // The contents in a temporary file beside the target, with the mode of the file it
-// replaces; flushed to disk when `flush`.
-FileOutcome WriteTemporary(Staged& f, std::string_view contents, bool flush) {
+// replaces; flushed to disk when `flush`. A new file may be an unnamed one instead
+// (`allowUnnamed`: each holds a descriptor until it is named).
+FileOutcome WriteTemporary(Staged& f, std::string_view contents, bool flush, bool allowUnnamed = true) {
+#ifdef VANDRELL_UNNAMED_FILES
+  FileOutcome unnamed;
+  if (!f.replacing && allowUnnamed && CanNameUnnamedFiles() && WriteUnnamed(f, contents, flush, unnamed)) return unnamed;
+#else
+  (void)allowUnnamed;
+#endif
   // Hidden, unique, and in the target's folder so that the rename never crosses a disk.
   const std::string name = f.target.substr(f.folder.size());
   const std::string pattern = f.folder + "." + name.substr(0, 200) + ".XXXXXX";
@@ -166,6 +244,17 @@ FileOutcome WriteTemporary(Staged& f, std::string_view contents, bool flush) {
 // its place meanwhile.
 FileOutcome Commit(Staged& f) {
   FileOutcome outcome;
+#ifdef VANDRELL_UNNAMED_FILES
+  if (f.unnamed >= 0) {
+    outcome = NameUnnamed(f);
+    if (!outcome.ok()) return outcome;
+    if (f.temp.empty()) {
+      outcome.kind = FileKind::Regular;
+      return outcome;
+    }
+    // Something took the name meanwhile: renamed over it below, as any temporary file.
+  }
+#endif
   struct stat now;
   if (::lstat(f.target.c_str(), &now) == 0 && !S_ISREG(now.st_mode)) {
     outcome = Refusal(FileProblem::NotAFile, KindOfMode(now.st_mode));
@@ -227,8 +316,10 @@ static SetWriteOutcome WriteFilesOnce(const std::vector<FileToWrite>& files, Set
   const auto committable = [&]() -> std::size_t {
     return mode == SetWriteMode::AllOrNothing && r.failed < files.size() ? 0 : r.failed;
   };
+  // Unnamed files stay open until they are named: a few hundred, well within any limit.
+  constexpr std::size_t kMostUnnamed = 256;
   for (std::size_t i = 0; i < committable(); ++i) {
-    const FileOutcome written = WriteTemporary(staged[i], files[i].contents, kFlushEachFile);
+    const FileOutcome written = WriteTemporary(staged[i], files[i].contents, kFlushEachFile, i < kMostUnnamed);
     if (!written.ok()) {
       r.outcome = written;
       r.failed = i;

@@ -198,6 +198,35 @@ TEST(WriteFileAtomically, AFullDiskIsReportedAsSuchAndThePreviousFileStays) {
   EXPECT_EQ(ReadFile(path), "previous");
 }
 
+// A set of new files: each takes its name once whole, the later of two with one name
+// replacing the earlier as one save after another would, and a failure part-way leaves the
+// folder as it was.
+TEST(WriteFilesAtomically, NewFilesTakeTheirNamesAndAFailureLeavesNothing) {
+  TempDir dir;
+  const std::string a = dir.File("a.dat"), b = dir.File("b.dat");
+  const platform::SetWriteOutcome both =
+      platform::WriteFilesAtomically({{a, "first"}, {b, "bee"}, {a, "second"}}, platform::SetWriteMode::AllOrNothing);
+  EXPECT_TRUE(both.outcome.ok());
+  EXPECT_EQ(both.written, 3u);
+  EXPECT_EQ(ReadFile(a), "second");
+  EXPECT_EQ(ReadFile(b), "bee");
+  EXPECT_EQ(Names(dir), (std::vector<std::string>{"a.dat", "b.dat"}));
+  EXPECT_EQ(fs::status(a).permissions(), fs::status(b).permissions());
+
+  for (platform::SetWriteMode mode : {platform::SetWriteMode::AllOrNothing, platform::SetWriteMode::KeepBefore}) {
+    platform::ScopedWriteFault full(ENOSPC, 7);  // the second file fails after its first byte
+    const platform::SetWriteOutcome r =
+        platform::WriteFilesAtomically({{dir.File("c.dat"), "123456"}, {dir.File("d.dat"), "abcdef"}}, mode);
+    EXPECT_EQ(r.outcome.problem, FileProblem::DiskFull);
+    EXPECT_EQ(r.failed, 1u);
+    const bool keepsFirst = mode == platform::SetWriteMode::KeepBefore;
+    EXPECT_EQ(r.written, keepsFirst ? 1u : 0u);
+    EXPECT_EQ(Names(dir), keepsFirst ? (std::vector<std::string>{"a.dat", "b.dat", "c.dat"})
+                                     : (std::vector<std::string>{"a.dat", "b.dat"}));
+  }
+  EXPECT_EQ(ReadFile(dir.File("c.dat")), "123456");
+}
+
 // A real full disk where this machine lets a test mount a small one.
 TEST(WriteFileAtomically, AFullSmallFileSystem) {
   TempDir dir;
