@@ -53,12 +53,13 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
-// Follows symbolic links from `path` to the file they lead to (which need not exist yet).
-bool ResolveLinks(const std::string& path, std::string& target, int& systemError) {
+// Follows symbolic links from `path` to the file they lead to (which need not exist yet),
+// and looks at that: `found` false with `errno` set when it is not there or cannot be seen.
+bool ResolveLinks(const std::string& path, std::string& target, struct stat& st, bool& found, int& systemError) {
   target = path;
   for (int hop = 0; hop < 40; ++hop) {
-    struct stat st;
-    if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+    found = ::lstat(target.c_str(), &st) == 0;
+    if (!found || !S_ISLNK(st.st_mode)) return true;
     std::vector<char> buffer(4096);
     const ssize_t n = ::readlink(target.c_str(), buffer.data(), buffer.size());
     if (n < 0 || static_cast<std::size_t>(n) >= buffer.size()) {
@@ -133,8 +134,7 @@ struct Staged {
 FileOutcome Stage(const std::string& path, Staged& f) {
   if (path.empty()) return Failure(ENOENT);
   int systemError = 0;
-  if (!ResolveLinks(path, f.target, systemError)) return Failure(systemError);
-  f.replacing = ::lstat(f.target.c_str(), &f.old) == 0;
+  if (!ResolveLinks(path, f.target, f.old, f.replacing, systemError)) return Failure(systemError);
   if (!f.replacing && errno != ENOENT) return Failure(errno);
   if (f.replacing && !S_ISREG(f.old.st_mode)) return Refusal(FileProblem::NotAFile, KindOfMode(f.old.st_mode));
   f.folder = FolderPart(f.target);
