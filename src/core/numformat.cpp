@@ -95,6 +95,28 @@ void FixedDigits(double magnitude, int decimals, char (&buffer)[400], std::strin
   whole = std::string_view(wholeBegin, static_cast<std::size_t>(wholeEnd - wholeBegin));
 }
 
+// The usual patterns (no thousands apart, at most one required integer digit) from the
+// scaled value straight: the decimals are its remainder, trailing optional zeros divided away.
+void AppendScaled(std::string& out, bool negative, std::uint64_t scaled, int decimals, const NumberPattern& p) {
+  const std::uint64_t whole = scaled / kPowersOfTen[decimals];
+  std::uint64_t part = scaled % kPowersOfTen[decimals];
+  int shown = decimals;
+  while (shown > p.requiredDecimals && part % 10 == 0) {
+    part /= 10;
+    --shown;
+  }
+  char text[48];  // a sign, 20 integer digits, the point, 15 decimals
+  char* t = text;
+  if (negative) *t++ = '-';
+  if (whole != 0 || p.minIntDigits == 1) t = std::to_chars(t, text + sizeof text, whole).ptr;
+  if (p.hasPoint) {
+    *t++ = '.';
+    for (int k = shown; k-- > 0; part /= 10) t[k] = static_cast<char>('0' + part % 10);
+    t += shown;
+  }
+  out.append(text, static_cast<std::size_t>(t - text));
+}
+
 }  // namespace
 
 void AppendNumber(std::string& out, double value, std::string_view pattern) {
@@ -107,6 +129,12 @@ void AppendNumber(std::string& out, double value, const NumberPattern& p) {
     return;
   }
   const bool negative = std::signbit(value) && value != 0.0;
+  std::uint64_t scaled = 0;
+  if (!p.group && p.minIntDigits <= 1 &&
+      ScaledExactly(std::fabs(value), p.requiredDecimals + p.optionalDecimals, scaled)) {
+    AppendScaled(out, negative, scaled, p.requiredDecimals + p.optionalDecimals, p);
+    return;
+  }
   // Rounded from the exact binary value like printf, but never following the C locale.
   char buf[400];
   std::string_view intDigits, frac;
