@@ -130,6 +130,12 @@ struct Staged {
   }
 };
 
+// The start of a temporary file's name: hidden, and in the target's folder so that the
+// rename never crosses a disk.
+std::string TemporaryNameStart(const Staged& f) {
+  return f.folder + "." + f.target.substr(f.folder.size(), 200) + ".";
+}
+
 // Looks at the path: only a regular file, or nothing yet, may be replaced.
 FileOutcome Stage(const std::string& path, Staged& f) {
   if (path.empty()) return Failure(ENOENT);
@@ -182,10 +188,9 @@ FileOutcome NameUnnamed(Staged& f) {
     f.Discard();
     return Failure(error);
   }
-  const std::string name = f.target.substr(f.folder.size());
   std::minstd_rand random(std::random_device{}());
   for (int attempt = 0; attempt < 100 && f.temp.empty(); ++attempt) {
-    const std::string temp = f.folder + "." + name.substr(0, 200) + "." + std::to_string(random() % 1000000);
+    const std::string temp = TemporaryNameStart(f) + std::to_string(random() % 1000000);
     if (::linkat(AT_FDCWD, self, AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) f.temp = temp;
     else if (errno != EEXIST) break;
   }
@@ -206,9 +211,7 @@ FileOutcome WriteTemporary(Staged& f, std::string_view contents, bool flush, boo
 #else
   (void)allowUnnamed;
 #endif
-  // Hidden, unique, and in the target's folder so that the rename never crosses a disk.
-  const std::string name = f.target.substr(f.folder.size());
-  const std::string pattern = f.folder + "." + name.substr(0, 200) + ".XXXXXX";
+  const std::string pattern = TemporaryNameStart(f) + "XXXXXX";
   std::vector<char> temp(pattern.begin(), pattern.end());
   temp.push_back('\0');
   Descriptor fd(::mkstemp(temp.data()));
