@@ -25,6 +25,19 @@ double NetArea(const core::CutPiece& p) {
   return area;
 }
 
+// Why a summary's rib file no longer belongs to it: gone, or its title names another
+// chord. The summary keeps two decimals of its unit, a title up to three.
+std::optional<std::string> StaleRibFile(const std::string& path, double summaryChordMm, double unitMm) {
+  files::AirfoilData data;
+  const files::AirfoilReadResult read = files::ReadAirfoilFile(path, data);
+  if (!read.ok()) return "its rib file " + path + " is missing or unreadable";
+  const std::optional<double> chord = ChordOfTitle(data.title);
+  if (chord && std::fabs(*chord - summaryChordMm) > 0.0051 * unitMm)
+    return path + " holds a rib of chord " + core::FormatNumber(*chord / unitMm, "0.0##") +
+           " where the summary has " + core::FormatNumber(summaryChordMm / unitMm, "0.0##");
+  return std::nullopt;
+}
+
 // The rib as the rib windows show it with this airfoil and chord: percentages follow the
 // chord, lengths stay.
 std::optional<KitRefusal> BuildRib(const core::RibDocument& templateRib, const KitRib& rib, core::RibDocument& d) {
@@ -32,9 +45,12 @@ std::optional<KitRefusal> BuildRib(const core::RibDocument& templateRib, const K
   d.airfoil = core::AirfoilAsRead();
   d.airfoil.path = rib.path;
   files::AirfoilReadResult read = files::ReadAirfoilInto(d.airfoil);
-  if (read.status == files::AirfoilReadStatus::Error) return KitRefusal{"unreadable", read.error.description, rib.path};
-  if (!read.ok()) return KitRefusal{files::StatusName(read.status), read.boxText, rib.path};
-  if (d.airfoil.pointCount < 5) return KitRefusal{"too-few-points", platform::Text("frmopen", "23"), rib.path};
+  // Among many input files, the user must learn which one it is.
+  auto about = [&](const std::string& text) { return rib.path + ": " + text; };
+  if (read.status == files::AirfoilReadStatus::Error)
+    return KitRefusal{"unreadable", read.error.description, rib.path};  // names the file already
+  if (!read.ok()) return KitRefusal{files::StatusName(read.status), about(read.boxText), rib.path};
+  if (d.airfoil.pointCount < 5) return KitRefusal{"too-few-points", about(platform::Text("frmopen", "23")), rib.path};
   files::SplitAirfoilFileName(rib.path, d.airfoil.name, d.airfoil.ext);
   core::InstallPreparedAirfoil(d);
   d.airfoil.loaded = true;
@@ -142,7 +158,15 @@ KitRibList KitRibsOf(const std::vector<std::string>& inputs, double chordMm) {
     const double scale = job.unitText == " in" ? 25.4 : 1.0;
     for (const core::SeriesRib& rib : job.ribs) {
       const std::string file = files::RibFileName(job, rib.number);
-      list.ribs.push_back({(std::filesystem::path(job.folder) / file).string(), KitNameOf(file), rib.chordMm * scale});
+      const std::string path = (std::filesystem::path(job.folder) / file).string();
+      // A series written again over this one may have left the summary naming files that
+      // hold other ribs now: cutting them at the summary's chords would spoil them.
+      if (std::optional<std::string> stale = StaleRibFile(path, rib.chordMm * scale, scale)) {
+        list.ribs.clear();
+        list.refusal = KitRefusal{"stale-summary", inputs[0] + ": " + *stale, path};
+        return list;
+      }
+      list.ribs.push_back({path, KitNameOf(file), rib.chordMm * scale});
     }
     return list;
   }

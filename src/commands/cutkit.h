@@ -33,7 +33,9 @@ struct KitRefusal {
 
 // The ribs of the inputs: a series summary (the one input, ".txt") names its rib files,
 // beside it, with their chords; a rib file's chord is the number after the last ":" of
-// its title line (as a series writes it, " in" after it for inches), else `chordMm`.
+// its title line (as a series writes it, " in" after it for inches), else `chordMm`. A
+// summary whose rib files no longer match it (one gone, or a title with another chord) is
+// refused as "stale-summary", naming the file.
 struct KitRibList {
   std::vector<KitRib> ribs;
   std::optional<KitRefusal> refusal;

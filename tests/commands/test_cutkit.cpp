@@ -291,6 +291,50 @@ TEST_F(CutKit, RefusesWhatCannotBeCutOrLaidOut) {
   templateRib.rib.trailingEdge.mm = 100;  // together longer than the 150 mm tip rib
   EXPECT_EQ(refusal(settings, ribs), "edges-longer-than-chord");
   EXPECT_EQ(commands::KitRibsOf({series.File("none.txt")}, 0).refusal->key, "no-rib");
+  // Among several files, the one refused is named.
+  const std::string bad = series.File("bad.dat");
+  testsupport::WriteFile(bad, "BAD\n0.5 0\n0 0\n0.5 -0.1\n1 0\n0.2 0.1\n");
+  commands::KitPlan plan = commands::PlanKit(templateRib, {ribs[0], {bad, "bad", 200}}, settings);
+  ASSERT_TRUE(plan.refusal);
+  EXPECT_EQ(plan.refusal->key, "first-point");
+  EXPECT_NE(plan.refusal->message.find(bad), std::string::npos) << plan.refusal->message;
+}
+
+TEST_F(CutKit, ASummaryWhoseRibFilesChangedIsRefused) {
+  const std::string oldSummary = summary;
+  // The same panel again from a 200 mm root: the rib files take new chords, the old
+  // summary (named after 240 mm) stays beside them.
+  commands::SeriesRequest request;
+  files::AirfoilData root, tip;
+  ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("clarky.dat"), root).ok());
+  ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("sd7037.dat"), tip).ok());
+  request.root = commands::SeriesAirfoil{"clarky", commands::OutlineOf(root)};
+  request.tip = commands::SeriesAirfoil{"sd7037", commands::OutlineOf(tip)};
+  request.ribCount = "6";
+  request.rootChord = "200";
+  request.tipChord = "150";
+  request.folder = series.path().string();
+  request.replace = true;
+  ASSERT_EQ(commands::GenerateSeries(request).outcome, commands::SeriesOutcome::Written);
+  ASSERT_TRUE(std::filesystem::exists(oldSummary));
+  commands::KitRibList stale = commands::KitRibsOf({oldSummary}, 0);
+  ASSERT_TRUE(stale.refusal);
+  EXPECT_EQ(stale.refusal->key, "stale-summary");
+  EXPECT_TRUE(stale.ribs.empty());
+  EXPECT_NE(stale.refusal->message.find("R01.dat"), std::string::npos) << stale.refusal->message;
+  EXPECT_NE(stale.refusal->message.find("200"), std::string::npos) << stale.refusal->message;
+
+  // The new summary matches its files; one of them gone makes it stale too.
+  std::string fresh;
+  for (const auto& entry : std::filesystem::directory_iterator(series.path()))
+    if (entry.path().extension() == ".txt" && entry.path().string() != oldSummary) fresh = entry.path().string();
+  commands::KitRibList current = commands::KitRibsOf({fresh}, 0);
+  ASSERT_FALSE(current.refusal) << current.refusal->message;
+  std::filesystem::remove(current.ribs[3].path);
+  commands::KitRibList gone = commands::KitRibsOf({fresh}, 0);
+  ASSERT_TRUE(gone.refusal);
+  EXPECT_EQ(gone.refusal->key, "stale-summary");
+  EXPECT_NE(gone.refusal->message.find(current.ribs[3].path), std::string::npos);
 }
 
 }  // namespace
