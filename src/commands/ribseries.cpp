@@ -145,6 +145,7 @@ SeriesResult GenerateSeries(const SeriesRequest& r) {
     job.ribs = core::EvenSeriesRibs(job.rootChordMm, job.tipChordMm, n);
   }
   result.existing = files::ExistingSeriesFiles(job);
+  if (!result.existing.empty()) result.leftBeside = files::EarlierSeriesFiles(job);
   if (!r.replace && !result.existing.empty()) {
     result.outcome = SeriesOutcome::FilesExist;
     return result;
@@ -158,10 +159,24 @@ namespace {
 
 enum class ReplaceAnswer { Replace, OtherFolder, Cancel };
 
-ReplaceAnswer AskReplace(std::size_t count, const std::string& folder, const std::string& caption) {
+// The names of files that stay, a few of them and how many more.
+std::string FileNamesText(const std::vector<std::string>& paths) {
+  constexpr std::size_t kShown = 6;
+  std::string text;
+  for (std::size_t i = 0; i < paths.size() && i < kShown; ++i)
+    text += "  " + std::filesystem::path(paths[i]).filename().string() + "\n";
+  if (paths.size() > kShown) text += "  ... (+" + std::to_string(paths.size() - kShown) + ")\n";
+  return text;
+}
+
+ReplaceAnswer AskReplace(const SeriesResult& found, const std::string& folder, const std::string& caption) {
   platform::BoxRequest box;
-  box.text = platform::Text("FrmTraCevol", "44") + " " + std::to_string(count) + "\n" + folder + "\n\n" +
-             platform::Text("FrmTraCevol", "45");
+  box.text = platform::Text("FrmTraCevol", "44") + " " + std::to_string(found.existing.size()) + "\n" + folder + "\n\n";
+  // Replacing a longer series leaves its last ribs and its summary: the user must know.
+  if (!found.leftBeside.empty())
+    box.text += platform::Text("FrmTraCevol", "48") + " " + std::to_string(found.leftBeside.size()) + "\n" +
+                FileNamesText(found.leftBeside) + "\n";
+  box.text += platform::Text("FrmTraCevol", "45");
   box.title = caption;
   box.icon = platform::BoxIcon::Question;
   box.buttons = platform::BoxButtons::YesNoCancel;
@@ -175,9 +190,29 @@ ReplaceAnswer AskReplace(std::size_t count, const std::string& folder, const std
   }
 }
 
+bool AskRemoveLeftBeside(const std::vector<std::string>& paths, const std::string& caption) {
+  platform::BoxRequest box;
+  box.text = platform::Text("FrmTraCevol", "49") + "\n" + FileNamesText(paths);
+  box.title = caption;
+  box.icon = platform::BoxIcon::Question;
+  box.buttons = platform::BoxButtons::YesNo;
+  box.defaultButton = 2;  // removing is never the stray Enter's
+  return platform::CurrentMessages().Show(box) == platform::BoxAnswer::Yes;
+}
+
+int RemoveFiles(const std::vector<std::string>& paths) {
+  int removed = 0;
+  for (const std::string& path : paths) {
+    std::error_code ec;
+    if (std::filesystem::remove(path, ec)) ++removed;
+  }
+  return removed;
+}
+
 }  // namespace
 
 SeriesResult GenerateSeriesAsking(core::RibDocument& d, SeriesRequest request, const std::string& caption) {
+  std::vector<std::string> toRemove;
   while (true) {
     SeriesResult result;
     {
@@ -186,8 +221,12 @@ SeriesResult GenerateSeriesAsking(core::RibDocument& d, SeriesRequest request, c
     }
     switch (result.outcome) {
       case SeriesOutcome::FilesExist:
-        switch (AskReplace(result.existing.size(), request.folder, caption)) {
-          case ReplaceAnswer::Replace: request.replace = true; continue;
+        switch (AskReplace(result, request.folder, caption)) {
+          case ReplaceAnswer::Replace:
+            request.replace = true;
+            if (!result.leftBeside.empty() && AskRemoveLeftBeside(result.leftBeside, caption))
+              toRemove = result.leftBeside;
+            continue;
           case ReplaceAnswer::OtherFolder:
             if (!ChooseSeriesFolder(d)) return result;
             request.folder = d.settings.seriesAirfoilDir;
@@ -208,6 +247,8 @@ SeriesResult GenerateSeriesAsking(core::RibDocument& d, SeriesRequest request, c
         return result;
       }
       case SeriesOutcome::Written:
+        // Only a whole new series takes the old files' place.
+        result.leftRemoved = RemoveFiles(toRemove);
         platform::Inform(SeriesCompletionText(result.job, request.kind), caption);
         return result;
       default: return result;

@@ -76,6 +76,10 @@ struct SeriesResult {
   float panelLengthMm = 0;            // the spaced series' panel length
   files::SeriesJob job;               // what was or would have been written
   std::vector<std::string> existing;  // files of the series there before (replaced when Written)
+  // Files of an earlier series of the same airfoils that this one leaves beside it
+  // (files::EarlierSeriesFiles), looked at when `existing` is not empty.
+  std::vector<std::string> leftBeside;
+  int leftRemoved = 0;  // of those, removed at the user's word once the series was written
   files::SeriesWriteResult written;
 };
 
@@ -84,8 +88,10 @@ struct SeriesResult {
 SeriesResult GenerateSeries(const SeriesRequest& request);
 
 // The windows' Generate: GenerateSeries, asking first when files of the series are in the
-// folder (how many, and where: Replace, Choose another folder, Cancel; another folder
-// becomes the settings' series folder and is looked at in turn), then telling how it went
+// folder (how many, and where, and which files of an earlier series would stay beside the
+// new one: Replace, Choose another folder, Cancel; another folder becomes the settings'
+// series folder and is looked at in turn; after Replace, whether to remove the files that
+// would stay, which goes only once the series is written), then telling how it went
 // in a box titled `caption`: the completion message, or the general error report (tag
 // " TracEvol/SaveProfil"). A refusal is left to the window, which points at the box.
 SeriesResult GenerateSeriesAsking(core::RibDocument& d, SeriesRequest request, const std::string& caption);

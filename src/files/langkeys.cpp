@@ -651,6 +651,8 @@ constexpr LanguageKey kKeys[] = {
     {"FrmTraCevol", "45", "the same question: replace the files, or write the series elsewhere?"},
     {"FrmTraCevol", "46", "the same question's button: replace the files"},
     {"FrmTraCevol", "47", "the same question's button: choose another folder"},
+    {"FrmTraCevol", "48", "the same question: before the count and names of an earlier series' files that the new one leaves beside it"},
+    {"FrmTraCevol", "49", "after Replace: remove the earlier series' files that would stay (their names follow)?"},
     // Rib series with spacing table
     {"FrmTraCevol2", "10", "a rib thickness or a gap is 0"},
     {"FrmTraCevol2", "12", "too many intermediate ribs, followed by \" 90 Ribs !\""},

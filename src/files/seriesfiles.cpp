@@ -189,6 +189,52 @@ std::vector<std::string> ExistingSeriesFiles(const SeriesJob& job) {
   return existing;
 }
 
+namespace {
+
+bool AllDigits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// "A&B" + a letter of the rib word + a number (+ "in") + ".dat", as RibFileName makes them
+// in any language; "A&B_C0_C1_N.txt" as SummaryFileName does.
+bool NamedAsSeriesFile(const std::string& name, const std::string& prefix) {
+  if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) return false;
+  std::string_view rest = std::string_view(name).substr(prefix.size());
+  if (rest.size() > 4 && rest.substr(rest.size() - 4) == ".txt" && rest.front() == '_') {
+    rest = rest.substr(1, rest.size() - 5);
+    const std::size_t last = rest.rfind('_');
+    return last != std::string_view::npos && AllDigits(rest.substr(last + 1)) &&
+           std::count(rest.begin(), rest.end(), '_') == 2;
+  }
+  if (rest.size() < 6 || rest.substr(rest.size() - 4) != ".dat") return false;
+  rest = rest.substr(0, rest.size() - 4);
+  if (rest.size() > 2 && rest.substr(rest.size() - 2) == "in") rest = rest.substr(0, rest.size() - 2);
+  // The rib word's first character, whole (one to four bytes), then the number.
+  std::size_t digits = rest.size();
+  while (digits > 0 && rest[digits - 1] >= '0' && rest[digits - 1] <= '9') --digits;
+  if (digits == 0 || digits == rest.size()) return false;
+  const auto lead = static_cast<unsigned char>(rest[0]);
+  const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+  return digits == length;
+}
+
+}  // namespace
+
+std::vector<std::string> EarlierSeriesFiles(const SeriesJob& job) {
+  std::vector<std::string> found;
+  const std::vector<std::string> ours = SeriesPaths(job);
+  const std::string prefix = job.rootName + "&" + job.tipName;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(job.folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (!NamedAsSeriesFile(name, prefix) || !it->is_regular_file(ec)) continue;
+    const std::string path = InFolder(job.folder, name);
+    if (std::find(ours.begin(), ours.end(), path) == ours.end()) found.push_back(path);
+  }
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
 SeriesWriteResult WriteSeries(const SeriesJob& job, SeriesWriteMode mode) {
   SeriesWriteResult result;
   const std::vector<std::string> paths = SeriesPaths(job);

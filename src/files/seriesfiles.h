@@ -78,6 +78,10 @@ std::vector<std::string> SeriesPaths(const SeriesJob& job);
 // Those of them that are there already as files (a link to a file counts).
 std::vector<std::string> ExistingSeriesFiles(const SeriesJob& job);
 
+// Files in the folder from an earlier series of the same root and tip that this one does not
+// write: rib files of other numbers or in the other unit, and other summaries. Sorted.
+std::vector<std::string> EarlierSeriesFiles(const SeriesJob& job);
+
 // Writes the rib files in order, then the summary, through the one atomic writer: a file
 // replaced keeps its mode and a link stays a link. A folder that does not exist is a
 // failure before anything is written. After a failure the files before the failed one

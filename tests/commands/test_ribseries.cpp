@@ -79,4 +79,44 @@ TEST_F(RibSeriesCommand, FilesOfTheSeriesInTheFolderAreReplacedOnlyAfterOneQuest
   EXPECT_EQ(testsupport::ReadFile(middle), testsupport::ReadFile(dir.File("elsewhere/clarky&naca0012R02.dat")));
 }
 
+TEST_F(RibSeriesCommand, TheQuestionNamesWhatWouldStayAndRemovesItOnlyWhenAsked) {
+  // Five ribs first, then three: R04, R05 and the five-rib summary would stay behind.
+  commands::SeriesRequest five = Request();
+  five.ribCount = "3";
+  ASSERT_EQ(commands::GenerateSeriesAsking(s, five, "Series").outcome, commands::SeriesOutcome::Written);
+  // Not of this series: another root, no rib number, a summary's name with a fourth part.
+  for (const char* other : {"other&naca0012R04.dat", "clarky&naca0012.dat", "clarky&naca0012Rx.dat",
+                            "clarky&naca0012_1_2_3_4.txt", "notes.txt"})
+    testsupport::WriteFile(InSeries(other), "mine");
+  testsupport::WriteFile(InSeries("clarky&naca0012R07in.dat"), "an inch series' rib");
+  const std::vector<std::string> stay = {InSeries("clarky&naca0012R04.dat"), InSeries("clarky&naca0012R05.dat"),
+                                         InSeries("clarky&naca0012R07in.dat"),
+                                         InSeries("clarky&naca0012_200_100_5.txt")};
+
+  // Replace, keep them: the question listed them; they are all still there.
+  messages.shown.clear();
+  messages.answers = {BoxAnswer::Yes, BoxAnswer::No};
+  commands::SeriesResult r = commands::GenerateSeriesAsking(s, Request(), "Series");
+  ASSERT_EQ(r.outcome, commands::SeriesOutcome::Written);
+  EXPECT_EQ(r.leftBeside, stay);
+  ASSERT_EQ(messages.shown.size(), 3u);  // replace?, remove?, done
+  const std::string& asked = messages.shown[0].text;
+  EXPECT_NE(asked.find("FrmTraCevol/48 4\n  clarky&naca0012R04.dat\n"), std::string::npos) << asked;
+  EXPECT_NE(asked.find("clarky&naca0012_200_100_5.txt"), std::string::npos) << asked;
+  EXPECT_EQ(messages.shown[1].buttons, platform::BoxButtons::YesNo);
+  EXPECT_EQ(messages.shown[1].defaultButton, 2);
+  for (const std::string& path : stay) EXPECT_TRUE(fs::exists(path)) << path;
+
+  // Replace and remove: they go once the series is written, nothing else does.
+  messages.answers = {BoxAnswer::Yes, BoxAnswer::Yes};
+  r = commands::GenerateSeriesAsking(s, Request(), "Series");
+  ASSERT_EQ(r.outcome, commands::SeriesOutcome::Written);
+  EXPECT_EQ(r.leftRemoved, 4);
+  for (const std::string& path : stay) EXPECT_FALSE(fs::exists(path)) << path;
+  for (const char* other : {"other&naca0012R04.dat", "clarky&naca0012.dat", "clarky&naca0012Rx.dat",
+                            "clarky&naca0012_1_2_3_4.txt", "notes.txt", "clarky&naca0012R03.dat",
+                            "clarky&naca0012_200_100_3.txt"})
+    EXPECT_TRUE(fs::exists(InSeries(other))) << other;
+}
+
 }  // namespace
