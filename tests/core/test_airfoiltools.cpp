@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
-#include "core/airfoilprep.h"
 #include "core/airfoiltools.h"
-#include "files/airfoilfile.h"
+#include "support/dxfsummary.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -28,15 +28,7 @@ core::PreparedAirfoil Parabolic(double thickness = 0.12, double camber = 0.04) {
   return p;
 }
 
-core::PreparedAirfoil Prepared(const std::string& file) {
-  files::AirfoilData data;
-  EXPECT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath(file), data).ok());
-  core::AirfoilAsRead a;
-  a.x = data.x;
-  a.y = data.y;
-  a.pointCount = data.pointCount;
-  return core::PrepareAirfoil(a);
-}
+core::PreparedAirfoil Prepared(const std::string& file) { return dxftest::Rib(testsupport::AirfoilPath(file)).prepared; }
 
 double MostOf(const core::StationTable& up, const core::StationTable& low, bool thickness) {
   double most = -1;
@@ -45,45 +37,37 @@ double MostOf(const core::StationTable& up, const core::StationTable& low, bool 
   return most;
 }
 
-TEST(ThicknessCamber, TheSameValuesGiveTheAirfoilBack) {
+// The parabolic section of any thickness and camber is the same shape scaled: the tool must
+// give that section station for station, the asked values themselves giving the airfoil back.
+TEST(ThicknessCamber, ScalesThicknessAndMeanLineApart) {
   const core::PreparedAirfoil p = Parabolic();
-  const core::ThicknessCamberResult r = core::ChangeThicknessCamber(p, 12, 4);
-  ASSERT_EQ(r.check, ThicknessCamberCheck::Ok);
-  EXPECT_FALSE(r.camberKeptAtZero);
-  for (std::size_t k = 0; k < core::kStations; ++k) {
-    EXPECT_NEAR(r.upperAt[k], p.upperAt[k], 1e-16) << k;
-    EXPECT_NEAR(r.lowerAt[k], p.lowerAt[k], 1e-16) << k;
+  for (const auto& [thickness, camber] : {std::pair{12.0, 4.0}, {6.0, 2.0}, {10.0, 0.0}, {3.0, 7.0}}) {
+    SCOPED_TRACE(thickness);
+    const core::ThicknessCamberResult r = core::ChangeThicknessCamber(p, thickness, camber);
+    ASSERT_EQ(r.check, ThicknessCamberCheck::Ok);
+    EXPECT_FALSE(r.camberKeptAtZero);
+    EXPECT_DOUBLE_EQ(r.newThickness, thickness / 100);
+    EXPECT_DOUBLE_EQ(r.newCamber, camber / 100);
+    const core::PreparedAirfoil want = Parabolic(thickness / 100, camber / 100);
+    for (std::size_t k = 0; k < core::kStations; ++k) {
+      EXPECT_NEAR(r.upperAt[k], want.upperAt[k], 1e-15) << k;
+      EXPECT_NEAR(r.lowerAt[k], want.lowerAt[k], 1e-15) << k;
+    }
   }
 }
 
-TEST(ThicknessCamber, ScalesThicknessAndMeanLineApart) {
-  // Half the thickness and half the camber at mid-chord: mean 0.02, half-thickness 0.03.
-  const core::ThicknessCamberResult r = core::ChangeThicknessCamber(Parabolic(), 6, 2);
-  ASSERT_EQ(r.check, ThicknessCamberCheck::Ok);
-  EXPECT_NEAR(r.upperAt[200], 0.05, 1e-15);
-  EXPECT_NEAR(r.lowerAt[200], -0.01, 1e-15);
-  EXPECT_DOUBLE_EQ(r.newThickness, 0.06);
-  EXPECT_DOUBLE_EQ(r.newCamber, 0.02);
-  // Trailing edge and nose stay closed.
-  EXPECT_NEAR(r.upperAt[0], 0, 1e-15);
-  EXPECT_NEAR(r.lowerAt[400], 0, 1e-15);
-}
-
-TEST(ThicknessCamber, CamberZeroGivesASymmetricalSectionOfTheThicknessAsked) {
-  const core::ThicknessCamberResult r = core::ChangeThicknessCamber(Prepared("clarky.dat"), 10, 0);
-  ASSERT_EQ(r.check, ThicknessCamberCheck::Ok);
-  for (std::size_t k = 0; k < core::kStations; ++k) EXPECT_NEAR(r.upperAt[k], -r.lowerAt[k], 1e-15) << k;
-  EXPECT_NEAR(MostOf(r.upperAt, r.lowerAt, true), 0.10, 1e-12);
-}
-
+// Clarky, whose thickness and camber peak at different stations, reaches both extremes asked;
+// with no camber it becomes symmetrical. Both surfaces meet at the nose, listed once in the file.
 TEST(ThicknessCamber, RealAirfoilReachesTheRequestedExtremes) {
   const core::PreparedAirfoil clarky = Prepared("clarky.dat");
-  const core::ThicknessCamberResult r = core::ChangeThicknessCamber(clarky, 14, 2);
-  ASSERT_EQ(r.check, ThicknessCamberCheck::Ok);
-  EXPECT_NEAR(MostOf(r.upperAt, r.lowerAt, true), 0.14, 1e-12);
-  EXPECT_NEAR(MostOf(r.upperAt, r.lowerAt, false), 0.02, 1e-12);
-  // Both surfaces meet at the nose, which the file then lists once.
-  EXPECT_EQ(r.upperAt[400], r.lowerAt[400]);
+  for (const auto& [thickness, camber] : {std::pair{14.0, 2.0}, {10.0, 0.0}}) {
+    const core::ThicknessCamberResult r = core::ChangeThicknessCamber(clarky, thickness, camber);
+    ASSERT_EQ(r.check, ThicknessCamberCheck::Ok);
+    EXPECT_NEAR(MostOf(r.upperAt, r.lowerAt, true), thickness / 100, 1e-12);
+    EXPECT_NEAR(MostOf(r.upperAt, r.lowerAt, false), camber / 100, 1e-12);
+    EXPECT_EQ(r.upperAt[400], r.lowerAt[400]);
+    for (std::size_t k = 0; camber == 0 && k < core::kStations; ++k) EXPECT_NEAR(r.upperAt[k], -r.lowerAt[k], 1e-15) << k;
+  }
 }
 
 // The shipped naca0012: no camber to scale, so none is added, not even at the nose.

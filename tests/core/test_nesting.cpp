@@ -7,10 +7,9 @@
 #include <tuple>
 #include <vector>
 
-#include "core/airfoilprep.h"
 #include "core/cutpart.h"
 #include "core/nesting.h"
-#include "files/airfoilfile.h"
+#include "support/dxfsummary.h"
 #include "support/planegeometry.h"
 #include "support/testsupport.h"
 
@@ -179,12 +178,7 @@ TEST(Nesting, SpikesAndSharpTipsKeepTheirMargin) {
 }
 
 TEST(Nesting, RibOutlinesKeepTheGapAndComeOutTheSameEveryTime) {
-  core::RibDocument s;
-  s.airfoil.path = testsupport::AirfoilPath("clarky.dat");
-  ASSERT_TRUE(files::ReadAirfoilInto(s.airfoil).ok());
-  core::InstallPreparedAirfoil(s);
-  s.airfoil.loaded = true;
-  s.rib.sheeting.mm = 1.5;
+  core::RibDocument s = dxftest::Rib(testsupport::AirfoilPath("clarky.dat"));
   std::vector<Outline> parts;
   for (int i = 0; i < 14; ++i) {
     s.rib.chord.mm = static_cast<float>(240 - 7 * i);

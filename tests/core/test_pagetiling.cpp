@@ -13,46 +13,57 @@ core::PrintSetup A4(double overlap = 20) {
   return p;
 }
 
-// 297 - 10 - 15 - 20 = 252 mm of new rib per sheet.
-TEST(PagePlan, A4WithTheDefaultMargins) {
-  const core::PagePlan shortRib = core::PlanPages(A4(), 200, 200);
-  EXPECT_EQ(shortRib.problem, core::TilingProblem::None);
-  EXPECT_DOUBLE_EQ(shortRib.usableLengthMm, 252);
-  EXPECT_EQ(shortRib.pageCount, 1);
-  EXPECT_FALSE(shortRib.marks());
-  EXPECT_DOUBLE_EQ(shortRib.overlapMm, 0);  // nothing is repeated on one sheet
-
-  const core::PagePlan longRib = core::PlanPages(A4(), 600, 600);
-  EXPECT_EQ(longRib.problem, core::TilingProblem::None);
-  EXPECT_EQ(longRib.pageCount, 3);  // Int(600 / 252) + 1
-  EXPECT_TRUE(longRib.marks());
-  EXPECT_DOUBLE_EQ(longRib.overlapMm, 20);
+core::PrintSetup PrinterPaper() {
+  core::PrintSetup p = A4(0);
+  p.paperIndex = core::kPrinterPaperIndex;
+  p.topMargin = core::Length{500, "500"};
+  return p;
 }
 
-// A rib one usable length long fits one sheet (the usable length gains half a millimetre),
-// and so does one that just fits between the margins; a millimetre more needs two.
-TEST(PagePlan, OneSheetAtTheLimits) {
-  const core::PagePlan exact = core::PlanPages(A4(), 252, 252);
-  EXPECT_EQ(exact.pageCount, 1);
-  EXPECT_DOUBLE_EQ(exact.usableLengthMm, 252.5);
-  EXPECT_EQ(core::PlanPages(A4(), 272, 272).pageCount, 1);  // 272 + 10 + 15 = 297
-  const core::PagePlan over = core::PlanPages(A4(), 273, 273);
-  EXPECT_EQ(over.pageCount, 2);
-  EXPECT_DOUBLE_EQ(over.usableLengthMm, 252);
-  // With blocks the printed length counts, not the chord: 252 + 30 + 30 = 312 mm.
-  EXPECT_EQ(core::PlanPages(A4(), 312, 252).pageCount, 2);
-}
-
-TEST(PagePlan, RefusedValues) {
-  // No overlap with a rib longer than a sheet: 297 - 25 = 272 per sheet, Int(600 / 272) + 1.
-  const core::PagePlan noOverlap = core::PlanPages(A4(0), 600, 600);
-  EXPECT_EQ(noOverlap.problem, core::TilingProblem::NeedsOverlap);
-  EXPECT_EQ(noOverlap.pageCount, 3);
-  // ... but a rib that fits one sheet needs no overlap.
-  EXPECT_EQ(core::PlanPages(A4(0), 200, 200).problem, core::TilingProblem::None);
-  // Margins and overlap eating the whole paper, or more.
-  EXPECT_EQ(core::PlanPages(A4(272), 200, 200).problem, core::TilingProblem::NoRoom);
-  EXPECT_EQ(core::PlanPages(A4(400), 600, 600).problem, core::TilingProblem::NoRoom);
+// A4 with the default margins leaves 297 - 10 - 15 - 20 = 252 mm of new rib per sheet. A rib
+// one usable length long fits one sheet (the usable length gains half a millimetre), and so
+// does one that just fits between the margins (272 + 10 + 15 = 297); a millimetre more needs
+// two. With blocks the printed length counts, not the chord. Without overlap 272 mm a sheet.
+// The printer's own paper is one sheet whatever the length and the margins.
+TEST(PagePlan, SheetCountsAndRefusals) {
+  using core::TilingProblem;
+  struct Case {
+    const char* what;
+    core::PrintSetup setup;
+    double printed, chord;
+    TilingProblem problem;
+    int pages;      // 0: not counted
+    double usable;  // 0: not checked
+  };
+  const Case cases[] = {
+      {"short", A4(), 200, 200, TilingProblem::None, 1, 252},
+      {"long: Int(600 / 252) + 1", A4(), 600, 600, TilingProblem::None, 3, 252},
+      {"one usable length", A4(), 252, 252, TilingProblem::None, 1, 252.5},
+      {"between the margins", A4(), 272, 272, TilingProblem::None, 1, 0},
+      {"a millimetre more", A4(), 273, 273, TilingProblem::None, 2, 252},
+      {"blocks: 252 + 30 + 30", A4(), 312, 252, TilingProblem::None, 2, 0},
+      {"no overlap: Int(600 / 272) + 1", A4(0), 600, 600, TilingProblem::NeedsOverlap, 3, 0},
+      {"no overlap on one sheet", A4(0), 200, 200, TilingProblem::None, 1, 0},
+      {"margins and overlap fill the paper", A4(272), 200, 200, TilingProblem::NoRoom, 0, 0},
+      {"and more", A4(400), 600, 600, TilingProblem::NoRoom, 0, 0},
+      {"printer paper", PrinterPaper(), 2000, 2000, TilingProblem::None, 1, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const core::PagePlan plan = core::PlanPages(c.setup, c.printed, c.chord);
+    EXPECT_EQ(plan.problem, c.problem);
+    if (c.pages) {
+      EXPECT_EQ(plan.pageCount, c.pages);
+    }
+    if (c.usable) {
+      EXPECT_DOUBLE_EQ(plan.usableLengthMm, c.usable);
+    }
+    EXPECT_EQ(plan.printerPaper, c.setup.paperIndex == core::kPrinterPaperIndex);
+    if (c.problem != TilingProblem::None) continue;
+    // Marks and a repeated strip only where there are sheets to join.
+    EXPECT_EQ(plan.marks(), c.pages > 1);
+    EXPECT_DOUBLE_EQ(plan.overlapMm, c.pages > 1 ? c.setup.overlap.mm : 0);
+  }
 }
 
 // Letter is 11 in long; margins of 1/2 in and an overlap of 1 in typed in inches leave
@@ -67,18 +78,6 @@ TEST(PagePlan, InchEntriesOnLetter) {
   EXPECT_NEAR(plan.usableLengthMm, 228.6, 1e-4);
   EXPECT_EQ(plan.pageCount, 3);
   EXPECT_NEAR(core::SheetOriginMm(p, plan, 2), 12.7 - 2 * 228.6, 1e-4);
-}
-
-// The printer's own paper takes one sheet whatever the length and whatever the margins.
-TEST(PagePlan, PrinterPaperIsOneSheet) {
-  core::PrintSetup p = A4(0);
-  p.paperIndex = core::kPrinterPaperIndex;
-  p.topMargin = core::Length{500, "500"};
-  const core::PagePlan plan = core::PlanPages(p, 2000, 2000);
-  EXPECT_TRUE(plan.printerPaper);
-  EXPECT_EQ(plan.problem, core::TilingProblem::None);
-  EXPECT_EQ(plan.pageCount, 1);
-  EXPECT_FALSE(plan.marks());
 }
 
 // The 600 mm rib on A4: the leading edge 10 mm in on sheet 1, then 252 mm further left on

@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/airfoilprep.h"
 #include "core/ribconstruction.h"
-#include "files/airfoilfile.h"
+#include "support/dxfsummary.h"
 #include "support/ribsetup.h"
 #include "support/testsupport.h"
 
@@ -26,16 +25,8 @@ constexpr double kUpper296 = 11.927188523;  // 52 mm
 constexpr double kUpper304 = 11.826076533;  // 48 mm
 constexpr double kLower280 = -12.003241387;
 
-core::RibDocument Naca0012() {
-  core::RibDocument s;
-  s.airfoil.path = testsupport::AirfoilPath("naca0012.dat");
-  EXPECT_TRUE(files::ReadAirfoilInto(s.airfoil).ok());
-  core::InstallPreparedAirfoil(s);
-  s.airfoil.loaded = true;
-  s.rib.chord.mm = 200;
-  s.rib.sheeting.mm = 1.5f;
-  return s;
-}
+// At the defaults: 200 mm chord, 1.5 mm sheeting.
+core::RibDocument Naca0012() { return dxftest::Rib(testsupport::AirfoilPath("naca0012.dat")); }
 
 void ExpectPoints(const std::vector<PointMm>& got, const std::vector<PointMm>& want) {
   ASSERT_EQ(got.size(), want.size());

@@ -4,11 +4,10 @@
 
 #include <algorithm>
 
-#include "core/airfoilprep.h"
 #include "core/toolviews.h"
 #include "core/viewgeometry.h"
-#include "files/airfoilfile.h"
 #include "platform/recordingtarget.h"
+#include "support/dxfsummary.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -17,17 +16,6 @@ using platform::RecordedLine;
 using platform::RecordingTarget;
 
 constexpr double kViewTol = 1e-6;
-
-core::AirfoilAsRead Read(const std::string& file) {
-  files::AirfoilData data;
-  EXPECT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath(file), data).ok());
-  core::AirfoilAsRead a;
-  a.name = file.substr(0, file.size() - 4);
-  a.x = data.x;
-  a.y = data.y;
-  a.pointCount = data.pointCount;
-  return a;
-}
 
 core::ViewPlacement Placement() {
   core::ViewPlacement at;
@@ -47,7 +35,7 @@ std::vector<RecordedLine> InColour(const RecordingTarget& t, int colour) {
 
 TEST(ComparisonView, AnAirfoilComparedWithItselfShowsTheSecondColourOnTop) {
   core::AirfoilComparison c;
-  c.first = core::PrepareAirfoil(Read("clarky.dat"));
+  c.first = dxftest::Rib(testsupport::AirfoilPath("clarky.dat")).prepared;
   c.second = c.first;
   c.firstName = c.secondName = "clarky";
   const core::Style style;  // #1 colour 5, #2 colour 9, chord line 12 dash-dot
@@ -113,9 +101,7 @@ TEST_F(FormerView, DrawsTheFilePointsAndMirrorsThemWhenInverted) {
 }
 
 TEST(ThicknessCamberView, DrawsTheAirfoilAndEveryStationOfTheChangedOne) {
-  core::RibDocument d;
-  d.airfoil = Read("clarky.dat");
-  d.prepared = core::PrepareAirfoil(d.airfoil);
+  core::RibDocument d = dxftest::Rib(testsupport::AirfoilPath("clarky.dat"));
   for (std::size_t k = 0; k < core::kStations; ++k) {
     d.rib.reshape.upperAt[k] = 0.1;
     d.rib.reshape.lowerAt[k] = -0.05;

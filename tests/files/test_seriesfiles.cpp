@@ -108,9 +108,7 @@ TEST(SeriesFiles, WritesEveryRibAndTheSummaryReplacingOldFiles) {
   EXPECT_EQ(r.written, 2);
   EXPECT_EQ(r.summaryPath, dir.File("A&B_200_100_2.txt"));
   EXPECT_EQ(testsupport::ReadFile(dir.File("A&BR02.dat")), files::RibFileText(job, job.ribs[1]));
-  int count = 0;
-  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path())) ++count;
-  EXPECT_EQ(count, 3);
+  EXPECT_EQ(testsupport::FileNamesIn(dir.path()), (std::vector<std::string>{"A&BR01.dat", "A&BR02.dat", "A&B_200_100_2.txt"}));
 }
 
 TEST(SeriesFiles, AFailedSeriesNamesTheFileAndLeavesNoHalfWrittenOne) {
@@ -121,10 +119,7 @@ TEST(SeriesFiles, AFailedSeriesNamesTheFileAndLeavesNoHalfWrittenOne) {
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(r.written, 2);
   EXPECT_EQ(r.failedPath, dir.File("A&BR03.dat"));
-  std::vector<std::string> names;
-  for (const auto& e : fs::directory_iterator(dir.path())) names.push_back(e.path().filename().string());
-  std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"A&BR01.dat", "A&BR02.dat", "A&BR03.dat"}));
+  EXPECT_EQ(testsupport::FileNamesIn(dir.path()), (std::vector<std::string>{"A&BR01.dat", "A&BR02.dat", "A&BR03.dat"}));
 
   // All or nothing (the batch program): the same folder in the way stops it before any file.
   testsupport::TempDir other;
@@ -134,9 +129,7 @@ TEST(SeriesFiles, AFailedSeriesNamesTheFileAndLeavesNoHalfWrittenOne) {
   EXPECT_FALSE(none3.ok);
   EXPECT_EQ(none3.written, 0);
   EXPECT_EQ(none3.failedPath, other.File("A&BR03.dat"));
-  int left = 0;
-  for ([[maybe_unused]] const auto& e : fs::directory_iterator(other.path())) ++left;
-  EXPECT_EQ(left, 1);  // the folder only
+  EXPECT_EQ(testsupport::FileNamesIn(other.path()), std::vector<std::string>{"A&BR03.dat"});  // the folder only
 
   // A folder that does not exist: nothing is created.
   const std::string missing = dir.File("nowhere");
@@ -180,13 +173,7 @@ TEST(SeriesFiles, ReplacesThroughLinksKeepsModesAndAFullDiskHalfWayLeavesNoParti
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   EXPECT_EQ(fs::status(dir.File("A&BR02.dat")).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write);
-  const auto names = [&dir] {
-    std::vector<std::string> found;
-    for (const auto& e : fs::directory_iterator(dir.path())) found.push_back(e.path().filename().string());
-    std::sort(found.begin(), found.end());
-    return found;
-  };
-  const std::vector<std::string> before = names();
+  const std::vector<std::string> before = testsupport::FileNamesIn(dir.path());
 
   // The same ribs at other chords: each file's text differs from the one it would replace.
   files::SeriesJob other = job;
@@ -201,7 +188,7 @@ TEST(SeriesFiles, ReplacesThroughLinksKeepsModesAndAFullDiskHalfWayLeavesNoParti
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error.number, platform::kErrDiskFull);
     EXPECT_EQ(r.failedPath, dir.File("A&BR02.dat"));
-    EXPECT_EQ(names(), before);  // no temporary file left, no new file
+    EXPECT_EQ(testsupport::FileNamesIn(dir.path()), before);  // no temporary file left, no new file
     EXPECT_EQ(testsupport::ReadFile(dir.File("A&BR02.dat")), files::RibFileText(job, job.ribs[1]));
     const bool kept = mode == files::SeriesWriteMode::KeepWritten;
     EXPECT_EQ(r.written, kept ? 1 : 0);

@@ -20,13 +20,20 @@ using output::CutFormat;
 
 class CutExportWindowTest : public testsupport::WindowTest {};
 
-TEST_F(CutExportWindowTest, OpensWithTheChoicesMadeLastTime) {
+// Cancel keeps the earlier choices; OK's are the next window's.
+TEST_F(CutExportWindowTest, OpensWithTheChoicesMadeLastTimeAndCancelStoresNothing) {
   {
     mainwindow::CutExportWindow w;
     EXPECT_EQ(w.windowTitle().toStdString(), Key("FrmCut", "1"));
     EXPECT_TRUE(w.FormatButton(CutFormat::DxfR2000)->isChecked());
     EXPECT_EQ(w.KerfBox()->text(), "0");
     EXPECT_FALSE(w.MarksBox()->isChecked());
+    w.show();
+    w.FormatButton(CutFormat::Svg)->click();
+    w.KerfBox()->setText("1");
+    w.CancelButton()->click();
+    EXPECT_EQ(w.result(), QDialog::Rejected);
+    EXPECT_EQ(userStore.Get("Cut", "Format"), "");
   }
   userStore.Set("Cut", "Format", "svg");
   userStore.Set("Cut", "Kerf", "0.3");
@@ -68,16 +75,6 @@ TEST_F(CutExportWindowTest, TheKerfBoxRefusesOtherKeysAndOkRefusesAWidthTooWide)
   EXPECT_EQ(userStore.Get("Cut", "Format"), "r12");
   EXPECT_EQ(userStore.Get("Cut", "Kerf"), "0.15");
   EXPECT_EQ(userStore.Get("Cut", "Marks"), "1");
-}
-
-TEST_F(CutExportWindowTest, CancelStoresNothing) {
-  mainwindow::CutExportWindow w;
-  w.show();
-  w.FormatButton(CutFormat::Svg)->click();
-  w.KerfBox()->setText("1");
-  w.CancelButton()->click();
-  EXPECT_EQ(w.result(), QDialog::Rejected);
-  EXPECT_EQ(userStore.Get("Cut", "Format"), "");
 }
 
 TEST_F(CutExportWindowTest, TheMenuEntryWritesTheChosenFile) {

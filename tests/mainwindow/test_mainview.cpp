@@ -3,9 +3,8 @@
 
 #include <algorithm>
 
-#include "core/airfoilprep.h"
 #include "core/ribtrace.h"
-#include "files/airfoilfile.h"
+#include "support/dxfsummary.h"
 #include "mainwindow/mainview.h"
 #include "platform/recordingtarget.h"
 #include "support/testsupport.h"
@@ -40,10 +39,7 @@ TEST(MainView, ScrollBarsReachTheWholeRibAtEveryZoom) {
 
 // A real rib on blocks, long enough to need a small zoom.
 core::RibDocument LongRibOnBlocks() {
-  core::RibDocument s;
-  s.airfoil.path = testsupport::AirfoilPath("clarky.dat");
-  EXPECT_TRUE(files::ReadAirfoilInto(s.airfoil).ok());
-  core::InstallPreparedAirfoil(s);
+  core::RibDocument s = dxftest::Rib(testsupport::AirfoilPath("clarky.dat"));
   s.rib.chord = {1200, "1200"};
   s.rib.baseMode = core::BaseMode::Blocks;
   s.rib.blocks.leadingExtension.mm = 40;

@@ -54,26 +54,6 @@ class Startup : public testsupport::WindowTest {
   std::string packTitle;
 };
 
-TEST_F(Startup, TheLanguageWindowShowsTheLanguageInForceAndAnnouncesOnlyAChange) {
-  files::ChooseLanguage(doc, "Francais");
-  EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");
-  int reloads = 0;
-  core::ChangeChannel::Subscription listening = doc.changes.Listen([&](core::Changes c) {
-    if (c.Has(core::Change::Style)) ++reloads;
-  });
-  using Purpose = mainwindow::LanguageWindow::Purpose;
-  mainwindow::LanguageWindow lang(doc, Purpose::ChangeLanguage, nullptr);
-  EXPECT_EQ(lang.LanguageList()->currentText(), "Francais");
-  lang.Choose();
-  EXPECT_EQ(reloads, 0);
-  mainwindow::LanguageWindow again(doc, Purpose::ChangeLanguage, nullptr);
-  again.LanguageList()->setCurrentIndex(again.LanguageList()->findText("English"));
-  emit again.LanguageList()->activated(again.LanguageList()->currentIndex());
-  again.Choose();
-  EXPECT_EQ(reloads, 1);
-  EXPECT_EQ(platform::Text("MenuFile", "1"), "&File");
-}
-
 TEST_F(Startup, SplashAndAboutBoxShowTheVersionAndClose) {
   auto* splash = new mainwindow::Splash(core::VersionText());
   splash->setAttribute(Qt::WA_DeleteOnClose);
@@ -175,7 +155,7 @@ TEST_F(Startup, ADecimalCommaIsToldOnceAtTheFirstStartAsInformation) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(Startup, TheFirstLanguageListAsksInEveryLanguageAndTheTitleFollowsASwitch) {
+TEST_F(Startup, TheFirstLanguageListAsksInEveryLanguageAndOnlyASwitchIsAnnouncedAndRetitles) {
   using Purpose = mainwindow::LanguageWindow::Purpose;
   const std::string english = files::GetINIFile("LANGUAGE", "3", dir.File("English.lng"));
   const std::string french = files::GetINIFile("LANGUAGE", "3", dir.File("Francais.lng"));
@@ -191,11 +171,22 @@ TEST_F(Startup, TheFirstLanguageListAsksInEveryLanguageAndTheTitleFollowsASwitch
   window.LoadCaptions();
   OpenAirfoil("CLARK Y", "clarky.dat");
   EXPECT_EQ(window.windowTitle().toStdString(), "Vandrell " + Key("MainTolbar", "11") + " : clarky[*]");
+  // The window shows the language in force; choosing it again announces nothing.
+  int reloads = 0;
+  core::ChangeChannel::Subscription listening = doc.changes.Listen([&](core::Changes c) {
+    if (c.Has(core::Change::Style)) ++reloads;
+  });
+  mainwindow::LanguageWindow same(doc, Purpose::ChangeLanguage, nullptr);
+  EXPECT_EQ(same.LanguageList()->currentText(), "English");
+  same.Choose();
+  EXPECT_EQ(reloads, 0);
   mainwindow::LanguageWindow lang(doc, Purpose::ChangeLanguage, nullptr);
   EXPECT_EQ(lang.Prompt()->text().toStdString(), english);
   lang.LanguageList()->setCurrentIndex(lang.LanguageList()->findText("Francais"));
   emit lang.LanguageList()->activated(lang.LanguageList()->currentIndex());
   lang.Choose();
+  EXPECT_EQ(reloads, 1);
+  EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");
   EXPECT_EQ(window.windowTitle().toStdString(), "Vandrell " + Key("MainTolbar", "11") + " : clarky[*]");
   EXPECT_EQ(Key("MainTolbar", "11"), "Profil");
   EXPECT_EQ(window.Panel(3)->text().toStdString(), "Unité : mm");

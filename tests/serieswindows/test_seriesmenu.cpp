@@ -30,8 +30,11 @@ class SeriesMenuTest : public testsupport::MainWindowFixture {
 // Each entry opens its own series window once the rib may go. The questions themselves (the
 // tools' own Yes or No, or the quitting question's buttons for a modified rib) are the
 // series tool's and the menu rules' tests.
-TEST_F(SeriesMenuTest, SeriesEntriesAskFirstAndClearTheRibOnYes) {
+TEST_F(SeriesMenuTest, SeriesEntriesAskFirstAndClearTheRibOnYesTheCoordinatesEditorKeepsIt) {
   OpenAirfoil();
+  EXPECT_EQ(OpenedBy(Command::CoordinatesEditor), "frmCoord");
+  EXPECT_TRUE(doc.airfoil.loaded);
+  EXPECT_TRUE(messages.shown.empty());
   ASSERT_TRUE(window->IsCommandEnabled(Command::RibSeries));
   doc.project.modified = false;
   messages.answers = {BoxAnswer::Yes};
@@ -42,13 +45,6 @@ TEST_F(SeriesMenuTest, SeriesEntriesAskFirstAndClearTheRibOnYes) {
   const std::size_t asked = messages.shown.size();
   EXPECT_EQ(OpenedBy(Command::RibSeries), "frmtraCevol");
   EXPECT_EQ(messages.shown.size(), asked);
-}
-
-TEST_F(SeriesMenuTest, CoordinatesEditorKeepsTheRib) {
-  OpenAirfoil();
-  EXPECT_EQ(OpenedBy(Command::CoordinatesEditor), "frmCoord");
-  EXPECT_TRUE(doc.airfoil.loaded);
-  EXPECT_TRUE(messages.shown.empty());
 }
 
 }  // namespace

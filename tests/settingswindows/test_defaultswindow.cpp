@@ -191,6 +191,8 @@ TEST_F(DefaultsTest, FoldersComeFromTheChooserAndAreStoredOnlyOnOk) {
   std::filesystem::create_directory(chosen);
   fileDialogs.answers = {chosen, ""};  // the second chooser is cancelled
   DefaultsWindow window(doc);
+  window.HelpButton()->click();
+  EXPECT_EQ(help.topics, std::vector<int>{70});  // the settings topic
   window.AirfoilBrowseButton()->click();
   window.SeriesBrowseButton()->click();
   ASSERT_EQ(fileDialogs.folderTitles.size(), 2u);
@@ -248,12 +250,6 @@ TEST_F(DefaultsTest, OkRefusesWhatANewRibCouldNotUseAndPointsAtTheBox) {
   EXPECT_EQ(messages.shown[0].text, Key("FrmDefaut", "20") + "\n" + dir.File("gone"));
   EXPECT_EQ(window.focusWidget(), window.SeriesFolderBox());
   EXPECT_EQ(doc.settings.seriesAirfoilDir, dir.File("series"));
-}
-
-TEST_F(DefaultsTest, HelpOpensTheSettingsTopic) {
-  DefaultsWindow window(doc);
-  window.HelpButton()->click();
-  EXPECT_EQ(help.topics, std::vector<int>{70});
 }
 
 }  // namespace

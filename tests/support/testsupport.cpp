@@ -1,5 +1,6 @@
 #include "support/testsupport.h"
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <iterator>
@@ -33,6 +34,13 @@ void WriteFile(const std::string& path, const std::string& contents) {
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> FileNamesIn(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 std::string MakeFifo(const std::string& path) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -26,6 +27,8 @@ class TempDir {
 
 void WriteFile(const std::string& path, const std::string& contents);
 std::string ReadFile(const std::string& path);
+// The names of the entries of `folder`, sorted.
+std::vector<std::string> FileNamesIn(const std::filesystem::path& folder);
 
 // What a careless or unlucky user hands the program instead of a file: a named pipe no
 // one writes to, and a sparse file of `bytes` that takes no room on the disk.

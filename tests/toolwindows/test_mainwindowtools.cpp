@@ -34,11 +34,12 @@ class MainWindowTools : public testsupport::MainWindowFixture {
       else if (tries > 0) When(name, act, tries - 1);
     });
   }
-  // Picks `file` in the next open window; `next` readies what follows before it closes.
-  static void Choose(const std::string& file, std::function<void()> next = {}) {
-    When("frmopen", [file, next](QWidget* w) {
+  // Picks `file` of `folder` in the next open window; `next` readies what follows before it closes.
+  static void Choose(const std::string& file, std::function<void()> next = {},
+                     const std::string& folder = std::string(VANDRELL_SOURCE_DIR) + "/airfoils") {
+    When("frmopen", [file, next, folder](QWidget* w) {
       auto* open = static_cast<sharedwindows::OpenAirfoilWindow*>(w);
-      open->SetDirectory(std::string(VANDRELL_SOURCE_DIR) + "/airfoils");
+      open->SetDirectory(folder);
       open->SelectFile(file);
       if (next) next();
       open->Open();
@@ -123,16 +124,7 @@ TEST_F(MainWindowTools, TheComparisonStatusFitsA1280PixelWindow) {
     std::filesystem::copy_file(testsupport::AirfoilPath(from), dir.File(std::string("airfoils/") + to));
   When("frmInput", [this](QWidget* w) {
     const std::string folder = dir.File("airfoils");
-    auto choose = [folder](const std::string& file, std::function<void()> next) {
-      When("frmopen", [folder, file, next](QWidget* o) {
-        auto* open = static_cast<sharedwindows::OpenAirfoilWindow*>(o);
-        open->SetDirectory(folder);
-        open->SelectFile(file);
-        if (next) next();
-        open->Open();
-      });
-    };
-    choose("clarky_E14.00C2.00.dat", [choose] { choose("sd7037_E9.00C1.50.dat", {}); });
+    Choose("clarky_E14.00C2.00.dat", [folder] { Choose("sd7037_E9.00C1.50.dat", {}, folder); }, folder);
     static_cast<ribwindows::InputWindow*>(w)->OkButton()->click();
   });
   window->Run(mainwindow::Command::CompareAirfoils);

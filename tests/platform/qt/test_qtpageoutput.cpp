@@ -53,28 +53,21 @@ TEST(QtPageOutput, WritesLandscapeSheetsOfThePaperAndReplacesTheFileWhenDone) {
   EXPECT_NEAR(height, 297 / 25.4 * 72, 1);
 }
 
-TEST(QtPageOutput, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
+// A file in a folder that is not there, or a folder in the file's place: reported by name
+// once the sheets are painted (in memory), and nothing is left or replaced.
+TEST(QtPageOutput, AFileThatCannotBeWrittenIsReportedAndLeavesWhatWasThere) {
   testsupport::TempDir dir;
-  const std::string path = (dir.path() / "missing" / "rib.pdf").string();
-  platform::QtPageOutput pdf(path);
-  std::string error;
-  ASSERT_TRUE(pdf.Begin(A3(), error)) << error;  // painted in memory first
-  pdf.Sheet().Line(0, 0, 100, 0, 0);
-  EXPECT_FALSE(pdf.End(error));
-  EXPECT_NE(error.find(path), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(dir.path() / "missing"));
-}
-
-TEST(QtPageOutput, AFolderInThePlaceOfThePdfStaysAFolder) {
-  testsupport::TempDir dir;
-  const std::string path = dir.File("rib.pdf");
-  std::filesystem::create_directory(path);
-  platform::QtPageOutput pdf(path);
-  std::string error;
-  ASSERT_TRUE(pdf.Begin(A3(), error)) << error;
-  EXPECT_FALSE(pdf.End(error));
-  EXPECT_NE(error.find(path), std::string::npos);
-  EXPECT_TRUE(std::filesystem::is_directory(path));
+  std::filesystem::create_directory(dir.File("folder.pdf"));
+  for (const std::string& path : {(dir.path() / "missing" / "rib.pdf").string(), dir.File("folder.pdf")}) {
+    platform::QtPageOutput pdf(path);
+    std::string error;
+    ASSERT_TRUE(pdf.Begin(A3(), error)) << error;
+    pdf.Sheet().Line(0, 0, 100, 0, 0);
+    EXPECT_FALSE(pdf.End(error));
+    EXPECT_NE(error.find(path), std::string::npos);
+  }
+  EXPECT_EQ(testsupport::FileNamesIn(dir.path()), std::vector<std::string>{"folder.pdf"});
+  EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.pdf")));
 }
 
 // The print job that fails (here its file cannot be opened) leaves the chosen printer
