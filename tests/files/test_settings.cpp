@@ -35,16 +35,10 @@ class Settings : public ::testing::Test {
       return std::string(section) + "/" + std::string(key);
     });
     // The user's data folder of a first run, away from the real one.
-    const char* data = std::getenv("XDG_DATA_HOME");
-    savedDataHome = data ? std::optional<std::string>(data) : std::nullopt;
     userData = (dir.path() / "data").string();
-    setenv("XDG_DATA_HOME", userData.c_str(), 1);
+    dataHome.emplace("XDG_DATA_HOME", userData.c_str());
   }
-  void TearDown() override {
-    platform::SetTextLookup(nullptr);
-    if (savedDataHome) setenv("XDG_DATA_HOME", savedDataHome->c_str(), 1);
-    else unsetenv("XDG_DATA_HOME");
-  }
+  void TearDown() override { platform::SetTextLookup(nullptr); }
 
   // The state of a new start of the program over the same settings file.
   std::unique_ptr<core::RibDocument> Restart() {
@@ -63,7 +57,7 @@ class Settings : public ::testing::Test {
 
   testsupport::TempDir dir;
   std::string programDir, airfoils, series, userData;
-  std::optional<std::string> savedDataHome;
+  std::optional<testsupport::ScopedEnv> dataHome;
   core::RibDocument s;
   platform::RecordingMessages messages;
   platform::ScopedMessages scopedMessages{&messages};

@@ -2,9 +2,7 @@
 // loses every caption, or every setting the user ever confirmed.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
 
 #include "platform/paths.h"
 #include "platform/programdir.h"
@@ -14,6 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testsupport::ReadFile;
+using testsupport::ScopedEnv;
 using testsupport::TempDir;
 using testsupport::WriteFile;
 
@@ -76,20 +75,6 @@ TEST(Paths, AnInstalledProgramKeepsItsSettingsInTheUsersFolderEvenWhenItCouldWri
   fs::create_directories(other);
   EXPECT_EQ(platform::LocateSettingsFile(other.string(), config).iniFile, (other / "Vandrell.ini").string());
 }
-
-// Sets an environment variable (unsets it for nullptr) for the lifetime of the object.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    value ? ::setenv(name, value, 1) : ::unsetenv(name);
-  }
-  ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 TEST(Paths, UserConfigDirectoryFollowsXdgAndIgnoresARelativeOne) {
   ScopedEnv home("HOME", "/home/ann");

@@ -44,10 +44,6 @@ class CutKitWindowTest : public testsupport::WindowTest {
     ASSERT_EQ(written.outcome, commands::SeriesOutcome::Written);
     summary = written.written.summaryPath;
   }
-  static void Retype(QLineEdit* box, const char* text) {
-    box->selectAll();
-    QTest::keyClicks(box, text);
-  }
   // What the command makes of the same summary and sizes.
   int CommandSheets(double widthMm, double lengthMm) const {
     commands::KitSettings s;
@@ -72,8 +68,8 @@ TEST_F(CutKitWindowTest, LaysOutTheSeriesShowsItsSheetsAndWritesThemAll) {
 
   // Sheets 30 x 250 mm take one row of ribs (two would need 12 + 14 mm and three gaps):
   // the 200 and 175 mm ribs then lie alone, the three others on one sheet at least.
-  Retype(w.WidthBox(), "30");
-  Retype(w.LengthBox(), "250");
+  TypeOver(w.WidthBox(), "30");
+  TypeOver(w.LengthBox(), "250");
   EXPECT_EQ(w.Plan(), nullptr);  // the shown layout went with the change
   EXPECT_EQ(w.Preview()->SheetCount(), 0);
   ASSERT_TRUE(w.LayOut());
@@ -114,16 +110,16 @@ TEST_F(CutKitWindowTest, AnEarlierLargerKitIsReplacedWholeOnlyWhenTheUserSaysSo)
   {
     CutKitWindow w(doc, summary);
     w.FolderBox()->setText(QString::fromStdString(kit));
-    Retype(w.WidthBox(), "30");
-    Retype(w.LengthBox(), "250");
+    TypeOver(w.WidthBox(), "30");
+    TypeOver(w.LengthBox(), "250");
     ASSERT_TRUE(w.Write());
   }
   ASSERT_TRUE(fs::exists(kit + "/sheet-02.dxf"));
   testsupport::WriteFile(kit + "/notes.txt", "mine");
   CutKitWindow w(doc, summary);
   w.FolderBox()->setText(QString::fromStdString(kit));
-  Retype(w.WidthBox(), "100");
-  Retype(w.LengthBox(), "1000");
+  TypeOver(w.WidthBox(), "100");
+  TypeOver(w.LengthBox(), "1000");
   const std::string before = testsupport::ReadFile(kit + "/kit.txt");
   messages.answers = {platform::BoxAnswer::No};
   EXPECT_FALSE(w.Write());
@@ -147,15 +143,15 @@ TEST_F(CutKitWindowTest, RefusalsAreToldInTheWindowAndNothingIsWritten) {
   fileDialogs.answers = {summary};
   w.AddRibs();
   // A sheet 20 mm wide holds no 200 mm Clark Y (24 mm thick) turned along it.
-  Retype(w.WidthBox(), "20");
+  TypeOver(w.WidthBox(), "20");
   EXPECT_FALSE(w.LayOut());
   const std::string told = w.FiguresLabel()->text().toStdString();
   EXPECT_EQ(told.rfind(Key("FrmKit", "19") + "\n", 0), 0u) << told;
   EXPECT_NE(told.find("01.dat"), std::string::npos) << told;  // the root rib, by its file
   EXPECT_EQ(w.Preview()->SheetCount(), 0);
 
-  Retype(w.WidthBox(), "100");
-  Retype(w.GapBox(), "60");  // more than half the sheet's width on either side
+  TypeOver(w.WidthBox(), "100");
+  TypeOver(w.GapBox(), "60");  // more than half the sheet's width on either side
   EXPECT_FALSE(w.LayOut());
   EXPECT_EQ(w.FiguresLabel()->text().toStdString(), Key("FrmKit", "21"));
 
@@ -180,9 +176,9 @@ TEST_F(CutKitWindowTest, TheSeriesWindowOffersItsNewSeriesAsAKit) {
   series.OfferKit(true);
   series.OpenAirfoil(0);
   series.OpenAirfoil(1);
-  Retype(series.RibCountBox(), "2");
-  Retype(series.ChordBox(0), "180");
-  Retype(series.ChordBox(1), "120");
+  TypeOver(series.RibCountBox(), "2");
+  TypeOver(series.ChordBox(0), "180");
+  TypeOver(series.ChordBox(1), "120");
   std::string shownSummary;
   int parts = 0;
   WhenModal([&](QWidget* w) {

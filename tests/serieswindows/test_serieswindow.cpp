@@ -38,7 +38,6 @@ class SeriesWindowTest : public testsupport::WindowTest {
       return p;
     };
   }
-  std::string LastMessage() const { return messages.shown.empty() ? std::string() : messages.shown.back().text; }
   std::string SeriesFile(const std::string& name) const { return dir.File("series/" + name); }
   // Picks the two airfoils and types the rib count and the two chords.
   static void Fill(SeriesWindow& w, const char* ribs, const char* rootChord, const char* tipChord) {

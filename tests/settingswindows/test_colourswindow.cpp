@@ -24,10 +24,6 @@ namespace {
 class ColoursTest : public testsupport::WindowTest {
  protected:
   std::string Ini(const char* section, const char* key) { return files::GetINIFile(section, key, doc.settings.iniFile); }
-  static void Type(QLineEdit* box, const char* keys) {
-    box->selectAll();
-    QTest::keyClicks(box, keys);
-  }
 };
 
 TEST_F(ColoursTest, AColourOf15IsRefusedWithTheFocusOnItsBoxAnd14IsStored) {
@@ -37,8 +33,8 @@ TEST_F(ColoursTest, AColourOf15IsRefusedWithTheFocusOnItsBoxAnd14IsStored) {
   window.show();
   EXPECT_EQ(window.ColourBox(Element::Hole)->text(), "5");  // the default
 
-  Type(window.ColourBox(Element::Hole), "15");
-  Type(window.ColourBox(Element::Block), "99");  // a later fault is not the one shown
+  TypeOver(window.ColourBox(Element::Hole), "15");
+  TypeOver(window.ColourBox(Element::Block), "99");  // a later fault is not the one shown
   window.OkButton()->click();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, Key("FrmLines", "20"));
@@ -49,10 +45,10 @@ TEST_F(ColoursTest, AColourOf15IsRefusedWithTheFocusOnItsBoxAnd14IsStored) {
   EXPECT_EQ(doc.style, core::Style{});  // nothing stored, not even the good boxes
   EXPECT_EQ(restyles, 0);
 
-  Type(window.ColourBox(Element::Hole), "14");
-  Type(window.ColourBox(Element::Block), "0");
-  Type(window.LineStyleBox(Element::Spar), "4");
-  Type(window.WidthBox(7), "3");  // the block's width
+  TypeOver(window.ColourBox(Element::Hole), "14");
+  TypeOver(window.ColourBox(Element::Block), "0");
+  TypeOver(window.LineStyleBox(Element::Spar), "4");
+  TypeOver(window.WidthBox(7), "3");  // the block's width
   window.OkButton()->click();
   EXPECT_EQ(messages.shown.size(), 1u);
   EXPECT_FALSE(window.isVisible());
@@ -69,15 +65,15 @@ TEST_F(ColoursTest, AColourOf15IsRefusedWithTheFocusOnItsBoxAnd14IsStored) {
 TEST_F(ColoursTest, EachColumnTakesOnlyItsOwnKeys) {
   ColoursWindow window(doc);
   QLineEdit* style = window.LineStyleBox(Element::Airfoil);
-  Type(style, "5");
+  TypeOver(style, "5");
   EXPECT_EQ(style->text(), "0");  // style 5 cannot be typed: the old style stays
-  Type(style, "4");
+  TypeOver(style, "4");
   EXPECT_EQ(style->text(), "4");
   QLineEdit* width = window.WidthBox(0);
-  Type(width, "04a3");
+  TypeOver(width, "04a3");
   EXPECT_EQ(width->text(), "3");
   QLineEdit* colour = window.ColourBox(Element::Airfoil);
-  Type(colour, "-1.2x9");
+  TypeOver(colour, "-1.2x9");
   EXPECT_EQ(colour->text(), "129");
 }
 
@@ -113,7 +109,7 @@ TEST_F(ColoursTest, ChecksRunColoursThenStylesThenWidthsAndRefuseEmptyBoxes) {
 TEST_F(ColoursTest, CancelStoresNothingAndSaysNothing) {
   ColoursWindow window(doc);
   window.show();
-  Type(window.ColourBox(Element::Airfoil), "77");
+  TypeOver(window.ColourBox(Element::Airfoil), "77");
   window.CancelButton()->click();
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(doc.style, core::Style{});

@@ -32,10 +32,6 @@ class PrintWindowTest : public testsupport::WindowTest {
     doc.prepared.yMax = 0.1;  // a rib 10 % of its chord high, for round figures
   }
   std::string Ini(const char* key) { return files::GetINIFile("Marges", key, doc.settings.iniFile); }
-  static void Type(QLineEdit* box, const char* keys) {
-    box->selectAll();
-    QTest::keyClicks(box, keys);
-  }
   void SetChord(float mm) { doc.rib.chord = core::Length{mm, std::to_string(static_cast<int>(mm))}; }
 };
 
@@ -68,7 +64,7 @@ TEST_F(PrintWindowTest, IndicatorsFollowTheBoxesAndOkRefusesWhatCannotPrint) {
   EXPECT_EQ(window.PageCountLabel()->text(), "3");
   EXPECT_FALSE(window.PageCountLabel()->font().bold());
 
-  Type(window.Box(PrintBox::Overlap), "0");
+  TypeOver(window.Box(PrintBox::Overlap), "0");
   EXPECT_TRUE(window.PageCountLabel()->font().bold());
   EXPECT_TRUE(window.PageCountLabel()->text().startsWith("3"));  // Int(600 / 272) + 1
   window.OkButton()->click();
@@ -78,7 +74,7 @@ TEST_F(PrintWindowTest, IndicatorsFollowTheBoxesAndOkRefusesWhatCannotPrint) {
   EXPECT_TRUE(window.isVisible());
   EXPECT_EQ(doc.print, before);
 
-  Type(window.Box(PrintBox::Overlap), "300");
+  TypeOver(window.Box(PrintBox::Overlap), "300");
   window.OkButton()->click();
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[1].text, Key("FrmPrint", "22"));
@@ -102,13 +98,13 @@ TEST_F(PrintWindowTest, BoxesTakeLengthsInTheUnitAndOkStoresThem) {
   {
     PrintWindow window(doc, 210);
     window.show();
-    Type(window.Box(PrintBox::StartMargin), "1a2/5");
+    TypeOver(window.Box(PrintBox::StartMargin), "1a2/5");
     EXPECT_EQ(window.Box(PrintBox::StartMargin)->text(), "125");
     QApplication::clipboard()->setText("-7");
     window.Box(PrintBox::EndMargin)->selectAll();
     QTest::keyClick(window.Box(PrintBox::EndMargin), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(window.Box(PrintBox::EndMargin)->text(), "15");
-    Type(window.Box(PrintBox::StartMargin), "12.5");
+    TypeOver(window.Box(PrintBox::StartMargin), "12.5");
     window.ExtrasSwitch()->setChecked(false);
     window.OkButton()->click();
     EXPECT_EQ(window.result(), QDialog::Accepted);
@@ -122,10 +118,10 @@ TEST_F(PrintWindowTest, BoxesTakeLengthsInTheUnitAndOkStoresThem) {
   PrintWindow inches(doc, 210);
   inches.show();
   EXPECT_EQ(inches.UnitLabel(PrintBox::Overlap)->text(), " in");
-  Type(inches.Box(PrintBox::StartMargin), "1/2");
-  Type(inches.Box(PrintBox::EndMargin), "0.5");
-  Type(inches.Box(PrintBox::ChordLine), "2");
-  Type(inches.Box(PrintBox::Overlap), "3/4");
+  TypeOver(inches.Box(PrintBox::StartMargin), "1/2");
+  TypeOver(inches.Box(PrintBox::EndMargin), "0.5");
+  TypeOver(inches.Box(PrintBox::ChordLine), "2");
+  TypeOver(inches.Box(PrintBox::Overlap), "3/4");
   EXPECT_EQ(inches.Box(PrintBox::Overlap)->text(), "3/4");
   inches.OkButton()->click();
   EXPECT_EQ(doc.print.overlap.text, "3/4");
@@ -140,12 +136,12 @@ TEST_F(PrintWindowTest, SaysWhenTheRibIsCutOffAtTheSheetsEdge) {
   window.show();
   EXPECT_TRUE(window.CutOffWarning()->isVisible());
   EXPECT_EQ(window.CutOffWarning()->text().toStdString(), Key("FrmPrint", "16"));
-  Type(window.Box(PrintBox::ChordLine), "100");
+  TypeOver(window.Box(PrintBox::ChordLine), "100");
   EXPECT_FALSE(window.CutOffWarning()->isVisible());
   EXPECT_TRUE(window.RoomLabel()->text().startsWith("100 mm"));
   EXPECT_NE(window.RoomLabel()->text().indexOf("110 mm"), -1);  // 210 - 100 below
   // Too low: what hangs below the chord line no longer fits.
-  Type(window.Box(PrintBox::ChordLine), "209");
+  TypeOver(window.Box(PrintBox::ChordLine), "209");
   EXPECT_TRUE(window.CutOffWarning()->isVisible());
 }
 
@@ -153,7 +149,7 @@ TEST_F(PrintWindowTest, CancelStoresNothingAndTheButtonsDoTheirWork) {
   const core::PrintSetup before = doc.print;
   PrintWindow window(doc, 210);
   window.show();
-  Type(window.Box(PrintBox::Overlap), "5");
+  TypeOver(window.Box(PrintBox::Overlap), "5");
   window.PrinterSetupButton()->click();
   EXPECT_EQ(desktop.printerSetups, 1);
   window.HelpButton()->click();

@@ -2,7 +2,9 @@
 // Helpers shared by the tests: paths of the test material, scratch folders, files.
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +37,22 @@ std::vector<std::string> FileNamesIn(const std::filesystem::path& folder);
 std::string MakeFifo(const std::string& path);
 std::string MakeSparseFile(const std::string& path, std::uintmax_t bytes);
 inline constexpr std::uintmax_t kSeveralGigabytes = std::uintmax_t{5} << 30;
+
+// Sets an environment variable (unsets it for nullptr) for the lifetime of the object.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    value ? ::setenv(name, value, 1) : ::unsetenv(name);
+  }
+  ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
 
 // Seconds `run` takes: a refusal must come at once, not after reading gigabytes.
 template <class Run>

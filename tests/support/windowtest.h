@@ -66,6 +66,13 @@ class WindowTest : public ::testing::Test {
     box->clear();
     QTest::keyClicks(box, text);
   }
+  // Selects a box's text and types `keys` over it, as a user replaces a value.
+  static void TypeOver(QLineEdit* box, const QString& keys) {
+    box->selectAll();
+    QTest::keyClicks(box, keys);
+  }
+  // The text of the last message box, "" before any.
+  std::string LastMessage() const { return messages.shown.empty() ? std::string() : messages.shown.back().text; }
 
   // Runs `act` on the modal window that opens next (once it is up).
   static void WhenModal(std::function<void(QWidget*)> act, int tries = 500) {

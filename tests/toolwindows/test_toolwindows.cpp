@@ -24,7 +24,6 @@ using testsupport::Key;
 class ToolWindows : public testsupport::WindowTest {
  protected:
   void Open(const std::string& airfoil) { commands::OpenRecentAirfoil(doc, testsupport::AirfoilPath(airfoil)); }
-  std::string LastMessage() const { return messages.shown.empty() ? std::string() : messages.shown.back().text; }
 };
 
 TEST_F(ToolWindows, ThicknessCamberAppliesSavesAndOpensTheNewAirfoil) {
