@@ -51,6 +51,7 @@ TEST_F(CutExportWindowTest, TheKerfBoxRefusesOtherKeysAndOkRefusesAWidthTooWide)
   Retype(w.KerfBox(), "0,2-x5");
   EXPECT_EQ(w.KerfBox()->text(), "025") << "the comma, the minus and the letter never reach the box";
 
+  // Which texts are refused, and why, is the command's test; here the window's part.
   w.KerfBox()->setText("12");
   w.OkButton()->click();
   EXPECT_TRUE(w.isVisible()) << "the window stays open to correct the box";
@@ -58,11 +59,6 @@ TEST_F(CutExportWindowTest, TheKerfBoxRefusesOtherKeysAndOkRefusesAWidthTooWide)
   EXPECT_EQ(messages.shown[0].text, Key("filedxf", "161") + " 10 mm");
   EXPECT_EQ(messages.shown[0].title, Key("FrmCut", "1"));
   EXPECT_EQ(userStore.Get("Cut", "Kerf"), "") << "nothing stored";
-
-  w.KerfBox()->setText("0.2.");
-  w.OkButton()->click();
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[1].text, Key("filedxf", "164"));
 
   w.KerfBox()->setText("0.15");
   w.FormatButton(CutFormat::DxfR12)->click();
