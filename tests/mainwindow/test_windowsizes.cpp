@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "commands/airfoilcommands.h"
+#include "core/ribseries.h"
 #include "files/language.h"
 #include "mainwindow/aboutbox.h"
 #include "mainwindow/cutexportwindow.h"
@@ -79,15 +80,9 @@ files::SeriesJob TwelveRibSeries(std::vector<std::string>& paths) {
   job.tipName = "sd7037";
   job.rootChordMm = 240;
   job.tipChordMm = 150;
-  for (int i = 0; i <= core::kTipSlot; ++i) {
-    core::SeriesRib rib;
-    rib.number = i + 1;
-    rib.end = i == 0 ? core::SeriesRib::End::Root : i == core::kTipSlot ? core::SeriesRib::End::Tip
-                                                                         : core::SeriesRib::End::Middle;
-    rib.fraction = i / 13.0;
-    rib.chordMm = 240 - 90 * rib.fraction;
-    rib.positionMm = 1234.5 * rib.fraction;
-    job.ribs.push_back(rib);
+  job.ribs = core::EvenSeriesRibs(240, 150, core::kTipSlot - 1);
+  for (core::SeriesRib& rib : job.ribs) {
+    rib.positionMm = 1234.5 * rib.fraction;  // the widest column a spaced series shows
     paths.push_back("/tmp/" + files::RibFileName(job, rib.number));
   }
   return job;
