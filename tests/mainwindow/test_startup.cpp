@@ -187,6 +187,8 @@ TEST_F(Startup, TheFirstLanguageListAsksInEveryLanguageAndOnlyASwitchIsAnnounced
   lang.Choose();
   EXPECT_EQ(reloads, 1);
   EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");
+  // Not merely the first of the list: the window opens on the language now in force.
+  EXPECT_EQ(mainwindow::LanguageWindow(doc, Purpose::ChangeLanguage, nullptr).LanguageList()->currentText(), "Francais");
   EXPECT_EQ(window.windowTitle().toStdString(), "Vandrell " + Key("MainTolbar", "11") + " : clarky[*]");
   EXPECT_EQ(Key("MainTolbar", "11"), "Profil");
   EXPECT_EQ(window.Panel(3)->text().toStdString(), "Unité : mm");

@@ -148,6 +148,15 @@ TEST(DxfFile, EveryFeatureOnTabsWithSquareLeadingEdge) {
   EXPECT_EQ(summary.back(), "POLYLINE COFFR 503 open 2");
 }
 
+// The small rib has edge depths of 0 and three entities; a depth adds its cut alone.
+TEST(DxfFile, EdgeCutsOfNoDepthAreLeftOut) {
+  core::RibDocument s = SmallRib();
+  s.rib.leadingEdge.mm = 20;
+  auto summary = Summary(Entities(output::BuildDxf(s).text));
+  ASSERT_EQ(summary.size(), 4u);
+  EXPECT_EQ(summary.back(), "POLYLINE COFFR 503 open 2");
+}
+
 // The file follows the set-up of the moment, not whatever the view drew last.
 TEST(DxfFile, BuildsFromTheCurrentSetUpNotTheLastTrace) {
   core::RibDocument s = RibOnBlocks();
