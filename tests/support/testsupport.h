@@ -1,5 +1,5 @@
 #pragma once
-// Helpers shared by the tests: paths of the test material, scratch folders, files.
+// Helpers shared by the tests: paths of the test material, scratch folders, files, the environment.
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
