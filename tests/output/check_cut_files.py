@@ -1,21 +1,27 @@
 """Reads files written for cutting with the readers cutting software is built on, and fails
 on anything a laser or router program would stumble over.
 
-    check_cut_files.py FILE.dxf|FILE.svg ...
+    check_cut_files.py [--render DIR] FILE.dxf|FILE.svg ...
 
 Every file:  each part a valid polygon (shapely), outer loops with their holes inside.
 DXF:         ezdxf reads it, its audit finds no error and fixes nothing, every entity on
              the layer CUT is closed (closed POLYLINE or LWPOLYLINE, or a CIRCLE), the
-             units are millimetres.
+             units are millimetres; LibreCAD prints it (dxf2pdf), where installed.
 A kit's sheet: its outline the one closed rectangle on the layer (group) SHEET, from the
              origin, and every part inside it.
 SVG:         width and height in mm matching the viewBox, one path per part with
              fill-rule="evenodd", no fill, every subpath closed.
+Inkscape, where installed, renders the SVGs and imports the R2000 DXFs (its own DXF
+reader); the imported drawing must come out at the size written.
+--render DIR keeps the pictures (PNG) in DIR for a person to look at.
 """
 import math
 import os
 import re
+import shutil
+import subprocess
 import sys
+import tempfile
 import xml.etree.ElementTree as ET
 
 import ezdxf
@@ -23,7 +29,11 @@ from shapely.geometry import Point, Polygon
 from shapely.validation import explain_validity
 
 failures = []
+RUNTIME_DIR = tempfile.mkdtemp(prefix="check_cut_")
 SVG_NS = "http://www.w3.org/2000/svg"
+INKSCAPE_LABEL = "{http://www.inkscape.org/namespaces/inkscape}label"
+# What Inkscape's measure and the parts' own box may differ by: rounding to whole micrometres.
+SIZE_TOLERANCE_MM = 0.01
 
 
 def fail(path, text):
@@ -79,7 +89,7 @@ def check_parts(path, loops, circles):
     return min(xs), min(ys), max(xs), max(ys)
 
 
-def check_dxf(path):
+def check_dxf(path, render):
     try:
         doc = ezdxf.readfile(path)
     except Exception as e:  # noqa: BLE001 - any reading failure fails the file
@@ -133,6 +143,9 @@ def check_dxf(path):
     if jig_loops:
         check_parts(path + " (jig)", jig_loops, [])
     check_sheet(path, sheets, loops + jig_loops)
+    librecad(path, render)
+    if version == "AC1015" and box:
+        inkscape_dxf(path, box, render)
     return box
 
 
@@ -183,7 +196,7 @@ def check_sheet(path, sheets, parts):
             return
 
 
-def check_svg(path):
+def check_svg(path, render):
     ns = {"s": SVG_NS}
     root = ET.parse(path).getroot()
     w, h = root.get("width", ""), root.get("height", "")
@@ -223,22 +236,139 @@ def check_svg(path):
             circles_all += circles
         if layer == "CUT":
             box = check_parts(path, loops_all, circles_all)
+    inkscape_svg(path, box, render)
     return box
 
 
+def display_env():
+    env = dict(os.environ)
+    env.setdefault("QT_QPA_PLATFORM", "offscreen")
+    env["XDG_RUNTIME_DIR"] = RUNTIME_DIR  # private (0700), as Qt wants it
+    return env
+
+
+def run(command, **kw):
+    return subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=180, text=True, **kw)
+
+
+def librecad(path, render):
+    if not shutil.which("librecad"):
+        return
+    with tempfile.TemporaryDirectory() as tmp:
+        # LibreCAD prints beside the drawing, under its name.
+        copy = os.path.join(tmp, "drawing.dxf")
+        shutil.copyfile(path, copy)
+        pdf = os.path.join(tmp, "drawing.pdf")
+        r = run(["librecad", "dxf2pdf", "-a", copy], env=display_env())
+        if not os.path.exists(pdf) or os.path.getsize(pdf) == 0:
+            fail(path, "LibreCAD printed nothing:\n" + r.stdout[-2000:])
+            return
+        if render and shutil.which("pdftoppm"):
+            base = os.path.join(render, os.path.basename(path) + ".librecad")
+            run(["pdftoppm", "-png", "-r", "150", "-singlefile", pdf, base])
+
+
+def inkscape_png(path, svg, render, tmp):
+    png = os.path.join(render or tmp, os.path.basename(path) + ".inkscape.png")
+    if render:
+        # Hairlines vanish in a picture: a person looks at a copy drawn with visible lines.
+        tree = ET.parse(svg)
+        for e in tree.getroot().iter():
+            if e.get("stroke-width"):
+                e.set("stroke-width", "0.25")
+            if e.get("style"):
+                e.set("style", re.sub(r"stroke-width:[^;]*", "stroke-width:1", e.get("style")))
+        svg = os.path.join(tmp, "visible.svg")
+        tree.write(svg)
+    r = run(["inkscape", "--export-type=png", "--export-dpi=150", "--export-area-drawing", "--export-background=white",
+             "--export-background-opacity=1", f"--export-filename={png}", svg], env=display_env())
+    if not os.path.exists(png):
+        fail(path, "Inkscape rendered nothing:\n" + r.stdout[-2000:])
+
+
+def inkscape_width(path, svg, tmp):
+    """The width Inkscape gives the cut layer, in mm. Strokes are thinned to nothing first:
+    Inkscape measures a drawing with its strokes and their mitred corners."""
+    ET.register_namespace("", SVG_NS)
+    ET.register_namespace("inkscape", INKSCAPE_LABEL[1:].split("}")[0])
+    tree = ET.parse(svg)
+    found = False
+    for e in tree.getroot().iter():
+        if e.tag == "{%s}g" % SVG_NS and (e.get("id") == "CUT" or e.get(INKSCAPE_LABEL) == "CUT"):
+            e.set("id", "CUT")
+            found = True
+        if e.tag.split("}")[-1] in ("path", "circle", "ellipse", "line", "polyline", "polygon", "g"):
+            e.set("stroke-width", "0")
+        if e.get("style"):
+            e.set("style", re.sub(r"stroke-width:[^;]*", "stroke-width:0", e.get("style")))
+    if not found:
+        fail(path, "Inkscape's drawing has no layer CUT")
+        return None
+    bare = os.path.join(tmp, "bare.svg")
+    tree.write(bare)
+    q = run(["inkscape", "--query-width", "--query-id=CUT", bare], env=display_env())
+    try:
+        return float(q.stdout.strip().splitlines()[-1]) * 25.4 / 96  # Inkscape's px: 96 to the inch
+    except (ValueError, IndexError):
+        fail(path, "Inkscape gives no size:\n" + q.stdout[-2000:])
+        return None
+
+
+def expect_true_size(path, width_mm, box, how):
+    if width_mm is None or box is None:
+        return
+    if abs(width_mm - (box[2] - box[0])) > SIZE_TOLERANCE_MM:
+        fail(path, f"Inkscape {how} the parts {width_mm:.3f} mm wide, not {box[2] - box[0]:.3f}")
+    else:
+        print(f"{os.path.basename(path)}: Inkscape {how} the parts {width_mm:.3f} mm wide", file=sys.stderr)
+
+
+def inkscape_svg(path, box, render):
+    if not shutil.which("inkscape"):
+        return
+    with tempfile.TemporaryDirectory() as tmp:
+        inkscape_png(path, path, render, tmp)
+        expect_true_size(path, inkscape_width(path, path, tmp), box, "sees")
+
+
+def inkscape_dxf(path, box, render):
+    """Inkscape's own DXF import, taking the units from the file."""
+    extensions = "/usr/share/inkscape/extensions"
+    if not shutil.which("inkscape") or not os.path.exists(os.path.join(extensions, "dxf_input.py")):
+        return
+    with tempfile.TemporaryDirectory() as tmp:
+        svg = os.path.join(tmp, "imported.svg")
+        env = display_env()
+        env["PYTHONPATH"] = extensions
+        with open(svg, "w") as out:
+            r = subprocess.run(["/usr/bin/python3", os.path.join(extensions, "dxf_input.py"), "--scalemethod=file",
+                                path], stdout=out, stderr=subprocess.PIPE, text=True, env=env, timeout=180)
+        if r.returncode != 0 or os.path.getsize(svg) == 0:
+            fail(path, "Inkscape cannot import it:\n" + r.stderr[-2000:])
+            return
+        inkscape_png(path, svg, render, tmp)
+        expect_true_size(path, inkscape_width(path, svg, tmp), box, "imports")
+
+
 def main(argv):
+    render = None
+    if len(argv) > 1 and argv[1] == "--render":
+        render = os.path.abspath(argv[2])
+        os.makedirs(render, exist_ok=True)
+        argv = argv[:1] + argv[3:]
     if len(argv) < 2:
         print(__doc__)
         return 64
     for path in argv[1:]:
         if path.lower().endswith(".dxf"):
-            check_dxf(path)
+            check_dxf(path, render)
         elif path.lower().endswith(".svg"):
-            check_svg(path)
+            check_svg(path, render)
         else:
             fail(path, "neither DXF nor SVG")
     for f in failures:
         print(f)
+    shutil.rmtree(RUNTIME_DIR, ignore_errors=True)
     return 1 if failures else 0
 
 
