@@ -143,7 +143,7 @@ TEST(OpenProject, ASoundProjectReplacesTheRibAndLeavesTheSettingsFile) {
   EXPECT_TRUE(w.s.airfoil.loaded);
   EXPECT_GT(w.s.prepared.maxThickness, 0.1);
   EXPECT_FALSE(w.s.project.modified || w.s.rib.upsideDown);
-  EXPECT_EQ(w.s.project.path, "full_mm.vdl");
+  EXPECT_EQ(w.s.project.path, w.dir.File("projects/full_mm.vdl"));
   EXPECT_EQ(w.s.project.windowTitle, "Vandrell MainTolbar/26 : full_mm.vdl MainTolbar/11 : clarky");
   EXPECT_EQ(files::ProjectFileText(w.s), kFullMm);  // nothing of the old rib is left
   ASSERT_EQ(announced.size(), 1u);  // once, whole: a new rib that has its airfoil
