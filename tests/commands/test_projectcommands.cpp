@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "commands/airfoilcommands.h"
 #include "commands/projectcommands.h"
 #include "core/newrib.h"
 #include "files/ini.h"
@@ -148,6 +149,21 @@ TEST(OpenProject, ASoundProjectReplacesTheRibAndLeavesTheSettingsFile) {
   EXPECT_EQ(files::ProjectFileText(w.s), kFullMm);  // nothing of the old rib is left
   ASSERT_EQ(announced.size(), 1u);  // once, whole: a new rib that has its airfoil
   EXPECT_TRUE(announced[0].Has(core::Change::NewRib) && announced[0].Has(core::Change::Airfoil));
+  // Save as proposes the project's own name and folder, not the airfoil's name.
+  const platform::FileDialogRequest proposed = commands::SaveProjectRequest(w.s);
+  EXPECT_EQ(proposed.fileName, "full_mm.vdl");
+  EXPECT_EQ(proposed.initialDir, w.dir.File("projects/"));
+
+  // An airfoil opened then starts a rib of no file: Save asks for one.
+  ASSERT_TRUE(commands::OpenAirfoilFile(w.s, testsupport::AirfoilPath("naca2412.dat"), commands::RecentFiles::Leave).Opened());
+  EXPECT_EQ(w.s.project.path, "");
+  platform::ScriptedFileDialogs dialogs;  // answers nothing: cancelled
+  platform::SetFileDialogs(&dialogs);
+  EXPECT_FALSE(commands::SaveProjectAgain(w.s));
+  platform::SetFileDialogs(nullptr);
+  ASSERT_EQ(dialogs.requests.size(), 1u);
+  EXPECT_EQ(dialogs.requests[0].fileName, "naca2412.vdl");
+  EXPECT_EQ(ReadFile(w.dir.File("projects/full_mm.vdl")), kFullMm);
 }
 
 TEST(OpenProject, TheDialogRemembersTheFolderOfAProjectThatOpenedOnly) {
