@@ -147,7 +147,7 @@ TEST_F(ProjectsAsRead, EachOpensAsItsLinesSayAndSavesInPlaceByteForByte) {
        }},
       // Inch fractions, in a file of LF line ends.
       {"inches",
-       Join(PlainProjectLines({{6, "7.1/2"}, {7, "1/16"}, {17, "0"}, {18, "25%"}, {19, "1/8"}, {20, "1/4"}, {48, "1.1/4"}}),
+       Join(PlainProjectLines({{6, "7.1/2"}, {7, "1/16"}, {17, "0"}, {18, "25%"}, {19, "1/8"}, {20, "1/4"}, {48, "1.1/4"}, {49, "1#3/8"}}),
             "\n"),
        " in",
        [](const core::RibDocument& d) {
@@ -156,6 +156,7 @@ TEST_F(ProjectsAsRead, EachOpensAsItsLinesSayAndSavesInPlaceByteForByte) {
          EXPECT_FLOAT_EQ(d.rib.spars[0].width.mm, 3.175f);
          EXPECT_FLOAT_EQ(d.rib.spars[0].height.mm, 6.35f);
          EXPECT_NEAR(d.rib.tabs.lowerDistance.mm, 31.75, 1e-5);
+         EXPECT_NEAR(d.rib.tabs.upperDistance.mm, -9.525, 1e-5);  // stored negated, as the tab window does
          EXPECT_NEAR(core::BuildRib(d).sparPos[0], 47.625, 1e-4);  // a quarter of the chord
        }},
   };
