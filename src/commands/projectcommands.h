@@ -45,9 +45,10 @@ struct ProjectOpening {
 // its airfoil are read into a fresh rib, which replaces the document's only when all went
 // well: the airfoil found, read and prepared, the window title set; the windows are told
 // of a new rib with its airfoil. Nothing is settled: the rib is the one the file
-// describes, and the document keeps the file's whole path and its lines as read. Otherwise the document stays as it was
-// and the outcome says why (refusal keys: not-a-file, too-large, unreadable, project,
-// airfoil-missing, airfoil-unreadable). Shows nothing and never writes the settings file.
+// describes, and the document keeps the file's whole path and its lines as read.
+// Otherwise the document stays as it was and the outcome says why (refusal keys:
+// not-a-file, too-large, unreadable, project, airfoil-missing, airfoil-unreadable). Shows
+// nothing and never writes the settings file.
 OpenOutcome OpenProjectFile(core::RibDocument& d, const std::string& path, const ProjectOpening& how = {});
 // The whole command: the open dialog, OpenProjectFile, the user told why it failed; the
 // chosen folder is stored under Repertoires/LastOpenVdl once the project opened.
