@@ -144,15 +144,15 @@ TEST(ProjectRoundTrip, MillimetreTextsOpenAsInches) {
   EXPECT_EQ(files::ProjectFileText(b.s), kFullMm);
 }
 
-// Every line the reader accepts comes back as it was: numbers in other forms than ours,
-// empty reserved and tab lines, a byte Windows-1252 leaves undefined, mixed line ends,
-// markers and the end line with more after them, text after the end line, no last line
-// end. A changed value is written afresh on its own line, which keeps its line end; a new
-// line takes the first line's.
+// Every line the reader accepts comes back as it was: a file name in other case than the
+// name, numbers in other forms than ours, empty reserved and tab lines, a byte
+// Windows-1252 leaves undefined, mixed line ends, markers and the end line with more after
+// them, text after the end line, no last line end. A changed value is written afresh on
+// its own line, which keeps its line end; a new line takes the first line's.
 TEST(ProjectRoundTrip, EveryLineComesBackAsReadAndOnlyChangedValuesAreWrittenAfresh) {
   const std::vector<std::string> head = {
-      "VDL V3.0 written by hand\r\n", "clarky.dat\n", "clarky\r\n", "Caf\xe9 \x81 x\r\n", "10\r\n", "-5\n",
-      "200.0\r\n", "1.5\r\n", "0\r\n", "0\r\n", "0\r\n", "0\r\n", "0\r\n", "1\r\n", " 0 \r\n", "\r\n",
+      "VDL V3.0 written by hand\r\n", "CLARKY.DAT\n", "clarky\r\n", "Caf\xe9 \x81 x\r\n", "10\r\n", "-5\n",
+      "200.0\n", "1.5\r\n", "0\r\n", "0\r\n", "0\r\n", "0\r\n", "0\r\n", "1\r\n", " 0 \r\n", "\r\n",
       "Spars   \r\n", "0\r\n"};
   const std::vector<std::string> rest = {
       "25%\r\n", "6\r\n", "3\r\n", "01\r\n", "1.0\r\n", "0\r\n", "\r\n", " 0\r\n", "\r\n",  // spar 0
@@ -181,7 +181,7 @@ TEST(ProjectRoundTrip, EveryLineComesBackAsReadAndOnlyChangedValuesAreWrittenAfr
   changed.rib.spars.last = 1;
   changed.rib.spars[1].positionText = "50%";
   std::vector<std::string> expectedHead = head;
-  expectedHead[6] = "180\r\n";
+  expectedHead[6] = "180\n";
   expectedHead[17] = " 1 \r\n";
   std::vector<std::string> expectedRest = rest;
   const std::vector<std::string> newSpar = {"50%", "", "", "0", "0", "0", "", "0", ""};
