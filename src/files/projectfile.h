@@ -1,7 +1,8 @@
 #pragma once
 // Project files (.vdl): one rib set-up, one value a line, CR LF, Windows-1252. Lengths are
 // kept as typed; the reader converts them with the unit in force. The airfoil itself is
-// not stored: the reader looks its file up again by name in the airfoil directories.
+// not stored: the reader looks its file up again by name in the airfoil directories. A
+// file read is written back as it was wherever its values did not change (projectwriter).
 #include <string>
 #include <string_view>
 #include <vector>
