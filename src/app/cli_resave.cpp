@@ -8,7 +8,8 @@
 namespace cli {
 
 // Opens IN as the File menu does (an older layout is converted in place where it may be
-// written, the airfoil is looked up and read), then writes OUT with the project writer.
+// written, the airfoil is looked up and read, nothing is settled), then writes OUT with
+// the project writer: the lines as read, so OUT is IN byte for byte.
 int Resave(const Options& options, core::RibDocument& s) {
   std::vector<std::string> args = options.args;
   const std::string airfoilDir = TakeOption(args, "--airfoil-dir");
@@ -20,7 +21,6 @@ int Resave(const Options& options, core::RibDocument& s) {
   commands::ProjectOpening how;
   how.defaultsFromSettings = false;  // read at the start, with the unit given
   if (int rc = ReportOpen(commands::OpenProjectFile(s, args[0], how))) return rc;
-  s.project.path = args[1];
   platform::ErrorInfo error;
   if (!files::WriteProject(s, args[1], &error)) return WriteFailed(error);
   return kDone;

@@ -70,6 +70,9 @@ OpenOutcome InstallAirfoil(core::RibDocument& d, const std::string& path, files:
     fresh.rib.tabs.board = core::TabBoard::UnderLowerSurface;
     fresh.project.modified = true;
     fresh.project.saved = false;
+    // A new rib: the project it replaces is no longer its file.
+    fresh.project.path.clear();
+    fresh.project.asRead = {};
     fresh.project.title = fresh.airfoil.name;
     ChordFromTitle(fresh);
     core::InstallPreparedAirfoil(fresh);

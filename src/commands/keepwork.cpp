@@ -12,7 +12,7 @@ bool KeepWork(core::RibDocument& d, const std::string& question) {
   if (!HasUnsavedChanges(d)) return true;
   switch (platform::CurrentMessages().Show({question, platform::kProgramTitle, platform::BoxIcon::Question,
                                             platform::BoxButtons::SaveDiscardCancel, 1})) {
-    case platform::BoxAnswer::Save: return SaveProject(d);
+    case platform::BoxAnswer::Save: return SaveProjectAgain(d);
     case platform::BoxAnswer::Discard: return true;
     default: return false;
   }

@@ -12,8 +12,9 @@ namespace commands {
 // screen holds no rib of its own).
 bool HasUnsavedChanges(const core::RibDocument& d);
 
-// While there are unsaved changes: `question` with Save, Discard and Cancel. Save runs the
-// project save. True when the work may go: nothing to lose, saved, or discarded.
+// While there are unsaved changes: `question` with Save, Discard and Cancel. Save writes
+// the project in place (File > Save), asking for a name only for a rib of no file. True
+// when the work may go: nothing to lose, saved, or discarded.
 bool KeepWork(core::RibDocument& d, const std::string& question);
 
 // Before the rib is replaced: the question above while it is modified; else, when given,

@@ -7,7 +7,6 @@
 #include "core/airfoilprep.h"
 #include "core/caption.h"
 #include "core/newrib.h"
-#include "core/settle.h"
 #include "files/airfoilfile.h"
 #include "files/captions.h"
 #include "files/ini.h"
@@ -34,14 +33,26 @@ platform::FileDialogRequest ProjectDialogRequest(const core::RibDocument& d) {
   return r;
 }
 
+// The project's file stays the same file whatever the working folder becomes.
+std::string WholePath(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path whole = std::filesystem::absolute(path, error);
+  return error ? path : whole.lexically_normal().string();
+}
+
 }  // namespace
 
 platform::FileDialogRequest SaveProjectRequest(const core::RibDocument& d) {
   platform::FileDialogRequest r = ProjectDialogRequest(d);
   r.defaultExt = "vdl";
   r.overwritePrompt = true;
-  // The project's own name again, else the airfoil's: a file name, no folder in it.
-  std::string name = d.project.saved ? std::filesystem::path(d.project.title).stem().string() : d.airfoil.name;
+  // The project's own name and folder again, else the airfoil's name: a file name, no
+  // folder in it.
+  std::string name = d.airfoil.name;
+  if (!d.project.path.empty()) {
+    name = std::filesystem::path(d.project.path).stem().string();
+    r.initialDir = files::FolderOf(d.project.path);
+  }
   for (char& c : name)
     if (c == '/' || c == '\\') c = '_';
   if (!name.empty()) r.fileName = name + ".vdl";
@@ -55,13 +66,15 @@ platform::FileDialogRequest OpenProjectRequest(const core::RibDocument& d) {
 }
 
 bool SaveProjectAs(core::RibDocument& d, const std::string& path) {
-  d.project.path = path;
-  d.project.title = files::FileNameOf(path);
   platform::ErrorInfo error;
-  if (!files::WriteProject(d, path, &error)) {
+  core::ProjectFileLines written;
+  if (!files::WriteProject(d, path, &error, &written)) {
     platform::ReportGeneralError(kSaveProjectTag, error);
     return false;
   }
+  d.project.path = WholePath(path);
+  d.project.title = files::FileNameOf(path);
+  d.project.asRead = std::move(written);
   d.project.modified = false;
   d.project.saved = true;
   d.project.windowTitle = WindowTitle(TitleForm::Project, d);
@@ -78,8 +91,7 @@ bool SaveProject(core::RibDocument& d) {
 }
 
 bool SaveProjectAgain(core::RibDocument& d) {
-  // An opened project keeps only its file name; a save as gives the whole path.
-  if (d.project.saved && std::filesystem::path(d.project.path).is_absolute()) return SaveProjectAs(d, d.project.path);
+  if (!d.project.path.empty()) return SaveProjectAs(d, d.project.path);
   return SaveProject(d);
 }
 
@@ -121,12 +133,13 @@ OpenOutcome OpenProjectFile(core::RibDocument& d, const std::string& path, const
   fresh.airfoil.y = std::move(data.y);
   fresh.airfoil.pointCount = data.pointCount;
   fresh.airfoil.loaded = true;
-  fresh.project.path = files::FileNameOf(path);
-  fresh.project.title = fresh.project.path;
+  fresh.project.path = WholePath(path);
+  fresh.project.title = files::FileNameOf(path);
   fresh.project.modified = false;
   fresh.project.windowTitle = WindowTitle(TitleForm::Project, fresh);
+  // Opening is no change of the user's: the rib is the one the file's lines describe, so
+  // nothing is settled (an empty caption stays empty, tab distances of 0 stay 0).
   core::InstallPreparedAirfoil(fresh);
-  core::Settle(fresh, core::Change::Airfoil | core::Change::Setup, words);
   d = std::move(fresh);
   d.changes.Announce(core::Change::NewRib | core::Change::Airfoil | core::Change::Setup | core::Change::Project);
   return {};

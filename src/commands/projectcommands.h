@@ -19,13 +19,16 @@ platform::FileDialogRequest SaveProjectRequest(const core::RibDocument& d);
 // The request of the open dialog: starts in Repertoires/LastOpenVdl, else airfoilDir.
 platform::FileDialogRequest OpenProjectRequest(const core::RibDocument& d);
 
-// Save as, after its dialog: the project's path and title from `path`, the file written,
+// Save as, after its dialog: the file written (atomically, the lines the user did not
+// change as the rib's file had them), then the project's path and title from `path`,
 // modified cleared, saved set, the folder stored under Repertoires/LastOpenVdl. A failed
-// write shows the general error report and changes none of the flags.
+// write shows the general error report and changes neither the path nor the flags.
 bool SaveProjectAs(core::RibDocument& d, const std::string& path);
-// The whole command: the dialog, then SaveProjectAs. False when cancelled or failed.
+// Save as: the dialog, proposing the project's name and folder (else the airfoil's name),
+// then SaveProjectAs. False when cancelled or failed.
 bool SaveProject(core::RibDocument& d);
-// File > Save: again to the file saved to in this session, else as SaveProject.
+// File > Save and the Save of the questions before the rib goes: in place, to the file the
+// rib was opened from or last saved to, without a dialog; a rib of no file as SaveProject.
 bool SaveProjectAgain(core::RibDocument& d);
 
 // How a project is opened besides its path.
@@ -40,10 +43,12 @@ struct ProjectOpening {
 
 // Opens the project at `path` as File > Open does once the file is chosen. The project and
 // its airfoil are read into a fresh rib, which replaces the document's only when all went
-// well: the airfoil found, read and prepared, the rib settled, the window title set; the
-// windows are told of a new rib with its airfoil. Otherwise the document stays as it was
-// and the outcome says why (refusal keys: not-a-file, too-large, unreadable, project,
-// airfoil-missing, airfoil-unreadable). Shows nothing and never writes the settings file.
+// well: the airfoil found, read and prepared, the window title set; the windows are told
+// of a new rib with its airfoil. Nothing is settled: the rib is the one the file
+// describes, and the document keeps the file's whole path and its lines as read.
+// Otherwise the document stays as it was and the outcome says why (refusal keys:
+// not-a-file, too-large, unreadable, project, airfoil-missing, airfoil-unreadable). Shows
+// nothing and never writes the settings file.
 OpenOutcome OpenProjectFile(core::RibDocument& d, const std::string& path, const ProjectOpening& how = {});
 // The whole command: the open dialog, OpenProjectFile, the user told why it failed; the
 // chosen folder is stored under Repertoires/LastOpenVdl once the project opened.

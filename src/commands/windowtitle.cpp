@@ -12,7 +12,7 @@ std::string WindowTitle(TitleForm form, const core::RibDocument& d) {
   switch (form) {
     case TitleForm::Program: return program;
     case TitleForm::Airfoil: return program + airfoil;
-    case TitleForm::Project: return program + " " + Text("MainTolbar", "26") + " : " + d.project.path + airfoil;
+    case TitleForm::Project: return program + " " + Text("MainTolbar", "26") + " : " + d.project.title + airfoil;
   }
   return program;
 }

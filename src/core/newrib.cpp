@@ -23,6 +23,9 @@ void ResetRib(RibDocument& s) {
 
 void ClearRib(RibDocument& s) {
   s.project.saved = false;
+  // A new rib belongs to no file: File > Save asks for one.
+  s.project.path.clear();
+  s.project.asRead = {};
   ResetRib(s);
   s.rib.upsideDown = false;
   s.view.outlineShown = true;

@@ -69,13 +69,30 @@ struct ProgramSettings {
 };
 
 // ---- The project file the rib belongs to ----
+
+// The lines of the project file as they were read (or last written), so that a save gives
+// back the very bytes of every value the user did not change: a number written " 1 " or
+// "1.50", an empty reserved line, LF line ends, text after the end line.
+struct ProjectFileLine {
+  std::string key;      // which value the line holds, as the writer names it
+  std::string meaning;  // the line our writer makes of the value read from it
+  std::string bytes;    // the line in the file, its line end included
+  bool operator==(const ProjectFileLine&) const = default;
+};
+struct ProjectFileLines {
+  std::vector<ProjectFileLine> lines;  // empty: the rib has no file, or one of the older layout
+  std::string trailing;                // whatever followed the end line
+  bool operator==(const ProjectFileLines&) const = default;
+};
+
 struct ProjectInfo {
-  std::string path;
+  std::string path;     // the project file's whole path; empty while the rib has none
   std::string title;    // file name without folder
   std::string dxfPath;  // the last DXF export
   std::string windowTitle;  // the main window's title: the program, the project or airfoil open
   bool modified = false;
   bool saved = false;
+  ProjectFileLines asRead;  // of the file at `path`
   bool operator==(const ProjectInfo&) const = default;
 };
 

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <filesystem>
 #include <set>
-#include <type_traits>
 #include <vector>
 
 #include "core/airfoilprep.h"
@@ -30,34 +29,6 @@ constexpr int kLastSlot = 11;  // the dialogs use slots 0..11; a larger last ind
 constexpr int kErrBadFileFormat = 321;
 constexpr int kMaxSearchDepth = 64;
 
-// ---- Writing ----
-
-// A text line may not break the one-value-a-line layout.
-std::string OneLine(std::string_view text) {
-  std::string out(text);
-  std::replace(out.begin(), out.end(), '\r', ' ');
-  std::replace(out.begin(), out.end(), '\n', ' ');
-  return out;
-}
-
-class LineWriter {
- public:
-  void Text(std::string_view text) { out_ += OneLine(text) + "\r\n"; }
-  // An integer: sign position, digits, one trailing blank.
-  void Integer(long value) { out_ += core::IntegerText(value) + " \r\n"; }
-  // The plain number.
-  void Number(std::uint8_t value) { out_ += std::to_string(value) + "\r\n"; }
-  void Number(float value) { out_ += core::PlainNumberText(value) + "\r\n"; }
-  // A code: the number it is stored as.
-  template <class Code>
-    requires std::is_enum_v<Code>
-  void Number(Code code) { Number(static_cast<std::uint8_t>(code)); }
-  std::string Bytes() const { return Utf8ToCp1252(out_); }
-
- private:
-  std::string out_;
-};
-
 // ---- Reading ----
 
 struct ReadFailure {
@@ -80,6 +51,7 @@ class LineReader {
 
   std::string_view Next() {
     if (AtEnd()) Fail(platform::kErrInputPastEnd, "Input past end of file");
+    const std::size_t start = pos_;
     std::size_t end = bytes_.find_first_of("\r\n", pos_);
     if (end == std::string_view::npos) end = bytes_.size();
     std::string_view line = bytes_.substr(pos_, end - pos_);
@@ -90,12 +62,18 @@ class LineReader {
     } else if (pos_ < bytes_.size()) {
       ++pos_;
     }
+    raw_.push_back(bytes_.substr(start, pos_ - start));
     return line;
   }
+
+  // Every line read so far, its line end included, and what follows them.
+  const std::vector<std::string_view>& RawLines() const { return raw_; }
+  std::string_view Rest() const { return bytes_.substr(pos_); }
 
  private:
   std::string_view bytes_;
   std::size_t pos_ = 0;
+  std::vector<std::string_view> raw_;
 };
 
 std::string TrimBlanks(std::string_view s) { return std::string(core::Trimmed(s, core::kBlanks)); }
@@ -150,9 +128,12 @@ class ProjectParser {
         ParseOlderBlock();
       }
       r.airfoilFileName = s_.airfoil.name + "." + s_.airfoil.ext;
+      s_.project.asRead = {};
     } else {
-      // Nothing follows the end line in a file we wrote; whatever does is ignored.
+      // Nothing follows the end line in a file we wrote; whatever does is ignored, and
+      // kept for the next save.
       r.airfoilFileName = ParseCurrent();
+      KeepLinesAsRead();
     }
     r.ok = true;
     return r;
@@ -265,6 +246,19 @@ class ProjectParser {
     s_.rib.tabs.upperDistance.mm = -static_cast<double>(Length(s_.rib.tabs.upperDistance.text));
   }
 
+  // Each line read beside the line the writer makes of the value read from it. The
+  // writer and the reader go through the layout in the same order.
+  void KeepLinesAsRead() {
+    std::vector<core::ProjectFileLine> lines = LinesAfresh(s_);
+    const std::vector<std::string_view>& raw = in_.RawLines();
+    if (lines.size() != raw.size()) {  // never so; the writer's lines then
+      s_.project.asRead = {};
+      return;
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i) lines[i].bytes = raw[i];
+    s_.project.asRead = {std::move(lines), std::string(in_.Rest())};
+  }
+
   // One block of the older layout, after its first line.
   void ParseOlderBlock() {
     AirfoilNames();
@@ -346,91 +340,6 @@ void SearchFolder(const fs::path& dir, const std::string& fileName, int depth, s
 
 }  // namespace
 
-// The folder part of a path, up to and including its last separator.
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of(fs::path::preferred_separator == '/' ? "/" : "/\\");
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string FileNameOf(const std::string& path) { return path.substr(FolderOf(path).size()); }
-
-
-// ---- Writer ----
-
-std::string ProjectFileText(const core::RibDocument& s) {
-  LineWriter w;
-  w.Text(kProjectHeader);
-  w.Text(s.airfoil.name + "." + s.airfoil.ext);
-  w.Text(s.airfoil.name);
-  w.Text(s.rib.caption.text);
-  w.Text(s.rib.caption.x.text);
-  w.Text(s.rib.caption.y.text);
-  w.Text(s.rib.chord.text);
-  w.Text(s.rib.sheeting.text);
-  w.Text(s.rib.leadingEdge.text);
-  w.Text(s.rib.squareLeadingEdge.size.text);
-  w.Text(s.rib.squareLeadingEdge.x.text);
-  w.Text(s.rib.squareLeadingEdge.y.text);
-  w.Text(s.rib.blocks.seatDepth.text);
-  w.Integer(static_cast<long>(s.rib.leadingEdgeStyle));
-  w.Integer(s.rib.upsideDown ? 1 : 0);
-  w.Text(s.rib.reservedLine16);
-
-  w.Text("Spars");
-  const core::SparTable& sp = s.rib.spars;
-  const std::size_t sparLast = std::min<std::size_t>(sp.last, core::kTableSlots - 1);
-  w.Integer(static_cast<long>(sparLast));
-  for (std::size_t i = 0; i <= sparLast; ++i) {
-    w.Text(sp[i].positionText);
-    w.Text(sp[i].width.text);
-    w.Text(sp[i].height.text);
-    w.Number(sp[i].upper);
-    w.Number(sp[i].lower);
-    w.Number(sp[i].shape);
-    w.Text(sp[i].inset.text);
-    w.Number(sp[i].fromTrailingEdge);
-    w.Text(sp[i].reserved);
-  }
-
-  w.Text("Holes");
-  const core::HoleTable& ho = s.rib.holes;
-  const std::size_t holeLast = std::min<std::size_t>(ho.last, core::kTableSlots - 1);
-  w.Integer(static_cast<long>(holeLast));
-  for (std::size_t i = 0; i <= holeLast; ++i) {
-    w.Text(ho[i].positionText);
-    w.Text(ho[i].size.text);
-    w.Number(ho[i].centred);
-    w.Text(ho[i].offset.text);
-    w.Text(ho[i].height.text);
-    w.Number(ho[i].fromTrailingEdge);
-    w.Number(ho[i].shape);
-    w.Text(ho[i].reserved);
-  }
-
-  w.Text(s.rib.tabs.lengthText);
-  w.Text(s.rib.tabs.rearText);
-  w.Text(s.rib.trailingEdge.text);
-  w.Number(s.rib.markCount);
-  w.Number(s.rib.boardAngle);
-  w.Text(s.rib.blocks.baseHeight.text);
-  w.Text(s.rib.blocks.topHeight.text);
-  w.Text(s.rib.blocks.leadingExtension.text);
-  w.Text(s.rib.blocks.trailingExtension.text);
-  w.Number(s.rib.baseMode);
-  w.Number(s.rib.blocks.tail);
-  w.Text(s.rib.tabs.lowerDistance.text);
-  w.Text(std::to_string(static_cast<int>(s.rib.tabs.board)) + "#" + s.rib.tabs.upperDistance.text);
-  w.Text(kProjectEndLine);
-  return w.Bytes();
-}
-
-static bool WriteProjectOnce(const core::RibDocument& s, const std::string& path, ErrorInfo* error) {
-  const platform::FileOutcome written = platform::WriteFileAtomically(path, ProjectFileText(s));
-  if (written.ok()) return true;
-  if (error) *error = platform::WriteErrorInfo(written, path);
-  return false;
-}
-
 // ---- Reader ----
 
 ProjectReadResult ReadProjectText(std::string_view bytes, core::RibDocument& s) {
@@ -464,7 +373,8 @@ ProjectReadResult ReadProjectFile(const std::string& path, core::RibDocument& s,
   if (!r.ok) return r;
   // A file the user may not write stays as it is, and says nothing: it is written in the
   // current layout at the next save.
-  if (r.olderLayout && older == OlderLayout::Rewrite && platform::MayWrite(path)) r.rewritten = WriteProject(work, path);
+  if (r.olderLayout && older == OlderLayout::Rewrite && platform::MayWrite(path))
+    r.rewritten = WriteProject(work, path, nullptr, &work.project.asRead);
   s = std::move(work);
   return r;
 }
@@ -483,15 +393,6 @@ std::string FindProjectAirfoil(const core::RibDocument& s, const std::string& fi
   std::string found = SearchAirfoil(s.settings.airfoilDir, fileName);
   if (found.empty()) found = SearchAirfoil(s.settings.seriesAirfoilDir, fileName);
   return found;
-}
-
-bool WriteProject(const core::RibDocument& s, const std::string& path, ErrorInfo* error) {
-  try {
-    return WriteProjectOnce(s, path, error);
-  } catch (...) {
-    if (error) *error = platform::CurrentExceptionError();
-    return false;
-  }
 }
 
 }  // namespace files

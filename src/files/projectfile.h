@@ -1,9 +1,11 @@
 #pragma once
 // Project files (.vdl): one rib set-up, one value a line, CR LF, Windows-1252. Lengths are
 // kept as typed; the reader converts them with the unit in force. The airfoil itself is
-// not stored: the reader looks its file up again by name in the airfoil directories.
+// not stored: the reader looks its file up again by name in the airfoil directories. A
+// file read is written back as it was wherever its values did not change (projectwriter).
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/ribdocument.h"
 #include "platform/errorreport.h"
@@ -15,11 +17,20 @@ inline constexpr const char* kProjectEndLine = "End of File V 3.0.02 modif 02/10
 
 // ---- Writer ----
 
-// The bytes of the current layout for the set-up in `s`.
+// The lines of the current layout for the set-up in `s`. A value that is still the one
+// read from the rib's file (`s.project.asRead`) keeps that file's line as it was, line end
+// included, and whatever followed the end line stays after it: a project opened and saved
+// again is the same file, byte for byte. Lines whose value changed are written afresh.
+core::ProjectFileLines ProjectLines(const core::RibDocument& s);
+std::string BytesOf(const core::ProjectFileLines& lines);
+// The lines as the writer makes them from the values alone, whatever file the rib came from.
+std::vector<core::ProjectFileLine> LinesAfresh(const core::RibDocument& s);
+// The bytes of ProjectLines.
 std::string ProjectFileText(const core::RibDocument& s);
-// Writes the current layout to `path` atomically: on failure the previous file is whole
-// and `error` says why.
-bool WriteProject(const core::RibDocument& s, const std::string& path, platform::ErrorInfo* error = nullptr);
+// Writes ProjectFileText to `path` atomically: on failure the previous file is whole and
+// `error` says why; on success `written` (when given) holds the lines as now in the file.
+bool WriteProject(const core::RibDocument& s, const std::string& path, platform::ErrorInfo* error = nullptr,
+                  core::ProjectFileLines* written = nullptr);
 
 // The folder part of a path, up to and including its last separator, and the rest.
 std::string FolderOf(const std::string& path);
@@ -36,15 +47,17 @@ struct ProjectReadResult {
   platform::ErrorInfo error;    // when !ok
 };
 
-// Reads file contents over the rib set-up of `s`, which should hold a new rib. On failure
-// `s` is left exactly as it was: a damaged file never leaves a half-read set-up.
+// Reads file contents over the rib set-up of `s`, which should hold a new rib, and keeps
+// the lines as read in `s.project.asRead` (none for the older layout). On failure `s` is
+// left exactly as it was: a damaged file never leaves a half-read set-up.
 ProjectReadResult ReadProjectText(std::string_view bytes, core::RibDocument& s);
 // What becomes of an older-layout file once it has been read whole: rewritten in the
 // current layout where it lies (atomically), or left as it is.
 enum class OlderLayout { Rewrite, Keep };
 // Reads the file at `path`. An older layout opens whether or not it can be rewritten: a
 // file that may not be written (read-only, a full disk) is simply left in its layout and
-// is written in the current one at the next save. On failure `s` is unchanged.
+// is written in the current one at the next save; a rewritten one is kept as written. On
+// failure `s` is unchanged.
 ProjectReadResult ReadProjectFile(const std::string& path, core::RibDocument& s,
                                   OlderLayout older = OlderLayout::Rewrite);
 

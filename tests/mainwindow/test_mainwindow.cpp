@@ -2,6 +2,8 @@
 // the new-rib and exit questions, the recent files, projects, services and captions.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -25,6 +27,7 @@
 #include "ribwindows/inputwindow.h"
 #include "ribwindows/sparwindow.h"
 #include "support/mainwindowtest.h"
+#include "support/projectlines.h"
 
 using platform::BoxAnswer;
 using testsupport::Key;
@@ -413,8 +416,8 @@ TEST_F(MainWindowTest, ProjectSavedAndOpenedAgainBringsTheRibBack) {
   EXPECT_FALSE(window->isWindowModified());
   EXPECT_EQ(fileDialogs.requests[0].fileName, "wing.vdl");  // the airfoil's name is proposed
   // The title names the project at once.
-  EXPECT_EQ(window->windowTitle().toStdString(), "Vandrell " + Key("MainTolbar", "26") + " : " + dir.File("rib.vdl") +
-                                                     " " + Key("MainTolbar", "11") + " : wing[*]");
+  const std::string title = "Vandrell " + Key("MainTolbar", "26") + " : rib.vdl " + Key("MainTolbar", "11") + " : wing[*]";
+  EXPECT_EQ(window->windowTitle().toStdString(), title);
 
   window->Run(mainwindow::Command::NewRib);  // saved: no question
   EXPECT_EQ(s.rib.markCount, 0);
@@ -425,7 +428,6 @@ TEST_F(MainWindowTest, ProjectSavedAndOpenedAgainBringsTheRibBack) {
   EXPECT_EQ(s.rib.markCount, 6);
   EXPECT_FLOAT_EQ(s.rib.chord.mm, 180);
   EXPECT_TRUE(Enabled(mainwindow::Command::Chord));
-  const std::string title = "Vandrell " + Key("MainTolbar", "26") + " : rib.vdl " + Key("MainTolbar", "11") + " : wing[*]";
   EXPECT_EQ(window->windowTitle().toStdString(), title);
 
   // With a rib open, the open command asks first; No keeps it.
@@ -453,6 +455,52 @@ TEST_F(MainWindowTest, ProjectSavedAndOpenedAgainBringsTheRibBack) {
   EXPECT_EQ(window->findChild<QAction*>("mnuFileMRU0")->text(), recent);
   EXPECT_EQ(testsupport::ReadFile(s.settings.iniFile), settings);
   s.project.modified = false;  // no quit question
+}
+
+// A project opened over a rib in use takes the place of all of it: a special view, a display
+// toggle, the zoom and the saved mark go with the old rib. File > Save (Ctrl+S) and the Save of
+// the quit question then write the opened file in place, without a dialog.
+TEST_F(MainWindowTest, AnOpenedProjectReplacesTheSetUpAndSavesInPlace) {
+  using mainwindow::Command;
+  std::filesystem::copy_file(testsupport::AirfoilPath("clarky.dat"), dir.File("airfoils/clarky.dat"));
+  const std::string project = dir.File("full_mm.vdl");
+  const std::string bytes = testsupport::ReadFile(testsupport::DataPath("projects/full_mm.vdl"));
+  testsupport::WriteFile(project, bytes);
+
+  OpenAirfoil();
+  doc.project.saved = true;  // as a save would leave it
+  doc.project.modified = false;
+  window->Action(Command::ShowThickness)->trigger();
+  window->ZoomList()->setCurrentIndex(0);
+  doc.view.thicknessCamberShown = true;
+  ASSERT_TRUE(doc.view.showThickness);
+  ASSERT_FLOAT_EQ(doc.view.zoom, 3);
+
+  messages.answers = {BoxAnswer::Yes};  // open over the rib in use
+  fileDialogs.answers = {project};
+  window->Run(Command::OpenProject);
+  EXPECT_EQ(doc.airfoil.name, "clarky");
+  EXPECT_FALSE(doc.view.thicknessCamberShown || doc.view.showThickness || doc.project.saved);
+  EXPECT_FALSE(window->Action(Command::ShowThickness)->isChecked());
+  EXPECT_FLOAT_EQ(doc.view.zoom, 1);
+  EXPECT_EQ(window->ZoomList()->currentText(), "Zoom 100 %");
+  EXPECT_EQ(window->windowTitle().toStdString(),
+            "Vandrell " + Key("MainTolbar", "26") + " : full_mm.vdl " + Key("MainTolbar", "11") + " : clarky[*]");
+
+  // Line 67 of the file holds the number of reference lines.
+  doc.rib.markCount = 9;
+  doc.project.modified = true;
+  QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(testsupport::ReadFile(project), testsupport::WithLine(bytes, 66, "9"));
+  EXPECT_FALSE(doc.project.modified);
+
+  doc.rib.markCount = 4;
+  doc.project.modified = true;
+  messages.answers = {BoxAnswer::Save};
+  window->close();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(testsupport::ReadFile(project), testsupport::WithLine(bytes, 66, "4"));
+  EXPECT_EQ(fileDialogs.requests.size(), 1u);  // the open only
 }
 
 TEST_F(MainWindowTest, ALanguageWithoutMenuTextsLeavesEntriesBlankButNamesTheCalculator) {
