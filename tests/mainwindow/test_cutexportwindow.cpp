@@ -42,7 +42,7 @@ TEST_F(CutExportWindowTest, TheKerfBoxRefusesOtherKeysAndOkRefusesAWidthTooWide)
   mainwindow::CutExportWindow w;
   w.show();
   Retype(w.KerfBox(), "0,2-x5");
-  EXPECT_EQ(w.KerfBox()->text(), "025") << "the comma, the minus and the letter never reach the box";
+  EXPECT_EQ(w.KerfBox()->text(), "0,25") << "the minus and the letter never reach the box";
 
   w.KerfBox()->setText("12");
   w.OkButton()->click();

@@ -308,7 +308,7 @@ TEST_F(SparWindowTest, TheShapeDecidesTheHeightAndInsetBoxes) {
 TEST_F(SparWindowTest, BoxesTakeOnlyTheirCharactersByAnyRoad) {
   SparWindow w(doc);
   w.show();
-  Retype(w.PositionBox(), "-2a5,%");
+  Retype(w.PositionBox(), "-2a5/%");
   EXPECT_EQ(w.PositionBox()->text(), "25%");
   w.WidthBox()->setText("6");
   QTest::keyClicks(w.WidthBox(), "%-/");
@@ -318,7 +318,7 @@ TEST_F(SparWindowTest, BoxesTakeOnlyTheirCharactersByAnyRoad) {
   w.WidthBox()->selectAll();
   w.WidthBox()->paste();
   EXPECT_EQ(w.WidthBox()->text(), "6");
-  w.WidthBox()->insert("1,5");  // what a drop inserts
+  w.WidthBox()->insert("1x5");  // what a drop inserts
   EXPECT_EQ(w.WidthBox()->text(), "6");
   QApplication::clipboard()->setText("12.5");
   w.WidthBox()->selectAll();
@@ -326,10 +326,11 @@ TEST_F(SparWindowTest, BoxesTakeOnlyTheirCharactersByAnyRoad) {
   EXPECT_EQ(w.WidthBox()->text(), "12.5");
 
   // A text that came from a file with a refused character can still be corrected.
-  w.HeightBox()->setText("1,5");
+  w.HeightBox()->setText("1x5");
   w.HeightBox()->end(false);
   QTest::keyClick(w.HeightBox(), Qt::Key_Backspace);
-  EXPECT_EQ(w.HeightBox()->text(), "1,");
+  EXPECT_EQ(w.HeightBox()->text(), "1x");
+  w.HeightBox()->setText("1");
 
   w.PositionBox()->setText("25%");
   w.ApplyButton()->click();

@@ -85,9 +85,9 @@ TEST_F(SquareWindowTest, KeysMinusOnlyInTheHeightBoxAndCancelStoresNothing) {
   const core::SquareLeadingEdge before = doc.rib.squareLeadingEdge;
   ribwindows::SquareLeadingEdgeWindow w(doc);
   for (int i = 0; i < 3; ++i) Retype(w.Box(i), "-1,5/");
-  EXPECT_EQ(w.Box(0)->text(), "15");
-  EXPECT_EQ(w.Box(1)->text(), "15");
-  EXPECT_EQ(w.Box(2)->text(), "-15");
+  EXPECT_EQ(w.Box(0)->text(), "1,5");
+  EXPECT_EQ(w.Box(1)->text(), "1,5");
+  EXPECT_EQ(w.Box(2)->text(), "-1,5");
   w.CancelButton()->click();
   EXPECT_EQ(doc.rib.squareLeadingEdge, before);
   EXPECT_EQ(doc.rib.leadingEdgeStyle, core::LeadingEdgeStyle::Plain);
