@@ -49,11 +49,9 @@ bool OnlyOf(const std::string& text, const std::string& allowed) {
   return text.find_first_not_of(allowed) == std::string::npos;
 }
 
-// Lengths separated by ";", or by "," when the text holds no ";" (a decimal comma then
-// needs the semicolons); false when a value is not what the boxes take.
-bool SplitLengths(const std::string& text, const std::string& unitText, std::vector<std::string>& out) {
+// Lengths separated by `separator`; false when a value is not what the boxes take.
+bool SplitLengths(const std::string& text, char separator, const std::string& unitText, std::vector<std::string>& out) {
   out.clear();
-  const char separator = text.find(';') != std::string::npos ? ';' : ',';
   std::size_t start = 0;
   while (true) {
     const std::size_t end = text.find(separator, start);
@@ -137,8 +135,12 @@ int RunSeries(const Options& options, core::RibDocument& s, bool spaced) {
   commands::SeriesRequest request;
   request.kind = kind;
   if (spaced) {
-    if ((p.options.count("--thickness") && !SplitLengths(Get(p, "--thickness"), unitText, request.thickness)) ||
-        !SplitLengths(Get(p, "--gaps"), unitText, request.gaps)) {
+    // The lists are separated by ";" when either holds one (the values may then have a
+    // decimal comma), else by "," as before.
+    const bool semicolons = (Get(p, "--thickness") + Get(p, "--gaps")).find(';') != std::string::npos;
+    const char separator = semicolons ? ';' : ',';
+    if ((p.options.count("--thickness") && !SplitLengths(Get(p, "--thickness"), separator, unitText, request.thickness)) ||
+        !SplitLengths(Get(p, "--gaps"), separator, unitText, request.gaps)) {
       return UsageProblem(spaced, "vandrell-cli: --thickness and --gaps take lengths in%s separated by \";\" (or \",\")\n",
                    unitText.c_str());
     }
