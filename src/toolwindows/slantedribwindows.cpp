@@ -175,6 +175,7 @@ InclinedRibWindow::InclinedRibWindow(core::RibDocument& document, QWidget* paren
 }
 
 void InclinedRibWindow::Ok() {
+  if (ribwindows::ShowUnreadableBox(this)) return;
   const std::string typed = angle_->text().toStdString();
   const double degrees = core::NumberFromText(typed);
   switch (core::CheckInclination(degrees)) {
@@ -254,6 +255,7 @@ void ObliqueRibWindow::SetMode(int mode) {
 }
 
 void ObliqueRibWindow::Ok() {
+  if (ribwindows::ShowUnreadableBox(this)) return;
   const std::string& unit = document_.settings.unitText;
   QLineEdit* given = BoxAt(mode_ == 0 ? ObliqueLength : SquareLength);
   const double givenMm = core::LengthFromText(given->text().toStdString(), unit);

@@ -101,6 +101,7 @@ ThicknessCamberWindow::ThicknessCamberWindow(core::RibDocument& document, QWidge
 }
 
 bool ThicknessCamberWindow::Apply() {
+  if (ribwindows::ShowUnreadableBox(this)) return false;
   const commands::ThicknessCamberApplied applied = commands::ApplyThicknessCamber(
       document_, thickness_->text().toStdString(), camber_->text().toStdString(), windowTitle().toStdString());
   thickness_->setText(Q(applied.thicknessText));
