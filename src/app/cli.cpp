@@ -40,7 +40,7 @@ bool SignAllowed(const std::string& text, bool negativeAllowed) {
 }  // namespace
 
 bool LengthOptionText(const std::string& text, const std::string& unitText, bool negativeAllowed) {
-  const std::string allowed = core::LengthKeys(unitText) + (negativeAllowed ? "-" : "");
+  const std::string allowed = core::LengthKeys(unitText, negativeAllowed);
   return text.find_first_not_of(' ') != std::string::npos && OnlyCharactersOf(text, allowed) &&
          SignAllowed(text, negativeAllowed) && !core::ReadLength(text, unitText).malformed;
 }

@@ -103,9 +103,10 @@ int NearestStation(double station) {
 
 double Radians(double degrees) { return degrees * kPi / 180.0; }
 
-std::string LengthKeys(std::string_view unitText) {
+std::string LengthKeys(std::string_view unitText, bool negativeAllowed) {
   // "-" joins whole inches to a fraction ("7-1/2") as the blank does.
-  return IsInches(unitText) ? NumberKeys() + "/-" : NumberKeys();
+  if (IsInches(unitText)) return NumberKeys() + "/-";
+  return negativeAllowed ? NumberKeys() + "-" : NumberKeys();
 }
 
 }  // namespace core

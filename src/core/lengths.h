@@ -42,6 +42,7 @@ double Radians(double degrees);
 
 // The characters a length box accepts in the unit in force: in inches also "/", the blank
 // and "-" of the fractions.
-std::string LengthKeys(std::string_view unitText);
+// `negativeAllowed`: "-" also leads a value (in inches it is in the set anyway).
+std::string LengthKeys(std::string_view unitText, bool negativeAllowed = false);
 
 }  // namespace core

@@ -3,24 +3,21 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/plaintext.h"
+
 namespace core {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsDecimalSeparator(char c) { return c == '.' || c == ','; }
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+constexpr std::string_view kBlanks = " \t\n\r";
+bool IsNumberBlank(char c) { return kBlanks.find(c) != std::string_view::npos; }
 
 bool AllDigits(std::string_view t) {
   for (char c : t)
-    if (!IsDigit(c)) return false;
+    if (!IsDecimalDigit(c)) return false;
   return true;
-}
-
-std::string_view Trimmed(std::string_view t) {
-  while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
-  while (!t.empty() && IsBlank(t.back())) t.remove_suffix(1);
-  return t;
 }
 
 // Whole digits, perhaps grouped by thousands with single blanks ("1 234"), onto `digits`.
@@ -81,14 +78,14 @@ NumberReading ReadUnsigned(std::string_view t) {
 
 // The sign, then what `body` reads; a blank between sign and number is not a number.
 template <class Body>
-NumberReading Signed(std::string_view text, Body body) {
-  std::string_view t = Trimmed(text);
+NumberReading ReadSigned(std::string_view text, Body body) {
+  std::string_view t = Trimmed(text, kBlanks);
   if (t.empty()) return {};
   bool negative = false;
   if (t.front() == '-' || t.front() == '+') {
     negative = t.front() == '-';
     t.remove_prefix(1);
-    if (t.empty() || IsBlank(t.front())) return {0, true};
+    if (t.empty() || IsNumberBlank(t.front())) return {0, true};
   }
   NumberReading r = body(t);
   if (r.malformed) return {0, true};
@@ -103,7 +100,7 @@ NumberReading ReadInchBody(std::string_view t) {
   const std::string_view denominatorText = t.substr(slash + 1);
   if (denominatorText.empty() || !AllDigits(denominatorText)) return {0, true};
   std::size_t start = slash;
-  while (start > 0 && IsDigit(t[start - 1])) --start;
+  while (start > 0 && IsDecimalDigit(t[start - 1])) --start;
   const std::string_view numeratorText = t.substr(start, slash - start);
   if (numeratorText.empty()) return {0, true};
   const double denominator = ReadUnsigned(denominatorText).value;
@@ -130,9 +127,9 @@ NumberReading ReadInchBody(std::string_view t) {
 
 }  // namespace
 
-NumberReading ReadNumber(std::string_view text) { return Signed(text, ReadUnsigned); }
+NumberReading ReadNumber(std::string_view text) { return ReadSigned(text, ReadUnsigned); }
 
-NumberReading ReadInchNumber(std::string_view text) { return Signed(text, ReadInchBody); }
+NumberReading ReadInchNumber(std::string_view text) { return ReadSigned(text, ReadInchBody); }
 
 double NumberFromText(std::string_view text) { return ReadNumber(text).value; }
 

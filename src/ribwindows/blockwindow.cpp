@@ -29,7 +29,7 @@ BlockWindow::BlockWindow(core::RibDocument& document, QWidget* parent) : QDialog
   setWindowTitle(Q(BlockWindowTitle(document_)));
   const std::string unit = UnitWord(document_.settings.unitText);
   // A board below the chord line or above it: every box takes a sign.
-  const QString keys = Q(core::LengthKeys(document_.settings.unitText)) + "-";
+  const QString keys = Q(core::LengthKeys(document_.settings.unitText, /*negativeAllowed=*/true));
 
   auto* grid = new QGridLayout;
   const char* captions[6] = {"2", "3", "4", "5", "6", "15"};

@@ -131,7 +131,8 @@ void HoleWindow::UseUnit() {
   filters_[0]->SetAllowed(lengths + "%");
   filters_[1]->SetAllowed(lengths);
   filters_[2]->SetAllowed(lengths);
-  filters_[3]->SetAllowed(lengths + "-");  // the offset alone may be negative
+  // The offset alone may be negative.
+  filters_[3]->SetAllowed(Q(core::LengthKeys(document_.settings.unitText, /*negativeAllowed=*/true)));
 }
 
 HoleFields HoleWindow::Fields() const {
