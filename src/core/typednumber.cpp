@@ -10,7 +10,6 @@ namespace core {
 namespace {
 
 bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsDecimalSeparator(char c) { return c == '.' || c == ','; }
 constexpr std::string_view kBlanks = " \t\n\r";
 bool IsNumberBlank(char c) { return kBlanks.find(c) != std::string_view::npos; }
 
@@ -42,12 +41,7 @@ NumberReading ReadUnsigned(std::string_view t) {
   std::size_t e = t.find_first_of("eE");
   std::string_view exponent = e == std::string_view::npos ? std::string_view() : t.substr(e + 1);
   std::string_view mantissa = t.substr(0, e);
-  std::size_t separator = std::string_view::npos;
-  for (std::size_t i = 0; i < mantissa.size(); ++i)
-    if (IsDecimalSeparator(mantissa[i])) {
-      separator = i;
-      break;
-    }
+  const std::size_t separator = mantissa.find_first_of(".,");
   std::string_view whole = mantissa.substr(0, separator);
   std::string_view decimals = separator == std::string_view::npos ? std::string_view() : mantissa.substr(separator + 1);
   if (!AllDigits(decimals)) return {0, true};
@@ -59,12 +53,10 @@ NumberReading ReadUnsigned(std::string_view t) {
   }
   if (!decimals.empty()) number.append(".").append(decimals);
   if (e != std::string_view::npos) {
+    number += 'e';
     if (!exponent.empty() && (exponent.front() == '+' || exponent.front() == '-')) {
-      if (exponent.front() == '-') number += "e-";
-      else number += "e";
+      if (exponent.front() == '-') number += '-';
       exponent.remove_prefix(1);
-    } else {
-      number += "e";
     }
     if (exponent.empty() || !AllDigits(exponent)) return {0, true};
     number.append(exponent);
@@ -115,7 +107,7 @@ NumberReading ReadInchBody(std::string_view t) {
     while (!before.empty() && before.back() == ' ') before.remove_suffix(1);
   } else if (joint == '-') {
     if (before.empty()) return {0, true};
-  } else if (!IsDecimalSeparator(joint)) {
+  } else if (joint != '.' && joint != ',') {
     return {0, true};
   }
   // ".3/8": no whole inches.
