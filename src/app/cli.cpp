@@ -6,6 +6,8 @@
 #include <cstring>
 #include <exception>
 
+#include "core/lengths.h"
+#include "core/typednumber.h"
 #include "files/language.h"
 #include "files/settings.h"
 #include "platform/errorreport.h"
@@ -21,6 +23,32 @@ std::string TakeOption(std::vector<std::string>& args, const std::string& name) 
   std::string value = *(it + 1);
   args.erase(it, it + 2);
   return value;
+}
+
+namespace {
+
+bool OnlyCharactersOf(const std::string& text, const std::string& allowed) {
+  return text.find_first_not_of(allowed) == std::string::npos;
+}
+
+// A leading "-" is a sign; in inches a "-" further on joins whole inches to a fraction.
+bool SignAllowed(const std::string& text, bool negativeAllowed) {
+  const std::size_t first = text.find_first_not_of(' ');
+  return negativeAllowed || first == std::string::npos || text[first] != '-';
+}
+
+}  // namespace
+
+bool LengthOptionText(const std::string& text, const std::string& unitText, bool negativeAllowed) {
+  const std::string allowed = core::LengthKeys(unitText, negativeAllowed);
+  return text.find_first_not_of(' ') != std::string::npos && OnlyCharactersOf(text, allowed) &&
+         SignAllowed(text, negativeAllowed) && !core::ReadLength(text, unitText).malformed;
+}
+
+bool NumberOptionText(const std::string& text, bool negativeAllowed) {
+  const std::string allowed = core::NumberKeys() + (negativeAllowed ? "-" : "");
+  return text.find_first_not_of(' ') != std::string::npos && OnlyCharactersOf(text, allowed) &&
+         SignAllowed(text, negativeAllowed) && !core::ReadNumber(text).malformed;
 }
 
 bool TakeFlag(std::vector<std::string>& args, const std::string& name) {

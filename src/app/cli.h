@@ -74,6 +74,12 @@ int ReportOpen(const commands::OpenOutcome& outcome);
 // general error report; returns the exit code.
 int WriteFailed(const platform::ErrorInfo& error);
 
+// Whether an option's text is what the window's box takes and reads: only the characters
+// its key filter lets through (core::LengthKeys, core::NumberKeys, "-" only where a value
+// may be negative) and a text the one reader reads without fault.
+bool LengthOptionText(const std::string& text, const std::string& unitText, bool negativeAllowed = false);
+bool NumberOptionText(const std::string& text, bool negativeAllowed = false);
+
 // Returns the value following `name` in args and removes both, or "" when absent.
 std::string TakeOption(std::vector<std::string>& args, const std::string& name);
 bool TakeFlag(std::vector<std::string>& args, const std::string& name);

@@ -66,10 +66,6 @@ const RibLength kRibLengths[] = {
     {"--te", &core::RibSetup::trailingEdge},
 };
 
-bool LengthText(const std::string& text, const std::string& unitText) {
-  return !text.empty() && text.find_first_not_of(core::LengthKeys(unitText)) == std::string::npos;
-}
-
 }  // namespace
 
 int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutput& pdf) {
@@ -143,12 +139,12 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
   }
   const std::string& unit = s.settings.unitText;
   for (const auto& [option, text] : lengths) {
-    if (!LengthText(text, unit)) {
+    if (!LengthOptionText(text, unit)) {
       std::fprintf(stderr, "vandrell-cli: %s takes a length in%s, not \"%s\"\n", option->name, unit.c_str(), text.c_str());
       return KitUsage();
     }
   }
-  if (!chord.empty() && (!LengthText(chord, unit) || !(core::LengthFromText(chord, unit) > 0))) {
+  if (!chord.empty() && (!LengthOptionText(chord, unit) || !(core::LengthFromText(chord, unit) > 0))) {
     std::fprintf(stderr, "vandrell-cli: --chord takes a length in%s, not \"%s\"\n", unit.c_str(), chord.c_str());
     return KitUsage();
   }

@@ -19,15 +19,6 @@ namespace cli {
 
 namespace {
 
-// What the rib dialogs let through: digits and ".", and "/" for inch fractions.
-bool AcceptedLengthText(const std::string& text, const std::string& unitText) {
-  const std::string allowed = core::LengthKeys(unitText);
-  if (text.empty()) return false;
-  for (char c : text)
-    if (allowed.find(c) == std::string::npos) return false;
-  return true;
-}
-
 struct LengthOption {
   const char* name;
   core::Length core::RibSetup::*field;
@@ -46,7 +37,7 @@ int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
   for (const LengthOption& option : kLengthOptions) {
     std::string text = TakeOption(args, option.name);
     if (text.empty()) continue;
-    if (!AcceptedLengthText(text, s.settings.unitText)) {
+    if (!LengthOptionText(text, s.settings.unitText)) {
       std::fprintf(stderr, "vandrell-cli: %s takes a length in%s, not \"%s\"\n", option.name, s.settings.unitText.c_str(),
                    text.c_str());
       return kUsageError;

@@ -49,16 +49,16 @@ bool OnlyOf(const std::string& text, const std::string& allowed) {
   return text.find_first_not_of(allowed) == std::string::npos;
 }
 
-// Comma-separated lengths; false when a value holds a character the boxes refuse.
-bool SplitLengths(const std::string& text, const std::string& unitText, std::vector<std::string>& out) {
+// Lengths separated by `separator`; false when a value is not what the boxes take.
+bool SplitLengths(const std::string& text, char separator, const std::string& unitText, std::vector<std::string>& out) {
   out.clear();
   std::size_t start = 0;
   while (true) {
-    const std::size_t comma = text.find(',', start);
-    out.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-    if (!OnlyOf(out.back(), core::LengthKeys(unitText))) return false;
-    if (comma == std::string::npos) return true;
-    start = comma + 1;
+    const std::size_t end = text.find(separator, start);
+    out.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    if (!out.back().empty() && !LengthOptionText(out.back(), unitText)) return false;
+    if (end == std::string::npos) return true;
+    start = end + 1;
   }
 }
 
@@ -129,15 +129,19 @@ int RunSeries(const Options& options, core::RibDocument& s, bool spaced) {
     return UsageProblem(spaced, "vandrell-cli: --ribs takes a whole number, not \"%s\"\n", ribs.c_str());
   }
   for (const char* name : {"--root-chord", "--tip-chord", "--root-tip-thickness"})
-    if (!OnlyOf(Get(p, name), core::LengthKeys(unitText))) {
+    if (!Get(p, name).empty() && !LengthOptionText(Get(p, name), unitText)) {
       return UsageProblem(spaced, "vandrell-cli: %s takes a length in%s\n", name, unitText.c_str());
     }
   commands::SeriesRequest request;
   request.kind = kind;
   if (spaced) {
-    if ((p.options.count("--thickness") && !SplitLengths(Get(p, "--thickness"), unitText, request.thickness)) ||
-        !SplitLengths(Get(p, "--gaps"), unitText, request.gaps)) {
-      return UsageProblem(spaced, "vandrell-cli: --thickness and --gaps take lengths in%s separated by commas\n",
+    // The lists are separated by ";" when either holds one (the values may then have a
+    // decimal comma), else by "," as before.
+    const bool semicolons = (Get(p, "--thickness") + Get(p, "--gaps")).find(';') != std::string::npos;
+    const char separator = semicolons ? ';' : ',';
+    if ((p.options.count("--thickness") && !SplitLengths(Get(p, "--thickness"), separator, unitText, request.thickness)) ||
+        !SplitLengths(Get(p, "--gaps"), separator, unitText, request.gaps)) {
+      return UsageProblem(spaced, "vandrell-cli: --thickness and --gaps take lengths in%s separated by \";\" (or \",\")\n",
                    unitText.c_str());
     }
     request.endThickness = Get(p, "--root-tip-thickness");

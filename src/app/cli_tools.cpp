@@ -13,6 +13,7 @@
 #include "core/airfoiltools.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
+#include "core/typednumber.h"
 #include "files/airfoilfile.h"
 #include "files/derivedairfoil.h"
 #include "platform/errorreport.h"
@@ -68,10 +69,6 @@ int Usage(const char* synopsis, const std::string& problem) {
   return rc;
 }
 
-bool OnlyCharacters(const std::string& text, const std::string& allowed) {
-  return text.find_first_not_of(allowed) == std::string::npos;
-}
-
 // The airfoil file, read as the open window reads it.
 bool ReadSource(const std::string& path, files::AirfoilData& data, int& rc) {
   const files::AirfoilReadResult r = files::ReadAirfoilFile(path, data);
@@ -122,7 +119,8 @@ int ThicknessCamber(const Options& options, core::RibDocument&) {
   for (const char* required : {"--thickness", "--camber", "-o"})
     if (!a.Get(required)) return Usage(synopsis, std::string(required) + " is required");
   const std::string thickness = *a.Get("--thickness"), camber = *a.Get("--camber"), out = *a.Get("-o");
-  if (!OnlyCharacters(thickness, "1234567890.") || !OnlyCharacters(camber, "1234567890."))
+  // An empty value is the empty box: the tool's own check refuses it.
+  if ((!thickness.empty() && !NumberOptionText(thickness)) || (!camber.empty() && !NumberOptionText(camber)))
     return Usage(synopsis, "--thickness and --camber take per cents such as 12.5");
   if (out.empty()) return Usage(synopsis, "-o names the file to write");
 
@@ -135,7 +133,7 @@ int ThicknessCamber(const Options& options, core::RibDocument&) {
   airfoil.pointCount = data.pointCount;
   const core::PreparedAirfoil prepared = core::PrepareAirfoil(airfoil);
   const core::ThicknessCamberResult r =
-      core::ChangeThicknessCamber(prepared, core::LeadingNumber(thickness), core::LeadingNumber(camber));
+      core::ChangeThicknessCamber(prepared, core::NumberFromText(thickness), core::NumberFromText(camber));
   using enum core::ThicknessCamberCheck;
   const std::string tooLarge = TextOr("FrmEpCourb", "11", "The value must stay below") + " 100 % ";
   switch (r.check) {
@@ -166,9 +164,9 @@ int Incline(const Options& options, core::RibDocument&) {
   if (!ParseArguments(options.args, {"--angle", "-o"}, a, problem)) return Usage(synopsis, problem);
   if (!a.Get("--angle") || !a.Get("-o")) return Usage(synopsis, "--angle and -o are required");
   const std::string angle = *a.Get("--angle"), out = *a.Get("-o");
-  if (!OnlyCharacters(angle, "1234567890.")) return Usage(synopsis, "--angle takes degrees such as 5.5");
+  if (!angle.empty() && !NumberOptionText(angle)) return Usage(synopsis, "--angle takes degrees such as 5.5");
   if (out.empty()) return Usage(synopsis, "-o names the file to write");
-  const double degrees = core::LeadingNumber(angle);
+  const double degrees = core::NumberFromText(angle);
   switch (core::CheckInclination(degrees)) {
     case core::AngleCheck::Missing:
       return Refuse("6", TextOr("FrmInclinaisonNervure", "6", "Type the angle of inclination in degrees."));
@@ -196,14 +194,14 @@ int Oblique(const Options& options, core::RibDocument& s) {
   const std::string mode = *a.Get("--mode"), angle = *a.Get("--angle"), length = *a.Get("--length"),
                     out = *a.Get("-o");
   if (mode != "0" && mode != "1") return Usage(synopsis, "--mode is 0 (L given) or 1 (M given)");
-  if (!OnlyCharacters(angle, "1234567890.")) return Usage(synopsis, "--angle takes degrees such as 30");
+  if (!angle.empty() && !NumberOptionText(angle)) return Usage(synopsis, "--angle takes degrees such as 30");
   const std::string& unit = s.settings.unitText;
-  if (!OnlyCharacters(length, core::LengthKeys(unit)))
-    return Usage(synopsis, "--length takes a length in" + unit + " such as " + (unit == " in" ? "7.1/2" : "200"));
+  if (!length.empty() && !LengthOptionText(length, unit))
+    return Usage(synopsis, "--length takes a length in" + unit + " such as " + (unit == " in" ? "7 1/2" : "200"));
   if (out.empty()) return Usage(synopsis, "-o names the file to write");
 
   const int m = mode == "1" ? 1 : 0;
-  const double degrees = core::LeadingNumber(angle);
+  const double degrees = core::NumberFromText(angle);
   const core::ObliqueRib rib = core::ComputeObliqueRib(m, core::LengthFromText(length, unit), degrees);
   switch (rib.check) {
     case core::ObliqueCheck::LengthMissing: return Refuse("10", TextOr("FrmAngle", "10", "Type the given length first."));

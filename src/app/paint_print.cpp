@@ -67,9 +67,8 @@ int Print(const Options& options, core::RibDocument& s) {
       chordLineAuto = true;
       continue;
     }
-    // As the page set-up's boxes: digits and ".", and "/" for inch fractions.
-    const std::string allowed = core::LengthKeys(s.settings.unitText);
-    if (text.empty() || text.find_first_not_of(allowed) != std::string::npos) {
+    // As the page set-up's boxes take and read them.
+    if (!LengthOptionText(text, s.settings.unitText)) {
       std::fprintf(stderr, "vandrell-cli: %s takes a length in%s, not \"%s\"\n", option.name,
                    s.settings.unitText.c_str(), text.c_str());
       return kUsageError;

@@ -27,6 +27,9 @@ void ChordFromTitle(core::RibDocument& s) {
   const std::size_t colon = s.airfoil.title.find(':');
   if (colon == std::string::npos) return;
   std::string text = s.airfoil.title.substr(colon + 1);
+  // A title names its chord as the program writes it ("Chord : 150.00", "7.1/2 in", 8"):
+  // the number ends at the first character a length never holds.
+  text = text.substr(0, text.find_first_not_of(core::LengthKeys(s.settings.unitText)));
   if (s.settings.unitText == " mm") {
     const float chord = core::LengthFromText(text, s.settings.unitText);
     // A title such as "E387: low Reynolds" names no chord; a zero chord would break the rib.
@@ -34,7 +37,6 @@ void ChordFromTitle(core::RibDocument& s) {
     s.rib.chord.mm = chord;
     s.rib.chord.text = core::PlainNumberText(chord);
   } else {
-    if (!text.empty()) text.pop_back();  // the inch mark
     const float chord = core::LengthFromText(text, s.settings.unitText);
     if (!(chord > 0)) return;
     s.rib.chord.mm = chord;

@@ -5,6 +5,7 @@
 
 #include "commands/airfoilcommands.h"
 #include "commands/newrib.h"
+#include "core/typednumber.h"
 #include "core/airfoilprep.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
@@ -47,7 +48,7 @@ ThicknessCamberApplied ApplyThicknessCamber(core::RibDocument& d, const std::str
   out.camberText = camberText;
   d.view.thicknessCamberShown = false;
   const core::ThicknessCamberResult r =
-      core::ChangeThicknessCamber(d.prepared, core::LeadingNumber(thicknessText), core::LeadingNumber(camberText));
+      core::ChangeThicknessCamber(d.prepared, core::NumberFromText(thicknessText), core::NumberFromText(camberText));
   using enum core::ThicknessCamberCheck;
   if (r.check == CamberTooLarge) {
     platform::Inform(Text("FrmEpCourb", "11") + "100 % ", caption, platform::BoxIcon::Information);

@@ -8,6 +8,7 @@
 #include "commands/dxfexport.h"
 #include "commands/outputfolder.h"
 #include "core/cutpart.h"
+#include "core/typednumber.h"
 #include "files/ini.h"
 #include "files/projectfile.h"
 #include "platform/filedialogs.h"
@@ -29,19 +30,12 @@ std::string LowerCase(std::string text) {
 }  // namespace
 
 std::optional<double> ReadKerf(const std::string& text) {
-  if (text.empty() || text.size() > 16) return std::nullopt;
-  int points = 0, digits = 0;
-  for (char c : text) {
-    if (c == '.') ++points;
-    else if (std::isdigit(static_cast<unsigned char>(c))) ++digits;
-    else return std::nullopt;
-  }
-  if (points > 1 || digits == 0) return std::nullopt;
-  double value = 0;
-  const std::string padded = text.front() == '.' ? "0" + text : text;
-  auto [end, ec] = std::from_chars(padded.data(), padded.data() + padded.size(), value);
-  if (ec != std::errc() || end != padded.data() + padded.size() || !std::isfinite(value)) return std::nullopt;
-  return value;
+  // As the boxes take a width: "0,2" is 0.2; nothing negative, no more than a box shows.
+  if (text.size() > 16 || text.find_first_not_of(core::NumberKeys()) != std::string::npos) return std::nullopt;
+  if (text.find_first_not_of(' ') == std::string::npos) return std::nullopt;
+  const core::NumberReading r = core::ReadNumber(text);
+  if (r.malformed) return std::nullopt;
+  return r.value;
 }
 
 std::string KerfText(double mm) {

@@ -23,7 +23,7 @@ struct CutSettings {
 CutSettings LoadCutSettings();
 void StoreCutSettings(const CutSettings& settings);
 
-// A kerf as typed: digits with at most one ".", in millimetres; nothing else.
+// A kerf as typed, in millimetres, read as core::ReadNumber reads it; nothing negative.
 std::optional<double> ReadKerf(const std::string& text);
 // The kerf as the settings and the window show it: "0.15", "0".
 std::string KerfText(double mm);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/numformat.h"
+#include "core/typednumber.h"
 
 namespace core {
 
@@ -21,33 +22,10 @@ float FloatOrZero(double v) {
 
 LengthReading ReadLength(std::string_view text, std::string_view unitText) {
   if (text == "0") return {};
-  if (!IsInches(unitText)) return {FloatOrZero(LeadingNumber(text)), false};
-
-  std::string t(text);
-  if (t.find("./") != std::string::npos || (!t.empty() && t.front() == '/')) {
-    return {0.0f, true};
-  }
-  if (!t.empty() && t.front() == '.') t.insert(t.begin(), '0');
-  std::size_t slash = t.find('/');
-  if (slash == std::string::npos) {
-    if (!t.empty() && t.back() == '.') t.pop_back();
-    return {FloatOrZero(LeadingNumber(t) * kMmPerInch), false};
-  }
-  std::size_t dot = t.find('.');
-  double whole = 0;
-  std::string numerator;
-  if (dot != std::string::npos && dot < slash) {
-    whole = LeadingNumber(t.substr(0, dot));
-    numerator = t.substr(dot + 1, slash - dot - 1);
-  } else {
-    // "1/16": a fraction with no whole part.
-    numerator = t.substr(0, slash);
-  }
-  double denominator = LeadingNumber(t.substr(slash + 1));
-  if (denominator == 0) {
-    return {0.0f, true};
-  }
-  return {FloatOrZero((whole + LeadingNumber(numerator) / denominator) * kMmPerInch), false};
+  const bool inches = IsInches(unitText);
+  const NumberReading r = inches ? ReadInchNumber(text) : ReadNumber(text);
+  if (r.malformed) return {0.0f, true};
+  return {FloatOrZero(inches ? r.value * kMmPerInch : r.value), false};
 }
 
 float LengthFromText(std::string_view text, std::string_view unitText) { return ReadLength(text, unitText).mm; }
@@ -89,11 +67,22 @@ std::string UnitNumberText(double mm, std::string_view unitText) {
   return ScreenNumberText(text);
 }
 
-float PercentLength(std::string_view text, float chordMm, std::string_view unitText) {
-  if (!text.empty() && text.back() == '%') {
-    return FloatOrZero(LeadingNumber(text.substr(0, text.size() - 1)) * static_cast<double>(chordMm) / 100.0);
+LengthReading ReadPosition(std::string_view text, float chordMm, std::string_view unitText) {
+  std::string_view t = text;
+  while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+  if (!t.empty() && t.back() == '%') {
+    t.remove_suffix(1);
+    // "25 %" as French sets it is 25 %; "%" alone is no percentage.
+    if (t.find_first_not_of(' ') == std::string_view::npos) return {0.0f, true};
+    const NumberReading r = ReadNumber(t);
+    if (r.malformed) return {0.0f, true};
+    return {FloatOrZero(r.value * static_cast<double>(chordMm) / 100.0), false};
   }
-  return LengthFromText(text, unitText);
+  return ReadLength(text, unitText);
+}
+
+float PercentLength(std::string_view text, float chordMm, std::string_view unitText) {
+  return ReadPosition(text, chordMm, unitText).mm;
 }
 
 float PercentLengthFromTE(std::string_view text, float chordMm, std::string_view unitText) {
@@ -114,6 +103,10 @@ int NearestStation(double station) {
 
 double Radians(double degrees) { return degrees * kPi / 180.0; }
 
-std::string LengthKeys(std::string_view unitText) { return IsInches(unitText) ? "1234567890./" : "1234567890."; }
+std::string LengthKeys(std::string_view unitText, bool negativeAllowed) {
+  // "-" joins whole inches to a fraction ("7-1/2") as the blank does.
+  if (IsInches(unitText)) return NumberKeys() + "/-";
+  return negativeAllowed ? NumberKeys() + "-" : NumberKeys();
+}
 
 }  // namespace core

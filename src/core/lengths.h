@@ -9,9 +9,10 @@ namespace core {
 
 inline constexpr double kMmPerInch = 25.4;
 
-// A typed length in the unit in force (" mm" or " in") to millimetres. Inch texts may
-// carry a fraction: w.n/d is w + n/d inches. A malformed inch text ("1./2", "/2", "1/0")
-// reads as 0 and is flagged: where the user typed it, the caller tells them.
+// A typed length in the unit in force (" mm" or " in") to millimetres, read as
+// core::ReadNumber reads it, or in inches as core::ReadInchNumber ("7 1/2", "7.1/2",
+// "3/32"). A malformed text ("1,2,3", "1./2", "7 1/0") reads as 0 and is flagged: where
+// the user typed it, the caller tells them.
 struct LengthReading {
   float mm = 0;
   bool malformed = false;
@@ -28,6 +29,7 @@ std::string LengthToText(float mm, std::string_view unitText);
 std::string UnitNumberText(double mm, std::string_view unitText);
 
 // A position: a length, or a number followed by "%" of the chord.
+LengthReading ReadPosition(std::string_view text, float chordMm, std::string_view unitText);
 float PercentLength(std::string_view text, float chordMm, std::string_view unitText);
 float PercentLengthFromTE(std::string_view text, float chordMm, std::string_view unitText);
 
@@ -38,7 +40,9 @@ int NearestStation(double station);
 
 double Radians(double degrees);
 
-// The characters a length box accepts in the unit in force: "/" only for inch fractions.
-std::string LengthKeys(std::string_view unitText);
+// The characters a length box accepts in the unit in force: in inches also "/", the blank
+// and "-" of the fractions.
+// `negativeAllowed`: "-" also leads a value (in inches it is in the set anyway).
+std::string LengthKeys(std::string_view unitText, bool negativeAllowed = false);
 
 }  // namespace core

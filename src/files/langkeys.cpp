@@ -142,10 +142,12 @@ constexpr LanguageKey kKeys[] = {
     {"Message", "14", "decimal separator warning, paragraph 5"},
     {"Message", "15", "decimal separator notice at the first start, last paragraph"},
     {"Message", "16", "decimal separator notice: box title"},
-    {"Message", "20", "malformed inch entry, followed by a line break and \"xx.yy/zz ou xx.yy\""},
     {"Message", "21", "help: no browser could open it, followed by a line break and the address"},
     {"Message", "22", "help: the file is missing, followed by a line break and its path"},
     {"Message", "23", "a number box refused a typed, pasted or dropped text; followed by the characters it takes"},
+    {"Message", "24", "beside a number box whose text cannot be read; the text in quotes and a line break follow, then Message/25"},
+    {"Message", "25", "the number forms every number box takes; also at the end of the boxes' tool tips"},
+    {"Message", "26", "the inch forms a length box also takes, after Message/25"},
     {"Message", "120", "a derived airfoil file exists: replace it? (a line break and the path follow)"},
     {"Message", "121", "a derived airfoil file could not be written (a line break and the path follow)"},
     // General error report

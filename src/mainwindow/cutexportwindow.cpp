@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/typednumber.h"
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/qt/qtstrings.h"
@@ -45,7 +46,7 @@ CutExportWindow::CutExportWindow(QWidget* parent) : QDialog(parent), settings_(c
   kerf_ = new QLineEdit(Q(commands::KerfText(settings_.kerfMm)), this);
   kerf_->setObjectName("txtkerf");
   kerf_->setToolTip(T("8"));
-  kerfFilter_ = new ribwindows::KeyFilter(kerf_, "1234567890.");
+  kerfFilter_ = new ribwindows::KeyFilter(kerf_, Q(core::NumberKeys()));
   auto* form = new QFormLayout;
   form->addRow(T("6"), kerf_);
 

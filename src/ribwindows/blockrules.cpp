@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/typednumber.h"
 #include "core/caption.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
@@ -33,7 +34,7 @@ double TypedBlockLength(const std::string& typed, const core::RibDocument& d) {
 }
 
 TypedValue TypedBlockAngle(const std::string& typed) {
-  const double angle = core::LeadingNumber(typed);
+  const double angle = core::NumberFromText(typed);
   if (angle > kBoardAngleLimit) {
     platform::Inform(Text("FrmBloc", "8") + " 20\u00b0", kAngleMessageTitle);
     return {kBoardAngleLimit, "20"};
@@ -65,7 +66,7 @@ std::string ApplyBlocks(core::RibDocument& d, const BlockBoxes& boxes) {
   b.seatDepth = LengthFromBox(boxes.seat, unit);
   b.topHeight = LengthFromBox(boxes.topHeight, unit);
   b.tail = boxes.tail;
-  const float angle = std::clamp(static_cast<float>(core::LeadingNumber(boxes.angle)), -kBoardAngleLimit, kBoardAngleLimit);
+  const float angle = std::clamp(static_cast<float>(core::NumberFromText(boxes.angle)), -kBoardAngleLimit, kBoardAngleLimit);
   // Stored negated, as the tab window stores it, so that both windows show the same angle.
   d.rib.boardAngle = angle == 0 ? 0.0f : -angle;
   d.rib.baseMode = core::BaseMode::Blocks;

@@ -9,10 +9,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/typednumber.h"
 #include "core/lengths.h"
 #include "platform/help.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
+#include "ribwindows/keyfilter.h"
 
 namespace ribwindows {
 
@@ -27,7 +29,7 @@ BlockWindow::BlockWindow(core::RibDocument& document, QWidget* parent) : QDialog
   setWindowTitle(Q(BlockWindowTitle(document_)));
   const std::string unit = UnitWord(document_.settings.unitText);
   // A board below the chord line or above it: every box takes a sign.
-  const QString keys = Q(core::LengthKeys(document_.settings.unitText)) + "-";
+  const QString keys = Q(core::LengthKeys(document_.settings.unitText, /*negativeAllowed=*/true));
 
   auto* grid = new QGridLayout;
   const char* captions[6] = {"2", "3", "4", "5", "6", "15"};
@@ -35,7 +37,7 @@ BlockWindow::BlockWindow(core::RibDocument& document, QWidget* parent) : QDialog
   for (int i = 0; i < 6; ++i)
     boxes_[i] = AddCaptionedBox(grid, i, QString("txt%1").arg(i), Text("FrmBloc", captions[i]),
                                 tips[i][0] ? Text("FrmBloc", tips[i]) : std::string(),
-                                i == kAngle ? QString("1234567890.-") : keys)
+                                i == kAngle ? Q(core::NumberKeys() + "-") : keys)
                     .box;
   for (int i = 0; i < 6; ++i) AddUnitLabel(grid, i, i == kAngle ? "\u00b0" : unit);
   auto* tailRow = new QHBoxLayout;
@@ -85,8 +87,7 @@ BlockWindow::BlockWindow(core::RibDocument& document, QWidget* parent) : QDialog
   connect(boxes_[kAngle], &QLineEdit::textEdited, this, [this] { AngleEdited(); });
   connect(apply_, &QPushButton::clicked, this, [this] { Apply(); });
   connect(ok_, &QPushButton::clicked, this, [this] {
-    Apply();
-    accept();
+    if (Apply()) accept();
   });
   connect(remove_, &QPushButton::clicked, this, [this] { Remove(); });
   subscription_ = document_.changes.Listen([this](core::Changes what) {
@@ -122,12 +123,14 @@ void BlockWindow::AngleEdited() {
   if (!typed.correctedText.empty()) boxes_[kAngle]->setText(Q(typed.correctedText));
 }
 
-void BlockWindow::Apply() {
+bool BlockWindow::Apply() {
+  if (ShowUnreadableBox(this)) return false;
   boxes_[kAngle]->setText(Q(ApplyBlocks(document_, Typed())));
   ShowTotal();
   remove_->setEnabled(true);
   changed_ = changed_ | core::Change::Setup;
   document_.changes.Announce(core::Change::Setup);
+  return true;
 }
 
 void BlockWindow::Remove() {

@@ -40,7 +40,7 @@ class BlockWindow : public QDialog {
   void ShowTotal();
   void ShowAirfoilHeights();
   void AngleEdited();
-  void Apply();
+  bool Apply();  // false: a box cannot be read, nothing stored
   void Remove();
 
   core::RibDocument& document_;

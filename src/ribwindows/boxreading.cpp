@@ -1,19 +1,41 @@
 #include "ribwindows/boxreading.h"
 
-#include <cmath>
-
 #include "core/lengths.h"
 #include "core/numformat.h"
-#include "platform/messages.h"
 #include "platform/texts.h"
 
 namespace ribwindows {
 
+namespace {
+
+bool SignedText(const std::string& typed) {
+  const std::size_t first = typed.find_first_not_of(' ');
+  return first != std::string::npos && typed[first] == '-';
+}
+
+}  // namespace
+
 core::Length LengthFromBox(const std::string& typed, const std::string& unitText) {
-  const core::LengthReading reading = core::ReadLength(typed, unitText);
-  if (reading.malformed)
-    platform::Inform(platform::Text("Message", "20") + "\r\n" + "xx.yy/zz ou xx.yy", "Enter error");
-  return {reading.mm, typed};
+  return {core::ReadLength(typed, unitText).mm, typed};
+}
+
+bool UnreadableLength(const std::string& typed, const std::string& unitText, bool negativeAllowed) {
+  return core::ReadLength(typed, unitText).malformed || (!negativeAllowed && SignedText(typed));
+}
+
+bool UnreadablePosition(const std::string& typed, const std::string& unitText) {
+  // The chord plays no part in whether a text reads.
+  return core::ReadPosition(typed, 100, unitText).malformed || SignedText(typed);
+}
+
+std::string UnreadableText(const std::string& typed, const std::string& unitText) {
+  return platform::Text("Message", "24") + " \"" + typed + "\"\n" + AcceptedFormsText(unitText != " mm");
+}
+
+std::string AcceptedFormsText(bool inches) {
+  std::string text = platform::Text("Message", "25");
+  if (inches) text += " " + platform::Text("Message", "26");
+  return text;
 }
 
 std::string AngleText(float degrees) { return degrees == 0 ? "0" : core::PlainNumberText(degrees); }

@@ -8,8 +8,20 @@
 
 namespace ribwindows {
 
-// A typed length with its millimetres. A malformed inch text reads as 0 and is told.
+// A typed length with its millimetres. A text that cannot be read reads as 0; the window
+// says so beside the box while it is typed (UnreadableText), never in a message box.
 core::Length LengthFromBox(const std::string& typed, const std::string& unitText);
+
+// Whether a box's length cannot be read: malformed, or negative where no value may be
+// (in inches "-" is let through for "7-1/2", so "-1/2" reaches boxes that take no sign).
+bool UnreadableLength(const std::string& typed, const std::string& unitText, bool negativeAllowed = false);
+bool UnreadablePosition(const std::string& typed, const std::string& unitText);
+
+// What the user is told beside a box whose text cannot be read, in their language: the
+// text, then the forms a box takes (in inches the fractions too).
+std::string UnreadableText(const std::string& typed, const std::string& unitText);
+// The forms a number box takes, for its tool tip: Message/25, and Message/26 in inches.
+std::string AcceptedFormsText(bool inches);
 
 using core::UnitNumberText;
 

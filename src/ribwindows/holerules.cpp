@@ -5,18 +5,6 @@
 
 namespace ribwindows {
 
-namespace {
-
-// The offset may be negative: the sign applies to the whole length, so -1.1/2 in is
-// -1.5 in (the fraction is not added to -1).
-core::Length SignedBoxLength(const std::string& text, const std::string& unitText) {
-  if (text.empty() || text.front() != '-') return LengthFromBox(text, unitText);
-  const std::string rest = text.substr(1);
-  core::Length magnitude = rest.empty() || rest.front() == '-' ? core::Length{} : LengthFromBox(rest, unitText);
-  return {magnitude.mm == 0 ? 0.0f : -magnitude.mm, text};
-}
-}  // namespace
-
 bool HoleFits(const core::HoleRow& row, const core::RibDocument& d, bool committing) {
   if (IsBlankPosition(row.positionText)) return !committing;
   if (IsMalformedPosition(row.positionText, d.settings.unitText)) return false;
@@ -45,10 +33,20 @@ core::HoleRow HoleTraits::RowOf(const HoleFields& f, const core::HoleRow& base, 
   row.fromTrailingEdge = f.fromTrailingEdge && !IsBlankPosition(f.position) ? 1 : 0;
   row.size = LengthFromBox(f.size, unit);
   row.height = LengthFromBox(f.height, unit);
-  row.offset = f.centred ? core::Length{0, "0"} : SignedBoxLength(f.offset, unit);
+  // The sign belongs to the whole length: -1.1/2 in is -1.5 in.
+  row.offset = f.centred ? core::Length{0, "0"} : LengthFromBox(f.offset, unit);
   row.centred = f.centred ? 1.0f : 0.0f;
   row.shape = f.shape;
   return row;
+}
+
+const std::string* HoleTraits::Unreadable(const HoleFields& f, const std::string& unitText) {
+  if (!IsBlankPosition(f.position) && UnreadablePosition(f.position, unitText)) return &f.position;
+  if (UnreadableLength(f.size, unitText)) return &f.size;
+  // A greyed box cannot be mended, so only the boxes in use are judged.
+  if (HoleShapeBoxesFor(f.shape).heightUsed && UnreadableLength(f.height, unitText)) return &f.height;
+  if (!f.centred && UnreadableLength(f.offset, unitText, /*negativeAllowed=*/true)) return &f.offset;
+  return nullptr;
 }
 
 HoleShapeBoxes HoleShapeBoxesFor(core::HoleShape shape) {

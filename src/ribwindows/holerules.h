@@ -37,6 +37,8 @@ struct HoleTraits {
   static Row RowOf(const Fields& f, const Row& base, const core::RibDocument& d);
   static bool Fits(const Row& row, const core::RibDocument& d, bool committing) { return HoleFits(row, d, committing); }
   static const std::string& PositionText(const Fields& f) { return f.position; }
+  // The first box in use whose text cannot be read, or null.
+  static const std::string* Unreadable(const Fields& f, const std::string& unitText);
 };
 using HoleEditor = SlotTableEditor<HoleTraits>;
 

@@ -16,6 +16,7 @@
 #include "core/ribwarnings.h"
 #include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
+#include "ribwindows/boxreading.h"
 #include "ribwindows/keyfilter.h"
 #include "ribwindows/optiongroup.h"
 #include "sharedwindows/ribstatus.h"
@@ -130,7 +131,8 @@ void HoleWindow::UseUnit() {
   filters_[0]->SetAllowed(lengths + "%");
   filters_[1]->SetAllowed(lengths);
   filters_[2]->SetAllowed(lengths);
-  filters_[3]->SetAllowed(lengths + "-");  // the offset alone may be negative
+  // The offset alone may be negative.
+  filters_[3]->SetAllowed(Q(core::LengthKeys(document_.settings.unitText, /*negativeAllowed=*/true)));
 }
 
 HoleFields HoleWindow::Fields() const {
@@ -174,8 +176,11 @@ void HoleWindow::ShowCentred(bool centred) {
 }
 
 std::string HoleWindow::TypedWarning() const {
+  const HoleFields fields = Fields();
+  if (const std::string* unreadable = HoleTraits::Unreadable(fields, document_.settings.unitText))
+    return UnreadableText(*unreadable, document_.settings.unitText);
   const int row = editor_.UnderEdit();
-  const core::HoleRow typed = HoleTraits::RowOf(Fields(), document_.rib.holes[static_cast<std::size_t>(row)], document_);
+  const core::HoleRow typed = HoleTraits::RowOf(fields, document_.rib.holes[static_cast<std::size_t>(row)], document_);
   return sharedwindows::RibWarningText(core::HoleWarning(document_, typed, row), document_.settings.unitText);
 }
 

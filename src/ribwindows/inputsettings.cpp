@@ -62,6 +62,8 @@ int InputHelpTopic(InputKind kind) { return kind == InputKind::ReferenceLines ? 
 
 StoredInput StoreInput(core::RibDocument& d, InputKind kind, const std::string& typed, const std::string& windowTitle) {
   StoredInput out{typed, core::Change::Setup};
+  // The window says it beside the box; nothing is stored until the text reads.
+  if (kind != InputKind::ReferenceLines && UnreadableLength(typed, d.settings.unitText)) return {typed, {}, true};
   switch (kind) {
     case InputKind::Chord: {
       const core::Length chord = LengthFromBox(typed, d.settings.unitText);

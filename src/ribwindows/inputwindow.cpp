@@ -10,6 +10,7 @@
 #include "core/ribwarnings.h"
 #include "platform/qt/qtstrings.h"
 #include "sharedwindows/ribstatus.h"
+#include "ribwindows/boxreading.h"
 #include "ribwindows/keyfilter.h"
 #include "platform/help.h"
 #include "platform/texts.h"
@@ -50,7 +51,7 @@ InputWindow::InputWindow(core::RibDocument& document, InputKind kind, QWidget* p
   layout->addWidget(warning_);
   // Room for the warning from the start, so that nothing moves when it shows.
   warning_->setMinimumHeight(2 * fontMetrics().lineSpacing());
-  warning_->setVisible(kind_ == InputKind::Sheeting);
+  warning_->setVisible(kind_ != InputKind::ReferenceLines);
   layout->addWidget(buttons);
   setMinimumWidth(360);
 
@@ -70,9 +71,18 @@ InputWindow::InputWindow(core::RibDocument& document, InputKind kind, QWidget* p
 }
 
 void InputWindow::ShowWarning() {
-  if (kind_ != InputKind::Sheeting) return;
+  if (kind_ == InputKind::ReferenceLines) return;
   const std::string& unit = document_.settings.unitText;
-  const float sheeting = core::LengthFromText(valueBox_->text().toStdString(), unit);
+  const std::string typed = valueBox_->text().toStdString();
+  if (UnreadableLength(typed, unit)) {
+    warning_->setText(Q(UnreadableText(typed, unit)));
+    return;
+  }
+  if (kind_ != InputKind::Sheeting) {
+    warning_->clear();
+    return;
+  }
+  const float sheeting = core::LengthFromText(typed, unit);
   warning_->setText(Q(sharedwindows::RibWarningText(core::SheetingWarning(document_, sheeting), unit)));
 }
 

@@ -28,8 +28,7 @@ float PositionMm(const std::string& text, bool fromTrailingEdge, const core::Rib
 }
 
 bool IsMalformedPosition(const std::string& text, const std::string& unitText) {
-  if (!text.empty() && text.back() == '%') return false;
-  return core::ReadLength(text, unitText).malformed;
+  return core::ReadPosition(text, 100, unitText).malformed;
 }
 
 

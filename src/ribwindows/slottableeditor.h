@@ -44,7 +44,7 @@ bool IsBlankPosition(const std::string& text);
 // edge, or from the trailing edge when `fromTrailingEdge`.
 float PositionMm(const std::string& text, bool fromTrailingEdge, const core::RibDocument& d);
 
-// A position text that cannot be read: an inch length such as "1./2".
+// A position text that cannot be read, such as "1,2,3" or "1./2".
 bool IsMalformedPosition(const std::string& text, const std::string& unitText);
 
 
@@ -58,7 +58,8 @@ struct TableOutcome {
 // Rules of one kind of table. `Traits` gives:
 //   Row, Fields; kSection and the message keys kFullKey, kNoSelectionKey, kPositionKey;
 //   Table(document); FieldsOf(row); RowOf(fields, base row, document); Fits(row, document,
-//   committing): the position check; PositionText(fields).
+//   committing): the position check; PositionText(fields); Unreadable(fields, unit): the
+//   first box whose text cannot be read.
 template <class Traits>
 class SlotTableEditor {
  public:
@@ -164,6 +165,8 @@ class SlotTableEditor {
  private:
   // Checks the boxes and stores them into `slot`; nothing is stored when the check fails.
   bool Store(int slot, const Fields& typed, bool committing) {
+    // The window says it beside the boxes as it is typed; Cancel still closes.
+    if (Traits::Unreadable(typed, d_.settings.unitText)) return false;
     auto& table = Traits::Table(d_);
     const Row row = Traits::RowOf(typed, table[static_cast<std::size_t>(slot)], d_);
     if (!Traits::Fits(row, d_, committing)) {

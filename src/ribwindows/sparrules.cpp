@@ -44,6 +44,15 @@ core::SparRow SparTraits::RowOf(const SparFields& f, const core::SparRow& base, 
   return row;
 }
 
+const std::string* SparTraits::Unreadable(const SparFields& f, const std::string& unitText) {
+  if (!IsBlankPosition(f.position) && UnreadablePosition(f.position, unitText)) return &f.position;
+  const SparShapeBoxes used = SparShapeBoxesFor(f.shape);
+  // A greyed box cannot be mended, so only the boxes the shape uses are judged.
+  for (const std::string* typed : {&f.width, used.heightUsed ? &f.height : nullptr, used.insetEnabled ? &f.inset : nullptr})
+    if (typed && UnreadableLength(*typed, unitText)) return typed;
+  return nullptr;
+}
+
 SparShapeBoxes SparShapeBoxesFor(core::SparShape shape) {
   SparShapeBoxes b;
   b.heightUsed = shape != core::SparShape::Round;

@@ -15,6 +15,7 @@
 #include "core/ribwarnings.h"
 #include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
+#include "ribwindows/boxreading.h"
 #include "ribwindows/keyfilter.h"
 #include "ribwindows/optiongroup.h"
 #include "sharedwindows/ribstatus.h"
@@ -163,8 +164,11 @@ void SparWindow::ShapeChosen(int index) {
 }
 
 std::string SparWindow::TypedWarning() const {
+  const SparFields fields = Fields();
+  if (const std::string* unreadable = SparTraits::Unreadable(fields, document_.settings.unitText))
+    return UnreadableText(*unreadable, document_.settings.unitText);
   const int row = editor_.UnderEdit();
-  const core::SparRow typed = SparTraits::RowOf(Fields(), document_.rib.spars[static_cast<std::size_t>(row)], document_);
+  const core::SparRow typed = SparTraits::RowOf(fields, document_.rib.spars[static_cast<std::size_t>(row)], document_);
   return sharedwindows::RibWarningText(core::SparWarning(document_, typed, row), document_.settings.unitText);
 }
 

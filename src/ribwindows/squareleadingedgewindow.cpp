@@ -10,6 +10,7 @@
 #include "platform/help.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
+#include "ribwindows/keyfilter.h"
 #include "ribwindows/squarerules.h"
 
 namespace ribwindows {
@@ -40,8 +41,7 @@ SquareLeadingEdgeWindow::SquareLeadingEdgeWindow(core::RibDocument& document, QW
 
   connect(apply_, &QPushButton::clicked, this, [this] { Apply(); });
   connect(ok_, &QPushButton::clicked, this, [this] {
-    Apply();
-    accept();
+    if (Apply()) accept();
   });
   // Another rib opened while the window stays up: Apply must not carry the old one's
   // square over to it.
@@ -68,7 +68,8 @@ SquareLeadingEdgeWindow* SquareLeadingEdgeWindow::ShowBeside(core::RibDocument& 
   return window;
 }
 
-void SquareLeadingEdgeWindow::Apply() {
+bool SquareLeadingEdgeWindow::Apply() {
+  if (ShowUnreadableBox(this)) return false;
   const SquareBoxes typed{boxes_[0]->text().toStdString(), boxes_[1]->text().toStdString(),
                           boxes_[2]->text().toStdString()};
   const SquareBoxes shown = ApplySquareLeadingEdge(document_, typed, windowTitle().toStdString());
@@ -77,6 +78,7 @@ void SquareLeadingEdgeWindow::Apply() {
   boxes_[2]->setText(Q(shown.y));
   changed_ = changed_ | core::Change::Setup;
   document_.changes.Announce(core::Change::Setup);
+  return true;
 }
 
 }  // namespace ribwindows

@@ -30,7 +30,7 @@ class SquareLeadingEdgeWindow : public QDialog {
   QPushButton* HelpButton() const { return help_; }
 
  private:
-  void Apply();
+  bool Apply();  // false: a box cannot be read, nothing stored
   void ShowDocument();
 
   core::RibDocument& document_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/typednumber.h"
 #include "core/caption.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
@@ -47,7 +48,7 @@ TypedValue TypedTabPosition(const std::string& typed, const core::RibDocument& d
 }
 
 TypedValue TypedTabAngle(const std::string& typed) {
-  const double angle = core::LeadingNumber(typed);
+  const double angle = core::NumberFromText(typed);
   if (std::fabs(angle) <= kBoardAngleLimit) return {angle, ""};
   platform::Inform(Text("FrmTalon", "4") + " 20\u00b0", Text("FrmTalon", "2"));
   // A board tilted the other way stays tilted that way.
@@ -73,7 +74,7 @@ core::Changes ApplyTabs(core::RibDocument& d, const TabBoxes& boxes, const std::
   t.upperDistance = {-upper.mm, upper.text};
   t.lengthText = boxes.length.empty() ? "0" : boxes.length;
   t.rearText = boxes.rear.empty() ? "0" : boxes.rear;
-  const float angle = std::clamp(static_cast<float>(core::LeadingNumber(boxes.angle)), -kBoardAngleLimit, kBoardAngleLimit);
+  const float angle = std::clamp(static_cast<float>(core::NumberFromText(boxes.angle)), -kBoardAngleLimit, kBoardAngleLimit);
   d.rib.boardAngle = angle == 0 ? 0.0f : -angle;
   d.rib.baseMode = core::BaseMode::Tabs;
   d.project.modified = true;

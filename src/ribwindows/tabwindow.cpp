@@ -14,6 +14,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/typednumber.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "core/settle.h"
@@ -52,7 +53,7 @@ void TabSketch::paintEvent(QPaintEvent*) {
   // The board distance measured downward, the angle as the rib is drawn with it.
   const double h = lowerSide ? core::LengthFromText(boxes_.lowerDistance, unit)
                              : -core::LengthFromText(boxes_.upperDistance, unit);
-  const double a = core::Radians(-std::clamp(core::LeadingNumber(boxes_.angle), -20.0, 20.0));
+  const double a = core::Radians(-std::clamp(core::NumberFromText(boxes_.angle), -20.0, 20.0));
   const double rear = core::PercentLength(boxes_.rear.empty() ? "0" : boxes_.rear, static_cast<float>(c), unit);
   const double reach = rear + core::PercentLength(boxes_.length.empty() ? "0" : boxes_.length, static_cast<float>(c), unit);
   const double sheeting = d.rib.sheeting.mm;
@@ -228,6 +229,7 @@ void TabWindow::ShowReach() {
 }
 
 bool TabWindow::Apply() {
+  if (ShowUnreadableBox(this)) return false;
   const core::Changes changed = ApplyTabs(document_, Typed(), windowTitle().toStdString());
   if (!changed.Any()) return false;
   changed_ = changed_ | changed;
@@ -247,7 +249,7 @@ void TabWindow::Follow(core::Changes what) {
   if (!what.Has(core::Change::Chord) && !what.Has(core::Change::Sheeting)) return;
   setWindowTitle(Q(TabWindowTitle(document_)));
   // While the board lies parallel to the chord, its distances follow the airfoil.
-  if (core::LeadingNumber(boxes_[kTabAngle]->text().toStdString()) == 0 && document_.airfoil.loaded) {
+  if (core::NumberFromText(boxes_[kTabAngle]->text().toStdString()) == 0 && document_.airfoil.loaded) {
     const core::TabBoardDistances defaults = core::DefaultTabDistances(document_);
     boxes_[kLower]->setText(Q(defaults.lower.text));
     boxes_[kUpper]->setText(Q(defaults.upper.text));

@@ -13,6 +13,7 @@
 #include "platform/help.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
+#include "ribwindows/keyfilter.h"
 #include "ribwindows/textrules.h"
 
 namespace ribwindows {
@@ -61,19 +62,21 @@ TextWindow::TextWindow(core::RibDocument& document, QWidget* parent) : QDialog(p
 
   connect(apply_, &QPushButton::clicked, this, [this] { Apply(); });
   connect(ok_, &QPushButton::clicked, this, [this] {
-    Apply();
+    if (!Apply()) return;
     SaveTextSize(document_);
     accept();
   });
 }
 
-void TextWindow::Apply() {
+bool TextWindow::Apply() {
+  if (ShowUnreadableBox(this)) return false;
   const TextBoxes typed{boxes_[0]->text().toStdString(), boxes_[1]->text().toStdString(),
                         boxes_[2]->text().toStdString(), static_cast<float>(sizes_->currentData().toDouble())};
   ApplyInsertedText(document_, typed);
   boxes_[0]->setText(Q(document_.rib.caption.text));
   changed_ = changed_ | core::Change::Setup;
   document_.changes.Announce(core::Change::Setup);
+  return true;
 }
 
 }  // namespace ribwindows

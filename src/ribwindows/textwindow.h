@@ -28,7 +28,7 @@ class TextWindow : public QDialog {
   QPushButton* HelpButton() const { return help_; }
 
  private:
-  void Apply();
+  bool Apply();  // false: a box cannot be read, nothing stored
 
   core::RibDocument& document_;
   core::Changes changed_;

@@ -1,5 +1,6 @@
 #include "serieswindows/coordinaterules.h"
 
+#include "core/typednumber.h"
 #include "core/numformat.h"
 #include "files/coordinatefile.h"
 
@@ -22,10 +23,10 @@ std::string ScaleBoxText(const std::string& typed) {
   return grouped;
 }
 
-double ScaleFromBox(const std::string& text) { return core::LeadingNumber(text); }
+double ScaleFromBox(const std::string& text) { return core::NumberFromText(text); }
 
 std::string EnteredPointLine(const std::string& xText, const std::string& yText, double scale) {
-  return files::PointLine(core::LeadingNumber(xText) / scale, core::LeadingNumber(yText) / scale);
+  return files::PointLine(core::NumberFromText(xText) / scale, core::NumberFromText(yText) / scale);
 }
 
 }  // namespace serieswindows

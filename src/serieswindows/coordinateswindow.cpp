@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "core/typednumber.h"
 #include "files/coordinatefile.h"
 #include "platform/errorreport.h"
 #include "platform/filedialogs.h"
@@ -63,8 +64,8 @@ CoordinatesWindow::CoordinatesWindow(const core::ProgramSettings& settings, QWid
   xBox_->setObjectName("txtinX");
   yBox_ = new QLineEdit(this);
   yBox_->setObjectName("txtinY");
-  new ribwindows::KeyFilter(xBox_, "1234567890.");
-  new ribwindows::KeyFilter(yBox_, "1234567890.-");
+  new ribwindows::KeyFilter(xBox_, Q(core::NumberKeys()));
+  new ribwindows::KeyFilter(yBox_, Q(core::NumberKeys() + "-"));
   grid->addWidget(new QLabel(Q(Coord("22")), this), 3, 0);
   grid->addWidget(xBox_, 3, 1);
   grid->addWidget(new QLabel(Q(Coord("23")), this), 3, 2);

@@ -15,6 +15,7 @@
 #include <system_error>
 
 #include "commands/outputfolder.h"
+#include "core/typednumber.h"
 #include "core/plaintext.h"
 #include "platform/desktop.h"
 #include "platform/filedialogs.h"
@@ -91,7 +92,7 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
     auto* box = new QLineEdit(Q(commands::KitNumberText(value)), this);
     box->setObjectName(name);
     box->setMaximumWidth(80);
-    new ribwindows::KeyFilter(box, "1234567890.");
+    new ribwindows::KeyFilter(box, Q(core::NumberKeys()));
     connect(box, &QLineEdit::textEdited, this, &CutKitWindow::Outdated);
     return box;
   };

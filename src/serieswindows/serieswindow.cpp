@@ -284,6 +284,7 @@ commands::SeriesRequest SeriesWindow::RequestFromBoxes() const {
 }
 
 bool SeriesWindow::Generate() {
+  if (ribwindows::ShowUnreadableBox(this)) return false;
   commands::SeriesResult result = commands::GenerateSeriesAsking(document_, RequestFromBoxes(), S(windowTitle()));
   // Another folder may have been chosen on the way.
   folderBox_->setText(Q(document_.settings.seriesAirfoilDir));

@@ -8,6 +8,7 @@
 #include "platform/paths.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
+#include "ribwindows/boxreading.h"
 
 namespace settingswindows {
 
@@ -82,7 +83,8 @@ DefaultsProblem CheckDefaults(const DefaultsDraft& draft) {
 std::string ProblemText(const DefaultsProblem& problem, const DefaultsDraft& draft) {
   switch (problem.kind) {
     case DefaultsProblem::None: return {};
-    case DefaultsProblem::MalformedLength: return Text("Message", "20") + "\n" + "xx.yy/zz, xx.yy";
+    case DefaultsProblem::MalformedLength:
+      return ribwindows::UnreadableText(draft.lengths[static_cast<std::size_t>(problem.lengthIndex)], draft.unitText);
     case DefaultsProblem::NoChord: return Text("FrmDefaut", "19");
     case DefaultsProblem::MissingAirfoilDir: return Text("FrmDefaut", "20") + "\n" + Folder(draft.airfoilDir);
     case DefaultsProblem::MissingSeriesDir: return Text("FrmDefaut", "20") + "\n" + Folder(draft.seriesDir);

@@ -195,6 +195,7 @@ void PrintWindow::Recompute() {
 }
 
 void PrintWindow::Store() {
+  if (ribwindows::ShowUnreadableBox(this)) return;
   const core::PagePlan plan = Plan();
   if (plan.problem == core::TilingProblem::NoRoom) {
     platform::Inform(platform::Text("FrmPrint", "22"), platform::Text("Erreur", "1"), platform::BoxIcon::Information);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/typednumber.h"
 #include "core/airfoiltools.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
@@ -35,7 +36,7 @@ DihedralWindow::DihedralWindow(const core::ProgramSettings& settings, QWidget* p
   hint->setWordWrap(true);
   auto* grid = new QGridLayout;
   const QString lengthKeys = Q(core::LengthKeys(settings_.unitText));
-  boxes_[Angle] = ribwindows::AddCaptionedBox(grid, 0, "txt0", Text("FrmDiedre", "4"), std::string(), "1234567890.").box;
+  boxes_[Angle] = ribwindows::AddCaptionedBox(grid, 0, "txt0", Text("FrmDiedre", "4"), std::string(), Q(core::NumberKeys())).box;
   boxes_[Span] = ribwindows::AddCaptionedBox(grid, 1, "txt1", Text("FrmDiedre", "5") + settings_.unitText, std::string(),
                                              lengthKeys).box;
   boxes_[Rise] = ribwindows::AddCaptionedBox(grid, 2, "txt2", Text("FrmDiedre", "6") + settings_.unitText, std::string(),
@@ -84,7 +85,7 @@ void DihedralWindow::Compute(Box b) {
     const double value = IsInches(unit) ? mm / core::kMmPerInch : mm;
     BoxAt(to)->setText(Q(core::ScreenNumberText(core::FormatNumber(value, "# ###.###"))));
   };
-  double angle = core::LeadingNumber(BoxAt(Angle)->text().toStdString());
+  double angle = core::NumberFromText(BoxAt(Angle)->text().toStdString());
   if (b != Angle && angle > core::kLargestDihedral) {
     platform::Inform(Text("FrmDiedre", "3") + "  89°", windowTitle().toStdString(), platform::BoxIcon::Exclamation);
     angle = core::kLargestDihedral;

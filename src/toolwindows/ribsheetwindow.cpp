@@ -19,6 +19,7 @@
 #include "platform/messages.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
+#include "ribwindows/keyfilter.h"
 
 namespace toolwindows {
 
@@ -180,6 +181,7 @@ std::vector<std::vector<std::vector<std::string>>> RibSheetWindow::PrintedPages(
 }
 
 bool RibSheetWindow::Print() {
+  if (ribwindows::ShowUnreadableBox(this)) return false;
   if (sheet_.rows.empty()) return false;
   platform::PageOutput& printer = platform::CurrentPrinter();
   std::string error;

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "commands/airfoilcommands.h"
+#include "core/typednumber.h"
 #include "core/airfoiltools.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
@@ -152,7 +153,7 @@ InclinedRibWindow::InclinedRibWindow(core::RibDocument& document, QWidget* paren
   angle_->setObjectName("Text1");
   angle_->setToolTip(Q(Text("FrmInclinaisonNervure", "6T")));
   angleLabel->setBuddy(angle_);
-  new ribwindows::KeyFilter(angle_, "1234567890.");
+  new ribwindows::KeyFilter(angle_, Q(core::NumberKeys()));
   grid->addWidget(angleLabel, 1, 0);
   grid->addWidget(angle_, 1, 1);
   auto* note = new QLabel(Q(Text("FrmInclinaisonNervure", "5")), this);
@@ -174,8 +175,9 @@ InclinedRibWindow::InclinedRibWindow(core::RibDocument& document, QWidget* paren
 }
 
 void InclinedRibWindow::Ok() {
+  if (ribwindows::ShowUnreadableBox(this)) return;
   const std::string typed = angle_->text().toStdString();
-  const double degrees = core::LeadingNumber(typed);
+  const double degrees = core::NumberFromText(typed);
   switch (core::CheckInclination(degrees)) {
     case core::AngleCheck::Missing: Refuse(this, Text("FrmInclinaisonNervure", "6"), angle_); return;
     case core::AngleCheck::TooLarge: Refuse(this, Text("FrmInclinaisonNervure", "7") + " 89° !", angle_); return;
@@ -223,7 +225,7 @@ ObliqueRibWindow::ObliqueRibWindow(core::RibDocument& document, QWidget* parent)
   boxes_[ObliqueLength] = ribwindows::AddCaptionedBox(grid, 0, "Text1_0", Text("FrmAngle", "4") + unit, "", keys).box;
   boxes_[SquareLength] = ribwindows::AddCaptionedBox(grid, 1, "Text1_1", Text("FrmAngle", "5") + unit, "", keys).box;
   boxes_[Angle] = ribwindows::AddCaptionedBox(grid, 2, "Text1_2", Text("FrmAngle", "7"), Text("FrmAngle", "7T"),
-                                              "1234567890.").box;
+                                              Q(core::NumberKeys())).box;
 
   const OkCancelHelp buttons = AddOkCancelHelp(this, platform::kTopicObliqueRib);
   ok_ = buttons.ok;
@@ -253,10 +255,11 @@ void ObliqueRibWindow::SetMode(int mode) {
 }
 
 void ObliqueRibWindow::Ok() {
+  if (ribwindows::ShowUnreadableBox(this)) return;
   const std::string& unit = document_.settings.unitText;
   QLineEdit* given = BoxAt(mode_ == 0 ? ObliqueLength : SquareLength);
   const double givenMm = core::LengthFromText(given->text().toStdString(), unit);
-  const double degrees = core::LeadingNumber(BoxAt(Angle)->text().toStdString());
+  const double degrees = core::NumberFromText(BoxAt(Angle)->text().toStdString());
   const core::ObliqueRib rib = core::ComputeObliqueRib(mode_, givenMm, degrees);
   switch (rib.check) {
     case core::ObliqueCheck::LengthMissing: Refuse(this, Text("FrmAngle", "10"), given); return;

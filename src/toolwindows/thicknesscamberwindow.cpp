@@ -9,6 +9,7 @@
 
 #include "commands/airfoilcommands.h"
 #include "commands/airfoiltools.h"
+#include "core/typednumber.h"
 #include "core/numformat.h"
 #include "files/derivedairfoil.h"
 #include "platform/help.h"
@@ -62,8 +63,8 @@ ThicknessCamberWindow::ThicknessCamberWindow(core::RibDocument& document, QWidge
   thickness_->setObjectName("txtEpR");
   camber_ = new QLineEdit(Q(core::FormatNumber(d.prepared.maxCamber * 100, "#0.00")), this);
   camber_->setObjectName("txtCourbure");
-  new ribwindows::KeyFilter(thickness_, "1234567890.");
-  new ribwindows::KeyFilter(camber_, "1234567890.");
+  new ribwindows::KeyFilter(thickness_, Q(core::NumberKeys()));
+  new ribwindows::KeyFilter(camber_, Q(core::NumberKeys()));
   newThicknessMm_ = new QLabel(this);
   newThicknessMm_->setObjectName("Label5");
   grid->addWidget(thickness_, 1, 2);
@@ -100,6 +101,7 @@ ThicknessCamberWindow::ThicknessCamberWindow(core::RibDocument& document, QWidge
 }
 
 bool ThicknessCamberWindow::Apply() {
+  if (ribwindows::ShowUnreadableBox(this)) return false;
   const commands::ThicknessCamberApplied applied = commands::ApplyThicknessCamber(
       document_, thickness_->text().toStdString(), camber_->text().toStdString(), windowTitle().toStdString());
   thickness_->setText(Q(applied.thicknessText));

@@ -108,6 +108,17 @@ run_mm(0 series2 ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thic
 if(NOT run_stdout STREQUAL "length: 202 mm\nreplaced: 4\n")
   message(FATAL_ERROR "series2 over an earlier one: ${run_stdout}")
 endif()
+# Decimal commas, the lists then separated by ";": 1.5 + 97.5 + 2.5 + 98 + 1.5 = 201 mm.
+string(ASCII 59 semicolon)
+file(MAKE_DIRECTORY ${work}/commas)
+execute_process(COMMAND ${CLI} --unit mm series2 ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 1,5
+                        --ribs 1 --thickness 2,5 --gaps "97,5${semicolon}98" -o ${work}/commas
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "length: 201 mm\n")
+  message(FATAL_ERROR "series2 with decimal commas: ${rc} ${out} ${err}")
+endif()
+run_mm(64 series2 ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 1 --gaps 98,5,98
+       -o ${work}/refused)
 run_mm(2 series2 ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 1 --thickness 0 --gaps 98,98
     -o ${work}/refused)
 if(NOT run_stdout STREQUAL "refused: 10\n")

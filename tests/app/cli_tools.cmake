@@ -90,7 +90,10 @@ expect_refused(120 thickness-camber ${clarky} --thickness 12 --camber 2 -o ${wor
 expect_line(${work}/tc.dat 0 "clarky Thickness14.00% Camber2.00%")
 run(64 thickness-camber ${clarky} --thickness 12 -o ${work}/no.dat)
 run(64 thickness-camber ${clarky} --thickness 12 --camber 2 -o)
-run(64 thickness-camber ${clarky} --thickness 1,5 --camber 2 -o ${work}/no.dat)
+run(64 thickness-camber ${clarky} --thickness 1,2,5 --camber 2 -o ${work}/no.dat)
+# A decimal comma, as in the window's boxes.
+run(0 thickness-camber ${clarky} --thickness 12,5 --camber 2,25 -o ${work}/comma.dat)
+expect_line(${work}/comma.dat 0 "clarky Thickness12.50% Camber2.25%")
 
 # Inclined by 60 degrees: every ordinate doubles, x and the order stay.
 run(0 incline ${clarky} --angle 60 -o ${work}/inc.dat)

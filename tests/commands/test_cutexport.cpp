@@ -17,12 +17,12 @@ using output::CutFormat;
 
 class CutExport : public testsupport::ExportTest {};
 
-TEST_F(CutExport, KerfTakesDigitsAndOnePointOnly) {
+TEST_F(CutExport, KerfIsAPlainWidthAsTheBoxesTakeIt) {
   EXPECT_EQ(commands::ReadKerf("0.15"), 0.15);
+  EXPECT_EQ(commands::ReadKerf("0,15"), 0.15);
   EXPECT_EQ(commands::ReadKerf(".2"), 0.2);
-  EXPECT_EQ(commands::ReadKerf("3"), 3.0);
-  EXPECT_EQ(commands::ReadKerf("3."), 3.0);
-  for (const char* bad : {"", ".", "0,15", "1.2.3", "-1", "1e3", " 1", "0x1", "inf"})
+  EXPECT_EQ(commands::ReadKerf(" 3. "), 3.0);
+  for (const char* bad : {"", " ", ".", "1.2.3", "1,2,3", "-1", "1e3", "0x1", "inf"})
     EXPECT_FALSE(commands::ReadKerf(bad)) << bad;
   EXPECT_EQ(commands::KerfText(0.15), "0.15");
   EXPECT_EQ(commands::KerfText(0), "0");

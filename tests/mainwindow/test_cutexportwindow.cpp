@@ -49,7 +49,7 @@ TEST_F(CutExportWindowTest, TheKerfBoxRefusesOtherKeysAndOkRefusesAWidthTooWide)
   mainwindow::CutExportWindow w;
   w.show();
   Retype(w.KerfBox(), "0,2-x5");
-  EXPECT_EQ(w.KerfBox()->text(), "025") << "the comma, the minus and the letter never reach the box";
+  EXPECT_EQ(w.KerfBox()->text(), "0,25") << "the minus and the letter never reach the box";
 
   // Which texts are refused, and why, is the command's test; here the window's part.
   w.KerfBox()->setText("12");

@@ -105,7 +105,9 @@ TEST_F(MenuRules, ChordComesFromTheTitleLineOnlyWhenItNamesOne) {
   struct Case { const char* unit; const char* title; float chord; const char* text; };
   for (const Case& c : {Case{" mm", "Clark Y for the wing root: 250", 250, "250"},
                         Case{" mm", "E387: low Reynolds section", 250, "250"},  // kept
-                        Case{" in", "Tip rib:8\"", 203.2f, "8"}}) {
+                        Case{" mm", "GOOD: 180 mm", 180, "180"},
+                        Case{" in", "Tip rib:8\"", 203.2f, "8"},
+                        Case{" in", "Rib 1 Chord : 7.1/2 in", 190.5f, "7.1/2"}}) {
     s.settings.unitText = c.unit;
     s.airfoil.title = c.title;
     commands::ChordFromTitle(s);

@@ -83,17 +83,33 @@ TEST_F(HoleWindowTest, OnlyTheOffsetBoxTakesAMinus) {
   EXPECT_EQ(w.OffsetBox()->text(), "2");
 }
 
-// In inches the sign holds for the whole length: -1.1/2 is one and a half inches down.
+// In inches the sign holds for the whole length: -1.1/2 is one and a half inches down, -1/2
+// half an inch. Typed key by key, no message box comes and no key is lost; a text that
+// cannot be read is said in place of the hint and stores nothing.
 TEST_F(HoleWindowTest, ANegativeInchOffsetKeepsItsFraction) {
   doc.settings.unitText = " in";
   HoleWindow w(doc);
-  Type(w, "3", "1/2");
-  w.OffsetBox()->setText("-1.1/2");
+  w.show();
+  const std::pair<const char*, double> offsets[] = {{"-1.1/2", -38.1}, {"-1 1/2", -38.1}, {"-1/2", -12.7}, {"7-1/2", 190.5}};
+  for (const auto& [offset, mm] : offsets) {
+    SCOPED_TRACE(offset);
+    Retype(w.PositionBox(), "3");
+    Retype(w.SizeBox(), "1/2");
+    Retype(w.OffsetBox(), offset);
+    EXPECT_EQ(w.OffsetBox()->text(), offset);
+    w.ApplyButton()->click();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(doc.rib.holes[0].offset.text, offset);
+    EXPECT_NEAR(doc.rib.holes[0].offset.mm, mm, 1e-4);
+    EXPECT_NEAR(doc.rib.holes[0].size.mm, 12.7, 1e-4);
+    EXPECT_NEAR(DrawnCentres()[0].x, 76.2, 1e-4);
+  }
+  Retype(w.OffsetBox(), "1.5.1/2");
+  EXPECT_EQ(w.Warning()->text().toStdString(),
+            Key("Message", "24") + " \"1.5.1/2\"\n" + Key("Message", "25") + " " + Key("Message", "26"));
   w.ApplyButton()->click();
-  EXPECT_EQ(doc.rib.holes[0].offset.text, "-1.1/2");
-  EXPECT_NEAR(doc.rib.holes[0].offset.mm, -38.1, 1e-4);
-  EXPECT_NEAR(doc.rib.holes[0].size.mm, 12.7, 1e-4);
-  EXPECT_NEAR(DrawnCentres()[0].x, 76.2, 1e-4);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(doc.rib.holes[0].offset.text, "7-1/2");
 }
 
 // The height box is greyed for a round hole, never hidden: no box moves under the pointer.

@@ -93,14 +93,14 @@ TEST_F(InputWindowTest, ReferenceLinesAreClampedAt255AndRounded) {
 TEST_F(InputWindowTest, KeysOutsideTheUnitsSetNeverReachTheBoxAndInchesKeepTheirFraction) {
   {
     ribwindows::InputWindow w(doc, InputKind::Chord);
-    Retype(w.ValueBox(), "-1,2a5./3%");
-    EXPECT_EQ(w.ValueBox()->text(), "125.3");
+    Retype(w.ValueBox(), "-12a5,/3%");
+    EXPECT_EQ(w.ValueBox()->text(), "125,3");
     QTest::keyClick(w.ValueBox(), Qt::Key_Backspace);
-    EXPECT_EQ(w.ValueBox()->text(), "125.");
+    EXPECT_EQ(w.ValueBox()->text(), "125,");
   }
   doc.settings.unitText = " in";
   ribwindows::InputWindow w(doc, InputKind::Chord);
-  Retype(w.ValueBox(), "-1,.3/8");
+  Retype(w.ValueBox(), "1x.3/8%");
   EXPECT_EQ(w.ValueBox()->text(), "1.3/8");
   w.OkButton()->click();
   EXPECT_EQ(doc.rib.chord.text, "1.3/8");
@@ -119,7 +119,7 @@ TEST_F(InputWindowTest, PastedOrDroppedTextWithRefusedCharactersNeverReachesTheB
   QApplication::clipboard()->setText("abc-12,5");
   box->paste();
   EXPECT_EQ(box->text(), "");
-  EXPECT_EQ(filter->LastRefusal().toStdString(), Key("Message", "23") + " 1234567890.");
+  EXPECT_EQ(filter->LastRefusal().toStdString(), Key("Message", "23") + " 1234567890., ");
 
   auto drop = [box](const QString& text) {
     QMimeData dropped;
@@ -129,7 +129,7 @@ TEST_F(InputWindowTest, PastedOrDroppedTextWithRefusedCharactersNeverReachesTheB
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(box, &drop);
   };
-  drop("1,5");
+  drop("1x5");
   EXPECT_EQ(box->text(), "");
   drop("15");  // the same road with a text the box takes
   EXPECT_EQ(box->text(), "15");
@@ -143,9 +143,9 @@ TEST_F(InputWindowTest, PastedOrDroppedTextWithRefusedCharactersNeverReachesTheB
 
   // A text that came from a file with a character the keys would refuse stays editable,
   // so that the user can take the character out.
-  doc.rib.chord.text = "12,5";
+  doc.rib.chord.text = "12x5";
   ribwindows::InputWindow fromFile(doc, InputKind::Chord);
-  ASSERT_EQ(fromFile.ValueBox()->text(), "12,5");
+  ASSERT_EQ(fromFile.ValueBox()->text(), "12x5");
   fromFile.ValueBox()->setCursorPosition(4);
   QTest::keyClick(fromFile.ValueBox(), Qt::Key_Backspace);
   QTest::keyClick(fromFile.ValueBox(), Qt::Key_Backspace);
@@ -154,7 +154,7 @@ TEST_F(InputWindowTest, PastedOrDroppedTextWithRefusedCharactersNeverReachesTheB
 
 // A chord of 0 would leave nothing to draw: the window says so and keeps the old chord.
 TEST_F(InputWindowTest, AChordOfZeroIsRefusedAndNothingIsStored) {
-  for (const char* typed : {"0", "", "."}) {
+  for (const char* typed : {"0", "", "0,"}) {
     ribwindows::InputWindow w(doc, InputKind::Chord);
     w.ValueBox()->setText(typed);
     w.OkButton()->click();
@@ -168,15 +168,42 @@ TEST_F(InputWindowTest, AChordOfZeroIsRefusedAndNothingIsStored) {
   EXPECT_EQ(messages.shown[0].text, Key("FrmInput", "14"));
 }
 
-// A malformed inch text gets past the keys ("1./2"): the window, not the core, tells the user.
-TEST_F(InputWindowTest, AMalformedInchLengthIsToldAndStoredAsZero) {
-  doc.settings.unitText = " in";
-  Enter(InputKind::Sheeting, "1./2");
-  EXPECT_FLOAT_EQ(doc.rib.sheeting.mm, 0);
-  EXPECT_EQ(doc.rib.sheeting.text, "1./2");
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].title, "Enter error");
-  EXPECT_EQ(messages.shown[0].text, Key("Message", "20") + "\r\nxx.yy/zz ou xx.yy");
+// The reader's table typed key by key into the sheeting box: every key stays and no message
+// box comes; what reads is stored as meant, what does not is said beside the box in the
+// user's words and nothing is stored. The sheeting takes no sign, so "-1/2" is not read.
+TEST_F(InputWindowTest, TypedTextsAreStoredAsMeantOrSaidUnreadableBesideTheBox) {
+  constexpr float kUnreadable = -1;
+  struct Case {
+    const char* text;
+    const char* unit;
+    float mm;
+  };
+  const Case cases[] = {{"1,5", " mm", 1.5f},      {"1.5", " mm", 1.5f},     {"7 1/2", " in", 190.5f},
+                        {"7.1/2", " in", 190.5f},  {"7-1/2", " in", 190.5f}, {"3/32", " in", 2.38125f},
+                        {"1,", " mm", 1},          {",5", " mm", 0.5f},      {"1,2,3", " mm", kUnreadable},
+                        {"7 1/0", " in", kUnreadable}, {"-1/2", " in", kUnreadable}, {" 2 ", " mm", 2}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string("\"") + c.text + "\"" + c.unit);
+    doc.settings.unitText = c.unit;
+    doc.rib.sheeting = {0.5f, "0.5"};
+    ribwindows::InputWindow w(doc, InputKind::Sheeting);
+    w.show();
+    Retype(w.ValueBox(), c.text);
+    EXPECT_EQ(w.ValueBox()->text(), c.text);
+    w.OkButton()->click();
+    EXPECT_TRUE(messages.shown.empty());
+    if (c.mm == kUnreadable) {
+      const std::string inches = c.unit == std::string(" in") ? " " + Key("Message", "26") : "";
+      EXPECT_EQ(w.Warning()->text().toStdString(),
+                Key("Message", "24") + " \"" + c.text + "\"\n" + Key("Message", "25") + inches);
+      EXPECT_TRUE(w.isVisible());
+      EXPECT_EQ(doc.rib.sheeting.text, "0.5");
+    } else {
+      EXPECT_EQ(w.result(), QDialog::Accepted);
+      EXPECT_NEAR(doc.rib.sheeting.mm, c.mm, 1e-4);
+      EXPECT_EQ(doc.rib.sheeting.text, c.text);
+    }
+  }
 }
 
 // Windows that show lengths derived from the chord or the sheeting hear of a change through

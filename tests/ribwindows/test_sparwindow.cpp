@@ -17,6 +17,7 @@
 #include "files/projectfile.h"
 #include "ribwindows/holewindow.h"
 #include "ribwindows/inputwindow.h"
+#include "ribwindows/keyfilter.h"
 #include "ribwindows/slotlabels.h"
 #include "ribwindows/sparwindow.h"
 #include "support/ribsetup.h"
@@ -308,7 +309,7 @@ TEST_F(SparWindowTest, TheShapeDecidesTheHeightAndInsetBoxes) {
 TEST_F(SparWindowTest, BoxesTakeOnlyTheirCharactersByAnyRoad) {
   SparWindow w(doc);
   w.show();
-  Retype(w.PositionBox(), "-2a5,%");
+  Retype(w.PositionBox(), "-2a5/%");
   EXPECT_EQ(w.PositionBox()->text(), "25%");
   w.WidthBox()->setText("6");
   QTest::keyClicks(w.WidthBox(), "%-/");
@@ -318,7 +319,7 @@ TEST_F(SparWindowTest, BoxesTakeOnlyTheirCharactersByAnyRoad) {
   w.WidthBox()->selectAll();
   w.WidthBox()->paste();
   EXPECT_EQ(w.WidthBox()->text(), "6");
-  w.WidthBox()->insert("1,5");  // what a drop inserts
+  w.WidthBox()->insert("1x5");  // what a drop inserts
   EXPECT_EQ(w.WidthBox()->text(), "6");
   QApplication::clipboard()->setText("12.5");
   w.WidthBox()->selectAll();
@@ -326,10 +327,11 @@ TEST_F(SparWindowTest, BoxesTakeOnlyTheirCharactersByAnyRoad) {
   EXPECT_EQ(w.WidthBox()->text(), "12.5");
 
   // A text that came from a file with a refused character can still be corrected.
-  w.HeightBox()->setText("1,5");
+  w.HeightBox()->setText("1x5");
   w.HeightBox()->end(false);
   QTest::keyClick(w.HeightBox(), Qt::Key_Backspace);
-  EXPECT_EQ(w.HeightBox()->text(), "1,");
+  EXPECT_EQ(w.HeightBox()->text(), "1x");
+  w.HeightBox()->setText("1");
 
   w.PositionBox()->setText("25%");
   w.ApplyButton()->click();
@@ -341,6 +343,47 @@ TEST_F(SparWindowTest, BoxesTakeOnlyTheirCharactersByAnyRoad) {
   Retype(w.WidthBox(), "1/4");
   EXPECT_EQ(w.WidthBox()->text(), "1/4");
   EXPECT_EQ(w.windowTitle().toStdString(), Key("Frmlongeron", "1") + " 200 in");
+}
+
+// Inch fractions typed key by key: no message box comes on the way (the first "/" used to
+// bring one up and lose the keys after it), every key stays, and the spar stored is the one
+// meant. A text that cannot be read is said in place of the hint and in the box's tip;
+// Apply then stores nothing, and Cancel still closes.
+TEST_F(SparWindowTest, InchFractionsTypedKeyByKeyAreNeverInterrupted) {
+  doc.settings.unitText = " in";
+  SparWindow w(doc);
+  w.show();
+  for (const char* width : {"1 1/2", "1.1/2", "1-1/2"}) {
+    SCOPED_TRACE(width);
+    Retype(w.PositionBox(), "3");
+    Retype(w.WidthBox(), width);
+    Retype(w.HeightBox(), "1/4");
+    EXPECT_EQ(w.WidthBox()->text(), width);
+    EXPECT_EQ(w.HeightBox()->text(), "1/4");
+    w.ApplyButton()->click();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_NEAR(doc.rib.spars[0].width.mm, 38.1, 1e-4);  // 1.5 x 25.4
+    EXPECT_NEAR(doc.rib.spars[0].height.mm, 6.35, 1e-4);
+    EXPECT_EQ(doc.rib.spars[0].width.text, width);
+  }
+  const auto* filter = w.WidthBox()->findChild<ribwindows::KeyFilter*>();
+  ASSERT_NE(filter, nullptr);
+  EXPECT_EQ(filter->TipText().toStdString(), Key("Message", "25") + " " + Key("Message", "26"));
+
+  const std::string unreadable = Key("Message", "24") + " \"1 1/0\"\n" + Key("Message", "25") + " " + Key("Message", "26");
+  Retype(w.WidthBox(), "1 1/0");
+  EXPECT_TRUE(w.Warning()->isVisible());
+  EXPECT_EQ(w.Warning()->text().toStdString(), unreadable);
+  EXPECT_EQ(filter->TipText().toStdString(), unreadable);
+  w.ApplyButton()->click();
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(doc.rib.spars[0].width.text, "1-1/2");
+  QTest::keyClick(w.WidthBox(), Qt::Key_Backspace);
+  QTest::keyClick(w.WidthBox(), Qt::Key_2);
+  EXPECT_EQ(w.Warning()->text().indexOf("1 1/"), -1);
+  w.CancelButton()->click();
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(SparWindowTest, EnterAppliesAndEscapeCancels) {

@@ -85,9 +85,16 @@ TEST_F(SquareWindowTest, KeysMinusOnlyInTheHeightBoxAndCancelStoresNothing) {
   const core::SquareLeadingEdge before = doc.rib.squareLeadingEdge;
   ribwindows::SquareLeadingEdgeWindow w(doc);
   for (int i = 0; i < 3; ++i) Retype(w.Box(i), "-1,5/");
-  EXPECT_EQ(w.Box(0)->text(), "15");
-  EXPECT_EQ(w.Box(1)->text(), "15");
-  EXPECT_EQ(w.Box(2)->text(), "-15");
+  EXPECT_EQ(w.Box(0)->text(), "1,5");
+  EXPECT_EQ(w.Box(1)->text(), "1,5");
+  EXPECT_EQ(w.Box(2)->text(), "-1,5");
+  // A text that cannot be read stops Apply and OK with the box in focus, without a message box.
+  w.show();
+  Retype(w.Box(0), "1,2,3");
+  w.OkButton()->click();
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(w.focusWidget(), w.Box(0));
   w.CancelButton()->click();
   EXPECT_EQ(doc.rib.squareLeadingEdge, before);
   EXPECT_EQ(doc.rib.leadingEdgeStyle, core::LeadingEdgeStyle::Plain);

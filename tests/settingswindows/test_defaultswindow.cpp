@@ -219,11 +219,12 @@ TEST_F(DefaultsTest, OkRefusesWhatANewRibCouldNotUseAndPointsAtTheBox) {
     const char* text;
     std::string message;
   };
+  const std::string kForms = Key("Message", "25") + " " + Key("Message", "26");
   const Case cases[] = {
       {"no chord", false, DefaultLength::Chord, "0", Key("FrmDefaut", "19")},
       {"empty chord", false, DefaultLength::Chord, "", Key("FrmDefaut", "19")},
-      {"division by zero", true, DefaultLength::Sheeting, "1/0", Key("Message", "20") + "\nxx.yy/zz, xx.yy"},
-      {"point in a fraction", true, DefaultLength::BlockFront, "1./2", Key("Message", "20") + "\nxx.yy/zz, xx.yy"},
+      {"division by zero", true, DefaultLength::Sheeting, "1/0", Key("Message", "24") + " \"1/0\"\n" + kForms},
+      {"point in a fraction", true, DefaultLength::BlockFront, "1./2", Key("Message", "24") + " \"1./2\"\n" + kForms},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -146,6 +146,12 @@ TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
   Retype(w.BoxAt(toolwindows::ObliqueRibWindow::Angle), "90");
   w.OkButton()->click();
   EXPECT_EQ(LastMessage(), Key("FrmAngle", "12") + " 90° !");
+  // An angle that cannot be read stops OK, said beside the box rather than in a message box.
+  const std::size_t shown = messages.shown.size();
+  Retype(w.BoxAt(toolwindows::ObliqueRibWindow::Angle), "3,0,0");
+  w.OkButton()->click();
+  EXPECT_EQ(messages.shown.size(), shown);
+  EXPECT_TRUE(fileDialogs.requests.empty());
   Retype(w.BoxAt(toolwindows::ObliqueRibWindow::Angle), "30");
   const std::string path = dir.File("series/oblique.dat");
   fileDialogs.answers = {path};
