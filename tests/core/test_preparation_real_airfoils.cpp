@@ -285,6 +285,14 @@ TEST(Preparation, NoPointAheadOfTheNose) {
     ASSERT_LE(std::fabs(s.prepared.upperAt[j]), 0.15) << j;
     ASSERT_LE(std::fabs(s.prepared.lowerAt[j]), 0.15) << j;
   }
+
+  // Prisenaca's front is one straight interval at x = 0.166, 0.0243 high; the curve through
+  // the points around it bulged 0.019 ahead of it. Drawn straight, the whole of it.
+  s.airfoil.path = testsupport::AirfoilPath("prisenaca.dat");
+  ASSERT_TRUE(files::ReadAirfoilInto(s.airfoil).ok());
+  core::InstallPreparedAirfoil(s);
+  for (std::size_t i = 1; i <= static_cast<std::size_t>(s.prepared.outlineCount); ++i)
+    ASSERT_GE(s.prepared.outlineX[i], 0.166 - 1e-6) << i;
 }
 
 // The leading edge is the first point of smallest x over the whole outline, whatever x does
