@@ -152,8 +152,8 @@ bool DensifyWith(const AirfoilAsRead& airfoil, PreparedAirfoil& p, int divisions
 }  // namespace
 
 void DensifyOutline(const AirfoilAsRead& airfoil, PreparedAirfoil& p) {
-  // A file dense enough to pass the point limit at ten steps per interval needs fewer; at
-  // one step the outline is the file's own points.
+  // A file too dense for the point limit at ten steps per interval is stepped more coarsely;
+  // one too dense even for a single step keeps just its own points.
   for (int divisions = 10; divisions >= 1; --divisions)
     if (DensifyWith(airfoil, p, divisions)) return;
   p.outlineX.assign(airfoil.x.begin(), airfoil.x.begin() + airfoil.pointCount + 1);
