@@ -153,8 +153,10 @@ bool DensifyWith(const AirfoilAsRead& airfoil, PreparedAirfoil& p, int divisions
 
 void DensifyOutline(const AirfoilAsRead& airfoil, PreparedAirfoil& p) {
   // A file too dense for the point limit at ten steps per interval is stepped more coarsely;
-  // one too dense even for a single step keeps just its own points.
-  for (int divisions = 10; divisions >= 1; --divisions)
+  // one too dense even for a single step keeps just its own points. An interval gives about
+  // as many points as steps, so the first try is the most that could fit.
+  const int intervals = std::max(airfoil.pointCount - 1, 1);
+  for (int divisions = std::min(10, (kMaxPoints - 1) / intervals + 1); divisions >= 1; --divisions)
     if (DensifyWith(airfoil, p, divisions)) return;
   p.outlineX.assign(airfoil.x.begin(), airfoil.x.begin() + airfoil.pointCount + 1);
   p.outlineY.assign(airfoil.y.begin(), airfoil.y.begin() + airfoil.pointCount + 1);
