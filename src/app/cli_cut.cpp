@@ -75,6 +75,10 @@ int Cut(const Options& options, core::RibDocument& s) {
       std::printf("refused: no-part\n");
       std::fprintf(stderr, "%s\n", result.message.c_str());
       return kRefused;
+    case commands::CutOutcome::NoRibLeft:
+      std::printf("refused: no-rib-left\n");
+      std::fprintf(stderr, "%s: %s\n", s.airfoil.path.c_str(), result.message.c_str());
+      return kRefused;
     default:
       std::fprintf(stderr, "%s\n", platform::GeneralErrorText(result.error).c_str());
       return kError;

@@ -54,6 +54,12 @@ std::string KerfTooWideText() {
   return text + " " + KerfText(kMaxKerfMm) + " mm";
 }
 
+std::string NoRibLeftText() {
+  std::string text = platform::Text("filedxf", "165");
+  if (text.empty()) text = "The sheeting is thicker than half the rib: nothing of the rib is left to cut.";
+  return text;
+}
+
 std::optional<CutSettings> SettingsFromWindow(output::CutFormat format, const std::string& kerfText, bool marks,
                                               std::string& why) {
   CutSettings settings{format, 0, marks};
@@ -116,6 +122,15 @@ CutExportResult NoPart() {
   return result;
 }
 
+CutExportResult NoRibLeft() {
+  CutExportResult result;
+  result.outcome = CutOutcome::NoRibLeft;
+  result.message = NoRibLeftText();
+  return result;
+}
+
+CutExportResult Unformed(const core::CutLayout& layout) { return layout.noRibLeft ? NoRibLeft() : NoPart(); }
+
 CutExportResult WriteLayout(const core::CutLayout& layout, const CutSettings& settings, const std::string& path) {
   CutExportResult result;
   result.path = path;
@@ -132,7 +147,7 @@ CutExportResult WriteLayout(const core::CutLayout& layout, const CutSettings& se
 
 CutExportResult WriteCutParts(const core::RibDocument& s, const CutSettings& settings, const std::string& path) {
   const core::CutLayout layout = LayoutFor(s, settings);
-  if (!layout.ok) return NoPart();
+  if (!layout.ok) return Unformed(layout);
   return WriteLayout(layout, settings, path);
 }
 
@@ -145,7 +160,7 @@ CutExportResult ExportForCutting(core::RibDocument& s, const CutSettings& settin
   // Said before the user is asked for a file that could not be written.
   const core::CutLayout layout = LayoutFor(s, settings);
   if (!layout.ok) {
-    result = NoPart();
+    result = Unformed(layout);
     platform::Inform(result.message, platform::kProgramTitle, platform::BoxIcon::Exclamation);
     return result;
   }

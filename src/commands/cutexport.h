@@ -29,6 +29,8 @@ std::optional<double> ReadKerf(const std::string& text);
 std::string KerfText(double mm);
 // The refusal of a kerf above kMaxKerfMm, in the user's language.
 std::string KerfTooWideText();
+// The refusal of a rib whose sheeting leaves nothing of it, in the user's language.
+std::string NoRibLeftText();
 
 // What the window's OK accepts: the kerf box empty (no kerf) or a width up to kMaxKerfMm.
 // On a refusal `why` says why, in the user's language.
@@ -43,11 +45,11 @@ const char* ExtensionOf(output::CutFormat format);  // "dxf" or "svg"
 const char* StoredCutFormatName(output::CutFormat format);
 output::CutFormat StoredCutFormat(const std::string& name);
 
-enum class CutOutcome { Written, NoPart, Failed, Cancelled, NoAirfoil };
+enum class CutOutcome { Written, NoPart, NoRibLeft, Failed, Cancelled, NoAirfoil };
 struct CutExportResult {
   CutOutcome outcome = CutOutcome::Failed;
   platform::ErrorInfo error;  // Failed
-  std::string message;        // NoPart: why, in the user's language
+  std::string message;        // NoPart, NoRibLeft: why, in the user's language
   int holesLeftOut = 0;       // round holes narrower than the kerf
   std::string path;
 };

@@ -198,6 +198,10 @@ KitPlan PlanKit(const core::RibDocument& templateRib, const std::vector<KitRib>&
     part.source = std::filesystem::path(rib.path).filename().string();
     part.chordMm = rib.chordMm;
     part.layout = core::BuildCutLayout(core::BuildCutConstruction(d), {settings.cut.kerfMm, settings.cut.marks});
+    if (part.layout.noRibLeft) {
+      plan.refusal = KitRefusal{"no-rib-left", rib.name + " (" + rib.path + "): " + NoRibLeftText(), rib.name};
+      return plan;
+    }
     if (!part.layout.ok) {
       plan.refusal = KitRefusal{"no-part", "No closed outline for " + rib.name, rib.name};
       return plan;

@@ -79,7 +79,8 @@ struct KitPlan {
 // Each rib: the template's set-up with the rib's airfoil and chord, as the rib windows
 // would show it, cut upright with the settings' kerf; then all nested. Refusals:
 // an airfoil file the reader refuses (its status name), "edges-longer-than-chord",
-// "no-part", "no-rib", "sheet", "too-large-part".
+// "no-part", "no-rib", "no-rib-left" (the sheeting leaves nothing; the message names the
+// rib and its file), "sheet", "too-large-part".
 KitPlan PlanKit(const core::RibDocument& templateRib, const std::vector<KitRib>& ribs, const KitSettings& settings);
 
 // Each sheet's parts where they lie on it.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "core/numformat.h"
 
@@ -37,14 +38,45 @@ bool SixPointInterpolation(const std::vector<double>& abscissa, const std::vecto
   return true;
 }
 
-void DensifyOutline(const AirfoilAsRead& airfoil, PreparedAirfoil& p) {
+namespace {
+
+// Distance of (px, py) from the line through a and b (from a itself when they coincide).
+double DistanceFromLine(double px, double py, double ax, double ay, double bx, double by) {
+  const double length = std::hypot(bx - ax, by - ay);
+  if (length == 0) return std::hypot(px - ax, py - ay);
+  return std::fabs((bx - ax) * (py - ay) - (by - ay) * (px - ax)) / length;
+}
+
+// How far the file's own outline bends within the window of points from..to: the greatest
+// distance of one of its inner points from the line through its two neighbours.
+double WindowBend(const AirfoilAsRead& airfoil, int from, int to) {
+  double bend = 0;
+  for (int k = std::max(from, 1) + 1; k < std::min(to, airfoil.pointCount); ++k) {
+    const auto b = static_cast<std::size_t>(k);
+    bend = std::max(bend, DistanceFromLine(airfoil.x[b], airfoil.y[b], airfoil.x[b - 1], airfoil.y[b - 1],
+                                           airfoil.x[b + 1], airfoil.y[b + 1]));
+  }
+  return bend;
+}
+
+// A curve through six points may bend away from its interval's straight line by about a
+// quarter of what the points themselves bend; one that bends further than half of that plus
+// half a percent of the chord swings where the file has no point (a sparse tail, a spike ahead
+// of a coarse nose), and the interval is drawn straight.
+constexpr double kBendShare = 0.5;
+constexpr double kStrayAllowance = 0.005;
+
+// The outline with `divisions` steps per interval; false when it would pass kMaxPoints.
+bool DensifyWith(const AirfoilAsRead& airfoil, PreparedAirfoil& p, int divisions) {
   const int n = airfoil.pointCount;
   const int m = n / 2;
   p.outlineX.assign(1, 0.0);
   p.outlineY.assign(1, 0.0);
   p.outlineCount = 0;
-  if (n < 1) return;
+  if (n < 1) return true;
   AddPoint(p, airfoil.x[1], airfoil.y[1]);
+  auto full = [&] { return p.outlineCount >= kMaxPoints; };
+  std::vector<std::pair<double, double>> stepped;  // the interval's points: stepped coordinate, other one
 
   for (int i = 1; i <= n - 1; ++i) {
     // The leading-edge region is cut in y, elsewhere in x.
@@ -58,51 +90,77 @@ void DensifyOutline(const AirfoilAsRead& airfoil, PreparedAirfoil& p) {
     }
     const double a0 = a[static_cast<std::size_t>(i)];
     const double a1 = a[static_cast<std::size_t>(i + 1)];
-    auto add = [&](double t) {
-      const double o0 = o[static_cast<std::size_t>(i)];
-      const double o1 = o[static_cast<std::size_t>(i + 1)];
-      double other = 0;
-      if (!SixPointInterpolation(a, o, n, c, t, other)) {
-        other = o0 + (o1 - o0) * (t - a0) / (a1 - a0);
-      } else {
-        // Where the six points are not single-valued in the stepped coordinate (a coarse
-        // nose, a mistyped x) the polynomial overshoots without bound; a value further from
-        // the interval than the interval is long is not believed.
-        const double d = std::max(std::fabs(a1 - a0), std::fabs(o1 - o0));
-        if (other < std::min(o0, o1) - d || other > std::max(o0, o1) + d)
-          other = o0 + (o1 - o0) * (t - a0) / (a1 - a0);
-      }
-      if (inY) AddPoint(p, other, t);
-      else AddPoint(p, t, other);
-    };
-    auto full = [&] { return p.outlineCount >= kMaxPoints; };
-    if (full()) return;
+    const double o0 = o[static_cast<std::size_t>(i)];
+    const double o1 = o[static_cast<std::size_t>(i + 1)];
+    auto straight = [&](double t) { return o0 + (o1 - o0) * (t - a0) / (a1 - a0); };
+    if (full()) return false;
 
     const float start = static_cast<float>(a0);
     const float end = static_cast<float>(a1);
-    const float step = static_cast<float>((a1 - a0) / 10.0);
+    const float step = static_cast<float>((a1 - a0) / divisions);
     if (step == 0.0f || !std::isfinite(step)) {
       // Both points share the stepped coordinate: the interval adds its end point once.
       AddPoint(p, airfoil.x[static_cast<std::size_t>(i + 1)], airfoil.y[static_cast<std::size_t>(i + 1)]);
       continue;
     }
+    stepped.clear();
+    bool endPoint = false;
     const bool rising = step > 0.0f;
     float t = start;
     while (rising ? t <= end : t >= end) {
-      if (static_cast<double>(t) != a0) {
-        if (full()) return;
-        add(static_cast<double>(t));
-      }
+      if (static_cast<double>(t) != a0) stepped.emplace_back(static_cast<double>(t), 0.0);
       const float next = t + step;
       if (next == t) {
         // The step no longer moves the single-precision counter.
-        if (full()) return;
-        AddPoint(p, airfoil.x[static_cast<std::size_t>(i + 1)], airfoil.y[static_cast<std::size_t>(i + 1)]);
+        endPoint = true;
         break;
       }
       t = next;
     }
+
+    bool curved = true;
+    const double bend = WindowBend(airfoil, c - 2, c + 3);
+    for (auto& [at, other] : stepped) {
+      if (!SixPointInterpolation(a, o, n, c, at, other)) {
+        other = straight(at);
+        continue;
+      }
+      // Where the six points are not single-valued in the stepped coordinate (a coarse
+      // nose, a mistyped x) the polynomial overshoots without bound; a value further from
+      // the interval than the interval is long is not believed.
+      const double d = std::max(std::fabs(a1 - a0), std::fabs(o1 - o0));
+      if (other < std::min(o0, o1) - d || other > std::max(o0, o1) + d) {
+        other = straight(at);
+        continue;
+      }
+      if (DistanceFromLine(at, other, a0, o0, a1, o1) > kBendShare * bend + kStrayAllowance) curved = false;
+    }
+    for (auto& [at, other] : stepped) {
+      if (full()) return false;
+      if (!curved) other = straight(at);
+      if (inY) AddPoint(p, other, at);
+      else AddPoint(p, at, other);
+    }
+    if (endPoint) {
+      if (full()) return false;
+      AddPoint(p, airfoil.x[static_cast<std::size_t>(i + 1)], airfoil.y[static_cast<std::size_t>(i + 1)]);
+    }
   }
+  return true;
+}
+
+}  // namespace
+
+void DensifyOutline(const AirfoilAsRead& airfoil, PreparedAirfoil& p) {
+  // A file too dense for the point limit at ten steps per interval is stepped more coarsely;
+  // one too dense even for a single step keeps just its own points. An interval gives about
+  // as many points as steps, so the first try is the most that could fit.
+  const int intervals = std::max(airfoil.pointCount - 1, 1);
+  for (int divisions = std::min(10, (kMaxPoints - 1) / intervals + 1); divisions >= 1; --divisions)
+    if (DensifyWith(airfoil, p, divisions)) return;
+  p.outlineX.assign(airfoil.x.begin(), airfoil.x.begin() + airfoil.pointCount + 1);
+  p.outlineY.assign(airfoil.y.begin(), airfoil.y.begin() + airfoil.pointCount + 1);
+  p.outlineCount = airfoil.pointCount;
 }
 
 void FindLeadingEdge(const AirfoilAsRead& airfoil, PreparedAirfoil& p) {

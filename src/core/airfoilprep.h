@@ -15,7 +15,9 @@ PreparedAirfoil PrepareAirfoil(const AirfoilAsRead& airfoil);
 void InstallPreparedAirfoil(RibDocument& d);
 
 // The steps of the preparation, in order.
-// Adds points in coarse stretches of the file's outline (ten per interval).
+// Adds points in coarse stretches of the file's outline: ten per interval, fewer in a file
+// too dense for kMaxPoints at ten, so that the outline always reaches the file's last point.
+// An interval whose curve strays from the file's points is drawn straight.
 void DensifyOutline(const AirfoilAsRead& a, PreparedAirfoil& p);
 // The leading-edge point (upperCount) and the highest and lowest file points.
 void FindLeadingEdge(const AirfoilAsRead& a, PreparedAirfoil& p);

@@ -179,11 +179,14 @@ class CutBuilder {
   Paths Body(const RibElement& outline) {
     Paths contour = Combine(ClipperLib::ctUnion, {Positive(ToPath(outline.points))}, {});
     Paths body = contour;
-    Path sheeting = SheetingLoop();
-    if (!sheeting.empty()) {
+    const bool sheeted = std::isfinite(c_.sheetingPerChord) && c_.sheetingPerChord != 0;
+    if (sheeted) {
       // Near a sharp nose or tail the two inner lines cross; the loop they make there turns
-      // the other way and is dropped by keeping positive windings only.
-      Paths inside = Combine(ClipperLib::ctUnion, {sheeting}, {}, ClipperLib::pftPositive);
+      // the other way and is dropped by keeping positive windings only. Where they cross
+      // everywhere, nothing is left.
+      Path sheeting = SheetingLoop();
+      Paths inside;
+      if (!sheeting.empty()) inside = Combine(ClipperLib::ctUnion, {sheeting}, {}, ClipperLib::pftPositive);
       body = Combine(ClipperLib::ctIntersection, contour, inside);
     }
     // A piece of no depth cuts nothing: its zero-length line must not trim a nose that
@@ -193,8 +196,12 @@ class CutBuilder {
       front = cut->points.front().x;
     if (const RibElement* cut = First(RibPart::TrailingEdgeCut); cut && cut->points.front().x < chord_)
       back = cut->points.front().x;
-    Path strip = ToPath({{front, -reach_}, {back, -reach_}, {back, reach_}, {front, reach_}});
-    return WithoutSlivers(Combine(ClipperLib::ctIntersection, body, {Positive(strip)}));
+    const Paths strip{Positive(ToPath({{front, -reach_}, {back, -reach_}, {back, reach_}, {front, reach_}}))};
+    Paths kept = WithoutSlivers(Combine(ClipperLib::ctIntersection, body, strip));
+    // Sheeting thicker than half the rib leaves nothing of a rib that was there without it.
+    if (sheeted && AreaOf(kept) < kNegligibleArea)
+      out_.noRibLeft = AreaOf(Combine(ClipperLib::ctIntersection, contour, strip)) >= kNegligibleArea;
+    return kept;
   }
 
   // Where the inner lines cross again near a sharp nose or tail, or a file's surfaces cross
@@ -220,6 +227,7 @@ class CutBuilder {
   // The region inside the inner sheeting lines: the upper line from the trailing edge
   // forward, the lower one back, both carried a little beyond their ends so that the cuts
   // trim them, or closed at the trailing edge's mid point when there is no piece there.
+  // None where every station's lines cross.
   Path SheetingLoop() const {
     std::vector<PointMm> upper, lower;
     for (const RibElement& e : c_.elements) {
@@ -239,10 +247,8 @@ class CutBuilder {
     }
     loop.insert(loop.end(), upper.begin(), upper.end());
     loop.insert(loop.end(), lower.rbegin(), lower.rend());
-    Path path = ToPath(loop);
-    // Upper line leftwards, lower line rightwards: counter-clockwise unless it is all crossed.
-    if (ClipperLib::Area(path) <= 0) return {};
-    return path;
+    // Upper line leftwards, lower line rightwards: counter-clockwise where they do not cross.
+    return ToPath(loop);
   }
 
   // A tab reaches from the board up into the rib, so that they join along the rib's edge

@@ -44,6 +44,7 @@ struct CutLayout {
   std::vector<CutMark> marks;
   int holesTooSmallForKerf = 0;  // round holes the kerf alone is wider than, left out
   bool ok = false;               // false: no rib could be formed (no airfoil, zero chord)
+  bool noRibLeft = false;        // not formed because the sheeting leaves nothing of the rib
 };
 
 // The document's construction as it is cut: upright, with the outline the cut follows.

@@ -206,6 +206,7 @@ constexpr LanguageKey kKeys[] = {
     {"filedxf", "162", "export for cutting: round holes narrower than the kerf left out; a blank and the file follow"},
     {"filedxf", "163", "export for cutting: save dialog title"},
     {"filedxf", "164", "export for cutting: the kerf box holds no number"},
+    {"filedxf", "165", "export for cutting: the sheeting leaves nothing of the rib"},
     {"MenuFile", "160", "mnu_filecut"},
     {"FrmCut", "1", "export for cutting window: caption"},
     {"FrmCut", "2", "export for cutting window: the format frame"},

@@ -93,6 +93,12 @@ foreach(case "too-large-part|--sheet;100x200" "sheet|--gap;50" "kerf|--kerf;11")
     message(FATAL_ERROR "${key}: ${last_out}${last_err}")
   endif()
 endforeach()
+# Sheeting thicker than half the tip ribs (sd7037 at 150 mm is 13.8 mm thick): refused,
+# naming the first rib file with nothing left.
+run(2 kit ${summary} -o ${OUT}/none --sheeting 12)
+if(NOT last_out STREQUAL "refused: no-rib-left\n" OR NOT last_err MATCHES "${OUT}/series/[^ ]+\\.dat" OR EXISTS ${OUT}/none)
+  message(FATAL_ERROR "sheeting 12 mm: ${last_out}${last_err}")
+endif()
 run(2 kit ${OUT}/series/none.txt -o ${OUT}/none)
 if(NOT last_out STREQUAL "refused: no-rib\n" OR EXISTS ${OUT}/none)
   message(FATAL_ERROR "a summary that is not there: ${last_out}${last_err}")

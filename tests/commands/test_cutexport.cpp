@@ -101,14 +101,26 @@ TEST_F(CutExport, HolesTooNarrowForTheKerfAreReported) {
   EXPECT_EQ(messages.shown[0].text, "filedxf/162 " + dir.File("clarky.dxf"));
 }
 
+// No chord, or sheeting thicker than half of Clark Y's 23.4 mm at 200 mm.
 TEST_F(CutExport, NothingToCutIsSaidAndNothingWritten) {
-  s.rib.chord.mm = 0;
-  dialogs.answers = {dir.File("clarky.dxf")};
-  EXPECT_EQ(commands::ExportForCutting(s, {}).outcome, commands::CutOutcome::NoPart);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "filedxf/160");
-  EXPECT_TRUE(dialogs.requests.empty()) << "refused before asking for a file";
-  EXPECT_FALSE(std::filesystem::exists(dir.File("clarky.dxf")));
+  struct Case {
+    float chord, sheeting;
+    commands::CutOutcome outcome;
+    const char* text;
+  };
+  for (const Case& c : {Case{0, 1.5, commands::CutOutcome::NoPart, "filedxf/160"},
+                        Case{200, 12, commands::CutOutcome::NoRibLeft, "filedxf/165"}}) {
+    SCOPED_TRACE(c.text);
+    s.rib.chord.mm = c.chord;
+    s.rib.sheeting.mm = c.sheeting;
+    messages.shown.clear();
+    dialogs.answers = {dir.File("clarky.dxf")};
+    EXPECT_EQ(commands::ExportForCutting(s, {}).outcome, c.outcome);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, c.text);
+    EXPECT_TRUE(dialogs.requests.empty()) << "refused before asking for a file";
+    EXPECT_FALSE(std::filesystem::exists(dir.File("clarky.dxf")));
+  }
 }
 
 }  // namespace

@@ -84,18 +84,41 @@ TEST(AirfoilPrep, FewPointsAndFlatStretchesStayFiniteAndEnd) {
   EXPECT_NEAR(s.prepared.lowerAt[200], 0.0, 1e-7);
 }
 
-TEST(AirfoilPrep, DensificationStopsAt32767PointsAndZeroThicknessHasNoExtrema) {
-  core::RibDocument s;
-  Points pts;
-  const int n = 4000;
-  for (int i = 0; i < n; ++i) pts.push_back({1.0 - static_cast<double>(i) / n, 0.05 * std::sin(3.14159 * i / n)});
-  pts.push_back({0.0, 0.0});
-  for (int i = n - 1; i >= 0; --i) pts.push_back({1.0 - static_cast<double>(i) / n, -0.02 * std::sin(3.14159 * i / n)});
-  testsupport::LoadPoints(s.airfoil, pts);
-  core::InstallPreparedAirfoil(s);
-  EXPECT_EQ(s.prepared.outlineCount, core::kMaxPoints);
-  EXPECT_EQ(static_cast<int>(s.prepared.outlineX.size()), core::kMaxPoints + 1);
-  EXPECT_GE(s.prepared.upperCount, 1);
+// A file too dense for ten steps per interval within the 32,767-point limit is densified less
+// and drawn whole: the outline still ends at the file's last point, so the lower surface
+// reaches the trailing edge. Past 16,383 points even one step per interval is too many, and
+// the outline is the file's own points.
+TEST(AirfoilPrep, DenseFilesAreDrawnWholeAndZeroThicknessHasNoExtrema) {
+  for (int n : {2000, 4000, 10000}) {
+    SCOPED_TRACE(n);
+    core::RibDocument s;
+    Points pts;
+    for (int i = 0; i < n; ++i) pts.push_back({1.0 - static_cast<double>(i) / n, 0.05 * std::sin(3.14159 * i / n)});
+    pts.push_back({0.0, 0.0});
+    for (int i = n - 1; i >= 0; --i) pts.push_back({1.0 - static_cast<double>(i) / n, -0.02 * std::sin(3.14159 * i / n)});
+    testsupport::LoadPoints(s.airfoil, pts);
+    core::InstallPreparedAirfoil(s);
+    const auto& p = s.prepared;
+    ASSERT_LE(p.outlineCount, core::kMaxPoints);
+    // As finely as the limit allows: one step more in each of the 2 n intervals would pass it.
+    if (n < 10000) {
+      EXPECT_GT(p.outlineCount + 2 * n, core::kMaxPoints);
+    }
+    // Single-precision stepping lands within a float's width of the trailing edge.
+    EXPECT_NEAR(p.outlineX[static_cast<std::size_t>(p.outlineCount)], 1.0, 1e-6);
+    EXPECT_NEAR(p.lowerX[1], 1.0, 1e-6);
+    EXPECT_NEAR(p.outlineX[static_cast<std::size_t>(p.upperCount)], 0.0, 2e-4);  // the wedge nose rounded
+    // Half way along the chord: 0.05 above and 0.02 below it.
+    EXPECT_NEAR(p.upperAt[200], 0.05, 1e-5);
+    EXPECT_NEAR(p.lowerAt[200], -0.02, 1e-5);
+    if (n == 10000) {
+      ASSERT_EQ(p.outlineCount, 2 * n + 1);
+      for (std::size_t i = 1; i <= pts.size(); ++i) {
+        ASSERT_EQ(p.outlineX[i], pts[i - 1].first) << i;
+        ASSERT_EQ(p.outlineY[i], pts[i - 1].second) << i;
+      }
+    }
+  }
 
   core::RibDocument flat;
   core::ThicknessAndCamberExtrema(flat.prepared);

@@ -154,6 +154,25 @@ TEST_F(CutPart, SheetingShrinksTheRibByItsThicknessOnBothSurfaces) {
   core::BoundsMm b = core::BoundsOf(cut);
   EXPECT_GT(b.left, 0.1);
   EXPECT_NEAR(b.right, 200, 1e-3);
+  EXPECT_FALSE(cut.noRibLeft);
+
+  // Clark Y is 0.1172 chord thick near 28 %: 23.44 mm. Sheets of 11.5 leave a sliver there;
+  // sheets of 12, with or without a trailing-edge piece, leave nothing, which is said rather
+  // than cut as the unsheeted outline.
+  const double sheetedArea = PieceArea(cut.rib[0]);
+  s.rib.sheeting.mm = 11.5;
+  cut = Cut();
+  ASSERT_EQ(cut.rib.size(), 1u);
+  EXPECT_FALSE(cut.noRibLeft);
+  EXPECT_LT(PieceArea(cut.rib[0]), sheetedArea / 4);
+  s.rib.sheeting.mm = 12;
+  for (float trailingEdge : {0.0f, 15.0f}) {
+    s.rib.trailingEdge.mm = trailingEdge;
+    cut = Cut();
+    EXPECT_FALSE(cut.ok) << trailingEdge;
+    EXPECT_TRUE(cut.noRibLeft) << trailingEdge;
+    EXPECT_TRUE(cut.rib.empty()) << trailingEdge;
+  }
 }
 
 TEST_F(CutPart, EdgePiecesEndTheRibAtTheirCuts) {
@@ -183,6 +202,13 @@ TEST_F(CutPart, SpecksWhereLinesCrossAreNoParts) {
   s.rib.sheeting.mm = 0;
   s.rib.trailingEdge.mm = 0;
   EXPECT_EQ(Cut().rib.size(), 1u);
+  // E49's sparse lower surface once swung into a spike that crossed the upper one, which
+  // parted the rib in two.
+  s.airfoil.path = testsupport::DataPath("airfoils/e49.dat");
+  ASSERT_TRUE(files::ReadAirfoilInto(s.airfoil).ok());
+  core::InstallPreparedAirfoil(s);
+  ASSERT_EQ(Cut().rib.size(), 1u);
+  ExpectSimpleLoop(Cut().rib[0].outer);
 }
 
 TEST_F(CutPart, RoundHolesStayCirclesAndTakeTheirAreaAway) {
