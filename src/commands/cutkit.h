@@ -88,12 +88,13 @@ using KitPdfOutput = std::function<std::unique_ptr<platform::PageOutput>(const s
 
 struct KitWriteResult {
   bool ok = false;
-  std::vector<std::string> paths;  // written, in order
+  std::vector<std::string> paths;    // written, in order
+  std::vector<std::string> removed;  // an earlier kit's files this one has not
   platform::ErrorInfo error;
 };
 // DIR/sheet-01.dxf (or .svg) and on, DIR/kit.txt and, with a page output, DIR/kit.pdf:
-// all of them or, on any failure, none (each goes to a hidden name first and takes its
-// own once all are on disk).
+// all of them or, on any failure, none. The kit owns the folder: an earlier kit's files go
+// with it, the user's other files stay (platform::WriteOwnedFolder).
 KitWriteResult WriteKit(const KitPlan& plan, const KitSettings& settings, const std::string& folder,
                         const KitPdfOutput& pdf = {});
 

@@ -125,8 +125,8 @@ SeriesResult GenerateSeries(const SeriesRequest& r) {
       return result;
     }
   }
-  std::error_code ec;
-  if (!std::filesystem::is_directory(r.folder, ec)) {
+  result.folder = platform::CheckWritableFolder(r.folder);
+  if (!result.folder.ok()) {
     result.outcome = SeriesOutcome::NoFolder;
     return result;
   }
@@ -149,7 +149,7 @@ SeriesResult GenerateSeries(const SeriesRequest& r) {
     result.outcome = SeriesOutcome::FilesExist;
     return result;
   }
-  result.written = files::WriteSeries(job, r.mode);
+  result.written = files::WriteSeries(job, r.mode, r.readOnly);
   result.outcome = result.written.ok ? SeriesOutcome::Written : SeriesOutcome::Failed;
   return result;
 }
@@ -175,6 +175,17 @@ ReplaceAnswer AskReplace(std::size_t count, const std::string& folder, const std
   }
 }
 
+// A file of the series is marked read-only: FrmTraCevol/49 with the file; No the default.
+bool AskReplaceReadOnly(const std::string& path, const std::string& caption) {
+  platform::BoxRequest box;
+  box.text = platform::Text("FrmTraCevol", "49") + "\n" + path;
+  box.title = caption;
+  box.icon = platform::BoxIcon::Question;
+  box.buttons = platform::BoxButtons::YesNo;
+  box.defaultButton = 2;
+  return platform::CurrentMessages().Show(box) == platform::BoxAnswer::Yes;
+}
+
 }  // namespace
 
 SeriesResult GenerateSeriesAsking(core::RibDocument& d, SeriesRequest request, const std::string& caption) {
@@ -195,15 +206,18 @@ SeriesResult GenerateSeriesAsking(core::RibDocument& d, SeriesRequest request, c
           case ReplaceAnswer::Cancel: return result;
         }
         return result;
-      case SeriesOutcome::NoFolder: {
-        platform::FileOutcome missing;
-        missing.problem = platform::FileProblem::NotFound;
-        platform::ReportGeneralError(" TracEvol/SaveProfil", platform::WriteErrorInfo(missing, request.folder));
+      case SeriesOutcome::NoFolder:
+        platform::ReportGeneralError(" TracEvol/SaveProfil", platform::WriteErrorInfo(result.folder, request.folder));
         return result;
-      }
       case SeriesOutcome::Failed: {
+        if (result.written.error.refusal == platform::RefusalName(platform::FileProblem::ReadOnly) &&
+            request.readOnly == platform::ReadOnlyFiles::Refuse) {
+          if (!AskReplaceReadOnly(result.written.failedPath, caption)) return result;
+          request.readOnly = platform::ReadOnlyFiles::Replace;
+          continue;
+        }
         platform::ErrorInfo error = result.written.error;
-        error.description = SeriesFailureDescription(result.written);
+        error.description = SeriesFailureDescription(result.written, request.mode);
         platform::ReportGeneralError(" TracEvol/SaveProfil", error);
         return result;
       }
@@ -247,8 +261,10 @@ std::string PanelLengthText(float lengthMm, const std::string& unitText) {
   return text + unitText;
 }
 
-std::string SeriesFailureDescription(const files::SeriesWriteResult& result) {
+std::string SeriesFailureDescription(const files::SeriesWriteResult& result, files::SeriesWriteMode mode) {
   // The writer's description names the file already.
+  if (mode == files::SeriesWriteMode::AllOrNothing && result.written == 0 && result.summaryPath.empty())
+    return result.error.description + "\n" + platform::Text("FrmTraCevol", "48");
   return result.error.description + "\n" + platform::Text("FrmTraCevol", "34") + " " + std::to_string(result.written);
 }
 

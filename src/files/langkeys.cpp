@@ -166,6 +166,7 @@ constexpr LanguageKey kKeys[] = {
     {"Erreur", "211", "general error report, read: any other system error (the path and the system's words follow)"},
     {"Erreur", "212", "general error report, write: any other system error (the path and the system's words follow)"},
     {"Erreur", "213", "write refusal: last line after the path of a folder, pipe or device that was not replaced"},
+    {"Erreur", "214", "write refusal: before the path of a file marked read-only that was not replaced"},
     // Main window messages
     {"FrmMainMessage", "1", "airfoil folder alert: before the folder"},
     {"FrmMainMessage", "2", "airfoil folder alert: after the folder"},
@@ -651,6 +652,8 @@ constexpr LanguageKey kKeys[] = {
     {"FrmTraCevol", "45", "the same question: replace the files, or write the series elsewhere?"},
     {"FrmTraCevol", "46", "the same question's button: replace the files"},
     {"FrmTraCevol", "47", "the same question's button: choose another folder"},
+    {"FrmTraCevol", "48", "failure report of an all-or-nothing series: the folder holds its earlier files"},
+    {"FrmTraCevol", "49", "question before a file of the series marked read-only is replaced, above its path"},
     // Rib series with spacing table
     {"FrmTraCevol2", "10", "a rib thickness or a gap is 0"},
     {"FrmTraCevol2", "12", "too many intermediate ribs, followed by \" 90 Ribs !\""},

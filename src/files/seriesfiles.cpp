@@ -189,7 +189,7 @@ std::vector<std::string> ExistingSeriesFiles(const SeriesJob& job) {
   return existing;
 }
 
-SeriesWriteResult WriteSeries(const SeriesJob& job, SeriesWriteMode mode) {
+SeriesWriteResult WriteSeries(const SeriesJob& job, SeriesWriteMode mode, platform::ReadOnlyFiles readOnly) {
   SeriesWriteResult result;
   const std::vector<std::string> paths = SeriesPaths(job);
   std::vector<platform::FileToWrite> files;
@@ -198,7 +198,8 @@ SeriesWriteResult WriteSeries(const SeriesJob& job, SeriesWriteMode mode) {
   files.push_back({paths.back(), SummaryText(job)});
   const platform::SetWriteOutcome written = platform::WriteFilesAtomically(
       files, mode == SeriesWriteMode::AllOrNothing ? platform::SetWriteMode::AllOrNothing
-                                                   : platform::SetWriteMode::KeepBefore);
+                                                   : platform::SetWriteMode::KeepBefore,
+      readOnly);
   const std::size_t ribFiles = std::min(written.written, job.ribs.size());
   result.paths.assign(paths.begin(), paths.begin() + static_cast<std::ptrdiff_t>(ribFiles));
   result.written = static_cast<int>(ribFiles);

@@ -12,7 +12,8 @@ namespace platform {
 std::string GeneralErrorText(const ErrorInfo& error) {
   std::string text = Text("Erreur", "1");
   text.append(" # ").append(std::to_string(error.number)).append(" ");
-  text.append(Text("Erreur", "2")).append(" ").append(kProgramTitle).append("\r");
+  // A line feed, not a bare carriage return: on a terminal that would overwrite the first line.
+  text.append(Text("Erreur", "2")).append(" ").append(kProgramTitle).append("\n");
   text.append(error.description);
   return text;
 }

@@ -36,7 +36,8 @@ struct ErrorInfo {
 // input/output failure, anything else), so that nothing unexpected ends the program.
 ErrorInfo CurrentExceptionError();
 
-// Builds the box text: Erreur/1, " # ", number, " ", Erreur/2, " ", title, CR, description.
+// Builds the box text: Erreur/1, " # ", number, " ", Erreur/2, " ", title, a new line, the
+// description.
 std::string GeneralErrorText(const ErrorInfo& error);
 
 // Shows the information box titled Erreur/1 followed by `tag` (e.g. " Open/FichierLecture")

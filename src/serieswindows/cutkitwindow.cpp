@@ -317,7 +317,6 @@ bool CutKitWindow::Write() {
     platform::ReportGeneralError(" Kit/Write", written.error);
     return false;
   }
-  if (earlier) commands::RemoveLeftOverKitSheets(folder, written.paths);
   choices_.settings = planned_;
   choices_.folder = folder;
   commands::StoreKitChoices(choices_);

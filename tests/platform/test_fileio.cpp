@@ -2,6 +2,8 @@
 // hands them besides ordinary files.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -10,9 +12,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <iterator>
+#include <thread>
 
 #include "platform/fileio.h"
 #include "platform/texts.h"
@@ -225,6 +230,117 @@ TEST(WriteFilesAtomically, NewFilesTakeTheirNamesAndAFailureLeavesNothing) {
                                      : (std::vector<std::string>{"a.dat", "b.dat"}));
   }
   EXPECT_EQ(ReadFile(dir.File("c.dat")), "123456");
+}
+
+// More new files than are kept open unnamed: the rest go through temporary names, and
+// every one has the mode any new file of the user's has.
+TEST(WriteFilesAtomically, ThreeHundredNewFilesAllWithTheUsualMode) {
+  TempDir dir;
+  std::vector<platform::FileToWrite> files;
+  for (int i = 0; i < 300; ++i) files.push_back({dir.File("R" + std::to_string(i) + ".dat"), std::to_string(i)});
+  const mode_t mask = ::umask(022);
+  const platform::SetWriteOutcome r = platform::WriteFilesAtomically(files, platform::SetWriteMode::AllOrNothing);
+  ::umask(mask);
+  ASSERT_TRUE(r.outcome.ok());
+  EXPECT_EQ(r.written, 300u);
+  for (int i = 0; i < 300; ++i) {
+    const std::string path = dir.File("R" + std::to_string(i) + ".dat");
+    ASSERT_EQ(fs::status(path).permissions(), static_cast<fs::perms>(0644)) << path;
+    ASSERT_EQ(ReadFile(path), std::to_string(i));
+  }
+  EXPECT_EQ(Names(dir).size(), 300u);
+}
+
+// A failure while the files take their names: all or nothing, those named already go back
+// to the files they replaced (or to nothing); keeping the ones before, they stay new.
+TEST(WriteFilesAtomically, AFailureWhileNamingTakesBackTheFilesNamedAlready) {
+  TempDir dir;
+  const std::string a = dir.File("a.dat"), b = dir.File("b.dat"), c = dir.File("c.dat");
+  for (platform::SetWriteMode mode : {platform::SetWriteMode::AllOrNothing, platform::SetWriteMode::KeepBefore}) {
+    WriteFile(a, "old a");
+    WriteFile(b, "old b");
+    // A replacement takes two steps (a temporary name, then the rename): b's first fails.
+    platform::ScopedNamingFault full(ENOSPC, 2);
+    const platform::SetWriteOutcome r = platform::WriteFilesAtomically({{a, "new a"}, {b, "new b"}, {c, "new c"}}, mode);
+    EXPECT_EQ(r.outcome.problem, FileProblem::DiskFull);
+    EXPECT_EQ(r.failed, 1u);
+    const bool keepsFirst = mode == platform::SetWriteMode::KeepBefore;
+    EXPECT_EQ(r.written, keepsFirst ? 1u : 0u);
+    EXPECT_EQ(ReadFile(a), keepsFirst ? "new a" : "old a");
+    EXPECT_EQ(ReadFile(b), "old b");
+    EXPECT_EQ(Names(dir), (std::vector<std::string>{"a.dat", "b.dat"}));
+  }
+  // One path twice: the second finds the name taken by the first, and its temporary name
+  // then fails with a full disk. All or nothing, the first goes too.
+  platform::ScopedNamingFault full(ENOSPC, 2);
+  const platform::SetWriteOutcome twice =
+      platform::WriteFilesAtomically({{c, "first"}, {c, "second"}}, platform::SetWriteMode::AllOrNothing);
+  EXPECT_EQ(twice.outcome.problem, FileProblem::DiskFull);
+  EXPECT_EQ(twice.failed, 1u);
+  EXPECT_EQ(twice.written, 0u);
+  EXPECT_EQ(Names(dir), (std::vector<std::string>{"a.dat", "b.dat"}));
+}
+
+// What a killed run left (its temporary files, an earlier kit writer's, a kit folder being
+// made) goes at the next write into the folder; a user's hidden files and a temporary file
+// newer than the write stay.
+TEST(WriteFileAtomically, ClearsWhatAKilledRunLeftAndNothingElse) {
+  TempDir dir;
+  WriteFile(dir.File("wing.vdl"), "old");
+  for (const char* stale : {".rib.dat.4xYz9Q", ".sheet-01.dxf.kit~", ".wing.vdl.abcdef"}) WriteFile(dir.File(stale), "x");
+  fs::create_directory(dir.File(".kit.kit-1aB2c3"));
+  WriteFile(dir.File(".kit.kit-1aB2c3/sheet-01.dxf"), "x");
+  const std::vector<std::string> kept{".bash_history.Xyz123", ".config.json.backup", ".late.dat.9abcde", ".notes.backup",
+                                      "rib.dat.4xYz9Q"};
+  for (const std::string& name : kept) WriteFile(dir.File(name), "mine");
+  // A run writing now: its file is newer than the write.
+  fs::last_write_time(dir.File(".late.dat.9abcde"), fs::file_time_type::clock::now() + std::chrono::hours(1));
+  ASSERT_TRUE(platform::WriteFileAtomically(dir.File("wing.vdl"), "new").ok());
+  std::vector<std::string> expected = kept;
+  expected.push_back("wing.vdl");
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Names(dir), expected);
+}
+
+// Another run writing into the folder holds its lock: the write waits for it.
+TEST(WriteFileAtomically, WaitsForAnotherRunWritingIntoTheFolder) {
+  TempDir dir;
+  const int other = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  ASSERT_EQ(::flock(other, LOCK_EX), 0);
+  std::atomic<bool> done{false};
+  std::thread writer([&] {
+    EXPECT_TRUE(platform::WriteFileAtomically(dir.File("a.dat"), "a").ok());
+    done = true;
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_FALSE(done);
+  EXPECT_FALSE(fs::exists(dir.File("a.dat")));
+  ::close(other);
+  writer.join();
+  EXPECT_EQ(ReadFile(dir.File("a.dat")), "a");
+}
+
+// A file marked read-only in a folder that may be written: refused, alone or in a set,
+// unless the user said to replace it; then it stays read-only.
+TEST(WriteFileAtomically, AReadOnlyFileIsReplacedOnlyWhenAsked) {
+  TempDir dir;
+  const std::string path = dir.File("rib.vdl");
+  WriteFile(path, "old");
+  fs::permissions(path, static_cast<fs::perms>(0444));
+  const platform::FileOutcome refused = platform::WriteFileAtomically(path, "new");
+  EXPECT_EQ(refused.problem, FileProblem::ReadOnly);
+  EXPECT_TRUE(refused.refused());
+  EXPECT_EQ(platform::WriteErrorInfo(refused, path).refusal, "read-only");
+  const platform::SetWriteOutcome set =
+      platform::WriteFilesAtomically({{dir.File("a.dat"), "a"}, {path, "new"}}, platform::SetWriteMode::AllOrNothing);
+  EXPECT_EQ(set.outcome.problem, FileProblem::ReadOnly);
+  EXPECT_EQ(set.failed, 1u);
+  EXPECT_EQ(ReadFile(path), "old");
+  EXPECT_EQ(Names(dir), std::vector<std::string>{"rib.vdl"});
+  EXPECT_FALSE(platform::MayWrite(path));
+  ASSERT_TRUE(platform::WriteFileAtomically(path, "new", platform::ReadOnlyFiles::Replace).ok());
+  EXPECT_EQ(ReadFile(path), "new");
+  EXPECT_EQ(fs::status(path).permissions(), static_cast<fs::perms>(0444));
 }
 
 // A real full disk where this machine lets a test mount a small one.
