@@ -144,9 +144,9 @@ class ScopedWriteFault {
   ScopedWriteFault& operator=(const ScopedWriteFault&) = delete;
 };
 
-// Tests: while alive, the steps that give a written file a name (linking it to its name or
-// to a temporary one, renaming it over the file it replaces) fail with `systemError` from
-// the one after the first `afterNames` on.
+// Tests: while alive, one of the steps that give a written file a name (linking it to its
+// name or to a temporary one, renaming it over the file it replaces) fails with
+// `systemError`: the one after the first `afterNames`.
 class ScopedNamingFault {
  public:
   explicit ScopedNamingFault(int systemError, std::size_t afterNames = 0);

@@ -31,7 +31,7 @@ namespace {
 // Every step that gives a file a name goes through these two, where a test can make it fail.
 bool NamingFails() {
   NamingFault& fault = InjectedNamingFault();
-  if (!fault.active || fault.tried++ < fault.afterNames) return false;
+  if (!fault.active || fault.tried++ != fault.afterNames) return false;
   errno = fault.systemError;
   return true;
 }

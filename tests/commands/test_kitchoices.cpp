@@ -101,6 +101,10 @@ TEST(OutputFolder, TheLastVisibleFolderElseTheProjectsElseTheDocuments) {
   EXPECT_EQ(ProposedOutputFolder(dir.File("data/series"), project, docs, data), dir.File("projects"));
   EXPECT_EQ(ProposedOutputFolder(dir.File("work/../data/series/"), project, docs, data + "/"), dir.File("projects"));
   EXPECT_EQ(ProposedOutputFolder(data, "", docs, data), docs);
+  // Reached through a link, from either side.
+  fs::create_directory_symlink("data", dir.File("datalink"));
+  EXPECT_EQ(ProposedOutputFolder(dir.File("datalink/series"), project, docs, data), dir.File("projects"));
+  EXPECT_EQ(ProposedOutputFolder(dir.File("data/series"), project, docs, dir.File("datalink")), dir.File("projects"));
   // A folder beside the data folder whose name starts the same is not inside it.
   fs::create_directory(dir.File("data2"));
   EXPECT_EQ(ProposedOutputFolder(dir.File("data2"), "", docs, data), dir.File("data2"));

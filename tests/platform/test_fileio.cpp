@@ -259,26 +259,33 @@ TEST(WriteFilesAtomically, AFailureWhileNamingTakesBackTheFilesNamedAlready) {
   for (platform::SetWriteMode mode : {platform::SetWriteMode::AllOrNothing, platform::SetWriteMode::KeepBefore}) {
     WriteFile(a, "old a");
     WriteFile(b, "old b");
-    // A replacement takes two steps (a temporary name, then the rename): b's first fails.
-    platform::ScopedNamingFault full(ENOSPC, 2);
-    const platform::SetWriteOutcome r = platform::WriteFilesAtomically({{a, "new a"}, {b, "new b"}, {c, "new c"}}, mode);
-    EXPECT_EQ(r.outcome.problem, FileProblem::DiskFull);
-    EXPECT_EQ(r.failed, 1u);
-    const bool keepsFirst = mode == platform::SetWriteMode::KeepBefore;
-    EXPECT_EQ(r.written, keepsFirst ? 1u : 0u);
-    EXPECT_EQ(ReadFile(a), keepsFirst ? "new a" : "old a");
-    EXPECT_EQ(ReadFile(b), "old b");
+    // A replacement takes two steps, a temporary name, then the rename: b's first fails,
+    // then, in a second try, its second.
+    for (std::size_t step : {std::size_t{2}, std::size_t{3}}) {
+      platform::ScopedNamingFault full(ENOSPC, step);
+      const platform::SetWriteOutcome r = platform::WriteFilesAtomically({{a, "new a"}, {b, "new b"}, {c, "new c"}}, mode);
+      EXPECT_EQ(r.outcome.problem, FileProblem::DiskFull);
+      EXPECT_EQ(r.failed, 1u);
+      const bool keepsFirst = mode == platform::SetWriteMode::KeepBefore;
+      EXPECT_EQ(r.written, keepsFirst ? 1u : 0u);
+      EXPECT_EQ(ReadFile(a), keepsFirst ? "new a" : "old a");
+      EXPECT_EQ(ReadFile(b), "old b");
+      EXPECT_EQ(Names(dir), (std::vector<std::string>{"a.dat", "b.dat"}));
+      WriteFile(a, "old a");
+    }
+  }
+  // One path twice: the second finds the name taken by the first (step 1) and takes a
+  // temporary name (2), which fails with a full disk; or it is renamed over the first (3)
+  // and the next file fails (4). All or nothing, each time c goes again.
+  for (std::size_t step : {std::size_t{2}, std::size_t{4}}) {
+    platform::ScopedNamingFault full(ENOSPC, step);
+    const platform::SetWriteOutcome twice = platform::WriteFilesAtomically(
+        {{c, "first"}, {c, "second"}, {dir.File("d.dat"), "d"}}, platform::SetWriteMode::AllOrNothing);
+    EXPECT_EQ(twice.outcome.problem, FileProblem::DiskFull);
+    EXPECT_EQ(twice.failed, step == 2 ? 1u : 2u);
+    EXPECT_EQ(twice.written, 0u);
     EXPECT_EQ(Names(dir), (std::vector<std::string>{"a.dat", "b.dat"}));
   }
-  // One path twice: the second finds the name taken by the first, and its temporary name
-  // then fails with a full disk. All or nothing, the first goes too.
-  platform::ScopedNamingFault full(ENOSPC, 2);
-  const platform::SetWriteOutcome twice =
-      platform::WriteFilesAtomically({{c, "first"}, {c, "second"}}, platform::SetWriteMode::AllOrNothing);
-  EXPECT_EQ(twice.outcome.problem, FileProblem::DiskFull);
-  EXPECT_EQ(twice.failed, 1u);
-  EXPECT_EQ(twice.written, 0u);
-  EXPECT_EQ(Names(dir), (std::vector<std::string>{"a.dat", "b.dat"}));
 }
 
 // What a killed run left (its temporary files, an earlier kit writer's, a kit folder being
