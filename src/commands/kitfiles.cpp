@@ -27,7 +27,7 @@ bool DrawPdf(const KitSettings& settings, const std::vector<core::CutLayout>& sh
 }  // namespace
 
 KitWriteResult WriteKit(const KitPlan& plan, const KitSettings& settings, const std::string& folder,
-                        const KitPdfOutput& pdf) {
+                        const KitPdfOutput& pdf, platform::ReadOnlyFiles readOnly) {
   KitWriteResult result;
   const std::vector<core::CutLayout> sheets = KitSheets(plan);
   std::vector<output::KitListPart> list;
@@ -50,8 +50,9 @@ KitWriteResult WriteKit(const KitPlan& plan, const KitSettings& settings, const 
   }
   // An earlier kit's sheets that this one does not need would be cut as if they belonged to it.
   kit.ours = IsKitFileName;
-  const platform::OwnedFolderOutcome written = platform::WriteOwnedFolder(folder, kit);
+  const platform::OwnedFolderOutcome written = platform::WriteOwnedFolder(folder, kit, readOnly);
   if (!written.outcome.ok()) {
+    result.failedPath = written.failedPath;
     result.error = written.why.empty() ? platform::WriteErrorInfo(written.outcome, written.failedPath)
                                        : platform::ErrorInfo{platform::kErrDeviceIo, written.why};
     return result;

@@ -175,17 +175,6 @@ ReplaceAnswer AskReplace(std::size_t count, const std::string& folder, const std
   }
 }
 
-// A file of the series is marked read-only: FrmTraCevol/49 with the file; No the default.
-bool AskReplaceReadOnly(const std::string& path, const std::string& caption) {
-  platform::BoxRequest box;
-  box.text = platform::Text("FrmTraCevol", "49") + "\n" + path;
-  box.title = caption;
-  box.icon = platform::BoxIcon::Question;
-  box.buttons = platform::BoxButtons::YesNo;
-  box.defaultButton = 2;
-  return platform::CurrentMessages().Show(box) == platform::BoxAnswer::Yes;
-}
-
 }  // namespace
 
 SeriesResult GenerateSeriesAsking(core::RibDocument& d, SeriesRequest request, const std::string& caption) {
@@ -212,7 +201,7 @@ SeriesResult GenerateSeriesAsking(core::RibDocument& d, SeriesRequest request, c
       case SeriesOutcome::Failed: {
         if (result.written.error.refusal == platform::RefusalName(platform::FileProblem::ReadOnly) &&
             request.readOnly == platform::ReadOnlyFiles::Refuse) {
-          if (!AskReplaceReadOnly(result.written.failedPath, caption)) return result;
+          if (!platform::AskReplaceReadOnly(result.written.failedPath, caption)) return result;
           request.readOnly = platform::ReadOnlyFiles::Replace;
           continue;
         }

@@ -167,6 +167,7 @@ constexpr LanguageKey kKeys[] = {
     {"Erreur", "212", "general error report, write: any other system error (the path and the system's words follow)"},
     {"Erreur", "213", "write refusal: last line after the path of a folder, pipe or device that was not replaced"},
     {"Erreur", "214", "write refusal: before the path of a file marked read-only that was not replaced"},
+    {"Erreur", "215", "question before a file marked read-only is replaced all the same, above its path"},
     // Main window messages
     {"FrmMainMessage", "1", "airfoil folder alert: before the folder"},
     {"FrmMainMessage", "2", "airfoil folder alert: after the folder"},
@@ -653,7 +654,6 @@ constexpr LanguageKey kKeys[] = {
     {"FrmTraCevol", "46", "the same question's button: replace the files"},
     {"FrmTraCevol", "47", "the same question's button: choose another folder"},
     {"FrmTraCevol", "48", "failure report of an all-or-nothing series: the folder holds its earlier files"},
-    {"FrmTraCevol", "49", "question before a file of the series marked read-only is replaced, above its path"},
     // Rib series with spacing table
     {"FrmTraCevol2", "10", "a rib thickness or a gap is 0"},
     {"FrmTraCevol2", "12", "too many intermediate ribs, followed by \" 90 Ribs !\""},

@@ -32,6 +32,16 @@ ErrorInfo CurrentExceptionError() {
   }
 }
 
+bool AskReplaceReadOnly(const std::string& path, const std::string& title) {
+  BoxRequest box;
+  box.text = Text("Erreur", "215") + "\n" + path;
+  box.title = title;
+  box.icon = BoxIcon::Question;
+  box.buttons = BoxButtons::YesNo;
+  box.defaultButton = 2;
+  return CurrentMessages().Show(box) == BoxAnswer::Yes;
+}
+
 std::string ReportGeneralError(const std::string& tag, const ErrorInfo& error) {
   std::string text = GeneralErrorText(error);
   std::string title = Text("Erreur", "1");

@@ -40,6 +40,10 @@ ErrorInfo CurrentExceptionError();
 // description.
 std::string GeneralErrorText(const ErrorInfo& error);
 
+// Before a file marked read-only is replaced: Erreur/215 and the path, Yes or No (the
+// default); true for Yes.
+bool AskReplaceReadOnly(const std::string& path, const std::string& title);
+
 // Shows the information box titled Erreur/1 followed by `tag` (e.g. " Open/FichierLecture")
 // and returns the text, which callers keep as the shared message text.
 std::string ReportGeneralError(const std::string& tag, const ErrorInfo& error);

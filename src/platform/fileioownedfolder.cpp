@@ -54,6 +54,7 @@ struct OldFolder {
   std::vector<std::string> linked;   // the set's names that are links: written through, kept
   std::vector<std::string> removed;  // files of the earlier set the new one does not have
   std::vector<std::string> carried;  // the user's files, linked into the new folder
+  std::vector<std::pair<std::string, mode_t>> modes;  // the set's files replaced, with their modes
   bool hasFolders = false;           // a folder inside cannot be linked: written in place
 };
 
@@ -76,6 +77,7 @@ FileOutcome LookAtOldFolder(const std::string& folder, const std::vector<std::st
         return Refusal(FileProblem::ReadOnly, FileKind::Regular);
       }
       if (S_ISLNK(st.st_mode)) old.linked.push_back(name);
+      else old.modes.emplace_back(name, st.st_mode & 07777);
     } else if (ours && ours(name) && (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode))) {
       old.removed.push_back(name);
     } else if (S_ISDIR(st.st_mode)) {
@@ -235,6 +237,8 @@ OwnedFolderOutcome WriteOwnedFolderOnce(const std::string& folderPath, const Own
     r.failedPath = folder + name;
     return r;
   }
+  // A replaced file keeps its mode (one marked read-only stays so).
+  for (const auto& [name, mode] : old.modes) ::chmod((staging.path + name).c_str(), mode);
   SyncFolderEntries(staging.path);
   const std::string stagingFolder = staging.path.substr(0, staging.path.size() - 1);
   int rc = 0;
