@@ -372,6 +372,26 @@ TEST(WriteFileAtomically, AFullSmallFileSystem) {
   EXPECT_EQ(ReadFile(path), "fits");
 }
 
+// A folder to write into: missing, something else, or one that may not be written (a
+// read-only disk where this machine lets a test mount one; the superuser writes any other).
+TEST(CheckWritableFolder, TellsAMissingFolderFromOneThatMayNotBeWritten) {
+  TempDir dir;
+  WriteFile(dir.File("file"), "x");
+  EXPECT_TRUE(platform::CheckWritableFolder(dir.path().string()).ok());
+  EXPECT_EQ(platform::CheckWritableFolder(dir.File("none")).problem, FileProblem::NotFound);
+  EXPECT_EQ(platform::CheckWritableFolder(dir.File("none/deeper")).problem, FileProblem::NotFound);
+  EXPECT_EQ(platform::CheckWritableFolder(dir.File("file")).problem, FileProblem::NotAFile);
+  const std::string locked = dir.File("locked");
+  fs::create_directory(locked);
+  const bool mounted = ::geteuid() == 0 && ::mount("tmpfs", locked.c_str(), "tmpfs", MS_RDONLY, "size=16k") == 0;
+  if (::geteuid() != 0) fs::permissions(locked, static_cast<fs::perms>(0555));
+  if (::geteuid() == 0 && !mounted) GTEST_SKIP() << "mounting a read-only file system is not allowed here";
+  const platform::FileOutcome denied = platform::CheckWritableFolder(locked);
+  if (mounted) ::umount(locked.c_str());
+  EXPECT_EQ(denied.problem, FileProblem::Denied);
+  EXPECT_EQ(platform::WriteErrorInfo(denied, locked).number, 70);
+}
+
 TEST(FileErrors, NameTheFileInTheUsersWordsAndMarkRefusals) {
   platform::SetTextLookup([](std::string_view section, std::string_view key) {
     return std::string(section) + "/" + std::string(key);
