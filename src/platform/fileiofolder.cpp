@@ -85,6 +85,7 @@ TemporaryKind KindOfTemporary(const std::string& name, bool folder, bool nameExi
   if (folder) {
     const std::size_t kit = name.rfind(".kit-");
     if (kit == std::string::npos || kit == 0 || name.size() - kit - 5 != kTemporaryTailLength) return TemporaryKind::None;
+    if (name[kit + 5] < '0' || name[kit + 5] > '9') return TemporaryKind::None;  // ours start with a digit
     for (std::size_t i = kit + 5; i < name.size(); ++i)
       if (!IsAlnum(name[i])) return TemporaryKind::None;
     return TemporaryKind::StagingFolder;

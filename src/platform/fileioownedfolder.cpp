@@ -190,7 +190,6 @@ OwnedFolderOutcome WriteOwnedFolderOnce(const std::string& folderPath, const Own
     r.outcome = Failure(errno);
     return r;
   }
-  if (exists) ::chmod(staging.path.c_str(), st.st_mode & 07777);
 
   std::vector<FileToWrite> files;
   for (const FileToWrite& f : w.files) files.push_back({staging.path + f.path, f.contents});
@@ -237,8 +236,9 @@ OwnedFolderOutcome WriteOwnedFolderOnce(const std::string& folderPath, const Own
     r.failedPath = folder + name;
     return r;
   }
-  // A replaced file keeps its mode (one marked read-only stays so).
+  // A replaced file keeps its mode (one marked read-only stays so), the folder its own.
   for (const auto& [name, mode] : old.modes) ::chmod((staging.path + name).c_str(), mode);
+  if (exists) ::chmod(staging.path.c_str(), st.st_mode & 07777);
   SyncFolderEntries(staging.path);
   const std::string stagingFolder = staging.path.substr(0, staging.path.size() - 1);
   int rc = 0;

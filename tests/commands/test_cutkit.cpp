@@ -356,6 +356,19 @@ TEST_F(CutKit, AKitReplacesTheEarlierOneWholeOrNotAtAll) {
   after.erase("sheet-09.dxf");
   EXPECT_EQ(FilesIn(kit), after);
   EXPECT_EQ(FilesIn(out.path()), around);
+
+  // A folder of the user's inside cannot be carried into a new folder: the kit is written
+  // in place, all or nothing, the folder kept.
+  fs::create_directory(kit + "/photos");
+  testsupport::WriteFile(kit + "/photos/rib.jpg", "mine");
+  testsupport::WriteFile(kit + "/sheet-07.dxf", "an earlier kit's sheet");
+  const commands::KitWriteResult inPlace = commands::WriteKit(plan, settings, kit, pdf);
+  ASSERT_TRUE(inPlace.ok) << inPlace.error.description;
+  EXPECT_EQ(inPlace.removed, std::vector<std::string>{kit + "/sheet-07.dxf"});
+  EXPECT_EQ(testsupport::ReadFile(kit + "/photos/rib.jpg"), "mine");
+  after.insert("photos");
+  EXPECT_EQ(FilesIn(kit), after);
+  EXPECT_EQ(FilesIn(out.path()), around);
 }
 
 TEST_F(CutKit, RefusesWhatCannotBeCutOrLaidOut) {

@@ -298,8 +298,11 @@ TEST(WriteFileAtomically, ClearsWhatAKilledRunLeftAndNothingElse) {
   fs::create_directory(dir.File(".kit.kit-1aB2c3"));
   WriteFile(dir.File(".kit.kit-1aB2c3/sheet-01.dxf"), "x");
   const std::vector<std::string> kept{".bash_history.Xyz123", ".config.json.backup", ".late.dat.9abcde", ".notes.backup",
-                                      "rib.dat.4xYz9Q"};
+                                      ".photos.kit-backup", "rib.dat.4xYz9Q"};
   for (const std::string& name : kept) WriteFile(dir.File(name), "mine");
+  fs::remove(dir.File(".photos.kit-backup"));
+  fs::create_directory(dir.File(".photos.kit-backup"));
+  WriteFile(dir.File(".photos.kit-backup/mine.jpg"), "mine");
   // A run writing now: its file is newer than the write.
   fs::last_write_time(dir.File(".late.dat.9abcde"), fs::file_time_type::clock::now() + std::chrono::hours(1));
   ASSERT_TRUE(platform::WriteFileAtomically(dir.File("wing.vdl"), "new").ok());
