@@ -119,6 +119,7 @@ struct Staged {
   int unnamed = -1;    // an unnamed file holding the contents, instead of `temp`
   bool named = false;  // the new contents have the target's name
   std::string kept;    // the file it replaced, under a temporary name until the set is whole
+  bool lost = false;   // it replaced a file that could not be kept (a disk without hard links)
 
   Staged() = default;
   Staged(const Staged&) = delete;
@@ -145,6 +146,7 @@ struct Staged {
   // The set failed: the name goes back to the file it held before, or to nothing.
   bool TakeBack() {
     if (!named) return true;
+    if (lost) return false;  // the earlier file is gone: the new one is better than none
     const bool ok = kept.empty() ? ::unlink(target.c_str()) == 0 : ::rename(kept.c_str(), target.c_str()) == 0;
     if (ok) {
       kept.clear();
@@ -285,6 +287,12 @@ FileOutcome WriteTemporary(Staged& f, std::string_view contents, bool flush, boo
   return Failure(systemError);
 }
 
+// A file system without hard links (FAT on a memory stick): a set replacing files there
+// cannot keep the files it replaces, and is then all or nothing only up to its naming.
+bool HasNoHardLinks(int systemError) {
+  return systemError == EPERM || systemError == ENOTSUP || systemError == EOPNOTSUPP || systemError == EMLINK;
+}
+
 // The new contents take the target's name, unless a folder or device has been put in its
 // place meanwhile. With `keepOld`, the file replaced stays under a temporary name, so that
 // the set can be taken back.
@@ -304,7 +312,8 @@ FileOutcome Commit(Staged& f, bool keepOld) {
   if (there && !S_ISREG(now.st_mode)) {
     outcome = Refusal(FileProblem::NotAFile, KindOfMode(now.st_mode));
   } else if (there && keepOld &&
-             !TakeTemporaryName(f, f.kept, [&](const char* kept) { return ::link(f.target.c_str(), kept); })) {
+             !TakeTemporaryName(f, f.kept, [&](const char* kept) { return ::link(f.target.c_str(), kept); }) &&
+             !HasNoHardLinks(errno)) {
     outcome = Failure(errno);
   } else if (RenameName(f.temp.c_str(), f.target.c_str()) != 0) {
     outcome = Failure(errno);
@@ -312,6 +321,7 @@ FileOutcome Commit(Staged& f, bool keepOld) {
   } else {
     f.temp.clear();
     f.named = true;
+    f.lost = there && keepOld && f.kept.empty();
     return outcome;
   }
   f.Discard();
