@@ -54,7 +54,7 @@ struct OldFolder {
   std::vector<std::string> linked;   // the set's names that are links: written through, kept
   std::vector<std::string> removed;  // files of the earlier set the new one does not have
   std::vector<std::string> carried;  // the user's files, linked into the new folder
-  std::vector<std::pair<std::string, mode_t>> modes;  // the set's files replaced, with their modes
+  std::vector<std::pair<std::string, struct stat>> replaced;  // the set's files there, as they are
   bool hasFolders = false;           // a folder inside cannot be linked: written in place
 };
 
@@ -77,7 +77,7 @@ FileOutcome LookAtOldFolder(const std::string& folder, const std::vector<std::st
         return Refusal(FileProblem::ReadOnly, FileKind::Regular);
       }
       if (S_ISLNK(st.st_mode)) old.linked.push_back(name);
-      else old.modes.emplace_back(name, st.st_mode & 07777);
+      else old.replaced.emplace_back(name, st);
     } else if (ours && ours(name) && (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode))) {
       old.removed.push_back(name);
     } else if (S_ISDIR(st.st_mode)) {
@@ -236,9 +236,19 @@ OwnedFolderOutcome WriteOwnedFolderOnce(const std::string& folderPath, const Own
     r.failedPath = folder + name;
     return r;
   }
-  // A replaced file keeps its mode (one marked read-only stays so), the folder its own.
-  for (const auto& [name, mode] : old.modes) ::chmod((staging.path + name).c_str(), mode);
-  if (exists) ::chmod(staging.path.c_str(), st.st_mode & 07777);
+  // A replaced file keeps its mode (one marked read-only stays so) and, where allowed, its
+  // owner, as WriteFileAtomically keeps them; the folder its own.
+  for (const auto& [name, was] : old.replaced) {
+    const std::string path = staging.path + name;
+    const bool ownerKept = ::chown(path.c_str(), was.st_uid, was.st_gid) == 0;
+    (void)ownerKept;
+    ::chmod(path.c_str(), was.st_mode & 07777);
+  }
+  if (exists) {
+    const bool ownerKept = ::chown(staging.path.c_str(), st.st_uid, st.st_gid) == 0;
+    (void)ownerKept;
+    ::chmod(staging.path.c_str(), st.st_mode & 07777);
+  }
   SyncFolderEntries(staging.path);
   const std::string stagingFolder = staging.path.substr(0, staging.path.size() - 1);
   int rc = 0;
