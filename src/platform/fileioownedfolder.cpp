@@ -180,10 +180,20 @@ OwnedFolderOutcome WriteOwnedFolderOnce(const std::string& folderPath, const Own
   }
 
   Staging staging;
-  for (int attempt = 0; attempt < 100 && staging.path.empty(); ++attempt) {
-    const std::string candidate = StagingFolderName(parent, target.substr(parent.size()));
-    if (::mkdir(candidate.c_str(), 0777) == 0) staging.path = candidate + "/";
-    else if (errno != EEXIST) break;
+  const auto makeStaging = [&](const std::string& in) {
+    for (int attempt = 0; attempt < 100 && staging.path.empty(); ++attempt) {
+      const std::string candidate = StagingFolderName(in, target.substr(parent.size()));
+      if (::mkdir(candidate.c_str(), 0777) == 0) staging.path = candidate + "/";
+      else if (errno != EEXIST) break;
+    }
+  };
+  makeStaging(parent);
+  // A folder whose parent may not be written (a memory stick's own folder): the new files
+  // are made inside it and written in place.
+  bool inside = false;
+  if (staging.path.empty() && exists && (errno == EACCES || errno == EPERM || errno == EROFS)) {
+    makeStaging(folder);
+    inside = !staging.path.empty();
   }
   if (staging.path.empty()) {
     r.failedPath = folderPath;
@@ -213,7 +223,7 @@ OwnedFolderOutcome WriteOwnedFolderOnce(const std::string& folderPath, const Own
     if (!r.outcome.ok()) return r;
     old = std::move(now);
   }
-  if (old.hasFolders) return WriteInPlace(folder, staging.path, w, old, readOnly);
+  if (old.hasFolders || inside) return WriteInPlace(folder, staging.path, w, old, readOnly);
 
   // A file the user reached through a link is written where the link leads, the link kept.
   for (const std::string& name : old.linked) {
@@ -263,8 +273,10 @@ OwnedFolderOutcome WriteOwnedFolderOnce(const std::string& folderPath, const Own
 #endif
   }
   if (rc != 0) {
-    // A file system that cannot exchange folders writes the files in place.
-    if (exists && (errno == EINVAL || errno == ENOSYS || errno == ENOTSUP)) return WriteInPlace(folder, staging.path, w, old, readOnly);
+    // A file system that cannot exchange folders, or a folder that is a mount point: the
+    // files are written in place.
+    if (exists && (errno == EINVAL || errno == ENOSYS || errno == ENOTSUP || errno == EXDEV || errno == EBUSY))
+      return WriteInPlace(folder, staging.path, w, old, readOnly);
     r.outcome = Failure(errno);
     r.failedPath = folderPath;
     return r;

@@ -214,6 +214,17 @@ def fill_disk():
             fail("full disk, kit: exit %d, %s, hidden %s" % (r.returncode, sorted(files_in(kit)), hidden_in(small)))
         os.remove(filler)
         run(kit_args("140x1000", summary, kit))
+        # The disk's own folder, a mount point, cannot be exchanged: written in place.
+        empty = os.path.join(small, "empty")
+        os.makedirs(empty)
+        subprocess.run(["mount", "-t", "tmpfs", "-o", "size=1m", "tmpfs", empty], capture_output=True)
+        try:
+            run(kit_args("100x600", summary, empty))
+            run(kit_args("140x1000", summary, empty))
+            if files_in(empty, ("kit.pdf",)) != files_in(kit, ("kit.pdf",)) or hidden_in(empty) or hidden_in(small):
+                fail("a kit into a mount point: %s" % sorted(files_in(empty)))
+        finally:
+            subprocess.run(["umount", empty], capture_output=True)
         print("full disk: a series and a kit that did not fit left the earlier ones whole")
     finally:
         subprocess.run(["umount", small], capture_output=True)
