@@ -174,9 +174,8 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
   if (!pdf) std::fprintf(stderr, "vandrell-cli: kit.pdf needs the build with Qt; the sheets and the list are written\n");
   const commands::KitWriteResult written = commands::WriteKit(plan, settings, out, pdf);
   if (!written.ok) return WriteFailed(written.error);
-  // Sheets of an earlier, larger kit would be cut as if they belonged to this one.
-  const int removed = commands::RemoveLeftOverKitSheets(out, written.paths);
-  if (removed > 0) std::printf("removed: %d\n", removed);
+  // An earlier, larger kit's sheets went with it.
+  if (!written.removed.empty()) std::printf("removed: %zu\n", written.removed.size());
   std::printf("parts: %zu\n", plan.parts.size());
   std::printf("sheets: %d\n", plan.sheets);
   std::printf("used: %.1f %%\n", plan.usedPercent);

@@ -175,18 +175,16 @@ int RunSeries(const Options& options, core::RibDocument& s, bool spaced) {
       return UsageProblem(spaced, "vandrell-cli: %d intermediate ribs take %d thicknesses and %d gaps\n", n, n, n + 1);
     }
     case commands::SeriesOutcome::NoFolder:
-      std::fprintf(stderr, "%s\n",
-                   platform::GeneralErrorText({platform::kErrPathNotFound, "Path not found\n" + request.folder}).c_str());
-      return kError;
+      return WriteFailed(platform::WriteErrorInfo(result.folder, request.folder));
     case commands::SeriesOutcome::Written:
       if (spaced) std::printf("length: %s\n", commands::PanelLengthText(result.panelLengthMm, unitText).c_str());
       if (!result.existing.empty()) std::printf("replaced: %zu\n", result.existing.size());
       return kDone;
     default: {
+      // A folder or a read-only file where a rib file goes is refused, as by the other commands.
       platform::ErrorInfo error = result.written.error;
-      error.description = commands::SeriesFailureDescription(result.written);
-      std::fprintf(stderr, "%s\n", platform::GeneralErrorText(error).c_str());
-      return kError;
+      if (error.refusal.empty()) error.description = commands::SeriesFailureDescription(result.written, request.mode);
+      return WriteFailed(error);
     }
   }
 }

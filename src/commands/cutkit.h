@@ -13,6 +13,7 @@
 #include "core/nesting.h"
 #include "core/ribdocument.h"
 #include "platform/errorreport.h"
+#include "platform/fileio.h"
 #include "platform/pageoutput.h"
 
 namespace commands {
@@ -91,13 +92,18 @@ using KitPdfOutput = std::function<std::unique_ptr<platform::PageOutput>(const s
 
 struct KitWriteResult {
   bool ok = false;
-  std::vector<std::string> paths;  // written, in order
+  std::vector<std::string> paths;    // written, in order
+  std::vector<std::string> removed;  // an earlier kit's files this one has not
   platform::ErrorInfo error;
+  std::string failedPath;  // the file the failure is about, where there is one
 };
 // DIR/sheet-01.dxf (or .svg) and on, DIR/kit.txt and, with a page output, DIR/kit.pdf:
-// all of them or, on any failure, none (each goes to a hidden name first and takes its
-// own once all are on disk).
+// all of them or, on any failure, none. The kit owns the folder: an earlier kit's files go
+// with it, the user's other files stay (platform::WriteOwnedFolder).
+// An earlier kit's file marked read-only is refused ("read-only") unless `readOnly` says
+// to replace it (it stays read-only).
 KitWriteResult WriteKit(const KitPlan& plan, const KitSettings& settings, const std::string& folder,
-                        const KitPdfOutput& pdf = {});
+                        const KitPdfOutput& pdf = {},
+                        platform::ReadOnlyFiles readOnly = platform::ReadOnlyFiles::Refuse);
 
 }  // namespace commands

@@ -100,6 +100,10 @@ std::string KitRefusalWords(const KitRefusal& r) {
   return r.message;
 }
 
+bool IsKitFileName(const std::string& name) {
+  return name == output::kKitListName || name == output::kKitPdfName || IsSheetName(name);
+}
+
 std::vector<std::string> KitFilesIn(const std::string& folder) {
   std::vector<std::string> found;
   std::error_code ec;
@@ -111,28 +115,6 @@ std::vector<std::string> KitFilesIn(const std::string& folder) {
   }
   std::sort(found.begin(), found.end());
   return found;
-}
-
-std::vector<std::string> LeftOverKitSheets(const std::string& folder, const std::vector<std::string>& written) {
-  std::vector<std::string> left;
-  for (const std::string& path : KitFilesIn(folder)) {
-    const fs::path p(path);
-    if (!IsSheetName(p.filename().string())) continue;
-    const bool ours = std::any_of(written.begin(), written.end(), [&p](const std::string& w) {
-      return fs::path(w).filename() == p.filename();
-    });
-    if (!ours) left.push_back(path);
-  }
-  return left;
-}
-
-int RemoveLeftOverKitSheets(const std::string& folder, const std::vector<std::string>& written) {
-  int removed = 0;
-  for (const std::string& old : LeftOverKitSheets(folder, written)) {
-    std::error_code ec;
-    if (fs::remove(old, ec)) ++removed;
-  }
-  return removed;
 }
 
 }  // namespace commands

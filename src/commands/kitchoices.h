@@ -39,10 +39,8 @@ std::string KitRefusalWords(const KitRefusal& refusal);
 
 // The files of a kit found in `folder` (the list, the PDF, sheet-NN.dxf and .svg).
 std::vector<std::string> KitFilesIn(const std::string& folder);
-// The sheets of an earlier kit left in `folder` beside the files just written: removed
-// after a kit was written over an older, larger one. Only names a kit gives are touched.
-std::vector<std::string> LeftOverKitSheets(const std::string& folder, const std::vector<std::string>& written);
-// Removes those left-over sheets, so that the folder holds one kit; says how many went.
-int RemoveLeftOverKitSheets(const std::string& folder, const std::vector<std::string>& written);
+// kit.txt, kit.pdf, "sheet-" with two or more digits and ".dxf" or ".svg": a kit's files,
+// which a kit written over an earlier one replaces or removes.
+bool IsKitFileName(const std::string& name);
 
 }  // namespace commands

@@ -125,8 +125,8 @@ SeriesResult GenerateSeries(const SeriesRequest& r) {
       return result;
     }
   }
-  std::error_code ec;
-  if (!std::filesystem::is_directory(r.folder, ec)) {
+  result.folder = platform::CheckWritableFolder(r.folder);
+  if (!result.folder.ok()) {
     result.outcome = SeriesOutcome::NoFolder;
     return result;
   }
@@ -150,7 +150,7 @@ SeriesResult GenerateSeries(const SeriesRequest& r) {
     result.outcome = SeriesOutcome::FilesExist;
     return result;
   }
-  result.written = files::WriteSeries(job, r.mode);
+  result.written = files::WriteSeries(job, r.mode, r.readOnly);
   result.outcome = result.written.ok ? SeriesOutcome::Written : SeriesOutcome::Failed;
   return result;
 }
@@ -234,15 +234,18 @@ SeriesResult GenerateSeriesAsking(core::RibDocument& d, SeriesRequest request, c
           case ReplaceAnswer::Cancel: return result;
         }
         return result;
-      case SeriesOutcome::NoFolder: {
-        platform::FileOutcome missing;
-        missing.problem = platform::FileProblem::NotFound;
-        platform::ReportGeneralError(" TracEvol/SaveProfil", platform::WriteErrorInfo(missing, request.folder));
+      case SeriesOutcome::NoFolder:
+        platform::ReportGeneralError(" TracEvol/SaveProfil", platform::WriteErrorInfo(result.folder, request.folder));
         return result;
-      }
       case SeriesOutcome::Failed: {
+        if (result.written.error.refusal == platform::RefusalName(platform::FileProblem::ReadOnly) &&
+            request.readOnly == platform::ReadOnlyFiles::Refuse) {
+          if (!platform::AskReplaceReadOnly(result.written.failedPath, caption)) return result;
+          request.readOnly = platform::ReadOnlyFiles::Replace;
+          continue;
+        }
         platform::ErrorInfo error = result.written.error;
-        error.description = SeriesFailureDescription(result.written);
+        error.description = SeriesFailureDescription(result.written, request.mode);
         platform::ReportGeneralError(" TracEvol/SaveProfil", error);
         return result;
       }
@@ -288,8 +291,10 @@ std::string PanelLengthText(float lengthMm, const std::string& unitText) {
   return text + unitText;
 }
 
-std::string SeriesFailureDescription(const files::SeriesWriteResult& result) {
+std::string SeriesFailureDescription(const files::SeriesWriteResult& result, files::SeriesWriteMode mode) {
   // The writer's description names the file already.
+  if (mode == files::SeriesWriteMode::AllOrNothing && result.written == 0 && result.summaryPath.empty())
+    return result.error.description + "\n" + platform::Text("FrmTraCevol", "50");
   return result.error.description + "\n" + platform::Text("FrmTraCevol", "34") + " " + std::to_string(result.written);
 }
 

@@ -58,13 +58,15 @@ struct SeriesRequest {
   // False: files of the series already in the folder stop it before anything is written.
   bool replace = false;
   files::SeriesWriteMode mode = files::SeriesWriteMode::KeepWritten;
+  // Files marked read-only are replaced only when the user said so.
+  platform::ReadOnlyFiles readOnly = platform::ReadOnlyFiles::Refuse;
 };
 
 enum class SeriesOutcome {
   Written,
   Refused,        // a check failed (`refusal`); nothing written
   TableMismatch,  // a count of thicknesses or gaps that does not fit the rib count
-  NoFolder,       // the folder does not exist; nothing written
+  NoFolder,       // the folder is not there or may not be written (`folder`); nothing written
   FilesExist,     // files of the series are there (`existing`) and replacing was not asked
   Failed,         // a file could not be written (`written` says which)
 };
@@ -81,6 +83,7 @@ struct SeriesResult {
   std::vector<std::string> leftBeside;
   int leftRemoved = 0;  // of those, removed at the user's word once the series was written
   files::SeriesWriteResult written;
+  platform::FileOutcome folder;       // why the folder cannot be written into
 };
 
 // Checks the request in the windows' order, works out the ribs and writes the files.
@@ -91,7 +94,8 @@ SeriesResult GenerateSeries(const SeriesRequest& request);
 // folder (how many, and where, and which files of an earlier series would stay beside the
 // new one: Replace, Choose another folder, Cancel; another folder becomes the settings'
 // series folder and is looked at in turn; after Replace, whether to remove the files that
-// would stay, which goes only once the series is written), then telling how it went
+// would stay, which goes only once the series is written) and before a file marked
+// read-only is replaced, then telling how it went
 // in a box titled `caption`: the completion message, or the general error report (tag
 // " TracEvol/SaveProfil"). A refusal is left to the window, which points at the box.
 SeriesResult GenerateSeriesAsking(core::RibDocument& d, SeriesRequest request, const std::string& caption);
@@ -112,7 +116,8 @@ std::string PanelLengthText(float lengthMm, const std::string& unitText);
 // FrmTraCevol/23 (`kind`'s section), the folder and, under 13 intermediate ribs, each
 // file with its chord.
 std::string SeriesCompletionText(const files::SeriesJob& job, SeriesKind kind);
-// What failed, where, and how many rib files were written before.
-std::string SeriesFailureDescription(const files::SeriesWriteResult& result);
+// What failed, where, and what the folder holds now: the rib files written before the
+// failure, or, all or nothing, the files it held before.
+std::string SeriesFailureDescription(const files::SeriesWriteResult& result, files::SeriesWriteMode mode);
 
 }  // namespace commands

@@ -168,6 +168,8 @@ constexpr LanguageKey kKeys[] = {
     {"Erreur", "211", "general error report, read: any other system error (the path and the system's words follow)"},
     {"Erreur", "212", "general error report, write: any other system error (the path and the system's words follow)"},
     {"Erreur", "213", "write refusal: last line after the path of a folder, pipe or device that was not replaced"},
+    {"Erreur", "214", "write refusal: before the path of a file marked read-only that was not replaced"},
+    {"Erreur", "215", "question before a file marked read-only is replaced all the same, above its path"},
     // Main window messages
     {"FrmMainMessage", "1", "airfoil folder alert: before the folder"},
     {"FrmMainMessage", "2", "airfoil folder alert: after the folder"},
@@ -656,6 +658,7 @@ constexpr LanguageKey kKeys[] = {
     {"FrmTraCevol", "47", "the same question's button: choose another folder"},
     {"FrmTraCevol", "48", "the same question: before the count and names of an earlier series' files that the new one leaves beside it"},
     {"FrmTraCevol", "49", "after Replace: remove the earlier series' files that would stay (their names follow)?"},
+    {"FrmTraCevol", "50", "failure report of an all-or-nothing series: the folder holds its earlier files"},
     // Rib series with spacing table
     {"FrmTraCevol2", "10", "a rib thickness or a gap is 0"},
     {"FrmTraCevol2", "12", "too many intermediate ribs, followed by \" 90 Ribs !\""},

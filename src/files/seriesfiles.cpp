@@ -235,7 +235,7 @@ std::vector<std::string> EarlierSeriesFiles(const SeriesJob& job) {
   return found;
 }
 
-SeriesWriteResult WriteSeries(const SeriesJob& job, SeriesWriteMode mode) {
+SeriesWriteResult WriteSeries(const SeriesJob& job, SeriesWriteMode mode, platform::ReadOnlyFiles readOnly) {
   SeriesWriteResult result;
   const std::vector<std::string> paths = SeriesPaths(job);
   std::vector<platform::FileToWrite> files;
@@ -244,7 +244,8 @@ SeriesWriteResult WriteSeries(const SeriesJob& job, SeriesWriteMode mode) {
   files.push_back({paths.back(), SummaryText(job)});
   const platform::SetWriteOutcome written = platform::WriteFilesAtomically(
       files, mode == SeriesWriteMode::AllOrNothing ? platform::SetWriteMode::AllOrNothing
-                                                   : platform::SetWriteMode::KeepBefore);
+                                                   : platform::SetWriteMode::KeepBefore,
+      readOnly);
   const std::size_t ribFiles = std::min(written.written, job.ribs.size());
   result.paths.assign(paths.begin(), paths.begin() + static_cast<std::ptrdiff_t>(ribFiles));
   result.written = static_cast<int>(ribFiles);

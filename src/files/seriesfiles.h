@@ -87,6 +87,7 @@ std::vector<std::string> EarlierSeriesFiles(const SeriesJob& job);
 // failure before anything is written. After a failure the files before the failed one
 // stay, or, all or nothing, none is written; no file is ever half written.
 enum class SeriesWriteMode { KeepWritten, AllOrNothing };
-SeriesWriteResult WriteSeries(const SeriesJob& job, SeriesWriteMode mode = SeriesWriteMode::KeepWritten);
+SeriesWriteResult WriteSeries(const SeriesJob& job, SeriesWriteMode mode = SeriesWriteMode::KeepWritten,
+                              platform::ReadOnlyFiles readOnly = platform::ReadOnlyFiles::Refuse);
 
 }  // namespace files

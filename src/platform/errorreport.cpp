@@ -12,7 +12,8 @@ namespace platform {
 std::string GeneralErrorText(const ErrorInfo& error) {
   std::string text = Text("Erreur", "1");
   text.append(" # ").append(std::to_string(error.number)).append(" ");
-  text.append(Text("Erreur", "2")).append(" ").append(kProgramTitle).append("\r");
+  // A line feed, not a bare carriage return: on a terminal that would overwrite the first line.
+  text.append(Text("Erreur", "2")).append(" ").append(kProgramTitle).append("\n");
   text.append(error.description);
   return text;
 }
@@ -29,6 +30,16 @@ ErrorInfo CurrentExceptionError() {
   } catch (...) {
     return {kErrInternal, "Internal error"};
   }
+}
+
+bool AskReplaceReadOnly(const std::string& path, const std::string& title) {
+  BoxRequest box;
+  box.text = Text("Erreur", "215") + "\n" + path;
+  box.title = title;
+  box.icon = BoxIcon::Question;
+  box.buttons = BoxButtons::YesNo;
+  box.defaultButton = 2;
+  return CurrentMessages().Show(box) == BoxAnswer::Yes;
 }
 
 std::string ReportGeneralError(const std::string& tag, const ErrorInfo& error) {

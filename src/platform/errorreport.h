@@ -36,8 +36,13 @@ struct ErrorInfo {
 // input/output failure, anything else), so that nothing unexpected ends the program.
 ErrorInfo CurrentExceptionError();
 
-// Builds the box text: Erreur/1, " # ", number, " ", Erreur/2, " ", title, CR, description.
+// Builds the box text: Erreur/1, " # ", number, " ", Erreur/2, " ", title, a new line, the
+// description.
 std::string GeneralErrorText(const ErrorInfo& error);
+
+// Before a file marked read-only is replaced: Erreur/215 and the path, Yes or No (the
+// default); true for Yes.
+bool AskReplaceReadOnly(const std::string& path, const std::string& title);
 
 // Shows the information box titled Erreur/1 followed by `tag` (e.g. " Open/FichierLecture")
 // and returns the text, which callers keep as the shared message text.

@@ -106,7 +106,22 @@ FileKind KindOfPath(const std::string& path) {
   return KindOfMode(st.st_mode);
 }
 
-bool MayWrite(const std::string& path) { return !path.empty() && ::access(path.c_str(), W_OK) == 0; }
+bool MayWrite(const std::string& path) {
+  struct stat st;
+  if (path.empty() || ::stat(path.c_str(), &st) != 0 || (st.st_mode & 0222) == 0) return false;
+  return ::access(path.c_str(), W_OK) == 0;
+}
+
+FileOutcome CheckWritableFolder(const std::string& path) {
+  struct stat st;
+  if (path.empty()) return Failure(ENOENT);
+  if (::stat(path.c_str(), &st) != 0) return Failure(errno);
+  if (!S_ISDIR(st.st_mode)) return Refusal(FileProblem::NotAFile, KindOfMode(st.st_mode));
+  if (::access(path.c_str(), W_OK | X_OK) != 0) return Failure(errno);
+  FileOutcome o;
+  o.kind = FileKind::Directory;
+  return o;
+}
 
 FileOutcome CheckReadable(const std::string& path, std::uint64_t limit) {
   struct stat st;
@@ -191,6 +206,16 @@ FileKind KindOfPath(const std::string& path) {
   }
 }
 
+FileOutcome CheckWritableFolder(const std::string& path) {
+  std::error_code ec;
+  const FileKind kind = KindOfPath(path);
+  if (kind == FileKind::Missing) return Failure(ENOENT);
+  if (kind != FileKind::Directory) return Refusal(FileProblem::NotAFile, kind);
+  FileOutcome o;
+  o.kind = kind;
+  return o;
+}
+
 bool MayWrite(const std::string& path) {
   std::error_code ec;
   const fs::perms p = fs::status(path, ec).permissions();
@@ -258,6 +283,7 @@ std::string RefusalText(const FileOutcome& outcome, const std::string& path) {
     case FileProblem::NotAFile: return KindText(outcome.kind) + "\n" + path;
     case FileProblem::TooLarge:
       return TextOr("205", "This file is far too large to be a file of Vandrell's:") + "\n" + path;
+    case FileProblem::ReadOnly: return TextOr("214", "This file is read-only:") + "\n" + path;
     default: return std::string();
   }
 }
@@ -266,6 +292,7 @@ const char* RefusalName(FileProblem problem) {
   switch (problem) {
     case FileProblem::NotAFile: return "not-a-file";
     case FileProblem::TooLarge: return "too-large";
+    case FileProblem::ReadOnly: return "read-only";
     default: return "";
   }
 }
@@ -276,6 +303,7 @@ ErrorInfo ReadErrorInfo(const FileOutcome& outcome, const std::string& path) {
     case FileProblem::None: return ErrorInfo{};
     case FileProblem::NotAFile:
     case FileProblem::TooLarge:
+    case FileProblem::ReadOnly:
       return {kErrFileAccess, RefusalText(outcome, path), RefusalName(outcome.problem)};
     case FileProblem::NotFound: return {kErrFileNotFound, TextOr("206", "File not found") + named};
     case FileProblem::Denied: return {kErrPermissionDenied, TextOr("208", "Permission denied") + named};
@@ -292,8 +320,9 @@ ErrorInfo WriteErrorInfo(const FileOutcome& outcome, const std::string& path) {
     case FileProblem::None: return ErrorInfo{};
     case FileProblem::NotAFile:
     case FileProblem::TooLarge:
-      return {kErrFileAccess, RefusalText(outcome, path) + "\n" + TextOr("213", "Nothing was written."),
-              RefusalName(outcome.problem)};
+    case FileProblem::ReadOnly:
+      return {outcome.problem == FileProblem::ReadOnly ? kErrPermissionDenied : kErrFileAccess,
+              RefusalText(outcome, path) + "\n" + TextOr("213", "Nothing was written."), RefusalName(outcome.problem)};
     case FileProblem::NotFound: return {kErrPathNotFound, TextOr("207", "Path not found") + named};
     case FileProblem::Denied: return {kErrPermissionDenied, TextOr("209", "Permission denied") + named};
     case FileProblem::DiskFull: return {kErrDiskFull, TextOr("210", "Disk full") + named};

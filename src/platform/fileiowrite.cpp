@@ -3,9 +3,6 @@
 // Linux, an unnamed file linked to its name).
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 #include <vector>
 
 #include "platform/fileio.h"
@@ -14,7 +11,7 @@
 #ifdef VANDRELL_POSIX_FILES
 #include <fcntl.h>
 #include <cstdio>
-#include <random>
+#include <memory>
 #endif
 
 // Linux writes a new file as an unnamed one in its folder and gives it its name when it is
@@ -29,19 +26,19 @@ using namespace fileio_parts;
 
 namespace {
 
-struct WriteFault {
-  bool active = false;
-  int systemError = 0;
-  std::size_t afterBytes = 0;
-  std::size_t written = 0;  // since the fault was made
-};
-
-WriteFault& InjectedFault() {
-  static WriteFault fault;
-  return fault;
-}
-
 #ifdef VANDRELL_POSIX_FILES
+
+// Every step that gives a file a name goes through these two, where a test can make it fail.
+bool NamingFails() {
+  NamingFault& fault = InjectedNamingFault();
+  if (!fault.active || fault.tried++ != fault.afterNames) return false;
+  errno = fault.systemError;
+  return true;
+}
+int LinkName(const char* from, const char* to, int flags) {
+  return NamingFails() ? -1 : ::linkat(AT_FDCWD, from, AT_FDCWD, to, flags);
+}
+int RenameName(const char* from, const char* to) { return NamingFails() ? -1 : ::rename(from, to); }
 
 mode_t NewFileMode() {
   // The umask can only be read by setting it; read once, at the first save.
@@ -104,6 +101,13 @@ void SyncFolder(const std::string& folder) {
   ::close(fd);
 }
 
+// A file marked read-only: no write permission for anyone (the superuser passes every other
+// check), or none for this user.
+bool ReadOnlyFile(const std::string& path, const struct stat& st) {
+  if ((st.st_mode & 0222) == 0) return true;
+  return ::access(path.c_str(), W_OK) != 0 && errno == EACCES;
+}
+
 // A file on its way to its name: where its links lead, what it replaces, and the
 // temporary file that holds it meanwhile (removed with the object unless it took the name).
 struct Staged {
@@ -112,12 +116,18 @@ struct Staged {
   bool replacing = false;
   struct stat old {};
   std::string temp;
-  int unnamed = -1;  // an unnamed file holding the contents, instead of `temp`
+  int unnamed = -1;    // an unnamed file holding the contents, instead of `temp`
+  bool named = false;  // the new contents have the target's name
+  std::string kept;    // the file it replaced, under a temporary name until the set is whole
+  bool lost = false;   // it replaced a file that could not be kept (a disk without hard links)
 
   Staged() = default;
   Staged(const Staged&) = delete;
   Staged& operator=(const Staged&) = delete;
-  ~Staged() { Discard(); }
+  ~Staged() {
+    Discard();
+    Finish();
+  }
   void Discard() {
     if (!temp.empty()) ::unlink(temp.c_str());
     temp.clear();
@@ -128,23 +138,64 @@ struct Staged {
     unnamed = -1;
     return rc;
   }
+  // The set is whole: the replaced file goes.
+  void Finish() {
+    if (!kept.empty()) ::unlink(kept.c_str());
+    kept.clear();
+  }
+  // The set failed: the name goes back to the file it held before, or to nothing.
+  bool TakeBack() {
+    if (!named) return true;
+    if (lost) return false;  // the earlier file is gone: the new one is better than none
+    const bool ok = kept.empty() ? ::unlink(target.c_str()) == 0 : ::rename(kept.c_str(), target.c_str()) == 0;
+    if (ok) {
+      kept.clear();
+      named = false;
+    }
+    return ok;
+  }
+  std::string Name() const { return target.substr(folder.size()); }
 };
 
-// The start of a temporary file's name: hidden, and in the target's folder so that the
-// rename never crosses a disk.
-std::string TemporaryNameStart(const Staged& f) {
-  return f.folder + "." + f.target.substr(f.folder.size(), 200) + ".";
-}
-
-// Looks at the path: only a regular file, or nothing yet, may be replaced.
-FileOutcome Stage(const std::string& path, Staged& f) {
+// Looks at the path: only a regular file, or nothing yet, may be replaced; a read-only one
+// only when the user said so.
+FileOutcome Stage(const std::string& path, Staged& f, ReadOnlyFiles readOnly) {
   if (path.empty()) return Failure(ENOENT);
   int systemError = 0;
   if (!ResolveLinks(path, f.target, f.old, f.replacing, systemError)) return Failure(systemError);
   if (!f.replacing && errno != ENOENT) return Failure(errno);
   if (f.replacing && !S_ISREG(f.old.st_mode)) return Refusal(FileProblem::NotAFile, KindOfMode(f.old.st_mode));
+  if (f.replacing && readOnly == ReadOnlyFiles::Refuse && ReadOnlyFile(f.target, f.old))
+    return Refusal(FileProblem::ReadOnly, FileKind::Regular);
   f.folder = FolderPart(f.target);
   return FileOutcome{};
+}
+
+// Gives the file a fresh temporary name in its folder with `name(from, to)`; false with
+// errno set when none could be had.
+template <class Naming>
+bool TakeTemporaryName(const Staged& f, std::string& temp, Naming name) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string candidate = TemporaryName(f.folder, f.Name());
+    if (name(candidate.c_str()) == 0) {
+      temp = candidate;
+      return true;
+    }
+    if (errno != EEXIST) return false;
+  }
+  return false;
+}
+
+// The mode of the file it replaces (and, where allowed, its owner and group), or that of
+// any new file.
+void GiveMode(const Staged& f, int fd) {
+  if (f.replacing) {
+    const bool ownerKept = ::fchown(fd, f.old.st_uid, f.old.st_gid) == 0;
+    (void)ownerKept;  // a file of someone else's becomes the writer's, as a new one would
+    ::fchmod(fd, f.old.st_mode & 07777);
+  } else {
+    ::fchmod(fd, NewFileMode());
+  }
 }
 
 #ifdef VANDRELL_UNNAMED_FILES
@@ -154,15 +205,16 @@ bool CanNameUnnamedFiles() {
   return can;
 }
 
-// The contents of a new file in an unnamed file in the target's folder, its mode that of any
-// new file (the umask applies). False where the file system has no unnamed files: the caller
-// then takes a temporary name, which meets the same refusals as any other file.
+// The contents in an unnamed file in the target's folder, with its mode. False where the
+// file system has no unnamed files: the caller then takes a temporary name, which meets the
+// same refusals as any other file.
 bool WriteUnnamed(Staged& f, std::string_view contents, bool flush, FileOutcome& outcome) {
   const int fd = ::open(f.folder.empty() ? "." : f.folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
   if (fd < 0) return false;
   f.unnamed = fd;
   int systemError = 0;
   bool ok = WriteAll(fd, contents, systemError);
+  if (ok) GiveMode(f, fd);
   if (ok && flush && ::fsync(fd) != 0) {
     systemError = errno;
     ok = false;
@@ -174,49 +226,50 @@ bool WriteUnnamed(Staged& f, std::string_view contents, bool flush, FileOutcome&
   return true;
 }
 
-// Gives the unnamed file the target's name; where a file has taken that name meanwhile, a
-// temporary name, so that the rename replaces it as any other.
+// A new file takes the target's name straight away. A replacement (or a new file whose
+// name was taken meanwhile) takes a temporary name only now, which is renamed over the
+// target at once: a kill leaves a temporary file only in that instant, and the next write
+// into the folder clears it.
 FileOutcome NameUnnamed(Staged& f) {
   char self[64];
   std::snprintf(self, sizeof self, "/proc/self/fd/%d", f.unnamed);
-  if (::linkat(AT_FDCWD, self, AT_FDCWD, f.target.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-    f.CloseUnnamed();  // flushed before it was named: a late close error has nothing to lose
-    return FileOutcome{};
+  if (!f.replacing) {
+    if (LinkName(self, f.target.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+      f.CloseUnnamed();  // flushed before it was named: a late close error has nothing to lose
+      f.named = true;
+      return FileOutcome{};
+    }
+    if (errno != EEXIST) {
+      const int error = errno;
+      f.Discard();
+      return Failure(error);
+    }
   }
-  if (errno != EEXIST) {
-    const int error = errno;
-    f.Discard();
-    return Failure(error);
-  }
-  std::minstd_rand random(std::random_device{}());
-  for (int attempt = 0; attempt < 100 && f.temp.empty(); ++attempt) {
-    const std::string temp = TemporaryNameStart(f) + std::to_string(random() % 1000000);
-    if (::linkat(AT_FDCWD, self, AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) f.temp = temp;
-    else if (errno != EEXIST) break;
-  }
+  const bool ok = TakeTemporaryName(f, f.temp, [&](const char* temp) { return LinkName(self, temp, AT_SYMLINK_FOLLOW); });
   const int error = errno;
   f.CloseUnnamed();
-  if (f.temp.empty()) return Failure(error);
+  if (!ok) return Failure(error);
   return FileOutcome{};
 }
 #endif
 
 // The contents in a temporary file beside the target, with the mode of the file it
-// replaces; flushed to disk when `flush`. A new file may be an unnamed one instead
-// (`allowUnnamed`: each holds a descriptor until it is named).
+// replaces; flushed to disk when `flush`. It may be an unnamed one instead (`allowUnnamed`:
+// each holds a descriptor until it is named).
 FileOutcome WriteTemporary(Staged& f, std::string_view contents, bool flush, bool allowUnnamed = true) {
 #ifdef VANDRELL_UNNAMED_FILES
   FileOutcome unnamed;
-  if (!f.replacing && allowUnnamed && CanNameUnnamedFiles() && WriteUnnamed(f, contents, flush, unnamed)) return unnamed;
+  if (allowUnnamed && CanNameUnnamedFiles() && WriteUnnamed(f, contents, flush, unnamed)) return unnamed;
 #else
   (void)allowUnnamed;
 #endif
-  const std::string pattern = TemporaryNameStart(f) + "XXXXXX";
-  std::vector<char> temp(pattern.begin(), pattern.end());
-  temp.push_back('\0');
-  Descriptor fd(::mkstemp(temp.data()));
-  if (fd.get() < 0) return Failure(errno);
-  f.temp = temp.data();
+  int opened = -1;
+  if (!TakeTemporaryName(f, f.temp, [&](const char* temp) {
+        opened = ::open(temp, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        return opened < 0 ? -1 : 0;
+      }))
+    return Failure(errno);
+  Descriptor fd(opened);
 
   int systemError = 0;
   bool ok = WriteAll(fd.get(), contents, systemError);
@@ -224,16 +277,7 @@ FileOutcome WriteTemporary(Staged& f, std::string_view contents, bool flush, boo
     systemError = errno;
     ok = false;
   }
-  if (ok) {
-    // Best effort: the file keeps its mode and, where allowed, its owner and group.
-    if (f.replacing) {
-      const bool ownerKept = ::fchown(fd.get(), f.old.st_uid, f.old.st_gid) == 0;
-      (void)ownerKept;  // a file of someone else's becomes the writer's, as a new one would
-      ::fchmod(fd.get(), f.old.st_mode & 07777);
-    } else {
-      ::fchmod(fd.get(), NewFileMode());
-    }
-  }
+  if (ok) GiveMode(f, fd.get());
   if (fd.Close() != 0 && ok) {
     systemError = errno;
     ok = false;
@@ -243,29 +287,41 @@ FileOutcome WriteTemporary(Staged& f, std::string_view contents, bool flush, boo
   return Failure(systemError);
 }
 
-// The temporary file takes the target's name, unless a folder or device has been put in
-// its place meanwhile.
-FileOutcome Commit(Staged& f) {
+// A file system without hard links (FAT on a memory stick): a set replacing files there
+// cannot keep the files it replaces, and is then all or nothing only up to its naming.
+bool HasNoHardLinks(int systemError) {
+  return systemError == EPERM || systemError == ENOTSUP || systemError == EOPNOTSUPP || systemError == EMLINK;
+}
+
+// The new contents take the target's name, unless a folder or device has been put in its
+// place meanwhile. With `keepOld`, the file replaced stays under a temporary name, so that
+// the set can be taken back.
+FileOutcome Commit(Staged& f, bool keepOld) {
   FileOutcome outcome;
+  outcome.kind = FileKind::Regular;
 #ifdef VANDRELL_UNNAMED_FILES
   if (f.unnamed >= 0) {
     outcome = NameUnnamed(f);
     if (!outcome.ok()) return outcome;
-    if (f.temp.empty()) {
-      outcome.kind = FileKind::Regular;
-      return outcome;
-    }
-    // Something took the name meanwhile: renamed over it below, as any temporary file.
+    outcome.kind = FileKind::Regular;
+    if (f.named) return outcome;
   }
 #endif
   struct stat now;
-  if (::lstat(f.target.c_str(), &now) == 0 && !S_ISREG(now.st_mode)) {
+  const bool there = ::lstat(f.target.c_str(), &now) == 0;
+  if (there && !S_ISREG(now.st_mode)) {
     outcome = Refusal(FileProblem::NotAFile, KindOfMode(now.st_mode));
-  } else if (::rename(f.temp.c_str(), f.target.c_str()) != 0) {
+  } else if (there && keepOld &&
+             !TakeTemporaryName(f, f.kept, [&](const char* kept) { return ::link(f.target.c_str(), kept); }) &&
+             !HasNoHardLinks(errno)) {
     outcome = Failure(errno);
+  } else if (RenameName(f.temp.c_str(), f.target.c_str()) != 0) {
+    outcome = Failure(errno);
+    f.Finish();
   } else {
     f.temp.clear();
-    outcome.kind = FileKind::Regular;
+    f.named = true;
+    f.lost = there && keepOld && f.kept.empty();
     return outcome;
   }
   f.Discard();
@@ -291,34 +347,59 @@ constexpr bool kFlushEachFile = true;
 bool FlushFileSystemOf(const std::string&, int&) { return true; }
 #endif
 
+timespec Now() {
+  timespec t{};
+  ::clock_gettime(CLOCK_REALTIME, &t);
+  return t;
+}
+
+// The folders' locks, taken in one order by every run so that two never wait for each
+// other; each folder first cleared of what a killed run left.
+std::vector<std::unique_ptr<FolderLock>> LockFolders(std::vector<std::string> folders, const timespec& start) {
+  std::sort(folders.begin(), folders.end());
+  folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
+  std::vector<std::unique_ptr<FolderLock>> locks;
+  for (const std::string& folder : folders) {
+    locks.push_back(std::make_unique<FolderLock>(folder));
+    if (locks.back()->Alone()) RemoveStaleTemporaries(locks.back()->fd(), start);
+  }
+  return locks;
+}
+
 #endif
 
 }  // namespace
 
 #ifdef VANDRELL_POSIX_FILES
 
-static FileOutcome WriteFileOnce(const std::string& path, std::string_view contents) {
+FileOutcome fileio_parts::WriteFileOnce(const std::string& path, std::string_view contents, ReadOnlyFiles readOnly) {
+  const timespec start = Now();
   Staged f;
-  FileOutcome outcome = Stage(path, f);
-  if (outcome.ok()) outcome = WriteTemporary(f, contents, true);
-  if (outcome.ok()) outcome = Commit(f);
+  FileOutcome outcome = Stage(path, f, readOnly);
+  if (!outcome.ok()) return outcome;
+  const auto locks = LockFolders({f.folder}, start);
+  outcome = WriteTemporary(f, contents, true);
+  if (outcome.ok()) outcome = Commit(f, false);
   if (outcome.ok()) SyncFolder(f.folder);
   return outcome;
 }
 
-static SetWriteOutcome WriteFilesOnce(const std::vector<FileToWrite>& files, SetWriteMode mode) {
+SetWriteOutcome fileio_parts::WriteFilesOnce(const std::vector<FileToWrite>& files, SetWriteMode mode, ReadOnlyFiles readOnly) {
+  const timespec start = Now();
   SetWriteOutcome r;
   r.failed = files.size();
   std::vector<Staged> staged(files.size());
   // A path that cannot be written is found before anything is.
   for (std::size_t i = 0; i < files.size() && r.failed == files.size(); ++i) {
-    r.outcome = Stage(files[i].path, staged[i]);
+    r.outcome = Stage(files[i].path, staged[i], readOnly);
     if (!r.outcome.ok()) r.failed = i;
   }
+  const bool allOrNothing = mode == SetWriteMode::AllOrNothing;
   // The files that may take their names: those before a failure, or none.
-  const auto committable = [&]() -> std::size_t {
-    return mode == SetWriteMode::AllOrNothing && r.failed < files.size() ? 0 : r.failed;
-  };
+  const auto committable = [&]() -> std::size_t { return allOrNothing && r.failed < files.size() ? 0 : r.failed; };
+  std::vector<std::string> folders;
+  for (std::size_t i = 0; i < committable(); ++i) folders.push_back(staged[i].folder);
+  const auto locks = LockFolders(folders, start);
   // Unnamed files stay open until they are named: a few hundred, well within any limit.
   constexpr std::size_t kMostUnnamed = 256;
   for (std::size_t i = 0; i < committable(); ++i) {
@@ -329,7 +410,7 @@ static SetWriteOutcome WriteFilesOnce(const std::vector<FileToWrite>& files, Set
     }
   }
   std::size_t keep = committable();
-  std::vector<std::string> folders;
+  folders.clear();
   for (std::size_t i = 0; i < keep; ++i)
     if (std::find(folders.begin(), folders.end(), staged[i].folder) == folders.end()) folders.push_back(staged[i].folder);
   for (const std::string& folder : folders) {
@@ -341,7 +422,7 @@ static SetWriteOutcome WriteFilesOnce(const std::vector<FileToWrite>& files, Set
     }
   }
   for (std::size_t i = 0; i < keep; ++i) {
-    const FileOutcome committed = Commit(staged[i]);
+    const FileOutcome committed = Commit(staged[i], allOrNothing);
     if (!committed.ok()) {
       r.outcome = committed;
       r.failed = i;
@@ -349,84 +430,36 @@ static SetWriteOutcome WriteFilesOnce(const std::vector<FileToWrite>& files, Set
     }
     ++r.written;
   }
-  if (r.written > 0)
+  if (allOrNothing && r.failed < files.size()) {
+    // The files named already go back to what they were, the last first (a path given
+    // twice returns to its first contents, then to nothing). One that cannot stays new.
+    std::size_t stayed = 0;
+    for (std::size_t i = r.written; i-- > 0;)
+      if (!staged[i].TakeBack()) ++stayed;
+    r.written = stayed;
+  }
+  for (Staged& f : staged) f.Finish();
+  if (r.written > 0 || (allOrNothing && keep > 0))
     for (const std::string& folder : folders) SyncFolder(folder);
   if (r.failed == files.size()) r.outcome = FileOutcome{FileProblem::None, FileKind::Regular, 0};
-  return r;
-}
-
-#else  // a portable fallback through the standard library
-
-namespace fs = std::filesystem;
-
-static FileOutcome WriteFileOnce(const std::string& path, std::string_view contents) {
-  std::error_code ec;
-  fs::path target(path);
-  if (fs::is_symlink(target, ec)) target = fs::weakly_canonical(target, ec);
-  if (ec) return Failure(ec.value());
-  const FileKind kind = KindOfPath(target.string());
-  if (kind != FileKind::Missing && kind != FileKind::Regular) return Refusal(FileProblem::NotAFile, kind);
-  const fs::path temp = target.string() + ".vandrell-tmp~";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return Failure(fs::is_directory(target.parent_path().empty() ? "." : target.parent_path(), ec) ? EACCES : ENOENT);
-    out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-    out.flush();
-    if (!out || InjectedFault().active) {
-      out.close();
-      fs::remove(temp, ec);
-      return Failure(InjectedFault().active ? InjectedFault().systemError : ENOSPC);
-    }
-  }
-  if (kind == FileKind::Regular) fs::permissions(temp, fs::status(target, ec).permissions(), ec);
-  fs::rename(temp, target, ec);
-  if (ec) {
-    const int e = ec.value();
-    fs::remove(temp, ec);
-    return Failure(e);
-  }
-  FileOutcome o;
-  o.kind = FileKind::Regular;
-  return o;
-}
-
-static SetWriteOutcome WriteFilesOnce(const std::vector<FileToWrite>& files, SetWriteMode mode) {
-  SetWriteOutcome r;
-  r.failed = files.size();
-  for (std::size_t i = 0; i < files.size() && r.failed == files.size(); ++i) {
-    const FileKind kind = KindOfPath(files[i].path);
-    if (kind != FileKind::Missing && kind != FileKind::Regular) {
-      r.outcome = Refusal(FileProblem::NotAFile, kind);
-      r.failed = i;
-    }
-  }
-  if (mode == SetWriteMode::AllOrNothing && r.failed < files.size()) return r;
-  for (std::size_t i = 0; i < r.failed; ++i) {
-    const FileOutcome o = WriteFileOnce(files[i].path, files[i].contents);
-    if (!o.ok()) {
-      r.outcome = o;
-      r.failed = i;
-      break;
-    }
-    ++r.written;
-  }
   return r;
 }
 
 #endif
 
 // Neither may throw: a writer returns its failure, whatever happened.
-FileOutcome WriteFileAtomically(const std::string& path, std::string_view contents) {
+FileOutcome WriteFileAtomically(const std::string& path, std::string_view contents, ReadOnlyFiles readOnly) {
   try {
-    return WriteFileOnce(path, contents);
+    return WriteFileOnce(path, contents, readOnly);
   } catch (...) {
     return Failure(ENOMEM);
   }
 }
 
-SetWriteOutcome WriteFilesAtomically(const std::vector<FileToWrite>& files, SetWriteMode mode) {
+SetWriteOutcome WriteFilesAtomically(const std::vector<FileToWrite>& files, SetWriteMode mode,
+                                     ReadOnlyFiles readOnly) {
   try {
-    return WriteFilesOnce(files, mode);
+    return WriteFilesOnce(files, mode, readOnly);
   } catch (...) {
     SetWriteOutcome r;
     r.outcome = Failure(ENOMEM);
@@ -434,10 +467,30 @@ SetWriteOutcome WriteFilesAtomically(const std::vector<FileToWrite>& files, SetW
   }
 }
 
+namespace fileio_parts {
+
+WriteFault& InjectedFault() {
+  static WriteFault fault;
+  return fault;
+}
+
+NamingFault& InjectedNamingFault() {
+  static NamingFault fault;
+  return fault;
+}
+
+}  // namespace fileio_parts
+
 ScopedWriteFault::ScopedWriteFault(int systemError, std::size_t afterBytes) {
   InjectedFault() = WriteFault{true, systemError, afterBytes};
 }
 
 ScopedWriteFault::~ScopedWriteFault() { InjectedFault() = WriteFault{}; }
+
+ScopedNamingFault::ScopedNamingFault(int systemError, std::size_t afterNames) {
+  InjectedNamingFault() = NamingFault{true, systemError, afterNames};
+}
+
+ScopedNamingFault::~ScopedNamingFault() { InjectedNamingFault() = NamingFault{}; }
 
 }  // namespace platform

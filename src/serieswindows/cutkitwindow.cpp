@@ -308,17 +308,25 @@ bool CutKitWindow::Write() {
   }
   planned_.cut.format = kFormats[std::max(0, format_->currentIndex())];
   commands::KitWriteResult written;
-  {
-    platform::BusyPointer busy;
-    written = commands::WriteKit(*plan_, planned_, folder, [](const std::string& path) {
-      return std::make_unique<platform::QtPageOutput>(path);
-    });
+  platform::ReadOnlyFiles readOnly = platform::ReadOnlyFiles::Refuse;
+  while (true) {
+    {
+      platform::BusyPointer busy;
+      written = commands::WriteKit(
+          *plan_, planned_, folder,
+          [](const std::string& path) { return std::make_unique<platform::QtPageOutput>(path); }, readOnly);
+    }
+    // A file of the earlier kit marked read-only is replaced only when the user says so.
+    if (written.ok || written.error.refusal != platform::RefusalName(platform::FileProblem::ReadOnly) ||
+        readOnly == platform::ReadOnlyFiles::Replace)
+      break;
+    if (!platform::AskReplaceReadOnly(written.failedPath, Trimmed(windowTitle()))) return false;
+    readOnly = platform::ReadOnlyFiles::Replace;
   }
   if (!written.ok) {
     platform::ReportGeneralError(" Kit/Write", written.error);
     return false;
   }
-  if (earlier) commands::RemoveLeftOverKitSheets(folder, written.paths);
   choices_.settings = planned_;
   choices_.folder = folder;
   commands::StoreKitChoices(choices_);

@@ -68,7 +68,7 @@ endif()
 # A folder that does not exist is an error, not a refusal: the general error report, exit 1.
 execute_process(COMMAND ${CLI} --ini ${OUT}/english.ini dxf ${AIRFOIL} -o ${OUT}/none/rib.dxf
                 RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
-if(NOT rc EQUAL 1 OR NOT out STREQUAL "" OR NOT err MATCHES "^Error # 76 occurred in Vandrell\r.*none/rib.dxf")
+if(NOT rc EQUAL 1 OR NOT out STREQUAL "" OR NOT err MATCHES "^Error # 76 occurred in Vandrell\n.*none/rib.dxf")
   message(FATAL_ERROR "missing folder: ${rc}\n${out}\n${err}")
 endif()
 

@@ -113,3 +113,11 @@ resave(${DATA}/projects/full_mm.vdl ${work}/no-such-folder/out.vdl ${AIRFOILS} 1
 if(NOT resave_stdout STREQUAL "" OR resave_stderr STREQUAL "")
   message(FATAL_ERROR "unwritable output: ${resave_stdout}${resave_stderr}")
 endif()
+# An output marked read-only (its folder may be written) is refused, and stays as it was.
+file(WRITE ${work}/locked.vdl "mine")
+file(CHMOD ${work}/locked.vdl PERMISSIONS OWNER_READ GROUP_READ)
+resave(${DATA}/projects/full_mm.vdl ${work}/locked.vdl ${AIRFOILS} 2)
+file(READ ${work}/locked.vdl locked)
+if(NOT resave_stdout STREQUAL "refused: read-only\n" OR NOT locked STREQUAL "mine")
+  message(FATAL_ERROR "read-only output: ${resave_stdout}${resave_stderr}")
+endif()

@@ -108,6 +108,21 @@ class Forwarding : public platform::PageOutput {
   platform::RecordingPageOutput& to_;
 };
 
+// A PDF as the Qt output makes one: its bytes written through the common writer at the end.
+class PdfAtEnd : public Forwarding {
+ public:
+  PdfAtEnd(platform::RecordingPageOutput& to, std::string path) : Forwarding(to), path_(std::move(path)) {}
+  bool End(std::string& error) override {
+    if (!Forwarding::End(error)) return false;
+    const platform::FileOutcome written = platform::WriteFileAtomically(path_, "%PDF-1.4\n");
+    if (!written.ok()) error = platform::WriteErrorInfo(written, path_).description;
+    return written.ok();
+  }
+
+ private:
+  std::string path_;
+};
+
 class CutKit : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -271,6 +286,89 @@ TEST_F(CutKit, AllFilesOrNone) {
   EXPECT_FALSE(std::filesystem::exists(fresh));
   EXPECT_TRUE(commands::WriteKit(plan, settings, fresh).ok);
   EXPECT_TRUE(std::filesystem::exists(fresh + "/kit.txt"));
+}
+
+// The kit owns its folder: written over an earlier kit it leaves the new kit whole or the
+// earlier one untouched, keeps the user's own files and a list reached through a link (the
+// link stays, its file gets the list), and leaves no hidden file either way.
+TEST_F(CutKit, AKitReplacesTheEarlierOneWholeOrNotAtAll) {
+  namespace fs = std::filesystem;
+  const commands::KitPlan plan = commands::PlanKit(templateRib, commands::KitRibsOf({summary}, 0).ribs, settings);
+  ASSERT_FALSE(plan.refusal);
+  const std::string kit = out.File("kit");
+  platform::RecordingPageOutput pages;
+  auto pdf = [&pages](const std::string& path) { return std::make_unique<PdfAtEnd>(pages, path); };
+  ASSERT_TRUE(commands::WriteKit(plan, settings, kit, pdf).ok);
+  const std::string fresh = testsupport::ReadFile(kit + "/kit.txt");
+  std::uintmax_t kitBytes = 0;  // the list and the sheets, written before the PDF
+  for (const std::string& name : FilesIn(kit))
+    if (name != "kit.pdf") kitBytes += fs::file_size(kit + "/" + name);
+  testsupport::WriteFile(kit + "/notes.txt", "mine");
+  fs::create_directory(out.File("lists"));
+  fs::rename(kit + "/kit.txt", out.File("lists/wing.txt"));
+  testsupport::WriteFile(out.File("lists/wing.txt"), "the list before");
+  fs::create_symlink("../lists/wing.txt", kit + "/kit.txt");
+  testsupport::WriteFile(kit + "/sheet-09.dxf", "an earlier kit's last sheet");
+  const std::set<std::string> before = FilesIn(kit);
+  const std::set<std::string> around{"kit", "lists"};
+
+  // The PDF writes part of its file, then fails.
+  auto partial = [&pages](const std::string& path) {
+    testsupport::WriteFile(path, "%PDF-1.4 half");
+    pages.failEnd = true;
+    return std::make_unique<Forwarding>(pages);
+  };
+  EXPECT_FALSE(commands::WriteKit(plan, settings, kit, partial).ok);
+  pages.failEnd = false;
+  EXPECT_EQ(FilesIn(kit), before);
+  EXPECT_EQ(FilesIn(out.path()), around);
+  {
+    // The disk fills as the PDF is written: the words name kit.pdf in the user's folder.
+    platform::ScopedWriteFault full(ENOSPC, kitBytes);
+    const commands::KitWriteResult failed = commands::WriteKit(plan, settings, kit, pdf);
+    EXPECT_FALSE(failed.ok);
+    EXPECT_NE(failed.error.description.find(kit + "/kit.pdf"), std::string::npos) << failed.error.description;
+    EXPECT_EQ(failed.error.description.find(".kit-"), std::string::npos) << failed.error.description;
+  }
+  EXPECT_EQ(FilesIn(kit), before);
+  EXPECT_EQ(FilesIn(out.path()), around);
+  EXPECT_EQ(testsupport::ReadFile(out.File("lists/wing.txt")), "the list before");
+  // A folder holding a file put where a sheet goes while the PDF is made: refused, kept.
+  auto blocking = [&](const std::string& path) {
+    fs::remove(kit + "/sheet-01.dxf");
+    fs::create_directory(kit + "/sheet-01.dxf");
+    testsupport::WriteFile(kit + "/sheet-01.dxf/inside", "x");
+    return std::make_unique<PdfAtEnd>(pages, path);
+  };
+  const commands::KitWriteResult blocked = commands::WriteKit(plan, settings, kit, blocking);
+  EXPECT_EQ(blocked.error.refusal, "not-a-file");
+  EXPECT_EQ(testsupport::ReadFile(kit + "/sheet-01.dxf/inside"), "x");
+  EXPECT_EQ(FilesIn(out.path()), around);
+  fs::remove_all(kit + "/sheet-01.dxf");
+
+  const commands::KitWriteResult written = commands::WriteKit(plan, settings, kit, pdf);
+  ASSERT_TRUE(written.ok) << written.error.description;
+  EXPECT_EQ(written.removed, std::vector<std::string>{kit + "/sheet-09.dxf"});
+  EXPECT_TRUE(fs::is_symlink(kit + "/kit.txt"));
+  EXPECT_EQ(testsupport::ReadFile(out.File("lists/wing.txt")), fresh);
+  EXPECT_EQ(testsupport::ReadFile(kit + "/notes.txt"), "mine");
+  std::set<std::string> after = before;
+  after.erase("sheet-09.dxf");
+  EXPECT_EQ(FilesIn(kit), after);
+  EXPECT_EQ(FilesIn(out.path()), around);
+
+  // A folder of the user's inside cannot be carried into a new folder: the kit is written
+  // in place, all or nothing, the folder kept.
+  fs::create_directory(kit + "/photos");
+  testsupport::WriteFile(kit + "/photos/rib.jpg", "mine");
+  testsupport::WriteFile(kit + "/sheet-07.dxf", "an earlier kit's sheet");
+  const commands::KitWriteResult inPlace = commands::WriteKit(plan, settings, kit, pdf);
+  ASSERT_TRUE(inPlace.ok) << inPlace.error.description;
+  EXPECT_EQ(inPlace.removed, std::vector<std::string>{kit + "/sheet-07.dxf"});
+  EXPECT_EQ(testsupport::ReadFile(kit + "/photos/rib.jpg"), "mine");
+  after.insert("photos");
+  EXPECT_EQ(FilesIn(kit), after);
+  EXPECT_EQ(FilesIn(out.path()), around);
 }
 
 TEST_F(CutKit, RefusesWhatCannotBeCutOrLaidOut) {

@@ -77,19 +77,17 @@ TEST(KitChoices, RememberedInTheirOwnSectionAndUnreadableValuesReadAsDefaults) {
   EXPECT_DOUBLE_EQ(damaged.settings.cut.kerfMm, 0);
 }
 
-TEST(KitChoices, OnlyAnEarlierKitsSheetsAreLeftOver) {
+TEST(KitChoices, OnlyTheNamesAKitGivesAreAKitsFiles) {
   testsupport::TempDir dir;
-  for (const char* name : {"sheet-01.dxf", "sheet-02.dxf", "sheet-03.dxf", "sheet-10.dxf", "sheet-02.svg", "kit.txt",
-                           "kit.pdf", "sheet-1.dxf", "mysheet-03.dxf", "sheet-04.dxf.bak", "sheet-xx.dxf", "notes.txt"})
-    testsupport::WriteFile(dir.File(name), "x");
-  fs::create_directory(dir.File("sheet-05.dxf"));  // a folder of that name is not a file of ours
-  const std::string folder = dir.path().string();
-  EXPECT_EQ(commands::KitFilesIn(folder).size(), 7u);
-  std::vector<std::string> left =
-      commands::LeftOverKitSheets(folder, {dir.File("sheet-01.dxf"), dir.File("sheet-02.dxf"), dir.File("kit.txt")});
-  std::vector<std::string> names;
-  for (const std::string& p : left) names.push_back(fs::path(p).filename().string());
-  EXPECT_EQ(names, (std::vector<std::string>{"sheet-02.svg", "sheet-03.dxf", "sheet-10.dxf"}));
+  const std::vector<std::string> ours{"sheet-01.dxf", "sheet-10.dxf", "sheet-02.svg", "sheet-123.dxf", "kit.txt", "kit.pdf"};
+  const std::vector<std::string> theirs{"sheet-1.dxf", "mysheet-03.dxf", "sheet-04.dxf.bak", "sheet-xx.dxf",
+                                        "sheet-05.pdf", "notes.txt", "Kit.txt"};
+  for (const std::string& name : ours) EXPECT_TRUE(commands::IsKitFileName(name)) << name;
+  for (const std::string& name : theirs) EXPECT_FALSE(commands::IsKitFileName(name)) << name;
+  for (const std::vector<std::string>* names : {&ours, &theirs})
+    for (const std::string& name : *names) testsupport::WriteFile(dir.File(name), "x");
+  fs::create_directory(dir.File("sheet-06.dxf"));  // a folder of that name is not a file of ours
+  EXPECT_EQ(commands::KitFilesIn(dir.path().string()).size(), ours.size());
   EXPECT_TRUE(commands::KitFilesIn(dir.File("missing")).empty());
 }
 
@@ -103,6 +101,10 @@ TEST(OutputFolder, TheLastVisibleFolderElseTheProjectsElseTheDocuments) {
   EXPECT_EQ(ProposedOutputFolder(dir.File("data/series"), project, docs, data), dir.File("projects"));
   EXPECT_EQ(ProposedOutputFolder(dir.File("work/../data/series/"), project, docs, data + "/"), dir.File("projects"));
   EXPECT_EQ(ProposedOutputFolder(data, "", docs, data), docs);
+  // Reached through a link, from either side.
+  fs::create_directory_symlink("data", dir.File("datalink"));
+  EXPECT_EQ(ProposedOutputFolder(dir.File("datalink/series"), project, docs, data), dir.File("projects"));
+  EXPECT_EQ(ProposedOutputFolder(dir.File("data/series"), project, docs, dir.File("datalink")), dir.File("projects"));
   // A folder beside the data folder whose name starts the same is not inside it.
   fs::create_directory(dir.File("data2"));
   EXPECT_EQ(ProposedOutputFolder(dir.File("data2"), "", docs, data), dir.File("data2"));

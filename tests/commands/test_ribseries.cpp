@@ -119,4 +119,41 @@ TEST_F(RibSeriesCommand, TheQuestionNamesWhatWouldStayAndRemovesItOnlyWhenAsked)
     EXPECT_TRUE(fs::exists(InSeries(other))) << other;
 }
 
+// A rib file marked read-only is replaced only after a question of its own; the batch
+// program's all-or-nothing series that fails says the folder holds its earlier files.
+TEST_F(RibSeriesCommand, AReadOnlyFileIsAskedAboutAndAFailedSetSaysWhatStays) {
+  ASSERT_EQ(commands::GenerateSeriesAsking(s, Request(), "Series").outcome, commands::SeriesOutcome::Written);
+  const std::string middle = InSeries("clarky&naca0012R02.dat");
+  testsupport::WriteFile(middle, "kept read-only");
+  fs::permissions(middle, static_cast<fs::perms>(0444));
+  messages.shown.clear();
+  messages.answers = {BoxAnswer::Yes, BoxAnswer::No};
+  EXPECT_EQ(commands::GenerateSeriesAsking(s, Request(), "Series").outcome, commands::SeriesOutcome::Failed);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].text, "Erreur/215\n" + middle);
+  EXPECT_EQ(messages.shown[1].defaultButton, 2);
+  EXPECT_EQ(testsupport::ReadFile(middle), "kept read-only");
+  messages.answers = {BoxAnswer::Yes, BoxAnswer::Yes};
+  EXPECT_EQ(commands::GenerateSeriesAsking(s, Request(), "Series").outcome, commands::SeriesOutcome::Written);
+  EXPECT_NE(testsupport::ReadFile(middle), "kept read-only");
+  EXPECT_EQ(fs::status(middle).permissions(), static_cast<fs::perms>(0444));
+
+  const std::string before = testsupport::ReadFile(InSeries("clarky&naca0012R01.dat"));
+  commands::SeriesRequest all = Request();
+  all.rootChord = "210";
+  all.replace = true;
+  all.readOnly = platform::ReadOnlyFiles::Replace;
+  all.mode = files::SeriesWriteMode::AllOrNothing;
+  platform::ScopedNamingFault full(ENOSPC, 3);  // once the first two files have their names
+  const commands::SeriesResult failed = commands::GenerateSeries(all);
+  EXPECT_EQ(failed.outcome, commands::SeriesOutcome::Failed);
+  EXPECT_EQ(failed.written.written, 0);
+  EXPECT_EQ(testsupport::ReadFile(InSeries("clarky&naca0012R01.dat")), before);
+  const std::string words = commands::SeriesFailureDescription(failed.written, all.mode);
+  EXPECT_EQ(words.substr(words.rfind('\n') + 1), "FrmTraCevol/50");
+  EXPECT_EQ(commands::SeriesFailureDescription(failed.written, files::SeriesWriteMode::KeepWritten)
+                .substr(words.rfind('\n') + 1),
+            "FrmTraCevol/34 0");
+}
+
 }  // namespace

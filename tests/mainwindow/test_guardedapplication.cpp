@@ -22,7 +22,7 @@ TEST(GuardedApplication, AnEscapedExceptionIsReportedWithItsNumberAndTheEventCou
   EXPECT_FALSE(mainwindow::DeliverGuarded([]() -> bool { throw 42; }));
   ASSERT_EQ(messages.shown.size(), 4u);
   EXPECT_EQ(messages.shown[0].title, "Erreur/1 Main/Event");
-  EXPECT_EQ(messages.shown[0].text, "Erreur/1 # 51 Erreur/2 Vandrell\ra broken spar table");
+  EXPECT_EQ(messages.shown[0].text, "Erreur/1 # 51 Erreur/2 Vandrell\na broken spar table");
   EXPECT_NE(messages.shown[1].text.find("# 7 "), std::string::npos);
   EXPECT_NE(messages.shown[2].text.find("# 57 "), std::string::npos);
   EXPECT_NE(messages.shown[3].text.find("# 51 "), std::string::npos);

@@ -2,6 +2,8 @@
 // hands them besides ordinary files.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -10,9 +12,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <iterator>
+#include <thread>
 
 #include "platform/fileio.h"
 #include "platform/texts.h"
@@ -227,6 +232,127 @@ TEST(WriteFilesAtomically, NewFilesTakeTheirNamesAndAFailureLeavesNothing) {
   EXPECT_EQ(ReadFile(dir.File("c.dat")), "123456");
 }
 
+// More new files than are kept open unnamed: the rest go through temporary names, and
+// every one has the mode any new file of the user's has.
+TEST(WriteFilesAtomically, ThreeHundredNewFilesAllWithTheUsualMode) {
+  TempDir dir;
+  std::vector<platform::FileToWrite> files;
+  for (int i = 0; i < 300; ++i) files.push_back({dir.File("R" + std::to_string(i) + ".dat"), std::to_string(i)});
+  const mode_t mask = ::umask(022);
+  const platform::SetWriteOutcome r = platform::WriteFilesAtomically(files, platform::SetWriteMode::AllOrNothing);
+  ::umask(mask);
+  ASSERT_TRUE(r.outcome.ok());
+  EXPECT_EQ(r.written, 300u);
+  for (int i = 0; i < 300; ++i) {
+    const std::string path = dir.File("R" + std::to_string(i) + ".dat");
+    ASSERT_EQ(fs::status(path).permissions(), static_cast<fs::perms>(0644)) << path;
+    ASSERT_EQ(ReadFile(path), std::to_string(i));
+  }
+  EXPECT_EQ(Names(dir).size(), 300u);
+}
+
+// A failure while the files take their names: all or nothing, those named already go back
+// to the files they replaced (or to nothing); keeping the ones before, they stay new.
+TEST(WriteFilesAtomically, AFailureWhileNamingTakesBackTheFilesNamedAlready) {
+  TempDir dir;
+  const std::string a = dir.File("a.dat"), b = dir.File("b.dat"), c = dir.File("c.dat");
+  for (platform::SetWriteMode mode : {platform::SetWriteMode::AllOrNothing, platform::SetWriteMode::KeepBefore}) {
+    WriteFile(a, "old a");
+    WriteFile(b, "old b");
+    // A replacement takes two steps, a temporary name, then the rename: b's first fails,
+    // then, in a second try, its second.
+    for (std::size_t step : {std::size_t{2}, std::size_t{3}}) {
+      platform::ScopedNamingFault full(ENOSPC, step);
+      const platform::SetWriteOutcome r = platform::WriteFilesAtomically({{a, "new a"}, {b, "new b"}, {c, "new c"}}, mode);
+      EXPECT_EQ(r.outcome.problem, FileProblem::DiskFull);
+      EXPECT_EQ(r.failed, 1u);
+      const bool keepsFirst = mode == platform::SetWriteMode::KeepBefore;
+      EXPECT_EQ(r.written, keepsFirst ? 1u : 0u);
+      EXPECT_EQ(ReadFile(a), keepsFirst ? "new a" : "old a");
+      EXPECT_EQ(ReadFile(b), "old b");
+      EXPECT_EQ(Names(dir), (std::vector<std::string>{"a.dat", "b.dat"}));
+      WriteFile(a, "old a");
+    }
+  }
+  // One path twice: the second finds the name taken by the first (step 1) and takes a
+  // temporary name (2), which fails with a full disk; or it is renamed over the first (3)
+  // and the next file fails (4). All or nothing, each time c goes again.
+  for (std::size_t step : {std::size_t{2}, std::size_t{4}}) {
+    platform::ScopedNamingFault full(ENOSPC, step);
+    const platform::SetWriteOutcome twice = platform::WriteFilesAtomically(
+        {{c, "first"}, {c, "second"}, {dir.File("d.dat"), "d"}}, platform::SetWriteMode::AllOrNothing);
+    EXPECT_EQ(twice.outcome.problem, FileProblem::DiskFull);
+    EXPECT_EQ(twice.failed, step == 2 ? 1u : 2u);
+    EXPECT_EQ(twice.written, 0u);
+    EXPECT_EQ(Names(dir), (std::vector<std::string>{"a.dat", "b.dat"}));
+  }
+}
+
+// What a killed run left (its temporary files, an earlier kit writer's, a kit folder being
+// made) goes at the next write into the folder; a user's hidden files and a temporary file
+// newer than the write stay.
+TEST(WriteFileAtomically, ClearsWhatAKilledRunLeftAndNothingElse) {
+  TempDir dir;
+  WriteFile(dir.File("wing.vdl"), "old");
+  for (const char* stale : {".rib.dat.4xYz9Q", ".sheet-01.dxf.kit~", ".wing.vdl.abcdef"}) WriteFile(dir.File(stale), "x");
+  fs::create_directory(dir.File(".kit.kit-1aB2c3"));
+  WriteFile(dir.File(".kit.kit-1aB2c3/sheet-01.dxf"), "x");
+  const std::vector<std::string> kept{".bash_history.Xyz123", ".config.json.backup", ".late.dat.9abcde", ".notes.backup",
+                                      ".photos.kit-backup", "rib.dat.4xYz9Q"};
+  for (const std::string& name : kept) WriteFile(dir.File(name), "mine");
+  fs::remove(dir.File(".photos.kit-backup"));
+  fs::create_directory(dir.File(".photos.kit-backup"));
+  WriteFile(dir.File(".photos.kit-backup/mine.jpg"), "mine");
+  // A run writing now: its file is newer than the write.
+  fs::last_write_time(dir.File(".late.dat.9abcde"), fs::file_time_type::clock::now() + std::chrono::hours(1));
+  ASSERT_TRUE(platform::WriteFileAtomically(dir.File("wing.vdl"), "new").ok());
+  std::vector<std::string> expected = kept;
+  expected.push_back("wing.vdl");
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Names(dir), expected);
+}
+
+// Another run writing into the folder holds its lock: the write waits for it.
+TEST(WriteFileAtomically, WaitsForAnotherRunWritingIntoTheFolder) {
+  TempDir dir;
+  const int other = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  ASSERT_EQ(::flock(other, LOCK_EX), 0);
+  std::atomic<bool> done{false};
+  std::thread writer([&] {
+    EXPECT_TRUE(platform::WriteFileAtomically(dir.File("a.dat"), "a").ok());
+    done = true;
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_FALSE(done);
+  EXPECT_FALSE(fs::exists(dir.File("a.dat")));
+  ::close(other);
+  writer.join();
+  EXPECT_EQ(ReadFile(dir.File("a.dat")), "a");
+}
+
+// A file marked read-only in a folder that may be written: refused, alone or in a set,
+// unless the user said to replace it; then it stays read-only.
+TEST(WriteFileAtomically, AReadOnlyFileIsReplacedOnlyWhenAsked) {
+  TempDir dir;
+  const std::string path = dir.File("rib.vdl");
+  WriteFile(path, "old");
+  fs::permissions(path, static_cast<fs::perms>(0444));
+  const platform::FileOutcome refused = platform::WriteFileAtomically(path, "new");
+  EXPECT_EQ(refused.problem, FileProblem::ReadOnly);
+  EXPECT_TRUE(refused.refused());
+  EXPECT_EQ(platform::WriteErrorInfo(refused, path).refusal, "read-only");
+  const platform::SetWriteOutcome set =
+      platform::WriteFilesAtomically({{dir.File("a.dat"), "a"}, {path, "new"}}, platform::SetWriteMode::AllOrNothing);
+  EXPECT_EQ(set.outcome.problem, FileProblem::ReadOnly);
+  EXPECT_EQ(set.failed, 1u);
+  EXPECT_EQ(ReadFile(path), "old");
+  EXPECT_EQ(Names(dir), std::vector<std::string>{"rib.vdl"});
+  EXPECT_FALSE(platform::MayWrite(path));
+  ASSERT_TRUE(platform::WriteFileAtomically(path, "new", platform::ReadOnlyFiles::Replace).ok());
+  EXPECT_EQ(ReadFile(path), "new");
+  EXPECT_EQ(fs::status(path).permissions(), static_cast<fs::perms>(0444));
+}
+
 // A real full disk where this machine lets a test mount a small one.
 TEST(WriteFileAtomically, AFullSmallFileSystem) {
   TempDir dir;
@@ -247,6 +373,26 @@ TEST(WriteFileAtomically, AFullSmallFileSystem) {
   EXPECT_EQ(std::distance(fs::directory_iterator(mountPoint), fs::directory_iterator()), 1);
   EXPECT_TRUE(platform::WriteFileAtomically(path, "fits").ok());
   EXPECT_EQ(ReadFile(path), "fits");
+}
+
+// A folder to write into: missing, something else, or one that may not be written (a
+// read-only disk where this machine lets a test mount one; the superuser writes any other).
+TEST(CheckWritableFolder, TellsAMissingFolderFromOneThatMayNotBeWritten) {
+  TempDir dir;
+  WriteFile(dir.File("file"), "x");
+  EXPECT_TRUE(platform::CheckWritableFolder(dir.path().string()).ok());
+  EXPECT_EQ(platform::CheckWritableFolder(dir.File("none")).problem, FileProblem::NotFound);
+  EXPECT_EQ(platform::CheckWritableFolder(dir.File("none/deeper")).problem, FileProblem::NotFound);
+  EXPECT_EQ(platform::CheckWritableFolder(dir.File("file")).problem, FileProblem::NotAFile);
+  const std::string locked = dir.File("locked");
+  fs::create_directory(locked);
+  const bool mounted = ::geteuid() == 0 && ::mount("tmpfs", locked.c_str(), "tmpfs", MS_RDONLY, "size=16k") == 0;
+  if (::geteuid() != 0) fs::permissions(locked, static_cast<fs::perms>(0555));
+  if (::geteuid() == 0 && !mounted) GTEST_SKIP() << "mounting a read-only file system is not allowed here";
+  const platform::FileOutcome denied = platform::CheckWritableFolder(locked);
+  if (mounted) ::umount(locked.c_str());
+  EXPECT_EQ(denied.problem, FileProblem::Denied);
+  EXPECT_EQ(platform::WriteErrorInfo(denied, locked).number, 70);
 }
 
 TEST(FileErrors, NameTheFileInTheUsersWordsAndMarkRefusals) {

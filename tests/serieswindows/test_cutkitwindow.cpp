@@ -125,8 +125,16 @@ TEST_F(CutKitWindowTest, AnEarlierLargerKitIsReplacedWholeOnlyWhenTheUserSaysSo)
   EXPECT_FALSE(w.Write());
   EXPECT_EQ(messages.shown.back().text, Key("FrmKit", "25") + "\n" + kit);
   EXPECT_EQ(testsupport::ReadFile(kit + "/kit.txt"), before);
-  messages.answers = {platform::BoxAnswer::Yes};
+  // The list marked read-only: a second question, naming it; No leaves the kit as it was.
+  fs::permissions(kit + "/kit.txt", static_cast<fs::perms>(0444));
+  messages.answers = {platform::BoxAnswer::Yes, platform::BoxAnswer::No};
+  EXPECT_FALSE(w.Write());
+  EXPECT_EQ(messages.shown.back().text, Key("Erreur", "215") + "\n" + kit + "/kit.txt");
+  EXPECT_EQ(testsupport::ReadFile(kit + "/kit.txt"), before);
+  EXPECT_TRUE(fs::exists(kit + "/sheet-02.dxf"));
+  messages.answers = {platform::BoxAnswer::Yes, platform::BoxAnswer::Yes};
   ASSERT_TRUE(w.Write());
+  EXPECT_EQ(fs::status(kit + "/kit.txt").permissions(), static_cast<fs::perms>(0444));
   EXPECT_TRUE(fs::exists(kit + "/sheet-01.dxf"));
   EXPECT_FALSE(fs::exists(kit + "/sheet-02.dxf"));
   EXPECT_TRUE(fs::exists(kit + "/notes.txt"));
