@@ -146,7 +146,7 @@ def kill_kit():
 
 
 def kill_resave():
-    projects = [os.path.join(PROJECTS, n) for n in ("full_mm.vdl", "full_in.vdl")]
+    projects = [os.path.join(PROJECTS, n) for n in ("full_mm.vdl", "upside_down_mm.vdl")]
     folder = fresh(os.path.join(WORK, "resave"))
     out = os.path.join(folder, "wing.vdl")
     refs = []
