@@ -125,8 +125,8 @@ class PdfAtEnd : public Forwarding {
 
 class CutKit : public ::testing::Test {
  protected:
-  void SetUp() override {
-    // Eight ribs from Clark Y at 240 mm to SD7037 at 150 mm.
+  // Eight ribs from Clark Y at `rootChord` to SD7037 at 150 mm.
+  static void WriteSeries(const std::string& folder, const char* rootChord) {
     commands::SeriesRequest request;
     files::AirfoilData root, tip;
     ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("clarky.dat"), root).ok());
@@ -134,10 +134,15 @@ class CutKit : public ::testing::Test {
     request.root = commands::SeriesAirfoil{"clarky", commands::OutlineOf(root)};
     request.tip = commands::SeriesAirfoil{"sd7037", commands::OutlineOf(tip)};
     request.ribCount = "6";
-    request.rootChord = "240";
+    request.rootChord = rootChord;
     request.tipChord = "150";
-    request.folder = series.path().string();
+    request.folder = folder;
+    request.replace = true;
     ASSERT_EQ(commands::GenerateSeries(request).outcome, commands::SeriesOutcome::Written);
+  }
+
+  void SetUp() override {
+    WriteSeries(series.path().string(), "240");
     for (const auto& entry : std::filesystem::directory_iterator(series.path()))
       if (entry.path().extension() == ".txt") summary = entry.path().string();
     // The template: sheeting and a round hole at 40 % of every chord.
@@ -402,18 +407,7 @@ TEST_F(CutKit, ASummaryWhoseRibFilesChangedIsRefused) {
   const std::string oldSummary = summary;
   // The same panel again from a 200 mm root: the rib files take new chords, the old
   // summary (named after 240 mm) stays beside them.
-  commands::SeriesRequest request;
-  files::AirfoilData root, tip;
-  ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("clarky.dat"), root).ok());
-  ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("sd7037.dat"), tip).ok());
-  request.root = commands::SeriesAirfoil{"clarky", commands::OutlineOf(root)};
-  request.tip = commands::SeriesAirfoil{"sd7037", commands::OutlineOf(tip)};
-  request.ribCount = "6";
-  request.rootChord = "200";
-  request.tipChord = "150";
-  request.folder = series.path().string();
-  request.replace = true;
-  ASSERT_EQ(commands::GenerateSeries(request).outcome, commands::SeriesOutcome::Written);
+  WriteSeries(series.path().string(), "200");
   ASSERT_TRUE(std::filesystem::exists(oldSummary));
   commands::KitRibList stale = commands::KitRibsOf({oldSummary}, 0);
   ASSERT_TRUE(stale.refusal);
