@@ -68,7 +68,13 @@ platform::FileDialogRequest OpenProjectRequest(const core::RibDocument& d) {
 bool SaveProjectAs(core::RibDocument& d, const std::string& path) {
   platform::ErrorInfo error;
   core::ProjectFileLines written;
-  if (!files::WriteProject(d, path, &error, &written)) {
+  bool ok = files::WriteProject(d, path, &error, &written);
+  // A project the user marked read-only is replaced only on their word.
+  if (!ok && error.refusal == "read-only") {
+    if (!platform::AskReplaceReadOnly(path, platform::kProgramTitle)) return false;
+    ok = files::WriteProject(d, path, &error, &written, platform::ReadOnlyFiles::Replace);
+  }
+  if (!ok) {
     platform::ReportGeneralError(kSaveProjectTag, error);
     return false;
   }

@@ -9,6 +9,7 @@
 
 #include "core/ribdocument.h"
 #include "platform/errorreport.h"
+#include "platform/fileio.h"
 
 namespace files {
 
@@ -29,8 +30,10 @@ std::vector<core::ProjectFileLine> LinesAfresh(const core::RibDocument& s);
 std::string ProjectFileText(const core::RibDocument& s);
 // Writes ProjectFileText to `path` atomically: on failure the previous file is whole and
 // `error` says why; on success `written` (when given) holds the lines as now in the file.
+// A file marked read-only is refused ("read-only") unless `readOnly` says to replace it.
 bool WriteProject(const core::RibDocument& s, const std::string& path, platform::ErrorInfo* error = nullptr,
-                  core::ProjectFileLines* written = nullptr);
+                  core::ProjectFileLines* written = nullptr,
+                  platform::ReadOnlyFiles readOnly = platform::ReadOnlyFiles::Refuse);
 
 // The folder part of a path, up to and including its last separator, and the rest.
 std::string FolderOf(const std::string& path);

@@ -152,9 +152,9 @@ std::string_view LineEnd(std::string_view line) {
 }
 
 bool WriteProjectOnce(const core::RibDocument& s, const std::string& path, ErrorInfo* error,
-                             core::ProjectFileLines* lines) {
+                      core::ProjectFileLines* lines, platform::ReadOnlyFiles readOnly) {
   core::ProjectFileLines out = ProjectLines(s);
-  const platform::FileOutcome written = platform::WriteFileAtomically(path, BytesOf(out));
+  const platform::FileOutcome written = platform::WriteFileAtomically(path, BytesOf(out), readOnly);
   if (written.ok()) {
     if (lines) *lines = std::move(out);
     return true;
@@ -190,11 +190,10 @@ std::string BytesOf(const core::ProjectFileLines& lines) {
   return out + lines.trailing;
 }
 
-
 bool WriteProject(const core::RibDocument& s, const std::string& path, ErrorInfo* error,
-                  core::ProjectFileLines* written) {
+                  core::ProjectFileLines* written, platform::ReadOnlyFiles readOnly) {
   try {
-    return WriteProjectOnce(s, path, error, written);
+    return WriteProjectOnce(s, path, error, written, readOnly);
   } catch (...) {
     if (error) *error = platform::CurrentExceptionError();
     return false;

@@ -268,6 +268,28 @@ TEST(OpenProject, AFolderPipeDeviceOrHugeFileIsRefusedAtOnceAndTheRibStays) {
   EXPECT_TRUE(fs::is_fifo(w.dir.File("projects/pipe.vdl")));
 }
 
+// A project marked read-only is replaced only on the user's word, and stays read-only.
+TEST(SaveProject, AReadOnlyProjectIsReplacedOnlyAfterAsking) {
+  Workspace w;
+  w.s.project.modified = true;
+  const std::string path = w.Project("kept.vdl", "marked read-only");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  w.messages.answers = {platform::BoxAnswer::No};
+  EXPECT_FALSE(commands::SaveProjectAs(w.s, path));
+  ASSERT_EQ(w.messages.shown.size(), 1u);  // the question, and no error report after it
+  EXPECT_EQ(w.messages.shown[0].text, "Erreur/215\n" + path);
+  EXPECT_EQ(w.messages.shown[0].defaultButton, 2);
+  EXPECT_EQ(ReadFile(path), "marked read-only");
+  EXPECT_TRUE(w.s.project.modified);
+
+  w.messages.answers = {platform::BoxAnswer::Yes};
+  ASSERT_TRUE(commands::SaveProjectAs(w.s, path));
+  EXPECT_EQ(ReadFile(path), files::ProjectFileText(w.s));
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_FALSE(w.s.project.modified);
+}
+
 TEST(SaveProject, AFolderAsTheTargetIsRefusedAndStaysAFolder) {
   Workspace w;
   w.s.project.modified = true;
