@@ -116,12 +116,7 @@ void SetSheetExtrasWanted(bool on) {
   platform::CurrentUserStore().Set(platform::kUserStorePrint, platform::kUserSheetExtras, on ? "1" : "0");
 }
 
-std::string PrintTitle() {
-  std::string title = platform::Text("MenuFile", "9");
-  std::erase(title, '&');
-  while (!title.empty() && title.back() == '.') title.pop_back();
-  return title;
-}
+std::string PrintTitle() { return platform::MenuTitle("MenuFile", "9"); }
 
 std::string PrintQuestion(const core::RibDocument& d, const std::vector<std::string>& comparedNames) {
   std::string text = platform::Text("TextButton", "14");

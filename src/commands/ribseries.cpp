@@ -99,6 +99,9 @@ SeriesResult GenerateSeries(const SeriesRequest& r) {
   SeriesResult result;
   const bool spaced = r.kind == SeriesKind::Spaced;
   core::SeriesEntries entries;
+  // Older language files lack the words: the English ones stand.
+  if (std::string word = platform::Text("FrmTraCevol", "51"); !word.empty()) entries.ribsWord = word;
+  if (std::string word = platform::Text("FrmTraCevol", "52"); !word.empty()) entries.inchesWord = word;
   entries.ribCount = r.ribCount;
   entries.rootChord = r.rootChord;
   entries.tipChord = r.tipChord;

@@ -199,9 +199,10 @@ void RibBuilder::ThicknessInfo() {
            labels_.thicknessAt + " " + FormatNumber(p, "# ###.00") + s_.settings.unitText + " (" +
            PlainNumberText(q) + " %" + ") " + labels_.thicknessFrom;
   } else {
-    text = "Chord thickness :" + LengthToText(SaturatedFloat(t), " in") + s_.settings.unitText + " at " +
-           LengthToText(SaturatedFloat(p), " in") + s_.settings.unitText + " (" + PlainNumberText(q) + " %" +
-           ") from L.E. ";
+    // Inch fractions as typed, in the user's words like the millimetre line.
+    text = labels_.thickness + " :" + LengthToText(SaturatedFloat(t), " in") + s_.settings.unitText + " " +
+           labels_.thicknessAt + " " + LengthToText(SaturatedFloat(p), " in") + s_.settings.unitText + " (" +
+           PlainNumberText(q) + " %" + ") " + labels_.thicknessFrom + " ";
   }
   AddText(Text(RibPart::ThicknessInfo, text, {chord_ / 3, LabelHeight()}, s_.rib.caption.fontSize, 0,
                {0, -kThicknessLabelRise}),

@@ -150,13 +150,13 @@ long RibCountFromText(const std::string& text) {
 
 std::optional<SeriesRefusal> CheckSeriesEntries(const SeriesEntries& e) {
   const bool inches = e.unitText == " in";
-  const std::string chordLimit = inches ? " 78 1/3 inches !" : " 1999 mm !";
+  const std::string chordLimit = inches ? " 78 1/3 " + e.inchesWord + " !" : " 1999 mm !";
   auto refuse = [](SeriesBox box, const char* key, std::string suffix, bool warning) {
     return SeriesRefusal{box, key, std::move(suffix), warning, -1};
   };
   if (e.ribCount.empty()) return refuse(SeriesBox::RibCount, "16", "", false);
   if (RibCountFromText(e.ribCount) > e.maxRibs)
-    return refuse(SeriesBox::RibCount, "12", " " + std::to_string(e.maxRibs) + " Ribs !", true);
+    return refuse(SeriesBox::RibCount, "12", " " + std::to_string(e.maxRibs) + " " + e.ribsWord + " !", true);
   // A text that gives no length ("1/0" in inches, or no root chord at all) is asked for
   // again as an empty box is.
   const LengthReading root = ReadLength(e.rootChord, e.unitText);

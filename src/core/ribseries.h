@@ -91,6 +91,9 @@ struct SeriesRefusal {
 };
 
 struct SeriesEntries {
+  // The words after a limit, in the user's language (" 90 Ribs !", " 78 1/3 inches !").
+  std::string ribsWord = "Ribs";
+  std::string inchesWord = "inches";
   std::string ribCount;   // as typed: digits only
   std::string rootChord;  // as typed, in the unit in force
   std::string tipChord;

@@ -69,7 +69,7 @@ const std::array<MenuCaption, 58> kMenuCaptions = {{
     {"mnu_helpsearch", {"MenuHelp", "2"}},
     {"mnu_helpAbout", {"MenuHelp", "3"}},
     {"mnu_helpConfig", {"MenuHelp", "4"}},
-    {"mnu_helpVersion", {"FrmAbout", "3"}, "Check "},
+    {"mnu_helpVersion", {"MenuHelp", "5"}, {}, "Check version"},
 }};
 
 const std::array<ToolbarTip, 8> kToolbarTips = {{

@@ -112,6 +112,7 @@ constexpr LanguageKey kKeys[] = {
     {"MenuHelp", "2", "mnu_helpsearch"},
     {"MenuHelp", "3", "mnu_helpAbout"},
     {"MenuHelp", "4", "mnu_helpConfig"},
+    {"MenuHelp", "5", "mnu_helpVersion: check for a newer version on the web page"},
     // Buttons and common questions
     {"TextButton", "1", "common: OK button caption"},
     {"TextButton", "2", "common: Cancel button caption"},
@@ -253,15 +254,18 @@ constexpr LanguageKey kKeys[] = {
     // About box and splash
     {"FrmAbout", "1", "about box caption"},
     {"FrmAbout", "2", "about box title line; splash presentation"},
-    {"FrmAbout", "3", "the word before the version (splash, about box); \"Check \" + it is the version menu entry"},
+    {"FrmAbout", "3", "the word before the version (splash, about box)"},
     {"FrmAbout", "4", "about box: before the user's name"},
     {"FrmAbout", "5", "about box: before the organisation"},
     {"FrmAbout", "6", "about box: description after the credit line"},
     {"FrmAbout", "7", "about box: translator's credit, line 1"},
     {"FrmAbout", "8", "about box: translator's credit, line 2"},
     {"FrmAbout", "9", "about box: translator's credit, line 3"},
+    {"FrmAbout", "10", "about box: the credit line, before the description"},
+    {"FrmAbout", "11", "about box: the disclaimer"},
     // Language dialog
     {"LANGUAGE", "2", "language dialog: caption once a language is in use"},
+    {"LANGUAGE", "Name", "the language's own name as the language chooser lists it (the file's name where empty)"},
     {"LANGUAGE", "Code", "the language's code (en, fr, ...) for the toolkit's own texts such as Yes and No"},
     {"LANGUAGE", "3", "language dialog prompt; at the first start every language's prompt shows, one a line"},
     {"LANGUAGE", "4", "first start: the chooser was closed without a language (in the system's language)"},
@@ -298,6 +302,8 @@ constexpr LanguageKey kKeys[] = {
     {"frmopen", "36", "an airfoil file that cannot be opened, followed by its path"},
     {"frmopen", "37", "an empty airfoil file, followed by its path"},
     {"frmopen", "38", "a file that is not an airfoil coordinate file, followed by its path"},
+    {"frmopen", "39", "the open window's file type: Selig airfoil files (\" (*.dat)\" follows)"},
+    {"frmopen", "40", "the open window's file type: coordinate files (\" (*.cor)\" follows)"},
     // Coordinates editor
     {"Frmcoord", "1", "coordinates editor caption"},
     {"Frmcoord", "2", "label of the file name box txt(0)"},
@@ -659,6 +665,8 @@ constexpr LanguageKey kKeys[] = {
     {"FrmTraCevol", "48", "the same question: before the count and names of an earlier series' files that the new one leaves beside it"},
     {"FrmTraCevol", "49", "after Replace: remove the earlier series' files that would stay (their names follow)?"},
     {"FrmTraCevol", "50", "failure report of an all-or-nothing series: the folder holds its earlier files"},
+    {"FrmTraCevol", "51", "the word after the most intermediate ribs a series can have (\" 90 Ribs !\")"},
+    {"FrmTraCevol", "52", "the word after the longest chord in inches (\" 78 1/3 inches !\")"},
     // Rib series with spacing table
     {"FrmTraCevol2", "10", "a rib thickness or a gap is 0"},
     {"FrmTraCevol2", "12", "too many intermediate ribs, followed by \" 90 Ribs !\""},
@@ -699,6 +707,7 @@ constexpr LanguageKey kKeys[] = {
     {"FrmConfig", "10", "pack copied: after the number of airfoils copied, before the folder on its own line"},
     {"FrmConfig", "11", "pack copied: after the number of airfoils that were there already"},
     {"FrmConfig", "12", "airfoil pack question: after the pack name (the question's end)"},
+    {"FrmConfig", "13", "the name of the folder first proposed for the pack, in the documents folder"},
 };
 
 }  // namespace

@@ -20,10 +20,17 @@ using platform::Text;
 namespace {
 using platform::Q;
 
-const char* const kCredit = "Vandrell, full-size rib drawings for model aircraft builders.";
-const char* const kDisclaimer =
-    "This program is provided as it is, without any warranty. Check every drawing before you "
-    "cut: the authors accept no liability for material, time or models lost through its use.";
+// The English words stand where a language file lacks them.
+std::string TextOr(const char* key, const char* english) {
+  std::string text = Text("FrmAbout", key);
+  return text.empty() ? english : text;
+}
+std::string Credit() { return TextOr("10", "Vandrell, full-size rib drawings for model aircraft builders."); }
+std::string Disclaimer() {
+  return TextOr("11",
+                "This program is provided as it is, without any warranty. Check every drawing before you "
+                "cut: the authors accept no liability for material, time or models lost through its use.");
+}
 }  // namespace
 
 AboutBox::AboutBox(const std::string& versionText, QWidget* parent) : QDialog(parent) {
@@ -52,8 +59,8 @@ AboutBox::AboutBox(const std::string& versionText, QWidget* parent) : QDialog(pa
       platform::CurrentUserStore().Get(platform::kUserStoreInstall, platform::kUserOrganisation);
   label("lblNom", Text("FrmAbout", "4") + " " + user)->setVisible(!user.empty());
   label("lblOrganisation", Text("FrmAbout", "5") + " " + organisation)->setVisible(!organisation.empty());
-  label("lblDescription", std::string(kCredit) + " " + Text("FrmAbout", "6"));
-  label("lblDisclaimer", kDisclaimer);
+  label("lblDescription", Credit() + " " + Text("FrmAbout", "6"));
+  label("lblDisclaimer", Disclaimer());
   label("LblTrad", Text("FrmAbout", "7") + " " + Text("FrmAbout", "8") + " " + Text("FrmAbout", "9"));
   auto* buttonBox = new QDialogButtonBox(Qt::Vertical, this);
   okButton_ = buttonBox->addButton(Q(Text("TextButton", "1")), QDialogButtonBox::AcceptRole);

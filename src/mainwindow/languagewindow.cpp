@@ -44,7 +44,11 @@ LanguageWindow::LanguageWindow(core::RibDocument& document, Purpose purpose, QWi
   setMinimumWidth(300);
 
   const std::vector<std::string> names = files::ListLanguages(s.settings.programDir);
-  for (const std::string& name : names) languages_->addItem(Q(name));
+  // Each language under its own name ("Français"), the file's name where it gives none.
+  for (const std::string& name : names) {
+    const QString shown = Q(files::GetINIFile("LANGUAGE", "Name", files::LanguageFilePath(s.settings.programDir, name)));
+    languages_->addItem(shown.isEmpty() ? Q(name) : shown, Q(name));
+  }
   languages_->setCurrentIndex(-1);
   // No language is chosen yet: each language asks in its own words.
   QStringList titles, prompts;
@@ -61,10 +65,10 @@ LanguageWindow::LanguageWindow(core::RibDocument& document, Purpose purpose, QWi
   if (purpose_ == Purpose::ChangeLanguage) {
     prompt_->setText(Q(platform::Text("LANGUAGE", "3")));
     setWindowTitle(Q(platform::Text("LANGUAGE", "2")));
-    languages_->setCurrentIndex(languages_->findText(Q(s.settings.languageName)));
+    languages_->setCurrentIndex(languages_->findData(Q(s.settings.languageName)));
   } else {
     // The system's language is offered, so that OK alone starts in it.
-    languages_->setCurrentIndex(languages_->findText(Q(PreferredLanguage(s.settings.programDir, SystemLanguageCode()))));
+    languages_->setCurrentIndex(languages_->findData(Q(PreferredLanguage(s.settings.programDir, SystemLanguageCode()))));
     changed_ = languages_->currentIndex() >= 0;
   }
   connect(languages_, &QComboBox::activated, this, [this] { changed_ = true; });
@@ -76,7 +80,7 @@ void LanguageWindow::Choose() {
     // Read in the language the title was written in; at the first choice there is none.
     const commands::TitleForm title = purpose_ == Purpose::ChangeLanguage ? commands::CurrentTitleForm(document_)
                                                                           : commands::TitleForm::Program;
-    files::ChooseLanguage(document_, languages_->currentText().toStdString());
+    files::ChooseLanguage(document_, languages_->currentData().toString().toStdString());
     // The captions, the window's title and every drawn text follow the new language.
     if (purpose_ == Purpose::ChangeLanguage) {
       document_.project.windowTitle = commands::WindowTitle(title, document_);

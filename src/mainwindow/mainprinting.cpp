@@ -76,9 +76,7 @@ void MainWindow::PreviewPrint() {
     std::string error;
     if (!commands::SendSheets(document_, request, commands::PlanFor(document_, request), output, error) && !failed) {
       failed = true;
-      std::string title = platform::Text("MenuFile", "8");
-      std::erase(title, '&');
-      platform::ReportGeneralError(" " + title, platform::ErrorInfo{platform::kErrDeviceIo, error});
+      platform::ReportGeneralError(" " + platform::MenuTitle("MenuFile", "8"), platform::ErrorInfo{platform::kErrDeviceIo, error});
     }
   });
   preview.exec();

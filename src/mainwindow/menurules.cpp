@@ -2,6 +2,7 @@
 
 #include "commands/keepwork.h"
 #include "commands/projectcommands.h"
+#include "files/captions.h"
 
 #include "platform/desktop.h"
 #include "platform/messages.h"
@@ -156,7 +157,11 @@ void StartCalculator() {
   if (platform::CurrentDesktop().StartCalculator()) return;
   std::string text = Text("Erreur", "6");
   if (text.empty()) text = "The windows Calculator does not exist";
-  platform::Inform(text, std::string(platform::kProgramTitle) + " No-Calc", platform::BoxIcon::Information);
+  // Titled with the menu entry the user chose, in their words.
+  std::string title = files::MenuCaptionText(*files::FindMenuCaption("mnu_calc"));
+  std::erase(title, '&');
+  while (!title.empty() && title.back() == '.') title.pop_back();
+  platform::Inform(text, std::string(platform::kProgramTitle) + " - " + title, platform::BoxIcon::Information);
 }
 
 void TellDecimalMark(char decimalMark) {

@@ -16,7 +16,8 @@ namespace ribwindows {
 using platform::Text;
 
 namespace {
-const char* const kAngleMessageTitle = "Washout angle";
+// The board angle's limits are told under the menu entry's own words.
+std::string AngleMessageTitle() { return platform::MenuTitle("MenuLayout", "4"); }
 }  // namespace
 
 std::string BlockWindowTitle(const core::RibDocument& d) {
@@ -36,11 +37,11 @@ double TypedBlockLength(const std::string& typed, const core::RibDocument& d) {
 TypedValue TypedBlockAngle(const std::string& typed) {
   const double angle = core::NumberFromText(typed);
   if (angle > kBoardAngleLimit) {
-    platform::Inform(Text("FrmBloc", "8") + " 20\u00b0", kAngleMessageTitle);
+    platform::Inform(Text("FrmBloc", "8") + " 20\u00b0", AngleMessageTitle());
     return {kBoardAngleLimit, "20"};
   }
   if (angle < -kBoardAngleLimit) {
-    platform::Inform(Text("FrmBloc", "9") + " -20\u00b0", kAngleMessageTitle);
+    platform::Inform(Text("FrmBloc", "9") + " -20\u00b0", AngleMessageTitle());
     return {-kBoardAngleLimit, "-20"};
   }
   return {angle, ""};

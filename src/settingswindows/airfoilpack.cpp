@@ -54,7 +54,10 @@ std::string PackDestinationProposal(const core::RibDocument& s, const std::strin
   const fs::path starter = fs::path(s.settings.programDir) / files::kStarterAirfoilFolder;
   if (!current.empty() && !SameFolder(current, starter.string()) && !SameFolder(current, s.settings.programDir))
     return current;
-  return (fs::path(documentsDir) / "Vandrell airfoils").string();
+  // The folder's name in the user's language; the English one where the file has none.
+  std::string name = platform::Text("FrmConfig", "13");
+  if (name.empty()) name = "Vandrell airfoils";
+  return (fs::path(documentsDir) / name).string();
 }
 
 PackInstall InstallAirfoilPack(core::RibDocument& s, const std::string& destination) {

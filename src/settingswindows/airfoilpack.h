@@ -22,7 +22,7 @@ PackCopy CopyAirfoilPack(const std::string& fromDir, const std::string& toDir);
 // Where the pack's airfoils lie: the starter folder beside the program ("" when missing).
 std::string PackSourceFolder(const core::RibDocument& s);
 // Where the pack is offered to go: the airfoil folder when it is the user's own (neither
-// the pack's folder nor the program's), else "Vandrell airfoils" in `documentsDir`.
+// the pack's folder nor the program's), else a folder named in the user's language (FrmConfig/13, "Vandrell airfoils") in `documentsDir`.
 std::string PackDestinationProposal(const core::RibDocument& s, const std::string& documentsDir);
 
 struct PackInstall {

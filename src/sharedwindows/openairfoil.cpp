@@ -7,9 +7,13 @@ namespace sharedwindows {
 
 using platform::Text;
 
-const std::vector<std::string>& AirfoilFileTypes() {
-  static const std::vector<std::string> types = {"Selig Files (*.dat)", "Coordinates Files (*.cor)"};
-  return types;
+std::vector<std::string> AirfoilFileTypes() {
+  // The English words stand where a language file lacks them.
+  auto words = [](const char* key, const char* english) {
+    std::string text = Text("frmopen", key);
+    return text.empty() ? std::string(english) : text;
+  };
+  return {words("39", "Selig files") + " (*.dat)", words("40", "Coordinate files") + " (*.cor)"};
 }
 
 FileChoice ChooseFile(const std::string& path) {

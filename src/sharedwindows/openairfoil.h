@@ -10,7 +10,7 @@
 namespace sharedwindows {
 
 // The file-type list's entries, as the file dialog's name filters.
-const std::vector<std::string>& AirfoilFileTypes();
+std::vector<std::string> AirfoilFileTypes();
 
 // A file highlighted or typed, read apart from the shared state. Highlighting and Open
 // read it the same way, so a file is judged the same whichever the user did.

@@ -202,8 +202,8 @@ TEST_F(RibTrace, HeightLabelsAndThicknessLineSitAtFixedTwipDistances) {
                                 " mm [FrmMainMessage/16] 60.00 mm (30 %) [FrmMainMessage/17]");
   s.settings.unitText = " in";
   t = Draw();
-  EXPECT_EQ(t.texts[0].text.rfind("Chord thickness :", 0), 0u);
-  EXPECT_NE(t.texts[0].text.find(" in at 2.362 in (30 %) from L.E. "), std::string::npos);
+  EXPECT_EQ(t.texts[0].text.rfind("[FrmMainMessage/15] :", 0), 0u);
+  EXPECT_NE(t.texts[0].text.find(" in [FrmMainMessage/16] 2.362 in (30 %) [FrmMainMessage/17] "), std::string::npos);
 }
 
 TEST_F(RibTrace, SheetingWithoutTrailingEdgePieceSkipsCrossingStationsAndClosesAtTheMidPoint) {

@@ -154,14 +154,15 @@ class CaptionTextTest : public ::testing::Test {
   core::RibDocument s;
 };
 
-// The calculator falls back to its own text only without one; the version entry puts "Check"
-// before the about text; a missing section leaves its entries blank.
+// The calculator and the version entry fall back to their own texts only without one; a
+// missing section leaves its entries blank.
 TEST_F(CaptionTextTest, MenuEntriesWithSpecialTexts) {
   const std::vector<std::tuple<const char*, const char*, const char*>> cases = {
       {"[MenuOutils]\r\n12=&Former view...\r\n", "mnu_calc", "Windo&ws Calculator"},
       {"[MenuOutils]\r\n13=\r\n", "mnu_calc", "Windo&ws Calculator"},
       {"[MenuOutils]\r\n13=Ca&lculator\r\n", "mnu_calc", "Ca&lculator"},
-      {"[FrmAbout]\r\n3=Version\r\n", "mnu_helpVersion", "Check Version"},
+      {"[FrmAbout]\r\n3=Version\r\n", "mnu_helpVersion", "Check version"},
+      {"[MenuHelp]\r\n5=&V\u00e9rifier la version\r\n", "mnu_helpVersion", "&V\u00e9rifier la version"},
       {"[MenuAffich]\r\n1=&View\r\n", "mnu_file", ""},
       {"[MenuAffich]\r\n1=&View\r\n", "mnu_fileexit", ""},
       {"[MenuAffich]\r\n1=&View\r\n", "mnu_aff", "&View"},

@@ -172,7 +172,7 @@ TEST_F(MenuRules, AMissingCalculatorIsToldEvenWithoutALanguage) {
   mainwindow::StartCalculator();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "The windows Calculator does not exist");
-  EXPECT_EQ(messages.shown[0].title, "Vandrell No-Calc");
+  EXPECT_EQ(messages.shown[0].title, "Vandrell - Windows Calculator");
 }
 
 TEST(Calculator, FirstProgramOfTheListWinsWhereverItIsOnThePath) {

@@ -33,7 +33,7 @@ class Startup : public testsupport::WindowTest {
       auto* lang = qobject_cast<mainwindow::LanguageWindow*>(modal);
       ASSERT_NE(lang, nullptr);
       if (!language.isEmpty()) {
-        lang->LanguageList()->setCurrentIndex(lang->LanguageList()->findText(language));
+        lang->LanguageList()->setCurrentIndex(lang->LanguageList()->findData(language));
         emit lang->LanguageList()->activated(lang->LanguageList()->currentIndex());
       }
       lang->OkButton()->click();
@@ -182,13 +182,16 @@ TEST_F(Startup, TheFirstLanguageListAsksInEveryLanguageAndOnlyASwitchIsAnnounced
   EXPECT_EQ(reloads, 0);
   mainwindow::LanguageWindow lang(doc, Purpose::ChangeLanguage, nullptr);
   EXPECT_EQ(lang.Prompt()->text().toStdString(), english);
-  lang.LanguageList()->setCurrentIndex(lang.LanguageList()->findText("Francais"));
+  lang.LanguageList()->setCurrentIndex(lang.LanguageList()->findData("Francais"));
   emit lang.LanguageList()->activated(lang.LanguageList()->currentIndex());
   lang.Choose();
   EXPECT_EQ(reloads, 1);
   EXPECT_EQ(platform::Text("MenuFile", "1"), "&Fichier");
   // Not merely the first of the list: the window opens on the language now in force.
-  EXPECT_EQ(mainwindow::LanguageWindow(doc, Purpose::ChangeLanguage, nullptr).LanguageList()->currentText(), "Francais");
+  // Listed under its own name, the file's name kept behind it.
+  const mainwindow::LanguageWindow again(doc, Purpose::ChangeLanguage, nullptr);
+  EXPECT_EQ(again.LanguageList()->currentText(), QString::fromUtf8("Fran\u00e7ais"));
+  EXPECT_EQ(again.LanguageList()->currentData().toString(), "Francais");
   EXPECT_EQ(window.windowTitle().toStdString(), "Vandrell " + Key("MainTolbar", "11") + " : clarky[*]");
   EXPECT_EQ(Key("MainTolbar", "11"), "Profil");
   EXPECT_EQ(window.Panel(3)->text().toStdString(), "Unité : mm");

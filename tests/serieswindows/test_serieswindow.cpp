@@ -65,7 +65,7 @@ TEST_F(SeriesWindowTest, ChecksComeInOrderEachWithItsMessage) {
   EXPECT_EQ(messages.shown.back().title, caption);
   Retype(w.RibCountBox(), "91");
   EXPECT_FALSE(w.Generate());
-  EXPECT_EQ(LastMessage(), Key("FrmTraCevol", "12") + " 90 Ribs !");
+  EXPECT_EQ(LastMessage(), Key("FrmTraCevol", "12") + " 90 " + Key("FrmTraCevol", "51") + " !");
   EXPECT_EQ(messages.shown.back().icon, platform::BoxIcon::Exclamation);
   EXPECT_EQ(w.RibCountBox()->selectedText(), "91");  // the offending box, selected
   Retype(w.RibCountBox(), "3");
@@ -216,7 +216,7 @@ TEST_F(SeriesWindowTest, SpacedTableShowsThePanelLengthAndRefusesZeroGaps) {
   // More than 12 intermediate ribs: the limit of this window.
   Retype(w.RibCountBox(), "13");
   EXPECT_FALSE(w.Generate());
-  EXPECT_EQ(LastMessage(), Key("FrmTraCevol2", "12") + " 12 Ribs !");
+  EXPECT_EQ(LastMessage(), Key("FrmTraCevol2", "12") + " 12 " + Key("FrmTraCevol", "51") + " !");
 }
 
 TEST_F(SeriesWindowTest, TheMenuAsksBeforeClearingTheRibAndTheFolderIsKept) {

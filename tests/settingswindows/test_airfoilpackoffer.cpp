@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "files/ini.h"
+#include "platform/texts.h"
 #include "settingswindows/airfoilpack.h"
 #include "settingswindows/airfoilpackoffer.h"
 #include "support/windowtest.h"
@@ -36,7 +37,8 @@ TEST_F(KaldrexOffer, ThePackGoesToTheUsersFolderNotTheProgramsOwn) {
   const std::string documents = dir.File("Documents");
   for (const std::string& programs : {dir.File("airfoils"), dir.File("airfoils/"), dir.path().string(), std::string()}) {
     doc.settings.airfoilDir = programs;
-    EXPECT_EQ(settingswindows::PackDestinationProposal(doc, documents), documents + "/Vandrell airfoils") << programs;
+    EXPECT_EQ(settingswindows::PackDestinationProposal(doc, documents), documents + "/" + platform::Text("FrmConfig", "13"))
+        << programs;
   }
   doc.settings.airfoilDir = "/data/airfoils";
   EXPECT_EQ(settingswindows::PackDestinationProposal(doc, documents), "/data/airfoils");

@@ -46,8 +46,7 @@ bool PrinterIsSetUp(const QPrinter& printer) {
 bool ChoosePrinter(bool forPrint) {
   QPrintDialog dialog(&SharedPrinter(), QApplication::activeWindow());
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-  QString title = QString::fromStdString(Text("MenuFile", forPrint ? "9" : "7")).remove('&');
-  while (title.endsWith('.')) title.chop(1);
+  const QString title = QString::fromStdString(MenuTitle("MenuFile", forPrint ? "9" : "7"));
   if (!title.isEmpty()) dialog.setWindowTitle(title);
   if (!forPrint) {
     // The choice of the printer (or a PDF file) and its paper, not a print: it says OK.
