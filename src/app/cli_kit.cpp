@@ -170,13 +170,14 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
   if (ribs.refusal) return Refuse(ribs.refusal->key, ribs.refusal->message);
   const commands::KitPlan plan = commands::PlanKit(s, ribs.ribs, settings);
   if (plan.refusal) return Refuse(plan.refusal->key, plan.refusal->message);
+  for (const std::string& line : commands::KitSplitLines(plan)) std::fprintf(stderr, "warning: %s\n", line.c_str());
 
   if (!pdf) std::fprintf(stderr, "vandrell-cli: kit.pdf needs the build with Qt; the sheets and the list are written\n");
   const commands::KitWriteResult written = commands::WriteKit(plan, settings, out, pdf);
   if (!written.ok) return WriteFailed(written.error);
   // An earlier, larger kit's sheets went with it.
   if (!written.removed.empty()) std::printf("removed: %zu\n", written.removed.size());
-  std::printf("parts: %zu\n", plan.parts.size());
+  std::printf("parts: %zu (%d ribs)\n", plan.parts.size(), plan.ribs);
   std::printf("sheets: %d\n", plan.sheets);
   std::printf("used: %.1f %%\n", plan.usedPercent);
   return kDone;

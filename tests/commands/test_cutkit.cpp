@@ -16,6 +16,7 @@
 #include "platform/pageoutput.h"
 #include "support/dxfsummary.h"
 #include "support/projectlines.h"
+#include "support/ribsetup.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -246,6 +247,55 @@ TEST_F(CutKit, EveryRibOnceInsideItsSheetWithTheAreaOfItsCuttingExport) {
     EXPECT_NEAR(areas[rib.name], PartArea(d.loops.at("CUT")[0], d), 0.01) << rib.name;
   }
   EXPECT_NEAR(plan.usedPercent, 100 * total / (plan.sheets * 1000.0 * 100), 0.01);
+}
+
+// A notch 40 mm deep from the upper surface at half the chord parts every rib: Clark Y at
+// 240 mm is 28 mm thick, the others thinner. Each falls into a front and a rear piece,
+// named in that order, and each copy is a part of its own.
+TEST_F(CutKit, ARibCutInTwoIsTwoNamedPartsAndEachCopyAnother) {
+  testsupport::SetSpar(templateRib, 0, "50%", 3, 40, 0, static_cast<int>(core::SparCut::FromContour), 0,
+                       static_cast<int>(core::SparShape::Notch));
+  templateRib.rib.spars.last = 0;
+  settings.copies = 2;
+  const commands::KitRibList list = commands::KitRibsOf({summary}, 0);
+  const commands::KitPlan plan = commands::PlanKit(templateRib, list.ribs, settings);
+  ASSERT_FALSE(plan.refusal);
+  EXPECT_EQ(plan.ribs, 16);
+  ASSERT_EQ(plan.parts.size(), 32u);
+  ASSERT_EQ(plan.splits.size(), 8u);
+  EXPECT_EQ(commands::KitSplitLines(plan).front(), "R01 falls into 2 pieces");
+  std::map<std::string, int> named;
+  for (const commands::KitPart& part : plan.parts) ++named[part.name];
+  for (std::size_t i = 0; i < 8; ++i) {
+    const std::string rib = list.ribs[i].name;
+    EXPECT_EQ(plan.splits[i].pieces, 2) << rib;
+    EXPECT_EQ(plan.splits[i].leftOut, 0) << rib;
+    EXPECT_EQ(named[rib + "a"], 2) << rib;
+    EXPECT_EQ(named[rib + "b"], 2) << rib;
+    EXPECT_EQ(named.count(rib), 0u) << rib;
+  }
+  // Every piece lies on its own side of the notch, its name inside it.
+  const double half = list.ribs[0].chordMm / 2;
+  for (const commands::KitPart& part : plan.parts) {
+    if (part.name.rfind("R01", 0) != 0) continue;
+    ASSERT_EQ(part.layout.rib.size(), 1u);
+    const bool front = part.name == "R01a";
+    for (const core::PointMm& p : part.layout.rib[0].outer) EXPECT_EQ(p.x < half, front) << part.name;
+    EXPECT_EQ(part.nameCentre.x < half, front) << part.name;
+  }
+  EXPECT_NEAR(plan.usedPercent, 100 * plan.partsAreaMm2 / (plan.sheets * 1000.0 * 100), 1e-9);
+}
+
+// E49's 24 sparse points once parted its rib in two outlines under one name.
+TEST_F(CutKit, ASparseRealAirfoilIsOneOutline) {
+  const std::string e49 = testsupport::DataPath("airfoils/e49.dat");
+  const commands::KitPlan plan = commands::PlanKit(core::RibDocument(), {{e49, "e49", 200}}, settings);
+  ASSERT_FALSE(plan.refusal);
+  EXPECT_EQ(plan.parts.size(), 1u);
+  EXPECT_TRUE(plan.splits.empty());
+  ASSERT_TRUE(commands::WriteKit(plan, settings, out.path().string()).ok);
+  const Drawing d = Read(out.File("sheet-01.dxf"));
+  EXPECT_EQ(d.loops.at("CUT").size(), 1u);
 }
 
 TEST_F(CutKit, TheSameKitEveryTime) {
