@@ -284,6 +284,21 @@ TEST_F(CutKit, ARibCutInTwoIsTwoNamedPartsAndEachCopyAnother) {
     EXPECT_EQ(part.nameCentre.x < half, front) << part.name;
   }
   EXPECT_NEAR(plan.usedPercent, 100 * plan.partsAreaMm2 / (plan.sheets * 1000.0 * 100), 1e-9);
+
+  // Two 3 mm notches 5 mm apart leave a strip 2 mm wide between them: left out, and told.
+  testsupport::SetSpar(templateRib, 0, "75", 3, 40, 0, static_cast<int>(core::SparCut::FromContour), 0,
+                       static_cast<int>(core::SparShape::Notch));
+  testsupport::SetSpar(templateRib, 1, "80", 3, 40, 0, static_cast<int>(core::SparCut::FromContour), 0,
+                       static_cast<int>(core::SparShape::Notch));
+  templateRib.rib.spars.last = 1;
+  settings.copies = 1;
+  const commands::KitPlan strip = commands::PlanKit(templateRib, {list.ribs[0]}, settings);
+  ASSERT_FALSE(strip.refusal);
+  ASSERT_EQ(strip.parts.size(), 2u);
+  EXPECT_EQ(strip.parts[0].name, "R01a");
+  EXPECT_EQ(strip.parts[1].name, "R01b");
+  EXPECT_EQ(commands::KitSplitLines(strip),
+            (std::vector<std::string>{"R01 falls into 2 pieces", "R01: a sliver under 3 mm across left out"}));
 }
 
 // E49's 24 sparse points once parted its rib in two outlines under one name.

@@ -484,4 +484,13 @@ TEST(PieceWidth, TheWidestDiscInsideThePieceClearOfItsHoles) {
   EXPECT_FALSE(core::PieceHoldsDisc(frame, 3));
   EXPECT_TRUE(core::PieceHoldsDisc(frame, 0.45));
   EXPECT_FALSE(core::PieceHoldsDisc(core::CutPiece{}, 3));
+  // An L of arms w wide: in its bend a disc touches both outer sides and the inner corner,
+  // (w - t)√2 = t, so it is 2√2 w / (1 + √2) = 1.172 w across: 3.16 for w = 2.7, 2.93 for 2.5.
+  auto ell = [](double w) {
+    core::CutPiece p;
+    p.outer = {{0, 0}, {40, 0}, {40, w}, {w, w}, {w, 40}, {0, 40}};
+    return p;
+  };
+  EXPECT_TRUE(core::PieceHoldsDisc(ell(2.7), 3));
+  EXPECT_FALSE(core::PieceHoldsDisc(ell(2.5), 3));
 }
