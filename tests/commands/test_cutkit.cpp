@@ -126,8 +126,9 @@ class PdfAtEnd : public Forwarding {
 
 class CutKit : public ::testing::Test {
  protected:
-  // Eight ribs from Clark Y at `rootChord` to SD7037 at 150 mm.
-  static void WriteSeries(const std::string& folder, const char* rootChord) {
+  // Eight ribs from Clark Y at `rootChord` to SD7037 at `tipChord`, typed in `unit`.
+  static void WriteSeries(const std::string& folder, const char* rootChord, const char* tipChord = "150",
+                          const char* unit = " mm") {
     commands::SeriesRequest request;
     files::AirfoilData root, tip;
     ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("clarky.dat"), root).ok());
@@ -136,7 +137,8 @@ class CutKit : public ::testing::Test {
     request.tip = commands::SeriesAirfoil{"sd7037", commands::OutlineOf(tip)};
     request.ribCount = "6";
     request.rootChord = rootChord;
-    request.tipChord = "150";
+    request.tipChord = tipChord;
+    request.unitText = unit;
     request.folder = folder;
     request.replace = true;
     ASSERT_EQ(commands::GenerateSeries(request).outcome, commands::SeriesOutcome::Written);
@@ -154,6 +156,12 @@ class CutKit : public ::testing::Test {
     templateRib.rib.holes[0].shape = core::HoleShape::Round;
     templateRib.rib.holes.last = 0;
     settings.cut.format = output::CutFormat::DxfR12;
+  }
+
+  static std::string SummaryIn(const std::filesystem::path& folder) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+      if (entry.path().extension() == ".txt") return entry.path().string();
+    return {};
   }
 
   std::set<std::string> FilesIn(const std::filesystem::path& folder) const {
@@ -200,6 +208,29 @@ TEST_F(CutKit, NamesAndChordsFromFileNamesAndTitles) {
   EXPECT_NEAR(*commands::ChordOfTitle("Rib 1 Chord : 8.1/2 in"), 8.5 * 25.4, 1e-4);
   for (const char* none : {"CLARK Y AIRFOIL", "Rib 2 Chord : ", "ratio: 1:x", "Chord : 0", "Chord : -5"})
     EXPECT_FALSE(commands::ChordOfTitle(none)) << none;
+}
+
+// An inch series' summary lists millimetres too: 10 in and 6 in are 254 and 152.4 mm.
+TEST_F(CutKit, AnInchSeriesGivesRibsOfItsOwnSize) {
+  testsupport::TempDir inches;
+  WriteSeries(inches.path().string(), "10", "6", " in");
+  const std::string inchSummary = SummaryIn(inches.path());
+  const commands::KitRibList list = commands::KitRibsOf({inchSummary}, 0);
+  ASSERT_FALSE(list.refusal) << list.refusal->message;
+  ASSERT_EQ(list.ribs.size(), 8u);
+  EXPECT_NEAR(list.ribs.front().chordMm, 254, 0.005);
+  EXPECT_NEAR(list.ribs.back().chordMm, 152.4, 0.005);
+  const commands::KitPlan plan = commands::PlanKit(templateRib, list.ribs, settings);
+  ASSERT_FALSE(plan.refusal) << plan.refusal->message;
+  const core::BoundsMm root = core::BoundsOf(plan.parts.front().layout);
+  // The sheeting's inner lines meet a little ahead of the trailing edge.
+  EXPECT_GT(root.right - root.left, 250);
+  EXPECT_LE(root.right - root.left, 254);
+  // Written again from a 9 in root, the first summary no longer matches its files.
+  WriteSeries(inches.path().string(), "9", "6", " in");
+  const commands::KitRibList stale = commands::KitRibsOf({inchSummary}, 0);
+  ASSERT_TRUE(stale.refusal);
+  EXPECT_EQ(stale.refusal->key, "stale-summary");
 }
 
 TEST_F(CutKit, EveryRibOnceInsideItsSheetWithTheAreaOfItsCuttingExport) {
@@ -311,6 +342,31 @@ TEST_F(CutKit, ASparseRealAirfoilIsOneOutline) {
   ASSERT_TRUE(commands::WriteKit(plan, settings, out.path().string()).ok);
   const Drawing d = Read(out.File("sheet-01.dxf"));
   EXPECT_EQ(d.loops.at("CUT").size(), 1u);
+}
+
+// With blocks, each rib's jig is a part too: the use counts every loop cut, read back.
+TEST_F(CutKit, TheUseIsTheAreaOfEveryLoopCutWithTheJigs) {
+  templateRib.rib.baseMode = core::BaseMode::Blocks;
+  templateRib.rib.blocks.baseHeight.mm = 15;
+  templateRib.rib.blocks.topHeight.mm = 35;
+  templateRib.rib.blocks.leadingExtension.mm = 5;
+  templateRib.rib.blocks.trailingExtension.mm = 5;
+  const commands::KitPlan plan = commands::PlanKit(templateRib, commands::KitRibsOf({summary}, 0).ribs, settings);
+  ASSERT_FALSE(plan.refusal);
+  ASSERT_EQ(plan.parts.size(), 16u) << "a rib and a jig each";
+  ASSERT_TRUE(commands::WriteKit(plan, settings, out.path().string()).ok);
+  double area = 0;
+  int jigs = 0;
+  for (int sheet = 1; sheet <= plan.sheets; ++sheet) {
+    const Drawing d = Read(out.File("sheet-0" + std::to_string(sheet) + ".dxf"));
+    for (const auto& [layer, loops] : d.loops)
+      if (layer != "SHEET")
+        for (const Loop& loop : loops) area += loop.Area();
+    for (const auto& [centre, radius] : d.circles) area -= kPi * radius * radius;
+    if (d.loops.count("JIG")) jigs += static_cast<int>(d.loops.at("JIG").size());
+  }
+  EXPECT_EQ(jigs, 8);
+  EXPECT_NEAR(plan.usedPercent, 100 * area / (plan.sheets * 1000.0 * 100), 0.01);
 }
 
 TEST_F(CutKit, TheSameKitEveryTime) {
