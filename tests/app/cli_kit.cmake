@@ -103,9 +103,27 @@ if(EXISTS ${OUT}/svg/sheet-09.svg OR NOT EXISTS ${OUT}/svg/notes.txt OR NOT EXIS
 endif()
 run(0 kit ${ribs} --sheeting 1.5 --dxf r12 --gap 3 --sheet 120x600 -o ${OUT}/r12)
 
+# Both wing halves of two panels: the series and a rib file of its own, 13 ribs twice.
+run(0 kit ${summary} ${DIR}/naca2412.dat --copies 2 --sheeting 1.5 -o ${OUT}/halves)
+expect_out("parts: 26 (26 ribs)\n")
+file(READ ${OUT}/halves/kit.txt listText)
+foreach(name "A-R07" "B-naca2412")
+  string(REGEX MATCHALL "\n  ${name}  " times "${listText}")
+  list(LENGTH times times)
+  if(NOT times EQUAL 2 OR NOT listText MATCHES "Copies: 2 of each rib")
+    message(FATAL_ERROR "${name} is listed ${times} times:\n${listText}")
+  endif()
+endforeach()
+run(0 kit ${summary} ${DIR}/naca2412.dat --prefix L,R --sheeting 1.5 -o ${OUT}/named)
+file(READ ${OUT}/named/kit.txt listText)
+if(NOT listText MATCHES "\n  L-R07  " OR NOT listText MATCHES "\n  R-naca2412  ")
+  message(FATAL_ERROR "the prefixes are not used:\n${listText}")
+endif()
+
 # Usage errors: 64, no folder made.
 foreach(args "--sheet;100" "--sheet;100x" "--gap;-1" "--format;pdf" "--format;svg;--dxf;r12" "--engrave;maybe"
-             "--kerf;0,2,3" "--chord;abc" "--marks;x" "--bogus;1" "-o")
+             "--kerf;0,2,3" "--chord;abc" "--marks;x" "--bogus;1" "-o" "--copies;0" "--copies;100" "--copies;x"
+             "--prefix;A,,B" "--prefix;A B")
   run(64 kit ${summary} -o ${OUT}/none ${args})
   if(EXISTS ${OUT}/none)
     message(FATAL_ERROR "${args}: written on a usage error")
@@ -114,7 +132,7 @@ endforeach()
 run(64 kit -o ${OUT}/none)
 
 # Refusals: 2, the key on standard output, nothing written.
-foreach(case "too-large-part|--sheet;100x200" "sheet|--gap;50" "kerf|--kerf;11")
+foreach(case "too-large-part|--sheet;100x200" "sheet|--gap;50" "kerf|--kerf;11" "prefix|--prefix;A,B")
   string(REPLACE "|" ";" case "${case}")
   list(POP_FRONT case key)
   run(2 kit ${summary} -o ${OUT}/none ${case})

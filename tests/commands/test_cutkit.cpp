@@ -198,6 +198,44 @@ TEST_F(CutKit, ASeriesSummaryNamesItsRibsWithTheirChords) {
   EXPECT_EQ(commands::KitRibsOf({testsupport::AirfoilPath("naca2412.dat")}, 123).ribs[0].chordMm, 123);
 }
 
+// Each summary is a panel, the rib files of one series another, other airfoils one more;
+// with two panels or more every name carries its panel's prefix.
+TEST_F(CutKit, PanelsAreToldApartByTheirPrefixes) {
+  testsupport::TempDir second;
+  WriteSeries(second.path().string(), "200", "120");
+  const std::string other = SummaryIn(second.path());
+  const std::string naca = testsupport::AirfoilPath("naca2412.dat");
+  auto names = [](const commands::KitRibList& list) {
+    std::vector<std::string> n;
+    for (const commands::KitRib& rib : list.ribs) n.push_back(rib.name);
+    return n;
+  };
+  const commands::KitRibList three = commands::KitRibsOf({summary, other, naca}, 0);
+  ASSERT_FALSE(three.refusal);
+  EXPECT_EQ(three.panels, 3);
+  ASSERT_EQ(three.ribs.size(), 17u);
+  EXPECT_EQ(three.ribs[0].name, "A-R01");
+  EXPECT_EQ(three.ribs[7].name, "A-R08");
+  EXPECT_EQ(three.ribs[8].name, "B-R01");
+  EXPECT_NEAR(three.ribs[8].chordMm, 200, 0.005);
+  EXPECT_EQ(three.ribs[16].name, "C-naca2412");
+
+  // Rib files: two of the first series, one of the second, in the order given.
+  const std::vector<std::string> files{series.File("clarky&sd7037R01.dat"), second.File("clarky&sd7037R02.dat"),
+                                       series.File("clarky&sd7037R02.dat")};
+  EXPECT_EQ(names(commands::KitRibsOf(files, 0)), (std::vector<std::string>{"A-R01", "B-R02", "A-R02"}));
+  EXPECT_EQ(names(commands::KitRibsOf(files, 0, {"L", "R"})), (std::vector<std::string>{"L-R01", "R-R02", "L-R02"}));
+  // One panel keeps its names; plain airfoils together are one panel.
+  EXPECT_EQ(names(commands::KitRibsOf({files[0], files[2]}, 0)), (std::vector<std::string>{"R01", "R02"}));
+  EXPECT_EQ(commands::KitRibsOf({naca, testsupport::AirfoilPath("e387.dat")}, 200).panels, 1);
+  const commands::KitRibList wrong = commands::KitRibsOf(files, 0, {"L"});
+  ASSERT_TRUE(wrong.refusal);
+  EXPECT_EQ(wrong.refusal->key, "prefix");
+  EXPECT_TRUE(wrong.ribs.empty());
+  EXPECT_EQ(commands::PanelPrefix(25), "Z");
+  EXPECT_EQ(commands::PanelPrefix(27), "AB");
+}
+
 TEST_F(CutKit, NamesAndChordsFromFileNamesAndTitles) {
   EXPECT_EQ(commands::KitNameOf("/a/clarky&sd7037R07.dat"), "R07");
   EXPECT_EQ(commands::KitNameOf("clarky&sd7037R12in.dat"), "R12");

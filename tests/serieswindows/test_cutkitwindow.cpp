@@ -137,6 +137,19 @@ TEST_F(CutKitWindowTest, RibsInPiecesAreToldInRedAndCopiesArePartsOfTheirOwn) {
   EXPECT_EQ(w.Plan()->parts.size(), 10u);
 }
 
+// A rib file joins the summary (the summary given again is kept once): two panels, A and B.
+TEST_F(CutKitWindowTest, SummariesAndRibFilesTogetherArePanels) {
+  CutKitWindow w(doc, summary);
+  fileDialogs.answers = {summary, testsupport::AirfoilPath("naca2412.dat")};
+  w.AddRibs();  // the same summary again: kept once
+  w.AddRibs();
+  ASSERT_EQ(w.RibList()->count(), 2);
+  ASSERT_TRUE(w.LayOut());
+  std::vector<std::string> names;
+  for (const commands::KitPart& part : w.Plan()->parts) names.push_back(part.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"A-R01", "A-R02", "A-R03", "A-R04", "A-R05", "B-naca2412"}));
+}
+
 TEST_F(CutKitWindowTest, AnEarlierLargerKitIsReplacedWholeOnlyWhenTheUserSaysSo) {
   const std::string kit = dir.File("kit");
   {
