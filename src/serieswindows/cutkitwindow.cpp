@@ -391,7 +391,8 @@ void CutKitWindow::ShowFigures(const std::string& refusal) {
     if (split.leftOut == 1) lines << PartsText("2").arg(Q(split.rib));
     if (split.leftOut > 1) lines << PartsText("3").arg(Q(split.rib)).arg(split.leftOut);
   }
-  splits_->setText(lines.join("\n"));
+  // One paragraph: a long panel would otherwise push the sheets off a small screen.
+  splits_->setText(lines.join("; "));
 }
 
 }  // namespace serieswindows

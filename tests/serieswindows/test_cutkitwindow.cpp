@@ -121,7 +121,7 @@ TEST_F(CutKitWindowTest, RibsInPiecesAreToldInRedAndCopiesArePartsOfTheirOwn) {
   EXPECT_NE(w.SplitsLabel()->styleSheet().indexOf("192, 0, 0"), -1);
   const QString told = w.SplitsLabel()->text();
   EXPECT_TRUE(told.startsWith(QString::fromStdString(Key("KitParts", "1")).arg("R01").arg(2))) << told.toStdString();
-  EXPECT_EQ(told.count('\n'), 4) << told.toStdString();
+  EXPECT_EQ(told.count("; "), 4) << told.toStdString();
   EXPECT_TRUE(w.FiguresLabel()->text().startsWith(QString::fromStdString(Key("KitParts", "5")).arg(10).arg(5)));
 
   w.CopiesBox()->setValue(2);
