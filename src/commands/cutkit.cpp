@@ -111,6 +111,34 @@ bool Meet(const core::BoundsMm& a, const core::BoundsMm& b) {
   return !a.empty && !b.empty && a.left <= b.right && b.left <= a.right && a.bottom <= b.top && b.bottom <= a.top;
 }
 
+// The stretches of a line inside a box: each segment cut to the box, those that run on
+// joined.
+std::vector<std::vector<core::PointMm>> LinesInside(const std::vector<core::PointMm>& line, const core::BoundsMm& box) {
+  std::vector<std::vector<core::PointMm>> inside;
+  for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+    const core::PointMm a = line[i];
+    const double dx = line[i + 1].x - a.x, dy = line[i + 1].y - a.y;
+    double from = 0, to = 1;
+    // Each side of the box keeps the part of the segment on its inner side.
+    auto keep = [&](double along, double room) {
+      if (along == 0) return room >= 0;
+      const double t = room / along;
+      if (along < 0) from = std::max(from, t);
+      else to = std::min(to, t);
+      return from <= to;
+    };
+    if (!keep(-dx, a.x - box.left) || !keep(dx, box.right - a.x) || !keep(-dy, a.y - box.bottom) ||
+        !keep(dy, box.top - a.y))
+      continue;
+    const core::PointMm start{a.x + from * dx, a.y + from * dy}, end{a.x + to * dx, a.y + to * dy};
+    const bool runsOn = !inside.empty() && std::fabs(inside.back().back().x - start.x) < 1e-9 &&
+                        std::fabs(inside.back().back().y - start.y) < 1e-9;
+    if (runsOn) inside.back().push_back(end);
+    else inside.push_back({start, end});
+  }
+  return inside;
+}
+
 // "a", "b", ... "z", then "aa", "ab": a piece's letter, from the leading edge back.
 std::string PieceLetter(std::size_t index) {
   std::string letter(1, static_cast<char>('a' + index % 26));
@@ -119,8 +147,8 @@ std::string PieceLetter(std::size_t index) {
 }
 
 // The parts of one rib: each piece it falls into, slivers left out, named from the leading
-// edge back; each mark goes with every piece whose box it meets (a line across the whole
-// rib with each of them), else with the front piece. The blocks' jigs follow, each a part
+// edge back; a text goes with the piece whose box holds it, a line with each piece whose
+// box it crosses (cut to that box), and what meets none with the front piece. The blocks' jigs follow, each a part
 // under the rib's name.
 std::vector<KitPart> PartsOfRib(const KitRib& rib, core::CutLayout layout, KitSplit& split) {
   std::vector<core::CutPiece> pieces = std::move(layout.rib);
@@ -156,9 +184,17 @@ std::vector<KitPart> PartsOfRib(const KitRib& rib, core::CutLayout layout, KitSp
     const core::BoundsMm box = BoundsOfPoints(kept[i].outer);
     for (std::size_t m = 0; m < layout.marks.size(); ++m) {
       const core::CutMark& mark = layout.marks[m];
-      const bool meets = Meet(box, mark.text.empty() ? BoundsOfPoints(mark.points) : BoundsOfPoints({mark.baseline}));
-      if (kept.size() == 1 || meets) {
+      if (kept.size() == 1 || (!mark.text.empty() && Meet(box, BoundsOfPoints({mark.baseline})))) {
         p.layout.marks.push_back(mark);
+        placed[m] = true;
+        continue;
+      }
+      // A line across the whole rib is scored on each piece over the piece's own box only.
+      if (!mark.text.empty()) continue;
+      for (std::vector<core::PointMm>& line : LinesInside(mark.points, box)) {
+        core::CutMark share = mark;
+        share.points = std::move(line);
+        p.layout.marks.push_back(std::move(share));
         placed[m] = true;
       }
     }

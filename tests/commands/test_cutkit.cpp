@@ -326,6 +326,7 @@ TEST_F(CutKit, ARibCutInTwoIsTwoNamedPartsAndEachCopyAnother) {
                        static_cast<int>(core::SparShape::Notch));
   templateRib.rib.spars.last = 0;
   settings.copies = 2;
+  settings.cut.marks = true;
   const commands::KitRibList list = commands::KitRibsOf({summary}, 0);
   const commands::KitPlan plan = commands::PlanKit(templateRib, list.ribs, settings);
   ASSERT_FALSE(plan.refusal);
@@ -343,14 +344,28 @@ TEST_F(CutKit, ARibCutInTwoIsTwoNamedPartsAndEachCopyAnother) {
     EXPECT_EQ(named[rib + "b"], 2) << rib;
     EXPECT_EQ(named.count(rib), 0u) << rib;
   }
-  // Every piece lies on its own side of the notch, its name inside it.
+  // Every piece lies on its own side of the notch, its name inside it, the rib's lines
+  // (chord line, reference lines) within its box.
   const double half = list.ribs[0].chordMm / 2;
   for (const commands::KitPart& part : plan.parts) {
     if (part.name.rfind("R01", 0) != 0) continue;
     ASSERT_EQ(part.layout.rib.size(), 1u);
     const bool front = part.name == "R01a";
-    for (const core::PointMm& p : part.layout.rib[0].outer) EXPECT_EQ(p.x < half, front) << part.name;
+    double left = 1e9, right = -1e9;
+    for (const core::PointMm& p : part.layout.rib[0].outer) {
+      EXPECT_EQ(p.x < half, front) << part.name;
+      left = std::min(left, p.x);
+      right = std::max(right, p.x);
+    }
     EXPECT_EQ(part.nameCentre.x < half, front) << part.name;
+    int lines = 0;
+    for (const core::CutMark& mark : part.layout.marks)
+      for (const core::PointMm& p : mark.points) {
+        ++lines;
+        EXPECT_GE(p.x, left - 1e-9) << part.name;
+        EXPECT_LE(p.x, right + 1e-9) << part.name;
+      }
+    EXPECT_GT(lines, 0) << part.name << " has its share of the chord line";
   }
   EXPECT_NEAR(plan.usedPercent, 100 * plan.partsAreaMm2 / (plan.sheets * 1000.0 * 100), 1e-9);
 
