@@ -107,13 +107,13 @@ core::BoundsMm BoundsOfPoints(const std::vector<core::PointMm>& points) {
   return b;
 }
 
-bool Meet(const core::BoundsMm& a, const core::BoundsMm& b) {
+bool BoxesMeet(const core::BoundsMm& a, const core::BoundsMm& b) {
   return !a.empty && !b.empty && a.left <= b.right && b.left <= a.right && a.bottom <= b.top && b.bottom <= a.top;
 }
 
 // The stretches of a line inside a box: each segment cut to the box, those that run on
 // joined.
-std::vector<std::vector<core::PointMm>> LinesInside(const std::vector<core::PointMm>& line, const core::BoundsMm& box) {
+std::vector<std::vector<core::PointMm>> StretchesInBox(const std::vector<core::PointMm>& line, const core::BoundsMm& box) {
   std::vector<std::vector<core::PointMm>> inside;
   for (std::size_t i = 0; i + 1 < line.size(); ++i) {
     const core::PointMm a = line[i];
@@ -184,14 +184,14 @@ std::vector<KitPart> PartsOfRib(const KitRib& rib, core::CutLayout layout, KitSp
     const core::BoundsMm box = BoundsOfPoints(kept[i].outer);
     for (std::size_t m = 0; m < layout.marks.size(); ++m) {
       const core::CutMark& mark = layout.marks[m];
-      if (kept.size() == 1 || (!mark.text.empty() && Meet(box, BoundsOfPoints({mark.baseline})))) {
+      if (kept.size() == 1 || (!mark.text.empty() && BoxesMeet(box, BoundsOfPoints({mark.baseline})))) {
         p.layout.marks.push_back(mark);
         placed[m] = true;
         continue;
       }
       // A line across the whole rib is scored on each piece over the piece's own box only.
       if (!mark.text.empty()) continue;
-      for (std::vector<core::PointMm>& line : LinesInside(mark.points, box)) {
+      for (std::vector<core::PointMm>& line : StretchesInBox(mark.points, box)) {
         core::CutMark share = mark;
         share.points = std::move(line);
         p.layout.marks.push_back(std::move(share));
