@@ -1,5 +1,6 @@
 // `kit`: the ribs of a panel as a cutting kit, nested on sheets of material.
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 
@@ -56,6 +57,23 @@ int LoadTemplate(const std::string& path, core::RibDocument& s) {
   return kDone;
 }
 
+// "A,B": one prefix per panel, each letters, digits, "_" or "."; none on anything else.
+std::vector<std::string> PanelPrefixes(const std::string& text) {
+  std::vector<std::string> prefixes;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t comma = text.find(',', start);
+    const std::string prefix = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    const bool fine = !prefix.empty() && std::all_of(prefix.begin(), prefix.end(), [](char c) {
+      return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.';
+    });
+    if (!fine) return {};
+    prefixes.push_back(prefix);
+    if (comma == std::string::npos) return prefixes;
+    start = comma + 1;
+  }
+}
+
 struct RibLength {
   const char* name;
   core::Length core::RibSetup::*field;
@@ -86,6 +104,9 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
   const std::string format = Has(args, "--format") ? TakeOption(args, "--format") : "dxf";
   const bool hasDxf = Has(args, "--dxf");
   const std::string dxf = TakeOption(args, "--dxf");
+  const bool hasCopies = Has(args, "--copies"), hasPrefix = Has(args, "--prefix");
+  const std::string copies = TakeOption(args, "--copies");
+  const std::string prefixText = TakeOption(args, "--prefix");
   if (!hasOut || out.empty() || args.empty()) return KitUsage();
   for (const std::string& a : args) {
     if (!a.empty() && a[0] == '-') {
@@ -106,6 +127,23 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
       return KitUsage();
     }
     settings.cut.format = dxf == "r12" ? output::CutFormat::DxfR12 : output::CutFormat::DxfR2000;
+  }
+  if (hasCopies) {
+    if (copies.empty() || copies.find_first_not_of("0123456789") != std::string::npos || copies.size() > 2 ||
+        core::LeadingNumber(copies) < 1) {
+      std::fprintf(stderr, "vandrell-cli: --copies takes a whole number from 1 to %d, not \"%s\"\n",
+                   commands::kMostKitCopies, copies.c_str());
+      return KitUsage();
+    }
+    settings.copies = static_cast<int>(core::LeadingNumber(copies));
+  }
+  std::vector<std::string> prefixes;
+  if (hasPrefix) {
+    prefixes = PanelPrefixes(prefixText);
+    if (prefixes.empty()) {
+      std::fprintf(stderr, "vandrell-cli: --prefix takes a name for each panel, as A,B, not \"%s\"\n", prefixText.c_str());
+      return KitUsage();
+    }
   }
   if (engrave != "yes" && engrave != "no") {
     std::fprintf(stderr, "vandrell-cli: --engrave takes yes or no, not \"%s\"\n", engrave.c_str());
@@ -166,17 +204,18 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
   }
   const double chordMm = chord.empty() ? s.rib.chord.mm : core::LengthFromText(chord, unit);
 
-  commands::KitRibList ribs = commands::KitRibsOf(args, chordMm);
+  commands::KitRibList ribs = commands::KitRibsOf(args, chordMm, prefixes);
   if (ribs.refusal) return Refuse(ribs.refusal->key, ribs.refusal->message);
   const commands::KitPlan plan = commands::PlanKit(s, ribs.ribs, settings);
   if (plan.refusal) return Refuse(plan.refusal->key, plan.refusal->message);
+  for (const std::string& line : commands::KitSplitLines(plan)) std::fprintf(stderr, "warning: %s\n", line.c_str());
 
   if (!pdf) std::fprintf(stderr, "vandrell-cli: kit.pdf needs the build with Qt; the sheets and the list are written\n");
   const commands::KitWriteResult written = commands::WriteKit(plan, settings, out, pdf);
   if (!written.ok) return WriteFailed(written.error);
   // An earlier, larger kit's sheets went with it.
   if (!written.removed.empty()) std::printf("removed: %zu\n", written.removed.size());
-  std::printf("parts: %zu\n", plan.parts.size());
+  std::printf("parts: %zu (%d ribs)\n", plan.parts.size(), plan.ribs);
   std::printf("sheets: %d\n", plan.sheets);
   std::printf("used: %.1f %%\n", plan.usedPercent);
   return kDone;

@@ -9,6 +9,7 @@
 #include "core/cutlabel.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
+#include "core/piecewidth.h"
 #include "core/plaintext.h"
 #include "files/airfoilfile.h"
 #include "files/seriesfiles.h"
@@ -26,16 +27,25 @@ double NetArea(const core::CutPiece& p) {
 }
 
 // Why a summary's rib file no longer belongs to it: gone, or its title names another
-// chord. The summary keeps two decimals of its unit, a title up to three.
+// chord. The summary keeps two decimals of a millimetre, a title up to three of its unit.
 std::optional<std::string> StaleRibFile(const std::string& path, double summaryChordMm, double unitMm) {
   files::AirfoilData data;
   const files::AirfoilReadResult read = files::ReadAirfoilFile(path, data);
   if (!read.ok()) return "its rib file " + path + " is missing or unreadable";
   const std::optional<double> chord = ChordOfTitle(data.title);
-  if (chord && std::fabs(*chord - summaryChordMm) > 0.0051 * unitMm)
+  if (chord && std::fabs(*chord - summaryChordMm) > 0.0051 + 0.00051 * unitMm)
     return path + " holds a rib of chord " + core::FormatNumber(*chord / unitMm, "0.0##") +
            " where the summary has " + core::FormatNumber(summaryChordMm / unitMm, "0.0##");
   return std::nullopt;
+}
+
+// The panel a rib file belongs to: its series (folder and "ROOT&TIP" name), or none.
+std::string SeriesOfFile(const std::string& path) {
+  const std::filesystem::path file(path);
+  const std::string stem = file.stem().string();
+  const std::string name = KitNameOf(path);
+  if (name == stem) return {};
+  return (file.parent_path() / stem.substr(0, stem.rfind(name))).string();
 }
 
 // The rib as the rib windows show it with this airfoil and chord: percentages follow the
@@ -91,8 +101,121 @@ void Engrave(KitPart& part) {
   part.nameWidthMm = label->widthMm;
 }
 
-// The outline the nesting places: the part's one piece, or all its pieces' corners when a
-// cut parts the rib (nested as one, by their hull).
+core::BoundsMm BoundsOfPoints(const std::vector<core::PointMm>& points) {
+  core::BoundsMm b;
+  for (const core::PointMm& q : points) b.Take(q.x, q.y);
+  return b;
+}
+
+bool BoxesMeet(const core::BoundsMm& a, const core::BoundsMm& b) {
+  return !a.empty && !b.empty && a.left <= b.right && b.left <= a.right && a.bottom <= b.top && b.bottom <= a.top;
+}
+
+// The stretches of a line inside a box: each segment cut to the box, those that run on
+// joined.
+std::vector<std::vector<core::PointMm>> StretchesInBox(const std::vector<core::PointMm>& line, const core::BoundsMm& box) {
+  std::vector<std::vector<core::PointMm>> inside;
+  for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+    const core::PointMm a = line[i];
+    const double dx = line[i + 1].x - a.x, dy = line[i + 1].y - a.y;
+    double from = 0, to = 1;
+    // Each side of the box keeps the part of the segment on its inner side.
+    auto keep = [&](double along, double room) {
+      if (along == 0) return room >= 0;
+      const double t = room / along;
+      if (along < 0) from = std::max(from, t);
+      else to = std::min(to, t);
+      return from <= to;
+    };
+    if (!keep(-dx, a.x - box.left) || !keep(dx, box.right - a.x) || !keep(-dy, a.y - box.bottom) ||
+        !keep(dy, box.top - a.y))
+      continue;
+    const core::PointMm start{a.x + from * dx, a.y + from * dy}, end{a.x + to * dx, a.y + to * dy};
+    const bool runsOn = !inside.empty() && std::fabs(inside.back().back().x - start.x) < 1e-9 &&
+                        std::fabs(inside.back().back().y - start.y) < 1e-9;
+    if (runsOn) inside.back().push_back(end);
+    else inside.push_back({start, end});
+  }
+  return inside;
+}
+
+// "a", "b", ... "z", then "aa", "ab": a piece's letter, from the leading edge back.
+std::string PieceLetter(std::size_t index) {
+  std::string letter(1, static_cast<char>('a' + index % 26));
+  if (index >= 26) letter.insert(letter.begin(), static_cast<char>('a' + (index / 26 - 1) % 26));
+  return letter;
+}
+
+// The parts of one rib: each piece it falls into, slivers left out, named from the leading
+// edge back; a text goes with the piece whose box holds it, a line with each piece whose
+// box it crosses (cut to that box), and what meets none with the front piece. The blocks' jigs follow, each a part
+// under the rib's name.
+std::vector<KitPart> PartsOfRib(const KitRib& rib, core::CutLayout layout, KitSplit& split) {
+  std::vector<core::CutPiece> pieces = std::move(layout.rib);
+  auto front = [](const core::CutPiece& p) { return BoundsOfPoints(p.outer).left; };
+  std::stable_sort(pieces.begin(), pieces.end(),
+                   [&](const core::CutPiece& a, const core::CutPiece& b) { return front(a) < front(b); });
+  std::vector<core::CutPiece> kept;
+  if (pieces.size() > 1) {
+    for (core::CutPiece& p : pieces)
+      if (core::PieceHoldsDisc(p, kSmallestPieceMm)) kept.push_back(std::move(p));
+    // A rib never goes whole: of slivers only, the largest stays.
+    if (kept.empty())
+      kept.push_back(*std::max_element(pieces.begin(), pieces.end(), [](const core::CutPiece& a, const core::CutPiece& b) {
+        return core::LoopArea(a.outer) < core::LoopArea(b.outer);
+      }));
+  } else {
+    kept = std::move(pieces);
+  }
+  split = KitSplit{rib.name, static_cast<int>(kept.size()), static_cast<int>(pieces.size() - kept.size())};
+
+  std::vector<KitPart> parts;
+  auto part = [&](std::string name) {
+    KitPart p;
+    p.name = std::move(name);
+    p.source = std::filesystem::path(rib.path).filename().string();
+    p.chordMm = rib.chordMm;
+    p.layout.ok = true;
+    return p;
+  };
+  std::vector<bool> placed(layout.marks.size(), false);
+  for (std::size_t i = 0; i < kept.size(); ++i) {
+    KitPart p = part(kept.size() > 1 ? rib.name + PieceLetter(i) : rib.name);
+    const core::BoundsMm box = BoundsOfPoints(kept[i].outer);
+    for (std::size_t m = 0; m < layout.marks.size(); ++m) {
+      const core::CutMark& mark = layout.marks[m];
+      if (kept.size() == 1 || (!mark.text.empty() && BoxesMeet(box, BoundsOfPoints({mark.baseline})))) {
+        p.layout.marks.push_back(mark);
+        placed[m] = true;
+        continue;
+      }
+      // A line across the whole rib is scored on each piece over the piece's own box only.
+      if (!mark.text.empty()) continue;
+      for (std::vector<core::PointMm>& line : StretchesInBox(mark.points, box)) {
+        core::CutMark share = mark;
+        share.points = std::move(line);
+        p.layout.marks.push_back(std::move(share));
+        placed[m] = true;
+      }
+    }
+    p.layout.rib.push_back(std::move(kept[i]));
+    parts.push_back(std::move(p));
+  }
+  for (std::size_t m = 0; m < layout.marks.size(); ++m)
+    if (!placed[m]) parts.front().layout.marks.push_back(layout.marks[m]);
+  parts.front().layout.holesTooSmallForKerf = layout.holesTooSmallForKerf;
+  for (KitPart& p : parts) Engrave(p);
+  // A block's jig is cut apart from the rib, with the rib's name on it.
+  for (core::CutPiece& piece : layout.jig) {
+    KitPart j = part(rib.name);
+    j.layout.jig.push_back(std::move(piece));
+    Engrave(j);
+    parts.push_back(std::move(j));
+  }
+  return parts;
+}
+
+// The outline the nesting places: the part's one piece.
 std::vector<core::PointMm> NestedOutline(const KitPart& part) {
   std::vector<core::PointMm> outline;
   for (const auto* pieces : {&part.layout.rib, &part.layout.jig})
@@ -147,37 +270,72 @@ std::optional<double> ChordOfTitle(const std::string& title) {
   return mm;
 }
 
-KitRibList KitRibsOf(const std::vector<std::string>& inputs, double chordMm) {
+std::string PanelPrefix(int index) {
+  std::string prefix(1, static_cast<char>('A' + index % 26));
+  if (index >= 26) prefix.insert(prefix.begin(), static_cast<char>('A' + (index / 26 - 1) % 26));
+  return prefix;
+}
+
+KitRibList KitRibsOf(const std::vector<std::string>& inputs, double chordMm, const std::vector<std::string>& prefixes) {
   KitRibList list;
-  if (inputs.size() == 1 && core::EndsWithIgnoringCase(inputs[0], ".txt")) {
+  std::vector<std::string> panels;  // each panel's key, in the order first met
+  std::vector<int> panelOf;         // each rib's panel
+  auto panel = [&panels](const std::string& key) {
+    const auto found = std::find(panels.begin(), panels.end(), key);
+    if (found != panels.end()) return static_cast<int>(found - panels.begin());
+    panels.push_back(key);
+    return static_cast<int>(panels.size()) - 1;
+  };
+  for (const std::string& input : inputs) {
+    if (!core::EndsWithIgnoringCase(input, ".txt")) {
+      files::AirfoilData data;
+      files::AirfoilReadResult read = files::ReadAirfoilFile(input, data);
+      std::optional<double> chord = read.ok() ? ChordOfTitle(data.title) : std::nullopt;
+      // A file that cannot be read is refused by name when its rib is built.
+      list.ribs.push_back({input, KitNameOf(input), chord.value_or(chordMm)});
+      panelOf.push_back(panel(SeriesOfFile(input)));
+      continue;
+    }
     files::SeriesJob job;
-    if (!files::ReadSeriesSummary(inputs[0], job).ok() || job.ribs.empty()) {
-      list.refusal = KitRefusal{"no-rib", "No rib in " + inputs[0], inputs[0]};
+    if (!files::ReadSeriesSummary(input, job).ok() || job.ribs.empty()) {
+      list.ribs.clear();
+      list.refusal = KitRefusal{"no-rib", "No rib in " + input, input};
       return list;
     }
-    const double scale = job.unitText == " in" ? 25.4 : 1.0;
+    // A summary gives its chords in millimetres whatever the series' unit.
+    const double unitMm = job.unitText == " in" ? 25.4 : 1.0;
+    const int summaryPanel = panel("\n" + input);  // no rib file's key
     for (const core::SeriesRib& rib : job.ribs) {
       const std::string file = files::RibFileName(job, rib.number);
       const std::string path = (std::filesystem::path(job.folder) / file).string();
       // A series written again over this one may have left the summary naming files that
       // hold other ribs now: cutting them at the summary's chords would spoil them.
-      if (std::optional<std::string> stale = StaleRibFile(path, rib.chordMm * scale, scale)) {
+      if (std::optional<std::string> stale = StaleRibFile(path, rib.chordMm, unitMm)) {
         list.ribs.clear();
-        list.refusal = KitRefusal{"stale-summary", inputs[0] + ": " + *stale, path};
+        list.refusal = KitRefusal{"stale-summary", input + ": " + *stale, path};
         return list;
       }
-      list.ribs.push_back({path, KitNameOf(file), rib.chordMm * scale});
+      list.ribs.push_back({path, KitNameOf(file), rib.chordMm});
+      panelOf.push_back(summaryPanel);
     }
+  }
+  if (list.ribs.empty()) {
+    list.refusal = KitRefusal{"no-rib", "No rib file given", ""};
     return list;
   }
-  for (const std::string& path : inputs) {
-    files::AirfoilData data;
-    files::AirfoilReadResult read = files::ReadAirfoilFile(path, data);
-    std::optional<double> chord = read.ok() ? ChordOfTitle(data.title) : std::nullopt;
-    // A file that cannot be read is refused by name when its rib is built.
-    list.ribs.push_back({path, KitNameOf(path), chord.value_or(chordMm)});
+  list.panels = static_cast<int>(panels.size());
+  if (!prefixes.empty() && prefixes.size() != panels.size()) {
+    list.ribs.clear();
+    list.refusal = KitRefusal{"prefix", "The inputs make " + std::to_string(panels.size()) + " panels; --prefix names " +
+                                            std::to_string(prefixes.size()), ""};
+    return list;
   }
-  if (list.ribs.empty()) list.refusal = KitRefusal{"no-rib", "No rib file given", ""};
+  // Ribs of two panels share their names (R01 in each): the prefix tells them apart.
+  if (panels.size() > 1 || !prefixes.empty())
+    for (std::size_t i = 0; i < list.ribs.size(); ++i) {
+      const int p = panelOf[i];
+      list.ribs[i].name = (prefixes.empty() ? PanelPrefix(p) : prefixes[static_cast<std::size_t>(p)]) + "-" + list.ribs[i].name;
+    }
   return list;
 }
 
@@ -187,42 +345,33 @@ KitPlan PlanKit(const core::RibDocument& templateRib, const std::vector<KitRib>&
     plan.refusal = KitRefusal{"no-rib", "No rib to cut", ""};
     return plan;
   }
+  const int copies = std::clamp(settings.copies, 1, kMostKitCopies);
   for (const KitRib& rib : ribs) {
     core::RibDocument d;
     if (std::optional<KitRefusal> refused = BuildRib(templateRib, rib, d)) {
       plan.refusal = refused;
       return plan;
     }
-    KitPart part;
-    part.name = rib.name;
-    part.source = std::filesystem::path(rib.path).filename().string();
-    part.chordMm = rib.chordMm;
-    part.layout = core::BuildCutLayout(core::BuildCutConstruction(d), {settings.cut.kerfMm, settings.cut.marks});
-    if (part.layout.noRibLeft) {
+    core::CutLayout layout = core::BuildCutLayout(core::BuildCutConstruction(d), {settings.cut.kerfMm, settings.cut.marks});
+    if (layout.noRibLeft) {
       plan.refusal = KitRefusal{"no-rib-left", rib.name + " (" + rib.path + "): " + NoRibLeftText(), rib.name};
       return plan;
     }
-    if (!part.layout.ok) {
+    if (!layout.ok || layout.rib.empty()) {
       plan.refusal = KitRefusal{"no-part", "No closed outline for " + rib.name, rib.name};
       return plan;
     }
-    for (const core::CutPiece& p : part.layout.rib) plan.partsAreaMm2 += NetArea(p);
-    // A block's jig is cut apart from the rib, with the rib's name on it.
-    std::vector<core::CutPiece> jig = std::move(part.layout.jig);
-    part.layout.jig.clear();
-    Engrave(part);
-    plan.parts.push_back(part);
-    for (core::CutPiece& piece : jig) {
-      KitPart j;
-      j.name = rib.name;
-      j.source = part.source;
-      j.chordMm = rib.chordMm;
-      j.layout.ok = true;
-      plan.partsAreaMm2 += NetArea(piece);
-      j.layout.jig.push_back(std::move(piece));
-      Engrave(j);
-      plan.parts.push_back(std::move(j));
-    }
+    KitSplit split;
+    const std::vector<KitPart> parts = PartsOfRib(rib, std::move(layout), split);
+    if (split.pieces > 1 || split.leftOut > 0) plan.splits.push_back(split);
+    // Each copy is a part of its own, under the same name.
+    for (int copy = 0; copy < copies; ++copy)
+      for (const KitPart& p : parts) {
+        for (const core::CutPiece& piece : p.layout.rib) plan.partsAreaMm2 += NetArea(piece);
+        for (const core::CutPiece& piece : p.layout.jig) plan.partsAreaMm2 += NetArea(piece);
+        plan.parts.push_back(p);
+      }
+    plan.ribs += copies;
   }
   std::vector<std::vector<core::PointMm>> outlines;
   for (const KitPart& part : plan.parts) outlines.push_back(NestedOutline(part));
@@ -242,6 +391,17 @@ KitPlan PlanKit(const core::RibDocument& templateRib, const std::vector<KitRib>&
   const double sheetArea = settings.sheet.lengthMm * settings.sheet.widthMm * nest.sheets;
   plan.usedPercent = sheetArea > 0 ? 100 * plan.partsAreaMm2 / sheetArea : 0;
   return plan;
+}
+
+std::vector<std::string> KitSplitLines(const KitPlan& plan) {
+  std::vector<std::string> lines;
+  for (const KitSplit& split : plan.splits) {
+    if (split.pieces > 1) lines.push_back(split.rib + " falls into " + std::to_string(split.pieces) + " pieces");
+    if (split.leftOut == 1) lines.push_back(split.rib + ": a sliver under 3 mm across left out");
+    if (split.leftOut > 1)
+      lines.push_back(split.rib + ": " + std::to_string(split.leftOut) + " slivers under 3 mm across left out");
+  }
+  return lines;
 }
 
 std::vector<core::CutLayout> KitSheets(const KitPlan& plan) {

@@ -32,16 +32,24 @@ struct KitRefusal {
   std::string subject;  // the part or the file it is about, where there is one
 };
 
-// The ribs of the inputs: a series summary (the one input, ".txt") names its rib files,
-// beside it, with their chords; a rib file's chord is the number after the last ":" of
-// its title line (as a series writes it, " in" after it for inches), else `chordMm`. A
-// summary whose rib files no longer match it (one gone, or a title with another chord) is
-// refused as "stale-summary", naming the file.
+// The ribs of the inputs: a series summary (".txt") names its rib files, beside it, with
+// their chords (in millimetres, whatever the series' unit); a rib file's chord is the
+// number after the last ":" of its title line (as a series writes it, " in" after it for
+// inches), else `chordMm`. A summary whose rib files no longer match it (one gone, or a
+// title with another chord) is refused as "stale-summary", naming the file.
+// Each summary is a panel, and so are the rib files of one series (one folder, one
+// "ROOT&TIP" name); other rib files make one panel together. With more than one panel,
+// every name starts with its panel's prefix and "-": `prefixes` in the panels' order, else
+// A, B, C... A count of prefixes other than the panels' is refused as "prefix".
 struct KitRibList {
   std::vector<KitRib> ribs;
+  int panels = 0;
   std::optional<KitRefusal> refusal;
 };
-KitRibList KitRibsOf(const std::vector<std::string>& inputs, double chordMm);
+KitRibList KitRibsOf(const std::vector<std::string>& inputs, double chordMm,
+                     const std::vector<std::string>& prefixes = {});
+// "A", "B", ... "Z", "AA", "AB": the prefix of the panel at `index` (from 0).
+std::string PanelPrefix(int index);
 
 // "R07" from a series' "clarky&sd7037R07.dat" or "...R07in.dat" (the letter and digits
 // that end the name); otherwise the file's name without its extension.
@@ -53,13 +61,18 @@ struct KitSettings {
   core::SheetSize sheet;
   double gapMm = 2;
   CutSettings cut;  // format, kerf, the rib's own marks
+  int copies = 1;   // of every rib: 2 for both wing halves
 };
+inline constexpr int kMostKitCopies = 99;
 
 // The engraved name's largest capital height.
 inline constexpr double kKitNameHeightMm = 4;
+// A piece narrower than this everywhere (no disc this wide fits in it) is a sliver too
+// small to pick out of the sheet, let alone to build with: it is left out.
+inline constexpr double kSmallestPieceMm = 3;
 
 struct KitPart {
-  std::string name;
+  std::string name;    // the rib's, with a letter per piece where a cut parts it: R10a, R10b
   std::string source;  // the rib's file name
   double chordMm = 0;
   core::CutLayout layout;  // upright, where the rib's construction puts it
@@ -69,8 +82,18 @@ struct KitPart {
   core::NestPlacement placement;
 };
 
+// A rib that a cut through it (a hole or spar deeper than the rib) parts: the pieces kept,
+// named from the leading edge back, and the slivers left out.
+struct KitSplit {
+  std::string rib;
+  int pieces = 0;
+  int leftOut = 0;
+};
+
 struct KitPlan {
-  std::vector<KitPart> parts;
+  std::vector<KitPart> parts;  // every piece of every copy, and the blocks' jigs
+  int ribs = 0;                // the ribs with their copies
+  std::vector<KitSplit> splits;
   int sheets = 0;
   double partsAreaMm2 = 0;
   double usedPercent = 0;  // the parts' area over the sheets'
@@ -78,11 +101,16 @@ struct KitPlan {
 };
 
 // Each rib: the template's set-up with the rib's airfoil and chord, as the rib windows
-// would show it, cut upright with the settings' kerf; then all nested. Refusals:
+// would show it, cut upright with the settings' kerf, each piece a part of its own, each
+// copy too; then all nested. Refusals:
 // an airfoil file the reader refuses (its status name), "edges-longer-than-chord",
 // "no-part", "no-rib", "no-rib-left" (the sheeting leaves nothing; the message names the
 // rib and its file), "sheet", "too-large-part".
 KitPlan PlanKit(const core::RibDocument& templateRib, const std::vector<KitRib>& ribs, const KitSettings& settings);
+
+// The splits in plain words, one line each: "R10 falls into 2 pieces",
+// "R24: 2 slivers under 3 mm across left out".
+std::vector<std::string> KitSplitLines(const KitPlan& plan);
 
 // Each sheet's parts where they lie on it.
 std::vector<core::CutLayout> KitSheets(const KitPlan& plan);

@@ -32,8 +32,16 @@ KitWriteResult WriteKit(const KitPlan& plan, const KitSettings& settings, const 
   const std::vector<core::CutLayout> sheets = KitSheets(plan);
   std::vector<output::KitListPart> list;
   for (const KitPart& p : plan.parts) list.push_back({p.name, p.source, p.chordMm, p.placement.sheet, p.placement.turned});
-  output::KitSummary summary{settings.sheet, settings.gapMm, settings.cut.kerfMm, plan.sheets, plan.usedPercent,
-                             settings.cut.format};
+  output::KitSummary summary;
+  summary.ribs = plan.ribs;
+  summary.copies = std::max(settings.copies, 1);
+  summary.warnings = KitSplitLines(plan);
+  summary.sheet = settings.sheet;
+  summary.gapMm = settings.gapMm;
+  summary.kerfMm = settings.cut.kerfMm;
+  summary.sheets = plan.sheets;
+  summary.usedPercent = plan.usedPercent;
+  summary.format = settings.cut.format;
   platform::OwnedFolderWrite kit;
   kit.files.push_back({output::kKitListName, output::KitListText(list, summary)});
   for (std::size_t i = 0; i < sheets.size(); ++i)

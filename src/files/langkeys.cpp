@@ -251,6 +251,12 @@ constexpr LanguageKey kKeys[] = {
     {"FrmKit", "31", "cut kit window: next sheet button tool tip"},
     {"FrmKit", "32", "cut kit window: no folder chosen"},
     {"FrmKit", "33", "cut kit window: the sheet label while laying out"},
+    {"KitParts", "1", "cut kit window, in red: a rib cut into pieces (%1 the rib's name, %2 the count)"},
+    {"KitParts", "2", "cut kit window, in red: one sliver of a rib left out (%1 the rib's name)"},
+    {"KitParts", "3", "cut kit window, in red: slivers of a rib left out (%1 the rib's name, %2 the count)"},
+    {"KitParts", "4", "cut kit window: copies box caption"},
+    {"KitParts", "5", "cut kit window: part count (%1 the parts, %2 the ribs)"},
+    {"KitParts", "6", "cut kit window: copies box tool tip"},
     // About box and splash
     {"FrmAbout", "1", "about box caption"},
     {"FrmAbout", "2", "about box title line; splash presentation"},

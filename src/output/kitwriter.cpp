@@ -102,11 +102,13 @@ std::string KitSheetText(const core::CutLayout& placed, core::SheetSize sheet, C
 std::string KitListText(const std::vector<KitListPart>& parts, const KitSummary& summary) {
   std::string text;
   auto line = [&text](const std::string& s) { text += s + kLineEnd; };
-  line("Parts: " + std::to_string(parts.size()));
+  line("Parts: " + std::to_string(parts.size()) + " (" + std::to_string(summary.ribs) + " ribs)");
+  line("Copies: " + std::to_string(summary.copies) + " of each rib");
   line("Sheets: " + std::to_string(summary.sheets) + " of " + Millimetres(summary.sheet.lengthMm) + " x " +
        Millimetres(summary.sheet.widthMm) + " mm, gap " + Millimetres(summary.gapMm) + " mm, kerf " +
        Millimetres(summary.kerfMm) + " mm");
   line("Used: " + Fixed(summary.usedPercent, 1) + " %");
+  for (const std::string& warning : summary.warnings) line("Warning: " + warning);
   for (int sheet = 0; sheet < summary.sheets; ++sheet) {
     line("");
     line(KitSheetFileName(sheet, summary.format));

@@ -27,6 +27,9 @@ struct KitListPart {
   bool turned = false;
 };
 struct KitSummary {
+  int ribs = 0;    // with their copies
+  int copies = 1;  // of each rib
+  std::vector<std::string> warnings;  // ribs cut into pieces, slivers left out
   core::SheetSize sheet;
   double gapMm = 0;
   double kerfMm = 0;
@@ -34,7 +37,7 @@ struct KitSummary {
   double usedPercent = 0;
   CutFormat format = CutFormat::DxfR2000;
 };
-// Lines ended by CR LF: the kit's figures, then each sheet's file and its parts.
+// Lines ended by CR LF: the kit's figures and warnings, then each sheet's file and its parts.
 std::string KitListText(const std::vector<KitListPart>& parts, const KitSummary& summary);
 
 // The sheet at true scale on a page (twips from its top-left corner), x along the page.

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -45,11 +46,10 @@ class NarrowList : public QListWidget {
 using platform::Q;
 std::string Trimmed(const QString& s) { return s.trimmed().toStdString(); }
 QString KitText(const char* key) { return Q(platform::Text("FrmKit", key)); }
+QString PartsText(const char* key) { return Q(platform::Text("KitParts", key)); }
 
 constexpr output::CutFormat kFormats[3] = {output::CutFormat::DxfR12, output::CutFormat::DxfR2000,
                                            output::CutFormat::Svg};
-
-bool IsSummary(const std::string& path) { return core::EndsWithIgnoringCase(path, ".txt"); }
 
 // The folder the kit goes to: the last one while it is there; else a "kit" folder beside
 // the series, or in the folder the program proposes for written files.
@@ -107,12 +107,23 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   for (int i = 0; i < 3; ++i)
     if (kFormats[i] == s.cut.format) format_->setCurrentIndex(i);
   // The format changes the files, not where the parts lie: the layout stays.
+  copies_ = new QSpinBox(this);
+  copies_->setObjectName("spncopies");
+  copies_->setRange(1, commands::kMostKitCopies);
+  copies_->setValue(1);
+  copies_->setMaximumWidth(80);
+  copies_->setToolTip(PartsText("6"));
+  connect(copies_, &QSpinBox::valueChanged, this, &CutKitWindow::Outdated);
   auto* sizes = new QGridLayout;
-  const std::pair<const char*, QWidget*> rows[] = {
-      {"5", width_}, {"6", length_}, {"7", gap_}, {nullptr, kerf_}, {"9", format_}};
+  const std::pair<QString, QWidget*> rows[] = {{KitText("5"), width_},
+                                               {KitText("6"), length_},
+                                               {KitText("7"), gap_},
+                                               {Q(platform::Text("FrmCut", "6")), kerf_},
+                                               {KitText("9"), format_},
+                                               {PartsText("4"), copies_}};
   int row = 0;
-  for (const auto& [key, box] : rows) {
-    auto* label = new QLabel(key ? KitText(key) : Q(platform::Text("FrmCut", "6")), this);
+  for (const auto& [caption, box] : rows) {
+    auto* label = new QLabel(caption, this);
     label->setBuddy(box);
     sizes->addWidget(label, row, 0);
     sizes->addWidget(box, row, 1);
@@ -157,6 +168,12 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   figures_ = new QLabel(this);
   figures_->setObjectName("lblfigures");
   figures_->setWordWrap(true);
+  // A rib cut into pieces is told in red, by name, until the next layout.
+  splits_ = new QLabel(this);
+  splits_->setObjectName("lblsplits");
+  splits_->setStyleSheet("color: rgb(192, 0, 0);");
+  splits_->setWordWrap(true);
+  splits_->hide();
   auto* navigation = new QHBoxLayout;
   navigation->addWidget(previous_);
   navigation->addWidget(sheetLabel_);
@@ -188,6 +205,7 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   layout->addLayout(folderRow);
   layout->addWidget(preview_, 1);
   layout->addLayout(navigation);
+  layout->addWidget(splits_);
   layout->addWidget(buttons);
 
   ShowSheetPlace();
@@ -209,9 +227,7 @@ std::vector<std::string> CutKitWindow::Inputs() const {
 }
 
 void CutKitWindow::AddInput(const std::string& path) {
-  // The list holds one series summary or rib files, not both.
-  const std::vector<std::string> held = Inputs();
-  if (IsSummary(path) || (!held.empty() && IsSummary(held.front()))) ribs_->clear();
+  // Summaries and rib files together: each summary is a panel, named by its place.
   for (const std::string& h : Inputs())
     if (h == path) return;
   auto* item = new QListWidgetItem(Q(fs::path(path).filename().string()), ribs_);
@@ -247,6 +263,7 @@ std::optional<commands::KitSettings> CutKitWindow::SettingsFromBoxes() {
                               Trimmed(kerf_->text()), kFormats[std::max(0, format_->currentIndex())]};
   commands::KitBoxRefusal refusal;
   std::optional<commands::KitSettings> settings = commands::KitSettingsFromBoxes(texts, refusal);
+  if (settings) settings->copies = copies_->value();
   if (!settings) {
     // The window stays on the box to be corrected.
     platform::Inform(refusal.why, Trimmed(windowTitle()), platform::BoxIcon::Exclamation);
@@ -353,6 +370,8 @@ void CutKitWindow::ShowSheetPlace() {
 }
 
 void CutKitWindow::ShowFigures(const std::string& refusal) {
+  splits_->clear();
+  splits_->setVisible(refusal.empty() && plan_ && !plan_->splits.empty());
   if (!refusal.empty()) {
     figures_->setStyleSheet("color: rgb(192, 0, 0);");
     figures_->setText(Q(refusal));
@@ -363,8 +382,17 @@ void CutKitWindow::ShowFigures(const std::string& refusal) {
     figures_->clear();
     return;
   }
-  figures_->setText(KitText("14") + QString(" %1    ").arg(plan_->sheets) + KitText("15") +
+  figures_->setText(PartsText("5").arg(plan_->parts.size()).arg(plan_->ribs) + "    " + KitText("14") +
+                    QString(" %1    ").arg(plan_->sheets) + KitText("15") +
                     QString(" %1 %").arg(plan_->usedPercent, 0, 'f', 1));
+  QStringList lines;
+  for (const commands::KitSplit& split : plan_->splits) {
+    if (split.pieces > 1) lines << PartsText("1").arg(Q(split.rib)).arg(split.pieces);
+    if (split.leftOut == 1) lines << PartsText("2").arg(Q(split.rib));
+    if (split.leftOut > 1) lines << PartsText("3").arg(Q(split.rib)).arg(split.leftOut);
+  }
+  // One paragraph: a long panel would otherwise push the sheets off a small screen.
+  splits_->setText(lines.join("; "));
 }
 
 }  // namespace serieswindows

@@ -1,6 +1,6 @@
 #pragma once
-// Utilities > Cut kit: the ribs of a panel (a series summary or rib files) cut with the
-// current rib's set-up, nested on sheets of material, looked at sheet by sheet and
+// Utilities > Cut kit: the ribs of one or more panels (series summaries and rib files) cut
+// with the current rib's set-up, as many copies of each as asked, nested on sheets of material, looked at sheet by sheet and
 // written into a folder, all files or none. The sizes, format and folder are remembered.
 #include <QDialog>
 #include <optional>
@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QSpinBox;
 class QToolButton;
 
 namespace serieswindows {
@@ -36,10 +37,12 @@ class CutKitWindow : public QDialog {
   QLineEdit* GapBox() const { return gap_; }
   QLineEdit* KerfBox() const { return kerf_; }
   QComboBox* FormatBox() const { return format_; }
+  QSpinBox* CopiesBox() const { return copies_; }
   QLineEdit* FolderBox() const { return folder_; }
   KitPreview* Preview() const { return preview_; }
   QLabel* SheetLabel() const { return sheetLabel_; }
   QLabel* FiguresLabel() const { return figures_; }
+  QLabel* SplitsLabel() const { return splits_; }
   QToolButton* NextButton() const { return next_; }
   QToolButton* PreviousButton() const { return previous_; }
   QToolButton* ZoomInButton() const { return zoomIn_; }
@@ -74,10 +77,12 @@ class CutKitWindow : public QDialog {
   QLineEdit* gap_ = nullptr;
   QLineEdit* kerf_ = nullptr;
   QComboBox* format_ = nullptr;
+  QSpinBox* copies_ = nullptr;
   QLineEdit* folder_ = nullptr;
   KitPreview* preview_ = nullptr;
   QLabel* sheetLabel_ = nullptr;
   QLabel* figures_ = nullptr;
+  QLabel* splits_ = nullptr;
   QToolButton* previous_ = nullptr;
   QToolButton* next_ = nullptr;
   QToolButton* zoomIn_ = nullptr;

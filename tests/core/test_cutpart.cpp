@@ -9,6 +9,7 @@
 
 #include "core/airfoilprep.h"
 #include "core/cutpart.h"
+#include "core/piecewidth.h"
 #include "files/airfoilfile.h"
 #include "support/ribsetup.h"
 #include "support/planegeometry.h"
@@ -460,3 +461,36 @@ TEST_F(CutPart, NoAirfoilNoPart) {
 }
 
 }  // namespace
+
+// A piece's width is its widest inscribed disc. A 10 mm square around a round hole of radius
+// r, centred: a disc of radius t in a corner touches both sides and the hole when
+// (5 - t)√2 = r + t, so t = (5√2 - r) / (1 + √2): 1.562 for r = 3.3, 1.437 for r = 3.6.
+TEST(PieceWidth, TheWidestDiscInsideThePieceClearOfItsHoles) {
+  auto rectangle = [](double w, double h) {
+    core::CutPiece p;
+    p.outer = {{0, 0}, {w, 0}, {w, h}, {0, h}};
+    return p;
+  };
+  EXPECT_FALSE(core::PieceHoldsDisc(rectangle(2.9, 50), 3));
+  EXPECT_TRUE(core::PieceHoldsDisc(rectangle(3.1, 50), 3));
+  core::CutPiece ring = rectangle(10, 10);
+  ring.circles.push_back({{5, 5}, 3.3});
+  EXPECT_TRUE(core::PieceHoldsDisc(ring, 3));
+  ring.circles[0].radiusMm = 3.6;
+  EXPECT_FALSE(core::PieceHoldsDisc(ring, 3));
+  // The same as an opening (clockwise), a square of 9 mm: walls of 0.5 mm, corners no wider.
+  core::CutPiece frame = rectangle(10, 10);
+  frame.holes.push_back({{0.5, 0.5}, {0.5, 9.5}, {9.5, 9.5}, {9.5, 0.5}});
+  EXPECT_FALSE(core::PieceHoldsDisc(frame, 3));
+  EXPECT_TRUE(core::PieceHoldsDisc(frame, 0.45));
+  EXPECT_FALSE(core::PieceHoldsDisc(core::CutPiece{}, 3));
+  // An L of arms w wide: in its bend a disc touches both outer sides and the inner corner,
+  // (w - t)√2 = t, so it is 2√2 w / (1 + √2) = 1.172 w across: 3.16 for w = 2.7, 2.93 for 2.5.
+  auto ell = [](double w) {
+    core::CutPiece p;
+    p.outer = {{0, 0}, {40, 0}, {40, w}, {w, w}, {w, 40}, {0, 40}};
+    return p;
+  };
+  EXPECT_TRUE(core::PieceHoldsDisc(ell(2.7), 3));
+  EXPECT_FALSE(core::PieceHoldsDisc(ell(2.5), 3));
+}

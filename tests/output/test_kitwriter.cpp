@@ -68,17 +68,28 @@ TEST(KitWriter, TheListNamesEachSheetsParts) {
   summary.kerfMm = 0.15;
   summary.sheets = 2;
   summary.usedPercent = 48.26;
-  const std::vector<output::KitListPart> parts{{"R01", "a&bR01.dat", 240, 1, false}, {"R02", "a&bR02.dat", 225.5, 0, true}};
+  // One rib in two pieces, twice.
+  summary.ribs = 2;
+  summary.copies = 2;
+  summary.warnings = {"R01 falls into 2 pieces"};
+  const std::vector<output::KitListPart> parts{{"R01a", "a&bR01.dat", 240, 1, false},
+                                               {"R01b", "a&bR01.dat", 240, 0, true},
+                                               {"R01a", "a&bR01.dat", 240, 1, false},
+                                               {"R01b", "a&bR01.dat", 240, 0, false}};
   EXPECT_EQ(output::KitListText(parts, summary),
-            "Parts: 2\r\n"
+            "Parts: 4 (2 ribs)\r\n"
+            "Copies: 2 of each rib\r\n"
             "Sheets: 2 of 1000 x 100 mm, gap 2 mm, kerf 0.15 mm\r\n"
             "Used: 48.3 %\r\n"
+            "Warning: R01 falls into 2 pieces\r\n"
             "\r\n"
             "sheet-01.dxf\r\n"
-            "  R02  a&bR02.dat  chord 225.50 mm  turned\r\n"
+            "  R01b  a&bR01.dat  chord 240.00 mm  turned\r\n"
+            "  R01b  a&bR01.dat  chord 240.00 mm\r\n"
             "\r\n"
             "sheet-02.dxf\r\n"
-            "  R01  a&bR01.dat  chord 240.00 mm\r\n");
+            "  R01a  a&bR01.dat  chord 240.00 mm\r\n"
+            "  R01a  a&bR01.dat  chord 240.00 mm\r\n");
 }
 
 TEST(KitWriter, ThePrintedSheetIsTrueToScaleFromTheTopLeft) {

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
@@ -16,6 +17,7 @@
 #include "serieswindows/cutkitwindow.h"
 #include "serieswindows/kitpreview.h"
 #include "serieswindows/serieswindow.h"
+#include "support/ribsetup.h"
 #include "support/windowtest.h"
 
 using serieswindows::CutKitWindow;
@@ -64,7 +66,7 @@ TEST_F(CutKitWindowTest, LaysOutTheSeriesShowsItsSheetsAndWritesThemAll) {
   EXPECT_EQ(w.Preview()->SheetCount(), 1);
   EXPECT_EQ(w.SheetLabel()->text(), QString::fromStdString(Key("FrmKit", "13")) + " 1 / 1");
   EXPECT_FALSE(w.NextButton()->isEnabled());
-  EXPECT_TRUE(w.FiguresLabel()->text().startsWith(QString::fromStdString(Key("FrmKit", "14")) + " 1 "));
+  EXPECT_TRUE(w.FiguresLabel()->text().contains(QString::fromStdString(Key("FrmKit", "14")) + " 1 "));
 
   // Sheets 30 x 250 mm take one row of ribs (two would need 12 + 14 mm and three gaps):
   // the 200 and 175 mm ribs then lie alone, the three others on one sheet at least.
@@ -103,6 +105,49 @@ TEST_F(CutKitWindowTest, LaysOutTheSeriesShowsItsSheetsAndWritesThemAll) {
   EXPECT_EQ(again.LengthBox()->text(), "250");
   EXPECT_EQ(again.FormatBox()->currentIndex(), 2);
   EXPECT_EQ(again.FolderBox()->text().toStdString(), kit);
+}
+
+// A notch deeper than the 200 mm Clark Y is thick parts all five ribs in two: told in red
+// by name; two copies make twice the parts of ten ribs.
+TEST_F(CutKitWindowTest, RibsInPiecesAreToldInRedAndCopiesArePartsOfTheirOwn) {
+  testsupport::SetSpar(doc, 0, "50%", 3, 40, 0, static_cast<int>(core::SparCut::FromContour), 0,
+                       static_cast<int>(core::SparShape::Notch));
+  doc.rib.spars.last = 0;
+  CutKitWindow w(doc, summary);
+  ASSERT_NE(w.Plan(), nullptr);
+  EXPECT_EQ(w.CopiesBox()->value(), 1);
+  EXPECT_EQ(w.Plan()->parts.size(), 10u);
+  EXPECT_FALSE(w.SplitsLabel()->isHidden());
+  EXPECT_NE(w.SplitsLabel()->styleSheet().indexOf("192, 0, 0"), -1);
+  const QString told = w.SplitsLabel()->text();
+  EXPECT_TRUE(told.startsWith(QString::fromStdString(Key("KitParts", "1")).arg("R01").arg(2))) << told.toStdString();
+  EXPECT_EQ(told.count("; "), 4) << told.toStdString();
+  EXPECT_TRUE(w.FiguresLabel()->text().startsWith(QString::fromStdString(Key("KitParts", "5")).arg(10).arg(5)));
+
+  w.CopiesBox()->setValue(2);
+  EXPECT_EQ(w.Plan(), nullptr);
+  EXPECT_TRUE(w.SplitsLabel()->isHidden());
+  ASSERT_TRUE(w.LayOut());
+  EXPECT_EQ(w.Plan()->parts.size(), 20u);
+  EXPECT_TRUE(w.FiguresLabel()->text().startsWith(QString::fromStdString(Key("KitParts", "5")).arg(20).arg(10)));
+  // Without the notch, nothing to tell.
+  doc.rib.spars[0].positionText.clear();
+  ASSERT_TRUE(w.LayOut());
+  EXPECT_TRUE(w.SplitsLabel()->isHidden());
+  EXPECT_EQ(w.Plan()->parts.size(), 10u);
+}
+
+// A rib file joins the summary (the summary given again is kept once): two panels, A and B.
+TEST_F(CutKitWindowTest, SummariesAndRibFilesTogetherArePanels) {
+  CutKitWindow w(doc, summary);
+  fileDialogs.answers = {summary, testsupport::AirfoilPath("naca2412.dat")};
+  w.AddRibs();  // the same summary again: kept once
+  w.AddRibs();
+  ASSERT_EQ(w.RibList()->count(), 2);
+  ASSERT_TRUE(w.LayOut());
+  std::vector<std::string> names;
+  for (const commands::KitPart& part : w.Plan()->parts) names.push_back(part.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"A-R01", "A-R02", "A-R03", "A-R04", "A-R05", "B-naca2412"}));
 }
 
 TEST_F(CutKitWindowTest, AnEarlierLargerKitIsReplacedWholeOnlyWhenTheUserSaysSo) {
