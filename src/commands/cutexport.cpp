@@ -11,6 +11,8 @@
 #include "core/typednumber.h"
 #include "files/ini.h"
 #include "files/projectfile.h"
+#include "platform/errorreport.h"
+#include "platform/fileio.h"
 #include "platform/filedialogs.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
@@ -131,11 +133,12 @@ CutExportResult NoRibLeft() {
 
 CutExportResult Unformed(const core::CutLayout& layout) { return layout.noRibLeft ? NoRibLeft() : NoPart(); }
 
-CutExportResult WriteLayout(const core::CutLayout& layout, const CutSettings& settings, const std::string& path) {
+CutExportResult WriteLayout(const core::CutLayout& layout, const CutSettings& settings, const std::string& path,
+                            platform::ReadOnlyFiles readOnly = platform::ReadOnlyFiles::Refuse) {
   CutExportResult result;
   result.path = path;
   result.holesLeftOut = layout.holesTooSmallForKerf;
-  if (!output::WriteCutFile(layout, settings.format, path, result.error)) {
+  if (!output::WriteCutFile(layout, settings.format, path, result.error, readOnly)) {
     result.outcome = CutOutcome::Failed;
     return result;
   }
@@ -185,6 +188,14 @@ CutExportResult ExportForCutting(core::RibDocument& s, const CutSettings& settin
   store.Set(kStoreSection, "Folder", files::FolderOf(path));
 
   result = WriteLayout(layout, settings, path);
+  // A file the user marked read-only is replaced only on their word.
+  if (result.outcome == CutOutcome::Failed && result.error.refusal == "read-only") {
+    if (!platform::AskReplaceReadOnly(path, platform::kProgramTitle)) {
+      result.outcome = CutOutcome::Cancelled;
+      return result;
+    }
+    result = WriteLayout(layout, settings, path, platform::ReadOnlyFiles::Replace);
+  }
   switch (result.outcome) {
     case CutOutcome::Failed:
       platform::ReportGeneralError(" Main/Mnu_Cut", result.error);

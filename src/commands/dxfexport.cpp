@@ -33,14 +33,15 @@ std::optional<std::string> DxfRefusal(const core::RibDocument& s) {
   return platform::Text("filedxf", "1");
 }
 
-DxfWriteResult WriteDxfFile(const core::RibDocument& s, const std::string& path) {
+DxfWriteResult WriteDxfFile(const core::RibDocument& s, const std::string& path, platform::ReadOnlyFiles readOnly) {
   DxfWriteResult result;
   if (std::optional<std::string> why = DxfRefusal(s)) {
     result.outcome = DxfCommandResult::RefusedInverted;
     result.refusal = *why;
     return result;
   }
-  result.outcome = output::WriteDxf(s, path, result.error) ? DxfCommandResult::Written : DxfCommandResult::Failed;
+  result.outcome =
+      output::WriteDxf(s, path, result.error, readOnly) ? DxfCommandResult::Written : DxfCommandResult::Failed;
   return result;
 }
 
@@ -69,7 +70,12 @@ DxfCommandResult ExportDxf(core::RibDocument& s) {
   const std::string chosenFolder = files::FolderOf(path);
   files::WriteINIFile("Repertoires", "RepDxf", chosenFolder, s.settings.iniFile);
 
-  const DxfWriteResult written = WriteDxfFile(s, path);
+  DxfWriteResult written = WriteDxfFile(s, path);
+  // A file the user marked read-only is replaced only on their word.
+  if (written.outcome == DxfCommandResult::Failed && written.error.refusal == "read-only") {
+    if (!platform::AskReplaceReadOnly(path, platform::kProgramTitle)) return DxfCommandResult::Cancelled;
+    written = WriteDxfFile(s, path, platform::ReadOnlyFiles::Replace);
+  }
   if (written.outcome == DxfCommandResult::Failed) platform::ReportGeneralError(" Main/Mnu_DXF", written.error);
   return written.outcome;
 }

@@ -5,6 +5,7 @@
 
 #include "core/ribdocument.h"
 #include "platform/errorreport.h"
+#include "platform/fileio.h"
 
 namespace commands {
 
@@ -23,7 +24,8 @@ struct DxfWriteResult {
   std::string refusal;        // RefusedInverted: why
   platform::ErrorInfo error;  // Failed
 };
-DxfWriteResult WriteDxfFile(const core::RibDocument& s, const std::string& path);
+DxfWriteResult WriteDxfFile(const core::RibDocument& s, const std::string& path,
+                            platform::ReadOnlyFiles readOnly = platform::ReadOnlyFiles::Refuse);
 
 // Refuses while the rib is shown upside down; asks for the file through the platform's
 // save dialog, starting in the last DXF folder (settings Repertoires/RepDxf, else the

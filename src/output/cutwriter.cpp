@@ -437,8 +437,9 @@ std::string CutFileText(const CutLayout& layout, CutFormat format, const SheetFr
   return {};
 }
 
-bool WriteCutFile(const CutLayout& layout, CutFormat format, const std::string& path, platform::ErrorInfo& error) {
-  const platform::FileOutcome written = platform::WriteFileAtomically(path, CutFileText(layout, format));
+bool WriteCutFile(const CutLayout& layout, CutFormat format, const std::string& path, platform::ErrorInfo& error,
+                  platform::ReadOnlyFiles readOnly) {
+  const platform::FileOutcome written = platform::WriteFileAtomically(path, CutFileText(layout, format), readOnly);
   if (written.ok()) return true;
   error = platform::WriteErrorInfo(written, path);
   return false;

@@ -6,6 +6,7 @@
 
 #include "core/cutpart.h"
 #include "platform/errorreport.h"
+#include "platform/fileio.h"
 
 namespace output {
 
@@ -27,7 +28,9 @@ struct SheetFrame {
 std::string CutFileText(const core::CutLayout& layout, CutFormat format, const SheetFrame* sheet = nullptr);
 
 // Writes atomically: an existing file is replaced whole or not at all. On failure `error`
-// says why and nothing is written.
-bool WriteCutFile(const core::CutLayout& layout, CutFormat format, const std::string& path, platform::ErrorInfo& error);
+// says why and nothing is written. A file marked read-only is refused ("read-only") unless
+// `readOnly` says to replace it.
+bool WriteCutFile(const core::CutLayout& layout, CutFormat format, const std::string& path, platform::ErrorInfo& error,
+                  platform::ReadOnlyFiles readOnly = platform::ReadOnlyFiles::Refuse);
 
 }  // namespace output

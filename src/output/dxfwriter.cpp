@@ -321,13 +321,14 @@ DxfBuild BuildDxf(const core::RibDocument& s) {
   return build;
 }
 
-static bool WriteDxfOnce(const core::RibDocument& s, const std::string& path, platform::ErrorInfo& error) {
+static bool WriteDxfOnce(const core::RibDocument& s, const std::string& path, platform::ErrorInfo& error,
+                         platform::ReadOnlyFiles readOnly) {
   DxfBuild build = BuildDxf(s);
   if (!build.finite) {
     error = {platform::kErrOverflow, "Overflow"};
     return false;
   }
-  const platform::FileOutcome written = platform::WriteFileAtomically(path, build.text);
+  const platform::FileOutcome written = platform::WriteFileAtomically(path, build.text, readOnly);
   if (!written.ok()) {
     error = platform::WriteErrorInfo(written, path);
     return false;
@@ -335,9 +336,10 @@ static bool WriteDxfOnce(const core::RibDocument& s, const std::string& path, pl
   return true;
 }
 
-bool WriteDxf(const core::RibDocument& s, const std::string& path, platform::ErrorInfo& error) {
+bool WriteDxf(const core::RibDocument& s, const std::string& path, platform::ErrorInfo& error,
+              platform::ReadOnlyFiles readOnly) {
   try {
-    return WriteDxfOnce(s, path, error);
+    return WriteDxfOnce(s, path, error, readOnly);
   } catch (...) {
     error = platform::CurrentExceptionError();
     return false;

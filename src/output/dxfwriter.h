@@ -6,6 +6,7 @@
 
 #include "core/ribdocument.h"
 #include "platform/errorreport.h"
+#include "platform/fileio.h"
 
 namespace output {
 
@@ -24,6 +25,8 @@ DxfBuild BuildDxf(const core::RibDocument& s);
 
 // Builds and writes the file atomically (an existing file is replaced whole or not at all).
 // On failure `error` says why and nothing is written.
-bool WriteDxf(const core::RibDocument& s, const std::string& path, platform::ErrorInfo& error);
+// A file marked read-only is refused ("read-only") unless `readOnly` says to replace it.
+bool WriteDxf(const core::RibDocument& s, const std::string& path, platform::ErrorInfo& error,
+              platform::ReadOnlyFiles readOnly = platform::ReadOnlyFiles::Refuse);
 
 }  // namespace output

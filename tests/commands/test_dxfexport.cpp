@@ -3,6 +3,7 @@
 
 #include "support/dxfsummary.h"
 #include "files/ini.h"
+#include "commands/cutexport.h"
 #include "commands/dxfexport.h"
 #include "platform/filedialogs.h"
 #include "platform/messages.h"
@@ -71,6 +72,37 @@ TEST_F(DxfExport, FailuresEndInTheGeneralErrorReport) {
   ASSERT_EQ(messages.shown.size(), 2u);
   for (const platform::BoxRequest& box : messages.shown) EXPECT_EQ(box.title, "Erreur/1 Main/Mnu_DXF");
   EXPECT_NE(messages.shown[1].text.find("# 76"), std::string::npos);
+}
+
+// A drawing the user marked read-only is replaced only on their word, and stays read-only;
+// the export for cutting asks the same way.
+TEST_F(DxfExport, AReadOnlyDrawingIsReplacedOnlyAfterAsking) {
+  namespace fs = std::filesystem;
+  const std::string path = dir.File("kept.dxf");
+  testsupport::WriteFile(path, "marked read-only");
+  const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  fs::permissions(path, readOnly);
+  dialogs.answers = {path, path, path, path};
+  messages.answers = {platform::BoxAnswer::No, platform::BoxAnswer::Yes, platform::BoxAnswer::No,
+                      platform::BoxAnswer::Yes};
+  EXPECT_EQ(commands::ExportDxf(s), commands::DxfCommandResult::Cancelled);
+  ASSERT_EQ(messages.shown.size(), 1u);  // the question alone
+  EXPECT_EQ(messages.shown[0].text, "Erreur/215\n" + path);
+  EXPECT_EQ(messages.shown[0].defaultButton, 2);
+  EXPECT_EQ(testsupport::ReadFile(path), "marked read-only");
+  EXPECT_EQ(commands::ExportDxf(s), commands::DxfCommandResult::Written);
+  EXPECT_EQ(testsupport::ReadFile(path).substr(0, 12), "0\r\nSECTION\r\n");
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, readOnly);
+
+  // The same marked file again, for the cut export.
+  fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+  testsupport::WriteFile(path, "marked read-only");
+  fs::permissions(path, readOnly);
+  EXPECT_EQ(commands::ExportForCutting(s, {}).outcome, commands::CutOutcome::Cancelled);
+  EXPECT_EQ(testsupport::ReadFile(path), "marked read-only");
+  EXPECT_EQ(commands::ExportForCutting(s, {}).outcome, commands::CutOutcome::Written);
+  EXPECT_NE(testsupport::ReadFile(path), "marked read-only");
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, readOnly);
 }
 
 }  // namespace
