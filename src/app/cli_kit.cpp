@@ -83,6 +83,7 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
   const std::string gapText = TakeOption(args, "--gap");
   const std::string kerfText = TakeOption(args, "--kerf");
   const std::string engrave = Has(args, "--engrave") ? TakeOption(args, "--engrave") : "no";
+  const std::string caption = Has(args, "--caption") ? TakeOption(args, "--caption") : "no";
   const std::string format = Has(args, "--format") ? TakeOption(args, "--format") : "dxf";
   const bool hasDxf = Has(args, "--dxf");
   const std::string dxf = TakeOption(args, "--dxf");
@@ -112,6 +113,11 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
     return KitUsage();
   }
   settings.cut.marks = engrave == "yes";
+  if (caption != "yes" && caption != "no") {
+    std::fprintf(stderr, "vandrell-cli: --caption takes yes or no, not \"%s\"\n", caption.c_str());
+    return KitUsage();
+  }
+  settings.caption = caption == "yes";
   if (hasSheet) {
     std::optional<core::SheetSize> sheet = ReadSheet(sheetText);
     if (!sheet) {

@@ -4,9 +4,12 @@
 #include <cctype>
 #include <cmath>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "core/airfoilprep.h"
 #include "core/cutlabel.h"
+#include "core/cutmarks.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "core/plaintext.h"
@@ -68,11 +71,14 @@ std::optional<KitRefusal> BuildRib(const core::RibDocument& templateRib, const K
 // The name on the part's largest piece where it fits; failing that, small over its middle.
 void Engrave(KitPart& part) {
   const std::vector<core::CutPiece>& pieces = part.layout.rib.empty() ? part.layout.jig : part.layout.rib;
+  part.layout.marks = core::MarksOnPart(part.layout.marks, pieces);
   if (pieces.empty()) return;
   const core::CutPiece* largest = &pieces.front();
   for (const core::CutPiece& p : pieces)
     if (core::LoopArea(p.outer) > core::LoopArea(largest->outer)) largest = &p;
-  std::optional<core::CutLabel> label = core::LabelInside(*largest, part.name, kKitNameHeightMm);
+  std::optional<core::CutLabel> label = core::LabelInside(*largest, part.name, kKitNameHeightMm, part.layout.marks);
+  // A thin part: smaller still, but on the part and off its openings.
+  if (!label) label = core::LabelInside(*largest, part.name, kKitNameHeightMm / 3, part.layout.marks);
   if (!label) {
     core::BoundsMm b;
     for (const core::PointMm& q : largest->outer) b.Take(q.x, q.y);
@@ -109,6 +115,21 @@ core::CutPiece PlacedPiece(const core::CutPiece& p, const core::NestPlacement& a
   }
   for (const core::CutCircle& c : p.circles) placed.circles.push_back({core::Placed(at, c.centre), c.radiusMm});
   return placed;
+}
+
+// Where a part lies along the sheet: its left end, then its lower edge.
+using SheetOrder = std::pair<double, double>;
+
+SheetOrder OrderOf(const std::vector<core::PointMm>& loop) {
+  core::BoundsMm b;
+  for (const core::PointMm& q : loop) b.Take(q.x, q.y);
+  return {b.left, b.bottom};
+}
+
+SheetOrder PlacedOrder(const KitPart& part) {
+  std::vector<core::PointMm> placed;
+  for (const core::PointMm& q : NestedOutline(part)) placed.push_back(core::Placed(part.placement, q));
+  return OrderOf(placed);
 }
 
 }  // namespace
@@ -197,7 +218,7 @@ KitPlan PlanKit(const core::RibDocument& templateRib, const std::vector<KitRib>&
     part.name = rib.name;
     part.source = std::filesystem::path(rib.path).filename().string();
     part.chordMm = rib.chordMm;
-    part.layout = core::BuildCutLayout(core::BuildCutConstruction(d), {settings.cut.kerfMm, settings.cut.marks});
+    part.layout = core::BuildCutLayout(core::BuildCutConstruction(d), {settings.cut.kerfMm, settings.cut.marks, settings.caption});
     if (part.layout.noRibLeft) {
       plan.refusal = KitRefusal{"no-rib-left", rib.name + " (" + rib.path + "): " + NoRibLeftText(), rib.name};
       return plan;
@@ -247,7 +268,12 @@ KitPlan PlanKit(const core::RibDocument& templateRib, const std::vector<KitRib>&
 std::vector<core::CutLayout> KitSheets(const KitPlan& plan) {
   std::vector<core::CutLayout> sheets(static_cast<std::size_t>(std::max(plan.sheets, 0)));
   for (core::CutLayout& s : sheets) s.ok = true;
-  for (const KitPart& part : plan.parts) {
+  // Along the sheet, so that the laser works its way from one end to the other.
+  std::vector<std::pair<SheetOrder, const KitPart*>> ordered;
+  for (const KitPart& part : plan.parts) ordered.emplace_back(PlacedOrder(part), &part);
+  std::stable_sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& [order, partAt] : ordered) {
+    const KitPart& part = *partAt;
     const core::NestPlacement& at = part.placement;
     if (at.sheet < 0 || at.sheet >= plan.sheets) continue;
     core::CutLayout& sheet = sheets[static_cast<std::size_t>(at.sheet)];
@@ -267,6 +293,11 @@ std::vector<core::CutLayout> KitSheets(const KitPlan& plan) {
       sheet.marks.push_back(std::move(m));
     }
   }
+  // A part cut in two: each piece takes its own place along the sheet.
+  for (core::CutLayout& sheet : sheets)
+    for (std::vector<core::CutPiece>* pieces : {&sheet.rib, &sheet.jig})
+      std::stable_sort(pieces->begin(), pieces->end(),
+                       [](const core::CutPiece& a, const core::CutPiece& b) { return OrderOf(a.outer) < OrderOf(b.outer); });
   return sheets;
 }
 

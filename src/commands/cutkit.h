@@ -53,6 +53,7 @@ struct KitSettings {
   core::SheetSize sheet;
   double gapMm = 2;
   CutSettings cut;  // format, kerf, the rib's own marks
+  bool caption = false;  // the template's caption engraved on every rib (the name is, always)
 };
 
 // The engraved name's largest capital height.

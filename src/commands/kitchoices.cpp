@@ -46,6 +46,7 @@ KitChoices LoadKitChoices() {
   if (std::optional<double> kerf = ReadKerf(store.Get(kSection, "Kerf")); kerf && *kerf <= kMaxKerfMm)
     c.settings.cut.kerfMm = *kerf;
   c.settings.cut.format = StoredCutFormat(store.Get(kSection, "Format"));
+  c.settings.caption = store.Get(kSection, "Caption") == "1";
   c.folder = store.Get(kSection, "Folder");
   return c;
 }
@@ -57,6 +58,7 @@ void StoreKitChoices(const KitChoices& c) {
   store.Set(kSection, "Gap", KitNumberText(c.settings.gapMm));
   store.Set(kSection, "Kerf", KerfText(c.settings.cut.kerfMm));
   store.Set(kSection, "Format", StoredCutFormatName(c.settings.cut.format));
+  store.Set(kSection, "Caption", c.settings.caption ? "1" : "0");
   store.Set(kSection, "Folder", c.folder);
 }
 

@@ -155,7 +155,7 @@ class CutBuilder {
     KerfCircles();
     out_.rib = Pieces(grown, circles_);
     Jig();
-    if (o_.marks) Marks();
+    if (o_.marks || o_.caption.value_or(false)) Marks();
     out_.ok = !out_.rib.empty();
   }
 
@@ -441,11 +441,13 @@ class CutBuilder {
         case RibPart::ChordLine:
         case RibPart::ReferenceLine:
         case RibPart::TabBoardLine:
-          out_.marks.push_back({e.points, "", {}, 0});
+          if (o_.marks) out_.marks.push_back({e.points, "", {}, 0});
           break;
         case RibPart::ReferenceNumber:
+          if (o_.marks) Text(e);
+          break;
         case RibPart::InsertedText:
-          Text(e);
+          if (o_.caption.value_or(o_.marks)) Text(e);
           break;
         default: break;
       }

@@ -250,6 +250,7 @@ constexpr LanguageKey kKeys[] = {
     {"FrmKit", "31", "cut kit window: next sheet button tool tip"},
     {"FrmKit", "32", "cut kit window: no folder chosen"},
     {"FrmKit", "33", "cut kit window: the sheet label while laying out"},
+    {"FrmKit", "45", "cut kit window: the check box that engraves the template's caption on every rib"},
     // About box and splash
     {"FrmAbout", "1", "about box caption"},
     {"FrmAbout", "2", "about box title line; splash presentation"},

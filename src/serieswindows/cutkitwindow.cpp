@@ -1,5 +1,6 @@
 #include "serieswindows/cutkitwindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -118,6 +119,13 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
     sizes->addWidget(box, row, 1);
     ++row;
   }
+  // The name is engraved on every part; the template's caption ("Rib 3 - 25 deg") only
+  // when asked for.
+  caption_ = new QCheckBox(KitText("45"), this);
+  caption_->setObjectName("chkcaption");
+  caption_->setChecked(s.caption);
+  connect(caption_, &QCheckBox::toggled, this, &CutKitWindow::Outdated);
+  sizes->addWidget(caption_, row++, 0, 1, 2);
   sizes->setRowStretch(row, 1);
 
   folder_ = new QLineEdit(Q(StartFolder(choices_.folder, summary, document_)), this);
@@ -247,6 +255,7 @@ std::optional<commands::KitSettings> CutKitWindow::SettingsFromBoxes() {
                               Trimmed(kerf_->text()), kFormats[std::max(0, format_->currentIndex())]};
   commands::KitBoxRefusal refusal;
   std::optional<commands::KitSettings> settings = commands::KitSettingsFromBoxes(texts, refusal);
+  if (settings) settings->caption = caption_->isChecked();
   if (!settings) {
     // The window stays on the box to be corrected.
     platform::Inform(refusal.why, Trimmed(windowTitle()), platform::BoxIcon::Exclamation);

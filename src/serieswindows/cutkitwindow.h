@@ -10,6 +10,7 @@
 #include "commands/kitchoices.h"
 #include "core/ribdocument.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -36,6 +37,7 @@ class CutKitWindow : public QDialog {
   QLineEdit* GapBox() const { return gap_; }
   QLineEdit* KerfBox() const { return kerf_; }
   QComboBox* FormatBox() const { return format_; }
+  QCheckBox* CaptionBox() const { return caption_; }
   QLineEdit* FolderBox() const { return folder_; }
   KitPreview* Preview() const { return preview_; }
   QLabel* SheetLabel() const { return sheetLabel_; }
@@ -74,6 +76,7 @@ class CutKitWindow : public QDialog {
   QLineEdit* gap_ = nullptr;
   QLineEdit* kerf_ = nullptr;
   QComboBox* format_ = nullptr;
+  QCheckBox* caption_ = nullptr;
   QLineEdit* folder_ = nullptr;
   KitPreview* preview_ = nullptr;
   QLabel* sheetLabel_ = nullptr;

@@ -80,7 +80,7 @@ endif()
 run(0 kit ${ribs} --sheeting 1.5 --dxf r12 --gap 3 --sheet 120x600 -o ${OUT}/r12)
 
 # Usage errors: 64, no folder made.
-foreach(args "--sheet;100" "--sheet;100x" "--gap;-1" "--format;pdf" "--format;svg;--dxf;r12" "--engrave;maybe"
+foreach(args "--sheet;100" "--sheet;100x" "--gap;-1" "--format;pdf" "--format;svg;--dxf;r12" "--engrave;maybe" "--caption;maybe"
              "--kerf;0,2,3" "--chord;abc" "--marks;x" "--bogus;1" "-o")
   run(64 kit ${summary} -o ${OUT}/none ${args})
   if(EXISTS ${OUT}/none)

@@ -1,0 +1,137 @@
+#include "core/cutmarks.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <clipper.hpp>
+
+#include "core/cutlabel.h"
+
+namespace core {
+namespace {
+
+// Whole micrometres, as the cut parts are made in.
+constexpr double kMarkUnitsPerMm = 1000.0;
+// A circle opening is taken as a polygon this close to it, on its outer side.
+constexpr double kMarkCircleToleranceMm = 0.005;
+// Leftover areas below this (square micrometres) are rounding.
+constexpr double kMarkNegligibleArea = 100.0;
+
+ClipperLib::IntPoint MarkUnits(PointMm p) {
+  return {static_cast<ClipperLib::cInt>(std::llround(p.x * kMarkUnitsPerMm)),
+          static_cast<ClipperLib::cInt>(std::llround(p.y * kMarkUnitsPerMm))};
+}
+
+ClipperLib::Path MarkPath(const std::vector<PointMm>& points) {
+  ClipperLib::Path path;
+  for (const PointMm& p : points)
+    if (std::isfinite(p.x) && std::isfinite(p.y) && std::fabs(p.x) < 1e9 && std::fabs(p.y) < 1e9)
+      path.push_back(MarkUnits(p));
+  return path;
+}
+
+// The circle's polygon with its edges outside the true circle, so that the region left
+// never reaches into the opening.
+ClipperLib::Path CircleOutside(const CutCircle& c) {
+  const double r = std::max(c.radiusMm, 0.0);
+  int n = 16;
+  if (r > kMarkCircleToleranceMm)
+    n = static_cast<int>(std::clamp(std::ceil(kPi / std::acos(1 - kMarkCircleToleranceMm / r)), 16.0, 4096.0));
+  const double outside = r / std::cos(kPi / n);
+  std::vector<PointMm> points;
+  for (int i = 0; i < n; ++i) {
+    const double a = 2 * kPi * i / n;
+    points.push_back({c.centre.x + outside * std::cos(a), c.centre.y + outside * std::sin(a)});
+  }
+  return MarkPath(points);
+}
+
+// Where marks may go: the pieces less their openings, shrunk by the clearance.
+ClipperLib::Paths MarkRegion(const std::vector<CutPiece>& pieces, double clearanceMm) {
+  ClipperLib::Paths outer, openings;
+  for (const CutPiece& p : pieces) {
+    ClipperLib::Path o = MarkPath(p.outer);
+    if (o.size() < 3) continue;
+    if (!ClipperLib::Orientation(o)) std::reverse(o.begin(), o.end());
+    outer.push_back(o);
+    for (const auto& hole : p.holes) {
+      ClipperLib::Path h = MarkPath(hole);
+      if (h.size() < 3) continue;
+      if (!ClipperLib::Orientation(h)) std::reverse(h.begin(), h.end());
+      openings.push_back(h);
+    }
+    for (const CutCircle& c : p.circles) openings.push_back(CircleOutside(c));
+  }
+  ClipperLib::Clipper clipper;
+  clipper.AddPaths(outer, ClipperLib::ptSubject, true);
+  clipper.AddPaths(openings, ClipperLib::ptClip, true);
+  ClipperLib::Paths part;
+  clipper.Execute(ClipperLib::ctDifference, part, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+  if (!(clearanceMm > 0)) return part;
+  ClipperLib::ClipperOffset offset;
+  offset.AddPaths(part, ClipperLib::jtMiter, ClipperLib::etClosedPolygon);
+  ClipperLib::Paths shrunk;
+  offset.Execute(shrunk, -clearanceMm * kMarkUnitsPerMm);
+  return shrunk;
+}
+
+ClipperLib::Path TextBox(const CutMark& text) {
+  const double w = LabelWidth(text.text, text.heightMm), h = text.heightMm;
+  const double a = text.angleDegrees * kPi / 180, c = std::cos(a), s = std::sin(a);
+  std::vector<PointMm> box;
+  for (PointMm q : {PointMm{0, 0}, PointMm{w, 0}, PointMm{w, h}, PointMm{0, h}})
+    box.push_back({text.baseline.x + q.x * c - q.y * s, text.baseline.y + q.x * s + q.y * c});
+  ClipperLib::Path path = MarkPath(box);
+  if (!ClipperLib::Orientation(path)) std::reverse(path.begin(), path.end());
+  return path;
+}
+
+bool BoxInside(const ClipperLib::Path& box, const ClipperLib::Paths& region) {
+  if (box.size() < 3 || region.empty()) return false;
+  ClipperLib::Clipper clipper;
+  clipper.AddPath(box, ClipperLib::ptSubject, true);
+  clipper.AddPaths(region, ClipperLib::ptClip, true);
+  ClipperLib::Paths outside;
+  clipper.Execute(ClipperLib::ctDifference, outside, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+  double area = 0;
+  for (const ClipperLib::Path& p : outside) area += std::fabs(ClipperLib::Area(p));
+  return area < kMarkNegligibleArea;
+}
+
+}  // namespace
+
+bool TextOnPart(const CutMark& text, const std::vector<CutPiece>& pieces, double clearanceMm) {
+  return BoxInside(TextBox(text), MarkRegion(pieces, clearanceMm));
+}
+
+std::vector<CutMark> MarksOnPart(const std::vector<CutMark>& marks, const std::vector<CutPiece>& pieces,
+                                 double clearanceMm) {
+  const ClipperLib::Paths region = MarkRegion(pieces, clearanceMm);
+  std::vector<CutMark> kept;
+  for (const CutMark& m : marks) {
+    if (!m.text.empty()) {
+      if (BoxInside(TextBox(m), region)) kept.push_back(m);
+      continue;
+    }
+    const ClipperLib::Path line = MarkPath(m.points);
+    if (line.size() < 2 || region.empty()) continue;
+    ClipperLib::Clipper clipper;
+    clipper.AddPath(line, ClipperLib::ptSubject, false);
+    clipper.AddPaths(region, ClipperLib::ptClip, true);
+    ClipperLib::PolyTree tree;
+    clipper.Execute(ClipperLib::ctIntersection, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+    ClipperLib::Paths inside;
+    ClipperLib::OpenPathsFromPolyTree(tree, inside);
+    for (const ClipperLib::Path& piece : inside) {
+      if (piece.size() < 2) continue;
+      CutMark part = m;
+      part.points.clear();
+      for (const ClipperLib::IntPoint& q : piece)
+        part.points.push_back({static_cast<double>(q.X) / kMarkUnitsPerMm, static_cast<double>(q.Y) / kMarkUnitsPerMm});
+      kept.push_back(std::move(part));
+    }
+  }
+  return kept;
+}
+
+}  // namespace core
