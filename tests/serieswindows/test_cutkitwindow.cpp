@@ -3,6 +3,7 @@
 // refusals told in the window; and the series window handing its summary over.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -103,6 +104,30 @@ TEST_F(CutKitWindowTest, LaysOutTheSeriesShowsItsSheetsAndWritesThemAll) {
   EXPECT_EQ(again.LengthBox()->text(), "250");
   EXPECT_EQ(again.FormatBox()->currentIndex(), 2);
   EXPECT_EQ(again.FolderBox()->text().toStdString(), kit);
+}
+
+// The template's caption goes on the ribs only when the box asks for it; the name always.
+TEST_F(CutKitWindowTest, TheCaptionIsEngravedOnlyWhenAsked) {
+  doc.rib.caption.text = "WING";
+  doc.rib.caption.x.mm = 30, doc.rib.caption.y.mm = 6;
+  auto engraved = [](const commands::KitPlan* plan, const std::string& text) {
+    int count = 0;
+    for (const commands::KitPart& part : plan->parts)
+      for (const core::CutMark& m : part.layout.marks) count += m.text == text;
+    return count;
+  };
+  CutKitWindow w(doc, summary);
+  ASSERT_NE(w.Plan(), nullptr);
+  EXPECT_FALSE(w.CaptionBox()->isChecked());
+  EXPECT_EQ(engraved(w.Plan(), "WING"), 0);
+  EXPECT_EQ(engraved(w.Plan(), "R01"), 1);
+  w.CaptionBox()->click();
+  EXPECT_EQ(w.Plan(), nullptr);
+  ASSERT_TRUE(w.LayOut());
+  EXPECT_GE(engraved(w.Plan(), "WING"), 1);
+  ASSERT_TRUE(w.Write());
+  EXPECT_EQ(userStore.Get("Kit", "Caption"), "1");
+  EXPECT_TRUE(CutKitWindow(doc).CaptionBox()->isChecked());
 }
 
 TEST_F(CutKitWindowTest, AnEarlierLargerKitIsReplacedWholeOnlyWhenTheUserSaysSo) {
