@@ -10,6 +10,7 @@
 #include "core/airfoilprep.h"
 #include "core/cutlabel.h"
 #include "core/cutmarks.h"
+#include "core/strokefont.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "core/plaintext.h"
@@ -265,7 +266,7 @@ KitPlan PlanKit(const core::RibDocument& templateRib, const std::vector<KitRib>&
   return plan;
 }
 
-std::vector<core::CutLayout> KitSheets(const KitPlan& plan) {
+std::vector<core::CutLayout> KitSheets(const KitPlan& plan, bool strokedNames) {
   std::vector<core::CutLayout> sheets(static_cast<std::size_t>(std::max(plan.sheets, 0)));
   for (core::CutLayout& s : sheets) s.ok = true;
   // Along the sheet, so that the laser works its way from one end to the other.
@@ -286,6 +287,10 @@ std::vector<core::CutLayout> KitSheets(const KitPlan& plan) {
         // The name's box turns onto itself: the text stays upright in it.
         const core::PointMm centre = core::Placed(at, part.nameCentre);
         m.baseline = {centre.x - part.nameWidthMm / 2, centre.y - m.heightMm / 2};
+        if (strokedNames) {
+          for (core::CutMark& line : core::StrokedText(m)) sheet.marks.push_back(std::move(line));
+          continue;
+        }
       } else if (!m.text.empty()) {
         m.baseline = core::Placed(at, m.baseline);
         if (at.turned) m.angleDegrees = std::fmod(m.angleDegrees + 180, 360);

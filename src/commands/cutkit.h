@@ -54,6 +54,7 @@ struct KitSettings {
   double gapMm = 2;
   CutSettings cut;  // format, kerf, the rib's own marks
   bool caption = false;  // the template's caption engraved on every rib (the name is, always)
+  bool strokedNames = false;  // names as single-stroke lines, for laser software without fonts
 };
 
 // The engraved name's largest capital height.
@@ -85,8 +86,9 @@ struct KitPlan {
 // rib and its file), "sheet", "too-large-part".
 KitPlan PlanKit(const core::RibDocument& templateRib, const std::vector<KitRib>& ribs, const KitSettings& settings);
 
-// Each sheet's parts where they lie on it.
-std::vector<core::CutLayout> KitSheets(const KitPlan& plan);
+// Each sheet's parts where they lie on it, in order along it (by their left ends); the
+// names as text, or as single-stroke lines.
+std::vector<core::CutLayout> KitSheets(const KitPlan& plan, bool strokedNames = false);
 
 // A PDF written at `path` through a page output of the caller's (Qt paints it).
 using KitPdfOutput = std::function<std::unique_ptr<platform::PageOutput>(const std::string& path)>;

@@ -47,6 +47,7 @@ KitChoices LoadKitChoices() {
     c.settings.cut.kerfMm = *kerf;
   c.settings.cut.format = StoredCutFormat(store.Get(kSection, "Format"));
   c.settings.caption = store.Get(kSection, "Caption") == "1";
+  c.settings.strokedNames = store.Get(kSection, "Names") == "lines";
   c.folder = store.Get(kSection, "Folder");
   return c;
 }
@@ -59,6 +60,7 @@ void StoreKitChoices(const KitChoices& c) {
   store.Set(kSection, "Kerf", KerfText(c.settings.cut.kerfMm));
   store.Set(kSection, "Format", StoredCutFormatName(c.settings.cut.format));
   store.Set(kSection, "Caption", c.settings.caption ? "1" : "0");
+  store.Set(kSection, "Names", c.settings.strokedNames ? "lines" : "text");
   store.Set(kSection, "Folder", c.folder);
 }
 

@@ -15,7 +15,7 @@ struct KitChoices {
   std::string folder;  // the folder the last kit went to; "" before the first
 };
 // Anything missing or unreadable reads as the default (100 x 1000 mm, gap 2, no kerf, R2000,
-// no caption).
+// no caption, names as text).
 KitChoices LoadKitChoices();
 void StoreKitChoices(const KitChoices& choices);
 

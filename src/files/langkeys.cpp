@@ -251,6 +251,7 @@ constexpr LanguageKey kKeys[] = {
     {"FrmKit", "32", "cut kit window: no folder chosen"},
     {"FrmKit", "33", "cut kit window: the sheet label while laying out"},
     {"FrmKit", "45", "cut kit window: the check box that engraves the template's caption on every rib"},
+    {"FrmKit", "46", "cut kit window: the check box that writes the names as single-stroke lines"},
     // About box and splash
     {"FrmAbout", "1", "about box caption"},
     {"FrmAbout", "2", "about box title line; splash presentation"},

@@ -126,6 +126,11 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   caption_->setChecked(s.caption);
   connect(caption_, &QCheckBox::toggled, this, &CutKitWindow::Outdated);
   sizes->addWidget(caption_, row++, 0, 1, 2);
+  strokedNames_ = new QCheckBox(KitText("46"), this);
+  strokedNames_->setObjectName("chkstrokednames");
+  strokedNames_->setChecked(s.strokedNames);
+  connect(strokedNames_, &QCheckBox::toggled, this, &CutKitWindow::Outdated);
+  sizes->addWidget(strokedNames_, row++, 0, 1, 2);
   sizes->setRowStretch(row, 1);
 
   folder_ = new QLineEdit(Q(StartFolder(choices_.folder, summary, document_)), this);
@@ -255,7 +260,10 @@ std::optional<commands::KitSettings> CutKitWindow::SettingsFromBoxes() {
                               Trimmed(kerf_->text()), kFormats[std::max(0, format_->currentIndex())]};
   commands::KitBoxRefusal refusal;
   std::optional<commands::KitSettings> settings = commands::KitSettingsFromBoxes(texts, refusal);
-  if (settings) settings->caption = caption_->isChecked();
+  if (settings) {
+    settings->caption = caption_->isChecked();
+    settings->strokedNames = strokedNames_->isChecked();
+  }
   if (!settings) {
     // The window stays on the box to be corrected.
     platform::Inform(refusal.why, Trimmed(windowTitle()), platform::BoxIcon::Exclamation);
@@ -291,7 +299,7 @@ bool CutKitWindow::LayOut() {
     return false;
   }
   planned_ = *settings;
-  preview_->SetSheets(commands::KitSheets(plan), settings->sheet);
+  preview_->SetSheets(commands::KitSheets(plan, settings->strokedNames), settings->sheet);
   plan_ = std::move(plan);
   ShowFigures();
   return true;

@@ -38,6 +38,7 @@ class CutKitWindow : public QDialog {
   QLineEdit* KerfBox() const { return kerf_; }
   QComboBox* FormatBox() const { return format_; }
   QCheckBox* CaptionBox() const { return caption_; }
+  QCheckBox* StrokedNamesBox() const { return strokedNames_; }
   QLineEdit* FolderBox() const { return folder_; }
   KitPreview* Preview() const { return preview_; }
   QLabel* SheetLabel() const { return sheetLabel_; }
@@ -77,6 +78,7 @@ class CutKitWindow : public QDialog {
   QLineEdit* kerf_ = nullptr;
   QComboBox* format_ = nullptr;
   QCheckBox* caption_ = nullptr;
+  QCheckBox* strokedNames_ = nullptr;
   QLineEdit* folder_ = nullptr;
   KitPreview* preview_ = nullptr;
   QLabel* sheetLabel_ = nullptr;

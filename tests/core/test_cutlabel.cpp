@@ -8,6 +8,7 @@
 
 #include "core/cutlabel.h"
 #include "core/cutmarks.h"
+#include "core/strokefont.h"
 
 namespace {
 
@@ -116,6 +117,34 @@ TEST(CutMarks, LinesAreCutBackToThePartAndTextsKeptOnlyWhole) {
   for (core::PointMm& q : right.outer) q.x += 60;
   EXPECT_EQ(core::MarksOnPart({marks[0]}, {Box(40, 10), right}).size(), 2u);
   EXPECT_TRUE(core::MarksOnPart(marks, {}).empty());
+}
+
+TEST(StrokedText, CellsAsWideAsHighTurnedWithTheText) {
+  // "R1" 6 mm high from (10, 20): a millimetre to a grid unit, R's upright from (11, 20) to
+  // (11, 26), its leg from (13, 23) to (15, 20); the 1's foot from (18, 20) to (20, 20) in
+  // the second cell, which starts at 16.
+  std::vector<core::CutMark> lines = core::StrokedText({{}, "R1", {10, 20}, 6, 0});
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_DOUBLE_EQ(lines[0].points.front().x, 11);
+  EXPECT_DOUBLE_EQ(lines[0].points[1].y, 26);
+  EXPECT_DOUBLE_EQ(lines[1].points.back().x, 15);
+  EXPECT_DOUBLE_EQ(lines[3].points.front().x, 18);
+  EXPECT_DOUBLE_EQ(lines[3].points.back().x, 20);
+  for (const core::CutMark& m : lines) {
+    EXPECT_TRUE(m.text.empty());
+    for (const core::PointMm& p : m.points) {
+      EXPECT_TRUE(p.x >= 10 && p.x <= 10 + core::LabelWidth("R1", 6)) << p.x;
+      EXPECT_TRUE(p.y >= 20 && p.y <= 26) << p.y;
+    }
+  }
+  // A small letter as its capital; a character of no glyph leaves its cell empty (the 1's
+  // foot starts 2 + 12 from the left); turned half a turn, the strokes turn about the base
+  // line's left end.
+  EXPECT_EQ(core::StrokedText({{}, "r?1", {0, 0}, 6, 0}).size(), 4u);
+  EXPECT_EQ(core::StrokedText({{}, "r?1", {0, 0}, 6, 0})[3].points.front().x, 14);
+  const std::vector<core::CutMark> turned = core::StrokedText({{}, "R1", {10, 20}, 6, 180});
+  EXPECT_NEAR(turned[0].points.front().x, 9, 1e-9);
+  EXPECT_NEAR(turned[0].points[1].y, 14, 1e-9);
 }
 
 }  // namespace

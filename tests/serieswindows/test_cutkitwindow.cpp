@@ -125,9 +125,18 @@ TEST_F(CutKitWindowTest, TheCaptionIsEngravedOnlyWhenAsked) {
   EXPECT_EQ(w.Plan(), nullptr);
   ASSERT_TRUE(w.LayOut());
   EXPECT_GE(engraved(w.Plan(), "WING"), 1);
+  // The names as lines: the plan is the same, the sheets written hold no name as text.
+  w.StrokedNamesBox()->click();
+  ASSERT_TRUE(w.LayOut());
   ASSERT_TRUE(w.Write());
   EXPECT_EQ(userStore.Get("Kit", "Caption"), "1");
-  EXPECT_TRUE(CutKitWindow(doc).CaptionBox()->isChecked());
+  EXPECT_EQ(userStore.Get("Kit", "Names"), "lines");
+  const std::string sheet = testsupport::ReadFile(w.FolderBox()->text().toStdString() + "/sheet-01.dxf");
+  EXPECT_EQ(sheet.find("R01"), std::string::npos);
+  EXPECT_NE(sheet.find("WING"), std::string::npos);
+  CutKitWindow again(doc);
+  EXPECT_TRUE(again.CaptionBox()->isChecked());
+  EXPECT_TRUE(again.StrokedNamesBox()->isChecked());
 }
 
 TEST_F(CutKitWindowTest, AnEarlierLargerKitIsReplacedWholeOnlyWhenTheUserSaysSo) {
