@@ -72,7 +72,8 @@ std::optional<KitRefusal> BuildRib(const core::RibDocument& templateRib, const K
 // The name on the part's largest piece where it fits; failing that, small over its middle.
 void Engrave(KitPart& part) {
   const std::vector<core::CutPiece>& pieces = part.layout.rib.empty() ? part.layout.jig : part.layout.rib;
-  part.layout.marks = core::MarksOnPart(part.layout.marks, pieces);
+  std::vector<core::CutMark> captions;  // a caption that does not fit where the template puts it
+  part.layout.marks = core::MarksOnPart(part.layout.marks, pieces, &captions);
   if (pieces.empty()) return;
   const core::CutPiece* largest = &pieces.front();
   for (const core::CutPiece& p : pieces)
@@ -96,6 +97,12 @@ void Engrave(KitPart& part) {
   part.layout.marks.push_back(label->mark);
   part.nameCentre = label->centre;
   part.nameWidthMm = label->widthMm;
+  // The caption where it fits beside the name, no larger than the template has it.
+  for (const core::CutMark& caption : captions)
+    if (std::optional<core::CutLabel> moved = core::LabelInside(*largest, caption.text, caption.heightMm, part.layout.marks, true)) {
+      moved->mark.caption = true;
+      part.layout.marks.push_back(moved->mark);
+    }
 }
 
 // The outline the nesting places: the part's one piece, or all its pieces' corners when a

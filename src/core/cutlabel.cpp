@@ -93,7 +93,7 @@ bool Span(const std::vector<PointMm>& loop, double x, double& low, double& high)
 double LabelWidth(const std::string& text, double heightMm) { return static_cast<double>(text.size()) * heightMm; }
 
 std::optional<CutLabel> LabelInside(const CutPiece& piece, const std::string& text, double largestMm,
-                                    const std::vector<CutMark>& marks) {
+                                    const std::vector<CutMark>& marks, bool onlyClear) {
   if (text.empty() || piece.outer.size() < 3 || !(largestMm > 0)) return std::nullopt;
   BoundsMm b;
   for (const PointMm& p : piece.outer) b.Take(p.x, p.y);
@@ -116,7 +116,7 @@ std::optional<CutLabel> LabelInside(const CutPiece& piece, const std::string& te
   // Clear of the engraved lines first, for a name a line runs through is hard to read;
   // failing that anywhere, over them.
   for (const std::vector<CutMark>* avoiding : {&marks, static_cast<const std::vector<CutMark>*>(nullptr)}) {
-    if (!avoiding && marks.empty()) break;
+    if (!avoiding && (marks.empty() || onlyClear)) break;
     for (int k = 0; k < kHeights; ++k) {
       const double h = largestMm * (1 - (2.0 / 3.0) * k / (kHeights - 1));
       const double w = LabelWidth(text, h);

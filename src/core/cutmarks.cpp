@@ -105,12 +105,13 @@ bool TextOnPart(const CutMark& text, const std::vector<CutPiece>& pieces, double
 }
 
 std::vector<CutMark> MarksOnPart(const std::vector<CutMark>& marks, const std::vector<CutPiece>& pieces,
-                                 double clearanceMm) {
+                                 std::vector<CutMark>* displaced, double clearanceMm) {
   const ClipperLib::Paths region = MarkRegion(pieces, clearanceMm);
   std::vector<CutMark> kept;
   for (const CutMark& m : marks) {
     if (!m.text.empty()) {
       if (BoxInside(TextBox(m), region)) kept.push_back(m);
+      else if (m.caption && displaced) displaced->push_back(m);
       continue;
     }
     const ClipperLib::Path line = MarkPath(m.points);

@@ -14,9 +14,10 @@ inline constexpr double kMarkClearanceMm = 0.5;
 // The marks cut back to the part: each line to what lies inside the pieces' outlines and
 // outside their openings and circles, `clearanceMm` off every cut line (one line may come
 // out as several); each text kept only where its box so lies (the box as wide as
-// `LabelWidth` reckons it), left out otherwise. Marks keep their order.
+// `LabelWidth` reckons it), left out otherwise, a caption then put in `displaced` where
+// one is given, to be placed anew. Marks keep their order.
 std::vector<CutMark> MarksOnPart(const std::vector<CutMark>& marks, const std::vector<CutPiece>& pieces,
-                                 double clearanceMm = kMarkClearanceMm);
+                                 std::vector<CutMark>* displaced = nullptr, double clearanceMm = kMarkClearanceMm);
 
 // Whether a text mark's box lies wholly inside the pieces, as above.
 bool TextOnPart(const CutMark& text, const std::vector<CutPiece>& pieces, double clearanceMm = kMarkClearanceMm);

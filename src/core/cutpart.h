@@ -32,6 +32,7 @@ struct CutMark {
   PointMm baseline;             // a text's left end of its base line
   double heightMm = 0;          // a text's capital height
   double angleDegrees = 0;      // a text's turn about its base line's left end
+  bool caption = false;         // the rib's caption, which may move to find room on a part
 };
 
 struct CutOptions {

@@ -77,6 +77,7 @@ TEST(CutLabel, AboveAnOpeningAndOffTheEngravedLines) {
   label = core::LabelInside(Box(100, 10), "R07", 4, lines);
   ASSERT_TRUE(label);
   EXPECT_DOUBLE_EQ(label->mark.heightMm, 4);
+  EXPECT_FALSE(core::LabelInside(Box(100, 10), "R07", 4, lines, true)) << "only clear of them: none";
 }
 
 TEST(CutMarks, LinesAreCutBackToThePartAndTextsKeptOnlyWhole) {
