@@ -12,6 +12,7 @@
 #include "commands/cutkit.h"
 #include "files/projectfile.h"
 #include "output/kitwriter.h"
+#include "support/projectlines.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -203,8 +204,8 @@ Steps StepsOf(const std::vector<Item>& items) {
 class KitSheetOrder : public ::testing::Test {
  protected:
   void SetUp() override {
-    // Sheeting, a round hole and a rectangular one, and a spar notch: every rib has
-    // openings, circles and marks.
+    // Sheeting, a round hole and a rectangular one, reference lines: every rib has an
+    // opening, a circle and marks.
     auto& rib = templateRib.rib;
     rib.sheeting.mm = 1.5;
     rib.holes[0].positionText = "30%", rib.holes[0].size.mm = 6, rib.holes[0].centred = 1;
@@ -230,7 +231,7 @@ class KitSheetOrder : public ::testing::Test {
     return texts;
   }
 
-  testsupport::SelfNamingTexts names;
+  testsupport::SelfNamingTexts words;
   testsupport::TempDir out;
   core::RibDocument templateRib;
   commands::KitSettings settings;
