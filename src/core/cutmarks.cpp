@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include <clipper.hpp>
 
@@ -98,6 +99,50 @@ bool BoxInside(const ClipperLib::Path& box, const ClipperLib::Paths& region) {
   return area < kMarkNegligibleArea;
 }
 
+// Whether an open line runs through the box.
+bool LineThrough(const ClipperLib::Path& box, const ClipperLib::Path& line) {
+  ClipperLib::Clipper clipper;
+  clipper.AddPath(line, ClipperLib::ptSubject, false);
+  clipper.AddPath(box, ClipperLib::ptClip, true);
+  ClipperLib::PolyTree tree;
+  clipper.Execute(ClipperLib::ctIntersection, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+  ClipperLib::Paths inside;
+  ClipperLib::OpenPathsFromPolyTree(tree, inside);
+  return !inside.empty();
+}
+
+// A number that does not fit where the rib puts it (below the rib, at the foot of its line):
+// beside the line, right or left of it, at the nearest height where it lies whole on the
+// part and clear of the lines. None when no height takes it.
+std::optional<CutMark> NumberMoved(const CutMark& number, const ClipperLib::Paths& region,
+                                   const std::vector<CutMark>& lines) {
+  constexpr int kSizes = 3, kSteps = 200;
+  constexpr double kStepMm = 0.25, kBesideMm = 0.5;
+  std::vector<ClipperLib::Path> paths;
+  for (const CutMark& m : lines)
+    if (m.text.empty() && m.points.size() >= 2) paths.push_back(MarkPath(m.points));
+  for (int k = 0; k < kSizes; ++k) {
+    CutMark moved = number;
+    moved.heightMm = number.heightMm * (1 - (2.0 / 3.0) * k / (kSizes - 1));
+    const double w = LabelWidth(number.text, moved.heightMm);
+    for (int step = 0; step <= kSteps; ++step) {
+      // Up first, for the number stood below the rib, then down: ever further away.
+      for (double dy : {step * kStepMm, -step * kStepMm}) {
+        for (double x : {number.baseline.x + kBesideMm, number.baseline.x - kBesideMm - w}) {
+          moved.baseline = {x, number.baseline.y + dy};
+          const ClipperLib::Path box = TextBox(moved);
+          if (!BoxInside(box, region)) continue;
+          if (std::any_of(paths.begin(), paths.end(), [&](const ClipperLib::Path& p) { return LineThrough(box, p); }))
+            continue;
+          return moved;
+        }
+        if (step == 0) break;
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 bool TextOnPart(const CutMark& text, const std::vector<CutPiece>& pieces, double clearanceMm) {
@@ -107,10 +152,11 @@ bool TextOnPart(const CutMark& text, const std::vector<CutPiece>& pieces, double
 std::vector<CutMark> MarksOnPart(const std::vector<CutMark>& marks, const std::vector<CutPiece>& pieces,
                                  std::vector<CutMark>* displaced, double clearanceMm) {
   const ClipperLib::Paths region = MarkRegion(pieces, clearanceMm);
-  std::vector<CutMark> kept;
+  std::vector<CutMark> kept, numbers;
   for (const CutMark& m : marks) {
     if (!m.text.empty()) {
       if (BoxInside(TextBox(m), region)) kept.push_back(m);
+      else if (m.number) numbers.push_back(m);
       else if (m.caption && displaced) displaced->push_back(m);
       continue;
     }
@@ -132,6 +178,9 @@ std::vector<CutMark> MarksOnPart(const std::vector<CutMark>& marks, const std::v
       kept.push_back(std::move(part));
     }
   }
+  // Once every line is cut back, so that a number keeps off all of them.
+  for (const CutMark& n : numbers)
+    if (std::optional<CutMark> moved = NumberMoved(n, region, kept)) kept.push_back(*moved);
   return kept;
 }
 

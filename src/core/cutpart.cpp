@@ -432,7 +432,8 @@ class CutBuilder {
     constexpr double kAscent = 0.905, kCapital = 0.716;
     double em = e.fontSizePt * kMmPerPoint;
     PointMm top{e.points.front().x + e.nudgeTwips.x / kTwipsPerMm, e.points.front().y - e.nudgeTwips.y / kTwipsPerMm};
-    out_.marks.push_back({{}, e.text, {top.x, top.y - kAscent * em}, kCapital * em, 0, e.part == RibPart::InsertedText});
+    out_.marks.push_back({{}, e.text, {top.x, top.y - kAscent * em}, kCapital * em, 0, e.part == RibPart::InsertedText,
+                          e.part == RibPart::ReferenceNumber});
   }
 
   void Marks() {

@@ -33,6 +33,7 @@ struct CutMark {
   double heightMm = 0;          // a text's capital height
   double angleDegrees = 0;      // a text's turn about its base line's left end
   bool caption = false;         // the rib's caption, which may move to find room on a part
+  bool number = false;          // a reference line's number, which may move up its line
 };
 
 struct CutOptions {

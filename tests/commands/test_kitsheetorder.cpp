@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <regex>
 #include <string>
@@ -284,7 +285,7 @@ TEST_F(KitSheetOrder, EngravingStaysOnItsOwnPartClearOfItsOpenings) {
     const bool caption = pass == 1;
     settings.caption = caption;
     settings.strokedNames = pass == 2;
-    int captions = 0, lines = 0, names = 0;
+    int captions = 0, lines = 0, names = 0, numbers = 0;
     for (const std::string& text : SheetTexts(output::CutFormat::DxfR12)) {
       const std::vector<Item> items = ReadDxf(text);
       const Steps s = StepsOf(items);
@@ -312,6 +313,7 @@ TEST_F(KitSheetOrder, EngravingStaysOnItsOwnPartClearOfItsOpenings) {
         if (m.kind == Item::Text) {
           path.push_back(path.front());
           captions += m.text.rfind("Rippe", 0) == 0;
+          numbers += m.text.size() == 1 && std::isdigit(static_cast<unsigned char>(m.text[0]));
           if (m.text.size() == 2 && m.text[0] == 'R') {
             ++names;
             for (std::size_t k = 0; k < s.outlines.size(); ++k) named[k] += HoldsPoint(s.outlines[k], path[0]);
@@ -339,6 +341,8 @@ TEST_F(KitSheetOrder, EngravingStaysOnItsOwnPartClearOfItsOpenings) {
     }
     EXPECT_EQ(names, settings.strokedNames ? 0 : 8) << "one name to a rib";
     EXPECT_GE(lines, 8) << "a chord line on every part at least";
+    // Four reference lines a rib, numbered below it: moved up onto it, beside their lines.
+    EXPECT_GE(numbers, 8 * 3);
     // The caption lies below the template's rib, on none of these: each rib has it moved on.
     if (caption) EXPECT_EQ(captions, 8);
     else EXPECT_EQ(captions, 0);

@@ -113,6 +113,17 @@ TEST(CutMarks, LinesAreCutBackToThePartAndTextsKeptOnlyWhole) {
     EXPECT_NEAR(spans[i].first, ends[i][0], 0.01) << i;
     EXPECT_NEAR(spans[i].second, ends[i][1], 0.01) << i;
   }
+  // A reference number below the part, at the foot of its line (x 50): up beside where it
+  // was, at its own height, to the first quarter-millimetre step from -4 that lies whole
+  // within the clearance: 0.5; half a millimetre to the right of its box (49.5 to 51.5)
+  // would cross the line, so to the left: 46.5 to 48.5.
+  core::CutMark number{{}, "3", {49, -4}, 2, 0};
+  number.number = true;
+  const std::vector<core::CutMark> moved = core::MarksOnPart({{{{50, 10}, {50, -5}}, "", {}, 0}, number}, {Box(100, 10)});
+  ASSERT_EQ(moved.size(), 2u);
+  EXPECT_DOUBLE_EQ(moved[1].heightMm, 2);
+  EXPECT_DOUBLE_EQ(moved[1].baseline.x, 46.5);
+  EXPECT_DOUBLE_EQ(moved[1].baseline.y, 0.5);
   // A part cut in two: a line crossing the gap between its pieces keeps both ends.
   core::CutPiece right = Box(40, 10);
   for (core::PointMm& q : right.outer) q.x += 60;
