@@ -69,7 +69,8 @@ std::optional<KitRefusal> BuildRib(const core::RibDocument& templateRib, const K
   return std::nullopt;
 }
 
-// The name on the part's largest piece where it fits; failing that, small over its middle.
+// The part's marks cut back to it; the name on its largest piece where it fits, clear of
+// the marks; failing that, small over its middle; a caption moved where it fits.
 void Engrave(KitPart& part) {
   const std::vector<core::CutPiece>& pieces = part.layout.rib.empty() ? part.layout.jig : part.layout.rib;
   std::vector<core::CutMark> captions;  // a caption that does not fit where the template puts it

@@ -116,27 +116,43 @@ bool LineThrough(const ClipperLib::Path& box, const ClipperLib::Path& line) {
 // part and clear of the lines. None when no height takes it.
 std::optional<CutMark> NumberMoved(const CutMark& number, const ClipperLib::Paths& region,
                                    const std::vector<CutMark>& lines) {
-  constexpr int kSizes = 3, kSteps = 200;
+  constexpr int kSizes = 3;
   constexpr double kStepMm = 0.25, kBesideMm = 0.5;
+  if (region.empty()) return std::nullopt;
   std::vector<ClipperLib::Path> paths;
   for (const CutMark& m : lines)
     if (m.text.empty() && m.points.size() >= 2) paths.push_back(MarkPath(m.points));
+  ClipperLib::cInt low = region[0][0].Y, high = low;
+  for (const ClipperLib::Path& p : region)
+    for (const ClipperLib::IntPoint& q : p) low = std::min(low, q.Y), high = std::max(high, q.Y);
+  const double bottom = static_cast<double>(low) / kMarkUnitsPerMm, top = static_cast<double>(high) / kMarkUnitsPerMm;
+  // A corner outside the region rules the box out at once, before the polygon work.
+  auto cornersIn = [&region](const ClipperLib::Path& box) {
+    return std::all_of(box.begin(), box.end(), [&region](const ClipperLib::IntPoint& q) {
+      int in = 0;
+      for (const ClipperLib::Path& p : region) in += ClipperLib::PointInPolygon(q, p) != 0;
+      return in % 2 == 1;
+    });
+  };
   for (int k = 0; k < kSizes; ++k) {
     CutMark moved = number;
     moved.heightMm = number.heightMm * (1 - (2.0 / 3.0) * k / (kSizes - 1));
     const double w = LabelWidth(number.text, moved.heightMm);
-    for (int step = 0; step <= kSteps; ++step) {
-      // Up first, for the number stood below the rib, then down: ever further away.
-      for (double dy : {step * kStepMm, -step * kStepMm}) {
+    // Up first, for the number stood below the rib, then down: ever further away, while
+    // the box can still meet the part.
+    for (int step = 0;; ++step) {
+      const double up = number.baseline.y + step * kStepMm, down = number.baseline.y - step * kStepMm;
+      if (up > top && down + moved.heightMm < bottom) break;
+      for (double y : {up, down}) {
+        if (y > top || y + moved.heightMm < bottom) continue;
         for (double x : {number.baseline.x + kBesideMm, number.baseline.x - kBesideMm - w}) {
-          moved.baseline = {x, number.baseline.y + dy};
+          moved.baseline = {x, y};
           const ClipperLib::Path box = TextBox(moved);
-          if (!BoxInside(box, region)) continue;
+          if (!cornersIn(box) || !BoxInside(box, region)) continue;
           if (std::any_of(paths.begin(), paths.end(), [&](const ClipperLib::Path& p) { return LineThrough(box, p); }))
             continue;
           return moved;
         }
-        if (step == 0) break;
       }
     }
   }
