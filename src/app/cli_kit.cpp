@@ -101,6 +101,8 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
   const std::string gapText = TakeOption(args, "--gap");
   const std::string kerfText = TakeOption(args, "--kerf");
   const std::string engrave = Has(args, "--engrave") ? TakeOption(args, "--engrave") : "no";
+  const std::string caption = Has(args, "--caption") ? TakeOption(args, "--caption") : "no";
+  const std::string names = Has(args, "--names") ? TakeOption(args, "--names") : "text";
   const std::string format = Has(args, "--format") ? TakeOption(args, "--format") : "dxf";
   const bool hasDxf = Has(args, "--dxf");
   const std::string dxf = TakeOption(args, "--dxf");
@@ -150,6 +152,16 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
     return KitUsage();
   }
   settings.cut.marks = engrave == "yes";
+  if (caption != "yes" && caption != "no") {
+    std::fprintf(stderr, "vandrell-cli: --caption takes yes or no, not \"%s\"\n", caption.c_str());
+    return KitUsage();
+  }
+  settings.caption = caption == "yes";
+  if (names != "text" && names != "lines") {
+    std::fprintf(stderr, "vandrell-cli: --names takes text or lines, not \"%s\"\n", names.c_str());
+    return KitUsage();
+  }
+  settings.strokedNames = names == "lines";
   if (hasSheet) {
     std::optional<core::SheetSize> sheet = ReadSheet(sheetText);
     if (!sheet) {

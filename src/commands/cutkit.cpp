@@ -4,9 +4,13 @@
 #include <cctype>
 #include <cmath>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "core/airfoilprep.h"
 #include "core/cutlabel.h"
+#include "core/cutmarks.h"
+#include "core/strokefont.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "core/piecewidth.h"
@@ -75,14 +79,19 @@ std::optional<KitRefusal> BuildRib(const core::RibDocument& templateRib, const K
   return std::nullopt;
 }
 
-// The name on the part's largest piece where it fits; failing that, small over its middle.
+// The part's marks cut back to it; the name on its largest piece where it fits, clear of
+// the marks; failing that, small over its middle; a caption moved where it fits.
 void Engrave(KitPart& part) {
   const std::vector<core::CutPiece>& pieces = part.layout.rib.empty() ? part.layout.jig : part.layout.rib;
+  std::vector<core::CutMark> captions;  // a caption that does not fit where the template puts it
+  part.layout.marks = core::MarksOnPart(part.layout.marks, pieces, &captions);
   if (pieces.empty()) return;
   const core::CutPiece* largest = &pieces.front();
   for (const core::CutPiece& p : pieces)
     if (core::LoopArea(p.outer) > core::LoopArea(largest->outer)) largest = &p;
-  std::optional<core::CutLabel> label = core::LabelInside(*largest, part.name, kKitNameHeightMm);
+  std::optional<core::CutLabel> label = core::LabelInside(*largest, part.name, kKitNameHeightMm, part.layout.marks);
+  // A thin part: smaller still, but on the part and off its openings.
+  if (!label) label = core::LabelInside(*largest, part.name, kKitNameHeightMm / 3, part.layout.marks);
   if (!label) {
     core::BoundsMm b;
     for (const core::PointMm& q : largest->outer) b.Take(q.x, q.y);
@@ -99,6 +108,12 @@ void Engrave(KitPart& part) {
   part.layout.marks.push_back(label->mark);
   part.nameCentre = label->centre;
   part.nameWidthMm = label->widthMm;
+  // The caption where it fits beside the name, no larger than the template has it.
+  for (const core::CutMark& caption : captions)
+    if (std::optional<core::CutLabel> moved = core::LabelInside(*largest, caption.text, caption.heightMm, part.layout.marks, true)) {
+      moved->mark.caption = true;
+      part.layout.marks.push_back(moved->mark);
+    }
 }
 
 core::BoundsMm BoundsOfPoints(const std::vector<core::PointMm>& points) {
@@ -234,6 +249,21 @@ core::CutPiece PlacedPiece(const core::CutPiece& p, const core::NestPlacement& a
   return placed;
 }
 
+// Where a part lies along the sheet: its left end, then its lower edge.
+using SheetOrder = std::pair<double, double>;
+
+SheetOrder OrderOf(const std::vector<core::PointMm>& loop) {
+  core::BoundsMm b;
+  for (const core::PointMm& q : loop) b.Take(q.x, q.y);
+  return {b.left, b.bottom};
+}
+
+SheetOrder PlacedOrder(const KitPart& part) {
+  std::vector<core::PointMm> placed;
+  for (const core::PointMm& q : NestedOutline(part)) placed.push_back(core::Placed(part.placement, q));
+  return OrderOf(placed);
+}
+
 }  // namespace
 
 std::string KitNameOf(const std::string& path) {
@@ -352,7 +382,7 @@ KitPlan PlanKit(const core::RibDocument& templateRib, const std::vector<KitRib>&
       plan.refusal = refused;
       return plan;
     }
-    core::CutLayout layout = core::BuildCutLayout(core::BuildCutConstruction(d), {settings.cut.kerfMm, settings.cut.marks});
+    core::CutLayout layout = core::BuildCutLayout(core::BuildCutConstruction(d), {settings.cut.kerfMm, settings.cut.marks, settings.caption});
     if (layout.noRibLeft) {
       plan.refusal = KitRefusal{"no-rib-left", rib.name + " (" + rib.path + "): " + NoRibLeftText(), rib.name};
       return plan;
@@ -404,10 +434,15 @@ std::vector<std::string> KitSplitLines(const KitPlan& plan) {
   return lines;
 }
 
-std::vector<core::CutLayout> KitSheets(const KitPlan& plan) {
+std::vector<core::CutLayout> KitSheets(const KitPlan& plan, bool strokedNames) {
   std::vector<core::CutLayout> sheets(static_cast<std::size_t>(std::max(plan.sheets, 0)));
   for (core::CutLayout& s : sheets) s.ok = true;
-  for (const KitPart& part : plan.parts) {
+  // Along the sheet, so that the laser works its way from one end to the other.
+  std::vector<std::pair<SheetOrder, const KitPart*>> ordered;
+  for (const KitPart& part : plan.parts) ordered.emplace_back(PlacedOrder(part), &part);
+  std::stable_sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& [order, partAt] : ordered) {
+    const KitPart& part = *partAt;
     const core::NestPlacement& at = part.placement;
     if (at.sheet < 0 || at.sheet >= plan.sheets) continue;
     core::CutLayout& sheet = sheets[static_cast<std::size_t>(at.sheet)];
@@ -420,6 +455,10 @@ std::vector<core::CutLayout> KitSheets(const KitPlan& plan) {
         // The name's box turns onto itself: the text stays upright in it.
         const core::PointMm centre = core::Placed(at, part.nameCentre);
         m.baseline = {centre.x - part.nameWidthMm / 2, centre.y - m.heightMm / 2};
+        if (strokedNames) {
+          for (core::CutMark& line : core::StrokedText(m)) sheet.marks.push_back(std::move(line));
+          continue;
+        }
       } else if (!m.text.empty()) {
         m.baseline = core::Placed(at, m.baseline);
         if (at.turned) m.angleDegrees = std::fmod(m.angleDegrees + 180, 360);
@@ -427,6 +466,11 @@ std::vector<core::CutLayout> KitSheets(const KitPlan& plan) {
       sheet.marks.push_back(std::move(m));
     }
   }
+  // A part cut in two: each piece takes its own place along the sheet.
+  for (core::CutLayout& sheet : sheets)
+    for (std::vector<core::CutPiece>* pieces : {&sheet.rib, &sheet.jig})
+      std::stable_sort(pieces->begin(), pieces->end(),
+                       [](const core::CutPiece& a, const core::CutPiece& b) { return OrderOf(a.outer) < OrderOf(b.outer); });
   return sheets;
 }
 

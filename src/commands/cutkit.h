@@ -62,6 +62,8 @@ struct KitSettings {
   double gapMm = 2;
   CutSettings cut;  // format, kerf, the rib's own marks
   int copies = 1;   // of every rib: 2 for both wing halves
+  bool caption = false;  // the template's caption engraved on every rib (the name is, always)
+  bool strokedNames = false;  // names as single-stroke lines, for laser software without fonts
 };
 inline constexpr int kMostKitCopies = 99;
 
@@ -112,8 +114,9 @@ KitPlan PlanKit(const core::RibDocument& templateRib, const std::vector<KitRib>&
 // "R24: 2 slivers under 3 mm across left out".
 std::vector<std::string> KitSplitLines(const KitPlan& plan);
 
-// Each sheet's parts where they lie on it.
-std::vector<core::CutLayout> KitSheets(const KitPlan& plan);
+// Each sheet's parts where they lie on it, in order along it (by their left ends); the
+// names as text, or as single-stroke lines.
+std::vector<core::CutLayout> KitSheets(const KitPlan& plan, bool strokedNames = false);
 
 // A PDF written at `path` through a page output of the caller's (Qt paints it).
 using KitPdfOutput = std::function<std::unique_ptr<platform::PageOutput>(const std::string& path)>;

@@ -46,6 +46,8 @@ KitChoices LoadKitChoices() {
   if (std::optional<double> kerf = ReadKerf(store.Get(kSection, "Kerf")); kerf && *kerf <= kMaxKerfMm)
     c.settings.cut.kerfMm = *kerf;
   c.settings.cut.format = StoredCutFormat(store.Get(kSection, "Format"));
+  c.settings.caption = store.Get(kSection, "Caption") == "1";
+  c.settings.strokedNames = store.Get(kSection, "Names") == "lines";
   c.folder = store.Get(kSection, "Folder");
   return c;
 }
@@ -57,6 +59,8 @@ void StoreKitChoices(const KitChoices& c) {
   store.Set(kSection, "Gap", KitNumberText(c.settings.gapMm));
   store.Set(kSection, "Kerf", KerfText(c.settings.cut.kerfMm));
   store.Set(kSection, "Format", StoredCutFormatName(c.settings.cut.format));
+  store.Set(kSection, "Caption", c.settings.caption ? "1" : "0");
+  store.Set(kSection, "Names", c.settings.strokedNames ? "lines" : "text");
   store.Set(kSection, "Folder", c.folder);
 }
 

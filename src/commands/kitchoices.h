@@ -14,7 +14,8 @@ struct KitChoices {
   KitSettings settings;
   std::string folder;  // the folder the last kit went to; "" before the first
 };
-// Anything missing or unreadable reads as the default (100 x 1000 mm, gap 2, no kerf, R2000).
+// Anything missing or unreadable reads as the default (100 x 1000 mm, gap 2, no kerf, R2000,
+// no caption, names as text).
 KitChoices LoadKitChoices();
 void StoreKitChoices(const KitChoices& choices);
 

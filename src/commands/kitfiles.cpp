@@ -29,7 +29,7 @@ bool DrawPdf(const KitSettings& settings, const std::vector<core::CutLayout>& sh
 KitWriteResult WriteKit(const KitPlan& plan, const KitSettings& settings, const std::string& folder,
                         const KitPdfOutput& pdf, platform::ReadOnlyFiles readOnly) {
   KitWriteResult result;
-  const std::vector<core::CutLayout> sheets = KitSheets(plan);
+  const std::vector<core::CutLayout> sheets = KitSheets(plan, settings.strokedNames);
   std::vector<output::KitListPart> list;
   for (const KitPart& p : plan.parts) list.push_back({p.name, p.source, p.chordMm, p.placement.sheet, p.placement.turned});
   output::KitSummary summary;

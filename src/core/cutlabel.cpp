@@ -2,14 +2,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <vector>
 
 namespace core {
 namespace {
 
 // Kept between the text's box and any cut line.
 constexpr double kClearanceMm = 0.5;
-// Positions tried along the part, and heights tried from the largest down.
+// Positions tried along the part and across it, and heights tried from the largest down.
 constexpr int kPositions = 48;
+constexpr int kAcross = 16;
 constexpr int kHeights = 5;
 
 double Cross(PointMm o, PointMm a, PointMm b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); }
@@ -31,13 +34,14 @@ bool Inside(PointMm p, const std::vector<PointMm>& loop) {
 }
 
 // Whether no loop's edge enters the box (grown by the clearance) and its centre lies in
-// the part, outside its openings and circles.
-bool Clear(const CutPiece& piece, PointMm centre, double w, double h) {
+// the part, outside its openings and circles; with `marks`, none of their lines or texts
+// enters it either.
+bool Clear(const CutPiece& piece, PointMm centre, double w, double h, const std::vector<CutMark>* marks) {
   const double hw = w / 2 + kClearanceMm, hh = h / 2 + kClearanceMm;
   const PointMm corners[4] = {{centre.x - hw, centre.y - hh}, {centre.x + hw, centre.y - hh},
                               {centre.x + hw, centre.y + hh}, {centre.x - hw, centre.y + hh}};
-  auto crosses = [&](const std::vector<PointMm>& loop) {
-    for (std::size_t i = 0; i < loop.size(); ++i) {
+  auto crosses = [&](const std::vector<PointMm>& loop, bool closed = true) {
+    for (std::size_t i = 0; i + (closed ? 0 : 1) < loop.size(); ++i) {
       PointMm a = loop[i], b = loop[(i + 1) % loop.size()];
       if (a.x >= corners[0].x && a.x <= corners[2].x && a.y >= corners[0].y && a.y <= corners[2].y) return true;
       for (int k = 0; k < 4; ++k)
@@ -52,6 +56,20 @@ bool Clear(const CutPiece& piece, PointMm centre, double w, double h) {
     double dx = std::max(std::fabs(c.centre.x - centre.x) - hw, 0.0);
     double dy = std::max(std::fabs(c.centre.y - centre.y) - hh, 0.0);
     if (std::hypot(dx, dy) < c.radiusMm) return false;
+  }
+  if (!marks) return true;
+  for (const CutMark& m : *marks) {
+    if (m.text.empty()) {
+      if (m.points.size() == 1 ? crosses({m.points[0], m.points[0]}, false) : crosses(m.points, false)) return false;
+      continue;
+    }
+    // A text's box, turned or not, by the box around it.
+    const double tw = LabelWidth(m.text, m.heightMm), a = m.angleDegrees * kPi / 180;
+    BoundsMm t;
+    for (PointMm q : {PointMm{0, 0}, PointMm{tw, 0}, PointMm{tw, m.heightMm}, PointMm{0, m.heightMm}})
+      t.Take(m.baseline.x + q.x * std::cos(a) - q.y * std::sin(a), m.baseline.y + q.x * std::sin(a) + q.y * std::cos(a));
+    if (t.left <= corners[2].x && t.right >= corners[0].x && t.bottom <= corners[2].y && t.top >= corners[0].y)
+      return false;
   }
   return true;
 }
@@ -74,7 +92,8 @@ bool Span(const std::vector<PointMm>& loop, double x, double& low, double& high)
 
 double LabelWidth(const std::string& text, double heightMm) { return static_cast<double>(text.size()) * heightMm; }
 
-std::optional<CutLabel> LabelInside(const CutPiece& piece, const std::string& text, double largestMm) {
+std::optional<CutLabel> LabelInside(const CutPiece& piece, const std::string& text, double largestMm,
+                                    const std::vector<CutMark>& marks, bool onlyClear) {
   if (text.empty() || piece.outer.size() < 3 || !(largestMm > 0)) return std::nullopt;
   BoundsMm b;
   for (const PointMm& p : piece.outer) b.Take(p.x, p.y);
@@ -90,21 +109,32 @@ std::optional<CutLabel> LabelInside(const CutPiece& piece, const std::string& te
     }
   }
   std::stable_sort(xs.begin(), xs.end(), [at](double a, double c) { return std::fabs(a - at) < std::fabs(c - at); });
-  for (int k = 0; k < kHeights; ++k) {
-    const double h = largestMm * (1 - (2.0 / 3.0) * k / (kHeights - 1));
-    const double w = LabelWidth(text, h);
-    for (double x : xs) {
-      double low = 0, high = 0;
-      if (!Span(piece.outer, x, low, high)) continue;
-      PointMm centre{x, (low + high) / 2};
-      if (!Clear(piece, centre, w, h)) continue;
-      CutLabel label;
-      label.centre = centre;
-      label.widthMm = w;
-      label.mark.text = text;
-      label.mark.heightMm = h;
-      label.mark.baseline = {centre.x - w / 2, centre.y - h / 2};
-      return label;
+  // Across the part, its middle first: above or below an opening when the middle is taken.
+  std::vector<int> across;
+  for (int j = -kAcross / 2; j <= kAcross / 2; ++j) across.push_back(j);
+  std::stable_sort(across.begin(), across.end(), [](int a, int c) { return std::abs(a) < std::abs(c); });
+  // Clear of the engraved lines first, for a name a line runs through is hard to read;
+  // failing that anywhere, over them.
+  for (const std::vector<CutMark>* avoiding : {&marks, static_cast<const std::vector<CutMark>*>(nullptr)}) {
+    if (!avoiding && (marks.empty() || onlyClear)) break;
+    for (int k = 0; k < kHeights; ++k) {
+      const double h = largestMm * (1 - (2.0 / 3.0) * k / (kHeights - 1));
+      const double w = LabelWidth(text, h);
+      for (double x : xs) {
+        double low = 0, high = 0;
+        if (!Span(piece.outer, x, low, high)) continue;
+        for (int j : across) {
+          PointMm centre{x, (low + high) / 2 + (high - low) * j / kAcross};
+          if (!Clear(piece, centre, w, h, avoiding)) continue;
+          CutLabel label;
+          label.centre = centre;
+          label.widthMm = w;
+          label.mark.text = text;
+          label.mark.heightMm = h;
+          label.mark.baseline = {centre.x - w / 2, centre.y - h / 2};
+          return label;
+        }
+      }
     }
   }
   return std::nullopt;

@@ -155,7 +155,7 @@ class CutBuilder {
     KerfCircles();
     out_.rib = Pieces(grown, circles_);
     Jig();
-    if (o_.marks) Marks();
+    if (o_.marks || o_.caption.value_or(false)) Marks();
     out_.ok = !out_.rib.empty();
   }
 
@@ -432,7 +432,8 @@ class CutBuilder {
     constexpr double kAscent = 0.905, kCapital = 0.716;
     double em = e.fontSizePt * kMmPerPoint;
     PointMm top{e.points.front().x + e.nudgeTwips.x / kTwipsPerMm, e.points.front().y - e.nudgeTwips.y / kTwipsPerMm};
-    out_.marks.push_back({{}, e.text, {top.x, top.y - kAscent * em}, kCapital * em});
+    out_.marks.push_back({{}, e.text, {top.x, top.y - kAscent * em}, kCapital * em, 0, e.part == RibPart::InsertedText,
+                          e.part == RibPart::ReferenceNumber});
   }
 
   void Marks() {
@@ -441,11 +442,13 @@ class CutBuilder {
         case RibPart::ChordLine:
         case RibPart::ReferenceLine:
         case RibPart::TabBoardLine:
-          out_.marks.push_back({e.points, "", {}, 0});
+          if (o_.marks) out_.marks.push_back({e.points, "", {}, 0});
           break;
         case RibPart::ReferenceNumber:
+          if (o_.marks) Text(e);
+          break;
         case RibPart::InsertedText:
-          Text(e);
+          if (o_.caption.value_or(o_.marks)) Text(e);
           break;
         default: break;
       }

@@ -3,6 +3,7 @@
 // construction: one closed outer loop per part, its openings as closed inner loops, round
 // holes kept as circles, and optional engraving marks apart from them. Millimetres, the
 // leading edge at x = 0, y up, always upright.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,11 +32,15 @@ struct CutMark {
   PointMm baseline;             // a text's left end of its base line
   double heightMm = 0;          // a text's capital height
   double angleDegrees = 0;      // a text's turn about its base line's left end
+  bool caption = false;         // the rib's caption, which may move to find room on a part
+  bool number = false;          // a reference line's number, which may move up its line
 };
 
 struct CutOptions {
   double kerfMm = 0;   // width of the cut; the parts come out at their drawn size
   bool marks = false;  // chord line, reference lines and numbers, caption, board line
+  // The caption engraved or not, whatever `marks` says; unset, it goes with the marks.
+  std::optional<bool> caption = std::nullopt;
 };
 
 struct CutLayout {

@@ -251,6 +251,8 @@ constexpr LanguageKey kKeys[] = {
     {"FrmKit", "31", "cut kit window: next sheet button tool tip"},
     {"FrmKit", "32", "cut kit window: no folder chosen"},
     {"FrmKit", "33", "cut kit window: the sheet label while laying out"},
+    {"FrmKit", "45", "cut kit window: the check box that engraves the template's caption on every rib"},
+    {"FrmKit", "46", "cut kit window: the check box that writes the names as single-stroke lines"},
     {"KitParts", "1", "cut kit window, in red: a rib cut into pieces (%1 the rib's name, %2 the count)"},
     {"KitParts", "2", "cut kit window, in red: one sliver of a rib left out (%1 the rib's name)"},
     {"KitParts", "3", "cut kit window, in red: slivers of a rib left out (%1 the rib's name, %2 the count)"},

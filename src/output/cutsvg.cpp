@@ -1,4 +1,4 @@
-// The cut parts as SVG: one path per part, hairline strokes coloured by layer, no fill.
+// The cut parts as SVG: one path per loop or circle, hairline strokes coloured by layer, no fill.
 #include <string>
 #include <vector>
 
@@ -60,31 +60,23 @@ std::string CutSvgText(const CutLayout& layout, const SheetFrame* sheet) {
        CutNumber(height) + "mm\" viewBox=\"" + CutNumber(left) + " " + CutNumber(top) + " " + CutNumber(width) + " " +
        CutNumber(height) + "\">\n";
   // Hairlines: the thinnest stroke laser software takes for a cut or a score line.
-  auto pieces = [&s](const std::vector<CutPiece>& list, const char* layer, const char* colour) {
-    if (list.empty()) return;
-    s += std::string("  <g id=\"") + layer + "\">\n";
-    for (const CutPiece& p : list) {
-      std::string d;
-      SvgLoop(d, p.outer);
-      for (const auto& hole : p.holes) SvgLoop(d, hole);
-      for (const CutCircle& c : p.circles) SvgCircle(d, c);
-      if (!d.empty()) d.pop_back();
-      s += "    <path fill=\"none\" fill-rule=\"evenodd\" stroke=\"" + std::string(colour) +
-           "\" stroke-width=\"0.01\" d=\"" + d + "\"/>\n";
-    }
-    s += "  </g>\n";
+  auto path = [&s](const std::string& d, const char* colour) {
+    s += "    <path fill=\"none\" stroke=\"" + std::string(colour) + "\" stroke-width=\"0.01\" d=\"" + d + "\"/>\n";
+  };
+  auto loop = [](const std::vector<PointMm>& points) {
+    std::string d;
+    SvgLoop(d, points);
+    if (!d.empty()) d.pop_back();
+    return d;
   };
   if (sheet) {
     const double l = sheet->lengthMm, w = sheet->widthMm;
-    std::string d;
-    SvgLoop(d, {{0, 0}, {l, 0}, {l, w}, {0, w}});
-    d.pop_back();
     s += std::string("  <g id=\"") + kSheetLayer + "\">\n";
-    s += "    <path fill=\"none\" stroke=\"#808080\" stroke-width=\"0.01\" d=\"" + d + "\"/>\n";
+    path(loop({{0, 0}, {l, 0}, {l, w}, {0, w}}), "#808080");
     s += "  </g>\n";
   }
-  pieces(layout.rib, kCutLayer, "#ff0000");
-  pieces(layout.jig, kJigLayer, "#00a000");
+  // A laser's order, as in the DXF: the marks, then on each cut layer every opening before
+  // any outline.
   if (!layout.marks.empty()) {
     s += std::string("  <g id=\"") + kMarkLayer + "\">\n";
     for (const CutMark& m : layout.marks) {
@@ -92,7 +84,7 @@ std::string CutSvgText(const CutLayout& layout, const SheetFrame* sheet) {
         if (m.points.size() < 2) continue;
         std::string d = "M " + SvgPoint(m.points.front());
         for (std::size_t i = 1; i < m.points.size(); ++i) d += " L " + SvgPoint(m.points[i]);
-        s += "    <path fill=\"none\" stroke=\"#0000ff\" stroke-width=\"0.01\" d=\"" + d + "\"/>\n";
+        path(d, "#0000ff");
       } else {
         // The font's size is its em; the mark holds the capitals' height.
         constexpr double kCapitalsPerEm = 0.716;
@@ -106,6 +98,25 @@ std::string CutSvgText(const CutLayout& layout, const SheetFrame* sheet) {
     }
     s += "  </g>\n";
   }
+  auto pieces = [&](const std::vector<CutPiece>& list, const char* layer, const char* colour) {
+    if (list.empty()) return;
+    s += std::string("  <g id=\"") + layer + "\">\n";
+    for (const CutPiece& p : list) {
+      for (const auto& hole : p.holes)
+        if (hole.size() >= 2) path(loop(hole), colour);
+      for (const CutCircle& c : p.circles) {
+        std::string d;
+        SvgCircle(d, c);
+        d.pop_back();
+        path(d, colour);
+      }
+    }
+    for (const CutPiece& p : list)
+      if (p.outer.size() >= 2) path(loop(p.outer), colour);
+    s += "  </g>\n";
+  };
+  pieces(layout.rib, kCutLayer, "#ff0000");
+  pieces(layout.jig, kJigLayer, "#00a000");
   s += "</svg>\n";
   return s;
 }

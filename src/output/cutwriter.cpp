@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "output/cutformats.h"
 #include "platform/fileio.h"
@@ -86,9 +87,13 @@ class Dxf {
       const double l = sheet_->lengthMm, w = sheet_->widthMm;
       entities.Polyline({{0, 0}, {l, 0}, {l, w}, {0, w}}, kSheetLayer, true);
     }
-    for (const CutPiece& p : layout.rib) entities.Piece(p, kCutLayer);
-    for (const CutPiece& p : layout.jig) entities.Piece(p, kJigLayer);
+    // A laser's order: the engraving while every part still lies held in the sheet, then the
+    // openings, then the outlines, so that no part falls free before its holes are cut.
     for (const CutMark& m : layout.marks) entities.Mark(m);
+    for (const auto& [pieces, layer] : {std::pair{&layout.rib, kCutLayer}, std::pair{&layout.jig, kJigLayer}}) {
+      for (const CutPiece& p : *pieces) entities.Openings(p, layer);
+      for (const CutPiece& p : *pieces) entities.Polyline(p.outer, layer, true);
+    }
 
     next_ = entities.next_;
     Header(b);
@@ -404,8 +409,7 @@ class Dxf {
     Real(40, c.radiusMm);
   }
 
-  void Piece(const CutPiece& p, const char* layer) {
-    Polyline(p.outer, layer, true);
+  void Openings(const CutPiece& p, const char* layer) {
     for (const auto& hole : p.holes) Polyline(hole, layer, true);
     for (const CutCircle& c : p.circles) Circle(c, layer);
   }

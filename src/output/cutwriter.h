@@ -1,7 +1,10 @@
 #pragma once
 // The cut parts as files a laser cutter's or a router's software reads: DXF R12 (closed
-// POLYLINEs), DXF R2000 (closed LWPOLYLINEs) or SVG (one path per part). Always in
+// POLYLINEs), DXF R2000 (closed LWPOLYLINEs) or SVG (one path per loop or circle). Always in
 // millimetres; layers CUT (red), MARK (blue) and JIG (green), and SHEET (grey) on a sheet.
+// The entities come in the order a laser takes them: the sheet's frame, the marks, then on
+// each cut layer (CUT, then JIG) every opening before any outline, each list in the
+// layout's order.
 #include <string>
 
 #include "core/cutpart.h"

@@ -1,5 +1,6 @@
 #include "serieswindows/cutkitwindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -129,6 +130,18 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
     sizes->addWidget(box, row, 1);
     ++row;
   }
+  // The name is engraved on every part; the template's caption ("Rib 3 - 25 deg") only
+  // when asked for.
+  caption_ = new QCheckBox(KitText("45"), this);
+  caption_->setObjectName("chkcaption");
+  caption_->setChecked(s.caption);
+  connect(caption_, &QCheckBox::toggled, this, &CutKitWindow::Outdated);
+  sizes->addWidget(caption_, row++, 0, 1, 2);
+  strokedNames_ = new QCheckBox(KitText("46"), this);
+  strokedNames_->setObjectName("chkstrokednames");
+  strokedNames_->setChecked(s.strokedNames);
+  connect(strokedNames_, &QCheckBox::toggled, this, &CutKitWindow::Outdated);
+  sizes->addWidget(strokedNames_, row++, 0, 1, 2);
   sizes->setRowStretch(row, 1);
 
   folder_ = new QLineEdit(Q(StartFolder(choices_.folder, summary, document_)), this);
@@ -264,6 +277,10 @@ std::optional<commands::KitSettings> CutKitWindow::SettingsFromBoxes() {
   commands::KitBoxRefusal refusal;
   std::optional<commands::KitSettings> settings = commands::KitSettingsFromBoxes(texts, refusal);
   if (settings) settings->copies = copies_->value();
+  if (settings) {
+    settings->caption = caption_->isChecked();
+    settings->strokedNames = strokedNames_->isChecked();
+  }
   if (!settings) {
     // The window stays on the box to be corrected.
     platform::Inform(refusal.why, Trimmed(windowTitle()), platform::BoxIcon::Exclamation);
@@ -299,7 +316,7 @@ bool CutKitWindow::LayOut() {
     return false;
   }
   planned_ = *settings;
-  preview_->SetSheets(commands::KitSheets(plan), settings->sheet);
+  preview_->SetSheets(commands::KitSheets(plan, settings->strokedNames), settings->sheet);
   plan_ = std::move(plan);
   ShowFigures();
   return true;

@@ -10,6 +10,7 @@
 #include "commands/kitchoices.h"
 #include "core/ribdocument.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -38,6 +39,8 @@ class CutKitWindow : public QDialog {
   QLineEdit* KerfBox() const { return kerf_; }
   QComboBox* FormatBox() const { return format_; }
   QSpinBox* CopiesBox() const { return copies_; }
+  QCheckBox* CaptionBox() const { return caption_; }
+  QCheckBox* StrokedNamesBox() const { return strokedNames_; }
   QLineEdit* FolderBox() const { return folder_; }
   KitPreview* Preview() const { return preview_; }
   QLabel* SheetLabel() const { return sheetLabel_; }
@@ -78,6 +81,8 @@ class CutKitWindow : public QDialog {
   QLineEdit* kerf_ = nullptr;
   QComboBox* format_ = nullptr;
   QSpinBox* copies_ = nullptr;
+  QCheckBox* caption_ = nullptr;
+  QCheckBox* strokedNames_ = nullptr;
   QLineEdit* folder_ = nullptr;
   KitPreview* preview_ = nullptr;
   QLabel* sheetLabel_ = nullptr;

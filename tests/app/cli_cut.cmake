@@ -23,7 +23,7 @@ expect_text(${OUT}/rib.dxf "MARK")
 run(0 cut ${AIRFOIL} -o ${OUT}/rib12.DXF --dxf r12 ${RIB})
 expect_text(${OUT}/rib12.DXF "AC1009")
 run(0 cut ${AIRFOIL} -o ${OUT}/rib.svg ${RIB} --kerf .15)
-expect_text(${OUT}/rib.svg "fill-rule=\"evenodd\"")
+expect_text(${OUT}/rib.svg "<g id=\"CUT\">")
 # Millimetres whatever the unit: a 7 in chord is 177.8 mm long.
 run(0 --unit in cut ${AIRFOIL} -o ${OUT}/inch.svg --chord 7)
 expect_text(${OUT}/inch.svg "L 177.8 ")

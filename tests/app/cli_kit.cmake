@@ -101,7 +101,16 @@ expect_out("removed: 1\nparts: 12 (12 ribs)\n")
 if(EXISTS ${OUT}/svg/sheet-09.svg OR NOT EXISTS ${OUT}/svg/notes.txt OR NOT EXISTS ${OUT}/svg/sheet-01.svg)
   message(FATAL_ERROR "the earlier kit's extra sheet is left, or another file went")
 endif()
-run(0 kit ${ribs} --sheeting 1.5 --dxf r12 --gap 3 --sheet 120x600 -o ${OUT}/r12)
+run(0 kit ${ribs} --sheeting 1.5 --dxf r12 --gap 3 --sheet 120x600 --names lines -o ${OUT}/r12)
+# The names as lines: no text on the sheets.
+file(GLOB r12 ${OUT}/r12/sheet-*.dxf)
+foreach(sheet ${r12})
+  file(READ ${sheet} bytes)
+  string(FIND "${bytes}" "\nTEXT\r" at)
+  if(NOT at EQUAL -1)
+    message(FATAL_ERROR "${sheet} holds a TEXT with --names lines")
+  endif()
+endforeach()
 
 # Both wing halves of two panels: the series and a rib file of its own, 13 ribs twice.
 run(0 kit ${summary} ${DIR}/naca2412.dat --copies 2 --sheeting 1.5 -o ${OUT}/halves)
@@ -122,8 +131,8 @@ endif()
 
 # Usage errors: 64, no folder made.
 foreach(args "--sheet;100" "--sheet;100x" "--gap;-1" "--format;pdf" "--format;svg;--dxf;r12" "--engrave;maybe"
-             "--kerf;0,2,3" "--chord;abc" "--marks;x" "--bogus;1" "-o" "--copies;0" "--copies;100" "--copies;x"
-             "--prefix;A,,B" "--prefix;A B")
+             "--caption;maybe" "--names;outlines" "--kerf;0,2,3" "--chord;abc" "--marks;x" "--bogus;1" "-o"
+             "--copies;0" "--copies;100" "--copies;x" "--prefix;A,,B" "--prefix;A B")
   run(64 kit ${summary} -o ${OUT}/none ${args})
   if(EXISTS ${OUT}/none)
     message(FATAL_ERROR "${args}: written on a usage error")

@@ -96,7 +96,7 @@ TEST_F(CutExportWindowTest, TheMenuEntryWritesTheChosenFile) {
   EXPECT_EQ(fileDialogs.requests[0].defaultExt, "svg");
   EXPECT_EQ(fileDialogs.requests[0].title, Key("filedxf", "163"));
   const std::string svg = testsupport::ReadFile(target);
-  EXPECT_NE(svg.find("fill-rule=\"evenodd\""), std::string::npos);
+  EXPECT_NE(svg.find("<g id=\"CUT\">"), std::string::npos);
   EXPECT_TRUE(messages.shown.empty());
 }
 

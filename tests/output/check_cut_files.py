@@ -9,8 +9,8 @@ DXF:         ezdxf reads it, its audit finds no error and fixes nothing, every e
              units are millimetres; LibreCAD prints it (dxf2pdf), where installed.
 A kit's sheet: its outline the one closed rectangle on the layer (group) SHEET, from the
              origin, and every part inside it.
-SVG:         width and height in mm matching the viewBox, one path per part with
-             fill-rule="evenodd", no fill, every subpath closed.
+SVG:         width and height in mm matching the viewBox, one closed loop or circle to a
+             path, no fill.
 Inkscape, where installed, renders the SVGs and imports the R2000 DXFs (its own DXF
 reader); the imported drawing must come out at the size written.
 --render DIR keeps the pictures (PNG) in DIR for a person to look at.
@@ -222,20 +222,17 @@ def check_svg(path, render):
             continue
         loops_all, circles_all = [], []
         for p in paths:
-            if p.get("fill") != "none" or p.get("fill-rule") != "evenodd":
-                fail(path, "a part filled or without fill-rule evenodd")
+            if p.get("fill") != "none":
+                fail(path, "a part filled")
             loops, circles = svg_loops(path, p.get("d", ""))
-            # One path per part: within it, exactly one outermost loop.
-            check_parts(path, loops, circles)
-            outer = [Polygon(l) for l in loops if len(l) >= 3]
-            if outer:
-                biggest = max(outer, key=lambda s: s.area)
-                if any(not biggest.contains(o.representative_point()) for o in outer if o is not biggest):
-                    fail(path, "a path that holds more than one part")
+            if len(loops) + len(circles) != 1:
+                fail(path, "a path of more than one loop")
             loops_all += loops
             circles_all += circles
         if layer == "CUT":
             box = check_parts(path, loops_all, circles_all)
+        else:
+            check_parts(path + " (jig)", loops_all, circles_all)
     inkscape_svg(path, box, render)
     return box
 

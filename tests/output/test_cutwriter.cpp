@@ -165,24 +165,35 @@ TEST_F(CutWriter, AnInchRibIsWrittenInMillimetresAndAnInvertedOneUpright) {
   }
 }
 
-TEST_F(CutWriter, SvgIsAtTrueSizeWithOnePathPerPart) {
+// A rib on its own is cut as a kit's sheet is: marks, the rib's hole, its outline, the jig.
+TEST_F(CutWriter, SvgIsAtTrueSizeAndARibIsCutHolesFirst) {
   core::RibDocument s = OnBlocks();
   s.rib.boardAngle = 0;
-  const std::string svg = Text(s, CutFormat::Svg);
+  s.rib.holes[0].positionText = "40%", s.rib.holes[0].size.mm = 8, s.rib.holes[0].centred = 1;
+  s.rib.holes.last = 0;
+  const std::string svg = Text(s, CutFormat::Svg, 0, true);
   // The block's front point 20 mm ahead, its tail 10 mm behind a 200 mm chord, plus 5 mm
   // of margin each side: 240 mm.
   EXPECT_NE(svg.find("width=\"240.0mm\""), std::string::npos) << svg.substr(0, 300);
   EXPECT_NE(svg.find("viewBox=\"-25.0 "), std::string::npos);
   EXPECT_NE(svg.find(" 240.0 "), std::string::npos);
-  std::size_t paths = 0, evenodd = 0;
-  for (std::size_t at = svg.find("<path"); at != std::string::npos; at = svg.find("<path", at + 1)) ++paths;
-  for (std::size_t at = svg.find("fill-rule=\"evenodd\""); at != std::string::npos;
-       at = svg.find("fill-rule=\"evenodd\"", at + 1))
-    ++evenodd;
-  EXPECT_EQ(paths, 2u) << "the rib and the jig";
-  EXPECT_EQ(evenodd, 2u);
-  EXPECT_NE(svg.find("<g id=\"JIG\">"), std::string::npos);
-  EXPECT_EQ(svg.find("fill=\"#"), std::string::npos) << "no fill";
+  // Groups and paths as they come: a circle's path has arcs, a loop's none.
+  std::string order;
+  for (std::size_t at = svg.find('<', 1); at != std::string::npos; at = svg.find('<', at + 1)) {
+    if (svg.compare(at, 7, "<g id=\"") == 0) order += " " + svg.substr(at + 7, svg.find('"', at + 7) - at - 7) + ":";
+    if (svg.compare(at, 5, "<path") != 0) continue;
+    const std::string d = svg.substr(at, svg.find("/>", at) - at);
+    order += d.find(" A ") != std::string::npos ? " circle" : d.find(" Z\"") != std::string::npos ? " loop" : " line";
+  }
+  EXPECT_EQ(order, " MARK: line CUT: circle loop JIG: loop") << "chord line, the hole, the rib, the jig";
+  EXPECT_EQ(svg.find("fill=\"#ff"), std::string::npos) << "no fill";
+  const std::vector<Pair> pairs = Pairs(Text(s, CutFormat::DxfR12, 0, true));
+  std::string entities;
+  for (std::size_t i = 0; i + 2 < pairs.size(); ++i)
+    if (pairs[i].code == "0" && (pairs[i].value == "POLYLINE" || pairs[i].value == "CIRCLE" || pairs[i].value == "TEXT"))
+      for (std::size_t j = i + 1; j < pairs.size() && pairs[j].code != "0"; ++j)
+        if (pairs[j].code == "8") entities += " " + pairs[i].value + "/" + pairs[j].value;
+  EXPECT_EQ(entities, " POLYLINE/MARK CIRCLE/CUT POLYLINE/CUT POLYLINE/JIG");
 }
 
 TEST_F(CutWriter, RealReadersTakeEveryFile) {

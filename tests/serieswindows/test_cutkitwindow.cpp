@@ -3,6 +3,7 @@
 // refusals told in the window; and the series window handing its summary over.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -148,6 +149,39 @@ TEST_F(CutKitWindowTest, SummariesAndRibFilesTogetherArePanels) {
   std::vector<std::string> names;
   for (const commands::KitPart& part : w.Plan()->parts) names.push_back(part.name);
   EXPECT_EQ(names, (std::vector<std::string>{"A-R01", "A-R02", "A-R03", "A-R04", "A-R05", "B-naca2412"}));
+}
+
+// The template's caption goes on the ribs only when the box asks for it; the name always.
+TEST_F(CutKitWindowTest, TheCaptionIsEngravedOnlyWhenAsked) {
+  doc.rib.caption.text = "WING";
+  doc.rib.caption.x.mm = 30, doc.rib.caption.y.mm = 6;
+  auto engraved = [](const commands::KitPlan* plan, const std::string& text) {
+    int count = 0;
+    for (const commands::KitPart& part : plan->parts)
+      for (const core::CutMark& m : part.layout.marks) count += m.text == text;
+    return count;
+  };
+  CutKitWindow w(doc, summary);
+  ASSERT_NE(w.Plan(), nullptr);
+  EXPECT_FALSE(w.CaptionBox()->isChecked());
+  EXPECT_EQ(engraved(w.Plan(), "WING"), 0);
+  EXPECT_EQ(engraved(w.Plan(), "R01"), 1);
+  w.CaptionBox()->click();
+  EXPECT_EQ(w.Plan(), nullptr);
+  ASSERT_TRUE(w.LayOut());
+  EXPECT_GE(engraved(w.Plan(), "WING"), 1);
+  // The names as lines: the plan is the same, the sheets written hold no name as text.
+  w.StrokedNamesBox()->click();
+  ASSERT_TRUE(w.LayOut());
+  ASSERT_TRUE(w.Write());
+  EXPECT_EQ(userStore.Get("Kit", "Caption"), "1");
+  EXPECT_EQ(userStore.Get("Kit", "Names"), "lines");
+  const std::string sheet = testsupport::ReadFile(w.FolderBox()->text().toStdString() + "/sheet-01.dxf");
+  EXPECT_EQ(sheet.find("R01"), std::string::npos);
+  EXPECT_NE(sheet.find("WING"), std::string::npos);
+  CutKitWindow again(doc);
+  EXPECT_TRUE(again.CaptionBox()->isChecked());
+  EXPECT_TRUE(again.StrokedNamesBox()->isChecked());
 }
 
 TEST_F(CutKitWindowTest, AnEarlierLargerKitIsReplacedWholeOnlyWhenTheUserSaysSo) {

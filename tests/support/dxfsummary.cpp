@@ -18,16 +18,17 @@ std::vector<Entity> Entities(const std::string& text) {
   }
   EXPECT_EQ(lines.size() % 2, 0u);
   std::vector<Entity> entities;
-  bool inEntities = false, inVertex = false;
-  // The groups of an entity not collected (TEXT, SEQEND...) belong to no entity collected.
-  bool collecting = false;
+  // Groups count for the entity they follow only when it is one collected here: a TEXT's
+  // layer is not the polyline's before it.
+  bool inEntities = false, inVertex = false, collecting = false;
   for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
     const std::string &code = lines[i], &value = lines[i + 1];
     if (code == "2" && value == "ENTITIES") inEntities = true;
     if (!inEntities) continue;
     if (code == "0" && value == "ENDSEC") break;
     if (code == "0") {
-      inVertex = value == "VERTEX" && collecting;
+      const bool polylineOpen = collecting && !entities.empty() && entities.back().type == "POLYLINE";
+      inVertex = value == "VERTEX" && polylineOpen;
       collecting = value == "POLYLINE" || value == "CIRCLE" || inVertex;
       if (value == "POLYLINE" || value == "CIRCLE") entities.push_back(Entity{value, "", "", "", "", {}});
       if (inVertex) entities.back().vertices.emplace_back();

@@ -1,0 +1,352 @@
+// A kit's sheets as a laser takes them, read back from the DXF and the SVG by readers of
+// their own here: the marks first, then every opening, then every outline, each step along
+// the sheet; and every mark on its own part, clear of its openings.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "commands/cutkit.h"
+#include "files/projectfile.h"
+#include "output/kitwriter.h"
+#include "support/projectlines.h"
+#include "support/testsupport.h"
+
+namespace {
+
+using core::PointMm;
+
+// One entity as written: its layer, what it is, and its points (a circle: centre, then a
+// point on it; a text: the four corners of its box, from its base line's left end, at
+// its height and a character as wide as high).
+struct Item {
+  std::string layer;
+  enum Kind { Loop, Line, Circle, Text } kind = Loop;
+  std::vector<PointMm> points;
+  std::string text;
+};
+
+std::vector<PointMm> TextBox(PointMm base, double height, std::size_t characters, double degrees) {
+  const double a = degrees * 3.14159265358979323846 / 180, w = height * static_cast<double>(characters);
+  std::vector<PointMm> box;
+  for (PointMm q : {PointMm{0, 0}, PointMm{w, 0}, PointMm{w, height}, PointMm{0, height}})
+    box.push_back({base.x + q.x * std::cos(a) - q.y * std::sin(a), base.y + q.x * std::sin(a) + q.y * std::cos(a)});
+  return box;
+}
+
+bool HoldsPoint(const std::vector<PointMm>& loop, PointMm p) {
+  bool in = false;
+  for (std::size_t i = 0, j = loop.size() - 1; i < loop.size(); j = i++) {
+    const PointMm &a = loop[i], &b = loop[j];
+    if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) in = !in;
+  }
+  return in;
+}
+
+std::vector<Item> ReadDxf(const std::string& text) {
+  std::vector<std::pair<std::string, std::string>> pairs;
+  for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos;) {
+    std::size_t next = text.find("\r\n", end + 2);
+    if (next == std::string::npos) break;
+    std::string code = text.substr(at, end - at);
+    code.erase(0, code.find_first_not_of(' '));
+    pairs.emplace_back(code, text.substr(end + 2, next - end - 2));
+    at = next + 2;
+  }
+  std::vector<Item> items;
+  bool inEntities = false;
+  Item* polyline = nullptr;  // an R12 POLYLINE, taking its VERTEXes
+  for (std::size_t i = 0; i < pairs.size(); ++i) {
+    if (pairs[i].first == "2" && pairs[i].second == "ENTITIES") inEntities = true;
+    if (!inEntities || pairs[i].first != "0") continue;
+    const std::string kind = pairs[i].second;
+    if (kind == "ENDSEC") break;
+    std::string layer, flag, value;
+    std::vector<double> xs, ys;
+    double radius = 0, height = 0, angle = 0;
+    for (std::size_t j = i + 1; j < pairs.size() && pairs[j].first != "0"; ++j) {
+      const auto& [code, v] = pairs[j];
+      if (code == "8") layer = v;
+      if (code == "70" && flag.empty()) flag = v;
+      if (code == "10") xs.push_back(std::stod(v));
+      if (code == "20") ys.push_back(std::stod(v));
+      if (code == "40") (kind == "CIRCLE" ? radius : height) = std::stod(v);
+      if (code == "1") value = v;
+      if (code == "50") angle = std::stod(v);
+    }
+    if (kind == "VERTEX" && polyline) {
+      polyline->points.push_back({xs.at(0), ys.at(0)});
+      continue;
+    }
+    if (kind == "SEQEND") {
+      polyline = nullptr;
+      continue;
+    }
+    Item item;
+    item.layer = layer;
+    if (kind == "CIRCLE") {
+      item.kind = Item::Circle;
+      item.points = {{xs.at(0), ys.at(0)}, {xs.at(0) + radius, ys.at(0)}};
+    } else if (kind == "TEXT") {
+      item.kind = Item::Text;
+      item.text = value;
+      // "\U+00B0" is one character.
+      std::size_t characters = value.size();
+      for (std::size_t at = value.find("\\U+"); at != std::string::npos; at = value.find("\\U+", at + 1)) characters -= 6;
+      item.points = TextBox({xs.at(0), ys.at(0)}, height, characters, angle);
+    } else if (kind == "LWPOLYLINE" || kind == "POLYLINE") {
+      item.kind = flag == "1" ? Item::Loop : Item::Line;
+      if (kind == "LWPOLYLINE")
+        for (std::size_t k = 0; k < xs.size(); ++k) item.points.push_back({xs[k], ys.at(k)});
+    } else {
+      ADD_FAILURE() << "a " << kind << " entity";
+      continue;
+    }
+    items.push_back(item);
+    if (kind == "POLYLINE") polyline = &items.back();
+  }
+  return items;
+}
+
+std::vector<Item> ReadSvg(const std::string& svg) {
+  std::vector<Item> items;
+  const std::regex element(
+      R"re(<g id="(\w+)">|<path [^>]*d="([^"]*)"|<text x="([-\d.]+)" y="([-\d.]+)"[^>]*font-size="([\d.]+)"(?: transform="rotate\(([-\d.]+))?[^>]*>([^<]*)<)re");
+  std::string layer;
+  for (std::sregex_iterator m(svg.begin(), svg.end(), element), end; m != end; ++m) {
+    if ((*m)[1].matched) {
+      layer = (*m)[1];
+      continue;
+    }
+    Item item;
+    item.layer = layer;
+    if ((*m)[3].matched) {
+      // The font's em holds the capitals at 0.716 of it.
+      const double height = std::stod((*m)[5]) * 0.716;
+      item.kind = Item::Text;
+      item.text = (*m)[7];
+      // SVG turns clockwise, y being down.
+      const double angle = (*m)[6].matched ? -std::stod((*m)[6]) : 0;
+      item.points = TextBox({std::stod((*m)[3]), -std::stod((*m)[4])}, height, item.text.size(), angle);
+      items.push_back(item);
+      continue;
+    }
+    const std::string d = (*m)[2];
+    std::vector<double> numbers;
+    const std::regex number(R"(-?\d+(\.\d+)?)");
+    for (std::sregex_iterator n(d.begin(), d.end(), number), e; n != e; ++n) numbers.push_back(std::stod((*n)[0]));
+    EXPECT_EQ(std::count(d.begin(), d.end(), 'M'), 1) << "one loop or line to a path: " << d;
+    if (d.find('A') != std::string::npos) {
+      // M x0 y0 A r r 0 1 0 x1 y1 ...: the centre halfway between the two ends.
+      const PointMm a{numbers.at(0), -numbers.at(1)}, b{numbers.at(7), -numbers.at(8)};
+      item.kind = Item::Circle;
+      item.points = {{(a.x + b.x) / 2, (a.y + b.y) / 2}, a};
+    } else {
+      item.kind = d.back() == 'Z' ? Item::Loop : Item::Line;
+      for (std::size_t k = 0; k + 1 < numbers.size(); k += 2) item.points.push_back({numbers[k], -numbers[k + 1]});
+    }
+    items.push_back(item);
+  }
+  return items;
+}
+
+// The sheet's items sorted into the laser's steps, each item given the part (outline) it
+// lies in, the outlines numbered along the sheet.
+struct Steps {
+  std::vector<std::string> layers;  // "SHEET", "MARK", "INNER", "OUTLINE" as they come
+  std::vector<int> markParts, innerParts, outlineParts;
+  std::vector<std::vector<PointMm>> outlines;
+};
+
+Steps StepsOf(const std::vector<Item>& items) {
+  Steps s;
+  // An outline is a closed CUT loop inside no other.
+  std::vector<const Item*> loops;
+  for (const Item& i : items)
+    if (i.layer == "CUT" && i.kind == Item::Loop) loops.push_back(&i);
+  std::vector<const Item*> outlines;
+  for (const Item* a : loops)
+    if (std::none_of(loops.begin(), loops.end(),
+                     [&](const Item* b) { return b != a && HoldsPoint(b->points, a->points.front()); }))
+      outlines.push_back(a);
+  auto leftOf = [](const Item* i) {
+    double left = i->points.front().x;
+    for (const PointMm& p : i->points) left = std::min(left, p.x);
+    return left;
+  };
+  std::vector<const Item*> along = outlines;
+  std::stable_sort(along.begin(), along.end(), [&](const Item* a, const Item* b) { return leftOf(a) < leftOf(b); });
+  auto partOf = [&](PointMm p) {
+    for (std::size_t k = 0; k < along.size(); ++k)
+      if (HoldsPoint(along[k]->points, p)) return static_cast<int>(k);
+    return -1;
+  };
+  for (const Item* o : along) s.outlines.push_back(o->points);
+  for (const Item& i : items) {
+    std::string step = i.layer;
+    if (i.layer == "CUT") {
+      const bool outline = std::find(outlines.begin(), outlines.end(), &i) != outlines.end();
+      step = outline ? "OUTLINE" : "INNER";
+      const int part = outline ? static_cast<int>(std::find(along.begin(), along.end(), &i) - along.begin())
+                               : partOf(i.points.front());
+      (outline ? s.outlineParts : s.innerParts).push_back(part);
+    } else if (i.layer == "MARK") {
+      s.markParts.push_back(partOf(i.points.front()));
+    }
+    if (s.layers.empty() || s.layers.back() != step) s.layers.push_back(step);
+  }
+  return s;
+}
+
+class KitSheetOrder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Sheeting, a round hole and a rectangular one, reference lines: every rib has an
+    // opening, a circle and marks.
+    auto& rib = templateRib.rib;
+    rib.sheeting.mm = 1.5;
+    rib.holes[0].positionText = "30%", rib.holes[0].size.mm = 6, rib.holes[0].centred = 1;
+    rib.holes[1].positionText = "60%", rib.holes[1].size.mm = 12, rib.holes[1].height.mm = 4,
+    rib.holes[1].centred = 1, rib.holes[1].shape = core::HoleShape::Rectangle;
+    rib.holes.last = 1;
+    rib.markCount = 3;
+    settings.cut.marks = true;
+    settings.sheet = {500, 50};
+    const char* airfoils[] = {"clarky.dat", "sd7037.dat", "naca2412.dat", "e387.dat"};
+    for (int i = 0; i < 8; ++i)
+      ribs.push_back({testsupport::AirfoilPath(airfoils[i % 4]), "R" + std::to_string(i + 1), 140.0 + 15 * i});
+  }
+
+  std::vector<std::string> SheetTexts(output::CutFormat format) {
+    settings.cut.format = format;
+    const commands::KitPlan plan = commands::PlanKit(templateRib, ribs, settings);
+    EXPECT_FALSE(plan.refusal);
+    EXPECT_TRUE(commands::WriteKit(plan, settings, out.path().string()).ok);
+    std::vector<std::string> texts;
+    for (int sheet = 0; sheet < plan.sheets; ++sheet)
+      texts.push_back(testsupport::ReadFile(out.File(output::KitSheetFileName(sheet, format))));
+    return texts;
+  }
+
+  testsupport::SelfNamingTexts words;
+  testsupport::TempDir out;
+  core::RibDocument templateRib;
+  commands::KitSettings settings;
+  std::vector<commands::KitRib> ribs;
+};
+
+TEST_F(KitSheetOrder, MarksThenOpeningsThenOutlinesEachAlongTheSheet) {
+  std::vector<std::vector<std::vector<PointMm>>> outlinesByFormat;
+  for (output::CutFormat format : {output::CutFormat::DxfR12, output::CutFormat::DxfR2000, output::CutFormat::Svg}) {
+    SCOPED_TRACE(static_cast<int>(format));
+    std::vector<std::vector<PointMm>> outlines;
+    const std::vector<std::string> sheets = SheetTexts(format);
+    EXPECT_GE(sheets.size(), 2u);
+    for (const std::string& text : sheets) {
+      const Steps s = StepsOf(format == output::CutFormat::Svg ? ReadSvg(text) : ReadDxf(text));
+      EXPECT_EQ(s.layers, (std::vector<std::string>{"SHEET", "MARK", "INNER", "OUTLINE"}));
+      ASSERT_GE(s.outlines.size(), 2u) << "several parts to a sheet";
+      // Each step along the sheet: the outlines by their left ends, the rest by their part.
+      for (std::size_t k = 0; k < s.outlineParts.size(); ++k) EXPECT_EQ(s.outlineParts[k], static_cast<int>(k));
+      EXPECT_TRUE(std::is_sorted(s.innerParts.begin(), s.innerParts.end()));
+      EXPECT_EQ(std::count(s.innerParts.begin(), s.innerParts.end(), -1), 0) << "every opening in a part";
+      // Two openings a part: the round hole (a circle) and the rectangular one.
+      EXPECT_EQ(s.innerParts.size(), 2 * s.outlines.size());
+      std::vector<int> marked;
+      for (int part : s.markParts)
+        if (part >= 0) marked.push_back(part);
+      EXPECT_TRUE(std::is_sorted(marked.begin(), marked.end()));
+      outlines.insert(outlines.end(), s.outlines.begin(), s.outlines.end());
+    }
+    outlinesByFormat.push_back(outlines);
+  }
+  // The three formats lay out the same parts in the same order.
+  for (std::size_t f = 1; f < outlinesByFormat.size(); ++f) {
+    ASSERT_EQ(outlinesByFormat[f].size(), outlinesByFormat[0].size());
+    for (std::size_t k = 0; k < outlinesByFormat[0].size(); ++k)
+      EXPECT_NEAR(outlinesByFormat[f][k].front().x, outlinesByFormat[0][k].front().x, 0.001);
+  }
+}
+
+// The full template (spars, holes, reference lines, its caption) on ribs down to 140 mm:
+// every mark lies on the part that holds it, outside its openings, the caption only when
+// asked for, and one name to a part.
+TEST_F(KitSheetOrder, EngravingStaysOnItsOwnPartClearOfItsOpenings) {
+  templateRib = core::RibDocument();
+  ASSERT_TRUE(files::ReadProjectText(testsupport::ReadFile(testsupport::DataPath("projects/full_mm.vdl")), templateRib).ok);
+  settings.sheet = {1000, 100};
+  for (int pass = 0; pass < 3; ++pass) {
+    // The names as text, with the caption, then as single-stroke lines.
+    SCOPED_TRACE(pass);
+    const bool caption = pass == 1;
+    settings.caption = caption;
+    settings.strokedNames = pass == 2;
+    int captions = 0, lines = 0, names = 0, numbers = 0;
+    for (const std::string& text : SheetTexts(output::CutFormat::DxfR12)) {
+      const std::vector<Item> items = ReadDxf(text);
+      const Steps s = StepsOf(items);
+      // Openings: circles, and loops inside an outline.
+      std::vector<const Item*> openings;
+      for (const Item& i : items)
+        if (i.layer == "CUT" && (i.kind == Item::Circle || std::any_of(s.outlines.begin(), s.outlines.end(), [&](const auto& o) {
+                                   const bool itself = o.size() == i.points.size() && o.front().x == i.points.front().x &&
+                                                       o.front().y == i.points.front().y;
+                                   return !itself && HoldsPoint(o, i.points.front());
+                                 })))
+          openings.push_back(&i);
+      auto inOpening = [&](PointMm p) {
+        return std::any_of(openings.begin(), openings.end(), [&](const Item* o) {
+          if (o->kind != Item::Circle) return HoldsPoint(o->points, p);
+          const PointMm c = o->points[0], rim = o->points[1];
+          return std::hypot(p.x - c.x, p.y - c.y) < std::hypot(rim.x - c.x, rim.y - c.y);
+        });
+      };
+      std::vector<int> named(s.outlines.size(), 0);
+      for (const Item& m : items) {
+        if (m.layer != "MARK") continue;
+        // What the mark scores: along its lines, or round its text's box.
+        std::vector<PointMm> path = m.points;
+        if (m.kind == Item::Text) {
+          path.push_back(path.front());
+          captions += m.text.rfind("Rippe", 0) == 0;
+          numbers += m.text.size() == 1 && std::isdigit(static_cast<unsigned char>(m.text[0]));
+          if (m.text.size() == 2 && m.text[0] == 'R') {
+            ++names;
+            for (std::size_t k = 0; k < s.outlines.size(); ++k) named[k] += HoldsPoint(s.outlines[k], path[0]);
+          }
+        } else {
+          ++lines;
+        }
+        std::vector<PointMm> scored;
+        for (std::size_t k = 0; k + 1 < path.size(); ++k)
+          for (int step = 0; step <= 10; ++step)
+            scored.push_back({path[k].x + (path[k + 1].x - path[k].x) * step / 10,
+                              path[k].y + (path[k + 1].y - path[k].y) * step / 10});
+        if (path.size() == 1) scored = path;
+        std::size_t part = 0;
+        while (part < s.outlines.size() && !HoldsPoint(s.outlines[part], scored.front())) ++part;
+        ASSERT_LT(part, s.outlines.size()) << m.text << " at " << scored.front().x << ", " << scored.front().y
+                                           << ": on no part";
+        for (const PointMm& p : scored) {
+          ASSERT_TRUE(HoldsPoint(s.outlines[part], p)) << m.text << " leaves its part at " << p.x << ", " << p.y;
+          ASSERT_FALSE(inOpening(p)) << m.text << " crosses an opening at " << p.x << ", " << p.y;
+        }
+      }
+      // The template cuts the thinner ribs apart: a piece carries the name, or none.
+      for (int n : named) EXPECT_LE(n, 1) << "one name to a piece at most";
+    }
+    EXPECT_EQ(names, settings.strokedNames ? 0 : 8) << "one name to a rib";
+    EXPECT_GE(lines, 8) << "a chord line on every part at least";
+    // Four reference lines a rib, numbered below it: moved up onto it, beside their lines.
+    EXPECT_GE(numbers, 8 * 3);
+    // The caption lies below the template's rib, on none of these: each rib has it moved on.
+    if (caption) EXPECT_EQ(captions, 8);
+    else EXPECT_EQ(captions, 0);
+  }
+}
+
+}  // namespace
