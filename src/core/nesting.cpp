@@ -63,6 +63,65 @@ struct Shape {
   double area = 0;
 };
 
+// Clipper joins the edges of a corner whose sine times the offset is under a unit or so as
+// if the outline ran straight on or turned in, and the margin beyond such a sharp tip goes
+// missing. Each convex tip that sharp (twice over, to be safe) of the simple loop is
+// squared off first, a margin beyond it and a margin to each side: square corners Clipper
+// grows as it should, and the part lies inside.
+Path SquaredTips(const Path& loop, double grow) {
+  if (loop.size() < 3) return loop;
+  Path tipped;
+  for (std::size_t i = 0; i < loop.size(); ++i) {
+    const IntPoint& a = loop[(i + loop.size() - 1) % loop.size()];
+    const IntPoint& b = loop[i];
+    const IntPoint& c = loop[(i + 1) % loop.size()];
+    const double ax = static_cast<double>(a.X - b.X), ay = static_cast<double>(a.Y - b.Y);
+    const double cx = static_cast<double>(c.X - b.X), cy = static_cast<double>(c.Y - b.Y);
+    const double la = std::hypot(ax, ay), lc = std::hypot(cx, cy);
+    const double sine = std::fabs(ax * cy - ay * cx) / (la * lc);
+    if (nest::Turn(a, b, c) <= 0 || ax * cx + ay * cy <= 0 || sine * grow >= 2) {
+      tipped.push_back(b);
+      continue;
+    }
+    // Away from the tip's two edges, and across towards the one that comes in.
+    const double lt = std::hypot(ax / la + cx / lc, ay / la + cy / lc);
+    const double tx = -(ax / la + cx / lc) / lt, ty = -(ay / la + cy / lc) / lt;
+    const double side = ax * -ty + ay * tx > 0 ? 1 : -1;
+    const double out = std::ceil(grow) + 1;
+    auto at = [&](double across) {
+      return IntPoint{b.X + static_cast<cInt>(std::llround(out * tx - side * across * ty)),
+                      b.Y + static_cast<cInt>(std::llround(out * ty + side * across * tx))};
+    };
+    tipped.push_back(at(out));
+    tipped.push_back(at(-out));
+  }
+  return tipped;
+}
+
+// The thinned loop grown by `grow`. Thinning can make the loop cross itself (a thin
+// trailing edge whose two sides come to cross): grown as it stands, the part wound the other
+// way would be taken for a hole and its tip for a concave corner. So what the loop winds
+// round is first made simple pieces, each then squared off at its tips and grown.
+Path Grown(const Path& thinned, double grow) {
+  Paths pieces;
+  if (thinned.size() >= 3) ClipperLib::SimplifyPolygon(thinned, pieces, ClipperLib::pftNonZero);
+  ClipperLib::ClipperOffset offset(kNestMiterLimit);
+  bool any = false;
+  for (const Path& piece : pieces) {
+    // A hole in the part is no place for another: the margin fills it.
+    if (ClipperLib::Area(piece) <= 0) continue;
+    offset.AddPath(SquaredTips(piece, grow), ClipperLib::jtMiter, ClipperLib::etClosedPolygon);
+    any = true;
+  }
+  // A sliver thinned to its two ends, or of no area, is grown as the line along it.
+  if (!any) offset.AddPath(thinned, ClipperLib::jtMiter, ClipperLib::etOpenSquare);
+  Paths grown;
+  offset.Execute(grown, grow);
+  Path all;
+  for (const Path& p : grown) all.insert(all.end(), p.begin(), p.end());
+  return all.empty() ? thinned : nest::OneLoop(all);
+}
+
 Shape MakeShape(const Path& outline, double halfGapUnits) {
   Shape s;
   s.box = nest::BoxOf(outline);
@@ -74,47 +133,14 @@ Shape MakeShape(const Path& outline, double halfGapUnits) {
     thinned = nest::Thinned(loop, tolerance, deviation);
     if (thinned.size() <= kMostCorners) break;
   }
-  double grow = halfGapUnits + std::ceil(deviation);
-  Path room = thinned;
-  if (grow > 0) {
-    // Clipper joins the edges of a corner whose sine times the offset is under a unit or
-    // so as if the outline ran straight on or turned in, and the margin beyond such a sharp
-    // tip goes missing. Each tip that sharp (twice over, to be safe) is squared off first,
-    // a margin beyond it and a margin to each side: square corners Clipper grows as it
-    // should, and the part lies inside.
-    Path tipped;
-    for (std::size_t i = 0; i < thinned.size(); ++i) {
-      const IntPoint& a = thinned[(i + thinned.size() - 1) % thinned.size()];
-      const IntPoint& b = thinned[i];
-      const IntPoint& c = thinned[(i + 1) % thinned.size()];
-      const double ax = static_cast<double>(a.X - b.X), ay = static_cast<double>(a.Y - b.Y);
-      const double cx = static_cast<double>(c.X - b.X), cy = static_cast<double>(c.Y - b.Y);
-      const double la = std::hypot(ax, ay), lc = std::hypot(cx, cy);
-      const double sine = std::fabs(ax * cy - ay * cx) / (la * lc);
-      if (thinned.size() < 3 || nest::Turn(a, b, c) <= 0 || ax * cx + ay * cy <= 0 || sine * grow >= 2) {
-        tipped.push_back(b);
-        continue;
-      }
-      // Away from the tip's two edges, and across towards the one that comes in.
-      const double lt = std::hypot(ax / la + cx / lc, ay / la + cy / lc);
-      const double tx = -(ax / la + cx / lc) / lt, ty = -(ay / la + cy / lc) / lt;
-      const double side = ax * -ty + ay * tx > 0 ? 1 : -1;
-      const double out = std::ceil(grow) + 1;
-      auto at = [&](double across) {
-        return IntPoint{b.X + static_cast<cInt>(std::llround(out * tx - side * across * ty)),
-                        b.Y + static_cast<cInt>(std::llround(out * ty + side * across * tx))};
-      };
-      tipped.push_back(at(out));
-      tipped.push_back(at(-out));
-    }
-    ClipperLib::ClipperOffset offset(kNestMiterLimit);
-    // A sliver thinned to its two ends is grown as the line between them.
-    offset.AddPath(tipped, ClipperLib::jtMiter, tipped.size() < 3 ? ClipperLib::etOpenSquare : ClipperLib::etClosedPolygon);
-    Paths grown;
-    offset.Execute(grown, grow);
-    Path all;
-    for (const Path& p : grown) all.insert(all.end(), p.begin(), p.end());
-    if (!all.empty()) room = nest::OneLoop(all);
+  const double grow = halfGapUnits + std::ceil(deviation);
+  Path room = grow > 0 ? Grown(thinned, grow) : thinned;
+  // Whatever the outline, the room keeps the margin (but for the grown corners' rounding to
+  // whole units): where the grown loop falls short, the box of the loop grown by it does.
+  if (nest::Clearance(loop, room) < halfGapUnits - 1) {
+    const Box b = nest::BoxOf(loop);
+    const cInt m = static_cast<cInt>(std::ceil(halfGapUnits)) + 1;
+    room = {{b.left - m, b.bottom - m}, {b.right + m, b.bottom - m}, {b.right + m, b.top + m}, {b.left - m, b.top + m}};
   }
   s.room = nest::ConvexPieces(room);
   return s;

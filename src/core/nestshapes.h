@@ -33,6 +33,11 @@ Path OneLoop(const Path& points);
 // them; `deviation` tells how far the farthest dropped corner was.
 Path Thinned(const Path& loop, double tolerance, double& deviation);
 
+// How far the simple loop `inner` keeps from the edges of the loop `outer` around it: the
+// least distance between their edges (0 where they touch), -1 where they cross or `inner`
+// lies outside.
+double Clearance(const Path& inner, const Path& outer);
+
 // Convex counter-clockwise pieces whose union is the simple counter-clockwise loop; its
 // convex hull alone when it cannot be cut up.
 std::vector<Path> ConvexPieces(const Path& loop);

@@ -4,11 +4,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <tuple>
 #include <vector>
 
 #include "core/cutpart.h"
 #include "core/nesting.h"
+#include "core/nestshapes.h"
 #include "support/dxfsummary.h"
 #include "support/planegeometry.h"
 #include "support/testsupport.h"
@@ -175,6 +180,82 @@ TEST(Nesting, SpikesAndSharpTipsKeepTheirMargin) {
        0.55},
   };
   for (const Case& c : cases) ExpectValidLayout(c.parts, core::NestParts(c.parts, c.sheet, c.gap), c.sheet, c.gap);
+}
+
+// The nesting fuzz target's input, read as it reads it: sheet length, width and gap from
+// the first three bytes, then up to ten outlines, each a count byte (modulo 12) and that
+// many corners of two little-endian 16-bit tenths of a millimetre.
+struct FuzzCase {
+  std::vector<Outline> parts;
+  core::SheetSize sheet;
+  double gap = 0;
+};
+
+FuzzCase ReadFuzzCase(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::size_t at = 0;
+  auto byte = [&]() -> unsigned { return at < bytes.size() ? static_cast<unsigned char>(bytes[at++]) : 0u; };
+  auto tenths = [&]() {
+    const unsigned low = byte(), high = byte();
+    return static_cast<std::int16_t>(low | (high << 8)) / 10.0;
+  };
+  FuzzCase c;
+  c.sheet.lengthMm = 1 + byte() * 8.0;
+  c.sheet.widthMm = 1 + byte() * 2.0;
+  c.gap = byte() / 20.0;
+  while (at < bytes.size() && c.parts.size() < 10) {
+    const unsigned corners = byte() % 12;
+    Outline outline;
+    for (unsigned k = 0; k < corners; ++k) {
+      const double x = tenths();
+      outline.push_back({x, tenths()});
+    }
+    c.parts.push_back(outline);
+  }
+  return c;
+}
+
+TEST(Nesting, ThinTrailingEdgesKeepTheGap) {
+  // Thinned, the thin trailing edges of these two real ribs cross themselves; they once
+  // came 7.3 mm apart with a 12 mm gap (e59rev twice: 9.8 mm).
+  std::vector<Outline> ribs;
+  for (const char* name : {"e59rev.dat", "e71rev.dat"}) {
+    core::RibDocument s = dxftest::Rib(testsupport::DataPath(std::string("airfoils/") + name));
+    core::CutLayout cut = core::BuildCutLayout(core::BuildCutConstruction(s), {});
+    ASSERT_EQ(cut.rib.size(), 1u) << name;
+    ribs.push_back(cut.rib[0].outer);
+  }
+  const core::SheetSize strip{1000, 40};
+  ExpectValidLayout(ribs, core::NestParts(ribs, strip, 12), strip, 12);
+  // e59rev is 189.5 x 13.8: boxes round two would need 2 x 189.5 + 3 x 12 = 415 along or
+  // 2 x 13.8 + 36 = 63.7 across, but turned against each other the two share 400 x 50.
+  const std::vector<Outline> twice{ribs[0], ribs[0]};
+  NestLayout layout = core::NestParts(twice, {400, 50}, 12);
+  ExpectValidLayout(twice, layout, {400, 50}, 12);
+  EXPECT_EQ(layout.sheets, 1);
+  // A triangle and a thin spike of a part on 1601 x 401 with a 12.7 mm gap, once 12.5 apart.
+  const FuzzCase fuzz = ReadFuzzCase(testsupport::DataPath("fuzz/nesting-parts-closer-than-gap.bin"));
+  ASSERT_EQ(fuzz.sheet.lengthMm, 1601);
+  ASSERT_EQ(fuzz.sheet.widthMm, 401);
+  ASSERT_EQ(fuzz.gap, 12.7);
+  ExpectValidLayout(fuzz.parts, core::NestParts(fuzz.parts, fuzz.sheet, fuzz.gap), fuzz.sheet, fuzz.gap);
+}
+
+TEST(Nesting, ClearanceOfALoopInsideAnother) {
+  // What each part's room is checked with: a 10 x 10 square in a 30 x 30 one keeps 10 from
+  // it centred, 2 moved 8 to the right, touches at 10; it crosses moved 11, and one moved
+  // 25 lies outside.
+  const core::nest::Path outer{{0, 0}, {30, 0}, {30, 30}, {0, 30}};
+  auto square = [](core::nest::cInt x) { return core::nest::Path{{x, 10}, {x + 10, 10}, {x + 10, 20}, {x, 20}}; };
+  EXPECT_DOUBLE_EQ(core::nest::Clearance(square(10), outer), 10);
+  EXPECT_DOUBLE_EQ(core::nest::Clearance(square(18), outer), 2);
+  EXPECT_DOUBLE_EQ(core::nest::Clearance(square(20), outer), 0);
+  EXPECT_EQ(core::nest::Clearance(square(21), outer), -1);
+  EXPECT_EQ(core::nest::Clearance(square(35), outer), -1);
+  // A corner of the outer loop reaching in between two of the inner one's: 3 from its edge.
+  const core::nest::Path notched{{0, 0}, {30, 0}, {30, 30}, {15, 23}, {0, 30}};
+  EXPECT_DOUBLE_EQ(core::nest::Clearance(square(10), notched), 3);
 }
 
 TEST(Nesting, RibOutlinesKeepTheGapAndComeOutTheSameEveryTime) {
