@@ -139,6 +139,30 @@ TEST(Nesting, RectanglesThatFillASheetExactly) {
   EXPECT_EQ(core::NestParts(std::vector<Outline>(7, longer[0]), sheet, 2).sheets, 2);
 }
 
+TEST(Nesting, LargestFirstFromTheSheetsCorner) {
+  // Three 247.5 x 40 on 1000 x 100, gap 2: the first in the corner, the second above it
+  // (2 + 40 + 2), which ends no further along, the third beside the first (2 + 247.5 + 2).
+  const core::SheetSize sheet{1000, 100};
+  auto lowerLeft = [](const Outline& part, const core::NestPlacement& p) {
+    core::BoundsMm b = BoundsOf(PlacedOutline(part, p));
+    return std::pair{b.left, b.bottom};
+  };
+  const std::vector<Outline> three(3, Rectangle(247.5, 40));
+  NestLayout layout = core::NestParts(three, sheet, 2);
+  ExpectValidLayout(three, layout, sheet, 2);
+  const std::vector<std::pair<double, double>> expected{{2, 2}, {2, 44}, {251.5, 2}};
+  for (std::size_t i = 0; i < three.size(); ++i) {
+    EXPECT_NEAR(lowerLeft(three[i], layout.placements[i]).first, expected[i].first, 1e-9) << i;
+    EXPECT_NEAR(lowerLeft(three[i], layout.placements[i]).second, expected[i].second, 1e-9) << i;
+  }
+  // The larger part goes first, into the corner, though it comes second.
+  const std::vector<Outline> two{Rectangle(100, 46), Rectangle(500, 96)};
+  layout = core::NestParts(two, sheet, 2);
+  ExpectValidLayout(two, layout, sheet, 2);
+  EXPECT_NEAR(lowerLeft(two[1], layout.placements[1]).first, 2, 1e-9);
+  EXPECT_NEAR(lowerLeft(two[1], layout.placements[1]).second, 2, 1e-9);
+}
+
 TEST(Nesting, TurningHalfATurnLetsTrianglesShareASheet) {
   // Right triangles 900 x 90: one turned against the other, their long sides 2 apart, the
   // pair is 900 + 2 x sqrt(900² + 90²) / 90 = 920.1 long and 90 high, within 996 x 96.

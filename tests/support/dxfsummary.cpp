@@ -18,19 +18,22 @@ std::vector<Entity> Entities(const std::string& text) {
   }
   EXPECT_EQ(lines.size() % 2, 0u);
   std::vector<Entity> entities;
-  bool inEntities = false, inVertex = false;
+  // `collecting`: the codes that follow belong to a POLYLINE or CIRCLE being collected, not
+  // to an entity left out (TEXT, SEQEND, ...), whose layer is no concern of the last one's.
+  bool inEntities = false, inVertex = false, collecting = false;
   for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
     const std::string &code = lines[i], &value = lines[i + 1];
     if (code == "2" && value == "ENTITIES") inEntities = true;
     if (!inEntities) continue;
     if (code == "0" && value == "ENDSEC") break;
     if (code == "0") {
-      inVertex = value == "VERTEX";
+      inVertex = value == "VERTEX" && !entities.empty() && entities.back().type == "POLYLINE";
+      collecting = value == "POLYLINE" || value == "CIRCLE" || inVertex;
       if (value == "POLYLINE" || value == "CIRCLE") entities.push_back(Entity{value, "", "", "", "", {}});
       if (inVertex) entities.back().vertices.emplace_back();
       continue;
     }
-    if (entities.empty()) continue;
+    if (!collecting) continue;
     Entity& e = entities.back();
     if (inVertex) {
       if (code == "10") e.vertices.back().first = value;
