@@ -17,10 +17,10 @@
 // sheet) outside all no-fit polygons is a place; the first in order of x, then y, lies on a
 // corner of that arrangement, so the corners are the only candidates tried.
 //
-// Debian's libnest2d was tried first. Its no-fit-polygon placer throws unless the program is
-// compiled with LIBNEST2D_THREADING_std defined, which the package does not say; with it,
-// Debian's build places the parts' convex hulls only: on real ribs it left parts closer
-// than the gap, and on hulls it ran 4 to 19 times slower than this, never on fewer sheets.
+// Debian's libnest2d was tried first. Its no-fit-polygon placer throws unless the program
+// is compiled with LIBNEST2D_THREADING_std defined; with it, Debian's build places the
+// parts' convex hulls only: on real ribs it left parts closer than the gap, and on hulls it
+// ran 4 to 19 times slower than this, never on fewer sheets.
 namespace core {
 namespace {
 
