@@ -163,6 +163,20 @@ TEST(Nesting, LargestFirstFromTheSheetsCorner) {
   EXPECT_NEAR(lowerLeft(two[1], layout.placements[1]).second, 2, 1e-9);
 }
 
+TEST(Nesting, SimilarPartsShareARoomButKeepTheGap) {
+  // 100 x 20, and 99.8 x 20 reaching 0.2 further left: alike enough to share a room, which
+  // must then hold the second's overhang too, as the two lie in a row on a strip too narrow
+  // to stack them (2 + 20 + 2 + 20 + 2 > 25).
+  const std::vector<Outline> alike{Rectangle(100, 20), {{-0.2, 0}, {99.6, 0}, {99.6, 20}, {-0.2, 20}}};
+  ExpectValidLayout(alike, core::NestParts(alike, {1000, 25}, 2), {1000, 25}, 2);
+  // A part half as long, though it lies within the first's outline, is not alike, and takes
+  // no more room than its own: 2 + 100 + 2 + 50 + 2 = 156.
+  const std::vector<Outline> unlike{Rectangle(100, 20), {{50, 0}, {100, 0}, {100, 20}, {50, 20}}};
+  NestLayout layout = core::NestParts(unlike, {156, 25}, 2);
+  ExpectValidLayout(unlike, layout, {156, 25}, 2);
+  EXPECT_EQ(layout.sheets, 1);
+}
+
 TEST(Nesting, TurningHalfATurnLetsTrianglesShareASheet) {
   // Right triangles 900 x 90: one turned against the other, their long sides 2 apart, the
   // pair is 900 + 2 x sqrt(900² + 90²) / 90 = 920.1 long and 90 high, within 996 x 96.
