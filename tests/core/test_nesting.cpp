@@ -161,6 +161,12 @@ TEST(Nesting, LargestFirstFromTheSheetsCorner) {
   ExpectValidLayout(two, layout, sheet, 2);
   EXPECT_NEAR(lowerLeft(two[1], layout.placements[1]).first, 2, 1e-9);
   EXPECT_NEAR(lowerLeft(two[1], layout.placements[1]).second, 2, 1e-9);
+  // Only equal outlines are copies: 100 x 30 fits above 100 x 60 (2 + 60 + 2 + 30 <= 98),
+  // where a second 100 x 60 would not.
+  const std::vector<Outline> sameLength{Rectangle(100, 60), Rectangle(100, 30)};
+  layout = core::NestParts(sameLength, sheet, 2);
+  EXPECT_NEAR(lowerLeft(sameLength[1], layout.placements[1]).first, 2, 1e-9);
+  EXPECT_NEAR(lowerLeft(sameLength[1], layout.placements[1]).second, 64, 1e-9);
 }
 
 TEST(Nesting, SimilarPartsShareARoomButKeepTheGap) {
