@@ -224,6 +224,12 @@ TEST(Nesting, SpikesAndSharpTipsKeepTheirMargin) {
        0.55},
   };
   for (const Case& c : cases) ExpectValidLayout(c.parts, core::NestParts(c.parts, c.sheet, c.gap), c.sheet, c.gap);
+  // The sliver's tips keep a margin of their own, not one of its 25.7 x 204.7 box: three
+  // lie side by side within 60, where three boxes would need 77.
+  const std::vector<Outline> slivers(3, cases[1].parts[1]);
+  NestLayout layout = core::NestParts(slivers, {60, 210}, 0.05);
+  ExpectValidLayout(slivers, layout, {60, 210}, 0.05);
+  EXPECT_EQ(layout.sheets, 1);
 }
 
 // The nesting fuzz target's input, read as it reads it: sheet length, width and gap from
