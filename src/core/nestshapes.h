@@ -1,7 +1,7 @@
 #pragma once
 // Polygon work behind the nesting, on Clipper's whole-unit paths: tidying a part's outline
 // into one simple loop, thinning it, cutting it into convex pieces and adding convex
-// polygons. Only the core's own sources include this.
+// polygons. Only the core's own sources and its tests include this.
 #include <vector>
 
 #include <clipper.hpp>
