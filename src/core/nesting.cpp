@@ -5,6 +5,7 @@
 #include <cmath>
 #include <map>
 #include <numeric>
+#include <set>
 #include <tuple>
 
 #include "core/nestshapes.h"
@@ -17,9 +18,10 @@
 // sheet) outside all no-fit polygons is a place; the first in order of x, then y, lies on a
 // corner of that arrangement, so the corners are the only candidates tried.
 //
-// Debian's libnest2d was tried first: its no-fit-polygon placer throws "Error while merging
-// geometries!" on five plain rectangles, its bottom-left placer put them on top of one
-// another, and it needs Boost's headers besides; this is shorter than working round it.
+// Debian's libnest2d was tried first. Its no-fit-polygon placer throws unless the program
+// is compiled with LIBNEST2D_THREADING_std defined; with it, Debian's build places the
+// parts' convex hulls only: on real ribs it left parts closer than the gap, and on hulls it
+// ran 4 to 19 times slower than this, never on fewer sheets.
 namespace core {
 namespace {
 
@@ -34,6 +36,8 @@ constexpr double kNestUnitsPerMm = 1000.0;
 // Outlines are thinned to within this before their no-fit polygons are made; whatever is
 // dropped is added to the part's margin, so nothing comes closer than the gap.
 constexpr double kThinningMm = 0.05;
+// Shapes within this of one another may share a room grown by this much more.
+constexpr double kSimilarMm = 0.25;
 // A sharp corner's margin is squared off beyond this many times its width.
 constexpr double kNestMiterLimit = 2.0;
 
@@ -63,60 +67,97 @@ struct Shape {
   double area = 0;
 };
 
-Shape MakeShape(const Path& outline, double halfGapUnits) {
-  Shape s;
-  s.box = nest::BoxOf(outline);
-  Path loop = nest::OneLoop(outline);
-  s.area = ClipperLib::Area(loop);
+// Clipper joins the edges of a corner whose sine times the offset is under a unit or so as
+// if the outline ran straight on or turned in, and the margin beyond such a sharp tip goes
+// missing. Each convex tip that sharp (twice over, to be safe) of the simple loop is
+// squared off first, a margin beyond it and a margin to each side: square corners Clipper
+// grows as it should, and the part lies inside.
+Path SquaredTips(const Path& loop, double grow) {
+  if (loop.size() < 3) return loop;
+  Path tipped;
+  for (std::size_t i = 0; i < loop.size(); ++i) {
+    const IntPoint& a = loop[(i + loop.size() - 1) % loop.size()];
+    const IntPoint& b = loop[i];
+    const IntPoint& c = loop[(i + 1) % loop.size()];
+    const double ax = static_cast<double>(a.X - b.X), ay = static_cast<double>(a.Y - b.Y);
+    const double cx = static_cast<double>(c.X - b.X), cy = static_cast<double>(c.Y - b.Y);
+    const double la = std::hypot(ax, ay), lc = std::hypot(cx, cy);
+    const double sine = std::fabs(ax * cy - ay * cx) / (la * lc);
+    if (nest::Turn(a, b, c) <= 0 || ax * cx + ay * cy <= 0 || sine * grow >= 2) {
+      tipped.push_back(b);
+      continue;
+    }
+    // Away from the tip's two edges, and across towards the one that comes in.
+    const double lt = std::hypot(ax / la + cx / lc, ay / la + cy / lc);
+    const double tx = -(ax / la + cx / lc) / lt, ty = -(ay / la + cy / lc) / lt;
+    const double side = ax * -ty + ay * tx > 0 ? 1 : -1;
+    const double out = std::ceil(grow) + 1;
+    auto at = [&](double across) {
+      return IntPoint{b.X + static_cast<cInt>(std::llround(out * tx - side * across * ty)),
+                      b.Y + static_cast<cInt>(std::llround(out * ty + side * across * tx))};
+    };
+    tipped.push_back(at(out));
+    tipped.push_back(at(-out));
+  }
+  return tipped;
+}
+
+// The thinned loop grown by `grow`. Thinning can make the loop cross itself (a thin
+// trailing edge whose two sides come to cross): grown as it stands, the part wound the other
+// way would be taken for a hole and its tip for a concave corner. So what the loop winds
+// round is first made simple pieces, each then squared off at its tips and grown.
+Path Grown(const Path& thinned, double grow) {
+  Paths pieces;
+  if (thinned.size() >= 3) ClipperLib::SimplifyPolygon(thinned, pieces, ClipperLib::pftNonZero);
+  ClipperLib::ClipperOffset offset(kNestMiterLimit);
+  bool any = false;
+  for (const Path& piece : pieces) {
+    // A hole in the part is no place for another: the margin fills it.
+    if (ClipperLib::Area(piece) <= 0) continue;
+    offset.AddPath(SquaredTips(piece, grow), ClipperLib::jtMiter, ClipperLib::etClosedPolygon);
+    any = true;
+  }
+  // A sliver thinned to its two ends, or of no area, is grown as the line along it.
+  if (!any) offset.AddPath(thinned, ClipperLib::jtMiter, ClipperLib::etOpenSquare);
+  Paths grown;
+  offset.Execute(grown, grow);
+  Path all;
+  for (const Path& p : grown) all.insert(all.end(), p.begin(), p.end());
+  return all.empty() ? thinned : nest::OneLoop(all);
+}
+
+// Whether the room holds the loop with the margin, but for the grown corners' rounding to
+// whole units.
+bool KeepsMargin(const Path& loop, const Path& room, double marginUnits) {
+  const double clearance = nest::Clearance(loop, room);
+  return clearance >= 0 && clearance >= marginUnits - 1;
+}
+
+// The simple loop grown by the margin, thinned: no other part's room may overlap it.
+Path RoomOf(const Path& loop, double halfGapUnits) {
   double deviation = 0;
   Path thinned;
   for (double tolerance = kThinningMm * kNestUnitsPerMm;; tolerance *= 2) {
     thinned = nest::Thinned(loop, tolerance, deviation);
     if (thinned.size() <= kMostCorners) break;
   }
-  double grow = halfGapUnits + std::ceil(deviation);
-  Path room = thinned;
-  if (grow > 0) {
-    // Clipper joins the edges of a corner whose sine times the offset is under a unit or
-    // so as if the outline ran straight on or turned in, and the margin beyond such a sharp
-    // tip goes missing. Each tip that sharp (twice over, to be safe) is squared off first,
-    // a margin beyond it and a margin to each side: square corners Clipper grows as it
-    // should, and the part lies inside.
-    Path tipped;
-    for (std::size_t i = 0; i < thinned.size(); ++i) {
-      const IntPoint& a = thinned[(i + thinned.size() - 1) % thinned.size()];
-      const IntPoint& b = thinned[i];
-      const IntPoint& c = thinned[(i + 1) % thinned.size()];
-      const double ax = static_cast<double>(a.X - b.X), ay = static_cast<double>(a.Y - b.Y);
-      const double cx = static_cast<double>(c.X - b.X), cy = static_cast<double>(c.Y - b.Y);
-      const double la = std::hypot(ax, ay), lc = std::hypot(cx, cy);
-      const double sine = std::fabs(ax * cy - ay * cx) / (la * lc);
-      if (thinned.size() < 3 || nest::Turn(a, b, c) <= 0 || ax * cx + ay * cy <= 0 || sine * grow >= 2) {
-        tipped.push_back(b);
-        continue;
-      }
-      // Away from the tip's two edges, and across towards the one that comes in.
-      const double lt = std::hypot(ax / la + cx / lc, ay / la + cy / lc);
-      const double tx = -(ax / la + cx / lc) / lt, ty = -(ay / la + cy / lc) / lt;
-      const double side = ax * -ty + ay * tx > 0 ? 1 : -1;
-      const double out = std::ceil(grow) + 1;
-      auto at = [&](double across) {
-        return IntPoint{b.X + static_cast<cInt>(std::llround(out * tx - side * across * ty)),
-                        b.Y + static_cast<cInt>(std::llround(out * ty + side * across * tx))};
-      };
-      tipped.push_back(at(out));
-      tipped.push_back(at(-out));
-    }
-    ClipperLib::ClipperOffset offset(kNestMiterLimit);
-    // A sliver thinned to its two ends is grown as the line between them.
-    offset.AddPath(tipped, ClipperLib::jtMiter, tipped.size() < 3 ? ClipperLib::etOpenSquare : ClipperLib::etClosedPolygon);
-    Paths grown;
-    offset.Execute(grown, grow);
-    Path all;
-    for (const Path& p : grown) all.insert(all.end(), p.begin(), p.end());
-    if (!all.empty()) room = nest::OneLoop(all);
+  const double grow = halfGapUnits + std::ceil(deviation);
+  Path room = grow > 0 ? Grown(thinned, grow) : thinned;
+  // Whatever the outline, the room keeps the margin: where the grown loop falls short, the
+  // box of the loop grown by it does.
+  if (!KeepsMargin(loop, room, halfGapUnits)) {
+    const Box b = nest::BoxOf(loop);
+    const cInt m = static_cast<cInt>(std::ceil(halfGapUnits)) + 1;
+    room = {{b.left - m, b.bottom - m}, {b.right + m, b.bottom - m}, {b.right + m, b.top + m}, {b.left - m, b.top + m}};
   }
-  s.room = nest::ConvexPieces(room);
+  return room;
+}
+
+Shape MakeShape(const Path& outline, const Path& loop, double halfGapUnits) {
+  Shape s;
+  s.box = nest::BoxOf(outline);
+  s.area = ClipperLib::Area(loop);
+  s.room = nest::ConvexPieces(RoomOf(loop, halfGapUnits));
   return s;
 }
 
@@ -157,14 +198,29 @@ class Nester {
  public:
   Nester(const std::vector<std::vector<PointMm>>& outlines, SheetSize sheet, double gapMm) {
     const double half = gapMm / 2 * kNestUnitsPerMm;
+    auto lower = [](const Path& a, const Path& b) {
+      return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](const IntPoint& u, const IntPoint& v) {
+        return std::tie(u.X, u.Y) < std::tie(v.X, v.Y);
+      });
+    };
+    std::map<Path, int, decltype(lower)> shapeOf(lower);
+    std::vector<Path> loops;  // of each shape
     for (const auto& outline : outlines) {
       Path path;
       for (const PointMm& p : outline)
         if (std::isfinite(p.x) && std::isfinite(p.y)) path.push_back({ToNestUnits(p.x), ToNestUnits(p.y)});
       if (path.empty()) path.push_back({0, 0});
-      Shape upright = MakeShape(path, half);
-      parts_.push_back({upright, TurnedShape(upright)});
+      // Copies of a part (both wing halves, a kit maker's batch) share one shape, and so
+      // its no-fit polygons and the sheets it found full.
+      auto [known, added] = shapeOf.try_emplace(path, static_cast<int>(shapes_.size()));
+      if (added) {
+        loops.push_back(nest::OneLoop(path));
+        Shape upright = MakeShape(path, loops.back(), half);
+        shapes_.push_back({upright, TurnedShape(upright)});
+      }
+      shapeOfPart_.push_back(known->second);
     }
+    ShareRooms(loops, half);
     gapLow_ = static_cast<cInt>(std::ceil(gapMm * kNestUnitsPerMm - 1e-6));
     lengthHigh_ = static_cast<cInt>(std::floor((sheet.lengthMm - gapMm) * kNestUnitsPerMm + 1e-6));
     widthHigh_ = static_cast<cInt>(std::floor((sheet.widthMm - gapMm) * kNestUnitsPerMm + 1e-6));
@@ -172,24 +228,26 @@ class Nester {
 
   // The offsets that keep the part's outline on the sheet, the gap from its edges.
   Box InnerFit(int part, int way) const {
-    const Box& b = parts_[static_cast<std::size_t>(part)][way].box;
+    const Box& b = ShapeOf(part, way).box;
     return {gapLow_ - b.left, gapLow_ - b.bottom, lengthHigh_ - b.right, widthHigh_ - b.top};
   }
   bool Fits(int part) const {
     Box f = InnerFit(part, 0);
     return f.left <= f.right && f.bottom <= f.top;
   }
-  double Area(int part) const { return parts_[static_cast<std::size_t>(part)][0].area; }
+  double Area(int part) const { return ShapeOf(part, 0).area; }
 
   NestLayout Run(const std::vector<int>& order) {
     NestLayout layout;
-    layout.placements.resize(parts_.size());
+    layout.placements.resize(shapeOfPart_.size());
     for (int part : order) {
       NestPlacement& placement = layout.placements[static_cast<std::size_t>(part)];
       for (std::size_t s = 0; s <= sheets_.size(); ++s) {
         if (s == sheets_.size()) sheets_.emplace_back();
         Sheet& sheet = sheets_[s];
         if (!sheet.placed.empty() && sheet.area + Area(part) > Usable()) continue;
+        // A sheet only fills: a copy of a part that found no place on it finds none either.
+        if (sheet.fullFor.count(Shaped(part))) continue;
         IntPoint best;
         int bestWay = -1;
         for (int way = 0; way < 2; ++way) {
@@ -200,7 +258,10 @@ class Nester {
             bestWay = way;
           }
         }
-        if (bestWay < 0) continue;
+        if (bestWay < 0) {
+          sheet.fullFor.insert(Shaped(part));
+          continue;
+        }
         sheet.placed.push_back({part, bestWay, best});
         sheet.area += Area(part);
         placement = {static_cast<int>(s), bestWay == 1,
@@ -220,12 +281,69 @@ class Nester {
   struct Sheet {
     std::vector<Placed> placed;
     double area = 0;
+    std::set<int> fullFor;  // the shapes that found no place
   };
 
-  std::vector<std::array<Shape, 2>> parts_;
+  std::vector<std::array<Shape, 2>> shapes_;
+  std::vector<int> shapeOfPart_;
+  std::vector<int> roomOf_;  // of each shape: the shape whose room it takes
   std::vector<Sheet> sheets_;
   std::map<std::tuple<int, int, int, int>, std::vector<Path>> noFit_;
   cInt gapLow_ = 0, lengthHigh_ = 0, widthHigh_ = 0;
+
+  int Shaped(int part) const { return shapeOfPart_[static_cast<std::size_t>(part)]; }
+  int Roomed(int part) const { return roomOf_[static_cast<std::size_t>(Shaped(part))]; }
+
+  // Shapes that differ by less than kSimilarMm (neighbouring ribs of a long series) share
+  // one room, the largest one's grown by that much more, if it holds each of them with its
+  // margin: their no-fit polygons are made once. The largest first, each tried in the room
+  // of the last one that started a group. Lest a small part take a large one's room, their
+  // boxes may differ by twice that on each side, their areas by that along the outline.
+  void ShareRooms(const std::vector<Path>& loops, double half) {
+    std::vector<int> byArea(shapes_.size());
+    std::iota(byArea.begin(), byArea.end(), 0);
+    std::stable_sort(byArea.begin(), byArea.end(), [this](int a, int b) { return shapes_[a][0].area > shapes_[b][0].area; });
+    roomOf_.assign(shapes_.size(), -1);
+    int first = -1, members = 0;
+    Path room;
+    auto share = [&]() {
+      if (members < 2) return;
+      const std::size_t f = static_cast<std::size_t>(first);
+      shapes_[f][0].room = nest::ConvexPieces(room);
+      shapes_[f][1] = TurnedShape(shapes_[f][0]);
+    };
+    for (int k : byArea) {
+      const Path& loop = loops[static_cast<std::size_t>(k)];
+      if (first >= 0 && Alike(first, k, loops[static_cast<std::size_t>(first)]) && KeepsMargin(loop, room, half)) {
+        roomOf_[static_cast<std::size_t>(k)] = first;
+        ++members;
+        continue;
+      }
+      share();
+      first = k;
+      members = 1;
+      roomOf_[static_cast<std::size_t>(k)] = k;
+      room = RoomOf(loop, half + kSimilarMm * kNestUnitsPerMm);
+    }
+    share();
+  }
+
+  bool Alike(int large, int small, const Path& largeLoop) const {
+    const Shape& a = shapes_[static_cast<std::size_t>(large)][0];
+    const Shape& b = shapes_[static_cast<std::size_t>(small)][0];
+    const double most = 2 * kSimilarMm * kNestUnitsPerMm;
+    auto near = [most](cInt u, cInt v) { return std::fabs(static_cast<double>(u - v)) <= most; };
+    if (!near(a.box.left, b.box.left) || !near(a.box.right, b.box.right) || !near(a.box.bottom, b.box.bottom) ||
+        !near(a.box.top, b.box.top))
+      return false;
+    double perimeter = 0;
+    for (std::size_t i = 0; i < largeLoop.size(); ++i) {
+      const IntPoint &p = largeLoop[i], &q = largeLoop[(i + 1) % largeLoop.size()];
+      perimeter += std::hypot(static_cast<double>(q.X - p.X), static_cast<double>(q.Y - p.Y));
+    }
+    return a.area - b.area <= perimeter * kSimilarMm * kNestUnitsPerMm;
+  }
+  const Shape& ShapeOf(int part, int way) const { return shapes_[static_cast<std::size_t>(Shaped(part))][way]; }
 
   double Usable() const {
     return static_cast<double>(lengthHigh_ - gapLow_) * static_cast<double>(widthHigh_ - gapLow_);
@@ -233,20 +351,20 @@ class Nester {
 
   // Further along the sheet first, then higher: the part's far end, then its top.
   bool Better(int part, int way, const IntPoint& at, int otherWay, const IntPoint& other) const {
-    const Box& a = parts_[static_cast<std::size_t>(part)][way].box;
-    const Box& b = parts_[static_cast<std::size_t>(part)][otherWay].box;
+    const Box& a = ShapeOf(part, way).box;
+    const Box& b = ShapeOf(part, otherWay).box;
     return std::make_pair(at.X + a.right, at.Y + a.top) < std::make_pair(other.X + b.right, other.Y + b.top);
   }
 
   // The offsets of the moving part, way round, at which it overlaps the fixed one: the
   // union of the sums of each convex piece of the one with each of the other turned.
   const std::vector<Path>& NoFit(int fixed, int fixedWay, int moving, int movingWay) {
-    auto key = std::make_tuple(fixed, fixedWay, moving, movingWay);
+    auto key = std::make_tuple(Roomed(fixed), fixedWay, Roomed(moving), movingWay);
     auto found = noFit_.find(key);
     if (found != noFit_.end()) return found->second;
-    const Shape& q = parts_[static_cast<std::size_t>(fixed)][fixedWay];
+    const Shape& q = shapes_[static_cast<std::size_t>(Roomed(fixed))][fixedWay];
     // The moving part turned is its other way round.
-    const Shape& p = parts_[static_cast<std::size_t>(moving)][1 - movingWay];
+    const Shape& p = shapes_[static_cast<std::size_t>(Roomed(moving))][1 - movingWay];
     ClipperLib::Clipper clipper;
     for (const Path& a : q.room)
       for (const Path& b : p.room) clipper.AddPath(nest::ConvexSum(a, b), ClipperLib::ptSubject, true);

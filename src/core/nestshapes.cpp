@@ -199,6 +199,29 @@ Path Thinned(const Path& loop, double tolerance, double& deviation) {
   return thinned;
 }
 
+double Clearance(const Path& inner, const Path& outer) {
+  if (inner.empty() || outer.size() < 3 || ClipperLib::PointInPolygon(inner[0], outer) == 0) return -1;
+  double least = INFINITY;
+  const std::size_t n = inner.size(), m = outer.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const IntPoint &a = inner[i], &b = inner[(i + 1) % n];
+    for (std::size_t j = 0; j < m; ++j) {
+      const IntPoint &c = outer[j], &d = outer[(j + 1) % m];
+      // Edges whose boxes lie farther apart than the least distance so far cannot lower it.
+      if (static_cast<double>(std::min(c.X, d.X) - std::max(a.X, b.X)) > least ||
+          static_cast<double>(std::min(a.X, b.X) - std::max(c.X, d.X)) > least ||
+          static_cast<double>(std::min(c.Y, d.Y) - std::max(a.Y, b.Y)) > least ||
+          static_cast<double>(std::min(a.Y, b.Y) - std::max(c.Y, d.Y)) > least)
+        continue;
+      const __int128 d1 = Turn(c, d, a), d2 = Turn(c, d, b), d3 = Turn(a, b, c), d4 = Turn(a, b, d);
+      if (((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0))) return -1;
+      least = std::min({least, DistanceToSegment(a, c, d), DistanceToSegment(b, c, d), DistanceToSegment(c, a, b),
+                        DistanceToSegment(d, a, b)});
+    }
+  }
+  return least;
+}
+
 // Triangles joined again wherever the join stays convex (Hertel and Mehlhorn).
 std::vector<Path> ConvexPieces(const Path& loop) {
   const Path clean = WithoutStraightCorners(loop);

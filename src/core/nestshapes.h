@@ -1,7 +1,7 @@
 #pragma once
 // Polygon work behind the nesting, on Clipper's whole-unit paths: tidying a part's outline
 // into one simple loop, thinning it, cutting it into convex pieces and adding convex
-// polygons. Only the core's own sources include this.
+// polygons. Only the core's own sources and its tests include this.
 #include <vector>
 
 #include <clipper.hpp>
@@ -32,6 +32,11 @@ Path OneLoop(const Path& points);
 // The loop with the corners dropped that lie within `tolerance` of the line that replaces
 // them; `deviation` tells how far the farthest dropped corner was.
 Path Thinned(const Path& loop, double tolerance, double& deviation);
+
+// How far the simple loop `inner` keeps from the edges of the loop `outer` around it: the
+// least distance between their edges (0 where they touch), -1 where they cross or `inner`
+// lies outside.
+double Clearance(const Path& inner, const Path& outer);
 
 // Convex counter-clockwise pieces whose union is the simple counter-clockwise loop; its
 // convex hull alone when it cannot be cut up.

@@ -4,11 +4,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <tuple>
 #include <vector>
 
 #include "core/cutpart.h"
 #include "core/nesting.h"
+#include "core/nestshapes.h"
 #include "support/dxfsummary.h"
 #include "support/planegeometry.h"
 #include "support/testsupport.h"
@@ -134,6 +139,50 @@ TEST(Nesting, RectanglesThatFillASheetExactly) {
   EXPECT_EQ(core::NestParts(std::vector<Outline>(7, longer[0]), sheet, 2).sheets, 2);
 }
 
+TEST(Nesting, LargestFirstFromTheSheetsCorner) {
+  // Three 247.5 x 40 on 1000 x 100, gap 2: the first in the corner, the second above it
+  // (2 + 40 + 2), which ends no further along, the third beside the first (2 + 247.5 + 2).
+  const core::SheetSize sheet{1000, 100};
+  auto lowerLeft = [](const Outline& part, const core::NestPlacement& p) {
+    core::BoundsMm b = BoundsOf(PlacedOutline(part, p));
+    return std::pair{b.left, b.bottom};
+  };
+  const std::vector<Outline> three(3, Rectangle(247.5, 40));
+  NestLayout layout = core::NestParts(three, sheet, 2);
+  ExpectValidLayout(three, layout, sheet, 2);
+  const std::vector<std::pair<double, double>> expected{{2, 2}, {2, 44}, {251.5, 2}};
+  for (std::size_t i = 0; i < three.size(); ++i) {
+    EXPECT_NEAR(lowerLeft(three[i], layout.placements[i]).first, expected[i].first, 1e-9) << i;
+    EXPECT_NEAR(lowerLeft(three[i], layout.placements[i]).second, expected[i].second, 1e-9) << i;
+  }
+  // The larger part goes first, into the corner, though it comes second.
+  const std::vector<Outline> two{Rectangle(100, 46), Rectangle(500, 96)};
+  layout = core::NestParts(two, sheet, 2);
+  ExpectValidLayout(two, layout, sheet, 2);
+  EXPECT_NEAR(lowerLeft(two[1], layout.placements[1]).first, 2, 1e-9);
+  EXPECT_NEAR(lowerLeft(two[1], layout.placements[1]).second, 2, 1e-9);
+  // Only equal outlines are copies: 100 x 30 fits above 100 x 60 (2 + 60 + 2 + 30 <= 98),
+  // where a second 100 x 60 would not.
+  const std::vector<Outline> sameLength{Rectangle(100, 60), Rectangle(100, 30)};
+  layout = core::NestParts(sameLength, sheet, 2);
+  EXPECT_NEAR(lowerLeft(sameLength[1], layout.placements[1]).first, 2, 1e-9);
+  EXPECT_NEAR(lowerLeft(sameLength[1], layout.placements[1]).second, 64, 1e-9);
+}
+
+TEST(Nesting, SimilarPartsShareARoomButKeepTheGap) {
+  // 100 x 20, and 99.8 x 20 reaching 0.2 further left: alike enough to share a room, which
+  // must then hold the second's overhang too, as the two lie in a row on a strip too narrow
+  // to stack them (2 + 20 + 2 + 20 + 2 > 25).
+  const std::vector<Outline> alike{Rectangle(100, 20), {{-0.2, 0}, {99.6, 0}, {99.6, 20}, {-0.2, 20}}};
+  ExpectValidLayout(alike, core::NestParts(alike, {1000, 25}, 2), {1000, 25}, 2);
+  // A part half as long, though it lies within the first's outline, is not alike, and takes
+  // no more room than its own: 2 + 100 + 2 + 50 + 2 = 156.
+  const std::vector<Outline> unlike{Rectangle(100, 20), {{50, 0}, {100, 0}, {100, 20}, {50, 20}}};
+  NestLayout layout = core::NestParts(unlike, {156, 25}, 2);
+  ExpectValidLayout(unlike, layout, {156, 25}, 2);
+  EXPECT_EQ(layout.sheets, 1);
+}
+
 TEST(Nesting, TurningHalfATurnLetsTrianglesShareASheet) {
   // Right triangles 900 x 90: one turned against the other, their long sides 2 apart, the
   // pair is 900 + 2 x sqrt(900² + 90²) / 90 = 920.1 long and 90 high, within 996 x 96.
@@ -175,6 +224,88 @@ TEST(Nesting, SpikesAndSharpTipsKeepTheirMargin) {
        0.55},
   };
   for (const Case& c : cases) ExpectValidLayout(c.parts, core::NestParts(c.parts, c.sheet, c.gap), c.sheet, c.gap);
+  // The sliver's tips keep a margin of their own, not one of its 25.7 x 204.7 box: three
+  // lie side by side within 60, where three boxes would need 77.
+  const std::vector<Outline> slivers(3, cases[1].parts[1]);
+  NestLayout layout = core::NestParts(slivers, {60, 210}, 0.05);
+  ExpectValidLayout(slivers, layout, {60, 210}, 0.05);
+  EXPECT_EQ(layout.sheets, 1);
+}
+
+// The nesting fuzz target's input, read as it reads it: sheet length, width and gap from
+// the first three bytes, then up to ten outlines, each a count byte (modulo 12) and that
+// many corners of two little-endian 16-bit tenths of a millimetre.
+struct FuzzCase {
+  std::vector<Outline> parts;
+  core::SheetSize sheet;
+  double gap = 0;
+};
+
+FuzzCase ReadFuzzCase(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::size_t at = 0;
+  auto byte = [&]() -> unsigned { return at < bytes.size() ? static_cast<unsigned char>(bytes[at++]) : 0u; };
+  auto tenths = [&]() {
+    const unsigned low = byte(), high = byte();
+    return static_cast<std::int16_t>(low | (high << 8)) / 10.0;
+  };
+  FuzzCase c;
+  c.sheet.lengthMm = 1 + byte() * 8.0;
+  c.sheet.widthMm = 1 + byte() * 2.0;
+  c.gap = byte() / 20.0;
+  while (at < bytes.size() && c.parts.size() < 10) {
+    const unsigned corners = byte() % 12;
+    Outline outline;
+    for (unsigned k = 0; k < corners; ++k) {
+      const double x = tenths();
+      outline.push_back({x, tenths()});
+    }
+    c.parts.push_back(outline);
+  }
+  return c;
+}
+
+TEST(Nesting, ThinTrailingEdgesKeepTheGap) {
+  // Thinned, the thin trailing edges of these two real ribs cross themselves; they once
+  // came 7.3 mm apart with a 12 mm gap (e59rev twice: 9.8 mm).
+  std::vector<Outline> ribs;
+  for (const char* name : {"e59rev.dat", "e71rev.dat"}) {
+    core::RibDocument s = dxftest::Rib(testsupport::DataPath(std::string("airfoils/") + name));
+    core::CutLayout cut = core::BuildCutLayout(core::BuildCutConstruction(s), {});
+    ASSERT_EQ(cut.rib.size(), 1u) << name;
+    ribs.push_back(cut.rib[0].outer);
+  }
+  const core::SheetSize strip{1000, 40};
+  ExpectValidLayout(ribs, core::NestParts(ribs, strip, 12), strip, 12);
+  // e59rev is 189.5 x 13.8: boxes round two would need 2 x 189.5 + 3 x 12 = 415 along or
+  // 2 x 13.8 + 36 = 63.7 across, but turned against each other the two share 400 x 50.
+  const std::vector<Outline> twice{ribs[0], ribs[0]};
+  NestLayout layout = core::NestParts(twice, {400, 50}, 12);
+  ExpectValidLayout(twice, layout, {400, 50}, 12);
+  EXPECT_EQ(layout.sheets, 1);
+  // A triangle and a thin spike of a part on 1601 x 401 with a 12.7 mm gap, once 12.5 apart.
+  const FuzzCase fuzz = ReadFuzzCase(testsupport::DataPath("fuzz/nesting-parts-closer-than-gap.bin"));
+  ASSERT_EQ(fuzz.sheet.lengthMm, 1601);
+  ASSERT_EQ(fuzz.sheet.widthMm, 401);
+  ASSERT_EQ(fuzz.gap, 12.7);
+  ExpectValidLayout(fuzz.parts, core::NestParts(fuzz.parts, fuzz.sheet, fuzz.gap), fuzz.sheet, fuzz.gap);
+}
+
+TEST(Nesting, ClearanceOfALoopInsideAnother) {
+  // What each part's room is checked with: a 10 x 10 square in a 30 x 30 one keeps 10 from
+  // it centred, 2 moved 8 to the right, touches at 10; it crosses moved 11, and one moved
+  // 25 lies outside.
+  const core::nest::Path outer{{0, 0}, {30, 0}, {30, 30}, {0, 30}};
+  auto square = [](core::nest::cInt x) { return core::nest::Path{{x, 10}, {x + 10, 10}, {x + 10, 20}, {x, 20}}; };
+  EXPECT_DOUBLE_EQ(core::nest::Clearance(square(10), outer), 10);
+  EXPECT_DOUBLE_EQ(core::nest::Clearance(square(18), outer), 2);
+  EXPECT_DOUBLE_EQ(core::nest::Clearance(square(20), outer), 0);
+  EXPECT_EQ(core::nest::Clearance(square(21), outer), -1);
+  EXPECT_EQ(core::nest::Clearance(square(35), outer), -1);
+  // A corner of the outer loop reaching in between two of the inner one's: 3 from its edge.
+  const core::nest::Path notched{{0, 0}, {30, 0}, {30, 30}, {15, 23}, {0, 30}};
+  EXPECT_DOUBLE_EQ(core::nest::Clearance(square(10), notched), 3);
 }
 
 TEST(Nesting, RibOutlinesKeepTheGapAndComeOutTheSameEveryTime) {
