@@ -99,17 +99,20 @@ bool BoxInside(const ClipperLib::Path& box, const ClipperLib::Paths& region) {
   return area < kMarkNegligibleArea;
 }
 
-// Whether an open line runs through the box.
-bool LineThrough(const ClipperLib::Path& box, const ClipperLib::Path& line) {
+// The stretches of an open line inside the closed region.
+ClipperLib::Paths LineInside(const ClipperLib::Path& line, const ClipperLib::Paths& region) {
   ClipperLib::Clipper clipper;
   clipper.AddPath(line, ClipperLib::ptSubject, false);
-  clipper.AddPath(box, ClipperLib::ptClip, true);
+  clipper.AddPaths(region, ClipperLib::ptClip, true);
   ClipperLib::PolyTree tree;
   clipper.Execute(ClipperLib::ctIntersection, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
   ClipperLib::Paths inside;
   ClipperLib::OpenPathsFromPolyTree(tree, inside);
-  return !inside.empty();
+  return inside;
 }
+
+// Whether an open line runs through the box.
+bool LineThrough(const ClipperLib::Path& box, const ClipperLib::Path& line) { return !LineInside(line, {box}).empty(); }
 
 // A number that does not fit where the rib puts it (below the rib, at the foot of its line):
 // beside the line, right or left of it, at the nearest height where it lies whole on the
@@ -178,14 +181,7 @@ std::vector<CutMark> MarksOnPart(const std::vector<CutMark>& marks, const std::v
     }
     const ClipperLib::Path line = MarkPath(m.points);
     if (line.size() < 2 || region.empty()) continue;
-    ClipperLib::Clipper clipper;
-    clipper.AddPath(line, ClipperLib::ptSubject, false);
-    clipper.AddPaths(region, ClipperLib::ptClip, true);
-    ClipperLib::PolyTree tree;
-    clipper.Execute(ClipperLib::ctIntersection, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
-    ClipperLib::Paths inside;
-    ClipperLib::OpenPathsFromPolyTree(tree, inside);
-    for (const ClipperLib::Path& piece : inside) {
+    for (const ClipperLib::Path& piece : LineInside(line, region)) {
       if (piece.size() < 2) continue;
       CutMark part = m;
       part.points.clear();
