@@ -56,7 +56,6 @@ inline constexpr int kWidthCount = 8;
 struct ProgramSettings {
   std::string programDir;
   std::string iniFile;
-  std::string helpFile;
   std::string languageName;
   std::string languageFile;
   std::string versionText;

@@ -26,6 +26,13 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
   return a < b;
 }
 
+// The help's editions other than English, by language code.
+struct HelpEdition {
+  const char* code;
+  const char* file;
+};
+constexpr HelpEdition kHelpEditions[] = {{"fr", "vandrellF.html"}};
+
 }  // namespace
 
 std::string LanguageFilePath(const std::string& programDir, const std::string& languageName) {
@@ -88,6 +95,14 @@ void UseBatchLanguage(core::RibDocument& s) {
   s.settings.languageName = name;
   s.settings.languageFile = LanguageFilePath(s.settings.programDir, name);
   InstallLanguageLookup(s);
+}
+
+std::string HelpFileInLanguage(const core::RibDocument& s) {
+  const std::filesystem::path dir(s.settings.programDir);
+  const std::string code = GetINIFile("LANGUAGE", "Code", s.settings.languageFile);
+  for (const HelpEdition& edition : kHelpEditions)
+    if (code == edition.code && FileExists((dir / edition.file).string())) return (dir / edition.file).string();
+  return (dir / kEnglishHelpFile).string();
 }
 
 }  // namespace files

@@ -58,6 +58,11 @@ void ChooseLanguage(core::RibDocument& s, const std::string& languageName);
 // The language INI Language/Langue names; "" while none is chosen.
 std::string LanguageSetting(const core::RibDocument& s);
 
+// The help file beside the program: its edition in the language in force (by its
+// LANGUAGE/Code, "fr" for vandrellF.html) where the program has one, else the English one.
+inline constexpr const char* kEnglishHelpFile = "vandrellE.html";
+std::string HelpFileInLanguage(const core::RibDocument& s);
+
 // Batch programs: the language of INI Language/Langue when its file exists, else English;
 // installs the lookup. Never asks.
 void UseBatchLanguage(core::RibDocument& s);

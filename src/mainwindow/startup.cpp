@@ -53,7 +53,6 @@ void PrepareProgramState(core::RibDocument& s, const std::string& programDir, co
   s.view.formerShown = false;
   s.settings.versionText = core::VersionText();
   s.settings.programDir = programDir;
-  s.settings.helpFile = platform::HelpFilePath(programDir);
   s.settings.iniFile = iniFile;
 }
 
@@ -108,7 +107,7 @@ int RunProgram(QApplication& app, const char* argv0, const std::vector<std::stri
   platform::SetFileDialogs(&fileDialogs);
   platform::QtProgramRestart restart;
   platform::ScopedProgramRestart installRestart(&restart);
-  platform::QtHelp help(s.settings.helpFile);
+  platform::QtHelp help([&s] { return files::HelpFileInLanguage(s); });
   platform::ScopedHelp installHelp(&help);
   std::unique_ptr<MainWindow> window = StartProgram(s);
   if (!window) {

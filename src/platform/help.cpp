@@ -1,7 +1,5 @@
 #include "platform/help.h"
 
-#include <filesystem>
-
 #include "platform/installed.h"
 
 namespace platform {
@@ -13,10 +11,6 @@ class NoHelp : public Help {
 };
 
 }  // namespace
-
-std::string HelpFilePath(const std::string& programDir) {
-  return (std::filesystem::path(programDir) / kHelpFileName).string();
-}
 
 std::string HelpTopicAnchor(int topic) { return "topic-" + std::to_string(topic); }
 

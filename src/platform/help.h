@@ -1,6 +1,7 @@
 #pragma once
-// The program's help: one HTML file beside the program, with one anchor per topic number
-// (id="topic-N"), opened in the user's browser at a window's topic.
+// The program's help: an HTML file beside the program, with one anchor per topic number
+// (id="topic-N"), opened in the user's browser at a window's topic. Which file (there is one
+// a language) is the caller's to say.
 #include <string>
 #include <vector>
 
@@ -27,10 +28,7 @@ enum HelpTopic : int {
 
 inline constexpr int kHelpTopics[] = {10, 31, 40, 41, 42, 43, 50, 60, 61, 62, 63, 610, 70, 80, 90};
 
-inline constexpr const char* kHelpFileName = "vandrellE.html";
-
-std::string HelpFilePath(const std::string& programDir);  // programDir/vandrellE.html
-std::string HelpTopicAnchor(int topic);                    // "topic-42"
+std::string HelpTopicAnchor(int topic);  // "topic-42"
 
 class Help {
  public:

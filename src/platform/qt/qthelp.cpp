@@ -16,11 +16,12 @@ QUrl HelpTopicUrl(const std::string& helpFile, int topic) {
 }
 
 void QtHelp::ShowTopic(int topic) {
-  if (!QFileInfo::exists(QString::fromStdString(helpFile_))) {
-    Inform(Text("Message", "22") + "\n" + helpFile_, kProgramTitle, BoxIcon::Information);
+  const std::string file = helpFile_ ? helpFile_() : std::string();
+  if (!QFileInfo::exists(QString::fromStdString(file))) {
+    Inform(Text("Message", "22") + "\n" + file, kProgramTitle, BoxIcon::Information);
     return;
   }
-  const QUrl url = HelpTopicUrl(helpFile_, topic);
+  const QUrl url = HelpTopicUrl(file, topic);
   if (!QDesktopServices::openUrl(url))
     Inform(Text("Message", "21") + "\n" + url.toString().toStdString(), kProgramTitle,
            BoxIcon::Information);

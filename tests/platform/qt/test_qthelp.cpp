@@ -23,17 +23,26 @@ class UrlCatcher : public QObject {
   void open(const QUrl& url) { opened.append(url); }
 };
 
-// A folder with a blank and a '#' must not lose its path to the URL's anchor.
+// A folder with a blank and a '#' must not lose its path to the URL's anchor; the file is
+// the one in force at each topic.
 TEST(QtHelp, OpensTheFileAtTheTopic) {
   testsupport::TempDir dir;
   std::filesystem::create_directory(dir.path() / "my programs#1");
-  const std::string file = platform::HelpFilePath((dir.path() / "my programs#1").string());
-  testsupport::WriteFile(file, "<html></html>");
+  const std::string english = (dir.path() / "my programs#1" / "vandrellE.html").string();
+  const std::string french = (dir.path() / "my programs#1" / "vandrellF.html").string();
+  testsupport::WriteFile(english, "<html></html>");
+  testsupport::WriteFile(french, "<html></html>");
+  std::string file = english;
   UrlCatcher catcher;
-  platform::QtHelp(file).ShowTopic(610);
-  ASSERT_EQ(catcher.opened.size(), 1);
-  EXPECT_EQ(catcher.opened[0].toLocalFile().toStdString(), file);
+  platform::QtHelp help([&file] { return file; });
+  help.ShowTopic(610);
+  file = french;  // the language changed while the program ran
+  help.ShowTopic(42);
+  ASSERT_EQ(catcher.opened.size(), 2);
+  EXPECT_EQ(catcher.opened[0].toLocalFile().toStdString(), english);
   EXPECT_EQ(catcher.opened[0].fragment().toStdString(), "topic-610");
+  EXPECT_EQ(catcher.opened[1].toLocalFile().toStdString(), french);
+  EXPECT_EQ(catcher.opened[1].fragment().toStdString(), "topic-42");
 }
 
 TEST(QtHelp, MissingFileIsToldAndNothingOpens) {
@@ -41,7 +50,7 @@ TEST(QtHelp, MissingFileIsToldAndNothingOpens) {
   UrlCatcher catcher;
   platform::RecordingMessages messages;
   platform::ScopedMessages scoped(&messages);
-  platform::QtHelp(dir.File("vandrellE.html")).ShowTopic(10);
+  platform::QtHelp([&dir] { return dir.File("vandrellE.html"); }).ShowTopic(10);
   EXPECT_TRUE(catcher.opened.isEmpty());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_NE(messages.shown[0].text.find("vandrellE.html"), std::string::npos);
