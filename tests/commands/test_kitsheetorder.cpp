@@ -3,10 +3,12 @@
 // the sheet; and every mark on its own part, clear of its openings.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <regex>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -112,33 +114,61 @@ std::vector<Item> ReadDxf(const std::string& text) {
   return items;
 }
 
+// An attribute's value within one tag, or nothing.
+std::optional<std::string> Attribute(const std::string& tag, const std::string& name) {
+  const std::size_t at = tag.find(" " + name + "=\"");
+  if (at == std::string::npos) return std::nullopt;
+  const std::size_t from = at + name.size() + 3;
+  return tag.substr(from, tag.find('"', from) - from);
+}
+
+// The numbers of a path's data, in order (read by hand: a regular expression recurses once
+// a character and overflows the stack on a long path).
+std::vector<double> NumbersIn(const std::string& d) {
+  std::vector<double> numbers;
+  for (std::size_t k = 0; k < d.size();) {
+    const bool starts = std::isdigit(static_cast<unsigned char>(d[k])) ||
+                        (d[k] == '-' && k + 1 < d.size() && std::isdigit(static_cast<unsigned char>(d[k + 1])));
+    if (!starts) {
+      ++k;
+      continue;
+    }
+    char* end = nullptr;
+    numbers.push_back(std::strtod(d.c_str() + k, &end));
+    k = static_cast<std::size_t>(end - d.c_str());
+  }
+  return numbers;
+}
+
 std::vector<Item> ReadSvg(const std::string& svg) {
   std::vector<Item> items;
-  const std::regex element(
-      R"re(<g id="(\w+)">|<path [^>]*d="([^"]*)"|<text x="([-\d.]+)" y="([-\d.]+)"[^>]*font-size="([\d.]+)"(?: transform="rotate\(([-\d.]+))?[^>]*>([^<]*)<)re");
   std::string layer;
-  for (std::sregex_iterator m(svg.begin(), svg.end(), element), end; m != end; ++m) {
-    if ((*m)[1].matched) {
-      layer = (*m)[1];
+  for (std::size_t open = svg.find('<'); open != std::string::npos; open = svg.find('<', open + 1)) {
+    const std::size_t close = svg.find('>', open);
+    if (close == std::string::npos) break;
+    const std::string tag = svg.substr(open, close - open);
+    if (tag.rfind("<g ", 0) == 0) {
+      if (std::optional<std::string> id = Attribute(tag, "id")) layer = *id;
       continue;
     }
     Item item;
     item.layer = layer;
-    if ((*m)[3].matched) {
+    if (tag.rfind("<text ", 0) == 0) {
       // The font's em holds the capitals at 0.716 of it.
-      const double height = std::stod((*m)[5]) * 0.716;
+      const double height = std::stod(Attribute(tag, "font-size").value_or("0")) * 0.716;
       item.kind = Item::Text;
-      item.text = (*m)[7];
+      item.text = svg.substr(close + 1, svg.find('<', close) - close - 1);
       // SVG turns clockwise, y being down.
-      const double angle = (*m)[6].matched ? -std::stod((*m)[6]) : 0;
-      item.points = TextBox({std::stod((*m)[3]), -std::stod((*m)[4])}, height, item.text.size(), angle);
+      const std::optional<std::string> turn = Attribute(tag, "transform");
+      const double angle = turn ? -std::stod(turn->substr(turn->find('(') + 1)) : 0;
+      item.points = TextBox({std::stod(*Attribute(tag, "x")), -std::stod(*Attribute(tag, "y"))}, height,
+                            item.text.size(), angle);
       items.push_back(item);
       continue;
     }
-    const std::string d = (*m)[2];
-    std::vector<double> numbers;
-    const std::regex number(R"(-?\d+(\.\d+)?)");
-    for (std::sregex_iterator n(d.begin(), d.end(), number), e; n != e; ++n) numbers.push_back(std::stod((*n)[0]));
+    if (tag.rfind("<path ", 0) != 0) continue;
+    const std::string d = Attribute(tag, "d").value_or("");
+    const std::vector<double> numbers = NumbersIn(d);
     EXPECT_EQ(std::count(d.begin(), d.end(), 'M'), 1) << "one loop or line to a path: " << d;
     if (d.find('A') != std::string::npos) {
       // M x0 y0 A r r 0 1 0 x1 y1 ...: the centre halfway between the two ends.

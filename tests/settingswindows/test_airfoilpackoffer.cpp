@@ -37,7 +37,10 @@ TEST_F(KaldrexOffer, ThePackGoesToTheUsersFolderNotTheProgramsOwn) {
   const std::string documents = dir.File("Documents");
   for (const std::string& programs : {dir.File("airfoils"), dir.File("airfoils/"), dir.path().string(), std::string()}) {
     doc.settings.airfoilDir = programs;
-    EXPECT_EQ(settingswindows::PackDestinationProposal(doc, documents), documents + "/" + platform::Text("FrmConfig", "13"))
+    // The folder's name in the language in force, the English one without a language.
+    const std::string named = platform::Text("FrmConfig", "13");
+    EXPECT_EQ(settingswindows::PackDestinationProposal(doc, documents),
+              documents + "/" + (named.empty() ? "Vandrell airfoils" : named))
         << programs;
   }
   doc.settings.airfoilDir = "/data/airfoils";
