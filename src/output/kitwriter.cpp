@@ -7,7 +7,8 @@
 namespace output {
 namespace {
 
-constexpr const char* kLineEnd = "\r\n";
+// Our own list, read on the builder's machine: plain line feeds.
+constexpr const char* kLineEnd = "\n";
 // Palette colours of the printed check: the cut red, marks blue, jigs green, sheet grey.
 constexpr int kPrintedCutColour = 12;
 constexpr int kPrintedMarkColour = 9;

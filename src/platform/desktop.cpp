@@ -13,6 +13,7 @@ class InertDesktop : public Desktop {
   bool StartCalculator() override { return false; }
   bool StartProgram(const std::string&, const std::string&) override { return false; }
   bool OpenWebPage(const std::string&) override { return false; }
+  bool OpenFolder(const std::string&) override { return false; }
   void PrinterSetup() override {}
   void SetBusy(bool) override {}
   char DecimalMark() const override { return '.'; }
@@ -68,6 +69,11 @@ bool RecordingDesktop::StartProgram(const std::string& path, const std::string& 
 
 bool RecordingDesktop::OpenWebPage(const std::string& url) {
   pagesOpened.push_back(url);
+  return true;
+}
+
+bool RecordingDesktop::OpenFolder(const std::string& path) {
+  foldersOpened.push_back(path);
   return true;
 }
 

@@ -15,6 +15,8 @@ class Desktop {
   // Starts a program file with no arguments in `workingDir`; false when it could not start.
   virtual bool StartProgram(const std::string& path, const std::string& workingDir) = 0;
   virtual bool OpenWebPage(const std::string& url) = 0;
+  // Shows a folder in the desktop's file manager.
+  virtual bool OpenFolder(const std::string& path) = 0;
   // The platform's printer dialog; the printer chosen there is the one printing uses.
   virtual void PrinterSetup() = 0;
   // The hourglass pointer while the program works; calls do not nest.
@@ -47,6 +49,7 @@ class RecordingDesktop : public Desktop {
   bool StartCalculator() override;
   bool StartProgram(const std::string& path, const std::string& workingDir) override;
   bool OpenWebPage(const std::string& url) override;
+  bool OpenFolder(const std::string& path) override;
   void PrinterSetup() override { ++printerSetups; }
   void SetBusy(bool b) override { busy = b; busyCalls.push_back(b); }
   char DecimalMark() const override { return decimalMark; }
@@ -61,6 +64,7 @@ class RecordingDesktop : public Desktop {
   std::vector<std::string> programsStarted;
   std::vector<std::string> workingDirs;
   std::vector<std::string> pagesOpened;
+  std::vector<std::string> foldersOpened;
 };
 
 // Installs a desktop for the lifetime of the object.

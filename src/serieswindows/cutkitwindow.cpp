@@ -197,6 +197,21 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   navigation->addSpacing(12);
   navigation->addWidget(figures_, 1);
 
+  // What the last write did stays in the window, which stays open for another size or format.
+  written_ = new QLabel(this);
+  written_->setObjectName("lblwritten");
+  written_->setWordWrap(true);
+  written_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  openFolder_ = new QPushButton(KitText("48"), this);
+  openFolder_->setObjectName("cmdopenfolder");
+  openFolder_->setAutoDefault(false);
+  connect(openFolder_, &QPushButton::clicked, this, [this] { platform::CurrentDesktop().OpenFolder(writtenFolder_); });
+  auto* writtenRow = new QHBoxLayout;
+  writtenRow->addWidget(written_, 1);
+  writtenRow->addWidget(openFolder_);
+  written_->hide();
+  openFolder_->hide();
+
   auto* buttons = new QDialogButtonBox(this);
   layOut_ = buttons->addButton(KitText("11"), QDialogButtonBox::ActionRole);
   layOut_->setObjectName("cmdlayout");
@@ -219,6 +234,7 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   layout->addWidget(preview_, 1);
   layout->addLayout(navigation);
   layout->addWidget(splits_);
+  layout->addLayout(writtenRow);
   layout->addWidget(buttons);
 
   ShowSheetPlace();
@@ -364,8 +380,10 @@ bool CutKitWindow::Write() {
   choices_.settings = planned_;
   choices_.folder = folder;
   commands::StoreKitChoices(choices_);
-  platform::Inform(platform::Text("FrmKit", "26") + "\n" + folder, Trimmed(windowTitle()));
-  accept();
+  writtenFolder_ = folder;
+  written_->setText(KitText("47").arg(plan_->sheets).arg(QString::fromStdString(folder)));
+  written_->show();
+  openFolder_->show();
   return true;
 }
 

@@ -46,6 +46,9 @@ class CutKitWindow : public QDialog {
   QLabel* SheetLabel() const { return sheetLabel_; }
   QLabel* FiguresLabel() const { return figures_; }
   QLabel* SplitsLabel() const { return splits_; }
+  // After a write: how many sheets went where, and the button that shows the folder.
+  QLabel* WrittenLabel() const { return written_; }
+  QPushButton* OpenFolderButton() const { return openFolder_; }
   QToolButton* NextButton() const { return next_; }
   QToolButton* PreviousButton() const { return previous_; }
   QToolButton* ZoomInButton() const { return zoomIn_; }
@@ -88,6 +91,9 @@ class CutKitWindow : public QDialog {
   QLabel* sheetLabel_ = nullptr;
   QLabel* figures_ = nullptr;
   QLabel* splits_ = nullptr;
+  QLabel* written_ = nullptr;
+  QPushButton* openFolder_ = nullptr;
+  std::string writtenFolder_;
   QToolButton* previous_ = nullptr;
   QToolButton* next_ = nullptr;
   QToolButton* zoomIn_ = nullptr;

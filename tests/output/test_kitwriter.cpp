@@ -76,20 +76,21 @@ TEST(KitWriter, TheListNamesEachSheetsParts) {
                                                {"R01b", "a&bR01.dat", 240, 0, true},
                                                {"R01a", "a&bR01.dat", 240, 1, false},
                                                {"R01b", "a&bR01.dat", 240, 0, false}};
+  // Our own list, so plain line feeds.
   EXPECT_EQ(output::KitListText(parts, summary),
-            "Parts: 4 (2 ribs)\r\n"
-            "Copies: 2 of each rib\r\n"
-            "Sheets: 2 of 1000 x 100 mm, gap 2 mm, kerf 0.15 mm\r\n"
-            "Used: 48.3 %\r\n"
-            "Warning: R01 falls into 2 pieces\r\n"
-            "\r\n"
-            "sheet-01.dxf\r\n"
-            "  R01b  a&bR01.dat  chord 240.00 mm  turned\r\n"
-            "  R01b  a&bR01.dat  chord 240.00 mm\r\n"
-            "\r\n"
-            "sheet-02.dxf\r\n"
-            "  R01a  a&bR01.dat  chord 240.00 mm\r\n"
-            "  R01a  a&bR01.dat  chord 240.00 mm\r\n");
+            "Parts: 4 (2 ribs)\n"
+            "Copies: 2 of each rib\n"
+            "Sheets: 2 of 1000 x 100 mm, gap 2 mm, kerf 0.15 mm\n"
+            "Used: 48.3 %\n"
+            "Warning: R01 falls into 2 pieces\n"
+            "\n"
+            "sheet-01.dxf\n"
+            "  R01b  a&bR01.dat  chord 240.00 mm  turned\n"
+            "  R01b  a&bR01.dat  chord 240.00 mm\n"
+            "\n"
+            "sheet-02.dxf\n"
+            "  R01a  a&bR01.dat  chord 240.00 mm\n"
+            "  R01a  a&bR01.dat  chord 240.00 mm\n");
 }
 
 TEST(KitWriter, ThePrintedSheetIsTrueToScaleFromTheTopLeft) {

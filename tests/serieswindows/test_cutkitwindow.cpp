@@ -93,6 +93,13 @@ TEST_F(CutKitWindowTest, LaysOutTheSeriesShowsItsSheetsAndWritesThemAll) {
   EXPECT_FALSE(w.WriteButton()->isDefault());
   ASSERT_TRUE(w.Write());
   const std::string kit = w.FolderBox()->text().toStdString();
+  // The window stays open and says what it wrote where, with the folder a click away.
+  EXPECT_NE(w.result(), QDialog::Accepted);
+  EXPECT_EQ(w.RibList()->count(), 1);
+  EXPECT_EQ(w.WrittenLabel()->text(),
+            QString::fromStdString(Key("FrmKit", "47")).arg(sheets).arg(QString::fromStdString(kit)));
+  QTest::mouseClick(w.OpenFolderButton(), Qt::LeftButton);
+  EXPECT_EQ(desktop.foldersOpened, std::vector<std::string>{kit});
   for (int i = 1; i <= sheets; ++i) EXPECT_TRUE(fs::is_regular_file(kit + "/sheet-0" + std::to_string(i) + ".svg")) << i;
   EXPECT_FALSE(fs::exists(kit + "/sheet-0" + std::to_string(sheets + 1) + ".svg"));
   EXPECT_TRUE(fs::is_regular_file(kit + "/kit.txt"));

@@ -73,6 +73,10 @@ bool QtDesktop::OpenWebPage(const std::string& url) {
   return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
 }
 
+bool QtDesktop::OpenFolder(const std::string& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+}
+
 // What is chosen stays with the shared printer for every print that follows.
 void QtDesktop::PrinterSetup() { ChoosePrinter(false); }
 

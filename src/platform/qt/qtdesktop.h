@@ -14,6 +14,7 @@ class QtDesktop : public Desktop {
   bool StartCalculator() override;
   bool StartProgram(const std::string& path, const std::string& workingDir) override;
   bool OpenWebPage(const std::string& url) override;
+  bool OpenFolder(const std::string& path) override;
   void PrinterSetup() override;
   void SetBusy(bool busy) override;
   char DecimalMark() const override;
