@@ -254,6 +254,7 @@ constexpr LanguageKey kKeys[] = {
     {"FrmKit", "46", "cut kit window: the check box that writes the names as single-stroke lines"},
     {"FrmKit", "47", "cut kit window, after a write: %1 the number of sheets, %2 the folder"},
     {"FrmKit", "48", "cut kit window, after a write: the button that shows the folder"},
+    {"FrmKit", "49", "cut kit window, after a write of one sheet: %1 the number (1), %2 the folder"},
     {"KitParts", "1", "cut kit window, in red: a rib cut into pieces (%1 the rib's name, %2 the count)"},
     {"KitParts", "2", "cut kit window, in red: one sliver of a rib left out (%1 the rib's name)"},
     {"KitParts", "3", "cut kit window, in red: slivers of a rib left out (%1 the rib's name, %2 the count)"},

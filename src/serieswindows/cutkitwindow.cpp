@@ -209,8 +209,8 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   auto* writtenRow = new QHBoxLayout;
   writtenRow->addWidget(written_, 1);
   writtenRow->addWidget(openFolder_);
-  written_->hide();
-  openFolder_->hide();
+  // The row is there from the start, so that nothing moves when a write fills it.
+  openFolder_->setEnabled(false);
 
   auto* buttons = new QDialogButtonBox(this);
   layOut_ = buttons->addButton(KitText("11"), QDialogButtonBox::ActionRole);
@@ -381,9 +381,8 @@ bool CutKitWindow::Write() {
   choices_.folder = folder;
   commands::StoreKitChoices(choices_);
   writtenFolder_ = folder;
-  written_->setText(KitText("47").arg(plan_->sheets).arg(QString::fromStdString(folder)));
-  written_->show();
-  openFolder_->show();
+  written_->setText(KitText(plan_->sheets == 1 ? "49" : "47").arg(plan_->sheets).arg(QString::fromStdString(folder)));
+  openFolder_->setEnabled(true);
   return true;
 }
 

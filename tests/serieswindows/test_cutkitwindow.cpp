@@ -60,6 +60,7 @@ class CutKitWindowTest : public testsupport::WindowTest {
 TEST_F(CutKitWindowTest, LaysOutTheSeriesShowsItsSheetsAndWritesThemAll) {
   CutKitWindow w(doc, summary);
   ASSERT_EQ(w.RibList()->count(), 1);
+  EXPECT_FALSE(w.OpenFolderButton()->isEnabled());  // nothing written yet
   EXPECT_EQ(w.FolderBox()->text().toStdString(), (fs::path(dir.File("series")) / "kit").string());
   ASSERT_NE(w.Plan(), nullptr);
   // Chords of 200 to 100 mm, 750 mm with the gaps between them: all on one 1000 mm sheet.
@@ -98,6 +99,7 @@ TEST_F(CutKitWindowTest, LaysOutTheSeriesShowsItsSheetsAndWritesThemAll) {
   EXPECT_EQ(w.RibList()->count(), 1);
   EXPECT_EQ(w.WrittenLabel()->text(),
             QString::fromStdString(Key("FrmKit", "47")).arg(sheets).arg(QString::fromStdString(kit)));
+  EXPECT_TRUE(w.OpenFolderButton()->isEnabled());
   QTest::mouseClick(w.OpenFolderButton(), Qt::LeftButton);
   EXPECT_EQ(desktop.foldersOpened, std::vector<std::string>{kit});
   for (int i = 1; i <= sheets; ++i) EXPECT_TRUE(fs::is_regular_file(kit + "/sheet-0" + std::to_string(i) + ".svg")) << i;
