@@ -1,0 +1,184 @@
+#pragma once
+// The cutting kit tests' shared set-up: a panel's series, a template rib, the kit's files
+// read back, and page outputs that fail on purpose.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "commands/cutkit.h"
+#include "commands/ribseries.h"
+#include "files/airfoilfile.h"
+#include "files/seriesfiles.h"
+#include "platform/fileio.h"
+#include "platform/pageoutput.h"
+#include "support/dxfsummary.h"
+#include "support/projectlines.h"
+#include "support/ribsetup.h"
+#include "support/testsupport.h"
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+struct Loop {
+  std::vector<core::PointMm> points;
+  double Area() const {
+    double twice = 0;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      const core::PointMm &a = points[i], &b = points[(i + 1) % points.size()];
+      twice += a.x * b.y - b.x * a.y;
+    }
+    return twice / 2;
+  }
+  bool Holds(core::PointMm p) const {
+    bool in = false;
+    for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
+      const core::PointMm &a = points[i], &b = points[j];
+      if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) in = !in;
+    }
+    return in;
+  }
+};
+
+struct Text {
+  std::string text;
+  core::PointMm at;
+};
+
+// What an R12 file holds, by layer: closed polylines, circles and texts.
+struct Drawing {
+  std::map<std::string, std::vector<Loop>> loops;
+  std::vector<std::pair<core::PointMm, double>> circles;
+  std::vector<Text> texts;
+};
+
+inline Drawing Read(const std::string& path) {
+  const std::string text = testsupport::ReadFile(path);
+  Drawing d;
+  for (const dxftest::Entity& e : dxftest::Entities(text)) {
+    if (e.type == "CIRCLE") continue;
+    Loop loop;
+    for (const auto& [x, y] : e.vertices) loop.points.push_back({std::stod(x), std::stod(y)});
+    d.loops[e.layer].push_back(loop);
+  }
+  // Circles and texts, from their groups: 8 layer, 10 and 20 the point, 40 radius, 1 text.
+  std::vector<std::string> lines;
+  for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
+    if (lines[i] != "0" || (lines[i + 1] != "TEXT" && lines[i + 1] != "CIRCLE")) continue;
+    const bool isText = lines[i + 1] == "TEXT";
+    core::PointMm at;
+    double radius = 0;
+    std::string value;
+    for (std::size_t k = i + 2; k + 1 < lines.size() && lines[k] != "0"; k += 2) {
+      if (lines[k] == "10") at.x = std::stod(lines[k + 1]);
+      if (lines[k] == "20") at.y = std::stod(lines[k + 1]);
+      if (lines[k] == "40") radius = std::stod(lines[k + 1]);
+      if (lines[k] == "1") value = lines[k + 1];
+    }
+    if (isText) d.texts.push_back({value, at});
+    else d.circles.emplace_back(at, radius);
+  }
+  return d;
+}
+
+// The area a part's outline encloses, less the circles inside it.
+inline double PartArea(const Loop& outline, const Drawing& d) {
+  double area = outline.Area();
+  for (const auto& [centre, radius] : d.circles)
+    if (outline.Holds(centre)) area -= kPi * radius * radius;
+  return area;
+}
+
+// The pages go to a recording the test keeps.
+class Forwarding : public platform::PageOutput {
+ public:
+  explicit Forwarding(platform::RecordingPageOutput& to) : to_(to) {}
+  bool Begin(const platform::SheetPaper& paper, std::string& error) override { return to_.Begin(paper, error); }
+  platform::DrawTarget& Sheet() override { return to_.Sheet(); }
+  double SheetWidthMm() const override { return to_.SheetWidthMm(); }
+  double SheetHeightMm() const override { return to_.SheetHeightMm(); }
+  bool NewSheet(std::string& error) override { return to_.NewSheet(error); }
+  bool End(std::string& error) override { return to_.End(error); }
+
+ private:
+  platform::RecordingPageOutput& to_;
+};
+
+// A PDF as the Qt output makes one: its bytes written through the common writer at the end.
+class PdfAtEnd : public Forwarding {
+ public:
+  PdfAtEnd(platform::RecordingPageOutput& to, std::string path) : Forwarding(to), path_(std::move(path)) {}
+  bool End(std::string& error) override {
+    if (!Forwarding::End(error)) return false;
+    const platform::FileOutcome written = platform::WriteFileAtomically(path_, "%PDF-1.4\n");
+    if (!written.ok()) error = platform::WriteErrorInfo(written, path_).description;
+    return written.ok();
+  }
+
+ private:
+  std::string path_;
+};
+
+class CutKit : public ::testing::Test {
+ protected:
+  // Eight ribs from Clark Y at `rootChord` to SD7037 at `tipChord`, typed in `unit`.
+  static void WriteSeries(const std::string& folder, const char* rootChord, const char* tipChord = "150",
+                          const char* unit = " mm") {
+    commands::SeriesRequest request;
+    files::AirfoilData root, tip;
+    ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("clarky.dat"), root).ok());
+    ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("sd7037.dat"), tip).ok());
+    request.root = commands::SeriesAirfoil{"clarky", commands::OutlineOf(root)};
+    request.tip = commands::SeriesAirfoil{"sd7037", commands::OutlineOf(tip)};
+    request.ribCount = "6";
+    request.rootChord = rootChord;
+    request.tipChord = tipChord;
+    request.unitText = unit;
+    request.folder = folder;
+    request.replace = true;
+    ASSERT_EQ(commands::GenerateSeries(request).outcome, commands::SeriesOutcome::Written);
+  }
+
+  void SetUp() override {
+    WriteSeries(series.path().string(), "240");
+    for (const auto& entry : std::filesystem::directory_iterator(series.path()))
+      if (entry.path().extension() == ".txt") summary = entry.path().string();
+    // The template: sheeting and a round hole at 40 % of every chord.
+    templateRib.rib.sheeting.mm = 1.5;
+    templateRib.rib.holes[0].positionText = "40%";
+    templateRib.rib.holes[0].size.mm = 6;
+    templateRib.rib.holes[0].centred = 1;
+    templateRib.rib.holes[0].shape = core::HoleShape::Round;
+    templateRib.rib.holes.last = 0;
+    settings.cut.format = output::CutFormat::DxfR12;
+  }
+
+  static std::string SummaryIn(const std::filesystem::path& folder) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+      if (entry.path().extension() == ".txt") return entry.path().string();
+    return {};
+  }
+
+  std::set<std::string> FilesIn(const std::filesystem::path& folder) const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+  }
+
+  testsupport::SelfNamingTexts texts;
+  testsupport::TempDir series, out;
+  std::string summary;
+  core::RibDocument templateRib;
+  commands::KitSettings settings;
+};
+
+}  // namespace
