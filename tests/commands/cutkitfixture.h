@@ -21,6 +21,7 @@
 #include "support/dxfsummary.h"
 #include "support/projectlines.h"
 #include "support/ribsetup.h"
+#include "support/seriesrequest.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -133,17 +134,8 @@ class CutKit : public ::testing::Test {
   // Eight ribs from Clark Y at `rootChord` to SD7037 at `tipChord`, typed in `unit`.
   static void WriteSeries(const std::string& folder, const char* rootChord, const char* tipChord = "150",
                           const char* unit = " mm") {
-    commands::SeriesRequest request;
-    files::AirfoilData root, tip;
-    ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("clarky.dat"), root).ok());
-    ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("sd7037.dat"), tip).ok());
-    request.root = commands::SeriesAirfoil{"clarky", commands::OutlineOf(root)};
-    request.tip = commands::SeriesAirfoil{"sd7037", commands::OutlineOf(tip)};
-    request.ribCount = "6";
-    request.rootChord = rootChord;
-    request.tipChord = tipChord;
+    commands::SeriesRequest request = testsupport::SeriesRequestOf("clarky", "sd7037", "6", rootChord, tipChord, folder);
     request.unitText = unit;
-    request.folder = folder;
     request.replace = true;
     ASSERT_EQ(commands::GenerateSeries(request).outcome, commands::SeriesOutcome::Written);
   }

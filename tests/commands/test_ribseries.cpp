@@ -6,6 +6,7 @@
 
 #include "commands/ribseries.h"
 #include "support/exporttest.h"
+#include "support/seriesrequest.h"
 
 namespace fs = std::filesystem;
 using platform::BoxAnswer;
@@ -19,21 +20,9 @@ class RibSeriesCommand : public testsupport::ExportTest {
     fs::create_directory(dir.path() / "series");
     s.settings.seriesAirfoilDir = dir.File("series");
   }
-  static commands::SeriesAirfoil Airfoil(const std::string& name) {
-    files::AirfoilData data;
-    EXPECT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath(name + ".dat"), data).ok());
-    return {name, commands::OutlineOf(data)};
-  }
   // clarky to naca0012, 200 to 100 mm, one rib between: three rib files and the summary.
   commands::SeriesRequest Request() const {
-    commands::SeriesRequest r;
-    r.root = Airfoil("clarky");
-    r.tip = Airfoil("naca0012");
-    r.ribCount = "1";
-    r.rootChord = "200";
-    r.tipChord = "100";
-    r.folder = dir.File("series");
-    return r;
+    return testsupport::SeriesRequestOf("clarky", "naca0012", "1", "200", "100", dir.File("series"));
   }
   std::string InSeries(const std::string& name) const { return dir.File("series/" + name); }
 };

@@ -19,6 +19,7 @@
 #include "serieswindows/kitpreview.h"
 #include "serieswindows/serieswindow.h"
 #include "support/ribsetup.h"
+#include "support/seriesrequest.h"
 #include "support/windowtest.h"
 
 using serieswindows::CutKitWindow;
@@ -33,16 +34,8 @@ class CutKitWindowTest : public testsupport::WindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     // Five ribs from Clark Y at 200 mm to NACA 0012 at 100 mm.
-    commands::SeriesRequest request;
-    files::AirfoilData root, tip;
-    ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("clarky.dat"), root).ok());
-    ASSERT_TRUE(files::ReadAirfoilFile(testsupport::AirfoilPath("naca0012.dat"), tip).ok());
-    request.root = commands::SeriesAirfoil{"clarky", commands::OutlineOf(root)};
-    request.tip = commands::SeriesAirfoil{"naca0012", commands::OutlineOf(tip)};
-    request.ribCount = "3";
-    request.rootChord = "200";
-    request.tipChord = "100";
-    request.folder = dir.File("series");
+    const commands::SeriesRequest request =
+        testsupport::SeriesRequestOf("clarky", "naca0012", "3", "200", "100", dir.File("series"));
     const commands::SeriesResult written = commands::GenerateSeries(request);
     ASSERT_EQ(written.outcome, commands::SeriesOutcome::Written);
     summary = written.written.summaryPath;
