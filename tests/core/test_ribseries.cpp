@@ -161,6 +161,8 @@ TEST(RibSeries, EntriesAreCheckedInTheWindowsOrder) {
   EXPECT_EQ(key(), "12 90 Ribs !");
   e.ribCount = "123456789012345678901";  // more digits than any count holds
   EXPECT_EQ(key(), "12 90 Ribs !");
+  e.ribsWord = "nervures";  // the user's language
+  EXPECT_EQ(key(), "12 90 nervures !");
   e.ribCount = "00000000000000000000009";  // leading zeros say nothing
   EXPECT_EQ(key(), "17");
   e.ribCount = "90";
@@ -186,6 +188,8 @@ TEST(RibSeries, EntriesAreCheckedInTheWindowsOrder) {
   e.unitText = " in";
   e.rootChord = "79";  // 2006.6 mm
   EXPECT_EQ(key(), "13 78 1/3 inches !");
+  e.inchesWord = "pouces";
+  EXPECT_EQ(key(), "13 78 1/3 pouces !");
   // Texts that give no length are asked for again; a pointed tip (0) is a tip chord.
   e.rootChord = "7/0";
   EXPECT_EQ(key(), "17");
@@ -201,7 +205,7 @@ TEST(RibSeries, EntriesAreCheckedInTheWindowsOrder) {
   e.rootChord = "200";
   e.maxRibs = core::kMaxSpacedRibs;
   e.ribCount = "13";
-  EXPECT_EQ(key(), "12 12 Ribs !");
+  EXPECT_EQ(key(), "12 12 nervures !");
   e.ribCount = "12";
   EXPECT_EQ(key(), "ok");
 }
