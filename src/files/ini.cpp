@@ -253,12 +253,6 @@ bool FitsIniValue(std::string_view value) {
          CharacterCount(value) <= kIniValueMax;
 }
 
-std::string ReadTextFileUtf8(const std::string& path) {
-  std::string raw;
-  if (!ReadRaw(path, raw)) return std::string();
-  return Decode(std::move(raw)).text;
-}
-
 bool WriteFileAtomically(const std::string& path, std::string_view contents) {
   return platform::WriteFileAtomically(path, contents).ok();
 }

@@ -30,9 +30,6 @@ bool WriteINIEntries(std::string_view section, const IniEntries& entries, const 
 // blanks, no line break, at most 199 characters).
 bool FitsIniValue(std::string_view value);
 
-// The whole file as UTF-8 text (Windows-1252 files converted), "" when it cannot be read
-// or is not a file (platform::ReadWholeFile).
-std::string ReadTextFileUtf8(const std::string& path);
 // Windows-1252 <-> UTF-8. The five bytes 1252 leaves undefined map to U+0081, U+008D,
 // U+008F, U+0090 and U+009D so that a round trip keeps every byte; characters 1252
 // cannot hold become "?".

@@ -26,8 +26,6 @@ Desktop& CurrentDesktop() {
   return d ? *d : inert;
 }
 
-void SetDesktop(Desktop* desktop) { InstalledService<Desktop>() = desktop; }
-
 const std::vector<std::string>& CalculatorPrograms() {
   static const std::vector<std::string> programs = {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk",
                                                     "xcalc"};

@@ -26,7 +26,6 @@ class Desktop {
 };
 
 Desktop& CurrentDesktop();
-void SetDesktop(Desktop* desktop);  // nullptr: a desktop that starts nothing
 
 // Shows the hourglass for the lifetime of the object.
 class BusyPointer {

@@ -20,8 +20,6 @@ Help& CurrentHelp() {
   return h ? *h : none;
 }
 
-void SetHelp(Help* help) { InstalledService<Help>() = help; }
-
 void ShowHelpTopic(int topic) { CurrentHelp().ShowTopic(topic); }
 
 ScopedHelp::ScopedHelp(Help* help) : previous_(InstalledService<Help>()) { InstalledService<Help>() = help; }

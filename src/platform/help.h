@@ -38,7 +38,6 @@ class Help {
 
 // The program's help (the windows install the Qt one); by default nothing is shown.
 Help& CurrentHelp();
-void SetHelp(Help* help);  // nullptr restores the default
 
 void ShowHelpTopic(int topic);
 

@@ -27,9 +27,6 @@ Messages& CurrentMessages() {
   return m ? *m : fallback;
 }
 
-void SetMessages(Messages* messages) { InstalledService<Messages>() = messages; }
-
-
 void Inform(const std::string& text, const std::string& title, BoxIcon icon) {
   CurrentMessages().Show(BoxRequest{text, title, icon, BoxButtons::Ok, 1});
 }

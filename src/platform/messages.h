@@ -29,7 +29,6 @@ class Messages {
 
 // The program's current message sink (the windows install a Qt one).
 Messages& CurrentMessages();
-void SetMessages(Messages* messages);  // nullptr restores the default (standard error)
 
 // Convenience wrappers.
 void Inform(const std::string& text, const std::string& title, BoxIcon icon = BoxIcon::Information);

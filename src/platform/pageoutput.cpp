@@ -108,8 +108,6 @@ PageOutput& CurrentPrinter() {
   return installedPrinter ? *installedPrinter : none;
 }
 
-void SetPrinter(PageOutput* printer) { installedPrinter = printer; }
-
 ScopedPrinter::ScopedPrinter(PageOutput* printer) : previous_(installedPrinter) { installedPrinter = printer; }
 ScopedPrinter::~ScopedPrinter() { installedPrinter = previous_; }
 

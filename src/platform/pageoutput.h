@@ -92,7 +92,6 @@ namespace platform {
 // The printer the print command uses (the windows install the system's); until one is
 // installed, an output that refuses to start, as a machine without a printer.
 PageOutput& CurrentPrinter();
-void SetPrinter(PageOutput* printer);  // nullptr restores the default
 
 class ScopedPrinter {
  public:

@@ -17,8 +17,6 @@ ProgramRestart& CurrentProgramRestart() {
   return r ? *r : none;
 }
 
-void SetProgramRestart(ProgramRestart* restart) { InstalledService<ProgramRestart>() = restart; }
-
 ScopedProgramRestart::ScopedProgramRestart(ProgramRestart* restart) : previous_(InstalledService<ProgramRestart>()) {
   InstalledService<ProgramRestart>() = restart;
 }

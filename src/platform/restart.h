@@ -14,7 +14,6 @@ class ProgramRestart {
 
 // The installed restart; until one is installed, one that starts nothing.
 ProgramRestart& CurrentProgramRestart();
-void SetProgramRestart(ProgramRestart* restart);  // nullptr: starts nothing
 
 // Counts the starts asked for (tests).
 class RecordingRestart : public ProgramRestart {

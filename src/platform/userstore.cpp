@@ -25,8 +25,6 @@ UserStore& CurrentUserStore() {
   return store ? *store : fallback;
 }
 
-void SetUserStore(UserStore* store) { InstalledService<UserStore>() = store; }
-
 ScopedUserStore::ScopedUserStore(UserStore* store) : previous_(InstalledService<UserStore>()) {
   InstalledService<UserStore>() = store;
 }

@@ -39,7 +39,6 @@ class MemoryUserStore : public UserStore {
 
 // The program's store; until one is installed, an empty in-memory store.
 UserStore& CurrentUserStore();
-void SetUserStore(UserStore* store);  // nullptr restores the in-memory default
 
 // Installs a store for the lifetime of the object.
 class ScopedUserStore {

@@ -54,7 +54,6 @@ class SeriesWindow : public QDialog {
   QLineEdit* GapBox() const { return gapBox_; }
   QLabel* RibLabel(int slot) const { return ribLabels_[static_cast<std::size_t>(slot)]; }
   QLabel* PanelLengthLabel() const { return panelLength_; }
-  QPushButton* GenerateButton() const { return generateButton_; }
   QPushButton* TableButton() const { return tableButton_; }
   int SelectedRib() const { return selectedRib_; }
   const files::SeriesJob* LastSeries() const { return lastJob_ ? &*lastJob_ : nullptr; }

@@ -40,7 +40,6 @@ class PrintWindow : public QDialog {
   QRadioButton* OneSheetIndicator() const { return oneSheet_; }
   QRadioButton* SeveralSheetsIndicator() const { return severalSheets_; }
   QLabel* PageCountLabel() const { return pageCount_; }
-  QLabel* PrintedLengthLabel() const { return printedLength_; }
   QLabel* RibHeightLabel() const { return ribHeight_; }
   QLabel* RoomLabel() const { return room_; }
   QLabel* CutOffWarning() const { return cutOff_; }

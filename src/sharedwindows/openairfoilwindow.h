@@ -35,7 +35,6 @@ class OpenAirfoilWindow : public QDialog {
   bool MemorizeAsFirst() const { return memorizeAsFirst_; }
   std::string ChosenPath() const;
   files::AirfoilData TakeData();
-  const FileChoice* LastChoice() const { return choice_.get(); }
   std::string CurrentDirectory() const;
 
   // The window's parts, as the tests and the comparison tool reach them.

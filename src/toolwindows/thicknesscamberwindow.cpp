@@ -151,7 +151,6 @@ void ThicknessCamberWindow::Ok() {
     platform::Inform(Text("FrmEpCourb", "14"), windowTitle().toStdString(), platform::BoxIcon::Exclamation);
     return;
   }
-  opened_ = path;
   accept();
   // Opening it makes the derived airfoil the current one and ends the view.
   commands::OpenRecentAirfoil(document_, path);

@@ -21,8 +21,6 @@ class ThicknessCamberWindow : public QDialog {
 
   // What Print does once Apply has shown the changed airfoil (the main print command).
   void SetPrint(std::function<void()> print) { print_ = std::move(print); }
-  // The file OK opened, "" before.
-  const std::string& OpenedPath() const { return opened_; }
 
   QLineEdit* ThicknessBox() const { return thickness_; }
   QLineEdit* CamberBox() const { return camber_; }
@@ -59,7 +57,6 @@ class ThicknessCamberWindow : public QDialog {
   std::string appliedTexts_[2];  // the boxes as Apply left them: the file's header and name
   std::string savedPath_;
   std::string savedTexts_;
-  std::string opened_;
 };
 
 }  // namespace toolwindows
