@@ -28,17 +28,6 @@ endfunction()
 resave(${DATA}/projects/full_mm.vdl ${work}/out.vdl ${AIRFOILS} 0)
 expect_same_file(${work}/out.vdl ${DATA}/projects/full_mm.vdl)
 
-# A project written by hand comes out as it went in: LF line ends, numbers in other forms
-# than ours, an empty caption and reserved lines, tab distances of 0 on an inclined board,
-# text after the end line and no last line end.
-string(JOIN "\n" by_hand "VDL V3.0 by hand" "clarky.dat" "clarky" "" "10" "-5" "200" "1.5" "0" "0" "0" "0" "0"
-       "1" "0" "" "Spars" "0" "25%" "6" "3" "1" "1" "0" "" "0" "" "Holes" "0" "" "" "1.0" "" "" "0" "0" ""
-       "" "" "0" "02" "-3.0" "0" "0" "0" "0" "11" "0" "0" "0#0" "End of File V 3.0.02 modif 02/10/2002"
-       "notes kept after the end")
-file(WRITE ${work}/by_hand.vdl "${by_hand}")
-resave(${work}/by_hand.vdl ${work}/by_hand_out.vdl ${AIRFOILS} 0)
-expect_same_file(${work}/by_hand_out.vdl ${work}/by_hand.vdl)
-
 # An older project is converted in place on the way, as opening it does.
 file(COPY ${DATA}/projects/older_full.vdl DESTINATION ${work})
 resave(${work}/older_full.vdl ${work}/older_out.vdl ${AIRFOILS} 0)

@@ -230,6 +230,28 @@ TEST_F(PrintCommand, ARibCutOffAtTheTopIsToldAndCanBePlacedToFit) {
   EXPECT_EQ(messages.shown.size(), 1u);
 }
 
+// Clark Y at 200 mm reaches 18.3 mm above the chord line and 6.1 mm below it (0.0303 of the
+// chord at 16 %): inside a chord line 50 mm down. The printer's own paper has no known
+// height, so nothing below counts as cut off. A tab board over the upper surface 30
+// mm up is what reaches highest: a chord line 25 mm down cuts it, ceil(30) + 5 = 35 fits.
+TEST_F(PrintCommand, TheSheetFitCountsWhatIsBuiltAboveTheRibAndOnlyTheTopOfThePrintersPaper) {
+  d.rib.chord = core::Length{200, "200"};
+  d.print.paperIndex = core::kPrinterPaperIndex;
+  EXPECT_FALSE(commands::SheetFitFor(d, {}).cutOff);
+
+  d.print = core::PrintSetup{};
+  d.rib.baseMode = core::BaseMode::Tabs;
+  d.rib.tabs.board = core::TabBoard::OverUpperSurface;
+  d.rib.tabs.upperDistance = core::Length{-30, "30"};
+  d.rib.tabs.lengthText = "20";
+  d.rib.tabs.rearText = "20";
+  d.print.chordLineFromTop = core::Length{25, "25"};
+  const core::SheetFit fit = commands::SheetFitFor(d, {});
+  EXPECT_NEAR(fit.aboveMm, 30, 1e-6);
+  EXPECT_TRUE(fit.cutOff);
+  EXPECT_DOUBLE_EQ(fit.fittingChordLineMm, 35);
+}
+
 // A former on landscape A4 (210 mm high), chord 200: one 0.1 of the chord tall keeps the
 // chord line 50 mm down; one 0.8 tall (160 mm) would lose its top there and comes down until
 // its top is 5 mm from the sheet's edge, its chord line 165 mm down; one reaching 0.9 (180 mm)

@@ -244,30 +244,6 @@ TEST(SaveProject, FailedSaveKeepsThePreviousFileGoodSaveSetsTheFlagsAndFolder) {
   EXPECT_EQ(commands::SaveProjectRequest(w.s).initialDir, w.dir.File("projects/"));
 }
 
-// What is no project at all is refused at once, by its kind.
-TEST(OpenProject, AFolderPipeDeviceOrHugeFileIsRefusedAtOnceAndTheRibStays) {
-  Workspace w;
-  w.RibInUse();
-  fs::create_directory(w.dir.File("projects/folder.vdl"));
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {w.dir.File("projects/folder.vdl"), "Erreur/200"},
-      {testsupport::MakeFifo(w.dir.File("projects/pipe.vdl")), "Erreur/201"},
-      {"/dev/zero", "Erreur/202"},
-      {testsupport::MakeSparseFile(w.dir.File("projects/huge.vdl"), testsupport::kSeveralGigabytes), "Erreur/205"}};
-  for (std::size_t i = 0; i < cases.size(); ++i) {
-    const std::string& path = cases[i].first;  // a plain name: lambdas take it on every compiler
-    const std::string& text = cases[i].second;
-    commands::OpenOutcome outcome;
-    EXPECT_LT(testsupport::SecondsTaken([&] { outcome = commands::OpenProjectFile(w.s, path); }), 1.0) << path;
-    EXPECT_EQ(outcome.refusal, i == 3 ? "too-large" : "not-a-file") << path;
-    EXPECT_EQ(outcome.text, text + "\n" + path);
-    EXPECT_EQ(outcome.title, "fileopen/2");
-  }
-  EXPECT_TRUE(w.s.airfoil.loaded);
-  EXPECT_EQ(w.s.rib.chord.text, "321");
-  EXPECT_TRUE(fs::is_fifo(w.dir.File("projects/pipe.vdl")));
-}
-
 // A project marked read-only is replaced only on the user's word, and stays read-only.
 TEST(SaveProject, AReadOnlyProjectIsReplacedOnlyAfterAsking) {
   Workspace w;
@@ -288,18 +264,6 @@ TEST(SaveProject, AReadOnlyProjectIsReplacedOnlyAfterAsking) {
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   EXPECT_FALSE(w.s.project.modified);
-}
-
-TEST(SaveProject, AFolderAsTheTargetIsRefusedAndStaysAFolder) {
-  Workspace w;
-  w.s.project.modified = true;
-  const std::string folder = w.dir.File("projects/rib.vdl");
-  fs::create_directory(folder);
-  EXPECT_FALSE(commands::SaveProjectAs(w.s, folder));
-  ASSERT_EQ(w.messages.shown.size(), 1u);
-  EXPECT_NE(w.messages.shown[0].text.find("Erreur/200\n" + folder + "\nErreur/213"), std::string::npos);
-  EXPECT_TRUE(fs::is_directory(folder));
-  EXPECT_TRUE(w.s.project.modified);
 }
 
 }  // namespace

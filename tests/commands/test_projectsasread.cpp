@@ -176,36 +176,4 @@ TEST_F(ProjectsAsRead, EachOpensAsItsLinesSayAndSavesInPlaceByteForByte) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
-// An older file is converted where it lies the first time it is opened; from then on it
-// opens as the current layout and comes back as it was written.
-TEST_F(ProjectsAsRead, AnOlderFileIsConvertedOnceAndThenComesBackAsWritten) {
-  const std::string older = Join({"old header", "clarky.dat", "clarky", "Old rib\xa7X12.5\xa7Y-3", "150", "2", "0", "0",
-                                  "0", "0", "1.5", "True", " 0 ", "30%", "5", "3", "1", "0", "0", " 0 ", "", "", "0", "",
-                                  "0", "2", "0", "7#25", "4", "6", "1#1"});
-  const std::string path = dir.File("old.vdl");
-  WriteFile(path, older);
-  ASSERT_TRUE(Open(path, " mm"));
-  const std::string converted = ReadFile(path);
-  const std::vector<std::string> lines = testsupport::Lines(converted);
-  ASSERT_EQ(lines.size(), 51u);
-  EXPECT_EQ(lines[0], files::kProjectHeader);
-  // Caption and its place apart; the seat depth's number as a text; the spar's reserved
-  // line and the hole's new ones; blocks with their tail on the lower contour.
-  EXPECT_EQ(std::vector<std::string>(lines.begin() + 3, lines.begin() + 7),
-            (std::vector<std::string>{"Old rib", "12.5", "-3", "150"}));
-  EXPECT_EQ(lines[12], "1.5");
-  EXPECT_EQ(std::vector<std::string>(lines.begin() + 18, lines.begin() + 27),
-            (std::vector<std::string>{"30%", "5", "3", "1", "0", "0", "", "0", ""}));
-  EXPECT_EQ(std::vector<std::string>(lines.begin() + 42, lines.begin() + 48),
-            (std::vector<std::string>{"7", "25", "4", "6", "1", "1"}));
-  EXPECT_EQ(files::ProjectFileText(s), converted);
-
-  ASSERT_TRUE(Open(path, " mm"));
-  EXPECT_EQ(ReadFile(path), converted);
-  EXPECT_EQ(s.rib.caption.text, "Old rib");
-  ASSERT_TRUE(commands::SaveProjectAgain(s));
-  EXPECT_EQ(ReadFile(path), converted);
-  EXPECT_TRUE(dialogs.requests.empty());
-}
-
 }  // namespace

@@ -148,6 +148,12 @@ TEST_F(Caption, SettlingFollowsChordSheetingAndAirfoilButNotAnUndo) {
   core::Settle(s, core::Change::Airfoil, words);
   EXPECT_EQ(s.rib.tabs.lowerDistance.text, "0.191");
   EXPECT_NEAR(s.rib.tabs.lowerDistance.mm, 0.191 * 25.4, 1e-4);
+  // One distance the user set is enough: the board stays where that one puts it.
+  s.rib.tabs.lowerDistance = {0, "0"};
+  s.rib.tabs.upperDistance = {-10, "10"};
+  core::Settle(s, core::Change::Airfoil, words);
+  EXPECT_EQ(s.rib.tabs.lowerDistance, (core::Length{0, "0"}));
+  EXPECT_EQ(s.rib.tabs.upperDistance, (core::Length{-10, "10"}));
   // Without an airfoil there is no contour to follow.
   s.airfoil.loaded = false;
   s.rib.tabs.lowerDistance = {0, "0"};

@@ -110,6 +110,18 @@ TEST(Preparation, EveryPreparedSurfaceStaysNearItsFilesPoints) {
     core::InstallPreparedAirfoil(s);
     ++measured;
     ExpectNearItsOwnPoints(s);
+    // Both surfaces share the nose point and end at the trailing edge's station 0; the
+    // greatest thickness lies within the file's own height.
+    const core::PreparedAirfoil& p = s.prepared;
+    EXPECT_EQ(p.lowerCount, p.outlineCount - p.upperCount + 1);
+    EXPECT_EQ(p.upperAt[0], 0.0);
+    EXPECT_EQ(p.lowerAt[0], 0.0);
+    EXPECT_LE(p.maxThickness, p.yMax - p.yMin + 1e-3);
+    EXPECT_GE(p.maxThickness, 0.8 * (p.yMax - p.yMin) - 0.02);
+    if (path.ends_with("/e387.dat")) {  // 61 points densify into about 600
+      EXPECT_GT(p.outlineCount, 560);
+      EXPECT_LT(p.outlineCount, 660);
+    }
   }
   EXPECT_EQ(measured, 19);
 }

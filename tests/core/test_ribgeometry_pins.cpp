@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/ribconstruction.h"
@@ -39,18 +40,22 @@ void ExpectPoints(const std::vector<PointMm>& got, const std::vector<PointMm>& w
 }  // namespace
 
 // The commonest spar: a 4 x 5 mm notch at 25 % cut from under 1.5 mm of sheeting. Its top
-// joins the sheeting line at 48 and 52 mm; the sides go 5 mm down, square to the top.
-TEST(RibGeometry, UpperNotchUnderTheSheeting) {
+// joins the sheeting line at 48 and 52 mm; the sides go 5 mm in, square to the top. The
+// section is symmetric: the lower notch is the upper one mirrored, cut upwards.
+TEST(RibGeometry, NotchesUnderTheSheetingOnBothSurfaces) {
   core::RibDocument s = Naca0012();
-  testsupport::SetSpar(s, 0, "25%", 4, 5, 0, 1, 0, 0);
+  testsupport::SetSpar(s, 0, "25%", 4, 5, 0, 1, 1, 0);
   const core::RibConstruction c = core::BuildRib(s);
   auto notch = core::ElementsOf(c, RibPart::SparNotch);
-  ASSERT_EQ(notch.size(), 1u);
+  ASSERT_EQ(notch.size(), 2u);
+  if (notch[0]->lowerSide) std::swap(notch[0], notch[1]);
   EXPECT_FALSE(notch[0]->lowerSide);
+  EXPECT_TRUE(notch[1]->lowerSide);
   EXPECT_TRUE(notch[0]->closed);
   const double yl = kUpper304 - 1.5, yr = kUpper296 - 1.5;
   const double along = (yr - yl) / 4 * 5;  // 0.126390 mm
   ExpectPoints(notch[0]->points, {{48, yl}, {52, yr}, {52 + along, yr - 5}, {48 + along, yl - 5}});
+  ExpectPoints(notch[1]->points, {{48, -yl}, {52, -yr}, {52 + along, 5 - yr}, {48 + along, 5 - yl}});
 }
 
 // A round spar sits its inset plus its height inside the reference line, on either surface.

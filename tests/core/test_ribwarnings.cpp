@@ -85,6 +85,8 @@ TEST(RibWarnings, ASparWarnsWhenItsCutsReachAcrossTheRibWhereItPasses) {
   // Without a cut only the axis is drawn; without a position there is no spar.
   EXPECT_EQ(what(Spar("100", 0, 100, 0, SparShape::Notch, SparCut::None)), RibWarning::None);
   EXPECT_EQ(what(Spar("", 5, 100, 0, SparShape::Notch, SparCut::FromContour)), RibWarning::None);
+  // Past the chord the spar is not on the rib: a cut deeper than any thickness warns of nothing.
+  EXPECT_EQ(what(Spar("300", 5, 12, 0, SparShape::Notch, SparCut::FromContour)), RibWarning::None);
 }
 
 // A hole reaches past the contour at its centre: the upper contour lies 5 mm above the chord

@@ -15,21 +15,6 @@ core::RibDocument Document(float zoom, int hScroll = 0, int vScroll = 0) {
   return s;
 }
 
-// At rest the nose is 5 mm in and the highest point (20 mm up) 15 mm down; the margins do not zoom,
-// and a scroll step moves half a zoomed chord in twips.
-TEST(ViewOrigin, MarginsAndScrollSteps) {
-  for (float zoom : {1.0f, 2.0f}) {
-    const core::ViewPlacement at = core::PlaceView(Document(zoom));
-    EXPECT_FLOAT_EQ(at.zoom, zoom);
-    EXPECT_FLOAT_EQ(at.chordTwips, zoom * 200 * 56.7f);
-    EXPECT_FLOAT_EQ(at.originX, 283.5f);
-    EXPECT_FLOAT_EQ(at.originY, zoom * 20 * 56.7f + 850.5f);
-  }
-  const core::ViewPlacement at = core::PlaceView(Document(1.5f, -2, 3));
-  EXPECT_FLOAT_EQ(at.originX, 283.5f - 2 * 200 * 1.5f / 2);
-  EXPECT_FLOAT_EQ(at.originY, -3 * 200 * 1.5f / 2 + 1.5f * 20 * 56.7f + 850.5f);
-}
-
 // The shift uses the zoom of this redraw; tabs do not shift.
 TEST(ViewOrigin, BlocksMoveTheRibDownByHalfTheirHeightAtTheCurrentZoom) {
   core::RibDocument s = Document(2);

@@ -133,15 +133,6 @@ TEST(CaptionTable, EveryKeyOfTheMainWindowIsInTheInventory) {
   for (const files::TextKey& k : used) EXPECT_TRUE(inventory.count(Name(k.section, k.key))) << k.section << "/" << k.key;
 }
 
-// Why: the tools menu has no keys 8 and 9; counting on past them shifts every later caption.
-TEST(CaptionTable, ToolsMenuSkipsKeysEightAndNine) {
-  for (const auto& [control, key] : {std::pair{"mnu_outilevolut2", "4a"}, {"mnu_OutlilDiedre", "10"}}) {
-    ASSERT_NE(files::FindMenuCaption(control), nullptr) << control;
-    EXPECT_EQ(files::FindMenuCaption(control)->text.key, key);
-  }
-  EXPECT_EQ(files::FindMenuCaption("mnuFileMRU"), nullptr);
-}
-
 class CaptionTextTest : public ::testing::Test {
  protected:
   void Use(const std::string& contents) {
@@ -171,14 +162,6 @@ TEST_F(CaptionTextTest, MenuEntriesWithSpecialTexts) {
     Use(file);
     EXPECT_EQ(files::MenuCaptionText(*files::FindMenuCaption(control)), text) << control;
   }
-}
-
-TEST_F(CaptionTextTest, CommonTextsComeFromTheirKeys) {
-  Use("[TextButton]\r\n1=OK\r\n2=Cancel\r\n3=Help\r\n4=Close\r\n5=Apply\r\n"
-      "[MainTolbar]\r\n11=Airfoil\r\n13=Chord\r\n25=Rib\r\n26=Files\r\n");
-  const files::CommonTexts t = files::LoadCommonTexts();
-  EXPECT_EQ(t.ok + t.cancel + t.help + t.close + t.apply, "OKCancelHelpCloseApply");
-  EXPECT_EQ(t.airfoilLabel + t.chordLabel + t.ribWord + t.filesWord, "AirfoilChordRibFiles");
 }
 
 }  // namespace

@@ -140,64 +140,6 @@ TEST(SeriesFiles, AFailedSeriesNamesTheFileAndLeavesNoHalfWrittenOne) {
   EXPECT_FALSE(fs::exists(missing));
 }
 
-TEST(SeriesFiles, APipeInAFilesPlaceStaysAPipeAndTheSeriesStopsThere) {
-  testsupport::TempDir dir;
-  testsupport::MakeFifo(dir.File("A&BR02.dat"));
-  const files::SeriesWriteResult r = files::WriteSeries(SmallJob(3, dir.path().string()));
-  EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.written, 1);
-  EXPECT_EQ(r.failedPath, dir.File("A&BR02.dat"));
-  EXPECT_EQ(r.error.refusal, "not-a-file");
-  EXPECT_TRUE(fs::is_fifo(dir.File("A&BR02.dat")));
-  EXPECT_TRUE(fs::is_regular_file(dir.File("A&BR01.dat")));
-  EXPECT_FALSE(fs::exists(dir.File("A&BR03.dat")));
-}
-
-// The files of a series go through the one atomic writer: a link to a rib file elsewhere
-// stays a link and its target takes the new rib, a replaced file keeps its mode, and a
-// disk that fills up halfway through leaves every file whole, old or new.
-TEST(SeriesFiles, ReplacesThroughLinksKeepsModesAndAFullDiskHalfWayLeavesNoPartialFile) {
-  testsupport::TempDir dir;
-  fs::create_directory(dir.path() / "kept");
-  testsupport::WriteFile(dir.File("kept/root rib.dat"), "old root");
-  fs::permissions(dir.File("kept/root rib.dat"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  fs::create_symlink("kept/root rib.dat", dir.File("A&BR01.dat"));
-  testsupport::WriteFile(dir.File("A&BR02.dat"), "old middle");
-  fs::permissions(dir.File("A&BR02.dat"), fs::perms::owner_read | fs::perms::owner_write);
-
-  const files::SeriesJob job = SmallJob(1, dir.path().string());
-  ASSERT_TRUE(files::WriteSeries(job).ok);
-  EXPECT_TRUE(fs::is_symlink(dir.File("A&BR01.dat")));
-  EXPECT_EQ(testsupport::ReadFile(dir.File("kept/root rib.dat")), files::RibFileText(job, job.ribs[0]));
-  EXPECT_EQ(fs::status(dir.File("kept/root rib.dat")).permissions() & fs::perms::all,
-            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(fs::status(dir.File("A&BR02.dat")).permissions() & fs::perms::all,
-            fs::perms::owner_read | fs::perms::owner_write);
-  const std::vector<std::string> before = testsupport::FileNamesIn(dir.path());
-
-  // The same ribs at other chords: each file's text differs from the one it would replace.
-  files::SeriesJob other = job;
-  other.ribs = core::EvenSeriesRibs(300, 150, 1);
-  const std::size_t firstFile = files::RibFileText(other, other.ribs[0]).size();
-  for (const files::SeriesWriteMode mode : {files::SeriesWriteMode::AllOrNothing, files::SeriesWriteMode::KeepWritten}) {
-    files::SeriesWriteResult r;
-    {
-      platform::ScopedWriteFault full(ENOSPC, firstFile + 10);  // the second file fails after 10 bytes
-      r = files::WriteSeries(other, mode);
-    }
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.error.number, platform::kErrDiskFull);
-    EXPECT_EQ(r.failedPath, dir.File("A&BR02.dat"));
-    EXPECT_EQ(testsupport::FileNamesIn(dir.path()), before);  // no temporary file left, no new file
-    EXPECT_EQ(testsupport::ReadFile(dir.File("A&BR02.dat")), files::RibFileText(job, job.ribs[1]));
-    const bool kept = mode == files::SeriesWriteMode::KeepWritten;
-    EXPECT_EQ(r.written, kept ? 1 : 0);
-    EXPECT_EQ(testsupport::ReadFile(dir.File("kept/root rib.dat")),
-              files::RibFileText(kept ? other : job, (kept ? other : job).ribs[0]));
-  }
-  EXPECT_TRUE(fs::is_symlink(dir.File("A&BR01.dat")));
-}
-
 TEST(SeriesFiles, TwelveRibsBetweenRealAirfoilsReadBackAsAirfoils) {
   testsupport::TempDir dir;
   files::AirfoilData root, tip;

@@ -34,15 +34,6 @@ TEST_F(ChosenFiles, LabelsShowTitleOrNameOrWhatTheFileIs) {
   EXPECT_EQ(sharedwindows::ChooseFile(dir.File("UNINSTAL.dat")).summary, "Caution Uninstall file....");
 }
 
-// The files the reader refuses are told in the open window's tests; a folder typed as a
-// file is refused before anything is read, naming it.
-TEST_F(ChosenFiles, AFolderTypedAsAFileIsRefusedInWords) {
-  const sharedwindows::FileChoice folder = sharedwindows::ChooseFile(dir.path().string());
-  EXPECT_EQ(folder.result.status, files::AirfoilReadStatus::NotAFile);
-  EXPECT_NE(folder.problem.find(dir.path().string()), std::string::npos);
-  EXPECT_EQ(folder.pointCountText, "");
-}
-
 TEST(OpenAirfoilRules, PreviewDrawsTheChordLineAndTheOutlineInRed) {
   files::AirfoilData d;
   d.x = {0, 1, 0.5, 0, 0.5, 1};
