@@ -5,9 +5,12 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <string>
+#include <utility>
 
 #include "commands/airfoilcommands.h"
 #include "commands/dxfexport.h"
+#include "commands/projectcommands.h"
 #include "platform/filedialogs.h"
 #include "platform/fileio.h"
 #include "platform/messages.h"
@@ -61,6 +64,29 @@ TEST_F(OddPathCommands, RecentEntriesAndDroppedFilesThatAreNoFilesAreRefusedInWo
   EXPECT_EQ(s.airfoil.title, title);
   EXPECT_TRUE(s.airfoil.loaded);
   EXPECT_TRUE(fs::is_fifo(pipe));
+}
+
+// The batch program's refusal names the kind: a huge file is no folder.
+TEST_F(OddPathCommands, AirfoilsAndProjectsThatAreNoFilesAreRefusedByKind) {
+  for (const std::string extension : {".dat", ".vdl"}) {
+    fs::create_directory(dir.File("folder" + extension));
+    const std::pair<std::string, std::string> cases[] = {
+        {dir.File("folder" + extension), "not-a-file"},
+        {testsupport::MakeFifo(dir.File("pipe" + extension)), "not-a-file"},
+        {testsupport::MakeSparseFile(dir.File("huge" + extension), testsupport::kSeveralGigabytes), "too-large"}};
+    for (const auto& [path, refusal] : cases) {
+      files::AirfoilData data;
+      commands::OpenOutcome outcome;
+      EXPECT_LT(SecondsTaken([&] {
+                  outcome = extension == ".dat" ? commands::ReadAirfoilToOpen(path, data)
+                                                : commands::OpenProjectFile(s, path);
+                }),
+                1.0);
+      EXPECT_EQ(outcome.refusal, refusal) << path;
+    }
+  }
+  EXPECT_EQ(s.airfoil.title, title);
+  EXPECT_TRUE(fs::is_fifo(dir.File("pipe.vdl")));
 }
 
 TEST_F(OddPathCommands, DxfExportToAFolderOrAFullDiskReplacesNothing) {
