@@ -36,6 +36,11 @@ endif()
 
 # An upside-down rib is not exported, whether the option or the project's own flag turns it.
 file(WRITE ${OUT}/english.ini "[Language]\nLangue=English\n")
+# A settings file named that is no file is refused as the inputs are.
+run(2 --ini ${OUT} info ${AIRFOIL})
+if(NOT last_out STREQUAL "refused: not-a-file\n")
+  message(FATAL_ERROR "--ini with a folder: ${last_out}${last_err}")
+endif()
 file(STRINGS ${DIR}/../lang/English.lng refusal REGEX "^1=The rib is shown upside down")
 string(REGEX REPLACE "^1=" "" refusal "${refusal}")
 foreach(input ${AIRFOIL} ${DATA}/projects/full_mm.vdl)

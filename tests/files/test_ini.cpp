@@ -189,7 +189,7 @@ TEST(Ini, LookUpsFollowTheFileOnDisk) {
   EXPECT_EQ(GetINIFile("s", "a", ini), "3");
 
   // A write of the program's own is seen at once; one that would change nothing leaves
-  // the file untouched. A file gone or a folder in its place reads as nothing.
+  // the file untouched. A file gone, or a folder or a pipe in its place, reads as nothing.
   ASSERT_TRUE(WriteINIFile("s", "b", "4", ini));
   EXPECT_EQ(GetINIFile("s", "a", ini) + GetINIFile("s", "b", ini), "34");
   fs::last_write_time(ini, old);
@@ -199,6 +199,9 @@ TEST(Ini, LookUpsFollowTheFileOnDisk) {
   EXPECT_EQ(GetINIFile("s", "a", ini), "");
   fs::create_directory(ini);
   EXPECT_EQ(GetINIFile("s", "a", ini), "");
+  // Every caption reads the language file: a pipe in its place must not hold one up.
+  const std::string pipe = testsupport::MakeFifo(dir.File("pipe.ini"));
+  EXPECT_LT(testsupport::SecondsTaken([&] { EXPECT_EQ(GetINIFile("s", "a", pipe), ""); }), 1.0);
 }
 
 TEST(Ini, Utf8CheckRefusesOverlongsSurrogatesAndTruncatedSequences) {
