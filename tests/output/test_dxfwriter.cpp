@@ -1,11 +1,11 @@
 // The DXF file: exact text, number forms, units, and which entity each element becomes.
 #include <gtest/gtest.h>
 
-#include "core/ribtrace.h"
+#include <limits>
+
 #include "support/dxfsummary.h"
 #include "output/dxfpairs.h"
 #include "output/dxfwriter.h"
-#include "platform/recordingtarget.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -155,23 +155,6 @@ TEST(DxfFile, EdgeCutsOfNoDepthAreLeftOut) {
   auto summary = Summary(Entities(output::BuildDxf(s).text));
   ASSERT_EQ(summary.size(), 4u);
   EXPECT_EQ(summary.back(), "POLYLINE COFFR 503 open 2");
-}
-
-// The file follows the set-up of the moment, not whatever the view drew last.
-TEST(DxfFile, BuildsFromTheCurrentSetUpNotTheLastTrace) {
-  core::RibDocument s = RibOnBlocks();
-  platform::RecordingTarget screen;
-  s.view.zoom = 2;
-  core::DrawRib(s, core::PlaceView(s), {}, screen);
-  s.rib.chord.mm = 100;
-  s.rib.sheeting.mm = 3;
-  auto entities = Entities(output::BuildDxf(s).text);
-  // Rows 1 and 2 take the same block-shifted origin as the rest: leading edge at 20 mm.
-  EXPECT_EQ(entities[0].vertices.front().first, "120.0");
-  EXPECT_EQ(entities[1].vertices.front().first, "20.0");
-  EXPECT_EQ(entities[1].vertices.back().first, "120.0");
-  EXPECT_EQ(entities[5].vertices.back().first, "120.0");
-  EXPECT_EQ(s.view.zoom, 2);  // the export leaves the view alone
 }
 
 // A 10 in chord on a block reaching 1 in ahead of the leading edge and 0.5 in behind the
