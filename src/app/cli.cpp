@@ -151,8 +151,9 @@ int Run(int argc, char** argv, const cli::PaintingCommands& painting, cli::HandO
   std::string problem;
   const std::optional<cli::OptionValues> global = cli::TakeGlobalOptions(args, kGlobalOptions, problem);
   if (!global) {
+    const int rc = OverviewUsageError();
     std::fprintf(stderr, "vandrell-cli: %s\n", problem.c_str());
-    return OverviewUsageError();
+    return rc;
   }
   cli::Options options;
   options.unit = global->Value("--unit");

@@ -11,8 +11,7 @@
 #include "core/lengths.h"
 #include "core/newrib.h"
 #include "core/numformat.h"
-#include "files/projectfile.h"
-#include "platform/fileio.h"
+#include "commands/projectcommands.h"
 
 namespace cli {
 
@@ -57,20 +56,14 @@ std::optional<core::SheetSize> ReadSheet(const std::string& text) {
   return core::SheetSize{*length, *width};
 }
 
-// The template: a project's set-up, its airfoil not needed; without one, the settings'
-// defaults.
+// The template: a project's set-up, opened as a project is but its airfoil not needed, and
+// left in its layout; without one, the settings' defaults.
 int LoadTemplate(const std::string& path, core::RibDocument& s) {
-  const platform::ReadOutcome file = platform::ReadWholeFile(path);
-  if (file.refused()) return Refuse(platform::RefusalName(file.problem), platform::RefusalText(file, path));
-  if (!file.ok()) return Refuse("unreadable", platform::ReadErrorInfo(file, path).description);
-  core::ClearRib(s);
-  files::ProjectReadResult read = files::ReadProjectText(file.bytes, s);
-  if (!read.ok) {
-    std::printf("refused: project\n");
-    std::fprintf(stderr, "%s\n", platform::GeneralErrorText(read.error).c_str());
-    return kRefused;
-  }
-  return kDone;
+  commands::ProjectOpening how;
+  how.defaultsFromSettings = false;  // read at the start, with the unit given
+  how.olderLayout = files::OlderLayout::Keep;
+  how.airfoilNeeded = false;
+  return ReportOpen(commands::OpenProjectFile(s, path, how));
 }
 
 // "A,B": one prefix per panel, each letters, digits, "_" or "."; none on anything else.

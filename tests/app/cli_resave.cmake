@@ -38,6 +38,17 @@ string(JOIN "\n" by_hand "VDL V3.0 by hand" "clarky.dat" "clarky" "" "10" "-5" "
 file(WRITE ${work}/by_hand.vdl "${by_hand}")
 resave(${work}/by_hand.vdl ${work}/by_hand_out.vdl ${AIRFOILS} 0)
 expect_same_file(${work}/by_hand_out.vdl ${work}/by_hand.vdl)
+# info tells the project's airfoil and set-up as its lines give them ("02" reference lines,
+# one spar at 25%, one hole row of no position, base 11), and writes nothing.
+execute_process(COMMAND ${CLI} --unit mm info ${work}/by_hand.vdl --airfoil-dir ${AIRFOILS}
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+foreach(line "^airfoil: [^\n]*/clarky\\.dat\n" "\nchord: 200 mm\nsheeting: 1\\.5 mm\n" "\nreference lines: 2\nspars: 1\nholes: 0\n"
+             "\nbase: tabs\ncaption: \nupside down: no\n$")
+  if(NOT rc EQUAL 0 OR NOT out MATCHES "${line}")
+    message(FATAL_ERROR "info of a project (${rc}), no ${line}:\n${out}${err}")
+  endif()
+endforeach()
+expect_same_file(${work}/by_hand_out.vdl ${work}/by_hand.vdl)
 
 # An older project is converted in place on the way, as opening it does.
 file(COPY ${DATA}/projects/older_full.vdl DESTINATION ${work})
