@@ -73,9 +73,7 @@ int Refuse(const core::SeriesRefusal& r, const std::string& section, const std::
   return cli::Refuse(RefusalWord(r.key), text);
 }
 
-int RunSeries(const Options& options, core::RibDocument& s, bool spaced) {
-  const commands::SeriesKind kind = spaced ? commands::SeriesKind::Spaced : commands::SeriesKind::Even;
-  const char* command = spaced ? "spaced-series" : "series";
+CommandOptions SeriesOptions(const char* command, bool spaced) {
   std::vector<OptionSpec> table = {{"--root-chord", false, true},
                                    {"--tip-chord", false, true},
                                    {"--ribs", false, true},
@@ -86,7 +84,13 @@ int RunSeries(const Options& options, core::RibDocument& s, bool spaced) {
                                    {"--unit-word", false, false, "--summary-title-22"}};
   if (spaced) table.insert(table.end(), {{"--root-tip-thickness", false, true}, {"--gaps", false, true}, {"--thickness"}});
   const std::string files = std::string(command) + " takes ROOT.dat and TIP.dat";
-  const std::optional<OptionValues> given = ReadCommandOptions(options.args, {command, table, {2, 2, files, files}});
+  return {command, table, {2, 2, files, files}};
+}
+
+int RunSeries(const Options& options, core::RibDocument& s, bool spaced) {
+  const commands::SeriesKind kind = spaced ? commands::SeriesKind::Spaced : commands::SeriesKind::Even;
+  const char* command = spaced ? "spaced-series" : "series";
+  const std::optional<OptionValues> given = ReadCommandOptions(options.args, SeriesOptions(command, spaced));
   if (!given) return kUsageError;
   const OptionValues& p = *given;
   const std::string unitText = s.settings.unitText;

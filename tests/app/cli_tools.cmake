@@ -101,8 +101,6 @@ expect_refused(airfoil thickness-camber ${work}/missing.dat --thickness 12 --cam
 # An existing file is not replaced.
 expect_refused(file-exists thickness-camber ${clarky} --thickness 12 --camber 2 -o ${work}/tc.dat)
 expect_line(${work}/tc.dat 0 "clarky Thickness14.00% Camber2.00%")
-run(64 thickness-camber ${clarky} --thickness 12 -o ${work}/no.dat)
-run(64 thickness-camber ${clarky} --thickness 12 --camber 2 -o)
 run(64 thickness-camber ${clarky} --thickness 1,2,5 --camber 2 -o ${work}/no.dat)
 # A decimal comma, as in the window's boxes.
 run(0 thickness-camber ${clarky} --thickness 12,5 --camber 2,25 -o ${work}/comma.dat)
