@@ -1,5 +1,6 @@
 #include "cli.h"
 #include "clihelp.h"
+#include "clioptions.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -16,14 +17,6 @@
 #include "platform/programdir.h"
 
 namespace cli {
-
-std::string TakeOption(std::vector<std::string>& args, const std::string& name) {
-  auto it = std::find(args.begin(), args.end(), name);
-  if (it == args.end() || it + 1 == args.end()) return std::string();
-  std::string value = *(it + 1);
-  args.erase(it, it + 2);
-  return value;
-}
 
 namespace {
 
@@ -49,13 +42,6 @@ bool NumberOptionText(const std::string& text, bool negativeAllowed) {
   const std::string allowed = core::NumberKeys() + (negativeAllowed ? "-" : "");
   return text.find_first_not_of(' ') != std::string::npos && OnlyCharactersOf(text, allowed) &&
          SignAllowed(text, negativeAllowed) && !core::ReadNumber(text).malformed;
-}
-
-bool TakeFlag(std::vector<std::string>& args, const std::string& name) {
-  auto it = std::find(args.begin(), args.end(), name);
-  if (it == args.end()) return false;
-  args.erase(it);
-  return true;
 }
 
 int Refuse(const std::string& key, const std::string& message) {
@@ -89,6 +75,7 @@ struct Entry {
   const char* name;
   cli::Command run;
   cli::Command cli::PaintingCommands::*painted = nullptr;  // instead of `run`
+  const char* oldName = nullptr;                            // still taken, not listed
 };
 
 // The commands; each has its help text in docs/cli/NAME.txt.
@@ -104,12 +91,12 @@ const Entry kCommands[] = {
     {"incline", cli::Incline},
     {"oblique", cli::Oblique},
     {"series", cli::Series},
-    {"series2", cli::Series2},
+    {"spaced-series", cli::SpacedSeries, nullptr, "series2"},
 };
 
 const Entry* FindCommand(const std::string& name) {
   for (const Entry& e : kCommands)
-    if (name == e.name) return &e;
+    if (name == e.name || (e.oldName && name == e.oldName)) return &e;
   return nullptr;
 }
 
@@ -156,14 +143,23 @@ int UsageError(const std::string& command) {
 
 namespace {
 
+// Taken wherever they stand, before or after the command.
+const cli::OptionSpec kGlobalOptions[] = {{"--unit"}, {"--ini"}, {"--help", true}, {"-h", true}, {"--version", true}};
+
 int Run(int argc, char** argv, const cli::PaintingCommands& painting, cli::HandOver handOver) {
   std::vector<std::string> args(argv + 1, argv + argc);
+  std::string problem;
+  const std::optional<cli::OptionValues> global = cli::TakeGlobalOptions(args, kGlobalOptions, problem);
+  if (!global) {
+    const int rc = OverviewUsageError();
+    std::fprintf(stderr, "vandrell-cli: %s\n", problem.c_str());
+    return rc;
+  }
   cli::Options options;
-  options.unit = cli::TakeOption(args, "--unit");
-  options.iniFile = cli::TakeOption(args, "--ini");
-  bool help = cli::TakeFlag(args, "--help");
-  if (cli::TakeFlag(args, "-h")) help = true;
-  const bool version = cli::TakeFlag(args, "--version");
+  options.unit = global->Value("--unit");
+  options.iniFile = global->Value("--ini");
+  const bool help = global->Has("--help") || global->Has("-h");
+  const bool version = global->Has("--version");
   if (version && !help && args.empty()) {
     std::printf("vandrell-cli %s\n", core::VersionText().c_str());
     return cli::kDone;
@@ -173,13 +169,13 @@ int Run(int argc, char** argv, const cli::PaintingCommands& painting, cli::HandO
     PrintOverview(stdout);
     return cli::kDone;
   }
-  const std::string command = args.front();
-  args.erase(args.begin());
-  const Entry* entry = FindCommand(command);
+  const Entry* entry = FindCommand(args.front());
   if (!entry) {
-    std::fprintf(stderr, "vandrell-cli: no command \"%s\"\n", command.c_str());
+    std::fprintf(stderr, "vandrell-cli: no command \"%s\"\n", args.front().c_str());
     return OverviewUsageError();
   }
+  const std::string command = entry->name;
+  args.erase(args.begin());
   if (help) {
     const char* text = cli::HelpFor(command);
     std::fputs(text ? text : "", stdout);

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "clioptions.h"
+#include "commands/cutexport.h"
 #include "commands/openoutcome.h"
 #include "core/ribdocument.h"
 #include "platform/errorreport.h"
@@ -42,7 +44,6 @@ int RunCommandLine(int argc, char** argv, const PaintingCommands& painting, Hand
 int Info(const Options& options, core::RibDocument& s);
 int Dxf(const Options& options, core::RibDocument& s);
 int Render(const Options& options, core::RibDocument& s);
-// Exit codes of print: 0 done, 1 failed, 2 refused ("refused: KEY"), 64 usage.
 int Print(const Options& options, core::RibDocument& s);
 int Cut(const Options& options, core::RibDocument& s);
 
@@ -50,20 +51,19 @@ int Cut(const Options& options, core::RibDocument& s);
 // kUsageError.
 int UsageError(const std::string& command);
 
-// Reads INPUT, the one argument left in `args` besides the rib options of `dxf` and
-// `render` (typed as in the rib dialogs, in the unit in force), with the settings'
-// defaults, and applies the options. Returns kDone, kUsageError (nothing printed unless a
-// value is wrong), kRefused (the reason printed) or kError.
-int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s);
+// Reads INPUT, the one file among `options` (WithRibOptions: typed as in the rib dialogs, in
+// the unit in force), with the settings' defaults, and applies the rib options. Returns
+// kDone, kUsageError (nothing printed unless a value is wrong), kRefused (the reason
+// printed) or kError.
+int LoadRibInput(const OptionValues& options, core::RibDocument& s);
 int Resave(const Options& options, core::RibDocument& s);
-// The airfoil tools: exit 0 written, 1 error, 2 refused, 64 usage.
 int ThicknessCamber(const Options& options, core::RibDocument& s);
 int Incline(const Options& options, core::RibDocument& s);
 int Oblique(const Options& options, core::RibDocument& s);
 // The rib series: exit 0 written, 1 an error (nothing written), 2 refused (`refused: KEY`
-// on standard output, KEY the language key of the failed check), 64 a usage error.
+// on standard output, KEY a word for the failed check), 64 a usage error.
 int Series(const Options& options, core::RibDocument& s);
-int Series2(const Options& options, core::RibDocument& s);
+int SpacedSeries(const Options& options, core::RibDocument& s);
 
 // Prints the refusal and returns kRefused.
 int Refuse(const std::string& key, const std::string& message);
@@ -80,8 +80,8 @@ int WriteFailed(const platform::ErrorInfo& error);
 bool LengthOptionText(const std::string& text, const std::string& unitText, bool negativeAllowed = false);
 bool NumberOptionText(const std::string& text, bool negativeAllowed = false);
 
-// Returns the value following `name` in args and removes both, or "" when absent.
-std::string TakeOption(std::vector<std::string>& args, const std::string& name);
-bool TakeFlag(std::vector<std::string>& args, const std::string& name);
+// The cut options of `cut` and `kit` (--dxf, --engrave, --kerf) into `settings`, whose format
+// is chosen already: kDone, kUsageError (said), or kRefused for a kerf too wide.
+int ReadCutOptions(const OptionValues& options, const std::string& command, commands::CutSettings& settings);
 
 }  // namespace cli

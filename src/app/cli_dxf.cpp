@@ -4,10 +4,12 @@
 namespace cli {
 
 int Dxf(const Options& options, core::RibDocument& s) {
-  std::vector<std::string> args = options.args;
-  const std::string out = TakeOption(args, "-o");
-  if (out.empty() || args.empty()) return UsageError("dxf");
-  if (int rc = LoadRibInput(args, s)) return rc == kUsageError ? UsageError("dxf") : rc;
+  const CommandOptions table{"dxf", WithRibOptions({{"-o"}}), {}};
+  const std::optional<OptionValues> given = ReadCommandOptions(options.args, table);
+  if (!given) return kUsageError;
+  const std::string out = given->Value("-o");
+  if (out.empty()) return UsageError("dxf");
+  if (int rc = LoadRibInput(*given, s)) return rc == kUsageError ? UsageError("dxf") : rc;
   const commands::DxfWriteResult written = commands::WriteDxfFile(s, out);
   switch (written.outcome) {
     case commands::DxfCommandResult::RefusedInverted:

@@ -1,19 +1,24 @@
+// `info`: what the program reads of an airfoil file, or of a project file its airfoil and
+// its set-up.
 #include <cstdio>
 
 #include "cli.h"
 #include "commands/airfoilcommands.h"
+#include "commands/projectcommands.h"
+#include "core/lengths.h"
+#include "core/numformat.h"
+#include "core/plaintext.h"
 #include "files/ini.h"
 
 namespace cli {
 
-int Info(const Options& options, core::RibDocument& s) {
-  std::vector<std::string> args = options.args;
-  const bool stations = TakeFlag(args, "--stations");
-  if (args.size() != 1) return UsageError("info");
-  if (int rc = ReportOpen(commands::OpenAirfoilFile(s, args[0], commands::RecentFiles::Leave))) return rc;
-  // Titles are bytes as the file holds them, often Windows-1252 ("diedre 5.00°").
-  const std::string& title = s.airfoil.title;
-  std::printf("title: %s\n", (files::IsValidUtf8(title) ? title : files::Cp1252ToUtf8(title)).c_str());
+namespace {
+
+// Titles and captions are bytes as the file holds them, often Windows-1252 ("diedre 5.00°").
+std::string Readable(const std::string& text) { return files::IsValidUtf8(text) ? text : files::Cp1252ToUtf8(text); }
+
+void PrintAirfoil(const core::RibDocument& s, bool stations) {
+  std::printf("title: %s\n", Readable(s.airfoil.title).c_str());
   std::printf("points: %d\n", s.airfoil.pointCount);
   std::printf("densified: %d\n", s.prepared.outlineCount);
   std::printf("upper: %d\n", s.prepared.upperCount);
@@ -23,8 +28,62 @@ int Info(const Options& options, core::RibDocument& s) {
   std::printf("thickness: %.6f at %.6f\n", s.prepared.maxThickness, s.prepared.maxThicknessStation);
   std::printf("camber: %.6f at %d\n", s.prepared.maxCamber, s.prepared.maxCamberStation);
   if (stations)
-    for (int j = 0; j <= 400; ++j)
-      std::printf("%d %.9f %.9f\n", j, s.prepared.upperAt[static_cast<std::size_t>(j)], s.prepared.lowerAt[static_cast<std::size_t>(j)]);
+    for (int j = 0; j < core::kStations; ++j)
+      std::printf("%d %.9f %.9f\n", j, s.prepared.upperAt[static_cast<std::size_t>(j)],
+                  s.prepared.lowerAt[static_cast<std::size_t>(j)]);
+}
+
+// The rows drawn: those before the first whose position is 0 or empty.
+template <class Table>
+int RowsInUse(const Table& table) {
+  int n = 0;
+  while (n <= table.last && core::LeadingNumber(table[static_cast<std::size_t>(n)].positionText) != 0) ++n;
+  return n;
+}
+
+void PrintSetup(const core::RibDocument& s) {
+  const std::string& unit = s.settings.unitText;
+  auto length = [&unit](const core::Length& l) { return core::LengthToText(l.mm, unit) + unit; };
+  const core::RibSetup& rib = s.rib;
+  std::printf("chord: %s\n", length(rib.chord).c_str());
+  std::printf("sheeting: %s\n", length(rib.sheeting).c_str());
+  std::printf("leading edge: %s%s\n", length(rib.leadingEdge).c_str(),
+              rib.leadingEdgeStyle == core::LeadingEdgeStyle::Square ? " square" : "");
+  std::printf("trailing edge: %s\n", length(rib.trailingEdge).c_str());
+  std::printf("reference lines: %d\n", rib.markCount);
+  std::printf("spars: %d\n", RowsInUse(rib.spars));
+  std::printf("holes: %d\n", RowsInUse(rib.holes));
+  std::printf("base: %s\n", rib.baseMode == core::BaseMode::Tabs     ? "tabs"
+                            : rib.baseMode == core::BaseMode::Blocks ? "blocks"
+                                                                     : "none");
+  std::printf("caption: %s\n", Readable(rib.caption.text).c_str());
+  std::printf("upside down: %s\n", rib.upsideDown ? "yes" : "no");
+}
+
+}  // namespace
+
+int Info(const Options& options, core::RibDocument& s) {
+  const std::optional<OptionValues> given =
+      ReadCommandOptions(options.args, {"info", {{"--stations", true}, {"--airfoil-dir"}}, {}});
+  if (!given) return kUsageError;
+  const std::string& input = given->files[0];
+  if (!core::EndsWithIgnoringCase(input, ".vdl")) {
+    if (int rc = ReportOpen(commands::OpenAirfoilFile(s, input, commands::RecentFiles::Leave))) return rc;
+    PrintAirfoil(s, given->Has("--stations"));
+    return kDone;
+  }
+  if (const std::string folder = given->Value("--airfoil-dir"); !folder.empty()) {
+    s.settings.airfoilDir = folder;
+    s.settings.seriesAirfoilDir = folder;
+  }
+  // Read as the drawing commands read it: an older layout is left as it is.
+  commands::ProjectOpening how;
+  how.defaultsFromSettings = false;
+  how.olderLayout = files::OlderLayout::Keep;
+  if (int rc = ReportOpen(commands::OpenProjectFile(s, input, how))) return rc;
+  std::printf("airfoil: %s\n", s.airfoil.path.c_str());
+  PrintAirfoil(s, given->Has("--stations"));
+  PrintSetup(s);
   return kDone;
 }
 

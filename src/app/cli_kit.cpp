@@ -11,18 +11,33 @@
 #include "core/lengths.h"
 #include "core/newrib.h"
 #include "core/numformat.h"
-#include "files/projectfile.h"
-#include "platform/fileio.h"
+#include "commands/projectcommands.h"
 
 namespace cli {
 
 namespace {
 
-int KitUsage() { return UsageError("kit"); }
+const CommandOptions kKitOptions{"kit",
+                                 {{"-o", false, true},
+                                  {"--template"},
+                                  {"--chord"},
+                                  {"--sheeting"},
+                                  {"--le"},
+                                  {"--te"},
+                                  {"--marks"},
+                                  {"--sheet"},
+                                  {"--gap"},
+                                  {"--kerf"},
+                                  {"--engrave"},
+                                  {"--caption"},
+                                  {"--names"},
+                                  {"--format"},
+                                  {"--dxf"},
+                                  {"--copies"},
+                                  {"--prefix"}},
+                                 {1, kManyFiles, "", ""}};
 
-bool Has(const std::vector<std::string>& args, const std::string& name) {
-  return std::find(args.begin(), args.end(), name) != args.end();
-}
+int KitProblem(const std::string& problem) { return UsageProblem("kit", problem); }
 
 // A positive number of millimetres: digits and one ".".
 std::optional<double> Millimetres(const std::string& text, bool zeroAllowed) {
@@ -41,20 +56,14 @@ std::optional<core::SheetSize> ReadSheet(const std::string& text) {
   return core::SheetSize{*length, *width};
 }
 
-// The template: a project's set-up, its airfoil not needed; without one, the settings'
-// defaults.
+// The template: a project's set-up, opened as a project is but its airfoil not needed, and
+// left in its layout; without one, the settings' defaults.
 int LoadTemplate(const std::string& path, core::RibDocument& s) {
-  const platform::ReadOutcome file = platform::ReadWholeFile(path);
-  if (file.refused()) return Refuse(platform::RefusalName(file.problem), platform::RefusalText(file, path));
-  if (!file.ok()) return Refuse("unreadable", platform::ReadErrorInfo(file, path).description);
-  core::ClearRib(s);
-  files::ProjectReadResult read = files::ReadProjectText(file.bytes, s);
-  if (!read.ok) {
-    std::printf("refused: project\n");
-    std::fprintf(stderr, "%s\n", platform::GeneralErrorText(read.error).c_str());
-    return kRefused;
-  }
-  return kDone;
+  commands::ProjectOpening how;
+  how.defaultsFromSettings = false;  // read at the start, with the unit given
+  how.olderLayout = files::OlderLayout::Keep;
+  how.airfoilNeeded = false;
+  return ReportOpen(commands::OpenProjectFile(s, path, how));
 }
 
 // "A,B": one prefix per panel, each letters, digits, "_" or "."; none on anything else.
@@ -84,124 +93,87 @@ const RibLength kRibLengths[] = {
     {"--te", &core::RibSetup::trailingEdge},
 };
 
+// A choice between two words: whether it is the first.
+std::optional<bool> ReadChoice(const OptionValues& options, const std::string& name, const char* yes, const char* no,
+                               const char* fallback) {
+  const std::string word = options.Value(name, fallback);
+  if (word != yes && word != no) {
+    KitProblem(name + " takes " + yes + " or " + no + ", not \"" + word + "\"");
+    return std::nullopt;
+  }
+  return word == yes;
+}
+
+// How the kit is cut, named and laid out: kDone, or kUsageError (said) or kRefused.
+int ReadKitSettings(const OptionValues& options, commands::KitSettings& settings, std::vector<std::string>& prefixes) {
+  const std::optional<bool> dxf = ReadChoice(options, "--format", "dxf", "svg", "dxf");
+  if (!dxf) return kUsageError;
+  settings.cut.format = *dxf ? output::CutFormat::DxfR2000 : output::CutFormat::Svg;
+  if (int rc = ReadCutOptions(options, "kit", settings.cut)) return rc;
+  if (options.Has("--copies")) {
+    const std::string copies = options.Value("--copies");
+    if (copies.empty() || copies.find_first_not_of("0123456789") != std::string::npos || copies.size() > 2 ||
+        core::LeadingNumber(copies) < 1)
+      return KitProblem("--copies takes a whole number from 1 to " + std::to_string(commands::kMostKitCopies) +
+                        ", not \"" + copies + "\"");
+    settings.copies = static_cast<int>(core::LeadingNumber(copies));
+  }
+  if (options.Has("--prefix")) {
+    prefixes = PanelPrefixes(options.Value("--prefix"));
+    if (prefixes.empty())
+      return KitProblem("--prefix takes a name for each panel, as A,B, not \"" + options.Value("--prefix") + "\"");
+  }
+  const std::optional<bool> caption = ReadChoice(options, "--caption", "yes", "no", "no");
+  const std::optional<bool> text = caption ? ReadChoice(options, "--names", "text", "lines", "text") : std::nullopt;
+  if (!text) return kUsageError;
+  settings.caption = *caption;
+  settings.strokedNames = !*text;
+  if (options.Has("--sheet")) {
+    std::optional<core::SheetSize> sheet = ReadSheet(options.Value("--sheet"));
+    if (!sheet) return KitProblem("--sheet takes WIDTHxLENGTH in millimetres, as 100x1000");
+    settings.sheet = *sheet;
+  }
+  if (options.Has("--gap")) {
+    std::optional<double> gap = Millimetres(options.Value("--gap"), true);
+    if (!gap) return KitProblem("--gap takes a width in millimetres, not \"" + options.Value("--gap") + "\"");
+    settings.gapMm = *gap;
+  }
+  return kDone;
+}
+
+// The rib's lengths as typed, checked before anything is read.
+int CheckRibOptions(const OptionValues& options, const std::string& unit) {
+  for (const RibLength& option : kRibLengths)
+    if (options.Has(option.name) && !LengthOptionText(options.Value(option.name), unit))
+      return KitProblem(std::string(option.name) + " takes a length in" + unit + ", not \"" +
+                        options.Value(option.name) + "\"");
+  const std::string chord = options.Value("--chord");
+  if (!chord.empty() && (!LengthOptionText(chord, unit) || !(core::LengthFromText(chord, unit) > 0)))
+    return KitProblem("--chord takes a length in" + unit + ", not \"" + chord + "\"");
+  const std::string marks = options.Value("--marks");
+  if (!marks.empty() && marks.find_first_not_of("0123456789") != std::string::npos)
+    return KitProblem("--marks takes a whole number, not \"" + marks + "\"");
+  return kDone;
+}
+
 }  // namespace
 
 int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutput& pdf) {
-  std::vector<std::string> args = options.args;
-  const bool hasOut = Has(args, "-o");
-  const std::string out = TakeOption(args, "-o");
-  const std::string templatePath = TakeOption(args, "--template");
-  const std::string chord = TakeOption(args, "--chord");
+  const std::optional<OptionValues> given = ReadCommandOptions(options.args, kKitOptions);
+  if (!given) return kUsageError;
+  const std::string out = given->Value("-o");
+  if (out.empty()) return UsageError("kit");
+  commands::KitSettings settings;
+  std::vector<std::string> prefixes;
+  if (int rc = ReadKitSettings(*given, settings, prefixes)) return rc;
+  const std::string& unit = s.settings.unitText;
+  if (int rc = CheckRibOptions(*given, unit)) return rc;
+  const std::string templatePath = given->Value("--template");
+  const std::string chord = given->Value("--chord");
+  const std::string marks = given->Value("--marks");
   std::vector<std::pair<const RibLength*, std::string>> lengths;
   for (const RibLength& option : kRibLengths)
-    if (Has(args, option.name)) lengths.emplace_back(&option, TakeOption(args, option.name));
-  const std::string marks = TakeOption(args, "--marks");
-  const bool hasSheet = Has(args, "--sheet"), hasGap = Has(args, "--gap"), hasKerf = Has(args, "--kerf");
-  const std::string sheetText = TakeOption(args, "--sheet");
-  const std::string gapText = TakeOption(args, "--gap");
-  const std::string kerfText = TakeOption(args, "--kerf");
-  const std::string engrave = Has(args, "--engrave") ? TakeOption(args, "--engrave") : "no";
-  const std::string caption = Has(args, "--caption") ? TakeOption(args, "--caption") : "no";
-  const std::string names = Has(args, "--names") ? TakeOption(args, "--names") : "text";
-  const std::string format = Has(args, "--format") ? TakeOption(args, "--format") : "dxf";
-  const bool hasDxf = Has(args, "--dxf");
-  const std::string dxf = TakeOption(args, "--dxf");
-  const bool hasCopies = Has(args, "--copies"), hasPrefix = Has(args, "--prefix");
-  const std::string copies = TakeOption(args, "--copies");
-  const std::string prefixText = TakeOption(args, "--prefix");
-  if (!hasOut || out.empty() || args.empty()) return KitUsage();
-  for (const std::string& a : args) {
-    if (!a.empty() && a[0] == '-') {
-      std::fprintf(stderr, "vandrell-cli: kit does not know %s, or it lacks its value\n", a.c_str());
-      return KitUsage();
-    }
-  }
-
-  commands::KitSettings settings;
-  if (format != "dxf" && format != "svg") {
-    std::fprintf(stderr, "vandrell-cli: --format takes dxf or svg, not \"%s\"\n", format.c_str());
-    return KitUsage();
-  }
-  settings.cut.format = format == "svg" ? output::CutFormat::Svg : output::CutFormat::DxfR2000;
-  if (hasDxf) {
-    if (format != "dxf" || (dxf != "r12" && dxf != "r2000")) {
-      std::fprintf(stderr, "vandrell-cli: --dxf takes r12 or r2000, with the DXF format\n");
-      return KitUsage();
-    }
-    settings.cut.format = dxf == "r12" ? output::CutFormat::DxfR12 : output::CutFormat::DxfR2000;
-  }
-  if (hasCopies) {
-    if (copies.empty() || copies.find_first_not_of("0123456789") != std::string::npos || copies.size() > 2 ||
-        core::LeadingNumber(copies) < 1) {
-      std::fprintf(stderr, "vandrell-cli: --copies takes a whole number from 1 to %d, not \"%s\"\n",
-                   commands::kMostKitCopies, copies.c_str());
-      return KitUsage();
-    }
-    settings.copies = static_cast<int>(core::LeadingNumber(copies));
-  }
-  std::vector<std::string> prefixes;
-  if (hasPrefix) {
-    prefixes = PanelPrefixes(prefixText);
-    if (prefixes.empty()) {
-      std::fprintf(stderr, "vandrell-cli: --prefix takes a name for each panel, as A,B, not \"%s\"\n", prefixText.c_str());
-      return KitUsage();
-    }
-  }
-  if (engrave != "yes" && engrave != "no") {
-    std::fprintf(stderr, "vandrell-cli: --engrave takes yes or no, not \"%s\"\n", engrave.c_str());
-    return KitUsage();
-  }
-  settings.cut.marks = engrave == "yes";
-  if (caption != "yes" && caption != "no") {
-    std::fprintf(stderr, "vandrell-cli: --caption takes yes or no, not \"%s\"\n", caption.c_str());
-    return KitUsage();
-  }
-  settings.caption = caption == "yes";
-  if (names != "text" && names != "lines") {
-    std::fprintf(stderr, "vandrell-cli: --names takes text or lines, not \"%s\"\n", names.c_str());
-    return KitUsage();
-  }
-  settings.strokedNames = names == "lines";
-  if (hasSheet) {
-    std::optional<core::SheetSize> sheet = ReadSheet(sheetText);
-    if (!sheet) {
-      std::fprintf(stderr, "vandrell-cli: --sheet takes WIDTHxLENGTH in millimetres, as 100x1000\n");
-      return KitUsage();
-    }
-    settings.sheet = *sheet;
-  }
-  if (hasGap) {
-    std::optional<double> gap = Millimetres(gapText, true);
-    if (!gap) {
-      std::fprintf(stderr, "vandrell-cli: --gap takes a width in millimetres, not \"%s\"\n", gapText.c_str());
-      return KitUsage();
-    }
-    settings.gapMm = *gap;
-  }
-  if (hasKerf && !kerfText.empty()) {
-    std::optional<double> kerf = commands::ReadKerf(kerfText);
-    if (!kerf) {
-      std::fprintf(stderr, "vandrell-cli: --kerf takes a width in millimetres, not \"%s\"\n", kerfText.c_str());
-      return KitUsage();
-    }
-    if (*kerf > commands::kMaxKerfMm) return Refuse("kerf", commands::KerfTooWideText());
-    settings.cut.kerfMm = *kerf;
-  }
-  const std::string& unit = s.settings.unitText;
-  for (const auto& [option, text] : lengths) {
-    if (!LengthOptionText(text, unit)) {
-      std::fprintf(stderr, "vandrell-cli: %s takes a length in%s, not \"%s\"\n", option->name, unit.c_str(), text.c_str());
-      return KitUsage();
-    }
-  }
-  if (!chord.empty() && (!LengthOptionText(chord, unit) || !(core::LengthFromText(chord, unit) > 0))) {
-    std::fprintf(stderr, "vandrell-cli: --chord takes a length in%s, not \"%s\"\n", unit.c_str(), chord.c_str());
-    return KitUsage();
-  }
-  if (!marks.empty() && marks.find_first_not_of("0123456789") != std::string::npos) {
-    std::fprintf(stderr, "vandrell-cli: --marks takes a whole number, not \"%s\"\n", marks.c_str());
-    return KitUsage();
-  }
+    if (given->Has(option.name)) lengths.emplace_back(&option, given->Value(option.name));
 
   if (!templatePath.empty())
     if (int rc = LoadTemplate(templatePath, s)) return rc;
@@ -216,7 +188,7 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
   }
   const double chordMm = chord.empty() ? s.rib.chord.mm : core::LengthFromText(chord, unit);
 
-  commands::KitRibList ribs = commands::KitRibsOf(args, chordMm, prefixes);
+  commands::KitRibList ribs = commands::KitRibsOf(given->files, chordMm, prefixes);
   if (ribs.refusal) return Refuse(ribs.refusal->key, ribs.refusal->message);
   const commands::KitPlan plan = commands::PlanKit(s, ribs.ribs, settings);
   if (plan.refusal) return Refuse(plan.refusal->key, plan.refusal->message);

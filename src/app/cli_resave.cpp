@@ -2,27 +2,27 @@
 
 #include "cli.h"
 #include "commands/projectcommands.h"
-#include "files/projectfile.h"
 #include "platform/errorreport.h"
 
 namespace cli {
 
 // Opens IN as the File menu does (an older layout is converted in place where it may be
 // written, the airfoil is looked up and read, nothing is settled), then writes OUT with
-// the project writer: the lines as read, so OUT is IN byte for byte.
+// the save command: the lines as read, so OUT is IN byte for byte.
 int Resave(const Options& options, core::RibDocument& s) {
-  std::vector<std::string> args = options.args;
-  const std::string airfoilDir = TakeOption(args, "--airfoil-dir");
-  if (args.size() != 2) return UsageError("resave");
+  const std::optional<OptionValues> given =
+      ReadCommandOptions(options.args, {"resave", {{"--airfoil-dir"}}, {2, 2, "", ""}});
+  if (!given) return kUsageError;
+  const std::string airfoilDir = given->Value("--airfoil-dir");
   if (!airfoilDir.empty()) {
     s.settings.airfoilDir = airfoilDir;
     s.settings.seriesAirfoilDir = airfoilDir;
   }
   commands::ProjectOpening how;
   how.defaultsFromSettings = false;  // read at the start, with the unit given
-  if (int rc = ReportOpen(commands::OpenProjectFile(s, args[0], how))) return rc;
+  if (int rc = ReportOpen(commands::OpenProjectFile(s, given->files[0], how))) return rc;
   platform::ErrorInfo error;
-  if (!files::WriteProject(s, args[1], &error)) return WriteFailed(error);
+  if (!commands::WriteProjectFile(s, given->files[1], error)) return WriteFailed(error);
   return kDone;
 }
 

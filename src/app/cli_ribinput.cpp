@@ -32,10 +32,10 @@ const LengthOption kLengthOptions[] = {
 
 }  // namespace
 
-int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
+int LoadRibInput(const OptionValues& options, core::RibDocument& s) {
   std::vector<std::pair<const LengthOption*, std::string>> lengths;
   for (const LengthOption& option : kLengthOptions) {
-    std::string text = TakeOption(args, option.name);
+    const std::string text = options.Value(option.name);
     if (text.empty()) continue;
     if (!LengthOptionText(text, s.settings.unitText)) {
       std::fprintf(stderr, "vandrell-cli: %s takes a length in%s, not \"%s\"\n", option.name, s.settings.unitText.c_str(),
@@ -44,16 +44,15 @@ int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
     }
     lengths.emplace_back(&option, text);
   }
-  const std::string marks = TakeOption(args, "--marks");
+  const std::string marks = options.Value("--marks");
   if (!marks.empty() && marks.find_first_not_of("1234567890") != std::string::npos) {
     std::fprintf(stderr, "vandrell-cli: --marks takes a whole number, not \"%s\"\n", marks.c_str());
     return kUsageError;
   }
-  const bool inverted = TakeFlag(args, "--inverted");
-  const std::string airfoilDir = TakeOption(args, "--airfoil-dir");
-  if (args.size() != 1) return kUsageError;
-  const std::string input = args[0];
-  args.clear();
+  const bool inverted = options.Has("--inverted");
+  const std::string airfoilDir = options.Value("--airfoil-dir");
+  if (options.files.size() != 1) return kUsageError;
+  const std::string input = options.files[0];
 
   if (!airfoilDir.empty()) {
     s.settings.airfoilDir = airfoilDir;

@@ -1,4 +1,4 @@
-// `series` and `series2`: the rib series of the Tools menu, written exactly as the windows
+// `series` and `spaced-series`: the rib series of the Tools menu, written exactly as the windows
 // write them, with the checks in the windows' order.
 #include <cstdio>
 #include <map>
@@ -13,37 +13,6 @@
 namespace cli {
 
 namespace {
-
-// Options each with exactly one argument (which may be empty); the rest are positional.
-struct ParsedArgs {
-  std::map<std::string, std::string> options;
-  std::vector<std::string> positional;
-};
-
-std::optional<ParsedArgs> Parse(const std::vector<std::string>& args, const std::vector<std::string>& known) {
-  ParsedArgs p;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a.size() > 1 && a[0] == '-') {
-      bool isKnown = false;
-      for (const std::string& k : known) isKnown = isKnown || k == a;
-      if (!isKnown || i + 1 >= args.size() || p.options.count(a)) {
-        std::fprintf(stderr, "vandrell-cli: %s %s\n", a.c_str(),
-                     !isKnown ? "is not an option of this command" : i + 1 >= args.size() ? "needs a value" : "given twice");
-        return std::nullopt;
-      }
-      p.options[a] = args[++i];
-    } else {
-      p.positional.push_back(a);
-    }
-  }
-  return p;
-}
-
-std::string Get(const ParsedArgs& p, const std::string& name, const std::string& fallback = std::string()) {
-  auto it = p.options.find(name);
-  return it == p.options.end() ? fallback : it->second;
-}
 
 bool OnlyOf(const std::string& text, const std::string& allowed) {
   return text.find_first_not_of(allowed) == std::string::npos;
@@ -88,78 +57,76 @@ LoadedAirfoil Load(const std::string& path) {
   return a;
 }
 
+// The windows' checks name their message by its language key; the batch program by a word.
+const char* RefusalWord(const std::string& languageKey) {
+  static const std::pair<const char*, const char*> kWords[] = {
+      {"16", "no-rib-count"},   {"12", "too-many-ribs"},      {"17", "no-root-chord"}, {"13", "chord-too-long"},
+      {"18", "no-tip-chord"},   {"14", "root-chord-shorter"}, {"15", "airfoil"},       {"10", "zero-thickness-or-gap"}};
+  for (const auto& [key, word] : kWords)
+    if (languageKey == key) return word;
+  return "series";
+}
+
 int Refuse(const core::SeriesRefusal& r, const std::string& section, const std::string& detail = std::string()) {
   std::string text = platform::Text(section, r.key) + r.suffix;
   if (!detail.empty()) text += (text.empty() ? "" : "\n") + detail;
-  return cli::Refuse(r.key, text);
+  return cli::Refuse(RefusalWord(r.key), text);
 }
 
-// The command's synopsis, then what was wrong with the arguments.
-template <class... Values>
-int UsageProblem(bool spaced, const char* problem, Values... values) {
-  const int rc = UsageError(spaced ? "series2" : "series");
-  std::fprintf(stderr, problem, values...);
-  return rc;
+CommandOptions SeriesOptions(const char* command, bool spaced) {
+  std::vector<OptionSpec> table = {{"--root-chord", false, true},
+                                   {"--tip-chord", false, true},
+                                   {"--ribs", false, true},
+                                   {"-o", false, true},
+                                   {"--rib-word"},
+                                   {"--chord-label"},
+                                   {"--summary-title", false, false, "--summary-title-21"},
+                                   {"--unit-word", false, false, "--summary-title-22"}};
+  if (spaced) table.insert(table.end(), {{"--root-tip-thickness", false, true}, {"--gaps", false, true}, {"--thickness"}});
+  const std::string files = std::string(command) + " takes ROOT.dat and TIP.dat";
+  return {command, table, {2, 2, files, files}};
 }
 
 int RunSeries(const Options& options, core::RibDocument& s, bool spaced) {
   const commands::SeriesKind kind = spaced ? commands::SeriesKind::Spaced : commands::SeriesKind::Even;
-  std::vector<std::string> known = {"--root-chord", "--tip-chord", "--ribs", "--rib-word", "--chord-label",
-                                    "--summary-title-21", "--summary-title-22", "-o"};
-  if (spaced) known.insert(known.end(), {"--root-tip-thickness", "--thickness", "--gaps"});
-  const std::optional<ParsedArgs> parsed = Parse(options.args, known);
-  if (!parsed || parsed->positional.size() != 2) {
-    const int rc = UsageError(spaced ? "series2" : "series");
-    if (parsed) std::fprintf(stderr, "vandrell-cli: %s takes ROOT.dat and TIP.dat\n", spaced ? "series2" : "series");
-    return rc;
-  }
-  const ParsedArgs& p = *parsed;
+  const char* command = spaced ? "spaced-series" : "series";
+  const std::optional<OptionValues> given = ReadCommandOptions(options.args, SeriesOptions(command, spaced));
+  if (!given) return kUsageError;
+  const OptionValues& p = *given;
   const std::string unitText = s.settings.unitText;
-  for (const char* required : {"--root-chord", "--tip-chord", "--ribs", "-o"})
-    if (!p.options.count(required)) {
-      return UsageProblem(spaced, "vandrell-cli: %s is required\n", required);
-    }
-  if (spaced)
-    for (const char* required : {"--root-tip-thickness", "--gaps"})
-      if (!p.options.count(required)) {
-        return UsageProblem(spaced, "vandrell-cli: %s is required\n", required);
-      }
-  const std::string ribs = Get(p, "--ribs");
-  if (!OnlyOf(ribs, "1234567890")) {
-    return UsageProblem(spaced, "vandrell-cli: --ribs takes a whole number, not \"%s\"\n", ribs.c_str());
-  }
+  const std::string ribs = p.Value("--ribs");
+  if (!OnlyOf(ribs, "1234567890"))
+    return UsageProblem(command, "--ribs takes a whole number, not \"" + ribs + "\"");
   for (const char* name : {"--root-chord", "--tip-chord", "--root-tip-thickness"})
-    if (!Get(p, name).empty() && !LengthOptionText(Get(p, name), unitText)) {
-      return UsageProblem(spaced, "vandrell-cli: %s takes a length in%s\n", name, unitText.c_str());
-    }
+    if (!p.Value(name).empty() && !LengthOptionText(p.Value(name), unitText))
+      return UsageProblem(command, std::string(name) + " takes a length in" + unitText);
   commands::SeriesRequest request;
   request.kind = kind;
   if (spaced) {
     // The lists are separated by ";" when either holds one (the values may then have a
     // decimal comma), else by "," as before.
-    const bool semicolons = (Get(p, "--thickness") + Get(p, "--gaps")).find(';') != std::string::npos;
+    const bool semicolons = (p.Value("--thickness") + p.Value("--gaps")).find(';') != std::string::npos;
     const char separator = semicolons ? ';' : ',';
-    if ((p.options.count("--thickness") && !SplitLengths(Get(p, "--thickness"), separator, unitText, request.thickness)) ||
-        !SplitLengths(Get(p, "--gaps"), separator, unitText, request.gaps)) {
-      return UsageProblem(spaced, "vandrell-cli: --thickness and --gaps take lengths in%s separated by \";\" (or \",\")\n",
-                   unitText.c_str());
-    }
-    request.endThickness = Get(p, "--root-tip-thickness");
+    if ((p.Has("--thickness") && !SplitLengths(p.Value("--thickness"), separator, unitText, request.thickness)) ||
+        !SplitLengths(p.Value("--gaps"), separator, unitText, request.gaps))
+      return UsageProblem(command, "--thickness and --gaps take lengths in" + unitText +
+                                       " separated by \";\" (or \",\")");
+    request.endThickness = p.Value("--root-tip-thickness");
   }
 
-  const LoadedAirfoil root = Load(p.positional[0]);
-  const LoadedAirfoil tip = Load(p.positional[1]);
+  const LoadedAirfoil root = Load(p.files[0]);
+  const LoadedAirfoil tip = Load(p.files[1]);
   request.root = root.airfoil;
   request.tip = tip.airfoil;
   request.ribCount = ribs;
-  request.rootChord = Get(p, "--root-chord");
-  request.tipChord = Get(p, "--tip-chord");
+  request.rootChord = p.Value("--root-chord");
+  request.tipChord = p.Value("--tip-chord");
   request.unitText = unitText;
-  request.folder = Get(p, "-o");
-  request.words.ribWord = Get(p, "--rib-word", "Rib");
-  request.words.chordLabel = Get(p, "--chord-label", "Chord");
-  request.words.summaryTitle = Get(p, "--summary-title-21", "Ribs");
-  request.words.summaryUnit = Get(p, "--summary-title-22", "Unit");
+  request.folder = p.Value("-o");
+  request.words.ribWord = p.Value("--rib-word", "Rib");
+  request.words.chordLabel = p.Value("--chord-label", "Chord");
+  request.words.summaryTitle = p.Value("--summary-title", "Ribs");
+  request.words.summaryUnit = p.Value("--unit-word", "Unit");
   // The batch program replaces what is there, and writes all the files or none.
   request.replace = true;
   request.mode = files::SeriesWriteMode::AllOrNothing;
@@ -172,7 +139,8 @@ int RunSeries(const Options& options, core::RibDocument& s, bool spaced) {
                     result.refusal.key == "15" ? (root.airfoil ? tip.message : root.message) : std::string());
     case commands::SeriesOutcome::TableMismatch: {
       const int n = result.intermediateCount;
-      return UsageProblem(spaced, "vandrell-cli: %d intermediate ribs take %d thicknesses and %d gaps\n", n, n, n + 1);
+      return UsageProblem(command, std::to_string(n) + " intermediate ribs take " + std::to_string(n) +
+                                       " thicknesses and " + std::to_string(n + 1) + " gaps");
     }
     case commands::SeriesOutcome::NoFolder:
       return WriteFailed(platform::WriteErrorInfo(result.folder, request.folder));
@@ -192,6 +160,6 @@ int RunSeries(const Options& options, core::RibDocument& s, bool spaced) {
 }  // namespace
 
 int Series(const Options& options, core::RibDocument& s) { return RunSeries(options, s, false); }
-int Series2(const Options& options, core::RibDocument& s) { return RunSeries(options, s, true); }
+int SpacedSeries(const Options& options, core::RibDocument& s) { return RunSeries(options, s, true); }
 
 }  // namespace cli

@@ -37,32 +37,20 @@ const PrintLengthOption kPrintLengths[] = {
     {"--chordline", &core::PrintSetup::chordLineFromTop},
 };
 
-// An option that is present takes one argument, possibly empty; absent gives nullopt.
-bool TakePresentOption(std::vector<std::string>& args, const std::string& name, std::string& value, bool& missing) {
-  auto it = std::find(args.begin(), args.end(), name);
-  if (it == args.end()) return false;
-  if (it + 1 == args.end()) {
-    missing = true;
-    args.erase(it);
-    return false;
-  }
-  value = *(it + 1);
-  args.erase(it, it + 2);
-  return true;
-}
-
 }  // namespace
 
 int Print(const Options& options, core::RibDocument& s) {
-  std::vector<std::string> args = options.args;
-  bool missing = false;
-  std::string out;
-  TakePresentOption(args, "-o", out, missing);
+  const std::optional<OptionValues> given = ReadCommandOptions(
+      options.args, {"print", WithRibOptions({{"-o"}, {"--overlap"}, {"--start"}, {"--end"}, {"--chordline"},
+                                              {"--paper"}, {"--no-extras", true}}),
+                     {}});
+  if (!given) return kUsageError;
+  const std::string out = given->Value("-o");
   std::vector<std::pair<const PrintLengthOption*, std::string>> lengths;
   bool chordLineAuto = false;  // the place that holds the whole rib
   for (const PrintLengthOption& option : kPrintLengths) {
-    std::string text;
-    if (!TakePresentOption(args, option.name, text, missing)) continue;
+    if (!given->Has(option.name)) continue;
+    const std::string text = given->Value(option.name);
     if (option.field == &core::PrintSetup::chordLineFromTop && text == "auto") {
       chordLineAuto = true;
       continue;
@@ -75,46 +63,32 @@ int Print(const Options& options, core::RibDocument& s) {
     }
     lengths.emplace_back(&option, text);
   }
-  std::string paperText;
-  const bool paperGiven = TakePresentOption(args, "--paper", paperText, missing);
+  const std::string paperText = given->Value("--paper");
+  const bool paperGiven = given->Has("--paper");
   if (paperGiven && (paperText.empty() || paperText.size() > 1 || paperText[0] < '0' ||
                      paperText[0] >= '0' + core::kPaperCount)) {
     std::fprintf(stderr, "vandrell-cli: --paper takes an entry of the paper list, 0 to %d\n", core::kPaperCount - 1);
     return kUsageError;
   }
-  const bool noExtras = TakeFlag(args, "--no-extras");
-  if (missing || out.empty() || !EndsWithPdf(out) || args.empty()) {
-    return UsageError("print");
-  }
+  const bool noExtras = given->Has("--no-extras");
+  if (out.empty() || !EndsWithPdf(out)) return UsageError("print");
   Painting painting;
 
-  if (int rc = LoadRibInput(args, s)) return rc == kUsageError ? UsageError("print") : rc;
+  if (int rc = LoadRibInput(*given, s)) return rc == kUsageError ? UsageError("print") : rc;
   for (const auto& [option, text] : lengths) s.print.*(option->field) = core::TypedLength(text, s.settings.unitText);
   if (paperGiven) s.print.paperIndex = static_cast<std::uint8_t>(paperText[0] - '0');
 
   commands::PrintRequest request;
   request.extras = !noExtras;
-  const core::PagePlan plan = commands::PlanFor(s, request);
-  if (plan.problem == core::TilingProblem::NoRoom) {
-    std::printf("refused: 22\n");
-    std::fprintf(stderr, "%s\n", platform::Text("FrmPrint", "22").c_str());
-    return 2;
-  }
-  if (plan.problem == core::TilingProblem::NeedsOverlap) {
-    std::printf("refused: 24\n");
-    std::fprintf(stderr, "%s %d\n", platform::Text("FrmPrint", "24").c_str(), plan.pageCount);
-    return 2;
-  }
-  if (chordLineAuto) commands::PlaceChordLineToFit(s, commands::SheetFitFor(s, request));
-  if (commands::SheetFitFor(s, request).cutOff)
-    std::fprintf(stderr, "warning: cut-off: %s\n", platform::Text("FrmPrint", "16").c_str());
   platform::QtPageOutput pdf(out);
-  std::string error;
-  if (!commands::SendSheets(s, request, plan, pdf, error)) {
-    std::fprintf(stderr, "vandrell-cli: %s\n", error.c_str());
-    return 1;
+  const commands::PrintResult printed = commands::PrintSheets(s, request, pdf, chordLineAuto);
+  if (printed.status == commands::PrintResult::Status::Refused) return Refuse(printed.refusal, printed.text);
+  if (printed.cutOff) std::fprintf(stderr, "warning: cut-off: %s\n", platform::Text("FrmPrint", "16").c_str());
+  if (printed.status == commands::PrintResult::Status::Failed) {
+    std::fprintf(stderr, "vandrell-cli: %s\n", printed.text.c_str());
+    return kError;
   }
-  return 0;
+  return kDone;
 }
 
 }  // namespace cli

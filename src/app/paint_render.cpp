@@ -23,9 +23,11 @@ constexpr double kMaxPixels = 20000;  // a side of the image, at 96 dpi
 }  // namespace
 
 int Render(const Options& options, core::RibDocument& s) {
-  std::vector<std::string> args = options.args;
-  const std::string out = TakeOption(args, "-o");
-  const std::string zoomText = TakeOption(args, "--zoom");
+  const std::optional<OptionValues> given =
+      ReadCommandOptions(options.args, {"render", WithRibOptions({{"-o"}, {"--zoom"}}), {}});
+  if (!given) return kUsageError;
+  const std::string out = given->Value("-o");
+  const std::string zoomText = given->Value("--zoom");
   double zoom = 1;
   if (!zoomText.empty()) {
     zoom = core::LeadingNumber(zoomText);
@@ -35,10 +37,10 @@ int Render(const Options& options, core::RibDocument& s) {
     }
   }
   platform::PictureFormat format;
-  if (out.empty() || args.empty() || !platform::PictureFormatFromPath(out, format)) return UsageError("render");
+  if (out.empty() || !platform::PictureFormatFromPath(out, format)) return UsageError("render");
   Painting painting;
 
-  if (int rc = LoadRibInput(args, s)) return rc == kUsageError ? UsageError("render") : rc;
+  if (int rc = LoadRibInput(*given, s)) return rc == kUsageError ? UsageError("render") : rc;
 
   // The main view at rest at this zoom.
   s.view.zoom = static_cast<float>(zoom);
@@ -64,10 +66,10 @@ int Render(const Options& options, core::RibDocument& s) {
   request.heightTwips = std::max<double>(extent.bottomTwips, at.originY) + core::kViewLeftMarginTwips;
   if (request.widthTwips * request.pngDpi / platform::kTwipsPerInch > kMaxPixels ||
       request.heightTwips * request.pngDpi / platform::kTwipsPerInch > kMaxPixels) {
-    std::printf("refused: too-large\n");
-    std::fprintf(stderr, "vandrell-cli: the picture would be wider or higher than %g pixels; lower the zoom\n",
-                 kMaxPixels);
-    return kRefused;
+    char text[120];
+    std::snprintf(text, sizeof text, "vandrell-cli: the picture would be wider or higher than %g pixels; lower the zoom",
+                  kMaxPixels);
+    return Refuse("too-large", text);
   }
   platform::ErrorInfo error;
   if (!platform::WritePicture(out, format, request, draw, error)) return WriteFailed(error);

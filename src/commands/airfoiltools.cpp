@@ -30,60 +30,43 @@ std::string TwoDecimals(double value) {
 
 }  // namespace
 
-const char* ThicknessCamberKey(core::ThicknessCamberCheck check) {
-  switch (check) {
-    case core::ThicknessCamberCheck::CamberTooLarge:
-    case core::ThicknessCamberCheck::ThicknessTooLarge: return "11";
-    case core::ThicknessCamberCheck::ThicknessZero: return "12";
-    case core::ThicknessCamberCheck::Ok:
-    case core::ThicknessCamberCheck::FlatAirfoil: break;
-  }
-  return "";
-}
-
 ThicknessCamberApplied ApplyThicknessCamber(core::RibDocument& d, const std::string& thicknessText,
                                             const std::string& camberText, const std::string& caption) {
   ThicknessCamberApplied out;
   out.thicknessText = thicknessText;
   out.camberText = camberText;
   d.view.thicknessCamberShown = false;
-  const core::ThicknessCamberResult r =
-      core::ChangeThicknessCamber(d.prepared, core::NumberFromText(thicknessText), core::NumberFromText(camberText));
+  const ThicknessCamberOutcome scaled = ScaleThicknessCamber(d.prepared, thicknessText, camberText);
+  const core::ThicknessCamberResult& r = scaled.result;
   using enum core::ThicknessCamberCheck;
-  if (r.check == CamberTooLarge) {
-    platform::Inform(Text("FrmEpCourb", "11") + "100 % ", caption, platform::BoxIcon::Information);
-    d.changes.Announce(core::Change::View);
-    return out;
+  // A camber refused leaves both boxes as typed; past it, the camber box shows what it became.
+  if (r.check != CamberTooLarge) {
+    if (!scaled.notice.empty()) platform::Inform(scaled.notice, caption, platform::BoxIcon::Information);
+    out.camberText = scaled.camberText;
   }
-  if (r.camberKeptAtZero) platform::Inform(Text("FrmEpCourb", "10"), caption, platform::BoxIcon::Information);
-  out.camberText = TwoDecimals(r.newCamber * 100);
-  if (r.check == ThicknessTooLarge || r.check == ThicknessZero) {
-    platform::Inform(Text("FrmEpCourb", ThicknessCamberKey(r.check)) + (r.check == ThicknessTooLarge ? "100 % " : ""),
-                     caption, r.check == ThicknessTooLarge ? platform::BoxIcon::Warning : platform::BoxIcon::Information);
-    d.changes.Announce(core::Change::View);
-    return out;
+  if (scaled.refusal) {
+    platform::Inform(scaled.refusal->text, caption,
+                     r.check == ThicknessTooLarge ? platform::BoxIcon::Warning : platform::BoxIcon::Information);
+  } else if (scaled.error) {
+    platform::ReportGeneralError(" frmEpCourb/CmdApply", *scaled.error);
+  } else {
+    d.rib.reshape.newThickness = r.newThickness;
+    d.rib.reshape.newCamber = r.newCamber;
+    d.rib.reshape.upperAt = r.upperAt;
+    d.rib.reshape.lowerAt = r.lowerAt;
+    d.view.thicknessCamberShown = true;
+    out.thicknessText = scaled.thicknessText;
+    out.ok = true;
   }
-  if (r.check == FlatAirfoil) {
-    platform::ReportGeneralError(" frmEpCourb/CmdApply", {platform::kErrDivisionByZero, "Division by zero"});
-    d.changes.Announce(core::Change::View);
-    return out;
-  }
-  d.rib.reshape.newThickness = r.newThickness;
-  d.rib.reshape.newCamber = r.newCamber;
-  d.rib.reshape.upperAt = r.upperAt;
-  d.rib.reshape.lowerAt = r.lowerAt;
-  d.view.thicknessCamberShown = true;
-  out.thicknessText = TwoDecimals(r.newThickness * 100);
-  out.ok = true;
   d.changes.Announce(core::Change::View);
   return out;
 }
 
 std::string ThicknessCamberContents(const core::RibDocument& d, const std::string& thicknessText,
                                     const std::string& camberText) {
-  return files::ThicknessCamberFileText(d.airfoil.name, Text("FrmEpCourb", "17"), thicknessText,
-                                        Text("FrmEpCourb", "18"), camberText, d.rib.reshape.upperAt,
-                                        d.rib.reshape.lowerAt);
+  const ThicknessCamberWords words = ThicknessCamberWordsInLanguage();
+  return files::ThicknessCamberFileText(d.airfoil.name, words.thickness, thicknessText, words.camber, camberText,
+                                        d.rib.reshape.upperAt, d.rib.reshape.lowerAt);
 }
 
 std::string ThicknessCamberPanelText(const core::RibDocument& d) {
@@ -189,16 +172,6 @@ void ShowFormer(core::RibDocument& d, const std::string& path, files::AirfoilDat
   d.view.formerShown = true;
   d.project.windowTitle = std::string(platform::kProgramTitle) + "  " + d.airfoil.name;
   d.changes.Announce(core::Change::NewRib | core::Change::Setup | core::Change::Project);
-}
-
-SourceAirfoil CurrentSourceAirfoil(const core::RibDocument& d) {
-  SourceAirfoil s;
-  if (!d.airfoil.loaded) return s;
-  s.name = d.airfoil.name;
-  s.x = d.airfoil.x;
-  s.y = d.airfoil.y;
-  s.pointCount = d.airfoil.pointCount;
-  return s;
 }
 
 }  // namespace commands

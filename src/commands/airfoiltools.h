@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/derivedairfoils.h"
 #include "core/airfoiltools.h"
 #include "core/ribdocument.h"
 #include "core/toolviews.h"
@@ -12,15 +13,12 @@
 
 namespace commands {
 
-// The language key of a refusal ("FrmEpCourb" section), "" for none.
-const char* ThicknessCamberKey(core::ThicknessCamberCheck check);
-
 struct ThicknessCamberApplied {
   bool ok = false;
   std::string thicknessText;  // what the boxes show afterwards
   std::string camberText;
 };
-// Apply: checks the boxes, tells the user what is refused (titled `caption`), and on success
+// Apply: ScaleThicknessCamber, the user told what is refused (titled `caption`); on success
 // stores the changed airfoil in the document, shows it and announces the view. A refusal
 // leaves the view without the changed airfoil.
 ThicknessCamberApplied ApplyThicknessCamber(core::RibDocument& d, const std::string& thicknessText,
@@ -53,14 +51,5 @@ std::string ComparisonPanelText(const core::RibDocument& d, const core::AirfoilC
 
 // The former: a coordinate file drawn as it is, on a new rib (the caller cleared it).
 void ShowFormer(core::RibDocument& d, const std::string& path, files::AirfoilData data);
-
-// The airfoil an inclined or oblique rib starts from: the current one, or a file picked.
-struct SourceAirfoil {
-  std::string name;
-  std::vector<double> x{0.0};
-  std::vector<double> y{0.0};
-  int pointCount = 0;
-};
-SourceAirfoil CurrentSourceAirfoil(const core::RibDocument& d);
 
 }  // namespace commands

@@ -217,6 +217,24 @@ bool OfferFittingChordLine(core::RibDocument& d, const PrintRequest& what) {
   return true;
 }
 
+PrintResult PrintSheets(core::RibDocument& d, const PrintRequest& what, platform::PageOutput& output,
+                        bool fitChordLine) {
+  PrintResult result;
+  const core::PagePlan plan = PlanFor(d, what);
+  if (plan.problem != core::TilingProblem::None) {
+    result.status = PrintResult::Status::Refused;
+    const bool noRoom = plan.problem == core::TilingProblem::NoRoom;
+    result.refusal = noRoom ? "no-room" : "needs-overlap";
+    result.text = noRoom ? platform::Text("FrmPrint", "22")
+                         : platform::Text("FrmPrint", "24") + " " + std::to_string(plan.pageCount);
+    return result;
+  }
+  if (fitChordLine) PlaceChordLineToFit(d, SheetFitFor(d, what));
+  result.cutOff = SheetFitFor(d, what).cutOff;
+  if (!SendSheets(d, what, plan, output, result.text)) result.status = PrintResult::Status::Failed;
+  return result;
+}
+
 PrintOutcome Print(core::RibDocument& d, const PrintRequest& what, platform::PageOutput& output,
                    const std::function<bool()>& pageSetup) {
   const std::string question =
@@ -225,23 +243,18 @@ PrintOutcome Print(core::RibDocument& d, const PrintRequest& what, platform::Pag
   if (platform::AskYesNo(question, platform::kProgramTitle, platform::BoxIcon::Question, true) !=
       platform::BoxAnswer::Yes)
     return PrintOutcome::Declined;
-  core::PagePlan plan = PlanFor(d, what);
   // The tiled print needs an overlap to join the sheets: back to the page set-up first.
-  while (plan.problem != core::TilingProblem::None) {
+  while (PlanFor(d, what).problem != core::TilingProblem::None)
     if (!pageSetup || !pageSetup()) return PrintOutcome::SetupCancelled;
-    plan = PlanFor(d, what);
-  }
   OfferFittingChordLine(d, what);
   if (!output.ChooseDestination()) return PrintOutcome::SetupCancelled;
-  const std::string tag = " " + PrintTitle();
-  std::string error;
-  bool sent = false;
+  PrintResult result;
   {
     platform::BusyPointer busy;
-    sent = SendSheets(d, what, plan, output, error);
+    result = PrintSheets(d, what, output, false);
   }
-  if (!sent) {
-    platform::ReportGeneralError(tag, platform::ErrorInfo{platform::kErrDeviceIo, error});
+  if (result.status != PrintResult::Status::Printed) {
+    platform::ReportGeneralError(" " + PrintTitle(), platform::ErrorInfo{platform::kErrDeviceIo, result.text});
     return PrintOutcome::Failed;
   }
   return PrintOutcome::Printed;

@@ -64,13 +64,26 @@ void PlaceChordLineToFit(core::RibDocument& d, const core::SheetFit& fit);
 // True when it was moved.
 bool OfferFittingChordLine(core::RibDocument& d, const PrintRequest& what);
 
+// A print taken as data, asking nothing: plans the sheets, puts the chord line where the
+// whole rib fits the sheet when `fitChordLine` (the settings file unchanged), and sends them
+// to `output`.
+struct PrintResult {
+  enum class Status { Printed, Refused, Failed };
+  Status status = Status::Printed;
+  std::string refusal;  // "no-room", "needs-overlap"
+  std::string text;     // the refusal in the user's words, or why the output failed
+  bool cutOff = false;  // the rib reaches past the sheet at its chord line, sent all the same
+};
+PrintResult PrintSheets(core::RibDocument& d, const PrintRequest& what, platform::PageOutput& output,
+                        bool fitChordLine);
+
 enum class PrintOutcome { Printed, Declined, SetupCancelled, Failed };
 
 // The menu's print: asks, sends the user to the page set-up (through `pageSetup`, false
 // when cancelled) while the tiling has no overlap or no room, offers to move the chord line
 // when the rib would be cut off, lets the user choose where to
-// print when nothing is set up, then prints on `output` with the hourglass. A failure ends
-// in the general error report.
+// print when nothing is set up, then PrintSheets with the hourglass. A failure ends in the
+// general error report.
 PrintOutcome Print(core::RibDocument& d, const PrintRequest& what, platform::PageOutput& output,
                    const std::function<bool()>& pageSetup);
 

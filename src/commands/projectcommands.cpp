@@ -40,6 +40,30 @@ std::string WholePath(const std::string& path) {
   return error ? path : whole.lexically_normal().string();
 }
 
+// The airfoil the project names, found and read into `fresh`.
+OpenOutcome ReadProjectAirfoil(core::RibDocument& fresh, const std::string& airfoilFileName) {
+  fresh.airfoil.path = files::FindProjectAirfoil(fresh, airfoilFileName);
+  if (fresh.airfoil.path.empty())
+    return RefusedOpen("airfoil-missing",
+                       Text("fileopen", "3") + " " + airfoilFileName + "\n" + " " + Text("fileopen", "4") + " " +
+                           "\n" + fresh.settings.airfoilDir + " " + Text("fileopen", "5") + " " +
+                           fresh.settings.seriesAirfoilDir,
+                       platform::kProgramTitle);
+  files::AirfoilData data;
+  OpenOutcome airfoil = ReadAirfoilToOpen(fresh.airfoil.path, data);
+  if (!airfoil.Opened()) {
+    // The input is the project: its airfoil is what cannot be read.
+    if (airfoil.status == OpenStatus::Refused) airfoil.refusal = "airfoil-unreadable";
+    return airfoil;
+  }
+  fresh.airfoil.title = std::move(data.title);
+  fresh.airfoil.x = std::move(data.x);
+  fresh.airfoil.y = std::move(data.y);
+  fresh.airfoil.pointCount = data.pointCount;
+  fresh.airfoil.loaded = true;
+  return {};
+}
+
 }  // namespace
 
 platform::FileDialogRequest SaveProjectRequest(const core::RibDocument& d) {
@@ -65,28 +89,34 @@ platform::FileDialogRequest OpenProjectRequest(const core::RibDocument& d) {
   return r;
 }
 
-bool SaveProjectAs(core::RibDocument& d, const std::string& path) {
-  platform::ErrorInfo error;
+bool WriteProjectFile(core::RibDocument& d, const std::string& path, platform::ErrorInfo& error,
+                      platform::ReadOnlyFiles readOnly) {
   core::ProjectFileLines written;
-  bool ok = files::WriteProject(d, path, &error, &written);
-  // A project the user marked read-only is replaced only on their word.
-  if (!ok && error.refusal == "read-only") {
-    if (!platform::AskReplaceReadOnly(path, platform::kProgramTitle)) return false;
-    ok = files::WriteProject(d, path, &error, &written, platform::ReadOnlyFiles::Replace);
-  }
-  if (!ok) {
-    platform::ReportGeneralError(kSaveProjectTag, error);
-    return false;
-  }
+  if (!files::WriteProject(d, path, &error, &written, readOnly)) return false;
   d.project.path = WholePath(path);
   d.project.title = files::FileNameOf(path);
   d.project.asRead = std::move(written);
   d.project.modified = false;
   d.project.saved = true;
   d.project.windowTitle = WindowTitle(TitleForm::Project, d);
+  d.changes.Announce(core::Change::Project);
+  return true;
+}
+
+bool SaveProjectAs(core::RibDocument& d, const std::string& path) {
+  platform::ErrorInfo error;
+  bool ok = WriteProjectFile(d, path, error);
+  // A project the user marked read-only is replaced only on their word.
+  if (!ok && error.refusal == "read-only") {
+    if (!platform::AskReplaceReadOnly(path, platform::kProgramTitle)) return false;
+    ok = WriteProjectFile(d, path, error, platform::ReadOnlyFiles::Replace);
+  }
+  if (!ok) {
+    platform::ReportGeneralError(kSaveProjectTag, error);
+    return false;
+  }
   if (!d.settings.iniFile.empty())
     files::WriteINIFile("Repertoires", "LastOpenVdl", files::FolderOf(path), d.settings.iniFile);
-  d.changes.Announce(core::Change::Project);
   return true;
 }
 
@@ -120,32 +150,17 @@ OpenOutcome OpenProjectFile(core::RibDocument& d, const std::string& path, const
 
   const core::CaptionWords words = files::CaptionWordsInLanguage();
   core::RecogniseReadCaption(fresh, words);
-  fresh.airfoil.path = files::FindProjectAirfoil(fresh, read.airfoilFileName);
-  if (fresh.airfoil.path.empty())
-    return RefusedOpen("airfoil-missing",
-                       Text("fileopen", "3") + " " + read.airfoilFileName + "\n" + " " + Text("fileopen", "4") + " " +
-                           "\n" + fresh.settings.airfoilDir + " " + Text("fileopen", "5") + " " +
-                           fresh.settings.seriesAirfoilDir,
-                       platform::kProgramTitle);
-  files::AirfoilData data;
-  OpenOutcome airfoil = ReadAirfoilToOpen(fresh.airfoil.path, data);
-  if (!airfoil.Opened()) {
-    // The input is the project: its airfoil is what cannot be read.
-    if (airfoil.status == OpenStatus::Refused) airfoil.refusal = "airfoil-unreadable";
-    return airfoil;
+  if (how.airfoilNeeded) {
+    OpenOutcome airfoil = ReadProjectAirfoil(fresh, read.airfoilFileName);
+    if (!airfoil.Opened()) return airfoil;
   }
-  fresh.airfoil.title = std::move(data.title);
-  fresh.airfoil.x = std::move(data.x);
-  fresh.airfoil.y = std::move(data.y);
-  fresh.airfoil.pointCount = data.pointCount;
-  fresh.airfoil.loaded = true;
   fresh.project.path = WholePath(path);
   fresh.project.title = files::FileNameOf(path);
   fresh.project.modified = false;
   fresh.project.windowTitle = WindowTitle(TitleForm::Project, fresh);
   // Opening is no change of the user's: the rib is the one the file's lines describe, so
   // nothing is settled (an empty caption stays empty, tab distances of 0 stay 0).
-  core::InstallPreparedAirfoil(fresh);
+  if (how.airfoilNeeded) core::InstallPreparedAirfoil(fresh);
   d = std::move(fresh);
   d.changes.Announce(core::Change::NewRib | core::Change::Airfoil | core::Change::Setup | core::Change::Project);
   return {};

@@ -7,6 +7,7 @@
 #include "core/ribdocument.h"
 #include "files/projectfile.h"
 #include "platform/filedialogs.h"
+#include "platform/fileio.h"
 
 namespace commands {
 
@@ -19,7 +20,13 @@ platform::FileDialogRequest SaveProjectRequest(const core::RibDocument& d);
 // The request of the open dialog: starts in Repertoires/LastOpenVdl, else airfoilDir.
 platform::FileDialogRequest OpenProjectRequest(const core::RibDocument& d);
 
-// Save as, after its dialog: the file written (atomically, the lines the user did not
+// Writes the project to `path` (atomically, the lines the user did not change as the rib's
+// file had them) and makes it the rib's file: path and title from `path`, modified cleared,
+// saved set, announced. Asks nothing and tells no one: a failed write leaves `error` and
+// changes neither the path nor the flags.
+bool WriteProjectFile(core::RibDocument& d, const std::string& path, platform::ErrorInfo& error,
+                      platform::ReadOnlyFiles readOnly = platform::ReadOnlyFiles::Refuse);
+// Save as, after its dialog: WriteProjectFile, the file written (atomically, the lines the user did not
 // change as the rib's file had them), then the project's path and title from `path`,
 // modified cleared, saved set, the folder stored under Repertoires/LastOpenVdl. A failed
 // write shows the general error report and changes neither the path nor the flags.
@@ -39,6 +46,8 @@ struct ProjectOpening {
   // An older layout is rewritten in the current one where it lies (when the file may be
   // written), as opening it in the program does; the batch program's drawings leave it.
   files::OlderLayout olderLayout = files::OlderLayout::Rewrite;
+  // The kit's template is a set-up only: its airfoil is neither looked for nor read.
+  bool airfoilNeeded = true;
 };
 
 // Opens the project at `path` as File > Open does once the file is chosen. The project and

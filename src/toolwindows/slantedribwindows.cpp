@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 
 #include "commands/airfoilcommands.h"
+#include "commands/airfoiltools.h"
+#include "commands/derivedairfoils.h"
 #include "core/typednumber.h"
 #include "core/airfoiltools.h"
 #include "core/lengths.h"
@@ -128,15 +130,7 @@ void SourceAirfoilPicker::PickOther() {
   sharedwindows::OpenAirfoilWindow open(document_.settings, Text("frmopen", "1"), false, window_);
   open.exec();
   if (!open.Accepted()) return;
-  const std::string path = open.ChosenPath();
-  files::AirfoilData data = open.TakeData();
-  commands::SourceAirfoil a;
-  std::string ext;
-  files::SplitAirfoilFileName(path, a.name, ext);
-  a.x = std::move(data.x);
-  a.y = std::move(data.y);
-  a.pointCount = data.pointCount;
-  Use(std::move(a));
+  Use(commands::SourceAirfoilOf(open.ChosenPath(), open.TakeData()));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -176,23 +170,18 @@ InclinedRibWindow::InclinedRibWindow(core::RibDocument& document, QWidget* paren
 
 void InclinedRibWindow::Ok() {
   if (ribwindows::ShowUnreadableBox(this)) return;
-  const std::string typed = angle_->text().toStdString();
-  const double degrees = core::NumberFromText(typed);
-  switch (core::CheckInclination(degrees)) {
-    case core::AngleCheck::Missing: Refuse(this, Text("FrmInclinaisonNervure", "6"), angle_); return;
-    case core::AngleCheck::TooLarge: Refuse(this, Text("FrmInclinaisonNervure", "7") + " 89° !", angle_); return;
-    case core::AngleCheck::Ok: break;
+  const commands::InclinedRibPlan rib = commands::PlanInclinedRib(angle_->text().toStdString());
+  if (rib.refusal) {
+    Refuse(this, rib.refusal->text, angle_);
+    return;
   }
   const commands::SourceAirfoil& a = picker_->Airfoil();
   if (!HasAirfoil(a)) return;
-  const double factor = core::InclinationFactor(degrees);
-  const std::string contents = files::ScaledAirfoilFileText(
-      files::InclinedRibHeader(degrees), a.x, core::ScaledOrdinates(a.y, a.pointCount, factor), a.pointCount);
-  const std::string path =
-      commands::SaveDerivedAirfoil(document_, Text("FrmInclinaisonNervure", "14"), Text("FrmInclinaisonNervure", "15"),
-                                   files::InclinedRibFileName(a.name, degrees), contents);
+  const commands::DerivedFile file = commands::InclinedRibFile(a, rib);
+  const std::string path = commands::SaveDerivedAirfoil(document_, Text("FrmInclinaisonNervure", "14"),
+                                                        Text("FrmInclinaisonNervure", "15"), file.name, file.contents);
   if (path.empty()) return;
-  written_->Show(path, Text("FrmInclinaisonNervure", "16") + " " + core::FormatNumber(factor, "0.0000") + "\n" +
+  written_->Show(path, Text("FrmInclinaisonNervure", "16") + " " + core::FormatNumber(rib.factor, "0.0000") + "\n" +
                            Text("FrmInclinaisonNervure", "17"));
 }
 
@@ -258,29 +247,22 @@ void ObliqueRibWindow::Ok() {
   if (ribwindows::ShowUnreadableBox(this)) return;
   const std::string& unit = document_.settings.unitText;
   QLineEdit* given = BoxAt(mode_ == 0 ? ObliqueLength : SquareLength);
-  const double givenMm = core::LengthFromText(given->text().toStdString(), unit);
-  const double degrees = core::NumberFromText(BoxAt(Angle)->text().toStdString());
-  const core::ObliqueRib rib = core::ComputeObliqueRib(mode_, givenMm, degrees);
-  switch (rib.check) {
-    case core::ObliqueCheck::LengthMissing: Refuse(this, Text("FrmAngle", "10"), given); return;
-    case core::ObliqueCheck::AngleMissing: Refuse(this, Text("FrmAngle", "11"), BoxAt(Angle)); return;
-    case core::ObliqueCheck::AngleTooLarge:
-      Refuse(this, Text("FrmAngle", "12") + (mode_ == 0 ? " 89° !" : " 90° !"), BoxAt(Angle));
-      return;
-    case core::ObliqueCheck::Ok: break;
+  const commands::ObliqueRibPlan rib = commands::PlanObliqueRib(mode_, given->text().toStdString(),
+                                                                BoxAt(Angle)->text().toStdString(), unit);
+  if (rib.refusal) {
+    Refuse(this, rib.refusal->text, rib.lengths.check == core::ObliqueCheck::LengthMissing ? given : BoxAt(Angle));
+    return;
   }
-  const double otherMm = mode_ == 0 ? rib.squareMm : rib.obliqueMm;
+  const double otherMm = mode_ == 0 ? rib.lengths.squareMm : rib.lengths.obliqueMm;
   const double shown = unit == " in" ? otherMm / core::kMmPerInch : otherMm;
   BoxAt(mode_ == 0 ? SquareLength : ObliqueLength)
       ->setText(Q(core::ScreenNumberText(core::FormatNumber(shown, "# ###.###"))));
 
   const commands::SourceAirfoil& a = picker_->Airfoil();
   if (!HasAirfoil(a)) return;
-  const files::ObliqueRibTexts texts{Text("FrmAngle", "6"), a.name, degrees, rib.obliqueMm, rib.squareMm, unit};
-  const std::string contents = files::ScaledAirfoilFileText(
-      files::ObliqueRibHeader(texts), a.x, core::ScaledOrdinates(a.y, a.pointCount, rib.ordinateFactor), a.pointCount);
-  const std::string path = commands::SaveDerivedAirfoil(document_, Text("FrmAngle", "14"), Text("FrmAngle", "15"),
-                                                        files::ObliqueRibFileName(texts), contents);
+  const commands::DerivedFile file = commands::ObliqueRibFile(a, rib, commands::ObliqueRibTitleWords());
+  const std::string path =
+      commands::SaveDerivedAirfoil(document_, Text("FrmAngle", "14"), Text("FrmAngle", "15"), file.name, file.contents);
   if (path.empty()) return;
   // The window stays open with the length worked out, in words too: its box is disabled.
   written_->Show(path, Text("FrmAngle", mode_ == 0 ? "5" : "4") + " = " +

@@ -40,7 +40,7 @@ run(0 cut ${DATA}/projects/full_mm.vdl -o ${OUT}/project.dxf --airfoil-dir ${DIR
 
 # Usage errors: 64, nothing written.
 foreach(args "-o;${OUT}/x.svg;--dxf;r12" "-o;${OUT}/x.dxf;--dxf;r14" "-o;${OUT}/x.pdf" "-o;${OUT}/x.dxf;--kerf;0,2,3"
-             "-o;${OUT}/x.dxf;--engrave;maybe" "-o;${OUT}/x.dxf;--chord;abc" "-o" "-o;${OUT}/x.dxf;--kerf")
+             "-o;${OUT}/x.dxf;--engrave;maybe" "-o;${OUT}/x.dxf;--chord;abc")
   run(64 cut ${AIRFOIL} ${args})
   if(EXISTS ${OUT}/x.svg OR EXISTS ${OUT}/x.dxf OR EXISTS ${OUT}/x.pdf)
     message(FATAL_ERROR "${args}: a file was written on a usage error")

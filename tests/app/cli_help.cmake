@@ -135,6 +135,25 @@ if(NOT last_err MATCHES "nosuch")
 endif()
 run(64 --unit cm info x.dat)
 run(64 --ini ${HELP}/no-such.ini info x.dat)
+# Every command reads its options alike: an option it does not know, one without its value
+# and one given twice are named after the synopsis; a global option given twice is too.
+foreach(bad "dxf;x.dat;-o;x.dxf;--colour|--colour is not an option of dxf"
+            "incline;x.dat;--angle;5;-o|-o needs a value"
+            "cut;x.dat;-o;a.dxf;--kerf;1;--kerf;2|--kerf is given twice"
+            "--unit;mm;info;x.dat;--unit;in|--unit is given twice")
+  string(REPLACE "|" ";" bad "${bad}")
+  list(POP_BACK bad problem)
+  run(64 ${bad})
+  if(NOT last_err MATCHES "vandrell-cli: ${problem}
+$")
+    message(FATAL_ERROR "${bad}: the problem is not said: ${last_err}")
+  endif()
+endforeach()
+# A command's older name still runs it, and shows its help.
+run(0 series2 --help)
+if(NOT last_out MATCHES "^vandrell-cli spaced-series ")
+  message(FATAL_ERROR "series2 is not spaced-series: ${last_out}")
+endif()
 
 # The man page holds the same texts, one section per command.
 file(READ ${MAN} man)

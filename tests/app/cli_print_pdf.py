@@ -270,7 +270,7 @@ def main():
     # Refusals write nothing: no room left on the paper, several sheets without overlap,
     # and a length typed with a character the boxes refuse.
     refused = os.path.join(WORK, "refused.pdf")
-    for extra, code, key in ((["--overlap", "300"], 2, "refused: 22"), (["--overlap", "0"], 2, "refused: 24"),
+    for extra, code, key in ((["--overlap", "300"], 2, "refused: no-room"), (["--overlap", "0"], 2, "refused: needs-overlap"),
                              (["--overlap", "2O"], 64, "")):
         r = run(common + ["--paper", "0", "-o", refused, "--chord", "600"] + extra, env=env)
         check(r.returncode == code and r.stdout.strip() == key and not os.path.exists(refused),

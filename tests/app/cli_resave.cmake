@@ -28,6 +28,28 @@ endfunction()
 resave(${DATA}/projects/full_mm.vdl ${work}/out.vdl ${AIRFOILS} 0)
 expect_same_file(${work}/out.vdl ${DATA}/projects/full_mm.vdl)
 
+# A project written by hand: LF line ends, numbers in other forms than ours, an empty caption
+# and reserved lines, text after the end line and no last line end.
+string(JOIN "\n" by_hand "VDL V3.0 by hand" "clarky.dat" "clarky" "" "10" "-5" "200" "1.5" "0" "0" "0" "0" "0"
+       "1" "0" "" "Spars" "0" "25%" "6" "3" "1" "1" "0" "" "0" "" "Holes" "0" "" "" "1.0" "" "" "0" "0" ""
+       "" "" "0" "02" "-3.0" "0" "0" "0" "0" "11" "0" "0" "0#0" "End of File V 3.0.02 modif 02/10/2002"
+       "notes kept after the end")
+file(WRITE ${work}/by_hand.vdl "${by_hand}")
+# info tells the project's airfoil and set-up as its lines give them ("02" reference lines,
+# one spar at 25%, one hole row of no position, base 11), and writes nothing.
+execute_process(COMMAND ${CLI} --unit mm info ${work}/by_hand.vdl --airfoil-dir ${AIRFOILS}
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+foreach(line "^airfoil: [^\n]*/clarky\\.dat\n" "\nchord: 200 mm\nsheeting: 1\\.5 mm\n" "\nreference lines: 2\nspars: 1\nholes: 0\n"
+             "\nbase: tabs\ncaption: \nupside down: no\n$")
+  if(NOT rc EQUAL 0 OR NOT out MATCHES "${line}")
+    message(FATAL_ERROR "info of a project (${rc}), no ${line}:\n${out}${err}")
+  endif()
+endforeach()
+file(READ ${work}/by_hand.vdl after_info)
+if(NOT after_info STREQUAL by_hand)
+  message(FATAL_ERROR "info changed the project it read")
+endif()
+
 # An older project is converted in place on the way, as opening it does.
 file(COPY ${DATA}/projects/older_full.vdl DESTINATION ${work})
 resave(${work}/older_full.vdl ${work}/older_out.vdl ${AIRFOILS} 0)

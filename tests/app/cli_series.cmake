@@ -1,4 +1,4 @@
-# `vandrell-cli series` and `series2` write the files the series windows write, refuse
+# `vandrell-cli series` and `spaced-series` write the files the series windows write, refuse
 # what the windows refuse and write nothing then.
 set(work ${WORK}/cli_series)
 file(REMOVE_RECURSE ${work})
@@ -68,18 +68,18 @@ expect_first_line(${work}/inches/clarky&naca0012R01in.dat "Rib 1 Chord : 7.1/2 i
 expect_first_line(${work}/inches/clarky&naca0012R03in.dat "Rib 3 Chord : 4 in")
 expect_file_count(${work}/inches "*_190.5_101.6_3.txt" 1)
 
-# Refusals print the key of the failed check and write nothing.
+# Refusals print a word for the failed check and write nothing.
 file(MAKE_DIRECTORY ${work}/refused)
 run_mm(2 series ${root} ${tip} --root-chord 200 --tip-chord 100 --ribs 91 -o ${work}/refused)
-if(NOT run_stdout STREQUAL "refused: 12\n")
+if(NOT run_stdout STREQUAL "refused: too-many-ribs\n")
   message(FATAL_ERROR "91 ribs: ${run_stdout}")
 endif()
 run_mm(2 series ${root} ${tip} --root-chord 100 --tip-chord 200 --ribs 3 -o ${work}/refused)
-if(NOT run_stdout STREQUAL "refused: 14\n")
+if(NOT run_stdout STREQUAL "refused: root-chord-shorter\n")
   message(FATAL_ERROR "root smaller than tip: ${run_stdout}")
 endif()
 run_mm(2 series ${root} ${work}/none.dat --root-chord 200 --tip-chord 100 --ribs 3 -o ${work}/refused)
-if(NOT run_stdout STREQUAL "refused: 15\n")
+if(NOT run_stdout STREQUAL "refused: airfoil\n")
   message(FATAL_ERROR "missing tip airfoil: ${run_stdout}")
 endif()
 expect_file_count(${work}/refused "*" 0)
@@ -112,37 +112,38 @@ run_mm(64 series ${root} ${tip} --root-chord 200 --tip-chord 100 --ribs 3)
 run_mm(64 series ${root} ${tip} --root-chord 200 --tip-chord 100 --ribs 3 --colour red -o ${work}/refused)
 run_mm(64 series ${root} ${tip} --root-chord 200 --tip-chord 100 --ribs 3x -o ${work}/refused)
 
-# series2: 2 mm ribs, 98 mm gaps: 202 mm long, the middle rib 150 mm.
+# spaced-series: 2 mm ribs, 98 mm gaps: 202 mm long, the middle rib 150 mm.
 file(MAKE_DIRECTORY ${work}/spaced)
-run_mm(0 series2 ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 1 --gaps 98,98 -o ${work}/spaced)
+run_mm(0 spaced-series ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 1 --gaps 98,98 -o ${work}/spaced)
 if(NOT run_stdout STREQUAL "length: 202 mm\n")
-  message(FATAL_ERROR "series2 length: ${run_stdout}")
+  message(FATAL_ERROR "spaced-series length: ${run_stdout}")
 endif()
 expect_first_line(${work}/spaced/clarky&naca0012R02.dat "Rib 2 Chord : 150.00")
 expect_file_count(${work}/spaced "*.dat" 3)
+# Under its older name, as scripts may still call it.
 run_mm(0 series2 ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 1 --gaps 98,98 -o ${work}/spaced)
 if(NOT run_stdout STREQUAL "length: 202 mm\nreplaced: 4\n")
-  message(FATAL_ERROR "series2 over an earlier one: ${run_stdout}")
+  message(FATAL_ERROR "spaced-series over an earlier one: ${run_stdout}")
 endif()
 # Decimal commas, the lists then separated by ";": 1.5 + 97.5 + 2.5 + 98 + 1.5 = 201 mm.
 string(ASCII 59 semicolon)
 file(MAKE_DIRECTORY ${work}/commas)
-execute_process(COMMAND ${CLI} --unit mm series2 ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 1,5
+execute_process(COMMAND ${CLI} --unit mm spaced-series ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 1,5
                         --ribs 1 --thickness 2,5 --gaps "97,5${semicolon}98" -o ${work}/commas
                 RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc EQUAL 0 OR NOT out STREQUAL "length: 201 mm\n")
-  message(FATAL_ERROR "series2 with decimal commas: ${rc} ${out} ${err}")
+  message(FATAL_ERROR "spaced-series with decimal commas: ${rc} ${out} ${err}")
 endif()
-run_mm(64 series2 ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 1 --gaps 98,5,98
+run_mm(64 spaced-series ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 1 --gaps 98,5,98
        -o ${work}/refused)
-run_mm(2 series2 ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 1 --thickness 0 --gaps 98,98
+run_mm(2 spaced-series ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 1 --thickness 0 --gaps 98,98
     -o ${work}/refused)
-if(NOT run_stdout STREQUAL "refused: 10\n")
-  message(FATAL_ERROR "series2 zero thickness: ${run_stdout}")
+if(NOT run_stdout STREQUAL "refused: zero-thickness-or-gap\n")
+  message(FATAL_ERROR "spaced-series zero thickness: ${run_stdout}")
 endif()
-run_mm(2 series2 ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 13 --gaps 1 -o ${work}/refused)
-if(NOT run_stdout STREQUAL "refused: 12\n")
-  message(FATAL_ERROR "series2 13 ribs: ${run_stdout}")
+run_mm(2 spaced-series ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 13 --gaps 1 -o ${work}/refused)
+if(NOT run_stdout STREQUAL "refused: too-many-ribs\n")
+  message(FATAL_ERROR "spaced-series 13 ribs: ${run_stdout}")
 endif()
-run_mm(64 series2 ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 2 --gaps 98,98 -o ${work}/refused)
+run_mm(64 spaced-series ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 2 --gaps 98,98 -o ${work}/refused)
 expect_file_count(${work}/refused "*" 0)

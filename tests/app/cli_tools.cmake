@@ -1,5 +1,5 @@
 # `vandrell-cli thickness-camber`, `incline` and `oblique` write the tools' airfoil files;
-# refusals name their language key and write nothing.
+# refusals name the failed check in a word and write nothing.
 cmake_policy(SET CMP0007 NEW)  # lists keep their empty items
 set(work ${WORK}/cli_tools)
 file(REMOVE_RECURSE ${work})
@@ -66,30 +66,41 @@ string(REPLACE "0.005  " "0.005 -" mirrored "${upper}")
 if(NOT lower STREQUAL mirrored OR NOT upper MATCHES "^0\\.005  0\\.01")
   message(FATAL_ERROR "naca0012 at x = 0.005: '${upper}' and '${lower}'")
 endif()
-# Captions given, even empty ones. (Empty arguments are passed here directly: CMake's
-# argument lists drop them.)
-execute_process(COMMAND ${CLI} thickness-camber ${clarky} --thickness 9.5 --camber 0 --caption-17 Ep --caption-18 ""
+# Words given, even empty ones, one under its older name. (Empty arguments are passed here
+# directly: CMake's argument lists drop them.)
+execute_process(COMMAND ${CLI} thickness-camber ${clarky} --thickness 9.5 --camber 0 --thickness-word Ep --caption-18 ""
                         -o ${work}/tc2.dat RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "empty caption: exit ${rc}")
 endif()
 expect_line(${work}/tc2.dat 0 "clarky Ep9.50% 0.00%")
+# Without them, the words of the language in force, as the window writes them.
+file(WRITE ${work}/fr.ini "[Language]\r\nLangue=Francais\r\n")
+run(0 --ini ${work}/fr.ini thickness-camber ${clarky} --thickness 14 --camber 2 -o ${work}/tc_fr.dat)
+file(READ ${work}/tc_fr.dat head LIMIT 12 HEX)
+if(NOT head STREQUAL "636c61726b7920c970616973")  # "clarky Épais", É in Windows-1252
+  message(FATAL_ERROR "thickness word in French: ${head}")
+endif()
+run(0 --ini ${work}/fr.ini oblique ${clarky} --mode 1 --angle 30 --length 100 -o ${work}/obl_fr.dat)
+read_lines(${work}/obl_fr.dat lines)
+list(GET lines 0 title)
+if(NOT title MATCHES "^Nervure oblique clarky 30")
+  message(FATAL_ERROR "oblique title in French: ${title}")
+endif()
 # The result opens as an airfoil.
 run(0 info ${work}/tc.dat)
 
-expect_refused(11 thickness-camber ${clarky} --thickness 0 --camber 100 -o ${work}/no.dat)
-expect_refused(11 thickness-camber ${clarky} --thickness 101 --camber 2 -o ${work}/no.dat)
+expect_refused(percent-too-large thickness-camber ${clarky} --thickness 0 --camber 100 -o ${work}/no.dat)
+expect_refused(percent-too-large thickness-camber ${clarky} --thickness 101 --camber 2 -o ${work}/no.dat)
 execute_process(COMMAND ${CLI} thickness-camber ${clarky} --thickness "" --camber 2 -o ${work}/no.dat
                 RESULT_VARIABLE rc OUTPUT_VARIABLE stdout)
-if(NOT rc EQUAL 2 OR NOT stdout STREQUAL "refused: 12\n")
+if(NOT rc EQUAL 2 OR NOT stdout STREQUAL "refused: thickness-zero\n")
   message(FATAL_ERROR "empty thickness: exit ${rc}, ${stdout}")
 endif()
 expect_refused(airfoil thickness-camber ${work}/missing.dat --thickness 12 --camber 2 -o ${work}/no.dat)
 # An existing file is not replaced.
-expect_refused(120 thickness-camber ${clarky} --thickness 12 --camber 2 -o ${work}/tc.dat)
+expect_refused(file-exists thickness-camber ${clarky} --thickness 12 --camber 2 -o ${work}/tc.dat)
 expect_line(${work}/tc.dat 0 "clarky Thickness14.00% Camber2.00%")
-run(64 thickness-camber ${clarky} --thickness 12 -o ${work}/no.dat)
-run(64 thickness-camber ${clarky} --thickness 12 --camber 2 -o)
 run(64 thickness-camber ${clarky} --thickness 1,2,5 --camber 2 -o ${work}/no.dat)
 # A decimal comma, as in the window's boxes.
 run(0 thickness-camber ${clarky} --thickness 12,5 --camber 2,25 -o ${work}/comma.dat)
@@ -109,21 +120,21 @@ if(NOT last_out MATCHES "^title: diedre 60\\.00°\n")
   message(FATAL_ERROR "info of an inclined rib: ${last_out}")
 endif()
 # The angle is checked before the airfoil is read.
-expect_refused(6 incline ${work}/missing.dat --angle 0 -o ${work}/no.dat)
-expect_refused(7 incline ${work}/missing.dat --angle 90 -o ${work}/no.dat)
+expect_refused(angle-missing incline ${work}/missing.dat --angle 0 -o ${work}/no.dat)
+expect_refused(angle-too-large incline ${work}/missing.dat --angle 90 -o ${work}/no.dat)
 expect_refused(airfoil incline ${work}/missing.dat --angle 5 -o ${work}/no.dat)
 
 # Oblique, square length 100 mm given at 30 degrees: ordinates halved, L = 200 mm.
 run(0 oblique ${clarky} --mode 1 --angle 30 --length 100 -o ${work}/obl.dat)
 expect_line(${work}/obl.dat 2 "0.99000000  0.00148450")
 expect_line(${work}/obl.dat 1 "1.00000000  0.00029965")
-expect_refused(10 oblique ${clarky} --mode 0 --angle 30 --length 0 -o ${work}/no.dat)
+expect_refused(length-missing oblique ${clarky} --mode 0 --angle 30 --length 0 -o ${work}/no.dat)
 execute_process(COMMAND ${CLI} oblique ${clarky} --mode 0 --angle "" --length 200 -o ${work}/no.dat
                 RESULT_VARIABLE rc OUTPUT_VARIABLE stdout)
-if(NOT rc EQUAL 2 OR NOT stdout STREQUAL "refused: 11\n")
+if(NOT rc EQUAL 2 OR NOT stdout STREQUAL "refused: angle-missing\n")
   message(FATAL_ERROR "empty angle: exit ${rc}, ${stdout}")
 endif()
-expect_refused(12 oblique ${clarky} --mode 1 --angle 90 --length 100 -o ${work}/no.dat)
+expect_refused(angle-too-large oblique ${clarky} --mode 1 --angle 90 --length 100 -o ${work}/no.dat)
 run(64 oblique ${clarky} --mode 2 --angle 30 --length 100 -o ${work}/no.dat)
 # Inch fractions in inches only.
 run(64 oblique ${clarky} --mode 0 --angle 30 --length 7.1/2 -o ${work}/no.dat)

@@ -68,7 +68,7 @@ TEST_F(ToolWindows, ThicknessCamberRefusalsAndTheSymmetricalAirfoil) {
   // The camber message first, then the thickness refusal; nothing shown.
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[0].text, Key("FrmEpCourb", "10"));
-  EXPECT_EQ(messages.shown[1].text, Key("FrmEpCourb", "11") + "100 % ");
+  EXPECT_EQ(messages.shown[1].text, Key("FrmEpCourb", "11") + " 100 % ");
   EXPECT_EQ(w.CamberBox()->text(), "0.00");
   EXPECT_FALSE(doc.view.thicknessCamberShown);
 
