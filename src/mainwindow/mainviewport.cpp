@@ -109,6 +109,8 @@ void MainWindow::BuildView() {
   connect(zoomList_, &QComboBox::currentIndexChanged, this, [this] { ZoomChosen(); });
   connect(view_, &RibView::rightClicked, this, [this](const QPoint& at) { ribMenu_->popup(at); });
   view_->installEventFilter(this);
+  // The keys of the view (Shift+F10, the Menu key) work from the start, before any click.
+  view_->setFocus();
 }
 
 QLabel* MainWindow::Panel(int index) const { return panels_[index - 1]; }
