@@ -102,6 +102,9 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   grid->addWidget(countNote_, row, 1, 1, 2);
   ++row;
   connect(ribCountBox_, &QLineEdit::textEdited, this, &SeriesWindow::RibCountEdited);
+  connect(ribCountBox_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (core::RibCountFromText(S(text)) <= MostRibs()) lastRibCount_ = text;
+  });
   if (spaced) {
     endThicknessBox_ = Box(this, "txtEpR", lengthKeys);
     // The longest caption of the column: it wraps rather than widen the window.
@@ -201,16 +204,15 @@ int SeriesWindow::RibCount() const {
 }
 
 void SeriesWindow::RibCountEdited(const QString& typed) {
-  // A count above the limit is not taken: the box keeps the last one it could take.
+  // A count above the limit is not taken: the box keeps the last one it could take, typed
+  // or filled in.
   const bool tooMany = core::RibCountFromText(S(typed)) > MostRibs();
   countNote_->setVisible(tooMany);
   if (tooMany) {
     const int cursor = std::min(ribCountBox_->cursorPosition(), static_cast<int>(lastRibCount_.size()));
     ribCountBox_->setText(lastRibCount_);
     ribCountBox_->setCursorPosition(cursor);
-    return;
   }
-  lastRibCount_ = typed;
 }
 
 void SeriesWindow::OpenAirfoil(int index) {
