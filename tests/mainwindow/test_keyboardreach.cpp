@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <cctype>
 #include <functional>
 #include <memory>
 #include <tuple>
