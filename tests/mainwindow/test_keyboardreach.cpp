@@ -1,6 +1,6 @@
-// The keyboard reaches everything: each window opens with its first box focused, Tab passes
-// every box and button in reading order and comes back round to the start, boxes only a
-// browse button fills are passed over, and Shift+F10 opens the rib menu as the Menu key does.
+// The keyboard reaches everything: each window opens on its first box and Tab goes round
+// every box and button in reading order; the keep-work question has access keys; Shift+F10
+// opens the rib menu.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,23 +14,22 @@
 
 #include "commands/keepwork.h"
 #include "files/language.h"
-
 #include "mainwindow/cutexportwindow.h"
 #include "mainwindow/mainwindow.h"
 #include "ribwindows/blockwindow.h"
+#include "ribwindows/holewindow.h"
+#include "ribwindows/inputwindow.h"
+#include "ribwindows/sparwindow.h"
 #include "ribwindows/squareleadingedgewindow.h"
 #include "ribwindows/tabwindow.h"
 #include "ribwindows/textwindow.h"
 #include "serieswindows/coordinateswindow.h"
-#include "settingswindows/printwindow.h"
-#include "toolwindows/slantedribwindows.h"
-#include "ribwindows/holewindow.h"
-#include "ribwindows/inputwindow.h"
-#include "ribwindows/sparwindow.h"
 #include "serieswindows/serieswindow.h"
+#include "settingswindows/printwindow.h"
 #include "support/windowtest.h"
 #include "toolwindows/dihedralwindow.h"
 #include "toolwindows/ribsheetwindow.h"
+#include "toolwindows/slantedribwindows.h"
 #include "toolwindows/thicknesscamberwindow.h"
 
 namespace {
