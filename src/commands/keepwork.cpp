@@ -10,8 +10,12 @@ bool HasUnsavedChanges(const core::RibDocument& d) { return d.project.modified &
 
 bool KeepWork(core::RibDocument& d, const std::string& question) {
   if (!HasUnsavedChanges(d)) return true;
+  // The language's words, each with its access key: the toolkit's own have none here.
+  using platform::Text;
   switch (platform::CurrentMessages().Show({question, platform::kProgramTitle, platform::BoxIcon::Question,
-                                            platform::BoxButtons::SaveDiscardCancel, 1})) {
+                                            platform::BoxButtons::SaveDiscardCancel, 1,
+                                            {Text("TextButton", "33"), Text("TextButton", "34"),
+                                             Text("TextButton", "35")}})) {
     case platform::BoxAnswer::Save: return SaveProjectAgain(d);
     case platform::BoxAnswer::Discard: return true;
     default: return false;

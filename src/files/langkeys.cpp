@@ -75,6 +75,7 @@ constexpr LanguageKey kKeys[] = {
     {"MenuLayout", "2", "mnu_paramrep"},
     {"MenuLayout", "3", "mnu_parambloc"},
     {"MenuLayout", "4", "mnu_paramvril"},
+    {"MenuLayout", "4T", "mnu_paramvril tool tip: the entry is not available yet"},
     // MenuOutils
     {"MenuOutils", "1", "mnu_outil"},
     {"MenuOutils", "2", "mnu_OutilCompare"},
@@ -135,6 +136,9 @@ constexpr LanguageKey kKeys[] = {
     {"TextButton", "21", "coordinates editor: clear-all button caption"},
     {"TextButton", "21T", "coordinates editor: clear-all button tool tip"},
     {"TextButton", "22", "button under a derived airfoil just written: opens it as the current airfoil"},
+    {"TextButton", "33", "question before unsaved work goes: Save button, with its access key (&)"},
+    {"TextButton", "34", "question before unsaved work goes: Discard button, with its access key (&)"},
+    {"TextButton", "35", "question before unsaved work goes: Cancel button, with its access key (&)"},
     // Start-up and entry messages
     {"Message", "10", "decimal separator warning, paragraph 1"},
     {"Message", "11", "decimal separator warning, paragraph 2"},

@@ -162,6 +162,8 @@ void MainWindow::BuildMenus() {
     QMenu* menu = menuBar()->addMenu(Q(def.caption));
     menu->setObjectName(def.name);
     if (std::string(def.name) == "mnuprofil") ribMenu_ = menu;
+    // Only entries given a tip of their own show one (the greyed Washout angle).
+    menu->setToolTipsVisible(true);
     for (const MenuItem& item : def.items) {
       if (item.kind == MenuItem::Separator) {
         menu->addSeparator();
@@ -300,6 +302,8 @@ void MainWindow::LoadCaptions() {
     else if (std::optional<Command> command = CommandForControl(entry.control))
       if (QAction* a = Action(*command)) a->setText(caption);
   }
+  // An entry that is always greyed says why when the pointer rests on it.
+  if (QAction* washout = Action(Command::Washout)) washout->setToolTip(Q(Text("MenuLayout", "4T")));
 }
 
 void MainWindow::LoadRecentMenu() {

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -40,7 +41,7 @@ RibView::RibView(QWidget* parent) : QWidget(parent) {
   setObjectName("Pic");
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(50, 50);
-  // The Menu key and Shift+F10 reach the rib menu through the focus.
+  // The Menu key and Shift+F10 reach the rib menu through the focus (the window's filter).
   setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -108,6 +109,8 @@ void MainWindow::BuildView() {
   connect(zoomList_, &QComboBox::currentIndexChanged, this, [this] { ZoomChosen(); });
   connect(view_, &RibView::rightClicked, this, [this](const QPoint& at) { ribMenu_->popup(at); });
   view_->installEventFilter(this);
+  // The keys of the view (Shift+F10, the Menu key) work from the start, before any click.
+  view_->setFocus();
 }
 
 QLabel* MainWindow::Panel(int index) const { return panels_[index - 1]; }
@@ -287,6 +290,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
       if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) panning_ = false;
       break;
+    case QEvent::KeyPress: {
+      // Shift+F10 asks for the rib menu as the Menu key does; not every window system says so.
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier) break;
+      const QPoint centre = view_->rect().center();
+      QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, view_->mapToGlobal(centre));
+      QCoreApplication::sendEvent(view_, &menu);
+      return true;
+    }
     default: break;
   }
   return QMainWindow::eventFilter(watched, event);

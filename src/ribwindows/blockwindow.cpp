@@ -31,7 +31,10 @@ BlockWindow::BlockWindow(core::RibDocument& document, QWidget* parent) : QDialog
   // A board below the chord line or above it: every box takes a sign.
   const QString keys = Q(core::LengthKeys(document_.settings.unitText, /*negativeAllowed=*/true));
 
+  // In the window before its boxes are made, so that Tab takes them before the buttons.
+  auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
+  layout->addLayout(grid);
   const char* captions[6] = {"2", "3", "4", "5", "6", "15"};
   const char* tips[6] = {"", "", "4T", "5T", "", "10T"};
   for (int i = 0; i < 6; ++i)
@@ -70,8 +73,6 @@ BlockWindow::BlockWindow(core::RibDocument& document, QWidget* parent) : QDialog
   help_ = buttons.help;
   remove_ = AddRemoveButton(buttons, Text("FrmBloc", "21"), document_.rib.baseMode == core::BaseMode::Blocks);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
   layout->addLayout(tailRow);
   layout->addWidget(buttons.box);
 

@@ -22,7 +22,10 @@ SquareLeadingEdgeWindow::SquareLeadingEdgeWindow(core::RibDocument& document, QW
   setObjectName("frmbacarre");
   setWindowTitle(Q(Text("FrmBacarre", "1")));
   const QString keys = Q(core::LengthKeys(document_.settings.unitText));
+  // In the window before its boxes are made, so that Tab takes them before the buttons.
+  auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
+  layout->addLayout(grid);
   const char* captions[3] = {"2", "3", "4"};
   for (int i = 0; i < 3; ++i)
     boxes_[i] = AddCaptionedBox(grid, i, QString("infotxt%1").arg(i), Text("FrmBacarre", captions[i]), std::string(),
@@ -33,8 +36,6 @@ SquareLeadingEdgeWindow::SquareLeadingEdgeWindow(core::RibDocument& document, QW
   apply_ = buttons.apply;
   cancel_ = buttons.cancel;
   help_ = buttons.help;
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
   layout->addWidget(buttons.box);
 
   ShowDocument();

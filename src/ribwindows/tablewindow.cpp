@@ -110,6 +110,9 @@ QDialogButtonBox* TableWindow::DialogButtons() {
   connect(okButton_, &QPushButton::clicked, this, &TableWindow::Ok);
   connect(cancelButton_, &QPushButton::clicked, this, &TableWindow::reject);
   connect(helpButton_, &QPushButton::clicked, this, [this] { platform::ShowHelpTopic(helpTopic_); });
+  // The box hands its focus on to its first button and sits between its buttons in the Tab
+  // order: Tab would go round two of them for ever. Without the hand-over it is passed by.
+  dialogButtons_->setFocusProxy(nullptr);
   return dialogButtons_;
 }
 

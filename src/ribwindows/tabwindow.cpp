@@ -118,8 +118,12 @@ TabWindow::TabWindow(core::RibDocument& document, QWidget* parent) : QDialog(par
   const std::string& unit = document_.settings.unitText;
   const QString lengthKeys = Q(core::LengthKeys(unit));
 
-  auto* grid = new QGridLayout;
+  // In the window before the boxes are made, so that Tab takes them before the buttons.
+  auto* layout = new QVBoxLayout(this);
   auto* sideRow = new QHBoxLayout;
+  layout->addLayout(sideRow);
+  auto* grid = new QGridLayout;
+  layout->addLayout(grid);
   const char* sideKeys[2] = {"10", "11"};
   for (int i = 0; i < 2; ++i) {
     sides_[i] = new QRadioButton(Q(Text("FrmTalon", sideKeys[i])), this);
@@ -161,10 +165,7 @@ TabWindow::TabWindow(core::RibDocument& document, QWidget* parent) : QDialog(par
   help_ = buttons.help;
   remove_ = AddRemoveButton(buttons, Text("FrmTalon", "13"), document_.rib.baseMode == core::BaseMode::Tabs);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(sideRow);
-  layout->addWidget(sketch_, 1);
-  layout->addLayout(grid);
+  layout->insertWidget(1, sketch_, 1);  // between the sides and the boxes
   layout->addWidget(buttons.box);
 
   const TabBoxes shown = TabBoxesFromDocument(document_);

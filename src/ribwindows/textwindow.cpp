@@ -24,7 +24,10 @@ TextWindow::TextWindow(core::RibDocument& document, QWidget* parent) : QDialog(p
   setObjectName("frmInstxt");
   setWindowTitle(Q(Text("FrmInsText", "1")));
   const QString keys = Q(core::LengthKeys(document_.settings.unitText));
+  // In the window before its boxes are made, so that Tab takes them before the buttons.
+  auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
+  layout->addLayout(grid);
   boxes_[0] = AddCaptionedBox(grid, 0, "infotxt0", Text("FrmInsText", "2"), std::string(), QString()).box;
   boxes_[0]->setMinimumWidth(320);
   boxes_[1] = AddCaptionedBox(grid, 1, "infotxt1", Text("FrmInsText", "3"), Text("FrmInsText", "3T"), keys).box;
@@ -42,8 +45,6 @@ TextWindow::TextWindow(core::RibDocument& document, QWidget* parent) : QDialog(p
   apply_ = buttons.apply;
   cancel_ = buttons.cancel;
   help_ = buttons.help;
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
   layout->addWidget(buttons.box);
 
   const TextBoxes shown = TextBoxesFromDocument(document_);

@@ -4,11 +4,13 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "commands/outputfolder.h"
 #include "core/lengths.h"
@@ -36,9 +38,11 @@ QLineEdit* Box(QWidget* parent, const char* name, const QString& allowed) {
   return box;
 }
 
-// A box filled by its browse button: read-only, and looking it, so nobody types into it.
+// A box filled by its browse button: read-only, looking it, and passed over by Tab, so
+// nobody types into it.
 void ShowOnly(QLineEdit* box) {
   box->setReadOnly(true);
+  box->setFocusPolicy(Qt::NoFocus);
   QPalette palette = box->palette();
   palette.setColor(QPalette::Base, palette.color(QPalette::Window));
   box->setPalette(palette);
@@ -86,6 +90,21 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   grid->addWidget(new QLabel(text("6"), this), row, 0);
   grid->addWidget(ribCountBox_, row, 1);
   ++row;
+  // Why a count above the limit was not taken; its line is kept, so that nothing moves.
+  countNote_ = new QLabel(text("12") + " " + QString::number(MostRibs()), this);
+  countNote_->setObjectName("lblLimit");
+  countNote_->setWordWrap(true);
+  countNote_->setStyleSheet("color: rgb(176, 0, 0);");
+  QSizePolicy keepLine = countNote_->sizePolicy();
+  keepLine.setRetainSizeWhenHidden(true);
+  countNote_->setSizePolicy(keepLine);
+  countNote_->hide();
+  grid->addWidget(countNote_, row, 1, 1, 2);
+  ++row;
+  connect(ribCountBox_, &QLineEdit::textEdited, this, &SeriesWindow::RibCountEdited);
+  connect(ribCountBox_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (core::RibCountFromText(S(text)) <= MostRibs()) lastRibCount_ = text;
+  });
   if (spaced) {
     endThicknessBox_ = Box(this, "txtEpR", lengthKeys);
     // The longest caption of the column: it wraps rather than widen the window.
@@ -122,12 +141,17 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
       label->setAlignment(Qt::AlignCenter);
       label->setMinimumWidth(34);
       label->setCursor(Qt::PointingHandCursor);
+      // Reached with Tab and chosen with Space or Enter, as with a click.
+      label->setFocusPolicy(Qt::StrongFocus);
       label->installEventFilter(this);
       ribLabels_[static_cast<std::size_t>(slot)] = label;
       tableGrid->addWidget(label, 0, slot - 1);
     }
     ribThicknessBox_ = Box(table, "TextEprNevure", lengthKeys);
     gapBox_ = Box(table, "TextEcartNevure", lengthKeys);
+    // Enter in the table's boxes applies the row, not Generate.
+    ribThicknessBox_->installEventFilter(this);
+    gapBox_->installEventFilter(this);
     auto* apply = new QPushButton(Q(platform::Text("TextButton", "5")), table);
     apply->setObjectName("CmdApply");
     apply->setAutoDefault(false);
@@ -160,6 +184,8 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   tableButton_->setAutoDefault(false);
   QPushButton* help = ribwindows::AddCloseAndHelp(buttons, this).help;
   layout->addWidget(buttons);
+  // The airfoils come by their buttons; the first box typed in is the root chord's.
+  chordBoxes_[0]->setFocus();
   connect(generateButton_, &QPushButton::clicked, this, [this] { Generate(); });
   connect(tableButton_, &QPushButton::clicked, this, &SeriesWindow::ShowTable);
   connect(help, &QPushButton::clicked, this, [this] {
@@ -169,10 +195,24 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
 
 const char* SeriesWindow::Section() const { return commands::SeriesSection(kind_); }
 
+int SeriesWindow::MostRibs() const { return kind_ == SeriesKind::Spaced ? core::kMaxSpacedRibs : core::kMaxEvenRibs; }
+
 int SeriesWindow::RibCount() const {
   const long n = core::RibCountFromText(S(ribCountBox_->text()));
-  const long most = kind_ == SeriesKind::Spaced ? core::kMaxSpacedRibs : core::kMaxEvenRibs;
+  const long most = MostRibs();
   return static_cast<int>(n < 0 ? 0 : n > most ? most : n);
+}
+
+void SeriesWindow::RibCountEdited(const QString& typed) {
+  // A count above the limit is not taken: the box keeps the last one it could take, typed
+  // or filled in.
+  const bool tooMany = core::RibCountFromText(S(typed)) > MostRibs();
+  countNote_->setVisible(tooMany);
+  if (tooMany) {
+    const int cursor = std::min(ribCountBox_->cursorPosition(), static_cast<int>(lastRibCount_.size()));
+    ribCountBox_->setText(lastRibCount_);
+    ribCountBox_->setCursorPosition(cursor);
+  }
 }
 
 void SeriesWindow::OpenAirfoil(int index) {
@@ -201,11 +241,16 @@ void SeriesWindow::RelabelRibs() {
 }
 
 void SeriesWindow::SelectRib(int slot) {
+  // What was typed for the rib in hand stays with it; the same rib keeps its boxes as typed.
+  const bool another = slot != selectedRib_;
+  if (another) ApplyRib();
   for (int i = 1; i <= core::kTipSlot; ++i) {
     QLabel* label = ribLabels_[static_cast<std::size_t>(i)];
     const bool selected = i == slot;
     label->setFrameStyle(selected ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
-    label->setStyleSheet(selected ? "color: rgb(0, 0, 255);" : QString());
+    // The pure blue of the rib in hand; the number Tab reached is shaded.
+    label->setStyleSheet(QString("QLabel { color: %1; } QLabel:focus { background-color: rgb(204, 228, 255); }")
+                             .arg(selected ? "rgb(0, 0, 255)" : "palette(window-text)"));
   }
   selectedRib_ = slot;
   if (slot < 1) {
@@ -214,10 +259,12 @@ void SeriesWindow::SelectRib(int slot) {
     return;
   }
   const bool tip = slot == RibCount() + 1;
+  const bool wasTip = !ribThicknessBox_->isEnabled();
   // The tip rib's thickness is the root's: only its gap is its own.
   ribThicknessBox_->setEnabled(!tip);
-  ribThicknessBox_->setText(tip ? QString() : Q(thicknessTexts_[static_cast<std::size_t>(slot)]));
-  gapBox_->setText(Q(gapTexts_[static_cast<std::size_t>(slot)]));
+  if (tip) ribThicknessBox_->clear();
+  else if (another || wasTip) ribThicknessBox_->setText(Q(thicknessTexts_[static_cast<std::size_t>(slot)]));
+  if (another) gapBox_->setText(Q(gapTexts_[static_cast<std::size_t>(slot)]));
 }
 
 void SeriesWindow::ApplyRib() {
@@ -285,6 +332,7 @@ commands::SeriesRequest SeriesWindow::RequestFromBoxes() const {
 
 bool SeriesWindow::Generate() {
   if (ribwindows::ShowUnreadableBox(this)) return false;
+  if (kind_ == SeriesKind::Spaced) ApplyRib();
   commands::SeriesResult result = commands::GenerateSeriesAsking(document_, RequestFromBoxes(), S(windowTitle()));
   // Another folder may have been chosen on the way.
   folderBox_->setText(Q(document_.settings.seriesAirfoilDir));
@@ -348,11 +396,23 @@ void SeriesWindow::OpenTable(const files::SeriesJob& job, std::vector<std::strin
 }
 
 bool SeriesWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease)
+  bool enter = false;
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (enter && (watched == ribThicknessBox_ || watched == gapBox_)) {
+      ApplyRib();
+      return true;
+    }
+    enter = enter || key == Qt::Key_Space;
+  }
+  if (event->type() == QEvent::MouseButtonRelease || enter)
     for (int slot = 1; slot <= core::kTipSlot; ++slot)
       if (watched == ribLabels_[static_cast<std::size_t>(slot)]) {
         SelectRib(slot);
-        ribThicknessBox_->isEnabled() ? ribThicknessBox_->setFocus() : gapBox_->setFocus();
+        QLineEdit* first = ribThicknessBox_->isEnabled() ? ribThicknessBox_ : gapBox_;
+        first->setFocus();
+        first->selectAll();
         return true;
       }
   return QDialog::eventFilter(watched, event);

@@ -54,6 +54,9 @@ class SeriesWindow : public QDialog {
   QLineEdit* GapBox() const { return gapBox_; }
   QLabel* RibLabel(int slot) const { return ribLabels_[static_cast<std::size_t>(slot)]; }
   QLabel* PanelLengthLabel() const { return panelLength_; }
+  // Says why a count above the limit was refused as it was typed.
+  QLabel* RibCountNote() const { return countNote_; }
+  QPushButton* GenerateButton() const { return generateButton_; }
   QPushButton* TableButton() const { return tableButton_; }
   int SelectedRib() const { return selectedRib_; }
   const files::SeriesJob* LastSeries() const { return lastJob_ ? &*lastJob_ : nullptr; }
@@ -71,7 +74,9 @@ class SeriesWindow : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  int MostRibs() const;
   int RibCount() const;
+  void RibCountEdited(const QString& typed);
   void RelabelRibs();
   void ShowPanelLength();
   void TableFromBoxes(core::SlotFloats& thickness, core::SlotFloats& gaps) const;
@@ -91,6 +96,8 @@ class SeriesWindow : public QDialog {
   QLineEdit* ribThicknessBox_ = nullptr;
   QLineEdit* gapBox_ = nullptr;
   QLabel* panelLength_ = nullptr;
+  QLabel* countNote_ = nullptr;
+  QString lastRibCount_;
   std::array<QLabel*, core::kSpacedSlots> ribLabels_{};
   QPushButton* generateButton_ = nullptr;
   QPushButton* tableButton_ = nullptr;

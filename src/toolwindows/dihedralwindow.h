@@ -1,8 +1,10 @@
 #pragma once
 // `frmdiedre`: the dihedral calculator. Of the angle, the panel's span and the rise of its
-// tip, a double-click on one box works it out from the other two.
+// tip, the two typed last give the third as they are typed; a double-click on a box works
+// it out from the other two.
 #include <QDialog>
 #include <array>
+#include <vector>
 
 #include "core/ribdocument.h"
 
@@ -24,6 +26,8 @@ class DihedralWindow : public QDialog {
   QLabel* NoteLabel() const { return note_; }
   // What a double-click on a box does.
   void Compute(Box b);
+  // A box was typed into: the third is worked out once two hold values.
+  void Typed(Box b);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,6 +35,7 @@ class DihedralWindow : public QDialog {
  private:
   const core::ProgramSettings& settings_;
   std::array<QLineEdit*, 3> boxes_{};
+  std::vector<Box> typed_;  // the boxes holding typed values, the last typed first
   QLabel* note_;
   QPushButton* ok_;
 };

@@ -58,7 +58,11 @@ RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* paren
   setWindowTitle(Q(Text("FrmNervure", "1")));
   const std::string& unit = document_.settings.unitText;
   const QString lengthKeys = Q(core::LengthKeys(unit));
+  auto* layout = new QVBoxLayout(this);
+  // In the window before the boxes are made, so that they come first in the Tab order and
+  // the root chord's box has the focus on opening.
   auto* grid = new QGridLayout;
+  layout->addLayout(grid);
   for (int i = 0; i < 7; ++i) {
     const bool count = i == RibCount;
     boxes_[static_cast<std::size_t>(i)] =
@@ -99,8 +103,6 @@ RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* paren
   connect(print_, &QPushButton::clicked, this, [this] { Print(); });
   connect(help, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicAirfoilTools); });
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
   layout->addWidget(note_);
   layout->addWidget(list_, 1);
   layout->addWidget(buttons);

@@ -86,6 +86,8 @@ ThicknessCamberWindow::ThicknessCamberWindow(core::RibDocument& document, QWidge
   QPushButton* help = add(Text("TextButton", "3"), QDialogButtonBox::HelpRole, "cmdaide");
   // Enter shows the new airfoil; OK also saves and opens it, which Enter should not start.
   apply_->setDefault(true);
+  // Handing its focus to its first button, the box would keep Tab going round four of them.
+  buttons->setFocusProxy(nullptr);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);

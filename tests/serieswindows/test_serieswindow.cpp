@@ -63,12 +63,16 @@ TEST_F(SeriesWindowTest, ChecksComeInOrderEachWithItsMessage) {
   EXPECT_FALSE(w.Generate());
   EXPECT_EQ(LastMessage(), Key("FrmTraCevol", "16"));
   EXPECT_EQ(messages.shown.back().title, caption);
-  Retype(w.RibCountBox(), "91");
-  EXPECT_FALSE(w.Generate());
-  EXPECT_EQ(LastMessage(), Key("FrmTraCevol", "12") + " 90 " + Key("FrmTraCevol", "51") + " !");
-  EXPECT_EQ(messages.shown.back().icon, platform::BoxIcon::Exclamation);
-  EXPECT_EQ(w.RibCountBox()->selectedText(), "91");  // the offending box, selected
+  // A count above the limit is refused key by key and said in place, not at Generate; the
+  // box keeps what it held, even filled in rather than typed.
+  w.RibCountBox()->setText("9");
+  QTest::keyClick(w.RibCountBox(), Qt::Key_1);
+  EXPECT_EQ(w.RibCountBox()->text(), "9");
+  EXPECT_FALSE(w.RibCountNote()->isHidden());
+  EXPECT_EQ(w.RibCountNote()->text().toStdString(), Key("FrmTraCevol", "12") + " 90");
+  EXPECT_EQ(messages.shown.size(), 1u);
   Retype(w.RibCountBox(), "3");
+  EXPECT_TRUE(w.RibCountNote()->isHidden());
   Retype(w.ChordBox(0), "100");
   Retype(w.ChordBox(1), "200");
   EXPECT_FALSE(w.Generate());
@@ -178,45 +182,67 @@ TEST_F(SeriesWindowTest, AFolderThatCannotBeWrittenIsReportedWithTheFileAndTheCo
   EXPECT_EQ(w.LastSeries(), nullptr);
 }
 
-TEST_F(SeriesWindowTest, SpacedTableShowsThePanelLengthAndRefusesZeroGaps) {
+// The spacing table by keyboard alone: a rib number is chosen with Space or Enter, Enter in
+// the table's boxes applies the row, and Generate takes what is typed first, so that a
+// refusal never empties the boxes. The count stops at 12 as it is typed.
+TEST_F(SeriesWindowTest, SpacedTableByKeyboardShowsThePanelLengthAndRefusesZeroGaps) {
   SeriesWindow w(doc, SeriesKind::Spaced, Picker(), nullptr);
   EXPECT_EQ(w.windowTitle().toStdString(), Key("FrmTraCevol2", "1"));
+  w.show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
   Fill(w, "1", "200", "100");
   Retype(w.EndThicknessBox(), "2");
   EXPECT_EQ(w.RibLabel(1)->text(), "1");
   EXPECT_EQ(w.RibLabel(2)->text().toStdString(), Key("FrmTraCevol2", "24"));
   EXPECT_TRUE(w.RibLabel(3)->isHidden());
 
-  QTest::mouseClick(w.RibLabel(2), Qt::LeftButton);
-  EXPECT_EQ(w.SelectedRib(), 2);
-  QTest::mouseClick(w.RibLabel(1), Qt::LeftButton);
-  EXPECT_EQ(w.SelectedRib(), 1);
-  EXPECT_TRUE(w.RibThicknessBox()->isEnabled());
-  Retype(w.RibThicknessBox(), "2");
-  Retype(w.GapBox(), "98");
-  w.ApplyRib();
-  // 1 + 98 + 1 to the rib, 1 + 0 + 1 to the tip, 1 + 1 for the outer halves.
-  EXPECT_EQ(w.PanelLengthLabel()->text(), "104 mm");
-
-  // The gap before the tip is still 0.
-  EXPECT_FALSE(w.Generate());
-  EXPECT_EQ(LastMessage(), Key("FrmTraCevol2", "10"));
+  w.RibLabel(2)->setFocus();
+  QTest::keyClick(w.RibLabel(2), Qt::Key_Space);
   EXPECT_EQ(w.SelectedRib(), 2);
   EXPECT_FALSE(w.RibThicknessBox()->isEnabled());  // the tip rib's thickness is the root's
+  EXPECT_EQ(QApplication::focusWidget(), w.GapBox());
+  w.RibLabel(1)->setFocus();
+  QTest::keyClick(w.RibLabel(1), Qt::Key_Return);
+  EXPECT_EQ(w.SelectedRib(), 1);
+  ASSERT_EQ(QApplication::focusWidget(), w.RibThicknessBox());
+  QTest::keyClicks(w.RibThicknessBox(), "2");
+  QTest::keyClick(w.RibThicknessBox(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), w.GapBox());
+  QTest::keyClicks(w.GapBox(), "98");
+  QTest::keyClick(w.GapBox(), Qt::Key_Return);
+  // 1 + 98 + 1 to the rib, 1 + 0 + 1 to the tip, 1 + 1 for the outer halves.
+  EXPECT_EQ(w.PanelLengthLabel()->text(), "104 mm");
+  EXPECT_TRUE(messages.shown.empty());  // Enter applied the row and generated nothing
 
-  Retype(w.GapBox(), "98");
-  w.ApplyRib();
-  EXPECT_EQ(w.PanelLengthLabel()->text(), "202 mm");
+  // The tip's gap typed but not applied: Generate takes it. Rib 1 typed over but not applied:
+  // Generate's refusal (a zero thickness) leaves it in its boxes.
+  QTest::keyClick(w.RibLabel(2), Qt::Key_Space);
+  QTest::keyClicks(w.GapBox(), "98");
+  QTest::keyClick(w.RibLabel(1), Qt::Key_Space);
+  TypeOver(w.RibThicknessBox(), "0");
+  EXPECT_FALSE(w.Generate());
+  EXPECT_EQ(LastMessage(), Key("FrmTraCevol2", "10"));
+  EXPECT_EQ(w.SelectedRib(), 1);
+  EXPECT_EQ(w.RibThicknessBox()->text(), "0");
+  EXPECT_EQ(w.GapBox()->text(), "98");
+  TypeOver(w.RibThicknessBox(), "2");
   ASSERT_TRUE(w.Generate());
+  EXPECT_EQ(w.PanelLengthLabel()->text(), "202 mm");
   const std::string first(1, Key("MainTolbar", "25")[0]);
   const std::string middle = testsupport::ReadFile(SeriesFile("clarky&naca0012" + first + "02.dat"));
   EXPECT_EQ(middle.substr(0, middle.find("\r\n")),
             Key("MainTolbar", "25") + " 2 " + Key("MainTolbar", "13") + " : 150.00");
 
-  // More than 12 intermediate ribs: the limit of this window.
-  Retype(w.RibCountBox(), "13");
-  EXPECT_FALSE(w.Generate());
-  EXPECT_EQ(LastMessage(), Key("FrmTraCevol2", "12") + " 12 " + Key("FrmTraCevol", "51") + " !");
+  // A 13th intermediate rib is refused as it is typed, and said under the box.
+  TypeOver(w.RibCountBox(), "13");
+  EXPECT_EQ(w.RibCountBox()->text(), "1");
+  EXPECT_EQ(w.RibCountNote()->text().toStdString(), Key("FrmTraCevol2", "12") + " 12");
+  EXPECT_TRUE(w.RibCountNote()->isVisible());
+  QTest::keyClick(w.RibCountBox(), Qt::Key_2);
+  EXPECT_FALSE(w.RibCountNote()->isVisible());
+  EXPECT_TRUE(w.RibLabel(13)->isVisible());
+  EXPECT_EQ(w.RibLabel(13)->text().toStdString(), Key("FrmTraCevol2", "24"));
 }
 
 TEST_F(SeriesWindowTest, TheMenuAsksBeforeClearingTheRibAndTheFolderIsKept) {

@@ -171,38 +171,39 @@ TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
   EXPECT_EQ(doc.airfoil.name, "clarky");  // opened only when asked
 }
 
-TEST_F(ToolWindows, DihedralRoundTrip) {
+// The two values typed last give the third as they are typed; Enter closes nothing.
+// 500 x tan 5° = 43.744; atan(40 / 500) = 4.57°; 40 / tan 5° = 457.202.
+TEST_F(ToolWindows, DihedralWorksOutTheThirdValueAsTheOtherTwoAreTyped) {
   toolwindows::DihedralWindow w(doc.settings);
   using B = toolwindows::DihedralWindow;
-  Retype(w.BoxAt(B::Angle), "5");
-  Retype(w.BoxAt(B::Span), "500");
-  QTest::mouseDClick(w.BoxAt(B::Rise), Qt::LeftButton);
+  w.show();
+  QTest::keyClicks(w.BoxAt(B::Angle), "5");
+  EXPECT_EQ(w.BoxAt(B::Rise)->text(), "");
+  QTest::keyClicks(w.BoxAt(B::Span), "500");
   EXPECT_EQ(w.BoxAt(B::Rise)->text(), "43.744");
-  w.BoxAt(B::Angle)->clear();
-  QTest::mouseDClick(w.BoxAt(B::Angle), Qt::LeftButton);
-  EXPECT_EQ(w.BoxAt(B::Angle)->text(), "5.00");
-  // Above 89 degrees the angle is brought back to 89 before the rise is worked out.
-  Retype(w.BoxAt(B::Angle), "95");
-  w.Compute(B::Rise);
-  EXPECT_EQ(LastMessage(), Key("FrmDiedre", "3") + "  89°");
-  EXPECT_EQ(w.BoxAt(B::Angle)->text(), "89");
-  EXPECT_TRUE(w.NoteLabel()->isHidden());
+  TypeOver(w.BoxAt(B::Rise), "40");  // the angle, typed first, gives way
+  EXPECT_EQ(w.BoxAt(B::Angle)->text(), "4.57");
+  TypeOver(w.BoxAt(B::Angle), "5");  // now the span
+  EXPECT_EQ(w.BoxAt(B::Span)->text(), "457.202");
+  QTest::keyClick(w.BoxAt(B::Angle), Qt::Key_Return);
+  EXPECT_TRUE(w.isVisible());
 
-  // No angle: the span cannot come from the rise; the old span goes, and the note says why.
-  Retype(w.BoxAt(B::Angle), "0");
-  Retype(w.BoxAt(B::Rise), "43.744");
-  QTest::mouseDClick(w.BoxAt(B::Span), Qt::LeftButton);
+  // What cannot be worked out is emptied, and the note says why, in place: the angle stays
+  // as typed, and no box takes the keys still coming.
+  TypeOver(w.BoxAt(B::Angle), "95");
   EXPECT_EQ(w.BoxAt(B::Span)->text(), "");
+  EXPECT_EQ(w.BoxAt(B::Angle)->text(), "95");
+  EXPECT_EQ(w.NoteLabel()->text().toStdString(), Key("FrmDiedre", "3") + "  89°");
+  TypeOver(w.BoxAt(B::Angle), "0");  // a level panel rises nowhere, whatever its span
   EXPECT_EQ(w.NoteLabel()->text().toStdString(), Key("FrmDiedre", "7"));
   EXPECT_FALSE(w.NoteLabel()->isHidden());
   QTest::mouseDClick(w.BoxAt(B::Angle), Qt::LeftButton);  // nor the angle without a span
   EXPECT_EQ(w.BoxAt(B::Angle)->text(), "");
   EXPECT_EQ(w.NoteLabel()->text().toStdString(), Key("FrmDiedre", "8"));
-  // 43.744 / tan 5° = 499.996
-  Retype(w.BoxAt(B::Angle), "5");
-  QTest::mouseDClick(w.BoxAt(B::Span), Qt::LeftButton);
-  EXPECT_EQ(w.BoxAt(B::Span)->text(), "499.996");
+  TypeOver(w.BoxAt(B::Angle), "5");
+  EXPECT_EQ(w.BoxAt(B::Span)->text(), "457.202");
   EXPECT_TRUE(w.NoteLabel()->isHidden());
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
