@@ -56,7 +56,6 @@ class SeriesWindow : public QDialog {
   QLabel* PanelLengthLabel() const { return panelLength_; }
   // Says why a count above the limit was refused as it was typed.
   QLabel* RibCountNote() const { return countNote_; }
-  QPushButton* GenerateButton() const { return generateButton_; }
   QPushButton* TableButton() const { return tableButton_; }
   int SelectedRib() const { return selectedRib_; }
   const files::SeriesJob* LastSeries() const { return lastJob_ ? &*lastJob_ : nullptr; }
