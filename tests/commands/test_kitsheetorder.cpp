@@ -198,7 +198,6 @@ class KitSheetOrder : public ::testing::Test {
 
 TEST_F(KitSheetOrder, MarksThenOpeningsThenOutlinesEachAlongTheSheet) {
   std::vector<std::vector<std::vector<PointMm>>> outlinesByFormat;
-  // The SVG writer's own order is pinned with the single rib's file.
   for (output::CutFormat format : {output::CutFormat::DxfR12, output::CutFormat::DxfR2000}) {
     SCOPED_TRACE(static_cast<int>(format));
     std::vector<std::vector<PointMm>> outlines;
@@ -227,6 +226,22 @@ TEST_F(KitSheetOrder, MarksThenOpeningsThenOutlinesEachAlongTheSheet) {
     ASSERT_EQ(outlinesByFormat[f].size(), outlinesByFormat[0].size());
     for (std::size_t k = 0; k < outlinesByFormat[0].size(); ++k)
       EXPECT_NEAR(outlinesByFormat[f][k].front().x, outlinesByFormat[0][k].front().x, 0.001);
+  }
+}
+
+// The SVG writer keeps the order by itself: in the cut group every opening (a rectangle and
+// a circle to a part) before any outline, so the last third of its paths holds no circle.
+TEST_F(KitSheetOrder, SvgCutsEveryOpeningBeforeAnyOutline) {
+  for (const std::string& svg : SheetTexts(output::CutFormat::Svg)) {
+    const std::size_t from = svg.find("<g id=\"CUT\">"), to = svg.find("</g>", from);
+    ASSERT_NE(from, std::string::npos);
+    std::vector<bool> circles;
+    for (std::size_t at = svg.find("<path", from); at < to; at = svg.find("<path", at + 1))
+      circles.push_back(svg.find(" A ", at) < svg.find("/>", at));
+    ASSERT_EQ(circles.size() % 3, 0u);
+    const auto parts = static_cast<std::ptrdiff_t>(circles.size() / 3);
+    EXPECT_GE(parts, 2);
+    EXPECT_EQ(std::count(circles.begin(), circles.end() - parts, true), parts);
   }
 }
 

@@ -176,6 +176,9 @@ TEST_F(ToolWindows, DihedralRoundTrip) {
   Retype(w.BoxAt(B::Span), "500");
   QTest::mouseDClick(w.BoxAt(B::Rise), Qt::LeftButton);
   EXPECT_EQ(w.BoxAt(B::Rise)->text(), "43.744");
+  w.BoxAt(B::Angle)->clear();
+  QTest::mouseDClick(w.BoxAt(B::Angle), Qt::LeftButton);
+  EXPECT_EQ(w.BoxAt(B::Angle)->text(), "5.00");
   // Above 89 degrees the angle is brought back to 89 before the rise is worked out.
   Retype(w.BoxAt(B::Angle), "95");
   w.Compute(B::Rise);
