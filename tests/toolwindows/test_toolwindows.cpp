@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include "commands/airfoiltools.h"
-#include "core/airfoilprep.h"
 #include "platform/pageoutput.h"
 #include "platform/recordingtarget.h"
 #include "support/windowtest.h"
@@ -57,10 +56,7 @@ TEST_F(ToolWindows, ThicknessCamberAppliesSavesAndOpensTheNewAirfoil) {
 }
 
 TEST_F(ToolWindows, ThicknessCamberRefusalsAndTheSymmetricalAirfoil) {
-  Open("naca0012.dat");
-  // Prepared, the file's sampling leaves a trace of camber: made exactly symmetrical here.
-  for (std::size_t k = 0; k < core::kStations; ++k) doc.prepared.lowerAt[k] = -doc.prepared.upperAt[k];
-  doc.prepared.maxCamber = 0;
+  Open("naca0012.dat");  // prepared exactly symmetrical
   toolwindows::ThicknessCamberWindow w(doc);
   Retype(w.ThicknessBox(), "101");
   Retype(w.CamberBox(), "3");
