@@ -142,6 +142,12 @@ TEST_F(CutPart, PlainRibEnclosesTheAirfoilsArea) {
   EXPECT_NEAR(b.right, 200, 0.0005);
   EXPECT_TRUE(cut.jig.empty());
   EXPECT_TRUE(cut.marks.empty());
+  // No airfoil, or no chord: no part.
+  s.airfoil.loaded = false;
+  EXPECT_FALSE(Cut().ok);
+  s.airfoil.loaded = true;
+  s.rib.chord.mm = 0;
+  EXPECT_FALSE(Cut().ok);
 }
 
 TEST_F(CutPart, SheetingShrinksTheRibByItsThicknessOnBothSurfaces) {
@@ -156,6 +162,16 @@ TEST_F(CutPart, SheetingShrinksTheRibByItsThicknessOnBothSurfaces) {
   EXPECT_GT(b.left, 0.1);
   EXPECT_NEAR(b.right, 200, 1e-3);
   EXPECT_FALSE(cut.noRibLeft);
+  // Edge pieces end the rib at their cuts.
+  s.rib.leadingEdge.mm = 8;
+  s.rib.trailingEdge.mm = 20;
+  const CutLayout edged = Cut();
+  ASSERT_EQ(edged.rib.size(), 1u);
+  EXPECT_NEAR(core::BoundsOf(edged).left, 8, 0.002);
+  EXPECT_NEAR(core::BoundsOf(edged).right, 180, 0.002);
+  ExpectSimpleLoop(edged.rib[0].outer);
+  s.rib.leadingEdge.mm = 0;
+  s.rib.trailingEdge.mm = 0;
 
   // Clark Y is 0.1172 chord thick near 28 %: 23.44 mm. Sheets of 11.5 leave a sliver there;
   // sheets of 12, with or without a trailing-edge piece, leave nothing, which is said rather
@@ -174,18 +190,6 @@ TEST_F(CutPart, SheetingShrinksTheRibByItsThicknessOnBothSurfaces) {
     EXPECT_TRUE(cut.noRibLeft) << trailingEdge;
     EXPECT_TRUE(cut.rib.empty()) << trailingEdge;
   }
-}
-
-TEST_F(CutPart, EdgePiecesEndTheRibAtTheirCuts) {
-  s.rib.sheeting.mm = 1.5;
-  s.rib.leadingEdge.mm = 8;
-  s.rib.trailingEdge.mm = 20;
-  CutLayout cut = Cut();
-  ASSERT_EQ(cut.rib.size(), 1u);
-  core::BoundsMm b = core::BoundsOf(cut);
-  EXPECT_NEAR(b.left, 8, 0.002);
-  EXPECT_NEAR(b.right, 180, 0.002);
-  ExpectSimpleLoop(cut.rib[0].outer);
 }
 
 TEST_F(CutPart, SpecksWhereLinesCrossAreNoParts) {
@@ -210,21 +214,6 @@ TEST_F(CutPart, SpecksWhereLinesCrossAreNoParts) {
   core::InstallPreparedAirfoil(s);
   ASSERT_EQ(Cut().rib.size(), 1u);
   ExpectSimpleLoop(Cut().rib[0].outer);
-}
-
-TEST_F(CutPart, RoundHolesStayCirclesAndTakeTheirAreaAway) {
-  const double plain = PieceArea(Cut().rib[0]);
-  AddHole(0, "40%", 10, 0, core::HoleShape::Round);
-  CutLayout cut = Cut();
-  ASSERT_EQ(cut.rib.size(), 1u);
-  ASSERT_EQ(cut.rib[0].circles.size(), 1u);
-  const core::CutCircle& c = cut.rib[0].circles[0];
-  // Centred between the contours at 40 %: (18.234 - 4.527) / 2 from the file's points.
-  EXPECT_NEAR(c.centre.x, 80, 1e-9);
-  EXPECT_NEAR(c.centre.y, (18.23424 - 4.52682) / 2, 0.05);
-  EXPECT_DOUBLE_EQ(c.radiusMm, 5);
-  EXPECT_NEAR(plain - PieceArea(cut.rib[0]), kPi * 10 * 10 / 4, 1e-6);
-  EXPECT_TRUE(cut.rib[0].holes.empty());
 }
 
 TEST_F(CutPart, FeaturesTypedAbsurdlyLargeOrFarAwayAreCutAtOnce) {
@@ -346,10 +335,23 @@ TEST_F(CutPart, TabsJoinTheRibDownToTheBoard) {
   EXPECT_TRUE(HasCorner(kerfed.rib[0].outer, {190.25, -12.25}));
 }
 
-TEST_F(CutPart, KerfGrowsTheOutlineByHalfOfItAllRound) {
+// A round hole stays a circle and takes its area away; a kerf grows the outline by half of
+// it all round and shrinks the hole by as much.
+TEST_F(CutPart, RoundHolesStayCirclesAndKerfGrowsTheOutlineByHalfOfIt) {
   const CutLayout unkerfed = Cut();
   const double plain = PieceArea(unkerfed.rib[0]);
   AddHole(0, "40%", 10, 0, core::HoleShape::Round);
+  const CutLayout holed = Cut();
+  ASSERT_EQ(holed.rib.size(), 1u);
+  ASSERT_EQ(holed.rib[0].circles.size(), 1u);
+  EXPECT_TRUE(holed.rib[0].holes.empty());
+  const core::CutCircle& c = holed.rib[0].circles[0];
+  // Centred between the contours at 40 %: (18.234 - 4.527) / 2 from the file's points.
+  EXPECT_NEAR(c.centre.x, 80, 1e-9);
+  EXPECT_NEAR(c.centre.y, (18.23424 - 4.52682) / 2, 0.05);
+  EXPECT_DOUBLE_EQ(c.radiusMm, 5);
+  EXPECT_NEAR(plain - PieceArea(holed.rib[0]), kPi * 10 * 10 / 4, 1e-6);
+
   CutLayout cut = Cut(0.4);
   ASSERT_EQ(cut.rib.size(), 1u);
   const CutPiece& rib = cut.rib[0];
@@ -389,35 +391,27 @@ TEST_F(CutPart, FullFeaturedRibIsOnePieceOfSimpleClosedLoops) {
   }
 }
 
+// The reference lines' count is pinned with the written file; here what lies where.
 TEST_F(CutPart, MarksAreLinesAndTextsApartFromTheCut) {
   FullFeatured();
   s.rib.caption.text = "CLARK Y";
   s.rib.caption.x.mm = 60;
   s.rib.caption.y.mm = 5;
   EXPECT_TRUE(Cut(0, false).marks.empty());
-  CutLayout cut = Cut(0, true);
-  int lines = 0, texts = 0;
   bool caption = false, chord = false, board = false;
-  for (const core::CutMark& m : cut.marks) {
+  for (const core::CutMark& m : Cut(0, true).marks) {
     if (m.text.empty()) {
-      ++lines;
       if (m.points.size() == 2 && m.points[0].y == 0 && m.points[1].y == 0 && m.points[1].x == 200) chord = true;
       if (m.points.size() == 2 && std::fabs(m.points[0].y + 12) < 1e-9) board = true;
-    } else {
-      ++texts;
-      if (m.text == "CLARK Y") {
-        caption = true;
-        // Its top 3 mm above the point it was put at; 9 pt capitals are 2.3 mm high.
-        EXPECT_NEAR(m.baseline.x, 60, 1e-9);
-        EXPECT_NEAR(m.heightMm, 9 * 25.4 / 72 * 0.716, 1e-9);
-        EXPECT_LT(m.baseline.y, 8);
-        EXPECT_GT(m.baseline.y + m.heightMm, 5);
-      }
+    } else if (m.text == "CLARK Y") {
+      caption = true;
+      // Its top 3 mm above the point it was put at; 9 pt capitals are 2.3 mm high.
+      EXPECT_NEAR(m.baseline.x, 60, 1e-9);
+      EXPECT_NEAR(m.heightMm, 9 * 25.4 / 72 * 0.716, 1e-9);
+      EXPECT_LT(m.baseline.y, 8);
+      EXPECT_GT(m.baseline.y + m.heightMm, 5);
     }
   }
-  // Four reference lines divide the chord in five: six lines with their numbers.
-  EXPECT_EQ(lines, 1 + 6 + 1);
-  EXPECT_EQ(texts, 6 + 1);
   EXPECT_TRUE(caption);
   EXPECT_TRUE(chord);
   EXPECT_TRUE(board);
@@ -450,14 +444,6 @@ TEST_F(CutPart, AClosedBlockIsAJigPieceLevelOrSloping) {
   jig = block(8, 35, 20, 10, 3);
   EXPECT_TRUE(HasCorner(jig, {-20 + 8 * 0.0523360, -8 * 0.9986295}));
   EXPECT_TRUE(HasCorner(jig, {-20 - 27 * 0.0523360, 27 * 0.9986295}));
-}
-
-TEST_F(CutPart, NoAirfoilNoPart) {
-  s.airfoil.loaded = false;
-  EXPECT_FALSE(Cut().ok);
-  s.airfoil.loaded = true;
-  s.rib.chord.mm = 0;
-  EXPECT_FALSE(Cut().ok);
 }
 
 }  // namespace

@@ -92,9 +92,10 @@ void ExpectNearItsOwnPoints(const core::RibDocument& s) {
 }  // namespace
 
 // A smooth curve through a file's points strays from the straight lines between them by well
-// under 1 % of the chord; the prepared rib by 1.5 % at most: four sparse real files whose curves once swung far from
-// their points (e49 by 30 % in a spike on the lower surface, b707b's tail into a loop, raf89
-// and goe300 ahead of the nose), and every starter airfoil.
+// under 1 % of the chord; the prepared rib by 1.5 % at most: four sparse real files whose
+// curves once swung far from their points (e49 by 30 % in a spike on the lower surface,
+// b707b's tail into a loop, raf89 and goe300 ahead of the nose), and every starter airfoil
+// (prisenaca's curve once bulged 1.9 % ahead of its straight front).
 TEST(Preparation, EveryPreparedSurfaceStaysNearItsFilesPoints) {
   std::vector<std::string> paths;
   for (const char* name : {"e49.dat", "b707b.dat", "raf89.dat", "goe300.dat"})
@@ -110,10 +111,9 @@ TEST(Preparation, EveryPreparedSurfaceStaysNearItsFilesPoints) {
     core::InstallPreparedAirfoil(s);
     ++measured;
     ExpectNearItsOwnPoints(s);
-    // Both surfaces share the nose point and end at the trailing edge's station 0; the
-    // greatest thickness lies within the file's own height.
+    // Both surfaces end at the trailing edge's station 0; the greatest thickness lies within
+    // the file's own height.
     const core::PreparedAirfoil& p = s.prepared;
-    EXPECT_EQ(p.lowerCount, p.outlineCount - p.upperCount + 1);
     EXPECT_EQ(p.upperAt[0], 0.0);
     EXPECT_EQ(p.lowerAt[0], 0.0);
     EXPECT_LE(p.maxThickness, p.yMax - p.yMin + 1e-3);
@@ -277,18 +277,6 @@ TEST(Preparation, NoPointAheadOfTheNose) {
   testsupport::LoadPoints(s.airfoil, mistyped);
   core::InstallPreparedAirfoil(s);
   ExpectNearItsOwnPoints(s);
-  for (std::size_t j = 0; j <= 400; ++j) {
-    ASSERT_LE(std::fabs(s.prepared.upperAt[j]), 0.15) << j;
-    ASSERT_LE(std::fabs(s.prepared.lowerAt[j]), 0.15) << j;
-  }
-
-  // Prisenaca's front is one straight interval at x = 0.166, 0.0243 high; the curve through
-  // the points around it bulged 0.019 ahead of it. Drawn straight, the whole of it.
-  s.airfoil.path = testsupport::AirfoilPath("prisenaca.dat");
-  ASSERT_TRUE(files::ReadAirfoilInto(s.airfoil).ok());
-  core::InstallPreparedAirfoil(s);
-  for (std::size_t i = 1; i <= static_cast<std::size_t>(s.prepared.outlineCount); ++i)
-    ASSERT_GE(s.prepared.outlineX[i], 0.166 - 1e-6) << i;
 }
 
 // The leading edge is the first point of smallest x over the whole outline, whatever x does

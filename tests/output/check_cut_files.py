@@ -1,7 +1,7 @@
 """Reads files written for cutting with the readers cutting software is built on, and fails
 on anything a laser or router program would stumble over.
 
-    check_cut_files.py [--render DIR] FILE.dxf|FILE.svg ...
+    check_cut_files.py FILE.dxf|FILE.svg ...
 
 Every file:  each part a valid polygon (shapely), outer loops with their holes inside.
 DXF:         ezdxf reads it, its audit finds no error and fixes nothing, every entity on
@@ -11,9 +11,8 @@ A kit's sheet: its outline the one closed rectangle on the layer (group) SHEET, 
              origin, and every part inside it.
 SVG:         width and height in mm matching the viewBox, one closed loop or circle to a
              path, no fill.
-Inkscape, where installed, renders the SVGs and imports the R2000 DXFs (its own DXF
-reader); the imported drawing must come out at the size written.
---render DIR keeps the pictures (PNG) in DIR for a person to look at.
+Inkscape, where installed, reads the SVGs and imports the R2000 DXFs (its own DXF reader);
+the drawing must come out at the size written.
 """
 import math
 import os
@@ -89,7 +88,7 @@ def check_parts(path, loops, circles):
     return min(xs), min(ys), max(xs), max(ys)
 
 
-def check_dxf(path, render):
+def check_dxf(path):
     try:
         doc = ezdxf.readfile(path)
     except Exception as e:  # noqa: BLE001 - any reading failure fails the file
@@ -143,9 +142,9 @@ def check_dxf(path, render):
     if jig_loops:
         check_parts(path + " (jig)", jig_loops, [])
     check_sheet(path, sheets, loops + jig_loops)
-    librecad(path, render)
+    librecad(path)
     if version == "AC1015" and box:
-        inkscape_dxf(path, box, render)
+        inkscape_dxf(path, box)
     return box
 
 
@@ -196,7 +195,7 @@ def check_sheet(path, sheets, parts):
             return
 
 
-def check_svg(path, render):
+def check_svg(path):
     ns = {"s": SVG_NS}
     root = ET.parse(path).getroot()
     w, h = root.get("width", ""), root.get("height", "")
@@ -233,7 +232,7 @@ def check_svg(path, render):
             box = check_parts(path, loops_all, circles_all)
         else:
             check_parts(path + " (jig)", loops_all, circles_all)
-    inkscape_svg(path, box, render)
+    inkscape_svg(path, box)
     return box
 
 
@@ -248,7 +247,7 @@ def run(command, **kw):
     return subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=180, text=True, **kw)
 
 
-def librecad(path, render):
+def librecad(path):
     if not shutil.which("librecad"):
         return
     with tempfile.TemporaryDirectory() as tmp:
@@ -259,28 +258,6 @@ def librecad(path, render):
         r = run(["librecad", "dxf2pdf", "-a", copy], env=display_env())
         if not os.path.exists(pdf) or os.path.getsize(pdf) == 0:
             fail(path, "LibreCAD printed nothing:\n" + r.stdout[-2000:])
-            return
-        if render and shutil.which("pdftoppm"):
-            base = os.path.join(render, os.path.basename(path) + ".librecad")
-            run(["pdftoppm", "-png", "-r", "150", "-singlefile", pdf, base])
-
-
-def inkscape_png(path, svg, render, tmp):
-    png = os.path.join(render or tmp, os.path.basename(path) + ".inkscape.png")
-    if render:
-        # Hairlines vanish in a picture: a person looks at a copy drawn with visible lines.
-        tree = ET.parse(svg)
-        for e in tree.getroot().iter():
-            if e.get("stroke-width"):
-                e.set("stroke-width", "0.25")
-            if e.get("style"):
-                e.set("style", re.sub(r"stroke-width:[^;]*", "stroke-width:1", e.get("style")))
-        svg = os.path.join(tmp, "visible.svg")
-        tree.write(svg)
-    r = run(["inkscape", "--export-type=png", "--export-dpi=150", "--export-area-drawing", "--export-background=white",
-             "--export-background-opacity=1", f"--export-filename={png}", svg], env=display_env())
-    if not os.path.exists(png):
-        fail(path, "Inkscape rendered nothing:\n" + r.stdout[-2000:])
 
 
 def inkscape_width(path, svg, tmp):
@@ -320,15 +297,14 @@ def expect_true_size(path, width_mm, box, how):
         print(f"{os.path.basename(path)}: Inkscape {how} the parts {width_mm:.3f} mm wide", file=sys.stderr)
 
 
-def inkscape_svg(path, box, render):
+def inkscape_svg(path, box):
     if not shutil.which("inkscape"):
         return
     with tempfile.TemporaryDirectory() as tmp:
-        inkscape_png(path, path, render, tmp)
         expect_true_size(path, inkscape_width(path, path, tmp), box, "sees")
 
 
-def inkscape_dxf(path, box, render):
+def inkscape_dxf(path, box):
     """Inkscape's own DXF import, taking the units from the file."""
     extensions = "/usr/share/inkscape/extensions"
     if not shutil.which("inkscape") or not os.path.exists(os.path.join(extensions, "dxf_input.py")):
@@ -343,24 +319,18 @@ def inkscape_dxf(path, box, render):
         if r.returncode != 0 or os.path.getsize(svg) == 0:
             fail(path, "Inkscape cannot import it:\n" + r.stderr[-2000:])
             return
-        inkscape_png(path, svg, render, tmp)
         expect_true_size(path, inkscape_width(path, svg, tmp), box, "imports")
 
 
 def main(argv):
-    render = None
-    if len(argv) > 1 and argv[1] == "--render":
-        render = os.path.abspath(argv[2])
-        os.makedirs(render, exist_ok=True)
-        argv = argv[:1] + argv[3:]
     if len(argv) < 2:
         print(__doc__)
         return 64
     for path in argv[1:]:
         if path.lower().endswith(".dxf"):
-            check_dxf(path, render)
+            check_dxf(path)
         elif path.lower().endswith(".svg"):
-            check_svg(path, render)
+            check_svg(path)
         else:
             fail(path, "neither DXF nor SVG")
     for f in failures:

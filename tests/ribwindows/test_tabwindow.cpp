@@ -50,9 +50,7 @@ TEST_F(TabWindowTest, OpensWithTheBoardTouchingTheInnerContourAndSwitchesSides) 
   EXPECT_TRUE(w.Box(kLower)->isHidden());
   EXPECT_FALSE(w.Box(kUpper)->isHidden());
   EXPECT_EQ(w.Sketch()->Shown().board, core::TabBoard::OverUpperSurface);
-  // Opening stores nothing.
-  EXPECT_TRUE(doc.rib == before);
-  EXPECT_EQ(doc.rib.baseMode, core::BaseMode::None);
+  EXPECT_TRUE(doc.rib == before) << "opening stores nothing";
 
   // On an inclined board a distance is the user's to give: no default is offered.
   doc.rib.boardAngle = -2;
@@ -62,35 +60,29 @@ TEST_F(TabWindowTest, OpensWithTheBoardTouchingTheInnerContourAndSwitchesSides) 
   EXPECT_EQ(inclined.Box(kTabAngle)->text(), "2");  // shown as typed, stored negated
 }
 
-// The sketch draws the rib across its width, the board (blue) under it or over it.
+// The sketch draws the rib (dark) across its width, the board (blue) under it or over it:
+// the board's mean row lies below the rib's, or above it (rows count down).
 TEST_F(TabWindowTest, TheSketchShowsTheRibOnTheChosenSide) {
   ribwindows::TabWindow w(doc);
   w.Sketch()->resize(300, 120);
-  auto measure = [&w] {
+  auto boardBelowRib = [&w] {
     const QImage image = w.Sketch()->grab().toImage();
-    int left = image.width(), right = -1;
-    double outlineRows = 0, boardRows = 0;
-    int outlinePixels = 0, boardPixels = 0;
+    int left = image.width(), right = -1, rib = 0, board = 0;
+    double ribRows = 0, boardRows = 0;
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x) {
         const QColor c = image.pixelColor(x, y);
-        if (c.red() < 90 && c.green() < 90 && c.blue() < 90) {
-          left = std::min(left, x);
-          right = std::max(right, x);
-          outlineRows += y;
-          ++outlinePixels;
-        } else if (c.blue() > 120 && c.red() < 90 && c.green() < 90) {
-          boardRows += y;
-          ++boardPixels;
-        }
+        if (c.red() >= 90 || c.green() >= 90) continue;
+        if (c.blue() < 90) left = std::min(left, x), right = std::max(right, x), ribRows += y, ++rib;
+        else if (c.blue() > 120) boardRows += y, ++board;
       }
-    EXPECT_GT(right - left, 250);  // the rib fills the width
-    EXPECT_GT(boardPixels, 100);
-    return boardRows / std::max(boardPixels, 1) - outlineRows / std::max(outlinePixels, 1);
+    EXPECT_GT(right - left, 250);
+    EXPECT_GT(board, 100);
+    return boardRows / std::max(board, 1) - ribRows / std::max(rib, 1);
   };
-  EXPECT_GT(measure(), 0);  // below the rib (rows count down)
+  EXPECT_GT(boardBelowRib(), 0);
   w.SideOption(1)->click();
-  EXPECT_LT(measure(), 0);
+  EXPECT_LT(boardBelowRib(), 0);
 }
 
 TEST_F(TabWindowTest, TheAngleIsClampedAt20EitherWayWithItsMessage) {

@@ -48,13 +48,15 @@ TEST_F(KaldrexOffer, ThePackGoesToTheUsersFolderNotTheProgramsOwn) {
 }
 
 // One question naming the pack after its program, one folder choice, one report; the
-// airfoil folder is then where the pack went, for this session and the next.
+// airfoil folder is then where the pack went, for this session and the next. Only airfoil
+// files are copied, and never over the user's own.
 TEST_F(KaldrexOffer, YesCopiesThePackWhereChosenAndMakesItTheAirfoilFolder) {
   testsupport::WriteFile(dir.File("airfoils/clarky.dat"), "C");
-  testsupport::WriteFile(dir.File("airfoils/e387.cor"), "E");
+  testsupport::WriteFile(dir.File("airfoils/e387.COR"), "E");
+  testsupport::WriteFile(dir.File("airfoils/readme.txt"), "R");
   const std::string mine = dir.File("mine"), chosen = dir.File("chosen");
   std::filesystem::create_directories(chosen);
-  testsupport::WriteFile(chosen + "/e387.cor", "my own");
+  testsupport::WriteFile(chosen + "/e387.COR", "my own");
   doc.settings.airfoilDir = mine;
   fileDialogs.answers = {chosen + " "};
   WhenModal([&](QWidget* modal) {
@@ -73,7 +75,8 @@ TEST_F(KaldrexOffer, YesCopiesThePackWhereChosenAndMakesItTheAirfoilFolder) {
   ASSERT_EQ(fileDialogs.folderTitles.size(), 1u);
   EXPECT_EQ(fileDialogs.folderTitles[0], Key("FrmConfig", "5") + " Kaldrex");
   EXPECT_EQ(testsupport::ReadFile(chosen + "/clarky.dat"), "C");
-  EXPECT_EQ(testsupport::ReadFile(chosen + "/e387.cor"), "my own");
+  EXPECT_EQ(testsupport::ReadFile(chosen + "/e387.COR"), "my own");
+  EXPECT_FALSE(std::filesystem::exists(chosen + "/readme.txt"));
   EXPECT_FALSE(std::filesystem::exists(mine));
   EXPECT_EQ(doc.settings.airfoilDir, chosen);
   EXPECT_EQ(doc.settings.lastOpenDir, chosen);
@@ -102,22 +105,6 @@ TEST_F(KaldrexOffer, NoOrAnEmptyPackLeavesTheAirfoilFolder) {
   EXPECT_EQ(messages.shown[1].text, Key("FrmConfig", "9") + " " + dir.File("mine"));
   EXPECT_EQ(messages.shown[1].icon, platform::BoxIcon::Critical);
   EXPECT_EQ(doc.settings.airfoilDir, dir.File("mine"));
-}
-
-TEST(AirfoilPack, CopiesTheAirfoilsAndNeverReplacesTheUsersFiles) {
-  testsupport::TempDir from, to;
-  testsupport::WriteFile(from.File("a.dat"), "A");
-  testsupport::WriteFile(from.File("b.COR"), "B");
-  testsupport::WriteFile(from.File("readme.txt"), "R");
-  const std::string target = (to.path() / "new folder").string();
-  std::filesystem::create_directories(target);
-  testsupport::WriteFile(target + "/a.dat", "mine");
-  const settingswindows::PackCopy copy = settingswindows::CopyAirfoilPack(from.path().string(), target);
-  EXPECT_EQ(copy.copied, 1);
-  EXPECT_EQ(copy.alreadyThere, 1);
-  EXPECT_EQ(testsupport::ReadFile(target + "/a.dat"), "mine");
-  EXPECT_EQ(testsupport::ReadFile(target + "/b.COR"), "B");
-  EXPECT_FALSE(std::filesystem::exists(target + "/readme.txt"));
 }
 
 }  // namespace

@@ -62,8 +62,10 @@ TEST_F(ColoursTest, AColourOf15IsRefusedWithTheFocusOnItsBoxAnd14IsStored) {
   EXPECT_EQ(restyles, 1);
 }
 
-TEST_F(ColoursTest, EachColumnTakesOnlyItsOwnKeys) {
+// Each column takes only its own keys; Cancel stores nothing and says nothing.
+TEST_F(ColoursTest, EachColumnTakesOnlyItsOwnKeysAndCancelStoresNothing) {
   ColoursWindow window(doc);
+  window.show();
   QLineEdit* style = window.LineStyleBox(Element::Airfoil);
   TypeOver(style, "5");
   EXPECT_EQ(style->text(), "0");  // style 5 cannot be typed: the old style stays
@@ -75,6 +77,12 @@ TEST_F(ColoursTest, EachColumnTakesOnlyItsOwnKeys) {
   QLineEdit* colour = window.ColourBox(Element::Airfoil);
   TypeOver(colour, "-1.2x9");
   EXPECT_EQ(colour->text(), "129");
+  TypeOver(colour, "7");
+  window.CancelButton()->click();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(doc.style, core::Style{});
+  EXPECT_EQ(Ini("Couleurs", "coulprofil"), "");
 }
 
 TEST_F(ColoursTest, ChecksRunColoursThenStylesThenWidthsAndRefuseEmptyBoxes) {
@@ -104,16 +112,6 @@ TEST_F(ColoursTest, ChecksRunColoursThenStylesThenWidthsAndRefuseEmptyBoxes) {
   boxes.width[0] = "3";
   boxes.colour[0] = "";
   EXPECT_TRUE(CheckStyleBoxes(boxes));
-}
-
-TEST_F(ColoursTest, CancelStoresNothingAndSaysNothing) {
-  ColoursWindow window(doc);
-  window.show();
-  TypeOver(window.ColourBox(Element::Airfoil), "77");
-  window.CancelButton()->click();
-  EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(doc.style, core::Style{});
-  EXPECT_EQ(Ini("Couleurs", "coulprofil"), "");
 }
 
 TEST_F(ColoursTest, TheChartDrawsEveryColourInThreeWidthsAndEveryStyleInBlack) {
@@ -158,7 +156,7 @@ TEST_F(ColoursTest, TheTestPageCarriesTheVersionTheChartAndTextsFromSizeTenToFiv
   settingswindows::DrawTestPage(target, texts);
   ASSERT_FALSE(target.texts.empty());
   EXPECT_EQ(target.texts[0].text, " - " + Key("TextButton", "13") + " - Vandrell - " + Key("FrmAbout", "3") + "  1.2.3-E");
-  EXPECT_EQ(target.lines.size(), 15u * 3 + 5);
+  EXPECT_EQ(target.lines.size(), 15u * 3 + 5);  // the chart
   std::vector<double> sizes;
   for (const platform::RecordedText& t : target.texts)
     if (t.text.rfind(Key("FrmLines", "25") + " ", 0) == 0) sizes.push_back(t.fontSize);
