@@ -109,6 +109,9 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
   const bool hasCopies = Has(args, "--copies"), hasPrefix = Has(args, "--prefix");
   const std::string copies = TakeOption(args, "--copies");
   const std::string prefixText = TakeOption(args, "--prefix");
+  const bool hasThickness = Has(args, "--thickness");
+  const std::string thicknessText = TakeOption(args, "--thickness");
+  const std::string paperText = Has(args, "--paper") ? TakeOption(args, "--paper") : "";
   if (!hasOut || out.empty() || args.empty()) return KitUsage();
   for (const std::string& a : args) {
     if (!a.empty() && a[0] == '-') {
@@ -177,6 +180,24 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
       return KitUsage();
     }
     settings.gapMm = *gap;
+  }
+  if (hasThickness) {
+    std::optional<double> thickness = Millimetres(thicknessText, false);
+    if (!thickness) {
+      std::fprintf(stderr, "vandrell-cli: --thickness takes a thickness in millimetres, not \"%s\"\n",
+                   thicknessText.c_str());
+      return KitUsage();
+    }
+    settings.thicknessMm = *thickness;
+  }
+  // The check's paper: the settings' own, unless asked for here.
+  settings.check = s.print;
+  if (!paperText.empty()) {
+    if (paperText != "a4" && paperText != "letter") {
+      std::fprintf(stderr, "vandrell-cli: --paper takes a4 or letter, not \"%s\"\n", paperText.c_str());
+      return KitUsage();
+    }
+    settings.check.paperIndex = paperText == "a4" ? 0 : 1;
   }
   if (hasKerf && !kerfText.empty()) {
     std::optional<double> kerf = commands::ReadKerf(kerfText);

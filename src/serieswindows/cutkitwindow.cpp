@@ -17,6 +17,7 @@
 #include <system_error>
 
 #include "commands/outputfolder.h"
+#include "core/lengths.h"
 #include "core/typednumber.h"
 #include "core/plaintext.h"
 #include "platform/desktop.h"
@@ -63,7 +64,7 @@ std::string StartFolder(const std::string& last, const std::string& summary, con
 }  // namespace
 
 CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string& summary, QWidget* parent)
-    : QDialog(parent), document_(document), choices_(commands::LoadKitChoices()) {
+    : QDialog(parent), document_(document), choices_(commands::LoadKitChoices()), unit_(document.settings.unitText) {
   setObjectName("frmkit");
   setWindowTitle(KitText("1"));
   const commands::KitSettings& s = choices_.settings;
@@ -89,11 +90,15 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   ribLayout->addWidget(ribs_, 1);
   ribLayout->addLayout(ribButtons);
 
+  // Lengths in the unit in force: inches with their fractions in inch mode.
+  const bool inches = unit_ == " in";
   auto number = [this](const char* name, double value) {
-    auto* box = new QLineEdit(Q(commands::KitNumberText(value)), this);
+    auto* box = new QLineEdit(value > 0 || std::string(name) != "txtthickness" ? Q(commands::KitNumberText(value, unit_))
+                                                                             : QString(),
+                              this);
     box->setObjectName(name);
     box->setMaximumWidth(80);
-    new ribwindows::KeyFilter(box, Q(core::NumberKeys()));
+    new ribwindows::KeyFilter(box, Q(core::LengthKeys(unit_)));
     connect(box, &QLineEdit::textEdited, this, &CutKitWindow::Outdated);
     return box;
   };
@@ -101,6 +106,7 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   length_ = number("txtlength", s.sheet.lengthMm);
   gap_ = number("txtgap", s.gapMm);
   kerf_ = number("txtkerf", s.cut.kerfMm);
+  thickness_ = number("txtthickness", s.thicknessMm);
   kerf_->setToolTip(Q(platform::Text("FrmCut", "8")));
   format_ = new QComboBox(this);
   format_->setObjectName("cboformat");
@@ -116,10 +122,11 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   copies_->setToolTip(PartsText("6"));
   connect(copies_, &QSpinBox::valueChanged, this, &CutKitWindow::Outdated);
   auto* sizes = new QGridLayout;
-  const std::pair<QString, QWidget*> rows[] = {{KitText("5"), width_},
-                                               {KitText("6"), length_},
-                                               {KitText("7"), gap_},
-                                               {Q(platform::Text("FrmCut", "6")), kerf_},
+  const std::pair<QString, QWidget*> rows[] = {{KitText(inches ? "50" : "5"), width_},
+                                               {KitText(inches ? "51" : "6"), length_},
+                                               {KitText(inches ? "52" : "7"), gap_},
+                                               {inches ? KitText("61") : Q(platform::Text("FrmCut", "6")), kerf_},
+                                               {KitText(inches ? "54" : "53"), thickness_},
                                                {KitText("9"), format_},
                                                {PartsText("4"), copies_}};
   int row = 0;
@@ -154,6 +161,32 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   browse->setObjectName("cmdbrowse");
   browse->setAutoDefault(false);
   connect(browse, &QPushButton::clicked, this, &CutKitWindow::ChooseFolder);
+  // The set-up is named, so that a kit laid out after a series is not cut from a bare rib
+  // unawares.
+  setup_ = new QComboBox(this);
+  setup_->setObjectName("cbosetup");
+  const commands::KitSetupOffer offer = commands::OfferedKitSetups(document_);
+  for (commands::KitSetup listed : offer.listed) {
+    const char* key = listed == commands::KitSetup::BeforeSeries ? "58"
+                      : listed == commands::KitSetup::CurrentRib ? "57"
+                                                                 : "59";
+    setup_->addItem(KitText(key), static_cast<int>(listed));
+    if (listed == offer.chosen) setup_->setCurrentIndex(setup_->count() - 1);
+  }
+  auto* project = new QPushButton(Q(platform::Text("TextButton", "7")), this);
+  project->setObjectName("cmdproject");
+  project->setAutoDefault(false);
+  connect(project, &QPushButton::clicked, this, &CutKitWindow::ChooseProject);
+  connect(setup_, &QComboBox::activated, this, [this] {
+    if (setup_->currentIndex() == setup_->count() - 1 && setup_->currentData(Qt::UserRole + 1).toString().isEmpty())
+      ChooseProject();
+    Outdated();
+  });
+  auto* setupRow = new QHBoxLayout;
+  setupRow->addWidget(new QLabel(KitText("56"), this));
+  setupRow->addWidget(setup_, 1);
+  setupRow->addWidget(project);
+
   auto* folderRow = new QHBoxLayout;
   folderRow->addWidget(new QLabel(KitText("10"), this));
   folderRow->addWidget(folder_, 1);
@@ -230,6 +263,7 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   top->addLayout(sizes);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
+  layout->addLayout(setupRow);
   layout->addLayout(folderRow);
   layout->addWidget(preview_, 1);
   layout->addLayout(navigation);
@@ -287,12 +321,35 @@ void CutKitWindow::ChooseFolder() {
   folder_->setText(Q(folder));
 }
 
+void CutKitWindow::ChooseProject() {
+  platform::FileDialogRequest request;
+  request.title = platform::Text("FrmKit", "60");
+  request.filter = platform::Text("MainTolbar", "1") + " (*.vdl)|*.vdl|";
+  const int last = setup_->count() - 1;
+  const std::string chosen = setup_->itemData(last, Qt::UserRole + 1).toString().toStdString();
+  request.initialDir = chosen.empty() ? document_.settings.lastOpenDir : fs::path(chosen).parent_path().string();
+  std::string path;
+  if (!platform::CurrentFileDialogs().Open(request, path)) {
+    if (chosen.empty()) setup_->setCurrentIndex(0);
+    return;
+  }
+  setup_->setItemText(last, Q(fs::path(path).filename().string()));
+  setup_->setItemData(last, Q(path), Qt::UserRole + 1);
+  setup_->setItemData(last, Q(path), Qt::ToolTipRole);
+  setup_->setCurrentIndex(last);
+  Outdated();
+}
+
 std::optional<commands::KitSettings> CutKitWindow::SettingsFromBoxes() {
   commands::KitBoxTexts texts{Trimmed(width_->text()), Trimmed(length_->text()), Trimmed(gap_->text()),
-                              Trimmed(kerf_->text()), kFormats[std::max(0, format_->currentIndex())]};
+                              Trimmed(kerf_->text()), kFormats[std::max(0, format_->currentIndex())],
+                              Trimmed(thickness_->text()), unit_};
   commands::KitBoxRefusal refusal;
   std::optional<commands::KitSettings> settings = commands::KitSettingsFromBoxes(texts, refusal);
-  if (settings) settings->copies = copies_->value();
+  if (settings) {
+    settings->copies = copies_->value();
+    settings->check = document_.print;
+  }
   if (settings) {
     settings->caption = caption_->isChecked();
     settings->strokedNames = strokedNames_->isChecked();
@@ -303,7 +360,8 @@ std::optional<commands::KitSettings> CutKitWindow::SettingsFromBoxes() {
     QLineEdit* box = refusal.box == commands::KitBox::Width    ? width_
                      : refusal.box == commands::KitBox::Length ? length_
                      : refusal.box == commands::KitBox::Gap    ? gap_
-                                                                : kerf_;
+                     : refusal.box == commands::KitBox::Kerf   ? kerf_
+                                                                : thickness_;
     box->setFocus();
     box->selectAll();
   }
@@ -315,7 +373,14 @@ bool CutKitWindow::LayOut() {
   if (!settings) return false;
   plan_.reset();
   preview_->SetSheets({}, settings->sheet);
-  commands::KitRibList ribs = commands::KitRibsOf(Inputs(), document_.rib.chord.mm);
+  core::RibDocument templateRib;
+  const auto setup = static_cast<commands::KitSetup>(setup_->currentData().toInt());
+  if (std::optional<commands::KitRefusal> refused = commands::KitTemplate(
+          document_, setup, setup_->currentData(Qt::UserRole + 1).toString().toStdString(), templateRib)) {
+    ShowFigures(commands::KitRefusalWords(*refused));
+    return false;
+  }
+  commands::KitRibList ribs = commands::KitRibsOf(Inputs(), templateRib.rib.chord.mm);
   if (ribs.refusal) {
     // An empty list is no file's fault.
     if (Inputs().empty()) ribs.refusal->subject.clear();
@@ -325,7 +390,7 @@ bool CutKitWindow::LayOut() {
   commands::KitPlan plan;
   {
     platform::BusyPointer busy;
-    plan = commands::PlanKit(document_, ribs.ribs, *settings);
+    plan = commands::PlanKit(templateRib, ribs.ribs, *settings);
   }
   if (plan.refusal) {
     ShowFigures(commands::KitRefusalWords(*plan.refusal));

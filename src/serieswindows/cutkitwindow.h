@@ -1,6 +1,7 @@
 #pragma once
 // Utilities > Cut kit: the ribs of one or more panels (series summaries and rib files) cut
-// with the current rib's set-up, as many copies of each as asked, nested on sheets of material, looked at sheet by sheet and
+// with the set-up it names (the current rib's, the one a series tool cleared, or a project
+// file's), in the unit in force, as many copies of each as asked, nested on sheets of material, looked at sheet by sheet and
 // written into a folder, all files or none. The sizes, format and folder are remembered.
 #include <QDialog>
 #include <optional>
@@ -37,6 +38,9 @@ class CutKitWindow : public QDialog {
   QLineEdit* LengthBox() const { return length_; }
   QLineEdit* GapBox() const { return gap_; }
   QLineEdit* KerfBox() const { return kerf_; }
+  QLineEdit* ThicknessBox() const { return thickness_; }
+  // The set-up every rib takes; the project file's item holds the file's path.
+  QComboBox* SetupBox() const { return setup_; }
   QComboBox* FormatBox() const { return format_; }
   QSpinBox* CopiesBox() const { return copies_; }
   QCheckBox* CaptionBox() const { return caption_; }
@@ -61,6 +65,7 @@ class CutKitWindow : public QDialog {
   void AddRibs();
   void RemoveRibs();
   void ChooseFolder();
+  void ChooseProject();
   bool LayOut();
   bool Write();
 
@@ -82,6 +87,9 @@ class CutKitWindow : public QDialog {
   QLineEdit* length_ = nullptr;
   QLineEdit* gap_ = nullptr;
   QLineEdit* kerf_ = nullptr;
+  QLineEdit* thickness_ = nullptr;
+  QComboBox* setup_ = nullptr;
+  std::string unit_;
   QComboBox* format_ = nullptr;
   QSpinBox* copies_ = nullptr;
   QCheckBox* caption_ = nullptr;

@@ -12,8 +12,10 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
+#include <cstdio>
 #include <filesystem>
 
+#include "commands/projectcommands.h"
 #include "commands/ribseries.h"
 #include "serieswindows/cutkitwindow.h"
 #include "serieswindows/kitpreview.h"
@@ -138,6 +140,79 @@ TEST_F(CutKitWindowTest, RibsInPiecesAreToldInRedAndCopiesArePartsOfTheirOwn) {
   ASSERT_TRUE(w.LayOut());
   EXPECT_TRUE(w.SplitsLabel()->isHidden());
   EXPECT_EQ(w.Plan()->parts.size(), 10u);
+}
+
+// The series tool cleared a rib with a notch deeper than the ribs are thick: the window
+// names and takes that rib (ten pieces of five ribs), the current bare rib when chosen (five),
+// or a project chosen with the browse button, which is then named.
+TEST_F(CutKitWindowTest, TheSetUpIsNamedAndTheRibBeforeTheSeriesIsKeptForTheKit) {
+  testsupport::SetSpar(doc, 0, "50%", 3, 40, 0, static_cast<int>(core::SparCut::FromContour), 0,
+                       static_cast<int>(core::SparShape::Notch));
+  doc.rib.spars.last = 0;
+  doc.airfoil.loaded = true;
+  messages.answers = {platform::BoxAnswer::Yes};
+  ASSERT_TRUE(commands::ConfirmSeriesTool(doc));
+  ASSERT_FALSE(doc.airfoil.loaded);
+  CutKitWindow w(doc, summary);
+  EXPECT_EQ(w.SetupBox()->currentText().toStdString(), Key("FrmKit", "58"));
+  ASSERT_NE(w.Plan(), nullptr);
+  EXPECT_EQ(w.Plan()->parts.size(), 10u);
+  w.SetupBox()->setCurrentIndex(w.SetupBox()->findText(QString::fromStdString(Key("FrmKit", "57"))));
+  ASSERT_TRUE(w.LayOut());
+  EXPECT_EQ(w.Plan()->parts.size(), 5u);
+
+  // A project's set-up: the notch again, from a file.
+  core::RibDocument notched = doc;
+  testsupport::SetSpar(notched, 0, "50%", 3, 40, 0, static_cast<int>(core::SparCut::FromContour), 0,
+                       static_cast<int>(core::SparShape::Notch));
+  notched.rib.spars[0].width.text = "3";  // as typed, which the project keeps
+  notched.rib.spars[0].height.text = "40";
+  notched.rib.spars[0].inset.text = "0";
+  notched.rib.spars.last = 0;
+  notched.airfoil.name = "clarky";
+  const std::string project = dir.File("notched.vdl");
+  ASSERT_TRUE(commands::SaveProjectAs(notched, project));
+  fileDialogs.answers = {project};
+  w.ChooseProject();
+  EXPECT_EQ(w.SetupBox()->currentText(), "notched.vdl");
+  ASSERT_TRUE(w.LayOut());
+  EXPECT_EQ(w.Plan()->parts.size(), 10u);
+
+  // A shaped rib since the series (a chord typed): the current rib comes first again.
+  doc.rib.chord = core::Length{180, "180"};
+  CutKitWindow later(doc, summary);
+  EXPECT_EQ(later.SetupBox()->currentText().toStdString(), Key("FrmKit", "57"));
+  commands::ForgetSetupBeforeSeries();
+}
+
+// In inch mode the boxes show and read inches: the 100 x 1000 mm sheet as 3.937 by 39.370;
+// 3 15/16 by 39 3/8 typed is 100.0125 by 1000.125 mm. The thickness (1/8 in, 3.175 mm) goes
+// to the list; the sheets' PDF pages are the sheet's exact size, 283.5 by 2835 points.
+TEST_F(CutKitWindowTest, InchModeAndTheThicknessAndTheExactPages) {
+  doc.settings.unitText = " in";
+  CutKitWindow w(doc, summary);
+  EXPECT_EQ(w.WidthBox()->text(), "3.937");
+  EXPECT_EQ(w.LengthBox()->text(), "39.370");
+  TypeOver(w.WidthBox(), "3 15/16");
+  TypeOver(w.LengthBox(), "39 3/8");
+  TypeOver(w.ThicknessBox(), "1/8");
+  ASSERT_TRUE(w.LayOut());
+  ASSERT_TRUE(w.Write());
+  const std::string kit = w.FolderBox()->text().toStdString();
+  const std::string list = testsupport::ReadFile(kit + "/kit.txt");
+  EXPECT_NE(list.find(" of 1000.125 x 100.01"), std::string::npos) << list;
+  EXPECT_NE(list.find(" x 3.175 mm, gap"), std::string::npos) << list;
+  const std::string pdf = testsupport::ReadFile(kit + "/kit.pdf");
+  const std::size_t box = pdf.find("/MediaBox [0 0 ");
+  ASSERT_NE(box, std::string::npos);
+  double length = 0, width = 0;
+  ASSERT_EQ(std::sscanf(pdf.c_str() + box, "/MediaBox [0 0 %lf %lf", &length, &width), 2);
+  EXPECT_NEAR(length, 2835, 0.001);
+  EXPECT_NEAR(width, 283.5, 0.001);
+  EXPECT_TRUE(fs::is_regular_file(kit + "/kit-check.pdf"));
+  TypeOver(w.ThicknessBox(), "0");
+  EXPECT_FALSE(w.LayOut());
+  EXPECT_EQ(messages.shown.back().text, Key("FrmKit", "55"));
 }
 
 // A rib file joins the summary (the summary given again is kept once): two panels, A and B.

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <cctype>
 #include <cstdio>
 
 #include "platform/fileio.h"
@@ -17,6 +18,26 @@ namespace {
 QPageSize DefaultPageSize() {
   return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
                                                                             : QPageSize(QPageSize::A4);
+}
+
+// Qt keeps a page's size in whole points: a 100 mm sheet would come out 99.84 mm wide, and
+// its far edge off the page. Each page box is written again at the paper's own size, in as
+// many characters as before, so that every offset the file's index holds stays true.
+void WriteExactPageBoxes(QByteArray& pdf, double longPoints, double shortPoints) {
+  const QByteArray key = "/MediaBox [0 0 ";
+  for (qsizetype at = pdf.indexOf(key); at >= 0; at = pdf.indexOf(key, at + 1)) {
+    qsizetype start = at + key.size();
+    for (double exact : {longPoints, shortPoints}) {
+      qsizetype end = start;
+      while (end < pdf.size() && (std::isdigit(static_cast<unsigned char>(pdf[end])) || pdf[end] == '.')) ++end;
+      const qsizetype width = end - start;
+      const QByteArray whole = QByteArray::number(static_cast<qlonglong>(exact));
+      const qsizetype decimals = width - whole.size() - 1;
+      const QByteArray text = decimals > 0 ? QByteArray::number(exact, 'f', static_cast<int>(decimals)) : QByteArray();
+      if (text.size() == width) pdf.replace(start, width, text);
+      start = end + 1;
+    }
+  }
 }
 
 }  // namespace
@@ -48,6 +69,7 @@ bool QtPageOutput::Begin(const SheetPaper& paper, std::string& error) {
     pdf_->setResolution(kPdfDpi);
     pdf_->setCreator("Vandrell");
     size = paper.printerPaper ? DefaultPageSize() : PageSizeFor(paper);
+    if (!paper.printerPaper) exactPoints_ = {paper.lengthMm / 25.4 * 72, paper.widthMm / 25.4 * 72};
   } else {
     size = paper.printerPaper ? printer_->Paper() : PageSizeFor(paper);
   }
@@ -105,7 +127,8 @@ bool QtPageOutput::End(std::string& error) {
   }
   if (!pdfPath_.empty()) {
     pdf_.reset();  // completes the document
-    const QByteArray& bytes = pdfBytes_->data();
+    QByteArray& bytes = pdfBytes_->buffer();
+    if (exactPoints_) WriteExactPageBoxes(bytes, exactPoints_->first, exactPoints_->second);
     const FileOutcome written = WriteFileAtomically(pdfPath_, std::string_view(bytes.constData(), bytes.size()));
     if (!written.ok()) {
       error = WriteErrorInfo(written, pdfPath_).description;
