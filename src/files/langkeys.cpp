@@ -267,6 +267,7 @@ constexpr LanguageKey kKeys[] = {
     {"FrmKit", "59", "cut kit window: set-up choice, a project file chosen with the browse button"},
     {"FrmKit", "60", "cut kit window: the project file dialog's title"},
     {"FrmKit", "61", "cut kit window: kerf caption in inch mode"},
+    {"FrmKit", "62", "cut kit window: the button that chooses a project file whose set-up the kit takes"},
     {"KitParts", "1", "cut kit window, in red: a rib cut into pieces (%1 the rib's name, %2 the count)"},
     {"KitParts", "2", "cut kit window, in red: one sliver of a rib left out (%1 the rib's name)"},
     {"KitParts", "3", "cut kit window, in red: slivers of a rib left out (%1 the rib's name, %2 the count)"},

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -37,12 +38,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A list asks for 256 px by default, which with the size boxes beside it is more than a
-// small screen at 1.5 holds; it still widens with the window.
+// A list asks for 256 x 192 px by default, which with the size boxes beside it and the
+// set-up under it is more than a small screen at 1.5 holds; it still grows with the window.
 class NarrowList : public QListWidget {
  public:
   using QListWidget::QListWidget;
-  QSize sizeHint() const override { return {200, QListWidget::sizeHint().height()}; }
+  QSize sizeHint() const override { return {200, 110}; }
 };
 
 using platform::Q;
@@ -86,9 +87,11 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   ribButtons->addWidget(add);
   ribButtons->addWidget(remove);
   ribButtons->addStretch();
-  auto* ribLayout = new QHBoxLayout(ribGroup);
-  ribLayout->addWidget(ribs_, 1);
-  ribLayout->addLayout(ribButtons);
+  auto* ribRow = new QHBoxLayout;
+  ribRow->addWidget(ribs_, 1);
+  ribRow->addLayout(ribButtons);
+  auto* ribLayout = new QVBoxLayout(ribGroup);
+  ribLayout->addLayout(ribRow, 1);
 
   // Lengths in the unit in force: inches with their fractions in inch mode.
   const bool inches = unit_ == " in";
@@ -127,7 +130,6 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
                                                {KitText(inches ? "52" : "7"), gap_},
                                                {inches ? KitText("61") : Q(platform::Text("FrmCut", "6")), kerf_},
                                                {KitText(inches ? "54" : "53"), thickness_},
-                                               {KitText("9"), format_},
                                                {PartsText("4"), copies_}};
   int row = 0;
   for (const auto& [caption, box] : rows) {
@@ -173,7 +175,7 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
     setup_->addItem(KitText(key), static_cast<int>(listed));
     if (listed == offer.chosen) setup_->setCurrentIndex(setup_->count() - 1);
   }
-  auto* project = new QPushButton(Q(platform::Text("TextButton", "7")), this);
+  auto* project = new QPushButton(KitText("62"), this);
   project->setObjectName("cmdproject");
   project->setAutoDefault(false);
   connect(project, &QPushButton::clicked, this, &CutKitWindow::ChooseProject);
@@ -182,15 +184,26 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
       ChooseProject();
     Outdated();
   });
+  // Under the ribs, which it shapes; the list gives it the room. A long project name is
+  // cut short in the box rather than widening the window.
+  setup_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  setup_->setMinimumContentsLength(20);
   auto* setupRow = new QHBoxLayout;
-  setupRow->addWidget(new QLabel(KitText("56"), this));
   setupRow->addWidget(setup_, 1);
   setupRow->addWidget(project);
+  ribLayout->addWidget(new QLabel(KitText("56"), this));
+  ribLayout->addLayout(setupRow);
 
   auto* folderRow = new QHBoxLayout;
   folderRow->addWidget(new QLabel(KitText("10"), this));
   folderRow->addWidget(folder_, 1);
   folderRow->addWidget(browse);
+  // The format belongs with where the files go: it changes them, not the layout.
+  auto* formatLabel = new QLabel(KitText("9"), this);
+  formatLabel->setBuddy(format_);
+  folderRow->addSpacing(12);
+  folderRow->addWidget(formatLabel);
+  folderRow->addWidget(format_);
 
   preview_ = new KitPreview(this);
   auto tool = [this](const QString& text, const char* tip, const char* name) {
@@ -220,6 +233,13 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   splits_->setStyleSheet("color: rgb(192, 0, 0);");
   splits_->setWordWrap(true);
   splits_->hide();
+  // A long panel's splits scroll in four lines rather than crushing the boxes above.
+  splitsArea_ = new QScrollArea(this);
+  splitsArea_->setWidget(splits_);
+  splitsArea_->setWidgetResizable(true);
+  splitsArea_->setFrameShape(QFrame::NoFrame);
+  splitsArea_->setMaximumHeight(4 * splits_->fontMetrics().lineSpacing() + 4);
+  splitsArea_->hide();
   auto* navigation = new QHBoxLayout;
   navigation->addWidget(previous_);
   navigation->addWidget(sheetLabel_);
@@ -263,11 +283,10 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   top->addLayout(sizes);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addLayout(setupRow);
   layout->addLayout(folderRow);
   layout->addWidget(preview_, 1);
   layout->addLayout(navigation);
-  layout->addWidget(splits_);
+  layout->addWidget(splitsArea_);
   layout->addLayout(writtenRow);
   layout->addWidget(buttons);
 
@@ -471,6 +490,7 @@ void CutKitWindow::ShowSheetPlace() {
 void CutKitWindow::ShowFigures(const std::string& refusal) {
   splits_->clear();
   splits_->setVisible(refusal.empty() && plan_ && !plan_->splits.empty());
+  splitsArea_->setVisible(!splits_->isHidden());
   if (!refusal.empty()) {
     figures_->setStyleSheet("color: rgb(192, 0, 0);");
     figures_->setText(Q(refusal));

@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QToolButton;
 
@@ -99,6 +100,7 @@ class CutKitWindow : public QDialog {
   QLabel* sheetLabel_ = nullptr;
   QLabel* figures_ = nullptr;
   QLabel* splits_ = nullptr;
+  QScrollArea* splitsArea_ = nullptr;
   QLabel* written_ = nullptr;
   QPushButton* openFolder_ = nullptr;
   std::string writtenFolder_;
