@@ -31,6 +31,7 @@
 #include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
 #include "serieswindows/kitpreview.h"
+#include "serieswindows/kitsetupchoice.h"
 
 namespace serieswindows {
 
@@ -163,36 +164,10 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   browse->setObjectName("cmdbrowse");
   browse->setAutoDefault(false);
   connect(browse, &QPushButton::clicked, this, &CutKitWindow::ChooseFolder);
-  // The set-up is named, so that a kit laid out after a series is not cut from a bare rib
-  // unawares.
-  setup_ = new QComboBox(this);
-  setup_->setObjectName("cbosetup");
-  const commands::KitSetupOffer offer = commands::OfferedKitSetups(document_);
-  for (commands::KitSetup listed : offer.listed) {
-    const char* key = listed == commands::KitSetup::BeforeSeries ? "58"
-                      : listed == commands::KitSetup::CurrentRib ? "57"
-                                                                 : "59";
-    setup_->addItem(KitText(key), static_cast<int>(listed));
-    if (listed == offer.chosen) setup_->setCurrentIndex(setup_->count() - 1);
-  }
-  auto* project = new QPushButton(KitText("62"), this);
-  project->setObjectName("cmdproject");
-  project->setAutoDefault(false);
-  connect(project, &QPushButton::clicked, this, &CutKitWindow::ChooseProject);
-  connect(setup_, &QComboBox::activated, this, [this] {
-    if (setup_->currentIndex() == setup_->count() - 1 && setup_->currentData(Qt::UserRole + 1).toString().isEmpty())
-      ChooseProject();
-    Outdated();
-  });
-  // Under the ribs, which it shapes; the list gives it the room. A long project name is
-  // cut short in the box rather than widening the window.
-  setup_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  setup_->setMinimumContentsLength(20);
-  auto* setupRow = new QHBoxLayout;
-  setupRow->addWidget(setup_, 1);
-  setupRow->addWidget(project);
-  ribLayout->addWidget(new QLabel(KitText("56"), this));
-  ribLayout->addLayout(setupRow);
+  // Under the ribs, which it shapes; the list gives it the room.
+  setup_ = new KitSetupChoice(document_, this);
+  connect(setup_, &KitSetupChoice::Changed, this, &CutKitWindow::Outdated);
+  ribLayout->addWidget(setup_);
 
   auto* folderRow = new QHBoxLayout;
   folderRow->addWidget(new QLabel(KitText("10"), this));
@@ -340,25 +315,6 @@ void CutKitWindow::ChooseFolder() {
   folder_->setText(Q(folder));
 }
 
-void CutKitWindow::ChooseProject() {
-  platform::FileDialogRequest request;
-  request.title = platform::Text("FrmKit", "60");
-  request.filter = platform::Text("MainTolbar", "1") + " (*.vdl)|*.vdl|";
-  const int last = setup_->count() - 1;
-  const std::string chosen = setup_->itemData(last, Qt::UserRole + 1).toString().toStdString();
-  request.initialDir = chosen.empty() ? document_.settings.lastOpenDir : fs::path(chosen).parent_path().string();
-  std::string path;
-  if (!platform::CurrentFileDialogs().Open(request, path)) {
-    if (chosen.empty()) setup_->setCurrentIndex(0);
-    return;
-  }
-  setup_->setItemText(last, Q(fs::path(path).filename().string()));
-  setup_->setItemData(last, Q(path), Qt::UserRole + 1);
-  setup_->setItemData(last, Q(path), Qt::ToolTipRole);
-  setup_->setCurrentIndex(last);
-  Outdated();
-}
-
 std::optional<commands::KitSettings> CutKitWindow::SettingsFromBoxes() {
   commands::KitBoxTexts texts{Trimmed(width_->text()), Trimmed(length_->text()), Trimmed(gap_->text()),
                               Trimmed(kerf_->text()), kFormats[std::max(0, format_->currentIndex())],
@@ -393,9 +349,7 @@ bool CutKitWindow::LayOut() {
   plan_.reset();
   preview_->SetSheets({}, settings->sheet);
   core::RibDocument templateRib;
-  const auto setup = static_cast<commands::KitSetup>(setup_->currentData().toInt());
-  if (std::optional<commands::KitRefusal> refused = commands::KitTemplate(
-          document_, setup, setup_->currentData(Qt::UserRole + 1).toString().toStdString(), templateRib)) {
+  if (std::optional<commands::KitRefusal> refused = setup_->Template(templateRib)) {
     ShowFigures(commands::KitRefusalWords(*refused));
     return false;
   }

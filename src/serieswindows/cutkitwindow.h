@@ -24,6 +24,7 @@ class QToolButton;
 namespace serieswindows {
 
 class KitPreview;
+class KitSetupChoice;
 
 class CutKitWindow : public QDialog {
   Q_OBJECT
@@ -40,8 +41,8 @@ class CutKitWindow : public QDialog {
   QLineEdit* GapBox() const { return gap_; }
   QLineEdit* KerfBox() const { return kerf_; }
   QLineEdit* ThicknessBox() const { return thickness_; }
-  // The set-up every rib takes; the project file's item holds the file's path.
-  QComboBox* SetupBox() const { return setup_; }
+  // The set-up every rib takes.
+  KitSetupChoice* Setup() const { return setup_; }
   QComboBox* FormatBox() const { return format_; }
   QSpinBox* CopiesBox() const { return copies_; }
   QCheckBox* CaptionBox() const { return caption_; }
@@ -66,7 +67,6 @@ class CutKitWindow : public QDialog {
   void AddRibs();
   void RemoveRibs();
   void ChooseFolder();
-  void ChooseProject();
   bool LayOut();
   bool Write();
 
@@ -89,7 +89,7 @@ class CutKitWindow : public QDialog {
   QLineEdit* gap_ = nullptr;
   QLineEdit* kerf_ = nullptr;
   QLineEdit* thickness_ = nullptr;
-  QComboBox* setup_ = nullptr;
+  KitSetupChoice* setup_ = nullptr;
   std::string unit_;
   QComboBox* format_ = nullptr;
   QSpinBox* copies_ = nullptr;
