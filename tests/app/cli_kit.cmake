@@ -51,16 +51,16 @@ if(PAINTING)
   if(NOT pdf STREQUAL "255044462d")  # "%PDF-"
     message(FATAL_ERROR "kit.pdf is no PDF")
   endif()
-  # The sheet's own size, 1000 x 100 mm: 2834.6457 x 283.4646 points; the check on Letter,
-  # 11 x 8.5 in, 792 x 612 points.
+  # The sheet's own size, 1000 x 100 mm: 2834.6457 x 283.4646 points, from Qt's top of 283
+  # points (where it draws from) down to -0.4646; the check on Letter, 792 x 612 points.
   file(STRINGS ${OUT}/kit/kit.pdf boxes REGEX "/MediaBox")
   list(GET boxes 0 box)
-  if(NOT box MATCHES "/MediaBox \\[0 0 2834\\.6456[0-9]* 283\\.4645[0-9]*\\]")
+  if(NOT box MATCHES "/MediaBox \\[0 -0\\.4646 2834\\.6457 283 *\\]")
     message(FATAL_ERROR "kit.pdf's page is ${box}")
   endif()
   file(STRINGS ${OUT}/kit/kit-check.pdf boxes REGEX "/MediaBox")
   list(GET boxes 0 box)
-  if(NOT box MATCHES "/MediaBox \\[0 0 792(\\.0*)? 612(\\.0*)?\\]")
+  if(NOT box MATCHES "/MediaBox \\[0 0 792 612 *\\]")
     message(FATAL_ERROR "kit-check.pdf's page is ${box}")
   endif()
 else()

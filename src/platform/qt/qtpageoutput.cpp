@@ -4,7 +4,6 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <cctype>
 #include <cstdio>
 
 #include "platform/fileio.h"
@@ -20,23 +19,33 @@ QPageSize DefaultPageSize() {
                                                                             : QPageSize(QPageSize::A4);
 }
 
-// Qt keeps a page's size in whole points: a 100 mm sheet would come out 99.84 mm wide, and
-// its far edge off the page. Each page box is written again at the paper's own size, in as
-// many characters as before, so that every offset the file's index holds stays true.
+// Points with at most four decimals, trailing zeros dropped: "-0.4646", "2834.6457", "283".
+QByteArray PointsText(double points) {
+  QByteArray text = QByteArray::number(points, 'f', 4);
+  while (text.endsWith('0')) text.chop(1);
+  if (text.endsWith('.')) text.chop(1);
+  return text == "-0" ? QByteArray("0") : text;
+}
+
+// Qt keeps a page's size in whole points and draws from the top of that rounded page: a
+// 100 mm sheet's page would be 99.84 mm, its bottom edge 0.16 mm off it. Each page box is
+// written again at the paper's own size, its top where Qt's is (so the drawing stays put)
+// and its bottom lower by what the rounding took. It takes no more characters than before
+// (padded with blanks), so that every offset the file's index holds stays true.
 void WriteExactPageBoxes(QByteArray& pdf, double longPoints, double shortPoints) {
-  const QByteArray key = "/MediaBox [0 0 ";
+  const QByteArray key = "/MediaBox [";
   for (qsizetype at = pdf.indexOf(key); at >= 0; at = pdf.indexOf(key, at + 1)) {
-    qsizetype start = at + key.size();
-    for (double exact : {longPoints, shortPoints}) {
-      qsizetype end = start;
-      while (end < pdf.size() && (std::isdigit(static_cast<unsigned char>(pdf[end])) || pdf[end] == '.')) ++end;
-      const qsizetype width = end - start;
-      const QByteArray whole = QByteArray::number(static_cast<qlonglong>(exact));
-      const qsizetype decimals = width - whole.size() - 1;
-      const QByteArray text = decimals > 0 ? QByteArray::number(exact, 'f', static_cast<int>(decimals)) : QByteArray();
-      if (text.size() == width) pdf.replace(start, width, text);
-      start = end + 1;
-    }
+    const qsizetype start = at + key.size();
+    const qsizetype end = pdf.indexOf(']', start);
+    if (end < 0) return;
+    const QList<QByteArray> numbers = pdf.mid(start, end - start).simplified().split(' ');
+    bool read = numbers.size() == 4;
+    const double top = read ? numbers[3].toDouble(&read) : 0;
+    if (!read) continue;
+    QByteArray box = "0 " + PointsText(top - shortPoints) + " " + PointsText(longPoints) + " " + PointsText(top);
+    if (box.size() > end - start) continue;
+    box.append(QByteArray(end - start - box.size(), ' '));
+    pdf.replace(start, end - start, box);
   }
 }
 
@@ -93,7 +102,12 @@ bool QtPageOutput::Begin(const SheetPaper& paper, std::string& error) {
 // A rib longer than the sheet is drawn past its edges; the preview would show that part
 // beside the page, where a printer simply leaves it out.
 void QtPageOutput::ClipToSheet() {
-  painter_->setClipRect(QRect(0, 0, Device().width(), Device().height()));
+  QRectF sheet(0, 0, Device().width(), Device().height());
+  // A PDF's page comes out at the paper's own size, a fraction of a point beyond Qt's.
+  if (pdf_ && exactPoints_)
+    sheet.setSize(sheet.size().expandedTo(
+        QSizeF(exactPoints_->first, exactPoints_->second) * (Device().logicalDpiX() / 72.0)));
+  painter_->setClipRect(sheet);
 }
 
 double QtPageOutput::SheetWidthMm() const {
