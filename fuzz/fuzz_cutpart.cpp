@@ -3,6 +3,9 @@
 // byte. It never crashes, and every loop it gives is one a laser can cut: closed, finite,
 // of three corners or more, outer loops counter-clockwise and openings clockwise, no
 // corner twice in a row, no edge crossing another of the same loop.
+// Then the kit: the byte before the last asks for copies (1 to 4) and a second panel's rib
+// (the same set-up at a chord of its own); all their pieces nest on a sheet with every part
+// placed once, inside the sheet, apart by the gap.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +14,7 @@
 
 #include "core/airfoilprep.h"
 #include "core/cutpart.h"
+#include "core/nesting.h"
 #include "core/newrib.h"
 #include "files/projectfile.h"
 #include "platform/messages.h"
@@ -82,9 +86,9 @@ void CheckLoop(const std::vector<core::PointMm>& loop, bool outer) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static SilentMessages silent;
   platform::SetMessages(&silent);
-  if (size == 0) return 0;
-  const std::string bytes(reinterpret_cast<const char*>(data), size - 1);
-  const unsigned last = data[size - 1];
+  if (size < 2) return 0;
+  const std::string bytes(reinterpret_cast<const char*>(data), size - 2);
+  const unsigned kit = data[size - 2], last = data[size - 1];
   core::RibDocument s;
   core::ClearRib(s);
   if (!files::ReadProjectText(bytes, s).ok) return 0;
@@ -92,13 +96,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   core::CutOptions options;
   options.kerfMm = (last & 0x7F) / 50.0;  // up to 2.5 mm
   options.marks = (last & 0x80) != 0;
-  const core::CutLayout cut = core::BuildCutLayout(core::BuildCutConstruction(s), options);
-  for (const auto* pieces : {&cut.rib, &cut.jig}) {
-    for (const core::CutPiece& p : *pieces) {
-      CheckLoop(p.outer, true);
-      for (const auto& hole : p.holes) CheckLoop(hole, false);
-      for (const core::CutCircle& c : p.circles)
-        if (!(c.radiusMm > 0) || !std::isfinite(c.centre.x) || !std::isfinite(c.centre.y)) __builtin_trap();
+  const unsigned copies = 1 + kit % 4;
+  std::vector<std::vector<core::PointMm>> parts;
+  for (int panel = 0; panel < ((kit & 0x80) ? 2 : 1); ++panel) {
+    if (panel == 1) s.rib.chord.mm = static_cast<float>(s.rib.chord.mm * (0.3 + ((kit >> 2) & 0x1F) / 20.0));
+    const core::CutLayout cut = core::BuildCutLayout(core::BuildCutConstruction(s), options);
+    for (const auto* pieces : {&cut.rib, &cut.jig}) {
+      for (const core::CutPiece& p : *pieces) {
+        CheckLoop(p.outer, true);
+        for (const auto& hole : p.holes) CheckLoop(hole, false);
+        for (const core::CutCircle& c : p.circles)
+          if (!(c.radiusMm > 0) || !std::isfinite(c.centre.x) || !std::isfinite(c.centre.y)) __builtin_trap();
+        for (unsigned copy = 0; copy < copies; ++copy) parts.push_back(p.outer);
+      }
+    }
+  }
+  // A sheet long enough for any rib the reader lets through, at a kit's usual gap.
+  constexpr double kGapMm = 2, kSlackMm = 0.001;
+  const core::SheetSize sheet{4000, 600};
+  const core::NestLayout layout = core::NestParts(parts, sheet, kGapMm);
+  if (layout.problem != core::NestProblem::None) return 0;  // a part larger than the sheet
+  if (layout.placements.size() != parts.size()) __builtin_trap();
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    const core::NestPlacement& at = layout.placements[i];
+    if (at.sheet < 0 || at.sheet >= layout.sheets) __builtin_trap();
+    for (const core::PointMm& q : parts[i]) {
+      const core::PointMm r = core::Placed(at, q);
+      if (!(r.x >= kGapMm - kSlackMm && r.y >= kGapMm - kSlackMm && r.x <= sheet.lengthMm - kGapMm + kSlackMm &&
+            r.y <= sheet.widthMm - kGapMm + kSlackMm))
+        __builtin_trap();
     }
   }
   return 0;

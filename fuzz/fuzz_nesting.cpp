@@ -1,5 +1,7 @@
 // Nesting parts of any shape: random outlines (crossing themselves or not, slivers, points
-// repeated) on sheets of random size with a random gap. It never crashes; a layout places
+// repeated) on sheets of random size with a random gap, as a kit has them: in panels (each
+// panel's outlines the same shapes at its own scale) and in copies (each outline several
+// times over, as both wing halves want it). It never crashes; a layout places
 // every part once on a sheet that exists, inside it with the gap to its edges, and no two
 // parts on a sheet come closer than the gap.
 #include <algorithm>
@@ -76,14 +78,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Sheets from a few millimetres to a few metres, gaps up to 12.7 mm.
   const core::SheetSize sheet{1 + in.Byte() * 8.0, 1 + in.Byte() * 2.0};
   const double gap = in.Byte() / 20.0;
-  std::vector<Outline> parts;
-  while (!in.empty() && parts.size() < 10) {
+  const unsigned kit = in.Byte();
+  const unsigned copies = 1 + kit % 3, panels = 1 + (kit / 3) % 3;
+  std::vector<Outline> shapes;
+  while (!in.empty() && shapes.size() < 6) {
     const unsigned corners = in.Byte() % 12;
     Outline outline;
     // Tenths of a millimetre, anywhere: a part's position must not matter.
     for (unsigned k = 0; k < corners; ++k) outline.push_back({in.Short() / 10.0, in.Short() / 10.0});
-    parts.push_back(outline);
+    shapes.push_back(outline);
   }
+  // A further panel is the first one smaller, as a tip panel is; identical copies side by side.
+  std::vector<Outline> parts;
+  for (unsigned panel = 0; panel < panels; ++panel)
+    for (const Outline& shape : shapes) {
+      Outline scaled;
+      for (const core::PointMm& q : shape) scaled.push_back({q.x / (1 + panel * 0.5), q.y / (1 + panel * 0.5)});
+      for (unsigned copy = 0; copy < copies; ++copy) parts.push_back(scaled);
+    }
   const core::NestLayout layout = core::NestParts(parts, sheet, gap);
   if (layout.problem != core::NestProblem::None) {
     if (layout.problem == core::NestProblem::Sheet && sheet.lengthMm > 2 * gap && sheet.widthMm > 2 * gap)

@@ -34,7 +34,9 @@ const CommandOptions kKitOptions{"kit",
                                   {"--format"},
                                   {"--dxf"},
                                   {"--copies"},
-                                  {"--prefix"}},
+                                  {"--prefix"},
+                                  {"--thickness"},
+                                  {"--paper"}},
                                  {1, kManyFiles, "", ""}};
 
 int KitProblem(const std::string& problem) { return UsageProblem("kit", problem); }
@@ -138,6 +140,17 @@ int ReadKitSettings(const OptionValues& options, commands::KitSettings& settings
     if (!gap) return KitProblem("--gap takes a width in millimetres, not \"" + options.Value("--gap") + "\"");
     settings.gapMm = *gap;
   }
+  if (options.Has("--thickness")) {
+    std::optional<double> thickness = Millimetres(options.Value("--thickness"), false);
+    if (!thickness)
+      return KitProblem("--thickness takes a thickness in millimetres, not \"" + options.Value("--thickness") + "\"");
+    settings.thicknessMm = *thickness;
+  }
+  if (options.Has("--paper")) {  // else the settings' own paper
+    const std::optional<bool> a4 = ReadChoice(options, "--paper", "a4", "letter", "a4");
+    if (!a4) return kUsageError;
+    settings.check.paperIndex = *a4 ? 0 : 1;
+  }
   return kDone;
 }
 
@@ -164,6 +177,7 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
   const std::string out = given->Value("-o");
   if (out.empty()) return UsageError("kit");
   commands::KitSettings settings;
+  settings.check = s.print;
   std::vector<std::string> prefixes;
   if (int rc = ReadKitSettings(*given, settings, prefixes)) return rc;
   const std::string& unit = s.settings.unitText;

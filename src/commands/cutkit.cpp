@@ -188,6 +188,7 @@ std::vector<KitPart> PartsOfRib(const KitRib& rib, core::CutLayout layout, KitSp
   auto part = [&](std::string name) {
     KitPart p;
     p.name = std::move(name);
+    p.rib = rib.name;
     p.source = std::filesystem::path(rib.path).filename().string();
     p.chordMm = rib.chordMm;
     p.layout.ok = true;

@@ -59,11 +59,14 @@ std::optional<double> ChordOfTitle(const std::string& title);
 
 struct KitSettings {
   core::SheetSize sheet;
+  double thicknessMm = 0;  // of the material, for the list; 0: not given
   double gapMm = 2;
   CutSettings cut;  // format, kerf, the rib's own marks
   int copies = 1;   // of every rib: 2 for both wing halves
   bool caption = false;  // the template's caption engraved on every rib (the name is, always)
   bool strokedNames = false;  // names as single-stroke lines, for laser software without fonts
+  // The printed check's paper, margins and overlap: the rib print's.
+  core::PrintSetup check;
 };
 inline constexpr int kMostKitCopies = 99;
 
@@ -75,6 +78,7 @@ inline constexpr double kSmallestPieceMm = 3;
 
 struct KitPart {
   std::string name;    // the rib's, with a letter per piece where a cut parts it: R10a, R10b
+  std::string rib;     // the rib's own name
   std::string source;  // the rib's file name
   double chordMm = 0;
   core::CutLayout layout;  // upright, where the rib's construction puts it
@@ -128,8 +132,8 @@ struct KitWriteResult {
   platform::ErrorInfo error;
   std::string failedPath;  // the file the failure is about, where there is one
 };
-// DIR/sheet-01.dxf (or .svg) and on, DIR/kit.txt and, with a page output, DIR/kit.pdf:
-// all of them or, on any failure, none. The kit owns the folder: an earlier kit's files go
+// DIR/sheet-01.dxf (or .svg) and on, DIR/kit.txt and, with a page output, DIR/kit.pdf and
+// DIR/kit-check.pdf: all of them or, on any failure, none. The kit owns the folder: an earlier kit's files go
 // with it, the user's other files stay (platform::WriteOwnedFolder).
 // An earlier kit's file marked read-only is refused ("read-only") unless `readOnly` says
 // to replace it (it stays read-only).

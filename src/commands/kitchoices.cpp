@@ -2,10 +2,18 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <filesystem>
 #include <system_error>
 
+#include "core/lengths.h"
+#include "core/typednumber.h"
+#include "core/newrib.h"
+#include "core/ribdocument.h"
+#include "files/projectfile.h"
 #include "output/kitwriter.h"
+#include "platform/errorreport.h"
+#include "platform/fileio.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
 
@@ -34,7 +42,63 @@ bool IsSheetName(const std::string& name) {
          std::all_of(digits.begin(), digits.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
 }
 
+// A box's length in millimetres, 0 or more: digits and one "." in millimetres; in inches
+// what an inch box takes, fractions too ("1/16").
+std::optional<double> BoxMillimetres(const std::string& text, const std::string& unit) {
+  if (unit != " in") return ReadKerf(text);
+  if (text.empty()) return std::nullopt;
+  const core::NumberReading read = core::ReadInchNumber(text);
+  if (read.malformed || !(read.value >= 0) || !std::isfinite(read.value)) return std::nullopt;
+  return read.value * 25.4;
+}
+
+std::optional<double> PositiveMillimetres(const std::string& text, const std::string& unit) {
+  const std::optional<double> mm = BoxMillimetres(text, unit);
+  if (!mm || !(*mm > 0)) return std::nullopt;
+  return mm;
+}
+
+// The set-up a series tool cleared, and the rib it left in its place.
+struct SeriesMemory {
+  core::RibSetup before;
+  core::RibSetup cleared;
+};
+std::optional<SeriesMemory>& RememberedSeries() {
+  static std::optional<SeriesMemory> memory;
+  return memory;
+}
+
 }  // namespace
+
+void KeepSetupBeforeSeries(const core::RibSetup& before, const core::RibDocument& cleared) {
+  RememberedSeries() = SeriesMemory{before, cleared.rib};
+}
+
+void ForgetSetupBeforeSeries() { RememberedSeries().reset(); }
+
+KitSetupOffer OfferedKitSetups(const core::RibDocument& d) {
+  KitSetupOffer offer;
+  const std::optional<SeriesMemory>& series = RememberedSeries();
+  if (series) offer.listed.push_back(KitSetup::BeforeSeries);
+  offer.listed.push_back(KitSetup::CurrentRib);
+  offer.listed.push_back(KitSetup::ProjectFile);
+  // A rib shaped since (another airfoil, a chord typed) is the one the user means now.
+  offer.chosen = series && !d.airfoil.loaded && d.rib == series->cleared ? KitSetup::BeforeSeries : KitSetup::CurrentRib;
+  return offer;
+}
+
+std::optional<KitRefusal> KitTemplate(const core::RibDocument& d, KitSetup setup, const std::string& project,
+                                      core::RibDocument& templateRib) {
+  templateRib = d;
+  if (setup == KitSetup::BeforeSeries && RememberedSeries()) templateRib.rib = RememberedSeries()->before;
+  if (setup != KitSetup::ProjectFile) return std::nullopt;
+  const platform::ReadOutcome file = platform::ReadWholeFile(project);
+  if (!file.ok()) return KitRefusal{"project", platform::ReadErrorInfo(file, project).description, project};
+  core::ClearRib(templateRib);
+  const files::ProjectReadResult read = files::ReadProjectText(file.bytes, templateRib);
+  if (!read.ok) return KitRefusal{"project", platform::GeneralErrorText(read.error), project};
+  return std::nullopt;
+}
 
 KitChoices LoadKitChoices() {
   platform::UserStore& store = platform::CurrentUserStore();
@@ -48,6 +112,7 @@ KitChoices LoadKitChoices() {
   c.settings.cut.format = StoredCutFormat(store.Get(kSection, "Format"));
   c.settings.caption = store.Get(kSection, "Caption") == "1";
   c.settings.strokedNames = store.Get(kSection, "Names") == "lines";
+  if (std::optional<double> thickness = Positive(store.Get(kSection, "Thickness"))) c.settings.thicknessMm = *thickness;
   c.folder = store.Get(kSection, "Folder");
   return c;
 }
@@ -61,33 +126,47 @@ void StoreKitChoices(const KitChoices& c) {
   store.Set(kSection, "Format", StoredCutFormatName(c.settings.cut.format));
   store.Set(kSection, "Caption", c.settings.caption ? "1" : "0");
   store.Set(kSection, "Names", c.settings.strokedNames ? "lines" : "text");
+  store.Set(kSection, "Thickness", c.settings.thicknessMm > 0 ? KitNumberText(c.settings.thicknessMm) : "");
   store.Set(kSection, "Folder", c.folder);
 }
 
-std::string KitNumberText(double mm) { return KerfText(mm); }
+std::string KitNumberText(double mm, const std::string& unit) {
+  return unit == " in" ? core::UnitNumberText(mm, unit) : KerfText(mm);
+}
 
 std::optional<KitSettings> KitSettingsFromBoxes(const KitBoxTexts& boxes, KitBoxRefusal& refusal) {
   KitSettings s;
-  const std::optional<double> width = Positive(boxes.width);
-  const std::optional<double> length = Positive(boxes.length);
+  const std::optional<double> width = PositiveMillimetres(boxes.width, boxes.unit);
+  const std::optional<double> length = PositiveMillimetres(boxes.length, boxes.unit);
   if (!width || !length) {
     refusal = {width ? KitBox::Length : KitBox::Width, platform::Text("FrmKit", "23")};
     return std::nullopt;
   }
   s.sheet = core::SheetSize{*length, *width};
-  const std::optional<double> gap = ReadKerf(boxes.gap);
+  const std::optional<double> gap = BoxMillimetres(boxes.gap, boxes.unit);
   if (!gap) {
     refusal = {KitBox::Gap, platform::Text("FrmKit", "24")};
     return std::nullopt;
   }
   s.gapMm = *gap;
   std::string why;
-  std::optional<CutSettings> cut = SettingsFromWindow(boxes.format, boxes.kerf, false, why);
+  // The kerf as Export for cutting reads it: millimetres, or empty for none.
+  std::string kerf = boxes.kerf;
+  if (boxes.unit == " in" && !kerf.empty()) kerf = KerfText(BoxMillimetres(kerf, boxes.unit).value_or(-1));
+  std::optional<CutSettings> cut = SettingsFromWindow(boxes.format, kerf, false, why);
   if (!cut) {
     refusal = {KitBox::Kerf, why};
     return std::nullopt;
   }
   s.cut = *cut;
+  if (!boxes.thickness.empty()) {
+    const std::optional<double> thickness = PositiveMillimetres(boxes.thickness, boxes.unit);
+    if (!thickness) {
+      refusal = {KitBox::Thickness, platform::Text("FrmKit", "55")};
+      return std::nullopt;
+    }
+    s.thicknessMm = *thickness;
+  }
   return s;
 }
 
@@ -105,7 +184,8 @@ std::string KitRefusalWords(const KitRefusal& r) {
 }
 
 bool IsKitFileName(const std::string& name) {
-  return name == output::kKitListName || name == output::kKitPdfName || IsSheetName(name);
+  return name == output::kKitListName || name == output::kKitPdfName || name == output::kKitCheckPdfName ||
+         IsSheetName(name);
 }
 
 std::vector<std::string> KitFilesIn(const std::string& folder) {
@@ -114,8 +194,7 @@ std::vector<std::string> KitFilesIn(const std::string& folder) {
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     if (!it->is_regular_file(ec)) continue;
     const std::string name = it->path().filename().string();
-    if (name == output::kKitListName || name == output::kKitPdfName || IsSheetName(name))
-      found.push_back(it->path().string());
+    if (IsKitFileName(name)) found.push_back(it->path().string());
   }
   std::sort(found.begin(), found.end());
   return found;

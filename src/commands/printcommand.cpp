@@ -35,11 +35,7 @@ void DrawCrosses(const core::RibDocument& d, const core::PagePlan& plan, int she
   const int colour = d.style.ColourOf(core::Element::ReferenceLine);
   target.DrawStyle = d.style.LineStyleOf(core::Element::ReferenceLine);
   target.DrawWidth = d.style.WidthOf(core::WidthElement::ReferenceLine);
-  for (const core::CrossMm& c : crosses) {
-    const double x = c.x * kMm, y = c.y * kMm, h = core::kCrossHalfMm * kMm;
-    target.Line(x - h, y, x + h, y, colour);
-    target.Line(x, y - h, x, y + h, colour);
-  }
+  for (const core::CrossMm& c : crosses) core::DrawCross(target, c, colour);
   target.DrawStyle = platform::kSolid;
   target.DrawWidth = 1;
 }

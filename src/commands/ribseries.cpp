@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "commands/keepwork.h"
+#include "commands/kitchoices.h"
 #include "commands/newrib.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
@@ -19,7 +20,10 @@ namespace commands {
 bool ConfirmSeriesTool(core::RibDocument& d) {
   if (!d.airfoil.loaded) return true;
   if (!MayReplaceRib(d, platform::Text("FrmMainMessage", "11"), platform::Text("FrmMainMessage", "12"))) return false;
+  // The series' kit wants the rib's notches, holes and edges, which clearing takes away.
+  const core::RibSetup before = d.rib;
   NewRib(d);
+  KeepSetupBeforeSeries(before, d);
   return true;
 }
 

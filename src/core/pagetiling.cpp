@@ -77,14 +77,80 @@ double SheetOriginMm(const PrintSetup& print, const PagePlan& plan, int sheet) {
   return print.topMargin.mm - sheet * plan.usableLengthMm;
 }
 
+std::array<double, 2> JoinPlacesMm(double usableMm, double overlapMm) {
+  return {overlapMm / 2, usableMm + overlapMm / 2};
+}
+
+void DrawCross(platform::DrawTarget& target, const CrossMm& at, int colour) {
+  const double x = at.x * platform::kTwipsPerMm, y = at.y * platform::kTwipsPerMm;
+  const double h = kCrossHalfMm * platform::kTwipsPerMm;
+  target.Line(x - h, y, x + h, y, colour);
+  target.Line(x, y - h, x, y + h, colour);
+}
+
 std::vector<CrossMm> AlignmentCrosses(const PrintSetup& print, const PagePlan& plan, int /*sheet*/,
                                       double ribHeightMm) {
   std::vector<CrossMm> crosses;
   if (!plan.marks()) return crosses;
   const double chordLine = print.chordLineFromTop.mm;
-  for (double x : {plan.overlapMm / 2, plan.usableLengthMm + plan.overlapMm / 2}) {
+  for (double x : JoinPlacesMm(plan.usableLengthMm, plan.overlapMm)) {
     crosses.push_back({x, chordLine - ribHeightMm});
     crosses.push_back({x, chordLine + ribHeightMm + kCrossHalfMm});
+  }
+  return crosses;
+}
+
+namespace {
+
+// One side of the sheet over one side of the paper. A tile shows the paper's side less the
+// margins; each further tile moves on by that less the overlap.
+TileRun TilesAlong(double paperSideMm, const PrintSetup& print, double lengthMm, TilingProblem& problem) {
+  TileRun run;
+  const double shown = paperSideMm - print.topMargin.mm - print.bottomMargin.mm;
+  run.usableMm = shown - print.overlap.mm;
+  if (!(run.usableMm > 0)) {
+    problem = TilingProblem::NoRoom;
+    run.count = 0;
+    return run;
+  }
+  if (lengthMm <= shown) return run;
+  if (!(print.overlap.mm > 0)) problem = TilingProblem::NeedsOverlap;
+  run.overlapMm = print.overlap.mm;
+  // The last tile reaches `usable * count + overlap`: no further than the sheet needs.
+  run.count = static_cast<int>(std::ceil((lengthMm - run.overlapMm - kSameLengthMm) / run.usableMm));
+  return run;
+}
+
+}  // namespace
+
+TileGrid TileSheet(const PrintSetup& print, double lengthMm, double widthMm) {
+  TileGrid grid;
+  grid.paper = print.paperIndex == kPrinterPaperIndex ? PaperAt(0) : PaperAt(print.paperIndex);
+  grid.columns = TilesAlong(grid.paper.lengthMm, print, lengthMm, grid.problem);
+  grid.rows = TilesAlong(grid.paper.widthMm, print, widthMm, grid.problem);
+  return grid;
+}
+
+CrossMm TileOriginMm(const PrintSetup& print, const TileGrid& grid, int row, int column) {
+  return {print.topMargin.mm - column * grid.columns.usableMm, print.topMargin.mm - row * grid.rows.usableMm};
+}
+
+std::vector<CrossMm> TileCrosses(const PrintSetup& print, const TileGrid& grid, int row, int column, double lengthMm,
+                                 double widthMm) {
+  std::vector<CrossMm> crosses;
+  const CrossMm origin = TileOriginMm(print, grid, row, column);
+  // The sheet's edges across the join, kept within what the tile shows.
+  auto within = [&print](double mm, double paperSideMm) {
+    return std::max(std::min(mm, paperSideMm - print.bottomMargin.mm - kCrossHalfMm), print.topMargin.mm + kCrossHalfMm);
+  };
+  const std::array<double, 2> along = JoinPlacesMm(grid.columns.usableMm, grid.columns.overlapMm);
+  const std::array<double, 2> across = JoinPlacesMm(grid.rows.usableMm, grid.rows.overlapMm);
+  const bool joins[2][2] = {{column > 0, column + 1 < grid.columns.count}, {row > 0, row + 1 < grid.rows.count}};
+  for (int end = 0; end < 2; ++end) {
+    if (joins[0][end])
+      for (double y : {origin.y, origin.y + widthMm}) crosses.push_back({along[end], within(y, grid.paper.widthMm)});
+    if (joins[1][end])
+      for (double x : {origin.x, origin.x + lengthMm}) crosses.push_back({within(x, grid.paper.lengthMm), across[end]});
   }
   return crosses;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/ribdocument.h"
+#include "platform/drawtarget.h"
 
 namespace core {
 
@@ -66,6 +67,37 @@ inline constexpr double kCrossHalfMm = 5;
 // than the rib's top is above it. The far-end crosses of a sheet and the near-end crosses of
 // the next mark the same point of the rib. `ribHeightMm` is the rib's top above the chord line.
 std::vector<CrossMm> AlignmentCrosses(const PrintSetup& print, const PagePlan& plan, int sheet, double ribHeightMm);
+
+// Where a tiled sheet meets its neighbours, millimetres from the printable edge along the
+// tiling: the middle of the overlap at the near end and at the far end. The far-end place of
+// one sheet and the near-end place of the next show the same point of the drawing.
+std::array<double, 2> JoinPlacesMm(double usableMm, double overlapMm);
+// A cross of two strokes, each 2 x kCrossHalfMm long, in twips on the target.
+void DrawCross(platform::DrawTarget& target, const CrossMm& at, int colour);
+
+// A sheet of material tiled over paper both ways, as the rib print tiles a rib along it:
+// columns along the paper's length, rows across its width, each with the print's start and
+// end margins and its overlap. A side that fits between the margins takes one tile.
+struct TileRun {
+  int count = 1;
+  double usableMm = 0;  // the new length each further tile carries
+  double overlapMm = 0;  // 0 with one tile
+};
+struct TileGrid {
+  TilingProblem problem = TilingProblem::None;
+  PaperEntry paper{};
+  TileRun columns, rows;
+  int count() const { return columns.count * rows.count; }
+};
+// On the set-up's paper; the printer's own paper, whose size is not known here, is A4.
+TileGrid TileSheet(const PrintSetup& print, double lengthMm, double widthMm);
+// Where the sheet's corner (its left end, its far edge) lies on tile (row, column),
+// millimetres from the printable area's top-left corner.
+CrossMm TileOriginMm(const PrintSetup& print, const TileGrid& grid, int row, int column);
+// The crosses of a tile where it joins another, at the sheet's edges where they show: a
+// tile between two others has crosses at both ends.
+std::vector<CrossMm> TileCrosses(const PrintSetup& print, const TileGrid& grid, int row, int column, double lengthMm,
+                                 double widthMm);
 
 // The rib's highest point above the chord line: the chord times the airfoil's highest ordinate.
 double RibHeightMm(const RibDocument& d);

@@ -1,5 +1,6 @@
 #include "output/kitwriter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -31,10 +32,11 @@ std::string Millimetres(double v) {
 
 class SheetDrawing {
  public:
-  SheetDrawing(core::SheetSize sheet, platform::DrawTarget& page) : sheet_(sheet), page_(page) {}
+  SheetDrawing(core::SheetSize sheet, platform::DrawTarget& page, core::PointMm corner)
+      : sheet_(sheet), page_(page), corner_(corner) {}
 
-  double X(double mm) const { return mm * platform::kTwipsPerMm; }
-  double Y(double mm) const { return (sheet_.widthMm - mm) * platform::kTwipsPerMm; }
+  double X(double mm) const { return (corner_.x + mm) * platform::kTwipsPerMm; }
+  double Y(double mm) const { return (corner_.y + sheet_.widthMm - mm) * platform::kTwipsPerMm; }
 
   void Loop(const std::vector<core::PointMm>& loop, int colour, bool closed = true) {
     for (std::size_t i = 0; i + 1 < loop.size() + (closed ? 1 : 0); ++i) {
@@ -53,20 +55,22 @@ class SheetDrawing {
   }
 
   // A text upright where it lies; one turned half a turn reads from the other end of its box.
+  // The capitals stand as high as the DXF's text and on its base line, in whatever font
+  // stands in for Arial: its own capital height and ascent, not Arial's.
   void Text(const core::CutMark& m) {
     constexpr double kCapitalsPerEm = 0.716, kPointsPerMm = 72 / 25.4;
     page_.FontName = "Arial";
     page_.FontSize = m.heightMm / kCapitalsPerEm * kPointsPerMm;
+    const double capitals = page_.CapitalHeight() / platform::kTwipsPerMm;
+    if (capitals > 0 && std::isfinite(capitals)) page_.FontSize *= m.heightMm / capitals;
     page_.ForeColor = kPrintedMarkColour;
     const bool turned = std::fabs(std::remainder(m.angleDegrees, 360.0)) > 90;
     const double width = page_.TextWidth(m.text) / platform::kTwipsPerMm;
     const double left = turned ? m.baseline.x - width : m.baseline.x;
     const double base = turned ? m.baseline.y - m.heightMm : m.baseline.y;
-    // The target places a text by its top-left corner: an em above the base line, less
-    // the descent.
-    constexpr double kAscentPerEm = 0.905;
+    // The target places a text by its top-left corner, the ascent above the base line.
     page_.CurrentX = X(left);
-    page_.CurrentY = Y(base + m.heightMm / kCapitalsPerEm * kAscentPerEm);
+    page_.CurrentY = Y(base) - page_.TextAscent();
     page_.Print(m.text);
   }
 
@@ -85,7 +89,12 @@ class SheetDrawing {
  private:
   core::SheetSize sheet_;
   platform::DrawTarget& page_;
+  core::PointMm corner_;
 };
+
+std::string Plural(int count, const char* one, const char* many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
 
 }  // namespace
 
@@ -103,13 +112,47 @@ std::string KitSheetText(const core::CutLayout& placed, core::SheetSize sheet, C
 std::string KitListText(const std::vector<KitListPart>& parts, const KitSummary& summary) {
   std::string text;
   auto line = [&text](const std::string& s) { text += s + kLineEnd; };
+  const std::string size = Millimetres(summary.sheet.lengthMm) + " x " + Millimetres(summary.sheet.widthMm) +
+                           (summary.thicknessMm > 0 ? " x " + Millimetres(summary.thicknessMm) : "") + " mm";
   line("Parts: " + std::to_string(parts.size()) + " (" + std::to_string(summary.ribs) + " ribs)");
   line("Copies: " + std::to_string(summary.copies) + " of each rib");
-  line("Sheets: " + std::to_string(summary.sheets) + " of " + Millimetres(summary.sheet.lengthMm) + " x " +
-       Millimetres(summary.sheet.widthMm) + " mm, gap " + Millimetres(summary.gapMm) + " mm, kerf " +
-       Millimetres(summary.kerfMm) + " mm");
+  line("Sheets: " + std::to_string(summary.sheets) + " of " + size + ", gap " + Millimetres(summary.gapMm) +
+       " mm, kerf " + Millimetres(summary.kerfMm) + " mm");
   line("Used: " + Fixed(summary.usedPercent, 1) + " %");
   for (const std::string& warning : summary.warnings) line("Warning: " + warning);
+
+  line("");
+  line("Materials");
+  for (int sheet = 0; sheet < summary.sheets; ++sheet) {
+    const auto count = std::count_if(parts.begin(), parts.end(), [sheet](const KitListPart& p) { return p.sheet == sheet; });
+    line("  " + KitSheetFileName(sheet, summary.format) + "  " + size + "  " +
+         Plural(static_cast<int>(count), "part", "parts"));
+  }
+  // A rib's line: its pieces are the names of one copy (R10a, R10b), its jig a part beside them.
+  std::vector<std::string> ribs;
+  for (const KitListPart& p : parts)
+    if (std::find(ribs.begin(), ribs.end(), p.rib) == ribs.end()) ribs.push_back(p.rib);
+  line("Ribs");
+  for (const std::string& rib : ribs) {
+    std::vector<std::string> pieces;
+    const KitListPart* first = nullptr;
+    bool jig = false;
+    for (const KitListPart& p : parts) {
+      if (p.rib != rib) continue;
+      if (!first) first = &p;
+      jig = jig || p.jig;
+      if (!p.jig && std::find(pieces.begin(), pieces.end(), p.name) == pieces.end()) pieces.push_back(p.name);
+    }
+    std::string about = "  " + rib + "  " + first->source + "  chord " + Fixed(first->chordMm, 2) + " mm  " +
+                        Plural(summary.copies, "copy", "copies") + "  " +
+                        Plural(static_cast<int>(pieces.size()), "piece", "pieces");
+    if (pieces.size() > 1) {
+      about += " (";
+      for (std::size_t i = 0; i < pieces.size(); ++i) about += (i ? ", " : "") + pieces[i];
+      about += ")";
+    }
+    line(about + (jig ? "  with its jig" : ""));
+  }
   for (int sheet = 0; sheet < summary.sheets; ++sheet) {
     line("");
     line(KitSheetFileName(sheet, summary.format));
@@ -121,8 +164,9 @@ std::string KitListText(const std::vector<KitListPart>& parts, const KitSummary&
   return text;
 }
 
-void DrawKitSheet(const core::CutLayout& placed, core::SheetSize sheet, platform::DrawTarget& page) {
-  SheetDrawing(sheet, page).Draw(placed);
+void DrawKitSheet(const core::CutLayout& placed, core::SheetSize sheet, platform::DrawTarget& page,
+                  core::PointMm cornerMm) {
+  SheetDrawing(sheet, page, cornerMm).Draw(placed);
 }
 
 }  // namespace output

@@ -39,6 +39,11 @@ class DrawTarget {
   virtual void Print(const std::string& text, bool continueLine = false) = 0;
   virtual double TextWidth(const std::string& text) const = 0;
   virtual double TextHeight(const std::string& text) const = 0;
+  // The current font's ascent (from the text's top-left corner down to its base line) and
+  // the height of its capitals, twips: a text set on a base line by the font in use, which
+  // may stand in for the one asked. Without a font of its own a target takes Arial's.
+  virtual double TextAscent() const { return FontSize * 20 * 0.905; }
+  virtual double CapitalHeight() const { return FontSize * 20 * 0.716; }
   virtual void Clear() = 0;
 
   double CurrentX = 0;

@@ -88,6 +88,14 @@ double ExtentTarget::TextHeight(const std::string& text) const {
   return InOwnFont([&](DrawTarget& m) { return m.TextHeight(text); });
 }
 
+double ExtentTarget::TextAscent() const {
+  return InOwnFont([](DrawTarget& m) { return m.TextAscent(); });
+}
+
+double ExtentTarget::CapitalHeight() const {
+  return InOwnFont([](DrawTarget& m) { return m.CapitalHeight(); });
+}
+
 }  // namespace platform
 
 namespace platform {

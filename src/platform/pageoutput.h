@@ -73,6 +73,8 @@ class ExtentTarget : public DrawTarget {
   void Print(const std::string& text, bool continueLine = false) override;
   double TextWidth(const std::string& text) const override;
   double TextHeight(const std::string& text) const override;
+  double TextAscent() const override;
+  double CapitalHeight() const override;
   void Clear() override {}
 
   bool empty = true;

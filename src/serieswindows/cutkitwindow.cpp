@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -17,6 +18,7 @@
 #include <system_error>
 
 #include "commands/outputfolder.h"
+#include "core/lengths.h"
 #include "core/typednumber.h"
 #include "core/plaintext.h"
 #include "platform/desktop.h"
@@ -29,6 +31,7 @@
 #include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
 #include "serieswindows/kitpreview.h"
+#include "serieswindows/kitsetupchoice.h"
 
 namespace serieswindows {
 
@@ -36,12 +39,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A list asks for 256 px by default, which with the size boxes beside it is more than a
-// small screen at 1.5 holds; it still widens with the window.
+// A list asks for 256 x 192 px by default, which with the size boxes beside it and the
+// set-up under it is more than a small screen at 1.5 holds; it still grows with the window.
 class NarrowList : public QListWidget {
  public:
   using QListWidget::QListWidget;
-  QSize sizeHint() const override { return {200, QListWidget::sizeHint().height()}; }
+  QSize sizeHint() const override { return {200, 110}; }
 };
 
 using platform::Q;
@@ -63,7 +66,7 @@ std::string StartFolder(const std::string& last, const std::string& summary, con
 }  // namespace
 
 CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string& summary, QWidget* parent)
-    : QDialog(parent), document_(document), choices_(commands::LoadKitChoices()) {
+    : QDialog(parent), document_(document), choices_(commands::LoadKitChoices()), unit_(document.settings.unitText) {
   setObjectName("frmkit");
   setWindowTitle(KitText("1"));
   const commands::KitSettings& s = choices_.settings;
@@ -85,15 +88,21 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   ribButtons->addWidget(add);
   ribButtons->addWidget(remove);
   ribButtons->addStretch();
-  auto* ribLayout = new QHBoxLayout(ribGroup);
-  ribLayout->addWidget(ribs_, 1);
-  ribLayout->addLayout(ribButtons);
+  auto* ribRow = new QHBoxLayout;
+  ribRow->addWidget(ribs_, 1);
+  ribRow->addLayout(ribButtons);
+  auto* ribLayout = new QVBoxLayout(ribGroup);
+  ribLayout->addLayout(ribRow, 1);
 
+  // Lengths in the unit in force: inches with their fractions in inch mode.
+  const bool inches = unit_ == " in";
   auto number = [this](const char* name, double value) {
-    auto* box = new QLineEdit(Q(commands::KitNumberText(value)), this);
+    auto* box = new QLineEdit(value > 0 || std::string(name) != "txtthickness" ? Q(commands::KitNumberText(value, unit_))
+                                                                             : QString(),
+                              this);
     box->setObjectName(name);
     box->setMaximumWidth(80);
-    new ribwindows::KeyFilter(box, Q(core::NumberKeys()));
+    new ribwindows::KeyFilter(box, Q(core::LengthKeys(unit_)));
     connect(box, &QLineEdit::textEdited, this, &CutKitWindow::Outdated);
     return box;
   };
@@ -101,6 +110,7 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   length_ = number("txtlength", s.sheet.lengthMm);
   gap_ = number("txtgap", s.gapMm);
   kerf_ = number("txtkerf", s.cut.kerfMm);
+  thickness_ = number("txtthickness", s.thicknessMm);
   kerf_->setToolTip(Q(platform::Text("FrmCut", "8")));
   format_ = new QComboBox(this);
   format_->setObjectName("cboformat");
@@ -116,11 +126,11 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   copies_->setToolTip(PartsText("6"));
   connect(copies_, &QSpinBox::valueChanged, this, &CutKitWindow::Outdated);
   auto* sizes = new QGridLayout;
-  const std::pair<QString, QWidget*> rows[] = {{KitText("5"), width_},
-                                               {KitText("6"), length_},
-                                               {KitText("7"), gap_},
-                                               {Q(platform::Text("FrmCut", "6")), kerf_},
-                                               {KitText("9"), format_},
+  const std::pair<QString, QWidget*> rows[] = {{KitText(inches ? "50" : "5"), width_},
+                                               {KitText(inches ? "51" : "6"), length_},
+                                               {KitText(inches ? "52" : "7"), gap_},
+                                               {inches ? KitText("61") : Q(platform::Text("FrmCut", "6")), kerf_},
+                                               {KitText(inches ? "54" : "53"), thickness_},
                                                {PartsText("4"), copies_}};
   int row = 0;
   for (const auto& [caption, box] : rows) {
@@ -154,10 +164,21 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   browse->setObjectName("cmdbrowse");
   browse->setAutoDefault(false);
   connect(browse, &QPushButton::clicked, this, &CutKitWindow::ChooseFolder);
+  // Under the ribs, which it shapes; the list gives it the room.
+  setup_ = new KitSetupChoice(document_, this);
+  connect(setup_, &KitSetupChoice::Changed, this, &CutKitWindow::Outdated);
+  ribLayout->addWidget(setup_);
+
   auto* folderRow = new QHBoxLayout;
   folderRow->addWidget(new QLabel(KitText("10"), this));
   folderRow->addWidget(folder_, 1);
   folderRow->addWidget(browse);
+  // The format belongs with where the files go: it changes them, not the layout.
+  auto* formatLabel = new QLabel(KitText("9"), this);
+  formatLabel->setBuddy(format_);
+  folderRow->addSpacing(12);
+  folderRow->addWidget(formatLabel);
+  folderRow->addWidget(format_);
 
   preview_ = new KitPreview(this);
   auto tool = [this](const QString& text, const char* tip, const char* name) {
@@ -187,6 +208,13 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   splits_->setStyleSheet("color: rgb(192, 0, 0);");
   splits_->setWordWrap(true);
   splits_->hide();
+  // A long panel's splits scroll in four lines rather than crushing the boxes above.
+  splitsArea_ = new QScrollArea(this);
+  splitsArea_->setWidget(splits_);
+  splitsArea_->setWidgetResizable(true);
+  splitsArea_->setFrameShape(QFrame::NoFrame);
+  splitsArea_->setMaximumHeight(4 * splits_->fontMetrics().lineSpacing() + 4);
+  splitsArea_->hide();
   auto* navigation = new QHBoxLayout;
   navigation->addWidget(previous_);
   navigation->addWidget(sheetLabel_);
@@ -233,7 +261,7 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   layout->addLayout(folderRow);
   layout->addWidget(preview_, 1);
   layout->addLayout(navigation);
-  layout->addWidget(splits_);
+  layout->addWidget(splitsArea_);
   layout->addLayout(writtenRow);
   layout->addWidget(buttons);
 
@@ -289,10 +317,14 @@ void CutKitWindow::ChooseFolder() {
 
 std::optional<commands::KitSettings> CutKitWindow::SettingsFromBoxes() {
   commands::KitBoxTexts texts{Trimmed(width_->text()), Trimmed(length_->text()), Trimmed(gap_->text()),
-                              Trimmed(kerf_->text()), kFormats[std::max(0, format_->currentIndex())]};
+                              Trimmed(kerf_->text()), kFormats[std::max(0, format_->currentIndex())],
+                              Trimmed(thickness_->text()), unit_};
   commands::KitBoxRefusal refusal;
   std::optional<commands::KitSettings> settings = commands::KitSettingsFromBoxes(texts, refusal);
-  if (settings) settings->copies = copies_->value();
+  if (settings) {
+    settings->copies = copies_->value();
+    settings->check = document_.print;
+  }
   if (settings) {
     settings->caption = caption_->isChecked();
     settings->strokedNames = strokedNames_->isChecked();
@@ -303,7 +335,8 @@ std::optional<commands::KitSettings> CutKitWindow::SettingsFromBoxes() {
     QLineEdit* box = refusal.box == commands::KitBox::Width    ? width_
                      : refusal.box == commands::KitBox::Length ? length_
                      : refusal.box == commands::KitBox::Gap    ? gap_
-                                                                : kerf_;
+                     : refusal.box == commands::KitBox::Kerf   ? kerf_
+                                                                : thickness_;
     box->setFocus();
     box->selectAll();
   }
@@ -315,7 +348,12 @@ bool CutKitWindow::LayOut() {
   if (!settings) return false;
   plan_.reset();
   preview_->SetSheets({}, settings->sheet);
-  commands::KitRibList ribs = commands::KitRibsOf(Inputs(), document_.rib.chord.mm);
+  core::RibDocument templateRib;
+  if (std::optional<commands::KitRefusal> refused = setup_->Template(templateRib)) {
+    ShowFigures(commands::KitRefusalWords(*refused));
+    return false;
+  }
+  commands::KitRibList ribs = commands::KitRibsOf(Inputs(), templateRib.rib.chord.mm);
   if (ribs.refusal) {
     // An empty list is no file's fault.
     if (Inputs().empty()) ribs.refusal->subject.clear();
@@ -325,7 +363,7 @@ bool CutKitWindow::LayOut() {
   commands::KitPlan plan;
   {
     platform::BusyPointer busy;
-    plan = commands::PlanKit(document_, ribs.ribs, *settings);
+    plan = commands::PlanKit(templateRib, ribs.ribs, *settings);
   }
   if (plan.refusal) {
     ShowFigures(commands::KitRefusalWords(*plan.refusal));
@@ -406,6 +444,7 @@ void CutKitWindow::ShowSheetPlace() {
 void CutKitWindow::ShowFigures(const std::string& refusal) {
   splits_->clear();
   splits_->setVisible(refusal.empty() && plan_ && !plan_->splits.empty());
+  splitsArea_->setVisible(!splits_->isHidden());
   if (!refusal.empty()) {
     figures_->setStyleSheet("color: rgb(192, 0, 0);");
     figures_->setText(Q(refusal));

@@ -1,6 +1,7 @@
 #pragma once
 // Utilities > Cut kit: the ribs of one or more panels (series summaries and rib files) cut
-// with the current rib's set-up, as many copies of each as asked, nested on sheets of material, looked at sheet by sheet and
+// with the set-up it names (the current rib's, the one a series tool cleared, or a project
+// file's), in the unit in force, as many copies of each as asked, nested on sheets of material, looked at sheet by sheet and
 // written into a folder, all files or none. The sizes, format and folder are remembered.
 #include <QDialog>
 #include <optional>
@@ -16,12 +17,14 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QToolButton;
 
 namespace serieswindows {
 
 class KitPreview;
+class KitSetupChoice;
 
 class CutKitWindow : public QDialog {
   Q_OBJECT
@@ -37,6 +40,9 @@ class CutKitWindow : public QDialog {
   QLineEdit* LengthBox() const { return length_; }
   QLineEdit* GapBox() const { return gap_; }
   QLineEdit* KerfBox() const { return kerf_; }
+  QLineEdit* ThicknessBox() const { return thickness_; }
+  // The set-up every rib takes.
+  KitSetupChoice* Setup() const { return setup_; }
   QComboBox* FormatBox() const { return format_; }
   QSpinBox* CopiesBox() const { return copies_; }
   QCheckBox* CaptionBox() const { return caption_; }
@@ -82,6 +88,9 @@ class CutKitWindow : public QDialog {
   QLineEdit* length_ = nullptr;
   QLineEdit* gap_ = nullptr;
   QLineEdit* kerf_ = nullptr;
+  QLineEdit* thickness_ = nullptr;
+  KitSetupChoice* setup_ = nullptr;
+  std::string unit_;
   QComboBox* format_ = nullptr;
   QSpinBox* copies_ = nullptr;
   QCheckBox* caption_ = nullptr;
@@ -91,6 +100,7 @@ class CutKitWindow : public QDialog {
   QLabel* sheetLabel_ = nullptr;
   QLabel* figures_ = nullptr;
   QLabel* splits_ = nullptr;
+  QScrollArea* splitsArea_ = nullptr;
   QLabel* written_ = nullptr;
   QPushButton* openFolder_ = nullptr;
   std::string writtenFolder_;

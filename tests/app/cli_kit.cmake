@@ -25,7 +25,8 @@ endif()
 
 # The summary, with a project as template and the sheeting given: the template's
 # trailing-edge stock parts every rib, the thin tip ribs more than once; the figures last.
-run(0 kit ${summary} --template ${DATA}/projects/full_mm.vdl --sheeting 1.5 --kerf 0.15 --engrave yes -o ${OUT}/kit)
+run(0 kit ${summary} --template ${DATA}/projects/full_mm.vdl --sheeting 1.5 --kerf 0.15 --engrave yes
+    --thickness 1.5 --paper letter -o ${OUT}/kit)
 if(NOT last_out MATCHES "parts: ([0-9]+) \\(12 ribs\\)\n")
   message(FATAL_ERROR "no count of parts and ribs:\n${last_out}")
 endif()
@@ -41,29 +42,48 @@ set(sheets ${CMAKE_MATCH_1})
 file(GLOB written RELATIVE ${OUT}/kit ${OUT}/kit/*)
 list(LENGTH written files)
 if(PAINTING)
-  math(EXPR expected "${sheets} + 2")
-  if(NOT files EQUAL expected OR NOT EXISTS ${OUT}/kit/sheet-01.dxf OR NOT EXISTS ${OUT}/kit/kit.pdf)
+  math(EXPR expected "${sheets} + 3")
+  if(NOT files EQUAL expected OR NOT EXISTS ${OUT}/kit/sheet-01.dxf OR NOT EXISTS ${OUT}/kit/kit.pdf
+     OR NOT EXISTS ${OUT}/kit/kit-check.pdf)
     message(FATAL_ERROR "the kit folder holds ${written}")
   endif()
   file(READ ${OUT}/kit/kit.pdf pdf LIMIT 5 HEX)
   if(NOT pdf STREQUAL "255044462d")  # "%PDF-"
     message(FATAL_ERROR "kit.pdf is no PDF")
   endif()
+  # The sheet's own size, 1000 x 100 mm: 2834.6457 x 283.4646 points, from Qt's top of 283
+  # points (where it draws from) down to -0.4646; the check on Letter, 792 x 612 points.
+  file(STRINGS ${OUT}/kit/kit.pdf boxes REGEX "/MediaBox")
+  list(GET boxes 0 box)
+  if(NOT box MATCHES "/MediaBox \\[0 -0\\.4646 2834\\.6457 283 *\\]")
+    message(FATAL_ERROR "kit.pdf's page is ${box}")
+  endif()
+  file(STRINGS ${OUT}/kit/kit-check.pdf boxes REGEX "/MediaBox")
+  list(GET boxes 0 box)
+  if(NOT box MATCHES "/MediaBox \\[0 0 792 612 *\\]")
+    message(FATAL_ERROR "kit-check.pdf's page is ${box}")
+  endif()
 else()
   # Without Qt the sheets and the list are written, and the missing PDF is told.
-  math(EXPR expected "${sheets} + 1")
+  math(EXPR expected "${sheets} + 1")  # no PDF, no check
   if(NOT files EQUAL expected OR NOT EXISTS ${OUT}/kit/sheet-01.dxf OR NOT last_err MATCHES "kit.pdf needs the build with Qt")
     message(FATAL_ERROR "the kit folder holds ${written}: ${last_err}")
   endif()
 endif()
 # Each rib is listed as one part, or as its pieces R01a, R01b... as many as the warning
-# on standard error and in kit.txt says; together they are the parts counted.
-file(STRINGS ${OUT}/kit/kit.txt listed REGEX "^  ")
+# on standard error and in kit.txt says; together they are the parts counted. A sheet's
+# part is "  NAME  FILE  chord 240.00 mm", turned or not.
+set(onSheet "  [^ ]+  chord [0-9.]+ mm(  turned)?$")
+file(STRINGS ${OUT}/kit/kit.txt listed REGEX "^  [^ ]+${onSheet}")
 list(LENGTH listed total)
 file(READ ${OUT}/kit/kit.txt listText)
 string(FIND "${listText}" "Parts: ${parts} (12 ribs)\n" head)
 if(NOT total EQUAL parts OR NOT head EQUAL 0)
   message(FATAL_ERROR "kit.txt lists ${total} parts, the output said ${parts}")
+endif()
+# The materials: the first sheet with the thickness given and its count of parts.
+if(NOT listText MATCHES "\nMaterials\n  sheet-01\\.dxf  1000 x 100 x 1\\.5 mm  [0-9]+ parts?\n")
+  message(FATAL_ERROR "no materials with the thickness:\n${listText}")
 endif()
 foreach(n RANGE 1 12)
   string(LENGTH "${n}" digits)
@@ -71,8 +91,8 @@ foreach(n RANGE 1 12)
   if(digits EQUAL 1)
     set(name "R0${n}")
   endif()
-  file(STRINGS ${OUT}/kit/kit.txt whole REGEX "^  ${name}  ")
-  file(STRINGS ${OUT}/kit/kit.txt pieces REGEX "^  ${name}[a-z]  ")
+  file(STRINGS ${OUT}/kit/kit.txt whole REGEX "^  ${name}${onSheet}")
+  file(STRINGS ${OUT}/kit/kit.txt pieces REGEX "^  ${name}[a-z]${onSheet}")
   list(LENGTH whole whole)
   list(LENGTH pieces pieces)
   if(pieces EQUAL 0)
@@ -80,7 +100,8 @@ foreach(n RANGE 1 12)
   else()
     string(FIND "${last_err}" "warning: ${name} falls into ${pieces} pieces\n" told)
     string(FIND "${listText}" "Warning: ${name} falls into ${pieces} pieces\n" listedToo)
-    if(told EQUAL -1 OR listedToo EQUAL -1 OR NOT whole EQUAL 0)
+    string(REGEX MATCH "\n  ${name}  [^\n]*  1 copy  ${pieces} pieces \\(${name}a, " ribLine "${listText}")
+    if(told EQUAL -1 OR listedToo EQUAL -1 OR NOT whole EQUAL 0 OR NOT ribLine)
       message(FATAL_ERROR "${name} in ${pieces} pieces, not told:\n${last_err}")
     endif()
   endif()
@@ -117,9 +138,10 @@ run(0 kit ${summary} ${DIR}/naca2412.dat --copies 2 --sheeting 1.5 -o ${OUT}/hal
 expect_out("parts: 26 (26 ribs)\n")
 file(READ ${OUT}/halves/kit.txt listText)
 foreach(name "A-R07" "B-naca2412")
-  string(REGEX MATCHALL "\n  ${name}  " times "${listText}")
+  file(STRINGS ${OUT}/halves/kit.txt times REGEX "^  ${name}${onSheet}")
   list(LENGTH times times)
-  if(NOT times EQUAL 2 OR NOT listText MATCHES "Copies: 2 of each rib")
+  if(NOT times EQUAL 2 OR NOT listText MATCHES "Copies: 2 of each rib"
+     OR NOT listText MATCHES "\n  ${name}  [^\n]*  2 copies  1 piece\n")
     message(FATAL_ERROR "${name} is listed ${times} times:\n${listText}")
   endif()
 endforeach()
@@ -132,7 +154,8 @@ endif()
 # Usage errors: 64, no folder made.
 foreach(args "--sheet;100" "--sheet;100x" "--gap;-1" "--format;pdf" "--format;svg;--dxf;r12" "--engrave;maybe"
              "--caption;maybe" "--names;outlines" "--kerf;0,2,3" "--chord;abc" "--marks;x" "--bogus;1" "-o"
-             "--copies;0" "--copies;100" "--copies;x" "--prefix;A,,B" "--prefix;A B")
+             "--copies;0" "--copies;100" "--copies;x" "--prefix;A,,B" "--prefix;A B" "--thickness;0"
+             "--thickness;x" "--paper;a3")
   run(64 kit ${summary} -o ${OUT}/none ${args})
   if(EXISTS ${OUT}/none)
     message(FATAL_ERROR "${args}: written on a usage error")

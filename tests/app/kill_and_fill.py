@@ -126,7 +126,7 @@ def kill_kit():
         folder = fresh(os.path.join(WORK, "refkit" + sheet))
         open(os.path.join(folder, "notes.txt"), "w").write("mine")
         run(kit_args(sheet, summary, folder))
-        refs.append(files_in(folder, ("kit.pdf",)))
+        refs.append(files_in(folder, ("kit.pdf", "kit-check.pdf")))
     if refs[0] == refs[1]:
         sys.exit("the two kits are the same: the check would see nothing")
     folder = fresh(os.path.join(WORK, "kit"))
@@ -134,7 +134,7 @@ def kill_kit():
     run(kit_args(sheets[0], summary, folder))
 
     def check(i):
-        now = files_in(folder, ("kit.pdf",))
+        now = files_in(folder, ("kit.pdf", "kit-check.pdf"))
         if now not in refs:
             fail("kit kill %d: a mixed kit: %s" % (i, sorted(now)))
         return len(hidden_in(WORK)) + len(hidden_in(folder)) > 0
@@ -207,10 +207,10 @@ def fill_disk():
         summary = [os.path.join(folder, n) for n in os.listdir(folder) if n.endswith(".txt")][0]
         kit = os.path.join(small, "kit")
         run(kit_args("100x600", summary, kit))
-        before = files_in(kit, ("kit.pdf",))
+        before = files_in(kit, ("kit.pdf", "kit-check.pdf"))
         filler = fill_up(small, 32)
         r = run(kit_args("140x1000", summary, kit), check=False)
-        if r.returncode != 1 or files_in(kit, ("kit.pdf",)) != before or hidden_in(small) or hidden_in(kit):
+        if r.returncode != 1 or files_in(kit, ("kit.pdf", "kit-check.pdf")) != before or hidden_in(small) or hidden_in(kit):
             fail("full disk, kit: exit %d, %s, hidden %s" % (r.returncode, sorted(files_in(kit)), hidden_in(small)))
         os.remove(filler)
         run(kit_args("140x1000", summary, kit))
@@ -221,7 +221,7 @@ def fill_disk():
         try:
             run(kit_args("100x600", summary, empty))
             run(kit_args("140x1000", summary, empty))
-            if files_in(empty, ("kit.pdf",)) != files_in(kit, ("kit.pdf",)) or hidden_in(empty) or hidden_in(small):
+            if files_in(empty, ("kit.pdf", "kit-check.pdf")) != files_in(kit, ("kit.pdf", "kit-check.pdf")) or hidden_in(empty) or hidden_in(small):
                 fail("a kit into a mount point: %s" % sorted(files_in(empty)))
         finally:
             subprocess.run(["umount", empty], capture_output=True)

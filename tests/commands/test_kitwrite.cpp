@@ -2,6 +2,10 @@
 // replaced whole or left untouched.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <map>
+#include <tuple>
+
 #include "commands/cutkitfixture.h"
 
 namespace {
@@ -51,6 +55,36 @@ TEST_F(CutKit, AllFilesOrNone) {
   EXPECT_TRUE(std::filesystem::exists(fresh + "/kit.txt"));
 }
 
+// kit-check.pdf lays each 1000 x 100 mm sheet over A4 as the rib print tiles a rib: 272 mm
+// shown a page, 252 mm further on each, so 4 pages a sheet (the fourth reaches 1028 mm), or
+// 5 on Letter (234.4 mm further on each); a page names its sheet, row and column, and shows
+// the sheet's left end 10 - 252 = -242 mm along on the second column.
+TEST_F(CutKit, TheCheckTilesEverySheetOverThePrintersPaper) {
+  const commands::KitPlan plan = commands::PlanKit(templateRib, commands::KitRibsOf({summary}, 0).ribs, settings);
+  ASSERT_FALSE(plan.refusal);
+  std::map<std::string, platform::RecordingPageOutput> pdfs;
+  auto pdf = [&pdfs](const std::string& path) {
+    return std::make_unique<Forwarding>(pdfs[std::filesystem::path(path).filename().string()]);
+  };
+  for (const auto& [paper, tiles, length] : {std::tuple{0, 4, 297.0}, std::tuple{1, 5, 279.4}}) {
+    settings.check.paperIndex = static_cast<std::uint8_t>(paper);
+    ASSERT_TRUE(commands::WriteKit(plan, settings, out.path().string(), pdf).ok);
+    EXPECT_EQ(static_cast<int>(pdfs["kit.pdf"].sheets.size()), plan.sheets);
+    const platform::RecordingPageOutput& check = pdfs["kit-check.pdf"];
+    ASSERT_EQ(static_cast<int>(check.sheets.size()), plan.sheets * tiles);
+    EXPECT_NEAR(check.begun.back().lengthMm, length, 1e-9);
+    const platform::RecordingTarget& second = check.sheets[1];
+    ASSERT_FALSE(second.texts.empty());
+    EXPECT_EQ(second.texts.back().text, "sheet-01.dxf   row 1 / 1   column 2 / " + std::to_string(tiles));
+    if (paper == 0) {
+      bool leftEnd = false;
+      for (const platform::RecordedLine& l : second.lines)
+        leftEnd = leftEnd || (std::fabs(l.x1 + 242 * 56.7) < 1e-6 && std::fabs(l.x2 + 242 * 56.7) < 1e-6);
+      EXPECT_TRUE(leftEnd);
+    }
+  }
+}
+
 // The kit owns its folder: written over an earlier kit it leaves the new kit whole or the
 // earlier one untouched, keeps the user's own files and a list reached through a link (the
 // link stays, its file gets the list), and leaves no hidden file either way.
@@ -65,7 +99,7 @@ TEST_F(CutKit, AKitReplacesTheEarlierOneWholeOrNotAtAll) {
   const std::string fresh = testsupport::ReadFile(kit + "/kit.txt");
   std::uintmax_t kitBytes = 0;  // the list and the sheets, written before the PDF
   for (const std::string& name : FilesIn(kit))
-    if (name != "kit.pdf") kitBytes += fs::file_size(kit + "/" + name);
+    if (name != "kit.pdf" && name != "kit-check.pdf") kitBytes += fs::file_size(kit + "/" + name);
   testsupport::WriteFile(kit + "/notes.txt", "mine");
   fs::create_directory(out.File("lists"));
   fs::rename(kit + "/kit.txt", out.File("lists/wing.txt"));
@@ -98,9 +132,11 @@ TEST_F(CutKit, AKitReplacesTheEarlierOneWholeOrNotAtAll) {
   EXPECT_EQ(testsupport::ReadFile(out.File("lists/wing.txt")), "the list before");
   // A folder holding a file put where a sheet goes while the PDF is made: refused, kept.
   auto blocking = [&](const std::string& path) {
-    fs::remove(kit + "/sheet-01.dxf");
-    fs::create_directory(kit + "/sheet-01.dxf");
-    testsupport::WriteFile(kit + "/sheet-01.dxf/inside", "x");
+    if (fs::path(path).filename() == "kit.pdf") {
+      fs::remove(kit + "/sheet-01.dxf");
+      fs::create_directory(kit + "/sheet-01.dxf");
+      testsupport::WriteFile(kit + "/sheet-01.dxf/inside", "x");
+    }
     return std::make_unique<PdfAtEnd>(pages, path);
   };
   const commands::KitWriteResult blocked = commands::WriteKit(plan, settings, kit, blocking);

@@ -232,7 +232,8 @@ TEST(Nesting, SpikesAndSharpTipsKeepTheirMargin) {
   EXPECT_EQ(layout.sheets, 1);
 }
 
-// The nesting fuzz target's input, read as it reads it: sheet length, width and gap from
+// The input the nesting fuzz target found the fault with, read as it then read it (before
+// it took copies and panels): sheet length, width and gap from
 // the first three bytes, then up to ten outlines, each a count byte (modulo 12) and that
 // many corners of two little-endian 16-bit tenths of a millimetre.
 struct FuzzCase {

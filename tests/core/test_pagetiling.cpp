@@ -108,6 +108,55 @@ TEST(PagePlan, SheetOriginsAndCrosses) {
   EXPECT_TRUE(core::AlignmentCrosses(p, core::PlanPages(p, 200, 200), 0, 30).empty());
 }
 
+// A kit's sheet over paper both ways. A4 shows 297 - 25 = 272 mm along and 210 - 25 = 185
+// mm across, and moves on by 252 and 165 mm a tile. A 1000 x 100 sheet: the last of n tiles
+// reaches 252 n + 20 mm, so 4 tiles (1028), one row. On Letter (279.4 mm, 234.4 a tile):
+// (1000 - 20) / 234.4 = 4.2, 5 tiles. A 600 x 300 sheet on A4: 3 columns and
+// (300 - 20) / 165 = 1.7, 2 rows. A sheet of 524 mm is 2 tiles exactly, one of 272 is one.
+TEST(TileGrid, TilesCountedFromTheSheetAndThePaper) {
+  const core::PrintSetup a4 = A4();
+  core::PrintSetup letter = a4;
+  letter.paperIndex = 1;
+  const struct {
+    core::PrintSetup print;
+    double length, width;
+    int columns, rows;
+  } cases[] = {{a4, 1000, 100, 4, 1}, {letter, 1000, 100, 5, 1}, {a4, 600, 300, 3, 2},
+               {a4, 524, 185, 2, 1},  {a4, 272, 186, 1, 2},     {a4, 524.01, 100, 3, 1}};
+  for (const auto& c : cases) {
+    const core::TileGrid grid = core::TileSheet(c.print, c.length, c.width);
+    EXPECT_EQ(grid.problem, core::TilingProblem::None);
+    EXPECT_EQ(grid.columns.count, c.columns) << c.length << " x " << c.width;
+    EXPECT_EQ(grid.rows.count, c.rows) << c.length << " x " << c.width;
+  }
+  // Tiled with no overlap, the tiles cannot be laid over each other.
+  EXPECT_EQ(core::TileSheet(A4(0), 1000, 100).problem, core::TilingProblem::NeedsOverlap);
+}
+
+// The 1000 x 100 sheet on A4: a middle tile has crosses at both ends (10 and 262 mm along),
+// the first at its far end only; at the sheet's edges, 10 and 110 mm down, the first kept
+// 5 mm inside the margin. The crosses where two tiles meet mark one point of the sheet.
+TEST(TileGrid, CrossesWhereTilesMeet) {
+  const core::PrintSetup p = A4();
+  const core::TileGrid grid = core::TileSheet(p, 1000, 100);
+  const std::vector<core::CrossMm> first = core::TileCrosses(p, grid, 0, 0, 1000, 100);
+  ASSERT_EQ(first.size(), 2u);
+  EXPECT_DOUBLE_EQ(first[0].x, 262);
+  EXPECT_DOUBLE_EQ(first[0].y, 15);
+  EXPECT_DOUBLE_EQ(first[1].y, 110);
+  EXPECT_EQ(core::TileCrosses(p, grid, 0, 1, 1000, 100).size(), 4u);
+  EXPECT_EQ(core::TileCrosses(p, grid, 0, 3, 1000, 100).size(), 2u);
+  for (int column = 0; column + 1 < grid.columns.count; ++column) {
+    const core::CrossMm here = core::TileCrosses(p, grid, 0, column, 1000, 100).back();
+    const core::CrossMm next = core::TileCrosses(p, grid, 0, column + 1, 1000, 100).front();
+    EXPECT_DOUBLE_EQ(here.x - core::TileOriginMm(p, grid, 0, column).x, next.x - core::TileOriginMm(p, grid, 0, column + 1).x);
+  }
+  // Rows: a 600 x 300 sheet's second row starts 165 mm further down the sheet.
+  const core::TileGrid tall = core::TileSheet(p, 600, 300);
+  EXPECT_DOUBLE_EQ(core::TileOriginMm(p, tall, 1, 0).y, 10 - 165);
+  EXPECT_EQ(core::TileCrosses(p, tall, 1, 1, 600, 300).size(), 6u);  // before, after, above
+}
+
 TEST(PagePlan, PrintedLengthWithBlocks) {
   core::RibDocument d;
   d.rib.chord = core::Length{300, "300"};

@@ -61,40 +61,64 @@ TEST(KitWriter, ASheetsFileIsTheSheetWithItsOutlineOnALayerOfItsOwn) {
       << svg;
 }
 
-TEST(KitWriter, TheListNamesEachSheetsParts) {
+TEST(KitWriter, TheListGivesTheMaterialsThenEachSheetsParts) {
   output::KitSummary summary;
   summary.sheet = {1000, 100};
+  summary.thicknessMm = 1.5;
   summary.gapMm = 2;
   summary.kerfMm = 0.15;
   summary.sheets = 2;
   summary.usedPercent = 48.26;
-  // One rib in two pieces, twice.
-  summary.ribs = 2;
+  // Twice over: one rib in two pieces, one with a block's jig beside it.
+  summary.ribs = 4;
   summary.copies = 2;
   summary.warnings = {"R01 falls into 2 pieces"};
-  const std::vector<output::KitListPart> parts{{"R01a", "a&bR01.dat", 240, 1, false},
-                                               {"R01b", "a&bR01.dat", 240, 0, true},
-                                               {"R01a", "a&bR01.dat", 240, 1, false},
-                                               {"R01b", "a&bR01.dat", 240, 0, false}};
+  const std::vector<output::KitListPart> parts{
+      {"R01a", "R01", false, "a&bR01.dat", 240, 1, false}, {"R01b", "R01", false, "a&bR01.dat", 240, 0, true},
+      {"R01a", "R01", false, "a&bR01.dat", 240, 1, false}, {"R01b", "R01", false, "a&bR01.dat", 240, 0, false},
+      {"R02", "R02", false, "a&bR02.dat", 200, 0, false},  {"R02", "R02", true, "a&bR02.dat", 200, 1, false},
+      {"R02", "R02", false, "a&bR02.dat", 200, 0, false},  {"R02", "R02", true, "a&bR02.dat", 200, 1, false}};
   // Our own list, so plain line feeds.
   EXPECT_EQ(output::KitListText(parts, summary),
-            "Parts: 4 (2 ribs)\n"
+            "Parts: 8 (4 ribs)\n"
             "Copies: 2 of each rib\n"
-            "Sheets: 2 of 1000 x 100 mm, gap 2 mm, kerf 0.15 mm\n"
+            "Sheets: 2 of 1000 x 100 x 1.5 mm, gap 2 mm, kerf 0.15 mm\n"
             "Used: 48.3 %\n"
             "Warning: R01 falls into 2 pieces\n"
+            "\n"
+            "Materials\n"
+            "  sheet-01.dxf  1000 x 100 x 1.5 mm  4 parts\n"
+            "  sheet-02.dxf  1000 x 100 x 1.5 mm  4 parts\n"
+            "Ribs\n"
+            "  R01  a&bR01.dat  chord 240.00 mm  2 copies  2 pieces (R01a, R01b)\n"
+            "  R02  a&bR02.dat  chord 200.00 mm  2 copies  1 piece  with its jig\n"
             "\n"
             "sheet-01.dxf\n"
             "  R01b  a&bR01.dat  chord 240.00 mm  turned\n"
             "  R01b  a&bR01.dat  chord 240.00 mm\n"
+            "  R02  a&bR02.dat  chord 200.00 mm\n"
+            "  R02  a&bR02.dat  chord 200.00 mm\n"
             "\n"
             "sheet-02.dxf\n"
             "  R01a  a&bR01.dat  chord 240.00 mm\n"
-            "  R01a  a&bR01.dat  chord 240.00 mm\n");
+            "  R01a  a&bR01.dat  chord 240.00 mm\n"
+            "  R02  a&bR02.dat  chord 200.00 mm\n"
+            "  R02  a&bR02.dat  chord 200.00 mm\n");
+  // Without a thickness the size is the sheet's two sides.
+  summary.thicknessMm = 0;
+  EXPECT_NE(output::KitListText(parts, summary).find("  sheet-02.dxf  1000 x 100 mm  4 parts\n"), std::string::npos);
 }
 
+// A page whose font stands in for Arial with capitals 0.8 em high and an ascent of 1.2 em
+// (Arial: 0.716 and 0.905).
+class OtherFontPage : public platform::RecordingTarget {
+ public:
+  double TextAscent() const override { return FontSize * 20 * 1.2; }
+  double CapitalHeight() const override { return FontSize * 20 * 0.8; }
+};
+
 TEST(KitWriter, ThePrintedSheetIsTrueToScaleFromTheTopLeft) {
-  platform::RecordingTarget page;
+  OtherFontPage page;
   output::DrawKitSheet(PlacedSquare(), {1000, 100}, page);
   // 56.7 twips to the millimetre; y from the sheet's top edge, 100 mm up.
   bool frame = false, edge = false, hole = false;
@@ -110,9 +134,18 @@ TEST(KitWriter, ThePrintedSheetIsTrueToScaleFromTheTopLeft) {
   ASSERT_EQ(page.texts.size(), 1u);
   EXPECT_EQ(page.texts[0].text, "2");
   // Turned, the number reads upright from the other end of its box (x 28 back, y 11 to
-  // 14): its top-left corner an em's ascent above y 11, left of x 28.
+  // 14), on the base line y 11 in the font the page has: capitals 3 mm high make its em
+  // 3 / 0.8 mm, and the top-left corner 1.2 em above the base line.
   EXPECT_LT(page.texts[0].x, 28 * 56.7);
-  EXPECT_NEAR(page.texts[0].y, (100 - 11 - 3 / 0.716 * 0.905) * 56.7, 1e-6);
+  EXPECT_NEAR(page.texts[0].fontSize * 20 * 0.8, 3 * 56.7, 1e-6);
+  EXPECT_NEAR(page.texts[0].y, (100 - 11 - 3 / 0.8 * 1.2) * 56.7, 1e-6);
+
+  // Drawn for a tile, the sheet moves by the tile's corner, here 10 mm in and 20 mm down.
+  platform::RecordingTarget tile;
+  output::DrawKitSheet(PlacedSquare(), {1000, 100}, tile, {10, 20});
+  ASSERT_FALSE(tile.circles.empty());
+  EXPECT_NEAR(tile.circles[0].x, (10 + 20) * 56.7, 1e-9);
+  EXPECT_NEAR(tile.circles[0].y, (20 + 90) * 56.7, 1e-9);
 }
 
 }  // namespace

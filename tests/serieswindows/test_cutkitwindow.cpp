@@ -12,11 +12,15 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
 
+#include "commands/projectcommands.h"
 #include "commands/ribseries.h"
 #include "serieswindows/cutkitwindow.h"
 #include "serieswindows/kitpreview.h"
+#include "serieswindows/kitsetupchoice.h"
 #include "serieswindows/serieswindow.h"
 #include "support/ribsetup.h"
 #include "support/seriesrequest.h"
@@ -110,13 +114,25 @@ TEST_F(CutKitWindowTest, LaysOutTheSeriesShowsItsSheetsAndWritesThemAll) {
   EXPECT_EQ(again.FolderBox()->text().toStdString(), kit);
 }
 
-// A notch deeper than the 200 mm Clark Y is thick parts all five ribs in two: told in red
-// by name; two copies make twice the parts of ten ribs.
-TEST_F(CutKitWindowTest, RibsInPiecesAreToldInRedAndCopiesArePartsOfTheirOwn) {
+// A notch deeper than the 200 mm Clark Y is thick parts all five ribs in two. The rib had
+// it when a series tool cleared it: the window names that rib and takes it (ten pieces),
+// told in red by name; two copies make twice the parts of ten ribs; the bare current rib
+// parts none. A project chosen with its button is named and taken too.
+TEST_F(CutKitWindowTest, TheRibBeforeTheSeriesIsKeptAndItsPiecesToldInRed) {
   testsupport::SetSpar(doc, 0, "50%", 3, 40, 0, static_cast<int>(core::SparCut::FromContour), 0,
                        static_cast<int>(core::SparShape::Notch));
+  doc.rib.spars[0].width.text = "3";  // as typed, which a project keeps
+  doc.rib.spars[0].height.text = "40";
   doc.rib.spars.last = 0;
+  doc.airfoil.name = "clarky";
+  const std::string project = dir.File("notched.vdl");
+  ASSERT_TRUE(commands::SaveProjectAs(doc, project));
+  doc.airfoil.loaded = true;
+  messages.answers = {platform::BoxAnswer::Yes};
+  ASSERT_TRUE(commands::ConfirmSeriesTool(doc));
+  ASSERT_FALSE(doc.airfoil.loaded);
   CutKitWindow w(doc, summary);
+  EXPECT_EQ(w.Setup()->Box()->currentText().toStdString(), Key("FrmKit", "58"));
   ASSERT_NE(w.Plan(), nullptr);
   EXPECT_EQ(w.CopiesBox()->value(), 1);
   EXPECT_EQ(w.Plan()->parts.size(), 10u);
@@ -133,11 +149,46 @@ TEST_F(CutKitWindowTest, RibsInPiecesAreToldInRedAndCopiesArePartsOfTheirOwn) {
   ASSERT_TRUE(w.LayOut());
   EXPECT_EQ(w.Plan()->parts.size(), 20u);
   EXPECT_TRUE(w.FiguresLabel()->text().startsWith(QString::fromStdString(Key("KitParts", "5")).arg(20).arg(10)));
-  // Without the notch, nothing to tell.
-  doc.rib.spars[0].positionText.clear();
+  w.Setup()->Box()->setCurrentIndex(w.Setup()->Box()->findText(QString::fromStdString(Key("FrmKit", "57"))));
   ASSERT_TRUE(w.LayOut());
   EXPECT_TRUE(w.SplitsLabel()->isHidden());
   EXPECT_EQ(w.Plan()->parts.size(), 10u);
+
+  fileDialogs.answers = {project};
+  w.Setup()->ChooseProject();
+  EXPECT_EQ(w.Setup()->Box()->currentText(), "notched.vdl");
+  ASSERT_TRUE(w.LayOut());
+  EXPECT_EQ(w.Plan()->parts.size(), 20u);
+  commands::ForgetSetupBeforeSeries();
+}
+
+// In inch mode the boxes show and read inches: the 100 x 1000 mm sheet as 3.937 by 39.370;
+// 3 15/16 by 39 3/8 typed is 100.0125 by 1000.125 mm, and the PDF's pages are that exact
+// size, 283.5 by 2835 points (Qt alone gives whole points), the top where Qt draws from.
+// The thickness, 1/8 in, is 3.175 mm in the list.
+TEST_F(CutKitWindowTest, InchModeAndTheThicknessAndTheExactPages) {
+  doc.settings.unitText = " in";
+  CutKitWindow w(doc, summary);
+  EXPECT_EQ(w.WidthBox()->text(), "3.937");
+  EXPECT_EQ(w.LengthBox()->text(), "39.370");
+  TypeOver(w.WidthBox(), "3 15/16");
+  TypeOver(w.LengthBox(), "39 3/8");
+  TypeOver(w.ThicknessBox(), "1/8");
+  ASSERT_TRUE(w.LayOut());
+  ASSERT_TRUE(w.Write());
+  const std::string kit = w.FolderBox()->text().toStdString();
+  const std::string list = testsupport::ReadFile(kit + "/kit.txt");
+  EXPECT_NE(list.find(" of 1000.125 x 100.01"), std::string::npos) << list;
+  EXPECT_NE(list.find(" x 3.175 mm, gap"), std::string::npos) << list;
+  const std::string pdf = testsupport::ReadFile(kit + "/kit.pdf");
+  const std::size_t box = pdf.find("/MediaBox [");
+  ASSERT_NE(box, std::string::npos);
+  double left = 0, bottom = 0, right = 0, top = 0;
+  ASSERT_EQ(std::sscanf(pdf.c_str() + box, "/MediaBox [%lf %lf %lf %lf", &left, &bottom, &right, &top), 4);
+  EXPECT_NEAR(right - left, 2835, 0.001);
+  EXPECT_NEAR(top - bottom, 283.5, 0.001);
+  EXPECT_EQ(top, std::round(top));
+  EXPECT_TRUE(fs::is_regular_file(kit + "/kit-check.pdf"));
 }
 
 // A rib file joins the summary (the summary given again is kept once): two panels, A and B.

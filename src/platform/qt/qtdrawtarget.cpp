@@ -109,6 +109,16 @@ double QtDrawTarget::TextHeight(const std::string&) const {
   return metrics.height() * kTwipsPerInch / dpiY_;
 }
 
+double QtDrawTarget::TextAscent() const {
+  const QFontMetricsF metrics(CurrentFont(), painter_.device());
+  return metrics.ascent() * kTwipsPerInch / dpiY_;
+}
+
+double QtDrawTarget::CapitalHeight() const {
+  const QFontMetricsF metrics(CurrentFont(), painter_.device());
+  return metrics.capHeight() * kTwipsPerInch / dpiY_;
+}
+
 void QtDrawTarget::Clear() {
   if (!background_.isValid()) return;
   QPaintDevice* device = painter_.device();

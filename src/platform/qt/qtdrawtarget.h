@@ -31,6 +31,8 @@ class QtDrawTarget : public DrawTarget {
   void Print(const std::string& text, bool continueLine = false) override;
   double TextWidth(const std::string& text) const override;
   double TextHeight(const std::string& text) const override;
+  double TextAscent() const override;
+  double CapitalHeight() const override;
   void Clear() override;
 
   double XDevice(double xTwips) const { return xTwips * dpiX_ / kTwipsPerInch; }

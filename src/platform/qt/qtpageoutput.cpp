@@ -19,6 +19,36 @@ QPageSize DefaultPageSize() {
                                                                             : QPageSize(QPageSize::A4);
 }
 
+// Points with at most four decimals, trailing zeros dropped: "-0.4646", "2834.6457", "283".
+QByteArray PointsText(double points) {
+  QByteArray text = QByteArray::number(points, 'f', 4);
+  while (text.endsWith('0')) text.chop(1);
+  if (text.endsWith('.')) text.chop(1);
+  return text == "-0" ? QByteArray("0") : text;
+}
+
+// Qt keeps a page's size in whole points and draws from the top of that rounded page: a
+// 100 mm sheet's page would be 99.84 mm, its bottom edge 0.16 mm off it. Each page box is
+// written again at the paper's own size, its top where Qt's is (so the drawing stays put)
+// and its bottom lower by what the rounding took. It takes no more characters than before
+// (padded with blanks), so that every offset the file's index holds stays true.
+void WriteExactPageBoxes(QByteArray& pdf, double longPoints, double shortPoints) {
+  const QByteArray key = "/MediaBox [";
+  for (qsizetype at = pdf.indexOf(key); at >= 0; at = pdf.indexOf(key, at + 1)) {
+    const qsizetype start = at + key.size();
+    const qsizetype end = pdf.indexOf(']', start);
+    if (end < 0) return;
+    const QList<QByteArray> numbers = pdf.mid(start, end - start).simplified().split(' ');
+    bool read = numbers.size() == 4;
+    const double top = read ? numbers[3].toDouble(&read) : 0;
+    if (!read) continue;
+    QByteArray box = "0 " + PointsText(top - shortPoints) + " " + PointsText(longPoints) + " " + PointsText(top);
+    if (box.size() > end - start) continue;
+    box.append(QByteArray(end - start - box.size(), ' '));
+    pdf.replace(start, end - start, box);
+  }
+}
+
 }  // namespace
 
 QPageSize PageSizeFor(const SheetPaper& paper) {
@@ -48,6 +78,7 @@ bool QtPageOutput::Begin(const SheetPaper& paper, std::string& error) {
     pdf_->setResolution(kPdfDpi);
     pdf_->setCreator("Vandrell");
     size = paper.printerPaper ? DefaultPageSize() : PageSizeFor(paper);
+    if (!paper.printerPaper) exactPoints_ = {paper.lengthMm / 25.4 * 72, paper.widthMm / 25.4 * 72};
   } else {
     size = paper.printerPaper ? printer_->Paper() : PageSizeFor(paper);
   }
@@ -71,7 +102,12 @@ bool QtPageOutput::Begin(const SheetPaper& paper, std::string& error) {
 // A rib longer than the sheet is drawn past its edges; the preview would show that part
 // beside the page, where a printer simply leaves it out.
 void QtPageOutput::ClipToSheet() {
-  painter_->setClipRect(QRect(0, 0, Device().width(), Device().height()));
+  QRectF sheet(0, 0, Device().width(), Device().height());
+  // A PDF's page comes out at the paper's own size, a fraction of a point beyond Qt's.
+  if (pdf_ && exactPoints_)
+    sheet.setSize(sheet.size().expandedTo(
+        QSizeF(exactPoints_->first, exactPoints_->second) * (Device().logicalDpiX() / 72.0)));
+  painter_->setClipRect(sheet);
 }
 
 double QtPageOutput::SheetWidthMm() const {
@@ -105,7 +141,8 @@ bool QtPageOutput::End(std::string& error) {
   }
   if (!pdfPath_.empty()) {
     pdf_.reset();  // completes the document
-    const QByteArray& bytes = pdfBytes_->data();
+    QByteArray& bytes = pdfBytes_->buffer();
+    if (exactPoints_) WriteExactPageBoxes(bytes, exactPoints_->first, exactPoints_->second);
     const FileOutcome written = WriteFileAtomically(pdfPath_, std::string_view(bytes.constData(), bytes.size()));
     if (!written.ok()) {
       error = WriteErrorInfo(written, pdfPath_).description;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/pageoutput.h"
 #include "platform/qt/qtdrawtarget.h"
@@ -56,6 +57,7 @@ class QtPageOutput : public PageOutput {
   std::unique_ptr<QPdfWriter> pdf_;
   std::unique_ptr<QBuffer> pdfBytes_;
   std::string pdfPath_;
+  std::optional<std::pair<double, double>> exactPoints_;  // the paper's sides, long first
   std::unique_ptr<QPainter> painter_;
   std::optional<QtDrawTarget> target_;
 };

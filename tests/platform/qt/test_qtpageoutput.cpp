@@ -45,12 +45,12 @@ TEST(QtPageOutput, WritesLandscapeSheetsOfThePaperAndReplacesTheFileWhenDone) {
   for (std::size_t at = written.find("/Type /Page\n"); at != std::string::npos; at = written.find("/Type /Page\n", at + 1))
     ++pages;
   EXPECT_EQ(pages, 2u);
-  const std::size_t box = written.find("/MediaBox [0 0 ");
+  const std::size_t box = written.find("/MediaBox [");
   ASSERT_NE(box, std::string::npos);
-  double width = 0, height = 0;
-  ASSERT_EQ(std::sscanf(written.c_str() + box, "/MediaBox [0 0 %lf %lf", &width, &height), 2);
-  EXPECT_NEAR(width, 420 / 25.4 * 72, 1);
-  EXPECT_NEAR(height, 297 / 25.4 * 72, 1);
+  double left = 0, bottom = 0, right = 0, top = 0;
+  ASSERT_EQ(std::sscanf(written.c_str() + box, "/MediaBox [%lf %lf %lf %lf", &left, &bottom, &right, &top), 4);
+  EXPECT_NEAR(right - left, 420 / 25.4 * 72, 0.001);
+  EXPECT_NEAR(top - bottom, 297 / 25.4 * 72, 0.001);
 }
 
 // A file in a folder that is not there, or a folder in the file's place: reported by name
