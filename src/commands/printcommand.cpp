@@ -9,8 +9,8 @@
 #include "files/captions.h"
 #include "files/settings.h"
 #include "platform/desktop.h"
-#include "platform/errorreport.h"
 #include "platform/messages.h"
+#include "platform/notices.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
 
@@ -233,17 +233,23 @@ PrintOutcome Print(core::RibDocument& d, const PrintRequest& what, platform::Pag
   }
   OfferFittingChordLine(d, what);
   if (!output.ChooseDestination()) return PrintOutcome::SetupCancelled;
-  const std::string tag = " " + PrintTitle();
   std::string error;
   bool sent = false;
   {
     platform::BusyPointer busy;
     sent = SendSheets(d, what, plan, output, error);
   }
+  const std::string file = output.FilePath();
   if (!sent) {
-    platform::ReportGeneralError(tag, platform::ErrorInfo{platform::kErrDeviceIo, error});
+    // Which file and why, as an error; and the next print asks again where to print, so that
+    // another folder or printer can be chosen instead of failing the same way.
+    std::string text = platform::Text("FrmMainMessage", "53") + "\n" + error;
+    if (!file.empty() && error.find(file) == std::string::npos) text += "\n" + file;
+    platform::Inform(text, PrintTitle(), platform::BoxIcon::Critical);
+    output.ChooseAgainNextTime();
     return PrintOutcome::Failed;
   }
+  if (!file.empty()) platform::TellWritten(file);
   return PrintOutcome::Printed;
 }
 

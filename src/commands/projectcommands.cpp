@@ -84,9 +84,13 @@ bool SaveProjectAs(core::RibDocument& d, const std::string& path) {
   d.project.modified = false;
   d.project.saved = true;
   d.project.windowTitle = WindowTitle(TitleForm::Project, d);
-  if (!d.settings.iniFile.empty())
+  core::Changes what = core::Change::Project;
+  if (!d.settings.iniFile.empty()) {
     files::WriteINIFile("Repertoires", "LastOpenVdl", files::FolderOf(path), d.settings.iniFile);
-  d.changes.Announce(core::Change::Project);
+    files::AddRecentFile(d, d.project.path);
+    what = what | core::Change::Settings;
+  }
+  d.changes.Announce(what);
   return true;
 }
 
@@ -163,7 +167,14 @@ OpenOutcome OpenProject(core::RibDocument& d) {
   // The dialog starts where the last project came from.
   if (outcome.Opened() && !d.settings.iniFile.empty())
     files::WriteINIFile("Repertoires", "LastOpenVdl", files::FolderOf(path), d.settings.iniFile);
+  if (outcome.Opened()) RecordRecentProject(d);
   return outcome;
+}
+
+void RecordRecentProject(core::RibDocument& d) {
+  if (d.settings.iniFile.empty() || d.project.path.empty()) return;
+  files::AddRecentFile(d, d.project.path);
+  d.changes.Announce(core::Change::Settings);
 }
 
 }  // namespace commands

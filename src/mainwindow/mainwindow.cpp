@@ -6,10 +6,12 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStatusBar>
 
 #include "commands/keepwork.h"
 #include "files/captions.h"
 #include "mainwindow/mainview.h"
+#include "mainwindow/writtennotice.h"
 #include "platform/qt/qtfontconfig.h"
 #include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
@@ -31,6 +33,8 @@ MainWindow::MainWindow(core::RibDocument& document, QWidget* parent) : QMainWind
   // The status bar measures the first text.
   platform::AwaitFontConfiguration();
   BuildView();
+  // Beside the airfoil and its warning, before the unit.
+  statusBar()->insertWidget(3, new WrittenNotice(this), 1);
   WireCommands();
   subscription_ = document_.changes.Listen([this](core::Changes what) { DocumentChanged(what); });
   BuildEditMenu();

@@ -116,9 +116,11 @@ const std::vector<Command>& AirfoilCommands() {
 
 const std::vector<Command>& NewRibEnables() {
   using enum Command;
-  static const std::vector<Command> commands = {ChordButton,  LeadingEdgeButton, SparsButton, ViewUpsideDown,
-                                                ShowLeadingEdgeHeight, ShowTrailingEdgeHeight, ShowThickness,
-                                                InsertText, ShowOutline, NewRib};
+  // The display flags and the inserted text serve the former too; the rib's own commands,
+  // the command buttons among them, wait for an airfoil.
+  static const std::vector<Command> commands = {ViewUpsideDown, ShowLeadingEdgeHeight, ShowTrailingEdgeHeight,
+                                                ShowThickness,  InsertText,            ShowOutline,
+                                                NewRib};
   return commands;
 }
 

@@ -50,7 +50,20 @@ std::vector<std::string> Notes(const core::RibSheet& s) {
   return notes;
 }
 
+// The boxes as the last rib sheet of the session left them, with the unit they were typed in.
+struct KeptRibSheet {
+  std::string unit;
+  std::array<QString, 7> texts;
+};
+
+KeptRibSheet& KeptSheet() {
+  static KeptRibSheet kept;
+  return kept;
+}
+
 }  // namespace
+
+void ForgetRibSheetEntries() { KeptSheet() = {}; }
 
 RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* parent)
     : QDialog(parent), document_(document) {
@@ -98,6 +111,13 @@ RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* paren
   connect(compute_, &QPushButton::clicked, this, [this] { Compute(); });
   connect(print_, &QPushButton::clicked, this, [this] { Print(); });
   connect(help, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicAirfoilTools); });
+
+  // Lengths typed in another unit would be read wrongly: those start blank.
+  if (KeptSheet().unit != unit) KeptSheet() = {unit, {}};
+  for (std::size_t i = 0; i < boxes_.size(); ++i) {
+    boxes_[i]->setText(KeptSheet().texts[i]);
+    connect(boxes_[i], &QLineEdit::textChanged, this, [i](const QString& text) { KeptSheet().texts[i] = text; });
+  }
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);

@@ -10,6 +10,7 @@
 #include "platform/desktop.h"
 #include "platform/errorreport.h"
 #include "platform/messages.h"
+#include "platform/notices.h"
 #include "platform/pageoutput.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
@@ -48,6 +49,8 @@ class PrintCommand : public ::testing::Test {
   platform::ScopedMessages useMessages{&messages};
   platform::RecordingDesktop desktop;
   platform::ScopedDesktop useDesktop{&desktop};
+  platform::RecordingNotices notices;
+  platform::ScopedNotices useNotices{&notices};
   platform::RecordingPageOutput printer;
   std::vector<core::ViewPlacement> placements;
 };
@@ -147,30 +150,44 @@ TEST_F(PrintCommand, MissingOverlapSendsTheUserToThePageSetup) {
   EXPECT_EQ(printer.sheets.size(), 3u);
 }
 
-// A printer that is not there or a job that fails: the general error report titled with
-// the menu's words, the hourglass gone, and no success; the same output prints afterwards.
-TEST_F(PrintCommand, FailuresAreReportedAndTheNextJobPrints) {
+// A job that fails says why, as an error, naming the file of a print to PDF; the next print
+// asks again where to print, so that another file can be chosen, and a PDF written is told.
+TEST_F(PrintCommand, AFailedPrintSaysWhichFileAndWhyAndTheNextOneAsksWhere) {
   d.print.chordLineFromTop = core::Length{100, "100"};
   printer.refuseBegin = true;
   messages.answers = {platform::BoxAnswer::Yes};
   EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Failed);
   ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[1].title, "Erreur/1 MenuFile/9");
-  EXPECT_NE(messages.shown[1].text.find("no printer"), std::string::npos);
+  EXPECT_EQ(messages.shown[1].title, "MenuFile/9");
+  EXPECT_EQ(messages.shown[1].icon, platform::BoxIcon::Critical);
+  EXPECT_EQ(messages.shown[1].text, "FrmMainMessage/53\nno printer");
   EXPECT_FALSE(desktop.busy);
 
+  // A cause that names the file is not followed by it again; one that does not is.
   printer.refuseBegin = false;
   printer.failEnd = true;
-  d.rib.chord = core::Length{600, "600"};
-  messages.answers = {platform::BoxAnswer::Yes};
-  EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Failed);
-  EXPECT_EQ(messages.shown.back().title, "Erreur/1 MenuFile/9");
-  EXPECT_FALSE(desktop.busy);
+  printer.filePath = "/ribs/clarky.pdf";
+  const std::pair<std::string, std::string> failures[] = {
+      {"Erreur/210\n/ribs/clarky.pdf", "FrmMainMessage/53\nErreur/210\n/ribs/clarky.pdf"},
+      {"the job failed", "FrmMainMessage/53\nthe job failed\n/ribs/clarky.pdf"}};
+  for (const auto& [failure, said] : failures) {
+    printer.failure = failure;
+    const int asked = printer.choicesOffered;
+    messages.answers = {platform::BoxAnswer::Yes};
+    EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Failed);
+    EXPECT_EQ(messages.shown.back().text, said);
+    EXPECT_EQ(messages.shown.back().icon, platform::BoxIcon::Critical);
+    EXPECT_EQ(printer.choicesOffered, asked + 1) << "asked where after a failure";
+  }
+  EXPECT_TRUE(notices.written.empty());
 
   printer.failEnd = false;
+  printer.filePath = "/ribs/other.pdf";  // as the user chooses another file
   messages.answers = {platform::BoxAnswer::Yes};
   EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Printed);
-  EXPECT_EQ(printer.sheets.size(), 3u);
+  EXPECT_EQ(printer.choicesOffered, 3);
+  EXPECT_EQ(printer.sheets.size(), 1u);
+  EXPECT_EQ(notices.written, std::vector<std::string>{"/ribs/other.pdf"});
 }
 
 // With nothing set up to print on, the user is asked where to print (after the question,

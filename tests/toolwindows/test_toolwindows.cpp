@@ -5,9 +5,11 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
+#include <filesystem>
 
 #include "commands/airfoiltools.h"
 #include "core/airfoilprep.h"
+#include "platform/notices.h"
 #include "platform/pageoutput.h"
 #include "platform/recordingtarget.h"
 #include "support/windowtest.h"
@@ -23,6 +25,10 @@ using testsupport::Key;
 
 class ToolWindows : public testsupport::WindowTest {
  protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    toolwindows::ForgetRibSheetEntries();  // each test a session of its own
+  }
   void Open(const std::string& airfoil) { commands::OpenRecentAirfoil(doc, testsupport::AirfoilPath(airfoil)); }
 };
 
@@ -171,6 +177,33 @@ TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
   EXPECT_EQ(doc.airfoil.name, "clarky");  // opened only when asked
 }
 
+// Each tool's Save proposes the folder it saved in last, else the project's folder (never the
+// program's hidden series folder), and what it wrote is told in the status bar.
+TEST_F(ToolWindows, EachToolSavesWhereItSavedLastAndSaysSo) {
+  Open("clarky.dat");
+  std::filesystem::create_directory(dir.File("project"));
+  std::filesystem::create_directory(dir.File("ribs"));
+  doc.project.path = dir.File("project/wing.vdl");
+  platform::RecordingNotices notices;
+  platform::ScopedNotices useNotices(&notices);
+  toolwindows::InclinedRibWindow inclined(doc);
+  Retype(inclined.AngleBox(), "60");
+  fileDialogs.answers = {dir.File("ribs/inclined.dat"), ""};
+  inclined.OkButton()->click();
+  inclined.OkButton()->click();  // cancelled in the dialog
+  toolwindows::ObliqueRibWindow oblique(doc);
+  oblique.ModeButton(1)->click();
+  Retype(oblique.BoxAt(toolwindows::ObliqueRibWindow::SquareLength), "100");
+  Retype(oblique.BoxAt(toolwindows::ObliqueRibWindow::Angle), "30");
+  fileDialogs.answers = {""};
+  oblique.OkButton()->click();
+  ASSERT_EQ(fileDialogs.requests.size(), 3u);
+  EXPECT_EQ(fileDialogs.requests[0].initialDir, dir.File("project"));
+  EXPECT_EQ(fileDialogs.requests[1].initialDir, dir.File("ribs"));
+  EXPECT_EQ(fileDialogs.requests[2].initialDir, dir.File("project")) << "each tool remembers its own";
+  EXPECT_EQ(notices.written, std::vector<std::string>{dir.File("ribs/inclined.dat")});
+}
+
 TEST_F(ToolWindows, DihedralRoundTrip) {
   toolwindows::DihedralWindow w(doc.settings);
   using B = toolwindows::DihedralWindow;
@@ -203,6 +236,26 @@ TEST_F(ToolWindows, DihedralRoundTrip) {
   QTest::mouseDClick(w.BoxAt(B::Span), Qt::LeftButton);
   EXPECT_EQ(w.BoxAt(B::Span)->text(), "499.996");
   EXPECT_TRUE(w.NoteLabel()->isHidden());
+}
+
+// The rib sheet opens again as the last one of the session was left; after a change of unit,
+// whose lengths would be read wrongly, blank.
+TEST_F(ToolWindows, TheRibSheetKeepsItsValuesForTheSession) {
+  using B = toolwindows::RibSheetWindow;
+  {
+    toolwindows::RibSheetWindow w(doc);
+    Retype(w.BoxAt(B::RootChord), "200");
+    Retype(w.BoxAt(B::Span), "500");
+  }
+  {
+    toolwindows::RibSheetWindow again(doc);
+    EXPECT_EQ(again.BoxAt(B::RootChord)->text(), "200");
+    EXPECT_EQ(again.BoxAt(B::Span)->text(), "500");
+    EXPECT_TRUE(again.BoxAt(B::TipChord)->text().isEmpty());
+  }
+  doc.settings.unitText = " in";
+  toolwindows::RibSheetWindow inches(doc);
+  EXPECT_TRUE(inches.BoxAt(B::RootChord)->text().isEmpty());
 }
 
 TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {

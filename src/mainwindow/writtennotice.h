@@ -1,0 +1,27 @@
+#pragma once
+// The status bar's word on a file just written (a DXF, a cut file, a PDF print, a tool's
+// airfoil), with a button to its folder. Every command that writes tells it through
+// platform::TellWritten; it is the notices in force while it lives.
+#include <QWidget>
+#include <string>
+
+#include "platform/notices.h"
+
+class QLabel;
+class QPushButton;
+
+namespace mainwindow {
+
+class WrittenNotice : public QWidget, public platform::Notices {
+ public:
+  explicit WrittenNotice(QWidget* parent);
+  ~WrittenNotice() override;
+  void FileWritten(const std::string& path) override;
+
+ private:
+  QLabel* text_;
+  QPushButton* openFolder_;
+  std::string folder_;
+};
+
+}  // namespace mainwindow
