@@ -475,10 +475,11 @@ TEST_F(MainWindowTest, ProjectSavedAndOpenedAgainBringsTheRibBack) {
   EXPECT_EQ(messages.shown[0].text, Key("fileopen", "1"));
   EXPECT_EQ(fileDialogs.requests.size(), 2u);  // the open dialog was not shown again
   EXPECT_EQ(s.rib.markCount, 6);
-  // Its recent entry opens it as a project, not as an airfoil.
-  s.rib.markCount = 2;
+  // Its recent entry opens it as a project, not as an airfoil, and puts it first again.
+  OpenAirfoil("OTHER", "other.dat");
   s.project.modified = false;
-  window->RecentEntry(0)->trigger();
+  ASSERT_EQ(recent(1), dir.File("rib.vdl"));
+  window->RecentEntry(1)->trigger();
   EXPECT_EQ(s.rib.markCount, 6);
   EXPECT_EQ(s.project.path, dir.File("rib.vdl"));
   EXPECT_EQ(recent(0), dir.File("rib.vdl"));
