@@ -59,10 +59,13 @@ std::string FolderOfWritten(const std::string& path) {
 }
 
 std::string WrittenText(const std::string& path) {
+  return WrittenText(fs::path(path).filename().string(), FolderOfWritten(path));
+}
+
+std::string WrittenText(const std::string& fileName, const std::string& folderShown) {
   std::string text = platform::Text("FrmMainMessage", "51");
   // Both places found before either is filled, so that a "%2" in a file name stays as it is.
-  std::pair<std::size_t, std::string> places[] = {{text.find("%1"), fs::path(path).filename().string()},
-                                                   {text.find("%2"), FolderOfWritten(path)}};
+  std::pair<std::size_t, std::string> places[] = {{text.find("%1"), fileName}, {text.find("%2"), folderShown}};
   if (places[0].first < places[1].first) std::swap(places[0], places[1]);
   for (const auto& [at, filling] : places)
     if (at != std::string::npos) text.replace(at, 2, filling);

@@ -3,6 +3,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <algorithm>
+#include <filesystem>
 
 #include "commands/outputfolder.h"
 #include "platform/desktop.h"
@@ -16,7 +19,7 @@ WrittenNotice::WrittenNotice(QWidget* parent)
   setObjectName("StatusBarWritten");
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
-  // A long folder is cut rather than widening the window; the tool tip holds it whole.
+  // A long folder is shortened rather than widening the window.
   text_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   text_->setObjectName("lblwritten");
   openFolder_->setObjectName("cmdopenfolder");
@@ -34,11 +37,23 @@ WrittenNotice::~WrittenNotice() {
 
 void WrittenNotice::FileWritten(const std::string& path) {
   folder_ = commands::FolderOfWritten(path);
-  const QString said = platform::Q(commands::WrittenText(path));
-  text_->setText(said);
-  text_->setToolTip(said);
+  fileName_ = std::filesystem::path(path).filename().string();
+  text_->setToolTip(platform::Q(commands::WrittenText(path)));
   openFolder_->setText(platform::Q(platform::Text("FrmMainMessage", "52")));
   show();
+  FitText();
+}
+
+void WrittenNotice::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FitText();
+}
+
+void WrittenNotice::FitText() {
+  const QFontMetrics& metrics = text_->fontMetrics();
+  const int room = text_->contentsRect().width() - metrics.horizontalAdvance(platform::Q(commands::WrittenText(fileName_, "")));
+  const QString folder = metrics.elidedText(platform::Q(folder_), Qt::ElideMiddle, std::max(room, 0));
+  text_->setText(platform::Q(commands::WrittenText(fileName_, folder.toStdString())));
 }
 
 }  // namespace mainwindow

@@ -18,10 +18,18 @@ class WrittenNotice : public QWidget, public platform::Notices {
   ~WrittenNotice() override;
   void FileWritten(const std::string& path) override;
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
+  // The words at the label's width: a long folder loses its middle, keeping the file's name
+  // and the folder's own name in sight; the tool tip holds them whole.
+  void FitText();
+
   QLabel* text_;
   QPushButton* openFolder_;
   std::string folder_;
+  std::string fileName_;
 };
 
 }  // namespace mainwindow
