@@ -51,7 +51,8 @@ void WrittenNotice::resizeEvent(QResizeEvent* event) {
 
 void WrittenNotice::FitText() {
   const QFontMetrics& metrics = text_->fontMetrics();
-  const int room = text_->contentsRect().width() - metrics.horizontalAdvance(platform::Q(commands::WrittenText(fileName_, "")));
+  const int words = metrics.horizontalAdvance(platform::Q(commands::WrittenText(fileName_, "")));
+  const int room = text_->contentsRect().width() - words;
   const QString folder = metrics.elidedText(platform::Q(folder_), Qt::ElideMiddle, std::max(room, 0));
   text_->setText(platform::Q(commands::WrittenText(fileName_, folder.toStdString())));
 }

@@ -2,8 +2,9 @@
 // The table of a series just written: each rib's number, position and chord with its file.
 // The selected file opens in the main window; "next" opens the following one, so that the
 // builder can draw or print the ribs one after another. The opener says whether the file
-// opened (the user may keep the rib in hand), and the selection stays with the rib shown. It stays open beside the main
-// window, as the spar window does, so that each rib can be worked on in between.
+// opened (the user may keep the rib in hand), and the selection stays with the rib shown.
+// It stays open beside the main window, as the spar window does, so that each rib can be
+// worked on in between.
 #include <QDialog>
 #include <functional>
 #include <string>

@@ -189,7 +189,8 @@ void InclinedRibWindow::Ok() {
   const std::string contents = files::ScaledAirfoilFileText(
       files::InclinedRibHeader(degrees), a.x, core::ScaledOrdinates(a.y, a.pointCount, factor), a.pointCount);
   const std::string path =
-      commands::SaveDerivedAirfoil(document_, commands::DerivedAirfoilTool::InclinedRib, Text("FrmInclinaisonNervure", "14"), Text("FrmInclinaisonNervure", "15"),
+      commands::SaveDerivedAirfoil(document_, commands::DerivedAirfoilTool::InclinedRib,
+                                   Text("FrmInclinaisonNervure", "14"), Text("FrmInclinaisonNervure", "15"),
                                    files::InclinedRibFileName(a.name, degrees), contents);
   if (path.empty()) return;
   written_->Show(path, Text("FrmInclinaisonNervure", "16") + " " + core::FormatNumber(factor, "0.0000") + "\n" +
@@ -279,8 +280,9 @@ void ObliqueRibWindow::Ok() {
   const files::ObliqueRibTexts texts{Text("FrmAngle", "6"), a.name, degrees, rib.obliqueMm, rib.squareMm, unit};
   const std::string contents = files::ScaledAirfoilFileText(
       files::ObliqueRibHeader(texts), a.x, core::ScaledOrdinates(a.y, a.pointCount, rib.ordinateFactor), a.pointCount);
-  const std::string path = commands::SaveDerivedAirfoil(document_, commands::DerivedAirfoilTool::ObliqueRib, Text("FrmAngle", "14"), Text("FrmAngle", "15"),
-                                                        files::ObliqueRibFileName(texts), contents);
+  const std::string path =
+      commands::SaveDerivedAirfoil(document_, commands::DerivedAirfoilTool::ObliqueRib, Text("FrmAngle", "14"),
+                                   Text("FrmAngle", "15"), files::ObliqueRibFileName(texts), contents);
   if (path.empty()) return;
   // The window stays open with the length worked out, in words too: its box is disabled.
   written_->Show(path, Text("FrmAngle", mode_ == 0 ? "5" : "4") + " = " +
