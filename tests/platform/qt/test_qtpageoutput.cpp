@@ -6,7 +6,10 @@
 #include <cstdio>
 #include <filesystem>
 
+#include <QApplication>
 #include <QPrinter>
+#include <QTimer>
+#include <QWidget>
 
 #include "platform/fileio.h"
 #include "platform/qt/qtdesktop.h"
@@ -104,6 +107,19 @@ TEST(QtSystemPrinter, AFailedPrintToAFileSaysWhyAndTheChoiceIsKept) {
   ASSERT_TRUE(printer.End(error)) << error;
   EXPECT_EQ(testsupport::ReadFile(path).substr(0, 5), "%PDF-");
   EXPECT_EQ(chosen.outputFileName().toStdString(), path);  // the choice outlives the job
+
+  // Set up, the print goes ahead; after a failure the print dialog comes first (here cancelled).
+  EXPECT_TRUE(printer.ChooseDestination());
+  printer.ChooseAgainNextTime();
+  bool dialogShown = false;
+  QTimer::singleShot(0, [&dialogShown] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+      dialogShown = true;
+      dialog->close();
+    }
+  });
+  EXPECT_FALSE(printer.ChooseDestination());
+  EXPECT_TRUE(dialogShown);
 
   chosen.setOutputFileName(QString());
   chosen.setPrinterName(QString());
