@@ -92,26 +92,6 @@ TEST_F(ToolWindows, ThicknessCamberRefusalsAndTheSymmetricalAirfoil) {
   EXPECT_FALSE(doc.view.thicknessCamberShown);
 }
 
-TEST_F(ToolWindows, ADerivedFileIsReplacedOnlyWhenTheUserSaysYes) {
-  Open("clarky.dat");
-  const std::string path = dir.File("series/taken.dat");
-  testsupport::WriteFile(path, "keep me");
-  toolwindows::InclinedRibWindow w(doc);
-  Retype(w.AngleBox(), "60");
-  fileDialogs.answers = {path, path};
-  messages.answers = {platform::BoxAnswer::No};
-  w.OkButton()->click();
-  EXPECT_EQ(testsupport::ReadFile(path), "keep me");
-  EXPECT_EQ(messages.shown.back().text, Key("Message", "120") + "\n" + path);
-  messages.answers = {platform::BoxAnswer::Yes};
-  w.OkButton()->click();
-  const std::string written = testsupport::ReadFile(path);
-  EXPECT_EQ(written.substr(0, 15), "diedre 60.00\xB0\r\n");
-  // clarky's second point, 0.0029690, doubled.
-  EXPECT_NE(written.find("0.99000000  0.00593800\r\n"), std::string::npos);
-  EXPECT_EQ(w.WrittenPath(), path);
-}
-
 // Once written, the inclined rib's window stays with the factor on the ordinates (2 at 60°,
 // 1 / cos 60°) and the file's place, and opens the file on request.
 TEST_F(ToolWindows, InclinedRibChecksItsAngleAndShowsWhatItWrote) {
@@ -178,30 +158,45 @@ TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
 }
 
 // Each tool's Save proposes the folder it saved in last, else the project's folder (never the
-// program's hidden series folder), and what it wrote is told in the status bar.
-TEST_F(ToolWindows, EachToolSavesWhereItSavedLastAndSaysSo) {
+// program's hidden series folder); a file there is replaced only when the user says Yes, and
+// what was written is told in the status bar.
+TEST_F(ToolWindows, EachToolSavesWhereItSavedLastAndReplacesOnlyOnYes) {
   Open("clarky.dat");
   std::filesystem::create_directory(dir.File("project"));
   std::filesystem::create_directory(dir.File("ribs"));
   doc.project.path = dir.File("project/wing.vdl");
+  const std::string path = dir.File("ribs/taken.dat");
+  testsupport::WriteFile(path, "keep me");
   platform::RecordingNotices notices;
   platform::ScopedNotices useNotices(&notices);
   toolwindows::InclinedRibWindow inclined(doc);
   Retype(inclined.AngleBox(), "60");
-  fileDialogs.answers = {dir.File("ribs/inclined.dat"), ""};
+  fileDialogs.answers = {path, path, ""};
+  messages.answers = {platform::BoxAnswer::No};
   inclined.OkButton()->click();
+  EXPECT_EQ(testsupport::ReadFile(path), "keep me");
+  EXPECT_EQ(messages.shown.back().text, Key("Message", "120") + "\n" + path);
+  EXPECT_TRUE(notices.written.empty());
+  messages.answers = {platform::BoxAnswer::Yes};
+  inclined.OkButton()->click();
+  const std::string written = testsupport::ReadFile(path);
+  EXPECT_EQ(written.substr(0, 15), "diedre 60.00\xB0\r\n");
+  // clarky's second point, 0.0029690, doubled.
+  EXPECT_NE(written.find("0.99000000  0.00593800\r\n"), std::string::npos);
+  EXPECT_EQ(inclined.WrittenPath(), path);
+  EXPECT_EQ(notices.written, std::vector<std::string>{path});
   inclined.OkButton()->click();  // cancelled in the dialog
+
   toolwindows::ObliqueRibWindow oblique(doc);
   oblique.ModeButton(1)->click();
   Retype(oblique.BoxAt(toolwindows::ObliqueRibWindow::SquareLength), "100");
   Retype(oblique.BoxAt(toolwindows::ObliqueRibWindow::Angle), "30");
   fileDialogs.answers = {""};
   oblique.OkButton()->click();
-  ASSERT_EQ(fileDialogs.requests.size(), 3u);
+  ASSERT_EQ(fileDialogs.requests.size(), 4u);
   EXPECT_EQ(fileDialogs.requests[0].initialDir, dir.File("project"));
-  EXPECT_EQ(fileDialogs.requests[1].initialDir, dir.File("ribs"));
-  EXPECT_EQ(fileDialogs.requests[2].initialDir, dir.File("project")) << "each tool remembers its own";
-  EXPECT_EQ(notices.written, std::vector<std::string>{dir.File("ribs/inclined.dat")});
+  EXPECT_EQ(fileDialogs.requests[2].initialDir, dir.File("ribs"));
+  EXPECT_EQ(fileDialogs.requests[3].initialDir, dir.File("project")) << "each tool remembers its own";
 }
 
 TEST_F(ToolWindows, DihedralRoundTrip) {
