@@ -208,7 +208,9 @@ void MainWindow::WireAirfoilTools() {
   };
   commands_[Former] = [this, views, printable] {
     views->Former(this);
-    if (document_.view.formerShown) printable();
+    if (!document_.view.formerShown) return;
+    printable();
+    SetCommandEnabled(InsertText, true);  // the former draws the inserted text
   };
   commands_[ThicknessCamber] = [this] {
     toolwindows::ThicknessCamberWindow window(document_, this);

@@ -134,10 +134,12 @@ TEST_F(MainWindowTest, StatusBarShowsVersionUnitAndTheAirfoilWithoutAMissingTitl
 TEST_F(MainWindowTest, RibCommandsWaitWhileThereIsNoRib) {
   using enum mainwindow::Command;
   using mainwindow::ControlName;
-  const mainwindow::Command needRib[] = {Chord,      ChordButton,        Sheeting,       LeadingEdgePiece, LeadingEdgeButton,
-                                         Spars,      SparsButton,        Holes,          HolesButton,      TrailingEdge,
-                                         TrailingEdgeButton, ReferenceLines, BuildingTabs, Blocks,         ThicknessCamber,
-                                         SaveProjectAs, Save,            ExportDxf,      ExportForCutting, Print};
+  const mainwindow::Command needRib[] = {Chord,        ChordButton,      Sheeting,      LeadingEdgePiece,
+                                         LeadingEdgeButton, Spars,       SparsButton,   Holes,
+                                         HolesButton,  TrailingEdge,     TrailingEdgeButton, ReferenceLines,
+                                         BuildingTabs, Blocks,           ThicknessCamber, InsertText,
+                                         SaveProjectAs, Save,            ExportDxf,     ExportForCutting,
+                                         Print};
   const mainwindow::Command withoutRib[] = {OpenAirfoil, AirfoilButton, OpenProject, Exit, Language, Calculator, RibSeries};
   const mainwindow::Command buttons[] = {ChordButton, LeadingEdgeButton, SparsButton, HolesButton, TrailingEdgeButton};
   auto expectRib = [&](bool there, const char* when) {
