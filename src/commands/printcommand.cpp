@@ -239,18 +239,22 @@ PrintOutcome Print(core::RibDocument& d, const PrintRequest& what, platform::Pag
     platform::BusyPointer busy;
     sent = SendSheets(d, what, plan, output, error);
   }
+  return TellPrintOutcome(output, sent, error) ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+bool TellPrintOutcome(platform::PageOutput& output, bool sent, const std::string& error) {
   const std::string file = output.FilePath();
   if (!sent) {
-    // Which file and why, as an error; and the next print asks again where to print, so that
-    // another folder or printer can be chosen instead of failing the same way.
+    // Which file and why; and the next print asks again where to print, so that another
+    // folder or printer can be chosen instead of failing the same way.
     std::string text = platform::Text("FrmMainMessage", "53") + "\n" + error;
     if (!file.empty() && error.find(file) == std::string::npos) text += "\n" + file;
     platform::Inform(text, PrintTitle(), platform::BoxIcon::Critical);
     output.ChooseAgainNextTime();
-    return PrintOutcome::Failed;
+    return false;
   }
   if (!file.empty()) platform::TellWritten(file);
-  return PrintOutcome::Printed;
+  return true;
 }
 
 }  // namespace commands

@@ -64,6 +64,11 @@ void PlaceChordLineToFit(core::RibDocument& d, const core::SheetFit& fit);
 // True when it was moved.
 bool OfferFittingChordLine(core::RibDocument& d, const PrintRequest& what);
 
+// After a job sent to `output`: a PDF written is told in the status bar; a failure is said,
+// as an error, with the file and its cause, and the next job asks again where to print.
+// Returns `sent`.
+bool TellPrintOutcome(platform::PageOutput& output, bool sent, const std::string& error);
+
 enum class PrintOutcome { Printed, Declined, SetupCancelled, Failed };
 
 // The menu's print: asks, sends the user to the page set-up (through `pageSetup`, false

@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "commands/printcommand.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "core/toolviews.h"
-#include "platform/errorreport.h"
 #include "platform/help.h"
 #include "platform/pageoutput.h"
 #include "platform/messages.h"
@@ -204,11 +204,10 @@ bool RibSheetWindow::Print() {
   if (ribwindows::ShowUnreadableBox(this)) return false;
   if (sheet_.rows.empty()) return false;
   platform::PageOutput& printer = platform::CurrentPrinter();
+  if (!printer.ChooseDestination()) return false;
   std::string error;
-  auto failed = [&error] {
-    platform::ReportGeneralError(" frmnervure/cmdprintnerv", {platform::kErrDeviceIo, error});
-    return false;
-  };
+  // As File > Print tells its outcome: the PDF written, or the file and cause of a failure.
+  auto failed = [&] { return commands::TellPrintOutcome(printer, false, error); };
   platform::SheetPaper paper;
   paper.printerPaper = true;
   if (!printer.Begin(paper, error)) return failed();
@@ -216,11 +215,16 @@ bool RibSheetWindow::Print() {
   const auto lines = static_cast<std::size_t>(std::max(1.0, (printer.SheetHeightMm() - 2 * kTopMm) / kLineMm));
   const auto pages = PrintedPages(lines);
   for (std::size_t p = 0; p < pages.size(); ++p) {
-    if (p > 0 && !printer.NewSheet(error)) return failed();
+    if (p > 0 && !printer.NewSheet(error)) {
+      std::string ignored;
+      printer.End(ignored);
+      return failed();
+    }
     core::DrawTextRows(pages[p], 20 * kTwipsPerMm, kTopMm * kTwipsPerMm, kLineMm * kTwipsPerMm, 30 * kTwipsPerMm, 10,
                        printer.Sheet());
   }
-  return printer.End(error) || failed();
+  const bool ended = printer.End(error);
+  return commands::TellPrintOutcome(printer, ended, error);
 }
 
 }  // namespace toolwindows

@@ -276,9 +276,22 @@ TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   // 14 lines a sheet between 15 mm margins: the 10 lines of the head and 4 ribs, then 2.
   printer.heightMm = 100;
   platform::ScopedPrinter usePrinter(&printer);
+  platform::RecordingNotices notices;
+  platform::ScopedNotices useNotices(&notices);
+  printer.filePath = dir.File("sheet.pdf");  // as a print to a PDF file
   w.PrintButton()->click();
   ASSERT_EQ(printer.sheets.size(), 2u);
   EXPECT_TRUE(printer.ended);
+  EXPECT_EQ(notices.written, std::vector<std::string>{dir.File("sheet.pdf")});
+  // A failed print is said as File > Print says it, and the next one asks where to print.
+  printer.failEnd = true;
+  w.PrintButton()->click();
+  EXPECT_EQ(messages.shown.back().icon, platform::BoxIcon::Critical);
+  EXPECT_NE(messages.shown.back().text.find(dir.File("sheet.pdf")), std::string::npos);
+  printer.failEnd = false;
+  w.PrintButton()->click();
+  EXPECT_EQ(printer.choicesOffered, 1);
+  EXPECT_EQ(notices.written.size(), 2u);
   const platform::RecordingTarget& printed = printer.sheets[0];
   bool sawLastRib = false;
   for (const platform::RecordedText& t : printer.sheets[1].texts) sawLastRib = sawLastRib || t.text == "N° 6";
