@@ -36,11 +36,17 @@ WrittenNotice::~WrittenNotice() {
 }
 
 void WrittenNotice::FileWritten(const std::string& path) {
+  path_ = path;
   folder_ = commands::FolderOfWritten(path);
   fileName_ = std::filesystem::path(path).filename().string();
-  text_->setToolTip(platform::Q(commands::WrittenText(path)));
-  openFolder_->setText(platform::Q(platform::Text("FrmMainMessage", "52")));
   show();
+  Retell();
+}
+
+void WrittenNotice::Retell() {
+  if (path_.empty()) return;
+  text_->setToolTip(platform::Q(commands::WrittenText(path_)));
+  openFolder_->setText(platform::Q(platform::Text("FrmMainMessage", "52")));
   FitText();
 }
 

@@ -17,6 +17,8 @@ class WrittenNotice : public QWidget, public platform::Notices {
   explicit WrittenNotice(QWidget* parent);
   ~WrittenNotice() override;
   void FileWritten(const std::string& path) override;
+  // The same file told again in the language now in force.
+  void Retell();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -28,6 +30,7 @@ class WrittenNotice : public QWidget, public platform::Notices {
 
   QLabel* text_;
   QPushButton* openFolder_;
+  std::string path_;
   std::string folder_;
   std::string fileName_;
 };

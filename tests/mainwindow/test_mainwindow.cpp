@@ -196,10 +196,13 @@ TEST_F(MainWindowTest, AFileWrittenIsToldInTheStatusBarWithItsFolder) {
   openFolder->click();
   EXPECT_EQ(desktop.foldersOpened, std::vector<std::string>{dir.File("out")});
 
-  // In French the words are French; a name that holds "%2" is shown as it is.
+  // In French the words are French, the last file's at once; a name that holds "%2" is shown
+  // as it is.
   doc.settings.languageName = "Francais";
   doc.settings.languageFile = dir.File("Francais.lng");
   files::InstallLanguageLookup(doc);
+  doc.changes.Announce(core::Change::Style);  // as the language window does
+  EXPECT_EQ(said->toolTip().toStdString(), "wing.dxf enregistré dans " + dir.File("out"));
   platform::TellWritten(dir.File("out/r%2 %1.pdf"));
   EXPECT_EQ(said->toolTip().toStdString(), "r%2 %1.pdf enregistré dans " + dir.File("out"));
   EXPECT_EQ(openFolder->text(), "Ouvrir le dossier");
