@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QResizeEvent>
+#include <QEvent>
 #include <algorithm>
 #include <filesystem>
 
@@ -24,6 +24,7 @@ WrittenNotice::WrittenNotice(QWidget* parent)
   text_->setObjectName("lblwritten");
   openFolder_->setObjectName("cmdopenfolder");
   openFolder_->setFocusPolicy(Qt::TabFocus);
+  text_->installEventFilter(this);
   row->addWidget(text_, 1);
   row->addWidget(openFolder_);
   connect(openFolder_, &QPushButton::clicked, this, [this] { platform::CurrentDesktop().OpenFolder(folder_); });
@@ -50,9 +51,9 @@ void WrittenNotice::Retell() {
   FitText();
 }
 
-void WrittenNotice::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  FitText();
+bool WrittenNotice::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == text_ && event->type() == QEvent::Resize) FitText();
+  return QWidget::eventFilter(watched, event);
 }
 
 void WrittenNotice::FitText() {

@@ -21,7 +21,8 @@ class WrittenNotice : public QWidget, public platform::Notices {
   void Retell();
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
+  // The label's own width changes with the button's and the status bar's: the words follow.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // The words at the label's width: a long folder loses its middle, keeping the file's name
