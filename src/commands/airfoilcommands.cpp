@@ -111,8 +111,12 @@ void OpenRecentAirfoil(core::RibDocument& s, const std::string& path) {
       return;
   }
   // An entry whose file is gone does nothing; one that has become a folder or a pipe is
-  // refused by the reader, with the message that says so.
+  // refused by the reader, with the message that says so. A project opens as a project.
   if (platform::KindOfPath(path) == platform::FileKind::Missing) return;
+  if (KindOfFile(path) == FileKind::Project) {
+    OpenFile(s, path);
+    return;
+  }
   TellOpenOutcome(OpenAirfoilFile(s, path));
 }
 
@@ -131,6 +135,7 @@ bool OpenFile(core::RibDocument& d, const std::string& path) {
     case FileKind::Other: return false;
   }
   TellOpenOutcome(outcome);
+  if (outcome.Opened() && KindOfFile(path) == FileKind::Project) RecordRecentProject(d);
   return outcome.Opened();
 }
 

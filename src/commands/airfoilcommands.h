@@ -32,8 +32,9 @@ OpenOutcome OpenAirfoilFile(core::RibDocument& d, const std::string& path, Recen
 // The open window's road: InstallAirfoil, an unexpected failure told to the user.
 void InstallOpenedAirfoil(core::RibDocument& d, const std::string& path, files::AirfoilData data);
 
-// The recent-files entry: asks before reading from drive a:, does nothing when the file
-// is gone, tells why a file cannot be opened and then keeps the current airfoil.
+// The recent-files entry (an airfoil, or a project opened as a project): asks before
+// reading from drive a:, does nothing when the file is gone, tells why a file cannot be
+// opened and then keeps the current airfoil.
 void OpenRecentAirfoil(core::RibDocument& d, const std::string& path);
 
 // What a file given on the command line or dropped on the window is, by its extension.

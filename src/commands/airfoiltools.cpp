@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 
 #include "commands/airfoilcommands.h"
 #include "commands/newrib.h"
+#include "commands/outputfolder.h"
 #include "core/typednumber.h"
 #include "core/airfoilprep.h"
 #include "core/lengths.h"
@@ -14,6 +16,7 @@
 #include "platform/errorreport.h"
 #include "platform/filedialogs.h"
 #include "platform/messages.h"
+#include "platform/notices.h"
 #include "platform/texts.h"
 
 namespace commands {
@@ -83,13 +86,16 @@ void EndThicknessCamber(core::RibDocument& d) {
   d.changes.Announce(core::Change::View);
 }
 
-std::string SaveDerivedAirfoil(const core::RibDocument& d, const std::string& title, const std::string& filterText,
-                               const std::string& proposedName, const std::string& contents) {
+std::string SaveDerivedAirfoil(const core::RibDocument& d, DerivedAirfoilTool tool, const std::string& title,
+                               const std::string& filterText, const std::string& proposedName,
+                               const std::string& contents) {
+  static std::map<DerivedAirfoilTool, std::string> lastFolders;
+  std::string& lastFolder = lastFolders[tool];
   platform::FileDialogRequest request;
   request.title = title;
   request.filter = filterText + " *.dat|*.dat|";
   request.defaultExt = "dat";
-  request.initialDir = d.settings.seriesAirfoilDir;
+  request.initialDir = ProposedOutputFolder(lastFolder, d);
   request.fileName = proposedName;
   // The question below asks before a file is replaced.
   request.overwritePrompt = false;
@@ -108,6 +114,8 @@ std::string SaveDerivedAirfoil(const core::RibDocument& d, const std::string& ti
     platform::Inform(Text("Message", "121") + "\n" + error.description, title, platform::BoxIcon::Exclamation);
     return std::string();
   }
+  lastFolder = FolderOfWritten(path);
+  platform::TellWritten(path);
   return path;
 }
 

@@ -24,11 +24,16 @@ struct ThicknessCamberApplied {
 ThicknessCamberApplied ApplyThicknessCamber(core::RibDocument& d, const std::string& thicknessText,
                                             const std::string& camberText, const std::string& caption);
 
-// Asks where to save a derived airfoil (starting in the series folder with `proposedName`),
-// asks before replacing a file, writes it atomically. Returns the path written, "" when the
-// user cancelled or the writing failed (the user is told which file).
-std::string SaveDerivedAirfoil(const core::RibDocument& d, const std::string& title, const std::string& filterText,
-                               const std::string& proposedName, const std::string& contents);
+// The tools that save a derived airfoil; each remembers, for the session, where it saved last.
+enum class DerivedAirfoilTool { ThicknessCamber, InclinedRib, ObliqueRib };
+
+// Asks where to save a derived airfoil (with `proposedName`, in the folder the tool saved in
+// last, else as ProposedOutputFolder says), asks before replacing a file, writes it
+// atomically and says so in the status bar. Returns the path written, "" when the user
+// cancelled or the writing failed (the user is told which file).
+std::string SaveDerivedAirfoil(const core::RibDocument& d, DerivedAirfoilTool tool, const std::string& title,
+                               const std::string& filterText, const std::string& proposedName,
+                               const std::string& contents);
 
 // The thickness and camber file of the changed airfoil in the document, with the boxes' texts.
 std::string ThicknessCamberContents(const core::RibDocument& d, const std::string& thicknessText,

@@ -15,6 +15,7 @@
 #include "platform/fileio.h"
 #include "platform/filedialogs.h"
 #include "platform/messages.h"
+#include "platform/notices.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
 
@@ -201,6 +202,7 @@ CutExportResult ExportForCutting(core::RibDocument& s, const CutSettings& settin
       platform::ReportGeneralError(" Main/Mnu_Cut", result.error);
       break;
     case CutOutcome::Written:
+      platform::TellWritten(path);
       if (result.holesLeftOut > 0)
         platform::Inform(platform::Text("filedxf", "162") + " " + path, platform::kProgramTitle,
                          platform::BoxIcon::Exclamation);

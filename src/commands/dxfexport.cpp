@@ -2,12 +2,14 @@
 
 #include <filesystem>
 
+#include "commands/outputfolder.h"
 #include "files/ini.h"
 #include "files/projectfile.h"
 #include "output/dxfwriter.h"
 #include "platform/errorreport.h"
 #include "platform/filedialogs.h"
 #include "platform/messages.h"
+#include "platform/notices.h"
 #include "platform/texts.h"
 
 namespace commands {
@@ -54,6 +56,8 @@ DxfCommandResult ExportDxf(core::RibDocument& s) {
 
   std::string folder = files::GetINIFile("Repertoires", "RepDxf", s.settings.iniFile);
   if (folder.empty()) folder = s.settings.seriesAirfoilDir;
+  // Never the program's hidden data folder, where an installed program keeps its series.
+  folder = ProposedOutputFolder(folder, s);
 
   platform::FileDialogRequest request;
   request.title = platform::Text("filedxf", "2");
@@ -77,6 +81,7 @@ DxfCommandResult ExportDxf(core::RibDocument& s) {
     written = WriteDxfFile(s, path, platform::ReadOnlyFiles::Replace);
   }
   if (written.outcome == DxfCommandResult::Failed) platform::ReportGeneralError(" Main/Mnu_DXF", written.error);
+  if (written.outcome == DxfCommandResult::Written) platform::TellWritten(path);
   return written.outcome;
 }
 

@@ -29,7 +29,8 @@ DxfWriteResult WriteDxfFile(const core::RibDocument& s, const std::string& path,
 
 // Refuses while the rib is shown upside down; asks for the file through the platform's
 // save dialog, starting in the last DXF folder (settings Repertoires/RepDxf, else the
-// series airfoil folder), which it stores again; writes the file. A failure ends in the
+// series airfoil folder, unless hidden in the program's data: ProposedOutputFolder), which
+// it stores again; writes the file. A failure ends in the
 // general error report. Sets the project's dxfPath.
 DxfCommandResult ExportDxf(core::RibDocument& s);
 

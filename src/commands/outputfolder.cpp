@@ -2,8 +2,10 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "platform/paths.h"
+#include "platform/texts.h"
 
 namespace commands {
 
@@ -49,6 +51,25 @@ std::string ProposedOutputFolder(const std::string& lastUsed, const std::string&
 std::string ProposedOutputFolder(const std::string& lastUsed, const core::RibDocument& d) {
   return ProposedOutputFolder(lastUsed, d.project.path, platform::UserDocumentsDirectory(),
                               platform::UserDataDirectory());
+}
+
+std::string FolderOfWritten(const std::string& path) {
+  const fs::path folder = fs::path(path).parent_path();
+  return folder.empty() ? std::string(".") : folder.string();
+}
+
+std::string WrittenText(const std::string& path) {
+  return WrittenText(fs::path(path).filename().string(), FolderOfWritten(path));
+}
+
+std::string WrittenText(const std::string& fileName, const std::string& folderShown) {
+  std::string text = platform::Text("FrmMainMessage", "51");
+  // Both places found before either is filled, so that a "%2" in a file name stays as it is.
+  std::pair<std::size_t, std::string> places[] = {{text.find("%1"), fileName}, {text.find("%2"), folderShown}};
+  if (places[0].first < places[1].first) std::swap(places[0], places[1]);
+  for (const auto& [at, filling] : places)
+    if (at != std::string::npos) text.replace(at, 2, filling);
+  return text;
 }
 
 }  // namespace commands

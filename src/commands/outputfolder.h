@@ -15,4 +15,11 @@ std::string ProposedOutputFolder(const std::string& lastUsed, const std::string&
 // The same with the user's folders and the document's project.
 std::string ProposedOutputFolder(const std::string& lastUsed, const core::RibDocument& d);
 
+// What the status bar says of a file written: its name and its folder, in the user's words
+// ("clarky.dxf written to /home/ann/ribs").
+std::string WrittenText(const std::string& path);
+// The same words with the folder given as it is to be shown (shortened to fit).
+std::string WrittenText(const std::string& fileName, const std::string& folderShown);
+std::string FolderOfWritten(const std::string& path);
+
 }  // namespace commands

@@ -9,8 +9,8 @@
 #include "files/captions.h"
 #include "files/settings.h"
 #include "platform/desktop.h"
-#include "platform/errorreport.h"
 #include "platform/messages.h"
+#include "platform/notices.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
 
@@ -249,11 +249,23 @@ PrintOutcome Print(core::RibDocument& d, const PrintRequest& what, platform::Pag
     platform::BusyPointer busy;
     result = PrintSheets(d, what, output, false);
   }
-  if (result.status != PrintResult::Status::Printed) {
-    platform::ReportGeneralError(" " + PrintTitle(), platform::ErrorInfo{platform::kErrDeviceIo, result.text});
-    return PrintOutcome::Failed;
+  const bool sent = result.status == PrintResult::Status::Printed;
+  return TellPrintOutcome(output, sent, result.text) ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+bool TellPrintOutcome(platform::PageOutput& output, bool sent, const std::string& error) {
+  const std::string file = output.FilePath();
+  if (!sent) {
+    // Which file and why; and the next print asks again where to print, so that another
+    // folder or printer can be chosen instead of failing the same way.
+    std::string text = platform::Text("FrmMainMessage", "53") + "\n" + error;
+    if (!file.empty() && error.find(file) == std::string::npos) text += "\n" + file;
+    platform::Inform(text, PrintTitle(), platform::BoxIcon::Critical);
+    output.ChooseAgainNextTime();
+    return false;
   }
-  return PrintOutcome::Printed;
+  if (!file.empty()) platform::TellWritten(file);
+  return true;
 }
 
 }  // namespace commands

@@ -76,14 +76,19 @@ struct PrintResult {
 };
 PrintResult PrintSheets(core::RibDocument& d, const PrintRequest& what, platform::PageOutput& output,
                         bool fitChordLine);
+// After a job sent to `output`: a PDF written is told in the status bar; a failure is said,
+// as an error, with the file and its cause, and the next job asks again where to print.
+// Returns `sent`.
+bool TellPrintOutcome(platform::PageOutput& output, bool sent, const std::string& error);
 
 enum class PrintOutcome { Printed, Declined, SetupCancelled, Failed };
 
 // The menu's print: asks, sends the user to the page set-up (through `pageSetup`, false
 // when cancelled) while the tiling has no overlap or no room, offers to move the chord line
 // when the rib would be cut off, lets the user choose where to
-// print when nothing is set up, then PrintSheets with the hourglass. A failure ends in the
-// general error report.
+// print when nothing is set up, then PrintSheets with the hourglass. A PDF written is told
+// in the status bar; a failure names the file and the cause, and the next print asks again
+// where to print.
 PrintOutcome Print(core::RibDocument& d, const PrintRequest& what, platform::PageOutput& output,
                    const std::function<bool()>& pageSetup);
 

@@ -115,8 +115,11 @@ bool SaveProjectAs(core::RibDocument& d, const std::string& path) {
     platform::ReportGeneralError(kSaveProjectTag, error);
     return false;
   }
-  if (!d.settings.iniFile.empty())
+  if (!d.settings.iniFile.empty()) {
     files::WriteINIFile("Repertoires", "LastOpenVdl", files::FolderOf(path), d.settings.iniFile);
+    files::AddRecentFile(d, d.project.path);
+    d.changes.Announce(core::Change::Settings);
+  }
   return true;
 }
 
@@ -178,7 +181,14 @@ OpenOutcome OpenProject(core::RibDocument& d) {
   // The dialog starts where the last project came from.
   if (outcome.Opened() && !d.settings.iniFile.empty())
     files::WriteINIFile("Repertoires", "LastOpenVdl", files::FolderOf(path), d.settings.iniFile);
+  if (outcome.Opened()) RecordRecentProject(d);
   return outcome;
+}
+
+void RecordRecentProject(core::RibDocument& d) {
+  if (d.settings.iniFile.empty() || d.project.path.empty()) return;
+  files::AddRecentFile(d, d.project.path);
+  d.changes.Announce(core::Change::Settings);
 }
 
 }  // namespace commands

@@ -62,5 +62,8 @@ OpenOutcome OpenProjectFile(core::RibDocument& d, const std::string& path, const
 // The whole command: the open dialog, OpenProjectFile, the user told why it failed; the
 // chosen folder is stored under Repertoires/LastOpenVdl once the project opened.
 OpenOutcome OpenProject(core::RibDocument& d);
+// The project just opened, first among the recent files (the windows' roads; the batch
+// program keeps no list).
+void RecordRecentProject(core::RibDocument& d);
 
 }  // namespace commands

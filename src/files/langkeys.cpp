@@ -192,6 +192,9 @@ constexpr LanguageKey kKeys[] = {
     {"FrmMainMessage", "18", "airfoil folder alert: title"},
     {"FrmMainMessage", "19", "quitting with a modified rib: Save, Discard or Cancel"},
     {"FrmMainMessage", "20", "replacing a modified rib (new rib, open, drop, tools): Save, Discard or Cancel"},
+    {"FrmMainMessage", "51", "a file written: %1 its name, %2 its folder (status bar)"},
+    {"FrmMainMessage", "52", "status bar button that opens the folder of the file written"},
+    {"FrmMainMessage", "53", "a print that failed: before the file and the cause"},
     // Airfoil comparison
     {"OutilCompare", "1", "comparison: question while an airfoil is loaded"},
     {"OutilCompare", "2", "comparison: question title"},

@@ -175,7 +175,10 @@ void MainWindow::WireCommands() {
     if (!open.Accepted()) return std::nullopt;
     return serieswindows::PickedAirfoil{open.ChosenPath(), open.TakeData()};
   };
-  auto openSeriesFile = [&d](const std::string& path) { commands::OpenFile(d, path); };
+  // A rib changed since it was opened from the table is not replaced by the next without asking.
+  auto openSeriesFile = [&d](const std::string& path) {
+    return commands::MayReplaceRib(d) && commands::OpenFile(d, path);
+  };
   set(RibSeries, [this, &d, pickAirfoil, openSeriesFile] {
     serieswindows::RunSeriesTool(d, serieswindows::SeriesKind::Even, pickAirfoil, openSeriesFile, this);
   });
@@ -191,10 +194,10 @@ void MainWindow::WireAirfoilTools() {
   using enum Command;
   // Shared by the commands and the drawings, which the window keeps as long as it lives.
   auto views = std::make_shared<toolwindows::AirfoilViews>(document_);
-  // A view that replaces the rib prints as the rib would, although no airfoil is loaded; the
-  // commands that shape the rib wait until it is back.
+  // A view that replaces the rib prints as the rib would, although no airfoil is loaded, and
+  // takes the chord as its scale; the commands that shape the rib wait until it is back.
   auto printable = [this] {
-    for (Command c : {Print, PrintPreview, PageSetup}) SetCommandEnabled(c, true);
+    for (Command c : {Print, PrintPreview, PageSetup, Chord, ChordButton}) SetCommandEnabled(c, true);
     for (Command c : CommandsIdleInView(document_.view)) SetCommandEnabled(c, false);
   };
   commands_[CompareAirfoils] = [this, views, printable] {
@@ -205,7 +208,9 @@ void MainWindow::WireAirfoilTools() {
   };
   commands_[Former] = [this, views, printable] {
     views->Former(this);
-    if (document_.view.formerShown) printable();
+    if (!document_.view.formerShown) return;
+    printable();
+    SetCommandEnabled(InsertText, true);  // the former draws the inserted text
   };
   commands_[ThicknessCamber] = [this] {
     toolwindows::ThicknessCamberWindow window(document_, this);

@@ -6,10 +6,12 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStatusBar>
 
 #include "commands/keepwork.h"
 #include "files/captions.h"
 #include "mainwindow/mainview.h"
+#include "mainwindow/writtennotice.h"
 #include "platform/qt/qtfontconfig.h"
 #include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
@@ -31,6 +33,9 @@ MainWindow::MainWindow(core::RibDocument& document, QWidget* parent) : QMainWind
   // The status bar measures the first text.
   platform::AwaitFontConfiguration();
   BuildView();
+  // Beside the airfoil and its warning, before the unit.
+  writtenNotice_ = new WrittenNotice(this);
+  statusBar()->insertWidget(3, writtenNotice_, 1);
   WireCommands();
   subscription_ = document_.changes.Listen([this](core::Changes what) { DocumentChanged(what); });
   BuildEditMenu();
@@ -46,7 +51,10 @@ void MainWindow::DocumentChanged(core::Changes what) {
     setWindowTitle(Q(document_.project.windowTitle) + "[*]");
   setWindowModified(commands::HasUnsavedChanges(document_));
   if (what.Has(core::Change::Settings)) LoadRecentMenu();
-  if (what.Has(core::Change::Style)) LoadCaptions();
+  if (what.Has(core::Change::Style)) {
+    LoadCaptions();
+    writtenNotice_->Retell();  // a new language
+  }
   if (what.Has(core::Change::NewRib)) {
     ReturnToNewRib();  // redraws through the zoom list
     // An opened project is a new rib that has its airfoil already.

@@ -30,6 +30,7 @@ class QToolButton;
 namespace mainwindow {
 
 class UndoHistory;
+class WrittenNotice;
 
 // The picture the rib is drawn on. It keeps what was drawn until it is cleared.
 class RibView : public QWidget {
@@ -176,6 +177,7 @@ class MainWindow : public QMainWindow {
   UndoHistory* history_ = nullptr;
   QLabel* panels_[3] = {nullptr, nullptr, nullptr};
   QLabel* warningPanel_ = nullptr;
+  WrittenNotice* writtenNotice_ = nullptr;
   std::vector<QAction*> toolbarButtons_;  // index 1.. as the tool bar's buttons
   std::vector<QAction*> recentEntries_;
   QAction* recentSeparator_ = nullptr;

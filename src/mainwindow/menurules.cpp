@@ -116,9 +116,10 @@ const std::vector<Command>& AirfoilCommands() {
 
 const std::vector<Command>& NewRibEnables() {
   using enum Command;
-  static const std::vector<Command> commands = {ChordButton,  LeadingEdgeButton, SparsButton, ViewUpsideDown,
-                                                ShowLeadingEdgeHeight, ShowTrailingEdgeHeight, ShowThickness,
-                                                InsertText, ShowOutline, NewRib};
+  // The display flags serve the former too; the rib's own commands, the command buttons and
+  // the inserted text among them, wait for an airfoil (the former view gives the text back).
+  static const std::vector<Command> commands = {ViewUpsideDown, ShowLeadingEdgeHeight, ShowTrailingEdgeHeight,
+                                                ShowThickness, ShowOutline, NewRib};
   return commands;
 }
 

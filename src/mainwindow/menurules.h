@@ -37,7 +37,7 @@ const std::vector<Command>& AllCommands();
 // Commands that need an airfoil: disabled at start-up and by a new rib, enabled once an
 // airfoil is prepared.
 const std::vector<Command>& AirfoilCommands();
-// What a new rib enables again although no airfoil is loaded.
+// What a new rib enables again although no airfoil is loaded: nothing that shapes the rib.
 const std::vector<Command>& NewRibEnables();
 // Display entries whose check marks a new rib resets: all unchecked but ShowOutline.
 const std::vector<Command>& DisplayToggles();

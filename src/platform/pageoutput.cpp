@@ -24,7 +24,7 @@ bool RecordingPageOutput::NewSheet(std::string&) {
 
 bool RecordingPageOutput::End(std::string& error) {
   if (failEnd) {
-    error = "the job failed";
+    error = failure;
     return false;
   }
   ended = true;

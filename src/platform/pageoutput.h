@@ -34,6 +34,10 @@ class PageOutput {
   virtual bool NewSheet(std::string& error) = 0;
   // Ends the document; false when it could not be completed (a full disc, a failed job).
   virtual bool End(std::string& error) = 0;
+  // The file the sheets go to (a PDF), "" for a printer.
+  virtual std::string FilePath() const { return {}; }
+  // After a failed job: the next one lets the user choose again, another file or printer.
+  virtual void ChooseAgainNextTime() {}
 };
 
 // Keeps every sheet's primitives (tests).
@@ -50,6 +54,8 @@ class RecordingPageOutput : public PageOutput {
     ++choicesOffered;
     return setUp = chooseAnswer;
   }
+  std::string FilePath() const override { return filePath; }
+  void ChooseAgainNextTime() override { setUp = false; }
 
   double widthMm = 297;
   double heightMm = 210;
@@ -58,6 +64,8 @@ class RecordingPageOutput : public PageOutput {
   bool setUp = true;         // false: as a machine where no printer is chosen yet
   bool chooseAnswer = true;  // then, whether the user chooses one or cancels
   int choicesOffered = 0;
+  std::string filePath;  // as a print to a PDF file
+  std::string failure = "the job failed";  // why End fails
   std::vector<RecordingTarget> sheets;
   std::vector<SheetPaper> begun;
   bool ended = false;

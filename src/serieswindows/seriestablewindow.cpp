@@ -27,7 +27,7 @@ std::string SeriesPositionText(const files::SeriesJob& job, const core::SeriesRi
 }
 
 SeriesTableWindow::SeriesTableWindow(const files::SeriesJob& job, std::vector<std::string> paths,
-                                     std::function<void(const std::string&)> open, QWidget* parent)
+                                     std::function<bool(const std::string&)> open, QWidget* parent)
     : QDialog(parent), paths_(std::move(paths)), open_(std::move(open)) {
   setObjectName("frmSeriesTable");
   setWindowTitle(TableText("35"));
@@ -77,7 +77,7 @@ SeriesTableWindow::SeriesTableWindow(const files::SeriesJob& job, std::vector<st
 }
 
 SeriesTableWindow* SeriesTableWindow::Show(const files::SeriesJob& job, std::vector<std::string> paths,
-                                           std::function<void(const std::string&)> open, QWidget* owner) {
+                                           std::function<bool(const std::string&)> open, QWidget* owner) {
   if (owner)
     for (SeriesTableWindow* shown : owner->findChildren<SeriesTableWindow*>(QString(), Qt::FindDirectChildrenOnly))
       shown->close();
@@ -112,9 +112,8 @@ void SeriesTableWindow::OpenSelected() {
 
 void SeriesTableWindow::OpenNext() {
   const int row = table_->currentRow();
-  if (row + 1 >= table_->rowCount()) return;
-  table_->selectRow(row + 1);
-  OpenSelected();
+  if (row + 1 >= table_->rowCount() || row + 1 >= static_cast<int>(paths_.size()) || !open_) return;
+  if (open_(paths_[static_cast<std::size_t>(row + 1)])) table_->selectRow(row + 1);
 }
 
 }  // namespace serieswindows

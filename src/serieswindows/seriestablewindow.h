@@ -1,8 +1,10 @@
 #pragma once
 // The table of a series just written: each rib's number, position and chord with its file.
 // The selected file opens in the main window; "next" opens the following one, so that the
-// builder can draw or print the ribs one after another. It stays open beside the main
-// window, as the spar window does, so that each rib can be worked on in between.
+// builder can draw or print the ribs one after another. The opener says whether the file
+// opened (the user may keep the rib in hand), and the selection stays with the rib shown.
+// It stays open beside the main window, as the spar window does, so that each rib can be
+// worked on in between.
 #include <QDialog>
 #include <functional>
 #include <string>
@@ -23,11 +25,11 @@ class SeriesTableWindow : public QDialog {
   Q_OBJECT
  public:
   SeriesTableWindow(const files::SeriesJob& job, std::vector<std::string> paths,
-                    std::function<void(const std::string&)> open, QWidget* parent = nullptr);
+                    std::function<bool(const std::string&)> open, QWidget* parent = nullptr);
 
   // Shows the table beside `owner`, in place of the one it has open; it closes itself.
   static SeriesTableWindow* Show(const files::SeriesJob& job, std::vector<std::string> paths,
-                                 std::function<void(const std::string&)> open, QWidget* owner);
+                                 std::function<bool(const std::string&)> open, QWidget* owner);
 
   QTableWidget* Table() const { return table_; }
   QPushButton* OpenButton() const { return openButton_; }
@@ -47,7 +49,7 @@ class SeriesTableWindow : public QDialog {
   QPushButton* openButton_;
   QPushButton* nextButton_;
   std::vector<std::string> paths_;
-  std::function<void(const std::string&)> open_;
+  std::function<bool(const std::string&)> open_;
 };
 
 }  // namespace serieswindows

@@ -48,7 +48,57 @@ void ShowOnly(QLineEdit* box) {
   box->setPalette(palette);
 }
 
+// What a series window of each kind held when it closed, so that the next one of the
+// session starts from it. Lengths are kept with their unit: typed in another, they would
+// be read wrongly.
+struct KeptSeriesEntries {
+  std::array<std::optional<PickedAirfoil>, 2> airfoils;
+  std::array<QString, 2> airfoilNames, chords;
+  std::string unit;
+  QString ribCount, endThickness;
+  std::array<std::string, core::kSpacedSlots> thickness, gaps;
+};
+
+KeptSeriesEntries& KeptEntries(SeriesKind kind) {
+  static std::array<KeptSeriesEntries, 2> kept;
+  return kept[kind == SeriesKind::Spaced ? 1 : 0];
+}
+
 }  // namespace
+
+void ForgetSeriesEntries() {
+  for (SeriesKind kind : {SeriesKind::Even, SeriesKind::Spaced}) KeptEntries(kind) = {};
+}
+
+SeriesWindow::~SeriesWindow() {
+  KeptSeriesEntries& kept = KeptEntries(kind_);
+  kept.airfoils = airfoils_;
+  for (std::size_t i = 0; i < 2; ++i) {
+    kept.airfoilNames[i] = airfoilBoxes_[i]->text();
+    kept.chords[i] = chordBoxes_[i]->text();
+  }
+  kept.unit = document_.settings.unitText;
+  kept.ribCount = ribCountBox_->text();
+  if (endThicknessBox_) kept.endThickness = endThicknessBox_->text();
+  kept.thickness = thicknessTexts_;
+  kept.gaps = gapTexts_;
+}
+
+void SeriesWindow::TakeKeptEntries() {
+  const KeptSeriesEntries& kept = KeptEntries(kind_);
+  airfoils_ = kept.airfoils;
+  for (std::size_t i = 0; i < 2; ++i) airfoilBoxes_[i]->setText(kept.airfoilNames[i]);
+  if (kept.unit != document_.settings.unitText) return;
+  for (std::size_t i = 0; i < 2; ++i) chordBoxes_[i]->setText(kept.chords[i]);
+  thicknessTexts_ = kept.thickness;
+  gapTexts_ = kept.gaps;
+  if (endThicknessBox_) endThicknessBox_->setText(kept.endThickness);
+  ribCountBox_->setText(kept.ribCount);  // relabels the spaced table's ribs
+  if (panelLength_) {
+    RelabelRibs();
+    ShowPanelLength();
+  }
+}
 
 SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, AirfoilPicker pick, FileOpener open,
                            QWidget* parent)
@@ -191,6 +241,7 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   connect(help, &QPushButton::clicked, this, [this] {
     platform::ShowHelpTopic(kind_ == SeriesKind::Spaced ? platform::kTopicSeriesSpacing : platform::kTopicSeries);
   });
+  TakeKeptEntries();
 }
 
 const char* SeriesWindow::Section() const { return commands::SeriesSection(kind_); }

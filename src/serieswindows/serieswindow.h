@@ -30,14 +30,16 @@ struct PickedAirfoil {
 };
 // Asks for an airfoil under a caption (the main window's open window); nothing on cancel.
 using AirfoilPicker = std::function<std::optional<PickedAirfoil>(const std::string& caption)>;
-// Opens a series file as the current airfoil.
-using FileOpener = std::function<void(const std::string& path)>;
+// Opens a series file as the current airfoil; false when it did not (the user kept the rib).
+using FileOpener = std::function<bool(const std::string& path)>;
 
 class SeriesWindow : public QDialog {
   Q_OBJECT
  public:
   SeriesWindow(core::RibDocument& document, SeriesKind kind, AirfoilPicker pick, FileOpener open,
                QWidget* parent = nullptr);
+  // What it holds is kept for the next series window of its kind in the session.
+  ~SeriesWindow() override;
 
   // After a series is written, ask whether to lay its ribs out as a cutting kit.
   void OfferKit(bool offer) { offerKit_ = offer; }
@@ -76,6 +78,7 @@ class SeriesWindow : public QDialog {
   int MostRibs() const;
   int RibCount() const;
   void RibCountEdited(const QString& typed);
+  void TakeKeptEntries();
   void RelabelRibs();
   void ShowPanelLength();
   void TableFromBoxes(core::SlotFloats& thickness, core::SlotFloats& gaps) const;
@@ -110,6 +113,9 @@ class SeriesWindow : public QDialog {
   std::optional<files::SeriesJob> lastJob_;
   files::SeriesWriteResult lastResult_;
 };
+
+// Forgets what the series windows kept: their next ones open blank, as in a new session.
+void ForgetSeriesEntries();
 
 // Opens the series window of `kind` from the Tools menu: the question that clears the rib
 // first (commands::ConfirmSeriesTool), then the window, modally; a series written there

@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "commands/printcommand.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "core/toolviews.h"
-#include "platform/errorreport.h"
 #include "platform/help.h"
 #include "platform/pageoutput.h"
 #include "platform/messages.h"
@@ -50,7 +50,20 @@ std::vector<std::string> Notes(const core::RibSheet& s) {
   return notes;
 }
 
+// The boxes as the last rib sheet of the session left them, with the unit they were typed in.
+struct KeptRibSheet {
+  std::string unit;
+  std::array<QString, 7> texts;
+};
+
+KeptRibSheet& KeptSheet() {
+  static KeptRibSheet kept;
+  return kept;
+}
+
 }  // namespace
+
+void ForgetRibSheetEntries() { KeptSheet() = {}; }
 
 RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* parent)
     : QDialog(parent), document_(document) {
@@ -102,6 +115,13 @@ RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* paren
   connect(compute_, &QPushButton::clicked, this, [this] { Compute(); });
   connect(print_, &QPushButton::clicked, this, [this] { Print(); });
   connect(help, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicAirfoilTools); });
+
+  // Lengths typed in another unit would be read wrongly: those start blank.
+  if (KeptSheet().unit != unit) KeptSheet() = {unit, {}};
+  for (std::size_t i = 0; i < boxes_.size(); ++i) {
+    boxes_[i]->setText(KeptSheet().texts[i]);
+    connect(boxes_[i], &QLineEdit::textChanged, this, [i](const QString& text) { KeptSheet().texts[i] = text; });
+  }
 
   layout->addWidget(note_);
   layout->addWidget(list_, 1);
@@ -186,11 +206,10 @@ bool RibSheetWindow::Print() {
   if (ribwindows::ShowUnreadableBox(this)) return false;
   if (sheet_.rows.empty()) return false;
   platform::PageOutput& printer = platform::CurrentPrinter();
+  if (!printer.ChooseDestination()) return false;
   std::string error;
-  auto failed = [&error] {
-    platform::ReportGeneralError(" frmnervure/cmdprintnerv", {platform::kErrDeviceIo, error});
-    return false;
-  };
+  // As File > Print tells its outcome: the PDF written, or the file and cause of a failure.
+  auto failed = [&] { return commands::TellPrintOutcome(printer, false, error); };
   platform::SheetPaper paper;
   paper.printerPaper = true;
   if (!printer.Begin(paper, error)) return failed();
@@ -198,11 +217,16 @@ bool RibSheetWindow::Print() {
   const auto lines = static_cast<std::size_t>(std::max(1.0, (printer.SheetHeightMm() - 2 * kTopMm) / kLineMm));
   const auto pages = PrintedPages(lines);
   for (std::size_t p = 0; p < pages.size(); ++p) {
-    if (p > 0 && !printer.NewSheet(error)) return failed();
+    if (p > 0 && !printer.NewSheet(error)) {
+      std::string ignored;
+      printer.End(ignored);
+      return failed();
+    }
     core::DrawTextRows(pages[p], 20 * kTwipsPerMm, kTopMm * kTwipsPerMm, kLineMm * kTwipsPerMm, 30 * kTwipsPerMm, 10,
                        printer.Sheet());
   }
-  return printer.End(error) || failed();
+  const bool ended = printer.End(error);
+  return commands::TellPrintOutcome(printer, ended, error);
 }
 
 }  // namespace toolwindows

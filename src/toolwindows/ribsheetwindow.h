@@ -17,6 +17,9 @@ class QTableWidget;
 
 namespace toolwindows {
 
+// Its boxes keep their last values for the session; this forgets them, as a new session does.
+void ForgetRibSheetEntries();
+
 class RibSheetWindow : public QDialog {
   Q_OBJECT
  public:

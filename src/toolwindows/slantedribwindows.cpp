@@ -178,7 +178,8 @@ void InclinedRibWindow::Ok() {
   const commands::SourceAirfoil& a = picker_->Airfoil();
   if (!HasAirfoil(a)) return;
   const commands::DerivedFile file = commands::InclinedRibFile(a, rib);
-  const std::string path = commands::SaveDerivedAirfoil(document_, Text("FrmInclinaisonNervure", "14"),
+  const std::string path = commands::SaveDerivedAirfoil(document_, commands::DerivedAirfoilTool::InclinedRib,
+                                                        Text("FrmInclinaisonNervure", "14"),
                                                         Text("FrmInclinaisonNervure", "15"), file.name, file.contents);
   if (path.empty()) return;
   written_->Show(path, Text("FrmInclinaisonNervure", "16") + " " + core::FormatNumber(rib.factor, "0.0000") + "\n" +
@@ -262,7 +263,8 @@ void ObliqueRibWindow::Ok() {
   if (!HasAirfoil(a)) return;
   const commands::DerivedFile file = commands::ObliqueRibFile(a, rib, commands::ObliqueRibTitleWords());
   const std::string path =
-      commands::SaveDerivedAirfoil(document_, Text("FrmAngle", "14"), Text("FrmAngle", "15"), file.name, file.contents);
+      commands::SaveDerivedAirfoil(document_, commands::DerivedAirfoilTool::ObliqueRib, Text("FrmAngle", "14"),
+                                   Text("FrmAngle", "15"), file.name, file.contents);
   if (path.empty()) return;
   // The window stays open with the length worked out, in words too: its box is disabled.
   written_->Show(path, Text("FrmAngle", mode_ == 0 ? "5" : "4") + " = " +

@@ -126,7 +126,7 @@ std::string ThicknessCamberWindow::Save() {
   }
   const std::string contents = commands::ThicknessCamberContents(document_, appliedTexts_[0], appliedTexts_[1]);
   const std::string path = commands::SaveDerivedAirfoil(
-      document_, Text("FrmEpCourb", "16"), Text("MainTolbar", "26"),
+      document_, commands::DerivedAirfoilTool::ThicknessCamber, Text("FrmEpCourb", "16"), Text("MainTolbar", "26"),
       files::ThicknessCamberFileName(document_.airfoil.name, appliedTexts_[0], appliedTexts_[1]), contents);
   if (!path.empty()) {
     savedPath_ = path;

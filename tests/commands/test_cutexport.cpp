@@ -5,6 +5,7 @@
 #include "commands/cutexport.h"
 #include "platform/filedialogs.h"
 #include "platform/messages.h"
+#include "platform/notices.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
 #include "support/dxfsummary.h"
@@ -64,8 +65,11 @@ TEST_F(CutExport, AsksWithTheFormatsFilterThenRemembersTheFolder) {
   // Nothing remembered yet: the first export starts in the project's folder.
   std::filesystem::create_directory(dir.path() / "project");
   s.project.path = (dir.path() / "project" / "clarky.vdl").string();
+  platform::RecordingNotices notices;
+  platform::ScopedNotices useNotices(&notices);
   commands::CutExportResult result = commands::ExportForCutting(s, {CutFormat::Svg, 0.2, true});
   EXPECT_EQ(result.outcome, commands::CutOutcome::Written);
+  EXPECT_EQ(notices.written, std::vector<std::string>{target});
   ASSERT_EQ(dialogs.requests.size(), 1u);
   EXPECT_EQ(dialogs.requests[0].title, "filedxf/163");
   EXPECT_EQ(dialogs.requests[0].filter, "MainTolbar/26 SVG (*.svg)|*.svg|");

@@ -10,6 +10,7 @@
 #include "platform/desktop.h"
 #include "platform/errorreport.h"
 #include "platform/messages.h"
+#include "platform/notices.h"
 #include "platform/pageoutput.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
@@ -48,6 +49,8 @@ class PrintCommand : public ::testing::Test {
   platform::ScopedMessages useMessages{&messages};
   platform::RecordingDesktop desktop;
   platform::ScopedDesktop useDesktop{&desktop};
+  platform::RecordingNotices notices;
+  platform::ScopedNotices useNotices{&notices};
   platform::RecordingPageOutput printer;
   std::vector<core::ViewPlacement> placements;
 };
@@ -147,35 +150,11 @@ TEST_F(PrintCommand, MissingOverlapSendsTheUserToThePageSetup) {
   EXPECT_EQ(printer.sheets.size(), 3u);
 }
 
-// A printer that is not there or a job that fails: the general error report titled with
-// the menu's words, the hourglass gone, and no success; the same output prints afterwards.
-TEST_F(PrintCommand, FailuresAreReportedAndTheNextJobPrints) {
-  d.print.chordLineFromTop = core::Length{100, "100"};
-  printer.refuseBegin = true;
-  messages.answers = {platform::BoxAnswer::Yes};
-  EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Failed);
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[1].title, "Erreur/1 MenuFile/9");
-  EXPECT_NE(messages.shown[1].text.find("no printer"), std::string::npos);
-  EXPECT_FALSE(desktop.busy);
-
-  printer.refuseBegin = false;
-  printer.failEnd = true;
-  d.rib.chord = core::Length{600, "600"};
-  messages.answers = {platform::BoxAnswer::Yes};
-  EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Failed);
-  EXPECT_EQ(messages.shown.back().title, "Erreur/1 MenuFile/9");
-  EXPECT_FALSE(desktop.busy);
-
-  printer.failEnd = false;
-  messages.answers = {platform::BoxAnswer::Yes};
-  EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Printed);
-  EXPECT_EQ(printer.sheets.size(), 3u);
-}
-
-// With nothing set up to print on, the user is asked where to print (after the question,
-// once): cancelled, nothing is begun and nothing reported; chosen, the job goes there.
-TEST_F(PrintCommand, NoPrinterSetUpAsksWhereToPrint) {
+// Where to print is asked (after the question) when nothing is set up, and again after a job
+// that failed, so that another file or printer can be chosen; once chosen it is kept.
+// Cancelled, nothing is begun or reported. A failure says why, as an error, naming the file
+// of a print to PDF; a PDF written is told.
+TEST_F(PrintCommand, WhereToPrintIsAskedUntilChosenAndAgainAfterAFailure) {
   printer.setUp = false;
   printer.chooseAnswer = false;
   messages.answers = {platform::BoxAnswer::Yes};
@@ -185,13 +164,41 @@ TEST_F(PrintCommand, NoPrinterSetUpAsksWhereToPrint) {
   EXPECT_EQ(messages.shown.size(), 1u);
 
   printer.chooseAnswer = true;
+  printer.refuseBegin = true;
   messages.answers = {platform::BoxAnswer::Yes};
-  EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Printed);
-  EXPECT_EQ(printer.choicesOffered, 2);
+  EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Failed);
+  ASSERT_EQ(messages.shown.size(), 3u);
+  EXPECT_EQ(messages.shown[2].title, "MenuFile/9");
+  EXPECT_EQ(messages.shown[2].icon, platform::BoxIcon::Critical);
+  EXPECT_EQ(messages.shown[2].text, "FrmMainMessage/53\nno printer");
+  EXPECT_FALSE(desktop.busy);
+
+  // A cause that names the file is not followed by it again; one that does not is.
+  printer.refuseBegin = false;
+  printer.failEnd = true;
+  printer.filePath = "/ribs/clarky.pdf";
+  const std::pair<std::string, std::string> failures[] = {
+      {"Erreur/210\n/ribs/clarky.pdf", "FrmMainMessage/53\nErreur/210\n/ribs/clarky.pdf"},
+      {"the job failed", "FrmMainMessage/53\nthe job failed\n/ribs/clarky.pdf"}};
+  for (const auto& [failure, said] : failures) {
+    printer.failure = failure;
+    const int asked = printer.choicesOffered;
+    messages.answers = {platform::BoxAnswer::Yes};
+    EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Failed);
+    EXPECT_EQ(messages.shown.back().text, said);
+    EXPECT_EQ(printer.choicesOffered, asked + 1) << "asked where after a failure";
+  }
+  EXPECT_TRUE(notices.written.empty());
+
+  printer.failEnd = false;
+  printer.filePath = "/ribs/other.pdf";  // as the user chooses another file
+  for (int job = 0; job < 2; ++job) {
+    messages.answers = {platform::BoxAnswer::Yes};
+    EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Printed);
+  }
+  EXPECT_EQ(printer.choicesOffered, 5) << "the second job goes where the first went";
   EXPECT_EQ(printer.sheets.size(), 1u);
-  messages.answers = {platform::BoxAnswer::Yes};
-  EXPECT_EQ(commands::Print(d, {}, printer, {}), commands::PrintOutcome::Printed);
-  EXPECT_EQ(printer.choicesOffered, 2);  // kept once chosen
+  EXPECT_EQ(notices.written, (std::vector<std::string>{"/ribs/other.pdf", "/ribs/other.pdf"}));
 }
 
 // Clark Y's highest ordinate is 0.0916 of the chord (its file): 45.8 mm at 500 mm, past a

@@ -14,6 +14,7 @@
 #include "core/newrib.h"
 #include "files/ini.h"
 #include "files/projectfile.h"
+#include "files/settings.h"
 #include "platform/fileio.h"
 #include "platform/filedialogs.h"
 #include "platform/messages.h"
@@ -182,6 +183,7 @@ TEST(OpenProject, TheDialogRemembersTheFolderOfAProjectThatOpenedOnly) {
   w.Clarky();
   EXPECT_TRUE(commands::OpenProject(w.s).Opened());
   EXPECT_EQ(files::GetINIFile("Repertoires", "LastOpenVdl", w.s.settings.iniFile), w.dir.File("projects/"));
+  EXPECT_EQ(files::RecentFileList(w.s).front(), project) << "an opened project is a recent file";
   EXPECT_EQ(commands::OpenProject(w.s).status, OpenStatus::Cancelled);
   platform::SetFileDialogs(nullptr);
 

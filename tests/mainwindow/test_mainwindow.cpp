@@ -1,10 +1,12 @@
 // The main window driven as a user drives it: zoom and scroll, status bar, menu enabling,
-// the new-rib and exit questions, the recent files, projects, services and captions.
+// the new-rib and exit questions, the recent files, projects, files written, services and
+// captions.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +24,9 @@
 #include <QWheelEvent>
 #include <QToolButton>
 
+#include "files/language.h"
 #include "mainwindow/mainview.h"
+#include "platform/notices.h"
 #include "mainwindow/mainwindow.h"
 #include "ribwindows/inputwindow.h"
 #include "ribwindows/sparwindow.h"
@@ -124,40 +128,96 @@ TEST_F(MainWindowTest, StatusBarShowsVersionUnitAndTheAirfoilWithoutAMissingTitl
   EXPECT_EQ(Status(), airfoil + " : plain  " + chord + " : 250 mm");
 }
 
-TEST_F(MainWindowTest, CommandsNeedingAnAirfoilWaitForOneAndANewRibDisablesThemAgain) {
-  for (mainwindow::Command name : {mainwindow::Command::SaveProjectAs, mainwindow::Command::Chord, mainwindow::Command::ChordButton, mainwindow::Command::TrailingEdgeButton, mainwindow::Command::ReferenceLines})
-    EXPECT_FALSE(Enabled(name)) << mainwindow::ControlName(name);
-  for (mainwindow::Command name : {mainwindow::Command::OpenAirfoil, mainwindow::Command::AirfoilButton, mainwindow::Command::Exit, mainwindow::Command::Language, mainwindow::Command::Calculator})
-    EXPECT_TRUE(Enabled(name)) << mainwindow::ControlName(name);
-  EXPECT_TRUE(window->Action(mainwindow::Command::ShowOutline)->isChecked());
-
-  OpenAirfoil();
-  for (mainwindow::Command name : {mainwindow::Command::Chord, mainwindow::Command::Sheeting, mainwindow::Command::LeadingEdgePiece, mainwindow::Command::ChordButton, mainwindow::Command::TrailingEdgeButton, mainwindow::Command::ReferenceLines, mainwindow::Command::NewRib})
-    EXPECT_TRUE(Enabled(name)) << mainwindow::ControlName(name);
+// What shapes the rib waits while there is none, at start and after Clear all data: menu
+// entries, command buttons and tool-bar buttons alike. A command run all the same (by a
+// shortcut) opens nothing and marks nothing modified.
+TEST_F(MainWindowTest, RibCommandsWaitWhileThereIsNoRib) {
+  using enum mainwindow::Command;
+  using mainwindow::ControlName;
+  const mainwindow::Command needRib[] = {Chord,        ChordButton,      Sheeting,      LeadingEdgePiece,
+                                         LeadingEdgeButton, Spars,       SparsButton,   Holes,
+                                         HolesButton,  TrailingEdge,     TrailingEdgeButton, ReferenceLines,
+                                         BuildingTabs, Blocks,           ThicknessCamber, InsertText,
+                                         SaveProjectAs, Save,            ExportDxf,     ExportForCutting,
+                                         Print};
+  const mainwindow::Command withoutRib[] = {OpenAirfoil, AirfoilButton, OpenProject, Exit, Language, Calculator, RibSeries};
+  const mainwindow::Command buttons[] = {ChordButton, LeadingEdgeButton, SparsButton, HolesButton, TrailingEdgeButton};
+  auto expectRib = [&](bool there, const char* when) {
+    for (mainwindow::Command c : needRib) EXPECT_EQ(Enabled(c), there) << ControlName(c) << when;
+    for (mainwindow::Command c : withoutRib) EXPECT_TRUE(Enabled(c)) << ControlName(c) << when;
+    for (mainwindow::Command c : buttons)
+      EXPECT_EQ(window->CommandButton(c)->isEnabled(), there) << ControlName(c) << when;
+    for (int b : {3, 5, 7}) EXPECT_EQ(window->ToolbarButton(b)->isEnabled(), there) << "tool bar " << b << when;
+  };
+  expectRib(false, " at start");
+  MainWindowTest::OpenAirfoil();
+  expectRib(true, " with an airfoil");
   bool saved = false, square = false;
-  window->SetCommand(mainwindow::Command::SaveProjectAs, [&] { saved = true; });
+  window->SetCommand(SaveProjectAs, [&] { saved = true; });
   window->ToolbarButton(3)->trigger();  // the tool bar's save button runs the menu's command
   EXPECT_TRUE(saved);
-  window->SetCommand(mainwindow::Command::SquareLeadingEdge, [&] { square = true; });
+  window->SetCommand(SquareLeadingEdge, [&] { square = true; });
   doc.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
-  window->Run(mainwindow::Command::LeadingEdgeButton);  // the leading-edge button follows the style
+  window->Run(LeadingEdgeButton);  // the leading-edge button follows the style
   EXPECT_TRUE(square);
 
   messages.answers = {BoxAnswer::Discard};  // the opened airfoil counts as a change
-  window->Run(mainwindow::Command::NewRib);
+  window->Run(NewRib);
   EXPECT_FALSE(doc.airfoil.loaded);
-  EXPECT_FALSE(Enabled(mainwindow::Command::Chord));
-  EXPECT_FALSE(window->ToolbarButton(3)->isEnabled());
-  EXPECT_TRUE(Enabled(mainwindow::Command::ChordButton));  // a new rib leaves the chord button at hand
+  expectRib(false, " after Clear all data");
   EXPECT_EQ(window->windowTitle(), "Vandrell[*]");
+  window->Run(SparsButton);
+  for (QWidget* w : QApplication::topLevelWidgets())
+    EXPECT_FALSE(w->isVisible() && qobject_cast<ribwindows::SparWindow*>(w)) << "a spar window opened";
+  EXPECT_FALSE(doc.project.modified);
+}
+
+// Whatever a command writes is said in the status bar, file and folder, with a button to the
+// folder: the DXF export here; the print, the cutting export and the tools tell the same way.
+TEST_F(MainWindowTest, AFileWrittenIsToldInTheStatusBarWithItsFolder) {
+  auto* said = window->findChild<QLabel*>("lblwritten");
+  auto* openFolder = window->findChild<QPushButton*>("cmdopenfolder");
+  ASSERT_TRUE(said && openFolder);
+  EXPECT_FALSE(said->isVisible());
+  OpenAirfoil();
+  std::filesystem::create_directory(dir.File("out"));
+  fileDialogs.answers = {dir.File("out/wing.dxf")};
+  window->Run(mainwindow::Command::ExportDxf);
+  ASSERT_TRUE(std::filesystem::exists(dir.File("out/wing.dxf")));
+  EXPECT_TRUE(said->isVisible());
+  EXPECT_EQ(said->toolTip().toStdString(), "wing.dxf written to " + dir.File("out"));
+  // Shortened in its middle where the status bar is too narrow: the file and folder names stay.
+  const int whole = said->fontMetrics().horizontalAdvance(said->toolTip());
+  window->resize(800, window->height());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return said->contentsRect().width() < whole; }));
+  EXPECT_LE(said->fontMetrics().horizontalAdvance(said->text()), said->contentsRect().width());
+  EXPECT_TRUE(said->text().startsWith("wing.dxf written to /") && said->text().endsWith("/out"))
+      << said->text().toStdString();
+  openFolder->click();
+  EXPECT_EQ(desktop.foldersOpened, std::vector<std::string>{dir.File("out")});
+
+  // In French the words are French, the last file's at once; a name that holds "%2" is shown
+  // as it is.
+  doc.settings.languageName = "Francais";
+  doc.settings.languageFile = dir.File("Francais.lng");
+  files::InstallLanguageLookup(doc);
+  doc.changes.Announce(core::Change::Style);  // as the language window does
+  EXPECT_EQ(said->toolTip().toStdString(), "wing.dxf enregistré dans " + dir.File("out"));
+  platform::TellWritten(dir.File("out/r%2 %1.pdf"));
+  EXPECT_EQ(said->toolTip().toStdString(), "r%2 %1.pdf enregistré dans " + dir.File("out"));
+  EXPECT_EQ(openFolder->text(), "Ouvrir le dossier");
 }
 
 // A modified rib is replaced only after Save, Discard or Cancel, the quitting question's
 // buttons; a saved one without a question. The title bar carries the platform's mark while
-// the rib is modified.
+// the rib is modified. A label the menu shows unchecked is not drawn: after Clear all data
+// the flags are off with their marks, and a rib turned upside down by anything but the menu
+// shows the mark.
 TEST_F(MainWindowTest, NewRibAsksForAModifiedRibAndKeepsItOnCancel) {
   OpenAirfoil();
+  window->Action(mainwindow::Command::ShowTrailingEdgeHeight)->trigger();
   window->Action(mainwindow::Command::ShowThickness)->trigger();
+  EXPECT_TRUE(doc.view.showThickness && doc.view.showTrailingEdgeHeight);
   EXPECT_TRUE(window->isWindowModified());
   messages.answers = {BoxAnswer::Cancel};
   window->Run(mainwindow::Command::NewRib);
@@ -171,29 +231,15 @@ TEST_F(MainWindowTest, NewRibAsksForAModifiedRibAndKeepsItOnCancel) {
   window->Run(mainwindow::Command::NewRib);
   EXPECT_EQ(messages.shown.size(), 1u);
   EXPECT_FALSE(doc.airfoil.loaded);
+  EXPECT_FALSE(doc.view.showThickness || doc.view.showTrailingEdgeHeight);
   EXPECT_FALSE(window->Action(mainwindow::Command::ShowThickness)->isChecked());
+  EXPECT_FALSE(window->Action(mainwindow::Command::ShowTrailingEdgeHeight)->isChecked());
   EXPECT_TRUE(window->Action(mainwindow::Command::ShowOutline)->isChecked());
   EXPECT_EQ(window->ZoomList()->currentIndex(), 3);
-}
-
-// A label the menu shows unchecked is not drawn: after Clear all data the flags are off with
-// their marks, and a rib turned upside down by anything but the menu shows the mark.
-TEST_F(MainWindowTest, DisplayFlagsAndTheirCheckMarksAreOneThing) {
-  using mainwindow::Command;
-  OpenAirfoil();
-  window->Action(Command::ShowThickness)->trigger();
-  window->Action(Command::ShowTrailingEdgeHeight)->trigger();
-  EXPECT_TRUE(doc.view.showThickness && doc.view.showTrailingEdgeHeight);
-  doc.project.saved = true;
-  doc.project.modified = false;
-  window->Run(Command::NewRib);
-  EXPECT_FALSE(doc.view.showThickness || doc.view.showTrailingEdgeHeight);
-  EXPECT_FALSE(window->Action(Command::ShowThickness)->isChecked());
-  EXPECT_FALSE(window->Action(Command::ShowTrailingEdgeHeight)->isChecked());
 
   doc.rib.upsideDown = true;  // as a project saved upside down opens
   doc.changes.Announce(core::Change::Setup);
-  EXPECT_TRUE(window->Action(Command::ViewUpsideDown)->isChecked());
+  EXPECT_TRUE(window->Action(mainwindow::Command::ViewUpsideDown)->isChecked());
 }
 
 TEST_F(MainWindowTest, ExitAsksOnlyAboutUnsavedChangesAndCancelKeepsTheWindow) {
@@ -412,6 +458,10 @@ TEST_F(MainWindowTest, ProjectSavedAndOpenedAgainBringsTheRibBack) {
   // The title names the project at once.
   const std::string title = "Vandrell " + Key("MainTolbar", "26") + " : rib.vdl " + Key("MainTolbar", "11") + " : wing[*]";
   EXPECT_EQ(window->windowTitle().toStdString(), title);
+  // A saved project is first among the recent files, above the airfoil it was made from.
+  auto recent = [this](int i) { return window->RecentEntry(i)->data().toString().toStdString(); };
+  EXPECT_EQ(recent(0), dir.File("rib.vdl"));
+  EXPECT_EQ(recent(1), dir.File("airfoils/wing.dat"));
 
   window->Run(mainwindow::Command::NewRib);  // saved: no question
   EXPECT_EQ(s.rib.markCount, 0);
@@ -431,13 +481,21 @@ TEST_F(MainWindowTest, ProjectSavedAndOpenedAgainBringsTheRibBack) {
   EXPECT_EQ(messages.shown[0].text, Key("fileopen", "1"));
   EXPECT_EQ(fileDialogs.requests.size(), 2u);  // the open dialog was not shown again
   EXPECT_EQ(s.rib.markCount, 6);
+  // Its recent entry opens it as a project, not as an airfoil, and puts it first again.
+  OpenAirfoil("OTHER", "other.dat");
+  s.project.modified = false;
+  ASSERT_EQ(recent(1), dir.File("rib.vdl"));
+  window->RecentEntry(1)->trigger();
+  EXPECT_EQ(s.rib.markCount, 6);
+  EXPECT_EQ(s.project.path, dir.File("rib.vdl"));
+  EXPECT_EQ(recent(0), dir.File("rib.vdl"));
 
   // A project whose airfoil is gone: told why, and the rib, the title, the recent files
   // and the rest of the settings file stay.
   std::filesystem::remove(dir.File("airfoils/wing.dat"));
   s.rib.markCount = 7;
   const std::string settings = testsupport::ReadFile(s.settings.iniFile);
-  const QString recent = window->findChild<QAction*>("mnuFileMRU0")->text();
+  const QString recentShown = window->findChild<QAction*>("mnuFileMRU0")->text();
   messages.answers = {BoxAnswer::Yes};
   fileDialogs.answers = {dir.File("rib.vdl")};
   window->Run(mainwindow::Command::OpenProject);
@@ -446,7 +504,7 @@ TEST_F(MainWindowTest, ProjectSavedAndOpenedAgainBringsTheRibBack) {
   EXPECT_EQ(s.rib.markCount, 7);
   EXPECT_TRUE(s.airfoil.loaded && Enabled(mainwindow::Command::Chord));
   EXPECT_EQ(window->windowTitle().toStdString(), title);
-  EXPECT_EQ(window->findChild<QAction*>("mnuFileMRU0")->text(), recent);
+  EXPECT_EQ(window->findChild<QAction*>("mnuFileMRU0")->text(), recentShown);
   EXPECT_EQ(testsupport::ReadFile(s.settings.iniFile), settings);
   s.project.modified = false;  // no quit question
 }

@@ -37,6 +37,7 @@ class CutKitWindowTest : public testsupport::WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
+    serieswindows::ForgetSeriesEntries();
     // Five ribs from Clark Y at 200 mm to NACA 0012 at 100 mm.
     const commands::SeriesRequest request =
         testsupport::SeriesRequestOf("clarky", "naca0012", "3", "200", "100", dir.File("series"));

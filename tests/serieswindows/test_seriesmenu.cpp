@@ -1,11 +1,18 @@
 // The Utilities entries of the main window: the series ask before clearing the rib, the
-// coordinates editor leaves the rib alone.
+// coordinates editor leaves the rib alone, the series table asks before the next rib.
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
+#include <filesystem>
 
+#include "commands/ribseries.h"
 #include "mainwindow/mainwindow.h"
+#include "serieswindows/seriestablewindow.h"
+#include "serieswindows/serieswindow.h"
 #include "support/mainwindowtest.h"
+#include "support/seriesrequest.h"
 
 using mainwindow::Command;
 using platform::BoxAnswer;
@@ -45,6 +52,39 @@ TEST_F(SeriesMenuTest, SeriesEntriesAskFirstAndClearTheRibOnYesTheCoordinatesEdi
   const std::size_t asked = messages.shown.size();
   EXPECT_EQ(OpenedBy(Command::RibSeries), "frmtraCevol");
   EXPECT_EQ(messages.shown.size(), asked);
+}
+
+// The table of a series opens its ribs in the main window one after another; a rib changed
+// since (an opened airfoil counts as a change) is replaced by the next only after the
+// Save / Discard / Cancel question.
+TEST_F(SeriesMenuTest, TheTablesNextRibAsksBeforeReplacingAChangedOne) {
+  const commands::SeriesResult series =
+      commands::GenerateSeries(testsupport::SeriesRequestOf("clarky", "naca0012", "1", "200", "100", dir.File("series")));
+  ASSERT_EQ(series.outcome, commands::SeriesOutcome::Written);
+  const std::vector<std::string>& ribs = series.written.paths;
+  ASSERT_EQ(ribs.size(), 3u);
+  for (const auto& entry : std::filesystem::directory_iterator(dir.File("series")))
+    if (entry.path().extension() == ".txt") fileDialogs.answers = {entry.path().string()};
+  WhenModal([](QWidget* w) { static_cast<serieswindows::SeriesWindow*>(w)->TableButton()->click(); }, 50);
+  window->Run(Command::RibSeries);
+  const auto tables = window->findChildren<serieswindows::SeriesTableWindow*>();
+  ASSERT_EQ(tables.size(), 1);
+  serieswindows::SeriesTableWindow* table = tables[0];
+
+  table->OpenSelected();
+  EXPECT_EQ(doc.airfoil.path, ribs[0]);
+  messages.answers = {BoxAnswer::Cancel};
+  table->NextButton()->click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, testsupport::Key("FrmMainMessage", "20"));
+  EXPECT_EQ(messages.shown[0].buttons, platform::BoxButtons::SaveDiscardCancel);
+  EXPECT_EQ(doc.airfoil.path, ribs[0]);
+  EXPECT_EQ(table->Table()->currentRow(), 0) << "the selection stays with the rib shown";
+  messages.answers = {BoxAnswer::Discard};
+  table->NextButton()->click();
+  EXPECT_EQ(doc.airfoil.path, ribs[1]);
+  EXPECT_EQ(table->Table()->currentRow(), 1);
+  doc.project.modified = false;  // no quit question
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The series windows: the checks in their order with their messages, a series written
 // from real airfoils and written again elsewhere, the spaced table and its panel length,
-// the menu's question, the folder choice and the table of the files.
+// the menu's question, the folder choice, the table of the files and what the windows keep.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -26,6 +26,7 @@ class SeriesWindowTest : public testsupport::WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
+    serieswindows::ForgetSeriesEntries();  // each test a session of its own
     doc.settings.seriesAirfoilDir = dir.File("series");
   }
   // Answers the open window's question with these real airfoils, in turn.
@@ -116,18 +117,11 @@ TEST_F(SeriesWindowTest, WritesTheSeriesAndOpensItsFilesFromTheTable) {
   EXPECT_EQ(w.FolderBox()->text().toStdString(), dir.File("elsewhere"));
   EXPECT_EQ(w.LastResult().paths[0], dir.File("elsewhere/clarky&naca0012" + first + "01.dat"));
 
-  std::vector<std::string> opened;
-  serieswindows::SeriesTableWindow table(*w.LastSeries(), w.LastResult().paths,
-                                         [&opened](const std::string& path) { opened.push_back(path); });
+  // The table's rows (opening them one after another is the series menu's test).
+  serieswindows::SeriesTableWindow table(*w.LastSeries(), w.LastResult().paths, nullptr);
   ASSERT_EQ(table.Table()->rowCount(), 5);
   EXPECT_EQ(table.Table()->item(2, 1)->text(), "50 %");
   EXPECT_EQ(table.Table()->item(3, 2)->text(), "125.00");
-  table.OpenSelected();
-  table.NextButton()->click();
-  table.NextButton()->click();
-  ASSERT_EQ(opened.size(), 3u);
-  EXPECT_EQ(opened[0], w.LastResult().paths[0]);
-  EXPECT_EQ(opened[2], w.LastResult().paths[2]);
 }
 
 // The table stays open beside the main window, so that each rib can be drawn, changed and
@@ -145,7 +139,10 @@ TEST_F(SeriesWindowTest, TheTableOfAnEarlierSeriesStaysOpenBesideTheMainWindow) 
   QWidget mainWindow;
   std::vector<std::string> opened;
   auto* w = new SeriesWindow(doc, SeriesKind::Even, Picker(),
-                             [&opened](const std::string& path) { opened.push_back(path); }, &mainWindow);
+                             [&opened](const std::string& path) {
+                               opened.push_back(path);
+                               return true;
+                             }, &mainWindow);
   w->show();
   fileDialogs.answers = {tooMany, SeriesFile("clarky&naca0012_180_120_4.txt")};
   w->TableButton()->click();
@@ -243,6 +240,41 @@ TEST_F(SeriesWindowTest, SpacedTableByKeyboardShowsThePanelLengthAndRefusesZeroG
   EXPECT_FALSE(w.RibCountNote()->isVisible());
   EXPECT_TRUE(w.RibLabel(13)->isVisible());
   EXPECT_EQ(w.RibLabel(13)->text().toStdString(), Key("FrmTraCevol2", "24"));
+}
+
+// A series window opens with what the last one of its kind held in the session: both
+// airfoils (read, not only named), the chords, the count and the spaced table.
+TEST_F(SeriesWindowTest, EachKindKeepsItsEntriesForTheSession) {
+  {
+    SeriesWindow even(doc, SeriesKind::Even, Picker(), nullptr);
+    Fill(even, "3", "200", "100");
+  }
+  QString panelLength;
+  {
+    SeriesWindow spaced(doc, SeriesKind::Spaced, Picker(), nullptr);
+    EXPECT_TRUE(spaced.AirfoilBox(0)->text().isEmpty()) << "each kind its own";
+    Fill(spaced, "2", "210", "110");
+    Retype(spaced.EndThicknessBox(), "3");
+    spaced.SelectRib(2);
+    Retype(spaced.RibThicknessBox(), "2");
+    Retype(spaced.GapBox(), "40");
+    spaced.ApplyRib();
+    panelLength = spaced.PanelLengthLabel()->text();
+  }
+  SeriesWindow even(doc, SeriesKind::Even, nullptr, nullptr);  // nothing to pick from
+  EXPECT_EQ(even.AirfoilBox(1)->text(), "naca0012");
+  EXPECT_EQ(even.ChordBox(0)->text(), "200");
+  EXPECT_EQ(even.RibCountBox()->text(), "3");
+  ASSERT_TRUE(even.Generate());
+  EXPECT_TRUE(std::filesystem::exists(SeriesFile("clarky&naca0012_200_100_5.txt")));
+
+  SeriesWindow spaced(doc, SeriesKind::Spaced, nullptr, nullptr);
+  EXPECT_EQ(spaced.ChordBox(1)->text(), "110");
+  EXPECT_EQ(spaced.EndThicknessBox()->text(), "3");
+  spaced.SelectRib(2);
+  EXPECT_EQ(spaced.RibThicknessBox()->text(), "2");
+  EXPECT_EQ(spaced.GapBox()->text(), "40");
+  EXPECT_EQ(spaced.PanelLengthLabel()->text(), panelLength);
 }
 
 TEST_F(SeriesWindowTest, TheMenuAsksBeforeClearingTheRibAndTheFolderIsKept) {

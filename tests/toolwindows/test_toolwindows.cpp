@@ -5,8 +5,11 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
+#include <filesystem>
 
 #include "commands/airfoiltools.h"
+#include "core/airfoilprep.h"
+#include "platform/notices.h"
 #include "platform/pageoutput.h"
 #include "platform/recordingtarget.h"
 #include "support/windowtest.h"
@@ -22,6 +25,10 @@ using testsupport::Key;
 
 class ToolWindows : public testsupport::WindowTest {
  protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    toolwindows::ForgetRibSheetEntries();  // each test a session of its own
+  }
   void Open(const std::string& airfoil) { commands::OpenRecentAirfoil(doc, testsupport::AirfoilPath(airfoil)); }
 };
 
@@ -80,24 +87,6 @@ TEST_F(ToolWindows, ThicknessCamberRefusalsAndTheSymmetricalAirfoil) {
   EXPECT_TRUE(doc.view.thicknessCamberShown);
   w.CancelButton()->click();
   EXPECT_FALSE(doc.view.thicknessCamberShown);
-}
-
-TEST_F(ToolWindows, ADerivedFileIsReplacedOnlyWhenTheUserSaysYes) {
-  Open("clarky.dat");
-  const std::string path = dir.File("series/taken.dat");
-  testsupport::WriteFile(path, "keep me");
-  toolwindows::InclinedRibWindow w(doc);
-  Retype(w.AngleBox(), "60");
-  fileDialogs.answers = {path, path};
-  messages.answers = {platform::BoxAnswer::No};
-  w.OkButton()->click();
-  EXPECT_EQ(testsupport::ReadFile(path), "keep me");
-  EXPECT_EQ(messages.shown.back().text, Key("Message", "120") + "\n" + path);
-  messages.answers = {platform::BoxAnswer::Yes};
-  w.OkButton()->click();
-  // clarky's second point, 0.0029690, doubled.
-  EXPECT_NE(testsupport::ReadFile(path).find("0.99000000  0.00593800\r\n"), std::string::npos);
-  EXPECT_EQ(w.WrittenPath(), path);
 }
 
 // Once written, the inclined rib's window stays with the factor on the ordinates (2 at 60°,
@@ -165,6 +154,48 @@ TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
   EXPECT_EQ(doc.airfoil.name, "clarky");  // opened only when asked
 }
 
+// Each tool's Save proposes the folder it saved in last, else the project's folder (never the
+// program's hidden series folder); a file there is replaced only when the user says Yes, and
+// what was written is told in the status bar.
+TEST_F(ToolWindows, EachToolSavesWhereItSavedLastAndReplacesOnlyOnYes) {
+  Open("clarky.dat");
+  std::filesystem::create_directory(dir.File("project"));
+  std::filesystem::create_directory(dir.File("ribs"));
+  doc.project.path = dir.File("project/wing.vdl");
+  const std::string path = dir.File("ribs/taken.dat");
+  testsupport::WriteFile(path, "keep me");
+  platform::RecordingNotices notices;
+  platform::ScopedNotices useNotices(&notices);
+  toolwindows::InclinedRibWindow inclined(doc);
+  Retype(inclined.AngleBox(), "60");
+  fileDialogs.answers = {path, path, ""};
+  messages.answers = {platform::BoxAnswer::No};
+  inclined.OkButton()->click();
+  EXPECT_EQ(testsupport::ReadFile(path), "keep me");
+  EXPECT_EQ(messages.shown.back().text, Key("Message", "120") + "\n" + path);
+  EXPECT_TRUE(notices.written.empty());
+  messages.answers = {platform::BoxAnswer::Yes};
+  inclined.OkButton()->click();
+  const std::string written = testsupport::ReadFile(path);
+  EXPECT_EQ(written.substr(0, 15), "diedre 60.00\xB0\r\n");
+  // clarky's second point, 0.0029690, doubled.
+  EXPECT_NE(written.find("0.99000000  0.00593800\r\n"), std::string::npos);
+  EXPECT_EQ(inclined.WrittenPath(), path);
+  EXPECT_EQ(notices.written, std::vector<std::string>{path});
+  inclined.OkButton()->click();  // cancelled in the dialog
+
+  toolwindows::ObliqueRibWindow oblique(doc);
+  oblique.ModeButton(1)->click();
+  Retype(oblique.BoxAt(toolwindows::ObliqueRibWindow::SquareLength), "100");
+  Retype(oblique.BoxAt(toolwindows::ObliqueRibWindow::Angle), "30");
+  fileDialogs.answers = {""};
+  oblique.OkButton()->click();
+  ASSERT_EQ(fileDialogs.requests.size(), 4u);
+  EXPECT_EQ(fileDialogs.requests[0].initialDir, dir.File("project"));
+  EXPECT_EQ(fileDialogs.requests[2].initialDir, dir.File("ribs"));
+  EXPECT_EQ(fileDialogs.requests[3].initialDir, dir.File("project")) << "each tool remembers its own";
+}
+
 // The two values typed last give the third as they are typed; Enter closes nothing.
 // 500 x tan 5° = 43.744; atan(40 / 500) = 4.57°; 40 / tan 5° = 457.202.
 TEST_F(ToolWindows, DihedralWorksOutTheThirdValueAsTheOtherTwoAreTyped) {
@@ -200,6 +231,26 @@ TEST_F(ToolWindows, DihedralWorksOutTheThirdValueAsTheOtherTwoAreTyped) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
+// The rib sheet opens again as the last one of the session was left; after a change of unit,
+// whose lengths would be read wrongly, blank.
+TEST_F(ToolWindows, TheRibSheetKeepsItsValuesForTheSession) {
+  using B = toolwindows::RibSheetWindow;
+  {
+    toolwindows::RibSheetWindow w(doc);
+    Retype(w.BoxAt(B::RootChord), "200");
+    Retype(w.BoxAt(B::Span), "500");
+  }
+  {
+    toolwindows::RibSheetWindow again(doc);
+    EXPECT_EQ(again.BoxAt(B::RootChord)->text(), "200");
+    EXPECT_EQ(again.BoxAt(B::Span)->text(), "500");
+    EXPECT_TRUE(again.BoxAt(B::TipChord)->text().isEmpty());
+  }
+  doc.settings.unitText = " in";
+  toolwindows::RibSheetWindow inches(doc);
+  EXPECT_TRUE(inches.BoxAt(B::RootChord)->text().isEmpty());
+}
+
 TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   toolwindows::RibSheetWindow w(doc);
   using B = toolwindows::RibSheetWindow;
@@ -222,9 +273,22 @@ TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   // 14 lines a sheet between 15 mm margins: the 10 lines of the head and 4 ribs, then 2.
   printer.heightMm = 100;
   platform::ScopedPrinter usePrinter(&printer);
+  platform::RecordingNotices notices;
+  platform::ScopedNotices useNotices(&notices);
+  printer.filePath = dir.File("sheet.pdf");  // as a print to a PDF file
   w.PrintButton()->click();
   ASSERT_EQ(printer.sheets.size(), 2u);
   EXPECT_TRUE(printer.ended);
+  EXPECT_EQ(notices.written, std::vector<std::string>{dir.File("sheet.pdf")});
+  // A failed print is said as File > Print says it, and the next one asks where to print.
+  printer.failEnd = true;
+  w.PrintButton()->click();
+  EXPECT_EQ(messages.shown.back().icon, platform::BoxIcon::Critical);
+  EXPECT_NE(messages.shown.back().text.find(dir.File("sheet.pdf")), std::string::npos);
+  printer.failEnd = false;
+  w.PrintButton()->click();
+  EXPECT_EQ(printer.choicesOffered, 1);
+  EXPECT_EQ(notices.written.size(), 2u);
   const platform::RecordingTarget& printed = printer.sheets[0];
   bool sawLastRib = false;
   for (const platform::RecordedText& t : printer.sheets[1].texts) sawLastRib = sawLastRib || t.text == "N° 6";

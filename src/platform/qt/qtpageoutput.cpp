@@ -57,6 +57,9 @@ QPageSize PageSizeFor(const SheetPaper& paper) {
 
 QtPageOutput::QtPageOutput(const std::string& pdfPath) : pdfPath_(pdfPath) {}
 
+QtPageOutput::QtPageOutput(const std::string& pdfPath, const QPageSize& printerPaper)
+    : pdfPath_(pdfPath), printerPaper_(printerPaper) {}
+
 QtPageOutput::~QtPageOutput() {
   target_.reset();
   if (painter_ && painter_->isActive()) painter_->end();
@@ -77,7 +80,7 @@ bool QtPageOutput::Begin(const SheetPaper& paper, std::string& error) {
     pdf_ = std::make_unique<QPdfWriter>(pdfBytes_.get());
     pdf_->setResolution(kPdfDpi);
     pdf_->setCreator("Vandrell");
-    size = paper.printerPaper ? DefaultPageSize() : PageSizeFor(paper);
+    size = paper.printerPaper ? printerPaper_.value_or(DefaultPageSize()) : PageSizeFor(paper);
     if (!paper.printerPaper) exactPoints_ = {paper.lengthMm / 25.4 * 72, paper.widthMm / 25.4 * 72};
   } else {
     size = paper.printerPaper ? printer_->Paper() : PageSizeFor(paper);

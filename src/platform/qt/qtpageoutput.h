@@ -40,7 +40,10 @@ class QtPageOutput : public PageOutput {
   // A PDF file: painted in memory, then written with WriteFileAtomically, so that `path`
   // is replaced only once complete and only when it is a file.
   explicit QtPageOutput(const std::string& pdfPath);
+  // The same on the paper a printer's choice gives, where the sheets keep the printer's paper.
+  QtPageOutput(const std::string& pdfPath, const QPageSize& printerPaper);
   ~QtPageOutput() override;
+  std::string FilePath() const override { return pdfPath_; }
 
   bool Begin(const SheetPaper& paper, std::string& error) override;
   DrawTarget& Sheet() override { return *target_; }
@@ -58,13 +61,15 @@ class QtPageOutput : public PageOutput {
   std::unique_ptr<QBuffer> pdfBytes_;
   std::string pdfPath_;
   std::optional<std::pair<double, double>> exactPoints_;  // the paper's sides, long first
+  std::optional<QPageSize> printerPaper_;
   std::unique_ptr<QPainter> painter_;
   std::optional<QtDrawTarget> target_;
 };
 
 // File > Print's printer: each job on a fresh copy of the shared printer (SharedPrinter),
 // so that one failed job does not leave the next one failing; where nothing is set up to
-// print on, the print dialog first.
+// print on, or the last job failed, the print dialog first. A print to a PDF file is
+// painted as QtPageOutput paints one, so that a failure says why and leaves no file.
 class QtSystemPrinter : public PageOutput {
  public:
   QtSystemPrinter();
@@ -77,10 +82,13 @@ class QtSystemPrinter : public PageOutput {
   double SheetHeightMm() const override;
   bool NewSheet(std::string& error) override { return job_->NewSheet(error); }
   bool End(std::string& error) override;
+  std::string FilePath() const override;
+  void ChooseAgainNextTime() override { chooseAgain_ = true; }
 
  private:
   std::unique_ptr<QPrinter> printer_;
   std::unique_ptr<QtPageOutput> job_;
+  bool chooseAgain_ = false;
 };
 
 // The paper Qt knows by these sizes (a standard size when they match one).

@@ -50,13 +50,25 @@ QtSystemPrinter::~QtSystemPrinter() {
 }
 
 bool QtSystemPrinter::ChooseDestination() {
-  return PrinterIsSetUp(SharedPrinter()) || ChoosePrinter(true);
+  if (!chooseAgain_ && PrinterIsSetUp(SharedPrinter())) return true;
+  if (!ChoosePrinter(true)) return false;
+  chooseAgain_ = false;
+  return true;
+}
+
+std::string QtSystemPrinter::FilePath() const {
+  if (job_) return job_->FilePath();
+  return SharedPrinter().outputFileName().toStdString();
 }
 
 bool QtSystemPrinter::Begin(const SheetPaper& paper, std::string& error) {
   job_.reset();
   printer_ = NewPrinterJob();
-  job_ = std::make_unique<QtPageOutput>(*printer_);
+  const QString file = printer_->outputFileName();
+  if (!file.isEmpty())
+    job_ = std::make_unique<QtPageOutput>(file.toStdString(), printer_->pageLayout().pageSize());
+  else
+    job_ = std::make_unique<QtPageOutput>(*printer_);
   if (job_->Begin(paper, error)) return true;
   job_.reset();
   printer_.reset();

@@ -2,11 +2,16 @@
 // millimetres, and a file that is replaced only once complete.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
+#include <QApplication>
 #include <QPrinter>
+#include <QTimer>
+#include <QWidget>
 
+#include "platform/fileio.h"
 #include "platform/qt/qtdesktop.h"
 #include "platform/qt/qtpageoutput.h"
 #include "support/testsupport.h"
@@ -70,27 +75,51 @@ TEST(QtPageOutput, AFileThatCannotBeWrittenIsReportedAndLeavesWhatWasThere) {
   EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.pdf")));
 }
 
-// The print job that fails (here its file cannot be opened) leaves the chosen printer
-// changeable, and the next job, to a file that can be written, prints.
-TEST(QtSystemPrinter, AFailedJobLeavesThePrinterUsableAndTheChoiceKept) {
+// A print to a PDF file is painted as the PDF output paints one: a folder that is not there
+// or a full disk is said with the file and its cause, nothing is left behind, the chosen
+// printer stays changeable, and the next job, to a file that can be written, prints.
+TEST(QtSystemPrinter, AFailedPrintToAFileSaysWhyAndTheChoiceIsKept) {
   testsupport::TempDir dir;
   QPrinter& chosen = platform::SharedPrinter();
   chosen.setOutputFormat(QPrinter::PdfFormat);
-  chosen.setOutputFileName(QString::fromStdString((dir.path() / "missing" / "rib.pdf").string()));
+  const std::string missing = (dir.path() / "missing" / "rib.pdf").string();
+  chosen.setOutputFileName(QString::fromStdString(missing));
   EXPECT_TRUE(platform::PrinterIsSetUp(chosen));
   platform::QtSystemPrinter printer;
+  EXPECT_EQ(printer.FilePath(), missing);
   std::string error;
-  EXPECT_FALSE(printer.Begin(A3(), error));
-  EXPECT_NE(error.find("rib.pdf"), std::string::npos);
+  ASSERT_TRUE(printer.Begin(A3(), error)) << error;
+  printer.Sheet().Line(0, 0, 100, 0, 0);
+  EXPECT_FALSE(printer.End(error));
+  EXPECT_EQ(error, "Path not found\n" + missing);
 
   const std::string path = dir.File("rib.pdf");
   chosen.setOutputFileName(QString::fromStdString(path));
-  EXPECT_EQ(chosen.outputFileName().toStdString(), path);
+  {
+    platform::ScopedWriteFault full(ENOSPC, 100);
+    ASSERT_TRUE(printer.Begin(A3(), error)) << error;
+    EXPECT_FALSE(printer.End(error));
+    EXPECT_EQ(error, "Disk full\n" + path);
+  }
+  EXPECT_TRUE(testsupport::FileNamesIn(dir.path()).empty());
   ASSERT_TRUE(printer.Begin(A3(), error)) << error;
   printer.Sheet().Line(0, 0, 56.7 * 100, 0, 0);
   ASSERT_TRUE(printer.End(error)) << error;
   EXPECT_EQ(testsupport::ReadFile(path).substr(0, 5), "%PDF-");
   EXPECT_EQ(chosen.outputFileName().toStdString(), path);  // the choice outlives the job
+
+  // Set up, the print goes ahead; after a failure the print dialog comes first (here cancelled).
+  EXPECT_TRUE(printer.ChooseDestination());
+  printer.ChooseAgainNextTime();
+  bool dialogShown = false;
+  QTimer::singleShot(0, [&dialogShown] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+      dialogShown = true;
+      dialog->close();
+    }
+  });
+  EXPECT_FALSE(printer.ChooseDestination());
+  EXPECT_TRUE(dialogShown);
 
   chosen.setOutputFileName(QString());
   chosen.setPrinterName(QString());
