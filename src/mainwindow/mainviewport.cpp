@@ -89,14 +89,14 @@ void MainWindow::BuildView() {
     panels_[i]->setObjectName(QString("StatusBarPanel%1").arg(i + 1));
     panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   }
-  // Stored values that leave no sensible rib are told here; a long text is cut rather than
-  // widening the window, and shows whole as the tool tip.
+  // Stored values that leave no sensible rib are told here, in the airfoil panel's place; a
+  // text longer than the window is wide is cut rather than widening it, and shows whole as
+  // the tool tip.
   warningPanel_ = new QLabel(this);
   warningPanel_->setObjectName("StatusBarWarning");
   warningPanel_->setStyleSheet("color: rgb(176, 0, 0);");
   warningPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   warningPanel_->hide();
-  // While a warning shows, the airfoil panel gives it half of the room.
   panels_[1]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   statusBar()->addWidget(panels_[0]);
   statusBar()->addWidget(panels_[1], 1);
@@ -122,6 +122,8 @@ void MainWindow::Redraw() {
   warningPanel_->setText(warning);
   warningPanel_->setToolTip(warning);
   warningPanel_->setVisible(!warning.isEmpty());
+  // The airfoil's figures give the warning their room while it stands.
+  panels_[1]->setVisible(warning.isEmpty());
   const core::ViewState& v = d.view;
   if (v.compareShown || v.thicknessCamberShown || v.formerShown) {
     UpdateScrollRanges();
@@ -205,7 +207,7 @@ void MainWindow::ResetScrollBars() {
   document_.view.vScroll = 0;
 }
 
-void MainWindow::SetZoom(double zoom, int hScroll, int vScroll) {
+void MainWindow::SetZoom(double zoom, int hScroll, int vScroll, bool announce) {
   core::RibDocument& d = document_;
   {
     QSignalBlocker block(zoomList_);
@@ -223,7 +225,7 @@ void MainWindow::SetZoom(double zoom, int hScroll, int vScroll) {
   d.view.hScroll = static_cast<std::int16_t>(hScroll);
   d.view.vScroll = static_cast<std::int16_t>(vScroll);
   UpdateScrollRangesKeepingValues();
-  d.changes.Announce(core::Change::View);
+  if (announce) d.changes.Announce(core::Change::View);
 }
 
 void MainWindow::StepZoom(int direction, const QPoint& about) {
@@ -250,10 +252,10 @@ void MainWindow::StepZoom(int direction, const QPoint& about) {
   SetZoom(next, keep.hScroll, keep.vScroll);
 }
 
-void MainWindow::FitInView() {
+void MainWindow::FitInView(bool announce) {
   const double twipsPerPixel = 1440.0 / view_->logicalDpiX();
   const FitView fit = FitRibInView(document_, view_->width() * twipsPerPixel, view_->height() * twipsPerPixel);
-  SetZoom(fit.zoom, fit.hScroll, fit.vScroll);
+  SetZoom(fit.zoom, fit.hScroll, fit.vScroll, announce);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

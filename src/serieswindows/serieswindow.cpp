@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "commands/outputfolder.h"
 #include "core/lengths.h"
@@ -109,6 +110,15 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   grid->addWidget(folderLabel, row, 0);
   grid->addWidget(folderBox_, row, 1);
   grid->addWidget(browse, row, 2);
+  if (spaced) {
+    // The wrapped caption is as tall as it needs at the column's narrowest: a grid row gives a
+    // wrapped label only one line of its own accord, and cut the second.
+    auto* endLabel = static_cast<QLabel*>(grid->itemAtPosition(row - 1, 0)->widget());
+    int column = endLabel->minimumSizeHint().width();
+    for (int r = 0; r < row - 1; ++r) column = std::max(column, grid->itemAtPosition(r, 0)->widget()->sizeHint().width());
+    column = std::max(column, folderLabel->sizeHint().width());
+    endLabel->setMinimumHeight(endLabel->heightForWidth(column));
+  }
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);

@@ -274,6 +274,41 @@ TEST_F(SparWindowTest, ASparCutThroughTheRibIsStoredAndTold) {
   EXPECT_TRUE(w.Warning()->text().isEmpty());
 }
 
+// A warning takes the hint's place and the offset's two references share one width: the
+// window keeps its size and Apply its place, even for the longest warning (an unreadable
+// inch length: the reason, then every accepted form).
+TEST_F(SparWindowTest, AWarningOrTheCentredBoxMovesNothing) {
+  const auto settled = [](QWidget& w, QPushButton* apply) {
+    QApplication::processEvents();
+    return std::pair{w.size(), apply->mapTo(&w, QPoint(0, 0))};
+  };
+  SparWindow spars(doc);
+  spars.show();
+  spars.UpperOption(2)->click();
+  Type(spars, "50%", "5", "15");
+  const auto calm = settled(spars, spars.ApplyButton());
+  spars.HeightBox()->setText("17");  // 16 mm thick there
+  ASSERT_TRUE(spars.Warning()->isVisible());
+  EXPECT_EQ(settled(spars, spars.ApplyButton()), calm);
+  doc.settings.unitText = " in";
+  doc.changes.Announce(core::Change::Settings);
+  Retype(spars.WidthBox(), "1 1/0");
+  ASSERT_TRUE(spars.Warning()->text().contains('\n'));
+  EXPECT_EQ(settled(spars, spars.ApplyButton()), calm);
+
+  ribwindows::HoleWindow holes(doc);
+  holes.show();
+  const auto uncentred = settled(holes, holes.ApplyButton());
+  holes.CentredBox()->click();
+  EXPECT_EQ(settled(holes, holes.ApplyButton()), uncentred);
+
+  ribwindows::InputWindow sheeting(doc, ribwindows::InputKind::Sheeting);
+  sheeting.show();
+  const auto empty = settled(sheeting, sheeting.OkButton());
+  Retype(sheeting.ValueBox(), "7 1/0");
+  EXPECT_EQ(settled(sheeting, sheeting.OkButton()), empty);
+}
+
 // What a shape does not use is greyed, never hidden: no box moves under the pointer.
 TEST_F(SparWindowTest, TheShapeDecidesTheHeightAndInsetBoxes) {
   SparWindow w(doc);

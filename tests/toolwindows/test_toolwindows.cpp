@@ -1,4 +1,5 @@
 // The airfoil tool windows driven as a user drives them.
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -208,6 +209,9 @@ TEST_F(ToolWindows, DihedralRoundTrip) {
 TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   toolwindows::RibSheetWindow w(doc);
   using B = toolwindows::RibSheetWindow;
+  w.show();
+  QApplication::processEvents();
+  const QSize opened = w.size();
   Retype(w.BoxAt(B::RootChord), "200");
   Retype(w.BoxAt(B::TipChord), "100");
   w.ComputeButton()->click();
@@ -221,7 +225,7 @@ TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   EXPECT_EQ(w.List()->item(1, 1)->text(), "180");
   EXPECT_EQ(w.List()->item(5, 1)->text(), "100");
   EXPECT_EQ(w.SpacingLabel()->text(), "97.6");
-  EXPECT_TRUE(w.NoteLabel()->isHidden());
+  EXPECT_TRUE(w.NoteLabel()->text().isEmpty());
   EXPECT_TRUE(w.PrintButton()->isEnabled());
 
   platform::RecordingPageOutput printer;
@@ -243,21 +247,26 @@ TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   w.ComputeButton()->click();
   EXPECT_EQ(w.BoxAt(B::RibCount)->text(), "32765");
   EXPECT_EQ(w.SpacingLabel()->text(), "-1.985");
-  EXPECT_FALSE(w.NoteLabel()->isHidden());
+  EXPECT_FALSE(w.NoteLabel()->text().isEmpty());
   EXPECT_EQ(w.NoteLabel()->text().toStdString(),
             Key("FrmNervure", "23") + " 248\n" + Key("FrmNervure", "25") + " 32765");
+  // The notes had their room from the start: nothing grows, the list stays above the buttons.
+  QApplication::processEvents();
+  EXPECT_EQ(w.size(), opened);
+  EXPECT_GE(w.NoteLabel()->height(), w.NoteLabel()->heightForWidth(w.NoteLabel()->width()));
+  EXPECT_LT(w.List()->geometry().bottom(), w.ComputeButton()->mapTo(&w, QPoint(0, 0)).y());
   const auto pages = w.PrintedPages(40);
   EXPECT_EQ(pages[0][9], std::vector<std::string>{Key("FrmNervure", "23") + " 248"});
   Retype(w.BoxAt(B::RibCount), "248");
   w.ComputeButton()->click();
   EXPECT_EQ(w.SpacingLabel()->text(), "0");
-  EXPECT_TRUE(w.NoteLabel()->isHidden());
+  EXPECT_TRUE(w.NoteLabel()->text().isEmpty());
 
   Retype(w.BoxAt(B::TipChord), "250");
   w.ComputeButton()->click();
   EXPECT_EQ(LastMessage(), Key("FrmNervure", "16"));
   EXPECT_EQ(w.List()->rowCount(), 0);
-  EXPECT_TRUE(w.NoteLabel()->isHidden());
+  EXPECT_TRUE(w.NoteLabel()->text().isEmpty());
 }
 
 TEST_F(ToolWindows, TheComparisonReplacesTheRibAndIgnoresTheInvertedView) {

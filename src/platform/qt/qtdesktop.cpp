@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <cstdlib>
 
+#include "platform/qt/qtscreenfit.h"
 #include "platform/texts.h"
 
 namespace platform {
@@ -44,6 +45,8 @@ bool PrinterIsSetUp(const QPrinter& printer) {
 }
 
 bool ChoosePrinter(bool forPrint) {
+  // Its options and the printer's properties grow it past a small screen.
+  const DialogsFitTheScreen fitted;
   QPrintDialog dialog(&SharedPrinter(), QApplication::activeWindow());
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
   const QString title = QString::fromStdString(MenuTitle("MenuFile", forPrint ? "9" : "7"));

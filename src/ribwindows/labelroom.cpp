@@ -1,0 +1,40 @@
+#include "ribwindows/labelroom.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QStackedLayout>
+#include <algorithm>
+
+namespace ribwindows {
+
+LabelRoom::LabelRoom(QWidget* parent) : QWidget(parent), stack_(new QStackedLayout(this)) {
+  stack_->setContentsMargins(0, 0, 0, 0);
+}
+
+void LabelRoom::Add(QLabel* label) {
+  label->setParent(this);
+  stack_->addWidget(label);
+}
+
+void LabelRoom::Show(QLabel* label) { stack_->setCurrentWidget(label); }
+
+void LabelRoom::Reserve(const QStringList& texts) {
+  // The stack is as tall as the tallest of its labels at its width, shown or not.
+  while (samples_.size() < texts.size()) {
+    auto* sample = new QLabel(this);
+    sample->setWordWrap(true);
+    // Measured in the look of the texts shown (a bold warning is wider).
+    if (auto* shown = qobject_cast<QLabel*>(stack_->widget(0))) sample->setStyleSheet(shown->styleSheet());
+    samples_.append(sample);
+    stack_->addWidget(sample);
+  }
+  for (int i = 0; i < samples_.size(); ++i) samples_[i]->setText(i < texts.size() ? texts[i] : QString());
+}
+
+void KeepWrappedTextsWhole(QWidget& window) {
+  if (!window.layout() || !window.layout()->hasHeightForWidth()) return;
+  const int narrowest = std::max(window.minimumWidth(), window.minimumSizeHint().width());
+  window.setMinimumHeight(window.heightForWidth(narrowest));
+}
+
+}  // namespace ribwindows
