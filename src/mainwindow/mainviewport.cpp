@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -33,6 +34,26 @@ using platform::Q;
 
 // The cream of the picture, &HEFFFFF: red 255, green 255, blue 239.
 const QColor kViewBackground(255, 255, 239);
+
+// The status bar's spacing between its panels and its size grip.
+constexpr int kStatusBarAllowance = 40;
+
+// The text on as many lines as it needs at `width`, broken between words.
+QString BrokenToWidth(const QString& text, const QFontMetrics& metrics, int width) {
+  QStringList lines;
+  QString line;
+  for (const QString& word : text.split(' ')) {
+    const QString longer = line.isEmpty() ? word : line + ' ' + word;
+    if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+      lines << line;
+      line = word;
+    } else {
+      line = longer;
+    }
+  }
+  lines << line;
+  return lines.join('\n');
+}
 
 }  // namespace
 
@@ -89,9 +110,8 @@ void MainWindow::BuildView() {
     panels_[i]->setObjectName(QString("StatusBarPanel%1").arg(i + 1));
     panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   }
-  // Stored values that leave no sensible rib are told here, in the airfoil panel's place; a
-  // text longer than the window is wide is cut rather than widening it, and shows whole as
-  // the tool tip.
+  // Stored values that leave no sensible rib are told here, in the airfoil panel's place,
+  // never widening the window.
   warningPanel_ = new QLabel(this);
   warningPanel_->setObjectName("StatusBarWarning");
   warningPanel_->setStyleSheet("color: rgb(176, 0, 0);");
@@ -119,7 +139,11 @@ void MainWindow::SetSpecialView(SpecialView view, SpecialDrawing drawing) {
 void MainWindow::Redraw() {
   core::RibDocument& d = document_;
   const QString warning = Q(sharedwindows::RibWarningsText(core::FindRibWarnings(d), d.settings.unitText));
-  warningPanel_->setText(warning);
+  // Broken between words onto a second line where the window is too narrow for it: the
+  // status bar grows by a line rather than cutting the warning.
+  const int room = statusBar()->contentsRect().width() - panels_[0]->sizeHint().width() -
+                   panels_[2]->sizeHint().width() - kStatusBarAllowance;
+  warningPanel_->setText(BrokenToWidth(warning, warningPanel_->fontMetrics(), room));
   warningPanel_->setToolTip(warning);
   warningPanel_->setVisible(!warning.isEmpty());
   // The airfoil's figures give the warning their room while it stands.

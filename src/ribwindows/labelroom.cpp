@@ -1,5 +1,6 @@
 #include "ribwindows/labelroom.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QStackedLayout>
@@ -13,10 +14,31 @@ LabelRoom::LabelRoom(QWidget* parent) : QWidget(parent), stack_(new QStackedLayo
 
 void LabelRoom::Add(QLabel* label) {
   label->setParent(this);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   stack_->addWidget(label);
 }
 
 void LabelRoom::Show(QLabel* label) { stack_->setCurrentWidget(label); }
+
+bool LabelRoom::event(QEvent* event) {
+  if (event->type() == QEvent::LayoutRequest) Refit();  // a text changed
+  return QWidget::event(event);
+}
+
+void LabelRoom::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Refit();
+}
+
+void LabelRoom::Refit() {
+  int needed = 0;
+  for (int i = 0; i < stack_->count(); ++i)
+    if (auto* label = qobject_cast<QLabel*>(stack_->widget(i))) {
+      label->ensurePolished();  // a style sheet's bold counts
+      needed = std::max(needed, label->heightForWidth(width()));
+    }
+  if (needed != minimumHeight()) setMinimumHeight(needed);
+}
 
 void LabelRoom::Reserve(const QStringList& texts) {
   // The stack is as tall as the tallest of its labels at its width, shown or not.
@@ -29,6 +51,7 @@ void LabelRoom::Reserve(const QStringList& texts) {
     stack_->addWidget(sample);
   }
   for (int i = 0; i < samples_.size(); ++i) samples_[i]->setText(i < texts.size() ? texts[i] : QString());
+  Refit();
 }
 
 void KeepWrappedTextsWhole(QWidget& window) {

@@ -19,7 +19,15 @@ class LabelRoom : public QWidget {
   // Texts the room must have space for; measured, never shown.
   void Reserve(const QStringList& texts);
 
+ protected:
+  bool event(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
+  // A window's least height takes no account of wrapped lines: the room's own least height
+  // follows what its texts need at its width.
+  void Refit();
+
   QStackedLayout* stack_;
   QList<QLabel*> samples_;
 };

@@ -134,18 +134,28 @@ TEST_F(PrintWindowTest, BoxesTakeLengthsInTheUnitAndOkStoresThem) {
 TEST_F(PrintWindowTest, SaysWhenTheRibIsCutOffAtTheSheetsEdge) {
   SetChord(600);
   PrintWindow window(doc, 210);
-  window.show();
-  QApplication::processEvents();
-  const QSize size = window.size();
   const QLabel* warning = window.CutOffWarning();
   EXPECT_EQ(warning->text().toStdString(), Key("FrmPrint", "16"));
-  EXPECT_GE(warning->height(), warning->heightForWidth(warning->width()));
   TypeOver(window.Box(PrintBox::ChordLine), "100");
   EXPECT_TRUE(warning->text().isEmpty());
   EXPECT_TRUE(window.RoomLabel()->text().startsWith("100 mm"));
   EXPECT_NE(window.RoomLabel()->text().indexOf("110 mm"), -1);  // 210 - 100 below
+  window.show();
   QApplication::processEvents();
-  EXPECT_EQ(window.size(), size);
+  const QSize size = window.size();
+  // At every width, the window as low as it may be: the warning that comes shows whole
+  // (in bold, it wraps sooner than plain text) and the window keeps its size.
+  for (int width = size.width(); width < size.width() + 400; width += 20) {
+    TypeOver(window.Box(PrintBox::ChordLine), "100");
+    window.resize(width, 0);
+    QApplication::processEvents();
+    const QSize calm = window.size();
+    TypeOver(window.Box(PrintBox::ChordLine), "50");
+    QApplication::processEvents();
+    ASSERT_FALSE(warning->text().isEmpty());
+    EXPECT_GE(warning->height(), warning->heightForWidth(warning->width())) << width;
+    EXPECT_EQ(window.size(), calm);
+  }
   // Too low: what hangs below the chord line no longer fits.
   TypeOver(window.Box(PrintBox::ChordLine), "209");
   EXPECT_FALSE(warning->text().isEmpty());
