@@ -30,7 +30,14 @@ void LabelRoom::resizeEvent(QResizeEvent* event) {
   Refit();
 }
 
+void LabelRoom::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  Refit();
+}
+
 void LabelRoom::Refit() {
+  // Before the window is laid out, the room has no width of its own yet.
+  if (!isVisible()) return;
   int needed = 0;
   for (int i = 0; i < stack_->count(); ++i)
     if (auto* label = qobject_cast<QLabel*>(stack_->widget(i))) {

@@ -22,6 +22,7 @@ class LabelRoom : public QWidget {
  protected:
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   // A window's least height takes no account of wrapped lines: the room's own least height

@@ -119,7 +119,7 @@ TEST_F(ToolWindows, InclinedRibChecksItsAngleAndShowsWhatItWrote) {
   w.OkButton()->click();
   EXPECT_EQ(LastMessage(), Key("FrmInclinaisonNervure", "7") + " 89° !");
   EXPECT_TRUE(fileDialogs.requests.empty());
-  EXPECT_TRUE(w.Written().Label()->isHidden());
+  EXPECT_FALSE(w.Written().Label()->isVisibleTo(&w));
 
   const double square = doc.prepared.maxThickness;
   Retype(w.AngleBox(), "60");
@@ -141,6 +141,7 @@ TEST_F(ToolWindows, InclinedRibChecksItsAngleAndShowsWhatItWrote) {
 TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
   Open("clarky.dat");
   toolwindows::ObliqueRibWindow w(doc);
+  w.show();
   w.ModeButton(1)->click();
   EXPECT_FALSE(w.BoxAt(toolwindows::ObliqueRibWindow::ObliqueLength)->isEnabled());
   Retype(w.BoxAt(toolwindows::ObliqueRibWindow::SquareLength), "100");
@@ -167,6 +168,11 @@ TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
   EXPECT_EQ(w.Written().Label()->text().toStdString(),
             Key("FrmAngle", "4") + " = 200 mm\n" + Key("FrmAngle", "13") + "\n" + path);
   EXPECT_EQ(w.findChild<QPushButton*>("cmdannuler")->text().toStdString(), Key("TextButton", "4"));
+  // The window grew for the written lines: nothing above them is squeezed, nothing is cut.
+  QApplication::processEvents();
+  for (const QLineEdit* box : w.findChildren<QLineEdit*>()) EXPECT_GE(box->height(), box->minimumSizeHint().height());
+  const QLabel* told = w.Written().Label();
+  EXPECT_GE(told->height(), told->heightForWidth(told->width()));
   EXPECT_EQ(doc.airfoil.name, "clarky");
   w.reject();
   EXPECT_EQ(doc.airfoil.name, "clarky");  // opened only when asked
