@@ -9,7 +9,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
+#include <cstdlib>
 
 #include "commands/outputfolder.h"
 #include "core/lengths.h"
@@ -26,6 +26,16 @@
 namespace serieswindows {
 
 namespace {
+
+// The text broken at the space nearest its middle.
+QString OnTwoLines(QString text) {
+  const int middle = static_cast<int>(text.size()) / 2;
+  int best = -1;
+  for (int i = 0; i < text.size(); ++i)
+    if (text[i] == ' ' && (best < 0 || std::abs(i - middle) < std::abs(best - middle))) best = i;
+  if (best >= 0) text[best] = '\n';
+  return text;
+}
 
 using platform::Q;
 using platform::S;
@@ -89,9 +99,9 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   ++row;
   if (spaced) {
     endThicknessBox_ = Box(this, "txtEpR", lengthKeys);
-    // The longest caption of the column: it wraps rather than widen the window.
-    auto* endLabel = new QLabel(text("9"), this);
-    endLabel->setWordWrap(true);
+    // The longest caption of the column: on two lines rather than widen the window, broken
+    // by hand (a grid row gave a wrapped caption one line and cut the second).
+    auto* endLabel = new QLabel(OnTwoLines(text("9")), this);
     grid->addWidget(endLabel, row, 0);
     grid->addWidget(endThicknessBox_, row, 1);
     grid->addWidget(new QLabel(Q(document_.settings.unitText), this), row, 2);
@@ -110,15 +120,6 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   grid->addWidget(folderLabel, row, 0);
   grid->addWidget(folderBox_, row, 1);
   grid->addWidget(browse, row, 2);
-  if (spaced) {
-    // The wrapped caption is as tall as it needs at the column's narrowest: a grid row gives a
-    // wrapped label only one line of its own accord, and cut the second.
-    auto* endLabel = static_cast<QLabel*>(grid->itemAtPosition(row - 1, 0)->widget());
-    int column = endLabel->minimumSizeHint().width();
-    for (int r = 0; r < row - 1; ++r) column = std::max(column, grid->itemAtPosition(r, 0)->widget()->sizeHint().width());
-    column = std::max(column, folderLabel->sizeHint().width());
-    endLabel->setMinimumHeight(endLabel->heightForWidth(column));
-  }
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);

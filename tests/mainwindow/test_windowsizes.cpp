@@ -57,6 +57,7 @@ class WindowSizes : public testsupport::WindowTest, public ::testing::WithParamI
         EXPECT_GE(label->height(), label->heightForWidth(label->width())) << where;
       } else if (label->sizePolicy().horizontalPolicy() != QSizePolicy::Ignored) {
         EXPECT_GE(label->width(), label->minimumSizeHint().width()) << where;
+        EXPECT_GE(label->height(), label->minimumSizeHint().height()) << where;
       }
     }
     w.close();
