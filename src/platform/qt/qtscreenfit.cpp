@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 
@@ -41,13 +42,16 @@ void FitOnScreen(QWidget& window) {
   if (left != outer.left() || top != outer.top()) window.move(left, top);
 }
 
-DialogsFitTheScreen::DialogsFitTheScreen() { qApp->installEventFilter(this); }
+DialogsFitTheScreen::DialogsFitTheScreen(std::function<void(QDialog&)> whenShown) : whenShown_(std::move(whenShown)) {
+  qApp->installEventFilter(this);
+}
 
 DialogsFitTheScreen::~DialogsFitTheScreen() { qApp->removeEventFilter(this); }
 
 bool DialogsFitTheScreen::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest) {
     if (auto* dialog = qobject_cast<QDialog*>(watched); dialog && dialog->isWindow()) {
+      if (event->type() == QEvent::Show && whenShown_) whenShown_(*dialog);
       // Once the dialog has taken the size its new contents ask for.
       QTimer::singleShot(0, dialog, [dialog] { FitOnScreen(*dialog); });
     }

@@ -2,7 +2,9 @@
 // Qt's own dialogs (the print dialog with its options, the printer's properties) are laid
 // out for a large screen; on a small or scaled one they ran off its edge.
 #include <QObject>
+#include <functional>
 
+class QDialog;
 class QWidget;
 
 namespace platform {
@@ -13,16 +15,19 @@ namespace platform {
 void FitOnScreen(QWidget& window);
 
 // While alive, every dialog that shows or grows (the print dialog's options, the
-// properties window it opens) is fitted onto its screen.
+// properties window it opens) is fitted onto its screen; `whenShown` may name it first.
 class DialogsFitTheScreen : public QObject {
  public:
-  DialogsFitTheScreen();
+  explicit DialogsFitTheScreen(std::function<void(QDialog&)> whenShown = {});
   ~DialogsFitTheScreen() override;
   DialogsFitTheScreen(const DialogsFitTheScreen&) = delete;
   DialogsFitTheScreen& operator=(const DialogsFitTheScreen&) = delete;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::function<void(QDialog&)> whenShown_;
 };
 
 }  // namespace platform
