@@ -286,13 +286,15 @@ TEST_F(MainWindowTest, TheStatusBarTellsWhatLeavesNoRibUntilItIsMended) {
     window->resize(width, window->height());
     QApplication::processEvents();
     EXPECT_TRUE(told().endsWith(" (+1)"));
-    for (const QString& line : panel->text().split('\n'))
+    for (const QString& line : panel->text().split('\n')) {
       EXPECT_GE(panel->contentsRect().width(), panel->fontMetrics().horizontalAdvance(line)) << width;
+      EXPECT_FALSE(line.startsWith("mm")) << width;  // a number keeps its unit
+    }
   }
   EXPECT_TRUE(panel->text().contains('\n'));
   doc.rib.sheeting = {1.5f, "1.5"};
   doc.changes.Announce(core::Change::Setup | core::Change::Sheeting);
-  EXPECT_EQ(told().toStdString(), Key("Frmlongeron", "2") + " 1 \u2013 " + Key("RibCheck", "3") + " (16.00 mm).");
+  EXPECT_EQ(told().toStdString(), Key("Frmlongeron", "2") + " 1 \u2013 " + Key("RibCheck", "3") + " (16.00\u00a0mm).");
   spars->HeightBox()->setText("15");
   spars->OkButton()->click();
   EXPECT_TRUE(panel->text().isEmpty());

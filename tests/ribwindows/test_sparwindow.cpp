@@ -264,7 +264,7 @@ TEST_F(SparWindowTest, ASparCutThroughTheRibIsStoredAndTold) {
   EXPECT_TRUE(w.Warning()->text().isEmpty());
   w.HeightBox()->setText("17");
   const std::string spar = Key("Frmlongeron", "2") + " 1 \u2013 ";
-  EXPECT_EQ(w.Warning()->text().toStdString(), spar + Key("RibCheck", "3") + " (16.00 mm).");
+  EXPECT_EQ(w.Warning()->text().toStdString(), spar + Key("RibCheck", "3") + " (16.00\u00a0mm).");
   w.ApplyButton()->click();
   EXPECT_EQ(doc.rib.spars[0].height.text, "17");
   EXPECT_TRUE(messages.shown.empty());
