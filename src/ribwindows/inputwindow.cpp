@@ -53,8 +53,10 @@ InputWindow::InputWindow(core::RibDocument& document, InputKind kind, QWidget* p
   // fills the rib), so that nothing moves when one shows.
   auto* warningRoom = new LabelRoom(this);
   warningRoom->Add(warning_);
-  warningRoom->Reserve({Q(UnreadableText("0.000000", " in")),
-                        Q(sharedwindows::RibWarningText({core::RibWarning::SheetingFillsRib, -1, 88.888}, " in"))});
+  QStringList longest = {Q(UnreadableText("0.000000", " in"))};
+  if (kind_ == InputKind::Sheeting)
+    longest << Q(sharedwindows::RibWarningText({core::RibWarning::SheetingFillsRib, -1, 88.888}, " in"));
+  warningRoom->Reserve(longest);
   layout->addWidget(warningRoom);
   warningRoom->setVisible(kind_ != InputKind::ReferenceLines);
   layout->addWidget(buttons);
