@@ -1,6 +1,7 @@
 // Printing what the window shows: page set-up, print, preview.
 #include "mainwindow/mainwindow.h"
 
+#include <QGuiApplication>
 #include <QLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
