@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QStackedLayout>
+#include <QTimer>
 #include <algorithm>
 
 namespace ribwindows {
@@ -21,22 +22,25 @@ void LabelRoom::Add(QLabel* label) {
 void LabelRoom::Show(QLabel* label) { stack_->setCurrentWidget(label); }
 
 bool LabelRoom::event(QEvent* event) {
-  if (event->type() == QEvent::LayoutRequest) Refit();  // a text changed
+  if (event->type() == QEvent::LayoutRequest) RefitSoon();  // a text changed
   return QWidget::event(event);
 }
 
 void LabelRoom::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  Refit();
+  RefitSoon();
 }
 
-void LabelRoom::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  Refit();
+void LabelRoom::RefitSoon() {
+  if (refitPending_) return;
+  refitPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    refitPending_ = false;
+    Refit();
+  });
 }
 
 void LabelRoom::Refit() {
-  // Before the window is laid out, the room has no width of its own yet.
   if (!isVisible()) return;
   int needed = 0;
   for (int i = 0; i < stack_->count(); ++i)
@@ -58,7 +62,7 @@ void LabelRoom::Reserve(const QStringList& texts) {
     stack_->addWidget(sample);
   }
   for (int i = 0; i < samples_.size(); ++i) samples_[i]->setText(i < texts.size() ? texts[i] : QString());
-  Refit();
+  RefitSoon();
 }
 
 void KeepWrappedTextsWhole(QWidget& window) {

@@ -22,15 +22,17 @@ class LabelRoom : public QWidget {
  protected:
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   // A window's least height takes no account of wrapped lines: the room's own least height
-  // follows what its texts need at its width.
+  // follows what its texts need at its width, once the window's layout has settled (a
+  // passing narrow width would make the window tall for good).
+  void RefitSoon();
   void Refit();
 
   QStackedLayout* stack_;
   QList<QLabel*> samples_;
+  bool refitPending_ = false;
 };
 
 // Makes `window` never shorter than its wrapped texts need at its narrowest. A window opens

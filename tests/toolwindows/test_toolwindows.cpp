@@ -169,7 +169,7 @@ TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
             Key("FrmAngle", "4") + " = 200 mm\n" + Key("FrmAngle", "13") + "\n" + path);
   EXPECT_EQ(w.findChild<QPushButton*>("cmdannuler")->text().toStdString(), Key("TextButton", "4"));
   // The window grew for the written lines: nothing above them is squeezed, nothing is cut.
-  QApplication::processEvents();
+  QTest::qWait(20);
   for (const QLineEdit* box : w.findChildren<QLineEdit*>()) EXPECT_GE(box->height(), box->minimumSizeHint().height());
   const QLabel* told = w.Written().Label();
   EXPECT_GE(told->height(), told->heightForWidth(told->width()));
