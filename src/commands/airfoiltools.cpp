@@ -151,13 +151,14 @@ void ShowComparison(core::RibDocument& d, core::AirfoilComparison& comparison, c
 
 std::string ComparisonPanelText(const core::RibDocument& d, const core::AirfoilComparison& c) {
   const std::string airfoil = Text("MainTolbar", "11");
-  // Where along the chord each greatest value lies is left to the rib's own view: with it,
-  // two long names no longer fit the status bar of a 1280-pixel screen.
+  // Where along the chord each greatest value lies is left to the rib's own view, and each
+  // airfoil has a line of its own: on one line, two long names and their figures ran past
+  // the status bar of a small screen, in the longer words of French.
   auto figures = [](const core::PreparedAirfoil& p) {
     return " (" + Text("FrmEpCourb", "17") + " " + TwoDecimals(p.maxThickness * 100) + " %, " +
            Text("FrmEpCourb", "18") + " " + TwoDecimals(p.maxCamber * 100) + " %)";
   };
-  return airfoil + " #1 :  " + c.firstName + figures(c.first) + "   " + airfoil + " #2 :  " + c.secondName +
+  return airfoil + " #1 :  " + c.firstName + figures(c.first) + "\n" + airfoil + " #2 :  " + c.secondName +
          figures(c.second) + "  " + Text("MainTolbar", "13") + " : " + d.rib.chord.text + d.settings.unitText;
 }
 

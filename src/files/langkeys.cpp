@@ -428,6 +428,7 @@ constexpr LanguageKey kKeys[] = {
     {"FrmPrint", "19", "print set-up: rib depth below the chord line"},
     {"FrmPrint", "20", "print set-up: usable length caption"},
     {"FrmPrint", "25", "print and preview: offer to move the chord line so the rib fits, followed by the distance"},
+    {"FrmPrint", "46", "printer set-up: title of the printer's properties window"},
     // Chord, sheeting, edge pieces and station lines
     {"FrmInput", "1", "chord: prompt"},
     {"FrmInput", "2", "chord: title (the unit follows)"},

@@ -12,6 +12,7 @@
 #include "platform/qt/qtstrings.h"
 #include "platform/userstore.h"
 #include "platform/texts.h"
+#include "ribwindows/labelroom.h"
 
 namespace mainwindow {
 
@@ -82,6 +83,7 @@ AboutBox::AboutBox(const std::string& versionText, QWidget* parent) : QDialog(pa
   layout->addSpacing(12);
   layout->addLayout(buttons);
   setMinimumWidth(520);
+  ribwindows::KeepWrappedTextsWhole(*this);
 }
 
 QLabel* AboutBox::Label(const char* name) const { return findChild<QLabel*>(name); }

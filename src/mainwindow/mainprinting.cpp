@@ -1,20 +1,40 @@
 // Printing what the window shows: page set-up, print, preview.
 #include "mainwindow/mainwindow.h"
 
+#include <QGuiApplication>
+#include <QLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QToolBar>
 #include <algorithm>
 
 #include "platform/errorreport.h"
 #include "platform/pageoutput.h"
 #include "platform/qt/qtdesktop.h"
 #include "platform/qt/qtpageoutput.h"
+#include "platform/qt/qtscreenfit.h"
 #include "platform/texts.h"
 #include "settingswindows/printwindow.h"
 
 namespace mainwindow {
 
 namespace {
+
+// The preview opens as large as the screen's room, so that its tool bar shows whole; where
+// even that is too narrow, its buttons get smaller until it does.
+void FitPreviewToScreen(QPrintPreviewDialog& preview) {
+  const QScreen* screen = preview.screen() ? preview.screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect room = screen->availableGeometry();
+  preview.setGeometry(QRect(room.topLeft(), room.size() - QSize(8, 32)).translated(4, 28));  // less its frame
+  auto* bar = preview.findChild<QToolBar*>();
+  if (!bar) return;
+  const int margins = preview.layout() ? preview.layout()->contentsMargins().left() * 2 : 0;
+  for (int side = bar->iconSize().width() - 4; side >= 12 && bar->sizeHint().width() > preview.width() - margins;
+       side -= 4)
+    bar->setIconSize(QSize(side, side));
+}
 
 // The short side of the printer's own paper, the height of a landscape sheet.
 double PrinterPaperHeightMm() {
@@ -68,8 +88,10 @@ void MainWindow::PreviewPrint() {
   commands::OfferFittingChordLine(document_, request);
   // A copy of the chosen printer, as for a print: nothing the preview leaves stays active.
   const std::unique_ptr<QPrinter> printer = platform::NewPrinterJob();
+  const platform::DialogsFitTheScreen fitted;  // its page set-up and print dialogs too
   QPrintPreviewDialog preview(printer.get(), this);
   preview.setObjectName("PrintPreview");
+  FitPreviewToScreen(preview);
   bool failed = false;
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &request, &failed](QPrinter* target) {
     platform::QtPageOutput output(*target);

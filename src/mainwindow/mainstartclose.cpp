@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 
 #include "files/settings.h"
 #include "commands/startsettings.h"
@@ -32,8 +33,17 @@ constexpr const char* kGeometryKey = "MainGeometry";
 }  // namespace
 
 void MainWindow::PlaceOnScreen() {
-  const std::string saved = platform::CurrentUserStore().Get(kWindowSection, kGeometryKey);
-  if (!saved.empty()) restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(saved)));
+  // The window's own area (no frame) as "left top width height maximised": the frame's size
+  // is the window manager's, unknown before the window shows, and a place given with the
+  // frame lands lower by the title bar at every start.
+  const QStringList saved = Q(platform::CurrentUserStore().Get(kWindowSection, kGeometryKey)).split(' ');
+  std::array<int, 5> numbers{};
+  bool read = saved.size() == 5;
+  for (int i = 0; read && i < 5; ++i) numbers[static_cast<std::size_t>(i)] = saved[i].toInt(&read);
+  if (read && numbers[2] > 0 && numbers[3] > 0) {
+    setGeometry(numbers[0], numbers[1], numbers[2], numbers[3]);
+    if (numbers[4] == 1) setWindowState(windowState() | Qt::WindowMaximized);
+  }
   KeepWithinScreen();
 }
 
@@ -51,14 +61,17 @@ void MainWindow::KeepWithinScreen() {
   const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
   if (!s) return;
   const QRect room = s->availableGeometry();
-  const QSize frameExtra = frameGeometry().size() - geometry().size();
+  const QRect frame = frameGeometry();
+  const QSize frameExtra = frame.size() - geometry().size();
   const QSize most = room.size() - frameExtra;
-  if (width() > most.width() || height() > most.height())
-    resize(std::min(width(), most.width()), std::min(height(), most.height()));
-  QRect frame = frameGeometry();
-  frame.moveLeft(std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width() + 1)));
-  frame.moveTop(std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height() + 1)));
-  move(frame.topLeft());
+  const QSize size(std::min(width(), most.width()), std::min(height(), most.height()));
+  const QSize frameSize = size + frameExtra;
+  const int left = std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frameSize.width() + 1));
+  const int top = std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frameSize.height() + 1));
+  // Moved by the window's own area, and only when it must move: the frame's place is what
+  // the window manager makes of it.
+  const QRect area(geometry().topLeft() + QPoint(left, top) - frame.topLeft(), size);
+  if (area != geometry()) setGeometry(area);
 }
 
 void MainWindow::Load() {
@@ -105,7 +118,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  platform::CurrentUserStore().Set(kWindowSection, kGeometryKey, saveGeometry().toBase64().toStdString());
+  const QRect area = normalGeometry().isValid() ? normalGeometry() : geometry();
+  platform::CurrentUserStore().Set(kWindowSection, kGeometryKey,
+                                   QString("%1 %2 %3 %4 %5")
+                                       .arg(area.left())
+                                       .arg(area.top())
+                                       .arg(area.width())
+                                       .arg(area.height())
+                                       .arg(isMaximized() ? 1 : 0)
+                                       .toStdString());
   event->accept();
 }
 

@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -34,6 +35,26 @@ using platform::Q;
 
 // The cream of the picture, &HEFFFFF: red 255, green 255, blue 239.
 const QColor kViewBackground(255, 255, 239);
+
+// The status bar's spacing between its panels and its size grip.
+constexpr int kStatusBarAllowance = 40;
+
+// The text on as many lines as it needs at `width`, broken between words.
+QString BrokenToWidth(const QString& text, const QFontMetrics& metrics, int width) {
+  QStringList lines;
+  QString line;
+  for (const QString& word : text.split(' ')) {
+    const QString longer = line.isEmpty() ? word : line + ' ' + word;
+    if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+      lines << line;
+      line = word;
+    } else {
+      line = longer;
+    }
+  }
+  lines << line;
+  return lines.join('\n');
+}
 
 }  // namespace
 
@@ -90,14 +111,13 @@ void MainWindow::BuildView() {
     panels_[i]->setObjectName(QString("StatusBarPanel%1").arg(i + 1));
     panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   }
-  // Stored values that leave no sensible rib are told here; a long text is cut rather than
-  // widening the window, and shows whole as the tool tip.
+  // Stored values that leave no sensible rib are told here, in the airfoil panel's place,
+  // never widening the window.
   warningPanel_ = new QLabel(this);
   warningPanel_->setObjectName("StatusBarWarning");
   warningPanel_->setStyleSheet("color: rgb(176, 0, 0);");
   warningPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   warningPanel_->hide();
-  // While a warning shows, the airfoil panel gives it half of the room.
   panels_[1]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   statusBar()->addWidget(panels_[0]);
   statusBar()->addWidget(panels_[1], 1);
@@ -122,9 +142,15 @@ void MainWindow::SetSpecialView(SpecialView view, SpecialDrawing drawing) {
 void MainWindow::Redraw() {
   core::RibDocument& d = document_;
   const QString warning = Q(sharedwindows::RibWarningsText(core::FindRibWarnings(d), d.settings.unitText));
-  warningPanel_->setText(warning);
+  // Broken between words onto a second line where the window is too narrow for it: the
+  // status bar grows by a line rather than cutting the warning.
+  const int room = statusBar()->contentsRect().width() - panels_[0]->sizeHint().width() -
+                   panels_[2]->sizeHint().width() - kStatusBarAllowance;
+  warningPanel_->setText(BrokenToWidth(warning, warningPanel_->fontMetrics(), room));
   warningPanel_->setToolTip(warning);
   warningPanel_->setVisible(!warning.isEmpty());
+  // The airfoil's figures give the warning their room while it stands.
+  panels_[1]->setVisible(warning.isEmpty());
   const core::ViewState& v = d.view;
   if (v.compareShown || v.thicknessCamberShown || v.formerShown) {
     UpdateScrollRanges();
@@ -208,7 +234,7 @@ void MainWindow::ResetScrollBars() {
   document_.view.vScroll = 0;
 }
 
-void MainWindow::SetZoom(double zoom, int hScroll, int vScroll) {
+void MainWindow::SetZoom(double zoom, int hScroll, int vScroll, bool announce) {
   core::RibDocument& d = document_;
   {
     QSignalBlocker block(zoomList_);
@@ -226,7 +252,7 @@ void MainWindow::SetZoom(double zoom, int hScroll, int vScroll) {
   d.view.hScroll = static_cast<std::int16_t>(hScroll);
   d.view.vScroll = static_cast<std::int16_t>(vScroll);
   UpdateScrollRangesKeepingValues();
-  d.changes.Announce(core::Change::View);
+  if (announce) d.changes.Announce(core::Change::View);
 }
 
 void MainWindow::StepZoom(int direction, const QPoint& about) {
@@ -253,10 +279,10 @@ void MainWindow::StepZoom(int direction, const QPoint& about) {
   SetZoom(next, keep.hScroll, keep.vScroll);
 }
 
-void MainWindow::FitInView() {
+void MainWindow::FitInView(bool announce) {
   const double twipsPerPixel = 1440.0 / view_->logicalDpiX();
   const FitView fit = FitRibInView(document_, view_->width() * twipsPerPixel, view_->height() * twipsPerPixel);
-  SetZoom(fit.zoom, fit.hScroll, fit.vScroll);
+  SetZoom(fit.zoom, fit.hScroll, fit.vScroll, announce);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

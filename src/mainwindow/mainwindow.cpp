@@ -61,7 +61,7 @@ void MainWindow::DocumentChanged(core::Changes what) {
     if (!what.Has(core::Change::Airfoil)) return;
   }
   if (what.Has(core::Change::Airfoil)) {
-    ResetScrollBars();
+    FitInView(/*announce=*/false);  // a new rib shows whole; the redraw below shows it
     for (Command command : AirfoilCommands()) SetCommandEnabled(command, true);
   }
   if (what.Has(core::Change::Airfoil) || what.Has(core::Change::Setup)) {

@@ -148,10 +148,11 @@ class MainWindow : public QMainWindow {
   void ZoomChosen();
   // A zoom of any size (the list gets an entry of the user's own) with the scroll values to
   // show it at.
-  void SetZoom(double zoom, int hScroll, int vScroll);
+  // Announces the new view unless the caller redraws anyway.
+  void SetZoom(double zoom, int hScroll, int vScroll, bool announce = true);
   // The next zoom of the list in (-1) or out (+1), keeping the point `about` of the view.
   void StepZoom(int direction, const QPoint& about);
-  void FitInView();
+  void FitInView(bool announce = true);
   void PanBy(const QPoint& pixels);
   void UpdateScrollRangesKeepingValues();
   void HorizontalScrolled(int value);

@@ -122,6 +122,9 @@ void HoleWindow::LoadCaptions() {
   const QFontMetrics metrics = sizeLabel_->fontMetrics();
   sizeLabel_->setMinimumWidth(
       std::max(metrics.horizontalAdvance(Q(Text(s, "8"))), metrics.horizontalAdvance(Q(Text(s, "10")))));
+  // And for the longer of the offset's two references, so that ticking Centred widens nothing.
+  offsetReference_->setMinimumWidth(std::max(metrics.horizontalAdvance(Q(HoleOffsetCaption(false))),
+                                             metrics.horizontalAdvance(Q(HoleOffsetCaption(true)))));
   ShowShape(static_cast<core::HoleShape>(CheckedOption(shape_)));
   ShowCentred(centred_->isChecked());
 }

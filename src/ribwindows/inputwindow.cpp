@@ -12,6 +12,7 @@
 #include "sharedwindows/ribstatus.h"
 #include "ribwindows/boxreading.h"
 #include "ribwindows/keyfilter.h"
+#include "ribwindows/labelroom.h"
 #include "platform/help.h"
 #include "platform/texts.h"
 
@@ -48,10 +49,16 @@ InputWindow::InputWindow(core::RibDocument& document, InputKind kind, QWidget* p
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(prompt_);
   layout->addWidget(valueBox_);
-  layout->addWidget(warning_);
-  // Room for the warning from the start, so that nothing moves when it shows.
-  warning_->setMinimumHeight(2 * fontMetrics().lineSpacing());
-  warning_->setVisible(kind_ != InputKind::ReferenceLines);
+  // Room for the longest warning from the start (an unreadable inch length, a sheeting that
+  // fills the rib), so that nothing moves when one shows.
+  auto* warningRoom = new LabelRoom(this);
+  warningRoom->Add(warning_);
+  QStringList longest = {Q(UnreadableText("0.000000", " in"))};
+  if (kind_ == InputKind::Sheeting)
+    longest << Q(sharedwindows::RibWarningText({core::RibWarning::SheetingFillsRib, -1, 88.888}, " in"));
+  warningRoom->Reserve(longest);
+  layout->addWidget(warningRoom);
+  warningRoom->setVisible(kind_ != InputKind::ReferenceLines);
   layout->addWidget(buttons);
   setMinimumWidth(360);
 

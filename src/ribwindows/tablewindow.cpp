@@ -18,8 +18,11 @@
 
 #include "platform/help.h"
 #include "platform/texts.h"
+#include "ribwindows/boxreading.h"
+#include "ribwindows/labelroom.h"
 #include "ribwindows/slotlabels.h"
 #include "ribwindows/windowplace.h"
+#include "sharedwindows/ribstatus.h"
 
 namespace ribwindows {
 
@@ -49,27 +52,37 @@ QWidget* TableWindow::LabelRow() {
   auto* box = new QWidget(this);
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
-  hint_ = new QLabel(box);
+  // The warning takes the hint's place, in room for the longest warning the boxes can bring.
+  warningRoom_ = new LabelRoom(box);
+  hint_ = new QLabel;
   hint_->setWordWrap(true);
-  warning_ = new QLabel(box);
+  warning_ = new QLabel;
   warning_->setObjectName("lblwarning");
   warning_->setWordWrap(true);
   warning_->setStyleSheet("color: rgb(176, 0, 0);");
-  warning_->hide();
+  warningRoom_->Add(hint_);
+  warningRoom_->Add(warning_);
   labels_ = new SlotLabels(box);
-  layout->addWidget(hint_);
-  layout->addWidget(warning_);
+  layout->addWidget(warningRoom_);
   layout->addWidget(labels_);
   connect(labels_, &SlotLabels::clicked, this, &TableWindow::Selected);
   return box;
 }
 
 void TableWindow::ShowWarning() {
-  // The warning takes the hint's place, so that nothing else moves when it comes and goes.
   const QString warning = Q(TypedWarning());
   warning_->setText(warning);
-  warning_->setVisible(!warning.isEmpty());
-  hint_->setVisible(warning.isEmpty());
+  warningRoom_->Show(warning.isEmpty() ? hint_ : warning_);
+}
+
+void TableWindow::MeasureWarnings() {
+  // The longest forms: an unreadable box in inches (its accepted forms are the longest) and
+  // each warning about the rib, with a two-digit row and thickness.
+  QStringList samples = {Q(UnreadableText("0.000000", " in"))};
+  for (core::RibWarning what : {core::RibWarning::SheetingFillsRib, core::RibWarning::SparWithoutWidth,
+                                core::RibWarning::SparThroughRib, core::RibWarning::HoleOutsideRib})
+    samples << Q(sharedwindows::RibWarningText({what, 11, 88.888}, document_.settings.unitText));
+  warningRoom_->Reserve(samples);
 }
 
 QWidget* TableWindow::EditButtons() {
@@ -119,6 +132,7 @@ QDialogButtonBox* TableWindow::DialogButtons() {
 void TableWindow::SetButtonTexts(const char* section, const char* hintKey) {
   using platform::Text;
   hint_->setText(Q(Text(section, hintKey)));
+  MeasureWarnings();
   addButton_->setText(Q(Text(section, "B1")));
   addButton_->setToolTip(Q(Text(section, "B1T")));
   modifyButton_->setText(Q(Text(section, "B2")));

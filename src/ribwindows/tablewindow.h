@@ -20,6 +20,7 @@ class QPushButton;
 namespace ribwindows {
 
 class KeyFilter;
+class LabelRoom;
 class SlotLabels;
 
 class TableWindow : public QDialog {
@@ -74,6 +75,7 @@ class TableWindow : public QDialog {
   virtual std::string TypedWarning() const = 0;  // the row in the boxes, in plain words
 
   void ShowWarning();
+  void MeasureWarnings();
 
   // The buttons, the numbered labels and the hint above them, for the derived layout.
   QWidget* LabelRow();
@@ -108,6 +110,7 @@ class TableWindow : public QDialog {
   SlotLabels* labels_ = nullptr;
   QLabel* hint_ = nullptr;
   QLabel* warning_ = nullptr;
+  LabelRoom* warningRoom_ = nullptr;
   QPushButton* addButton_ = nullptr;
   QPushButton* modifyButton_ = nullptr;
   QPushButton* deleteButton_ = nullptr;

@@ -457,7 +457,7 @@ void CutKitWindow::ShowFigures(const std::string& refusal) {
   }
   figures_->setText(PartsText("5").arg(plan_->parts.size()).arg(plan_->ribs) + "    " + KitText("14") +
                     QString(" %1    ").arg(plan_->sheets) + KitText("15") +
-                    QString(" %1 %").arg(plan_->usedPercent, 0, 'f', 1));
+                    QString(" %1\u00a0%").arg(plan_->usedPercent, 0, 'f', 1));  // "%" stays by its number
   QStringList lines;
   for (const commands::KitSplit& split : plan_->splits) {
     if (split.pieces > 1) lines << PartsText("1").arg(Q(split.rib)).arg(split.pieces);

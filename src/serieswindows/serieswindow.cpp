@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdlib>
 
 #include "commands/outputfolder.h"
 #include "core/lengths.h"
@@ -27,6 +28,16 @@
 namespace serieswindows {
 
 namespace {
+
+// The text broken at the space nearest its middle.
+QString OnTwoLines(QString text) {
+  const int middle = static_cast<int>(text.size()) / 2;
+  int best = -1;
+  for (int i = 0; i < text.size(); ++i)
+    if (text[i] == ' ' && (best < 0 || std::abs(i - middle) < std::abs(best - middle))) best = i;
+  if (best >= 0) text[best] = '\n';
+  return text;
+}
 
 using platform::Q;
 using platform::S;
@@ -157,9 +168,9 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   });
   if (spaced) {
     endThicknessBox_ = Box(this, "txtEpR", lengthKeys);
-    // The longest caption of the column: it wraps rather than widen the window.
-    auto* endLabel = new QLabel(text("9"), this);
-    endLabel->setWordWrap(true);
+    // The longest caption of the column: on two lines rather than widen the window, broken
+    // by hand (a grid row gave a wrapped caption one line and cut the second).
+    auto* endLabel = new QLabel(OnTwoLines(text("9")), this);
     grid->addWidget(endLabel, row, 0);
     grid->addWidget(endThicknessBox_, row, 1);
     grid->addWidget(new QLabel(Q(document_.settings.unitText), this), row, 2);

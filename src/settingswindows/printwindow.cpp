@@ -21,6 +21,7 @@
 #include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
+#include "ribwindows/labelroom.h"
 
 namespace settingswindows {
 
@@ -110,7 +111,11 @@ PrintWindow::PrintWindow(core::RibDocument& document, double printerPaperHeightM
   cutOff_->setObjectName("LabelCutOff");
   cutOff_->setWordWrap(true);
   cutOff_->setStyleSheet("color: #b00000; font-weight: bold");
-  grid->addWidget(cutOff_, row++, 0, 1, 3);
+  // Its room is kept whether the rib fits or not: the window neither grows nor cuts it.
+  auto* cutOffRoom = new ribwindows::LabelRoom(this);
+  cutOffRoom->Add(cutOff_);
+  cutOffRoom->Reserve({T("FrmPrint", "16")});
+  grid->addWidget(cutOffRoom, row++, 0, 1, 3);
 
   extras_ = new QCheckBox(T("FrmPrint", "13"), this);
   extras_->setObjectName("chkExtras");
@@ -191,7 +196,6 @@ void PrintWindow::Recompute() {
     room_->setText(text(fit.roomAboveMm));
   const bool cutOff = fit.cutOff;
   cutOff_->setText(cutOff ? T("FrmPrint", "16") : QString());
-  cutOff_->setVisible(cutOff);
 }
 
 void PrintWindow::Store() {

@@ -32,7 +32,9 @@ std::string AirfoilPanelText(const core::RibDocument& s, const std::string& airf
 }
 
 std::string RibWarningText(const core::RibWarningAt& warning, const std::string& unitText) {
-  const std::string thickness = " (" + core::UnitNumberText(warning.thicknessMm, unitText) + unitText + ").";
+  // The number keeps its unit on its line where the text wraps (a no-break space).
+  const std::string unit = unitText.empty() || unitText.front() != ' ' ? unitText : "\u00a0" + unitText.substr(1);
+  const std::string thickness = " (" + core::UnitNumberText(warning.thicknessMm, unitText) + unit + ").";
   const std::string number = " " + std::to_string(warning.row + 1) + " \u2013 ";
   switch (warning.what) {
     case core::RibWarning::None: return {};

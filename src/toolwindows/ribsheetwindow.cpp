@@ -20,6 +20,7 @@
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
+#include "ribwindows/labelroom.h"
 
 namespace toolwindows {
 
@@ -92,7 +93,13 @@ RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* paren
   note_ = new QLabel(this);
   note_->setObjectName("lblNote");
   note_->setWordWrap(true);
-  note_->hide();
+  // Room for both notes from the start: the window does not grow under the table when they come.
+  auto* noteRoom = new ribwindows::LabelRoom(this);
+  noteRoom->Add(note_);
+  noteRoom->Reserve({Q(Text("FrmNervure", "23") + " 99999\n" + Text("FrmNervure", "25") + " " +
+                       std::to_string(core::kMostIntermediateRibs)),
+                     Q(Text("FrmNervure", "24") + "\n" + Text("FrmNervure", "25") + " " +
+                       std::to_string(core::kMostIntermediateRibs))});
 
   list_ = new QTableWidget(0, 3, this);
   list_->setObjectName("PicNervures");
@@ -100,7 +107,9 @@ RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* paren
                                     Q(Text("FrmNervure", "22"))});
   list_->verticalHeader()->setVisible(false);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list_->setMinimumHeight(220);
+  // As tall as the room left: the window asks for no more than the list's least height.
+  list_->setMinimumHeight(140);
+  list_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
   list_->setToolTip(Q(Text("FrmNervure", "19")));
 
   auto* buttons = new QDialogButtonBox(this);
@@ -123,7 +132,7 @@ RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* paren
     connect(boxes_[i], &QLineEdit::textChanged, this, [i](const QString& text) { KeptSheet().texts[i] = text; });
   }
 
-  layout->addWidget(note_);
+  layout->addWidget(noteRoom);
   layout->addWidget(list_, 1);
   layout->addWidget(buttons);
 }
@@ -132,7 +141,6 @@ void RibSheetWindow::Compute() {
   list_->setRowCount(0);
   spacing_->clear();
   note_->clear();
-  note_->hide();
   print_->setEnabled(false);
   const std::string& unit = document_.settings.unitText;
   auto mm = [&](Box b) { return static_cast<double>(core::LengthFromText(BoxAt(b)->text().toStdString(), unit)); };
@@ -163,7 +171,6 @@ void RibSheetWindow::Compute() {
   QStringList notes;
   for (const std::string& note : Notes(sheet_)) notes << Q(note);
   note_->setText(notes.join("\n"));
-  note_->setVisible(!notes.isEmpty());
   list_->setColumnHidden(2, !sheet_.hasSecondValue);
   list_->setRowCount(static_cast<int>(sheet_.rows.size()));
   for (std::size_t r = 0; r < sheet_.rows.size(); ++r) {

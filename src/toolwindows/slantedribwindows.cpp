@@ -24,6 +24,7 @@
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
+#include "ribwindows/labelroom.h"
 #include "sharedwindows/openairfoilwindow.h"
 
 namespace toolwindows {
@@ -91,7 +92,11 @@ WrittenFile::WrittenFile(core::RibDocument& document, QPushButton* cancel, QDial
   label_->setObjectName("lblWritten");
   label_->setWordWrap(true);
   label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  label_->hide();
+  // Its room grows with its lines: the window grows rather than squeezing the boxes above.
+  auto* room = new ribwindows::LabelRoom(window);
+  room->Add(label_);
+  room->hide();
+  room_ = room;
   open_ = new QPushButton(Q(Text("TextButton", "22")), window);
   open_->setObjectName("cmdOpenWritten");
   open_->setAutoDefault(false);
@@ -106,11 +111,9 @@ WrittenFile::WrittenFile(core::RibDocument& document, QPushButton* cancel, QDial
 void WrittenFile::Show(const std::string& path, const std::string& text) {
   path_ = path;
   label_->setText(Q(text + "\n" + path));
-  label_->show();
+  room_->show();
   open_->show();
   cancel_->setText(Q(Text("TextButton", "4")));
-  // Grown rather than squeezed: the boxes above keep their height.
-  if (auto* window = qobject_cast<QWidget*>(parent())) window->adjustSize();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -162,7 +165,7 @@ InclinedRibWindow::InclinedRibWindow(core::RibDocument& document, QWidget* paren
   connect(ok_, &QPushButton::clicked, this, [this] { Ok(); });
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addWidget(written_->Label());
+  layout->addWidget(written_->Room());
   layout->addWidget(written_->OpenButton(), 0, Qt::AlignLeft);
   layout->addWidget(buttons.box);
   angle_->setFocus();
@@ -226,7 +229,7 @@ ObliqueRibWindow::ObliqueRibWindow(core::RibDocument& document, QWidget* parent)
   layout->addLayout(top);
   layout->addWidget(given);
   layout->addWidget(lengths);
-  layout->addWidget(written_->Label());
+  layout->addWidget(written_->Room());
   layout->addWidget(written_->OpenButton(), 0, Qt::AlignLeft);
   layout->addWidget(buttons.box);
   modes_[0]->setChecked(true);

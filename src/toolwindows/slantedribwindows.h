@@ -23,6 +23,7 @@ class WrittenFile : public QObject {
  public:
   WrittenFile(core::RibDocument& document, QPushButton* cancel, QDialog* window);
   QLabel* Label() const { return label_; }
+  QWidget* Room() const { return room_; }  // the label's place in the window's layout
   QPushButton* OpenButton() const { return open_; }
   const std::string& Path() const { return path_; }
   void Show(const std::string& path, const std::string& text);
@@ -31,6 +32,7 @@ class WrittenFile : public QObject {
   core::RibDocument& document_;
   QPushButton* cancel_;
   QLabel* label_;
+  QWidget* room_;
   QPushButton* open_;
   std::string path_;
 };

@@ -248,17 +248,26 @@ TEST_F(SparWindowTest, SelectingModifyingAndTheLabelsLook) {
 }
 
 // A cut deeper than the rib is thick where the spar passes is stored as typed and told
-// under the boxes while it is typed. At 50 % the test airfoil is 0.06 over and 0.02 under
-// the chord line: 0.08 x 200 = 16 mm thick.
-TEST_F(SparWindowTest, ASparCutThroughTheRibIsStoredAndTold) {
+// under the boxes while it is typed, in the hint's place: the window keeps its size and
+// Apply its place, even for the longest warning (an unreadable inch length: the reason,
+// then every accepted form); the hole window's Centred box and the sheeting's warning move
+// nothing either. At 50 % the test airfoil is 0.06 over and 0.02 under the chord line:
+// 0.08 x 200 = 16 mm thick.
+TEST_F(SparWindowTest, ASparCutThroughTheRibIsStoredAndToldInPlace) {
+  const auto settled = [](QWidget& w, QPushButton* button) {
+    QApplication::processEvents();
+    return std::pair{w.size(), button->mapTo(&w, QPoint(0, 0))};
+  };
   SparWindow w(doc);
   w.show();
   w.UpperOption(2)->click();  // from the outside
   Type(w, "50%", "5", "15");
   EXPECT_TRUE(w.Warning()->text().isEmpty());
+  const auto calm = settled(w, w.ApplyButton());
   w.HeightBox()->setText("17");
   const std::string spar = Key("Frmlongeron", "2") + " 1 \u2013 ";
-  EXPECT_EQ(w.Warning()->text().toStdString(), spar + Key("RibCheck", "3") + " (16.00 mm).");
+  EXPECT_EQ(w.Warning()->text().toStdString(), spar + Key("RibCheck", "3") + " (16.00\u00a0mm).");
+  EXPECT_EQ(settled(w, w.ApplyButton()), calm);
   w.ApplyButton()->click();
   EXPECT_EQ(doc.rib.spars[0].height.text, "17");
   EXPECT_TRUE(messages.shown.empty());
@@ -266,6 +275,22 @@ TEST_F(SparWindowTest, ASparCutThroughTheRibIsStoredAndTold) {
   EXPECT_EQ(w.Warning()->text().toStdString(), spar + Key("RibCheck", "2") + ".");
   w.UpperOption(0)->click();  // no cut: only the axis is drawn
   EXPECT_TRUE(w.Warning()->text().isEmpty());
+  doc.settings.unitText = " in";
+  doc.changes.Announce(core::Change::Settings);
+  Retype(w.WidthBox(), "1 1/0");
+  ASSERT_TRUE(w.Warning()->text().contains('\n'));
+  EXPECT_EQ(settled(w, w.ApplyButton()), calm);
+
+  ribwindows::HoleWindow holes(doc);
+  holes.show();
+  const auto uncentred = settled(holes, holes.ApplyButton());
+  holes.CentredBox()->click();
+  EXPECT_EQ(settled(holes, holes.ApplyButton()), uncentred);
+  ribwindows::InputWindow sheeting(doc, ribwindows::InputKind::Sheeting);
+  sheeting.show();
+  const auto empty = settled(sheeting, sheeting.OkButton());
+  Retype(sheeting.ValueBox(), "7 1/0");
+  EXPECT_EQ(settled(sheeting, sheeting.OkButton()), empty);
 }
 
 // What a shape does not use is greyed, never hidden: no box moves under the pointer.

@@ -1,4 +1,5 @@
 // The airfoil tool windows driven as a user drives them.
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -101,7 +102,7 @@ TEST_F(ToolWindows, InclinedRibChecksItsAngleAndShowsWhatItWrote) {
   w.OkButton()->click();
   EXPECT_EQ(LastMessage(), Key("FrmInclinaisonNervure", "7") + " 89° !");
   EXPECT_TRUE(fileDialogs.requests.empty());
-  EXPECT_TRUE(w.Written().Label()->isHidden());
+  EXPECT_FALSE(w.Written().Label()->isVisibleTo(&w));
 
   const double square = doc.prepared.maxThickness;
   Retype(w.AngleBox(), "60");
@@ -123,6 +124,7 @@ TEST_F(ToolWindows, InclinedRibChecksItsAngleAndShowsWhatItWrote) {
 TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
   Open("clarky.dat");
   toolwindows::ObliqueRibWindow w(doc);
+  w.show();
   w.ModeButton(1)->click();
   EXPECT_FALSE(w.BoxAt(toolwindows::ObliqueRibWindow::ObliqueLength)->isEnabled());
   Retype(w.BoxAt(toolwindows::ObliqueRibWindow::SquareLength), "100");
@@ -149,6 +151,11 @@ TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
   EXPECT_EQ(w.Written().Label()->text().toStdString(),
             Key("FrmAngle", "4") + " = 200 mm\n" + Key("FrmAngle", "13") + "\n" + path);
   EXPECT_EQ(w.findChild<QPushButton*>("cmdannuler")->text().toStdString(), Key("TextButton", "4"));
+  // The window grew for the written lines: nothing above them is squeezed, nothing is cut.
+  QTest::qWait(20);
+  for (const QLineEdit* box : w.findChildren<QLineEdit*>()) EXPECT_GE(box->height(), box->minimumSizeHint().height());
+  const QLabel* told = w.Written().Label();
+  EXPECT_GE(told->height(), told->heightForWidth(told->width()));
   EXPECT_EQ(doc.airfoil.name, "clarky");
   w.reject();
   EXPECT_EQ(doc.airfoil.name, "clarky");  // opened only when asked
@@ -254,6 +261,9 @@ TEST_F(ToolWindows, TheRibSheetKeepsItsValuesForTheSession) {
 TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   toolwindows::RibSheetWindow w(doc);
   using B = toolwindows::RibSheetWindow;
+  w.show();
+  QApplication::processEvents();
+  const QSize opened = w.size();
   Retype(w.BoxAt(B::RootChord), "200");
   Retype(w.BoxAt(B::TipChord), "100");
   w.ComputeButton()->click();
@@ -266,7 +276,7 @@ TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   ASSERT_EQ(w.List()->rowCount(), 6);
   EXPECT_EQ(w.List()->item(1, 1)->text(), "180");
   EXPECT_EQ(w.SpacingLabel()->text(), "97.6");
-  EXPECT_TRUE(w.NoteLabel()->isHidden());
+  EXPECT_TRUE(w.NoteLabel()->text().isEmpty());
   EXPECT_TRUE(w.PrintButton()->isEnabled());
 
   platform::RecordingPageOutput printer;
@@ -301,17 +311,27 @@ TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   w.ComputeButton()->click();
   EXPECT_EQ(w.BoxAt(B::RibCount)->text(), "32765");
   EXPECT_EQ(w.SpacingLabel()->text(), "-1.985");
-  EXPECT_FALSE(w.NoteLabel()->isHidden());
+  EXPECT_FALSE(w.NoteLabel()->text().isEmpty());
   EXPECT_EQ(w.NoteLabel()->text().toStdString(),
             Key("FrmNervure", "23") + " 248\n" + Key("FrmNervure", "25") + " 32765");
+  // The notes had their room from the start: nothing grows, the list stays above the buttons.
+  QApplication::processEvents();
+  EXPECT_EQ(w.size(), opened);
+  EXPECT_GE(w.NoteLabel()->height(), w.NoteLabel()->heightForWidth(w.NoteLabel()->width()));
+  EXPECT_LT(w.List()->geometry().bottom(), w.ComputeButton()->mapTo(&w, QPoint(0, 0)).y());
   const auto pages = w.PrintedPages(40);
   EXPECT_EQ(pages[0][9], std::vector<std::string>{Key("FrmNervure", "23") + " 248"});
+  Retype(w.BoxAt(B::RibCount), "248");
+  w.ComputeButton()->click();
+  EXPECT_EQ(w.SpacingLabel()->text(), "0");
+  EXPECT_TRUE(w.NoteLabel()->text().isEmpty());
+
   // Refused: the list and the note go.
   Retype(w.BoxAt(B::TipChord), "250");
   w.ComputeButton()->click();
   EXPECT_EQ(LastMessage(), Key("FrmNervure", "16"));
   EXPECT_EQ(w.List()->rowCount(), 0);
-  EXPECT_TRUE(w.NoteLabel()->isHidden());
+  EXPECT_TRUE(w.NoteLabel()->text().isEmpty());
 }
 
 TEST_F(ToolWindows, TheComparisonReplacesTheRibAndIgnoresTheInvertedView) {

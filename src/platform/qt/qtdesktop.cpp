@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <cstdlib>
 
+#include "platform/qt/qtscreenfit.h"
 #include "platform/texts.h"
 
 namespace platform {
@@ -44,6 +45,12 @@ bool PrinterIsSetUp(const QPrinter& printer) {
 }
 
 bool ChoosePrinter(bool forPrint) {
+  // Its options and the printer's properties grow it past a small screen; the properties
+  // window has no title in the user's language of Qt's own.
+  const DialogsFitTheScreen fitted([](QDialog& dialog) {
+    const std::string title = Text("FrmPrint", "46");
+    if (dialog.inherits("QPrintPropertiesDialog") && !title.empty()) dialog.setWindowTitle(QString::fromStdString(title));
+  });
   QPrintDialog dialog(&SharedPrinter(), QApplication::activeWindow());
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
   const QString title = QString::fromStdString(MenuTitle("MenuFile", forPrint ? "9" : "7"));
