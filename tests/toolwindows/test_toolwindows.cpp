@@ -262,7 +262,8 @@ TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   toolwindows::RibSheetWindow w(doc);
   using B = toolwindows::RibSheetWindow;
   w.show();
-  QApplication::processEvents();
+  // The notes' room is measured once the window has its width, just after it shows.
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
   const QSize opened = w.size();
   Retype(w.BoxAt(B::RootChord), "200");
   Retype(w.BoxAt(B::TipChord), "100");
