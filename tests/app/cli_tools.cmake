@@ -6,6 +6,8 @@ file(REMOVE_RECURSE ${work})
 file(MAKE_DIRECTORY ${work})
 
 include(${CMAKE_CURRENT_LIST_DIR}/runcli.cmake)
+set(RUN_INI ${work}/english.ini)  # the files' words are the language's
+file(WRITE ${RUN_INI} "[Language]\nLangue=English\n")
 
 function(expect_refused key)
   run(2 ${ARGN})
@@ -68,7 +70,7 @@ if(NOT lower STREQUAL mirrored OR NOT upper MATCHES "^0\\.005  0\\.01")
 endif()
 # Words given, even empty ones, one under its older name. (Empty arguments are passed here
 # directly: CMake's argument lists drop them.)
-execute_process(COMMAND ${CLI} thickness-camber ${clarky} --thickness 9.5 --camber 0 --thickness-word Ep --caption-18 ""
+execute_process(COMMAND ${CLI} --ini ${RUN_INI} thickness-camber ${clarky} --thickness 9.5 --camber 0 --thickness-word Ep --caption-18 ""
                         -o ${work}/tc2.dat RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "empty caption: exit ${rc}")
@@ -92,7 +94,7 @@ run(0 info ${work}/tc.dat)
 
 expect_refused(percent-too-large thickness-camber ${clarky} --thickness 0 --camber 100 -o ${work}/no.dat)
 expect_refused(percent-too-large thickness-camber ${clarky} --thickness 101 --camber 2 -o ${work}/no.dat)
-execute_process(COMMAND ${CLI} thickness-camber ${clarky} --thickness "" --camber 2 -o ${work}/no.dat
+execute_process(COMMAND ${CLI} --ini ${RUN_INI} thickness-camber ${clarky} --thickness "" --camber 2 -o ${work}/no.dat
                 RESULT_VARIABLE rc OUTPUT_VARIABLE stdout)
 if(NOT rc EQUAL 2 OR NOT stdout STREQUAL "refused: thickness-zero\n")
   message(FATAL_ERROR "empty thickness: exit ${rc}, ${stdout}")
@@ -129,7 +131,7 @@ run(0 oblique ${clarky} --mode 1 --angle 30 --length 100 -o ${work}/obl.dat)
 expect_line(${work}/obl.dat 2 "0.99000000  0.00148450")
 expect_line(${work}/obl.dat 1 "1.00000000  0.00029965")
 expect_refused(length-missing oblique ${clarky} --mode 0 --angle 30 --length 0 -o ${work}/no.dat)
-execute_process(COMMAND ${CLI} oblique ${clarky} --mode 0 --angle "" --length 200 -o ${work}/no.dat
+execute_process(COMMAND ${CLI} --ini ${RUN_INI} oblique ${clarky} --mode 0 --angle "" --length 200 -o ${work}/no.dat
                 RESULT_VARIABLE rc OUTPUT_VARIABLE stdout)
 if(NOT rc EQUAL 2 OR NOT stdout STREQUAL "refused: angle-missing\n")
   message(FATAL_ERROR "empty angle: exit ${rc}, ${stdout}")

@@ -29,8 +29,12 @@ def fail(text):
     print("FAIL: " + text)
 
 
+# Its own settings, in English: not whatever a run of the window left beside the program.
+INI = os.path.join(WORK, "english.ini")
+
+
 def run(args, check=True):
-    r = subprocess.run([CLI] + args, capture_output=True, text=True)
+    r = subprocess.run([CLI, "--ini", INI] + args, capture_output=True, text=True)
     if check and r.returncode != 0:
         sys.exit("%s: exit %d\n%s%s" % (" ".join(args), r.returncode, r.stdout, r.stderr))
     return r
@@ -81,7 +85,7 @@ def kill_at_random(name, make_args, whole_run, check):
     span = duration(make_args(0)) * 1.1
     left_hidden = 0
     for i in range(TRIES):
-        p = subprocess.Popen([CLI] + make_args(i), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        p = subprocess.Popen([CLI, "--ini", INI] + make_args(i), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         time.sleep(random.uniform(0, span))
         p.kill()
         p.wait()
@@ -234,7 +238,7 @@ def two_at_once():
     refs = [files_in(os.path.join(WORK, "ref" + word)) for word in WORDS]
     folder = fresh(os.path.join(WORK, "two"))
     for i in range(20):
-        runs = [subprocess.Popen([CLI] + series_args(word, 40, folder), stdout=subprocess.PIPE,
+        runs = [subprocess.Popen([CLI, "--ini", INI] + series_args(word, 40, folder), stdout=subprocess.PIPE,
                                  stderr=subprocess.PIPE) for word in WORDS]
         codes = [p.wait() for p in runs]
         if codes != [0, 0]:
@@ -250,6 +254,8 @@ def two_at_once():
 def main():
     subprocess.run(["umount", os.path.join(WORK, "small")], capture_output=True)  # a run stopped halfway
     fresh(WORK)
+    with open(INI, "w") as ini:
+        ini.write("[Language]\nLangue=English\n")
     random.seed(int(os.environ.get("KILL_SEED", time.time())))
     kill_series()
     kill_kit()

@@ -9,8 +9,15 @@ function(run_command expected_rc)
   set(last_err "${err}" PARENT_SCOPE)
 endfunction()
 
+# With RUN_INI set, a run without an --ini of its own takes those settings, not whatever a
+# run of the window left beside the program.
 function(run expected_rc)
-  run_command(${expected_rc} ${CLI} ${ARGN})
+  cmake_policy(SET CMP0057 NEW)  # IN_LIST
+  set(ini)
+  if(DEFINED RUN_INI AND NOT "--ini" IN_LIST ARGN)
+    set(ini --ini ${RUN_INI})
+  endif()
+  run_command(${expected_rc} ${CLI} ${ini} ${ARGN})
   set(last_out "${last_out}" PARENT_SCOPE)
   set(last_err "${last_err}" PARENT_SCOPE)
 endfunction()
