@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "commands/openoutcome.h"
+#include "commands/ribedit.h"
 #include "core/ribdocument.h"
 #include "platform/errorreport.h"
 
@@ -55,6 +56,11 @@ int UsageError(const std::string& command);
 // defaults, and applies the options. Returns kDone, kUsageError (nothing printed unless a
 // value is wrong), kRefused (the reason printed) or kError.
 int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s);
+// One rib option as the rib windows take it: kDone, its warnings printed ("warning: TEXT"
+// on standard error, the value stored as corrected), or the refusal printed and kRefused.
+int ApplyRibEdit(core::RibDocument& s, const commands::RibEdit& edit);
+// A rib whose edge pieces leave no outline between them is refused (kRefused), else kDone.
+int RefuseUndrawableRib(const core::RibDocument& s);
 int Resave(const Options& options, core::RibDocument& s);
 // The airfoil tools: exit 0 written, 1 error, 2 refused, 64 usage.
 int ThicknessCamber(const Options& options, core::RibDocument& s);

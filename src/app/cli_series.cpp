@@ -76,7 +76,7 @@ LoadedAirfoil Load(const std::string& path) {
     if (a.message.empty()) a.message = "vandrell-cli: cannot read " + path;
     return a;
   }
-  if (data.pointCount < 5) {
+  if (files::TooFewPoints(data.pointCount)) {
     a.message = platform::Text("frmopen", "23") + "\n" + path;
     return a;
   }

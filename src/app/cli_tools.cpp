@@ -72,7 +72,7 @@ int Usage(const char* synopsis, const std::string& problem) {
 // The airfoil file, read as the open window reads it.
 bool ReadSource(const std::string& path, files::AirfoilData& data, int& rc) {
   const files::AirfoilReadResult r = files::ReadAirfoilFile(path, data);
-  if (!r.ok() || data.pointCount < 5) {
+  if (!r.ok() || files::TooFewPoints(data.pointCount)) {
     const std::string message = !r.ok() ? (r.status == files::AirfoilReadStatus::Error
                                                 ? platform::GeneralErrorText(r.error)
                                                 : r.boxText)

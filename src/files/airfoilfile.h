@@ -28,6 +28,10 @@ struct AirfoilReadResult {
   bool ok() const { return status == AirfoilReadStatus::Ok; }
 };
 
+// An outline of fewer than 5 points makes no rib: whatever opens a file refuses it
+// (frmopen/23, batch key "too-few-points").
+bool TooFewPoints(int pointCount);
+
 // Short name of a status for batch output: empty-title, first-point, double-point,
 // closing-point, unreadable, empty, not-coordinates, not-a-file, too-large, error.
 const char* StatusName(AirfoilReadStatus status);

@@ -107,7 +107,10 @@ TEST_F(MenuRules, ChordComesFromTheTitleLineOnlyWhenItNamesOne) {
                         Case{" mm", "E387: low Reynolds section", 250, "250"},  // kept
                         Case{" mm", "GOOD: 180 mm", 180, "180"},
                         Case{" in", "Tip rib:8\"", 203.2f, "8"},
-                        Case{" in", "Rib 1 Chord : 7.1/2 in", 190.5f, "7.1/2"}}) {
+                        Case{" in", "Rib 1 Chord : 7.1/2 in", 190.5f, "7.1/2"},
+                        // The title's own unit, whatever the one in force.
+                        Case{" mm", "Rib 1 Chord : 7.1/2 in", 190.5f, "190.5"},
+                        Case{" in", "Rib 3 Chord : 152.40", 152.4f, "6"}}) {
     s.settings.unitText = c.unit;
     s.airfoil.title = c.title;
     commands::ChordFromTitle(s);
