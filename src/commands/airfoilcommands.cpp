@@ -5,7 +5,6 @@
 
 #include "commands/airfoilreadfailure.h"
 #include "commands/projectcommands.h"
-#include "commands/windowtitle.h"
 #include "core/airfoilprep.h"
 #include "core/plaintext.h"
 #include "core/lengths.h"
@@ -50,7 +49,7 @@ OpenOutcome InstallAirfoil(core::RibDocument& d, const std::string& path, files:
     files::SplitAirfoilFileName(path, fresh.airfoil.name, fresh.airfoil.ext);
     fresh.airfoil.loaded = true;
     fresh.view.formerShown = false;
-    fresh.project.windowTitle = WindowTitle(TitleForm::Airfoil, fresh);
+    fresh.project.titleNames = core::TitleNames::Airfoil;
     fresh.rib.tabs.lowerDistance = {0, "0"};
     fresh.rib.tabs.upperDistance = {0, "0"};
     fresh.rib.boardAngle = 0;

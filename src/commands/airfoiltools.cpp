@@ -153,8 +153,9 @@ void ShowComparison(core::RibDocument& d, core::AirfoilComparison& comparison, c
   d.view.compareShown = true;
   files::AddRecentFile(d, firstPath);
   files::AddRecentFile(d, secondPath);
-  d.project.windowTitle = std::string(platform::kProgramTitle) + "  " + Text("OutilCompare", "5") + " " +
-                          comparison.firstName + " " + Text("OutilCompare", "6") + " " + comparison.secondName;
+  d.project.titleNames = core::TitleNames::Comparison;
+  d.project.comparedFirst = comparison.firstName;
+  d.project.comparedSecond = comparison.secondName;
   d.changes.Announce(core::Change::NewRib | core::Change::Setup | core::Change::Project | core::Change::Settings);
 }
 
@@ -187,7 +188,7 @@ void ShowFormer(core::RibDocument& d, const std::string& path, files::AirfoilDat
     d.prepared.yMin = std::min(d.prepared.yMin, d.airfoil.y[static_cast<std::size_t>(i)]);
   }
   d.view.formerShown = true;
-  d.project.windowTitle = std::string(platform::kProgramTitle) + "  " + d.airfoil.name;
+  d.project.titleNames = core::TitleNames::Former;
   d.changes.Announce(core::Change::NewRib | core::Change::Setup | core::Change::Project);
 }
 

@@ -163,7 +163,7 @@ class EditApplier {
 
   EditOutcome operator()(const ClearRib&) {
     ClearRibState(d_);
-    d_.project.windowTitle = platform::kProgramTitle;
+    d_.project.titleNames = core::TitleNames::Program;
     out_.changed = Change::NewRib | Change::Setup | Change::Project;
     return out_;
   }

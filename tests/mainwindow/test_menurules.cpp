@@ -2,6 +2,8 @@
 // recent-files road and its failures, the calculator.
 #include <gtest/gtest.h>
 
+#include "commands/windowtitle.h"
+
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -138,7 +140,7 @@ TEST_F(MenuRules, ARecentAirfoilOpensPreparedAndARefusedOneLeavesItWhole) {
   ASSERT_EQ(heard.size(), 1u);
   EXPECT_TRUE(heard[0].Has(core::Change::Airfoil) && heard[0].Has(core::Change::Project) &&
               heard[0].Has(core::Change::Settings));
-  EXPECT_EQ(s.project.windowTitle, "Vandrell " + Key("MainTolbar", "11") + " : good");
+  EXPECT_EQ(commands::WindowTitle(s), "Vandrell " + Key("MainTolbar", "11") + " : good");
   const auto x = s.airfoil.x;
   const auto upper = s.prepared.upperAt;
   for (const char* bad : {"T\n0.99999 0\n0 0\n1 0\n", "T\n1 0\n0.5 0\n0.5 0\n0 0\n1 0\n",
