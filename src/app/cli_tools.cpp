@@ -127,11 +127,7 @@ int ThicknessCamber(const Options& options, core::RibDocument&) {
   files::AirfoilData data;
   int rc = 0;
   if (!ReadSource(a.airfoil, data, rc)) return rc;
-  core::AirfoilAsRead airfoil;
-  airfoil.x = std::move(data.x);
-  airfoil.y = std::move(data.y);
-  airfoil.pointCount = data.pointCount;
-  const core::PreparedAirfoil prepared = core::PrepareAirfoil(airfoil);
+  const core::PreparedAirfoil prepared = core::PrepareAirfoil(data);
   const core::ThicknessCamberResult r =
       core::ChangeThicknessCamber(prepared, core::NumberFromText(thickness), core::NumberFromText(camber));
   using enum core::ThicknessCamberCheck;

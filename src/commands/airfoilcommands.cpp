@@ -41,11 +41,8 @@ OpenOutcome InstallAirfoil(core::RibDocument& d, const std::string& path, files:
   platform::BusyPointer busy;
   try {
     core::RibDocument fresh = d;
+    fresh.airfoil = std::move(data);
     fresh.airfoil.path = path;
-    fresh.airfoil.title = std::move(data.title);
-    fresh.airfoil.x = std::move(data.x);
-    fresh.airfoil.y = std::move(data.y);
-    fresh.airfoil.pointCount = data.pointCount;
     files::SplitAirfoilFileName(path, fresh.airfoil.name, fresh.airfoil.ext);
     fresh.airfoil.loaded = true;
     fresh.view.formerShown = false;

@@ -173,11 +173,8 @@ std::string ComparisonPanelText(const core::RibDocument& d, const core::AirfoilC
 
 void ShowFormer(core::RibDocument& d, const std::string& path, files::AirfoilData data) {
   ClearRibState(d);
+  d.airfoil = std::move(data);
   d.airfoil.path = path;
-  d.airfoil.title = std::move(data.title);
-  d.airfoil.x = std::move(data.x);
-  d.airfoil.y = std::move(data.y);
-  d.airfoil.pointCount = data.pointCount;
   files::SplitAirfoilFileName(path, d.airfoil.name, d.airfoil.ext);
   ChordFromTitle(d);
   // A former need not be listed as an airfoil is: its extremes over every point.
@@ -193,13 +190,7 @@ void ShowFormer(core::RibDocument& d, const std::string& path, files::AirfoilDat
 }
 
 SourceAirfoil CurrentSourceAirfoil(const core::RibDocument& d) {
-  SourceAirfoil s;
-  if (!d.airfoil.loaded) return s;
-  s.name = d.airfoil.name;
-  s.x = d.airfoil.x;
-  s.y = d.airfoil.y;
-  s.pointCount = d.airfoil.pointCount;
-  return s;
+  return d.airfoil.loaded ? d.airfoil : SourceAirfoil();
 }
 
 }  // namespace commands

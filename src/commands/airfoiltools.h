@@ -55,12 +55,7 @@ std::string ComparisonPanelText(const core::RibDocument& d, const core::AirfoilC
 void ShowFormer(core::RibDocument& d, const std::string& path, files::AirfoilData data);
 
 // The airfoil an inclined or oblique rib starts from: the current one, or a file picked.
-struct SourceAirfoil {
-  std::string name;
-  std::vector<double> x{0.0};
-  std::vector<double> y{0.0};
-  int pointCount = 0;
-};
+using SourceAirfoil = core::AirfoilAsRead;
 SourceAirfoil CurrentSourceAirfoil(const core::RibDocument& d);
 
 }  // namespace commands

@@ -36,13 +36,9 @@ bool TooFewPoints(int pointCount);
 // closing-point, unreadable, empty, not-coordinates, not-a-file, too-large, error.
 const char* StatusName(AirfoilReadStatus status);
 
-// A file's contents as read, apart from the document.
-struct AirfoilData {
-  std::string title;
-  std::vector<double> x{0.0};  // 1-based
-  std::vector<double> y{0.0};
-  int pointCount = 0;
-};
+// A file's contents as read, apart from the document: the document's own airfoil type, of
+// which the readers fill the title, the points (1-based) and their count.
+using AirfoilData = core::AirfoilAsRead;
 
 // Reads a coordinate file without touching the shared state (callers that must keep the
 // current airfoil until a new one is read whole).

@@ -129,13 +129,8 @@ void SourceAirfoilPicker::PickOther() {
   open.exec();
   if (!open.Accepted()) return;
   const std::string path = open.ChosenPath();
-  files::AirfoilData data = open.TakeData();
-  commands::SourceAirfoil a;
-  std::string ext;
-  files::SplitAirfoilFileName(path, a.name, ext);
-  a.x = std::move(data.x);
-  a.y = std::move(data.y);
-  a.pointCount = data.pointCount;
+  commands::SourceAirfoil a = open.TakeData();
+  files::SplitAirfoilFileName(path, a.name, a.ext);
   Use(std::move(a));
 }
 
