@@ -22,8 +22,6 @@ void CheckAirfoilDirectories(const core::RibDocument& d) {
 }
 
 void StartSettings(core::RibDocument& d) {
-  // A program that starts holds no work to lose.
-  d.project.modified = false;
   files::StartSettings(d);
   if (!d.settings.firstRun) CheckAirfoilDirectories(d);
 }

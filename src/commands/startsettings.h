@@ -9,9 +9,8 @@ namespace commands {
 // itself; only the first finding is shown.
 void CheckAirfoilDirectories(const core::RibDocument& d);
 
-// The document's part of the main window's load: no unsaved work, the settings
-// (files::StartSettings); a later start then checks the airfoil folders. A first run has
-// just chosen them and says nothing.
+// The settings part of the main window's load (files::StartSettings); a later start then
+// checks the airfoil folders. A first run has just chosen them and says nothing.
 void StartSettings(core::RibDocument& d);
 
 }  // namespace commands
