@@ -1,8 +1,6 @@
 // The rib that `dxf`, `render`, `print` and `cut` work on: an airfoil file with the
 // settings' defaults or a project file, opened by the program's own commands, and the
 // options typed as in the rib windows.
-#include <cctype>
-#include <cmath>
 #include <cstdio>
 
 #include "cli.h"
@@ -10,7 +8,6 @@
 #include "commands/projectcommands.h"
 #include "commands/ribedit.h"
 #include "core/lengths.h"
-#include "core/numformat.h"
 #include "core/plaintext.h"
 #include "core/ribwarnings.h"
 #include "platform/texts.h"
