@@ -208,7 +208,8 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
   // The template takes the options as the rib windows take them, the chord first so that
   // an edge piece is judged against it.
   if (!chord.empty())
-    if (int rc = ApplyRibEdit(s, commands::SetLength{commands::RibLength::Chord, core::TypedLength(chord, unit)})) return rc;
+    if (int rc = ApplyRibEdit(s, commands::SetLength{commands::RibLength::Chord, core::TypedLength(chord, unit)}))
+      return rc;
   for (const auto& [option, text] : lengths)
     if (int rc = ApplyRibEdit(s, commands::SetLength{option->which, core::TypedLength(text, unit)})) return rc;
   if (!marks.empty())

@@ -68,7 +68,8 @@ int LoadRibInput(std::vector<std::string>& args, core::RibDocument& s) {
   if (int rc = ReportOpen(opened)) return rc;
 
   for (const auto& [option, text] : lengths)
-    if (int rc = ApplyRibEdit(s, commands::SetLength{option->which, core::TypedLength(text, s.settings.unitText)})) return rc;
+    if (int rc = ApplyRibEdit(s, commands::SetLength{option->which, core::TypedLength(text, s.settings.unitText)}))
+      return rc;
   if (!marks.empty())
     if (int rc = ApplyRibEdit(s, commands::SetReferenceLines{marks})) return rc;
   // A project keeps its own upside-down flag; the option can only turn it on.
@@ -93,7 +94,8 @@ int ApplyRibEdit(core::RibDocument& s, const commands::RibEdit& edit) {
 int RefuseUndrawableRib(const core::RibDocument& s) {
   if (core::EdgeWarning(s).what == core::RibWarning::None) return kDone;
   const std::string text = platform::Text("FrmMainMessage", "13");
-  return Refuse("edges-longer-than-chord", text.empty() ? "vandrell-cli: the edge pieces are longer than the chord" : text);
+  return Refuse("edges-longer-than-chord",
+                text.empty() ? "vandrell-cli: the edge pieces are longer than the chord" : text);
 }
 
 }  // namespace cli

@@ -66,7 +66,8 @@ std::optional<KitRefusal> BuildRib(const core::RibDocument& templateRib, const K
   if (read.status == files::AirfoilReadStatus::Error)
     return KitRefusal{"unreadable", read.error.description, rib.path};  // names the file already
   if (!read.ok()) return KitRefusal{files::StatusName(read.status), about(read.boxText), rib.path};
-  if (files::TooFewPoints(d.airfoil.pointCount)) return KitRefusal{"too-few-points", about(platform::Text("frmopen", "23")), rib.path};
+  if (files::TooFewPoints(d.airfoil.pointCount))
+    return KitRefusal{"too-few-points", about(platform::Text("frmopen", "23")), rib.path};
   files::SplitAirfoilFileName(rib.path, d.airfoil.name, d.airfoil.ext);
   core::InstallPreparedAirfoil(d);
   d.airfoil.loaded = true;
@@ -285,7 +286,6 @@ std::string KitNameOf(const std::string& path) {
   if (digits == name.size() || digits == 0 || !std::isalpha(static_cast<unsigned char>(name[digits - 1]))) return stem;
   return name.substr(digits - 1);
 }
-
 
 std::string PanelPrefix(int index) {
   std::string prefix(1, static_cast<char>('A' + index % 26));

@@ -14,8 +14,8 @@ std::string WindowTitle(const core::RibDocument& d) {
     case core::TitleNames::Airfoil: return program + airfoil;
     case core::TitleNames::Project: return program + " " + Text("MainTolbar", "26") + " : " + d.project.title + airfoil;
     case core::TitleNames::Comparison:
-      return program + "  " + Text("OutilCompare", "5") + " " + d.project.comparedFirst + " " + Text("OutilCompare", "6") +
-             " " + d.project.comparedSecond;
+      return program + "  " + Text("OutilCompare", "5") + " " + d.project.comparedFirst + " " +
+             Text("OutilCompare", "6") + " " + d.project.comparedSecond;
     case core::TitleNames::Former: return program + "  " + d.airfoil.name;
   }
   return program;

@@ -114,7 +114,8 @@ std::optional<float> ChordInTitleMm(std::string_view title) {
   if (colon == std::string_view::npos) return std::nullopt;
   std::string_view value = title.substr(colon + 1);
   auto trim = [&value] {
-    while (!value.empty() && (value.back() == ' ' || value.back() == '\r' || value.back() == '\t')) value.remove_suffix(1);
+    while (!value.empty() && (value.back() == ' ' || value.back() == '\r' || value.back() == '\t'))
+      value.remove_suffix(1);
     while (!value.empty() && value.front() == ' ') value.remove_prefix(1);
   };
   trim();

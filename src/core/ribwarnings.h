@@ -1,7 +1,8 @@
 #pragma once
 // Values the windows take without a range that still leave no sensible rib: edge pieces
-// that together are deeper than the chord (nothing can be drawn), sheeting that fills the rib, a spar cut deeper than the rib is thick where it passes, a hole that
-// leaves the outline. They are stored as typed; these rules only find them, so that the
+// that together are deeper than the chord (nothing can be drawn), sheeting that fills the
+// rib, a spar cut deeper than the rib is thick where it passes, a hole that leaves the
+// outline. They are stored as typed; these rules only find them, so that the
 // windows can say so.
 #include <vector>
 

@@ -48,7 +48,8 @@ StoredInput StoreInput(core::RibDocument& d, InputKind kind, const std::string& 
   const commands::RibEdit edit =
       kind == InputKind::ReferenceLines
           ? commands::RibEdit(commands::SetReferenceLines{typed})
-          : commands::RibEdit(commands::SetLength{lengths[static_cast<int>(kind)], LengthFromBox(typed, d.settings.unitText)});
+          : commands::RibEdit(
+                commands::SetLength{lengths[static_cast<int>(kind)], LengthFromBox(typed, d.settings.unitText)});
   const commands::EditOutcome outcome = commands::ApplyEdit(d, edit);
   for (const commands::EditMessage& message : outcome.messages)
     platform::Inform(commands::EditMessageText(message), windowTitle);

@@ -16,7 +16,9 @@ const std::vector<std::string>& TextSizeEntries() {
   return entries;
 }
 
-void ApplyInsertedText(core::RibDocument& d, const TextBoxes& boxes) { commands::ApplyEdit(d, commands::SetText{boxes}); }
+void ApplyInsertedText(core::RibDocument& d, const TextBoxes& boxes) {
+  commands::ApplyEdit(d, commands::SetText{boxes});
+}
 
 bool SaveTextSize(const core::RibDocument& d) {
   return files::WriteINIFile(files::kSectionInsertedText, files::kKeyTextSize, core::PlainNumberText(d.rib.caption.fontSize),

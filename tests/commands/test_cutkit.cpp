@@ -74,7 +74,8 @@ TEST_F(CutKit, NamesAndChordsFromFileNamesAndTitles) {
   EXPECT_EQ(core::ChordInTitleMm("Rib 3 Chord : 150.00"), 150.0f);
   EXPECT_NEAR(*core::ChordInTitleMm("Nervure 1 Corde : 8 in"), 8 * 25.4, 1e-4);
   EXPECT_NEAR(*core::ChordInTitleMm("Rib 1 Chord : 8.1/2 in"), 8.5 * 25.4, 1e-4);
-  for (const char* none : {"CLARK Y AIRFOIL", "Rib 2 Chord : ", "ratio: 1:x", "Chord : 0", "Chord : -5", "Chord : 1,2,3"})
+  for (const char* none :
+       {"CLARK Y AIRFOIL", "Rib 2 Chord : ", "ratio: 1:x", "Chord : 0", "Chord : -5", "Chord : 1,2,3"})
     EXPECT_FALSE(core::ChordInTitleMm(none)) << none;
 }
 

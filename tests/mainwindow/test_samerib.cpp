@@ -90,7 +90,8 @@ TEST_F(SameRib, EachInputValueMakesTheSameRibAndMessageInTheWindowAndTheBatchPro
     ASSERT_TRUE(doc.airfoil.loaded);
     messages.shown.clear();  // the question before the rib is replaced
     TypeInWindow(row.command, row.typed);
-    const Run batch = Batch("render '" + project + "' " + row.option + " " + row.typed + " -o '" + dir.File("batch/rib.svg") + "'");
+    const Run batch =
+        Batch("render '" + project + "' " + row.option + " " + row.typed + " -o '" + dir.File("batch/rib.svg") + "'");
 
     if (!row.messageKey) {
       EXPECT_TRUE(messages.shown.empty());
