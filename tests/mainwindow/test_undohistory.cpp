@@ -321,8 +321,13 @@ TEST_F(HistoryAlone, AStepHoldsWhatFollowedTheChangeAndUndoWorksNothingOut) {
   const core::RibSetup longer = doc.rib;
   ASSERT_EQ(history.Stack().count(), 2);
 
+  core::Changes undone;
+  core::ChangeChannel::Subscription listening = doc.changes.Listen([&](core::Changes c) { undone = c; });
   history.Undo();
   EXPECT_TRUE(doc.rib == typed);
+  // Windows that show lengths from the chord hear that it went back; the sheeting stayed.
+  EXPECT_TRUE(undone.Has(core::Change::Restored) && undone.Has(core::Change::Chord));
+  EXPECT_FALSE(undone.Has(core::Change::Sheeting));
   history.Redo();
   EXPECT_TRUE(doc.rib == longer);
   EXPECT_EQ(history.Stack().count(), 2);
