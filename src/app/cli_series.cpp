@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <map>
 #include <optional>
+#include <utility>
 
 #include "cli.h"
 #include "commands/ribseries.h"
@@ -83,7 +84,7 @@ LoadedAirfoil Load(const std::string& path) {
   commands::SeriesAirfoil airfoil;
   std::string ext;
   files::SplitAirfoilFileName(path, airfoil.name, ext);
-  airfoil.outline = commands::OutlineOf(data);
+  airfoil.outline = std::move(data);
   a.airfoil = std::move(airfoil);
   return a;
 }
