@@ -148,21 +148,6 @@ TEST_F(InputWindowTest, PastedOrDroppedTextWithRefusedCharactersNeverReachesTheB
   EXPECT_EQ(fromFile.ValueBox()->text(), "12");
 }
 
-// A chord of 0 would leave nothing to draw: the window says so and keeps the old chord.
-TEST_F(InputWindowTest, AChordOfZeroIsRefusedAndNothingIsStored) {
-  for (const char* typed : {"", "0,", "-0"}) {
-    ribwindows::InputWindow w(doc, InputKind::Chord);
-    w.ValueBox()->setText(typed);
-    w.OkButton()->click();
-    EXPECT_EQ(w.result(), QDialog::Rejected) << typed;  // still open, nothing accepted
-    EXPECT_FALSE(w.Changed().Any());
-  }
-  EXPECT_EQ(doc.rib.chord.text, "200");
-  EXPECT_FLOAT_EQ(doc.rib.chord.mm, 200);
-  EXPECT_FALSE(doc.project.modified);
-  EXPECT_EQ(messages.shown.size(), 2u);  // "-0" is no length: said beside the box
-}
-
 // The reader's table typed key by key into the sheeting box: every key stays and no message
 // box comes; what reads is stored as meant, what does not is said beside the box in the
 // user's words and nothing is stored. The sheeting takes no sign, so "-1/2" is not read.
