@@ -6,6 +6,7 @@
 #include "clioptions.h"
 #include "commands/cutexport.h"
 #include "commands/openoutcome.h"
+#include "commands/ribedit.h"
 #include "core/ribdocument.h"
 #include "platform/errorreport.h"
 
@@ -56,6 +57,11 @@ int UsageError(const std::string& command);
 // kDone, kUsageError (nothing printed unless a value is wrong), kRefused (the reason
 // printed) or kError.
 int LoadRibInput(const OptionValues& options, core::RibDocument& s);
+// One rib option as the rib windows take it: kDone, its warnings printed ("warning: TEXT"
+// on standard error, the value stored as corrected), or the refusal printed and kRefused.
+int ApplyRibEdit(core::RibDocument& s, const commands::RibEdit& edit);
+// A rib whose edge pieces leave no outline between them is refused (kRefused), else kDone.
+int RefuseUndrawableRib(const core::RibDocument& s);
 int Resave(const Options& options, core::RibDocument& s);
 int ThicknessCamber(const Options& options, core::RibDocument& s);
 int Incline(const Options& options, core::RibDocument& s);

@@ -87,12 +87,12 @@ std::vector<std::string> PanelPrefixes(const std::string& text) {
 
 struct RibLength {
   const char* name;
-  core::Length core::RibSetup::*field;
+  commands::RibLength which;
 };
 const RibLength kRibLengths[] = {
-    {"--sheeting", &core::RibSetup::sheeting},
-    {"--le", &core::RibSetup::leadingEdge},
-    {"--te", &core::RibSetup::trailingEdge},
+    {"--sheeting", commands::RibLength::Sheeting},
+    {"--le", commands::RibLength::LeadingEdge},
+    {"--te", commands::RibLength::TrailingEdge},
 };
 
 // A choice between two words: whether it is the first.
@@ -191,16 +191,16 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
 
   if (!templatePath.empty())
     if (int rc = LoadTemplate(templatePath, s)) return rc;
-  for (const auto& [option, text] : lengths) {
-    s.rib.*(option->field) = core::TypedLength(text, unit);
-    // Typing a leading-edge depth chooses the plain piece, as in the dialog.
-    if (option->field == &core::RibSetup::leadingEdge) s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Plain;
-  }
-  if (!marks.empty()) {
-    if (core::LeadingNumber(marks) > 255) return Refuse("marks", "vandrell-cli: at most 255 reference lines");
-    s.rib.markCount = static_cast<std::uint8_t>(core::LeadingNumber(marks));
-  }
-  const double chordMm = chord.empty() ? s.rib.chord.mm : core::LengthFromText(chord, unit);
+  // The template takes the options as the rib windows take them, the chord first so that
+  // an edge piece is judged against it.
+  if (!chord.empty())
+    if (int rc = ApplyRibEdit(s, commands::SetLength{commands::RibLength::Chord, core::TypedLength(chord, unit)}))
+      return rc;
+  for (const auto& [option, text] : lengths)
+    if (int rc = ApplyRibEdit(s, commands::SetLength{option->which, core::TypedLength(text, unit)})) return rc;
+  if (!marks.empty())
+    if (int rc = ApplyRibEdit(s, commands::SetReferenceLines{marks})) return rc;
+  const double chordMm = s.rib.chord.mm;
 
   commands::KitRibList ribs = commands::KitRibsOf(given->files, chordMm, prefixes);
   if (ribs.refusal) return Refuse(ribs.refusal->key, ribs.refusal->message);

@@ -1,18 +1,15 @@
 // The rib that `dxf`, `render`, `print` and `cut` work on: an airfoil file with the
 // settings' defaults or a project file, opened by the program's own commands, and the
 // options typed as in the rib windows.
-#include <cctype>
-#include <cmath>
 #include <cstdio>
 
 #include "cli.h"
 #include "commands/airfoilcommands.h"
 #include "commands/projectcommands.h"
+#include "commands/ribedit.h"
 #include "core/lengths.h"
-#include "core/numformat.h"
 #include "core/plaintext.h"
-#include "core/settle.h"
-#include "files/captions.h"
+#include "core/ribwarnings.h"
 #include "platform/texts.h"
 
 namespace cli {
@@ -21,13 +18,14 @@ namespace {
 
 struct LengthOption {
   const char* name;
-  core::Length core::RibSetup::*field;
+  commands::RibLength which;
 };
+// The chord first: an edge piece is judged against the chord given with it.
 const LengthOption kLengthOptions[] = {
-    {"--chord", &core::RibSetup::chord},
-    {"--sheeting", &core::RibSetup::sheeting},
-    {"--le", &core::RibSetup::leadingEdge},
-    {"--te", &core::RibSetup::trailingEdge},
+    {"--chord", commands::RibLength::Chord},
+    {"--sheeting", commands::RibLength::Sheeting},
+    {"--le", commands::RibLength::LeadingEdge},
+    {"--te", commands::RibLength::TrailingEdge},
 };
 
 }  // namespace
@@ -68,36 +66,35 @@ int LoadRibInput(const OptionValues& options, core::RibDocument& s) {
                                            : commands::OpenAirfoilFile(s, input, commands::RecentFiles::Leave);
   if (int rc = ReportOpen(opened)) return rc;
 
-  core::Changes changed = core::Change::Setup;
-  for (const auto& [option, text] : lengths) {
-    s.rib.*(option->field) = core::TypedLength(text, s.settings.unitText);
-    // Typing a leading-edge depth chooses the plain piece, as in the dialog.
-    if (option->field == &core::RibSetup::leadingEdge) s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Plain;
-    if (option->field == &core::RibSetup::chord) changed = changed | core::Change::Chord;
-    if (option->field == &core::RibSetup::sheeting) changed = changed | core::Change::Sheeting;
-  }
-  if (!marks.empty()) {
-    const double n = core::LeadingNumber(marks);
-    if (n > 255) {
-      std::printf("refused: marks\n");
-      std::fprintf(stderr, "vandrell-cli: at most 255 reference lines\n");
-      return kRefused;
-    }
-    s.rib.markCount = static_cast<std::uint8_t>(n);
-  }
-  if (s.rib.leadingEdge.mm > s.rib.chord.mm || s.rib.trailingEdge.mm > s.rib.chord.mm ||
-      s.rib.leadingEdge.mm + s.rib.trailingEdge.mm > s.rib.chord.mm) {
-    std::printf("refused: edges-longer-than-chord\n");
-    std::string text = platform::Text("FrmMainMessage", "13");
-    std::fprintf(stderr, "%s\n", text.empty() ? "vandrell-cli: the edge pieces are longer than the chord" : text.c_str());
-    return kRefused;
-  }
+  for (const auto& [option, text] : lengths)
+    if (int rc = ApplyRibEdit(s, commands::SetLength{option->which, core::TypedLength(text, s.settings.unitText)}))
+      return rc;
+  if (!marks.empty())
+    if (int rc = ApplyRibEdit(s, commands::SetReferenceLines{marks})) return rc;
   // A project keeps its own upside-down flag; the option can only turn it on.
-  if (inverted) s.rib.upsideDown = true;
-  // What follows from the options, as the windows work it out: the caption names the new
-  // chord, the tab board follows chord and sheeting.
-  core::Settle(s, changed, files::CaptionWordsInLanguage());
+  if (inverted)
+    if (int rc = ApplyRibEdit(s, commands::SetUpsideDown{true})) return rc;
+  return RefuseUndrawableRib(s);
+}
+
+int ApplyRibEdit(core::RibDocument& s, const commands::RibEdit& edit) {
+  const commands::EditOutcome outcome = commands::ApplyEdit(s, edit);
+  std::vector<std::string> texts;
+  for (const commands::EditMessage& message : outcome.messages) {
+    const std::string text = commands::EditMessageText(message);
+    // Without a language file the key still says which rule it was.
+    texts.push_back(text.empty() ? message.section + "/" + message.key + message.words : text);
+  }
+  if (outcome.refused) return Refuse(outcome.refusalKey, texts.empty() ? outcome.refusalKey : texts.front());
+  for (const std::string& text : texts) std::fprintf(stderr, "warning: %s\n", text.c_str());
   return kDone;
+}
+
+int RefuseUndrawableRib(const core::RibDocument& s) {
+  if (core::EdgeWarning(s).what == core::RibWarning::None) return kDone;
+  const std::string text = platform::Text("FrmMainMessage", "13");
+  return Refuse("edges-longer-than-chord",
+                text.empty() ? "vandrell-cli: the edge pieces are longer than the chord" : text);
 }
 
 }  // namespace cli

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <map>
 #include <optional>
+#include <utility>
 
 #include "cli.h"
 #include "commands/ribseries.h"
@@ -45,14 +46,14 @@ LoadedAirfoil Load(const std::string& path) {
     if (a.message.empty()) a.message = "vandrell-cli: cannot read " + path;
     return a;
   }
-  if (data.pointCount < 5) {
+  if (files::TooFewPoints(data.pointCount)) {
     a.message = platform::Text("frmopen", "23") + "\n" + path;
     return a;
   }
   commands::SeriesAirfoil airfoil;
   std::string ext;
   files::SplitAirfoilFileName(path, airfoil.name, ext);
-  airfoil.outline = commands::OutlineOf(data);
+  airfoil.outline = std::move(data);
   a.airfoil = std::move(airfoil);
   return a;
 }

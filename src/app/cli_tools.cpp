@@ -29,7 +29,7 @@ CommandOptions ToolOptions(const char* command, std::vector<OptionSpec> options)
 std::optional<files::AirfoilData> ReadSource(const std::string& path, int& rc) {
   files::AirfoilData data;
   const files::AirfoilReadResult r = files::ReadAirfoilFile(path, data);
-  if (r.ok() && data.pointCount >= 5) return data;
+  if (r.ok() && !files::TooFewPoints(data.pointCount)) return data;
   const std::string message = !r.ok() ? (r.status == files::AirfoilReadStatus::Error
                                               ? platform::GeneralErrorText(r.error)
                                               : r.boxText)
@@ -73,12 +73,8 @@ int ThicknessCamber(const Options& options, core::RibDocument&) {
   int rc = kDone;
   std::optional<files::AirfoilData> data = ReadSource(a->files[0], rc);
   if (!data) return rc;
-  core::AirfoilAsRead airfoil;
-  airfoil.x = std::move(data->x);
-  airfoil.y = std::move(data->y);
-  airfoil.pointCount = data->pointCount;
   const commands::ThicknessCamberOutcome scaled =
-      commands::ScaleThicknessCamber(core::PrepareAirfoil(airfoil), thickness, camber);
+      commands::ScaleThicknessCamber(core::PrepareAirfoil(*data), thickness, camber);
   if (scaled.refusal) return Refuse(*scaled.refusal);
   if (scaled.error) {
     std::fprintf(stderr, "%s\n", platform::GeneralErrorText(*scaled.error).c_str());

@@ -5,7 +5,6 @@
 
 #include "commands/airfoilreadfailure.h"
 #include "commands/projectcommands.h"
-#include "commands/windowtitle.h"
 #include "core/airfoilprep.h"
 #include "core/plaintext.h"
 #include "core/lengths.h"
@@ -24,24 +23,9 @@ namespace commands {
 using platform::Text;
 
 void ChordFromTitle(core::RibDocument& s) {
-  const std::size_t colon = s.airfoil.title.find(':');
-  if (colon == std::string::npos) return;
-  std::string text = s.airfoil.title.substr(colon + 1);
-  // A title names its chord as the program writes it ("Chord : 150.00", "7.1/2 in", 8"):
-  // the number ends at the first character a length never holds.
-  text = text.substr(0, text.find_first_not_of(core::LengthKeys(s.settings.unitText)));
-  if (s.settings.unitText == " mm") {
-    const float chord = core::LengthFromText(text, s.settings.unitText);
-    // A title such as "E387: low Reynolds" names no chord; a zero chord would break the rib.
-    if (!(chord > 0)) return;
-    s.rib.chord.mm = chord;
-    s.rib.chord.text = core::PlainNumberText(chord);
-  } else {
-    const float chord = core::LengthFromText(text, s.settings.unitText);
-    if (!(chord > 0)) return;
-    s.rib.chord.mm = chord;
-    s.rib.chord.text = core::LengthToText(chord, s.settings.unitText);
-  }
+  // A series' rib file names its chord: the rib opens at that chord, shown in the unit in force.
+  if (const std::optional<float> chord = core::ChordInTitleMm(s.airfoil.title))
+    s.rib.chord = {*chord, core::LengthToText(*chord, s.settings.unitText)};
 }
 
 OpenOutcome ReadAirfoilToOpen(const std::string& path, files::AirfoilData& data) {
@@ -49,7 +33,8 @@ OpenOutcome ReadAirfoilToOpen(const std::string& path, files::AirfoilData& data)
   if (read.status == files::AirfoilReadStatus::Error) return ReportedOpen("", " Open/FichierLecture", read.error);
   if (!read.ok()) return RefusedOpen(files::StatusName(read.status), read.boxText, Text("frmopen", "1"), AirfoilRefusalIcon(read.status));
   // The open window refuses such files too; the preparation needs five points.
-  if (data.pointCount < 5) return RefusedOpen("too-few-points", Text("frmopen", "23"), Text("frmopen", "1"));
+  if (files::TooFewPoints(data.pointCount))
+    return RefusedOpen("too-few-points", Text("frmopen", "23"), Text("frmopen", "1"));
   return {};
 }
 
@@ -57,15 +42,12 @@ OpenOutcome InstallAirfoil(core::RibDocument& d, const std::string& path, files:
   platform::BusyPointer busy;
   try {
     core::RibDocument fresh = d;
+    fresh.airfoil = std::move(data);
     fresh.airfoil.path = path;
-    fresh.airfoil.title = std::move(data.title);
-    fresh.airfoil.x = std::move(data.x);
-    fresh.airfoil.y = std::move(data.y);
-    fresh.airfoil.pointCount = data.pointCount;
     files::SplitAirfoilFileName(path, fresh.airfoil.name, fresh.airfoil.ext);
     fresh.airfoil.loaded = true;
     fresh.view.formerShown = false;
-    fresh.project.windowTitle = WindowTitle(TitleForm::Airfoil, fresh);
+    fresh.project.titleNames = core::TitleNames::Airfoil;
     fresh.rib.tabs.lowerDistance = {0, "0"};
     fresh.rib.tabs.upperDistance = {0, "0"};
     fresh.rib.boardAngle = 0;

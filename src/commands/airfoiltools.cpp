@@ -144,8 +144,9 @@ void ShowComparison(core::RibDocument& d, core::AirfoilComparison& comparison, c
   d.view.compareShown = true;
   files::AddRecentFile(d, firstPath);
   files::AddRecentFile(d, secondPath);
-  d.project.windowTitle = std::string(platform::kProgramTitle) + "  " + Text("OutilCompare", "5") + " " +
-                          comparison.firstName + " " + Text("OutilCompare", "6") + " " + comparison.secondName;
+  d.project.titleNames = core::TitleNames::Comparison;
+  d.project.comparedFirst = comparison.firstName;
+  d.project.comparedSecond = comparison.secondName;
   d.changes.Announce(core::Change::NewRib | core::Change::Setup | core::Change::Project | core::Change::Settings);
 }
 
@@ -164,11 +165,8 @@ std::string ComparisonPanelText(const core::RibDocument& d, const core::AirfoilC
 
 void ShowFormer(core::RibDocument& d, const std::string& path, files::AirfoilData data) {
   ClearRibState(d);
+  d.airfoil = std::move(data);
   d.airfoil.path = path;
-  d.airfoil.title = std::move(data.title);
-  d.airfoil.x = std::move(data.x);
-  d.airfoil.y = std::move(data.y);
-  d.airfoil.pointCount = data.pointCount;
   files::SplitAirfoilFileName(path, d.airfoil.name, d.airfoil.ext);
   ChordFromTitle(d);
   // A former need not be listed as an airfoil is: its extremes over every point.
@@ -179,7 +177,7 @@ void ShowFormer(core::RibDocument& d, const std::string& path, files::AirfoilDat
     d.prepared.yMin = std::min(d.prepared.yMin, d.airfoil.y[static_cast<std::size_t>(i)]);
   }
   d.view.formerShown = true;
-  d.project.windowTitle = std::string(platform::kProgramTitle) + "  " + d.airfoil.name;
+  d.project.titleNames = core::TitleNames::Former;
   d.changes.Announce(core::Change::NewRib | core::Change::Setup | core::Change::Project);
 }
 

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "commands/ribedit.h"
 #include "core/airfoilprep.h"
 #include "core/cutlabel.h"
 #include "core/cutmarks.h"
@@ -15,6 +16,7 @@
 #include "core/numformat.h"
 #include "core/piecewidth.h"
 #include "core/plaintext.h"
+#include "core/ribwarnings.h"
 #include "files/airfoilfile.h"
 #include "files/seriesfiles.h"
 #include "platform/texts.h"
@@ -36,7 +38,7 @@ std::optional<std::string> StaleRibFile(const std::string& path, double summaryC
   files::AirfoilData data;
   const files::AirfoilReadResult read = files::ReadAirfoilFile(path, data);
   if (!read.ok()) return "its rib file " + path + " is missing or unreadable";
-  const std::optional<double> chord = ChordOfTitle(data.title);
+  const std::optional<double> chord = core::ChordInTitleMm(data.title);
   if (chord && std::fabs(*chord - summaryChordMm) > 0.0051 + 0.00051 * unitMm)
     return path + " holds a rib of chord " + core::FormatNumber(*chord / unitMm, "0.0##") +
            " where the summary has " + core::FormatNumber(summaryChordMm / unitMm, "0.0##");
@@ -64,13 +66,18 @@ std::optional<KitRefusal> BuildRib(const core::RibDocument& templateRib, const K
   if (read.status == files::AirfoilReadStatus::Error)
     return KitRefusal{"unreadable", read.error.description, rib.path};  // names the file already
   if (!read.ok()) return KitRefusal{files::StatusName(read.status), about(read.boxText), rib.path};
-  if (d.airfoil.pointCount < 5) return KitRefusal{"too-few-points", about(platform::Text("frmopen", "23")), rib.path};
+  if (files::TooFewPoints(d.airfoil.pointCount))
+    return KitRefusal{"too-few-points", about(platform::Text("frmopen", "23")), rib.path};
   files::SplitAirfoilFileName(rib.path, d.airfoil.name, d.airfoil.ext);
   core::InstallPreparedAirfoil(d);
   d.airfoil.loaded = true;
-  d.rib.chord.mm = static_cast<float>(rib.chordMm);
-  d.rib.chord.text = core::LengthToText(d.rib.chord.mm, d.settings.unitText);
-  if (d.rib.leadingEdge.mm + d.rib.trailingEdge.mm > d.rib.chord.mm) {
+  // The chord as if typed in the window: settled, so that the caption names this rib and a
+  // board parallel to the chord follows this airfoil.
+  const float chordMm = static_cast<float>(rib.chordMm);
+  const EditOutcome chord =
+      ApplyEdit(d, SetLength{RibLength::Chord, {chordMm, core::LengthToText(chordMm, d.settings.unitText)}});
+  if (chord.refused) return KitRefusal{chord.refusalKey, about(EditMessageText(chord.messages.front())), rib.name};
+  if (core::EdgeWarning(d).what != core::RibWarning::None) {
     std::string text = platform::Text("FrmMainMessage", "13");
     return KitRefusal{"edges-longer-than-chord", (text.empty() ? "The edge pieces are longer than the chord" : text) +
                                                      ": " + rib.name,
@@ -281,26 +288,6 @@ std::string KitNameOf(const std::string& path) {
   return name.substr(digits - 1);
 }
 
-std::optional<double> ChordOfTitle(const std::string& title) {
-  const std::size_t colon = title.rfind(':');
-  if (colon == std::string::npos) return std::nullopt;
-  std::string value = title.substr(colon + 1);
-  while (!value.empty() && (value.back() == ' ' || value.back() == '\r' || value.back() == '\t')) value.pop_back();
-  std::string unit = " mm";
-  if (core::EndsWithIgnoringCase(value, " in")) {
-    unit = " in";
-    value.resize(value.size() - 3);
-  }
-  const std::size_t start = value.find_first_not_of(' ');
-  if (start == std::string::npos) return std::nullopt;
-  value = value.substr(start);
-  if (value.find_first_not_of("0123456789./ ") != std::string::npos || !std::isdigit(static_cast<unsigned char>(value[0])))
-    return std::nullopt;
-  const double mm = core::LengthFromText(value, unit);
-  if (!(mm > 0) || !std::isfinite(mm)) return std::nullopt;
-  return mm;
-}
-
 std::string PanelPrefix(int index) {
   std::string prefix(1, static_cast<char>('A' + index % 26));
   if (index >= 26) prefix.insert(prefix.begin(), static_cast<char>('A' + (index / 26 - 1) % 26));
@@ -321,7 +308,7 @@ KitRibList KitRibsOf(const std::vector<std::string>& inputs, double chordMm, con
     if (!core::EndsWithIgnoringCase(input, ".txt")) {
       files::AirfoilData data;
       files::AirfoilReadResult read = files::ReadAirfoilFile(input, data);
-      std::optional<double> chord = read.ok() ? ChordOfTitle(data.title) : std::nullopt;
+      std::optional<double> chord = read.ok() ? core::ChordInTitleMm(data.title) : std::nullopt;
       // A file that cannot be read is refused by name when its rib is built.
       list.ribs.push_back({input, KitNameOf(input), chord.value_or(chordMm)});
       panelOf.push_back(panel(SeriesOfFile(input)));

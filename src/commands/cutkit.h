@@ -54,8 +54,6 @@ std::string PanelPrefix(int index);
 // "R07" from a series' "clarky&sd7037R07.dat" or "...R07in.dat" (the letter and digits
 // that end the name); otherwise the file's name without its extension.
 std::string KitNameOf(const std::string& path);
-// The chord a series' title line carries, in millimetres.
-std::optional<double> ChordOfTitle(const std::string& title);
 
 struct KitSettings {
   core::SheetSize sheet;

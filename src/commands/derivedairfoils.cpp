@@ -31,23 +31,12 @@ ToolRefusal AngleTooLarge(const std::string& section, const std::string& key, co
 }  // namespace
 
 SourceAirfoil CurrentSourceAirfoil(const core::RibDocument& d) {
-  SourceAirfoil s;
-  if (!d.airfoil.loaded) return s;
-  s.name = d.airfoil.name;
-  s.x = d.airfoil.x;
-  s.y = d.airfoil.y;
-  s.pointCount = d.airfoil.pointCount;
-  return s;
+  return d.airfoil.loaded ? d.airfoil : SourceAirfoil();
 }
 
 SourceAirfoil SourceAirfoilOf(const std::string& path, files::AirfoilData data) {
-  SourceAirfoil a;
-  std::string ext;
-  files::SplitAirfoilFileName(path, a.name, ext);
-  a.x = std::move(data.x);
-  a.y = std::move(data.y);
-  a.pointCount = data.pointCount;
-  return a;
+  files::SplitAirfoilFileName(path, data.name, data.ext);
+  return data;
 }
 
 ThicknessCamberOutcome ScaleThicknessCamber(const core::PreparedAirfoil& airfoil, const std::string& thicknessText,

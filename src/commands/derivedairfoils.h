@@ -20,12 +20,7 @@ struct ToolRefusal {
 };
 
 // The airfoil an inclined or oblique rib starts from: the current one, or a file picked.
-struct SourceAirfoil {
-  std::string name;
-  std::vector<double> x{0.0};
-  std::vector<double> y{0.0};
-  int pointCount = 0;
-};
+using SourceAirfoil = core::AirfoilAsRead;
 SourceAirfoil CurrentSourceAirfoil(const core::RibDocument& d);
 SourceAirfoil SourceAirfoilOf(const std::string& path, files::AirfoilData data);
 

@@ -1,11 +1,11 @@
 #include "commands/newrib.h"
 
+#include "commands/ribedit.h"
 #include "commands/startsettings.h"
 #include "core/newrib.h"
 #include "core/numformat.h"
 #include "files/ini.h"
 #include "files/settings.h"
-#include "platform/texts.h"
 
 namespace commands {
 
@@ -17,10 +17,8 @@ void ClearRibState(core::RibDocument& d) {
 }
 
 void NewRib(core::RibDocument& d) {
-  ClearRibState(d);
+  ApplyEdit(d, ClearRib{});
   CheckAirfoilDirectories(d);
-  d.project.windowTitle = platform::kProgramTitle;
-  d.changes.Announce(core::Change::NewRib | core::Change::Setup | core::Change::Project);
 }
 
 }  // namespace commands

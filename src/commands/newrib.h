@@ -9,8 +9,8 @@ namespace commands {
 // stored for the next rib and the rib defaults are read from the settings again.
 void ClearRibState(core::RibDocument& d);
 
-// ClearRibState, the airfoil-folder check, the program's title; announces Change::NewRib so
-// that the windows return to their state at start.
+// The edit ClearRib (ClearRibState, the program's title, Change::NewRib announced so that
+// the windows return to their state at start), then the airfoil-folder check.
 void NewRib(core::RibDocument& d);
 
 }  // namespace commands

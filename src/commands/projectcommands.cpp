@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "commands/airfoilcommands.h"
-#include "commands/windowtitle.h"
 #include "core/airfoilprep.h"
 #include "core/caption.h"
 #include "core/newrib.h"
@@ -98,7 +97,7 @@ bool WriteProjectFile(core::RibDocument& d, const std::string& path, platform::E
   d.project.asRead = std::move(written);
   d.project.modified = false;
   d.project.saved = true;
-  d.project.windowTitle = WindowTitle(TitleForm::Project, d);
+  d.project.titleNames = core::TitleNames::Project;
   d.changes.Announce(core::Change::Project);
   return true;
 }
@@ -160,7 +159,7 @@ OpenOutcome OpenProjectFile(core::RibDocument& d, const std::string& path, const
   fresh.project.path = WholePath(path);
   fresh.project.title = files::FileNameOf(path);
   fresh.project.modified = false;
-  fresh.project.windowTitle = WindowTitle(TitleForm::Project, fresh);
+  fresh.project.titleNames = core::TitleNames::Project;
   // Opening is no change of the user's: the rib is the one the file's lines describe, so
   // nothing is settled (an empty caption stays empty, tab distances of 0 stay 0).
   if (how.airfoilNeeded) core::InstallPreparedAirfoil(fresh);

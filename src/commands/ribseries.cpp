@@ -54,14 +54,6 @@ files::SeriesWords SeriesWordsInLanguage(SeriesKind kind) {
   return w;
 }
 
-core::SeriesOutline OutlineOf(const files::AirfoilData& data) {
-  core::SeriesOutline o;
-  o.x = data.x;
-  o.y = data.y;
-  o.count = data.pointCount;
-  return o;
-}
-
 namespace {
 
 files::SeriesJob JobOf(const SeriesRequest& r) {

@@ -29,8 +29,6 @@ const char* SeriesSection(SeriesKind kind);
 // The words of the files from the language in force.
 files::SeriesWords SeriesWordsInLanguage(SeriesKind kind);
 
-// An airfoil read apart from the shared state, as the series keep it.
-core::SeriesOutline OutlineOf(const files::AirfoilData& data);
 
 // An airfoil of the series: its file name without extension and its points.
 struct SeriesAirfoil {

@@ -6,21 +6,19 @@ namespace commands {
 
 using platform::Text;
 
-std::string WindowTitle(TitleForm form, const core::RibDocument& d) {
+std::string WindowTitle(const core::RibDocument& d) {
   const std::string program = platform::kProgramTitle;
   const std::string airfoil = " " + Text("MainTolbar", "11") + " : " + d.airfoil.name;
-  switch (form) {
-    case TitleForm::Program: return program;
-    case TitleForm::Airfoil: return program + airfoil;
-    case TitleForm::Project: return program + " " + Text("MainTolbar", "26") + " : " + d.project.title + airfoil;
+  switch (d.project.titleNames) {
+    case core::TitleNames::Program: return program;
+    case core::TitleNames::Airfoil: return program + airfoil;
+    case core::TitleNames::Project: return program + " " + Text("MainTolbar", "26") + " : " + d.project.title + airfoil;
+    case core::TitleNames::Comparison:
+      return program + "  " + Text("OutilCompare", "5") + " " + d.project.comparedFirst + " " +
+             Text("OutilCompare", "6") + " " + d.project.comparedSecond;
+    case core::TitleNames::Former: return program + "  " + d.airfoil.name;
   }
   return program;
-}
-
-TitleForm CurrentTitleForm(const core::RibDocument& d) {
-  for (TitleForm form : {TitleForm::Project, TitleForm::Airfoil})
-    if (d.project.windowTitle == WindowTitle(form, d)) return form;
-  return TitleForm::Program;
 }
 
 }  // namespace commands

@@ -109,4 +109,34 @@ std::string LengthKeys(std::string_view unitText, bool negativeAllowed) {
   return negativeAllowed ? NumberKeys() + "-" : NumberKeys();
 }
 
+std::optional<float> ChordInTitleMm(std::string_view title) {
+  const std::size_t colon = title.rfind(':');
+  if (colon == std::string_view::npos) return std::nullopt;
+  std::string_view value = title.substr(colon + 1);
+  auto trim = [&value] {
+    while (!value.empty() && (value.back() == ' ' || value.back() == '\r' || value.back() == '\t'))
+      value.remove_suffix(1);
+    while (!value.empty() && value.front() == ' ') value.remove_prefix(1);
+  };
+  trim();
+  std::string_view unit = " mm";
+  auto endsWith = [&value](std::string_view end) { return value.size() > end.size() && value.ends_with(end); };
+  if (endsWith(" in") || endsWith(" IN")) {
+    unit = " in";
+    value.remove_suffix(3);
+  } else if (endsWith(" mm")) {
+    value.remove_suffix(3);
+  } else if (!value.empty() && value.back() == '"') {
+    unit = " in";
+    value.remove_suffix(1);
+  }
+  trim();
+  if (value.empty() || value.find_first_not_of("0123456789./ ") != std::string_view::npos || value[0] < '0' ||
+      value[0] > '9')
+    return std::nullopt;
+  const LengthReading chord = ReadLength(value, unit);
+  if (chord.malformed || !(chord.mm > 0) || !std::isfinite(chord.mm)) return std::nullopt;
+  return chord.mm;
+}
+
 }  // namespace core

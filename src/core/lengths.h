@@ -1,5 +1,6 @@
 #pragma once
 // Typed lengths, positions along the chord and stations.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,5 +45,10 @@ double Radians(double degrees);
 // and "-" of the fractions.
 // `negativeAllowed`: "-" also leads a value (in inches it is in the set anyway).
 std::string LengthKeys(std::string_view unitText, bool negativeAllowed = false);
+
+// The chord a rib file's title names after its last ":", in millimetres: "Rib 3 Chord :
+// 150.00", "180 mm", or inches where the title says so ("8.1/2 in", 8"), whatever the unit
+// in force. None where the title names no chord longer than 0 ("E387: low Reynolds").
+std::optional<float> ChordInTitleMm(std::string_view title);
 
 }  // namespace core

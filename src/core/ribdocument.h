@@ -84,11 +84,17 @@ struct ProjectFileLines {
   bool operator==(const ProjectFileLines&) const = default;
 };
 
+// What the main window's title names: the program alone, the airfoil open, the project and
+// its airfoil, the two airfoils compared or the former shown. Its words are composed when
+// it is shown, in the language in force (commands::WindowTitle).
+enum class TitleNames { Program, Airfoil, Project, Comparison, Former };
+
 struct ProjectInfo {
   std::string path;     // the project file's whole path; empty while the rib has none
   std::string title;    // file name without folder
   std::string dxfPath;  // the last DXF export
-  std::string windowTitle;  // the main window's title: the program, the project or airfoil open
+  TitleNames titleNames = TitleNames::Program;
+  std::string comparedFirst, comparedSecond;  // the airfoils the comparison's title names
   bool modified = false;
   bool saved = false;
   ProjectFileLines asRead;  // of the file at `path`

@@ -23,7 +23,7 @@ double Interpolate(const SeriesOutline& o, int a, int b, double s) {
 
 int LeadingEdgeIndex(const SeriesOutline& o) {
   int le = 1;
-  for (int i = 2; i <= o.count; ++i)
+  for (int i = 2; i <= o.pointCount; ++i)
     if (At(o.x, i) < At(o.x, le)) le = i;
   return le;
 }
@@ -40,24 +40,24 @@ double UpperSurfaceAt(const SeriesOutline& o, double s) {
 
 double LowerSurfaceAt(const SeriesOutline& o, double s) {
   const int le = LeadingEdgeIndex(o);
-  for (int i = le; i <= o.count; ++i) {
+  for (int i = le; i <= o.pointCount; ++i) {
     if (At(o.x, i) < s) continue;
     if (std::fabs(s - At(o.x, i)) < kSameStation || i == le) return At(o.y, i);
     return Interpolate(o, i - 1, i, s);
   }
-  return At(o.y, o.count);  // behind the trailing edge
+  return At(o.y, o.pointCount);  // behind the trailing edge
 }
 
 CommonStations CommonStationsOf(const SeriesOutline& root, const SeriesOutline& tip) {
-  const bool rootLeads = root.count >= tip.count;
+  const bool rootLeads = root.pointCount >= tip.pointCount;
   const SeriesOutline& master = rootLeads ? root : tip;
   const SeriesOutline& other = rootLeads ? tip : root;
   const int le = LeadingEdgeIndex(master);
   CommonStations c;
-  c.x.reserve(static_cast<std::size_t>(master.count));
+  c.x.reserve(static_cast<std::size_t>(master.pointCount));
   std::vector<double>& own = rootLeads ? c.rootY : c.tipY;
   std::vector<double>& interpolated = rootLeads ? c.tipY : c.rootY;
-  for (int j = 1; j <= master.count; ++j) {
+  for (int j = 1; j <= master.pointCount; ++j) {
     const double s = At(master.x, j);
     c.x.push_back(s);
     own.push_back(At(master.y, j));

@@ -11,15 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "core/ribdocument.h"
+
 namespace core {
 
 // An airfoil as read: chord fractions in file order (trailing edge, upper surface, leading
-// edge, lower surface, trailing edge), 1-based (element 0 unused), `count` points.
-struct SeriesOutline {
-  std::vector<double> x{0.0};
-  std::vector<double> y{0.0};
-  int count = 0;
-};
+// edge, lower surface, trailing edge), 1-based (element 0 unused), `pointCount` points.
+using SeriesOutline = AirfoilAsRead;
 
 // The first index of the smallest x.
 int LeadingEdgeIndex(const SeriesOutline& outline);

@@ -45,6 +45,11 @@ double ThicknessAtMm(const RibDocument& d, double xMm) {
   return d.rib.chord.mm * (d.prepared.upperAt[k] - d.prepared.lowerAt[k]);
 }
 
+RibWarningAt EdgeWarning(const RibDocument& d) {
+  if (d.rib.leadingEdge.mm + d.rib.trailingEdge.mm > d.rib.chord.mm) return {RibWarning::EdgesLongerThanChord};
+  return {};
+}
+
 RibWarningAt SheetingWarning(const RibDocument& d, float sheetingMm) {
   if (!HasRib(d) || sheetingMm <= 0) return {};
   // Sheeting on both surfaces: at half the thickness the two inner lines meet.
@@ -83,6 +88,7 @@ RibWarningAt HoleWarning(const RibDocument& d, const HoleRow& row, int index) {
 std::vector<RibWarningAt> FindRibWarnings(const RibDocument& d) {
   std::vector<RibWarningAt> found;
   if (!HasRib(d)) return found;
+  if (RibWarningAt w = EdgeWarning(d); w.what != RibWarning::None) found.push_back(w);
   if (RibWarningAt w = SheetingWarning(d, d.rib.sheeting.mm); w.what != RibWarning::None) found.push_back(w);
   // The drawing stops at the first row without a position; so do the warnings.
   const int lastSpar = std::min<int>(d.rib.spars.last, kTableSlots - 1);

@@ -1,7 +1,8 @@
 #pragma once
-// Values the windows take without a range that still leave no sensible rib: sheeting that
-// fills the rib, a spar cut deeper than the rib is thick where it passes, a hole that
-// leaves the outline. They are stored as typed; these rules only find them, so that the
+// Values the windows take without a range that still leave no sensible rib: edge pieces
+// that together are deeper than the chord (nothing can be drawn), sheeting that fills the
+// rib, a spar cut deeper than the rib is thick where it passes, a hole that leaves the
+// outline. They are stored as typed; these rules only find them, so that the
 // windows can say so.
 #include <vector>
 
@@ -11,6 +12,7 @@ namespace core {
 
 enum class RibWarning {
   None,
+  EdgesLongerThanChord,  // the two edge pieces together are deeper than the chord
   SheetingFillsRib,  // twice the sheeting reaches the greatest thickness
   SparWithoutWidth,  // a spar with a cut but no width
   SparThroughRib,    // its cuts reach further than the rib is thick at its centre
@@ -32,13 +34,15 @@ double GreatestThicknessMm(const RibDocument& d);
 // The thickness between the contours at `xMm` from the leading edge (nearest station).
 double ThicknessAtMm(const RibDocument& d, double xMm);
 
+// The rib cannot be drawn, cut or exported: no outline is left between the edge pieces.
+RibWarningAt EdgeWarning(const RibDocument& d);
 RibWarningAt SheetingWarning(const RibDocument& d, float sheetingMm);
 // A row as it would be stored (the document gives the chord, sheeting and contours); a
 // row without a position is no spar or hole and has nothing to warn of.
 RibWarningAt SparWarning(const RibDocument& d, const SparRow& row, int index);
 RibWarningAt HoleWarning(const RibDocument& d, const HoleRow& row, int index);
 
-// Every warning of the rib as it stands, the sheeting first, then the spars and holes in
+// Every warning of the rib as it stands, the edge pieces first, then the sheeting, then the spars and holes in
 // their order. Nothing without an airfoil or a chord.
 std::vector<RibWarningAt> FindRibWarnings(const RibDocument& d);
 

@@ -59,6 +59,8 @@ AirfoilReadResult Refuse(AirfoilData& d, AirfoilReadStatus status, const char* k
 
 }  // namespace
 
+bool TooFewPoints(int pointCount) { return pointCount < 5; }
+
 const char* StatusName(AirfoilReadStatus status) {
   switch (status) {
     case AirfoilReadStatus::Ok: return "ok";

@@ -28,17 +28,17 @@ struct AirfoilReadResult {
   bool ok() const { return status == AirfoilReadStatus::Ok; }
 };
 
+// An outline of fewer than 5 points makes no rib: whatever opens a file refuses it
+// (frmopen/23, batch key "too-few-points").
+bool TooFewPoints(int pointCount);
+
 // Short name of a status for batch output: empty-title, first-point, double-point,
 // closing-point, unreadable, empty, not-coordinates, not-a-file, too-large, error.
 const char* StatusName(AirfoilReadStatus status);
 
-// A file's contents as read, apart from the document.
-struct AirfoilData {
-  std::string title;
-  std::vector<double> x{0.0};  // 1-based
-  std::vector<double> y{0.0};
-  int pointCount = 0;
-};
+// A file's contents as read, apart from the document: the document's own airfoil type, of
+// which the readers fill the title, the points (1-based) and their count.
+using AirfoilData = core::AirfoilAsRead;
 
 // Reads a coordinate file without touching the shared state (callers that must keep the
 // current airfoil until a new one is read whole).

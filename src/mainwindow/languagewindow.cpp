@@ -77,15 +77,9 @@ LanguageWindow::LanguageWindow(core::RibDocument& document, Purpose purpose, QWi
 
 void LanguageWindow::Choose() {
   if (changed_ && languages_->currentIndex() >= 0) {
-    // Read in the language the title was written in; at the first choice there is none.
-    const commands::TitleForm title = purpose_ == Purpose::ChangeLanguage ? commands::CurrentTitleForm(document_)
-                                                                          : commands::TitleForm::Program;
     files::ChooseLanguage(document_, languages_->currentData().toString().toStdString());
     // The captions, the window's title and every drawn text follow the new language.
-    if (purpose_ == Purpose::ChangeLanguage) {
-      document_.project.windowTitle = commands::WindowTitle(title, document_);
-      document_.changes.Announce(core::Change::Style | core::Change::Project);
-    }
+    if (purpose_ == Purpose::ChangeLanguage) document_.changes.Announce(core::Change::Style | core::Change::Project);
   }
   accept();
 }

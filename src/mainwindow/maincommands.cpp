@@ -13,6 +13,7 @@
 #include "commands/keepwork.h"
 #include "commands/newrib.h"
 #include "commands/projectcommands.h"
+#include "commands/ribedit.h"
 #include "files/captions.h"
 #include "mainwindow/aboutbox.h"
 #include "mainwindow/cutexportwindow.h"
@@ -235,15 +236,18 @@ void MainWindow::WireAirfoilTools() {
 void MainWindow::ToggleDisplay(Command command) {
   core::RibDocument& d = document_;
   const bool on = Action(command)->isChecked();
+  if (command == Command::ViewUpsideDown) {
+    commands::ApplyEdit(d, commands::SetUpsideDown{on});
+    return;
+  }
   switch (command) {
-    case Command::ViewUpsideDown: d.rib.upsideDown = on; break;
     case Command::ShowOutline: d.view.outlineShown = on; break;
     case Command::ShowThickness: d.view.showThickness = on; break;
     case Command::ShowLeadingEdgeHeight: d.view.showLeadingEdgeHeight = on; break;
     case Command::ShowTrailingEdgeHeight: d.view.showTrailingEdgeHeight = on; break;
     default: break;
   }
-  d.changes.Announce(command == Command::ViewUpsideDown ? core::Change::Setup : core::Change::View);
+  d.changes.Announce(core::Change::View);
 }
 
 void MainWindow::ShowInput(ribwindows::InputKind kind) {

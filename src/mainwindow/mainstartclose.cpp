@@ -77,7 +77,6 @@ void MainWindow::KeepWithinScreen() {
 void MainWindow::Load() {
   core::RibDocument& d = document_;
   PlaceOnScreen();
-  d.project.modified = false;
   d.view.outlineShown = true;
   platform::CurrentDesktop().SetBusy(false);
   d.settings.unitText = " mm";

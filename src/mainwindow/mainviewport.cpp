@@ -17,6 +17,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "core/ribwarnings.h"
 #include "mainwindow/mainview.h"
 #include "platform/qt/qtstrings.h"
 #include "sharedwindows/ribstatus.h"
@@ -171,7 +172,7 @@ void MainWindow::Redraw() {
   if (!d.airfoil.loaded) return;
   Panel(1)->setText(Q(VersionPanelText(d)));
   Panel(2)->setText(Q(sharedwindows::AirfoilPanelText(d, Text("MainTolbar", "11"), Text("MainTolbar", "13"))));
-  if (d.rib.trailingEdge.mm + d.rib.leadingEdge.mm > d.rib.chord.mm) {
+  if (core::EdgeWarning(d).what != core::RibWarning::None) {
     // Nothing is drawn; the box is told once for these values, not at every resize or scroll.
     view_->Clear();
     const std::array<float, 3> refused{d.rib.leadingEdge.mm, d.rib.trailingEdge.mm, d.rib.chord.mm};

@@ -9,6 +9,7 @@
 #include <QStatusBar>
 
 #include "commands/keepwork.h"
+#include "commands/windowtitle.h"
 #include "files/captions.h"
 #include "mainwindow/mainview.h"
 #include "mainwindow/writtennotice.h"
@@ -27,7 +28,7 @@ using platform::Q;
 MainWindow::MainWindow(core::RibDocument& document, QWidget* parent) : QMainWindow(parent), document_(document) {
   setObjectName("frmmain");
   // "[*]": where the platform shows that the rib holds unsaved changes.
-  setWindowTitle(QString(platform::kProgramTitle) + "[*]");
+  setWindowTitle(Q(commands::WindowTitle(document_)) + "[*]");
   BuildMenus();
   BuildToolBar();
   // The status bar measures the first text.
@@ -47,8 +48,8 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::DocumentChanged(core::Changes what) {
   ShowDisplayFlags();
-  if (what.Has(core::Change::Project) && !document_.project.windowTitle.empty())
-    setWindowTitle(Q(document_.project.windowTitle) + "[*]");
+  if (what.Has(core::Change::Project))
+    setWindowTitle(Q(commands::WindowTitle(document_)) + "[*]");
   setWindowModified(commands::HasUnsavedChanges(document_));
   if (what.Has(core::Change::Settings)) LoadRecentMenu();
   if (what.Has(core::Change::Style)) {

@@ -4,6 +4,7 @@
 #include <QUndoCommand>
 #include <QUndoStack>
 
+#include "commands/ribedit.h"
 #include "mainwindow/undorules.h"
 #include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
@@ -99,16 +100,11 @@ void UndoHistory::PutBack() {
   if (!chosen_) return;
   const core::RibSetup& rib = *chosen_;
   chosen_ = nullptr;
-  core::Changes what = core::Change::Setup | core::Change::Project | core::Change::Restored;
-  if (document_.rib.chord != rib.chord) what = what | core::Change::Chord;
-  if (document_.rib.sheeting != rib.sheeting) what = what | core::Change::Sheeting;
-  document_.rib = rib;
   seen_ = rib;
-  document_.project.modified = !stack_->isClean();
   // Put back as it was made, settled then: nothing is worked out again, and what the
   // listeners announce meanwhile (an open window's marks) is no step.
   restoring_ = true;
-  document_.changes.Announce(what);
+  commands::ApplyEdit(document_, commands::RestoreRib{rib, stack_->isClean()});
   restoring_ = false;
 }
 

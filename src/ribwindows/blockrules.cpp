@@ -1,12 +1,8 @@
 #include "ribwindows/blockrules.h"
 
-#include <algorithm>
-
 #include "core/typednumber.h"
-#include "core/caption.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
-#include "files/captions.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 #include "ribwindows/boxreading.h"
@@ -59,30 +55,12 @@ AirfoilHeightTexts AirfoilHeights(const core::RibDocument& d) {
 }
 
 std::string ApplyBlocks(core::RibDocument& d, const BlockBoxes& boxes) {
-  core::Blocks& b = d.rib.blocks;
-  const std::string& unit = d.settings.unitText;
-  b.baseHeight = LengthFromBox(boxes.baseHeight, unit);
-  b.leadingExtension = LengthFromBox(boxes.leading, unit);
-  b.trailingExtension = LengthFromBox(boxes.trailing, unit);
-  b.seatDepth = LengthFromBox(boxes.seat, unit);
-  b.topHeight = LengthFromBox(boxes.topHeight, unit);
-  b.tail = boxes.tail;
-  const float angle = std::clamp(static_cast<float>(core::NumberFromText(boxes.angle)), -kBoardAngleLimit, kBoardAngleLimit);
-  // Stored negated, as the tab window stores it, so that both windows show the same angle.
-  d.rib.boardAngle = angle == 0 ? 0.0f : -angle;
-  d.rib.baseMode = core::BaseMode::Blocks;
-  d.project.modified = true;
-  // Also when the angle went back to 0: the caption must not keep naming the old one.
-  core::RecomposeCaption(d, files::CaptionWordsInLanguage(), core::CaptionSource::BlockDialog);
+  commands::ApplyEdit(d, commands::SetBlocks{boxes});
   return AngleText(-d.rib.boardAngle);
 }
 
 core::Changes RemoveBlocks(core::RibDocument& d) {
-  if (d.rib.baseMode != core::BaseMode::Blocks) return {};
-  d.rib.baseMode = core::BaseMode::None;
-  d.project.modified = true;
-  core::RecomposeCaption(d, files::CaptionWordsInLanguage());
-  return core::Change::Setup;
+  return commands::ApplyEdit(d, commands::TakeOffBase{core::BaseMode::Blocks}).changed;
 }
 
 }  // namespace ribwindows

@@ -3,6 +3,7 @@
 // Apply stores. Plain functions so they are tested without a screen.
 #include <string>
 
+#include "commands/ribedit.h"
 #include "core/changes.h"
 #include "core/ribdocument.h"
 #include "ribwindows/tabrules.h"
@@ -10,15 +11,7 @@
 namespace ribwindows {
 
 // The boxes of the window in their order (0 to 5) and the tail option.
-struct BlockBoxes {
-  std::string baseHeight;  // 0: board below the chord line at the front
-  std::string leading;     // 1: ahead of the leading edge
-  std::string trailing;    // 2: behind the trailing edge
-  std::string seat;        // 3: depth of the rib's seat
-  std::string topHeight;   // 4: total height at the front
-  std::string angle;       // 5: board angle, degrees
-  core::BlockTail tail = core::BlockTail::UpperContour;
-};
+using commands::BlockBoxes;
 
 // "<FrmBloc/1> <chord><unit>", as the other feature windows name the chord.
 std::string BlockWindowTitle(const core::RibDocument& d);
@@ -43,11 +36,11 @@ struct AirfoilHeightTexts {
 };
 AirfoilHeightTexts AirfoilHeights(const core::RibDocument& d);
 
-// Apply: stores the boxes, puts the rib on its block and recomposes the automatic
-// caption. Returns the angle box's text as stored.
+// Apply through commands::ApplyEdit: the rib goes on its block; announced. Returns the
+// angle box's text as stored.
 std::string ApplyBlocks(core::RibDocument& d, const BlockBoxes& boxes);
 
-// Takes the rib off its block (the values stay for the next time).
+// Takes the rib off its block (the values stay for the next time); announced.
 core::Changes RemoveBlocks(core::RibDocument& d);
 
 }  // namespace ribwindows

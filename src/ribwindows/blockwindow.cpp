@@ -130,14 +130,12 @@ bool BlockWindow::Apply() {
   ShowTotal();
   remove_->setEnabled(true);
   changed_ = changed_ | core::Change::Setup;
-  document_.changes.Announce(core::Change::Setup);
   return true;
 }
 
 void BlockWindow::Remove() {
   const core::Changes changed = RemoveBlocks(document_);
   changed_ = changed_ | changed;
-  if (changed.Any()) document_.changes.Announce(changed);
   accept();
 }
 

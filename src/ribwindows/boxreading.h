@@ -3,6 +3,7 @@
 // leading edge, inserted text).
 #include <string>
 
+#include "commands/ribedit.h"
 #include "core/lengths.h"
 #include "core/ribdocument.h"
 
@@ -28,7 +29,6 @@ using core::UnitNumberText;
 // An angle in degrees for a box: "0" rather than "-0".
 std::string AngleText(float degrees);
 
-// A board angle typed in a box, within -20..20 degrees.
-inline constexpr float kBoardAngleLimit = 20;
+using commands::kBoardAngleLimit;
 
 }  // namespace ribwindows

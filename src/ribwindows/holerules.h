@@ -2,6 +2,7 @@
 // The hole window's rules: what its boxes and options hold, how they become a row of the
 // hole table, and the check of the hole's centre.
 #include <string>
+#include <utility>
 
 #include "core/ribdocument.h"
 #include "ribwindows/slottableeditor.h"
@@ -32,6 +33,8 @@ struct HoleTraits {
   static constexpr const char* kPositionKey = "22";
   static core::HoleTable& Table(core::RibDocument& d) { return d.rib.holes; }
   static const core::HoleTable& Table(const core::RibDocument& d) { return d.rib.holes; }
+  static commands::RibEdit Edit(core::HoleTable table) { return commands::SetHoles{std::move(table)}; }
+  static int& Marked(core::RibDocument& d) { return d.view.markedHole; }
   static Fields FieldsOf(const Row& row);
   // The boxes as a row; a centred hole's offset is 0 whatever the box held.
   static Row RowOf(const Fields& f, const Row& base, const core::RibDocument& d);

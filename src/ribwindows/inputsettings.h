@@ -24,14 +24,13 @@ int InputHelpTopic(InputKind kind);
 
 struct StoredInput {
   std::string boxText;    // what the box holds afterwards ("255" after a clamped count)
-  core::Changes changed;  // what the document should announce
+  core::Changes changed;  // what the document announced
   bool refused = false;   // nothing was stored: the window stays open for a correction
 };
 
-// Stores the typed text for `kind` (OK) and settles the document (a chord change
-// recomposes the automatic caption, the tab board follows chord and sheeting); the caller
-// announces `changed`. Refusals are told in message boxes titled `windowTitle`. A chord
-// that is not longer than 0 is refused and nothing is stored.
+// Stores the typed text for `kind` (OK) through commands::ApplyEdit, which settles the
+// document and announces what changed; what the edit refused or corrected is told in
+// message boxes titled `windowTitle`.
 StoredInput StoreInput(core::RibDocument& d, InputKind kind, const std::string& typed, const std::string& windowTitle);
 
 }  // namespace ribwindows

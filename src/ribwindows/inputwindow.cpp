@@ -103,7 +103,6 @@ void InputWindow::Store() {
     return;
   }
   changed_ = stored.changed;
-  document_.changes.Announce(changed_);
   accept();
 }
 

@@ -12,7 +12,10 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <type_traits>
+#include <utility>
 
+#include "commands/ribedit.h"
 #include "core/changes.h"
 #include "core/ribdocument.h"
 #include "ribwindows/boxreading.h"
@@ -50,7 +53,7 @@ bool IsMalformedPosition(const std::string& text, const std::string& unitText);
 
 // What an action asks of the window afterwards.
 struct TableOutcome {
-  core::Changes changed;           // to announce: the table changed
+  core::Changes changed;           // what changed, announced already
   bool showFields = false;         // the boxes take `Fields()` of the row under edit
   bool focusPosition = false;      // the position box gets the focus, its text selected
 };
@@ -59,12 +62,14 @@ struct TableOutcome {
 //   Row, Fields; kSection and the message keys kFullKey, kNoSelectionKey, kPositionKey;
 //   Table(document); FieldsOf(row); RowOf(fields, base row, document); Fits(row, document,
 //   committing): the position check; PositionText(fields); Unreadable(fields, unit): the
-//   first box whose text cannot be read.
+//   first box whose text cannot be read; Edit(table): the edit that stores a table;
+//   Marked(document): the row the main view marks.
 template <class Traits>
 class SlotTableEditor {
  public:
   using Row = typename Traits::Row;
   using Fields = typename Traits::Fields;
+  using Table = std::remove_cvref_t<decltype(Traits::Table(std::declval<core::RibDocument&>()))>;
 
   explicit SlotTableEditor(core::RibDocument& d) : d_(d) {}
 
@@ -86,9 +91,9 @@ class SlotTableEditor {
   // row under edit.
   TableOutcome Apply(const Fields& typed) {
     if (selected_ && *selected_ != Pending()) return Modify(typed);
-    TableOutcome out;
-    if (!Store(UnderEdit(), typed, false)) return Refused();
-    out.changed = core::Change::Setup;
+    Table table = Traits::Table(d_);
+    if (!Store(table, UnderEdit(), typed, false)) return Refused();
+    TableOutcome out = Commit(std::move(table));
     out.showFields = true;
     return out;
   }
@@ -100,18 +105,16 @@ class SlotTableEditor {
     const bool boxesEditPending = !selected_ || *selected_ == Pending();
     selected_.reset();
     const int pending = Pending();
-    const Fields row = boxesEditPending ? typed : Traits::FieldsOf(Traits::Table(d_)[static_cast<std::size_t>(pending)]);
-    if (!Store(pending, row, true)) return Refused();
-    TableOutcome out;
-    out.changed = core::Change::Setup;
+    Table table = Traits::Table(d_);
+    const Fields row = boxesEditPending ? typed : Traits::FieldsOf(table[static_cast<std::size_t>(pending)]);
+    if (!Store(table, pending, row, true)) return Refused();
+    // The twelfth row is stored and stays the pending one.
+    const bool full = pending + 1 > kLastUsableSlot;
+    if (!full) table.last = static_cast<std::uint8_t>(pending + 1);
+    TableOutcome out = Commit(std::move(table));
     out.showFields = true;
     out.focusPosition = true;
-    if (pending + 1 > kLastUsableSlot) {
-      // The twelfth row was stored and stays the pending one.
-      platform::Inform(platform::Text(Traits::kSection, Traits::kFullKey), Title());
-      return out;
-    }
-    Traits::Table(d_).last = static_cast<std::uint8_t>(pending + 1);
+    if (full) platform::Inform(platform::Text(Traits::kSection, Traits::kFullKey), Title());
     return out;
   }
 
@@ -127,17 +130,17 @@ class SlotTableEditor {
 
   TableOutcome Modify(const Fields& typed) {
     if (!selected_) return NoSelection();
-    if (!Store(*selected_, typed, *selected_ != Pending())) return Refused();
+    Table table = Traits::Table(d_);
+    if (!Store(table, *selected_, typed, *selected_ != Pending())) return Refused();
     selected_.reset();
-    TableOutcome out;
-    out.changed = core::Change::Setup;
+    TableOutcome out = Commit(std::move(table));
     out.showFields = true;
     return out;
   }
 
   TableOutcome Delete() {
     if (!selected_) return NoSelection();
-    auto& table = Traits::Table(d_);
+    Table table = Traits::Table(d_);
     const int k = *selected_;
     const int pending = Pending();
     for (int i = k; i < pending; ++i) table[static_cast<std::size_t>(i)] = table[static_cast<std::size_t>(i + 1)];
@@ -145,9 +148,7 @@ class SlotTableEditor {
     if (pending > 0) table.last = static_cast<std::uint8_t>(pending - 1);
     selected_.reset();
     failed_ = false;
-    d_.project.modified = true;
-    TableOutcome out;
-    out.changed = core::Change::Setup;
+    TableOutcome out = Commit(std::move(table));
     out.showFields = true;
     return out;
   }
@@ -163,11 +164,10 @@ class SlotTableEditor {
   std::string Title() const { return TableWindowTitle(Traits::kSection, d_); }
 
  private:
-  // Checks the boxes and stores them into `slot`; nothing is stored when the check fails.
-  bool Store(int slot, const Fields& typed, bool committing) {
+  // Checks the boxes and puts them into `slot` of `table`; false when the check fails.
+  bool Store(Table& table, int slot, const Fields& typed, bool committing) {
     // The window says it beside the boxes as it is typed; Cancel still closes.
     if (Traits::Unreadable(typed, d_.settings.unitText)) return false;
-    auto& table = Traits::Table(d_);
     const Row row = Traits::RowOf(typed, table[static_cast<std::size_t>(slot)], d_);
     if (!Traits::Fits(row, d_, committing)) {
       failed_ = true;
@@ -176,8 +176,19 @@ class SlotTableEditor {
     }
     failed_ = false;
     table[static_cast<std::size_t>(slot)] = row;
-    d_.project.modified = true;
     return true;
+  }
+
+  // The table as edited becomes the rib's, settled and announced together with the row
+  // the main view marks now, so that it draws once.
+  TableOutcome Commit(Table table) {
+    const int underEdit = selected_ ? *selected_ : std::min<int>(table.last, kLastUsableSlot);
+    int& mark = Traits::Marked(d_);
+    const core::Changes marked = mark == underEdit ? core::Changes() : core::Change::View;
+    mark = underEdit;
+    TableOutcome out;
+    out.changed = commands::ApplyEdit(d_, Traits::Edit(std::move(table)), marked).changed;
+    return out;
   }
 
   void TellPositionError(const std::string& positionTyped) const {

@@ -2,6 +2,7 @@
 // The spar window's rules: what its boxes and options hold, how they become a row of the
 // spar table, and the check that a spar lies within the chord.
 #include <string>
+#include <utility>
 
 #include "core/ribdocument.h"
 #include "ribwindows/slottableeditor.h"
@@ -34,6 +35,8 @@ struct SparTraits {
   static constexpr const char* kPositionKey = "27";
   static core::SparTable& Table(core::RibDocument& d) { return d.rib.spars; }
   static const core::SparTable& Table(const core::RibDocument& d) { return d.rib.spars; }
+  static commands::RibEdit Edit(core::SparTable table) { return commands::SetSpars{std::move(table)}; }
+  static int& Marked(core::RibDocument& d) { return d.view.markedSpar; }
   static Fields FieldsOf(const Row& row);
   // The boxes as a row; `base` gives what the boxes do not show.
   static Row RowOf(const Fields& f, const Row& base, const core::RibDocument& d);

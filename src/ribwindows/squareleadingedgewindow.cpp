@@ -78,7 +78,6 @@ bool SquareLeadingEdgeWindow::Apply() {
   boxes_[1]->setText(Q(shown.x));
   boxes_[2]->setText(Q(shown.y));
   changed_ = changed_ | core::Change::Setup;
-  document_.changes.Announce(core::Change::Setup);
   return true;
 }
 

@@ -199,9 +199,9 @@ void TableWindow::closeEvent(QCloseEvent* event) {
 void TableWindow::Finish(const TableOutcome& outcome) {
   if (outcome.showFields) ShowFields();
   labels_->Show([this](int i) { return LabelFor(i); });
-  const core::Changes what = outcome.changed | MarkChange(UnderEdit());
   changed_ = changed_ | outcome.changed;
-  if (what.Any()) document_.changes.Announce(what);
+  // The table's own change was announced as it was stored.
+  if (MarkChange(UnderEdit()).Any()) document_.changes.Announce(core::Change::View);
   if (outcome.focusPosition) {
     positionBox_->setFocus();
     positionBox_->selectAll();

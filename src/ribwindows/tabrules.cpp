@@ -1,14 +1,11 @@
 #include "ribwindows/tabrules.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "core/typednumber.h"
-#include "core/caption.h"
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "core/settle.h"
-#include "files/captions.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
 #include "ribwindows/boxreading.h"
@@ -60,35 +57,14 @@ std::string TabReachText(double reachMm, const core::RibDocument& d) {
 }
 
 core::Changes ApplyTabs(core::RibDocument& d, const TabBoxes& boxes, const std::string& windowTitle) {
-  const double chord = d.rib.chord.mm;
-  const double length = PositionMm(boxes.length, d);
-  const double rear = PositionMm(boxes.rear, d);
-  if (length > chord || rear > chord || length + rear > chord) {
-    platform::Inform(Text("FrmTalon", "5"), windowTitle);
-    return {};
-  }
-  core::BuildingTabs& t = d.rib.tabs;
-  t.board = boxes.board;
-  t.lowerDistance = LengthFromBox(boxes.lowerDistance, d.settings.unitText);
-  const core::Length upper = LengthFromBox(boxes.upperDistance, d.settings.unitText);
-  t.upperDistance = {-upper.mm, upper.text};
-  t.lengthText = boxes.length.empty() ? "0" : boxes.length;
-  t.rearText = boxes.rear.empty() ? "0" : boxes.rear;
-  const float angle = std::clamp(static_cast<float>(core::NumberFromText(boxes.angle)), -kBoardAngleLimit, kBoardAngleLimit);
-  d.rib.boardAngle = angle == 0 ? 0.0f : -angle;
-  d.rib.baseMode = core::BaseMode::Tabs;
-  d.project.modified = true;
-  // Also when the angle went back to 0: the caption must not keep naming the old one.
-  core::RecomposeCaption(d, files::CaptionWordsInLanguage(), core::CaptionSource::TabDialog);
-  return core::Change::Setup;
+  const commands::EditOutcome outcome = commands::ApplyEdit(d, commands::SetTabs{boxes});
+  for (const commands::EditMessage& message : outcome.messages)
+    platform::Inform(commands::EditMessageText(message), windowTitle);
+  return outcome.changed;
 }
 
 core::Changes RemoveTabs(core::RibDocument& d) {
-  if (d.rib.baseMode != core::BaseMode::Tabs) return {};
-  d.rib.baseMode = core::BaseMode::None;
-  d.project.modified = true;
-  core::RecomposeCaption(d, files::CaptionWordsInLanguage());
-  return core::Change::Setup;
+  return commands::ApplyEdit(d, commands::TakeOffBase{core::BaseMode::Tabs}).changed;
 }
 
 }  // namespace ribwindows

@@ -1,25 +1,15 @@
 #pragma once
 // The building-tab window's rules: what it shows, how typing is read and corrected, and
 // what Apply stores. Plain functions so they are tested without a screen.
-//
-// The document keeps the board distance over the upper surface negated and the angle
-// negated (the tab drawing measures both downward); the boxes show them as typed.
 #include <string>
 
+#include "commands/ribedit.h"
 #include "core/changes.h"
 #include "core/ribdocument.h"
 
 namespace ribwindows {
 
-// The boxes of the window, as texts.
-struct TabBoxes {
-  core::TabBoard board = core::TabBoard::UnderLowerSurface;
-  std::string lowerDistance;  // chord line down to the board
-  std::string length;         // a length or "n%" of the chord
-  std::string rear;           // from the trailing edge, likewise
-  std::string angle;          // degrees, as typed
-  std::string upperDistance;  // chord line up to the board
-};
+using commands::TabBoxes;
 
 // "<FrmTalon/1> <chord><unit>".
 std::string TabWindowTitle(const core::RibDocument& d);
@@ -43,13 +33,12 @@ TypedValue TypedTabAngle(const std::string& typed);
 // The reach label: the front edge's distance from the trailing edge with the unit.
 std::string TabReachText(double reachMm, const core::RibDocument& d);
 
-// Apply: when the tab, its rear distance and their sum stay within the chord, stores the
-// boxes, puts the rib on tabs and recomposes the automatic caption. Otherwise tells
-// FrmTalon/5 in a box titled `windowTitle` and stores nothing. Returns what changed
-// (nothing after a refusal).
+// Apply through commands::ApplyEdit: the rib goes on its tabs, or a refusal is told in a
+// box titled `windowTitle`. Returns what changed and was announced (nothing after a
+// refusal).
 core::Changes ApplyTabs(core::RibDocument& d, const TabBoxes& boxes, const std::string& windowTitle);
 
-// Takes the rib off its tabs (the values stay for the next time).
+// Takes the rib off its tabs (the values stay for the next time); announced.
 core::Changes RemoveTabs(core::RibDocument& d);
 
 }  // namespace ribwindows

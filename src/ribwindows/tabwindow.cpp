@@ -235,14 +235,12 @@ bool TabWindow::Apply() {
   if (!changed.Any()) return false;
   changed_ = changed_ | changed;
   remove_->setEnabled(true);
-  document_.changes.Announce(changed);
   return true;
 }
 
 void TabWindow::Remove() {
   const core::Changes changed = RemoveTabs(document_);
   changed_ = changed_ | changed;
-  if (changed.Any()) document_.changes.Announce(changed);
   accept();
 }
 

@@ -4,25 +4,21 @@
 #include <string>
 #include <vector>
 
+#include "commands/ribedit.h"
 #include "core/ribdocument.h"
 
 namespace ribwindows {
 
-struct TextBoxes {
-  std::string text;
-  std::string x;  // from the leading edge along the chord
-  std::string y;  // above the chord line, negative below
-  float size = 9;
-};
+using commands::TextBoxes;
 
 TextBoxes TextBoxesFromDocument(const core::RibDocument& d);
 
 // The entries of the size list, as the list shows them.
 const std::vector<std::string>& TextSizeEntries();
 
-// Apply: stores the text and decides whether it is the user's own (an automatic caption
-// goes on following the chord and the board angle), its position and size. Line breaks
-// become blanks; an empty text brings the automatic caption back.
+// Apply through commands::ApplyEdit, announced: the text, whether it is the user's own
+// (an automatic caption goes on following the chord and the board angle), its position
+// and size. Line breaks become blanks; an empty text brings the automatic caption back.
 void ApplyInsertedText(core::RibDocument& d, const TextBoxes& boxes);
 
 // OK keeps the size as the next start's default (settings InsText/TailleFont).

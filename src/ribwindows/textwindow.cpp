@@ -76,7 +76,6 @@ bool TextWindow::Apply() {
   ApplyInsertedText(document_, typed);
   boxes_[0]->setText(Q(document_.rib.caption.text));
   changed_ = changed_ | core::Change::Setup;
-  document_.changes.Announce(core::Change::Setup);
   return true;
 }
 

@@ -374,7 +374,7 @@ commands::SeriesRequest SeriesWindow::RequestFromBoxes() const {
       commands::SeriesAirfoil airfoil;
       std::string ext;
       files::SplitAirfoilFileName(picked->path, airfoil.name, ext);
-      airfoil.outline = commands::OutlineOf(picked->data);
+      airfoil.outline = picked->data;
       (i == 0 ? request.root : request.tip) = std::move(airfoil);
     }
   request.ribCount = S(ribCountBox_->text());

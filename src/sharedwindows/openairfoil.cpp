@@ -31,7 +31,7 @@ FileChoice ChooseFile(const std::string& path) {
     c.problem = platform::GeneralErrorText(c.result.error);
   else if (!c.result.ok())
     c.problem = c.result.boxText;
-  else if (c.data.pointCount < 5)
+  else if (files::TooFewPoints(c.data.pointCount))
     c.problem = Text("frmopen", "23");
   if (c.ext == "vdl" || c.ext == "VDL" || c.ext == "txt" || c.ext == "TXT")
     c.summary = "This file is NOT an Airfoil file....";

@@ -38,6 +38,7 @@ std::string RibWarningText(const core::RibWarningAt& warning, const std::string&
   const std::string number = " " + std::to_string(warning.row + 1) + " \u2013 ";
   switch (warning.what) {
     case core::RibWarning::None: return {};
+    case core::RibWarning::EdgesLongerThanChord: return Text("FrmMainMessage", "13");
     case core::RibWarning::SheetingFillsRib: return Text("RibCheck", "1") + thickness;
     case core::RibWarning::SparWithoutWidth: return Text("Frmlongeron", "2") + number + Text("RibCheck", "2") + ".";
     case core::RibWarning::SparThroughRib: return Text("Frmlongeron", "2") + number + Text("RibCheck", "3") + thickness;

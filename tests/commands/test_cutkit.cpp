@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/cutkitfixture.h"
+#include "core/lengths.h"
 
 namespace {
 
@@ -70,11 +71,12 @@ TEST_F(CutKit, NamesAndChordsFromFileNamesAndTitles) {
   EXPECT_EQ(commands::KitNameOf("clarky&sd7037R12in.dat"), "R12");
   EXPECT_EQ(commands::KitNameOf("naca2412.dat"), "naca2412");
   EXPECT_EQ(commands::KitNameOf("a&b.dat"), "a&b");
-  EXPECT_EQ(commands::ChordOfTitle("Rib 3 Chord : 150.00"), 150.0);
-  EXPECT_NEAR(*commands::ChordOfTitle("Nervure 1 Corde : 8 in"), 8 * 25.4, 1e-4);
-  EXPECT_NEAR(*commands::ChordOfTitle("Rib 1 Chord : 8.1/2 in"), 8.5 * 25.4, 1e-4);
-  for (const char* none : {"CLARK Y AIRFOIL", "Rib 2 Chord : ", "ratio: 1:x", "Chord : 0", "Chord : -5"})
-    EXPECT_FALSE(commands::ChordOfTitle(none)) << none;
+  EXPECT_EQ(core::ChordInTitleMm("Rib 3 Chord : 150.00"), 150.0f);
+  EXPECT_NEAR(*core::ChordInTitleMm("Nervure 1 Corde : 8 in"), 8 * 25.4, 1e-4);
+  EXPECT_NEAR(*core::ChordInTitleMm("Rib 1 Chord : 8.1/2 in"), 8.5 * 25.4, 1e-4);
+  for (const char* none :
+       {"CLARK Y AIRFOIL", "Rib 2 Chord : ", "ratio: 1:x", "Chord : 0", "Chord : -5", "Chord : 1,2,3"})
+    EXPECT_FALSE(core::ChordInTitleMm(none)) << none;
 }
 
 // An inch series' summary lists millimetres too: 10 in and 6 in are 254 and 152.4 mm.

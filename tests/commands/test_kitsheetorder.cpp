@@ -241,6 +241,7 @@ TEST_F(KitSheetOrder, SvgCutsEveryOpeningBeforeAnyOutline) {
 TEST_F(KitSheetOrder, EngravingStaysOnItsOwnPartClearOfItsOpenings) {
   templateRib = core::RibDocument();
   ASSERT_TRUE(files::ReadProjectText(testsupport::ReadFile(testsupport::DataPath("projects/full_mm.vdl")), templateRib).ok);
+  templateRib.rib.caption.isUserText = true;  // "Rippe 3", as opening the project finds it
   settings.sheet = {1000, 100};
   for (int pass = 0; pass < 3; ++pass) {
     // The names as text, with the caption, then as single-stroke lines.

@@ -2,6 +2,8 @@
 // older files that may not be rewritten, the dialogs' folders, and saves that fail.
 #include <gtest/gtest.h>
 
+#include "commands/windowtitle.h"
+
 #include <cerrno>
 #include <filesystem>
 #include <iterator>
@@ -74,13 +76,13 @@ struct Workspace {
     s.rib.spars.last = 3;
     s.rib.spars[2].positionText = "40";
     s.rib.caption.fontSize = 14;
-    s.project.windowTitle = "Vandrell ag24";
+    s.project.titleNames = core::TitleNames::Former;
   }
 };
 
 bool SameRib(const core::RibDocument& a, const core::RibDocument& b) {
   return files::ProjectFileText(a) == files::ProjectFileText(b) && a.airfoil.loaded == b.airfoil.loaded &&
-         a.rib == b.rib && a.project.windowTitle == b.project.windowTitle && a.project.path == b.project.path;
+         a.rib == b.rib && a.project.titleNames == b.project.titleNames && a.project.path == b.project.path;
 }
 
 // Whatever fails, the rib, the settings file (text size, recent files) and the document's
@@ -146,7 +148,7 @@ TEST(OpenProject, ASoundProjectReplacesTheRibAndLeavesTheSettingsFile) {
   EXPECT_GT(w.s.prepared.maxThickness, 0.1);
   EXPECT_FALSE(w.s.project.modified || w.s.rib.upsideDown);
   EXPECT_EQ(w.s.project.path, w.dir.File("projects/full_mm.vdl"));
-  EXPECT_EQ(w.s.project.windowTitle, "Vandrell MainTolbar/26 : full_mm.vdl MainTolbar/11 : clarky");
+  EXPECT_EQ(commands::WindowTitle(w.s), "Vandrell MainTolbar/26 : full_mm.vdl MainTolbar/11 : clarky");
   EXPECT_EQ(files::ProjectFileText(w.s), kFullMm);  // nothing of the old rib is left
   ASSERT_EQ(announced.size(), 1u);  // once, whole: a new rib that has its airfoil
   EXPECT_TRUE(announced[0].Has(core::Change::NewRib) && announced[0].Has(core::Change::Airfoil));

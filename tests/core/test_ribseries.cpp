@@ -12,7 +12,7 @@ core::SeriesOutline ShapeOf(std::initializer_list<std::pair<double, double>> poi
     o.x.push_back(x);
     o.y.push_back(y);
   }
-  o.count = static_cast<int>(points.size());
+  o.pointCount = static_cast<int>(points.size());
   return o;
 }
 

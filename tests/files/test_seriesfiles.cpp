@@ -151,8 +151,7 @@ TEST(SeriesFiles, TwelveRibsBetweenRealAirfoilsReadBackAsAirfoils) {
   job.tipName = "naca0012";
   job.rootChordMm = 220;
   job.tipChordMm = 140;
-  core::SeriesOutline r{root.x, root.y, root.pointCount}, t{tip.x, tip.y, tip.pointCount};
-  job.stations = core::CommonStationsOf(r, t);
+  job.stations = core::CommonStationsOf(root, tip);
   job.ribs = core::EvenSeriesRibs(220, 140, 10);
   const files::SeriesWriteResult w = files::WriteSeries(job);
   ASSERT_TRUE(w.ok);

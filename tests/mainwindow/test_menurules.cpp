@@ -2,6 +2,8 @@
 // recent-files road and its failures, the calculator.
 #include <gtest/gtest.h>
 
+#include "commands/windowtitle.h"
+
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -107,7 +109,10 @@ TEST_F(MenuRules, ChordComesFromTheTitleLineOnlyWhenItNamesOne) {
                         Case{" mm", "E387: low Reynolds section", 250, "250"},  // kept
                         Case{" mm", "GOOD: 180 mm", 180, "180"},
                         Case{" in", "Tip rib:8\"", 203.2f, "8"},
-                        Case{" in", "Rib 1 Chord : 7.1/2 in", 190.5f, "7.1/2"}}) {
+                        Case{" in", "Rib 1 Chord : 7.1/2 in", 190.5f, "7.1/2"},
+                        // The title's own unit, whatever the one in force.
+                        Case{" mm", "Rib 1 Chord : 7.1/2 in", 190.5f, "190.5"},
+                        Case{" in", "Rib 3 Chord : 152.40", 152.4f, "6"}}) {
     s.settings.unitText = c.unit;
     s.airfoil.title = c.title;
     commands::ChordFromTitle(s);
@@ -135,7 +140,7 @@ TEST_F(MenuRules, ARecentAirfoilOpensPreparedAndARefusedOneLeavesItWhole) {
   ASSERT_EQ(heard.size(), 1u);
   EXPECT_TRUE(heard[0].Has(core::Change::Airfoil) && heard[0].Has(core::Change::Project) &&
               heard[0].Has(core::Change::Settings));
-  EXPECT_EQ(s.project.windowTitle, "Vandrell " + Key("MainTolbar", "11") + " : good");
+  EXPECT_EQ(commands::WindowTitle(s), "Vandrell " + Key("MainTolbar", "11") + " : good");
   const auto x = s.airfoil.x;
   const auto upper = s.prepared.upperAt;
   for (const char* bad : {"T\n0.99999 0\n0 0\n1 0\n", "T\n1 0\n0.5 0\n0.5 0\n0 0\n1 0\n",

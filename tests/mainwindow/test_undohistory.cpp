@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QUndoStack>
 
+#include "commands/ribedit.h"
 #include "core/ribconstruction.h"
 #include "core/ribtrace.h"
 #include "core/viewgeometry.h"
@@ -288,20 +289,25 @@ class HistoryAlone : public testsupport::WindowTest {};
 TEST_F(HistoryAlone, AStepHoldsWhatFollowedTheChangeAndUndoWorksNothingOut) {
   OpenAirfoil();
   mainwindow::UndoHistory history(doc, nullptr);
-  ribwindows::TabBoxes boxes = ribwindows::TabBoxesFromDocument(doc);
+  commands::TabBoxes boxes = ribwindows::TabBoxesFromDocument(doc);
   boxes.lowerDistance = "10";
-  doc.changes.Announce(ribwindows::ApplyTabs(doc, boxes, "tabs"));
+  commands::ApplyEdit(doc, commands::SetTabs{boxes});
   const core::RibSetup typed = doc.rib;
   ASSERT_EQ(typed.tabs.lowerDistance, (core::Length{10, "10"}));
 
-  doc.changes.Announce(ribwindows::StoreInput(doc, ribwindows::InputKind::Chord, "300", "chord").changed);
+  commands::ApplyEdit(doc, commands::SetLength{commands::RibLength::Chord, {300, "300"}});
   EXPECT_EQ(doc.rib.tabs.lowerDistance, (core::Length{6, "6.00"}));
   EXPECT_EQ(doc.rib.caption.text, "wing " + Key("FrmInsText", "6") + " : 300");
   const core::RibSetup longer = doc.rib;
   ASSERT_EQ(history.Stack().count(), 2);
 
+  core::Changes undone;
+  core::ChangeChannel::Subscription listening = doc.changes.Listen([&](core::Changes c) { undone = c; });
   history.Undo();
   EXPECT_TRUE(doc.rib == typed);
+  // Windows that show lengths from the chord hear that it went back; the sheeting stayed.
+  EXPECT_TRUE(undone.Has(core::Change::Restored) && undone.Has(core::Change::Chord));
+  EXPECT_FALSE(undone.Has(core::Change::Sheeting));
   history.Redo();
   EXPECT_TRUE(doc.rib == longer);
   EXPECT_EQ(history.Stack().count(), 2);

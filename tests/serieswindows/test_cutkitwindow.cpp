@@ -207,8 +207,7 @@ TEST_F(CutKitWindowTest, SummariesAndRibFilesTogetherArePanels) {
 
 // The template's caption goes on the ribs only when the box asks for it; the name always.
 TEST_F(CutKitWindowTest, TheCaptionIsEngravedOnlyWhenAsked) {
-  doc.rib.caption.text = "WING";
-  doc.rib.caption.x.mm = 30, doc.rib.caption.y.mm = 6;
+  doc.rib.caption = {"WING", {30, "30"}, {6, "6"}, 9, /*isUserText=*/true};
   auto engraved = [](const commands::KitPlan* plan, const std::string& text) {
     int count = 0;
     for (const commands::KitPart& part : plan->parts)

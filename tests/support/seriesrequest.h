@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "commands/ribseries.h"
 #include "files/airfoilfile.h"
@@ -14,7 +15,7 @@ namespace testsupport {
 inline commands::SeriesAirfoil SeriesAirfoilNamed(const std::string& name) {
   files::AirfoilData data;
   EXPECT_TRUE(files::ReadAirfoilFile(AirfoilPath(name + ".dat"), data).ok()) << name;
-  return {name, commands::OutlineOf(data)};
+  return {name, std::move(data)};
 }
 
 inline commands::SeriesRequest SeriesRequestOf(const std::string& root, const std::string& tip, const std::string& ribs,

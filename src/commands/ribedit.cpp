@@ -1,0 +1,233 @@
+#include "commands/ribedit.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "commands/newrib.h"
+#include "core/caption.h"
+#include "core/lengths.h"
+#include "core/numformat.h"
+#include "core/settle.h"
+#include "core/typednumber.h"
+#include "files/captions.h"
+#include "platform/texts.h"
+
+namespace commands {
+
+namespace {
+
+using core::Change;
+
+// One edit's work: the document is changed in place, the outcome says what changed.
+class EditApplier {
+ public:
+  explicit EditApplier(core::RibDocument& d) : d_(d) {}
+
+  EditOutcome operator()(const SetLength& e) {
+    switch (e.which) {
+      case RibLength::Chord:
+        // Nothing can be drawn on a chord of 0, and the view would silently go blank.
+        if (!(e.value.mm > 0)) return Refuse("FrmInput", "14", "chord");
+        d_.rib.chord = e.value;
+        return Stored(Change::Setup | Change::Chord);
+      case RibLength::Sheeting: d_.rib.sheeting = e.value; return Stored(Change::Setup | Change::Sheeting);
+      case RibLength::LeadingEdge:
+        StoreEdgeDepth(e.value, d_.rib.leadingEdge, "11");
+        // Typing a depth chooses the plain piece.
+        d_.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Plain;
+        return Stored(Change::Setup);
+      case RibLength::TrailingEdge: StoreEdgeDepth(e.value, d_.rib.trailingEdge, "12"); return Stored(Change::Setup);
+    }
+    return {};
+  }
+
+  EditOutcome operator()(const SetReferenceLines& e) {
+    std::string typed = e.typed;
+    if (core::LeadingNumber(typed) > 255) {
+      Tell("FrmInput", "13");
+      typed = "255";
+    }
+    const long count = core::RoundHalfEven(core::LeadingNumber(typed));
+    d_.rib.markCount = static_cast<std::uint8_t>(std::clamp(count, 0L, 255L));
+    return Stored(Change::Setup);
+  }
+
+  EditOutcome operator()(const SetTabs& e) {
+    const TabBoxes& boxes = e.boxes;
+    const double chord = d_.rib.chord.mm;
+    const double length = Position(boxes.length), rear = Position(boxes.rear);
+    if (length > chord || rear > chord || length + rear > chord) return Refuse("FrmTalon", "5", "tabs");
+    core::BuildingTabs& t = d_.rib.tabs;
+    t.board = boxes.board;
+    t.lowerDistance = Typed(boxes.lowerDistance);
+    const core::Length upper = Typed(boxes.upperDistance);
+    t.upperDistance = {-upper.mm, upper.text};
+    t.lengthText = boxes.length.empty() ? "0" : boxes.length;
+    t.rearText = boxes.rear.empty() ? "0" : boxes.rear;
+    StoreBoardAngle(boxes.angle);
+    d_.rib.baseMode = core::BaseMode::Tabs;
+    // Also when the angle went back to 0: the caption must not keep naming the old one.
+    core::RecomposeCaption(d_, files::CaptionWordsInLanguage(), core::CaptionSource::TabDialog);
+    return Stored(Change::Setup);
+  }
+
+  EditOutcome operator()(const SetBlocks& e) {
+    const BlockBoxes& boxes = e.boxes;
+    core::Blocks& b = d_.rib.blocks;
+    b.baseHeight = Typed(boxes.baseHeight);
+    b.leadingExtension = Typed(boxes.leading);
+    b.trailingExtension = Typed(boxes.trailing);
+    b.seatDepth = Typed(boxes.seat);
+    b.topHeight = Typed(boxes.topHeight);
+    b.tail = boxes.tail;
+    StoreBoardAngle(boxes.angle);
+    d_.rib.baseMode = core::BaseMode::Blocks;
+    core::RecomposeCaption(d_, files::CaptionWordsInLanguage(), core::CaptionSource::BlockDialog);
+    return Stored(Change::Setup);
+  }
+
+  EditOutcome operator()(const TakeOffBase& e) {
+    if (d_.rib.baseMode != e.base) return {};
+    d_.rib.baseMode = core::BaseMode::None;
+    core::RecomposeCaption(d_, files::CaptionWordsInLanguage());
+    return Stored(Change::Setup);
+  }
+
+  EditOutcome operator()(const SetText& e) {
+    core::InsertedText& c = d_.rib.caption;
+    c.text = e.boxes.text;
+    // The project file keeps the text on one line: a pasted line break must not split it.
+    std::replace_if(c.text.begin(), c.text.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
+    if (c.text.empty()) {
+      // An emptied box asks for the automatic caption back; position 0, 0 hides the text.
+      c.isUserText = false;
+      core::RecomposeCaption(d_, files::CaptionWordsInLanguage());
+    } else if (c.text.find(':') == std::string::npos) {
+      // Every automatic caption has its " : ": a text without one is the user's, and must
+      // not be replaced at the next chord change.
+      c.isUserText = true;
+    } else {
+      core::RecogniseUserText(d_, files::CaptionWordsInLanguage());
+    }
+    c.x = Typed(e.boxes.x);
+    c.y = Typed(e.boxes.y);
+    if (e.boxes.size > 0) c.fontSize = e.boxes.size;
+    return Stored(Change::Setup);
+  }
+
+  EditOutcome operator()(const SetSquareLeadingEdge& e) {
+    core::SquareLeadingEdge& q = d_.rib.squareLeadingEdge;
+    const std::string& unit = d_.settings.unitText;
+    q.size = Typed(e.boxes.size);
+    if (q.size.mm > SquareSideLimitMm(unit)) {
+      const bool inches = unit == " in";
+      Tell("FrmBacarre", "5", inches ? " 2 inches" : " 50 mm");
+      q.size = {SquareSideLimitMm(unit), inches ? "2" : "50"};
+    }
+    q.x = Typed(e.boxes.x);
+    if (q.x.mm > d_.rib.chord.mm) {
+      Tell("FrmBacarre", "6");
+      // The text goes to 0 with the value, or a project read back would bring the
+      // refused position back.
+      q.x = {0, "0"};
+    }
+    q.y = Typed(e.boxes.y);
+    d_.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
+    return Stored(Change::Setup);
+  }
+
+  EditOutcome operator()(const SetUpsideDown& e) {
+    d_.rib.upsideDown = e.on;
+    return Stored(Change::Setup);
+  }
+
+  EditOutcome operator()(const SetSpars& e) {
+    d_.rib.spars = e.table;
+    return Stored(Change::Setup);
+  }
+
+  EditOutcome operator()(const SetHoles& e) {
+    d_.rib.holes = e.table;
+    return Stored(Change::Setup);
+  }
+
+  EditOutcome operator()(const RestoreRib& e) {
+    core::Changes what = Change::Setup | Change::Project | Change::Restored;
+    if (d_.rib.chord != e.rib.chord) what = what | Change::Chord;
+    if (d_.rib.sheeting != e.rib.sheeting) what = what | Change::Sheeting;
+    d_.rib = e.rib;
+    d_.project.modified = !e.saved;
+    out_.changed = what;
+    return out_;
+  }
+
+  EditOutcome operator()(const ClearRib&) {
+    ClearRibState(d_);
+    d_.project.titleNames = core::TitleNames::Program;
+    out_.changed = Change::NewRib | Change::Setup | Change::Project;
+    return out_;
+  }
+
+ private:
+  core::Length Typed(const std::string& typed) const { return core::TypedLength(typed, d_.settings.unitText); }
+
+  double Position(const std::string& typed) const {
+    return core::PercentLength(typed.empty() ? "0" : typed, d_.rib.chord.mm, d_.settings.unitText);
+  }
+
+  // An edge piece deeper than the chord is told and set to 0, its text with it: the project
+  // keeps the text, and a file read back must not bring the refused depth back.
+  void StoreEdgeDepth(const core::Length& typed, core::Length& depth, const char* messageKey) {
+    depth = typed;
+    if (depth.mm > d_.rib.chord.mm) {
+      Tell("FrmInput", messageKey);
+      depth = {0, "0"};
+    }
+  }
+
+  // Stored negated, the same for tabs and block, so that both windows show the same angle.
+  void StoreBoardAngle(const std::string& typed) {
+    const float angle =
+        std::clamp(static_cast<float>(core::NumberFromText(typed)), -kBoardAngleLimit, kBoardAngleLimit);
+    d_.rib.boardAngle = angle == 0 ? 0.0f : -angle;
+  }
+
+  void Tell(const char* section, const char* key, std::string words = {}) {
+    out_.messages.push_back({section, key, std::move(words)});
+  }
+
+  EditOutcome Refuse(const char* section, const char* key, const char* refusalKey) {
+    Tell(section, key);
+    out_.refused = true;
+    out_.refusalKey = refusalKey;
+    return out_;
+  }
+
+  EditOutcome Stored(core::Changes changed) {
+    // While the comparison shows, the chord it asks for is the comparison's, not the rib's.
+    d_.project.modified = !(changed.Has(Change::Chord) && d_.view.compareShown);
+    out_.changed = changed;
+    return out_;
+  }
+
+  core::RibDocument& d_;
+  EditOutcome out_;
+};
+
+}  // namespace
+
+std::string EditMessageText(const EditMessage& message) {
+  return platform::Text(message.section, message.key) + message.words;
+}
+
+float SquareSideLimitMm(const std::string& unitText) { return unitText == " in" ? 50.8f : 50.0f; }
+
+EditOutcome ApplyEdit(core::RibDocument& d, const RibEdit& edit, core::Changes alsoChanged) {
+  EditOutcome outcome = std::visit(EditApplier(d), edit);
+  if (outcome.refused || !outcome.changed.Any()) return outcome;
+  core::Settle(d, outcome.changed, files::CaptionWordsInLanguage());
+  d.changes.Announce(outcome.changed | alsoChanged);
+  return outcome;
+}
+
+}  // namespace commands
