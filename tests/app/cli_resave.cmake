@@ -1,8 +1,5 @@
 # `vandrell-cli resave` opens a project as the program does and writes it again.
 set(work ${WORK}/cli_resave)
-if(EXISTS ${work}/readonly)  # left read-only by a run that stopped half-way
-  file(CHMOD ${work}/readonly DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
-endif()
 file(REMOVE_RECURSE ${work})
 file(MAKE_DIRECTORY ${work}/empty)
 
@@ -59,48 +56,6 @@ expect_same_file(${work}/older_out.vdl ${DATA}/projects/older_full_converted.vdl
 resave(${work}/older_full.vdl ${work}/older_again.vdl ${AIRFOILS} 0)
 expect_same_file(${work}/older_again.vdl ${DATA}/projects/older_full_converted.vdl)
 
-# An older project that may not be written opens all the same and stays in its layout:
-# in a read-only folder, itself read-only. The superuser writes there all the same, so it
-# runs the batch program as the unprivileged user "nobody" where it can.
-file(MAKE_DIRECTORY ${work}/readonly ${work}/shared)
-file(COPY ${DATA}/projects/older_full.vdl DESTINATION ${work}/readonly
-     FILE_PERMISSIONS OWNER_READ GROUP_READ WORLD_READ)
-file(CHMOD ${work}/readonly DIRECTORY_PERMISSIONS OWNER_READ OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-     WORLD_READ WORLD_EXECUTE)
-file(CHMOD ${work}/shared DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_WRITE
-     GROUP_EXECUTE WORLD_READ WORLD_WRITE WORLD_EXECUTE)
-set(as_user "")
-execute_process(COMMAND ${CMAKE_COMMAND} -E touch ${work}/readonly/probe RESULT_VARIABLE writable)
-if(writable EQUAL 0)
-  file(REMOVE ${work}/readonly/probe)
-  find_program(SETPRIV setpriv)
-  if(SETPRIV)
-    set(as_user ${SETPRIV} --reuid=65534 --regid=65534 --clear-groups)
-    execute_process(COMMAND ${as_user} ${CLI} --version RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
-    execute_process(COMMAND ${as_user} ${CMAKE_COMMAND} -E touch ${work}/readonly/probe RESULT_VARIABLE rc_write
-                    OUTPUT_QUIET ERROR_QUIET)
-    # A build under a home folder closed to others: that user cannot reach the project at all.
-    execute_process(COMMAND ${as_user} ${CMAKE_COMMAND} -E cat ${work}/readonly/older_full.vdl
-                    RESULT_VARIABLE rc_read OUTPUT_QUIET ERROR_QUIET)
-    if(NOT rc EQUAL 0 OR rc_write EQUAL 0 OR NOT rc_read EQUAL 0)
-      set(as_user "")
-    endif()
-  endif()
-endif()
-if(writable EQUAL 0 AND NOT as_user)
-  message(STATUS "read-only older project: skipped, no user here who can read the project but not write beside it")
-else()
-  execute_process(COMMAND ${as_user} ${CLI} resave ${work}/readonly/older_full.vdl ${work}/shared/out.vdl
-                          --airfoil-dir ${AIRFOILS}
-                  RESULT_VARIABLE rc OUTPUT_VARIABLE stdout ERROR_VARIABLE stderr)
-  if(NOT rc EQUAL 0 OR NOT stdout STREQUAL "")
-    message(FATAL_ERROR "read-only older project: exit ${rc}\n${stdout}\n${stderr}")
-  endif()
-  expect_same_file(${work}/readonly/older_full.vdl ${DATA}/projects/older_full.vdl)
-  expect_same_file(${work}/shared/out.vdl ${DATA}/projects/older_full_converted.vdl)
-endif()
-file(CHMOD ${work}/readonly DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
-
 # No airfoil: the search says so on standard error and nothing is written.
 resave(${DATA}/projects/full_mm.vdl ${work}/none.vdl ${work}/empty 2)
 if(NOT resave_stdout STREQUAL "refused: airfoil-missing\n" OR NOT resave_stderr MATCHES "clarky.dat"
@@ -119,11 +74,6 @@ if(NOT resave_stdout STREQUAL "refused: unreadable\n" OR NOT resave_stderr MATCH
   message(FATAL_ERROR "missing project: ${resave_stdout}${resave_stderr}")
 endif()
 
-# A project that cannot be written where asked is an error, not a refusal of the input.
-resave(${DATA}/projects/full_mm.vdl ${work}/no-such-folder/out.vdl ${AIRFOILS} 1)
-if(NOT resave_stdout STREQUAL "" OR resave_stderr STREQUAL "")
-  message(FATAL_ERROR "unwritable output: ${resave_stdout}${resave_stderr}")
-endif()
 # An output marked read-only (its folder may be written) is refused, and stays as it was.
 file(WRITE ${work}/locked.vdl "mine")
 file(CHMOD ${work}/locked.vdl PERMISSIONS OWNER_READ GROUP_READ)

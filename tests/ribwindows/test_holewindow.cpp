@@ -11,7 +11,6 @@
 
 #include "core/ribconstruction.h"
 #include "ribwindows/holewindow.h"
-#include "ribwindows/inputwindow.h"
 #include "ribwindows/slotlabels.h"
 #include "support/windowtest.h"
 
@@ -183,21 +182,6 @@ TEST_F(HoleWindowTest, AddKeepsWhatIsTypedUpToTwelveHoles) {
   EXPECT_EQ(doc.rib.holes[10].positionText, "180");
   EXPECT_EQ(doc.rib.holes[11], core::HoleRow{});
   EXPECT_EQ(w.Labels()->Label(11)->text(), "");
-}
-
-TEST_F(HoleWindowTest, APercentageHoleMovesWithTheChord) {
-  HoleWindow w(doc);
-  Type(w, "40%");
-  w.AddButton()->click();
-  Type(w, "30");
-  w.ApplyButton()->click();
-  ribwindows::InputWindow chord(doc, ribwindows::InputKind::Chord);
-  chord.ValueBox()->setText("250");
-  chord.OkButton()->click();
-  ASSERT_EQ(DrawnCentres().size(), 2u);
-  EXPECT_NEAR(DrawnCentres()[0].x, 100, 1e-4);
-  EXPECT_NEAR(DrawnCentres()[1].x, 30, 1e-4);
-  EXPECT_EQ(w.windowTitle().toStdString(), Key("FrmTrou", "1") + " 250 mm");
 }
 
 }  // namespace

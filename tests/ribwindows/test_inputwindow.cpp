@@ -158,10 +158,10 @@ TEST_F(InputWindowTest, TypedTextsAreStoredAsMeantOrSaidUnreadableBesideTheBox) 
     const char* unit;
     float mm;
   };
-  const Case cases[] = {{"1,5", " mm", 1.5f},      {"1.5", " mm", 1.5f},     {"7 1/2", " in", 190.5f},
-                        {"7.1/2", " in", 190.5f},  {"7-1/2", " in", 190.5f}, {"3/32", " in", 2.38125f},
-                        {"1,", " mm", 1},          {",5", " mm", 0.5f},      {"1,2,3", " mm", kUnreadable},
-                        {"7 1/0", " in", kUnreadable}, {"-1/2", " in", kUnreadable}, {" 2 ", " mm", 2}};
+  // The reader's every form is its own tests'; here one of each road through the window.
+  const Case cases[] = {{"1,5", " mm", 1.5f},          {"7 1/2", " in", 190.5f}, {"7-1/2", " in", 190.5f},
+                        {"1,2,3", " mm", kUnreadable}, {"7 1/0", " in", kUnreadable}, {"-1/2", " in", kUnreadable},
+                        {" 2 ", " mm", 2}};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string("\"") + c.text + "\"" + c.unit);
     doc.settings.unitText = c.unit;

@@ -1,5 +1,5 @@
-// The spar and hole windows' rules without a screen: the numbered labels, the position
-// checks in inches, and where the windows stand.
+// The spar and hole windows' rules without a screen: the position checks in inches, and
+// where the windows stand. (How the numbered labels look: the spar window's tests.)
 #include <gtest/gtest.h>
 
 #include "ribwindows/holerules.h"
@@ -8,21 +8,6 @@
 #include "support/windowtest.h"
 
 namespace {
-
-using ribwindows::LabelLook;
-using ribwindows::SlotLabelFor;
-
-TEST(SlotLabels, PendingFramedUnlessAnotherIsSelectedNothingBeyondIt) {
-  EXPECT_EQ(SlotLabelFor(0, 0, std::nullopt).caption, "1");
-  EXPECT_EQ(SlotLabelFor(0, 0, std::nullopt).look, LabelLook::Pending);
-  EXPECT_EQ(SlotLabelFor(2, 3, std::nullopt).look, LabelLook::Plain);
-  EXPECT_EQ(SlotLabelFor(3, 3, 1).look, LabelLook::Plain);
-  EXPECT_EQ(SlotLabelFor(1, 3, 1).look, LabelLook::Selected);
-  EXPECT_EQ(SlotLabelFor(3, 3, 3).look, LabelLook::Selected);
-  EXPECT_EQ(SlotLabelFor(11, 11, std::nullopt).caption, "12");
-  EXPECT_EQ(SlotLabelFor(4, 3, std::nullopt).caption, "");
-  EXPECT_EQ(SlotLabelFor(4, 3, std::nullopt).look, LabelLook::Plain);
-}
 
 class TableRules : public testsupport::WindowTest {};
 
