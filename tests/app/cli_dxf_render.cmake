@@ -83,6 +83,11 @@ endif()
 run(64 dxf ${AIRFOIL} -o ${OUT}/slash.dxf --chord 7.7/8)
 run(2 dxf ${AIRFOIL} -o ${OUT}/long.dxf --le 150 --te 60)
 run(64 dxf ${AIRFOIL})
+# A file that cannot be written is an error (1), told on standard error, not a refusal (2).
+run(1 dxf ${AIRFOIL} -o ${OUT}/no-such-folder/rib.dxf)
+if(NOT last_out STREQUAL "" OR last_err STREQUAL "")
+  message(FATAL_ERROR "dxf into a missing folder: [${last_out}] [${last_err}]")
+endif()
 
 # A build without Qt draws no picture and says so; the pictures' checks are the painting build's.
 if(NOT PAINTING)
@@ -141,3 +146,7 @@ endif()
 
 run(64 render ${AIRFOIL} -o ${OUT}/rib.jpg)
 run(64 render ${AIRFOIL} -o ${OUT}/rib.png --zoom 0)
+run(1 render ${AIRFOIL} -o ${OUT}/no-such-folder/rib.png)
+if(NOT last_out STREQUAL "" OR last_err STREQUAL "")
+  message(FATAL_ERROR "render into a missing folder: [${last_out}] [${last_err}]")
+endif()

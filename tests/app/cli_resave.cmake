@@ -74,6 +74,11 @@ if(NOT resave_stdout STREQUAL "refused: unreadable\n" OR NOT resave_stderr MATCH
   message(FATAL_ERROR "missing project: ${resave_stdout}${resave_stderr}")
 endif()
 
+# A project that cannot be written where asked is an error, not a refusal of the input.
+resave(${DATA}/projects/full_mm.vdl ${work}/no-such-folder/out.vdl ${AIRFOILS} 1)
+if(NOT resave_stdout STREQUAL "" OR resave_stderr STREQUAL "")
+  message(FATAL_ERROR "unwritable output: ${resave_stdout}${resave_stderr}")
+endif()
 # An output marked read-only (its folder may be written) is refused, and stays as it was.
 file(WRITE ${work}/locked.vdl "mine")
 file(CHMOD ${work}/locked.vdl PERMISSIONS OWNER_READ GROUP_READ)

@@ -155,7 +155,7 @@ TEST(ProjectRoundTrip, EveryLineComesBackAsReadAndOnlyChangedValuesAreWrittenAfr
       "200.0\n", "1.5\r\n", "0\r\n", "0\r\n", "0\r\n", "0\r\n", "0\r\n", "1\r\n", " 0 \r\n", "\r\n",
       "Spars   \r\n", "0\r\n"};
   const std::vector<std::string> rest = {
-      "25%\r\n", "6\r\n", "3\r\n", "01\r\n", "1.0\r\n", "0\r\n", "\r\n", " 0\r\n", "\r\n",  // spar 0
+      "25%\r\n", "6\r\n", "3\r\n", "01\r\n", "1.0\r\n", "0\r\n", "2.5\r\n", " 0\r\n", "\r\n",  // spar 0
       "Holes\r\n", " 0 \r\n",
       "\r\n", "\r\n", "1.0\r\n", "\r\n", "\r\n", "0\r\n", "0\r\n", "\r\n",  // hole 0
       "\r\n", "\r\n", "0\r\n", "003\r\n", "-2.50\r\n", "0\r\n", "0\r\n", "0\r\n", "0\r\n", "0\r\n", "0\r\n",
@@ -175,6 +175,7 @@ TEST(ProjectRoundTrip, EveryLineComesBackAsReadAndOnlyChangedValuesAreWrittenAfr
   EXPECT_EQ(s.rib.caption.text, "Caf\u00e9 \u0081 x");
   EXPECT_EQ(std::tuple(s.rib.markCount, s.rib.boardAngle, s.rib.spars[0].upper, s.rib.spars[0].reserved, s.rib.tabs.lengthText),
             std::tuple(3, -2.5f, core::SparCut::FromSheeting, "0", "0"));
+  EXPECT_EQ(s.rib.spars[0].inset, (core::Length{2.5f, "2.5"}));
 
   core::RibDocument changed = a.s;
   changed.rib.chord = {180, "180"};
