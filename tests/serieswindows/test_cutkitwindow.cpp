@@ -12,8 +12,6 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
-#include <cmath>
-#include <cstdio>
 #include <filesystem>
 
 #include "commands/projectcommands.h"
@@ -164,10 +162,9 @@ TEST_F(CutKitWindowTest, TheRibBeforeTheSeriesIsKeptAndItsPiecesToldInRed) {
 }
 
 // In inch mode the boxes show and read inches: the 100 x 1000 mm sheet as 3.937 by 39.370;
-// 3 15/16 by 39 3/8 typed is 100.0125 by 1000.125 mm, and the PDF's pages are that exact
-// size, 283.5 by 2835 points (Qt alone gives whole points), the top where Qt draws from.
-// The thickness, 1/8 in, is 3.175 mm in the list.
-TEST_F(CutKitWindowTest, InchModeAndTheThicknessAndTheExactPages) {
+// 3 15/16 by 39 3/8 typed is 100.0125 by 1000.125 mm. The thickness, 1/8 in, is 3.175 mm in
+// the list. (The pages' exact size: the batch program's kit test.)
+TEST_F(CutKitWindowTest, InchModeAndTheThickness) {
   doc.settings.unitText = " in";
   CutKitWindow w(doc, summary);
   EXPECT_EQ(w.WidthBox()->text(), "3.937");
@@ -181,14 +178,6 @@ TEST_F(CutKitWindowTest, InchModeAndTheThicknessAndTheExactPages) {
   const std::string list = testsupport::ReadFile(kit + "/kit.txt");
   EXPECT_NE(list.find(" of 1000.125 x 100.01"), std::string::npos) << list;
   EXPECT_NE(list.find(" x 3.175 mm, gap"), std::string::npos) << list;
-  const std::string pdf = testsupport::ReadFile(kit + "/kit.pdf");
-  const std::size_t box = pdf.find("/MediaBox [");
-  ASSERT_NE(box, std::string::npos);
-  double left = 0, bottom = 0, right = 0, top = 0;
-  ASSERT_EQ(std::sscanf(pdf.c_str() + box, "/MediaBox [%lf %lf %lf %lf", &left, &bottom, &right, &top), 4);
-  EXPECT_NEAR(right - left, 2835, 0.001);
-  EXPECT_NEAR(top - bottom, 283.5, 0.001);
-  EXPECT_EQ(top, std::round(top));
   EXPECT_TRUE(fs::is_regular_file(kit + "/kit-check.pdf"));
 }
 
