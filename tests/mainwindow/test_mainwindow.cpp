@@ -101,8 +101,6 @@ TEST_F(MainWindowTest, StatusBarShowsVersionUnitAndTheAirfoilWithoutAMissingTitl
   EXPECT_EQ(window->Panel(1)->text().toStdString(), " V. " + core::VersionText());
   EXPECT_EQ(window->Panel(3)->text().toStdString(), Key("MainTolbar", "27") + " : mm");
   EXPECT_TRUE(Status().empty());
-  window->View()->Clear();
-  EXPECT_EQ(window->View()->Surface().pixelColor(3, 3), QColor(255, 255, 239));
   const std::string airfoil = Key("MainTolbar", "11"), chord = Key("MainTolbar", "13");
   OpenAirfoil("CLARK Y: 250");
   EXPECT_EQ(Status(), airfoil + " : wing  " + chord + " : 250 mm <> Information : CLARK Y: 250");

@@ -12,7 +12,6 @@
 #include <QTest>
 
 #include "ribwindows/inputwindow.h"
-#include "ribwindows/inputsettings.h"
 #include "ribwindows/keyfilter.h"
 #include "mainwindow/mainwindow.h"
 #include "support/windowtest.h"
@@ -50,8 +49,6 @@ TEST_F(InputWindowTest, EachKindShowsItsTextPromptAndTitle) {
     EXPECT_EQ(w.Prompt()->text().toStdString(), Key("FrmInput", c.prompt));
     EXPECT_EQ(w.windowTitle().toStdString(), c.title);
   }
-  EXPECT_EQ(ribwindows::InputHelpTopic(InputKind::Chord), 40);
-  EXPECT_EQ(ribwindows::InputHelpTopic(InputKind::ReferenceLines), 50);
 }
 
 // The messages of a depth past the chord, a count past 255 and a chord of 0 are in the
