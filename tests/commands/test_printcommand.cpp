@@ -37,7 +37,7 @@ class PrintCommand : public ::testing::Test {
     commands::PrintRequest request;
     request.draw = [this](platform::DrawTarget& target, const core::ViewPlacement& at) {
       placements.push_back(at);
-      target.Line(at.originX, at.originY, at.originX + at.chordTwips, at.originY, 1);
+      target.Line(at.originX, at.originY, at.originX + at.chordTwips, at.originY, {1});
     };
     return request;
   }

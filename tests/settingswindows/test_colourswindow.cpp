@@ -133,8 +133,6 @@ TEST_F(ColoursTest, TheChartDrawsEveryColourInThreeWidthsAndEveryStyleInBlack) {
   EXPECT_EQ(target.lines.size(), 15u * 3 + 5);
   EXPECT_EQ(colourWidths.size(), 14u * 3);  // colours 1 to 14; black's lines are counted with the styles
   EXPECT_EQ(styles, (std::set<int>{0, 1, 2, 3, 4}));
-  EXPECT_EQ(target.DrawStyle, 0);
-  EXPECT_EQ(target.DrawWidth, 1);
 
   // Each index sits 5 mm (283.5 twips) left of the origin, level with its lines.
   for (int colour : {0, 7, 14}) {
