@@ -154,7 +154,6 @@ TEST_F(ColoursTest, TheTestPageCarriesTheVersionTheChartAndTextsFromSizeTenToFiv
   settingswindows::DrawTestPage(target, texts);
   ASSERT_FALSE(target.texts.empty());
   EXPECT_EQ(target.texts[0].text, " - " + Key("TextButton", "13") + " - Vandrell - " + Key("FrmAbout", "3") + "  1.2.3-E");
-  EXPECT_EQ(target.lines.size(), 15u * 3 + 5);  // the chart
   std::vector<double> sizes, tops;
   for (const platform::RecordedText& t : target.texts)
     if (t.text.rfind(Key("FrmLines", "25") + " ", 0) == 0) sizes.push_back(t.fontSize), tops.push_back(t.y);
