@@ -51,15 +51,13 @@ bool DrawCheck(const KitSettings& settings, const std::vector<core::CutLayout>& 
         output::DrawKitSheet(sheets[i], settings.sheet, page, {corner.x, corner.y});
         for (const core::CrossMm& cross :
              core::TileCrosses(print, grid, row, column, settings.sheet.lengthMm, settings.sheet.widthMm))
-          core::DrawCross(page, cross, 0);
-        page.FontName = "Arial";
-        page.FontSize = kLabelPoints;
-        page.ForeColor = 0;
-        page.CurrentX = print.topMargin.mm * platform::kTwipsPerMm;
-        page.CurrentY = (grid.paper.widthMm - print.bottomMargin.mm + kLabelGapMm) * platform::kTwipsPerMm;
+          core::DrawCross(page, cross, {});
         page.Print(output::KitSheetFileName(static_cast<int>(i), settings.cut.format) + "   row " +
-                   std::to_string(row + 1) + " / " + std::to_string(grid.rows.count) + "   column " +
-                   std::to_string(column + 1) + " / " + std::to_string(grid.columns.count));
+                       std::to_string(row + 1) + " / " + std::to_string(grid.rows.count) + "   column " +
+                       std::to_string(column + 1) + " / " + std::to_string(grid.columns.count),
+                   print.topMargin.mm * platform::kTwipsPerMm,
+                   (grid.paper.widthMm - print.bottomMargin.mm + kLabelGapMm) * platform::kTwipsPerMm,
+                   {"Arial", kLabelPoints}, 0);
       }
   return pdf.End(error);
 }

@@ -32,12 +32,10 @@ void DrawCrosses(const core::RibDocument& d, const core::PagePlan& plan, int she
   print.chordLineFromTop.mm = static_cast<float>(chordLineMm);
   const std::vector<core::CrossMm> crosses = core::AlignmentCrosses(print, plan, sheet, core::RibHeightMm(d));
   if (crosses.empty()) return;
-  const int colour = d.style.ColourOf(core::Element::ReferenceLine);
-  target.DrawStyle = d.style.LineStyleOf(core::Element::ReferenceLine);
-  target.DrawWidth = d.style.WidthOf(core::WidthElement::ReferenceLine);
-  for (const core::CrossMm& c : crosses) core::DrawCross(target, c, colour);
-  target.DrawStyle = platform::kSolid;
-  target.DrawWidth = 1;
+  const platform::Pen pen{d.style.ColourOf(core::Element::ReferenceLine),
+                         d.style.LineStyleOf(core::Element::ReferenceLine),
+                         d.style.WidthOf(core::WidthElement::ReferenceLine)};
+  for (const core::CrossMm& c : crosses) core::DrawCross(target, c, pen);
 }
 
 void DrawSheet(const core::RibDocument& d, const PrintRequest& what, const core::PagePlan& plan, int sheet,
@@ -73,12 +71,10 @@ void DrawExtras(const core::RibDocument& d, const PrintRequest& what, const core
   platform::ExtentTarget extent(target);
   DrawSheet(d, what, plan, sheet, chordLineMm, labels, extent);
 
-  target.FontName = "Arial";
-  target.FontSize = kPrintFontSize;
-  target.ForeColor = 0;
+  const platform::Font font{"Arial", kPrintFontSize};
   const std::string barText = "50 mm";
   const std::string label = SheetLabel(d, what.airfoilNames, sheet, plan.pageCount);
-  const double textHeight = target.TextHeight(barText);
+  const double textHeight = target.TextHeight(barText, font);
   const double height = std::max(2 * kTickHalfMm * kMm, textHeight);
   const double gap = kExtrasGapMm * kMm;
   const double sheetHeight = output.SheetHeightMm() * kMm;
@@ -90,16 +86,10 @@ void DrawExtras(const core::RibDocument& d, const PrintRequest& what, const core
   const double middle = top + height / 2;
   const double x0 = kExtrasLeftMm * kMm;
   const double x1 = x0 + core::kScaleBarMm * kMm;
-  target.DrawStyle = platform::kSolid;
-  target.DrawWidth = 1;
-  target.Line(x0, middle, x1, middle, 0);
-  for (double x : {x0, x1}) target.Line(x, middle - kTickHalfMm * kMm, x, middle + kTickHalfMm * kMm, 0);
-  target.CurrentX = x1 + 2 * kMm;
-  target.CurrentY = middle - textHeight / 2;
-  target.Print(barText);
-  target.CurrentX = x1 + 2 * kMm + target.TextWidth(barText) + 10 * kMm;
-  target.CurrentY = middle - textHeight / 2;
-  target.Print(label);
+  target.Line(x0, middle, x1, middle, {});
+  for (double x : {x0, x1}) target.Line(x, middle - kTickHalfMm * kMm, x, middle + kTickHalfMm * kMm, {});
+  const platform::TextEnd bar = target.Print(barText, x1 + 2 * kMm, middle - textHeight / 2, font, 0);
+  target.Print(label, bar.x + 10 * kMm, middle - textHeight / 2, font, 0);
 }
 
 }  // namespace
@@ -172,7 +162,6 @@ bool SendSheets(const core::RibDocument& d, const PrintRequest& what, const core
       return false;
     }
     platform::DrawTarget& target = output.Sheet();
-    target.FontSize = kPrintFontSize;
     if (what.singleSheet) {
       // A page of its own layout (the test page): placed from the sheet's corner.
       core::ViewPlacement corner;

@@ -81,11 +81,11 @@ std::array<double, 2> JoinPlacesMm(double usableMm, double overlapMm) {
   return {overlapMm / 2, usableMm + overlapMm / 2};
 }
 
-void DrawCross(platform::DrawTarget& target, const CrossMm& at, int colour) {
+void DrawCross(platform::DrawTarget& target, const CrossMm& at, const platform::Pen& pen) {
   const double x = at.x * platform::kTwipsPerMm, y = at.y * platform::kTwipsPerMm;
   const double h = kCrossHalfMm * platform::kTwipsPerMm;
-  target.Line(x - h, y, x + h, y, colour);
-  target.Line(x, y - h, x, y + h, colour);
+  target.Line(x - h, y, x + h, y, pen);
+  target.Line(x, y - h, x, y + h, pen);
 }
 
 std::vector<CrossMm> AlignmentCrosses(const PrintSetup& print, const PagePlan& plan, int /*sheet*/,

@@ -73,7 +73,7 @@ std::vector<CrossMm> AlignmentCrosses(const PrintSetup& print, const PagePlan& p
 // one sheet and the near-end place of the next show the same point of the drawing.
 std::array<double, 2> JoinPlacesMm(double usableMm, double overlapMm);
 // A cross of two strokes, each 2 x kCrossHalfMm long, in twips on the target.
-void DrawCross(platform::DrawTarget& target, const CrossMm& at, int colour);
+void DrawCross(platform::DrawTarget& target, const CrossMm& at, const platform::Pen& pen);
 
 // A sheet of material tiled over paper both ways, as the rib print tiles a rib along it:
 // columns along the paper's length, rows across its width, each with the print's start and

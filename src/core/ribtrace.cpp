@@ -24,12 +24,6 @@ class Mapper {
     }
   }
 
-  void Finish() {
-    target_.DrawStyle = platform::kSolid;
-    target_.DrawWidth = 1;
-    target_.ForeColor = 0;
-  }
-
  private:
   platform::DrawTarget& target_;
   double zoom_;
@@ -40,65 +34,50 @@ class Mapper {
   double X(double xMm) const { return x0_ + xMm * scale_; }
   double Y(double yMm) const { return y0_ - yMm * scale_; }
 
-  void Pen(const RibElement& e) {
-    target_.DrawStyle = e.lineStyle;
-    target_.DrawWidth = e.lineWidth;
-  }
+  static platform::Pen PenOf(const RibElement& e) { return {e.colour, e.lineStyle, e.lineWidth}; }
 
-  void Segment(double x1, double y1, double x2, double y2, int colour) {
+  void Segment(double x1, double y1, double x2, double y2, const platform::Pen& pen) {
     if (std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2)) {
-      target_.Line(x1, y1, x2, y2, colour);
+      target_.Line(x1, y1, x2, y2, pen);
     }
   }
 
   void Polyline(const RibElement& e) {
-    Pen(e);
+    const platform::Pen pen = PenOf(e);
     const auto& p = e.points;
     if (e.part == RibPart::ChordLine && p.size() == 2) {
       // One twip of overhang at each end keeps the chord visible past the outline's ends.
-      Segment(X(p[0].x) - 1, Y(p[0].y), X(p[1].x) + 1, Y(p[1].y), e.colour);
+      Segment(X(p[0].x) - 1, Y(p[0].y), X(p[1].x) + 1, Y(p[1].y), pen);
       return;
     }
     for (std::size_t i = 1; i < p.size(); ++i) {
-      Segment(X(p[i - 1].x), Y(p[i - 1].y), X(p[i].x), Y(p[i].y), e.colour);
+      Segment(X(p[i - 1].x), Y(p[i - 1].y), X(p[i].x), Y(p[i].y), pen);
     }
-    if (e.closed && p.size() > 2) Segment(X(p.back().x), Y(p.back().y), X(p.front().x), Y(p.front().y), e.colour);
+    if (e.closed && p.size() > 2) Segment(X(p.back().x), Y(p.back().y), X(p.front().x), Y(p.front().y), pen);
   }
 
   void Circle(const RibElement& e) {
-    Pen(e);
     double x = X(e.points[0].x), y = Y(e.points[0].y), r = e.radiusMm * scale_;
-    if (std::isfinite(x) && std::isfinite(y) && std::isfinite(r)) target_.Circle(x, y, r, e.colour);
+    if (std::isfinite(x) && std::isfinite(y) && std::isfinite(r)) target_.Circle(x, y, r, PenOf(e));
   }
 
   void Text(const RibElement& e) {
     double x = X(e.points[0].x) + e.nudgeTwips.x, y = Y(e.points[0].y) + e.nudgeTwips.y;
     if (!std::isfinite(x) || !std::isfinite(y)) return;
-    target_.FontName = "Arial";
-    target_.FontSize = zoom_ * e.fontSizePt;
-    target_.ForeColor = e.colour;
-    target_.CurrentX = x;
-    target_.CurrentY = y;
-    target_.Print(e.text);
+    target_.Print(e.text, x, y, {"Arial", zoom_ * e.fontSizePt}, e.colour);
   }
 };
 
 }  // namespace
 
-void DrawConstruction(const RibConstruction& c, const RibDocument& s, const ViewPlacement& at,
-                      platform::DrawTarget& target) {
+void DrawConstruction(const RibConstruction& c, const ViewPlacement& at, platform::DrawTarget& target) {
   Mapper mapper(c, at, target);
   if (!mapper.Usable()) return;
-  target.FontName = "Arial";
-  target.FontSize = static_cast<double>(at.zoom) * static_cast<double>(s.rib.caption.fontSize);
-  target.ForeColor = 0;
-  target.DrawWidth = 1;
   for (const RibElement& e : c.elements) mapper.Draw(e);
-  mapper.Finish();
 }
 
 void DrawRib(const RibDocument& s, const ViewPlacement& at, const RibLabels& labels, platform::DrawTarget& target) {
-  DrawConstruction(BuildRib(s, labels), s, at, target);
+  DrawConstruction(BuildRib(s, labels), at, target);
 }
 
 }  // namespace core

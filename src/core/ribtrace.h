@@ -12,7 +12,6 @@ namespace core {
 void DrawRib(const RibDocument& s, const ViewPlacement& at, const RibLabels& labels, platform::DrawTarget& target);
 
 // Draws a construction built already.
-void DrawConstruction(const RibConstruction& c, const RibDocument& s, const ViewPlacement& at,
-                      platform::DrawTarget& target);
+void DrawConstruction(const RibConstruction& c, const ViewPlacement& at, platform::DrawTarget& target);
 
 }  // namespace core

@@ -43,8 +43,8 @@ void PaintRib(const core::RibDocument& d, QImage& surface) {
   platform::QtDrawTarget target = platform::QtDrawTarget::ForDevice(painter, surface);
   const core::ViewPlacement at = core::PlaceView(d);
   const core::RibConstruction rib = core::BuildRib(d, files::RibLabelsInLanguage());
-  core::DrawConstruction(rib, d, at, target);
-  if (d.view.markedSpar >= 0 || d.view.markedHole >= 0) core::DrawConstruction(MarkedRows(rib, d.view), d, at, target);
+  core::DrawConstruction(rib, at, target);
+  if (d.view.markedSpar >= 0 || d.view.markedHole >= 0) core::DrawConstruction(MarkedRows(rib, d.view), at, target);
 }
 
 }  // namespace mainwindow

@@ -42,7 +42,7 @@ class SheetDrawing {
     for (std::size_t i = 0; i + 1 < loop.size() + (closed ? 1 : 0); ++i) {
       const core::PointMm& a = loop[i];
       const core::PointMm& b = loop[(i + 1) % loop.size()];
-      page_.Line(X(a.x), Y(a.y), X(b.x), Y(b.y), colour);
+      page_.Line(X(a.x), Y(a.y), X(b.x), Y(b.y), {colour});
     }
   }
 
@@ -50,7 +50,7 @@ class SheetDrawing {
     for (const core::CutPiece& p : pieces) {
       Loop(p.outer, colour);
       for (const auto& hole : p.holes) Loop(hole, colour);
-      for (const core::CutCircle& c : p.circles) page_.Circle(X(c.centre.x), Y(c.centre.y), c.radiusMm * platform::kTwipsPerMm, colour);
+      for (const core::CutCircle& c : p.circles) page_.Circle(X(c.centre.x), Y(c.centre.y), c.radiusMm * platform::kTwipsPerMm, {colour});
     }
   }
 
@@ -59,24 +59,18 @@ class SheetDrawing {
   // stands in for Arial: its own capital height and ascent, not Arial's.
   void Text(const core::CutMark& m) {
     constexpr double kCapitalsPerEm = 0.716, kPointsPerMm = 72 / 25.4;
-    page_.FontName = "Arial";
-    page_.FontSize = m.heightMm / kCapitalsPerEm * kPointsPerMm;
-    const double capitals = page_.CapitalHeight() / platform::kTwipsPerMm;
-    if (capitals > 0 && std::isfinite(capitals)) page_.FontSize *= m.heightMm / capitals;
-    page_.ForeColor = kPrintedMarkColour;
+    platform::Font font{"Arial", m.heightMm / kCapitalsPerEm * kPointsPerMm};
+    const double capitals = page_.CapitalHeight(font) / platform::kTwipsPerMm;
+    if (capitals > 0 && std::isfinite(capitals)) font.sizePt *= m.heightMm / capitals;
     const bool turned = std::fabs(std::remainder(m.angleDegrees, 360.0)) > 90;
-    const double width = page_.TextWidth(m.text) / platform::kTwipsPerMm;
+    const double width = page_.TextWidth(m.text, font) / platform::kTwipsPerMm;
     const double left = turned ? m.baseline.x - width : m.baseline.x;
     const double base = turned ? m.baseline.y - m.heightMm : m.baseline.y;
     // The target places a text by its top-left corner, the ascent above the base line.
-    page_.CurrentX = X(left);
-    page_.CurrentY = Y(base) - page_.TextAscent();
-    page_.Print(m.text);
+    page_.Print(m.text, X(left), Y(base) - page_.TextAscent(font), font, kPrintedMarkColour);
   }
 
   void Draw(const core::CutLayout& placed) {
-    page_.DrawStyle = platform::kSolid;
-    page_.DrawWidth = 1;
     Loop({{0, 0}, {sheet_.lengthMm, 0}, {sheet_.lengthMm, sheet_.widthMm}, {0, sheet_.widthMm}}, kPrintedSheetColour);
     Pieces(placed.rib, kPrintedCutColour);
     Pieces(placed.jig, kPrintedJigColour);

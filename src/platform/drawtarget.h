@@ -26,33 +26,51 @@ inline constexpr int kDashDot = 3;
 inline constexpr double kTwipsPerMm = 56.7;
 inline constexpr double kTwipsPerInch = kTwipsPerMm * 25.4;
 
+// How a line or circle is drawn: a palette colour, a line style and a width in pixels.
+struct Pen {
+  int colour = 0;
+  int style = kSolid;
+  int widthPx = 1;
+  bool operator==(const Pen&) const = default;
+};
+
+struct Font {
+  std::string name = "Arial";
+  double sizePt = 9;
+  bool operator==(const Font&) const = default;
+};
+
+// Where a printed text ended: the right end of its line, and the top of the next line.
+struct TextEnd {
+  double x;
+  double nextLineY;
+};
+
+// Every call says where and how it draws: nothing carries over from one call to the next.
 class DrawTarget {
  public:
   virtual ~DrawTarget() = default;
 
   // A segment, or with `box` the rectangle with these corners.
-  virtual void Line(double x1, double y1, double x2, double y2, int colour, bool box = false) = 0;
-  virtual void Circle(double x, double y, double radius, int colour) = 0;
-  // Prints at (CurrentX, CurrentY), the text's top-left corner, in the current font and
-  // ForeColor. With `continueLine` the position moves to the text's end on the same line
-  // (for texts of several colours); otherwise to the start of the next line.
-  virtual void Print(const std::string& text, bool continueLine = false) = 0;
-  virtual double TextWidth(const std::string& text) const = 0;
-  virtual double TextHeight(const std::string& text) const = 0;
-  // The current font's ascent (from the text's top-left corner down to its base line) and
-  // the height of its capitals, twips: a text set on a base line by the font in use, which
-  // may stand in for the one asked. Without a font of its own a target takes Arial's.
-  virtual double TextAscent() const { return FontSize * 20 * 0.905; }
-  virtual double CapitalHeight() const { return FontSize * 20 * 0.716; }
+  virtual void Line(double x1, double y1, double x2, double y2, const Pen& pen, bool box = false) = 0;
+  virtual void Circle(double x, double y, double radius, const Pen& pen) = 0;
+  // Prints with the text's top-left corner at (x, y). A text of several colours is printed
+  // in pieces, each at the `x` where the one before ended.
+  TextEnd Print(const std::string& text, double x, double y, const Font& font, int colour) {
+    PrintAt(text, x, y, font, colour);
+    return {x + TextWidth(text, font), y + TextHeight(text, font)};
+  }
+  virtual double TextWidth(const std::string& text, const Font& font) const = 0;
+  virtual double TextHeight(const std::string& text, const Font& font) const = 0;
+  // The font's ascent (from the text's top-left corner down to its base line) and the height
+  // of its capitals, twips: a text set on a base line by the font in use, which may stand in
+  // for the one asked. Without a font of its own a target takes Arial's.
+  virtual double TextAscent(const Font& font) const { return font.sizePt * 20 * 0.905; }
+  virtual double CapitalHeight(const Font& font) const { return font.sizePt * 20 * 0.716; }
   virtual void Clear() = 0;
 
-  double CurrentX = 0;
-  double CurrentY = 0;
-  std::string FontName = "Arial";
-  double FontSize = 9;  // points
-  int ForeColor = 0;
-  int DrawStyle = kSolid;
-  int DrawWidth = 1;  // pixels
+ protected:
+  virtual void PrintAt(const std::string& text, double x, double y, const Font& font, int colour) = 0;
 };
 
 }  // namespace platform

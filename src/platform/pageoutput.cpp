@@ -45,56 +45,32 @@ void ExtentTarget::Add(double x, double y) {
   bottom = std::max(bottom, y);
 }
 
-void ExtentTarget::Line(double x1, double y1, double x2, double y2, int, bool) {
+void ExtentTarget::Line(double x1, double y1, double x2, double y2, const Pen&, bool) {
   Add(x1, y1);
   Add(x2, y2);
 }
 
-void ExtentTarget::Circle(double x, double y, double radius, int) {
+void ExtentTarget::Circle(double x, double y, double radius, const Pen&) {
   Add(x - radius, y - radius);
   Add(x + radius, y + radius);
 }
 
-void ExtentTarget::Print(const std::string& text, bool continueLine) {
-  const double w = TextWidth(text);
-  const double h = TextHeight(text);
-  Add(CurrentX, CurrentY);
-  Add(CurrentX + w, CurrentY + h);
-  if (continueLine) {
-    CurrentX += w;
-  } else {
-    CurrentY += h;
-  }
+void ExtentTarget::PrintAt(const std::string& text, double x, double y, const Font& font, int) {
+  Add(x, y);
+  Add(x + TextWidth(text, font), y + TextHeight(text, font));
 }
 
-// The metrics follow this target's font, not the one `metrics_` was left with.
-template <class Measure>
-double ExtentTarget::InOwnFont(Measure measure) const {
-  const std::string name = metrics_.FontName;
-  const double size = metrics_.FontSize;
-  metrics_.FontName = FontName;
-  metrics_.FontSize = FontSize;
-  const double value = measure(metrics_);
-  metrics_.FontName = name;
-  metrics_.FontSize = size;
-  return value;
+double ExtentTarget::TextWidth(const std::string& text, const Font& font) const {
+  return metrics_.TextWidth(text, font);
 }
 
-double ExtentTarget::TextWidth(const std::string& text) const {
-  return InOwnFont([&](DrawTarget& m) { return m.TextWidth(text); });
+double ExtentTarget::TextHeight(const std::string& text, const Font& font) const {
+  return metrics_.TextHeight(text, font);
 }
 
-double ExtentTarget::TextHeight(const std::string& text) const {
-  return InOwnFont([&](DrawTarget& m) { return m.TextHeight(text); });
-}
+double ExtentTarget::TextAscent(const Font& font) const { return metrics_.TextAscent(font); }
 
-double ExtentTarget::TextAscent() const {
-  return InOwnFont([](DrawTarget& m) { return m.TextAscent(); });
-}
-
-double ExtentTarget::CapitalHeight() const {
-  return InOwnFont([](DrawTarget& m) { return m.CapitalHeight(); });
-}
+double ExtentTarget::CapitalHeight(const Font& font) const { return metrics_.CapitalHeight(font); }
 
 }  // namespace platform
 

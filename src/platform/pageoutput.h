@@ -76,22 +76,22 @@ class RecordingPageOutput : public PageOutput {
 class ExtentTarget : public DrawTarget {
  public:
   explicit ExtentTarget(DrawTarget& metrics) : metrics_(metrics) {}
-  void Line(double x1, double y1, double x2, double y2, int colour, bool box = false) override;
-  void Circle(double x, double y, double radius, int colour) override;
-  void Print(const std::string& text, bool continueLine = false) override;
-  double TextWidth(const std::string& text) const override;
-  double TextHeight(const std::string& text) const override;
-  double TextAscent() const override;
-  double CapitalHeight() const override;
+  void Line(double x1, double y1, double x2, double y2, const Pen& pen, bool box = false) override;
+  void Circle(double x, double y, double radius, const Pen& pen) override;
+  double TextWidth(const std::string& text, const Font& font) const override;
+  double TextHeight(const std::string& text, const Font& font) const override;
+  double TextAscent(const Font& font) const override;
+  double CapitalHeight(const Font& font) const override;
   void Clear() override {}
 
   bool empty = true;
   double left = 0, top = 0, right = 0, bottom = 0;
 
+ protected:
+  void PrintAt(const std::string& text, double x, double y, const Font& font, int colour) override;
+
  private:
   void Add(double x, double y);
-  template <class Measure>
-  double InOwnFont(Measure measure) const;
   DrawTarget& metrics_;
 };
 

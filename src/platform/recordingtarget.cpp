@@ -6,29 +6,23 @@ namespace {
 constexpr double kTwipsPerPoint = 20;
 }
 
-void RecordingTarget::Line(double x1, double y1, double x2, double y2, int colour, bool box) {
-  lines.push_back({x1, y1, x2, y2, colour, box, DrawStyle, DrawWidth, next_++});
+void RecordingTarget::Line(double x1, double y1, double x2, double y2, const Pen& pen, bool box) {
+  lines.push_back({x1, y1, x2, y2, pen.colour, box, pen.style, pen.widthPx, next_++});
 }
 
-void RecordingTarget::Circle(double x, double y, double radius, int colour) {
-  circles.push_back({x, y, radius, colour, DrawStyle, DrawWidth, next_++});
+void RecordingTarget::Circle(double x, double y, double radius, const Pen& pen) {
+  circles.push_back({x, y, radius, pen.colour, pen.style, pen.widthPx, next_++});
 }
 
-void RecordingTarget::Print(const std::string& text, bool continueLine) {
-  texts.push_back({CurrentX, CurrentY, text, FontName, FontSize, ForeColor, next_++});
-  if (continueLine) {
-    CurrentX += TextWidth(text);
-  } else {
-    CurrentX = 0;
-    CurrentY += TextHeight(text);
-  }
+void RecordingTarget::PrintAt(const std::string& text, double x, double y, const Font& font, int colour) {
+  texts.push_back({x, y, text, font.name, font.sizePt, colour, next_++});
 }
 
-double RecordingTarget::TextWidth(const std::string& text) const {
-  return static_cast<double>(text.size()) * FontSize * kTwipsPerPoint / 2;
+double RecordingTarget::TextWidth(const std::string& text, const Font& font) const {
+  return static_cast<double>(text.size()) * font.sizePt * kTwipsPerPoint / 2;
 }
 
-double RecordingTarget::TextHeight(const std::string&) const { return FontSize * kTwipsPerPoint; }
+double RecordingTarget::TextHeight(const std::string&, const Font& font) const { return font.sizePt * kTwipsPerPoint; }
 
 void RecordingTarget::Clear() {
   lines.clear();

@@ -38,18 +38,20 @@ struct RecordedText {
 
 class RecordingTarget : public DrawTarget {
  public:
-  void Line(double x1, double y1, double x2, double y2, int colour, bool box = false) override;
-  void Circle(double x, double y, double radius, int colour) override;
-  void Print(const std::string& text, bool continueLine = false) override;
+  void Line(double x1, double y1, double x2, double y2, const Pen& pen, bool box = false) override;
+  void Circle(double x, double y, double radius, const Pen& pen) override;
   // A fixed metric: half the font size in points per character, the size for a line.
-  double TextWidth(const std::string& text) const override;
-  double TextHeight(const std::string& text) const override;
+  double TextWidth(const std::string& text, const Font& font) const override;
+  double TextHeight(const std::string& text, const Font& font) const override;
   void Clear() override;
 
   std::vector<RecordedLine> lines;
   std::vector<RecordedCircle> circles;
   std::vector<RecordedText> texts;
   int clears = 0;
+
+ protected:
+  void PrintAt(const std::string& text, double x, double y, const Font& font, int colour) override;
 
  private:
   int next_ = 0;

@@ -13,10 +13,9 @@ constexpr int kColourRows = files::kColourIndexMax + 1;
 constexpr int kStyleRows = files::kLineStyleMax + 1;
 constexpr int kWidthColumns = files::kLineWidthMax;
 
-void PrintAt(platform::DrawTarget& t, double x, double y, const std::string& text) {
-  t.CurrentX = x;
-  t.CurrentY = y;
-  t.Print(text);
+// Black text in Arial; returns the top of the next line.
+double PrintAt(platform::DrawTarget& t, double x, double y, const std::string& text, double sizePt) {
+  return t.Print(text, x, y, {"Arial", sizePt}, 0).nextLineY;
 }
 
 }  // namespace
@@ -41,52 +40,41 @@ double StyleChartWidth() { return kChartIndexOffset + (kWidthColumns - 1) * kCha
 double StyleChartHeight() { return (2 + kColourRows + 1 + kStyleRows) * kChartRowPitch; }
 
 double DrawStyleChart(platform::DrawTarget& t, double x, double y, const StyleChartTexts& texts) {
-  t.FontSize = kChartFontSize;
-  t.ForeColor = 0;
-  t.DrawStyle = platform::kSolid;
+  auto print = [&t](double atX, double atY, const std::string& text) { PrintAt(t, atX, atY, text, kChartFontSize); };
   double row = y;
-  PrintAt(t, x - kChartIndexOffset, row, texts.coloursHeading);
+  print(x - kChartIndexOffset, row, texts.coloursHeading);
   row += kChartRowPitch;
   for (int w = 1; w <= kWidthColumns; ++w)
-    PrintAt(t, x + (w - 1) * kChartColumnPitch, row, texts.widthWord + " = " + std::to_string(w));
+    print(x + (w - 1) * kChartColumnPitch, row, texts.widthWord + " = " + std::to_string(w));
   row += kChartRowPitch;
   const double middle = kChartRowPitch / 2;
   for (int colour = 0; colour < kColourRows; ++colour, row += kChartRowPitch) {
-    PrintAt(t, x - kChartIndexOffset, row, std::to_string(colour));
+    print(x - kChartIndexOffset, row, std::to_string(colour));
     for (int w = 1; w <= kWidthColumns; ++w) {
-      t.DrawWidth = w;
       const double left = x + (w - 1) * kChartColumnPitch;
-      t.Line(left, row + middle, left + kChartSampleLength, row + middle, colour);
+      t.Line(left, row + middle, left + kChartSampleLength, row + middle, {colour, platform::kSolid, w});
     }
   }
-  t.DrawWidth = 1;
-  PrintAt(t, x - kChartIndexOffset, row, texts.stylesHeading);
+  print(x - kChartIndexOffset, row, texts.stylesHeading);
   row += kChartRowPitch;
   for (int style = 0; style < kStyleRows; ++style, row += kChartRowPitch) {
-    PrintAt(t, x - kChartIndexOffset, row, std::to_string(style));
-    t.DrawStyle = style;
-    t.Line(x, row + middle, x + (kWidthColumns - 1) * kChartColumnPitch + kChartSampleLength, row + middle, 0);
+    print(x - kChartIndexOffset, row, std::to_string(style));
+    t.Line(x, row + middle, x + (kWidthColumns - 1) * kChartColumnPitch + kChartSampleLength, row + middle,
+           {0, style, 1});
   }
-  t.DrawStyle = platform::kSolid;
   return row - y;
 }
 
 void DrawTestPage(platform::DrawTarget& t, const TestPageTexts& texts) {
   const double x = kTestPageOrigin;
   double y = kTestPageOrigin;
-  t.FontSize = kSampleSizeLargest;
-  t.ForeColor = 0;
-  PrintAt(t, x - kChartIndexOffset, y, texts.heading);
+  PrintAt(t, x - kChartIndexOffset, y, texts.heading, kSampleSizeLargest);
   y += 2 * kChartRowPitch;
   y += DrawStyleChart(t, x, y, texts.chart) + kChartRowPitch;
-  t.FontSize = kSampleSizeLargest;
-  t.ForeColor = 0;
-  PrintAt(t, x - kChartIndexOffset, y, texts.textSizesHeading);
-  y = t.CurrentY + kChartRowPitch / 2;
+  y = PrintAt(t, x - kChartIndexOffset, y, texts.textSizesHeading, kSampleSizeLargest) + kChartRowPitch / 2;
   for (int size = kSampleSizeLargest; size >= kSampleSizeSmallest; --size) {
-    t.FontSize = size;
-    PrintAt(t, x, y, texts.sizeWord + " " + std::to_string(size) + " = " + texts.chordWord + " 200 mm = 8 in");
-    y = t.CurrentY;
+    y = PrintAt(t, x, y, texts.sizeWord + " " + std::to_string(size) + " = " + texts.chordWord + " 200 mm = 8 in",
+                size);
   }
 }
 

@@ -42,7 +42,7 @@ FileChoice ChooseFile(const std::string& path) {
 void DrawAirfoilPreview(platform::DrawTarget& target, const files::AirfoilData& data) {
   constexpr int kBlack = 0;
   constexpr int kRed = 12;  // RGB 255, 0, 0
-  target.Line(400, 5000, 5800, 5000, kBlack);
+  target.Line(400, 5000, 5800, 5000, {kBlack});
   auto at = [&](int i, double& x, double& y) {
     x = 600 + 5000 * data.x[static_cast<std::size_t>(i)];
     y = 5000 - 5000 * data.y[static_cast<std::size_t>(i)];
@@ -51,7 +51,7 @@ void DrawAirfoilPreview(platform::DrawTarget& target, const files::AirfoilData& 
     double x1, y1, x2, y2;
     at(i - 1, x1, y1);
     at(i, x2, y2);
-    target.Line(x1, y1, x2, y2, kRed);
+    target.Line(x1, y1, x2, y2, {kRed});
   }
 }
 

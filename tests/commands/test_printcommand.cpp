@@ -37,7 +37,7 @@ class PrintCommand : public ::testing::Test {
     commands::PrintRequest request;
     request.draw = [this](platform::DrawTarget& target, const core::ViewPlacement& at) {
       placements.push_back(at);
-      target.Line(at.originX, at.originY, at.originX + at.chordTwips, at.originY, 1);
+      target.Line(at.originX, at.originY, at.originX + at.chordTwips, at.originY, {1});
     };
     return request;
   }
@@ -115,9 +115,17 @@ TEST_F(PrintCommand, ScaleBarAndLabelStayClearOfTheRib) {
     EXPECT_GT(bar->y1 - 1.5 * kMm, lowestOther);
     EXPECT_LT(bar->y1, 210 * kMm);
     const std::string label = "FrmPrint/17 " + std::to_string(sheet + 1) + " / 3";
-    EXPECT_TRUE(std::any_of(t.texts.begin(), t.texts.end(),
-                            [&](const platform::RecordedText& x) { return x.text.rfind(label, 0) == 0; }))
-        << label;
+    auto named = std::find_if(t.texts.begin(), t.texts.end(),
+                              [&](const platform::RecordedText& x) { return x.text.rfind(label, 0) == 0; });
+    ASSERT_NE(named, t.texts.end()) << label;
+    // "50 mm" 2 mm past the bar's end, the label 10 mm past its five 10-point characters
+    // (half an em, 100 twips, each on this target), level with it.
+    auto barText = std::find_if(t.texts.begin(), t.texts.end(),
+                                [](const platform::RecordedText& x) { return x.text == "50 mm"; });
+    ASSERT_NE(barText, t.texts.end());
+    EXPECT_NEAR(barText->x, std::max(bar->x1, bar->x2) + 2 * kMm, 1e-6);
+    EXPECT_NEAR(named->x, barText->x + 5 * 100 + 10 * kMm, 1e-6);
+    EXPECT_EQ(named->y, barText->y);
   }
 
   commands::SetSheetExtrasWanted(false);

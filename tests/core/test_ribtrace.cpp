@@ -68,7 +68,7 @@ class RibTrace : public ::testing::Test {
   RecordingTarget Draw() {
     RecordingTarget t;
     built = core::BuildRib(s, files::RibLabelsInLanguage());
-    core::DrawConstruction(built, s, at, t);
+    core::DrawConstruction(built, at, t);
     return t;
   }
 
@@ -424,9 +424,6 @@ TEST_F(RibTrace, EachElementIsDrawnInItsOwnStyleAndWidthAndOnlyTheOutlineHides) 
   }
   EXPECT_EQ(t.circles[0].width, 7);  // the hole
   EXPECT_EQ(t.circles[0].style, static_cast<int>(core::Element::Hole) % 5);
-  EXPECT_EQ(t.DrawStyle, 0);
-  EXPECT_EQ(t.DrawWidth, 1);
-  EXPECT_EQ(t.ForeColor, 0);
 
   // Hiding the outline leaves everything else.
   auto outline = LinesIn(t, core::Element::Airfoil).size();

@@ -67,6 +67,9 @@ TEST(ComparisonView, AnAirfoilComparedWithItselfShowsTheSecondColourOnTop) {
   EXPECT_EQ(t.texts[1].colour, 9);
   EXPECT_NEAR(t.texts[0].x, 1000 + 5 * 56.7, kViewTol);
   EXPECT_NEAR(t.texts[0].y, 4000 - 4 * 56.7, kViewTol);
+  // The second goes on where the first's 24 characters end, half an em each on this target.
+  EXPECT_NEAR(t.texts[1].x, t.texts[0].x + 24 * t.texts[0].fontSize * 20 / 2, kViewTol);
+  EXPECT_EQ(t.texts[1].y, t.texts[0].y);
 }
 
 class FormerView : public ::testing::Test {
@@ -84,12 +87,14 @@ class FormerView : public ::testing::Test {
 
 TEST_F(FormerView, DrawsTheFilePointsAndMirrorsThemWhenInverted) {
   const core::ViewPlacement at = Placement();
+  d.style.WidthOf(core::WidthElement::Airfoil) = 4;
   for (bool inverted : {false, true}) {
     d.rib.upsideDown = inverted;
     RecordingTarget t;
     core::DrawFormer(d, at, t);
     const std::vector<RecordedLine> outline = InColour(t, d.style.ColourOf(core::Element::Airfoil));
     ASSERT_EQ(outline.size(), 4u);
+    EXPECT_EQ(outline[0].width, 4);
     // Point 2 (0.5, 0.06): 12 mm above the chord line, or below it inverted.
     EXPECT_NEAR(outline[0].x2, 1000 + 100 * 56.7, 1e-3);
     EXPECT_NEAR(outline[0].y2, 4000 + (inverted ? 12 : -12) * 56.7, 1e-3);

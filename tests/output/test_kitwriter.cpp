@@ -113,8 +113,8 @@ TEST(KitWriter, TheListGivesTheMaterialsThenEachSheetsParts) {
 // (Arial: 0.716 and 0.905).
 class OtherFontPage : public platform::RecordingTarget {
  public:
-  double TextAscent() const override { return FontSize * 20 * 1.2; }
-  double CapitalHeight() const override { return FontSize * 20 * 0.8; }
+  double TextAscent(const platform::Font& font) const override { return font.sizePt * 20 * 1.2; }
+  double CapitalHeight(const platform::Font& font) const override { return font.sizePt * 20 * 0.8; }
 };
 
 TEST(KitWriter, ThePrintedSheetIsTrueToScaleFromTheTopLeft) {

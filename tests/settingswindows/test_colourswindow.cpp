@@ -133,8 +133,6 @@ TEST_F(ColoursTest, TheChartDrawsEveryColourInThreeWidthsAndEveryStyleInBlack) {
   EXPECT_EQ(target.lines.size(), 15u * 3 + 5);
   EXPECT_EQ(colourWidths.size(), 14u * 3);  // colours 1 to 14; black's lines are counted with the styles
   EXPECT_EQ(styles, (std::set<int>{0, 1, 2, 3, 4}));
-  EXPECT_EQ(target.DrawStyle, 0);
-  EXPECT_EQ(target.DrawWidth, 1);
 
   // Each index sits 5 mm (283.5 twips) left of the origin, level with its lines.
   for (int colour : {0, 7, 14}) {
@@ -156,11 +154,12 @@ TEST_F(ColoursTest, TheTestPageCarriesTheVersionTheChartAndTextsFromSizeTenToFiv
   settingswindows::DrawTestPage(target, texts);
   ASSERT_FALSE(target.texts.empty());
   EXPECT_EQ(target.texts[0].text, " - " + Key("TextButton", "13") + " - Vandrell - " + Key("FrmAbout", "3") + "  1.2.3-E");
-  EXPECT_EQ(target.lines.size(), 15u * 3 + 5);  // the chart
-  std::vector<double> sizes;
+  std::vector<double> sizes, tops;
   for (const platform::RecordedText& t : target.texts)
-    if (t.text.rfind(Key("FrmLines", "25") + " ", 0) == 0) sizes.push_back(t.fontSize);
-  EXPECT_EQ(sizes, (std::vector<double>{10, 9, 8, 7, 6, 5}));
+    if (t.text.rfind(Key("FrmLines", "25") + " ", 0) == 0) sizes.push_back(t.fontSize), tops.push_back(t.y);
+  ASSERT_EQ(sizes, (std::vector<double>{10, 9, 8, 7, 6, 5}));
+  // Each size's line starts below the one before, by that line's height (20 twips a point here).
+  for (std::size_t i = 1; i < tops.size(); ++i) EXPECT_DOUBLE_EQ(tops[i] - tops[i - 1], sizes[i - 1] * 20);
   // Everything lies on an A4 sheet inside its 20 mm margins' reach.
   for (const platform::RecordedText& t : target.texts) EXPECT_LT(t.y, 297 * 56.7 - 1134);
 }

@@ -48,74 +48,66 @@ QtDrawTarget QtDrawTarget::ForDevice(QPainter& painter, const QPaintDevice& devi
   return QtDrawTarget(painter, dpiX, dpiY, std::max(1.0, dpiX / 96.0));
 }
 
-void QtDrawTarget::UsePen(int colour) {
-  QPen pen(PaletteQColor(colour));
-  pen.setWidthF(std::max(1, DrawWidth) * pixelSize_);
-  pen.setStyle(PenStyleFor(DrawStyle));
-  pen.setCapStyle(Qt::FlatCap);
-  pen.setJoinStyle(Qt::MiterJoin);
-  painter_.setPen(pen);
+void QtDrawTarget::UsePen(const Pen& pen) {
+  QPen qpen(PaletteQColor(pen.colour));
+  qpen.setWidthF(std::max(1, pen.widthPx) * pixelSize_);
+  qpen.setStyle(PenStyleFor(pen.style));
+  qpen.setCapStyle(Qt::FlatCap);
+  qpen.setJoinStyle(Qt::MiterJoin);
+  painter_.setPen(qpen);
   painter_.setBrush(Qt::NoBrush);
 }
 
-void QtDrawTarget::Line(double x1, double y1, double x2, double y2, int colour, bool box) {
+void QtDrawTarget::Line(double x1, double y1, double x2, double y2, const Pen& pen, bool box) {
   if (!Finite({x1, y1, x2, y2})) return;
-  UsePen(colour);
+  UsePen(pen);
   QPointF a(XDevice(x1), YDevice(y1));
   QPointF b(XDevice(x2), YDevice(y2));
   if (box) painter_.drawRect(QRectF(a, b).normalized());
   else painter_.drawLine(a, b);
 }
 
-void QtDrawTarget::Circle(double x, double y, double radius, int colour) {
+void QtDrawTarget::Circle(double x, double y, double radius, const Pen& pen) {
   if (!Finite({x, y, radius})) return;
-  UsePen(colour);
+  UsePen(pen);
   painter_.drawEllipse(QPointF(XDevice(x), YDevice(y)), XDevice(std::fabs(radius)), YDevice(std::fabs(radius)));
 }
 
-QFont QtDrawTarget::CurrentFont() const {
+QFont QtDrawTarget::QtFont(const Font& font) {
   // The first text: the font configuration read meanwhile must be complete (a printed rib
   // draws thousands of segments before it, while it is read).
   AwaitFontConfiguration();
-  QFont font(QString::fromStdString(FontName));
-  font.setPointSizeF(FontSize > 0 && std::isfinite(FontSize) ? FontSize : 1.0);
-  return font;
+  QFont qfont(QString::fromStdString(font.name));
+  qfont.setPointSizeF(font.sizePt > 0 && std::isfinite(font.sizePt) ? font.sizePt : 1.0);
+  return qfont;
 }
 
-void QtDrawTarget::Print(const std::string& text, bool continueLine) {
-  const QFont font = CurrentFont();
-  const QString s = QString::fromStdString(text);
-  const QFontMetricsF metrics(font, painter_.device());
-  if (Finite({CurrentX, CurrentY})) {
-    painter_.setFont(font);
-    painter_.setPen(PaletteQColor(ForeColor));
-    painter_.drawText(QPointF(XDevice(CurrentX), YDevice(CurrentY) + metrics.ascent()), s);
-  }
-  if (continueLine) {
-    CurrentX += metrics.horizontalAdvance(s) * kTwipsPerInch / dpiX_;
-  } else {
-    CurrentX = 0;
-    CurrentY += metrics.height() * kTwipsPerInch / dpiY_;
-  }
+void QtDrawTarget::PrintAt(const std::string& text, double x, double y, const Font& font, int colour) {
+  if (!Finite({x, y})) return;
+  const QFont qfont = QtFont(font);
+  const QFontMetricsF metrics(qfont, painter_.device());
+  painter_.setFont(qfont);
+  painter_.setPen(PaletteQColor(colour));
+  painter_.drawText(QPointF(XDevice(x), YDevice(y) + metrics.ascent()), QString::fromStdString(text));
 }
 
-double QtDrawTarget::TextWidth(const std::string& text) const {
-  const QFontMetricsF metrics(CurrentFont(), painter_.device());
+double QtDrawTarget::TextWidth(const std::string& text, const Font& font) const {
+  const QFontMetricsF metrics(QtFont(font), painter_.device());
   return metrics.horizontalAdvance(QString::fromStdString(text)) * kTwipsPerInch / dpiX_;
 }
 
-double QtDrawTarget::TextHeight(const std::string&) const {
-  const QFontMetricsF metrics(CurrentFont(), painter_.device());
+double QtDrawTarget::TextHeight(const std::string&, const Font& font) const {
+  const QFontMetricsF metrics(QtFont(font), painter_.device());
   return metrics.height() * kTwipsPerInch / dpiY_;
 }
 
-double QtDrawTarget::TextAscent() const {
-  const QFontMetricsF metrics(CurrentFont(), painter_.device());
+double QtDrawTarget::TextAscent(const Font& font) const {
+  const QFontMetricsF metrics(QtFont(font), painter_.device());
   return metrics.ascent() * kTwipsPerInch / dpiY_;
 }
 
-double QtDrawTarget::CapitalHeight() const {
-  const QFontMetricsF metrics(CurrentFont(), painter_.device());
+double QtDrawTarget::CapitalHeight(const Font& font) const {
+  const QFontMetricsF metrics(QtFont(font), painter_.device());
   return metrics.capHeight() * kTwipsPerInch / dpiY_;
 }
 

@@ -26,21 +26,23 @@ class QtDrawTarget : public DrawTarget {
   // What Clear paints (the main view's cream by default); an invalid colour clears nothing.
   void SetBackground(const QColor& colour) { background_ = colour; }
 
-  void Line(double x1, double y1, double x2, double y2, int colour, bool box = false) override;
-  void Circle(double x, double y, double radius, int colour) override;
-  void Print(const std::string& text, bool continueLine = false) override;
-  double TextWidth(const std::string& text) const override;
-  double TextHeight(const std::string& text) const override;
-  double TextAscent() const override;
-  double CapitalHeight() const override;
+  void Line(double x1, double y1, double x2, double y2, const Pen& pen, bool box = false) override;
+  void Circle(double x, double y, double radius, const Pen& pen) override;
+  double TextWidth(const std::string& text, const Font& font) const override;
+  double TextHeight(const std::string& text, const Font& font) const override;
+  double TextAscent(const Font& font) const override;
+  double CapitalHeight(const Font& font) const override;
   void Clear() override;
 
   double XDevice(double xTwips) const { return xTwips * dpiX_ / kTwipsPerInch; }
   double YDevice(double yTwips) const { return yTwips * dpiY_ / kTwipsPerInch; }
 
+ protected:
+  void PrintAt(const std::string& text, double x, double y, const Font& font, int colour) override;
+
  private:
-  void UsePen(int colour);
-  QFont CurrentFont() const;
+  void UsePen(const Pen& pen);
+  static QFont QtFont(const Font& font);
 
   QPainter& painter_;
   double dpiX_;

@@ -34,16 +34,18 @@ void Paint(QPainter& painter, const QPaintDevice& device, const PictureRequest& 
 class MeasuringTarget : public QtDrawTarget {
  public:
   MeasuringTarget(QPainter& painter, const QPaintDevice& device) : QtDrawTarget(ForDevice(painter, device)) {}
-  void Print(const std::string& text, bool continueLine) override {
-    if (std::isfinite(CurrentX) && std::isfinite(CurrentY)) {
-      textExtent.leftTwips = std::min(textExtent.leftTwips, CurrentX);
-      textExtent.topTwips = std::min(textExtent.topTwips, CurrentY);
-      textExtent.rightTwips = std::max(textExtent.rightTwips, CurrentX + TextWidth(text));
-      textExtent.bottomTwips = std::max(textExtent.bottomTwips, CurrentY + TextHeight(text));
-    }
-    QtDrawTarget::Print(text, continueLine);
-  }
   PictureExtent textExtent;
+
+ protected:
+  void PrintAt(const std::string& text, double x, double y, const Font& font, int colour) override {
+    if (std::isfinite(x) && std::isfinite(y)) {
+      textExtent.leftTwips = std::min(textExtent.leftTwips, x);
+      textExtent.topTwips = std::min(textExtent.topTwips, y);
+      textExtent.rightTwips = std::max(textExtent.rightTwips, x + TextWidth(text, font));
+      textExtent.bottomTwips = std::max(textExtent.bottomTwips, y + TextHeight(text, font));
+    }
+    QtDrawTarget::PrintAt(text, x, y, font, colour);
+  }
 };
 
 }  // namespace

@@ -42,9 +42,8 @@ int InkRuns(const QImage& image, int y, int x0, int x1) {
 TEST(QtDrawTarget, ClearPaintsCreamAndLinesTakeThePaletteColourAtTheirTwipPosition) {
   QImage image = Draw([](platform::DrawTarget& t) {
     t.Clear();
-    t.DrawWidth = 3;
-    t.Line(10 * kPx, 50 * kPx, 190 * kPx, 50 * kPx, 12);  // light red
-    t.Line(100 * kPx, 10 * kPx, 100 * kPx, 40 * kPx, 9);  // light blue
+    t.Line(10 * kPx, 50 * kPx, 190 * kPx, 50 * kPx, {12, platform::kSolid, 3});  // light red
+    t.Line(100 * kPx, 10 * kPx, 100 * kPx, 40 * kPx, {9, platform::kSolid, 3});  // light blue
   });
   const QColor cream(255, 255, 239);
   EXPECT_EQ(image.pixelColor(60, 50), QColor(255, 0, 0));
@@ -58,10 +57,12 @@ TEST(QtDrawTarget, LineStylesBreakTheLineAsNamed) {
   int runs[5];
   for (int style = 0; style <= 4; ++style) {
     QImage image = Draw([style](platform::DrawTarget& t) {
-      t.DrawStyle = style;
-      t.Line(0, 50 * kPx, 200 * kPx, 50 * kPx, 0);
+      t.Line(0, 50 * kPx, 200 * kPx, 50 * kPx, {0, style, 1});
+      // Each line is drawn with its own pen, whatever the one before used.
+      t.Line(0, 80 * kPx, 200 * kPx, 80 * kPx, {});
     });
     runs[style] = InkRuns(image, 50, 0, 199);
+    EXPECT_EQ(InkRuns(image, 80, 0, 199), 1) << "after style " << style;
   }
   EXPECT_EQ(runs[0], 1);
   for (int style = 1; style <= 4; ++style) EXPECT_GT(runs[style], 5) << "style " << style;
@@ -72,8 +73,7 @@ TEST(QtDrawTarget, LineStylesBreakTheLineAsNamed) {
 
 TEST(QtDrawTarget, WidthsArePixelsAndBoxesAreOutlines) {
   QImage image = Draw([](platform::DrawTarget& t) {
-    t.DrawWidth = 5;
-    t.Line(20.5 * kPx, 20.5 * kPx, 120.5 * kPx, 80.5 * kPx, 0, true);
+    t.Line(20.5 * kPx, 20.5 * kPx, 120.5 * kPx, 80.5 * kPx, {0, platform::kSolid, 5}, true);
   });
   int thickness = 0;
   for (int y = 10; y < 30; ++y) thickness += Inked(image, 70, y);
@@ -83,51 +83,40 @@ TEST(QtDrawTarget, WidthsArePixelsAndBoxesAreOutlines) {
   EXPECT_FALSE(Inked(image, 70, 50));  // not filled
 }
 
-TEST(QtDrawTarget, TextHangsFromItsTopLeftCorner) {
-  int top = 1000, left = 1000;
-  QImage image = Draw([](platform::DrawTarget& t) {
-    t.FontSize = 12, t.CurrentX = 40 * kPx, t.CurrentY = 30 * kPx;
-    t.Print("HHH");
+TEST(QtDrawTarget, TextHangsFromItsTopLeftCornerAndIsAsWideAsMeasured) {
+  int top = 1000, left = 1000, right = 0;
+  double width = 0, height = 0;
+  QImage image = Draw([&](platform::DrawTarget& t) {
+    const platform::Font font{"Arial", 12};
+    width = t.TextWidth("HHH", font), height = t.TextHeight("HHH", font);
+    t.Print("HHH", 40 * kPx, 30 * kPx, font, 0);
   });
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
       if (Inked(image, x, y)) {
         top = std::min(top, y);
         left = std::min(left, x);
+        right = std::max(right, x);
       }
   // The glyphs start at the corner, below it by at most the font's internal leading.
   EXPECT_NEAR(left, 40, 2);
   EXPECT_GE(top, 30);
   EXPECT_LE(top, 30 + 6);
-}
-
-TEST(QtDrawTarget, PrintMovesThePrintPosition) {
-  QImage image = Blank();
-  QPainter painter(&image);
-  platform::QtDrawTarget t = platform::QtDrawTarget::ForDevice(painter, image);
-  t.CurrentX = 300, t.CurrentY = 600;
-  const double width = t.TextWidth("AB"), height = t.TextHeight("AB");
-  EXPECT_GT(width, 0);
-  // A 9-point font is 180 twips high, its line a little more; a wrong resolution is off by far more.
-  EXPECT_GT(height, 180);
-  EXPECT_LT(height, 360);
-  t.Print("AB", true);
-  EXPECT_NEAR(t.CurrentX, 300 + width, 1e-6);
-  EXPECT_EQ(t.CurrentY, 600);
-  t.Print("AB");
-  EXPECT_EQ(t.CurrentX, 0);
-  EXPECT_NEAR(t.CurrentY, 600 + height, 1e-6);
+  // The last H ends within its side bearing of the measured width.
+  EXPECT_NEAR(right + 1, 40 + width / kPx, 3);
+  // A 12-point font is 240 twips high, its line a little more; a wrong resolution is off by far more.
+  EXPECT_GT(height, 240);
+  EXPECT_LT(height, 480);
 }
 
 TEST(QtDrawTarget, NonFiniteCoordinatesDrawNothing) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
   QImage image = Draw([&](platform::DrawTarget& t) {
-    t.Line(nan, 0, 100 * kPx, 50 * kPx, 0);
-    t.Line(0, 0, inf, 50 * kPx, 0, true);
-    t.Circle(100 * kPx, 50 * kPx, nan, 0);
-    t.CurrentX = nan;
-    t.Print("X");
+    t.Line(nan, 0, 100 * kPx, 50 * kPx, {});
+    t.Line(0, 0, inf, 50 * kPx, {}, true);
+    t.Circle(100 * kPx, 50 * kPx, nan, {});
+    t.Print("X", nan, 0, {}, 0);
   });
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) ASSERT_FALSE(Inked(image, x, y)) << x << "," << y;

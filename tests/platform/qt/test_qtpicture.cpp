@@ -14,7 +14,7 @@ namespace {
 
 constexpr double kHundredMm = 100.0 * platform::kTwipsPerMm;
 
-void HundredMmLine(platform::DrawTarget& t) { t.Line(1000, 997.5, 1000 + kHundredMm, 997.5, 12); }
+void HundredMmLine(platform::DrawTarget& t) { t.Line(1000, 997.5, 1000 + kHundredMm, 997.5, {12}); }
 
 platform::PictureRequest Page() {
   platform::PictureRequest r;
@@ -84,10 +84,9 @@ TEST(Picture, PngIsSizedAtNinetySixDotsPerInch) {
 
 TEST(Picture, MeasureReachesTheFarthestLineCircleAndText) {
   auto extent = platform::MeasureDrawing([](platform::DrawTarget& t) {
-    t.Line(100, 100, 3000, 600, 0);
-    t.Circle(2000, 2000, 300, 0);
-    t.CurrentX = 4000, t.CurrentY = 100;
-    t.Print("WWWW");
+    t.Line(100, 100, 3000, 600, {});
+    t.Circle(2000, 2000, 300, {});
+    t.Print("WWWW", 4000, 100, {}, 0);
   });
   EXPECT_GT(extent.rightTwips, 4000 + 4 * 100);
   EXPECT_LT(extent.rightTwips, 4000 + 4 * 300);
@@ -95,9 +94,8 @@ TEST(Picture, MeasureReachesTheFarthestLineCircleAndText) {
   EXPECT_EQ(extent.leftTwips, 0);
 
   extent = platform::MeasureDrawing([](platform::DrawTarget& t) {
-    t.Line(-600, 300, 900, 600, 0);
-    t.CurrentX = 100, t.CurrentY = -450;
-    t.Print("W");
+    t.Line(-600, 300, 900, 600, {});
+    t.Print("W", 100, -450, {}, 0);
   });
   EXPECT_NEAR(extent.leftTwips, -600, 40);
   EXPECT_EQ(extent.topTwips, -450);
