@@ -87,7 +87,8 @@ TEST_F(CutKit, TheCheckTilesEverySheetOverThePrintersPaper) {
 
 // The kit owns its folder: written over an earlier kit it leaves the new kit whole or the
 // earlier one untouched, keeps the user's own files and a list reached through a link (the
-// link stays, its file gets the list), and leaves no hidden file either way.
+// link stays, its file gets the list), and leaves no hidden file either way. A link to the
+// folder stays a link.
 TEST_F(CutKit, AKitReplacesTheEarlierOneWholeOrNotAtAll) {
   namespace fs = std::filesystem;
   const commands::KitPlan plan = commands::PlanKit(templateRib, commands::KitRibsOf({summary}, 0).ribs, settings);
@@ -155,6 +156,12 @@ TEST_F(CutKit, AKitReplacesTheEarlierOneWholeOrNotAtAll) {
   after.erase("sheet-09.dxf");
   EXPECT_EQ(FilesIn(kit), after);
   EXPECT_EQ(FilesIn(out.path()), around);
+  // Reached through a link, the folder it leads to takes the kit; the link stays.
+  fs::create_directory_symlink("kit", out.File("linked"));
+  ASSERT_TRUE(commands::WriteKit(plan, settings, out.File("linked"), pdf).ok);
+  EXPECT_TRUE(fs::is_symlink(out.File("linked")));
+  EXPECT_EQ(FilesIn(kit), after);
+  fs::remove(out.File("linked"));
 
   // A folder of the user's inside cannot be carried into a new folder: the kit is written
   // in place, all or nothing, the folder kept.
