@@ -146,8 +146,14 @@ TEST_F(CutKit, AKitReplacesTheEarlierOneWholeOrNotAtAll) {
   EXPECT_EQ(FilesIn(out.path()), around);
   fs::remove_all(kit + "/sheet-01.dxf");
 
+  // A replaced file and the folder keep the modes they had.
+  const fs::perms mine = fs::perms::owner_read | fs::perms::owner_write, folder = fs::perms::owner_all;
+  fs::permissions(kit + "/kit.pdf", mine);
+  fs::permissions(kit, folder);
   const commands::KitWriteResult written = commands::WriteKit(plan, settings, kit, pdf);
   ASSERT_TRUE(written.ok) << written.error.description;
+  EXPECT_EQ(fs::status(kit + "/kit.pdf").permissions(), mine);
+  EXPECT_EQ(fs::status(kit).permissions(), folder);
   EXPECT_EQ(written.removed, std::vector<std::string>{kit + "/sheet-09.dxf"});
   EXPECT_TRUE(fs::is_symlink(kit + "/kit.txt"));
   EXPECT_EQ(testsupport::ReadFile(out.File("lists/wing.txt")), fresh);
