@@ -47,6 +47,11 @@ TEST_F(CutKit, AllFilesOrNone) {
   EXPECT_EQ(refused.error.refusal, "not-a-file");
   EXPECT_EQ(FilesIn(out.path()), std::set<std::string>{"kit.txt"});
   EXPECT_TRUE(std::filesystem::is_directory(out.File("kit.txt")));
+  // A file where the folder goes: refused, and kept.
+  testsupport::WriteFile(out.File("plain"), "mine");
+  EXPECT_EQ(commands::WriteKit(plan, settings, out.File("plain")).error.refusal, "not-a-file");
+  EXPECT_EQ(testsupport::ReadFile(out.File("plain")), "mine");
+  std::filesystem::remove(out.File("plain"));
   // A folder not there yet is made for the kit, and goes again when the kit fails.
   const std::string fresh = out.File("fresh");
   EXPECT_FALSE(commands::WriteKit(plan, settings, fresh, failing).ok);
