@@ -66,6 +66,22 @@ double WindowBend(const AirfoilAsRead& airfoil, int from, int to) {
 constexpr double kBendShare = 0.5;
 constexpr double kStrayAllowance = 0.005;
 
+// The stepped coordinates from a0 to a1 in single precision, a0 left out. True when the step
+// stopped moving the counter short of a1, so that the interval's own end point closes it.
+bool StepAcross(double a0, double a1, float step, std::vector<std::pair<double, double>>& stepped) {
+  stepped.clear();
+  const float end = static_cast<float>(a1);
+  const bool rising = step > 0.0f;
+  float t = static_cast<float>(a0);
+  while (rising ? t <= end : t >= end) {
+    if (static_cast<double>(t) != a0) stepped.emplace_back(static_cast<double>(t), 0.0);
+    const float next = t + step;
+    if (next == t) return true;
+    t = next;
+  }
+  return false;
+}
+
 // The outline with `divisions` steps per interval; false when it would pass kMaxPoints.
 bool DensifyWith(const AirfoilAsRead& airfoil, PreparedAirfoil& p, int divisions) {
   const int n = airfoil.pointCount;
@@ -95,28 +111,13 @@ bool DensifyWith(const AirfoilAsRead& airfoil, PreparedAirfoil& p, int divisions
     auto straight = [&](double t) { return o0 + (o1 - o0) * (t - a0) / (a1 - a0); };
     if (full()) return false;
 
-    const float start = static_cast<float>(a0);
-    const float end = static_cast<float>(a1);
     const float step = static_cast<float>((a1 - a0) / divisions);
     if (step == 0.0f || !std::isfinite(step)) {
       // Both points share the stepped coordinate: the interval adds its end point once.
       AddPoint(p, airfoil.x[static_cast<std::size_t>(i + 1)], airfoil.y[static_cast<std::size_t>(i + 1)]);
       continue;
     }
-    stepped.clear();
-    bool endPoint = false;
-    const bool rising = step > 0.0f;
-    float t = start;
-    while (rising ? t <= end : t >= end) {
-      if (static_cast<double>(t) != a0) stepped.emplace_back(static_cast<double>(t), 0.0);
-      const float next = t + step;
-      if (next == t) {
-        // The step no longer moves the single-precision counter.
-        endPoint = true;
-        break;
-      }
-      t = next;
-    }
+    const bool endPoint = StepAcross(a0, a1, step, stepped);
 
     bool curved = true;
     const double bend = WindowBend(airfoil, c - 2, c + 3);

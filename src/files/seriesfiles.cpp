@@ -92,6 +92,47 @@ std::string SummaryText(const SeriesJob& job) {
   return text;
 }
 
+namespace {
+
+// "ROOT&TIP_C0_C1_N.txt": the rib files' names start with what precedes the last three "_".
+bool TakeNamesFromFileName(const std::string& path, SeriesJob& job) {
+  const std::filesystem::path file(path);
+  job.folder = file.parent_path().string();
+  std::string prefix = file.stem().string();
+  for (int i = 0; i < 3; ++i) {
+    const std::size_t cut = prefix.rfind('_');
+    if (cut == std::string::npos) return false;
+    prefix.resize(cut);
+  }
+  const std::size_t amp = prefix.find('&');
+  job.rootName = amp == std::string::npos ? prefix : prefix.substr(0, amp);
+  job.tipName = amp == std::string::npos ? std::string() : prefix.substr(amp + 1);
+  return true;
+}
+
+// The ends, and where each rib lies along the panel: by the spaced table when it is whole,
+// else evenly.
+void PlaceRibs(SeriesJob& job, const std::vector<float>& thickness, const std::vector<float>& gaps) {
+  job.ribs.front().end = core::SeriesRib::End::Root;
+  if (job.ribs.size() > 1) job.ribs.back().end = core::SeriesRib::End::Tip;
+  const std::size_t n = job.ribs.size();
+  if (thickness.size() == n && gaps.size() == n) {
+    // Mid-plane positions, as the spaced series placed them.
+    job.thicknessMm = thickness;
+    job.gapMm = gaps;
+    double position = 0;
+    for (std::size_t i = 1; i < n; ++i) {
+      position += thickness[i - 1] / 2.0 + gaps[i] + thickness[i] / 2.0;
+      job.ribs[i].positionMm = position;
+    }
+    for (core::SeriesRib& rib : job.ribs) rib.fraction = position > 0 ? rib.positionMm / position : 0;
+  } else {
+    for (std::size_t i = 0; i < n; ++i) job.ribs[i].fraction = n > 1 ? static_cast<double>(i) / (n - 1) : 0;
+  }
+}
+
+}  // namespace
+
 SummaryReadResult ReadSeriesSummary(const std::string& path, SeriesJob& job) {
   SummaryReadResult result;
   const platform::ReadOutcome read = platform::ReadWholeFile(path);
@@ -103,18 +144,7 @@ SummaryReadResult ReadSeriesSummary(const std::string& path, SeriesJob& job) {
   result.problem = SummaryProblem::NotASummary;
   std::istringstream in(read.bytes);
   job = SeriesJob();
-  const std::filesystem::path file(path);
-  job.folder = file.parent_path().string();
-  // "ROOT&TIP_C0_C1_N.txt": the rib files' names start with what precedes the last three "_".
-  std::string prefix = file.stem().string();
-  for (int i = 0; i < 3; ++i) {
-    const std::size_t cut = prefix.rfind('_');
-    if (cut == std::string::npos) return result;
-    prefix.resize(cut);
-  }
-  const std::size_t amp = prefix.find('&');
-  job.rootName = amp == std::string::npos ? prefix : prefix.substr(0, amp);
-  job.tipName = amp == std::string::npos ? std::string() : prefix.substr(amp + 1);
+  if (!TakeNamesFromFileName(path, job)) return result;
 
   std::vector<float> thickness, gaps{0};
   std::string line;
@@ -154,22 +184,7 @@ SummaryReadResult ReadSeriesSummary(const std::string& path, SeriesJob& job) {
     }
   }
   if (job.ribs.empty()) return result;
-  job.ribs.front().end = core::SeriesRib::End::Root;
-  if (job.ribs.size() > 1) job.ribs.back().end = core::SeriesRib::End::Tip;
-  const std::size_t n = job.ribs.size();
-  if (thickness.size() == n && gaps.size() == n) {
-    // Mid-plane positions, as the spaced series placed them.
-    job.thicknessMm = thickness;
-    job.gapMm = gaps;
-    double position = 0;
-    for (std::size_t i = 1; i < n; ++i) {
-      position += thickness[i - 1] / 2.0 + gaps[i] + thickness[i] / 2.0;
-      job.ribs[i].positionMm = position;
-    }
-    for (core::SeriesRib& rib : job.ribs) rib.fraction = position > 0 ? rib.positionMm / position : 0;
-  } else {
-    for (std::size_t i = 0; i < n; ++i) job.ribs[i].fraction = n > 1 ? static_cast<double>(i) / (n - 1) : 0;
-  }
+  PlaceRibs(job, thickness, gaps);
   result.problem = SummaryProblem::None;
   return result;
 }

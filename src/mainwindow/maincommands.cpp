@@ -103,6 +103,16 @@ void MainWindow::SetChecked(Command command, bool checked) {
 }
 
 void MainWindow::WireCommands() {
+  WireFileAndViewCommands();
+  WireRibCommands();
+  WireHelpAndSettings();
+  WireAirfoilTools();
+  WireSeriesTools();
+  for (Command command : AllCommands()) ApplyEnabled(command);
+}
+
+// The File menu, the zoom and the display switches.
+void MainWindow::WireFileAndViewCommands() {
   core::RibDocument& d = document_;
   using enum Command;
   auto set = [this](Command command, std::function<void()> f) { commands_[command] = std::move(f); };
@@ -139,6 +149,13 @@ void MainWindow::WireCommands() {
     LanguageWindow lang(document_, LanguageWindow::Purpose::ChangeLanguage, this);
     lang.exec();
   });
+}
+
+// The rib's windows, from the menus and the tool bar.
+void MainWindow::WireRibCommands() {
+  core::RibDocument& d = document_;
+  using enum Command;
+  auto set = [this](Command command, std::function<void()> f) { commands_[command] = std::move(f); };
   set(Chord, [this] { ShowInput(ribwindows::InputKind::Chord); });
   set(ChordButton, [this] { ShowInput(ribwindows::InputKind::Chord); });
   set(Sheeting, [this] { ShowInput(ribwindows::InputKind::Sheeting); });
@@ -157,6 +174,12 @@ void MainWindow::WireCommands() {
   set(Blocks, [this] { ribwindows::BlockWindow(document_, this).exec(); });
   set(SquareLeadingEdge, [this] { ribwindows::SquareLeadingEdgeWindow::ShowBeside(document_, this); });
   set(InsertText, [this] { ribwindows::TextWindow(document_, this).exec(); });
+}
+
+void MainWindow::WireHelpAndSettings() {
+  core::RibDocument& d = document_;
+  using enum Command;
+  auto set = [this](Command command, std::function<void()> f) { commands_[command] = std::move(f); };
   set(Calculator, [] { StartCalculator(); });
   set(HelpTopics, [] { platform::ShowHelpTopic(platform::kTopicMain); });
   set(About, [this] {
@@ -167,7 +190,12 @@ void MainWindow::WireCommands() {
   set(AirfoilFolders, [this, &d] { settingswindows::OfferAirfoilPack(d, this); });
   set(Defaults, [this, &d] { settingswindows::ChangeDefaults(d, *this); });
   set(Colours, [this, &d] { settingswindows::ColoursWindow(d, this).exec(); });
-  WireAirfoilTools();
+}
+
+void MainWindow::WireSeriesTools() {
+  core::RibDocument& d = document_;
+  using enum Command;
+  auto set = [this](Command command, std::function<void()> f) { commands_[command] = std::move(f); };
   // The series windows read their airfoils through the open window and open the files
   // they wrote as the current airfoil.
   auto pickAirfoil = [this, &d](const std::string& caption) -> std::optional<serieswindows::PickedAirfoil> {
@@ -188,7 +216,6 @@ void MainWindow::WireCommands() {
   });
   set(CoordinatesEditor, [this, &d] { serieswindows::CoordinatesWindow(d.settings, this).exec(); });
   set(CutKit, [this, &d] { serieswindows::CutKitWindow::Run(d, {}, this); });
-  for (Command command : AllCommands()) ApplyEnabled(command);
 }
 
 void MainWindow::WireAirfoilTools() {

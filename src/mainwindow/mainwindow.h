@@ -135,6 +135,10 @@ class MainWindow : public QMainWindow {
   void BuildEditMenu();
   void BuildView();
   void WireCommands();
+  void WireFileAndViewCommands();
+  void WireRibCommands();
+  void WireHelpAndSettings();
+  void WireSeriesTools();
   // The airfoil tools of the Utilities menu and the special views' drawings.
   void WireAirfoilTools();
   void DocumentChanged(core::Changes what);

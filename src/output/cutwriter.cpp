@@ -232,10 +232,8 @@ class Dxf {
     Pair(6, r2000_ ? "Continuous" : "CONTINUOUS");
   }
 
-  void Tables(const core::BoundsMm& b) {
-    Pair(0, "SECTION");
-    Pair(2, "TABLES");
-    // A view that shows every part when the file opens.
+  // A view that shows every part when the file opens.
+  void ViewportTable(const core::BoundsMm& b) {
     TableStart("VPORT", kVportTable, 1);
     RecordStart("VPORT", kVport, kVportTable, "AcDbViewportTableRecord", r2000_ ? "*Active" : "*ACTIVE");
     Point(10, {0, 0});
@@ -266,6 +264,12 @@ class Dxf {
     Int(77, 0);
     Int(78, 0);
     TableEnd();
+  }
+
+  void Tables(const core::BoundsMm& b) {
+    Pair(0, "SECTION");
+    Pair(2, "TABLES");
+    ViewportTable(b);
 
     if (r2000_) {
       TableStart("LTYPE", kLtypeTable, 3);

@@ -142,28 +142,131 @@ void ClearReplacedFolder(const std::string& staging, const std::string& folder, 
   ::rmdir(staging.c_str());
 }
 
+// The folder to replace, without closing separators. A link to a folder is followed: the
+// folder it leads to is replaced, the link stays. `exists` is false for a folder to be made.
+FileOutcome FindTarget(const std::string& folderPath, std::string& target, struct stat& st, bool& exists) {
+  target = folderPath;
+  while (target.size() > 1 && target.back() == '/') target.pop_back();
+  exists = !target.empty() && ::stat(target.c_str(), &st) == 0;
+  if (exists && !S_ISDIR(st.st_mode)) return Refusal(FileProblem::NotAFile, KindOfMode(st.st_mode));
+  if (!exists && errno != ENOENT) return Failure(errno);
+  if (exists) {
+    char real[PATH_MAX];
+    if (::realpath(target.c_str(), real)) target = real;
+  }
+  return FileOutcome{};
+}
+
+// A fresh staging folder beside the folder. Where the parent may not be written (a memory
+// stick's own folder) it is made inside the folder instead, and `inside` says so: the files
+// are then written in place. False, errno set, when none could be made.
+bool MakeStaging(Staging& staging, const std::string& parent, const std::string& folder, const std::string& leaf,
+                 bool exists, bool& inside) {
+  const auto makeIn = [&](const std::string& in) {
+    for (int attempt = 0; attempt < 100 && staging.path.empty(); ++attempt) {
+      const std::string candidate = StagingFolderName(in, leaf);
+      if (::mkdir(candidate.c_str(), 0777) == 0) staging.path = candidate + "/";
+      else if (errno != EEXIST) break;
+    }
+  };
+  makeIn(parent);
+  inside = false;
+  if (staging.path.empty() && exists && (errno == EACCES || errno == EPERM || errno == EROFS)) {
+    makeIn(folder);
+    inside = !staging.path.empty();
+  }
+  return !staging.path.empty();
+}
+
+// The set's files, and what `more` makes, written into the staging folder; a failure is
+// told in `r`.
+bool WriteIntoStaging(const std::string& staging, const std::string& folder, const OwnedFolderWrite& w,
+                      OwnedFolderOutcome& r) {
+  std::vector<FileToWrite> files;
+  for (const FileToWrite& f : w.files) files.push_back({staging + f.path, f.contents});
+  const SetWriteOutcome written = WriteFilesAtomically(files, SetWriteMode::AllOrNothing);
+  if (!written.outcome.ok()) {
+    r.outcome = written.outcome;
+    r.failedPath = folder + w.files[written.failed].path;
+    return false;
+  }
+  if (w.more && !w.more(staging, r.why)) {
+    // Its words name the file the user knows, not the staging folder.
+    for (std::size_t at; (at = r.why.find(staging)) != std::string::npos;) r.why.replace(at, staging.size(), folder);
+    r.outcome = Failure(EIO);
+    return false;
+  }
+  return true;
+}
+
+enum class Carried { Done, WriteInPlace, Failed };
+
+// Into the staging folder go the user's files: one reached through a link is written where
+// the link leads, the link kept; the others are linked in. A failure is told in `r`.
+Carried CarryUsersFiles(const std::string& folder, const std::string& staging, OldFolder& old, ReadOnlyFiles readOnly,
+                        OwnedFolderOutcome& r) {
+  for (const std::string& name : old.linked) {
+    const ReadOutcome made = ReadWholeFile(staging + name, 1u << 30);
+    FileOutcome through = made;
+    if (made.ok()) through = WriteFileAtomically(folder + name, made.bytes, readOnly);
+    if (!through.ok()) {
+      r.outcome = through;
+      r.failedPath = folder + name;
+      return Carried::Failed;
+    }
+    ::unlink((staging + name).c_str());
+    old.carried.push_back(name);
+  }
+  for (const std::string& name : old.carried) {
+    if (::linkat(AT_FDCWD, (folder + name).c_str(), AT_FDCWD, (staging + name).c_str(), 0) == 0 || errno == ENOENT)
+      continue;
+    if (errno == EPERM || errno == EMLINK || errno == EXDEV) return Carried::WriteInPlace;
+    r.outcome = Failure(errno);
+    r.failedPath = folder + name;
+    return Carried::Failed;
+  }
+  return Carried::Done;
+}
+
+// A replaced file keeps its mode (one marked read-only stays so) and, where allowed, its
+// owner, as WriteFileAtomically keeps them; the folder its own (`folderWas`, when there was one).
+void KeepModesAndOwners(const std::string& staging, const OldFolder& old, const struct stat* folderWas) {
+  for (const auto& [name, was] : old.replaced) {
+    const std::string path = staging + name;
+    const bool ownerKept = ::chown(path.c_str(), was.st_uid, was.st_gid) == 0;
+    (void)ownerKept;
+    ::chmod(path.c_str(), was.st_mode & 07777);
+  }
+  if (folderWas) {
+    const bool ownerKept = ::chown(staging.c_str(), folderWas->st_uid, folderWas->st_gid) == 0;
+    (void)ownerKept;
+    ::chmod(staging.c_str(), folderWas->st_mode & 07777);
+  }
+}
+
+// The staging folder takes the folder's place: renamed where there was none, else the two
+// exchanged in one step. 0, or -1 with errno set.
+int PutInPlace(const std::string& stagingFolder, const std::string& target, bool exists) {
+  if (!exists) return ::rename(stagingFolder.c_str(), target.c_str());
+#ifdef RENAME_EXCHANGE
+  return ::renameat2(AT_FDCWD, stagingFolder.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE);
+#else
+  errno = ENOSYS;
+  return -1;
+#endif
+}
+
 OwnedFolderOutcome WriteOwnedFolderOnce(const std::string& folderPath, const OwnedFolderWrite& w, ReadOnlyFiles readOnly) {
   OwnedFolderOutcome r;
   timespec start{};
   ::clock_gettime(CLOCK_REALTIME, &start);
-  std::string target = folderPath;
-  while (target.size() > 1 && target.back() == '/') target.pop_back();
-  // A link to a folder is followed: the folder it leads to is replaced, the link stays.
-  struct stat st;
-  const bool exists = !target.empty() && ::stat(target.c_str(), &st) == 0;
-  if (exists && !S_ISDIR(st.st_mode)) {
+  std::string target;
+  struct stat st{};
+  bool exists = false;
+  r.outcome = FindTarget(folderPath, target, st, exists);
+  if (!r.outcome.ok()) {
     r.failedPath = folderPath;
-    r.outcome = Refusal(FileProblem::NotAFile, KindOfMode(st.st_mode));
     return r;
-  }
-  if (!exists && errno != ENOENT) {
-    r.failedPath = folderPath;
-    r.outcome = Failure(errno);
-    return r;
-  }
-  if (exists) {
-    char real[PATH_MAX];
-    if (::realpath(target.c_str(), real)) target = real;
   }
   const std::string parent = FolderPart(target);
   const std::string folder = target + "/";
@@ -180,42 +283,14 @@ OwnedFolderOutcome WriteOwnedFolderOnce(const std::string& folderPath, const Own
   }
 
   Staging staging;
-  const auto makeStaging = [&](const std::string& in) {
-    for (int attempt = 0; attempt < 100 && staging.path.empty(); ++attempt) {
-      const std::string candidate = StagingFolderName(in, target.substr(parent.size()));
-      if (::mkdir(candidate.c_str(), 0777) == 0) staging.path = candidate + "/";
-      else if (errno != EEXIST) break;
-    }
-  };
-  makeStaging(parent);
-  // A folder whose parent may not be written (a memory stick's own folder): the new files
-  // are made inside it and written in place.
   bool inside = false;
-  if (staging.path.empty() && exists && (errno == EACCES || errno == EPERM || errno == EROFS)) {
-    makeStaging(folder);
-    inside = !staging.path.empty();
-  }
-  if (staging.path.empty()) {
+  if (!MakeStaging(staging, parent, folder, target.substr(parent.size()), exists, inside)) {
     r.failedPath = folderPath;
     r.outcome = Failure(errno);
     return r;
   }
 
-  std::vector<FileToWrite> files;
-  for (const FileToWrite& f : w.files) files.push_back({staging.path + f.path, f.contents});
-  const SetWriteOutcome written = WriteFilesAtomically(files, SetWriteMode::AllOrNothing);
-  if (!written.outcome.ok()) {
-    r.outcome = written.outcome;
-    r.failedPath = folder + w.files[written.failed].path;
-    return r;
-  }
-  if (w.more && !w.more(staging.path, r.why)) {
-    // Its words name the file the user knows, not the staging folder.
-    for (std::size_t at; (at = r.why.find(staging.path)) != std::string::npos;)
-      r.why.replace(at, staging.path.size(), folder);
-    r.outcome = Failure(EIO);
-    return r;
-  }
+  if (!WriteIntoStaging(staging.path, folder, w, r)) return r;
   // Looked at again just before the exchange: what took a file's place meanwhile is refused.
   if (exists) {
     OldFolder now;
@@ -224,55 +299,15 @@ OwnedFolderOutcome WriteOwnedFolderOnce(const std::string& folderPath, const Own
     old = std::move(now);
   }
   if (old.hasFolders || inside) return WriteInPlace(folder, staging.path, w, old, readOnly);
-
-  // A file the user reached through a link is written where the link leads, the link kept.
-  for (const std::string& name : old.linked) {
-    const ReadOutcome made = ReadWholeFile(staging.path + name, 1u << 30);
-    FileOutcome through = made;
-    if (made.ok()) through = WriteFileAtomically(folder + name, made.bytes, readOnly);
-    if (!through.ok()) {
-      r.outcome = through;
-      r.failedPath = folder + name;
-      return r;
-    }
-    ::unlink((staging.path + name).c_str());
-    old.carried.push_back(name);
+  switch (CarryUsersFiles(folder, staging.path, old, readOnly, r)) {
+    case Carried::Failed: return r;
+    case Carried::WriteInPlace: return WriteInPlace(folder, staging.path, w, old, readOnly);
+    case Carried::Done: break;
   }
-  for (const std::string& name : old.carried) {
-    if (::linkat(AT_FDCWD, (folder + name).c_str(), AT_FDCWD, (staging.path + name).c_str(), 0) == 0 || errno == ENOENT)
-      continue;
-    if (errno == EPERM || errno == EMLINK || errno == EXDEV) return WriteInPlace(folder, staging.path, w, old, readOnly);
-    r.outcome = Failure(errno);
-    r.failedPath = folder + name;
-    return r;
-  }
-  // A replaced file keeps its mode (one marked read-only stays so) and, where allowed, its
-  // owner, as WriteFileAtomically keeps them; the folder its own.
-  for (const auto& [name, was] : old.replaced) {
-    const std::string path = staging.path + name;
-    const bool ownerKept = ::chown(path.c_str(), was.st_uid, was.st_gid) == 0;
-    (void)ownerKept;
-    ::chmod(path.c_str(), was.st_mode & 07777);
-  }
-  if (exists) {
-    const bool ownerKept = ::chown(staging.path.c_str(), st.st_uid, st.st_gid) == 0;
-    (void)ownerKept;
-    ::chmod(staging.path.c_str(), st.st_mode & 07777);
-  }
+  KeepModesAndOwners(staging.path, old, exists ? &st : nullptr);
   SyncFolderEntries(staging.path);
   const std::string stagingFolder = staging.path.substr(0, staging.path.size() - 1);
-  int rc = 0;
-  if (!exists) {
-    rc = ::rename(stagingFolder.c_str(), target.c_str());
-  } else {
-#ifdef RENAME_EXCHANGE
-    rc = ::renameat2(AT_FDCWD, stagingFolder.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE);
-#else
-    rc = -1;
-    errno = ENOSYS;
-#endif
-  }
-  if (rc != 0) {
+  if (PutInPlace(stagingFolder, target, exists) != 0) {
     // A file system that cannot exchange folders, or a folder that is a mount point: the
     // files are written in place.
     if (exists && (errno == EINVAL || errno == ENOSYS || errno == ENOTSUP || errno == EXDEV || errno == EBUSY))

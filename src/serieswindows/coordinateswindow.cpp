@@ -44,6 +44,26 @@ CoordinatesWindow::CoordinatesWindow(const core::ProgramSettings& settings, QWid
   setObjectName("frmCoord");
   setWindowTitle(Q(Coord("1")));
 
+  // Tab walks the boxes in the order they are made here.
+  QGridLayout* grid = BuildBoxes();
+  QHBoxLayout* middle = BuildList();
+  QDialogButtonBox* buttons = BuildButtons();
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(middle);
+  layout->addWidget(buttons);
+
+  askLine_ = [this](const std::string& title, const std::string& prompt,
+                    const std::string& text) -> std::optional<std::string> {
+    bool ok = false;
+    const QString answer = QInputDialog::getText(this, Q(title), Q(prompt), QLineEdit::Normal, Q(text), &ok);
+    if (!ok) return std::nullopt;
+    return S(answer);
+  };
+}
+
+// The name, comment and scale boxes, and the point being typed.
+QGridLayout* CoordinatesWindow::BuildBoxes() {
   auto* grid = new QGridLayout;
   const char* labels[3] = {"2", "3", "4"};
   for (int i = 0; i < 3; ++i) {
@@ -70,7 +90,11 @@ CoordinatesWindow::CoordinatesWindow(const core::ProgramSettings& settings, QWid
   grid->addWidget(xBox_, 3, 1);
   grid->addWidget(new QLabel(Q(Coord("23")), this), 3, 2);
   grid->addWidget(yBox_, 3, 3);
+  return grid;
+}
 
+// The points, with the buttons that enter, insert and delete lines.
+QHBoxLayout* CoordinatesWindow::BuildList() {
   list_ = new QListWidget(this);
   list_->setObjectName("Liste_Valeurs");
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -100,7 +124,10 @@ CoordinatesWindow::CoordinatesWindow(const core::ProgramSettings& settings, QWid
   auto* middle = new QHBoxLayout;
   middle->addWidget(list_, 1);
   middle->addLayout(lineButtons);
+  return middle;
+}
 
+QDialogButtonBox* CoordinatesWindow::BuildButtons() {
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* save = buttons->addButton(Q(Button("10")), QDialogButtonBox::ActionRole);
   save->setObjectName("cmdsave");
@@ -119,19 +146,7 @@ CoordinatesWindow::CoordinatesWindow(const core::ProgramSettings& settings, QWid
   connect(open, &QPushButton::clicked, this, &CoordinatesWindow::OpenFile);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
   connect(help, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicCoordinates); });
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
-  layout->addLayout(middle);
-  layout->addWidget(buttons);
-
-  askLine_ = [this](const std::string& title, const std::string& prompt,
-                    const std::string& text) -> std::optional<std::string> {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(this, Q(title), Q(prompt), QLineEdit::Normal, Q(text), &ok);
-    if (!ok) return std::nullopt;
-    return S(answer);
-  };
+  return buttons;
 }
 
 std::vector<std::string> CoordinatesWindow::Lines() const {

@@ -11,6 +11,9 @@
 #include "core/ribdocument.h"
 #include "serieswindows/coordinaterules.h"
 
+class QDialogButtonBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -52,6 +55,10 @@ class CoordinatesWindow : public QDialog {
   void reject() override;
 
  private:
+  // The parts of the window, built in Tab order.
+  QGridLayout* BuildBoxes();
+  QHBoxLayout* BuildList();
+  QDialogButtonBox* BuildButtons();
   bool MayLeave();
   void ScaleEdited();
 

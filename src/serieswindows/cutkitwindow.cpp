@@ -69,8 +69,35 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
     : QDialog(parent), document_(document), choices_(commands::LoadKitChoices()), unit_(document.settings.unitText) {
   setObjectName("frmkit");
   setWindowTitle(KitText("1"));
-  const commands::KitSettings& s = choices_.settings;
+  // Tab walks the boxes in the order they are made here.
+  QGroupBox* ribGroup = BuildRibGroup();
+  CreateSizeBoxes(choices_.settings);
+  QGridLayout* sizes = LayOutSizes(choices_.settings);
+  QHBoxLayout* folderRow = BuildFolderRow(summary, ribGroup);
+  QHBoxLayout* navigation = BuildNavigation();
+  QHBoxLayout* writtenRow = BuildWrittenRow();
+  QDialogButtonBox* buttons = BuildButtons();
 
+  auto* top = new QHBoxLayout;
+  top->addWidget(ribGroup, 1);
+  top->addLayout(sizes);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addLayout(folderRow);
+  layout->addWidget(preview_, 1);
+  layout->addLayout(navigation);
+  layout->addWidget(splitsArea_);
+  layout->addLayout(writtenRow);
+  layout->addWidget(buttons);
+
+  ShowSheetPlace();
+  if (!summary.empty()) {
+    AddInput(summary);
+    LayOut();
+  }
+}
+
+QGroupBox* CutKitWindow::BuildRibGroup() {
   auto* ribGroup = new QGroupBox(KitText("2"), this);
   ribs_ = new NarrowList(ribGroup);
   ribs_->setObjectName("lstribs");
@@ -93,9 +120,11 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   ribRow->addLayout(ribButtons);
   auto* ribLayout = new QVBoxLayout(ribGroup);
   ribLayout->addLayout(ribRow, 1);
+  return ribGroup;
+}
 
+void CutKitWindow::CreateSizeBoxes(const commands::KitSettings& s) {
   // Lengths in the unit in force: inches with their fractions in inch mode.
-  const bool inches = unit_ == " in";
   auto number = [this](const char* name, double value) {
     auto* box = new QLineEdit(value > 0 || std::string(name) != "txtthickness" ? Q(commands::KitNumberText(value, unit_))
                                                                              : QString(),
@@ -125,6 +154,10 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   copies_->setMaximumWidth(80);
   copies_->setToolTip(PartsText("6"));
   connect(copies_, &QSpinBox::valueChanged, this, &CutKitWindow::Outdated);
+}
+
+QGridLayout* CutKitWindow::LayOutSizes(const commands::KitSettings& s) {
+  const bool inches = unit_ == " in";
   auto* sizes = new QGridLayout;
   const std::pair<QString, QWidget*> rows[] = {{KitText(inches ? "50" : "5"), width_},
                                                {KitText(inches ? "51" : "6"), length_},
@@ -153,7 +186,11 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   connect(strokedNames_, &QCheckBox::toggled, this, &CutKitWindow::Outdated);
   sizes->addWidget(strokedNames_, row++, 0, 1, 2);
   sizes->setRowStretch(row, 1);
+  return sizes;
+}
 
+// The folder row also makes the set-up choice, which goes under the ribs it shapes.
+QHBoxLayout* CutKitWindow::BuildFolderRow(const std::string& summary, QGroupBox* ribGroup) {
   folder_ = new QLineEdit(Q(StartFolder(choices_.folder, summary, document_)), this);
   folder_->setObjectName("txtfolder");
   folder_->setReadOnly(true);  // filled by the browse button
@@ -167,7 +204,7 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   // Under the ribs, which it shapes; the list gives it the room.
   setup_ = new KitSetupChoice(document_, this);
   connect(setup_, &KitSetupChoice::Changed, this, &CutKitWindow::Outdated);
-  ribLayout->addWidget(setup_);
+  ribGroup->layout()->addWidget(setup_);
 
   auto* folderRow = new QHBoxLayout;
   folderRow->addWidget(new QLabel(KitText("10"), this));
@@ -179,7 +216,11 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   folderRow->addSpacing(12);
   folderRow->addWidget(formatLabel);
   folderRow->addWidget(format_);
+  return folderRow;
+}
 
+// The preview, and under it the sheet and zoom buttons, the figures and the splits.
+QHBoxLayout* CutKitWindow::BuildNavigation() {
   preview_ = new KitPreview(this);
   auto tool = [this](const QString& text, const char* tip, const char* name) {
     auto* b = new QToolButton(this);
@@ -224,8 +265,11 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   navigation->addWidget(zoomIn_);
   navigation->addSpacing(12);
   navigation->addWidget(figures_, 1);
+  return navigation;
+}
 
-  // What the last write did stays in the window, which stays open for another size or format.
+// What the last write did stays in the window, which stays open for another size or format.
+QHBoxLayout* CutKitWindow::BuildWrittenRow() {
   written_ = new QLabel(this);
   written_->setObjectName("lblwritten");
   written_->setWordWrap(true);
@@ -239,7 +283,10 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   writtenRow->addWidget(openFolder_);
   // The row is there from the start, so that nothing moves when a write fills it.
   openFolder_->setEnabled(false);
+  return writtenRow;
+}
 
+QDialogButtonBox* CutKitWindow::BuildButtons() {
   auto* buttons = new QDialogButtonBox(this);
   layOut_ = buttons->addButton(KitText("11"), QDialogButtonBox::ActionRole);
   layOut_->setObjectName("cmdlayout");
@@ -252,24 +299,7 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
   connect(layOut_, &QPushButton::clicked, this, [this] { LayOut(); });
   connect(write_, &QPushButton::clicked, this, [this] { Write(); });
   connect(help, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicSeries); });
-
-  auto* top = new QHBoxLayout;
-  top->addWidget(ribGroup, 1);
-  top->addLayout(sizes);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addLayout(folderRow);
-  layout->addWidget(preview_, 1);
-  layout->addLayout(navigation);
-  layout->addWidget(splitsArea_);
-  layout->addLayout(writtenRow);
-  layout->addWidget(buttons);
-
-  ShowSheetPlace();
-  if (!summary.empty()) {
-    AddInput(summary);
-    LayOut();
-  }
+  return buttons;
 }
 
 void CutKitWindow::Run(const core::RibDocument& document, const std::string& summary, QWidget* parent) {

@@ -13,6 +13,10 @@
 
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -71,6 +75,15 @@ class CutKitWindow : public QDialog {
   bool Write();
 
  private:
+  // The parts of the window, built in Tab order.
+  QGroupBox* BuildRibGroup();
+  void CreateSizeBoxes(const commands::KitSettings& s);
+  QGridLayout* LayOutSizes(const commands::KitSettings& s);
+  QHBoxLayout* BuildFolderRow(const std::string& summary, QGroupBox* ribGroup);
+  QHBoxLayout* BuildNavigation();
+  QHBoxLayout* BuildWrittenRow();
+  QDialogButtonBox* BuildButtons();
+
   void AddInput(const std::string& path);
   std::vector<std::string> Inputs() const;
   std::optional<commands::KitSettings> SettingsFromBoxes();

@@ -42,6 +42,8 @@ QString OnTwoLines(QString text) {
 using platform::Q;
 using platform::S;
 
+QString SeriesText(SeriesKind kind, const char* key) { return Q(platform::Text(commands::SeriesSection(kind), key)); }
+
 QLineEdit* Box(QWidget* parent, const char* name, const QString& allowed) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(name);
@@ -116,18 +118,29 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
     : QDialog(parent), document_(document), kind_(kind), pick_(std::move(pick)), open_(std::move(open)) {
   const bool spaced = kind_ == SeriesKind::Spaced;
   setObjectName(spaced ? "frmtraCevol2" : "frmtraCevol");
-  const char* section = Section();
-  auto text = [section](const char* key) { return Q(platform::Text(section, key)); };
-  setWindowTitle(text("1"));
+  setWindowTitle(SeriesText(kind_, "1"));
   const QString lengthKeys = Q(core::LengthKeys(document_.settings.unitText));
   // Written files go where the user sees them: the folder last written into, else the
   // project's or the documents folder (kept once a series is written there).
   document_.settings.seriesAirfoilDir = commands::ProposedOutputFolder(document_.settings.seriesAirfoilDir, document_);
 
+  // Tab walks the boxes in the order they are made here.
   auto* grid = new QGridLayout;
+  int row = AddAirfoilRows(grid, lengthKeys);
+  row = AddCountRows(grid, row, lengthKeys);
+  AddFolderRow(grid, row);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  if (spaced) AddSpacingTable(layout, lengthKeys);
+  AddButtons(layout);
+  TakeKeptEntries();
+}
+
+// The two airfoils with their open buttons, then the two chords; returns the next row.
+int SeriesWindow::AddAirfoilRows(QGridLayout* grid, const QString& lengthKeys) {
   int row = 0;
   for (int i = 0; i < 2; ++i) {
-    auto* label = new QLabel(text(i == 0 ? "2" : "3"), this);
+    auto* label = new QLabel(SeriesText(kind_, i == 0 ? "2" : "3"), this);
     airfoilBoxes_[static_cast<std::size_t>(i)] = Box(this, i == 0 ? "txtprofil0" : "txtprofil1", QString());
     ShowOnly(airfoilBoxes_[static_cast<std::size_t>(i)]);
     auto* openButton = new QPushButton(Q(platform::Text("TextButton", "12")), this);
@@ -142,17 +155,22 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   }
   for (int i = 0; i < 2; ++i) {
     chordBoxes_[static_cast<std::size_t>(i)] = Box(this, i == 0 ? "txtcorde0" : "txtcorde1", lengthKeys);
-    grid->addWidget(new QLabel(text(i == 0 ? "4" : "5"), this), row, 0);
+    grid->addWidget(new QLabel(SeriesText(kind_, i == 0 ? "4" : "5"), this), row, 0);
     grid->addWidget(chordBoxes_[static_cast<std::size_t>(i)], row, 1);
     grid->addWidget(new QLabel(Q(document_.settings.unitText), this), row, 2);
     ++row;
   }
+  return row;
+}
+
+// The rib count with its limit note, and the spaced series' end thickness; returns the next row.
+int SeriesWindow::AddCountRows(QGridLayout* grid, int row, const QString& lengthKeys) {
   ribCountBox_ = Box(this, "txtnervI", "1234567890");
-  grid->addWidget(new QLabel(text("6"), this), row, 0);
+  grid->addWidget(new QLabel(SeriesText(kind_, "6"), this), row, 0);
   grid->addWidget(ribCountBox_, row, 1);
   ++row;
   // Why a count above the limit was not taken; its line is kept, so that nothing moves.
-  countNote_ = new QLabel(text("12") + " " + QString::number(MostRibs()), this);
+  countNote_ = new QLabel(SeriesText(kind_, "12") + " " + QString::number(MostRibs()), this);
   countNote_->setObjectName("lblLimit");
   countNote_->setWordWrap(true);
   countNote_->setStyleSheet("color: rgb(176, 0, 0);");
@@ -166,16 +184,20 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   connect(ribCountBox_, &QLineEdit::textChanged, this, [this](const QString& text) {
     if (core::RibCountFromText(S(text)) <= MostRibs()) lastRibCount_ = text;
   });
-  if (spaced) {
+  if (kind_ == SeriesKind::Spaced) {
     endThicknessBox_ = Box(this, "txtEpR", lengthKeys);
     // The longest caption of the column: on two lines rather than widen the window, broken
     // by hand (a grid row gave a wrapped caption one line and cut the second).
-    auto* endLabel = new QLabel(OnTwoLines(text("9")), this);
+    auto* endLabel = new QLabel(OnTwoLines(SeriesText(kind_, "9")), this);
     grid->addWidget(endLabel, row, 0);
     grid->addWidget(endThicknessBox_, row, 1);
     grid->addWidget(new QLabel(Q(document_.settings.unitText), this), row, 2);
     ++row;
   }
+  return row;
+}
+
+void SeriesWindow::AddFolderRow(QGridLayout* grid, int row) {
   auto* folderLabel = new QLabel(Q(platform::Text("FrmDefaut", "15")), this);
   folderLabel->setObjectName("Lblsav");
   folderBox_ = Box(this, "txtdefprofevol", QString());
@@ -189,58 +211,58 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   grid->addWidget(folderLabel, row, 0);
   grid->addWidget(folderBox_, row, 1);
   grid->addWidget(browse, row, 2);
+}
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
-
-  if (spaced) {
-    auto* table = new QGroupBox(this);
-    auto* tableGrid = new QGridLayout(table);
-    for (int slot = 1; slot <= core::kTipSlot; ++slot) {
-      auto* label = new QLabel(table);
-      label->setObjectName(QString("LblNoNervInterm%1").arg(slot));
-      label->setAlignment(Qt::AlignCenter);
-      label->setMinimumWidth(34);
-      label->setCursor(Qt::PointingHandCursor);
-      // Reached with Tab and chosen with Space or Enter, as with a click.
-      label->setFocusPolicy(Qt::StrongFocus);
-      label->installEventFilter(this);
-      ribLabels_[static_cast<std::size_t>(slot)] = label;
-      tableGrid->addWidget(label, 0, slot - 1);
-    }
-    ribThicknessBox_ = Box(table, "TextEprNevure", lengthKeys);
-    gapBox_ = Box(table, "TextEcartNevure", lengthKeys);
-    // Enter in the table's boxes applies the row, not Generate.
-    ribThicknessBox_->installEventFilter(this);
-    gapBox_->installEventFilter(this);
-    auto* apply = new QPushButton(Q(platform::Text("TextButton", "5")), table);
-    apply->setObjectName("CmdApply");
-    apply->setAutoDefault(false);
-    connect(apply, &QPushButton::clicked, this, &SeriesWindow::ApplyRib);
-    tableGrid->addWidget(new QLabel(text("11"), table), 1, 0, 1, 4);
-    tableGrid->addWidget(ribThicknessBox_, 1, 4, 1, 3);
-    tableGrid->addWidget(new QLabel(text("19"), table), 2, 0, 1, 4);
-    tableGrid->addWidget(gapBox_, 2, 4, 1, 3);
-    tableGrid->addWidget(apply, 2, 7, 1, 3);
-    panelLength_ = new QLabel(table);
-    panelLength_->setObjectName("LblLongTotAffich");
-    tableGrid->addWidget(new QLabel(text("20"), table), 3, 0, 1, 4);
-    tableGrid->addWidget(panelLength_, 3, 4, 1, 4);
-    layout->addWidget(table);
-    connect(ribCountBox_, &QLineEdit::textChanged, this, [this] {
-      RelabelRibs();
-      ShowPanelLength();
-    });
-    connect(endThicknessBox_, &QLineEdit::textChanged, this, &SeriesWindow::ShowPanelLength);
+// The spaced series' table: one label per rib, and the thickness and gap of the chosen one.
+void SeriesWindow::AddSpacingTable(QVBoxLayout* layout, const QString& lengthKeys) {
+  auto* table = new QGroupBox(this);
+  auto* tableGrid = new QGridLayout(table);
+  for (int slot = 1; slot <= core::kTipSlot; ++slot) {
+    auto* label = new QLabel(table);
+    label->setObjectName(QString("LblNoNervInterm%1").arg(slot));
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(34);
+    label->setCursor(Qt::PointingHandCursor);
+    // Reached with Tab and chosen with Space or Enter, as with a click.
+    label->setFocusPolicy(Qt::StrongFocus);
+    label->installEventFilter(this);
+    ribLabels_[static_cast<std::size_t>(slot)] = label;
+    tableGrid->addWidget(label, 0, slot - 1);
+  }
+  ribThicknessBox_ = Box(table, "TextEprNevure", lengthKeys);
+  gapBox_ = Box(table, "TextEcartNevure", lengthKeys);
+  // Enter in the table's boxes applies the row, not Generate.
+  ribThicknessBox_->installEventFilter(this);
+  gapBox_->installEventFilter(this);
+  auto* apply = new QPushButton(Q(platform::Text("TextButton", "5")), table);
+  apply->setObjectName("CmdApply");
+  apply->setAutoDefault(false);
+  connect(apply, &QPushButton::clicked, this, &SeriesWindow::ApplyRib);
+  tableGrid->addWidget(new QLabel(SeriesText(kind_, "11"), table), 1, 0, 1, 4);
+  tableGrid->addWidget(ribThicknessBox_, 1, 4, 1, 3);
+  tableGrid->addWidget(new QLabel(SeriesText(kind_, "19"), table), 2, 0, 1, 4);
+  tableGrid->addWidget(gapBox_, 2, 4, 1, 3);
+  tableGrid->addWidget(apply, 2, 7, 1, 3);
+  panelLength_ = new QLabel(table);
+  panelLength_->setObjectName("LblLongTotAffich");
+  tableGrid->addWidget(new QLabel(SeriesText(kind_, "20"), table), 3, 0, 1, 4);
+  tableGrid->addWidget(panelLength_, 3, 4, 1, 4);
+  layout->addWidget(table);
+  connect(ribCountBox_, &QLineEdit::textChanged, this, [this] {
     RelabelRibs();
     ShowPanelLength();
-  }
+  });
+  connect(endThicknessBox_, &QLineEdit::textChanged, this, &SeriesWindow::ShowPanelLength);
+  RelabelRibs();
+  ShowPanelLength();
+}
 
+void SeriesWindow::AddButtons(QVBoxLayout* layout) {
   auto* buttons = new QDialogButtonBox(this);
-  generateButton_ = buttons->addButton(text("7"), QDialogButtonBox::ActionRole);
+  generateButton_ = buttons->addButton(SeriesText(kind_, "7"), QDialogButtonBox::ActionRole);
   generateButton_->setObjectName("cmdcalcul");
   generateButton_->setDefault(true);
-  tableButton_ = buttons->addButton(text("8"), QDialogButtonBox::ActionRole);
+  tableButton_ = buttons->addButton(SeriesText(kind_, "8"), QDialogButtonBox::ActionRole);
   tableButton_->setObjectName("cmdtable");
   tableButton_->setAutoDefault(false);
   QPushButton* help = ribwindows::AddCloseAndHelp(buttons, this).help;
@@ -252,7 +274,6 @@ SeriesWindow::SeriesWindow(core::RibDocument& document, SeriesKind kind, Airfoil
   connect(help, &QPushButton::clicked, this, [this] {
     platform::ShowHelpTopic(kind_ == SeriesKind::Spaced ? platform::kTopicSeriesSpacing : platform::kTopicSeries);
   });
-  TakeKeptEntries();
 }
 
 const char* SeriesWindow::Section() const { return commands::SeriesSection(kind_); }

@@ -15,9 +15,11 @@
 #include "core/ribdocument.h"
 #include "files/airfoilfile.h"
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace serieswindows {
 
@@ -75,6 +77,12 @@ class SeriesWindow : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The parts of the window, built in Tab order.
+  int AddAirfoilRows(QGridLayout* grid, const QString& lengthKeys);
+  int AddCountRows(QGridLayout* grid, int row, const QString& lengthKeys);
+  void AddFolderRow(QGridLayout* grid, int row);
+  void AddSpacingTable(QVBoxLayout* layout, const QString& lengthKeys);
+  void AddButtons(QVBoxLayout* layout);
   int MostRibs() const;
   int RibCount() const;
   void RibCountEdited(const QString& typed);

@@ -37,75 +37,14 @@ DefaultsWindow::DefaultsWindow(core::RibDocument& document, QWidget* parent)
   setObjectName("frmdefaut");
   setWindowTitle(T("FrmDefaut", "1"));
 
-  auto* unitFrame = new QGroupBox(T("FrmDefaut", "2"), this);
-  unitFrame->setObjectName("Frame5");
-  mm_ = new QRadioButton(T("FrmDefaut", "3"), unitFrame);
-  mm_->setObjectName("mm");
-  inches_ = new QRadioButton(T("FrmDefaut", "4"), unitFrame);
-  inches_->setObjectName("inches");
-  auto* unitLayout = new QVBoxLayout(unitFrame);
-  unitLayout->addWidget(mm_);
-  unitLayout->addWidget(inches_);
-  unitLayout->addStretch();
-
-  auto lengthFrame = [this](const char* name, const char* caption, int first, int last) {
-    auto* frame = new QGroupBox(T("FrmDefaut", caption), this);
-    frame->setObjectName(name);
-    auto* grid = new QGridLayout(frame);
-    grid->setColumnStretch(0, 1);
-    for (int i = first; i <= last; ++i) {
-      const auto slot = static_cast<std::size_t>(i);
-      auto* label = new QLabel(T("FrmDefaut", kLengthLabels[slot]), frame);
-      boxes_[slot] = new QLineEdit(frame);
-      boxes_[slot]->setObjectName(QString("txtdef%1").arg(i));
-      boxes_[slot]->setMaximumWidth(110);
-      boxes_[slot]->setMinimumWidth(70);  // beside the unit, long labels would squeeze it
-      label->setBuddy(boxes_[slot]);
-      unitLabels_[slot] = new QLabel(frame);
-      unitLabels_[slot]->setObjectName(QString("lblunit%1").arg(i));
-      filters_[slot] = new ribwindows::KeyFilter(boxes_[slot], QString());
-      const int row = i - first;
-      grid->addWidget(label, row, 0);
-      grid->addWidget(boxes_[slot], row, 1);
-      grid->addWidget(unitLabels_[slot], row, 2);
-    }
-    return frame;
-  };
-  QGroupBox* ribFrame = lengthFrame("Frame1", "5", 0, 2);
-  QGroupBox* blockFrame = lengthFrame("Frame2", "10", 3, 5);
-
-  auto folderFrame = [this](const char* name, const char* caption, const char* boxName, const char* buttonName,
-                            QLineEdit*& box, QPushButton*& button) {
-    auto* frame = new QGroupBox(T("FrmDefaut", caption), this);
-    frame->setObjectName(name);
-    box = new QLineEdit(frame);
-    box->setObjectName(boxName);
-    box->setMinimumWidth(320);
-    button = new QPushButton("...", frame);
-    button->setObjectName(buttonName);
-    button->setToolTip(T("TextButton", "7"));
-    button->setAutoDefault(false);
-    auto* row = new QHBoxLayout(frame);
-    row->addWidget(box, 1);
-    row->addWidget(button);
-    connect(button, &QPushButton::clicked, this, [this, b = box] { Browse(b); });
-    return frame;
-  };
-  QGroupBox* airfoilFrame = folderFrame("Frame3", "14", "txtdefprof", "cmdrecherche", airfoilDir_, airfoilBrowse_);
+  // Tab walks the boxes in the order they are made here.
+  QGroupBox* unitFrame = BuildUnitFrame();
+  QGroupBox* ribFrame = BuildLengthFrame("Frame1", "5", 0, 2);
+  QGroupBox* blockFrame = BuildLengthFrame("Frame2", "10", 3, 5);
+  QGroupBox* airfoilFrame = BuildFolderFrame("Frame3", "14", "txtdefprof", "cmdrecherche", airfoilDir_, airfoilBrowse_);
   QGroupBox* seriesFrame =
-      folderFrame("Frame4", "15", "txtdefprofevol", "cmdrechercheevol", seriesDir_, seriesBrowse_);
-
-  auto* buttons = new QDialogButtonBox(this);
-  okButton_ = buttons->addButton(T("TextButton", "11"), QDialogButtonBox::AcceptRole);
-  okButton_->setObjectName("cmdok");
-  okButton_->setToolTip(T("FrmDefaut", "1T"));
-  okButton_->setDefault(true);
-  cancelButton_ = buttons->addButton(T("TextButton", "2"), QDialogButtonBox::RejectRole);
-  cancelButton_->setObjectName("cmdannuler");
-  cancelButton_->setAutoDefault(false);
-  helpButton_ = buttons->addButton(T("TextButton", "3"), QDialogButtonBox::HelpRole);
-  helpButton_->setObjectName("cmdaide");
-  helpButton_->setAutoDefault(false);
+      BuildFolderFrame("Frame4", "15", "txtdefprofevol", "cmdrechercheevol", seriesDir_, seriesBrowse_);
+  QDialogButtonBox* buttons = BuildButtons();
 
   // One column but for the unit beside the rib's lengths: long labels stay on one line and
   // the window fits a small screen at 144 dpi.
@@ -126,6 +65,78 @@ DefaultsWindow::DefaultsWindow(core::RibDocument& document, QWidget* parent)
   connect(okButton_, &QPushButton::clicked, this, &DefaultsWindow::Store);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
   connect(helpButton_, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicSettings); });
+}
+
+QGroupBox* DefaultsWindow::BuildUnitFrame() {
+  auto* unitFrame = new QGroupBox(T("FrmDefaut", "2"), this);
+  unitFrame->setObjectName("Frame5");
+  mm_ = new QRadioButton(T("FrmDefaut", "3"), unitFrame);
+  mm_->setObjectName("mm");
+  inches_ = new QRadioButton(T("FrmDefaut", "4"), unitFrame);
+  inches_->setObjectName("inches");
+  auto* unitLayout = new QVBoxLayout(unitFrame);
+  unitLayout->addWidget(mm_);
+  unitLayout->addWidget(inches_);
+  unitLayout->addStretch();
+  return unitFrame;
+}
+
+// The length boxes `first` to `last`, each with its label and unit.
+QGroupBox* DefaultsWindow::BuildLengthFrame(const char* name, const char* caption, int first, int last) {
+  auto* frame = new QGroupBox(T("FrmDefaut", caption), this);
+  frame->setObjectName(name);
+  auto* grid = new QGridLayout(frame);
+  grid->setColumnStretch(0, 1);
+  for (int i = first; i <= last; ++i) {
+    const auto slot = static_cast<std::size_t>(i);
+    auto* label = new QLabel(T("FrmDefaut", kLengthLabels[slot]), frame);
+    boxes_[slot] = new QLineEdit(frame);
+    boxes_[slot]->setObjectName(QString("txtdef%1").arg(i));
+    boxes_[slot]->setMaximumWidth(110);
+    boxes_[slot]->setMinimumWidth(70);  // beside the unit, long labels would squeeze it
+    label->setBuddy(boxes_[slot]);
+    unitLabels_[slot] = new QLabel(frame);
+    unitLabels_[slot]->setObjectName(QString("lblunit%1").arg(i));
+    filters_[slot] = new ribwindows::KeyFilter(boxes_[slot], QString());
+    const int row = i - first;
+    grid->addWidget(label, row, 0);
+    grid->addWidget(boxes_[slot], row, 1);
+    grid->addWidget(unitLabels_[slot], row, 2);
+  }
+  return frame;
+}
+
+QGroupBox* DefaultsWindow::BuildFolderFrame(const char* name, const char* caption, const char* boxName,
+                                            const char* buttonName, QLineEdit*& box, QPushButton*& button) {
+  auto* frame = new QGroupBox(T("FrmDefaut", caption), this);
+  frame->setObjectName(name);
+  box = new QLineEdit(frame);
+  box->setObjectName(boxName);
+  box->setMinimumWidth(320);
+  button = new QPushButton("...", frame);
+  button->setObjectName(buttonName);
+  button->setToolTip(T("TextButton", "7"));
+  button->setAutoDefault(false);
+  auto* row = new QHBoxLayout(frame);
+  row->addWidget(box, 1);
+  row->addWidget(button);
+  connect(button, &QPushButton::clicked, this, [this, b = box] { Browse(b); });
+  return frame;
+}
+
+QDialogButtonBox* DefaultsWindow::BuildButtons() {
+  auto* buttons = new QDialogButtonBox(this);
+  okButton_ = buttons->addButton(T("TextButton", "11"), QDialogButtonBox::AcceptRole);
+  okButton_->setObjectName("cmdok");
+  okButton_->setToolTip(T("FrmDefaut", "1T"));
+  okButton_->setDefault(true);
+  cancelButton_ = buttons->addButton(T("TextButton", "2"), QDialogButtonBox::RejectRole);
+  cancelButton_->setObjectName("cmdannuler");
+  cancelButton_->setAutoDefault(false);
+  helpButton_ = buttons->addButton(T("TextButton", "3"), QDialogButtonBox::HelpRole);
+  helpButton_->setObjectName("cmdaide");
+  helpButton_->setAutoDefault(false);
+  return buttons;
 }
 
 void DefaultsWindow::Show(const DefaultsDraft& draft) {

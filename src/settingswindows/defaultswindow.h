@@ -8,6 +8,8 @@
 #include "core/ribdocument.h"
 #include "settingswindows/defaultsettings.h"
 
+class QDialogButtonBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -42,6 +44,12 @@ class DefaultsWindow : public QDialog {
   QPushButton* HelpButton() const { return helpButton_; }
 
  private:
+  // The parts of the window, built in Tab order.
+  QGroupBox* BuildUnitFrame();
+  QGroupBox* BuildLengthFrame(const char* name, const char* caption, int first, int last);
+  QGroupBox* BuildFolderFrame(const char* name, const char* caption, const char* boxName, const char* buttonName,
+                              QLineEdit*& box, QPushButton*& button);
+  QDialogButtonBox* BuildButtons();
   void Show(const DefaultsDraft& draft);
   void UnitChosen(const std::string& unitText);
   void Browse(QLineEdit* box);

@@ -53,7 +53,31 @@ PrintWindow::PrintWindow(core::RibDocument& document, double printerPaperHeightM
   setWindowTitle(T("FrmPrint", "1"));
   const std::string& unit = document_.settings.unitText;
 
+  // Tab walks the boxes in the order they are made here.
   auto* grid = new QGridLayout;
+  const int row = AddPaperAndBoxes(grid);
+  AddIndicators(grid, row);
+  QDialogButtonBox* buttons = BuildButtons();
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addWidget(buttons);
+
+  // The printed length shows the blocks when they are drawn; the rib's height as the box
+  // always showed it: the chord times the airfoil's highest ordinate.
+  printedLength_->setText(Shown(printedLengthMm_, unit));
+
+  connect(paper_, &QComboBox::currentIndexChanged, this, &PrintWindow::Recompute);
+  connect(okButton_, &QPushButton::clicked, this, &PrintWindow::Store);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(helpButton_, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicPrint); });
+  connect(printerSetup_, &QPushButton::clicked, this, [] { platform::CurrentDesktop().PrinterSetup(); });
+  Recompute();
+}
+
+// The paper and the four length boxes; returns the next row.
+int PrintWindow::AddPaperAndBoxes(QGridLayout* grid) {
+  const std::string& unit = document_.settings.unitText;
   int row = 0;
   grid->addWidget(new QLabel(T("FrmPrint", "2"), this), row, 0);
   paper_ = new QComboBox(this);
@@ -78,7 +102,10 @@ PrintWindow::PrintWindow(core::RibDocument& document, double printerPaperHeightM
     unitLabels_[static_cast<std::size_t>(i)] = unitLabel;
     connect(box, &QLineEdit::textChanged, this, &PrintWindow::Recompute);
   }
+  return row;
+}
 
+void PrintWindow::AddIndicators(QGridLayout* grid, int row) {
   // Read-only indicators: what the values give.
   oneSheet_ = new QRadioButton(T("FrmPrint", "7"), this);
   oneSheet_->setObjectName("Option1");
@@ -121,7 +148,9 @@ PrintWindow::PrintWindow(core::RibDocument& document, double printerPaperHeightM
   extras_->setObjectName("chkExtras");
   extras_->setChecked(commands::SheetExtrasWanted());
   grid->addWidget(extras_, row++, 0, 1, 3);
+}
 
+QDialogButtonBox* PrintWindow::BuildButtons() {
   auto* buttons = new QDialogButtonBox(this);
   okButton_ = buttons->addButton(T("TextButton", "1"), QDialogButtonBox::AcceptRole);
   okButton_->setObjectName("cmdok");
@@ -133,21 +162,7 @@ PrintWindow::PrintWindow(core::RibDocument& document, double printerPaperHeightM
   printerSetup_ = buttons->addButton(T("FrmPrint", "12"), QDialogButtonBox::ActionRole);
   printerSetup_->setObjectName("cmdconfigImprim");
   for (QPushButton* b : {cancelButton_, helpButton_, printerSetup_}) b->setAutoDefault(false);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
-  layout->addWidget(buttons);
-
-  // The printed length shows the blocks when they are drawn; the rib's height as the box
-  // always showed it: the chord times the airfoil's highest ordinate.
-  printedLength_->setText(Shown(printedLengthMm_, unit));
-
-  connect(paper_, &QComboBox::currentIndexChanged, this, &PrintWindow::Recompute);
-  connect(okButton_, &QPushButton::clicked, this, &PrintWindow::Store);
-  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-  connect(helpButton_, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicPrint); });
-  connect(printerSetup_, &QPushButton::clicked, this, [] { platform::CurrentDesktop().PrinterSetup(); });
-  Recompute();
+  return buttons;
 }
 
 core::PrintSetup PrintWindow::Draft() const {

@@ -10,6 +10,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -50,6 +52,10 @@ class PrintWindow : public QDialog {
   QPushButton* PrinterSetupButton() const { return printerSetup_; }
 
  private:
+  // The parts of the window, built in Tab order.
+  int AddPaperAndBoxes(QGridLayout* grid);
+  void AddIndicators(QGridLayout* grid, int row);
+  QDialogButtonBox* BuildButtons();
   void Recompute();
   void Store();
 

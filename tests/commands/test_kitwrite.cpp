@@ -47,6 +47,11 @@ TEST_F(CutKit, AllFilesOrNone) {
   EXPECT_EQ(refused.error.refusal, "not-a-file");
   EXPECT_EQ(FilesIn(out.path()), std::set<std::string>{"kit.txt"});
   EXPECT_TRUE(std::filesystem::is_directory(out.File("kit.txt")));
+  // A file where the folder goes: refused, and kept.
+  testsupport::WriteFile(out.File("plain"), "mine");
+  EXPECT_EQ(commands::WriteKit(plan, settings, out.File("plain")).error.refusal, "not-a-file");
+  EXPECT_EQ(testsupport::ReadFile(out.File("plain")), "mine");
+  std::filesystem::remove(out.File("plain"));
   // A folder not there yet is made for the kit, and goes again when the kit fails.
   const std::string fresh = out.File("fresh");
   EXPECT_FALSE(commands::WriteKit(plan, settings, fresh, failing).ok);
@@ -87,7 +92,8 @@ TEST_F(CutKit, TheCheckTilesEverySheetOverThePrintersPaper) {
 
 // The kit owns its folder: written over an earlier kit it leaves the new kit whole or the
 // earlier one untouched, keeps the user's own files and a list reached through a link (the
-// link stays, its file gets the list), and leaves no hidden file either way.
+// link stays, its file gets the list), and leaves no hidden file either way. A link to the
+// folder stays a link.
 TEST_F(CutKit, AKitReplacesTheEarlierOneWholeOrNotAtAll) {
   namespace fs = std::filesystem;
   const commands::KitPlan plan = commands::PlanKit(templateRib, commands::KitRibsOf({summary}, 0).ribs, settings);
@@ -145,8 +151,14 @@ TEST_F(CutKit, AKitReplacesTheEarlierOneWholeOrNotAtAll) {
   EXPECT_EQ(FilesIn(out.path()), around);
   fs::remove_all(kit + "/sheet-01.dxf");
 
+  // A replaced file and the folder keep the modes they had.
+  const fs::perms mine = fs::perms::owner_read | fs::perms::owner_write, folder = fs::perms::owner_all;
+  fs::permissions(kit + "/kit.pdf", mine);
+  fs::permissions(kit, folder);
   const commands::KitWriteResult written = commands::WriteKit(plan, settings, kit, pdf);
   ASSERT_TRUE(written.ok) << written.error.description;
+  EXPECT_EQ(fs::status(kit + "/kit.pdf").permissions(), mine);
+  EXPECT_EQ(fs::status(kit).permissions(), folder);
   EXPECT_EQ(written.removed, std::vector<std::string>{kit + "/sheet-09.dxf"});
   EXPECT_TRUE(fs::is_symlink(kit + "/kit.txt"));
   EXPECT_EQ(testsupport::ReadFile(out.File("lists/wing.txt")), fresh);
@@ -155,6 +167,12 @@ TEST_F(CutKit, AKitReplacesTheEarlierOneWholeOrNotAtAll) {
   after.erase("sheet-09.dxf");
   EXPECT_EQ(FilesIn(kit), after);
   EXPECT_EQ(FilesIn(out.path()), around);
+  // Reached through a link, the folder it leads to takes the kit; the link stays.
+  fs::create_directory_symlink("kit", out.File("linked"));
+  ASSERT_TRUE(commands::WriteKit(plan, settings, out.File("linked"), pdf).ok);
+  EXPECT_TRUE(fs::is_symlink(out.File("linked")));
+  EXPECT_EQ(FilesIn(kit), after);
+  fs::remove(out.File("linked"));
 
   // A folder of the user's inside cannot be carried into a new folder: the kit is written
   // in place, all or nothing, the folder kept.

@@ -70,6 +70,7 @@ TEST(AirfoilPrep, SixPointInterpolationIsExactForAQuintic) {
 }
 
 // Five points fit no six-point window; the flat bottom makes the step in y zero near the nose.
+// Two points a float's width apart stall the stepping.
 TEST(AirfoilPrep, FewPointsAndFlatStretchesStayFiniteAndEnd) {
   core::RibDocument s;
   testsupport::LoadPoints(s.airfoil, {{1, 0}, {0.5, 0.06}, {0, 0}, {0.5, 0}, {1, 0}});
@@ -80,6 +81,19 @@ TEST(AirfoilPrep, FewPointsAndFlatStretchesStayFiniteAndEnd) {
   }
   EXPECT_NEAR(s.prepared.upperAt[200], 0.06, 1e-7);
   EXPECT_NEAR(s.prepared.lowerAt[200], 0.0, 1e-7);
+
+  // Two points closer than a single-precision step can tell apart: the stepping stalls, and
+  // the interval still ends on the file's own second point.
+  core::RibDocument stalled;
+  Points pts = Symmetric(30);
+  const std::pair<double, double> second{pts[5].first - 1e-7, pts[5].second};
+  pts.insert(pts.begin() + 6, second);
+  testsupport::LoadPoints(stalled.airfoil, pts);
+  core::InstallPreparedAirfoil(stalled);
+  bool kept = false;
+  for (std::size_t i = 1; i <= static_cast<std::size_t>(stalled.prepared.outlineCount); ++i)
+    kept = kept || (stalled.prepared.outlineX[i] == second.first && stalled.prepared.outlineY[i] == second.second);
+  EXPECT_TRUE(kept);
 }
 
 // A file too dense for ten steps per interval within the 32,767-point limit is densified less

@@ -2,6 +2,7 @@
 // cutting software is built on (check_cut_files.py: ezdxf, shapely).
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -44,6 +45,19 @@ std::string HeaderValue(const std::vector<Pair>& pairs, const std::string& name)
   for (std::size_t i = 0; i + 1 < pairs.size(); ++i)
     if (pairs[i].code == "9" && pairs[i].value == name) return pairs[i + 1].value;
   return "(none)";
+}
+
+// The values of the codes in `codes` that follow header variable or table record `name`, up
+// to the next entry; NaN for a code not there.
+std::map<std::string, double> ValuesAfter(const std::vector<Pair>& pairs, const std::string& name,
+                                          std::initializer_list<const char*> codes) {
+  std::map<std::string, double> values;
+  for (const char* c : codes) values[c] = std::nan("");
+  std::size_t i = 0;
+  while (i < pairs.size() && !((pairs[i].code == "9" || pairs[i].code == "2") && pairs[i].value == name)) ++i;
+  for (++i; i < pairs.size() && pairs[i].code != "0" && pairs[i].code != "9"; ++i)
+    if (values.count(pairs[i].code) && std::isnan(values[pairs[i].code])) values[pairs[i].code] = std::stod(pairs[i].value);
+  return values;
 }
 
 struct EntityCount {
@@ -129,6 +143,13 @@ TEST_F(CutWriter, DxfHasClosedPartsUniqueHandlesAndMetricUnits) {
     // The next free handle lies beyond every handle used.
     const unsigned long seed = std::stoul(HeaderValue(pairs, "$HANDSEED"), nullptr, 16);
     for (const std::string& h : handles) EXPECT_LT(std::stoul(h, nullptr, 16), seed);
+    // The file opens on the parts: the active view is centred on the drawing's extents and
+    // at least as tall.
+    auto low = ValuesAfter(pairs, "$EXTMIN", {"10", "20"}), high = ValuesAfter(pairs, "$EXTMAX", {"10", "20"});
+    auto view = ValuesAfter(pairs, marks ? "*ACTIVE" : "*Active", {"12", "22", "40"});
+    EXPECT_NEAR(view["12"], (low["10"] + high["10"]) / 2, 1e-3);
+    EXPECT_LE(view["22"] - view["40"] / 2, low["20"]);
+    EXPECT_GE(view["22"] + view["40"] / 2, high["20"]);
     std::map<std::string, EntityCount> count = Count(pairs);
     // The rib: its outline, two windows (inset spar, rectangular hole), two circles.
     EXPECT_EQ(count["CUT"].closed, 3);
