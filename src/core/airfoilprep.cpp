@@ -292,14 +292,14 @@ PreparedAirfoil PrepareAirfoil(const AirfoilAsRead& a) {
   return p;
 }
 
-void InstallPreparedAirfoil(RibDocument& d) {
-  d.prepared = PrepareAirfoil(d.airfoil);
-  d.rib.reshape.newThickness = 0;
-  d.rib.reshape.newCamber = 0;
-  d.view.hScroll = 0;
-  d.view.vScroll = 0;
-  d.view.thicknessCamberShown = false;
-  d.view.compareShown = false;
+void InstallPreparedAirfoil(RibDocument& document) {
+  document.prepared = PrepareAirfoil(document.airfoil);
+  document.rib.reshape.newThickness = 0;
+  document.rib.reshape.newCamber = 0;
+  document.view.hScroll = 0;
+  document.view.vScroll = 0;
+  document.view.thicknessCamberShown = false;
+  document.view.compareShown = false;
 }
 
 }  // namespace core

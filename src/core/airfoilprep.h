@@ -12,7 +12,7 @@ PreparedAirfoil PrepareAirfoil(const AirfoilAsRead& airfoil);
 // A new airfoil in the document: prepared, the view back at its origin and out of the
 // comparison and thickness-and-camber views, no thickness or camber change pending. The
 // caller announces Change::Airfoil.
-void InstallPreparedAirfoil(RibDocument& d);
+void InstallPreparedAirfoil(RibDocument& document);
 
 // The steps of the preparation, in order.
 // Adds points in coarse stretches of the file's outline: ten per interval, fewer in a file

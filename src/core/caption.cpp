@@ -16,11 +16,11 @@ const std::string& ChordWord(const CaptionWords& words, CaptionSource source) {
 enum class AngleSign { Shown, EarlierBlock };
 
 // What stands before " : " in the caption.
-std::string CaptionBeginning(const RibDocument& s, const CaptionWords& words, CaptionSource source,
+std::string CaptionBeginning(const RibDocument& document, const CaptionWords& words, CaptionSource source,
                              AngleSign sign = AngleSign::Shown) {
-  std::string text = s.airfoil.name + " ";
-  if (InclinedBoard(s)) {
-    const float angle = sign == AngleSign::Shown ? -s.rib.boardAngle : s.rib.boardAngle;
+  std::string text = document.airfoil.name + " ";
+  if (InclinedBoard(document)) {
+    const float angle = sign == AngleSign::Shown ? -document.rib.boardAngle : document.rib.boardAngle;
     text += words.inclined + " " + PlainNumberText(angle) + "\u00b0 ";
   }
   return text + ChordWord(words, source);
@@ -31,46 +31,48 @@ bool EarlierBlockCaption(const RibDocument& s) { return s.rib.baseMode == BaseMo
 
 }  // namespace
 
-std::string AutomaticCaption(const RibDocument& s, const CaptionWords& words, CaptionSource source) {
-  return CaptionBeginning(s, words, source) + " : " + s.rib.chord.text;
+std::string AutomaticCaption(const RibDocument& document, const CaptionWords& words, CaptionSource source) {
+  return CaptionBeginning(document, words, source) + " : " + document.rib.chord.text;
 }
 
-bool RecomposeCaption(RibDocument& s, const CaptionWords& words, CaptionSource source) {
-  if (s.rib.caption.isUserText) return false;
+bool RecomposeCaption(RibDocument& document, const CaptionWords& words, CaptionSource source) {
+  if (document.rib.caption.isUserText) return false;
   // An earlier block caption that still names this rib stays as written, so that a project
   // opened and saved again keeps its bytes; a change of the rib composes it anew.
-  if (EarlierBlockCaption(s) &&
-      s.rib.caption.text == CaptionBeginning(s, words, source, AngleSign::EarlierBlock) + " : " + s.rib.chord.text)
+  if (EarlierBlockCaption(document) &&
+      document.rib.caption.text ==
+          CaptionBeginning(document, words, source, AngleSign::EarlierBlock) + " : " + document.rib.chord.text)
     return false;
-  s.rib.caption.text = AutomaticCaption(s, words, source);
+  document.rib.caption.text = AutomaticCaption(document, words, source);
   return true;
 }
 
 namespace {
 // Whether what stands before the first " :" of `text` is the beginning of an automatic caption.
-bool HeadIsAutomatic(const RibDocument& s, const CaptionWords& words, std::size_t colon) {
+bool HeadIsAutomatic(const RibDocument& document, const CaptionWords& words, std::size_t colon) {
   // The caption writes " : ": the part before the blank that precedes the colon.
-  std::string head = s.rib.caption.text.substr(0, colon == 0 ? 0 : colon - 1);
-  bool automatic = head == CaptionBeginning(s, words, CaptionSource::MainWindow);
-  if (EarlierBlockCaption(s))
-    automatic = automatic || head == CaptionBeginning(s, words, CaptionSource::MainWindow, AngleSign::EarlierBlock);
+  std::string head = document.rib.caption.text.substr(0, colon == 0 ? 0 : colon - 1);
+  bool automatic = head == CaptionBeginning(document, words, CaptionSource::MainWindow);
+  if (EarlierBlockCaption(document))
+    automatic =
+        automatic || head == CaptionBeginning(document, words, CaptionSource::MainWindow, AngleSign::EarlierBlock);
   // A caption the tab dialog composed is just as automatic.
-  if (s.rib.baseMode == BaseMode::Tabs)
-    automatic = automatic || head == CaptionBeginning(s, words, CaptionSource::TabDialog);
+  if (document.rib.baseMode == BaseMode::Tabs)
+    automatic = automatic || head == CaptionBeginning(document, words, CaptionSource::TabDialog);
   return automatic;
 }
 }  // namespace
 
-void RecogniseUserText(RibDocument& s, const CaptionWords& words) {
-  std::size_t colon = s.rib.caption.text.find(':');
+void RecogniseUserText(RibDocument& document, const CaptionWords& words) {
+  std::size_t colon = document.rib.caption.text.find(':');
   if (colon == std::string::npos) return;
-  s.rib.caption.isUserText = !HeadIsAutomatic(s, words, colon);
+  document.rib.caption.isUserText = !HeadIsAutomatic(document, words, colon);
 }
 
-void RecogniseReadCaption(RibDocument& s, const CaptionWords& words) {
-  const std::size_t colon = s.rib.caption.text.find(':');
-  s.rib.caption.isUserText =
-      !s.rib.caption.text.empty() && (colon == std::string::npos || !HeadIsAutomatic(s, words, colon));
+void RecogniseReadCaption(RibDocument& document, const CaptionWords& words) {
+  const std::size_t colon = document.rib.caption.text.find(':');
+  document.rib.caption.isUserText =
+      !document.rib.caption.text.empty() && (colon == std::string::npos || !HeadIsAutomatic(document, words, colon));
 }
 
 }  // namespace core

@@ -20,20 +20,21 @@ struct CaptionWords {
 // "<airfoil> <chord word> : <chord text>", or with tabs or blocks on an inclined board
 // "<airfoil> <inclined word> <angle>° <chord word> : <chord text>". The angle is the one
 // the tab and block windows show (the document stores it negated).
-std::string AutomaticCaption(const RibDocument& s, const CaptionWords& words,
+std::string AutomaticCaption(const RibDocument& document, const CaptionWords& words,
                              CaptionSource source = CaptionSource::MainWindow);
 
 // Replaces annotationText by the automatic caption unless it is the user's own.
 // Returns whether the text was replaced (the text window then shows it too).
-bool RecomposeCaption(RibDocument& s, const CaptionWords& words, CaptionSource source = CaptionSource::MainWindow);
+bool RecomposeCaption(RibDocument& document, const CaptionWords& words,
+                      CaptionSource source = CaptionSource::MainWindow);
 
 // After the text window's Apply: the text is the user's own unless what stands before its
 // first " :" is the beginning of an automatic caption. An empty text, or one without ":",
 // leaves annotationIsUser as it was.
-void RecogniseUserText(RibDocument& s, const CaptionWords& words);
+void RecogniseUserText(RibDocument& document, const CaptionWords& words);
 
 // A caption read from a project file is the user's own unless it is empty or begins as an
 // automatic caption does, so that a chord change does not replace "Rib 1".
-void RecogniseReadCaption(RibDocument& s, const CaptionWords& words);
+void RecogniseReadCaption(RibDocument& document, const CaptionWords& words);
 
 }  // namespace core

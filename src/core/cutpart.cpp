@@ -458,9 +458,9 @@ class CutBuilder {
 
 }  // namespace
 
-RibConstruction BuildCutConstruction(const RibDocument& s) {
-  if (!s.airfoil.loaded) return {};
-  RibDocument upright = s;
+RibConstruction BuildCutConstruction(const RibDocument& document) {
+  if (!document.airfoil.loaded) return {};
+  RibDocument upright = document;
   upright.rib.upsideDown = false;
   upright.view.outlineShown = true;
   upright.view.showThickness = false;

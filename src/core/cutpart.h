@@ -53,7 +53,7 @@ struct CutLayout {
 };
 
 // The document's construction as it is cut: upright, with the outline the cut follows.
-RibConstruction BuildCutConstruction(const RibDocument& s);
+RibConstruction BuildCutConstruction(const RibDocument& document);
 
 CutLayout BuildCutLayout(const RibConstruction& c, const CutOptions& options);
 

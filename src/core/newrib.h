@@ -11,13 +11,13 @@ namespace core {
 // maxThickness and maxCamber; resets the scroll values and the thickness/camber and
 // comparison views. The inserted text keeps its size: the caller stores textFontSize
 // under InsText/TailleFont afterwards.
-void ResetRib(RibDocument& s);
+void ResetRib(RibDocument& document);
 
 // Everything a new rib resets in the state: ResetRib plus the flags of a fresh start
 // (project saved, upside-down, outline shown, the thickness and edge-height labels hidden,
 // airfoil name and title, airfoil loaded,
 // project modified, former view) and zoom 100 %. The caller
 // then reads the settings' defaults again (chord, sheeting, leading edge, blocks).
-void ClearRib(RibDocument& s);
+void ClearRib(RibDocument& document);
 
 }  // namespace core

@@ -37,10 +37,10 @@ const PaperEntry& PaperAt(int index) {
   return PaperTable()[static_cast<std::size_t>(index)];
 }
 
-double PrintedLength(const RibDocument& d) {
-  double length = d.rib.chord.mm;
-  if (d.rib.baseMode == BaseMode::Blocks)
-    length += static_cast<double>(d.rib.blocks.leadingExtension.mm) + d.rib.blocks.trailingExtension.mm;
+double PrintedLength(const RibDocument& document) {
+  double length = document.rib.chord.mm;
+  if (document.rib.baseMode == BaseMode::Blocks)
+    length += static_cast<double>(document.rib.blocks.leadingExtension.mm) + document.rib.blocks.trailingExtension.mm;
   return length;
 }
 
@@ -71,7 +71,9 @@ PagePlan PlanPages(const PrintSetup& print, double printedLengthMm, double chord
   return plan;
 }
 
-PagePlan PlanPages(const RibDocument& d) { return PlanPages(d.print, PrintedLength(d), d.rib.chord.mm); }
+PagePlan PlanPages(const RibDocument& document) {
+  return PlanPages(document.print, PrintedLength(document), document.rib.chord.mm);
+}
 
 double SheetOriginMm(const PrintSetup& print, const PagePlan& plan, int sheet) {
   return print.topMargin.mm - sheet * plan.usableLengthMm;
@@ -155,13 +157,13 @@ std::vector<CrossMm> TileCrosses(const PrintSetup& print, const TileGrid& grid, 
   return crosses;
 }
 
-double RibHeightMm(const RibDocument& d) { return d.rib.chord.mm * d.prepared.yMax; }
+double RibHeightMm(const RibDocument& document) { return document.rib.chord.mm * document.prepared.yMax; }
 
-SheetFit FitOnSheet(const RibDocument& d, double chordLineFromTopMm, double sheetHeightMm) {
+SheetFit FitOnSheet(const RibDocument& document, double chordLineFromTopMm, double sheetHeightMm) {
   // The construction, not the airfoil alone: a caption or a tab may reach beyond the outline.
-  const BoundsMm bounds = BoundsOf(BuildRib(d));
+  const BoundsMm bounds = BoundsOf(BuildRib(document));
   SheetFit fit;
-  fit.aboveMm = std::max(RibHeightMm(d), bounds.empty ? 0.0 : bounds.top);
+  fit.aboveMm = std::max(RibHeightMm(document), bounds.empty ? 0.0 : bounds.top);
   fit.belowMm = bounds.empty ? 0.0 : std::max(0.0, -bounds.bottom);
   fit.roomAboveMm = chordLineFromTopMm;
   fit.roomBelowMm = sheetHeightMm > 0 ? sheetHeightMm - chordLineFromTopMm : 0;

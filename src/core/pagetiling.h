@@ -28,7 +28,7 @@ const PaperEntry& PaperAt(int index);
 
 // The length along the paper that the print covers: the chord, or with blocks the chord and
 // both block extensions.
-double PrintedLength(const RibDocument& d);
+double PrintedLength(const RibDocument& document);
 
 // Why the page set-up refuses its values.
 enum class TilingProblem {
@@ -50,7 +50,7 @@ struct PagePlan {
 // the margins of one sheet takes one sheet without marks whatever the overlap; a rib exactly
 // one usable length long takes one sheet too.
 PagePlan PlanPages(const PrintSetup& print, double printedLengthMm, double chordMm);
-PagePlan PlanPages(const RibDocument& d);
+PagePlan PlanPages(const RibDocument& document);
 
 // Where the rib's leading edge (the block's front with blocks) lies on sheet `sheet`,
 // millimetres from the printable area's left edge; negative on later sheets.
@@ -100,7 +100,7 @@ std::vector<CrossMm> TileCrosses(const PrintSetup& print, const TileGrid& grid, 
                                  double widthMm);
 
 // The rib's highest point above the chord line: the chord times the airfoil's highest ordinate.
-double RibHeightMm(const RibDocument& d);
+double RibHeightMm(const RibDocument& document);
 
 // How the rib sits across the sheet: how far it reaches above and below the chord line,
 // against the room the chord line's place leaves there.
@@ -115,7 +115,7 @@ struct SheetFit {
 };
 inline constexpr double kFitSpareMm = 5;
 // `sheetHeightMm` 0 or less: the sheet's height is not known, only the top is checked.
-SheetFit FitOnSheet(const RibDocument& d, double chordLineFromTopMm, double sheetHeightMm);
+SheetFit FitOnSheet(const RibDocument& document, double chordLineFromTopMm, double sheetHeightMm);
 
 // Length of the scale bar each sheet carries to check the printer's scaling with a ruler.
 inline constexpr double kScaleBarMm = 50;

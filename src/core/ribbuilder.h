@@ -12,7 +12,7 @@
 namespace core::construction {
 
 // The line width setting of a drawing slot; 1 for those without one.
-int WidthOf(const RibDocument& s, Element slot);
+int WidthOf(const RibDocument& document, Element slot);
 
 class RibBuilder {
  public:

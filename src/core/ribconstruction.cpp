@@ -35,16 +35,16 @@ bool Finite(const PointMm& p) { return std::isfinite(p.x) && std::isfinite(p.y);
 
 }  // namespace
 
-int WidthOf(const RibDocument& s, Element slot) {
+int WidthOf(const RibDocument& document, Element slot) {
   switch (slot) {
-    case Element::Airfoil: return s.style.WidthOf(WidthElement::Airfoil);
-    case Element::Sheeting: return s.style.WidthOf(WidthElement::Sheeting);
-    case Element::Spar: return s.style.WidthOf(WidthElement::Spar);
-    case Element::LeadingEdge: return s.style.WidthOf(WidthElement::LeadingEdge);
-    case Element::TrailingEdge: return s.style.WidthOf(WidthElement::TrailingEdge);
-    case Element::Hole: return s.style.WidthOf(WidthElement::Hole);
-    case Element::ReferenceLine: return s.style.WidthOf(WidthElement::ReferenceLine);
-    case Element::Block: return s.style.WidthOf(WidthElement::Block);
+    case Element::Airfoil: return document.style.WidthOf(WidthElement::Airfoil);
+    case Element::Sheeting: return document.style.WidthOf(WidthElement::Sheeting);
+    case Element::Spar: return document.style.WidthOf(WidthElement::Spar);
+    case Element::LeadingEdge: return document.style.WidthOf(WidthElement::LeadingEdge);
+    case Element::TrailingEdge: return document.style.WidthOf(WidthElement::TrailingEdge);
+    case Element::Hole: return document.style.WidthOf(WidthElement::Hole);
+    case Element::ReferenceLine: return document.style.WidthOf(WidthElement::ReferenceLine);
+    case Element::Block: return document.style.WidthOf(WidthElement::Block);
     default: return 1;  // axes and the comparison outlines have no width setting
   }
 }
@@ -265,9 +265,9 @@ void RibBuilder::Outline() {
 
 namespace core {
 
-RibConstruction BuildRib(const RibDocument& s, const RibLabels& labels) {
+RibConstruction BuildRib(const RibDocument& document, const RibLabels& labels) {
   RibConstruction c;
-  construction::RibBuilder(s, labels, c).Build();
+  construction::RibBuilder(document, labels, c).Build();
   return c;
 }
 

@@ -116,7 +116,7 @@ struct RibLabels {
 
 // Builds the rib from the document, which it only reads; every output calls it itself so
 // that it always matches the current set-up.
-RibConstruction BuildRib(const RibDocument& s, const RibLabels& labels = {});
+RibConstruction BuildRib(const RibDocument& document, const RibLabels& labels = {});
 
 // The box holding every line and circle of a construction, in its millimetres (texts,
 // whose size depends on the target, are left out). Empty when there is nothing to hold.

@@ -39,30 +39,30 @@ std::string VersionText() {
          std::to_string(VANDRELL_VERSION_PATCH) + "-E";
 }
 
-void ResetSetup(RibDocument& d) {
+void ResetSetup(RibDocument& document) {
   const RibSetup fresh;
-  d.style = Style{};
-  d.rib.caption.fontSize = fresh.caption.fontSize;
-  d.rib.chord = fresh.chord;
-  d.rib.sheeting = fresh.sheeting;
-  d.rib.trailingEdge = fresh.trailingEdge;
-  d.settings.airfoilDir = d.settings.programDir;
-  d.settings.seriesAirfoilDir = d.settings.programDir;
-  d.settings.lastOpenDir = d.settings.airfoilDir;
-  d.print = PrintSetup{};
-  d.rib.leadingEdge = fresh.leadingEdge;
-  d.rib.blocks.topHeight = fresh.blocks.topHeight;
-  d.rib.blocks.leadingExtension = fresh.blocks.leadingExtension;
-  d.rib.blocks.trailingExtension = fresh.blocks.trailingExtension;
-  d.rib.spars[0].positionText = "0";
-  d.rib.holes[0].positionText = "0";
-  d.rib.tabs.lengthText = fresh.tabs.lengthText;
-  d.rib.tabs.rearText = fresh.tabs.rearText;
-  d.rib.tabs.lowerDistance.text = fresh.tabs.lowerDistance.text;
-  d.rib.tabs.upperDistance.text = fresh.tabs.upperDistance.text;
-  d.rib.caption.x = fresh.caption.x;
-  d.rib.caption.y = fresh.caption.y;
-  d.rib.leadingEdgeStyle = fresh.leadingEdgeStyle;
+  document.style = Style{};
+  document.rib.caption.fontSize = fresh.caption.fontSize;
+  document.rib.chord = fresh.chord;
+  document.rib.sheeting = fresh.sheeting;
+  document.rib.trailingEdge = fresh.trailingEdge;
+  document.settings.airfoilDir = document.settings.programDir;
+  document.settings.seriesAirfoilDir = document.settings.programDir;
+  document.settings.lastOpenDir = document.settings.airfoilDir;
+  document.print = PrintSetup{};
+  document.rib.leadingEdge = fresh.leadingEdge;
+  document.rib.blocks.topHeight = fresh.blocks.topHeight;
+  document.rib.blocks.leadingExtension = fresh.blocks.leadingExtension;
+  document.rib.blocks.trailingExtension = fresh.blocks.trailingExtension;
+  document.rib.spars[0].positionText = "0";
+  document.rib.holes[0].positionText = "0";
+  document.rib.tabs.lengthText = fresh.tabs.lengthText;
+  document.rib.tabs.rearText = fresh.tabs.rearText;
+  document.rib.tabs.lowerDistance.text = fresh.tabs.lowerDistance.text;
+  document.rib.tabs.upperDistance.text = fresh.tabs.upperDistance.text;
+  document.rib.caption.x = fresh.caption.x;
+  document.rib.caption.y = fresh.caption.y;
+  document.rib.leadingEdgeStyle = fresh.leadingEdgeStyle;
 }
 
 }  // namespace core

@@ -304,7 +304,7 @@ extern const std::array<const char*, kWidthCount> kLineWidthKeys;
 // The settings' defaults in the reset order: style, text size, chord, sheeting, trailing
 // edge, directories, print set-up, leading edge, blocks, first spar and hole, tabs, text
 // position, leading-edge style.
-void ResetSetup(RibDocument& d);
+void ResetSetup(RibDocument& document);
 
 // "1.0.0-E" from the build's version numbers.
 std::string VersionText();

@@ -76,8 +76,9 @@ void DrawConstruction(const RibConstruction& c, const ViewPlacement& at, platfor
   for (const RibElement& e : c.elements) mapper.Draw(e);
 }
 
-void DrawRib(const RibDocument& s, const ViewPlacement& at, const RibLabels& labels, platform::DrawTarget& target) {
-  DrawConstruction(BuildRib(s, labels), at, target);
+void DrawRib(const RibDocument& document, const ViewPlacement& at, const RibLabels& labels,
+             platform::DrawTarget& target) {
+  DrawConstruction(BuildRib(document, labels), at, target);
 }
 
 }  // namespace core

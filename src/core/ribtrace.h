@@ -9,7 +9,8 @@
 namespace core {
 
 // Builds the rib and draws it where `at` places it.
-void DrawRib(const RibDocument& s, const ViewPlacement& at, const RibLabels& labels, platform::DrawTarget& target);
+void DrawRib(const RibDocument& document, const ViewPlacement& at, const RibLabels& labels,
+             platform::DrawTarget& target);
 
 // Draws a construction built already.
 void DrawConstruction(const RibConstruction& c, const ViewPlacement& at, platform::DrawTarget& target);

@@ -25,9 +25,9 @@ std::size_t StationOf(const RibDocument& d, double xMm) {
 }
 
 // How far one surface's cut reaches into the rib from that surface.
-double CutDepth(const RibDocument& d, const SparRow& row, SparCut cut) {
+double CutDepth(const RibDocument& document, const SparRow& row, SparCut cut) {
   if (cut == SparCut::None) return 0;
-  const double sheeting = cut == SparCut::FromSheeting ? static_cast<double>(d.rib.sheeting.mm) : 0.0;
+  const double sheeting = cut == SparCut::FromSheeting ? static_cast<double>(document.rib.sheeting.mm) : 0.0;
   const double height = row.height.mm, inset = row.inset.mm;
   switch (row.shape) {
     case SparShape::Notch: return sheeting + height;
@@ -38,45 +38,48 @@ double CutDepth(const RibDocument& d, const SparRow& row, SparCut cut) {
 
 }  // namespace
 
-double GreatestThicknessMm(const RibDocument& d) { return d.rib.chord.mm * d.prepared.maxThickness; }
-
-double ThicknessAtMm(const RibDocument& d, double xMm) {
-  const std::size_t k = StationOf(d, xMm);
-  return d.rib.chord.mm * (d.prepared.upperAt[k] - d.prepared.lowerAt[k]);
+double GreatestThicknessMm(const RibDocument& document) {
+  return document.rib.chord.mm * document.prepared.maxThickness;
 }
 
-RibWarningAt EdgeWarning(const RibDocument& d) {
-  if (d.rib.leadingEdge.mm + d.rib.trailingEdge.mm > d.rib.chord.mm) return {RibWarning::EdgesLongerThanChord};
+double ThicknessAtMm(const RibDocument& document, double xMm) {
+  const std::size_t k = StationOf(document, xMm);
+  return document.rib.chord.mm * (document.prepared.upperAt[k] - document.prepared.lowerAt[k]);
+}
+
+RibWarningAt EdgeWarning(const RibDocument& document) {
+  if (document.rib.leadingEdge.mm + document.rib.trailingEdge.mm > document.rib.chord.mm)
+    return {RibWarning::EdgesLongerThanChord};
   return {};
 }
 
-RibWarningAt SheetingWarning(const RibDocument& d, float sheetingMm) {
-  if (!HasRib(d) || sheetingMm <= 0) return {};
+RibWarningAt SheetingWarning(const RibDocument& document, float sheetingMm) {
+  if (!HasRib(document) || sheetingMm <= 0) return {};
   // Sheeting on both surfaces: at half the thickness the two inner lines meet.
-  if (2.0 * sheetingMm + kSlackMm < GreatestThicknessMm(d)) return {};
-  return {RibWarning::SheetingFillsRib, -1, GreatestThicknessMm(d)};
+  if (2.0 * sheetingMm + kSlackMm < GreatestThicknessMm(document)) return {};
+  return {RibWarning::SheetingFillsRib, -1, GreatestThicknessMm(document)};
 }
 
-RibWarningAt SparWarning(const RibDocument& d, const SparRow& row, int index) {
-  if (!HasRib(d)) return {};
-  const double pos = RowPosition(d, row.positionText, row.fromTrailingEdge);
-  if (pos <= 0 || pos > d.rib.chord.mm) return {};
+RibWarningAt SparWarning(const RibDocument& document, const SparRow& row, int index) {
+  if (!HasRib(document)) return {};
+  const double pos = RowPosition(document, row.positionText, row.fromTrailingEdge);
+  if (pos <= 0 || pos > document.rib.chord.mm) return {};
   if (row.upper == SparCut::None && row.lower == SparCut::None) return {};
-  const double thickness = ThicknessAtMm(d, pos);
+  const double thickness = ThicknessAtMm(document, pos);
   if (row.width.mm <= 0) return {RibWarning::SparWithoutWidth, index, thickness};
   // Cuts from both surfaces part the rib once together they reach across it.
-  if (CutDepth(d, row, row.upper) + CutDepth(d, row, row.lower) > thickness + kSlackMm)
+  if (CutDepth(document, row, row.upper) + CutDepth(document, row, row.lower) > thickness + kSlackMm)
     return {RibWarning::SparThroughRib, index, thickness};
   return {};
 }
 
-RibWarningAt HoleWarning(const RibDocument& d, const HoleRow& row, int index) {
-  if (!HasRib(d)) return {};
-  const double pos = RowPosition(d, row.positionText, row.fromTrailingEdge);
-  if (pos <= 0 || pos > d.rib.chord.mm) return {};
-  const std::size_t k = StationOf(d, pos);
-  const double upper = d.rib.chord.mm * d.prepared.upperAt[k];
-  const double lower = d.rib.chord.mm * d.prepared.lowerAt[k];
+RibWarningAt HoleWarning(const RibDocument& document, const HoleRow& row, int index) {
+  if (!HasRib(document)) return {};
+  const double pos = RowPosition(document, row.positionText, row.fromTrailingEdge);
+  if (pos <= 0 || pos > document.rib.chord.mm) return {};
+  const std::size_t k = StationOf(document, pos);
+  const double upper = document.rib.chord.mm * document.prepared.upperAt[k];
+  const double lower = document.rib.chord.mm * document.prepared.lowerAt[k];
   const double reference = row.centred == 1 ? (upper + lower) / 2 : 0.0;
   const double centre = reference + static_cast<double>(row.offset.mm);
   const double half = (row.shape == HoleShape::Rectangle ? row.height.mm : row.size.mm) / 2.0;
@@ -85,23 +88,24 @@ RibWarningAt HoleWarning(const RibDocument& d, const HoleRow& row, int index) {
   return {};
 }
 
-std::vector<RibWarningAt> FindRibWarnings(const RibDocument& d) {
+std::vector<RibWarningAt> FindRibWarnings(const RibDocument& document) {
   std::vector<RibWarningAt> found;
-  if (!HasRib(d)) return found;
-  if (RibWarningAt w = EdgeWarning(d); w.what != RibWarning::None) found.push_back(w);
-  if (RibWarningAt w = SheetingWarning(d, d.rib.sheeting.mm); w.what != RibWarning::None) found.push_back(w);
+  if (!HasRib(document)) return found;
+  if (RibWarningAt w = EdgeWarning(document); w.what != RibWarning::None) found.push_back(w);
+  if (RibWarningAt w = SheetingWarning(document, document.rib.sheeting.mm); w.what != RibWarning::None)
+    found.push_back(w);
   // The drawing stops at the first row without a position; so do the warnings.
-  const int lastSpar = std::min<int>(d.rib.spars.last, kTableSlots - 1);
+  const int lastSpar = std::min<int>(document.rib.spars.last, kTableSlots - 1);
   for (int i = 0; i <= lastSpar; ++i) {
-    const SparRow& row = d.rib.spars[static_cast<std::size_t>(i)];
-    if (RowPosition(d, row.positionText, row.fromTrailingEdge) == 0) break;
-    if (RibWarningAt w = SparWarning(d, row, i); w.what != RibWarning::None) found.push_back(w);
+    const SparRow& row = document.rib.spars[static_cast<std::size_t>(i)];
+    if (RowPosition(document, row.positionText, row.fromTrailingEdge) == 0) break;
+    if (RibWarningAt w = SparWarning(document, row, i); w.what != RibWarning::None) found.push_back(w);
   }
-  const int lastHole = std::min<int>(d.rib.holes.last, kTableSlots - 1);
+  const int lastHole = std::min<int>(document.rib.holes.last, kTableSlots - 1);
   for (int i = 0; i <= lastHole; ++i) {
-    const HoleRow& row = d.rib.holes[static_cast<std::size_t>(i)];
-    if (RowPosition(d, row.positionText, row.fromTrailingEdge) == 0) break;
-    if (RibWarningAt w = HoleWarning(d, row, i); w.what != RibWarning::None) found.push_back(w);
+    const HoleRow& row = document.rib.holes[static_cast<std::size_t>(i)];
+    if (RowPosition(document, row.positionText, row.fromTrailingEdge) == 0) break;
+    if (RibWarningAt w = HoleWarning(document, row, i); w.what != RibWarning::None) found.push_back(w);
   }
   return found;
 }

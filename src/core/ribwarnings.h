@@ -30,20 +30,20 @@ struct RibWarningAt {
 };
 
 // The rib's greatest thickness in millimetres.
-double GreatestThicknessMm(const RibDocument& d);
+double GreatestThicknessMm(const RibDocument& document);
 // The thickness between the contours at `xMm` from the leading edge (nearest station).
-double ThicknessAtMm(const RibDocument& d, double xMm);
+double ThicknessAtMm(const RibDocument& document, double xMm);
 
 // The rib cannot be drawn, cut or exported: no outline is left between the edge pieces.
-RibWarningAt EdgeWarning(const RibDocument& d);
-RibWarningAt SheetingWarning(const RibDocument& d, float sheetingMm);
+RibWarningAt EdgeWarning(const RibDocument& document);
+RibWarningAt SheetingWarning(const RibDocument& document, float sheetingMm);
 // A row as it would be stored (the document gives the chord, sheeting and contours); a
 // row without a position is no spar or hole and has nothing to warn of.
-RibWarningAt SparWarning(const RibDocument& d, const SparRow& row, int index);
-RibWarningAt HoleWarning(const RibDocument& d, const HoleRow& row, int index);
+RibWarningAt SparWarning(const RibDocument& document, const SparRow& row, int index);
+RibWarningAt HoleWarning(const RibDocument& document, const HoleRow& row, int index);
 
 // Every warning of the rib as it stands, the edge pieces first, then the sheeting, then the spars and holes in
 // their order. Nothing without an airfoil or a chord.
-std::vector<RibWarningAt> FindRibWarnings(const RibDocument& d);
+std::vector<RibWarningAt> FindRibWarnings(const RibDocument& document);
 
 }  // namespace core

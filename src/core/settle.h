@@ -13,7 +13,7 @@ namespace core {
 // distances with the airfoil, and a new airfoil fills distances left at 0 (opening an
 // airfoil clears them). A set-up put back whole (Change::Restored, undo and redo) is taken
 // as it is: it was settled when it was made.
-void Settle(RibDocument& d, Changes what, const CaptionWords& words);
+void Settle(RibDocument& document, Changes what, const CaptionWords& words);
 
 // Distances at which the board touches the inner contour: the airfoil's lowest point (or
 // highest) less the sheeting, as box texts in the unit in force. `lower.mm` and `upper.mm`
@@ -22,13 +22,13 @@ struct TabBoardDistances {
   Length lower;
   Length upper;
 };
-TabBoardDistances DefaultTabDistances(const RibDocument& d);
+TabBoardDistances DefaultTabDistances(const RibDocument& document);
 
 // While the board lies parallel to the chord the distances follow the airfoil. False when
 // nothing changed.
-bool TabDistancesFollowAirfoil(RibDocument& d);
+bool TabDistancesFollowAirfoil(RibDocument& document);
 // Distances of 0 would put the board on the chord line through the rib: they take the
 // airfoil's defaults. Distances a project brought are kept.
-bool TabDistancesForNewAirfoil(RibDocument& d);
+bool TabDistancesForNewAirfoil(RibDocument& document);
 
 }  // namespace core

@@ -59,26 +59,26 @@ std::string PercentText(double fraction) {
   return text;
 }
 
-void DrawThicknessCamber(const RibDocument& d, const ThicknessCamberLabels& labels, const ViewPlacement& at,
+void DrawThicknessCamber(const RibDocument& document, const ThicknessCamberLabels& labels, const ViewPlacement& at,
                          platform::DrawTarget& t) {
-  const Style& style = d.style;
+  const Style& style = document.style;
   const double mm = static_cast<double>(at.zoom) * platform::kTwipsPerMm;
   const platform::Font font = ViewFont(static_cast<double>(at.zoom) * 7.2);
   const double top = at.originY - mm * 4;
   const platform::TextEnd name =
-      t.Print(d.airfoil.name + "   ", at.originX + mm * 10, top, font, style.ColourOf(Element::CompareFirst));
-  t.Print(labels.thickness + " : " + PercentText(d.rib.reshape.newThickness) + "   " + labels.camber + " : " +
-              PercentText(d.rib.reshape.newCamber),
+      t.Print(document.airfoil.name + "   ", at.originX + mm * 10, top, font, style.ColourOf(Element::CompareFirst));
+  t.Print(labels.thickness + " : " + PercentText(document.rib.reshape.newThickness) + "   " + labels.camber + " : " +
+              PercentText(document.rib.reshape.newCamber),
           name.x, top, font, style.ColourOf(Element::CompareSecond));
 
   ChordLine(style, at, t);
-  const PreparedAirfoil& p = d.prepared;
+  const PreparedAirfoil& p = document.prepared;
   Outline(p.outlineX, p.outlineY, p.outlineCount, at.chordTwips, at,
           {style.ColourOf(Element::CompareFirst), style.LineStyleOf(Element::Airfoil), 1}, t);
 
   const platform::Pen pen{style.ColourOf(Element::CompareSecond), style.LineStyleOf(Element::Sheeting), 1};
-  const StationTable& up = d.rib.reshape.upperAt;
-  const StationTable& low = d.rib.reshape.lowerAt;
+  const StationTable& up = document.rib.reshape.upperAt;
+  const StationTable& low = document.rib.reshape.lowerAt;
   auto x = [&](int j) { return at.originX + static_cast<double>(at.chordTwips) * (400 - j) / 400.0; };
   for (int j = 0; j < kStations - 1; ++j) {
     const auto a = static_cast<std::size_t>(j), b = a + 1;
@@ -87,20 +87,20 @@ void DrawThicknessCamber(const RibDocument& d, const ThicknessCamberLabels& labe
   }
 }
 
-void DrawFormer(const RibDocument& d, const ViewPlacement& at, platform::DrawTarget& t) {
-  const Style& style = d.style;
+void DrawFormer(const RibDocument& document, const ViewPlacement& at, platform::DrawTarget& t) {
+  const Style& style = document.style;
   const double scale = static_cast<double>(at.zoom) * platform::kTwipsPerMm;
-  const double chordTwipsY = d.rib.upsideDown ? -static_cast<double>(at.chordTwips) : at.chordTwips;
+  const double chordTwipsY = document.rib.upsideDown ? -static_cast<double>(at.chordTwips) : at.chordTwips;
   ChordLine(style, at, t);
-  Outline(d.airfoil.x, d.airfoil.y, d.airfoil.pointCount, chordTwipsY, at,
+  Outline(document.airfoil.x, document.airfoil.y, document.airfoil.pointCount, chordTwipsY, at,
           {style.ColourOf(Element::Airfoil), style.LineStyleOf(Element::Airfoil), style.WidthOf(WidthElement::Airfoil)},
           t);
-  const InsertedText& text = d.rib.caption;
+  const InsertedText& text = document.rib.caption;
   if (!(text.x.mm == 0 && text.y.mm == 0) && !text.text.empty()) {
     // The text's top-left corner stands 3 mm above its point, and is not mirrored.
     const double x = at.originX + text.x.mm * scale, y = at.originY - text.y.mm * scale - 3 * scale;
     if (std::isfinite(x) && std::isfinite(y)) {
-      t.Print(text.text, x, y, ViewFont(static_cast<double>(at.zoom) * d.rib.caption.fontSize), 0);
+      t.Print(text.text, x, y, ViewFont(static_cast<double>(at.zoom) * document.rib.caption.fontSize), 0);
     }
   }
 }

@@ -36,12 +36,12 @@ struct ThicknessCamberLabels {
 // "14.00%": a requested thickness or camber (chord fraction) as the legend shows it.
 std::string PercentText(double fraction);
 // The current airfoil and the changed one (rib.reshape) drawn over each other.
-void DrawThicknessCamber(const RibDocument& d, const ThicknessCamberLabels& labels, const ViewPlacement& at,
+void DrawThicknessCamber(const RibDocument& document, const ThicknessCamberLabels& labels, const ViewPlacement& at,
                          platform::DrawTarget& target);
 
 // The coordinate file as read, drawn as a closed shape with the chord line and the inserted
 // text; the upside-down view applies.
-void DrawFormer(const RibDocument& d, const ViewPlacement& at, platform::DrawTarget& target);
+void DrawFormer(const RibDocument& document, const ViewPlacement& at, platform::DrawTarget& target);
 
 // Where a view that takes the rib's place puts its chord line on a printed sheet, millimetres
 // from the sheet's top: at the page set-up's `wantedMm` when the drawing, reaching `aboveMm`

@@ -19,6 +19,6 @@ struct ViewPlacement {
 // and, with blocks, the block's height (the rib moves down by half of it so that the block
 // shows whole); the thickness and camber view moves down by how far the changed airfoil's
 // upper surface at a quarter of the chord differs from the highest point.
-ViewPlacement PlaceView(const RibDocument& d);
+ViewPlacement PlaceView(const RibDocument& document);
 
 }  // namespace core
