@@ -56,9 +56,9 @@ std::vector<std::string> ListLanguages(const std::string& dir) {
   return names;
 }
 
-void InstallLanguageLookup(const core::RibDocument& s) {
-  platform::SetTextLookup([&s](std::string_view section, std::string_view key) {
-    std::string text = GetINIFile(section, key, s.settings.languageFile);
+void InstallLanguageLookup(const core::RibDocument& document) {
+  platform::SetTextLookup([&document](std::string_view section, std::string_view key) {
+    std::string text = GetINIFile(section, key, document.settings.languageFile);
     if (text.empty() && ActiveMisses()) ActiveMisses()->Add({std::string(section), std::string(key)});
     return text;
   });
@@ -81,25 +81,27 @@ std::string ScopedTextMisses::Describe() const {
   return text;
 }
 
-void ChooseLanguage(core::RibDocument& s, const std::string& languageName) {
-  s.settings.languageName = languageName;
-  s.settings.languageFile = LanguageFilePath(s.settings.programDir, languageName);
-  WriteINIFile("Language", "Langue", languageName, s.settings.iniFile);
+void ChooseLanguage(core::RibDocument& document, const std::string& languageName) {
+  document.settings.languageName = languageName;
+  document.settings.languageFile = LanguageFilePath(document.settings.programDir, languageName);
+  WriteINIFile("Language", "Langue", languageName, document.settings.iniFile);
 }
 
-std::string LanguageSetting(const core::RibDocument& s) { return GetINIFile("Language", "Langue", s.settings.iniFile); }
-
-void UseBatchLanguage(core::RibDocument& s) {
-  std::string name = LanguageSetting(s);
-  if (name.empty() || !FileExists(LanguageFilePath(s.settings.programDir, name))) name = kFallbackLanguage;
-  s.settings.languageName = name;
-  s.settings.languageFile = LanguageFilePath(s.settings.programDir, name);
-  InstallLanguageLookup(s);
+std::string LanguageSetting(const core::RibDocument& document) {
+  return GetINIFile("Language", "Langue", document.settings.iniFile);
 }
 
-std::string HelpFileInLanguage(const core::RibDocument& s) {
-  const std::filesystem::path dir(s.settings.programDir);
-  const std::string code = GetINIFile("LANGUAGE", "Code", s.settings.languageFile);
+void UseBatchLanguage(core::RibDocument& document) {
+  std::string name = LanguageSetting(document);
+  if (name.empty() || !FileExists(LanguageFilePath(document.settings.programDir, name))) name = kFallbackLanguage;
+  document.settings.languageName = name;
+  document.settings.languageFile = LanguageFilePath(document.settings.programDir, name);
+  InstallLanguageLookup(document);
+}
+
+std::string HelpFileInLanguage(const core::RibDocument& document) {
+  const std::filesystem::path dir(document.settings.programDir);
+  const std::string code = GetINIFile("LANGUAGE", "Code", document.settings.languageFile);
   for (const HelpEdition& edition : kHelpEditions)
     if (code == edition.code && FileExists((dir / edition.file).string())) return (dir / edition.file).string();
   return (dir / kEnglishHelpFile).string();

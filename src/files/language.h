@@ -26,7 +26,7 @@ std::vector<std::string> ListLanguages(const std::string& dir);
 
 // Makes platform::Text read `s.settings.languageFile` (as it stands at each lookup). `s` must outlive
 // the lookup: the program passes its one document; tests reset with platform::SetTextLookup({}).
-void InstallLanguageLookup(const core::RibDocument& s);
+void InstallLanguageLookup(const core::RibDocument& document);
 
 // Records the lookups of the installed language lookup that gave no text, while alive, so
 // that a window test can assert that every caption it loaded exists.
@@ -53,18 +53,18 @@ class ScopedTextMisses {
 };
 
 // The choice of a language: languageName, languageFile, and INI Language/Langue.
-void ChooseLanguage(core::RibDocument& s, const std::string& languageName);
+void ChooseLanguage(core::RibDocument& document, const std::string& languageName);
 
 // The language INI Language/Langue names; "" while none is chosen.
-std::string LanguageSetting(const core::RibDocument& s);
+std::string LanguageSetting(const core::RibDocument& document);
 
 // The help file beside the program: its edition in the language in force (by its
 // LANGUAGE/Code, "fr" for vandrellF.html) where the program has one, else the English one.
 inline constexpr const char* kEnglishHelpFile = "vandrellE.html";
-std::string HelpFileInLanguage(const core::RibDocument& s);
+std::string HelpFileInLanguage(const core::RibDocument& document);
 
 // Batch programs: the language of INI Language/Langue when its file exists, else English;
 // installs the lookup. Never asks.
-void UseBatchLanguage(core::RibDocument& s);
+void UseBatchLanguage(core::RibDocument& document);
 
 }  // namespace files

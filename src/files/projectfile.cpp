@@ -342,8 +342,8 @@ void SearchFolder(const fs::path& dir, const std::string& fileName, int depth, s
 
 // ---- Reader ----
 
-ProjectReadResult ReadProjectText(std::string_view bytes, core::RibDocument& s) {
-  core::RibDocument work = s;
+ProjectReadResult ReadProjectText(std::string_view bytes, core::RibDocument& document) {
+  core::RibDocument work = document;
   ProjectReadResult r;
   try {
     r = ProjectParser(bytes, work).Parse();
@@ -356,18 +356,18 @@ ProjectReadResult ReadProjectText(std::string_view bytes, core::RibDocument& s) 
     r.error = platform::CurrentExceptionError();
     return r;
   }
-  s = std::move(work);
+  document = std::move(work);
   return r;
 }
 
-ProjectReadResult ReadProjectFile(const std::string& path, core::RibDocument& s, OlderLayout older) {
+ProjectReadResult ReadProjectFile(const std::string& path, core::RibDocument& document, OlderLayout older) {
   const platform::ReadOutcome file = platform::ReadWholeFile(path);
   if (!file.ok()) {
     ProjectReadResult r;
     r.error = platform::ReadErrorInfo(file, path);
     return r;
   }
-  core::RibDocument work = s;
+  core::RibDocument work = document;
   ProjectReadResult r = ReadProjectText(file.bytes, work);
   r.fileRead = true;
   if (!r.ok) return r;
@@ -375,7 +375,7 @@ ProjectReadResult ReadProjectFile(const std::string& path, core::RibDocument& s,
   // current layout at the next save.
   if (r.olderLayout && older == OlderLayout::Rewrite && platform::MayWrite(path))
     r.rewritten = WriteProject(work, path, nullptr, &work.project.asRead);
-  s = std::move(work);
+  document = std::move(work);
   return r;
 }
 
@@ -389,9 +389,9 @@ std::string SearchAirfoil(const std::string& dir, const std::string& fileName) {
   return found;
 }
 
-std::string FindProjectAirfoil(const core::RibDocument& s, const std::string& fileName) {
-  std::string found = SearchAirfoil(s.settings.airfoilDir, fileName);
-  if (found.empty()) found = SearchAirfoil(s.settings.seriesAirfoilDir, fileName);
+std::string FindProjectAirfoil(const core::RibDocument& document, const std::string& fileName) {
+  std::string found = SearchAirfoil(document.settings.airfoilDir, fileName);
+  if (found.empty()) found = SearchAirfoil(document.settings.seriesAirfoilDir, fileName);
   return found;
 }
 

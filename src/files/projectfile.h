@@ -22,16 +22,16 @@ inline constexpr const char* kProjectEndLine = "End of File V 3.0.02 modif 02/10
 // read from the rib's file (`s.project.asRead`) keeps that file's line as it was, line end
 // included, and whatever followed the end line stays after it: a project opened and saved
 // again is the same file, byte for byte. Lines whose value changed are written afresh.
-core::ProjectFileLines ProjectLines(const core::RibDocument& s);
+core::ProjectFileLines ProjectLines(const core::RibDocument& document);
 std::string BytesOf(const core::ProjectFileLines& lines);
 // The lines as the writer makes them from the values alone, whatever file the rib came from.
-std::vector<core::ProjectFileLine> LinesAfresh(const core::RibDocument& s);
+std::vector<core::ProjectFileLine> LinesAfresh(const core::RibDocument& document);
 // The bytes of ProjectLines.
-std::string ProjectFileText(const core::RibDocument& s);
+std::string ProjectFileText(const core::RibDocument& document);
 // Writes ProjectFileText to `path` atomically: on failure the previous file is whole and
 // `error` says why; on success `written` (when given) holds the lines as now in the file.
 // A file marked read-only is refused ("read-only") unless `readOnly` says to replace it.
-bool WriteProject(const core::RibDocument& s, const std::string& path, platform::ErrorInfo* error = nullptr,
+bool WriteProject(const core::RibDocument& document, const std::string& path, platform::ErrorInfo* error = nullptr,
                   core::ProjectFileLines* written = nullptr,
                   platform::ReadOnlyFiles readOnly = platform::ReadOnlyFiles::Refuse);
 
@@ -53,7 +53,7 @@ struct ProjectReadResult {
 // Reads file contents over the rib set-up of `s`, which should hold a new rib, and keeps
 // the lines as read in `s.project.asRead` (none for the older layout). On failure `s` is
 // left exactly as it was: a damaged file never leaves a half-read set-up.
-ProjectReadResult ReadProjectText(std::string_view bytes, core::RibDocument& s);
+ProjectReadResult ReadProjectText(std::string_view bytes, core::RibDocument& document);
 // What becomes of an older-layout file once it has been read whole: rewritten in the
 // current layout where it lies (atomically), or left as it is.
 enum class OlderLayout { Rewrite, Keep };
@@ -61,7 +61,7 @@ enum class OlderLayout { Rewrite, Keep };
 // file that may not be written (read-only, a full disk) is simply left in its layout and
 // is written in the current one at the next save; a rewritten one is kept as written. On
 // failure `s` is unchanged.
-ProjectReadResult ReadProjectFile(const std::string& path, core::RibDocument& s,
+ProjectReadResult ReadProjectFile(const std::string& path, core::RibDocument& document,
                                   OlderLayout older = OlderLayout::Rewrite);
 
 // ---- Airfoil search ----
@@ -70,6 +70,6 @@ ProjectReadResult ReadProjectFile(const std::string& path, core::RibDocument& s,
 // match replaces the previous one, so the last found wins. "" when none.
 std::string SearchAirfoil(const std::string& dir, const std::string& fileName);
 // airfoilDir first, then seriesAirfoilDir.
-std::string FindProjectAirfoil(const core::RibDocument& s, const std::string& fileName);
+std::string FindProjectAirfoil(const core::RibDocument& document, const std::string& fileName);
 
 }  // namespace files

@@ -69,29 +69,29 @@ std::string FolderOf(const std::string& path) {
 
 std::string FileNameOf(const std::string& path) { return path.substr(FolderOf(path).size()); }
 
-std::vector<core::ProjectFileLine> LinesAfresh(const core::RibDocument& s) {
+std::vector<core::ProjectFileLine> LinesAfresh(const core::RibDocument& document) {
   LineWriter w;
   w.Part("head");
   w.Text(kProjectHeader);
-  w.Text(s.airfoil.name + "." + s.airfoil.ext);
-  w.Text(s.airfoil.name);
-  w.Text(s.rib.caption.text);
-  w.Text(s.rib.caption.x.text);
-  w.Text(s.rib.caption.y.text);
-  w.Text(s.rib.chord.text);
-  w.Text(s.rib.sheeting.text);
-  w.Text(s.rib.leadingEdge.text);
-  w.Text(s.rib.squareLeadingEdge.size.text);
-  w.Text(s.rib.squareLeadingEdge.x.text);
-  w.Text(s.rib.squareLeadingEdge.y.text);
-  w.Text(s.rib.blocks.seatDepth.text);
-  w.Integer(static_cast<long>(s.rib.leadingEdgeStyle));
-  w.Integer(s.rib.upsideDown ? 1 : 0);
-  w.Text(s.rib.reservedLine16);
+  w.Text(document.airfoil.name + "." + document.airfoil.ext);
+  w.Text(document.airfoil.name);
+  w.Text(document.rib.caption.text);
+  w.Text(document.rib.caption.x.text);
+  w.Text(document.rib.caption.y.text);
+  w.Text(document.rib.chord.text);
+  w.Text(document.rib.sheeting.text);
+  w.Text(document.rib.leadingEdge.text);
+  w.Text(document.rib.squareLeadingEdge.size.text);
+  w.Text(document.rib.squareLeadingEdge.x.text);
+  w.Text(document.rib.squareLeadingEdge.y.text);
+  w.Text(document.rib.blocks.seatDepth.text);
+  w.Integer(static_cast<long>(document.rib.leadingEdgeStyle));
+  w.Integer(document.rib.upsideDown ? 1 : 0);
+  w.Text(document.rib.reservedLine16);
 
   w.Part("spars");
   w.Text("Spars");
-  const core::SparTable& sp = s.rib.spars;
+  const core::SparTable& sp = document.rib.spars;
   const std::size_t sparLast = std::min<std::size_t>(sp.last, core::kTableSlots - 1);
   w.Integer(static_cast<long>(sparLast));
   for (std::size_t i = 0; i <= sparLast; ++i) {
@@ -109,7 +109,7 @@ std::vector<core::ProjectFileLine> LinesAfresh(const core::RibDocument& s) {
 
   w.Part("holes");
   w.Text("Holes");
-  const core::HoleTable& ho = s.rib.holes;
+  const core::HoleTable& ho = document.rib.holes;
   const std::size_t holeLast = std::min<std::size_t>(ho.last, core::kTableSlots - 1);
   w.Integer(static_cast<long>(holeLast));
   for (std::size_t i = 0; i <= holeLast; ++i) {
@@ -125,19 +125,19 @@ std::vector<core::ProjectFileLine> LinesAfresh(const core::RibDocument& s) {
   }
 
   w.Part("tail");
-  w.Text(s.rib.tabs.lengthText);
-  w.Text(s.rib.tabs.rearText);
-  w.Text(s.rib.trailingEdge.text);
-  w.Number(s.rib.markCount);
-  w.Number(s.rib.boardAngle);
-  w.Text(s.rib.blocks.baseHeight.text);
-  w.Text(s.rib.blocks.topHeight.text);
-  w.Text(s.rib.blocks.leadingExtension.text);
-  w.Text(s.rib.blocks.trailingExtension.text);
-  w.Number(s.rib.baseMode);
-  w.Number(s.rib.blocks.tail);
-  w.Text(s.rib.tabs.lowerDistance.text);
-  w.Text(std::to_string(static_cast<int>(s.rib.tabs.board)) + "#" + s.rib.tabs.upperDistance.text);
+  w.Text(document.rib.tabs.lengthText);
+  w.Text(document.rib.tabs.rearText);
+  w.Text(document.rib.trailingEdge.text);
+  w.Number(document.rib.markCount);
+  w.Number(document.rib.boardAngle);
+  w.Text(document.rib.blocks.baseHeight.text);
+  w.Text(document.rib.blocks.topHeight.text);
+  w.Text(document.rib.blocks.leadingExtension.text);
+  w.Text(document.rib.blocks.trailingExtension.text);
+  w.Number(document.rib.baseMode);
+  w.Number(document.rib.blocks.tail);
+  w.Text(document.rib.tabs.lowerDistance.text);
+  w.Text(std::to_string(static_cast<int>(document.rib.tabs.board)) + "#" + document.rib.tabs.upperDistance.text);
   w.Text(kProjectEndLine);
   return w.Take();
 }
@@ -151,9 +151,9 @@ std::string_view LineEnd(std::string_view line) {
   return {};
 }
 
-bool WriteProjectOnce(const core::RibDocument& s, const std::string& path, ErrorInfo* error,
+bool WriteProjectOnce(const core::RibDocument& document, const std::string& path, ErrorInfo* error,
                       core::ProjectFileLines* lines, platform::ReadOnlyFiles readOnly) {
-  core::ProjectFileLines out = ProjectLines(s);
+  core::ProjectFileLines out = ProjectLines(document);
   const platform::FileOutcome written = platform::WriteFileAtomically(path, BytesOf(out), readOnly);
   if (written.ok()) {
     if (lines) *lines = std::move(out);
@@ -165,9 +165,9 @@ bool WriteProjectOnce(const core::RibDocument& s, const std::string& path, Error
 
 }  // namespace
 
-core::ProjectFileLines ProjectLines(const core::RibDocument& s) {
-  core::ProjectFileLines out{LinesAfresh(s), s.project.asRead.trailing};
-  const std::vector<core::ProjectFileLine>& read = s.project.asRead.lines;
+core::ProjectFileLines ProjectLines(const core::RibDocument& document) {
+  core::ProjectFileLines out{LinesAfresh(document), document.project.asRead.trailing};
+  const std::vector<core::ProjectFileLine>& read = document.project.asRead.lines;
   std::map<std::string_view, const core::ProjectFileLine*> byKey;
   for (const core::ProjectFileLine& line : read) byKey.emplace(line.key, &line);
   // A line the file did not have takes the line end of the file's first.
@@ -182,7 +182,7 @@ core::ProjectFileLines ProjectLines(const core::RibDocument& s) {
   return out;
 }
 
-std::string ProjectFileText(const core::RibDocument& s) { return BytesOf(ProjectLines(s)); }
+std::string ProjectFileText(const core::RibDocument& document) { return BytesOf(ProjectLines(document)); }
 
 std::string BytesOf(const core::ProjectFileLines& lines) {
   std::string out;
@@ -190,10 +190,10 @@ std::string BytesOf(const core::ProjectFileLines& lines) {
   return out + lines.trailing;
 }
 
-bool WriteProject(const core::RibDocument& s, const std::string& path, ErrorInfo* error,
+bool WriteProject(const core::RibDocument& document, const std::string& path, ErrorInfo* error,
                   core::ProjectFileLines* written, platform::ReadOnlyFiles readOnly) {
   try {
-    return WriteProjectOnce(s, path, error, written, readOnly);
+    return WriteProjectOnce(document, path, error, written, readOnly);
   } catch (...) {
     if (error) *error = platform::CurrentExceptionError();
     return false;

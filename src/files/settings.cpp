@@ -68,12 +68,13 @@ std::int16_t IntegerSetting(const core::RibDocument& s, const char* section, con
 
 // A stored length, or the default text when the key is missing or holds no number (an
 // older or hand-edited file): an empty chord would leave nothing to draw.
-core::Length StoredLength(const core::RibDocument& s, const char* section, const char* key,
+core::Length StoredLength(const core::RibDocument& document, const char* section, const char* key,
                           const std::string& defaultText) {
-  std::string text = Get(s, section, key);
-  if (text.find_first_of("0123456789") == std::string::npos || core::ReadLength(text, s.settings.unitText).malformed)
+  std::string text = Get(document, section, key);
+  if (text.find_first_of("0123456789") == std::string::npos ||
+      core::ReadLength(text, document.settings.unitText).malformed)
     text = defaultText;
-  return core::TypedLength(text, s.settings.unitText);
+  return core::TypedLength(text, document.settings.unitText);
 }
 
 void Write(const core::RibDocument& s, const char* section, const IniEntries& entries) {
@@ -86,119 +87,128 @@ std::string RecentFileKey(int k) { return "RecentFile" + std::to_string(k); }
 
 // ---------------------------------------------------------------- writers
 
-void WriteColourSettings(core::RibDocument& s) {
+void WriteColourSettings(core::RibDocument& document) {
   IniEntries entries;
   for (int i = 0; i < core::kElementCount; ++i)
-    entries.emplace_back(core::kColourKeys[static_cast<std::size_t>(i)], std::to_string(s.style.colour[static_cast<std::size_t>(i)]));
-  Write(s, kSectionColours, entries);
+    entries.emplace_back(core::kColourKeys[static_cast<std::size_t>(i)],
+                         std::to_string(document.style.colour[static_cast<std::size_t>(i)]));
+  Write(document, kSectionColours, entries);
 }
 
-void WriteLineStyleSettings(core::RibDocument& s) {
+void WriteLineStyleSettings(core::RibDocument& document) {
   IniEntries entries;
   for (int i = 0; i < core::kElementCount; ++i)
-    entries.emplace_back(core::kLineStyleKeys[static_cast<std::size_t>(i)], std::to_string(s.style.lineStyle[static_cast<std::size_t>(i)]));
-  Write(s, kSectionLineStyles, entries);
+    entries.emplace_back(core::kLineStyleKeys[static_cast<std::size_t>(i)],
+                         std::to_string(document.style.lineStyle[static_cast<std::size_t>(i)]));
+  Write(document, kSectionLineStyles, entries);
 }
 
-void WriteLineWidthSettings(core::RibDocument& s) {
+void WriteLineWidthSettings(core::RibDocument& document) {
   IniEntries entries;
   for (int i = 0; i < core::kWidthCount; ++i)
-    entries.emplace_back(core::kLineWidthKeys[static_cast<std::size_t>(i)], std::to_string(s.style.lineWidth[static_cast<std::size_t>(i)]));
-  Write(s, kSectionLineWidths, entries);
-  Write(s, kSectionInsertedText, {{kKeyTextSize, core::PlainNumberText(s.rib.caption.fontSize)}});
+    entries.emplace_back(core::kLineWidthKeys[static_cast<std::size_t>(i)],
+                         std::to_string(document.style.lineWidth[static_cast<std::size_t>(i)]));
+  Write(document, kSectionLineWidths, entries);
+  Write(document, kSectionInsertedText, {{kKeyTextSize, core::PlainNumberText(document.rib.caption.fontSize)}});
 }
 
-void WriteDefaultSettings(core::RibDocument& s) {
-  IniEntries entries{{kKeyUnit, s.settings.unitText}};
-  for (const LengthSetting& l : kDefaultLengths) entries.emplace_back(l.key, l.field(s.rib).text);
-  Write(s, kSectionDefaults, entries);
+void WriteDefaultSettings(core::RibDocument& document) {
+  IniEntries entries{{kKeyUnit, document.settings.unitText}};
+  for (const LengthSetting& l : kDefaultLengths) entries.emplace_back(l.key, l.field(document.rib).text);
+  Write(document, kSectionDefaults, entries);
 }
 
-void WriteDirectorySettings(core::RibDocument& s) {
-  Write(s, kSectionDirectories,
-        {{kKeyAirfoilDir, s.settings.airfoilDir}, {kKeySeriesDir, s.settings.seriesAirfoilDir}, {kKeyLastOpenDir, s.settings.lastOpenDir}});
+void WriteDirectorySettings(core::RibDocument& document) {
+  Write(document, kSectionDirectories,
+        {{kKeyAirfoilDir, document.settings.airfoilDir},
+         {kKeySeriesDir, document.settings.seriesAirfoilDir},
+         {kKeyLastOpenDir, document.settings.lastOpenDir}});
 }
 
-void WriteMarginSettings(core::RibDocument& s) {
-  Write(s, kSectionMargins,
-        {{kKeyTopMargin, s.print.topMargin.text},
-         {kKeyBottomMargin, s.print.bottomMargin.text},
-         {kKeyOverlap, s.print.overlap.text},
-         {kKeyPaperIndex, std::to_string(s.print.paperIndex)},
-         {kKeyChordLineFromTop, s.print.chordLineFromTop.text}});
+void WriteMarginSettings(core::RibDocument& document) {
+  Write(document, kSectionMargins,
+        {{kKeyTopMargin, document.print.topMargin.text},
+         {kKeyBottomMargin, document.print.bottomMargin.text},
+         {kKeyOverlap, document.print.overlap.text},
+         {kKeyPaperIndex, std::to_string(document.print.paperIndex)},
+         {kKeyChordLineFromTop, document.print.chordLineFromTop.text}});
 }
 
-void SaveAllSettings(core::RibDocument& s) {
-  WriteColourSettings(s);
-  WriteLineStyleSettings(s);
-  WriteLineWidthSettings(s);
-  WriteDefaultSettings(s);
-  WriteDirectorySettings(s);
-  WriteMarginSettings(s);
+void SaveAllSettings(core::RibDocument& document) {
+  WriteColourSettings(document);
+  WriteLineStyleSettings(document);
+  WriteLineWidthSettings(document);
+  WriteDefaultSettings(document);
+  WriteDirectorySettings(document);
+  WriteMarginSettings(document);
 }
 
 // ---------------------------------------------------------------- readers
 
-void ReadColourSettings(core::RibDocument& s) {
+void ReadColourSettings(core::RibDocument& document) {
   const core::Style defaults;
   for (std::size_t i = 0; i < core::kElementCount; ++i)
-    s.style.colour[i] = IntegerSetting(s, kSectionColours, core::kColourKeys[i], 0, kColourIndexMax, defaults.colour[i]);
+    document.style.colour[i] =
+        IntegerSetting(document, kSectionColours, core::kColourKeys[i], 0, kColourIndexMax, defaults.colour[i]);
 }
 
-void ReadLineStyleSettings(core::RibDocument& s) {
+void ReadLineStyleSettings(core::RibDocument& document) {
   const core::Style defaults;
   for (std::size_t i = 0; i < core::kElementCount; ++i)
-    s.style.lineStyle[i] =
-        IntegerSetting(s, kSectionLineStyles, core::kLineStyleKeys[i], 0, kLineStyleMax, defaults.lineStyle[i]);
+    document.style.lineStyle[i] =
+        IntegerSetting(document, kSectionLineStyles, core::kLineStyleKeys[i], 0, kLineStyleMax, defaults.lineStyle[i]);
 }
 
-void ReadLineWidthSettings(core::RibDocument& s) {
+void ReadLineWidthSettings(core::RibDocument& document) {
   for (std::size_t i = 0; i < core::kWidthCount; ++i)
-    s.style.lineWidth[i] = IntegerSetting(s, kSectionLineWidths, core::kLineWidthKeys[i], kLineWidthMin, kLineWidthMax, 1);
+    document.style.lineWidth[i] =
+        IntegerSetting(document, kSectionLineWidths, core::kLineWidthKeys[i], kLineWidthMin, kLineWidthMax, 1);
   // A size of 0 or less would draw no text at all.
-  const std::string text = Get(s, kSectionInsertedText, kKeyTextSize);
+  const std::string text = Get(document, kSectionInsertedText, kKeyTextSize);
   double size = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), size);
   const bool usable = ec == std::errc() && end == text.data() + text.size() && size > 0 && size <= kTextSizeMax;
-  s.rib.caption.fontSize = usable ? static_cast<float>(size) : kDefaultTextSize;
+  document.rib.caption.fontSize = usable ? static_cast<float>(size) : kDefaultTextSize;
 }
 
-void ReadDefaultSettings(core::RibDocument& s) {
+void ReadDefaultSettings(core::RibDocument& document) {
   // " in" is stored with its blank, which the file does not give back.
-  const std::string unit = Get(s, kSectionDefaults, kKeyUnit);
+  const std::string unit = Get(document, kSectionDefaults, kKeyUnit);
   const bool inches = unit.size() == 2 && (unit[0] == 'i' || unit[0] == 'I') && (unit[1] == 'n' || unit[1] == 'N');
-  s.settings.unitText = inches ? " in" : " mm";
+  document.settings.unitText = inches ? " in" : " mm";
   core::RibSetup defaults;
   for (const LengthSetting& l : kDefaultLengths)
-    l.field(s.rib) = StoredLength(s, kSectionDefaults, l.key, l.field(defaults).text);
+    l.field(document.rib) = StoredLength(document, kSectionDefaults, l.key, l.field(defaults).text);
 }
 
-void ReadDirectorySettings(core::RibDocument& s) {
-  s.settings.airfoilDir = Get(s, kSectionDirectories, kKeyAirfoilDir);
-  s.settings.seriesAirfoilDir = Get(s, kSectionDirectories, kKeySeriesDir);
-  s.settings.lastOpenDir = Get(s, kSectionDirectories, kKeyLastOpenDir);
+void ReadDirectorySettings(core::RibDocument& document) {
+  document.settings.airfoilDir = Get(document, kSectionDirectories, kKeyAirfoilDir);
+  document.settings.seriesAirfoilDir = Get(document, kSectionDirectories, kKeySeriesDir);
+  document.settings.lastOpenDir = Get(document, kSectionDirectories, kKeyLastOpenDir);
 }
 
-void ReadMarginSettings(core::RibDocument& s) {
+void ReadMarginSettings(core::RibDocument& document) {
   const core::PrintSetup defaults;
   const std::pair<const char*, core::Length core::PrintSetup::*> margins[] = {
       {kKeyTopMargin, &core::PrintSetup::topMargin},
       {kKeyBottomMargin, &core::PrintSetup::bottomMargin},
       {kKeyOverlap, &core::PrintSetup::overlap}};
-  for (const auto& [key, field] : margins) s.print.*field = StoredLength(s, kSectionMargins, key, (defaults.*field).text);
+  for (const auto& [key, field] : margins)
+    document.print.*field = StoredLength(document, kSectionMargins, key, (defaults.*field).text);
   // The chord line's place is kept as set in the page set-up; missing, the unit's default.
-  s.print.chordLineFromTop =
-      StoredLength(s, kSectionMargins, kKeyChordLineFromTop, s.settings.unitText == " mm" ? "50" : "2");
-  s.print.paperIndex = static_cast<std::uint8_t>(IntegerSetting(s, kSectionMargins, kKeyPaperIndex, 0, kPaperIndexMax, 0));
+  document.print.chordLineFromTop =
+      StoredLength(document, kSectionMargins, kKeyChordLineFromTop, document.settings.unitText == " mm" ? "50" : "2");
+  document.print.paperIndex =
+      static_cast<std::uint8_t>(IntegerSetting(document, kSectionMargins, kKeyPaperIndex, 0, kPaperIndexMax, 0));
 }
 
-void LoadAllSettings(core::RibDocument& s) {
-  ReadColourSettings(s);
-  ReadLineStyleSettings(s);
-  ReadLineWidthSettings(s);
-  ReadDefaultSettings(s);
-  ReadDirectorySettings(s);
-  ReadMarginSettings(s);
+void LoadAllSettings(core::RibDocument& document) {
+  ReadColourSettings(document);
+  ReadLineStyleSettings(document);
+  ReadLineWidthSettings(document);
+  ReadDefaultSettings(document);
+  ReadDirectorySettings(document);
+  ReadMarginSettings(document);
 }
 
 // ---------------------------------------------------------------- start-up
@@ -217,73 +227,76 @@ std::string UserSeriesDirectory(const std::string& programDir) {
   return fs::is_directory(dir, ec) ? dir.string() : programDir;
 }
 
-void DirectoriesFromInstallation(core::RibDocument& s) {
+void DirectoriesFromInstallation(core::RibDocument& document) {
   platform::UserStore& store = platform::CurrentUserStore();
   const std::string airfoils = store.Get(platform::kUserStoreInstall, platform::kUserAirfoilDir);
   const std::string series = store.Get(platform::kUserStoreInstall, platform::kUserSeriesDir);
-  s.settings.airfoilDir = airfoils.empty() ? StarterAirfoilDirectory(s.settings.programDir) : airfoils;
-  s.settings.seriesAirfoilDir = series.empty() ? UserSeriesDirectory(s.settings.programDir) : series;
+  document.settings.airfoilDir = airfoils.empty() ? StarterAirfoilDirectory(document.settings.programDir) : airfoils;
+  document.settings.seriesAirfoilDir = series.empty() ? UserSeriesDirectory(document.settings.programDir) : series;
   // The open dialog starts among the airfoils rather than among the program's files.
-  s.settings.lastOpenDir = s.settings.airfoilDir;
-  Write(s, kSectionDirectories, {{kKeyAirfoilDir, s.settings.airfoilDir}, {kKeySeriesDir, s.settings.seriesAirfoilDir}});
+  document.settings.lastOpenDir = document.settings.airfoilDir;
+  Write(document, kSectionDirectories,
+        {{kKeyAirfoilDir, document.settings.airfoilDir}, {kKeySeriesDir, document.settings.seriesAirfoilDir}});
 }
 
-std::optional<DirectoryProblem> AirfoilDirectoryProblem(const core::RibDocument& s) {
+std::optional<DirectoryProblem> AirfoilDirectoryProblem(const core::RibDocument& document) {
   auto exists = [](const std::string& dir) {
     std::error_code ec;
     return !dir.empty() && fs::is_directory(dir, ec);
   };
-  auto isProgramDir = [&s](const std::string& dir) {
-    return platform::WithoutTrailingSeparator(dir) == platform::WithoutTrailingSeparator(s.settings.programDir);
+  auto isProgramDir = [&document](const std::string& dir) {
+    return platform::WithoutTrailingSeparator(dir) == platform::WithoutTrailingSeparator(document.settings.programDir);
   };
-  if (!exists(s.settings.airfoilDir)) return DirectoryProblem{s.settings.airfoilDir, true};
-  if (!exists(s.settings.seriesAirfoilDir)) return DirectoryProblem{s.settings.seriesAirfoilDir, true};
-  if (isProgramDir(s.settings.airfoilDir)) return DirectoryProblem{s.settings.airfoilDir, false};
-  if (isProgramDir(s.settings.seriesAirfoilDir)) return DirectoryProblem{s.settings.seriesAirfoilDir, false};
+  if (!exists(document.settings.airfoilDir)) return DirectoryProblem{document.settings.airfoilDir, true};
+  if (!exists(document.settings.seriesAirfoilDir)) return DirectoryProblem{document.settings.seriesAirfoilDir, true};
+  if (isProgramDir(document.settings.airfoilDir)) return DirectoryProblem{document.settings.airfoilDir, false};
+  if (isProgramDir(document.settings.seriesAirfoilDir))
+    return DirectoryProblem{document.settings.seriesAirfoilDir, false};
   return std::nullopt;
 }
 
-void SetChordLinePositionForUnit(core::RibDocument& s) {
+void SetChordLinePositionForUnit(core::RibDocument& document) {
   // The position is kept in millimetres like every other length: 2 in is 50.8 mm.
-  s.print.chordLineFromTop.text = s.settings.unitText == " mm" ? "50" : "2";
-  s.print.chordLineFromTop.mm = core::LengthFromText(s.print.chordLineFromTop.text, s.settings.unitText);
+  document.print.chordLineFromTop.text = document.settings.unitText == " mm" ? "50" : "2";
+  document.print.chordLineFromTop.mm =
+      core::LengthFromText(document.print.chordLineFromTop.text, document.settings.unitText);
 }
 
-void StartSettings(core::RibDocument& s) {
-  s.settings.unitText = " mm";
-  if (Get(s, kSectionDirectories, kKeyInstall).empty()) {
-    core::ResetSetup(s);
-    DirectoriesFromInstallation(s);
-    SaveAllSettings(s);
-    s.settings.firstRun = true;
+void StartSettings(core::RibDocument& document) {
+  document.settings.unitText = " mm";
+  if (Get(document, kSectionDirectories, kKeyInstall).empty()) {
+    core::ResetSetup(document);
+    DirectoriesFromInstallation(document);
+    SaveAllSettings(document);
+    document.settings.firstRun = true;
   } else {
-    s.settings.firstRun = false;
-    core::ResetSetup(s);
-    LoadAllSettings(s);
+    document.settings.firstRun = false;
+    core::ResetSetup(document);
+    LoadAllSettings(document);
   }
 }
 
-void CompleteFirstRun(core::RibDocument& s) {
-  Write(s, kSectionDirectories, {{kKeyInstall, "1"}});
-  s.settings.firstRun = false;
+void CompleteFirstRun(core::RibDocument& document) {
+  Write(document, kSectionDirectories, {{kKeyInstall, "1"}});
+  document.settings.firstRun = false;
 }
 
-bool LoadSettingsForBatch(core::RibDocument& s) {
-  s.settings.unitText = " mm";
-  core::ResetSetup(s);
-  const bool installed = !Get(s, kSectionDirectories, kKeyInstall).empty();
-  if (installed) LoadAllSettings(s);
+bool LoadSettingsForBatch(core::RibDocument& document) {
+  document.settings.unitText = " mm";
+  core::ResetSetup(document);
+  const bool installed = !Get(document, kSectionDirectories, kKeyInstall).empty();
+  if (installed) LoadAllSettings(document);
   return installed;
 }
 
 // ---------------------------------------------------------------- recent files
 
-void AddRecentFile(core::RibDocument& s, const std::string& path) {
+void AddRecentFile(core::RibDocument& document, const std::string& path) {
   // A path cut short on reading would come back as a different file, and would never
   // match itself again: such a list would fill with copies.
   if (path.empty() || !FitsIniValue(path)) return;
   std::string old[kRecentFileCount + 1];
-  for (int k = 1; k <= kRecentFileCount; ++k) old[k] = Get(s, kSectionLastFiles, RecentFileKey(k));
+  for (int k = 1; k <= kRecentFileCount; ++k) old[k] = Get(document, kSectionLastFiles, RecentFileKey(k));
   if (old[1] == path) return;
 
   int found = 0;
@@ -299,13 +312,13 @@ void AddRecentFile(core::RibDocument& s, const std::string& path) {
       if (!old[j].empty()) entries.emplace_back(RecentFileKey(j + 1), old[j]);
   }
   entries.emplace_back(RecentFileKey(1), path);
-  Write(s, kSectionLastFiles, entries);
+  Write(document, kSectionLastFiles, entries);
 }
 
-std::vector<std::string> RecentFileList(const core::RibDocument& s) {
+std::vector<std::string> RecentFileList(const core::RibDocument& document) {
   std::vector<std::string> list;
   for (int k = 1; k <= kRecentFileCount; ++k) {
-    std::string path = Get(s, kSectionLastFiles, RecentFileKey(k));
+    std::string path = Get(document, kSectionLastFiles, RecentFileKey(k));
     if (path.empty()) break;
     list.push_back(std::move(path));
   }

@@ -42,31 +42,31 @@ std::string RecentFileKey(int k);  // "RecentFile1" .. "RecentFile4"
 
 // Section writers, in the order of save-all. A settings file that cannot be written stays
 // as it was; the values in the document stay in force.
-void WriteColourSettings(core::RibDocument& s);
-void WriteLineStyleSettings(core::RibDocument& s);
-void WriteLineWidthSettings(core::RibDocument& s);  // and InsText/TailleFont
-void WriteDefaultSettings(core::RibDocument& s);
-void WriteDirectorySettings(core::RibDocument& s);  // RepProfil, RepProfilevol, LastOpenProfil
-void WriteMarginSettings(core::RibDocument& s);
-void SaveAllSettings(core::RibDocument& s);
+void WriteColourSettings(core::RibDocument& document);
+void WriteLineStyleSettings(core::RibDocument& document);
+void WriteLineWidthSettings(core::RibDocument& document);  // and InsText/TailleFont
+void WriteDefaultSettings(core::RibDocument& document);
+void WriteDirectorySettings(core::RibDocument& document);  // RepProfil, RepProfilevol, LastOpenProfil
+void WriteMarginSettings(core::RibDocument& document);
+void SaveAllSettings(core::RibDocument& document);
 
 // Section readers, in the order of load-all. A colour, style, width, paper index or text
 // size that is missing, not a number or out of range keeps its default; a missing length
 // reads as 0. Lengths are converted in the unit in force, so `Defaut` comes before
 // `Marges`.
-void ReadColourSettings(core::RibDocument& s);
-void ReadLineStyleSettings(core::RibDocument& s);
-void ReadLineWidthSettings(core::RibDocument& s);  // and InsText/TailleFont
-void ReadDefaultSettings(core::RibDocument& s);
-void ReadDirectorySettings(core::RibDocument& s);
-void ReadMarginSettings(core::RibDocument& s);
-void LoadAllSettings(core::RibDocument& s);
+void ReadColourSettings(core::RibDocument& document);
+void ReadLineStyleSettings(core::RibDocument& document);
+void ReadLineWidthSettings(core::RibDocument& document);  // and InsText/TailleFont
+void ReadDefaultSettings(core::RibDocument& document);
+void ReadDirectorySettings(core::RibDocument& document);
+void ReadMarginSettings(core::RibDocument& document);
+void LoadAllSettings(core::RibDocument& document);
 
 // The two airfoil directories from the per-user store, into the state and written to the
 // settings file at once. Where the store names none: the starter airfoils beside the
 // program, and a series folder of the user's own (created). The open dialog starts in the
 // airfoil directory.
-void DirectoriesFromInstallation(core::RibDocument& s);
+void DirectoriesFromInstallation(core::RibDocument& document);
 
 // The starter set beside the program ("airfoils"), or the program directory without one.
 inline constexpr const char* kStarterAirfoilFolder = "airfoils";
@@ -83,29 +83,29 @@ struct DirectoryProblem {
   std::string dir;
   bool missing = false;  // else it is the program directory
 };
-std::optional<DirectoryProblem> AirfoilDirectoryProblem(const core::RibDocument& s);
+std::optional<DirectoryProblem> AirfoilDirectoryProblem(const core::RibDocument& document);
 
 // The chord line's print position for the unit in force: 50 mm, or 2 in.
-void SetChordLinePositionForUnit(core::RibDocument& s);
+void SetChordLinePositionForUnit(core::RibDocument& document);
 
 // The settings part of the main window's load. Without `Repertoires`/`Install` (first
 // run): defaults, directories from the per-user store, every section written, `firstRun`
 // 1. Otherwise: defaults, every section read. Then the chord line's print position from the unit. The caller
 // checks the directories after a later start.
-void StartSettings(core::RibDocument& s);
+void StartSettings(core::RibDocument& document);
 // Ends a first run once the main window is up: `Install` = "1" is written last, so that an
 // interrupted first run is done again at the next start.
-void CompleteFirstRun(core::RibDocument& s);
+void CompleteFirstRun(core::RibDocument& document);
 
 // Settings for a batch command: the defaults, then every section when the file holds a
 // completed set-up. Writes nothing and shows no directory alert. True when it read them.
-bool LoadSettingsForBatch(core::RibDocument& s);
+bool LoadSettingsForBatch(core::RibDocument& document);
 
 // Puts `path` at the head of the recent-files list (an entry already in the list moves
 // up, a fifth drops the oldest). A path the file cannot give back whole is not recorded.
-void AddRecentFile(core::RibDocument& s, const std::string& path);
+void AddRecentFile(core::RibDocument& document, const std::string& path);
 // The recent files, most recent first, up to the first empty entry (at most four).
-std::vector<std::string> RecentFileList(const core::RibDocument& s);
+std::vector<std::string> RecentFileList(const core::RibDocument& document);
 
 // True when `path` names a regular file, or a link to one (a trailing separator is dropped
 // first; a folder, a pipe or a device is not a file).
