@@ -290,11 +290,11 @@ class EntityWriter {
 
 }  // namespace
 
-double DxfUnitDivisor(const core::RibDocument& s) { return s.settings.unitText == " in" ? 25.4 : 1.0; }
+double DxfUnitDivisor(const core::RibDocument& document) { return document.settings.unitText == " in" ? 25.4 : 1.0; }
 
-DxfBuild BuildDxf(const core::RibDocument& s) {
-  const core::RibConstruction c = core::BuildRib(s);
-  const double divisor = DxfUnitDivisor(s);
+DxfBuild BuildDxf(const core::RibDocument& document) {
+  const core::RibConstruction c = core::BuildRib(document);
+  const double divisor = DxfUnitDivisor(document);
   DxfPairs out;
   WriteHeader(out);
 
@@ -317,13 +317,14 @@ DxfBuild BuildDxf(const core::RibDocument& s) {
   DxfBuild build;
   build.text = out.str();
   // A chord of no length gives a drawing of no size: as unusable as one with a NaN in it.
-  build.finite = out.Finite() && c.droppedNonFinite == 0 && s.rib.chord.mm > 0 && std::isfinite(s.rib.chord.mm);
+  build.finite =
+      out.Finite() && c.droppedNonFinite == 0 && document.rib.chord.mm > 0 && std::isfinite(document.rib.chord.mm);
   return build;
 }
 
-static bool WriteDxfOnce(const core::RibDocument& s, const std::string& path, platform::ErrorInfo& error,
+static bool WriteDxfOnce(const core::RibDocument& document, const std::string& path, platform::ErrorInfo& error,
                          platform::ReadOnlyFiles readOnly) {
-  DxfBuild build = BuildDxf(s);
+  DxfBuild build = BuildDxf(document);
   if (!build.finite) {
     error = {platform::kErrOverflow, "Overflow"};
     return false;
@@ -336,10 +337,10 @@ static bool WriteDxfOnce(const core::RibDocument& s, const std::string& path, pl
   return true;
 }
 
-bool WriteDxf(const core::RibDocument& s, const std::string& path, platform::ErrorInfo& error,
+bool WriteDxf(const core::RibDocument& document, const std::string& path, platform::ErrorInfo& error,
               platform::ReadOnlyFiles readOnly) {
   try {
-    return WriteDxfOnce(s, path, error, readOnly);
+    return WriteDxfOnce(document, path, error, readOnly);
   } catch (...) {
     error = platform::CurrentExceptionError();
     return false;

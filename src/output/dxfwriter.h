@@ -11,7 +11,7 @@
 namespace output {
 
 // 1 for millimetres, 25.4 when the unit in force is inches.
-double DxfUnitDivisor(const core::RibDocument& s);
+double DxfUnitDivisor(const core::RibDocument& document);
 
 struct DxfBuild {
   std::string text;
@@ -21,12 +21,12 @@ struct DxfBuild {
 };
 
 // Builds the rib's construction from the current state and the whole file from it.
-DxfBuild BuildDxf(const core::RibDocument& s);
+DxfBuild BuildDxf(const core::RibDocument& document);
 
 // Builds and writes the file atomically (an existing file is replaced whole or not at all).
 // On failure `error` says why and nothing is written.
 // A file marked read-only is refused ("read-only") unless `readOnly` says to replace it.
-bool WriteDxf(const core::RibDocument& s, const std::string& path, platform::ErrorInfo& error,
+bool WriteDxf(const core::RibDocument& document, const std::string& path, platform::ErrorInfo& error,
               platform::ReadOnlyFiles readOnly = platform::ReadOnlyFiles::Refuse);
 
 }  // namespace output
