@@ -22,10 +22,10 @@ namespace commands {
 
 using platform::Text;
 
-void ChordFromTitle(core::RibDocument& s) {
+void ChordFromTitle(core::RibDocument& document) {
   // A series' rib file names its chord: the rib opens at that chord, shown in the unit in force.
-  if (const std::optional<float> chord = core::ChordInTitleMm(s.airfoil.title))
-    s.rib.chord = {*chord, core::LengthToText(*chord, s.settings.unitText)};
+  if (const std::optional<float> chord = core::ChordInTitleMm(document.airfoil.title))
+    document.rib.chord = {*chord, core::LengthToText(*chord, document.settings.unitText)};
 }
 
 OpenOutcome ReadAirfoilToOpen(const std::string& path, files::AirfoilData& data) {
@@ -38,10 +38,11 @@ OpenOutcome ReadAirfoilToOpen(const std::string& path, files::AirfoilData& data)
   return {};
 }
 
-OpenOutcome InstallAirfoil(core::RibDocument& d, const std::string& path, files::AirfoilData data, RecentFiles recent) {
+OpenOutcome InstallAirfoil(core::RibDocument& document, const std::string& path, files::AirfoilData data,
+                           RecentFiles recent) {
   platform::BusyPointer busy;
   try {
-    core::RibDocument fresh = d;
+    core::RibDocument fresh = document;
     fresh.airfoil = std::move(data);
     fresh.airfoil.path = path;
     files::SplitAirfoilFileName(path, fresh.airfoil.name, fresh.airfoil.ext);
@@ -61,31 +62,31 @@ OpenOutcome InstallAirfoil(core::RibDocument& d, const std::string& path, files:
     ChordFromTitle(fresh);
     core::InstallPreparedAirfoil(fresh);
     core::Settle(fresh, core::Change::Airfoil | core::Change::Setup, files::CaptionWordsInLanguage());
-    d = std::move(fresh);
+    document = std::move(fresh);
   } catch (const std::exception& e) {
     return ReportedOpen("", " Main/FileMru", {platform::kErrInvalidCall, e.what()});
   }
   core::Changes what = core::Change::Airfoil | core::Change::Setup | core::Change::Project;
   if (recent == RecentFiles::Record) {
-    files::AddRecentFile(d, path);
+    files::AddRecentFile(document, path);
     what = what | core::Change::Settings;
   }
-  d.changes.Announce(what);
+  document.changes.Announce(what);
   return {};
 }
 
-OpenOutcome OpenAirfoilFile(core::RibDocument& d, const std::string& path, RecentFiles recent) {
+OpenOutcome OpenAirfoilFile(core::RibDocument& document, const std::string& path, RecentFiles recent) {
   files::AirfoilData data;
   OpenOutcome read = ReadAirfoilToOpen(path, data);
   if (!read.Opened()) return read;
-  return InstallAirfoil(d, path, std::move(data), recent);
+  return InstallAirfoil(document, path, std::move(data), recent);
 }
 
-void InstallOpenedAirfoil(core::RibDocument& d, const std::string& path, files::AirfoilData data) {
-  TellOpenOutcome(InstallAirfoil(d, path, std::move(data)));
+void InstallOpenedAirfoil(core::RibDocument& document, const std::string& path, files::AirfoilData data) {
+  TellOpenOutcome(InstallAirfoil(document, path, std::move(data)));
 }
 
-void OpenRecentAirfoil(core::RibDocument& s, const std::string& path) {
+void OpenRecentAirfoil(core::RibDocument& document, const std::string& path) {
   if (path.size() >= 3 && (path[0] == 'a' || path[0] == 'A') && path[1] == ':' &&
       (path[2] == '\\' || path[2] == '/')) {
     if (platform::AskYesNo(Text("frmopen", "30"), "Open Airfoil components", platform::BoxIcon::Question,
@@ -96,10 +97,10 @@ void OpenRecentAirfoil(core::RibDocument& s, const std::string& path) {
   // refused by the reader, with the message that says so. A project opens as a project.
   if (platform::KindOfPath(path) == platform::FileKind::Missing) return;
   if (KindOfFile(path) == FileKind::Project) {
-    OpenFile(s, path);
+    OpenFile(document, path);
     return;
   }
-  TellOpenOutcome(OpenAirfoilFile(s, path));
+  TellOpenOutcome(OpenAirfoilFile(document, path));
 }
 
 FileKind KindOfFile(const std::string& path) {
@@ -109,15 +110,15 @@ FileKind KindOfFile(const std::string& path) {
   return FileKind::Other;
 }
 
-bool OpenFile(core::RibDocument& d, const std::string& path) {
+bool OpenFile(core::RibDocument& document, const std::string& path) {
   OpenOutcome outcome;
   switch (KindOfFile(path)) {
-    case FileKind::Project: outcome = OpenProjectFile(d, path); break;
-    case FileKind::Airfoil: outcome = OpenAirfoilFile(d, path); break;
+    case FileKind::Project: outcome = OpenProjectFile(document, path); break;
+    case FileKind::Airfoil: outcome = OpenAirfoilFile(document, path); break;
     case FileKind::Other: return false;
   }
   TellOpenOutcome(outcome);
-  if (outcome.Opened() && KindOfFile(path) == FileKind::Project) RecordRecentProject(d);
+  if (outcome.Opened() && KindOfFile(path) == FileKind::Project) RecordRecentProject(document);
   return outcome.Opened();
 }
 

@@ -33,13 +33,13 @@ std::string TwoDecimals(double value) {
 
 }  // namespace
 
-ThicknessCamberApplied ApplyThicknessCamber(core::RibDocument& d, const std::string& thicknessText,
+ThicknessCamberApplied ApplyThicknessCamber(core::RibDocument& document, const std::string& thicknessText,
                                             const std::string& camberText, const std::string& caption) {
   ThicknessCamberApplied out;
   out.thicknessText = thicknessText;
   out.camberText = camberText;
-  d.view.thicknessCamberShown = false;
-  const ThicknessCamberOutcome scaled = ScaleThicknessCamber(d.prepared, thicknessText, camberText);
+  document.view.thicknessCamberShown = false;
+  const ThicknessCamberOutcome scaled = ScaleThicknessCamber(document.prepared, thicknessText, camberText);
   const core::ThicknessCamberResult& r = scaled.result;
   using enum core::ThicknessCamberCheck;
   // A camber refused leaves both boxes as typed; past it, the camber box shows what it became.
@@ -53,40 +53,40 @@ ThicknessCamberApplied ApplyThicknessCamber(core::RibDocument& d, const std::str
   } else if (scaled.error) {
     platform::ReportGeneralError(" frmEpCourb/CmdApply", *scaled.error);
   } else {
-    d.rib.reshape.newThickness = r.newThickness;
-    d.rib.reshape.newCamber = r.newCamber;
-    d.rib.reshape.upperAt = r.upperAt;
-    d.rib.reshape.lowerAt = r.lowerAt;
-    d.view.thicknessCamberShown = true;
+    document.rib.reshape.newThickness = r.newThickness;
+    document.rib.reshape.newCamber = r.newCamber;
+    document.rib.reshape.upperAt = r.upperAt;
+    document.rib.reshape.lowerAt = r.lowerAt;
+    document.view.thicknessCamberShown = true;
     out.thicknessText = scaled.thicknessText;
     out.ok = true;
   }
-  d.changes.Announce(core::Change::View);
+  document.changes.Announce(core::Change::View);
   return out;
 }
 
-std::string ThicknessCamberContents(const core::RibDocument& d, const std::string& thicknessText,
+std::string ThicknessCamberContents(const core::RibDocument& document, const std::string& thicknessText,
                                     const std::string& camberText) {
   const ThicknessCamberWords words = ThicknessCamberWordsInLanguage();
-  return files::ThicknessCamberFileText(d.airfoil.name, words.thickness, thicknessText, words.camber, camberText,
-                                        d.rib.reshape.upperAt, d.rib.reshape.lowerAt);
+  return files::ThicknessCamberFileText(document.airfoil.name, words.thickness, thicknessText, words.camber, camberText,
+                                        document.rib.reshape.upperAt, document.rib.reshape.lowerAt);
 }
 
-std::string ThicknessCamberPanelText(const core::RibDocument& d) {
-  return Text("MainTolbar", "11") + " : " + d.airfoil.name + " + " + d.airfoil.name + " " + Text("FrmEpCourb", "17") +
-         " : " + core::PercentText(d.rib.reshape.newThickness) + " " + Text("FrmEpCourb", "18") + " : " +
-         core::PercentText(d.rib.reshape.newCamber) + " " + Text("MainTolbar", "13") + " : " + d.rib.chord.text +
-         d.settings.unitText;
+std::string ThicknessCamberPanelText(const core::RibDocument& document) {
+  return Text("MainTolbar", "11") + " : " + document.airfoil.name + " + " + document.airfoil.name + " " +
+         Text("FrmEpCourb", "17") + " : " + core::PercentText(document.rib.reshape.newThickness) + " " +
+         Text("FrmEpCourb", "18") + " : " + core::PercentText(document.rib.reshape.newCamber) + " " +
+         Text("MainTolbar", "13") + " : " + document.rib.chord.text + document.settings.unitText;
 }
 
-void EndThicknessCamber(core::RibDocument& d) {
-  d.view.thicknessCamberShown = false;
-  d.rib.reshape.newThickness = 0;
-  d.rib.reshape.newCamber = 0;
-  d.changes.Announce(core::Change::View);
+void EndThicknessCamber(core::RibDocument& document) {
+  document.view.thicknessCamberShown = false;
+  document.rib.reshape.newThickness = 0;
+  document.rib.reshape.newCamber = 0;
+  document.changes.Announce(core::Change::View);
 }
 
-std::string SaveDerivedAirfoil(const core::RibDocument& d, DerivedAirfoilTool tool, const std::string& title,
+std::string SaveDerivedAirfoil(const core::RibDocument& document, DerivedAirfoilTool tool, const std::string& title,
                                const std::string& filterText, const std::string& proposedName,
                                const std::string& contents) {
   static std::map<DerivedAirfoilTool, std::string> lastFolders;
@@ -95,7 +95,7 @@ std::string SaveDerivedAirfoil(const core::RibDocument& d, DerivedAirfoilTool to
   request.title = title;
   request.filter = filterText + " *.dat|*.dat|";
   request.defaultExt = "dat";
-  request.initialDir = ProposedOutputFolder(lastFolder, d);
+  request.initialDir = ProposedOutputFolder(lastFolder, document);
   request.fileName = proposedName;
   // The question below asks before a file is replaced.
   request.overwritePrompt = false;
@@ -119,7 +119,7 @@ std::string SaveDerivedAirfoil(const core::RibDocument& d, DerivedAirfoilTool to
   return path;
 }
 
-void ShowComparison(core::RibDocument& d, core::AirfoilComparison& comparison, const core::Length& chord,
+void ShowComparison(core::RibDocument& document, core::AirfoilComparison& comparison, const core::Length& chord,
                     const std::string& firstPath, files::AirfoilData first, const std::string& secondPath,
                     files::AirfoilData second) {
   auto prepare = [](const std::string& path, files::AirfoilData& data, core::PreparedAirfoil& into, std::string& name) {
@@ -138,19 +138,20 @@ void ShowComparison(core::RibDocument& d, core::AirfoilComparison& comparison, c
   c.yMax = std::max(c.first.yMax, c.second.yMax);
   comparison = std::move(c);
 
-  ClearRibState(d);
-  d.rib.chord = chord;
-  d.prepared.yMax = comparison.yMax;
-  d.view.compareShown = true;
-  files::AddRecentFile(d, firstPath);
-  files::AddRecentFile(d, secondPath);
-  d.project.titleNames = core::TitleNames::Comparison;
-  d.project.comparedFirst = comparison.firstName;
-  d.project.comparedSecond = comparison.secondName;
-  d.changes.Announce(core::Change::NewRib | core::Change::Setup | core::Change::Project | core::Change::Settings);
+  ClearRibState(document);
+  document.rib.chord = chord;
+  document.prepared.yMax = comparison.yMax;
+  document.view.compareShown = true;
+  files::AddRecentFile(document, firstPath);
+  files::AddRecentFile(document, secondPath);
+  document.project.titleNames = core::TitleNames::Comparison;
+  document.project.comparedFirst = comparison.firstName;
+  document.project.comparedSecond = comparison.secondName;
+  document.changes.Announce(core::Change::NewRib | core::Change::Setup | core::Change::Project |
+                            core::Change::Settings);
 }
 
-std::string ComparisonPanelText(const core::RibDocument& d, const core::AirfoilComparison& c) {
+std::string ComparisonPanelText(const core::RibDocument& document, const core::AirfoilComparison& c) {
   const std::string airfoil = Text("MainTolbar", "11");
   // Where along the chord each greatest value lies is left to the rib's own view, and each
   // airfoil has a line of its own: on one line, two long names and their figures ran past
@@ -160,25 +161,26 @@ std::string ComparisonPanelText(const core::RibDocument& d, const core::AirfoilC
            Text("FrmEpCourb", "18") + " " + TwoDecimals(p.maxCamber * 100) + " %)";
   };
   return airfoil + " #1 :  " + c.firstName + figures(c.first) + "\n" + airfoil + " #2 :  " + c.secondName +
-         figures(c.second) + "  " + Text("MainTolbar", "13") + " : " + d.rib.chord.text + d.settings.unitText;
+         figures(c.second) + "  " + Text("MainTolbar", "13") + " : " + document.rib.chord.text +
+         document.settings.unitText;
 }
 
-void ShowFormer(core::RibDocument& d, const std::string& path, files::AirfoilData data) {
-  ClearRibState(d);
-  d.airfoil = std::move(data);
-  d.airfoil.path = path;
-  files::SplitAirfoilFileName(path, d.airfoil.name, d.airfoil.ext);
-  ChordFromTitle(d);
+void ShowFormer(core::RibDocument& document, const std::string& path, files::AirfoilData data) {
+  ClearRibState(document);
+  document.airfoil = std::move(data);
+  document.airfoil.path = path;
+  files::SplitAirfoilFileName(path, document.airfoil.name, document.airfoil.ext);
+  ChordFromTitle(document);
   // A former need not be listed as an airfoil is: its extremes over every point.
-  d.prepared.yMax = 0;
-  d.prepared.yMin = 0;
-  for (int i = 1; i <= d.airfoil.pointCount; ++i) {
-    d.prepared.yMax = std::max(d.prepared.yMax, d.airfoil.y[static_cast<std::size_t>(i)]);
-    d.prepared.yMin = std::min(d.prepared.yMin, d.airfoil.y[static_cast<std::size_t>(i)]);
+  document.prepared.yMax = 0;
+  document.prepared.yMin = 0;
+  for (int i = 1; i <= document.airfoil.pointCount; ++i) {
+    document.prepared.yMax = std::max(document.prepared.yMax, document.airfoil.y[static_cast<std::size_t>(i)]);
+    document.prepared.yMin = std::min(document.prepared.yMin, document.airfoil.y[static_cast<std::size_t>(i)]);
   }
-  d.view.formerShown = true;
-  d.project.titleNames = core::TitleNames::Former;
-  d.changes.Announce(core::Change::NewRib | core::Change::Setup | core::Change::Project);
+  document.view.formerShown = true;
+  document.project.titleNames = core::TitleNames::Former;
+  document.changes.Announce(core::Change::NewRib | core::Change::Setup | core::Change::Project);
 }
 
 }  // namespace commands

@@ -21,7 +21,7 @@ struct ThicknessCamberApplied {
 // Apply: ScaleThicknessCamber, the user told what is refused (titled `caption`); on success
 // stores the changed airfoil in the document, shows it and announces the view. A refusal
 // leaves the view without the changed airfoil.
-ThicknessCamberApplied ApplyThicknessCamber(core::RibDocument& d, const std::string& thicknessText,
+ThicknessCamberApplied ApplyThicknessCamber(core::RibDocument& document, const std::string& thicknessText,
                                             const std::string& camberText, const std::string& caption);
 
 // The tools that save a derived airfoil; each remembers, for the session, where it saved last.
@@ -31,30 +31,30 @@ enum class DerivedAirfoilTool { ThicknessCamber, InclinedRib, ObliqueRib };
 // last, else as ProposedOutputFolder says), asks before replacing a file, writes it
 // atomically and says so in the status bar. Returns the path written, "" when the user
 // cancelled or the writing failed (the user is told which file).
-std::string SaveDerivedAirfoil(const core::RibDocument& d, DerivedAirfoilTool tool, const std::string& title,
+std::string SaveDerivedAirfoil(const core::RibDocument& document, DerivedAirfoilTool tool, const std::string& title,
                                const std::string& filterText, const std::string& proposedName,
                                const std::string& contents);
 
 // The thickness and camber file of the changed airfoil in the document, with the boxes' texts.
-std::string ThicknessCamberContents(const core::RibDocument& d, const std::string& thicknessText,
+std::string ThicknessCamberContents(const core::RibDocument& document, const std::string& thicknessText,
                                     const std::string& camberText);
 
 // The status bar text while the changed airfoil shows.
-std::string ThicknessCamberPanelText(const core::RibDocument& d);
+std::string ThicknessCamberPanelText(const core::RibDocument& document);
 
 // Ends the thickness and camber view (Cancel).
-void EndThicknessCamber(core::RibDocument& d);
+void EndThicknessCamber(core::RibDocument& document);
 
 // The comparison takes the rib's place: the rib is cleared, the chord kept, the two airfoils
 // shown. Both paths join the recent files.
-void ShowComparison(core::RibDocument& d, core::AirfoilComparison& comparison, const core::Length& chord,
+void ShowComparison(core::RibDocument& document, core::AirfoilComparison& comparison, const core::Length& chord,
                     const std::string& firstPath, files::AirfoilData first, const std::string& secondPath,
                     files::AirfoilData second);
 // The status bar text of the comparison: the names, each airfoil's greatest thickness and
 // camber, and the chord.
-std::string ComparisonPanelText(const core::RibDocument& d, const core::AirfoilComparison& c);
+std::string ComparisonPanelText(const core::RibDocument& document, const core::AirfoilComparison& c);
 
 // The former: a coordinate file drawn as it is, on a new rib (the caller cleared it).
-void ShowFormer(core::RibDocument& d, const std::string& path, files::AirfoilData data);
+void ShowFormer(core::RibDocument& document, const std::string& path, files::AirfoilData data);
 
 }  // namespace commands

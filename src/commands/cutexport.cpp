@@ -149,20 +149,20 @@ CutExportResult WriteLayout(const core::CutLayout& layout, const CutSettings& se
 
 }  // namespace
 
-CutExportResult WriteCutParts(const core::RibDocument& s, const CutSettings& settings, const std::string& path) {
-  const core::CutLayout layout = LayoutFor(s, settings);
+CutExportResult WriteCutParts(const core::RibDocument& document, const CutSettings& settings, const std::string& path) {
+  const core::CutLayout layout = LayoutFor(document, settings);
   if (!layout.ok) return Unformed(layout);
   return WriteLayout(layout, settings, path);
 }
 
-CutExportResult ExportForCutting(core::RibDocument& s, const CutSettings& settings) {
+CutExportResult ExportForCutting(core::RibDocument& document, const CutSettings& settings) {
   CutExportResult result;
-  if (!s.airfoil.loaded) {
+  if (!document.airfoil.loaded) {
     result.outcome = CutOutcome::NoAirfoil;
     return result;
   }
   // Said before the user is asked for a file that could not be written.
-  const core::CutLayout layout = LayoutFor(s, settings);
+  const core::CutLayout layout = LayoutFor(document, settings);
   if (!layout.ok) {
     result = Unformed(layout);
     platform::Inform(result.message, platform::kProgramTitle, platform::BoxIcon::Exclamation);
@@ -170,8 +170,8 @@ CutExportResult ExportForCutting(core::RibDocument& s, const CutSettings& settin
   }
   platform::UserStore& store = platform::CurrentUserStore();
   std::string folder = store.Get(kStoreSection, "Folder");
-  if (folder.empty()) folder = files::GetINIFile("Repertoires", "RepDxf", s.settings.iniFile);
-  folder = ProposedOutputFolder(folder, s);
+  if (folder.empty()) folder = files::GetINIFile("Repertoires", "RepDxf", document.settings.iniFile);
+  folder = ProposedOutputFolder(folder, document);
 
   const bool svg = settings.format == output::CutFormat::Svg;
   platform::FileDialogRequest request;
@@ -179,7 +179,7 @@ CutExportResult ExportForCutting(core::RibDocument& s, const CutSettings& settin
   request.filter = platform::Text("MainTolbar", "26") + (svg ? " SVG (*.svg)|*.svg|" : " DXF (*.dxf)|*.dxf|");
   request.defaultExt = ExtensionOf(settings.format);
   request.initialDir = folder;
-  request.fileName = DxfDefaultFileName(s);
+  request.fileName = DxfDefaultFileName(document);
   request.overwritePrompt = true;
   std::string path;
   if (!platform::CurrentFileDialogs().Save(request, path)) {

@@ -55,11 +55,11 @@ struct CutExportResult {
 };
 
 // Builds the parts from the rib's construction and writes them atomically; tells nobody.
-CutExportResult WriteCutParts(const core::RibDocument& s, const CutSettings& settings, const std::string& path);
+CutExportResult WriteCutParts(const core::RibDocument& document, const CutSettings& settings, const std::string& path);
 
 // The menu's flow once the window has been answered: asks for the file through the save
 // dialog (starting in the last folder used for cutting, else the DXF folder), writes it,
 // and tells the user what went wrong or what was left out.
-CutExportResult ExportForCutting(core::RibDocument& s, const CutSettings& settings);
+CutExportResult ExportForCutting(core::RibDocument& document, const CutSettings& settings);
 
 }  // namespace commands

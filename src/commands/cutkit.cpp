@@ -56,28 +56,29 @@ std::string SeriesOfFile(const std::string& path) {
 
 // The rib as the rib windows show it with this airfoil and chord: percentages follow the
 // chord, lengths stay.
-std::optional<KitRefusal> BuildRib(const core::RibDocument& templateRib, const KitRib& rib, core::RibDocument& d) {
-  d = templateRib;
-  d.airfoil = core::AirfoilAsRead();
-  d.airfoil.path = rib.path;
-  files::AirfoilReadResult read = files::ReadAirfoilInto(d.airfoil);
+std::optional<KitRefusal> BuildRib(const core::RibDocument& templateRib, const KitRib& rib,
+                                   core::RibDocument& document) {
+  document = templateRib;
+  document.airfoil = core::AirfoilAsRead();
+  document.airfoil.path = rib.path;
+  files::AirfoilReadResult read = files::ReadAirfoilInto(document.airfoil);
   // Among many input files, the user must learn which one it is.
   auto about = [&](const std::string& text) { return rib.path + ": " + text; };
   if (read.status == files::AirfoilReadStatus::Error)
     return KitRefusal{"unreadable", read.error.description, rib.path};  // names the file already
   if (!read.ok()) return KitRefusal{files::StatusName(read.status), about(read.boxText), rib.path};
-  if (files::TooFewPoints(d.airfoil.pointCount))
+  if (files::TooFewPoints(document.airfoil.pointCount))
     return KitRefusal{"too-few-points", about(platform::Text("frmopen", "23")), rib.path};
-  files::SplitAirfoilFileName(rib.path, d.airfoil.name, d.airfoil.ext);
-  core::InstallPreparedAirfoil(d);
-  d.airfoil.loaded = true;
+  files::SplitAirfoilFileName(rib.path, document.airfoil.name, document.airfoil.ext);
+  core::InstallPreparedAirfoil(document);
+  document.airfoil.loaded = true;
   // The chord as if typed in the window: settled, so that the caption names this rib and a
   // board parallel to the chord follows this airfoil.
   const float chordMm = static_cast<float>(rib.chordMm);
-  const EditOutcome chord =
-      ApplyEdit(d, SetLength{RibLength::Chord, {chordMm, core::LengthToText(chordMm, d.settings.unitText)}});
+  const EditOutcome chord = ApplyEdit(
+      document, SetLength{RibLength::Chord, {chordMm, core::LengthToText(chordMm, document.settings.unitText)}});
   if (chord.refused) return KitRefusal{chord.refusalKey, about(EditMessageText(chord.messages.front())), rib.name};
-  if (core::EdgeWarning(d).what != core::RibWarning::None) {
+  if (core::EdgeWarning(document).what != core::RibWarning::None) {
     std::string text = platform::Text("FrmMainMessage", "13");
     return KitRefusal{"edges-longer-than-chord", (text.empty() ? "The edge pieces are longer than the chord" : text) +
                                                      ": " + rib.name,

@@ -30,8 +30,8 @@ ToolRefusal AngleTooLarge(const std::string& section, const std::string& key, co
 
 }  // namespace
 
-SourceAirfoil CurrentSourceAirfoil(const core::RibDocument& d) {
-  return d.airfoil.loaded ? d.airfoil : SourceAirfoil();
+SourceAirfoil CurrentSourceAirfoil(const core::RibDocument& document) {
+  return document.airfoil.loaded ? document.airfoil : SourceAirfoil();
 }
 
 SourceAirfoil SourceAirfoilOf(const std::string& path, files::AirfoilData data) {

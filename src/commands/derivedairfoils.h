@@ -21,7 +21,7 @@ struct ToolRefusal {
 
 // The airfoil an inclined or oblique rib starts from: the current one, or a file picked.
 using SourceAirfoil = core::AirfoilAsRead;
-SourceAirfoil CurrentSourceAirfoil(const core::RibDocument& d);
+SourceAirfoil CurrentSourceAirfoil(const core::RibDocument& document);
 SourceAirfoil SourceAirfoilOf(const std::string& path, files::AirfoilData data);
 
 // A file to write: the name proposed and what it holds.

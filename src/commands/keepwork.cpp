@@ -6,24 +6,26 @@
 
 namespace commands {
 
-bool HasUnsavedChanges(const core::RibDocument& d) { return d.project.modified && !d.view.compareShown; }
+bool HasUnsavedChanges(const core::RibDocument& document) {
+  return document.project.modified && !document.view.compareShown;
+}
 
-bool KeepWork(core::RibDocument& d, const std::string& question) {
-  if (!HasUnsavedChanges(d)) return true;
+bool KeepWork(core::RibDocument& document, const std::string& question) {
+  if (!HasUnsavedChanges(document)) return true;
   // The language's words, each with its access key: the toolkit's own have none here.
   using platform::Text;
   switch (platform::CurrentMessages().Show({question, platform::kProgramTitle, platform::BoxIcon::Question,
                                             platform::BoxButtons::SaveDiscardCancel, 1,
                                             {Text("TextButton", "33"), Text("TextButton", "34"),
                                              Text("TextButton", "35")}})) {
-    case platform::BoxAnswer::Save: return SaveProjectAgain(d);
+    case platform::BoxAnswer::Save: return SaveProjectAgain(document);
     case platform::BoxAnswer::Discard: return true;
     default: return false;
   }
 }
 
-bool MayReplaceRib(core::RibDocument& d, const std::string& plainQuestion, const std::string& title) {
-  if (HasUnsavedChanges(d)) return KeepWork(d, platform::Text("FrmMainMessage", "20"));
+bool MayReplaceRib(core::RibDocument& document, const std::string& plainQuestion, const std::string& title) {
+  if (HasUnsavedChanges(document)) return KeepWork(document, platform::Text("FrmMainMessage", "20"));
   return plainQuestion.empty() ||
          platform::AskYesNo(plainQuestion, title, platform::BoxIcon::Question, true) == platform::BoxAnswer::Yes;
 }

@@ -76,20 +76,21 @@ void KeepSetupBeforeSeries(const core::RibSetup& before, const core::RibDocument
 
 void ForgetSetupBeforeSeries() { RememberedSeries().reset(); }
 
-KitSetupOffer OfferedKitSetups(const core::RibDocument& d) {
+KitSetupOffer OfferedKitSetups(const core::RibDocument& document) {
   KitSetupOffer offer;
   const std::optional<SeriesMemory>& series = RememberedSeries();
   if (series) offer.listed.push_back(KitSetup::BeforeSeries);
   offer.listed.push_back(KitSetup::CurrentRib);
   offer.listed.push_back(KitSetup::ProjectFile);
   // A rib shaped since (another airfoil, a chord typed) is the one the user means now.
-  offer.chosen = series && !d.airfoil.loaded && d.rib == series->cleared ? KitSetup::BeforeSeries : KitSetup::CurrentRib;
+  offer.chosen = series && !document.airfoil.loaded && document.rib == series->cleared ? KitSetup::BeforeSeries
+                                                                                       : KitSetup::CurrentRib;
   return offer;
 }
 
-std::optional<KitRefusal> KitTemplate(const core::RibDocument& d, KitSetup setup, const std::string& project,
+std::optional<KitRefusal> KitTemplate(const core::RibDocument& document, KitSetup setup, const std::string& project,
                                       core::RibDocument& templateRib) {
-  templateRib = d;
+  templateRib = document;
   if (setup == KitSetup::BeforeSeries && RememberedSeries()) templateRib.rib = RememberedSeries()->before;
   if (setup != KitSetup::ProjectFile) return std::nullopt;
   const platform::ReadOutcome file = platform::ReadWholeFile(project);

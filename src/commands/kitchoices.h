@@ -55,11 +55,11 @@ struct KitSetupOffer {
   std::vector<KitSetup> listed;
   KitSetup chosen = KitSetup::CurrentRib;
 };
-KitSetupOffer OfferedKitSetups(const core::RibDocument& d);
+KitSetupOffer OfferedKitSetups(const core::RibDocument& document);
 // The template rib of a set-up: the document as it is, with the set-up before the series, or
 // cleared and given the project's set-up. A project that cannot be read is refused
 // ("project", in the user's words).
-std::optional<KitRefusal> KitTemplate(const core::RibDocument& d, KitSetup setup, const std::string& project,
+std::optional<KitRefusal> KitTemplate(const core::RibDocument& document, KitSetup setup, const std::string& project,
                                       core::RibDocument& templateRib);
 
 // A refusal of the kit in the user's words, naming the part or file it is about.

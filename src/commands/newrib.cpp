@@ -9,16 +9,16 @@
 
 namespace commands {
 
-void ClearRibState(core::RibDocument& d) {
-  core::ClearRib(d);
-  files::WriteINIFile(files::kSectionInsertedText, files::kKeyTextSize, core::PlainNumberText(d.rib.caption.fontSize),
-                      d.settings.iniFile);
-  files::ReadDefaultSettings(d);
+void ClearRibState(core::RibDocument& document) {
+  core::ClearRib(document);
+  files::WriteINIFile(files::kSectionInsertedText, files::kKeyTextSize,
+                      core::PlainNumberText(document.rib.caption.fontSize), document.settings.iniFile);
+  files::ReadDefaultSettings(document);
 }
 
-void NewRib(core::RibDocument& d) {
-  ApplyEdit(d, ClearRib{});
-  CheckAirfoilDirectories(d);
+void NewRib(core::RibDocument& document) {
+  ApplyEdit(document, ClearRib{});
+  CheckAirfoilDirectories(document);
 }
 
 }  // namespace commands

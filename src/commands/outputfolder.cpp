@@ -48,8 +48,8 @@ std::string ProposedOutputFolder(const std::string& lastUsed, const std::string&
   return documentsDir;
 }
 
-std::string ProposedOutputFolder(const std::string& lastUsed, const core::RibDocument& d) {
-  return ProposedOutputFolder(lastUsed, d.project.path, platform::UserDocumentsDirectory(),
+std::string ProposedOutputFolder(const std::string& lastUsed, const core::RibDocument& document) {
+  return ProposedOutputFolder(lastUsed, document.project.path, platform::UserDocumentsDirectory(),
                               platform::UserDataDirectory());
 }
 

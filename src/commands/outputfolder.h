@@ -13,7 +13,7 @@ namespace commands {
 std::string ProposedOutputFolder(const std::string& lastUsed, const std::string& projectPath,
                                  const std::string& documentsDir, const std::string& dataDir);
 // The same with the user's folders and the document's project.
-std::string ProposedOutputFolder(const std::string& lastUsed, const core::RibDocument& d);
+std::string ProposedOutputFolder(const std::string& lastUsed, const core::RibDocument& document);
 
 // What the status bar says of a file written: its name and its folder, in the user's words
 // ("clarky.dxf written to /home/ann/ribs").

@@ -26,36 +26,36 @@ constexpr double kPrintFontSize = 10;
 
 // The alignment crosses of a sheet, in the colour, style and width of the marks, about the
 // chord line where the drawing has it.
-void DrawCrosses(const core::RibDocument& d, const core::PagePlan& plan, int sheet, double chordLineMm,
+void DrawCrosses(const core::RibDocument& document, const core::PagePlan& plan, int sheet, double chordLineMm,
                  platform::DrawTarget& target) {
-  core::PrintSetup print = d.print;
+  core::PrintSetup print = document.print;
   print.chordLineFromTop.mm = static_cast<float>(chordLineMm);
-  const std::vector<core::CrossMm> crosses = core::AlignmentCrosses(print, plan, sheet, core::RibHeightMm(d));
+  const std::vector<core::CrossMm> crosses = core::AlignmentCrosses(print, plan, sheet, core::RibHeightMm(document));
   if (crosses.empty()) return;
-  const platform::Pen pen{d.style.ColourOf(core::Element::ReferenceLine),
-                         d.style.LineStyleOf(core::Element::ReferenceLine),
-                         d.style.WidthOf(core::WidthElement::ReferenceLine)};
+  const platform::Pen pen{document.style.ColourOf(core::Element::ReferenceLine),
+                         document.style.LineStyleOf(core::Element::ReferenceLine),
+                         document.style.WidthOf(core::WidthElement::ReferenceLine)};
   for (const core::CrossMm& c : crosses) core::DrawCross(target, c, pen);
 }
 
-void DrawSheet(const core::RibDocument& d, const PrintRequest& what, const core::PagePlan& plan, int sheet,
+void DrawSheet(const core::RibDocument& document, const PrintRequest& what, const core::PagePlan& plan, int sheet,
                double chordLineMm, const core::RibLabels& labels, platform::DrawTarget& target) {
-  core::ViewPlacement at = SheetPlacement(d, plan, sheet);
+  core::ViewPlacement at = SheetPlacement(document, plan, sheet);
   at.originY = static_cast<float>(chordLineMm * kMm);
   if (what.draw) what.draw(target, at);
-  else core::DrawRib(d, at, labels, target);
-  DrawCrosses(d, plan, sheet, chordLineMm, target);
+  else core::DrawRib(document, at, labels, target);
+  DrawCrosses(document, plan, sheet, chordLineMm, target);
 }
 
 // The rib keeps the chord line of the page set-up, which warns when the rib is cut off there;
 // a view that takes its place (a former may be taller than the rib ever is) moves until it
 // fits on the sheet.
-double ChordLineMm(const core::RibDocument& d, const PrintRequest& what, const core::PagePlan& plan,
+double ChordLineMm(const core::RibDocument& document, const PrintRequest& what, const core::PagePlan& plan,
                    platform::PageOutput& output) {
-  const double wanted = d.print.chordLineFromTop.mm;
+  const double wanted = document.print.chordLineFromTop.mm;
   if (!what.draw) return wanted;
   platform::ExtentTarget extent(output.Sheet());
-  core::ViewPlacement at = SheetPlacement(d, plan, 0);
+  core::ViewPlacement at = SheetPlacement(document, plan, 0);
   at.originY = 0;
   what.draw(extent, at);
   if (extent.empty) return wanted;
@@ -65,15 +65,15 @@ double ChordLineMm(const core::RibDocument& d, const PrintRequest& what, const c
 // The scale bar and the label, in a band of the sheet that the drawing leaves free: below
 // it, else above it; on a sheet with no such band they are left out rather than drawn over
 // the rib.
-void DrawExtras(const core::RibDocument& d, const PrintRequest& what, const core::PagePlan& plan, int sheet,
+void DrawExtras(const core::RibDocument& document, const PrintRequest& what, const core::PagePlan& plan, int sheet,
                 double chordLineMm, const core::RibLabels& labels, platform::PageOutput& output) {
   platform::DrawTarget& target = output.Sheet();
   platform::ExtentTarget extent(target);
-  DrawSheet(d, what, plan, sheet, chordLineMm, labels, extent);
+  DrawSheet(document, what, plan, sheet, chordLineMm, labels, extent);
 
   const platform::Font font{"Arial", kPrintFontSize};
   const std::string barText = "50 mm";
-  const std::string label = SheetLabel(d, what.airfoilNames, sheet, plan.pageCount);
+  const std::string label = SheetLabel(document, what.airfoilNames, sheet, plan.pageCount);
   const double textHeight = target.TextHeight(barText, font);
   const double height = std::max(2 * kTickHalfMm * kMm, textHeight);
   const double gap = kExtrasGapMm * kMm;
@@ -104,49 +104,49 @@ void SetSheetExtrasWanted(bool on) {
 
 std::string PrintTitle() { return platform::MenuTitle("MenuFile", "9"); }
 
-std::string PrintQuestion(const core::RibDocument& d, const std::vector<std::string>& comparedNames) {
+std::string PrintQuestion(const core::RibDocument& document, const std::vector<std::string>& comparedNames) {
   std::string text = platform::Text("TextButton", "14");
   if (comparedNames.size() == 2)
     return text + " #1 :  " + comparedNames[0] + " / " + " #2 :  " + comparedNames[1];
-  return text + " " + d.airfoil.name;
+  return text + " " + document.airfoil.name;
 }
 
-std::string SheetLabel(const core::RibDocument& d, const std::vector<std::string>& comparedNames, int sheet,
+std::string SheetLabel(const core::RibDocument& document, const std::vector<std::string>& comparedNames, int sheet,
                        int sheetCount) {
   const std::string names = comparedNames.size() == 2
                                 ? "#1 : " + comparedNames[0] + " / #2 : " + comparedNames[1]
-                                : d.airfoil.name;
+                                : document.airfoil.name;
   return platform::Text("FrmPrint", "17") + " " + std::to_string(sheet + 1) + " / " + std::to_string(sheetCount) +
          "   " + names + "   " + platform::Text("FrmPrint", "18") + " " +
-         core::LengthToText(d.rib.chord.mm, d.settings.unitText) + d.settings.unitText;
+         core::LengthToText(document.rib.chord.mm, document.settings.unitText) + document.settings.unitText;
 }
 
-core::ViewPlacement SheetPlacement(const core::RibDocument& d, const core::PagePlan& plan, int sheet) {
+core::ViewPlacement SheetPlacement(const core::RibDocument& document, const core::PagePlan& plan, int sheet) {
   core::ViewPlacement at;
   at.zoom = 1;
-  at.originX = static_cast<float>(core::SheetOriginMm(d.print, plan, sheet) * kMm);
-  at.originY = static_cast<float>(d.print.chordLineFromTop.mm * kMm);
-  at.chordTwips = static_cast<float>(d.rib.chord.mm * kMm);
+  at.originX = static_cast<float>(core::SheetOriginMm(document.print, plan, sheet) * kMm);
+  at.originY = static_cast<float>(document.print.chordLineFromTop.mm * kMm);
+  at.chordTwips = static_cast<float>(document.rib.chord.mm * kMm);
   return at;
 }
 
-core::PagePlan PlanFor(const core::RibDocument& d, const PrintRequest& what) {
+core::PagePlan PlanFor(const core::RibDocument& document, const PrintRequest& what) {
   if (what.singleSheet) {
     core::PagePlan plan;
-    plan.printerPaper = d.print.paperIndex == core::kPrinterPaperIndex;
+    plan.printerPaper = document.print.paperIndex == core::kPrinterPaperIndex;
     return plan;
   }
-  const double length = what.lengthMm >= 0 ? what.lengthMm : core::PrintedLength(d);
-  return core::PlanPages(d.print, length, d.rib.chord.mm);
+  const double length = what.lengthMm >= 0 ? what.lengthMm : core::PrintedLength(document);
+  return core::PlanPages(document.print, length, document.rib.chord.mm);
 }
 
-bool SendSheets(const core::RibDocument& d, const PrintRequest& what, const core::PagePlan& plan,
+bool SendSheets(const core::RibDocument& document, const PrintRequest& what, const core::PagePlan& plan,
                 platform::PageOutput& output, std::string& error) {
   if (plan.problem != core::TilingProblem::None || plan.pageCount < 1) {
     error = "the page set-up leaves no room for the drawing";
     return false;
   }
-  const core::PaperEntry& entry = core::PaperAt(d.print.paperIndex);
+  const core::PaperEntry& entry = core::PaperAt(document.print.paperIndex);
   platform::SheetPaper paper;
   paper.printerPaper = plan.printerPaper;
   paper.code = entry.code;
@@ -154,7 +154,7 @@ bool SendSheets(const core::RibDocument& d, const PrintRequest& what, const core
   paper.widthMm = entry.widthMm;
   if (!output.Begin(paper, error)) return false;
   const core::RibLabels labels = files::RibLabelsInLanguage();
-  const double chordLineMm = what.singleSheet ? 0 : ChordLineMm(d, what, plan, output);
+  const double chordLineMm = what.singleSheet ? 0 : ChordLineMm(document, what, plan, output);
   for (int sheet = 0; sheet < plan.pageCount; ++sheet) {
     if (sheet > 0 && !output.NewSheet(error)) {
       std::string ignored;
@@ -165,47 +165,47 @@ bool SendSheets(const core::RibDocument& d, const PrintRequest& what, const core
     if (what.singleSheet) {
       // A page of its own layout (the test page): placed from the sheet's corner.
       core::ViewPlacement corner;
-      corner.chordTwips = static_cast<float>(d.rib.chord.mm * kMm);
+      corner.chordTwips = static_cast<float>(document.rib.chord.mm * kMm);
       if (what.draw) what.draw(target, corner);
       continue;
     }
-    DrawSheet(d, what, plan, sheet, chordLineMm, labels, target);
-    if (what.extras) DrawExtras(d, what, plan, sheet, chordLineMm, labels, output);
+    DrawSheet(document, what, plan, sheet, chordLineMm, labels, target);
+    if (what.extras) DrawExtras(document, what, plan, sheet, chordLineMm, labels, output);
   }
   return output.End(error);
 }
 
-core::SheetFit SheetFitFor(const core::RibDocument& d, const PrintRequest& what) {
+core::SheetFit SheetFitFor(const core::RibDocument& document, const PrintRequest& what) {
   if (what.draw || what.singleSheet) return {};
   // The sheet's height across; the printer's own paper is not known here: its top only.
   const double sheetHeight =
-      d.print.paperIndex == core::kPrinterPaperIndex ? 0 : core::PaperAt(d.print.paperIndex).widthMm;
-  return core::FitOnSheet(d, d.print.chordLineFromTop.mm, sheetHeight);
+      document.print.paperIndex == core::kPrinterPaperIndex ? 0 : core::PaperAt(document.print.paperIndex).widthMm;
+  return core::FitOnSheet(document, document.print.chordLineFromTop.mm, sheetHeight);
 }
 
-void PlaceChordLineToFit(core::RibDocument& d, const core::SheetFit& fit) {
-  d.print.chordLineFromTop = core::TypedLength(core::LengthToText(static_cast<float>(fit.fittingChordLineMm),
-                                                                  d.settings.unitText),
-                                               d.settings.unitText);
+void PlaceChordLineToFit(core::RibDocument& document, const core::SheetFit& fit) {
+  document.print.chordLineFromTop = core::TypedLength(core::LengthToText(static_cast<float>(fit.fittingChordLineMm),
+                                                                  document.settings.unitText),
+                                               document.settings.unitText);
 }
 
-bool OfferFittingChordLine(core::RibDocument& d, const PrintRequest& what) {
-  const core::SheetFit fit = SheetFitFor(d, what);
+bool OfferFittingChordLine(core::RibDocument& document, const PrintRequest& what) {
+  const core::SheetFit fit = SheetFitFor(document, what);
   if (!fit.cutOff) return false;
-  const std::string place = core::LengthToText(static_cast<float>(fit.fittingChordLineMm), d.settings.unitText);
+  const std::string place = core::LengthToText(static_cast<float>(fit.fittingChordLineMm), document.settings.unitText);
   const std::string text = platform::Text("FrmPrint", "16") + "\n\n" + platform::Text("FrmPrint", "25") + " " + place +
-                           d.settings.unitText;
+                           document.settings.unitText;
   if (platform::AskYesNo(text, PrintTitle(), platform::BoxIcon::Exclamation, false) != platform::BoxAnswer::Yes)
     return false;
-  PlaceChordLineToFit(d, fit);
-  files::WriteMarginSettings(d);  // as the page set-up keeps it
+  PlaceChordLineToFit(document, fit);
+  files::WriteMarginSettings(document);  // as the page set-up keeps it
   return true;
 }
 
-PrintResult PrintSheets(core::RibDocument& d, const PrintRequest& what, platform::PageOutput& output,
+PrintResult PrintSheets(core::RibDocument& document, const PrintRequest& what, platform::PageOutput& output,
                         bool fitChordLine) {
   PrintResult result;
-  const core::PagePlan plan = PlanFor(d, what);
+  const core::PagePlan plan = PlanFor(document, what);
   if (plan.problem != core::TilingProblem::None) {
     result.status = PrintResult::Status::Refused;
     const bool noRoom = plan.problem == core::TilingProblem::NoRoom;
@@ -214,29 +214,29 @@ PrintResult PrintSheets(core::RibDocument& d, const PrintRequest& what, platform
                          : platform::Text("FrmPrint", "24") + " " + std::to_string(plan.pageCount);
     return result;
   }
-  if (fitChordLine) PlaceChordLineToFit(d, SheetFitFor(d, what));
-  result.cutOff = SheetFitFor(d, what).cutOff;
-  if (!SendSheets(d, what, plan, output, result.text)) result.status = PrintResult::Status::Failed;
+  if (fitChordLine) PlaceChordLineToFit(document, SheetFitFor(document, what));
+  result.cutOff = SheetFitFor(document, what).cutOff;
+  if (!SendSheets(document, what, plan, output, result.text)) result.status = PrintResult::Status::Failed;
   return result;
 }
 
-PrintOutcome Print(core::RibDocument& d, const PrintRequest& what, platform::PageOutput& output,
+PrintOutcome Print(core::RibDocument& document, const PrintRequest& what, platform::PageOutput& output,
                    const std::function<bool()>& pageSetup) {
   const std::string question =
       what.singleSheet && !what.airfoilNames.empty() ? platform::Text("TextButton", "14") + " " + what.airfoilNames[0]
-                                                     : PrintQuestion(d, what.airfoilNames);
+                                                     : PrintQuestion(document, what.airfoilNames);
   if (platform::AskYesNo(question, platform::kProgramTitle, platform::BoxIcon::Question, true) !=
       platform::BoxAnswer::Yes)
     return PrintOutcome::Declined;
   // The tiled print needs an overlap to join the sheets: back to the page set-up first.
-  while (PlanFor(d, what).problem != core::TilingProblem::None)
+  while (PlanFor(document, what).problem != core::TilingProblem::None)
     if (!pageSetup || !pageSetup()) return PrintOutcome::SetupCancelled;
-  OfferFittingChordLine(d, what);
+  OfferFittingChordLine(document, what);
   if (!output.ChooseDestination()) return PrintOutcome::SetupCancelled;
   PrintResult result;
   {
     platform::BusyPointer busy;
-    result = PrintSheets(d, what, output, false);
+    result = PrintSheets(document, what, output, false);
   }
   const bool sent = result.status == PrintResult::Status::Printed;
   return TellPrintOutcome(output, sent, result.text) ? PrintOutcome::Printed : PrintOutcome::Failed;

@@ -34,35 +34,35 @@ void SetSheetExtrasWanted(bool on);
 std::string PrintTitle();
 
 // The confirmation: TextButton/14 and the airfoil's name, or both names in a comparison.
-std::string PrintQuestion(const core::RibDocument& d, const std::vector<std::string>& comparedNames);
+std::string PrintQuestion(const core::RibDocument& document, const std::vector<std::string>& comparedNames);
 
 // The label of a sheet: "Sheet 2 / 3", the airfoil's name (both names in a comparison) and
 // the chord in the unit in force.
-std::string SheetLabel(const core::RibDocument& d, const std::vector<std::string>& comparedNames, int sheet,
+std::string SheetLabel(const core::RibDocument& document, const std::vector<std::string>& comparedNames, int sheet,
                        int sheetCount);
 
 // The placement of the drawing on sheet `sheet` (zoom 1, twips on the sheet), the chord line
 // where the page set-up puts it; a view that takes the rib's place is moved to fit the sheet.
-core::ViewPlacement SheetPlacement(const core::RibDocument& d, const core::PagePlan& plan, int sheet);
+core::ViewPlacement SheetPlacement(const core::RibDocument& document, const core::PagePlan& plan, int sheet);
 
 // Draws every sheet of `plan` on `output`, from Begin to End. False, with the reason, when
 // the output fails at any step; nothing is reported to the user here.
-bool SendSheets(const core::RibDocument& d, const PrintRequest& what, const core::PagePlan& plan,
+bool SendSheets(const core::RibDocument& document, const PrintRequest& what, const core::PagePlan& plan,
                 platform::PageOutput& output, std::string& error);
 
 // The plan of a request: its own length, or the rib's; one sheet when it asks for one.
-core::PagePlan PlanFor(const core::RibDocument& d, const PrintRequest& what);
+core::PagePlan PlanFor(const core::RibDocument& document, const PrintRequest& what);
 
 // How the rib of `what` sits across its sheet (a view of its own is not checked: never cut).
-core::SheetFit SheetFitFor(const core::RibDocument& d, const PrintRequest& what);
+core::SheetFit SheetFitFor(const core::RibDocument& document, const PrintRequest& what);
 
 // Moves the chord line to the place that holds the whole rib (the settings file unchanged).
-void PlaceChordLineToFit(core::RibDocument& d, const core::SheetFit& fit);
+void PlaceChordLineToFit(core::RibDocument& document, const core::SheetFit& fit);
 
 // Before a print or a preview: when the rib would be cut off at the sheet's edge, says so and
 // offers to move the chord line so that the rib fits, kept as the page set-up keeps it.
 // True when it was moved.
-bool OfferFittingChordLine(core::RibDocument& d, const PrintRequest& what);
+bool OfferFittingChordLine(core::RibDocument& document, const PrintRequest& what);
 
 // A print taken as data, asking nothing: plans the sheets, puts the chord line where the
 // whole rib fits the sheet when `fitChordLine` (the settings file unchanged), and sends them
@@ -74,7 +74,7 @@ struct PrintResult {
   std::string text;     // the refusal in the user's words, or why the output failed
   bool cutOff = false;  // the rib reaches past the sheet at its chord line, sent all the same
 };
-PrintResult PrintSheets(core::RibDocument& d, const PrintRequest& what, platform::PageOutput& output,
+PrintResult PrintSheets(core::RibDocument& document, const PrintRequest& what, platform::PageOutput& output,
                         bool fitChordLine);
 // After a job sent to `output`: a PDF written is told in the status bar; a failure is said,
 // as an error, with the file and its cause, and the next job asks again where to print.
@@ -89,7 +89,7 @@ enum class PrintOutcome { Printed, Declined, SetupCancelled, Failed };
 // print when nothing is set up, then PrintSheets with the hourglass. A PDF written is told
 // in the status bar; a failure names the file and the cause, and the next print asks again
 // where to print.
-PrintOutcome Print(core::RibDocument& d, const PrintRequest& what, platform::PageOutput& output,
+PrintOutcome Print(core::RibDocument& document, const PrintRequest& what, platform::PageOutput& output,
                    const std::function<bool()>& pageSetup);
 
 }  // namespace commands

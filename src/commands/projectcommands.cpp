@@ -23,12 +23,13 @@ using platform::Text;
 
 namespace {
 
-platform::FileDialogRequest ProjectDialogRequest(const core::RibDocument& d) {
+platform::FileDialogRequest ProjectDialogRequest(const core::RibDocument& document) {
   platform::FileDialogRequest r;
   r.filter = Text("MainTolbar", "26") + " Vandrell" + " (*.vdl)|*.vdl|";
-  r.initialDir =
-      d.settings.iniFile.empty() ? std::string() : files::GetINIFile("Repertoires", "LastOpenVdl", d.settings.iniFile);
-  if (r.initialDir.empty()) r.initialDir = d.settings.airfoilDir;
+  r.initialDir = document.settings.iniFile.empty()
+                     ? std::string()
+                     : files::GetINIFile("Repertoires", "LastOpenVdl", document.settings.iniFile);
+  if (r.initialDir.empty()) r.initialDir = document.settings.airfoilDir;
   return r;
 }
 
@@ -65,16 +66,16 @@ OpenOutcome ReadProjectAirfoil(core::RibDocument& fresh, const std::string& airf
 
 }  // namespace
 
-platform::FileDialogRequest SaveProjectRequest(const core::RibDocument& d) {
-  platform::FileDialogRequest r = ProjectDialogRequest(d);
+platform::FileDialogRequest SaveProjectRequest(const core::RibDocument& document) {
+  platform::FileDialogRequest r = ProjectDialogRequest(document);
   r.defaultExt = "vdl";
   r.overwritePrompt = true;
   // The project's own name and folder again, else the airfoil's name: a file name, no
   // folder in it.
-  std::string name = d.airfoil.name;
-  if (!d.project.path.empty()) {
-    name = std::filesystem::path(d.project.path).stem().string();
-    r.initialDir = files::FolderOf(d.project.path);
+  std::string name = document.airfoil.name;
+  if (!document.project.path.empty()) {
+    name = std::filesystem::path(document.project.path).stem().string();
+    r.initialDir = files::FolderOf(document.project.path);
   }
   for (char& c : name)
     if (c == '/' || c == '\\') c = '_';
@@ -82,61 +83,61 @@ platform::FileDialogRequest SaveProjectRequest(const core::RibDocument& d) {
   return r;
 }
 
-platform::FileDialogRequest OpenProjectRequest(const core::RibDocument& d) {
-  platform::FileDialogRequest r = ProjectDialogRequest(d);
+platform::FileDialogRequest OpenProjectRequest(const core::RibDocument& document) {
+  platform::FileDialogRequest r = ProjectDialogRequest(document);
   r.title = Text("fileopen", "2");
   return r;
 }
 
-bool WriteProjectFile(core::RibDocument& d, const std::string& path, platform::ErrorInfo& error,
+bool WriteProjectFile(core::RibDocument& document, const std::string& path, platform::ErrorInfo& error,
                       platform::ReadOnlyFiles readOnly) {
   core::ProjectFileLines written;
-  if (!files::WriteProject(d, path, &error, &written, readOnly)) return false;
-  d.project.path = WholePath(path);
-  d.project.title = files::FileNameOf(path);
-  d.project.asRead = std::move(written);
-  d.project.modified = false;
-  d.project.saved = true;
-  d.project.titleNames = core::TitleNames::Project;
-  d.changes.Announce(core::Change::Project);
+  if (!files::WriteProject(document, path, &error, &written, readOnly)) return false;
+  document.project.path = WholePath(path);
+  document.project.title = files::FileNameOf(path);
+  document.project.asRead = std::move(written);
+  document.project.modified = false;
+  document.project.saved = true;
+  document.project.titleNames = core::TitleNames::Project;
+  document.changes.Announce(core::Change::Project);
   return true;
 }
 
-bool SaveProjectAs(core::RibDocument& d, const std::string& path) {
+bool SaveProjectAs(core::RibDocument& document, const std::string& path) {
   platform::ErrorInfo error;
-  bool ok = WriteProjectFile(d, path, error);
+  bool ok = WriteProjectFile(document, path, error);
   // A project the user marked read-only is replaced only on their word.
   if (!ok && error.refusal == "read-only") {
     if (!platform::AskReplaceReadOnly(path, platform::kProgramTitle)) return false;
-    ok = WriteProjectFile(d, path, error, platform::ReadOnlyFiles::Replace);
+    ok = WriteProjectFile(document, path, error, platform::ReadOnlyFiles::Replace);
   }
   if (!ok) {
     platform::ReportGeneralError(kSaveProjectTag, error);
     return false;
   }
-  if (!d.settings.iniFile.empty()) {
-    files::WriteINIFile("Repertoires", "LastOpenVdl", files::FolderOf(path), d.settings.iniFile);
-    files::AddRecentFile(d, d.project.path);
-    d.changes.Announce(core::Change::Settings);
+  if (!document.settings.iniFile.empty()) {
+    files::WriteINIFile("Repertoires", "LastOpenVdl", files::FolderOf(path), document.settings.iniFile);
+    files::AddRecentFile(document, document.project.path);
+    document.changes.Announce(core::Change::Settings);
   }
   return true;
 }
 
-bool SaveProject(core::RibDocument& d) {
+bool SaveProject(core::RibDocument& document) {
   std::string path;
-  if (!platform::CurrentFileDialogs().Save(SaveProjectRequest(d), path)) return false;
-  return SaveProjectAs(d, path);
+  if (!platform::CurrentFileDialogs().Save(SaveProjectRequest(document), path)) return false;
+  return SaveProjectAs(document, path);
 }
 
-bool SaveProjectAgain(core::RibDocument& d) {
-  if (!d.project.path.empty()) return SaveProjectAs(d, d.project.path);
-  return SaveProject(d);
+bool SaveProjectAgain(core::RibDocument& document) {
+  if (!document.project.path.empty()) return SaveProjectAs(document, document.project.path);
+  return SaveProject(document);
 }
 
-OpenOutcome OpenProjectFile(core::RibDocument& d, const std::string& path, const ProjectOpening& how) {
+OpenOutcome OpenProjectFile(core::RibDocument& document, const std::string& path, const ProjectOpening& how) {
   platform::BusyPointer busy;
   // The document is given up only for a project that opened whole.
-  core::RibDocument fresh = d;
+  core::RibDocument fresh = document;
   core::ClearRib(fresh);
   if (how.defaultsFromSettings) files::ReadDefaultSettings(fresh);
 
@@ -163,31 +164,31 @@ OpenOutcome OpenProjectFile(core::RibDocument& d, const std::string& path, const
   // Opening is no change of the user's: the rib is the one the file's lines describe, so
   // nothing is settled (an empty caption stays empty, tab distances of 0 stay 0).
   if (how.airfoilNeeded) core::InstallPreparedAirfoil(fresh);
-  d = std::move(fresh);
-  d.changes.Announce(core::Change::NewRib | core::Change::Airfoil | core::Change::Setup | core::Change::Project);
+  document = std::move(fresh);
+  document.changes.Announce(core::Change::NewRib | core::Change::Airfoil | core::Change::Setup | core::Change::Project);
   return {};
 }
 
-OpenOutcome OpenProject(core::RibDocument& d) {
+OpenOutcome OpenProject(core::RibDocument& document) {
   std::string path;
-  if (!platform::CurrentFileDialogs().Open(OpenProjectRequest(d), path)) {
+  if (!platform::CurrentFileDialogs().Open(OpenProjectRequest(document), path)) {
     OpenOutcome cancelled;
     cancelled.status = OpenStatus::Cancelled;
     return cancelled;
   }
-  OpenOutcome outcome = OpenProjectFile(d, path);
+  OpenOutcome outcome = OpenProjectFile(document, path);
   TellOpenOutcome(outcome);
   // The dialog starts where the last project came from.
-  if (outcome.Opened() && !d.settings.iniFile.empty())
-    files::WriteINIFile("Repertoires", "LastOpenVdl", files::FolderOf(path), d.settings.iniFile);
-  if (outcome.Opened()) RecordRecentProject(d);
+  if (outcome.Opened() && !document.settings.iniFile.empty())
+    files::WriteINIFile("Repertoires", "LastOpenVdl", files::FolderOf(path), document.settings.iniFile);
+  if (outcome.Opened()) RecordRecentProject(document);
   return outcome;
 }
 
-void RecordRecentProject(core::RibDocument& d) {
-  if (d.settings.iniFile.empty() || d.project.path.empty()) return;
-  files::AddRecentFile(d, d.project.path);
-  d.changes.Announce(core::Change::Settings);
+void RecordRecentProject(core::RibDocument& document) {
+  if (document.settings.iniFile.empty() || document.project.path.empty()) return;
+  files::AddRecentFile(document, document.project.path);
+  document.changes.Announce(core::Change::Settings);
 }
 
 }  // namespace commands

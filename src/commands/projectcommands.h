@@ -16,27 +16,27 @@ inline constexpr const char* kOpenProjectTag = " LireEcrire/newVdl";
 inline constexpr const char* kSaveProjectTag = " Main/mnu_filesaveas";
 
 // The request of the save-as dialog.
-platform::FileDialogRequest SaveProjectRequest(const core::RibDocument& d);
+platform::FileDialogRequest SaveProjectRequest(const core::RibDocument& document);
 // The request of the open dialog: starts in Repertoires/LastOpenVdl, else airfoilDir.
-platform::FileDialogRequest OpenProjectRequest(const core::RibDocument& d);
+platform::FileDialogRequest OpenProjectRequest(const core::RibDocument& document);
 
 // Writes the project to `path` (atomically, the lines the user did not change as the rib's
 // file had them) and makes it the rib's file: path and title from `path`, modified cleared,
 // saved set, announced. Asks nothing and tells no one: a failed write leaves `error` and
 // changes neither the path nor the flags.
-bool WriteProjectFile(core::RibDocument& d, const std::string& path, platform::ErrorInfo& error,
+bool WriteProjectFile(core::RibDocument& document, const std::string& path, platform::ErrorInfo& error,
                       platform::ReadOnlyFiles readOnly = platform::ReadOnlyFiles::Refuse);
 // Save as, after its dialog: WriteProjectFile, the file written (atomically, the lines the user did not
 // change as the rib's file had them), then the project's path and title from `path`,
 // modified cleared, saved set, the folder stored under Repertoires/LastOpenVdl. A failed
 // write shows the general error report and changes neither the path nor the flags.
-bool SaveProjectAs(core::RibDocument& d, const std::string& path);
+bool SaveProjectAs(core::RibDocument& document, const std::string& path);
 // Save as: the dialog, proposing the project's name and folder (else the airfoil's name),
 // then SaveProjectAs. False when cancelled or failed.
-bool SaveProject(core::RibDocument& d);
+bool SaveProject(core::RibDocument& document);
 // File > Save and the Save of the questions before the rib goes: in place, to the file the
 // rib was opened from or last saved to, without a dialog; a rib of no file as SaveProject.
-bool SaveProjectAgain(core::RibDocument& d);
+bool SaveProjectAgain(core::RibDocument& document);
 
 // How a project is opened besides its path.
 struct ProjectOpening {
@@ -58,12 +58,12 @@ struct ProjectOpening {
 // Otherwise the document stays as it was and the outcome says why (refusal keys:
 // not-a-file, too-large, unreadable, project, airfoil-missing, airfoil-unreadable). Shows
 // nothing and never writes the settings file.
-OpenOutcome OpenProjectFile(core::RibDocument& d, const std::string& path, const ProjectOpening& how = {});
+OpenOutcome OpenProjectFile(core::RibDocument& document, const std::string& path, const ProjectOpening& how = {});
 // The whole command: the open dialog, OpenProjectFile, the user told why it failed; the
 // chosen folder is stored under Repertoires/LastOpenVdl once the project opened.
-OpenOutcome OpenProject(core::RibDocument& d);
+OpenOutcome OpenProject(core::RibDocument& document);
 // The project just opened, first among the recent files (the windows' roads; the batch
 // program keeps no list).
-void RecordRecentProject(core::RibDocument& d);
+void RecordRecentProject(core::RibDocument& document);
 
 }  // namespace commands

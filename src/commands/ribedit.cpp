@@ -222,11 +222,11 @@ std::string EditMessageText(const EditMessage& message) {
 
 float SquareSideLimitMm(const std::string& unitText) { return unitText == " in" ? 50.8f : 50.0f; }
 
-EditOutcome ApplyEdit(core::RibDocument& d, const RibEdit& edit, core::Changes alsoChanged) {
-  EditOutcome outcome = std::visit(EditApplier(d), edit);
+EditOutcome ApplyEdit(core::RibDocument& document, const RibEdit& edit, core::Changes alsoChanged) {
+  EditOutcome outcome = std::visit(EditApplier(document), edit);
   if (outcome.refused || !outcome.changed.Any()) return outcome;
-  core::Settle(d, outcome.changed, files::CaptionWordsInLanguage());
-  d.changes.Announce(outcome.changed | alsoChanged);
+  core::Settle(document, outcome.changed, files::CaptionWordsInLanguage());
+  document.changes.Announce(outcome.changed | alsoChanged);
   return outcome;
 }
 

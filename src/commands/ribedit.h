@@ -125,7 +125,7 @@ struct EditOutcome {
 
 // `alsoChanged`: what the caller changed beside the edit (a window's marked row),
 // announced with it so that the view redraws once.
-EditOutcome ApplyEdit(core::RibDocument& d, const RibEdit& edit, core::Changes alsoChanged = {});
+EditOutcome ApplyEdit(core::RibDocument& document, const RibEdit& edit, core::Changes alsoChanged = {});
 
 // The largest side of a square leading edge: 50 mm, or 2 in.
 float SquareSideLimitMm(const std::string& unitText);

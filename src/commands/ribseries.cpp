@@ -17,27 +17,29 @@
 
 namespace commands {
 
-bool ConfirmSeriesTool(core::RibDocument& d) {
-  if (!d.airfoil.loaded) return true;
-  if (!MayReplaceRib(d, platform::Text("FrmMainMessage", "11"), platform::Text("FrmMainMessage", "12"))) return false;
+bool ConfirmSeriesTool(core::RibDocument& document) {
+  if (!document.airfoil.loaded) return true;
+  if (!MayReplaceRib(document, platform::Text("FrmMainMessage", "11"), platform::Text("FrmMainMessage", "12")))
+    return false;
   // The series' kit wants the rib's notches, holes and edges, which clearing takes away.
-  const core::RibSetup before = d.rib;
-  NewRib(d);
-  KeepSetupBeforeSeries(before, d);
+  const core::RibSetup before = document.rib;
+  NewRib(document);
+  KeepSetupBeforeSeries(before, document);
   return true;
 }
 
-bool ChooseSeriesFolder(core::RibDocument& d) {
-  std::string folder = d.settings.seriesAirfoilDir;
+bool ChooseSeriesFolder(core::RibDocument& document) {
+  std::string folder = document.settings.seriesAirfoilDir;
   if (!platform::CurrentFileDialogs().BrowseForFolder(platform::Text("FrmDefaut", "16"), folder)) return false;
-  d.settings.seriesAirfoilDir = folder;
-  RememberSeriesFolder(d);
+  document.settings.seriesAirfoilDir = folder;
+  RememberSeriesFolder(document);
   return true;
 }
 
-void RememberSeriesFolder(core::RibDocument& d) {
-  files::WriteDirectorySettings(d);
-  platform::CurrentUserStore().Set(platform::kUserStoreInstall, platform::kUserSeriesDir, d.settings.seriesAirfoilDir);
+void RememberSeriesFolder(core::RibDocument& document) {
+  files::WriteDirectorySettings(document);
+  platform::CurrentUserStore().Set(platform::kUserStoreInstall, platform::kUserSeriesDir,
+                                   document.settings.seriesAirfoilDir);
 }
 
 const char* SeriesSection(SeriesKind kind) { return kind == SeriesKind::Spaced ? "FrmTraCevol2" : "FrmTraCevol"; }
@@ -210,7 +212,7 @@ int RemoveFiles(const std::vector<std::string>& paths) {
 
 }  // namespace
 
-SeriesResult GenerateSeriesAsking(core::RibDocument& d, SeriesRequest request, const std::string& caption) {
+SeriesResult GenerateSeriesAsking(core::RibDocument& document, SeriesRequest request, const std::string& caption) {
   std::vector<std::string> toRemove;
   while (true) {
     SeriesResult result;
@@ -227,8 +229,8 @@ SeriesResult GenerateSeriesAsking(core::RibDocument& d, SeriesRequest request, c
               toRemove = result.leftBeside;
             continue;
           case ReplaceAnswer::OtherFolder:
-            if (!ChooseSeriesFolder(d)) return result;
-            request.folder = d.settings.seriesAirfoilDir;
+            if (!ChooseSeriesFolder(document)) return result;
+            request.folder = document.settings.seriesAirfoilDir;
             continue;
           case ReplaceAnswer::Cancel: return result;
         }

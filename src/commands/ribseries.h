@@ -14,13 +14,13 @@ namespace commands {
 
 // Tools > series: with an airfoil loaded, asks FrmMainMessage/11 (title /12), No the
 // default; Yes clears the rib as View > Clear all data does. False when the user said No.
-bool ConfirmSeriesTool(core::RibDocument& d);
+bool ConfirmSeriesTool(core::RibDocument& document);
 
 // The series folder chosen in the system folder browser (title FrmDefaut/16) becomes the
 // settings' series folder, stored in the INI file and the user store. False on cancel.
-bool ChooseSeriesFolder(core::RibDocument& d);
+bool ChooseSeriesFolder(core::RibDocument& document);
 // The settings' series folder kept for the next start (a series was written there).
-void RememberSeriesFolder(core::RibDocument& d);
+void RememberSeriesFolder(core::RibDocument& document);
 
 enum class SeriesKind { Even, Spaced };
 // The language section of a series' texts: FrmTraCevol or FrmTraCevol2.
@@ -96,7 +96,7 @@ SeriesResult GenerateSeries(const SeriesRequest& request);
 // read-only is replaced, then telling how it went
 // in a box titled `caption`: the completion message, or the general error report (tag
 // " TracEvol/SaveProfil"). A refusal is left to the window, which points at the box.
-SeriesResult GenerateSeriesAsking(core::RibDocument& d, SeriesRequest request, const std::string& caption);
+SeriesResult GenerateSeriesAsking(core::RibDocument& document, SeriesRequest request, const std::string& caption);
 
 // The series of an earlier summary, with the paths of its rib files beside it; or, when
 // the file is not a summary that can be opened, why, in the user's words with the path.

@@ -10,8 +10,8 @@ namespace commands {
 
 using platform::Text;
 
-void CheckAirfoilDirectories(const core::RibDocument& d) {
-  const std::optional<files::DirectoryProblem> problem = files::AirfoilDirectoryProblem(d);
+void CheckAirfoilDirectories(const core::RibDocument& document) {
+  const std::optional<files::DirectoryProblem> problem = files::AirfoilDirectoryProblem(document);
   if (!problem) return;
   const std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
   // Alert B hints at the airfoil folder the user probably meant.
@@ -21,9 +21,9 @@ void CheckAirfoilDirectories(const core::RibDocument& d) {
   platform::Inform(text, Text("FrmMainMessage", "18"), platform::BoxIcon::Critical);
 }
 
-void StartSettings(core::RibDocument& d) {
-  files::StartSettings(d);
-  if (!d.settings.firstRun) CheckAirfoilDirectories(d);
+void StartSettings(core::RibDocument& document) {
+  files::StartSettings(document);
+  if (!document.settings.firstRun) CheckAirfoilDirectories(document);
 }
 
 }  // namespace commands

@@ -7,10 +7,10 @@ namespace commands {
 
 // Alert A when an airfoil folder is missing, else alert B when one is the program folder
 // itself; only the first finding is shown.
-void CheckAirfoilDirectories(const core::RibDocument& d);
+void CheckAirfoilDirectories(const core::RibDocument& document);
 
 // The settings part of the main window's load (files::StartSettings); a later start then
 // checks the airfoil folders. A first run has just chosen them and says nothing.
-void StartSettings(core::RibDocument& d);
+void StartSettings(core::RibDocument& document);
 
 }  // namespace commands

@@ -8,6 +8,6 @@
 
 namespace commands {
 
-std::string WindowTitle(const core::RibDocument& d);
+std::string WindowTitle(const core::RibDocument& document);
 
 }  // namespace commands
