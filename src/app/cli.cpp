@@ -193,23 +193,23 @@ int Run(int argc, char** argv, const cli::PaintingCommands& painting, cli::HandO
     return cli::kUsageError;
   }
   core::RibDocument document;
-  core::RibDocument& s = document;
-  s.settings.programDir = platform::ProgramDirectory(argv[0]);
-  s.settings.iniFile = !options.iniFile.empty()
-                  ? options.iniFile
-                  : platform::LocateSettingsFile(s.settings.programDir, platform::UserConfigDirectory()).ReadFrom();
-  files::LoadSettingsForBatch(s);
+  document.settings.programDir = platform::ProgramDirectory(argv[0]);
+  document.settings.iniFile =
+      !options.iniFile.empty()
+          ? options.iniFile
+          : platform::LocateSettingsFile(document.settings.programDir, platform::UserConfigDirectory()).ReadFrom();
+  files::LoadSettingsForBatch(document);
   if (!options.unit.empty()) {
-    s.settings.unitText = options.unit == "in" ? " in" : " mm";
-    files::SetChordLinePositionForUnit(s);
+    document.settings.unitText = options.unit == "in" ? " in" : " mm";
+    files::SetChordLinePositionForUnit(document);
   }
-  files::UseBatchLanguage(s);
+  files::UseBatchLanguage(document);
   // Read above as a file of no settings; said once the language gives the words.
   if (!options.iniFile.empty()) {
     const platform::FileOutcome ini = platform::CheckReadable(options.iniFile);
     if (ini.refused()) return cli::Refuse(platform::RefusalName(ini.problem), platform::RefusalText(ini, options.iniFile));
   }
-  return run(options, s);
+  return run(options, document);
 }
 
 }  // namespace

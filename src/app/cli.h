@@ -25,7 +25,7 @@ inline constexpr int kError = 1;        // the general error report on standard 
 inline constexpr int kRefused = 2;      // "refused: KEY" on standard output
 inline constexpr int kUsageError = 64;  // as sysexits' EX_USAGE
 
-using Command = int (*)(const Options& options, core::RibDocument& s);
+using Command = int (*)(const Options& options, core::RibDocument& document);
 
 // The commands that paint need Qt: render, print, and kit for its PDF. vandrell-paint
 // runs them; vandrell-cli, which loads no Qt, hands them over to it.
@@ -42,11 +42,11 @@ using HandOver = int (*)(int argc, char** argv);
 // `painting` lacks goes to `handOver` before anything is read or printed.
 int RunCommandLine(int argc, char** argv, const PaintingCommands& painting, HandOver handOver);
 
-int Info(const Options& options, core::RibDocument& s);
-int Dxf(const Options& options, core::RibDocument& s);
-int Render(const Options& options, core::RibDocument& s);
-int Print(const Options& options, core::RibDocument& s);
-int Cut(const Options& options, core::RibDocument& s);
+int Info(const Options& options, core::RibDocument& document);
+int Dxf(const Options& options, core::RibDocument& document);
+int Render(const Options& options, core::RibDocument& document);
+int Print(const Options& options, core::RibDocument& document);
+int Cut(const Options& options, core::RibDocument& document);
 
 // Prints the synopsis of `command` from its help text on standard error and returns
 // kUsageError.
@@ -56,20 +56,20 @@ int UsageError(const std::string& command);
 // the unit in force), with the settings' defaults, and applies the rib options. Returns
 // kDone, kUsageError (nothing printed unless a value is wrong), kRefused (the reason
 // printed) or kError.
-int LoadRibInput(const OptionValues& options, core::RibDocument& s);
+int LoadRibInput(const OptionValues& options, core::RibDocument& document);
 // One rib option as the rib windows take it: kDone, its warnings printed ("warning: TEXT"
 // on standard error, the value stored as corrected), or the refusal printed and kRefused.
-int ApplyRibEdit(core::RibDocument& s, const commands::RibEdit& edit);
+int ApplyRibEdit(core::RibDocument& document, const commands::RibEdit& edit);
 // A rib whose edge pieces leave no outline between them is refused (kRefused), else kDone.
-int RefuseUndrawableRib(const core::RibDocument& s);
-int Resave(const Options& options, core::RibDocument& s);
-int ThicknessCamber(const Options& options, core::RibDocument& s);
-int Incline(const Options& options, core::RibDocument& s);
-int Oblique(const Options& options, core::RibDocument& s);
+int RefuseUndrawableRib(const core::RibDocument& document);
+int Resave(const Options& options, core::RibDocument& document);
+int ThicknessCamber(const Options& options, core::RibDocument& document);
+int Incline(const Options& options, core::RibDocument& document);
+int Oblique(const Options& options, core::RibDocument& document);
 // The rib series: exit 0 written, 1 an error (nothing written), 2 refused (`refused: KEY`
 // on standard output, KEY a word for the failed check), 64 a usage error.
-int Series(const Options& options, core::RibDocument& s);
-int SpacedSeries(const Options& options, core::RibDocument& s);
+int Series(const Options& options, core::RibDocument& document);
+int SpacedSeries(const Options& options, core::RibDocument& document);
 
 // Prints the refusal and returns kRefused.
 int Refuse(const std::string& key, const std::string& message);

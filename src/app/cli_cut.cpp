@@ -29,7 +29,7 @@ int ReadCutOptions(const OptionValues& options, const std::string& command, comm
   return kDone;
 }
 
-int Cut(const Options& options, core::RibDocument& s) {
+int Cut(const Options& options, core::RibDocument& document) {
   // INPUT is counted with the rib options, after the file to write is known.
   const CommandOptions table{"cut", WithRibOptions({{"-o"}, {"--dxf"}, {"--kerf"}, {"--engrave"}}), {1, kManyFiles, "", ""}};
   const std::optional<OptionValues> given = ReadCommandOptions(options.args, table);
@@ -46,12 +46,12 @@ int Cut(const Options& options, core::RibDocument& s) {
   settings.format = *kind == commands::CutFileKind::Svg ? output::CutFormat::Svg : output::CutFormat::DxfR2000;
   if (int rc = ReadCutOptions(*given, "cut", settings)) return rc;
 
-  if (int rc = LoadRibInput(*given, s)) return rc == kUsageError ? UsageError("cut") : rc;
-  commands::CutExportResult result = commands::WriteCutParts(s, settings, out);
+  if (int rc = LoadRibInput(*given, document)) return rc == kUsageError ? UsageError("cut") : rc;
+  commands::CutExportResult result = commands::WriteCutParts(document, settings, out);
   switch (result.outcome) {
     case commands::CutOutcome::Written: return kDone;
     case commands::CutOutcome::NoPart: return Refuse("no-part", result.message);
-    case commands::CutOutcome::NoRibLeft: return Refuse("no-rib-left", s.airfoil.path + ": " + result.message);
+    case commands::CutOutcome::NoRibLeft: return Refuse("no-rib-left", document.airfoil.path + ": " + result.message);
     default:
       std::fprintf(stderr, "%s\n", platform::GeneralErrorText(result.error).c_str());
       return kError;

@@ -17,20 +17,20 @@ namespace {
 // Titles and captions are bytes as the file holds them, often Windows-1252 ("diedre 5.00°").
 std::string Readable(const std::string& text) { return files::IsValidUtf8(text) ? text : files::Cp1252ToUtf8(text); }
 
-void PrintAirfoil(const core::RibDocument& s, bool stations) {
-  std::printf("title: %s\n", Readable(s.airfoil.title).c_str());
-  std::printf("points: %d\n", s.airfoil.pointCount);
-  std::printf("densified: %d\n", s.prepared.outlineCount);
-  std::printf("upper: %d\n", s.prepared.upperCount);
-  std::printf("lower: %d\n", s.prepared.lowerCount);
-  std::printf("ymax: %.6f\n", s.prepared.yMax);
-  std::printf("ymin: %.6f\n", s.prepared.yMin);
-  std::printf("thickness: %.6f at %.6f\n", s.prepared.maxThickness, s.prepared.maxThicknessStation);
-  std::printf("camber: %.6f at %d\n", s.prepared.maxCamber, s.prepared.maxCamberStation);
+void PrintAirfoil(const core::RibDocument& document, bool stations) {
+  std::printf("title: %s\n", Readable(document.airfoil.title).c_str());
+  std::printf("points: %d\n", document.airfoil.pointCount);
+  std::printf("densified: %d\n", document.prepared.outlineCount);
+  std::printf("upper: %d\n", document.prepared.upperCount);
+  std::printf("lower: %d\n", document.prepared.lowerCount);
+  std::printf("ymax: %.6f\n", document.prepared.yMax);
+  std::printf("ymin: %.6f\n", document.prepared.yMin);
+  std::printf("thickness: %.6f at %.6f\n", document.prepared.maxThickness, document.prepared.maxThicknessStation);
+  std::printf("camber: %.6f at %d\n", document.prepared.maxCamber, document.prepared.maxCamberStation);
   if (stations)
     for (int j = 0; j < core::kStations; ++j)
-      std::printf("%d %.9f %.9f\n", j, s.prepared.upperAt[static_cast<std::size_t>(j)],
-                  s.prepared.lowerAt[static_cast<std::size_t>(j)]);
+      std::printf("%d %.9f %.9f\n", j, document.prepared.upperAt[static_cast<std::size_t>(j)],
+                  document.prepared.lowerAt[static_cast<std::size_t>(j)]);
 }
 
 // The rows drawn: those before the first whose position is 0 or empty.
@@ -41,10 +41,10 @@ int RowsInUse(const Table& table) {
   return n;
 }
 
-void PrintSetup(const core::RibDocument& s) {
-  const std::string& unit = s.settings.unitText;
+void PrintSetup(const core::RibDocument& document) {
+  const std::string& unit = document.settings.unitText;
   auto length = [&unit](const core::Length& l) { return core::LengthToText(l.mm, unit) + unit; };
-  const core::RibSetup& rib = s.rib;
+  const core::RibSetup& rib = document.rib;
   std::printf("chord: %s\n", length(rib.chord).c_str());
   std::printf("sheeting: %s\n", length(rib.sheeting).c_str());
   std::printf("leading edge: %s%s\n", length(rib.leadingEdge).c_str(),
@@ -62,28 +62,28 @@ void PrintSetup(const core::RibDocument& s) {
 
 }  // namespace
 
-int Info(const Options& options, core::RibDocument& s) {
+int Info(const Options& options, core::RibDocument& document) {
   const std::optional<OptionValues> given =
       ReadCommandOptions(options.args, {"info", {{"--stations", true}, {"--airfoil-dir"}}, {}});
   if (!given) return kUsageError;
   const std::string& input = given->files[0];
   if (!core::EndsWithIgnoringCase(input, ".vdl")) {
-    if (int rc = ReportOpen(commands::OpenAirfoilFile(s, input, commands::RecentFiles::Leave))) return rc;
-    PrintAirfoil(s, given->Has("--stations"));
+    if (int rc = ReportOpen(commands::OpenAirfoilFile(document, input, commands::RecentFiles::Leave))) return rc;
+    PrintAirfoil(document, given->Has("--stations"));
     return kDone;
   }
   if (const std::string folder = given->Value("--airfoil-dir"); !folder.empty()) {
-    s.settings.airfoilDir = folder;
-    s.settings.seriesAirfoilDir = folder;
+    document.settings.airfoilDir = folder;
+    document.settings.seriesAirfoilDir = folder;
   }
   // Read as the drawing commands read it: an older layout is left as it is.
   commands::ProjectOpening how;
   how.defaultsFromSettings = false;
   how.olderLayout = files::OlderLayout::Keep;
-  if (int rc = ReportOpen(commands::OpenProjectFile(s, input, how))) return rc;
-  std::printf("airfoil: %s\n", s.airfoil.path.c_str());
-  PrintAirfoil(s, given->Has("--stations"));
-  PrintSetup(s);
+  if (int rc = ReportOpen(commands::OpenProjectFile(document, input, how))) return rc;
+  std::printf("airfoil: %s\n", document.airfoil.path.c_str());
+  PrintAirfoil(document, given->Has("--stations"));
+  PrintSetup(document);
   return kDone;
 }
 

@@ -60,12 +60,12 @@ std::optional<core::SheetSize> ReadSheet(const std::string& text) {
 
 // The template: a project's set-up, opened as a project is but its airfoil not needed, and
 // left in its layout; without one, the settings' defaults.
-int LoadTemplate(const std::string& path, core::RibDocument& s) {
+int LoadTemplate(const std::string& path, core::RibDocument& document) {
   commands::ProjectOpening how;
   how.defaultsFromSettings = false;  // read at the start, with the unit given
   how.olderLayout = files::OlderLayout::Keep;
   how.airfoilNeeded = false;
-  return ReportOpen(commands::OpenProjectFile(s, path, how));
+  return ReportOpen(commands::OpenProjectFile(document, path, how));
 }
 
 // "A,B": one prefix per panel, each letters, digits, "_" or "."; none on anything else.
@@ -171,16 +171,16 @@ int CheckRibOptions(const OptionValues& options, const std::string& unit) {
 
 }  // namespace
 
-int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutput& pdf) {
+int Kit(const Options& options, core::RibDocument& document, const commands::KitPdfOutput& pdf) {
   const std::optional<OptionValues> given = ReadCommandOptions(options.args, kKitOptions);
   if (!given) return kUsageError;
   const std::string out = given->Value("-o");
   if (out.empty()) return UsageError("kit");
   commands::KitSettings settings;
-  settings.check = s.print;
+  settings.check = document.print;
   std::vector<std::string> prefixes;
   if (int rc = ReadKitSettings(*given, settings, prefixes)) return rc;
-  const std::string& unit = s.settings.unitText;
+  const std::string& unit = document.settings.unitText;
   if (int rc = CheckRibOptions(*given, unit)) return rc;
   const std::string templatePath = given->Value("--template");
   const std::string chord = given->Value("--chord");
@@ -190,21 +190,22 @@ int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutp
     if (given->Has(option.name)) lengths.emplace_back(&option, given->Value(option.name));
 
   if (!templatePath.empty())
-    if (int rc = LoadTemplate(templatePath, s)) return rc;
+    if (int rc = LoadTemplate(templatePath, document)) return rc;
   // The template takes the options as the rib windows take them, the chord first so that
   // an edge piece is judged against it.
   if (!chord.empty())
-    if (int rc = ApplyRibEdit(s, commands::SetLength{commands::RibLength::Chord, core::TypedLength(chord, unit)}))
+    if (int rc =
+            ApplyRibEdit(document, commands::SetLength{commands::RibLength::Chord, core::TypedLength(chord, unit)}))
       return rc;
   for (const auto& [option, text] : lengths)
-    if (int rc = ApplyRibEdit(s, commands::SetLength{option->which, core::TypedLength(text, unit)})) return rc;
+    if (int rc = ApplyRibEdit(document, commands::SetLength{option->which, core::TypedLength(text, unit)})) return rc;
   if (!marks.empty())
-    if (int rc = ApplyRibEdit(s, commands::SetReferenceLines{marks})) return rc;
-  const double chordMm = s.rib.chord.mm;
+    if (int rc = ApplyRibEdit(document, commands::SetReferenceLines{marks})) return rc;
+  const double chordMm = document.rib.chord.mm;
 
   commands::KitRibList ribs = commands::KitRibsOf(given->files, chordMm, prefixes);
   if (ribs.refusal) return Refuse(ribs.refusal->key, ribs.refusal->message);
-  const commands::KitPlan plan = commands::PlanKit(s, ribs.ribs, settings);
+  const commands::KitPlan plan = commands::PlanKit(document, ribs.ribs, settings);
   if (plan.refusal) return Refuse(plan.refusal->key, plan.refusal->message);
   for (const std::string& line : commands::KitSplitLines(plan)) std::fprintf(stderr, "warning: %s\n", line.c_str());
 

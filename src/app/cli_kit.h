@@ -7,6 +7,6 @@ namespace cli {
 
 // The ribs of a panel nested on sheets: exit 0 written, 1 an error, 2 refused, 64 usage.
 // Without a page output the sheets and the list are written, and kit.pdf is not.
-int Kit(const Options& options, core::RibDocument& s, const commands::KitPdfOutput& pdf);
+int Kit(const Options& options, core::RibDocument& document, const commands::KitPdfOutput& pdf);
 
 }  // namespace cli

@@ -30,14 +30,14 @@ const LengthOption kLengthOptions[] = {
 
 }  // namespace
 
-int LoadRibInput(const OptionValues& options, core::RibDocument& s) {
+int LoadRibInput(const OptionValues& options, core::RibDocument& document) {
   std::vector<std::pair<const LengthOption*, std::string>> lengths;
   for (const LengthOption& option : kLengthOptions) {
     const std::string text = options.Value(option.name);
     if (text.empty()) continue;
-    if (!LengthOptionText(text, s.settings.unitText)) {
-      std::fprintf(stderr, "vandrell-cli: %s takes a length in%s, not \"%s\"\n", option.name, s.settings.unitText.c_str(),
-                   text.c_str());
+    if (!LengthOptionText(text, document.settings.unitText)) {
+      std::fprintf(stderr, "vandrell-cli: %s takes a length in%s, not \"%s\"\n", option.name,
+                   document.settings.unitText.c_str(), text.c_str());
       return kUsageError;
     }
     lengths.emplace_back(&option, text);
@@ -53,8 +53,8 @@ int LoadRibInput(const OptionValues& options, core::RibDocument& s) {
   const std::string input = options.files[0];
 
   if (!airfoilDir.empty()) {
-    s.settings.airfoilDir = airfoilDir;
-    s.settings.seriesAirfoilDir = airfoilDir;
+    document.settings.airfoilDir = airfoilDir;
+    document.settings.seriesAirfoilDir = airfoilDir;
   }
   // Opened as the program opens it, settings left as they are; an older project stays in
   // its layout (only opening it in the program, or resave, converts it).
@@ -62,23 +62,24 @@ int LoadRibInput(const OptionValues& options, core::RibDocument& s) {
   how.defaultsFromSettings = false;  // read at the start, with the unit given
   how.olderLayout = files::OlderLayout::Keep;
   const commands::OpenOutcome opened = core::EndsWithIgnoringCase(input, ".vdl")
-                                           ? commands::OpenProjectFile(s, input, how)
-                                           : commands::OpenAirfoilFile(s, input, commands::RecentFiles::Leave);
+                                           ? commands::OpenProjectFile(document, input, how)
+                                           : commands::OpenAirfoilFile(document, input, commands::RecentFiles::Leave);
   if (int rc = ReportOpen(opened)) return rc;
 
   for (const auto& [option, text] : lengths)
-    if (int rc = ApplyRibEdit(s, commands::SetLength{option->which, core::TypedLength(text, s.settings.unitText)}))
+    if (int rc = ApplyRibEdit(document,
+                              commands::SetLength{option->which, core::TypedLength(text, document.settings.unitText)}))
       return rc;
   if (!marks.empty())
-    if (int rc = ApplyRibEdit(s, commands::SetReferenceLines{marks})) return rc;
+    if (int rc = ApplyRibEdit(document, commands::SetReferenceLines{marks})) return rc;
   // A project keeps its own upside-down flag; the option can only turn it on.
   if (inverted)
-    if (int rc = ApplyRibEdit(s, commands::SetUpsideDown{true})) return rc;
-  return RefuseUndrawableRib(s);
+    if (int rc = ApplyRibEdit(document, commands::SetUpsideDown{true})) return rc;
+  return RefuseUndrawableRib(document);
 }
 
-int ApplyRibEdit(core::RibDocument& s, const commands::RibEdit& edit) {
-  const commands::EditOutcome outcome = commands::ApplyEdit(s, edit);
+int ApplyRibEdit(core::RibDocument& document, const commands::RibEdit& edit) {
+  const commands::EditOutcome outcome = commands::ApplyEdit(document, edit);
   std::vector<std::string> texts;
   for (const commands::EditMessage& message : outcome.messages) {
     const std::string text = commands::EditMessageText(message);
@@ -90,8 +91,8 @@ int ApplyRibEdit(core::RibDocument& s, const commands::RibEdit& edit) {
   return kDone;
 }
 
-int RefuseUndrawableRib(const core::RibDocument& s) {
-  if (core::EdgeWarning(s).what == core::RibWarning::None) return kDone;
+int RefuseUndrawableRib(const core::RibDocument& document) {
+  if (core::EdgeWarning(document).what == core::RibWarning::None) return kDone;
   const std::string text = platform::Text("FrmMainMessage", "13");
   return Refuse("edges-longer-than-chord",
                 text.empty() ? "vandrell-cli: the edge pieces are longer than the chord" : text);

@@ -88,13 +88,13 @@ CommandOptions SeriesOptions(const char* command, bool spaced) {
   return {command, table, {2, 2, files, files}};
 }
 
-int RunSeries(const Options& options, core::RibDocument& s, bool spaced) {
+int RunSeries(const Options& options, core::RibDocument& document, bool spaced) {
   const commands::SeriesKind kind = spaced ? commands::SeriesKind::Spaced : commands::SeriesKind::Even;
   const char* command = spaced ? "spaced-series" : "series";
   const std::optional<OptionValues> given = ReadCommandOptions(options.args, SeriesOptions(command, spaced));
   if (!given) return kUsageError;
   const OptionValues& p = *given;
-  const std::string unitText = s.settings.unitText;
+  const std::string unitText = document.settings.unitText;
   const std::string ribs = p.Value("--ribs");
   if (!OnlyOf(ribs, "1234567890"))
     return UsageProblem(command, "--ribs takes a whole number, not \"" + ribs + "\"");
@@ -160,7 +160,7 @@ int RunSeries(const Options& options, core::RibDocument& s, bool spaced) {
 
 }  // namespace
 
-int Series(const Options& options, core::RibDocument& s) { return RunSeries(options, s, false); }
-int SpacedSeries(const Options& options, core::RibDocument& s) { return RunSeries(options, s, true); }
+int Series(const Options& options, core::RibDocument& document) { return RunSeries(options, document, false); }
+int SpacedSeries(const Options& options, core::RibDocument& document) { return RunSeries(options, document, true); }
 
 }  // namespace cli

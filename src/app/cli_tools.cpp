@@ -105,7 +105,7 @@ int Incline(const Options& options, core::RibDocument&) {
   return Write(out, file.contents, " frminclinaison/cmdok");
 }
 
-int Oblique(const Options& options, core::RibDocument& s) {
+int Oblique(const Options& options, core::RibDocument& document) {
   const char* command = "oblique";
   const std::optional<OptionValues> a = ReadCommandOptions(
       options.args, ToolOptions(command, {{"--mode", false, true},
@@ -118,7 +118,7 @@ int Oblique(const Options& options, core::RibDocument& s) {
                     out = a->Value("-o");
   if (mode != "0" && mode != "1") return UsageProblem(command, "--mode is 0 (L given) or 1 (M given)");
   if (!angle.empty() && !NumberOptionText(angle)) return UsageProblem(command, "--angle takes degrees such as 30");
-  const std::string& unit = s.settings.unitText;
+  const std::string& unit = document.settings.unitText;
   if (!length.empty() && !LengthOptionText(length, unit))
     return UsageProblem(command, "--length takes a length in" + unit + " such as " + (unit == " in" ? "7 1/2" : "200"));
   if (out.empty()) return UsageProblem(command, "-o names the file to write");

@@ -7,9 +7,9 @@
 
 namespace cli {
 
-int KitWithPdf(const Options& options, core::RibDocument& s) {
+int KitWithPdf(const Options& options, core::RibDocument& document) {
   std::unique_ptr<Painting> painting;
-  return Kit(options, s, [&painting](const std::string& path) -> std::unique_ptr<platform::PageOutput> {
+  return Kit(options, document, [&painting](const std::string& path) -> std::unique_ptr<platform::PageOutput> {
     if (!painting) painting = std::make_unique<Painting>();
     return std::make_unique<platform::QtPageOutput>(path);
   });

@@ -39,7 +39,7 @@ const PrintLengthOption kPrintLengths[] = {
 
 }  // namespace
 
-int Print(const Options& options, core::RibDocument& s) {
+int Print(const Options& options, core::RibDocument& document) {
   const std::optional<OptionValues> given = ReadCommandOptions(
       options.args, {"print", WithRibOptions({{"-o"}, {"--overlap"}, {"--start"}, {"--end"}, {"--chordline"},
                                               {"--paper"}, {"--no-extras", true}}),
@@ -56,9 +56,9 @@ int Print(const Options& options, core::RibDocument& s) {
       continue;
     }
     // As the page set-up's boxes take and read them.
-    if (!LengthOptionText(text, s.settings.unitText)) {
+    if (!LengthOptionText(text, document.settings.unitText)) {
       std::fprintf(stderr, "vandrell-cli: %s takes a length in%s, not \"%s\"\n", option.name,
-                   s.settings.unitText.c_str(), text.c_str());
+                   document.settings.unitText.c_str(), text.c_str());
       return kUsageError;
     }
     lengths.emplace_back(&option, text);
@@ -74,14 +74,15 @@ int Print(const Options& options, core::RibDocument& s) {
   if (out.empty() || !EndsWithPdf(out)) return UsageError("print");
   Painting painting;
 
-  if (int rc = LoadRibInput(*given, s)) return rc == kUsageError ? UsageError("print") : rc;
-  for (const auto& [option, text] : lengths) s.print.*(option->field) = core::TypedLength(text, s.settings.unitText);
-  if (paperGiven) s.print.paperIndex = static_cast<std::uint8_t>(paperText[0] - '0');
+  if (int rc = LoadRibInput(*given, document)) return rc == kUsageError ? UsageError("print") : rc;
+  for (const auto& [option, text] : lengths)
+    document.print.*(option->field) = core::TypedLength(text, document.settings.unitText);
+  if (paperGiven) document.print.paperIndex = static_cast<std::uint8_t>(paperText[0] - '0');
 
   commands::PrintRequest request;
   request.extras = !noExtras;
   platform::QtPageOutput pdf(out);
-  const commands::PrintResult printed = commands::PrintSheets(s, request, pdf, chordLineAuto);
+  const commands::PrintResult printed = commands::PrintSheets(document, request, pdf, chordLineAuto);
   if (printed.status == commands::PrintResult::Status::Refused) return Refuse(printed.refusal, printed.text);
   if (printed.cutOff) std::fprintf(stderr, "warning: cut-off: %s\n", platform::Text("FrmPrint", "16").c_str());
   if (printed.status == commands::PrintResult::Status::Failed) {

@@ -22,7 +22,7 @@ constexpr double kMaxPixels = 20000;  // a side of the image, at 96 dpi
 
 }  // namespace
 
-int Render(const Options& options, core::RibDocument& s) {
+int Render(const Options& options, core::RibDocument& document) {
   const std::optional<OptionValues> given =
       ReadCommandOptions(options.args, {"render", WithRibOptions({{"-o"}, {"--zoom"}}), {}});
   if (!given) return kUsageError;
@@ -40,15 +40,15 @@ int Render(const Options& options, core::RibDocument& s) {
   if (out.empty() || !platform::PictureFormatFromPath(out, format)) return UsageError("render");
   Painting painting;
 
-  if (int rc = LoadRibInput(*given, s)) return rc == kUsageError ? UsageError("render") : rc;
+  if (int rc = LoadRibInput(*given, document)) return rc == kUsageError ? UsageError("render") : rc;
 
   // The main view at rest at this zoom.
-  s.view.zoom = static_cast<float>(zoom);
-  s.view.hScroll = 0;
-  s.view.vScroll = 0;
-  core::ViewPlacement at = core::PlaceView(s);
+  document.view.zoom = static_cast<float>(zoom);
+  document.view.hScroll = 0;
+  document.view.vScroll = 0;
+  core::ViewPlacement at = core::PlaceView(document);
   const core::RibLabels labels = files::RibLabelsInLanguage();
-  const platform::Drawing draw = [&](platform::DrawTarget& target) { core::DrawRib(s, at, labels, target); };
+  const platform::Drawing draw = [&](platform::DrawTarget& target) { core::DrawRib(document, at, labels, target); };
   platform::PictureExtent extent = platform::MeasureDrawing(draw);
   // What would reach above or left of the view's corner (an upside-down rib on tall tabs)
   // moves into the picture, which holds the whole rib.

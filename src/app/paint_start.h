@@ -13,7 +13,7 @@
 namespace cli {
 
 // `kit` writing kit.pdf as well.
-int KitWithPdf(const Options& options, core::RibDocument& s);
+int KitWithPdf(const Options& options, core::RibDocument& document);
 
 // Qt warns on every start without XDG_RUNTIME_DIR (cron, ssh, containers) and then uses a
 // folder of its own, which serves painting as well: that one warning is not passed on.
