@@ -16,13 +16,17 @@ int WidthOf(const RibDocument& document, Element slot);
 
 class RibBuilder {
  public:
-  RibBuilder(const RibDocument& s, const RibLabels& labels, RibConstruction& c)
-      : s_(s), c_(c), chord_(static_cast<double>(s.rib.chord.mm)), blocks_(s.rib.baseMode == BaseMode::Blocks), labels_(labels) {}
+  RibBuilder(const RibDocument& document, const RibLabels& labels, RibConstruction& c)
+      : document_(document),
+        c_(c),
+        chord_(static_cast<double>(document.rib.chord.mm)),
+        blocks_(document.rib.baseMode == BaseMode::Blocks),
+        labels_(labels) {}
 
   void Build();
 
  private:
-  const RibDocument& s_;
+  const RibDocument& document_;
   RibConstruction& c_;
   double chord_;
   bool blocks_;
@@ -30,9 +34,9 @@ class RibBuilder {
   int outlineCount_ = 0;
 
   // Heights of the airfoil are mirrored in the inverted view.
-  double Up(double y) const { return s_.rib.upsideDown ? -y : y; }
-  double UpperMm(int k) const { return chord_ * s_.prepared.upperAt[static_cast<std::size_t>(k)]; }
-  double LowerMm(int k) const { return chord_ * s_.prepared.lowerAt[static_cast<std::size_t>(k)]; }
+  double Up(double y) const { return document_.rib.upsideDown ? -y : y; }
+  double UpperMm(int k) const { return chord_ * document_.prepared.upperAt[static_cast<std::size_t>(k)]; }
+  double LowerMm(int k) const { return chord_ * document_.prepared.lowerAt[static_cast<std::size_t>(k)]; }
   double StationX(int k) const { return chord_ * (400 - k) / 400.0; }
   int StationAt(double xMm) const { return NearestStation(StationFromLE(xMm, chord_)); }
 
@@ -71,11 +75,11 @@ class RibBuilder {
 
   void SetPen(RibElement& e, Element slot) const {
     e.slot = slot;
-    e.colour = s_.style.ColourOf(slot);
-    e.lineStyle = s_.style.LineStyleOf(slot);
-    e.lineWidth = WidthOf(s_, slot);
+    e.colour = document_.style.ColourOf(slot);
+    e.lineStyle = document_.style.LineStyleOf(slot);
+    e.lineWidth = WidthOf(document_, slot);
   }
-  double LabelHeight() const { return chord_ * s_.prepared.yMax; }
+  double LabelHeight() const { return chord_ * document_.prepared.yMax; }
 
   // Adding elements; a non-finite value leaves its element out.
   void Add(RibElement e);

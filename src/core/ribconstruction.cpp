@@ -97,22 +97,24 @@ void RibBuilder::AddText(RibElement e, double number) {
 }
 
 std::string RibBuilder::HeightText(double mm) const {
-  if (s_.settings.unitText == " mm") return FormatNumber(mm, "# ###.00");
+  if (document_.settings.unitText == " mm") return FormatNumber(mm, "# ###.00");
   return LengthToText(SaturatedFloat(mm), " in");
 }
 
 void RibBuilder::SetUp() {
-  c_.sheetingPerChord = static_cast<double>(s_.rib.sheeting.mm) / chord_;
-  outlineCount_ = std::clamp(s_.prepared.outlineCount, 0, LastIndex(s_.prepared.outlineX, s_.prepared.outlineY));
+  c_.sheetingPerChord = static_cast<double>(document_.rib.sheeting.mm) / chord_;
+  outlineCount_ = std::clamp(document_.prepared.outlineCount, 0,
+                             LastIndex(document_.prepared.outlineX, document_.prepared.outlineY));
   if (outlineCount_ >= 1) {
-    c_.trailingEdgeMid = (s_.prepared.outlineY[1] + s_.prepared.outlineY[static_cast<std::size_t>(outlineCount_)]) / 2;
+    c_.trailingEdgeMid =
+        (document_.prepared.outlineY[1] + document_.prepared.outlineY[static_cast<std::size_t>(outlineCount_)]) / 2;
   }
 }
 
 void RibBuilder::FileOutline() {
-  int n = std::clamp(s_.airfoil.pointCount, 0, LastIndex(s_.airfoil.x, s_.airfoil.y));
+  int n = std::clamp(document_.airfoil.pointCount, 0, LastIndex(document_.airfoil.x, document_.airfoil.y));
   for (std::size_t i = 1; i <= static_cast<std::size_t>(n); ++i) {
-    PointMm p{s_.airfoil.x[i] * chord_, Up(s_.airfoil.y[i] * chord_)};
+    PointMm p{document_.airfoil.x[i] * chord_, Up(document_.airfoil.y[i] * chord_)};
     if (Finite(p)) c_.fileOutline.push_back(p);
     else ++c_.droppedNonFinite;
   }
@@ -120,21 +122,21 @@ void RibBuilder::FileOutline() {
 
 void RibBuilder::Base() {
   if (blocks_) Blocks();
-  else if (s_.rib.baseMode == BaseMode::Tabs) Tabs();
+  else if (document_.rib.baseMode == BaseMode::Tabs) Tabs();
 }
 
 void RibBuilder::Blocks() {
-  double L = s_.rib.blocks.leadingExtension.mm;
-  double H0 = s_.rib.blocks.baseHeight.mm;
-  double D = static_cast<double>(s_.rib.blocks.topHeight.mm) - H0;
+  double L = document_.rib.blocks.leadingExtension.mm;
+  double H0 = document_.rib.blocks.baseHeight.mm;
+  double D = static_cast<double>(document_.rib.blocks.topHeight.mm) - H0;
   // The total is recomputed so that a stale stored total cannot part the block from the rib.
-  double T = L + chord_ + static_cast<double>(s_.rib.blocks.trailingExtension.mm);
-  double a = Radians(s_.rib.boardAngle);
+  double T = L + chord_ + static_cast<double>(document_.rib.blocks.trailingExtension.mm);
+  double a = Radians(document_.rib.boardAngle);
   double sn = std::sin(a), cs = std::cos(a);
 
   c_.blockFrontMm = L;
   // A board sloping down at the front would put the lower front corner left of the picture.
-  double corner = (s_.rib.boardAngle != 0 && -H0 * sn > 0) ? -H0 * sn : 0;
+  double corner = (document_.rib.boardAngle != 0 && -H0 * sn > 0) ? -H0 * sn : 0;
   c_.viewShiftMm = L + corner;
 
   PointMm f{-L, 0};
@@ -143,14 +145,15 @@ void RibBuilder::Blocks() {
   PointMm along{T * cs * cs, T * cs * sn};
   PointMm topEnd{topFront.x + along.x, topFront.y + along.y};
   PointMm boardEnd{boardFront.x + along.x, boardFront.y + along.y};
-  int tailStation = NearestStation(StationFromTE(s_.rib.blocks.trailingExtension.mm, chord_));
-  double h = s_.rib.blocks.tail == BlockTail::UpperContour ? UpperMm(tailStation) : LowerMm(tailStation);
+  int tailStation = NearestStation(StationFromTE(document_.rib.blocks.trailingExtension.mm, chord_));
+  double h = document_.rib.blocks.tail == BlockTail::UpperContour ? UpperMm(tailStation) : LowerMm(tailStation);
   // The tail height is read the way the upright rib places it (below the chord line by
   // the contour height); the inverted view mirrors it with the rest of the block.
   PointMm tail{f.x + T, -h};
-  double seat = s_.rib.blocks.seatDepth.mm > s_.rib.sheeting.mm
-                    ? static_cast<double>(s_.rib.blocks.seatDepth.mm) - static_cast<double>(s_.rib.sheeting.mm)
-                    : 0.0;
+  double seat =
+      document_.rib.blocks.seatDepth.mm > document_.rib.sheeting.mm
+          ? static_cast<double>(document_.rib.blocks.seatDepth.mm) - static_cast<double>(document_.rib.sheeting.mm)
+          : 0.0;
   PointMm trailingEdge{chord_, c_.trailingEdgeMid * chord_};
   PointMm seatPoint{chord_, trailingEdge.y - seat};
 
@@ -162,17 +165,19 @@ void RibBuilder::Blocks() {
 }
 
 void RibBuilder::Tabs() {
-  c_.tabLength = PercentLength(s_.rib.tabs.lengthText, s_.rib.chord.mm, s_.settings.unitText);
-  c_.tabRear = PercentLength(s_.rib.tabs.rearText, s_.rib.chord.mm, s_.settings.unitText);
-  double a = Radians(s_.rib.boardAngle);
+  c_.tabLength = PercentLength(document_.rib.tabs.lengthText, document_.rib.chord.mm, document_.settings.unitText);
+  c_.tabRear = PercentLength(document_.rib.tabs.rearText, document_.rib.chord.mm, document_.settings.unitText);
+  double a = Radians(document_.rib.boardAngle);
   double sn = std::sin(a), cs = std::cos(a);
-  double h = s_.rib.tabs.board == TabBoard::UnderLowerSurface ? s_.rib.tabs.lowerDistance.mm : s_.rib.tabs.upperDistance.mm;
-  double sheeting = s_.rib.sheeting.mm;
+  double h = document_.rib.tabs.board == TabBoard::UnderLowerSurface ? document_.rib.tabs.lowerDistance.mm
+                                                                     : document_.rib.tabs.upperDistance.mm;
+  double sheeting = document_.rib.sheeting.mm;
   PointMm b0{h * sn, -h * cs};
   auto boardPoint = [&](double x) { return PointMm{b0.x + x * cs * cs, b0.y + x * cs * sn}; };
   auto inner = [&](double x) {
     int k = StationAt(x);
-    return PointMm{x, s_.rib.tabs.board == TabBoard::UnderLowerSurface ? LowerMm(k) + sheeting : UpperMm(k) - sheeting};
+    return PointMm{
+        x, document_.rib.tabs.board == TabBoard::UnderLowerSurface ? LowerMm(k) + sheeting : UpperMm(k) - sheeting};
   };
   // Tabs take the block's colours and the board line the axis style. Both edges end
   // exactly at their station on the inner contour, and a straight top closes the tab.
@@ -188,75 +193,77 @@ void RibBuilder::Tabs() {
 
 void RibBuilder::ThicknessInfo() {
   // An airfoil without thickness has no greatest-thickness station to report.
-  if (!s_.view.showThickness || s_.prepared.maxThicknessStation < 0) return;
-  double station = s_.prepared.maxThicknessStation;
+  if (!document_.view.showThickness || document_.prepared.maxThicknessStation < 0) return;
+  double station = document_.prepared.maxThicknessStation;
   double p = (400 - station) / 400 * chord_;
   double q = (400 - station) / 4;
-  double t = chord_ * s_.prepared.maxThickness;
+  double t = chord_ * document_.prepared.maxThickness;
   std::string text;
-  if (s_.settings.unitText == " mm") {
-    text = labels_.thickness + " : " + FormatNumber(t, "# ###.00") + s_.settings.unitText + " " +
-           labels_.thicknessAt + " " + FormatNumber(p, "# ###.00") + s_.settings.unitText + " (" +
+  if (document_.settings.unitText == " mm") {
+    text = labels_.thickness + " : " + FormatNumber(t, "# ###.00") + document_.settings.unitText + " " +
+           labels_.thicknessAt + " " + FormatNumber(p, "# ###.00") + document_.settings.unitText + " (" +
            PlainNumberText(q) + " %" + ") " + labels_.thicknessFrom;
   } else {
     // Inch fractions as typed, in the user's words like the millimetre line.
-    text = labels_.thickness + " :" + LengthToText(SaturatedFloat(t), " in") + s_.settings.unitText + " " +
-           labels_.thicknessAt + " " + LengthToText(SaturatedFloat(p), " in") + s_.settings.unitText + " (" +
+    text = labels_.thickness + " :" + LengthToText(SaturatedFloat(t), " in") + document_.settings.unitText + " " +
+           labels_.thicknessAt + " " + LengthToText(SaturatedFloat(p), " in") + document_.settings.unitText + " (" +
            PlainNumberText(q) + " %" + ") " + labels_.thicknessFrom + " ";
   }
-  AddText(Text(RibPart::ThicknessInfo, text, {chord_ / 3, LabelHeight()}, s_.rib.caption.fontSize, 0,
+  AddText(Text(RibPart::ThicknessInfo, text, {chord_ / 3, LabelHeight()}, document_.rib.caption.fontSize, 0,
                {0, -kThicknessLabelRise}),
           t + p);
 }
 
 void RibBuilder::LeadingEdge() {
   c_.sheetEndStation = 400;
-  if (s_.rib.leadingEdgeStyle == LeadingEdgeStyle::Square) {  // any other value is the plain piece
-    double x = s_.rib.squareLeadingEdge.x.mm, y = s_.rib.squareLeadingEdge.y.mm;
-    double half = static_cast<double>(s_.rib.squareLeadingEdge.size.mm) / kSquareDiagonal;
+  if (document_.rib.leadingEdgeStyle == LeadingEdgeStyle::Square) {  // any other value is the plain piece
+    double x = document_.rib.squareLeadingEdge.x.mm, y = document_.rib.squareLeadingEdge.y.mm;
+    double half = static_cast<double>(document_.rib.squareLeadingEdge.size.mm) / kSquareDiagonal;
     Add(Line(RibPart::SquareLeadingEdge, Element::LeadingEdge,
              {{x, Up(y + half)}, {x + half, Up(y)}, {x, Up(y - half)}, {x - half, Up(y)}}, true));
     return;
   }
-  double depth = s_.rib.leadingEdge.mm;
+  double depth = document_.rib.leadingEdge.mm;
   c_.sheetEndStation = SaturatedFloat(StationFromLE(depth, chord_));
   int k = NearestStation(c_.sheetEndStation);
   Add(Line(RibPart::LeadingEdgeCut, Element::LeadingEdge, {{depth, Up(UpperMm(k))}, {depth, Up(LowerMm(k))}}));
-  if (depth != 0 && s_.view.showLeadingEdgeHeight) {
+  if (depth != 0 && document_.view.showLeadingEdgeHeight) {
     double h = UpperMm(k) - LowerMm(k);
     AddText(Text(RibPart::LeadingEdgeHeight, labels_.leadingEdgeHeight + " = " + HeightText(h),
-                 {0, LabelHeight()}, s_.rib.caption.fontSize, 0, {0, -kHeightLabelRise}),
+                 {0, LabelHeight()}, document_.rib.caption.fontSize, 0, {0, -kHeightLabelRise}),
             h);
   }
 }
 
 void RibBuilder::TrailingEdge() {
-  double depth = s_.rib.trailingEdge.mm;
+  double depth = document_.rib.trailingEdge.mm;
   c_.sheetStartStation = SaturatedFloat(StationFromTE(depth, chord_));
   int k = NearestStation(c_.sheetStartStation);
   double x = chord_ - depth;
   Add(Line(RibPart::TrailingEdgeCut, Element::TrailingEdge, {{x, Up(UpperMm(k))}, {x, Up(LowerMm(k))}}));
-  if (depth != 0 && s_.view.showTrailingEdgeHeight) {
+  if (depth != 0 && document_.view.showTrailingEdgeHeight) {
     double h = UpperMm(k) - LowerMm(k);
     AddText(Text(RibPart::TrailingEdgeHeight, labels_.trailingEdgeHeight + " = " + HeightText(h),
-                 {chord_, LabelHeight()}, s_.rib.caption.fontSize, 0, {-kTrailingLabelBack, -kHeightLabelRise}),
+                 {chord_, LabelHeight()}, document_.rib.caption.fontSize, 0, {-kTrailingLabelBack, -kHeightLabelRise}),
             h);
   }
 }
 
 // Not mirrored in the inverted view: the text stays readable where it was put.
 void RibBuilder::InsertedText() {
-  if ((s_.rib.caption.x.mm == 0 && s_.rib.caption.y.mm == 0) || s_.rib.caption.text.empty()) return;
-  Add(Text(RibPart::InsertedText, s_.rib.caption.text,
-           {s_.rib.caption.x.mm, static_cast<double>(s_.rib.caption.y.mm) + kTextRiseMm}, s_.rib.caption.fontSize, 0));
+  if ((document_.rib.caption.x.mm == 0 && document_.rib.caption.y.mm == 0) || document_.rib.caption.text.empty())
+    return;
+  Add(Text(RibPart::InsertedText, document_.rib.caption.text,
+           {document_.rib.caption.x.mm, static_cast<double>(document_.rib.caption.y.mm) + kTextRiseMm},
+           document_.rib.caption.fontSize, 0));
 }
 
 void RibBuilder::Outline() {
-  if (!s_.view.outlineShown || outlineCount_ < 2) return;
+  if (!document_.view.outlineShown || outlineCount_ < 2) return;
   std::vector<PointMm> points;
   points.reserve(static_cast<std::size_t>(outlineCount_));
   for (std::size_t i = 1; i <= static_cast<std::size_t>(outlineCount_); ++i) {
-    points.push_back({chord_ * s_.prepared.outlineX[i], Up(chord_ * s_.prepared.outlineY[i])});
+    points.push_back({chord_ * document_.prepared.outlineX[i], Up(chord_ * document_.prepared.outlineY[i])});
   }
   Add(Line(RibPart::Outline, Element::Airfoil, std::move(points)));
 }

@@ -31,31 +31,33 @@ void RibBuilder::ComputeOffsets() {
   o.upperDy[0] = rel;
   o.lowerDy[0] = rel;
   for (std::size_t j = 1; j < static_cast<std::size_t>(kStations); ++j) {
-    o.upperAngle[j] = std::atan(s_.prepared.upperAt[j - 1] - s_.prepared.upperAt[j]) * 180 / kPi;
+    o.upperAngle[j] = std::atan(document_.prepared.upperAt[j - 1] - document_.prepared.upperAt[j]) * 180 / kPi;
     o.upperDx[j] = std::sin(o.upperAngle[j]) * rel;
-    if (s_.prepared.upperAt[j] - s_.prepared.upperAt[j - 1] > 0) o.upperDx[j] = -o.upperDx[j];
+    if (document_.prepared.upperAt[j] - document_.prepared.upperAt[j - 1] > 0) o.upperDx[j] = -o.upperDx[j];
     o.upperDy[j] = std::cos(o.upperAngle[j]) * rel;
-    o.lowerAngle[j] = std::atan(s_.prepared.lowerAt[j - 1] - s_.prepared.lowerAt[j]) * 180 / kPi;
+    o.lowerAngle[j] = std::atan(document_.prepared.lowerAt[j - 1] - document_.prepared.lowerAt[j]) * 180 / kPi;
     o.lowerDx[j] = std::sin(o.lowerAngle[j]) * rel;
-    if (s_.prepared.lowerAt[j] - s_.prepared.lowerAt[j - 1] > 0) o.lowerDx[j] = -o.lowerDx[j];
+    if (document_.prepared.lowerAt[j] - document_.prepared.lowerAt[j - 1] > 0) o.lowerDx[j] = -o.lowerDx[j];
     o.lowerDy[j] = std::cos(o.lowerAngle[j]) * rel;
   }
 }
 
 PointMm RibBuilder::InnerUpper(int k) const {
   auto j = static_cast<std::size_t>(k);
-  return {StationX(k) + chord_ * c_.offsets.upperDx[j], chord_ * (s_.prepared.upperAt[j] - c_.offsets.upperDy[j])};
+  return {StationX(k) + chord_ * c_.offsets.upperDx[j],
+          chord_ * (document_.prepared.upperAt[j] - c_.offsets.upperDy[j])};
 }
 
 PointMm RibBuilder::InnerLower(int k) const {
   auto j = static_cast<std::size_t>(k);
-  double depth = blocks_ ? static_cast<double>(s_.rib.blocks.seatDepth.mm) / chord_ : 0.0;
-  return {StationX(k) + chord_ * c_.offsets.lowerDx[j], chord_ * (s_.prepared.lowerAt[j] + c_.offsets.lowerDy[j] - depth)};
+  double depth = blocks_ ? static_cast<double>(document_.rib.blocks.seatDepth.mm) / chord_ : 0.0;
+  return {StationX(k) + chord_ * c_.offsets.lowerDx[j],
+          chord_ * (document_.prepared.lowerAt[j] + c_.offsets.lowerDy[j] - depth)};
 }
 
 void RibBuilder::Sheeting() {
   ComputeOffsets();
-  if (s_.rib.sheeting.mm == 0) return;
+  if (document_.rib.sheeting.mm == 0) return;
   std::vector<PointMm> upper, lower;
   auto up = [this](PointMm p) { return PointMm{p.x, Up(p.y)}; };
   auto flush = [&] {
@@ -64,7 +66,7 @@ void RibBuilder::Sheeting() {
     upper.clear();
     lower.clear();
   };
-  if (s_.rib.trailingEdge.mm > 0) {
+  if (document_.rib.trailingEdge.mm > 0) {
     // From the trailing-edge cut's station to the leading-edge cut's, both rounded.
     int first = NearestStation(c_.sheetStartStation);
     int last = NearestStation(c_.sheetEndStation);
@@ -96,7 +98,8 @@ void RibBuilder::Sheeting() {
   c_.sheetOverlap = overlap;
   int k = std::min(overlap, 400);
   auto j = static_cast<std::size_t>(k);
-  PointMm from{StationX(k) + chord_ * c_.offsets.upperDx[j], chord_ * (s_.prepared.upperAt[j] - c_.sheetingPerChord)};
+  PointMm from{StationX(k) + chord_ * c_.offsets.upperDx[j],
+               chord_ * (document_.prepared.upperAt[j] - c_.sheetingPerChord)};
   Add(Line(RibPart::SheetingClosing, Element::Sheeting, {up(from), up({chord_, chord_ * c_.trailingEdgeMid})}));
 }
 
@@ -112,10 +115,10 @@ void RibBuilder::AddCut(RibPart part, Element slot, int index, bool lowerSide, s
 // reference line) and -1 for the lower one (cut upwards).
 void RibBuilder::CutSpar(int i, bool lowerSide, double pos, double xl, double xr) {
   auto slot = static_cast<std::size_t>(i);
-  const SparTable& t = s_.rib.spars;
+  const SparTable& t = document_.rib.spars;
   SparCut cut = lowerSide ? t[slot].lower : t[slot].upper;
   double side = lowerSide ? -1 : 1;
-  double sheeting = cut == SparCut::FromSheeting ? static_cast<double>(s_.rib.sheeting.mm) : 0.0;
+  double sheeting = cut == SparCut::FromSheeting ? static_cast<double>(document_.rib.sheeting.mm) : 0.0;
   auto ref = [&](double x) {
     int k = StationAt(x);
     return lowerSide ? LowerMm(k) + sheeting : UpperMm(k) - sheeting;
@@ -150,11 +153,11 @@ void RibBuilder::CutSpar(int i, bool lowerSide, double pos, double xl, double xr
 }
 
 void RibBuilder::Spars() {
-  const SparTable& t = s_.rib.spars;
+  const SparTable& t = document_.rib.spars;
   int last = std::min<int>(t.last, kTableSlots - 1);
   for (int i = 0; i <= last; ++i) {
     auto slot = static_cast<std::size_t>(i);
-    float pos = PositionOf(t[slot], s_);
+    float pos = PositionOf(t[slot], document_);
     c_.sparPos[slot] = pos;
     if (pos == 0) break;
     double centre = pos, half = static_cast<double>(t[slot].width.mm) / 2;
@@ -166,11 +169,11 @@ void RibBuilder::Spars() {
 }
 
 void RibBuilder::Holes() {
-  const HoleTable& t = s_.rib.holes;
+  const HoleTable& t = document_.rib.holes;
   int last = std::min<int>(t.last, kTableSlots - 1);
   for (int i = 0; i <= last; ++i) {
     auto slot = static_cast<std::size_t>(i);
-    float pos = PositionOf(t[slot], s_);
+    float pos = PositionOf(t[slot], document_);
     c_.holePos[slot] = pos;
     if (pos == 0) break;
     double x = pos;
@@ -196,16 +199,16 @@ void RibBuilder::Holes() {
 }
 
 void RibBuilder::ReferenceLines() {
-  int n = s_.rib.markCount;
+  int n = document_.rib.markCount;
   if (n <= 0) return;
-  double base = s_.rib.blocks.baseHeight.mm;
+  double base = document_.rib.blocks.baseHeight.mm;
   for (int j = 0; j <= n + 1; ++j) {
     double a = chord_ / (n + 1) * j;
     auto k = static_cast<std::size_t>(NearestStation(StationFromLE(a, chord_)));
-    double t = s_.prepared.upperAt[k], b = s_.prepared.lowerAt[k] - 0.015;
+    double t = document_.prepared.upperAt[k], b = document_.prepared.lowerAt[k] - 0.015;
     PointMm top, bottom, number;
     PointMm nudge;
-    if (!s_.rib.upsideDown) {
+    if (!document_.rib.upsideDown) {
       top = {a, chord_ * t};
       bottom = blocks_ ? PointMm{a, -base} : PointMm{a, chord_ * b};
       number = blocks_ ? PointMm{a, -(base - 3.5)} : bottom;
@@ -219,7 +222,7 @@ void RibBuilder::ReferenceLines() {
     line.index = j;
     Add(std::move(line));
     RibElement label = Text(RibPart::ReferenceNumber, std::to_string(j), number, kReferenceNumberSize,
-                            s_.style.ColourOf(Element::ReferenceLine), nudge);
+                            document_.style.ColourOf(Element::ReferenceLine), nudge);
     label.index = j;
     Add(std::move(label));
   }
