@@ -115,7 +115,7 @@ void Expect(std::string_view line, std::string_view marker) {
 
 class ProjectParser {
  public:
-  ProjectParser(std::string_view bytes, core::RibDocument& s) : in_(bytes), s_(s) {}
+  ProjectParser(std::string_view bytes, core::RibDocument& document) : in_(bytes), document_(document) {}
 
   ProjectReadResult Parse() {
     ProjectReadResult r;
@@ -127,8 +127,8 @@ class ProjectParser {
         in_.Next();
         ParseOlderBlock();
       }
-      r.airfoilFileName = s_.airfoil.name + "." + s_.airfoil.ext;
-      s_.project.asRead = {};
+      r.airfoilFileName = document_.airfoil.name + "." + document_.airfoil.ext;
+      document_.project.asRead = {};
     } else {
       // Nothing follows the end line in a file we wrote; whatever does is ignored, and
       // kept for the next save.
@@ -141,7 +141,7 @@ class ProjectParser {
 
  private:
   std::string Text() { return Cp1252ToUtf8(in_.Next()); }
-  float Length(const std::string& text) { return core::LengthFromText(text, s_.settings.unitText); }
+  float Length(const std::string& text) { return core::LengthFromText(text, document_.settings.unitText); }
   // A text line copied and converted to millimetres.
   void LengthLine(core::Length& length) {
     length.text = Text();
@@ -151,19 +151,19 @@ class ProjectParser {
   // Line 2, the airfoil's file name, and line 3, its name; returns the file name.
   std::string AirfoilNames() {
     const std::string_view fileName = in_.Next();
-    s_.airfoil.ext = Cp1252ToUtf8(fileName.size() >= 3 ? fileName.substr(fileName.size() - 3) : fileName);
-    s_.airfoil.name = Text();
+    document_.airfoil.ext = Cp1252ToUtf8(fileName.size() >= 3 ? fileName.substr(fileName.size() - 3) : fileName);
+    document_.airfoil.name = Text();
     return Cp1252ToUtf8(fileName);
   }
 
   // Chord, sheeting, leading edge and the square leading edge, in both layouts.
   void MainDimensionLines() {
-    LengthLine(s_.rib.chord);
-    LengthLine(s_.rib.sheeting);
-    LengthLine(s_.rib.leadingEdge);
-    LengthLine(s_.rib.squareLeadingEdge.size);
-    LengthLine(s_.rib.squareLeadingEdge.x);
-    LengthLine(s_.rib.squareLeadingEdge.y);
+    LengthLine(document_.rib.chord);
+    LengthLine(document_.rib.sheeting);
+    LengthLine(document_.rib.leadingEdge);
+    LengthLine(document_.rib.squareLeadingEdge.size);
+    LengthLine(document_.rib.squareLeadingEdge.x);
+    LengthLine(document_.rib.squareLeadingEdge.y);
   }
 
   // The lines a spar and a hole begin with in both layouts.
@@ -187,17 +187,17 @@ class ProjectParser {
 
   std::string ParseCurrent() {
     std::string fileName = AirfoilNames();
-    s_.rib.caption.text = Text();
-    LengthLine(s_.rib.caption.x);
-    LengthLine(s_.rib.caption.y);
+    document_.rib.caption.text = Text();
+    LengthLine(document_.rib.caption.x);
+    LengthLine(document_.rib.caption.y);
     MainDimensionLines();
-    LengthLine(s_.rib.blocks.seatDepth);
-    s_.rib.leadingEdgeStyle = static_cast<core::LeadingEdgeStyle>(ByteValue(in_.Next()));
-    s_.rib.upsideDown = ByteValue(in_.Next()) == 1;
-    s_.rib.reservedLine16 = Text();
+    LengthLine(document_.rib.blocks.seatDepth);
+    document_.rib.leadingEdgeStyle = static_cast<core::LeadingEdgeStyle>(ByteValue(in_.Next()));
+    document_.rib.upsideDown = ByteValue(in_.Next()) == 1;
+    document_.rib.reservedLine16 = Text();
 
     Expect(in_.Next(), "Spars");
-    core::SparTable& sp = s_.rib.spars;
+    core::SparTable& sp = document_.rib.spars;
     sp.last = LastIndex(in_.Next());
     for (std::size_t i = 0; i <= sp.last; ++i) {
       SparLines(sp[i]);
@@ -207,7 +207,7 @@ class ProjectParser {
     }
 
     Expect(in_.Next(), "Holes");
-    core::HoleTable& ho = s_.rib.holes;
+    core::HoleTable& ho = document_.rib.holes;
     ho.last = LastIndex(in_.Next());
     for (std::size_t i = 0; i <= ho.last; ++i) {
       HoleLines(ho[i]);
@@ -217,20 +217,20 @@ class ProjectParser {
       ho[i].reserved = Reserved();
     }
 
-    s_.rib.tabs.lengthText = Text();
-    if (s_.rib.tabs.lengthText.empty()) s_.rib.tabs.lengthText = "0";
-    s_.rib.tabs.rearText = Text();
-    if (s_.rib.tabs.rearText.empty()) s_.rib.tabs.rearText = "0";
-    LengthLine(s_.rib.trailingEdge);
-    s_.rib.markCount = ByteValue(in_.Next());
-    s_.rib.boardAngle = FloatValue(in_.Next());
-    LengthLine(s_.rib.blocks.baseHeight);
-    LengthLine(s_.rib.blocks.topHeight);
-    LengthLine(s_.rib.blocks.leadingExtension);
-    LengthLine(s_.rib.blocks.trailingExtension);
-    s_.rib.baseMode = static_cast<core::BaseMode>(ByteValue(in_.Next()));
-    s_.rib.blocks.tail = static_cast<core::BlockTail>(CodeValue(in_.Next(), 1));
-    LengthLine(s_.rib.tabs.lowerDistance);
+    document_.rib.tabs.lengthText = Text();
+    if (document_.rib.tabs.lengthText.empty()) document_.rib.tabs.lengthText = "0";
+    document_.rib.tabs.rearText = Text();
+    if (document_.rib.tabs.rearText.empty()) document_.rib.tabs.rearText = "0";
+    LengthLine(document_.rib.trailingEdge);
+    document_.rib.markCount = ByteValue(in_.Next());
+    document_.rib.boardAngle = FloatValue(in_.Next());
+    LengthLine(document_.rib.blocks.baseHeight);
+    LengthLine(document_.rib.blocks.topHeight);
+    LengthLine(document_.rib.blocks.leadingExtension);
+    LengthLine(document_.rib.blocks.trailingExtension);
+    document_.rib.baseMode = static_cast<core::BaseMode>(ByteValue(in_.Next()));
+    document_.rib.blocks.tail = static_cast<core::BlockTail>(CodeValue(in_.Next(), 1));
+    LengthLine(document_.rib.tabs.lowerDistance);
     TabSideLine(Text());
     Expect(in_.Next(), "End of File");
     return fileName;
@@ -241,22 +241,22 @@ class ProjectParser {
   void TabSideLine(const std::string& line) {
     std::size_t hash = line.find('#');
     if (hash == std::string::npos) return;
-    s_.rib.tabs.board = static_cast<core::TabBoard>(ShortValue(std::string_view(line).substr(0, hash)));
-    s_.rib.tabs.upperDistance.text = line.substr(hash + 1);
-    s_.rib.tabs.upperDistance.mm = -static_cast<double>(Length(s_.rib.tabs.upperDistance.text));
+    document_.rib.tabs.board = static_cast<core::TabBoard>(ShortValue(std::string_view(line).substr(0, hash)));
+    document_.rib.tabs.upperDistance.text = line.substr(hash + 1);
+    document_.rib.tabs.upperDistance.mm = -static_cast<double>(Length(document_.rib.tabs.upperDistance.text));
   }
 
   // Each line read beside the line the writer makes of the value read from it. The
   // writer and the reader go through the layout in the same order.
   void KeepLinesAsRead() {
-    std::vector<core::ProjectFileLine> lines = LinesAfresh(s_);
+    std::vector<core::ProjectFileLine> lines = LinesAfresh(document_);
     const std::vector<std::string_view>& raw = in_.RawLines();
     if (lines.size() != raw.size()) {  // never so; the writer's lines then
-      s_.project.asRead = {};
+      document_.project.asRead = {};
       return;
     }
     for (std::size_t i = 0; i < lines.size(); ++i) lines[i].bytes = raw[i];
-    s_.project.asRead = {std::move(lines), std::string(in_.Rest())};
+    document_.project.asRead = {std::move(lines), std::string(in_.Rest())};
   }
 
   // One block of the older layout, after its first line.
@@ -266,38 +266,40 @@ class ProjectParser {
     MainDimensionLines();
     // Stored as a plain number of millimetres; a text is made from it so that the
     // conversion keeps it.
-    s_.rib.blocks.seatDepth.mm = FloatValue(in_.Next());
-    s_.rib.blocks.seatDepth.text = core::LengthToText(s_.rib.blocks.seatDepth.mm, s_.settings.unitText);
+    document_.rib.blocks.seatDepth.mm = FloatValue(in_.Next());
+    document_.rib.blocks.seatDepth.text =
+        core::LengthToText(document_.rib.blocks.seatDepth.mm, document_.settings.unitText);
     const std::string style = TrimBlanks(in_.Next());
-    if (style == "True") s_.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Plain;
-    else if (style == "False") s_.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
+    if (style == "True") document_.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Plain;
+    else if (style == "False") document_.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
 
-    core::SparTable& sp = s_.rib.spars;
+    core::SparTable& sp = document_.rib.spars;
     sp.last = LastIndex(in_.Next());
     for (std::size_t i = 0; i <= sp.last; ++i) SparLines(sp[i]);
-    core::HoleTable& ho = s_.rib.holes;
+    core::HoleTable& ho = document_.rib.holes;
     ho.last = LastIndex(in_.Next());
     for (std::size_t i = 0; i <= ho.last; ++i) HoleLines(ho[i]);
 
-    LengthLine(s_.rib.trailingEdge);
-    s_.rib.markCount = ByteValue(in_.Next());
-    s_.rib.boardAngle = FloatValue(in_.Next());
+    LengthLine(document_.rib.trailingEdge);
+    document_.rib.markCount = ByteValue(in_.Next());
+    document_.rib.boardAngle = FloatValue(in_.Next());
 
     const std::string block = Text();
     std::size_t hash = block.find('#');
-    s_.rib.blocks.baseHeight.text = block.substr(0, hash);
-    s_.rib.blocks.baseHeight.mm = Length(s_.rib.blocks.baseHeight.text);
+    document_.rib.blocks.baseHeight.text = block.substr(0, hash);
+    document_.rib.blocks.baseHeight.mm = Length(document_.rib.blocks.baseHeight.text);
     if (hash != std::string::npos) {
-      s_.rib.blocks.topHeight.text = block.substr(hash + 1);
-      s_.rib.blocks.topHeight.mm = Length(s_.rib.blocks.topHeight.text);
+      document_.rib.blocks.topHeight.text = block.substr(hash + 1);
+      document_.rib.blocks.topHeight.mm = Length(document_.rib.blocks.topHeight.text);
     }
-    LengthLine(s_.rib.blocks.leadingExtension);
-    LengthLine(s_.rib.blocks.trailingExtension);
+    LengthLine(document_.rib.blocks.leadingExtension);
+    LengthLine(document_.rib.blocks.trailingExtension);
 
     std::string_view mode = in_.Next();
     hash = mode.find('#');
-    s_.rib.baseMode = static_cast<core::BaseMode>(ByteValue(mode.substr(0, hash)));
-    if (hash != std::string_view::npos) s_.rib.blocks.tail = static_cast<core::BlockTail>(CodeValue(mode.substr(hash + 1), 1));
+    document_.rib.baseMode = static_cast<core::BaseMode>(ByteValue(mode.substr(0, hash)));
+    if (hash != std::string_view::npos)
+      document_.rib.blocks.tail = static_cast<core::BlockTail>(CodeValue(mode.substr(hash + 1), 1));
   }
 
   // "text§Xx§Yy" in one line; a line of exactly 3 characters holds no text.
@@ -307,15 +309,15 @@ class ProjectParser {
     std::size_t q = raw.find("\xA7Y");
     if (p == std::string_view::npos || q == std::string_view::npos || q < p + 2)
       Fail(platform::kErrInvalidCall, "Invalid procedure call or argument");
-    s_.rib.caption.text = Cp1252ToUtf8(raw.substr(0, p));
-    s_.rib.caption.x.text = Cp1252ToUtf8(raw.substr(p + 2, q - p - 2));
-    s_.rib.caption.x.mm = Length(s_.rib.caption.x.text);
-    s_.rib.caption.y.text = Cp1252ToUtf8(raw.substr(q + 2));
-    s_.rib.caption.y.mm = Length(s_.rib.caption.y.text);
+    document_.rib.caption.text = Cp1252ToUtf8(raw.substr(0, p));
+    document_.rib.caption.x.text = Cp1252ToUtf8(raw.substr(p + 2, q - p - 2));
+    document_.rib.caption.x.mm = Length(document_.rib.caption.x.text);
+    document_.rib.caption.y.text = Cp1252ToUtf8(raw.substr(q + 2));
+    document_.rib.caption.y.mm = Length(document_.rib.caption.y.text);
   }
 
   LineReader in_;
-  core::RibDocument& s_;
+  core::RibDocument& document_;
 };
 
 
