@@ -21,22 +21,24 @@ using core::Change;
 // One edit's work: the document is changed in place, the outcome says what changed.
 class EditApplier {
  public:
-  explicit EditApplier(core::RibDocument& d) : d_(d) {}
+  explicit EditApplier(core::RibDocument& document) : document_(document) {}
 
   EditOutcome operator()(const SetLength& e) {
     switch (e.which) {
       case RibLength::Chord:
         // Nothing can be drawn on a chord of 0, and the view would silently go blank.
         if (!(e.value.mm > 0)) return Refuse("FrmInput", "14", "chord");
-        d_.rib.chord = e.value;
+        document_.rib.chord = e.value;
         return Stored(Change::Setup | Change::Chord);
-      case RibLength::Sheeting: d_.rib.sheeting = e.value; return Stored(Change::Setup | Change::Sheeting);
+      case RibLength::Sheeting: document_.rib.sheeting = e.value; return Stored(Change::Setup | Change::Sheeting);
       case RibLength::LeadingEdge:
-        StoreEdgeDepth(e.value, d_.rib.leadingEdge, "11");
+        StoreEdgeDepth(e.value, document_.rib.leadingEdge, "11");
         // Typing a depth chooses the plain piece.
-        d_.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Plain;
+        document_.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Plain;
         return Stored(Change::Setup);
-      case RibLength::TrailingEdge: StoreEdgeDepth(e.value, d_.rib.trailingEdge, "12"); return Stored(Change::Setup);
+      case RibLength::TrailingEdge:
+        StoreEdgeDepth(e.value, document_.rib.trailingEdge, "12");
+        return Stored(Change::Setup);
     }
     return {};
   }
@@ -48,16 +50,16 @@ class EditApplier {
       typed = "255";
     }
     const long count = core::RoundHalfEven(core::LeadingNumber(typed));
-    d_.rib.markCount = static_cast<std::uint8_t>(std::clamp(count, 0L, 255L));
+    document_.rib.markCount = static_cast<std::uint8_t>(std::clamp(count, 0L, 255L));
     return Stored(Change::Setup);
   }
 
   EditOutcome operator()(const SetTabs& e) {
     const TabBoxes& boxes = e.boxes;
-    const double chord = d_.rib.chord.mm;
+    const double chord = document_.rib.chord.mm;
     const double length = Position(boxes.length), rear = Position(boxes.rear);
     if (length > chord || rear > chord || length + rear > chord) return Refuse("FrmTalon", "5", "tabs");
-    core::BuildingTabs& t = d_.rib.tabs;
+    core::BuildingTabs& t = document_.rib.tabs;
     t.board = boxes.board;
     t.lowerDistance = Typed(boxes.lowerDistance);
     const core::Length upper = Typed(boxes.upperDistance);
@@ -65,15 +67,15 @@ class EditApplier {
     t.lengthText = boxes.length.empty() ? "0" : boxes.length;
     t.rearText = boxes.rear.empty() ? "0" : boxes.rear;
     StoreBoardAngle(boxes.angle);
-    d_.rib.baseMode = core::BaseMode::Tabs;
+    document_.rib.baseMode = core::BaseMode::Tabs;
     // Also when the angle went back to 0: the caption must not keep naming the old one.
-    core::RecomposeCaption(d_, files::CaptionWordsInLanguage(), core::CaptionSource::TabDialog);
+    core::RecomposeCaption(document_, files::CaptionWordsInLanguage(), core::CaptionSource::TabDialog);
     return Stored(Change::Setup);
   }
 
   EditOutcome operator()(const SetBlocks& e) {
     const BlockBoxes& boxes = e.boxes;
-    core::Blocks& b = d_.rib.blocks;
+    core::Blocks& b = document_.rib.blocks;
     b.baseHeight = Typed(boxes.baseHeight);
     b.leadingExtension = Typed(boxes.leading);
     b.trailingExtension = Typed(boxes.trailing);
@@ -81,33 +83,33 @@ class EditApplier {
     b.topHeight = Typed(boxes.topHeight);
     b.tail = boxes.tail;
     StoreBoardAngle(boxes.angle);
-    d_.rib.baseMode = core::BaseMode::Blocks;
-    core::RecomposeCaption(d_, files::CaptionWordsInLanguage(), core::CaptionSource::BlockDialog);
+    document_.rib.baseMode = core::BaseMode::Blocks;
+    core::RecomposeCaption(document_, files::CaptionWordsInLanguage(), core::CaptionSource::BlockDialog);
     return Stored(Change::Setup);
   }
 
   EditOutcome operator()(const TakeOffBase& e) {
-    if (d_.rib.baseMode != e.base) return {};
-    d_.rib.baseMode = core::BaseMode::None;
-    core::RecomposeCaption(d_, files::CaptionWordsInLanguage());
+    if (document_.rib.baseMode != e.base) return {};
+    document_.rib.baseMode = core::BaseMode::None;
+    core::RecomposeCaption(document_, files::CaptionWordsInLanguage());
     return Stored(Change::Setup);
   }
 
   EditOutcome operator()(const SetText& e) {
-    core::InsertedText& c = d_.rib.caption;
+    core::InsertedText& c = document_.rib.caption;
     c.text = e.boxes.text;
     // The project file keeps the text on one line: a pasted line break must not split it.
     std::replace_if(c.text.begin(), c.text.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
     if (c.text.empty()) {
       // An emptied box asks for the automatic caption back; position 0, 0 hides the text.
       c.isUserText = false;
-      core::RecomposeCaption(d_, files::CaptionWordsInLanguage());
+      core::RecomposeCaption(document_, files::CaptionWordsInLanguage());
     } else if (c.text.find(':') == std::string::npos) {
       // Every automatic caption has its " : ": a text without one is the user's, and must
       // not be replaced at the next chord change.
       c.isUserText = true;
     } else {
-      core::RecogniseUserText(d_, files::CaptionWordsInLanguage());
+      core::RecogniseUserText(document_, files::CaptionWordsInLanguage());
     }
     c.x = Typed(e.boxes.x);
     c.y = Typed(e.boxes.y);
@@ -116,8 +118,8 @@ class EditApplier {
   }
 
   EditOutcome operator()(const SetSquareLeadingEdge& e) {
-    core::SquareLeadingEdge& q = d_.rib.squareLeadingEdge;
-    const std::string& unit = d_.settings.unitText;
+    core::SquareLeadingEdge& q = document_.rib.squareLeadingEdge;
+    const std::string& unit = document_.settings.unitText;
     q.size = Typed(e.boxes.size);
     if (q.size.mm > SquareSideLimitMm(unit)) {
       const bool inches = unit == " in";
@@ -125,61 +127,61 @@ class EditApplier {
       q.size = {SquareSideLimitMm(unit), inches ? "2" : "50"};
     }
     q.x = Typed(e.boxes.x);
-    if (q.x.mm > d_.rib.chord.mm) {
+    if (q.x.mm > document_.rib.chord.mm) {
       Tell("FrmBacarre", "6");
       // The text goes to 0 with the value, or a project read back would bring the
       // refused position back.
       q.x = {0, "0"};
     }
     q.y = Typed(e.boxes.y);
-    d_.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
+    document_.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
     return Stored(Change::Setup);
   }
 
   EditOutcome operator()(const SetUpsideDown& e) {
-    d_.rib.upsideDown = e.on;
+    document_.rib.upsideDown = e.on;
     return Stored(Change::Setup);
   }
 
   EditOutcome operator()(const SetSpars& e) {
-    d_.rib.spars = e.table;
+    document_.rib.spars = e.table;
     return Stored(Change::Setup);
   }
 
   EditOutcome operator()(const SetHoles& e) {
-    d_.rib.holes = e.table;
+    document_.rib.holes = e.table;
     return Stored(Change::Setup);
   }
 
   EditOutcome operator()(const RestoreRib& e) {
     core::Changes what = Change::Setup | Change::Project | Change::Restored;
-    if (d_.rib.chord != e.rib.chord) what = what | Change::Chord;
-    if (d_.rib.sheeting != e.rib.sheeting) what = what | Change::Sheeting;
-    d_.rib = e.rib;
-    d_.project.modified = !e.saved;
+    if (document_.rib.chord != e.rib.chord) what = what | Change::Chord;
+    if (document_.rib.sheeting != e.rib.sheeting) what = what | Change::Sheeting;
+    document_.rib = e.rib;
+    document_.project.modified = !e.saved;
     out_.changed = what;
     return out_;
   }
 
   EditOutcome operator()(const ClearRib&) {
-    ClearRibState(d_);
-    d_.project.titleNames = core::TitleNames::Program;
+    ClearRibState(document_);
+    document_.project.titleNames = core::TitleNames::Program;
     out_.changed = Change::NewRib | Change::Setup | Change::Project;
     return out_;
   }
 
  private:
-  core::Length Typed(const std::string& typed) const { return core::TypedLength(typed, d_.settings.unitText); }
+  core::Length Typed(const std::string& typed) const { return core::TypedLength(typed, document_.settings.unitText); }
 
   double Position(const std::string& typed) const {
-    return core::PercentLength(typed.empty() ? "0" : typed, d_.rib.chord.mm, d_.settings.unitText);
+    return core::PercentLength(typed.empty() ? "0" : typed, document_.rib.chord.mm, document_.settings.unitText);
   }
 
   // An edge piece deeper than the chord is told and set to 0, its text with it: the project
   // keeps the text, and a file read back must not bring the refused depth back.
   void StoreEdgeDepth(const core::Length& typed, core::Length& depth, const char* messageKey) {
     depth = typed;
-    if (depth.mm > d_.rib.chord.mm) {
+    if (depth.mm > document_.rib.chord.mm) {
       Tell("FrmInput", messageKey);
       depth = {0, "0"};
     }
@@ -189,7 +191,7 @@ class EditApplier {
   void StoreBoardAngle(const std::string& typed) {
     const float angle =
         std::clamp(static_cast<float>(core::NumberFromText(typed)), -kBoardAngleLimit, kBoardAngleLimit);
-    d_.rib.boardAngle = angle == 0 ? 0.0f : -angle;
+    document_.rib.boardAngle = angle == 0 ? 0.0f : -angle;
   }
 
   void Tell(const char* section, const char* key, std::string words = {}) {
@@ -205,12 +207,12 @@ class EditApplier {
 
   EditOutcome Stored(core::Changes changed) {
     // While the comparison shows, the chord it asks for is the comparison's, not the rib's.
-    d_.project.modified = !(changed.Has(Change::Chord) && d_.view.compareShown);
+    document_.project.modified = !(changed.Has(Change::Chord) && document_.view.compareShown);
     out_.changed = changed;
     return out_;
   }
 
-  core::RibDocument& d_;
+  core::RibDocument& document_;
   EditOutcome out_;
 };
 
