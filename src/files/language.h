@@ -24,8 +24,9 @@ std::string LanguageFilePath(const std::string& programDir, const std::string& l
 // order is the same on every system. Empty when the folder cannot be read.
 std::vector<std::string> ListLanguages(const std::string& dir);
 
-// Makes platform::Text read `s.settings.languageFile` (as it stands at each lookup). `s` must outlive
-// the lookup: the program passes its one document; tests reset with platform::SetTextLookup({}).
+// Makes platform::Text read `document.settings.languageFile` (as it stands at each lookup).
+// `document` must outlive the lookup: the program passes its one document; tests reset with
+// platform::SetTextLookup({}).
 void InstallLanguageLookup(const core::RibDocument& document);
 
 // Records the lookups of the installed language lookup that gave no text, while alive, so

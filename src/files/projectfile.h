@@ -18,8 +18,8 @@ inline constexpr const char* kProjectEndLine = "End of File V 3.0.02 modif 02/10
 
 // ---- Writer ----
 
-// The lines of the current layout for the set-up in `s`. A value that is still the one
-// read from the rib's file (`s.project.asRead`) keeps that file's line as it was, line end
+// The lines of the current layout for the set-up in `document`. A value that is still the one
+// read from the rib's file (`document.project.asRead`) keeps that file's line as it was, line end
 // included, and whatever followed the end line stays after it: a project opened and saved
 // again is the same file, byte for byte. Lines whose value changed are written afresh.
 core::ProjectFileLines ProjectLines(const core::RibDocument& document);
@@ -50,8 +50,8 @@ struct ProjectReadResult {
   platform::ErrorInfo error;    // when !ok
 };
 
-// Reads file contents over the rib set-up of `s`, which should hold a new rib, and keeps
-// the lines as read in `s.project.asRead` (none for the older layout). On failure `s` is
+// Reads file contents over the rib set-up of `document`, which should hold a new rib, and keeps
+// the lines as read in `document.project.asRead` (none for the older layout). On failure `document` is
 // left exactly as it was: a damaged file never leaves a half-read set-up.
 ProjectReadResult ReadProjectText(std::string_view bytes, core::RibDocument& document);
 // What becomes of an older-layout file once it has been read whole: rewritten in the
@@ -60,7 +60,7 @@ enum class OlderLayout { Rewrite, Keep };
 // Reads the file at `path`. An older layout opens whether or not it can be rewritten: a
 // file that may not be written (read-only, a full disk) is simply left in its layout and
 // is written in the current one at the next save; a rewritten one is kept as written. On
-// failure `s` is unchanged.
+// failure `document` is unchanged.
 ProjectReadResult ReadProjectFile(const std::string& path, core::RibDocument& document,
                                   OlderLayout older = OlderLayout::Rewrite);
 
