@@ -64,11 +64,7 @@ class EditApplier {
     t.upperDistance = {-upper.mm, upper.text};
     t.lengthText = boxes.length.empty() ? "0" : boxes.length;
     t.rearText = boxes.rear.empty() ? "0" : boxes.rear;
-    StoreBoardAngle(boxes.angle);
-    d_.rib.baseMode = core::BaseMode::Tabs;
-    // Also when the angle went back to 0: the caption must not keep naming the old one.
-    core::RecomposeCaption(d_, files::CaptionWordsInLanguage(), core::CaptionSource::TabDialog);
-    return Stored(Change::Setup);
+    return StandOnBase(core::BaseMode::Tabs, boxes.angle, core::CaptionSource::TabDialog);
   }
 
   EditOutcome operator()(const SetBlocks& e) {
@@ -80,10 +76,7 @@ class EditApplier {
     b.seatDepth = Typed(boxes.seat);
     b.topHeight = Typed(boxes.topHeight);
     b.tail = boxes.tail;
-    StoreBoardAngle(boxes.angle);
-    d_.rib.baseMode = core::BaseMode::Blocks;
-    core::RecomposeCaption(d_, files::CaptionWordsInLanguage(), core::CaptionSource::BlockDialog);
-    return Stored(Change::Setup);
+    return StandOnBase(core::BaseMode::Blocks, boxes.angle, core::CaptionSource::BlockDialog);
   }
 
   EditOutcome operator()(const TakeOffBase& e) {
@@ -185,11 +178,16 @@ class EditApplier {
     }
   }
 
-  // Stored negated, the same for tabs and block, so that both windows show the same angle.
-  void StoreBoardAngle(const std::string& typed) {
+  // The rib goes on its tabs or its block at the board angle typed. The angle is stored
+  // negated, one for both bases, so that both windows show the same angle. The caption is
+  // composed again also when the angle went back to 0: it must not keep naming the old one.
+  EditOutcome StandOnBase(core::BaseMode base, const std::string& typedAngle, core::CaptionSource source) {
     const float angle =
-        std::clamp(static_cast<float>(core::NumberFromText(typed)), -kBoardAngleLimit, kBoardAngleLimit);
+        std::clamp(static_cast<float>(core::NumberFromText(typedAngle)), -kBoardAngleLimit, kBoardAngleLimit);
     d_.rib.boardAngle = angle == 0 ? 0.0f : -angle;
+    d_.rib.baseMode = base;
+    core::RecomposeCaption(d_, files::CaptionWordsInLanguage(), source);
+    return Stored(Change::Setup);
   }
 
   void Tell(const char* section, const char* key, std::string words = {}) {

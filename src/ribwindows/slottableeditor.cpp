@@ -13,10 +13,6 @@ SlotLabel SlotLabelFor(int label, int pending, std::optional<int> selected) {
   return l;
 }
 
-std::string TableWindowTitle(const char* section, const core::RibDocument& d) {
-  return platform::Text(section, "1") + " " + d.rib.chord.text + d.settings.unitText;
-}
-
 bool IsBlankPosition(const std::string& text) {
   return text.find_first_not_of(" \t") == std::string::npos;
 }

@@ -36,10 +36,6 @@ struct SlotLabel {
 };
 SlotLabel SlotLabelFor(int label, int pending, std::optional<int> selected);
 
-// "Frmlongeron"/"1", a blank, the chord as typed and the unit: the window's title and the
-// title of its messages.
-std::string TableWindowTitle(const char* section, const core::RibDocument& d);
-
 // Whether a position text is blank (no row at all).
 bool IsBlankPosition(const std::string& text);
 
@@ -161,7 +157,7 @@ class SlotTableEditor {
     return false;
   }
 
-  std::string Title() const { return TableWindowTitle(Traits::kSection, d_); }
+  std::string Title() const { return ChordWindowTitle(Traits::kSection, d_); }
 
  private:
   // Checks the boxes and puts them into `slot` of `table`; false when the check fails.

@@ -208,7 +208,7 @@ void TableWindow::Finish(const TableOutcome& outcome) {
   }
 }
 
-void TableWindow::RefreshTitle() { setWindowTitle(Q(TableWindowTitle(section_, document_))); }
+void TableWindow::RefreshTitle() { setWindowTitle(Q(ChordWindowTitle(section_, document_))); }
 
 core::Changes TableWindow::MarkChange(int row) {
   int& mark = document_.view.*mark_;
