@@ -10,11 +10,13 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/help.h"
 #include "platform/texts.h"
@@ -232,19 +234,32 @@ void TableWindow::DocumentChanged(core::Changes what) {
   }
 }
 
-QGridLayout* TableWindow::BoxGrid(QGroupBox* group, const std::array<QLabel*, 4>& labels,
-                                  const std::array<QLineEdit*, 4>& boxes, std::array<KeyFilter*, 4>& filters) {
-  auto* grid = new QGridLayout(group);
+TableWindow::RowBoxes TableWindow::MakeRowBoxes(const std::array<const char*, 3>& names,
+                                                std::array<KeyFilter*, 4>& filters) {
+  RowBoxes row;
+  row.group = new QGroupBox(this);
+  for (QLabel*& caption : row.captions) caption = new QLabel;
+  for (std::size_t i = 0; i < row.boxes.size(); ++i) {
+    row.boxes[i] = new QLineEdit;
+    row.boxes[i]->setObjectName(names[i]);
+  }
+  const std::array<QLineEdit*, 4> boxes = {positionBox_, row.boxes[0], row.boxes[1], row.boxes[2]};
+  row.grid = new QGridLayout(row.group);
   for (std::size_t i = 0; i < boxes.size(); ++i) {
-    labels[i]->setParent(group);
-    boxes[i]->setParent(group);
-    labels[i]->setBuddy(boxes[i]);
+    row.captions[i]->setParent(row.group);
+    boxes[i]->setParent(row.group);
+    row.captions[i]->setBuddy(boxes[i]);
     boxes[i]->setMaximumWidth(110);
-    grid->addWidget(labels[i], static_cast<int>(i), 0);
-    grid->addWidget(boxes[i], static_cast<int>(i), 1);
+    row.grid->addWidget(row.captions[i], static_cast<int>(i), 0);
+    row.grid->addWidget(boxes[i], static_cast<int>(i), 1);
     filters[i] = new KeyFilter(boxes[i], QString());
   }
-  return grid;
+  return row;
+}
+
+void TableWindow::KeepRoomFor(QLabel* label, const std::string& one, const std::string& other) {
+  const QFontMetrics metrics = label->fontMetrics();
+  label->setMinimumWidth(std::max(metrics.horizontalAdvance(Q(one)), metrics.horizontalAdvance(Q(other))));
 }
 
 }  // namespace ribwindows

@@ -47,10 +47,18 @@ class TableWindow : public QDialog {
   void reject() override;
 
  protected:
-  // The four captioned number boxes of a row, the position box first, in a grid of `group`;
-  // each box gets its key filter (allowed characters set later) and `names` as object names.
-  QGridLayout* BoxGrid(QGroupBox* group, const std::array<QLabel*, 4>& labels, const std::array<QLineEdit*, 4>& boxes,
-                       std::array<KeyFilter*, 4>& filters);
+  // The group of a row's four captioned number boxes in a grid, the position box first;
+  // the other three are made with `names` as object names. Each box gets its key filter
+  // (allowed characters set later).
+  struct RowBoxes {
+    QGroupBox* group = nullptr;
+    QGridLayout* grid = nullptr;
+    std::array<QLabel*, 4> captions{};
+    std::array<QLineEdit*, 3> boxes{};
+  };
+  RowBoxes MakeRowBoxes(const std::array<const char*, 3>& names, std::array<KeyFilter*, 4>& filters);
+  // Room for the longer of a label's two texts, so that nothing moves when they swap.
+  static void KeepRoomFor(QLabel* label, const std::string& one, const std::string& other);
 
   enum class Action { Apply, Add, Modify, Delete };
 
