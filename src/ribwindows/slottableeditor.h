@@ -10,6 +10,7 @@
 // pending one) always has a position: a row at 0 would end the table for drawing and hide
 // every row after it.
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <type_traits>
@@ -45,6 +46,22 @@ float PositionMm(const std::string& text, bool fromTrailingEdge, const core::Rib
 
 // A position text that cannot be read, such as "1,2,3" or "1./2".
 bool IsMalformedPosition(const std::string& text, const std::string& unitText);
+
+// What every row's position check decides before the kind's own: a blank position is no
+// row (allowed while pending), an unreadable one fails, and a committed row at 0 fails (it
+// would end the table and hide the rows after it). Otherwise `settled` is false and `mm`
+// is the position for the kind's own check.
+struct PositionCheck {
+  bool settled = false;
+  bool fits = false;
+  float mm = 0;
+};
+PositionCheck CheckPosition(const std::string& text, bool fromTrailingEdge, const core::RibDocument& d,
+                            bool committing);
+
+// The edge a row's position counts from, as the row keeps it: a blank position is no row,
+// whichever edge it would count from.
+std::uint8_t KeptEdge(const std::string& position, bool fromTrailingEdge);
 
 
 // What an action asks of the window afterwards.
