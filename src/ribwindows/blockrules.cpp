@@ -1,7 +1,6 @@
 #include "ribwindows/blockrules.h"
 
 #include "core/lengths.h"
-#include "platform/messages.h"
 #include "platform/texts.h"
 #include "ribwindows/boxreading.h"
 

@@ -47,7 +47,6 @@ struct HoleTraits {
   // The first box in use whose text cannot be read, or null.
   static const std::string* Unreadable(const Fields& f, const std::string& unitText);
 };
-using HoleEditor = SlotTableEditor<HoleTraits>;
 
 // What the shape option does to the boxes: a rectangle takes a width and a height, a round
 // hole a diameter only.

@@ -3,8 +3,8 @@
 // window. Rules in holerules.h.
 #include <array>
 
-#include "ribwindows/holerules.h"
 #include "ribwindows/editortablewindow.h"
+#include "ribwindows/holerules.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -76,7 +76,8 @@ struct TableOutcome {
 //   Table(document); FieldsOf(row); RowOf(fields, base row, document); Fits(row, document,
 //   committing): the position check; PositionText(fields); Unreadable(fields, unit): the
 //   first box whose text cannot be read; Edit(table): the edit that stores a table;
-//   Marked(document): the row the main view marks.
+//   Marked(document): the row the main view marks; Warning(document, row, index): what the
+//   row would leave of the rib, for the window.
 template <class Traits>
 class SlotTableEditor {
  public:

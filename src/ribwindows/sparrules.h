@@ -49,7 +49,6 @@ struct SparTraits {
   // The first box in use whose text cannot be read, or null.
   static const std::string* Unreadable(const Fields& f, const std::string& unitText);
 };
-using SparEditor = SlotTableEditor<SparTraits>;
 
 // What the shape option does to the boxes: a round spar has no height (the box is greyed
 // and reads "0") and takes a diameter; shapes 2 and 3 use the inset.

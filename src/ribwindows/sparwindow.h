@@ -3,8 +3,8 @@
 // Rules in sparrules.h.
 #include <array>
 
-#include "ribwindows/sparrules.h"
 #include "ribwindows/editortablewindow.h"
+#include "ribwindows/sparrules.h"
 
 class QGroupBox;
 class QLabel;
