@@ -29,16 +29,9 @@ HoleWindow::HoleWindow(core::RibDocument& document, QWidget* parent)
     : EditorTableWindow(document, &core::ViewState::markedHole, "HoleWindow", HoleHelpTopic(), parent) {
   setObjectName("frmtrou");
 
-  const RowBoxes row = MakeRowBoxes({"Text1_1", "Text1_2", "Text2"}, filters_);
-  boxesGroup_ = row.group;
-  positionLabel_ = row.captions[0];
-  sizeLabel_ = row.captions[1];
-  heightLabel_ = row.captions[2];
-  offsetLabel_ = row.captions[3];
-  sizeBox_ = row.boxes[0];
-  heightBox_ = row.boxes[1];
-  offsetBox_ = row.boxes[2];
-  QGridLayout* grid = row.grid;
+  QGridLayout* grid =
+      MakeRowBoxes(boxesGroup_, {&positionLabel_, &sizeLabel_, &heightLabel_, &offsetLabel_},
+                   {{{&sizeBox_, "Text1_1"}, {&heightBox_, "Text1_2"}, {&offsetBox_, "Text2"}}}, filters_);
   centred_ = new QCheckBox(boxesGroup_);
   centred_->setObjectName("Chkcentr");
   grid->addWidget(centred_, 4, 0, 1, 2);

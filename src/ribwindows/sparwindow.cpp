@@ -30,15 +30,8 @@ SparWindow::SparWindow(core::RibDocument& document, QWidget* parent)
     : EditorTableWindow(document, &core::ViewState::markedSpar, "SparWindow", SparHelpTopic(), parent) {
   setObjectName("frmlongeron");
 
-  const RowBoxes row = MakeRowBoxes({"Text1_1", "Text1_2", "Text1_3"}, filters_);
-  boxesGroup_ = row.group;
-  positionLabel_ = row.captions[0];
-  widthLabel_ = row.captions[1];
-  heightLabel_ = row.captions[2];
-  insetLabel_ = row.captions[3];
-  widthBox_ = row.boxes[0];
-  heightBox_ = row.boxes[1];
-  insetBox_ = row.boxes[2];
+  MakeRowBoxes(boxesGroup_, {&positionLabel_, &widthLabel_, &heightLabel_, &insetLabel_},
+               {{{&widthBox_, "Text1_1"}, {&heightBox_, "Text1_2"}, {&insetBox_, "Text1_3"}}}, filters_);
 
   edgeGroup_ = OptionGroup(this, "OptDistance", edge_);
   upperGroup_ = OptionGroup(this, "Opte", upper_);

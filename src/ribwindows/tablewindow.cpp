@@ -234,27 +234,27 @@ void TableWindow::DocumentChanged(core::Changes what) {
   }
 }
 
-TableWindow::RowBoxes TableWindow::MakeRowBoxes(const std::array<const char*, 3>& names,
-                                                std::array<KeyFilter*, 4>& filters) {
-  RowBoxes row;
-  row.group = new QGroupBox(this);
-  for (QLabel*& caption : row.captions) caption = new QLabel;
-  for (std::size_t i = 0; i < row.boxes.size(); ++i) {
-    row.boxes[i] = new QLineEdit;
-    row.boxes[i]->setObjectName(names[i]);
+QGridLayout* TableWindow::MakeRowBoxes(QGroupBox*& group, const std::array<QLabel**, 4>& captions,
+                                       const std::array<NamedBox, 3>& boxes, std::array<KeyFilter*, 4>& filters) {
+  group = new QGroupBox(this);
+  for (QLabel** caption : captions) *caption = new QLabel;
+  for (const NamedBox& named : boxes) {
+    *named.box = new QLineEdit;
+    (*named.box)->setObjectName(named.name);
   }
-  const std::array<QLineEdit*, 4> boxes = {positionBox_, row.boxes[0], row.boxes[1], row.boxes[2]};
-  row.grid = new QGridLayout(row.group);
-  for (std::size_t i = 0; i < boxes.size(); ++i) {
-    row.captions[i]->setParent(row.group);
-    boxes[i]->setParent(row.group);
-    row.captions[i]->setBuddy(boxes[i]);
-    boxes[i]->setMaximumWidth(110);
-    row.grid->addWidget(row.captions[i], static_cast<int>(i), 0);
-    row.grid->addWidget(boxes[i], static_cast<int>(i), 1);
-    filters[i] = new KeyFilter(boxes[i], QString());
+  const std::array<QLineEdit*, 4> row = {positionBox_, *boxes[0].box, *boxes[1].box, *boxes[2].box};
+  auto* grid = new QGridLayout(group);
+  for (std::size_t i = 0; i < row.size(); ++i) {
+    QLabel* caption = *captions[i];
+    caption->setParent(group);
+    row[i]->setParent(group);
+    caption->setBuddy(row[i]);
+    row[i]->setMaximumWidth(110);
+    grid->addWidget(caption, static_cast<int>(i), 0);
+    grid->addWidget(row[i], static_cast<int>(i), 1);
+    filters[i] = new KeyFilter(row[i], QString());
   }
-  return row;
+  return grid;
 }
 
 void TableWindow::KeepRoomFor(QLabel* label, const std::string& one, const std::string& other) {

@@ -47,16 +47,15 @@ class TableWindow : public QDialog {
   void reject() override;
 
  protected:
-  // The group of a row's four captioned number boxes in a grid, the position box first;
-  // the other three are made with `names` as object names. Each box gets its key filter
+  // Makes `group` with a row's four captioned number boxes in a grid, the position box
+  // first; the other three boxes take their object names. Each box gets its key filter
   // (allowed characters set later).
-  struct RowBoxes {
-    QGroupBox* group = nullptr;
-    QGridLayout* grid = nullptr;
-    std::array<QLabel*, 4> captions{};
-    std::array<QLineEdit*, 3> boxes{};
+  struct NamedBox {
+    QLineEdit** box;
+    const char* name;
   };
-  RowBoxes MakeRowBoxes(const std::array<const char*, 3>& names, std::array<KeyFilter*, 4>& filters);
+  QGridLayout* MakeRowBoxes(QGroupBox*& group, const std::array<QLabel**, 4>& captions,
+                            const std::array<NamedBox, 3>& boxes, std::array<KeyFilter*, 4>& filters);
   // Room for the longer of a label's two texts, so that nothing moves when they swap.
   static void KeepRoomFor(QLabel* label, const std::string& one, const std::string& other);
 
