@@ -66,11 +66,7 @@ class EditApplier {
     t.upperDistance = {-upper.mm, upper.text};
     t.lengthText = boxes.length.empty() ? "0" : boxes.length;
     t.rearText = boxes.rear.empty() ? "0" : boxes.rear;
-    StoreBoardAngle(boxes.angle);
-    document_.rib.baseMode = core::BaseMode::Tabs;
-    // Also when the angle went back to 0: the caption must not keep naming the old one.
-    core::RecomposeCaption(document_, files::CaptionWordsInLanguage(), core::CaptionSource::TabDialog);
-    return Stored(Change::Setup);
+    return StandOnBase(core::BaseMode::Tabs, boxes.angle, core::CaptionSource::TabDialog);
   }
 
   EditOutcome operator()(const SetBlocks& e) {
@@ -82,10 +78,7 @@ class EditApplier {
     b.seatDepth = Typed(boxes.seat);
     b.topHeight = Typed(boxes.topHeight);
     b.tail = boxes.tail;
-    StoreBoardAngle(boxes.angle);
-    document_.rib.baseMode = core::BaseMode::Blocks;
-    core::RecomposeCaption(document_, files::CaptionWordsInLanguage(), core::CaptionSource::BlockDialog);
-    return Stored(Change::Setup);
+    return StandOnBase(core::BaseMode::Blocks, boxes.angle, core::CaptionSource::BlockDialog);
   }
 
   EditOutcome operator()(const TakeOffBase& e) {
@@ -187,11 +180,16 @@ class EditApplier {
     }
   }
 
-  // Stored negated, the same for tabs and block, so that both windows show the same angle.
-  void StoreBoardAngle(const std::string& typed) {
+  // The rib goes on its tabs or its block at the board angle typed. The angle is stored
+  // negated, one for both bases, so that both windows show the same angle. The caption is
+  // composed again also when the angle went back to 0: it must not keep naming the old one.
+  EditOutcome StandOnBase(core::BaseMode base, const std::string& typedAngle, core::CaptionSource source) {
     const float angle =
-        std::clamp(static_cast<float>(core::NumberFromText(typed)), -kBoardAngleLimit, kBoardAngleLimit);
+        std::clamp(static_cast<float>(core::NumberFromText(typedAngle)), -kBoardAngleLimit, kBoardAngleLimit);
     document_.rib.boardAngle = angle == 0 ? 0.0f : -angle;
+    document_.rib.baseMode = base;
+    core::RecomposeCaption(document_, files::CaptionWordsInLanguage(), source);
+    return Stored(Change::Setup);
   }
 
   void Tell(const char* section, const char* key, std::string words = {}) {

@@ -1,9 +1,6 @@
 #include "ribwindows/blockrules.h"
 
-#include "core/typednumber.h"
 #include "core/lengths.h"
-#include "core/numformat.h"
-#include "platform/messages.h"
 #include "platform/texts.h"
 #include "ribwindows/boxreading.h"
 
@@ -16,14 +13,10 @@ namespace {
 std::string AngleMessageTitle() { return platform::MenuTitle("MenuLayout", "4"); }
 }  // namespace
 
-std::string BlockWindowTitle(const core::RibDocument& d) {
-  return Text("FrmBloc", "1") + " " + d.rib.chord.text + d.settings.unitText;
-}
-
 BlockBoxes BlockBoxesFromDocument(const core::RibDocument& d) {
   const core::Blocks& b = d.rib.blocks;
   return {b.baseHeight.text, b.leadingExtension.text, b.trailingExtension.text, b.seatDepth.text,
-          b.topHeight.text,  AngleText(-d.rib.boardAngle), b.tail};
+          b.topHeight.text,  ShownBoardAngle(d), b.tail};
 }
 
 double TypedBlockLength(const std::string& typed, const core::RibDocument& d) {
@@ -31,21 +24,12 @@ double TypedBlockLength(const std::string& typed, const core::RibDocument& d) {
 }
 
 TypedValue TypedBlockAngle(const std::string& typed) {
-  const double angle = core::NumberFromText(typed);
-  if (angle > kBoardAngleLimit) {
-    platform::Inform(Text("FrmBloc", "8") + " 20\u00b0", AngleMessageTitle());
-    return {kBoardAngleLimit, "20"};
-  }
-  if (angle < -kBoardAngleLimit) {
-    platform::Inform(Text("FrmBloc", "9") + " -20\u00b0", AngleMessageTitle());
-    return {-kBoardAngleLimit, "-20"};
-  }
-  return {angle, ""};
+  return TypedBoardAngle(typed, {Text("FrmBloc", "8") + " 20\u00b0", Text("FrmBloc", "9") + " -20\u00b0",
+                                 AngleMessageTitle()});
 }
 
 std::string BlockTotalText(double leadingMm, double trailingMm, const core::RibDocument& d) {
-  const double total = leadingMm + d.rib.chord.mm + trailingMm;
-  return core::LengthToText(static_cast<float>(total), d.settings.unitText) + d.settings.unitText;
+  return LengthLabelText(leadingMm + d.rib.chord.mm + trailingMm, d.settings.unitText);
 }
 
 AirfoilHeightTexts AirfoilHeights(const core::RibDocument& d) {
@@ -56,11 +40,7 @@ AirfoilHeightTexts AirfoilHeights(const core::RibDocument& d) {
 
 std::string ApplyBlocks(core::RibDocument& d, const BlockBoxes& boxes) {
   commands::ApplyEdit(d, commands::SetBlocks{boxes});
-  return AngleText(-d.rib.boardAngle);
-}
-
-core::Changes RemoveBlocks(core::RibDocument& d) {
-  return commands::ApplyEdit(d, commands::TakeOffBase{core::BaseMode::Blocks}).changed;
+  return ShownBoardAngle(d);
 }
 
 }  // namespace ribwindows

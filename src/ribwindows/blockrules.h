@@ -6,15 +6,12 @@
 #include "commands/ribedit.h"
 #include "core/changes.h"
 #include "core/ribdocument.h"
-#include "ribwindows/tabrules.h"
+#include "ribwindows/boardrules.h"
 
 namespace ribwindows {
 
 // The boxes of the window in their order (0 to 5) and the tail option.
 using commands::BlockBoxes;
-
-// "<FrmBloc/1> <chord><unit>", as the other feature windows name the chord.
-std::string BlockWindowTitle(const core::RibDocument& d);
 
 // The angle shows as in the tab window: the document keeps it negated for both.
 BlockBoxes BlockBoxesFromDocument(const core::RibDocument& d);
@@ -39,8 +36,5 @@ AirfoilHeightTexts AirfoilHeights(const core::RibDocument& d);
 // Apply through commands::ApplyEdit: the rib goes on its block; announced. Returns the
 // angle box's text as stored.
 std::string ApplyBlocks(core::RibDocument& d, const BlockBoxes& boxes);
-
-// Takes the rib off its block (the values stay for the next time); announced.
-core::Changes RemoveBlocks(core::RibDocument& d);
 
 }  // namespace ribwindows

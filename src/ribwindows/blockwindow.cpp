@@ -26,7 +26,7 @@ constexpr int kLeading = 1, kTrailing = 2, kAngle = 5;
 
 BlockWindow::BlockWindow(core::RibDocument& document, QWidget* parent) : QDialog(parent), document_(document) {
   setObjectName("frmbloc");
-  setWindowTitle(Q(BlockWindowTitle(document_)));
+  setWindowTitle(Q(ChordWindowTitle("FrmBloc", document_)));
   const std::string unit = UnitWord(document_.settings.unitText);
   // A board below the chord line or above it: every box takes a sign.
   const QString keys = Q(core::LengthKeys(document_.settings.unitText, /*negativeAllowed=*/true));
@@ -93,7 +93,7 @@ BlockWindow::BlockWindow(core::RibDocument& document, QWidget* parent) : QDialog
   connect(remove_, &QPushButton::clicked, this, [this] { Remove(); });
   subscription_ = document_.changes.Listen([this](core::Changes what) {
     if (!what.Has(core::Change::Chord)) return;
-    setWindowTitle(Q(BlockWindowTitle(document_)));
+    setWindowTitle(Q(ChordWindowTitle("FrmBloc", document_)));
     ShowTotal();
     ShowAirfoilHeights();
   });
@@ -134,7 +134,7 @@ bool BlockWindow::Apply() {
 }
 
 void BlockWindow::Remove() {
-  const core::Changes changed = RemoveBlocks(document_);
+  const core::Changes changed = TakeRibOffBase(document_, core::BaseMode::Blocks);
   changed_ = changed_ | changed;
   accept();
 }

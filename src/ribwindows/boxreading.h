@@ -29,6 +29,12 @@ using core::UnitNumberText;
 // An angle in degrees for a box: "0" rather than "-0".
 std::string AngleText(float degrees);
 
+// "<section/1> <chord><unit>": a feature window is titled with the chord it works on.
+std::string ChordWindowTitle(const char* section, const core::RibDocument& d);
+
+// A length for a label: in the unit in force, followed by the unit.
+std::string LengthLabelText(double mm, const std::string& unitText);
+
 using commands::kBoardAngleLimit;
 
 }  // namespace ribwindows

@@ -6,12 +6,9 @@
 namespace ribwindows {
 
 bool HoleFits(const core::HoleRow& row, const core::RibDocument& d, bool committing) {
-  if (IsBlankPosition(row.positionText)) return !committing;
-  if (IsMalformedPosition(row.positionText, d.settings.unitText)) return false;
-  const float pos = PositionMm(row.positionText, row.fromTrailingEdge == 1, d);
-  // A hole at 0 would end the table and hide the holes after it.
-  if (committing && pos == 0) return false;
-  return pos >= -kTouchMm && pos <= d.rib.chord.mm + kTouchMm;
+  const PositionCheck position = CheckPosition(row.positionText, row.fromTrailingEdge == 1, d, committing);
+  if (position.settled) return position.fits;
+  return position.mm >= -kTouchMm && position.mm <= d.rib.chord.mm + kTouchMm;
 }
 
 HoleFields HoleTraits::FieldsOf(const core::HoleRow& row) {
@@ -30,7 +27,7 @@ core::HoleRow HoleTraits::RowOf(const HoleFields& f, const core::HoleRow& base, 
   const std::string& unit = d.settings.unitText;
   core::HoleRow row = base;
   row.positionText = f.position;
-  row.fromTrailingEdge = f.fromTrailingEdge && !IsBlankPosition(f.position) ? 1 : 0;
+  row.fromTrailingEdge = KeptEdge(f.position, f.fromTrailingEdge);
   row.size = LengthFromBox(f.size, unit);
   row.height = LengthFromBox(f.height, unit);
   // The sign belongs to the whole length: -1.1/2 in is -1.5 in.

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/ribdocument.h"
+#include "core/ribwarnings.h"
 #include "ribwindows/slottableeditor.h"
 
 namespace ribwindows {
@@ -40,10 +41,12 @@ struct HoleTraits {
   static Row RowOf(const Fields& f, const Row& base, const core::RibDocument& d);
   static bool Fits(const Row& row, const core::RibDocument& d, bool committing) { return HoleFits(row, d, committing); }
   static const std::string& PositionText(const Fields& f) { return f.position; }
+  static core::RibWarningAt Warning(const core::RibDocument& d, const Row& row, int index) {
+    return core::HoleWarning(d, row, index);
+  }
   // The first box in use whose text cannot be read, or null.
   static const std::string* Unreadable(const Fields& f, const std::string& unitText);
 };
-using HoleEditor = SlotTableEditor<HoleTraits>;
 
 // What the shape option does to the boxes: a rectangle takes a width and a height, a round
 // hole a diameter only.

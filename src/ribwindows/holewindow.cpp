@@ -13,13 +13,11 @@
 #include <algorithm>
 
 #include "core/lengths.h"
-#include "core/ribwarnings.h"
 #include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 #include "ribwindows/boxreading.h"
 #include "ribwindows/keyfilter.h"
 #include "ribwindows/optiongroup.h"
-#include "sharedwindows/ribstatus.h"
 
 namespace ribwindows {
 
@@ -28,23 +26,12 @@ using platform::Q;
 }  // namespace
 
 HoleWindow::HoleWindow(core::RibDocument& document, QWidget* parent)
-    : TableWindow(document, "FrmTrou", &core::ViewState::markedHole, "HoleWindow", HoleHelpTopic(), parent),
-      editor_(document) {
+    : EditorTableWindow(document, &core::ViewState::markedHole, "HoleWindow", HoleHelpTopic(), parent) {
   setObjectName("frmtrou");
 
-  boxesGroup_ = new QGroupBox(this);
-  positionLabel_ = new QLabel;
-  sizeLabel_ = new QLabel;
-  heightLabel_ = new QLabel;
-  offsetLabel_ = new QLabel;
-  sizeBox_ = new QLineEdit;
-  sizeBox_->setObjectName("Text1_1");
-  heightBox_ = new QLineEdit;
-  heightBox_->setObjectName("Text1_2");
-  offsetBox_ = new QLineEdit;
-  offsetBox_->setObjectName("Text2");
-  auto* grid = BoxGrid(boxesGroup_, {positionLabel_, sizeLabel_, heightLabel_, offsetLabel_},
-                       {positionBox_, sizeBox_, heightBox_, offsetBox_}, filters_);
+  QGridLayout* grid =
+      MakeRowBoxes(boxesGroup_, {&positionLabel_, &sizeLabel_, &heightLabel_, &offsetLabel_},
+                   {{{&sizeBox_, "Text1_1"}, {&heightBox_, "Text1_2"}, {&offsetBox_, "Text2"}}}, filters_);
   centred_ = new QCheckBox(boxesGroup_);
   centred_->setObjectName("Chkcentr");
   grid->addWidget(centred_, 4, 0, 1, 2);
@@ -118,13 +105,9 @@ void HoleWindow::LoadCaptions() {
   shapesHint_->setText(Q(Text(s, "23")));
   positionsHint_->setText(Q(Text(s, "24")));
   SetButtonTexts(s, "16");
-  // Room for the longer of the size's two captions, so that no box moves when they swap.
-  const QFontMetrics metrics = sizeLabel_->fontMetrics();
-  sizeLabel_->setMinimumWidth(
-      std::max(metrics.horizontalAdvance(Q(Text(s, "8"))), metrics.horizontalAdvance(Q(Text(s, "10")))));
-  // And for the longer of the offset's two references, so that ticking Centred widens nothing.
-  offsetReference_->setMinimumWidth(std::max(metrics.horizontalAdvance(Q(HoleOffsetCaption(false))),
-                                             metrics.horizontalAdvance(Q(HoleOffsetCaption(true)))));
+  // The size's two captions swap with the shape, the offset's two references with Centred.
+  KeepRoomFor(sizeLabel_, Text(s, "8"), Text(s, "10"));
+  KeepRoomFor(offsetReference_, HoleOffsetCaption(false), HoleOffsetCaption(true));
   ShowShape(static_cast<core::HoleShape>(CheckedOption(shape_)));
   ShowCentred(centred_->isChecked());
 }
@@ -176,27 +159,6 @@ void HoleWindow::ShowCentred(bool centred) {
   offsetBox_->setEnabled(!centred);
   offsetLabel_->setEnabled(!centred);
   offsetReference_->setText(Q(HoleOffsetCaption(centred)));
-}
-
-std::string HoleWindow::TypedWarning() const {
-  const HoleFields fields = Fields();
-  if (const std::string* unreadable = HoleTraits::Unreadable(fields, document_.settings.unitText))
-    return UnreadableText(*unreadable, document_.settings.unitText);
-  const int row = editor_.UnderEdit();
-  const core::HoleRow typed = HoleTraits::RowOf(fields, document_.rib.holes[static_cast<std::size_t>(row)], document_);
-  return sharedwindows::RibWarningText(core::HoleWarning(document_, typed, row), document_.settings.unitText);
-}
-
-bool HoleWindow::MayClose() { return editor_.MayClose(positionBox_->text().toStdString()); }
-
-TableOutcome HoleWindow::Act(Action action) {
-  switch (action) {
-    case Action::Apply: return editor_.Apply(Fields());
-    case Action::Add: return editor_.Add(Fields());
-    case Action::Modify: return editor_.Modify(Fields());
-    case Action::Delete: return editor_.Delete();
-  }
-  return {};
 }
 
 }  // namespace ribwindows

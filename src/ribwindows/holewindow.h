@@ -3,8 +3,8 @@
 // window. Rules in holerules.h.
 #include <array>
 
+#include "ribwindows/editortablewindow.h"
 #include "ribwindows/holerules.h"
-#include "ribwindows/tablewindow.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -15,14 +15,13 @@ namespace ribwindows {
 
 class KeyFilter;
 
-class HoleWindow : public TableWindow {
+class HoleWindow : public EditorTableWindow<HoleTraits> {
   Q_OBJECT
  public:
   HoleWindow(core::RibDocument& document, QWidget* parent = nullptr);
   // Brings the open hole window of `owner` to the front, or opens one.
   static HoleWindow* Open(core::RibDocument& document, QWidget* owner);
 
-  const HoleEditor& Editor() const { return editor_; }
   QLineEdit* SizeBox() const { return sizeBox_; }
   QLineEdit* HeightBox() const { return heightBox_; }
   QLineEdit* OffsetBox() const { return offsetBox_; }
@@ -32,26 +31,17 @@ class HoleWindow : public TableWindow {
   QCheckBox* CentredBox() const { return centred_; }
   QRadioButton* ShapeOption(int i) const { return shape_[static_cast<std::size_t>(i)]; }
   QRadioButton* EdgeOption(int i) const { return edge_[static_cast<std::size_t>(i)]; }
-  HoleFields Fields() const;
+  HoleFields Fields() const override;
 
  protected:
-  TableOutcome Act(Action action) override;
-  TableOutcome SelectRow(int index) override { return editor_.Select(index); }
-  bool MayClose() override;
-  bool Failed() const override { return editor_.Failed(); }
-  int UnderEdit() const override { return editor_.UnderEdit(); }
-  SlotLabel LabelFor(int index) const override { return editor_.Label(index); }
   void ShowFields() override;
   void LoadCaptions() override;
   void UseUnit() override;
-  void ReloadTable() override { editor_.Reload(); }
-  std::string TypedWarning() const override;
 
  private:
   void ShowShape(core::HoleShape shape);
   void ShowCentred(bool centred);
 
-  HoleEditor editor_;
   QLineEdit* sizeBox_;
   QLineEdit* heightBox_;
   QLineEdit* offsetBox_;

@@ -13,10 +13,6 @@ SlotLabel SlotLabelFor(int label, int pending, std::optional<int> selected) {
   return l;
 }
 
-std::string TableWindowTitle(const char* section, const core::RibDocument& d) {
-  return platform::Text(section, "1") + " " + d.rib.chord.text + d.settings.unitText;
-}
-
 bool IsBlankPosition(const std::string& text) {
   return text.find_first_not_of(" \t") == std::string::npos;
 }
@@ -29,6 +25,19 @@ float PositionMm(const std::string& text, bool fromTrailingEdge, const core::Rib
 
 bool IsMalformedPosition(const std::string& text, const std::string& unitText) {
   return core::ReadPosition(text, 100, unitText).malformed;
+}
+
+PositionCheck CheckPosition(const std::string& text, bool fromTrailingEdge, const core::RibDocument& d,
+                            bool committing) {
+  if (IsBlankPosition(text)) return {true, !committing, 0};
+  if (IsMalformedPosition(text, d.settings.unitText)) return {true, false, 0};
+  const float mm = PositionMm(text, fromTrailingEdge, d);
+  if (committing && mm == 0) return {true, false, mm};
+  return {false, false, mm};
+}
+
+std::uint8_t KeptEdge(const std::string& position, bool fromTrailingEdge) {
+  return fromTrailingEdge && !IsBlankPosition(position) ? 1 : 0;
 }
 
 

@@ -10,6 +10,7 @@
 // pending one) always has a position: a row at 0 would end the table for drawing and hide
 // every row after it.
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <type_traits>
@@ -36,10 +37,6 @@ struct SlotLabel {
 };
 SlotLabel SlotLabelFor(int label, int pending, std::optional<int> selected);
 
-// "Frmlongeron"/"1", a blank, the chord as typed and the unit: the window's title and the
-// title of its messages.
-std::string TableWindowTitle(const char* section, const core::RibDocument& d);
-
 // Whether a position text is blank (no row at all).
 bool IsBlankPosition(const std::string& text);
 
@@ -49,6 +46,22 @@ float PositionMm(const std::string& text, bool fromTrailingEdge, const core::Rib
 
 // A position text that cannot be read, such as "1,2,3" or "1./2".
 bool IsMalformedPosition(const std::string& text, const std::string& unitText);
+
+// What every row's position check decides before the kind's own: a blank position is no
+// row (allowed while pending), an unreadable one fails, and a committed row at 0 fails (it
+// would end the table and hide the rows after it). Otherwise `settled` is false and `mm`
+// is the position for the kind's own check.
+struct PositionCheck {
+  bool settled = false;
+  bool fits = false;
+  float mm = 0;
+};
+PositionCheck CheckPosition(const std::string& text, bool fromTrailingEdge, const core::RibDocument& d,
+                            bool committing);
+
+// The edge a row's position counts from, as the row keeps it: a blank position is no row,
+// whichever edge it would count from.
+std::uint8_t KeptEdge(const std::string& position, bool fromTrailingEdge);
 
 
 // What an action asks of the window afterwards.
@@ -63,7 +76,8 @@ struct TableOutcome {
 //   Table(document); FieldsOf(row); RowOf(fields, base row, document); Fits(row, document,
 //   committing): the position check; PositionText(fields); Unreadable(fields, unit): the
 //   first box whose text cannot be read; Edit(table): the edit that stores a table;
-//   Marked(document): the row the main view marks.
+//   Marked(document): the row the main view marks; Warning(document, row, index): what the
+//   row would leave of the rib, for the window.
 template <class Traits>
 class SlotTableEditor {
  public:
@@ -161,7 +175,7 @@ class SlotTableEditor {
     return false;
   }
 
-  std::string Title() const { return TableWindowTitle(Traits::kSection, d_); }
+  std::string Title() const { return ChordWindowTitle(Traits::kSection, d_); }
 
  private:
   // Checks the boxes and puts them into `slot` of `table`; false when the check fails.

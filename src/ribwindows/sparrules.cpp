@@ -6,12 +6,10 @@
 namespace ribwindows {
 
 bool SparFits(const core::SparRow& row, const core::RibDocument& d, bool committing) {
-  if (IsBlankPosition(row.positionText)) return !committing;
-  if (IsMalformedPosition(row.positionText, d.settings.unitText)) return false;
+  const PositionCheck position = CheckPosition(row.positionText, row.fromTrailingEdge == 1, d, committing);
+  if (position.settled) return position.fits;
   const float chord = d.rib.chord.mm;
-  const float pos = PositionMm(row.positionText, row.fromTrailingEdge == 1, d);
-  // A spar at 0 would end the table and hide the spars after it.
-  if (committing && pos == 0) return false;
+  const float pos = position.mm;
   const float half = row.width.mm / 2;
   return pos <= chord + kTouchMm && pos - half >= -kTouchMm && pos + half <= chord + kTouchMm;
 }
@@ -33,8 +31,7 @@ core::SparRow SparTraits::RowOf(const SparFields& f, const core::SparRow& base, 
   const std::string& unit = d.settings.unitText;
   core::SparRow row = base;
   row.positionText = f.position;
-  // A blank position is no spar, whichever edge it would count from.
-  row.fromTrailingEdge = f.fromTrailingEdge && !IsBlankPosition(f.position) ? 1 : 0;
+  row.fromTrailingEdge = KeptEdge(f.position, f.fromTrailingEdge);
   row.width = LengthFromBox(f.width, unit);
   row.height = LengthFromBox(f.height, unit);
   row.inset = LengthFromBox(f.inset, unit);

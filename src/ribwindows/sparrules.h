@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/ribdocument.h"
+#include "core/ribwarnings.h"
 #include "ribwindows/slottableeditor.h"
 
 namespace ribwindows {
@@ -42,10 +43,12 @@ struct SparTraits {
   static Row RowOf(const Fields& f, const Row& base, const core::RibDocument& d);
   static bool Fits(const Row& row, const core::RibDocument& d, bool committing) { return SparFits(row, d, committing); }
   static const std::string& PositionText(const Fields& f) { return f.position; }
+  static core::RibWarningAt Warning(const core::RibDocument& d, const Row& row, int index) {
+    return core::SparWarning(d, row, index);
+  }
   // The first box in use whose text cannot be read, or null.
   static const std::string* Unreadable(const Fields& f, const std::string& unitText);
 };
-using SparEditor = SlotTableEditor<SparTraits>;
 
 // What the shape option does to the boxes: a round spar has no height (the box is greyed
 // and reads "0") and takes a diameter; shapes 2 and 3 use the inset.

@@ -12,13 +12,11 @@
 #include <algorithm>
 
 #include "core/lengths.h"
-#include "core/ribwarnings.h"
 #include "platform/qt/qtstrings.h"
 #include "platform/texts.h"
 #include "ribwindows/boxreading.h"
 #include "ribwindows/keyfilter.h"
 #include "ribwindows/optiongroup.h"
-#include "sharedwindows/ribstatus.h"
 
 namespace ribwindows {
 
@@ -29,23 +27,11 @@ using platform::Q;
 }  // namespace
 
 SparWindow::SparWindow(core::RibDocument& document, QWidget* parent)
-    : TableWindow(document, "Frmlongeron", &core::ViewState::markedSpar, "SparWindow", SparHelpTopic(), parent),
-      editor_(document) {
+    : EditorTableWindow(document, &core::ViewState::markedSpar, "SparWindow", SparHelpTopic(), parent) {
   setObjectName("frmlongeron");
 
-  boxesGroup_ = new QGroupBox(this);
-  positionLabel_ = new QLabel;
-  widthLabel_ = new QLabel;
-  heightLabel_ = new QLabel;
-  insetLabel_ = new QLabel;
-  widthBox_ = new QLineEdit;
-  widthBox_->setObjectName("Text1_1");
-  heightBox_ = new QLineEdit;
-  heightBox_->setObjectName("Text1_2");
-  insetBox_ = new QLineEdit;
-  insetBox_->setObjectName("Text1_3");
-  BoxGrid(boxesGroup_, {positionLabel_, widthLabel_, heightLabel_, insetLabel_},
-          {positionBox_, widthBox_, heightBox_, insetBox_}, filters_);
+  MakeRowBoxes(boxesGroup_, {&positionLabel_, &widthLabel_, &heightLabel_, &insetLabel_},
+               {{{&widthBox_, "Text1_1"}, {&heightBox_, "Text1_2"}, {&insetBox_, "Text1_3"}}}, filters_);
 
   edgeGroup_ = OptionGroup(this, "OptDistance", edge_);
   upperGroup_ = OptionGroup(this, "Opte", upper_);
@@ -102,10 +88,8 @@ void SparWindow::LoadCaptions() {
   edge_[0]->setText(Q(Text(s, "23")));
   edge_[1]->setText(Q(Text(s, "24")));
   SetButtonTexts(s, "4");
-  // Room for the longer of the width's two captions, so that no box moves when they swap.
-  const QFontMetrics metrics = widthLabel_->fontMetrics();
-  widthLabel_->setMinimumWidth(
-      std::max(metrics.horizontalAdvance(Q(Text(s, "6"))), metrics.horizontalAdvance(Q(Text(s, "8")))));
+  // The width's two captions swap with the shape.
+  KeepRoomFor(widthLabel_, Text(s, "6"), Text(s, "8"));
   ShowShape(static_cast<core::SparShape>(CheckedOption(shape_)));
 }
 
@@ -161,27 +145,6 @@ void SparWindow::ShapeChosen(int index) {
     insetBox_->setFocus();
     insetBox_->selectAll();
   }
-}
-
-std::string SparWindow::TypedWarning() const {
-  const SparFields fields = Fields();
-  if (const std::string* unreadable = SparTraits::Unreadable(fields, document_.settings.unitText))
-    return UnreadableText(*unreadable, document_.settings.unitText);
-  const int row = editor_.UnderEdit();
-  const core::SparRow typed = SparTraits::RowOf(fields, document_.rib.spars[static_cast<std::size_t>(row)], document_);
-  return sharedwindows::RibWarningText(core::SparWarning(document_, typed, row), document_.settings.unitText);
-}
-
-bool SparWindow::MayClose() { return editor_.MayClose(positionBox_->text().toStdString()); }
-
-TableOutcome SparWindow::Act(Action action) {
-  switch (action) {
-    case Action::Apply: return editor_.Apply(Fields());
-    case Action::Add: return editor_.Add(Fields());
-    case Action::Modify: return editor_.Modify(Fields());
-    case Action::Delete: return editor_.Delete();
-  }
-  return {};
 }
 
 }  // namespace ribwindows

@@ -3,8 +3,8 @@
 // Rules in sparrules.h.
 #include <array>
 
+#include "ribwindows/editortablewindow.h"
 #include "ribwindows/sparrules.h"
-#include "ribwindows/tablewindow.h"
 
 class QGroupBox;
 class QLabel;
@@ -14,14 +14,13 @@ namespace ribwindows {
 
 class KeyFilter;
 
-class SparWindow : public TableWindow {
+class SparWindow : public EditorTableWindow<SparTraits> {
   Q_OBJECT
  public:
   SparWindow(core::RibDocument& document, QWidget* parent = nullptr);
   // Brings the open spar window of `owner` to the front, or opens one.
   static SparWindow* Open(core::RibDocument& document, QWidget* owner);
 
-  const SparEditor& Editor() const { return editor_; }
   QLineEdit* WidthBox() const { return widthBox_; }
   QLineEdit* HeightBox() const { return heightBox_; }
   QLineEdit* InsetBox() const { return insetBox_; }
@@ -31,26 +30,17 @@ class SparWindow : public TableWindow {
   QRadioButton* LowerOption(int i) const { return lower_[static_cast<std::size_t>(i)]; }
   QRadioButton* ShapeOption(int i) const { return shape_[static_cast<std::size_t>(i)]; }
   QRadioButton* EdgeOption(int i) const { return edge_[static_cast<std::size_t>(i)]; }
-  SparFields Fields() const;
+  SparFields Fields() const override;
 
  protected:
-  TableOutcome Act(Action action) override;
-  TableOutcome SelectRow(int index) override { return editor_.Select(index); }
-  bool MayClose() override;
-  bool Failed() const override { return editor_.Failed(); }
-  int UnderEdit() const override { return editor_.UnderEdit(); }
-  SlotLabel LabelFor(int index) const override { return editor_.Label(index); }
   void ShowFields() override;
   void LoadCaptions() override;
   void UseUnit() override;
-  void ReloadTable() override { editor_.Reload(); }
-  std::string TypedWarning() const override;
 
  private:
   void ShowShape(core::SparShape shape);
   void ShapeChosen(int index);
 
-  SparEditor editor_;
   QLineEdit* widthBox_;
   QLineEdit* heightBox_;
   QLineEdit* insetBox_;

@@ -10,11 +10,13 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/help.h"
 #include "platform/texts.h"
@@ -208,7 +210,7 @@ void TableWindow::Finish(const TableOutcome& outcome) {
   }
 }
 
-void TableWindow::RefreshTitle() { setWindowTitle(Q(TableWindowTitle(section_, document_))); }
+void TableWindow::RefreshTitle() { setWindowTitle(Q(ChordWindowTitle(section_, document_))); }
 
 core::Changes TableWindow::MarkChange(int row) {
   int& mark = document_.view.*mark_;
@@ -232,19 +234,32 @@ void TableWindow::DocumentChanged(core::Changes what) {
   }
 }
 
-QGridLayout* TableWindow::BoxGrid(QGroupBox* group, const std::array<QLabel*, 4>& labels,
-                                  const std::array<QLineEdit*, 4>& boxes, std::array<KeyFilter*, 4>& filters) {
+QGridLayout* TableWindow::MakeRowBoxes(QGroupBox*& group, const std::array<QLabel**, 4>& captions,
+                                       const std::array<NamedBox, 3>& boxes, std::array<KeyFilter*, 4>& filters) {
+  group = new QGroupBox(this);
+  for (QLabel** caption : captions) *caption = new QLabel;
+  for (const NamedBox& named : boxes) {
+    *named.box = new QLineEdit;
+    (*named.box)->setObjectName(named.name);
+  }
+  const std::array<QLineEdit*, 4> row = {positionBox_, *boxes[0].box, *boxes[1].box, *boxes[2].box};
   auto* grid = new QGridLayout(group);
-  for (std::size_t i = 0; i < boxes.size(); ++i) {
-    labels[i]->setParent(group);
-    boxes[i]->setParent(group);
-    labels[i]->setBuddy(boxes[i]);
-    boxes[i]->setMaximumWidth(110);
-    grid->addWidget(labels[i], static_cast<int>(i), 0);
-    grid->addWidget(boxes[i], static_cast<int>(i), 1);
-    filters[i] = new KeyFilter(boxes[i], QString());
+  for (std::size_t i = 0; i < row.size(); ++i) {
+    QLabel* caption = *captions[i];
+    caption->setParent(group);
+    row[i]->setParent(group);
+    caption->setBuddy(row[i]);
+    row[i]->setMaximumWidth(110);
+    grid->addWidget(caption, static_cast<int>(i), 0);
+    grid->addWidget(row[i], static_cast<int>(i), 1);
+    filters[i] = new KeyFilter(row[i], QString());
   }
   return grid;
+}
+
+void TableWindow::KeepRoomFor(QLabel* label, const std::string& one, const std::string& other) {
+  const QFontMetrics metrics = label->fontMetrics();
+  label->setMinimumWidth(std::max(metrics.horizontalAdvance(Q(one)), metrics.horizontalAdvance(Q(other))));
 }
 
 }  // namespace ribwindows

@@ -47,10 +47,17 @@ class TableWindow : public QDialog {
   void reject() override;
 
  protected:
-  // The four captioned number boxes of a row, the position box first, in a grid of `group`;
-  // each box gets its key filter (allowed characters set later) and `names` as object names.
-  QGridLayout* BoxGrid(QGroupBox* group, const std::array<QLabel*, 4>& labels, const std::array<QLineEdit*, 4>& boxes,
-                       std::array<KeyFilter*, 4>& filters);
+  // Makes `group` with a row's four captioned number boxes in a grid, the position box
+  // first; the other three boxes take their object names. Each box gets its key filter
+  // (allowed characters set later).
+  struct NamedBox {
+    QLineEdit** box;
+    const char* name;
+  };
+  QGridLayout* MakeRowBoxes(QGroupBox*& group, const std::array<QLabel**, 4>& captions,
+                            const std::array<NamedBox, 3>& boxes, std::array<KeyFilter*, 4>& filters);
+  // Room for the longer of a label's two texts, so that nothing moves when they swap.
+  static void KeepRoomFor(QLabel* label, const std::string& one, const std::string& other);
 
   enum class Action { Apply, Add, Modify, Delete };
 

@@ -6,23 +6,16 @@
 #include "commands/ribedit.h"
 #include "core/changes.h"
 #include "core/ribdocument.h"
+#include "ribwindows/boardrules.h"
 
 namespace ribwindows {
 
 using commands::TabBoxes;
 
-// "<FrmTalon/1> <chord><unit>".
-std::string TabWindowTitle(const core::RibDocument& d);
-
 // What the window shows when it opens; a zero distance on a parallel board is offered at
 // its default.
 TabBoxes TabBoxesFromDocument(const core::RibDocument& d);
 
-// A box as read while the user types, and the text it must show instead when corrected.
-struct TypedValue {
-  double value = 0;
-  std::string correctedText;  // empty: the box stays as typed
-};
 // Tab length or distance from the trailing edge, in millimetres; beyond the chord it is
 // set back to 0. An empty box reads 0.
 TypedValue TypedTabPosition(const std::string& typed, const core::RibDocument& d);
@@ -30,15 +23,9 @@ TypedValue TypedTabPosition(const std::string& typed, const core::RibDocument& d
 // FrmTalon/2) and clamped with its sign.
 TypedValue TypedTabAngle(const std::string& typed);
 
-// The reach label: the front edge's distance from the trailing edge with the unit.
-std::string TabReachText(double reachMm, const core::RibDocument& d);
-
 // Apply through commands::ApplyEdit: the rib goes on its tabs, or a refusal is told in a
 // box titled `windowTitle`. Returns what changed and was announced (nothing after a
 // refusal).
 core::Changes ApplyTabs(core::RibDocument& d, const TabBoxes& boxes, const std::string& windowTitle);
-
-// Takes the rib off its tabs (the values stay for the next time); announced.
-core::Changes RemoveTabs(core::RibDocument& d);
 
 }  // namespace ribwindows

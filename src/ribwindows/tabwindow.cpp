@@ -114,7 +114,7 @@ void TabSketch::paintEvent(QPaintEvent*) {
 // ---------------------------------------------------------------------------------------
 TabWindow::TabWindow(core::RibDocument& document, QWidget* parent) : QDialog(parent), document_(document) {
   setObjectName("frmTalon");
-  setWindowTitle(Q(TabWindowTitle(document_)));
+  setWindowTitle(Q(ChordWindowTitle("FrmTalon", document_)));
   const std::string& unit = document_.settings.unitText;
   const QString lengthKeys = Q(core::LengthKeys(unit));
 
@@ -225,7 +225,7 @@ void TabWindow::SideChosen() {
 }
 
 void TabWindow::ShowReach() {
-  reach_->setText(Q(TabReachText(length_ + rear_, document_)));
+  reach_->setText(Q(LengthLabelText(length_ + rear_, document_.settings.unitText)));
   sketch_->Show(Typed());
 }
 
@@ -239,14 +239,14 @@ bool TabWindow::Apply() {
 }
 
 void TabWindow::Remove() {
-  const core::Changes changed = RemoveTabs(document_);
+  const core::Changes changed = TakeRibOffBase(document_, core::BaseMode::Tabs);
   changed_ = changed_ | changed;
   accept();
 }
 
 void TabWindow::Follow(core::Changes what) {
   if (!what.Has(core::Change::Chord) && !what.Has(core::Change::Sheeting)) return;
-  setWindowTitle(Q(TabWindowTitle(document_)));
+  setWindowTitle(Q(ChordWindowTitle("FrmTalon", document_)));
   // While the board lies parallel to the chord, its distances follow the airfoil.
   if (core::NumberFromText(boxes_[kTabAngle]->text().toStdString()) == 0 && document_.airfoil.loaded) {
     const core::TabBoardDistances defaults = core::DefaultTabDistances(document_);

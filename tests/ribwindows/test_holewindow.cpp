@@ -116,6 +116,10 @@ TEST_F(HoleWindowTest, TheShapeDecidesTheSizeCaptionAndTheHeightBox) {
   HoleWindow w(doc);
   w.show();
   const QRect offsetPlace = w.OffsetBox()->geometry();
+  // The size caption keeps room for either of its texts, whichever shows.
+  for (const char* key : {"8", "10"})
+    EXPECT_GE(w.SizeCaption()->minimumWidth(),
+              w.SizeCaption()->fontMetrics().horizontalAdvance(QString::fromStdString(Key("FrmTrou", key))));
   EXPECT_TRUE(w.HeightBox()->isVisible());
   EXPECT_FALSE(w.HeightBox()->isEnabled());
   EXPECT_EQ(w.SizeCaption()->text().toStdString(), Key("FrmTrou", "10"));

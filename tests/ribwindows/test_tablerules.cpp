@@ -33,6 +33,21 @@ TEST_F(TableRules, InchSparsTouchTheEdgesDespiteRounding) {
   EXPECT_TRUE(ribwindows::SparFits(blank, doc, false));  // the pending row may stay empty
 }
 
+// A kept row at 0 would end the table for drawing and hide the rows after it; the pending
+// row may stand there. A blank position is no row, so it counts from no edge.
+TEST_F(TableRules, AKeptRowNeedsAPositionPastZeroAndABlankOneCountsFromNoEdge) {
+  core::HoleRow hole;
+  hole.positionText = "0";
+  EXPECT_FALSE(ribwindows::HoleFits(hole, doc, true));
+  EXPECT_TRUE(ribwindows::HoleFits(hole, doc, false));
+  ribwindows::HoleFields typed;
+  typed.fromTrailingEdge = true;
+  typed.position = " ";
+  EXPECT_EQ(ribwindows::HoleTraits::RowOf(typed, {}, doc).fromTrailingEdge, 0);
+  typed.position = "50";
+  EXPECT_EQ(ribwindows::HoleTraits::RowOf(typed, {}, doc).fromTrailingEdge, 1);
+}
+
 TEST(WindowPlace, KeptPlacesReadBackAndStayOnTheScreen) {
   EXPECT_EQ(ribwindows::PlaceFromText(ribwindows::PlaceText(QPoint(-12, 340))), QPoint(-12, 340));
   for (const char* broken : {"", "12", "12,", "a,3", "1,2,3", "1 ,2"})
