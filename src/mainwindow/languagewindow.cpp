@@ -101,33 +101,35 @@ void LanguageChooserWindow::ShowChooser(core::RibDocument& document) {
   window.exec();
 }
 
-bool StartLanguage(core::RibDocument& s, LanguageChooser& chooser) {
-  files::InstallLanguageLookup(s);
-  s.settings.languageName = files::LanguageSetting(s);
-  while (s.settings.languageName.empty()) {
-    if (files::ListLanguages(s.settings.programDir).empty()) {
+bool StartLanguage(core::RibDocument& document, LanguageChooser& chooser) {
+  files::InstallLanguageLookup(document);
+  document.settings.languageName = files::LanguageSetting(document);
+  while (document.settings.languageName.empty()) {
+    if (files::ListLanguages(document.settings.programDir).empty()) {
       // Without any language file there is nothing to choose and no text to say it with.
-      platform::Inform("No language file (*.lng) was found in the program folder:\n" + s.settings.programDir +
+      platform::Inform("No language file (*.lng) was found in the program folder:\n" + document.settings.programDir +
                            "\n\nVandrell cannot show its texts without one. Reinstall Vandrell, or copy "
                            "English.lng into that folder.",
                        platform::kProgramTitle, platform::BoxIcon::Critical);
       return false;
     }
-    chooser.ShowChooser(s);
-    const std::string chosen = s.settings.languageName;
-    s.settings.languageName = files::LanguageSetting(s);
+    chooser.ShowChooser(document);
+    const std::string chosen = document.settings.languageName;
+    document.settings.languageName = files::LanguageSetting(document);
     // A settings file that cannot be written must not keep the user choosing for ever:
     // the choice then holds for this session.
-    if (s.settings.languageName.empty()) s.settings.languageName = chosen;
-    if (s.settings.languageName.empty()) {
+    if (document.settings.languageName.empty()) document.settings.languageName = chosen;
+    if (document.settings.languageName.empty()) {
       // No language is set yet: the request comes in the language the chooser offered.
-      const std::string preferred = PreferredLanguage(s.settings.programDir, SystemLanguageCode());
-      std::string text = files::GetINIFile("LANGUAGE", "4", files::LanguageFilePath(s.settings.programDir, preferred));
+      const std::string preferred = PreferredLanguage(document.settings.programDir, SystemLanguageCode());
+      std::string text =
+          files::GetINIFile("LANGUAGE", "4", files::LanguageFilePath(document.settings.programDir, preferred));
       if (text.empty()) text = "Please select a language";
       platform::Inform(text, platform::kProgramTitle, platform::BoxIcon::Critical);
     }
   }
-  s.settings.languageFile = files::LanguageFilePath(s.settings.programDir, s.settings.languageName);
+  document.settings.languageFile =
+      files::LanguageFilePath(document.settings.programDir, document.settings.languageName);
   return true;
 }
 

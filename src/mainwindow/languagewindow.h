@@ -39,7 +39,7 @@ class LanguageWindow : public QDialog {
 class LanguageChooser {
  public:
   virtual ~LanguageChooser() = default;
-  virtual void ShowChooser(core::RibDocument& s) = 0;
+  virtual void ShowChooser(core::RibDocument& document) = 0;
 };
 
 // The language offered first: the file whose LANGUAGE/Code is `systemCode` (the system's
@@ -51,7 +51,7 @@ std::string SystemLanguageCode();
 // The language window, as the start-up shows it.
 class LanguageChooserWindow : public LanguageChooser {
  public:
-  void ShowChooser(core::RibDocument& s) override;
+  void ShowChooser(core::RibDocument& document) override;
 };
 
 // Start-up: the language of INI Language/Langue; while there is none, the chooser, and after
@@ -60,6 +60,6 @@ class LanguageChooserWindow : public LanguageChooser {
 // captions. Needs s.settings.programDir and s.settings.iniFile.
 // Returns false, after saying so once, when the program directory holds no language file at
 // all: asking again could never succeed, so the program ends.
-bool StartLanguage(core::RibDocument& s, LanguageChooser& chooser);
+bool StartLanguage(core::RibDocument& document, LanguageChooser& chooser);
 
 }  // namespace mainwindow

@@ -15,11 +15,11 @@ const std::array<std::string, 7>& ZoomEntries();
 float ZoomFromEntry(const std::string& entry);
 
 // Status bar panels.
-std::string VersionPanelText(const core::RibDocument& s);
-std::string UnitPanelText(const core::RibDocument& s);
+std::string VersionPanelText(const core::RibDocument& document);
+std::string UnitPanelText(const core::RibDocument& document);
 
 // One step of a scroll bar moves the picture by chord x zoom / 2 twips.
-double ScrollStepTwips(const core::RibDocument& s);
+double ScrollStepTwips(const core::RibDocument& document);
 
 struct ScrollRange {
   int minimum = 0;
@@ -36,7 +36,7 @@ struct ScrollRanges {
 // Ranges that let every part of the rib, its base and its labels be brought into a view
 // of the given size (twips) at the current zoom, also what an upside-down rib's base puts
 // above the view at rest.
-ScrollRanges ScrollRangesFor(const core::RibDocument& s, double viewWidthTwips, double viewHeightTwips);
+ScrollRanges ScrollRangesFor(const core::RibDocument& document, double viewWidthTwips, double viewHeightTwips);
 
 // The zoom list's text for a zoom ("Zoom  37 %"), as the entries are written.
 std::string ZoomEntryText(double zoom);
@@ -48,7 +48,7 @@ struct FitView {
   int hScroll = 0;
   int vScroll = 0;
 };
-FitView FitRibInView(const core::RibDocument& s, double viewWidthTwips, double viewHeightTwips);
+FitView FitRibInView(const core::RibDocument& document, double viewWidthTwips, double viewHeightTwips);
 
 // The scroll values that keep the point under (xTwips, yTwips) of the view where it is when
 // the zoom changes from the document's zoom to `newZoom`.
@@ -56,6 +56,6 @@ struct ScrollValues {
   int hScroll = 0;
   int vScroll = 0;
 };
-ScrollValues ScrollKeepingPoint(const core::RibDocument& s, double newZoom, double xTwips, double yTwips);
+ScrollValues ScrollKeepingPoint(const core::RibDocument& document, double newZoom, double xTwips, double yTwips);
 
 }  // namespace mainwindow

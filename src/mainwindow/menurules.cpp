@@ -146,11 +146,13 @@ std::vector<Command> CommandsIdleInView(const core::ViewState& v) {
   return idle;
 }
 
-bool HasUnsavedChanges(const core::RibDocument& d) { return commands::HasUnsavedChanges(d); }
+bool HasUnsavedChanges(const core::RibDocument& document) { return commands::HasUnsavedChanges(document); }
 
-bool AskToQuit(core::RibDocument& d) { return commands::KeepWork(d, Text("FrmMainMessage", "19")); }
+bool AskToQuit(core::RibDocument& document) { return commands::KeepWork(document, Text("FrmMainMessage", "19")); }
 
-bool SessionMayEnd(core::RibDocument& d, bool mayAsk) { return mayAsk ? AskToQuit(d) : !HasUnsavedChanges(d); }
+bool SessionMayEnd(core::RibDocument& document, bool mayAsk) {
+  return mayAsk ? AskToQuit(document) : !HasUnsavedChanges(document);
+}
 
 const char* const kVersionPageUrl = VANDRELL_VERSION_URL;
 

@@ -47,14 +47,14 @@ const std::vector<Command>& DisplayToggles();
 std::vector<Command> CommandsIdleInView(const core::ViewState& v);
 
 // Whether quitting would lose changes to the rib (the comparison view's chord is not the rib's).
-bool HasUnsavedChanges(const core::RibDocument& d);
+bool HasUnsavedChanges(const core::RibDocument& document);
 // Quitting: without a question when nothing would be lost; else Save, Discard or Cancel.
 // Save runs the project save; a cancelled or failed save keeps the program open.
-bool AskToQuit(core::RibDocument& d);
+bool AskToQuit(core::RibDocument& document);
 
 // Whether a session logout may end the program: the quit question when it may be asked;
 // when it may not, unsaved changes keep the program (and the logout) from ending.
-bool SessionMayEnd(core::RibDocument& d, bool mayAsk);
+bool SessionMayEnd(core::RibDocument& document, bool mayAsk);
 
 // The address of the update page of this edition (a build setting).
 extern const char* const kVersionPageUrl;

@@ -49,17 +49,17 @@ void SetProgramIcon() {
   QApplication::setWindowIcon(icon.isNull() ? QIcon::fromTheme("vandrell") : icon);
 }
 
-void PrepareProgramState(core::RibDocument& s, const std::string& programDir, const std::string& iniFile) {
-  s.view.formerShown = false;
-  s.settings.versionText = core::VersionText();
-  s.settings.programDir = programDir;
-  s.settings.iniFile = iniFile;
+void PrepareProgramState(core::RibDocument& document, const std::string& programDir, const std::string& iniFile) {
+  document.view.formerShown = false;
+  document.settings.versionText = core::VersionText();
+  document.settings.programDir = programDir;
+  document.settings.iniFile = iniFile;
 }
 
-std::unique_ptr<MainWindow> StartProgram(core::RibDocument& s, bool showSplash) {
+std::unique_ptr<MainWindow> StartProgram(core::RibDocument& document, bool showSplash) {
   LanguageChooserWindow chooser;
-  if (!StartLanguage(s, chooser)) return nullptr;
-  auto window = std::make_unique<MainWindow>(s);
+  if (!StartLanguage(document, chooser)) return nullptr;
+  auto window = std::make_unique<MainWindow>(document);
   {
     platform::BusyPointer busy;
     window->Load();
@@ -68,17 +68,17 @@ std::unique_ptr<MainWindow> StartProgram(core::RibDocument& s, bool showSplash) 
   window->show();
   QPointer<Splash> splash;
   if (showSplash) {
-    splash = new Splash(s.settings.versionText, window.get());
+    splash = new Splash(document.settings.versionText, window.get());
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->show();
   }
-  if (s.settings.firstRun) {
+  if (document.settings.firstRun) {
     // The first run's questions must not sit under the splash.
     if (splash) splash->Finish();
     // Numbers are read with "." whatever the locale: worth saying once, not at every start.
     TellDecimalMark(platform::CurrentDesktop().DecimalMark());
-    settingswindows::OfferAirfoilPack(s, window.get());
-    files::CompleteFirstRun(s);
+    settingswindows::OfferAirfoilPack(document, window.get());
+    files::CompleteFirstRun(document);
   }
   return window;
 }

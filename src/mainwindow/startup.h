@@ -17,7 +17,7 @@ class MainWindow;
 void SetProgramIcon();
 
 // The first steps: version, help and settings paths.
-void PrepareProgramState(core::RibDocument& s, const std::string& programDir, const std::string& iniFile);
+void PrepareProgramState(core::RibDocument& document, const std::string& programDir, const std::string& iniFile);
 
 // Language, main window loaded and shown with the splash over it, and at the first run the
 // decimal-mark notice and the airfoil pack offer. Returns no window when the program is to

@@ -38,13 +38,14 @@ core::RibConstruction MarkedRows(const core::RibConstruction& rib, const core::V
 
 }  // namespace
 
-void PaintRib(const core::RibDocument& d, QImage& surface) {
+void PaintRib(const core::RibDocument& document, QImage& surface) {
   QPainter painter(&surface);
   platform::QtDrawTarget target = platform::QtDrawTarget::ForDevice(painter, surface);
-  const core::ViewPlacement at = core::PlaceView(d);
-  const core::RibConstruction rib = core::BuildRib(d, files::RibLabelsInLanguage());
+  const core::ViewPlacement at = core::PlaceView(document);
+  const core::RibConstruction rib = core::BuildRib(document, files::RibLabelsInLanguage());
   core::DrawConstruction(rib, at, target);
-  if (d.view.markedSpar >= 0 || d.view.markedHole >= 0) core::DrawConstruction(MarkedRows(rib, d.view), at, target);
+  if (document.view.markedSpar >= 0 || document.view.markedHole >= 0)
+    core::DrawConstruction(MarkedRows(rib, document.view), at, target);
 }
 
 }  // namespace mainwindow

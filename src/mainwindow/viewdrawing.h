@@ -7,6 +7,6 @@
 namespace mainwindow {
 
 // Draws the rib on the main view's surface at the document's zoom and scroll offsets.
-void PaintRib(const core::RibDocument& d, QImage& surface);
+void PaintRib(const core::RibDocument& document, QImage& surface);
 
 }  // namespace mainwindow

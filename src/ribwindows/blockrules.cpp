@@ -13,14 +13,14 @@ namespace {
 std::string AngleMessageTitle() { return platform::MenuTitle("MenuLayout", "4"); }
 }  // namespace
 
-BlockBoxes BlockBoxesFromDocument(const core::RibDocument& d) {
-  const core::Blocks& b = d.rib.blocks;
+BlockBoxes BlockBoxesFromDocument(const core::RibDocument& document) {
+  const core::Blocks& b = document.rib.blocks;
   return {b.baseHeight.text, b.leadingExtension.text, b.trailingExtension.text, b.seatDepth.text,
-          b.topHeight.text,  ShownBoardAngle(d), b.tail};
+          b.topHeight.text,  ShownBoardAngle(document), b.tail};
 }
 
-double TypedBlockLength(const std::string& typed, const core::RibDocument& d) {
-  return core::LengthFromText(typed.empty() ? "0" : typed, d.settings.unitText);
+double TypedBlockLength(const std::string& typed, const core::RibDocument& document) {
+  return core::LengthFromText(typed.empty() ? "0" : typed, document.settings.unitText);
 }
 
 TypedValue TypedBlockAngle(const std::string& typed) {
@@ -28,19 +28,19 @@ TypedValue TypedBlockAngle(const std::string& typed) {
                                  AngleMessageTitle()});
 }
 
-std::string BlockTotalText(double leadingMm, double trailingMm, const core::RibDocument& d) {
-  return LengthLabelText(leadingMm + d.rib.chord.mm + trailingMm, d.settings.unitText);
+std::string BlockTotalText(double leadingMm, double trailingMm, const core::RibDocument& document) {
+  return LengthLabelText(leadingMm + document.rib.chord.mm + trailingMm, document.settings.unitText);
 }
 
-AirfoilHeightTexts AirfoilHeights(const core::RibDocument& d) {
-  const double chord = d.rib.chord.mm;
-  return {UnitNumberText(chord * d.prepared.yMin, d.settings.unitText) + d.settings.unitText,
-          UnitNumberText(chord * d.prepared.yMax, d.settings.unitText) + d.settings.unitText};
+AirfoilHeightTexts AirfoilHeights(const core::RibDocument& document) {
+  const double chord = document.rib.chord.mm;
+  return {UnitNumberText(chord * document.prepared.yMin, document.settings.unitText) + document.settings.unitText,
+          UnitNumberText(chord * document.prepared.yMax, document.settings.unitText) + document.settings.unitText};
 }
 
-std::string ApplyBlocks(core::RibDocument& d, const BlockBoxes& boxes) {
-  commands::ApplyEdit(d, commands::SetBlocks{boxes});
-  return ShownBoardAngle(d);
+std::string ApplyBlocks(core::RibDocument& document, const BlockBoxes& boxes) {
+  commands::ApplyEdit(document, commands::SetBlocks{boxes});
+  return ShownBoardAngle(document);
 }
 
 }  // namespace ribwindows

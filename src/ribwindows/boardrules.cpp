@@ -21,10 +21,10 @@ TypedValue TypedBoardAngle(const std::string& typed, const AngleLimitWords& word
   return {angle, ""};
 }
 
-std::string ShownBoardAngle(const core::RibDocument& d) { return AngleText(-d.rib.boardAngle); }
+std::string ShownBoardAngle(const core::RibDocument& document) { return AngleText(-document.rib.boardAngle); }
 
-core::Changes TakeRibOffBase(core::RibDocument& d, core::BaseMode base) {
-  return commands::ApplyEdit(d, commands::TakeOffBase{base}).changed;
+core::Changes TakeRibOffBase(core::RibDocument& document, core::BaseMode base) {
+  return commands::ApplyEdit(document, commands::TakeOffBase{base}).changed;
 }
 
 }  // namespace ribwindows

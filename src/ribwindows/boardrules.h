@@ -24,9 +24,9 @@ struct AngleLimitWords {
 TypedValue TypedBoardAngle(const std::string& typed, const AngleLimitWords& words);
 
 // The angle as both windows show it: the document keeps it negated.
-std::string ShownBoardAngle(const core::RibDocument& d);
+std::string ShownBoardAngle(const core::RibDocument& document);
 
 // Takes the rib off its tabs or its block (the values stay for the next time); announced.
-core::Changes TakeRibOffBase(core::RibDocument& d, core::BaseMode base);
+core::Changes TakeRibOffBase(core::RibDocument& document, core::BaseMode base);
 
 }  // namespace ribwindows

@@ -40,8 +40,8 @@ std::string AcceptedFormsText(bool inches) {
 
 std::string AngleText(float degrees) { return degrees == 0 ? "0" : core::PlainNumberText(degrees); }
 
-std::string ChordWindowTitle(const char* section, const core::RibDocument& d) {
-  return platform::Text(section, "1") + " " + d.rib.chord.text + d.settings.unitText;
+std::string ChordWindowTitle(const char* section, const core::RibDocument& document) {
+  return platform::Text(section, "1") + " " + document.rib.chord.text + document.settings.unitText;
 }
 
 std::string LengthLabelText(double mm, const std::string& unitText) {

@@ -30,7 +30,7 @@ using core::UnitNumberText;
 std::string AngleText(float degrees);
 
 // "<section/1> <chord><unit>": a feature window is titled with the chord it works on.
-std::string ChordWindowTitle(const char* section, const core::RibDocument& d);
+std::string ChordWindowTitle(const char* section, const core::RibDocument& document);
 
 // A length for a label: in the unit in force, followed by the unit.
 std::string LengthLabelText(double mm, const std::string& unitText);

@@ -5,10 +5,10 @@
 
 namespace ribwindows {
 
-bool HoleFits(const core::HoleRow& row, const core::RibDocument& d, bool committing) {
-  const PositionCheck position = CheckPosition(row.positionText, row.fromTrailingEdge == 1, d, committing);
+bool HoleFits(const core::HoleRow& row, const core::RibDocument& document, bool committing) {
+  const PositionCheck position = CheckPosition(row.positionText, row.fromTrailingEdge == 1, document, committing);
   if (position.settled) return position.fits;
-  return position.mm >= -kTouchMm && position.mm <= d.rib.chord.mm + kTouchMm;
+  return position.mm >= -kTouchMm && position.mm <= document.rib.chord.mm + kTouchMm;
 }
 
 HoleFields HoleTraits::FieldsOf(const core::HoleRow& row) {
@@ -23,8 +23,8 @@ HoleFields HoleTraits::FieldsOf(const core::HoleRow& row) {
   return f;
 }
 
-core::HoleRow HoleTraits::RowOf(const HoleFields& f, const core::HoleRow& base, const core::RibDocument& d) {
-  const std::string& unit = d.settings.unitText;
+core::HoleRow HoleTraits::RowOf(const HoleFields& f, const core::HoleRow& base, const core::RibDocument& document) {
+  const std::string& unit = document.settings.unitText;
   core::HoleRow row = base;
   row.positionText = f.position;
   row.fromTrailingEdge = KeptEdge(f.position, f.fromTrailingEdge);

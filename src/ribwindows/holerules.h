@@ -23,7 +23,7 @@ struct HoleFields {
 
 // A hole may cut the outline, but its centre lies on the chord: from the leading edge (not
 // ahead of it) to the trailing edge. A committed hole needs a position.
-bool HoleFits(const core::HoleRow& row, const core::RibDocument& d, bool committing);
+bool HoleFits(const core::HoleRow& row, const core::RibDocument& document, bool committing);
 
 struct HoleTraits {
   using Row = core::HoleRow;
@@ -38,7 +38,7 @@ struct HoleTraits {
   static int& Marked(core::RibDocument& d) { return d.view.markedHole; }
   static Fields FieldsOf(const Row& row);
   // The boxes as a row; a centred hole's offset is 0 whatever the box held.
-  static Row RowOf(const Fields& f, const Row& base, const core::RibDocument& d);
+  static Row RowOf(const Fields& f, const Row& base, const core::RibDocument& document);
   static bool Fits(const Row& row, const core::RibDocument& d, bool committing) { return HoleFits(row, d, committing); }
   static const std::string& PositionText(const Fields& f) { return f.position; }
   static core::RibWarningAt Warning(const core::RibDocument& d, const Row& row, int index) {

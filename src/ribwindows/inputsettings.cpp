@@ -10,7 +10,7 @@ namespace ribwindows {
 using platform::Text;
 
 
-InputTexts InputWindowTexts(InputKind kind, const core::RibDocument& d) {
+InputTexts InputWindowTexts(InputKind kind, const core::RibDocument& document) {
   struct Kind {
     InputKind kind;
     const char* promptKey;
@@ -28,34 +28,36 @@ InputTexts InputWindowTexts(InputKind kind, const core::RibDocument& d) {
     t.title = Text("FrmInput", k.titleKey);
   }
   switch (kind) {
-    case InputKind::ReferenceLines: t.boxText = std::to_string(d.rib.markCount); return t;
-    case InputKind::Chord: t.boxText = d.rib.chord.text; break;
-    case InputKind::Sheeting: t.boxText = d.rib.sheeting.text; break;
-    case InputKind::LeadingEdge: t.boxText = d.rib.leadingEdge.text; break;
-    case InputKind::TrailingEdge: t.boxText = d.rib.trailingEdge.text; break;
+    case InputKind::ReferenceLines: t.boxText = std::to_string(document.rib.markCount); return t;
+    case InputKind::Chord: t.boxText = document.rib.chord.text; break;
+    case InputKind::Sheeting: t.boxText = document.rib.sheeting.text; break;
+    case InputKind::LeadingEdge: t.boxText = document.rib.leadingEdge.text; break;
+    case InputKind::TrailingEdge: t.boxText = document.rib.trailingEdge.text; break;
   }
-  t.title += d.settings.unitText;  // " mm": the unit brings its blank
+  t.title += document.settings.unitText;  // " mm": the unit brings its blank
   return t;
 }
 
 int InputHelpTopic(InputKind kind) { return kind == InputKind::ReferenceLines ? 50 : 40; }
 
-StoredInput StoreInput(core::RibDocument& d, InputKind kind, const std::string& typed, const std::string& windowTitle) {
+StoredInput StoreInput(core::RibDocument& document, InputKind kind, const std::string& typed,
+                       const std::string& windowTitle) {
   // The window says it beside the box; nothing is stored until the text reads.
-  if (kind != InputKind::ReferenceLines && UnreadableLength(typed, d.settings.unitText)) return {typed, {}, true};
+  if (kind != InputKind::ReferenceLines && UnreadableLength(typed, document.settings.unitText))
+    return {typed, {}, true};
   const commands::RibLength lengths[] = {commands::RibLength::Chord, commands::RibLength::Sheeting,
                                          commands::RibLength::LeadingEdge, commands::RibLength::TrailingEdge};
   const commands::RibEdit edit =
       kind == InputKind::ReferenceLines
           ? commands::RibEdit(commands::SetReferenceLines{typed})
           : commands::RibEdit(
-                commands::SetLength{lengths[static_cast<int>(kind)], LengthFromBox(typed, d.settings.unitText)});
-  const commands::EditOutcome outcome = commands::ApplyEdit(d, edit);
+                commands::SetLength{lengths[static_cast<int>(kind)], LengthFromBox(typed, document.settings.unitText)});
+  const commands::EditOutcome outcome = commands::ApplyEdit(document, edit);
   for (const commands::EditMessage& message : outcome.messages)
     platform::Inform(commands::EditMessageText(message), windowTitle);
   // A value told and corrected shows as stored.
   const bool corrected = !outcome.refused && !outcome.messages.empty();
-  const std::string shown = corrected ? InputWindowTexts(kind, d).boxText : typed;
+  const std::string shown = corrected ? InputWindowTexts(kind, document).boxText : typed;
   return {shown, outcome.changed, outcome.refused};
 }
 

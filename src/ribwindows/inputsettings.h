@@ -17,7 +17,7 @@ struct InputTexts {
   std::string title;
 };
 // What the window shows for `kind`.
-InputTexts InputWindowTexts(InputKind kind, const core::RibDocument& d);
+InputTexts InputWindowTexts(InputKind kind, const core::RibDocument& document);
 
 // Help topic of the kind: 40 for the dimensions, 50 for the reference lines.
 int InputHelpTopic(InputKind kind);
@@ -31,6 +31,7 @@ struct StoredInput {
 // Stores the typed text for `kind` (OK) through commands::ApplyEdit, which settles the
 // document and announces what changed; what the edit refused or corrected is told in
 // message boxes titled `windowTitle`.
-StoredInput StoreInput(core::RibDocument& d, InputKind kind, const std::string& typed, const std::string& windowTitle);
+StoredInput StoreInput(core::RibDocument& document, InputKind kind, const std::string& typed,
+                       const std::string& windowTitle);
 
 }  // namespace ribwindows

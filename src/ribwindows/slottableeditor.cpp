@@ -17,21 +17,21 @@ bool IsBlankPosition(const std::string& text) {
   return text.find_first_not_of(" \t") == std::string::npos;
 }
 
-float PositionMm(const std::string& text, bool fromTrailingEdge, const core::RibDocument& d) {
-  const std::string& unit = d.settings.unitText;
-  return fromTrailingEdge ? core::PercentLengthFromTE(text, d.rib.chord.mm, unit)
-                          : core::PercentLength(text, d.rib.chord.mm, unit);
+float PositionMm(const std::string& text, bool fromTrailingEdge, const core::RibDocument& document) {
+  const std::string& unit = document.settings.unitText;
+  return fromTrailingEdge ? core::PercentLengthFromTE(text, document.rib.chord.mm, unit)
+                          : core::PercentLength(text, document.rib.chord.mm, unit);
 }
 
 bool IsMalformedPosition(const std::string& text, const std::string& unitText) {
   return core::ReadPosition(text, 100, unitText).malformed;
 }
 
-PositionCheck CheckPosition(const std::string& text, bool fromTrailingEdge, const core::RibDocument& d,
+PositionCheck CheckPosition(const std::string& text, bool fromTrailingEdge, const core::RibDocument& document,
                             bool committing) {
   if (IsBlankPosition(text)) return {true, !committing, 0};
-  if (IsMalformedPosition(text, d.settings.unitText)) return {true, false, 0};
-  const float mm = PositionMm(text, fromTrailingEdge, d);
+  if (IsMalformedPosition(text, document.settings.unitText)) return {true, false, 0};
+  const float mm = PositionMm(text, fromTrailingEdge, document);
   if (committing && mm == 0) return {true, false, mm};
   return {false, false, mm};
 }

@@ -42,7 +42,7 @@ bool IsBlankPosition(const std::string& text);
 
 // A position as the trace works it out: a length or "n%" of the chord, from the leading
 // edge, or from the trailing edge when `fromTrailingEdge`.
-float PositionMm(const std::string& text, bool fromTrailingEdge, const core::RibDocument& d);
+float PositionMm(const std::string& text, bool fromTrailingEdge, const core::RibDocument& document);
 
 // A position text that cannot be read, such as "1,2,3" or "1./2".
 bool IsMalformedPosition(const std::string& text, const std::string& unitText);
@@ -56,7 +56,7 @@ struct PositionCheck {
   bool fits = false;
   float mm = 0;
 };
-PositionCheck CheckPosition(const std::string& text, bool fromTrailingEdge, const core::RibDocument& d,
+PositionCheck CheckPosition(const std::string& text, bool fromTrailingEdge, const core::RibDocument& document,
                             bool committing);
 
 // The edge a row's position counts from, as the row keeps it: a blank position is no row,

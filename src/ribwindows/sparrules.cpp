@@ -5,10 +5,10 @@
 
 namespace ribwindows {
 
-bool SparFits(const core::SparRow& row, const core::RibDocument& d, bool committing) {
-  const PositionCheck position = CheckPosition(row.positionText, row.fromTrailingEdge == 1, d, committing);
+bool SparFits(const core::SparRow& row, const core::RibDocument& document, bool committing) {
+  const PositionCheck position = CheckPosition(row.positionText, row.fromTrailingEdge == 1, document, committing);
   if (position.settled) return position.fits;
-  const float chord = d.rib.chord.mm;
+  const float chord = document.rib.chord.mm;
   const float pos = position.mm;
   const float half = row.width.mm / 2;
   return pos <= chord + kTouchMm && pos - half >= -kTouchMm && pos + half <= chord + kTouchMm;
@@ -27,8 +27,8 @@ SparFields SparTraits::FieldsOf(const core::SparRow& row) {
   return f;
 }
 
-core::SparRow SparTraits::RowOf(const SparFields& f, const core::SparRow& base, const core::RibDocument& d) {
-  const std::string& unit = d.settings.unitText;
+core::SparRow SparTraits::RowOf(const SparFields& f, const core::SparRow& base, const core::RibDocument& document) {
+  const std::string& unit = document.settings.unitText;
   core::SparRow row = base;
   row.positionText = f.position;
   row.fromTrailingEdge = KeptEdge(f.position, f.fromTrailingEdge);

@@ -25,7 +25,7 @@ struct SparFields {
 // A spar fits when it lies wholly within the chord: its centre from 0 to the chord and its
 // edges no further out than the leading and trailing edges (touching them is allowed).
 // A committed spar needs a position; the pending row may be blank (no spar yet).
-bool SparFits(const core::SparRow& row, const core::RibDocument& d, bool committing);
+bool SparFits(const core::SparRow& row, const core::RibDocument& document, bool committing);
 
 struct SparTraits {
   using Row = core::SparRow;
@@ -40,7 +40,7 @@ struct SparTraits {
   static int& Marked(core::RibDocument& d) { return d.view.markedSpar; }
   static Fields FieldsOf(const Row& row);
   // The boxes as a row; `base` gives what the boxes do not show.
-  static Row RowOf(const Fields& f, const Row& base, const core::RibDocument& d);
+  static Row RowOf(const Fields& f, const Row& base, const core::RibDocument& document);
   static bool Fits(const Row& row, const core::RibDocument& d, bool committing) { return SparFits(row, d, committing); }
   static const std::string& PositionText(const Fields& f) { return f.position; }
   static core::RibWarningAt Warning(const core::RibDocument& d, const Row& row, int index) {

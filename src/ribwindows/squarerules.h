@@ -9,13 +9,14 @@ namespace ribwindows {
 
 using commands::SquareBoxes;
 
-SquareBoxes SquareBoxesFromDocument(const core::RibDocument& d);
+SquareBoxes SquareBoxesFromDocument(const core::RibDocument& document);
 
 using commands::SquareSideLimitMm;
 
 // Apply through commands::ApplyEdit, announced: a side above the limit is clamped, a
 // centre beyond the chord set to 0, each told in a box titled `windowTitle`; the square
 // leading edge replaces the plain piece. Returns the boxes as they must show afterwards.
-SquareBoxes ApplySquareLeadingEdge(core::RibDocument& d, const SquareBoxes& boxes, const std::string& windowTitle);
+SquareBoxes ApplySquareLeadingEdge(core::RibDocument& document, const SquareBoxes& boxes,
+                                   const std::string& windowTitle);
 
 }  // namespace ribwindows

@@ -12,27 +12,27 @@ using platform::Text;
 
 namespace {
 
-double PositionMm(const std::string& text, const core::RibDocument& d) {
-  return core::PercentLength(text.empty() ? "0" : text, d.rib.chord.mm, d.settings.unitText);
+double PositionMm(const std::string& text, const core::RibDocument& document) {
+  return core::PercentLength(text.empty() ? "0" : text, document.rib.chord.mm, document.settings.unitText);
 }
 
 }  // namespace
 
-TabBoxes TabBoxesFromDocument(const core::RibDocument& d) {
-  const core::BuildingTabs& t = d.rib.tabs;
-  TabBoxes b{t.board, t.lowerDistance.text, t.lengthText, t.rearText, ShownBoardAngle(d),
+TabBoxes TabBoxesFromDocument(const core::RibDocument& document) {
+  const core::BuildingTabs& t = document.rib.tabs;
+  TabBoxes b{t.board, t.lowerDistance.text, t.lengthText, t.rearText, ShownBoardAngle(document),
              t.upperDistance.text};
-  if (d.rib.boardAngle == 0 && d.airfoil.loaded) {
-    const core::TabBoardDistances defaults = core::DefaultTabDistances(d);
+  if (document.rib.boardAngle == 0 && document.airfoil.loaded) {
+    const core::TabBoardDistances defaults = core::DefaultTabDistances(document);
     if (t.lowerDistance.mm == 0) b.lowerDistance = defaults.lower.text;
     if (t.upperDistance.mm == 0) b.upperDistance = defaults.upper.text;
   }
   return b;
 }
 
-TypedValue TypedTabPosition(const std::string& typed, const core::RibDocument& d) {
-  const double mm = PositionMm(typed, d);
-  if (mm > d.rib.chord.mm) return {0, "0"};
+TypedValue TypedTabPosition(const std::string& typed, const core::RibDocument& document) {
+  const double mm = PositionMm(typed, document);
+  if (mm > document.rib.chord.mm) return {0, "0"};
   return {mm, ""};
 }
 
@@ -42,8 +42,8 @@ TypedValue TypedTabAngle(const std::string& typed) {
   return TypedBoardAngle(typed, {limit, limit, Text("FrmTalon", "2")});
 }
 
-core::Changes ApplyTabs(core::RibDocument& d, const TabBoxes& boxes, const std::string& windowTitle) {
-  const commands::EditOutcome outcome = commands::ApplyEdit(d, commands::SetTabs{boxes});
+core::Changes ApplyTabs(core::RibDocument& document, const TabBoxes& boxes, const std::string& windowTitle) {
+  const commands::EditOutcome outcome = commands::ApplyEdit(document, commands::SetTabs{boxes});
   for (const commands::EditMessage& message : outcome.messages)
     platform::Inform(commands::EditMessageText(message), windowTitle);
   return outcome.changed;

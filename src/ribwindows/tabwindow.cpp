@@ -45,10 +45,9 @@ void TabSketch::Show(const TabBoxes& boxes) {
 void TabSketch::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), QColor(255, 255, 239));
-  const core::RibDocument& d = document_;
-  const double c = d.rib.chord.mm;
-  if (!d.airfoil.loaded || !(c > 0)) return;
-  const std::string& unit = d.settings.unitText;
+  const double c = document_.rib.chord.mm;
+  if (!document_.airfoil.loaded || !(c > 0)) return;
+  const std::string& unit = document_.settings.unitText;
   const bool lowerSide = boxes_.board == core::TabBoard::UnderLowerSurface;
   // The board distance measured downward, the angle as the rib is drawn with it.
   const double h = lowerSide ? core::LengthFromText(boxes_.lowerDistance, unit)
@@ -56,20 +55,21 @@ void TabSketch::paintEvent(QPaintEvent*) {
   const double a = core::Radians(-std::clamp(core::NumberFromText(boxes_.angle), -20.0, 20.0));
   const double rear = core::PercentLength(boxes_.rear.empty() ? "0" : boxes_.rear, static_cast<float>(c), unit);
   const double reach = rear + core::PercentLength(boxes_.length.empty() ? "0" : boxes_.length, static_cast<float>(c), unit);
-  const double sheeting = d.rib.sheeting.mm;
+  const double sheeting = document_.rib.sheeting.mm;
 
   std::vector<QPointF> upper, lower;
   for (int j = 0; j < core::kStations; ++j) {
     const double x = c * (1.0 - j / 400.0);
-    upper.emplace_back(x, c * d.prepared.upperAt[static_cast<std::size_t>(j)]);
-    lower.emplace_back(x, c * d.prepared.lowerAt[static_cast<std::size_t>(j)]);
+    upper.emplace_back(x, c * document_.prepared.upperAt[static_cast<std::size_t>(j)]);
+    lower.emplace_back(x, c * document_.prepared.lowerAt[static_cast<std::size_t>(j)]);
   }
   const QPointF b0(h * std::sin(a), -h * std::cos(a));
   const QPointF u(std::cos(a), std::sin(a));
   auto boardAt = [&](double x) { return b0 + x * std::cos(a) * u; };
   auto innerAt = [&](double x) {
     const std::size_t k = static_cast<std::size_t>(core::NearestStation(core::StationFromLE(x, c)));
-    return QPointF(x, lowerSide ? c * d.prepared.lowerAt[k] + sheeting : c * d.prepared.upperAt[k] - sheeting);
+    return QPointF(
+        x, lowerSide ? c * document_.prepared.lowerAt[k] + sheeting : c * document_.prepared.upperAt[k] - sheeting);
   };
   std::vector<std::pair<QPointF, QPointF>> edges;
   for (double x : {c - rear, c - reach})

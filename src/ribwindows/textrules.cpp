@@ -6,8 +6,8 @@
 
 namespace ribwindows {
 
-TextBoxes TextBoxesFromDocument(const core::RibDocument& d) {
-  const core::InsertedText& c = d.rib.caption;
+TextBoxes TextBoxesFromDocument(const core::RibDocument& document) {
+  const core::InsertedText& c = document.rib.caption;
   return {c.text, c.x.text, c.y.text, c.fontSize};
 }
 
@@ -16,13 +16,13 @@ const std::vector<std::string>& TextSizeEntries() {
   return entries;
 }
 
-void ApplyInsertedText(core::RibDocument& d, const TextBoxes& boxes) {
-  commands::ApplyEdit(d, commands::SetText{boxes});
+void ApplyInsertedText(core::RibDocument& document, const TextBoxes& boxes) {
+  commands::ApplyEdit(document, commands::SetText{boxes});
 }
 
-bool SaveTextSize(const core::RibDocument& d) {
-  return files::WriteINIFile(files::kSectionInsertedText, files::kKeyTextSize, core::PlainNumberText(d.rib.caption.fontSize),
-                             d.settings.iniFile);
+bool SaveTextSize(const core::RibDocument& document) {
+  return files::WriteINIFile(files::kSectionInsertedText, files::kKeyTextSize,
+                             core::PlainNumberText(document.rib.caption.fontSize), document.settings.iniFile);
 }
 
 }  // namespace ribwindows

@@ -11,7 +11,7 @@ namespace ribwindows {
 
 using commands::TextBoxes;
 
-TextBoxes TextBoxesFromDocument(const core::RibDocument& d);
+TextBoxes TextBoxesFromDocument(const core::RibDocument& document);
 
 // The entries of the size list, as the list shows them.
 const std::vector<std::string>& TextSizeEntries();
@@ -19,9 +19,9 @@ const std::vector<std::string>& TextSizeEntries();
 // Apply through commands::ApplyEdit, announced: the text, whether it is the user's own
 // (an automatic caption goes on following the chord and the board angle), its position
 // and size. Line breaks become blanks; an empty text brings the automatic caption back.
-void ApplyInsertedText(core::RibDocument& d, const TextBoxes& boxes);
+void ApplyInsertedText(core::RibDocument& document, const TextBoxes& boxes);
 
 // OK keeps the size as the next start's default (settings InsText/TailleFont).
-bool SaveTextSize(const core::RibDocument& d);
+bool SaveTextSize(const core::RibDocument& document);
 
 }  // namespace ribwindows

@@ -43,16 +43,16 @@ bool SameFolder(const std::string& a, const std::string& b) {
 }
 }  // namespace
 
-std::string PackSourceFolder(const core::RibDocument& s) {
-  const fs::path starter = fs::path(s.settings.programDir) / files::kStarterAirfoilFolder;
+std::string PackSourceFolder(const core::RibDocument& document) {
+  const fs::path starter = fs::path(document.settings.programDir) / files::kStarterAirfoilFolder;
   std::error_code ec;
   return fs::is_directory(starter, ec) ? starter.string() : std::string();
 }
 
-std::string PackDestinationProposal(const core::RibDocument& s, const std::string& documentsDir) {
-  const std::string& current = s.settings.airfoilDir;
-  const fs::path starter = fs::path(s.settings.programDir) / files::kStarterAirfoilFolder;
-  if (!current.empty() && !SameFolder(current, starter.string()) && !SameFolder(current, s.settings.programDir))
+std::string PackDestinationProposal(const core::RibDocument& document, const std::string& documentsDir) {
+  const std::string& current = document.settings.airfoilDir;
+  const fs::path starter = fs::path(document.settings.programDir) / files::kStarterAirfoilFolder;
+  if (!current.empty() && !SameFolder(current, starter.string()) && !SameFolder(current, document.settings.programDir))
     return current;
   // The folder's name in the user's language; the English one where the file has none.
   std::string name = platform::Text("FrmConfig", "13");
@@ -60,24 +60,24 @@ std::string PackDestinationProposal(const core::RibDocument& s, const std::strin
   return (fs::path(documentsDir) / name).string();
 }
 
-PackInstall InstallAirfoilPack(core::RibDocument& s, const std::string& destination) {
+PackInstall InstallAirfoilPack(core::RibDocument& document, const std::string& destination) {
   PackInstall install;
   install.folder = platform::WithoutTrailingSeparator(destination);
-  const std::string source = PackSourceFolder(s);
+  const std::string source = PackSourceFolder(document);
   if (source.empty() || install.folder.empty()) return install;
   install.copy = CopyAirfoilPack(source, install.folder);
   if (install.copy.copied + install.copy.alreadyThere == 0) return install;
-  s.settings.airfoilDir = install.folder;
-  s.settings.lastOpenDir = install.folder;
-  files::WriteDirectorySettings(s);
+  document.settings.airfoilDir = install.folder;
+  document.settings.lastOpenDir = install.folder;
+  files::WriteDirectorySettings(document);
   platform::CurrentUserStore().Set(platform::kUserStoreInstall, platform::kUserAirfoilDir, install.folder);
   install.folderSet = true;
   return install;
 }
 
-PackReport PackInstallReport(const PackInstall& install, const core::RibDocument& s) {
+PackReport PackInstallReport(const PackInstall& install, const core::RibDocument& document) {
   using platform::Text;
-  if (!install.folderSet) return {Text("FrmConfig", "9") + " " + s.settings.airfoilDir, true};
+  if (!install.folderSet) return {Text("FrmConfig", "9") + " " + document.settings.airfoilDir, true};
   std::string text = std::to_string(install.copy.copied) + " " + Text("FrmConfig", "10") + "\n" + install.folder;
   if (install.copy.alreadyThere > 0)
     text += "\n\n" + std::to_string(install.copy.alreadyThere) + " " + Text("FrmConfig", "11");

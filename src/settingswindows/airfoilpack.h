@@ -20,10 +20,10 @@ struct PackCopy {
 PackCopy CopyAirfoilPack(const std::string& fromDir, const std::string& toDir);
 
 // Where the pack's airfoils lie: the starter folder beside the program ("" when missing).
-std::string PackSourceFolder(const core::RibDocument& s);
+std::string PackSourceFolder(const core::RibDocument& document);
 // Where the pack is offered to go: the airfoil folder when it is the user's own (neither
 // the pack's folder nor the program's), else a folder named in the user's language (FrmConfig/13, "Vandrell airfoils") in `documentsDir`.
-std::string PackDestinationProposal(const core::RibDocument& s, const std::string& documentsDir);
+std::string PackDestinationProposal(const core::RibDocument& document, const std::string& documentsDir);
 
 struct PackInstall {
   PackCopy copy;
@@ -32,12 +32,12 @@ struct PackInstall {
 };
 // Copies the pack into `destination`; once the folder holds the pack's airfoils it becomes
 // the airfoil folder (and the open dialog's), kept in the settings file and the user store.
-PackInstall InstallAirfoilPack(core::RibDocument& s, const std::string& destination);
+PackInstall InstallAirfoilPack(core::RibDocument& document, const std::string& destination);
 // The one message that tells how it went; `failed` is true when nothing was installed.
 struct PackReport {
   std::string text;
   bool failed = false;
 };
-PackReport PackInstallReport(const PackInstall& install, const core::RibDocument& s);
+PackReport PackInstallReport(const PackInstall& install, const core::RibDocument& document);
 
 }  // namespace settingswindows

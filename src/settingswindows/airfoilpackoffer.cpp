@@ -96,10 +96,11 @@ void ConfigurationWindow::ChooseFolder() {
     folder_->setText(Q(std::string(core::Trimmed(folder))));
 }
 
-void OfferAirfoilPack(core::RibDocument& s, QWidget* parent) {
+void OfferAirfoilPack(core::RibDocument& document, QWidget* parent) {
   const std::string documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
-  ConfigurationWindow window(s, PackDestinationProposal(s, documents.empty() ? QDir::homePath().toStdString() : documents),
-                             parent);
+  ConfigurationWindow window(
+      document, PackDestinationProposal(document, documents.empty() ? QDir::homePath().toStdString() : documents),
+      parent);
   if (window.exec() != QDialog::Accepted) {
     DeclineAirfoilPack();
     return;
@@ -107,9 +108,9 @@ void OfferAirfoilPack(core::RibDocument& s, QWidget* parent) {
   PackInstall install;
   {
     platform::BusyPointer busy;
-    install = InstallAirfoilPack(s, window.Destination());
+    install = InstallAirfoilPack(document, window.Destination());
   }
-  const PackReport report = PackInstallReport(install, s);
+  const PackReport report = PackInstallReport(install, document);
   platform::Inform(report.text, platform::kProgramTitle, report.failed ? BoxIcon::Critical : BoxIcon::Information);
 }
 

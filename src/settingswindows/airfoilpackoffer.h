@@ -23,7 +23,7 @@ void DeclineAirfoilPack();
 class ConfigurationWindow : public QDialog {
   Q_OBJECT
  public:
-  ConfigurationWindow(const core::RibDocument& s, const std::string& destination, QWidget* parent = nullptr);
+  ConfigurationWindow(const core::RibDocument& document, const std::string& destination, QWidget* parent = nullptr);
   QLabel* Question() const { return question_; }
   QLineEdit* FolderBox() const { return folder_; }
   QPushButton* ChooseButton() const { return choose_; }
@@ -45,6 +45,6 @@ class ConfigurationWindow : public QDialog {
 
 // Runs the offer: the window, then on Yes the copy and its report, on No the advice.
 // The pack is offered for the user's documents folder unless the airfoil folder is theirs.
-void OfferAirfoilPack(core::RibDocument& s, QWidget* parent = nullptr);
+void OfferAirfoilPack(core::RibDocument& document, QWidget* parent = nullptr);
 
 }  // namespace settingswindows

@@ -74,12 +74,12 @@ core::Style StyleFromBoxes(const StyleBoxes& boxes) {
   return style;
 }
 
-void StoreStyle(core::RibDocument& d, const core::Style& style) {
-  d.style = style;
-  files::WriteColourSettings(d);
-  files::WriteLineStyleSettings(d);
-  files::WriteLineWidthSettings(d);
-  d.changes.Announce(core::Change::Style);
+void StoreStyle(core::RibDocument& document, const core::Style& style) {
+  document.style = style;
+  files::WriteColourSettings(document);
+  files::WriteLineStyleSettings(document);
+  files::WriteLineWidthSettings(document);
+  document.changes.Announce(core::Change::Style);
 }
 
 }  // namespace settingswindows

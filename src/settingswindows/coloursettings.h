@@ -43,6 +43,6 @@ core::Style StyleFromBoxes(const StyleBoxes& boxes);
 
 // Stores the style, writes the colour, line-style and width sections, and announces the
 // change so the rib is drawn again.
-void StoreStyle(core::RibDocument& d, const core::Style& style);
+void StoreStyle(core::RibDocument& document, const core::Style& style);
 
 }  // namespace settingswindows

@@ -42,17 +42,17 @@ bool IsInches(const std::string& unitText) { return unitText == " in"; }
 
 }  // namespace
 
-DefaultsDraft DraftFromSettings(const core::RibDocument& d) {
+DefaultsDraft DraftFromSettings(const core::RibDocument& document) {
   // The settings file's own texts: the rib in memory may be a project's.
-  core::RibDocument stored = d;
+  core::RibDocument stored = document;
   files::ReadDefaultSettings(stored);
-  stored.settings.unitText = d.settings.unitText;
+  stored.settings.unitText = document.settings.unitText;
   DefaultsDraft draft;
-  draft.unitText = d.settings.unitText;
+  draft.unitText = document.settings.unitText;
   for (int i = 0; i < kDefaultLengthCount; ++i) draft.lengths[static_cast<std::size_t>(i)] = LengthOf(stored.rib, i).text;
-  draft.print = d.print;
-  draft.airfoilDir = d.settings.airfoilDir;
-  draft.seriesDir = d.settings.seriesAirfoilDir;
+  draft.print = document.print;
+  draft.airfoilDir = document.settings.airfoilDir;
+  draft.seriesDir = document.settings.seriesAirfoilDir;
   return draft;
 }
 
@@ -92,14 +92,14 @@ std::string ProblemText(const DefaultsProblem& problem, const DefaultsDraft& dra
   return {};
 }
 
-bool UnitChanges(const DefaultsDraft& draft, const core::RibDocument& d) {
-  return draft.unitText != d.settings.unitText;
+bool UnitChanges(const DefaultsDraft& draft, const core::RibDocument& document) {
+  return draft.unitText != document.settings.unitText;
 }
 
 std::string UnitChangeQuestion() { return Text("FrmDefaut", "17") + "\n" + Text("FrmDefaut", "18"); }
 
-void StoreDefaults(core::RibDocument& d, const DefaultsDraft& draft) {
-  core::RibDocument written = d;
+void StoreDefaults(core::RibDocument& document, const DefaultsDraft& draft) {
+  core::RibDocument written = document;
   written.settings.unitText = draft.unitText;
   for (int i = 0; i < kDefaultLengthCount; ++i)
     LengthOf(written.rib, i) = core::TypedLength(draft.lengths[static_cast<std::size_t>(i)], draft.unitText);
@@ -107,20 +107,20 @@ void StoreDefaults(core::RibDocument& d, const DefaultsDraft& draft) {
   files::WriteDefaultSettings(written);
   files::WriteMarginSettings(written);
 
-  d.settings.airfoilDir = Folder(draft.airfoilDir);
-  d.settings.lastOpenDir = d.settings.airfoilDir;
-  d.settings.seriesAirfoilDir = Folder(draft.seriesDir);
-  files::WriteDirectorySettings(d);
+  document.settings.airfoilDir = Folder(draft.airfoilDir);
+  document.settings.lastOpenDir = document.settings.airfoilDir;
+  document.settings.seriesAirfoilDir = Folder(draft.seriesDir);
+  files::WriteDirectorySettings(document);
   platform::UserStore& store = platform::CurrentUserStore();
-  store.Set(platform::kUserStoreInstall, platform::kUserAirfoilDir, d.settings.airfoilDir);
-  store.Set(platform::kUserStoreInstall, platform::kUserSeriesDir, d.settings.seriesAirfoilDir);
+  store.Set(platform::kUserStoreInstall, platform::kUserAirfoilDir, document.settings.airfoilDir);
+  store.Set(platform::kUserStoreInstall, platform::kUserSeriesDir, document.settings.seriesAirfoilDir);
 
-  if (draft.unitText == d.settings.unitText) {
-    d.print = written.print;
-    if (!d.airfoil.loaded)
-      for (int i = 0; i < kDefaultLengthCount; ++i) LengthOf(d.rib, i) = LengthOf(written.rib, i);
+  if (draft.unitText == document.settings.unitText) {
+    document.print = written.print;
+    if (!document.airfoil.loaded)
+      for (int i = 0; i < kDefaultLengthCount; ++i) LengthOf(document.rib, i) = LengthOf(written.rib, i);
   }
-  d.changes.Announce(core::Change::Settings);
+  document.changes.Announce(core::Change::Settings);
 }
 
 }  // namespace settingswindows

@@ -24,7 +24,7 @@ struct DefaultsDraft {
 
 // The draft as the window opens: the unit in force, the default lengths as the settings
 // file keeps them (the open rib may have others), the print set-up and the two folders.
-DefaultsDraft DraftFromSettings(const core::RibDocument& d);
+DefaultsDraft DraftFromSettings(const core::RibDocument& document);
 
 // A unit option chosen: the unit, its default lengths and its margins.
 void ChooseUnit(DefaultsDraft& draft, const std::string& unitText);
@@ -39,7 +39,7 @@ DefaultsProblem CheckDefaults(const DefaultsDraft& draft);
 std::string ProblemText(const DefaultsProblem& problem, const DefaultsDraft& draft);
 
 // Whether OK must first ask about a unit change (the new unit needs a new start).
-bool UnitChanges(const DefaultsDraft& draft, const core::RibDocument& d);
+bool UnitChanges(const DefaultsDraft& draft, const core::RibDocument& document);
 // The question: FrmDefaut/17, a line break, FrmDefaut/18.
 std::string UnitChangeQuestion();
 
@@ -47,6 +47,6 @@ std::string UnitChangeQuestion();
 // folders take effect at once. The lengths and margins reach the document only while the
 // unit stays the same and no airfoil is open: a rib on screen keeps its dimensions, and a
 // new unit waits for the new start. Announces the settings change.
-void StoreDefaults(core::RibDocument& d, const DefaultsDraft& draft);
+void StoreDefaults(core::RibDocument& document, const DefaultsDraft& draft);
 
 }  // namespace settingswindows

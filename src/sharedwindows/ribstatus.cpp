@@ -9,25 +9,28 @@ namespace sharedwindows {
 
 using platform::Text;
 
-NewRibStep NewRibDecision(const core::RibDocument& s) {
-  if (s.view.formerShown) return NewRibStep::ClearNow;
-  if (!s.airfoil.loaded) return NewRibStep::Nothing;
-  return s.project.saved ? NewRibStep::ClearNow : NewRibStep::AskFirst;
+NewRibStep NewRibDecision(const core::RibDocument& document) {
+  if (document.view.formerShown) return NewRibStep::ClearNow;
+  if (!document.airfoil.loaded) return NewRibStep::Nothing;
+  return document.project.saved ? NewRibStep::ClearNow : NewRibStep::AskFirst;
 }
 
-bool ConfirmNewRib(core::RibDocument& s) {
-  switch (NewRibDecision(s)) {
-    case NewRibStep::ClearNow: return commands::MayReplaceRib(s);
+bool ConfirmNewRib(core::RibDocument& document) {
+  switch (NewRibDecision(document)) {
+    case NewRibStep::ClearNow: return commands::MayReplaceRib(document);
     case NewRibStep::Nothing: return false;
-    case NewRibStep::AskFirst: return commands::MayReplaceRib(s, Text("FrmMainMessage", "5"), Text("FrmMainMessage", "6"));
+    case NewRibStep::AskFirst:
+      return commands::MayReplaceRib(document, Text("FrmMainMessage", "5"), Text("FrmMainMessage", "6"));
   }
   return false;
 }
 
-std::string AirfoilPanelText(const core::RibDocument& s, const std::string& airfoilLabel,
+std::string AirfoilPanelText(const core::RibDocument& document, const std::string& airfoilLabel,
                              const std::string& chordLabel) {
-  std::string text = airfoilLabel + " : " + s.airfoil.name + "  " + chordLabel + " : " + s.rib.chord.text + s.settings.unitText;
-  if (s.airfoil.title.empty() || s.airfoil.title.front() != '1') text += " <> Information : " + s.airfoil.title;
+  std::string text = airfoilLabel + " : " + document.airfoil.name + "  " + chordLabel + " : " +
+                     document.rib.chord.text + document.settings.unitText;
+  if (document.airfoil.title.empty() || document.airfoil.title.front() != '1')
+    text += " <> Information : " + document.airfoil.title;
   return text;
 }
 

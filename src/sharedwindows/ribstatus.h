@@ -12,14 +12,14 @@ namespace sharedwindows {
 
 // What a new rib, or a tool that replaces the rib, does before clearing.
 enum class NewRibStep { ClearNow, AskFirst, Nothing };
-NewRibStep NewRibDecision(const core::RibDocument& s);
+NewRibStep NewRibDecision(const core::RibDocument& document);
 // Save, Discard or Cancel while the rib is modified, else FrmMainMessage/5 and /6 when
 // needed; true when the rib is to be cleared.
-bool ConfirmNewRib(core::RibDocument& s);
+bool ConfirmNewRib(core::RibDocument& document);
 
 // Airfoil and chord; the file's title follows unless it begins with "1" (no title line).
 // `airfoilLabel` and `chordLabel` are the language's labels.
-std::string AirfoilPanelText(const core::RibDocument& s, const std::string& airfoilLabel,
+std::string AirfoilPanelText(const core::RibDocument& document, const std::string& airfoilLabel,
                              const std::string& chordLabel);
 
 // A warning in the user's words: "Spar 2 – … (15.00 mm)."; empty for none.

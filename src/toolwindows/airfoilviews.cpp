@@ -17,14 +17,15 @@ namespace toolwindows {
 using platform::Text;
 
 void AirfoilViews::Compare(QWidget* parent) {
-  core::RibDocument& d = document_;
-  if (d.airfoil.loaded && !commands::MayReplaceRib(d, Text("OutilCompare", "1"), Text("OutilCompare", "2"))) return;
+  if (document_.airfoil.loaded &&
+      !commands::MayReplaceRib(document_, Text("OutilCompare", "1"), Text("OutilCompare", "2")))
+    return;
   // The chord is typed on a copy: a cancelled comparison leaves the rib as it was.
-  core::RibDocument scratch = d;
+  core::RibDocument scratch = document_;
   ribwindows::InputWindow chordWindow(scratch, ribwindows::InputKind::Chord, parent);
   if (chordWindow.exec() != QDialog::Accepted) return;
 
-  sharedwindows::OpenAirfoilWindow first(d.settings, Text("OutilCompare", "3") + "  #1", true, parent);
+  sharedwindows::OpenAirfoilWindow first(document_.settings, Text("OutilCompare", "3") + "  #1", true, parent);
   std::error_code ec;
   if (!keptFirstPath_.empty() && std::filesystem::is_regular_file(keptFirstPath_, ec)) {
     const std::filesystem::path kept(keptFirstPath_);
@@ -38,22 +39,21 @@ void AirfoilViews::Compare(QWidget* parent) {
   keptFirstPath_ = first.MemorizeAsFirst() || first.MemorizeBox()->isChecked() ? firstPath : std::string();
   files::AirfoilData firstData = first.TakeData();
 
-  sharedwindows::OpenAirfoilWindow second(d.settings, Text("OutilCompare", "3") + " #2", false, parent);
+  sharedwindows::OpenAirfoilWindow second(document_.settings, Text("OutilCompare", "3") + " #2", false, parent);
   second.exec();
   if (!second.Accepted()) return;
-  commands::ShowComparison(d, comparison_, scratch.rib.chord, firstPath, std::move(firstData), second.ChosenPath(),
-                           second.TakeData());
+  commands::ShowComparison(document_, comparison_, scratch.rib.chord, firstPath, std::move(firstData),
+                           second.ChosenPath(), second.TakeData());
 }
 
 void AirfoilViews::Former(QWidget* parent) {
-  core::RibDocument& d = document_;
   // The former takes the rib's place: an unsaved rib is not dropped without asking.
-  const bool asks = sharedwindows::NewRibDecision(d) == sharedwindows::NewRibStep::AskFirst;
-  if (asks && !sharedwindows::ConfirmNewRib(d)) return;
-  sharedwindows::OpenAirfoilWindow open(d.settings, Text("frmopen", "35"), false, parent);
+  const bool asks = sharedwindows::NewRibDecision(document_) == sharedwindows::NewRibStep::AskFirst;
+  if (asks && !sharedwindows::ConfirmNewRib(document_)) return;
+  sharedwindows::OpenAirfoilWindow open(document_.settings, Text("frmopen", "35"), false, parent);
   open.exec();
   if (!open.Accepted()) return;
-  commands::ShowFormer(d, open.ChosenPath(), open.TakeData());
+  commands::ShowFormer(document_, open.ChosenPath(), open.TakeData());
 }
 
 void AirfoilViews::Draw(ToolView view, platform::DrawTarget& target, const core::ViewPlacement& at) const {
@@ -69,12 +69,12 @@ void AirfoilViews::Draw(ToolView view, platform::DrawTarget& target, const core:
 }
 
 std::string AirfoilViews::PanelText(ToolView view) const {
-  const core::RibDocument& d = document_;
   switch (view) {
-    case ToolView::Comparison: return comparison_.Ready() ? commands::ComparisonPanelText(d, comparison_) : std::string();
-    case ToolView::ThicknessCamber: return commands::ThicknessCamberPanelText(d);
+    case ToolView::Comparison:
+      return comparison_.Ready() ? commands::ComparisonPanelText(document_, comparison_) : std::string();
+    case ToolView::ThicknessCamber: return commands::ThicknessCamberPanelText(document_);
     case ToolView::Former:
-      return sharedwindows::AirfoilPanelText(d, Text("MainTolbar", "11"), Text("MainTolbar", "13"));
+      return sharedwindows::AirfoilPanelText(document_, Text("MainTolbar", "11"), Text("MainTolbar", "13"));
   }
   return std::string();
 }

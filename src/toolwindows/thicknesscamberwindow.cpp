@@ -41,8 +41,7 @@ ThicknessCamberWindow::ThicknessCamberWindow(core::RibDocument& document, QWidge
     : QDialog(parent), document_(document) {
   setObjectName("frmEpCourb");
   setWindowTitle(Q(Text("FrmEpCourb", "1")));
-  core::RibDocument& d = document_;
-  d.view.thicknessCamberShown = false;
+  document_.view.thicknessCamberShown = false;
 
   auto readOnly = [this](const std::string& text, const char* name) {
     auto* box = new QLineEdit(Q(text), this);
@@ -56,12 +55,15 @@ ThicknessCamberWindow::ThicknessCamberWindow(core::RibDocument& document, QWidge
   grid->addWidget(Caption(Text("FrmEpCourb", "4"), this), 1, 0);
   grid->addWidget(Caption(Text("FrmEpCourb", "5"), this), 2, 0);
   grid->addWidget(Caption(Text("FrmEpCourb", "6"), this), 3, 0);
-  grid->addWidget(readOnly(core::FormatNumber(d.prepared.maxThickness * 100, "#0.00"), "txtEpROr"), 1, 1);
-  grid->addWidget(readOnly(core::FormatNumber(d.prepared.maxCamber * 100, "#0.00"), "txtCourbureOr"), 2, 1);
-  grid->addWidget(Caption(ThicknessInUnit(d.rib.chord.mm, d.prepared.maxThickness, d.settings.unitText), this), 3, 1);
-  thickness_ = new QLineEdit(Q(core::FormatNumber(d.prepared.maxThickness * 100, "#0.00")), this);
+  grid->addWidget(readOnly(core::FormatNumber(document_.prepared.maxThickness * 100, "#0.00"), "txtEpROr"), 1, 1);
+  grid->addWidget(readOnly(core::FormatNumber(document_.prepared.maxCamber * 100, "#0.00"), "txtCourbureOr"), 2, 1);
+  grid->addWidget(
+      Caption(ThicknessInUnit(document_.rib.chord.mm, document_.prepared.maxThickness, document_.settings.unitText),
+              this),
+      3, 1);
+  thickness_ = new QLineEdit(Q(core::FormatNumber(document_.prepared.maxThickness * 100, "#0.00")), this);
   thickness_->setObjectName("txtEpR");
-  camber_ = new QLineEdit(Q(core::FormatNumber(d.prepared.maxCamber * 100, "#0.00")), this);
+  camber_ = new QLineEdit(Q(core::FormatNumber(document_.prepared.maxCamber * 100, "#0.00")), this);
   camber_->setObjectName("txtCourbure");
   new ribwindows::KeyFilter(thickness_, Q(core::NumberKeys()));
   new ribwindows::KeyFilter(camber_, Q(core::NumberKeys()));
