@@ -24,7 +24,6 @@ using platform::Q;
 LanguageWindow::LanguageWindow(core::RibDocument& document, Purpose purpose, QWidget* parent)
     : QDialog(parent), document_(document), purpose_(purpose) {
   setObjectName("lang");
-  const core::RibDocument& s = document_;
   // Every other dialog closes: their captions would stay in the old language.
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w != this && w != parent && w->isVisible() && qobject_cast<QDialog*>(w)) w->close();
@@ -43,17 +42,18 @@ LanguageWindow::LanguageWindow(core::RibDocument& document, Purpose purpose, QWi
   layout->addWidget(buttons);
   setMinimumWidth(300);
 
-  const std::vector<std::string> names = files::ListLanguages(s.settings.programDir);
+  const std::vector<std::string> names = files::ListLanguages(document_.settings.programDir);
   // Each language under its own name ("Français"), the file's name where it gives none.
   for (const std::string& name : names) {
-    const QString shown = Q(files::GetINIFile("LANGUAGE", "Name", files::LanguageFilePath(s.settings.programDir, name)));
+    const QString shown =
+        Q(files::GetINIFile("LANGUAGE", "Name", files::LanguageFilePath(document_.settings.programDir, name)));
     languages_->addItem(shown.isEmpty() ? Q(name) : shown, Q(name));
   }
   languages_->setCurrentIndex(-1);
   // No language is chosen yet: each language asks in its own words.
   QStringList titles, prompts;
   for (const std::string& name : names) {
-    const std::string file = files::LanguageFilePath(s.settings.programDir, name);
+    const std::string file = files::LanguageFilePath(document_.settings.programDir, name);
     const QString title = Q(files::GetINIFile("LANGUAGE", "2", file));
     const QString prompt = Q(files::GetINIFile("LANGUAGE", "3", file));
     if (!title.isEmpty() && !titles.contains(title)) titles << title;
@@ -65,10 +65,11 @@ LanguageWindow::LanguageWindow(core::RibDocument& document, Purpose purpose, QWi
   if (purpose_ == Purpose::ChangeLanguage) {
     prompt_->setText(Q(platform::Text("LANGUAGE", "3")));
     setWindowTitle(Q(platform::Text("LANGUAGE", "2")));
-    languages_->setCurrentIndex(languages_->findData(Q(s.settings.languageName)));
+    languages_->setCurrentIndex(languages_->findData(Q(document_.settings.languageName)));
   } else {
     // The system's language is offered, so that OK alone starts in it.
-    languages_->setCurrentIndex(languages_->findData(Q(PreferredLanguage(s.settings.programDir, SystemLanguageCode()))));
+    languages_->setCurrentIndex(
+        languages_->findData(Q(PreferredLanguage(document_.settings.programDir, SystemLanguageCode()))));
     changed_ = languages_->currentIndex() >= 0;
   }
   connect(languages_, &QComboBox::activated, this, [this] { changed_ = true; });

@@ -113,22 +113,23 @@ void MainWindow::WireCommands() {
 
 // The File menu, the zoom and the display switches.
 void MainWindow::WireFileAndViewCommands() {
-  core::RibDocument& d = document_;
+  core::RibDocument& document = document_;
   using enum Command;
   auto set = [this](Command command, std::function<void()> f) { commands_[command] = std::move(f); };
-  set(OpenProject, [&d] {
-    if (d.airfoil.loaded && !commands::MayReplaceRib(d, Text("fileopen", "1"), Text("fileopen", "2"))) return;
-    commands::OpenProject(d);
+  set(OpenProject, [&document] {
+    if (document.airfoil.loaded && !commands::MayReplaceRib(document, Text("fileopen", "1"), Text("fileopen", "2")))
+      return;
+    commands::OpenProject(document);
   });
-  set(SaveProjectAs, [&d] { commands::SaveProject(d); });
-  set(Save, [&d] { commands::SaveProjectAgain(d); });
+  set(SaveProjectAs, [&document] { commands::SaveProject(document); });
+  set(Save, [&document] { commands::SaveProjectAgain(document); });
   set(ZoomIn, [this] { StepZoom(-1, view_->rect().center()); });
   set(ZoomOut, [this] { StepZoom(1, view_->rect().center()); });
   set(Fit, [this] { FitInView(); });
-  set(ExportDxf, [&d] { commands::ExportDxf(d); });
-  set(ExportForCutting, [this, &d] {
+  set(ExportDxf, [&document] { commands::ExportDxf(document); });
+  set(ExportForCutting, [this, &document] {
     CutExportWindow window(this);
-    if (window.exec() == QDialog::Accepted) commands::ExportForCutting(d, window.Settings());
+    if (window.exec() == QDialog::Accepted) commands::ExportForCutting(document, window.Settings());
   });
   set(OpenAirfoil, [this] { this->OpenAirfoil(); });
   set(AirfoilButton, [this] { this->OpenAirfoil(); });
@@ -142,8 +143,8 @@ void MainWindow::WireFileAndViewCommands() {
       Action(toggle)->setChecked(!Action(toggle)->isChecked());
       ToggleDisplay(toggle);
     });
-  set(NewRib, [&d] {
-    if (sharedwindows::ConfirmNewRib(d)) commands::NewRib(d);
+  set(NewRib, [&document] {
+    if (sharedwindows::ConfirmNewRib(document)) commands::NewRib(document);
   });
   set(Language, [this] {
     LanguageWindow lang(document_, LanguageWindow::Purpose::ChangeLanguage, this);
@@ -153,7 +154,7 @@ void MainWindow::WireFileAndViewCommands() {
 
 // The rib's windows, from the menus and the tool bar.
 void MainWindow::WireRibCommands() {
-  core::RibDocument& d = document_;
+  core::RibDocument& document = document_;
   using enum Command;
   auto set = [this](Command command, std::function<void()> f) { commands_[command] = std::move(f); };
   set(Chord, [this] { ShowInput(ribwindows::InputKind::Chord); });
@@ -163,8 +164,8 @@ void MainWindow::WireRibCommands() {
   set(TrailingEdge, [this] { ShowInput(ribwindows::InputKind::TrailingEdge); });
   set(TrailingEdgeButton, [this] { ShowInput(ribwindows::InputKind::TrailingEdge); });
   set(ReferenceLines, [this] { ShowInput(ribwindows::InputKind::ReferenceLines); });
-  set(LeadingEdgeButton, [this, &d] {
-    Run(d.rib.leadingEdgeStyle != core::LeadingEdgeStyle::Square ? LeadingEdgePiece : SquareLeadingEdge);
+  set(LeadingEdgeButton, [this, &document] {
+    Run(document.rib.leadingEdgeStyle != core::LeadingEdgeStyle::Square ? LeadingEdgePiece : SquareLeadingEdge);
   });
   set(Spars, [this] { ribwindows::SparWindow::Open(document_, this); });
   set(SparsButton, [this] { ribwindows::SparWindow::Open(document_, this); });
@@ -177,7 +178,7 @@ void MainWindow::WireRibCommands() {
 }
 
 void MainWindow::WireHelpAndSettings() {
-  core::RibDocument& d = document_;
+  core::RibDocument& document = document_;
   using enum Command;
   auto set = [this](Command command, std::function<void()> f) { commands_[command] = std::move(f); };
   set(Calculator, [] { StartCalculator(); });
@@ -187,35 +188,36 @@ void MainWindow::WireHelpAndSettings() {
     about.exec();
   });
   set(CheckVersion, [] { platform::CurrentDesktop().OpenWebPage(kVersionPageUrl); });
-  set(AirfoilFolders, [this, &d] { settingswindows::OfferAirfoilPack(d, this); });
-  set(Defaults, [this, &d] { settingswindows::ChangeDefaults(d, *this); });
-  set(Colours, [this, &d] { settingswindows::ColoursWindow(d, this).exec(); });
+  set(AirfoilFolders, [this, &document] { settingswindows::OfferAirfoilPack(document, this); });
+  set(Defaults, [this, &document] { settingswindows::ChangeDefaults(document, *this); });
+  set(Colours, [this, &document] { settingswindows::ColoursWindow(document, this).exec(); });
 }
 
 void MainWindow::WireSeriesTools() {
-  core::RibDocument& d = document_;
+  core::RibDocument& document = document_;
   using enum Command;
   auto set = [this](Command command, std::function<void()> f) { commands_[command] = std::move(f); };
   // The series windows read their airfoils through the open window and open the files
   // they wrote as the current airfoil.
-  auto pickAirfoil = [this, &d](const std::string& caption) -> std::optional<serieswindows::PickedAirfoil> {
-    sharedwindows::OpenAirfoilWindow open(d.settings, caption, false, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
+  auto pickAirfoil = [this, &document](const std::string& caption) -> std::optional<serieswindows::PickedAirfoil> {
+    sharedwindows::OpenAirfoilWindow open(document.settings, caption, false,
+                                          QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
     open.exec();
     if (!open.Accepted()) return std::nullopt;
     return serieswindows::PickedAirfoil{open.ChosenPath(), open.TakeData()};
   };
   // A rib changed since it was opened from the table is not replaced by the next without asking.
-  auto openSeriesFile = [&d](const std::string& path) {
-    return commands::MayReplaceRib(d) && commands::OpenFile(d, path);
+  auto openSeriesFile = [&document](const std::string& path) {
+    return commands::MayReplaceRib(document) && commands::OpenFile(document, path);
   };
-  set(RibSeries, [this, &d, pickAirfoil, openSeriesFile] {
-    serieswindows::RunSeriesTool(d, serieswindows::SeriesKind::Even, pickAirfoil, openSeriesFile, this);
+  set(RibSeries, [this, &document, pickAirfoil, openSeriesFile] {
+    serieswindows::RunSeriesTool(document, serieswindows::SeriesKind::Even, pickAirfoil, openSeriesFile, this);
   });
-  set(RibSeriesWithIntermediates, [this, &d, pickAirfoil, openSeriesFile] {
-    serieswindows::RunSeriesTool(d, serieswindows::SeriesKind::Spaced, pickAirfoil, openSeriesFile, this);
+  set(RibSeriesWithIntermediates, [this, &document, pickAirfoil, openSeriesFile] {
+    serieswindows::RunSeriesTool(document, serieswindows::SeriesKind::Spaced, pickAirfoil, openSeriesFile, this);
   });
-  set(CoordinatesEditor, [this, &d] { serieswindows::CoordinatesWindow(d.settings, this).exec(); });
-  set(CutKit, [this, &d] { serieswindows::CutKitWindow::Run(d, {}, this); });
+  set(CoordinatesEditor, [this, &document] { serieswindows::CoordinatesWindow(document.settings, this).exec(); });
+  set(CutKit, [this, &document] { serieswindows::CutKitWindow::Run(document, {}, this); });
 }
 
 void MainWindow::WireAirfoilTools() {
@@ -261,20 +263,19 @@ void MainWindow::WireAirfoilTools() {
 }
 
 void MainWindow::ToggleDisplay(Command command) {
-  core::RibDocument& d = document_;
   const bool on = Action(command)->isChecked();
   if (command == Command::ViewUpsideDown) {
-    commands::ApplyEdit(d, commands::SetUpsideDown{on});
+    commands::ApplyEdit(document_, commands::SetUpsideDown{on});
     return;
   }
   switch (command) {
-    case Command::ShowOutline: d.view.outlineShown = on; break;
-    case Command::ShowThickness: d.view.showThickness = on; break;
-    case Command::ShowLeadingEdgeHeight: d.view.showLeadingEdgeHeight = on; break;
-    case Command::ShowTrailingEdgeHeight: d.view.showTrailingEdgeHeight = on; break;
+    case Command::ShowOutline: document_.view.outlineShown = on; break;
+    case Command::ShowThickness: document_.view.showThickness = on; break;
+    case Command::ShowLeadingEdgeHeight: document_.view.showLeadingEdgeHeight = on; break;
+    case Command::ShowTrailingEdgeHeight: document_.view.showTrailingEdgeHeight = on; break;
     default: break;
   }
-  d.changes.Announce(core::Change::View);
+  document_.changes.Announce(core::Change::View);
 }
 
 void MainWindow::ShowInput(ribwindows::InputKind kind) {

@@ -33,13 +33,12 @@ std::vector<std::string> OpenableFiles(const QMimeData* data) {
 }  // namespace
 
 void MainWindow::OpenAirfoil() {
-  core::RibDocument& d = document_;
-  if (!commands::MayReplaceRib(d)) return;
-  d.view.formerShown = false;
-  sharedwindows::OpenAirfoilWindow open(d.settings, Text("frmopen", "1"), false, this);
+  if (!commands::MayReplaceRib(document_)) return;
+  document_.view.formerShown = false;
+  sharedwindows::OpenAirfoilWindow open(document_.settings, Text("frmopen", "1"), false, this);
   open.exec();
   if (!open.Accepted()) return;
-  commands::InstallOpenedAirfoil(d, open.ChosenPath(), open.TakeData());
+  commands::InstallOpenedAirfoil(document_, open.ChosenPath(), open.TakeData());
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -75,13 +75,12 @@ void MainWindow::KeepWithinScreen() {
 }
 
 void MainWindow::Load() {
-  core::RibDocument& d = document_;
   PlaceOnScreen();
-  d.view.outlineShown = true;
+  document_.view.outlineShown = true;
   platform::CurrentDesktop().SetBusy(false);
-  d.settings.unitText = " mm";
-  commands::StartSettings(d);
-  Panel(3)->setText(Q(UnitPanelText(d)));
+  document_.settings.unitText = " mm";
+  commands::StartSettings(document_);
+  Panel(3)->setText(Q(UnitPanelText(document_)));
   {
     QSignalBlocker block(zoomList_);
     zoomList_->clear();
@@ -89,10 +88,10 @@ void MainWindow::Load() {
   }
   zoomList_->setCurrentIndex(kZoomDefaultIndex);
   ZoomChosen();
-  Panel(1)->setText(Q(VersionPanelText(d)));
+  Panel(1)->setText(Q(VersionPanelText(document_)));
   Panel(2)->clear();
   LoadRecentMenu();
-  for (Command command : AirfoilCommands()) SetCommandEnabled(command, d.airfoil.loaded);
+  for (Command command : AirfoilCommands()) SetCommandEnabled(command, document_.airfoil.loaded);
   history_->StartAfresh();  // the settings just read are no step to undo
 }
 

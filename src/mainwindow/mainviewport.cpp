@@ -141,8 +141,8 @@ void MainWindow::SetSpecialView(SpecialView view, SpecialDrawing drawing) {
 }
 
 void MainWindow::Redraw() {
-  core::RibDocument& d = document_;
-  const QString warning = Q(sharedwindows::RibWarningsText(core::FindRibWarnings(d), d.settings.unitText));
+  const QString warning =
+      Q(sharedwindows::RibWarningsText(core::FindRibWarnings(document_), document_.settings.unitText));
   // Broken between words onto a second line where the window is too narrow for it: the
   // status bar grows by a line rather than cutting the warning.
   const int room = statusBar()->contentsRect().width() - panels_[0]->sizeHint().width() -
@@ -152,11 +152,11 @@ void MainWindow::Redraw() {
   warningPanel_->setVisible(!warning.isEmpty());
   // The airfoil's figures give the warning their room while it stands.
   panels_[1]->setVisible(warning.isEmpty());
-  const core::ViewState& v = d.view;
+  const core::ViewState& v = document_.view;
   if (v.compareShown || v.thicknessCamberShown || v.formerShown) {
     UpdateScrollRanges();
     view_->Clear();
-    const core::ViewPlacement at = core::PlaceView(d);
+    const core::ViewPlacement at = core::PlaceView(document_);
     QPainter painter(&view_->Surface());
     platform::QtDrawTarget target = platform::QtDrawTarget::ForDevice(painter, view_->Surface());
     const std::pair<bool, SpecialView> order[] = {{v.compareShown, SpecialView::Comparison},
@@ -169,13 +169,14 @@ void MainWindow::Redraw() {
     view_->MarkDrawn();
     return;
   }
-  if (!d.airfoil.loaded) return;
-  Panel(1)->setText(Q(VersionPanelText(d)));
-  Panel(2)->setText(Q(sharedwindows::AirfoilPanelText(d, Text("MainTolbar", "11"), Text("MainTolbar", "13"))));
-  if (core::EdgeWarning(d).what != core::RibWarning::None) {
+  if (!document_.airfoil.loaded) return;
+  Panel(1)->setText(Q(VersionPanelText(document_)));
+  Panel(2)->setText(Q(sharedwindows::AirfoilPanelText(document_, Text("MainTolbar", "11"), Text("MainTolbar", "13"))));
+  if (core::EdgeWarning(document_).what != core::RibWarning::None) {
     // Nothing is drawn; the box is told once for these values, not at every resize or scroll.
     view_->Clear();
-    const std::array<float, 3> refused{d.rib.leadingEdge.mm, d.rib.trailingEdge.mm, d.rib.chord.mm};
+    const std::array<float, 3> refused{document_.rib.leadingEdge.mm, document_.rib.trailingEdge.mm,
+                                       document_.rib.chord.mm};
     if (refused == refusedEdges_) return;
     refusedEdges_ = refused;
     platform::Inform(Text("FrmMainMessage", "13"), Text("FrmMainMessage", "14"), platform::BoxIcon::Exclamation);
@@ -185,17 +186,16 @@ void MainWindow::Redraw() {
   UpdateScrollRanges();
   view_->Clear();
   // A rib without a chord has nothing to draw, and the trace divides by the chord.
-  if (d.rib.chord.mm > 0) {
-    PaintRib(d, view_->Surface());
+  if (document_.rib.chord.mm > 0) {
+    PaintRib(document_, view_->Surface());
     view_->MarkDrawn();
     ++drawCount_;
   }
 }
 
 void MainWindow::UpdateScrollRanges() {
-  core::RibDocument& d = document_;
   const double twipsPerPixel = 1440.0 / view_->logicalDpiX();
-  const ScrollRanges r = ScrollRangesFor(d, view_->width() * twipsPerPixel, view_->height() * twipsPerPixel);
+  const ScrollRanges r = ScrollRangesFor(document_, view_->width() * twipsPerPixel, view_->height() * twipsPerPixel);
   QSignalBlocker h(hScroll_);
   QSignalBlocker v(vScroll_);
   hScroll_->setRange(r.horizontal.minimum, r.horizontal.maximum);
@@ -206,24 +206,25 @@ void MainWindow::UpdateScrollRanges() {
   hScroll_->setSingleStep(std::max(1, r.horizontal.pageStep / 8));
   vScroll_->setSingleStep(std::max(1, r.vertical.pageStep / 8));
   // A smaller range may have moved a bar's value.
-  d.view.hScroll = static_cast<std::int16_t>(-hScroll_->value());
-  d.view.vScroll = static_cast<std::int16_t>(vScroll_->value());
+  document_.view.hScroll = static_cast<std::int16_t>(-hScroll_->value());
+  document_.view.vScroll = static_cast<std::int16_t>(vScroll_->value());
 }
 
 void MainWindow::UpdateScrollRangesKeepingValues() {
-  core::RibDocument& d = document_;
   const double twipsPerPixel = 1440.0 / view_->logicalDpiX();
-  const ScrollRanges r = ScrollRangesFor(d, view_->width() * twipsPerPixel, view_->height() * twipsPerPixel);
-  const int h = std::clamp<int>(-d.view.hScroll, r.horizontal.minimum, std::max(r.horizontal.minimum, r.horizontal.maximum));
-  const int v = std::clamp<int>(d.view.vScroll, r.vertical.minimum, std::max(r.vertical.minimum, r.vertical.maximum));
+  const ScrollRanges r = ScrollRangesFor(document_, view_->width() * twipsPerPixel, view_->height() * twipsPerPixel);
+  const int h = std::clamp<int>(-document_.view.hScroll, r.horizontal.minimum,
+                                std::max(r.horizontal.minimum, r.horizontal.maximum));
+  const int v =
+      std::clamp<int>(document_.view.vScroll, r.vertical.minimum, std::max(r.vertical.minimum, r.vertical.maximum));
   QSignalBlocker hb(hScroll_);
   QSignalBlocker vb(vScroll_);
   hScroll_->setRange(r.horizontal.minimum, std::max(r.horizontal.minimum, r.horizontal.maximum));
   vScroll_->setRange(r.vertical.minimum, std::max(r.vertical.minimum, r.vertical.maximum));
   hScroll_->setValue(h);
   vScroll_->setValue(v);
-  d.view.hScroll = static_cast<std::int16_t>(-h);
-  d.view.vScroll = static_cast<std::int16_t>(v);
+  document_.view.hScroll = static_cast<std::int16_t>(-h);
+  document_.view.vScroll = static_cast<std::int16_t>(v);
 }
 
 void MainWindow::ResetScrollBars() {
@@ -236,7 +237,6 @@ void MainWindow::ResetScrollBars() {
 }
 
 void MainWindow::SetZoom(double zoom, int hScroll, int vScroll, bool announce) {
-  core::RibDocument& d = document_;
   {
     QSignalBlocker block(zoomList_);
     const QString text = Q(ZoomEntryText(zoom));
@@ -249,11 +249,11 @@ void MainWindow::SetZoom(double zoom, int hScroll, int vScroll, bool announce) {
     }
     zoomList_->setCurrentIndex(index);
   }
-  d.view.zoom = ZoomFromEntry(zoomList_->currentText().toStdString());
-  d.view.hScroll = static_cast<std::int16_t>(hScroll);
-  d.view.vScroll = static_cast<std::int16_t>(vScroll);
+  document_.view.zoom = ZoomFromEntry(zoomList_->currentText().toStdString());
+  document_.view.hScroll = static_cast<std::int16_t>(hScroll);
+  document_.view.vScroll = static_cast<std::int16_t>(vScroll);
   UpdateScrollRangesKeepingValues();
-  if (announce) d.changes.Announce(core::Change::View);
+  if (announce) document_.changes.Announce(core::Change::View);
 }
 
 void MainWindow::StepZoom(int direction, const QPoint& about) {

@@ -77,12 +77,11 @@ void MainWindow::DocumentChanged(core::Changes what) {
 }
 
 void MainWindow::ShowDisplayFlags() {
-  const core::RibDocument& d = document_;
-  SetChecked(Command::ViewUpsideDown, d.rib.upsideDown);
-  SetChecked(Command::ShowOutline, d.view.outlineShown);
-  SetChecked(Command::ShowThickness, d.view.showThickness);
-  SetChecked(Command::ShowLeadingEdgeHeight, d.view.showLeadingEdgeHeight);
-  SetChecked(Command::ShowTrailingEdgeHeight, d.view.showTrailingEdgeHeight);
+  SetChecked(Command::ViewUpsideDown, document_.rib.upsideDown);
+  SetChecked(Command::ShowOutline, document_.view.outlineShown);
+  SetChecked(Command::ShowThickness, document_.view.showThickness);
+  SetChecked(Command::ShowLeadingEdgeHeight, document_.view.showLeadingEdgeHeight);
+  SetChecked(Command::ShowTrailingEdgeHeight, document_.view.showTrailingEdgeHeight);
 }
 
 void MainWindow::ReturnToNewRib() {

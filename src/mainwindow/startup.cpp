@@ -86,10 +86,9 @@ std::unique_ptr<MainWindow> StartProgram(core::RibDocument& document, bool showS
 int RunProgram(QApplication& app, const char* argv0, const std::vector<std::string>& files) {
   // The one document of the program; everything else receives it from here.
   core::RibDocument document;
-  core::RibDocument& s = document;
   const std::string programDir = platform::ProgramDirectory(argv0);
   const platform::SettingsLocation settings = platform::LocateSettingsFile(programDir, platform::UserConfigDirectory());
-  PrepareProgramState(s, programDir, settings.iniFile);
+  PrepareProgramState(document, programDir, settings.iniFile);
 
   platform::QtMessages messages;
   platform::ScopedMessages installMessages(&messages);
@@ -107,9 +106,9 @@ int RunProgram(QApplication& app, const char* argv0, const std::vector<std::stri
   platform::SetFileDialogs(&fileDialogs);
   platform::QtProgramRestart restart;
   platform::ScopedProgramRestart installRestart(&restart);
-  platform::QtHelp help([&s] { return files::HelpFileInLanguage(s); });
+  platform::QtHelp help([&document] { return files::HelpFileInLanguage(document); });
   platform::ScopedHelp installHelp(&help);
-  std::unique_ptr<MainWindow> window = StartProgram(s);
+  std::unique_ptr<MainWindow> window = StartProgram(document);
   if (!window) {
     platform::SetFileDialogs(nullptr);
     return 0;
