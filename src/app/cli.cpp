@@ -144,7 +144,7 @@ int UsageError(const std::string& command) {
 namespace {
 
 // Taken wherever they stand, before or after the command.
-const cli::OptionSpec kGlobalOptions[] = {{"--unit"}, {"--ini"}, {"--help", true}, {"-h", true}, {"--version", true}};
+const cli::OptionEntry kGlobalOptions[] = {{"--unit"}, {"--ini"}, {"--help", true}, {"-h", true}, {"--version", true}};
 
 int Run(int argc, char** argv, const cli::PaintingCommands& painting, cli::HandOver handOver) {
   std::vector<std::string> args(argv + 1, argv + argc);

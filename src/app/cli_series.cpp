@@ -75,7 +75,7 @@ int Refuse(const core::SeriesRefusal& r, const std::string& section, const std::
 }
 
 CommandOptions SeriesOptions(const char* command, bool spaced) {
-  std::vector<OptionSpec> table = {{"--root-chord", false, true},
+  std::vector<OptionEntry> table = {{"--root-chord", false, true},
                                    {"--tip-chord", false, true},
                                    {"--ribs", false, true},
                                    {"-o", false, true},

@@ -21,7 +21,7 @@ namespace cli {
 namespace {
 
 // One airfoil file, and options that each take exactly one value, which may be empty.
-CommandOptions ToolOptions(const char* command, std::vector<OptionSpec> options) {
+CommandOptions ToolOptions(const char* command, std::vector<OptionEntry> options) {
   return {command, std::move(options), {1, 1, "no airfoil file", "one airfoil file only"}};
 }
 

@@ -9,9 +9,9 @@ namespace cli {
 
 namespace {
 
-const OptionSpec* FindOption(std::span<const OptionSpec> table, const std::string& arg) {
-  for (const OptionSpec& spec : table)
-    if (arg == spec.name || (spec.oldName && arg == spec.oldName)) return &spec;
+const OptionEntry* FindOption(std::span<const OptionEntry> table, const std::string& arg) {
+  for (const OptionEntry& option : table)
+    if (arg == option.name || (option.oldName && arg == option.oldName)) return &option;
   return nullptr;
 }
 
@@ -19,22 +19,22 @@ bool LooksLikeOption(const std::string& arg) { return arg.size() > 1 && arg[0] =
 
 // Takes the option at args[i] (and its value) into `values`; the index of the last argument
 // used, and the problem when it is one.
-std::size_t TakeOne(const std::vector<std::string>& args, std::size_t i, const OptionSpec& spec, OptionValues& values,
+std::size_t TakeOne(const std::vector<std::string>& args, std::size_t i, const OptionEntry& option, OptionValues& values,
                     std::string& problem) {
   const std::string& said = args[i];
-  if (spec.flag) {
+  if (option.flag) {
     // A flag said twice is said once.
-    if (!values.Has(spec.name)) values.given.emplace_back(spec.name, std::string());
+    if (!values.Has(option.name)) values.given.emplace_back(option.name, std::string());
     return i;
   }
   if (i + 1 >= args.size()) {
     if (problem.empty()) problem = said + " needs a value";
     return i;
   }
-  if (values.Has(spec.name)) {
+  if (values.Has(option.name)) {
     if (problem.empty()) problem = said + " is given twice";
   } else {
-    values.given.emplace_back(spec.name, args[i + 1]);
+    values.given.emplace_back(option.name, args[i + 1]);
   }
   return i + 1;
 }
@@ -51,7 +51,7 @@ std::string OptionValues::Value(const std::string& name, const std::string& fall
   return fallback;
 }
 
-std::vector<OptionSpec> WithRibOptions(std::vector<OptionSpec> own) {
+std::vector<OptionEntry> WithRibOptions(std::vector<OptionEntry> own) {
   own.insert(own.end(), {{"--chord"}, {"--sheeting"}, {"--le"}, {"--te"}, {"--marks"}, {"--inverted", true},
                          {"--airfoil-dir"}});
   return own;
@@ -71,17 +71,17 @@ std::optional<OptionValues> ReadCommandOptions(const std::vector<std::string>& a
       values.files.push_back(args[i]);
       continue;
     }
-    const OptionSpec* spec = FindOption(command.options, args[i]);
-    if (spec) i = TakeOne(args, i, *spec, values, problem);
+    const OptionEntry* option = FindOption(command.options, args[i]);
+    if (option) i = TakeOne(args, i, *option, values, problem);
     else if (problem.empty()) problem = args[i] + " is not an option of " + command.command;
   }
   const FileCount& files = command.files;
   if (values.files.size() < files.least) problem = files.tooFew;
   else if (values.files.size() > files.most) problem = files.tooMany;
   else if (problem.empty())
-    for (const OptionSpec& spec : command.options)
-      if (spec.required && !values.Has(spec.name)) {
-        problem = std::string(spec.name) + " is required";
+    for (const OptionEntry& option : command.options)
+      if (option.required && !values.Has(option.name)) {
+        problem = std::string(option.name) + " is required";
         break;
       }
   const bool countWrong = values.files.size() < files.least || values.files.size() > files.most;
@@ -90,13 +90,13 @@ std::optional<OptionValues> ReadCommandOptions(const std::vector<std::string>& a
   return std::nullopt;
 }
 
-std::optional<OptionValues> TakeGlobalOptions(std::vector<std::string>& args, std::span<const OptionSpec> table,
+std::optional<OptionValues> TakeGlobalOptions(std::vector<std::string>& args, std::span<const OptionEntry> table,
                                               std::string& problem) {
   OptionValues values;
   std::vector<std::string> rest;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const OptionSpec* spec = FindOption(table, args[i]);
-    if (spec) i = TakeOne(args, i, *spec, values, problem);
+    const OptionEntry* option = FindOption(table, args[i]);
+    if (option) i = TakeOne(args, i, *option, values, problem);
     else rest.push_back(args[i]);
   }
   if (!problem.empty()) return std::nullopt;

@@ -9,7 +9,7 @@
 
 namespace cli {
 
-struct OptionSpec {
+struct OptionEntry {
   const char* name;               // "--chord", "-o"
   bool flag = false;              // takes no value
   bool required = false;          // "NAME is required" when absent
@@ -39,13 +39,13 @@ struct FileCount {
 
 struct CommandOptions {
   const char* command;  // its name, for the synopsis
-  std::vector<OptionSpec> options;
+  std::vector<OptionEntry> options;
   FileCount files;
 };
 
 // The rib options of the commands that draw a rib (`dxf`, `render`, `print`, `cut`):
 // lengths typed as in the rib windows, read by LoadRibInput.
-std::vector<OptionSpec> WithRibOptions(std::vector<OptionSpec> own);
+std::vector<OptionEntry> WithRibOptions(std::vector<OptionEntry> own);
 
 // Reads `args` by the command's table. A wrong count of files, then an unknown option, one
 // given twice or without its value, then a required one missing: the synopsis and the
@@ -54,7 +54,7 @@ std::optional<OptionValues> ReadCommandOptions(const std::vector<std::string>& a
 
 // The options every command takes, wherever they stand on the line; the rest is left in
 // `args` as it was. Empty with a problem when one is given twice or lacks its value.
-std::optional<OptionValues> TakeGlobalOptions(std::vector<std::string>& args, std::span<const OptionSpec> table,
+std::optional<OptionValues> TakeGlobalOptions(std::vector<std::string>& args, std::span<const OptionEntry> table,
                                               std::string& problem);
 
 // The synopsis of `command` and, when there is one, the problem: kUsageError.
