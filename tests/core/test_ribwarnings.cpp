@@ -45,6 +45,17 @@ core::SparRow Spar(const std::string& position, float width, float height, float
   return row;
 }
 
+// Edge pieces that together reach exactly the chord still leave a rib; half a millimetre
+// more leaves none.
+TEST(RibWarnings, EdgePiecesWarnOnlyWhenTogetherLongerThanTheChord) {
+  core::RibDocument d = Wedge();
+  d.rib.leadingEdge = {120, "120"};
+  d.rib.trailingEdge = {80, "80"};
+  EXPECT_EQ(core::EdgeWarning(d).what, RibWarning::None);
+  d.rib.trailingEdge = {80.5f, "80.5"};
+  EXPECT_EQ(core::EdgeWarning(d).what, RibWarning::EdgesLongerThanChord);
+}
+
 TEST(RibWarnings, SheetingWarnsFromHalfTheGreatestThickness) {
   const core::RibDocument d = Wedge();  // greatest thickness 20 mm
   EXPECT_EQ(core::SheetingWarning(d, 9.9f).what, RibWarning::None);
