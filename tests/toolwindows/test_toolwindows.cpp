@@ -152,10 +152,14 @@ TEST_F(ToolWindows, ObliqueRibWorksOutTheOtherLengthAndWritesTheFile) {
             Key("FrmAngle", "4") + " = 200 mm\n" + Key("FrmAngle", "13") + "\n" + path);
   EXPECT_EQ(w.findChild<QPushButton*>("cmdannuler")->text().toStdString(), Key("TextButton", "4"));
   // The window grew for the written lines: nothing above them is squeezed, nothing is cut.
-  QTest::qWait(20);
-  for (const QLineEdit* box : w.findChildren<QLineEdit*>()) EXPECT_GE(box->height(), box->minimumSizeHint().height());
-  const QLabel* told = w.Written().Label();
-  EXPECT_GE(told->height(), told->heightForWidth(told->width()));
+  // The growth runs through queued layout passes: wait for them, however busy the machine.
+  const auto grown = [&] {
+    for (const QLineEdit* box : w.findChildren<QLineEdit*>())
+      if (box->height() < box->minimumSizeHint().height()) return false;
+    const QLabel* told = w.Written().Label();
+    return told->height() >= told->heightForWidth(told->width());
+  };
+  EXPECT_TRUE(QTest::qWaitFor(grown));
   EXPECT_EQ(doc.airfoil.name, "clarky");
   w.reject();
   EXPECT_EQ(doc.airfoil.name, "clarky");  // opened only when asked
