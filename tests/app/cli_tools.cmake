@@ -55,6 +55,7 @@ if(NOT title MATCHES "^Nervure oblique clarky 30")
   message(FATAL_ERROR "oblique title in French: ${title}")
 endif()
 
+expect_refused(percent-too-large thickness-camber ${clarky} --thickness 0 --camber 100 -o ${work}/no.dat)
 expect_refused(percent-too-large thickness-camber ${clarky} --thickness 101 --camber 2 -o ${work}/no.dat)
 execute_process(COMMAND ${CLI} --ini ${RUN_INI} thickness-camber ${clarky} --thickness "" --camber 2 -o ${work}/no.dat
                 RESULT_VARIABLE rc OUTPUT_VARIABLE stdout)
@@ -79,6 +80,7 @@ if(NOT last_out MATCHES "^title: diedre 60\\.00°\n")
   message(FATAL_ERROR "info of an inclined rib: ${last_out}")
 endif()
 # The angle is checked before the airfoil is read.
+expect_refused(angle-missing incline ${work}/missing.dat --angle 0 -o ${work}/no.dat)
 expect_refused(angle-too-large incline ${work}/missing.dat --angle 90 -o ${work}/no.dat)
 expect_refused(airfoil incline ${work}/missing.dat --angle 5 -o ${work}/no.dat)
 
@@ -91,6 +93,7 @@ execute_process(COMMAND ${CLI} --ini ${RUN_INI} oblique ${clarky} --mode 0 --ang
 if(NOT rc EQUAL 2 OR NOT stdout STREQUAL "refused: angle-missing\n")
   message(FATAL_ERROR "empty angle: exit ${rc}, ${stdout}")
 endif()
+expect_refused(angle-too-large oblique ${clarky} --mode 1 --angle 90 --length 100 -o ${work}/no.dat)
 run(64 oblique ${clarky} --mode 2 --angle 30 --length 100 -o ${work}/no.dat)
 # Inch fractions in inches only.
 run(64 oblique ${clarky} --mode 0 --angle 30 --length 7.1/2 -o ${work}/no.dat)

@@ -24,12 +24,14 @@ TEST_F(OddPathCommands, WhatIsNoFileIsRefusedAtOnceAndTheRibStays) {
   const std::string pipe = testsupport::MakeFifo(dir.File("pipe.cor"));
   const std::string pipeProject = testsupport::MakeFifo(dir.File("pipe.vdl"));
   const std::string huge = testsupport::MakeSparseFile(dir.File("huge.dat"), testsupport::kSeveralGigabytes);
-  commands::OpenOutcome project, airfoil;
+  const std::string hugeProject = testsupport::MakeSparseFile(dir.File("huge.vdl"), testsupport::kSeveralGigabytes);
+  commands::OpenOutcome project, bigProject, airfoil;
   EXPECT_LT(testsupport::SecondsTaken([&] {
               commands::OpenRecentAirfoil(s, dir.File("wing.dat"));
               commands::OpenRecentAirfoil(s, pipe);
               EXPECT_FALSE(commands::OpenFile(s, dir.File("wing.vdl")));
               project = commands::OpenProjectFile(s, pipeProject);
+              bigProject = commands::OpenProjectFile(s, hugeProject);
               files::AirfoilData data;
               airfoil = commands::ReadAirfoilToOpen(huge, data);
             }),
@@ -42,6 +44,7 @@ TEST_F(OddPathCommands, WhatIsNoFileIsRefusedAtOnceAndTheRibStays) {
   EXPECT_EQ(messages.shown[2].title, "fileopen/2");
   // The batch program's refusals name the kind.
   EXPECT_EQ(project.refusal, "not-a-file");
+  EXPECT_EQ(bigProject.refusal, "too-large");
   EXPECT_EQ(airfoil.refusal, "too-large");
   EXPECT_EQ(s.airfoil.title, title);
   EXPECT_TRUE(s.airfoil.loaded);

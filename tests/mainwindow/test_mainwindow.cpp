@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, RibCommandsWaitWhileThereIsNoRib) {
                                          HolesButton,  TrailingEdge,     TrailingEdgeButton, ReferenceLines,
                                          BuildingTabs, Blocks,           ThicknessCamber, InsertText,
                                          SaveProjectAs, Save,            ExportDxf,     ExportForCutting,
-                                         Print};
+                                         Print,        PrintPreview};
   const mainwindow::Command withoutRib[] = {OpenAirfoil, AirfoilButton, OpenProject, Exit, Language, Calculator, RibSeries};
   const mainwindow::Command buttons[] = {ChordButton, LeadingEdgeButton, SparsButton, HolesButton, TrailingEdgeButton};
   auto expectRib = [&](bool there, const char* when) {

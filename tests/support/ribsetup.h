@@ -1,15 +1,10 @@
 #pragma once
-// Small builders the geometry tests share: an airfoil from a list of points, a spar row, and
-// the comparison of two built ribs.
-#include <gtest/gtest.h>
-
-#include <cmath>
+// Small builders the geometry tests share: an airfoil from a list of points and a spar row.
 #include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "core/ribconstruction.h"
 #include "core/ribdocument.h"
 
 namespace testsupport {
@@ -39,22 +34,6 @@ inline void SetSpar(core::RibDocument& s, int i, const std::string& position, fl
   row.upper = static_cast<core::SparCut>(upper);
   row.lower = static_cast<core::SparCut>(lower);
   row.shape = static_cast<core::SparShape>(shape);
-}
-
-// The same elements in the same order, every point within `tolerance` mm, the same texts.
-inline void ExpectSameRib(const core::RibConstruction& a, const core::RibConstruction& b, const std::string& what,
-                          double tolerance) {
-  ASSERT_EQ(a.elements.size(), b.elements.size()) << what;
-  for (std::size_t i = 0; i < a.elements.size(); ++i) {
-    const core::RibElement &p = a.elements[i], &q = b.elements[i];
-    ASSERT_EQ(p.part, q.part) << what << " " << i;
-    ASSERT_EQ(p.points.size(), q.points.size()) << what << " " << i;
-    for (std::size_t k = 0; k < p.points.size(); ++k)
-      ASSERT_TRUE(std::abs(p.points[k].x - q.points[k].x) <= tolerance &&
-                  std::abs(p.points[k].y - q.points[k].y) <= tolerance)
-          << what << " element " << i << " point " << k;
-    EXPECT_EQ(p.text, q.text) << what << " " << i;
-  }
 }
 
 }  // namespace testsupport
