@@ -60,22 +60,7 @@ class CutWriter : public ::testing::Test {
  protected:
   static core::RibDocument FullFeatured() {
     core::RibDocument s = dxftest::Rib(testsupport::AirfoilPath("clarky.dat"));
-    s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
-    s.rib.squareLeadingEdge.size.mm = 6, s.rib.squareLeadingEdge.x.mm = 2, s.rib.squareLeadingEdge.y.mm = 1;
-    s.rib.trailingEdge.mm = 15;
-    testsupport::SetSpar(s, 0, "25%", 5, 5, 0, 1, 0, 0);  // notch
-    testsupport::SetSpar(s, 1, "25%", 5, 3, 0, 0, 2, 1);  // hanging rectangle from below
-    testsupport::SetSpar(s, 2, "45%", 8, 5, 0, 1, 0, 2);  // round
-    testsupport::SetSpar(s, 3, "60%", 4, 3, 2, 0, 1, 3);  // inset rectangle
-    s.rib.spars.last = 3;
-    auto& h = s.rib.holes;
-    h[0].positionText = "35%", h[0].size.mm = 9, h[0].centred = 1;
-    h[1].positionText = "70%", h[1].size.mm = 14, h[1].height.mm = 6, h[1].centred = 1,
-    h[1].shape = core::HoleShape::Rectangle;
-    h.last = 1;
-    s.rib.baseMode = core::BaseMode::Tabs, s.rib.tabs.lowerDistance.mm = 12, s.rib.tabs.lengthText = "30",
-    s.rib.tabs.rearText = "25";
-    s.rib.markCount = 4;
+    testsupport::AddEveryFeature(s);
     s.rib.caption.text = "CLARK Y 200 \xC2\xB0";  // a degree sign: not plain ASCII
     s.rib.caption.x.mm = 60, s.rib.caption.y.mm = 4;
     return s;
