@@ -121,8 +121,7 @@ class CutKit : public ::testing::Test {
 
   void SetUp() override {
     WriteSeries(series.path().string(), "240");
-    for (const auto& entry : std::filesystem::directory_iterator(series.path()))
-      if (entry.path().extension() == ".txt") summary = entry.path().string();
+    summary = SummaryIn(series.path());
     // The template: sheeting and a round hole at 40 % of every chord.
     templateRib.rib.sheeting.mm = 1.5;
     templateRib.rib.holes[0].positionText = "40%";
