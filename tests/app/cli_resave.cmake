@@ -3,14 +3,11 @@ set(work ${WORK}/cli_resave)
 file(REMOVE_RECURSE ${work})
 file(MAKE_DIRECTORY ${work}/empty)
 
+include(${CMAKE_CURRENT_LIST_DIR}/runcli.cmake)
 function(resave in out dir expected_rc)
-  execute_process(COMMAND ${CLI} resave ${in} ${out} --airfoil-dir ${dir}
-                  RESULT_VARIABLE rc OUTPUT_VARIABLE stdout ERROR_VARIABLE stderr)
-  if(NOT rc EQUAL expected_rc)
-    message(FATAL_ERROR "resave ${in}: exit ${rc}, expected ${expected_rc}\n${stdout}\n${stderr}")
-  endif()
-  set(resave_stdout "${stdout}" PARENT_SCOPE)
-  set(resave_stderr "${stderr}" PARENT_SCOPE)
+  run(${expected_rc} resave ${in} ${out} --airfoil-dir ${dir})
+  set(last_out "${last_out}" PARENT_SCOPE)
+  set(last_err "${last_err}" PARENT_SCOPE)
 endfunction()
 
 function(expect_same_file a b)
@@ -34,12 +31,11 @@ string(JOIN "\n" by_hand "VDL V3.0 by hand" "clarky.dat" "clarky" "" "10" "-5" "
 file(WRITE ${work}/by_hand.vdl "${by_hand}")
 # info tells the project's airfoil and set-up as its lines give them ("02" reference lines,
 # one spar at 25%, one hole row of no position, base 11), and writes nothing.
-execute_process(COMMAND ${CLI} --unit mm info ${work}/by_hand.vdl --airfoil-dir ${AIRFOILS}
-                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+run(0 --unit mm info ${work}/by_hand.vdl --airfoil-dir ${AIRFOILS})
 foreach(line "^airfoil: [^\n]*/clarky\\.dat\n" "\nchord: 200 mm\nsheeting: 1\\.5 mm\n" "\nreference lines: 2\nspars: 1\nholes: 0\n"
              "\nbase: tabs\ncaption: \nupside down: no\n$")
-  if(NOT rc EQUAL 0 OR NOT out MATCHES "${line}")
-    message(FATAL_ERROR "info of a project (${rc}), no ${line}:\n${out}${err}")
+  if(NOT last_out MATCHES "${line}")
+    message(FATAL_ERROR "info of a project, no ${line}:\n${last_out}${last_err}")
   endif()
 endforeach()
 file(READ ${work}/by_hand.vdl after_info)
@@ -58,32 +54,29 @@ expect_same_file(${work}/older_again.vdl ${DATA}/projects/older_full_converted.v
 
 # No airfoil: the search says so on standard error and nothing is written.
 resave(${DATA}/projects/full_mm.vdl ${work}/none.vdl ${work}/empty 2)
-if(NOT resave_stdout STREQUAL "refused: airfoil-missing\n" OR NOT resave_stderr MATCHES "clarky.dat"
+if(NOT last_out STREQUAL "refused: airfoil-missing\n" OR NOT last_err MATCHES "clarky.dat"
    OR EXISTS ${work}/none.vdl)
-  message(FATAL_ERROR "missing airfoil: ${resave_stderr}")
+  message(FATAL_ERROR "missing airfoil: ${last_err}")
 endif()
 
 # A damaged project is refused, and so is one that is not there.
 file(WRITE ${work}/cut.vdl "VDL V3.0 -02\r\nclarky.dat\r\n")
-resave(${work}/cut.vdl ${work}/cut_out.vdl ${AIRFOILS} 2)
-if(NOT resave_stdout STREQUAL "refused: project\n" OR EXISTS ${work}/cut_out.vdl)
-  message(FATAL_ERROR "damaged project: ${resave_stdout}")
-endif()
-resave(${work}/gone.vdl ${work}/gone_out.vdl ${AIRFOILS} 2)
-if(NOT resave_stdout STREQUAL "refused: unreadable\n" OR NOT resave_stderr MATCHES "gone.vdl")
-  message(FATAL_ERROR "missing project: ${resave_stdout}${resave_stderr}")
+expect_refused(project resave ${work}/cut.vdl ${work}/cut_out.vdl --airfoil-dir ${AIRFOILS})
+expect_refused(unreadable resave ${work}/gone.vdl ${work}/gone_out.vdl --airfoil-dir ${AIRFOILS})
+if(EXISTS ${work}/cut_out.vdl OR NOT last_err MATCHES "gone.vdl")
+  message(FATAL_ERROR "missing project: ${last_err}")
 endif()
 
 # A project that cannot be written where asked is an error, not a refusal of the input.
 resave(${DATA}/projects/full_mm.vdl ${work}/no-such-folder/out.vdl ${AIRFOILS} 1)
-if(NOT resave_stdout STREQUAL "" OR resave_stderr STREQUAL "")
-  message(FATAL_ERROR "unwritable output: ${resave_stdout}${resave_stderr}")
+if(NOT last_out STREQUAL "" OR last_err STREQUAL "")
+  message(FATAL_ERROR "unwritable output: ${last_out}${last_err}")
 endif()
 # An output marked read-only (its folder may be written) is refused, and stays as it was.
 file(WRITE ${work}/locked.vdl "mine")
 file(CHMOD ${work}/locked.vdl PERMISSIONS OWNER_READ GROUP_READ)
 resave(${DATA}/projects/full_mm.vdl ${work}/locked.vdl ${AIRFOILS} 2)
 file(READ ${work}/locked.vdl locked)
-if(NOT resave_stdout STREQUAL "refused: read-only\n" OR NOT locked STREQUAL "mine")
-  message(FATAL_ERROR "read-only output: ${resave_stdout}${resave_stderr}")
+if(NOT last_out STREQUAL "refused: read-only\n" OR NOT locked STREQUAL "mine")
+  message(FATAL_ERROR "read-only output: ${last_out}${last_err}")
 endif()

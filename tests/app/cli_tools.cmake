@@ -9,13 +9,6 @@ include(${CMAKE_CURRENT_LIST_DIR}/runcli.cmake)
 set(RUN_INI ${work}/english.ini)  # the files' words are the language's
 file(WRITE ${RUN_INI} "[Language]\nLangue=English\n")
 
-function(expect_refused key)
-  run(2 ${ARGN})
-  if(NOT last_out STREQUAL "refused: ${key}\n")
-    message(FATAL_ERROR "${ARGN}: expected refused: ${key}, got '${last_out}'")
-  endif()
-endfunction()
-
 # The file's CR LF lines as a list (file(STRINGS) would split at the degree sign's byte).
 function(read_lines file var)
   file(READ ${file} text)
@@ -34,40 +27,12 @@ endfunction()
 
 set(clarky ${AIRFOILS}/clarky.dat)
 
-# The file's lines whose x is "0.000": the nose, written once.
-function(expect_one_nose file)
-  read_lines(${file} lines)
-  list(FILTER lines INCLUDE REGEX "^0\\.000 ")
-  list(LENGTH lines count)
-  if(NOT count EQUAL 1)
-    message(FATAL_ERROR "${file}: ${count} nose lines: ${lines}")
-  endif()
-endfunction()
-
-# Thickness and camber: title, 105 upper and 104 lower points (both surfaces meet at the
-# nose, written once), the signature.
+# Thickness and camber (the file's layout is the writer's tests', the shapes the core's): the
+# options reach the tool, and a symmetric airfoil keeps no camber whatever is asked.
 run(0 thickness-camber ${clarky} --thickness 14 --camber 2 -o ${work}/tc.dat)
-read_lines(${work}/tc.dat lines)
-list(LENGTH lines count)
-if(NOT count EQUAL 212)  # the last line's CR LF leaves an empty item
-  message(FATAL_ERROR "tc.dat has ${count} lines")
-endif()
 expect_line(${work}/tc.dat 0 "clarky Thickness14.00% Camber2.00%")
-expect_line(${work}/tc.dat 210 "By Vandrell")
-expect_one_nose(${work}/tc.dat)
-# A symmetric airfoil keeps its mean line on the chord whatever camber is asked: the nose at
-# 0 and the surfaces mirror each other (station 398, x = 0.005, on both).
 run(0 thickness-camber ${AIRFOILS}/naca0012.dat --thickness 12 --camber 2 -o ${work}/sym.dat)
 expect_line(${work}/sym.dat 0 "naca0012 Thickness12.00% Camber0.00%")
-expect_line(${work}/sym.dat 105 "0.000  0")
-expect_one_nose(${work}/sym.dat)
-read_lines(${work}/sym.dat lines)
-list(GET lines 104 upper)
-list(GET lines 106 lower)
-string(REPLACE "0.005  " "0.005 -" mirrored "${upper}")
-if(NOT lower STREQUAL mirrored OR NOT upper MATCHES "^0\\.005  0\\.01")
-  message(FATAL_ERROR "naca0012 at x = 0.005: '${upper}' and '${lower}'")
-endif()
 # Words given, even empty ones, one under its older name. (Empty arguments are passed here
 # directly: CMake's argument lists drop them.)
 execute_process(COMMAND ${CLI} --ini ${RUN_INI} thickness-camber ${clarky} --thickness 9.5 --camber 0 --thickness-word Ep --caption-18 ""
@@ -89,8 +54,6 @@ list(GET lines 0 title)
 if(NOT title MATCHES "^Nervure oblique clarky 30")
   message(FATAL_ERROR "oblique title in French: ${title}")
 endif()
-# The result opens as an airfoil.
-run(0 info ${work}/tc.dat)
 
 expect_refused(percent-too-large thickness-camber ${clarky} --thickness 0 --camber 100 -o ${work}/no.dat)
 expect_refused(percent-too-large thickness-camber ${clarky} --thickness 101 --camber 2 -o ${work}/no.dat)
@@ -108,13 +71,8 @@ run(64 thickness-camber ${clarky} --thickness 1,2,5 --camber 2 -o ${work}/no.dat
 run(0 thickness-camber ${clarky} --thickness 12,5 --camber 2,25 -o ${work}/comma.dat)
 expect_line(${work}/comma.dat 0 "clarky Thickness12.50% Camber2.25%")
 
-# Inclined by 60 degrees: every ordinate doubles, x and the order stay.
+# Inclined by 60 degrees: every ordinate doubles (clarky's second point, 0.0029690).
 run(0 incline ${clarky} --angle 60 -o ${work}/inc.dat)
-file(READ ${work}/inc.dat head LIMIT 15 HEX)
-if(NOT head STREQUAL "6469656472652036302e3030b00d0a")  # "diedre 60.00", 0xB0, CR LF
-  message(FATAL_ERROR "incline header: ${head}")
-endif()
-expect_line(${work}/inc.dat 1 "1.00000000  0.00119860")
 expect_line(${work}/inc.dat 2 "0.99000000  0.00593800")
 # info shows that Windows-1252 title in UTF-8, as a terminal reads it.
 run(0 info ${work}/inc.dat)
@@ -129,7 +87,6 @@ expect_refused(airfoil incline ${work}/missing.dat --angle 5 -o ${work}/no.dat)
 # Oblique, square length 100 mm given at 30 degrees: ordinates halved, L = 200 mm.
 run(0 oblique ${clarky} --mode 1 --angle 30 --length 100 -o ${work}/obl.dat)
 expect_line(${work}/obl.dat 2 "0.99000000  0.00148450")
-expect_line(${work}/obl.dat 1 "1.00000000  0.00029965")
 expect_refused(length-missing oblique ${clarky} --mode 0 --angle 30 --length 0 -o ${work}/no.dat)
 execute_process(COMMAND ${CLI} --ini ${RUN_INI} oblique ${clarky} --mode 0 --angle "" --length 200 -o ${work}/no.dat
                 RESULT_VARIABLE rc OUTPUT_VARIABLE stdout)

@@ -21,3 +21,13 @@ function(run expected_rc)
   set(last_out "${last_out}" PARENT_SCOPE)
   set(last_err "${last_err}" PARENT_SCOPE)
 endfunction()
+
+# A refusal: exit 2 and "refused: KEY" alone on standard output.
+function(expect_refused key)
+  run(2 ${ARGN})
+  if(NOT last_out STREQUAL "refused: ${key}\n")
+    message(FATAL_ERROR "${ARGN}: expected refused: ${key}, got '${last_out}${last_err}'")
+  endif()
+  set(last_out "${last_out}" PARENT_SCOPE)
+  set(last_err "${last_err}" PARENT_SCOPE)
+endfunction()

@@ -53,7 +53,7 @@ struct Text {
   core::PointMm at;
 };
 
-// What an R12 file holds, by layer: closed polylines, circles and texts.
+// What an R12 file holds, by layer: polylines, circles and texts.
 struct Drawing {
   std::map<std::string, std::vector<Loop>> loops;
   std::vector<std::pair<core::PointMm, double>> circles;
@@ -61,32 +61,11 @@ struct Drawing {
 };
 
 inline Drawing Read(const std::string& path) {
-  const std::string text = testsupport::ReadFile(path);
   Drawing d;
-  for (const dxftest::Entity& e : dxftest::Entities(text)) {
-    if (e.type == "CIRCLE") continue;
-    Loop loop;
-    for (const auto& [x, y] : e.vertices) loop.points.push_back({std::stod(x), std::stod(y)});
-    d.loops[e.layer].push_back(loop);
-  }
-  // Circles and texts, from their groups: 8 layer, 10 and 20 the point, 40 radius, 1 text.
-  std::vector<std::string> lines;
-  for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text.substr(start, end - start));
-  for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
-    if (lines[i] != "0" || (lines[i + 1] != "TEXT" && lines[i + 1] != "CIRCLE")) continue;
-    const bool isText = lines[i + 1] == "TEXT";
-    core::PointMm at;
-    double radius = 0;
-    std::string value;
-    for (std::size_t k = i + 2; k + 1 < lines.size() && lines[k] != "0"; k += 2) {
-      if (lines[k] == "10") at.x = std::stod(lines[k + 1]);
-      if (lines[k] == "20") at.y = std::stod(lines[k + 1]);
-      if (lines[k] == "40") radius = std::stod(lines[k + 1]);
-      if (lines[k] == "1") value = lines[k + 1];
-    }
-    if (isText) d.texts.push_back({value, at});
-    else d.circles.emplace_back(at, radius);
+  for (dxftest::Item& i : dxftest::Items(testsupport::ReadFile(path))) {
+    if (i.Polyline()) d.loops[i.layer].push_back({std::move(i.points)});
+    if (i.type == "CIRCLE") d.circles.emplace_back(i.points.at(0), i.radius);
+    if (i.type == "TEXT") d.texts.push_back({i.text, i.points.at(0)});
   }
   return d;
 }
@@ -142,8 +121,7 @@ class CutKit : public ::testing::Test {
 
   void SetUp() override {
     WriteSeries(series.path().string(), "240");
-    for (const auto& entry : std::filesystem::directory_iterator(series.path()))
-      if (entry.path().extension() == ".txt") summary = entry.path().string();
+    summary = SummaryIn(series.path());
     // The template: sheeting and a round hole at 40 % of every chord.
     templateRib.rib.sheeting.mm = 1.5;
     templateRib.rib.holes[0].positionText = "40%";

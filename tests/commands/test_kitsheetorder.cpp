@@ -12,6 +12,7 @@
 #include "commands/cutkit.h"
 #include "files/projectfile.h"
 #include "output/kitwriter.h"
+#include "support/dxfsummary.h"
 #include "support/projectlines.h"
 #include "support/testsupport.h"
 
@@ -19,20 +20,18 @@ namespace {
 
 using core::PointMm;
 
-// One entity as written: its layer, what it is, and its points (a circle: centre, then a
-// point on it; a text: the four corners of its box, from its base line's left end, at
-// its height and a character as wide as high).
-struct Item {
-  std::string layer;
-  enum Kind { Loop, Line, Circle, Text } kind = Loop;
-  std::vector<PointMm> points;
-  std::string text;
-};
+using dxftest::Item;
 
-std::vector<PointMm> TextBox(PointMm base, double height, std::size_t characters, double degrees) {
-  const double a = degrees * 3.14159265358979323846 / 180, w = height * static_cast<double>(characters);
+// The four corners of a text's box, from its base line's left end, at its height and a
+// character as wide as high; "\U+00B0" is one character.
+std::vector<PointMm> TextBox(const Item& text) {
+  const double a = text.angle * 3.14159265358979323846 / 180;
+  std::size_t characters = text.text.size();
+  for (std::size_t at = text.text.find("\\U+"); at != std::string::npos; at = text.text.find("\\U+", at + 1)) characters -= 6;
+  const double w = text.height * static_cast<double>(characters);
+  const PointMm base = text.points.at(0);
   std::vector<PointMm> box;
-  for (PointMm q : {PointMm{0, 0}, PointMm{w, 0}, PointMm{w, height}, PointMm{0, height}})
+  for (PointMm q : {PointMm{0, 0}, PointMm{w, 0}, PointMm{w, text.height}, PointMm{0, text.height}})
     box.push_back({base.x + q.x * std::cos(a) - q.y * std::sin(a), base.y + q.x * std::sin(a) + q.y * std::cos(a)});
   return box;
 }
@@ -44,71 +43,6 @@ bool HoldsPoint(const std::vector<PointMm>& loop, PointMm p) {
     if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) in = !in;
   }
   return in;
-}
-
-std::vector<Item> ReadDxf(const std::string& text) {
-  std::vector<std::pair<std::string, std::string>> pairs;
-  for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos;) {
-    std::size_t next = text.find("\r\n", end + 2);
-    if (next == std::string::npos) break;
-    std::string code = text.substr(at, end - at);
-    code.erase(0, code.find_first_not_of(' '));
-    pairs.emplace_back(code, text.substr(end + 2, next - end - 2));
-    at = next + 2;
-  }
-  std::vector<Item> items;
-  bool inEntities = false;
-  Item* polyline = nullptr;  // an R12 POLYLINE, taking its VERTEXes
-  for (std::size_t i = 0; i < pairs.size(); ++i) {
-    if (pairs[i].first == "2" && pairs[i].second == "ENTITIES") inEntities = true;
-    if (!inEntities || pairs[i].first != "0") continue;
-    const std::string kind = pairs[i].second;
-    if (kind == "ENDSEC") break;
-    std::string layer, flag, value;
-    std::vector<double> xs, ys;
-    double radius = 0, height = 0, angle = 0;
-    for (std::size_t j = i + 1; j < pairs.size() && pairs[j].first != "0"; ++j) {
-      const auto& [code, v] = pairs[j];
-      if (code == "8") layer = v;
-      if (code == "70" && flag.empty()) flag = v;
-      if (code == "10") xs.push_back(std::stod(v));
-      if (code == "20") ys.push_back(std::stod(v));
-      if (code == "40") (kind == "CIRCLE" ? radius : height) = std::stod(v);
-      if (code == "1") value = v;
-      if (code == "50") angle = std::stod(v);
-    }
-    if (kind == "VERTEX" && polyline) {
-      polyline->points.push_back({xs.at(0), ys.at(0)});
-      continue;
-    }
-    if (kind == "SEQEND") {
-      polyline = nullptr;
-      continue;
-    }
-    Item item;
-    item.layer = layer;
-    if (kind == "CIRCLE") {
-      item.kind = Item::Circle;
-      item.points = {{xs.at(0), ys.at(0)}, {xs.at(0) + radius, ys.at(0)}};
-    } else if (kind == "TEXT") {
-      item.kind = Item::Text;
-      item.text = value;
-      // "\U+00B0" is one character.
-      std::size_t characters = value.size();
-      for (std::size_t at = value.find("\\U+"); at != std::string::npos; at = value.find("\\U+", at + 1)) characters -= 6;
-      item.points = TextBox({xs.at(0), ys.at(0)}, height, characters, angle);
-    } else if (kind == "LWPOLYLINE" || kind == "POLYLINE") {
-      item.kind = flag == "1" ? Item::Loop : Item::Line;
-      if (kind == "LWPOLYLINE")
-        for (std::size_t k = 0; k < xs.size(); ++k) item.points.push_back({xs[k], ys.at(k)});
-    } else {
-      ADD_FAILURE() << "a " << kind << " entity";
-      continue;
-    }
-    items.push_back(item);
-    if (kind == "POLYLINE") polyline = &items.back();
-  }
-  return items;
 }
 
 // The sheet's items sorted into the laser's steps, each item given the part (outline) it
@@ -124,7 +58,7 @@ Steps StepsOf(const std::vector<Item>& items) {
   // An outline is a closed CUT loop inside no other.
   std::vector<const Item*> loops;
   for (const Item& i : items)
-    if (i.layer == "CUT" && i.kind == Item::Loop) loops.push_back(&i);
+    if (i.layer == "CUT" && i.Closed()) loops.push_back(&i);
   std::vector<const Item*> outlines;
   for (const Item* a : loops)
     if (std::none_of(loops.begin(), loops.end(),
@@ -202,7 +136,7 @@ TEST_F(KitSheetOrder, MarksThenOpeningsThenOutlinesEachAlongTheSheet) {
     const std::vector<std::string> sheets = SheetTexts(format);
     EXPECT_GE(sheets.size(), 2u);
     for (const std::string& text : sheets) {
-      const Steps s = StepsOf(ReadDxf(text));
+      const Steps s = StepsOf(dxftest::Items(text));
       EXPECT_EQ(s.layers, (std::vector<std::string>{"SHEET", "MARK", "INNER", "OUTLINE"}));
       ASSERT_GE(s.outlines.size(), 2u) << "several parts to a sheet";
       // Each step along the sheet: the outlines by their left ends, the rest by their part.
@@ -251,12 +185,12 @@ TEST_F(KitSheetOrder, EngravingStaysOnItsOwnPartClearOfItsOpenings) {
     settings.strokedNames = pass == 2;
     int captions = 0, lines = 0, names = 0, numbers = 0, pieces = 0;
     for (const std::string& text : SheetTexts(output::CutFormat::DxfR12)) {
-      const std::vector<Item> items = ReadDxf(text);
+      const std::vector<Item> items = dxftest::Items(text);
       const Steps s = StepsOf(items);
       // Openings: circles, and loops inside an outline.
       std::vector<const Item*> openings;
       for (const Item& i : items)
-        if (i.layer == "CUT" && (i.kind == Item::Circle || std::any_of(s.outlines.begin(), s.outlines.end(), [&](const auto& o) {
+        if (i.layer == "CUT" && (i.type == "CIRCLE" || std::any_of(s.outlines.begin(), s.outlines.end(), [&](const auto& o) {
                                    const bool itself = o.size() == i.points.size() && o.front().x == i.points.front().x &&
                                                        o.front().y == i.points.front().y;
                                    return !itself && HoldsPoint(o, i.points.front());
@@ -264,17 +198,16 @@ TEST_F(KitSheetOrder, EngravingStaysOnItsOwnPartClearOfItsOpenings) {
           openings.push_back(&i);
       auto inOpening = [&](PointMm p) {
         return std::any_of(openings.begin(), openings.end(), [&](const Item* o) {
-          if (o->kind != Item::Circle) return HoldsPoint(o->points, p);
-          const PointMm c = o->points[0], rim = o->points[1];
-          return std::hypot(p.x - c.x, p.y - c.y) < std::hypot(rim.x - c.x, rim.y - c.y);
+          if (o->type != "CIRCLE") return HoldsPoint(o->points, p);
+          return std::hypot(p.x - o->points[0].x, p.y - o->points[0].y) < o->radius;
         });
       };
       std::vector<int> named(s.outlines.size(), 0);
       for (const Item& m : items) {
         if (m.layer != "MARK") continue;
         // What the mark scores: along its lines, or round its text's box.
-        std::vector<PointMm> path = m.points;
-        if (m.kind == Item::Text) {
+        std::vector<PointMm> path = m.type == "TEXT" ? TextBox(m) : m.points;
+        if (m.type == "TEXT") {
           path.push_back(path.front());
           captions += m.text.rfind("Rippe", 0) == 0;
           numbers += m.text.size() == 1 && std::isdigit(static_cast<unsigned char>(m.text[0]));

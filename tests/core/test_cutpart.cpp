@@ -96,26 +96,6 @@ class CutPart : public ::testing::Test {
     s.rib.tabs.lengthText = length;
     s.rib.tabs.rearText = rear;
   }
-
-  // Every kind of feature at once: a notch, a hanging rectangle, a round spar and an inset
-  // rectangle; round and rectangular holes; tabs; a square leading edge; sheeting.
-  void FullFeatured() {
-    s.rib.sheeting.mm = 1.5;
-    s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
-    s.rib.squareLeadingEdge.size.mm = 6;
-    s.rib.squareLeadingEdge.x.mm = 2;
-    s.rib.squareLeadingEdge.y.mm = 1;
-    s.rib.trailingEdge.mm = 15;
-    testsupport::SetSpar(s, 0, "25%", 5, 5, 0, 1, 0, 0);   // notch from the sheeting, upper
-    testsupport::SetSpar(s, 1, "25%", 5, 3, 0, 0, 2, 1);   // hanging rectangle, lower, from the contour
-    testsupport::SetSpar(s, 2, "45%", 8, 5, 0, 1, 0, 2);   // round spar, its centre 5 below the edge
-    testsupport::SetSpar(s, 3, "60%", 4, 3, 2, 0, 1, 3);   // inset rectangle, lower
-    s.rib.spars.last = 3;
-    AddHole(0, "35%", 9, 0, core::HoleShape::Round);
-    AddHole(1, "70%", 14, 6, core::HoleShape::Rectangle);
-    SetTabs(12, "30", "25");  // within the rib, which ends at the trailing-edge cut at 185
-    s.rib.markCount = 4;
-  }
 };
 
 TEST_F(CutPart, PlainRibEnclosesTheAirfoilsArea) {
@@ -369,7 +349,7 @@ TEST_F(CutPart, RoundHolesStayCirclesAndKerfGrowsTheOutlineByHalfOfIt) {
 }
 
 TEST_F(CutPart, FullFeaturedRibIsOnePieceOfSimpleClosedLoops) {
-  FullFeatured();
+  testsupport::AddEveryFeature(s);
   for (double kerf : {0.0, 0.3}) {
     SCOPED_TRACE(kerf);
     CutLayout cut = Cut(kerf, true);
@@ -393,7 +373,7 @@ TEST_F(CutPart, FullFeaturedRibIsOnePieceOfSimpleClosedLoops) {
 
 // The reference lines' count is pinned with the written file; here what lies where.
 TEST_F(CutPart, MarksAreLinesAndTextsApartFromTheCut) {
-  FullFeatured();
+  testsupport::AddEveryFeature(s);
   s.rib.caption.text = "CLARK Y";
   s.rib.caption.x.mm = 60;
   s.rib.caption.y.mm = 5;

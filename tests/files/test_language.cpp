@@ -7,28 +7,13 @@
 #include "files/ini.h"
 #include "files/language.h"
 #include "platform/texts.h"
-#include "support/testsupport.h"
+#include "support/languagefolder.h"
 
 namespace {
 
 using testsupport::WriteFile;
 
-class LanguageTest : public ::testing::Test {
- protected:
-  void SetUp() override { s.settings.programDir = dir.path().string(), s.settings.iniFile = dir.File("Vandrell.ini"); }
-  void TearDown() override { platform::SetTextLookup({}); }
-
-  void WriteLanguage(const std::string& name, const std::string& contents) {
-    WriteFile(dir.File(name + ".lng"), contents);
-  }
-  void EnglishAndFrench() {
-    WriteLanguage("English", "[MenuFile]\r\n1=&File\r\n");
-    WriteLanguage("Francais", "[MenuFile]\r\n1=&Fichier\r\n");
-  }
-
-  testsupport::TempDir dir;
-  core::RibDocument s;
-};
+using LanguageTest = testsupport::LanguageFolder;
 
 TEST_F(LanguageTest, ListsOnlyLanguageFilesSortedWithoutRegardToCase) {
   WriteLanguage("francais", "");

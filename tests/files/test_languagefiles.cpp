@@ -122,17 +122,6 @@ TEST(LanguageFiles, AccessKeysAreUniqueWithinEachMenu) {
   }
 }
 
-TEST(CaptionTable, EveryKeyOfTheMainWindowIsInTheInventory) {
-  const std::set<std::string> inventory = Inventory();
-  std::vector<files::TextKey> used;
-  for (const files::MenuCaption& m : files::kMenuCaptions) used.push_back(m.text);
-  for (const files::ToolbarTip& t : files::kToolbarTips) used.push_back(t.tip);
-  for (const files::CommandButtonTexts& b : files::kCommandButtons) used.insert(used.end(), {b.caption, b.toolTip});
-  used.push_back(files::kZoomListTip);
-  used.insert(used.end(), std::begin(files::kCommonTextKeys), std::end(files::kCommonTextKeys));
-  for (const files::TextKey& k : used) EXPECT_TRUE(inventory.count(Name(k.section, k.key))) << k.section << "/" << k.key;
-}
-
 class CaptionTextTest : public ::testing::Test {
  protected:
   void Use(const std::string& contents) {

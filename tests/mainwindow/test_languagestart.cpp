@@ -13,7 +13,7 @@
 #include "mainwindow/languagewindow.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
-#include "support/testsupport.h"
+#include "support/languagefolder.h"
 
 namespace {
 
@@ -33,21 +33,8 @@ class ScriptedChooser : public mainwindow::LanguageChooser {
   int shown = 0;
 };
 
-class LanguageStart : public ::testing::Test {
+class LanguageStart : public testsupport::LanguageFolder {
  protected:
-  void SetUp() override { s.settings.programDir = dir.path().string(), s.settings.iniFile = dir.File("Vandrell.ini"); }
-  void TearDown() override { platform::SetTextLookup({}); }
-
-  void WriteLanguage(const std::string& name, const std::string& contents) {
-    WriteFile(dir.File(name + ".lng"), contents);
-  }
-  void EnglishAndFrench() {
-    WriteLanguage("English", "[MenuFile]\r\n1=&File\r\n");
-    WriteLanguage("Francais", "[MenuFile]\r\n1=&Fichier\r\n");
-  }
-
-  testsupport::TempDir dir;
-  core::RibDocument s;
   platform::RecordingMessages messages;
   platform::ScopedMessages scopedMessages{&messages};
 };

@@ -1,5 +1,5 @@
-// File > Print and Page Setup from the main window: the rib sent to the (recorded) printer,
-// or the page set-up first. The comparison's print is with the comparison's tests.
+// File > Print from the main window: the page set-up first where needed, then the rib sent
+// to the (recorded) printer. The comparison's print is with the comparison's tests.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -21,23 +21,10 @@ class PrintingTest : public testsupport::MainWindowFixture {
   platform::ScopedPrinter usePrinter{&printer};
 };
 
-TEST_F(PrintingTest, PrintNeedsAnAirfoilThenAsksAndPrintsTheRib) {
-  EXPECT_FALSE(window->IsCommandEnabled(Command::Print));
-  EXPECT_FALSE(window->IsCommandEnabled(Command::PrintPreview));
-  OpenAirfoil("WING", "wing.dat");
-  ASSERT_TRUE(window->IsCommandEnabled(Command::Print));
-  EXPECT_TRUE(window->IsCommandEnabled(Command::PrintPreview));
-  messages.answers = {BoxAnswer::Yes};
-  window->Run(Command::Print);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, Key("TextButton", "14") + " wing");
-  EXPECT_EQ(printer.sheets.size(), 1u);  // 200 mm fits A4
-  EXPECT_FALSE(printer.sheets[0].lines.empty());
-}
-
 // No overlap with a long rib: the print opens the page set-up; cancelled, nothing prints.
-TEST_F(PrintingTest, PrintWithoutOverlapOpensThePageSetup) {
-  OpenAirfoil();
+// Given an overlap, the rib goes to the printer after the question.
+TEST_F(PrintingTest, PrintOpensThePageSetupWhenNeededThenPrintsTheRib) {
+  OpenAirfoil("WING", "wing.dat");
   doc.rib.chord = core::Length{600, "600"};
   doc.print.overlap = core::Length{0, "0"};
   bool setupShown = false;
@@ -49,6 +36,13 @@ TEST_F(PrintingTest, PrintWithoutOverlapOpensThePageSetup) {
   window->Run(Command::Print);
   EXPECT_TRUE(setupShown);
   EXPECT_TRUE(printer.begun.empty());
+
+  doc.print.overlap = core::Length{20, "20"};
+  messages.answers = {BoxAnswer::Yes};
+  window->Run(Command::Print);
+  EXPECT_EQ(messages.shown.back().text, Key("TextButton", "14") + " wing");
+  EXPECT_EQ(printer.sheets.size(), 3u);
+  EXPECT_FALSE(printer.sheets[0].lines.empty());
 }
 
 }  // namespace

@@ -19,26 +19,8 @@ namespace {
 
 using output::CutFormat;
 
-struct Pair {
-  std::string code, value;
-};
-
-// The file as group-code and value pairs; every line must end with CR LF.
-std::vector<Pair> Pairs(const std::string& text) {
-  std::vector<Pair> pairs;
-  std::vector<std::string> lines;
-  std::size_t at = 0;
-  while (at < text.size()) {
-    std::size_t end = text.find("\r\n", at);
-    EXPECT_NE(end, std::string::npos) << "a line without CR LF at " << at;
-    if (end == std::string::npos) break;
-    lines.push_back(text.substr(at, end - at));
-    at = end + 2;
-  }
-  EXPECT_EQ(lines.size() % 2, 0u);
-  for (std::size_t i = 0; i + 1 < lines.size(); i += 2) pairs.push_back({lines[i], lines[i + 1]});
-  return pairs;
-}
+using dxftest::Pair;
+using dxftest::Pairs;
 
 // What follows header variable `name`: its first value.
 std::string HeaderValue(const std::vector<Pair>& pairs, const std::string& name) {
@@ -64,22 +46,12 @@ struct EntityCount {
   int closed = 0, open = 0, circles = 0, texts = 0;
 };
 // Entities by layer, counting closed and open polylines of either kind.
-std::map<std::string, EntityCount> Count(const std::vector<Pair>& pairs) {
+std::map<std::string, EntityCount> Count(const std::string& text) {
   std::map<std::string, EntityCount> count;
-  bool inEntities = false;
-  for (std::size_t i = 0; i < pairs.size(); ++i) {
-    if (pairs[i].code == "2" && pairs[i].value == "ENTITIES") inEntities = true;
-    if (!inEntities || pairs[i].code != "0") continue;
-    if (pairs[i].value == "ENDSEC") break;
-    const std::string kind = pairs[i].value;
-    std::string layer, flag;
-    for (std::size_t j = i + 1; j < pairs.size() && pairs[j].code != "0"; ++j) {
-      if (pairs[j].code == "8") layer = pairs[j].value;
-      if (pairs[j].code == "70" && flag.empty()) flag = pairs[j].value;
-    }
-    if (kind == "POLYLINE" || kind == "LWPOLYLINE") (flag == "1" ? count[layer].closed : count[layer].open)++;
-    if (kind == "CIRCLE") count[layer].circles++;
-    if (kind == "TEXT") count[layer].texts++;
+  for (const dxftest::Item& i : dxftest::Items(text)) {
+    if (i.Polyline()) (i.Closed() ? count[i.layer].closed : count[i.layer].open)++;
+    count[i.layer].circles += i.type == "CIRCLE";
+    count[i.layer].texts += i.type == "TEXT";
   }
   return count;
 }
@@ -88,22 +60,7 @@ class CutWriter : public ::testing::Test {
  protected:
   static core::RibDocument FullFeatured() {
     core::RibDocument s = dxftest::Rib(testsupport::AirfoilPath("clarky.dat"));
-    s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
-    s.rib.squareLeadingEdge.size.mm = 6, s.rib.squareLeadingEdge.x.mm = 2, s.rib.squareLeadingEdge.y.mm = 1;
-    s.rib.trailingEdge.mm = 15;
-    testsupport::SetSpar(s, 0, "25%", 5, 5, 0, 1, 0, 0);  // notch
-    testsupport::SetSpar(s, 1, "25%", 5, 3, 0, 0, 2, 1);  // hanging rectangle from below
-    testsupport::SetSpar(s, 2, "45%", 8, 5, 0, 1, 0, 2);  // round
-    testsupport::SetSpar(s, 3, "60%", 4, 3, 2, 0, 1, 3);  // inset rectangle
-    s.rib.spars.last = 3;
-    auto& h = s.rib.holes;
-    h[0].positionText = "35%", h[0].size.mm = 9, h[0].centred = 1;
-    h[1].positionText = "70%", h[1].size.mm = 14, h[1].height.mm = 6, h[1].centred = 1,
-    h[1].shape = core::HoleShape::Rectangle;
-    h.last = 1;
-    s.rib.baseMode = core::BaseMode::Tabs, s.rib.tabs.lowerDistance.mm = 12, s.rib.tabs.lengthText = "30",
-    s.rib.tabs.rearText = "25";
-    s.rib.markCount = 4;
+    testsupport::AddEveryFeature(s);
     s.rib.caption.text = "CLARK Y 200 \xC2\xB0";  // a degree sign: not plain ASCII
     s.rib.caption.x.mm = 60, s.rib.caption.y.mm = 4;
     return s;
@@ -127,7 +84,8 @@ TEST_F(CutWriter, DxfHasClosedPartsUniqueHandlesAndMetricUnits) {
   for (const auto& [format, version, marks] : {std::tuple{CutFormat::DxfR12, "AC1009", true},
                                                std::tuple{CutFormat::DxfR2000, "AC1015", false}}) {
     SCOPED_TRACE(version);
-    const std::vector<Pair> pairs = Pairs(Text(FullFeatured(), format, 0.2, marks));
+    const std::string text = Text(FullFeatured(), format, 0.2, marks);
+    const std::vector<Pair> pairs = Pairs(text);
     EXPECT_EQ(HeaderValue(pairs, "$ACADVER"), version);
     EXPECT_EQ(HeaderValue(pairs, "$MEASUREMENT"), "1");
     EXPECT_EQ(HeaderValue(pairs, "$INSUNITS"), marks ? "(none)" : "4");
@@ -150,7 +108,7 @@ TEST_F(CutWriter, DxfHasClosedPartsUniqueHandlesAndMetricUnits) {
     EXPECT_NEAR(view["12"], (low["10"] + high["10"]) / 2, 1e-3);
     EXPECT_LE(view["22"] - view["40"] / 2, low["20"]);
     EXPECT_GE(view["22"] + view["40"] / 2, high["20"]);
-    std::map<std::string, EntityCount> count = Count(pairs);
+    std::map<std::string, EntityCount> count = Count(text);
     // The rib: its outline, two windows (inset spar, rectangular hole), two circles.
     EXPECT_EQ(count["CUT"].closed, 3);
     EXPECT_EQ(count["CUT"].open, 0);
@@ -208,12 +166,8 @@ TEST_F(CutWriter, SvgIsAtTrueSizeAndARibIsCutHolesFirst) {
   }
   EXPECT_EQ(order, " MARK: line CUT: circle loop JIG: loop") << "chord line, the hole, the rib, the jig";
   EXPECT_EQ(svg.find("fill=\"#ff"), std::string::npos) << "no fill";
-  const std::vector<Pair> pairs = Pairs(Text(s, CutFormat::DxfR12, 0, true));
   std::string entities;
-  for (std::size_t i = 0; i + 2 < pairs.size(); ++i)
-    if (pairs[i].code == "0" && (pairs[i].value == "POLYLINE" || pairs[i].value == "CIRCLE" || pairs[i].value == "TEXT"))
-      for (std::size_t j = i + 1; j < pairs.size() && pairs[j].code != "0"; ++j)
-        if (pairs[j].code == "8") entities += " " + pairs[i].value + "/" + pairs[j].value;
+  for (const dxftest::Item& i : dxftest::Items(Text(s, CutFormat::DxfR12, 0, true))) entities += " " + i.type + "/" + i.layer;
   EXPECT_EQ(entities, " POLYLINE/MARK CIRCLE/CUT POLYLINE/CUT POLYLINE/JIG");
 }
 

@@ -34,12 +34,7 @@ using testsupport::TempDir;
 using testsupport::WriteFile;
 
 // The names in a folder, to see that no temporary file is left behind.
-std::vector<std::string> Names(const TempDir& dir) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(dir.path())) names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
+std::vector<std::string> Names(const TempDir& dir) { return testsupport::FileNamesIn(dir.path()); }
 
 std::string MakeSocket(const std::string& path) {
   const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);

@@ -21,10 +21,7 @@ using testsupport::Key;
 
 namespace {
 
-class ColoursTest : public testsupport::WindowTest {
- protected:
-  std::string Ini(const char* section, const char* key) { return files::GetINIFile(section, key, doc.settings.iniFile); }
-};
+using ColoursTest = testsupport::WindowTest;
 
 TEST_F(ColoursTest, AColourOf15IsRefusedWithTheFocusOnItsBoxAnd14IsStored) {
   int restyles = 0;

@@ -32,7 +32,6 @@ class DefaultsTest : public testsupport::WindowTest {
     files::SaveAllSettings(doc);  // a completed set-up in millimetres
     files::CompleteFirstRun(doc);
   }
-  std::string Ini(const char* section, const char* key) { return files::GetINIFile(section, key, doc.settings.iniFile); }
   static std::string Text(QLineEdit* box) { return box->text().toStdString(); }
 
   platform::RecordingRestart restart;

@@ -31,7 +31,6 @@ class PrintWindowTest : public testsupport::WindowTest {
     OpenAirfoil();
     doc.prepared.yMax = 0.1;  // a rib 10 % of its chord high, for round figures
   }
-  std::string Ini(const char* key) { return files::GetINIFile("Marges", key, doc.settings.iniFile); }
   void SetChord(float mm) { doc.rib.chord = core::Length{mm, std::to_string(static_cast<int>(mm))}; }
 };
 
@@ -58,7 +57,7 @@ TEST_F(PrintWindowTest, OpensWithTheStoredValuesAndWhatTheyGiveAndCancelStoresNo
   window.CancelButton()->click();
   EXPECT_EQ(window.result(), QDialog::Rejected);
   EXPECT_EQ(doc.print, before);
-  EXPECT_EQ(Ini("recouvrement"), "");
+  EXPECT_EQ(Ini("Marges", "recouvrement"), "");
 }
 
 // A4, 10 + 15 mm margins: 20 mm overlap leaves 252 mm a sheet; 600 mm takes 3 sheets. With no
@@ -118,9 +117,9 @@ TEST_F(PrintWindowTest, BoxesTakeLengthsInTheUnitAndOkStoresThem) {
     EXPECT_EQ(window.result(), QDialog::Accepted);
   }
   EXPECT_FLOAT_EQ(doc.print.topMargin.mm, 12.5f);
-  EXPECT_EQ(Ini("MargeHaut"), "12.5");
+  EXPECT_EQ(Ini("Marges", "MargeHaut"), "12.5");
   EXPECT_EQ(userStore.Get(platform::kUserStorePrint, platform::kUserSheetExtras), "0");
-  EXPECT_TRUE(Ini("recouvrement") == "20");
+  EXPECT_TRUE(Ini("Marges", "recouvrement") == "20");
 
   doc.settings.unitText = " in";
   PrintWindow inches(doc, 210);

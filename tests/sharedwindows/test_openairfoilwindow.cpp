@@ -142,11 +142,7 @@ TEST_F(OpenAirfoilWindowTest, TheRoadThroughTheWindowDrawsTheRib) {
     EXPECT_EQ(open->windowTitle().toStdString(), Key("frmopen", "1"));
     open->OpenFileAtOnce("good.dat");
   });
-  const core::RibDocument& s = doc;
-  EXPECT_EQ(s.airfoil.name, "good");
-  EXPECT_EQ(s.airfoil.title, "GOOD 12");
-  EXPECT_EQ(s.airfoil.pointCount, 11);
-  EXPECT_FLOAT_EQ(s.rib.chord.mm, 200);
+  EXPECT_EQ(doc.airfoil.name, "good");  // what it reads as: the reader's and the open command's tests
   EXPECT_GT(main.DrawCount(), 0);
   EXPECT_TRUE(main.IsCommandEnabled(mainwindow::Command::Chord));
 }

@@ -1,15 +1,11 @@
 #pragma once
-// Small builders the geometry tests share: an airfoil from a list of points, a spar row, and
-// the comparison of two built ribs.
-#include <gtest/gtest.h>
-
-#include <cmath>
+// Small builders the geometry tests share: an airfoil from a list of points, a spar row and a
+// rib with every feature.
 #include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "core/ribconstruction.h"
 #include "core/ribdocument.h"
 
 namespace testsupport {
@@ -41,20 +37,28 @@ inline void SetSpar(core::RibDocument& s, int i, const std::string& position, fl
   row.shape = static_cast<core::SparShape>(shape);
 }
 
-// The same elements in the same order, every point within `tolerance` mm, the same texts.
-inline void ExpectSameRib(const core::RibConstruction& a, const core::RibConstruction& b, const std::string& what,
-                          double tolerance) {
-  ASSERT_EQ(a.elements.size(), b.elements.size()) << what;
-  for (std::size_t i = 0; i < a.elements.size(); ++i) {
-    const core::RibElement &p = a.elements[i], &q = b.elements[i];
-    ASSERT_EQ(p.part, q.part) << what << " " << i;
-    ASSERT_EQ(p.points.size(), q.points.size()) << what << " " << i;
-    for (std::size_t k = 0; k < p.points.size(); ++k)
-      ASSERT_TRUE(std::abs(p.points[k].x - q.points[k].x) <= tolerance &&
-                  std::abs(p.points[k].y - q.points[k].y) <= tolerance)
-          << what << " element " << i << " point " << k;
-    EXPECT_EQ(p.text, q.text) << what << " " << i;
-  }
+// Every kind of feature at once: a notch, a hanging rectangle, a round spar and an inset
+// rectangle; round and rectangular holes; tabs; a square leading edge; sheeting and four
+// reference lines.
+inline void AddEveryFeature(core::RibDocument& s) {
+  s.rib.sheeting.mm = 1.5;
+  s.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Square;
+  s.rib.squareLeadingEdge.size.mm = 6, s.rib.squareLeadingEdge.x.mm = 2, s.rib.squareLeadingEdge.y.mm = 1;
+  s.rib.trailingEdge.mm = 15;
+  SetSpar(s, 0, "25%", 5, 5, 0, 1, 0, 0);  // notch from the sheeting, upper
+  SetSpar(s, 1, "25%", 5, 3, 0, 0, 2, 1);  // hanging rectangle, lower, from the contour
+  SetSpar(s, 2, "45%", 8, 5, 0, 1, 0, 2);  // round spar, its centre 5 below the edge
+  SetSpar(s, 3, "60%", 4, 3, 2, 0, 1, 3);  // inset rectangle, lower
+  s.rib.spars.last = 3;
+  auto& h = s.rib.holes;
+  h[0].positionText = "35%", h[0].size.mm = 9, h[0].centred = 1, h[0].shape = core::HoleShape::Round;
+  h[1].positionText = "70%", h[1].size.mm = 14, h[1].height.mm = 6, h[1].centred = 1,
+  h[1].shape = core::HoleShape::Rectangle;
+  h.last = 1;
+  // Tabs within the rib, which ends at the trailing-edge cut at 185.
+  s.rib.baseMode = core::BaseMode::Tabs, s.rib.tabs.board = core::TabBoard::UnderLowerSurface;
+  s.rib.tabs.lowerDistance.mm = 12, s.rib.tabs.lengthText = "30", s.rib.tabs.rearText = "25";
+  s.rib.markCount = 4;
 }
 
 }  // namespace testsupport

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "core/ribdocument.h"
+#include "files/ini.h"
 #include "files/language.h"
 #include "commands/airfoilcommands.h"
 #include "platform/help.h"
@@ -71,6 +72,8 @@ class WindowTest : public ::testing::Test {
     box->selectAll();
     QTest::keyClicks(box, keys);
   }
+  // A value of the settings file as it stands on disk.
+  std::string Ini(const char* section, const char* key) const { return files::GetINIFile(section, key, doc.settings.iniFile); }
   // The text of the last message box, "" before any.
   std::string LastMessage() const { return messages.shown.empty() ? std::string() : messages.shown.back().text; }
 
