@@ -8,11 +8,7 @@ namespace {
 
 core::SeriesOutline ShapeOf(std::initializer_list<std::pair<double, double>> points) {
   core::SeriesOutline o;
-  for (auto [x, y] : points) {
-    o.x.push_back(x);
-    o.y.push_back(y);
-  }
-  o.pointCount = static_cast<int>(points.size());
+  for (auto [x, y] : points) o.points.push_back({x, y});
   return o;
 }
 
@@ -84,7 +80,7 @@ TEST(RibSeries, StationsAheadOfTheOtherLeadingEdgeTakeItsHeight) {
   // Within 1e-6 of a point: that point's height, no interpolation.
   EXPECT_DOUBLE_EQ(core::UpperSurfaceAt(blunt, 0.5 + 5e-7), 0.04);
   // The leading edge is the first of equal smallest x.
-  EXPECT_EQ(core::LeadingEdgeIndex(ShapeOf({{1, 0}, {0, 0.01}, {0, -0.01}, {1, 0}})), 2);
+  EXPECT_EQ(core::LeadingEdgeIndex(ShapeOf({{1, 0}, {0, 0.01}, {0, -0.01}, {1, 0}})), 1u);
 }
 
 TEST(RibSeries, BlendKeepsEqualOrdinatesAndEndsKeepTheirOwn) {

@@ -427,7 +427,7 @@ TEST_F(RibTrace, EachElementIsDrawnInItsOwnStyleAndWidthAndOnlyTheOutlineHides) 
 
   // Hiding the outline leaves everything else.
   auto outline = LinesIn(t, core::Element::Airfoil).size();
-  EXPECT_EQ(outline, static_cast<std::size_t>(s.prepared.outlineCount - 1));
+  EXPECT_EQ(outline, s.prepared.outline.size() - 1);
   s.view.outlineShown = false;
   EXPECT_EQ(Draw().lines.size(), t.lines.size() - outline);
 }
@@ -466,11 +466,11 @@ TEST_F(RibTrace, HostileInputsStayInBoundsAndFinite) {
   // An outline with a hole in it: the finite parts are still drawn.
   s.rib.chord.mm = 200;
   at.chordTwips = 200 * 56.7f;
-  s.prepared.outlineY[5] = std::nan("");
+  s.prepared.outline[4].y = std::nan("");
   s.prepared.upperAt[100] = std::numeric_limits<double>::infinity();
   t = Draw();
   EXPECT_TRUE(AllFinite(t));
-  EXPECT_EQ(LinesIn(t, core::Element::Airfoil).size(), static_cast<std::size_t>(s.prepared.outlineCount - 1 - 2));
+  EXPECT_EQ(LinesIn(t, core::Element::Airfoil).size(), s.prepared.outline.size() - 1 - 2);
   c = core::BuildRib(s);
   EXPECT_EQ(core::ElementsOf(c, RibPart::Outline).size(), 2u);
   EXPECT_GT(c.droppedNonFinite, 0);

@@ -156,19 +156,20 @@ TEST(SeriesFiles, TwelveRibsBetweenRealAirfoilsReadBackAsAirfoils) {
   const files::SeriesWriteResult w = files::WriteSeries(job);
   ASSERT_TRUE(w.ok);
   ASSERT_EQ(w.paths.size(), 12u);
-  const int stations = std::max(root.pointCount, tip.pointCount);
+  const bool rootLeads = root.points.size() >= tip.points.size();
+  const files::AirfoilData& master = rootLeads ? root : tip;
   for (const std::string& path : w.paths) {
     files::AirfoilData back;
     ASSERT_TRUE(files::ReadAirfoilFile(path, back).ok()) << path;
-    EXPECT_EQ(back.pointCount, stations) << path;
+    EXPECT_EQ(back.points.size(), master.points.size()) << path;
   }
   // The master airfoil's file gives its own points back to 7 decimals.
   files::AirfoilData first;
-  files::ReadAirfoilFile(w.paths[root.pointCount >= tip.pointCount ? 0 : 11], first);
-  const files::AirfoilData& master = root.pointCount >= tip.pointCount ? root : tip;
-  for (int i = 1; i <= master.pointCount; ++i) {
-    EXPECT_NEAR(first.x[static_cast<std::size_t>(i)], master.x[static_cast<std::size_t>(i)], 5e-8);
-    EXPECT_NEAR(first.y[static_cast<std::size_t>(i)], master.y[static_cast<std::size_t>(i)], 5e-8);
+  files::ReadAirfoilFile(w.paths[rootLeads ? 0 : 11], first);
+  ASSERT_EQ(first.points.size(), master.points.size());
+  for (std::size_t i = 0; i < master.points.size(); ++i) {
+    EXPECT_NEAR(first.points[i].x, master.points[i].x, 5e-8);
+    EXPECT_NEAR(first.points[i].y, master.points[i].y, 5e-8);
   }
 }
 
