@@ -94,7 +94,7 @@ TEST(SeriesFiles, SummaryListsEveryRibsChordInMillimetres) {
   // The spaced series adds thicknesses and gaps.
   files::SeriesJob spaced = SmallJob(0);
   spaced.thicknessMm = {2, 3};
-  spaced.gapMm = {0, 98};
+  spaced.gapMm = {98};
   EXPECT_NE(files::SummaryText(spaced).find("Rib #01 Thickness = 2.00\r\nGap #01-#02 = 98.00\r\nRib #02 Thickness = 3.00\r\n"),
             std::string::npos);
 }
@@ -197,13 +197,14 @@ TEST(SeriesFiles, ASummaryReadsBackWithItsRibsAndTheirFiles) {
   files::SeriesJob spaced = SmallJob(1, dir.path().string());
   spaced.rootName = "C";
   spaced.thicknessMm = {2, 10, 2};
-  spaced.gapMm = {0, 50, 50};
+  spaced.gapMm = {40, 60};
   ASSERT_TRUE(files::WriteSeries(spaced).ok);
   ASSERT_TRUE(files::ReadSeriesSummary(dir.File("C&B_200_100_3.txt"), back).ok());
   ASSERT_EQ(back.ribs.size(), 3u);
-  EXPECT_DOUBLE_EQ(back.ribs[1].positionMm, 1 + 50 + 5);
-  EXPECT_DOUBLE_EQ(back.ribs[2].positionMm, 56 + 5 + 50 + 1);
-  EXPECT_DOUBLE_EQ(back.ribs[1].fraction, 56.0 / 112);
+  EXPECT_EQ(back.gapMm, spaced.gapMm);
+  EXPECT_DOUBLE_EQ(back.ribs[1].positionMm, 1 + 40 + 5);
+  EXPECT_DOUBLE_EQ(back.ribs[2].positionMm, 46 + 5 + 60 + 1);
+  EXPECT_DOUBLE_EQ(back.ribs[1].fraction, 46.0 / 112);
 
   testsupport::WriteFile(dir.File("notes_1_2_3.txt"), "shopping list\r\nbread\r\n");
   EXPECT_FALSE(files::ReadSeriesSummary(dir.File("notes_1_2_3.txt"), back).ok());
