@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "core/airfoilprep.h"
 #include "support/ribsetup.h"
@@ -72,6 +74,36 @@ TEST(AirfoilPrep, SixPointInterpolationIsExactForAQuintic) {
   EXPECT_FALSE(core::SixPointInterpolation(a, o, 3, 0.33, y));
   std::vector<double> flat = {0.1, 0.2, 0.2, 0.3, 0.4, 0.5};
   EXPECT_FALSE(core::SixPointInterpolation(flat, o, 0, 0.25, y));  // zero denominator
+}
+
+// A spike of 1 at x = 0.6 on an upper surface flat at 0.05 spacing. Two intervals further on
+// either side the six-point curve through it rises by the spike times its Lagrange weight
+// at the interval's middle, 1.40625 / 120, well within what the spike's own neighbour bends;
+// with the bend of that neighbour left out of the window the interval would be drawn flat.
+TEST(AirfoilPrep, ABendAnywhereInTheWindowKeepsTheCurve) {
+  Points pts;
+  for (int k = 0; k <= 20; ++k) pts.push_back({1 - 0.05 * k, k == 8 ? 1.0 : 0.0});
+  for (int k = 1; k <= 20; ++k) pts.push_back({0.05 * k, 0.0});
+  core::RibDocument s;
+  testsupport::LoadPoints(s.airfoil, pts);
+  core::InstallPreparedAirfoil(s);
+  const double weight = 1.40625 / 120;
+  EXPECT_NEAR(s.prepared.upperAt[110], weight, 1e-6);  // x = 0.725: the spike last in the window
+  EXPECT_NEAR(s.prepared.upperAt[210], weight, 1e-6);  // x = 0.475: the spike first
+}
+
+// The file's highest point is sought in its first half of points (half of 5 rounded half to
+// even: 2), the lowest from the last point of that half on.
+TEST(AirfoilPrep, HighestAndLowestFilePointsComeFromTheirHalves) {
+  const auto extremes = [](std::vector<core::Point> points) {
+    core::AirfoilAsRead a;
+    a.points = std::move(points);
+    core::PreparedAirfoil p;
+    core::FindLeadingEdge(a, p);
+    return std::pair(p.yMax, p.yMin);
+  };
+  EXPECT_EQ(extremes({{1, 0}, {0.5, 0.05}, {0.2, 0.09}, {0.5, -0.04}, {1, 0}}), std::pair(0.05, -0.04));
+  EXPECT_EQ(extremes({{1, -0.06}, {0.5, -0.03}, {0.2, -0.02}, {0.5, 0.01}, {1, 0}}), std::pair(0.0, -0.03));
 }
 
 // Five points fit no six-point window; the flat bottom makes the step in y zero near the nose.

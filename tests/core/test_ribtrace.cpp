@@ -478,6 +478,15 @@ TEST_F(RibTrace, HostileInputsStayInBoundsAndFinite) {
 
 // The box Fit works from holds every line and the whole of every circle, and leaves texts
 // out (their size depends on the target).
+// The sheeting closes at the middle of a blunt trailing edge, between the file's end points.
+TEST(RibTrailingEdge, ItsMiddleLiesBetweenTheOutlinesEnds) {
+  core::RibDocument s;
+  testsupport::LoadPoints(s.airfoil, {{1, 0.004}, {0.8, 0.03}, {0.6, 0.05}, {0.4, 0.06}, {0.2, 0.045}, {0, 0},
+                                      {0.2, -0.02}, {0.4, -0.025}, {0.6, -0.02}, {0.8, -0.01}, {1, -0.002}});
+  core::InstallPreparedAirfoil(s);
+  EXPECT_NEAR(core::BuildRib(s).trailingEdgeMid, 0.001, 1e-8);  // the last point stepped in floats
+}
+
 TEST(RibBounds, HoldLinesAndWholeCirclesButNoTexts) {
   core::RibConstruction c;
   core::RibElement line;
