@@ -50,8 +50,10 @@ TEST(AirfoilFile, AcceptedFiles) {
 
 // Refusals and errors alike leave no points behind.
 TEST(AirfoilFile, RefusalsAndErrors) {
-  std::string many = "T\n1 0\n";  // more than 32767 points
-  for (int i = 0; i < 32800; ++i) many += "0.5 " + std::to_string(i) + "\n";
+  std::string most = "T\n1 0\n";  // with its closing point the most a file may hold, 32767
+  for (int i = 0; i < 32765; ++i) most += "0.5 " + std::to_string(i) + "\n";
+  EXPECT_EQ(ReadText(most + "1 0\n").s.airfoil.points.size(), 32767u);
+  const std::string many = most + "0.5 -1\n";
   const std::pair<std::string, AirfoilReadStatus> cases[] = {
       {"   \n1 0\n0 0\n1 0\n", AirfoilReadStatus::EmptyTitle},
       {"\n", AirfoilReadStatus::EmptyTitle},
