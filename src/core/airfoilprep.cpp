@@ -243,7 +243,8 @@ bool IsSymmetricFile(const AirfoilAsRead& a) {
   if (n < 3) return false;
   for (std::size_t i = 0; i < n; ++i) {
     const Point& mirror = points[n - 1 - i];
-    if (std::fabs(points[i].x - mirror.x) > kSymmetryTolerance || std::fabs(points[i].y + mirror.y) > kSymmetryTolerance)
+    const Point& point = points[i];
+    if (std::fabs(point.x - mirror.x) > kSymmetryTolerance || std::fabs(point.y + mirror.y) > kSymmetryTolerance)
       return false;
   }
   return true;

@@ -24,7 +24,8 @@ using SeriesOutline = AirfoilAsRead;
 std::size_t LeadingEdgeIndex(const SeriesOutline& outline);
 
 // The height of `outline` at station `s` on its upper surface (the points up to the leading
-// edge) or its lower surface (from the leading edge on); 0 for no points. A station beyond the leading edge takes the leading edge's height.
+// edge) or its lower surface (from the leading edge on); 0 for no points. A station beyond
+// the leading edge takes the leading edge's height, one beyond an end that end's height.
 double UpperSurfaceAt(const SeriesOutline& outline, double s);
 double LowerSurfaceAt(const SeriesOutline& outline, double s);
 

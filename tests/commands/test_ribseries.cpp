@@ -145,8 +145,6 @@ TEST_F(RibSeriesCommand, AReadOnlyFileIsAskedAboutAndAFailedSetSaysWhatStays) {
             "FrmTraCevol/34 0");
 }
 
-}  // namespace
-
 // A spaced series keeps the typed table: each rib's thickness, the tip's the root's, and the
 // gaps in their order, for the summary to list.
 TEST_F(RibSeriesCommand, ASpacedSeriesKeepsItsThicknessesAndGapsInOrder) {
@@ -160,3 +158,5 @@ TEST_F(RibSeriesCommand, ASpacedSeriesKeepsItsThicknessesAndGapsInOrder) {
   EXPECT_EQ(result.job.thicknessMm, (std::vector<float>{2, 3, 2}));
   EXPECT_EQ(result.job.gapMm, (std::vector<float>{97, 98}));
 }
+
+}  // namespace

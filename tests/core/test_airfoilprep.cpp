@@ -37,7 +37,6 @@ TEST(AirfoilPrep, BothSurfacesShareTheLeadingEdgePoint) {
   // the nose and closes both surfaces.
   EXPECT_LT(s.prepared.outline[nose].x, 0.001);
   EXPECT_EQ(s.prepared.lower.back(), s.prepared.outline[nose]);
-  EXPECT_EQ(s.prepared.lower.front(), s.prepared.outline.back());
   EXPECT_EQ(s.prepared.lower.size(), s.prepared.outline.size() - nose);
   // A symmetric section: no camber, the greatest thickness near 30 % of the chord. The two
   // surfaces are stepped in opposite directions in single precision.
@@ -186,5 +185,4 @@ TEST(AirfoilPrep, ANewAirfoilLeavesTheSpecialViewsAndReturnsToTheOrigin) {
   EXPECT_EQ(s.rib.reshape.newThickness, 0);
   EXPECT_EQ(s.rib.reshape.newCamber, 0);
   EXPECT_EQ(s.view.zoom, 2);  // the zoom is the user's choice and stays
-  EXPECT_GT(s.prepared.outline.size(), s.airfoil.points.size());
 }
