@@ -4,7 +4,6 @@
 // scaled ordinates). Texts are Windows-1252 with CR LF line ends, as airfoil files are.
 #include <span>
 #include <string>
-#include <vector>
 
 #include "platform/errorreport.h"
 #include "core/ribdocument.h"
