@@ -19,10 +19,10 @@ std::string Readable(const std::string& text) { return files::IsValidUtf8(text) 
 
 void PrintAirfoil(const core::RibDocument& document, bool stations) {
   std::printf("title: %s\n", Readable(document.airfoil.title).c_str());
-  std::printf("points: %d\n", document.airfoil.pointCount);
-  std::printf("densified: %d\n", document.prepared.outlineCount);
-  std::printf("upper: %d\n", document.prepared.upperCount);
-  std::printf("lower: %d\n", document.prepared.lowerCount);
+  std::printf("points: %zu\n", document.airfoil.points.size());
+  std::printf("densified: %zu\n", document.prepared.outline.size());
+  std::printf("upper: %zu\n", document.prepared.noseIndex + 1);  // the nose ends the upper surface
+  std::printf("lower: %zu\n", document.prepared.lower.size());
   std::printf("ymax: %.6f\n", document.prepared.yMax);
   std::printf("ymin: %.6f\n", document.prepared.yMin);
   std::printf("thickness: %.6f at %.6f\n", document.prepared.maxThickness, document.prepared.maxThicknessStation);

@@ -46,7 +46,7 @@ LoadedAirfoil Load(const std::string& path) {
     if (a.message.empty()) a.message = "vandrell-cli: cannot read " + path;
     return a;
   }
-  if (files::TooFewPoints(data.pointCount)) {
+  if (files::TooFewPoints(data.points.size())) {
     a.message = platform::Text("frmopen", "23") + "\n" + path;
     return a;
   }

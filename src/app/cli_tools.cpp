@@ -29,7 +29,7 @@ CommandOptions ToolOptions(const char* command, std::vector<OptionEntry> options
 std::optional<files::AirfoilData> ReadSource(const std::string& path, int& rc) {
   files::AirfoilData data;
   const files::AirfoilReadResult r = files::ReadAirfoilFile(path, data);
-  if (r.ok() && !files::TooFewPoints(data.pointCount)) return data;
+  if (r.ok() && !files::TooFewPoints(data.points.size())) return data;
   const std::string message = !r.ok() ? (r.status == files::AirfoilReadStatus::Error
                                               ? platform::GeneralErrorText(r.error)
                                               : r.boxText)

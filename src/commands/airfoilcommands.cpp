@@ -33,7 +33,7 @@ OpenOutcome ReadAirfoilToOpen(const std::string& path, files::AirfoilData& data)
   if (read.status == files::AirfoilReadStatus::Error) return ReportedOpen("", " Open/FichierLecture", read.error);
   if (!read.ok()) return RefusedOpen(files::StatusName(read.status), read.boxText, Text("frmopen", "1"), AirfoilRefusalIcon(read.status));
   // The open window refuses such files too; the preparation needs five points.
-  if (files::TooFewPoints(data.pointCount))
+  if (files::TooFewPoints(data.points.size()))
     return RefusedOpen("too-few-points", Text("frmopen", "23"), Text("frmopen", "1"));
   return {};
 }

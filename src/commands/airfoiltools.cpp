@@ -125,9 +125,7 @@ void ShowComparison(core::RibDocument& document, core::AirfoilComparison& compar
   auto prepare = [](const std::string& path, files::AirfoilData& data, core::PreparedAirfoil& into, std::string& name) {
     core::AirfoilAsRead a;
     a.path = path;
-    a.x = std::move(data.x);
-    a.y = std::move(data.y);
-    a.pointCount = data.pointCount;
+    a.points = std::move(data.points);
     std::string ext;
     files::SplitAirfoilFileName(path, name, ext);
     into = core::PrepareAirfoil(a);
@@ -174,9 +172,9 @@ void ShowFormer(core::RibDocument& document, const std::string& path, files::Air
   // A former need not be listed as an airfoil is: its extremes over every point.
   document.prepared.yMax = 0;
   document.prepared.yMin = 0;
-  for (int i = 1; i <= document.airfoil.pointCount; ++i) {
-    document.prepared.yMax = std::max(document.prepared.yMax, document.airfoil.y[static_cast<std::size_t>(i)]);
-    document.prepared.yMin = std::min(document.prepared.yMin, document.airfoil.y[static_cast<std::size_t>(i)]);
+  for (const core::Point& p : document.airfoil.points) {
+    document.prepared.yMax = std::max(document.prepared.yMax, p.y);
+    document.prepared.yMin = std::min(document.prepared.yMin, p.y);
   }
   document.view.formerShown = true;
   document.project.titleNames = core::TitleNames::Former;

@@ -67,7 +67,7 @@ std::optional<KitRefusal> BuildRib(const core::RibDocument& templateRib, const K
   if (read.status == files::AirfoilReadStatus::Error)
     return KitRefusal{"unreadable", read.error.description, rib.path};  // names the file already
   if (!read.ok()) return KitRefusal{files::StatusName(read.status), about(read.boxText), rib.path};
-  if (files::TooFewPoints(document.airfoil.pointCount))
+  if (files::TooFewPoints(document.airfoil.points.size()))
     return KitRefusal{"too-few-points", about(platform::Text("frmopen", "23")), rib.path};
   files::SplitAirfoilFileName(rib.path, document.airfoil.name, document.airfoil.ext);
   core::InstallPreparedAirfoil(document);

@@ -89,8 +89,8 @@ InclinedRibPlan PlanInclinedRib(const std::string& angleText) {
 
 DerivedFile InclinedRibFile(const SourceAirfoil& a, const InclinedRibPlan& rib) {
   return {files::InclinedRibFileName(a.name, rib.degrees),
-          files::ScaledAirfoilFileText(files::InclinedRibHeader(rib.degrees), a.x,
-                                       core::ScaledOrdinates(a.y, a.pointCount, rib.factor), a.pointCount)};
+          files::ScaledAirfoilFileText(files::InclinedRibHeader(rib.degrees),
+                                       core::ScaledOrdinates(a.points, rib.factor))};
 }
 
 ObliqueRibPlan PlanObliqueRib(int mode, const std::string& lengthText, const std::string& angleText,
@@ -120,9 +120,8 @@ DerivedFile ObliqueRibFile(const SourceAirfoil& a, const ObliqueRibPlan& rib, co
   const files::ObliqueRibTexts texts{titleWords,           a.name, rib.degrees, rib.lengths.obliqueMm,
                                      rib.lengths.squareMm, rib.unitText};
   return {files::ObliqueRibFileName(texts),
-          files::ScaledAirfoilFileText(files::ObliqueRibHeader(texts), a.x,
-                                       core::ScaledOrdinates(a.y, a.pointCount, rib.lengths.ordinateFactor),
-                                       a.pointCount)};
+          files::ScaledAirfoilFileText(files::ObliqueRibHeader(texts),
+                                       core::ScaledOrdinates(a.points, rib.lengths.ordinateFactor))};
 }
 
 }  // namespace commands

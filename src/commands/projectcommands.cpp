@@ -57,9 +57,7 @@ OpenOutcome ReadProjectAirfoil(core::RibDocument& fresh, const std::string& airf
     return airfoil;
   }
   fresh.airfoil.title = std::move(data.title);
-  fresh.airfoil.x = std::move(data.x);
-  fresh.airfoil.y = std::move(data.y);
-  fresh.airfoil.pointCount = data.pointCount;
+  fresh.airfoil.points = std::move(data.points);
   fresh.airfoil.loaded = true;
   return {};
 }

@@ -140,7 +140,7 @@ SeriesResult GenerateSeries(const SeriesRequest& r) {
     job.ribs = core::SpacedSeriesRibs(layout, job.rootChordMm, job.tipChordMm, n);
     for (int i = 0; i <= n; ++i) job.thicknessMm.push_back(thickness[static_cast<std::size_t>(i)]);
     job.thicknessMm.push_back(thickness[core::kTipSlot]);
-    job.gapMm.push_back(0);
+    // The slot table keeps the gap before rib i in slot i; the job's list starts at the first.
     for (int i = 1; i <= n + 1; ++i) job.gapMm.push_back(gaps[static_cast<std::size_t>(i)]);
   } else {
     job.ribs = core::EvenSeriesRibs(job.rootChordMm, job.tipChordMm, n);

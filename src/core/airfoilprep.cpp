@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <span>
 #include <utility>
 
 #include "core/numformat.h"
@@ -10,31 +11,27 @@
 namespace core {
 
 namespace {
-void AddPoint(PreparedAirfoil& p, double x, double y) {
-  ++p.outlineCount;
-  p.outlineX.push_back(x);
-  p.outlineY.push_back(y);
-}
+void AddPoint(PreparedAirfoil& p, double x, double y) { p.outline.push_back({x, y}); }
 }  // namespace
 
-bool SixPointInterpolation(const std::vector<double>& abscissa, const std::vector<double>& ordinate, int n,
-                           int c, double t, double& result) {
-  if (c - 2 < 1 || c + 3 > n) return false;
-  double P[7];
-  double D[7];
-  for (int k = 1; k <= 6; ++k) {
-    P[k] = ordinate[static_cast<std::size_t>(c - 3 + k)];
-    D[k] = t - abscissa[static_cast<std::size_t>(c - 3 + k)];
+bool SixPointInterpolation(std::span<const double> abscissa, std::span<const double> ordinate, int first, double t,
+                           double& result) {
+  if (first < 0 || static_cast<std::size_t>(first) + 6 > std::min(abscissa.size(), ordinate.size())) return false;
+  double P[6];
+  double D[6];
+  for (std::size_t k = 0; k < 6; ++k) {
+    P[k] = ordinate[static_cast<std::size_t>(first) + k];
+    D[k] = t - abscissa[static_cast<std::size_t>(first) + k];
   }
-  for (int m = 2; m <= 6; ++m) {
-    for (int k = m; k <= 6; ++k) {
+  for (std::size_t m = 1; m < 6; ++m) {
+    for (std::size_t k = m; k < 6; ++k) {
       double denominator = D[m - 1] - D[k];
       if (denominator == 0.0) return false;
       P[k] = (D[m - 1] * P[k] - D[k] * P[m - 1]) / denominator;
     }
   }
-  if (!std::isfinite(P[6])) return false;
-  result = P[6];
+  if (!std::isfinite(P[5])) return false;
+  result = P[5];
   return true;
 }
 
@@ -47,14 +44,15 @@ double DistanceFromLine(double px, double py, double ax, double ay, double bx, d
   return std::fabs((bx - ax) * (py - ay) - (by - ay) * (px - ax)) / length;
 }
 
-// How far the file's own outline bends within the window of points from..to: the greatest
+// How far the file's own outline bends within the window of points first..last: the greatest
 // distance of one of its inner points from the line through its two neighbours.
-double WindowBend(const AirfoilAsRead& airfoil, int from, int to) {
+double WindowBend(std::span<const Point> points, int first, int last) {
   double bend = 0;
-  for (int k = std::max(from, 1) + 1; k < std::min(to, airfoil.pointCount); ++k) {
+  const int count = static_cast<int>(points.size());
+  for (int k = std::max(first, 0) + 1; k < std::min(last, count - 1); ++k) {
     const auto b = static_cast<std::size_t>(k);
-    bend = std::max(bend, DistanceFromLine(airfoil.x[b], airfoil.y[b], airfoil.x[b - 1], airfoil.y[b - 1],
-                                           airfoil.x[b + 1], airfoil.y[b + 1]));
+    bend = std::max(bend, DistanceFromLine(points[b].x, points[b].y, points[b - 1].x, points[b - 1].y,
+                                           points[b + 1].x, points[b + 1].y));
   }
   return bend;
 }
@@ -84,45 +82,52 @@ bool StepAcross(double a0, double a1, float step, std::vector<std::pair<double, 
 
 // The outline with `divisions` steps per interval; false when it would pass kMaxPoints.
 bool DensifyWith(const AirfoilAsRead& airfoil, PreparedAirfoil& p, int divisions) {
-  const int n = airfoil.pointCount;
+  const std::vector<Point>& points = airfoil.points;
+  const int n = static_cast<int>(points.size());
   const int m = n / 2;
-  p.outlineX.assign(1, 0.0);
-  p.outlineY.assign(1, 0.0);
-  p.outlineCount = 0;
+  p.outline.clear();
   if (n < 1) return true;
-  AddPoint(p, airfoil.x[1], airfoil.y[1]);
-  auto full = [&] { return p.outlineCount >= kMaxPoints; };
+  std::vector<double> xs, ys;
+  xs.reserve(points.size());
+  ys.reserve(points.size());
+  for (const Point& q : points) xs.push_back(q.x), ys.push_back(q.y);
+  AddPoint(p, points[0].x, points[0].y);
+  auto full = [&] { return p.outline.size() >= static_cast<std::size_t>(kMaxPoints); };
   std::vector<std::pair<double, double>> stepped;  // the interval's points: stepped coordinate, other one
 
-  for (int i = 1; i <= n - 1; ++i) {
+  // Interval i runs from point i to point i + 1.
+  for (int i = 0; i + 1 < n; ++i) {
     // The leading-edge region is cut in y, elsewhere in x.
-    const bool inY = i >= m - 3 && i <= m + 4;
-    const std::vector<double>& a = inY ? airfoil.y : airfoil.x;
-    const std::vector<double>& o = inY ? airfoil.x : airfoil.y;
-    int c = i;
+    const bool inY = i >= m - 4 && i <= m + 3;
+    const std::vector<double>& a = inY ? ys : xs;
+    const std::vector<double>& o = inY ? xs : ys;
+    // The six points the curve passes through: two before the interval and two after it,
+    // held inside the list near its ends.
+    int first = i - 2;
     if (!inY) {
-      if (i <= 2) c = 3;
-      else if (i >= n - 3) c = n - 3;
+      if (i <= 1) first = 0;
+      else if (i >= n - 4) first = n - 6;
     }
-    const double a0 = a[static_cast<std::size_t>(i)];
-    const double a1 = a[static_cast<std::size_t>(i + 1)];
-    const double o0 = o[static_cast<std::size_t>(i)];
-    const double o1 = o[static_cast<std::size_t>(i + 1)];
+    const auto here = static_cast<std::size_t>(i);
+    const double a0 = a[here];
+    const double a1 = a[here + 1];
+    const double o0 = o[here];
+    const double o1 = o[here + 1];
     auto straight = [&](double t) { return o0 + (o1 - o0) * (t - a0) / (a1 - a0); };
     if (full()) return false;
 
     const float step = static_cast<float>((a1 - a0) / divisions);
     if (step == 0.0f || !std::isfinite(step)) {
       // Both points share the stepped coordinate: the interval adds its end point once.
-      AddPoint(p, airfoil.x[static_cast<std::size_t>(i + 1)], airfoil.y[static_cast<std::size_t>(i + 1)]);
+      AddPoint(p, points[here + 1].x, points[here + 1].y);
       continue;
     }
     const bool endPoint = StepAcross(a0, a1, step, stepped);
 
     bool curved = true;
-    const double bend = WindowBend(airfoil, c - 2, c + 3);
+    const double bend = WindowBend(points, first, first + 5);
     for (auto& [at, other] : stepped) {
-      if (!SixPointInterpolation(a, o, n, c, at, other)) {
+      if (!SixPointInterpolation(a, o, first, at, other)) {
         other = straight(at);
         continue;
       }
@@ -144,7 +149,7 @@ bool DensifyWith(const AirfoilAsRead& airfoil, PreparedAirfoil& p, int divisions
     }
     if (endPoint) {
       if (full()) return false;
-      AddPoint(p, airfoil.x[static_cast<std::size_t>(i + 1)], airfoil.y[static_cast<std::size_t>(i + 1)]);
+      AddPoint(p, points[here + 1].x, points[here + 1].y);
     }
   }
   return true;
@@ -156,95 +161,90 @@ void DensifyOutline(const AirfoilAsRead& airfoil, PreparedAirfoil& p) {
   // A file too dense for the point limit at ten steps per interval is stepped more coarsely;
   // one too dense even for a single step keeps just its own points. An interval gives about
   // as many points as steps, so the first try is the most that could fit.
-  const int intervals = std::max(airfoil.pointCount - 1, 1);
+  const int intervals = std::max(static_cast<int>(airfoil.points.size()) - 1, 1);
   for (int divisions = std::min(10, (kMaxPoints - 1) / intervals + 1); divisions >= 1; --divisions)
     if (DensifyWith(airfoil, p, divisions)) return;
-  p.outlineX.assign(airfoil.x.begin(), airfoil.x.begin() + airfoil.pointCount + 1);
-  p.outlineY.assign(airfoil.y.begin(), airfoil.y.begin() + airfoil.pointCount + 1);
-  p.outlineCount = airfoil.pointCount;
+  p.outline = airfoil.points;
 }
 
 void FindLeadingEdge(const AirfoilAsRead& airfoil, PreparedAirfoil& p) {
   // The nose is the first point of smallest x anywhere on the outline: real files bulge
   // or repeat an x before it, and some put it past the middle of the list.
   double smallest = std::numeric_limits<double>::infinity();
-  p.upperCount = 1;
-  for (int i = 1; i <= p.outlineCount; ++i) {
-    if (p.outlineX[static_cast<std::size_t>(i)] < smallest) {
-      smallest = p.outlineX[static_cast<std::size_t>(i)];
-      p.upperCount = i;
+  p.noseIndex = 0;
+  for (std::size_t i = 0; i < p.outline.size(); ++i) {
+    if (p.outline[i].x < smallest) {
+      smallest = p.outline[i].x;
+      p.noseIndex = i;
     }
   }
-  const long half = RoundHalfEven(airfoil.pointCount / 2.0);
+  // The highest among the file's first half of points, the lowest from the last of that
+  // half on (half the count rounded half to even).
+  const std::vector<Point>& points = airfoil.points;
+  const auto half = static_cast<std::size_t>(RoundHalfEven(static_cast<double>(points.size()) / 2.0));
   p.yMax = 0;
-  for (long i = 1; i <= half && i <= airfoil.pointCount; ++i)
-    if (airfoil.y[static_cast<std::size_t>(i)] > p.yMax) p.yMax = airfoil.y[static_cast<std::size_t>(i)];
+  for (std::size_t i = 0; i < half && i < points.size(); ++i) p.yMax = std::max(p.yMax, points[i].y);
   p.yMin = 0;
-  for (long i = half < 1 ? 1 : half; i <= airfoil.pointCount; ++i)
-    if (airfoil.y[static_cast<std::size_t>(i)] < p.yMin) p.yMin = airfoil.y[static_cast<std::size_t>(i)];
+  for (std::size_t i = half < 1 ? 0 : half - 1; i < points.size(); ++i) p.yMin = std::min(p.yMin, points[i].y);
 }
 
 void SplitLowerSurface(PreparedAirfoil& p) {
-  p.lowerX.assign(1, 0.0);
-  p.lowerY.assign(1, 0.0);
-  int k = 1;
-  for (int i = p.outlineCount; i >= p.upperCount && i >= 1; --i) {
-    p.lowerX.push_back(p.outlineX[static_cast<std::size_t>(i)]);
-    p.lowerY.push_back(p.outlineY[static_cast<std::size_t>(i)]);
-    ++k;
-  }
-  p.lowerCount = k - 1;
+  p.lower.clear();
+  for (std::size_t i = p.outline.size(); i > p.noseIndex; --i) p.lower.push_back(p.outline[i - 1]);
 }
 
 namespace {
 // The scan may start at `from`: the first point at or below u never moves back as u falls,
 // so the resampling resumes where the previous station stopped.
-double HeightFrom(const std::vector<double>& xs, const std::vector<double>& ys, int count, double x, int& from) {
-  if (count < 1) return 0.0;
+double HeightFrom(std::span<const Point> points, double x, std::size_t& from) {
+  if (points.empty()) return 0.0;
   const double u = 1.0 - x;
-  int i = from;
-  while (i <= count && xs[static_cast<std::size_t>(i)] > u) ++i;
+  std::size_t i = from;
+  while (i < points.size() && points[i].x > u) ++i;
   from = i;
-  if (i > count) return ys[static_cast<std::size_t>(count)];  // nothing at or below u
-  if (i == 1) return ys[1];                                      // the list starts below u
-  const double xa = xs[static_cast<std::size_t>(i - 1)], ya = ys[static_cast<std::size_t>(i - 1)];
-  const double xb = xs[static_cast<std::size_t>(i)], yb = ys[static_cast<std::size_t>(i)];
+  if (i == points.size()) return points.back().y;  // nothing at or below u
+  if (i == 0) return points.front().y;             // the list starts below u
+  const double xa = points[i - 1].x, ya = points[i - 1].y;
+  const double xb = points[i].x, yb = points[i].y;
   if (std::fabs(u - xa) < 1e-6) return ya;
   if (std::fabs(u - xb) < 1e-6) return yb;
   return ya + (yb - ya) / std::fabs(xb - xa) * std::fabs(u - xa);
 }
 }  // namespace
 
-double HeightAtChordFraction(const std::vector<double>& xs, const std::vector<double>& ys, int count, double x) {
-  int from = 1;
-  return HeightFrom(xs, ys, count, x, from);
+double HeightAtChordFraction(std::span<const Point> points, double x) {
+  std::size_t from = 0;
+  return HeightFrom(points, x, from);
 }
 
 void ResampleSurfaces(PreparedAirfoil& p) {
   p.upperAt[0] = 0;
   p.lowerAt[0] = 0;
-  int upperFrom = 1, lowerFrom = 1;
+  // The upper surface: the outline from the trailing edge to the nose, the nose included.
+  const std::span<const Point> upper =
+      std::span<const Point>(p.outline).first(std::min(p.noseIndex + 1, p.outline.size()));
+  std::size_t upperFrom = 0, lowerFrom = 0;
   for (int j = 1; j < 400; ++j) {
     const double x = j / 400.0;
-    p.upperAt[static_cast<std::size_t>(j)] = HeightFrom(p.outlineX, p.outlineY, p.upperCount, x, upperFrom);
-    p.lowerAt[static_cast<std::size_t>(j)] = HeightFrom(p.lowerX, p.lowerY, p.lowerCount, x, lowerFrom);
+    p.upperAt[static_cast<std::size_t>(j)] = HeightFrom(upper, x, upperFrom);
+    p.lowerAt[static_cast<std::size_t>(j)] = HeightFrom(p.lower, x, lowerFrom);
   }
   // The nose station is the leading-edge point both surfaces share. Read at x = 0 instead, a
   // nose that bulges ahead of x = 0 gives each surface the height where it crosses x = 0,
   // two heights a few tenths of a millimetre apart.
-  const double nose = p.upperCount >= 1 && static_cast<std::size_t>(p.upperCount) < p.outlineY.size()
-                          ? p.outlineY[static_cast<std::size_t>(p.upperCount)]
-                          : 0.0;
+  const double nose = p.noseIndex < p.outline.size() ? p.outline[p.noseIndex].y : 0.0;
   p.upperAt[400] = nose;
   p.lowerAt[400] = nose;
 }
 
 bool IsSymmetricFile(const AirfoilAsRead& a) {
-  const int n = a.pointCount;
-  if (n < 3 || a.x.size() <= static_cast<std::size_t>(n) || a.y.size() <= static_cast<std::size_t>(n)) return false;
-  for (int i = 1; i <= n; ++i) {
-    const auto k = static_cast<std::size_t>(i), mirror = static_cast<std::size_t>(n + 1 - i);
-    if (std::fabs(a.x[k] - a.x[mirror]) > kSymmetryTolerance || std::fabs(a.y[k] + a.y[mirror]) > kSymmetryTolerance)
+  const std::vector<Point>& points = a.points;
+  const std::size_t n = points.size();
+  if (n < 3) return false;
+  for (std::size_t i = 0; i < n; ++i) {
+    const Point& mirror = points[n - 1 - i];
+    const Point& point = points[i];
+    if (std::fabs(point.x - mirror.x) > kSymmetryTolerance || std::fabs(point.y + mirror.y) > kSymmetryTolerance)
       return false;
   }
   return true;

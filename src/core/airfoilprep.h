@@ -1,7 +1,7 @@
 #pragma once
 // Preparation of a freshly read airfoil for drawing: densification, leading-edge search,
 // surface split, resampling to the 401 stations and the extrema.
-#include <vector>
+#include <span>
 
 #include "core/ribdocument.h"
 
@@ -19,7 +19,7 @@ void InstallPreparedAirfoil(RibDocument& document);
 // too dense for kMaxPoints at ten, so that the outline always reaches the file's last point.
 // An interval whose curve strays from the file's points is drawn straight.
 void DensifyOutline(const AirfoilAsRead& a, PreparedAirfoil& p);
-// The leading-edge point (upperCount) and the highest and lowest file points.
+// The leading-edge point (noseIndex) and the highest and lowest file points.
 void FindLeadingEdge(const AirfoilAsRead& a, PreparedAirfoil& p);
 void SplitLowerSurface(PreparedAirfoil& p);
 // The 401 stations; the nose station (400) is the leading-edge point on both surfaces.
@@ -32,14 +32,14 @@ bool IsSymmetricFile(const AirfoilAsRead& a);
 void MirrorStations(PreparedAirfoil& p);
 void ThicknessAndCamberExtrema(PreparedAirfoil& p);
 
-// Height at chord fraction x on a 1-based point list of `count` points running from the
-// trailing edge to the leading edge.
-double HeightAtChordFraction(const std::vector<double>& xs, const std::vector<double>& ys, int count, double x);
+// Height at chord fraction x on a point list running from the trailing edge to the leading
+// edge.
+double HeightAtChordFraction(std::span<const Point> points, double x);
 
-// y of the fifth-degree polynomial through the points c-2 .. c+3 (1-based) at abscissa t,
-// by Aitken's scheme. Returns false where the window leaves 1..n, a denominator is zero
+// y of the fifth-degree polynomial through the six points first .. first + 5 at abscissa t,
+// by Aitken's scheme. Returns false where the window leaves the lists, a denominator is zero
 // or the result is not finite.
-bool SixPointInterpolation(const std::vector<double>& abscissa, const std::vector<double>& ordinate, int n,
-                           int c, double t, double& result);
+bool SixPointInterpolation(std::span<const double> abscissa, std::span<const double> ordinate, int first, double t,
+                           double& result);
 
 }  // namespace core

@@ -82,10 +82,10 @@ ObliqueRib ComputeObliqueRib(int mode, double givenMm, double degrees) {
   return r;
 }
 
-std::vector<double> ScaledOrdinates(const std::vector<double>& y, int count, double factor) {
-  std::vector<double> out(1, 0.0);
-  for (int i = 1; i <= count && static_cast<std::size_t>(i) < y.size(); ++i)
-    out.push_back(y[static_cast<std::size_t>(i)] * factor);
+std::vector<Point> ScaledOrdinates(std::span<const Point> points, double factor) {
+  std::vector<Point> out;
+  out.reserve(points.size());
+  for (const Point& p : points) out.push_back({p.x, p.y * factor});
   return out;
 }
 

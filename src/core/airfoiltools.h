@@ -2,6 +2,7 @@
 // The airfoil tools' arithmetic: thickness and camber change, inclined and oblique ribs, the
 // dihedral calculator and the rib sheet of a tapered panel. Plain results; the callers show
 // the messages and write the files.
+#include <span>
 #include <string>
 #include <vector>
 
@@ -52,8 +53,8 @@ struct ObliqueRib {
 };
 ObliqueRib ComputeObliqueRib(int mode, double givenMm, double degrees);
 
-// Every ordinate multiplied by `factor`; x and the order stay (1-based lists).
-std::vector<double> ScaledOrdinates(const std::vector<double>& y, int count, double factor);
+// Every ordinate multiplied by `factor`; x and the order stay.
+std::vector<Point> ScaledOrdinates(std::span<const Point> points, double factor);
 
 // ---- Dihedral calculator ----
 inline constexpr double kLargestDihedral = 89;

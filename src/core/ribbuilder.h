@@ -31,7 +31,6 @@ class RibBuilder {
   double chord_;
   bool blocks_;
   const RibLabels& labels_;
-  int outlineCount_ = 0;
 
   // Heights of the airfoil are mirrored in the inverted view.
   double Up(double y) const { return document_.rib.upsideDown ? -y : y; }

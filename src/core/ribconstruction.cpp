@@ -19,11 +19,6 @@ constexpr double kTrailingLabelBack = 850.5;
 constexpr double kTextRiseMm = 3;  // the inserted text stands 3 mm above its point
 constexpr double kSquareDiagonal = 1.414;
 
-// The last 1-based index both lists hold.
-int LastIndex(const std::vector<double>& xs, const std::vector<double>& ys) {
-  return std::max(0, static_cast<int>(std::min(xs.size(), ys.size())) - 1);
-}
-
 // Narrowing a double beyond the float range is undefined; such values saturate.
 float SaturatedFloat(double v) {
   if (v > std::numeric_limits<float>::max()) return std::numeric_limits<float>::infinity();
@@ -103,18 +98,13 @@ std::string RibBuilder::HeightText(double mm) const {
 
 void RibBuilder::SetUp() {
   c_.sheetingPerChord = static_cast<double>(document_.rib.sheeting.mm) / chord_;
-  outlineCount_ = std::clamp(document_.prepared.outlineCount, 0,
-                             LastIndex(document_.prepared.outlineX, document_.prepared.outlineY));
-  if (outlineCount_ >= 1) {
-    c_.trailingEdgeMid =
-        (document_.prepared.outlineY[1] + document_.prepared.outlineY[static_cast<std::size_t>(outlineCount_)]) / 2;
-  }
+  const std::vector<Point>& outline = document_.prepared.outline;
+  if (!outline.empty()) c_.trailingEdgeMid = (outline.front().y + outline.back().y) / 2;
 }
 
 void RibBuilder::FileOutline() {
-  int n = std::clamp(document_.airfoil.pointCount, 0, LastIndex(document_.airfoil.x, document_.airfoil.y));
-  for (std::size_t i = 1; i <= static_cast<std::size_t>(n); ++i) {
-    PointMm p{document_.airfoil.x[i] * chord_, Up(document_.airfoil.y[i] * chord_)};
+  for (const Point& q : document_.airfoil.points) {
+    PointMm p{q.x * chord_, Up(q.y * chord_)};
     if (Finite(p)) c_.fileOutline.push_back(p);
     else ++c_.droppedNonFinite;
   }
@@ -259,12 +249,11 @@ void RibBuilder::InsertedText() {
 }
 
 void RibBuilder::Outline() {
-  if (!document_.view.outlineShown || outlineCount_ < 2) return;
+  const std::vector<Point>& outline = document_.prepared.outline;
+  if (!document_.view.outlineShown || outline.size() < 2) return;
   std::vector<PointMm> points;
-  points.reserve(static_cast<std::size_t>(outlineCount_));
-  for (std::size_t i = 1; i <= static_cast<std::size_t>(outlineCount_); ++i) {
-    points.push_back({chord_ * document_.prepared.outlineX[i], Up(chord_ * document_.prepared.outlineY[i])});
-  }
+  points.reserve(outline.size());
+  for (const Point& q : outline) points.push_back({chord_ * q.x, Up(chord_ * q.y)});
   Add(Line(RibPart::Outline, Element::Airfoil, std::move(points)));
 }
 

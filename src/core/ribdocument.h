@@ -5,9 +5,9 @@
 // changed through `changes`.
 //
 // Lengths are millimetres in 32-bit floats, each with the text the user typed (`Length`).
-// Airfoil coordinates are chord fractions in doubles. Point lists are 1-based: element 0 is
-// unused so that indexes read as in the algorithms.
+// Airfoil coordinates are chord fractions in doubles.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -101,28 +101,31 @@ struct ProjectInfo {
   bool operator==(const ProjectInfo&) const = default;
 };
 
+// A point of an airfoil outline, in chord fractions.
+struct Point {
+  double x = 0;
+  double y = 0;
+  bool operator==(const Point&) const = default;
+};
+
 // ---- The airfoil as read from its file ----
 struct AirfoilAsRead {
   std::string path;
   std::string name;  // file name without extension: the rib's name
   std::string ext;
   std::string title;
-  std::vector<double> x{0.0};
-  std::vector<double> y{0.0};
-  int pointCount = 0;
+  std::vector<Point> points;  // file order
   bool loaded = false;  // nothing is drawn while false
   bool operator==(const AirfoilAsRead&) const = default;
 };
 
 // ---- The airfoil prepared for drawing (computed from AirfoilAsRead) ----
 struct PreparedAirfoil {
-  std::vector<double> outlineX{0.0};  // the densified outline, file order
-  std::vector<double> outlineY{0.0};
-  int outlineCount = 0;
-  int upperCount = 0;  // outline points 1..upperCount: upper surface, trailing to leading edge
-  std::vector<double> lowerX{0.0};
-  std::vector<double> lowerY{0.0};
-  int lowerCount = 0;
+  std::vector<Point> outline;  // the densified outline, file order
+  // The leading edge's place in `outline`: the upper surface runs from the trailing edge to
+  // it, the lower surface on from it.
+  std::size_t noseIndex = 0;
+  std::vector<Point> lower;  // the lower surface, trailing to leading edge
   StationTable upperAt{};  // heights (chord fractions) at the 401 stations
   StationTable lowerAt{};
   double yMax = 0;

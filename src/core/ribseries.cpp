@@ -11,56 +11,57 @@ namespace {
 
 constexpr double kSameStation = 1e-6;
 
-double At(const std::vector<double>& v, int i) { return v[static_cast<std::size_t>(i)]; }
-
 // Between point a (before) and b (the found point), by the distance from a.
-double Interpolate(const SeriesOutline& o, int a, int b, double s) {
-  const double xa = At(o.x, a), ya = At(o.y, a), xb = At(o.x, b), yb = At(o.y, b);
-  return ya + (yb - ya) / std::fabs(xb - xa) * std::fabs(s - xa);
+double Interpolate(const Point& a, const Point& b, double s) {
+  return a.y + (b.y - a.y) / std::fabs(b.x - a.x) * std::fabs(s - a.x);
 }
 
 }  // namespace
 
-int LeadingEdgeIndex(const SeriesOutline& o) {
-  int le = 1;
-  for (int i = 2; i <= o.pointCount; ++i)
-    if (At(o.x, i) < At(o.x, le)) le = i;
+std::size_t LeadingEdgeIndex(const SeriesOutline& o) {
+  std::size_t le = 0;
+  for (std::size_t i = 1; i < o.points.size(); ++i)
+    if (o.points[i].x < o.points[le].x) le = i;
   return le;
 }
 
 double UpperSurfaceAt(const SeriesOutline& o, double s) {
-  const int le = LeadingEdgeIndex(o);
-  for (int i = 1; i <= le; ++i) {
-    if (At(o.x, i) > s) continue;
-    if (std::fabs(s - At(o.x, i)) < kSameStation || i == 1) return At(o.y, i);
-    return Interpolate(o, i - 1, i, s);
+  const std::vector<Point>& p = o.points;
+  if (p.empty()) return 0;
+  const std::size_t le = LeadingEdgeIndex(o);
+  for (std::size_t i = 0; i <= le; ++i) {
+    if (p[i].x > s) continue;
+    if (std::fabs(s - p[i].x) < kSameStation || i == 0) return p[i].y;
+    return Interpolate(p[i - 1], p[i], s);
   }
-  return At(o.y, le);  // ahead of the leading edge
+  return p[le].y;  // ahead of the leading edge
 }
 
 double LowerSurfaceAt(const SeriesOutline& o, double s) {
-  const int le = LeadingEdgeIndex(o);
-  for (int i = le; i <= o.pointCount; ++i) {
-    if (At(o.x, i) < s) continue;
-    if (std::fabs(s - At(o.x, i)) < kSameStation || i == le) return At(o.y, i);
-    return Interpolate(o, i - 1, i, s);
+  const std::vector<Point>& p = o.points;
+  if (p.empty()) return 0;
+  const std::size_t le = LeadingEdgeIndex(o);
+  for (std::size_t i = le; i < p.size(); ++i) {
+    if (p[i].x < s) continue;
+    if (std::fabs(s - p[i].x) < kSameStation || i == le) return p[i].y;
+    return Interpolate(p[i - 1], p[i], s);
   }
-  return At(o.y, o.pointCount);  // behind the trailing edge
+  return p.back().y;  // behind the trailing edge
 }
 
 CommonStations CommonStationsOf(const SeriesOutline& root, const SeriesOutline& tip) {
-  const bool rootLeads = root.pointCount >= tip.pointCount;
+  const bool rootLeads = root.points.size() >= tip.points.size();
   const SeriesOutline& master = rootLeads ? root : tip;
   const SeriesOutline& other = rootLeads ? tip : root;
-  const int le = LeadingEdgeIndex(master);
+  const std::size_t le = LeadingEdgeIndex(master);
   CommonStations c;
-  c.x.reserve(static_cast<std::size_t>(master.pointCount));
+  c.x.reserve(master.points.size());
   std::vector<double>& own = rootLeads ? c.rootY : c.tipY;
   std::vector<double>& interpolated = rootLeads ? c.tipY : c.rootY;
-  for (int j = 1; j <= master.pointCount; ++j) {
-    const double s = At(master.x, j);
+  for (std::size_t j = 0; j < master.points.size(); ++j) {
+    const double s = master.points[j].x;
     c.x.push_back(s);
-    own.push_back(At(master.y, j));
+    own.push_back(master.points[j].y);
     interpolated.push_back(j <= le ? UpperSurfaceAt(other, s) : LowerSurfaceAt(other, s));
   }
   return c;

@@ -7,6 +7,7 @@
 // that the lengths shown and the chords written agree with what builders get from earlier
 // series of the same panel.
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,14 +17,15 @@
 namespace core {
 
 // An airfoil as read: chord fractions in file order (trailing edge, upper surface, leading
-// edge, lower surface, trailing edge), 1-based (element 0 unused), `pointCount` points.
+// edge, lower surface, trailing edge).
 using SeriesOutline = AirfoilAsRead;
 
-// The first index of the smallest x.
-int LeadingEdgeIndex(const SeriesOutline& outline);
+// The first index of the smallest x (0 for no points).
+std::size_t LeadingEdgeIndex(const SeriesOutline& outline);
 
-// The height of `outline` at station `s` on its upper surface (points 1 .. LE) or its lower
-// surface (LE .. count). A station beyond the leading edge takes the leading edge's height.
+// The height of `outline` at station `s` on its upper surface (the points up to the leading
+// edge) or its lower surface (from the leading edge on); 0 for no points. A station beyond
+// the leading edge takes the leading edge's height, one beyond an end that end's height.
 double UpperSurfaceAt(const SeriesOutline& outline, double s);
 double LowerSurfaceAt(const SeriesOutline& outline, double s);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <span>
 
 namespace core {
 namespace {
@@ -23,14 +24,13 @@ void ChordLine(const Style& style, const ViewPlacement& at, platform::DrawTarget
 
 platform::Font ViewFont(double sizePt) { return {"Arial", sizePt}; }
 
-// A 1-based point list in chord fractions, segment by segment.
-void Outline(const std::vector<double>& xs, const std::vector<double>& ys, int count, double yScale,
-             const ViewPlacement& at, const platform::Pen& pen, platform::DrawTarget& t) {
-  const int n = std::min<int>(count, static_cast<int>(std::min(xs.size(), ys.size())) - 1);
-  for (int i = 2; i <= n; ++i) {
-    const auto a = static_cast<std::size_t>(i - 1), b = static_cast<std::size_t>(i);
-    Segment(t, at.originX + at.chordTwips * xs[a], at.originY - yScale * ys[a], at.originX + at.chordTwips * xs[b],
-            at.originY - yScale * ys[b], pen);
+// A point list in chord fractions, segment by segment.
+void Outline(std::span<const Point> points, double yScale, const ViewPlacement& at, const platform::Pen& pen,
+             platform::DrawTarget& t) {
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    const Point &a = points[i - 1], &b = points[i];
+    Segment(t, at.originX + at.chordTwips * a.x, at.originY - yScale * a.y, at.originX + at.chordTwips * b.x,
+            at.originY - yScale * b.y, pen);
   }
 }
 
@@ -47,9 +47,9 @@ void DrawComparison(const AirfoilComparison& c, const Style& style, const std::s
 
   ChordLine(style, at, t);
   // The second airfoil is drawn last, so where the two coincide its colour shows.
-  Outline(c.first.outlineX, c.first.outlineY, c.first.outlineCount, at.chordTwips, at,
+  Outline(c.first.outline, at.chordTwips, at,
           {style.ColourOf(Element::CompareFirst), style.LineStyleOf(Element::CompareFirst), 1}, t);
-  Outline(c.second.outlineX, c.second.outlineY, c.second.outlineCount, at.chordTwips, at,
+  Outline(c.second.outline, at.chordTwips, at,
           {style.ColourOf(Element::CompareSecond), style.LineStyleOf(Element::CompareSecond), 1}, t);
 }
 
@@ -73,7 +73,7 @@ void DrawThicknessCamber(const RibDocument& document, const ThicknessCamberLabel
 
   ChordLine(style, at, t);
   const PreparedAirfoil& p = document.prepared;
-  Outline(p.outlineX, p.outlineY, p.outlineCount, at.chordTwips, at,
+  Outline(p.outline, at.chordTwips, at,
           {style.ColourOf(Element::CompareFirst), style.LineStyleOf(Element::Airfoil), 1}, t);
 
   const platform::Pen pen{style.ColourOf(Element::CompareSecond), style.LineStyleOf(Element::Sheeting), 1};
@@ -92,7 +92,7 @@ void DrawFormer(const RibDocument& document, const ViewPlacement& at, platform::
   const double scale = static_cast<double>(at.zoom) * platform::kTwipsPerMm;
   const double chordTwipsY = document.rib.upsideDown ? -static_cast<double>(at.chordTwips) : at.chordTwips;
   ChordLine(style, at, t);
-  Outline(document.airfoil.x, document.airfoil.y, document.airfoil.pointCount, chordTwipsY, at,
+  Outline(document.airfoil.points, chordTwipsY, at,
           {style.ColourOf(Element::Airfoil), style.LineStyleOf(Element::Airfoil), style.WidthOf(WidthElement::Airfoil)},
           t);
   const InsertedText& text = document.rib.caption;

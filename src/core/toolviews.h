@@ -19,7 +19,7 @@ struct AirfoilComparison {
   std::string secondName;
   // The higher of the two airfoils' highest file points, which places the view.
   double yMax = 0;
-  bool Ready() const { return first.outlineCount > 1 && second.outlineCount > 1; }
+  bool Ready() const { return first.outline.size() > 1 && second.outline.size() > 1; }
 };
 
 // The comparison's two airfoils drawn over each other on the chord line, each in its own

@@ -42,9 +42,7 @@ std::string NormalisedText(const std::string& raw) {
 AirfoilReadResult Refuse(AirfoilData& d, AirfoilReadStatus status, const char* key);
 
 AirfoilReadResult Fail(AirfoilData& d, AirfoilReadStatus status) {
-  d.pointCount = 0;
-  d.x.assign(1, 0.0);
-  d.y.assign(1, 0.0);
+  d.points.clear();
   AirfoilReadResult r;
   r.status = status;
   return r;
@@ -59,7 +57,7 @@ AirfoilReadResult Refuse(AirfoilData& d, AirfoilReadStatus status, const char* k
 
 }  // namespace
 
-bool TooFewPoints(int pointCount) { return pointCount < 5; }
+bool TooFewPoints(std::size_t pointCount) { return pointCount < 5; }
 
 const char* StatusName(AirfoilReadStatus status) {
   switch (status) {
@@ -115,9 +113,7 @@ static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d
     return r;
   }
 
-  std::vector<double> xs{0.0};
-  std::vector<double> ys{0.0};
-  int i = 1;
+  std::vector<core::Point> points;
   bool closed = false;
   while (true) {
     if (pos >= text.size() || text.compare(pos, std::string::npos, "\n") == 0) break;
@@ -127,38 +123,36 @@ static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d
     if (p == std::string::npos) return Refuse(d, AirfoilReadStatus::NotCoordinates, "38");
     const double x = core::LeadingNumber(std::string_view(line).substr(0, p));
     const double y = core::LeadingNumber(std::string_view(line).substr(p));
-    if (i == 1 && x != 1.0) {
+    const bool firstPoint = points.empty();
+    if (firstPoint && x != 1.0) {
       AirfoilReadResult r = Fail(d, AirfoilReadStatus::FirstPoint);
       r.shortText = Text("frmopen", "12");
       r.boxText = Text("frmopen", "13") + "\n" + Text("frmopen", "14");
       return r;
     }
-    if (i > core::kMaxPoints) {
+    if (points.size() >= static_cast<std::size_t>(core::kMaxPoints)) {
       AirfoilReadResult r = Fail(d, AirfoilReadStatus::Error);
       r.error = {platform::kErrOverflow, "Overflow"};
       return r;
     }
-    xs.push_back(x);
-    ys.push_back(y);
-    if (i > 1 && x >= 1.0) {
+    points.push_back({x, y});
+    if (!firstPoint && x >= 1.0) {
       closed = true;
       break;
     }
-    if (i > 1 && x == xs[static_cast<std::size_t>(i - 1)] && y == ys[static_cast<std::size_t>(i - 1)]) {
+    const core::Point previous = firstPoint ? core::Point{} : points[points.size() - 2];
+    if (!firstPoint && x == previous.x && y == previous.y) {
       AirfoilReadResult r = Fail(d, AirfoilReadStatus::DoublePoint);
       r.shortText = Text("frmopen", "16") + "= " + core::PlainNumberText(x) + Text("frmopen", "17") + "= " +
-                 core::PlainNumberText(xs[static_cast<std::size_t>(i - 1)]);
+                 core::PlainNumberText(previous.x);
       r.boxText = r.shortText;
       return r;
     }
     pos = end + 1;
-    ++i;
   }
 
-  if (closed && xs[static_cast<std::size_t>(i)] == 1.0) {
-    d.x = std::move(xs);
-    d.y = std::move(ys);
-    d.pointCount = i;
+  if (closed && points.back().x == 1.0) {
+    d.points = std::move(points);
     return AirfoilReadResult{};
   }
   AirfoilReadResult r = Fail(d, AirfoilReadStatus::ClosingPoint);
@@ -171,9 +165,7 @@ AirfoilReadResult ReadAirfoilInto(core::AirfoilAsRead& airfoil) {
   AirfoilData d;
   AirfoilReadResult r = ReadAirfoilFile(airfoil.path, d);
   airfoil.title = d.title;
-  airfoil.x = std::move(d.x);
-  airfoil.y = std::move(d.y);
-  airfoil.pointCount = d.pointCount;
+  airfoil.points = std::move(d.points);
   return r;
 }
 

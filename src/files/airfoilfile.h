@@ -1,6 +1,7 @@
 #pragma once
 // Reading airfoil coordinate files (Selig order: trailing edge, upper surface, leading
 // edge, lower surface, trailing edge; an optional title line first).
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -30,14 +31,14 @@ struct AirfoilReadResult {
 
 // An outline of fewer than 5 points makes no rib: whatever opens a file refuses it
 // (frmopen/23, batch key "too-few-points").
-bool TooFewPoints(int pointCount);
+bool TooFewPoints(std::size_t pointCount);
 
 // Short name of a status for batch output: empty-title, first-point, double-point,
 // closing-point, unreadable, empty, not-coordinates, not-a-file, too-large, error.
 const char* StatusName(AirfoilReadStatus status);
 
 // A file's contents as read, apart from the document: the document's own airfoil type, of
-// which the readers fill the title, the points (1-based) and their count.
+// which the readers fill the title and the points.
 using AirfoilData = core::AirfoilAsRead;
 
 // Reads a coordinate file without touching the shared state (callers that must keep the
@@ -46,8 +47,8 @@ AirfoilReadResult ReadAirfoilFile(const std::string& path, AirfoilData& data);
 // The same rules over a file's contents.
 AirfoilReadResult ParseAirfoilText(const std::string& contents, AirfoilData& data);
 
-// Reads the file named by airfoil.path into its title, points and count. Shows nothing:
-// the caller tells the result. On failure pointCount is 0.
+// Reads the file named by airfoil.path into its title and points. Shows nothing: the
+// caller tells the result. On failure it has no points.
 AirfoilReadResult ReadAirfoilInto(core::AirfoilAsRead& airfoil);
 
 // File name parts as the program keeps them: the name less its last 4 characters and

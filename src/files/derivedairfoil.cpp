@@ -54,13 +54,10 @@ std::string ThicknessCamberFileName(const std::string& airfoilName, const std::s
   return airfoilName + "_E" + thicknessText + "C" + camberText + ".dat";
 }
 
-std::string ScaledAirfoilFileText(const std::string& header, const std::vector<double>& x,
-                                  const std::vector<double>& y, int count) {
+std::string ScaledAirfoilFileText(const std::string& header, std::span<const core::Point> points) {
   std::string out = Utf8ToCp1252(header) + kLineEnd;
-  for (int i = 1; i <= count && static_cast<std::size_t>(i) < x.size() && static_cast<std::size_t>(i) < y.size(); ++i) {
-    const auto k = static_cast<std::size_t>(i);
-    out += core::FormatNumber(x[k], "0.00000000") + "  " + core::FormatNumber(y[k], "0.00000000") + kLineEnd;
-  }
+  for (const core::Point& p : points)
+    out += core::FormatNumber(p.x, "0.00000000") + "  " + core::FormatNumber(p.y, "0.00000000") + kLineEnd;
   return out;
 }
 

@@ -2,8 +2,8 @@
 // Writers of the airfoil files the tools derive from the current airfoil: the thickness and
 // camber change (401 stations) and the inclined or oblique rib (the file's own points with
 // scaled ordinates). Texts are Windows-1252 with CR LF line ends, as airfoil files are.
+#include <span>
 #include <string>
-#include <vector>
 
 #include "platform/errorreport.h"
 #include "core/ribdocument.h"
@@ -21,10 +21,9 @@ std::string ThicknessCamberFileText(const std::string& airfoilName, const std::s
 std::string ThicknessCamberFileName(const std::string& airfoilName, const std::string& thicknessText,
                                     const std::string& camberText);
 
-// A header line, then every point of the 1-based lists in their order: x and y with eight
-// decimals, two blanks between.
-std::string ScaledAirfoilFileText(const std::string& header, const std::vector<double>& x,
-                                  const std::vector<double>& y, int count);
+// A header line, then every point in its order: x and y with eight decimals, two blanks
+// between.
+std::string ScaledAirfoilFileText(const std::string& header, std::span<const core::Point> points);
 
 // The inclined rib's header ("diedre 5.00°") and proposed name (name_5.dat).
 std::string InclinedRibHeader(double degrees);

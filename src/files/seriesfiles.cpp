@@ -84,9 +84,9 @@ std::string SummaryText(const SeriesJob& job) {
     for (std::size_t i = 0; i < job.thicknessMm.size() && i < job.ribs.size(); ++i) {
       text += job.words.ribWord + " #" + TwoDigits(job.ribs[i].number) + " " + job.words.thicknessLabel + " = " +
               Chord(job.thicknessMm[i]) + kLineEnd;
-      if (i + 1 < job.gapMm.size() && i + 1 < job.ribs.size())
+      if (i < job.gapMm.size() && i + 1 < job.ribs.size())
         text += job.words.gapLabel + " #" + TwoDigits(job.ribs[i].number) + "-#" + TwoDigits(job.ribs[i + 1].number) +
-                " =" + " " + Chord(job.gapMm[i + 1]) + kLineEnd;
+                " =" + " " + Chord(job.gapMm[i]) + kLineEnd;
     }
   }
   return text;
@@ -116,13 +116,13 @@ void PlaceRibs(SeriesJob& job, const std::vector<float>& thickness, const std::v
   job.ribs.front().end = core::SeriesRib::End::Root;
   if (job.ribs.size() > 1) job.ribs.back().end = core::SeriesRib::End::Tip;
   const std::size_t n = job.ribs.size();
-  if (thickness.size() == n && gaps.size() == n) {
+  if (thickness.size() == n && gaps.size() + 1 == n) {
     // Mid-plane positions, as the spaced series placed them.
     job.thicknessMm = thickness;
     job.gapMm = gaps;
     double position = 0;
     for (std::size_t i = 1; i < n; ++i) {
-      position += thickness[i - 1] / 2.0 + gaps[i] + thickness[i] / 2.0;
+      position += thickness[i - 1] / 2.0 + gaps[i - 1] + thickness[i] / 2.0;
       job.ribs[i].positionMm = position;
     }
     for (core::SeriesRib& rib : job.ribs) rib.fraction = position > 0 ? rib.positionMm / position : 0;
@@ -146,7 +146,7 @@ SummaryReadResult ReadSeriesSummary(const std::string& path, SeriesJob& job) {
   job = SeriesJob();
   if (!TakeNamesFromFileName(path, job)) return result;
 
-  std::vector<float> thickness, gaps{0};
+  std::vector<float> thickness, gaps;
   std::string line;
   bool first = true;
   while (std::getline(in, line)) {

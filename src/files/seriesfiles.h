@@ -33,8 +33,8 @@ struct SeriesJob {
   std::string tipChordText;
   core::CommonStations stations;
   std::vector<core::SeriesRib> ribs;
-  // The spaced series' table (empty for an even series): per rib its thickness and the gap
-  // before it, in millimetres (gaps[0] unused; the last the gap before the tip rib).
+  // The spaced series' table (empty for an even series), in millimetres: per rib its
+  // thickness, and per pair of neighbouring ribs the gap between them (gapMm[i] after rib i).
   std::vector<float> thicknessMm;
   std::vector<float> gapMm;
 };

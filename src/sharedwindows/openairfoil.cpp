@@ -23,7 +23,7 @@ FileChoice ChooseFile(const std::string& path) {
   c.result = files::ReadAirfoilFile(c.path, c.data);
   if (c.result.ok()) {
     c.summary = !c.data.title.empty() && c.data.title.front() == '1' ? c.name : c.data.title;
-    c.pointCountText = std::to_string(c.data.pointCount) + " " + Text("frmopen", "24");
+    c.pointCountText = std::to_string(c.data.points.size()) + " " + Text("frmopen", "24");
   } else {
     c.summary = c.result.shortText;
   }
@@ -31,7 +31,7 @@ FileChoice ChooseFile(const std::string& path) {
     c.problem = platform::GeneralErrorText(c.result.error);
   else if (!c.result.ok())
     c.problem = c.result.boxText;
-  else if (files::TooFewPoints(c.data.pointCount))
+  else if (files::TooFewPoints(c.data.points.size()))
     c.problem = Text("frmopen", "23");
   if (c.ext == "vdl" || c.ext == "VDL" || c.ext == "txt" || c.ext == "TXT")
     c.summary = "This file is NOT an Airfoil file....";
@@ -43,15 +43,11 @@ void DrawAirfoilPreview(platform::DrawTarget& target, const files::AirfoilData& 
   constexpr int kBlack = 0;
   constexpr int kRed = 12;  // RGB 255, 0, 0
   target.Line(400, 5000, 5800, 5000, {kBlack});
-  auto at = [&](int i, double& x, double& y) {
-    x = 600 + 5000 * data.x[static_cast<std::size_t>(i)];
-    y = 5000 - 5000 * data.y[static_cast<std::size_t>(i)];
-  };
-  for (int i = 2; i <= data.pointCount; ++i) {
-    double x1, y1, x2, y2;
-    at(i - 1, x1, y1);
-    at(i, x2, y2);
-    target.Line(x1, y1, x2, y2, {kRed});
+  auto x = [](const core::Point& p) { return 600 + 5000 * p.x; };
+  auto y = [](const core::Point& p) { return 5000 - 5000 * p.y; };
+  for (std::size_t i = 1; i < data.points.size(); ++i) {
+    const core::Point &a = data.points[i - 1], &b = data.points[i];
+    target.Line(x(a), y(a), x(b), y(b), {kRed});
   }
 }
 

@@ -81,7 +81,7 @@ void Refuse(QDialog* window, const std::string& text, QLineEdit* box) {
   box->selectAll();
 }
 
-bool HasAirfoil(const commands::SourceAirfoil& a) { return !a.name.empty() && a.pointCount > 1; }
+bool HasAirfoil(const commands::SourceAirfoil& a) { return !a.name.empty() && a.points.size() > 1; }
 
 }  // namespace
 

@@ -14,3 +14,13 @@ foreach(f ${airfoils})
     endif()
   endif()
 endforeach()
+
+# A flat plate of five points: no interval has height to step through, so the outline is the
+# file's own points, the nose the third, and both surfaces three points long.
+set(flat ${CMAKE_CURRENT_BINARY_DIR}/cli_info_flat.dat)
+file(WRITE ${flat} "flat\n1 0\n0.5 0\n0 0\n0.5 0\n1 0\n")
+execute_process(COMMAND ${CLI} info ${flat} RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+file(REMOVE ${flat})
+if(NOT rc EQUAL 0 OR NOT out MATCHES "\npoints: 5\ndensified: 5\nupper: 3\nlower: 3\n")
+  message(FATAL_ERROR "flat plate: ${rc}\n${out}")
+endif()

@@ -274,9 +274,7 @@ TEST_F(PrintCommand, TheSheetFitCountsWhatIsBuiltAboveTheRibAndOnlyTheTopOfThePr
 // The label names the former; in a comparison, both airfoils.
 TEST_F(PrintCommand, AFormerIsPlacedWhereItFitsTheSheet) {
   auto former = [this](double height) {
-    d.airfoil.x = {0, 1, 0.75, 0.5, 0.25, 0, 0.5, 1};
-    d.airfoil.y = {0, 0, 0.6 * height, height, 0.6 * height, 0, 0, 0};
-    d.airfoil.pointCount = 7;
+    d.airfoil.points = {{1, 0}, {0.75, 0.6 * height}, {0.5, height}, {0.25, 0.6 * height}, {0, 0}, {0.5, 0}, {1, 0}};
     d.airfoil.name = "frame";
     commands::PrintRequest request;
     request.draw = [this](platform::DrawTarget& target, const core::ViewPlacement& at) { core::DrawFormer(d, at, target); };

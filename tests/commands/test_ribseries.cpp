@@ -145,4 +145,18 @@ TEST_F(RibSeriesCommand, AReadOnlyFileIsAskedAboutAndAFailedSetSaysWhatStays) {
             "FrmTraCevol/34 0");
 }
 
+// A spaced series keeps the typed table: each rib's thickness, the tip's the root's, and the
+// gaps in their order, for the summary to list.
+TEST_F(RibSeriesCommand, ASpacedSeriesKeepsItsThicknessesAndGapsInOrder) {
+  commands::SeriesRequest r = Request();
+  r.kind = commands::SeriesKind::Spaced;
+  r.endThickness = "2";
+  r.thickness = {"3"};
+  r.gaps = {"97", "98"};
+  const commands::SeriesResult result = commands::GenerateSeries(r);
+  ASSERT_EQ(result.outcome, commands::SeriesOutcome::Written);
+  EXPECT_EQ(result.job.thicknessMm, (std::vector<float>{2, 3, 2}));
+  EXPECT_EQ(result.job.gapMm, (std::vector<float>{97, 98}));
+}
+
 }  // namespace

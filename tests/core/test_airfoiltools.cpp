@@ -96,11 +96,12 @@ TEST(ThicknessCamber, RefusalsInTheirOrder) {
 
 TEST(SlantedRibs, SixtyDegreesDoubleEveryOrdinate) {
   EXPECT_NEAR(core::InclinationFactor(60), 2, 1e-15);
-  const std::vector<double> y{0.0, 0.00126, 0.06, -0.03};
-  const std::vector<double> scaled = core::ScaledOrdinates(y, 3, core::InclinationFactor(60));
-  ASSERT_EQ(scaled.size(), 4u);
-  EXPECT_NEAR(scaled[1], 0.00252, 1e-17);
-  EXPECT_NEAR(scaled[3], -0.06, 1e-16);
+  const std::vector<core::Point> points{{1, 0.00126}, {0.5, 0.06}, {1, -0.03}};
+  const std::vector<core::Point> scaled = core::ScaledOrdinates(points, core::InclinationFactor(60));
+  ASSERT_EQ(scaled.size(), 3u);
+  EXPECT_NEAR(scaled[0].y, 0.00252, 1e-17);
+  EXPECT_EQ(scaled[1].x, 0.5);
+  EXPECT_NEAR(scaled[2].y, -0.06, 1e-16);
   EXPECT_EQ(core::CheckInclination(0), core::AngleCheck::Missing);
   EXPECT_EQ(core::CheckInclination(89.99), core::AngleCheck::Ok);
   EXPECT_EQ(core::CheckInclination(90), core::AngleCheck::TooLarge);

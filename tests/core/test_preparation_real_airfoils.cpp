@@ -61,8 +61,8 @@ void ExpectStations(const core::RibDocument& s, const std::vector<Station>& expe
 // Distance from (x, y) to the nearest of the straight lines between consecutive file points.
 double DistanceToFilePolyline(const core::AirfoilAsRead& a, double x, double y) {
   double nearest = 1e300;
-  for (std::size_t k = 1; k < static_cast<std::size_t>(a.pointCount); ++k) {
-    const double ax = a.x[k], ay = a.y[k], dx = a.x[k + 1] - ax, dy = a.y[k + 1] - ay;
+  for (std::size_t k = 1; k < a.points.size(); ++k) {
+    const double ax = a.points[k - 1].x, ay = a.points[k - 1].y, dx = a.points[k].x - ax, dy = a.points[k].y - ay;
     const double lengthSquared = dx * dx + dy * dy;
     const double along = lengthSquared > 0 ? std::clamp(((x - ax) * dx + (y - ay) * dy) / lengthSquared, 0.0, 1.0) : 0.0;
     nearest = std::min(nearest, std::hypot(ax + along * dx - x, ay + along * dy - y));
@@ -76,12 +76,11 @@ void ExpectNearItsOwnPoints(const core::RibDocument& s) {
   const core::AirfoilAsRead& a = s.airfoil;
   const core::PreparedAirfoil& p = s.prepared;
   double xMin = 1e300, xMax = -1e300;
-  for (std::size_t k = 1; k <= static_cast<std::size_t>(a.pointCount); ++k)
-    xMin = std::min(xMin, a.x[k]), xMax = std::max(xMax, a.x[k]);
+  for (const core::Point& q : a.points) xMin = std::min(xMin, q.x), xMax = std::max(xMax, q.x);
   const double allowed = 0.015 * (xMax - xMin);
-  for (std::size_t i = 1; i <= static_cast<std::size_t>(p.outlineCount); ++i)
-    ASSERT_LE(DistanceToFilePolyline(a, p.outlineX[i], p.outlineY[i]), allowed) << "outline point " << i;
-  const double nose = p.outlineX[static_cast<std::size_t>(p.upperCount)];
+  for (std::size_t i = 0; i < p.outline.size(); ++i)
+    ASSERT_LE(DistanceToFilePolyline(a, p.outline[i].x, p.outline[i].y), allowed) << "outline point " << i;
+  const double nose = p.outline[p.noseIndex].x;
   for (std::size_t j = 1; j < 400; ++j) {
     if (1 - static_cast<double>(j) / 400 < nose) continue;
     ASSERT_LE(DistanceToFilePolyline(a, 1 - static_cast<double>(j) / 400, p.upperAt[j]), allowed) << "upper station " << j;
@@ -119,8 +118,8 @@ TEST(Preparation, EveryPreparedSurfaceStaysNearItsFilesPoints) {
     EXPECT_LE(p.maxThickness, p.yMax - p.yMin + 1e-3);
     EXPECT_GE(p.maxThickness, 0.8 * (p.yMax - p.yMin) - 0.02);
     if (path.ends_with("/e387.dat")) {  // 61 points densify into about 600
-      EXPECT_GT(p.outlineCount, 560);
-      EXPECT_LT(p.outlineCount, 660);
+      EXPECT_GT(p.outline.size(), 560u);
+      EXPECT_LT(p.outline.size(), 660u);
     }
   }
   EXPECT_EQ(measured, 19);
@@ -134,7 +133,7 @@ TEST(Preparation, HandMadeSectionStationsFollowItsParabolasAndItsNose) {
   core::RibDocument s;
   testsupport::LoadPoints(s.airfoil, HandMadeSection());
   core::InstallPreparedAirfoil(s);
-  EXPECT_EQ(s.prepared.outlineCount, 236);
+  EXPECT_EQ(s.prepared.outline.size(), 236u);
   ExpectStations(s,
                  {{2, 0.00099, -0.000495},
                   {4, 0.00198, -0.00099},
@@ -153,9 +152,8 @@ TEST(Preparation, HandMadeSectionStationsFollowItsParabolasAndItsNose) {
                  1e-9);
   // x falls from 0.000237 to 0 over the last two points of the upper surface without a
   // new strict minimum between them: the split is still the file's nose point.
-  ASSERT_EQ(s.prepared.upperCount, 119);
-  EXPECT_EQ(s.prepared.outlineX[119], 0.0);
-  EXPECT_EQ(s.prepared.outlineY[119], 0.0);
+  ASSERT_EQ(s.prepared.noseIndex, 118u);
+  EXPECT_EQ(s.prepared.outline[118], (core::Point{0.0, 0.0}));
 }
 
 // Stations of files of the starter set near both ends of the outline and at the nose, from
@@ -261,12 +259,12 @@ TEST(Preparation, NoPointAheadOfTheNose) {
   core::InstallPreparedAirfoil(s);
   ExpectNearItsOwnPoints(s);
   double smallest = 1;
-  for (std::size_t i = 1; i <= static_cast<std::size_t>(s.prepared.outlineCount); ++i) smallest = std::min(smallest, s.prepared.outlineX[i]);
+  for (const core::Point& q : s.prepared.outline) smallest = std::min(smallest, q.x);
   // The file's nose (0, 0), up to the single-precision stepping.
   EXPECT_GE(smallest, 0.0);
   EXPECT_NEAR(smallest, 0.0, 1e-8);
-  EXPECT_EQ(s.prepared.outlineX[static_cast<std::size_t>(s.prepared.upperCount)], smallest);
-  EXPECT_NEAR(s.prepared.outlineY[static_cast<std::size_t>(s.prepared.upperCount)], 0.0, 1e-8);
+  EXPECT_EQ(s.prepared.outline[s.prepared.noseIndex].x, smallest);
+  EXPECT_NEAR(s.prepared.outline[s.prepared.noseIndex].y, 0.0, 1e-8);
   EXPECT_NEAR(s.prepared.upperAt[400], 0.0, 1e-8);
   EXPECT_NEAR(s.prepared.lowerAt[400], 0.0, 1e-8);
 
@@ -288,26 +286,21 @@ TEST(Preparation, LeadingEdgeIsTheFirstSmallestXAnywhere) {
   struct Case {
     const char* what;
     std::vector<double> x;
-    int upperCount;
+    std::size_t nose;  // counted from 0
   };
   std::vector<Case> cases = {
-      {"an x repeated before the nose", {1, 0.6, 0.3, 0.3, 0.1, 0, 0.2, 1}, 6},
-      {"a bulge before the nose", {1, 0.5, 0.2, 0.25, 0.1, 0, 0.5, 1}, 6},
-      {"two points at the smallest x", {1, 0.5, 0, 0, 0.5, 1}, 3},
-      {"a point ahead of the nose on the lower surface", {1, 0.5, 0, 0.1, -0.01, 0.5, 1}, 5},
-      {"the nose past the middle of the list", {}, 100},
+      {"an x repeated before the nose", {1, 0.6, 0.3, 0.3, 0.1, 0, 0.2, 1}, 5},
+      {"a bulge before the nose", {1, 0.5, 0.2, 0.25, 0.1, 0, 0.5, 1}, 5},
+      {"two points at the smallest x", {1, 0.5, 0, 0, 0.5, 1}, 2},
+      {"a point ahead of the nose on the lower surface", {1, 0.5, 0, 0.1, -0.01, 0.5, 1}, 4},
+      {"the nose past the middle of the list", {}, 99},
   };
   for (const auto& [x, y] : longUpper) cases.back().x.push_back(x);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     core::RibDocument s;
-    s.prepared.outlineX = {0};
-    s.prepared.outlineX.insert(s.prepared.outlineX.end(), c.x.begin(), c.x.end());
-    s.prepared.outlineY.assign(s.prepared.outlineX.size(), 0.0);
-    s.prepared.outlineCount = static_cast<int>(c.x.size());
-    s.airfoil.y = {0};
-    s.airfoil.pointCount = 0;
+    for (double x : c.x) s.prepared.outline.push_back({x, 0});
     core::FindLeadingEdge(s.airfoil, s.prepared);
-    EXPECT_EQ(s.prepared.upperCount, c.upperCount);
+    EXPECT_EQ(s.prepared.noseIndex, c.nose);
   }
 }

@@ -8,11 +8,7 @@ namespace {
 
 core::SeriesOutline ShapeOf(std::initializer_list<std::pair<double, double>> points) {
   core::SeriesOutline o;
-  for (auto [x, y] : points) {
-    o.x.push_back(x);
-    o.y.push_back(y);
-  }
-  o.pointCount = static_cast<int>(points.size());
+  for (auto [x, y] : points) o.points.push_back({x, y});
   return o;
 }
 
@@ -71,20 +67,27 @@ TEST(RibSeries, CommonStationsInterpolateTheOtherAirfoilOnTheSameSurface) {
     EXPECT_NEAR(c.rootY[j], root[j], 1e-12) << j;
     EXPECT_DOUBLE_EQ(c.tipY[j], tip[j]) << j;
   }
-  // Equal counts: the root leads; swapped roles give the same heights on its stations.
-  const core::CommonStations same = core::CommonStationsOf(Root(), Root());
-  EXPECT_EQ(same.rootY, same.tipY);
+  // Equal counts: the root leads. Its nose station reads the tip on the tip's upper surface,
+  // whose nose lies ahead of x = 0: 0.04 * 0.02 / 0.52 there (the lower surface: -0.02 * 0.02 / 0.52).
+  const core::CommonStations equal =
+      core::CommonStationsOf(Root(), ShapeOf({{1, 0}, {0.5, 0.04}, {-0.02, 0}, {0.5, -0.02}, {1, 0}}));
+  EXPECT_EQ(equal.x, (std::vector<double>{1, 0.5, 0, 0.5, 1}));
+  EXPECT_NEAR(equal.tipY[2], 0.04 * 0.02 / 0.52, 1e-15);
 }
 
-TEST(RibSeries, StationsAheadOfTheOtherLeadingEdgeTakeItsHeight) {
+TEST(RibSeries, StationsBeyondTheOtherAirfoilsNoseOrTailTakeTheHeightThere) {
   // This one's leading edge sits at 0.02, height 0.004; stations at 0 fall ahead of it.
   const core::SeriesOutline blunt = ShapeOf({{1, 0}, {0.5, 0.04}, {0.02, 0.004}, {0.5, -0.02}, {1, 0}});
   EXPECT_DOUBLE_EQ(core::UpperSurfaceAt(blunt, 0.0), 0.004);
   EXPECT_DOUBLE_EQ(core::LowerSurfaceAt(blunt, 0.01), 0.004);
   // Within 1e-6 of a point: that point's height, no interpolation.
   EXPECT_DOUBLE_EQ(core::UpperSurfaceAt(blunt, 0.5 + 5e-7), 0.04);
+  // Behind a tail that stops short of x = 1: each surface's own end point.
+  const core::SeriesOutline shortTail = ShapeOf({{0.99, 0.002}, {0.5, 0.04}, {0, 0}, {0.5, -0.02}, {0.99, -0.003}});
+  EXPECT_DOUBLE_EQ(core::UpperSurfaceAt(shortTail, 1.0), 0.002);
+  EXPECT_DOUBLE_EQ(core::LowerSurfaceAt(shortTail, 1.0), -0.003);
   // The leading edge is the first of equal smallest x.
-  EXPECT_EQ(core::LeadingEdgeIndex(ShapeOf({{1, 0}, {0, 0.01}, {0, -0.01}, {1, 0}})), 2);
+  EXPECT_EQ(core::LeadingEdgeIndex(ShapeOf({{1, 0}, {0, 0.01}, {0, -0.01}, {1, 0}})), 1u);
 }
 
 TEST(RibSeries, BlendKeepsEqualOrdinatesAndEndsKeepTheirOwn) {

@@ -427,7 +427,7 @@ TEST_F(RibTrace, EachElementIsDrawnInItsOwnStyleAndWidthAndOnlyTheOutlineHides) 
 
   // Hiding the outline leaves everything else.
   auto outline = LinesIn(t, core::Element::Airfoil).size();
-  EXPECT_EQ(outline, static_cast<std::size_t>(s.prepared.outlineCount - 1));
+  EXPECT_EQ(outline, s.prepared.outline.size() - 1);
   s.view.outlineShown = false;
   EXPECT_EQ(Draw().lines.size(), t.lines.size() - outline);
 }
@@ -466,11 +466,11 @@ TEST_F(RibTrace, HostileInputsStayInBoundsAndFinite) {
   // An outline with a hole in it: the finite parts are still drawn.
   s.rib.chord.mm = 200;
   at.chordTwips = 200 * 56.7f;
-  s.prepared.outlineY[5] = std::nan("");
+  s.prepared.outline[4].y = std::nan("");
   s.prepared.upperAt[100] = std::numeric_limits<double>::infinity();
   t = Draw();
   EXPECT_TRUE(AllFinite(t));
-  EXPECT_EQ(LinesIn(t, core::Element::Airfoil).size(), static_cast<std::size_t>(s.prepared.outlineCount - 1 - 2));
+  EXPECT_EQ(LinesIn(t, core::Element::Airfoil).size(), s.prepared.outline.size() - 1 - 2);
   c = core::BuildRib(s);
   EXPECT_EQ(core::ElementsOf(c, RibPart::Outline).size(), 2u);
   EXPECT_GT(c.droppedNonFinite, 0);
@@ -478,6 +478,15 @@ TEST_F(RibTrace, HostileInputsStayInBoundsAndFinite) {
 
 // The box Fit works from holds every line and the whole of every circle, and leaves texts
 // out (their size depends on the target).
+// The sheeting closes at the middle of a blunt trailing edge, between the file's end points.
+TEST(RibTrailingEdge, ItsMiddleLiesBetweenTheOutlinesEnds) {
+  core::RibDocument s;
+  testsupport::LoadPoints(s.airfoil, {{1, 0.004}, {0.8, 0.03}, {0.6, 0.05}, {0.4, 0.06}, {0.2, 0.045}, {0, 0},
+                                      {0.2, -0.02}, {0.4, -0.025}, {0.6, -0.02}, {0.8, -0.01}, {1, -0.002}});
+  core::InstallPreparedAirfoil(s);
+  EXPECT_NEAR(core::BuildRib(s).trailingEdgeMid, 0.001, 1e-8);  // the last point stepped in floats
+}
+
 TEST(RibBounds, HoldLinesAndWholeCirclesButNoTexts) {
   core::RibConstruction c;
   core::RibElement line;

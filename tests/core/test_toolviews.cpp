@@ -44,7 +44,7 @@ TEST(ComparisonView, AnAirfoilComparedWithItselfShowsTheSecondColourOnTop) {
   core::DrawComparison(c, style, "Airfoil", at, t);
 
   const std::vector<RecordedLine> first = InColour(t, 5), second = InColour(t, 9);
-  ASSERT_EQ(first.size(), static_cast<std::size_t>(c.first.outlineCount - 1));
+  ASSERT_EQ(first.size(), c.first.outline.size() - 1);
   ASSERT_EQ(second.size(), first.size());
   for (std::size_t i = 0; i < first.size(); ++i) {
     EXPECT_NEAR(first[i].x1, second[i].x1, kViewTol);
@@ -52,8 +52,8 @@ TEST(ComparisonView, AnAirfoilComparedWithItselfShowsTheSecondColourOnTop) {
   }
   EXPECT_GT(second.front().sequence, first.back().sequence);
   // The densified outline's first point is the trailing edge, on the chord's far end.
-  EXPECT_NEAR(first.front().x1, at.originX + at.chordTwips * c.first.outlineX[1], kViewTol);
-  EXPECT_NEAR(first.front().y1, at.originY - at.chordTwips * c.first.outlineY[1], kViewTol);
+  EXPECT_NEAR(first.front().x1, at.originX + at.chordTwips * c.first.outline[0].x, kViewTol);
+  EXPECT_NEAR(first.front().y1, at.originY - at.chordTwips * c.first.outline[0].y, kViewTol);
 
   const std::vector<RecordedLine> chord = InColour(t, 12);
   ASSERT_EQ(chord.size(), 1u);
@@ -76,9 +76,7 @@ class FormerView : public ::testing::Test {
  protected:
   core::RibDocument d;
   void SetUp() override {
-    d.airfoil.x = {0, 1, 0.5, 0, 0.5, 1};
-    d.airfoil.y = {0, 0, 0.06, 0, -0.02, 0};
-    d.airfoil.pointCount = 5;
+    d.airfoil.points = {{1, 0}, {0.5, 0.06}, {0, 0}, {0.5, -0.02}, {1, 0}};
     d.rib.caption.text = "F3";
     d.rib.caption.x = {10, "10"};
     d.rib.caption.y = {5, "5"};
@@ -125,7 +123,7 @@ TEST(ThicknessCamberView, DrawsTheAirfoilAndEveryStationOfTheChangedOne) {
   EXPECT_NEAR(changed[1].y1, 4000 + 10 * 56.7, 1e-3);
   EXPECT_EQ(changed[0].style, d.style.LineStyleOf(core::Element::Sheeting));
   EXPECT_EQ(InColour(t, d.style.ColourOf(core::Element::CompareFirst)).size(),
-            static_cast<std::size_t>(d.prepared.outlineCount - 1));
+            d.prepared.outline.size() - 1);
   ASSERT_EQ(t.texts.size(), 2u);
   EXPECT_EQ(t.texts[1].text, "Thickness : 14.00%   Camber : 2.00%");
 }

@@ -29,29 +29,31 @@ TEST(AirfoilFile, AcceptedFiles) {
   const struct {
     const char* text;
     const char* title;
-    int points;
-    int probe;
+    std::size_t points;
+    std::size_t probe;
     double y;
   } cases[] = {
-      {"  NACA 2412 v2  \r\n1.0 0.001\r\n0.5 0.06\r\n0.0 0.0\r\n0.5 -0.03\r\n1.0 -0.001\r\n", "NACA 2412 v2", 5, 2, 0.06},
-      {"1.000000\t0.001260\n0.5\t0.05\n0\t0\n0.5\t-0.02\n1\t0\n", "1.000000 0.001260", 5, 1, 0.00126},
-      {"T\r1 0\r0.5 0.05\r0 0\r0.5 -0.02\r1 0\r", "T", 5, 2, 0.05},
-      {"T\n1 0\n0 0\n1 0\ngarbage without meaning\n", "T", 3, 2, 0},
-      {"T\n1 0\n0.5 0.05\n0 0\n1 0\n", "T", 4, 2, 0.05},
+      {"  NACA 2412 v2  \r\n1.0 0.001\r\n0.5 0.06\r\n0.0 0.0\r\n0.5 -0.03\r\n1.0 -0.001\r\n", "NACA 2412 v2", 5, 1, 0.06},
+      {"1.000000\t0.001260\n0.5\t0.05\n0\t0\n0.5\t-0.02\n1\t0\n", "1.000000 0.001260", 5, 0, 0.00126},
+      {"T\r1 0\r0.5 0.05\r0 0\r0.5 -0.02\r1 0\r", "T", 5, 1, 0.05},
+      {"T\n1 0\n0 0\n1 0\ngarbage without meaning\n", "T", 3, 1, 0},
+      {"T\n1 0\n0.5 0.05\n0 0\n1 0\n", "T", 4, 1, 0.05},
   };
   for (const auto& c : cases) {
     Read a = ReadText(c.text);
     ASSERT_TRUE(a.r.ok()) << c.text;
     EXPECT_EQ(a.s.airfoil.title, c.title);
-    EXPECT_EQ(a.s.airfoil.pointCount, c.points) << c.text;
-    EXPECT_DOUBLE_EQ(a.s.airfoil.y[c.probe], c.y) << c.text;
+    ASSERT_EQ(a.s.airfoil.points.size(), c.points) << c.text;
+    EXPECT_DOUBLE_EQ(a.s.airfoil.points[c.probe].y, c.y) << c.text;
   }
 }
 
 // Refusals and errors alike leave no points behind.
 TEST(AirfoilFile, RefusalsAndErrors) {
-  std::string many = "T\n1 0\n";  // more than 32767 points
-  for (int i = 0; i < 32800; ++i) many += "0.5 " + std::to_string(i) + "\n";
+  std::string most = "T\n1 0\n";  // with its closing point the most a file may hold, 32767
+  for (int i = 0; i < 32765; ++i) most += "0.5 " + std::to_string(i) + "\n";
+  EXPECT_EQ(ReadText(most + "1 0\n").s.airfoil.points.size(), 32767u);
+  const std::string many = most + "0.5 -1\n";
   const std::pair<std::string, AirfoilReadStatus> cases[] = {
       {"   \n1 0\n0 0\n1 0\n", AirfoilReadStatus::EmptyTitle},
       {"\n", AirfoilReadStatus::EmptyTitle},
@@ -70,7 +72,7 @@ TEST(AirfoilFile, RefusalsAndErrors) {
   for (const auto& [text, status] : cases) {
     Read a = ReadText(text);
     EXPECT_EQ(a.r.status, status) << text.substr(0, 40);
-    EXPECT_EQ(a.s.airfoil.pointCount, 0);
+    EXPECT_TRUE(a.s.airfoil.points.empty());
   }
   core::RibDocument s;
   s.airfoil.path = "/nonexistent/file.dat";

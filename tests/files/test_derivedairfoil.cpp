@@ -62,7 +62,7 @@ TEST(ThicknessCamberFile, LayoutPointCountsAndNumberForms) {
 
   files::AirfoilData back;
   ASSERT_TRUE(files::ParseAirfoilText(text, back).ok());
-  EXPECT_EQ(back.pointCount, 209);
+  EXPECT_EQ(back.points.size(), 209u);
   EXPECT_EQ(back.title, lines[0]);
 }
 
@@ -78,8 +78,8 @@ TEST(ThicknessCamberFile, AnOpenNoseIsWrittenOnBothSurfaces) {
 }
 
 TEST(ScaledAirfoilFile, KeepsThePointsAndTheirOrder) {
-  const std::vector<double> x{0, 1, 0.5, 0, 0.5, 1}, y{0, 0.00252, 0.12, 0, -0.0400000001, -0.00252};
-  const std::string text = files::ScaledAirfoilFileText(files::InclinedRibHeader(60), x, y, 5);
+  const std::vector<core::Point> points{{1, 0.00252}, {0.5, 0.12}, {0, 0}, {0.5, -0.0400000001}, {1, -0.00252}};
+  const std::string text = files::ScaledAirfoilFileText(files::InclinedRibHeader(60), points);
   const std::vector<std::string> lines = CrLfLines(text);
   ASSERT_EQ(lines.size(), 6u);
   // The degree sign is Windows-1252's byte 0xB0.
@@ -90,8 +90,8 @@ TEST(ScaledAirfoilFile, KeepsThePointsAndTheirOrder) {
 
   files::AirfoilData back;
   ASSERT_TRUE(files::ParseAirfoilText(text, back).ok());
-  EXPECT_EQ(back.pointCount, 5);
-  EXPECT_DOUBLE_EQ(back.y[2], 0.12);
+  ASSERT_EQ(back.points.size(), 5u);
+  EXPECT_DOUBLE_EQ(back.points[1].y, 0.12);
 }
 
 TEST(ScaledAirfoilFile, TheObliqueRibsHeaderIsOneLineWithoutAChord) {
@@ -102,10 +102,10 @@ TEST(ScaledAirfoilFile, TheObliqueRibsHeaderIsOneLineWithoutAChord) {
   EXPECT_EQ(header.find(':'), std::string::npos);
   EXPECT_EQ(files::ObliqueRibFileName(t), "clarky_in_10_5_30.dat");
   files::AirfoilData back;
-  const std::vector<double> x{0, 1, 0, 1}, y{0, 0, 0.01, 0};
-  const std::string text = files::ScaledAirfoilFileText(header, x, y, 3);
+  const std::vector<core::Point> points{{1, 0}, {0, 0.01}, {1, 0}};
+  const std::string text = files::ScaledAirfoilFileText(header, points);
   ASSERT_TRUE(files::ParseAirfoilText(text, back).ok());
-  EXPECT_EQ(back.pointCount, 3);
+  EXPECT_EQ(back.points.size(), 3u);
 }
 
 TEST(DerivedAirfoilWriting, AnExistingFileIsOnlyReplacedWhenAsked) {

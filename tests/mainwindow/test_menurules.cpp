@@ -134,21 +134,21 @@ TEST_F(MenuRules, ARecentAirfoilOpensPreparedAndARefusedOneLeavesItWhole) {
   EXPECT_EQ(s.rib.tabs.lowerDistance, (core::Length{3, "3.00"}));
   EXPECT_EQ(s.rib.boardAngle, 0);
   EXPECT_EQ(s.rib.tabs.board, core::TabBoard::UnderLowerSurface);
-  EXPECT_GT(s.prepared.outlineCount, s.airfoil.pointCount);  // prepared
+  EXPECT_GT(s.prepared.outline.size(), s.airfoil.points.size());  // prepared
   EXPECT_EQ(files::RecentFileList(s), std::vector<std::string>{good});
   // One announcement tells the windows everything: a new airfoil, its title, the recent list.
   ASSERT_EQ(heard.size(), 1u);
   EXPECT_TRUE(heard[0].Has(core::Change::Airfoil) && heard[0].Has(core::Change::Project) &&
               heard[0].Has(core::Change::Settings));
   EXPECT_EQ(commands::WindowTitle(s), "Vandrell " + Key("MainTolbar", "11") + " : good");
-  const auto x = s.airfoil.x;
+  const auto points = s.airfoil.points;
   const auto upper = s.prepared.upperAt;
   for (const char* bad : {"T\n0.99999 0\n0 0\n1 0\n", "T\n1 0\n0.5 0\n0.5 0\n0 0\n1 0\n",
                           "T\n1 0\n0.5 0.05\n0 0\n0.5 -0.02\n0.9998 0\n", ""}) {
     testsupport::WriteFile(dir.File("bad.dat"), bad);
     commands::OpenRecentAirfoil(s, dir.File("bad.dat"));
     EXPECT_EQ(s.airfoil.title, "GOOD: 180");
-    EXPECT_EQ(s.airfoil.x, x);
+    EXPECT_EQ(s.airfoil.points, points);
     EXPECT_EQ(s.prepared.upperAt, upper);
   }
   ASSERT_EQ(messages.shown.size(), 4u);

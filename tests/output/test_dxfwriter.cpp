@@ -101,11 +101,11 @@ TEST(DxfFile, EveryFeatureOnBlocksInItsGroupLayerAndHandle) {
   output::DxfBuild build = output::BuildDxf(s);
   ASSERT_TRUE(build.finite);
   std::vector<std::string> expected = {
-      "POLYLINE Layer01 501 open " + std::to_string(s.airfoil.pointCount),
+      "POLYLINE Layer01 501 open " + std::to_string(s.airfoil.points.size()),
       "POLYLINE AXIS 502 open 2",
       "POLYLINE COFFR 504 open 7",  // block: board side
       "POLYLINE COFFR 504 open 4",  // block: top side
-      "POLYLINE Layer01 501 open " + std::to_string(s.prepared.outlineCount),
+      "POLYLINE Layer01 501 open " + std::to_string(s.prepared.outline.size()),
       "POLYLINE AXIS 502 open 2",
       "POLYLINE COFFR 503 open 2",  // leading-edge cut
       "POLYLINE COFFR 503 open 2",  // trailing-edge cut

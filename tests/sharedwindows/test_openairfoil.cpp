@@ -36,9 +36,7 @@ TEST_F(ChosenFiles, LabelsShowTitleOrNameOrWhatTheFileIs) {
 
 TEST(OpenAirfoilRules, PreviewDrawsTheChordLineAndTheOutlineInRed) {
   files::AirfoilData d;
-  d.x = {0, 1, 0.5, 0, 0.5, 1};
-  d.y = {0, 0, 0.1, 0, -0.04, 0};
-  d.pointCount = 5;
+  d.points = {{1, 0}, {0.5, 0.1}, {0, 0}, {0.5, -0.04}, {1, 0}};
   platform::RecordingTarget r;
   sharedwindows::DrawAirfoilPreview(r, d);
   ASSERT_EQ(r.lines.size(), 5u);

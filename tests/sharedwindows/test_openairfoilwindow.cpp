@@ -48,7 +48,7 @@ class OpenAirfoilWindowTest : public testsupport::WindowTest {
 };
 
 TEST_F(OpenAirfoilWindowTest, ArrowKeysPreviewEachFileAndOpenTakesTheHighlightedOne) {
-  const std::vector<double> previousX = doc.airfoil.x;
+  const std::vector<core::Point> previous = doc.airfoil.points;
   sharedwindows::OpenAirfoilWindow w(doc.settings, "Open", false);
   w.show();
   EXPECT_EQ(w.CurrentDirectory(), folder.string());
@@ -75,7 +75,7 @@ TEST_F(OpenAirfoilWindowTest, ArrowKeysPreviewEachFileAndOpenTakesTheHighlighted
   EXPECT_EQ(Label(w, "Label2"), "11 " + Key("frmopen", "24"));
   EXPECT_TRUE(w.PreviewShowsAirfoil());
   EXPECT_TRUE(messages.shown.empty());  // no box took the keys away from the list
-  EXPECT_EQ(doc.airfoil.x, previousX);  // browsing leaves the current airfoil alone
+  EXPECT_EQ(doc.airfoil.points, previous);  // browsing leaves the current airfoil alone
   QTest::keyClick(list, Qt::Key_Return);
   EXPECT_TRUE(w.Accepted());
   EXPECT_EQ(w.ChosenPath(), (folder / "good.dat").string());
@@ -163,8 +163,7 @@ TEST_F(OpenAirfoilWindowTest, CancelLeavesTheOpenRibAsItWas) {
   EXPECT_EQ(s.rib, before.rib);
   EXPECT_EQ(s.prepared, before.prepared);
   EXPECT_EQ(s.airfoil.title, before.airfoil.title);
-  EXPECT_EQ(s.airfoil.x, before.airfoil.x);
-  EXPECT_EQ(s.airfoil.pointCount, before.airfoil.pointCount);
+  EXPECT_EQ(s.airfoil.points, before.airfoil.points);
   EXPECT_EQ(s.airfoil.path, before.airfoil.path);
 }
 

@@ -12,15 +12,10 @@ namespace testsupport {
 
 using Points = std::vector<std::pair<double, double>>;
 
-// The points as the airfoil read from a file, in file order (1-based lists).
+// The points as the airfoil read from a file, in file order.
 inline void LoadPoints(core::AirfoilAsRead& airfoil, const Points& points) {
-  airfoil.x.assign(1, 0.0);
-  airfoil.y.assign(1, 0.0);
-  for (auto [x, y] : points) {
-    airfoil.x.push_back(x);
-    airfoil.y.push_back(y);
-  }
-  airfoil.pointCount = static_cast<int>(points.size());
+  airfoil.points.clear();
+  for (auto [x, y] : points) airfoil.points.push_back({x, y});
 }
 
 // Spar row `i`; `upper` and `lower` are the cut codes, `shape` the shape code. The table's
