@@ -13,6 +13,7 @@
 #include "core/lengths.h"
 #include "platform/help.h"
 #include "platform/texts.h"
+#include "ribwindows/boxreading.h"
 #include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
 

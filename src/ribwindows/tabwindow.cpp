@@ -20,6 +20,7 @@
 #include "core/settle.h"
 #include "platform/help.h"
 #include "platform/texts.h"
+#include "ribwindows/boxreading.h"
 #include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
 
