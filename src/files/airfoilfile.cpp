@@ -2,6 +2,7 @@
 
 #include "core/numformat.h"
 #include "platform/fileio.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "core/plaintext.h"
 
@@ -111,7 +112,7 @@ static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d
   if (isTitle) pos = eol + 1;
   if (d.title.empty()) {
     AirfoilReadResult r = Fail(d, AirfoilReadStatus::EmptyTitle);
-    r.boxText = Text("frmopen", "11");
+    r.boxText = Text(keys::AirfoilEmptyFirstLine);
     return r;
   }
 
@@ -129,8 +130,8 @@ static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d
     const double y = core::LeadingNumber(std::string_view(line).substr(p));
     if (i == 1 && x != 1.0) {
       AirfoilReadResult r = Fail(d, AirfoilReadStatus::FirstPoint);
-      r.shortText = Text("frmopen", "12");
-      r.boxText = Text("frmopen", "13") + "\n" + Text("frmopen", "14");
+      r.shortText = Text(keys::AirfoilNotFromOneLabel);
+      r.boxText = Text(keys::AirfoilNotFromOneLine1) + "\n" + Text(keys::AirfoilNotFromOneLine2);
       return r;
     }
     if (i > core::kMaxPoints) {
@@ -146,8 +147,9 @@ static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d
     }
     if (i > 1 && x == xs[static_cast<std::size_t>(i - 1)] && y == ys[static_cast<std::size_t>(i - 1)]) {
       AirfoilReadResult r = Fail(d, AirfoilReadStatus::DoublePoint);
-      r.shortText = Text("frmopen", "16") + "= " + core::PlainNumberText(x) + Text("frmopen", "17") + "= " +
-                 core::PlainNumberText(xs[static_cast<std::size_t>(i - 1)]);
+      r.shortText = Text(keys::AirfoilEqualPointsBefore) + "= " + core::PlainNumberText(x) +
+                    Text(keys::AirfoilEqualPointsBetween) + "= " +
+                    core::PlainNumberText(xs[static_cast<std::size_t>(i - 1)]);
       r.boxText = r.shortText;
       return r;
     }
@@ -162,8 +164,8 @@ static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d
     return AirfoilReadResult{};
   }
   AirfoilReadResult r = Fail(d, AirfoilReadStatus::ClosingPoint);
-  r.shortText = Text("frmopen", "18");
-  r.boxText = Text("frmopen", "19") + "\n" + Text("frmopen", "18");
+  r.shortText = Text(keys::AirfoilNotClosedLabel);
+  r.boxText = Text(keys::AirfoilNotClosedLine1) + "\n" + Text(keys::AirfoilNotClosedLabel);
   return r;
 }
 

@@ -128,8 +128,6 @@ TEST(CaptionTable, EveryKeyOfTheMainWindowIsInTheInventory) {
   for (const files::MenuCaption& m : files::kMenuCaptions) used.push_back(m.text);
   for (const files::ToolbarTip& t : files::kToolbarTips) used.push_back(t.tip);
   for (const files::CommandButtonTexts& b : files::kCommandButtons) used.insert(used.end(), {b.caption, b.toolTip});
-  used.push_back(files::kZoomListTip);
-  used.insert(used.end(), std::begin(files::kCommonTextKeys), std::end(files::kCommonTextKeys));
   for (const files::TextKey& k : used) EXPECT_TRUE(inventory.count(Name(k.section, k.key))) << k.section << "/" << k.key;
 }
 
