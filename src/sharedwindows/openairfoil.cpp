@@ -1,6 +1,7 @@
 #include "sharedwindows/openairfoil.h"
 
 #include "platform/errorreport.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace sharedwindows {
@@ -23,7 +24,7 @@ FileChoice ChooseFile(const std::string& path) {
   c.result = files::ReadAirfoilFile(c.path, c.data);
   if (c.result.ok()) {
     c.summary = !c.data.title.empty() && c.data.title.front() == '1' ? c.name : c.data.title;
-    c.pointCountText = std::to_string(c.data.pointCount) + " " + Text("frmopen", "24");
+    c.pointCountText = std::to_string(c.data.pointCount) + " " + Text(keys::PointCountAfter);
   } else {
     c.summary = c.result.shortText;
   }
@@ -32,7 +33,7 @@ FileChoice ChooseFile(const std::string& path) {
   else if (!c.result.ok())
     c.problem = c.result.boxText;
   else if (files::TooFewPoints(c.data.pointCount))
-    c.problem = Text("frmopen", "23");
+    c.problem = Text(keys::TooFewPoints);
   if (c.ext == "vdl" || c.ext == "VDL" || c.ext == "txt" || c.ext == "TXT")
     c.summary = "This file is NOT an Airfoil file....";
   if (c.name == "UNINSTAL" || c.name == "Uninstal") c.summary = "Caution Uninstall file....";
