@@ -13,6 +13,7 @@
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 
@@ -55,12 +56,12 @@ CutExportWindow::CutExportWindow(QWidget* parent) : QDialog(parent), settings_(c
   marks_->setChecked(settings_.marks);
 
   auto* buttons = new QDialogButtonBox(this);
-  ok_ = buttons->addButton(Q(platform::Text("TextButton", "1")), QDialogButtonBox::AcceptRole);
+  ok_ = buttons->addButton(Q(platform::Text(keys::OkButton)), QDialogButtonBox::AcceptRole);
   ok_->setObjectName("cmdok");
   ok_->setDefault(true);
-  cancel_ = buttons->addButton(Q(platform::Text("TextButton", "2")), QDialogButtonBox::RejectRole);
+  cancel_ = buttons->addButton(Q(platform::Text(keys::CancelButton)), QDialogButtonBox::RejectRole);
   cancel_->setObjectName("cmdannuler");
-  help_ = buttons->addButton(Q(platform::Text("TextButton", "3")), QDialogButtonBox::HelpRole);
+  help_ = buttons->addButton(Q(platform::Text(keys::HelpButton)), QDialogButtonBox::HelpRole);
   help_->setObjectName("cmdaide");
   help_->setAutoDefault(false);
   connect(ok_, &QPushButton::clicked, this, [this] { Accept(); });
