@@ -12,6 +12,7 @@
 #include "core/typednumber.h"
 #include "core/lengths.h"
 #include "platform/help.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
@@ -71,7 +72,7 @@ BlockWindow::BlockWindow(core::RibDocument& document, QWidget* parent) : QDialog
   apply_ = buttons.apply;
   cancel_ = buttons.cancel;
   help_ = buttons.help;
-  remove_ = AddRemoveButton(buttons, Text("FrmBloc", "21"), document_.rib.baseMode == core::BaseMode::Blocks);
+  remove_ = AddRemoveButton(buttons, Text(keys::TakeOffBlockButton), document_.rib.baseMode == core::BaseMode::Blocks);
 
   layout->addLayout(tailRow);
   layout->addWidget(buttons.box);

@@ -8,6 +8,7 @@
 
 #include "core/lengths.h"
 #include "platform/help.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
@@ -20,7 +21,7 @@ using platform::Text;
 SquareLeadingEdgeWindow::SquareLeadingEdgeWindow(core::RibDocument& document, QWidget* parent)
     : QDialog(parent), document_(document) {
   setObjectName("frmbacarre");
-  setWindowTitle(Q(Text("FrmBacarre", "1")));
+  setWindowTitle(Q(Text(keys::SquareLeadingEdgeCaption)));
   const QString keys = Q(core::LengthKeys(document_.settings.unitText));
   // In the window before its boxes are made, so that Tab takes them before the buttons.
   auto* layout = new QVBoxLayout(this);

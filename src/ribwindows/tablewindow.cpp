@@ -1,6 +1,7 @@
 #include "ribwindows/tablewindow.h"
 
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "ribwindows/keyfilter.h"
 
 #include <QGroupBox>
@@ -141,10 +142,10 @@ void TableWindow::SetButtonTexts(const char* section, const char* hintKey) {
   modifyButton_->setToolTip(Q(Text(section, "B2T")));
   deleteButton_->setText(Q(Text(section, "B3")));
   deleteButton_->setToolTip(Q(Text(section, "B3T")));
-  applyButton_->setText(Q(Text("TextButton", "5")));
-  okButton_->setText(Q(Text("TextButton", "1")));
-  cancelButton_->setText(Q(Text("TextButton", "2")));
-  helpButton_->setText(Q(Text("TextButton", "3")));
+  applyButton_->setText(Q(Text(keys::ApplyButton)));
+  okButton_->setText(Q(Text(keys::OkButton)));
+  cancelButton_->setText(Q(Text(keys::CancelButton)));
+  helpButton_->setText(Q(Text(keys::HelpButton)));
 }
 
 void TableWindow::Start() {

@@ -19,6 +19,7 @@
 #include "core/numformat.h"
 #include "core/settle.h"
 #include "platform/help.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
@@ -149,10 +150,10 @@ TabWindow::TabWindow(core::RibDocument& document, QWidget* parent) : QDialog(par
     captions_[r.index] = b.caption;
     units_[r.index] = AddUnitLabel(grid, gridRow - 1, r.index == kTabAngle ? "\u00b0" : UnitWord(unit));
   }
-  auto* reachCaption = new QLabel(Q(Text("FrmTalon", "12")), this);
+  auto* reachCaption = new QLabel(Q(Text(keys::TabReachLabel)), this);
   reach_ = new QLabel(this);
   reach_->setObjectName("lbllongb");
-  reach_->setToolTip(Q(Text("FrmTalon", "5T")));
+  reach_->setToolTip(Q(Text(keys::TabReachTip)));
   reachCaption->setToolTip(reach_->toolTip());
   grid->addWidget(reachCaption, gridRow, 0);
   grid->addWidget(reach_, gridRow, 1);
@@ -163,7 +164,7 @@ TabWindow::TabWindow(core::RibDocument& document, QWidget* parent) : QDialog(par
   apply_ = buttons.apply;
   cancel_ = buttons.cancel;
   help_ = buttons.help;
-  remove_ = AddRemoveButton(buttons, Text("FrmTalon", "13"), document_.rib.baseMode == core::BaseMode::Tabs);
+  remove_ = AddRemoveButton(buttons, Text(keys::TakeOffTabsButton), document_.rib.baseMode == core::BaseMode::Tabs);
 
   layout->insertWidget(1, sketch_, 1);  // between the sides and the boxes
   layout->addWidget(buttons.box);
