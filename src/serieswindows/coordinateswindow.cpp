@@ -19,6 +19,7 @@
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 
@@ -226,7 +227,7 @@ void CoordinatesWindow::OpenFile() {
     return;
   platform::FileDialogRequest request;
   request.title = Coord("21T");
-  request.filter = platform::Text("MainTolbar", "26") + " *.dat|*.dat|Files *.cor|*.cor";
+  request.filter = platform::Text(keys::FilesWord) + " *.dat|*.dat|Files *.cor|*.cor";
   request.filterIndex = 1;
   request.initialDir = settings_.airfoilDir;
   std::string path;
@@ -259,7 +260,7 @@ bool CoordinatesWindow::SaveFile() {
   }
   platform::FileDialogRequest request;
   request.title = Coord("20T");
-  request.filter = platform::Text("MainTolbar", "26") + " *.dat|*.dat";
+  request.filter = platform::Text(keys::FilesWord) + " *.dat|*.dat";
   request.defaultExt = "dat";
   request.initialDir = settings_.airfoilDir;
   request.fileName = S(boxes_[0]->text()) + ".dat";

@@ -27,6 +27,7 @@
 #include "platform/messages.h"
 #include "platform/qt/qtpageoutput.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
@@ -140,7 +141,7 @@ void CutKitWindow::CreateSizeBoxes(const commands::KitSettings& s) {
   gap_ = number("txtgap", s.gapMm);
   kerf_ = number("txtkerf", s.cut.kerfMm);
   thickness_ = number("txtthickness", s.thicknessMm);
-  kerf_->setToolTip(Q(platform::Text("FrmCut", "8")));
+  kerf_->setToolTip(Q(platform::Text(keys::KerfTip)));
   format_ = new QComboBox(this);
   format_->setObjectName("cboformat");
   format_->addItems({"DXF R12", "DXF R2000", "SVG"});
@@ -162,7 +163,7 @@ QGridLayout* CutKitWindow::LayOutSizes(const commands::KitSettings& s) {
   const std::pair<QString, QWidget*> rows[] = {{KitText(inches ? "50" : "5"), width_},
                                                {KitText(inches ? "51" : "6"), length_},
                                                {KitText(inches ? "52" : "7"), gap_},
-                                               {inches ? KitText("61") : Q(platform::Text("FrmCut", "6")), kerf_},
+                                               {inches ? KitText("61") : Q(platform::Text(keys::KerfCaption)), kerf_},
                                                {KitText(inches ? "54" : "53"), thickness_},
                                                {PartsText("4"), copies_}};
   int row = 0;
@@ -197,7 +198,7 @@ QHBoxLayout* CutKitWindow::BuildFolderRow(const std::string& summary, QGroupBox*
   QPalette shown = folder_->palette();
   shown.setColor(QPalette::Base, shown.color(QPalette::Window));
   folder_->setPalette(shown);
-  auto* browse = new QPushButton(Q(platform::Text("TextButton", "7")), this);
+  auto* browse = new QPushButton(Q(platform::Text(keys::BrowseTip)), this);
   browse->setObjectName("cmdbrowse");
   browse->setAutoDefault(false);
   connect(browse, &QPushButton::clicked, this, &CutKitWindow::ChooseFolder);
@@ -325,8 +326,8 @@ void CutKitWindow::AddInput(const std::string& path) {
 
 void CutKitWindow::AddRibs() {
   platform::FileDialogRequest request;
-  request.title = platform::Text("FrmKit", "16");
-  request.filter = platform::Text("FrmKit", "17") + " (*.txt *.dat)|*.txt;*.dat|";
+  request.title = platform::Text(keys::KitRibFileTitle);
+  request.filter = platform::Text(keys::KitRibFileFilter) + " (*.txt *.dat)|*.txt;*.dat|";
   const std::vector<std::string> held = Inputs();
   request.initialDir = held.empty() ? document_.settings.seriesAirfoilDir : fs::path(held.back()).parent_path().string();
   std::string path;
@@ -341,7 +342,7 @@ void CutKitWindow::RemoveRibs() {
 
 void CutKitWindow::ChooseFolder() {
   std::string folder = Trimmed(folder_->text());
-  if (!platform::CurrentFileDialogs().BrowseForFolder(platform::Text("FrmKit", "18"), folder)) return;
+  if (!platform::CurrentFileDialogs().BrowseForFolder(platform::Text(keys::KitFolderTitle), folder)) return;
   folder_->setText(Q(folder));
 }
 
@@ -410,14 +411,14 @@ bool CutKitWindow::Write() {
   if (!plan_ && !LayOut()) return false;
   const std::string folder = Trimmed(folder_->text());
   if (folder.empty()) {
-    platform::Inform(platform::Text("FrmKit", "32"), Trimmed(windowTitle()), platform::BoxIcon::Exclamation);
+    platform::Inform(platform::Text(keys::KitNoFolder), Trimmed(windowTitle()), platform::BoxIcon::Exclamation);
     return false;
   }
   // An earlier kit in the folder is replaced whole, or not at all.
   const bool earlier = !commands::KitFilesIn(folder).empty();
   if (earlier) {
     platform::BoxRequest box;
-    box.text = platform::Text("FrmKit", "25") + "\n" + folder;
+    box.text = platform::Text(keys::KitReplaceEarlier) + "\n" + folder;
     box.title = Trimmed(windowTitle());
     box.icon = platform::BoxIcon::Question;
     box.buttons = platform::BoxButtons::YesNo;

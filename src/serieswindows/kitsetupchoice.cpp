@@ -10,6 +10,7 @@
 #include "commands/kitchoices.h"
 #include "platform/filedialogs.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace serieswindows {
@@ -58,8 +59,8 @@ KitSetupChoice::KitSetupChoice(const core::RibDocument& document, QWidget* paren
 void KitSetupChoice::ChooseProject() {
   namespace fs = std::filesystem;
   platform::FileDialogRequest request;
-  request.title = platform::Text("FrmKit", "60");
-  request.filter = platform::Text("MainTolbar", "1") + " (*.vdl)|*.vdl|";
+  request.title = platform::Text(keys::KitProjectFileTitle);
+  request.filter = platform::Text(keys::RibProjectWord) + " (*.vdl)|*.vdl|";
   const int last = box_->count() - 1;
   const std::string chosen = box_->itemData(last, kProjectPathRole).toString().toStdString();
   request.initialDir = chosen.empty() ? document_.settings.lastOpenDir : fs::path(chosen).parent_path().string();

@@ -10,6 +10,7 @@
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/windowplace.h"
 
@@ -62,7 +63,7 @@ SeriesTableWindow::SeriesTableWindow(const files::SeriesJob& job, std::vector<st
   nextButton_ = buttons->addButton(TableText("41"), QDialogButtonBox::ActionRole);
   nextButton_->setObjectName("cmdsuivant");
   nextButton_->setAutoDefault(false);
-  QPushButton* close = buttons->addButton(Q(platform::Text("TextButton", "4")), QDialogButtonBox::RejectRole);
+  QPushButton* close = buttons->addButton(Q(platform::Text(keys::CloseButton)), QDialogButtonBox::RejectRole);
   close->setObjectName("cmdfermer");
   close->setAutoDefault(false);
   connect(openButton_, &QPushButton::clicked, this, &SeriesTableWindow::OpenSelected);
