@@ -18,6 +18,7 @@
 #include "platform/messages.h"
 #include "platform/qt/qtdrawtarget.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 #include "settingswindows/stylechart.h"
@@ -62,7 +63,7 @@ void TwipsPicture::paintEvent(QPaintEvent*) {
 TestPagePreview::TestPagePreview(const std::string& versionText, QWidget* parent, core::RibDocument* document)
     : QDialog(parent) {
   setObjectName("frmTestPage");
-  setWindowTitle(T("TextButton", "13"));
+  setWindowTitle(T(keys::TestPageButton));
   const TestPageTexts texts = TestPageTextsInLanguage(versionText);
   auto* page = new TwipsPicture(kPageWidth, kPageHeight,
                                 [texts](platform::DrawTarget& t) { DrawTestPage(t, texts); });
@@ -72,11 +73,11 @@ TestPagePreview::TestPagePreview(const std::string& versionText, QWidget* parent
   scroll->setBackgroundRole(QPalette::Dark);
   scroll->setAlignment(Qt::AlignHCenter);
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* close = buttons->addButton(T("TextButton", "4"), QDialogButtonBox::RejectRole);
+  QPushButton* close = buttons->addButton(T(keys::CloseButton), QDialogButtonBox::RejectRole);
   close->setObjectName("cmdclose");
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   if (document) {
-    printButton_ = buttons->addButton(T("MenuFile", "9"), QDialogButtonBox::ActionRole);
+    printButton_ = buttons->addButton(T(keys::PrintEntry), QDialogButtonBox::ActionRole);
     printButton_->setObjectName("cmdprint");
     printButton_->setAutoDefault(false);
     connect(printButton_, &QPushButton::clicked, this, [document, texts] {
@@ -84,7 +85,7 @@ TestPagePreview::TestPagePreview(const std::string& versionText, QWidget* parent
       request.draw = [texts](platform::DrawTarget& t, const core::ViewPlacement&) { DrawTestPage(t, texts); };
       request.singleSheet = true;
       request.extras = false;
-      request.airfoilNames = {platform::Text("TextButton", "13")};
+      request.airfoilNames = {platform::Text(keys::TestPageButton)};
       commands::Print(*document, request, platform::CurrentPrinter(), {});
     });
   }
@@ -98,7 +99,7 @@ TestPagePreview::TestPagePreview(const std::string& versionText, QWidget* parent
 
 ColoursWindow::ColoursWindow(core::RibDocument& document, QWidget* parent) : QDialog(parent), document_(document) {
   setObjectName("frmcoul");
-  setWindowTitle(T("FrmLines", "1"));
+  setWindowTitle(T(keys::ColoursCaption));
 
   auto* grid = new QGridLayout;
   const char* headings[] = {"2", "3", "4"};
@@ -136,7 +137,7 @@ ColoursWindow::ColoursWindow(core::RibDocument& document, QWidget* parent) : QDi
       grid->addWidget(width_[w], i + 1, 3);
     }
   }
-  auto* note = new QLabel(T("FrmLines", "14"), this);
+  auto* note = new QLabel(T(keys::ColoursNote), this);
   note->setObjectName("Label3");
   note->setWordWrap(true);
   grid->addWidget(note, core::kElementCount + 1, 0, 1, 4);
@@ -150,16 +151,16 @@ ColoursWindow::ColoursWindow(core::RibDocument& document, QWidget* parent) : QDi
   chart->setObjectName("Picture1");
 
   auto* buttons = new QDialogButtonBox(this);
-  okButton_ = buttons->addButton(T("TextButton", "11"), QDialogButtonBox::AcceptRole);
+  okButton_ = buttons->addButton(T(keys::SettingsOkButton), QDialogButtonBox::AcceptRole);
   okButton_->setObjectName("cmdok");
   okButton_->setDefault(true);
-  cancelButton_ = buttons->addButton(T("TextButton", "2"), QDialogButtonBox::RejectRole);
+  cancelButton_ = buttons->addButton(T(keys::CancelButton), QDialogButtonBox::RejectRole);
   cancelButton_->setObjectName("cmdannuler");
-  helpButton_ = buttons->addButton(T("TextButton", "3"), QDialogButtonBox::HelpRole);
+  helpButton_ = buttons->addButton(T(keys::HelpButton), QDialogButtonBox::HelpRole);
   helpButton_->setObjectName("cmdaide");
-  testPageButton_ = buttons->addButton(T("TextButton", "13"), QDialogButtonBox::ActionRole);
+  testPageButton_ = buttons->addButton(T(keys::TestPageButton), QDialogButtonBox::ActionRole);
   testPageButton_->setObjectName("cmdImprtest");
-  testPageButton_->setToolTip(T("FrmLines", "1T"));
+  testPageButton_->setToolTip(T(keys::TestPageTip));
   for (QPushButton* b : {cancelButton_, helpButton_, testPageButton_}) b->setAutoDefault(false);
 
   auto* top = new QHBoxLayout;

@@ -17,6 +17,7 @@
 #include "platform/messages.h"
 #include "platform/qt/qtstrings.h"
 #include "platform/restart.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 
@@ -35,7 +36,7 @@ constexpr const char* kLengthLabels[kDefaultLengthCount] = {"6", "7", "8", "11",
 DefaultsWindow::DefaultsWindow(core::RibDocument& document, QWidget* parent)
     : QDialog(parent), document_(document) {
   setObjectName("frmdefaut");
-  setWindowTitle(T("FrmDefaut", "1"));
+  setWindowTitle(T(keys::DefaultsCaption));
 
   // Tab walks the boxes in the order they are made here.
   QGroupBox* unitFrame = BuildUnitFrame();
@@ -68,11 +69,11 @@ DefaultsWindow::DefaultsWindow(core::RibDocument& document, QWidget* parent)
 }
 
 QGroupBox* DefaultsWindow::BuildUnitFrame() {
-  auto* unitFrame = new QGroupBox(T("FrmDefaut", "2"), this);
+  auto* unitFrame = new QGroupBox(T(keys::UnitFrame), this);
   unitFrame->setObjectName("Frame5");
-  mm_ = new QRadioButton(T("FrmDefaut", "3"), unitFrame);
+  mm_ = new QRadioButton(T(keys::MillimetresOption), unitFrame);
   mm_->setObjectName("mm");
-  inches_ = new QRadioButton(T("FrmDefaut", "4"), unitFrame);
+  inches_ = new QRadioButton(T(keys::InchesOption), unitFrame);
   inches_->setObjectName("inches");
   auto* unitLayout = new QVBoxLayout(unitFrame);
   unitLayout->addWidget(mm_);
@@ -115,7 +116,7 @@ QGroupBox* DefaultsWindow::BuildFolderFrame(const char* name, const char* captio
   box->setMinimumWidth(320);
   button = new QPushButton("...", frame);
   button->setObjectName(buttonName);
-  button->setToolTip(T("TextButton", "7"));
+  button->setToolTip(T(keys::BrowseTip));
   button->setAutoDefault(false);
   auto* row = new QHBoxLayout(frame);
   row->addWidget(box, 1);
@@ -126,14 +127,14 @@ QGroupBox* DefaultsWindow::BuildFolderFrame(const char* name, const char* captio
 
 QDialogButtonBox* DefaultsWindow::BuildButtons() {
   auto* buttons = new QDialogButtonBox(this);
-  okButton_ = buttons->addButton(T("TextButton", "11"), QDialogButtonBox::AcceptRole);
+  okButton_ = buttons->addButton(T(keys::SettingsOkButton), QDialogButtonBox::AcceptRole);
   okButton_->setObjectName("cmdok");
-  okButton_->setToolTip(T("FrmDefaut", "1T"));
+  okButton_->setToolTip(T(keys::DefaultsOkTip));
   okButton_->setDefault(true);
-  cancelButton_ = buttons->addButton(T("TextButton", "2"), QDialogButtonBox::RejectRole);
+  cancelButton_ = buttons->addButton(T(keys::CancelButton), QDialogButtonBox::RejectRole);
   cancelButton_->setObjectName("cmdannuler");
   cancelButton_->setAutoDefault(false);
-  helpButton_ = buttons->addButton(T("TextButton", "3"), QDialogButtonBox::HelpRole);
+  helpButton_ = buttons->addButton(T(keys::HelpButton), QDialogButtonBox::HelpRole);
   helpButton_->setObjectName("cmdaide");
   helpButton_->setAutoDefault(false);
   return buttons;
@@ -174,7 +175,7 @@ void DefaultsWindow::UnitChosen(const std::string& unitText) {
 
 void DefaultsWindow::Browse(QLineEdit* box) {
   std::string folder = box->text().toStdString();
-  if (platform::CurrentFileDialogs().BrowseForFolder(Text("FrmDefaut", "16"), folder)) box->setText(Q(folder));
+  if (platform::CurrentFileDialogs().BrowseForFolder(Text(keys::FolderChooserTitle), folder)) box->setText(Q(folder));
 }
 
 void DefaultsWindow::Store() {
@@ -211,7 +212,7 @@ void ChangeDefaults(core::RibDocument& document, QWidget& mainWindow) {
   if (!window.RestartRequested()) return;
   if (!mainWindow.close()) return;
   if (!platform::CurrentProgramRestart().StartAgain())
-    platform::Inform(Text("FrmDefaut", "21"), platform::kProgramTitle, platform::BoxIcon::Exclamation);
+    platform::Inform(Text(keys::RestartFailed), platform::kProgramTitle, platform::BoxIcon::Exclamation);
 }
 
 }  // namespace settingswindows
