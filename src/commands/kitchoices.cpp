@@ -14,6 +14,7 @@
 #include "output/kitwriter.h"
 #include "platform/errorreport.h"
 #include "platform/fileio.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
 
@@ -140,13 +141,13 @@ std::optional<KitSettings> KitSettingsFromBoxes(const KitBoxTexts& boxes, KitBox
   const std::optional<double> width = PositiveMillimetres(boxes.width, boxes.unit);
   const std::optional<double> length = PositiveMillimetres(boxes.length, boxes.unit);
   if (!width || !length) {
-    refusal = {width ? KitBox::Length : KitBox::Width, platform::Text("FrmKit", "23")};
+    refusal = {width ? KitBox::Length : KitBox::Width, platform::Text(keys::KitSheetRefused)};
     return std::nullopt;
   }
   s.sheet = core::SheetSize{*length, *width};
   const std::optional<double> gap = BoxMillimetres(boxes.gap, boxes.unit);
   if (!gap) {
-    refusal = {KitBox::Gap, platform::Text("FrmKit", "24")};
+    refusal = {KitBox::Gap, platform::Text(keys::KitGapRefused)};
     return std::nullopt;
   }
   s.gapMm = *gap;
@@ -163,7 +164,7 @@ std::optional<KitSettings> KitSettingsFromBoxes(const KitBoxTexts& boxes, KitBox
   if (!boxes.thickness.empty()) {
     const std::optional<double> thickness = PositiveMillimetres(boxes.thickness, boxes.unit);
     if (!thickness) {
-      refusal = {KitBox::Thickness, platform::Text("FrmKit", "55")};
+      refusal = {KitBox::Thickness, platform::Text(keys::KitThicknessRefused)};
       return std::nullopt;
     }
     s.thicknessMm = *thickness;
@@ -178,7 +179,7 @@ std::string KitRefusalWords(const KitRefusal& r) {
   };
   if (r.key == "too-large-part") return with("19");
   if (r.key == "no-rib") return with("20");
-  if (r.key == "sheet") return platform::Text("FrmKit", "21");
+  if (r.key == "sheet") return platform::Text(keys::KitNoRoom);
   if (r.key == "no-part") return with("22");
   // The reader's refusals come in the user's words already.
   return r.message;
