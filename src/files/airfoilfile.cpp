@@ -39,8 +39,8 @@ std::string NormalisedText(const std::string& raw) {
   return out;
 }
 
-// A refusal the user is told in words; `key` is its text in the open window's section.
-AirfoilReadResult Refuse(AirfoilData& d, AirfoilReadStatus status, const char* key);
+// A refusal the user is told in words: `message`, one of the open window's texts.
+AirfoilReadResult Refuse(AirfoilData& d, AirfoilReadStatus status, platform::TextKey message);
 
 AirfoilReadResult Fail(AirfoilData& d, AirfoilReadStatus status) {
   d.pointCount = 0;
@@ -51,9 +51,9 @@ AirfoilReadResult Fail(AirfoilData& d, AirfoilReadStatus status) {
   return r;
 }
 
-AirfoilReadResult Refuse(AirfoilData& d, AirfoilReadStatus status, const char* key) {
+AirfoilReadResult Refuse(AirfoilData& d, AirfoilReadStatus status, platform::TextKey message) {
   AirfoilReadResult r = Fail(d, status);
-  r.shortText = Text("frmopen", key);
+  r.shortText = Text(message);
   r.boxText = r.shortText;
   return r;
 }
@@ -89,7 +89,7 @@ AirfoilReadResult ReadAirfoilFile(const std::string& path, AirfoilData& d) {
     r.shortText = r.boxText.substr(0, r.boxText.find('\n'));
     return r;
   }
-  if (!file.ok()) r = Refuse(d, AirfoilReadStatus::Unreadable, "36");
+  if (!file.ok()) r = Refuse(d, AirfoilReadStatus::Unreadable, keys::AirfoilFileUnreadable);
   else r = ParseAirfoilText(file.bytes, d);
   // Which file it was, for the user who did not choose it in the open window.
   const AirfoilReadStatus s = r.status;
@@ -99,9 +99,10 @@ AirfoilReadResult ReadAirfoilFile(const std::string& path, AirfoilData& d) {
 }
 
 static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d) {
-  if (raw.empty()) return Refuse(d, AirfoilReadStatus::Empty, "37");
+  if (raw.empty()) return Refuse(d, AirfoilReadStatus::Empty, keys::AirfoilFileEmpty);
   // A picture or a program renamed: text files hold no NUL byte.
-  if (raw.find('\0') != std::string::npos) return Refuse(d, AirfoilReadStatus::NotCoordinates, "38");
+  if (raw.find('\0') != std::string::npos)
+    return Refuse(d, AirfoilReadStatus::NotCoordinates, keys::NotCoordinatesFile);
   const std::string text = NormalisedText(raw);
 
   std::size_t pos = 0;  // start of the remaining text
@@ -125,7 +126,7 @@ static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d
     std::size_t end = text.find('\n', pos);
     const std::string line = TrimSpaces(text.substr(pos, end - pos));
     std::size_t p = line.find(' ');
-    if (p == std::string::npos) return Refuse(d, AirfoilReadStatus::NotCoordinates, "38");
+    if (p == std::string::npos) return Refuse(d, AirfoilReadStatus::NotCoordinates, keys::NotCoordinatesFile);
     const double x = core::LeadingNumber(std::string_view(line).substr(0, p));
     const double y = core::LeadingNumber(std::string_view(line).substr(p));
     if (i == 1 && x != 1.0) {
