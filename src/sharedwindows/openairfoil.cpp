@@ -10,11 +10,12 @@ using platform::Text;
 
 std::vector<std::string> AirfoilFileTypes() {
   // The English words stand where a language file lacks them.
-  auto words = [](const char* key, const char* english) {
-    std::string text = Text("frmopen", key);
+  auto words = [](platform::TextKey key, const char* english) {
+    std::string text = Text(key);
     return text.empty() ? std::string(english) : text;
   };
-  return {words("39", "Selig files") + " (*.dat)", words("40", "Coordinate files") + " (*.cor)"};
+  return {words(keys::SeligFilesWord, "Selig files") + " (*.dat)",
+          words(keys::CoordinateFilesWord, "Coordinate files") + " (*.cor)"};
 }
 
 FileChoice ChooseFile(const std::string& path) {
