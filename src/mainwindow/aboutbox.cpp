@@ -23,13 +23,15 @@ namespace {
 using platform::Q;
 
 // The English words stand where a language file lacks them.
-std::string TextOr(const char* key, const char* english) {
-  std::string text = Text("FrmAbout", key);
+std::string TextOr(platform::TextKey key, const char* english) {
+  std::string text = Text(key);
   return text.empty() ? english : text;
 }
-std::string Credit() { return TextOr("10", "Vandrell, full-size rib drawings for model aircraft builders."); }
+std::string Credit() {
+  return TextOr(keys::AboutCredit, "Vandrell, full-size rib drawings for model aircraft builders.");
+}
 std::string Disclaimer() {
-  return TextOr("11",
+  return TextOr(keys::AboutDisclaimer,
                 "This program is provided as it is, without any warranty. Check every drawing before you "
                 "cut: the authors accept no liability for material, time or models lost through its use.");
 }
