@@ -49,9 +49,10 @@ class NarrowList : public QListWidget {
 };
 
 using platform::Q;
+using platform::T;
 std::string Trimmed(const QString& s) { return s.trimmed().toStdString(); }
+// For the tool tips, taken from a table.
 QString KitText(const char* key) { return Q(platform::Text("FrmKit", key)); }
-QString PartsText(const char* key) { return Q(platform::Text("KitParts", key)); }
 
 constexpr output::CutFormat kFormats[3] = {output::CutFormat::DxfR12, output::CutFormat::DxfR2000,
                                            output::CutFormat::Svg};
@@ -69,7 +70,7 @@ std::string StartFolder(const std::string& last, const std::string& summary, con
 CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string& summary, QWidget* parent)
     : QDialog(parent), document_(document), choices_(commands::LoadKitChoices()), unit_(document.settings.unitText) {
   setObjectName("frmkit");
-  setWindowTitle(KitText("1"));
+  setWindowTitle(T(keys::KitCaption));
   // Tab walks the boxes in the order they are made here.
   QGroupBox* ribGroup = BuildRibGroup();
   CreateSizeBoxes(choices_.settings);
@@ -99,15 +100,15 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
 }
 
 QGroupBox* CutKitWindow::BuildRibGroup() {
-  auto* ribGroup = new QGroupBox(KitText("2"), this);
+  auto* ribGroup = new QGroupBox(T(keys::KitRibsFrame), this);
   ribs_ = new NarrowList(ribGroup);
   ribs_->setObjectName("lstribs");
   ribs_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   ribs_->setMinimumWidth(140);
-  auto* add = new QPushButton(KitText("3"), ribGroup);
+  auto* add = new QPushButton(T(keys::KitAddRibsButton), ribGroup);
   add->setObjectName("cmdadd");
   add->setAutoDefault(false);
-  auto* remove = new QPushButton(KitText("4"), ribGroup);
+  auto* remove = new QPushButton(T(keys::KitRemoveRibsButton), ribGroup);
   remove->setObjectName("cmdremove");
   remove->setAutoDefault(false);
   connect(add, &QPushButton::clicked, this, &CutKitWindow::AddRibs);
@@ -153,19 +154,20 @@ void CutKitWindow::CreateSizeBoxes(const commands::KitSettings& s) {
   copies_->setRange(1, commands::kMostKitCopies);
   copies_->setValue(1);
   copies_->setMaximumWidth(80);
-  copies_->setToolTip(PartsText("6"));
+  copies_->setToolTip(T(keys::KitCopiesTip));
   connect(copies_, &QSpinBox::valueChanged, this, &CutKitWindow::Outdated);
 }
 
 QGridLayout* CutKitWindow::LayOutSizes(const commands::KitSettings& s) {
   const bool inches = unit_ == " in";
   auto* sizes = new QGridLayout;
-  const std::pair<QString, QWidget*> rows[] = {{KitText(inches ? "50" : "5"), width_},
-                                               {KitText(inches ? "51" : "6"), length_},
-                                               {KitText(inches ? "52" : "7"), gap_},
-                                               {inches ? KitText("61") : Q(platform::Text(keys::KerfCaption)), kerf_},
-                                               {KitText(inches ? "54" : "53"), thickness_},
-                                               {PartsText("4"), copies_}};
+  const std::pair<QString, QWidget*> rows[] = {
+      {T(inches ? keys::KitSheetWidthInchCaption : keys::KitSheetWidthCaption), width_},
+      {T(inches ? keys::KitSheetLengthInchCaption : keys::KitSheetLengthCaption), length_},
+      {T(inches ? keys::KitGapInchCaption : keys::KitGapCaption), gap_},
+      {T(inches ? keys::KitKerfInchCaption : keys::KerfCaption), kerf_},
+      {T(inches ? keys::KitThicknessInchCaption : keys::KitThicknessCaption), thickness_},
+      {T(keys::KitCopiesCaption), copies_}};
   int row = 0;
   for (const auto& [caption, box] : rows) {
     auto* label = new QLabel(caption, this);
@@ -176,12 +178,12 @@ QGridLayout* CutKitWindow::LayOutSizes(const commands::KitSettings& s) {
   }
   // The name is engraved on every part; the template's caption ("Rib 3 - 25 deg") only
   // when asked for.
-  caption_ = new QCheckBox(KitText("45"), this);
+  caption_ = new QCheckBox(T(keys::KitEngraveCaptionCheck), this);
   caption_->setObjectName("chkcaption");
   caption_->setChecked(s.caption);
   connect(caption_, &QCheckBox::toggled, this, &CutKitWindow::Outdated);
   sizes->addWidget(caption_, row++, 0, 1, 2);
-  strokedNames_ = new QCheckBox(KitText("46"), this);
+  strokedNames_ = new QCheckBox(T(keys::KitSingleStrokeNamesCheck), this);
   strokedNames_->setObjectName("chkstrokednames");
   strokedNames_->setChecked(s.strokedNames);
   connect(strokedNames_, &QCheckBox::toggled, this, &CutKitWindow::Outdated);
@@ -208,11 +210,11 @@ QHBoxLayout* CutKitWindow::BuildFolderRow(const std::string& summary, QGroupBox*
   ribGroup->layout()->addWidget(setup_);
 
   auto* folderRow = new QHBoxLayout;
-  folderRow->addWidget(new QLabel(KitText("10"), this));
+  folderRow->addWidget(new QLabel(T(keys::KitFolderCaption), this));
   folderRow->addWidget(folder_, 1);
   folderRow->addWidget(browse);
   // The format belongs with where the files go: it changes them, not the layout.
-  auto* formatLabel = new QLabel(KitText("9"), this);
+  auto* formatLabel = new QLabel(T(keys::KitFormatCaption), this);
   formatLabel->setBuddy(format_);
   folderRow->addSpacing(12);
   folderRow->addWidget(formatLabel);
@@ -275,7 +277,7 @@ QHBoxLayout* CutKitWindow::BuildWrittenRow() {
   written_->setObjectName("lblwritten");
   written_->setWordWrap(true);
   written_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  openFolder_ = new QPushButton(KitText("48"), this);
+  openFolder_ = new QPushButton(T(keys::KitShowFolderButton), this);
   openFolder_->setObjectName("cmdopenfolder");
   openFolder_->setAutoDefault(false);
   connect(openFolder_, &QPushButton::clicked, this, [this] { platform::CurrentDesktop().OpenFolder(writtenFolder_); });
@@ -289,11 +291,11 @@ QHBoxLayout* CutKitWindow::BuildWrittenRow() {
 
 QDialogButtonBox* CutKitWindow::BuildButtons() {
   auto* buttons = new QDialogButtonBox(this);
-  layOut_ = buttons->addButton(KitText("11"), QDialogButtonBox::ActionRole);
+  layOut_ = buttons->addButton(T(keys::KitLayOutButton), QDialogButtonBox::ActionRole);
   layOut_->setObjectName("cmdlayout");
   // Enter in a box lays out again; writing is asked for by its own button only.
   layOut_->setDefault(true);
-  write_ = buttons->addButton(KitText("12"), QDialogButtonBox::AcceptRole);
+  write_ = buttons->addButton(T(keys::KitWriteButton), QDialogButtonBox::AcceptRole);
   write_->setObjectName("cmdwrite");
   write_->setAutoDefault(false);
   QPushButton* help = ribwindows::AddCloseAndHelp(buttons, this).help;
@@ -450,7 +452,9 @@ bool CutKitWindow::Write() {
   choices_.folder = folder;
   commands::StoreKitChoices(choices_);
   writtenFolder_ = folder;
-  written_->setText(KitText(plan_->sheets == 1 ? "49" : "47").arg(plan_->sheets).arg(QString::fromStdString(folder)));
+  written_->setText(T(plan_->sheets == 1 ? keys::KitOneSheetWritten : keys::KitSheetsWritten)
+                        .arg(plan_->sheets)
+                        .arg(QString::fromStdString(folder)));
   openFolder_->setEnabled(true);
   return true;
 }
@@ -465,7 +469,7 @@ void CutKitWindow::Outdated() {
 void CutKitWindow::ShowSheetPlace() {
   const int count = preview_->SheetCount();
   sheetLabel_->setText(count == 0 ? QString()
-                                  : KitText("13") + QString(" %1 / %2").arg(preview_->Shown() + 1).arg(count));
+                                  : T(keys::KitSheetShown) + QString(" %1 / %2").arg(preview_->Shown() + 1).arg(count));
   previous_->setEnabled(preview_->Shown() > 0);
   next_->setEnabled(preview_->Shown() + 1 < count);
   zoomIn_->setEnabled(count > 0);
@@ -486,14 +490,14 @@ void CutKitWindow::ShowFigures(const std::string& refusal) {
     figures_->clear();
     return;
   }
-  figures_->setText(PartsText("5").arg(plan_->parts.size()).arg(plan_->ribs) + "    " + KitText("14") +
-                    QString(" %1    ").arg(plan_->sheets) + KitText("15") +
+  figures_->setText(T(keys::KitPartCount).arg(plan_->parts.size()).arg(plan_->ribs) + "    " + T(keys::KitSheetCount) +
+                    QString(" %1    ").arg(plan_->sheets) + T(keys::KitUse) +
                     QString(" %1\u00a0%").arg(plan_->usedPercent, 0, 'f', 1));  // "%" stays by its number
   QStringList lines;
   for (const commands::KitSplit& split : plan_->splits) {
-    if (split.pieces > 1) lines << PartsText("1").arg(Q(split.rib)).arg(split.pieces);
-    if (split.leftOut == 1) lines << PartsText("2").arg(Q(split.rib));
-    if (split.leftOut > 1) lines << PartsText("3").arg(Q(split.rib)).arg(split.leftOut);
+    if (split.pieces > 1) lines << T(keys::KitRibInPieces).arg(Q(split.rib)).arg(split.pieces);
+    if (split.leftOut == 1) lines << T(keys::KitSliverLeftOut).arg(Q(split.rib));
+    if (split.leftOut > 1) lines << T(keys::KitSliversLeftOut).arg(Q(split.rib)).arg(split.leftOut);
   }
   // One paragraph: a long panel would otherwise push the sheets off a small screen.
   splits_->setText(lines.join("; "));

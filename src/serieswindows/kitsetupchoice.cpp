@@ -38,7 +38,7 @@ KitSetupChoice::KitSetupChoice(const core::RibDocument& document, QWidget* paren
   // A long project name is cut short in the box rather than widening the window.
   box_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   box_->setMinimumContentsLength(20);
-  auto* project = new QPushButton(SetupText("62"), this);
+  auto* project = new QPushButton(platform::T(keys::KitSetupFromProjectButton), this);
   project->setObjectName("cmdproject");
   project->setAutoDefault(false);
   connect(project, &QPushButton::clicked, this, &KitSetupChoice::ChooseProject);
@@ -52,7 +52,7 @@ KitSetupChoice::KitSetupChoice(const core::RibDocument& document, QWidget* paren
   row->addWidget(project);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(new QLabel(SetupText("56"), this));
+  layout->addWidget(new QLabel(platform::T(keys::KitSetupCaption), this));
   layout->addLayout(row);
 }
 
