@@ -173,14 +173,14 @@ std::optional<KitSettings> KitSettingsFromBoxes(const KitBoxTexts& boxes, KitBox
 }
 
 std::string KitRefusalWords(const KitRefusal& r) {
-  auto with = [&r](const char* key) {
-    const std::string words = platform::Text("FrmKit", key);
+  auto with = [&r](platform::TextKey key) {
+    const std::string words = platform::Text(key);
     return r.subject.empty() ? words : words + "\n" + r.subject;
   };
-  if (r.key == "too-large-part") return with("19");
-  if (r.key == "no-rib") return with("20");
+  if (r.key == "too-large-part") return with(keys::KitPartLargerThanSheet);
+  if (r.key == "no-rib") return with(keys::KitNoRib);
   if (r.key == "sheet") return platform::Text(keys::KitNoRoom);
-  if (r.key == "no-part") return with("22");
+  if (r.key == "no-part") return with(keys::KitRibWithoutOutline);
   // The reader's refusals come in the user's words already.
   return r.message;
 }
