@@ -32,7 +32,10 @@ using platform::Q;
 using platform::T;
 
 // Row captions of the elements, in element order.
-constexpr const char* kRowLabels[core::kElementCount] = {"5", "6", "7", "8", "9", "10", "11", "12", "13", "15", "16"};
+constexpr platform::TextKey kRowLabels[core::kElementCount] = {
+    keys::OutlineRow,     keys::SheetingRow,        keys::ChordLineRow,       keys::SparsRow,
+    keys::LeadingEdgeRow, keys::TrailingEdgeRow,    keys::HolesRow,           keys::StationLinesRow,
+    keys::BlockRow,       keys::FirstComparisonRow, keys::SecondComparisonRow};
 
 // An A4 sheet in twips.
 constexpr double kPageWidth = 210 * platform::kTwipsPerMm;
@@ -102,10 +105,10 @@ ColoursWindow::ColoursWindow(core::RibDocument& document, QWidget* parent) : QDi
   setWindowTitle(T(keys::ColoursCaption));
 
   auto* grid = new QGridLayout;
-  const char* headings[] = {"2", "3", "4"};
+  const platform::TextKey headings[] = {keys::ColourHeading, keys::LineStyleColumnHeading, keys::LineWidthHeading};
   for (int c = 0; c < 3; ++c) {
     // The range goes under its name, so the columns stay as narrow as their boxes.
-    auto* heading = new QLabel(T("FrmLines", headings[c]).replace(" (", "\n("), this);
+    auto* heading = new QLabel(T(headings[c]).replace(" (", "\n("), this);
     heading->setObjectName(QString("Label2_%1").arg(c));
     heading->setAlignment(Qt::AlignCenter);
     grid->addWidget(heading, 0, c + 1);
@@ -121,7 +124,7 @@ ColoursWindow::ColoursWindow(core::RibDocument& document, QWidget* parent) : QDi
   const StyleBoxes boxes = BoxesFromStyle(document_.style);
   for (int i = 0; i < core::kElementCount; ++i) {
     const auto slot = static_cast<std::size_t>(i);
-    auto* label = new QLabel(T("FrmLines", kRowLabels[slot]), this);
+    auto* label = new QLabel(T(kRowLabels[slot]), this);
     label->setObjectName(QString("Label1_%1").arg(i));
     colour_[slot] = box(QString("txtcoul%1").arg(i), kColourKeys);
     colour_[slot]->setText(Q(boxes.colour[slot]));

@@ -30,7 +30,9 @@ using platform::Q;
 using platform::T;
 
 // Box labels of the six lengths, in box order.
-constexpr const char* kLengthLabels[kDefaultLengthCount] = {"6", "7", "8", "11", "12", "13"};
+constexpr platform::TextKey kLengthLabels[kDefaultLengthCount] = {
+    keys::DefaultChordLabel,       keys::DefaultSheetingLabel,   keys::DefaultLeadingEdgeLabel,
+    keys::DefaultBlockHeightLabel, keys::DefaultBlockFrontLabel, keys::DefaultBlockRearLabel};
 }  // namespace
 
 DefaultsWindow::DefaultsWindow(core::RibDocument& document, QWidget* parent)
@@ -40,11 +42,12 @@ DefaultsWindow::DefaultsWindow(core::RibDocument& document, QWidget* parent)
 
   // Tab walks the boxes in the order they are made here.
   QGroupBox* unitFrame = BuildUnitFrame();
-  QGroupBox* ribFrame = BuildLengthFrame("Frame1", "5", 0, 2);
-  QGroupBox* blockFrame = BuildLengthFrame("Frame2", "10", 3, 5);
-  QGroupBox* airfoilFrame = BuildFolderFrame("Frame3", "14", "txtdefprof", "cmdrecherche", airfoilDir_, airfoilBrowse_);
-  QGroupBox* seriesFrame =
-      BuildFolderFrame("Frame4", "15", "txtdefprofevol", "cmdrechercheevol", seriesDir_, seriesBrowse_);
+  QGroupBox* ribFrame = BuildLengthFrame("Frame1", keys::DefaultDimensionsFrame, 0, 2);
+  QGroupBox* blockFrame = BuildLengthFrame("Frame2", keys::DefaultBlockFrame, 3, 5);
+  QGroupBox* airfoilFrame =
+      BuildFolderFrame("Frame3", keys::AirfoilFolderFrame, "txtdefprof", "cmdrecherche", airfoilDir_, airfoilBrowse_);
+  QGroupBox* seriesFrame = BuildFolderFrame("Frame4", keys::SeriesFolderFrame, "txtdefprofevol", "cmdrechercheevol",
+                                            seriesDir_, seriesBrowse_);
   QDialogButtonBox* buttons = BuildButtons();
 
   // One column but for the unit beside the rib's lengths: long labels stay on one line and
@@ -83,14 +86,14 @@ QGroupBox* DefaultsWindow::BuildUnitFrame() {
 }
 
 // The length boxes `first` to `last`, each with its label and unit.
-QGroupBox* DefaultsWindow::BuildLengthFrame(const char* name, const char* caption, int first, int last) {
-  auto* frame = new QGroupBox(T("FrmDefaut", caption), this);
+QGroupBox* DefaultsWindow::BuildLengthFrame(const char* name, platform::TextKey caption, int first, int last) {
+  auto* frame = new QGroupBox(T(caption), this);
   frame->setObjectName(name);
   auto* grid = new QGridLayout(frame);
   grid->setColumnStretch(0, 1);
   for (int i = first; i <= last; ++i) {
     const auto slot = static_cast<std::size_t>(i);
-    auto* label = new QLabel(T("FrmDefaut", kLengthLabels[slot]), frame);
+    auto* label = new QLabel(T(kLengthLabels[slot]), frame);
     boxes_[slot] = new QLineEdit(frame);
     boxes_[slot]->setObjectName(QString("txtdef%1").arg(i));
     boxes_[slot]->setMaximumWidth(110);
@@ -107,9 +110,9 @@ QGroupBox* DefaultsWindow::BuildLengthFrame(const char* name, const char* captio
   return frame;
 }
 
-QGroupBox* DefaultsWindow::BuildFolderFrame(const char* name, const char* caption, const char* boxName,
+QGroupBox* DefaultsWindow::BuildFolderFrame(const char* name, platform::TextKey caption, const char* boxName,
                                             const char* buttonName, QLineEdit*& box, QPushButton*& button) {
-  auto* frame = new QGroupBox(T("FrmDefaut", caption), this);
+  auto* frame = new QGroupBox(T(caption), this);
   frame->setObjectName(name);
   box = new QLineEdit(frame);
   box->setObjectName(boxName);

@@ -41,7 +41,8 @@ QString Shown(double mm, const std::string& unit) {
 core::Length core::PrintSetup::* const kBoxFields[kPrintBoxCount] = {
     &core::PrintSetup::chordLineFromTop, &core::PrintSetup::topMargin, &core::PrintSetup::bottomMargin,
     &core::PrintSetup::overlap};
-const char* const kBoxCaptions[kPrintBoxCount] = {"3", "4", "5", "6"};
+const platform::TextKey kBoxCaptions[kPrintBoxCount] = {keys::ChordLinePositionCaption, keys::StartMarginCaption,
+                                                        keys::EndMarginCaption, keys::OverlapCaption};
 
 }  // namespace
 
@@ -89,7 +90,7 @@ int PrintWindow::AddPaperAndBoxes(QGridLayout* grid) {
   grid->addWidget(paper_, row++, 1, 1, 2);
 
   for (int i = 0; i < kPrintBoxCount; ++i) {
-    auto* caption = new QLabel(T("FrmPrint", kBoxCaptions[i]), this);
+    auto* caption = new QLabel(T(kBoxCaptions[i]), this);
     auto* box = new QLineEdit(this);
     box->setObjectName(QString("Text1_%1").arg(i));
     box->setText(Q((document_.print.*kBoxFields[i]).text));
