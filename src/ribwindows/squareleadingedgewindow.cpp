@@ -27,9 +27,9 @@ SquareLeadingEdgeWindow::SquareLeadingEdgeWindow(core::RibDocument& document, QW
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
   layout->addLayout(grid);
-  const char* captions[3] = {"2", "3", "4"};
+  const platform::TextKey captions[3] = {keys::SquareSideLabel, keys::SquareDistanceLabel, keys::SquareHeightLabel};
   for (int i = 0; i < 3; ++i)
-    boxes_[i] = AddCaptionedBox(grid, i, QString("infotxt%1").arg(i), Text("FrmBacarre", captions[i]), std::string(),
+    boxes_[i] = AddCaptionedBox(grid, i, QString("infotxt%1").arg(i), Text(captions[i]), std::string(),
                                 i == 2 ? keys + "-" : keys)
                     .box;
   const DialogButtons buttons = AddDialogButtons(this, platform::kTopicRibDimensions);
