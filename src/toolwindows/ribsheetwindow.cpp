@@ -34,7 +34,10 @@ constexpr double kTwipsPerMm = platform::kTwipsPerMm;
 constexpr double kTopMm = 15, kLineMm = 5;
 
 // The key of each box's caption.
-constexpr const char* kCaptionKeys[] = {"3", "4", "5", "6", "7", "8", "9"};
+constexpr platform::TextKey kCaptionKeys[] = {keys::RootChordLabel,          keys::TipChordLabel,
+                                              keys::IntermediateRibCountLabel, keys::SpanLabel,
+                                              keys::RootSecondValueLabel,    keys::TipSecondValueLabel,
+                                              keys::MaterialThicknessLabel};
 
 std::string InUnit(double mm, const std::string& unitText) {
   const double value = unitText == " in" ? mm / core::kMmPerInch : mm;
@@ -83,7 +86,7 @@ RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* paren
     const bool count = i == RibCount;
     boxes_[static_cast<std::size_t>(i)] =
         ribwindows::AddCaptionedBox(grid, i, QString("txtnerv%1").arg(i),
-                                    Text("FrmNervure", kCaptionKeys[i]) + (count ? std::string() : unit), std::string(),
+                                    Text(kCaptionKeys[i]) + (count ? std::string() : unit), std::string(),
                                     count ? QString("1234567890") : lengthKeys)
             .box;
   }
@@ -196,7 +199,7 @@ std::vector<std::vector<std::vector<std::string>>> RibSheetWindow::PrintedPages(
   for (int i = 0; i < 7; ++i) {
     if ((i == SecondAtRoot || i == SecondAtTip) && !sheet_.hasSecondValue) continue;
     const std::string value = BoxAt(static_cast<Box>(i))->text().toStdString();
-    head.push_back({Text("FrmNervure", kCaptionKeys[i]) + " : " + value + (i == RibCount ? std::string() : unit)});
+    head.push_back({Text(kCaptionKeys[i]) + " : " + value + (i == RibCount ? std::string() : unit)});
   }
   head.push_back({Text(keys::FreeSpacingLabel) + " = " + InUnit(sheet_.freeSpacing, unit) + unit});
   for (const std::string& note : Notes(sheet_)) head.push_back({note});
