@@ -22,7 +22,6 @@ namespace mainwindow {
 namespace {
 
 using platform::Q;
-QString CutText(const char* key) { return Q(platform::Text("FrmCut", key)); }
 
 constexpr output::CutFormat kFormats[3] = {output::CutFormat::DxfR12, output::CutFormat::DxfR2000,
                                            output::CutFormat::Svg};
@@ -35,10 +34,10 @@ CutExportWindow::CutExportWindow(QWidget* parent) : QDialog(parent), settings_(c
 
   auto* formatGroup = new QGroupBox(platform::T(keys::CutFormatFrame), this);
   auto* formatLayout = new QVBoxLayout(formatGroup);
-  const char* captions[3] = {"3", "4", "5"};
+  const platform::TextKey captions[3] = {keys::DxfR12Choice, keys::DxfR2000Choice, keys::SvgChoice};
   const char* names[3] = {"optr12", "optr2000", "optsvg"};
   for (int i = 0; i < 3; ++i) {
-    formats_[i] = new QRadioButton(CutText(captions[i]), formatGroup);
+    formats_[i] = new QRadioButton(platform::T(captions[i]), formatGroup);
     formats_[i]->setObjectName(names[i]);
     formats_[i]->setChecked(kFormats[i] == settings_.format);
     formatLayout->addWidget(formats_[i]);
