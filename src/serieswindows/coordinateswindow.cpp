@@ -30,7 +30,6 @@ namespace {
 using platform::Q;
 using platform::S;
 using platform::T;
-std::string Coord(const char* key) { return platform::Text("Frmcoord", key); }
 
 // The file's name without its folder and its last four characters.
 std::string NameOf(const std::string& path) {
@@ -66,11 +65,12 @@ CoordinatesWindow::CoordinatesWindow(const core::ProgramSettings& settings, QWid
 // The name, comment and scale boxes, and the point being typed.
 QGridLayout* CoordinatesWindow::BuildBoxes() {
   auto* grid = new QGridLayout;
-  const char* labels[3] = {"2", "3", "4"};
+  const platform::TextKey labels[3] = {keys::CoordinatesFileNameLabel, keys::CoordinatesTitleLabel,
+                                       keys::CoordinatesScaleLabel};
   for (int i = 0; i < 3; ++i) {
     boxes_[i] = new QLineEdit(this);
     boxes_[i]->setObjectName(QString("txt%1").arg(i));
-    auto* label = new QLabel(Q(Coord(labels[i])), this);
+    auto* label = new QLabel(T(labels[i]), this);
     label->setBuddy(boxes_[i]);
     grid->addWidget(label, i, 0);
     grid->addWidget(boxes_[i], i, 1, 1, 3);
@@ -181,7 +181,9 @@ void CoordinatesWindow::EnterPoint() {
 
 void CoordinatesWindow::InsertLine() {
   std::string prompt = platform::Text(keys::InsertButton) + "\n";
-  for (const char* key : {"6", "7", "8", "9"}) prompt += Coord(key) + "\n";
+  for (const platform::TextKey& line :
+       {keys::InsertPromptLine2, keys::InsertPromptLine3, keys::InsertPromptLine4, keys::InsertPromptLine5})
+    prompt += platform::Text(line) + "\n";
   QListWidgetItem* current = list_->currentItem();
   const std::string proposed = current && current->isSelected() ? S(current->text()) : std::string();
   std::optional<std::string> answer = askLine_(S(windowTitle()), prompt, proposed);
