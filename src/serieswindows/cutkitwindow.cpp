@@ -51,8 +51,6 @@ class NarrowList : public QListWidget {
 using platform::Q;
 using platform::T;
 std::string Trimmed(const QString& s) { return s.trimmed().toStdString(); }
-// For the tool tips, taken from a table.
-QString KitText(const char* key) { return Q(platform::Text("FrmKit", key)); }
 
 constexpr output::CutFormat kFormats[3] = {output::CutFormat::DxfR12, output::CutFormat::DxfR2000,
                                            output::CutFormat::Svg};
@@ -225,17 +223,17 @@ QHBoxLayout* CutKitWindow::BuildFolderRow(const std::string& summary, QGroupBox*
 // The preview, and under it the sheet and zoom buttons, the figures and the splits.
 QHBoxLayout* CutKitWindow::BuildNavigation() {
   preview_ = new KitPreview(this);
-  auto tool = [this](const QString& text, const char* tip, const char* name) {
+  auto tool = [this](const QString& text, platform::TextKey tip, const char* name) {
     auto* b = new QToolButton(this);
     b->setText(text);
-    b->setToolTip(KitText(tip));
+    b->setToolTip(T(tip));
     b->setObjectName(name);
     return b;
   };
-  previous_ = tool("<", "30", "cmdprevious");
-  next_ = tool(">", "31", "cmdnext");
-  zoomOut_ = tool("-", "29", "cmdzoomout");
-  zoomIn_ = tool("+", "28", "cmdzoomin");
+  previous_ = tool("<", keys::KitPreviousSheetTip, "cmdprevious");
+  next_ = tool(">", keys::KitNextSheetTip, "cmdnext");
+  zoomOut_ = tool("-", keys::KitZoomOutTip, "cmdzoomout");
+  zoomIn_ = tool("+", keys::KitZoomInTip, "cmdzoomin");
   connect(previous_, &QToolButton::clicked, this, [this] { preview_->Show(preview_->Shown() - 1); });
   connect(next_, &QToolButton::clicked, this, [this] { preview_->Show(preview_->Shown() + 1); });
   connect(zoomOut_, &QToolButton::clicked, this, [this] { preview_->ZoomBy(0.8); });

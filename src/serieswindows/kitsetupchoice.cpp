@@ -19,7 +19,6 @@ namespace {
 
 constexpr int kProjectPathRole = Qt::UserRole + 1;
 
-QString SetupText(const char* key) { return platform::Q(platform::Text("FrmKit", key)); }
 
 }  // namespace
 
@@ -29,10 +28,10 @@ KitSetupChoice::KitSetupChoice(const core::RibDocument& document, QWidget* paren
   box_->setObjectName("cbosetup");
   const commands::KitSetupOffer offer = commands::OfferedKitSetups(document_);
   for (commands::KitSetup listed : offer.listed) {
-    const char* key = listed == commands::KitSetup::BeforeSeries ? "58"
-                      : listed == commands::KitSetup::CurrentRib ? "57"
-                                                                 : "59";
-    box_->addItem(SetupText(key), static_cast<int>(listed));
+    const platform::TextKey key = listed == commands::KitSetup::BeforeSeries ? keys::KitSetupBeforeSeries
+                                  : listed == commands::KitSetup::CurrentRib   ? keys::KitSetupCurrentRib
+                                                                               : keys::KitSetupProjectFile;
+    box_->addItem(platform::T(key), static_cast<int>(listed));
     if (listed == offer.chosen) box_->setCurrentIndex(box_->count() - 1);
   }
   // A long project name is cut short in the box rather than widening the window.
