@@ -52,8 +52,8 @@ files::SeriesWords SeriesWordsInLanguage(SeriesKind kind) {
   w.chordLabel = platform::Text(keys::ChordLabel);
   w.summaryTitle = platform::Text(section, "21");
   w.summaryUnit = platform::Text(section, "22");
-  w.thicknessLabel = platform::Text("FrmTraCevol2", "32");
-  w.gapLabel = platform::Text("FrmTraCevol2", "33");
+  w.thicknessLabel = platform::Text(keys::ThicknessWordInSummary);
+  w.gapLabel = platform::Text(keys::GapWordInSummary);
   return w;
 }
 

@@ -319,7 +319,7 @@ void SeriesWindow::RelabelRibs() {
   for (int slot = 1; slot <= core::kTipSlot; ++slot) {
     QLabel* label = ribLabels_[static_cast<std::size_t>(slot)];
     label->setVisible(slot <= n + 1);
-    label->setText(slot <= n ? QString::number(slot) : Q(platform::Text("FrmTraCevol2", "24")));
+    label->setText(slot <= n ? QString::number(slot) : Q(platform::Text(keys::TipRibRowLabel)));
   }
   // Always one rib in hand, so that Apply never drops what was typed.
   SelectRib(selectedRib_ >= 1 && selectedRib_ <= n + 1 ? selectedRib_ : 1);
