@@ -171,7 +171,7 @@ void StartCalculator() {
 void TellDecimalMark(char decimalMark) {
   if (decimalMark == '.') return;
   std::string text;
-  for (int key = 10; key <= 15; ++key) {
+  for (int key = 10; key <= 15; ++key) {  // the notice is the run of texts Message/10 to /15
     if (key > 10) text += "\n\n";
     text += Text("Message", std::to_string(key));
   }

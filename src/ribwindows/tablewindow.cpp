@@ -132,6 +132,7 @@ QDialogButtonBox* TableWindow::DialogButtons() {
   return dialogButtons_;
 }
 
+// The spar and hole windows give their buttons the same keys, each in its own section.
 void TableWindow::SetButtonTexts(const char* section, const char* hintKey) {
   using platform::Text;
   hint_->setText(Q(Text(section, hintKey)));

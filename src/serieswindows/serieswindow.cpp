@@ -43,6 +43,7 @@ QString OnTwoLines(QString text) {
 using platform::Q;
 using platform::S;
 
+// Both series windows number their texts alike, each in its own section: looked up by number.
 QString SeriesText(SeriesKind kind, const char* key) { return Q(platform::Text(commands::SeriesSection(kind), key)); }
 
 QLineEdit* Box(QWidget* parent, const char* name, const QString& allowed) {
