@@ -10,6 +10,7 @@
 #include "core/lengths.h"
 #include "core/plaintext.h"
 #include "core/ribwarnings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace cli {
@@ -93,7 +94,7 @@ int ApplyRibEdit(core::RibDocument& document, const commands::RibEdit& edit) {
 
 int RefuseUndrawableRib(const core::RibDocument& document) {
   if (core::EdgeWarning(document).what == core::RibWarning::None) return kDone;
-  const std::string text = platform::Text("FrmMainMessage", "13");
+  const std::string text = platform::Text(keys::EdgesLongerThanChord);
   return Refuse("edges-longer-than-chord",
                 text.empty() ? "vandrell-cli: the edge pieces are longer than the chord" : text);
 }

@@ -9,6 +9,7 @@
 #include "commands/ribseries.h"
 #include "core/lengths.h"
 #include "files/airfoilfile.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace cli {
@@ -47,7 +48,7 @@ LoadedAirfoil Load(const std::string& path) {
     return a;
   }
   if (files::TooFewPoints(data.points.size())) {
-    a.message = platform::Text("frmopen", "23") + "\n" + path;
+    a.message = platform::Text(keys::TooFewPoints) + "\n" + path;
     return a;
   }
   commands::SeriesAirfoil airfoil;

@@ -14,6 +14,7 @@
 #include "files/airfoilfile.h"
 #include "files/derivedairfoil.h"
 #include "platform/errorreport.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace cli {
@@ -33,7 +34,7 @@ std::optional<files::AirfoilData> ReadSource(const std::string& path, int& rc) {
   const std::string message = !r.ok() ? (r.status == files::AirfoilReadStatus::Error
                                               ? platform::GeneralErrorText(r.error)
                                               : r.boxText)
-                                      : platform::Text("frmopen", "23");
+                                      : platform::Text(keys::TooFewPoints);
   rc = Refuse("airfoil", message.empty() ? "vandrell-cli: " + path + " is not a usable airfoil file" : message);
   return std::nullopt;
 }
@@ -43,7 +44,8 @@ int Write(const std::string& out, const std::string& contents, const char* tag) 
   switch (files::WriteDerivedAirfoil(out, contents, false, &error)) {
     case files::DerivedWrite::Written: return kDone;
     case files::DerivedWrite::Exists:
-      return Refuse("file-exists", platform::Text("Message", "120") + "\n" + out + "\n(vandrell-cli never replaces a file)");
+      return Refuse("file-exists", platform::Text(keys::ReplaceDerivedAirfoil) + "\n" + out +
+                                       "\n(vandrell-cli never replaces a file)");
     case files::DerivedWrite::Failed: break;
   }
   if (!error.refusal.empty()) return Refuse(error.refusal, error.description);

@@ -12,6 +12,7 @@
 #include "core/pagetiling.h"
 #include "paint_start.h"
 #include "platform/qt/qtpageoutput.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace cli {
@@ -84,7 +85,7 @@ int Print(const Options& options, core::RibDocument& document) {
   platform::QtPageOutput pdf(out);
   const commands::PrintResult printed = commands::PrintSheets(document, request, pdf, chordLineAuto);
   if (printed.status == commands::PrintResult::Status::Refused) return Refuse(printed.refusal, printed.text);
-  if (printed.cutOff) std::fprintf(stderr, "warning: cut-off: %s\n", platform::Text("FrmPrint", "16").c_str());
+  if (printed.cutOff) std::fprintf(stderr, "warning: cut-off: %s\n", platform::Text(keys::PrintCutOff).c_str());
   if (printed.status == commands::PrintResult::Status::Failed) {
     std::fprintf(stderr, "vandrell-cli: %s\n", printed.text.c_str());
     return kError;

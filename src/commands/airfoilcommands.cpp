@@ -16,6 +16,7 @@
 #include "platform/errorreport.h"
 #include "platform/fileio.h"
 #include "platform/messages.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace commands {
@@ -31,10 +32,12 @@ void ChordFromTitle(core::RibDocument& document) {
 OpenOutcome ReadAirfoilToOpen(const std::string& path, files::AirfoilData& data) {
   const files::AirfoilReadResult read = files::ReadAirfoilFile(path, data);
   if (read.status == files::AirfoilReadStatus::Error) return ReportedOpen("", " Open/FichierLecture", read.error);
-  if (!read.ok()) return RefusedOpen(files::StatusName(read.status), read.boxText, Text("frmopen", "1"), AirfoilRefusalIcon(read.status));
+  if (!read.ok())
+    return RefusedOpen(files::StatusName(read.status), read.boxText, Text(keys::OpenAirfoilCaption),
+                       AirfoilRefusalIcon(read.status));
   // The open window refuses such files too; the preparation needs five points.
   if (files::TooFewPoints(data.points.size()))
-    return RefusedOpen("too-few-points", Text("frmopen", "23"), Text("frmopen", "1"));
+    return RefusedOpen("too-few-points", Text(keys::TooFewPoints), Text(keys::OpenAirfoilCaption));
   return {};
 }
 
@@ -89,7 +92,7 @@ void InstallOpenedAirfoil(core::RibDocument& document, const std::string& path, 
 void OpenRecentAirfoil(core::RibDocument& document, const std::string& path) {
   if (path.size() >= 3 && (path[0] == 'a' || path[0] == 'A') && path[1] == ':' &&
       (path[2] == '\\' || path[2] == '/')) {
-    if (platform::AskYesNo(Text("frmopen", "30"), "Open Airfoil components", platform::BoxIcon::Question,
+    if (platform::AskYesNo(Text(keys::RecentFileOnDriveA), "Open Airfoil components", platform::BoxIcon::Question,
                            true) == platform::BoxAnswer::No)
       return;
   }

@@ -17,6 +17,7 @@
 #include "platform/filedialogs.h"
 #include "platform/messages.h"
 #include "platform/notices.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace commands {
@@ -73,10 +74,10 @@ std::string ThicknessCamberContents(const core::RibDocument& document, const std
 }
 
 std::string ThicknessCamberPanelText(const core::RibDocument& document) {
-  return Text("MainTolbar", "11") + " : " + document.airfoil.name + " + " + document.airfoil.name + " " +
-         Text("FrmEpCourb", "17") + " : " + core::PercentText(document.rib.reshape.newThickness) + " " +
-         Text("FrmEpCourb", "18") + " : " + core::PercentText(document.rib.reshape.newCamber) + " " +
-         Text("MainTolbar", "13") + " : " + document.rib.chord.text + document.settings.unitText;
+  return Text(keys::AirfoilLabel) + " : " + document.airfoil.name + " + " + document.airfoil.name + " " +
+         Text(keys::ThicknessWord) + " : " + core::PercentText(document.rib.reshape.newThickness) + " " +
+         Text(keys::CamberWord) + " : " + core::PercentText(document.rib.reshape.newCamber) + " " +
+         Text(keys::ChordLabel) + " : " + document.rib.chord.text + document.settings.unitText;
 }
 
 void EndThicknessCamber(core::RibDocument& document) {
@@ -104,14 +105,15 @@ std::string SaveDerivedAirfoil(const core::RibDocument& document, DerivedAirfoil
   platform::ErrorInfo error;
   files::DerivedWrite written = files::WriteDerivedAirfoil(path, contents, false, &error);
   if (written == files::DerivedWrite::Exists) {
-    if (platform::AskYesNo(Text("Message", "120") + "\n" + path, title, platform::BoxIcon::Question, true) !=
+    if (platform::AskYesNo(Text(keys::ReplaceDerivedAirfoil) + "\n" + path, title, platform::BoxIcon::Question, true) !=
         platform::BoxAnswer::Yes)
       return std::string();
     written = files::WriteDerivedAirfoil(path, contents, true, &error);
   }
   if (written != files::DerivedWrite::Written) {
     // The cause (a full disk, a folder in the file's place) and the file, under the tool's text.
-    platform::Inform(Text("Message", "121") + "\n" + error.description, title, platform::BoxIcon::Exclamation);
+    platform::Inform(Text(keys::DerivedAirfoilNotWritten) + "\n" + error.description, title,
+                     platform::BoxIcon::Exclamation);
     return std::string();
   }
   lastFolder = FolderOfWritten(path);
@@ -150,16 +152,16 @@ void ShowComparison(core::RibDocument& document, core::AirfoilComparison& compar
 }
 
 std::string ComparisonPanelText(const core::RibDocument& document, const core::AirfoilComparison& c) {
-  const std::string airfoil = Text("MainTolbar", "11");
+  const std::string airfoil = Text(keys::AirfoilLabel);
   // Where along the chord each greatest value lies is left to the rib's own view, and each
   // airfoil has a line of its own: on one line, two long names and their figures ran past
   // the status bar of a small screen, in the longer words of French.
   auto figures = [](const core::PreparedAirfoil& p) {
-    return " (" + Text("FrmEpCourb", "17") + " " + TwoDecimals(p.maxThickness * 100) + " %, " +
-           Text("FrmEpCourb", "18") + " " + TwoDecimals(p.maxCamber * 100) + " %)";
+    return " (" + Text(keys::ThicknessWord) + " " + TwoDecimals(p.maxThickness * 100) + " %, " +
+           Text(keys::CamberWord) + " " + TwoDecimals(p.maxCamber * 100) + " %)";
   };
   return airfoil + " #1 :  " + c.firstName + figures(c.first) + "\n" + airfoil + " #2 :  " + c.secondName +
-         figures(c.second) + "  " + Text("MainTolbar", "13") + " : " + document.rib.chord.text +
+         figures(c.second) + "  " + Text(keys::ChordLabel) + " : " + document.rib.chord.text +
          document.settings.unitText;
 }
 

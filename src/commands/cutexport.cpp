@@ -16,6 +16,7 @@
 #include "platform/filedialogs.h"
 #include "platform/messages.h"
 #include "platform/notices.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
 
@@ -52,13 +53,13 @@ std::string KerfText(double mm) {
 }
 
 std::string KerfTooWideText() {
-  std::string text = platform::Text("filedxf", "161");
+  std::string text = platform::Text(keys::CutKerfTooWide);
   if (text.empty()) text = "The kerf may be at most";
   return text + " " + KerfText(kMaxKerfMm) + " mm";
 }
 
 std::string NoRibLeftText() {
-  std::string text = platform::Text("filedxf", "165");
+  std::string text = platform::Text(keys::CutSheetingLeavesNothing);
   if (text.empty()) text = "The sheeting is thicker than half the rib: nothing of the rib is left to cut.";
   return text;
 }
@@ -69,7 +70,7 @@ std::optional<CutSettings> SettingsFromWindow(output::CutFormat format, const st
   if (kerfText.empty()) return settings;
   std::optional<double> kerf = ReadKerf(kerfText);
   if (!kerf) {
-    why = platform::Text("filedxf", "164");
+    why = platform::Text(keys::CutKerfNotNumber);
     if (why.empty()) why = "The kerf is a width in millimetres, for example 0.15.";
     return std::nullopt;
   }
@@ -120,7 +121,7 @@ core::CutLayout LayoutFor(const core::RibDocument& s, const CutSettings& setting
 CutExportResult NoPart() {
   CutExportResult result;
   result.outcome = CutOutcome::NoPart;
-  result.message = platform::Text("filedxf", "160");
+  result.message = platform::Text(keys::CutNoOutline);
   if (result.message.empty()) result.message = "The rib cannot be made into a part to cut: its outline does not close.";
   return result;
 }
@@ -175,8 +176,8 @@ CutExportResult ExportForCutting(core::RibDocument& document, const CutSettings&
 
   const bool svg = settings.format == output::CutFormat::Svg;
   platform::FileDialogRequest request;
-  request.title = platform::Text("filedxf", "163");
-  request.filter = platform::Text("MainTolbar", "26") + (svg ? " SVG (*.svg)|*.svg|" : " DXF (*.dxf)|*.dxf|");
+  request.title = platform::Text(keys::CutSaveTitle);
+  request.filter = platform::Text(keys::FilesWord) + (svg ? " SVG (*.svg)|*.svg|" : " DXF (*.dxf)|*.dxf|");
   request.defaultExt = ExtensionOf(settings.format);
   request.initialDir = folder;
   request.fileName = DxfDefaultFileName(document);
@@ -204,7 +205,7 @@ CutExportResult ExportForCutting(core::RibDocument& document, const CutSettings&
     case CutOutcome::Written:
       platform::TellWritten(path);
       if (result.holesLeftOut > 0)
-        platform::Inform(platform::Text("filedxf", "162") + " " + path, platform::kProgramTitle,
+        platform::Inform(platform::Text(keys::CutHolesLeftOut) + " " + path, platform::kProgramTitle,
                          platform::BoxIcon::Exclamation);
       break;
     default: break;

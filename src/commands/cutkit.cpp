@@ -19,6 +19,7 @@
 #include "core/ribwarnings.h"
 #include "files/airfoilfile.h"
 #include "files/seriesfiles.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace commands {
@@ -68,7 +69,7 @@ std::optional<KitRefusal> BuildRib(const core::RibDocument& templateRib, const K
     return KitRefusal{"unreadable", read.error.description, rib.path};  // names the file already
   if (!read.ok()) return KitRefusal{files::StatusName(read.status), about(read.boxText), rib.path};
   if (files::TooFewPoints(document.airfoil.points.size()))
-    return KitRefusal{"too-few-points", about(platform::Text("frmopen", "23")), rib.path};
+    return KitRefusal{"too-few-points", about(platform::Text(keys::TooFewPoints)), rib.path};
   files::SplitAirfoilFileName(rib.path, document.airfoil.name, document.airfoil.ext);
   core::InstallPreparedAirfoil(document);
   document.airfoil.loaded = true;
@@ -79,7 +80,7 @@ std::optional<KitRefusal> BuildRib(const core::RibDocument& templateRib, const K
       document, SetLength{RibLength::Chord, {chordMm, core::LengthToText(chordMm, document.settings.unitText)}});
   if (chord.refused) return KitRefusal{chord.refusalKey, about(EditMessageText(chord.messages.front())), rib.name};
   if (core::EdgeWarning(document).what != core::RibWarning::None) {
-    std::string text = platform::Text("FrmMainMessage", "13");
+    std::string text = platform::Text(keys::EdgesLongerThanChord);
     return KitRefusal{"edges-longer-than-chord", (text.empty() ? "The edge pieces are longer than the chord" : text) +
                                                      ": " + rib.name,
                       rib.name};

@@ -5,6 +5,7 @@
 #include "core/lengths.h"
 #include "core/typednumber.h"
 #include "files/derivedairfoil.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace commands {
@@ -12,8 +13,8 @@ namespace commands {
 namespace {
 
 // A language file that lacks the text still gives the user words.
-std::string TextOr(const std::string& section, const std::string& key, const std::string& fallback) {
-  const std::string text = platform::Text(section, key);
+std::string TextOr(platform::TextKey key, const std::string& fallback) {
+  const std::string text = platform::Text(key);
   return text.empty() ? fallback : text;
 }
 
@@ -23,9 +24,8 @@ std::string Hundredths(double value) {
   return text;
 }
 
-ToolRefusal AngleTooLarge(const std::string& section, const std::string& key, const std::string& fallback,
-                          const char* limit) {
-  return {"angle-too-large", TextOr(section, key, fallback) + limit};
+ToolRefusal AngleTooLarge(platform::TextKey key, const std::string& fallback, const char* limit) {
+  return {"angle-too-large", TextOr(key, fallback) + limit};
 }
 
 }  // namespace
@@ -46,15 +46,16 @@ ThicknessCamberOutcome ScaleThicknessCamber(const core::PreparedAirfoil& airfoil
   out.thicknessText = Hundredths(out.result.newThickness * 100);
   out.camberText = Hundredths(out.result.newCamber * 100);
   if (out.result.camberKeptAtZero)
-    out.notice = TextOr("FrmEpCourb", "10", "This airfoil is symmetrical: the camber stays at 0.");
+    out.notice = TextOr(keys::CamberStaysZero, "This airfoil is symmetrical: the camber stays at 0.");
   using enum core::ThicknessCamberCheck;
   switch (out.result.check) {
     case CamberTooLarge:
     case ThicknessTooLarge:
-      out.refusal = ToolRefusal{"percent-too-large", TextOr("FrmEpCourb", "11", "The value must stay below") + " 100 % "};
+      out.refusal =
+          ToolRefusal{"percent-too-large", TextOr(keys::ValueMustStayBelow, "The value must stay below") + " 100 % "};
       break;
     case ThicknessZero:
-      out.refusal = ToolRefusal{"thickness-zero", TextOr("FrmEpCourb", "12", "The new thickness cannot be 0 %.")};
+      out.refusal = ToolRefusal{"thickness-zero", TextOr(keys::NewThicknessZero, "The new thickness cannot be 0 %.")};
       break;
     case FlatAirfoil: out.error = platform::ErrorInfo{platform::kErrDivisionByZero, "the airfoil has no thickness"}; break;
     case Ok: break;
@@ -63,7 +64,7 @@ ThicknessCamberOutcome ScaleThicknessCamber(const core::PreparedAirfoil& airfoil
 }
 
 ThicknessCamberWords ThicknessCamberWordsInLanguage() {
-  return {TextOr("FrmEpCourb", "17", "Thickness"), TextOr("FrmEpCourb", "18", "Camber")};
+  return {TextOr(keys::ThicknessWord, "Thickness"), TextOr(keys::CamberWord, "Camber")};
 }
 
 std::string ThicknessCamberFileText(const std::string& airfoilName, const ThicknessCamberWords& words,
@@ -77,10 +78,12 @@ InclinedRibPlan PlanInclinedRib(const std::string& angleText) {
   plan.degrees = core::NumberFromText(angleText);
   switch (core::CheckInclination(plan.degrees)) {
     case core::AngleCheck::Missing:
-      plan.refusal = ToolRefusal{"angle-missing", TextOr("FrmInclinaisonNervure", "6",
+      plan.refusal = ToolRefusal{"angle-missing", TextOr(keys::InclinedRibAngleMissing,
                                                          "Type the angle of inclination in degrees.")};
       return plan;
-    case core::AngleCheck::TooLarge: plan.refusal = AngleTooLarge("FrmInclinaisonNervure", "7", "The angle is too large. Largest angle:", " 89° !"); return plan;
+    case core::AngleCheck::TooLarge:
+      plan.refusal = AngleTooLarge(keys::InclinedRibAngleTooLarge, "The angle is too large. Largest angle:", " 89° !");
+      return plan;
     case core::AngleCheck::Ok: break;
   }
   plan.factor = core::InclinationFactor(plan.degrees);
@@ -101,20 +104,21 @@ ObliqueRibPlan PlanObliqueRib(int mode, const std::string& lengthText, const std
   plan.lengths = core::ComputeObliqueRib(mode, core::LengthFromText(lengthText, unitText), plan.degrees);
   switch (plan.lengths.check) {
     case core::ObliqueCheck::LengthMissing:
-      plan.refusal = ToolRefusal{"length-missing", TextOr("FrmAngle", "10", "Type the given length first.")};
+      plan.refusal = ToolRefusal{"length-missing", TextOr(keys::ObliqueLengthMissing, "Type the given length first.")};
       break;
     case core::ObliqueCheck::AngleMissing:
-      plan.refusal = ToolRefusal{"angle-missing", TextOr("FrmAngle", "11", "Type the angle of the cut.")};
+      plan.refusal = ToolRefusal{"angle-missing", TextOr(keys::ObliqueAngleMissing, "Type the angle of the cut.")};
       break;
     case core::ObliqueCheck::AngleTooLarge:
-      plan.refusal = AngleTooLarge("FrmAngle", "12", "The angle is too large. Limit:", mode == 0 ? " 89° !" : " 90° !");
+      plan.refusal =
+          AngleTooLarge(keys::ObliqueAngleTooLarge, "The angle is too large. Limit:", mode == 0 ? " 89° !" : " 90° !");
       break;
     case core::ObliqueCheck::Ok: break;
   }
   return plan;
 }
 
-std::string ObliqueRibTitleWords() { return TextOr("FrmAngle", "6", "Oblique rib"); }
+std::string ObliqueRibTitleWords() { return TextOr(keys::ObliqueLengthsFrame, "Oblique rib"); }
 
 DerivedFile ObliqueRibFile(const SourceAirfoil& a, const ObliqueRibPlan& rib, const std::string& titleWords) {
   const files::ObliqueRibTexts texts{titleWords,           a.name, rib.degrees, rib.lengths.obliqueMm,

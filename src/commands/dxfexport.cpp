@@ -10,6 +10,7 @@
 #include "platform/filedialogs.h"
 #include "platform/messages.h"
 #include "platform/notices.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace commands {
@@ -32,7 +33,7 @@ std::string DxfDefaultFileName(const core::RibDocument& document) {
 
 std::optional<std::string> DxfRefusal(const core::RibDocument& document) {
   if (!document.rib.upsideDown) return std::nullopt;
-  return platform::Text("filedxf", "1");
+  return platform::Text(keys::DxfUpsideDown);
 }
 
 DxfWriteResult WriteDxfFile(const core::RibDocument& document, const std::string& path,
@@ -61,8 +62,8 @@ DxfCommandResult ExportDxf(core::RibDocument& document) {
   folder = ProposedOutputFolder(folder, document);
 
   platform::FileDialogRequest request;
-  request.title = platform::Text("filedxf", "2");
-  request.filter = platform::Text("MainTolbar", "26") + " DXF (*.dxf)|*.dxf|";
+  request.title = platform::Text(keys::DxfSaveTitle);
+  request.filter = platform::Text(keys::FilesWord) + " DXF (*.dxf)|*.dxf|";
   request.defaultExt = "dxf";
   request.initialDir = folder;
   request.fileName = DxfDefaultFileName(document);

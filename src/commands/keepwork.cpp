@@ -2,6 +2,7 @@
 
 #include "commands/projectcommands.h"
 #include "platform/messages.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace commands {
@@ -16,8 +17,8 @@ bool KeepWork(core::RibDocument& document, const std::string& question) {
   using platform::Text;
   switch (platform::CurrentMessages().Show({question, platform::kProgramTitle, platform::BoxIcon::Question,
                                             platform::BoxButtons::SaveDiscardCancel, 1,
-                                            {Text("TextButton", "33"), Text("TextButton", "34"),
-                                             Text("TextButton", "35")}})) {
+                                            {Text(keys::KeepWorkSaveButton), Text(keys::KeepWorkDiscardButton),
+                                             Text(keys::KeepWorkCancelButton)}})) {
     case platform::BoxAnswer::Save: return SaveProjectAgain(document);
     case platform::BoxAnswer::Discard: return true;
     default: return false;
@@ -25,7 +26,7 @@ bool KeepWork(core::RibDocument& document, const std::string& question) {
 }
 
 bool MayReplaceRib(core::RibDocument& document, const std::string& plainQuestion, const std::string& title) {
-  if (HasUnsavedChanges(document)) return KeepWork(document, platform::Text("FrmMainMessage", "20"));
+  if (HasUnsavedChanges(document)) return KeepWork(document, platform::Text(keys::ReplaceModified));
   return plainQuestion.empty() ||
          platform::AskYesNo(plainQuestion, title, platform::BoxIcon::Question, true) == platform::BoxAnswer::Yes;
 }

@@ -14,6 +14,7 @@
 #include "output/kitwriter.h"
 #include "platform/errorreport.h"
 #include "platform/fileio.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
 
@@ -140,13 +141,13 @@ std::optional<KitSettings> KitSettingsFromBoxes(const KitBoxTexts& boxes, KitBox
   const std::optional<double> width = PositiveMillimetres(boxes.width, boxes.unit);
   const std::optional<double> length = PositiveMillimetres(boxes.length, boxes.unit);
   if (!width || !length) {
-    refusal = {width ? KitBox::Length : KitBox::Width, platform::Text("FrmKit", "23")};
+    refusal = {width ? KitBox::Length : KitBox::Width, platform::Text(keys::KitSheetRefused)};
     return std::nullopt;
   }
   s.sheet = core::SheetSize{*length, *width};
   const std::optional<double> gap = BoxMillimetres(boxes.gap, boxes.unit);
   if (!gap) {
-    refusal = {KitBox::Gap, platform::Text("FrmKit", "24")};
+    refusal = {KitBox::Gap, platform::Text(keys::KitGapRefused)};
     return std::nullopt;
   }
   s.gapMm = *gap;
@@ -163,7 +164,7 @@ std::optional<KitSettings> KitSettingsFromBoxes(const KitBoxTexts& boxes, KitBox
   if (!boxes.thickness.empty()) {
     const std::optional<double> thickness = PositiveMillimetres(boxes.thickness, boxes.unit);
     if (!thickness) {
-      refusal = {KitBox::Thickness, platform::Text("FrmKit", "55")};
+      refusal = {KitBox::Thickness, platform::Text(keys::KitThicknessRefused)};
       return std::nullopt;
     }
     s.thicknessMm = *thickness;
@@ -172,14 +173,14 @@ std::optional<KitSettings> KitSettingsFromBoxes(const KitBoxTexts& boxes, KitBox
 }
 
 std::string KitRefusalWords(const KitRefusal& r) {
-  auto with = [&r](const char* key) {
-    const std::string words = platform::Text("FrmKit", key);
+  auto with = [&r](platform::TextKey key) {
+    const std::string words = platform::Text(key);
     return r.subject.empty() ? words : words + "\n" + r.subject;
   };
-  if (r.key == "too-large-part") return with("19");
-  if (r.key == "no-rib") return with("20");
-  if (r.key == "sheet") return platform::Text("FrmKit", "21");
-  if (r.key == "no-part") return with("22");
+  if (r.key == "too-large-part") return with(keys::KitPartLargerThanSheet);
+  if (r.key == "no-rib") return with(keys::KitNoRib);
+  if (r.key == "sheet") return platform::Text(keys::KitNoRoom);
+  if (r.key == "no-part") return with(keys::KitRibWithoutOutline);
   // The reader's refusals come in the user's words already.
   return r.message;
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/paths.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace commands {
@@ -63,7 +64,7 @@ std::string WrittenText(const std::string& path) {
 }
 
 std::string WrittenText(const std::string& fileName, const std::string& folderShown) {
-  std::string text = platform::Text("FrmMainMessage", "51");
+  std::string text = platform::Text(keys::FileWritten);
   // Both places found before either is filled, so that a "%2" in a file name stays as it is.
   std::pair<std::size_t, std::string> places[] = {{text.find("%1"), fileName}, {text.find("%2"), folderShown}};
   if (places[0].first < places[1].first) std::swap(places[0], places[1]);

@@ -11,6 +11,7 @@
 #include "platform/desktop.h"
 #include "platform/messages.h"
 #include "platform/notices.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
 
@@ -102,10 +103,10 @@ void SetSheetExtrasWanted(bool on) {
   platform::CurrentUserStore().Set(platform::kUserStorePrint, platform::kUserSheetExtras, on ? "1" : "0");
 }
 
-std::string PrintTitle() { return platform::MenuTitle("MenuFile", "9"); }
+std::string PrintTitle() { return platform::MenuTitle(keys::PrintEntry); }
 
 std::string PrintQuestion(const core::RibDocument& document, const std::vector<std::string>& comparedNames) {
-  std::string text = platform::Text("TextButton", "14");
+  std::string text = platform::Text(keys::PrintQuestion);
   if (comparedNames.size() == 2)
     return text + " #1 :  " + comparedNames[0] + " / " + " #2 :  " + comparedNames[1];
   return text + " " + document.airfoil.name;
@@ -116,8 +117,8 @@ std::string SheetLabel(const core::RibDocument& document, const std::vector<std:
   const std::string names = comparedNames.size() == 2
                                 ? "#1 : " + comparedNames[0] + " / #2 : " + comparedNames[1]
                                 : document.airfoil.name;
-  return platform::Text("FrmPrint", "17") + " " + std::to_string(sheet + 1) + " / " + std::to_string(sheetCount) +
-         "   " + names + "   " + platform::Text("FrmPrint", "18") + " " +
+  return platform::Text(keys::SheetLabelBefore) + " " + std::to_string(sheet + 1) + " / " + std::to_string(sheetCount) +
+         "   " + names + "   " + platform::Text(keys::SheetLabelChord) + " " +
          core::LengthToText(document.rib.chord.mm, document.settings.unitText) + document.settings.unitText;
 }
 
@@ -193,8 +194,8 @@ bool OfferFittingChordLine(core::RibDocument& document, const PrintRequest& what
   const core::SheetFit fit = SheetFitFor(document, what);
   if (!fit.cutOff) return false;
   const std::string place = core::LengthToText(static_cast<float>(fit.fittingChordLineMm), document.settings.unitText);
-  const std::string text = platform::Text("FrmPrint", "16") + "\n\n" + platform::Text("FrmPrint", "25") + " " + place +
-                           document.settings.unitText;
+  const std::string text = platform::Text(keys::PrintCutOff) + "\n\n" + platform::Text(keys::MoveChordLineOffer) + " " +
+                           place + document.settings.unitText;
   if (platform::AskYesNo(text, PrintTitle(), platform::BoxIcon::Exclamation, false) != platform::BoxAnswer::Yes)
     return false;
   PlaceChordLineToFit(document, fit);
@@ -210,8 +211,8 @@ PrintResult PrintSheets(core::RibDocument& document, const PrintRequest& what, p
     result.status = PrintResult::Status::Refused;
     const bool noRoom = plan.problem == core::TilingProblem::NoRoom;
     result.refusal = noRoom ? "no-room" : "needs-overlap";
-    result.text = noRoom ? platform::Text("FrmPrint", "22")
-                         : platform::Text("FrmPrint", "24") + " " + std::to_string(plan.pageCount);
+    result.text = noRoom ? platform::Text(keys::NoUsableLength)
+                         : platform::Text(keys::SeveralSheetsNoOverlap) + " " + std::to_string(plan.pageCount);
     return result;
   }
   if (fitChordLine) PlaceChordLineToFit(document, SheetFitFor(document, what));
@@ -223,7 +224,7 @@ PrintResult PrintSheets(core::RibDocument& document, const PrintRequest& what, p
 PrintOutcome Print(core::RibDocument& document, const PrintRequest& what, platform::PageOutput& output,
                    const std::function<bool()>& pageSetup) {
   const std::string question =
-      what.singleSheet && !what.airfoilNames.empty() ? platform::Text("TextButton", "14") + " " + what.airfoilNames[0]
+      what.singleSheet && !what.airfoilNames.empty() ? platform::Text(keys::PrintQuestion) + " " + what.airfoilNames[0]
                                                      : PrintQuestion(document, what.airfoilNames);
   if (platform::AskYesNo(question, platform::kProgramTitle, platform::BoxIcon::Question, true) !=
       platform::BoxAnswer::Yes)
@@ -247,7 +248,7 @@ bool TellPrintOutcome(platform::PageOutput& output, bool sent, const std::string
   if (!sent) {
     // Which file and why; and the next print asks again where to print, so that another
     // folder or printer can be chosen instead of failing the same way.
-    std::string text = platform::Text("FrmMainMessage", "53") + "\n" + error;
+    std::string text = platform::Text(keys::PrintFailed) + "\n" + error;
     if (!file.empty() && error.find(file) == std::string::npos) text += "\n" + file;
     platform::Inform(text, PrintTitle(), platform::BoxIcon::Critical);
     output.ChooseAgainNextTime();

@@ -15,6 +15,7 @@
 #include "platform/errorreport.h"
 #include "platform/fileio.h"
 #include "platform/messages.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace commands {
@@ -25,7 +26,7 @@ namespace {
 
 platform::FileDialogRequest ProjectDialogRequest(const core::RibDocument& document) {
   platform::FileDialogRequest r;
-  r.filter = Text("MainTolbar", "26") + " Vandrell" + " (*.vdl)|*.vdl|";
+  r.filter = Text(keys::FilesWord) + " Vandrell" + " (*.vdl)|*.vdl|";
   r.initialDir = document.settings.iniFile.empty()
                      ? std::string()
                      : files::GetINIFile("Repertoires", "LastOpenVdl", document.settings.iniFile);
@@ -45,9 +46,9 @@ OpenOutcome ReadProjectAirfoil(core::RibDocument& fresh, const std::string& airf
   fresh.airfoil.path = files::FindProjectAirfoil(fresh, airfoilFileName);
   if (fresh.airfoil.path.empty())
     return RefusedOpen("airfoil-missing",
-                       Text("fileopen", "3") + " " + airfoilFileName + "\n" + " " + Text("fileopen", "4") + " " +
-                           "\n" + fresh.settings.airfoilDir + " " + Text("fileopen", "5") + " " +
-                           fresh.settings.seriesAirfoilDir,
+                       Text(keys::ProjectAirfoilMissingBefore) + " " + airfoilFileName + "\n" + " " +
+                           Text(keys::ProjectAirfoilMissingAfter) + " " + "\n" + fresh.settings.airfoilDir + " " +
+                           Text(keys::ProjectAirfoilMissingBetween) + " " + fresh.settings.seriesAirfoilDir,
                        platform::kProgramTitle);
   files::AirfoilData data;
   OpenOutcome airfoil = ReadAirfoilToOpen(fresh.airfoil.path, data);
@@ -83,7 +84,7 @@ platform::FileDialogRequest SaveProjectRequest(const core::RibDocument& document
 
 platform::FileDialogRequest OpenProjectRequest(const core::RibDocument& document) {
   platform::FileDialogRequest r = ProjectDialogRequest(document);
-  r.title = Text("fileopen", "2");
+  r.title = Text(keys::OpenProjectTitle);
   return r;
 }
 
@@ -141,7 +142,8 @@ OpenOutcome OpenProjectFile(core::RibDocument& document, const std::string& path
 
   const files::ProjectReadResult read = files::ReadProjectFile(path, fresh, how.olderLayout);
   if (!read.ok && !read.error.refusal.empty())
-    return RefusedOpen(read.error.refusal, read.error.description, Text("fileopen", "2"), platform::BoxIcon::Exclamation);
+    return RefusedOpen(read.error.refusal, read.error.description, Text(keys::OpenProjectTitle),
+                       platform::BoxIcon::Exclamation);
   if (!read.ok && !read.fileRead) {
     OpenOutcome outcome = ReportedOpen("unreadable", kOpenProjectTag, read.error);
     outcome.text = read.error.description;

@@ -10,6 +10,7 @@
 #include "core/settle.h"
 #include "core/typednumber.h"
 #include "files/captions.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace commands {
@@ -27,17 +28,17 @@ class EditApplier {
     switch (e.which) {
       case RibLength::Chord:
         // Nothing can be drawn on a chord of 0, and the view would silently go blank.
-        if (!(e.value.mm > 0)) return Refuse("FrmInput", "14", "chord");
+        if (!(e.value.mm > 0)) return Refuse(keys::ChordZeroRefused, "chord");
         document_.rib.chord = e.value;
         return Stored(Change::Setup | Change::Chord);
       case RibLength::Sheeting: document_.rib.sheeting = e.value; return Stored(Change::Setup | Change::Sheeting);
       case RibLength::LeadingEdge:
-        StoreEdgeDepth(e.value, document_.rib.leadingEdge, "11");
+        StoreEdgeDepth(e.value, document_.rib.leadingEdge, keys::LeadingEdgeDeeperThanChord);
         // Typing a depth chooses the plain piece.
         document_.rib.leadingEdgeStyle = core::LeadingEdgeStyle::Plain;
         return Stored(Change::Setup);
       case RibLength::TrailingEdge:
-        StoreEdgeDepth(e.value, document_.rib.trailingEdge, "12");
+        StoreEdgeDepth(e.value, document_.rib.trailingEdge, keys::TrailingEdgeDeeperThanChord);
         return Stored(Change::Setup);
     }
     return {};
@@ -46,7 +47,7 @@ class EditApplier {
   EditOutcome operator()(const SetReferenceLines& e) {
     std::string typed = e.typed;
     if (core::LeadingNumber(typed) > 255) {
-      Tell("FrmInput", "13");
+      Tell(keys::TooManyReferenceLines);
       typed = "255";
     }
     const long count = core::RoundHalfEven(core::LeadingNumber(typed));
@@ -58,7 +59,7 @@ class EditApplier {
     const TabBoxes& boxes = e.boxes;
     const double chord = document_.rib.chord.mm;
     const double length = Position(boxes.length), rear = Position(boxes.rear);
-    if (length > chord || rear > chord || length + rear > chord) return Refuse("FrmTalon", "5", "tabs");
+    if (length > chord || rear > chord || length + rear > chord) return Refuse(keys::TabsBeyondChord, "tabs");
     core::BuildingTabs& t = document_.rib.tabs;
     t.board = boxes.board;
     t.lowerDistance = Typed(boxes.lowerDistance);
@@ -116,12 +117,12 @@ class EditApplier {
     q.size = Typed(e.boxes.size);
     if (q.size.mm > SquareSideLimitMm(unit)) {
       const bool inches = unit == " in";
-      Tell("FrmBacarre", "5", inches ? " 2 inches" : " 50 mm");
+      Tell(keys::SquareSideTooLarge, inches ? " 2 inches" : " 50 mm");
       q.size = {SquareSideLimitMm(unit), inches ? "2" : "50"};
     }
     q.x = Typed(e.boxes.x);
     if (q.x.mm > document_.rib.chord.mm) {
-      Tell("FrmBacarre", "6");
+      Tell(keys::SquareBeyondChord);
       // The text goes to 0 with the value, or a project read back would bring the
       // refused position back.
       q.x = {0, "0"};
@@ -172,10 +173,10 @@ class EditApplier {
 
   // An edge piece deeper than the chord is told and set to 0, its text with it: the project
   // keeps the text, and a file read back must not bring the refused depth back.
-  void StoreEdgeDepth(const core::Length& typed, core::Length& depth, const char* messageKey) {
+  void StoreEdgeDepth(const core::Length& typed, core::Length& depth, platform::TextKey message) {
     depth = typed;
     if (depth.mm > document_.rib.chord.mm) {
-      Tell("FrmInput", messageKey);
+      Tell(message);
       depth = {0, "0"};
     }
   }
@@ -192,12 +193,12 @@ class EditApplier {
     return Stored(Change::Setup);
   }
 
-  void Tell(const char* section, const char* key, std::string words = {}) {
-    out_.messages.push_back({section, key, std::move(words)});
+  void Tell(platform::TextKey message, std::string words = {}) {
+    out_.messages.push_back({std::string(message.section), std::string(message.key), std::move(words)});
   }
 
-  EditOutcome Refuse(const char* section, const char* key, const char* refusalKey) {
-    Tell(section, key);
+  EditOutcome Refuse(platform::TextKey message, const char* refusalKey) {
+    Tell(message);
     out_.refused = true;
     out_.refusalKey = refusalKey;
     return out_;

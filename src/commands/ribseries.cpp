@@ -12,6 +12,7 @@
 #include "platform/filedialogs.h"
 #include "platform/fileio.h"
 #include "platform/messages.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
 
@@ -19,7 +20,7 @@ namespace commands {
 
 bool ConfirmSeriesTool(core::RibDocument& document) {
   if (!document.airfoil.loaded) return true;
-  if (!MayReplaceRib(document, platform::Text("FrmMainMessage", "11"), platform::Text("FrmMainMessage", "12")))
+  if (!MayReplaceRib(document, platform::Text(keys::SeriesAirfoilLoaded), platform::Text(keys::SeriesQuestionTitle)))
     return false;
   // The series' kit wants the rib's notches, holes and edges, which clearing takes away.
   const core::RibSetup before = document.rib;
@@ -30,7 +31,7 @@ bool ConfirmSeriesTool(core::RibDocument& document) {
 
 bool ChooseSeriesFolder(core::RibDocument& document) {
   std::string folder = document.settings.seriesAirfoilDir;
-  if (!platform::CurrentFileDialogs().BrowseForFolder(platform::Text("FrmDefaut", "16"), folder)) return false;
+  if (!platform::CurrentFileDialogs().BrowseForFolder(platform::Text(keys::FolderChooserTitle), folder)) return false;
   document.settings.seriesAirfoilDir = folder;
   RememberSeriesFolder(document);
   return true;
@@ -47,12 +48,12 @@ const char* SeriesSection(SeriesKind kind) { return kind == SeriesKind::Spaced ?
 files::SeriesWords SeriesWordsInLanguage(SeriesKind kind) {
   const char* section = SeriesSection(kind);
   files::SeriesWords w;
-  w.ribWord = platform::Text("MainTolbar", "25");
-  w.chordLabel = platform::Text("MainTolbar", "13");
+  w.ribWord = platform::Text(keys::RibWord);
+  w.chordLabel = platform::Text(keys::ChordLabel);
   w.summaryTitle = platform::Text(section, "21");
   w.summaryUnit = platform::Text(section, "22");
-  w.thicknessLabel = platform::Text("FrmTraCevol2", "32");
-  w.gapLabel = platform::Text("FrmTraCevol2", "33");
+  w.thicknessLabel = platform::Text(keys::ThicknessWordInSummary);
+  w.gapLabel = platform::Text(keys::GapWordInSummary);
   return w;
 }
 
@@ -98,8 +99,8 @@ SeriesResult GenerateSeries(const SeriesRequest& r) {
   const bool spaced = r.kind == SeriesKind::Spaced;
   core::SeriesEntries entries;
   // Older language files lack the words: the English ones stand.
-  if (std::string word = platform::Text("FrmTraCevol", "51"); !word.empty()) entries.ribsWord = word;
-  if (std::string word = platform::Text("FrmTraCevol", "52"); !word.empty()) entries.inchesWord = word;
+  if (std::string word = platform::Text(keys::RibsWord); !word.empty()) entries.ribsWord = word;
+  if (std::string word = platform::Text(keys::InchesWord); !word.empty()) entries.inchesWord = word;
   entries.ribCount = r.ribCount;
   entries.rootChord = r.rootChord;
   entries.tipChord = r.tipChord;
@@ -172,17 +173,18 @@ std::string FileNamesText(const std::vector<std::string>& paths) {
 
 ReplaceAnswer AskReplace(const SeriesResult& found, const std::string& folder, const std::string& caption) {
   platform::BoxRequest box;
-  box.text = platform::Text("FrmTraCevol", "44") + " " + std::to_string(found.existing.size()) + "\n" + folder + "\n\n";
+  box.text = platform::Text(keys::SeriesFilesThereBefore) + " " + std::to_string(found.existing.size()) + "\n" +
+             folder + "\n\n";
   // Replacing a longer series leaves its last ribs and its summary: the user must know.
   if (!found.leftBeside.empty())
-    box.text += platform::Text("FrmTraCevol", "48") + " " + std::to_string(found.leftBeside.size()) + "\n" +
+    box.text += platform::Text(keys::EarlierSeriesFilesStay) + " " + std::to_string(found.leftBeside.size()) + "\n" +
                 FileNamesText(found.leftBeside) + "\n";
-  box.text += platform::Text("FrmTraCevol", "45");
+  box.text += platform::Text(keys::SeriesReplaceOrElsewhere);
   box.title = caption;
   box.icon = platform::BoxIcon::Question;
   box.buttons = platform::BoxButtons::YesNoCancel;
-  box.labels = {platform::Text("FrmTraCevol", "46"), platform::Text("FrmTraCevol", "47"),
-                platform::Text("TextButton", "2")};
+  box.labels = {platform::Text(keys::SeriesReplaceButton), platform::Text(keys::SeriesOtherFolderButton),
+                platform::Text(keys::CancelButton)};
   box.defaultButton = 3;  // nothing is replaced by a stray Enter
   switch (platform::CurrentMessages().Show(box)) {
     case platform::BoxAnswer::Yes: return ReplaceAnswer::Replace;
@@ -193,7 +195,7 @@ ReplaceAnswer AskReplace(const SeriesResult& found, const std::string& folder, c
 
 bool AskRemoveLeftBeside(const std::vector<std::string>& paths, const std::string& caption) {
   platform::BoxRequest box;
-  box.text = platform::Text("FrmTraCevol", "49") + "\n" + FileNamesText(paths);
+  box.text = platform::Text(keys::RemoveEarlierSeriesFiles) + "\n" + FileNamesText(paths);
   box.title = caption;
   box.icon = platform::BoxIcon::Question;
   box.buttons = platform::BoxButtons::YesNo;
@@ -274,10 +276,11 @@ OpenedSummary OpenSeriesSummary(const std::string& path) {
       opened.refusal = platform::ReadErrorInfo(read.file, path).description;
       break;
     case files::SummaryProblem::TooManyRibs:
-      opened.refusal = platform::Text("FrmTraCevol", "43") + " " + std::to_string(core::kMaxSeriesRibs) + "\n" + path;
+      opened.refusal =
+          platform::Text(keys::SummaryTooManyRibs) + " " + std::to_string(core::kMaxSeriesRibs) + "\n" + path;
       break;
     case files::SummaryProblem::NotASummary:
-      opened.refusal = platform::Text("FrmTraCevol", "42") + "\n" + path;
+      opened.refusal = platform::Text(keys::NotASeriesSummary) + "\n" + path;
       break;
   }
   return opened;
@@ -295,13 +298,14 @@ std::string PanelLengthText(float lengthMm, const std::string& unitText) {
 std::string SeriesFailureDescription(const files::SeriesWriteResult& result, files::SeriesWriteMode mode) {
   // The writer's description names the file already.
   if (mode == files::SeriesWriteMode::AllOrNothing && result.written == 0 && result.summaryPath.empty())
-    return result.error.description + "\n" + platform::Text("FrmTraCevol", "50");
-  return result.error.description + "\n" + platform::Text("FrmTraCevol", "34") + " " + std::to_string(result.written);
+    return result.error.description + "\n" + platform::Text(keys::SeriesFolderHoldsEarlierFiles);
+  return result.error.description + "\n" + platform::Text(keys::SeriesFilesWrittenBefore) + " " +
+         std::to_string(result.written);
 }
 
 std::string SeriesCompletionText(const files::SeriesJob& job, SeriesKind kind) {
   std::string text =
-      platform::Text(SeriesSection(kind), "23") + "\n\n" + platform::Text("FrmConfig", "3") + " : " + job.folder;
+      platform::Text(SeriesSection(kind), "23") + "\n\n" + platform::Text(keys::FolderLabel) + " : " + job.folder;
   const std::size_t intermediates = job.ribs.size() >= 2 ? job.ribs.size() - 2 : 0;
   if (intermediates < 13) {
     text += "\n";

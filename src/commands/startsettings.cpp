@@ -4,6 +4,7 @@
 
 #include "files/settings.h"
 #include "platform/messages.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace commands {
@@ -16,9 +17,9 @@ void CheckAirfoilDirectories(const core::RibDocument& document) {
   const std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
   // Alert B hints at the airfoil folder the user probably meant.
   const std::string afterDir = problem->missing ? " " : sep + "airfoils  " + sep + "...  ";
-  const std::string text = Text("FrmMainMessage", "1") + " " + problem->dir + afterDir + Text("FrmMainMessage", "2") +
-                           "\n\n" + Text("FrmMainMessage", "3");
-  platform::Inform(text, Text("FrmMainMessage", "18"), platform::BoxIcon::Critical);
+  const std::string text = Text(keys::AirfoilFolderAlertBefore) + " " + problem->dir + afterDir +
+                           Text(keys::AirfoilFolderAlertAfter) + "\n\n" + Text(keys::AirfoilFolderAlertAdvice);
+  platform::Inform(text, Text(keys::AirfoilFolderAlertTitle), platform::BoxIcon::Critical);
 }
 
 void StartSettings(core::RibDocument& document) {

@@ -2,6 +2,7 @@
 
 #include "core/numformat.h"
 #include "platform/fileio.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "core/plaintext.h"
 
@@ -38,8 +39,8 @@ std::string NormalisedText(const std::string& raw) {
   return out;
 }
 
-// A refusal the user is told in words; `key` is its text in the open window's section.
-AirfoilReadResult Refuse(AirfoilData& d, AirfoilReadStatus status, const char* key);
+// A refusal the user is told in words: `message`, one of the open window's texts.
+AirfoilReadResult Refuse(AirfoilData& d, AirfoilReadStatus status, platform::TextKey message);
 
 AirfoilReadResult Fail(AirfoilData& d, AirfoilReadStatus status) {
   d.points.clear();
@@ -48,9 +49,9 @@ AirfoilReadResult Fail(AirfoilData& d, AirfoilReadStatus status) {
   return r;
 }
 
-AirfoilReadResult Refuse(AirfoilData& d, AirfoilReadStatus status, const char* key) {
+AirfoilReadResult Refuse(AirfoilData& d, AirfoilReadStatus status, platform::TextKey message) {
   AirfoilReadResult r = Fail(d, status);
-  r.shortText = Text("frmopen", key);
+  r.shortText = Text(message);
   r.boxText = r.shortText;
   return r;
 }
@@ -86,7 +87,7 @@ AirfoilReadResult ReadAirfoilFile(const std::string& path, AirfoilData& d) {
     r.shortText = r.boxText.substr(0, r.boxText.find('\n'));
     return r;
   }
-  if (!file.ok()) r = Refuse(d, AirfoilReadStatus::Unreadable, "36");
+  if (!file.ok()) r = Refuse(d, AirfoilReadStatus::Unreadable, keys::AirfoilFileUnreadable);
   else r = ParseAirfoilText(file.bytes, d);
   // Which file it was, for the user who did not choose it in the open window.
   const AirfoilReadStatus s = r.status;
@@ -96,9 +97,10 @@ AirfoilReadResult ReadAirfoilFile(const std::string& path, AirfoilData& d) {
 }
 
 static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d) {
-  if (raw.empty()) return Refuse(d, AirfoilReadStatus::Empty, "37");
+  if (raw.empty()) return Refuse(d, AirfoilReadStatus::Empty, keys::AirfoilFileEmpty);
   // A picture or a program renamed: text files hold no NUL byte.
-  if (raw.find('\0') != std::string::npos) return Refuse(d, AirfoilReadStatus::NotCoordinates, "38");
+  if (raw.find('\0') != std::string::npos)
+    return Refuse(d, AirfoilReadStatus::NotCoordinates, keys::NotCoordinatesFile);
   const std::string text = NormalisedText(raw);
 
   std::size_t pos = 0;  // start of the remaining text
@@ -109,7 +111,7 @@ static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d
   if (isTitle) pos = eol + 1;
   if (d.title.empty()) {
     AirfoilReadResult r = Fail(d, AirfoilReadStatus::EmptyTitle);
-    r.boxText = Text("frmopen", "11");
+    r.boxText = Text(keys::AirfoilEmptyFirstLine);
     return r;
   }
 
@@ -120,14 +122,14 @@ static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d
     std::size_t end = text.find('\n', pos);
     const std::string line = TrimSpaces(text.substr(pos, end - pos));
     std::size_t p = line.find(' ');
-    if (p == std::string::npos) return Refuse(d, AirfoilReadStatus::NotCoordinates, "38");
+    if (p == std::string::npos) return Refuse(d, AirfoilReadStatus::NotCoordinates, keys::NotCoordinatesFile);
     const double x = core::LeadingNumber(std::string_view(line).substr(0, p));
     const double y = core::LeadingNumber(std::string_view(line).substr(p));
     const bool firstPoint = points.empty();
     if (firstPoint && x != 1.0) {
       AirfoilReadResult r = Fail(d, AirfoilReadStatus::FirstPoint);
-      r.shortText = Text("frmopen", "12");
-      r.boxText = Text("frmopen", "13") + "\n" + Text("frmopen", "14");
+      r.shortText = Text(keys::AirfoilNotFromOneLabel);
+      r.boxText = Text(keys::AirfoilNotFromOneLine1) + "\n" + Text(keys::AirfoilNotFromOneLine2);
       return r;
     }
     if (points.size() >= static_cast<std::size_t>(core::kMaxPoints)) {
@@ -143,8 +145,8 @@ static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d
     const core::Point previous = firstPoint ? core::Point{} : points[points.size() - 2];
     if (!firstPoint && x == previous.x && y == previous.y) {
       AirfoilReadResult r = Fail(d, AirfoilReadStatus::DoublePoint);
-      r.shortText = Text("frmopen", "16") + "= " + core::PlainNumberText(x) + Text("frmopen", "17") + "= " +
-                 core::PlainNumberText(previous.x);
+      r.shortText = Text(keys::AirfoilEqualPointsBefore) + "= " + core::PlainNumberText(x) +
+                    Text(keys::AirfoilEqualPointsBetween) + "= " + core::PlainNumberText(previous.x);
       r.boxText = r.shortText;
       return r;
     }
@@ -156,8 +158,8 @@ static AirfoilReadResult ParseCoordinates(const std::string& raw, AirfoilData& d
     return AirfoilReadResult{};
   }
   AirfoilReadResult r = Fail(d, AirfoilReadStatus::ClosingPoint);
-  r.shortText = Text("frmopen", "18");
-  r.boxText = Text("frmopen", "19") + "\n" + Text("frmopen", "18");
+  r.shortText = Text(keys::AirfoilNotClosedLabel);
+  r.boxText = Text(keys::AirfoilNotClosedLine1) + "\n" + Text(keys::AirfoilNotClosedLabel);
   return r;
 }
 

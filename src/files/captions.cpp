@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace files {
@@ -110,22 +111,23 @@ CommonTexts LoadCommonTexts() {
                            &t.airfoilLabel, &t.chordLabel, &t.ribWord, &t.filesWord};
   static_assert(std::size(kCommonTextKeys) == 9);
   for (std::size_t i = 0; i < std::size(kCommonTextKeys); ++i)
-    *fields[i] = platform::Text(kCommonTextKeys[i].section, kCommonTextKeys[i].key);
+    *fields[i] = platform::Text(kCommonTextKeys[i]);
   return t;
 }
 
 core::RibLabels RibLabelsInLanguage() {
   core::RibLabels l;
-  l.thickness = platform::Text("FrmMainMessage", "15");
-  l.thicknessAt = platform::Text("FrmMainMessage", "16");
-  l.thicknessFrom = platform::Text("FrmMainMessage", "17");
-  l.leadingEdgeHeight = platform::Text("MainTolbar", "15");
-  l.trailingEdgeHeight = platform::Text("MainTolbar", "21");
+  l.thickness = platform::Text(keys::ThicknessLineWord);
+  l.thicknessAt = platform::Text(keys::ThicknessLineBeforePosition);
+  l.thicknessFrom = platform::Text(keys::ThicknessLineAfterPosition);
+  l.leadingEdgeHeight = platform::Text(keys::LeadingEdgeCutLabel);
+  l.trailingEdgeHeight = platform::Text(keys::TrailingEdgeCutLabel);
   return l;
 }
 
 core::CaptionWords CaptionWordsInLanguage() {
-  return {platform::Text("FrmInsText", "6"), platform::Text("FrmTalon", "3"), platform::Text("FrmInsText", "7")};
+  return {platform::Text(keys::CaptionChordWord), platform::Text(keys::TabCaptionChordWord),
+          platform::Text(keys::CaptionAngleWord)};
 }
 
 }  // namespace files

@@ -7,13 +7,11 @@
 
 #include "core/caption.h"
 #include "core/ribconstruction.h"
+#include "platform/textkeys.h"
 
 namespace files {
 
-struct TextKey {
-  std::string_view section;
-  std::string_view key;
-};
+using TextKey = platform::TextKey;
 
 // A menu control's caption: `prefix` and the text; `fallback` when the text is empty.
 struct MenuCaption {
@@ -35,9 +33,6 @@ struct ToolbarTip {
   std::string_view command;  // empty for a position without a command
 };
 extern const std::array<ToolbarTip, 8> kToolbarTips;
-
-// The zoom list set into the tool bar.
-inline constexpr TextKey kZoomListTip{"MainTolbar", "9"};
 
 // The six command buttons beside the view.
 struct CommandButtonTexts {
@@ -65,9 +60,9 @@ struct CommonTexts {
   std::string filesWord;   // MainTolbar/26, the word for files in filters and captions
 };
 
-inline constexpr TextKey kCommonTextKeys[] = {
-    {"TextButton", "1"}, {"TextButton", "2"}, {"TextButton", "3"}, {"TextButton", "4"}, {"TextButton", "5"},
-    {"MainTolbar", "11"}, {"MainTolbar", "13"}, {"MainTolbar", "25"}, {"MainTolbar", "26"}};
+inline constexpr TextKey kCommonTextKeys[] = {keys::OkButton,    keys::CancelButton, keys::HelpButton,
+                                               keys::CloseButton, keys::ApplyButton,  keys::AirfoilLabel,
+                                               keys::ChordLabel,  keys::RibWord,      keys::FilesWord};
 
 CommonTexts LoadCommonTexts();
 

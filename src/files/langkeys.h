@@ -1,8 +1,7 @@
 #pragma once
 // The inventory of every language text the program looks up: section, key and what the
-// text is for. Both shipped language files give a text for every entry and hold no other
-// key (tested). A window that needs a new text adds its line to langkeys.cpp and the
-// text to every file in lang/.
+// text is for, made from the lines of platform/textkeys_*.inc that also name the keys.
+// Both shipped language files give a text for every entry and hold no other key (tested).
 #include <span>
 #include <string_view>
 

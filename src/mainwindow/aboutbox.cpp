@@ -10,6 +10,7 @@
 #include "mainwindow/splash.h"
 #include "platform/account.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/userstore.h"
 #include "platform/texts.h"
 #include "ribwindows/labelroom.h"
@@ -22,13 +23,15 @@ namespace {
 using platform::Q;
 
 // The English words stand where a language file lacks them.
-std::string TextOr(const char* key, const char* english) {
-  std::string text = Text("FrmAbout", key);
+std::string TextOr(platform::TextKey key, const char* english) {
+  std::string text = Text(key);
   return text.empty() ? english : text;
 }
-std::string Credit() { return TextOr("10", "Vandrell, full-size rib drawings for model aircraft builders."); }
+std::string Credit() {
+  return TextOr(keys::AboutCredit, "Vandrell, full-size rib drawings for model aircraft builders.");
+}
 std::string Disclaimer() {
-  return TextOr("11",
+  return TextOr(keys::AboutDisclaimer,
                 "This program is provided as it is, without any warranty. Check every drawing before you "
                 "cut: the authors accept no liability for material, time or models lost through its use.");
 }
@@ -36,7 +39,7 @@ std::string Disclaimer() {
 
 AboutBox::AboutBox(const std::string& versionText, QWidget* parent) : QDialog(parent) {
   setObjectName("frmAbout");
-  setWindowTitle(Q(Text("FrmAbout", "1")));
+  setWindowTitle(Q(Text(keys::AboutCaption)));
   auto label = [this](const char* name, const std::string& text) {
     auto* l = new QLabel(Q(text), this);
     l->setObjectName(name);
@@ -46,25 +49,26 @@ AboutBox::AboutBox(const std::string& versionText, QWidget* parent) : QDialog(pa
   auto* image = new QLabel(this);
   image->setObjectName("picIcon");
   image->setPixmap(ProgramPicture(QSize(160, 90)));
-  QLabel* title = label("lblTitle", Text("FrmAbout", "2"));
+  QLabel* title = label("lblTitle", Text(keys::AboutTitleLine));
   QFont big = title->font();
   big.setPointSizeF(big.pointSizeF() * 1.6);
   big.setBold(true);
   title->setFont(big);
-  label("lblversion", Text("FrmAbout", "3") + " " + versionText);
+  label("lblversion", Text(keys::VersionWord) + " " + versionText);
   // A line with nothing after its label says nothing: the account's name stands in for a
   // name the store lacks, and a missing organisation leaves its line out.
   std::string user = platform::CurrentUserStore().Get(platform::kUserStoreInstall, platform::kUserName);
   if (user.empty()) user = platform::AccountUserName();
   const std::string organisation =
       platform::CurrentUserStore().Get(platform::kUserStoreInstall, platform::kUserOrganisation);
-  label("lblNom", Text("FrmAbout", "4") + " " + user)->setVisible(!user.empty());
-  label("lblOrganisation", Text("FrmAbout", "5") + " " + organisation)->setVisible(!organisation.empty());
-  label("lblDescription", Credit() + " " + Text("FrmAbout", "6"));
+  label("lblNom", Text(keys::AboutUserBefore) + " " + user)->setVisible(!user.empty());
+  label("lblOrganisation", Text(keys::AboutOrganisationBefore) + " " + organisation)->setVisible(!organisation.empty());
+  label("lblDescription", Credit() + " " + Text(keys::AboutDescription));
   label("lblDisclaimer", Disclaimer());
-  label("LblTrad", Text("FrmAbout", "7") + " " + Text("FrmAbout", "8") + " " + Text("FrmAbout", "9"));
+  label("LblTrad", Text(keys::AboutTranslatorLine1) + " " + Text(keys::AboutTranslatorLine2) + " " +
+                       Text(keys::AboutTranslatorLine3));
   auto* buttonBox = new QDialogButtonBox(Qt::Vertical, this);
-  okButton_ = buttonBox->addButton(Q(Text("TextButton", "1")), QDialogButtonBox::AcceptRole);
+  okButton_ = buttonBox->addButton(Q(Text(keys::OkButton)), QDialogButtonBox::AcceptRole);
   okButton_->setObjectName("cmdok");
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);

@@ -13,6 +13,7 @@
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 
@@ -21,7 +22,6 @@ namespace mainwindow {
 namespace {
 
 using platform::Q;
-QString T(const char* key) { return Q(platform::Text("FrmCut", key)); }
 
 constexpr output::CutFormat kFormats[3] = {output::CutFormat::DxfR12, output::CutFormat::DxfR2000,
                                            output::CutFormat::Svg};
@@ -30,14 +30,14 @@ constexpr output::CutFormat kFormats[3] = {output::CutFormat::DxfR12, output::Cu
 
 CutExportWindow::CutExportWindow(QWidget* parent) : QDialog(parent), settings_(commands::LoadCutSettings()) {
   setObjectName("frmcut");
-  setWindowTitle(T("1"));
+  setWindowTitle(platform::T(keys::CutExportCaption));
 
-  auto* formatGroup = new QGroupBox(T("2"), this);
+  auto* formatGroup = new QGroupBox(platform::T(keys::CutFormatFrame), this);
   auto* formatLayout = new QVBoxLayout(formatGroup);
-  const char* captions[3] = {"3", "4", "5"};
+  const platform::TextKey captions[3] = {keys::DxfR12Choice, keys::DxfR2000Choice, keys::SvgChoice};
   const char* names[3] = {"optr12", "optr2000", "optsvg"};
   for (int i = 0; i < 3; ++i) {
-    formats_[i] = new QRadioButton(T(captions[i]), formatGroup);
+    formats_[i] = new QRadioButton(platform::T(captions[i]), formatGroup);
     formats_[i]->setObjectName(names[i]);
     formats_[i]->setChecked(kFormats[i] == settings_.format);
     formatLayout->addWidget(formats_[i]);
@@ -45,22 +45,22 @@ CutExportWindow::CutExportWindow(QWidget* parent) : QDialog(parent), settings_(c
 
   kerf_ = new QLineEdit(Q(commands::KerfText(settings_.kerfMm)), this);
   kerf_->setObjectName("txtkerf");
-  kerf_->setToolTip(T("8"));
+  kerf_->setToolTip(platform::T(keys::KerfTip));
   kerfFilter_ = new ribwindows::KeyFilter(kerf_, Q(core::NumberKeys()));
   auto* form = new QFormLayout;
-  form->addRow(T("6"), kerf_);
+  form->addRow(platform::T(keys::KerfCaption), kerf_);
 
-  marks_ = new QCheckBox(T("7"), this);
+  marks_ = new QCheckBox(platform::T(keys::CutMarksCheck), this);
   marks_->setObjectName("chkmarks");
   marks_->setChecked(settings_.marks);
 
   auto* buttons = new QDialogButtonBox(this);
-  ok_ = buttons->addButton(Q(platform::Text("TextButton", "1")), QDialogButtonBox::AcceptRole);
+  ok_ = buttons->addButton(Q(platform::Text(keys::OkButton)), QDialogButtonBox::AcceptRole);
   ok_->setObjectName("cmdok");
   ok_->setDefault(true);
-  cancel_ = buttons->addButton(Q(platform::Text("TextButton", "2")), QDialogButtonBox::RejectRole);
+  cancel_ = buttons->addButton(Q(platform::Text(keys::CancelButton)), QDialogButtonBox::RejectRole);
   cancel_->setObjectName("cmdannuler");
-  help_ = buttons->addButton(Q(platform::Text("TextButton", "3")), QDialogButtonBox::HelpRole);
+  help_ = buttons->addButton(Q(platform::Text(keys::HelpButton)), QDialogButtonBox::HelpRole);
   help_->setObjectName("cmdaide");
   help_->setAutoDefault(false);
   connect(ok_, &QPushButton::clicked, this, [this] { Accept(); });

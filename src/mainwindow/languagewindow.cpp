@@ -13,6 +13,7 @@
 #include "files/ini.h"
 #include "platform/messages.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace mainwindow {
@@ -63,8 +64,8 @@ LanguageWindow::LanguageWindow(core::RibDocument& document, Purpose purpose, QWi
   prompt_->setText(prompts.join("\n"));
   changed_ = false;
   if (purpose_ == Purpose::ChangeLanguage) {
-    prompt_->setText(Q(platform::Text("LANGUAGE", "3")));
-    setWindowTitle(Q(platform::Text("LANGUAGE", "2")));
+    prompt_->setText(Q(platform::Text(keys::LanguagePrompt)));
+    setWindowTitle(Q(platform::Text(keys::LanguageCaption)));
     languages_->setCurrentIndex(languages_->findData(Q(document_.settings.languageName)));
   } else {
     // The system's language is offered, so that OK alone starts in it.

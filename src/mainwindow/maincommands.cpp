@@ -19,6 +19,7 @@
 #include "mainwindow/cutexportwindow.h"
 #include "mainwindow/languagewindow.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "sharedwindows/openairfoilwindow.h"
 #include "sharedwindows/ribstatus.h"
 #include "platform/desktop.h"
@@ -117,7 +118,8 @@ void MainWindow::WireFileAndViewCommands() {
   using enum Command;
   auto set = [this](Command command, std::function<void()> f) { commands_[command] = std::move(f); };
   set(OpenProject, [&document] {
-    if (document.airfoil.loaded && !commands::MayReplaceRib(document, Text("fileopen", "1"), Text("fileopen", "2")))
+    if (document.airfoil.loaded &&
+        !commands::MayReplaceRib(document, Text(keys::OpenProjectAirfoilLoaded), Text(keys::OpenProjectTitle)))
       return;
     commands::OpenProject(document);
   });

@@ -8,6 +8,7 @@
 
 #include "commands/airfoilcommands.h"
 #include "commands/keepwork.h"
+#include "platform/textkeys.h"
 #include "sharedwindows/openairfoilwindow.h"
 #include "platform/messages.h"
 #include "platform/texts.h"
@@ -35,7 +36,7 @@ std::vector<std::string> OpenableFiles(const QMimeData* data) {
 void MainWindow::OpenAirfoil() {
   if (!commands::MayReplaceRib(document_)) return;
   document_.view.formerShown = false;
-  sharedwindows::OpenAirfoilWindow open(document_.settings, Text("frmopen", "1"), false, this);
+  sharedwindows::OpenAirfoilWindow open(document_.settings, Text(keys::OpenAirfoilCaption), false, this);
   open.exec();
   if (!open.Accepted()) return;
   commands::InstallOpenedAirfoil(document_, open.ChosenPath(), open.TakeData());

@@ -26,6 +26,7 @@
 #include "platform/qt/qtsizedicon.h"
 #include "platform/qt/qtstrings.h"
 #include "platform/qt/qttranslations.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace mainwindow {
@@ -282,18 +283,18 @@ void MainWindow::BuildToolBar() {
 }
 
 void MainWindow::LoadCaptions() {
-  platform::UseQtTranslations(Text("LANGUAGE", "Code"));
-  auto text = [](const files::TextKey& k) { return Q(Text(k.section, k.key)); };
+  platform::UseQtTranslations(Text(keys::LanguageCode));
+  auto text = [](const files::TextKey& k) { return Q(Text(k)); };
   for (const files::ToolbarTip& tip : files::kToolbarTips)
     if (QAction* a = toolbarButtons_[static_cast<std::size_t>(tip.button)]) a->setToolTip(text(tip.tip));
-  zoomList_->setToolTip(text(files::kZoomListTip));
+  zoomList_->setToolTip(text(keys::ZoomListTip));
   Panel(3)->setText(Q(UnitPanelText(document_)));
   for (const files::CommandButtonTexts& def : files::kCommandButtons) {
     QToolButton* b = CommandButton(*CommandForControl(def.control));
     b->setText(text(def.caption));
     b->setToolTip(text(def.toolTip));
   }
-  editMenu_->setTitle(Q(Text("MenuEdit", "1")));
+  editMenu_->setTitle(Q(Text(keys::EditMenu)));
   history_->LoadCaptions();
   for (const files::MenuCaption& entry : files::kMenuCaptions) {
     const QString name = Q(std::string(entry.control));
@@ -303,7 +304,7 @@ void MainWindow::LoadCaptions() {
       if (QAction* a = Action(*command)) a->setText(caption);
   }
   // An entry that is always greyed says why when the pointer rests on it.
-  if (QAction* washout = Action(Command::Washout)) washout->setToolTip(Q(Text("MenuLayout", "4T")));
+  if (QAction* washout = Action(Command::Washout)) washout->setToolTip(Q(Text(keys::BlockEntryTip)));
 }
 
 void MainWindow::LoadRecentMenu() {

@@ -14,6 +14,7 @@
 #include "platform/qt/qtdesktop.h"
 #include "platform/qt/qtpageoutput.h"
 #include "platform/qt/qtscreenfit.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "settingswindows/printwindow.h"
 
@@ -98,7 +99,8 @@ void MainWindow::PreviewPrint() {
     std::string error;
     if (!commands::SendSheets(document_, request, commands::PlanFor(document_, request), output, error) && !failed) {
       failed = true;
-      platform::ReportGeneralError(" " + platform::MenuTitle("MenuFile", "8"), platform::ErrorInfo{platform::kErrDeviceIo, error});
+      platform::ReportGeneralError(" " + platform::MenuTitle(keys::PrintPreviewEntry),
+                                   platform::ErrorInfo{platform::kErrDeviceIo, error});
     }
   });
   preview.exec();

@@ -6,6 +6,7 @@
 #include "core/numformat.h"
 #include "core/ribconstruction.h"
 #include "core/viewgeometry.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace mainwindow {
@@ -24,7 +25,7 @@ float ZoomFromEntry(const std::string& entry) {
 std::string VersionPanelText(const core::RibDocument& document) { return " V. " + document.settings.versionText; }
 
 std::string UnitPanelText(const core::RibDocument& document) {
-  return platform::Text("MainTolbar", "27") + " :" + document.settings.unitText;
+  return platform::Text(keys::UnitLabel) + " :" + document.settings.unitText;
 }
 
 double ScrollStepTwips(const core::RibDocument& document) {

@@ -20,6 +20,7 @@
 #include "core/ribwarnings.h"
 #include "mainwindow/mainview.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "sharedwindows/ribstatus.h"
 #include "mainwindow/viewdrawing.h"
 #include "platform/messages.h"
@@ -171,7 +172,7 @@ void MainWindow::Redraw() {
   }
   if (!document_.airfoil.loaded) return;
   Panel(1)->setText(Q(VersionPanelText(document_)));
-  Panel(2)->setText(Q(sharedwindows::AirfoilPanelText(document_, Text("MainTolbar", "11"), Text("MainTolbar", "13"))));
+  Panel(2)->setText(Q(sharedwindows::AirfoilPanelText(document_, Text(keys::AirfoilLabel), Text(keys::ChordLabel))));
   if (core::EdgeWarning(document_).what != core::RibWarning::None) {
     // Nothing is drawn; the box is told once for these values, not at every resize or scroll.
     view_->Clear();
@@ -179,7 +180,8 @@ void MainWindow::Redraw() {
                                        document_.rib.chord.mm};
     if (refused == refusedEdges_) return;
     refusedEdges_ = refused;
-    platform::Inform(Text("FrmMainMessage", "13"), Text("FrmMainMessage", "14"), platform::BoxIcon::Exclamation);
+    platform::Inform(Text(keys::EdgesLongerThanChord), Text(keys::EdgesLongerThanChordTitle),
+                     platform::BoxIcon::Exclamation);
     return;
   }
   refusedEdges_ = {};

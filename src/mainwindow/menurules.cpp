@@ -6,6 +6,7 @@
 
 #include "platform/desktop.h"
 #include "platform/messages.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace mainwindow {
@@ -148,7 +149,7 @@ std::vector<Command> CommandsIdleInView(const core::ViewState& v) {
 
 bool HasUnsavedChanges(const core::RibDocument& document) { return commands::HasUnsavedChanges(document); }
 
-bool AskToQuit(core::RibDocument& document) { return commands::KeepWork(document, Text("FrmMainMessage", "19")); }
+bool AskToQuit(core::RibDocument& document) { return commands::KeepWork(document, Text(keys::QuitModified)); }
 
 bool SessionMayEnd(core::RibDocument& document, bool mayAsk) {
   return mayAsk ? AskToQuit(document) : !HasUnsavedChanges(document);
@@ -158,7 +159,7 @@ const char* const kVersionPageUrl = VANDRELL_VERSION_URL;
 
 void StartCalculator() {
   if (platform::CurrentDesktop().StartCalculator()) return;
-  std::string text = Text("Erreur", "6");
+  std::string text = Text(keys::NoCalculator);
   if (text.empty()) text = "The windows Calculator does not exist";
   // Titled with the menu entry the user chose, in their words.
   std::string title = files::MenuCaptionText(*files::FindMenuCaption("mnu_calc"));
@@ -170,11 +171,11 @@ void StartCalculator() {
 void TellDecimalMark(char decimalMark) {
   if (decimalMark == '.') return;
   std::string text;
-  for (int key = 10; key <= 15; ++key) {
+  for (int key = 10; key <= 15; ++key) {  // the notice is the run of texts Message/10 to /15
     if (key > 10) text += "\n\n";
     text += Text("Message", std::to_string(key));
   }
-  platform::Inform(text, Text("Message", "16"), platform::BoxIcon::Information);
+  platform::Inform(text, Text(keys::DecimalSeparatorTitle), platform::BoxIcon::Information);
 }
 
 }  // namespace mainwindow

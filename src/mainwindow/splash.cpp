@@ -11,6 +11,7 @@
 #include "core/ribdocument.h"
 #include "platform/desktop.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace mainwindow {
@@ -66,9 +67,9 @@ Splash::Splash(const std::string& versionText, QWidget* over) : QWidget(nullptr,
   big.setPointSizeF(big.pointSizeF() * 2.2);
   big.setBold(true);
   title->setFont(big);
-  auto* version = new QLabel(Q(platform::Text("FrmAbout", "3") + "  " + versionText), this);
+  auto* version = new QLabel(Q(platform::Text(keys::VersionWord) + "  " + versionText), this);
   version->setObjectName("lblversion");
-  auto* presentation = new QLabel(Q(platform::Text("FrmAbout", "2")), this);
+  auto* presentation = new QLabel(Q(platform::Text(keys::AboutTitleLine)), this);
   presentation->setObjectName("lblpresentation");
   presentation->setWordWrap(true);
   presentation->setAlignment(Qt::AlignHCenter);

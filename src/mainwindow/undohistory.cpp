@@ -7,6 +7,7 @@
 #include "commands/ribedit.h"
 #include "mainwindow/undorules.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace mainwindow {
@@ -111,8 +112,8 @@ void UndoHistory::PutBack() {
 void UndoHistory::ShowState() {
   const std::string undoName = stack_->canUndo() ? stack_->undoText().toStdString() : std::string();
   const std::string redoName = stack_->canRedo() ? stack_->redoText().toStdString() : std::string();
-  undo_->setText(Q(UndoMenuText(platform::Text("MenuEdit", "2"), undoName)));
-  redo_->setText(Q(UndoMenuText(platform::Text("MenuEdit", "3"), redoName)));
+  undo_->setText(Q(UndoMenuText(platform::Text(keys::UndoEntry), undoName)));
+  redo_->setText(Q(UndoMenuText(platform::Text(keys::RedoEntry), redoName)));
   undo_->setEnabled(stack_->canUndo());
   redo_->setEnabled(stack_->canRedo());
 }

@@ -10,6 +10,7 @@
 #include "commands/outputfolder.h"
 #include "platform/desktop.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace mainwindow {
@@ -47,7 +48,7 @@ void WrittenNotice::FileWritten(const std::string& path) {
 void WrittenNotice::Retell() {
   if (path_.empty()) return;
   text_->setToolTip(platform::Q(commands::WrittenText(path_)));
-  openFolder_->setText(platform::Q(platform::Text("FrmMainMessage", "52")));
+  openFolder_->setText(platform::Q(platform::Text(keys::OpenWrittenFolderButton)));
   FitText();
 }
 

@@ -5,15 +5,16 @@
 #include <new>
 
 #include "platform/messages.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace platform {
 
 std::string GeneralErrorText(const ErrorInfo& error) {
-  std::string text = Text("Erreur", "1");
+  std::string text = Text(keys::ErrorWord);
   text.append(" # ").append(std::to_string(error.number)).append(" ");
   // A line feed, not a bare carriage return: on a terminal that would overwrite the first line.
-  text.append(Text("Erreur", "2")).append(" ").append(kProgramTitle).append("\n");
+  text.append(Text(keys::ErrorBeforeProgram)).append(" ").append(kProgramTitle).append("\n");
   text.append(error.description);
   return text;
 }
@@ -34,7 +35,7 @@ ErrorInfo CurrentExceptionError() {
 
 bool AskReplaceReadOnly(const std::string& path, const std::string& title) {
   BoxRequest box;
-  box.text = Text("Erreur", "215") + "\n" + path;
+  box.text = Text(keys::ReplaceReadOnlyFile) + "\n" + path;
   box.title = title;
   box.icon = BoxIcon::Question;
   box.buttons = BoxButtons::YesNo;
@@ -44,7 +45,7 @@ bool AskReplaceReadOnly(const std::string& path, const std::string& title) {
 
 std::string ReportGeneralError(const std::string& tag, const ErrorInfo& error) {
   std::string text = GeneralErrorText(error);
-  std::string title = Text("Erreur", "1");
+  std::string title = Text(keys::ErrorWord);
   title.append(tag);
   Inform(text, title, BoxIcon::Information);
   return text;

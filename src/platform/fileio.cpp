@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/fileioparts.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 #ifdef VANDRELL_POSIX_FILES
@@ -80,19 +81,19 @@ using namespace fileio_parts;
 namespace {
 
 // The user's text, or the runtime's own words while no language is loaded.
-std::string TextOr(std::string_view key, const char* fallback) {
-  std::string text = Text("Erreur", key);
+std::string TextOr(TextKey key, const char* fallback) {
+  std::string text = Text(key);
   return text.empty() ? std::string(fallback) : text;
 }
 
 std::string KindText(FileKind kind) {
   switch (kind) {
-    case FileKind::Directory: return TextOr("200", "This is a folder, not a file:");
-    case FileKind::Pipe: return TextOr("201", "This is a named pipe, not a file:");
+    case FileKind::Directory: return TextOr(keys::FolderNotFile, "This is a folder, not a file:");
+    case FileKind::Pipe: return TextOr(keys::PipeNotFile, "This is a named pipe, not a file:");
     case FileKind::CharacterDevice:
-    case FileKind::BlockDevice: return TextOr("202", "This is a device, not a file:");
-    case FileKind::Socket: return TextOr("203", "This is a socket, not a file:");
-    default: return TextOr("204", "This is not an ordinary file:");
+    case FileKind::BlockDevice: return TextOr(keys::DeviceNotFile, "This is a device, not a file:");
+    case FileKind::Socket: return TextOr(keys::SocketNotFile, "This is a socket, not a file:");
+    default: return TextOr(keys::NotOrdinaryFile, "This is not an ordinary file:");
   }
 }
 
@@ -282,8 +283,8 @@ std::string RefusalText(const FileOutcome& outcome, const std::string& path) {
   switch (outcome.problem) {
     case FileProblem::NotAFile: return KindText(outcome.kind) + "\n" + path;
     case FileProblem::TooLarge:
-      return TextOr("205", "This file is far too large to be a file of Vandrell's:") + "\n" + path;
-    case FileProblem::ReadOnly: return TextOr("214", "This file is read-only:") + "\n" + path;
+      return TextOr(keys::FileTooLarge, "This file is far too large to be a file of Vandrell's:") + "\n" + path;
+    case FileProblem::ReadOnly: return TextOr(keys::ReadOnlyNotReplaced, "This file is read-only:") + "\n" + path;
     default: return std::string();
   }
 }
@@ -305,13 +306,16 @@ ErrorInfo ReadErrorInfo(const FileOutcome& outcome, const std::string& path) {
     case FileProblem::TooLarge:
     case FileProblem::ReadOnly:
       return {kErrFileAccess, RefusalText(outcome, path), RefusalName(outcome.problem)};
-    case FileProblem::NotFound: return {kErrFileNotFound, TextOr("206", "File not found") + named};
-    case FileProblem::Denied: return {kErrPermissionDenied, TextOr("208", "Permission denied") + named};
-    case FileProblem::DiskFull: return {kErrDiskFull, TextOr("210", "Disk full") + named};
+    case FileProblem::NotFound:
+      return {kErrFileNotFound, TextOr(keys::FileNotFound, "File not found") + named};
+    case FileProblem::Denied:
+      return {kErrPermissionDenied, TextOr(keys::ReadPermissionDenied, "Permission denied") + named};
+    case FileProblem::DiskFull:
+      return {kErrDiskFull, TextOr(keys::DiskFull, "Disk full") + named};
     case FileProblem::Failed: break;
   }
-  return {OtherErrorNumber(outcome.systemError),
-          TextOr("211", "This file could not be read:") + named + "\n" + std::strerror(outcome.systemError)};
+  return {OtherErrorNumber(outcome.systemError), TextOr(keys::FileNotRead, "This file could not be read:") + named +
+                                                     "\n" + std::strerror(outcome.systemError)};
 }
 
 ErrorInfo WriteErrorInfo(const FileOutcome& outcome, const std::string& path) {
@@ -322,14 +326,18 @@ ErrorInfo WriteErrorInfo(const FileOutcome& outcome, const std::string& path) {
     case FileProblem::TooLarge:
     case FileProblem::ReadOnly:
       return {outcome.problem == FileProblem::ReadOnly ? kErrPermissionDenied : kErrFileAccess,
-              RefusalText(outcome, path) + "\n" + TextOr("213", "Nothing was written."), RefusalName(outcome.problem)};
-    case FileProblem::NotFound: return {kErrPathNotFound, TextOr("207", "Path not found") + named};
-    case FileProblem::Denied: return {kErrPermissionDenied, TextOr("209", "Permission denied") + named};
-    case FileProblem::DiskFull: return {kErrDiskFull, TextOr("210", "Disk full") + named};
+              RefusalText(outcome, path) + "\n" + TextOr(keys::NothingWritten, "Nothing was written."),
+              RefusalName(outcome.problem)};
+    case FileProblem::NotFound:
+      return {kErrPathNotFound, TextOr(keys::PathNotFound, "Path not found") + named};
+    case FileProblem::Denied:
+      return {kErrPermissionDenied, TextOr(keys::WritePermissionDenied, "Permission denied") + named};
+    case FileProblem::DiskFull:
+      return {kErrDiskFull, TextOr(keys::DiskFull, "Disk full") + named};
     case FileProblem::Failed: break;
   }
-  return {OtherErrorNumber(outcome.systemError),
-          TextOr("212", "This file could not be written:") + named + "\n" + std::strerror(outcome.systemError)};
+  return {OtherErrorNumber(outcome.systemError), TextOr(keys::FileNotWritten, "This file could not be written:") +
+                                                     named + "\n" + std::strerror(outcome.systemError)};
 }
 
 }  // namespace platform

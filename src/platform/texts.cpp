@@ -17,8 +17,10 @@ std::string Text(std::string_view section, std::string_view key) {
   return lookup ? lookup(section, key) : std::string();
 }
 
-std::string MenuTitle(std::string_view section, std::string_view key) {
-  std::string title = Text(section, key);
+std::string Text(TextKey key) { return Text(key.section, key.key); }
+
+std::string MenuTitle(TextKey key) {
+  std::string title = Text(key);
   std::erase(title, '&');
   while (!title.empty() && title.back() == '.') title.pop_back();
   return title;

@@ -1,6 +1,7 @@
 #include "ribwindows/blockrules.h"
 
 #include "core/lengths.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/boxreading.h"
 
@@ -10,7 +11,7 @@ using platform::Text;
 
 namespace {
 // The board angle's limits are told under the menu entry's own words.
-std::string AngleMessageTitle() { return platform::MenuTitle("MenuLayout", "4"); }
+std::string AngleMessageTitle() { return platform::MenuTitle(keys::BlockEntry); }
 }  // namespace
 
 BlockBoxes BlockBoxesFromDocument(const core::RibDocument& document) {
@@ -24,8 +25,8 @@ double TypedBlockLength(const std::string& typed, const core::RibDocument& docum
 }
 
 TypedValue TypedBlockAngle(const std::string& typed) {
-  return TypedBoardAngle(typed, {Text("FrmBloc", "8") + " 20\u00b0", Text("FrmBloc", "9") + " -20\u00b0",
-                                 AngleMessageTitle()});
+  return TypedBoardAngle(typed, {Text(keys::BlockAngleAboveLimit) + " 20\u00b0",
+                                 Text(keys::BlockAngleBelowLimit) + " -20\u00b0", AngleMessageTitle()});
 }
 
 std::string BlockTotalText(double leadingMm, double trailingMm, const core::RibDocument& document) {

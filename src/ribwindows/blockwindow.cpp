@@ -12,6 +12,7 @@
 #include "core/typednumber.h"
 #include "core/lengths.h"
 #include "platform/help.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/boxreading.h"
 #include "ribwindows/featurewindow.h"
@@ -36,43 +37,46 @@ BlockWindow::BlockWindow(core::RibDocument& document, QWidget* parent) : QDialog
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
   layout->addLayout(grid);
-  const char* captions[6] = {"2", "3", "4", "5", "6", "15"};
-  const char* tips[6] = {"", "", "4T", "5T", "", "10T"};
+  const platform::TextKey captions[6] = {keys::BlockFrontDepthLabel,  keys::BlockFrontLengthLabel,
+                                         keys::BlockRearLengthLabel,  keys::BlockSeatDepthLabel,
+                                         keys::BlockFrontHeightLabel, keys::BlockAngleLabel};
+  const platform::TextKey tips[6] = {
+      {}, {}, keys::BlockRearLengthTip, keys::BlockSeatDepthTip, {}, keys::BlockAngleTip};
   for (int i = 0; i < 6; ++i)
-    boxes_[i] = AddCaptionedBox(grid, i, QString("txt%1").arg(i), Text("FrmBloc", captions[i]),
-                                tips[i][0] ? Text("FrmBloc", tips[i]) : std::string(),
+    boxes_[i] = AddCaptionedBox(grid, i, QString("txt%1").arg(i), Text(captions[i]),
+                                tips[i].key.empty() ? std::string() : Text(tips[i]),
                                 i == kAngle ? Q(core::NumberKeys() + "-") : keys)
                     .box;
   for (int i = 0; i < 6; ++i) AddUnitLabel(grid, i, i == kAngle ? "\u00b0" : unit);
   auto* tailRow = new QHBoxLayout;
-  const char* tailCaptions[2] = {"16", "17"};
-  const char* tailTips[2] = {"11T", "12T"};
+  const platform::TextKey tailCaptions[2] = {keys::UpperTailOption, keys::LowerTailOption};
+  const platform::TextKey tailTips[2] = {keys::UpperTailTip, keys::LowerTailTip};
   for (int i = 0; i < 2; ++i) {
-    tails_[i] = new QRadioButton(Q(Text("FrmBloc", tailCaptions[i])), this);
+    tails_[i] = new QRadioButton(Q(Text(tailCaptions[i])), this);
     tails_[i]->setObjectName(QString("Optquebf%1").arg(i));
-    tails_[i]->setToolTip(Q(Text("FrmBloc", tailTips[i])));
+    tails_[i]->setToolTip(Q(Text(tailTips[i])));
     tailRow->addWidget(tails_[i]);
   }
-  auto addLabel = [&](int row, const char* captionKey, const char* tipKey, const QString& name) {
-    auto* caption = new QLabel(Q(Text("FrmBloc", captionKey)), this);
+  auto addLabel = [&](int row, platform::TextKey captionKey, platform::TextKey tipKey, const QString& name) {
+    auto* caption = new QLabel(Q(Text(captionKey)), this);
     auto* value = new QLabel(this);
     value->setObjectName(name);
-    value->setToolTip(Q(Text("FrmBloc", tipKey)));
+    value->setToolTip(Q(Text(tipKey)));
     caption->setToolTip(value->toolTip());
     grid->addWidget(caption, row, 0);
     grid->addWidget(value, row, 1);
     return value;
   };
-  total_ = addLabel(6, "18", "13T", "lbllongb");
-  lowest_ = addLabel(7, "19", "14T", "lblmini");
-  highest_ = addLabel(8, "20", "14T", "lblmaxi");
+  total_ = addLabel(6, keys::BlockTotalLengthLabel, keys::BlockTotalLengthTip, "lbllongb");
+  lowest_ = addLabel(7, keys::AirfoilLowestPointLabel, keys::AirfoilHeightsTip, "lblmini");
+  highest_ = addLabel(8, keys::AirfoilHighestPointLabel, keys::AirfoilHeightsTip, "lblmaxi");
 
   const DialogButtons buttons = AddDialogButtons(this, platform::kTopicBlocks);
   ok_ = buttons.ok;
   apply_ = buttons.apply;
   cancel_ = buttons.cancel;
   help_ = buttons.help;
-  remove_ = AddRemoveButton(buttons, Text("FrmBloc", "21"), document_.rib.baseMode == core::BaseMode::Blocks);
+  remove_ = AddRemoveButton(buttons, Text(keys::TakeOffBlockButton), document_.rib.baseMode == core::BaseMode::Blocks);
 
   layout->addLayout(tailRow);
   layout->addWidget(buttons.box);

@@ -2,6 +2,7 @@
 
 #include "core/lengths.h"
 #include "core/numformat.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace ribwindows {
@@ -29,12 +30,12 @@ bool UnreadablePosition(const std::string& typed, const std::string& unitText) {
 }
 
 std::string UnreadableText(const std::string& typed, const std::string& unitText) {
-  return platform::Text("Message", "24") + " \"" + typed + "\"\n" + AcceptedFormsText(unitText != " mm");
+  return platform::Text(keys::NumberUnreadable) + " \"" + typed + "\"\n" + AcceptedFormsText(unitText != " mm");
 }
 
 std::string AcceptedFormsText(bool inches) {
-  std::string text = platform::Text("Message", "25");
-  if (inches) text += " " + platform::Text("Message", "26");
+  std::string text = platform::Text(keys::NumberForms);
+  if (inches) text += " " + platform::Text(keys::InchForms);
   return text;
 }
 

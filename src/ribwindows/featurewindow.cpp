@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "platform/help.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 
@@ -48,13 +49,13 @@ std::string UnitWord(const std::string& unitText) {
 DialogButtons AddDialogButtons(QDialog* dialog, int helpTopic) {
   DialogButtons b{};
   b.box = new QDialogButtonBox(dialog);
-  b.ok = b.box->addButton(Q(platform::Text("TextButton", "1")), QDialogButtonBox::AcceptRole);
+  b.ok = b.box->addButton(Q(platform::Text(keys::OkButton)), QDialogButtonBox::AcceptRole);
   b.ok->setObjectName("cmdok");
-  b.apply = b.box->addButton(Q(platform::Text("TextButton", "5")), QDialogButtonBox::ApplyRole);
+  b.apply = b.box->addButton(Q(platform::Text(keys::ApplyButton)), QDialogButtonBox::ApplyRole);
   b.apply->setObjectName("CmdApply");
-  b.cancel = b.box->addButton(Q(platform::Text("TextButton", "2")), QDialogButtonBox::RejectRole);
+  b.cancel = b.box->addButton(Q(platform::Text(keys::CancelButton)), QDialogButtonBox::RejectRole);
   b.cancel->setObjectName("cmdannuler");
-  b.help = b.box->addButton(Q(platform::Text("TextButton", "3")), QDialogButtonBox::HelpRole);
+  b.help = b.box->addButton(Q(platform::Text(keys::HelpButton)), QDialogButtonBox::HelpRole);
   b.help->setObjectName("cmdaide");
   // Enter applies and shows the result; OK closes.
   for (QPushButton* button : {b.ok, b.cancel, b.help}) button->setAutoDefault(false);
@@ -66,10 +67,10 @@ DialogButtons AddDialogButtons(QDialog* dialog, int helpTopic) {
 
 CloseAndHelp AddCloseAndHelp(QDialogButtonBox* box, QDialog* dialog) {
   CloseAndHelp b{};
-  b.close = box->addButton(Q(platform::Text("TextButton", "4")), QDialogButtonBox::RejectRole);
+  b.close = box->addButton(Q(platform::Text(keys::CloseButton)), QDialogButtonBox::RejectRole);
   b.close->setObjectName("cmdfermer");
   b.close->setAutoDefault(false);
-  b.help = box->addButton(Q(platform::Text("TextButton", "3")), QDialogButtonBox::HelpRole);
+  b.help = box->addButton(Q(platform::Text(keys::HelpButton)), QDialogButtonBox::HelpRole);
   b.help->setObjectName("cmdaide");
   b.help->setAutoDefault(false);
   QObject::connect(b.close, &QPushButton::clicked, dialog, &QDialog::reject);

@@ -1,6 +1,7 @@
 #include "ribwindows/holerules.h"
 
 #include "platform/help.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace ribwindows {
@@ -49,12 +50,14 @@ const std::string* HoleTraits::Unreadable(const HoleFields& f, const std::string
 HoleShapeBoxes HoleShapeBoxesFor(core::HoleShape shape) {
   HoleShapeBoxes b;
   b.heightUsed = shape == core::HoleShape::Rectangle;
-  b.sizeCaption = platform::Text("FrmTrou", b.heightUsed ? "8" : "10");
-  b.heightCaption = platform::Text("FrmTrou", "9");
+  b.sizeCaption = platform::Text(b.heightUsed ? keys::RectangularHoleSizeLabel : keys::RoundHoleSizeLabel);
+  b.heightCaption = platform::Text(keys::RectangularHoleHeightLabel);
   return b;
 }
 
-std::string HoleOffsetCaption(bool centred) { return platform::Text("FrmTrou", centred ? "18" : "17"); }
+std::string HoleOffsetCaption(bool centred) {
+  return platform::Text(centred ? keys::HoleCentreAt : keys::HoleOffsetFrom);
+}
 
 int HoleHelpTopic() { return platform::kTopicHoles; }
 

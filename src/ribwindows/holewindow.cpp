@@ -14,6 +14,7 @@
 
 #include "core/lengths.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/boxreading.h"
 #include "ribwindows/keyfilter.h"
@@ -88,25 +89,25 @@ HoleWindow* HoleWindow::Open(core::RibDocument& document, QWidget* owner) {
 void HoleWindow::LoadCaptions() {
   using platform::Text;
   const char* s = "FrmTrou";
-  boxesGroup_->setTitle(Q(Text(s, "2")));
-  positionLabel_->setText(Q(Text(s, "3")));
-  positionBox_->setToolTip(Q(Text(s, "3T")));
-  labelsGroup_->setTitle(Q(Text(s, "4")));
-  offsetLabel_->setText(Q(Text(s, "5")));
-  offsetBox_->setToolTip(Q(Text(s, "5T")));
-  shapeGroup_->setTitle(Q(Text(s, "6")));
-  centred_->setText(Q(Text(s, "7")));
-  centred_->setToolTip(Q(Text(s, "7T")));
-  shape_[0]->setText(Q(Text(s, "11")));
-  shape_[1]->setText(Q(Text(s, "12")));
-  edgeGroup_->setTitle(Q(Text(s, "13")));
-  edge_[0]->setText(Q(Text(s, "14")));
-  edge_[1]->setText(Q(Text(s, "15")));
-  shapesHint_->setText(Q(Text(s, "23")));
-  positionsHint_->setText(Q(Text(s, "24")));
+  boxesGroup_->setTitle(Q(Text(keys::HoleFrame)));
+  positionLabel_->setText(Q(Text(keys::HolePositionLabel)));
+  positionBox_->setToolTip(Q(Text(keys::HolePositionTip)));
+  labelsGroup_->setTitle(Q(Text(keys::HoleLabelsFrame)));
+  offsetLabel_->setText(Q(Text(keys::HoleOffsetLabel)));
+  offsetBox_->setToolTip(Q(Text(keys::HoleOffsetTip)));
+  shapeGroup_->setTitle(Q(Text(keys::HoleShapeFrame)));
+  centred_->setText(Q(Text(keys::HoleCentredCheck)));
+  centred_->setToolTip(Q(Text(keys::HoleCentredTip)));
+  shape_[0]->setText(Q(Text(keys::RoundHoleOption)));
+  shape_[1]->setText(Q(Text(keys::RectangularHoleOption)));
+  edgeGroup_->setTitle(Q(Text(keys::HoleReferenceFrame)));
+  edge_[0]->setText(Q(Text(keys::HoleFromLeadingEdge)));
+  edge_[1]->setText(Q(Text(keys::HoleFromTrailingEdge)));
+  shapesHint_->setText(Q(Text(keys::HoleShapesHint)));
+  positionsHint_->setText(Q(Text(keys::HolePositionsHint)));
   SetButtonTexts(s, "16");
   // The size's two captions swap with the shape, the offset's two references with Centred.
-  KeepRoomFor(sizeLabel_, Text(s, "8"), Text(s, "10"));
+  KeepRoomFor(sizeLabel_, Text(keys::RectangularHoleSizeLabel), Text(keys::RoundHoleSizeLabel));
   KeepRoomFor(offsetReference_, HoleOffsetCaption(false), HoleOffsetCaption(true));
   ShowShape(static_cast<core::HoleShape>(CheckedOption(shape_)));
   ShowCentred(centred_->isChecked());

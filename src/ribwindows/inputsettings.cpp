@@ -2,6 +2,7 @@
 
 #include "commands/ribedit.h"
 #include "platform/messages.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/boxreading.h"
 
@@ -13,19 +14,19 @@ using platform::Text;
 InputTexts InputWindowTexts(InputKind kind, const core::RibDocument& document) {
   struct Kind {
     InputKind kind;
-    const char* promptKey;
-    const char* titleKey;
+    platform::TextKey promptKey;
+    platform::TextKey titleKey;
   };
-  static const Kind kinds[] = {{InputKind::Chord, "1", "2"},
-                               {InputKind::Sheeting, "3", "4"},
-                               {InputKind::LeadingEdge, "5", "6"},
-                               {InputKind::TrailingEdge, "7", "8"},
-                               {InputKind::ReferenceLines, "9", "10"}};
+  static const Kind kinds[] = {{InputKind::Chord, keys::ChordPrompt, keys::ChordTitle},
+                               {InputKind::Sheeting, keys::SheetingPrompt, keys::SheetingTitle},
+                               {InputKind::LeadingEdge, keys::LeadingEdgePrompt, keys::LeadingEdgeTitle},
+                               {InputKind::TrailingEdge, keys::TrailingEdgePrompt, keys::TrailingEdgeTitle},
+                               {InputKind::ReferenceLines, keys::ReferenceLinesPrompt, keys::ReferenceLinesTitle}};
   InputTexts t;
   for (const Kind& k : kinds) {
     if (k.kind != kind) continue;
-    t.prompt = Text("FrmInput", k.promptKey);
-    t.title = Text("FrmInput", k.titleKey);
+    t.prompt = Text(k.promptKey);
+    t.title = Text(k.titleKey);
   }
   switch (kind) {
     case InputKind::ReferenceLines: t.boxText = std::to_string(document.rib.markCount); return t;

@@ -9,6 +9,7 @@
 #include "core/lengths.h"
 #include "core/ribwarnings.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "sharedwindows/ribstatus.h"
 #include "ribwindows/boxreading.h"
 #include "ribwindows/keyfilter.h"
@@ -36,12 +37,12 @@ InputWindow::InputWindow(core::RibDocument& document, InputKind kind, QWidget* p
   warning_->setWordWrap(true);
   warning_->setStyleSheet("color: rgb(176, 0, 0);");
   auto* buttons = new QDialogButtonBox(this);
-  okButton_ = buttons->addButton(Q(platform::Text("TextButton", "1")), QDialogButtonBox::AcceptRole);
+  okButton_ = buttons->addButton(Q(platform::Text(keys::OkButton)), QDialogButtonBox::AcceptRole);
   okButton_->setObjectName("cmdok");
   okButton_->setDefault(true);
-  cancelButton_ = buttons->addButton(Q(platform::Text("TextButton", "2")), QDialogButtonBox::RejectRole);
+  cancelButton_ = buttons->addButton(Q(platform::Text(keys::CancelButton)), QDialogButtonBox::RejectRole);
   cancelButton_->setObjectName("cmdannuler");
-  helpButton_ = buttons->addButton(Q(platform::Text("TextButton", "3")), QDialogButtonBox::HelpRole);
+  helpButton_ = buttons->addButton(Q(platform::Text(keys::HelpButton)), QDialogButtonBox::HelpRole);
   helpButton_->setObjectName("cmdaide");
   cancelButton_->setAutoDefault(false);
   helpButton_->setAutoDefault(false);

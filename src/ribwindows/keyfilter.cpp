@@ -9,6 +9,7 @@
 #include <QToolTip>
 #include <QValidator>
 
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/boxreading.h"
 
@@ -108,7 +109,7 @@ bool KeyFilter::Accepts(const QString& typed, const QString& allowed) {
 }
 
 void KeyFilter::Refuse() {
-  lastRefusal_ = QString::fromStdString(platform::Text("Message", "23")) + " " + allowed_;
+  lastRefusal_ = QString::fromStdString(platform::Text(keys::KeysRefused)) + " " + allowed_;
   if (box_->isVisible()) QToolTip::showText(box_->mapToGlobal(box_->rect().bottomLeft()), lastRefusal_, box_);
 }
 

@@ -1,6 +1,7 @@
 #include "ribwindows/sparrules.h"
 
 #include "platform/help.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace ribwindows {
@@ -54,8 +55,8 @@ SparShapeBoxes SparShapeBoxesFor(core::SparShape shape) {
   SparShapeBoxes b;
   b.heightUsed = shape != core::SparShape::Round;
   b.insetEnabled = shape == core::SparShape::Round || shape == core::SparShape::Inset;
-  b.widthCaption = platform::Text("Frmlongeron", shape == core::SparShape::Round ? "8" : "6");
-  b.heightCaption = platform::Text("Frmlongeron", "7");
+  b.widthCaption = platform::Text(shape == core::SparShape::Round ? keys::RoundSparWidthLabel : keys::SparWidthLabel);
+  b.heightCaption = platform::Text(keys::SparHeightLabel);
   return b;
 }
 

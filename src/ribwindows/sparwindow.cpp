@@ -13,6 +13,7 @@
 
 #include "core/lengths.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/boxreading.h"
 #include "ribwindows/keyfilter.h"
@@ -71,25 +72,26 @@ SparWindow* SparWindow::Open(core::RibDocument& document, QWidget* owner) {
 void SparWindow::LoadCaptions() {
   using platform::Text;
   const char* s = "Frmlongeron";
-  boxesGroup_->setTitle(Q(Text(s, "2")));
-  positionLabel_->setText(Q(Text(s, "3")));
-  positionBox_->setToolTip(Q(Text(s, "3T")));
-  insetLabel_->setText(Q(Text(s, "5")));
-  insetBox_->setToolTip(Q(Text(s, "5T")));
-  upperGroup_->setTitle(Q(Text(s, "9")));
-  lowerGroup_->setTitle(Q(Text(s, "13")));
-  shapeGroup_->setTitle(Q(Text(s, "17")));
-  edgeGroup_->setTitle(Q(Text(s, "22")));
+  boxesGroup_->setTitle(Q(Text(keys::SparFrame)));
+  positionLabel_->setText(Q(Text(keys::SparPositionLabel)));
+  positionBox_->setToolTip(Q(Text(keys::SparPositionTip)));
+  insetLabel_->setText(Q(Text(keys::SparInsetLabel)));
+  insetBox_->setToolTip(Q(Text(keys::SparInsetTip)));
+  upperGroup_->setTitle(Q(Text(keys::SparUpperSurfaceFrame)));
+  lowerGroup_->setTitle(Q(Text(keys::SparLowerSurfaceFrame)));
+  shapeGroup_->setTitle(Q(Text(keys::SparShapeFrame)));
+  edgeGroup_->setTitle(Q(Text(keys::SparReferenceFrame)));
+  // The surface and shape options are numbered runs of keys.
   for (int i = 0; i < 3; ++i) {
     upper_[static_cast<std::size_t>(i)]->setText(Q(Text(s, std::to_string(10 + i))));
     lower_[static_cast<std::size_t>(i)]->setText(Q(Text(s, std::to_string(14 + i))));
   }
   for (int i = 0; i < 4; ++i) shape_[static_cast<std::size_t>(i)]->setText(Q(Text(s, std::to_string(18 + i))));
-  edge_[0]->setText(Q(Text(s, "23")));
-  edge_[1]->setText(Q(Text(s, "24")));
+  edge_[0]->setText(Q(Text(keys::SparFromLeadingEdge)));
+  edge_[1]->setText(Q(Text(keys::SparFromTrailingEdge)));
   SetButtonTexts(s, "4");
   // The width's two captions swap with the shape.
-  KeepRoomFor(widthLabel_, Text(s, "6"), Text(s, "8"));
+  KeepRoomFor(widthLabel_, Text(keys::SparWidthLabel), Text(keys::RoundSparWidthLabel));
   ShowShape(static_cast<core::SparShape>(CheckedOption(shape_)));
 }
 

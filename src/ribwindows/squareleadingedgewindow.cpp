@@ -8,6 +8,7 @@
 
 #include "core/lengths.h"
 #include "platform/help.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
@@ -20,15 +21,15 @@ using platform::Text;
 SquareLeadingEdgeWindow::SquareLeadingEdgeWindow(core::RibDocument& document, QWidget* parent)
     : QDialog(parent), document_(document) {
   setObjectName("frmbacarre");
-  setWindowTitle(Q(Text("FrmBacarre", "1")));
+  setWindowTitle(Q(Text(keys::SquareLeadingEdgeCaption)));
   const QString keys = Q(core::LengthKeys(document_.settings.unitText));
   // In the window before its boxes are made, so that Tab takes them before the buttons.
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
   layout->addLayout(grid);
-  const char* captions[3] = {"2", "3", "4"};
+  const platform::TextKey captions[3] = {keys::SquareSideLabel, keys::SquareDistanceLabel, keys::SquareHeightLabel};
   for (int i = 0; i < 3; ++i)
-    boxes_[i] = AddCaptionedBox(grid, i, QString("infotxt%1").arg(i), Text("FrmBacarre", captions[i]), std::string(),
+    boxes_[i] = AddCaptionedBox(grid, i, QString("infotxt%1").arg(i), Text(captions[i]), std::string(),
                                 i == 2 ? keys + "-" : keys)
                     .box;
   const DialogButtons buttons = AddDialogButtons(this, platform::kTopicRibDimensions);

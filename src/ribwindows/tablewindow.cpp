@@ -1,6 +1,7 @@
 #include "ribwindows/tablewindow.h"
 
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "ribwindows/keyfilter.h"
 
 #include <QGroupBox>
@@ -131,6 +132,7 @@ QDialogButtonBox* TableWindow::DialogButtons() {
   return dialogButtons_;
 }
 
+// The spar and hole windows give their buttons the same keys, each in its own section.
 void TableWindow::SetButtonTexts(const char* section, const char* hintKey) {
   using platform::Text;
   hint_->setText(Q(Text(section, hintKey)));
@@ -141,10 +143,10 @@ void TableWindow::SetButtonTexts(const char* section, const char* hintKey) {
   modifyButton_->setToolTip(Q(Text(section, "B2T")));
   deleteButton_->setText(Q(Text(section, "B3")));
   deleteButton_->setToolTip(Q(Text(section, "B3T")));
-  applyButton_->setText(Q(Text("TextButton", "5")));
-  okButton_->setText(Q(Text("TextButton", "1")));
-  cancelButton_->setText(Q(Text("TextButton", "2")));
-  helpButton_->setText(Q(Text("TextButton", "3")));
+  applyButton_->setText(Q(Text(keys::ApplyButton)));
+  okButton_->setText(Q(Text(keys::OkButton)));
+  cancelButton_->setText(Q(Text(keys::CancelButton)));
+  helpButton_->setText(Q(Text(keys::HelpButton)));
 }
 
 void TableWindow::Start() {

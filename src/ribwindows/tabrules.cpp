@@ -3,6 +3,7 @@
 #include "core/lengths.h"
 #include "core/settle.h"
 #include "platform/messages.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/boxreading.h"
 
@@ -38,8 +39,8 @@ TypedValue TypedTabPosition(const std::string& typed, const core::RibDocument& d
 
 TypedValue TypedTabAngle(const std::string& typed) {
   // One message for both ways.
-  const std::string limit = Text("FrmTalon", "4") + " 20\u00b0";
-  return TypedBoardAngle(typed, {limit, limit, Text("FrmTalon", "2")});
+  const std::string limit = Text(keys::TabAngleBeyondLimit) + " 20\u00b0";
+  return TypedBoardAngle(typed, {limit, limit, Text(keys::TabAngleLabel)});
 }
 
 core::Changes ApplyTabs(core::RibDocument& document, const TabBoxes& boxes, const std::string& windowTitle) {

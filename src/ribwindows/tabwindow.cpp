@@ -19,6 +19,7 @@
 #include "core/numformat.h"
 #include "core/settle.h"
 #include "platform/help.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/boxreading.h"
 #include "ribwindows/featurewindow.h"
@@ -125,35 +126,35 @@ TabWindow::TabWindow(core::RibDocument& document, QWidget* parent) : QDialog(par
   layout->addLayout(sideRow);
   auto* grid = new QGridLayout;
   layout->addLayout(grid);
-  const char* sideKeys[2] = {"10", "11"};
+  const platform::TextKey sideKeys[2] = {keys::BoardUnderLowerOption, keys::BoardOverUpperOption};
   for (int i = 0; i < 2; ++i) {
-    sides_[i] = new QRadioButton(Q(Text("FrmTalon", sideKeys[i])), this);
+    sides_[i] = new QRadioButton(Q(Text(sideKeys[i])), this);
     sides_[i]->setObjectName(QString("OptTalon%1").arg(i));
     sideRow->addWidget(sides_[i]);
   }
   struct Row {
     int index;
-    const char* caption;
-    const char* tip;
+    platform::TextKey caption;
+    platform::TextKey tip;
     QString keys;
   };
-  const Row rows[] = {{kLower, "8", "", lengthKeys},
-                      {kUpper, "9", "", lengthKeys},
-                      {kLength, "6", "6T", lengthKeys + "%"},
-                      {kRear, "7", "7T", lengthKeys + "%"},
-                      {kTabAngle, "2", "2T", lengthKeys + "-"}};
+  const Row rows[] = {{kLower, keys::BoardBelowLabel, {}, lengthKeys},
+                      {kUpper, keys::BoardAboveLabel, {}, lengthKeys},
+                      {kLength, keys::TabLengthLabel, keys::TabLengthTip, lengthKeys + "%"},
+                      {kRear, keys::TabRearLabel, keys::TabRearTip, lengthKeys + "%"},
+                      {kTabAngle, keys::TabAngleLabel, keys::TabAngleTip, lengthKeys + "-"}};
   int gridRow = 0;
   for (const Row& r : rows) {
-    const CaptionedBox b = AddCaptionedBox(grid, gridRow++, QString("txt%1").arg(r.index), Text("FrmTalon", r.caption),
-                                           r.tip[0] ? Text("FrmTalon", r.tip) : std::string(), r.keys);
+    const CaptionedBox b = AddCaptionedBox(grid, gridRow++, QString("txt%1").arg(r.index), Text(r.caption),
+                                           r.tip.key.empty() ? std::string() : Text(r.tip), r.keys);
     boxes_[r.index] = b.box;
     captions_[r.index] = b.caption;
     units_[r.index] = AddUnitLabel(grid, gridRow - 1, r.index == kTabAngle ? "\u00b0" : UnitWord(unit));
   }
-  auto* reachCaption = new QLabel(Q(Text("FrmTalon", "12")), this);
+  auto* reachCaption = new QLabel(Q(Text(keys::TabReachLabel)), this);
   reach_ = new QLabel(this);
   reach_->setObjectName("lbllongb");
-  reach_->setToolTip(Q(Text("FrmTalon", "5T")));
+  reach_->setToolTip(Q(Text(keys::TabReachTip)));
   reachCaption->setToolTip(reach_->toolTip());
   grid->addWidget(reachCaption, gridRow, 0);
   grid->addWidget(reach_, gridRow, 1);
@@ -164,7 +165,7 @@ TabWindow::TabWindow(core::RibDocument& document, QWidget* parent) : QDialog(par
   apply_ = buttons.apply;
   cancel_ = buttons.cancel;
   help_ = buttons.help;
-  remove_ = AddRemoveButton(buttons, Text("FrmTalon", "13"), document_.rib.baseMode == core::BaseMode::Tabs);
+  remove_ = AddRemoveButton(buttons, Text(keys::TakeOffTabsButton), document_.rib.baseMode == core::BaseMode::Tabs);
 
   layout->insertWidget(1, sketch_, 1);  // between the sides and the boxes
   layout->addWidget(buttons.box);

@@ -11,6 +11,7 @@
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "platform/help.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
@@ -22,18 +23,18 @@ using platform::Text;
 
 TextWindow::TextWindow(core::RibDocument& document, QWidget* parent) : QDialog(parent), document_(document) {
   setObjectName("frmInstxt");
-  setWindowTitle(Q(Text("FrmInsText", "1")));
+  setWindowTitle(Q(Text(keys::TextCaption)));
   const QString keys = Q(core::LengthKeys(document_.settings.unitText));
   // In the window before its boxes are made, so that Tab takes them before the buttons.
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
   layout->addLayout(grid);
-  boxes_[0] = AddCaptionedBox(grid, 0, "infotxt0", Text("FrmInsText", "2"), std::string(), QString()).box;
+  boxes_[0] = AddCaptionedBox(grid, 0, "infotxt0", Text(keys::TextBoxLabel), std::string(), QString()).box;
   boxes_[0]->setMinimumWidth(320);
-  boxes_[1] = AddCaptionedBox(grid, 1, "infotxt1", Text("FrmInsText", "3"), Text("FrmInsText", "3T"), keys).box;
+  boxes_[1] = AddCaptionedBox(grid, 1, "infotxt1", Text(keys::TextXLabel), Text(keys::TextXTip), keys).box;
   // Below the chord line the height is negative; the text cannot start ahead of the rib.
-  boxes_[2] = AddCaptionedBox(grid, 2, "infotxt2", Text("FrmInsText", "4"), std::string(), keys + "-").box;
-  auto* sizeCaption = new QLabel(Q(Text("FrmInsText", "5")), this);
+  boxes_[2] = AddCaptionedBox(grid, 2, "infotxt2", Text(keys::TextYLabel), std::string(), keys + "-").box;
+  auto* sizeCaption = new QLabel(Q(Text(keys::TextSizeLabel)), this);
   sizes_ = new QComboBox(this);
   sizes_->setObjectName("ComboTaille");
   sizeCaption->setBuddy(sizes_);

@@ -19,6 +19,7 @@
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 
@@ -28,8 +29,7 @@ namespace {
 
 using platform::Q;
 using platform::S;
-std::string Coord(const char* key) { return platform::Text("Frmcoord", key); }
-std::string Button(const char* key) { return platform::Text("TextButton", key); }
+using platform::T;
 
 // The file's name without its folder and its last four characters.
 std::string NameOf(const std::string& path) {
@@ -42,7 +42,7 @@ std::string NameOf(const std::string& path) {
 CoordinatesWindow::CoordinatesWindow(const core::ProgramSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
   setObjectName("frmCoord");
-  setWindowTitle(Q(Coord("1")));
+  setWindowTitle(T(keys::CoordinatesCaption));
 
   // Tab walks the boxes in the order they are made here.
   QGridLayout* grid = BuildBoxes();
@@ -65,17 +65,18 @@ CoordinatesWindow::CoordinatesWindow(const core::ProgramSettings& settings, QWid
 // The name, comment and scale boxes, and the point being typed.
 QGridLayout* CoordinatesWindow::BuildBoxes() {
   auto* grid = new QGridLayout;
-  const char* labels[3] = {"2", "3", "4"};
+  const platform::TextKey labels[3] = {keys::CoordinatesFileNameLabel, keys::CoordinatesTitleLabel,
+                                       keys::CoordinatesScaleLabel};
   for (int i = 0; i < 3; ++i) {
     boxes_[i] = new QLineEdit(this);
     boxes_[i]->setObjectName(QString("txt%1").arg(i));
-    auto* label = new QLabel(Q(Coord(labels[i])), this);
+    auto* label = new QLabel(T(labels[i]), this);
     label->setBuddy(boxes_[i]);
     grid->addWidget(label, i, 0);
     grid->addWidget(boxes_[i], i, 1, 1, 3);
   }
-  boxes_[1]->setToolTip(Q(Coord("3T")));
-  boxes_[2]->setToolTip(Q(Coord("4T")));
+  boxes_[1]->setToolTip(T(keys::CoordinatesTitleTip));
+  boxes_[2]->setToolTip(T(keys::CoordinatesScaleTip));
   boxes_[2]->setText("1");
   new ribwindows::KeyFilter(boxes_[2], "1234567890");
   connect(boxes_[2], &QLineEdit::textEdited, this, &CoordinatesWindow::ScaleEdited);
@@ -86,9 +87,9 @@ QGridLayout* CoordinatesWindow::BuildBoxes() {
   yBox_->setObjectName("txtinY");
   new ribwindows::KeyFilter(xBox_, Q(core::NumberKeys()));
   new ribwindows::KeyFilter(yBox_, Q(core::NumberKeys() + "-"));
-  grid->addWidget(new QLabel(Q(Coord("22")), this), 3, 0);
+  grid->addWidget(new QLabel(T(keys::CoordinatesXLabel), this), 3, 0);
   grid->addWidget(xBox_, 3, 1);
-  grid->addWidget(new QLabel(Q(Coord("23")), this), 3, 2);
+  grid->addWidget(new QLabel(T(keys::CoordinatesYLabel), this), 3, 2);
   grid->addWidget(yBox_, 3, 3);
   return grid;
 }
@@ -109,11 +110,14 @@ QHBoxLayout* CoordinatesWindow::BuildList() {
     b->setAutoDefault(false);
     return b;
   };
-  QPushButton* enter = makeButton("cmdentre", Button("18"), Button("18T"));
+  QPushButton* enter =
+      makeButton("cmdentre", platform::Text(keys::EnterPointButton), platform::Text(keys::EnterPointTip));
   enter->setDefault(true);
-  QPushButton* insert = makeButton("cmdajouter", Button("19"), Button("19T"));
-  QPushButton* remove = makeButton("cmdeffaceligne", Button("20"), Button("20T"));
-  QPushButton* clear = makeButton("cmdeffacetout", Button("21"), Button("21T"));
+  QPushButton* insert = makeButton("cmdajouter", platform::Text(keys::InsertButton), platform::Text(keys::InsertTip));
+  QPushButton* remove =
+      makeButton("cmdeffaceligne", platform::Text(keys::DeleteLinesButton), platform::Text(keys::DeleteLinesTip));
+  QPushButton* clear =
+      makeButton("cmdeffacetout", platform::Text(keys::ClearAllButton), platform::Text(keys::ClearAllTip));
   connect(enter, &QPushButton::clicked, this, &CoordinatesWindow::EnterPoint);
   connect(insert, &QPushButton::clicked, this, &CoordinatesWindow::InsertLine);
   connect(remove, &QPushButton::clicked, this, &CoordinatesWindow::DeleteLines);
@@ -129,17 +133,17 @@ QHBoxLayout* CoordinatesWindow::BuildList() {
 
 QDialogButtonBox* CoordinatesWindow::BuildButtons() {
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* save = buttons->addButton(Q(Button("10")), QDialogButtonBox::ActionRole);
+  QPushButton* save = buttons->addButton(T(keys::SaveButton), QDialogButtonBox::ActionRole);
   save->setObjectName("cmdsave");
-  save->setToolTip(Q(Coord("20T")));
+  save->setToolTip(T(keys::CoordinatesSaveTip));
   save->setShortcut(QKeySequence::Save);
-  QPushButton* open = buttons->addButton(Q(Button("12")), QDialogButtonBox::ActionRole);
+  QPushButton* open = buttons->addButton(T(keys::OpenButton), QDialogButtonBox::ActionRole);
   open->setObjectName("cmdouvrir");
-  open->setToolTip(Q(Coord("21T")));
+  open->setToolTip(T(keys::CoordinatesOpenTip));
   open->setShortcut(QKeySequence::Open);
-  QPushButton* close = buttons->addButton(Q(Button("4")), QDialogButtonBox::RejectRole);
+  QPushButton* close = buttons->addButton(T(keys::CloseButton), QDialogButtonBox::RejectRole);
   close->setObjectName("cmdfermer");
-  QPushButton* help = buttons->addButton(Q(Button("3")), QDialogButtonBox::HelpRole);
+  QPushButton* help = buttons->addButton(T(keys::HelpButton), QDialogButtonBox::HelpRole);
   help->setObjectName("cmdaide");
   for (QPushButton* b : {save, open, close, help}) b->setAutoDefault(false);
   connect(save, &QPushButton::clicked, this, [this] { SaveFile(); });
@@ -176,8 +180,10 @@ void CoordinatesWindow::EnterPoint() {
 }
 
 void CoordinatesWindow::InsertLine() {
-  std::string prompt = Button("19") + "\n";
-  for (const char* key : {"6", "7", "8", "9"}) prompt += Coord(key) + "\n";
+  std::string prompt = platform::Text(keys::InsertButton) + "\n";
+  for (const platform::TextKey& line :
+       {keys::InsertPromptLine2, keys::InsertPromptLine3, keys::InsertPromptLine4, keys::InsertPromptLine5})
+    prompt += platform::Text(line) + "\n";
   QListWidgetItem* current = list_->currentItem();
   const std::string proposed = current && current->isSelected() ? S(current->text()) : std::string();
   std::optional<std::string> answer = askLine_(S(windowTitle()), prompt, proposed);
@@ -194,7 +200,8 @@ void CoordinatesWindow::InsertLine() {
 void CoordinatesWindow::EditLine(int row) {
   if (row < 0 || row >= list_->count()) return;
   const std::string line = S(list_->item(row)->text());
-  std::optional<std::string> answer = askLine_(S(windowTitle()), Coord("15") + " " + line + " ?", line);
+  std::optional<std::string> answer =
+      askLine_(S(windowTitle()), platform::Text(keys::EditLinePrompt) + " " + line + " ?", line);
   if (!answer || answer->empty() || *answer == line) return;
   list_->item(row)->setText(Q(*answer));
   marks_.Changed();
@@ -211,7 +218,8 @@ void CoordinatesWindow::DeleteLines() {
 }
 
 void CoordinatesWindow::ClearAll() {
-  if (platform::AskYesNo(Coord("16"), S(windowTitle()), platform::BoxIcon::Question, true) != platform::BoxAnswer::Yes)
+  if (platform::AskYesNo(platform::Text(keys::ClearAllQuestion), S(windowTitle()), platform::BoxIcon::Question, true) !=
+      platform::BoxAnswer::Yes)
     return;
   list_->clear();
   xBox_->clear();
@@ -221,12 +229,12 @@ void CoordinatesWindow::ClearAll() {
 }
 
 void CoordinatesWindow::OpenFile() {
-  if (marks_.Unsaved() &&
-      platform::AskYesNo(Coord("13"), S(windowTitle()), platform::BoxIcon::Question, true) != platform::BoxAnswer::Yes)
+  if (marks_.Unsaved() && platform::AskYesNo(platform::Text(keys::OpenWhileUnsaved), S(windowTitle()),
+                                             platform::BoxIcon::Question, true) != platform::BoxAnswer::Yes)
     return;
   platform::FileDialogRequest request;
-  request.title = Coord("21T");
-  request.filter = platform::Text("MainTolbar", "26") + " *.dat|*.dat|Files *.cor|*.cor";
+  request.title = platform::Text(keys::CoordinatesOpenTip);
+  request.filter = platform::Text(keys::FilesWord) + " *.dat|*.dat|Files *.cor|*.cor";
   request.filterIndex = 1;
   request.initialDir = settings_.airfoilDir;
   std::string path;
@@ -248,18 +256,18 @@ void CoordinatesWindow::OpenFile() {
 
 bool CoordinatesWindow::SaveFile() {
   if (boxes_[0]->text().isEmpty()) {
-    platform::Inform(Coord("10"), S(windowTitle()));
+    platform::Inform(platform::Text(keys::SaveWithoutFileName), S(windowTitle()));
     boxes_[0]->setFocus();
     return false;
   }
   if (boxes_[1]->text().isEmpty()) {
-    platform::Inform(Coord("11"), S(windowTitle()));
+    platform::Inform(platform::Text(keys::SaveWithoutTitle), S(windowTitle()));
     boxes_[1]->setFocus();
     return false;
   }
   platform::FileDialogRequest request;
-  request.title = Coord("20T");
-  request.filter = platform::Text("MainTolbar", "26") + " *.dat|*.dat";
+  request.title = platform::Text(keys::CoordinatesSaveTip);
+  request.filter = platform::Text(keys::FilesWord) + " *.dat|*.dat";
   request.defaultExt = "dat";
   request.initialDir = settings_.airfoilDir;
   request.fileName = S(boxes_[0]->text()) + ".dat";
@@ -277,8 +285,8 @@ bool CoordinatesWindow::SaveFile() {
 }
 
 bool CoordinatesWindow::MayLeave() {
-  return !marks_.Unsaved() ||
-         platform::AskYesNo(Coord("17"), S(windowTitle()), platform::BoxIcon::Question, true) == platform::BoxAnswer::Yes;
+  return !marks_.Unsaved() || platform::AskYesNo(platform::Text(keys::CloseWhileUnsaved), S(windowTitle()),
+                                                 platform::BoxIcon::Question, true) == platform::BoxAnswer::Yes;
 }
 
 void CoordinatesWindow::closeEvent(QCloseEvent* event) {

@@ -27,6 +27,7 @@
 #include "platform/messages.h"
 #include "platform/qt/qtpageoutput.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
@@ -48,9 +49,8 @@ class NarrowList : public QListWidget {
 };
 
 using platform::Q;
+using platform::T;
 std::string Trimmed(const QString& s) { return s.trimmed().toStdString(); }
-QString KitText(const char* key) { return Q(platform::Text("FrmKit", key)); }
-QString PartsText(const char* key) { return Q(platform::Text("KitParts", key)); }
 
 constexpr output::CutFormat kFormats[3] = {output::CutFormat::DxfR12, output::CutFormat::DxfR2000,
                                            output::CutFormat::Svg};
@@ -68,7 +68,7 @@ std::string StartFolder(const std::string& last, const std::string& summary, con
 CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string& summary, QWidget* parent)
     : QDialog(parent), document_(document), choices_(commands::LoadKitChoices()), unit_(document.settings.unitText) {
   setObjectName("frmkit");
-  setWindowTitle(KitText("1"));
+  setWindowTitle(T(keys::KitCaption));
   // Tab walks the boxes in the order they are made here.
   QGroupBox* ribGroup = BuildRibGroup();
   CreateSizeBoxes(choices_.settings);
@@ -98,15 +98,15 @@ CutKitWindow::CutKitWindow(const core::RibDocument& document, const std::string&
 }
 
 QGroupBox* CutKitWindow::BuildRibGroup() {
-  auto* ribGroup = new QGroupBox(KitText("2"), this);
+  auto* ribGroup = new QGroupBox(T(keys::KitRibsFrame), this);
   ribs_ = new NarrowList(ribGroup);
   ribs_->setObjectName("lstribs");
   ribs_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   ribs_->setMinimumWidth(140);
-  auto* add = new QPushButton(KitText("3"), ribGroup);
+  auto* add = new QPushButton(T(keys::KitAddRibsButton), ribGroup);
   add->setObjectName("cmdadd");
   add->setAutoDefault(false);
-  auto* remove = new QPushButton(KitText("4"), ribGroup);
+  auto* remove = new QPushButton(T(keys::KitRemoveRibsButton), ribGroup);
   remove->setObjectName("cmdremove");
   remove->setAutoDefault(false);
   connect(add, &QPushButton::clicked, this, &CutKitWindow::AddRibs);
@@ -140,7 +140,7 @@ void CutKitWindow::CreateSizeBoxes(const commands::KitSettings& s) {
   gap_ = number("txtgap", s.gapMm);
   kerf_ = number("txtkerf", s.cut.kerfMm);
   thickness_ = number("txtthickness", s.thicknessMm);
-  kerf_->setToolTip(Q(platform::Text("FrmCut", "8")));
+  kerf_->setToolTip(Q(platform::Text(keys::KerfTip)));
   format_ = new QComboBox(this);
   format_->setObjectName("cboformat");
   format_->addItems({"DXF R12", "DXF R2000", "SVG"});
@@ -152,19 +152,20 @@ void CutKitWindow::CreateSizeBoxes(const commands::KitSettings& s) {
   copies_->setRange(1, commands::kMostKitCopies);
   copies_->setValue(1);
   copies_->setMaximumWidth(80);
-  copies_->setToolTip(PartsText("6"));
+  copies_->setToolTip(T(keys::KitCopiesTip));
   connect(copies_, &QSpinBox::valueChanged, this, &CutKitWindow::Outdated);
 }
 
 QGridLayout* CutKitWindow::LayOutSizes(const commands::KitSettings& s) {
   const bool inches = unit_ == " in";
   auto* sizes = new QGridLayout;
-  const std::pair<QString, QWidget*> rows[] = {{KitText(inches ? "50" : "5"), width_},
-                                               {KitText(inches ? "51" : "6"), length_},
-                                               {KitText(inches ? "52" : "7"), gap_},
-                                               {inches ? KitText("61") : Q(platform::Text("FrmCut", "6")), kerf_},
-                                               {KitText(inches ? "54" : "53"), thickness_},
-                                               {PartsText("4"), copies_}};
+  const std::pair<QString, QWidget*> rows[] = {
+      {T(inches ? keys::KitSheetWidthInchCaption : keys::KitSheetWidthCaption), width_},
+      {T(inches ? keys::KitSheetLengthInchCaption : keys::KitSheetLengthCaption), length_},
+      {T(inches ? keys::KitGapInchCaption : keys::KitGapCaption), gap_},
+      {T(inches ? keys::KitKerfInchCaption : keys::KerfCaption), kerf_},
+      {T(inches ? keys::KitThicknessInchCaption : keys::KitThicknessCaption), thickness_},
+      {T(keys::KitCopiesCaption), copies_}};
   int row = 0;
   for (const auto& [caption, box] : rows) {
     auto* label = new QLabel(caption, this);
@@ -175,12 +176,12 @@ QGridLayout* CutKitWindow::LayOutSizes(const commands::KitSettings& s) {
   }
   // The name is engraved on every part; the template's caption ("Rib 3 - 25 deg") only
   // when asked for.
-  caption_ = new QCheckBox(KitText("45"), this);
+  caption_ = new QCheckBox(T(keys::KitEngraveCaptionCheck), this);
   caption_->setObjectName("chkcaption");
   caption_->setChecked(s.caption);
   connect(caption_, &QCheckBox::toggled, this, &CutKitWindow::Outdated);
   sizes->addWidget(caption_, row++, 0, 1, 2);
-  strokedNames_ = new QCheckBox(KitText("46"), this);
+  strokedNames_ = new QCheckBox(T(keys::KitSingleStrokeNamesCheck), this);
   strokedNames_->setObjectName("chkstrokednames");
   strokedNames_->setChecked(s.strokedNames);
   connect(strokedNames_, &QCheckBox::toggled, this, &CutKitWindow::Outdated);
@@ -197,7 +198,7 @@ QHBoxLayout* CutKitWindow::BuildFolderRow(const std::string& summary, QGroupBox*
   QPalette shown = folder_->palette();
   shown.setColor(QPalette::Base, shown.color(QPalette::Window));
   folder_->setPalette(shown);
-  auto* browse = new QPushButton(Q(platform::Text("TextButton", "7")), this);
+  auto* browse = new QPushButton(Q(platform::Text(keys::BrowseTip)), this);
   browse->setObjectName("cmdbrowse");
   browse->setAutoDefault(false);
   connect(browse, &QPushButton::clicked, this, &CutKitWindow::ChooseFolder);
@@ -207,11 +208,11 @@ QHBoxLayout* CutKitWindow::BuildFolderRow(const std::string& summary, QGroupBox*
   ribGroup->layout()->addWidget(setup_);
 
   auto* folderRow = new QHBoxLayout;
-  folderRow->addWidget(new QLabel(KitText("10"), this));
+  folderRow->addWidget(new QLabel(T(keys::KitFolderCaption), this));
   folderRow->addWidget(folder_, 1);
   folderRow->addWidget(browse);
   // The format belongs with where the files go: it changes them, not the layout.
-  auto* formatLabel = new QLabel(KitText("9"), this);
+  auto* formatLabel = new QLabel(T(keys::KitFormatCaption), this);
   formatLabel->setBuddy(format_);
   folderRow->addSpacing(12);
   folderRow->addWidget(formatLabel);
@@ -222,17 +223,17 @@ QHBoxLayout* CutKitWindow::BuildFolderRow(const std::string& summary, QGroupBox*
 // The preview, and under it the sheet and zoom buttons, the figures and the splits.
 QHBoxLayout* CutKitWindow::BuildNavigation() {
   preview_ = new KitPreview(this);
-  auto tool = [this](const QString& text, const char* tip, const char* name) {
+  auto tool = [this](const QString& text, platform::TextKey tip, const char* name) {
     auto* b = new QToolButton(this);
     b->setText(text);
-    b->setToolTip(KitText(tip));
+    b->setToolTip(T(tip));
     b->setObjectName(name);
     return b;
   };
-  previous_ = tool("<", "30", "cmdprevious");
-  next_ = tool(">", "31", "cmdnext");
-  zoomOut_ = tool("-", "29", "cmdzoomout");
-  zoomIn_ = tool("+", "28", "cmdzoomin");
+  previous_ = tool("<", keys::KitPreviousSheetTip, "cmdprevious");
+  next_ = tool(">", keys::KitNextSheetTip, "cmdnext");
+  zoomOut_ = tool("-", keys::KitZoomOutTip, "cmdzoomout");
+  zoomIn_ = tool("+", keys::KitZoomInTip, "cmdzoomin");
   connect(previous_, &QToolButton::clicked, this, [this] { preview_->Show(preview_->Shown() - 1); });
   connect(next_, &QToolButton::clicked, this, [this] { preview_->Show(preview_->Shown() + 1); });
   connect(zoomOut_, &QToolButton::clicked, this, [this] { preview_->ZoomBy(0.8); });
@@ -274,7 +275,7 @@ QHBoxLayout* CutKitWindow::BuildWrittenRow() {
   written_->setObjectName("lblwritten");
   written_->setWordWrap(true);
   written_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  openFolder_ = new QPushButton(KitText("48"), this);
+  openFolder_ = new QPushButton(T(keys::KitShowFolderButton), this);
   openFolder_->setObjectName("cmdopenfolder");
   openFolder_->setAutoDefault(false);
   connect(openFolder_, &QPushButton::clicked, this, [this] { platform::CurrentDesktop().OpenFolder(writtenFolder_); });
@@ -288,11 +289,11 @@ QHBoxLayout* CutKitWindow::BuildWrittenRow() {
 
 QDialogButtonBox* CutKitWindow::BuildButtons() {
   auto* buttons = new QDialogButtonBox(this);
-  layOut_ = buttons->addButton(KitText("11"), QDialogButtonBox::ActionRole);
+  layOut_ = buttons->addButton(T(keys::KitLayOutButton), QDialogButtonBox::ActionRole);
   layOut_->setObjectName("cmdlayout");
   // Enter in a box lays out again; writing is asked for by its own button only.
   layOut_->setDefault(true);
-  write_ = buttons->addButton(KitText("12"), QDialogButtonBox::AcceptRole);
+  write_ = buttons->addButton(T(keys::KitWriteButton), QDialogButtonBox::AcceptRole);
   write_->setObjectName("cmdwrite");
   write_->setAutoDefault(false);
   QPushButton* help = ribwindows::AddCloseAndHelp(buttons, this).help;
@@ -325,8 +326,8 @@ void CutKitWindow::AddInput(const std::string& path) {
 
 void CutKitWindow::AddRibs() {
   platform::FileDialogRequest request;
-  request.title = platform::Text("FrmKit", "16");
-  request.filter = platform::Text("FrmKit", "17") + " (*.txt *.dat)|*.txt;*.dat|";
+  request.title = platform::Text(keys::KitRibFileTitle);
+  request.filter = platform::Text(keys::KitRibFileFilter) + " (*.txt *.dat)|*.txt;*.dat|";
   const std::vector<std::string> held = Inputs();
   request.initialDir = held.empty() ? document_.settings.seriesAirfoilDir : fs::path(held.back()).parent_path().string();
   std::string path;
@@ -341,7 +342,7 @@ void CutKitWindow::RemoveRibs() {
 
 void CutKitWindow::ChooseFolder() {
   std::string folder = Trimmed(folder_->text());
-  if (!platform::CurrentFileDialogs().BrowseForFolder(platform::Text("FrmKit", "18"), folder)) return;
+  if (!platform::CurrentFileDialogs().BrowseForFolder(platform::Text(keys::KitFolderTitle), folder)) return;
   folder_->setText(Q(folder));
 }
 
@@ -410,14 +411,14 @@ bool CutKitWindow::Write() {
   if (!plan_ && !LayOut()) return false;
   const std::string folder = Trimmed(folder_->text());
   if (folder.empty()) {
-    platform::Inform(platform::Text("FrmKit", "32"), Trimmed(windowTitle()), platform::BoxIcon::Exclamation);
+    platform::Inform(platform::Text(keys::KitNoFolder), Trimmed(windowTitle()), platform::BoxIcon::Exclamation);
     return false;
   }
   // An earlier kit in the folder is replaced whole, or not at all.
   const bool earlier = !commands::KitFilesIn(folder).empty();
   if (earlier) {
     platform::BoxRequest box;
-    box.text = platform::Text("FrmKit", "25") + "\n" + folder;
+    box.text = platform::Text(keys::KitReplaceEarlier) + "\n" + folder;
     box.title = Trimmed(windowTitle());
     box.icon = platform::BoxIcon::Question;
     box.buttons = platform::BoxButtons::YesNo;
@@ -449,7 +450,9 @@ bool CutKitWindow::Write() {
   choices_.folder = folder;
   commands::StoreKitChoices(choices_);
   writtenFolder_ = folder;
-  written_->setText(KitText(plan_->sheets == 1 ? "49" : "47").arg(plan_->sheets).arg(QString::fromStdString(folder)));
+  written_->setText(T(plan_->sheets == 1 ? keys::KitOneSheetWritten : keys::KitSheetsWritten)
+                        .arg(plan_->sheets)
+                        .arg(QString::fromStdString(folder)));
   openFolder_->setEnabled(true);
   return true;
 }
@@ -464,7 +467,7 @@ void CutKitWindow::Outdated() {
 void CutKitWindow::ShowSheetPlace() {
   const int count = preview_->SheetCount();
   sheetLabel_->setText(count == 0 ? QString()
-                                  : KitText("13") + QString(" %1 / %2").arg(preview_->Shown() + 1).arg(count));
+                                  : T(keys::KitSheetShown) + QString(" %1 / %2").arg(preview_->Shown() + 1).arg(count));
   previous_->setEnabled(preview_->Shown() > 0);
   next_->setEnabled(preview_->Shown() + 1 < count);
   zoomIn_->setEnabled(count > 0);
@@ -485,14 +488,14 @@ void CutKitWindow::ShowFigures(const std::string& refusal) {
     figures_->clear();
     return;
   }
-  figures_->setText(PartsText("5").arg(plan_->parts.size()).arg(plan_->ribs) + "    " + KitText("14") +
-                    QString(" %1    ").arg(plan_->sheets) + KitText("15") +
+  figures_->setText(T(keys::KitPartCount).arg(plan_->parts.size()).arg(plan_->ribs) + "    " + T(keys::KitSheetCount) +
+                    QString(" %1    ").arg(plan_->sheets) + T(keys::KitUse) +
                     QString(" %1\u00a0%").arg(plan_->usedPercent, 0, 'f', 1));  // "%" stays by its number
   QStringList lines;
   for (const commands::KitSplit& split : plan_->splits) {
-    if (split.pieces > 1) lines << PartsText("1").arg(Q(split.rib)).arg(split.pieces);
-    if (split.leftOut == 1) lines << PartsText("2").arg(Q(split.rib));
-    if (split.leftOut > 1) lines << PartsText("3").arg(Q(split.rib)).arg(split.leftOut);
+    if (split.pieces > 1) lines << T(keys::KitRibInPieces).arg(Q(split.rib)).arg(split.pieces);
+    if (split.leftOut == 1) lines << T(keys::KitSliverLeftOut).arg(Q(split.rib));
+    if (split.leftOut > 1) lines << T(keys::KitSliversLeftOut).arg(Q(split.rib)).arg(split.leftOut);
   }
   // One paragraph: a long panel would otherwise push the sheets off a small screen.
   splits_->setText(lines.join("; "));

@@ -10,6 +10,7 @@
 #include "commands/kitchoices.h"
 #include "platform/filedialogs.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace serieswindows {
@@ -18,7 +19,6 @@ namespace {
 
 constexpr int kProjectPathRole = Qt::UserRole + 1;
 
-QString SetupText(const char* key) { return platform::Q(platform::Text("FrmKit", key)); }
 
 }  // namespace
 
@@ -28,16 +28,16 @@ KitSetupChoice::KitSetupChoice(const core::RibDocument& document, QWidget* paren
   box_->setObjectName("cbosetup");
   const commands::KitSetupOffer offer = commands::OfferedKitSetups(document_);
   for (commands::KitSetup listed : offer.listed) {
-    const char* key = listed == commands::KitSetup::BeforeSeries ? "58"
-                      : listed == commands::KitSetup::CurrentRib ? "57"
-                                                                 : "59";
-    box_->addItem(SetupText(key), static_cast<int>(listed));
+    const platform::TextKey key = listed == commands::KitSetup::BeforeSeries ? keys::KitSetupBeforeSeries
+                                  : listed == commands::KitSetup::CurrentRib   ? keys::KitSetupCurrentRib
+                                                                               : keys::KitSetupProjectFile;
+    box_->addItem(platform::T(key), static_cast<int>(listed));
     if (listed == offer.chosen) box_->setCurrentIndex(box_->count() - 1);
   }
   // A long project name is cut short in the box rather than widening the window.
   box_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   box_->setMinimumContentsLength(20);
-  auto* project = new QPushButton(SetupText("62"), this);
+  auto* project = new QPushButton(platform::T(keys::KitSetupFromProjectButton), this);
   project->setObjectName("cmdproject");
   project->setAutoDefault(false);
   connect(project, &QPushButton::clicked, this, &KitSetupChoice::ChooseProject);
@@ -51,15 +51,15 @@ KitSetupChoice::KitSetupChoice(const core::RibDocument& document, QWidget* paren
   row->addWidget(project);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(new QLabel(SetupText("56"), this));
+  layout->addWidget(new QLabel(platform::T(keys::KitSetupCaption), this));
   layout->addLayout(row);
 }
 
 void KitSetupChoice::ChooseProject() {
   namespace fs = std::filesystem;
   platform::FileDialogRequest request;
-  request.title = platform::Text("FrmKit", "60");
-  request.filter = platform::Text("MainTolbar", "1") + " (*.vdl)|*.vdl|";
+  request.title = platform::Text(keys::KitProjectFileTitle);
+  request.filter = platform::Text(keys::RibProjectWord) + " (*.vdl)|*.vdl|";
   const int last = box_->count() - 1;
   const std::string chosen = box_->itemData(last, kProjectPathRole).toString().toStdString();
   request.initialDir = chosen.empty() ? document_.settings.lastOpenDir : fs::path(chosen).parent_path().string();

@@ -10,6 +10,7 @@
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/windowplace.h"
 
@@ -17,7 +18,7 @@ namespace serieswindows {
 
 namespace {
 using platform::Q;
-QString TableText(const char* key) { return Q(platform::Text("FrmTraCevol", key)); }
+using platform::T;
 constexpr const char* kPlaceKey = "SeriesTable";
 }  // namespace
 
@@ -30,10 +31,11 @@ SeriesTableWindow::SeriesTableWindow(const files::SeriesJob& job, std::vector<st
                                      std::function<bool(const std::string&)> open, QWidget* parent)
     : QDialog(parent), paths_(std::move(paths)), open_(std::move(open)) {
   setObjectName("frmSeriesTable");
-  setWindowTitle(TableText("35"));
+  setWindowTitle(T(keys::SeriesTableCaption));
   table_ = new QTableWidget(static_cast<int>(job.ribs.size()), 4, this);
   table_->setObjectName("TableSeries");
-  table_->setHorizontalHeaderLabels({TableText("36"), TableText("37"), TableText("38"), TableText("39")});
+  table_->setHorizontalHeaderLabels({T(keys::SeriesRibNumberColumn), T(keys::SeriesPositionColumn),
+                                     T(keys::SeriesChordColumn), T(keys::SeriesFileColumn)});
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -56,13 +58,13 @@ SeriesTableWindow::SeriesTableWindow(const files::SeriesJob& job, std::vector<st
   if (!job.ribs.empty()) table_->selectRow(0);
 
   auto* buttons = new QDialogButtonBox(this);
-  openButton_ = buttons->addButton(TableText("40"), QDialogButtonBox::ActionRole);
+  openButton_ = buttons->addButton(T(keys::SeriesOpenSelectedButton), QDialogButtonBox::ActionRole);
   openButton_->setObjectName("cmdouvrir");
   openButton_->setDefault(true);
-  nextButton_ = buttons->addButton(TableText("41"), QDialogButtonBox::ActionRole);
+  nextButton_ = buttons->addButton(T(keys::SeriesOpenNextButton), QDialogButtonBox::ActionRole);
   nextButton_->setObjectName("cmdsuivant");
   nextButton_->setAutoDefault(false);
-  QPushButton* close = buttons->addButton(Q(platform::Text("TextButton", "4")), QDialogButtonBox::RejectRole);
+  QPushButton* close = buttons->addButton(Q(platform::Text(keys::CloseButton)), QDialogButtonBox::RejectRole);
   close->setObjectName("cmdfermer");
   close->setAutoDefault(false);
   connect(openButton_, &QPushButton::clicked, this, &SeriesTableWindow::OpenSelected);

@@ -19,6 +19,7 @@
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
@@ -42,6 +43,7 @@ QString OnTwoLines(QString text) {
 using platform::Q;
 using platform::S;
 
+// Both series windows number their texts alike, each in its own section: looked up by number.
 QString SeriesText(SeriesKind kind, const char* key) { return Q(platform::Text(commands::SeriesSection(kind), key)); }
 
 QLineEdit* Box(QWidget* parent, const char* name, const QString& allowed) {
@@ -143,7 +145,7 @@ int SeriesWindow::AddAirfoilRows(QGridLayout* grid, const QString& lengthKeys) {
     auto* label = new QLabel(SeriesText(kind_, i == 0 ? "2" : "3"), this);
     airfoilBoxes_[static_cast<std::size_t>(i)] = Box(this, i == 0 ? "txtprofil0" : "txtprofil1", QString());
     ShowOnly(airfoilBoxes_[static_cast<std::size_t>(i)]);
-    auto* openButton = new QPushButton(Q(platform::Text("TextButton", "12")), this);
+    auto* openButton = new QPushButton(Q(platform::Text(keys::OpenButton)), this);
     openButton->setObjectName(i == 0 ? "cmdouvrir0" : "cmdouvrir1");
     openButton->setAutoDefault(false);
     connect(openButton, &QPushButton::clicked, this, [this, i] { OpenAirfoil(i); });
@@ -198,13 +200,13 @@ int SeriesWindow::AddCountRows(QGridLayout* grid, int row, const QString& length
 }
 
 void SeriesWindow::AddFolderRow(QGridLayout* grid, int row) {
-  auto* folderLabel = new QLabel(Q(platform::Text("FrmDefaut", "15")), this);
+  auto* folderLabel = new QLabel(Q(platform::Text(keys::SeriesFolderFrame)), this);
   folderLabel->setObjectName("Lblsav");
   folderBox_ = Box(this, "txtdefprofevol", QString());
   ShowOnly(folderBox_);
   folderBox_->setText(Q(document_.settings.seriesAirfoilDir));
   folderBox_->setMinimumWidth(260);
-  auto* browse = new QPushButton(Q(platform::Text("TextButton", "7")), this);
+  auto* browse = new QPushButton(Q(platform::Text(keys::BrowseTip)), this);
   browse->setObjectName("cmdrechercheevol");
   browse->setAutoDefault(false);
   connect(browse, &QPushButton::clicked, this, &SeriesWindow::ChooseFolder);
@@ -234,7 +236,7 @@ void SeriesWindow::AddSpacingTable(QVBoxLayout* layout, const QString& lengthKey
   // Enter in the table's boxes applies the row, not Generate.
   ribThicknessBox_->installEventFilter(this);
   gapBox_->installEventFilter(this);
-  auto* apply = new QPushButton(Q(platform::Text("TextButton", "5")), table);
+  auto* apply = new QPushButton(Q(platform::Text(keys::ApplyButton)), table);
   apply->setObjectName("CmdApply");
   apply->setAutoDefault(false);
   connect(apply, &QPushButton::clicked, this, &SeriesWindow::ApplyRib);
@@ -300,7 +302,8 @@ void SeriesWindow::RibCountEdited(const QString& typed) {
 
 void SeriesWindow::OpenAirfoil(int index) {
   if (!pick_) return;
-  std::optional<PickedAirfoil> picked = pick_(platform::Text("FrmTraCevol", index == 0 ? "10" : "11"));
+  std::optional<PickedAirfoil> picked =
+      pick_(platform::Text(index == 0 ? keys::RootAirfoilOpenCaption : keys::TipAirfoilOpenCaption));
   if (!picked) return;
   std::string name, ext;
   files::SplitAirfoilFileName(picked->path, name, ext);
@@ -317,7 +320,7 @@ void SeriesWindow::RelabelRibs() {
   for (int slot = 1; slot <= core::kTipSlot; ++slot) {
     QLabel* label = ribLabels_[static_cast<std::size_t>(slot)];
     label->setVisible(slot <= n + 1);
-    label->setText(slot <= n ? QString::number(slot) : Q(platform::Text("FrmTraCevol2", "24")));
+    label->setText(slot <= n ? QString::number(slot) : Q(platform::Text(keys::TipRibRowLabel)));
   }
   // Always one rib in hand, so that Apply never drops what was typed.
   SelectRib(selectedRib_ >= 1 && selectedRib_ <= n + 1 ? selectedRib_ : 1);
@@ -442,7 +445,7 @@ bool SeriesWindow::Generate() {
   commands::RememberSeriesFolder(document_);
   if (offerKit_) {
     platform::BoxRequest box;
-    box.text = platform::Text("FrmKit", "27");
+    box.text = platform::Text(keys::SeriesWrittenQuestion);
     box.title = S(windowTitle());
     box.icon = platform::BoxIcon::Question;
     box.buttons = platform::BoxButtons::YesNo;
@@ -459,8 +462,8 @@ void SeriesWindow::ShowTable() {
   }
   // No series written yet: the summary of an earlier one.
   platform::FileDialogRequest request;
-  request.title = platform::Text("FrmTraCevol", "35");
-  request.filter = platform::Text("MainTolbar", "26") + " *.txt|*.txt";
+  request.title = platform::Text(keys::SeriesTableCaption);
+  request.filter = platform::Text(keys::FilesWord) + " *.txt|*.txt";
   request.initialDir = document_.settings.seriesAirfoilDir;
   std::string path;
   if (!platform::CurrentFileDialogs().Open(request, path)) return;

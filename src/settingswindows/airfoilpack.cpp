@@ -7,6 +7,7 @@
 #include "files/settings.h"
 #include "platform/fileio.h"
 #include "platform/paths.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
 
@@ -55,7 +56,7 @@ std::string PackDestinationProposal(const core::RibDocument& document, const std
   if (!current.empty() && !SameFolder(current, starter.string()) && !SameFolder(current, document.settings.programDir))
     return current;
   // The folder's name in the user's language; the English one where the file has none.
-  std::string name = platform::Text("FrmConfig", "13");
+  std::string name = platform::Text(keys::AirfoilPackFolderName);
   if (name.empty()) name = "Vandrell airfoils";
   return (fs::path(documentsDir) / name).string();
 }
@@ -77,11 +78,12 @@ PackInstall InstallAirfoilPack(core::RibDocument& document, const std::string& d
 
 PackReport PackInstallReport(const PackInstall& install, const core::RibDocument& document) {
   using platform::Text;
-  if (!install.folderSet) return {Text("FrmConfig", "9") + " " + document.settings.airfoilDir, true};
-  std::string text = std::to_string(install.copy.copied) + " " + Text("FrmConfig", "10") + "\n" + install.folder;
+  if (!install.folderSet) return {Text(keys::AirfoilPackNothingInstalled) + " " + document.settings.airfoilDir, true};
+  std::string text = std::to_string(install.copy.copied) + " " + Text(keys::AirfoilPackCopied) + "\n" + install.folder;
   if (install.copy.alreadyThere > 0)
-    text += "\n\n" + std::to_string(install.copy.alreadyThere) + " " + Text("FrmConfig", "11");
-  if (install.copy.failed > 0) text += "\n\n" + std::to_string(install.copy.failed) + " " + Text("FrmConfig", "7");
+    text += "\n\n" + std::to_string(install.copy.alreadyThere) + " " + Text(keys::AirfoilPackThereAlready);
+  if (install.copy.failed > 0)
+    text += "\n\n" + std::to_string(install.copy.failed) + " " + Text(keys::AirfoilPackNotCopied);
   return {text, false};
 }
 

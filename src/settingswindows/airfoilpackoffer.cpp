@@ -17,6 +17,7 @@
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "settingswindows/airfoilpack.h"
 
@@ -30,19 +31,19 @@ using platform::Q;
 }  // namespace
 
 std::string AirfoilPackQuestion() {
-  return Text("FrmConfig", "2") + " \"" + kPackName + "\" " + Text("FrmConfig", "12");
+  return Text(keys::AirfoilPackQuestionBefore) + " \"" + kPackName + "\" " + Text(keys::AirfoilPackQuestionAfter);
 }
 
 void DeclineAirfoilPack() {
-  const std::string where = " '" + Text("FrmDefaut", "14") + "'.";
-  platform::Inform(Text("FrmConfig", "4") + where + "\n\n" + Text("FrmConfig", "41"), platform::kProgramTitle,
-                   BoxIcon::Information);
+  const std::string where = " '" + Text(keys::AirfoilFolderFrame) + "'.";
+  platform::Inform(Text(keys::AirfoilPackDeclinedLine1) + where + "\n\n" + Text(keys::AirfoilPackDeclinedLine2),
+                   platform::kProgramTitle, BoxIcon::Information);
 }
 
 ConfigurationWindow::ConfigurationWindow(const core::RibDocument&, const std::string& destination, QWidget* parent)
     : QDialog(parent) {
   setObjectName("frmConfig");
-  setWindowTitle(Q(Text("FrmConfig", "1") + " \u2013 " + kPackName));
+  setWindowTitle(Q(Text(keys::AirfoilPackTitle) + " \u2013 " + kPackName));
   auto* icon = new QLabel(this);
   const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
   icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, this).pixmap(side, side));
@@ -50,12 +51,12 @@ ConfigurationWindow::ConfigurationWindow(const core::RibDocument&, const std::st
   question_->setObjectName("lblQuestion");
   question_->setWordWrap(true);
   question_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  auto* folderCaption = new QLabel(Q(Text("FrmConfig", "3")), this);
+  auto* folderCaption = new QLabel(Q(Text(keys::FolderLabel)), this);
   folder_ = new QLineEdit(Q(destination), this);
   folder_->setObjectName("txtFolder");
   folder_->setReadOnly(true);
   folderCaption->setBuddy(folder_);
-  choose_ = new QPushButton(Q(Text("FrmConfig", "8")), this);
+  choose_ = new QPushButton(Q(Text(keys::AirfoilPackFolderButton)), this);
   choose_->setObjectName("cmdChoose");
   choose_->setAutoDefault(false);
   connect(choose_, &QPushButton::clicked, this, &ConfigurationWindow::ChooseFolder);
@@ -64,7 +65,7 @@ ConfigurationWindow::ConfigurationWindow(const core::RibDocument&, const std::st
   yes_ = buttons->button(QDialogButtonBox::Yes);
   no_ = buttons->button(QDialogButtonBox::No);
   help_ = buttons->button(QDialogButtonBox::Help);
-  help_->setText(Q(Text("TextButton", "3")));
+  help_->setText(Q(Text(keys::HelpButton)));
   help_->setIcon(QIcon());  // the style's help icon reads as a close cross
   help_->setObjectName("cmdaide");
   yes_->setDefault(true);
@@ -91,7 +92,7 @@ std::string ConfigurationWindow::Destination() const { return std::string(core::
 
 void ConfigurationWindow::ChooseFolder() {
   std::string folder = Destination();
-  if (platform::CurrentFileDialogs().BrowseForFolder(Text("FrmConfig", "5") + " " + kPackName, folder) &&
+  if (platform::CurrentFileDialogs().BrowseForFolder(Text(keys::AirfoilPackFolderTitle) + " " + kPackName, folder) &&
       !core::Trimmed(folder).empty())
     folder_->setText(Q(std::string(core::Trimmed(folder))));
 }

@@ -18,6 +18,7 @@
 #include "platform/messages.h"
 #include "platform/qt/qtdrawtarget.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 #include "settingswindows/stylechart.h"
@@ -31,7 +32,10 @@ using platform::Q;
 using platform::T;
 
 // Row captions of the elements, in element order.
-constexpr const char* kRowLabels[core::kElementCount] = {"5", "6", "7", "8", "9", "10", "11", "12", "13", "15", "16"};
+constexpr platform::TextKey kRowLabels[core::kElementCount] = {
+    keys::OutlineRow,     keys::SheetingRow,        keys::ChordLineRow,       keys::SparsRow,
+    keys::LeadingEdgeRow, keys::TrailingEdgeRow,    keys::HolesRow,           keys::StationLinesRow,
+    keys::BlockRow,       keys::FirstComparisonRow, keys::SecondComparisonRow};
 
 // An A4 sheet in twips.
 constexpr double kPageWidth = 210 * platform::kTwipsPerMm;
@@ -62,7 +66,7 @@ void TwipsPicture::paintEvent(QPaintEvent*) {
 TestPagePreview::TestPagePreview(const std::string& versionText, QWidget* parent, core::RibDocument* document)
     : QDialog(parent) {
   setObjectName("frmTestPage");
-  setWindowTitle(T("TextButton", "13"));
+  setWindowTitle(T(keys::TestPageButton));
   const TestPageTexts texts = TestPageTextsInLanguage(versionText);
   auto* page = new TwipsPicture(kPageWidth, kPageHeight,
                                 [texts](platform::DrawTarget& t) { DrawTestPage(t, texts); });
@@ -72,11 +76,11 @@ TestPagePreview::TestPagePreview(const std::string& versionText, QWidget* parent
   scroll->setBackgroundRole(QPalette::Dark);
   scroll->setAlignment(Qt::AlignHCenter);
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* close = buttons->addButton(T("TextButton", "4"), QDialogButtonBox::RejectRole);
+  QPushButton* close = buttons->addButton(T(keys::CloseButton), QDialogButtonBox::RejectRole);
   close->setObjectName("cmdclose");
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   if (document) {
-    printButton_ = buttons->addButton(T("MenuFile", "9"), QDialogButtonBox::ActionRole);
+    printButton_ = buttons->addButton(T(keys::PrintEntry), QDialogButtonBox::ActionRole);
     printButton_->setObjectName("cmdprint");
     printButton_->setAutoDefault(false);
     connect(printButton_, &QPushButton::clicked, this, [document, texts] {
@@ -84,7 +88,7 @@ TestPagePreview::TestPagePreview(const std::string& versionText, QWidget* parent
       request.draw = [texts](platform::DrawTarget& t, const core::ViewPlacement&) { DrawTestPage(t, texts); };
       request.singleSheet = true;
       request.extras = false;
-      request.airfoilNames = {platform::Text("TextButton", "13")};
+      request.airfoilNames = {platform::Text(keys::TestPageButton)};
       commands::Print(*document, request, platform::CurrentPrinter(), {});
     });
   }
@@ -98,13 +102,13 @@ TestPagePreview::TestPagePreview(const std::string& versionText, QWidget* parent
 
 ColoursWindow::ColoursWindow(core::RibDocument& document, QWidget* parent) : QDialog(parent), document_(document) {
   setObjectName("frmcoul");
-  setWindowTitle(T("FrmLines", "1"));
+  setWindowTitle(T(keys::ColoursCaption));
 
   auto* grid = new QGridLayout;
-  const char* headings[] = {"2", "3", "4"};
+  const platform::TextKey headings[] = {keys::ColourHeading, keys::LineStyleColumnHeading, keys::LineWidthHeading};
   for (int c = 0; c < 3; ++c) {
     // The range goes under its name, so the columns stay as narrow as their boxes.
-    auto* heading = new QLabel(T("FrmLines", headings[c]).replace(" (", "\n("), this);
+    auto* heading = new QLabel(T(headings[c]).replace(" (", "\n("), this);
     heading->setObjectName(QString("Label2_%1").arg(c));
     heading->setAlignment(Qt::AlignCenter);
     grid->addWidget(heading, 0, c + 1);
@@ -120,7 +124,7 @@ ColoursWindow::ColoursWindow(core::RibDocument& document, QWidget* parent) : QDi
   const StyleBoxes boxes = BoxesFromStyle(document_.style);
   for (int i = 0; i < core::kElementCount; ++i) {
     const auto slot = static_cast<std::size_t>(i);
-    auto* label = new QLabel(T("FrmLines", kRowLabels[slot]), this);
+    auto* label = new QLabel(T(kRowLabels[slot]), this);
     label->setObjectName(QString("Label1_%1").arg(i));
     colour_[slot] = box(QString("txtcoul%1").arg(i), kColourKeys);
     colour_[slot]->setText(Q(boxes.colour[slot]));
@@ -136,7 +140,7 @@ ColoursWindow::ColoursWindow(core::RibDocument& document, QWidget* parent) : QDi
       grid->addWidget(width_[w], i + 1, 3);
     }
   }
-  auto* note = new QLabel(T("FrmLines", "14"), this);
+  auto* note = new QLabel(T(keys::ColoursNote), this);
   note->setObjectName("Label3");
   note->setWordWrap(true);
   grid->addWidget(note, core::kElementCount + 1, 0, 1, 4);
@@ -150,16 +154,16 @@ ColoursWindow::ColoursWindow(core::RibDocument& document, QWidget* parent) : QDi
   chart->setObjectName("Picture1");
 
   auto* buttons = new QDialogButtonBox(this);
-  okButton_ = buttons->addButton(T("TextButton", "11"), QDialogButtonBox::AcceptRole);
+  okButton_ = buttons->addButton(T(keys::SettingsOkButton), QDialogButtonBox::AcceptRole);
   okButton_->setObjectName("cmdok");
   okButton_->setDefault(true);
-  cancelButton_ = buttons->addButton(T("TextButton", "2"), QDialogButtonBox::RejectRole);
+  cancelButton_ = buttons->addButton(T(keys::CancelButton), QDialogButtonBox::RejectRole);
   cancelButton_->setObjectName("cmdannuler");
-  helpButton_ = buttons->addButton(T("TextButton", "3"), QDialogButtonBox::HelpRole);
+  helpButton_ = buttons->addButton(T(keys::HelpButton), QDialogButtonBox::HelpRole);
   helpButton_->setObjectName("cmdaide");
-  testPageButton_ = buttons->addButton(T("TextButton", "13"), QDialogButtonBox::ActionRole);
+  testPageButton_ = buttons->addButton(T(keys::TestPageButton), QDialogButtonBox::ActionRole);
   testPageButton_->setObjectName("cmdImprtest");
-  testPageButton_->setToolTip(T("FrmLines", "1T"));
+  testPageButton_->setToolTip(T(keys::TestPageTip));
   for (QPushButton* b : {cancelButton_, helpButton_, testPageButton_}) b->setAutoDefault(false);
 
   auto* top = new QHBoxLayout;

@@ -6,6 +6,7 @@
 #include "core/plaintext.h"
 #include "files/settings.h"
 #include "platform/paths.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "platform/userstore.h"
 #include "ribwindows/boxreading.h"
@@ -85,9 +86,9 @@ std::string ProblemText(const DefaultsProblem& problem, const DefaultsDraft& dra
     case DefaultsProblem::None: return {};
     case DefaultsProblem::MalformedLength:
       return ribwindows::UnreadableText(draft.lengths[static_cast<std::size_t>(problem.lengthIndex)], draft.unitText);
-    case DefaultsProblem::NoChord: return Text("FrmDefaut", "19");
-    case DefaultsProblem::MissingAirfoilDir: return Text("FrmDefaut", "20") + "\n" + Folder(draft.airfoilDir);
-    case DefaultsProblem::MissingSeriesDir: return Text("FrmDefaut", "20") + "\n" + Folder(draft.seriesDir);
+    case DefaultsProblem::NoChord: return Text(keys::DefaultChordZero);
+    case DefaultsProblem::MissingAirfoilDir: return Text(keys::FolderMissing) + "\n" + Folder(draft.airfoilDir);
+    case DefaultsProblem::MissingSeriesDir: return Text(keys::FolderMissing) + "\n" + Folder(draft.seriesDir);
   }
   return {};
 }
@@ -96,7 +97,7 @@ bool UnitChanges(const DefaultsDraft& draft, const core::RibDocument& document) 
   return draft.unitText != document.settings.unitText;
 }
 
-std::string UnitChangeQuestion() { return Text("FrmDefaut", "17") + "\n" + Text("FrmDefaut", "18"); }
+std::string UnitChangeQuestion() { return Text(keys::UnitChangeLine1) + "\n" + Text(keys::UnitChangeLine2); }
 
 void StoreDefaults(core::RibDocument& document, const DefaultsDraft& draft) {
   core::RibDocument written = document;

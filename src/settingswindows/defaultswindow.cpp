@@ -17,6 +17,7 @@
 #include "platform/messages.h"
 #include "platform/qt/qtstrings.h"
 #include "platform/restart.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 
@@ -29,21 +30,24 @@ using platform::Q;
 using platform::T;
 
 // Box labels of the six lengths, in box order.
-constexpr const char* kLengthLabels[kDefaultLengthCount] = {"6", "7", "8", "11", "12", "13"};
+constexpr platform::TextKey kLengthLabels[kDefaultLengthCount] = {
+    keys::DefaultChordLabel,       keys::DefaultSheetingLabel,   keys::DefaultLeadingEdgeLabel,
+    keys::DefaultBlockHeightLabel, keys::DefaultBlockFrontLabel, keys::DefaultBlockRearLabel};
 }  // namespace
 
 DefaultsWindow::DefaultsWindow(core::RibDocument& document, QWidget* parent)
     : QDialog(parent), document_(document) {
   setObjectName("frmdefaut");
-  setWindowTitle(T("FrmDefaut", "1"));
+  setWindowTitle(T(keys::DefaultsCaption));
 
   // Tab walks the boxes in the order they are made here.
   QGroupBox* unitFrame = BuildUnitFrame();
-  QGroupBox* ribFrame = BuildLengthFrame("Frame1", "5", 0, 2);
-  QGroupBox* blockFrame = BuildLengthFrame("Frame2", "10", 3, 5);
-  QGroupBox* airfoilFrame = BuildFolderFrame("Frame3", "14", "txtdefprof", "cmdrecherche", airfoilDir_, airfoilBrowse_);
-  QGroupBox* seriesFrame =
-      BuildFolderFrame("Frame4", "15", "txtdefprofevol", "cmdrechercheevol", seriesDir_, seriesBrowse_);
+  QGroupBox* ribFrame = BuildLengthFrame("Frame1", keys::DefaultDimensionsFrame, 0, 2);
+  QGroupBox* blockFrame = BuildLengthFrame("Frame2", keys::DefaultBlockFrame, 3, 5);
+  QGroupBox* airfoilFrame =
+      BuildFolderFrame("Frame3", keys::AirfoilFolderFrame, "txtdefprof", "cmdrecherche", airfoilDir_, airfoilBrowse_);
+  QGroupBox* seriesFrame = BuildFolderFrame("Frame4", keys::SeriesFolderFrame, "txtdefprofevol", "cmdrechercheevol",
+                                            seriesDir_, seriesBrowse_);
   QDialogButtonBox* buttons = BuildButtons();
 
   // One column but for the unit beside the rib's lengths: long labels stay on one line and
@@ -68,11 +72,11 @@ DefaultsWindow::DefaultsWindow(core::RibDocument& document, QWidget* parent)
 }
 
 QGroupBox* DefaultsWindow::BuildUnitFrame() {
-  auto* unitFrame = new QGroupBox(T("FrmDefaut", "2"), this);
+  auto* unitFrame = new QGroupBox(T(keys::UnitFrame), this);
   unitFrame->setObjectName("Frame5");
-  mm_ = new QRadioButton(T("FrmDefaut", "3"), unitFrame);
+  mm_ = new QRadioButton(T(keys::MillimetresOption), unitFrame);
   mm_->setObjectName("mm");
-  inches_ = new QRadioButton(T("FrmDefaut", "4"), unitFrame);
+  inches_ = new QRadioButton(T(keys::InchesOption), unitFrame);
   inches_->setObjectName("inches");
   auto* unitLayout = new QVBoxLayout(unitFrame);
   unitLayout->addWidget(mm_);
@@ -82,14 +86,14 @@ QGroupBox* DefaultsWindow::BuildUnitFrame() {
 }
 
 // The length boxes `first` to `last`, each with its label and unit.
-QGroupBox* DefaultsWindow::BuildLengthFrame(const char* name, const char* caption, int first, int last) {
-  auto* frame = new QGroupBox(T("FrmDefaut", caption), this);
+QGroupBox* DefaultsWindow::BuildLengthFrame(const char* name, platform::TextKey caption, int first, int last) {
+  auto* frame = new QGroupBox(T(caption), this);
   frame->setObjectName(name);
   auto* grid = new QGridLayout(frame);
   grid->setColumnStretch(0, 1);
   for (int i = first; i <= last; ++i) {
     const auto slot = static_cast<std::size_t>(i);
-    auto* label = new QLabel(T("FrmDefaut", kLengthLabels[slot]), frame);
+    auto* label = new QLabel(T(kLengthLabels[slot]), frame);
     boxes_[slot] = new QLineEdit(frame);
     boxes_[slot]->setObjectName(QString("txtdef%1").arg(i));
     boxes_[slot]->setMaximumWidth(110);
@@ -106,16 +110,16 @@ QGroupBox* DefaultsWindow::BuildLengthFrame(const char* name, const char* captio
   return frame;
 }
 
-QGroupBox* DefaultsWindow::BuildFolderFrame(const char* name, const char* caption, const char* boxName,
+QGroupBox* DefaultsWindow::BuildFolderFrame(const char* name, platform::TextKey caption, const char* boxName,
                                             const char* buttonName, QLineEdit*& box, QPushButton*& button) {
-  auto* frame = new QGroupBox(T("FrmDefaut", caption), this);
+  auto* frame = new QGroupBox(T(caption), this);
   frame->setObjectName(name);
   box = new QLineEdit(frame);
   box->setObjectName(boxName);
   box->setMinimumWidth(320);
   button = new QPushButton("...", frame);
   button->setObjectName(buttonName);
-  button->setToolTip(T("TextButton", "7"));
+  button->setToolTip(T(keys::BrowseTip));
   button->setAutoDefault(false);
   auto* row = new QHBoxLayout(frame);
   row->addWidget(box, 1);
@@ -126,14 +130,14 @@ QGroupBox* DefaultsWindow::BuildFolderFrame(const char* name, const char* captio
 
 QDialogButtonBox* DefaultsWindow::BuildButtons() {
   auto* buttons = new QDialogButtonBox(this);
-  okButton_ = buttons->addButton(T("TextButton", "11"), QDialogButtonBox::AcceptRole);
+  okButton_ = buttons->addButton(T(keys::SettingsOkButton), QDialogButtonBox::AcceptRole);
   okButton_->setObjectName("cmdok");
-  okButton_->setToolTip(T("FrmDefaut", "1T"));
+  okButton_->setToolTip(T(keys::DefaultsOkTip));
   okButton_->setDefault(true);
-  cancelButton_ = buttons->addButton(T("TextButton", "2"), QDialogButtonBox::RejectRole);
+  cancelButton_ = buttons->addButton(T(keys::CancelButton), QDialogButtonBox::RejectRole);
   cancelButton_->setObjectName("cmdannuler");
   cancelButton_->setAutoDefault(false);
-  helpButton_ = buttons->addButton(T("TextButton", "3"), QDialogButtonBox::HelpRole);
+  helpButton_ = buttons->addButton(T(keys::HelpButton), QDialogButtonBox::HelpRole);
   helpButton_->setObjectName("cmdaide");
   helpButton_->setAutoDefault(false);
   return buttons;
@@ -174,7 +178,7 @@ void DefaultsWindow::UnitChosen(const std::string& unitText) {
 
 void DefaultsWindow::Browse(QLineEdit* box) {
   std::string folder = box->text().toStdString();
-  if (platform::CurrentFileDialogs().BrowseForFolder(Text("FrmDefaut", "16"), folder)) box->setText(Q(folder));
+  if (platform::CurrentFileDialogs().BrowseForFolder(Text(keys::FolderChooserTitle), folder)) box->setText(Q(folder));
 }
 
 void DefaultsWindow::Store() {
@@ -211,7 +215,7 @@ void ChangeDefaults(core::RibDocument& document, QWidget& mainWindow) {
   if (!window.RestartRequested()) return;
   if (!mainWindow.close()) return;
   if (!platform::CurrentProgramRestart().StartAgain())
-    platform::Inform(Text("FrmDefaut", "21"), platform::kProgramTitle, platform::BoxIcon::Exclamation);
+    platform::Inform(Text(keys::RestartFailed), platform::kProgramTitle, platform::BoxIcon::Exclamation);
 }
 
 }  // namespace settingswindows

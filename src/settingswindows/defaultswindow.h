@@ -6,6 +6,7 @@
 #include <array>
 
 #include "core/ribdocument.h"
+#include "platform/texts.h"
 #include "settingswindows/defaultsettings.h"
 
 class QDialogButtonBox;
@@ -46,8 +47,8 @@ class DefaultsWindow : public QDialog {
  private:
   // The parts of the window, built in Tab order.
   QGroupBox* BuildUnitFrame();
-  QGroupBox* BuildLengthFrame(const char* name, const char* caption, int first, int last);
-  QGroupBox* BuildFolderFrame(const char* name, const char* caption, const char* boxName, const char* buttonName,
+  QGroupBox* BuildLengthFrame(const char* name, platform::TextKey caption, int first, int last);
+  QGroupBox* BuildFolderFrame(const char* name, platform::TextKey caption, const char* boxName, const char* buttonName,
                               QLineEdit*& box, QPushButton*& button);
   QDialogButtonBox* BuildButtons();
   void Show(const DefaultsDraft& draft);

@@ -19,6 +19,7 @@
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 #include "ribwindows/labelroom.h"
@@ -40,7 +41,8 @@ QString Shown(double mm, const std::string& unit) {
 core::Length core::PrintSetup::* const kBoxFields[kPrintBoxCount] = {
     &core::PrintSetup::chordLineFromTop, &core::PrintSetup::topMargin, &core::PrintSetup::bottomMargin,
     &core::PrintSetup::overlap};
-const char* const kBoxCaptions[kPrintBoxCount] = {"3", "4", "5", "6"};
+const platform::TextKey kBoxCaptions[kPrintBoxCount] = {keys::ChordLinePositionCaption, keys::StartMarginCaption,
+                                                        keys::EndMarginCaption, keys::OverlapCaption};
 
 }  // namespace
 
@@ -50,7 +52,7 @@ PrintWindow::PrintWindow(core::RibDocument& document, double printerPaperHeightM
       printerPaperHeightMm_(printerPaperHeightMm),
       printedLengthMm_(core::PrintedLength(document)) {
   setObjectName("frmPrint");
-  setWindowTitle(T("FrmPrint", "1"));
+  setWindowTitle(T(keys::PrintSetupTitle));
   const std::string& unit = document_.settings.unitText;
 
   // Tab walks the boxes in the order they are made here.
@@ -79,16 +81,16 @@ PrintWindow::PrintWindow(core::RibDocument& document, double printerPaperHeightM
 int PrintWindow::AddPaperAndBoxes(QGridLayout* grid) {
   const std::string& unit = document_.settings.unitText;
   int row = 0;
-  grid->addWidget(new QLabel(T("FrmPrint", "2"), this), row, 0);
+  grid->addWidget(new QLabel(T(keys::PaperListCaption), this), row, 0);
   paper_ = new QComboBox(this);
   paper_->setObjectName("Combo1");
   for (int i = 0; i < core::kPaperCount; ++i)
-    paper_->addItem(i == core::kPrinterPaperIndex ? T("FrmPrint", "tailleFeuille(8)") : Q(core::PaperAt(i).name));
+    paper_->addItem(i == core::kPrinterPaperIndex ? T(keys::PrinterOwnPaper) : Q(core::PaperAt(i).name));
   paper_->setCurrentIndex(document_.print.paperIndex < core::kPaperCount ? document_.print.paperIndex : 0);
   grid->addWidget(paper_, row++, 1, 1, 2);
 
   for (int i = 0; i < kPrintBoxCount; ++i) {
-    auto* caption = new QLabel(T("FrmPrint", kBoxCaptions[i]), this);
+    auto* caption = new QLabel(T(kBoxCaptions[i]), this);
     auto* box = new QLineEdit(this);
     box->setObjectName(QString("Text1_%1").arg(i));
     box->setText(Q((document_.print.*kBoxFields[i]).text));
@@ -107,30 +109,30 @@ int PrintWindow::AddPaperAndBoxes(QGridLayout* grid) {
 
 void PrintWindow::AddIndicators(QGridLayout* grid, int row) {
   // Read-only indicators: what the values give.
-  oneSheet_ = new QRadioButton(T("FrmPrint", "7"), this);
+  oneSheet_ = new QRadioButton(T(keys::OneSheetIndicator), this);
   oneSheet_->setObjectName("Option1");
-  severalSheets_ = new QRadioButton(T("FrmPrint", "8"), this);
+  severalSheets_ = new QRadioButton(T(keys::SeveralSheetsIndicator), this);
   severalSheets_->setObjectName("Option2");
   for (QRadioButton* r : {oneSheet_, severalSheets_}) r->setEnabled(false);
   grid->addWidget(oneSheet_, row, 0);
   grid->addWidget(severalSheets_, row++, 1, 1, 2);
-  grid->addWidget(new QLabel(T("FrmPrint", "10"), this), row, 0);
+  grid->addWidget(new QLabel(T(keys::PageCountCaption), this), row, 0);
   pageCount_ = new QLabel(this);
   pageCount_->setObjectName("Label10");
   grid->addWidget(pageCount_, row++, 1, 1, 2);
-  grid->addWidget(new QLabel(T("FrmPrint", "20"), this), row, 0);
+  grid->addWidget(new QLabel(T(keys::UsableLengthCaption), this), row, 0);
   usable_ = new QLabel(this);
   usable_->setObjectName("LabelUsable");
   grid->addWidget(usable_, row++, 1, 1, 2);
-  grid->addWidget(new QLabel(T("FrmPrint", "9"), this), row, 0);
+  grid->addWidget(new QLabel(T(keys::PrintedLengthCaption), this), row, 0);
   printedLength_ = new QLabel(this);
   printedLength_->setObjectName("Label9");
   grid->addWidget(printedLength_, row++, 1, 1, 2);
-  grid->addWidget(new QLabel(T("FrmPrint", "11"), this), row, 0);
+  grid->addWidget(new QLabel(T(keys::RibHeightCaption), this), row, 0);
   ribHeight_ = new QLabel(this);
   ribHeight_->setObjectName("Label11");
   grid->addWidget(ribHeight_, row++, 1, 1, 2);
-  grid->addWidget(new QLabel(T("FrmPrint", "14"), this), row, 0);
+  grid->addWidget(new QLabel(T(keys::RoomCaption), this), row, 0);
   room_ = new QLabel(this);
   room_->setObjectName("LabelRoom");
   grid->addWidget(room_, row++, 1, 1, 2);
@@ -141,10 +143,10 @@ void PrintWindow::AddIndicators(QGridLayout* grid, int row) {
   // Its room is kept whether the rib fits or not: the window neither grows nor cuts it.
   auto* cutOffRoom = new ribwindows::LabelRoom(this);
   cutOffRoom->Add(cutOff_);
-  cutOffRoom->Reserve({T("FrmPrint", "16")});
+  cutOffRoom->Reserve({T(keys::PrintCutOff)});
   grid->addWidget(cutOffRoom, row++, 0, 1, 3);
 
-  extras_ = new QCheckBox(T("FrmPrint", "13"), this);
+  extras_ = new QCheckBox(T(keys::ScaleBarSwitch), this);
   extras_->setObjectName("chkExtras");
   extras_->setChecked(commands::SheetExtrasWanted());
   grid->addWidget(extras_, row++, 0, 1, 3);
@@ -152,14 +154,14 @@ void PrintWindow::AddIndicators(QGridLayout* grid, int row) {
 
 QDialogButtonBox* PrintWindow::BuildButtons() {
   auto* buttons = new QDialogButtonBox(this);
-  okButton_ = buttons->addButton(T("TextButton", "1"), QDialogButtonBox::AcceptRole);
+  okButton_ = buttons->addButton(T(keys::OkButton), QDialogButtonBox::AcceptRole);
   okButton_->setObjectName("cmdok");
   okButton_->setDefault(true);
-  cancelButton_ = buttons->addButton(T("TextButton", "2"), QDialogButtonBox::RejectRole);
+  cancelButton_ = buttons->addButton(T(keys::CancelButton), QDialogButtonBox::RejectRole);
   cancelButton_->setObjectName("cmdannuler");
-  helpButton_ = buttons->addButton(T("TextButton", "3"), QDialogButtonBox::HelpRole);
+  helpButton_ = buttons->addButton(T(keys::HelpButton), QDialogButtonBox::HelpRole);
   helpButton_->setObjectName("cmdaide");
-  printerSetup_ = buttons->addButton(T("FrmPrint", "12"), QDialogButtonBox::ActionRole);
+  printerSetup_ = buttons->addButton(T(keys::PrinterSetupButton), QDialogButtonBox::ActionRole);
   printerSetup_->setObjectName("cmdconfigImprim");
   for (QPushButton* b : {cancelButton_, helpButton_, printerSetup_}) b->setAutoDefault(false);
   return buttons;
@@ -186,14 +188,14 @@ void PrintWindow::Recompute() {
   bold.setBold(plan.problem == core::TilingProblem::NeedsOverlap);
   pageCount_->setFont(bold);
   if (plan.problem == core::TilingProblem::NoRoom) {
-    pageCount_->setText(T("FrmPrint", "22"));
+    pageCount_->setText(T(keys::NoUsableLength));
     usable_->setText(Shown(plan.usableLengthMm, unit));
   } else if (plan.printerPaper) {
     pageCount_->setText("1");
     usable_->setText(QString());
   } else {
     QString count = QString::number(plan.pageCount);
-    if (plan.problem == core::TilingProblem::NeedsOverlap) count += "   " + T("FrmPrint", "24");
+    if (plan.problem == core::TilingProblem::NeedsOverlap) count += "   " + T(keys::SeveralSheetsNoOverlap);
     pageCount_->setText(count);
     usable_->setText(Shown(plan.usableLengthMm, unit));
   }
@@ -204,28 +206,30 @@ void PrintWindow::Recompute() {
       draft.paperIndex == core::kPrinterPaperIndex ? printerPaperHeightMm_ : core::PaperAt(draft.paperIndex).widthMm;
   const core::SheetFit fit = core::FitOnSheet(document_, draft.chordLineFromTop.mm, sheetHeight);
   auto text = [&unit](double mm) { return Shown(mm, unit); };
-  ribHeight_->setText(text(core::RibHeightMm(document_)) + "   (" + T("FrmPrint", "19") + " " + text(fit.belowMm) + ")");
+  ribHeight_->setText(text(core::RibHeightMm(document_)) + "   (" + T(keys::RibDepthBelowChordLine) + " " +
+                      text(fit.belowMm) + ")");
   if (sheetHeight > 0)
-    room_->setText(text(fit.roomAboveMm) + "   (" + T("FrmPrint", "15") + " " + text(fit.roomBelowMm) + ")");
+    room_->setText(text(fit.roomAboveMm) + "   (" + T(keys::RoomBelowChordLine) + " " + text(fit.roomBelowMm) + ")");
   else
     room_->setText(text(fit.roomAboveMm));
   const bool cutOff = fit.cutOff;
-  cutOff_->setText(cutOff ? T("FrmPrint", "16") : QString());
+  cutOff_->setText(cutOff ? T(keys::PrintCutOff) : QString());
 }
 
 void PrintWindow::Store() {
   if (ribwindows::ShowUnreadableBox(this)) return;
   const core::PagePlan plan = Plan();
   if (plan.problem == core::TilingProblem::NoRoom) {
-    platform::Inform(platform::Text("FrmPrint", "22"), platform::Text("Erreur", "1"), platform::BoxIcon::Information);
+    platform::Inform(platform::Text(keys::NoUsableLength), platform::Text(keys::ErrorWord),
+                     platform::BoxIcon::Information);
     QLineEdit* overlap = Box(PrintBox::Overlap);
     overlap->setFocus();
     overlap->selectAll();
     return;
   }
   if (plan.problem == core::TilingProblem::NeedsOverlap) {
-    platform::Inform(platform::Text("FrmPrint", "24") + " " + std::to_string(plan.pageCount), windowTitle().toStdString(),
-                     platform::BoxIcon::Exclamation);
+    platform::Inform(platform::Text(keys::SeveralSheetsNoOverlap) + " " + std::to_string(plan.pageCount),
+                     windowTitle().toStdString(), platform::BoxIcon::Exclamation);
     QLineEdit* overlap = Box(PrintBox::Overlap);
     overlap->setFocus();
     overlap->selectAll();

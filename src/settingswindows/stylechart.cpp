@@ -1,6 +1,7 @@
 #include "settingswindows/stylechart.h"
 
 #include "files/settings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace settingswindows {
@@ -21,17 +22,17 @@ double PrintAt(platform::DrawTarget& t, double x, double y, const std::string& t
 }  // namespace
 
 StyleChartTexts StyleChartTextsInLanguage() {
-  return {Text("FrmLines", "17"), Text("FrmLines", "23"), Text("FrmLines", "18")};
+  return {Text(keys::PaletteHeading), Text(keys::LineWidthWord), Text(keys::LineStyleHeading)};
 }
 
 TestPageTexts TestPageTextsInLanguage(const std::string& versionText) {
   TestPageTexts texts;
-  texts.heading = " - " + Text("TextButton", "13") + " - " + platform::kProgramTitle + " - " + Text("FrmAbout", "3") +
-                  "  " + versionText;
+  texts.heading = " - " + Text(keys::TestPageButton) + " - " + platform::kProgramTitle + " - " +
+                  Text(keys::VersionWord) + "  " + versionText;
   texts.chart = StyleChartTextsInLanguage();
-  texts.textSizesHeading = Text("FrmLines", "24");
-  texts.sizeWord = Text("FrmLines", "25");
-  texts.chordWord = Text("MainTolbar", "13");
+  texts.textSizesHeading = Text(keys::TextSizeHeading);
+  texts.sizeWord = Text(keys::TextSizeWord);
+  texts.chordWord = Text(keys::ChordLabel);
   return texts;
 }
 

@@ -1,6 +1,7 @@
 #include "sharedwindows/openairfoil.h"
 
 #include "platform/errorreport.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace sharedwindows {
@@ -9,11 +10,12 @@ using platform::Text;
 
 std::vector<std::string> AirfoilFileTypes() {
   // The English words stand where a language file lacks them.
-  auto words = [](const char* key, const char* english) {
-    std::string text = Text("frmopen", key);
+  auto words = [](platform::TextKey key, const char* english) {
+    std::string text = Text(key);
     return text.empty() ? std::string(english) : text;
   };
-  return {words("39", "Selig files") + " (*.dat)", words("40", "Coordinate files") + " (*.cor)"};
+  return {words(keys::SeligFilesWord, "Selig files") + " (*.dat)",
+          words(keys::CoordinateFilesWord, "Coordinate files") + " (*.cor)"};
 }
 
 FileChoice ChooseFile(const std::string& path) {
@@ -23,7 +25,7 @@ FileChoice ChooseFile(const std::string& path) {
   c.result = files::ReadAirfoilFile(c.path, c.data);
   if (c.result.ok()) {
     c.summary = !c.data.title.empty() && c.data.title.front() == '1' ? c.name : c.data.title;
-    c.pointCountText = std::to_string(c.data.points.size()) + " " + Text("frmopen", "24");
+    c.pointCountText = std::to_string(c.data.points.size()) + " " + Text(keys::PointCountAfter);
   } else {
     c.summary = c.result.shortText;
   }
@@ -32,7 +34,7 @@ FileChoice ChooseFile(const std::string& path) {
   else if (!c.result.ok())
     c.problem = c.result.boxText;
   else if (files::TooFewPoints(c.data.points.size()))
-    c.problem = Text("frmopen", "23");
+    c.problem = Text(keys::TooFewPoints);
   if (c.ext == "vdl" || c.ext == "VDL" || c.ext == "txt" || c.ext == "TXT")
     c.summary = "This file is NOT an Airfoil file....";
   if (c.name == "UNINSTAL" || c.name == "Uninstal") c.summary = "Caution Uninstall file....";

@@ -20,6 +20,7 @@
 #include "platform/help.h"
 #include "platform/qt/qtdrawtarget.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace sharedwindows {
@@ -115,7 +116,7 @@ OpenAirfoilWindow::OpenAirfoilWindow(core::ProgramSettings& settings, const std:
   memorizeLabel_ = label("LbMem");
   memorizeBox_ = new QCheckBox(this);
   memorizeBox_->setObjectName("memP1");
-  helpButton_ = new QPushButton(Q(Text("TextButton", "3")), this);
+  helpButton_ = new QPushButton(Q(Text(keys::HelpButton)), this);
   helpButton_->setObjectName("cmdaide");
   helpButton_->setAutoDefault(false);
   preview_ = new PreviewArea(this);
@@ -138,10 +139,10 @@ OpenAirfoilWindow::OpenAirfoilWindow(core::ProgramSettings& settings, const std:
   layout->addWidget(browser_, 1);
   layout->addWidget(sidePanel);
 
-  memorizeLabel_->setText(Q(Text("frmopen", "2")));
-  memorizeLabel_->setToolTip(Q(Text("frmopen", "2t")));
-  memorizeBox_->setToolTip(Q(Text("frmopen", "2t")));
-  pointCountLabel_->setToolTip(Q(Text("frmopen", "24t")));
+  memorizeLabel_->setText(Q(Text(keys::RememberAirfoil)));
+  memorizeLabel_->setToolTip(Q(Text(keys::RememberAirfoilTip)));
+  memorizeBox_->setToolTip(Q(Text(keys::RememberAirfoilTip)));
+  pointCountLabel_->setToolTip(Q(Text(keys::PointCountTip)));
   memorizeBox_->setVisible(showMemorize);
   memorizeLabel_->setVisible(showMemorize);
 
@@ -219,7 +220,7 @@ void OpenAirfoilWindow::OpenPath(const std::string& path) {
     preview_->Show(nullptr);
     chosenFileLabel_->clear();
     pointCountLabel_->clear();
-    summaryLabel_->setText(Q(Text("frmopen", "22")));
+    summaryLabel_->setText(Q(Text(keys::OpenWithoutFile)));
     return;
   }
   // Read again: the file may have changed since it was highlighted.

@@ -3,6 +3,7 @@
 #include "commands/keepwork.h"
 #include "core/lengths.h"
 #include "platform/messages.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace sharedwindows {
@@ -20,7 +21,7 @@ bool ConfirmNewRib(core::RibDocument& document) {
     case NewRibStep::ClearNow: return commands::MayReplaceRib(document);
     case NewRibStep::Nothing: return false;
     case NewRibStep::AskFirst:
-      return commands::MayReplaceRib(document, Text("FrmMainMessage", "5"), Text("FrmMainMessage", "6"));
+      return commands::MayReplaceRib(document, Text(keys::NewRibUnsaved), Text(keys::NewRibTitle));
   }
   return false;
 }
@@ -41,11 +42,16 @@ std::string RibWarningText(const core::RibWarningAt& warning, const std::string&
   const std::string number = " " + std::to_string(warning.row + 1) + " \u2013 ";
   switch (warning.what) {
     case core::RibWarning::None: return {};
-    case core::RibWarning::EdgesLongerThanChord: return Text("FrmMainMessage", "13");
-    case core::RibWarning::SheetingFillsRib: return Text("RibCheck", "1") + thickness;
-    case core::RibWarning::SparWithoutWidth: return Text("Frmlongeron", "2") + number + Text("RibCheck", "2") + ".";
-    case core::RibWarning::SparThroughRib: return Text("Frmlongeron", "2") + number + Text("RibCheck", "3") + thickness;
-    case core::RibWarning::HoleOutsideRib: return Text("FrmTrou", "2") + number + Text("RibCheck", "4") + thickness;
+    case core::RibWarning::EdgesLongerThanChord:
+      return Text(keys::EdgesLongerThanChord);
+    case core::RibWarning::SheetingFillsRib:
+      return Text(keys::SheetingTooThick) + thickness;
+    case core::RibWarning::SparWithoutWidth:
+      return Text(keys::SparFrame) + number + Text(keys::SparCutWithoutWidth) + ".";
+    case core::RibWarning::SparThroughRib:
+      return Text(keys::SparFrame) + number + Text(keys::SparCutsTooDeep) + thickness;
+    case core::RibWarning::HoleOutsideRib:
+      return Text(keys::HoleFrame) + number + Text(keys::HolePastContour) + thickness;
   }
   return {};
 }

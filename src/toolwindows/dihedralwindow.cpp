@@ -16,6 +16,7 @@
 #include "core/lengths.h"
 #include "core/numformat.h"
 #include "platform/help.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
 
@@ -31,9 +32,9 @@ bool IsInches(const std::string& unitText) { return unitText == " in"; }
 DihedralWindow::DihedralWindow(const core::ProgramSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
   setObjectName("frmdiedre");
-  setWindowTitle(Q(Text("FrmDiedre", "1")));
-  auto* hint = new QLabel(Q(Text("FrmDiedre", "2")), this);
-  hint->setToolTip(Q(Text("FrmDiedre", "2T")));
+  setWindowTitle(Q(Text(keys::DihedralCaption)));
+  auto* hint = new QLabel(Q(Text(keys::DihedralHint)), this);
+  hint->setToolTip(Q(Text(keys::DihedralHintTip)));
   hint->setWordWrap(true);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(hint);
@@ -41,14 +42,18 @@ DihedralWindow::DihedralWindow(const core::ProgramSettings& settings, QWidget* p
   auto* grid = new QGridLayout;
   layout->addLayout(grid);
   const QString lengthKeys = Q(core::LengthKeys(settings_.unitText));
-  boxes_[Angle] = ribwindows::AddCaptionedBox(grid, 0, "txt0", Text("FrmDiedre", "4"), std::string(), Q(core::NumberKeys())).box;
-  boxes_[Span] = ribwindows::AddCaptionedBox(grid, 1, "txt1", Text("FrmDiedre", "5") + settings_.unitText, std::string(),
-                                             lengthKeys).box;
-  boxes_[Rise] = ribwindows::AddCaptionedBox(grid, 2, "txt2", Text("FrmDiedre", "6") + settings_.unitText, std::string(),
-                                             lengthKeys).box;
+  boxes_[Angle] =
+      ribwindows::AddCaptionedBox(grid, 0, "txt0", Text(keys::DihedralAngleLabel), std::string(), Q(core::NumberKeys()))
+          .box;
+  boxes_[Span] = ribwindows::AddCaptionedBox(grid, 1, "txt1", Text(keys::DihedralSpanLabel) + settings_.unitText,
+                                             std::string(), lengthKeys)
+                     .box;
+  boxes_[Rise] = ribwindows::AddCaptionedBox(grid, 2, "txt2", Text(keys::DihedralRiseLabel) + settings_.unitText,
+                                             std::string(), lengthKeys)
+                     .box;
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
     boxes_[i]->installEventFilter(this);
-    boxes_[i]->setToolTip(Q(Text("FrmDiedre", "2")));
+    boxes_[i]->setToolTip(Q(Text(keys::DihedralHint)));
     connect(boxes_[i], &QLineEdit::textEdited, this, [this, i] { Typed(static_cast<Box>(i)); });
   }
 
@@ -58,9 +63,9 @@ DihedralWindow::DihedralWindow(const core::ProgramSettings& settings, QWidget* p
   note_->hide();
 
   auto* buttons = new QDialogButtonBox(this);
-  ok_ = buttons->addButton(Q(Text("TextButton", "1")), QDialogButtonBox::AcceptRole);
+  ok_ = buttons->addButton(Q(Text(keys::OkButton)), QDialogButtonBox::AcceptRole);
   ok_->setObjectName("cmdok");
-  QPushButton* help = buttons->addButton(Q(Text("TextButton", "3")), QDialogButtonBox::HelpRole);
+  QPushButton* help = buttons->addButton(Q(Text(keys::HelpButton)), QDialogButtonBox::HelpRole);
   help->setObjectName("cmdaide");
   help->setAutoDefault(false);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
@@ -116,20 +121,20 @@ void DihedralWindow::Compute(Box b) {
   // Said in place rather than in a box that would take the keys still being typed; the
   // angle stays as typed.
   if (b != Angle && angle > core::kLargestDihedral) {
-    cannot(b, Text("FrmDiedre", "3") + "  89°");
+    cannot(b, Text(keys::DihedralAngleAboveLimit) + "  89°");
     return;
   }
   switch (b) {
     case Span:
       // A level panel rises nowhere, whatever its span.
       if (angle > 0) show(Span, core::DihedralSpan(length(Rise), angle));
-      else cannot(Span, Text("FrmDiedre", "7"));
+      else cannot(Span, Text(keys::DihedralSpanWithoutAngle));
       break;
     case Rise: show(Rise, core::DihedralRise(length(Span), angle)); break;
     case Angle: {
       const double span = length(Span);
       if (span > 0) BoxAt(Angle)->setText(Q(core::FormatNumber(core::DihedralAngle(length(Rise), span), "# ###0.00")));
-      else cannot(Angle, Text("FrmDiedre", "8"));
+      else cannot(Angle, Text(keys::DihedralAngleWithoutSpan));
       break;
     }
   }

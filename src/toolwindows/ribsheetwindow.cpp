@@ -17,6 +17,7 @@
 #include "platform/help.h"
 #include "platform/pageoutput.h"
 #include "platform/messages.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
@@ -33,7 +34,10 @@ constexpr double kTwipsPerMm = platform::kTwipsPerMm;
 constexpr double kTopMm = 15, kLineMm = 5;
 
 // The key of each box's caption.
-constexpr const char* kCaptionKeys[] = {"3", "4", "5", "6", "7", "8", "9"};
+constexpr platform::TextKey kCaptionKeys[] = {keys::RootChordLabel,          keys::TipChordLabel,
+                                              keys::IntermediateRibCountLabel, keys::SpanLabel,
+                                              keys::RootSecondValueLabel,    keys::TipSecondValueLabel,
+                                              keys::MaterialThicknessLabel};
 
 std::string InUnit(double mm, const std::string& unitText) {
   const double value = unitText == " in" ? mm / core::kMmPerInch : mm;
@@ -45,9 +49,10 @@ std::string InUnit(double mm, const std::string& unitText) {
 std::vector<std::string> Notes(const core::RibSheet& s) {
   std::vector<std::string> notes;
   if (s.freeSpacing < 0)
-    notes.push_back(s.ribsThatFit >= 0 ? Text("FrmNervure", "23") + " " + std::to_string(s.ribsThatFit)
-                                       : Text("FrmNervure", "24"));
-  if (s.countLimited) notes.push_back(Text("FrmNervure", "25") + " " + std::to_string(core::kMostIntermediateRibs));
+    notes.push_back(s.ribsThatFit >= 0 ? Text(keys::RibsOverlap) + " " + std::to_string(s.ribsThatFit)
+                                       : Text(keys::RootAndTipDoNotFit));
+  if (s.countLimited)
+    notes.push_back(Text(keys::TooManyIntermediateRibs) + " " + std::to_string(core::kMostIntermediateRibs));
   return notes;
 }
 
@@ -69,7 +74,7 @@ void ForgetRibSheetEntries() { KeptSheet() = {}; }
 RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* parent)
     : QDialog(parent), document_(document) {
   setObjectName("frmnervure");
-  setWindowTitle(Q(Text("FrmNervure", "1")));
+  setWindowTitle(Q(Text(keys::RibSheetCaption)));
   const std::string& unit = document_.settings.unitText;
   const QString lengthKeys = Q(core::LengthKeys(unit));
   auto* layout = new QVBoxLayout(this);
@@ -81,11 +86,11 @@ RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* paren
     const bool count = i == RibCount;
     boxes_[static_cast<std::size_t>(i)] =
         ribwindows::AddCaptionedBox(grid, i, QString("txtnerv%1").arg(i),
-                                    Text("FrmNervure", kCaptionKeys[i]) + (count ? std::string() : unit), std::string(),
+                                    Text(kCaptionKeys[i]) + (count ? std::string() : unit), std::string(),
                                     count ? QString("1234567890") : lengthKeys)
             .box;
   }
-  auto* spacingCaption = new QLabel(Q(Text("FrmNervure", "10") + unit), this);
+  auto* spacingCaption = new QLabel(Q(Text(keys::FreeSpacingLabel) + unit), this);
   spacing_ = new QLabel(this);
   spacing_->setObjectName("Lblecart");
   grid->addWidget(spacingCaption, 7, 0);
@@ -96,27 +101,27 @@ RibSheetWindow::RibSheetWindow(const core::RibDocument& document, QWidget* paren
   // Room for both notes from the start: the window does not grow under the table when they come.
   auto* noteRoom = new ribwindows::LabelRoom(this);
   noteRoom->Add(note_);
-  noteRoom->Reserve({Q(Text("FrmNervure", "23") + " 99999\n" + Text("FrmNervure", "25") + " " +
+  noteRoom->Reserve({Q(Text(keys::RibsOverlap) + " 99999\n" + Text(keys::TooManyIntermediateRibs) + " " +
                        std::to_string(core::kMostIntermediateRibs)),
-                     Q(Text("FrmNervure", "24") + "\n" + Text("FrmNervure", "25") + " " +
+                     Q(Text(keys::RootAndTipDoNotFit) + "\n" + Text(keys::TooManyIntermediateRibs) + " " +
                        std::to_string(core::kMostIntermediateRibs))});
 
   list_ = new QTableWidget(0, 3, this);
   list_->setObjectName("PicNervures");
-  list_->setHorizontalHeaderLabels({Q(Text("FrmNervure", "21")), Q(Text("MainTolbar", "13")),
-                                    Q(Text("FrmNervure", "22"))});
+  list_->setHorizontalHeaderLabels({Q(Text(keys::RibNumberHeading)), Q(Text(keys::ChordLabel)),
+                                    Q(Text(keys::SecondValueHeading))});
   list_->verticalHeader()->setVisible(false);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   // As tall as the room left: the window asks for no more than the list's least height.
   list_->setMinimumHeight(140);
   list_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
-  list_->setToolTip(Q(Text("FrmNervure", "19")));
+  list_->setToolTip(Q(Text(keys::RibListHeading)));
 
   auto* buttons = new QDialogButtonBox(this);
-  compute_ = buttons->addButton(Q(Text("FrmNervure", "11")), QDialogButtonBox::ActionRole);
+  compute_ = buttons->addButton(Q(Text(keys::ComputeButton)), QDialogButtonBox::ActionRole);
   compute_->setObjectName("cmdcalcul");
   compute_->setDefault(true);
-  print_ = buttons->addButton(Q(Text("FrmNervure", "20")), QDialogButtonBox::ActionRole);
+  print_ = buttons->addButton(Q(Text(keys::RibSheetPrintButton)), QDialogButtonBox::ActionRole);
   print_->setObjectName("cmdprintnerv");
   print_->setEnabled(false);
   print_->setAutoDefault(false);
@@ -160,10 +165,10 @@ void RibSheetWindow::Compute() {
     BoxAt(b)->selectAll();
   };
   switch (sheet_.check) {
-    case core::RibSheetCheck::RootZero: refuse(Text("FrmNervure", "14") + " 0", RootChord); return;
-    case core::RibSheetCheck::TipZero: refuse(Text("FrmNervure", "15"), TipChord); return;
-    case core::RibSheetCheck::TipLarger: refuse(Text("FrmNervure", "16"), TipChord); return;
-    case core::RibSheetCheck::CountMissing: refuse(Text("FrmNervure", "17"), RibCount); return;
+    case core::RibSheetCheck::RootZero: refuse(Text(keys::RootChordZero) + " 0", RootChord); return;
+    case core::RibSheetCheck::TipZero: refuse(Text(keys::TipChordZero), TipChord); return;
+    case core::RibSheetCheck::TipLarger: refuse(Text(keys::TipChordLargerThanRoot), TipChord); return;
+    case core::RibSheetCheck::CountMissing: refuse(Text(keys::NoRibCount), RibCount); return;
     case core::RibSheetCheck::Ok: break;
   }
   BoxAt(RibCount)->setText(QString::number(sheet_.intermediateRibs));
@@ -188,15 +193,15 @@ std::vector<std::vector<std::vector<std::string>>> RibSheetWindow::PrintedPages(
   linesPerPage = std::max<std::size_t>(linesPerPage, 1);
   const std::string& unit = document_.settings.unitText;
   std::vector<std::vector<std::string>> head;
-  head.push_back({Text("FrmNervure", "18")});
+  head.push_back({Text(keys::RibSheetPrintTitle)});
   head.push_back({document_.airfoil.name.empty() ? std::string("NoName") : document_.airfoil.name});
   head.push_back({});
   for (int i = 0; i < 7; ++i) {
     if ((i == SecondAtRoot || i == SecondAtTip) && !sheet_.hasSecondValue) continue;
     const std::string value = BoxAt(static_cast<Box>(i))->text().toStdString();
-    head.push_back({Text("FrmNervure", kCaptionKeys[i]) + " : " + value + (i == RibCount ? std::string() : unit)});
+    head.push_back({Text(kCaptionKeys[i]) + " : " + value + (i == RibCount ? std::string() : unit)});
   }
-  head.push_back({Text("FrmNervure", "10") + " = " + InUnit(sheet_.freeSpacing, unit) + unit});
+  head.push_back({Text(keys::FreeSpacingLabel) + " = " + InUnit(sheet_.freeSpacing, unit) + unit});
   for (const std::string& note : Notes(sheet_)) head.push_back({note});
   head.push_back({});
   std::vector<std::vector<std::vector<std::string>>> pages{head};

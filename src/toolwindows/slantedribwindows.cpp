@@ -21,6 +21,7 @@
 #include "files/derivedairfoil.h"
 #include "platform/help.h"
 #include "platform/messages.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/featurewindow.h"
 #include "ribwindows/keyfilter.h"
@@ -61,13 +62,13 @@ struct OkCancelHelp {
 };
 OkCancelHelp AddOkCancelHelp(QDialog* dialog, int topic) {
   auto* box = new QDialogButtonBox(dialog);
-  QPushButton* ok = box->addButton(Q(Text("TextButton", "1")), QDialogButtonBox::AcceptRole);
+  QPushButton* ok = box->addButton(Q(Text(keys::OkButton)), QDialogButtonBox::AcceptRole);
   ok->setObjectName("cmdok");
   ok->setDefault(true);
-  QPushButton* cancel = box->addButton(Q(Text("TextButton", "2")), QDialogButtonBox::RejectRole);
+  QPushButton* cancel = box->addButton(Q(Text(keys::CancelButton)), QDialogButtonBox::RejectRole);
   cancel->setObjectName("cmdannuler");
   cancel->setAutoDefault(false);
-  QPushButton* help = box->addButton(Q(Text("TextButton", "3")), QDialogButtonBox::HelpRole);
+  QPushButton* help = box->addButton(Q(Text(keys::HelpButton)), QDialogButtonBox::HelpRole);
   help->setObjectName("cmdaide");
   help->setAutoDefault(false);
   QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
@@ -97,7 +98,7 @@ WrittenFile::WrittenFile(core::RibDocument& document, QPushButton* cancel, QDial
   room->Add(label_);
   room->hide();
   room_ = room;
-  open_ = new QPushButton(Q(Text("TextButton", "22")), window);
+  open_ = new QPushButton(Q(Text(keys::OpenWrittenAirfoilButton)), window);
   open_->setObjectName("cmdOpenWritten");
   open_->setAutoDefault(false);
   open_->hide();
@@ -113,7 +114,7 @@ void WrittenFile::Show(const std::string& path, const std::string& text) {
   label_->setText(Q(text + "\n" + path));
   room_->show();
   open_->show();
-  cancel_->setText(Q(Text("TextButton", "4")));
+  cancel_->setText(Q(Text(keys::CloseButton)));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -130,7 +131,7 @@ void SourceAirfoilPicker::Use(commands::SourceAirfoil airfoil) {
 }
 
 void SourceAirfoilPicker::PickOther() {
-  sharedwindows::OpenAirfoilWindow open(document_.settings, Text("frmopen", "1"), false, window_);
+  sharedwindows::OpenAirfoilWindow open(document_.settings, Text(keys::OpenAirfoilCaption), false, window_);
   open.exec();
   if (!open.Accepted()) return;
   Use(commands::SourceAirfoilOf(open.ChosenPath(), open.TakeData()));
@@ -140,21 +141,21 @@ void SourceAirfoilPicker::PickOther() {
 InclinedRibWindow::InclinedRibWindow(core::RibDocument& document, QWidget* parent)
     : QDialog(parent), document_(document) {
   setObjectName("frminclinaison");
-  setWindowTitle(Q(Text("FrmInclinaisonNervure", "1")));
+  setWindowTitle(Q(Text(keys::InclinedRibCaption)));
   auto* grid = new QGridLayout;
   QPushButton* open = nullptr;
-  airfoilBox_ = AirfoilRow(grid, 0, Text("FrmInclinaisonNervure", "2"), std::string(),
-                           Text("FrmInclinaisonNervure", "3"), std::string(), open, this);
-  auto* angleLabel = new QLabel(Q(Text("FrmInclinaisonNervure", "4")), this);
+  airfoilBox_ = AirfoilRow(grid, 0, Text(keys::InclinedRibAirfoilLabel), std::string(),
+                           Text(keys::InclinedRibOpenButton), std::string(), open, this);
+  auto* angleLabel = new QLabel(Q(Text(keys::InclinedRibAngleLabel)), this);
   angle_ = new QLineEdit(this);
   angle_->setObjectName("Text1");
-  angle_->setToolTip(Q(Text("FrmInclinaisonNervure", "6T")));
+  angle_->setToolTip(Q(Text(keys::InclinedRibAngleTip)));
   angleLabel->setBuddy(angle_);
   new ribwindows::KeyFilter(angle_, Q(core::NumberKeys()));
   grid->addWidget(angleLabel, 1, 0);
   grid->addWidget(angle_, 1, 1);
-  auto* note = new QLabel(Q(Text("FrmInclinaisonNervure", "5")), this);
-  note->setToolTip(Q(Text("FrmInclinaisonNervure", "5T")));
+  auto* note = new QLabel(Q(Text(keys::InclinedRibNote)), this);
+  note->setToolTip(Q(Text(keys::InclinedRibNoteTip)));
   note->setWordWrap(true);
   grid->addWidget(note, 2, 0, 1, 3);
   picker_ = new SourceAirfoilPicker(document_, airfoilBox_, open, this);
@@ -182,43 +183,47 @@ void InclinedRibWindow::Ok() {
   if (!HasAirfoil(a)) return;
   const commands::DerivedFile file = commands::InclinedRibFile(a, rib);
   const std::string path = commands::SaveDerivedAirfoil(document_, commands::DerivedAirfoilTool::InclinedRib,
-                                                        Text("FrmInclinaisonNervure", "14"),
-                                                        Text("FrmInclinaisonNervure", "15"), file.name, file.contents);
+                                                        Text(keys::InclinedRibSaveTitle),
+                                                        Text(keys::InclinedRibFilterWord), file.name, file.contents);
   if (path.empty()) return;
-  written_->Show(path, Text("FrmInclinaisonNervure", "16") + " " + core::FormatNumber(rib.factor, "0.0000") + "\n" +
-                           Text("FrmInclinaisonNervure", "17"));
+  written_->Show(path, Text(keys::InclinedRibResult) + " " + core::FormatNumber(rib.factor, "0.0000") + "\n" +
+                           Text(keys::InclinedRibWritten));
 }
 
 // ---------------------------------------------------------------------------------------
 ObliqueRibWindow::ObliqueRibWindow(core::RibDocument& document, QWidget* parent)
     : QDialog(parent), document_(document) {
   setObjectName("frmangle");
-  setWindowTitle(Q(Text("FrmAngle", "1")));
+  setWindowTitle(Q(Text(keys::ObliqueRibCaption)));
   auto* top = new QGridLayout;
   QPushButton* open = nullptr;
-  airfoilBox_ = AirfoilRow(top, 0, Text("FrmAngle", "2"), Text("FrmAngle", "2T"), Text("FrmAngle", "3"),
-                           Text("FrmAngle", "3T"), open, this);
+  airfoilBox_ = AirfoilRow(top, 0, Text(keys::ObliqueRibAirfoilLabel), Text(keys::ObliqueRibAirfoilTip),
+                           Text(keys::ObliqueRibOpenButton), Text(keys::ObliqueRibOpenTip), open, this);
   picker_ = new SourceAirfoilPicker(document_, airfoilBox_, open, this);
 
-  auto* given = new QGroupBox(Q(Text("FrmAngle", "21")), this);
+  auto* given = new QGroupBox(Q(Text(keys::GivenLengthFrame)), this);
   auto* givenRow = new QHBoxLayout(given);
   auto* group = new QButtonGroup(this);
   for (int m = 0; m < 2; ++m) {
-    modes_[static_cast<std::size_t>(m)] = new QRadioButton(Q(Text("FrmAngle", m == 0 ? "4" : "5")), given);
+    modes_[static_cast<std::size_t>(m)] =
+        new QRadioButton(Q(Text(m == 0 ? keys::ObliqueLengthLabel : keys::SquareLengthLabel)), given);
     modes_[static_cast<std::size_t>(m)]->setObjectName(QString("Option1_%1").arg(m));
     group->addButton(modes_[static_cast<std::size_t>(m)], m);
     givenRow->addWidget(modes_[static_cast<std::size_t>(m)]);
   }
 
-  auto* lengths = new QGroupBox(Q(Text("FrmAngle", "6")), this);
-  lengths->setToolTip(Q(Text("FrmAngle", "6T")));
+  auto* lengths = new QGroupBox(Q(Text(keys::ObliqueLengthsFrame)), this);
+  lengths->setToolTip(Q(Text(keys::ObliqueLengthsTip)));
   auto* grid = new QGridLayout(lengths);
   const QString keys = Q(core::LengthKeys(document_.settings.unitText));
   const std::string unit = document_.settings.unitText;
-  boxes_[ObliqueLength] = ribwindows::AddCaptionedBox(grid, 0, "Text1_0", Text("FrmAngle", "4") + unit, "", keys).box;
-  boxes_[SquareLength] = ribwindows::AddCaptionedBox(grid, 1, "Text1_1", Text("FrmAngle", "5") + unit, "", keys).box;
-  boxes_[Angle] = ribwindows::AddCaptionedBox(grid, 2, "Text1_2", Text("FrmAngle", "7"), Text("FrmAngle", "7T"),
-                                              Q(core::NumberKeys())).box;
+  boxes_[ObliqueLength] =
+      ribwindows::AddCaptionedBox(grid, 0, "Text1_0", Text(keys::ObliqueLengthLabel) + unit, "", keys).box;
+  boxes_[SquareLength] =
+      ribwindows::AddCaptionedBox(grid, 1, "Text1_1", Text(keys::SquareLengthLabel) + unit, "", keys).box;
+  boxes_[Angle] = ribwindows::AddCaptionedBox(grid, 2, "Text1_2", Text(keys::ObliqueAngleLabel),
+                                              Text(keys::ObliqueAngleTip), Q(core::NumberKeys()))
+                      .box;
 
   const OkCancelHelp buttons = AddOkCancelHelp(this, platform::kTopicObliqueRib);
   ok_ = buttons.ok;
@@ -266,13 +271,13 @@ void ObliqueRibWindow::Ok() {
   if (!HasAirfoil(a)) return;
   const commands::DerivedFile file = commands::ObliqueRibFile(a, rib, commands::ObliqueRibTitleWords());
   const std::string path =
-      commands::SaveDerivedAirfoil(document_, commands::DerivedAirfoilTool::ObliqueRib, Text("FrmAngle", "14"),
-                                   Text("FrmAngle", "15"), file.name, file.contents);
+      commands::SaveDerivedAirfoil(document_, commands::DerivedAirfoilTool::ObliqueRib, Text(keys::ObliqueRibSaveTitle),
+                                   Text(keys::ObliqueRibFilterWord), file.name, file.contents);
   if (path.empty()) return;
   // The window stays open with the length worked out, in words too: its box is disabled.
-  written_->Show(path, Text("FrmAngle", mode_ == 0 ? "5" : "4") + " = " +
+  written_->Show(path, Text(mode_ == 0 ? keys::SquareLengthLabel : keys::ObliqueLengthLabel) + " = " +
                            core::ScreenNumberText(core::FormatNumber(shown, "# ###.###")) + unit + "\n" +
-                           Text("FrmAngle", "13"));
+                           Text(keys::ObliqueRibWritten));
 }
 
 }  // namespace toolwindows

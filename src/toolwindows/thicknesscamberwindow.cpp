@@ -15,6 +15,7 @@
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/qt/qtstrings.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 #include "ribwindows/keyfilter.h"
 
@@ -40,7 +41,7 @@ std::string ThicknessInUnit(double chordMm, double fraction, const std::string& 
 ThicknessCamberWindow::ThicknessCamberWindow(core::RibDocument& document, QWidget* parent)
     : QDialog(parent), document_(document) {
   setObjectName("frmEpCourb");
-  setWindowTitle(Q(Text("FrmEpCourb", "1")));
+  setWindowTitle(Q(Text(keys::ThicknessCamberCaption)));
   document_.view.thicknessCamberShown = false;
 
   auto readOnly = [this](const std::string& text, const char* name) {
@@ -50,11 +51,11 @@ ThicknessCamberWindow::ThicknessCamberWindow(core::RibDocument& document, QWidge
     return box;
   };
   auto* grid = new QGridLayout;
-  grid->addWidget(Caption(Text("FrmEpCourb", "2"), this), 0, 1);
-  grid->addWidget(Caption(Text("FrmEpCourb", "3"), this), 0, 2);
-  grid->addWidget(Caption(Text("FrmEpCourb", "4"), this), 1, 0);
-  grid->addWidget(Caption(Text("FrmEpCourb", "5"), this), 2, 0);
-  grid->addWidget(Caption(Text("FrmEpCourb", "6"), this), 3, 0);
+  grid->addWidget(Caption(Text(keys::CurrentValuesHeading), this), 0, 1);
+  grid->addWidget(Caption(Text(keys::NewValuesHeading), this), 0, 2);
+  grid->addWidget(Caption(Text(keys::ThicknessBoxesLabel), this), 1, 0);
+  grid->addWidget(Caption(Text(keys::CamberBoxesLabel), this), 2, 0);
+  grid->addWidget(Caption(Text(keys::NewThicknessInUnitLabel), this), 3, 0);
   grid->addWidget(readOnly(core::FormatNumber(document_.prepared.maxThickness * 100, "#0.00"), "txtEpROr"), 1, 1);
   grid->addWidget(readOnly(core::FormatNumber(document_.prepared.maxCamber * 100, "#0.00"), "txtCourbureOr"), 2, 1);
   grid->addWidget(
@@ -80,12 +81,12 @@ ThicknessCamberWindow::ThicknessCamberWindow(core::RibDocument& document, QWidge
     b->setAutoDefault(false);
     return b;
   };
-  apply_ = add(Text("TextButton", "5"), QDialogButtonBox::ApplyRole, "CmdApply");
-  save_ = add(Text("TextButton", "10"), QDialogButtonBox::ActionRole, "cmdsave");
-  printButton_ = add(Text("FrmEpCourb", "19"), QDialogButtonBox::ActionRole, "cmdprintEC");
-  ok_ = add(Text("TextButton", "1"), QDialogButtonBox::AcceptRole, "cmdok");
-  cancel_ = add(Text("TextButton", "2"), QDialogButtonBox::RejectRole, "cmdannuler");
-  QPushButton* help = add(Text("TextButton", "3"), QDialogButtonBox::HelpRole, "cmdaide");
+  apply_ = add(Text(keys::ApplyButton), QDialogButtonBox::ApplyRole, "CmdApply");
+  save_ = add(Text(keys::SaveButton), QDialogButtonBox::ActionRole, "cmdsave");
+  printButton_ = add(Text(keys::ThicknessCamberPrintButton), QDialogButtonBox::ActionRole, "cmdprintEC");
+  ok_ = add(Text(keys::OkButton), QDialogButtonBox::AcceptRole, "cmdok");
+  cancel_ = add(Text(keys::CancelButton), QDialogButtonBox::RejectRole, "cmdannuler");
+  QPushButton* help = add(Text(keys::HelpButton), QDialogButtonBox::HelpRole, "cmdaide");
   // Enter shows the new airfoil; OK also saves and opens it, which Enter should not start.
   apply_->setDefault(true);
   // Handing its focus to its first button, the box would keep Tab going round four of them.
@@ -123,13 +124,14 @@ bool ThicknessCamberWindow::Apply() {
 
 std::string ThicknessCamberWindow::Save() {
   if (!Applied()) {
-    platform::Inform(Text("FrmEpCourb", "15"), windowTitle().toStdString());
+    platform::Inform(Text(keys::SaveOrPrintBeforeApply), windowTitle().toStdString());
     return std::string();
   }
   const std::string contents = commands::ThicknessCamberContents(document_, appliedTexts_[0], appliedTexts_[1]);
   const std::string path = commands::SaveDerivedAirfoil(
-      document_, commands::DerivedAirfoilTool::ThicknessCamber, Text("FrmEpCourb", "16"), Text("MainTolbar", "26"),
-      files::ThicknessCamberFileName(document_.airfoil.name, appliedTexts_[0], appliedTexts_[1]), contents);
+      document_, commands::DerivedAirfoilTool::ThicknessCamber, Text(keys::ThicknessCamberSaveTitle),
+      Text(keys::FilesWord), files::ThicknessCamberFileName(document_.airfoil.name, appliedTexts_[0], appliedTexts_[1]),
+      contents);
   if (!path.empty()) {
     savedPath_ = path;
     savedTexts_ = contents;
@@ -139,7 +141,7 @@ std::string ThicknessCamberWindow::Save() {
 
 void ThicknessCamberWindow::Print() {
   if (!Applied()) {
-    platform::Inform(Text("FrmEpCourb", "15"), windowTitle().toStdString());
+    platform::Inform(Text(keys::SaveOrPrintBeforeApply), windowTitle().toStdString());
     return;
   }
   if (print_) print_();
@@ -152,7 +154,7 @@ void ThicknessCamberWindow::Ok() {
   if (path.empty() || savedTexts_ != commands::ThicknessCamberContents(document_, appliedTexts_[0], appliedTexts_[1]))
     path = Save();
   if (path.empty()) {
-    platform::Inform(Text("FrmEpCourb", "14"), windowTitle().toStdString(), platform::BoxIcon::Exclamation);
+    platform::Inform(Text(keys::ModifiedAirfoilNotSaved), windowTitle().toStdString(), platform::BoxIcon::Exclamation);
     return;
   }
   accept();

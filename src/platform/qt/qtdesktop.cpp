@@ -12,6 +12,7 @@
 #include <cstdlib>
 
 #include "platform/qt/qtscreenfit.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace platform {
@@ -48,16 +49,16 @@ bool ChoosePrinter(bool forPrint) {
   // Its options and the printer's properties grow it past a small screen; the properties
   // window has no title in the user's language of Qt's own.
   const DialogsFitTheScreen fitted([](QDialog& dialog) {
-    const std::string title = Text("FrmPrint", "46");
+    const std::string title = Text(keys::PrinterPropertiesTitle);
     if (dialog.inherits("QPrintPropertiesDialog") && !title.empty()) dialog.setWindowTitle(QString::fromStdString(title));
   });
   QPrintDialog dialog(&SharedPrinter(), QApplication::activeWindow());
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-  const QString title = QString::fromStdString(MenuTitle("MenuFile", forPrint ? "9" : "7"));
+  const QString title = QString::fromStdString(MenuTitle(forPrint ? keys::PrintEntry : keys::PrinterSetupEntry));
   if (!title.isEmpty()) dialog.setWindowTitle(title);
   if (!forPrint) {
     // The choice of the printer (or a PDF file) and its paper, not a print: it says OK.
-    const QString ok = QString::fromStdString(Text("TextButton", "1"));
+    const QString ok = QString::fromStdString(Text(keys::OkButton));
     if (auto* box = dialog.findChild<QDialogButtonBox*>())
       for (QAbstractButton* button : box->buttons())
         if (box->buttonRole(button) == QDialogButtonBox::AcceptRole) button->setText(ok.isEmpty() ? "OK" : ok);

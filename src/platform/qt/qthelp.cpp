@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "platform/messages.h"
+#include "platform/textkeys.h"
 #include "platform/texts.h"
 
 namespace platform {
@@ -18,12 +19,12 @@ QUrl HelpTopicUrl(const std::string& helpFile, int topic) {
 void QtHelp::ShowTopic(int topic) {
   const std::string file = helpFile_ ? helpFile_() : std::string();
   if (!QFileInfo::exists(QString::fromStdString(file))) {
-    Inform(Text("Message", "22") + "\n" + file, kProgramTitle, BoxIcon::Information);
+    Inform(Text(keys::HelpFileMissing) + "\n" + file, kProgramTitle, BoxIcon::Information);
     return;
   }
   const QUrl url = HelpTopicUrl(file, topic);
   if (!QDesktopServices::openUrl(url))
-    Inform(Text("Message", "21") + "\n" + url.toString().toStdString(), kProgramTitle,
+    Inform(Text(keys::HelpNoBrowser) + "\n" + url.toString().toStdString(), kProgramTitle,
            BoxIcon::Information);
 }
 
