@@ -10,11 +10,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   files::AirfoilData d;
   files::AirfoilReadResult r = files::ParseAirfoilText(std::string(reinterpret_cast<const char*>(data), size), d);
-  if (!r.ok() || d.pointCount < 5) return 0;
+  if (!r.ok() || files::TooFewPoints(d.points.size())) return 0;
   core::RibDocument s;
-  s.airfoil.x = std::move(d.x);
-  s.airfoil.y = std::move(d.y);
-  s.airfoil.pointCount = d.pointCount;
+  s.airfoil.points = std::move(d.points);
   core::InstallPreparedAirfoil(s);
   return 0;
 }

@@ -39,17 +39,11 @@ void InstallAirfoil(core::RibDocument& s) {
     upper.emplace_back(x, yc + yt);
     lower.emplace_back(x, yc - yt);
   }
-  s.airfoil.x.assign(1, 0.0);
-  s.airfoil.y.assign(1, 0.0);
-  for (int i = half; i >= 0; --i) {
-    s.airfoil.x.push_back(upper[static_cast<std::size_t>(i)].first);
-    s.airfoil.y.push_back(upper[static_cast<std::size_t>(i)].second);
-  }
-  for (int i = 1; i <= half; ++i) {
-    s.airfoil.x.push_back(lower[static_cast<std::size_t>(i)].first);
-    s.airfoil.y.push_back(lower[static_cast<std::size_t>(i)].second);
-  }
-  s.airfoil.pointCount = 2 * half + 1;
+  s.airfoil.points.clear();
+  for (int i = half; i >= 0; --i)
+    s.airfoil.points.push_back({upper[static_cast<std::size_t>(i)].first, upper[static_cast<std::size_t>(i)].second});
+  for (int i = 1; i <= half; ++i)
+    s.airfoil.points.push_back({lower[static_cast<std::size_t>(i)].first, lower[static_cast<std::size_t>(i)].second});
   s.airfoil.loaded = true;
   core::InstallPreparedAirfoil(s);
 }
@@ -85,7 +79,7 @@ void CheckLoop(const std::vector<core::PointMm>& loop, bool outer) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static SilentMessages silent;
-  platform::SetMessages(&silent);
+  static platform::ScopedMessages installed(&silent);
   if (size < 2) return 0;
   const std::string bytes(reinterpret_cast<const char*>(data), size - 2);
   const unsigned kit = data[size - 2], last = data[size - 1];

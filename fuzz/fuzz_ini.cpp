@@ -102,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string contents = nul == std::string::npos ? rest : rest.substr(nul + 1);
 
   static SilentMessages silent;
-  platform::SetMessages(&silent);
+  static platform::ScopedMessages installed(&silent);
   const std::string& file = ScratchFile();
   Put(file, contents);
   CheckSettings(file);

@@ -27,7 +27,7 @@ core::RibDocument NewRib(const char* unit) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static SilentMessages silent;
-  platform::SetMessages(&silent);
+  static platform::ScopedMessages installed(&silent);
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   for (const char* unit : {" mm", " in"}) {
     core::RibDocument s = NewRib(unit);
