@@ -84,6 +84,7 @@ class CutKitWindow : public QDialog {
   QHBoxLayout* BuildWrittenRow();
   QDialogButtonBox* BuildButtons();
 
+  static output::CutFormat FormatAt(int index);
   void AddInput(const std::string& path);
   std::vector<std::string> Inputs() const;
   std::optional<commands::KitSettings> SettingsFromBoxes();
