@@ -33,25 +33,25 @@ using platform::T;
 // Row captions of the elements, in element order.
 constexpr const char* kRowLabels[core::kElementCount] = {"5", "6", "7", "8", "9", "10", "11", "12", "13", "15", "16"};
 
-// An A4 sheet in twips.
-constexpr double kPageWidth = 210 * platform::kTwipsPerMm;
-constexpr double kPageHeight = 297 * platform::kTwipsPerMm;
-// The chart's margin inside its picture.
-constexpr double kChartMargin = 240;
+// An A4 sheet, millimetres.
+constexpr double kPageWidth = 210;
+constexpr double kPageHeight = 297;
+// The chart's margin inside its picture, millimetres.
+constexpr double kChartMargin = 4.2;
 }  // namespace
 
-TwipsPicture::TwipsPicture(double widthTwips, double heightTwips, Drawing drawing, QWidget* parent)
-    : QWidget(parent), widthTwips_(widthTwips), heightTwips_(heightTwips), drawing_(std::move(drawing)) {
+TrueScalePicture::TrueScalePicture(double widthMm, double heightMm, Drawing drawing, QWidget* parent)
+    : QWidget(parent), widthMm_(widthMm), heightMm_(heightMm), drawing_(std::move(drawing)) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setFixedSize(sizeHint());
 }
 
-QSize TwipsPicture::sizeHint() const {
-  return {static_cast<int>(std::ceil(widthTwips_ * logicalDpiX() / platform::kTwipsPerInch)),
-          static_cast<int>(std::ceil(heightTwips_ * logicalDpiY() / platform::kTwipsPerInch))};
+QSize TrueScalePicture::sizeHint() const {
+  return {static_cast<int>(std::ceil(widthMm_ * logicalDpiX() / platform::kMmPerInch)),
+          static_cast<int>(std::ceil(heightMm_ * logicalDpiY() / platform::kMmPerInch))};
 }
 
-void TwipsPicture::paintEvent(QPaintEvent*) {
+void TrueScalePicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   platform::QtDrawTarget target = platform::QtDrawTarget::ForDevice(painter, *this);
   target.SetBackground(Qt::white);
@@ -64,7 +64,7 @@ TestPagePreview::TestPagePreview(const std::string& versionText, QWidget* parent
   setObjectName("frmTestPage");
   setWindowTitle(T("TextButton", "13"));
   const TestPageTexts texts = TestPageTextsInLanguage(versionText);
-  auto* page = new TwipsPicture(kPageWidth, kPageHeight,
+  auto* page = new TrueScalePicture(kPageWidth, kPageHeight,
                                 [texts](platform::DrawTarget& t) { DrawTestPage(t, texts); });
   page->setObjectName("Page");
   auto* scroll = new QScrollArea(this);
@@ -142,7 +142,7 @@ ColoursWindow::ColoursWindow(core::RibDocument& document, QWidget* parent) : QDi
   grid->addWidget(note, core::kElementCount + 1, 0, 1, 4);
 
   const StyleChartTexts chartTexts = StyleChartTextsInLanguage();
-  auto* chart = new TwipsPicture(StyleChartWidth() + 2 * kChartMargin, StyleChartHeight() + 2 * kChartMargin,
+  auto* chart = new TrueScalePicture(StyleChartWidth() + 2 * kChartMargin, StyleChartHeight() + 2 * kChartMargin,
                                  [chartTexts](platform::DrawTarget& t) {
                                    DrawStyleChart(t, kChartMargin + kChartIndexOffset, kChartMargin, chartTexts);
                                  },

@@ -42,10 +42,10 @@ FileChoice ChooseFile(const std::string& path) {
 void DrawAirfoilPreview(platform::DrawTarget& target, const files::AirfoilData& data) {
   constexpr int kBlack = 0;
   constexpr int kRed = 12;  // RGB 255, 0, 0
-  target.Line(400, 5000, 5800, 5000, {kBlack});
+  target.Line(8, 100, 116, 100, {kBlack});
   auto at = [&](int i, double& x, double& y) {
-    x = 600 + 5000 * data.x[static_cast<std::size_t>(i)];
-    y = 5000 - 5000 * data.y[static_cast<std::size_t>(i)];
+    x = 12 + 100 * data.x[static_cast<std::size_t>(i)];
+    y = 100 - 100 * data.y[static_cast<std::size_t>(i)];
   };
   for (int i = 2; i <= data.pointCount; ++i) {
     double x1, y1, x2, y2;

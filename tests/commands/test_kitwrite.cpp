@@ -84,7 +84,7 @@ TEST_F(CutKit, TheCheckTilesEverySheetOverThePrintersPaper) {
     if (paper == 0) {
       bool leftEnd = false;
       for (const platform::RecordedLine& l : second.lines)
-        leftEnd = leftEnd || (std::fabs(l.x1 + 242 * 56.7) < 1e-6 && std::fabs(l.x2 + 242 * 56.7) < 1e-6);
+        leftEnd = leftEnd || (std::fabs(l.x1 + 242) < 1e-9 && std::fabs(l.x2 + 242) < 1e-9);
       EXPECT_TRUE(leftEnd);
     }
   }

@@ -20,9 +20,17 @@ TEST(ViewOrigin, BlocksMoveTheRibDownByHalfTheirHeightAtTheCurrentZoom) {
   core::RibDocument s = Document(2);
   s.rib.baseMode = core::BaseMode::Blocks;
   s.rib.blocks.topHeight.mm = -40;
-  EXPECT_FLOAT_EQ(core::PlaceView(s).originY, 2 * 20 * 56.7f + 850.5f + 40 * 2 * 56.7f / 2);
+  // The highest point, 20 mm at zoom 2, 15 mm below the top, and half the 40 mm block at zoom 2.
+  EXPECT_DOUBLE_EQ(core::PlaceView(s).originY, 2 * 20 + 15 + 40);
   s.rib.baseMode = core::BaseMode::Tabs;
-  EXPECT_FLOAT_EQ(core::PlaceView(s).originY, 2 * 20 * 56.7f + 850.5f);
+  EXPECT_DOUBLE_EQ(core::PlaceView(s).originY, 2 * 20 + 15);
+}
+
+// A scroll step moves the picture by the drawn chord over 113.4: 400 / 113.4 = 3.52734 mm
+// for 200 mm at zoom 2.
+TEST(ViewOrigin, ScrollStepsMoveThePictureByAFixedPartOfTheDrawnChord) {
+  EXPECT_NEAR(core::PlaceView(Document(2, 3, 0)).originX, 5 + 3 * 3.52734, 1e-5);
+  EXPECT_NEAR(core::PlaceView(Document(2, 0, 2)).originY, 2 * 20 + 15 - 2 * 3.52734, 1e-5);
 }
 
 }  // namespace
