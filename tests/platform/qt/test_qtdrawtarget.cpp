@@ -85,10 +85,11 @@ TEST(QtDrawTarget, WidthsArePixelsAndBoxesAreOutlines) {
 
 TEST(QtDrawTarget, TextHangsFromItsTopLeftCornerAndIsAsWideAsMeasured) {
   int top = 1000, left = 1000, right = 0;
-  double width = 0, height = 0;
+  double width = 0, height = 0, ascent = 0, capitals = 0;
   QImage image = Draw([&](platform::DrawTarget& t) {
     const platform::Font font{"Arial", 12};
     width = t.TextWidth("HHH", font), height = t.TextHeight("HHH", font);
+    ascent = t.TextAscent(font), capitals = t.CapitalHeight(font);
     t.Print("HHH", 40 * kPx, 30 * kPx, font, 0);
   });
   for (int y = 0; y < image.height(); ++y)
@@ -102,6 +103,8 @@ TEST(QtDrawTarget, TextHangsFromItsTopLeftCornerAndIsAsWideAsMeasured) {
   EXPECT_NEAR(left, 40, 2);
   EXPECT_GE(top, 30);
   EXPECT_LE(top, 30 + 6);
+  // The capitals' tops lie the ascent less the capital height below the corner.
+  EXPECT_NEAR(top, 30 + (ascent - capitals) / kPx, 1.5);
   // The last H ends within its side bearing of the measured width.
   EXPECT_NEAR(right + 1, 40 + width / kPx, 3);
   // A 12-point font is 4.23 mm high, its line a little more; a wrong resolution is off by far more.
