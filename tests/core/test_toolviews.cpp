@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "core/toolviews.h"
 #include "core/viewgeometry.h"
@@ -17,12 +18,13 @@ using platform::RecordingTarget;
 
 constexpr double kViewTol = 1e-6;
 
+// A 200 mm chord at zoom 2.
 core::ViewPlacement Placement() {
   core::ViewPlacement at;
-  at.zoom = 1;
+  at.zoom = 2;
   at.originX = 20;
   at.originY = 70;
-  at.chordMm = 200;
+  at.chordMm = 400;
   return at;
 }
 
@@ -60,14 +62,15 @@ TEST(ComparisonView, AnAirfoilComparedWithItselfShowsTheSecondColourOnTop) {
   EXPECT_EQ(chord[0].style, 3);
   // A little past both ends: about 0.018 mm.
   EXPECT_NEAR(chord[0].x1, 20 - 0.0176, 1e-4);
-  EXPECT_NEAR(chord[0].x2, 20 + 200 + 0.0176, 1e-4);
-  // The legend names both, each in its airfoil's colour, 5 mm in and 4 mm above the chord.
+  EXPECT_NEAR(chord[0].x2, 20 + 400 + 0.0176, 1e-4);
+  // The legend names both, each in its airfoil's colour, 5 mm in and 4 mm above the chord,
+  // at the zoom.
   ASSERT_EQ(t.texts.size(), 2u);
   EXPECT_EQ(t.texts[0].text, "Airfoil #1 : clarky     ");
   EXPECT_EQ(t.texts[0].colour, 5);
   EXPECT_EQ(t.texts[1].colour, 9);
-  EXPECT_NEAR(t.texts[0].x, 20 + 5, kViewTol);
-  EXPECT_NEAR(t.texts[0].y, 70 - 4, kViewTol);
+  EXPECT_NEAR(t.texts[0].x, 20 + 10, kViewTol);
+  EXPECT_NEAR(t.texts[0].y, 70 - 8, kViewTol);
   // The second goes on where the first's 24 characters end, half an em each on this target.
   EXPECT_NEAR(t.texts[1].x, t.texts[0].x + 24 * t.texts[0].fontSize * 25.4 / 72 / 2, kViewTol);
   EXPECT_EQ(t.texts[1].y, t.texts[0].y);
@@ -96,13 +99,13 @@ TEST_F(FormerView, DrawsTheFilePointsAndMirrorsThemWhenInverted) {
     const std::vector<RecordedLine> outline = InColour(t, d.style.ColourOf(core::Element::Airfoil));
     ASSERT_EQ(outline.size(), 4u);
     EXPECT_EQ(outline[0].width, 4);
-    // Point 2 (0.5, 0.06): 12 mm above the chord line, or below it inverted.
-    EXPECT_NEAR(outline[0].x2, 20 + 100, 1e-5);
-    EXPECT_NEAR(outline[0].y2, 70 + (inverted ? 12 : -12), 1e-5);
-    // The text stays where it was put: its corner 3 mm above (10, 5) mm.
+    // Point 2 (0.5, 0.06): 12 mm above the chord line, or below it inverted, twice at zoom 2.
+    EXPECT_NEAR(outline[0].x2, 20 + 200, 1e-5);
+    EXPECT_NEAR(outline[0].y2, 70 + (inverted ? 24 : -24), 1e-5);
+    // The text stays where it was put: its corner 3 mm above (10, 5) mm, at the zoom.
     ASSERT_EQ(t.texts.size(), 1u);
-    EXPECT_NEAR(t.texts[0].x, 20 + 10, 1e-5);
-    EXPECT_NEAR(t.texts[0].y, 70 - 8, 1e-5);
+    EXPECT_NEAR(t.texts[0].x, 20 + 20, 1e-5);
+    EXPECT_NEAR(t.texts[0].y, 70 - 16, 1e-5);
   }
 }
 
@@ -119,16 +122,27 @@ TEST(ThicknessCamberView, DrawsTheAirfoilAndEveryStationOfTheChangedOne) {
   core::DrawThicknessCamber(d, {"Thickness", "Camber"}, at, t);
   const std::vector<RecordedLine> changed = InColour(t, d.style.ColourOf(core::Element::CompareSecond));
   ASSERT_EQ(changed.size(), 800u);
-  // Station 0 is the trailing edge; 20 mm above the chord at a tenth of the chord.
-  EXPECT_NEAR(changed[0].x1, 20 + 200, 1e-5);
-  EXPECT_NEAR(changed[0].x2, 20 + 200 * 399.0 / 400, 1e-5);
-  EXPECT_NEAR(changed[0].y1, 70 - 20, 1e-5);
-  EXPECT_NEAR(changed[1].y1, 70 + 10, 1e-5);
+  // Station 0 is the trailing edge; a tenth of the chord above it is 20 mm, 40 at zoom 2.
+  EXPECT_NEAR(changed[0].x1, 20 + 400, 1e-5);
+  EXPECT_NEAR(changed[0].x2, 20 + 400 * 399.0 / 400, 1e-5);
+  EXPECT_NEAR(changed[0].y1, 70 - 40, 1e-5);
+  EXPECT_NEAR(changed[1].y1, 70 + 20, 1e-5);
   EXPECT_EQ(changed[0].style, d.style.LineStyleOf(core::Element::Sheeting));
   EXPECT_EQ(InColour(t, d.style.ColourOf(core::Element::CompareFirst)).size(),
             static_cast<std::size_t>(d.prepared.outlineCount - 1));
   ASSERT_EQ(t.texts.size(), 2u);
   EXPECT_EQ(t.texts[1].text, "Thickness : 14.00%   Camber : 2.00%");
+  // The airfoil's name 10 mm in and 4 mm above the chord line, at the zoom.
+  EXPECT_NEAR(t.texts[0].x, 20 + 20, 1e-9);
+  EXPECT_NEAR(t.texts[0].y, 70 - 8, 1e-9);
+}
+
+TEST(TextRows, RunDownThePageAndCellsAcrossIt) {
+  RecordingTarget t;
+  core::DrawTextRows({{"a", "b"}, {"c"}}, 20, 15, 5, 30, 10, t);
+  ASSERT_EQ(t.texts.size(), 3u);
+  EXPECT_EQ(std::make_pair(t.texts[1].x, t.texts[1].y), std::make_pair(50.0, 15.0));
+  EXPECT_EQ(std::make_pair(t.texts[2].x, t.texts[2].y), std::make_pair(20.0, 20.0));
 }
 
 TEST(ThicknessCamberView, TheMainViewMakesRoomForAHigherChangedAirfoil) {

@@ -29,6 +29,7 @@ TEST(ViewOrigin, BlocksMoveTheRibDownByHalfTheirHeightAtTheCurrentZoom) {
 // A scroll step moves the picture by the drawn chord over 113.4: 400 / 113.4 = 3.52734 mm
 // for 200 mm at zoom 2.
 TEST(ViewOrigin, ScrollStepsMoveThePictureByAFixedPartOfTheDrawnChord) {
+  EXPECT_DOUBLE_EQ(core::PlaceView(Document(2)).chordMm, 400);
   EXPECT_NEAR(core::PlaceView(Document(2, 3, 0)).originX, 5 + 3 * 3.52734, 1e-5);
   EXPECT_NEAR(core::PlaceView(Document(2, 0, 2)).originY, 2 * 20 + 15 - 2 * 3.52734, 1e-5);
 }

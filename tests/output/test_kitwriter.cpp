@@ -136,7 +136,7 @@ TEST(KitWriter, ThePrintedSheetIsTrueToScaleFromTheTopLeft) {
   // Turned, the number reads upright from the other end of its box (x 28 back, y 11 to
   // 14), on the base line y 11 in the font the page has: capitals 3 mm high make its em
   // 3 / 0.8 mm, and the top-left corner 1.2 em above the base line.
-  EXPECT_LT(page.texts[0].x, 28);
+  EXPECT_NEAR(page.texts[0].x, 28 - page.texts[0].fontSize * 25.4 / 72 / 2, 1e-9);  // one half-em character
   EXPECT_NEAR(page.texts[0].fontSize * 25.4 / 72 * 0.8, 3, 1e-9);
   EXPECT_NEAR(page.texts[0].y, (100 - 11 - 3 / 0.8 * 1.2), 1e-6);
 
