@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "files/ini.h"
@@ -167,12 +168,20 @@ TEST_F(ColoursTest, TheTestPageCarriesTheVersionTheChartAndTextsFromSizeTenToFiv
 TEST_F(ColoursTest, TestPageButtonShowsThePreview) {
   ColoursWindow window(doc);
   bool previewed = false;
-  WhenModal([&previewed](QWidget* modal) {
+  int pageWidth = 0, wanted = 0;
+  WhenModal([&](QWidget* modal) {
     previewed = qobject_cast<settingswindows::TestPagePreview*>(modal) != nullptr;
+    // The page at true size: an A4 sheet's 210 mm at the screen's resolution.
+    if (auto* page = modal->findChild<QWidget*>("Page")) {
+      pageWidth = page->width();
+      wanted = static_cast<int>(std::ceil(210 / 25.4 * page->logicalDpiX()));
+    }
     modal->close();
   });
   window.TestPageButton()->click();
   EXPECT_TRUE(previewed);
+  EXPECT_GT(wanted, 0);
+  EXPECT_EQ(pageWidth, wanted);
 }
 
 }  // namespace
