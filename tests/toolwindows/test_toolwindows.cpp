@@ -290,6 +290,11 @@ TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   w.PrintButton()->click();
   ASSERT_EQ(printer.sheets.size(), 2u);
   EXPECT_TRUE(printer.ended);
+  // The rows start 20 mm in and 15 mm down, 5 mm apart.
+  ASSERT_FALSE(printer.sheets[1].texts.empty());
+  EXPECT_DOUBLE_EQ(printer.sheets[1].texts.front().x, 20);
+  EXPECT_DOUBLE_EQ(printer.sheets[1].texts.front().y, 15);
+  EXPECT_DOUBLE_EQ(printer.sheets[1].texts.back().y, 20);
   EXPECT_EQ(notices.written, std::vector<std::string>{dir.File("sheet.pdf")});
   // A failed print is said as File > Print says it, and the next one asks where to print.
   printer.failEnd = true;
