@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <utility>
 
 #include "core/toolviews.h"
 #include "core/viewgeometry.h"
@@ -137,13 +136,6 @@ TEST(ThicknessCamberView, DrawsTheAirfoilAndEveryStationOfTheChangedOne) {
   EXPECT_NEAR(t.texts[0].y, 70 - 8, 1e-9);
 }
 
-TEST(TextRows, RunDownThePageAndCellsAcrossIt) {
-  RecordingTarget t;
-  core::DrawTextRows({{"a", "b"}, {"c"}}, 20, 15, 5, 30, 10, t);
-  ASSERT_EQ(t.texts.size(), 3u);
-  EXPECT_EQ(std::make_pair(t.texts[1].x, t.texts[1].y), std::make_pair(50.0, 15.0));
-  EXPECT_EQ(std::make_pair(t.texts[2].x, t.texts[2].y), std::make_pair(20.0, 20.0));
-}
 
 TEST(ThicknessCamberView, TheMainViewMakesRoomForAHigherChangedAirfoil) {
   core::RibDocument d;

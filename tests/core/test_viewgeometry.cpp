@@ -16,7 +16,7 @@ core::RibDocument Document(float zoom, int hScroll = 0, int vScroll = 0) {
 }
 
 // The shift uses the zoom of this redraw; tabs do not shift.
-TEST(ViewOrigin, BlocksMoveTheRibDownByHalfTheirHeightAtTheCurrentZoom) {
+TEST(ViewOrigin, BlocksMoveTheRibDownByHalfTheirHeightAndScrollStepsByAPartOfTheChord) {
   core::RibDocument s = Document(2);
   s.rib.baseMode = core::BaseMode::Blocks;
   s.rib.blocks.topHeight.mm = -40;
@@ -24,11 +24,9 @@ TEST(ViewOrigin, BlocksMoveTheRibDownByHalfTheirHeightAtTheCurrentZoom) {
   EXPECT_DOUBLE_EQ(core::PlaceView(s).originY, 2 * 20 + 15 + 40);
   s.rib.baseMode = core::BaseMode::Tabs;
   EXPECT_DOUBLE_EQ(core::PlaceView(s).originY, 2 * 20 + 15);
-}
 
-// A scroll step moves the picture by the drawn chord over 113.4: 400 / 113.4 = 3.52734 mm
-// for 200 mm at zoom 2.
-TEST(ViewOrigin, ScrollStepsMoveThePictureByAFixedPartOfTheDrawnChord) {
+  // A scroll step moves the picture by the drawn chord over 113.4: 400 / 113.4 = 3.52734 mm
+  // for 200 mm at zoom 2.
   EXPECT_DOUBLE_EQ(core::PlaceView(Document(2)).chordMm, 400);
   EXPECT_NEAR(core::PlaceView(Document(2, 3, 0)).originX, 5 + 3 * 3.52734, 1e-5);
   EXPECT_NEAR(core::PlaceView(Document(2, 0, 2)).originY, 2 * 20 + 15 - 2 * 3.52734, 1e-5);

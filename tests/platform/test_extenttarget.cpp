@@ -17,6 +17,9 @@ TEST(ExtentTarget, ReachesTheFarCornerOfTextsAndCircles) {
   EXPECT_EQ(extent.top, 10);
   EXPECT_NEAR(extent.right, 20 + 3 * 1.7639, 1e-4);
   EXPECT_NEAR(extent.bottom, 18 + 3.5278, 1e-4);
+  // Arial's ascent and capitals, 0.905 and 0.716 of the 3.5278 mm em, from a target without a font.
+  EXPECT_NEAR(extent.TextAscent({"Arial", 10}), 3.1927, 1e-4);
+  EXPECT_NEAR(extent.CapitalHeight({"Arial", 10}), 2.5259, 1e-4);
 }
 
 }  // namespace
