@@ -455,7 +455,6 @@ TEST_F(RibTrace, HostileInputsStayInBoundsAndFinite) {
 
   Load("naca0012.dat");
   s.rib.chord.mm = 0;
-  at.chordMm = 0;
   s.rib.sheeting.mm = 1.5f;
   s.rib.markCount = 4;
   s.view.showThickness = s.view.showLeadingEdgeHeight = s.view.showTrailingEdgeHeight = true;
@@ -469,7 +468,6 @@ TEST_F(RibTrace, HostileInputsStayInBoundsAndFinite) {
 
   // An outline with a hole in it: the finite parts are still drawn.
   s.rib.chord.mm = 200;
-  at.chordMm = 200;
   s.prepared.outlineY[5] = std::nan("");
   s.prepared.upperAt[100] = std::numeric_limits<double>::infinity();
   t = Draw();

@@ -136,16 +136,4 @@ TEST(ThicknessCamberView, DrawsTheAirfoilAndEveryStationOfTheChangedOne) {
   EXPECT_NEAR(t.texts[0].y, 70 - 8, 1e-9);
 }
 
-
-TEST(ThicknessCamberView, TheMainViewMakesRoomForAHigherChangedAirfoil) {
-  core::RibDocument d;
-  d.prepared.yMax = 0.09;
-  d.rib.chord = {100, "100"};
-  const double rest = core::PlaceView(d).originY;
-  d.rib.reshape.upperAt[300] = 0.13;
-  d.view.thicknessCamberShown = true;
-  // |0.09 - 0.13| of a 100 mm chord: 4 mm lower.
-  EXPECT_NEAR(core::PlaceView(d).originY - rest, 4, 1e-6);
-}
-
 }  // namespace
