@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
