@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -52,20 +53,20 @@ int Render(const Options& options, core::RibDocument& document) {
   platform::PictureExtent extent = platform::MeasureDrawing(draw);
   // What would reach above or left of the view's corner (an upside-down rib on tall tabs)
   // moves into the picture, which holds the whole rib.
-  const double shiftX = extent.leftTwips < 0 ? core::kViewLeftMarginTwips - extent.leftTwips : 0;
-  const double shiftY = extent.topTwips < 0 ? core::kViewLeftMarginTwips - extent.topTwips : 0;
-  at.originX = static_cast<float>(at.originX + shiftX);
-  at.originY = static_cast<float>(at.originY + shiftY);
-  extent.rightTwips += shiftX;
-  extent.bottomTwips += shiftY;
+  const double shiftX = extent.leftMm < 0 ? core::kViewLeftMarginMm - extent.leftMm : 0;
+  const double shiftY = extent.topMm < 0 ? core::kViewLeftMarginMm - extent.topMm : 0;
+  at.originX += shiftX;
+  at.originY += shiftY;
+  extent.rightMm += shiftX;
+  extent.bottomMm += shiftY;
 
   platform::PictureRequest request;
   request.background = platform::ViewBackground();
   // As much room right of and below the rib as the view leaves left of it.
-  request.widthTwips = std::max<double>(extent.rightTwips, at.originX + at.chordTwips) + core::kViewLeftMarginTwips;
-  request.heightTwips = std::max<double>(extent.bottomTwips, at.originY) + core::kViewLeftMarginTwips;
-  if (request.widthTwips * request.pngDpi / platform::kTwipsPerInch > kMaxPixels ||
-      request.heightTwips * request.pngDpi / platform::kTwipsPerInch > kMaxPixels) {
+  request.widthMm = std::max(extent.rightMm, at.originX + at.chordMm) + core::kViewLeftMarginMm;
+  request.heightMm = std::max(extent.bottomMm, at.originY) + core::kViewLeftMarginMm;
+  if (request.widthMm * request.pngDpi / platform::kMmPerInch > kMaxPixels ||
+      request.heightMm * request.pngDpi / platform::kMmPerInch > kMaxPixels) {
     char text[120];
     std::snprintf(text, sizeof text, "vandrell-cli: the picture would be wider or higher than %g pixels; lower the zoom",
                   kMaxPixels);

@@ -55,8 +55,7 @@ bool DrawCheck(const KitSettings& settings, const std::vector<core::CutLayout>& 
         page.Print(output::KitSheetFileName(static_cast<int>(i), settings.cut.format) + "   row " +
                        std::to_string(row + 1) + " / " + std::to_string(grid.rows.count) + "   column " +
                        std::to_string(column + 1) + " / " + std::to_string(grid.columns.count),
-                   print.topMargin.mm * platform::kTwipsPerMm,
-                   (grid.paper.widthMm - print.bottomMargin.mm + kLabelGapMm) * platform::kTwipsPerMm,
+                   print.topMargin.mm, grid.paper.widthMm - print.bottomMargin.mm + kLabelGapMm,
                    {"Arial", kLabelPoints}, 0);
       }
   return pdf.End(error);

@@ -19,7 +19,6 @@ namespace commands {
 
 namespace {
 
-constexpr double kMm = platform::kTwipsPerMm;
 constexpr double kExtrasGapMm = 3;     // between the extras and the drawing or the sheet's edge
 constexpr double kExtrasLeftMm = 5;
 constexpr double kTickHalfMm = 1.5;    // the scale bar's end ticks
@@ -42,7 +41,7 @@ void DrawCrosses(const core::RibDocument& document, const core::PagePlan& plan, 
 void DrawSheet(const core::RibDocument& document, const PrintRequest& what, const core::PagePlan& plan, int sheet,
                double chordLineMm, const core::RibLabels& labels, platform::DrawTarget& target) {
   core::ViewPlacement at = SheetPlacement(document, plan, sheet);
-  at.originY = static_cast<float>(chordLineMm * kMm);
+  at.originY = chordLineMm;
   if (what.draw) what.draw(target, at);
   else core::DrawRib(document, at, labels, target);
   DrawCrosses(document, plan, sheet, chordLineMm, target);
@@ -60,7 +59,7 @@ double ChordLineMm(const core::RibDocument& document, const PrintRequest& what, 
   at.originY = 0;
   what.draw(extent, at);
   if (extent.empty) return wanted;
-  return core::ChordLineOnSheetMm(-extent.top / kMm, extent.bottom / kMm, wanted, output.SheetHeightMm());
+  return core::ChordLineOnSheetMm(-extent.top, extent.bottom, wanted, output.SheetHeightMm());
 }
 
 // The scale bar and the label, in a band of the sheet that the drawing leaves free: below
@@ -76,21 +75,21 @@ void DrawExtras(const core::RibDocument& document, const PrintRequest& what, con
   const std::string barText = "50 mm";
   const std::string label = SheetLabel(document, what.airfoilNames, sheet, plan.pageCount);
   const double textHeight = target.TextHeight(barText, font);
-  const double height = std::max(2 * kTickHalfMm * kMm, textHeight);
-  const double gap = kExtrasGapMm * kMm;
-  const double sheetHeight = output.SheetHeightMm() * kMm;
+  const double height = std::max(2 * kTickHalfMm, textHeight);
+  const double gap = kExtrasGapMm;
+  const double sheetHeight = output.SheetHeightMm();
   double top = sheetHeight - gap - height;
   if (!extent.empty && top < extent.bottom + gap) {
     top = gap;
     if (top + height > extent.top - gap) return;
   }
   const double middle = top + height / 2;
-  const double x0 = kExtrasLeftMm * kMm;
-  const double x1 = x0 + core::kScaleBarMm * kMm;
+  const double x0 = kExtrasLeftMm;
+  const double x1 = x0 + core::kScaleBarMm;
   target.Line(x0, middle, x1, middle, {});
-  for (double x : {x0, x1}) target.Line(x, middle - kTickHalfMm * kMm, x, middle + kTickHalfMm * kMm, {});
-  const platform::TextEnd bar = target.Print(barText, x1 + 2 * kMm, middle - textHeight / 2, font, 0);
-  target.Print(label, bar.x + 10 * kMm, middle - textHeight / 2, font, 0);
+  for (double x : {x0, x1}) target.Line(x, middle - kTickHalfMm, x, middle + kTickHalfMm, {});
+  const platform::TextEnd bar = target.Print(barText, x1 + 2, middle - textHeight / 2, font, 0);
+  target.Print(label, bar.x + 10, middle - textHeight / 2, font, 0);
 }
 
 }  // namespace
@@ -125,9 +124,9 @@ std::string SheetLabel(const core::RibDocument& document, const std::vector<std:
 core::ViewPlacement SheetPlacement(const core::RibDocument& document, const core::PagePlan& plan, int sheet) {
   core::ViewPlacement at;
   at.zoom = 1;
-  at.originX = static_cast<float>(core::SheetOriginMm(document.print, plan, sheet) * kMm);
-  at.originY = static_cast<float>(document.print.chordLineFromTop.mm * kMm);
-  at.chordTwips = static_cast<float>(document.rib.chord.mm * kMm);
+  at.originX = core::SheetOriginMm(document.print, plan, sheet);
+  at.originY = document.print.chordLineFromTop.mm;
+  at.chordMm = document.rib.chord.mm;
   return at;
 }
 
@@ -166,7 +165,7 @@ bool SendSheets(const core::RibDocument& document, const PrintRequest& what, con
     if (what.singleSheet) {
       // A page of its own layout (the test page): placed from the sheet's corner.
       core::ViewPlacement corner;
-      corner.chordTwips = static_cast<float>(document.rib.chord.mm * kMm);
+      corner.chordMm = document.rib.chord.mm;
       if (what.draw) what.draw(target, corner);
       continue;
     }

@@ -41,7 +41,7 @@ std::string PrintQuestion(const core::RibDocument& document, const std::vector<s
 std::string SheetLabel(const core::RibDocument& document, const std::vector<std::string>& comparedNames, int sheet,
                        int sheetCount);
 
-// The placement of the drawing on sheet `sheet` (zoom 1, twips on the sheet), the chord line
+// The placement of the drawing on sheet `sheet` (zoom 1, millimetres on the sheet), the chord line
 // where the page set-up puts it; a view that takes the rib's place is moved to fit the sheet.
 core::ViewPlacement SheetPlacement(const core::RibDocument& document, const core::PagePlan& plan, int sheet);
 

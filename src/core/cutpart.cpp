@@ -427,11 +427,10 @@ class CutBuilder {
   void Text(const RibElement& e) {
     if (e.text.empty() || e.points.empty()) return;
     constexpr double kMmPerPoint = 25.4 / 72;
-    constexpr double kTwipsPerMm = 56.7;
     // A font's cell: its ascent from the top corner to the base line, capitals a bit lower.
     constexpr double kAscent = 0.905, kCapital = 0.716;
     double em = e.fontSizePt * kMmPerPoint;
-    PointMm top{e.points.front().x + e.nudgeTwips.x / kTwipsPerMm, e.points.front().y - e.nudgeTwips.y / kTwipsPerMm};
+    PointMm top{e.points.front().x + e.nudgeMm.x, e.points.front().y - e.nudgeMm.y};
     out_.marks.push_back({{}, e.text, {top.x, top.y - kAscent * em}, kCapital * em, 0, e.part == RibPart::InsertedText,
                           e.part == RibPart::ReferenceNumber});
   }

@@ -84,10 +84,9 @@ std::array<double, 2> JoinPlacesMm(double usableMm, double overlapMm) {
 }
 
 void DrawCross(platform::DrawTarget& target, const CrossMm& at, const platform::Pen& pen) {
-  const double x = at.x * platform::kTwipsPerMm, y = at.y * platform::kTwipsPerMm;
-  const double h = kCrossHalfMm * platform::kTwipsPerMm;
-  target.Line(x - h, y, x + h, y, pen);
-  target.Line(x, y - h, x, y + h, pen);
+  const double h = kCrossHalfMm;
+  target.Line(at.x - h, at.y, at.x + h, at.y, pen);
+  target.Line(at.x, at.y - h, at.x, at.y + h, pen);
 }
 
 std::vector<CrossMm> AlignmentCrosses(const PrintSetup& print, const PagePlan& plan, int /*sheet*/,

@@ -72,7 +72,7 @@ std::vector<CrossMm> AlignmentCrosses(const PrintSetup& print, const PagePlan& p
 // tiling: the middle of the overlap at the near end and at the far end. The far-end place of
 // one sheet and the near-end place of the next show the same point of the drawing.
 std::array<double, 2> JoinPlacesMm(double usableMm, double overlapMm);
-// A cross of two strokes, each 2 x kCrossHalfMm long, in twips on the target.
+// A cross of two strokes, each 2 x kCrossHalfMm long, on the target.
 void DrawCross(platform::DrawTarget& target, const CrossMm& at, const platform::Pen& pen);
 
 // A sheet of material tiled over paper both ways, as the rib print tiles a rib along it:

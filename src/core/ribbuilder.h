@@ -68,7 +68,7 @@ class RibBuilder {
     e.points = {corner};
     e.fontSizePt = size;
     e.colour = colour;
-    e.nudgeTwips = nudge;
+    e.nudgeMm = nudge;
     return e;
   }
 

@@ -12,10 +12,10 @@
 namespace core::construction {
 namespace {
 
-// Labels sit at fixed twip distances from the rib, whatever the zoom.
-constexpr double kThicknessLabelRise = 453.6;
-constexpr double kHeightLabelRise = 283.5;
-constexpr double kTrailingLabelBack = 850.5;
+// Labels sit at fixed distances from the rib, whatever the zoom.
+constexpr double kThicknessLabelRiseMm = 8;
+constexpr double kHeightLabelRiseMm = 5;
+constexpr double kTrailingLabelBackMm = 15;
 constexpr double kTextRiseMm = 3;  // the inserted text stands 3 mm above its point
 constexpr double kSquareDiagonal = 1.414;
 
@@ -200,7 +200,7 @@ void RibBuilder::ThicknessInfo() {
            PlainNumberText(q) + " %" + ") " + labels_.thicknessFrom + " ";
   }
   AddText(Text(RibPart::ThicknessInfo, text, {chord_ / 3, LabelHeight()}, document_.rib.caption.fontSize, 0,
-               {0, -kThicknessLabelRise}),
+               {0, -kThicknessLabelRiseMm}),
           t + p);
 }
 
@@ -220,7 +220,7 @@ void RibBuilder::LeadingEdge() {
   if (depth != 0 && document_.view.showLeadingEdgeHeight) {
     double h = UpperMm(k) - LowerMm(k);
     AddText(Text(RibPart::LeadingEdgeHeight, labels_.leadingEdgeHeight + " = " + HeightText(h),
-                 {0, LabelHeight()}, document_.rib.caption.fontSize, 0, {0, -kHeightLabelRise}),
+                 {0, LabelHeight()}, document_.rib.caption.fontSize, 0, {0, -kHeightLabelRiseMm}),
             h);
   }
 }
@@ -234,7 +234,7 @@ void RibBuilder::TrailingEdge() {
   if (depth != 0 && document_.view.showTrailingEdgeHeight) {
     double h = UpperMm(k) - LowerMm(k);
     AddText(Text(RibPart::TrailingEdgeHeight, labels_.trailingEdgeHeight + " = " + HeightText(h),
-                 {chord_, LabelHeight()}, document_.rib.caption.fontSize, 0, {-kTrailingLabelBack, -kHeightLabelRise}),
+                 {chord_, LabelHeight()}, document_.rib.caption.fontSize, 0, {-kTrailingLabelBackMm, -kHeightLabelRiseMm}),
             h);
   }
 }

@@ -1,16 +1,16 @@
 #pragma once
 // The rib's geometry, computed once from the shared state and read by every output: the
-// trace maps it to twips on a drawing target, the DXF writer to entities.
+// trace maps it onto a drawing target, the DXF writer to entities.
 //
 // Coordinate space: millimetres, x from the rib's leading edge along the chord towards the
 // trailing edge, y up on the drawing, with the upside-down view already applied (a rib
 // drawn inverted has its heights negated here; labels and the inserted text, which the
 // inverted view does not mirror, are not). Corners and lines sit at the exact positions
 // typed; only contour heights snap to the nearest whole station.
-//   trace:  xTwips = originX + (viewShiftMm + x) * scale,  yTwips = originY - y * scale
+//   trace:  X = originX + (viewShiftMm + x) * zoom,  Y = originY - y * zoom
 //   DXF:    X = (x + blockFrontMm) / divisor,             Y = y / divisor
 // The construction does not depend on the zoom: texts carry their size at zoom 1 and an
-// offset in twips for the labels the trace places at fixed twip distances.
+// offset on the target for the labels the trace places at fixed distances, whatever the zoom.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -72,7 +72,7 @@ struct RibElement {
   double radiusMm = 0;
   std::string text;
   double fontSizePt = 0;   // at zoom 1
-  PointMm nudgeTwips;      // texts: added to the mapped corner, twips (y down)
+  PointMm nudgeMm;         // texts: added to the mapped corner, unscaled (y down)
   Element slot = Element::Airfoil;  // colour and line-style settings slot of a line or circle
   int colour = 0;          // palette index (texts too)
   int lineStyle = 0;

@@ -9,7 +9,9 @@
 namespace core::construction {
 namespace {
 
-constexpr double kReferenceNumberGap = 20;
+// Off the line beside it, whatever the zoom: about 0.35 mm, kept to the digit so that drawings
+// stay as they were.
+constexpr double kReferenceNumberGapMm = 0.3527336860670194;
 constexpr double kReferenceNumberSize = 7.2;
 
 // A spar's or hole's place along the chord in millimetres from the leading edge, from the
@@ -217,7 +219,7 @@ void RibBuilder::ReferenceLines() {
       bottom = blocks_ ? PointMm{a, base} : PointMm{a, -chord_ * (b - 0.01)};
       number = blocks_ ? PointMm{a, base - 1} : bottom;
     }
-    if (blocks_) nudge = {kReferenceNumberGap, 0};
+    if (blocks_) nudge = {kReferenceNumberGapMm, 0};
     RibElement line = Line(RibPart::ReferenceLine, Element::ReferenceLine, {top, bottom});
     line.index = j;
     Add(std::move(line));

@@ -10,8 +10,8 @@ class Mapper {
   Mapper(const RibConstruction& c, const ViewPlacement& at, platform::DrawTarget& target)
       : target_(target),
         zoom_(at.zoom),
-        scale_(static_cast<double>(at.zoom) * platform::kTwipsPerMm),
-        x0_(static_cast<double>(at.originX) + c.viewShiftMm * scale_),
+        scale_(static_cast<double>(at.zoom)),
+        x0_(at.originX + c.viewShiftMm * scale_),
         y0_(at.originY) {}
 
   bool Usable() const { return std::isfinite(scale_) && std::isfinite(x0_) && std::isfinite(y0_); }
@@ -46,8 +46,7 @@ class Mapper {
     const platform::Pen pen = PenOf(e);
     const auto& p = e.points;
     if (e.part == RibPart::ChordLine && p.size() == 2) {
-      // One twip of overhang at each end keeps the chord visible past the outline's ends.
-      Segment(X(p[0].x) - 1, Y(p[0].y), X(p[1].x) + 1, Y(p[1].y), pen);
+      Segment(X(p[0].x) - kChordOverhangMm, Y(p[0].y), X(p[1].x) + kChordOverhangMm, Y(p[1].y), pen);
       return;
     }
     for (std::size_t i = 1; i < p.size(); ++i) {
@@ -62,7 +61,7 @@ class Mapper {
   }
 
   void Text(const RibElement& e) {
-    double x = X(e.points[0].x) + e.nudgeTwips.x, y = Y(e.points[0].y) + e.nudgeTwips.y;
+    double x = X(e.points[0].x) + e.nudgeMm.x, y = Y(e.points[0].y) + e.nudgeMm.y;
     if (!std::isfinite(x) || !std::isfinite(y)) return;
     target_.Print(e.text, x, y, {"Arial", zoom_ * e.fontSizePt}, e.colour);
   }

@@ -16,9 +16,9 @@ void Segment(platform::DrawTarget& t, double x1, double y1, double x2, double y2
   if (Finite(x1, y1, x2, y2)) t.Line(x1, y1, x2, y2, pen);
 }
 
-// The chord line, one twip past each end so that it shows beyond the outline's ends.
+// The chord line, a little past each end so that it shows beyond the outline's ends.
 void ChordLine(const Style& style, const ViewPlacement& at, platform::DrawTarget& t) {
-  Segment(t, at.originX - 1.0, at.originY, static_cast<double>(at.originX) + at.chordTwips + 1, at.originY,
+  Segment(t, at.originX - kChordOverhangMm, at.originY, at.originX + at.chordMm + kChordOverhangMm, at.originY,
           {style.ColourOf(Element::ChordAxis), style.LineStyleOf(Element::ChordAxis), 1});
 }
 
@@ -29,7 +29,7 @@ void Outline(std::span<const Point> points, double yScale, const ViewPlacement& 
              platform::DrawTarget& t) {
   for (std::size_t i = 1; i < points.size(); ++i) {
     const Point &a = points[i - 1], &b = points[i];
-    Segment(t, at.originX + at.chordTwips * a.x, at.originY - yScale * a.y, at.originX + at.chordTwips * b.x,
+    Segment(t, at.originX + at.chordMm * a.x, at.originY - yScale * a.y, at.originX + at.chordMm * b.x,
             at.originY - yScale * b.y, pen);
   }
 }
@@ -38,18 +38,18 @@ void Outline(std::span<const Point> points, double yScale, const ViewPlacement& 
 
 void DrawComparison(const AirfoilComparison& c, const Style& style, const std::string& airfoilLabel,
                     const ViewPlacement& at, platform::DrawTarget& t) {
-  const double mm = static_cast<double>(at.zoom) * platform::kTwipsPerMm;
+  const double zoom = at.zoom;
   const platform::Font font = ViewFont(static_cast<double>(at.zoom) * 7.2);
-  const double top = at.originY - mm * 4;
-  const platform::TextEnd first = t.Print(airfoilLabel + " #1 : " + c.firstName + "     ", at.originX + mm * 5, top,
+  const double top = at.originY - zoom * 4;
+  const platform::TextEnd first = t.Print(airfoilLabel + " #1 : " + c.firstName + "     ", at.originX + zoom * 5, top,
                                           font, style.ColourOf(Element::CompareFirst));
   t.Print(airfoilLabel + " #2 : " + c.secondName, first.x, top, font, style.ColourOf(Element::CompareSecond));
 
   ChordLine(style, at, t);
   // The second airfoil is drawn last, so where the two coincide its colour shows.
-  Outline(c.first.outline, at.chordTwips, at,
+  Outline(c.first.outline, at.chordMm, at,
           {style.ColourOf(Element::CompareFirst), style.LineStyleOf(Element::CompareFirst), 1}, t);
-  Outline(c.second.outline, at.chordTwips, at,
+  Outline(c.second.outline, at.chordMm, at,
           {style.ColourOf(Element::CompareSecond), style.LineStyleOf(Element::CompareSecond), 1}, t);
 }
 
@@ -62,43 +62,43 @@ std::string PercentText(double fraction) {
 void DrawThicknessCamber(const RibDocument& document, const ThicknessCamberLabels& labels, const ViewPlacement& at,
                          platform::DrawTarget& t) {
   const Style& style = document.style;
-  const double mm = static_cast<double>(at.zoom) * platform::kTwipsPerMm;
+  const double zoom = at.zoom;
   const platform::Font font = ViewFont(static_cast<double>(at.zoom) * 7.2);
-  const double top = at.originY - mm * 4;
+  const double top = at.originY - zoom * 4;
   const platform::TextEnd name =
-      t.Print(document.airfoil.name + "   ", at.originX + mm * 10, top, font, style.ColourOf(Element::CompareFirst));
+      t.Print(document.airfoil.name + "   ", at.originX + zoom * 10, top, font, style.ColourOf(Element::CompareFirst));
   t.Print(labels.thickness + " : " + PercentText(document.rib.reshape.newThickness) + "   " + labels.camber + " : " +
               PercentText(document.rib.reshape.newCamber),
           name.x, top, font, style.ColourOf(Element::CompareSecond));
 
   ChordLine(style, at, t);
   const PreparedAirfoil& p = document.prepared;
-  Outline(p.outline, at.chordTwips, at,
+  Outline(p.outline, at.chordMm, at,
           {style.ColourOf(Element::CompareFirst), style.LineStyleOf(Element::Airfoil), 1}, t);
 
   const platform::Pen pen{style.ColourOf(Element::CompareSecond), style.LineStyleOf(Element::Sheeting), 1};
   const StationTable& up = document.rib.reshape.upperAt;
   const StationTable& low = document.rib.reshape.lowerAt;
-  auto x = [&](int j) { return at.originX + static_cast<double>(at.chordTwips) * (400 - j) / 400.0; };
+  auto x = [&](int j) { return at.originX + at.chordMm * (400 - j) / 400.0; };
   for (int j = 0; j < kStations - 1; ++j) {
     const auto a = static_cast<std::size_t>(j), b = a + 1;
-    Segment(t, x(j), at.originY - at.chordTwips * up[a], x(j + 1), at.originY - at.chordTwips * up[b], pen);
-    Segment(t, x(j), at.originY - at.chordTwips * low[a], x(j + 1), at.originY - at.chordTwips * low[b], pen);
+    Segment(t, x(j), at.originY - at.chordMm * up[a], x(j + 1), at.originY - at.chordMm * up[b], pen);
+    Segment(t, x(j), at.originY - at.chordMm * low[a], x(j + 1), at.originY - at.chordMm * low[b], pen);
   }
 }
 
 void DrawFormer(const RibDocument& document, const ViewPlacement& at, platform::DrawTarget& t) {
   const Style& style = document.style;
-  const double scale = static_cast<double>(at.zoom) * platform::kTwipsPerMm;
-  const double chordTwipsY = document.rib.upsideDown ? -static_cast<double>(at.chordTwips) : at.chordTwips;
+  const double zoom = at.zoom;
+  const double chordY = document.rib.upsideDown ? -at.chordMm : at.chordMm;
   ChordLine(style, at, t);
-  Outline(document.airfoil.points, chordTwipsY, at,
+  Outline(document.airfoil.points, chordY, at,
           {style.ColourOf(Element::Airfoil), style.LineStyleOf(Element::Airfoil), style.WidthOf(WidthElement::Airfoil)},
           t);
   const InsertedText& text = document.rib.caption;
   if (!(text.x.mm == 0 && text.y.mm == 0) && !text.text.empty()) {
     // The text's top-left corner stands 3 mm above its point, and is not mirrored.
-    const double x = at.originX + text.x.mm * scale, y = at.originY - text.y.mm * scale - 3 * scale;
+    const double x = at.originX + text.x.mm * zoom, y = at.originY - text.y.mm * zoom - 3 * zoom;
     if (std::isfinite(x) && std::isfinite(y)) {
       t.Print(text.text, x, y, ViewFont(static_cast<double>(at.zoom) * document.rib.caption.fontSize), 0);
     }
@@ -110,13 +110,13 @@ double ChordLineOnSheetMm(double aboveMm, double belowMm, double wantedMm, doubl
   return std::max(chordLine, marginMm + aboveMm);
 }
 
-void DrawTextRows(const std::vector<std::vector<std::string>>& rows, double leftTwips, double topTwips,
-                  double lineTwips, double columnTwips, double fontSize, platform::DrawTarget& t) {
+void DrawTextRows(const std::vector<std::vector<std::string>>& rows, double leftMm, double topMm, double lineMm,
+                  double columnMm, double fontSize, platform::DrawTarget& t) {
   const platform::Font font = ViewFont(fontSize);
   for (std::size_t i = 0; i < rows.size(); ++i)
     for (std::size_t j = 0; j < rows[i].size(); ++j) {
-      t.Print(rows[i][j], leftTwips + static_cast<double>(j) * columnTwips,
-              topTwips + static_cast<double>(i) * lineTwips, font, 0);
+      t.Print(rows[i][j], leftMm + static_cast<double>(j) * columnMm, topMm + static_cast<double>(i) * lineMm, font,
+              0);
     }
 }
 

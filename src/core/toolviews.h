@@ -52,9 +52,9 @@ inline constexpr double kViewMarginOnSheetMm = 5;
 double ChordLineOnSheetMm(double aboveMm, double belowMm, double wantedMm, double sheetHeightMm,
                           double marginMm = kViewMarginOnSheetMm);
 
-// Rows of text down a page from (leftTwips, topTwips), `lineTwips` apart, in black; the
-// cells of a row start `columnTwips` apart.
-void DrawTextRows(const std::vector<std::vector<std::string>>& rows, double leftTwips, double topTwips,
-                  double lineTwips, double columnTwips, double fontSize, platform::DrawTarget& target);
+// Rows of text down a page from (leftMm, topMm), `lineMm` apart, in black; the cells of a
+// row start `columnMm` apart.
+void DrawTextRows(const std::vector<std::vector<std::string>>& rows, double leftMm, double topMm, double lineMm,
+                  double columnMm, double fontSize, platform::DrawTarget& target);
 
 }  // namespace core

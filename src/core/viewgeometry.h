@@ -4,15 +4,25 @@
 
 namespace core {
 
-inline constexpr double kViewLeftMarginTwips = 283.5;  // 5 mm from the left edge at rest
-inline constexpr double kViewTopMarginTwips = 850.5;   // highest point 15 mm below the top at rest
+inline constexpr double kViewLeftMarginMm = 5;  // from the left edge at rest
+inline constexpr double kViewTopMarginMm = 15;  // from the top to the highest point at rest
 
-// Where and how large the rib is drawn on a target, in twips.
+// One step of the view's scroll bars moves the picture by this part of the chord as drawn.
+inline constexpr double kScrollStepsPerChord = 113.4;
+// How far one scroll step moves the picture at the document's chord and zoom, millimetres.
+double ScrollStepMm(const RibDocument& document);
+
+// The chord line reaches this far past the outline's ends on a target, whatever the zoom,
+// so that it shows beyond them: about 0.018 mm, kept to the digit so that drawings stay as
+// they were.
+inline constexpr double kChordOverhangMm = 0.01763668430335097;
+
+// Where and how large the rib is drawn on a target, millimetres on the target.
 struct ViewPlacement {
   float zoom = 1;
-  float originX = 0;     // the chord line's leading edge
-  float originY = 0;
-  float chordTwips = 0;  // the chord's length on the target
+  double originX = 0;  // the chord line's leading edge
+  double originY = 0;
+  double chordMm = 0;  // the chord's length on the target
 };
 
 // The placement from the zoom, the scroll values, the chord, the airfoil's highest point

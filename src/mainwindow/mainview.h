@@ -18,9 +18,6 @@ float ZoomFromEntry(const std::string& entry);
 std::string VersionPanelText(const core::RibDocument& document);
 std::string UnitPanelText(const core::RibDocument& document);
 
-// One step of a scroll bar moves the picture by chord x zoom / 2 twips.
-double ScrollStepTwips(const core::RibDocument& document);
-
 struct ScrollRange {
   int minimum = 0;
   int maximum = 0;
@@ -34,28 +31,28 @@ struct ScrollRanges {
   ScrollRange vertical;
 };
 // Ranges that let every part of the rib, its base and its labels be brought into a view
-// of the given size (twips) at the current zoom, also what an upside-down rib's base puts
+// of the given size (millimetres) at the current zoom, also what an upside-down rib's base puts
 // above the view at rest.
-ScrollRanges ScrollRangesFor(const core::RibDocument& document, double viewWidthTwips, double viewHeightTwips);
+ScrollRanges ScrollRangesFor(const core::RibDocument& document, double viewWidthMm, double viewHeightMm);
 
 // The zoom list's text for a zoom ("Zoom  37 %"), as the entries are written.
 std::string ZoomEntryText(double zoom);
 
 // View > Fit: the largest whole-percent zoom (5 % to 999 %) at which the whole rib fits in
-// a view of the given size (twips) with a margin, and the scroll values that put it there.
+// a view of the given size (millimetres) with a margin, and the scroll values that put it there.
 struct FitView {
   double zoom = 1;
   int hScroll = 0;
   int vScroll = 0;
 };
-FitView FitRibInView(const core::RibDocument& document, double viewWidthTwips, double viewHeightTwips);
+FitView FitRibInView(const core::RibDocument& document, double viewWidthMm, double viewHeightMm);
 
-// The scroll values that keep the point under (xTwips, yTwips) of the view where it is when
+// The scroll values that keep the point under (xMm, yMm) of the view where it is when
 // the zoom changes from the document's zoom to `newZoom`.
 struct ScrollValues {
   int hScroll = 0;
   int vScroll = 0;
 };
-ScrollValues ScrollKeepingPoint(const core::RibDocument& document, double newZoom, double xTwips, double yTwips);
+ScrollValues ScrollKeepingPoint(const core::RibDocument& document, double newZoom, double xMm, double yMm);
 
 }  // namespace mainwindow

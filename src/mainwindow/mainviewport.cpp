@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "core/ribwarnings.h"
+#include "core/viewgeometry.h"
 #include "mainwindow/mainview.h"
 #include "platform/qt/qtstrings.h"
 #include "platform/textkeys.h"
@@ -57,6 +58,9 @@ QString BrokenToWidth(const QString& text, const QFontMetrics& metrics, int widt
   lines << line;
   return lines.join('\n');
 }
+
+// How far a pixel of the view reaches on the drawing, which the view shows at true scale.
+double ViewMmPerPixel(const QWidget& view) { return platform::kMmPerInch / view.logicalDpiX(); }
 
 }  // namespace
 
@@ -196,8 +200,8 @@ void MainWindow::Redraw() {
 }
 
 void MainWindow::UpdateScrollRanges() {
-  const double twipsPerPixel = 1440.0 / view_->logicalDpiX();
-  const ScrollRanges r = ScrollRangesFor(document_, view_->width() * twipsPerPixel, view_->height() * twipsPerPixel);
+  const double mmPerPixel = ViewMmPerPixel(*view_);
+  const ScrollRanges r = ScrollRangesFor(document_, view_->width() * mmPerPixel, view_->height() * mmPerPixel);
   QSignalBlocker h(hScroll_);
   QSignalBlocker v(vScroll_);
   hScroll_->setRange(r.horizontal.minimum, r.horizontal.maximum);
@@ -213,8 +217,8 @@ void MainWindow::UpdateScrollRanges() {
 }
 
 void MainWindow::UpdateScrollRangesKeepingValues() {
-  const double twipsPerPixel = 1440.0 / view_->logicalDpiX();
-  const ScrollRanges r = ScrollRangesFor(document_, view_->width() * twipsPerPixel, view_->height() * twipsPerPixel);
+  const double mmPerPixel = ViewMmPerPixel(*view_);
+  const ScrollRanges r = ScrollRangesFor(document_, view_->width() * mmPerPixel, view_->height() * mmPerPixel);
   const int h = std::clamp<int>(-document_.view.hScroll, r.horizontal.minimum,
                                 std::max(r.horizontal.minimum, r.horizontal.maximum));
   const int v =
@@ -277,14 +281,14 @@ void MainWindow::StepZoom(int direction, const QPoint& about) {
       }
   }
   if (next == now) return;
-  const double twipsPerPixel = 1440.0 / view_->logicalDpiX();
-  const ScrollValues keep = ScrollKeepingPoint(document_, next, about.x() * twipsPerPixel, about.y() * twipsPerPixel);
+  const double mmPerPixel = ViewMmPerPixel(*view_);
+  const ScrollValues keep = ScrollKeepingPoint(document_, next, about.x() * mmPerPixel, about.y() * mmPerPixel);
   SetZoom(next, keep.hScroll, keep.vScroll);
 }
 
 void MainWindow::FitInView(bool announce) {
-  const double twipsPerPixel = 1440.0 / view_->logicalDpiX();
-  const FitView fit = FitRibInView(document_, view_->width() * twipsPerPixel, view_->height() * twipsPerPixel);
+  const double mmPerPixel = ViewMmPerPixel(*view_);
+  const FitView fit = FitRibInView(document_, view_->width() * mmPerPixel, view_->height() * mmPerPixel);
   SetZoom(fit.zoom, fit.hScroll, fit.vScroll, announce);
 }
 
@@ -334,11 +338,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::PanBy(const QPoint& pixels) {
-  const double step = ScrollStepTwips(document_);
+  const double step = core::ScrollStepMm(document_);
   if (!(step > 0)) return;
-  const double twipsPerPixel = 1440.0 / view_->logicalDpiX();
   // Whole scroll steps only; what is left over waits for the next move.
-  panRest_ += QPointF(pixels) * twipsPerPixel / step;
+  panRest_ += QPointF(pixels) * ViewMmPerPixel(*view_) / step;
   const int dx = static_cast<int>(panRest_.x()), dy = static_cast<int>(panRest_.y());
   panRest_ -= QPointF(dx, dy);
   // Dragging the picture right brings its left part into view.

@@ -35,8 +35,8 @@ class SheetDrawing {
   SheetDrawing(core::SheetSize sheet, platform::DrawTarget& page, core::PointMm corner)
       : sheet_(sheet), page_(page), corner_(corner) {}
 
-  double X(double mm) const { return (corner_.x + mm) * platform::kTwipsPerMm; }
-  double Y(double mm) const { return (corner_.y + sheet_.widthMm - mm) * platform::kTwipsPerMm; }
+  double X(double mm) const { return corner_.x + mm; }
+  double Y(double mm) const { return corner_.y + sheet_.widthMm - mm; }
 
   void Loop(const std::vector<core::PointMm>& loop, int colour, bool closed = true) {
     for (std::size_t i = 0; i + 1 < loop.size() + (closed ? 1 : 0); ++i) {
@@ -50,7 +50,7 @@ class SheetDrawing {
     for (const core::CutPiece& p : pieces) {
       Loop(p.outer, colour);
       for (const auto& hole : p.holes) Loop(hole, colour);
-      for (const core::CutCircle& c : p.circles) page_.Circle(X(c.centre.x), Y(c.centre.y), c.radiusMm * platform::kTwipsPerMm, {colour});
+      for (const core::CutCircle& c : p.circles) page_.Circle(X(c.centre.x), Y(c.centre.y), c.radiusMm, {colour});
     }
   }
 
@@ -60,10 +60,10 @@ class SheetDrawing {
   void Text(const core::CutMark& m) {
     constexpr double kCapitalsPerEm = 0.716, kPointsPerMm = 72 / 25.4;
     platform::Font font{"Arial", m.heightMm / kCapitalsPerEm * kPointsPerMm};
-    const double capitals = page_.CapitalHeight(font) / platform::kTwipsPerMm;
+    const double capitals = page_.CapitalHeight(font);
     if (capitals > 0 && std::isfinite(capitals)) font.sizePt *= m.heightMm / capitals;
     const bool turned = std::fabs(std::remainder(m.angleDegrees, 360.0)) > 90;
-    const double width = page_.TextWidth(m.text, font) / platform::kTwipsPerMm;
+    const double width = page_.TextWidth(m.text, font);
     const double left = turned ? m.baseline.x - width : m.baseline.x;
     const double base = turned ? m.baseline.y - m.heightMm : m.baseline.y;
     // The target places a text by its top-left corner, the ascent above the base line.

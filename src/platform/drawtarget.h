@@ -1,7 +1,7 @@
 #pragma once
 // The surface the rib is drawn on: the main view, the printer, image/PDF/SVG files and
-// the recording target of the tests. Coordinates are twips (56.7 per millimetre) from the
-// target's top-left corner, y downward. Colours are indexes of the 16-colour palette.
+// the recording target of the tests. Coordinates are millimetres from the target's top-left
+// corner, y downward. Colours are indexes of the 16-colour palette.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -21,10 +21,8 @@ Rgb PaletteColour(int index);  // out-of-range indexes give black
 inline constexpr int kSolid = 0;
 inline constexpr int kDashDot = 3;
 
-// The rib is laid out at 56.7 twips to the millimetre; devices are mapped with the same
-// ratio (1440.18 to the inch) so that a printed millimetre is a true millimetre.
-inline constexpr double kTwipsPerMm = 56.7;
-inline constexpr double kTwipsPerInch = kTwipsPerMm * 25.4;
+inline constexpr double kMmPerInch = 25.4;
+inline constexpr double kMmPerPoint = kMmPerInch / 72;
 
 // How a line or circle is drawn: a palette colour, a line style and a width in pixels.
 struct Pen {
@@ -63,10 +61,10 @@ class DrawTarget {
   virtual double TextWidth(const std::string& text, const Font& font) const = 0;
   virtual double TextHeight(const std::string& text, const Font& font) const = 0;
   // The font's ascent (from the text's top-left corner down to its base line) and the height
-  // of its capitals, twips: a text set on a base line by the font in use, which may stand in
-  // for the one asked. Without a font of its own a target takes Arial's.
-  virtual double TextAscent(const Font& font) const { return font.sizePt * 20 * 0.905; }
-  virtual double CapitalHeight(const Font& font) const { return font.sizePt * 20 * 0.716; }
+  // of its capitals, millimetres: a text set on a base line by the font in use, which may stand
+  // in for the one asked. Without a font of its own a target takes Arial's.
+  virtual double TextAscent(const Font& font) const { return font.sizePt * kMmPerPoint * 0.905; }
+  virtual double CapitalHeight(const Font& font) const { return font.sizePt * kMmPerPoint * 0.716; }
   virtual void Clear() = 0;
 
  protected:

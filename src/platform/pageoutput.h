@@ -1,7 +1,7 @@
 #pragma once
 // Where printed sheets go: the printer, a PDF file, the print preview, or the recording of
-// the tests. Each sheet is landscape, drawn in twips from the top-left corner of its
-// printable area at true scale.
+// the tests. Each sheet is landscape, drawn in millimetres from the top-left corner of
+// its printable area at true scale.
 #include <memory>
 #include <string>
 #include <vector>
@@ -71,7 +71,7 @@ class RecordingPageOutput : public PageOutput {
   bool ended = false;
 };
 
-// Draws nothing and keeps how far the drawing reaches, twips (texts by the metrics of
+// Draws nothing and keeps how far the drawing reaches, millimetres (texts by the metrics of
 // `metrics`, the target the drawing is meant for).
 class ExtentTarget : public DrawTarget {
  public:

@@ -2,10 +2,6 @@
 
 namespace platform {
 
-namespace {
-constexpr double kTwipsPerPoint = 20;
-}
-
 void RecordingTarget::Line(double x1, double y1, double x2, double y2, const Pen& pen, bool box) {
   lines.push_back({x1, y1, x2, y2, pen.colour, box, pen.style, pen.widthPx, next_++});
 }
@@ -19,10 +15,10 @@ void RecordingTarget::PrintAt(const std::string& text, double x, double y, const
 }
 
 double RecordingTarget::TextWidth(const std::string& text, const Font& font) const {
-  return static_cast<double>(text.size()) * font.sizePt * kTwipsPerPoint / 2;
+  return static_cast<double>(text.size()) * font.sizePt * kMmPerPoint / 2;
 }
 
-double RecordingTarget::TextHeight(const std::string&, const Font& font) const { return font.sizePt * kTwipsPerPoint; }
+double RecordingTarget::TextHeight(const std::string&, const Font& font) const { return font.sizePt * kMmPerPoint; }
 
 void RecordingTarget::Clear() {
   lines.clear();

@@ -37,25 +37,25 @@ constexpr platform::TextKey kRowLabels[core::kElementCount] = {
     keys::LeadingEdgeRow, keys::TrailingEdgeRow,    keys::HolesRow,           keys::StationLinesRow,
     keys::BlockRow,       keys::FirstComparisonRow, keys::SecondComparisonRow};
 
-// An A4 sheet in twips.
-constexpr double kPageWidth = 210 * platform::kTwipsPerMm;
-constexpr double kPageHeight = 297 * platform::kTwipsPerMm;
-// The chart's margin inside its picture.
-constexpr double kChartMargin = 240;
+// An A4 sheet, millimetres.
+constexpr double kPageWidth = 210;
+constexpr double kPageHeight = 297;
+// The chart's margin inside its picture, millimetres.
+constexpr double kChartMargin = 4.2;
 }  // namespace
 
-TwipsPicture::TwipsPicture(double widthTwips, double heightTwips, Drawing drawing, QWidget* parent)
-    : QWidget(parent), widthTwips_(widthTwips), heightTwips_(heightTwips), drawing_(std::move(drawing)) {
+TrueScalePicture::TrueScalePicture(double widthMm, double heightMm, Drawing drawing, QWidget* parent)
+    : QWidget(parent), widthMm_(widthMm), heightMm_(heightMm), drawing_(std::move(drawing)) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setFixedSize(sizeHint());
 }
 
-QSize TwipsPicture::sizeHint() const {
-  return {static_cast<int>(std::ceil(widthTwips_ * logicalDpiX() / platform::kTwipsPerInch)),
-          static_cast<int>(std::ceil(heightTwips_ * logicalDpiY() / platform::kTwipsPerInch))};
+QSize TrueScalePicture::sizeHint() const {
+  return {static_cast<int>(std::ceil(widthMm_ * logicalDpiX() / platform::kMmPerInch)),
+          static_cast<int>(std::ceil(heightMm_ * logicalDpiY() / platform::kMmPerInch))};
 }
 
-void TwipsPicture::paintEvent(QPaintEvent*) {
+void TrueScalePicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   platform::QtDrawTarget target = platform::QtDrawTarget::ForDevice(painter, *this);
   target.SetBackground(Qt::white);
@@ -68,7 +68,7 @@ TestPagePreview::TestPagePreview(const std::string& versionText, QWidget* parent
   setObjectName("frmTestPage");
   setWindowTitle(T(keys::TestPageButton));
   const TestPageTexts texts = TestPageTextsInLanguage(versionText);
-  auto* page = new TwipsPicture(kPageWidth, kPageHeight,
+  auto* page = new TrueScalePicture(kPageWidth, kPageHeight,
                                 [texts](platform::DrawTarget& t) { DrawTestPage(t, texts); });
   page->setObjectName("Page");
   auto* scroll = new QScrollArea(this);
@@ -146,7 +146,7 @@ ColoursWindow::ColoursWindow(core::RibDocument& document, QWidget* parent) : QDi
   grid->addWidget(note, core::kElementCount + 1, 0, 1, 4);
 
   const StyleChartTexts chartTexts = StyleChartTextsInLanguage();
-  auto* chart = new TwipsPicture(StyleChartWidth() + 2 * kChartMargin, StyleChartHeight() + 2 * kChartMargin,
+  auto* chart = new TrueScalePicture(StyleChartWidth() + 2 * kChartMargin, StyleChartHeight() + 2 * kChartMargin,
                                  [chartTexts](platform::DrawTarget& t) {
                                    DrawStyleChart(t, kChartMargin + kChartIndexOffset, kChartMargin, chartTexts);
                                  },

@@ -16,20 +16,20 @@ class QPushButton;
 
 namespace settingswindows {
 
-// A widget that paints a drawing made in twips on a white ground.
-class TwipsPicture : public QWidget {
+// A widget that paints a drawing, in millimetres at true size, on a white ground.
+class TrueScalePicture : public QWidget {
   Q_OBJECT
  public:
   using Drawing = std::function<void(platform::DrawTarget&)>;
-  TwipsPicture(double widthTwips, double heightTwips, Drawing drawing, QWidget* parent = nullptr);
+  TrueScalePicture(double widthMm, double heightMm, Drawing drawing, QWidget* parent = nullptr);
   QSize sizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  double widthTwips_;
-  double heightTwips_;
+  double widthMm_;
+  double heightMm_;
   Drawing drawing_;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // The palette and line-style chart of the colours window and the test page that shows it
 // on paper, drawn on any drawing target (the window's picture, the preview, the printer).
-// Positions are twips from the target's top-left corner.
+// Positions are millimetres from the target's top-left corner.
 #include <string>
 
 #include "platform/drawtarget.h"
@@ -17,10 +17,10 @@ StyleChartTexts StyleChartTextsInLanguage();
 
 // Layout of the chart: one row per colour and style, the index 5 mm left of the origin,
 // three sample lines per colour (widths 1, 2 and 3).
-inline constexpr double kChartRowPitch = 260;
-inline constexpr double kChartIndexOffset = 283.5;  // 5 mm
-inline constexpr double kChartColumnPitch = 1400;
-inline constexpr double kChartSampleLength = 1000;
+inline constexpr double kChartRowPitch = 4.6;
+inline constexpr double kChartIndexOffset = 5;
+inline constexpr double kChartColumnPitch = 24.7;
+inline constexpr double kChartSampleLength = 17.6;
 inline constexpr double kChartFontSize = 8;
 
 // Draws the chart with its origin at (x, y): the colours heading, the widths line, colours
@@ -41,7 +41,7 @@ struct TestPageTexts {
 TestPageTexts TestPageTextsInLanguage(const std::string& versionText);
 
 // The test page's origin on the sheet: 20 mm from the left and top edges.
-inline constexpr double kTestPageOrigin = 1134;
+inline constexpr double kTestPageOrigin = 20;
 // The sizes of the text samples, largest first.
 inline constexpr int kSampleSizeLargest = 10;
 inline constexpr int kSampleSizeSmallest = 5;

@@ -44,9 +44,9 @@ FileChoice ChooseFile(const std::string& path) {
 void DrawAirfoilPreview(platform::DrawTarget& target, const files::AirfoilData& data) {
   constexpr int kBlack = 0;
   constexpr int kRed = 12;  // RGB 255, 0, 0
-  target.Line(400, 5000, 5800, 5000, {kBlack});
-  auto x = [](const core::Point& p) { return 600 + 5000 * p.x; };
-  auto y = [](const core::Point& p) { return 5000 - 5000 * p.y; };
+  target.Line(8, 100, 116, 100, {kBlack});
+  auto x = [](const core::Point& p) { return 12 + 100 * p.x; };
+  auto y = [](const core::Point& p) { return 100 - 100 * p.y; };
   for (std::size_t i = 1; i < data.points.size(); ++i) {
     const core::Point &a = data.points[i - 1], &b = data.points[i];
     target.Line(x(a), y(a), x(b), y(b), {kRed});

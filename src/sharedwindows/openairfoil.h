@@ -27,8 +27,9 @@ struct FileChoice {
 };
 FileChoice ChooseFile(const std::string& path);
 
-// The preview in the window's own twips: the chord line from (400, 5000) to (5800, 5000)
-// in black and the outline in red, a point (x, y) at (600 + 5000 x, 5000 - 5000 y).
+// The preview, millimetres on a picture the window scales to its width: the chord line from
+// (8, 100) to (116, 100) in black and the outline in red, a point (x, y) at
+// (12 + 100 x, 100 - 100 y).
 void DrawAirfoilPreview(platform::DrawTarget& target, const files::AirfoilData& data);
 
 }  // namespace sharedwindows

@@ -57,13 +57,12 @@ class AirfoilFileBrowser : public QFileDialog {
   QSize sizeHint() const override { return minimumSizeHint().expandedTo(QSize(380, 360)); }
 };
 
-// The preview: the window's own twips, the region around the chord line, scaled to the
-// area's width.
+// The preview: the region around the chord line, scaled to the area's width.
 class PreviewArea : public QWidget {
  public:
   explicit PreviewArea(QWidget* parent) : QWidget(parent) {
     setObjectName("Apercu");
-    setFixedSize(kWidthPixels, kWidthPixels * kHeightTwips / kWidthTwips);
+    setFixedSize(kWidthPixels, kWidthPixels * kHeightMm / kWidthMm);
   }
   void Show(const files::AirfoilData* data) {
     data_ = data;
@@ -76,9 +75,9 @@ class PreviewArea : public QWidget {
 
  private:
   static constexpr int kWidthPixels = 220;
-  static constexpr int kWidthTwips = 6200;
-  static constexpr int kHeightTwips = 2700;
-  static constexpr int kTopTwips = 3650;  // the chord line at 5000 sits in the middle
+  static constexpr int kWidthMm = 124;
+  static constexpr int kHeightMm = 54;
+  static constexpr int kTopMm = 73;  // the chord line at 100 sits in the middle
   const files::AirfoilData* data_ = nullptr;
 };
 
@@ -87,8 +86,8 @@ void PreviewArea::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), palette().base());
   if (!data_) return;
   painter.setRenderHint(QPainter::Antialiasing);
-  const double dotsPerInch = 1440.0 * width() / kWidthTwips;
-  painter.translate(0, -kTopTwips * dotsPerInch / 1440.0);
+  const double dotsPerInch = platform::kMmPerInch * width() / kWidthMm;
+  painter.translate(0, -kTopMm * dotsPerInch / platform::kMmPerInch);
   platform::QtDrawTarget target(painter, dotsPerInch, dotsPerInch, 1.0);
   DrawAirfoilPreview(target, *data_);
 }

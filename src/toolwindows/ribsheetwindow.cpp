@@ -30,7 +30,6 @@ using ribwindows::Q;
 
 namespace {
 
-constexpr double kTwipsPerMm = platform::kTwipsPerMm;
 constexpr double kTopMm = 15, kLineMm = 5;
 
 // The key of each box's caption.
@@ -234,8 +233,7 @@ bool RibSheetWindow::Print() {
       printer.End(ignored);
       return failed();
     }
-    core::DrawTextRows(pages[p], 20 * kTwipsPerMm, kTopMm * kTwipsPerMm, kLineMm * kTwipsPerMm, 30 * kTwipsPerMm, 10,
-                       printer.Sheet());
+    core::DrawTextRows(pages[p], 20, kTopMm, kLineMm, 30, 10, printer.Sheet());
   }
   const bool ended = printer.End(error);
   return commands::TellPrintOutcome(printer, ended, error);

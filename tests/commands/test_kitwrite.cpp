@@ -81,10 +81,13 @@ TEST_F(CutKit, TheCheckTilesEverySheetOverThePrintersPaper) {
     const platform::RecordingTarget& second = check.sheets[1];
     ASSERT_FALSE(second.texts.empty());
     EXPECT_EQ(second.texts.back().text, "sheet-01.dxf   row 1 / 1   column 2 / " + std::to_string(tiles));
+    // At the top margin's 10 mm along, 3 mm past the 15 mm bottom margin across the paper.
+    EXPECT_DOUBLE_EQ(second.texts.back().x, 10);
+    EXPECT_NEAR(second.texts.back().y, (paper == 0 ? 210 : 215.9) - 15 + 3, 1e-9);
     if (paper == 0) {
       bool leftEnd = false;
       for (const platform::RecordedLine& l : second.lines)
-        leftEnd = leftEnd || (std::fabs(l.x1 + 242 * 56.7) < 1e-6 && std::fabs(l.x2 + 242 * 56.7) < 1e-6);
+        leftEnd = leftEnd || (std::fabs(l.x1 + 242) < 1e-9 && std::fabs(l.x2 + 242) < 1e-9);
       EXPECT_TRUE(leftEnd);
     }
   }

@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr double kMm = 56.7;
-
 class PrintCommand : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -37,7 +35,7 @@ class PrintCommand : public ::testing::Test {
     commands::PrintRequest request;
     request.draw = [this](platform::DrawTarget& target, const core::ViewPlacement& at) {
       placements.push_back(at);
-      target.Line(at.originX, at.originY, at.originX + at.chordTwips, at.originY, {1});
+      target.Line(at.originX, at.originY, at.originX + at.chordMm, at.originY, {1});
     };
     return request;
   }
@@ -84,9 +82,9 @@ TEST_F(PrintCommand, TiledViewIsPlacedSheetBySheet) {
   for (int sheet = 0; sheet < 3; ++sheet) {
     const core::ViewPlacement& at = placements[static_cast<std::size_t>(2 * sheet + 2)];
     EXPECT_FLOAT_EQ(at.zoom, 1);
-    EXPECT_NEAR(at.originX, (10 - 252 * sheet) * kMm, 1e-2);
-    EXPECT_NEAR(at.originY, 50 * kMm, 1e-3);
-    EXPECT_NEAR(at.chordTwips, 600 * kMm, 1e-2);
+    EXPECT_NEAR(at.originX, 10 - 252 * sheet, 1e-9);
+    EXPECT_NEAR(at.originY, 50, 1e-9);
+    EXPECT_NEAR(at.chordMm, 600, 1e-9);
   }
   EXPECT_FALSE(desktop.busy);
   EXPECT_EQ(desktop.busyCalls, (std::vector<bool>{true, false}));
@@ -105,26 +103,26 @@ TEST_F(PrintCommand, ScaleBarAndLabelStayClearOfTheRib) {
   for (std::size_t sheet = 0; sheet < 3; ++sheet) {
     const platform::RecordingTarget& t = printer.sheets[sheet];
     auto bar = std::find_if(t.lines.begin(), t.lines.end(), [](const platform::RecordedLine& l) {
-      return l.y1 == l.y2 && std::abs(std::abs(l.x2 - l.x1) - 50 * kMm) < 1e-6;
+      return l.y1 == l.y2 && std::abs(std::abs(l.x2 - l.x1) - 50) < 1e-6;
     });
     ASSERT_NE(bar, t.lines.end());
     double lowestOther = 0;
     for (const platform::RecordedLine& l : t.lines)
       if (l.sequence < bar->sequence) lowestOther = std::max({lowestOther, l.y1, l.y2});
     for (const platform::RecordedCircle& c : t.circles) lowestOther = std::max(lowestOther, c.y + c.radius);
-    EXPECT_GT(bar->y1 - 1.5 * kMm, lowestOther);
-    EXPECT_LT(bar->y1, 210 * kMm);
+    EXPECT_GT(bar->y1 - 1.5, lowestOther);
+    EXPECT_LT(bar->y1, 210);
     const std::string label = "FrmPrint/17 " + std::to_string(sheet + 1) + " / 3";
     auto named = std::find_if(t.texts.begin(), t.texts.end(),
                               [&](const platform::RecordedText& x) { return x.text.rfind(label, 0) == 0; });
     ASSERT_NE(named, t.texts.end()) << label;
     // "50 mm" 2 mm past the bar's end, the label 10 mm past its five 10-point characters
-    // (half an em, 100 twips, each on this target), level with it.
+    // (half an em, 1.764 mm, each on this target), level with it.
     auto barText = std::find_if(t.texts.begin(), t.texts.end(),
                                 [](const platform::RecordedText& x) { return x.text == "50 mm"; });
     ASSERT_NE(barText, t.texts.end());
-    EXPECT_NEAR(barText->x, std::max(bar->x1, bar->x2) + 2 * kMm, 1e-6);
-    EXPECT_NEAR(named->x, barText->x + 5 * 100 + 10 * kMm, 1e-6);
+    EXPECT_NEAR(barText->x, std::max(bar->x1, bar->x2) + 2, 1e-6);
+    EXPECT_NEAR(named->x, barText->x + 5 * 1.76389 + 10, 1e-4);
     EXPECT_EQ(named->y, barText->y);
   }
 
@@ -294,14 +292,14 @@ TEST_F(PrintCommand, AFormerIsPlacedWhereItFitsTheSheet) {
     const platform::RecordingTarget& sheet = printer.sheets[0];
     // The first line is the chord line; the outline follows until the extras.
     ASSERT_GE(sheet.lines.size(), 7u);
-    EXPECT_NEAR(sheet.lines[0].y1, c.chordLineMm * kMm, 1e-3);
+    EXPECT_NEAR(sheet.lines[0].y1, c.chordLineMm, 1e-6);
     double top = 1e9, bottom = -1e9;
     for (std::size_t i = 1; i <= 6; ++i) {  // six segments between seven points
       top = std::min({top, sheet.lines[i].y1, sheet.lines[i].y2});
       bottom = std::max({bottom, sheet.lines[i].y1, sheet.lines[i].y2});
     }
-    EXPECT_NEAR(top, c.topMm * kMm, 1e-2);
-    EXPECT_NEAR(bottom, c.bottomMm * kMm, 1e-2);
+    EXPECT_NEAR(top, c.topMm, 1e-4);
+    EXPECT_NEAR(bottom, c.bottomMm, 1e-4);
     EXPECT_TRUE(std::any_of(sheet.texts.begin(), sheet.texts.end(), [](const platform::RecordedText& t) {
       return t.text.find("   frame   FrmPrint/18 200") != std::string::npos;
     }));
@@ -318,7 +316,7 @@ TEST_F(PrintCommand, PrinterPaperIsOneSheetWithoutCrosses) {
   EXPECT_TRUE(printer.begun[0].printerPaper);
   ASSERT_EQ(printer.sheets.size(), 1u);
   for (const platform::RecordedLine& l : printer.sheets[0].lines)  // a cross's strokes are 10 mm
-    EXPECT_GT(std::abs(std::hypot(l.x2 - l.x1, l.y2 - l.y1) - 10 * kMm), 1e-6);
+    EXPECT_GT(std::abs(std::hypot(l.x2 - l.x1, l.y2 - l.y1) - 10), 1e-6);
 }
 
 }  // namespace

@@ -395,6 +395,15 @@ TEST_F(CutPart, MarksAreLinesAndTextsApartFromTheCut) {
   EXPECT_TRUE(caption);
   EXPECT_TRUE(chord);
   EXPECT_TRUE(board);
+
+  // On blocks a reference line's number stands just past the line (about 0.35 mm), as drawn.
+  s.rib.baseMode = core::BaseMode::Blocks;
+  s.rib.blocks.baseHeight.mm = 30;
+  s.rib.blocks.topHeight.mm = 40;
+  const CutLayout onBlocks = Cut(0, true);
+  auto two = std::find_if(onBlocks.marks.begin(), onBlocks.marks.end(), [](const core::CutMark& m) { return m.text == "2"; });
+  ASSERT_NE(two, onBlocks.marks.end());
+  EXPECT_NEAR(two->baseline.x, 200 * 2 / 5.0 + 0.3527, 1e-4);
 }
 
 // A closed block is one jig piece, on a level board or on a sloping one.

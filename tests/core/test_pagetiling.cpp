@@ -3,6 +3,7 @@
 
 #include "core/lengths.h"
 #include "core/pagetiling.h"
+#include "platform/recordingtarget.h"
 
 namespace {
 
@@ -106,6 +107,13 @@ TEST(PagePlan, SheetOriginsAndCrosses) {
     EXPECT_DOUBLE_EQ(here[3].y, next[1].y);
   }
   EXPECT_TRUE(core::AlignmentCrosses(p, core::PlanPages(p, 200, 200), 0, 30).empty());
+
+  // Drawn, a cross is two 10 mm strokes centred on its point.
+  platform::RecordingTarget sheet;
+  core::DrawCross(sheet, first[1], {});
+  ASSERT_EQ(sheet.lines.size(), 2u);
+  EXPECT_EQ(sheet.lines[0], (platform::RecordedLine{5, 85, 15, 85, 0, false, 0, 1, 0}));
+  EXPECT_EQ(sheet.lines[1], (platform::RecordedLine{10, 80, 10, 90, 0, false, 0, 1, 1}));
 }
 
 // A kit's sheet over paper both ways. A4 shows 297 - 25 = 272 mm along and 210 - 25 = 185

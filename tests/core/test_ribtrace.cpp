@@ -1,4 +1,4 @@
-// The rib as the trace draws it: every element checked on the recorded primitives, in twips.
+// The rib as the trace draws it: every element checked on the recorded primitives, in millimetres.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -25,9 +25,12 @@ using platform::RecordingTarget;
 
 namespace {
 
-constexpr double kOx = 1000;
-constexpr double kOy = 5000;
+constexpr double kOx = 20;
+constexpr double kOy = 90;
 constexpr double kTol = 1e-6;
+// How far the chord line runs past the outline's ends and a number past its reference line,
+// whatever the zoom: about 0.018 mm and 0.35 mm.
+constexpr double kOverhang = 0.0176367, kNumberGap = 0.352734, kFixedTol = 1e-6;
 
 class RibTrace : public ::testing::Test {
  protected:
@@ -55,7 +58,7 @@ class RibTrace : public ::testing::Test {
   }
   void SetView(float zoom) {
     s.view.zoom = zoom;
-    at = {zoom, static_cast<float>(kOx), static_cast<float>(kOy), s.rib.chord.mm * 56.7f * zoom};
+    at = {zoom, kOx, kOy, s.rib.chord.mm * zoom};
   }
   void SetBlock(float le, float te, float h0, float h4) {
     s.rib.baseMode = core::BaseMode::Blocks;
@@ -72,8 +75,8 @@ class RibTrace : public ::testing::Test {
     return t;
   }
 
-  double X(double mm, double shiftMm = 0) const { return kOx + (shiftMm + mm) * s.view.zoom * 56.7; }
-  double Y(double mm) const { return kOy - mm * s.view.zoom * 56.7; }
+  double X(double mm, double shiftMm = 0) const { return kOx + (shiftMm + mm) * s.view.zoom; }
+  double Y(double mm) const { return kOy - mm * s.view.zoom; }
   double Upper(int k) const { return s.rib.chord.mm * s.prepared.upperAt[static_cast<std::size_t>(k)]; }
   double Lower(int k) const { return s.rib.chord.mm * s.prepared.lowerAt[static_cast<std::size_t>(k)]; }
   static int Colour(core::Element e) { return static_cast<int>(e) + 1; }
@@ -101,11 +104,11 @@ class RibTrace : public ::testing::Test {
   }
 };
 
-void ExpectLine(const RecordedLine& l, double x1, double y1, double x2, double y2) {
-  EXPECT_NEAR(l.x1, x1, kTol);
-  EXPECT_NEAR(l.y1, y1, kTol);
-  EXPECT_NEAR(l.x2, x2, kTol);
-  EXPECT_NEAR(l.y2, y2, kTol);
+void ExpectLine(const RecordedLine& l, double x1, double y1, double x2, double y2, double tol = kTol) {
+  EXPECT_NEAR(l.x1, x1, tol);
+  EXPECT_NEAR(l.y1, y1, tol);
+  EXPECT_NEAR(l.x2, x2, tol);
+  EXPECT_NEAR(l.y2, y2, tol);
 }
 
 // Consecutive lines from `first` joining the points in turn (repeat the first point to close a figure).
@@ -126,29 +129,30 @@ bool AllFinite(const RecordingTarget& t) {
   return true;
 }
 
-TEST_F(RibTrace, ChordLineOvershootsByOneTwipAtEveryZoomAndWithReferenceLinesFollowsTheBlock) {
+TEST_F(RibTrace, ChordLineOvershootsAlikeAtEveryZoomAndWithReferenceLinesFollowsTheBlock) {
   auto axis = LinesIn(Draw(), core::Element::ChordAxis);
   ASSERT_EQ(axis.size(), 1u);
-  ExpectLine(axis[0], kOx - 1, kOy, kOx + 200 * 56.7 + 1, kOy);
+  ExpectLine(axis[0], kOx - kOverhang, kOy, kOx + 200 + kOverhang, kOy, kFixedTol);
   SetView(2);
-  ExpectLine(LinesIn(Draw(), core::Element::ChordAxis)[0], kOx - 1, kOy, kOx + 400 * 56.7 + 1, kOy);
+  ExpectLine(LinesIn(Draw(), core::Element::ChordAxis)[0], kOx - kOverhang, kOy, kOx + 400 + kOverhang, kOy, kFixedTol);
 
   // On blocks the reference lines reach the base line, their numbers just above it.
   SetView(1);
   SetBlock(20, 10, 30, 40);
   s.rib.markCount = 1;
   auto t = Draw();
-  ExpectLine(LinesIn(t, core::Element::ChordAxis).back(), X(0, 20) - 1, kOy, X(200, 20) + 1, kOy);
+  ExpectLine(LinesIn(t, core::Element::ChordAxis).back(), X(0, 20) - kOverhang, kOy, X(200, 20) + kOverhang, kOy,
+             kFixedTol);
   auto marks = LinesIn(t, core::Element::ReferenceLine);
   ASSERT_EQ(marks.size(), 3u);
   ASSERT_EQ(t.texts.size(), 3u);
-  ExpectLine(marks[1], X(100, 20), Y(Upper(200)), X(100, 20), kOy + 30 * 56.7);
-  EXPECT_NEAR(t.texts[1].x, X(100, 20) + 20, kTol);
-  EXPECT_NEAR(t.texts[1].y, kOy + (30 - 3.5) * 56.7, kTol);
+  ExpectLine(marks[1], X(100, 20), Y(Upper(200)), X(100, 20), kOy + 30);
+  EXPECT_NEAR(t.texts[1].x, X(100, 20) + kNumberGap, kFixedTol);
+  EXPECT_NEAR(t.texts[1].y, kOy + (30 - 3.5), kTol);
   s.rib.upsideDown = true;
   t = Draw();
-  ExpectLine(LinesIn(t, core::Element::ReferenceLine)[1], X(100, 20), kOy + Upper(200) * 56.7, X(100, 20), kOy - 30 * 56.7);
-  EXPECT_NEAR(t.texts[1].y, kOy - (30 - 1) * 56.7, kTol);
+  ExpectLine(LinesIn(t, core::Element::ReferenceLine)[1], X(100, 20), kOy + Upper(200), X(100, 20), kOy - 30);
+  EXPECT_NEAR(t.texts[1].y, kOy - (30 - 1), kTol);
 }
 
 TEST_F(RibTrace, EdgeCutsStandAtTheirDepthsBetweenTheContours) {
@@ -171,7 +175,7 @@ TEST_F(RibTrace, EdgeCutsStandAtTheirDepthsBetweenTheContours) {
   ExpectLine(LinesIn(t, core::Element::TrailingEdge)[0], X(200), Y(Upper(0)), X(200), Y(Lower(0)));
 }
 
-TEST_F(RibTrace, HeightLabelsAndThicknessLineSitAtFixedTwipDistances) {
+TEST_F(RibTrace, HeightLabelsAndThicknessLineSitAtFixedDistances) {
   s.rib.leadingEdge.mm = 10;
   s.rib.trailingEdge.mm = 15;
   s.view.showLeadingEdgeHeight = s.view.showTrailingEdgeHeight = s.view.showThickness = true;
@@ -181,11 +185,11 @@ TEST_F(RibTrace, HeightLabelsAndThicknessLineSitAtFixedTwipDistances) {
   const auto &thickness = t.texts[0], &le = t.texts[1], &te = t.texts[2];
   double top = Y(200 * s.prepared.yMax);
   EXPECT_NEAR(thickness.x, X(200.0 / 3), kTol);
-  EXPECT_NEAR(thickness.y, top - 453.6, kTol);
+  EXPECT_NEAR(thickness.y, top - 8, kTol);
   EXPECT_NEAR(le.x, X(0), kTol);
-  EXPECT_NEAR(le.y, top - 283.5, kTol);
-  EXPECT_NEAR(te.x, X(200) - 850.5, kTol);
-  EXPECT_NEAR(te.y, top - 283.5, kTol);
+  EXPECT_NEAR(le.y, top - 5, kTol);
+  EXPECT_NEAR(te.x, X(200) - 15, kTol);
+  EXPECT_NEAR(te.y, top - 5, kTol);
   EXPECT_EQ(le.text, "[MainTolbar/15] = " + core::FormatNumber(Upper(380) - Lower(380), "# ###.00"));
   EXPECT_EQ(te.text.rfind("[MainTolbar/21] = ", 0), 0u);
   EXPECT_DOUBLE_EQ(le.fontSize, 2 * 9.0);
@@ -244,7 +248,7 @@ TEST_F(RibTrace, ReferenceLinesDivideTheChordAndEndBelowTheLowerContour) {
   s.rib.upsideDown = true;
   t = Draw();
   marks = LinesIn(t, core::Element::ReferenceLine);
-  ExpectLine(marks[1], X(50), kOy + Upper(300) * 56.7, X(50), kOy + (Lower(300) - 0.025 * 200) * 56.7);
+  ExpectLine(marks[1], X(50), kOy + Upper(300), X(50), kOy + (Lower(300) - 0.025 * 200));
   EXPECT_NEAR(t.texts[1].y, marks[1].y2, kTol);
 }
 
@@ -271,7 +275,7 @@ TEST_F(RibTrace, CentredHolesSitOnTheMidThicknessLineOfACamberedAirfoil) {
   EXPECT_GT(mid, 1.0);  // the camber lifts it well off the chord line
   EXPECT_NEAR(t.circles[0].x, X(60), kTol);
   EXPECT_NEAR(t.circles[0].y, Y(mid), kTol);
-  EXPECT_NEAR(t.circles[0].radius, 5 * 56.7, kTol);
+  EXPECT_NEAR(t.circles[0].radius, 5, kTol);
   EXPECT_EQ(t.circles[0].colour, Colour(core::Element::Hole));
 
   auto holes = LinesIn(t, core::Element::Hole);
@@ -311,16 +315,16 @@ TEST_F(RibTrace, BlockIsTurnedByTheBoardAngleCarriesTheRibAndSeatsIt) {
   double fx = kOx;  // the front point, blockLe before the leading edge: a positive angle starts the picture there
   EXPECT_FLOAT_EQ(built.viewShiftMm, 20);
   // Along the board, square to the front edge, to the tail at the block's end, back to the rib's trailing edge.
-  double tailY = kOy + s.rib.chord.mm * s.prepared.upperAt[20] * 56.7;
+  double tailY = kOy + s.rib.chord.mm * s.prepared.upperAt[20];
   ExpectChain(block, 0,
-              {{X(0, 20), kOy}, {fx, kOy}, {fx + 30 * sn * 56.7, kOy + 30 * cs * 56.7},
-               {fx + (30 * sn + T * cs * cs) * 56.7, kOy + (30 * cs - T * cs * sn) * 56.7}, {fx + T * 56.7, tailY},
+              {{X(0, 20), kOy}, {fx, kOy}, {fx + 30 * sn, kOy + 30 * cs},
+               {fx + (30 * sn + T * cs * cs), kOy + (30 * cs - T * cs * sn)}, {fx + T, tailY},
                {X(200, 20), Y(200 * built.trailingEdgeMid)}});
   // Upper side: front edge up by blockHeight4 - blockHeight0, the top line parallel to the board.
-  ExpectLine(block[6], fx, kOy, fx - 15 * sn * 56.7, kOy - 15 * cs * 56.7);
+  ExpectLine(block[6], fx, kOy, fx - 15 * sn, kOy - 15 * cs);
   double bx = block[2].x2 - block[2].x1, by = block[2].y2 - block[2].y1;
   EXPECT_NEAR((block[7].x2 - block[7].x1) * by - (block[7].y2 - block[7].y1) * bx, 0, 1e-3);
-  ExpectLine(block[8], block[7].x2, block[7].y2, fx + T * 56.7, tailY);
+  ExpectLine(block[8], block[7].x2, block[7].y2, fx + T, tailY);
   EXPECT_NEAR(LinesIn(t, core::Element::TrailingEdge)[0].x1, X(200, 20), kTol);  // the rib moves with the block
   const core::RibConstruction fromScratch = core::BuildRib(s);
   auto lower = core::ElementsOf(fromScratch, RibPart::BlockLower);
@@ -334,7 +338,7 @@ TEST_F(RibTrace, BlockIsTurnedByTheBoardAngleCarriesTheRibAndSeatsIt) {
   block = LinesIn(Draw(), core::Element::Block);
   double room = 30 * std::sin(5 * core::kPi / 180);
   EXPECT_NEAR(built.viewShiftMm, 20 + room, 1e-4);
-  EXPECT_NEAR(block[1].x1, kOx + room * 56.7, 1e-3);
+  EXPECT_NEAR(block[1].x1, kOx + room, 1e-3);
   EXPECT_NEAR(block[1].x2, kOx, 1e-3);
   // Seat 4 - 1.5 = 2.5 mm below the trailing edge, then up to it.
   double te = 200 * built.trailingEdgeMid;
@@ -451,7 +455,6 @@ TEST_F(RibTrace, HostileInputsStayInBoundsAndFinite) {
 
   Load("naca0012.dat");
   s.rib.chord.mm = 0;
-  at.chordTwips = 0;
   s.rib.sheeting.mm = 1.5f;
   s.rib.markCount = 4;
   s.view.showThickness = s.view.showLeadingEdgeHeight = s.view.showTrailingEdgeHeight = true;
@@ -465,7 +468,6 @@ TEST_F(RibTrace, HostileInputsStayInBoundsAndFinite) {
 
   // An outline with a hole in it: the finite parts are still drawn.
   s.rib.chord.mm = 200;
-  at.chordTwips = 200 * 56.7f;
   s.prepared.outline[4].y = std::nan("");
   s.prepared.upperAt[100] = std::numeric_limits<double>::infinity();
   t = Draw();

@@ -17,12 +17,13 @@ using platform::RecordingTarget;
 
 constexpr double kViewTol = 1e-6;
 
+// A 200 mm chord at zoom 2.
 core::ViewPlacement Placement() {
   core::ViewPlacement at;
-  at.zoom = 1;
-  at.originX = 1000;
-  at.originY = 4000;
-  at.chordTwips = 200 * 56.7f;
+  at.zoom = 2;
+  at.originX = 20;
+  at.originY = 70;
+  at.chordMm = 400;
   return at;
 }
 
@@ -52,23 +53,25 @@ TEST(ComparisonView, AnAirfoilComparedWithItselfShowsTheSecondColourOnTop) {
   }
   EXPECT_GT(second.front().sequence, first.back().sequence);
   // The densified outline's first point is the trailing edge, on the chord's far end.
-  EXPECT_NEAR(first.front().x1, at.originX + at.chordTwips * c.first.outline[0].x, kViewTol);
-  EXPECT_NEAR(first.front().y1, at.originY - at.chordTwips * c.first.outline[0].y, kViewTol);
+  EXPECT_NEAR(first.front().x1, at.originX + at.chordMm * c.first.outline[0].x, kViewTol);
+  EXPECT_NEAR(first.front().y1, at.originY - at.chordMm * c.first.outline[0].y, kViewTol);
 
   const std::vector<RecordedLine> chord = InColour(t, 12);
   ASSERT_EQ(chord.size(), 1u);
   EXPECT_EQ(chord[0].style, 3);
-  EXPECT_NEAR(chord[0].x1, 999, kViewTol);
-  EXPECT_NEAR(chord[0].x2, 1000 + 200 * 56.7 + 1, 1e-3);
-  // The legend names both, each in its airfoil's colour, 5 mm in and 4 mm above the chord.
+  // A little past both ends: about 0.018 mm.
+  EXPECT_NEAR(chord[0].x1, 20 - 0.0176, 1e-4);
+  EXPECT_NEAR(chord[0].x2, 20 + 400 + 0.0176, 1e-4);
+  // The legend names both, each in its airfoil's colour, 5 mm in and 4 mm above the chord,
+  // at the zoom.
   ASSERT_EQ(t.texts.size(), 2u);
   EXPECT_EQ(t.texts[0].text, "Airfoil #1 : clarky     ");
   EXPECT_EQ(t.texts[0].colour, 5);
   EXPECT_EQ(t.texts[1].colour, 9);
-  EXPECT_NEAR(t.texts[0].x, 1000 + 5 * 56.7, kViewTol);
-  EXPECT_NEAR(t.texts[0].y, 4000 - 4 * 56.7, kViewTol);
+  EXPECT_NEAR(t.texts[0].x, 20 + 10, kViewTol);
+  EXPECT_NEAR(t.texts[0].y, 70 - 8, kViewTol);
   // The second goes on where the first's 24 characters end, half an em each on this target.
-  EXPECT_NEAR(t.texts[1].x, t.texts[0].x + 24 * t.texts[0].fontSize * 20 / 2, kViewTol);
+  EXPECT_NEAR(t.texts[1].x, t.texts[0].x + 24 * t.texts[0].fontSize * 25.4 / 72 / 2, kViewTol);
   EXPECT_EQ(t.texts[1].y, t.texts[0].y);
 }
 
@@ -93,13 +96,13 @@ TEST_F(FormerView, DrawsTheFilePointsAndMirrorsThemWhenInverted) {
     const std::vector<RecordedLine> outline = InColour(t, d.style.ColourOf(core::Element::Airfoil));
     ASSERT_EQ(outline.size(), 4u);
     EXPECT_EQ(outline[0].width, 4);
-    // Point 2 (0.5, 0.06): 12 mm above the chord line, or below it inverted.
-    EXPECT_NEAR(outline[0].x2, 1000 + 100 * 56.7, 1e-3);
-    EXPECT_NEAR(outline[0].y2, 4000 + (inverted ? 12 : -12) * 56.7, 1e-3);
-    // The text stays where it was put: its corner 3 mm above (10, 5) mm.
+    // Point 2 (0.5, 0.06): 12 mm above the chord line, or below it inverted, twice at zoom 2.
+    EXPECT_NEAR(outline[0].x2, 20 + 200, 1e-5);
+    EXPECT_NEAR(outline[0].y2, 70 + (inverted ? 24 : -24), 1e-5);
+    // The text stays where it was put: its corner 3 mm above (10, 5) mm, at the zoom.
     ASSERT_EQ(t.texts.size(), 1u);
-    EXPECT_NEAR(t.texts[0].x, 1000 + 10 * 56.7, 1e-3);
-    EXPECT_NEAR(t.texts[0].y, 4000 - 8 * 56.7, 1e-3);
+    EXPECT_NEAR(t.texts[0].x, 20 + 20, 1e-5);
+    EXPECT_NEAR(t.texts[0].y, 70 - 16, 1e-5);
   }
 }
 
@@ -116,27 +119,19 @@ TEST(ThicknessCamberView, DrawsTheAirfoilAndEveryStationOfTheChangedOne) {
   core::DrawThicknessCamber(d, {"Thickness", "Camber"}, at, t);
   const std::vector<RecordedLine> changed = InColour(t, d.style.ColourOf(core::Element::CompareSecond));
   ASSERT_EQ(changed.size(), 800u);
-  // Station 0 is the trailing edge; 20 mm above the chord at a tenth of the chord.
-  EXPECT_NEAR(changed[0].x1, 1000 + 200 * 56.7, 1e-3);
-  EXPECT_NEAR(changed[0].x2, 1000 + 200 * 56.7 * 399 / 400, 1e-3);
-  EXPECT_NEAR(changed[0].y1, 4000 - 20 * 56.7, 1e-3);
-  EXPECT_NEAR(changed[1].y1, 4000 + 10 * 56.7, 1e-3);
+  // Station 0 is the trailing edge; a tenth of the chord above it is 20 mm, 40 at zoom 2.
+  EXPECT_NEAR(changed[0].x1, 20 + 400, 1e-5);
+  EXPECT_NEAR(changed[0].x2, 20 + 400 * 399.0 / 400, 1e-5);
+  EXPECT_NEAR(changed[0].y1, 70 - 40, 1e-5);
+  EXPECT_NEAR(changed[1].y1, 70 + 20, 1e-5);
   EXPECT_EQ(changed[0].style, d.style.LineStyleOf(core::Element::Sheeting));
   EXPECT_EQ(InColour(t, d.style.ColourOf(core::Element::CompareFirst)).size(),
             d.prepared.outline.size() - 1);
   ASSERT_EQ(t.texts.size(), 2u);
   EXPECT_EQ(t.texts[1].text, "Thickness : 14.00%   Camber : 2.00%");
-}
-
-TEST(ThicknessCamberView, TheMainViewMakesRoomForAHigherChangedAirfoil) {
-  core::RibDocument d;
-  d.prepared.yMax = 0.09;
-  d.rib.chord = {100, "100"};
-  const double rest = core::PlaceView(d).originY;
-  d.rib.reshape.upperAt[300] = 0.13;
-  d.view.thicknessCamberShown = true;
-  // |0.09 - 0.13| of a 100 mm chord: 4 mm lower.
-  EXPECT_NEAR(core::PlaceView(d).originY - rest, 4 * 56.7, 1e-2);
+  // The airfoil's name 10 mm in and 4 mm above the chord line, at the zoom.
+  EXPECT_NEAR(t.texts[0].x, 20 + 20, 1e-9);
+  EXPECT_NEAR(t.texts[0].y, 70 - 8, 1e-9);
 }
 
 }  // namespace

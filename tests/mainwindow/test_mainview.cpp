@@ -16,15 +16,15 @@ TEST(MainView, ScrollBarsReachTheWholeRibAtEveryZoom) {
   s.rib.chord.mm = 1200;
   s.prepared.yMax = 0.09;
   s.prepared.yMin = -0.03;
-  const double viewW = 15000, viewH = 9000;
+  const double viewW = 265, viewH = 160;  // millimetres
   for (float zoom : {3.0f, 1.0f, 0.25f}) {
     s.view.zoom = zoom;
     const mainwindow::ScrollRanges r = mainwindow::ScrollRangesFor(s, viewW, viewH);
     // With the thumbs at their ends the far end and the lowest point come into the view.
-    const double step = mainwindow::ScrollStepTwips(s);
-    EXPECT_LE(283.5 - r.horizontal.maximum * step + s.rib.chord.mm * 56.7 * zoom, viewW) << zoom;
-    const double lowest = -r.vertical.maximum * step + s.rib.chord.mm * s.prepared.yMax * 56.7 * zoom +
-                          850.5 - s.rib.chord.mm * s.prepared.yMin * 56.7 * zoom;
+    const double step = s.rib.chord.mm * zoom / 113.4;
+    EXPECT_LE(5 - r.horizontal.maximum * step + s.rib.chord.mm * zoom, viewW) << zoom;
+    const double lowest = -r.vertical.maximum * step + s.rib.chord.mm * s.prepared.yMax * zoom + 15 -
+                          s.rib.chord.mm * s.prepared.yMin * zoom;
     EXPECT_LE(lowest, viewH) << zoom;
     EXPECT_EQ(r.vertical.minimum, 0);
   }
@@ -32,7 +32,7 @@ TEST(MainView, ScrollBarsReachTheWholeRibAtEveryZoom) {
   s.rib.chord.mm = 100;
   EXPECT_EQ(mainwindow::ScrollRangesFor(s, viewW, viewH).horizontal.maximum, 0);  // fits: nothing to scroll
   s.rib.chord.mm = 0;
-  const mainwindow::ScrollRanges none = mainwindow::ScrollRangesFor(s, 1000, 1000);
+  const mainwindow::ScrollRanges none = mainwindow::ScrollRangesFor(s, 20, 20);
   EXPECT_EQ(none.horizontal.maximum, 0);
   EXPECT_EQ(none.vertical.maximum, 0);
 }
@@ -75,7 +75,7 @@ TEST(MainView, ZoomEntriesOfTheUsersOwnReadBackAsTheListsDo) {
 // Fit: everything drawn lies in the view, and one percent more would not fit.
 TEST(MainView, FitShowsTheWholeRibAtTheLargestZoomThatHoldsIt) {
   core::RibDocument s = LongRibOnBlocks();
-  const double viewW = 15000, viewH = 9000;
+  const double viewW = 265, viewH = 160;
   for (bool upsideDown : {false, true}) {
     s.rib.upsideDown = upsideDown;
     const mainwindow::FitView fit = mainwindow::FitRibInView(s, viewW, viewH);
@@ -88,14 +88,14 @@ TEST(MainView, FitShowsTheWholeRibAtTheLargestZoomThatHoldsIt) {
     EXPECT_GE(e.top, 0) << upsideDown;
     EXPECT_LE(e.bottom, viewH) << upsideDown;
     // Its left and top edges sit at the 5 mm margin, to the nearest scroll step.
-    const double step = 1200 * fit.zoom / 2;
-    EXPECT_NEAR(e.left, 283.5, step / 2 + 1e-6) << upsideDown;
-    EXPECT_NEAR(e.top, 283.5, step / 2 + 1e-6) << upsideDown;
+    const double step = 1200 * fit.zoom / 113.4;
+    EXPECT_NEAR(e.left, 5, step / 2 + 1e-6) << upsideDown;
+    EXPECT_NEAR(e.top, 5, step / 2 + 1e-6) << upsideDown;
     // At rest the block and the rib at 1 % more would need more room than the view less
     // its two 5 mm margins, in one direction at least.
     const double more = (fit.zoom + 0.01) / fit.zoom;
-    const bool tooWide = (e.right - e.left) * more > viewW - 2 * 283.5;
-    const bool tooHigh = (e.bottom - e.top) * more > viewH - 2 * 283.5;
+    const bool tooWide = (e.right - e.left) * more > viewW - 2 * 5;
+    const bool tooHigh = (e.bottom - e.top) * more > viewH - 2 * 5;
     EXPECT_TRUE(tooWide || tooHigh) << upsideDown;
   }
 }
@@ -105,9 +105,9 @@ TEST(MainView, ZoomingKeepsThePointUnderThePointer) {
   core::RibDocument s = LongRibOnBlocks();
   s.rib.chord = {200, "200"};
   s.view.zoom = 1;
-  const double x = 6000, y = 2500;  // twips in the view
+  const double x = 106, y = 44;  // millimetres in the view
   const core::ViewPlacement before = core::PlaceView(s);
-  const double xMm = (x - before.originX) / 56.7, yMm = (before.originY - y) / 56.7;
+  const double ribX = x - before.originX, ribY = before.originY - y;
   for (double zoom : {3.0, 1.5, 0.5}) {
     const mainwindow::ScrollValues v = mainwindow::ScrollKeepingPoint(s, zoom, x, y);
     core::RibDocument after = s;
@@ -115,9 +115,9 @@ TEST(MainView, ZoomingKeepsThePointUnderThePointer) {
     after.view.hScroll = static_cast<std::int16_t>(v.hScroll);
     after.view.vScroll = static_cast<std::int16_t>(v.vScroll);
     const core::ViewPlacement at = core::PlaceView(after);
-    const double step = 200 * zoom / 2;
-    EXPECT_NEAR(at.originX + xMm * zoom * 56.7, x, step / 2 + 1e-6) << zoom;
-    EXPECT_NEAR(at.originY - yMm * zoom * 56.7, y, step / 2 + 1e-6) << zoom;
+    const double step = 200 * zoom / 113.4;
+    EXPECT_NEAR(at.originX + ribX * zoom, x, step / 2 + 1e-6) << zoom;
+    EXPECT_NEAR(at.originY - ribY * zoom, y, step / 2 + 1e-6) << zoom;
   }
 }
 
@@ -131,9 +131,9 @@ TEST(MainView, TheVerticalBarReachesWhatStandsAboveTheViewAtRest) {
   s.rib.tabs.lengthText = "30";
   s.rib.tabs.rearText = "20";
   s.view.zoom = 1;
-  EXPECT_EQ(mainwindow::ScrollRangesFor(s, 15000, 9000).vertical.minimum, 0);
+  EXPECT_EQ(mainwindow::ScrollRangesFor(s, 265, 160).vertical.minimum, 0);
   s.rib.upsideDown = true;  // the board, 80 mm under the chord line, now stands 80 mm above it
-  const mainwindow::ScrollRanges r = mainwindow::ScrollRangesFor(s, 15000, 9000);
+  const mainwindow::ScrollRanges r = mainwindow::ScrollRangesFor(s, 265, 160);
   ASSERT_LT(r.vertical.minimum, 0);
   s.view.vScroll = static_cast<std::int16_t>(r.vertical.minimum);
   EXPECT_GE(DrawnExtent(s).top, 0);

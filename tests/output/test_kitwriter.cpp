@@ -113,21 +113,21 @@ TEST(KitWriter, TheListGivesTheMaterialsThenEachSheetsParts) {
 // (Arial: 0.716 and 0.905).
 class OtherFontPage : public platform::RecordingTarget {
  public:
-  double TextAscent(const platform::Font& font) const override { return font.sizePt * 20 * 1.2; }
-  double CapitalHeight(const platform::Font& font) const override { return font.sizePt * 20 * 0.8; }
+  double TextAscent(const platform::Font& font) const override { return font.sizePt * platform::kMmPerPoint * 1.2; }
+  double CapitalHeight(const platform::Font& font) const override { return font.sizePt * platform::kMmPerPoint * 0.8; }
 };
 
 TEST(KitWriter, ThePrintedSheetIsTrueToScaleFromTheTopLeft) {
   OtherFontPage page;
   output::DrawKitSheet(PlacedSquare(), {1000, 100}, page);
-  // 56.7 twips to the millimetre; y from the sheet's top edge, 100 mm up.
+  // Millimetres, y from the sheet's top edge, 100 mm up.
   bool frame = false, edge = false, hole = false;
   for (const platform::RecordedLine& l : page.lines) {
-    if (l.x1 == 0 && l.y1 == 100 * 56.7 && l.x2 == 1000 * 56.7 && l.y2 == 100 * 56.7) frame = true;
-    if (std::fabs(l.x1 - 10 * 56.7) < 1e-9 && std::fabs(l.y1 - 95 * 56.7) < 1e-9 && std::fabs(l.x2 - 30 * 56.7) < 1e-9) edge = true;
+    if (l.x1 == 0 && l.y1 == 100 && l.x2 == 1000 && l.y2 == 100) frame = true;
+    if (std::fabs(l.x1 - 10) < 1e-9 && std::fabs(l.y1 - 95) < 1e-9 && std::fabs(l.x2 - 30) < 1e-9) edge = true;
   }
   for (const platform::RecordedCircle& c : page.circles)
-    hole = hole || (std::fabs(c.x - 20 * 56.7) < 1e-9 && std::fabs(c.y - 90 * 56.7) < 1e-9 && std::fabs(c.radius - 2 * 56.7) < 1e-9);
+    hole = hole || (std::fabs(c.x - 20) < 1e-9 && std::fabs(c.y - 90) < 1e-9 && std::fabs(c.radius - 2) < 1e-9);
   EXPECT_TRUE(frame);
   EXPECT_TRUE(edge);
   EXPECT_TRUE(hole);
@@ -136,16 +136,16 @@ TEST(KitWriter, ThePrintedSheetIsTrueToScaleFromTheTopLeft) {
   // Turned, the number reads upright from the other end of its box (x 28 back, y 11 to
   // 14), on the base line y 11 in the font the page has: capitals 3 mm high make its em
   // 3 / 0.8 mm, and the top-left corner 1.2 em above the base line.
-  EXPECT_LT(page.texts[0].x, 28 * 56.7);
-  EXPECT_NEAR(page.texts[0].fontSize * 20 * 0.8, 3 * 56.7, 1e-6);
-  EXPECT_NEAR(page.texts[0].y, (100 - 11 - 3 / 0.8 * 1.2) * 56.7, 1e-6);
+  EXPECT_NEAR(page.texts[0].x, 28 - page.texts[0].fontSize * 25.4 / 72 / 2, 1e-9);  // one half-em character
+  EXPECT_NEAR(page.texts[0].fontSize * 25.4 / 72 * 0.8, 3, 1e-9);
+  EXPECT_NEAR(page.texts[0].y, (100 - 11 - 3 / 0.8 * 1.2), 1e-6);
 
   // Drawn for a tile, the sheet moves by the tile's corner, here 10 mm in and 20 mm down.
   platform::RecordingTarget tile;
   output::DrawKitSheet(PlacedSquare(), {1000, 100}, tile, {10, 20});
   ASSERT_FALSE(tile.circles.empty());
-  EXPECT_NEAR(tile.circles[0].x, (10 + 20) * 56.7, 1e-9);
-  EXPECT_NEAR(tile.circles[0].y, (20 + 90) * 56.7, 1e-9);
+  EXPECT_NEAR(tile.circles[0].x, (10 + 20), 1e-9);
+  EXPECT_NEAR(tile.circles[0].y, (20 + 90), 1e-9);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "files/ini.h"
@@ -113,9 +114,9 @@ TEST_F(ColoursTest, ChecksRunColoursThenStylesThenWidthsAndRefuseEmptyBoxes) {
 
 TEST_F(ColoursTest, TheChartDrawsEveryColourInThreeWidthsAndEveryStyleInBlack) {
   platform::RecordingTarget target;
-  const double x = 2000, y = 500;
+  const double x = 35, y = 9;
   const double height = settingswindows::DrawStyleChart(target, x, y, {"Colours", "Width", "Styles"});
-  EXPECT_DOUBLE_EQ(height, settingswindows::StyleChartHeight());
+  EXPECT_NEAR(height, settingswindows::StyleChartHeight(), 1e-9);
 
   std::set<std::pair<int, int>> colourWidths;
   std::set<int> styles;
@@ -131,12 +132,12 @@ TEST_F(ColoursTest, TheChartDrawsEveryColourInThreeWidthsAndEveryStyleInBlack) {
   EXPECT_EQ(colourWidths.size(), 14u * 3);  // colours 1 to 14; black's lines are counted with the styles
   EXPECT_EQ(styles, (std::set<int>{0, 1, 2, 3, 4}));
 
-  // Each index sits 5 mm (283.5 twips) left of the origin, level with its lines.
+  // Each index sits 5 mm left of the origin, level with its lines.
   for (int colour : {0, 7, 14}) {
     auto text = std::find_if(target.texts.begin(), target.texts.end(),
                              [&](const platform::RecordedText& t) { return t.text == std::to_string(colour); });
     ASSERT_NE(text, target.texts.end());
-    EXPECT_DOUBLE_EQ(text->x, x - 283.5);
+    EXPECT_DOUBLE_EQ(text->x, x - 5);
     auto line = std::find_if(target.lines.begin(), target.lines.end(),
                              [&](const platform::RecordedLine& l) { return l.colour == colour && l.width == 2; });
     ASSERT_NE(line, target.lines.end());
@@ -155,21 +156,29 @@ TEST_F(ColoursTest, TheTestPageCarriesTheVersionTheChartAndTextsFromSizeTenToFiv
   for (const platform::RecordedText& t : target.texts)
     if (t.text.rfind(Key("FrmLines", "25") + " ", 0) == 0) sizes.push_back(t.fontSize), tops.push_back(t.y);
   ASSERT_EQ(sizes, (std::vector<double>{10, 9, 8, 7, 6, 5}));
-  // Each size's line starts below the one before, by that line's height (20 twips a point here).
-  for (std::size_t i = 1; i < tops.size(); ++i) EXPECT_DOUBLE_EQ(tops[i] - tops[i - 1], sizes[i - 1] * 20);
+  // Each size's line starts below the one before, by that line's height (a point's 25.4 / 72 mm here).
+  for (std::size_t i = 1; i < tops.size(); ++i) EXPECT_NEAR(tops[i] - tops[i - 1], sizes[i - 1] * 25.4 / 72, 1e-9);
   // Everything lies on an A4 sheet inside its 20 mm margins' reach.
-  for (const platform::RecordedText& t : target.texts) EXPECT_LT(t.y, 297 * 56.7 - 1134);
+  for (const platform::RecordedText& t : target.texts) EXPECT_LT(t.y, 297 - 20);
 }
 
 TEST_F(ColoursTest, TestPageButtonShowsThePreview) {
   ColoursWindow window(doc);
   bool previewed = false;
-  WhenModal([&previewed](QWidget* modal) {
+  int pageWidth = 0, wanted = 0;
+  WhenModal([&](QWidget* modal) {
     previewed = qobject_cast<settingswindows::TestPagePreview*>(modal) != nullptr;
+    // The page at true size: an A4 sheet's 210 mm at the screen's resolution.
+    if (auto* page = modal->findChild<QWidget*>("Page")) {
+      pageWidth = page->width();
+      wanted = static_cast<int>(std::ceil(210 / 25.4 * page->logicalDpiX()));
+    }
     modal->close();
   });
   window.TestPageButton()->click();
   EXPECT_TRUE(previewed);
+  EXPECT_GT(wanted, 0);
+  EXPECT_EQ(pageWidth, wanted);
 }
 
 }  // namespace

@@ -41,13 +41,13 @@ TEST(OpenAirfoilRules, PreviewDrawsTheChordLineAndTheOutlineInRed) {
   sharedwindows::DrawAirfoilPreview(r, d);
   ASSERT_EQ(r.lines.size(), 5u);
   EXPECT_EQ(r.lines[0].colour, 0);
-  EXPECT_DOUBLE_EQ(r.lines[0].x1, 400);
-  EXPECT_DOUBLE_EQ(r.lines[0].x2, 5800);
-  EXPECT_DOUBLE_EQ(r.lines[0].y1, 5000);
+  EXPECT_DOUBLE_EQ(r.lines[0].x1, 8);
+  EXPECT_DOUBLE_EQ(r.lines[0].x2, 116);
+  EXPECT_DOUBLE_EQ(r.lines[0].y1, 100);
   EXPECT_EQ(platform::PaletteColour(r.lines[1].colour), (platform::Rgb{255, 0, 0}));
-  EXPECT_DOUBLE_EQ(r.lines[1].x1, 5600);  // (1, 0)
-  EXPECT_DOUBLE_EQ(r.lines[1].x2, 3100);  // (0.5, 0.1)
-  EXPECT_DOUBLE_EQ(r.lines[1].y2, 4500);
+  EXPECT_DOUBLE_EQ(r.lines[1].x1, 112);  // (1, 0)
+  EXPECT_DOUBLE_EQ(r.lines[1].x2, 62);   // (0.5, 0.1)
+  EXPECT_DOUBLE_EQ(r.lines[1].y2, 90);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -74,6 +75,22 @@ TEST_F(OpenAirfoilWindowTest, ArrowKeysPreviewEachFileAndOpenTakesTheHighlighted
   EXPECT_EQ(Label(w, "Label1"), "GOOD 12");
   EXPECT_EQ(Label(w, "Label2"), "11 " + Key("frmopen", "24"));
   EXPECT_TRUE(w.PreviewShowsAirfoil());
+  {
+    // The preview spans 124 mm of its drawing, the chord line (8 to 116 mm along) across its
+    // middle: black at mid-chord, nothing before the leading edge.
+    auto* preview = w.findChild<QWidget*>("Apercu");
+    ASSERT_NE(preview, nullptr);
+    const QImage shown = preview->grab().toImage();
+    const int row = shown.height() / 2, mid = shown.width() * 62 / 124, before = shown.width() * 4 / 124;
+    // A one-pixel line, shared by the rows it straddles.
+    auto ink = [&](int x) {
+      int sum = 0;
+      for (int y = row - 1; y <= row + 1; ++y) sum += 255 - qGray(shown.pixel(x, y));
+      return sum;
+    };
+    EXPECT_GT(ink(mid), 200);
+    EXPECT_LT(ink(before), 30);
+  }
   EXPECT_TRUE(messages.shown.empty());  // no box took the keys away from the list
   EXPECT_EQ(doc.airfoil.points, previous);  // browsing leaves the current airfoil alone
   QTest::keyClick(list, Qt::Key_Return);

@@ -166,7 +166,7 @@ TEST_F(MainWindowTools, TheFormerFollowsTheInvertedView) {
   // Clarky rises far above the chord line and dips a little below it; inverted, the reverse.
   auto reach = [&](bool up) {
     const QImage& surface = window->View()->Surface();
-    const int chordRow = static_cast<int>(core::PlaceView(doc).originY * surface.logicalDpiY() / 1440.0);
+    const int chordRow = static_cast<int>(core::PlaceView(doc).originY * surface.logicalDpiY() / 25.4);
     int furthest = 0;
     for (int y = 0; y < surface.height(); ++y)
       if ((up ? y < chordRow : y > chordRow) && PixelsOf(outline, y, y + 1) > 0)

@@ -7,6 +7,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "commands/airfoiltools.h"
 #include "core/airfoilprep.h"
@@ -290,6 +292,11 @@ TEST_F(ToolWindows, RibSheetListsTheRibsAndPrintsThem) {
   w.PrintButton()->click();
   ASSERT_EQ(printer.sheets.size(), 2u);
   EXPECT_TRUE(printer.ended);
+  // The rows start 20 mm in and 15 mm down, 5 mm apart, their second cells 30 mm further in.
+  const std::vector<platform::RecordedText>& last = printer.sheets[1].texts;
+  ASSERT_FALSE(last.empty());
+  EXPECT_EQ(std::make_pair(last.front().x, last.front().y), std::make_pair(20.0, 15.0));
+  EXPECT_EQ(std::make_pair(last.back().x, last.back().y), std::make_pair(50.0, 20.0));
   EXPECT_EQ(notices.written, std::vector<std::string>{dir.File("sheet.pdf")});
   // A failed print is said as File > Print says it, and the next one asks where to print.
   printer.failEnd = true;

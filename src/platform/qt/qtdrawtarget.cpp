@@ -93,22 +93,22 @@ void QtDrawTarget::PrintAt(const std::string& text, double x, double y, const Fo
 
 double QtDrawTarget::TextWidth(const std::string& text, const Font& font) const {
   const QFontMetricsF metrics(QtFont(font), painter_.device());
-  return metrics.horizontalAdvance(QString::fromStdString(text)) * kTwipsPerInch / dpiX_;
+  return metrics.horizontalAdvance(QString::fromStdString(text)) * kMmPerInch / dpiX_;
 }
 
 double QtDrawTarget::TextHeight(const std::string&, const Font& font) const {
   const QFontMetricsF metrics(QtFont(font), painter_.device());
-  return metrics.height() * kTwipsPerInch / dpiY_;
+  return metrics.height() * kMmPerInch / dpiY_;
 }
 
 double QtDrawTarget::TextAscent(const Font& font) const {
   const QFontMetricsF metrics(QtFont(font), painter_.device());
-  return metrics.ascent() * kTwipsPerInch / dpiY_;
+  return metrics.ascent() * kMmPerInch / dpiY_;
 }
 
 double QtDrawTarget::CapitalHeight(const Font& font) const {
   const QFontMetricsF metrics(QtFont(font), painter_.device());
-  return metrics.capHeight() * kTwipsPerInch / dpiY_;
+  return metrics.capHeight() * kMmPerInch / dpiY_;
 }
 
 void QtDrawTarget::Clear() {

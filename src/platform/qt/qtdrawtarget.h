@@ -1,7 +1,7 @@
 #pragma once
 // The drawing target on anything a QPainter paints: the main view's widget, images, SVG and
-// PDF files, the printer. Twips map to the device at its true resolution (56.7 twips to the
-// millimetre), so a millimetre on paper or in a PDF is a real millimetre.
+// PDF files, the printer. Millimetres map to the device at its true resolution, so a
+// millimetre on paper or in a PDF is a real millimetre.
 #include <QColor>
 #include <QFont>
 
@@ -34,8 +34,8 @@ class QtDrawTarget : public DrawTarget {
   double CapitalHeight(const Font& font) const override;
   void Clear() override;
 
-  double XDevice(double xTwips) const { return xTwips * dpiX_ / kTwipsPerInch; }
-  double YDevice(double yTwips) const { return yTwips * dpiY_ / kTwipsPerInch; }
+  double XDevice(double xMm) const { return xMm * dpiX_ / kMmPerInch; }
+  double YDevice(double yMm) const { return yMm * dpiY_ / kMmPerInch; }
 
  protected:
   void PrintAt(const std::string& text, double x, double y, const Font& font, int colour) override;

@@ -17,10 +17,10 @@ namespace platform {
 
 namespace {
 
-// About one SVG user unit per twip, so the file keeps the drawing's precision.
+// About 57 SVG user units to the millimetre, so the file keeps the drawing's precision.
 constexpr int kSvgDpi = 1440;
 
-int Pixels(double twips, double dpi) { return std::max(1, static_cast<int>(std::ceil(twips * dpi / kTwipsPerInch))); }
+int Pixels(double mm, double dpi) { return std::max(1, static_cast<int>(std::ceil(mm * dpi / kMmPerInch))); }
 
 void Paint(QPainter& painter, const QPaintDevice& device, const PictureRequest& request, const Drawing& draw) {
   QtDrawTarget target = QtDrawTarget::ForDevice(painter, device);
@@ -39,10 +39,10 @@ class MeasuringTarget : public QtDrawTarget {
  protected:
   void PrintAt(const std::string& text, double x, double y, const Font& font, int colour) override {
     if (std::isfinite(x) && std::isfinite(y)) {
-      textExtent.leftTwips = std::min(textExtent.leftTwips, x);
-      textExtent.topTwips = std::min(textExtent.topTwips, y);
-      textExtent.rightTwips = std::max(textExtent.rightTwips, x + TextWidth(text, font));
-      textExtent.bottomTwips = std::max(textExtent.bottomTwips, y + TextHeight(text, font));
+      textExtent.leftMm = std::min(textExtent.leftMm, x);
+      textExtent.topMm = std::min(textExtent.topMm, y);
+      textExtent.rightMm = std::max(textExtent.rightMm, x + TextWidth(text, font));
+      textExtent.bottomMm = std::max(textExtent.bottomMm, y + TextHeight(text, font));
     }
     QtDrawTarget::PrintAt(text, x, y, font, colour);
   }
@@ -68,12 +68,12 @@ PictureExtent MeasureDrawing(const Drawing& draw) {
   const QRect bounds = picture.boundingRect();
   PictureExtent extent = target.textExtent;
   if (bounds.isValid()) {
-    const double twipsX = kTwipsPerInch / picture.logicalDpiX();
-    const double twipsY = kTwipsPerInch / picture.logicalDpiY();
-    extent.leftTwips = std::min(extent.leftTwips, bounds.left() * twipsX);
-    extent.topTwips = std::min(extent.topTwips, bounds.top() * twipsY);
-    extent.rightTwips = std::max(extent.rightTwips, (bounds.right() + 1) * twipsX);
-    extent.bottomTwips = std::max(extent.bottomTwips, (bounds.bottom() + 1) * twipsY);
+    const double mmX = kMmPerInch / picture.logicalDpiX();
+    const double mmY = kMmPerInch / picture.logicalDpiY();
+    extent.leftMm = std::min(extent.leftMm, bounds.left() * mmX);
+    extent.topMm = std::min(extent.topMm, bounds.top() * mmY);
+    extent.rightMm = std::max(extent.rightMm, (bounds.right() + 1) * mmX);
+    extent.bottomMm = std::max(extent.bottomMm, (bounds.bottom() + 1) * mmY);
   }
   return extent;
 }
@@ -86,7 +86,7 @@ bool PaintPicture(const QString& file, PictureFormat format, const PictureReques
   out.open(QIODevice::WriteOnly);
   switch (format) {
     case PictureFormat::Png: {
-      QImage image(Pixels(request.widthTwips, request.pngDpi), Pixels(request.heightTwips, request.pngDpi),
+      QImage image(Pixels(request.widthMm, request.pngDpi), Pixels(request.heightMm, request.pngDpi),
                    QImage::Format_RGB32);
       if (image.isNull()) return false;
       const int dotsPerMetre = static_cast<int>(std::lround(request.pngDpi / 0.0254));
@@ -103,7 +103,7 @@ bool PaintPicture(const QString& file, PictureFormat format, const PictureReques
       QSvgGenerator svg;
       svg.setOutputDevice(&out);
       svg.setResolution(kSvgDpi);
-      const QSize size(Pixels(request.widthTwips, kSvgDpi), Pixels(request.heightTwips, kSvgDpi));
+      const QSize size(Pixels(request.widthMm, kSvgDpi), Pixels(request.heightMm, kSvgDpi));
       svg.setSize(size);
       svg.setViewBox(QRect(QPoint(0, 0), size));
       svg.setTitle(QFileInfo(file).completeBaseName());
@@ -115,8 +115,7 @@ bool PaintPicture(const QString& file, PictureFormat format, const PictureReques
     case PictureFormat::Pdf: {
       QPdfWriter pdf(&out);
       pdf.setResolution(kPdfDpi);
-      const double mmPerTwip = 25.4 / kTwipsPerInch;
-      const QSizeF pageMm(request.widthTwips * mmPerTwip, request.heightTwips * mmPerTwip);
+      const QSizeF pageMm(request.widthMm, request.heightMm);
       pdf.setPageSize(QPageSize(pageMm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
       pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
       pdf.setTitle(QFileInfo(file).completeBaseName());
@@ -134,8 +133,8 @@ bool PaintPicture(const QString& file, PictureFormat format, const PictureReques
 
 static bool WritePictureOnce(const std::string& path, PictureFormat format, const PictureRequest& request,
                              const Drawing& draw, ErrorInfo& error) {
-  if (!(request.widthTwips > 0 && request.heightTwips > 0) || !std::isfinite(request.widthTwips) ||
-      !std::isfinite(request.heightTwips)) {
+  if (!(request.widthMm > 0 && request.heightMm > 0) || !std::isfinite(request.widthMm) ||
+      !std::isfinite(request.heightMm)) {
     error = {kErrInvalidCall, "Invalid procedure call or argument: an empty picture"};
     return false;
   }

@@ -1,5 +1,5 @@
 #pragma once
-// Pictures of a drawing as PNG, SVG or PDF files, at true scale (56.7 twips to the millimetre).
+// Pictures of a drawing as PNG, SVG or PDF files, at true scale.
 #include <QColor>
 #include <functional>
 #include <string>
@@ -16,13 +16,13 @@ bool PictureFormatFromPath(const std::string& path, PictureFormat& format);
 
 using Drawing = std::function<void(DrawTarget& target)>;
 
-// How far a drawing reaches, twips from the picture's top-left corner (left and top are
+// How far a drawing reaches, millimetres from the picture's top-left corner (left and top are
 // negative where it reaches beyond that corner).
 struct PictureExtent {
-  double leftTwips = 0;
-  double topTwips = 0;
-  double rightTwips = 0;
-  double bottomTwips = 0;
+  double leftMm = 0;
+  double topMm = 0;
+  double rightMm = 0;
+  double bottomMm = 0;
 };
 
 // Runs `draw` on a target that paints nothing and returns how far its lines, circles and
@@ -31,9 +31,9 @@ struct PictureExtent {
 PictureExtent MeasureDrawing(const Drawing& draw);
 
 struct PictureRequest {
-  double widthTwips = 0;
-  double heightTwips = 0;
-  double pngDpi = 96;        // a screen's pixel: 15 twips
+  double widthMm = 0;
+  double heightMm = 0;
+  double pngDpi = 96;        // a screen's pixel
   QColor background;         // painted by the target's Clear before `draw`
 };
 

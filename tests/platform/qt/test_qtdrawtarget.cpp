@@ -1,5 +1,5 @@
 // The painter-backed target: palette colours, line styles, boxes and text placement on an
-// image whose pixel is 15 twips (96 dpi).
+// image of 96 dpi, whose pixel is 25.4 / 96 mm.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr double kPx = 15.0;  // twips per pixel at 96 dpi
+constexpr double kPx = 25.4 / 96;  // millimetres per pixel at 96 dpi
 
 QImage Blank(int w = 200, int h = 100) {
   QImage image(w, h, QImage::Format_RGB32);
@@ -39,7 +39,7 @@ int InkRuns(const QImage& image, int y, int x0, int x1) {
   return runs;
 }
 
-TEST(QtDrawTarget, ClearPaintsCreamAndLinesTakeThePaletteColourAtTheirTwipPosition) {
+TEST(QtDrawTarget, ClearPaintsCreamAndLinesTakeThePaletteColourWhereTheyLie) {
   QImage image = Draw([](platform::DrawTarget& t) {
     t.Clear();
     t.Line(10 * kPx, 50 * kPx, 190 * kPx, 50 * kPx, {12, platform::kSolid, 3});  // light red
@@ -85,10 +85,11 @@ TEST(QtDrawTarget, WidthsArePixelsAndBoxesAreOutlines) {
 
 TEST(QtDrawTarget, TextHangsFromItsTopLeftCornerAndIsAsWideAsMeasured) {
   int top = 1000, left = 1000, right = 0;
-  double width = 0, height = 0;
+  double width = 0, height = 0, ascent = 0, capitals = 0;
   QImage image = Draw([&](platform::DrawTarget& t) {
     const platform::Font font{"Arial", 12};
     width = t.TextWidth("HHH", font), height = t.TextHeight("HHH", font);
+    ascent = t.TextAscent(font), capitals = t.CapitalHeight(font);
     t.Print("HHH", 40 * kPx, 30 * kPx, font, 0);
   });
   for (int y = 0; y < image.height(); ++y)
@@ -102,11 +103,13 @@ TEST(QtDrawTarget, TextHangsFromItsTopLeftCornerAndIsAsWideAsMeasured) {
   EXPECT_NEAR(left, 40, 2);
   EXPECT_GE(top, 30);
   EXPECT_LE(top, 30 + 6);
+  // The capitals' tops lie the ascent less the capital height below the corner.
+  EXPECT_NEAR(top, 30 + (ascent - capitals) / kPx, 1.5);
   // The last H ends within its side bearing of the measured width.
   EXPECT_NEAR(right + 1, 40 + width / kPx, 3);
-  // A 12-point font is 240 twips high, its line a little more; a wrong resolution is off by far more.
-  EXPECT_GT(height, 240);
-  EXPECT_LT(height, 480);
+  // A 12-point font is 4.23 mm high, its line a little more; a wrong resolution is off by far more.
+  EXPECT_GT(height, 4.23);
+  EXPECT_LT(height, 8.47);
 }
 
 TEST(QtDrawTarget, NonFiniteCoordinatesDrawNothing) {

@@ -36,7 +36,7 @@ TEST(QtPageOutput, WritesLandscapeSheetsOfThePaperAndReplacesTheFileWhenDone) {
     ASSERT_TRUE(pdf.Begin(A3(), error)) << error;
     EXPECT_NEAR(pdf.SheetWidthMm(), 420, 0.5);
     EXPECT_NEAR(pdf.SheetHeightMm(), 297, 0.5);
-    pdf.Sheet().Line(0, 0, 56.7 * 100, 0, {});
+    pdf.Sheet().Line(0, 0, 100, 0, {});
     // Until the document ends the older file stays as it was.
     EXPECT_EQ(testsupport::ReadFile(path), "an older print");
     ASSERT_TRUE(pdf.NewSheet(error)) << error;
@@ -103,7 +103,7 @@ TEST(QtSystemPrinter, AFailedPrintToAFileSaysWhyAndTheChoiceIsKept) {
   }
   EXPECT_TRUE(testsupport::FileNamesIn(dir.path()).empty());
   ASSERT_TRUE(printer.Begin(A3(), error)) << error;
-  printer.Sheet().Line(0, 0, 56.7 * 100, 0, {});
+  printer.Sheet().Line(0, 0, 100, 0, {});
   ASSERT_TRUE(printer.End(error)) << error;
   EXPECT_EQ(testsupport::ReadFile(path).substr(0, 5), "%PDF-");
   EXPECT_EQ(chosen.outputFileName().toStdString(), path);  // the choice outlives the job

@@ -12,13 +12,14 @@
 
 namespace {
 
-constexpr double kHundredMm = 100.0 * platform::kTwipsPerMm;
+constexpr double kPixelMm = 25.4 / 96;
 
-void HundredMmLine(platform::DrawTarget& t) { t.Line(1000, 997.5, 1000 + kHundredMm, 997.5, {12}); }
+// Along the middle of the 96 dpi picture's pixel row 66.
+void HundredMmLine(platform::DrawTarget& t) { t.Line(17.5, 66.5 * kPixelMm, 117.5, 66.5 * kPixelMm, {12}); }
 
 platform::PictureRequest Page() {
   platform::PictureRequest r;
-  r.widthTwips = 8000, r.heightTwips = 2000, r.background = QColor(255, 255, 239);
+  r.widthMm = 140, r.heightMm = 35, r.background = QColor(255, 255, 239);
   return r;
 }
 
@@ -57,8 +58,9 @@ TEST(Picture, PdfPageAndLineAreAtTrueScale) {
   const QByteArray pdf = QByteArray::fromStdString(testsupport::ReadFile(Write(dir, "line.pdf", HundredMmLine)));
   auto box = QRegularExpression(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])").match(QString::fromLatin1(pdf));
   ASSERT_TRUE(box.hasMatch());
-  EXPECT_NEAR(Number(box, 1), 8000 / 20.0, 0.01);  // 20 twips to the point
-  EXPECT_NEAR(Number(box, 2), 2000 / 20.0, 0.01);
+  // 140 x 35 mm are 396.85 x 99.21 points, which the page box gives in whole points.
+  EXPECT_NEAR(Number(box, 1), 396.85, 0.5);
+  EXPECT_NEAR(Number(box, 2), 99.21, 0.5);
 
   const int start = pdf.indexOf("stream\n") + 7;
   const QString content = QString::fromStdString(Inflate(pdf.mid(start, pdf.indexOf("endstream", start) - start)));
@@ -74,8 +76,8 @@ TEST(Picture, PngIsSizedAtNinetySixDotsPerInch) {
   testsupport::TempDir dir;
   QImage image(QString::fromStdString(Write(dir, "line.png", HundredMmLine)));
   ASSERT_FALSE(image.isNull());
-  EXPECT_EQ(image.width(), 534);  // 8000 twips / 15, rounded up
-  EXPECT_EQ(image.height(), 134);
+  EXPECT_EQ(image.width(), 530);  // 140 mm is 529.13 pixels, rounded up
+  EXPECT_EQ(image.height(), 133);  // 35 mm, 132.28
   EXPECT_EQ(image.pixelColor(0, 0), QColor(255, 255, 239));
   const QColor onLine = image.pixelColor(200, 66);
   EXPECT_EQ(onLine.red(), 255);
@@ -84,21 +86,22 @@ TEST(Picture, PngIsSizedAtNinetySixDotsPerInch) {
 
 TEST(Picture, MeasureReachesTheFarthestLineCircleAndText) {
   auto extent = platform::MeasureDrawing([](platform::DrawTarget& t) {
-    t.Line(100, 100, 3000, 600, {});
-    t.Circle(2000, 2000, 300, {});
-    t.Print("WWWW", 4000, 100, {}, 0);
+    t.Line(2, 2, 50, 10, {});
+    t.Circle(35, 35, 5, {});
+    t.Print("WWWW", 70, 2, {}, 0);
   });
-  EXPECT_GT(extent.rightTwips, 4000 + 4 * 100);
-  EXPECT_LT(extent.rightTwips, 4000 + 4 * 300);
-  EXPECT_NEAR(extent.bottomTwips, 2300, 40);
-  EXPECT_EQ(extent.leftTwips, 0);
+  // A 9-point W is between 1.8 and 5.3 mm wide.
+  EXPECT_GT(extent.rightMm, 70 + 4 * 1.8);
+  EXPECT_LT(extent.rightMm, 70 + 4 * 5.3);
+  EXPECT_NEAR(extent.bottomMm, 40, 0.7);
+  EXPECT_EQ(extent.leftMm, 0);
 
   extent = platform::MeasureDrawing([](platform::DrawTarget& t) {
-    t.Line(-600, 300, 900, 600, {});
-    t.Print("W", 100, -450, {}, 0);
+    t.Line(-10, 5, 16, 10, {});
+    t.Print("W", 2, -8, {}, 0);
   });
-  EXPECT_NEAR(extent.leftTwips, -600, 40);
-  EXPECT_EQ(extent.topTwips, -450);
+  EXPECT_NEAR(extent.leftMm, -10, 0.7);
+  EXPECT_EQ(extent.topMm, -8);
 }
 
 TEST(Picture, UnknownExtensionsAndEmptyPicturesAreRefused) {
