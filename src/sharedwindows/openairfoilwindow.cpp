@@ -160,6 +160,13 @@ OpenAirfoilWindow::OpenAirfoilWindow(core::ProgramSettings& settings, const std:
   connect(browser_, &QFileDialog::currentChanged, this, [this](const QString& path) {
     if (QFileInfo(path).isFile()) Preview(path.toStdString());
   });
+  // A name typed whole previews its file, as a click on it does; a path typed from another
+  // folder too.
+  if (auto* nameBox = browser_->findChild<QLineEdit*>("fileNameEdit"))
+    connect(nameBox, &QLineEdit::textEdited, this, [this](const QString& typed) {
+      const QString path = browser_->directory().absoluteFilePath(typed);
+      if (!typed.isEmpty() && QFileInfo(path).isFile()) Preview(path.toStdString());
+    });
   connect(memorizeBox_, &QCheckBox::toggled, this, [this](bool on) { memorizeAsFirst_ = on; });
   connect(helpButton_, &QPushButton::clicked, this, [] { platform::ShowHelpTopic(platform::kTopicOpenAirfoil); });
 }

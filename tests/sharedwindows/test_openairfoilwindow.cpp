@@ -142,7 +142,13 @@ TEST_F(OpenAirfoilWindowTest, APathTypedInTheNameBoxOpensFromAnyFolder) {
   w.show();
   auto* nameBox = w.Browser()->findChild<QLineEdit*>("fileNameEdit");
   ASSERT_NE(nameBox, nullptr);
-  nameBox->setText(QString::fromStdString(dir.File("elsewhere/tip.dat")));
+  // The preview follows once the name typed is a file's.
+  nameBox->setFocus();
+  nameBox->setText(QString::fromStdString(dir.File("elsewhere/tip.da")));
+  EXPECT_FALSE(w.PreviewShowsAirfoil());
+  QTest::keyClick(nameBox, Qt::Key_T);
+  EXPECT_TRUE(w.PreviewShowsAirfoil());
+  EXPECT_EQ(Label(w, "Label1"), "TIP 9");
   w.Open();
   EXPECT_TRUE(w.Accepted());
   EXPECT_EQ(w.ChosenPath(), dir.File("elsewhere/tip.dat"));
