@@ -141,10 +141,9 @@ TEST(RibSheet, TwoHundredToOneHundredInFourIntermediateRibs) {
   const core::RibSheet s = core::ComputeRibSheet(in);
   ASSERT_EQ(s.check, core::RibSheetCheck::Ok);
   ASSERT_EQ(s.rows.size(), 6u);
-  const double chords[] = {200, 180, 160, 140, 120, 100};
-  for (std::size_t i = 0; i < 6; ++i) {
-    EXPECT_EQ(s.rows[i].number, static_cast<int>(i) + 1);
-    EXPECT_NEAR(s.rows[i].chord, chords[i], 1e-12);
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(s.rows[static_cast<std::size_t>(i)].number, i + 1);
+    EXPECT_NEAR(s.rows[static_cast<std::size_t>(i)].chord, 200 - 20 * i, 1e-12);
   }
   // (500 - 6 x 2) / 5
   EXPECT_NEAR(s.freeSpacing, 97.6, 1e-12);

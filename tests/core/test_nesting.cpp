@@ -4,9 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -73,6 +70,15 @@ double Distance(const Outline& a, const Outline& b) {
   return least;
 }
 
+using Corners = std::vector<std::pair<double, double>>;
+void ExpectCorners(const Corners& got, const Corners& want) {
+  ASSERT_EQ(got.size(), want.size());
+  for (std::size_t i = 0; i < got.size(); ++i) {
+    EXPECT_NEAR(got[i].first, want[i].first, 1e-9) << i;
+    EXPECT_NEAR(got[i].second, want[i].second, 1e-9) << i;
+  }
+}
+
 core::BoundsMm BoundsOf(const Outline& loop) {
   core::BoundsMm b;
   for (const PointMm& p : loop) b.Take(p.x, p.y);
@@ -118,20 +124,13 @@ TEST(Nesting, RectanglesThatFillASheetExactly) {
   NestLayout layout = core::NestParts(parts, sheet, 2);
   ExpectValidLayout(parts, layout, sheet, 2);
   EXPECT_EQ(layout.sheets, 2);
-  std::vector<std::pair<double, double>> corners;
+  Corners corners;
   for (const core::NestPlacement& p : layout.placements) {
-    if (p.sheet != 0) continue;
     PointMm c = core::Placed(p, p.turned ? PointMm{247.5, 47} : PointMm{0, 0});
-    corners.emplace_back(c.x, c.y);
+    if (p.sheet == 0) corners.emplace_back(c.x, c.y);
   }
   std::sort(corners.begin(), corners.end());
-  const std::vector<std::pair<double, double>> expected{{2, 2},     {2, 51},   {251.5, 2}, {251.5, 51},
-                                                        {501, 2},   {501, 51}, {750.5, 2}, {750.5, 51}};
-  ASSERT_EQ(corners.size(), expected.size());
-  for (std::size_t i = 0; i < corners.size(); ++i) {
-    EXPECT_NEAR(corners[i].first, expected[i].first, 1e-9);
-    EXPECT_NEAR(corners[i].second, expected[i].second, 1e-9);
-  }
+  ExpectCorners(corners, {{2, 2}, {2, 51}, {251.5, 2}, {251.5, 51}, {501, 2}, {501, 51}, {750.5, 2}, {750.5, 51}});
   // A hair longer, and only three fit along: six to a sheet.
   std::vector<Outline> longer(9, Rectangle(247.6, 47));
   EXPECT_EQ(core::NestParts(longer, sheet, 2).sheets, 2);
@@ -143,30 +142,24 @@ TEST(Nesting, LargestFirstFromTheSheetsCorner) {
   // Three 247.5 x 40 on 1000 x 100, gap 2: the first in the corner, the second above it
   // (2 + 40 + 2), which ends no further along, the third beside the first (2 + 247.5 + 2).
   const core::SheetSize sheet{1000, 100};
-  auto lowerLeft = [](const Outline& part, const core::NestPlacement& p) {
-    core::BoundsMm b = BoundsOf(PlacedOutline(part, p));
-    return std::pair{b.left, b.bottom};
+  // Each part's lower left corner as laid out.
+  auto lowerLefts = [&](const std::vector<Outline>& parts) {
+    NestLayout layout = core::NestParts(parts, sheet, 2);
+    ExpectValidLayout(parts, layout, sheet, 2);
+    Corners found;
+    for (std::size_t i = 0; i < parts.size() && i < layout.placements.size(); ++i) {
+      core::BoundsMm b = BoundsOf(PlacedOutline(parts[i], layout.placements[i]));
+      found.emplace_back(b.left, b.bottom);
+    }
+    return found;
   };
-  const std::vector<Outline> three(3, Rectangle(247.5, 40));
-  NestLayout layout = core::NestParts(three, sheet, 2);
-  ExpectValidLayout(three, layout, sheet, 2);
-  const std::vector<std::pair<double, double>> expected{{2, 2}, {2, 44}, {251.5, 2}};
-  for (std::size_t i = 0; i < three.size(); ++i) {
-    EXPECT_NEAR(lowerLeft(three[i], layout.placements[i]).first, expected[i].first, 1e-9) << i;
-    EXPECT_NEAR(lowerLeft(three[i], layout.placements[i]).second, expected[i].second, 1e-9) << i;
-  }
+  ExpectCorners(lowerLefts(std::vector<Outline>(3, Rectangle(247.5, 40))), {{2, 2}, {2, 44}, {251.5, 2}});
   // The larger part goes first, into the corner, though it comes second.
-  const std::vector<Outline> two{Rectangle(100, 46), Rectangle(500, 96)};
-  layout = core::NestParts(two, sheet, 2);
-  ExpectValidLayout(two, layout, sheet, 2);
-  EXPECT_NEAR(lowerLeft(two[1], layout.placements[1]).first, 2, 1e-9);
-  EXPECT_NEAR(lowerLeft(two[1], layout.placements[1]).second, 2, 1e-9);
+  // The smaller then beside it, 2 + 500 + 2 along: there is no room above (2 + 96 + 2 = 100).
+  ExpectCorners(lowerLefts({Rectangle(100, 46), Rectangle(500, 96)}), {{504, 2}, {2, 2}});
   // Only equal outlines are copies: 100 x 30 fits above 100 x 60 (2 + 60 + 2 + 30 <= 98),
   // where a second 100 x 60 would not.
-  const std::vector<Outline> sameLength{Rectangle(100, 60), Rectangle(100, 30)};
-  layout = core::NestParts(sameLength, sheet, 2);
-  EXPECT_NEAR(lowerLeft(sameLength[1], layout.placements[1]).first, 2, 1e-9);
-  EXPECT_NEAR(lowerLeft(sameLength[1], layout.placements[1]).second, 64, 1e-9);
+  ExpectCorners(lowerLefts({Rectangle(100, 60), Rectangle(100, 30)}), {{2, 2}, {2, 64}});
 }
 
 TEST(Nesting, SimilarPartsShareARoomButKeepTheGap) {
@@ -232,41 +225,6 @@ TEST(Nesting, SpikesAndSharpTipsKeepTheirMargin) {
   EXPECT_EQ(layout.sheets, 1);
 }
 
-// The input the nesting fuzz target found the fault with, read as it then read it (before
-// it took copies and panels): sheet length, width and gap from
-// the first three bytes, then up to ten outlines, each a count byte (modulo 12) and that
-// many corners of two little-endian 16-bit tenths of a millimetre.
-struct FuzzCase {
-  std::vector<Outline> parts;
-  core::SheetSize sheet;
-  double gap = 0;
-};
-
-FuzzCase ReadFuzzCase(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  std::size_t at = 0;
-  auto byte = [&]() -> unsigned { return at < bytes.size() ? static_cast<unsigned char>(bytes[at++]) : 0u; };
-  auto tenths = [&]() {
-    const unsigned low = byte(), high = byte();
-    return static_cast<std::int16_t>(low | (high << 8)) / 10.0;
-  };
-  FuzzCase c;
-  c.sheet.lengthMm = 1 + byte() * 8.0;
-  c.sheet.widthMm = 1 + byte() * 2.0;
-  c.gap = byte() / 20.0;
-  while (at < bytes.size() && c.parts.size() < 10) {
-    const unsigned corners = byte() % 12;
-    Outline outline;
-    for (unsigned k = 0; k < corners; ++k) {
-      const double x = tenths();
-      outline.push_back({x, tenths()});
-    }
-    c.parts.push_back(outline);
-  }
-  return c;
-}
-
 TEST(Nesting, ThinTrailingEdgesKeepTheGap) {
   // Thinned, the thin trailing edges of these two real ribs cross themselves; they once
   // came 7.3 mm apart with a 12 mm gap (e59rev twice: 9.8 mm).
@@ -285,12 +243,11 @@ TEST(Nesting, ThinTrailingEdgesKeepTheGap) {
   NestLayout layout = core::NestParts(twice, {400, 50}, 12);
   ExpectValidLayout(twice, layout, {400, 50}, 12);
   EXPECT_EQ(layout.sheets, 1);
-  // A triangle and a thin spike of a part on 1601 x 401 with a 12.7 mm gap, once 12.5 apart.
-  const FuzzCase fuzz = ReadFuzzCase(testsupport::DataPath("fuzz/nesting-parts-closer-than-gap.bin"));
-  ASSERT_EQ(fuzz.sheet.lengthMm, 1601);
-  ASSERT_EQ(fuzz.sheet.widthMm, 401);
-  ASSERT_EQ(fuzz.gap, 12.7);
-  ExpectValidLayout(fuzz.parts, core::NestParts(fuzz.parts, fuzz.sheet, fuzz.gap), fuzz.sheet, fuzz.gap);
+  // A triangle and a thin spike of a part on 1601 x 401 with a 12.7 mm gap, once 12.5 apart
+  // (found by fuzzing).
+  const std::vector<Outline> found{{{17.8, 300}, {0.2, 128}, {72.8, 102.4}},
+                                   {{0, 26.1}, {0.5, 300}, {0.2, 128}, {21.6, 0}, {0, 0}}};
+  ExpectValidLayout(found, core::NestParts(found, {1601, 401}, 12.7), {1601, 401}, 12.7);
 }
 
 TEST(Nesting, ClearanceOfALoopInsideAnother) {
@@ -329,12 +286,8 @@ TEST(Nesting, RibOutlinesKeepTheGapAndComeOutTheSameEveryTime) {
   ExpectValidLayout(parts, layout, sheet, 2);
   NestLayout again = core::NestParts(parts, sheet, 2);
   ASSERT_EQ(again.sheets, layout.sheets);
-  for (std::size_t i = 0; i < parts.size(); ++i) {
-    EXPECT_EQ(again.placements[i].sheet, layout.placements[i].sheet);
-    EXPECT_EQ(again.placements[i].turned, layout.placements[i].turned);
-    EXPECT_EQ(again.placements[i].offset.x, layout.placements[i].offset.x);
-    EXPECT_EQ(again.placements[i].offset.y, layout.placements[i].offset.y);
-  }
+  auto placement = [](const core::NestPlacement& p) { return std::tuple(p.sheet, p.turned, p.offset.x, p.offset.y); };
+  for (std::size_t i = 0; i < parts.size(); ++i) EXPECT_EQ(placement(again.placements[i]), placement(layout.placements[i])) << i;
   // Gap 0: parts may touch but never overlap.
   ExpectValidLayout(parts, core::NestParts(parts, sheet, 0), sheet, 0);
 }

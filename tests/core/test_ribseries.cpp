@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+#include <string>
+
 #include "core/ribseries.h"
 
 using core::SeriesRib;
@@ -30,12 +34,9 @@ core::SlotFloats Slots(std::initializer_list<std::pair<int, float>> values) {
 TEST(RibSeries, EvenChordsAndFractionsFallInEqualSteps) {
   const std::vector<SeriesRib> ribs = core::EvenSeriesRibs(200, 100, 3);
   ASSERT_EQ(ribs.size(), 5u);
-  const double chords[] = {200, 175, 150, 125, 100};
-  const double fractions[] = {0, 0.25, 0.5, 0.75, 1};
-  for (std::size_t k = 0; k < 5; ++k) {
-    EXPECT_EQ(ribs[k].number, static_cast<int>(k) + 1);
-    EXPECT_DOUBLE_EQ(ribs[k].chordMm, chords[k]);
-    EXPECT_DOUBLE_EQ(ribs[k].fraction, fractions[k]);
+  for (int k = 0; k < 5; ++k) {
+    const auto& rib = ribs[static_cast<std::size_t>(k)];
+    EXPECT_EQ(std::tuple(rib.number, rib.chordMm, rib.fraction), std::tuple(k + 1, 200 - 25.0 * k, k / 4.0)) << k;
   }
   EXPECT_EQ(ribs.front().end, SeriesRib::End::Root);
   EXPECT_EQ(ribs[2].end, SeriesRib::End::Middle);
@@ -44,9 +45,7 @@ TEST(RibSeries, EvenChordsAndFractionsFallInEqualSteps) {
   // No intermediate rib: the root and the tip only.
   const std::vector<SeriesRib> ends = core::EvenSeriesRibs(150, 150, 0);
   ASSERT_EQ(ends.size(), 2u);
-  EXPECT_EQ(ends[1].number, 2);
-  EXPECT_DOUBLE_EQ(ends[1].fraction, 1);
-  EXPECT_DOUBLE_EQ(ends[1].chordMm, 150);
+  EXPECT_EQ(std::tuple(ends[1].number, ends[1].chordMm, ends[1].fraction), std::tuple(2, 150.0, 1.0));
 
   const std::vector<SeriesRib> many = core::EvenSeriesRibs(300, 210, 90);
   ASSERT_EQ(many.size(), 92u);
@@ -152,65 +151,48 @@ TEST(RibSeries, SpacedArithmeticRoundsEveryStepToSinglePrecision) {
 
 TEST(RibSeries, EntriesAreCheckedInTheWindowsOrder) {
   core::SeriesEntries e;
-  e.ribCount = "";
-  e.rootChord = "";
-  e.tipChord = "";
-  auto key = [&e] {
+  e.ribCount = e.rootChord = e.tipChord = "";
+  // Types `value` into `field`, then expects the first refusal's key (and the box it points at).
+  auto type = [&e](std::string& field, const char* value, const std::string& expected,
+                   std::optional<core::SeriesBox> box = {}) {
+    field = value;
     auto r = core::CheckSeriesEntries(e);
-    return r ? r->key + r->suffix : std::string("ok");
+    EXPECT_EQ(r ? r->key + r->suffix : std::string("ok"), expected) << value;
+    if (box && r) {
+      EXPECT_EQ(r->box, *box) << value;
+    }
   };
-  EXPECT_EQ(key(), "16");
-  e.ribCount = "91";
-  EXPECT_EQ(key(), "12 90 Ribs !");
-  e.ribCount = "123456789012345678901";  // more digits than any count holds
-  EXPECT_EQ(key(), "12 90 Ribs !");
-  e.ribsWord = "nervures";  // the user's language
-  EXPECT_EQ(key(), "12 90 nervures !");
-  e.ribCount = "00000000000000000000009";  // leading zeros say nothing
-  EXPECT_EQ(key(), "17");
-  e.ribCount = "90";
-  EXPECT_EQ(key(), "17");
-  e.rootChord = "2000";
-  EXPECT_EQ(key(), "13 1999 mm !");
-  EXPECT_EQ(core::CheckSeriesEntries(e)->box, core::SeriesBox::RootChord);
-  e.rootChord = "1999";  // the limit itself is accepted
-  EXPECT_EQ(key(), "18");
-  e.tipChord = "1999.5";
-  EXPECT_EQ(key(), "13 1999 mm !");
-  EXPECT_EQ(core::CheckSeriesEntries(e)->box, core::SeriesBox::TipChord);
+  type(e.ribCount, "", "16");
+  type(e.ribCount, "91", "12 90 Ribs !");
+  type(e.ribCount, "123456789012345678901", "12 90 Ribs !");  // more digits than any count holds
+  type(e.ribsWord, "nervures", "12 90 nervures !");            // the user's language
+  type(e.ribCount, "00000000000000000000009", "17");           // leading zeros say nothing
+  type(e.ribCount, "90", "17");
+  type(e.rootChord, "2000", "13 1999 mm !", core::SeriesBox::RootChord);
+  type(e.rootChord, "1999", "18");  // the limit itself is accepted
+  type(e.tipChord, "1999.5", "13 1999 mm !", core::SeriesBox::TipChord);
   e.rootChord = "100";
-  e.tipChord = "200";
-  EXPECT_EQ(key(), "14");
-  EXPECT_EQ(core::CheckSeriesEntries(e)->box, core::SeriesBox::TipChord);
+  type(e.tipChord, "200", "14", core::SeriesBox::TipChord);
   EXPECT_TRUE(core::CheckSeriesEntries(e)->warning);
-  e.tipChord = "100";  // equal chords are accepted
-  EXPECT_EQ(key(), "15");
+  type(e.tipChord, "100", "15");  // equal chords are accepted
   e.airfoilsLoaded = true;
-  EXPECT_EQ(key(), "ok");
+  type(e.tipChord, "100", "ok");
 
   e.unitText = " in";
-  e.rootChord = "79";  // 2006.6 mm
-  EXPECT_EQ(key(), "13 78 1/3 inches !");
-  e.inchesWord = "pouces";
-  EXPECT_EQ(key(), "13 78 1/3 pouces !");
+  type(e.rootChord, "79", "13 78 1/3 inches !");  // 2006.6 mm
+  type(e.inchesWord, "pouces", "13 78 1/3 pouces !");
   // Texts that give no length are asked for again; a pointed tip (0) is a tip chord.
-  e.rootChord = "7/0";
-  EXPECT_EQ(key(), "17");
-  e.rootChord = "0";
-  EXPECT_EQ(key(), "17");
+  type(e.rootChord, "7/0", "17");
+  type(e.rootChord, "0", "17");
   e.rootChord = "8";
-  e.tipChord = "1./2";
-  EXPECT_EQ(key(), "18");
-  e.tipChord = "0";
-  EXPECT_EQ(key(), "ok");
+  type(e.tipChord, "1./2", "18");
+  type(e.tipChord, "0", "ok");
 
   e.unitText = " mm";
   e.rootChord = "200";
   e.maxRibs = core::kMaxSpacedRibs;
-  e.ribCount = "13";
-  EXPECT_EQ(key(), "12 12 nervures !");
-  e.ribCount = "12";
-  EXPECT_EQ(key(), "ok");
+  type(e.ribCount, "13", "12 12 nervures !");
+  type(e.ribCount, "12", "ok");
 }
 
 TEST(RibSeries, SpacingRefusesTheFirstZeroThicknessThenTheFirstZeroGap) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -111,6 +112,13 @@ void ExpectLine(const RecordedLine& l, double x1, double y1, double x2, double y
   EXPECT_NEAR(l.y2, y2, tol);
 }
 
+// A text's or circle's anchor.
+template <typename Item>
+void ExpectAt(const Item& item, double x, double y, double tol = kTol) {
+  EXPECT_NEAR(item.x, x, tol);
+  EXPECT_NEAR(item.y, y, tol);
+}
+
 // Consecutive lines from `first` joining the points in turn (repeat the first point to close a figure).
 void ExpectChain(const std::vector<RecordedLine>& l, std::size_t first, const std::vector<std::pair<double, double>>& p) {
   ASSERT_GE(l.size(), first + p.size() - 1);
@@ -184,12 +192,9 @@ TEST_F(RibTrace, HeightLabelsAndThicknessLineSitAtFixedDistances) {
   ASSERT_EQ(t.texts.size(), 3u);
   const auto &thickness = t.texts[0], &le = t.texts[1], &te = t.texts[2];
   double top = Y(200 * s.prepared.yMax);
-  EXPECT_NEAR(thickness.x, X(200.0 / 3), kTol);
-  EXPECT_NEAR(thickness.y, top - 8, kTol);
-  EXPECT_NEAR(le.x, X(0), kTol);
-  EXPECT_NEAR(le.y, top - 5, kTol);
-  EXPECT_NEAR(te.x, X(200) - 15, kTol);
-  EXPECT_NEAR(te.y, top - 5, kTol);
+  ExpectAt(thickness, X(200.0 / 3), top - 8);
+  ExpectAt(le, X(0), top - 5);
+  ExpectAt(te, X(200) - 15, top - 5);
   EXPECT_EQ(le.text, "[MainTolbar/15] = " + core::FormatNumber(Upper(380) - Lower(380), "# ###.00"));
   EXPECT_EQ(te.text.rfind("[MainTolbar/21] = ", 0), 0u);
   EXPECT_DOUBLE_EQ(le.fontSize, 2 * 9.0);
@@ -239,8 +244,7 @@ TEST_F(RibTrace, ReferenceLinesDivideTheChordAndEndBelowTheLowerContour) {
     double x = X(50.0 * static_cast<double>(j)), bottom = Y(Lower(k) - 0.015 * 200);
     ExpectLine(marks[j], x, Y(Upper(k)), x, bottom);
     EXPECT_EQ(t.texts[j].text, std::to_string(j));
-    EXPECT_NEAR(t.texts[j].x, x, kTol);
-    EXPECT_NEAR(t.texts[j].y, bottom, kTol);
+    ExpectAt(t.texts[j], x, bottom);
     EXPECT_DOUBLE_EQ(t.texts[j].fontSize, 7.2);
   }
 
@@ -273,8 +277,7 @@ TEST_F(RibTrace, CentredHolesSitOnTheMidThicknessLineOfACamberedAirfoil) {
   ASSERT_EQ(t.circles.size(), 1u);
   double mid = (Upper(280) + Lower(280)) / 2;
   EXPECT_GT(mid, 1.0);  // the camber lifts it well off the chord line
-  EXPECT_NEAR(t.circles[0].x, X(60), kTol);
-  EXPECT_NEAR(t.circles[0].y, Y(mid), kTol);
+  ExpectAt(t.circles[0], X(60), Y(mid));
   EXPECT_NEAR(t.circles[0].radius, 5, kTol);
   EXPECT_EQ(t.circles[0].colour, Colour(core::Element::Hole));
 
@@ -401,8 +404,7 @@ TEST_F(RibTrace, InvertedViewMirrorsTheRibAboutTheChordLine) {
   EXPECT_NEAR(inverted.circles[0].y - kOy, kOy - upright.circles[0].y, 1e-6);
   // The inserted text is not mirrored: it stays readable 3 mm above its point.
   ASSERT_EQ(inverted.texts.size(), 1u);
-  EXPECT_NEAR(inverted.texts[0].x, X(40), kTol);
-  EXPECT_NEAR(inverted.texts[0].y, Y(13), kTol);
+  ExpectAt(inverted.texts[0], X(40), Y(13));
   EXPECT_EQ(inverted.texts[0].text, "clarky");
 }
 
@@ -478,8 +480,6 @@ TEST_F(RibTrace, HostileInputsStayInBoundsAndFinite) {
   EXPECT_GT(c.droppedNonFinite, 0);
 }
 
-// The box Fit works from holds every line and the whole of every circle, and leaves texts
-// out (their size depends on the target).
 // The sheeting closes at the middle of a blunt trailing edge, between the file's end points.
 TEST(RibTrailingEdge, ItsMiddleLiesBetweenTheOutlinesEnds) {
   core::RibDocument s;
@@ -489,6 +489,8 @@ TEST(RibTrailingEdge, ItsMiddleLiesBetweenTheOutlinesEnds) {
   EXPECT_NEAR(core::BuildRib(s).trailingEdgeMid, 0.001, 1e-8);  // the last point stepped in floats
 }
 
+// The box Fit works from holds every line and the whole of every circle, and leaves texts
+// out (their size depends on the target).
 TEST(RibBounds, HoldLinesAndWholeCirclesButNoTexts) {
   core::RibConstruction c;
   core::RibElement line;
@@ -503,10 +505,7 @@ TEST(RibBounds, HoldLinesAndWholeCirclesButNoTexts) {
   c.elements = {line, circle, text};
   const core::BoundsMm b = core::BoundsOf(c);
   ASSERT_FALSE(b.empty);
-  EXPECT_DOUBLE_EQ(b.left, 0);
-  EXPECT_DOUBLE_EQ(b.right, 23);
-  EXPECT_DOUBLE_EQ(b.bottom, -3);
-  EXPECT_DOUBLE_EQ(b.top, 5);
+  EXPECT_EQ(std::tuple(b.left, b.right, b.bottom, b.top), std::tuple(0.0, 23.0, -3.0, 5.0));
   EXPECT_TRUE(core::BoundsOf(core::RibConstruction{}).empty);
 }
 

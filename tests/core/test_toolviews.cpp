@@ -27,6 +27,12 @@ core::ViewPlacement Placement() {
   return at;
 }
 
+template <typename Item>
+void ExpectAnchor(const Item& item, double x, double y, double tol = kViewTol) {
+  EXPECT_NEAR(item.x, x, tol);
+  EXPECT_NEAR(item.y, y, tol);
+}
+
 std::vector<RecordedLine> InColour(const RecordingTarget& t, int colour) {
   std::vector<RecordedLine> out;
   for (const RecordedLine& l : t.lines)
@@ -68,8 +74,7 @@ TEST(ComparisonView, AnAirfoilComparedWithItselfShowsTheSecondColourOnTop) {
   EXPECT_EQ(t.texts[0].text, "Airfoil #1 : clarky     ");
   EXPECT_EQ(t.texts[0].colour, 5);
   EXPECT_EQ(t.texts[1].colour, 9);
-  EXPECT_NEAR(t.texts[0].x, 20 + 10, kViewTol);
-  EXPECT_NEAR(t.texts[0].y, 70 - 8, kViewTol);
+  ExpectAnchor(t.texts[0], 20 + 10, 70 - 8);
   // The second goes on where the first's 24 characters end, half an em each on this target.
   EXPECT_NEAR(t.texts[1].x, t.texts[0].x + 24 * t.texts[0].fontSize * 25.4 / 72 / 2, kViewTol);
   EXPECT_EQ(t.texts[1].y, t.texts[0].y);
@@ -101,8 +106,7 @@ TEST_F(FormerView, DrawsTheFilePointsAndMirrorsThemWhenInverted) {
     EXPECT_NEAR(outline[0].y2, 70 + (inverted ? 24 : -24), 1e-5);
     // The text stays where it was put: its corner 3 mm above (10, 5) mm, at the zoom.
     ASSERT_EQ(t.texts.size(), 1u);
-    EXPECT_NEAR(t.texts[0].x, 20 + 20, 1e-5);
-    EXPECT_NEAR(t.texts[0].y, 70 - 16, 1e-5);
+    ExpectAnchor(t.texts[0], 20 + 20, 70 - 16, 1e-5);
   }
 }
 
@@ -130,8 +134,7 @@ TEST(ThicknessCamberView, DrawsTheAirfoilAndEveryStationOfTheChangedOne) {
   ASSERT_EQ(t.texts.size(), 2u);
   EXPECT_EQ(t.texts[1].text, "Thickness : 14.00%   Camber : 2.00%");
   // The airfoil's name 10 mm in and 4 mm above the chord line, at the zoom.
-  EXPECT_NEAR(t.texts[0].x, 20 + 20, 1e-9);
-  EXPECT_NEAR(t.texts[0].y, 70 - 8, 1e-9);
+  ExpectAnchor(t.texts[0], 20 + 20, 70 - 8, 1e-9);
 }
 
 }  // namespace
