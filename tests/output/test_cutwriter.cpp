@@ -2,6 +2,7 @@
 // cutting software is built on (check_cut_files.py: ezdxf, shapely).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <map>
@@ -110,10 +111,8 @@ TEST_F(CutWriter, DxfHasClosedPartsUniqueHandlesAndMetricUnits) {
     EXPECT_GE(view["22"] + view["40"] / 2, high["20"]);
     std::map<std::string, EntityCount> count = Count(text);
     // The rib: its outline, two windows (inset spar, rectangular hole), two circles.
-    EXPECT_EQ(count["CUT"].closed, 3);
-    EXPECT_EQ(count["CUT"].open, 0);
-    EXPECT_EQ(count["CUT"].circles, 2);
-    EXPECT_EQ(count["CUT"].texts, 0);
+    const EntityCount& cut = count["CUT"];
+    EXPECT_EQ(std::tuple(cut.closed, cut.open, cut.circles, cut.texts), std::tuple(3, 0, 2, 0));
     EXPECT_EQ(lightweight, marks ? 0 : 3);
     if (!marks) {
       EXPECT_EQ(count.count("MARK"), 0u) << "no marks unless asked for";
@@ -122,10 +121,9 @@ TEST_F(CutWriter, DxfHasClosedPartsUniqueHandlesAndMetricUnits) {
     // Marks: chord line, six reference lines, the board line; their numbers and the caption.
     EXPECT_EQ(count["MARK"].open, 8);
     EXPECT_EQ(count["MARK"].texts, 7);
-    bool escaped = false;
-    for (const Pair& p : pairs)
-      if (p.code == "1" && p.value == "CLARK Y 200 \\U+00B0") escaped = true;
-    EXPECT_TRUE(escaped) << "non-ASCII text is escaped";
+    EXPECT_TRUE(std::any_of(pairs.begin(), pairs.end(), [](const Pair& p) {
+      return p.code == "1" && p.value == "CLARK Y 200 \\U+00B0";
+    })) << "non-ASCII text is escaped";
   }
 }
 
