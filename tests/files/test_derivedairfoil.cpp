@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <sstream>
+#include <utility>
 
 #include "files/airfoilfile.h"
 #include "files/derivedairfoil.h"
@@ -46,19 +47,13 @@ TEST(ThicknessCamberFile, LayoutPointCountsAndNumberForms) {
   const std::vector<std::string> lines = CrLfLines(text);
   // Title, 96 + 9 upper points, 8 + 96 lower ones (the nose once), the signature.
   ASSERT_EQ(lines.size(), 1u + 105 + 104 + 1);
-  EXPECT_EQ(lines[0], "clarky Thickness14.00% Camber2.00%");
-  EXPECT_EQ(lines[1], "1.000  0.05");
-  EXPECT_EQ(lines[2], "0.990  1e-05");
-  EXPECT_EQ(lines[96], "0.050  0.05");   // station 380
-  EXPECT_EQ(lines[97], "0.040  0.05");   // station 384: every second station from here
-  EXPECT_EQ(lines[105], "0.000  0");     // the nose
-  EXPECT_EQ(lines[106], "0.005 -0.025");  // lower surface, station 398
-  EXPECT_EQ(lines[113], "0.040 -0.025");
-  EXPECT_EQ(lines[114], "0.050 -0.025");
-  EXPECT_EQ(lines[209], "1.000 -0.025");
-  EXPECT_EQ(lines[210], "By Vandrell");
-  // x is worked out per line: no drift from adding hundredths.
-  EXPECT_EQ(lines[71], "0.300  0.05");
+  // Station 380 on line 96, then every second station to the nose (105); the lower surface
+  // from station 398 back. x is worked out per line: no drift from adding hundredths (71).
+  const std::pair<std::size_t, const char*> expected[] = {
+      {0, "clarky Thickness14.00% Camber2.00%"}, {1, "1.000  0.05"},    {2, "0.990  1e-05"},
+      {71, "0.300  0.05"},   {96, "0.050  0.05"},   {97, "0.040  0.05"},   {105, "0.000  0"},
+      {106, "0.005 -0.025"}, {113, "0.040 -0.025"}, {114, "0.050 -0.025"}, {209, "1.000 -0.025"}, {210, "By Vandrell"}};
+  for (const auto& [i, line] : expected) EXPECT_EQ(lines[i], line) << "line " << i;
 
   files::AirfoilData back;
   ASSERT_TRUE(files::ParseAirfoilText(text, back).ok());

@@ -75,12 +75,9 @@ TEST(ProjectWriter, TheStartUpSetUpWritesZeroAsTheFirstPositions) {
   core::RibDocument s;
   core::ResetSetup(s);
   const std::vector<std::string> lines = Lines(files::ProjectFileText(s));
-  EXPECT_EQ(lines.at(16), "Spars");
-  EXPECT_EQ(lines.at(18), "0");  // slot 0 position
-  EXPECT_EQ(lines.at(19), "");   // its width
-  EXPECT_EQ(lines.at(27), "Holes");
-  EXPECT_EQ(lines.at(29), "0");
-  EXPECT_EQ(lines.at(30), "");
+  // Each table's marker, then (after the count) slot 0's position and its width or size.
+  EXPECT_EQ(std::tuple(lines.at(16), lines.at(18), lines.at(19), lines.at(27), lines.at(29), lines.at(30)),
+            std::tuple("Spars", "0", "", "Holes", "0", ""));
 }
 
 TEST(ProjectWriter, TextsAreWindows1252AndStayOnTheirLine) {
