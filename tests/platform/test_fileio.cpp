@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <iterator>
 #include <thread>
+#include <tuple>
 
 #include "platform/fileio.h"
 #include "platform/texts.h"
@@ -394,28 +395,17 @@ TEST(FileErrors, NameTheFileInTheUsersWordsAndMarkRefusals) {
   platform::SetTextLookup([](std::string_view section, std::string_view key) {
     return std::string(section) + "/" + std::string(key);
   });
-  platform::FileOutcome folder;
-  folder.problem = FileProblem::NotAFile;
-  folder.kind = FileKind::Directory;
-  const platform::ErrorInfo read = platform::ReadErrorInfo(folder, "/x/ribs");
-  EXPECT_EQ(read.description, "Erreur/200\n/x/ribs");
-  EXPECT_EQ(read.refusal, "not-a-file");
-  const platform::ErrorInfo write = platform::WriteErrorInfo(folder, "/x/ribs");
-  EXPECT_EQ(write.description, "Erreur/200\n/x/ribs\nErreur/213");
-  EXPECT_EQ(write.refusal, "not-a-file");
+  const platform::FileOutcome folder{FileProblem::NotAFile, FileKind::Directory};
+  const platform::ErrorInfo read = platform::ReadErrorInfo(folder, "/x/ribs"), write = platform::WriteErrorInfo(folder, "/x/ribs");
+  EXPECT_EQ(std::tuple(read.description, read.refusal), std::tuple("Erreur/200\n/x/ribs", "not-a-file"));
+  EXPECT_EQ(std::tuple(write.description, write.refusal), std::tuple("Erreur/200\n/x/ribs\nErreur/213", "not-a-file"));
 
-  platform::FileOutcome huge;
-  huge.problem = FileProblem::TooLarge;
-  huge.kind = FileKind::Regular;
+  const platform::FileOutcome huge{FileProblem::TooLarge, FileKind::Regular};
   EXPECT_EQ(platform::ReadErrorInfo(huge, "/x/big.dat").refusal, "too-large");
   EXPECT_EQ(platform::RefusalText(huge, "/x/big.dat"), "Erreur/205\n/x/big.dat");
 
-  platform::FileOutcome full;
-  full.problem = FileProblem::DiskFull;
-  full.systemError = ENOSPC;
+  const platform::FileOutcome full{FileProblem::DiskFull, FileKind::Regular, ENOSPC}, missing{FileProblem::NotFound};
   EXPECT_EQ(platform::WriteErrorInfo(full, "/x/rib.vdl").description, "Erreur/210\n/x/rib.vdl");
-  platform::FileOutcome missing;
-  missing.problem = FileProblem::NotFound;
   EXPECT_EQ(platform::ReadErrorInfo(missing, "/x/rib.vdl").number, 53);
   EXPECT_EQ(platform::WriteErrorInfo(missing, "/x/rib.vdl").number, 76);
   platform::SetTextLookup({});

@@ -39,10 +39,9 @@ TEST(QtHelp, OpensTheFileAtTheTopic) {
   file = french;  // the language changed while the program ran
   help.ShowTopic(42);
   ASSERT_EQ(catcher.opened.size(), 2);
-  EXPECT_EQ(catcher.opened[0].toLocalFile().toStdString(), english);
-  EXPECT_EQ(catcher.opened[0].fragment().toStdString(), "topic-610");
-  EXPECT_EQ(catcher.opened[1].toLocalFile().toStdString(), french);
-  EXPECT_EQ(catcher.opened[1].fragment().toStdString(), "topic-42");
+  auto opened = [&catcher](int i) { return catcher.opened[i].toLocalFile() + " at " + catcher.opened[i].fragment(); };
+  EXPECT_EQ(opened(0).toStdString(), english + " at topic-610");
+  EXPECT_EQ(opened(1).toStdString(), french + " at topic-42");
 }
 
 TEST(QtHelp, MissingFileIsToldAndNothingOpens) {
