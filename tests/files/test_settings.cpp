@@ -151,7 +151,7 @@ TEST_F(Settings, StartReadsBackEverythingThatWasSavedInInches) {
   s.print.paperIndex = 8;
   s.print.chordLineFromTop.text = "2.3/4";
   files::SaveAllSettings(s);
-    files::CompleteFirstRun(s);
+  files::CompleteFirstRun(s);
 
   const auto restarted = Restart();
   const core::RibDocument& r = *restarted;
