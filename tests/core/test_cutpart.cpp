@@ -78,6 +78,12 @@ class CutPart : public ::testing::Test {
   CutLayout Cut(double kerf = 0, bool marks = false) const {
     return core::BuildCutLayout(core::BuildCutConstruction(s), {kerf, marks});
   }
+  // The rib's one piece; any other count fails and gives an empty piece to check on.
+  CutPiece Rib(double kerf = 0) const {
+    CutLayout cut = Cut(kerf);
+    EXPECT_EQ(cut.rib.size(), 1u) << "the rib is one piece";
+    return cut.rib.size() == 1 ? cut.rib[0] : CutPiece{};
+  }
 
   void AddHole(int i, const std::string& position, float size, float height, core::HoleShape shape) {
     core::HoleRow& row = s.rib.holes[static_cast<std::size_t>(i)];
@@ -134,8 +140,9 @@ TEST_F(CutPart, SheetingShrinksTheRibByItsThicknessOnBothSurfaces) {
   s.rib.sheeting.mm = 1.5;
   CutLayout cut = Cut();
   ASSERT_EQ(cut.rib.size(), 1u);
+  const double sheetedArea = PieceArea(cut.rib[0]);
   // The strip sum of max(0, thickness - 2 t) over the chord from the file's points.
-  EXPECT_NEAR(PieceArea(cut.rib[0]), 2651.97, 2651.97 * 0.01);
+  EXPECT_NEAR(sheetedArea, 2651.97, 2651.97 * 0.01);
   // The nose, thinner than the two sheets together, is gone; without a trailing-edge piece
   // the sheeting lines close at the trailing edge's mid point.
   core::BoundsMm b = core::BoundsOf(cut);
@@ -145,23 +152,19 @@ TEST_F(CutPart, SheetingShrinksTheRibByItsThicknessOnBothSurfaces) {
   // Edge pieces end the rib at their cuts.
   s.rib.leadingEdge.mm = 8;
   s.rib.trailingEdge.mm = 20;
-  const CutLayout edged = Cut();
-  ASSERT_EQ(edged.rib.size(), 1u);
-  EXPECT_NEAR(core::BoundsOf(edged).left, 8, 0.002);
-  EXPECT_NEAR(core::BoundsOf(edged).right, 180, 0.002);
-  ExpectSimpleLoop(edged.rib[0].outer);
+  const core::BoundsMm edged = core::BoundsOf(Cut());
+  EXPECT_NEAR(edged.left, 8, 0.002);
+  EXPECT_NEAR(edged.right, 180, 0.002);
+  ExpectSimpleLoop(Rib().outer);
   s.rib.leadingEdge.mm = 0;
   s.rib.trailingEdge.mm = 0;
 
   // Clark Y is 0.1172 chord thick near 28 %: 23.44 mm. Sheets of 11.5 leave a sliver there;
   // sheets of 12, with or without a trailing-edge piece, leave nothing, which is said rather
   // than cut as the unsheeted outline.
-  const double sheetedArea = PieceArea(cut.rib[0]);
   s.rib.sheeting.mm = 11.5;
-  cut = Cut();
-  ASSERT_EQ(cut.rib.size(), 1u);
-  EXPECT_FALSE(cut.noRibLeft);
-  EXPECT_LT(PieceArea(cut.rib[0]), sheetedArea / 4);
+  EXPECT_LT(PieceArea(Rib()), sheetedArea / 4);
+  EXPECT_FALSE(Cut().noRibLeft);
   s.rib.sheeting.mm = 12;
   for (float trailingEdge : {0.0f, 15.0f}) {
     s.rib.trailingEdge.mm = trailingEdge;
@@ -176,45 +179,35 @@ TEST_F(CutPart, SpecksWhereLinesCrossAreNoParts) {
   // Thick sheeting running to the nose: the inner lines cross there, and cross back.
   s.rib.sheeting.mm = 3;
   s.rib.trailingEdge.mm = 15;
-  CutLayout cut = Cut();
-  ASSERT_EQ(cut.rib.size(), 1u);
-  ExpectSimpleLoop(cut.rib[0].outer);
-  EXPECT_EQ(Cut(0.3).rib.size(), 1u);
+  ExpectSimpleLoop(Rib().outer);
+  Rib(0.3);
   // S1223's surfaces cross just ahead of its trailing edge.
   s.airfoil.path = testsupport::AirfoilPath("s1223.dat");
   ASSERT_TRUE(files::ReadAirfoilInto(s.airfoil).ok());
   core::InstallPreparedAirfoil(s);
   s.rib.sheeting.mm = 0;
   s.rib.trailingEdge.mm = 0;
-  EXPECT_EQ(Cut().rib.size(), 1u);
+  Rib();
   // E49's sparse lower surface once swung into a spike that crossed the upper one, which
   // parted the rib in two.
   s.airfoil.path = testsupport::DataPath("airfoils/e49.dat");
   ASSERT_TRUE(files::ReadAirfoilInto(s.airfoil).ok());
   core::InstallPreparedAirfoil(s);
-  ASSERT_EQ(Cut().rib.size(), 1u);
-  ExpectSimpleLoop(Cut().rib[0].outer);
+  ExpectSimpleLoop(Rib().outer);
 }
 
 TEST_F(CutPart, FeaturesTypedAbsurdlyLargeOrFarAwayAreCutAtOnce) {
-  const double plain = PieceArea(Cut().rib[0]);
+  const double plain = PieceArea(Rib());
   // A hole at 4.5e19 % of the chord and a spar at -1e300 mm, far beyond what the polygon
   // work can hold, cut nothing.
   AddHole(0, "45555555555555555555%", 6, 0, core::HoleShape::Rectangle);
   testsupport::SetSpar(s, 0, "-1e300", 5, 5, 0, 1, 0, 0);
   s.rib.spars.last = 0;
-  for (double kerf : {0.0, 0.2}) {
-    CutLayout cut = Cut(kerf);
-    ASSERT_TRUE(cut.ok);
-    ASSERT_EQ(cut.rib.size(), 1u);
-    EXPECT_TRUE(cut.rib[0].holes.empty());
-    if (kerf == 0) {
-      EXPECT_NEAR(PieceArea(cut.rib[0]), plain, 1e-6);
-    }
-  }
+  EXPECT_NEAR(PieceArea(Rib()), plain, 1e-6);
+  EXPECT_TRUE(Rib(0.2).holes.empty());
   // A tab typed a thousand kilometres long still joins the rib, at once.
   SetTabs(12, "1000000000", "10");
-  const double seconds = testsupport::SecondsTaken([&] { EXPECT_EQ(Cut().rib.size(), 1u); });
+  const double seconds = testsupport::SecondsTaken([&] { Rib(); });
   EXPECT_LT(seconds, 5);
   // A round hole typed kilometres wide takes the whole rib, in a circle of bounded corners.
   s.rib.baseMode = core::BaseMode::None;
@@ -223,7 +216,7 @@ TEST_F(CutPart, FeaturesTypedAbsurdlyLargeOrFarAwayAreCutAtOnce) {
 }
 
 TEST_F(CutPart, AHoleCrossingTheEdgeOpensItInsteadOfStayingACircle) {
-  const double plain = PieceArea(Cut().rib[0]);
+  const double plain = PieceArea(Rib());
   // 30 mm across at 40 %: the rib is 22.8 mm thick there, so the circle sticks out on both
   // sides; what it takes is the strip of rib it covers.
   AddHole(0, "40%", 30, 0, core::HoleShape::Round);
@@ -244,11 +237,9 @@ TEST_F(CutPart, AHoleCrossingTheEdgeOpensItInsteadOfStayingACircle) {
 
 TEST_F(CutPart, ANotchOpensTheBoundaryWithSquareCorners) {
   // A hanging rectangle from the upper contour, 6 wide and 4 deep at 30 %, reaches the edge.
-  const double plain = PieceArea(Cut().rib[0]);
+  const double plain = PieceArea(Rib());
   testsupport::SetSpar(s, 0, "30%", 6, 4, 0, 2, 0, 1);
-  CutLayout cut = Cut();
-  ASSERT_EQ(cut.rib.size(), 1u);
-  const CutPiece& rib = cut.rib[0];
+  const CutPiece rib = Rib();
   EXPECT_TRUE(rib.holes.empty()) << "the notch is part of the outer loop";
   ExpectSimpleLoop(rib.outer);
   // The contour is 18.136 mm high at 30 %: the notch's floor is 4 below it.
@@ -262,24 +253,22 @@ TEST_F(CutPart, ANotchOpensTheBoundaryWithSquareCorners) {
   EXPECT_LT(taken, 24 + 0.5);
 
   // With a kerf the floor's corners move in and up by half of it, still square.
-  CutLayout kerfed = Cut(0.4);
-  ASSERT_EQ(kerfed.rib.size(), 1u);
-  EXPECT_TRUE(HasCorner(kerfed.rib[0].outer, {left->x + 0.2, left->y + 0.2}));
-  EXPECT_TRUE(HasCorner(kerfed.rib[0].outer, {right->x - 0.2, right->y + 0.2}));
+  const CutPiece kerfed = Rib(0.4);
+  EXPECT_TRUE(HasCorner(kerfed.outer, {left->x + 0.2, left->y + 0.2}));
+  EXPECT_TRUE(HasCorner(kerfed.outer, {right->x - 0.2, right->y + 0.2}));
 }
 
 TEST_F(CutPart, ARectangleInsideTheRibIsAnInnerLoop) {
   // Inset 3 below the contour: a closed window, not a notch.
   testsupport::SetSpar(s, 0, "30%", 6, 4, 3, 2, 0, 3);
-  CutLayout cut = Cut();
-  ASSERT_EQ(cut.rib.size(), 1u);
-  ASSERT_EQ(cut.rib[0].holes.size(), 1u);
-  EXPECT_NEAR(core::LoopArea(cut.rib[0].holes[0]), -24, 1e-3) << "clockwise, 6 x 4";
-  EXPECT_NEAR(PieceArea(cut.rib[0]), kClarkYArea - 24, kClarkYArea * 0.003);
+  const CutPiece rib = Rib();
+  ASSERT_EQ(rib.holes.size(), 1u);
+  EXPECT_NEAR(core::LoopArea(rib.holes[0]), -24, 1e-3) << "clockwise, 6 x 4";
+  EXPECT_NEAR(PieceArea(rib), kClarkYArea - 24, kClarkYArea * 0.003);
 }
 
 TEST_F(CutPart, TabsJoinTheRibDownToTheBoard) {
-  const double plain = PieceArea(Cut().rib[0]);
+  const double plain = PieceArea(Rib());
   // A tab must overlap the rib, not meet it along its edge: a seam left between the two
   // is a row of slits the laser would cut. Far back the lower contour is nearly straight;
   // under a sheeted rib 30 to 50 mm from the nose it still curves.
@@ -292,60 +281,53 @@ TEST_F(CutPart, TabsJoinTheRibDownToTheBoard) {
     SCOPED_TRACE(c.rear);
     s.rib.sheeting.mm = c.sheeting;
     SetTabs(12, "20", c.rear);
-    CutLayout cut = Cut();
-    ASSERT_EQ(cut.rib.size(), 1u) << "rib and tab are one piece";
-    EXPECT_TRUE(cut.rib[0].holes.empty());
-    ExpectSimpleLoop(cut.rib[0].outer);
-    EXPECT_NEAR(core::BoundsOf(cut).bottom, -12, 1e-3);
-    EXPECT_TRUE(HasCorner(cut.rib[0].outer, {c.front, -12}));
-    EXPECT_TRUE(HasCorner(cut.rib[0].outer, {c.back, -12}));
+    const CutPiece rib = Rib();  // rib and tab are one piece
+    EXPECT_TRUE(rib.holes.empty());
+    ExpectSimpleLoop(rib.outer);
+    EXPECT_NEAR(core::BoundsOf(Cut()).bottom, -12, 1e-3);
+    EXPECT_TRUE(HasCorner(rib.outer, {c.front, -12}));
+    EXPECT_TRUE(HasCorner(rib.outer, {c.back, -12}));
   }
 
   // The tab adds the area between the board and the lower contour: at least 20 x (12 -
   // the contour's depth, under 2 mm that far back).
   s.rib.sheeting.mm = 0;
   SetTabs(12, "20", "10");
-  EXPECT_GT(PieceArea(Cut().rib[0]) - plain, 20 * 10);
-  EXPECT_LT(PieceArea(Cut().rib[0]) - plain, 20 * 12);
+  EXPECT_GT(PieceArea(Rib()) - plain, 20 * 10);
+  EXPECT_LT(PieceArea(Rib()) - plain, 20 * 12);
 
   // A kerf keeps the tab's board corners square: out and down by half of it.
-  CutLayout kerfed = Cut(0.5);
-  ASSERT_EQ(kerfed.rib.size(), 1u);
-  EXPECT_TRUE(HasCorner(kerfed.rib[0].outer, {169.75, -12.25}));
-  EXPECT_TRUE(HasCorner(kerfed.rib[0].outer, {190.25, -12.25}));
+  const CutPiece kerfed = Rib(0.5);
+  EXPECT_TRUE(HasCorner(kerfed.outer, {169.75, -12.25}));
+  EXPECT_TRUE(HasCorner(kerfed.outer, {190.25, -12.25}));
 }
 
 // A round hole stays a circle and takes its area away; a kerf grows the outline by half of
 // it all round and shrinks the hole by as much.
 TEST_F(CutPart, RoundHolesStayCirclesAndKerfGrowsTheOutlineByHalfOfIt) {
-  const CutLayout unkerfed = Cut();
-  const double plain = PieceArea(unkerfed.rib[0]);
+  const double plain = PieceArea(Rib()), plainLeft = core::BoundsOf(Cut()).left;
   AddHole(0, "40%", 10, 0, core::HoleShape::Round);
-  const CutLayout holed = Cut();
-  ASSERT_EQ(holed.rib.size(), 1u);
-  ASSERT_EQ(holed.rib[0].circles.size(), 1u);
-  EXPECT_TRUE(holed.rib[0].holes.empty());
-  const core::CutCircle& c = holed.rib[0].circles[0];
+  const CutPiece holed = Rib();
+  ASSERT_EQ(holed.circles.size(), 1u);
+  EXPECT_TRUE(holed.holes.empty());
+  const core::CutCircle& c = holed.circles[0];
   // Centred between the contours at 40 %: (18.234 - 4.527) / 2 from the file's points.
   EXPECT_NEAR(c.centre.x, 80, 1e-9);
   EXPECT_NEAR(c.centre.y, (18.23424 - 4.52682) / 2, 0.05);
   EXPECT_DOUBLE_EQ(c.radiusMm, 5);
-  EXPECT_NEAR(plain - PieceArea(holed.rib[0]), kPi * 10 * 10 / 4, 1e-6);
+  EXPECT_NEAR(plain - PieceArea(holed), kPi * 10 * 10 / 4, 1e-6);
 
-  CutLayout cut = Cut(0.4);
-  ASSERT_EQ(cut.rib.size(), 1u);
-  const CutPiece& rib = cut.rib[0];
+  const CutPiece rib = Rib(0.4);
   // Perimeter x k / 2 more outside; the hole's radius shrinks by k / 2.
   EXPECT_NEAR(core::LoopArea(rib.outer) - plain, kClarkYPerimeter * 0.2, kClarkYPerimeter * 0.2 * 0.05);
   ASSERT_EQ(rib.circles.size(), 1u);
   EXPECT_NEAR(rib.circles[0].radiusMm, 4.8, 1e-12);
-  EXPECT_NEAR(core::BoundsOf(cut).left, core::BoundsOf(unkerfed).left - 0.2, 0.002);
+  EXPECT_NEAR(core::BoundsOf(Cut(0.4)).left, plainLeft - 0.2, 0.002);
 
   // A hole narrower than the kerf cannot be cut; it is counted, not written.
   s.rib.holes[0].size.mm = 0.3;
-  CutLayout tiny = Cut(0.4);
-  EXPECT_TRUE(tiny.rib[0].circles.empty());
-  EXPECT_EQ(tiny.holesTooSmallForKerf, 1);
+  EXPECT_TRUE(Rib(0.4).circles.empty());
+  EXPECT_EQ(Cut(0.4).holesTooSmallForKerf, 1);
 }
 
 TEST_F(CutPart, FullFeaturedRibIsOnePieceOfSimpleClosedLoops) {
