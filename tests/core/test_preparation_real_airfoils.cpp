@@ -12,6 +12,7 @@
 
 #include "core/airfoilprep.h"
 #include "files/airfoilfile.h"
+#include "support/dxfsummary.h"
 #include "support/ribsetup.h"
 #include "support/testsupport.h"
 
@@ -44,6 +45,14 @@ Points CoarseUndercamberedSection() {
           {0.2, 0.07},     {0.12, 0.057},    {0.06, 0.042},   {0.025, 0.027},  {0.008, 0.014},  {0.0, 0.0},
           {0.008, -0.010}, {0.025, -0.016},  {0.06, -0.019},  {0.12, -0.017},  {0.2, -0.010},   {0.3, -0.002},
           {0.4, 0.004},    {0.55, 0.008},    {0.7, 0.008},    {0.85, 0.005},   {0.95, 0.002},   {1.0, 0.0}};
+}
+
+// The document an airfoil of these points prepares into.
+core::RibDocument PreparedFrom(const Points& points) {
+  core::RibDocument s;
+  testsupport::LoadPoints(s.airfoil, points);
+  core::InstallPreparedAirfoil(s);
+  return s;
 }
 
 struct Station {
@@ -130,9 +139,7 @@ TEST(Preparation, EveryPreparedSurfaceStaysNearItsFilesPoints) {
 // station 2 halfway to the trailing edge is the chord of the parabola, 0.00099. The nose
 // stations come from a separate model of the densification.
 TEST(Preparation, HandMadeSectionStationsFollowItsParabolasAndItsNose) {
-  core::RibDocument s;
-  testsupport::LoadPoints(s.airfoil, HandMadeSection());
-  core::InstallPreparedAirfoil(s);
+  const core::RibDocument s = PreparedFrom(HandMadeSection());
   EXPECT_EQ(s.prepared.outline.size(), 236u);
   ExpectStations(s,
                  {{2, 0.00099, -0.000495},
@@ -187,11 +194,7 @@ TEST(Preparation, RealAirfoilStations) {
   };
   for (const auto& [name, stations] : files) {
     SCOPED_TRACE(name);
-    core::RibDocument s;
-    s.airfoil.path = testsupport::AirfoilPath(name);
-    ASSERT_TRUE(files::ReadAirfoilInto(s.airfoil).ok());
-    core::InstallPreparedAirfoil(s);
-    ExpectStations(s, stations, 2e-9);
+    ExpectStations(dxftest::Rib(testsupport::AirfoilPath(name)), stations, 2e-9);
   }
 }
 
@@ -222,14 +225,8 @@ TEST(Preparation, SymmetricSectionsHaveNoCamber) {
                             {"biconvex 0.005 mm off", nudged, {{160, 0.048, -0.048}}}};
   for (const Case& c : symmetric) {
     SCOPED_TRACE(c.what);
-    core::RibDocument s;
-    if (c.points.empty()) {
-      s.airfoil.path = testsupport::AirfoilPath("naca0012.dat");
-      ASSERT_TRUE(files::ReadAirfoilInto(s.airfoil).ok());
-    } else {
-      testsupport::LoadPoints(s.airfoil, c.points);
-    }
-    core::InstallPreparedAirfoil(s);
+    const core::RibDocument s =
+        c.points.empty() ? dxftest::Rib(testsupport::AirfoilPath("naca0012.dat")) : PreparedFrom(c.points);
     for (std::size_t j = 0; j <= 400; ++j) ASSERT_EQ(s.prepared.upperAt[j], -s.prepared.lowerAt[j]) << j;
     EXPECT_EQ(s.prepared.upperAt[400], 0.0);
     EXPECT_EQ(s.prepared.maxCamber, 0.0);
@@ -237,9 +234,7 @@ TEST(Preparation, SymmetricSectionsHaveNoCamber) {
     ExpectStations(s, c.stations, 1e-5);
   }
 
-  core::RibDocument s;
-  testsupport::LoadPoints(s.airfoil, cambered);
-  core::InstallPreparedAirfoil(s);
+  core::RibDocument s = PreparedFrom(cambered);
   // The lower surface raised by 0.0001 at x = 0.45 (station 220): a mean line 0.00005 high.
   EXPECT_NEAR(s.prepared.maxCamber, 5e-5, 1e-6);
   EXPECT_NEAR(s.prepared.maxCamberStation, 220, 2);
@@ -247,16 +242,11 @@ TEST(Preparation, SymmetricSectionsHaveNoCamber) {
   // surface is 0.04968 above it.
   Points shifted = biconvex;
   shifted[18].first = 0.46;
-  testsupport::LoadPoints(s.airfoil, shifted);
-  core::InstallPreparedAirfoil(s);
-  EXPECT_GT(s.prepared.maxCamber, 5e-5);
+  EXPECT_GT(PreparedFrom(shifted).prepared.maxCamber, 5e-5);
 }
 
 TEST(Preparation, NoPointAheadOfTheNose) {
-  core::RibDocument s;
-  const Points coarse = CoarseUndercamberedSection();
-  testsupport::LoadPoints(s.airfoil, coarse);
-  core::InstallPreparedAirfoil(s);
+  const core::RibDocument s = PreparedFrom(CoarseUndercamberedSection());
   ExpectNearItsOwnPoints(s);
   double smallest = 1;
   for (const core::Point& q : s.prepared.outline) smallest = std::min(smallest, q.x);
@@ -272,9 +262,7 @@ TEST(Preparation, NoPointAheadOfTheNose) {
   // their heights make the polynomials of the windows around them swing by whole chords.
   Points mistyped = HandMadeSection();
   mistyped[3].first = 0.8001;
-  testsupport::LoadPoints(s.airfoil, mistyped);
-  core::InstallPreparedAirfoil(s);
-  ExpectNearItsOwnPoints(s);
+  ExpectNearItsOwnPoints(PreparedFrom(mistyped));
 }
 
 // The leading edge is the first point of smallest x over the whole outline, whatever x does
