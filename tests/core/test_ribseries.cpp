@@ -111,21 +111,14 @@ TEST(RibSeries, SpacedLayoutOfTwoMillimetreRibsAndGapsOfNinetyEight) {
   const core::SlotFloats t = Slots({{0, 2}, {1, 2}, {13, 2}});
   const core::SlotFloats g = Slots({{1, 98}, {2, 98}});
   const core::SpacedLayout l = core::LayOutSpacedRibs(t, g, 1);
-  EXPECT_EQ(l.distance[1], 100.0f);
-  EXPECT_EQ(l.span, 200.0f);
-  EXPECT_EQ(l.length, 202.0f);
+  EXPECT_EQ(std::tuple(l.distance[1], l.span, l.length), std::tuple(100.0f, 200.0f, 202.0f));
   const std::vector<SeriesRib> ribs = core::SpacedSeriesRibs(l, 200, 100, 1);
   ASSERT_EQ(ribs.size(), 3u);
-  EXPECT_EQ(ribs[1].chordMm, 150.0);
-  EXPECT_EQ(ribs[1].fraction, 0.5);
-  EXPECT_EQ(ribs[2].number, 3);
-  EXPECT_EQ(ribs[2].chordMm, 100.0);
+  EXPECT_EQ(std::tuple(ribs[1].chordMm, ribs[1].fraction, ribs[2].number, ribs[2].chordMm), std::tuple(150.0, 0.5, 3, 100.0));
 
   // A thick rib between thin ones takes half its thickness into each side's distance.
   const core::SpacedLayout thick = core::LayOutSpacedRibs(Slots({{0, 2}, {1, 10}, {13, 2}}), Slots({{1, 50}, {2, 50}}), 1);
-  EXPECT_EQ(thick.distance[1], 1 + 50 + 5.0f);
-  EXPECT_EQ(thick.span, 56 + 5 + 50 + 1.0f);
-  EXPECT_EQ(thick.length, 114.0f);
+  EXPECT_EQ(std::tuple(thick.distance[1], thick.span, thick.length), std::tuple(1 + 50 + 5.0f, 56 + 5 + 50 + 1.0f, 114.0f));
 
   // No intermediate rib: the root and tip mid-planes one gap and two half ribs apart.
   EXPECT_EQ(core::LayOutSpacedRibs(Slots({{0, 3}, {13, 3}}), Slots({{1, 100}}), 0).length, 106.0f);
@@ -138,14 +131,11 @@ TEST(RibSeries, SpacedArithmeticRoundsEveryStepToSinglePrecision) {
   const core::SlotFloats t = Slots({{0, t1}, {1, t1}, {2, 3.0f}, {3, 1.7f}, {13, t1}});
   const core::SlotFloats g = Slots({{1, 84.4f}, {2, 52.4f}, {3, 66.9f}, {4, 23.4f}});
   const core::SpacedLayout l = core::LayOutSpacedRibs(t, g, 3);
-  EXPECT_EQ(l.position[1], 85.50000762939453f);
-  EXPECT_EQ(l.position[3], 209.20001220703125f);
-  EXPECT_EQ(l.span, 234.00001525878906f);
-  EXPECT_EQ(l.length, 235.1000213623047f);
+  EXPECT_EQ(std::tuple(l.position[1], l.position[3], l.span, l.length),
+            std::tuple(85.50000762939453f, 209.20001220703125f, 234.00001525878906f, 235.1000213623047f));
   const std::vector<SeriesRib> ribs = core::SpacedSeriesRibs(l, 250, 120, 3);
-  EXPECT_EQ(ribs[1].chordMm, 202.5);
-  EXPECT_EQ(ribs[2].chordMm, 172.25);
-  EXPECT_EQ(ribs[3].chordMm, static_cast<double>(133.7777862548828f));
+  EXPECT_EQ(std::tuple(ribs[1].chordMm, ribs[2].chordMm, ribs[3].chordMm),
+            std::tuple(202.5, 172.25, static_cast<double>(133.7777862548828f)));
   EXPECT_DOUBLE_EQ(ribs[2].fraction, static_cast<double>(139.95001220703125f) / 234.00001525878906f);
 }
 
@@ -200,14 +190,11 @@ TEST(RibSeries, SpacingRefusesTheFirstZeroThicknessThenTheFirstZeroGap) {
   core::SlotFloats g = Slots({{1, 50}, {2, 50}, {3, 0}});
   auto r = core::CheckSpacing(t, g, 2);
   ASSERT_TRUE(r);
-  EXPECT_EQ(r->key, "10");
-  EXPECT_EQ(r->box, core::SeriesBox::Thickness);
-  EXPECT_EQ(r->slot, 2);
+  EXPECT_EQ(std::tuple(r->key, r->box, r->slot), std::tuple("10", core::SeriesBox::Thickness, 2));
   t[2] = 1.5f;
   r = core::CheckSpacing(t, g, 2);
   ASSERT_TRUE(r);
-  EXPECT_EQ(r->box, core::SeriesBox::Gap);
-  EXPECT_EQ(r->slot, 3);  // the gap before the tip rib
+  EXPECT_EQ(std::tuple(r->box, r->slot), std::tuple(core::SeriesBox::Gap, 3));  // the gap before the tip rib
   g[3] = 20;
   EXPECT_FALSE(core::CheckSpacing(t, g, 2));
   // Slots past the rib count do not matter.
