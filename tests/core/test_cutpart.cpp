@@ -109,8 +109,7 @@ TEST_F(CutPart, PlainRibEnclosesTheAirfoilsArea) {
   ASSERT_TRUE(cut.ok);
   ASSERT_EQ(cut.rib.size(), 1u);
   const CutPiece& rib = cut.rib[0];
-  EXPECT_TRUE(rib.holes.empty());
-  EXPECT_TRUE(rib.circles.empty());
+  EXPECT_TRUE(rib.holes.empty() && rib.circles.empty());
   EXPECT_NEAR(PieceArea(rib), kClarkYArea, kClarkYArea * 0.003);
   EXPECT_GT(core::LoopArea(rib.outer), 0) << "the outer loop runs counter-clockwise";
   // Every corner is a point of the outline the screen draws, to the micrometre.
@@ -126,8 +125,7 @@ TEST_F(CutPart, PlainRibEnclosesTheAirfoilsArea) {
   EXPECT_NEAR(b.left, nose, 0.0005);
   EXPECT_GT(nose, -0.05);
   EXPECT_NEAR(b.right, 200, 0.0005);
-  EXPECT_TRUE(cut.jig.empty());
-  EXPECT_TRUE(cut.marks.empty());
+  EXPECT_TRUE(cut.jig.empty() && cut.marks.empty());
   // No airfoil, or no chord: no part.
   s.airfoil.loaded = false;
   EXPECT_FALSE(Cut().ok);

@@ -65,11 +65,10 @@ TEST(RibGeometry, RoundSparWithAHeight) {
   const core::RibConstruction c = core::BuildRib(s);
   auto circles = core::ElementsOf(c, RibPart::SparRound);
   ASSERT_EQ(circles.size(), 2u);
-  EXPECT_NEAR(circles[0]->points[0].x, 60, kPinTol);
-  EXPECT_NEAR(circles[0]->points[0].y, kUpper280 - 2 - 3, kPinTol);
+  ExpectPoints(circles[0]->points, {{60, kUpper280 - 2 - 3}});
   EXPECT_NEAR(circles[0]->radiusMm, 3, kPinTol);
   EXPECT_TRUE(circles[1]->lowerSide);
-  EXPECT_NEAR(circles[1]->points[0].y, kLower280 + 1.5 + 2 + 3, kPinTol);
+  ExpectPoints(circles[1]->points, {{60, kLower280 + 1.5 + 2 + 3}});
   auto centres = core::ElementsOf(c, RibPart::SparCentreLine);
   ASSERT_EQ(centres.size(), 2u);
   ExpectPoints(centres[0]->points, {{57, kUpper280 - 5}, {63, kUpper280 - 5}});
