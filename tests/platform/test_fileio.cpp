@@ -207,8 +207,7 @@ TEST(WriteFilesAtomically, NewFilesTakeTheirNamesAndAFailureLeavesNothing) {
   const std::string a = dir.File("a.dat"), b = dir.File("b.dat");
   const platform::SetWriteOutcome both =
       platform::WriteFilesAtomically({{a, "first"}, {b, "bee"}, {a, "second"}}, platform::SetWriteMode::AllOrNothing);
-  EXPECT_TRUE(both.outcome.ok());
-  EXPECT_EQ(both.written, 3u);
+  EXPECT_TRUE(both.outcome.ok() && both.written == 3);
   EXPECT_EQ(ReadFile(a), "second");
   EXPECT_EQ(ReadFile(b), "bee");
   EXPECT_EQ(Names(dir), (std::vector<std::string>{"a.dat", "b.dat"}));
@@ -218,10 +217,8 @@ TEST(WriteFilesAtomically, NewFilesTakeTheirNamesAndAFailureLeavesNothing) {
     platform::ScopedWriteFault full(ENOSPC, 7);  // the second file fails after its first byte
     const platform::SetWriteOutcome r =
         platform::WriteFilesAtomically({{dir.File("c.dat"), "123456"}, {dir.File("d.dat"), "abcdef"}}, mode);
-    EXPECT_EQ(r.outcome.problem, FileProblem::DiskFull);
-    EXPECT_EQ(r.failed, 1u);
     const bool keepsFirst = mode == platform::SetWriteMode::KeepBefore;
-    EXPECT_EQ(r.written, keepsFirst ? 1u : 0u);
+    EXPECT_EQ(std::tuple(r.outcome.problem, r.failed, r.written), std::tuple(FileProblem::DiskFull, 1u, keepsFirst ? 1u : 0u));
     EXPECT_EQ(Names(dir), keepsFirst ? (std::vector<std::string>{"a.dat", "b.dat", "c.dat"})
                                      : (std::vector<std::string>{"a.dat", "b.dat"}));
   }
@@ -260,10 +257,8 @@ TEST(WriteFilesAtomically, AFailureWhileNamingTakesBackTheFilesNamedAlready) {
     for (std::size_t step : {std::size_t{2}, std::size_t{3}}) {
       platform::ScopedNamingFault full(ENOSPC, step);
       const platform::SetWriteOutcome r = platform::WriteFilesAtomically({{a, "new a"}, {b, "new b"}, {c, "new c"}}, mode);
-      EXPECT_EQ(r.outcome.problem, FileProblem::DiskFull);
-      EXPECT_EQ(r.failed, 1u);
       const bool keepsFirst = mode == platform::SetWriteMode::KeepBefore;
-      EXPECT_EQ(r.written, keepsFirst ? 1u : 0u);
+      EXPECT_EQ(std::tuple(r.outcome.problem, r.failed, r.written), std::tuple(FileProblem::DiskFull, 1u, keepsFirst ? 1u : 0u));
       EXPECT_EQ(ReadFile(a), keepsFirst ? "new a" : "old a");
       EXPECT_EQ(ReadFile(b), "old b");
       EXPECT_EQ(Names(dir), (std::vector<std::string>{"a.dat", "b.dat"}));
@@ -277,9 +272,7 @@ TEST(WriteFilesAtomically, AFailureWhileNamingTakesBackTheFilesNamedAlready) {
     platform::ScopedNamingFault full(ENOSPC, step);
     const platform::SetWriteOutcome twice = platform::WriteFilesAtomically(
         {{c, "first"}, {c, "second"}, {dir.File("d.dat"), "d"}}, platform::SetWriteMode::AllOrNothing);
-    EXPECT_EQ(twice.outcome.problem, FileProblem::DiskFull);
-    EXPECT_EQ(twice.failed, step == 2 ? 1u : 2u);
-    EXPECT_EQ(twice.written, 0u);
+    EXPECT_EQ(std::tuple(twice.outcome.problem, twice.failed, twice.written), std::tuple(FileProblem::DiskFull, step == 2 ? 1u : 2u, 0u));
     EXPECT_EQ(Names(dir), (std::vector<std::string>{"a.dat", "b.dat"}));
   }
 }
