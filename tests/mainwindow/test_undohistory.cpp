@@ -57,7 +57,6 @@ TEST(UndoStepNames, TheChangeTheUserMadeNamesTheStepNotWhatFollowedIt) {
   core::RibSetup blocks = before;
   blocks.baseMode = core::BaseMode::Blocks;
   EXPECT_STREQ(mainwindow::StepNameKey(blocks, before), "18");  // removing them too
-
 }
 
 // ---- The history in the main window ----
@@ -90,6 +89,12 @@ class UndoTest : public testsupport::MainWindowFixture {
     window->Run(Command::Spars);
     return window->findChild<ribwindows::SparWindow*>();
   }
+  static void AddSpar(ribwindows::SparWindow* spars, const char* position) {
+    spars->PositionBox()->setText(position);
+    spars->WidthBox()->setText("5");
+    spars->HeightBox()->setText("3");
+    spars->AddButton()->click();
+  }
   // Every primitive the rib draws at the main view's placement.
   platform::RecordingTarget Drawn() const {
     platform::RecordingTarget target;
@@ -101,7 +106,6 @@ class UndoTest : public testsupport::MainWindowFixture {
   std::string UndoText() const { return window->History().UndoAction()->text().toStdString(); }
   std::string RedoText() const { return window->History().RedoAction()->text().toStdString(); }
   int Steps() const { return window->History().Stack().count(); }
-
 };
 
 void ExpectSameDrawing(const platform::RecordingTarget& a, const platform::RecordingTarget& b, const char* what) {
@@ -123,10 +127,7 @@ TEST_F(UndoTest, UndoingChordAndSparGivesEachRibBackExactly) {
 
   ribwindows::SparWindow* spars = SparWindow();
   ASSERT_NE(spars, nullptr);
-  spars->PositionBox()->setText("30%");
-  spars->WidthBox()->setText("6");
-  spars->HeightBox()->setText("3");
-  spars->AddButton()->click();
+  AddSpar(spars, "30%");
   const core::RibSetup third = doc.rib;
   ASSERT_EQ(third.spars[0].positionText, "30%");
   EXPECT_EQ(UndoText(), Key("MenuEdit", "2") + " " + Key("MenuEdit", "15"));
@@ -151,9 +152,7 @@ TEST_F(UndoTest, UndoingChordAndSparGivesEachRibBackExactly) {
   Undo();  // nothing more to undo: nothing happens
   EXPECT_TRUE(doc.rib == first);
 
-  Redo();
-  Redo();
-  Redo();
+  for (int i = 0; i < 3; ++i) Redo();
   EXPECT_TRUE(doc.rib == fourth);
   EXPECT_FALSE(window->History().RedoAction()->isEnabled());
 
@@ -250,10 +249,7 @@ TEST_F(UndoTest, AnApplyIsOneStepAndOkAfterItOrCancelAddsNone) {
 TEST_F(UndoTest, AnOpenSparWindowFollowsAnUndo) {
   ribwindows::SparWindow* spars = SparWindow();
   ASSERT_NE(spars, nullptr);
-  spars->PositionBox()->setText("40");
-  spars->WidthBox()->setText("5");
-  spars->HeightBox()->setText("3");
-  spars->AddButton()->click();
+  AddSpar(spars, "40");
   ASSERT_EQ(doc.rib.spars[0].positionText, "40");
 
   // Ctrl+Z typed in the spar window undoes there too, as in the main window.
@@ -262,10 +258,7 @@ TEST_F(UndoTest, AnOpenSparWindowFollowsAnUndo) {
   QTest::keyClick(spars->AddButton(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_NE(doc.rib.spars[0].positionText, "40");
   // Had the window kept its own copy, the undone spar would come back with the next one.
-  spars->PositionBox()->setText("90");
-  spars->WidthBox()->setText("5");
-  spars->HeightBox()->setText("3");
-  spars->AddButton()->click();
+  AddSpar(spars, "90");
   EXPECT_EQ(doc.rib.spars[0].positionText, "90");
   EXPECT_NE(doc.rib.spars[1].positionText, "40");
   spars->close();
