@@ -31,3 +31,16 @@ function(expect_refused key)
   set(last_out "${last_out}" PARENT_SCOPE)
   set(last_err "${last_err}" PARENT_SCOPE)
 endfunction()
+
+# Stops with `why` unless the value of the variable named matches the regular expression,
+# or equals the text.
+function(expect_match variable regex why)
+  if(NOT "${${variable}}" MATCHES "${regex}")
+    message(FATAL_ERROR "${why}")
+  endif()
+endfunction()
+function(expect_equal variable text why)
+  if(NOT "${${variable}}" STREQUAL "${text}")
+    message(FATAL_ERROR "${why}")
+  endif()
+endfunction()
