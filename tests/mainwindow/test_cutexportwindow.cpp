@@ -83,9 +83,7 @@ TEST_F(CutExportWindowTest, TheMenuEntryWritesTheChosenFile) {
 
   const std::string target = dir.File("wing.svg");
   fileDialogs.answers = {target};
-  WhenModal([](QWidget* modal) {
-    auto* w = qobject_cast<mainwindow::CutExportWindow*>(modal);
-    ASSERT_NE(w, nullptr);
+  WhenModalIs<mainwindow::CutExportWindow>([](mainwindow::CutExportWindow* w) {
     w->FormatButton(CutFormat::Svg)->click();
     w->KerfBox()->setText("0.2");
     w->OkButton()->click();

@@ -75,9 +75,7 @@ class UndoTest : public testsupport::MainWindowFixture {
 
   void TypeChord(const char* text) {
     bool seen = false;
-    WhenModal([&](QWidget* modal) {
-      auto* input = qobject_cast<ribwindows::InputWindow*>(modal);
-      ASSERT_NE(input, nullptr);
+    WhenModalIs<ribwindows::InputWindow>([&](ribwindows::InputWindow* input) {
       seen = true;
       input->ValueBox()->setText(text);
       input->OkButton()->click();
@@ -160,9 +158,7 @@ TEST_F(UndoTest, UndoingChordAndSparGivesEachRibBackExactly) {
   // the rib and then cancelled: the menu still offers the spar's deletion.
   window->Run(Command::ZoomIn);
   window->Action(Command::ShowThickness)->trigger();
-  WhenModal([](QWidget* modal) {
-    auto* tool = qobject_cast<toolwindows::ThicknessCamberWindow*>(modal);
-    ASSERT_NE(tool, nullptr);
+  WhenModalIs<toolwindows::ThicknessCamberWindow>([](toolwindows::ThicknessCamberWindow* tool) {
     tool->ThicknessBox()->setText("15");
     tool->ApplyButton()->click();
     tool->CancelButton()->click();
@@ -221,9 +217,7 @@ TEST_F(UndoTest, TheModifiedFlagFollowsTheSavedStepAndANewAirfoilStartsAfresh) {
 
 TEST_F(UndoTest, AnApplyIsOneStepAndOkAfterItOrCancelAddsNone) {
   auto runTabs = [this](std::function<void(ribwindows::TabWindow*)> fill) {
-    WhenModal([fill](QWidget* modal) {
-      auto* w = qobject_cast<ribwindows::TabWindow*>(modal);
-      ASSERT_NE(w, nullptr);
+    WhenModalIs<ribwindows::TabWindow>([fill](ribwindows::TabWindow* w) {
       fill(w);
       if (w->isVisible()) w->reject();
     });

@@ -21,9 +21,7 @@ class KaldrexOffer : public testsupport::WindowTest {
  protected:
   // Answers the configuration window that opens next; keeps its title and question.
   void Answer(bool yes) {
-    WhenModal([this, yes](QWidget* modal) {
-      auto* window = qobject_cast<settingswindows::ConfigurationWindow*>(modal);
-      ASSERT_NE(window, nullptr);
+    WhenModalIs<settingswindows::ConfigurationWindow>([this, yes](settingswindows::ConfigurationWindow* window) {
       title = window->windowTitle().toStdString();
       question = window->Question()->text().toStdString();
       (yes ? window->YesButton() : window->NoButton())->click();
@@ -59,9 +57,7 @@ TEST_F(KaldrexOffer, YesCopiesThePackWhereChosenAndMakesItTheAirfoilFolder) {
   testsupport::WriteFile(chosen + "/e387.COR", "my own");
   doc.settings.airfoilDir = mine;
   fileDialogs.answers = {chosen + " "};
-  WhenModal([&](QWidget* modal) {
-    auto* window = qobject_cast<settingswindows::ConfigurationWindow*>(modal);
-    ASSERT_NE(window, nullptr);
+  WhenModalIs<settingswindows::ConfigurationWindow>([&](settingswindows::ConfigurationWindow* window) {
     title = window->windowTitle().toStdString();
     question = window->Question()->text().toStdString();
     EXPECT_EQ(window->FolderBox()->text().toStdString(), mine);

@@ -35,9 +35,7 @@ class DefaultsTest : public testsupport::WindowTest {
   static std::string Text(QLineEdit* box) { return box->text().toStdString(); }
   // The next defaults window switches to inches and presses OK.
   static void ChooseInchesOnOk() {
-    WhenModal([](QWidget* modal) {
-      auto* window = qobject_cast<DefaultsWindow*>(modal);
-      ASSERT_NE(window, nullptr);
+    WhenModalIs<DefaultsWindow>([](DefaultsWindow* window) {
       window->InchOption()->click();
       window->OkButton()->click();
     });
@@ -87,9 +85,7 @@ TEST_F(DefaultsTest, OkWithoutAUnitChangeStoresNeverEndsTheProgramAndSparesAnOpe
   auto listening = doc.changes.Listen([&](core::Changes c) { settingsChanges += c.Has(core::Change::Settings); });
   // Any answer an earlier question might have left queued must not be taken as a Yes.
   messages.answers = {BoxAnswer::Yes, BoxAnswer::Yes};
-  WhenModal([](QWidget* modal) {
-    auto* window = qobject_cast<DefaultsWindow*>(modal);
-    ASSERT_NE(window, nullptr);
+  WhenModalIs<DefaultsWindow>([](DefaultsWindow* window) {
     window->LengthBox(DefaultLength::Chord)->setText("250");
     window->LengthBox(DefaultLength::BlockHeight)->setText("30");
     window->OkButton()->click();

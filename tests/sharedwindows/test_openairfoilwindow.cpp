@@ -37,9 +37,7 @@ class OpenAirfoilWindowTest : public testsupport::WindowTest {
   std::string Label(sharedwindows::OpenAirfoilWindow& w, const char* name) { return w.Label(name)->text().toStdString(); }
   // Runs `command` in a main window and acts on the open window it shows.
   void InMainWindow(mainwindow::MainWindow& main, mainwindow::Command command, std::function<void(sharedwindows::OpenAirfoilWindow*)> act) {
-    WhenModal([act](QWidget* modal) {
-      auto* open = qobject_cast<sharedwindows::OpenAirfoilWindow*>(modal);
-      ASSERT_NE(open, nullptr);
+    WhenModalIs<sharedwindows::OpenAirfoilWindow>([act](sharedwindows::OpenAirfoilWindow* open) {
       act(open);
     });
     main.Run(command);
