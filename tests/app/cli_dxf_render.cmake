@@ -6,33 +6,24 @@ file(MAKE_DIRECTORY ${OUT})
 
 include(${CMAKE_CURRENT_LIST_DIR}/runcli.cmake)
 
-# Where `text` first stands in `file`, byte for byte (file(READ) as text would drop the CRs).
-function(find_bytes file text result)
+# Stops with `why` unless `text` stands in `file`, byte for byte (file(READ) as text would
+# drop the CRs); given START, at its very start.
+function(expect_bytes file text why)
   file(READ ${file} bytes HEX)
   string(HEX "${text}" hex)
   string(FIND "${bytes}" "${hex}" at)
-  if(at GREATER 0)
-    math(EXPR at "${at} / 2")
+  if(at EQUAL -1 OR (ARGN STREQUAL "START" AND NOT at EQUAL 0))
+    message(FATAL_ERROR "${why}")
   endif()
-  set(${result} ${at} PARENT_SCOPE)
 endfunction()
 
 run(0 dxf ${AIRFOIL} -o ${OUT}/rib.dxf --chord 180 --sheeting 2 --le 8 --te 12 --marks 4)
-find_bytes(${OUT}/rib.dxf "0\r\nSECTION\r\n2\r\nHEADER\r\n" at)
-if(NOT at EQUAL 0)
-  message(FATAL_ERROR "rib.dxf does not start with the header")
-endif()
-find_bytes(${OUT}/rib.dxf "8\r\nLayer01\r\n10\r\n180.0\r\n" at)
-if(at EQUAL -1)
-  message(FATAL_ERROR "rib.dxf: the outline does not end at 180 mm")
-endif()
+expect_bytes(${OUT}/rib.dxf "0\r\nSECTION\r\n2\r\nHEADER\r\n" "rib.dxf does not start with the header" START)
+expect_bytes(${OUT}/rib.dxf "8\r\nLayer01\r\n10\r\n180.0\r\n" "rib.dxf: the outline does not end at 180 mm")
 
 # An inch fraction typed as in the chord dialog: 7 7/8 in.
 run(0 --unit in dxf ${AIRFOIL} -o ${OUT}/inch.dxf --chord 7.7/8)
-find_bytes(${OUT}/inch.dxf "8\r\nLayer01\r\n10\r\n7.875\r\n" at)
-if(at EQUAL -1)
-  message(FATAL_ERROR "inch.dxf: the outline does not end at 7.875 in")
-endif()
+expect_bytes(${OUT}/inch.dxf "8\r\nLayer01\r\n10\r\n7.875\r\n" "inch.dxf: the outline does not end at 7.875 in")
 
 # An upside-down rib is not exported, whether the option or the project's own flag turns it.
 file(WRITE ${OUT}/english.ini "[Language]\nLangue=English\n")
@@ -101,10 +92,8 @@ if(PAINTING)
 endif()
 # A project brings its spars, holes and tabs; its airfoil is looked up as the program does.
 run(0 dxf ${DATA}/projects/full_mm.vdl -o ${OUT}/project.dxf --airfoil-dir ${DIR})
-find_bytes(${OUT}/project.dxf "0\r\nPOLYLINE\r\n5\r\n 502\r\n100\r\nAcDbEntity\r\n8\r\nTALON\r\n" at)
-if(at EQUAL -1)
-  message(FATAL_ERROR "project.dxf has no tab board line")
-endif()
+expect_bytes(${OUT}/project.dxf "0\r\nPOLYLINE\r\n5\r\n 502\r\n100\r\nAcDbEntity\r\n8\r\nTALON\r\n"
+             "project.dxf has no tab board line")
 # render draws an upside-down project upside down, as the option draws the same project upright
 # from its file; the pictures carry their file name, so each goes into a folder of its own.
 if(PAINTING)
