@@ -132,9 +132,7 @@ foreach(args "--sheet;100" "--sheet;100x" "--gap;-1" "--format;pdf" "--format;sv
              "--copies;0" "--copies;100" "--copies;x" "--prefix;A,,B" "--prefix;A B" "--thickness;0"
              "--thickness;x" "--paper;a3")
   run(64 kit ${summary} -o ${OUT}/none ${args})
-  if(EXISTS ${OUT}/none)
-    message(FATAL_ERROR "${args}: written on a usage error")
-  endif()
+  expect_absent("${args}: written on a usage error" ${OUT}/none)
 endforeach()
 run(64 kit -o ${OUT}/none)
 
@@ -142,10 +140,8 @@ run(64 kit -o ${OUT}/none)
 foreach(case "too-large-part|--sheet;100x200" "sheet|--gap;50" "kerf|--kerf;11" "prefix|--prefix;A,B")
   string(REPLACE "|" ";" case "${case}")
   list(POP_FRONT case key)
-  run(2 kit ${summary} -o ${OUT}/none ${case})
-  if(NOT last_out STREQUAL "refused: ${key}\n" OR EXISTS ${OUT}/none)
-    message(FATAL_ERROR "${key}: ${last_out}${last_err}")
-  endif()
+  expect_refused(${key} kit ${summary} -o ${OUT}/none ${case})
+  expect_absent("${key}: written all the same" ${OUT}/none)
 endforeach()
 # Sheeting thicker than half the tip ribs (sd7037 at 150 mm is 13.8 mm thick): refused,
 # naming the first rib file with nothing left.
@@ -153,10 +149,8 @@ run(2 kit ${summary} -o ${OUT}/none --sheeting 12)
 if(NOT last_out STREQUAL "refused: no-rib-left\n" OR NOT last_err MATCHES "${OUT}/series/[^ ]+\\.dat" OR EXISTS ${OUT}/none)
   message(FATAL_ERROR "sheeting 12 mm: ${last_out}${last_err}")
 endif()
-run(2 kit ${OUT}/series/none.txt -o ${OUT}/none)
-if(NOT last_out STREQUAL "refused: no-rib\n" OR EXISTS ${OUT}/none)
-  message(FATAL_ERROR "a summary that is not there: ${last_out}${last_err}")
-endif()
+expect_refused(no-rib kit ${OUT}/series/none.txt -o ${OUT}/none)
+expect_absent("a summary that is not there: written all the same" ${OUT}/none)
 
 # Every sheet read back by the real readers.
 file(GLOB sheets ${OUT}/kit/sheet-*.dxf ${OUT}/svg/sheet-*.svg ${OUT}/r12/sheet-*.dxf)

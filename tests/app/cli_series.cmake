@@ -62,9 +62,7 @@ expect_file_count(${work}/refused "*" 0)
 
 # A folder that does not exist is an error and is not created; usage errors are 64.
 run_mm(1 series ${root} ${tip} --root-chord 200 --tip-chord 100 --ribs 3 -o ${work}/nowhere)
-if(EXISTS ${work}/nowhere)
-  message(FATAL_ERROR "the missing output folder was created")
-endif()
+expect_absent("the missing output folder was created" ${work}/nowhere)
 expect_match(run_stderr "# 76 .*\n.*nowhere" "the missing folder is not named as such: ${run_stderr}")
 # A folder where a rib file goes: refused as by the other commands, and no other file of the
 # series written either (a read-only rib file takes the same road: the series' own tests).

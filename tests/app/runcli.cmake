@@ -33,7 +33,7 @@ function(expect_refused key)
 endfunction()
 
 # Stops with `why` unless the value of the variable named matches the regular expression,
-# or equals the text.
+# or equals the text; or if a path given after it exists.
 function(expect_match variable regex why)
   if(NOT "${${variable}}" MATCHES "${regex}")
     message(FATAL_ERROR "${why}")
@@ -43,4 +43,11 @@ function(expect_equal variable text why)
   if(NOT "${${variable}}" STREQUAL "${text}")
     message(FATAL_ERROR "${why}")
   endif()
+endfunction()
+function(expect_absent why)
+  foreach(path IN LISTS ARGN)
+    if(EXISTS "${path}")
+      message(FATAL_ERROR "${why}")
+    endif()
+  endforeach()
 endfunction()
