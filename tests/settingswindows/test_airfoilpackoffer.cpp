@@ -19,15 +19,12 @@ namespace {
 
 class KaldrexOffer : public testsupport::WindowTest {
  protected:
-  // Answers the configuration window that opens next; keeps its title and question.
-  void Answer(bool yes) {
-    WhenModalIs<settingswindows::ConfigurationWindow>([this, yes](settingswindows::ConfigurationWindow* window) {
-      title = window->windowTitle().toStdString();
-      question = window->Question()->text().toStdString();
+  // Answers the configuration window that opens next.
+  static void Answer(bool yes) {
+    WhenModalIs<settingswindows::ConfigurationWindow>([yes](settingswindows::ConfigurationWindow* window) {
       (yes ? window->YesButton() : window->NoButton())->click();
     });
   }
-  std::string title, question;
 };
 
 // The pack is offered for the user's own airfoil folder, never for the program's folders.
@@ -57,6 +54,7 @@ TEST_F(KaldrexOffer, YesCopiesThePackWhereChosenAndMakesItTheAirfoilFolder) {
   testsupport::WriteFile(chosen + "/e387.COR", "my own");
   doc.settings.airfoilDir = mine;
   fileDialogs.answers = {chosen + " "};
+  std::string title, question;
   WhenModalIs<settingswindows::ConfigurationWindow>([&](settingswindows::ConfigurationWindow* window) {
     title = window->windowTitle().toStdString();
     question = window->Question()->text().toStdString();
