@@ -73,10 +73,9 @@ TEST_F(HoleWindowTest, TheCentredBoxForcesTheOffsetToZero) {
 TEST_F(HoleWindowTest, OnlyTheOffsetBoxTakesAMinus) {
   HoleWindow w(doc);
   w.ShapeOption(1)->click();  // a round hole takes no height
-  QStringList kept;
-  for (QLineEdit* box : {w.PositionBox(), w.SizeBox(), w.HeightBox(), w.OffsetBox()})
-    Retype(box, "-4"), kept << box->text();
-  EXPECT_EQ(kept, (QStringList{"4", "4", "4", "-4"}));
+  for (QLineEdit* box : {w.PositionBox(), w.SizeBox(), w.HeightBox(), w.OffsetBox()}) Retype(box, "-4");
+  EXPECT_EQ(QStringList({w.PositionBox()->text(), w.SizeBox()->text(), w.HeightBox()->text(), w.OffsetBox()->text()}),
+            QStringList({"4", "4", "4", "-4"}));
   Retype(w.OffsetBox(), "%2");
   EXPECT_EQ(w.OffsetBox()->text(), "2");
 }
