@@ -20,13 +20,9 @@ endif()
 file(CREATE_LINK ${CLI} ${OUT}/elsewhere/vc SYMBOLIC)
 run_command(0 ${OUT}/elsewhere/vc render ${DIR}/clarky.dat --zoom 0.2 -o ${OUT}/linked.png)
 file(READ ${OUT}/linked.png magic LIMIT 4 HEX)
-if(NOT magic STREQUAL "89504e47")
-  message(FATAL_ERROR "no PNG through the link")
-endif()
+expect_equal(magic "89504e47" "no PNG through the link")
 run_command(64 ${OUT}/elsewhere/vc print ${DIR}/clarky.dat -o ${OUT}/p.txt)
-if(NOT last_err MATCHES "^usage: vandrell-cli print INPUT -o OUT.pdf")
-  message(FATAL_ERROR "print's usage error: ${last_err}")
-endif()
+expect_match(last_err "^usage: vandrell-cli print INPUT -o OUT.pdf" "print's usage error: ${last_err}")
 
 # Without vandrell-paint beside it, a painting command says so and writes nothing; the
 # others do not need it.

@@ -13,9 +13,7 @@ endfunction()
 function(expect_same_file a b)
   file(READ ${a} ca HEX)
   file(READ ${b} cb HEX)
-  if(NOT ca STREQUAL cb)
-    message(FATAL_ERROR "${a} differs from ${b}")
-  endif()
+  expect_equal(ca "${cb}" "${a} differs from ${b}")
 endfunction()
 
 # A current project comes out byte for byte.
@@ -34,14 +32,10 @@ file(WRITE ${work}/by_hand.vdl "${by_hand}")
 run(0 --unit mm info ${work}/by_hand.vdl --airfoil-dir ${AIRFOILS})
 foreach(line "^airfoil: [^\n]*/clarky\\.dat\n" "\nchord: 200 mm\nsheeting: 1\\.5 mm\n" "\nreference lines: 2\nspars: 1\nholes: 0\n"
              "\nbase: tabs\ncaption: \nupside down: no\n$")
-  if(NOT last_out MATCHES "${line}")
-    message(FATAL_ERROR "info of a project, no ${line}:\n${last_out}${last_err}")
-  endif()
+  expect_match(last_out "${line}" "info of a project, no ${line}:\n${last_out}${last_err}")
 endforeach()
 file(READ ${work}/by_hand.vdl after_info)
-if(NOT after_info STREQUAL by_hand)
-  message(FATAL_ERROR "info changed the project it read")
-endif()
+expect_equal(after_info "${by_hand}" "info changed the project it read")
 
 # An older project is converted in place on the way, as opening it does.
 file(COPY ${DATA}/projects/older_full.vdl DESTINATION ${work})

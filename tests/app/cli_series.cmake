@@ -16,9 +16,7 @@ endfunction()
 function(expect_first_line file line)
   file(STRINGS ${file} lines LIMIT_COUNT 1)
   string(REPLACE "\r" "" first "${lines}")
-  if(NOT first STREQUAL line)
-    message(FATAL_ERROR "${file}: first line \"${first}\", expected \"${line}\"")
-  endif()
+  expect_equal(first "${line}" "${file}: first line \"${first}\", expected \"${line}\"")
 endfunction()
 
 function(expect_file_count dir pattern count)
@@ -36,14 +34,10 @@ expect_file_count(${work}/even "*.dat" 5)
 expect_first_line(${work}/even/clarky&naca0012R04.dat "Rib 4 Chord : 125.00")
 expect_first_line(${work}/even/clarky&naca0012_200_100_5.txt "Ribs Unit :  mm")
 # The same series again replaces its five rib files and its summary, and says so.
-if(NOT run_stdout STREQUAL "")
-  message(FATAL_ERROR "a first series printed: ${run_stdout}")
-endif()
+expect_equal(run_stdout "" "a first series printed: ${run_stdout}")
 file(WRITE ${work}/even/clarky&naca0012R03.dat "edited")
 run_mm(0 series ${root} ${tip} --root-chord 200 --tip-chord 100 --ribs 3 -o ${work}/even)
-if(NOT run_stdout STREQUAL "replaced: 6\n")
-  message(FATAL_ERROR "series over an earlier one: ${run_stdout}")
-endif()
+expect_equal(run_stdout "replaced: 6\n" "series over an earlier one: ${run_stdout}")
 expect_first_line(${work}/even/clarky&naca0012R03.dat "Rib 3 Chord : 150.00")
 
 # No intermediate rib: the root and the tip; words of the user's language.
@@ -68,12 +62,8 @@ expect_file_count(${work}/refused "*" 0)
 
 # A folder that does not exist is an error and is not created; usage errors are 64.
 run_mm(1 series ${root} ${tip} --root-chord 200 --tip-chord 100 --ribs 3 -o ${work}/nowhere)
-if(EXISTS ${work}/nowhere)
-  message(FATAL_ERROR "the missing output folder was created")
-endif()
-if(NOT run_stderr MATCHES "# 76 .*\n.*nowhere")
-  message(FATAL_ERROR "the missing folder is not named as such: ${run_stderr}")
-endif()
+expect_absent("the missing output folder was created" ${work}/nowhere)
+expect_match(run_stderr "# 76 .*\n.*nowhere" "the missing folder is not named as such: ${run_stderr}")
 # A folder where a rib file goes: refused as by the other commands, and no other file of the
 # series written either (a read-only rib file takes the same road: the series' own tests).
 file(MAKE_DIRECTORY "${work}/blocked/clarky&naca0012R03.dat")
@@ -86,16 +76,12 @@ run_mm(64 series ${root} ${tip} --root-chord 200 --tip-chord 100 --ribs 3x -o ${
 # spaced-series: 2 mm ribs, 98 mm gaps: 202 mm long, the middle rib 150 mm.
 file(MAKE_DIRECTORY ${work}/spaced)
 run_mm(0 spaced-series ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 1 --gaps 98,98 -o ${work}/spaced)
-if(NOT run_stdout STREQUAL "length: 202 mm\n")
-  message(FATAL_ERROR "spaced-series length: ${run_stdout}")
-endif()
+expect_equal(run_stdout "length: 202 mm\n" "spaced-series length: ${run_stdout}")
 expect_first_line(${work}/spaced/clarky&naca0012R02.dat "Rib 2 Chord : 150.00")
 expect_file_count(${work}/spaced "*.dat" 3)
 # Under its older name, as scripts may still call it.
 run_mm(0 series2 ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 1 --gaps 98,98 -o ${work}/spaced)
-if(NOT run_stdout STREQUAL "length: 202 mm\nreplaced: 4\n")
-  message(FATAL_ERROR "spaced-series over an earlier one: ${run_stdout}")
-endif()
+expect_equal(run_stdout "length: 202 mm\nreplaced: 4\n" "spaced-series over an earlier one: ${run_stdout}")
 # Decimal commas, the lists then separated by ";": 1.5 + 97.5 + 2.5 + 98 + 1.5 = 201 mm.
 string(ASCII 59 semicolon)
 file(MAKE_DIRECTORY ${work}/commas)

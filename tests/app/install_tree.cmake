@@ -69,13 +69,9 @@ endif()
 
 # The window program's own options (the batch program's help is compiled in: cli_help).
 installed(0 ${prefix}/bin/vandrell --help)
-if(NOT last_out MATCHES "^usage: vandrell ")
-  message(FATAL_ERROR "vandrell --help: ${last_out}")
-endif()
+expect_match(last_out "^usage: vandrell " "vandrell --help: ${last_out}")
 installed(0 ${prefix}/bin/vandrell --version)
-if(NOT last_out MATCHES "^vandrell ${VERSION}")
-  message(FATAL_ERROR "vandrell --version: ${last_out}")
-endif()
+expect_match(last_out "^vandrell ${VERSION}" "vandrell --version: ${last_out}")
 
 # The window program, started from the installed tree (root could write there), keeps its
 # settings in the user's folder. It waits at its first question until it is stopped.

@@ -79,9 +79,9 @@ def duration(args):
     return max(times)
 
 
-def kill_at_random(name, make_args, whole_run, check):
+def kill_at_random(name, make_args, check, hidden):
     """TRIES runs, each killed at a random moment of a whole run's time; `check` after each.
-    Then a whole run: nothing of ours may stay hidden."""
+    Then a whole run (that of make_args(0)): nothing of ours, `hidden()`, may stay."""
     span = duration(make_args(0)) * 1.1
     left_hidden = 0
     for i in range(TRIES):
@@ -89,8 +89,11 @@ def kill_at_random(name, make_args, whole_run, check):
         time.sleep(random.uniform(0, span))
         p.kill()
         p.wait()
-        left_hidden += check(i)
-    whole_run()
+        check(i)
+        left_hidden += len(hidden()) > 0
+    run(make_args(0))
+    if hidden():
+        fail("%s: hidden files stay after a whole run: %s" % (name, hidden()[:5]))
     print("%s: %d runs killed over %.0f ms; hidden files there after %d of the kills, cleared by the next run"
           % (name, TRIES, span * 1000, left_hidden))
 
@@ -111,12 +114,8 @@ def kill_series():
         for name, data in now.items():
             if data not in (refs[WORDS[0]].get(name), refs[WORDS[1]].get(name)):
                 fail("series kill %d: %s is neither run's" % (i, name))
-        return len(hidden_in(folder)) > 0
 
-    kill_at_random("series", lambda i: series_args(WORDS[i % 2], 40, folder),
-                   lambda: run(series_args(WORDS[0], 40, folder)), check)
-    if hidden_in(folder):
-        fail("series: hidden files stay after a whole run: %s" % hidden_in(folder)[:5])
+    kill_at_random("series", lambda i: series_args(WORDS[i % 2], 40, folder), check, lambda: hidden_in(folder))
 
 
 def kill_kit():
@@ -141,12 +140,9 @@ def kill_kit():
         now = files_in(folder, ("kit.pdf", "kit-check.pdf"))
         if now not in refs:
             fail("kit kill %d: a mixed kit: %s" % (i, sorted(now)))
-        return len(hidden_in(WORK)) + len(hidden_in(folder)) > 0
 
-    kill_at_random("kit", lambda i: kit_args(sheets[i % 2], summary, folder),
-                   lambda: run(kit_args(sheets[0], summary, folder)), check)
-    if hidden_in(WORK) or hidden_in(folder):
-        fail("kit: hidden files stay after a whole run: %s" % (hidden_in(WORK) + hidden_in(folder)))
+    kill_at_random("kit", lambda i: kit_args(sheets[i % 2], summary, folder), check,
+                   lambda: hidden_in(WORK) + hidden_in(folder))
 
 
 def kill_resave():
@@ -161,12 +157,8 @@ def kill_resave():
     def check(i):
         if open(out, "rb").read() not in refs:
             fail("resave kill %d: wing.vdl is neither project" % i)
-        return len(hidden_in(folder)) > 0
 
-    kill_at_random("resave", lambda i: ["resave", projects[i % 2], out], lambda: run(["resave", projects[0], out]),
-                   check)
-    if hidden_in(folder):
-        fail("resave: hidden files stay after a whole run: %s" % hidden_in(folder))
+    kill_at_random("resave", lambda i: ["resave", projects[i % 2], out], check, lambda: hidden_in(folder))
 
 
 def mount_small(at, size_kb):

@@ -28,6 +28,16 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
+// Whether `p` lies inside the closed loop (even-odd rule).
+inline bool LoopHolds(const std::vector<core::PointMm>& loop, core::PointMm p) {
+  bool in = false;
+  for (std::size_t i = 0, j = loop.size() - 1; i < loop.size(); j = i++) {
+    const core::PointMm &a = loop[i], &b = loop[j];
+    if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) in = !in;
+  }
+  return in;
+}
+
 struct Loop {
   std::vector<core::PointMm> points;
   double Area() const {
@@ -38,14 +48,7 @@ struct Loop {
     }
     return twice / 2;
   }
-  bool Holds(core::PointMm p) const {
-    bool in = false;
-    for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
-      const core::PointMm &a = points[i], &b = points[j];
-      if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) in = !in;
-    }
-    return in;
-  }
+  bool Holds(core::PointMm p) const { return LoopHolds(points, p); }
 };
 
 struct Text {

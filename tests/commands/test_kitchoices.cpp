@@ -18,11 +18,9 @@ TEST(KitChoices, BoxesTakeTheUnitInForceAndNameTheBoxAtFault) {
   std::optional<commands::KitSettings> s =
       commands::KitSettingsFromBoxes({"100", "1000", "2.5", ".2", output::CutFormat::Svg, "", " mm"}, refusal);
   ASSERT_TRUE(s);
-  EXPECT_DOUBLE_EQ(s->sheet.widthMm, 100);  // across the grain
-  EXPECT_DOUBLE_EQ(s->sheet.lengthMm, 1000);
-  EXPECT_DOUBLE_EQ(s->gapMm, 2.5);
-  EXPECT_DOUBLE_EQ(s->cut.kerfMm, 0.2);
-  EXPECT_EQ(s->cut.format, output::CutFormat::Svg);
+  // The width is across the grain.
+  EXPECT_EQ(std::tuple(s->sheet.widthMm, s->sheet.lengthMm, s->gapMm, s->cut.kerfMm, s->cut.format),
+            std::tuple(100.0, 1000.0, 2.5, 0.2, output::CutFormat::Svg));
   // No kerf and no gap are allowed; a sheet of no size is not.
   ASSERT_TRUE(commands::KitSettingsFromBoxes({"100", "1000", "0", "", output::CutFormat::DxfR12, "", " mm"}, refusal));
   EXPECT_EQ(s->thicknessMm, 0);  // not given
@@ -61,10 +59,8 @@ TEST(KitChoices, RememberedInTheirOwnSectionAndUnreadableValuesReadAsDefaults) {
   platform::MemoryUserStore store;
   platform::ScopedUserStore use(&store);
   commands::KitChoices fresh = commands::LoadKitChoices();
-  EXPECT_DOUBLE_EQ(fresh.settings.sheet.widthMm, 100);
-  EXPECT_DOUBLE_EQ(fresh.settings.sheet.lengthMm, 1000);
-  EXPECT_DOUBLE_EQ(fresh.settings.gapMm, 2);
-  EXPECT_EQ(fresh.settings.cut.format, output::CutFormat::DxfR2000);
+  EXPECT_EQ(std::tuple(fresh.settings.sheet.widthMm, fresh.settings.sheet.lengthMm, fresh.settings.gapMm,
+                       fresh.settings.cut.format), std::tuple(100.0, 1000.0, 2.0, output::CutFormat::DxfR2000));
 
   commands::KitChoices c;
   c.settings.sheet = core::SheetSize{914.4, 101.6};
@@ -75,19 +71,15 @@ TEST(KitChoices, RememberedInTheirOwnSectionAndUnreadableValuesReadAsDefaults) {
   commands::StoreKitChoices(c);
   EXPECT_EQ(store.Get("Kit", "Length"), "914.4");
   const commands::KitChoices back = commands::LoadKitChoices();
-  EXPECT_DOUBLE_EQ(back.settings.sheet.lengthMm, 914.4);
-  EXPECT_DOUBLE_EQ(back.settings.sheet.widthMm, 101.6);
-  EXPECT_DOUBLE_EQ(back.settings.gapMm, 1.5);
-  EXPECT_DOUBLE_EQ(back.settings.cut.kerfMm, 0.15);
-  EXPECT_EQ(back.settings.cut.format, output::CutFormat::DxfR12);
-  EXPECT_EQ(back.folder, "/somewhere/kit");
+  EXPECT_EQ(std::tuple(back.settings.sheet.lengthMm, back.settings.sheet.widthMm, back.settings.gapMm,
+                       back.settings.cut.kerfMm, back.settings.cut.format, back.folder),
+            std::tuple(914.4, 101.6, 1.5, 0.15, output::CutFormat::DxfR12, std::string("/somewhere/kit")));
   // One side unreadable: the default sheet whole, not half of each.
   store.Set("Kit", "Width", "wide");
   store.Set("Kit", "Kerf", "99");
   const commands::KitChoices damaged = commands::LoadKitChoices();
-  EXPECT_DOUBLE_EQ(damaged.settings.sheet.widthMm, 100);
-  EXPECT_DOUBLE_EQ(damaged.settings.sheet.lengthMm, 1000);
-  EXPECT_DOUBLE_EQ(damaged.settings.cut.kerfMm, 0);
+  EXPECT_EQ(std::tuple(damaged.settings.sheet.widthMm, damaged.settings.sheet.lengthMm, damaged.settings.cut.kerfMm),
+            std::tuple(100.0, 1000.0, 0.0));
 }
 
 TEST(KitChoices, OnlyTheNamesAKitGivesAreAKitsFiles) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "commands/cutkit.h"
+#include "commands/cutkitfixture.h"
 #include "files/projectfile.h"
 #include "output/kitwriter.h"
 #include "support/dxfsummary.h"
@@ -36,15 +37,6 @@ std::vector<PointMm> TextBox(const Item& text) {
   return box;
 }
 
-bool HoldsPoint(const std::vector<PointMm>& loop, PointMm p) {
-  bool in = false;
-  for (std::size_t i = 0, j = loop.size() - 1; i < loop.size(); j = i++) {
-    const PointMm &a = loop[i], &b = loop[j];
-    if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) in = !in;
-  }
-  return in;
-}
-
 // The sheet's items sorted into the laser's steps, each item given the part (outline) it
 // lies in, the outlines numbered along the sheet.
 struct Steps {
@@ -62,7 +54,7 @@ Steps StepsOf(const std::vector<Item>& items) {
   std::vector<const Item*> outlines;
   for (const Item* a : loops)
     if (std::none_of(loops.begin(), loops.end(),
-                     [&](const Item* b) { return b != a && HoldsPoint(b->points, a->points.front()); }))
+                     [&](const Item* b) { return b != a && LoopHolds(b->points, a->points.front()); }))
       outlines.push_back(a);
   auto leftOf = [](const Item* i) {
     double left = i->points.front().x;
@@ -73,7 +65,7 @@ Steps StepsOf(const std::vector<Item>& items) {
   std::stable_sort(along.begin(), along.end(), [&](const Item* a, const Item* b) { return leftOf(a) < leftOf(b); });
   auto partOf = [&](PointMm p) {
     for (std::size_t k = 0; k < along.size(); ++k)
-      if (HoldsPoint(along[k]->points, p)) return static_cast<int>(k);
+      if (LoopHolds(along[k]->points, p)) return static_cast<int>(k);
     return -1;
   };
   for (const Item* o : along) s.outlines.push_back(o->points);
@@ -193,12 +185,12 @@ TEST_F(KitSheetOrder, EngravingStaysOnItsOwnPartClearOfItsOpenings) {
         if (i.layer == "CUT" && (i.type == "CIRCLE" || std::any_of(s.outlines.begin(), s.outlines.end(), [&](const auto& o) {
                                    const bool itself = o.size() == i.points.size() && o.front().x == i.points.front().x &&
                                                        o.front().y == i.points.front().y;
-                                   return !itself && HoldsPoint(o, i.points.front());
+                                   return !itself && LoopHolds(o, i.points.front());
                                  })))
           openings.push_back(&i);
       auto inOpening = [&](PointMm p) {
         return std::any_of(openings.begin(), openings.end(), [&](const Item* o) {
-          if (o->type != "CIRCLE") return HoldsPoint(o->points, p);
+          if (o->type != "CIRCLE") return LoopHolds(o->points, p);
           return std::hypot(p.x - o->points[0].x, p.y - o->points[0].y) < o->radius;
         });
       };
@@ -217,7 +209,7 @@ TEST_F(KitSheetOrder, EngravingStaysOnItsOwnPartClearOfItsOpenings) {
               (letters == std::string::npos ||
                m.text.find_first_not_of("abcdefghijklmnopqrstuvwxyz", letters) == std::string::npos)) {
             ++names;
-            for (std::size_t k = 0; k < s.outlines.size(); ++k) named[k] += HoldsPoint(s.outlines[k], path[0]);
+            for (std::size_t k = 0; k < s.outlines.size(); ++k) named[k] += LoopHolds(s.outlines[k], path[0]);
           }
         } else {
           ++lines;
@@ -229,11 +221,11 @@ TEST_F(KitSheetOrder, EngravingStaysOnItsOwnPartClearOfItsOpenings) {
                               path[k].y + (path[k + 1].y - path[k].y) * step / 10});
         if (path.size() == 1) scored = path;
         std::size_t part = 0;
-        while (part < s.outlines.size() && !HoldsPoint(s.outlines[part], scored.front())) ++part;
+        while (part < s.outlines.size() && !LoopHolds(s.outlines[part], scored.front())) ++part;
         ASSERT_LT(part, s.outlines.size()) << m.text << " at " << scored.front().x << ", " << scored.front().y
                                            << ": on no part";
         for (const PointMm& p : scored) {
-          ASSERT_TRUE(HoldsPoint(s.outlines[part], p)) << m.text << " leaves its part at " << p.x << ", " << p.y;
+          ASSERT_TRUE(LoopHolds(s.outlines[part], p)) << m.text << " leaves its part at " << p.x << ", " << p.y;
           ASSERT_FALSE(inOpening(p)) << m.text << " crosses an opening at " << p.x << ", " << p.y;
         }
       }

@@ -65,9 +65,8 @@ TEST_F(CutExportWindowTest, TheKerfBoxRefusesOtherKeysAndOkRefusesAWidthTooWide)
   w.MarksBox()->click();
   w.OkButton()->click();
   EXPECT_EQ(w.result(), QDialog::Accepted);
-  EXPECT_EQ(w.Settings().format, CutFormat::DxfR12);
-  EXPECT_DOUBLE_EQ(w.Settings().kerfMm, 0.15);
-  EXPECT_TRUE(w.Settings().marks);
+  EXPECT_EQ(std::tuple(w.Settings().format, w.Settings().kerfMm, w.Settings().marks),
+            std::tuple(CutFormat::DxfR12, 0.15, true));
   EXPECT_EQ(userStore.Get("Cut", "Format"), "r12");
   EXPECT_EQ(userStore.Get("Cut", "Kerf"), "0.15");
   EXPECT_EQ(userStore.Get("Cut", "Marks"), "1");
@@ -84,9 +83,7 @@ TEST_F(CutExportWindowTest, TheMenuEntryWritesTheChosenFile) {
 
   const std::string target = dir.File("wing.svg");
   fileDialogs.answers = {target};
-  WhenModal([](QWidget* modal) {
-    auto* w = qobject_cast<mainwindow::CutExportWindow*>(modal);
-    ASSERT_NE(w, nullptr);
+  WhenModalIs<mainwindow::CutExportWindow>([](mainwindow::CutExportWindow* w) {
     w->FormatButton(CutFormat::Svg)->click();
     w->KerfBox()->setText("0.2");
     w->OkButton()->click();

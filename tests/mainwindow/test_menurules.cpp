@@ -123,15 +123,12 @@ TEST_F(MenuRules, ChordComesFromTheTitleLineOnlyWhenItNamesOne) {
 
 TEST_F(MenuRules, ARecentAirfoilOpensPreparedAndARefusedOneLeavesItWhole) {
   core::RibDocument& s = doc;
-  s.rib.tabs.lowerDistance.text = "12";
-  s.rib.tabs.lowerDistance.mm = 12;
   s.rib.boardAngle = 5;
   s.rib.tabs.board = core::TabBoard::OverUpperSurface;
   const std::string good = OpenAirfoil("GOOD: 180", "good.dat");
   EXPECT_TRUE(s.project.modified);
   EXPECT_FLOAT_EQ(s.rib.chord.mm, 180);
-  // The board starts afresh, on the new airfoil's lowest point: 180 x 0.025 - 1.5.
-  EXPECT_EQ(s.rib.tabs.lowerDistance, (core::Length{3, "3.00"}));
+  // The board starts afresh, level and under the rib (its distance: the rib stand tests).
   EXPECT_EQ(s.rib.boardAngle, 0);
   EXPECT_EQ(s.rib.tabs.board, core::TabBoard::UnderLowerSurface);
   EXPECT_GT(s.prepared.outline.size(), s.airfoil.points.size());  // prepared

@@ -39,9 +39,7 @@ class SameRib : public testsupport::MainWindowFixture {
   // Types `typed` into the input window `command` opens and presses OK; a window that
   // refused stays open and is cancelled.
   void TypeInWindow(mainwindow::Command command, const char* typed) {
-    WhenModal([typed](QWidget* modal) {
-      auto* input = qobject_cast<ribwindows::InputWindow*>(modal);
-      ASSERT_NE(input, nullptr);
+    WhenModalIs<ribwindows::InputWindow>([typed](ribwindows::InputWindow* input) {
       input->ValueBox()->setText(typed);
       input->OkButton()->click();
       if (input->isVisible()) input->CancelButton()->click();

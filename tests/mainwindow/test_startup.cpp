@@ -29,9 +29,7 @@ class Startup : public testsupport::WindowTest {
  protected:
   // Picks `language` in the chooser that opens next, or presses OK untouched.
   void ChooseLanguage(const QString& language) {
-    WhenModal([language](QWidget* modal) {
-      auto* lang = qobject_cast<mainwindow::LanguageWindow*>(modal);
-      ASSERT_NE(lang, nullptr);
+    WhenModalIs<mainwindow::LanguageWindow>([language](mainwindow::LanguageWindow* lang) {
       if (!language.isEmpty()) {
         lang->LanguageList()->setCurrentIndex(lang->LanguageList()->findData(language));
         emit lang->LanguageList()->activated(lang->LanguageList()->currentIndex());

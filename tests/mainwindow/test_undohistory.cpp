@@ -57,7 +57,6 @@ TEST(UndoStepNames, TheChangeTheUserMadeNamesTheStepNotWhatFollowedIt) {
   core::RibSetup blocks = before;
   blocks.baseMode = core::BaseMode::Blocks;
   EXPECT_STREQ(mainwindow::StepNameKey(blocks, before), "18");  // removing them too
-
 }
 
 // ---- The history in the main window ----
@@ -76,9 +75,7 @@ class UndoTest : public testsupport::MainWindowFixture {
 
   void TypeChord(const char* text) {
     bool seen = false;
-    WhenModal([&](QWidget* modal) {
-      auto* input = qobject_cast<ribwindows::InputWindow*>(modal);
-      ASSERT_NE(input, nullptr);
+    WhenModalIs<ribwindows::InputWindow>([&](ribwindows::InputWindow* input) {
       seen = true;
       input->ValueBox()->setText(text);
       input->OkButton()->click();
@@ -89,6 +86,12 @@ class UndoTest : public testsupport::MainWindowFixture {
   ribwindows::SparWindow* SparWindow() {
     window->Run(Command::Spars);
     return window->findChild<ribwindows::SparWindow*>();
+  }
+  static void AddSpar(ribwindows::SparWindow* spars, const char* position) {
+    spars->PositionBox()->setText(position);
+    spars->WidthBox()->setText("5");
+    spars->HeightBox()->setText("3");
+    spars->AddButton()->click();
   }
   // Every primitive the rib draws at the main view's placement.
   platform::RecordingTarget Drawn() const {
@@ -101,7 +104,6 @@ class UndoTest : public testsupport::MainWindowFixture {
   std::string UndoText() const { return window->History().UndoAction()->text().toStdString(); }
   std::string RedoText() const { return window->History().RedoAction()->text().toStdString(); }
   int Steps() const { return window->History().Stack().count(); }
-
 };
 
 void ExpectSameDrawing(const platform::RecordingTarget& a, const platform::RecordingTarget& b, const char* what) {
@@ -123,10 +125,7 @@ TEST_F(UndoTest, UndoingChordAndSparGivesEachRibBackExactly) {
 
   ribwindows::SparWindow* spars = SparWindow();
   ASSERT_NE(spars, nullptr);
-  spars->PositionBox()->setText("30%");
-  spars->WidthBox()->setText("6");
-  spars->HeightBox()->setText("3");
-  spars->AddButton()->click();
+  AddSpar(spars, "30%");
   const core::RibSetup third = doc.rib;
   ASSERT_EQ(third.spars[0].positionText, "30%");
   EXPECT_EQ(UndoText(), Key("MenuEdit", "2") + " " + Key("MenuEdit", "15"));
@@ -151,9 +150,7 @@ TEST_F(UndoTest, UndoingChordAndSparGivesEachRibBackExactly) {
   Undo();  // nothing more to undo: nothing happens
   EXPECT_TRUE(doc.rib == first);
 
-  Redo();
-  Redo();
-  Redo();
+  for (int i = 0; i < 3; ++i) Redo();
   EXPECT_TRUE(doc.rib == fourth);
   EXPECT_FALSE(window->History().RedoAction()->isEnabled());
 
@@ -161,9 +158,7 @@ TEST_F(UndoTest, UndoingChordAndSparGivesEachRibBackExactly) {
   // the rib and then cancelled: the menu still offers the spar's deletion.
   window->Run(Command::ZoomIn);
   window->Action(Command::ShowThickness)->trigger();
-  WhenModal([](QWidget* modal) {
-    auto* tool = qobject_cast<toolwindows::ThicknessCamberWindow*>(modal);
-    ASSERT_NE(tool, nullptr);
+  WhenModalIs<toolwindows::ThicknessCamberWindow>([](toolwindows::ThicknessCamberWindow* tool) {
     tool->ThicknessBox()->setText("15");
     tool->ApplyButton()->click();
     tool->CancelButton()->click();
@@ -222,9 +217,7 @@ TEST_F(UndoTest, TheModifiedFlagFollowsTheSavedStepAndANewAirfoilStartsAfresh) {
 
 TEST_F(UndoTest, AnApplyIsOneStepAndOkAfterItOrCancelAddsNone) {
   auto runTabs = [this](std::function<void(ribwindows::TabWindow*)> fill) {
-    WhenModal([fill](QWidget* modal) {
-      auto* w = qobject_cast<ribwindows::TabWindow*>(modal);
-      ASSERT_NE(w, nullptr);
+    WhenModalIs<ribwindows::TabWindow>([fill](ribwindows::TabWindow* w) {
       fill(w);
       if (w->isVisible()) w->reject();
     });
@@ -250,10 +243,7 @@ TEST_F(UndoTest, AnApplyIsOneStepAndOkAfterItOrCancelAddsNone) {
 TEST_F(UndoTest, AnOpenSparWindowFollowsAnUndo) {
   ribwindows::SparWindow* spars = SparWindow();
   ASSERT_NE(spars, nullptr);
-  spars->PositionBox()->setText("40");
-  spars->WidthBox()->setText("5");
-  spars->HeightBox()->setText("3");
-  spars->AddButton()->click();
+  AddSpar(spars, "40");
   ASSERT_EQ(doc.rib.spars[0].positionText, "40");
 
   // Ctrl+Z typed in the spar window undoes there too, as in the main window.
@@ -262,10 +252,7 @@ TEST_F(UndoTest, AnOpenSparWindowFollowsAnUndo) {
   QTest::keyClick(spars->AddButton(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_NE(doc.rib.spars[0].positionText, "40");
   // Had the window kept its own copy, the undone spar would come back with the next one.
-  spars->PositionBox()->setText("90");
-  spars->WidthBox()->setText("5");
-  spars->HeightBox()->setText("3");
-  spars->AddButton()->click();
+  AddSpar(spars, "90");
   EXPECT_EQ(doc.rib.spars[0].positionText, "90");
   EXPECT_NE(doc.rib.spars[1].positionText, "40");
   spars->close();

@@ -63,12 +63,9 @@ TEST_F(BlockWindowTest, TheTotalAndTheAirfoilHeightsFollowTypingAndTheChord) {
 
 TEST_F(BlockWindowTest, ApplyStoresTheBlockWithItsTailAndNamesTheAngle) {
   ribwindows::BlockWindow w(doc);
-  Retype(w.Box(kBase), "10");
-  Retype(w.Box(kLeading), "15");
-  Retype(w.Box(kTrailing), "12");
-  Retype(w.Box(kSeat), "3");
-  Retype(w.Box(kTop), "30");
-  Retype(w.Box(kAngle), "3");
+  for (const auto& [box, text] :
+       {std::pair{kBase, "10"}, {kLeading, "15"}, {kTrailing, "12"}, {kSeat, "3"}, {kTop, "30"}, {kAngle, "3"}})
+    Retype(w.Box(box), text);
   w.TailOption(1)->click();
   w.ApplyButton()->click();
   const core::Blocks& b = doc.rib.blocks;

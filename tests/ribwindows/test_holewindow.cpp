@@ -74,10 +74,8 @@ TEST_F(HoleWindowTest, OnlyTheOffsetBoxTakesAMinus) {
   HoleWindow w(doc);
   w.ShapeOption(1)->click();  // a round hole takes no height
   for (QLineEdit* box : {w.PositionBox(), w.SizeBox(), w.HeightBox(), w.OffsetBox()}) Retype(box, "-4");
-  EXPECT_EQ(w.PositionBox()->text(), "4");
-  EXPECT_EQ(w.SizeBox()->text(), "4");
-  EXPECT_EQ(w.HeightBox()->text(), "4");
-  EXPECT_EQ(w.OffsetBox()->text(), "-4");
+  EXPECT_EQ(QStringList({w.PositionBox()->text(), w.SizeBox()->text(), w.HeightBox()->text(), w.OffsetBox()->text()}),
+            QStringList({"4", "4", "4", "-4"}));
   Retype(w.OffsetBox(), "%2");
   EXPECT_EQ(w.OffsetBox()->text(), "2");
 }

@@ -223,9 +223,7 @@ TEST_F(InputWindowTest, CancelStoresNothingAndDoesNotRedrawWhileOkDoes) {
   doc.project.modified = false;
   const int draws = main.DrawCount();
   for (bool ok : {false, true}) {
-    WhenModal([ok](QWidget* modal) {
-      auto* input = qobject_cast<ribwindows::InputWindow*>(modal);
-      ASSERT_NE(input, nullptr);
+    WhenModalIs<ribwindows::InputWindow>([ok](ribwindows::InputWindow* input) {
       input->ValueBox()->setText("350");
       (ok ? input->OkButton() : input->CancelButton())->click();
     });

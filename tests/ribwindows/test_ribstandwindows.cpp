@@ -35,9 +35,7 @@ class RibStandTest : public testsupport::WindowTest {
   template <class Window>
   void RunWindow(Command command, std::function<void(Window*)> fill) {
     bool seen = false;
-    WhenModal([&](QWidget* modal) {
-      auto* w = qobject_cast<Window*>(modal);
-      ASSERT_NE(w, nullptr);
+    WhenModalIs<Window>([&](Window* w) {
       seen = true;
       fill(w);
       if (w->isVisible()) w->reject();

@@ -25,12 +25,9 @@ class CoordinatesWindowTest : public testsupport::WindowTest {
 };
 
 TEST(CoordinateRules, ScaleBoxGroupsThousandsAndPointLinesLineUp) {
-  EXPECT_EQ(serieswindows::ScaleBoxText("1000"), "1 000");
-  EXPECT_EQ(serieswindows::ScaleBoxText("1 2345"), "12 345");
-  EXPECT_EQ(serieswindows::ScaleBoxText("1234567"), "1 234 567");
-  EXPECT_EQ(serieswindows::ScaleBoxText(""), "");
-  EXPECT_EQ(serieswindows::ScaleBoxText("007"), "7");
-  EXPECT_EQ(serieswindows::ScaleBoxText("0"), "0");
+  for (const auto& [typed, shown] :
+       {std::pair{"1000", "1 000"}, {"1 2345", "12 345"}, {"1234567", "1 234 567"}, {"", ""}, {"007", "7"}, {"0", "0"}})
+    EXPECT_EQ(serieswindows::ScaleBoxText(typed), shown) << typed;
   EXPECT_EQ(serieswindows::ScaleFromBox("1 000"), 1000);
   // 1 / 1 and 0.0126: four blanks; 0.5 and -0.02: three, so the columns line up.
   EXPECT_EQ(serieswindows::EnteredPointLine("1", "0.0126", 1), "1.000000    0.012600");

@@ -104,13 +104,13 @@ TEST_F(SeriesWindowTest, WritesTheSeriesAndOpensItsFilesFromTheTable) {
   EXPECT_NE(LastMessage().find("clarky&naca0012" + first + "04.dat"), std::string::npos);
   EXPECT_NE(LastMessage().find("125.00"), std::string::npos);
 
-  // The same series again: asked, the user picks another folder, which the window shows.
+  // The same series again: asked, the user picks another folder, which the window shows
+  // (that the files go there: the series command's tests).
   std::filesystem::create_directory(dir.File("elsewhere"));
   messages.answers = {platform::BoxAnswer::No};
   fileDialogs.answers = {dir.File("elsewhere")};
   ASSERT_TRUE(w.Generate());
   EXPECT_EQ(w.FolderBox()->text().toStdString(), dir.File("elsewhere"));
-  EXPECT_EQ(w.LastResult().paths[0], dir.File("elsewhere/clarky&naca0012" + first + "01.dat"));
 
   // The table's rows (opening them one after another is the series menu's test).
   serieswindows::SeriesTableWindow table(*w.LastSeries(), w.LastResult().paths, nullptr);

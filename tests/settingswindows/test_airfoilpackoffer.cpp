@@ -19,17 +19,12 @@ namespace {
 
 class KaldrexOffer : public testsupport::WindowTest {
  protected:
-  // Answers the configuration window that opens next; keeps its title and question.
-  void Answer(bool yes) {
-    WhenModal([this, yes](QWidget* modal) {
-      auto* window = qobject_cast<settingswindows::ConfigurationWindow*>(modal);
-      ASSERT_NE(window, nullptr);
-      title = window->windowTitle().toStdString();
-      question = window->Question()->text().toStdString();
+  // Answers the configuration window that opens next.
+  static void Answer(bool yes) {
+    WhenModalIs<settingswindows::ConfigurationWindow>([yes](settingswindows::ConfigurationWindow* window) {
       (yes ? window->YesButton() : window->NoButton())->click();
     });
   }
-  std::string title, question;
 };
 
 // The pack is offered for the user's own airfoil folder, never for the program's folders.
@@ -59,9 +54,8 @@ TEST_F(KaldrexOffer, YesCopiesThePackWhereChosenAndMakesItTheAirfoilFolder) {
   testsupport::WriteFile(chosen + "/e387.COR", "my own");
   doc.settings.airfoilDir = mine;
   fileDialogs.answers = {chosen + " "};
-  WhenModal([&](QWidget* modal) {
-    auto* window = qobject_cast<settingswindows::ConfigurationWindow*>(modal);
-    ASSERT_NE(window, nullptr);
+  std::string title, question;
+  WhenModalIs<settingswindows::ConfigurationWindow>([&](settingswindows::ConfigurationWindow* window) {
     title = window->windowTitle().toStdString();
     question = window->Question()->text().toStdString();
     EXPECT_EQ(window->FolderBox()->text().toStdString(), mine);

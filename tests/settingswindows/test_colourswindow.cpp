@@ -93,18 +93,16 @@ TEST_F(ColoursTest, ChecksRunColoursThenStylesThenWidthsAndRefuseEmptyBoxes) {
   boxes.width[0] = "0";
   boxes.lineStyle[10] = "44";
   boxes.colour[10] = "99999999999999999999";  // must not wrap round into the range
-  auto problem = CheckStyleBoxes(boxes);
-  ASSERT_TRUE(problem);
-  EXPECT_EQ(std::tuple(problem->column, problem->row, std::string(problem->messageKey)),
-            std::tuple(StyleColumn::Colour, 10, std::string("20")));
+  const auto firstProblem = [&boxes] {
+    const auto problem = CheckStyleBoxes(boxes);
+    return problem ? std::tuple(problem->column, problem->row, std::string(problem->messageKey))
+                   : std::tuple(StyleColumn::Colour, -1, std::string());
+  };
+  EXPECT_EQ(firstProblem(), std::tuple(StyleColumn::Colour, 10, std::string("20")));
   boxes.colour[10] = "14";
-  problem = CheckStyleBoxes(boxes);
-  EXPECT_EQ(std::tuple(problem->column, problem->row, std::string(problem->messageKey)),
-            std::tuple(StyleColumn::LineStyle, 10, std::string("21")));
+  EXPECT_EQ(firstProblem(), std::tuple(StyleColumn::LineStyle, 10, std::string("21")));
   boxes.lineStyle[10] = "4";
-  problem = CheckStyleBoxes(boxes);
-  EXPECT_EQ(std::tuple(problem->column, problem->row, std::string(problem->messageKey)),
-            std::tuple(StyleColumn::Width, 0, std::string("22")));
+  EXPECT_EQ(firstProblem(), std::tuple(StyleColumn::Width, 0, std::string("22")));
   boxes.width[0] = "";
   EXPECT_TRUE(CheckStyleBoxes(boxes));
   boxes.width[0] = "3";

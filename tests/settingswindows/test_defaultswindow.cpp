@@ -33,6 +33,13 @@ class DefaultsTest : public testsupport::WindowTest {
     files::CompleteFirstRun(doc);
   }
   static std::string Text(QLineEdit* box) { return box->text().toStdString(); }
+  // The next defaults window switches to inches and presses OK.
+  static void ChooseInchesOnOk() {
+    WhenModalIs<DefaultsWindow>([](DefaultsWindow* window) {
+      window->InchOption()->click();
+      window->OkButton()->click();
+    });
+  }
 
   platform::RecordingRestart restart;
   platform::ScopedProgramRestart useRestart{&restart};
@@ -78,9 +85,7 @@ TEST_F(DefaultsTest, OkWithoutAUnitChangeStoresNeverEndsTheProgramAndSparesAnOpe
   auto listening = doc.changes.Listen([&](core::Changes c) { settingsChanges += c.Has(core::Change::Settings); });
   // Any answer an earlier question might have left queued must not be taken as a Yes.
   messages.answers = {BoxAnswer::Yes, BoxAnswer::Yes};
-  WhenModal([](QWidget* modal) {
-    auto* window = qobject_cast<DefaultsWindow*>(modal);
-    ASSERT_NE(window, nullptr);
+  WhenModalIs<DefaultsWindow>([](DefaultsWindow* window) {
     window->LengthBox(DefaultLength::Chord)->setText("250");
     window->LengthBox(DefaultLength::BlockHeight)->setText("30");
     window->OkButton()->click();
@@ -130,18 +135,12 @@ TEST_F(DefaultsTest, AUnitChangeAnsweredYesSavesEverythingClosesAndStartsAgain) 
   QWidget mainWindow;
   mainWindow.show();
   messages.answers = {BoxAnswer::Yes};
-  WhenModal([](QWidget* modal) {
-    auto* window = qobject_cast<DefaultsWindow*>(modal);
-    ASSERT_NE(window, nullptr);
-    window->InchOption()->click();
-    window->OkButton()->click();
-  });
+  ChooseInchesOnOk();
   settingswindows::ChangeDefaults(doc, mainWindow);
-  EXPECT_EQ(Ini("Defaut", "unit"), "in");
-  EXPECT_EQ(Ini("Defaut", "EpCoffrageAfich"), "1/16");
-  EXPECT_EQ(Ini("Marges", "MargeHaut"), "1/2");
-  EXPECT_EQ(Ini("Marges", "NumIndex"), "1");
-  EXPECT_EQ(Ini("Marges", "Ydprint"), "2");
+  for (const auto& [section, key, value] : {std::tuple{"Defaut", "unit", "in"}, {"Defaut", "EpCoffrageAfich", "1/16"},
+                                            {"Marges", "MargeHaut", "1/2"}, {"Marges", "NumIndex", "1"},
+                                            {"Marges", "Ydprint", "2"}})
+    EXPECT_EQ(Ini(section, key), value) << key;
   EXPECT_EQ(userStore.Get(platform::kUserStoreInstall, platform::kUserAirfoilDir), dir.File("airfoils"));
   EXPECT_FALSE(mainWindow.isVisible());
   EXPECT_EQ(restart.starts, 1);
@@ -159,16 +158,8 @@ TEST_F(DefaultsTest, ARefusedCloseOrAFailedStartIsNotTakenForARestart) {
     void closeEvent(QCloseEvent* e) override { e->ignore(); }
   } stubborn;
   stubborn.show();
-  auto changeUnit = [] {
-    WhenModal([](QWidget* modal) {
-      auto* window = qobject_cast<DefaultsWindow*>(modal);
-      ASSERT_NE(window, nullptr);
-      window->InchOption()->click();
-      window->OkButton()->click();
-    });
-  };
   messages.answers = {BoxAnswer::Yes};
-  changeUnit();
+  ChooseInchesOnOk();
   settingswindows::ChangeDefaults(doc, stubborn);
   EXPECT_EQ(restart.starts, 0);
   EXPECT_TRUE(stubborn.isVisible());
@@ -177,7 +168,7 @@ TEST_F(DefaultsTest, ARefusedCloseOrAFailedStartIsNotTakenForARestart) {
   mainWindow.show();
   restart.succeeds = false;
   messages.answers = {BoxAnswer::Yes};
-  changeUnit();
+  ChooseInchesOnOk();
   settingswindows::ChangeDefaults(doc, mainWindow);
   EXPECT_EQ(restart.starts, 1);
   EXPECT_EQ(messages.shown.back().text, Key("FrmDefaut", "21"));

@@ -37,9 +37,7 @@ class OpenAirfoilWindowTest : public testsupport::WindowTest {
   std::string Label(sharedwindows::OpenAirfoilWindow& w, const char* name) { return w.Label(name)->text().toStdString(); }
   // Runs `command` in a main window and acts on the open window it shows.
   void InMainWindow(mainwindow::MainWindow& main, mainwindow::Command command, std::function<void(sharedwindows::OpenAirfoilWindow*)> act) {
-    WhenModal([act](QWidget* modal) {
-      auto* open = qobject_cast<sharedwindows::OpenAirfoilWindow*>(modal);
-      ASSERT_NE(open, nullptr);
+    WhenModalIs<sharedwindows::OpenAirfoilWindow>([act](sharedwindows::OpenAirfoilWindow* open) {
       act(open);
     });
     main.Run(command);
@@ -182,12 +180,10 @@ TEST_F(OpenAirfoilWindowTest, CancelLeavesTheOpenRibAsItWas) {
     open->SelectFile("first.dat");
     QTest::keyClick(open->Browser(), Qt::Key_Escape);
   });
-  const core::RibDocument& s = doc;
-  EXPECT_EQ(s.rib, before.rib);
-  EXPECT_EQ(s.prepared, before.prepared);
-  EXPECT_EQ(s.airfoil.title, before.airfoil.title);
-  EXPECT_EQ(s.airfoil.points, before.airfoil.points);
-  EXPECT_EQ(s.airfoil.path, before.airfoil.path);
+  EXPECT_EQ(doc.rib, before.rib);
+  EXPECT_EQ(doc.prepared, before.prepared);
+  EXPECT_TRUE(std::tie(doc.airfoil.title, doc.airfoil.points, doc.airfoil.path) ==
+              std::tie(before.airfoil.title, before.airfoil.points, before.airfoil.path));
 }
 
 }  // namespace

@@ -85,6 +85,15 @@ class WindowTest : public ::testing::Test {
       else if (tries > 0) WhenModal(act, tries - 1);
     });
   }
+  // Runs `act` on the modal window that opens next, which must be a `Window`.
+  template <class Window>
+  static void WhenModalIs(std::function<void(Window*)> act) {
+    WhenModal([act](QWidget* modal) {
+      auto* window = qobject_cast<Window*>(modal);
+      ASSERT_NE(window, nullptr);
+      act(window);
+    });
+  }
 
   TempDir dir;
   core::RibDocument doc;  // what the program's start-up would hand every window
