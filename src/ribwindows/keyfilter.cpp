@@ -134,4 +134,12 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
+void MakeShowOnly(QLineEdit* box) {
+  box->setReadOnly(true);
+  box->setFocusPolicy(Qt::NoFocus);
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+  box->setPalette(palette);
+}
+
 }  // namespace ribwindows

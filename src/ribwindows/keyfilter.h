@@ -52,4 +52,8 @@ class KeyFilter : public QObject {
 // and its reason shows beside it; true when there is one (nothing is to be stored).
 bool ShowUnreadableBox(QWidget* window);
 
+// A box that only shows what a button chose (a file, a folder) or a value to compare with:
+// read-only, looking it, and passed over by Tab, so that nothing typed there is lost.
+void MakeShowOnly(QLineEdit* box);
+
 }  // namespace ribwindows

@@ -190,10 +190,7 @@ QGridLayout* CutKitWindow::LayOutSizes(const commands::KitSettings& s) {
 QHBoxLayout* CutKitWindow::BuildFolderRow(const std::string& summary, QGroupBox* ribGroup) {
   folder_ = new QLineEdit(Q(StartFolder(choices_.folder, summary, document_)), this);
   folder_->setObjectName("txtfolder");
-  folder_->setReadOnly(true);  // filled by the browse button
-  QPalette shown = folder_->palette();
-  shown.setColor(QPalette::Base, shown.color(QPalette::Window));
-  folder_->setPalette(shown);
+  ribwindows::MakeShowOnly(folder_);  // filled by the browse button
   auto* browse = new QPushButton(Q(platform::Text(keys::BrowseTip)), this);
   browse->setObjectName("cmdbrowse");
   browse->setAutoDefault(false);

@@ -53,16 +53,6 @@ QLineEdit* Box(QWidget* parent, const char* name, const QString& allowed) {
   return box;
 }
 
-// A box filled by its browse button: read-only, looking it, and passed over by Tab, so
-// nobody types into it.
-void ShowOnly(QLineEdit* box) {
-  box->setReadOnly(true);
-  box->setFocusPolicy(Qt::NoFocus);
-  QPalette palette = box->palette();
-  palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-  box->setPalette(palette);
-}
-
 // What a series window of each kind held when it closed, so that the next one of the
 // session starts from it. Lengths are kept with their unit: typed in another, they would
 // be read wrongly.
@@ -144,7 +134,7 @@ int SeriesWindow::AddAirfoilRows(QGridLayout* grid, const QString& lengthKeys) {
   for (int i = 0; i < 2; ++i) {
     auto* label = new QLabel(SeriesText(kind_, i == 0 ? "2" : "3"), this);
     airfoilBoxes_[static_cast<std::size_t>(i)] = Box(this, i == 0 ? "txtprofil0" : "txtprofil1", QString());
-    ShowOnly(airfoilBoxes_[static_cast<std::size_t>(i)]);
+    ribwindows::MakeShowOnly(airfoilBoxes_[static_cast<std::size_t>(i)]);
     auto* openButton = new QPushButton(Q(platform::Text(keys::OpenButton)), this);
     openButton->setObjectName(i == 0 ? "cmdouvrir0" : "cmdouvrir1");
     openButton->setAutoDefault(false);
@@ -203,7 +193,7 @@ void SeriesWindow::AddFolderRow(QGridLayout* grid, int row) {
   auto* folderLabel = new QLabel(Q(platform::Text(keys::SeriesFolderFrame)), this);
   folderLabel->setObjectName("Lblsav");
   folderBox_ = Box(this, "txtdefprofevol", QString());
-  ShowOnly(folderBox_);
+  ribwindows::MakeShowOnly(folderBox_);
   folderBox_->setText(Q(document_.settings.seriesAirfoilDir));
   folderBox_->setMinimumWidth(260);
   auto* browse = new QPushButton(Q(platform::Text(keys::BrowseTip)), this);

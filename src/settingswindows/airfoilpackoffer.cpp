@@ -19,6 +19,7 @@
 #include "platform/qt/qtstrings.h"
 #include "platform/textkeys.h"
 #include "platform/texts.h"
+#include "ribwindows/keyfilter.h"
 #include "settingswindows/airfoilpack.h"
 
 namespace settingswindows {
@@ -54,9 +55,9 @@ ConfigurationWindow::ConfigurationWindow(const core::RibDocument&, const std::st
   auto* folderCaption = new QLabel(Q(Text(keys::FolderLabel)), this);
   folder_ = new QLineEdit(Q(destination), this);
   folder_->setObjectName("txtFolder");
-  folder_->setReadOnly(true);
-  folderCaption->setBuddy(folder_);
+  ribwindows::MakeShowOnly(folder_);  // filled by the choose button
   choose_ = new QPushButton(Q(Text(keys::AirfoilPackFolderButton)), this);
+  folderCaption->setBuddy(choose_);
   choose_->setObjectName("cmdChoose");
   choose_->setAutoDefault(false);
   connect(choose_, &QPushButton::clicked, this, &ConfigurationWindow::ChooseFolder);

@@ -42,10 +42,10 @@ QLineEdit* AirfoilRow(QGridLayout* grid, int row, const std::string& caption, co
   auto* label = new QLabel(Q(caption), parent);
   auto* box = new QLineEdit(parent);
   box->setObjectName("txtprofil");
-  box->setReadOnly(true);
+  ribwindows::MakeShowOnly(box);
   box->setToolTip(Q(tip));
-  label->setBuddy(box);
   button = new QPushButton(Q(buttonText), parent);
+  label->setBuddy(button);  // the box takes no focus: the label's key reaches the button
   button->setObjectName("cmdouvrir");
   button->setToolTip(Q(buttonTip));
   button->setAutoDefault(false);

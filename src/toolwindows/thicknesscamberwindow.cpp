@@ -47,7 +47,7 @@ ThicknessCamberWindow::ThicknessCamberWindow(core::RibDocument& document, QWidge
   auto readOnly = [this](const std::string& text, const char* name) {
     auto* box = new QLineEdit(Q(text), this);
     box->setObjectName(name);
-    box->setReadOnly(true);
+    ribwindows::MakeShowOnly(box);
     return box;
   };
   auto* grid = new QGridLayout;
