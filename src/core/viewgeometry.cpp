@@ -4,9 +4,9 @@
 
 namespace core {
 
-double ScrollStepMm(const RibDocument& document) {
-  return static_cast<double>(document.rib.chord.mm) * static_cast<double>(document.view.zoom) / kScrollStepsPerChord;
-}
+double ScrollStepMm(double chordMm, double zoom) { return chordMm * zoom / kScrollStepsPerChord; }
+
+double ScrollStepMm(const RibDocument& document) { return ScrollStepMm(document.rib.chord.mm, document.view.zoom); }
 
 ViewPlacement PlaceView(const RibDocument& document) {
   const double zoom = document.view.zoom;

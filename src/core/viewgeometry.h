@@ -9,8 +9,10 @@ inline constexpr double kViewTopMarginMm = 15;  // from the top to the highest p
 
 // One step of the view's scroll bars moves the picture by this part of the chord as drawn.
 inline constexpr double kScrollStepsPerChord = 113.4;
-// How far one scroll step moves the picture at the document's chord and zoom, millimetres.
+// How far one scroll step moves the picture at a chord and zoom, millimetres; the first at
+// the document's own.
 double ScrollStepMm(const RibDocument& document);
+double ScrollStepMm(double chordMm, double zoom);
 
 // The chord line reaches this far past the outline's ends on a target, whatever the zoom,
 // so that it shows beyond them: about 0.018 mm, kept to the digit so that drawings stay as

@@ -97,7 +97,7 @@ FitView FitRibInView(const core::RibDocument& document, double viewWidthMm, doub
   // Scroll so that the box's left and top edges sit at the margin.
   const core::ViewPlacement rest = core::PlaceView(RestingAt(document, fit.zoom));
   const double scale = fit.zoom;
-  const double step = chord * fit.zoom / core::kScrollStepsPerChord;
+  const double step = core::ScrollStepMm(chord, fit.zoom);
   const double left = rest.originX + (c.viewShiftMm + box.left) * scale;
   const double top = rest.originY - box.top * scale;
   fit.hScroll = static_cast<int>(std::lround((kFitMarginMm - left) / step));
@@ -114,7 +114,7 @@ ScrollValues ScrollKeepingPoint(const core::RibDocument& document, double newZoo
   // The point on the rib, millimetres from the chord line's leading edge.
   const double ribX = (xMm - before.originX) / oldZoom, ribY = (before.originY - yMm) / oldZoom;
   const core::ViewPlacement rest = core::PlaceView(RestingAt(document, newZoom));
-  const double step = chord * newZoom / core::kScrollStepsPerChord;
+  const double step = core::ScrollStepMm(chord, newZoom);
   v.hScroll = static_cast<int>(std::lround((xMm - ribX * newZoom - rest.originX) / step));
   v.vScroll = static_cast<int>(std::lround((rest.originY - (yMm + ribY * newZoom)) / step));
   return v;
