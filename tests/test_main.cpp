@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "support/testsupport.h"
 
 #ifdef VANDRELL_WITH_QT
 #include <QApplication>
@@ -18,6 +23,16 @@ void DropPlatformNoise(QtMsgType type, const QMessageLogContext& context, const 
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  // A home of the run's own: what the machine's user keeps (Qt's file dialog history, the
+  // program's settings, Documents) neither steers a test nor is written by one, and test
+  // programs running side by side leave each other alone.
+  const testsupport::TempDir home;
+  const std::string config = (home.path() / ".config").string(), data = (home.path() / ".local/share").string(),
+                    cache = (home.path() / ".cache").string();
+  ::setenv("HOME", home.path().c_str(), 1);
+  ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+  ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+  ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
 #ifdef VANDRELL_WITH_QT
   g_defaultHandler = qInstallMessageHandler(DropPlatformNoise);
   QApplication app(argc, argv);
