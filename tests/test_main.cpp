@@ -28,11 +28,14 @@ int main(int argc, char** argv) {
   // programs running side by side leave each other alone.
   const testsupport::TempDir home;
   const std::string config = (home.path() / ".config").string(), data = (home.path() / ".local/share").string(),
-                    cache = (home.path() / ".cache").string();
+                    cache = (home.path() / ".cache").string(), runtime = (home.path() / "runtime").string();
+  std::filesystem::create_directory(runtime);
+  std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
   ::setenv("HOME", home.path().c_str(), 1);
   ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
   ::setenv("XDG_DATA_HOME", data.c_str(), 1);
   ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
+  ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
 #ifdef VANDRELL_WITH_QT
   g_defaultHandler = qInstallMessageHandler(DropPlatformNoise);
   QApplication app(argc, argv);
