@@ -178,7 +178,9 @@ TEST_F(MenuRules, AMissingCalculatorIsToldEvenWithoutALanguage) {
 }
 
 TEST(Calculator, FirstProgramOfTheListWinsWhereverItIsOnThePath) {
-  testsupport::TempDir a, b;
+  // Beside the test program, where programs run: the temporary folder may be mounted
+  // without that right, and there nothing is a program.
+  testsupport::TempDir a(std::filesystem::current_path()), b(std::filesystem::current_path());
   for (auto [path, mode] : std::initializer_list<std::pair<std::string, int>>{
            {a.File("xcalc"), 0755}, {b.File("kcalc"), 0755}, {a.File("gnome-calculator"), 0644}}) {  // 0644: no program
     testsupport::WriteFile(path, "#!/bin/sh\n");

@@ -13,10 +13,11 @@ namespace testsupport {
 std::string AirfoilPath(const std::string& name) { return std::string(VANDRELL_SOURCE_DIR) + "/airfoils/" + name; }
 std::string DataPath(const std::string& name) { return std::string(VANDRELL_TEST_DATA) + "/" + name; }
 
-TempDir::TempDir() {
+TempDir::TempDir() : TempDir(std::filesystem::temp_directory_path()) {}
+
+TempDir::TempDir(const std::filesystem::path& parent) {
   static std::atomic<int> counter{0};
-  path_ = std::filesystem::temp_directory_path() /
-          ("vandrell-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  path_ = parent / ("vandrell-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
   std::filesystem::remove_all(path_);
   std::filesystem::create_directories(path_);
 }

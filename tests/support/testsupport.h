@@ -13,10 +13,12 @@ namespace testsupport {
 std::string AirfoilPath(const std::string& name);   // a file of the starter airfoil set
 std::string DataPath(const std::string& name);      // a file under tests/data
 
-// A fresh empty folder, removed with the object.
+// A fresh empty folder, removed with the object: in the system's temporary folder, or in
+// `parent`.
 class TempDir {
  public:
   TempDir();
+  explicit TempDir(const std::filesystem::path& parent);
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
