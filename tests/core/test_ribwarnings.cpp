@@ -110,6 +110,13 @@ TEST(RibWarnings, AHoleWarnsWhenItLeavesTheOutlineAtItsCentre) {
   EXPECT_EQ(core::HoleWarning(d, hole, 0).what, RibWarning::None);  // touches both contours
   hole.offset = {0.5f, "0.5"};
   ExpectWarning(core::HoleWarning(d, hole, 0), RibWarning::HoleOutsideRib, 0, 10);
+  // Nearer the trailing edge the wedge is 5 mm thick at 150 mm; past the chord there is no
+  // rib for the hole to leave.
+  hole.positionText = "150";
+  ExpectWarning(core::HoleWarning(d, hole, 0), RibWarning::HoleOutsideRib, 0, 5);
+  hole.positionText = "300";
+  EXPECT_EQ(core::HoleWarning(d, hole, 0).what, RibWarning::None);
+  hole.positionText = "100";
   // A rectangle is judged by its height, not its width.
   hole.shape = core::HoleShape::Rectangle;
   hole.size = {40, "40"};
