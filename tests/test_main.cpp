@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -31,11 +30,9 @@ int main(int argc, char** argv) {
                     cache = (home.path() / ".cache").string(), runtime = (home.path() / "runtime").string();
   std::filesystem::create_directory(runtime);
   std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
-  ::setenv("HOME", home.path().c_str(), 1);
-  ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-  ::setenv("XDG_DATA_HOME", data.c_str(), 1);
-  ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
-  ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+  const testsupport::ScopedEnv homeVar("HOME", home.path().c_str()), configVar("XDG_CONFIG_HOME", config.c_str()),
+      dataVar("XDG_DATA_HOME", data.c_str()), cacheVar("XDG_CACHE_HOME", cache.c_str()),
+      runtimeVar("XDG_RUNTIME_DIR", runtime.c_str());
 #ifdef VANDRELL_WITH_QT
   g_defaultHandler = qInstallMessageHandler(DropPlatformNoise);
   QApplication app(argc, argv);
