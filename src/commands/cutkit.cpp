@@ -346,8 +346,11 @@ KitRibList KitRibsOf(const std::vector<std::string>& inputs, double chordMm, con
   list.panels = static_cast<int>(panels.size());
   if (!prefixes.empty() && prefixes.size() != panels.size()) {
     list.ribs.clear();
-    list.refusal = KitRefusal{"prefix", "The inputs make " + std::to_string(panels.size()) + " panels; --prefix names " +
-                                            std::to_string(prefixes.size()), ""};
+    list.refusal = KitRefusal{"prefix",
+                              "The inputs make " + std::to_string(panels.size()) +
+                                  (panels.size() == 1 ? " panel" : " panels") + "; --prefix names " +
+                                  std::to_string(prefixes.size()),
+                              ""};
     return list;
   }
   // Ribs of two panels share their names (R01 in each): the prefix tells them apart.

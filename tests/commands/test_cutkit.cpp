@@ -61,7 +61,10 @@ TEST_F(CutKit, PanelsAreToldApartByTheirPrefixes) {
   const commands::KitRibList wrong = commands::KitRibsOf(files, 0, {"L"});
   ASSERT_TRUE(wrong.refusal);
   EXPECT_EQ(wrong.refusal->key, "prefix");
+  EXPECT_EQ(wrong.refusal->message, "The inputs make 2 panels; --prefix names 1");
   EXPECT_TRUE(wrong.ribs.empty());
+  EXPECT_EQ(commands::KitRibsOf({files[0], files[2]}, 0, {"L", "R"}).refusal->message,
+            "The inputs make 1 panel; --prefix names 2");
   EXPECT_EQ(commands::PanelPrefix(25), "Z");
   EXPECT_EQ(commands::PanelPrefix(27), "AB");
 }
