@@ -60,6 +60,9 @@ int LoadRibInput(const OptionValues& options, core::RibDocument& document);
 // One rib option as the rib windows take it: kDone, its warnings printed ("warning: TEXT"
 // on standard error, the value stored as corrected), or the refusal printed and kRefused.
 int ApplyRibEdit(core::RibDocument& document, const commands::RibEdit& edit);
+// What the window's status bar warns of in the rib written ("warning: TEXT" on standard
+// error, one line each).
+void SayRibWarnings(const core::RibDocument& document);
 // A rib whose edge pieces leave no outline between them is refused (kRefused), else kDone.
 int RefuseUndrawableRib(const core::RibDocument& document);
 int Resave(const Options& options, core::RibDocument& document);

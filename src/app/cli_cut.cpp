@@ -49,7 +49,7 @@ int Cut(const Options& options, core::RibDocument& document) {
   if (int rc = LoadRibInput(*given, document)) return rc == kUsageError ? UsageError("cut") : rc;
   commands::CutExportResult result = commands::WriteCutParts(document, settings, out);
   switch (result.outcome) {
-    case commands::CutOutcome::Written: return kDone;
+    case commands::CutOutcome::Written: SayRibWarnings(document); return kDone;
     case commands::CutOutcome::NoPart: return Refuse("no-part", result.message);
     case commands::CutOutcome::NoRibLeft: return Refuse("no-rib-left", document.airfoil.path + ": " + result.message);
     default:

@@ -15,7 +15,7 @@ int Dxf(const Options& options, core::RibDocument& document) {
     case commands::DxfCommandResult::RefusedInverted:
       return Refuse("upside-down",
                     written.refusal.empty() ? "vandrell-cli: no DXF of a rib shown upside down" : written.refusal);
-    case commands::DxfCommandResult::Written: return kDone;
+    case commands::DxfCommandResult::Written: SayRibWarnings(document); return kDone;
     default: return WriteFailed(written.error);
   }
 }

@@ -2,11 +2,13 @@
 // settings' defaults or a project file, opened by the program's own commands, and the
 // options typed as in the rib windows.
 #include <cstdio>
+#include <string>
 
 #include "cli.h"
 #include "commands/airfoilcommands.h"
 #include "commands/projectcommands.h"
 #include "commands/ribedit.h"
+#include "commands/ribwarningtext.h"
 #include "core/lengths.h"
 #include "core/plaintext.h"
 #include "core/ribwarnings.h"
@@ -90,6 +92,16 @@ int ApplyRibEdit(core::RibDocument& document, const commands::RibEdit& edit) {
   if (outcome.refused) return Refuse(outcome.refusalKey, texts.empty() ? outcome.refusalKey : texts.front());
   for (const std::string& text : texts) std::fprintf(stderr, "warning: %s\n", text.c_str());
   return kDone;
+}
+
+void SayRibWarnings(const core::RibDocument& document) {
+  for (const core::RibWarningAt& warning : core::FindRibWarnings(document)) {
+    std::string text = commands::RibWarningText(warning, document.settings.unitText);
+    // The window's no-break space before the unit is a plain one here, for grep and sed.
+    for (std::size_t at = text.find("\u00a0"); at != std::string::npos; at = text.find("\u00a0", at))
+      text.replace(at, 2, " ");
+    std::fprintf(stderr, "warning: %s\n", text.c_str());
+  }
 }
 
 int RefuseUndrawableRib(const core::RibDocument& document) {

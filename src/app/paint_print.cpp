@@ -90,6 +90,7 @@ int Print(const Options& options, core::RibDocument& document) {
     std::fprintf(stderr, "vandrell-cli: %s\n", printed.text.c_str());
     return kError;
   }
+  SayRibWarnings(document);
   return kDone;
 }
 

@@ -74,6 +74,7 @@ int Render(const Options& options, core::RibDocument& document) {
   }
   platform::ErrorInfo error;
   if (!platform::WritePicture(out, format, request, draw, error)) return WriteFailed(error);
+  SayRibWarnings(document);
   return kDone;
 }
 

@@ -17,6 +17,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "commands/ribwarningtext.h"
 #include "core/ribwarnings.h"
 #include "core/viewgeometry.h"
 #include "mainwindow/mainview.h"
@@ -147,7 +148,7 @@ void MainWindow::SetSpecialView(SpecialView view, SpecialDrawing drawing) {
 
 void MainWindow::Redraw() {
   const QString warning =
-      Q(sharedwindows::RibWarningsText(core::FindRibWarnings(document_), document_.settings.unitText));
+      Q(commands::RibWarningsText(core::FindRibWarnings(document_), document_.settings.unitText));
   // Broken between words onto a second line where the window is too narrow for it: the
   // status bar grows by a line rather than cutting the warning.
   const int room = statusBar()->contentsRect().width() - panels_[0]->sizeHint().width() -

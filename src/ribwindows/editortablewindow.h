@@ -7,11 +7,11 @@
 #include <string>
 #include <utility>
 
+#include "commands/ribwarningtext.h"
 #include "core/ribwarnings.h"
 #include "ribwindows/boxreading.h"
 #include "ribwindows/slottableeditor.h"
 #include "ribwindows/tablewindow.h"
-#include "sharedwindows/ribstatus.h"
 
 namespace ribwindows {
 
@@ -50,7 +50,7 @@ class EditorTableWindow : public TableWindow {
     const int row = editor_.UnderEdit();
     const typename Traits::Row typed =
         Traits::RowOf(fields, Traits::Table(document_)[static_cast<std::size_t>(row)], document_);
-    return sharedwindows::RibWarningText(Traits::Warning(document_, typed, row), unit);
+    return commands::RibWarningText(Traits::Warning(document_, typed, row), unit);
   }
 
   SlotTableEditor<Traits> editor_;

@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "commands/ribwarningtext.h"
 #include "core/lengths.h"
 #include "core/ribwarnings.h"
 #include "platform/qt/qtstrings.h"
 #include "platform/textkeys.h"
-#include "sharedwindows/ribstatus.h"
 #include "ribwindows/boxreading.h"
 #include "ribwindows/keyfilter.h"
 #include "ribwindows/labelroom.h"
@@ -56,7 +56,7 @@ InputWindow::InputWindow(core::RibDocument& document, InputKind kind, QWidget* p
   warningRoom->Add(warning_);
   QStringList longest = {Q(UnreadableText("0.000000", " in"))};
   if (kind_ == InputKind::Sheeting)
-    longest << Q(sharedwindows::RibWarningText({core::RibWarning::SheetingFillsRib, -1, 88.888}, " in"));
+    longest << Q(commands::RibWarningText({core::RibWarning::SheetingFillsRib, -1, 88.888}, " in"));
   warningRoom->Reserve(longest);
   layout->addWidget(warningRoom);
   warningRoom->setVisible(kind_ != InputKind::ReferenceLines);
@@ -91,7 +91,7 @@ void InputWindow::ShowWarning() {
     return;
   }
   const float sheeting = core::LengthFromText(typed, unit);
-  warning_->setText(Q(sharedwindows::RibWarningText(core::SheetingWarning(document_, sheeting), unit)));
+  warning_->setText(Q(commands::RibWarningText(core::SheetingWarning(document_, sheeting), unit)));
 }
 
 void InputWindow::Store() {

@@ -19,13 +19,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "commands/ribwarningtext.h"
 #include "platform/help.h"
 #include "platform/texts.h"
 #include "ribwindows/boxreading.h"
 #include "ribwindows/labelroom.h"
 #include "ribwindows/slotlabels.h"
 #include "ribwindows/windowplace.h"
-#include "sharedwindows/ribstatus.h"
 
 namespace ribwindows {
 
@@ -84,7 +84,7 @@ void TableWindow::MeasureWarnings() {
   QStringList samples = {Q(UnreadableText("0.000000", " in"))};
   for (core::RibWarning what : {core::RibWarning::SheetingFillsRib, core::RibWarning::SparWithoutWidth,
                                 core::RibWarning::SparThroughRib, core::RibWarning::HoleOutsideRib})
-    samples << Q(sharedwindows::RibWarningText({what, 11, 88.888}, document_.settings.unitText));
+    samples << Q(commands::RibWarningText({what, 11, 88.888}, document_.settings.unitText));
   warningRoom_->Reserve(samples);
 }
 

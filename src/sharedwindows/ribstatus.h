@@ -1,12 +1,9 @@
 #pragma once
 // What the main window and the tools that take the rib's place share: whether dropping the
-// rib asks first, the status bar's airfoil panel and what it tells of a senseless rib. Plain functions, tested without a
-// screen.
+// rib asks first, the status bar's airfoil panel. Plain functions, tested without a screen.
 #include <string>
-#include <vector>
 
 #include "core/ribdocument.h"
-#include "core/ribwarnings.h"
 
 namespace sharedwindows {
 
@@ -21,10 +18,5 @@ bool ConfirmNewRib(core::RibDocument& document);
 // `airfoilLabel` and `chordLabel` are the language's labels.
 std::string AirfoilPanelText(const core::RibDocument& document, const std::string& airfoilLabel,
                              const std::string& chordLabel);
-
-// A warning in the user's words: "Spar 2 – … (15.00 mm)."; empty for none.
-std::string RibWarningText(const core::RibWarningAt& warning, const std::string& unitText);
-// The status bar's warning: the first one, and "(+N)" for the others.
-std::string RibWarningsText(const std::vector<core::RibWarningAt>& warnings, const std::string& unitText);
 
 }  // namespace sharedwindows

@@ -37,6 +37,18 @@ foreach(input "${AIRFOIL};--inverted" "${DATA}/projects/full_mm.vdl;--inverted" 
     message(FATAL_ERROR "an upside-down rib was exported: ${input}: ${last_err}")
   endif()
 endforeach()
+# A rib the window's status bar warns of is drawn all the same, and the warning is said:
+# clarky at a chord of 100 mm is 11.71 mm thick at most, less than two sheetings of 6 mm.
+file(STRINGS ${DIR}/../lang/English.lng sheeting REGEX "^1=The sheeting leaves no rib")
+string(REGEX REPLACE "^1=" "" sheeting "${sheeting}")
+run(0 --ini ${OUT}/english.ini dxf ${AIRFOIL} -o ${OUT}/sheeted.dxf --chord 100 --sheeting 6)
+if(NOT last_err STREQUAL "warning: ${sheeting} (11.71 mm).\n" OR NOT EXISTS ${OUT}/sheeted.dxf)
+  message(FATAL_ERROR "a sheeting that fills the rib: ${last_err}")
+endif()
+run(0 --ini ${OUT}/english.ini dxf ${AIRFOIL} -o ${OUT}/sheeted.dxf --chord 100 --sheeting 5.8)
+if(NOT last_err STREQUAL "")
+  message(FATAL_ERROR "a sheeting that leaves a rib was warned of: ${last_err}")
+endif()
 # The texts of the window boxes' reader, each given to a length option: the rib drawn is the
 # one of the value worked out by hand, or the text is refused as a usage error.
 function(expect_same_rib unit option text value)

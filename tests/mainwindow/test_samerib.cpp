@@ -1,11 +1,12 @@
 // The window and vandrell-cli make the same rib of the same change and say the same: each
 // value typed in the input window and saved draws as `vandrell-cli render P.vdl OPTION`
-// draws it, and what the window tells in a box the batch program prints (a warning, and
-// it goes on) or refuses with.
+// draws it; what the window tells in a box the batch program prints (a warning, and it
+// goes on) or refuses with, and what the status bar then warns of it prints after.
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -91,13 +92,14 @@ TEST_F(SameRib, EachInputValueMakesTheSameRibAndMessageInTheWindowAndTheBatchPro
     const Run batch =
         Batch("render '" + project + "' " + row.option + " " + row.typed + " -o '" + dir.File("batch/rib.svg") + "'");
 
+    std::string statusWarnings = batch.err;  // what follows the box's text
     if (!row.messageKey) {
       EXPECT_TRUE(messages.shown.empty());
-      EXPECT_EQ(batch.err, "");
     } else {
       ASSERT_EQ(messages.shown.size(), 1u);
       EXPECT_EQ(messages.shown[0].text, Key("FrmInput", row.messageKey));
       EXPECT_NE(batch.err.find(Key("FrmInput", row.messageKey)), std::string::npos) << batch.err;
+      statusWarnings.erase(0, batch.err.find('\n') + 1);
     }
     if (row.refusal) {
       EXPECT_FLOAT_EQ(doc.rib.chord.mm, 200);
@@ -107,9 +109,18 @@ TEST_F(SameRib, EachInputValueMakesTheSameRibAndMessageInTheWindowAndTheBatchPro
       continue;
     }
     ASSERT_EQ(batch.status, 0) << batch.err;
-    if (row.messageKey) {
-      EXPECT_EQ(batch.err.rfind("warning: ", 0), 0u) << batch.err;
+    // What the status bar then warns of, the batch program says too, a line per warning: the
+    // panel's tip holds the first one whole and "(+N)" for the others.
+    std::string warned = window->WarningPanel()->toolTip().toStdString();
+    long others = 0;
+    if (const std::size_t plus = warned.rfind(" (+"); plus != std::string::npos) {
+      others = std::stol(warned.substr(plus + 3));
+      warned.erase(plus);
     }
+    for (std::size_t at = warned.find("\u00a0"); at != std::string::npos; at = warned.find("\u00a0", at))
+      warned.replace(at, 2, " ");
+    EXPECT_EQ(statusWarnings.substr(0, statusWarnings.find('\n') + 1), warned.empty() ? "" : "warning: " + warned + "\n");
+    EXPECT_EQ(std::count(statusWarnings.begin(), statusWarnings.end(), '\n'), warned.empty() ? 0 : 1 + others);
     if (&row == &rows[0]) {
       EXPECT_EQ(doc.rib.caption.text, automatic + "300");
       EXPECT_NE(doc.rib.tabs.lowerDistance.text, "18.5");  // the board moved with the chord
