@@ -8,6 +8,7 @@
 #include "cli.h"
 #include "commands/ribseries.h"
 #include "core/lengths.h"
+#include "core/plaintext.h"
 #include "files/airfoilfile.h"
 #include "platform/textkeys.h"
 #include "platform/texts.h"
@@ -141,8 +142,9 @@ int RunSeries(const Options& options, core::RibDocument& document, bool spaced) 
                     result.refusal.key == "15" ? (root.airfoil ? tip.message : root.message) : std::string());
     case commands::SeriesOutcome::TableMismatch: {
       const int n = result.intermediateCount;
-      return UsageProblem(command, std::to_string(n) + " intermediate ribs take " + std::to_string(n) +
-                                       " thicknesses and " + std::to_string(n + 1) + " gaps");
+      return UsageProblem(command, core::CountOf(n, "intermediate rib takes ", "intermediate ribs take ") +
+                                       core::CountOf(n, "thickness", "thicknesses") + " and " +
+                                       core::CountOf(n + 1, "gap", "gaps"));
     }
     case commands::SeriesOutcome::NoFolder:
       return WriteFailed(platform::WriteErrorInfo(result.folder, request.folder));

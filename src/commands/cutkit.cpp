@@ -347,9 +347,9 @@ KitRibList KitRibsOf(const std::vector<std::string>& inputs, double chordMm, con
   if (!prefixes.empty() && prefixes.size() != panels.size()) {
     list.ribs.clear();
     list.refusal = KitRefusal{"prefix",
-                              "The inputs make " + std::to_string(panels.size()) +
-                                  (panels.size() == 1 ? " panel" : " panels") + "; --prefix names " +
-                                  std::to_string(prefixes.size()),
+                              "The inputs make " +
+                                  core::CountOf(static_cast<long long>(panels.size()), "panel", "panels") +
+                                  "; --prefix names " + std::to_string(prefixes.size()),
                               ""};
     return list;
   }

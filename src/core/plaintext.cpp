@@ -20,4 +20,8 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && EqualsIgnoringCase(text.substr(text.size() - end.size()), end);
 }
 
+std::string CountOf(long long count, const char* one, const char* many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
 }  // namespace core

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/plaintext.h"
 
 namespace output {
 namespace {
@@ -86,10 +87,6 @@ class SheetDrawing {
   core::PointMm corner_;
 };
 
-std::string Plural(int count, const char* one, const char* many) {
-  return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 }  // namespace
 
 std::string KitSheetFileName(int sheetIndex, CutFormat format) {
@@ -108,7 +105,7 @@ std::string KitListText(const std::vector<KitListPart>& parts, const KitSummary&
   auto line = [&text](const std::string& s) { text += s + kLineEnd; };
   const std::string size = Millimetres(summary.sheet.lengthMm) + " x " + Millimetres(summary.sheet.widthMm) +
                            (summary.thicknessMm > 0 ? " x " + Millimetres(summary.thicknessMm) : "") + " mm";
-  line("Parts: " + std::to_string(parts.size()) + " (" + std::to_string(summary.ribs) + " ribs)");
+  line("Parts: " + std::to_string(parts.size()) + " (" + core::CountOf(summary.ribs, "rib", "ribs") + ")");
   line("Copies: " + std::to_string(summary.copies) + " of each rib");
   line("Sheets: " + std::to_string(summary.sheets) + " of " + size + ", gap " + Millimetres(summary.gapMm) +
        " mm, kerf " + Millimetres(summary.kerfMm) + " mm");
@@ -120,7 +117,7 @@ std::string KitListText(const std::vector<KitListPart>& parts, const KitSummary&
   for (int sheet = 0; sheet < summary.sheets; ++sheet) {
     const auto count = std::count_if(parts.begin(), parts.end(), [sheet](const KitListPart& p) { return p.sheet == sheet; });
     line("  " + KitSheetFileName(sheet, summary.format) + "  " + size + "  " +
-         Plural(static_cast<int>(count), "part", "parts"));
+         core::CountOf(count, "part", "parts"));
   }
   // A rib's line: its pieces are the names of one copy (R10a, R10b), its jig a part beside them.
   std::vector<std::string> ribs;
@@ -138,8 +135,8 @@ std::string KitListText(const std::vector<KitListPart>& parts, const KitSummary&
       if (!p.jig && std::find(pieces.begin(), pieces.end(), p.name) == pieces.end()) pieces.push_back(p.name);
     }
     std::string about = "  " + rib + "  " + first->source + "  chord " + Fixed(first->chordMm, 2) + " mm  " +
-                        Plural(summary.copies, "copy", "copies") + "  " +
-                        Plural(static_cast<int>(pieces.size()), "piece", "pieces");
+                        core::CountOf(summary.copies, "copy", "copies") + "  " +
+                        core::CountOf(static_cast<long long>(pieces.size()), "piece", "pieces");
     if (pieces.size() > 1) {
       about += " (";
       for (std::size_t i = 0; i < pieces.size(); ++i) about += (i ? ", " : "") + pieces[i];

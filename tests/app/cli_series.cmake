@@ -93,6 +93,7 @@ if(NOT rc EQUAL 0 OR NOT out STREQUAL "length: 201 mm\n")
 endif()
 run_mm(64 spaced-series ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 1 --gaps 98,5,98
        -o ${work}/refused)
+expect_match(run_stderr "1 intermediate rib takes 1 thickness and 2 gaps" "three gaps for one rib: ${run_stderr}")
 expect_refused(zero-thickness-or-gap --unit mm spaced-series ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 1 --thickness 0 --gaps 98,98
     -o ${work}/refused)
 expect_refused(too-many-ribs --unit mm spaced-series ${root} ${tip} --root-chord 200 --tip-chord 100 --root-tip-thickness 2 --ribs 13 --gaps 1 -o ${work}/refused)

@@ -107,6 +107,12 @@ TEST(KitWriter, TheListGivesTheMaterialsThenEachSheetsParts) {
   // Without a thickness the size is the sheet's two sides.
   summary.thicknessMm = 0;
   EXPECT_NE(output::KitListText(parts, summary).find("  sheet-02.dxf  1000 x 100 mm  4 parts\n"), std::string::npos);
+  // One of a kind: the words agree with their counts.
+  summary.ribs = 1;
+  summary.copies = 1;
+  const std::string one = output::KitListText(parts, summary);
+  EXPECT_EQ(one.rfind("Parts: 8 (1 rib)\n", 0), 0u) << one;
+  EXPECT_NE(one.find("  R02  a&bR02.dat  chord 200.00 mm  1 copy  1 piece  with its jig\n"), std::string::npos) << one;
 }
 
 // A page whose font stands in for Arial with capitals 0.8 em high and an ascent of 1.2 em
