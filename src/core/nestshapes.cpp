@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <map>
+#include <numeric>
 #include <tuple>
 #include <utility>
 
@@ -32,6 +35,61 @@ double DistanceToSegment(const IntPoint& p, const IntPoint& a, const IntPoint& b
   double length2 = dx * dx + dy * dy;
   double t = length2 > 0 ? std::clamp((px * dx + py * dy) / length2, 0.0, 1.0) : 0.0;
   return std::hypot(px - t * dx, py - t * dy);
+}
+
+// Whether two edges of the outline run over the same stretch in opposite directions: a
+// fold, such as a spike of no width. The loop the outline winds round leaves such a stretch
+// out when it sticks outside, even where its corners lie on the loop.
+bool Folds(const Path& points) {
+  struct Line {
+    cInt dx, dy;
+    __int128 offset;
+    bool operator<(const Line& o) const { return std::tie(dx, dy, offset) < std::tie(o.dx, o.dy, o.offset); }
+  };
+  struct Stretch {
+    __int128 from, to;  // along the line's direction
+  };
+  // Each edge under its line, as the stretch it covers one way or the other.
+  std::map<Line, std::pair<std::vector<Stretch>, std::vector<Stretch>>> byLine;
+  const std::size_t n = points.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const IntPoint &a = points[i], &b = points[(i + 1) % n];
+    cInt dx = b.X - a.X, dy = b.Y - a.Y;
+    if (dx == 0 && dy == 0) continue;
+    const cInt divisor = std::gcd(std::llabs(dx), std::llabs(dy));
+    dx /= divisor;
+    dy /= divisor;
+    const bool forward = dx > 0 || (dx == 0 && dy > 0);
+    if (!forward) {
+      dx = -dx;
+      dy = -dy;
+    }
+    const Line line{dx, dy, static_cast<__int128>(dy) * a.X - static_cast<__int128>(dx) * a.Y};
+    const __int128 ta = static_cast<__int128>(dx) * a.X + static_cast<__int128>(dy) * a.Y;
+    const __int128 tb = static_cast<__int128>(dx) * b.X + static_cast<__int128>(dy) * b.Y;
+    auto& [ways, backs] = byLine[line];
+    (forward ? ways : backs).push_back({std::min(ta, tb), std::max(ta, tb)});
+  }
+  const auto byStart = [](const Stretch& u, const Stretch& v) { return u.from < v.from; };
+  for (auto& [line, stretches] : byLine) {
+    auto& [ways, backs] = stretches;
+    if (ways.empty() || backs.empty()) continue;
+    std::sort(ways.begin(), ways.end(), byStart);
+    std::sort(backs.begin(), backs.end(), byStart);
+    // Walk both sorted lists together, passing the stretch that ends first: a stretch of each
+    // way sharing some length is a fold.
+    std::size_t i = 0, j = 0;
+    while (i < ways.size() && j < backs.size()) {
+      const Stretch &w = ways[i], &b = backs[j];
+      if (std::min(w.to, b.to) > std::max(w.from, b.from)) return true;
+      if (w.to < b.to) {
+        ++i;
+      } else {
+        ++j;
+      }
+    }
+  }
+  return false;
 }
 
 bool InTriangle(const IntPoint& p, const IntPoint& a, const IntPoint& b, const IntPoint& c) {
@@ -145,10 +203,10 @@ Path OneLoop(const Path& points) {
     }
   }
   // A spike of no width sticking out is no area, yet a laser cuts along it: what the loop
-  // leaves out of the outline is taken in by the hull.
-  if (outers == 1 && std::any_of(points.begin(), points.end(), [&loop](const IntPoint& p) {
-        return ClipperLib::PointInPolygon(p, loop) == 0;
-      }))
+  // leaves out of the outline (a corner, or the stretch of a fold) is taken in by the hull.
+  if (outers == 1 && (Folds(points) || std::any_of(points.begin(), points.end(), [&loop](const IntPoint& p) {
+                        return ClipperLib::PointInPolygon(p, loop) == 0;
+                      })))
     outers = 0;
   if (outers != 1) loop = ConvexHull(points);
   loop = WithoutStraightCorners(loop);

@@ -223,6 +223,21 @@ TEST(Nesting, SpikesAndSharpTipsKeepTheirMargin) {
   NestLayout layout = core::NestParts(slivers, {60, 210}, 0.05);
   ExpectValidLayout(slivers, layout, {60, 210}, 0.05);
   EXPECT_EQ(layout.sheets, 1);
+
+  // An outline that also runs across the mouth of its notch and back: its corners lie on
+  // the part, the stretch between them outside it. The part is 100 x 100 with a notch 40
+  // wide and 20 deep, on a sheet that leaves room for a 20 x 20 square only in the notch,
+  // poking up to 2 out of its mouth: across that line the square takes a second sheet;
+  // without it, one sheet holds both.
+  const Outline notched{{0, 0}, {100, 0}, {100, 100}, {70, 100}, {70, 80}, {30, 80}, {30, 100}, {0, 100}};
+  Outline folded = notched;
+  folded.insert(folded.begin() + 7, {{70, 100}, {30, 100}});
+  for (const auto& [part, sheets] : {std::pair{notched, 1}, std::pair{folded, 2}}) {
+    const std::vector<Outline> parts{part, Rectangle(20, 20)};
+    layout = core::NestParts(parts, {104, 108}, 2);
+    ExpectValidLayout(parts, layout, {104, 108}, 2);
+    EXPECT_EQ(layout.sheets, sheets);
+  }
 }
 
 TEST(Nesting, ThinTrailingEdgesKeepTheGap) {
